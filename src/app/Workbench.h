@@ -1,0 +1,16 @@
+#pragma once
+// The program state: one object, created by main (and by each test), owning
+// what the original kept in program-wide variables, grouped by subsystem.
+// Functions take the parts they need by reference.
+
+#include <filesystem>
+#include <string>
+
+namespace orv {
+
+struct Workbench {
+  // The program folder; every data file is opened inside it.
+  std::filesystem::path AppPath;
+};
+
+}  // namespace orv

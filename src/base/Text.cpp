@@ -1,0 +1,113 @@
+#include "base/Text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+namespace orv {
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const size_t begin = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digits = false;
+  while (i < text.size() && IsDigit(text[i])) { ++i; digits = true; }
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) { ++i; digits = true; }
+  }
+  if (!digits) return 0.0;
+  size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    if (j < text.size() && IsDigit(text[j])) {
+      while (j < text.size() && IsDigit(text[j])) ++j;
+      end = j;
+    }
+  }
+  // from_chars is locale-independent and correctly rounded. It takes no
+  // leading "+", so the sign is handled here.
+  std::string_view span = text.substr(begin, end - begin);
+  bool negative = false;
+  if (span.front() == '+' || span.front() == '-') {
+    negative = span.front() == '-';
+    span.remove_prefix(1);
+  }
+  double value = 0.0;
+  const auto [ptr, ec] = std::from_chars(span.data(), span.data() + span.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    // Keep the result finite: a huge number saturates, a tiny one is 0.
+    const bool tiny = span.find("e-") != std::string_view::npos ||
+                      span.find("E-") != std::string_view::npos;
+    value = tiny ? 0.0 : std::numeric_limits<double>::max();
+  }
+  (void)ptr;
+  return negative ? -value : value;
+}
+
+std::string ReplaceText(std::string text, std::string_view find, std::string_view replacement,
+                        int start, int count, CompareMode compare) {
+  if (find.empty() || find == replacement) return text;
+  auto matchesAt = [&](size_t pos) {
+    if (pos + find.size() > text.size()) return false;
+    for (size_t k = 0; k < find.size(); ++k) {
+      char a = text[pos + k], b = find[k];
+      if (compare == CompareMode::IgnoreCase) { a = LowerAscii(a); b = LowerAscii(b); }
+      if (a != b) return false;
+    }
+    return true;
+  };
+  size_t pos = start > 1 ? size_t(start - 1) : 0;
+  int done = 0;
+  while (pos + find.size() <= text.size()) {
+    if (!matchesAt(pos)) { ++pos; continue; }
+    text.replace(pos, find.size(), replacement);
+    ++done;
+    if (count != -1 && done >= count) break;
+    pos += replacement.size();
+  }
+  return text;
+}
+
+std::string SplitPath(std::string_view path, std::string& directory) {
+  const size_t cut = path.find_last_of("\\/");
+  if (cut == std::string_view::npos) return std::string(path);
+  directory = std::string(path.substr(0, cut));
+  return std::string(path.substr(cut + 1));
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = UpperAscii(c);
+  return out;
+}
+
+std::string ToLowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+std::string_view Trim(std::string_view text) {
+  const char* blanks = " \t\r\n";
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+}  // namespace orv

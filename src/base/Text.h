@@ -1,0 +1,39 @@
+#pragma once
+// Text utilities shared by every subsystem: the number rule of the program's
+// text files, replacement, path splitting and case-free comparison.
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The number at the start of `text`: blanks and tabs skipped, an optional
+// sign, digits with "." as decimal point whatever the locale, an optional
+// exponent; it ends at the first character that cannot continue it. No number
+// gives 0. A decimal comma therefore ends the number ("-0,5" reads as 0).
+double LeadingNumber(std::string_view text);
+
+enum class CompareMode { Exact = 0, IgnoreCase = 1 };
+
+// Replaces `find` by `replacement` in `text`, searching from the 1-based
+// character position `start`, at most `count` times (-1: no limit). The
+// search resumes just after each inserted replacement, so an inserted text is
+// never searched again. An empty `find`, or `find` equal to `replacement`,
+// returns `text` unchanged.
+std::string ReplaceText(std::string text, std::string_view find, std::string_view replacement,
+                        int start = 1, int count = -1, CompareMode compare = CompareMode::Exact);
+
+// The part of `path` after its last separator ("\" or "/"); the whole path
+// when it has none. When there is a separator, `directory` receives the part
+// before it; otherwise `directory` keeps its previous value.
+std::string SplitPath(std::string_view path, std::string& directory);
+
+// ASCII case-free equality, the way the program's file and key names compare.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+std::string ToUpperAscii(std::string_view text);
+std::string ToLowerAscii(std::string_view text);
+
+// `text` without leading and trailing blanks, tabs and line breaks.
+std::string_view Trim(std::string_view text);
+
+}  // namespace orv

@@ -1,0 +1,70 @@
+#pragma once
+// What the logic asks of the desktop: messages, the busy cursor, a line of
+// text, a file name. The Qt layer implements it; tests use a recording fake.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The program's four message titles.
+inline constexpr std::string_view kTitleWarning = "Warning!";
+inline constexpr std::string_view kTitleError = "Error!";
+inline constexpr std::string_view kTitleInformation = "Information";
+inline constexpr std::string_view kTitleInformationBang = "Information!";
+
+enum class MessageIcon { None, Critical, Exclamation, Information, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileChoice {
+  enum class Mode { Open, Save };
+  Mode mode = Mode::Open;
+  std::string title;
+  std::string folder;         // initial folder
+  std::string proposedName;   // file name shown at first
+  std::string filter;         // e.g. "Names files (*.FIL)"
+  std::string defaultSuffix;  // appended when the user types none, e.g. "DOC"
+  bool confirmOverwrite = true;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Shows `text` under `title` and returns the button pressed (Ok for a
+  // plain message).
+  virtual Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                             MessageButtons buttons = MessageButtons::Ok) = 0;
+
+  // Asks for one line of text. Cancel gives an empty text.
+  virtual std::string PromptText(std::string_view prompt, std::string_view title,
+                                 std::string_view defaultText) = 0;
+
+  // Asks for a file path; nothing when the user cancels.
+  virtual std::optional<std::string> ChooseFile(const FileChoice& choice) = 0;
+
+  // Busy cursor on or off. Calls nest; use BusyCursor rather than these.
+  virtual void BeginBusy() = 0;
+  virtual void EndBusy() = 0;
+};
+
+// Shows the busy cursor for the lifetime of the guard.
+class BusyCursor {
+ public:
+  explicit BusyCursor(Host& host) : host_(host) { host_.BeginBusy(); }
+  ~BusyCursor() { host_.EndBusy(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  Host& host_;
+};
+
+// "Cannot find the file called <path>." titled "Warning!": the one message
+// for a data file that is not there. The command that wanted it stops.
+void ReportMissingFile(Host& host, std::string_view path);
+
+}  // namespace orv

@@ -1,0 +1,31 @@
+#pragma once
+// The desktop behind the logic's Host: Qt message boxes, input and file
+// dialogs, and the application-wide busy cursor.
+
+#include <QWidget>
+#include <QPointer>
+
+#include "platform/Host.h"
+
+namespace orv {
+
+class QtHost final : public Host {
+ public:
+  // Dialogs are centred on `parent` when it is set.
+  explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                     MessageButtons buttons) override;
+  std::string PromptText(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+  std::optional<std::string> ChooseFile(const FileChoice& choice) override;
+  void BeginBusy() override;
+  void EndBusy() override;
+
+ private:
+  QPointer<QWidget> parent_;
+  int busyDepth_ = 0;
+};
+
+}  // namespace orv

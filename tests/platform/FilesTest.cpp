@@ -1,0 +1,173 @@
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "RecordingHost.h"
+#include "TempDir.h"
+#include "Unprivileged.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+namespace {
+
+void WriteBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream(p, std::ios::binary) << bytes;
+}
+
+TEST(ResolveInFolder, FindsFilesWhateverTheirLetterCase) {
+  test::TempDir dir;
+  WriteBytes(dir.path() / "options.opt", "1\r\n");
+  fs::create_directories(dir.path() / "Reports" / "N_Report");
+  WriteBytes(dir.path() / "Reports" / "N_Report" / "Last.txt", "x");
+  WriteBytes(dir.path() / "NATAL.ORB", "10");
+
+  EXPECT_EQ(ResolveInFolder(dir.path(), "Options.opt"), dir.path() / "options.opt");
+  EXPECT_EQ(ResolveInFolder(dir.path(), "natal.orb"), dir.path() / "NATAL.ORB");
+  EXPECT_EQ(ResolveInFolder(dir.path(), "REPORTS\\n_report\\LAST.TXT"),
+            dir.path() / "Reports" / "N_Report" / "Last.txt");
+  // A file that is not there keeps its name, inside the folders that are.
+  EXPECT_EQ(ResolveInFolder(dir.path(), "reports/LASTPAGE.TXT"),
+            dir.path() / "Reports" / "LASTPAGE.TXT");
+}
+
+TEST(ResolveInFolder, PrefersTheExactNameWhenSeveralMatch) {
+  test::TempDir dir;
+  WriteBytes(dir.path() / "names.fil", "a");
+  WriteBytes(dir.path() / "NAMES.FIL", "b");
+  EXPECT_EQ(ResolveInFolder(dir.path(), "NAMES.FIL"), dir.path() / "NAMES.FIL");
+  EXPECT_EQ(ResolveInFolder(dir.path(), "names.fil"), dir.path() / "names.fil");
+}
+
+TEST(DecodeText, ReadsUtf8AndWindows1252) {
+  EXPECT_EQ(DecodeText("plain"), "plain");
+  EXPECT_EQ(DecodeText("\xEF\xBB\xBF" "Z\xC3\xBCrich"), "Z\xC3\xBCrich");
+  // Windows-1252: u-umlaut, the euro sign and a right single quote.
+  EXPECT_EQ(DecodeText("Z\xFCrich \x80 it\x92s"), "Z\xC3\xBCrich \xE2\x82\xAC it\xE2\x80\x99s");
+  // A truncated UTF-8 sequence makes the whole text Windows-1252.
+  EXPECT_EQ(DecodeText("\xC3"), "\xC3\x83");
+  // Overlong encodings are not UTF-8.
+  EXPECT_EQ(DecodeText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (V{"a"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\n"), (V{"a", ""}));
+  EXPECT_EQ(SplitLines(""), V{});
+  EXPECT_EQ(SplitLines("\n"), (V{""}));
+  EXPECT_EQ(JoinLinesCrLf({"a", "", "b"}), "a\r\n\r\nb\r\n");
+  const V lines{"x", "", "y z"};
+  EXPECT_EQ(SplitLines(JoinLinesCrLf(lines)), lines);
+}
+
+TEST(ReadTextLines, ReadsDecodedLinesOrNothing) {
+  test::TempDir dir;
+  WriteBytes(dir.path() / "TZ.DAT", "Europe\xA0West\r\nPacific\n");
+  const auto lines = ReadTextLines(dir.path() / "TZ.DAT");
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"Europe\xC2\xA0West", "Pacific"}));
+  EXPECT_FALSE(ReadTextLines(dir.path() / "missing.txt"));
+}
+
+TEST(AtomicSave, ReplacesTheFileWhole) {
+  test::TempDir dir;
+  const fs::path target = dir.path() / "Options.opt";
+  WriteBytes(target, "old\r\n");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(WriteFileAtomically(target, "new\r\n"), "");
+  EXPECT_EQ(*ReadFileBytes(target), "new\r\n");
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+  // A new file is created too.
+  EXPECT_EQ(WriteFileAtomically(dir.path() / "NEW.ORB", ""), "");
+  EXPECT_TRUE(fs::exists(dir.path() / "NEW.ORB"));
+}
+
+// Saves into a read-only folder and returns whether the save failed with one
+// "Warning!" naming the file.
+bool SaveIntoReadOnlyFolderFails(const fs::path& target) {
+  return test::RunUnprivileged([&] {
+    test::RecordingHost host;
+    const bool saved = SaveFileAtomically(host, target, "replacement");
+    return !saved && host.messages.size() == 1 && host.messages[0].title == "Warning!" &&
+           host.messages[0].text.rfind("Cannot save the file called " + target.string() + ": ",
+                                       0) == 0;
+  });
+}
+
+TEST(AtomicSave, AFailedSaveLeavesTheOldFileAndTellsTheUser) {
+  test::TempDir dir;
+  const fs::path folder = dir.path() / "locked";
+  fs::create_directories(folder);
+  const fs::path target = folder / "NAMES.FIL";
+  const std::string old = "Kim,1/2/1990,10.30,A,5,075.00,40.00,\r\n";
+  WriteBytes(target, old);
+  fs::permissions(dir.path(), fs::perms::others_read | fs::perms::others_exec,
+                  fs::perm_options::add);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+
+  EXPECT_TRUE(SaveIntoReadOnlyFolderFails(target));
+  EXPECT_EQ(*ReadFileBytes(target), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
+  // A folder that does not exist cannot be written either.
+  test::RecordingHost host;
+  const fs::path nowhere = dir.path() / "no-such-folder" / "NAMES.FIL";
+  EXPECT_FALSE(SaveFileAtomically(host, nowhere, "x"));
+  EXPECT_FALSE(fs::exists(nowhere));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, "Warning!");
+}
+
+TEST(ChooseAppPath, UsesTheProgramFolderWhenItHoldsTheDataAndIsWritable) {
+  test::TempDir program, user;
+  WriteBytes(program.path() / "OPTIONS.MST", "1");
+  std::string error;
+  const auto chosen = ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error);
+  ASSERT_TRUE(chosen) << error;
+  EXPECT_EQ(*chosen, program.path());
+  EXPECT_FALSE(fs::exists(user.path() / "o8"));
+}
+
+TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {
+  test::TempDir program, user;
+  WriteBytes(program.path() / "Options.mst", "1");
+  WriteBytes(program.path() / "Orvanta8", "binary");
+  fs::create_directories(program.path() / "COMPOSIT");
+  WriteBytes(program.path() / "COMPOSIT" / "SUN.TXT", "text");
+  const auto readable = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                        fs::perms::others_exec;
+  fs::permissions(program.path(), readable);
+  fs::permissions(program.path() / "COMPOSIT", readable);
+  fs::permissions(user.path(), fs::perms::all);
+  const fs::path userDir = user.path() / "o8";
+  EXPECT_TRUE(test::RunUnprivileged([&] {
+    std::string error;
+    const auto chosen = ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error);
+    if (!chosen || *chosen != userDir) return false;
+    if (!fs::exists(userDir / "COMPOSIT" / "SUN.TXT") || fs::exists(userDir / "Orvanta8"))
+      return false;
+    // The user's own changes survive the next start.
+    WriteBytes(userDir / "Options.mst", "2");
+    return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error) == userDir &&
+           *ReadFileBytes(userDir / "Options.mst") == "2";
+  }));
+}
+
+TEST(ChooseAppPath, SaysSoWhenTheDataIsMissing) {
+  test::TempDir program, user;
+  std::string error;
+  EXPECT_FALSE(ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error));
+  EXPECT_NE(error.find("missing"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv
