@@ -1,0 +1,77 @@
+#pragma once
+// Angle and coordinate helpers used by every calculation. Their exact
+// arithmetic (pi to ten decimals, floor semantics, the order of operations,
+// the rounding of minutes) shows in the listings, so it is kept as it is.
+
+namespace orv {
+
+// Pi as the chart core uses it everywhere: ten decimals, not full precision.
+inline constexpr double Pi = 3.1415926535;
+
+double DegToRad(double x);  // (x * Pi) / 180
+double RadToDeg(double x);  // (x * 180) / Pi
+double SinDeg(double x);
+double CosDeg(double x);
+
+// The floor ("Int" of the formulas): Int(-1.3) is -2.
+double Int(double x);
+
+// x reduced to 0 <= r < 360.
+double Mod360(double x);
+double Norm360(double x);
+
+// H.MM notation (whole part, minutes as two decimals) to a decimal number and
+// back. The floor applies to the whole number, so callers with signed values
+// convert the absolute value and put the sign back.
+double HourMinuteToDecimal(double x);
+double DecimalToHourMinute(double x);
+
+// x to two decimals, halves up: Int(x * 100 + 0.5) / 100.
+double Round2(double x);
+
+// Arc cosine in radians, exact for x > 0; for x < 0 it gives the arc cosine
+// minus pi, and callers add pi to a negative result. Arguments outside the
+// domain (x = 0, |x| > 1) give a finite angle instead of a failure: the
+// quotient's limit, or the nearest edge of the domain.
+double ArcCos(double x);
+// Arc sine in radians; |x| >= 1 gives +-pi/2.
+double ArcSin(double x);
+
+// A longitude split for listings: sign 1 (Aries) .. 12 (Pisces), degrees
+// 0..29 within the sign, minutes 0..59, seconds 0..59.
+struct LongitudeParts {
+  int sign = 1;
+  int degrees = 0;
+  int minutes = 0;
+  int seconds = 0;
+};
+
+// Degrees and minutes, minutes rounded but capped at 59 (the degree is never
+// carried: 29.9999 is 29 degrees 59 minutes of the same sign).
+LongitudeParts SplitLongitudeDM(double longitude);
+// Degrees, minutes and seconds, minutes and seconds truncated.
+LongitudeParts SplitLongitudeDMS(double longitude);
+
+struct Rect2 {
+  double x = 0;
+  double y = 0;
+};
+struct Polar2 {
+  double angle = 0;  // radians
+  double radius = 0;
+};
+
+// Polar to rectangular; an angle of exactly 0 is taken as 1.74533E-09.
+Rect2 PolarToRect(Polar2 polar);
+// Rectangular to polar, angle in 0 <= a < 2 pi; a y of exactly 0 is taken as
+// 1.74533E-09. x must not be 0.
+Polar2 RectToPolar(Rect2 rect);
+
+struct Spherical {
+  double longitude = 0;  // degrees, 0 <= value < 360
+  double latitude = 0;   // degrees, -90..90
+  double radius = 0;
+};
+Spherical RectToSpherical(double x, double y, double z);
+
+}  // namespace orv
