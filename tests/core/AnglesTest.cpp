@@ -129,8 +129,8 @@ TEST(Angles, RectangularToSpherical) {
   s = RectToSpherical(0, 0, -1);
   EXPECT_DOUBLE_EQ(s.latitude, -90);
   s = RectToSpherical(1, 1, std::sqrt(2.0));
-  EXPECT_NEAR(s.longitude, 45, 1e-9);
-  EXPECT_NEAR(s.latitude, 45, 1e-9);
+  EXPECT_NEAR(s.longitude, 45, kTruncatedPiDeg);
+  EXPECT_NEAR(s.latitude, 45, kTruncatedPiDeg);
   EXPECT_NEAR(s.radius, 2, 1e-12);
   s = RectToSpherical(1, -1e-300, 0);  // just below the x axis: not 360
   EXPECT_GE(s.longitude, 0);
