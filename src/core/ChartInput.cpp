@@ -1,0 +1,216 @@
+#include "core/ChartInput.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "base/Text.h"
+#include "platform/Host.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::string_view kNatalError = "Error in natal input data section. Please correct.";
+constexpr std::string_view kDiurnalError = "Error in diurnal input data section. Please correct.";
+constexpr std::string_view kLatitudeTooHigh =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+    "systems.";
+constexpr std::string_view kLatitudeBeyondPole =
+    "Your latitude is too high. Lower to 90 degrees, 00 minutes or below.";
+
+double Num(const std::string& text) { return LeadingNumber(text); }
+
+void ShowSectionError(Host& host, ChartSection section) {
+  host.ShowMessage(section == ChartSection::Natal ? kNatalError : kDiurnalError, kTitleWarning,
+                   MessageIcon::Information);
+}
+
+// Reports each failed test by itself, as the checks do; returns whether any failed.
+class SectionReport {
+ public:
+  SectionReport(Host& host, ChartSection section) : host_(host), section_(section) {}
+  void Test(bool fails) {
+    if (!fails) return;
+    ShowSectionError(host_, section_);
+    failed_ = true;
+  }
+  bool Failed() const { return failed_; }
+
+ private:
+  Host& host_;
+  ChartSection section_;
+  bool failed_ = false;
+};
+
+void PresenceTests(SectionReport& report, const ChartInputFields& f) {
+  report.Test(Num(f.month) == 0 || Num(f.day) == 0 || Num(f.year) == 0);
+  report.Test(f.month.empty() || f.day.empty() || f.year.empty());
+  report.Test(f.hour.empty() || f.minute.empty() || f.timeZone.empty());
+  report.Test(f.longDeg.empty() || f.longMin.empty());
+  report.Test(f.latDeg.empty() || f.latMin.empty());
+  report.Test(Num(f.timeZone) < -2 && !f.east);
+}
+
+bool IsLeapYear(int year) {
+  // The calendar in force: Julian before the Gregorian reform of 1582.
+  if (year < 1582) return year % 4 == 0;
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int month, int year) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+void RangeTests(SectionReport& report, const ChartInputFields& f) {
+  const double month = Num(f.month), day = Num(f.day), year = Num(f.year);
+  report.Test(month > 12 || day > 31 || year > 2099);
+  report.Test(Num(f.hour) > 12 || Num(f.minute) > 59);
+  report.Test(Num(f.timeZone) > 12 || Num(f.timeZone) < -13);
+  report.Test(Num(f.longDeg) > 180 || Num(f.longMin) > 59);
+  report.Test(Num(f.latMin) > 59);
+  // 30 February or 31 April would otherwise be computed as a later date.
+  const int m = int(month), y = int(year);
+  report.Test(m >= 1 && m <= 12 && day > DaysInMonth(m, y));
+}
+
+bool LatitudeAbove(const ChartInputFields& f, double limitDeg) {
+  const double deg = Num(f.latDeg);
+  return deg > limitDeg || (deg == limitDeg && Num(f.latMin) > 0);
+}
+
+// Half to the even neighbour, as the date readers round.
+int RoundHalfEven(double x) {
+  const double r = std::round(x);
+  if (std::fabs(x - std::trunc(x)) == 0.5) return int(2 * std::round(x / 2));
+  return int(r);
+}
+
+std::string NumberText(int value) { return std::to_string(value); }
+
+}  // namespace
+
+bool ValidateInputPresent(Host& host, const ChartInputFields& natal,
+                          const ChartInputFields& diurnal) {
+  SectionReport natalReport(host, ChartSection::Natal);
+  PresenceTests(natalReport, natal);
+  SectionReport diurnalReport(host, ChartSection::Diurnal);
+  PresenceTests(diurnalReport, diurnal);
+  return natalReport.Failed() || diurnalReport.Failed();
+}
+
+bool CheckHighLatitude(Host& host, const ChartInputFields& natal, const ChartInputFields& diurnal,
+                       HouseSystemCode houseSystem) {
+  // Beyond a pole no latitude exists, whatever the house system.
+  if (LatitudeAbove(natal, 90) || LatitudeAbove(diurnal, 90)) {
+    host.ShowMessage(kLatitudeBeyondPole, kTitleWarning, MessageIcon::Information);
+    return true;
+  }
+  if (houseSystem == HouseSystemCode::Meridian || houseSystem == HouseSystemCode::Morinus)
+    return false;
+  if (LatitudeAbove(natal, 66) || LatitudeAbove(diurnal, 66)) {
+    host.ShowMessage(kLatitudeTooHigh, kTitleWarning, MessageIcon::Information);
+    return true;
+  }
+  return false;
+}
+
+bool ValidateNatalRanges(Host& host, const ChartInputFields& natal) {
+  SectionReport report(host, ChartSection::Natal);
+  RangeTests(report, natal);
+  report.Test(Num(natal.year) < 100);
+  return report.Failed();
+}
+
+bool ValidateDiurnalRanges(Host& host, const ChartInputFields& diurnal) {
+  SectionReport report(host, ChartSection::Diurnal);
+  RangeTests(report, diurnal);
+  return report.Failed();
+}
+
+int CheckChartInput(Host& host, const ChartInputFields& natal, const ChartInputFields& diurnal,
+                    HouseSystemCode houseSystem) {
+  // Every check runs whatever the earlier ones found.
+  bool error = ValidateInputPresent(host, natal, diurnal);
+  error = CheckHighLatitude(host, natal, diurnal, houseSystem) || error;
+  error = ValidateNatalRanges(host, natal) || error;
+  error = ValidateDiurnalRanges(host, diurnal) || error;
+  return error ? 1 : 0;
+}
+
+ChartInputValues GetChartInput(const ChartInputFields& f, int dateOrder) {
+  ChartInputValues v;
+  v.day = RoundHalfEven(Num(f.day));
+  v.month = RoundHalfEven(Num(f.month));
+  v.year = RoundHalfEven(Num(f.year));
+  switch (dateOrder) {
+    case 1: v.dateText = f.day + "/" + f.month + "/" + f.year; break;
+    case 2: v.dateText = f.year + "/" + f.month + "/" + f.day; break;
+    default: v.dateText = f.month + "/" + f.day + "/" + f.year; break;
+  }
+  v.time = float(Num(f.hour) + Num(f.minute) / 100);
+  v.timeZone = float(Num(f.timeZone));
+  v.amPm = f.am ? "A.M." : "P.M.";
+  const double lon = Num(f.longDeg) + Num(f.longMin) / 100;
+  v.longitude = float(f.east ? -lon : lon);
+  v.eastWest = v.longitude < 0 ? "East" : "West";
+  const double lat = Num(f.latDeg) + Num(f.latMin) / 100;
+  v.latitude = float(f.south ? -lat : lat);
+  v.northSouth = v.latitude < 0 ? "South" : "North";
+  return v;
+}
+
+void CopyNatalToDiurnal(const ChartInputFields& natal, ChartInputFields& diurnal) {
+  diurnal.hour = natal.hour;
+  diurnal.minute = natal.minute;
+  diurnal.timeZone = natal.timeZone;
+  diurnal.longDeg = natal.longDeg;
+  diurnal.longMin = natal.longMin;
+  diurnal.latDeg = natal.latDeg;
+  diurnal.latMin = natal.latMin;
+  diurnal.am = natal.am;
+  diurnal.east = natal.east;
+  diurnal.south = natal.south;
+}
+
+bool ApplyHourRule(ChartInputFields& fields) {
+  const std::string_view text = Trim(fields.hour);
+  if (text.empty()) return true;
+  int hour = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
+  if (ec != std::errc() || ptr != text.data() + text.size() || hour < 0) return false;
+  if (hour == 0) hour = 12;
+  while (hour > 12) {
+    fields.am = false;
+    hour -= 12;
+  }
+  fields.hour = NumberText(hour);
+  return true;
+}
+
+void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
+                     const OptionValues& options) {
+  diurnal.am = now.hour < 12;
+  diurnal.month = NumberText(now.month);
+  diurnal.day = NumberText(now.day);
+  diurnal.year = NumberText(now.year);
+  diurnal.hour = NumberText(now.hour);
+  ApplyHourRule(diurnal);
+  diurnal.minute = NumberText(now.minute);
+  diurnal.timeZone = ShortestNumberText(options[18]);
+  diurnal.longDeg = ShortestNumberText(options[19]);
+  diurnal.longMin = ShortestNumberText(options[20]);
+  diurnal.latDeg = ShortestNumberText(options[22]);
+  diurnal.latMin = ShortestNumberText(options[23]);
+  diurnal.east = options[21] != 0;
+  diurnal.south = options[24] != 0;
+}
+
+std::string ShortestNumberText(float value) {
+  if (value == 0 || !std::isfinite(value)) return "0";
+  char buf[32];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, res.ptr);
+}
+
+}  // namespace orv

@@ -1,0 +1,82 @@
+#pragma once
+// The chart input: the texts and choices of the two input windows, the checks
+// run before every computation, and the readers that turn checked texts into
+// the chart input values.
+
+#include <string>
+
+#include "core/HouseSystem.h"
+#include "core/NumberFile.h"
+
+namespace orv {
+
+class Host;
+
+// One input window's fields as typed. The natal window also has a name; the
+// e-mail fields are not part of a chart.
+struct ChartInputFields {
+  std::string month, day, year;
+  std::string hour, minute;  // hour on the 12-hour clock
+  std::string timeZone;      // hours, West positive
+  std::string longDeg, longMin;
+  std::string latDeg, latMin;
+  bool am = true;      // otherwise P.M.
+  bool east = false;   // otherwise West
+  bool south = false;  // otherwise North
+};
+
+// The checked and converted values of one chart.
+struct ChartInputValues {
+  int day = 0, month = 0, year = 0;
+  std::string dateText;  // the date texts as typed, joined by "/" in DateOrder
+  float time = 0;        // hour + minute / 100
+  float timeZone = 0;    // hours, West positive
+  std::string amPm;      // "A.M." or "P.M."
+  float longitude = 0;   // degrees + minutes / 100, East negative
+  float latitude = 0;    // degrees + minutes / 100, South negative
+  std::string eastWest;  // "East" or "West"
+  std::string northSouth;  // "North" or "South"
+};
+
+enum class ChartSection { Natal, Diurnal };
+
+// Runs the four checks in order, each whatever the earlier found, with their
+// messages through `host`. Returns `InputError`: 1 when any check failed.
+int CheckChartInput(Host& host, const ChartInputFields& natal, const ChartInputFields& diurnal,
+                    HouseSystemCode houseSystem);
+
+// The individual checks; each shows its own messages and returns true when
+// it found an error.
+bool ValidateInputPresent(Host& host, const ChartInputFields& natal,
+                          const ChartInputFields& diurnal);
+bool CheckHighLatitude(Host& host, const ChartInputFields& natal, const ChartInputFields& diurnal,
+                       HouseSystemCode houseSystem);
+bool ValidateNatalRanges(Host& host, const ChartInputFields& natal);
+bool ValidateDiurnalRanges(Host& host, const ChartInputFields& diurnal);
+
+// Reads checked fields into chart input values. `dateOrder`: 0 month/day/
+// year, 1 day/month/year, 2 year/month/day.
+ChartInputValues GetChartInput(const ChartInputFields& fields, int dateOrder);
+
+// The second-chart window takes the natal time and place (not the date).
+void CopyNatalToDiurnal(const ChartInputFields& natal, ChartInputFields& diurnal);
+
+// The hour field's rule: 0 becomes 12; an hour above 12 sets P.M. and loses
+// 12, repeatedly, so 25 ends as 1 P.M. Returns false, changing nothing, when
+// the text is not a whole number.
+bool ApplyHourRule(ChartInputFields& fields);
+
+// A moment of the local clock.
+struct LocalClock {
+  int year = 2000, month = 1, day = 1, hour = 0, minute = 0;
+};
+
+// Fills the second-chart fields with `now` and the default place of the
+// option values (zone 18, longitude 19-21, latitude 22-24).
+void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
+                     const OptionValues& options);
+
+// The shortest text of a number: 5, -5, 71.5.
+std::string ShortestNumberText(float value);
+
+}  // namespace orv
