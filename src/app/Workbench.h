@@ -6,11 +6,25 @@
 #include <filesystem>
 #include <string>
 
+#include "core/NumberFile.h"
+#include "shell/RegionalOrder.h"
+#include "shell/SettingsFile.h"
+
 namespace orv {
 
 struct Workbench {
   // The program folder; every data file is opened inside it.
   std::filesystem::path AppPath;
+
+  // `OptionValues` from Options.opt.
+  OptionValues Options{};
+  // `OrbValues` from the current orb file `OrbFile` (a full path).
+  OrbTable OrbValues{};
+  std::filesystem::path OrbFile;
+  // What the settings file Orvanta8.INI keeps between runs.
+  SettingsValues Settings;
+  // `DateOrder` and `TimeFormat` of the user's region.
+  RegionalOrder Regional;
 };
 
 }  // namespace orv

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path userDir =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   std::string error;
-  const auto appPath = orv::ChooseAppPath(programDir, userDir, "README",
+  const auto appPath = orv::ChooseAppPath(programDir, userDir, "Options.mst",
                                           QFileInfo(QCoreApplication::applicationFilePath())
                                               .fileName()
                                               .toStdString(),

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shell/HousePowerAndGlyphSlots.h"
+
+namespace orv {
+namespace {
+
+TEST(HousePowerAndGlyphSlots, HousePowerByHouse) {
+  const float base[] = {15, 8.5f, 8, 14, 7.5f, 7, 14.5f, 10.9f, 10, 15, 11.9f, 9.3f};
+  const float slope[] = {2, 0.5f, 0.5f, 2, 0.5f, 0.5f, 2, 0.9f, 0.7f, 2, 1, 0.7f};
+  EXPECT_EQ(HousePowerBase[0], 0);
+  EXPECT_EQ(HousePowerSlope[0], 0);
+  for (int h = 1; h <= 12; ++h) {
+    EXPECT_EQ(HousePowerBase[size_t(h)], base[h - 1]) << h;
+    EXPECT_EQ(HousePowerSlope[size_t(h)], slope[h - 1]) << h;
+  }
+}
+
+// Slot k serves the 30-degree sector that starts at 180 + 30 (k - 1) degrees:
+// its angle lies within a few degrees of that start.
+TEST(HousePowerAndGlyphSlots, EverySlotSitsAtTheStartOfItsSector) {
+  constexpr int kSlack = 10;  // the tables nudge slots by up to 8 degrees
+  for (const auto* table :
+       {&SlotAngleTableA, &SlotAngleTableB, &SlotAngleTableC, &SlotAngleTableD}) {
+    EXPECT_EQ((*table)[0], 0);
+    for (int k = 1; k <= 12; ++k) {
+      const int start = (180 + 30 * (k - 1)) % 360;
+      int off = ((*table)[size_t(k)] - start + 540) % 360 - 180;
+      EXPECT_LE(std::abs(off), kSlack) << k;
+    }
+  }
+  // The radii belong to rings from the rim inwards: A outermost, then C, B, D.
+  for (int k = 1; k <= 12; ++k) {
+    const auto i = size_t(k);
+    EXPECT_GT(SlotRadiusTableA[i], SlotRadiusTableC[i]) << k;
+    EXPECT_GT(SlotRadiusTableC[i], SlotRadiusTableB[i]) << k;
+    EXPECT_GT(SlotRadiusTableB[i], SlotRadiusTableD[i]) << k;
+  }
+  EXPECT_EQ(SlotAngleTableA[7], 4);
+  EXPECT_EQ(SlotRadiusTableB[12], 139);
+  EXPECT_EQ(SlotAngleTableC[5], 305);
+  EXPECT_EQ(SlotRadiusTableD[1], 106);
+}
+
+}  // namespace
+}  // namespace orv
