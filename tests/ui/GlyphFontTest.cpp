@@ -1,0 +1,104 @@
+// The glyph font file in the program folder: its family and a glyph for every code the wheels
+// print, sized so that the cell measured on one glyph holds them all.
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QString>
+#include <vector>
+
+#include "wheels/GlyphCodes.h"
+
+namespace orv {
+namespace {
+
+QString GlyphFontPath() {
+  return QStringLiteral(ORVANTA_DATA_DIR "/") + QString::fromUtf8(GlyphFontFileName.data());
+}
+
+std::vector<int> SymbolCodes() {
+  std::vector<int> codes;
+  for (const auto& range : SymbolCodeRanges) {
+    for (int code = range.first; code <= range.last; ++code) codes.push_back(code);
+  }
+  return codes;
+}
+
+QChar DrawnCharacter(int code) {
+  const QString text = QString::fromStdString(GlyphText(code));
+  EXPECT_EQ(text.size(), 1) << code;
+  return text.isEmpty() ? QChar() : text[0];
+}
+
+// Rendering rounds each glyph's box to whole pixels.
+constexpr qreal kPixelRounding = 1.0;
+
+class GlyphFont : public ::testing::Test {
+ protected:
+  void SetUp() override { id_ = QFontDatabase::addApplicationFont(GlyphFontPath()); }
+  void TearDown() override {
+    if (id_ != -1) QFontDatabase::removeApplicationFont(id_);
+  }
+  int id_ = -1;
+};
+
+TEST_F(GlyphFont, InstallsAsTheFamilyOrvanta8) {
+  ASSERT_NE(id_, -1) << GlyphFontPath().toStdString();
+  EXPECT_EQ(QFontDatabase::applicationFontFamilies(id_), QStringList{"Orvanta8"});
+  EXPECT_EQ(QFontInfo(QFont("Orvanta8", 48)).family(), "Orvanta8");
+  const QRawFont raw(GlyphFontPath(), 48);
+  ASSERT_TRUE(raw.isValid());
+  EXPECT_EQ(raw.familyName(), "Orvanta8");
+}
+
+TEST_F(GlyphFont, HoldsAGlyphForEveryWheelCodeAndPrintableAscii) {
+  ASSERT_NE(id_, -1);
+  const QFontMetrics metrics(QFont(QString::fromUtf8(GlyphFontFace.data()), 48));
+  const QRawFont raw(GlyphFontPath(), 48);
+  ASSERT_TRUE(raw.isValid());
+  std::vector<int> codes = SymbolCodes();
+  for (int code = 32; code <= 126; ++code) codes.push_back(code);
+  for (const int code : codes) {
+    const QChar character = DrawnCharacter(code);
+    EXPECT_TRUE(raw.supportsCharacter(character)) << code;
+    EXPECT_TRUE(metrics.inFont(character)) << code;
+    const auto glyphs = raw.glyphIndexesForString(QString(character));
+    ASSERT_EQ(glyphs.size(), 1) << code;
+    if (code != ' ') {
+      EXPECT_FALSE(raw.pathForGlyph(glyphs[0]).isEmpty()) << code;
+    }
+  }
+}
+
+TEST_F(GlyphFont, LeavesLatin1LettersToOtherFonts) {
+  const QRawFont raw(GlyphFontPath(), 48);
+  ASSERT_TRUE(raw.isValid());
+  // The symbol codes as Latin-1 characters: a name such as "Zoë Müller" must stay letters.
+  for (const int code : SymbolCodes()) EXPECT_FALSE(raw.supportsCharacter(QChar(code))) << code;
+}
+
+TEST_F(GlyphFont, EverySymbolFitsTheCellOfTheReferenceGlyph) {
+  const QRawFont raw(GlyphFontPath(), 100);
+  ASSERT_TRUE(raw.isValid());
+  const auto cellGlyph = raw.glyphIndexesForString(QString(DrawnCharacter(GlyphCode::Earth)));
+  ASSERT_EQ(cellGlyph.size(), 1);
+  const qreal cellWidth = raw.advancesForGlyphIndexes(cellGlyph)[0].x();
+  ASSERT_GT(cellWidth, 0);
+  for (const int code : SymbolCodes()) {
+    const auto glyphs = raw.glyphIndexesForString(QString(DrawnCharacter(code)));
+    ASSERT_EQ(glyphs.size(), 1) << code;
+    EXPECT_DOUBLE_EQ(raw.advancesForGlyphIndexes(glyphs)[0].x(), cellWidth) << code;
+    const QRectF box = raw.boundingRect(glyphs[0]);
+    EXPECT_GE(box.left(), -kPixelRounding) << code;
+    EXPECT_LE(box.right(), cellWidth + kPixelRounding) << code;
+    EXPECT_GE(box.top(), -raw.ascent() - kPixelRounding) << code;
+    EXPECT_LE(box.bottom(), raw.descent() + kPixelRounding) << code;
+  }
+}
+
+}  // namespace
+}  // namespace orv
