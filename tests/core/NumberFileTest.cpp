@@ -1,9 +1,10 @@
+#include "core/NumberFile.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "TempDir.h"
-#include "core/NumberFile.h"
 
 namespace orv {
 namespace {
