@@ -87,21 +87,26 @@ TEST(HouseCusps, WorkedExampleAtRamc10Latitude40North) {
     EXPECT_NEAR(Cusp(r.cusps, 9), c.h3 + 180, kWorkedExampleDeg);
   }
 
-  // Meridian: house 1 is the ecliptic point at RA = RAMC + 90, house 10 the MC.
-  const HouseCuspsResult meridian = CalcHouseCusps(HouseSystemCode::Meridian, in);
-  EXPECT_NEAR(Cusp(meridian.cusps, 1), 99.189, kWorkedExampleDeg);
-  EXPECT_NEAR(Cusp(meridian.cusps, 10), 10.879, kWorkedExampleDeg);
-  // Morinus: house 10 is the Morinus point of the RAMC, not the MC.
-  const HouseCuspsResult morinus = CalcHouseCusps(HouseSystemCode::Morinus, in);
-  EXPECT_NEAR(Cusp(morinus.cusps, 1), 100.879, kWorkedExampleDeg);
-  EXPECT_NEAR(Cusp(morinus.cusps, 10), 9.189, kWorkedExampleDeg);
-  // The equal systems count 30 degrees from the Ascendant or the MC.
-  const HouseCuspsResult ea = CalcHouseCusps(HouseSystemCode::EqualAscendant, in);
-  EXPECT_NEAR(Cusp(ea.cusps, 1), 116.598, kWorkedExampleDeg);
-  EXPECT_NEAR(Cusp(ea.cusps, 10), 26.598, kWorkedExampleDeg);
-  const HouseCuspsResult em = CalcHouseCusps(HouseSystemCode::EqualMC, in);
-  EXPECT_NEAR(Cusp(em.cusps, 10), 10.879, kWorkedExampleDeg);
-  EXPECT_NEAR(Cusp(em.cusps, 1), 100.879, kWorkedExampleDeg);
+  // Meridian: house 1 is the ecliptic point at RA = RAMC + 90, house 10 the
+  // MC. Morinus: house 10 is the Morinus point of the RAMC, not the MC. The
+  // equal systems count 30 degrees from the Ascendant or from the MC.
+  struct AngleCase {
+    HouseSystemCode system;
+    double h1, h10;
+  };
+  const AngleCase angleCases[] = {
+      {HouseSystemCode::Meridian, 99.189, 10.879},
+      {HouseSystemCode::Morinus, 100.879, 9.189},
+      {HouseSystemCode::EqualAscendant, 116.598, 26.598},
+      {HouseSystemCode::EqualMC, 100.879, 10.879},
+  };
+  for (const AngleCase& c : angleCases) {
+    SCOPED_TRACE(HouseSystemInfoOf(c.system).name);
+    const HouseCuspsResult r = CalcHouseCusps(c.system, in);
+    ASSERT_TRUE(r.ok());
+    EXPECT_NEAR(Cusp(r.cusps, 1), c.h1, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 10), c.h10, kWorkedExampleDeg);
+  }
 }
 
 TEST(HouseCusps, QuadrantSystemsAgreeAtTheEquator) {
