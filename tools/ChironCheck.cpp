@@ -176,8 +176,7 @@ OfDate FromJ2000(double jdTT, const Vec& j2000) {
   const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * arcsec;
   const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * arcsec;
   const Vec meanEquatorial = R3(-z, R2(theta, R3(-zeta, j2000)));
-  const double eps0 =
-      (84381.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) * arcsec;
+  const double eps0 = (84381.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) * arcsec;
   const double rad = 1.0 / kDegPerRad;
   const double node = (125.04452 - 1934.136261 * t) * rad;
   const double sun = (280.4665 + 36000.7698 * t) * rad;
@@ -266,7 +265,8 @@ int main(int argc, char** argv) {
       seen = Sub(orbit.At(jdTT - lightDays), earth);
       lightDays = Norm(seen) / kLightAuPerDay;
     }
-    const Vec apparent = Add(Scale(seen, 1.0 / Norm(seen)), Scale(earthVelocity, 1.0 / kLightAuPerDay));
+    const Vec apparent =
+        Add(Scale(seen, 1.0 / Norm(seen)), Scale(earthVelocity, 1.0 / kLightAuPerDay));
     const OfDate g = FromJ2000(jdTT, apparent);
     const OfDate h = FromJ2000(jdTT, Sub(orbit.At(jdTT), sun));
     geoLon.Add(jdUT, LongitudeDeg(g.trueEcliptic) - geo[i][0], true);

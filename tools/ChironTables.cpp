@@ -77,8 +77,8 @@ int main(int argc, char** argv) {
   }
   swe_set_ephe_path(kEphemerisFolder);
   const std::string folder = argv[1];
-  const bool ok = WriteTable(folder + "/CHIRON.DAT", false) &&
-                  WriteTable(folder + "/CHIRON_HELIO.DAT", true);
+  const bool ok =
+      WriteTable(folder + "/CHIRON.DAT", false) && WriteTable(folder + "/CHIRON_HELIO.DAT", true);
   swe_close();
   if (!ok) {
     std::perror("writing the tables");

@@ -40,7 +40,8 @@ constexpr double kPi = 3.1415926535;
 // Slot table A: per house 1..12 the angle of its first glyph slot and the
 // glyph radius there.
 constexpr std::array<int, 12> kSlotAngles{180, 209, 240, 272, 304, 335, 4, 34, 65, 95, 124, 153};
-constexpr std::array<int, 12> kSlotRadii{217, 212, 201, 196, 194, 197, 199, 202, 206, 208, 212, 217};
+constexpr std::array<int, 12> kSlotRadii{217, 212, 201, 196, 194, 197,
+                                         199, 202, 206, 208, 212, 217};
 
 // The cusp label rule (printer twin).
 constexpr double kLabelRadius = 0.91984662 * 236;

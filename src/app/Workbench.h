@@ -6,11 +6,15 @@
 #include <filesystem>
 #include <string>
 
+#include "core/ephemeris/DataTables.h"
+
 namespace orv {
 
 struct Workbench {
   // The program folder; every data file is opened inside it.
   std::filesystem::path AppPath;
+  // The numeric tables read at start-up (wheel positions, Chiron, scores).
+  DataTables Tables;
 };
 
 }  // namespace orv
