@@ -1,0 +1,74 @@
+#pragma once
+// The chart model: the two computed charts, the working arrays the listings
+// and wheels read, and the input values both charts were computed from.
+// Replaced as a whole by each successful computation.
+
+#include <array>
+#include <string>
+
+#include "core/ChartInput.h"
+#include "core/ChartPoints.h"
+#include "core/HouseSystem.h"
+
+namespace orv {
+
+// One chart's arrays, indexed by `ChartPoint` (cusps 1..12 from the MC).
+struct ChartArrays {
+  PointArray<double> Longitudes{};
+  PointArray<double> Declinations{};
+  PointArray<double> Latitudes{};
+  PointArray<double> NextDayLongitudes{};
+  PointArray<double> HelioLongitudes{};  // by `HelioBody`, 1 the Earth
+  PointArray<double> HelioLatitudes{};
+  HouseCusps Cusps{};
+  // One character per point from index 0 ("R" for retrograde).
+  std::string RetroFlags;
+  // 10-character records per point, house label first.
+  std::string HousePositions;
+  std::string SiderealText;
+};
+
+// `ChartKind`: the chart being computed or shown.
+enum class ChartKind { Natal = 0, Second = 3, Composite = 6 };
+
+// `CosmoAngleChoice`: which chart angles enter the cosmodynes scores.
+enum class CosmoAngleChoice { None = 0, AscendantOnly = 1, Both = 2, MCOnly = 3 };
+
+struct ChartModel {
+  // The working chart: chart 2 after a computation, until a listing of
+  // chart 1 copies chart 1 back into it.
+  ChartArrays Working;
+  ChartArrays Natal;    // chart 1: `NatalLongitudes` is Natal.Longitudes
+  ChartArrays Diurnal;  // chart 2, transits or a second person
+
+  // The copies the wheels read.
+  std::string WheelHousePositions;
+  std::string WheelRetroFlags;
+  PointArray<double> DualOuterLongitudes{};
+
+  // Chart 1's motion per day, -180..180 degrees.
+  PointArray<double> DailyMotion{};
+  double TrueNodeLongitude = 0;
+  double TrueNodeDeclination = 0;
+
+  double NatalJulianDay = 0;
+  double DiurnalJulianDay = 0;
+  double DiurnalDayFraction = 0;
+  double DiurnalObliquityDegrees = 0;
+  double DiurnalLatitudeRadians = 0;
+  // The day the transit interpretations list next (a day number).
+  double TransitListDay = 0;
+
+  // What both charts were computed from.
+  std::string PersonName;
+  ChartInputValues NatalInput;
+  ChartInputValues DiurnalInput;
+  HouseSystemCode HouseSystem = HouseSystemCode::Placidus;
+  ChartKind Kind = ChartKind::Natal;
+  CosmoAngleChoice CosmoAngles = CosmoAngleChoice::AscendantOnly;
+
+  // Whether any computation has succeeded yet.
+  bool Computed = false;
+};
+
+}  // namespace orv
