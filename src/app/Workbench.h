@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/NumberFile.h"
+#include "core/ephemeris/DataTables.h"
 #include "shell/RegionalOrder.h"
 #include "shell/SettingsFile.h"
 
@@ -25,6 +26,8 @@ struct Workbench {
   SettingsValues Settings;
   // `DateOrder` and `TimeFormat` of the user's region.
   RegionalOrder Regional;
+  // The numeric tables read at start-up (wheel positions, Chiron, scores).
+  DataTables Tables;
 };
 
 }  // namespace orv

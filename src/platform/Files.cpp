@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
 
 #include "base/Text.h"
@@ -181,7 +181,22 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
 std::optional<std::string> ReadFileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // One read into a buffer of the file's size: start-up reads megabytes of
+  // tables through here. Whatever follows (a file that grew, or one with no
+  // size, as some special files) is appended in buffer-sized pieces.
+  std::string bytes;
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size > 0) {
+    bytes.resize(size);
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+  }
+  if (!in.eof()) {
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    bytes += std::move(rest).str();
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
 }

@@ -1,0 +1,26 @@
+#pragma once
+// Chiron from the day-by-day tables: linear interpolation between whole
+// Julian days.
+
+#include "core/ephemeris/DataTables.h"
+
+namespace orv {
+
+// What the chart computation files as `ChartPoint` 16. All zero outside the
+// tables' days, which later analyses read as "Chiron not computed".
+struct ChironPosition {
+  double Longitude = 0;         // geocentric, degrees 0..360
+  double Declination = 0;       // degrees
+  double HelioLongitude = 0;    // degrees 0..360
+  double HelioLatitude = 0;     // degrees
+  double NextDayLongitude = 0;  // geocentric, one day later, degrees 0..360
+  bool Retrograde = false;      // set "R" in `RetroFlags`; false never clears a flag
+};
+
+// Chiron at `jd` (Julian day, UT, with its day fraction), interpolated between
+// records k - 2415000 and the next, k the whole part of `jd`. Needs the
+// record after the next for the next-day position, so `jd` must lie in
+// 2415000 <= jd < 2474998; elsewhere the result is all zero.
+ChironPosition CalcChiron(const DataTables& tables, double jd);
+
+}  // namespace orv
