@@ -142,7 +142,7 @@ TEST(ReadDataTables, ValuesBeyondATableAreIgnored) {
   EXPECT_EQ(t.CompatibilityScores(11, 15, 15), 225.0f);
   // The 226th value would land at (1, 16), one past the table's row.
   EXPECT_EQ(t.CompatibilityScores(11, 2, 0), 0.0f);
-  EXPECT_EQ(t.CompatibilityScores(12 - 1, 1, 1), 1.0f);
+  EXPECT_EQ(t.CompatibilityScores(11, 1, 1), 1.0f);
   EXPECT_EQ(t.RadiusTable[360], 361);
   EXPECT_EQ(t.HcDataTable[120], 121);
   EXPECT_EQ(t.ChironGeoTable2[ChironDays - 1], 120000.0f);
