@@ -1,0 +1,147 @@
+#include "core/ephemeris/OrbitalElements.h"
+
+#include <cmath>
+
+#include "core/Angles.h"
+#include "core/ephemeris/OuterPlanetPerturbations.h"
+
+namespace orv {
+
+namespace {
+
+constexpr double kKeplerStepDeg = 0.0000001;
+// Newton's method converges in a handful of steps for every planet; the cap
+// only guards against a runaway loop on nonsense input.
+constexpr int kMaxKeplerSteps = 100;
+
+// The element rows by `HelioBody`; bodies outside a theory fall back to its
+// Earth row.
+constexpr const LinearElementTable* kLinearTables[] = {nullptr, &EarthElements, &MercuryElements,
+                                                       &VenusElements, &MarsElements};
+
+const LinearElementTable& LinearTableOf(int body) {
+  if (body < HelioBody::Mercury || body > HelioBody::Mars) return EarthElements;
+  return *kLinearTables[body];
+}
+
+// The cubic element starting at `slot`, in the order of operations the
+// theory's check values were computed with.
+double Cubic(const CubicElementTable& table, int slot, double t) {
+  return ((table[slot + 2] * t * t) + (table[slot + 1] * t + table[slot])) +
+         table[slot + 3] * t * t * t;
+}
+
+struct OuterBody {
+  const CubicElementTable* table;
+  PerturbationSums (*perturbations)(double t1900);
+};
+
+constexpr OuterBody kOuterBodies[] = {
+    {},
+    {&SunElements, nullptr},
+    {},
+    {},
+    {},
+    {&JupiterElements, CalcJupiterPerturbations},
+    {&SaturnElements, CalcSaturnPerturbations},
+    {&UranusElements, CalcUranusPerturbations},
+    {&NeptuneElements, CalcNeptunePerturbations},
+};
+
+const OuterBody& OuterBodyOf(int body) {
+  if (body < HelioBody::Jupiter || body > HelioBody::Neptune) return kOuterBodies[HelioBody::Earth];
+  return kOuterBodies[body];
+}
+
+}  // namespace
+
+OrbitalElements CalcInnerPlanetElements(int body, double t2000) {
+  const LinearElementTable& c = LinearTableOf(body);
+  OrbitalElements el;
+  el.semiMajorAxisKm = KmPerAU * c[1];
+  el.eccentricity = c[2] + c[3] * t2000;
+  el.inclinationDeg = c[4] + c[5] * t2000;
+  el.nodeDeg = c[6] + c[7] * t2000;
+  el.longitudeOfPerihelionDeg = c[8] + c[9] * t2000;
+  el.meanAnomalyDeg = c[10] + c[11] * t2000;
+  el.argumentOfPerihelionDeg = el.longitudeOfPerihelionDeg - el.nodeDeg;
+  el.meanLongitudeDeg = el.longitudeOfPerihelionDeg + el.meanAnomalyDeg;
+  return el;
+}
+
+OrbitalElements CalcMeanOuterElements(int body, double t1900) {
+  const CubicElementTable& c = *OuterBodyOf(body).table;
+  OrbitalElements el;
+  el.meanLongitudeDeg = Cubic(c, 1, t1900);
+  el.semiMajorAxisKm = KmPerAU * c[5];
+  el.eccentricity = Cubic(c, 6, t1900);
+  el.inclinationDeg = Cubic(c, 10, t1900);
+  el.argumentOfPerihelionDeg = Cubic(c, 14, t1900);
+  el.nodeDeg = Cubic(c, 18, t1900);
+  el.longitudeOfPerihelionDeg = Norm360(el.argumentOfPerihelionDeg + el.nodeDeg);
+  el.meanAnomalyDeg = Norm360(el.meanLongitudeDeg - el.longitudeOfPerihelionDeg);
+  // The row's mean longitude is the Sun's, half a turn from the Earth's.
+  if (body == HelioBody::Earth) el.meanAnomalyDeg = el.meanAnomalyDeg + 180;
+  return el;
+}
+
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900) {
+  OuterPlanetElements result{CalcMeanOuterElements(body, t1900)};
+  if (const auto perturbations = OuterBodyOf(body).perturbations) {
+    const PerturbationSums sums = perturbations(t1900);
+    ApplyPerturbations(sums, result.elements);
+    result.longitudePerturbationDeg = sums.longitudeDeg;
+  }
+  return result;
+}
+
+KeplerSolution SolveKepler(const OrbitalElements& el) {
+  const double m = el.meanAnomalyDeg;
+  const double e = el.eccentricity;
+  const double eDeg = e * 180 / Pi;
+  double ea = m;
+  for (int step = 0; step < kMaxKeplerSteps; ++step) {
+    const double next = ea + (m + eDeg * SinDeg(ea) - ea) / (1 - e * CosDeg(ea));
+    const bool converged = std::fabs(next - ea) < kKeplerStepDeg;
+    ea = next;
+    if (converged) break;
+  }
+  KeplerSolution k;
+  k.eccentricAnomalyDeg = ea;
+  k.radiusKm = el.semiMajorAxisKm * (1 - e * CosDeg(ea));
+  k.trueAnomalyDeg =
+      Norm360(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(ea * Pi / 360))));
+  k.argumentOfLatitudeDeg = el.argumentOfPerihelionDeg + k.trueAnomalyDeg;
+  return k;
+}
+
+HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg) {
+  const double u = argumentOfLatitudeDeg;
+  const Spherical s = RectToSpherical(CosDeg(u), SinDeg(u) * CosDeg(inclinationDeg),
+                                      SinDeg(u) * SinDeg(inclinationDeg));
+  HelioPosition p;
+  p.longitudeDeg = nodeDeg + s.longitude;
+  p.latitudeDeg = s.latitude;
+  return p;
+}
+
+HelioPosition HelioFromElements(const OrbitalElements& elements) {
+  const KeplerSolution k = SolveKepler(elements);
+  HelioPosition p =
+      OrbitToEcliptic(k.argumentOfLatitudeDeg, elements.inclinationDeg, elements.nodeDeg);
+  p.radiusKm = k.radiusKm;
+  return p;
+}
+
+EclipticPosition HelioToGeo(const HelioPosition& body, const HelioPosition& earth) {
+  const double x = body.radiusKm * CosDeg(body.latitudeDeg) * CosDeg(body.longitudeDeg) -
+                   earth.radiusKm * CosDeg(earth.latitudeDeg) * CosDeg(earth.longitudeDeg);
+  const double y = body.radiusKm * CosDeg(body.latitudeDeg) * SinDeg(body.longitudeDeg) -
+                   earth.radiusKm * CosDeg(earth.latitudeDeg) * SinDeg(earth.longitudeDeg);
+  const double z =
+      body.radiusKm * SinDeg(body.latitudeDeg) - earth.radiusKm * SinDeg(earth.latitudeDeg);
+  const Spherical s = RectToSpherical(x, y, z);
+  return {s.longitude, s.latitude};
+}
+
+}  // namespace orv

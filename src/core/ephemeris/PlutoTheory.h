@@ -1,0 +1,17 @@
+#pragma once
+// Pluto's heliocentric position from a periodic series in the mean longitudes
+// of Jupiter, Saturn and Pluto, referred to the ecliptic and equinox of
+// 1950.0; the caller brings the longitude to the equinox of date.
+
+namespace orv {
+
+struct PlutoPosition {
+  double longitudeDeg = 0;  // not reduced: above 360 from about 2084
+  double latitudeDeg = 0;
+  double radiusAU = 0;
+};
+
+// Pluto at t1900 Julian centuries from JD 2415020.0.
+PlutoPosition CalcPluto(double t1900);
+
+}  // namespace orv
