@@ -8,6 +8,7 @@
 
 #include "core/ChartInput.h"
 #include "core/ChartPoints.h"
+#include "core/FixedTables.h"
 #include "core/HouseSystem.h"
 
 namespace orv {
@@ -21,10 +22,10 @@ struct ChartArrays {
   PointArray<double> HelioLongitudes{};  // by `HelioBody`, 1 the Earth
   PointArray<double> HelioLatitudes{};
   HouseCusps Cusps{};
-  // One character per point from index 0 ("R" for retrograde).
-  std::string RetroFlags;
+  // One character per point, point i at index i - 1 ("R" for retrograde).
+  std::string RetroFlags = InitialRetroFlags();
   // 10-character records per point, house label first.
-  std::string HousePositions;
+  std::string HousePositions = InitialHousePositions();
   std::string SiderealText;
 };
 
@@ -42,8 +43,8 @@ struct ChartModel {
   ChartArrays Diurnal;  // chart 2, transits or a second person
 
   // The copies the wheels read.
-  std::string WheelHousePositions;
-  std::string WheelRetroFlags;
+  std::string WheelHousePositions = InitialHousePositions();
+  std::string WheelRetroFlags = InitialRetroFlags();
   PointArray<double> DualOuterLongitudes{};
 
   // Chart 1's motion per day, -180..180 degrees.

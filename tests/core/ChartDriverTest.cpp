@@ -1,0 +1,216 @@
+#include "core/ChartDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "RecordingHost.h"
+#include "core/Angles.h"
+#include "core/ChartTime.h"
+#include "core/ephemeris/DataTables.h"
+
+namespace orv {
+namespace {
+
+// The driver's calls on the windows and listings, in order.
+class RecordingHooks : public ChartDriverHooks {
+ public:
+  std::vector<std::string> calls;
+  void HideInputWindows() override { calls.push_back("hide"); }
+  void ShowChartMenus() override { calls.push_back("menus"); }
+  void ClearOutputBuffer() override { calls.push_back("clear"); }
+  void ListNatalFirstPage() override { calls.push_back("natal"); }
+  void ListTransitInterpretations() override { calls.push_back("transits"); }
+  void ListNatalCosmodynes() override { calls.push_back("cosmodynes"); }
+  void ListComparativeCosmodynes(bool withGrid) override {
+    calls.push_back(withGrid ? "comparative+grid" : "comparative");
+  }
+  void ShowOutputPage() override { calls.push_back("show"); }
+};
+
+ChartInputFields Fields(const char* month, const char* day, const char* year, const char* hour,
+                        const char* minute, bool am, const char* zone, const char* lonDeg,
+                        const char* lonMin, bool east, const char* latDeg, const char* latMin,
+                        bool south) {
+  ChartInputFields f;
+  f.month = month;
+  f.day = day;
+  f.year = year;
+  f.hour = hour;
+  f.minute = minute;
+  f.am = am;
+  f.timeZone = zone;
+  f.longDeg = lonDeg;
+  f.longMin = lonMin;
+  f.east = east;
+  f.latDeg = latDeg;
+  f.latMin = latMin;
+  f.south = south;
+  return f;
+}
+
+ChartRequest Request() {
+  ChartRequest r;
+  r.name = "Jane Doe";
+  // 12 May 1959, 10:43 A.M., zone 6 (CST), 75W23 39N45.
+  r.natal = Fields("5", "12", "1959", "10", "43", true, "6", "75", "23", false, "39", "45", false);
+  // 1 January 2000, 12:00 P.M. (noon) at Greenwich.
+  r.diurnal = Fields("1", "1", "2000", "12", "0", false, "0", "0", "0", false, "51", "29", false);
+  return r;
+}
+
+struct Fixture {
+  test::RecordingHost host;
+  RecordingHooks hooks;
+  ChartModel model;
+  OptionValues options{};
+  DataTables tables;
+  int Run(const ChartRequest& r, bool batch = false) {
+    return CalcCharts(host, model, r, options, tables, hooks, batch);
+  }
+};
+
+TEST(ChartDriver, ARefusedInputChangesNothing) {
+  Fixture f;
+  ChartRequest empty;
+  EXPECT_EQ(f.Run(empty), 1);
+  EXPECT_FALSE(f.model.Computed);
+  EXPECT_TRUE(f.hooks.calls.empty());  // nothing hidden, nothing listed
+  EXPECT_GE(f.host.messages.size(), 2u);
+
+  ASSERT_EQ(f.Run(Request()), 0);
+  const ChartModel before = f.model;
+  f.hooks.calls.clear();
+  ChartRequest bad = Request();
+  bad.natal.month = "13";
+  EXPECT_EQ(f.Run(bad), 1);
+  EXPECT_TRUE(f.hooks.calls.empty());
+  EXPECT_EQ(f.model.Natal.Longitudes, before.Natal.Longitudes);
+  EXPECT_EQ(f.model.Working.Longitudes, before.Working.Longitudes);
+  EXPECT_EQ(f.model.NatalInput.dateText, before.NatalInput.dateText);
+}
+
+TEST(ChartDriver, FilesBothChartsAndLeavesChartTwoWorking) {
+  Fixture f;
+  f.options[33] = 1;
+  ASSERT_EQ(f.Run(Request()), 0);
+  const ChartModel& m = f.model;
+  EXPECT_TRUE(m.Computed);
+  EXPECT_EQ(m.PersonName, "Jane Doe");
+  EXPECT_EQ(m.Kind, ChartKind::Second);
+  // Chart 2 is J2000.0 exactly (noon UT, 1 January 2000).
+  EXPECT_DOUBLE_EQ(m.DiurnalJulianDay, 2451545.0);
+  EXPECT_DOUBLE_EQ(m.TransitListDay, 2451545.0);
+  EXPECT_EQ(m.Working.Longitudes, m.Diurnal.Longitudes);
+  EXPECT_EQ(m.DualOuterLongitudes, m.Diurnal.Longitudes);
+  EXPECT_EQ(m.WheelRetroFlags, m.Diurnal.RetroFlags);
+  EXPECT_EQ(m.WheelHousePositions, m.Natal.HousePositions);
+  // The Sun at J2000.0: the solar formulas of Meeus (Astronomical Algorithms,
+  // 2nd ed., ch. 25, low accuracy) give apparent longitude 280.373 deg.
+  EXPECT_NEAR(m.Diurnal.Longitudes[ChartPoint::Sun], 280.37, 0.02);
+  for (int i = 1; i <= NumPoints; ++i) {
+    EXPECT_GE(m.Natal.Longitudes[size_t(i)], 0) << i;
+    EXPECT_LT(m.Natal.Longitudes[size_t(i)], 360) << i;
+    EXPECT_GE(m.DailyMotion[size_t(i)], -180) << i;
+    EXPECT_LE(m.DailyMotion[size_t(i)], 180) << i;
+  }
+  // The Moon moves 11.8 to 15.4 degrees a day.
+  EXPECT_GT(m.DailyMotion[ChartPoint::Moon], 11.5);
+  EXPECT_LT(m.DailyMotion[ChartPoint::Moon], 15.5);
+  EXPECT_EQ(m.Natal.RetroFlags.size(), size_t(NumPoints));
+  EXPECT_EQ(m.Natal.HousePositions.size(), size_t(NumPoints * 10));
+  // South Node opposite the North Node.
+  EXPECT_NEAR(Norm360(m.Natal.Longitudes[ChartPoint::SouthNode] -
+                      m.Natal.Longitudes[ChartPoint::NorthNode]),
+              180, 1e-9);
+  EXPECT_EQ(f.hooks.calls, (std::vector<std::string>{"hide", "menus", "transits", "show"}));
+}
+
+TEST(ChartDriver, DailyMotionWrapsAcrossAries) {
+  EXPECT_DOUBLE_EQ(DailyMotionOf(359.5, 0.5), 1);
+  EXPECT_DOUBLE_EQ(DailyMotionOf(0.5, 359.5), -1);
+  EXPECT_DOUBLE_EQ(DailyMotionOf(100, 113), 13);
+}
+
+TEST(ChartDriver, PartOfFortuneByFormulaAndSunsHouse) {
+  const double asc = 100, sun = 30, moon = 200;
+  const double day = Norm360(asc + moon - sun), night = Norm360(asc + sun - moon);
+  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 6, 0), day);
+  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 7, 0), day);
+  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 6, 1), night);
+  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 7, 1), night);
+  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 6, 3), night);
+  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 7, 3), day);
+}
+
+TEST(ChartDriver, ChartTwoKeepsTheDayFormula) {
+  Fixture f;
+  f.options[218] = 1;  // Asc + Sun - Moon for chart 1
+  ASSERT_EQ(f.Run(Request()), 0);
+  const ChartModel& m = f.model;
+  const double asc2 = m.Diurnal.Longitudes[ChartPoint::Ascendant];
+  EXPECT_NEAR(m.Diurnal.Longitudes[ChartPoint::PartOfFortune],
+              Norm360(asc2 + m.Diurnal.Longitudes[ChartPoint::Moon] -
+                      m.Diurnal.Longitudes[ChartPoint::Sun]),
+              1e-9);
+  const double asc1 = m.Natal.Longitudes[ChartPoint::Ascendant];
+  EXPECT_NEAR(m.Natal.Longitudes[ChartPoint::PartOfFortune],
+              Norm360(asc1 + m.Natal.Longitudes[ChartPoint::Sun] -
+                      m.Natal.Longitudes[ChartPoint::Moon]),
+              1e-9);
+}
+
+TEST(ChartDriver, FirstListingFollowsOption33) {
+  struct Case {
+    float option;
+    bool secondPerson;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {0, false, {"hide", "menus", "natal", "show"}},
+      {1, true, {"hide", "menus", "transits", "show"}},
+      {2, false, {"hide", "menus", "cosmodynes", "show"}},
+      {2, true, {"hide", "menus", "comparative", "show"}},
+      {3, false, {"hide", "menus", "cosmodynes", "show"}},
+      {3, true, {"hide", "menus", "comparative+grid", "show"}},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    f.options[33] = c.option;
+    ChartRequest r = Request();
+    r.secondPerson = c.secondPerson;
+    ASSERT_EQ(f.Run(r), 0);
+    EXPECT_EQ(f.hooks.calls, c.calls) << c.option << " " << c.secondPerson;
+  }
+  // Option 33 = 0 lists chart 1 from the working arrays.
+  Fixture f;
+  ASSERT_EQ(f.Run(Request()), 0);
+  EXPECT_EQ(f.model.Working.Longitudes, f.model.Natal.Longitudes);
+  EXPECT_EQ(f.model.Working.Declinations, f.model.Natal.Declinations);
+}
+
+TEST(ChartDriver, ClearsTheBufferBeforeTheListingAndWritesNothingInABatch) {
+  Fixture f;
+  f.options[211] = 1;
+  ASSERT_EQ(f.Run(Request()), 0);
+  EXPECT_EQ(f.hooks.calls, (std::vector<std::string>{"hide", "menus", "clear", "natal", "show"}));
+
+  Fixture batch;
+  batch.options[211] = 1;
+  ASSERT_EQ(batch.Run(Request(), true), 0);
+  EXPECT_EQ(batch.hooks.calls, (std::vector<std::string>{"hide", "menus"}));
+  EXPECT_EQ(batch.model.Working.Longitudes, batch.model.Diurnal.Longitudes);
+}
+
+TEST(ChartDriver, TakesTheAngleChoiceOnlyWhenOneIsSet) {
+  Fixture f;
+  ChartRequest r = Request();
+  r.angleChoice = CosmoAngleChoice::MCOnly;
+  ASSERT_EQ(f.Run(r), 0);
+  EXPECT_EQ(f.model.CosmoAngles, CosmoAngleChoice::MCOnly);
+  r.angleChoice.reset();
+  ASSERT_EQ(f.Run(r), 0);
+  EXPECT_EQ(f.model.CosmoAngles, CosmoAngleChoice::MCOnly);
+}
+
+}  // namespace
+}  // namespace orv
