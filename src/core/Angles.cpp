@@ -1,5 +1,6 @@
 #include "core/Angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orv {
@@ -15,28 +16,57 @@ double SinDeg(double x) { return std::sin((x * Pi) / 180); }
 double CosDeg(double x) { return std::cos((x * Pi) / 180); }
 double Int(double x) { return std::floor(x); }
 
-double Mod360(double x) { return x - 360 * Int(x / 360); }
+namespace {
+// The formulas below can land a hair outside [0, 360) by rounding: -1e-15
+// reduces to 360 - 1e-15, which is 360 in double.
+double IntoCircle(double r) {
+  if (r < 0) r += 360;
+  return r >= 360 ? 0 : r;
+}
+}  // namespace
+
+double Mod360(double x) { return IntoCircle(x - 360 * Int(x / 360)); }
 
 double Norm360(double x) {
-  if (x >= 0) return x - 360 * Int(x / 360);
-  return (x - 360 * (Int(x / 360) + 1)) + 360;
+  if (x >= 0) return IntoCircle(x - 360 * Int(x / 360));
+  return IntoCircle((x - 360 * (Int(x / 360) + 1)) + 360);
 }
 
 double HourMinuteToDecimal(double x) { return Int(x) + ((x - Int(x)) * 100) / 60; }
 double DecimalToHourMinute(double x) { return Int(x) + ((x - Int(x)) * 60) / 100; }
 double Round2(double x) { return Int(x * 100 + 0.5) / 100; }
 
+namespace {
+double ClampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
+// Pi/2 at full precision: the limit the arc tangent of an infinite quotient
+// reaches.
+constexpr double kQuarterTurn = 1.5707963267948966;
+}  // namespace
+
 double ArcCos(double x) {
-  if (x == 0) return std::atan(HUGE_VAL);  // the limit, pi/2
-  if (x >= 1) return 0;
-  if (x <= -1) return -Pi;  // arc cosine of -1 (pi) less pi
+  x = ClampUnit(x);
+  if (x == 0) return kQuarterTurn;
+  if (x == -1) return 0;  // the arc cosine (pi) less pi
   return std::atan(std::sqrt(1 - x * x) / x);
 }
 
 double ArcSin(double x) {
-  if (x >= 1) return Pi / 2;
-  if (x <= -1) return -Pi / 2;
+  x = ClampUnit(x);
+  if (x == 1 || x == -1) return x * kQuarterTurn;
   return std::atan(x / std::sqrt(1 - x * x));
+}
+
+double QuadrantAngle(double y, double x) {
+  double angle;
+  if (x == 0) {
+    angle = y > 0 ? kQuarterTurn : y < 0 ? -kQuarterTurn : 0;
+  } else {
+    angle = std::atan(y / x);
+  }
+  // atan(0 / negative) is -0, which the sign test alone would leave at 0.
+  if (angle < 0 || (angle == 0 && x < 0)) angle += Pi;
+  if (y < 0) angle += Pi;
+  return angle;
 }
 
 namespace {
@@ -75,9 +105,7 @@ Polar2 RectToPolar(Rect2 rect) {
   if (rect.y == 0) rect.y = kTinyAngle;
   Polar2 polar;
   polar.radius = std::pow(rect.x * rect.x + rect.y * rect.y, 0.5);
-  polar.angle = std::atan(rect.y / rect.x);
-  if (polar.angle < 0) polar.angle += Pi;
-  if (rect.y < 0) polar.angle += Pi;
+  polar.angle = QuadrantAngle(rect.y, rect.x);
   return polar;
 }
 
@@ -95,9 +123,12 @@ Spherical RectToSpherical(double x, double y, double z) {
     return s;
   }
   const double a = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
-  if (x >= 0 && y >= 0) s.longitude = a;
-  else if (x >= 0) s.longitude = a + 360 >= 360 ? 0 : a + 360;  // a tiny negative a would give 360
-  else s.longitude = 180 - a;
+  if (x >= 0 && y >= 0)
+    s.longitude = a;
+  else if (x >= 0)
+    s.longitude = a + 360 >= 360 ? 0 : a + 360;  // a tiny negative a would give 360
+  else
+    s.longitude = 180 - a;
   return s;
 }
 

@@ -16,7 +16,8 @@ double CosDeg(double x);
 // The floor ("Int" of the formulas): Int(-1.3) is -2.
 double Int(double x);
 
-// x reduced to 0 <= r < 360.
+// x reduced to 0 <= r < 360. A reduction that rounds to 360 (a tiny
+// negative x) gives 0, one that rounds below 0 gives r + 360: never 360.
 double Mod360(double x);
 double Norm360(double x);
 
@@ -30,12 +31,19 @@ double DecimalToHourMinute(double x);
 double Round2(double x);
 
 // Arc cosine in radians, exact for x > 0; for x < 0 it gives the arc cosine
-// minus pi, and callers add pi to a negative result. Arguments outside the
-// domain (x = 0, |x| > 1) give a finite angle instead of a failure: the
-// quotient's limit, or the nearest edge of the domain.
+// minus pi (-pi/2 < value <= 0), and callers add pi when x is negative.
+// x is clamped to [-1, 1] first, and x = 0 gives pi/2: never NaN, never a
+// division by zero.
 double ArcCos(double x);
-// Arc sine in radians; |x| >= 1 gives +-pi/2.
+// Arc sine in radians, x clamped to [-1, 1] first (+-1 give +-pi/2).
 double ArcSin(double x);
+
+// The quadrant rule: the direction of the point (x, y) in radians,
+// 0 <= angle < 2 pi, from the arc tangent of y / x turned into the right
+// quadrant by adding pi. x = 0 divides nothing: it gives pi/2 or 3 pi/2 by
+// the sign of y (0 when y is 0 too), and a point on the negative x axis gives
+// pi.
+double QuadrantAngle(double y, double x);
 
 // A longitude split for listings: sign 1 (Aries) .. 12 (Pisces), degrees
 // 0..29 within the sign, minutes 0..59, seconds 0..59.
@@ -63,8 +71,8 @@ struct Polar2 {
 
 // Polar to rectangular; an angle of exactly 0 is taken as 1.74533E-09.
 Rect2 PolarToRect(Polar2 polar);
-// Rectangular to polar, angle in 0 <= a < 2 pi; a y of exactly 0 is taken as
-// 1.74533E-09. x must not be 0.
+// Rectangular to polar, angle in 0 <= a < 2 pi by the quadrant rule; a y of
+// exactly 0 is taken as 1.74533E-09.
 Polar2 RectToPolar(Rect2 rect);
 
 struct Spherical {
