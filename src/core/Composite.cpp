@@ -175,4 +175,22 @@ double CompositeRamc(double mcLongitudeDeg) {
   return DegToRad(180) + std::atan(std::tan(v) / cosE) + Pi / 2;
 }
 
+CompositeHouses CalcCompositeHouseCusps(std::string_view latitudeText, HouseSystemCode system,
+                                        double compositeMcDeg, const HouseCusps& natalCusps,
+                                        const HouseCusps& diurnalCusps) {
+  const std::optional<double> latitudeDeg = CompositeLatitudeDegrees(latitudeText);
+  if (latitudeDeg) {
+    HouseInputs sky;
+    sky.RamcRadians = CompositeRamc(compositeMcDeg);
+    sky.MidheavenLongitude = compositeMcDeg;
+    sky.ObliquityRadians = DegToRad(kCompositeObliquityDeg);
+    sky.LatitudeRadians = DegToRad(*latitudeDeg);
+    sky.AscendantLongitude =
+        CalcAscendant(sky.RamcRadians, sky.ObliquityRadians, sky.LatitudeRadians);
+    const HouseCuspsResult cast = CalcHouseCusps(system, sky);
+    if (cast.ok()) return {cast.cusps, sky};
+  }
+  return {MidpointHouseCusps(natalCusps, diurnalCusps), std::nullopt};
+}
+
 }  // namespace orv

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/ChartPoints.h"
+#include "core/HouseCusps.h"
 #include "core/HouseSystem.h"
 #include "core/NumberFile.h"
 
@@ -67,5 +68,22 @@ HouseCusps MidpointHouseCusps(const HouseCusps& natalCusps, const HouseCusps& di
 // The right ascension of the ecliptic point `mcLongitudeDeg` (0..360) under
 // the fixed composite obliquity, in radians, 0..2 pi.
 double CompositeRamc(double mcLongitudeDeg);
+
+struct CompositeHouses {
+  HouseCusps cusps{};  // degrees, 0 <= cusp < 360, order 10th, 11th, 12th, 1st .. 9th
+  // The sky the houses were cast under (the composite RAMC, MC, Ascendant,
+  // fixed obliquity and the relationship latitude); nothing for midpoint
+  // houses.
+  std::optional<HouseInputs> castAt;
+};
+
+// `CalcCompositeHouseCusps`: midpoint houses when `latitudeText` reads 99;
+// otherwise `system` cast at that latitude (degrees.minutes, South negative)
+// from the composite MC `compositeMcDeg` and the fixed obliquity. A latitude
+// at which Placidus or Koch has no cusps (which the prompt refuses) gives
+// midpoint houses too.
+CompositeHouses CalcCompositeHouseCusps(std::string_view latitudeText, HouseSystemCode system,
+                                        double compositeMcDeg, const HouseCusps& natalCusps,
+                                        const HouseCusps& diurnalCusps);
 
 }  // namespace orv

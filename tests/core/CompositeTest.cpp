@@ -166,9 +166,14 @@ TEST(Composite, TheOfferedLatitudeAndTheSkippingOption) {
     std::string offered;
   };
   const Case cases[] = {
-      {40, 30, 0, " 40.3"},   {40, 30, -1, "-40.3"}, {40, 30, 1, "-40.3"},  // any non-zero value is
-                                                                            // south
-      {51, 0, 0, " 51"},      {0, 30, 0, " .3"},     {0, 30, -1, "-.3"},   {0, 0, -1, " 0"},
+      {40, 30, 0, " 40.3"},
+      {40, 30, -1, "-40.3"},
+      {40, 30, 1, "-40.3"},  // any non-zero value is
+                             // south
+      {51, 0, 0, " 51"},
+      {0, 30, 0, " .3"},
+      {0, 30, -1, "-.3"},
+      {0, 0, -1, " 0"},
       {33, 52, -1, "-33.52"},
   };
   for (const Case& c : cases) {
@@ -232,6 +237,169 @@ TEST(Composite, RamcIsTheRightAscensionOfTheCompositeMc) {
     worst = std::max(worst, std::fabs(CompositeRamc(m) - ra));
   }
   EXPECT_LT(worst, kTruncatedPiRad);
+}
+
+constexpr double kEpsDeg = 23.4522944;
+// Cusps computed two ways agree to the precision of pi to ten decimals, and
+// the Placidus iteration's ten passes settle well inside this.
+constexpr double kCuspTolDeg = 1e-6;
+// Placidus stops after ten passes of its iteration, converged or not; at
+// latitudes up to about 41 degrees they end within 3e-6 degrees of the
+// converged cusps (at 66 degrees, up to 0.3 degrees away).
+constexpr double kPlacidusTenPassesDeg = 1e-5;
+// Campanus moves its circles by a millionth of a degree to keep a tangent
+// finite; where the ecliptic meets the horizon at a shallow angle (at 66
+// degrees of latitude) that moves the Ascendant up to a ten-thousandth.
+constexpr double kCampanusNudgeDeg = 2e-4;
+// A chart's MC comes back from its RAMC through pi to ten decimals, about
+// 1e-8 degrees away from the composite MC that RAMC was made from.
+constexpr double kMcRoundTripDeg = 3e-8;
+
+double Rad(double deg) { return deg * std::numbers::pi / 180; }
+double Deg(double rad) { return rad * 180 / std::numbers::pi; }
+double Circle(double deg) { return deg - 360 * std::floor(deg / 360); }
+double AngleDiff(double a, double b) { return std::remainder(a - b, 360.0); }
+
+// The Ascendant from the textbook formula (Meeus, Astronomical Algorithms,
+// ch. 14): tan A = -cos RAMC / (sin RAMC cos e + tan phi sin e).
+double TextbookAscendant(double ramcRad, double latDeg) {
+  const double e = Rad(kEpsDeg);
+  return Circle(Deg(std::atan2(std::cos(ramcRad), -(std::sin(ramcRad) * std::cos(e) +
+                                                    std::tan(Rad(latDeg)) * std::sin(e)))));
+}
+
+// A Placidus cusp by its definition, iterated to convergence: the ecliptic
+// point whose right ascension lies `fraction` of its semi-arc from the
+// meridian. Above the horizon (houses 11, 12) the arc is the diurnal one,
+// east of the upper meridian; below (houses 2, 3), the nocturnal one, west of
+// the lower meridian.
+double TextbookPlacidusCusp(double ramcRad, double latDeg, double fraction, bool below) {
+  const double e = Rad(kEpsDeg);
+  const double phi = Rad(latDeg);
+  double ra = ramcRad;
+  double lambda = 0;
+  for (int pass = 0; pass < 200; ++pass) {
+    lambda = std::atan2(std::sin(ra), std::cos(ra) * std::cos(e));
+    const double decl = std::asin(std::sin(e) * std::sin(lambda));
+    const double diurnal = std::acos(-std::tan(phi) * std::tan(decl));
+    ra = below ? ramcRad + std::numbers::pi - (std::numbers::pi - diurnal) * fraction
+               : ramcRad + diurnal * fraction;
+  }
+  return Circle(Deg(std::atan2(std::sin(ra), std::cos(ra) * std::cos(e))));
+}
+
+const HouseCusps kNoCusps{};
+
+TEST(CompositeHouses, PlacidusAtTheRelationshipLatitude) {
+  struct Case {
+    const char* latitudeText;
+    double latitudeDeg;
+    bool converged;  // whether ten passes come close to the converged cusps
+    // Placidus casts the equator's houses at 1e-05 radians South, which
+    // keeps its arc cosine off 0 and moves the cusps by up to 1.5e-4 degrees.
+    double placidusLatitudeDeg() const { return latitudeDeg == 0 ? Deg(-1e-5) : latitudeDeg; }
+  };
+  const Case cases[] = {{"40.30", 40.5, true},
+                        {"-33.52", -(33 + 52.0 / 60), true},
+                        {"0", 0, true},
+                        {"66", 66, false}};
+  double worst = 0;
+  for (const Case& c : cases) {
+    for (double mc = 0.5; mc < 360; mc += 23.7) {
+      const CompositeHouses h = CalcCompositeHouseCusps(c.latitudeText, HouseSystemCode::Placidus,
+                                                        mc, kNoCusps, kNoCusps);
+      ASSERT_TRUE(h.castAt) << c.latitudeText << " " << mc;
+      const double ramc = CompositeRamc(mc);
+      const double expected[13] = {
+          0,
+          mc,
+          TextbookPlacidusCusp(ramc, c.placidusLatitudeDeg(), 1.0 / 3, false),
+          TextbookPlacidusCusp(ramc, c.placidusLatitudeDeg(), 2.0 / 3, false),
+          TextbookAscendant(ramc, c.latitudeDeg),
+          TextbookPlacidusCusp(ramc, c.placidusLatitudeDeg(), 2.0 / 3, true),
+          TextbookPlacidusCusp(ramc, c.placidusLatitudeDeg(), 1.0 / 3, true),
+      };
+      for (int i = 1; i <= 6 && c.converged; ++i) {
+        worst = std::max(worst, std::fabs(AngleDiff(h.cusps[i], expected[i])));
+        worst = std::max(worst, std::fabs(AngleDiff(h.cusps[i + 6], expected[i] + 180)));
+      }
+      // The same as casting Placidus at that RAMC, latitude and obliquity.
+      const HouseCuspsResult chart = CalcHouseCusps(
+          HouseSystemCode::Placidus,
+          HouseInputsAt(ramc, DegToRad(c.latitudeDeg), DegToRad(kCompositeObliquityDeg)));
+      ASSERT_TRUE(chart.ok());
+      for (int i = 1; i <= 12; ++i) {
+        EXPECT_NEAR(AngleDiff(h.cusps[i], chart.cusps[i]), 0, kMcRoundTripDeg);
+      }
+      EXPECT_NEAR(h.castAt->ObliquityRadians, DegToRad(23.4522944), kExact);
+      EXPECT_NEAR(h.castAt->LatitudeRadians, DegToRad(c.latitudeDeg), kExact);
+      EXPECT_EQ(h.castAt->MidheavenLongitude, mc);
+    }
+  }
+  EXPECT_LT(worst, kPlacidusTenPassesDeg);
+}
+
+TEST(CompositeHouses, EverySystemCastsInOrderWithItsAngles) {
+  const HouseSystemCode quadrant[] = {HouseSystemCode::Placidus, HouseSystemCode::Koch,
+                                      HouseSystemCode::Campanus, HouseSystemCode::Regiomontanus,
+                                      HouseSystemCode::Porphyry};
+  const char* latitudes[] = {"40.30", "-40.30", "0", "-66", "51.29"};
+  for (const HouseSystemInfo& row : HouseSystems) {
+    for (const char* latitudeText : latitudes) {
+      const double lat = *CompositeLatitudeDegrees(latitudeText);
+      for (double mc = 0; mc < 360; mc += 17.9) {
+        const CompositeHouses h =
+            CalcCompositeHouseCusps(latitudeText, row.system, mc, kNoCusps, kNoCusps);
+        ASSERT_TRUE(h.castAt) << row.name << " " << latitudeText << " " << mc;
+        const double asc = TextbookAscendant(CompositeRamc(mc), lat);
+        EXPECT_NEAR(AngleDiff(h.castAt->AscendantLongitude, asc), 0, kCuspTolDeg);
+        for (int i = 1; i <= 12; ++i) {
+          const double step = Circle(h.cusps[i % 12 + 1] - h.cusps[i]);
+          EXPECT_GT(step, 0) << row.name << " " << latitudeText << " " << mc << " " << i;
+          EXPECT_LT(step, 180) << row.name << " " << latitudeText << " " << mc << " " << i;
+          EXPECT_GE(h.cusps[i], 0);
+          EXPECT_LT(h.cusps[i], 360);
+        }
+        const bool isQuadrant =
+            std::find(std::begin(quadrant), std::end(quadrant), row.system) != std::end(quadrant);
+        if (isQuadrant) {
+          const double tol =
+              row.system == HouseSystemCode::Campanus ? kCampanusNudgeDeg : kCuspTolDeg;
+          EXPECT_NEAR(AngleDiff(h.cusps[1], mc), 0, tol) << row.name << " " << mc;
+          EXPECT_NEAR(AngleDiff(h.cusps[4], asc), 0, tol) << row.name << " " << mc;
+        }
+        if (row.system == HouseSystemCode::EqualAscendant) {
+          EXPECT_NEAR(AngleDiff(h.cusps[4], asc), 0, kCuspTolDeg);
+        }
+        if (row.system == HouseSystemCode::EqualMC) {
+          EXPECT_EQ(AngleDiff(h.cusps[1], mc), 0);
+        }
+      }
+    }
+  }
+}
+
+TEST(CompositeHouses, NinetyNineGivesMidpointHouses) {
+  HouseCusps natal{}, diurnal{};
+  for (size_t n = 1; n <= 12; ++n) {
+    natal[n] = std::fmod(350 + 30.0 * double(n - 1), 360);
+    diurnal[n] = std::fmod(20 + 30.0 * double(n - 1), 360);
+  }
+  const HouseCusps midpoints = MidpointHouseCusps(natal, diurnal);
+  for (const char* text : {"99", "99.00"}) {
+    const CompositeHouses h =
+        CalcCompositeHouseCusps(text, HouseSystemCode::Koch, 123, natal, diurnal);
+    EXPECT_FALSE(h.castAt);
+    EXPECT_EQ(h.cusps, midpoints);
+  }
+  // Koch has no cusps at 80 degrees (the prompt refuses it): midpoint houses
+  // rather than cusps that do not exist.
+  const CompositeHouses polar =
+      CalcCompositeHouseCusps("80", HouseSystemCode::Koch, 100, natal, diurnal);
+  EXPECT_FALSE(polar.castAt);
+  EXPECT_EQ(polar.cusps, midpoints);
+  // Morinus casts there.
+  EXPECT_TRUE(CalcCompositeHouseCusps("80", HouseSystemCode::Morinus, 100, natal, diurnal).castAt);
 }
 
 }  // namespace
