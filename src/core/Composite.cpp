@@ -58,8 +58,7 @@ bool StartsWithNumber(std::string_view text) {
 // The degrees.minutes notation of the input windows in decimal degrees, the
 // sign kept apart so the floor applies to the absolute value.
 double DegreesMinutesToDecimal(double v) {
-  const double a = std::fabs(v);
-  const double phi = Int(a) + ((a - Int(a)) * 100) / 60;
+  const double phi = HourMinuteToDecimal(std::fabs(v));
   return v < 0 ? -phi : phi;
 }
 
