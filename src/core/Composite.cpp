@@ -192,4 +192,25 @@ CompositeHouses CalcCompositeHouseCusps(std::string_view latitudeText, HouseSyst
   return {MidpointHouseCusps(natalCusps, diurnalCusps), std::nullopt};
 }
 
+CompositeChart CalcCompositeChart(const CompositeSources& charts, HouseSystemCode system,
+                                  const OptionValues& options, Host& host) {
+  CompositeMidpoints midpoints =
+      CalcCompositeMidpoints(charts.natalLongitudes, charts.diurnalLongitudes,
+                             charts.natalDeclinations, charts.diurnalDeclinations);
+  CompositeChart chart;
+  chart.longitudes = midpoints.longitudes;
+  chart.declinations = midpoints.declinations;
+  chart.retroFlags = std::move(midpoints.retroFlags);
+  chart.latitudeText = SettleCompositeLatitude(host, options, system);
+  CompositeHouses houses =
+      CalcCompositeHouseCusps(chart.latitudeText, system, chart.longitudes[ChartPoint::MC],
+                              charts.natalHouseCusps, charts.diurnalHouseCusps);
+  if (!houses.castAt && CompositeLatitudeDegrees(chart.latitudeText)) {
+    chart.latitudeText = kMidpointHousesAnswer;
+  }
+  chart.houseCusps = houses.cusps;
+  chart.castAt = houses.castAt;
+  return chart;
+}
+
 }  // namespace orv

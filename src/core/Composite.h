@@ -86,4 +86,31 @@ CompositeHouses CalcCompositeHouseCusps(std::string_view latitudeText, HouseSyst
                                         double compositeMcDeg, const HouseCusps& natalCusps,
                                         const HouseCusps& diurnalCusps);
 
+// Chart 1 and chart 2 as the composite chart reads them.
+struct CompositeSources {
+  PointArray<double> natalLongitudes{};      // `NatalLongitudes`, degrees
+  PointArray<double> diurnalLongitudes{};    // `DiurnalLongitudes`, degrees
+  PointArray<double> natalDeclinations{};    // `NatalDeclinations`, degrees
+  PointArray<double> diurnalDeclinations{};  // `DiurnalDeclinations`, degrees
+  HouseCusps natalHouseCusps{};              // `NatalHouseCusps`
+  HouseCusps diurnalHouseCusps{};            // `DiurnalHouseCusps`
+};
+
+// The composite chart, for the working arrays.
+struct CompositeChart {
+  PointArray<double> longitudes{};    // `Longitudes`
+  PointArray<double> declinations{};  // `Declinations`
+  std::string retroFlags;             // `RetroFlags`: the "A" flags
+  std::string latitudeText;           // `CompositeLatitudeText`
+  HouseCusps houseCusps{};            // `HouseCusps`
+  std::optional<HouseInputs> castAt;  // the sky of cast houses; nothing for midpoint houses
+};
+
+// `CalcCompositeChart`: the midpoints of chart 1 and chart 2, the relationship
+// latitude settled through `host` (asked on every call while option 40 is 0)
+// and the composite cusps in `system`. When the houses could not be cast at
+// the latitude, they are midpoint houses and the latitude text says "99".
+CompositeChart CalcCompositeChart(const CompositeSources& charts, HouseSystemCode system,
+                                  const OptionValues& options, Host& host);
+
 }  // namespace orv

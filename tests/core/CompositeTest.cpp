@@ -402,5 +402,67 @@ TEST(CompositeHouses, NinetyNineGivesMidpointHouses) {
   EXPECT_TRUE(CalcCompositeHouseCusps("80", HouseSystemCode::Morinus, 100, natal, diurnal).castAt);
 }
 
+
+CompositeSources TwoCharts() {
+  CompositeSources charts;
+  for (int i = 1; i <= NumPoints; ++i) {
+    charts.natalLongitudes[size_t(i)] = std::fmod(i * 47.0, 360);
+    charts.diurnalLongitudes[size_t(i)] = std::fmod(i * 47.0 + i * 11.0, 360);
+    charts.natalDeclinations[size_t(i)] = i - 8;
+    charts.diurnalDeclinations[size_t(i)] = 8 - i * 0.5;
+  }
+  // The MCs 350 and 20: the composite MC is 5.
+  charts.natalLongitudes[ChartPoint::MC] = 350;
+  charts.diurnalLongitudes[ChartPoint::MC] = 20;
+  for (size_t n = 1; n <= 12; ++n) {
+    charts.natalHouseCusps[n] = std::fmod(350 + 30.0 * double(n - 1), 360);
+    charts.diurnalHouseCusps[n] = std::fmod(20 + 30.0 * double(n - 1), 360);
+  }
+  return charts;
+}
+
+TEST(CompositeChart, MidpointsLatitudeAndHousesTogether) {
+  const CompositeSources charts = TwoCharts();
+  const CompositeMidpoints midpoints =
+      CalcCompositeMidpoints(charts.natalLongitudes, charts.diurnalLongitudes,
+                             charts.natalDeclinations, charts.diurnalDeclinations);
+  const HouseCusps midpointHouses =
+      MidpointHouseCusps(charts.natalHouseCusps, charts.diurnalHouseCusps);
+
+  // Option 40 set: no prompt, midpoint houses.
+  PromptHost skip;
+  skip.promptAnswers = {"40.30"};
+  CompositeChart c =
+      CalcCompositeChart(charts, HouseSystemCode::Placidus, Options(40, 30, 0, 1), skip);
+  EXPECT_TRUE(skip.prompts.empty());
+  EXPECT_EQ(c.latitudeText, "99");
+  EXPECT_FALSE(c.castAt);
+  EXPECT_EQ(c.houseCusps, midpointHouses);
+  EXPECT_EQ(c.longitudes, midpoints.longitudes);
+  EXPECT_EQ(c.declinations, midpoints.declinations);
+  EXPECT_EQ(c.retroFlags, midpoints.retroFlags);
+  EXPECT_NEAR(c.longitudes[ChartPoint::MC], 5, kExact);
+
+  // Cancelled: midpoint houses.
+  PromptHost cancel;
+  c = CalcCompositeChart(charts, HouseSystemCode::Placidus, Options(40, 30, 0, 0), cancel);
+  EXPECT_EQ(cancel.prompts.size(), 1u);
+  EXPECT_EQ(c.latitudeText, "99");
+  EXPECT_EQ(c.houseCusps, midpointHouses);
+
+  // 100 is asked again; 40.30 casts Koch at 40.5 North from the composite MC.
+  PromptHost ask;
+  ask.promptAnswers = {"100", "40.30"};
+  c = CalcCompositeChart(charts, HouseSystemCode::Koch, Options(40, 30, 0, 0), ask);
+  EXPECT_EQ(ask.prompts.size(), 2u);
+  EXPECT_EQ(c.latitudeText, "40.30");
+  ASSERT_TRUE(c.castAt);
+  EXPECT_NEAR(c.castAt->LatitudeRadians, DegToRad(40.5), kExact);
+  EXPECT_NEAR(c.castAt->RamcRadians, CompositeRamc(5), kExact);
+  EXPECT_NEAR(AngleDiff(c.houseCusps[1], 5), 0, kCuspTolDeg);
+  EXPECT_NEAR(AngleDiff(c.houseCusps[4], TextbookAscendant(CompositeRamc(5), 40.5)), 0,
+              kCuspTolDeg);
+}
+
 }  // namespace
 }  // namespace orv
