@@ -45,8 +45,8 @@ HouseCuspsResult Placidus(const HouseInputs& in) {
     double turnDeg;     // added to the result
   };
   static constexpr PlacidusCall kCalls[] = {
-      {5, 30, 3, false, 180},    // 11th house, stored as the 5th
-      {6, 60, 1.5, false, 180},  // 12th house, stored as the 6th
+      {5, 30, 3, false, 180},    // the 11th cusp, stored as its opposite, the 5th
+      {6, 60, 1.5, false, 180},  // the 12th cusp, stored as the 6th
       {2, 120, 1.5, true, 0},
       {3, 150, 3, true, 0},
   };

@@ -63,12 +63,13 @@ struct PlacidusCuspResult {
 };
 
 // `CalcPlacidusCusp`: one Placidus cusp by ten passes of the semi-arc
-// iteration. `startRaRadians` is the RAMC plus 30, 60, 120 or 150 degrees;
-// `divisor` is 3 or 1.5; `belowHorizon` is true for the cusps of houses 2
-// and 3 (nocturnal semi-arc), false for 11 and 12 (diurnal semi-arc, and the
-// result is then the opposite point: the caller adds 180). Latitude North
-// positive, exactly 0 taken as 1e-05 radians South. NoCuspsAtLatitude when
-// a pass finds no semi-arc.
+// iteration. `startRaRadians` is the RAMC plus 30, 60, 120 or 150 degrees
+// for the cusps of houses 11, 12, 2 and 3; `divisor` is 3 or 1.5 (a third
+// or two thirds of the semi-arc); `belowHorizon` is true for houses 2 and 3
+// (nocturnal semi-arc), false for 11 and 12 (diurnal semi-arc). The result
+// is the cusp of that house itself. Latitude North positive, exactly 0 taken
+// as 1e-05 radians South. NoCuspsAtLatitude when a pass finds no semi-arc
+// (the point never rises or never sets).
 PlacidusCuspResult CalcPlacidusCusp(double startRaRadians, double divisor, bool belowHorizon,
                                     double ramcRadians, double obliquityRadians,
                                     double latitudeRadians);

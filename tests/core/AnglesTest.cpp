@@ -1,8 +1,8 @@
-#include "core/Angles.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "core/Angles.h"
 
 namespace orv {
 namespace {
@@ -37,6 +37,38 @@ TEST(Angles, ReduceToACircle) {
     EXPECT_GE(r, 0) << x;
     EXPECT_LT(r, 360) << x;
   }
+}
+
+TEST(Angles, ReductionsNeverReturn360) {
+  // A tiny negative angle reduces to 360 - 1e-15, which rounds to 360.
+  for (double x : {-1e-15, -1e-300, -5e-324, 720 - 1e-13, -360 - 1e-14, 360 * 1e6 - 1e-7}) {
+    for (double r : {Mod360(x), Norm360(x)}) {
+      EXPECT_GE(r, 0) << x;
+      EXPECT_LT(r, 360) << x;
+    }
+  }
+  EXPECT_EQ(Mod360(-1e-15), 0);
+  EXPECT_EQ(Norm360(-1e-15), 0);
+  EXPECT_DOUBLE_EQ(Mod360(-1e-9), 360 - 1e-9);  // representable: kept
+}
+
+TEST(Angles, QuadrantRuleDividesNothingAtXZero) {
+  EXPECT_DOUBLE_EQ(QuadrantAngle(1, 0), M_PI / 2);
+  EXPECT_NEAR(QuadrantAngle(-1, 0), 3 * M_PI / 2, 2e-10);  // via two ten-decimal pis
+  EXPECT_DOUBLE_EQ(QuadrantAngle(0, 0), 0);
+  EXPECT_DOUBLE_EQ(QuadrantAngle(0, 1), 0);
+  EXPECT_DOUBLE_EQ(QuadrantAngle(0, -1), Pi);  // the negative x axis, not 0
+  EXPECT_DOUBLE_EQ(QuadrantAngle(-0.0, -1), Pi);
+  // Elsewhere: the two-argument arc tangent within the ten-decimal pi.
+  for (double deg = 0.5; deg < 360; deg += 5) {
+    const double a = deg * M_PI / 180;
+    EXPECT_NEAR(QuadrantAngle(std::sin(a), std::cos(a)), a, 2e-10) << deg;
+  }
+  const Polar2 up = RectToPolar({0, 2});
+  EXPECT_DOUBLE_EQ(up.angle, M_PI / 2);
+  EXPECT_DOUBLE_EQ(up.radius, 2);
+  const Polar2 down = RectToPolar({-0.0, -2});
+  EXPECT_NEAR(down.angle, 3 * M_PI / 2, 2e-10);
 }
 
 TEST(Angles, ConvertHourMinuteNotation) {

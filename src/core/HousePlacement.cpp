@@ -1,0 +1,90 @@
+#include "core/HousePlacement.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Text.h"
+#include "core/Angles.h"
+
+namespace orv {
+
+namespace {
+
+constexpr size_t kRecordWidth = 10;
+constexpr size_t kLabelWidth = 4;
+constexpr std::string_view kHouseWord = " HOUSE";
+
+// A point this close before a cusp (a tenth of an arc second) already
+// counts in the house that begins there.
+constexpr double kCuspLeadDeg = 1.0 / 36000;
+
+// Option 167.
+constexpr int kAntiscionVariantOption = 167;
+
+// The mirrored sign, by sign 1..12 (index 0 unused), per axis.
+constexpr int kSolsticeSign[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
+constexpr int kEquinoxSign[13] = {0, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+
+bool LiesInEntry(double v, double start, double end) {
+  if (start <= end) return start <= v && v < end;
+  return (start <= v && v < 360) || (0 <= v && v < end);  // the entry holds 0 Aries
+}
+
+}  // namespace
+
+std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<double>& longitudes,
+                                 const HouseCusps& cusps, std::string_view houseLabels) {
+  if (housePositions.size() < kRecordWidth * NumPoints) {
+    housePositions.resize(kRecordWidth * NumPoints, ' ');
+  }
+  for (int h = 1; h <= 12; ++h) {
+    const double start = cusps[h];
+    const double end = cusps[h == 12 ? 1 : h + 1];
+    const std::string_view label =
+        houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth), kLabelWidth);
+    for (int j = 1; j <= NumPoints; ++j) {
+      const size_t record = size_t(j - 1) * kRecordWidth;
+      housePositions.replace(record + kLabelWidth, kHouseWord.size(), kHouseWord);
+      double v = longitudes[j] + kCuspLeadDeg;
+      if (v >= 360) v -= 360;
+      if (LiesInEntry(v, start, end)) housePositions.replace(record, label.size(), label);
+    }
+  }
+  return housePositions;
+}
+
+int HouseNumberOfRecord(std::string_view record) {
+  return static_cast<int>(LeadingNumber(record.substr(0, 2)));
+}
+
+double EclipticDeclination(double longitudeDeg, double obliquityRadians) {
+  const double x = CosDeg(longitudeDeg);
+  const double y = SinDeg(longitudeDeg) * std::cos(obliquityRadians);
+  const double z = SinDeg(longitudeDeg) * std::sin(obliquityRadians);
+  return RectToSpherical(x, y, z).latitude;
+}
+
+PointArray<double> CalcPointDeclinations(PointArray<double> declinations,
+                                         const PointArray<double>& longitudes,
+                                         double obliquityRadians) {
+  for (int k = ChartPoint::NorthNode; k <= ChartPoint::MC; ++k) {
+    declinations[k] = EclipticDeclination(longitudes[k], obliquityRadians);
+  }
+  return declinations;
+}
+
+AntiscionAxis AntiscionAxisOf(const OptionValues& options) {
+  return options[kAntiscionVariantOption] == 0 ? AntiscionAxis::Solstice : AntiscionAxis::Equinox;
+}
+
+double CalcAntiscion(double longitudeDeg, AntiscionAxis axis) {
+  longitudeDeg = Mod360(longitudeDeg);  // keeps the sign inside the tables
+  const int sign = SplitLongitudeDM(longitudeDeg).sign;
+  double withinSign = longitudeDeg;
+  while (withinSign >= 30) withinSign -= 30;
+  const int mirrored = axis == AntiscionAxis::Solstice ? kSolsticeSign[sign] : kEquinoxSign[sign];
+  // The sign-by-sign formula gives 360 for 0 and 180 on the solstice axis.
+  return Mod360((mirrored - 1) * 30 + (30 - withinSign));
+}
+
+}  // namespace orv

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "core/Angles.h"
+#include "core/HouseCusps.h"
+
+namespace orv {
+namespace {
+
+// The worked example gives cusps to three decimals.
+constexpr double kWorkedExampleDeg = 0.0005;
+// At latitude 0 the four quadrant systems coincide; Placidus stands on 1e-05
+// radians of latitude instead of 0, which moves its cusps by about 2e-4 deg.
+constexpr double kEquatorAgreementDeg = 0.001;
+// Cusps built as exact opposites or from the same formula as the MC; pi to
+// ten decimals (2 pi off by 1.8e-10 rad) leaves up to 1e-8 deg.
+constexpr double kSameFormulaDeg = 1e-7;
+// The MC and the Ascendant pass through the polar-rectangular helpers, whose
+// stand-in for an exact 0 (1.74533E-09 rad, 1e-7 deg) shifts them by up to
+// a few 1e-7 deg near the polar circles; the cusp formulas take no such turn.
+constexpr double kAngleRouteDeg = 1e-6;
+// Campanus aims its first and tenth cusps a millionth of a degree off 90 and
+// 360 (to keep tan finite), so they miss the Ascendant and MC by about that,
+// magnified up to a hundredfold near the polar circles, where the ecliptic
+// runs close to the horizon.
+constexpr double kCampanusNudgeDeg = 2e-4;
+// Cusps computed one by one come out opposite up to the ten-decimal pi,
+// magnified where the cusps crowd near the polar circles.
+constexpr double kOppositeDeg = 1e-6;
+
+// The signed difference b - a brought into -180..180.
+double AngleDiff(double a, double b) {
+  double d = std::fmod(b - a, 360.0);
+  if (d > 180) d -= 360;
+  if (d <= -180) d += 360;
+  return d;
+}
+
+double Cusp(const HouseCusps& cusps, int house) { return cusps[CuspIndexOfHouse(house)]; }
+
+HouseInputs WorkedExample() { return HouseInputsAt(DegToRad(10), DegToRad(40), DegToRad(23.44)); }
+
+TEST(HouseCusps, SystemTableRowsMatchTheirCodes) {
+  int option = 1;
+  for (const HouseSystemInfo& row : HouseSystems) {
+    EXPECT_EQ(static_cast<int>(row.system), option++) << row.name;
+    EXPECT_EQ(HouseSystemFromCode(row.code), row.system) << row.name;
+    EXPECT_EQ(HouseSystemCodeText(row.system), row.code);
+  }
+  EXPECT_EQ(HouseSystemCodeText(HouseSystemCode::EqualAscendant), "EA");
+  EXPECT_EQ(HouseSystemInfoOf(HouseSystemCode::Morinus).name, "Morinus");
+  EXPECT_EQ(HouseSystemFromCode("I"), HouseSystemCode::Morinus);
+  EXPECT_FALSE(HouseSystemFromCode("ea").has_value());
+  EXPECT_FALSE(HouseSystemFromCode("").has_value());
+}
+
+TEST(HouseCusps, WorkedExampleAtRamc10Latitude40North) {
+  const HouseInputs in = WorkedExample();
+  EXPECT_NEAR(in.MidheavenLongitude, 10.879, kWorkedExampleDeg);
+  EXPECT_NEAR(in.AscendantLongitude, 116.598, kWorkedExampleDeg);
+
+  struct Case {
+    HouseSystemCode system;
+    double h11, h12, h2, h3;
+  };
+  const Case cases[] = {
+      {HouseSystemCode::Placidus, 47.430, 84.625, 136.719, 160.644},
+      {HouseSystemCode::Koch, 57.188, 90.116, 141.274, 165.962},
+      {HouseSystemCode::Campanus, 41.630, 80.441, 143.971, 166.856},
+      {HouseSystemCode::Regiomontanus, 50.180, 88.492, 138.922, 161.615},
+      {HouseSystemCode::Porphyry, 46.118, 81.358, 141.358, 166.118},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(HouseSystemInfoOf(c.system).name);
+    const HouseCuspsResult r = CalcHouseCusps(c.system, in);
+    ASSERT_TRUE(r.ok());
+    EXPECT_NEAR(Cusp(r.cusps, 10), 10.879, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 11), c.h11, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 12), c.h12, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 1), 116.598, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 2), c.h2, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 3), c.h3, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 5), c.h11 + 180, kWorkedExampleDeg);
+    EXPECT_NEAR(Cusp(r.cusps, 9), c.h3 + 180, kWorkedExampleDeg);
+  }
+
+  // Meridian: house 1 is the ecliptic point at RA = RAMC + 90, house 10 the MC.
+  const HouseCuspsResult meridian = CalcHouseCusps(HouseSystemCode::Meridian, in);
+  EXPECT_NEAR(Cusp(meridian.cusps, 1), 99.189, kWorkedExampleDeg);
+  EXPECT_NEAR(Cusp(meridian.cusps, 10), 10.879, kWorkedExampleDeg);
+  // Morinus: house 10 is the Morinus point of the RAMC, not the MC.
+  const HouseCuspsResult morinus = CalcHouseCusps(HouseSystemCode::Morinus, in);
+  EXPECT_NEAR(Cusp(morinus.cusps, 1), 100.879, kWorkedExampleDeg);
+  EXPECT_NEAR(Cusp(morinus.cusps, 10), 9.189, kWorkedExampleDeg);
+  // The equal systems count 30 degrees from the Ascendant or the MC.
+  const HouseCuspsResult ea = CalcHouseCusps(HouseSystemCode::EqualAscendant, in);
+  EXPECT_NEAR(Cusp(ea.cusps, 1), 116.598, kWorkedExampleDeg);
+  EXPECT_NEAR(Cusp(ea.cusps, 10), 26.598, kWorkedExampleDeg);
+  const HouseCuspsResult em = CalcHouseCusps(HouseSystemCode::EqualMC, in);
+  EXPECT_NEAR(Cusp(em.cusps, 10), 10.879, kWorkedExampleDeg);
+  EXPECT_NEAR(Cusp(em.cusps, 1), 100.879, kWorkedExampleDeg);
+}
+
+TEST(HouseCusps, QuadrantSystemsAgreeAtTheEquator) {
+  for (double ramcDeg : {10.0, 100.0, 200.0, 333.0}) {
+    const HouseInputs in = HouseInputsAt(DegToRad(ramcDeg), 0, DegToRad(23.44));
+    const HouseCusps placidus = CalcHouseCusps(HouseSystemCode::Placidus, in).cusps;
+    for (HouseSystemCode other :
+         {HouseSystemCode::Koch, HouseSystemCode::Campanus, HouseSystemCode::Regiomontanus}) {
+      const HouseCusps cusps = CalcHouseCusps(other, in).cusps;
+      for (int i = 1; i <= 12; ++i) {
+        EXPECT_NEAR(AngleDiff(placidus[i], cusps[i]), 0, kEquatorAgreementDeg)
+            << HouseSystemInfoOf(other).name << " RAMC " << ramcDeg << " index " << i;
+      }
+    }
+  }
+}
+
+TEST(HouseCusps, PorphyryAndEqualEdgeCases) {
+  HouseInputs in;
+  in.MidheavenLongitude = 300;
+  in.AscendantLongitude = 30;
+  const HouseCusps porphyry = CalcHouseCusps(HouseSystemCode::Porphyry, in).cusps;
+  EXPECT_DOUBLE_EQ(Cusp(porphyry, 2), 60);
+  EXPECT_DOUBLE_EQ(Cusp(porphyry, 3), 90);
+  EXPECT_DOUBLE_EQ(Cusp(porphyry, 5), 150);
+  EXPECT_DOUBLE_EQ(Cusp(porphyry, 6), 180);
+  EXPECT_DOUBLE_EQ(Cusp(porphyry, 11), 330);
+  EXPECT_DOUBLE_EQ(Cusp(porphyry, 12), 0);
+
+  in.AscendantLongitude = 350;
+  const HouseCusps ea = CalcHouseCusps(HouseSystemCode::EqualAscendant, in).cusps;
+  EXPECT_DOUBLE_EQ(ea[4], 350);
+  EXPECT_DOUBLE_EQ(ea[5], 20);
+  EXPECT_DOUBLE_EQ(ea[1], 260);
+  EXPECT_DOUBLE_EQ(ea[3], 320);
+  EXPECT_DOUBLE_EQ(ea[12], 230);
+
+  in.MidheavenLongitude = 345;
+  const HouseCusps em = CalcHouseCusps(HouseSystemCode::EqualMC, in).cusps;
+  EXPECT_DOUBLE_EQ(em[1], 345);
+  EXPECT_DOUBLE_EQ(em[2], 15);
+  EXPECT_DOUBLE_EQ(em[4], 75);
+  EXPECT_DOUBLE_EQ(em[12], 315);
+}
+
+// For every system over RAMC and latitude: cusps in [0, 360), in zodiacal
+// order, opposite cusps opposite, and the angles where the system puts them.
+TEST(HouseCusps, InvariantsOverASweepOfRamcAndLatitude) {
+  const double obliquity = DegToRad(23.44);
+  for (const HouseSystemInfo& row : HouseSystems) {
+    SCOPED_TRACE(row.name);
+    const bool ascIsFirst = row.system != HouseSystemCode::EqualMC &&
+                            row.system != HouseSystemCode::Meridian &&
+                            row.system != HouseSystemCode::Morinus;
+    const bool mcIsTenth =
+        row.system != HouseSystemCode::EqualAscendant && row.system != HouseSystemCode::Morinus;
+    const double angleTolerance =
+        row.system == HouseSystemCode::Campanus ? kCampanusNudgeDeg : kAngleRouteDeg;
+    double maxOpposite = 0, sumSquares = 0;
+    int count = 0;
+    for (int latStep = -22; latStep <= 22; ++latStep) {
+      const double latDeg = latStep * 3;
+      for (int ramcStep = 0; ramcStep < 48; ++ramcStep) {
+        const double ramcDeg = ramcStep * 7.5;
+        const HouseInputs in = HouseInputsAt(DegToRad(ramcDeg), DegToRad(latDeg), obliquity);
+        const HouseCuspsResult r = CalcHouseCusps(row.system, in);
+        ASSERT_TRUE(r.ok()) << "lat " << latDeg << " RAMC " << ramcDeg;
+        double turn = 0;
+        for (int i = 1; i <= 12; ++i) {
+          const double c = r.cusps[i];
+          ASSERT_GE(c, 0) << "lat " << latDeg << " RAMC " << ramcDeg;
+          ASSERT_LT(c, 360) << "lat " << latDeg << " RAMC " << ramcDeg;
+          const double step = Mod360(r.cusps[i % 12 + 1] - c);
+          EXPECT_GT(step, 0) << "lat " << latDeg << " RAMC " << ramcDeg << " index " << i;
+          EXPECT_LT(step, 180) << "lat " << latDeg << " RAMC " << ramcDeg << " index " << i;
+          turn += step;
+          if (i <= 6) {
+            const double off = std::fabs(AngleDiff(c + 180, r.cusps[i + 6]));
+            maxOpposite = std::max(maxOpposite, off);
+            sumSquares += off * off;
+            ++count;
+          }
+        }
+        EXPECT_NEAR(turn, 360, 1e-9) << "lat " << latDeg << " RAMC " << ramcDeg;
+        if (ascIsFirst) {
+          EXPECT_NEAR(AngleDiff(in.AscendantLongitude, Cusp(r.cusps, 1)), 0, angleTolerance)
+              << "lat " << latDeg << " RAMC " << ramcDeg;
+        }
+        if (mcIsTenth) {
+          EXPECT_NEAR(AngleDiff(in.MidheavenLongitude, Cusp(r.cusps, 10)), 0, angleTolerance)
+              << "lat " << latDeg << " RAMC " << ramcDeg;
+        }
+      }
+    }
+    EXPECT_LT(maxOpposite, kOppositeDeg);
+    std::printf("%-18s opposite cusps: max error %.3g deg, RMS %.3g deg\n",
+                std::string(row.name).c_str(), maxOpposite, std::sqrt(sumSquares / count));
+  }
+}
+
+TEST(HouseCusps, SouthernLatitudeEntersOnlyThroughItsSign) {
+  // Mirror symmetry: the chart at -phi and RAMC r is the chart at +phi and
+  // RAMC r + 180 turned by 180 degrees.
+  const double obliquity = DegToRad(23.44);
+  for (const HouseSystemInfo& row : HouseSystems) {
+    const HouseInputs south = HouseInputsAt(DegToRad(25), DegToRad(-35), obliquity);
+    const HouseInputs north = HouseInputsAt(DegToRad(205), DegToRad(35), obliquity);
+    const HouseCusps s = CalcHouseCusps(row.system, south).cusps;
+    const HouseCusps n = CalcHouseCusps(row.system, north).cusps;
+    for (int i = 1; i <= 12; ++i) {
+      const double tolerance = row.system == HouseSystemCode::Campanus ? kCampanusNudgeDeg : 1e-6;
+      EXPECT_NEAR(AngleDiff(n[i] + 180, s[i]), 0, tolerance) << row.name << " index " << i;
+    }
+  }
+}
+
+TEST(HouseCusps, PlacidusAndKochReportPolarLatitudesOthersStayFinite) {
+  const double obliquity = DegToRad(23.44);
+  // At 70 N and RAMC 90 the RAMC degree and the cusp points never set.
+  const HouseInputs polar = HouseInputsAt(DegToRad(90), DegToRad(70), obliquity);
+  EXPECT_EQ(CalcHouseCusps(HouseSystemCode::Placidus, polar).status,
+            HouseCastStatus::NoCuspsAtLatitude);
+  EXPECT_EQ(CalcHouseCusps(HouseSystemCode::Koch, polar).status,
+            HouseCastStatus::NoCuspsAtLatitude);
+  // The composite chart can ask for any latitude up to the pole.
+  for (double latDeg : {67.0, 80.0, 89.99, 90.0, -90.0}) {
+    for (int ramcStep = 0; ramcStep < 24; ++ramcStep) {
+      const HouseInputs in = HouseInputsAt(DegToRad(ramcStep * 15.0), DegToRad(latDeg), obliquity);
+      for (const HouseSystemInfo& row : HouseSystems) {
+        const HouseCuspsResult r = CalcHouseCusps(row.system, in);
+        const bool polarSystem =
+            row.system == HouseSystemCode::Placidus || row.system == HouseSystemCode::Koch;
+        if (!polarSystem) {
+          EXPECT_TRUE(r.ok()) << row.name << " lat " << latDeg;
+        }
+        for (int i = 1; i <= 12; ++i) {
+          ASSERT_TRUE(std::isfinite(r.cusps[i])) << row.name << " lat " << latDeg;
+          ASSERT_GE(r.cusps[i], 0);
+          ASSERT_LT(r.cusps[i], 360);
+        }
+      }
+    }
+  }
+}
+
+// The Placidus cusp of house 11 lies where a third of its diurnal semi-arc
+// has passed the meridian: RA - RAMC = DSA / 3, DSA = 90 + asin(tan d tan phi)
+// (degrees), d the declination of the cusp.
+TEST(HouseCusps, PlacidusCuspTrisectsTheSemiArc) {
+  // Ten passes converge to about 1e-6 deg at 40 degrees of latitude.
+  constexpr double kTenPassesDeg = 1e-4;
+  const double eps = DegToRad(23.44);
+  const double phi = DegToRad(40);
+  const double ramc = DegToRad(10);
+  const PlacidusCuspResult r = CalcPlacidusCusp(ramc + DegToRad(30), 3, false, ramc, eps, phi);
+  ASSERT_EQ(r.status, HouseCastStatus::Cast);
+  EXPECT_NEAR(r.CuspLongitude, 47.430, kWorkedExampleDeg);
+  const double lon = DegToRad(r.CuspLongitude);
+  const double decl = std::asin(std::sin(eps) * std::sin(lon));
+  const double ra = std::atan2(std::sin(lon) * std::cos(eps), std::cos(lon));
+  const double dsaDeg = 90 + std::asin(std::tan(decl) * std::tan(phi)) * 180 / M_PI;
+  const double raFromMeridianDeg = Mod360((ra - ramc) * 180 / M_PI);
+  EXPECT_NEAR(raFromMeridianDeg, dsaDeg / 3, kTenPassesDeg);
+  EXPECT_NEAR(Mod360(RadToDeg(r.FinalRaRadians - ramc)), dsaDeg / 3, kTenPassesDeg);
+}
+
+TEST(HouseCusps, SiderealTextHasFixedColumns) {
+  EXPECT_EQ(SiderealText(5, 7, 30), "05H  07M  30S ");
+  EXPECT_EQ(SiderealText(12, 0, 5), "12H  00M  05S ");
+  EXPECT_EQ(SiderealText(0, 0, 0), "00H  00M  00S ");
+  EXPECT_EQ(SiderealText(23, 59, 59), "23H  59M  59S ");
+}
+
+}  // namespace
+}  // namespace orv
