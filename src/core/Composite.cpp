@@ -6,6 +6,7 @@
 #include "base/Text.h"
 #include "core/Angles.h"
 #include "core/FixedTables.h"
+#include "core/HousePlacement.h"
 #include "platform/Host.h"
 
 namespace orv {
@@ -210,6 +211,8 @@ CompositeChart CalcCompositeChart(const CompositeSources& charts, HouseSystemCod
   }
   chart.houseCusps = houses.cusps;
   chart.castAt = houses.castAt;
+  chart.housePositions =
+      PlacePlanetsInHouses(charts.housePositions, chart.longitudes, chart.houseCusps, HouseLabels);
   return chart;
 }
 

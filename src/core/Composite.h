@@ -94,6 +94,9 @@ struct CompositeSources {
   PointArray<double> diurnalDeclinations{};  // `DiurnalDeclinations`, degrees
   HouseCusps natalHouseCusps{};              // `NatalHouseCusps`
   HouseCusps diurnalHouseCusps{};            // `DiurnalHouseCusps`
+  // `HousePositions` as it stands: a record that no composite house matches
+  // (cusps out of order) keeps what it holds.
+  std::string housePositions;
 };
 
 // The composite chart, for the working arrays.
@@ -104,12 +107,16 @@ struct CompositeChart {
   std::string latitudeText;           // `CompositeLatitudeText`
   HouseCusps houseCusps{};            // `HouseCusps`
   std::optional<HouseInputs> castAt;  // the sky of cast houses; nothing for midpoint houses
+  // `HousePositions` of the composite points in the composite houses; also
+  // `CompositeHousePositions` and `WheelHousePositions`.
+  std::string housePositions;
 };
 
 // `CalcCompositeChart`: the midpoints of chart 1 and chart 2, the relationship
 // latitude settled through `host` (asked on every call while option 40 is 0)
 // and the composite cusps in `system`. When the houses could not be cast at
 // the latitude, they are midpoint houses and the latitude text says "99".
+// Then places the composite points in the composite houses.
 CompositeChart CalcCompositeChart(const CompositeSources& charts, HouseSystemCode system,
                                   const OptionValues& options, Host& host);
 

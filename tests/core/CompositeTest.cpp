@@ -402,7 +402,6 @@ TEST(CompositeHouses, NinetyNineGivesMidpointHouses) {
   EXPECT_TRUE(CalcCompositeHouseCusps("80", HouseSystemCode::Morinus, 100, natal, diurnal).castAt);
 }
 
-
 CompositeSources TwoCharts() {
   CompositeSources charts;
   for (int i = 1; i <= NumPoints; ++i) {
@@ -412,6 +411,7 @@ CompositeSources TwoCharts() {
     charts.diurnalDeclinations[size_t(i)] = 8 - i * 0.5;
   }
   // The MCs 350 and 20: the composite MC is 5.
+  charts.housePositions = std::string(160, '*');
   charts.natalLongitudes[ChartPoint::MC] = 350;
   charts.diurnalLongitudes[ChartPoint::MC] = 20;
   for (size_t n = 1; n <= 12; ++n) {
@@ -442,6 +442,20 @@ TEST(CompositeChart, MidpointsLatitudeAndHousesTogether) {
   EXPECT_EQ(c.declinations, midpoints.declinations);
   EXPECT_EQ(c.retroFlags, midpoints.retroFlags);
   EXPECT_NEAR(c.longitudes[ChartPoint::MC], 5, kExact);
+  // Arcs of 11 i degrees: only points 14 (154) and 16 (176) are wider than
+  // 150; the MCs 350 and 20 are 30 apart.
+  EXPECT_EQ(c.retroFlags, "             A A");
+  // Midpoint houses 30 degrees wide from the 10th cusp at 5: every point
+  // gets the label of the house its longitude falls in.
+  const char* labels[] = {"10TH", "11TH", "12TH", " 1ST", " 2ND", " 3RD",
+                          " 4TH", " 5TH", " 6TH", " 7TH", " 8TH", " 9TH"};
+  ASSERT_EQ(c.housePositions.size(), 160u);
+  for (int i = 1; i <= NumPoints; ++i) {
+    const int house = int(std::floor(Circle(c.longitudes[size_t(i)] - 5) / 30));
+    EXPECT_EQ(c.housePositions.substr(size_t(i - 1) * 10, 10),
+              std::string(labels[house]) + " HOUSE")
+        << i;
+  }
 
   // Cancelled: midpoint houses.
   PromptHost cancel;
@@ -462,6 +476,7 @@ TEST(CompositeChart, MidpointsLatitudeAndHousesTogether) {
   EXPECT_NEAR(AngleDiff(c.houseCusps[1], 5), 0, kCuspTolDeg);
   EXPECT_NEAR(AngleDiff(c.houseCusps[4], TextbookAscendant(CompositeRamc(5), 40.5)), 0,
               kCuspTolDeg);
+  EXPECT_EQ(c.housePositions.substr(140, 10), "10TH HOUSE");  // the MC on its own cusp
 }
 
 }  // namespace
