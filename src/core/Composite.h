@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/ChartPoints.h"
 #include "core/HouseCusps.h"
