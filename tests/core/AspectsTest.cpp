@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <initializer_list>
 #include <utility>
@@ -171,6 +172,43 @@ TEST(Aspects, BandEdgesAreComparedInSinglePrecisionButTheSeptileInDouble) {
   ASSERT_EQ(static_cast<float>(52.4285714), static_cast<float>(52.4285715));
   EXPECT_NEAR(ListAspects({1, 2, 51.5, -51.5}, septile, lines).deviation, 51.5 - 51.42857143,
               1e-12);
+}
+
+TEST(Aspects, EveryBandEdgeInSinglePrecision) {
+  struct Case {
+    Kind kind;
+    double exact;
+    bool hasLower, hasUpper;
+  };
+  const Case cases[] = {
+      {kSextile, 60, true, true},          {kSquare, 90, true, true},
+      {kTrine, 120, true, true},           {kOpposition, 180, true, false},
+      {kSemiSextile, 30, true, true},      {kSemiSquare, 45, true, true},
+      {kSesquisquare, 135, true, true},    {kQuincunx, 150, true, true},
+      {kConjunction, 0, false, true},      {kSemiQuintile, 36, true, true},
+      {kNonagen, 40, true, true},          {kQuintile, 72, true, true},
+      {kTrecile, 108, true, true},         {kBiQuintile, 144, true, true},
+      {kSeptile, 51.42857143, true, true}, {kQuindecile, 165, true, true},
+  };
+  constexpr float kOrb = 2.5f;  // exact in binary, so every edge is a float
+  for (const Case& c : cases) {
+    const OrbTable orbs = Orbs({{c.kind, kOrb}});
+    const bool single = c.kind != kSeptile;
+    auto codeAt = [&](double w) {
+      std::vector<std::string> lines;
+      return ListAspects({1, 2, w, w}, orbs, lines).code;
+    };
+    auto check = [&](double edge, double outward) {
+      // One float step at the edge; a quarter step rounds back onto it.
+      const float e = static_cast<float>(edge);
+      const double step = std::nextafter(e, outward > 0 ? 1e9f : -1e9f) - e;
+      EXPECT_EQ(codeAt(edge), CodeOf(c.kind)) << edge;
+      EXPECT_EQ(codeAt(edge + step / 4), single ? CodeOf(c.kind) : NoAspectCode) << edge;
+      EXPECT_EQ(codeAt(edge + 2 * step), NoAspectCode) << edge;
+    };
+    if (c.hasLower) check(c.exact - kOrb, -1);
+    if (c.hasUpper) check(c.exact + kOrb, +1);
+  }
 }
 
 TEST(Aspects, ListingLinesHaveTheirColumnsAndTheSignedDeviation) {
