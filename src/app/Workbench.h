@@ -6,11 +6,16 @@
 #include <filesystem>
 #include <string>
 
+#include "shell/OutputBuffer.h"
+
 namespace orv {
 
 struct Workbench {
   // The program folder; every data file is opened inside it.
   std::filesystem::path AppPath;
+
+  // The output line buffer behind the data window.
+  OutputState Output;
 };
 
 }  // namespace orv
