@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <fstream>
+#include <memory>
 #include <regex>
 
 #include "RecordingHost.h"
@@ -50,6 +51,7 @@ struct Fixture {
   test::RecordingHost host;
   Workbench wb;
   OptionValues options{};
+  std::unique_ptr<DataWindowSlot> slot;
   Fixture() {
     wb.AppPath = dir.path();
     options[30] = 60;
@@ -57,11 +59,21 @@ struct Fixture {
     options[117] = 75;
     options[118] = 95;
   }
+  DataWindowSlot& MakeSlot(DataWindowLinks links = {}) {
+    slot = std::make_unique<DataWindowSlot>(wb, options, host, DataWindowSettings{}, kFontStep,
+                                            std::move(links));
+    return *slot;
+  }
+  // A page of one line, shown.
+  void ShowLine(const std::string& line) {
+    Append(wb, host, line);
+    ShowOutputPage(wb.Output, wb.AppPath, host, *slot);
+  }
 };
 
 TEST(OutputD1, AShownPageAppearsInTheDataWindow) {
   Fixture f;
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, {});
+  DataWindowSlot& slot = f.MakeSlot();
   BeginOutputPage(f.wb.Output);
   Append(f.wb, f.host, "NATAL DATA");
   Append(f.wb, f.host, "Sun  12 ARI 34\nMoon  3 TAU 02");  // one entry, two lines
@@ -85,9 +97,8 @@ TEST(OutputD1, AShownPageAppearsInTheDataWindow) {
 
 TEST(OutputD1, ShowingAPageRestoresAMinimizedWindow) {
   Fixture f;
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, {});
-  Append(f.wb, f.host, "first");
-  ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
+  DataWindowSlot& slot = f.MakeSlot();
+  f.ShowLine("first");
   slot.Window().showMinimized();
   ASSERT_TRUE(slot.Window().isMinimized());
   BeginOutputPage(f.wb.Output);
@@ -105,7 +116,7 @@ TEST(OutputD1, SaveWritesTheChosenFileAndLaterSavesGoThere) {
   f.options[45] = 3;
   DataWindowLinks links;
   links.PersonName = [] { return std::string("Jane Doe"); };
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, links);
+  DataWindowSlot& slot = f.MakeSlot(links);
   for (const char* line : {"L1", "L2", "L3", "L4"}) Append(f.wb, f.host, line);
   OutputD1& window = slot.Window();
 
@@ -130,9 +141,8 @@ TEST(OutputD1, SaveWritesTheChosenFileAndLaterSavesGoThere) {
 
 TEST(OutputD1, FontCommandsStepTheSizeAndReportItBack) {
   Fixture f;
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, {});
-  Append(f.wb, f.host, "x");
-  ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
+  DataWindowSlot& slot = f.MakeSlot();
+  f.ShowLine("x");
   OutputD1& window = slot.Window();
   QAction* increase = FindAction(window, "mnuFontsIncrease");
   for (int i = 0; i < 8; ++i) increase->trigger();  // more than the steps allow
@@ -158,7 +168,7 @@ TEST(OutputD1, FontCommandsStepTheSizeAndReportItBack) {
 
 TEST(OutputD1, GeometryComesFromTheSettingsInTwipsAndGoesBack) {
   Fixture f;
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, {});
+  DataWindowSlot& slot = f.MakeSlot();
   OutputD1& window = slot.Window();
   const double twipsPerPixel = 1440.0 / window.logicalDpiX();
   EXPECT_EQ(window.width(), std::lround(9600 / twipsPerPixel));
@@ -174,9 +184,8 @@ TEST(OutputD1, EscapeOrARightClickBringsTheMainWindowForward) {
   int calls = 0;
   DataWindowLinks links;
   links.BringMainWindowForward = [&] { ++calls; };
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, links);
-  Append(f.wb, f.host, "x");
-  ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
+  DataWindowSlot& slot = f.MakeSlot(links);
+  f.ShowLine("x");
   QPlainTextEdit* text = slot.Window().RichText1();
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(text, &escape);
@@ -204,7 +213,7 @@ TEST(OutputD1, MoreCommandsListTheTransitDayThroughTheirLink) {
     f.wb.Output.TransitListDay += 1.0;
   };
   links.ChooseNewDate = [&] { f.wb.Output.TransitListDay = 2451545.0; };
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, links);
+  DataWindowSlot& slot = f.MakeSlot(links);
   f.wb.Output.TransitListDay = 2440000.0;
   links.ListTransitInterps();  // as the first transit listing does
   ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
@@ -220,10 +229,9 @@ TEST(OutputD1, MoreCommandsListTheTransitDayThroughTheirLink) {
 
 TEST(OutputD1, WithoutTransitListingTheMoreCommandsDoNothing) {
   Fixture f;
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, {});
-  Append(f.wb, f.host, "page");
+  DataWindowSlot& slot = f.MakeSlot();
   f.wb.Output.MoreMenuShown = true;
-  ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
+  f.ShowLine("page");
   f.wb.Output.TransitListDay = 2440000.0;
   for (const char* name : {"mnuMoreZForward", "mnuMoreBackward", "mnuMoreNewDate"}) {
     FindAction(slot.Window(), name)->trigger();
@@ -234,7 +242,7 @@ TEST(OutputD1, WithoutTransitListingTheMoreCommandsDoNothing) {
 
 TEST(OutputD1, HelpShowsTheDataWindowHelpOrSaysItIsMissing) {
   Fixture f;
-  DataWindowSlot slot(f.wb, f.options, f.host, DataWindowSettings{}, kFontStep, {});
+  DataWindowSlot& slot = f.MakeSlot();
   OutputD1& window = slot.Window();
   FindAction(window, "mnuHelp")->trigger();
   ASSERT_EQ(f.host.messages.size(), 1u);
@@ -261,7 +269,7 @@ struct PdfPrint {
 
 TEST(PrntFile, PrintDataToPdfGivesThePagesOfOption30AndFormFeeds) {
   PdfPrint p;
-  DataWindowSlot slot(p.f.wb, p.f.options, p.f.host, DataWindowSettings{}, kFontStep, p.links);
+  DataWindowSlot& slot = p.f.MakeSlot(p.links);
   // 130 lines and the spare one, 60 to a page: 60, 60 and 11.
   for (int i = 1; i <= 130; ++i) Append(p.f.wb, p.f.host, "Line " + std::to_string(i));
   FindAction(slot.Window(), "mnuPrintData")->trigger();
