@@ -12,6 +12,7 @@
 #include "app/Workbench.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
+#include "shell/SettingsFile.h"
 #include "shell/ui/FixedPitchFont.h"
 
 namespace orv {
@@ -23,7 +24,6 @@ constexpr std::string_view kHelpFile = "\\OUTPUTD1.HLP";
 constexpr std::string_view kNoCourier =
     "You must have the COURIER NEW font installed in Windows. Please add this font through "
     "CONTROL PANEL - FONTS.";
-constexpr double kTwipsPerInch = 1440.0;
 
 // The page text as the view wants it: lines joined by LF, whatever line
 // breaks the page used, without a line after the last line break.
@@ -112,10 +112,8 @@ void OutputD1::BuildMenus() {
 }
 
 void OutputD1::ApplyGeometry() {
-  const double twipsPerPixel = kTwipsPerInch / logicalDpiX();
-  auto pixels = [twipsPerPixel](int twips) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-  };
+  const double dpi = logicalDpiX();
+  auto pixels = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
   formLoading_ = true;
   resize(pixels(settings_.DataWidth), pixels(settings_.DataHeight));
   move(pixels(settings_.DataLeft), pixels(settings_.DataTop));
@@ -124,10 +122,8 @@ void OutputD1::ApplyGeometry() {
 
 void OutputD1::StoreGeometry() {
   if (formLoading_ || isMinimized() || isMaximized()) return;
-  const double twipsPerPixel = kTwipsPerInch / logicalDpiX();
-  auto twips = [twipsPerPixel](int pixels) {
-    return static_cast<int>(std::lround(pixels * twipsPerPixel));
-  };
+  const double dpi = logicalDpiX();
+  auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
   settings_.DataLeft = twips(pos().x());
   settings_.DataTop = twips(pos().y());
   settings_.DataWidth = twips(width());
