@@ -8,6 +8,7 @@
 
 #include "core/NumberFile.h"
 #include "core/ephemeris/DataTables.h"
+#include "shell/OutputBuffer.h"
 #include "shell/RegionalOrder.h"
 #include "shell/SettingsFile.h"
 
@@ -28,6 +29,8 @@ struct Workbench {
   RegionalOrder Regional;
   // The numeric tables read at start-up (wheel positions, Chiron, scores).
   DataTables Tables;
+  // The output line buffer behind the data window.
+  OutputState Output;
 };
 
 }  // namespace orv

@@ -1,0 +1,81 @@
+#pragma once
+// The output line buffer: every text listing is built line by line here and
+// reaches the data window as one page. A producer begins a page, appends its
+// lines and asks for the page to be shown; the whole buffer keeps every line
+// since the last clear, for saving and printing.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+class Host;
+
+struct OutputState {
+  // The line being built; the append operations read it and leave it as it is.
+  std::string OutputLine;
+  // Every line appended since the buffer was last cleared.
+  std::vector<std::string> OutputBuffer;
+  // The lines of the current page.
+  std::vector<std::string> PageBuffer;
+  // Set while the data window shows its More menu for the transit listing.
+  bool MoreMenuShown = false;
+  // Julian day whose transits the transit listing shows next.
+  double TransitListDay = 0.0;
+  // The file the data window's Save writes; empty: ask with Save As. It
+  // belongs to the data window alone, so no other command can redirect it.
+  std::string OutputFileName;
+
+  std::size_t OutputCount() const { return OutputBuffer.size(); }
+  std::size_t PageLineCount() const { return PageBuffer.size(); }
+};
+
+// Where a page is shown: the data window implements it.
+class OutputView {
+ public:
+  virtual ~OutputView() = default;
+  // Shows `pageText` (lines each ended by CR LF) in the data window, restoring
+  // the window when it is minimized, with the More menu as `moreMenuShown`.
+  virtual void ShowPage(std::string_view pageText, bool moreMenuShown) = 0;
+};
+
+// Starts a new page: empties the page and hides the More menu. The whole
+// buffer keeps its lines.
+void BeginOutputPage(OutputState& out);
+
+// Appends `out.OutputLine` to the whole buffer and to the page. When memory
+// runs out the user is told and the line is dropped; the caller goes on.
+void AppendOutputLine(OutputState& out, Host& host);
+
+// Appends an empty line (and leaves `OutputLine` empty).
+void AppendBlankLine(OutputState& out, Host& host);
+
+// Empties the whole buffer; the page stays.
+void ClearOutputBuffer(OutputState& out);
+
+// The page as written to LASTPAGE.TXT: each page line, then the spare empty
+// line, each ended by CR LF (a line break inside a line becomes CR LF too).
+std::string PageFileText(const OutputState& out);
+
+// Shows the current page: nothing happens while the whole buffer is empty.
+// Otherwise appends a closing blank line, writes REPORTS/LASTPAGE.TXT in
+// `appPath` (re-creating the folder when it is gone) and shows the page in
+// `view`. A failed write is reported and the page is shown all the same.
+// Returns whether the page was shown.
+bool ShowOutputPage(OutputState& out, const std::filesystem::path& appPath, Host& host,
+                    OutputView& view);
+
+// Shows the help or text file `helpFileName` ("\OUTPUTD1.HLP"; any letter
+// case) of the program folder as a page of its own. A missing file gives
+// "Cannot find the file called ..." and leaves the page as it was.
+bool ShowHelpFile(OutputState& out, const std::filesystem::path& appPath,
+                  std::string_view helpFileName, Host& host, OutputView& view);
+
+// Writes `entry` and CR LF to `out`, turning any line break inside the entry
+// (CR LF, LF or a lone CR) into CR LF, so one entry may become several lines.
+void AppendCrLfLine(std::string& out, std::string_view entry);
+
+}  // namespace orv

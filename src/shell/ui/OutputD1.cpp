@@ -1,0 +1,299 @@
+#include "shell/ui/OutputD1.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <cmath>
+#include <utility>
+
+#include "app/Workbench.h"
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "shell/SettingsFile.h"
+#include "shell/ui/FixedPitchFont.h"
+
+namespace orv {
+
+namespace {
+
+constexpr const char* kCaption = "Orvanta8 (Tropical zodiac) - Data";
+constexpr std::string_view kHelpFile = "\\OUTPUTD1.HLP";
+constexpr std::string_view kNoCourier =
+    "You must have the COURIER NEW font installed in Windows. Please add this font through "
+    "CONTROL PANEL - FONTS.";
+
+// The page text as the view wants it: lines joined by LF, whatever line
+// breaks the page used, without a line after the last line break.
+QString PageAsPlainText(std::string_view pageText) {
+  QStringList lines;
+  for (const auto& line : SplitLines(pageText)) lines << QString::fromStdString(line);
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host,
+                   DataWindowSettings& settings, double fontStep, DataWindowLinks links,
+                   QWidget* parent)
+    : QMainWindow(parent),
+      workbench_(workbench),
+      options_(options),
+      host_(host),
+      settings_(settings),
+      fontStep_(fontStep),
+      links_(std::move(links)) {
+  setObjectName("OutputD1");
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName("RichText1");
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setContextMenuPolicy(Qt::NoContextMenu);
+  text_->installEventFilter(this);
+  text_->viewport()->installEventFilter(this);
+  setCentralWidget(text_);
+  BuildMenus();
+
+  ApplyGeometry();
+  SetMoreMenuVisible(false);
+  ApplyFont();
+  if (!IsFixedPitch(text_->font())) {
+    host_.ShowMessage(kNoCourier, kTitleInformationBang, MessageIcon::Exclamation);
+  }
+  text_->clear();
+}
+
+OutputD1::~OutputD1() = default;
+
+void OutputD1::BuildMenus() {
+  auto add = [this](QMenu* menu, const char* name, const QString& caption, QKeySequence key,
+                    void (OutputD1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  auto addToBar = [this](const char* name, const QString& caption, void (OutputD1::*handler)()) {
+    QAction* action = menuBar()->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+  };
+
+  QMenu* file = menuBar()->addMenu("&File");
+  add(file, "mnuFileSave", "&Save", Qt::Key_F5, &OutputD1::mnuFileSave_Click);
+  add(file, "mnuFileSaveAs", "Save &As", Qt::Key_F6, &OutputD1::mnuFileSaveAs_Click);
+
+  QMenu* font = menuBar()->addMenu("F&ont");
+  increase_ =
+      add(font, "mnuFontsIncrease", "&Increase", Qt::Key_F7, &OutputD1::mnuFontsIncrease_Click);
+  decrease_ =
+      add(font, "mnuFontsDecrease", "&Decrease", Qt::Key_F8, &OutputD1::mnuFontsDecrease_Click);
+  bold_ = add(font, "mnuFontsBold", "&Bold", Qt::Key_F11, &OutputD1::mnuFontsBold_Click);
+  italic_ = add(font, "mnuFontsItalic", "I&talic", Qt::Key_F12, &OutputD1::mnuFontsItalic_Click);
+  bold_->setCheckable(true);
+  italic_->setCheckable(true);
+
+  addToBar("mnuClearBuffer", "&Clear all data", &OutputD1::mnuClearBuffer_Click);
+  addToBar("mnuPrint", "&Print page", &OutputD1::mnuPrint_Click);
+  addToBar("mnuPrintData", "Print &data", &OutputD1::mnuPrintData_Click);
+
+  more_ = menuBar()->addMenu("&More");
+  more_->menuAction()->setObjectName("mnuMore");
+  forward_ =
+      add(more_, "mnuMoreZForward", "&Forward", Qt::Key_F2, &OutputD1::mnuMoreZForward_Click);
+  backward_ =
+      add(more_, "mnuMoreBackward", "&Backward", Qt::Key_F3, &OutputD1::mnuMoreBackward_Click);
+  newDate_ = add(more_, "mnuMoreNewDate", "&New Date", Qt::Key_F4, &OutputD1::mnuMoreNewDate_Click);
+
+  addToBar("mnuHelp", "&Help", &OutputD1::mnuHelp_Click);
+}
+
+void OutputD1::ApplyGeometry() {
+  const double dpi = logicalDpiX();
+  auto pixels = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+  formLoading_ = true;
+  resize(pixels(settings_.DataWidth), pixels(settings_.DataHeight));
+  move(pixels(settings_.DataLeft), pixels(settings_.DataTop));
+  formLoading_ = false;
+}
+
+void OutputD1::StoreGeometry() {
+  if (formLoading_ || isMinimized() || isMaximized()) return;
+  const double dpi = logicalDpiX();
+  auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
+  settings_.DataLeft = twips(pos().x());
+  settings_.DataTop = twips(pos().y());
+  settings_.DataWidth = twips(width());
+  settings_.DataHeight = twips(height());
+}
+
+void OutputD1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  StoreGeometry();
+}
+
+void OutputD1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  StoreGeometry();
+}
+
+void OutputD1::ApplyFont() {
+  // Qt lays the shown text out again in the new font: re-rendering never
+  // touches the buffer.
+  text_->setFont(FixedPitchFont(settings_.FontSize, settings_.FontBold, settings_.FontItalic));
+  bold_->setChecked(settings_.FontBold);
+  italic_->setChecked(settings_.FontItalic);
+  increase_->setEnabled(CanIncreaseFontSize(settings_.FontSize));
+  decrease_->setEnabled(CanDecreaseFontSize(settings_.FontSize));
+}
+
+void OutputD1::SetMoreMenuVisible(bool visible) {
+  // A hidden command must not answer its shortcut either.
+  more_->menuAction()->setVisible(visible);
+  for (QAction* action : {forward_, backward_, newDate_}) action->setEnabled(visible);
+  newDate_->setVisible(visible);
+}
+
+void OutputD1::ShowPage(std::string_view pageText, bool moreMenuShown) {
+  text_->setPlainText(PageAsPlainText(pageText));
+  SetMoreMenuVisible(moreMenuShown);
+  setWindowTitle(kCaption);
+  if (isMinimized()) {
+    showNormal();
+  } else {
+    show();
+  }
+  raise();
+  activateWindow();
+}
+
+bool OutputD1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (links_.BringMainWindowForward) links_.BringMainWindowForward();
+    return true;
+  }
+  if (watched == text_->viewport() && event->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    if (links_.BringMainWindowForward) links_.BringMainWindowForward();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+std::string OutputD1::PersonName() const {
+  return links_.PersonName ? links_.PersonName() : std::string();
+}
+
+void OutputD1::mnuFileSave_Click() {
+  SaveOutput(workbench_.Output, options_, workbench_.AppPath, PersonName(), host_);
+}
+
+void OutputD1::mnuFileSaveAs_Click() {
+  SaveOutputAs(workbench_.Output, options_, workbench_.AppPath, PersonName(), host_);
+}
+
+void OutputD1::mnuFontsIncrease_Click() {
+  settings_.FontSize = IncreasedFontSize(settings_.FontSize, fontStep_);
+  ApplyFont();
+}
+
+void OutputD1::mnuFontsDecrease_Click() {
+  settings_.FontSize = DecreasedFontSize(settings_.FontSize, fontStep_);
+  ApplyFont();
+}
+
+void OutputD1::mnuFontsBold_Click() {
+  settings_.FontBold = !settings_.FontBold;
+  ApplyFont();
+}
+
+void OutputD1::mnuFontsItalic_Click() {
+  settings_.FontItalic = !settings_.FontItalic;
+  ApplyFont();
+}
+
+void OutputD1::mnuClearBuffer_Click() { ClearAllData(workbench_.Output, host_); }
+
+void OutputD1::mnuPrint_Click() {
+  if (SpoolOutputPage(workbench_.Output, workbench_.AppPath, host_)) OpenPrintWindow();
+}
+
+void OutputD1::mnuPrintData_Click() {
+  if (SpoolOutputData(workbench_.Output, workbench_.AppPath, host_)) OpenPrintWindow();
+}
+
+void OutputD1::OpenPrintWindow() {
+  // A print window still open shows an older spool file: replace it.
+  if (printWindow_) {
+    printWindow_->close();
+    printWindow_->deleteLater();
+  }
+  PrinterChooser choose = links_.ChoosePrinter;
+  if (!choose)
+    choose = [this](QPrinter& printer) { return ChoosePrinterWithDialog(printer, this); };
+  auto* window = new PrntFile(workbench_.AppPath, options_, host_, std::move(choose), this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  if (!window->Load()) {
+    window->deleteLater();
+    return;
+  }
+  printWindow_ = window;
+  window->show();
+}
+
+void OutputD1::mnuMoreZForward_Click() {
+  if (!links_.ListTransitInterps) return;
+  BusyCursor busy(host_);
+  BeginOutputPage(workbench_.Output);
+  links_.ListTransitInterps();
+  ShowOutputPage(workbench_.Output, workbench_.AppPath, host_, *this);
+}
+
+void OutputD1::mnuMoreBackward_Click() {
+  if (!links_.ListTransitInterps) return;
+  workbench_.Output.TransitListDay -= 2.0;
+  mnuMoreZForward_Click();
+}
+
+void OutputD1::mnuMoreNewDate_Click() {
+  if (!links_.ListTransitInterps || !links_.ChooseNewDate) return;
+  links_.ChooseNewDate();
+  mnuMoreZForward_Click();
+}
+
+void OutputD1::mnuHelp_Click() {
+  ShowHelpFile(workbench_.Output, workbench_.AppPath, kHelpFile, host_, *this);
+}
+
+DataWindowSlot::DataWindowSlot(Workbench& workbench, const OptionValues& options, Host& host,
+                               DataWindowSettings settings, double fontStep, DataWindowLinks links)
+    : workbench_(workbench),
+      options_(options),
+      host_(host),
+      settings_(settings),
+      fontStep_(fontStep),
+      links_(std::move(links)) {}
+
+DataWindowSlot::~DataWindowSlot() { delete window_.data(); }
+
+OutputD1& DataWindowSlot::Window() {
+  if (!window_) {
+    window_ = new OutputD1(workbench_, options_, host_, settings_, fontStep_, links_);
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  return *window_;
+}
+
+void DataWindowSlot::Close() {
+  if (window_) window_->close();
+}
+
+void DataWindowSlot::ShowPage(std::string_view pageText, bool moreMenuShown) {
+  Window().ShowPage(pageText, moreMenuShown);
+}
+
+}  // namespace orv

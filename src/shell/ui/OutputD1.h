@@ -1,0 +1,138 @@
+#pragma once
+// The data window: every text listing's page in a read-only fixed-pitch
+// view, with saving, fonts, clearing, printing and the transit day commands.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/NumberFile.h"
+#include "shell/DataWindowCommands.h"
+#include "shell/OutputBuffer.h"
+#include "shell/ui/PrntFile.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace orv {
+
+class Host;
+struct Workbench;
+
+// What the data window asks of the rest of the program. Each link may be
+// left empty: the command that needs it then does nothing.
+struct DataWindowLinks {
+  // The natal person's name, from which Save As proposes a file name.
+  std::function<std::string()> PersonName;
+  // Appends the transit interpretations of `TransitListDay` to the page and
+  // advances the day (the More menu's commands list the day through it).
+  std::function<void()> ListTransitInterps;
+  // Shows the new-date window, whose OK sets `TransitListDay`.
+  std::function<void()> ChooseNewDate;
+  // Brings the main window to the front (Esc or a right click in the text).
+  std::function<void()> BringMainWindowForward;
+  // Picks the printer for the print window; empty: the print dialog.
+  PrinterChooser ChoosePrinter;
+};
+
+class OutputD1 : public QMainWindow, public OutputView {
+  Q_OBJECT
+
+ public:
+  // `settings` gives the window its geometry and font and receives every
+  // change of them; `fontStep` is the start-up font step (1.5 or 1.2).
+  OutputD1(Workbench& workbench, const OptionValues& options, Host& host,
+           DataWindowSettings& settings, double fontStep, DataWindowLinks links,
+           QWidget* parent = nullptr);
+  ~OutputD1() override;
+
+  void ShowPage(std::string_view pageText, bool moreMenuShown) override;
+
+  QPlainTextEdit* RichText1() const { return text_; }
+  // The open print window, if any.
+  PrntFile* PrintWindow() const { return printWindow_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void ApplyGeometry();
+  void StoreGeometry();
+  void ApplyFont();
+  void SetMoreMenuVisible(bool visible);
+
+  void mnuFileSave_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFontsIncrease_Click();
+  void mnuFontsDecrease_Click();
+  void mnuFontsBold_Click();
+  void mnuFontsItalic_Click();
+  void mnuClearBuffer_Click();
+  void mnuPrint_Click();
+  void mnuPrintData_Click();
+  void mnuMoreZForward_Click();
+  void mnuMoreBackward_Click();
+  void mnuMoreNewDate_Click();
+  void mnuHelp_Click();
+  void OpenPrintWindow();
+  std::string PersonName() const;
+
+  Workbench& workbench_;
+  const OptionValues& options_;
+  Host& host_;
+  DataWindowSettings& settings_;
+  double fontStep_;
+  DataWindowLinks links_;
+  bool formLoading_ = false;
+
+  QPlainTextEdit* text_ = nullptr;
+  QAction* increase_ = nullptr;
+  QAction* decrease_ = nullptr;
+  QAction* bold_ = nullptr;
+  QAction* italic_ = nullptr;
+  QMenu* more_ = nullptr;
+  QAction* forward_ = nullptr;
+  QAction* backward_ = nullptr;
+  QAction* newDate_ = nullptr;
+  QPointer<PrntFile> printWindow_;
+};
+
+// The data window's slot: creates the window on first use, again after it
+// was closed, and keeps its settings while no window exists. Producers show
+// their pages through it.
+class DataWindowSlot final : public OutputView {
+ public:
+  DataWindowSlot(Workbench& workbench, const OptionValues& options, Host& host,
+                 DataWindowSettings settings, double fontStep, DataWindowLinks links);
+  ~DataWindowSlot() override;
+  DataWindowSlot(const DataWindowSlot&) = delete;
+  DataWindowSlot& operator=(const DataWindowSlot&) = delete;
+
+  void ShowPage(std::string_view pageText, bool moreMenuShown) override;
+
+  // The window, created when there is none.
+  OutputD1& Window();
+  bool HasWindow() const { return !window_.isNull(); }
+  // Closes (unloads) the window.
+  void Close();
+  // Geometry and font as they are now, for the settings file.
+  const DataWindowSettings& Settings() const { return settings_; }
+
+ private:
+  Workbench& workbench_;
+  const OptionValues& options_;
+  Host& host_;
+  DataWindowSettings settings_;
+  double fontStep_;
+  DataWindowLinks links_;
+  QPointer<OutputD1> window_;
+};
+
+}  // namespace orv
