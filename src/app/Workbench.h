@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/ChartModel.h"
 #include "core/NumberFile.h"
 #include "core/ephemeris/DataTables.h"
 #include "shell/OutputBuffer.h"
@@ -29,6 +30,8 @@ struct Workbench {
   RegionalOrder Regional;
   // The numeric tables read at start-up (wheel positions, Chiron, scores).
   DataTables Tables;
+  // The two computed charts and the working chart.
+  ChartModel Charts;
   // The output line buffer behind the data window.
   OutputState Output;
 };

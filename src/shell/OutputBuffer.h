@@ -23,8 +23,6 @@ struct OutputState {
   std::vector<std::string> PageBuffer;
   // Set while the data window shows its More menu for the transit listing.
   bool MoreMenuShown = false;
-  // Julian day whose transits the transit listing shows next.
-  double TransitListDay = 0.0;
   // The file the data window's Save writes; empty: ask with Save As. It
   // belongs to the data window alone, so no other command can redirect it.
   std::string OutputFileName;

@@ -208,15 +208,15 @@ TEST(OutputD1, MoreCommandsListTheTransitDayThroughTheirLink) {
   DataWindowLinks links;
   std::vector<double> days;
   links.ListTransitInterps = [&] {
-    days.push_back(f.wb.Output.TransitListDay);
-    f.wb.Output.OutputLine = "transits of day " + std::to_string(int(f.wb.Output.TransitListDay));
+    days.push_back(f.wb.Charts.TransitListDay);
+    f.wb.Output.OutputLine = "transits of day " + std::to_string(int(f.wb.Charts.TransitListDay));
     AppendOutputLine(f.wb.Output, f.host);
     f.wb.Output.MoreMenuShown = true;
-    f.wb.Output.TransitListDay += 1.0;
+    f.wb.Charts.TransitListDay += 1.0;
   };
-  links.ChooseNewDate = [&] { f.wb.Output.TransitListDay = 2451545.0; };
+  links.ChooseNewDate = [&] { f.wb.Charts.TransitListDay = 2451545.0; };
   DataWindowSlot& slot = f.MakeSlot(links);
-  f.wb.Output.TransitListDay = 2440000.0;
+  f.wb.Charts.TransitListDay = 2440000.0;
   links.ListTransitInterps();  // as the first transit listing does
   ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
   OutputD1& window = slot.Window();
@@ -234,11 +234,11 @@ TEST(OutputD1, WithoutTransitListingTheMoreCommandsDoNothing) {
   DataWindowSlot& slot = f.MakeSlot();
   f.wb.Output.MoreMenuShown = true;
   f.ShowLine("page");
-  f.wb.Output.TransitListDay = 2440000.0;
+  f.wb.Charts.TransitListDay = 2440000.0;
   for (const char* name : {"mnuMoreZForward", "mnuMoreBackward", "mnuMoreNewDate"}) {
     FindAction(slot.Window(), name)->trigger();
   }
-  EXPECT_EQ(f.wb.Output.TransitListDay, 2440000.0);
+  EXPECT_EQ(f.wb.Charts.TransitListDay, 2440000.0);
   EXPECT_EQ(slot.Window().RichText1()->toPlainText().toStdString(), "page\n\n");
 }
 

@@ -255,7 +255,7 @@ void OutputD1::mnuMoreZForward_Click() {
 
 void OutputD1::mnuMoreBackward_Click() {
   if (!links_.ListTransitInterps) return;
-  workbench_.Output.TransitListDay -= 2.0;
+  workbench_.Charts.TransitListDay -= 2.0;
   mnuMoreZForward_Click();
 }
 

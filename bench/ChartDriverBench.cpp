@@ -1,0 +1,41 @@
+// Both charts of one computation, first listing excluded: what the user
+// waits for after OK.
+
+#include <benchmark/benchmark.h>
+
+#include "core/ChartDriver.h"
+#include "core/ephemeris/DataTables.h"
+#include "platform/Host.h"
+
+namespace {
+
+class QuietHost : public orv::Host {
+ public:
+  orv::Answer ShowMessage(std::string_view, std::string_view, orv::MessageIcon,
+                          orv::MessageButtons) override {
+    return orv::Answer::Ok;
+  }
+  std::string PromptText(std::string_view, std::string_view, std::string_view) override {
+    return {};
+  }
+  std::optional<std::string> ChooseFile(const orv::FileChoice&) override { return {}; }
+  void BeginBusy() override {}
+  void EndBusy() override {}
+};
+
+void BM_CalcCharts(benchmark::State& state) {
+  static const orv::DataTables tables = orv::ReadDataTables(ORVANTA_DATA_DIR).tables;
+  QuietHost host;
+  orv::ChartDriverHooks hooks;
+  orv::ChartModel model;
+  orv::OptionValues options{};
+  orv::ChartRequest r;
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", true, false, false};
+  r.diurnal = {"12", "6", "2026", "9", "0", "5", "71", "4", "42", "21", true, false, false};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(orv::CalcCharts(host, model, r, options, tables, hooks, true));
+  }
+}
+BENCHMARK(BM_CalcCharts);
+
+}  // namespace
