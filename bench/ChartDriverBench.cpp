@@ -30,8 +30,8 @@ void BM_CalcCharts(benchmark::State& state) {
   orv::ChartModel model;
   orv::OptionValues options{};
   orv::ChartRequest r;
-  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", true, false, false};
-  r.diurnal = {"12", "6", "2026", "9", "0", "5", "71", "4", "42", "21", true, false, false};
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"12", "6", "2026", "9", "0", "5", "71", "4", "42", "21", "", false, false, false};
   for (auto _ : state) {
     benchmark::DoNotOptimize(orv::CalcCharts(host, model, r, options, tables, hooks, true));
   }

@@ -43,12 +43,12 @@ class SectionReport {
 };
 
 void PresenceTests(SectionReport& report, const ChartInputFields& f) {
-  report.Test(Num(f.month) == 0 || Num(f.day) == 0 || Num(f.year) == 0);
-  report.Test(f.month.empty() || f.day.empty() || f.year.empty());
-  report.Test(f.hour.empty() || f.minute.empty() || f.timeZone.empty());
-  report.Test(f.longDeg.empty() || f.longMin.empty());
-  report.Test(f.latDeg.empty() || f.latMin.empty());
-  report.Test(Num(f.timeZone) < -2 && !f.east);
+  report.Test(Num(f.Month) == 0 || Num(f.Day) == 0 || Num(f.Year) == 0);
+  report.Test(f.Month.empty() || f.Day.empty() || f.Year.empty());
+  report.Test(f.Hour.empty() || f.Minute.empty() || f.TimeZone.empty());
+  report.Test(f.LongDeg.empty() || f.LongMin.empty());
+  report.Test(f.LatDeg.empty() || f.LatMin.empty());
+  report.Test(Num(f.TimeZone) < -2 && !f.East);
 }
 
 bool IsLeapYear(int year) {
@@ -63,20 +63,20 @@ int DaysInMonth(int month, int year) {
 }
 
 void RangeTests(SectionReport& report, const ChartInputFields& f) {
-  const double month = Num(f.month), day = Num(f.day), year = Num(f.year);
+  const double month = Num(f.Month), day = Num(f.Day), year = Num(f.Year);
   report.Test(month > 12 || day > 31 || year > 2099);
-  report.Test(Num(f.hour) > 12 || Num(f.minute) > 59);
-  report.Test(Num(f.timeZone) > 12 || Num(f.timeZone) < -13);
-  report.Test(Num(f.longDeg) > 180 || Num(f.longMin) > 59);
-  report.Test(Num(f.latMin) > 59);
+  report.Test(Num(f.Hour) > 12 || Num(f.Minute) > 59);
+  report.Test(Num(f.TimeZone) > 12 || Num(f.TimeZone) < -13);
+  report.Test(Num(f.LongDeg) > 180 || Num(f.LongMin) > 59);
+  report.Test(Num(f.LatMin) > 59);
   // 30 February or 31 April would otherwise be computed as a later date.
   const int m = int(month), y = int(year);
   report.Test(m >= 1 && m <= 12 && day > DaysInMonth(m, y));
 }
 
 bool LatitudeAbove(const ChartInputFields& f, double limitDeg) {
-  const double deg = Num(f.latDeg);
-  return deg > limitDeg || (deg == limitDeg && Num(f.latMin) > 0);
+  const double deg = Num(f.LatDeg);
+  return deg > limitDeg || (deg == limitDeg && Num(f.LatMin) > 0);
 }
 
 // Half to the even neighbour, as the date readers round.
@@ -118,7 +118,7 @@ bool CheckHighLatitude(Host& host, const ChartInputFields& natal, const ChartInp
 bool ValidateNatalRanges(Host& host, const ChartInputFields& natal) {
   SectionReport report(host, ChartSection::Natal);
   RangeTests(report, natal);
-  report.Test(Num(natal.year) < 100);
+  report.Test(Num(natal.Year) < 100);
   return report.Failed();
 }
 
@@ -140,70 +140,70 @@ int CheckChartInput(Host& host, const ChartInputFields& natal, const ChartInputF
 
 ChartInputValues GetChartInput(const ChartInputFields& f, int dateOrder) {
   ChartInputValues v;
-  v.day = RoundHalfEven(Num(f.day));
-  v.month = RoundHalfEven(Num(f.month));
-  v.year = RoundHalfEven(Num(f.year));
+  v.day = RoundHalfEven(Num(f.Day));
+  v.month = RoundHalfEven(Num(f.Month));
+  v.year = RoundHalfEven(Num(f.Year));
   switch (dateOrder) {
-    case 1: v.dateText = f.day + "/" + f.month + "/" + f.year; break;
-    case 2: v.dateText = f.year + "/" + f.month + "/" + f.day; break;
-    default: v.dateText = f.month + "/" + f.day + "/" + f.year; break;
+    case 1: v.dateText = f.Day + "/" + f.Month + "/" + f.Year; break;
+    case 2: v.dateText = f.Year + "/" + f.Month + "/" + f.Day; break;
+    default: v.dateText = f.Month + "/" + f.Day + "/" + f.Year; break;
   }
-  v.time = float(Num(f.hour) + Num(f.minute) / 100);
-  v.timeZone = float(Num(f.timeZone));
-  v.amPm = f.am ? "A.M." : "P.M.";
-  const double lon = Num(f.longDeg) + Num(f.longMin) / 100;
-  v.longitude = float(f.east ? -lon : lon);
+  v.time = float(Num(f.Hour) + Num(f.Minute) / 100);
+  v.timeZone = float(Num(f.TimeZone));
+  v.amPm = f.Pm ? "P.M." : "A.M.";
+  const double lon = Num(f.LongDeg) + Num(f.LongMin) / 100;
+  v.longitude = float(f.East ? -lon : lon);
   v.eastWest = v.longitude < 0 ? "East" : "West";
-  const double lat = Num(f.latDeg) + Num(f.latMin) / 100;
-  v.latitude = float(f.south ? -lat : lat);
+  const double lat = Num(f.LatDeg) + Num(f.LatMin) / 100;
+  v.latitude = float(f.South ? -lat : lat);
   v.northSouth = v.latitude < 0 ? "South" : "North";
   return v;
 }
 
 void CopyNatalToDiurnal(const ChartInputFields& natal, ChartInputFields& diurnal) {
-  diurnal.hour = natal.hour;
-  diurnal.minute = natal.minute;
-  diurnal.timeZone = natal.timeZone;
-  diurnal.longDeg = natal.longDeg;
-  diurnal.longMin = natal.longMin;
-  diurnal.latDeg = natal.latDeg;
-  diurnal.latMin = natal.latMin;
-  diurnal.am = natal.am;
-  diurnal.east = natal.east;
-  diurnal.south = natal.south;
+  diurnal.Hour = natal.Hour;
+  diurnal.Minute = natal.Minute;
+  diurnal.TimeZone = natal.TimeZone;
+  diurnal.LongDeg = natal.LongDeg;
+  diurnal.LongMin = natal.LongMin;
+  diurnal.LatDeg = natal.LatDeg;
+  diurnal.LatMin = natal.LatMin;
+  diurnal.Pm = natal.Pm;
+  diurnal.East = natal.East;
+  diurnal.South = natal.South;
 }
 
 bool ApplyHourRule(ChartInputFields& fields) {
-  const std::string_view text = Trim(fields.hour);
+  const std::string_view text = Trim(fields.Hour);
   if (text.empty()) return true;
   int hour = 0;
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
   if (ec != std::errc() || ptr != text.data() + text.size() || hour < 0) return false;
   if (hour == 0) hour = 12;
   while (hour > 12) {
-    fields.am = false;
+    fields.Pm = true;
     hour -= 12;
   }
-  fields.hour = NumberText(hour);
+  fields.Hour = NumberText(hour);
   return true;
 }
 
 void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
                      const OptionValues& options) {
-  diurnal.am = now.hour < 12;
-  diurnal.month = NumberText(now.month);
-  diurnal.day = NumberText(now.day);
-  diurnal.year = NumberText(now.year);
-  diurnal.hour = NumberText(now.hour);
+  diurnal.Pm = now.hour >= 12;
+  diurnal.Month = NumberText(now.month);
+  diurnal.Day = NumberText(now.day);
+  diurnal.Year = NumberText(now.year);
+  diurnal.Hour = NumberText(now.hour);
   ApplyHourRule(diurnal);
-  diurnal.minute = NumberText(now.minute);
-  diurnal.timeZone = ShortestNumberText(options[18]);
-  diurnal.longDeg = ShortestNumberText(options[19]);
-  diurnal.longMin = ShortestNumberText(options[20]);
-  diurnal.latDeg = ShortestNumberText(options[22]);
-  diurnal.latMin = ShortestNumberText(options[23]);
-  diurnal.east = options[21] != 0;
-  diurnal.south = options[24] != 0;
+  diurnal.Minute = NumberText(now.minute);
+  diurnal.TimeZone = ShortestNumberText(options[18]);
+  diurnal.LongDeg = ShortestNumberText(options[19]);
+  diurnal.LongMin = ShortestNumberText(options[20]);
+  diurnal.LatDeg = ShortestNumberText(options[22]);
+  diurnal.LatMin = ShortestNumberText(options[23]);
+  diurnal.East = options[21] != 0;
+  diurnal.South = options[24] != 0;
 }
 
 std::string ShortestNumberText(float value) {

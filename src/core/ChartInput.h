@@ -12,17 +12,20 @@ namespace orv {
 
 class Host;
 
-// One input window's fields as typed. The natal window also has a name; the
-// e-mail fields are not part of a chart.
+// The fields both input windows have, as typed: the hour on the 12-hour
+// clock, the time zone in hours West positive, the coordinates unsigned
+// degrees and minutes beside their option groups. Windows copy their widgets
+// into this struct and back; the logic reads and writes only this.
 struct ChartInputFields {
-  std::string month, day, year;
-  std::string hour, minute;  // hour on the 12-hour clock
-  std::string timeZone;      // hours, West positive
-  std::string longDeg, longMin;
-  std::string latDeg, latMin;
-  bool am = true;      // otherwise P.M.
-  bool east = false;   // otherwise West
-  bool south = false;  // otherwise North
+  std::string Month, Day, Year;
+  std::string Hour, Minute;
+  std::string TimeZone;
+  std::string LongDeg, LongMin;
+  std::string LatDeg, LatMin;
+  std::string Email;
+  bool Pm = false;     // optPM set (optAM otherwise)
+  bool East = false;   // optEast set (optWest otherwise)
+  bool South = false;  // optSouth set (optNorth otherwise)
 };
 
 // The checked and converted values of one chart.

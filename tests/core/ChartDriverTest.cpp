@@ -29,23 +29,23 @@ class RecordingHooks : public ChartDriverHooks {
 };
 
 ChartInputFields Fields(const char* month, const char* day, const char* year, const char* hour,
-                        const char* minute, bool am, const char* zone, const char* lonDeg,
+                        const char* minute, bool pm, const char* zone, const char* lonDeg,
                         const char* lonMin, bool east, const char* latDeg, const char* latMin,
                         bool south) {
   ChartInputFields f;
-  f.month = month;
-  f.day = day;
-  f.year = year;
-  f.hour = hour;
-  f.minute = minute;
-  f.am = am;
-  f.timeZone = zone;
-  f.longDeg = lonDeg;
-  f.longMin = lonMin;
-  f.east = east;
-  f.latDeg = latDeg;
-  f.latMin = latMin;
-  f.south = south;
+  f.Month = month;
+  f.Day = day;
+  f.Year = year;
+  f.Hour = hour;
+  f.Minute = minute;
+  f.Pm = pm;
+  f.TimeZone = zone;
+  f.LongDeg = lonDeg;
+  f.LongMin = lonMin;
+  f.East = east;
+  f.LatDeg = latDeg;
+  f.LatMin = latMin;
+  f.South = south;
   return f;
 }
 
@@ -53,9 +53,9 @@ ChartRequest Request() {
   ChartRequest r;
   r.name = "Jane Doe";
   // 12 May 1959, 10:43 A.M., zone 6 (CST), 75W23 39N45.
-  r.natal = Fields("5", "12", "1959", "10", "43", true, "6", "75", "23", false, "39", "45", false);
+  r.natal = Fields("5", "12", "1959", "10", "43", false, "6", "75", "23", false, "39", "45", false);
   // 1 January 2000, 12:00 P.M. (noon) at Greenwich.
-  r.diurnal = Fields("1", "1", "2000", "12", "0", false, "0", "0", "0", false, "51", "29", false);
+  r.diurnal = Fields("1", "1", "2000", "12", "0", true, "0", "0", "0", false, "51", "29", false);
   return r;
 }
 
@@ -82,7 +82,7 @@ TEST(ChartDriver, ARefusedInputChangesNothing) {
   const ChartModel before = f.model;
   f.hooks.calls.clear();
   ChartRequest bad = Request();
-  bad.natal.month = "13";
+  bad.natal.Month = "13";
   EXPECT_EQ(f.Run(bad), 1);
   EXPECT_TRUE(f.hooks.calls.empty());
   EXPECT_EQ(f.model.Natal.Longitudes, before.Natal.Longitudes);

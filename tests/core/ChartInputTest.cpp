@@ -16,16 +16,16 @@ const std::string kTooHigh =
 // A complete, valid entry: 12 May 1959, 10:43 A.M., zone 6, 75W23 39N45.
 ChartInputFields Valid() {
   ChartInputFields f;
-  f.month = "5";
-  f.day = "12";
-  f.year = "1959";
-  f.hour = "10";
-  f.minute = "43";
-  f.timeZone = "6";
-  f.longDeg = "75";
-  f.longMin = "23";
-  f.latDeg = "39";
-  f.latMin = "45";
+  f.Month = "5";
+  f.Day = "12";
+  f.Year = "1959";
+  f.Hour = "10";
+  f.Minute = "43";
+  f.TimeZone = "6";
+  f.LongDeg = "75";
+  f.LongMin = "23";
+  f.LatDeg = "39";
+  f.LatMin = "45";
   return f;
 }
 
@@ -49,7 +49,7 @@ TEST(ChartInputChecks, AcceptAValidPair) {
 TEST(ChartInputChecks, ReportEachFailedTestWithItsSectionsMessage) {
   test::RecordingHost host;
   ChartInputFields natal = Valid();
-  natal.month = "";  // reads as 0 and is empty: two messages
+  natal.Month = "";  // reads as 0 and is empty: two messages
   EXPECT_EQ(Check(host, natal, Valid()), 1);
   EXPECT_EQ(Texts(host), (std::vector<std::string>{kNatalError, kNatalError}));
   EXPECT_EQ(host.messages[0].title, "Warning!");
@@ -77,14 +77,14 @@ TEST(ChartInputChecks, HighLatitudeDependsOnTheHouseSystem) {
   for (const auto& c : cases) {
     test::RecordingHost host;
     ChartInputFields natal = Valid();
-    natal.latDeg = c.deg;
-    natal.latMin = c.min;
+    natal.LatDeg = c.deg;
+    natal.LatMin = c.min;
     EXPECT_EQ(Check(host, natal, Valid(), c.hs), c.error) << c.deg << " " << c.min;
   }
   // Both latitudes too high: one message.
   test::RecordingHost host;
   ChartInputFields high = Valid();
-  high.latDeg = "70";
+  high.LatDeg = "70";
   EXPECT_EQ(Check(host, high, high), 1);
   EXPECT_EQ(Texts(host), std::vector<std::string>{kTooHigh});
 }
@@ -99,13 +99,13 @@ TEST(ChartInputChecks, TimeZonesAndYears) {
   for (const auto& z : zones) {
     test::RecordingHost host;
     ChartInputFields natal = Valid();
-    natal.timeZone = z.zone;
-    natal.east = z.east;
+    natal.TimeZone = z.zone;
+    natal.East = z.east;
     EXPECT_EQ(Check(host, natal, Valid()), z.error) << z.zone;
   }
   test::RecordingHost natalYear;
   ChartInputFields old = Valid();
-  old.year = "99";
+  old.Year = "99";
   EXPECT_EQ(Check(natalYear, old, Valid()), 1);
   test::RecordingHost diurnalYear;
   EXPECT_EQ(Check(diurnalYear, Valid(), old), 0);
@@ -123,22 +123,22 @@ TEST(ChartInputChecks, RefuseDaysBeyondTheMonth) {
   for (const auto& c : cases) {
     test::RecordingHost host;
     ChartInputFields f = Valid();
-    f.month = c.month;
-    f.day = c.day;
-    f.year = c.year;
+    f.Month = c.month;
+    f.Day = c.day;
+    f.Year = c.year;
     EXPECT_EQ(Check(host, f, Valid()), c.error) << c.month << "/" << c.day << "/" << c.year;
   }
 }
 
 TEST(ChartInputReaders, ConvertTextsIntoChartValues) {
   ChartInputFields f = Valid();
-  f.month = "7";
-  f.day = "3";
-  f.year = "1990";
-  f.minute = "5";
-  f.am = false;
-  f.east = true;
-  f.south = true;
+  f.Month = "7";
+  f.Day = "3";
+  f.Year = "1990";
+  f.Minute = "5";
+  f.Pm = true;
+  f.East = true;
+  f.South = true;
   const ChartInputValues v = GetChartInput(f, 1);
   EXPECT_EQ(v.dateText, "3/7/1990");
   EXPECT_EQ(v.day, 3);
@@ -155,11 +155,11 @@ TEST(ChartInputReaders, ConvertTextsIntoChartValues) {
 
   // A zero coordinate is West and North whatever the buttons say.
   ChartInputFields zero = Valid();
-  zero.longDeg = "0";
-  zero.longMin = "0";
-  zero.latDeg = "0";
-  zero.latMin = "0";
-  zero.east = zero.south = true;
+  zero.LongDeg = "0";
+  zero.LongMin = "0";
+  zero.LatDeg = "0";
+  zero.LatMin = "0";
+  zero.East = zero.South = true;
   const ChartInputValues z = GetChartInput(zero, 0);
   EXPECT_EQ(z.eastWest, "West");
   EXPECT_EQ(z.northSouth, "North");
@@ -167,39 +167,39 @@ TEST(ChartInputReaders, ConvertTextsIntoChartValues) {
 
 TEST(ChartInputFillers, CopyNatalTimeAndPlaceButNotTheDate) {
   ChartInputFields natal = Valid();
-  natal.am = false;
-  natal.east = true;
+  natal.Pm = true;
+  natal.East = true;
   ChartInputFields diurnal;
-  diurnal.month = "1";
+  diurnal.Month = "1";
   CopyNatalToDiurnal(natal, diurnal);
-  EXPECT_EQ(diurnal.month, "1");
-  EXPECT_EQ(diurnal.day, "");
-  EXPECT_EQ(diurnal.hour, "10");
-  EXPECT_EQ(diurnal.latMin, "45");
-  EXPECT_FALSE(diurnal.am);
-  EXPECT_TRUE(diurnal.east);
+  EXPECT_EQ(diurnal.Month, "1");
+  EXPECT_EQ(diurnal.Day, "");
+  EXPECT_EQ(diurnal.Hour, "10");
+  EXPECT_EQ(diurnal.LatMin, "45");
+  EXPECT_TRUE(diurnal.Pm);
+  EXPECT_TRUE(diurnal.East);
 }
 
 TEST(ChartInputFillers, HourRuleBringsHoursToTheTwelveHourClock) {
   struct Case {
     const char* typed;
-    bool amBefore;
+    bool pmBefore;
     const char* hour;
-    bool am;
-  } cases[] = {{"15", true, "3", false}, {"0", true, "12", true}, {"0", false, "12", false},
-               {"12", true, "12", true}, {"25", true, "1", false}, {"24", true, "12", false}};
+    bool pm;
+  } cases[] = {{"15", false, "3", true}, {"0", false, "12", false}, {"0", true, "12", true},
+               {"12", false, "12", false}, {"25", false, "1", true}, {"24", false, "12", true}};
   for (const auto& c : cases) {
     ChartInputFields f;
-    f.hour = c.typed;
-    f.am = c.amBefore;
+    f.Hour = c.typed;
+    f.Pm = c.pmBefore;
     EXPECT_TRUE(ApplyHourRule(f)) << c.typed;
-    EXPECT_EQ(f.hour, c.hour) << c.typed;
-    EXPECT_EQ(f.am, c.am) << c.typed;
+    EXPECT_EQ(f.Hour, c.hour) << c.typed;
+    EXPECT_EQ(f.Pm, c.pm) << c.typed;
   }
   ChartInputFields bad;
-  bad.hour = "1a";
+  bad.Hour = "1a";
   EXPECT_FALSE(ApplyHourRule(bad));
-  EXPECT_EQ(bad.hour, "1a");
+  EXPECT_EQ(bad.Hour, "1a");
 }
 
 TEST(ChartInputFillers, NowUsesTheClockAndTheDefaultPlace) {
@@ -213,25 +213,25 @@ TEST(ChartInputFillers, NowUsesTheClockAndTheDefaultPlace) {
   options[24] = -1;
   ChartInputFields d;
   SetDiurnalToNow(d, {2026, 12, 6, 15, 7}, options);
-  EXPECT_EQ(d.month, "12");
-  EXPECT_EQ(d.day, "6");
-  EXPECT_EQ(d.year, "2026");
-  EXPECT_EQ(d.hour, "3");
-  EXPECT_EQ(d.minute, "7");
-  EXPECT_FALSE(d.am);
-  EXPECT_EQ(d.timeZone, "5");
-  EXPECT_EQ(d.longDeg, "71.5");
-  EXPECT_FALSE(d.east);
-  EXPECT_TRUE(d.south);
+  EXPECT_EQ(d.Month, "12");
+  EXPECT_EQ(d.Day, "6");
+  EXPECT_EQ(d.Year, "2026");
+  EXPECT_EQ(d.Hour, "3");
+  EXPECT_EQ(d.Minute, "7");
+  EXPECT_TRUE(d.Pm);
+  EXPECT_EQ(d.TimeZone, "5");
+  EXPECT_EQ(d.LongDeg, "71.5");
+  EXPECT_FALSE(d.East);
+  EXPECT_TRUE(d.South);
 
   SetDiurnalToNow(d, {2026, 1, 2, 0, 30}, options);
-  EXPECT_EQ(d.hour, "12");
-  EXPECT_EQ(d.minute, "30");
-  EXPECT_TRUE(d.am);
+  EXPECT_EQ(d.Hour, "12");
+  EXPECT_EQ(d.Minute, "30");
+  EXPECT_FALSE(d.Pm);
   SetDiurnalToNow(d, {2026, 1, 2, 13, 5}, options);
-  EXPECT_EQ(d.hour, "1");
-  EXPECT_EQ(d.minute, "5");
-  EXPECT_FALSE(d.am);
+  EXPECT_EQ(d.Hour, "1");
+  EXPECT_EQ(d.Minute, "5");
+  EXPECT_TRUE(d.Pm);
 
   EXPECT_EQ(ShortestNumberText(-5), "-5");
   EXPECT_EQ(ShortestNumberText(-0.0f), "0");
