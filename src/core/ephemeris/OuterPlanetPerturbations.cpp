@@ -373,19 +373,43 @@ constexpr Term kNeptuneLongitude[] = {
     {{-0.002833}, Sin(2, Theta), Cos(G)},
 };
 
-double Evaluate(const Factor& f, const ArgumentValues& x) {
-  if (f.fn == Trig::One) return 1;
-  double angle = f.k1 * x[static_cast<int>(f.x1)];
-  if (f.k2 != 0) angle += f.k2 * x[static_cast<int>(f.x2)];
-  return f.fn == Trig::Sin ? SinDeg(angle) : CosDeg(angle);
-}
+// The arguments of one moment. The series of a planet use a few dozen
+// sines and cosines of argument multiples many times over, so each is
+// computed once, when first needed.
+class TermFactors {
+ public:
+  explicit TermFactors(const ArgumentValues& x) : x_(x) {}
+
+  double Of(const Factor& f) {
+    if (f.fn == Trig::One) return 1;
+    if (f.k2 != 0 || f.k1 < 1 || f.k1 > kMaxMultiple) return Direct(f);
+    const int slot = static_cast<int>(f.x1) * kMaxMultiple + (f.k1 - 1);
+    std::optional<double>& kept = f.fn == Trig::Sin ? sines_[slot] : cosines_[slot];
+    if (!kept) kept = Direct(f);
+    return *kept;
+  }
+
+ private:
+  static constexpr int kMaxMultiple = 5;
+  static constexpr int kSlots = static_cast<int>(Arg::Count) * kMaxMultiple;
+
+  double Direct(const Factor& f) const {
+    double angle = f.k1 * x_[static_cast<int>(f.x1)];
+    if (f.k2 != 0) angle += f.k2 * x_[static_cast<int>(f.x2)];
+    return f.fn == Trig::Sin ? SinDeg(angle) : CosDeg(angle);
+  }
+
+  ArgumentValues x_;
+  std::array<std::optional<double>, kSlots> sines_{};
+  std::array<std::optional<double>, kSlots> cosines_{};
+};
 
 // The terms summed in table order, each evaluated as a product.
-double SumSeries(std::span<const Term> terms, double nu, const ArgumentValues& x) {
+double SumSeries(std::span<const Term> terms, double nu, TermFactors& factors) {
   double sum = 0;
   for (const Term& t : terms) {
     const double coefficient = t.c.c0 + t.c.c1 * nu + t.c.c2 * nu * nu;
-    sum += coefficient * Evaluate(t.f1, x) * Evaluate(t.f2, x);
+    sum += coefficient * factors.Of(t.f1) * factors.Of(t.f2);
   }
   return sum;
 }
@@ -435,7 +459,7 @@ PerturbationArguments CalcPerturbationArguments(double t1900) {
 
 PerturbationSums CalcJupiterPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = CommonArguments(a);
+  TermFactors x(CommonArguments(a));
   PerturbationSums sums;
   sums.meanLongitudeDeg = SumSeries(kJupiterA, a.nu, x);
   sums.perihelionDeg = SumSeries(kJupiterB, a.nu, x);
@@ -446,7 +470,7 @@ PerturbationSums CalcJupiterPerturbations(double t1900) {
 
 PerturbationSums CalcSaturnPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = CommonArguments(a);
+  TermFactors x(CommonArguments(a));
   PerturbationSums sums;
   sums.meanLongitudeDeg = SumSeries(kSaturnA, a.nu, x);
   sums.perihelionDeg = SumSeries(kSaturnB, a.nu, x);
@@ -457,7 +481,7 @@ PerturbationSums CalcSaturnPerturbations(double t1900) {
 
 PerturbationSums CalcUranusPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = OwnArguments(a, t1900, true);
+  TermFactors x(OwnArguments(a, t1900, true));
   PerturbationSums sums;
   sums.meanLongitudeDeg = SumSeries(kUranusA, a.nu, x);
   sums.perihelionDeg = SumSeries(kUranusB, a.nu, x);
@@ -470,7 +494,7 @@ PerturbationSums CalcUranusPerturbations(double t1900) {
 
 PerturbationSums CalcNeptunePerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = OwnArguments(a, t1900, false);
+  TermFactors x(OwnArguments(a, t1900, false));
   PerturbationSums sums;
   sums.meanLongitudeDeg = SumSeries(kNeptuneA, a.nu, x);
   sums.perihelionDeg = SumSeries(kNeptuneB, a.nu, x);

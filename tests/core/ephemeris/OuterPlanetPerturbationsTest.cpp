@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "AngleCompare.h"
+#include "EphemerisTestSupport.h"
 #include "core/ephemeris/OuterPlanetPerturbations.h"
 
 namespace orv {
