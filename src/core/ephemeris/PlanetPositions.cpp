@@ -17,8 +17,8 @@ constexpr double kOneDay = 1 / kDaysPerCentury;  // in Julian centuries
 
 // The Pluto series refers to the equinox of 1950.0; its longitudes are moved
 // to the date from this day number at the general precession in longitude,
-// 5027.99" per Julian century at 1950 (IAU 1976). A rate of 1.33 degrees,
-// as once used, leaves Pluto 0.07 degrees behind by 2060.
+// 5027.99" per Julian century at 1950 (IAU 1976); a rougher 1.33 degrees
+// would leave Pluto 0.07 degrees behind by 2060.
 constexpr double kPlutoEquinoxDegPerCentury = 1.3967;
 constexpr double kPlutoEquinoxDay = 2433283;
 
