@@ -440,7 +440,35 @@ ArgumentValues OwnArguments(const PerturbationArguments& a, double t1900, bool i
 }
 
 constexpr double kPerDeltaEUnit = 10000000;  // delta e series in 1e-7
-constexpr double kPerDeltaAUnit = 1000000;   // delta a series in 1e-6 AU
+
+// One planet's series and the unit of its delta a sum.
+struct PlanetSeries {
+  std::span<const Term> a;
+  std::span<const Term> b;
+  std::span<const Term> deltaE;
+  std::span<const Term> deltaA;
+  double deltaAUnitsPerAU;
+  std::span<const Term> longitude;  // none for Jupiter and Saturn
+};
+
+constexpr PlanetSeries kJupiterSeries{kJupiterA,      kJupiterB, kJupiterDeltaE,
+                                      kJupiterDeltaA, 1000000,   {}};
+constexpr PlanetSeries kSaturnSeries{kSaturnA, kSaturnB, kSaturnDeltaE, kSaturnDeltaA, 1000000, {}};
+// The single delta a term of Uranus is in AU.
+constexpr PlanetSeries kUranusSeries{kUranusA,      kUranusB, kUranusDeltaE,
+                                     kUranusDeltaA, 1,        kUranusLongitude};
+constexpr PlanetSeries kNeptuneSeries{kNeptuneA,      kNeptuneB, kNeptuneDeltaE,
+                                      kNeptuneDeltaA, 1000000,   kNeptuneLongitude};
+
+PerturbationSums SumPlanetSeries(const PlanetSeries& series, double nu, TermFactors& x) {
+  PerturbationSums sums;
+  sums.meanLongitudeDeg = SumSeries(series.a, nu, x);
+  sums.perihelionDeg = SumSeries(series.b, nu, x);
+  sums.eccentricity = SumSeries(series.deltaE, nu, x) / kPerDeltaEUnit;
+  sums.semiMajorAxisAU = SumSeries(series.deltaA, nu, x) / series.deltaAUnitsPerAU;
+  sums.longitudeDeg = SumSeries(series.longitude, nu, x);
+  return sums;
+}
 
 }  // namespace
 
@@ -460,48 +488,28 @@ PerturbationArguments CalcPerturbationArguments(double t1900) {
 PerturbationSums CalcJupiterPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
   TermFactors x(CommonArguments(a));
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kJupiterA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kJupiterB, a.nu, x);
-  sums.eccentricity = SumSeries(kJupiterDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kJupiterDeltaA, a.nu, x) / kPerDeltaAUnit;
-  return sums;
+  return SumPlanetSeries(kJupiterSeries, a.nu, x);
 }
 
 PerturbationSums CalcSaturnPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
   TermFactors x(CommonArguments(a));
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kSaturnA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kSaturnB, a.nu, x);
-  sums.eccentricity = SumSeries(kSaturnDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kSaturnDeltaA, a.nu, x) / kPerDeltaAUnit;
-  return sums;
+  return SumPlanetSeries(kSaturnSeries, a.nu, x);
 }
 
 PerturbationSums CalcUranusPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
   TermFactors x(OwnArguments(a, t1900, true));
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kUranusA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kUranusB, a.nu, x);
-  sums.eccentricity = SumSeries(kUranusDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kUranusDeltaA, a.nu, x);  // its one term is in AU
+  PerturbationSums sums = SumPlanetSeries(kUranusSeries, a.nu, x);
   sums.ownMeanAnomalyDeg = 72.64878 + 428.37911 * t1900 + 0.000079 * t1900 * t1900;
-  sums.longitudeDeg = SumSeries(kUranusLongitude, a.nu, x);
   return sums;
 }
 
 PerturbationSums CalcNeptunePerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
   TermFactors x(OwnArguments(a, t1900, false));
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kNeptuneA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kNeptuneB, a.nu, x);
-  sums.eccentricity = SumSeries(kNeptuneDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kNeptuneDeltaA, a.nu, x) / kPerDeltaAUnit;
+  PerturbationSums sums = SumPlanetSeries(kNeptuneSeries, a.nu, x);
   sums.ownMeanAnomalyDeg = 37.73063 + 218.46134 * t1900 - 0.00007 * t1900 * t1900;
-  sums.longitudeDeg = SumSeries(kNeptuneLongitude, a.nu, x);
   return sums;
 }
 
