@@ -22,8 +22,9 @@ constexpr double kOneDay = 1 / kDaysPerCentury;  // in Julian centuries
 constexpr double kPlutoEquinoxDegPerCentury = 1.3967;
 constexpr double kPlutoEquinoxDay = 2433283;
 
-// A heliocentric position of the outer theory and the correction its
-// longitudes take (heliocentric and geocentric alike).
+// A heliocentric position of the outer theory (Pluto's already on the
+// equinox of date) and the correction that Uranus's and Neptune's longitudes,
+// heliocentric and geocentric, take afterwards.
 struct OuterHelio {
   HelioPosition helio;
   double longitudeCorrectionDeg = 0;
@@ -123,8 +124,7 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   // listing reads.
   for (int i = P::NorthNode; i <= P::MC; ++i) next[i] = lon[i];
 
-  // Mercury to Mars, with the Earth of the same (linear) theory. The Earth's
-  // row also gives the Sun's declination.
+  // Mercury to Mars, with the Earth of the same (linear) theory.
   const HelioPosition earth = InnerHelioOf(HelioBody::Earth, t2000);
   const EclipticVector earthVector = HelioToVector(earth);
   out.helioLongitudes[HelioBody::Earth] = Norm360(earth.longitudeDeg);
