@@ -61,7 +61,8 @@ int main() {
       "# One line per date: jd (TT), then for the Sun, Mercury .. Pluto, Moon each: apparent\n"
       "# geocentric ecliptic longitude and latitude of date, declination (true equator of date),\n"
       "# longitude speed per day half a day later (the middle of the day over which the\n"
-      "# retrograde flags compare longitudes); then for the Earth, Mercury .. Pluto each: geometric\n"
+      "# retrograde flags compare longitudes); then for the Earth, Mercury .. Pluto each: "
+      "geometric\n"
       "# heliocentric longitude and latitude, mean equinox of date; then the mean and the true\n"
       "# (osculating) lunar node. Degrees throughout.\n",
       swe_version(version));

@@ -116,9 +116,9 @@ KeplerSolution SolveKepler(const OrbitalElements& el) {
 }
 
 HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg) {
-  const double u = argumentOfLatitudeDeg;
-  const Spherical s = RectToSpherical(CosDeg(u), SinDeg(u) * CosDeg(inclinationDeg),
-                                      SinDeg(u) * SinDeg(inclinationDeg));
+  const double sinU = SinDeg(argumentOfLatitudeDeg);
+  const Spherical s = RectToSpherical(CosDeg(argumentOfLatitudeDeg), sinU * CosDeg(inclinationDeg),
+                                      sinU * SinDeg(inclinationDeg));
   HelioPosition p;
   p.longitudeDeg = nodeDeg + s.longitude;
   p.latitudeDeg = s.latitude;
@@ -133,15 +133,20 @@ HelioPosition HelioFromElements(const OrbitalElements& elements) {
   return p;
 }
 
-EclipticPosition HelioToGeo(const HelioPosition& body, const HelioPosition& earth) {
-  const double x = body.radiusKm * CosDeg(body.latitudeDeg) * CosDeg(body.longitudeDeg) -
-                   earth.radiusKm * CosDeg(earth.latitudeDeg) * CosDeg(earth.longitudeDeg);
-  const double y = body.radiusKm * CosDeg(body.latitudeDeg) * SinDeg(body.longitudeDeg) -
-                   earth.radiusKm * CosDeg(earth.latitudeDeg) * SinDeg(earth.longitudeDeg);
-  const double z =
-      body.radiusKm * SinDeg(body.latitudeDeg) - earth.radiusKm * SinDeg(earth.latitudeDeg);
-  const Spherical s = RectToSpherical(x, y, z);
+EclipticVector HelioToVector(const HelioPosition& p) {
+  const double cosLat = CosDeg(p.latitudeDeg);
+  return {p.radiusKm * cosLat * CosDeg(p.longitudeDeg),
+          p.radiusKm * cosLat * SinDeg(p.longitudeDeg), p.radiusKm * SinDeg(p.latitudeDeg)};
+}
+
+EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth) {
+  const EclipticVector b = HelioToVector(body);
+  const Spherical s = RectToSpherical(b.x - earth.x, b.y - earth.y, b.z - earth.z);
   return {s.longitude, s.latitude};
+}
+
+EclipticPosition HelioToGeo(const HelioPosition& body, const HelioPosition& earth) {
+  return HelioToGeo(body, HelioToVector(earth));
 }
 
 }  // namespace orv

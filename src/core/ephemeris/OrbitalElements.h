@@ -196,4 +196,14 @@ HelioPosition HelioFromElements(const OrbitalElements& elements);
 // Earth's heliocentric positions (both radii in kilometres).
 EclipticPosition HelioToGeo(const HelioPosition& body, const HelioPosition& earth);
 
+// A heliocentric position as rectangular ecliptic coordinates (kilometres),
+// for callers that place several bodies against one Earth.
+struct EclipticVector {
+  double x = 0;
+  double y = 0;
+  double z = 0;
+};
+EclipticVector HelioToVector(const HelioPosition& p);
+EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth);
+
 }  // namespace orv

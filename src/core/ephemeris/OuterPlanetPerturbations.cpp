@@ -373,19 +373,43 @@ constexpr Term kNeptuneLongitude[] = {
     {{-0.002833}, Sin(2, Theta), Cos(G)},
 };
 
-double Evaluate(const Factor& f, const ArgumentValues& x) {
-  if (f.fn == Trig::One) return 1;
-  double angle = f.k1 * x[static_cast<int>(f.x1)];
-  if (f.k2 != 0) angle += f.k2 * x[static_cast<int>(f.x2)];
-  return f.fn == Trig::Sin ? SinDeg(angle) : CosDeg(angle);
-}
+// The arguments of one moment. The series of a planet use a few dozen
+// sines and cosines of argument multiples many times over, so each is
+// computed once, when first needed.
+class TermFactors {
+ public:
+  explicit TermFactors(const ArgumentValues& x) : x_(x) {}
+
+  double Of(const Factor& f) {
+    if (f.fn == Trig::One) return 1;
+    if (f.k2 != 0 || f.k1 < 1 || f.k1 > kMaxMultiple) return Direct(f);
+    const int slot = static_cast<int>(f.x1) * kMaxMultiple + (f.k1 - 1);
+    std::optional<double>& kept = f.fn == Trig::Sin ? sines_[slot] : cosines_[slot];
+    if (!kept) kept = Direct(f);
+    return *kept;
+  }
+
+ private:
+  static constexpr int kMaxMultiple = 5;
+  static constexpr int kSlots = static_cast<int>(Arg::Count) * kMaxMultiple;
+
+  double Direct(const Factor& f) const {
+    double angle = f.k1 * x_[static_cast<int>(f.x1)];
+    if (f.k2 != 0) angle += f.k2 * x_[static_cast<int>(f.x2)];
+    return f.fn == Trig::Sin ? SinDeg(angle) : CosDeg(angle);
+  }
+
+  ArgumentValues x_;
+  std::array<std::optional<double>, kSlots> sines_{};
+  std::array<std::optional<double>, kSlots> cosines_{};
+};
 
 // The terms summed in table order, each evaluated as a product.
-double SumSeries(std::span<const Term> terms, double nu, const ArgumentValues& x) {
+double SumSeries(std::span<const Term> terms, double nu, TermFactors& factors) {
   double sum = 0;
   for (const Term& t : terms) {
     const double coefficient = t.c.c0 + t.c.c1 * nu + t.c.c2 * nu * nu;
-    sum += coefficient * Evaluate(t.f1, x) * Evaluate(t.f2, x);
+    sum += coefficient * factors.Of(t.f1) * factors.Of(t.f2);
   }
   return sum;
 }
@@ -416,7 +440,35 @@ ArgumentValues OwnArguments(const PerturbationArguments& a, double t1900, bool i
 }
 
 constexpr double kPerDeltaEUnit = 10000000;  // delta e series in 1e-7
-constexpr double kPerDeltaAUnit = 1000000;   // delta a series in 1e-6 AU
+
+// One planet's series and the unit of its delta a sum.
+struct PlanetSeries {
+  std::span<const Term> a;
+  std::span<const Term> b;
+  std::span<const Term> deltaE;
+  std::span<const Term> deltaA;
+  double deltaAUnitsPerAU;
+  std::span<const Term> longitude;  // none for Jupiter and Saturn
+};
+
+constexpr PlanetSeries kJupiterSeries{kJupiterA,      kJupiterB, kJupiterDeltaE,
+                                      kJupiterDeltaA, 1000000,   {}};
+constexpr PlanetSeries kSaturnSeries{kSaturnA, kSaturnB, kSaturnDeltaE, kSaturnDeltaA, 1000000, {}};
+// The single delta a term of Uranus is in AU.
+constexpr PlanetSeries kUranusSeries{kUranusA,      kUranusB, kUranusDeltaE,
+                                     kUranusDeltaA, 1,        kUranusLongitude};
+constexpr PlanetSeries kNeptuneSeries{kNeptuneA,      kNeptuneB, kNeptuneDeltaE,
+                                      kNeptuneDeltaA, 1000000,   kNeptuneLongitude};
+
+PerturbationSums SumPlanetSeries(const PlanetSeries& series, double nu, TermFactors& x) {
+  PerturbationSums sums;
+  sums.meanLongitudeDeg = SumSeries(series.a, nu, x);
+  sums.perihelionDeg = SumSeries(series.b, nu, x);
+  sums.eccentricity = SumSeries(series.deltaE, nu, x) / kPerDeltaEUnit;
+  sums.semiMajorAxisAU = SumSeries(series.deltaA, nu, x) / series.deltaAUnitsPerAU;
+  sums.longitudeDeg = SumSeries(series.longitude, nu, x);
+  return sums;
+}
 
 }  // namespace
 
@@ -435,49 +487,29 @@ PerturbationArguments CalcPerturbationArguments(double t1900) {
 
 PerturbationSums CalcJupiterPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = CommonArguments(a);
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kJupiterA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kJupiterB, a.nu, x);
-  sums.eccentricity = SumSeries(kJupiterDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kJupiterDeltaA, a.nu, x) / kPerDeltaAUnit;
-  return sums;
+  TermFactors x(CommonArguments(a));
+  return SumPlanetSeries(kJupiterSeries, a.nu, x);
 }
 
 PerturbationSums CalcSaturnPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = CommonArguments(a);
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kSaturnA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kSaturnB, a.nu, x);
-  sums.eccentricity = SumSeries(kSaturnDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kSaturnDeltaA, a.nu, x) / kPerDeltaAUnit;
-  return sums;
+  TermFactors x(CommonArguments(a));
+  return SumPlanetSeries(kSaturnSeries, a.nu, x);
 }
 
 PerturbationSums CalcUranusPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = OwnArguments(a, t1900, true);
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kUranusA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kUranusB, a.nu, x);
-  sums.eccentricity = SumSeries(kUranusDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kUranusDeltaA, a.nu, x);  // its one term is in AU
+  TermFactors x(OwnArguments(a, t1900, true));
+  PerturbationSums sums = SumPlanetSeries(kUranusSeries, a.nu, x);
   sums.ownMeanAnomalyDeg = 72.64878 + 428.37911 * t1900 + 0.000079 * t1900 * t1900;
-  sums.longitudeDeg = SumSeries(kUranusLongitude, a.nu, x);
   return sums;
 }
 
 PerturbationSums CalcNeptunePerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const ArgumentValues x = OwnArguments(a, t1900, false);
-  PerturbationSums sums;
-  sums.meanLongitudeDeg = SumSeries(kNeptuneA, a.nu, x);
-  sums.perihelionDeg = SumSeries(kNeptuneB, a.nu, x);
-  sums.eccentricity = SumSeries(kNeptuneDeltaE, a.nu, x) / kPerDeltaEUnit;
-  sums.semiMajorAxisAU = SumSeries(kNeptuneDeltaA, a.nu, x) / kPerDeltaAUnit;
+  TermFactors x(OwnArguments(a, t1900, false));
+  PerturbationSums sums = SumPlanetSeries(kNeptuneSeries, a.nu, x);
   sums.ownMeanAnomalyDeg = 37.73063 + 218.46134 * t1900 - 0.00007 * t1900 * t1900;
-  sums.longitudeDeg = SumSeries(kNeptuneLongitude, a.nu, x);
   return sums;
 }
 

@@ -16,12 +16,15 @@ constexpr double kDaysPerCentury = 36525;
 constexpr double kOneDay = 1 / kDaysPerCentury;  // in Julian centuries
 
 // The Pluto series refers to the equinox of 1950.0; its longitudes are moved
-// to the date at this rate from this day number.
+// to the date from this day number at the general precession in longitude,
+// 5027.99" per Julian century at 1950 (IAU 1976); a rougher 1.33 degrees
+// would leave Pluto 0.07 degrees behind by 2060.
 constexpr double kPlutoEquinoxDegPerCentury = 1.3967;
 constexpr double kPlutoEquinoxDay = 2433283;
 
-// A heliocentric position of the outer theory and the correction its
-// longitudes take (heliocentric and geocentric alike).
+// A heliocentric position of the outer theory (Pluto's already on the
+// equinox of date) and the correction that Uranus's and Neptune's longitudes,
+// heliocentric and geocentric, take afterwards.
 struct OuterHelio {
   HelioPosition helio;
   double longitudeCorrectionDeg = 0;
@@ -30,7 +33,10 @@ struct OuterHelio {
 OuterHelio OuterHelioOf(int body, double t1900, double julianDayNumber) {
   if (body == HelioBody::Pluto) {
     const PlutoPosition pluto = CalcPluto(t1900);
-    // The day number alone, without the time of day.
+    // The day number alone, without the time of day. The heliocentric
+    // position is turned to the equinox of date before it is combined with
+    // the Earth's, which is already there; turning the geocentric longitude
+    // afterwards would shift Pluto by up to 0.04 degrees over the year.
     const double equinox =
         kPlutoEquinoxDegPerCentury * (julianDayNumber - kPlutoEquinoxDay) / kDaysPerCentury;
     return {{pluto.longitudeDeg + equinox, pluto.latitudeDeg, pluto.radiusAU * KmPerAU}, 0};
@@ -49,15 +55,29 @@ HelioPosition OuterEarthOf(double t1900) {
 
 }  // namespace
 
-double DeclinationOf(double longitudeDeg, double latitudeDeg, double obliquityRad) {
+namespace {
+
+// The obliquity's sine and cosine, shared by the declinations of a chart.
+struct Obliquity {
+  explicit Obliquity(double rad) : sin(std::sin(rad)), cos(std::cos(rad)) {}
+  double sin;
+  double cos;
+};
+
+double Declination(double longitudeDeg, double latitudeDeg, const Obliquity& eps) {
   const double cosLat = CosDeg(latitudeDeg);
   const double sinLat = SinDeg(latitudeDeg);
+  const double sinLon = SinDeg(longitudeDeg);
   const double x = cosLat * CosDeg(longitudeDeg);
-  const double y =
-      cosLat * SinDeg(longitudeDeg) * std::cos(obliquityRad) - sinLat * std::sin(obliquityRad);
-  const double z =
-      cosLat * SinDeg(longitudeDeg) * std::sin(obliquityRad) + sinLat * std::cos(obliquityRad);
+  const double y = cosLat * sinLon * eps.cos - sinLat * eps.sin;
+  const double z = cosLat * sinLon * eps.sin + sinLat * eps.cos;
   return RectToSpherical(x, y, z).latitude;
+}
+
+}  // namespace
+
+double DeclinationOf(double longitudeDeg, double latitudeDeg, double obliquityRad) {
+  return Declination(longitudeDeg, latitudeDeg, Obliquity(obliquityRad));
 }
 
 bool IsRetrograde(double longitudeDeg, double nextDayLongitudeDeg) {
@@ -76,7 +96,7 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   const double jdn = in.julianDayNumber;
   const double t1900 = (jdn - 2415020 + in.dayFraction - 0.5) / kDaysPerCentury;
   const double t2000 = (jdn - 2451545 + in.dayFraction - 0.5) / kDaysPerCentury;
-  const double eps = in.obliquityRad;
+  const Obliquity eps(in.obliquityRad);
   namespace P = ChartPoint;
 
   PlanetPositions out;
@@ -91,7 +111,7 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   const MoonPosition moon = CalcMoon(t1900);
   lon[P::Moon] = Norm360(moon.longitudeDeg);
   lat[P::Moon] = moon.latitudeDeg;
-  dec[P::Moon] = DeclinationOf(lon[P::Moon], lat[P::Moon], eps);
+  dec[P::Moon] = Declination(lon[P::Moon], lat[P::Moon], eps);
   out.meanNodeDeg = Norm360(moon.meanNodeDeg);
   out.trueNodeDeg = Norm360(moon.trueNodeDeg);
 
@@ -104,31 +124,31 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   // listing reads.
   for (int i = P::NorthNode; i <= P::MC; ++i) next[i] = lon[i];
 
-  // Mercury to Mars, with the Earth of the same (linear) theory. The Earth's
-  // row also gives the Sun's declination.
+  // Mercury to Mars, with the Earth of the same (linear) theory.
   const HelioPosition earth = InnerHelioOf(HelioBody::Earth, t2000);
+  const EclipticVector earthVector = HelioToVector(earth);
   out.helioLongitudes[HelioBody::Earth] = Norm360(earth.longitudeDeg);
   out.helioLatitudes[HelioBody::Earth] = earth.latitudeDeg;
-  dec[P::Sun] = DeclinationOf(lon[P::Sun], lat[P::Sun], eps);
+  dec[P::Sun] = Declination(lon[P::Sun], lat[P::Sun], eps);
   for (int i = HelioBody::Mercury; i <= HelioBody::Mars; ++i) {
     const HelioPosition helio = InnerHelioOf(i, t2000);
     out.helioLongitudes[i] = Norm360(helio.longitudeDeg);
     out.helioLatitudes[i] = helio.latitudeDeg;
-    const EclipticPosition geo = HelioToGeo(helio, earth);
+    const EclipticPosition geo = HelioToGeo(helio, earthVector);
     lon[i] = Norm360(geo.longitudeDeg);
     lat[i] = geo.latitudeDeg;
-    dec[i] = DeclinationOf(lon[i], lat[i], eps);
+    dec[i] = Declination(lon[i], lat[i], eps);
   }
 
   next[P::Sun] = Norm360(CalcSun(t1900 + kOneDay).longitudeDeg);
   next[P::Moon] = Norm360(CalcMoon(t1900 + kOneDay).longitudeDeg);
-  const HelioPosition earthNext = InnerHelioOf(HelioBody::Earth, t2000 + kOneDay);
+  const EclipticVector earthNext = HelioToVector(InnerHelioOf(HelioBody::Earth, t2000 + kOneDay));
   for (int i = HelioBody::Mercury; i <= HelioBody::Mars; ++i) {
     next[i] = Norm360(HelioToGeo(InnerHelioOf(i, t2000 + kOneDay), earthNext).longitudeDeg);
   }
 
   // Jupiter to Pluto, with the Earth of the cubic theory.
-  const HelioPosition outerEarth = OuterEarthOf(t1900);
+  const EclipticVector outerEarth = HelioToVector(OuterEarthOf(t1900));
   for (int i = HelioBody::Jupiter; i <= HelioBody::Pluto; ++i) {
     const OuterHelio o = OuterHelioOf(i, t1900, jdn);
     const EclipticPosition geo = HelioToGeo(o.helio, outerEarth);
@@ -136,9 +156,9 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
     lat[i] = geo.latitudeDeg;
     out.helioLongitudes[i] = Norm360(o.helio.longitudeDeg + o.longitudeCorrectionDeg);
     out.helioLatitudes[i] = o.helio.latitudeDeg;
-    dec[i] = DeclinationOf(lon[i], lat[i], eps);
+    dec[i] = Declination(lon[i], lat[i], eps);
   }
-  const HelioPosition outerEarthNext = OuterEarthOf(t1900 + kOneDay);
+  const EclipticVector outerEarthNext = HelioToVector(OuterEarthOf(t1900 + kOneDay));
   for (int i = HelioBody::Jupiter; i <= HelioBody::Pluto; ++i) {
     const OuterHelio o = OuterHelioOf(i, t1900 + kOneDay, jdn);
     next[i] = Norm360(HelioToGeo(o.helio, outerEarthNext).longitudeDeg + o.longitudeCorrectionDeg);

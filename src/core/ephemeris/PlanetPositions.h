@@ -37,15 +37,17 @@ struct PlanetPositions {
   // `NumPoints` characters: "R" at 2..9 for each retrograde planet, blanks
   // elsewhere (Chiron's flag at 16 comes from its own routine).
   std::string retroFlags = std::string(NumPoints, ' ');
-  double meanNodeDeg = 0;  // 0..360
-  double trueNodeDeg = 0;  // 0..360, whichever node the North Node follows
+  // Both lunar nodes, 0..360, whichever the North Node follows; the chart
+  // driver keeps chart 1's true node for its listings.
+  double meanNodeDeg = 0;
+  double trueNodeDeg = 0;
 };
 
 // All positions of one moment: a first pass at the moment, a second one day
 // later. Sun and Moon come from their own theories; Mercury to Mars from the
 // linear elements; Jupiter to Neptune from the perturbed cubic elements;
 // Pluto from its series, brought from the equinox of 1950 to the date. The
-// Part of Fortune is Ascendant + Moon - Sun.
+// Part of Fortune is Ascendant + Moon - Sun (the day formula).
 PlanetPositions CalcPlanetPositions(const PlanetPositionInput& input);
 
 // The declination (degrees) of a point at ecliptic longitude and latitude

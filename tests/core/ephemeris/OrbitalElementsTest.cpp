@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "AngleCompare.h"
+#include "EphemerisTestSupport.h"
 #include "core/Angles.h"
 #include "core/ephemeris/OrbitalElements.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "AngleCompare.h"
+#include "EphemerisTestSupport.h"
 #include "core/ephemeris/OuterPlanetPerturbations.h"
 
 namespace orv {
@@ -25,30 +25,6 @@ void ExpectQuoted(double actual, Quoted expected, const std::string& what, doubl
   EXPECT_NEAR(actual, std::stod(t), QuotedPrecision(decimals) + allowance) << what;
 }
 
-struct SumsCase {
-  const char* planet;
-  Routine routine;
-  double t;
-  Quoted a, b, deltaE, deltaA, longitude;
-};
-
-// Differences a check value may show beyond its rounding, per sum.
-struct Allowance {
-  double degrees = 0;
-  double eccentricity = 0;
-  double au = 0;
-};
-
-void ExpectSums(const SumsCase& c, Allowance allow = {}) {
-  const std::string what = std::string(c.planet) + " at T = " + std::to_string(c.t);
-  const PerturbationSums s = c.routine(c.t);
-  ExpectQuoted(s.meanLongitudeDeg, c.a, what + " A", allow.degrees);
-  ExpectQuoted(s.perihelionDeg, c.b, what + " B", allow.degrees);
-  ExpectQuoted(s.eccentricity, c.deltaE, what + " delta e", allow.eccentricity);
-  ExpectQuoted(s.semiMajorAxisAU, c.deltaA, what + " delta a", allow.au);
-  ExpectQuoted(s.longitudeDeg, c.longitude, what + " longitude", allow.degrees);
-}
-
 TEST(OuterPlanetPerturbations, ArgumentsAtTheEpochAndACenturyLater) {
   // The theory's check values at T = 0 (JD 2415020.0) and T = 1.
   const PerturbationArguments a = CalcPerturbationArguments(0);
@@ -62,104 +38,61 @@ TEST(OuterPlanetPerturbations, ArgumentsAtTheEpochAndACenturyLater) {
 }
 
 TEST(OuterPlanetPerturbations, SumsMatchTheCheckValuesToEveryQuotedDigit) {
-  // The theory's check values for the sums of each series (A and B in
+  // The sums of each series at T = 0 and, for Jupiter, T = 1 (A and B in
   // degrees, delta e a pure number, delta a in AU, the longitude correction in
-  // degrees), computed with sines of the system's ten-decimal pi.
-  const SumsCase cases[] = {
-      {"Jupiter",
-       CalcJupiterPerturbations,
-       0,
-       {"0.288751019"},
-       {"-0.0172780388"},
-       {"0.000360305677"},
-       {"0.000474559593"},
-       {"0"}},
-      {"Jupiter",
-       CalcJupiterPerturbations,
-       1,
-       {"0.0229121336"},
-       {"0.0551640115"},
-       {"0.000234812998"},
-       {"0.00135199017"},
-       {"0"}},
-      {"Saturn",
-       CalcSaturnPerturbations,
-       0,
-       {"-0.762813259"},
-       {"0.0894341628"},
-       {"-0.00465412839"},
-       {"0.025033134"},
-       {"0"}},
-      {"Uranus",
-       CalcUranusPerturbations,
-       0,
-       {"-0.836987096"},
-       {"-0.114937305"},
-       {"0.000715962391"},
-       {"-0.000926726378"},
-       {"0.0270264278"}},
-      {"Neptune",
-       CalcNeptunePerturbations,
-       0,
-       {"0.570093667"},
-       {"-0.0270822935"},
-       {"-0.000471755364"},
-       {"0.00208739059"},
-       {"0.00326340078"}},
+  // degrees), quoted twice: by the theory itself, computed with the sines of
+  // the system's ten-decimal pi, which must agree to every digit; and by the
+  // reference table of the series, computed with full-precision pi. Pi to ten
+  // decimals is 9e-11 short, which turns an argument of x degrees by x * 5e-13
+  // degrees; at T = 1 the arguments reach 9000 degrees (5 zeta), and the
+  // Jupiter sums move by up to 2.2e-10 degrees, 1.4e-13 in e and 1.5e-12 AU.
+  enum Unit { kDegrees, kEccentricity, kAU };
+  constexpr double kPiPrecisionShift[] = {2.5e-10, 2e-13, 2e-12};
+  struct Case {
+    const char* planet;
+    Routine routine;
+    double t;
+    const char* sum;
+    double PerturbationSums::*member;
+    Unit unit;
+    Quoted tenDecimalPi;
+    Quoted fullPi;
   };
-  for (const SumsCase& c : cases) ExpectSums(c);
-}
-
-TEST(OuterPlanetPerturbations, SumsMatchTheFullPrecisionPiTable) {
-  // The reference table of the series quotes the same sums evaluated with
-  // sines of full-precision pi. Pi to ten decimals is 9e-11 short, which
-  // turns an argument of x degrees by x * 5e-13 degrees; at T = 1 the
-  // arguments reach 9000 degrees (5 zeta), and the Jupiter sums move by up to
-  // 2.2e-10 degrees, 1.4e-13 in e and 1.5e-12 AU.
-  constexpr Allowance kPiPrecisionShift{2.5e-10, 2e-13, 2e-12};
-  const SumsCase cases[] = {
-      {"Jupiter",
-       CalcJupiterPerturbations,
-       0,
-       {"0.288751018"},
-       {"-0.0172780388"},
-       {"0.000360305677"},
-       {"0.000474559593"},
-       {"0"}},
-      {"Jupiter",
-       CalcJupiterPerturbations,
-       1,
-       {"0.0229121334"},
-       {"0.0551640115"},
-       {"0.000234812999"},
-       {"0.00135199018"},
-       {"0"}},
-      {"Saturn",
-       CalcSaturnPerturbations,
-       0,
-       {"-0.762813259"},
-       {"0.0894341627"},
-       {"-0.00465412839"},
-       {"0.025033134"},
-       {"0"}},
-      {"Uranus",
-       CalcUranusPerturbations,
-       0,
-       {"-0.836987096"},
-       {"-0.114937305"},
-       {"0.000715962391"},
-       {"-0.000926726378"},
-       {"0.0270264278"}},
-      {"Neptune",
-       CalcNeptunePerturbations,
-       0,
-       {"0.570093667"},
-       {"-0.0270822935"},
-       {"-0.000471755364"},
-       {"0.00208739059"},
-       {"0.00326340078"}},
+  // clang-format off
+  const Case cases[] = {
+      {"Jupiter", CalcJupiterPerturbations, 0, "A", &PerturbationSums::meanLongitudeDeg, kDegrees, "0.288751019", "0.288751018"},
+      {"Jupiter", CalcJupiterPerturbations, 0, "B", &PerturbationSums::perihelionDeg, kDegrees, "-0.0172780388", "-0.0172780388"},
+      {"Jupiter", CalcJupiterPerturbations, 0, "delta e", &PerturbationSums::eccentricity, kEccentricity, "0.000360305677", "0.000360305677"},
+      {"Jupiter", CalcJupiterPerturbations, 0, "delta a", &PerturbationSums::semiMajorAxisAU, kAU, "0.000474559593", "0.000474559593"},
+      {"Jupiter", CalcJupiterPerturbations, 0, "longitude", &PerturbationSums::longitudeDeg, kDegrees, "0", "0"},
+      {"Jupiter", CalcJupiterPerturbations, 1, "A", &PerturbationSums::meanLongitudeDeg, kDegrees, "0.0229121336", "0.0229121334"},
+      {"Jupiter", CalcJupiterPerturbations, 1, "B", &PerturbationSums::perihelionDeg, kDegrees, "0.0551640115", "0.0551640115"},
+      {"Jupiter", CalcJupiterPerturbations, 1, "delta e", &PerturbationSums::eccentricity, kEccentricity, "0.000234812998", "0.000234812999"},
+      {"Jupiter", CalcJupiterPerturbations, 1, "delta a", &PerturbationSums::semiMajorAxisAU, kAU, "0.00135199017", "0.00135199018"},
+      {"Jupiter", CalcJupiterPerturbations, 1, "longitude", &PerturbationSums::longitudeDeg, kDegrees, "0", "0"},
+      {"Saturn", CalcSaturnPerturbations, 0, "A", &PerturbationSums::meanLongitudeDeg, kDegrees, "-0.762813259", "-0.762813259"},
+      {"Saturn", CalcSaturnPerturbations, 0, "B", &PerturbationSums::perihelionDeg, kDegrees, "0.0894341628", "0.0894341627"},
+      {"Saturn", CalcSaturnPerturbations, 0, "delta e", &PerturbationSums::eccentricity, kEccentricity, "-0.00465412839", "-0.00465412839"},
+      {"Saturn", CalcSaturnPerturbations, 0, "delta a", &PerturbationSums::semiMajorAxisAU, kAU, "0.025033134", "0.025033134"},
+      {"Saturn", CalcSaturnPerturbations, 0, "longitude", &PerturbationSums::longitudeDeg, kDegrees, "0", "0"},
+      {"Uranus", CalcUranusPerturbations, 0, "A", &PerturbationSums::meanLongitudeDeg, kDegrees, "-0.836987096", "-0.836987096"},
+      {"Uranus", CalcUranusPerturbations, 0, "B", &PerturbationSums::perihelionDeg, kDegrees, "-0.114937305", "-0.114937305"},
+      {"Uranus", CalcUranusPerturbations, 0, "delta e", &PerturbationSums::eccentricity, kEccentricity, "0.000715962391", "0.000715962391"},
+      {"Uranus", CalcUranusPerturbations, 0, "delta a", &PerturbationSums::semiMajorAxisAU, kAU, "-0.000926726378", "-0.000926726378"},
+      {"Uranus", CalcUranusPerturbations, 0, "longitude", &PerturbationSums::longitudeDeg, kDegrees, "0.0270264278", "0.0270264278"},
+      {"Neptune", CalcNeptunePerturbations, 0, "A", &PerturbationSums::meanLongitudeDeg, kDegrees, "0.570093667", "0.570093667"},
+      {"Neptune", CalcNeptunePerturbations, 0, "B", &PerturbationSums::perihelionDeg, kDegrees, "-0.0270822935", "-0.0270822935"},
+      {"Neptune", CalcNeptunePerturbations, 0, "delta e", &PerturbationSums::eccentricity, kEccentricity, "-0.000471755364", "-0.000471755364"},
+      {"Neptune", CalcNeptunePerturbations, 0, "delta a", &PerturbationSums::semiMajorAxisAU, kAU, "0.00208739059", "0.00208739059"},
+      {"Neptune", CalcNeptunePerturbations, 0, "longitude", &PerturbationSums::longitudeDeg, kDegrees, "0.00326340078", "0.00326340078"},
   };
-  for (const SumsCase& c : cases) ExpectSums(c, kPiPrecisionShift);
+  // clang-format on
+  for (const Case& c : cases) {
+    const std::string what = std::string(c.planet) + " at T = " + std::to_string(c.t) + " " + c.sum;
+    const double actual = c.routine(c.t).*c.member;
+    ExpectQuoted(actual, c.tenDecimalPi, what);
+    ExpectQuoted(actual, c.fullPi, what + " (full pi)", kPiPrecisionShift[c.unit]);
+  }
 }
 
 TEST(OuterPlanetPerturbations, OnlyUranusAndNeptuneHaveTheirOwnMeanAnomaly) {
