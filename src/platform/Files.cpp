@@ -79,10 +79,12 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
     } else if (fs::copy_file(from, to, fs::copy_options::skip_existing, ec); !ec) {
-      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                      ec);
     }
     if (ec) {
-      error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + ec.message() + ".";
+      error =
+          "Cannot copy " + from.string() + " to " + userDir.string() + ": " + ec.message() + ".";
       return std::nullopt;
     }
   }
@@ -97,10 +99,17 @@ size_t Utf8SequenceLength(std::string_view s, size_t i) {
   size_t n;
   unsigned minimum;
   if (c < 0x80) return 1;
-  if ((c & 0xE0) == 0xC0) { n = 2; minimum = 0x80; }
-  else if ((c & 0xF0) == 0xE0) { n = 3; minimum = 0x800; }
-  else if ((c & 0xF8) == 0xF0) { n = 4; minimum = 0x10000; }
-  else return 0;
+  if ((c & 0xE0) == 0xC0) {
+    n = 2;
+    minimum = 0x80;
+  } else if ((c & 0xF0) == 0xE0) {
+    n = 3;
+    minimum = 0x800;
+  } else if ((c & 0xF8) == 0xF0) {
+    n = 4;
+    minimum = 0x10000;
+  } else
+    return 0;
   if (i + n > s.size()) return 0;
   unsigned code = c & (0x7F >> n);
   for (size_t k = 1; k < n; ++k) {
@@ -110,15 +119,6 @@ size_t Utf8SequenceLength(std::string_view s, size_t i) {
   }
   if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return n;
-}
-
-bool IsValidUtf8(std::string_view s) {
-  for (size_t i = 0; i < s.size();) {
-    const size_t n = Utf8SequenceLength(s, i);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
 }
 
 void AppendUtf8(std::string& out, unsigned code) {
@@ -142,8 +142,43 @@ constexpr std::array<unsigned, 32> kCp1252High = {
 
 }  // namespace
 
+bool IsUtf8(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t n = Utf8SequenceLength(bytes, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string EncodeWindows1252(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    size_t n = Utf8SequenceLength(text, i);
+    if (n == 0) n = 1;  // not UTF-8: a stray byte, no character to keep
+    unsigned code = static_cast<unsigned char>(text[i]);
+    if (n > 1) {
+      code &= 0x7Fu >> n;
+      for (size_t k = 1; k < n; ++k)
+        code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    }
+    i += n;
+    if (n == 1 && code >= 0x80) {
+      out += '?';
+    } else if (code < 0x80 || (code >= 0xA0 && code < 0x100)) {
+      out += char(code);
+    } else {
+      char byte = '?';
+      for (size_t b = 0; b < kCp1252High.size(); ++b)
+        if (kCp1252High[b] == code) byte = char(0x80 + b);
+      out += byte;
+    }
+  }
+  return out;
+}
+
 std::string DecodeText(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) {
+  if (IsUtf8(bytes)) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     return std::string(bytes);
   }
