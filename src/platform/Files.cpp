@@ -79,12 +79,10 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
     } else if (fs::copy_file(from, to, fs::copy_options::skip_existing, ec); !ec) {
-      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                      ec);
+      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
     }
     if (ec) {
-      error =
-          "Cannot copy " + from.string() + " to " + userDir.string() + ": " + ec.message() + ".";
+      error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + ec.message() + ".";
       return std::nullopt;
     }
   }
@@ -99,17 +97,10 @@ size_t Utf8SequenceLength(std::string_view s, size_t i) {
   size_t n;
   unsigned minimum;
   if (c < 0x80) return 1;
-  if ((c & 0xE0) == 0xC0) {
-    n = 2;
-    minimum = 0x80;
-  } else if ((c & 0xF0) == 0xE0) {
-    n = 3;
-    minimum = 0x800;
-  } else if ((c & 0xF8) == 0xF0) {
-    n = 4;
-    minimum = 0x10000;
-  } else
-    return 0;
+  if ((c & 0xE0) == 0xC0) { n = 2; minimum = 0x80; }
+  else if ((c & 0xF0) == 0xE0) { n = 3; minimum = 0x800; }
+  else if ((c & 0xF8) == 0xF0) { n = 4; minimum = 0x10000; }
+  else return 0;
   if (i + n > s.size()) return 0;
   unsigned code = c & (0x7F >> n);
   for (size_t k = 1; k < n; ++k) {
@@ -119,6 +110,15 @@ size_t Utf8SequenceLength(std::string_view s, size_t i) {
   }
   if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return n;
+}
+
+bool IsValidUtf8(std::string_view s) {
+  for (size_t i = 0; i < s.size();) {
+    const size_t n = Utf8SequenceLength(s, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
 }
 
 void AppendUtf8(std::string& out, unsigned code) {
@@ -142,14 +142,7 @@ constexpr std::array<unsigned, 32> kCp1252High = {
 
 }  // namespace
 
-bool IsUtf8(std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    const size_t n = Utf8SequenceLength(bytes, i);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
-}
+bool IsUtf8(std::string_view bytes) { return IsValidUtf8(bytes); }
 
 std::string EncodeWindows1252(std::string_view text) {
   std::string out;
@@ -178,7 +171,7 @@ std::string EncodeWindows1252(std::string_view text) {
 }
 
 std::string DecodeText(std::string_view bytes) {
-  if (IsUtf8(bytes)) {
+  if (IsValidUtf8(bytes)) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     return std::string(bytes);
   }
