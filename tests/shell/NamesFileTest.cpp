@@ -123,6 +123,7 @@ TEST(NamesFile, TheHourComesOutOnTheTwelveHourClock) {
       {"0.30", "A", "12", "30", false},  {"12.00", "P", "12", "0", true},
       {"15.20", "P", "3", "20", true},   {"6.59", "a", "6", "59", false},
       {"7.1", "x", "7", "10", true},  // anything but "A" is PM
+      {"24.00", "P", "12", "0", true},   {"25.05", "A", "1", "5", false},
   };
   for (const auto& c : cases) {
     const NameRecord record{"P", "1 Jan 2000", c.time, c.ampm, "0", "0", "0", ""};

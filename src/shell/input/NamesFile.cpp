@@ -207,7 +207,7 @@ bool NameRecordToFields(const NameRecord& record, int dateOrder, ChartInputField
   const double hour = std::floor(time);
   // The window's hour rule: the field shows the 12-hour clock.
   double shown = hour == 0 ? 12 : hour;
-  while (shown > 12) shown -= 12;
+  if (shown > 12) shown = std::fmod(shown - 1, 12) + 1;  // 13 gives 1, 24 gives 12
   out.Hour = FormatNumber(shown, "0");
   out.Minute = FormatNumber((time - hour) * 100, "#0");
   out.Pm = ToUpperAscii(record.AmPm) != "A";
