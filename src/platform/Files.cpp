@@ -142,6 +142,34 @@ constexpr std::array<unsigned, 32> kCp1252High = {
 
 }  // namespace
 
+bool IsUtf8(std::string_view bytes) { return IsValidUtf8(bytes); }
+
+std::string EncodeWindows1252(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    size_t n = Utf8SequenceLength(text, i);
+    if (n == 0) n = 1;  // not UTF-8: a stray byte, no character to keep
+    unsigned code = static_cast<unsigned char>(text[i]);
+    if (n > 1) {
+      code &= 0x7Fu >> n;
+      for (size_t k = 1; k < n; ++k)
+        code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    }
+    i += n;
+    if (n == 1 && code >= 0x80) {
+      out += '?';
+    } else if (code < 0x80 || (code >= 0xA0 && code < 0x100)) {
+      out += char(code);
+    } else {
+      char byte = '?';
+      for (size_t b = 0; b < kCp1252High.size(); ++b)
+        if (kCp1252High[b] == code) byte = char(0x80 + b);
+      out += byte;
+    }
+  }
+  return out;
+}
+
 std::string DecodeText(std::string_view bytes) {
   if (IsValidUtf8(bytes)) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);

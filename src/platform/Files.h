@@ -33,6 +33,13 @@ std::optional<std::filesystem::path> ChooseAppPath(const std::filesystem::path& 
 // order mark is dropped), anything else is read as Windows-1252.
 std::string DecodeText(std::string_view bytes);
 
+// Whether `bytes` is valid UTF-8 (so DecodeText keeps it as it is).
+bool IsUtf8(std::string_view bytes);
+
+// UTF-8 `text` as Windows-1252 bytes, for adding to a file in that encoding;
+// a character it has no byte for becomes "?".
+std::string EncodeWindows1252(std::string_view text);
+
 // Lines of `text`, split at CR LF, LF or a lone CR. A line break at the very
 // end does not start another line.
 std::vector<std::string> SplitLines(std::string_view text);

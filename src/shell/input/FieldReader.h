@@ -1,0 +1,48 @@
+#pragma once
+// Sequential field input, the way the names, cities and time-zone files are
+// read: a field ends at a comma or at the end of its line, blanks before it
+// are skipped, and a field in double quotes may hold commas (the quotes are
+// removed).
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The fields of one line. Blanks around an unquoted field are dropped; after
+// a closing quote, anything up to the next comma is ignored. An empty line
+// gives one empty field, and a comma at the end of a line one more empty
+// field.
+std::vector<std::string> SplitFields(std::string_view line);
+
+// The fields of a whole file in order, whatever the line breaks, each with
+// the 1-based number of the line it stands on.
+class FieldStream {
+ public:
+  explicit FieldStream(const std::vector<std::string>& lines);
+
+  // The next field, or nothing at the end of the file.
+  std::optional<std::string> Next();
+
+  // Whether another field follows.
+  bool AtEnd() const { return next_ >= fields_.size(); }
+
+  // The line of the field last returned (of the last field at the end; 0 for
+  // an empty file).
+  int Line() const;
+
+ private:
+  std::vector<std::string> fields_;
+  std::vector<int> lines_;
+  size_t next_ = 0;
+};
+
+// The end of a message about broken records: a blank line, then "File:
+// <path>, line 7." ("lines 7, 12 and 15" for several; the first ten are
+// named, "and more" stands for the rest).
+std::string WhereInFile(const std::filesystem::path& path, const std::vector<int>& lines);
+
+}  // namespace orv

@@ -1,0 +1,41 @@
+#pragma once
+// The chart input windows as plain values: the texts of their fields and the
+// state of their option groups and check boxes. Windows copy their widgets
+// into these structs and back; the names, cities, time-zone and atlas logic
+// reads and writes only these, never a widget.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/ChartInput.h"
+
+namespace orv {
+
+// The natal input window.
+struct NatalInputFields : ChartInputFields {
+  std::string Name;
+};
+
+// The second-chart input window. It has no name field: a second person's
+// name is shown as the caption of its "2nd Person" check box.
+struct SecondChartInputFields : ChartInputFields {
+  std::string SecondPersonCaption = "2nd Person";
+  bool UseNatalData = true;   // chkNatOrNow
+  bool SecondPerson = false;  // chk2ndPerson: the second chart's role
+};
+
+// Which input window a names, cities or time-zone pick filled.
+enum class InputTarget { Natal, SecondChart };
+
+// A number as a window field shows it when code writes it: the shortest
+// plain text, "." as decimal point, no exponent, no negative zero
+// ("5", "-5", "5.5", "0").
+std::string PlainNumberText(double value);
+
+// The whole of `text` (blanks around it allowed) as a number with "." as
+// decimal point and an optional sign; nothing when any of it is not part of
+// the number, or when it is empty.
+std::optional<double> WholeNumber(std::string_view text);
+
+}  // namespace orv

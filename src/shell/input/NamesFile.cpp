@@ -1,0 +1,247 @@
+#include "shell/input/NamesFile.h"
+
+#include <array>
+#include <cmath>
+
+#include "base/Text.h"
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "shell/input/FieldReader.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+
+NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
+  NamesFileContent content;
+  FieldStream fields(lines);
+  while (!fields.AtEnd()) {
+    NameRecord record;
+    record.Name = *fields.Next();
+    if (record.Name.empty()) break;
+    const std::array<std::string*, 7> rest = {&record.Date,     &record.Time,      &record.AmPm,
+                                              &record.TimeZone, &record.Longitude, &record.Latitude,
+                                              &record.Email};
+    for (std::string* field : rest) {
+      auto value = fields.Next();
+      if (!value) {
+        content.ErrorLine = fields.Line();
+        return content;
+      }
+      *field = std::move(*value);
+    }
+    content.Records.push_back(std::move(record));
+  }
+  return content;
+}
+
+NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_view dataFile) {
+  NamesFileLoad load;
+  load.DataFile = std::string(dataFile);
+  const fs::path defaultPath = ResolveInFolder(appPath, kDefaultNamesFile);
+  const fs::path chosen(load.DataFile);
+  load.Path = dataFile.empty()       ? defaultPath
+              : chosen.is_absolute() ? chosen
+                                     : ResolveInFolder(appPath, dataFile);
+  auto lines = ReadTextLines(load.Path);
+  if (!lines && !dataFile.empty()) {
+    load.DataFile.clear();
+    load.Path = defaultPath;
+    lines = ReadTextLines(load.Path);
+  }
+  if (!lines) {
+    ReportMissingFile(host, load.Path.string());
+    load.Path.clear();
+    return load;
+  }
+  NamesFileContent content = ParseNamesFile(*lines);
+  load.Records = std::move(content.Records);
+  if (content.ErrorLine) {
+    host.ShowMessage(
+        std::string(kNamesFileErrorText) + WhereInFile(load.Path, {*content.ErrorLine}),
+        kTitleError, MessageIcon::Critical);
+  }
+  return load;
+}
+
+namespace {
+
+bool IsDigits(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+bool IsLetters(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return false;
+  return true;
+}
+
+int DigitsValue(std::string_view s) {
+  int v = 0;
+  for (char c : s) v = v * 10 + (c - '0');
+  return v;
+}
+
+// The month a name or abbreviation of at least three letters stands for.
+std::optional<int> MonthFromName(std::string_view word) {
+  static constexpr std::array<std::string_view, 12> kNames = {
+      "january", "february", "march",     "april",   "may",      "june",
+      "july",    "august",   "september", "october", "november", "december"};
+  if (word.size() < 3) return std::nullopt;
+  const std::string lower = ToLowerAscii(word);
+  for (size_t m = 0; m < kNames.size(); ++m)
+    if (kNames[m].substr(0, lower.size()) == lower) return int(m + 1);
+  return std::nullopt;
+}
+
+bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[size_t(month - 1)];
+}
+
+std::vector<std::string_view> DateTokens(std::string_view text) {
+  std::vector<std::string_view> tokens;
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t end = text.find_first_of("/-. \t", i);
+    const size_t stop = end == std::string_view::npos ? text.size() : end;
+    if (stop > i) tokens.push_back(text.substr(i, stop - i));
+    i = stop + 1;
+  }
+  return tokens;
+}
+
+// The record's "d mmm yyyy" parts, when it has that form.
+struct DayMonthYearText {
+  std::string_view day, month, year;
+};
+std::optional<DayMonthYearText> SplitDayMonthYear(std::string_view date) {
+  const auto tokens = DateTokens(Trim(date));
+  if (tokens.size() != 3 || tokens[0].size() > 2 || !IsDigits(tokens[0]) ||
+      !MonthFromName(tokens[1]) || !IsLetters(tokens[1]) || tokens[2].size() != 4 ||
+      !IsDigits(tokens[2])) {
+    return std::nullopt;
+  }
+  return DayMonthYearText{tokens[0], tokens[1], tokens[2]};
+}
+
+}  // namespace
+
+std::optional<CivilDateTime> ParseNamesDate(std::string_view text, int dateOrder) {
+  const auto tokens = DateTokens(Trim(text));
+  if (tokens.size() != 3) return std::nullopt;
+  int year = 0, month = 0, day = 0;
+  size_t named = tokens.size();
+  for (size_t i = 0; i < tokens.size(); ++i)
+    if (IsLetters(tokens[i])) named = i;
+  if (named < tokens.size()) {
+    const auto m = MonthFromName(tokens[named]);
+    if (!m) return std::nullopt;
+    std::vector<std::string_view> numbers;
+    for (size_t i = 0; i < tokens.size(); ++i)
+      if (i != named) numbers.push_back(tokens[i]);
+    if (!IsDigits(numbers[0]) || !IsDigits(numbers[1])) return std::nullopt;
+    month = *m;
+    // "12 May 1959" or "1959 May 12": the year is the number with more than two digits.
+    const bool yearFirst = numbers[0].size() > 2;
+    year = DigitsValue(yearFirst ? numbers[0] : numbers[1]);
+    day = DigitsValue(yearFirst ? numbers[1] : numbers[0]);
+  } else {
+    for (auto t : tokens)
+      if (!IsDigits(t) || t.size() > 4) return std::nullopt;
+    const int a = DigitsValue(tokens[0]), b = DigitsValue(tokens[1]), c = DigitsValue(tokens[2]);
+    if (tokens[0].size() == 4 || dateOrder == 2) {
+      year = a, month = b, day = c;
+    } else if (dateOrder == 1) {
+      day = a, month = b, year = c;
+    } else {
+      month = a, day = b, year = c;
+    }
+  }
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+      day > DaysInMonth(year, month)) {
+    return std::nullopt;
+  }
+  CivilDateTime date;
+  date.year = year;
+  date.month = month;
+  date.day = day;
+  return date;
+}
+
+std::string NamesDateForOrder(std::string_view date, int dateOrder) {
+  const auto parts = dateOrder == 2 ? SplitDayMonthYear(date) : std::nullopt;
+  if (!parts) return std::string(date);
+  const std::string day =
+      parts->day.size() < 2 ? "0" + std::string(parts->day) : std::string(parts->day);
+  return std::string(parts->year) + " " + std::string(parts->month.substr(0, 3)) + " " + day;
+}
+
+namespace {
+
+// Degrees + minutes / 100 as the unsigned degrees and minutes texts.
+void SplitDegreesMinutes(double value, std::string& degrees, std::string& minutes) {
+  const double magnitude = std::fabs(value);
+  const double whole = std::floor(magnitude);
+  degrees = FormatNumber(whole, "0");
+  minutes = FormatNumber((magnitude - whole) * 100, "#0");
+}
+
+}  // namespace
+
+bool NameRecordToFields(const NameRecord& record, int dateOrder, ChartInputFields& fields) {
+  const auto date = ParseNamesDate(record.Date, dateOrder);
+  if (!date) return false;
+  ChartInputFields out = fields;
+  out.Month = std::to_string(date->month);
+  out.Day = std::to_string(date->day);
+  out.Year = std::to_string(date->year);
+
+  const double time = LeadingNumber(record.Time);
+  const double hour = std::floor(time);
+  // The window's hour rule: the field shows the 12-hour clock.
+  double shown = hour == 0 ? 12 : hour;
+  if (shown > 12) shown = std::fmod(shown - 1, 12) + 1;  // 13 gives 1, 24 gives 12
+  out.Hour = FormatNumber(shown, "0");
+  out.Minute = FormatNumber((time - hour) * 100, "#0");
+  out.Pm = ToUpperAscii(record.AmPm) != "A";
+
+  out.TimeZone = PlainNumberText(LeadingNumber(record.TimeZone));
+  const double longitude = LeadingNumber(record.Longitude);
+  SplitDegreesMinutes(longitude, out.LongDeg, out.LongMin);
+  out.East = longitude < 0;
+  const double latitude = LeadingNumber(record.Latitude);
+  SplitDegreesMinutes(latitude, out.LatDeg, out.LatMin);
+  out.South = latitude < 0;
+  out.Email = record.Email;
+  fields = out;
+  return true;
+}
+
+std::optional<InputTarget> LoadPersonIntoInput(Host& host, std::vector<NameRecord>& records,
+                                               size_t index, int dateOrder, NatalInputFields& natal,
+                                               SecondChartInputFields& second) {
+  const auto fail = [&]() -> std::optional<InputTarget> {
+    host.ShowMessage(kNamesRecordErrorText, kTitleError, MessageIcon::Critical);
+    return std::nullopt;
+  };
+  if (index >= records.size()) return fail();
+  NameRecord& record = records[index];
+  record.Date = NamesDateForOrder(record.Date, dateOrder);
+  if (second.SecondPerson) {
+    if (!NameRecordToFields(record, dateOrder, second)) return fail();
+    second.SecondPersonCaption = record.Name;
+    return InputTarget::SecondChart;
+  }
+  if (!NameRecordToFields(record, dateOrder, natal)) return fail();
+  natal.Name = record.Name;
+  return InputTarget::Natal;
+}
+
+}  // namespace orv

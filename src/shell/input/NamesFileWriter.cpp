@@ -1,0 +1,173 @@
+#include "shell/input/NamesFileWriter.h"
+
+#include <system_error>
+#include <vector>
+
+#include "base/Format.h"
+#include "base/Text.h"
+#include "platform/Host.h"
+#include "shell/input/FieldReader.h"
+#include "shell/input/NamesFile.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+
+namespace {
+
+constexpr std::string_view kCommaInName =
+    "You cannot have a comma in the name. Please remove the comma and try again.";
+constexpr std::string_view kQuoteInName =
+    "You cannot have a double quote in the name. Please remove the double quote and try again.";
+constexpr std::string_view kNoName =
+    "You cannot save a person without a name. Please type the name and try again.";
+constexpr std::string_view kCommaInEmail =
+    "You cannot have a comma in the e-mail address. Please remove the comma and try again.";
+constexpr std::string_view kQuoteInEmail =
+    "You cannot have a double quote in the e-mail address. Please remove the double quote and "
+    "try again.";
+constexpr std::string_view kNotADate =
+    "The birth date is not a real date. Please correct the date and try again.";
+
+// One line of a file as it stands: its text and the line break after it
+// ("" for a last line without one). Lines split as SplitLines splits them.
+struct RawLine {
+  std::string_view text, end;
+};
+
+std::vector<RawLine> SplitRawLines(std::string_view bytes) {
+  std::vector<RawLine> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+    const size_t breakLength =
+        (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+    lines.push_back({bytes.substr(start, i - start), bytes.substr(i, breakLength)});
+    i += breakLength - 1;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines.push_back({bytes.substr(start), {}});
+  return lines;
+}
+
+// The question for a record on file with the new record's name.
+Answer AskReplace(Host& host, const std::vector<std::string>& onFile) {
+  auto field = [&](size_t i) { return i < onFile.size() ? onFile[i] : std::string(); };
+  const std::string text =
+      "There is already a name on file matching your current name with the following "
+      "associated data: \n\n"
+      "Date =  " +
+      field(1) + "\n" + "Time =  " + field(2) + " " + field(3) + "\n" + "Time zone =  " + field(4) +
+      "\n" + "Longitude =  " + field(5) + "\n" + "Latitude =  " + field(6) + "\n" +
+      "E-mail address =  " + field(7) + "\n\n" +
+      "Do you want to replace it?\n\n"
+      "Answering 'NO' will append the current name and data to file, not replace the existing "
+      "entry.";
+  return host.ShowMessage(text, field(0) + " already exists", MessageIcon::Question,
+                          MessageButtons::YesNo);
+}
+
+bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+
+}  // namespace
+
+std::optional<std::string> NameRecordLine(const NatalInputFields& f) {
+  // The fields are numbers as typed; joined year first, the date reader
+  // takes them in that order whatever the user's date order.
+  const auto date = ParseNamesDate(
+      std::string(Trim(f.Year)) + "/" + std::string(Trim(f.Month)) + "/" + std::string(Trim(f.Day)),
+      2);
+  if (!date) return std::nullopt;
+  const double time = LeadingNumber(f.Hour) + LeadingNumber(f.Minute) / 100;
+  double longitude = LeadingNumber(f.LongDeg) + LeadingNumber(f.LongMin) / 100;
+  if (f.East) longitude = -longitude;
+  double latitude = LeadingNumber(f.LatDeg) + LeadingNumber(f.LatMin) / 100;
+  if (f.South) latitude = -latitude;
+  return f.Name + "," + FormatDate(*date, "dd mmm yyyy") + "," + FormatNumber(time, "##.#0") + "," +
+         (f.Pm ? "P" : "A") + "," + f.TimeZone + "," + FormatNumber(longitude, "#00#.#0") + "," +
+         FormatNumber(latitude, "#0#.#0") + "," + f.Email;
+}
+
+fs::path NamesBackupPath(const fs::path& namesFile) {
+  const std::string name = namesFile.filename().string();
+  std::string backup = name + ".OLD";
+  if (name.size() > 4 && name[name.size() - 4] == '.') {
+    backup = name.substr(0, name.size() - 3) + "OLD";
+    if (EqualsIgnoreCase(backup, name)) backup = name + ".OLD";
+  }
+  return namesFile.parent_path() / backup;
+}
+
+SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
+                                  const InputCheck& inputIsValid, const NamesFileChooser& choose,
+                                  const FileReplacer& replace) {
+  auto refuse = [&](std::string_view text) {
+    host.ShowMessage(text, kTitleWarning, MessageIcon::Critical);
+    return SaveOutcome::Refused;
+  };
+  // A comma or quote would split the record when it is read back, and an
+  // empty name would end the file there.
+  if (Contains(fields.Name, ',')) return refuse(kCommaInName);
+  if (Contains(fields.Name, '"')) return refuse(kQuoteInName);
+  if (Trim(fields.Name).empty()) return refuse(kNoName);
+  if (Contains(fields.Email, ',')) return refuse(kCommaInEmail);
+  if (Contains(fields.Email, '"')) return refuse(kQuoteInEmail);
+  if (inputIsValid && !inputIsValid()) return SaveOutcome::Refused;
+  const auto record = NameRecordLine(fields);
+  if (!record) return refuse(kNotADate);
+
+  const std::string chosen = choose ? choose() : std::string();
+  if (chosen.empty()) return SaveOutcome::Cancelled;
+  const fs::path target(chosen);
+  auto fail = [&](const std::string& text) {
+    host.ShowMessage(text + " The names file was left as it was.", kTitleWarning,
+                     MessageIcon::Critical);
+    return SaveOutcome::Failed;
+  };
+
+  std::error_code ec;
+  const bool exists = fs::exists(target, ec);
+  std::string original;
+  if (exists) {
+    auto bytes = ReadFileBytes(target);
+    if (!bytes) return fail("Cannot read the file called " + target.string() + ".");
+    original = std::move(*bytes);
+  }
+
+  // Every other line goes back byte for byte: lines after an empty one,
+  // quoted fields and a short last record included.
+  const std::vector<RawLine> raw = SplitRawLines(original);
+  const std::vector<std::string> decoded = SplitLines(DecodeText(original));
+  const std::string newName = ToUpperAscii(Trim(fields.Name));
+  std::string out;
+  for (size_t i = 0; i < raw.size(); ++i) {
+    const auto onFile = SplitFields(i < decoded.size() ? decoded[i] : std::string());
+    if (!onFile[0].empty() && ToUpperAscii(onFile[0]) == newName &&
+        AskReplace(host, onFile) == Answer::Yes) {
+      continue;
+    }
+    out += raw[i].text;
+    out += raw[i].end;
+  }
+  if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
+  // A file kept in Windows-1252 stays so; one UTF-8 record would make the
+  // whole file read as something else.
+  out += IsUtf8(original) ? *record : EncodeWindows1252(*record);
+  out += "\r\n";
+
+  if (exists) {
+    const fs::path backup = NamesBackupPath(target);
+    const std::string error = replace(backup, original);
+    if (!error.empty()) {
+      return fail("Cannot keep a backup of the names file called " + target.string() + " as " +
+                  backup.string() + ": " + error + ".");
+    }
+  }
+  const std::string error = replace(target, out);
+  if (!error.empty()) {
+    return fail("Cannot save the names file called " + target.string() + ": " + error + ".");
+  }
+  return SaveOutcome::Saved;
+}
+
+}  // namespace orv

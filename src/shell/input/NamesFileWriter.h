@@ -1,0 +1,59 @@
+#pragma once
+// "Save to disk": the natal window's person written as a new record into a
+// names file of the user's choice.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Files.h"
+#include "shell/input/InputFields.h"
+
+namespace orv {
+
+class Host;
+
+// The natal input checks; true when the input may be used. They tell the
+// user what is wrong themselves.
+using InputCheck = std::function<bool()>;
+// Asks for the names file to save into; "" when the user cancels.
+using NamesFileChooser = std::function<std::string()>;
+// Replaces a file's content at once; "" on success, else what went wrong.
+using FileReplacer = std::function<std::string(const std::filesystem::path&, std::string_view)>;
+
+enum class SaveOutcome {
+  Saved,      // the record is in the file; the names list should be read again
+  Refused,    // the input cannot be saved; the user was told why
+  Cancelled,  // no file chosen; nothing touched
+  Failed,     // the file could not be written; the user was told, the file is as it was
+};
+
+// The names-file record line for the natal window's fields, without its line
+// break: name, date "dd mmm yyyy", time "##.#0", "A"/"P", zone as typed,
+// longitude "#00#.#0" (East negative), latitude "#0#.#0" (South negative),
+// e-mail. Nothing when the month, day and year do not form a real date.
+std::optional<std::string> NameRecordLine(const NatalInputFields& fields);
+
+// The backup kept beside a names file: the path with its last three
+// characters replaced by "OLD" (CLIENTS.FIL keeps CLIENTS.OLD); a name
+// without a three-letter extension, or one that is its own backup, gets
+// ".OLD" added.
+std::filesystem::path NamesBackupPath(const std::filesystem::path& namesFile);
+
+// Saves the natal window's person:
+//  1. refuses an empty name, a comma or double quote in the name or e-mail,
+//     input that fails `inputIsValid`, and a date that is not a real date;
+//  2. asks for the file through `choose`;
+//  3. asks, for every line of the file whose name equals the new name
+//     whatever its letter case, whether to replace it (Yes drops that line);
+//  4. keeps the file's former content as its backup (NamesBackupPath), then
+//     replaces the file, through `replace`, by its other lines byte for
+//     byte followed by the new record. Either step failing leaves the file
+//     as it was and tells the user.
+SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
+                                  const InputCheck& inputIsValid, const NamesFileChooser& choose,
+                                  const FileReplacer& replace = WriteFileAtomically);
+
+}  // namespace orv

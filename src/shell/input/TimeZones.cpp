@@ -1,0 +1,76 @@
+#include "shell/input/TimeZones.h"
+
+#include "base/Format.h"
+#include "base/Text.h"
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "shell/input/FieldReader.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+
+TimeZoneContent ParseTimeZones(const std::vector<std::string>& lines) {
+  TimeZoneContent content;
+  FieldStream fields(lines);
+  while (!fields.AtEnd()) {
+    TimeZoneRecord zone;
+    zone.Name = *fields.Next();
+    if (zone.Name.empty()) break;
+    auto label = fields.Next();
+    auto hours = fields.Next();
+    if (!label || !hours || zone.Name.size() > kZoneNameWidth || label->size() > kZoneLabelWidth ||
+        !WholeNumber(*hours)) {
+      content.ErrorLine = fields.Line();
+      break;
+    }
+    zone.Label = std::move(*label);
+    zone.Hours = std::move(*hours);
+    content.Records.push_back(std::move(zone));
+  }
+  return content;
+}
+
+std::vector<TimeZoneRecord> LoadTimeZones(Host& host, const fs::path& appPath) {
+  const fs::path path = ResolveInFolder(appPath, kTimeZoneFile);
+  const auto lines = ReadTextLines(path);
+  if (!lines) {
+    ReportMissingFile(host, path.string());
+    return {};
+  }
+  TimeZoneContent content = ParseTimeZones(*lines);
+  if (content.ErrorLine) {
+    host.ShowMessage(std::string(kTimeZoneCorruptText) + WhereInFile(path, {*content.ErrorLine}),
+                     kTitleError, MessageIcon::Critical);
+  }
+  return std::move(content.Records);
+}
+
+std::string TimeZoneListLine(const TimeZoneRecord& zone) {
+  std::string line = zone.Name;
+  if (line.size() < kZoneNameWidth) line.append(kZoneNameWidth - line.size(), ' ');
+  line += " - ";
+  if (zone.Label.size() < kZoneLabelWidth) line.append(kZoneLabelWidth - zone.Label.size(), ' ');
+  return line + zone.Label + " =" + PadSignedNum4(zone.Hours);
+}
+
+ZoneChoice ZoneForInput(const TimeZoneRecord& zone) {
+  const double hours = LeadingNumber(zone.Hours);
+  return {PlainNumberText(hours), hours < 0};
+}
+
+std::optional<InputTarget> PickTimeZone(Host& host, const std::vector<TimeZoneRecord>& zones,
+                                        size_t index, int zoneTarget, NatalInputFields& natal,
+                                        SecondChartInputFields& second) {
+  if (index >= zones.size() || !WholeNumber(zones[index].Hours)) {
+    host.ShowMessage(kTimeZoneCorruptText, kTitleError, MessageIcon::Critical);
+    return std::nullopt;
+  }
+  const ZoneChoice choice = ZoneForInput(zones[index]);
+  ChartInputFields& target = zoneTarget != 0 ? static_cast<ChartInputFields&>(second) : natal;
+  target.TimeZone = choice.TimeZone;
+  target.East = choice.East;
+  return zoneTarget != 0 ? InputTarget::SecondChart : InputTarget::Natal;
+}
+
+}  // namespace orv

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "shell/input/FieldReader.h"
+
+namespace orv {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+TEST(SplitFields, ReadsFieldsAsSequentialInputDoes) {
+  const struct {
+    std::string line;
+    Fields fields;
+  } cases[] = {
+      {"Smith,12 May 1959,10.43", {"Smith", "12 May 1959", "10.43"}},
+      {"  a ,\tb", {"a", "b"}},                       // blanks around a field dropped
+      {"\"Doe, Jane\",x", {"Doe, Jane", "x"}},        // quotes hold a comma
+      {"\" padded \" ignored,y", {" padded ", "y"}},  // after the closing quote
+      {"", {""}},                                     // an empty line: one empty field
+      {"a,b,", {"a", "b", ""}},                       // a final comma: one more
+      {",", {"", ""}},
+      {"\"open, to the end", {"open, to the end"}},  // an unclosed quote
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitFields(c.line), c.fields) << c.line;
+}
+
+TEST(FieldStream, RunsAcrossLinesAndKnowsEachFieldsLine) {
+  const std::vector<std::string> lines = {"a,b", "c", "", "d,e"};
+  FieldStream s(lines);
+  const std::pair<std::string, int> expected[] = {{"a", 1}, {"b", 1}, {"c", 2},
+                                                  {"", 3},  {"d", 4}, {"e", 4}};
+  for (const auto& [field, line] : expected) {
+    ASSERT_FALSE(s.AtEnd());
+    EXPECT_EQ(s.Next(), field);
+    EXPECT_EQ(s.Line(), line);
+  }
+  EXPECT_TRUE(s.AtEnd());
+  EXPECT_EQ(s.Next(), std::nullopt);
+  EXPECT_EQ(s.Line(), 4);
+  EXPECT_EQ(FieldStream({}).Line(), 0);
+}
+
+TEST(WhereInFile, NamesTheFileAndItsLines) {
+  EXPECT_EQ(WhereInFile("/x/GA_MA.LL", {7}), "\n\nFile: /x/GA_MA.LL, line 7.");
+  EXPECT_EQ(WhereInFile("A.LL", {7, 12, 15}), "\n\nFile: A.LL, lines 7, 12 and 15.");
+  std::vector<int> many;
+  for (int i = 1; i <= 12; ++i) many.push_back(i);
+  EXPECT_EQ(WhereInFile("A.LL", many),
+            "\n\nFile: A.LL, lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and more.");
+}
+
+}  // namespace
+}  // namespace orv
