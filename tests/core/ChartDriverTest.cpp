@@ -126,6 +126,38 @@ TEST(ChartDriver, FilesBothChartsAndLeavesChartTwoWorking) {
   EXPECT_EQ(f.hooks.calls, (std::vector<std::string>{"hide", "menus", "transits", "show"}));
 }
 
+TEST(ChartDriver, AKnownMomentMatchesAnIndependentEphemeris) {
+  // 15 August 1988, 14:52 UT, London (0W07, 51N30). Sun and Moon: apparent
+  // longitudes from the Swiss Ephemeris 2.10.03 for JD 2447389.120291 TT
+  // (tests/core/ephemeris/reference_positions.txt, third line), 14:52:17 UT;
+  // in the 17 s between, the Moon moves 0.002 deg.
+  Fixture f;
+  ChartRequest r = Request();
+  r.natal = Fields("8", "15", "1988", "2", "52", true, "0", "0", "7", false, "51", "30", false);
+  ASSERT_EQ(f.Run(r), 0);
+  const ChartArrays& c = f.model.Natal;
+  EXPECT_NEAR(c.Longitudes[ChartPoint::Sun], 142.9810140, 0.01);
+  EXPECT_NEAR(c.Longitudes[ChartPoint::Moon], 176.5659475, 0.05);
+
+  // MC and Ascendant from the textbook formulas with full-precision pi:
+  // Greenwich mean sidereal time (Meeus, Astronomical Algorithms, 12.4), the
+  // mean obliquity (22.2) and the angles of ch. 13/14.
+  const double kPi = std::acos(-1.0), rad = kPi / 180;
+  const double jd = 2447388.5 + (14 + 52 / 60.0) / 24, t = (jd - 2451545.0) / 36525;
+  const double gmst = 280.46061837 + 360.98564736629 * (jd - 2451545.0) + 0.000387933 * t * t -
+                      t * t * t / 38710000;
+  const double ramc = std::fmod(std::fmod(gmst - 7 / 60.0, 360) + 360, 360) * rad;
+  const double eps = (23.439291111 - 0.013004167 * t) * rad, phi = 51.5 * rad;
+  const double mc = std::atan2(std::sin(ramc), std::cos(ramc) * std::cos(eps)) / rad;
+  const double asc = std::atan2(std::cos(ramc), -(std::sin(eps) * std::tan(phi) +
+                                                  std::cos(eps) * std::sin(ramc))) / rad;
+  // Within 0.02 deg: the listed time and obliquity are mean, not apparent.
+  EXPECT_NEAR(Norm360(c.Longitudes[ChartPoint::MC] - mc + 180) - 180, 0, 0.02);
+  EXPECT_NEAR(Norm360(c.Longitudes[ChartPoint::Ascendant] - asc + 180) - 180, 0, 0.02);
+  EXPECT_NEAR(Norm360(c.Cusps[1] - mc + 180) - 180, 0, 0.02);
+  EXPECT_NEAR(Norm360(c.Cusps[4] - asc + 180) - 180, 0, 0.02);
+}
+
 TEST(ChartDriver, DailyMotionWrapsAcrossAries) {
   EXPECT_DOUBLE_EQ(DailyMotionOf(359.5, 0.5), 1);
   EXPECT_DOUBLE_EQ(DailyMotionOf(0.5, 359.5), -1);
