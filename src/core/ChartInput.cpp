@@ -179,11 +179,13 @@ bool ApplyHourRule(ChartInputFields& fields) {
   int hour = 0;
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
   if (ec != std::errc() || ptr != text.data() + text.size() || hour < 0) return false;
-  if (hour == 0) hour = 12;
-  while (hour > 12) {
+  if (hour == 0) {
+    hour = 12;
+  } else if (hour > 12 && hour < 24) {
     fields.Pm = true;
     hour -= 12;
   }
+  // Larger hours stay as typed for the checks to refuse.
   fields.Hour = NumberText(hour);
   return true;
 }

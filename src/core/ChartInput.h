@@ -64,9 +64,9 @@ ChartInputValues GetChartInput(const ChartInputFields& fields, int dateOrder);
 // The second-chart window takes the natal time and place (not the date).
 void CopyNatalToDiurnal(const ChartInputFields& natal, ChartInputFields& diurnal);
 
-// The hour field's rule: 0 becomes 12; an hour above 12 sets P.M. and loses
-// 12, repeatedly, so 25 ends as 1 P.M. Returns false, changing nothing, when
-// the text is not a whole number.
+// The hour field's rule: 0 becomes 12 (A.M./P.M. unchanged); 13 to 23 set
+// P.M. and lose 12; larger hours are left for the checks to refuse. Returns
+// false, changing nothing, when the text is not a whole number.
 bool ApplyHourRule(ChartInputFields& fields);
 
 // A moment of the local clock.

@@ -187,7 +187,8 @@ TEST(ChartInputFillers, HourRuleBringsHoursToTheTwelveHourClock) {
     const char* hour;
     bool pm;
   } cases[] = {{"15", false, "3", true}, {"0", false, "12", false}, {"0", true, "12", true},
-               {"12", false, "12", false}, {"25", false, "1", true}, {"24", false, "12", true}};
+               {"12", false, "12", false}, {"23", false, "11", true}, {"25", false, "25", false},
+               {"99999999", false, "99999999", false}};
   for (const auto& c : cases) {
     ChartInputFields f;
     f.Hour = c.typed;
