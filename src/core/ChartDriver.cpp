@@ -45,10 +45,7 @@ std::optional<ChartPass> ComputePass(Host& host, const ChartInputValues& input,
   const HouseCuspsResult cusps = CalcHouseCusps(houseSystem, HouseInputsOf(pass.time));
   if (!cusps.ok()) {
     // The input checks keep such latitudes out; this guards any other caller.
-    host.ShowMessage(
-        "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
-        "systems.",
-        kTitleWarning, MessageIcon::Information);
+    host.ShowMessage(kLatitudeTooHigh, kTitleWarning, MessageIcon::Information);
     return std::nullopt;
   }
   ChartArrays& c = pass.chart;

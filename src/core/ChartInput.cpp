@@ -12,9 +12,6 @@ namespace {
 
 constexpr std::string_view kNatalError = "Error in natal input data section. Please correct.";
 constexpr std::string_view kDiurnalError = "Error in diurnal input data section. Please correct.";
-constexpr std::string_view kLatitudeTooHigh =
-    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
-    "systems.";
 constexpr std::string_view kLatitudeBeyondPole =
     "Your latitude is too high. Lower to 90 degrees, 00 minutes or below.";
 

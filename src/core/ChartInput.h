@@ -4,6 +4,7 @@
 // the chart input values.
 
 #include <string>
+#include <string_view>
 
 #include "core/HouseSystem.h"
 #include "core/NumberFile.h"
@@ -42,6 +43,12 @@ struct ChartInputValues {
 };
 
 enum class ChartSection { Natal, Diurnal };
+
+// The message for a latitude beyond which Placidus and Koch cusps stop
+// existing (66 degrees 00 minutes), titled "Warning!".
+inline constexpr std::string_view kLatitudeTooHigh =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+    "systems.";
 
 // Runs the four checks in order, each whatever the earlier found, with their
 // messages through `host`. Returns `InputError`: 1 when any check failed.

@@ -5,6 +5,7 @@
 
 #include "base/Text.h"
 #include "core/Angles.h"
+#include "core/ChartInput.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "platform/Host.h"
@@ -14,9 +15,6 @@ namespace orv {
 namespace {
 
 constexpr std::string_view kLatitudeTitle = "Current latitude";
-constexpr std::string_view kTooHighForQuadrantHouses =
-    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
-    "systems.";
 constexpr std::string_view kTooHighAtThePole =
     "Your latitude is too high. Lower it below 90 degrees OR change house systems.";
 
@@ -70,7 +68,7 @@ std::optional<std::string_view> HouseLatitudeRefusal(HouseSystemCode system, dou
   switch (system) {
     case HouseSystemCode::Placidus:
     case HouseSystemCode::Koch:
-      if (a > kQuadrantHousesMaxLatitudeDeg) return kTooHighForQuadrantHouses;
+      if (a > kQuadrantHousesMaxLatitudeDeg) return kLatitudeTooHigh;
       break;
     case HouseSystemCode::Campanus:
     case HouseSystemCode::Regiomontanus:

@@ -12,9 +12,6 @@
 
 namespace orv {
 
-// Kilometres per astronomical unit; the ephemeris keeps radii in kilometres.
-inline constexpr double KmPerAU = 149597870.0;
-
 // Line end of every text the program writes.
 inline constexpr std::string_view NewLine = "\r\n";
 
