@@ -9,6 +9,7 @@
 #include "core/NumberFile.h"
 #include "shell/RegionalOrder.h"
 #include "shell/SettingsFile.h"
+#include "shell/Startup.h"
 
 namespace orv {
 
@@ -25,6 +26,8 @@ struct Workbench {
   SettingsValues Settings;
   // `DateOrder` and `TimeFormat` of the user's region.
   RegionalOrder Regional;
+  // What start-up worked out: caption prefix, screen fitting, atlas presence.
+  ShellState Shell;
 };
 
 }  // namespace orv
