@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
   // and a successful calculation calls mainWindow.ShowChartMenus().
 
   orv::ProgramStartup startup(workbench, host, mainWindow, std::move(hooks));
+  QObject::connect(&startup, &orv::ProgramStartup::Ended, &app, &QCoreApplication::quit);
   startup.Begin();
   return QApplication::exec();
 }

@@ -50,6 +50,8 @@ Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
   UpdateEnabled();
 
   Timer1_Timer();
+  timer1_.setParent(this);
+  timer1_.setObjectName("Timer1");
   timer1_.setInterval(kClockIntervalMs);
   connect(&timer1_, &QTimer::timeout, this, &Orvanta8::Timer1_Timer);
   timer1_.start();

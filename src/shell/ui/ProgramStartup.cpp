@@ -110,7 +110,6 @@ void ProgramStartup::ShutDown() {
   main_.RecordSettingsGeometry(workbench_.Settings);
   WriteSettingsIni(host_, workbench_.AppPath, workbench_.Settings);
   emit Ended();
-  QCoreApplication::quit();
 }
 
 void ProgramStartup::InstallGlyphFont() {

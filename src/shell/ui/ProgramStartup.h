@@ -32,14 +32,14 @@ class ProgramStartup : public QObject {
   Title* TitleWindow() const;
 
   // Shut-down: removes the glyph font, writes the settings file (a failure
-  // is reported and the program ends all the same) and ends the program.
-  // Runs once; later calls do nothing.
+  // is reported and the program ends all the same) and emits `Ended`, on
+  // which main ends the event loop. Runs once; later calls do nothing.
   void ShutDown();
 
  signals:
   // Start-up has finished: the main window is open.
   void Opened();
-  // Shut-down has finished; the event loop is told to end.
+  // Shut-down has finished: the program ends.
   void Ended();
 
  private:
