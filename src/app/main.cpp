@@ -22,11 +22,9 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path userDir =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   std::string error;
-  const auto appPath = orv::ChooseAppPath(programDir, userDir, "Options.mst",
-                                          QFileInfo(QCoreApplication::applicationFilePath())
-                                              .fileName()
-                                              .toStdString(),
-                                          error);
+  const auto appPath = orv::ChooseAppPath(
+      programDir, userDir, "Options.mst",
+      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString(), error);
   if (!appPath) {
     QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
     return 1;

@@ -180,6 +180,7 @@ constexpr auto kHouseItems = std::to_array<HouseMenuItem>({
     {"mnuHouseMorinus", HouseSystemCode::Morinus},
 });
 
+// clang-format off
 constexpr auto kHelpItems = std::to_array<HelpMenuItem>({
     {"mnuHelpMainMenu", "Orvanta8.HLP"},
     {"mnuHelpTransits", "TRANSITS.HLP"},
@@ -205,6 +206,7 @@ constexpr auto kHelpItems = std::to_array<HelpMenuItem>({
     {"mnuHelpTransitInterps", "TRANSIT.INX"},
     {"mnuHelpRevision", "REVISION.HLP"},
 });
+// clang-format on
 
 }  // namespace
 

@@ -23,8 +23,8 @@ enum class MenuEntryKind {
 // What a command needs beside a handler.
 enum class CommandGate {
   Always,
-  ChartsComputed,    // reads the charts: only after the first successful calculation
-  SecondPersonChart, // also only while chart 2 is a second person
+  ChartsComputed,     // reads the charts: only after the first successful calculation
+  SecondPersonChart,  // also only while chart 2 is a second person
 };
 
 struct MenuEntry {

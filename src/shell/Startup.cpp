@@ -28,9 +28,12 @@ double TwipsPerPixel(double dotsPerInch) { return kTwipsPerInch / dotsPerInch; }
 
 ScreenFit FitToScreen(int screenPixelWidth, double twipsPerPixelX) {
   switch (screenPixelWidth) {
-    case 640: return {640, 1.5};
-    case 800: return {800, twipsPerPixelX == kTwipsPerPixelAt120Dpi ? 1.2 : 1.5};
-    default: return {1024, twipsPerPixelX == kTwipsPerPixelAt96Dpi ? 1.5 : 1.2};
+    case 640:
+      return {640, 1.5};
+    case 800:
+      return {800, twipsPerPixelX == kTwipsPerPixelAt120Dpi ? 1.2 : 1.5};
+    default:
+      return {1024, twipsPerPixelX == kTwipsPerPixelAt96Dpi ? 1.5 : 1.2};
   }
 }
 

@@ -1,10 +1,10 @@
-#include "shell/MainMenu.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <string>
+
+#include "shell/MainMenu.h"
 
 namespace orv {
 namespace {
@@ -15,14 +15,22 @@ TEST(MainMenu, MenusAreBalancedAndNamesAndShortcutsUnique) {
   std::set<std::string> shortcuts;
   for (const MenuEntry& entry : MainMenuEntries()) {
     switch (entry.kind) {
-      case MenuEntryKind::Menu: ++depth; break;
+      case MenuEntryKind::Menu:
+        ++depth;
+        break;
       case MenuEntryKind::EndMenu:
         --depth;
         ASSERT_GE(depth, 0);
         break;
-      case MenuEntryKind::Item: EXPECT_GT(depth, 0) << entry.name; break;
-      case MenuEntryKind::Separator: EXPECT_GT(depth, 0); break;
-      case MenuEntryKind::BarCommand: EXPECT_EQ(depth, 0) << entry.name; break;
+      case MenuEntryKind::Item:
+        EXPECT_GT(depth, 0) << entry.name;
+        break;
+      case MenuEntryKind::Separator:
+        EXPECT_GT(depth, 0);
+        break;
+      case MenuEntryKind::BarCommand:
+        EXPECT_EQ(depth, 0) << entry.name;
+        break;
     }
     if (entry.kind == MenuEntryKind::EndMenu || entry.kind == MenuEntryKind::Separator) continue;
     EXPECT_TRUE(entry.name.starts_with("mnu")) << entry.name;

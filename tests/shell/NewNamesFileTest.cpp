@@ -1,5 +1,3 @@
-#include "shell/NewNamesFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +6,7 @@
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "platform/Files.h"
+#include "shell/NewNamesFile.h"
 
 namespace orv {
 namespace {
@@ -39,7 +38,8 @@ TEST(NewNamesFile, WritesTheExampleRecordWhereTheUserChose) {
 TEST(NewNamesFile, ReplacesAnExistingFileWhole) {
   test::TempDir dir;
   const fs::path target = dir.path() / "NAMES.FIL";
-  std::ofstream(target) << "Jane,1 Jan 1990,1.00,A,5,71.03,42.21,\r\nJohn,2 Feb 1980,2.00,P,5,1,1,\r\n";
+  std::ofstream(target)
+      << "Jane,1 Jan 1990,1.00,A,5,71.03,42.21,\r\nJohn,2 Feb 1980,2.00,P,5,1,1,\r\n";
   test::RecordingHost host;
   host.fileAnswers.push_back(target.string());
   ASSERT_TRUE(MakeNewNamesFile(host, dir.path()).has_value());
@@ -63,7 +63,8 @@ TEST(NewNamesFile, AFailedWriteIsReported) {
   EXPECT_FALSE(MakeNewNamesFile(host, dir.path()).has_value());
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Warning!");
-  EXPECT_TRUE(host.messages[0].text.starts_with("Cannot save the file called ")) << host.messages[0].text;
+  EXPECT_TRUE(host.messages[0].text.starts_with("Cannot save the file called "))
+      << host.messages[0].text;
   EXPECT_TRUE(fs::is_directory(target));
 }
 

@@ -1,5 +1,3 @@
-#include "shell/Startup.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "platform/Files.h"
+#include "shell/Startup.h"
 
 namespace orv {
 namespace {
@@ -23,13 +22,13 @@ TEST(ScreenFitting, WidthAndTwipsPerPixelChooseReferenceWidthAndFontStep) {
     double fontStep;
   };
   const Case cases[] = {
-      {640, 15, 640, 1.5},   {640, 12, 640, 1.5},     // 640 ignores the resolution
-      {800, 12, 800, 1.2},   {800, 15, 800, 1.5},     // 800: 1.2 only at 120 dpi
-      {800, 10, 800, 1.5},                            // 144 dpi
-      {1024, 15, 1024, 1.5}, {1280, 15, 1024, 1.5},   // others: 1.5 only at 96 dpi
-      {1024, 12, 1024, 1.2}, {1920, 10, 1024, 1.2},   //
-      {1366, 14.4, 1024, 1.2},                        // 100 dpi is not 96
-      {799, 12, 1024, 1.2},  {0, 15, 1024, 1.5},      // near misses go to "any other"
+      {640, 15, 640, 1.5},     {640, 12, 640, 1.5},    // 640 ignores the resolution
+      {800, 12, 800, 1.2},     {800, 15, 800, 1.5},    // 800: 1.2 only at 120 dpi
+      {800, 10, 800, 1.5},                             // 144 dpi
+      {1024, 15, 1024, 1.5},   {1280, 15, 1024, 1.5},  // others: 1.5 only at 96 dpi
+      {1024, 12, 1024, 1.2},   {1920, 10, 1024, 1.2},  //
+      {1366, 14.4, 1024, 1.2},                         // 100 dpi is not 96
+      {799, 12, 1024, 1.2},    {0, 15, 1024, 1.5},     // near misses go to "any other"
   };
   for (const Case& c : cases) {
     const ScreenFit fit = FitToScreen(c.pixels, c.twipsPerPixel);

@@ -1,5 +1,3 @@
-#include "shell/ui/Orvanta8.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -17,6 +15,7 @@
 #include "TempDir.h"
 #include "app/Workbench.h"
 #include "platform/Files.h"
+#include "shell/ui/Orvanta8.h"
 
 namespace orv {
 namespace {
@@ -270,7 +269,8 @@ TEST_F(Orvanta8Test, ChartCommandsWaitForACalculationAndCoupleCommandsForASecond
 
 TEST_F(Orvanta8Test, ASecondPersonAloneDoesNotEnableTheCoupleCommands) {
   Orvanta8 window(workbench, host);
-  for (const char* name : {"mnuDataComposite", "mnuReportSynastry"}) window.WireCommand(name, [] {});
+  for (const char* name : {"mnuDataComposite", "mnuReportSynastry"})
+    window.WireCommand(name, [] {});
   window.SetSecondPerson(true);
   EXPECT_FALSE(window.Command("mnuDataComposite")->isEnabled());
   EXPECT_FALSE(window.Command("mnuReportSynastry")->isEnabled());

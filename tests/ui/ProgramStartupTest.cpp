@@ -1,5 +1,3 @@
-#include "shell/ui/ProgramStartup.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,6 +14,7 @@
 #include "app/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/Orvanta8.h"
+#include "shell/ui/ProgramStartup.h"
 #include "shell/ui/Title.h"
 
 namespace orv {
@@ -41,8 +40,8 @@ class ProgramStartupTest : public ::testing::Test {
     workbench.AppPath = dir.path();
     hooks.LoadDataTables = [this] {
       steps.push_back("tables");
-      titleShownWhileLoading = startup && startup->TitleWindow() &&
-                               startup->TitleWindow()->isVisible();
+      titleShownWhileLoading =
+          startup && startup->TitleWindow() && startup->TitleWindow()->isVisible();
     };
     hooks.AtlasPresent = [this] {
       steps.push_back("atlas");
@@ -102,8 +101,8 @@ TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {
   Start();
   Continue();
 
-  EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "tables prepared",
-                                             "input windows"}))
+  EXPECT_EQ(steps,
+            (std::vector<std::string>{"tables", "atlas", "tables prepared", "input windows"}))
       << "option 42 = 0 opens no tip";
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(mainShownBeforeInputs);

@@ -1,5 +1,3 @@
-#include "shell/ui/Title.h"
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -9,6 +7,8 @@
 #include <QTest>
 #include <set>
 #include <string>
+
+#include "shell/ui/Title.h"
 
 namespace orv {
 namespace {

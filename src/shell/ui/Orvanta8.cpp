@@ -71,8 +71,12 @@ void Orvanta8::BuildMenuBar() {
         open.push_back(menu);
         break;
       }
-      case MenuEntryKind::EndMenu: open.pop_back(); break;
-      case MenuEntryKind::Separator: open.back()->addSeparator(); break;
+      case MenuEntryKind::EndMenu:
+        open.pop_back();
+        break;
+      case MenuEntryKind::Separator:
+        open.back()->addSeparator();
+        break;
       case MenuEntryKind::Item:
       case MenuEntryKind::BarCommand: {
         QAction* action = entry.kind == MenuEntryKind::Item
@@ -136,9 +140,14 @@ void Orvanta8::UpdateEnabled() {
   for (auto& [name, slot] : commands_) {
     bool allowed = true;
     switch (slot.gate) {
-      case CommandGate::Always: break;
-      case CommandGate::ChartsComputed: allowed = chartsComputed_; break;
-      case CommandGate::SecondPersonChart: allowed = chartsComputed_ && secondPerson_; break;
+      case CommandGate::Always:
+        break;
+      case CommandGate::ChartsComputed:
+        allowed = chartsComputed_;
+        break;
+      case CommandGate::SecondPersonChart:
+        allowed = chartsComputed_ && secondPerson_;
+        break;
     }
     slot.action->setEnabled(allowed && static_cast<bool>(slot.handler));
   }

@@ -53,12 +53,13 @@ void ProgramStartup::Begin() {
   InstallGlyphFont();
 
   title_ = new Title;
-  connect(title_, &Title::Continued, this,
-          [this] {
-            continueChosen_ = true;
-            if (tablesLoaded_) ContinueAfterTitle();
-          },
-          Qt::QueuedConnection);
+  connect(
+      title_, &Title::Continued, this,
+      [this] {
+        continueChosen_ = true;
+        if (tablesLoaded_) ContinueAfterTitle();
+      },
+      Qt::QueuedConnection);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect place(QPoint(), title_->sizeHint());
     place.moveCenter(screen->availableGeometry().center());
@@ -96,8 +97,7 @@ void ProgramStartup::ContinueAfterTitle() {
     main_.ApplySettingsGeometry(workbench_.Settings);
     main_.show();
     if (hooks_.ShowChartInputWindows) hooks_.ShowChartInputWindows();
-    if (TipOfTheDayAtStart(workbench_.Options) && hooks_.ShowTipOfTheDay)
-      hooks_.ShowTipOfTheDay();
+    if (TipOfTheDayAtStart(workbench_.Options) && hooks_.ShowTipOfTheDay) hooks_.ShowTipOfTheDay();
   }
   CreateReportFolders(workbench_.AppPath);
   emit Opened();
