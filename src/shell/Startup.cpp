@@ -1,0 +1,55 @@
+#include "shell/Startup.h"
+
+#include <system_error>
+
+#include "platform/Files.h"
+#include "shell/OptionFiles.h"
+#include "shell/SettingsFile.h"
+
+namespace orv {
+
+namespace fs = std::filesystem;
+
+namespace {
+// Twips per pixel of the two display settings the fitting tells apart.
+constexpr double kTwipsPerPixelAt96Dpi = 15.0;
+constexpr double kTwipsPerPixelAt120Dpi = 12.0;
+constexpr int kTipOfTheDayOption = OptionNumber::TipOfTheDayAtStart;
+}  // namespace
+
+std::string CaptionPrefixText() { return std::string("Orvanta8 ") + "(Tropical zodiac) - "; }
+
+void PrepareStartup(ShellState& shell, OptionValues& options, Host& host, const fs::path& appPath) {
+  ReadOptionsFile(host, appPath, options);
+  shell.CaptionPrefix = CaptionPrefixText();
+}
+
+double TwipsPerPixel(double dotsPerInch) { return kTwipsPerInch / dotsPerInch; }
+
+ScreenFit FitToScreen(int screenPixelWidth, double twipsPerPixelX) {
+  switch (screenPixelWidth) {
+    case 640:
+      return {640, 1.5};
+    case 800:
+      return {800, twipsPerPixelX == kTwipsPerPixelAt120Dpi ? 1.2 : 1.5};
+    default:
+      return {1024, twipsPerPixelX == kTwipsPerPixelAt96Dpi ? 1.5 : 1.2};
+  }
+}
+
+fs::path GlyphFontPath(const fs::path& appPath) {
+  return ResolveInFolder(appPath, kGlyphFontFileName);
+}
+
+fs::path NatalOrbFile(const fs::path& appPath) { return appPath / kNatalOrbFileName; }
+
+bool TipOfTheDayAtStart(const OptionValues& options) { return options[kTipOfTheDayOption] != 0; }
+
+void CreateReportFolders(const fs::path& appPath) {
+  for (const std::string_view name : kReportFolderNames) {
+    std::error_code ignored;
+    fs::create_directory(ResolveInFolder(appPath, name), ignored);
+  }
+}
+
+}  // namespace orv

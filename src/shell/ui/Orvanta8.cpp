@@ -1,0 +1,245 @@
+#include "shell/ui/Orvanta8.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <vector>
+
+#include "app/Workbench.h"
+#include "base/Format.h"
+#include "shell/NewNamesFile.h"
+#include "shell/SettingsFile.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int kClockIntervalMs = 1000;
+// Dots per inch when the window is on no screen yet.
+constexpr double kFallbackDotsPerInch = 96.0;
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+bool IsHouseItem(std::string_view name) {
+  const auto items = HouseMenuItems();
+  return std::any_of(items.begin(), items.end(),
+                     [name](const HouseMenuItem& item) { return item.name == name; });
+}
+
+}  // namespace
+
+Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
+    : QMainWindow(parent), workbench_(workbench), host_(host) {
+  setObjectName("Orvanta8");
+  BuildMenuBar();
+
+  commands_.at(std::string(kMakeNewFilCommand)).handler = [this] { mnuFileNewFil_Click(); };
+  commands_.at(std::string(kExitCommand)).handler = [this] { mnuFileExit_Click(); };
+  for (const HouseMenuItem& item : HouseMenuItems()) {
+    CommandSlot& slot = commands_.at(std::string(item.name));
+    slot.action->setCheckable(true);
+    slot.handler = [this, system = item.system] { mnuHouse_Click(system); };
+  }
+  CheckHouseSystem(HouseSystemCode::Placidus);
+  UpdateEnabled();
+
+  Timer1_Timer();
+  timer1_.setParent(this);
+  timer1_.setObjectName("Timer1");
+  timer1_.setInterval(kClockIntervalMs);
+  connect(&timer1_, &QTimer::timeout, this, &Orvanta8::Timer1_Timer);
+  timer1_.start();
+}
+
+void Orvanta8::BuildMenuBar() {
+  std::vector<QMenu*> open;  // the menu being filled is the last one
+  for (const MenuEntry& entry : MainMenuEntries()) {
+    switch (entry.kind) {
+      case MenuEntryKind::Menu: {
+        QMenu* menu = open.empty() ? menuBar()->addMenu(Q(entry.caption))
+                                   : open.back()->addMenu(Q(entry.caption));
+        menu->setObjectName(Q(entry.name));
+        // Two separators in a row are drawn as two lines.
+        menu->setSeparatorsCollapsible(false);
+        menus_.emplace(entry.name, menu->menuAction());
+        open.push_back(menu);
+        break;
+      }
+      case MenuEntryKind::EndMenu:
+        open.pop_back();
+        break;
+      case MenuEntryKind::Separator:
+        open.back()->addSeparator();
+        break;
+      case MenuEntryKind::Item:
+      case MenuEntryKind::BarCommand: {
+        QAction* action = entry.kind == MenuEntryKind::Item
+                              ? open.back()->addAction(Q(entry.caption))
+                              : menuBar()->addAction(Q(entry.caption));
+        action->setObjectName(Q(entry.name));
+        if (!entry.shortcut.empty()) {
+          action->setShortcut(QKeySequence(Q(entry.shortcut), QKeySequence::PortableText));
+          // The keys belong to this window, as the other windows have their own.
+          action->setShortcutContext(Qt::WindowShortcut);
+        }
+        const std::string name(entry.name);
+        connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+        commands_.emplace(name, CommandSlot{action, entry.gate, {}});
+        break;
+      }
+    }
+  }
+}
+
+QAction* Orvanta8::Command(std::string_view controlName) const {
+  if (const auto c = commands_.find(controlName); c != commands_.end()) return c->second.action;
+  if (const auto m = menus_.find(controlName); m != menus_.end()) return m->second;
+  return nullptr;
+}
+
+bool Orvanta8::WireCommand(std::string_view controlName, std::function<void()> handler) {
+  if (controlName == kMakeNewFilCommand || controlName == kExitCommand || IsHouseItem(controlName))
+    return false;
+  const auto c = commands_.find(controlName);
+  if (c == commands_.end()) return false;
+  c->second.handler = std::move(handler);
+  UpdateEnabled();
+  return true;
+}
+
+void Orvanta8::SetHelpViewer(std::function<void(std::string_view fileName)> viewer) {
+  for (const HelpMenuItem& item : HelpMenuItems()) {
+    commands_.at(std::string(item.name)).handler = [viewer, file = item.fileName] {
+      if (viewer) viewer(file);
+    };
+  }
+  UpdateEnabled();
+}
+
+void Orvanta8::SetHouseChangeHandler(std::function<void()> handler) {
+  houseChanged_ = std::move(handler);
+}
+
+void Orvanta8::SetExitHandler(std::function<void()> handler) { exit_ = std::move(handler); }
+
+void Orvanta8::RunCommand(const std::string& name) {
+  const auto c = commands_.find(name);
+  if (c == commands_.end() || !c->second.handler) return;
+  // A copy, so a handler may rewire its own command.
+  const std::function<void()> handler = c->second.handler;
+  handler();
+}
+
+void Orvanta8::UpdateEnabled() {
+  for (auto& [name, slot] : commands_) {
+    bool allowed = true;
+    switch (slot.gate) {
+      case CommandGate::Always:
+        break;
+      case CommandGate::ChartsComputed:
+        allowed = chartsComputed_;
+        break;
+      case CommandGate::SecondPersonChart:
+        allowed = chartsComputed_ && secondPerson_;
+        break;
+    }
+    slot.action->setEnabled(allowed && static_cast<bool>(slot.handler));
+  }
+}
+
+void Orvanta8::ShowChartMenus() {
+  chartsComputed_ = true;
+  UpdateEnabled();
+}
+
+void Orvanta8::SetSecondPerson(bool secondPerson) {
+  secondPerson_ = secondPerson;
+  UpdateEnabled();
+}
+
+HouseSystemCode Orvanta8::CheckedHouseSystem() const {
+  for (const HouseMenuItem& item : HouseMenuItems())
+    if (commands_.at(std::string(item.name)).action->isChecked()) return item.system;
+  return HouseSystemCode::Placidus;
+}
+
+void Orvanta8::ClearHouseChecks() {
+  for (const HouseMenuItem& item : HouseMenuItems())
+    commands_.at(std::string(item.name)).action->setChecked(false);
+}
+
+void Orvanta8::CheckHouseSystem(HouseSystemCode system) {
+  ClearHouseChecks();
+  commands_.at(std::string(HouseMenuItemName(system))).action->setChecked(true);
+}
+
+void Orvanta8::mnuHouse_Click(HouseSystemCode system) {
+  // Choosing the marked item unmarks it on the way; it ends marked all the
+  // same, and the charts are computed again either way.
+  CheckHouseSystem(system);
+  if (houseChanged_) houseChanged_();
+}
+
+void Orvanta8::mnuFileNewFil_Click() { MakeNewNamesFile(host_, workbench_.AppPath); }
+
+void Orvanta8::mnuFileExit_Click() {
+  if (exit_)
+    exit_();
+  else
+    close();
+}
+
+void Orvanta8::closeEvent(QCloseEvent* event) {
+  if (exit_) exit_();
+  event->accept();
+}
+
+void Orvanta8::showEvent(QShowEvent* event) {
+  Timer1_Timer();
+  QMainWindow::showEvent(event);
+}
+
+double Orvanta8::DotsPerInch() const {
+  const QScreen* on = screen();
+  return on ? on->logicalDotsPerInchX() : kFallbackDotsPerInch;
+}
+
+int Orvanta8::CaptionHeight() const { return style()->pixelMetric(QStyle::PM_TitleBarHeight); }
+
+void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
+  const double dpi = DotsPerInch();
+  move(TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi));
+  const QSize bar = menuBar()->sizeHint();
+  resize(std::max(TwipsToPixels(settings.MainWidth, dpi), bar.width()),
+         std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(), bar.height()));
+}
+
+void Orvanta8::RecordSettingsGeometry(SettingsValues& settings) const {
+  const double dpi = DotsPerInch();
+  const QPoint at = frameGeometry().topLeft();
+  settings.MainLeft = static_cast<float>(PixelsToTwips(at.x(), dpi));
+  settings.MainTop = static_cast<float>(PixelsToTwips(at.y(), dpi));
+  settings.MainWidth = static_cast<float>(PixelsToTwips(width(), dpi));
+  settings.MainHeight = static_cast<float>(PixelsToTwips(height() + CaptionHeight(), dpi));
+}
+
+QString Orvanta8::CaptionAt(const QString& prefix, const QDateTime& now, TimeFormatKind format) {
+  const QDate d = now.date();
+  const QTime t = now.time();
+  const CivilDateTime when{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+  const char* clock = format == TimeFormatKind::TwentyFourHour ? "hh:nn:ss" : "h:nn:ss AM/PM";
+  return prefix + Q(FormatDate(when, "dd mmm yyyy") + "     " + FormatDate(when, clock));
+}
+
+void Orvanta8::Timer1_Timer() {
+  setWindowTitle(CaptionAt(Q(workbench_.Shell.CaptionPrefix), QDateTime::currentDateTime(),
+                           workbench_.Regional.TimeFormat));
+}
+
+}  // namespace orv

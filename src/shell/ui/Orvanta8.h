@@ -1,0 +1,106 @@
+#pragma once
+// The main window `Orvanta8`: the menu bar that runs every command, and the
+// caption clock. It owns no data display of its own.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "core/HouseSystem.h"
+#include "shell/MainMenu.h"
+#include "shell/RegionalOrder.h"
+
+class QAction;
+class QDateTime;
+
+namespace orv {
+
+class Host;
+struct SettingsValues;
+struct Workbench;
+
+class Orvanta8 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Orvanta8(Workbench& workbench, Host& host, QWidget* parent = nullptr);
+
+  // The action of the command, menu or submenu called `controlName` (for a
+  // menu, the action that opens it); nullptr when there is none.
+  QAction* Command(std::string_view controlName) const;
+
+  // Makes the command `controlName` run `handler`, enabled as far as its
+  // gate allows. Commands nobody wired stay disabled. False when there is no
+  // such command or it is one the window runs itself (File, Houses).
+  bool WireCommand(std::string_view controlName, std::function<void()> handler);
+
+  // Wires every help item to `viewer`, which shows the named text file of
+  // the program folder ("Orvanta8.HLP").
+  void SetHelpViewer(std::function<void(std::string_view fileName)> viewer);
+
+  // `RecalcAfterHouseChange`: runs once a Houses item was chosen and marked.
+  void SetHouseChangeHandler(std::function<void()> handler);
+
+  // The shut-down, run by File > Exit and by closing the window.
+  void SetExitHandler(std::function<void()> handler);
+
+  // The house system of the marked Houses item.
+  HouseSystemCode CheckedHouseSystem() const;
+  // Marks the item of `system` and clears the other eight.
+  void CheckHouseSystem(HouseSystemCode system);
+
+  // After a successful calculation: the chart commands may run from now on.
+  void ShowChartMenus();
+  // Whether chart 2 is a second person; the composite and synastry commands
+  // exist only then.
+  void SetSecondPerson(bool secondPerson);
+
+  // The window's place and size from the settings (twips, at the screen's
+  // dots per inch), and back. The settings count the caption in the height,
+  // as a title bar of the style's height. The window stays large enough for
+  // its menu bar.
+  void ApplySettingsGeometry(const SettingsValues& settings);
+  void RecordSettingsGeometry(SettingsValues& settings) const;
+
+  // The caption at `now`: `prefix`, the date "dd mmm yyyy", five blanks and
+  // the time on the clock of `format`.
+  static QString CaptionAt(const QString& prefix, const QDateTime& now, TimeFormatKind format);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct CommandSlot {
+    QAction* action = nullptr;
+    CommandGate gate = CommandGate::Always;
+    std::function<void()> handler;  // empty: not wired yet, disabled
+  };
+
+  void BuildMenuBar();
+  void RunCommand(const std::string& name);
+  void UpdateEnabled();
+  double DotsPerInch() const;
+  int CaptionHeight() const;
+
+  void mnuFileNewFil_Click();
+  void mnuFileExit_Click();
+  void mnuHouse_Click(HouseSystemCode system);
+  void ClearHouseChecks();
+  void Timer1_Timer();
+
+  Workbench& workbench_;
+  Host& host_;
+  std::map<std::string, CommandSlot, std::less<>> commands_;
+  std::map<std::string, QAction*, std::less<>> menus_;
+  std::function<void()> houseChanged_;
+  std::function<void()> exit_;
+  bool chartsComputed_ = false;
+  bool secondPerson_ = false;
+  QTimer timer1_;
+};
+
+}  // namespace orv

@@ -1,0 +1,445 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDateTime>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "RecordingHost.h"
+#include "TempDir.h"
+#include "app/Workbench.h"
+#include "platform/Files.h"
+#include "shell/ui/Orvanta8.h"
+
+namespace orv {
+namespace {
+
+// The menu bar as the user meets it, one line per entry: menus on the bar at
+// the left, their entries indented by two blanks per level, "-" a separator,
+// "name:" a submenu, "(command)" a command placed on the bar, and the
+// shortcut key in brackets ("+" Shift, "^" Ctrl).
+const std::vector<std::string> kExpectedMenuBar = {
+    "&File",
+    "  &Make new .FIL file",
+    "  E&xit [F12]",
+    "&Input (command)",
+    "Hou&ses",
+    "  &Placidus [+F7]",
+    "  &Regiomontanus [+F8]",
+    "  &Koch [+F9]",
+    "  &Campanus",
+    "  P&orphyry",
+    "  &Equal - Asc [+F11]",
+    "  E&qual - MC",
+    "  &Meridian [+F12]",
+    "  Mor&inus",
+    "&Data",
+    "  &Natal Data [F2]",
+    "  Natal &Aspects [F3]",
+    "  Church of Light Aspects [F4]",
+    "  Natal Cosmo&dynes [^D]",
+    "  Least Aspected Planet [^L]",
+    "  &Magi Society Aspects (natal) [^Q]",
+    "  Cosmic State [^E]",
+    "  Cosmic States and Cosmodynes [^W]",
+    "  &Org. Fit Analysis (OFA)",
+    "  &Print Org. Fit Analysis",
+    "  -",
+    "  T&ransit Data [F5]",
+    "  Transit A&spects to Natal [F6]",
+    "  Transit Aspects to &Transits [F7]",
+    "  Transit &Interpretations [+^F7]",
+    "  Dual Cosmod&ynes [^C]",
+    "  Dual Cosmodynes with indiv. aspects [^V]",
+    "  -",
+    "  &Composite [^S]",
+    "  -",
+    "  &Magi Society Aspects [^M]",
+    "&Wheels",
+    "  &Natal [F9]",
+    "  Natal declinations [^F9]",
+    "  Heliocentric [^F11]",
+    "  Natal helio latitudes [^F12]",
+    "  &Transits [F8]",
+    "  &Composite [+^F9]",
+    "  -",
+    "  Transits &vs Natal [F11]",
+    "  -",
+    "  AstroLine",
+    "  -",
+    "  -",
+    "  Display dual wheel [^F5]",
+    "  Display dual wheel - declinations [+^F4]",
+    "  Display helio dual wheel [+^F5]",
+    "  Display dual wheel - helio latitudes [+^F6]",
+    "  -",
+    "  Display Moon in dual charts [+F1]",
+    "  Display NN in dual charts [+F2]",
+    "  Display SN in dual charts [+F3]",
+    "  Display P of F in dual charts [+F4]",
+    "  Display Asc in dual charts [+F5]",
+    "  Display MC in dual charts [+F6]",
+    "  -",
+    "  &All Major Aspects [^F1]",
+    "  &150 deg Aspects [^F2]",
+    "  &60 and 120 deg Aspects [^F3]",
+    "  &90 and 180 deg Aspects [^F4]",
+    "&Meanings",
+    "  &Natal [^F6]",
+    "  &Composite [^F7]",
+    "  &Synastry [^F8]",
+    "&Keywords",
+    "  &General [+^F12]",
+    "  Keywords - &Part 2 [+^F11]",
+    "  &Keyword System [+^F8]",
+    "&Reports",
+    "  &Natal Report",
+    "  &Transit Report",
+    "Composite Report (command)",
+    "Synastry Report (command)",
+    "&Option Settings (command)",
+    "Enabled Planets (command)",
+    "H&eader (command)",
+    "&Help",
+    "  Tip of the Day [^T]",
+    "  &Orvanta8 Window:",
+    "    &Orvanta8 Main Menu [F1]",
+    "    DATA - &Transits/2nd Person",
+    "    DATA - &Cosmodynes",
+    "  &Philosophy",
+    "  -",
+    "  Natal &Input Data Window",
+    "  &Diurnal Input Data Window",
+    "  &Names Window",
+    "  Cities &Window",
+    "  &Options Window",
+    "  Da&ta Window",
+    "  &Chartwheels Window",
+    "  &Edit A Name File Window",
+    "  Edit A Cit&y File Window",
+    "  &Select A File Window",
+    "  &File To Print  Window",
+    "  -",
+    "  &Hints:",
+    "    &How Do I...?",
+    "    &Reading List",
+    "    &Tips",
+    "  Up&grades",
+    "  Shortcut &Keys",
+    "  &License Agreement",
+    "  -",
+    "  Transit Interpretations",
+    "  Re&vision History",
+    "  Abo&ut [^A]",
+};
+
+// Commands that read the charts, and those of them that need two persons,
+// by their place on the bar ("menu/item" or the bar command).
+const std::set<std::string> kChartMenus = {"&Data", "&Wheels", "&Reports"};
+const std::set<std::string> kChartBarCommands = {"Composite Report", "Synastry Report"};
+const std::set<std::string> kTwoPersonCommands = {"&Data/&Composite", "&Wheels/&Composite",
+                                                  "Composite Report", "Synastry Report"};
+// The commands the main window runs itself.
+const std::set<std::string> kOwnMenus = {"&File", "Hou&ses"};
+
+std::string SpecKeys(const QKeySequence& keys) {
+  if (keys.isEmpty()) return {};
+  const QKeyCombination combination = keys[0];
+  std::string text;
+  if (combination.keyboardModifiers() & Qt::ShiftModifier) text += "+";
+  if (combination.keyboardModifiers() & Qt::ControlModifier) text += "^";
+  return text + QKeySequence(combination.key()).toString().toStdString();
+}
+
+void Describe(const QList<QAction*>& actions, int depth, bool onBar,
+              std::vector<std::string>& lines) {
+  const std::string indent(2 * depth, ' ');
+  for (QAction* action : actions) {
+    const std::string caption = action->text().toStdString();
+    if (action->isSeparator()) {
+      lines.push_back(indent + "-");
+    } else if (action->menu()) {
+      lines.push_back(indent + caption + (onBar ? "" : ":"));
+      Describe(action->menu()->actions(), depth + 1, false, lines);
+    } else {
+      const std::string keys = SpecKeys(action->shortcut());
+      lines.push_back(indent + caption + (onBar ? " (command)" : "") +
+                      (keys.empty() ? "" : " [" + keys + "]"));
+    }
+  }
+}
+
+struct PlacedCommand {
+  std::string place;  // "&Data/&Composite", "&Help/&Hints/&Tips" or "Header"
+  std::string topMenu;
+  QAction* action;
+};
+
+void CollectCommands(const QList<QAction*>& actions, const std::string& path,
+                     const std::string& top, std::vector<PlacedCommand>& out) {
+  for (QAction* action : actions) {
+    if (action->isSeparator()) continue;
+    const std::string caption = action->text().toStdString();
+    const std::string place = path.empty() ? caption : path + "/" + caption;
+    if (action->menu())
+      CollectCommands(action->menu()->actions(), place, top.empty() ? caption : top, out);
+    else
+      out.push_back({place, top, action});
+  }
+}
+
+std::vector<PlacedCommand> Commands(Orvanta8& window) {
+  std::vector<PlacedCommand> out;
+  CollectCommands(window.menuBar()->actions(), "", "", out);
+  return out;
+}
+
+class Orvanta8Test : public ::testing::Test {
+ protected:
+  Orvanta8Test() { workbench.Shell.CaptionPrefix = "Orvanta8 (Tropical zodiac) - "; }
+  Workbench workbench;
+  test::RecordingHost host;
+};
+
+TEST_F(Orvanta8Test, MenuBarHasEveryCaptionSeparatorAndShortcutInOrder) {
+  Orvanta8 window(workbench, host);
+  std::vector<std::string> lines;
+  Describe(window.menuBar()->actions(), 0, true, lines);
+  EXPECT_EQ(lines, kExpectedMenuBar);
+  for (const PlacedCommand& command : Commands(window)) {
+    EXPECT_TRUE(command.action->isVisible()) << command.place;
+    if (!command.action->shortcut().isEmpty()) {
+      EXPECT_EQ(command.action->shortcutContext(), Qt::WindowShortcut) << command.place;
+    }
+  }
+}
+
+TEST_F(Orvanta8Test, CommandsOfOtherSubsystemsWaitUntilWired) {
+  Orvanta8 window(workbench, host);
+  for (const PlacedCommand& command : Commands(window)) {
+    EXPECT_EQ(command.action->isEnabled(), kOwnMenus.contains(command.topMenu)) << command.place;
+  }
+  for (QAction* menu : window.menuBar()->actions()) {
+    if (menu->menu()) {
+      EXPECT_TRUE(menu->isEnabled()) << menu->text().toStdString();
+    }
+  }
+}
+
+TEST_F(Orvanta8Test, ChartCommandsWaitForACalculationAndCoupleCommandsForASecondPerson) {
+  Orvanta8 window(workbench, host);
+  for (const PlacedCommand& command : Commands(window)) {
+    if (kOwnMenus.contains(command.topMenu)) continue;
+    const std::string name = command.action->objectName().toStdString();
+    EXPECT_TRUE(window.WireCommand(name, [] {})) << name;
+  }
+  std::vector<std::string> helpFiles;
+  window.SetHelpViewer([&](std::string_view file) { helpFiles.emplace_back(file); });
+
+  auto readsCharts = [](const PlacedCommand& c) {
+    return kChartMenus.contains(c.topMenu) || kChartBarCommands.contains(c.place);
+  };
+  for (const PlacedCommand& command : Commands(window))
+    EXPECT_EQ(command.action->isEnabled(), !readsCharts(command)) << "before: " << command.place;
+
+  window.ShowChartMenus();
+  for (const PlacedCommand& command : Commands(window))
+    EXPECT_EQ(command.action->isEnabled(), !kTwoPersonCommands.contains(command.place))
+        << "after: " << command.place;
+
+  window.SetSecondPerson(true);
+  for (const PlacedCommand& command : Commands(window))
+    EXPECT_TRUE(command.action->isEnabled()) << "two persons: " << command.place;
+
+  window.SetSecondPerson(false);
+  for (const PlacedCommand& command : Commands(window))
+    EXPECT_EQ(command.action->isEnabled(), !kTwoPersonCommands.contains(command.place))
+        << "transits again: " << command.place;
+
+  window.Command("mnuHelpPhilosophy")->trigger();
+  window.Command("mnuHelpRevision")->trigger();
+  EXPECT_EQ(helpFiles, (std::vector<std::string>{"PHILO.HLP", "REVISION.HLP"}));
+}
+
+TEST_F(Orvanta8Test, ASecondPersonAloneDoesNotEnableTheCoupleCommands) {
+  Orvanta8 window(workbench, host);
+  for (const char* name : {"mnuDataComposite", "mnuReportSynastry"})
+    window.WireCommand(name, [] {});
+  window.SetSecondPerson(true);
+  EXPECT_FALSE(window.Command("mnuDataComposite")->isEnabled());
+  EXPECT_FALSE(window.Command("mnuReportSynastry")->isEnabled());
+  window.ShowChartMenus();
+  EXPECT_TRUE(window.Command("mnuDataComposite")->isEnabled());
+  EXPECT_TRUE(window.Command("mnuReportSynastry")->isEnabled());
+}
+
+TEST_F(Orvanta8Test, WiringRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
+  Orvanta8 window(workbench, host);
+  int runs = 0;
+  ASSERT_TRUE(window.WireCommand("mnuInputData", [&] { ++runs; }));
+  EXPECT_TRUE(window.Command("mnuInputData")->isEnabled());
+  window.Command("mnuInputData")->trigger();
+  EXPECT_EQ(runs, 1);
+  EXPECT_FALSE(window.WireCommand("mnuNoSuchCommand", [] {}));
+  EXPECT_FALSE(window.WireCommand("mnuData", [] {})) << "a menu is not a command";
+  EXPECT_FALSE(window.WireCommand("mnuFileExit", [] {}));
+  EXPECT_FALSE(window.WireCommand("mnuHouseKoch", [] {}));
+  EXPECT_EQ(window.Command("mnuData")->menu()->objectName(), "mnuData");
+  EXPECT_EQ(window.Command("mnuNoSuchCommand"), nullptr);
+}
+
+std::vector<std::string> CheckedHouses(Orvanta8& window) {
+  std::vector<std::string> checked;
+  for (QAction* action : window.Command("mnuHouses")->menu()->actions())
+    if (action->isChecked()) checked.push_back(action->objectName().toStdString());
+  return checked;
+}
+
+TEST_F(Orvanta8Test, ChoosingAHouseSystemMarksItAloneAndRecomputesEvenWhenAlreadyMarked) {
+  Orvanta8 window(workbench, host);
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHousePlacidus"});
+  int recalcs = 0;
+  std::vector<HouseSystemCode> seen;
+  window.SetHouseChangeHandler([&] {
+    ++recalcs;
+    seen.push_back(window.CheckedHouseSystem());
+  });
+
+  window.CheckHouseSystem(HouseSystemCode::Morinus);
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseMorinus"});
+  EXPECT_EQ(recalcs, 0) << "marking at start-up computes nothing";
+
+  window.Command("mnuHouseKoch")->trigger();
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
+  window.Command("mnuHouseKoch")->trigger();
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
+  EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Koch);
+  EXPECT_EQ(seen, (std::vector<HouseSystemCode>{HouseSystemCode::Koch, HouseSystemCode::Koch}));
+}
+
+TEST_F(Orvanta8Test, ShortcutKeysBelongToTheWindow) {
+  Orvanta8 window(workbench, host);
+  int exits = 0;
+  window.SetExitHandler([&] { ++exits; });
+  int natalData = 0;
+  window.WireCommand("mnuDataNatalData", [&] { ++natalData; });
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  QTest::keyClick(&window, Qt::Key_F9, Qt::ShiftModifier);
+  EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Koch);
+  QTest::keyClick(&window, Qt::Key_F11, Qt::ShiftModifier);
+  EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::EqualAscendant);
+  QTest::keyClick(&window, Qt::Key_F2);
+  EXPECT_EQ(natalData, 0) << "Natal Data waits for a calculation";
+  window.ShowChartMenus();
+  QTest::keyClick(&window, Qt::Key_F2);
+  EXPECT_EQ(natalData, 1);
+  QTest::keyClick(&window, Qt::Key_F12);
+  EXPECT_EQ(exits, 1);
+}
+
+TEST_F(Orvanta8Test, ExitAndClosingTheWindowRunTheSameShutDown) {
+  Orvanta8 window(workbench, host);
+  int exits = 0;
+  window.SetExitHandler([&] { ++exits; });
+  window.show();
+  window.Command("mnuFileExit")->trigger();
+  EXPECT_EQ(exits, 1);
+  window.close();
+  EXPECT_EQ(exits, 2);
+}
+
+TEST_F(Orvanta8Test, MakeNewFilWritesTheExampleRecordInTheChosenFile) {
+  test::TempDir dir;
+  workbench.AppPath = dir.path();
+  Orvanta8 window(workbench, host);
+  host.fileAnswers.push_back((dir.path() / "NEW.FIL").string());
+  window.Command("mnuFileNewFil")->trigger();
+  ASSERT_EQ(host.fileChoices.size(), 1u);
+  EXPECT_EQ(host.fileChoices[0].folder, dir.path().string());
+  EXPECT_EQ(ReadFileBytes(dir.path() / "NEW.FIL").value_or(""),
+            "Example,12 May 1959,10.43,A,6,75.23,39.45,example@example.com\r\n");
+}
+
+TEST_F(Orvanta8Test, CaptionIsThePrefixTheDateFiveBlanksAndTheRegionalTime) {
+  const QString prefix = "Orvanta8 (Tropical zodiac) - ";
+  struct Case {
+    QDateTime when;
+    TimeFormatKind clock;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{QDate(1969, 7, 20), QTime(20, 17, 40)},
+       TimeFormatKind::TwelveHour,
+       "Orvanta8 (Tropical zodiac) - 20 Jul 1969     8:17:40 PM"},
+      {{QDate(1969, 7, 20), QTime(20, 17, 40)},
+       TimeFormatKind::TwentyFourHour,
+       "Orvanta8 (Tropical zodiac) - 20 Jul 1969     20:17:40"},
+      {{QDate(2001, 1, 2), QTime(0, 5, 9)},
+       TimeFormatKind::TwelveHour,
+       "Orvanta8 (Tropical zodiac) - 02 Jan 2001     12:05:09 AM"},
+      {{QDate(2001, 1, 2), QTime(9, 5, 9)},
+       TimeFormatKind::TwentyFourHour,
+       "Orvanta8 (Tropical zodiac) - 02 Jan 2001     09:05:09"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Orvanta8::CaptionAt(prefix, c.when, c.clock).toStdString(), c.expected);
+}
+
+TEST_F(Orvanta8Test, TheCaptionClockTicksEverySecond) {
+  Orvanta8 window(workbench, host);
+  window.show();
+  const QString first = window.windowTitle();
+  EXPECT_TRUE(first.startsWith("Orvanta8 (Tropical zodiac) - ")) << first.toStdString();
+  const auto* clock = window.findChild<QTimer*>("Timer1");
+  ASSERT_NE(clock, nullptr);
+  EXPECT_EQ(clock->interval(), 1000);
+  EXPECT_TRUE(clock->isActive());
+  // A tick may fall in the same second as the caption shown first; within
+  // two ticks the second has changed.
+  constexpr int kTwoTicksAndSlackMs = 2500;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle() != first; }, kTwoTicksAndSlackMs));
+  EXPECT_TRUE(window.windowTitle().startsWith("Orvanta8 (Tropical zodiac) - "));
+}
+
+TEST_F(Orvanta8Test, SettingsGeometryRoundTripsAndKeepsTheMenuBarWhole) {
+  Orvanta8 window(workbench, host);
+  SettingsValues settings;  // the defaults: a window narrower than its menu bar
+  window.ApplySettingsGeometry(settings);
+  EXPECT_GE(window.width(), window.menuBar()->sizeHint().width());
+  EXPECT_GE(window.height(), window.menuBar()->sizeHint().height());
+
+  settings.MainLeft = 1500;
+  settings.MainTop = 3000;
+  settings.MainWidth = 30000;
+  settings.MainHeight = 2000;
+  window.ApplySettingsGeometry(settings);
+  SettingsValues recorded;
+  window.RecordSettingsGeometry(recorded);
+  // Twips pass through whole pixels: at most one pixel (15 twips at 96 dpi,
+  // more at lower resolutions) is lost each way.
+  constexpr float kOnePixelTwips = 20;
+  EXPECT_NEAR(recorded.MainLeft, settings.MainLeft, kOnePixelTwips);
+  EXPECT_NEAR(recorded.MainTop, settings.MainTop, kOnePixelTwips);
+  EXPECT_NEAR(recorded.MainWidth, settings.MainWidth, kOnePixelTwips);
+  EXPECT_NEAR(recorded.MainHeight, settings.MainHeight, kOnePixelTwips);
+
+  window.ApplySettingsGeometry(recorded);
+  SettingsValues again;
+  window.RecordSettingsGeometry(again);
+  EXPECT_EQ(again.MainLeft, recorded.MainLeft);
+  EXPECT_EQ(again.MainTop, recorded.MainTop);
+  EXPECT_EQ(again.MainWidth, recorded.MainWidth);
+  EXPECT_EQ(again.MainHeight, recorded.MainHeight);
+}
+
+}  // namespace
+}  // namespace orv

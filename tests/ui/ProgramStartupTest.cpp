@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "RecordingHost.h"
+#include "TempDir.h"
+#include "app/Workbench.h"
+#include "platform/Files.h"
+#include "shell/ui/Orvanta8.h"
+#include "shell/ui/ProgramStartup.h"
+#include "shell/ui/Title.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kWaitMs = 2000;
+
+// A program folder with the shipped option file, options 27 and 42 set.
+void WriteOptions(const fs::path& appPath, const std::string& houseSystem,
+                  const std::string& tipOfTheDay) {
+  auto lines = ReadTextLines(fs::path(ORVANTA_DATA_DIR) / "Options.opt").value();
+  lines.at(26) = houseSystem + "       House system at start";
+  lines.at(41) = tipOfTheDay + "       Tip of the day at start";
+  std::ofstream(appPath / "Options.opt", std::ios::binary) << JoinLinesCrLf(lines);
+  fs::copy_file(fs::path(ORVANTA_DATA_DIR) / "Options.mst", appPath / "Options.mst");
+}
+
+class ProgramStartupTest : public ::testing::Test {
+ protected:
+  ProgramStartupTest() {
+    workbench.AppPath = dir.path();
+    hooks.LoadDataTables = [this] {
+      steps.push_back("tables");
+      titleShownWhileLoading =
+          startup && startup->TitleWindow() && startup->TitleWindow()->isVisible();
+    };
+    hooks.AtlasPresent = [this] {
+      steps.push_back("atlas");
+      return true;
+    };
+    hooks.PrepareChartTables = [this] { steps.push_back("tables prepared"); };
+    hooks.ShowChartInputWindows = [this] {
+      steps.push_back("input windows");
+      mainShownBeforeInputs = window.isVisible();
+    };
+    hooks.ShowTipOfTheDay = [this] { steps.push_back("tip"); };
+  }
+
+  void Start() {
+    startup = std::make_unique<ProgramStartup>(workbench, host, window, hooks);
+    startup->Begin();
+  }
+
+  // Presses Continue and waits until the main window is open.
+  void Continue() {
+    QSignalSpy opened(startup.get(), &ProgramStartup::Opened);
+    ASSERT_NE(startup->TitleWindow(), nullptr);
+    QTest::mouseClick(startup->TitleWindow()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    ASSERT_TRUE(opened.wait(kWaitMs));
+  }
+
+  test::TempDir dir;
+  Workbench workbench;
+  test::RecordingHost host;
+  Orvanta8 window{workbench, host};
+  StartupHooks hooks;
+  std::vector<std::string> steps;
+  bool titleShownWhileLoading = false;
+  bool mainShownBeforeInputs = false;
+  std::unique_ptr<ProgramStartup> startup;
+};
+
+TEST_F(ProgramStartupTest, TitleWindowShowsWhileTheTablesLoadThenOffersContinue) {
+  WriteOptions(dir.path(), "3", "0");
+  std::ofstream(dir.path() / "orvanta8.ttf") << "not a font";  // start-up goes on without it
+  Start();
+  EXPECT_EQ(steps, std::vector<std::string>{"tables"});
+  EXPECT_TRUE(titleShownWhileLoading);
+  ASSERT_NE(startup->TitleWindow(), nullptr);
+  EXPECT_TRUE(startup->TitleWindow()->findChild<QPushButton*>("cmdOK")->isVisible());
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(workbench.Shell.CaptionPrefix, "Orvanta8 (Tropical zodiac) - ");
+  EXPECT_EQ(workbench.Options[27], 3.0f);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {
+  WriteOptions(dir.path(), "3", "0");
+  std::ofstream(dir.path() / "Orvanta8.INI") << "DataTop= 1234\r\nwheelsLeft= 77\r\n";
+  fs::create_directory(dir.path() / "REPORTS");
+  std::ofstream(dir.path() / "REPORTS" / "LASTPAGE.TXT") << "kept";
+  Start();
+  Continue();
+
+  EXPECT_EQ(steps,
+            (std::vector<std::string>{"tables", "atlas", "tables prepared", "input windows"}))
+      << "option 42 = 0 opens no tip";
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(mainShownBeforeInputs);
+  EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Koch);
+  EXPECT_EQ(workbench.Settings.DataTop, 1234);
+  EXPECT_EQ(workbench.Settings.WheelsLeft, 77);
+  EXPECT_TRUE(workbench.Shell.AtlasPresent);
+  EXPECT_TRUE(workbench.Shell.ScreenRefWidth == 640 || workbench.Shell.ScreenRefWidth == 800 ||
+              workbench.Shell.ScreenRefWidth == 1024);
+  EXPECT_TRUE(workbench.Shell.FontStep == 1.2 || workbench.Shell.FontStep == 1.5);
+  EXPECT_EQ(workbench.OrbFile, dir.path() / "NATAL.ORB");
+  for (const char* folder : {"REPORTS", "N_REPORT", "R_REPORT"})
+    EXPECT_TRUE(fs::is_directory(dir.path() / folder)) << folder;
+  EXPECT_EQ(ReadFileBytes(dir.path() / "REPORTS" / "LASTPAGE.TXT").value_or(""), "kept");
+  EXPECT_EQ(host.busyDepth, 0);
+  EXPECT_GE(host.busyCount, 1);
+  EXPECT_FALSE(window.Command("mnuDataNatalData")->isEnabled());
+
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(startup->TitleWindow(), nullptr) << "the title window is gone for good";
+}
+
+TEST_F(ProgramStartupTest, AnyOtherTipOptionShowsTheTipLast) {
+  for (const char* value : {"1", "-1", "0.5"}) {
+    fs::remove_all(dir.path());
+    fs::create_directories(dir.path());
+    steps.clear();
+    WriteOptions(dir.path(), "1", value);
+    Start();
+    Continue();
+    EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "tables prepared",
+                                               "input windows", "tip"}))
+        << "option 42 = " << value;
+    EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Placidus);
+    startup.reset();
+  }
+}
+
+TEST_F(ProgramStartupTest, ClosingTheTitleWindowCountsAsContinue) {
+  WriteOptions(dir.path(), "9", "0");
+  Start();
+  QSignalSpy opened(startup.get(), &ProgramStartup::Opened);
+  startup->TitleWindow()->close();
+  ASSERT_TRUE(opened.wait(kWaitMs));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Morinus);
+}
+
+TEST_F(ProgramStartupTest, WithoutASettingsFileTheDefaultsApplyAndExitWritesThem) {
+  WriteOptions(dir.path(), "1", "0");
+  Start();
+  Continue();
+  EXPECT_EQ(workbench.Settings.FontSize, 8.5);
+  EXPECT_EQ(workbench.Settings.DataFile, (dir.path() / "NAMES.FIL").string());
+
+  QSignalSpy ended(startup.get(), &ProgramStartup::Ended);
+  window.Command("mnuFileExit")->trigger();
+  EXPECT_EQ(ended.count(), 1);
+  const auto lines = ReadTextLines(dir.path() / "Orvanta8.INI");
+  ASSERT_TRUE(lines.has_value());
+  // The main window's own four lines come from the window; the rest are
+  // the defaults, in the file's fixed order.
+  const std::vector<std::string> expected = {
+      "[Orvanta8] - Do NOT change the order of these variables.",
+      "FontSize= 8.5",
+      "FontBold= 0",
+      "FontItalic= 0",
+      "Orvanta8Top=",
+      "Orvanta8Left=",
+      "Orvanta8Height=",
+      "Orvanta8Width=",
+      "DataTop= 945",
+      "DataLeft= 900",
+      "DataHeight= 8250",
+      "DataWidth= 9600",
+      "DataFile=" + (dir.path() / "NAMES.FIL").string(),
+      "GeoDataFile=" + (dir.path() / "GA_MA.LL").string(),
+      "StartScale= 287",
+      "TypeChart= 0",
+      "Enabled_Natal_Planets=1111111111111111",
+      "Enabled_Transit_Planets=1111111111111111",
+      "wheelsTop= 650",
+      "wheelsLeft= 0",
+      "wheelsHeight= 5760",
+      "wheelsWidth= 5760",
+  };
+  ASSERT_EQ(lines->size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    if (expected[i].starts_with("Orvanta8") && expected[i].ends_with("="))
+      EXPECT_TRUE((*lines)[i].starts_with(expected[i] + " ")) << (*lines)[i];
+    else
+      EXPECT_EQ((*lines)[i], expected[i]);
+  }
+
+  window.close();  // closing after Exit ends nothing twice
+  startup->ShutDown();
+  EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(ProgramStartupTest, ClosingTheMainWindowShutsDownLikeExit) {
+  WriteOptions(dir.path(), "1", "0");
+  Start();
+  Continue();
+  QSignalSpy ended(startup.get(), &ProgramStartup::Ended);
+  window.close();
+  EXPECT_EQ(ended.count(), 1);
+  EXPECT_TRUE(fs::is_regular_file(dir.path() / "Orvanta8.INI"));
+}
+
+TEST_F(ProgramStartupTest, AFailedSettingsWriteIsReportedAndTheProgramStillEnds) {
+  WriteOptions(dir.path(), "1", "0");
+  Start();
+  Continue();
+  fs::create_directory(dir.path() / "Orvanta8.INI");  // cannot be replaced by a file
+  QSignalSpy ended(startup.get(), &ProgramStartup::Ended);
+  window.Command("mnuFileExit")->trigger();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, "Warning!");
+  EXPECT_TRUE(host.messages[0].text.starts_with("Cannot save the file called "))
+      << host.messages[0].text;
+  EXPECT_EQ(ended.count(), 1);
+}
+
+}  // namespace
+}  // namespace orv
