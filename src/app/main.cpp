@@ -5,13 +5,45 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <memory>
 
 #include "app/Workbench.h"
+#include "core/ephemeris/DataTables.h"
 #include "platform/Files.h"
 #include "platform/qt/QtHost.h"
+#include "shell/OutputBuffer.h"
 #include "shell/Startup.h"
+#include "shell/input/Atlas.h"
 #include "shell/ui/Orvanta8.h"
+#include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
+
+namespace {
+
+orv::DataWindowSettings DataWindowSettingsOf(const orv::SettingsValues& s) {
+  orv::DataWindowSettings d;
+  d.DataTop = s.DataTop;
+  d.DataLeft = s.DataLeft;
+  d.DataHeight = s.DataHeight;
+  d.DataWidth = s.DataWidth;
+  d.FontSize = s.FontSize;
+  d.FontBold = s.FontBold != 0;
+  d.FontItalic = s.FontItalic != 0;
+  return d;
+}
+
+void StoreDataWindowSettings(const orv::DataWindowSettings& d, orv::SettingsValues& s) {
+  s.DataTop = d.DataTop;
+  s.DataLeft = d.DataLeft;
+  s.DataHeight = d.DataHeight;
+  s.DataWidth = d.DataWidth;
+  s.FontSize = d.FontSize;
+  // The settings file keeps switches as -1 (on) and 0 (off).
+  s.FontBold = d.FontBold ? -1 : 0;
+  s.FontItalic = d.FontItalic ? -1 : 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -35,23 +67,45 @@ int main(int argc, char* argv[]) {
   orv::Orvanta8 mainWindow(workbench, host);
   host.SetParent(&mainWindow);
 
-  // The subsystems join start-up here as they arrive; an empty hook is
-  // skipped.
-  orv::StartupHooks hooks;
-  // hooks.LoadDataTables: the ephemeris and score tables.
-  // hooks.AtlasPresent: whether the atlas lookup has its data.
-  // hooks.PrepareChartTables: chart arrays and orbital elements.
-  // hooks.ShowChartInputWindows: the two input windows and the names window.
-  // hooks.ShowTipOfTheDay: the tip window.
+  // The data window: created after start-up has read the settings and
+  // fitted the font step to the screen.
+  std::unique_ptr<orv::DataWindowSlot> dataWindow;
+  auto data = [&]() -> orv::DataWindowSlot& {
+    if (!dataWindow) {
+      orv::DataWindowLinks links;
+      links.PersonName = [&] { return workbench.Charts.PersonName; };
+      links.BringMainWindowForward = [&] {
+        mainWindow.raise();
+        mainWindow.activateWindow();
+      };
+      dataWindow = std::make_unique<orv::DataWindowSlot>(
+          workbench, workbench.Options, host, DataWindowSettingsOf(workbench.Settings),
+          workbench.Shell.FontStep, std::move(links));
+    }
+    return *dataWindow;
+  };
 
-  // The menu commands join the same way, by control name, e.g.
-  //   mainWindow.WireCommand("mnuDataNatalData", [&] { ... });
-  //   mainWindow.SetHelpViewer([&](std::string_view file) { ... });
-  //   mainWindow.SetHouseChangeHandler([&] { ... });  // RecalcAfterHouseChange
-  // and a successful calculation calls mainWindow.ShowChartMenus().
+  orv::StartupHooks hooks;
+  hooks.LoadDataTables = [&] {
+    orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
+    workbench.Tables = std::move(read.tables);
+    orv::ReportDataFileIssues(host, read.issues);
+  };
+  hooks.AtlasPresent = [&] { return orv::AtlasPresent(workbench.AppPath); };
+  hooks.CollectSettings = [&] {
+    if (dataWindow) StoreDataWindowSettings(dataWindow->Settings(), workbench.Settings);
+  };
+  // Still to join: hooks.PrepareChartTables, hooks.ShowChartInputWindows,
+  // hooks.ShowTipOfTheDay.
+
+  mainWindow.SetHelpViewer([&](std::string_view file) {
+    orv::ShowHelpFile(workbench.Output, workbench.AppPath, "\\" + std::string(file), host, data());
+  });
 
   orv::ProgramStartup startup(workbench, host, mainWindow, std::move(hooks));
   QObject::connect(&startup, &orv::ProgramStartup::Ended, &app, &QCoreApplication::quit);
   startup.Begin();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  dataWindow.reset();
+  return status;
 }

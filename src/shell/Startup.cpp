@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/ChartTime.h"
 #include "platform/Files.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"
@@ -17,11 +18,10 @@ constexpr double kTwipsPerPixelAt120Dpi = 12.0;
 constexpr int kTipOfTheDayOption = OptionNumber::TipOfTheDayAtStart;
 }  // namespace
 
-std::string CaptionPrefixText() { return std::string("Orvanta8 ") + "(Tropical zodiac) - "; }
 
 void PrepareStartup(ShellState& shell, OptionValues& options, Host& host, const fs::path& appPath) {
   ReadOptionsFile(host, appPath, options);
-  shell.CaptionPrefix = CaptionPrefixText();
+  shell.CaptionPrefix = SetTitleText();
 }
 
 double TwipsPerPixel(double dotsPerInch) { return kTwipsPerInch / dotsPerInch; }

@@ -52,10 +52,10 @@ struct StartupHooks {
   std::function<void()> ShowChartInputWindows;
   // The tip of the day, when option 42 asks for it.
   std::function<void()> ShowTipOfTheDay;
+  // At shut-down, before the settings file is written: windows put their
+  // geometry and fonts into the settings.
+  std::function<void()> CollectSettings;
 };
-
-// `SetTitleText`: "Orvanta8 (Tropical zodiac) - ".
-std::string CaptionPrefixText();
 
 // Start-up before the title window: `options` from Options.opt in `appPath`
 // (messages through `host`) and the caption prefix.

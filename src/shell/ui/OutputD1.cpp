@@ -11,6 +11,7 @@
 
 #include "app/Workbench.h"
 #include "platform/Files.h"
+#include "core/ChartTime.h"
 #include "platform/Host.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/FixedPitchFont.h"
@@ -19,7 +20,6 @@ namespace orv {
 
 namespace {
 
-constexpr const char* kCaption = "Orvanta8 (Tropical zodiac) - Data";
 constexpr std::string_view kHelpFile = "\\OUTPUTD1.HLP";
 constexpr std::string_view kNoCourier =
     "You must have the COURIER NEW font installed in Windows. Please add this font through "
@@ -160,7 +160,7 @@ void OutputD1::SetMoreMenuVisible(bool visible) {
 void OutputD1::ShowPage(std::string_view pageText, bool moreMenuShown) {
   text_->setPlainText(PageAsPlainText(pageText));
   SetMoreMenuVisible(moreMenuShown);
-  setWindowTitle(kCaption);
+  setWindowTitle(QString::fromStdString(SetTitleText() + "Data"));
   if (isMinimized()) {
     showNormal();
   } else {

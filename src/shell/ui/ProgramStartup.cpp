@@ -107,6 +107,7 @@ void ProgramStartup::ShutDown() {
   if (ended_) return;
   ended_ = true;
   RemoveGlyphFont();
+  if (hooks_.CollectSettings) hooks_.CollectSettings();
   main_.RecordSettingsGeometry(workbench_.Settings);
   WriteSettingsIni(host_, workbench_.AppPath, workbench_.Settings);
   emit Ended();
