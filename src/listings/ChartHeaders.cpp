@@ -15,9 +15,12 @@ std::string_view SignAbbreviation(int sign) {
   return PackedField(SignAbbreviations, sign, SignAbbreviationWidth);
 }
 
-std::string TwoDigits(int n) { return FormatNumber(n, "00"); }
-
 }  // namespace
+
+std::string TwoDigits(long n) {
+  if (n < 0) return FormatNumber(double(n), "00");
+  return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
 std::string FormatCoord(double valueDegMin, std::string_view sideWord) {
   std::string text = FormatNumber(std::fabs(valueDegMin), "##0.00");

@@ -19,6 +19,10 @@ struct SecondPersonBox {
   std::string caption = "2nd Person";
 };
 
+// A whole number as the pattern "00" writes it, at least two digits: 7
+// gives 07, 118 gives 118.
+std::string TwoDigits(long n);
+
 // `FormatCoord`: |valueDegMin| (degrees + minutes/100) as "##0.00" with the
 // decimal point replaced by the lower-case first letter of `sideWord`
 // ("West" gives 73w59 for 73.59).

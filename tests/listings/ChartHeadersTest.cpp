@@ -41,6 +41,13 @@ TEST(SignPosition, WithSecondsTruncated) {
   }
 }
 
+TEST(TwoDigits, AtLeastTwoDigits) {
+  EXPECT_EQ(TwoDigits(0), "00");
+  EXPECT_EQ(TwoDigits(7), "07");
+  EXPECT_EQ(TwoDigits(59), "59");
+  EXPECT_EQ(TwoDigits(118), "118");
+}
+
 TEST(FormatCoord, SideLetterInPlaceOfThePoint) {
   EXPECT_EQ(FormatCoord(73.59, "West"), "73w59");
   EXPECT_EQ(FormatCoord(-40.05, "South"), "40s05");  // the absolute value
