@@ -3,25 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "QuietHost.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
-#include "platform/Host.h"
 
 namespace {
 
-class QuietHost : public orv::Host {
- public:
-  orv::Answer ShowMessage(std::string_view, std::string_view, orv::MessageIcon,
-                          orv::MessageButtons) override {
-    return orv::Answer::Ok;
-  }
-  std::string PromptText(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseFile(const orv::FileChoice&) override { return {}; }
-  void BeginBusy() override {}
-  void EndBusy() override {}
-};
+using orv::bench::QuietHost;
 
 void BM_CalcCharts(benchmark::State& state) {
   static const orv::DataTables tables = orv::ReadDataTables(ORVANTA_DATA_DIR).tables;

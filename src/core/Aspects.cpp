@@ -12,12 +12,6 @@ namespace orv {
 
 namespace {
 
-enum class BandShape {
-  Around,   // exact - orb <= W <= exact + orb
-  AtLeast,  // exact - orb <= W: the opposition, W never exceeds 180
-  UpToOrb,  // W <= orb: the conjunction, W is never below 0
-};
-
 struct AspectBand {
   double exactDeg;
   int kind;  // `AspectKind`: the orb's element of the table; the code is kind + 1
@@ -47,24 +41,8 @@ constexpr std::array<AspectBand, 16> kBands = {{
     {165, 17, BandShape::Around, false, false},
 }};
 
-// The orbs are single precision and so are the band limits; the separation
-// is rounded to single precision to meet them, which widens every band by up
-// to half a float step. The septile alone is compared in double.
 bool InBand(const AspectBand& band, double w, float orb) {
-  if (band.doublePrecision) {
-    return band.exactDeg - orb <= w && w <= band.exactDeg + orb;
-  }
-  const float wf = static_cast<float>(w);
-  const float exact = static_cast<float>(band.exactDeg);
-  switch (band.shape) {
-    case BandShape::Around:
-      return exact - orb <= wf && wf <= exact + orb;
-    case BandShape::AtLeast:
-      return exact - orb <= wf;
-    case BandShape::UpToOrb:
-      return wf <= orb;
-  }
-  return false;
+  return InOrbBand(band.exactDeg, band.shape, band.doublePrecision, w, orb);
 }
 
 AspectMatch FindAspect(double separationDeg, const OrbTable& orbs, bool allBands) {
@@ -95,6 +73,23 @@ bool ReadOrbFile(const std::filesystem::path& appPath, std::string_view name, Or
 
 }  // namespace
 
+// The separation is rounded to single precision to meet the limits, which
+// widens every band by up to half a float step.
+bool InOrbBand(double exactDeg, BandShape shape, bool doublePrecision, double w, float orb) {
+  if (doublePrecision) return exactDeg - orb <= w && w <= exactDeg + orb;
+  const float wf = static_cast<float>(w);
+  const float exact = static_cast<float>(exactDeg);
+  switch (shape) {
+    case BandShape::Around:
+      return exact - orb <= wf && wf <= exact + orb;
+    case BandShape::AtLeast:
+      return exact - orb <= wf;
+    case BandShape::UpToOrb:
+      return wf <= orb;
+  }
+  return false;
+}
+
 AspectMatch FindAspectOfSeparation(double separationDeg, const OrbTable& orbs) {
   return FindAspect(separationDeg, orbs, false);
 }
@@ -104,25 +99,32 @@ AspectMatch ListAspects(const AspectPair& pair, const OrbTable& orbs,
   AspectMatch match = FindAspect(pair.separationDeg, orbs, true);
   if (match.code == NoAspectCode) return match;
 
-  const double d = pair.signedDifference;
-  if (d <= -180 || (d >= 0 && d < 180)) match.deviation = -match.deviation;
+  match.deviation = ListedDeviation(match.deviation, pair.signedDifference);
+  lines.push_back(AspectListLine(pair.pointA, match.code, pair.pointB, match.deviation, "0.00"));
+  return match;
+}
 
-  // A minus sign takes the fifth blank, so the numbers' digits stay in one
-  // column. Decided on the printed text: a deviation that rounds to zero
-  // prints without its sign.
-  const std::string number = FormatNumber(match.deviation, "0.00");
+double ListedDeviation(double deviationDeg, double signedDifferenceDeg) {
+  const double d = signedDifferenceDeg;
+  return d <= -180 || (d >= 0 && d < 180) ? -deviationDeg : deviationDeg;
+}
+
+std::string AspectListLine(int pointA, int code, int pointB, double deviationDeg,
+                           std::string_view pattern) {
+  // Decided on the printed text: a deviation that rounds to zero prints
+  // without its sign.
+  const std::string number = FormatNumber(deviationDeg, pattern);
   const bool minus = !number.empty() && number.front() == '-';
   std::string line = "  ";
-  line += PackedField(PointNames10, pair.pointA, PointNameWidth).substr(0, 8);
+  line += PackedField(PointNames10, pointA, PointNameWidth).substr(0, 8);
   line += "    ";
-  line += PackedField(AspectNames, match.code, AspectNameWidth).substr(0, 10);
+  line += PackedField(AspectNames, code, AspectNameWidth).substr(0, 10);
   line += "    ";
-  line += PackedField(PointNames10, pair.pointB, PointNameWidth).substr(0, 8);
+  line += PackedField(PointNames10, pointB, PointNameWidth).substr(0, 8);
   line += minus ? "    " : "     ";
   line += number;
   line += " degrees";
-  lines.push_back(std::move(line));
-  return match;
+  return line;
 }
 
 bool ReadNatalOrbs(const std::filesystem::path& appPath, OrbTable& natalOrbs, Host& host) {

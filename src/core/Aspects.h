@@ -16,6 +16,19 @@ class Host;
 // `AspectCode` 1: no aspect; otherwise `AspectKind` + 1.
 inline constexpr int NoAspectCode = 1;
 
+// How a band's limits lie around its exact angle.
+enum class BandShape {
+  Around,   // exact - orb <= W <= exact + orb
+  AtLeast,  // exact - orb <= W: the opposition, W never exceeds 180
+  UpToOrb,  // W <= orb: the conjunction, W is never below 0
+};
+
+// Whether the folded separation `w` (0..180 degrees) lies in the band of
+// `exactDeg` with `orb`, limits inclusive. The limits are single precision, as
+// the orbs are, and `w` is rounded to single precision to meet them; with
+// `doublePrecision` (the septile, whose angle is no integer) both stay double.
+bool InOrbBand(double exactDeg, BandShape shape, bool doublePrecision, double w, float orb);
+
 // What a finder found for one pair of points.
 struct AspectMatch {
   int code = NoAspectCode;      // `FoundAspect`
@@ -46,6 +59,20 @@ struct AspectPair {
 // separation.
 AspectMatch ListAspects(const AspectPair& pair, const OrbTable& orbs,
                         std::vector<std::string>& lines);
+
+// The deviation as the aspect lists print it: `deviationDeg` negated when
+// point A lies ahead of point B in zodiac order by up to half a circle
+// (`signedDifferenceDeg` = longitude A - longitude B, -360..360), so it is
+// positive while A is still short of exact.
+double ListedDeviation(double deviationDeg, double signedDifferenceDeg);
+
+// One line of an aspect list: two blanks, point A's name (8 characters of
+// `PointNames10`), four blanks, the name of `AspectCode` `code` (10), four
+// blanks, point B's name (8), then the deviation formatted by `pattern`
+// ("0.00", "0.0") and " degrees". Five blanks stand before the number, four
+// when it prints a minus sign, so the digits stay in one column.
+std::string AspectListLine(int pointA, int code, int pointB, double deviationDeg,
+                           std::string_view pattern);
 
 // The file names of the two orb tables read here.
 inline constexpr std::string_view kNatalOrbFile = "NATAL.ORB";

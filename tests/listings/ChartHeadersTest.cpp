@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "FixedCharts.h"
+#include "ListingTestSupport.h"
+#include "listings/ChartHeaders.h"
+
+namespace orv {
+namespace {
+
+TEST(SignPosition, DegreesSignAndRoundedMinutes) {
+  struct Case {
+    double longitude;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {187.75, "07 LIB 45"}, {0, "00 ARI 00"},    {359.99, "29 PIS 59"},
+      {29.999, "29 ARI 59"}, {45.5, "15 TAU 30"}, {15.995, "15 ARI 59"},  // 59.7' stays 59
+      {360, "00 ARI 00"},    {725, "05 ARI 00"},  {-10, "20 PIS 00"},     // folded first
+  };
+  for (const Case& c : cases) {
+    std::string line = "x";
+    AppendSignPosition(line, c.longitude);
+    EXPECT_EQ(line, std::string("x") + c.expected) << c.longitude;
+  }
+}
+
+TEST(SignPosition, WithSecondsTruncated) {
+  struct Case {
+    double longitude;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {187.7534, "07 LIB 45m 12s"}, {29.999, "29 ARI 59m 56s"},   {45.5, "15 TAU 30m 00s"},
+      {0, "00 ARI 00m 00s"},        {359.9999, "29 PIS 59m 59s"}, {360.5, "00 ARI 30m 00s"},
+  };
+  for (const Case& c : cases) {
+    std::string line;
+    AppendSignPositionDMS(line, c.longitude);
+    EXPECT_EQ(line, c.expected) << c.longitude;
+    EXPECT_EQ(line.size(), 14u);
+  }
+}
+
+TEST(TwoDigits, AtLeastTwoDigits) {
+  EXPECT_EQ(TwoDigits(0), "00");
+  EXPECT_EQ(TwoDigits(7), "07");
+  EXPECT_EQ(TwoDigits(59), "59");
+  EXPECT_EQ(TwoDigits(118), "118");
+}
+
+TEST(FormatCoord, SideLetterInPlaceOfThePoint) {
+  EXPECT_EQ(FormatCoord(73.59, "West"), "73w59");
+  EXPECT_EQ(FormatCoord(-40.05, "South"), "40s05");  // the absolute value
+  EXPECT_EQ(FormatCoord(122, "East"), "122e00");
+  EXPECT_EQ(FormatCoord(0.3, "North"), "0n30");
+  EXPECT_EQ(FormatCoord(7.5, ""), "750");  // no side word, no letter
+}
+
+TEST(DeclinationText, AbsoluteDegreesAndSide) {
+  EXPECT_EQ(DeclinationText(-23.5), "23 S 30");
+  EXPECT_EQ(DeclinationText(23.5), "23 N 30");
+  EXPECT_EQ(DeclinationText(0), "00 N 00");
+  EXPECT_EQ(DeclinationText(-0.001), "00 S 00");
+  EXPECT_EQ(DeclinationText(9.9999), "09 N 59");  // minutes never reach 60
+  EXPECT_EQ(DeclinationText(35.25), "35 N 15");   // whole degrees, not modulo 30
+}
+
+TEST(ChartHeader, PlaceAndTimeLine) {
+  ChartInputValues v{12, 5, 1959, "5/12/1959", 10.43f, 6, "A.M.", 75.23f, 39.45f, "West", "North"};
+  EXPECT_EQ(PlaceAndTimeLine(v), "  12 May 1959    TZ = 6.0      10.43 A.M.   75w23    39n45");
+  v = {1, 7, 2001, "", 9.05f, -5, "A.M.", -2.2f, -33.52f, "East", "South"};
+  EXPECT_EQ(PlaceAndTimeLine(v), "  01 Jul 2001    TZ = -5.0      9.05 A.M.   2e20    33s52");
+  v.timeZone = 10.5f;
+  v.time = 12.0f;
+  v.amPm = "P.M.";
+  EXPECT_EQ(PlaceAndTimeLine(v), "  01 Jul 2001    TZ = 10.5      12.00 P.M.   2e20    33s52");
+  v.timeZone = -0.01f;  // rounds to zero: no minus sign
+  EXPECT_NE(PlaceAndTimeLine(v).find("TZ = 0.0 "), std::string::npos);
+}
+
+TEST(ChartHeader, DateFromStoredNumbersNotFromTheText) {
+  ChartInputValues v;
+  v.dateText = "12/5/1959";  // a day-first text: re-parsing it would give 5 December
+  v.day = 12;
+  v.month = 5;
+  v.year = 1959;
+  EXPECT_EQ(HeaderDate(v), "12 May 1959");
+  v = {};
+  v.dateText = "2/30/1990";
+  v.day = 30;
+  v.month = 2;
+  v.year = 1990;
+  EXPECT_EQ(HeaderDate(v), "30 Feb 1990");
+  v.day = 3;
+  v.month = 11;
+  v.year = 50;  // a second chart in the year 50, not 1950
+  EXPECT_EQ(HeaderDate(v), "03 Nov 50");
+}
+
+TEST(ChartHeader, StartersWriteTheirBlocks) {
+  ChartModel m = test::FixedCharts();
+  const std::string natalLine = "  12 May 1959    TZ = 6.0      10.43 A.M.   75w23    39n45";
+  const std::string diurnalLine = "  12 Jun 2026    TZ = 5.0      9.00 A.M.   71w04    42n21";
+  {
+    test::PageFixture f;
+    f.out.PageBuffer = {"an earlier page"};
+    BeginNatalListing(f.page, m);
+    EXPECT_EQ(f.lines(), (std::vector<std::string>{"", "  Jane Doe", natalLine}));
+  }
+  {
+    test::PageFixture f;
+    BeginTransitListing(f.page, m);
+    EXPECT_EQ(f.lines(), (std::vector<std::string>{"", "  Jane Doe", natalLine,
+                                                   "  Diurnal date = 12 Jun 2026"}));
+  }
+  {
+    test::PageFixture f;
+    BeginTwoChartListing(f.page, m, SecondPersonBox{});
+    EXPECT_EQ(f.lines(), (std::vector<std::string>{"", "  Jane Doe", natalLine, "", "  2nd Person",
+                                                   diurnalLine}));
+  }
+  {
+    test::PageFixture f;
+    m.PersonName.clear();
+    AppendNatalHeader(f.page, m);
+    EXPECT_EQ(f.lines()[1], "  ");  // the name line stays
+  }
+}
+
+}  // namespace
+}  // namespace orv
