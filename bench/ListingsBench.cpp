@@ -17,8 +17,8 @@ void BM_NatalFirstListing(benchmark::State& state) {
   wb.Tables = orv::ReadDataTables(ORVANTA_DATA_DIR).tables;
   orv::ChartDriverHooks hooks;
   orv::ChartRequest r;
-  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", true, false, false};
-  r.diurnal = {"12", "6", "2026", "9", "0", "5", "71", "4", "42", "21", true, false, false};
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"12", "6", "2026", "9", "0", "5", "71", "4", "42", "21", "", false, false, false};
   orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
   for (auto _ : state) {
     orv::ListNatalFirstPage(wb, host);

@@ -136,8 +136,8 @@ TEST(DataCommands, CalculationListsChartOnesAspects) {
   f.wb.Tables = ReadDataTables(ORVANTA_DATA_DIR).tables;
   ChartRequest r;
   r.name = "Jane Doe";
-  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", true, false, false};
-  r.diurnal = {"6", "12", "2026", "9", "0", "5", "71", "4", "42", "21", true, false, false};
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"6", "12", "2026", "9", "0", "5", "71", "4", "42", "21", "", false, false, false};
   ListingHooks hooks(f.wb, f.host, f.view);
   ASSERT_EQ(CalcCharts(f.host, f.wb.Charts, r, f.wb.Options, f.wb.Tables, hooks), 0);
   ASSERT_EQ(f.view.shown.size(), 1u);
