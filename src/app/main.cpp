@@ -9,6 +9,7 @@
 
 #include "app/Workbench.h"
 #include "core/ephemeris/DataTables.h"
+#include "listings/DataCommands.h"
 #include "platform/Files.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -97,6 +98,18 @@ int main(int argc, char* argv[]) {
   };
   // Still to join: hooks.PrepareChartTables, hooks.ShowChartInputWindows,
   // hooks.ShowTipOfTheDay.
+
+  // The Data menu's listings.
+  mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataNatalAspects",
+                         [&] { orv::ShowNatalAspects(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataCoLAspects", [&] { orv::ShowCoLAspects(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataLeastAspectedPlanet",
+                         [&] { orv::ShowLeastAspectedPlanets(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataTransitData", [&] {
+    // Until the second-chart window is connected, chart 2 is transits.
+    orv::ShowTransitData(workbench, orv::SecondPersonBox{}, host, data());
+  });
 
   mainWindow.SetHelpViewer([&](std::string_view file) {
     orv::ShowHelpFile(workbench.Output, workbench.AppPath, "\\" + std::string(file), host, data());
