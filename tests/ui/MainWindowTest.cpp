@@ -1,10 +1,9 @@
-#include "shell/ui/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QDateTime>
 
 #include "app/Workbench.h"
+#include "shell/ui/MainWindow.h"
 
 namespace orv {
 namespace {
