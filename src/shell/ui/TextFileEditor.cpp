@@ -108,59 +108,19 @@ std::optional<EditorSetup> OptionsEditorSetup(Workbench& workbench, Host& host,
   return setup;
 }
 
-std::optional<EditorSetup> OrbsEditorSetup(Workbench& workbench, Host& host) {
-  const std::filesystem::path orbFile = workbench.OrbFile.empty()
-                                            ? ResolveInFolder(workbench.AppPath, kNatalOrbFileName)
-                                            : workbench.OrbFile;
-  auto text = OpenEditorText(host, orbFile);
-  if (!text) return std::nullopt;
-  EditorSetup setup;
-  setup.windowName = "OrbsEdit";
-  setup.caption = EditorCaption(orbFile.string());
-  setup.text = std::move(*text);
-  setup.save = [&host, orbFile](std::string_view edited) {
-    return SaveOrbText(host, orbFile, edited);
-  };
-  return setup;
-}
-
-std::optional<EditorSetup> PersonalHeaderEditorSetup(Workbench& workbench, Host& host) {
-  auto text = OpenHeaderEditorText(host, workbench.AppPath);
-  if (!text) return std::nullopt;
-  EditorSetup setup;
-  setup.windowName = "P_Name";
-  setup.caption = EditorCaption(kPersonalHeaderFileName);
-  setup.text = std::move(*text);
-  const auto file = ResolveInFolder(workbench.AppPath, kPersonalHeaderFileName);
-  setup.save = [&host, file](std::string_view edited) {
-    return SaveEditorText(host, file, edited);
-  };
-  return setup;
-}
-
 namespace {
 
-// The current names or cities file; while none is set, the default one in
-// the program folder, as the names and cities windows read.
-std::filesystem::path CurrentListFile(const std::filesystem::path& appPath,
-                                      const std::string& current, std::string_view defaultName) {
-  return current.empty() ? ResolveInFolder(appPath, defaultName) : std::filesystem::path(current);
-}
-
-// The names and cities editors: the file's own path in the caption, Save
-// then the caller's refresh, Quit then the caller's reload.
-std::optional<EditorSetup> ListFileEditorSetup(Host& host, const std::string& windowName,
-                                               const std::filesystem::path& file,
-                                               std::function<void()> afterSave,
-                                               std::function<void()> afterQuit) {
-  BusyCursor busy(host);
-  auto text = OpenEditorText(host, file);
-  if (!text) return std::nullopt;
+// An editor of one file: Save writes the text to `file` by the editor save
+// rule and then runs `afterSave`; Quit runs `afterQuit`.
+EditorSetup FileEditorSetup(Host& host, std::string windowName, std::string caption,
+                            const std::filesystem::path& file, std::string text,
+                            std::function<void()> afterSave = {},
+                            std::function<void()> afterQuit = {}) {
   EditorSetup setup;
-  setup.windowName = windowName;
-  setup.caption = EditorCaption(file.string());
-  setup.text = std::move(*text);
-  setup.save = [&host, file, afterSave](std::string_view edited) {
+  setup.windowName = std::move(windowName);
+  setup.caption = std::move(caption);
+  setup.text = std::move(text);
+  setup.save = [&host, file, afterSave = std::move(afterSave)](std::string_view edited) {
     if (!SaveEditorText(host, file, edited)) return false;
     if (afterSave) afterSave();
     return true;
@@ -169,7 +129,45 @@ std::optional<EditorSetup> ListFileEditorSetup(Host& host, const std::string& wi
   return setup;
 }
 
+// The current names or cities file; while none is set, the default one in
+// the program folder, as the names and cities windows read.
+std::filesystem::path CurrentListFile(const std::filesystem::path& appPath,
+                                      const std::string& current, std::string_view defaultName) {
+  return current.empty() ? ResolveInFolder(appPath, defaultName) : std::filesystem::path(current);
+}
+
+// The names and cities editors show the file's own path in the caption.
+std::optional<EditorSetup> ListFileEditorSetup(Host& host, std::string windowName,
+                                               const std::filesystem::path& file,
+                                               std::function<void()> afterSave,
+                                               std::function<void()> afterQuit) {
+  BusyCursor busy(host);
+  auto text = OpenEditorText(host, file);
+  if (!text) return std::nullopt;
+  return FileEditorSetup(host, std::move(windowName), EditorCaption(file.string()), file,
+                         std::move(*text), std::move(afterSave), std::move(afterQuit));
+}
+
 }  // namespace
+
+std::optional<EditorSetup> OrbsEditorSetup(Workbench& workbench, Host& host) {
+  // The orbs are not re-read here: the next `ReadOrbFile` picks them up.
+  const std::filesystem::path orbFile = workbench.OrbFile.empty()
+                                            ? ResolveInFolder(workbench.AppPath, kNatalOrbFileName)
+                                            : workbench.OrbFile;
+  auto text = OpenEditorText(host, orbFile);
+  if (!text) return std::nullopt;
+  return FileEditorSetup(host, "OrbsEdit", EditorCaption(orbFile.string()), orbFile,
+                         std::move(*text));
+}
+
+std::optional<EditorSetup> PersonalHeaderEditorSetup(Workbench& workbench, Host& host) {
+  auto text = OpenHeaderEditorText(host, workbench.AppPath);
+  if (!text) return std::nullopt;
+  return FileEditorSetup(host, "P_Name", EditorCaption(kPersonalHeaderFileName),
+                         ResolveInFolder(workbench.AppPath, kPersonalHeaderFileName),
+                         std::move(*text));
+}
 
 std::optional<EditorSetup> NamesFileEditorSetup(Workbench& workbench, Host& host,
                                                 std::function<void()> afterSave,

@@ -54,9 +54,10 @@ class TextFileEditor : public QWidget {
 };
 
 // The setups of the five editors. Each reads its file now and gives nothing
-// when the window should not open (the user was told why). `afterSave` and
-// `afterQuit` let the caller refresh what depends on the file; they may be
-// empty.
+// when the window should not open (the user was told why). The setup keeps
+// `workbench` and `host` by reference: both must outlive the window.
+// `afterSave` and `afterQuit` let the caller refresh what depends on the
+// file; they may be empty.
 
 // "Edit: Options.opt": Save writes Options.opt and re-reads the option
 // values; Restore Default copies Options.mst over it and re-reads them too.
