@@ -66,8 +66,12 @@ bool SaveOptionsText(Host& host, const std::filesystem::path& appPath, std::stri
   return true;
 }
 
+bool SaveEditorText(Host& host, const std::filesystem::path& file, std::string_view text) {
+  return SaveFileAtomically(host, ResolvePath(file), EditorTextToFile(text));
+}
+
 bool SaveOrbText(Host& host, const std::filesystem::path& orbFile, std::string_view text) {
-  return SaveFileAtomically(host, ResolvePath(orbFile), EditorTextToFile(text));
+  return SaveEditorText(host, orbFile, text);
 }
 
 bool RestoreDefaultOptions(Host& host, const std::filesystem::path& appPath) {

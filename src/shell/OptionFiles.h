@@ -49,6 +49,11 @@ std::optional<std::string> LoadEditorText(const std::filesystem::path& path);
 // break keeps all its characters.
 std::string EditorTextToFile(std::string_view text);
 
+// A plain-text editor's Save: writes `text` to `file` (found whatever its
+// letter case) atomically by the editor save rule. On failure tells the user
+// and leaves the file as it was. Returns whether it was saved.
+bool SaveEditorText(Host& host, const std::filesystem::path& file, std::string_view text);
+
 // The Options editor's Save: writes `text` to Options.opt atomically, then
 // reads it again into `options`. On failure tells the user and leaves both
 // the file and `options` unchanged. Returns whether it was saved.

@@ -1,11 +1,10 @@
-#include "platform/qt/Process.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "TempDir.h"
+#include "platform/qt/Process.h"
 
 namespace orv {
 namespace {
@@ -15,7 +14,8 @@ TEST(RunAndWait, RunsAProgramWhosePathHasBlanksAndWaitsForIt) {
   const auto folder = dir.path() / "Program Files" / "Atlas";
   std::filesystem::create_directories(folder);
   const auto program = folder / "atlas run";
-  std::ofstream(program) << "#!/bin/sh\nsleep 0.2\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out.txt\"\n";
+  std::ofstream(program)
+      << "#!/bin/sh\nsleep 0.2\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out.txt\"\n";
   std::filesystem::permissions(program, std::filesystem::perms::owner_all);
 
   // Arguments arrive as they stand: no shell splits or expands them.

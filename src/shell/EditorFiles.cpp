@@ -1,0 +1,66 @@
+#include "shell/EditorFiles.h"
+
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "shell/OptionFiles.h"
+
+namespace orv {
+
+namespace {
+
+bool IsMissing(const std::filesystem::path& file) {
+  std::error_code error;
+  return !std::filesystem::exists(file, error) && !error;
+}
+
+std::filesystem::path Resolved(const std::filesystem::path& file) {
+  return ResolveInFolder(file.parent_path(), file.filename().string());
+}
+
+void ReportUnreadableFile(Host& host, const std::filesystem::path& file) {
+  host.ShowMessage("Cannot read the file called " + file.string() + ".", kTitleWarning,
+                   MessageIcon::Information);
+}
+
+}  // namespace
+
+std::string EditorCaption(std::string_view what) { return "Edit: " + std::string(what); }
+
+std::optional<std::string> OpenEditorText(Host& host, const std::filesystem::path& file) {
+  const auto path = Resolved(file);
+  if (auto text = LoadEditorText(path)) return text;
+  if (IsMissing(path))
+    ReportMissingFile(host, file.string());
+  else
+    ReportUnreadableFile(host, path);
+  return std::nullopt;
+}
+
+std::optional<std::string> OpenOptionsEditorText(Host& host, const std::filesystem::path& appPath,
+                                                 OptionValues& options) {
+  const auto path = ResolveInFolder(appPath, kOptionsFileName);
+  if (!IsMissing(path)) return OpenEditorText(host, path);
+  const Answer answer = host.ShowMessage(
+      "The option values file " + path.string() +
+          " cannot be found. Make it again from Options.mst, with the default option values?",
+      kTitleWarning, MessageIcon::Question, MessageButtons::YesNo);
+  if (answer != Answer::Yes) return std::nullopt;
+  return RestoreDefaultOptionsText(host, appPath, options);
+}
+
+std::optional<std::string> OpenHeaderEditorText(Host& host, const std::filesystem::path& appPath) {
+  const auto path = ResolveInFolder(appPath, kPersonalHeaderFileName);
+  if (IsMissing(path)) return std::string();
+  return OpenEditorText(host, path);
+}
+
+std::optional<std::string> RestoreDefaultOptionsText(Host& host,
+                                                     const std::filesystem::path& appPath,
+                                                     OptionValues& options) {
+  if (!RestoreDefaultOptions(host, appPath)) return std::nullopt;
+  const auto path = ResolveInFolder(appPath, kOptionsFileName);
+  ReadOptionsFile(host, appPath, options);
+  return OpenEditorText(host, path);
+}
+
+}  // namespace orv

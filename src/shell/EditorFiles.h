@@ -1,0 +1,45 @@
+#pragma once
+// What the plain-text editors open: the options, an orb file, the personal
+// header, a names file or a cities file, and what happens when it is not
+// there.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/NumberFile.h"
+
+namespace orv {
+
+class Host;
+
+inline constexpr std::string_view kPersonalHeaderFileName = "PERSONAL.NAM";
+
+// An editor window's caption: "Edit: " and what it edits.
+std::string EditorCaption(std::string_view what);
+
+// The text an editor of `file` opens with: every line followed by CR LF. A
+// missing file gives "Cannot find the file called <path>.", one that cannot
+// be read a message saying so; then nothing opens.
+std::optional<std::string> OpenEditorText(Host& host, const std::filesystem::path& file);
+
+// The Options editor's text. When Options.opt is missing the user is offered
+// to make it again from Options.mst; on Yes it is restored and `options`
+// re-read from it. Nothing opens when the user declines or the copy fails.
+std::optional<std::string> OpenOptionsEditorText(Host& host, const std::filesystem::path& appPath,
+                                                 OptionValues& options);
+
+// The header editor's text: PERSONAL.NAM's, or an empty text when the file
+// is missing (Save then creates it). Nothing when it exists but cannot be
+// read, with the reason told.
+std::optional<std::string> OpenHeaderEditorText(Host& host, const std::filesystem::path& appPath);
+
+// Restore Default: copies Options.mst over Options.opt, re-reads `options`
+// from it, so the program uses the values the editor shows, and returns the
+// restored text. On failure tells the user and changes nothing.
+std::optional<std::string> RestoreDefaultOptionsText(Host& host,
+                                                     const std::filesystem::path& appPath,
+                                                     OptionValues& options);
+
+}  // namespace orv

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <filesystem>
+#include <fstream>
+
+#include "RecordingHost.h"
+#include "TempDir.h"
+#include "app/Workbench.h"
+#include "platform/Files.h"
+#include "shell/OptionFiles.h"
+#include "shell/ui/TextFileEditor.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kData = ORVANTA_DATA_DIR;
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+ino_t Inode(const fs::path& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_ino;
+}
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+QPushButton* Button(QWidget& window, const char* name) {
+  return window.findChild<QPushButton*>(name);
+}
+
+// A program folder with the shipped options and orbs and small names,
+// cities and header files.
+struct Fixture {
+  test::TempDir dir;
+  test::RecordingHost host;
+  Workbench wb;
+  Fixture() {
+    wb.AppPath = dir.path();
+    for (const char* name : {"Options.opt", "Options.mst", "NATAL.ORB", "TRANSIT.ORB"})
+      fs::copy_file(kData / name, dir.path() / name);
+    WriteFile(dir.path() / "NAMES.FIL",
+              "Example,12 May 1959,10.43,A,6,75.23,39.45,someone@example.org\r\n");
+    WriteFile(dir.path() / "GA_MA.LL", "Atlanta,GA,084W23,33N45,5\r\nBoston,MA,71W04,42N22,5\r\n");
+    WriteFile(dir.path() / "PERSONAL.NAM", "Ann Example\r\nConsulting astrologer\r\n");
+    wb.Settings = DefaultSettings(dir.path());
+    wb.OrbFile = dir.path() / "TRANSIT.ORB";
+    ReadOptionsFile(host, dir.path(), wb.Options);
+  }
+};
+
+struct EditorCase {
+  const char* windowName;
+  const char* fileName;
+  std::function<std::optional<EditorSetup>(Fixture&)> setup;
+};
+
+std::vector<EditorCase> FiveEditors() {
+  return {
+      {"Options", "Options.opt", [](Fixture& f) { return OptionsEditorSetup(f.wb, f.host); }},
+      {"OrbsEdit", "TRANSIT.ORB", [](Fixture& f) { return OrbsEditorSetup(f.wb, f.host); }},
+      {"P_Name", "PERSONAL.NAM",
+       [](Fixture& f) { return PersonalHeaderEditorSetup(f.wb, f.host); }},
+      {"NameEdit", "NAMES.FIL",
+       [](Fixture& f) { return NamesFileEditorSetup(f.wb, f.host, {}, {}); }},
+      {"LongLat", "GA_MA.LL", [](Fixture& f) { return CitiesFileEditorSetup(f.wb, f.host, {}); }},
+  };
+}
+
+TEST(TextFileEditor, EachEditorOpensItsFileWithItsCaptionAndButtons) {
+  for (const EditorCase& c : FiveEditors()) {
+    SCOPED_TRACE(c.windowName);
+    Fixture f;
+    auto setup = c.setup(f);
+    ASSERT_TRUE(setup);
+    TextFileEditor editor(std::move(*setup));
+    const std::string expectedCaption =
+        std::string(c.windowName) == "Options" || std::string(c.windowName) == "P_Name"
+            ? std::string("Edit: ") + c.fileName
+            : "Edit: " + (f.dir.path() / c.fileName).string();
+    EXPECT_EQ(editor.windowTitle().toStdString(), expectedCaption);
+    EXPECT_EQ(editor.objectName().toStdString(), c.windowName);
+    EXPECT_EQ(editor.Text(), ReadFileBytes(f.dir.path() / c.fileName));
+    EXPECT_EQ(editor.txtContent()->objectName(), "txtContent");
+    ASSERT_NE(Button(editor, "btnSave"), nullptr);
+    ASSERT_NE(Button(editor, "btnQuit"), nullptr);
+    EXPECT_EQ(Button(editor, "cmdRestoreDefault") != nullptr,
+              std::string(c.windowName) == "Options");
+    const bool hint = !editor.findChildren<QLabel*>().isEmpty();
+    EXPECT_EQ(hint, std::string(c.windowName) == "NameEdit");
+    EXPECT_TRUE(f.host.messages.empty());
+  }
+}
+
+TEST(TextFileEditor, SavingUnchangedIsByteIdenticalAndAChangeIsSavedAtomically) {
+  for (const EditorCase& c : FiveEditors()) {
+    SCOPED_TRACE(c.windowName);
+    Fixture f;
+    const fs::path file = f.dir.path() / c.fileName;
+    const auto original = ReadFileBytes(file);
+    const auto entries = FolderEntries(f.dir.path());
+    auto setup = c.setup(f);
+    ASSERT_TRUE(setup);
+    TextFileEditor editor(std::move(*setup));
+
+    Button(editor, "btnSave")->click();
+    EXPECT_EQ(ReadFileBytes(file), original);
+
+    const ino_t before = Inode(file);
+    editor.txtContent()->moveCursor(QTextCursor::End);  // as a user types at the end
+    editor.txtContent()->insertPlainText("0       added by the test\n");
+    Button(editor, "btnSave")->click();
+    EXPECT_EQ(ReadFileBytes(file), *original + "0       added by the test\r\n");
+    // Replaced by a rename, not rewritten in place, and no leftovers.
+    EXPECT_NE(Inode(file), before);
+    EXPECT_EQ(FolderEntries(f.dir.path()), entries);
+    EXPECT_TRUE(f.host.messages.empty());
+  }
+}
+
+TEST(TextFileEditor, QuitClosesWithoutSavingAndLetsTheListsReload) {
+  Fixture f;
+  int namesReloaded = 0, namesSaved = 0;
+  auto setup = NamesFileEditorSetup(
+      f.wb, f.host, [&] { ++namesSaved; }, [&] { ++namesReloaded; });
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+  editor.show();
+  const auto original = ReadFileBytes(f.dir.path() / "NAMES.FIL");
+  editor.txtContent()->setPlainText("dropped");
+  Button(editor, "btnQuit")->click();
+  EXPECT_FALSE(editor.isVisible());
+  EXPECT_EQ(namesReloaded, 1);
+  EXPECT_EQ(namesSaved, 0);
+  EXPECT_EQ(ReadFileBytes(f.dir.path() / "NAMES.FIL"), original);
+}
+
+TEST(TextFileEditor, OptionFortyTwoSetToZeroTurnsTheTipsOffForTheNextStart) {
+  Fixture f;
+  ASSERT_NE(f.wb.Options[OptionNumber::TipOfTheDayAtStart], 0.0f);
+  int saved = 0;
+  auto setup = OptionsEditorSetup(f.wb, f.host, [&] { ++saved; });
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+
+  // Line 42 as a user would change it: the number at its start.
+  QStringList lines = editor.txtContent()->toPlainText().split('\n');
+  ASSERT_GE(lines.size(), 42);
+  ASSERT_TRUE(lines[41].startsWith("1 "));
+  lines[41].replace(0, 1, "0");
+  editor.txtContent()->setPlainText(lines.join('\n'));
+  Button(editor, "btnSave")->click();
+  EXPECT_EQ(saved, 1);
+  EXPECT_EQ(f.wb.Options[OptionNumber::TipOfTheDayAtStart], 0.0f);
+
+  // The next start reads the file afresh.
+  OptionValues restarted{};
+  ASSERT_TRUE(ReadOptionsFile(f.host, f.dir.path(), restarted));
+  EXPECT_EQ(restarted[OptionNumber::TipOfTheDayAtStart], 0.0f);
+  EXPECT_EQ(restarted[OptionNumber::HouseSystemAtStart], f.wb.Options[27]);
+
+  // Restore Default shows the defaults again and the program uses them.
+  Button(editor, "cmdRestoreDefault")->click();
+  EXPECT_EQ(editor.Text(), ReadFileBytes(kData / "Options.mst"));
+  EXPECT_EQ(ReadFileBytes(f.dir.path() / "Options.opt"), ReadFileBytes(kData / "Options.mst"));
+  EXPECT_EQ(f.wb.Options[OptionNumber::TipOfTheDayAtStart], 1.0f);
+  EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(TextFileEditor, AFailedRestoreKeepsTheTextShown) {
+  Fixture f;
+  auto setup = OptionsEditorSetup(f.wb, f.host);
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+  editor.txtContent()->setPlainText("7       edited, not saved");
+  fs::remove(f.dir.path() / "Options.mst");
+  Button(editor, "cmdRestoreDefault")->click();
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].text, "Error in operation. Cannot do what is requested.");
+  EXPECT_EQ(editor.Text(), "7       edited, not saved");
+}
+
+TEST(TextFileEditor, AMissingHeaderOpensEmptyAndSaveCreatesIt) {
+  Fixture f;
+  fs::remove(f.dir.path() / "PERSONAL.NAM");
+  auto setup = PersonalHeaderEditorSetup(f.wb, f.host);
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+  EXPECT_EQ(editor.Text(), "");
+  editor.txtContent()->setPlainText("Ann Example\nConsulting astrologer");
+  Button(editor, "btnSave")->click();
+  EXPECT_EQ(ReadFileBytes(f.dir.path() / "PERSONAL.NAM"),
+            "Ann Example\r\nConsulting astrologer\r\n");
+  EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(TextFileEditor, MissingFilesOpenNoEditor) {
+  Fixture f;
+  fs::remove(f.dir.path() / "Options.opt");
+  fs::remove(f.dir.path() / "GA_MA.LL");
+  f.wb.OrbFile = f.dir.path() / "NONE.ORB";
+  f.host.answers.push_back(Answer::No);  // do not restore Options.opt
+  EXPECT_FALSE(OptionsEditorSetup(f.wb, f.host));
+  EXPECT_FALSE(OrbsEditorSetup(f.wb, f.host));
+  EXPECT_FALSE(CitiesFileEditorSetup(f.wb, f.host, {}));
+  ASSERT_EQ(f.host.messages.size(), 3u);
+  EXPECT_EQ(f.host.messages[1].text,
+            "Cannot find the file called " + (f.dir.path() / "NONE.ORB").string() + ".");
+  EXPECT_EQ(f.host.messages[2].text,
+            "Cannot find the file called " + (f.dir.path() / "GA_MA.LL").string() + ".");
+  EXPECT_FALSE(fs::exists(f.dir.path() / "Options.opt"));
+}
+
+}  // namespace
+}  // namespace orv
