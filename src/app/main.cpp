@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 #include <memory>
 
@@ -15,9 +16,13 @@
 #include "shell/OutputBuffer.h"
 #include "shell/Startup.h"
 #include "shell/input/Atlas.h"
+#include "shell/ui/About.h"
+#include "shell/ui/FrmEnabledPlanets.h"
+#include "shell/ui/FrmTip.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
+#include "shell/ui/TextFileEditor.h"
 
 namespace {
 
@@ -44,6 +49,19 @@ void StoreDataWindowSettings(const orv::DataWindowSettings& d, orv::SettingsValu
   s.FontItalic = d.FontItalic ? -1 : 0;
 }
 
+// Shows a window in its slot: a window already there is closed first and a
+// new one made, so every opening starts from the files as they are now.
+template <class Window, class Make>
+void ShowInSlot(QPointer<Window>& slot, Make make) {
+  if (slot) slot->close();
+  slot = make();
+  if (!slot) return;
+  slot->setAttribute(Qt::WA_DeleteOnClose);
+  slot->show();
+  slot->raise();
+  slot->activateWindow();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -68,6 +86,11 @@ int main(int argc, char* argv[]) {
   orv::Orvanta8 mainWindow(workbench, host);
   host.SetParent(&mainWindow);
 
+  auto bringMainForward = [&] {
+    mainWindow.raise();
+    mainWindow.activateWindow();
+  };
+
   // The data window: created after start-up has read the settings and
   // fitted the font step to the screen.
   std::unique_ptr<orv::DataWindowSlot> dataWindow;
@@ -75,10 +98,7 @@ int main(int argc, char* argv[]) {
     if (!dataWindow) {
       orv::DataWindowLinks links;
       links.PersonName = [&] { return workbench.Charts.PersonName; };
-      links.BringMainWindowForward = [&] {
-        mainWindow.raise();
-        mainWindow.activateWindow();
-      };
+      links.BringMainWindowForward = bringMainForward;
       dataWindow = std::make_unique<orv::DataWindowSlot>(
           workbench, workbench.Options, host, DataWindowSettingsOf(workbench.Settings),
           workbench.Shell.FontStep, std::move(links));
@@ -96,8 +116,12 @@ int main(int argc, char* argv[]) {
   hooks.CollectSettings = [&] {
     if (dataWindow) StoreDataWindowSettings(dataWindow->Settings(), workbench.Settings);
   };
-  // Still to join: hooks.PrepareChartTables, hooks.ShowChartInputWindows,
-  // hooks.ShowTipOfTheDay.
+  QPointer<orv::FrmTip> tipWindow;
+  auto showTip = [&] {
+    ShowInSlot(tipWindow, [&] { return new orv::FrmTip(workbench.AppPath); });
+  };
+  hooks.ShowTipOfTheDay = showTip;
+  // Still to join: hooks.PrepareChartTables, hooks.ShowChartInputWindows.
 
   // The Data menu's listings.
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
@@ -109,6 +133,34 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuDataTransitData", [&] {
     // Until the second-chart window is connected, chart 2 is transits.
     orv::ShowTransitData(workbench, orv::SecondPersonBox{}, host, data());
+  });
+
+  // The small windows and editors.
+  QPointer<orv::TextFileEditor> optionsEditor, headerEditor;
+  QPointer<orv::FrmEnabledPlanets> enabledPlanets;
+  QPointer<orv::About> about;
+  mainWindow.WireCommand("mnuOptionOptionSettings", [&] {
+    ShowInSlot(optionsEditor, [&]() -> orv::TextFileEditor* {
+      auto setup = orv::OptionsEditorSetup(workbench, host);
+      return setup ? new orv::TextFileEditor(std::move(*setup)) : nullptr;
+    });
+  });
+  mainWindow.WireCommand("mnuHeader", [&] {
+    ShowInSlot(headerEditor, [&]() -> orv::TextFileEditor* {
+      auto setup = orv::PersonalHeaderEditorSetup(workbench, host);
+      return setup ? new orv::TextFileEditor(std::move(*setup)) : nullptr;
+    });
+  });
+  mainWindow.WireCommand("mnuEnabledPlanets", [&] {
+    ShowInSlot(enabledPlanets, [&] {
+      return new orv::FrmEnabledPlanets(workbench.Settings.EnabledNatalPlanets,
+                                        workbench.Settings.EnabledTransitPlanets, {},
+                                        bringMainForward);
+    });
+  });
+  mainWindow.WireCommand("mnuHelpTipoftheDay", showTip);
+  mainWindow.WireCommand("mnuHelpAbout", [&] {
+    ShowInSlot(about, [&] { return new orv::About(); });
   });
 
   mainWindow.SetHelpViewer([&](std::string_view file) {
