@@ -12,6 +12,7 @@
 #include "shell/OutputBuffer.h"
 #include "shell/RegionalOrder.h"
 #include "shell/SettingsFile.h"
+#include "shell/input/InputState.h"
 
 namespace orv {
 
@@ -34,6 +35,8 @@ struct Workbench {
   ChartModel Charts;
   // The output line buffer behind the data window.
   OutputState Output;
+  // What the names, cities, time-zone and atlas windows keep between uses.
+  InputWindowsState Input;
 };
 
 }  // namespace orv
