@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 #include <QValidator>
 
@@ -39,6 +40,10 @@ class FieldFilter final : public QValidator {
   FieldKeys keys_;
   std::size_t maxLength_;
 };
+
+// The digits a numeric field shows without scrolling: a year, or a zone
+// like -10.5.
+constexpr int kNumberFieldDigits = 5;
 
 constexpr FieldKeys kFieldKeys[kInputFieldCount] = {
     FieldKeys::Digits,      FieldKeys::Digits,           FieldKeys::Digits, FieldKeys::Digits,
@@ -118,6 +123,17 @@ QLabel* ChartInputForm::MakeFieldLabel(const char* name, const char* caption) {
 QLineEdit* ChartInputForm::MakeLineEdit(const char* name, FieldKeys keys, std::size_t maxLength) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(name);
+  // Numbers need a few digits' room and gain nothing from more; names and
+  // addresses take what the window gives.
+  const QFontMetrics metrics(edit->font());
+  const int padding = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+  if (keys == FieldKeys::Any) {
+    edit->setMinimumWidth(16 * metrics.averageCharWidth() + padding);
+  } else {
+    edit->setMinimumWidth(metrics.horizontalAdvance(QString(kNumberFieldDigits, '0')) + padding);
+    edit->setMaximumWidth(metrics.horizontalAdvance(QString(2 * kNumberFieldDigits, '0')) +
+                          padding);
+  }
   if (keys != FieldKeys::Any || maxLength != 0)
     edit->setValidator(new FieldFilter(keys, maxLength, edit));
   edit->installEventFilter(this);

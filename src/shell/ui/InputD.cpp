@@ -54,10 +54,10 @@ InputD::InputD(Host& host, QWidget* parent) : ChartInputForm(host, kNatalNames, 
   auto* side = new QVBoxLayout;
   AddOptionGroups(side);
   AddHelpLabels(side);
-  side->addStretch(1);
   side->addWidget(ok_);
   side->addWidget(save_);
   side->addWidget(now_);
+  side->addStretch(1);
 
   auto* outer = new QHBoxLayout(this);
   outer->addLayout(grid, 1);

@@ -61,14 +61,18 @@ InputD1::InputD1(Host& host, QWidget* parent) : ChartInputForm(host, kDiurnalNam
   auto* grid = new QGridLayout;
   AddFieldRows(grid, 0);
   grid->setColumnStretch(1, 1);
-  grid->setRowStretch(int(kInputFieldCount), 1);
+  // The labels under the fields, beside the taller right-hand column.
+  auto* labels = new QHBoxLayout;
+  AddHelpLabels(labels);
+  grid->setRowMinimumHeight(int(kInputFieldCount), 8);
+  grid->addLayout(labels, int(kInputFieldCount) + 1, 0, 1, 2);
+  grid->setRowStretch(int(kInputFieldCount) + 2, 1);
 
   auto* side = new QVBoxLayout;
   AddOptionGroups(side);
   side->addWidget(natOrNow_);
   side->addWidget(secondPerson_);
   side->addWidget(angleBox);
-  AddHelpLabels(side);
   side->addStretch(1);
 
   auto* outer = new QHBoxLayout(this);
