@@ -38,6 +38,8 @@ Geograph::Geograph(QWidget* parent) : QWidget(parent, Qt::Window) {
   outer->addWidget(list_, 1);
   outer->addLayout(buttons);
 
+  resize(sizeHint().width(), sizeHint().height() * 3 / 2);
+
   connect(edit, &QPushButton::clicked, this, &Geograph::editListClicked);
   connect(change, &QPushButton::clicked, this, &Geograph::changeListClicked);
   connect(names, &QPushButton::clicked, this, &Geograph::namesClicked);

@@ -18,9 +18,11 @@ PickList::PickList(QWidget* parent) : QListWidget(parent) {
           [this](QListWidgetItem* item) { emit picked(RecordAt(row(item)), row(item)); });
   connect(this, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { emit doublePicked(RecordAt(row(item)), row(item)); });
-  // Keyboard moves pick too; a mouse press waits for its click.
+  // Keyboard moves pick too; a mouse press waits for its click, and the
+  // current row that merely entering the list sets is not selected.
   connect(this, &QListWidget::currentRowChanged, this, [this](int r) {
-    if (r >= 0 && hasFocus() && QGuiApplication::mouseButtons() == Qt::NoButton)
+    if (r >= 0 && hasFocus() && item(r)->isSelected() &&
+        QGuiApplication::mouseButtons() == Qt::NoButton)
       emit picked(RecordAt(r), r);
   });
 }

@@ -11,8 +11,9 @@
 namespace orv {
 
 namespace {
-// A list line holds 32 + 3 + 4 + 2 + 4 characters.
-constexpr int kLineCharacters = 45;
+// A list line holds 32 + 3 + 4 + 2 + 4 characters, more for hours like -10.5.
+constexpr std::size_t kLineCharacters = 45;
+constexpr int kRowsShown = 16;
 constexpr double kListFontPoints = 9;
 }  // namespace
 
@@ -30,22 +31,34 @@ TimeZone::TimeZone(QWidget* parent) : QWidget(parent, Qt::Window) {
   outer->addWidget(list_, 1);
   outer->addWidget(quit, 0, Qt::AlignHCenter);
 
-  // Wide enough for a whole line beside the scroll bar.
-  const QFontMetrics metrics(list_->font());
-  list_->setMinimumWidth(metrics.horizontalAdvance(QString(kLineCharacters, 'M')) +
-                         2 * list_->frameWidth() +
-                         list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-  resize(sizeHint().width(), 20 * metrics.height());
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  FitWidthTo(int(kLineCharacters));
+  resize(sizeHint().width(), kRowsShown * QFontMetrics(list_->font()).height());
 
   connect(quit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TimeZone::FitWidthTo(int characters) {
+  // Every line whole beside the scroll bar.
+  const QFontMetrics metrics(list_->font());
+  list_->setMinimumWidth(metrics.horizontalAdvance(QString(characters, '0')) +
+                         2 * list_->frameWidth() + 8 +
+                         list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void TimeZone::ShowZones(std::vector<TimeZoneRecord> zones) {
   zones_ = std::move(zones);
   std::vector<std::string> lines;
   lines.reserve(zones_.size());
-  for (const TimeZoneRecord& z : zones_) lines.push_back(TimeZoneListLine(z));
+  std::size_t longest = kLineCharacters;
+  for (const TimeZoneRecord& z : zones_) {
+    lines.push_back(TimeZoneListLine(z));
+    longest = std::max(longest, lines.back().size());
+  }
   list_->Fill(lines);
+  FitWidthTo(int(longest));
+  resize(std::max(width(), sizeHint().width()), height());
 }
 
 }  // namespace orv

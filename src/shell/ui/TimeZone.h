@@ -27,6 +27,8 @@ class TimeZone : public QWidget {
   PickList* lstTimeZones() const { return list_; }
 
  private:
+  void FitWidthTo(int characters);
+
   PickList* list_ = nullptr;
   std::vector<TimeZoneRecord> zones_;
 };
