@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "InputWindowsFixture.h"
+#include "PosixLauncher.h"
 #include "platform/Files.h"
 #include "shell/ui/AtlasWindow.h"
 
@@ -447,6 +448,37 @@ TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
   EXPECT_EQ(Text(f.N(InputField::LongMin)), "35");
   EXPECT_EQ(Text(f.N(InputField::LatMin)), "6");
   EXPECT_EQ(Text(f.N(InputField::TimeZone)), "5");
+}
+
+TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
+  // No cities file in the program folder: the outside atlas program runs.
+  test::PosixLauncher launcher;
+  InputWindowLinks links;
+  links.AtlasLauncher = &launcher;
+  InputFixture f(std::move(links));
+  const fs::path atlasDir = f.dir.path() / "atlas";
+  fs::create_directories(atlasDir);
+  const fs::path program = atlasDir / "ATLAS.EXE";
+  std::ofstream(program) << "#!/bin/sh\nprintf '%s\\r\\n' '" << atlasDir.string() << "/' > '"
+                         << (atlasDir / "PCATPATH.TXT").string()
+                         << "'\nprintf 'x\\r\\n33S52\\r\\n151E12\\r\\nx\\r\\n-10\\r\\n' > '"
+                         << (atlasDir / "TSRTEMP.TXT").string() << "'\n";
+  fs::permissions(program, fs::perms::owner_all);
+  f.wb.Settings.AtlasDir = atlasDir.string() + "/";
+  f.natal().AtlasLabel()->clicked();
+  EXPECT_EQ(launcher.runs, 1);
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
+  EXPECT_EQ(Text(f.N(InputField::LongMin)), "12");
+  EXPECT_TRUE(f.natal().EastButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "33");
+  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-10");
+
+  // Rejected (No): nothing changes.
+  Type(f.N(InputField::LongDeg), "73");
+  f.host.answers.push_back(Answer::No);
+  f.natal().AtlasLabel()->clicked();
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "73");
 }
 
 }  // namespace
