@@ -12,21 +12,13 @@ Geograph::Geograph(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Geograph");
   setWindowTitle("Cities");
 
-  fileLabel_ = new QLabel(this);
-  fileLabel_->setObjectName("lblCitiesOnFile");
-  fileLabel_->setAlignment(Qt::AlignCenter);
-  fileLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  fileLabel_ = MakeFileLabel(this, "lblCitiesOnFile");
   list_ = new PickList(this);
   list_->setObjectName("CitiesOnFile");
 
-  const auto button = [this](const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    return b;
-  };
-  QPushButton* edit = button("cmdEditList", "Edit this List");
-  QPushButton* change = button("cmdNewFileList", "Change List");
-  QPushButton* names = button("Command1", "Click here for names");
+  QPushButton* edit = MakeButton(this, "cmdEditList", "Edit this List");
+  QPushButton* change = MakeButton(this, "cmdNewFileList", "Change List");
+  QPushButton* names = MakeButton(this, "Command1", "Click here for names");
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(edit);

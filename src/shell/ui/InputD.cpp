@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "shell/input/InputRules.h"
+#include "shell/ui/PickList.h"
 
 namespace orv {
 
@@ -35,14 +36,9 @@ InputD::InputD(Host& host, QWidget* parent) : ChartInputForm(host, kNatalNames, 
   QLabel* nameLabel = MakeFieldLabel("lblName", "Name");
   name_ = MakeLineEdit("txtName", FieldKeys::Any);
   nameLabel->setBuddy(name_);
-  const auto button = [this](const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    return b;
-  };
-  ok_ = button("cmdOK", "OK");
-  save_ = button("cmdSave", "Save to disk");
-  now_ = button("cmdNow", "NOW");
+  ok_ = MakeButton(this, "cmdOK", "OK");
+  save_ = MakeButton(this, "cmdSave", "Save to disk");
+  now_ = MakeButton(this, "cmdNow", "NOW");
 
   auto* grid = new QGridLayout;
   grid->addWidget(nameLabel, 0, 0);

@@ -47,24 +47,16 @@ Names::Names(NamesAnalysisChoices& choices, bool listLocked, const BatchCommands
   setObjectName("Names");
   setWindowTitle("Names");
 
-  fileLabel_ = new QLabel(this);
-  fileLabel_->setObjectName("lblNamesOnFile");
-  fileLabel_->setAlignment(Qt::AlignCenter);
-  fileLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  fileLabel_ = MakeFileLabel(this, "lblNamesOnFile");
   list_ = new PickList(this);
   list_->setObjectName("NamesOnFile");
   lock_ = new QCheckBox("Lock list", this);
   lock_->setObjectName("Check1");
   lock_->setChecked(listLocked);
 
-  const auto button = [this](const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    return b;
-  };
-  QPushButton* change = button("cmdNewFileList", "Change List");
-  QPushButton* edit = button("cmdEditList", "Edit this List");
-  QPushButton* cities = button("Command1", "Click here for cities");
+  QPushButton* change = MakeButton(this, "cmdNewFileList", "Change List");
+  QPushButton* edit = MakeButton(this, "cmdEditList", "Edit this List");
+  QPushButton* cities = MakeButton(this, "Command1", "Click here for cities");
 
   auto* left = new QVBoxLayout;
   left->addWidget(fileLabel_);
@@ -83,7 +75,7 @@ Names::Names(NamesAnalysisChoices& choices, bool listLocked, const BatchCommands
     right->addWidget(box);
   }
   for (std::size_t i = 0; i < batch.size(); ++i) {
-    QPushButton* b = button(kBatchButtons[i].name, kBatchButtons[i].caption);
+    QPushButton* b = MakeButton(this, kBatchButtons[i].name, kBatchButtons[i].caption);
     b->setEnabled(bool(batch[i]));
     if (batch[i]) connect(b, &QPushButton::clicked, this, batch[i]);
     right->addWidget(b);

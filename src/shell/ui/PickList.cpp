@@ -1,6 +1,8 @@
 #include "shell/ui/PickList.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "shell/input/InputState.h"
@@ -53,6 +55,20 @@ void PickList::SelectRow(int r, int topRow) {
   const QSignalBlocker quiet(this);
   setCurrentRow(r);
   if (QListWidgetItem* top = item(topRow)) scrollToItem(top, QAbstractItemView::PositionAtTop);
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QLabel* MakeFileLabel(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return label;
 }
 
 }  // namespace orv

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+class QLabel;
+class QPushButton;
+
 namespace orv {
 
 class PickList : public QListWidget {
@@ -31,5 +34,10 @@ class PickList : public QListWidget {
   void picked(int record, int row);
   void doublePicked(int record, int row);
 };
+
+// The parts the list windows share: a named push button, and the sunken
+// label that shows the list's file.
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption);
+QLabel* MakeFileLabel(QWidget* parent, const char* name);
 
 }  // namespace orv
