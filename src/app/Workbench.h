@@ -13,6 +13,7 @@
 #include "shell/RegionalOrder.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
+#include "shell/input/InputState.h"
 
 namespace orv {
 
@@ -37,6 +38,8 @@ struct Workbench {
   OutputState Output;
   // What start-up worked out: caption prefix, screen fitting, atlas presence.
   ShellState Shell;
+  // What the names, cities, time-zone and atlas windows keep between uses.
+  InputWindowsState Input;
 };
 
 }  // namespace orv

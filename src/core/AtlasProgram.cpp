@@ -34,8 +34,8 @@ std::optional<std::string> ResultFolder(const std::string& atlasDir) {
 
 }  // namespace
 
-AtlasLookup RunAtlasProgram(Host& host, Launcher& launcher, std::string& atlasDir) {
-  AtlasLookup result;
+AtlasProgramResult RunAtlasProgram(Host& host, Launcher& launcher, std::string& atlasDir) {
+  AtlasProgramResult result;
   // A result left by an earlier run must never be read as this run's.
   if (const auto before = ResultFolder(atlasDir)) {
     std::error_code ec;
@@ -72,10 +72,10 @@ AtlasLookup RunAtlasProgram(Host& host, Launcher& launcher, std::string& atlasDi
 
   const std::string zoneText =
       (result.timeZone >= 0 ? " " : "") + ShortestNumberText(result.timeZone);
-  const Answer answer = host.ShowMessage(
-      "Accept following data? \n\nLongitude = " + result.longitudeText +
-          "\nLatitude  = " + result.latitudeText + "\nTime zone = " + zoneText,
-      "Accept or Reject data", MessageIcon::Question, MessageButtons::YesNo);
+  const Answer answer =
+      host.ShowMessage("Accept following data? \n\nLongitude = " + result.longitudeText +
+                           "\nLatitude  = " + result.latitudeText + "\nTime zone = " + zoneText,
+                       "Accept or Reject data", MessageIcon::Question, MessageButtons::YesNo);
   result.accepted = answer == Answer::Yes;
   return result;
 }

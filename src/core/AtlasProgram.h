@@ -9,9 +9,9 @@ namespace orv {
 class Host;
 class Launcher;
 
-struct AtlasLookup {
-  bool lookupOk = false;  // `AtlasLookupOk`: the lookup completed
-  bool accepted = false;  // `AtlasAnswer` = Yes
+struct AtlasProgramResult {
+  bool lookupOk = false;      // `AtlasLookupOk`: the lookup completed
+  bool accepted = false;      // `AtlasAnswer` = Yes
   std::string latitudeText;   // `AtlasLatitudeText`, e.g. "39N45"
   std::string longitudeText;  // `AtlasLongitudeText`, e.g. "75W10"
   float timeZone = 0;         // `AtlasTimeZone`, hours
@@ -21,6 +21,6 @@ struct AtlasLookup {
 // its folder until it starts or the answer is empty; `atlasDir` keeps the
 // folder given (with a final separator). Reads PCATPATH.TXT and TSRTEMP.TXT,
 // then asks the user to accept the place.
-AtlasLookup RunAtlasProgram(Host& host, Launcher& launcher, std::string& atlasDir);
+AtlasProgramResult RunAtlasProgram(Host& host, Launcher& launcher, std::string& atlasDir);
 
 }  // namespace orv

@@ -89,11 +89,15 @@ std::string NumberText(int value) { return std::to_string(value); }
 
 bool ValidateInputPresent(Host& host, const ChartInputFields& natal,
                           const ChartInputFields& diurnal) {
-  SectionReport natalReport(host, ChartSection::Natal);
-  PresenceTests(natalReport, natal);
-  SectionReport diurnalReport(host, ChartSection::Diurnal);
-  PresenceTests(diurnalReport, diurnal);
-  return natalReport.Failed() || diurnalReport.Failed();
+  const bool natalFailed = ValidateSectionPresent(host, natal, ChartSection::Natal);
+  const bool diurnalFailed = ValidateSectionPresent(host, diurnal, ChartSection::Diurnal);
+  return natalFailed || diurnalFailed;
+}
+
+bool ValidateSectionPresent(Host& host, const ChartInputFields& fields, ChartSection section) {
+  SectionReport report(host, section);
+  PresenceTests(report, fields);
+  return report.Failed();
 }
 
 bool CheckHighLatitude(Host& host, const ChartInputFields& natal, const ChartInputFields& diurnal,
@@ -141,9 +145,15 @@ ChartInputValues GetChartInput(const ChartInputFields& f, int dateOrder) {
   v.month = RoundHalfEven(Num(f.Month));
   v.year = RoundHalfEven(Num(f.Year));
   switch (dateOrder) {
-    case 1: v.dateText = f.Day + "/" + f.Month + "/" + f.Year; break;
-    case 2: v.dateText = f.Year + "/" + f.Month + "/" + f.Day; break;
-    default: v.dateText = f.Month + "/" + f.Day + "/" + f.Year; break;
+    case 1:
+      v.dateText = f.Day + "/" + f.Month + "/" + f.Year;
+      break;
+    case 2:
+      v.dateText = f.Year + "/" + f.Month + "/" + f.Day;
+      break;
+    default:
+      v.dateText = f.Month + "/" + f.Day + "/" + f.Year;
+      break;
   }
   v.time = float(Num(f.Hour) + Num(f.Minute) / 100);
   v.timeZone = float(Num(f.TimeZone));
@@ -187,15 +197,19 @@ bool ApplyHourRule(ChartInputFields& fields) {
   return true;
 }
 
+void SetMomentToNow(ChartInputFields& fields, const LocalClock& now) {
+  fields.Pm = now.hour >= 12;
+  fields.Month = NumberText(now.month);
+  fields.Day = NumberText(now.day);
+  fields.Year = NumberText(now.year);
+  fields.Hour = NumberText(now.hour);
+  ApplyHourRule(fields);
+  fields.Minute = NumberText(now.minute);
+}
+
 void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
                      const OptionValues& options) {
-  diurnal.Pm = now.hour >= 12;
-  diurnal.Month = NumberText(now.month);
-  diurnal.Day = NumberText(now.day);
-  diurnal.Year = NumberText(now.year);
-  diurnal.Hour = NumberText(now.hour);
-  ApplyHourRule(diurnal);
-  diurnal.Minute = NumberText(now.minute);
+  SetMomentToNow(diurnal, now);
   diurnal.TimeZone = ShortestNumberText(options[18]);
   diurnal.LongDeg = ShortestNumberText(options[19]);
   diurnal.LongMin = ShortestNumberText(options[20]);

@@ -32,13 +32,13 @@ struct ChartInputFields {
 // The checked and converted values of one chart.
 struct ChartInputValues {
   int day = 0, month = 0, year = 0;
-  std::string dateText;  // the date texts as typed, joined by "/" in DateOrder
-  float time = 0;        // hour + minute / 100
-  float timeZone = 0;    // hours, West positive
-  std::string amPm;      // "A.M." or "P.M."
-  float longitude = 0;   // degrees + minutes / 100, East negative
-  float latitude = 0;    // degrees + minutes / 100, South negative
-  std::string eastWest;  // "East" or "West"
+  std::string dateText;    // the date texts as typed, joined by "/" in DateOrder
+  float time = 0;          // hour + minute / 100
+  float timeZone = 0;      // hours, West positive
+  std::string amPm;        // "A.M." or "P.M."
+  float longitude = 0;     // degrees + minutes / 100, East negative
+  float latitude = 0;      // degrees + minutes / 100, South negative
+  std::string eastWest;    // "East" or "West"
   std::string northSouth;  // "North" or "South"
 };
 
@@ -59,6 +59,8 @@ int CheckChartInput(Host& host, const ChartInputFields& natal, const ChartInputF
 // it found an error.
 bool ValidateInputPresent(Host& host, const ChartInputFields& natal,
                           const ChartInputFields& diurnal);
+// The presence tests of one section alone (for a save that needs no chart 2).
+bool ValidateSectionPresent(Host& host, const ChartInputFields& fields, ChartSection section);
 bool CheckHighLatitude(Host& host, const ChartInputFields& natal, const ChartInputFields& diurnal,
                        HouseSystemCode houseSystem);
 bool ValidateNatalRanges(Host& host, const ChartInputFields& natal);
@@ -81,10 +83,13 @@ struct LocalClock {
   int year = 2000, month = 1, day = 1, hour = 0, minute = 0;
 };
 
+// Sets the date, the hour (through the hour rule), the minute and A.M./P.M.
+// of `fields` to `now`; afternoon is decided by the hour.
+void SetMomentToNow(ChartInputFields& fields, const LocalClock& now);
+
 // Fills the second-chart fields with `now` and the default place of the
 // option values (zone 18, longitude 19-21, latitude 22-24).
-void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
-                     const OptionValues& options);
+void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now, const OptionValues& options);
 
 // The shortest text of a number: 5, -5, 71.5.
 std::string ShortestNumberText(float value);

@@ -32,7 +32,7 @@ TEST(AtlasProgram, ReadsTheChosenPlaceAndAsksToAcceptIt) {
   test::RecordingHost host;
   test::PosixLauncher launcher;
   std::string atlasDir = (dir.path() / "atlas").string() + "/";
-  const AtlasLookup r = RunAtlasProgram(host, launcher, atlasDir);
+  const AtlasProgramResult r = RunAtlasProgram(host, launcher, atlasDir);
   EXPECT_TRUE(r.lookupOk);
   EXPECT_TRUE(r.accepted);
   EXPECT_EQ(r.latitudeText, "39N57");
@@ -85,7 +85,7 @@ TEST(AtlasProgram, AsksForTheFolderUntilTheProgramStarts) {
   test::PosixLauncher launcher;
   host.promptAnswers = {(dir.path() / "nowhere").string(), (dir.path() / "atlas").string()};
   std::string atlasDir = (dir.path() / "moved").string() + "/";
-  const AtlasLookup r = RunAtlasProgram(host, launcher, atlasDir);
+  const AtlasProgramResult r = RunAtlasProgram(host, launcher, atlasDir);
   EXPECT_EQ(host.prompts.size(), 2u);
   EXPECT_EQ(launcher.runs, 3);
   EXPECT_EQ(atlasDir, (dir.path() / "atlas").string() + "/");

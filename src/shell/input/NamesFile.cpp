@@ -35,6 +35,21 @@ NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
   return content;
 }
 
+namespace {
+
+// Parses what was read from `load.Path`, reporting a file that breaks off.
+void ParseLoadedNames(Host& host, const std::vector<std::string>& lines, NamesFileLoad& load) {
+  NamesFileContent content = ParseNamesFile(lines);
+  load.Records = std::move(content.Records);
+  if (content.ErrorLine) {
+    host.ShowMessage(
+        std::string(kNamesFileErrorText) + WhereInFile(load.Path, {*content.ErrorLine}),
+        kTitleError, MessageIcon::Critical);
+  }
+}
+
+}  // namespace
+
 NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_view dataFile) {
   NamesFileLoad load;
   load.DataFile = std::string(dataFile);
@@ -54,13 +69,20 @@ NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_vie
     load.Path.clear();
     return load;
   }
-  NamesFileContent content = ParseNamesFile(*lines);
-  load.Records = std::move(content.Records);
-  if (content.ErrorLine) {
-    host.ShowMessage(
-        std::string(kNamesFileErrorText) + WhereInFile(load.Path, {*content.ErrorLine}),
-        kTitleError, MessageIcon::Critical);
+  ParseLoadedNames(host, *lines, load);
+  return load;
+}
+
+NamesFileLoad LoadChosenNamesFile(Host& host, const fs::path& path) {
+  NamesFileLoad load;
+  load.DataFile = path.string();
+  load.Path = path;
+  const auto lines = ReadTextLines(path);
+  if (!lines) {
+    ReportMissingFile(host, path.string());
+    return load;
   }
+  ParseLoadedNames(host, *lines, load);
   return load;
 }
 

@@ -52,6 +52,11 @@ struct NamesFileLoad {
 NamesFileLoad LoadNamesFile(Host& host, const std::filesystem::path& appPath,
                             std::string_view dataFile);
 
+// Loads exactly the names file at `path`, the one the user just chose: when
+// it cannot be read, "Cannot find the file called ..." and an empty list
+// (no other file serves in its place).
+NamesFileLoad LoadChosenNamesFile(Host& host, const std::filesystem::path& path);
+
 // A names-file date: "dd mmm yyyy" or "yyyy mmm dd" with English month
 // names or abbreviations in any letter case, or three numbers separated by
 // "/", "-", "." or blanks in the user's `dateOrder` (0 month/day/year,

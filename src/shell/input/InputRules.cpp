@@ -1,0 +1,77 @@
+#include "shell/input/InputRules.h"
+
+#include <cmath>
+
+#include "base/Text.h"
+
+namespace orv {
+
+namespace {
+
+bool Admits(FieldKeys keys, char c) {
+  const bool digit = c >= '0' && c <= '9';
+  switch (keys) {
+    case FieldKeys::Any:
+      return true;
+    case FieldKeys::Digits:
+      return digit;
+    case FieldKeys::DigitsPoint:
+      return digit || c == '.';
+    case FieldKeys::DigitsMinusPoint:
+      return digit || c == '.' || c == '-';
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string FilterFieldText(std::string_view text, FieldKeys keys, std::size_t maxLength) {
+  std::string kept;
+  for (char c : text) {
+    if (maxLength != 0 && kept.size() == maxLength) break;
+    if (Admits(keys, c)) kept.push_back(c);
+  }
+  return kept;
+}
+
+HourEdit FinishHourEdit(ChartInputFields& fields) {
+  if (Trim(fields.Hour).empty()) return HourEdit::Empty;
+  return ApplyHourRule(fields) ? HourEdit::Applied : HourEdit::NotANumber;
+}
+
+std::optional<std::string> ZoneTextForSide(std::string_view zoneText, bool east) {
+  const std::optional<double> zone = WholeNumber(zoneText);
+  if (!zone) return std::nullopt;
+  const double hours = std::fabs(*zone);
+  return PlainNumberText(east ? -hours : hours);
+}
+
+void SetNatalToNow(NatalInputFields& natal, const LocalClock& now, const OptionValues& options) {
+  natal.Name = "Now";
+  // The second-chart window's present moment is the same moment and place.
+  SetDiurnalToNow(natal, now, options);
+}
+
+std::array<MenuItemChange, 9> SecondPersonMenuChanges(bool secondPerson) {
+  using C = std::optional<std::string_view>;
+  const auto pick = [secondPerson](std::string_view person, std::string_view transits) {
+    return C(secondPerson ? person : transits);
+  };
+  return {{
+      {"mnuDataTransitData", pick("&Natal Data - 2nd person", "T&ransit Data"), {}},
+      {"mnuDataTransitsAspectstoNatal",
+       pick("&Interchart Aspects", "Transit A&spects to Natal"),
+       {}},
+      {"mnuDataTransitAspectsToTransits",
+       pick("Natal &Aspects - 2nd person", "Transit Aspects to &Transits"),
+       {}},
+      {"mnuWheelsSingleTransits", pick("2nd &Person", "&Transits"), {}},
+      {"mnuWheelsDualNatTran", pick("2nd &Person Natal vs Natal", "Transits &vs Natal"), {}},
+      {"mnuWheelsSingleComposite", {}, secondPerson},
+      {"mnuDataComposite", {}, secondPerson},
+      {"mnuReportComposite", {}, secondPerson},
+      {"mnuReportSynastry", {}, secondPerson},
+  }};
+}
+
+}  // namespace orv

@@ -1,0 +1,146 @@
+#pragma once
+// The chart input windows and the windows that fill them: the natal and
+// second-chart windows, the names, cities and time-zone lists and the atlas.
+// Created once at start-up; the windows themselves only show and take text,
+// and what their buttons, labels and lists do is run here.
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/ChartInput.h"
+#include "core/HouseSystem.h"
+#include "shell/input/InputFields.h"
+#include "shell/input/InputRules.h"
+#include "shell/ui/ChartInputForm.h"
+#include "shell/ui/ChartRun.h"
+#include "shell/ui/Geograph.h"
+#include "shell/ui/Names.h"
+#include "shell/ui/TimeZone.h"
+
+namespace orv {
+
+class Host;
+class InputD;
+class InputD1;
+class Launcher;
+class OutputView;
+struct Workbench;
+
+// What the input windows ask of the rest of the program. Every link may be
+// left empty; the command that needs it then does the least it can.
+struct InputWindowLinks {
+  // The house system of the Houses menu's marked item; empty: Placidus.
+  std::function<HouseSystemCode()> HouseSystem;
+  // "2nd Person" was clicked: chart 2 is now a second person (`ticked`) or
+  // transits, and the main menu's items change as `changes` says. When it
+  // is cleared the dual wheel also shows its normal charts again.
+  std::function<void(bool ticked, const std::array<MenuItemChange, 9>& changes)>
+      SecondPersonChanged;
+  // A right click on an input window brings the main window forward.
+  std::function<void()> BringMainWindowForward;
+  // OK closes the tip-of-the-day window.
+  std::function<void()> CloseTipWindow;
+  // The file chooser: the path of a file matching `pattern` ("*.FIL",
+  // "*.LL") picked by the user, starting at `startFile`; "" on Cancel.
+  // Empty: the desktop's file dialog.
+  std::function<std::string(std::string_view pattern, const std::string& startFile)> ChooseFile;
+  // The plain-text editors of the current names file (`NameEdit`) and
+  // cities file (`LongLat`): `afterSave` runs after each Save, `afterQuit`
+  // when Quit closes the editor.
+  std::function<void(std::function<void()> afterSave, std::function<void()> afterQuit)>
+      EditNamesFile;
+  std::function<void(std::function<void()> afterQuit)> EditCitiesFile;
+  // The names window's seven batch analyses.
+  Names::BatchCommands Batch;
+  // The present moment of the local clock; empty: the system clock.
+  std::function<LocalClock()> Now;
+  // Runs the outside atlas program when no atlas data is in the program
+  // folder; null: the lookup ends there.
+  Launcher* AtlasLauncher = nullptr;
+};
+
+class InputWindows : public QObject {
+  Q_OBJECT
+
+ public:
+  // Creates the natal and second-chart windows with the present moment and
+  // the default place. Pages go to `dataWindow`.
+  InputWindows(Workbench& workbench, Host& host, OutputView& dataWindow, InputWindowLinks links,
+               ChartRunLinks run);
+  ~InputWindows() override;
+
+  InputD& Natal() const { return *natal_; }
+  InputD1& Second() const { return *second_; }
+  // The list windows while they are loaded; null otherwise.
+  Names* NamesWindow() const { return names_; }
+  Geograph* CitiesWindow() const { return cities_; }
+  TimeZone* TimeZoneWindow() const { return timeZone_; }
+
+  // Shows the two input windows beside each other and the names window.
+  void ShowAtStartup();
+  // The input side of the Input menu: outside "Now" the names list may go
+  // back to its locked position; shows both input windows, reloads the
+  // names window and, for "Now", brings the date and time up to the clock.
+  void ShowForInput();
+  // Hides the input, names and cities windows and closes the time-zone
+  // list (before a computation or a batch run).
+  void HideAll();
+
+  // OK: computes both charts from the windows and shows the first listing.
+  // Returns `InputError`: 1 when the input was refused (the messages shown,
+  // the windows and the output as they were).
+  int Calculate();
+
+  // `SecondChartRole`.
+  bool SecondPerson() const;
+
+  // Closes the names window and opens it again, which reads the current
+  // names file anew.
+  void ReloadNames();
+  // Closes the cities window and opens it again on the current cities file.
+  void ReloadCities();
+
+  // What the windows' controls run.
+  void cmdOK_Click();
+  void cmdSave_Click();
+  void cmdNow_Click();
+  void TzHelp_Click(InputTarget target);
+  void Atlas_Click(InputTarget target);
+  void chkNatOrNow_Click(bool ticked);
+  void chk2ndPerson_Click(bool ticked);
+  void NamesOnFile_Click(int record, int row);
+  void NamesOnFile_DblClick(int record, int row);
+  void CitiesOnFile_Click(int record);
+  void lstTimeZones_Click(int record);
+
+ private:
+  Names& OpenNames();
+  Geograph& OpenCities();
+  void LoadNamesList(const struct NamesFileLoad& load);
+  void ChangeNamesList();
+  void ChangeCitiesList();
+  std::string ChooseListFile(std::string_view pattern, const std::string& startFile);
+  // After a pick filled the natal window: the second-chart window takes the
+  // natal time and place ("Use natal data") or the present moment.
+  void UpdateSecondAfterNatalPick(const NatalInputFields& natal, SecondChartInputFields& second);
+  ChartInputForm& Form(InputTarget target) const;
+  LocalClock Now() const;
+
+  Workbench& workbench_;
+  Host& host_;
+  OutputView& dataWindow_;
+  InputWindowLinks links_;
+  ChartRunLinks run_;
+  std::unique_ptr<InputD> natal_;
+  std::unique_ptr<InputD1> second_;
+  QPointer<Names> names_;
+  QPointer<Geograph> cities_;
+  QPointer<TimeZone> timeZone_;
+};
+
+}  // namespace orv

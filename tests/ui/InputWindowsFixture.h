@@ -1,0 +1,142 @@
+#pragma once
+// The input windows as the program creates them, over a program folder of
+// their own, with a fixed clock and a listing that writes a known page.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "RecordingHost.h"
+#include "TempDir.h"
+#include "app/Workbench.h"
+#include "shell/OutputBuffer.h"
+#include "shell/ui/InputD.h"
+#include "shell/ui/InputD1.h"
+#include "shell/ui/InputWindows.h"
+#include "shell/ui/OutputD1.h"
+#include "shell/ui/PickList.h"
+
+namespace orv::test {
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+// Replaces a field's text as a user does: select all, type (through the
+// field's key filter), finish with Return.
+inline void Type(QLineEdit* edit, const std::string& text) {
+  edit->selectAll();
+  edit->insert(QString::fromStdString(text));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(edit, &enter);
+}
+
+// A left or right click at `at` in `widget`.
+inline void Click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QApplication::sendEvent(widget, &release);
+}
+
+// The list row showing `text`; -1 when none.
+inline int RowOf(const QListWidget* list, const std::string& text, int nth = 0) {
+  for (int r = 0; r < list->count(); ++r)
+    if (list->item(r)->text().toStdString() == text && nth-- == 0) return r;
+  return -1;
+}
+
+// A click on the list entry at `row`, as the mouse gives it.
+inline void ClickRow(PickList* list, int row) {
+  ASSERT_GE(row, 0);
+  list->setCurrentRow(row);
+  emit list->itemClicked(list->item(row));
+}
+
+inline void DoubleClickRow(PickList* list, int row) {
+  ClickRow(list, row);
+  emit list->itemDoubleClicked(list->item(row));
+}
+
+struct InputFixture {
+  TempDir dir;
+  RecordingHost host;
+  Workbench wb;
+  std::unique_ptr<DataWindowSlot> data;
+  std::unique_ptr<InputWindows> windows;
+  LocalClock now{2026, 3, 9, 13, 5};
+  std::vector<std::pair<bool, std::string>> menuChanges;  // ticked, first caption
+  int listings = 0;
+
+  explicit InputFixture(InputWindowLinks links = {}) {
+    wb.AppPath = dir.path();
+    WriteFile(dir.path() / "NAMES.FIL", "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
+    wb.Options[18] = 5;  // the default place: 73W59 40N43, zone 5
+    wb.Options[19] = 73;
+    wb.Options[20] = 59;
+    wb.Options[22] = 40;
+    wb.Options[23] = 43;
+    wb.Options[30] = 60;
+    data = std::make_unique<DataWindowSlot>(wb, wb.Options, host, DataWindowSettings{}, 1.5,
+                                            DataWindowLinks{});
+    links.Now = [this] { return now; };
+    if (!links.SecondPersonChanged) {
+      links.SecondPersonChanged = [this](bool ticked, const std::array<MenuItemChange, 9>& c) {
+        menuChanges.emplace_back(ticked, std::string(c[0].caption.value_or("")));
+      };
+    }
+    ChartRunLinks run;
+    // The natal listing as the listing subsystem writes it: a page of its own.
+    run.Listings.ListNatalFirstPage = [this] {
+      ++listings;
+      BeginOutputPage(wb.Output);
+      wb.Output.OutputLine = "NATAL DATA FOR " + wb.Charts.PersonName;
+      AppendOutputLine(wb.Output, host);
+    };
+    windows = std::make_unique<InputWindows>(wb, host, *data, std::move(links), std::move(run));
+  }
+
+  InputD& natal() { return windows->Natal(); }
+  InputD1& second() { return windows->Second(); }
+  QLineEdit* N(InputField f) { return natal().Field(f); }
+  QLineEdit* D(InputField f) { return second().Field(f); }
+
+  // 12 May 1959, 10:43 A.M., zone 6, 75 deg 23 min West, 39 deg 45 min North.
+  void TypeKnownBirth() {
+    Type(natal().txtName(), "Jane Doe");
+    Type(N(InputField::Month), "5");
+    Type(N(InputField::Day), "12");
+    Type(N(InputField::Year), "1959");
+    Type(N(InputField::Hour), "10");
+    Type(N(InputField::Minute), "43");
+    natal().AmButton()->click();
+    Type(N(InputField::TimeZone), "6");
+    Type(N(InputField::LongDeg), "75");
+    Type(N(InputField::LongMin), "23");
+    natal().WestButton()->click();
+    Type(N(InputField::LatDeg), "39");
+    Type(N(InputField::LatMin), "45");
+    natal().NorthButton()->click();
+  }
+
+  std::string PageShown() {
+    return data->HasWindow() ? data->Window().RichText1()->toPlainText().toStdString() : "";
+  }
+};
+
+}  // namespace orv::test

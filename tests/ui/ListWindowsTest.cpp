@@ -1,0 +1,485 @@
+// The names, cities, time-zone and atlas windows.
+
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "InputWindowsFixture.h"
+#include "PosixLauncher.h"
+#include "platform/Files.h"
+#include "shell/ui/AtlasWindow.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+namespace {
+
+using test::ClickRow;
+using test::DoubleClickRow;
+using test::InputFixture;
+using test::RowOf;
+using test::Text;
+using test::Type;
+using test::WriteFile;
+
+constexpr const char* kPeople =
+    "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n"
+    "w Jones,3 Jan 1970,9.05,P,-1,-002.21,48.52,first@example.com\r\n"
+    "adams,27 Jul 1936,4.05,A,4,058.23,-34.36,\r\n"
+    "w Jones,18 Sep 1923,11.40,P,0,000.07,51.30,second@example.com\r\n";
+
+// Opens the names window on `people` written as NAMES.FIL.
+Names& OpenNamesOn(InputFixture& f, const char* people = kPeople) {
+  WriteFile(f.dir.path() / "NAMES.FIL", people);
+  f.windows->ReloadNames();
+  return *f.windows->NamesWindow();
+}
+
+std::vector<std::string> Rows(const QListWidget* list) {
+  std::vector<std::string> rows;
+  for (int r = 0; r < list->count(); ++r) rows.push_back(list->item(r)->text().toStdString());
+  return rows;
+}
+
+TEST(Names, ListsTheNamesSortedWithTheirFileAndTheDesignChoices) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  EXPECT_EQ(names.windowTitle().toStdString(), "Names");
+  EXPECT_EQ(Rows(names.NamesOnFile()),
+            (std::vector<std::string>{"adams", "Smith", "w Jones", "w Jones"}));
+  EXPECT_EQ(names.lblNamesOnFile()->text().toStdString(), "NAMES.FIL");
+  EXPECT_FALSE(names.LockList()->isChecked());
+  const auto box = [&](const char* name) { return names.findChild<QCheckBox*>(name); };
+  EXPECT_EQ(box("chkCheck4")->text().toStdString(), "Consider dignities?");
+  EXPECT_FALSE(box("chkCheck4")->isChecked());
+  EXPECT_TRUE(box("chkCheck2")->isChecked());
+  EXPECT_TRUE(box("Check3")->isChecked());
+  EXPECT_FALSE(box("Check2")->isChecked());
+  // The batch analyses wait for their subsystem.
+  for (const char* b : {"Batch", "Batch1", "Batch2", "Batch3", "Batch4", "Batch5", "Batch6"})
+    EXPECT_FALSE(names.Button(b)->isEnabled()) << b;
+  // A choice outlives the window.
+  box("chkCheck4")->click();
+  EXPECT_TRUE(f.wb.Input.Analysis.ConsiderDignities);
+  f.windows->ReloadNames();
+  EXPECT_TRUE(f.windows->NamesWindow()->findChild<QCheckBox*>("chkCheck4")->isChecked());
+  EXPECT_EQ(f.wb.Input.People.size(), 4u);
+}
+
+TEST(Names, AWiredBatchCommandIsEnabledAndRuns) {
+  int runs = 0;
+  InputWindowLinks links;
+  links.Batch[3] = [&runs] { ++runs; };
+  InputFixture f(std::move(links));
+  Names& names = OpenNamesOn(f);
+  EXPECT_TRUE(names.Button("Batch3")->isEnabled());
+  EXPECT_EQ(names.Button("Batch3")->text().toStdString(), "Print O.F.A. - All");
+  names.Button("Batch3")->click();
+  EXPECT_EQ(runs, 1);
+  EXPECT_FALSE(names.Button("Batch4")->isEnabled());
+}
+
+TEST(Names, ClickingSmithFillsTheNatalWindow) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  f.natal().PmButton()->click();
+  ClickRow(names.NamesOnFile(), RowOf(names.NamesOnFile(), "Smith"));
+  EXPECT_TRUE(f.host.messages.empty());
+  EXPECT_EQ(Text(f.natal().txtName()), "Smith");
+  EXPECT_EQ(Text(f.N(InputField::Month)), "5");
+  EXPECT_EQ(Text(f.N(InputField::Day)), "12");
+  EXPECT_EQ(Text(f.N(InputField::Year)), "1959");
+  EXPECT_EQ(Text(f.N(InputField::Hour)), "10");
+  EXPECT_EQ(Text(f.N(InputField::Minute)), "43");
+  EXPECT_TRUE(f.natal().AmButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "6");
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "75");
+  EXPECT_EQ(Text(f.N(InputField::LongMin)), "23");
+  EXPECT_TRUE(f.natal().WestButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "39");
+  EXPECT_EQ(Text(f.N(InputField::LatMin)), "45");
+  EXPECT_TRUE(f.natal().NorthButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::Email)), "x");
+  // "Use natal data": the second chart takes the time and place, not the date.
+  EXPECT_EQ(Text(f.D(InputField::Hour)), "10");
+  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "6");
+  EXPECT_EQ(Text(f.D(InputField::Year)), "2026");
+  EXPECT_FALSE(f.wb.Input.NamesList.KeepNamesListPos);
+
+  // Without it, the second chart goes to the present moment.
+  f.second().chkNatOrNow()->click();
+  Type(f.D(InputField::Hour), "7");
+  ClickRow(names.NamesOnFile(), RowOf(names.NamesOnFile(), "adams"));
+  EXPECT_EQ(Text(f.D(InputField::Hour)), "1");  // 13:05
+  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "34");
+}
+
+TEST(Names, EnteringTheListLoadsNobodyAndTheKeyboardPicks) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  PickList* list = names.NamesOnFile();
+  QApplication::setActiveWindow(&names);
+  list->setFocus();
+  ASSERT_TRUE(list->hasFocus());
+  EXPECT_EQ(Text(f.natal().txtName()), "Now");
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(list, &down);
+  EXPECT_EQ(Text(f.natal().txtName()), list->currentItem()->text().toStdString());
+  names.hide();
+}
+
+TEST(Names, TwoEqualNamesEachLoadTheirOwnRecord) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  PickList* list = names.NamesOnFile();
+  ClickRow(list, RowOf(list, "w Jones", 1));
+  EXPECT_EQ(Text(f.N(InputField::Year)), "1923");
+  EXPECT_EQ(Text(f.N(InputField::Email)), "second@example.com");
+  ClickRow(list, RowOf(list, "w Jones", 0));
+  EXPECT_EQ(Text(f.N(InputField::Year)), "1970");
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-1");
+  EXPECT_TRUE(f.natal().EastButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::LongMin)), "21");
+}
+
+TEST(Names, WithASecondPersonTheSecondWindowIsFilledAndCaptioned) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  f.second().chk2ndPerson()->click();
+  const std::string natalYear = Text(f.N(InputField::Year));
+  PickList* list = names.NamesOnFile();
+  DoubleClickRow(list, RowOf(list, "Smith"));
+  EXPECT_EQ(f.second().chk2ndPerson()->text().toStdString(), "Smith");
+  EXPECT_EQ(Text(f.D(InputField::Year)), "1959");
+  EXPECT_EQ(Text(f.D(InputField::Hour)), "10");
+  EXPECT_TRUE(f.second().AmButton()->isChecked());
+  EXPECT_EQ(Text(f.natal().txtName()), "Now");
+  EXPECT_EQ(Text(f.N(InputField::Year)), natalYear);
+  // A double click computes nothing with a second person.
+  EXPECT_FALSE(f.wb.Charts.Computed);
+  EXPECT_NE(f.windows->NamesWindow(), nullptr);
+}
+
+TEST(Names, ADoubleClickComputesForTransits) {
+  InputFixture f;
+  f.windows->ShowAtStartup();
+  PickList* list = f.windows->NamesWindow()->NamesOnFile();
+  f.wb.Output.OutputLine = "an earlier page";
+  AppendOutputLine(f.wb.Output, f.host);
+  DoubleClickRow(list, RowOf(list, "Smith"));
+  ASSERT_TRUE(f.wb.Charts.Computed);
+  EXPECT_EQ(f.wb.Charts.PersonName, "Smith");
+  EXPECT_FLOAT_EQ(f.wb.Charts.NatalInput.time, 10.43f);
+  // The buffer was emptied for the new page; the names window is unloaded.
+  EXPECT_EQ(f.wb.Output.OutputBuffer, (std::vector<std::string>{"NATAL DATA FOR Smith", ""}));
+  EXPECT_EQ(f.PageShown(), "NATAL DATA FOR Smith\n\n");
+  EXPECT_EQ(f.windows->NamesWindow(), nullptr);
+  EXPECT_FALSE(f.natal().isVisible());
+  f.data->Close();
+}
+
+TEST(Names, ALockedListGoesBackToItsPersonUnlessReloadedAfterSaving) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  PickList* list = names.NamesOnFile();
+  ClickRow(list, RowOf(list, "Smith"));  // row 1
+  names.LockList()->click();
+  EXPECT_TRUE(f.wb.Input.NamesList.ListLocked);
+  EXPECT_EQ(f.wb.Input.NamesList.LockedListIndex, 1);
+
+  // Reloaded after a click (for example by the editor's Quit): Smith is
+  // selected and loaded again.
+  Type(f.natal().txtName(), "Somebody");
+  f.windows->ReloadNames();
+  Names& again = *f.windows->NamesWindow();
+  EXPECT_TRUE(again.LockList()->isChecked());
+  EXPECT_EQ(again.NamesOnFile()->SelectedRow(), 1);
+  EXPECT_EQ(Text(f.natal().txtName()), "Smith");
+
+  // Reloaded after "Save to disk": nothing selected, the fields as saved.
+  Type(f.natal().txtName(), "Saved Person");
+  f.wb.Input.NamesList.KeepNamesListPos = true;
+  f.windows->ReloadNames();
+  EXPECT_EQ(f.windows->NamesWindow()->NamesOnFile()->SelectedRow(), -1);
+  EXPECT_EQ(Text(f.natal().txtName()), "Saved Person");
+
+  // A locked position beyond the end of a shorter file moves to the last name.
+  f.wb.Input.NamesList.KeepNamesListPos = false;
+  f.wb.Input.NamesList.LockedListIndex = 9;
+  OpenNamesOn(f,
+              "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n"
+              "Young,1 Feb 2001,1.01,P,0,000.07,51.30,\r\n");
+  EXPECT_EQ(f.windows->NamesWindow()->NamesOnFile()->SelectedRow(), 1);
+  EXPECT_EQ(Text(f.natal().txtName()), "Young");
+  EXPECT_EQ(f.wb.Input.NamesList.LockedListIndex, 1);
+
+  // Unlocked, a reload selects nothing.
+  f.windows->NamesWindow()->LockList()->click();
+  EXPECT_FALSE(f.wb.Input.NamesList.ListLocked);
+  Type(f.natal().txtName(), "Other");
+  f.windows->ReloadNames();
+  EXPECT_EQ(Text(f.natal().txtName()), "Other");
+}
+
+TEST(Names, ChangeListReloadsFromTheChosenFile) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f);
+  const fs::path other = f.dir.path() / "clients.fil";
+  WriteFile(other, "Brown,1 Jan 1980,1.00,A,0,000.07,51.30,\r\n");
+  f.host.fileAnswers.push_back(other.string());
+  names.Button("cmdNewFileList")->click();
+  ASSERT_EQ(f.host.fileChoices.size(), 1u);
+  EXPECT_EQ(Rows(names.NamesOnFile()), std::vector<std::string>{"Brown"});
+  EXPECT_EQ(names.lblNamesOnFile()->text().toStdString(), "CLIENTS.FIL");
+  EXPECT_EQ(f.wb.Settings.DataFile, other.string());
+
+  // Cancel changes nothing.
+  names.Button("cmdNewFileList")->click();
+  EXPECT_EQ(Rows(names.NamesOnFile()), std::vector<std::string>{"Brown"});
+
+  // A file that is not there: the message and an empty list.
+  const fs::path gone = f.dir.path() / "GONE.FIL";
+  f.host.fileAnswers.push_back(gone.string());
+  names.Button("cmdNewFileList")->click();
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].text, "Cannot find the file called " + gone.string() + ".");
+  EXPECT_EQ(names.NamesOnFile()->count(), 0);
+}
+
+TEST(Names, EditThisListShowsTheSavedChangeOnQuit) {
+  std::function<void()> afterSave, afterQuit;
+  InputWindowLinks links;
+  links.EditNamesFile = [&](std::function<void()> save, std::function<void()> quit) {
+    afterSave = std::move(save);
+    afterQuit = std::move(quit);
+  };
+  InputFixture f(std::move(links));
+  Names& names = OpenNamesOn(f);
+  names.Button("cmdEditList")->click();
+  ASSERT_TRUE(afterSave && afterQuit);
+  // The editor saves a changed line, then quits.
+  const fs::path file = f.dir.path() / "NAMES.FIL";
+  ASSERT_EQ(WriteFileAtomically(file, "Smythe,12 May 1959,10.43,A,6,75.23,39.45,x\r\n"), "");
+  afterSave();
+  EXPECT_FALSE(f.wb.Input.NamesList.KeepNamesListPos);
+  afterQuit();
+  EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()), std::vector<std::string>{"Smythe"});
+}
+
+TEST(Names, ABrokenRecordIsReportedOnAClick) {
+  InputFixture f;
+  Names& names = OpenNamesOn(f, "Bad,31 Feb 1959,10.43,A,6,75.23,39.45,x\r\n");
+  ClickRow(names.NamesOnFile(), 0);
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].title, "Error!");
+  EXPECT_EQ(Text(f.natal().txtName()), "Now");
+}
+
+// ---- Cities
+
+constexpr const char* kCities =
+    "Montgomery,AL,86W18,32N22,6\r\n"
+    "Boston,MA,71W04,42N22,5\r\n"
+    "Sydney,NSW,151E12,33S52,-10\r\n";
+
+Geograph& OpenCitiesOn(InputFixture& f) {
+  WriteFile(f.dir.path() / "GA_MA.LL", kCities);
+  f.windows->ReloadCities();
+  return *f.windows->CitiesWindow();
+}
+
+TEST(Geograph, AClickCopiesThePlaceIntoTheTargetWindow) {
+  InputFixture f;
+  Geograph& cities = OpenCitiesOn(f);
+  EXPECT_EQ(cities.windowTitle().toStdString(), "Cities");
+  EXPECT_EQ(Rows(cities.CitiesOnFile()),
+            (std::vector<std::string>{"Boston,MA", "Montgomery,AL", "Sydney,NSW"}));
+  EXPECT_EQ(cities.lblCitiesOnFile()->text().toStdString(), "GA_MA.LL");
+  const std::string hour = Text(f.N(InputField::Hour));
+
+  ClickRow(cities.CitiesOnFile(), RowOf(cities.CitiesOnFile(), "Sydney,NSW"));
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
+  EXPECT_EQ(Text(f.N(InputField::LongMin)), "12");
+  EXPECT_TRUE(f.natal().EastButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "33");
+  EXPECT_EQ(Text(f.N(InputField::LatMin)), "52");
+  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-10");
+  EXPECT_EQ(Text(f.N(InputField::Hour)), hour);  // time and name untouched
+  EXPECT_EQ(Text(f.natal().txtName()), "Now");
+  // "Use natal data" brings the second chart along.
+  EXPECT_EQ(Text(f.D(InputField::LongDeg)), "151");
+  EXPECT_TRUE(f.second().SouthButton()->isChecked());
+
+  // With a second person the place goes to the second-chart window only.
+  f.second().chk2ndPerson()->click();
+  ClickRow(cities.CitiesOnFile(), RowOf(cities.CitiesOnFile(), "Boston,MA"));
+  EXPECT_EQ(Text(f.D(InputField::LongDeg)), "71");
+  EXPECT_EQ(Text(f.D(InputField::LongMin)), "4");
+  EXPECT_TRUE(f.second().WestButton()->isChecked());
+  EXPECT_TRUE(f.second().NorthButton()->isChecked());
+  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "5");
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
+  EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(Geograph, ChangeListAndTheNamesButton) {
+  InputFixture f;
+  Geograph& cities = OpenCitiesOn(f);
+  const fs::path other = f.dir.path() / "europe.ll";
+  WriteFile(other, "Paris,FR,02E20,48N52,-1\r\n");
+  f.host.fileAnswers.push_back(other.string());
+  cities.Button("cmdNewFileList")->click();
+  EXPECT_EQ(Rows(cities.CitiesOnFile()), std::vector<std::string>{"Paris,FR"});
+  EXPECT_EQ(cities.lblCitiesOnFile()->text().toStdString(), "EUROPE.LL");
+  EXPECT_EQ(f.wb.Settings.GeoDataFile, other.string());
+
+  cities.Button("Command1")->click();  // "Click here for names"
+  EXPECT_EQ(f.windows->CitiesWindow(), nullptr);
+  ASSERT_NE(f.windows->NamesWindow(), nullptr);
+  f.windows->NamesWindow()->Button("Command1")->click();  // "Click here for cities"
+  EXPECT_EQ(f.windows->NamesWindow(), nullptr);
+  ASSERT_NE(f.windows->CitiesWindow(), nullptr);
+  EXPECT_EQ(Rows(f.windows->CitiesWindow()->CitiesOnFile()), std::vector<std::string>{"Paris,FR"});
+  f.windows->CitiesWindow()->close();
+}
+
+// ---- Time zones
+
+TEST(TimeZone, AClickWritesTheZoneIntoTheWindowThatAsked) {
+  InputFixture f;
+  WriteFile(f.dir.path() / "TZ.DAT",
+            "Eastern Standard Time,EST,5\r\nCentral European Time,CET,-1\r\n"
+            "Greenwich Mean Time,GMT,0\r\n");
+  f.natal().TzHelpLabel()->clicked();
+  TimeZone* zones = f.windows->TimeZoneWindow();
+  ASSERT_NE(zones, nullptr);
+  EXPECT_EQ(zones->windowTitle().toStdString(), "Time Zones");
+  PickList* list = zones->lstTimeZones();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(0)->text().toStdString(), "Central European Time            -  CET =  -1");
+
+  ClickRow(list, 0);
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-1");
+  EXPECT_TRUE(f.natal().EastButton()->isChecked());
+  EXPECT_TRUE(zones->isVisible());  // open for another pick
+  ClickRow(list, 1);
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "5");
+  EXPECT_TRUE(f.natal().WestButton()->isChecked());
+
+  const std::string natalZone = Text(f.N(InputField::TimeZone));
+  f.second().TzHelpLabel()->clicked();
+  EXPECT_EQ(f.windows->TimeZoneWindow(), zones);
+  ClickRow(list, 0);
+  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "-1");
+  EXPECT_TRUE(f.second().EastButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), natalZone);
+
+  zones->findChild<QPushButton*>("Command1")->click();  // Quit
+  EXPECT_FALSE(zones->isVisible());
+}
+
+// ---- Atlas
+
+AtlasWindow* OpenAtlas(ChartInputForm& form) {
+  form.AtlasLabel()->clicked();
+  auto* atlas = form.findChild<AtlasWindow*>();
+  EXPECT_NE(atlas, nullptr);
+  EXPECT_TRUE(atlas && atlas->isVisible());
+  return atlas;
+}
+
+TEST(AtlasWindow, ClosingWithoutALookupChangesNothing) {
+  InputFixture f;
+  WriteFile(f.dir.path() / "GA_MA.LL", kCities);
+  // A former lookup's answer stays unused.
+  f.wb.Input.Atlas = {"10W0", "10N0", 3, true, kAtlasAnswerYes};
+  const ChartInputFields before = f.natal().Fields();
+  AtlasWindow* atlas = OpenAtlas(f.natal());
+  ASSERT_NE(atlas, nullptr);
+  EXPECT_EQ(atlas->windowTitle().toStdString(), "Atlas");
+  atlas->reject();
+  const ChartInputFields after = f.natal().Fields();
+  EXPECT_EQ(after.TimeZone, before.TimeZone);
+  EXPECT_EQ(after.LongDeg, before.LongDeg);
+  EXPECT_EQ(after.LatDeg, before.LatDeg);
+}
+
+TEST(AtlasWindow, ALookupFillsTheWindowThatAsked) {
+  InputFixture f;
+  WriteFile(f.dir.path() / "GA_MA.LL", kCities);
+  AtlasWindow* atlas = OpenAtlas(f.second());
+  ASSERT_NE(atlas, nullptr);
+  atlas->txtCity()->setText("boston");
+  atlas->cmdLookup()->click();
+  EXPECT_FALSE(atlas->isVisible());
+  EXPECT_EQ(Text(f.D(InputField::LongDeg)), "71");
+  EXPECT_EQ(Text(f.D(InputField::LongMin)), "4");
+  EXPECT_EQ(Text(f.D(InputField::LatDeg)), "42");
+  EXPECT_EQ(Text(f.D(InputField::LatMin)), "22");
+  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "5");
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "73");  // the natal window untouched
+
+  // A name that is not in the atlas: said so, the window stays.
+  atlas = OpenAtlas(f.natal());
+  atlas->txtCity()->setText("Atlantis");
+  atlas->cmdLookup()->click();
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_TRUE(atlas->isVisible());
+  atlas->reject();
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "73");
+}
+
+TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
+  InputFixture f;
+  WriteFile(f.dir.path() / "GA_MA.LL", "Springfield,IL,89W39,39N48,6\r\n");
+  WriteFile(f.dir.path() / "MORE.LL", "Springfield,MA,72W35,42N06,5\r\n");
+  AtlasWindow* atlas = OpenAtlas(f.natal());
+  ASSERT_NE(atlas, nullptr);
+  atlas->txtCity()->setText("Springfield");
+  atlas->cmdLookup()->click();
+  EXPECT_TRUE(atlas->isVisible());
+  EXPECT_EQ(atlas->windowTitle().toStdString(), "THIS IS A DUPLICATE CITY");
+  ASSERT_EQ(atlas->lstPlaces()->count(), 2);
+  atlas->lstPlaces()->setCurrentRow(1);
+  atlas->cmdLookup()->click();
+  EXPECT_FALSE(atlas->isVisible());
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "72");
+  EXPECT_EQ(Text(f.N(InputField::LongMin)), "35");
+  EXPECT_EQ(Text(f.N(InputField::LatMin)), "6");
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "5");
+}
+
+TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
+  // No cities file in the program folder: the outside atlas program runs.
+  test::PosixLauncher launcher;
+  InputWindowLinks links;
+  links.AtlasLauncher = &launcher;
+  InputFixture f(std::move(links));
+  const fs::path atlasDir = f.dir.path() / "atlas";
+  fs::create_directories(atlasDir);
+  const fs::path program = atlasDir / "ATLAS.EXE";
+  std::ofstream(program) << "#!/bin/sh\nprintf '%s\\r\\n' '" << atlasDir.string() << "/' > '"
+                         << (atlasDir / "PCATPATH.TXT").string()
+                         << "'\nprintf 'x\\r\\n33S52\\r\\n151E12\\r\\nx\\r\\n-10\\r\\n' > '"
+                         << (atlasDir / "TSRTEMP.TXT").string() << "'\n";
+  fs::permissions(program, fs::perms::owner_all);
+  f.wb.Settings.AtlasDir = atlasDir.string() + "/";
+  f.natal().AtlasLabel()->clicked();
+  EXPECT_EQ(launcher.runs, 1);
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
+  EXPECT_EQ(Text(f.N(InputField::LongMin)), "12");
+  EXPECT_TRUE(f.natal().EastButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "33");
+  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
+  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-10");
+
+  // Rejected (No): nothing changes.
+  Type(f.N(InputField::LongDeg), "73");
+  f.host.answers.push_back(Answer::No);
+  f.natal().AtlasLabel()->clicked();
+  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "73");
+}
+
+}  // namespace
+}  // namespace orv
