@@ -1,7 +1,9 @@
 // Orvanta8: creates the program state, the Qt application and the main
 // window, wires the subsystems into start-up and the menus, and starts.
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -12,13 +14,18 @@
 #include "core/ephemeris/DataTables.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
+#include "shell/FileChooser.h"
 #include "shell/Startup.h"
 #include "shell/input/Atlas.h"
 #include "shell/ui/About.h"
 #include "shell/ui/FrmEnabledPlanets.h"
 #include "shell/ui/FrmTip.h"
+#include "shell/ui/InputD.h"
+#include "shell/ui/InputD1.h"
+#include "shell/ui/InputWindows.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
@@ -121,7 +128,66 @@ int main(int argc, char* argv[]) {
     ShowInSlot(tipWindow, [&] { return new orv::FrmTip(workbench.AppPath); });
   };
   hooks.ShowTipOfTheDay = showTip;
-  // Still to join: hooks.PrepareChartTables, hooks.ShowChartInputWindows.
+
+  // The input, names, cities, time-zone and atlas windows: made once the
+  // settings (names and cities files) have been read.
+  std::unique_ptr<orv::InputWindows> inputWindows;
+  orv::QtLauncher launcher;
+  QPointer<orv::TextFileEditor> namesEditor, citiesEditor;
+  auto openEditor = [&](QPointer<orv::TextFileEditor>& slot, std::optional<orv::EditorSetup> setup) {
+    ShowInSlot(slot, [&]() -> orv::TextFileEditor* {
+      return setup ? new orv::TextFileEditor(std::move(*setup)) : nullptr;
+    });
+  };
+  hooks.ShowChartInputWindows = [&] {
+    orv::InputWindowLinks links;
+    links.HouseSystem = [&] { return mainWindow.CheckedHouseSystem(); };
+    links.SecondPersonChanged = [&](bool ticked, const auto& changes) {
+      for (const orv::MenuItemChange& change : changes) {
+        QAction* item = mainWindow.Command(change.name);
+        if (!item) continue;
+        if (change.caption) item->setText(QString::fromUtf8(change.caption->data(),
+                                                             qsizetype(change.caption->size())));
+      }
+      mainWindow.SetSecondPerson(ticked);
+    };
+    links.BringMainWindowForward = bringMainForward;
+    links.CloseTipWindow = [&] {
+      if (tipWindow) tipWindow->close();
+    };
+    links.ChooseFile = [&](std::string_view pattern, const std::string& startFile) {
+      return orv::SelectFile(host, workbench.AppPath, startFile, pattern);
+    };
+    links.EditNamesFile = [&](std::function<void()> afterSave, std::function<void()> afterQuit) {
+      openEditor(namesEditor, orv::NamesFileEditorSetup(workbench, host, std::move(afterSave),
+                                                        std::move(afterQuit)));
+    };
+    links.EditCitiesFile = [&](std::function<void()> afterQuit) {
+      openEditor(citiesEditor, orv::CitiesFileEditorSetup(workbench, host, std::move(afterQuit)));
+    };
+    links.AtlasLauncher = &launcher;
+    orv::ChartRunLinks run;
+    run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
+    run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
+    inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
+                                                       std::move(run));
+    // The entry windows open just below the main window's menu bar.
+    inputWindows->Natal().move(mainWindow.frameGeometry().bottomLeft() + QPoint(0, 1));
+    inputWindows->ShowAtStartup();
+  };
+  auto inputCommand = [&] {
+    if (!inputWindows) return;
+    orv::ClearOutputBuffer(workbench.Output);
+    if (dataWindow) dataWindow->Close();
+    inputWindows->ShowForInput();
+  };
+  mainWindow.WireCommand("mnuInputData", inputCommand);
+  mainWindow.SetHouseChangeHandler([&] {
+    if (!inputWindows) return;
+    inputCommand();
+    inputWindows->HideAll();
+    inputWindows->Calculate();
+  });
 
   // The Data menu's listings.
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
@@ -131,8 +197,12 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuDataLeastAspectedPlanet",
                          [&] { orv::ShowLeastAspectedPlanets(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataTransitData", [&] {
-    // Until the second-chart window is connected, chart 2 is transits.
-    orv::ShowTransitData(workbench, orv::SecondPersonBox{}, host, data());
+    orv::SecondPersonBox box;
+    if (inputWindows) {
+      box.checked = inputWindows->SecondPerson();
+      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
+    }
+    orv::ShowTransitData(workbench, box, host, data());
   });
 
   // The small windows and editors.
