@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <array>
 #include <optional>
 #include <sstream>
 #include <string>

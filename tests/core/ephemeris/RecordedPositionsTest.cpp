@@ -52,8 +52,7 @@ void ReadRow(std::istream& file, const char* label, PointArray<double>& row, int
 }
 
 std::vector<RecordedMoment> ReadRecorded() {
-  const auto path =
-      std::filesystem::path(__FILE__).parent_path() / "recorded_planet_positions.txt";
+  const auto path = std::filesystem::path(__FILE__).parent_path() / "recorded_planet_positions.txt";
   std::ifstream file(path);
   std::vector<RecordedMoment> moments;
   std::string line;
@@ -64,8 +63,8 @@ std::vector<RecordedMoment> ReadRecorded() {
     int trueNode = 0;
     RecordedMoment m;
     PlanetPositionInput& in = m.input;
-    fields >> label >> in.julianDayNumber >> in.dayFraction >> in.obliquityRad >>
-        in.ascendantDeg >> in.midheavenDeg >> trueNode;
+    fields >> label >> in.julianDayNumber >> in.dayFraction >> in.obliquityRad >> in.ascendantDeg >>
+        in.midheavenDeg >> trueNode;
     EXPECT_EQ(label, "moment");
     EXPECT_FALSE(fields.fail()) << line;
     in.trueNode = trueNode != 0;
@@ -111,7 +110,7 @@ TEST(RecordedPositions, CoverTheCenturyAndBothTheories) {
     last = std::fmax(last, m.input.julianDayNumber);
   }
   EXPECT_EQ(first, 2415020);  // T = 0 of the cubic elements, 1900 January 0.5
-  EXPECT_GT(last, 2472000);  // 2056
+  EXPECT_GT(last, 2472000);   // 2056
   // T = 0 of the linear elements, J2000.0.
   EXPECT_EQ(moments[1].input.julianDayNumber, 2451545);
 }
