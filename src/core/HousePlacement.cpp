@@ -37,17 +37,17 @@ std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<do
   if (housePositions.size() < kRecordWidth * NumPoints) {
     housePositions.resize(kRecordWidth * NumPoints, ' ');
   }
-  for (int h = 1; h <= 12; ++h) {
-    const double start = cusps[h];
-    const double end = cusps[h == 12 ? 1 : h + 1];
-    const std::string_view label =
-        houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth), kLabelWidth);
-    for (int j = 1; j <= NumPoints; ++j) {
-      const size_t record = size_t(j - 1) * kRecordWidth;
-      housePositions.replace(record + kLabelWidth, kHouseWord.size(), kHouseWord);
-      double v = longitudes[j] + kCuspLeadDeg;
-      if (v >= 360) v -= 360;
-      if (LiesInEntry(v, start, end)) housePositions.replace(record, label.size(), label);
+  for (int j = 1; j <= NumPoints; ++j) {
+    char* record = housePositions.data() + size_t(j - 1) * kRecordWidth;
+    std::copy(kHouseWord.begin(), kHouseWord.end(), record + kLabelWidth);
+    double v = longitudes[j] + kCuspLeadDeg;
+    if (v >= 360) v -= 360;
+    // Should the cusps overlap, the last house that holds the point wins.
+    for (int h = 1; h <= 12; ++h) {
+      if (!LiesInEntry(v, cusps[h], cusps[h == 12 ? 1 : h + 1])) continue;
+      const std::string_view label = houseLabels.substr(
+          std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth), kLabelWidth);
+      std::copy(label.begin(), label.end(), record);
     }
   }
   return housePositions;

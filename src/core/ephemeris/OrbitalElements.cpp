@@ -4,6 +4,7 @@
 
 #include "core/Angles.h"
 #include "core/ephemeris/OuterPlanetPerturbations.h"
+#include "core/ephemeris/SinCosMultiples.h"
 
 namespace orv {
 
@@ -85,40 +86,60 @@ OrbitalElements CalcMeanOuterElements(int body, double t1900) {
   return el;
 }
 
-OuterPlanetElements CalcOuterPlanetElements(int body, double t1900) {
+namespace {
+OuterPlanetElements Perturbed(int body, double t1900, const PerturbationSums* sums) {
   OuterPlanetElements result{CalcMeanOuterElements(body, t1900)};
-  if (const auto perturbations = OuterBodyOf(body).perturbations) {
-    const PerturbationSums sums = perturbations(t1900);
-    ApplyPerturbations(sums, result.elements);
-    result.longitudePerturbationDeg = sums.longitudeDeg;
+  if (sums) {
+    ApplyPerturbations(*sums, result.elements);
+    result.longitudePerturbationDeg = sums->longitudeDeg;
   }
   return result;
+}
+}  // namespace
+
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900) {
+  const auto perturbations = OuterBodyOf(body).perturbations;
+  if (!perturbations) return Perturbed(body, t1900, nullptr);
+  const PerturbationSums sums = perturbations(t1900);
+  return Perturbed(body, t1900, &sums);
+}
+
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900,
+                                            const OuterPerturbations& perturbations) {
+  const bool perturbed = OuterBodyOf(body).perturbations != nullptr;
+  return Perturbed(body, t1900, perturbed ? &perturbations.Of(body) : nullptr);
 }
 
 KeplerSolution SolveKepler(const OrbitalElements& el) {
   const double m = el.meanAnomalyDeg;
   const double e = el.eccentricity;
   const double eDeg = e * 180 / Pi;
+  // Each step turns the sine and cosine of E by the step itself, at most
+  // e / (1 - e) radians (15 degrees for Mercury) and soon tiny.
   double ea = m;
+  SinCos sc = SinCosDeg(ea);
   for (int step = 0; step < kMaxKeplerSteps; ++step) {
-    const double next = ea + (m + eDeg * SinDeg(ea) - ea) / (1 - e * CosDeg(ea));
+    const double next = ea + (m + eDeg * sc.sin - ea) / (1 - e * sc.cos);
     const bool converged = std::fabs(next - ea) < kKeplerStepDeg;
+    sc = AngleSum(sc, SinCosDegNear0(next - ea));
     ea = next;
     if (converged) break;
   }
   KeplerSolution k;
   k.eccentricAnomalyDeg = ea;
-  k.radiusKm = el.semiMajorAxisKm * (1 - e * CosDeg(ea));
-  k.trueAnomalyDeg =
-      Norm360(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(ea * Pi / 360))));
+  k.radiusKm = el.semiMajorAxisKm * (1 - e * sc.cos);
+  // tan(E / 2) from the sine and cosine of E, in whichever form keeps its
+  // precision: the first near E = 0, the second near E = 180 degrees.
+  const double tanHalf = sc.cos >= 0 ? sc.sin / (1 + sc.cos) : (1 - sc.cos) / sc.sin;
+  k.trueAnomalyDeg = Norm360(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * tanHalf)));
   k.argumentOfLatitudeDeg = el.argumentOfPerihelionDeg + k.trueAnomalyDeg;
   return k;
 }
 
 HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg) {
-  const double sinU = SinDeg(argumentOfLatitudeDeg);
-  const Spherical s = RectToSpherical(CosDeg(argumentOfLatitudeDeg), sinU * CosDeg(inclinationDeg),
-                                      sinU * SinDeg(inclinationDeg));
+  const SinCos u = SinCosDeg(argumentOfLatitudeDeg);
+  const SinCos i = SinCosDegNear0(inclinationDeg);
+  const Spherical s = RectToSpherical(u.cos, u.sin * i.cos, u.sin * i.sin);
   HelioPosition p;
   p.longitudeDeg = nodeDeg + s.longitude;
   p.latitudeDeg = s.latitude;
@@ -134,9 +155,9 @@ HelioPosition HelioFromElements(const OrbitalElements& elements) {
 }
 
 EclipticVector HelioToVector(const HelioPosition& p) {
-  const double cosLat = CosDeg(p.latitudeDeg);
-  return {p.radiusKm * cosLat * CosDeg(p.longitudeDeg),
-          p.radiusKm * cosLat * SinDeg(p.longitudeDeg), p.radiusKm * SinDeg(p.latitudeDeg)};
+  const SinCos lat = SinCosDegNear0(p.latitudeDeg);
+  const SinCos lon = SinCosDeg(p.longitudeDeg);
+  return {p.radiusKm * lat.cos * lon.cos, p.radiusKm * lat.cos * lon.sin, p.radiusKm * lat.sin};
 }
 
 EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth) {
@@ -147,6 +168,11 @@ EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& ear
 
 EclipticPosition HelioToGeo(const HelioPosition& body, const HelioPosition& earth) {
   return HelioToGeo(body, HelioToVector(earth));
+}
+
+double GeocentricLongitude(const HelioPosition& body, const EclipticVector& earth) {
+  const EclipticVector b = HelioToVector(body);
+  return SphericalLongitude(b.x - earth.x, b.y - earth.y);
 }
 
 }  // namespace orv

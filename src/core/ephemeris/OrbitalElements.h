@@ -177,6 +177,11 @@ struct OuterPlanetElements {
   double longitudePerturbationDeg = 0;
 };
 OuterPlanetElements CalcOuterPlanetElements(int body, double t1900);
+// The same with the sums of all four planets at t1900 computed beforehand
+// (CalcOuterPerturbations), for callers that place them all at one moment.
+struct OuterPerturbations;
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900,
+                                            const OuterPerturbations& perturbations);
 
 // Kepler's equation by Newton's method on degrees, from the mean anomaly as
 // given (reduced or not), stopping when a step is below 1e-7 degrees or after
@@ -205,5 +210,7 @@ struct EclipticVector {
 };
 EclipticVector HelioToVector(const HelioPosition& p);
 EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth);
+// The longitude of HelioToGeo alone.
+double GeocentricLongitude(const HelioPosition& body, const EclipticVector& earth);
 
 }  // namespace orv

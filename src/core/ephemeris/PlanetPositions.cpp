@@ -5,7 +5,9 @@
 #include "core/Angles.h"
 #include "core/ephemeris/MoonTheory.h"
 #include "core/ephemeris/OrbitalElements.h"
+#include "core/ephemeris/OuterPlanetPerturbations.h"
 #include "core/ephemeris/PlutoTheory.h"
+#include "core/ephemeris/SinCosMultiples.h"
 #include "core/ephemeris/SunTheory.h"
 
 namespace orv {
@@ -30,7 +32,8 @@ struct OuterHelio {
   double longitudeCorrectionDeg = 0;
 };
 
-OuterHelio OuterHelioOf(int body, double t1900, double julianDayNumber) {
+OuterHelio OuterHelioOf(int body, double t1900, double julianDayNumber,
+                        const OuterPerturbations& perturbations) {
   if (body == HelioBody::Pluto) {
     const PlutoPosition pluto = CalcPluto(t1900);
     // The day number alone, without the time of day. The heliocentric
@@ -41,7 +44,7 @@ OuterHelio OuterHelioOf(int body, double t1900, double julianDayNumber) {
         kPlutoEquinoxDegPerCentury * (julianDayNumber - kPlutoEquinoxDay) / kDaysPerCentury;
     return {{pluto.longitudeDeg + equinox, pluto.latitudeDeg, pluto.radiusAU * KmPerAU}, 0};
   }
-  const OuterPlanetElements outer = CalcOuterPlanetElements(body, t1900);
+  const OuterPlanetElements outer = CalcOuterPlanetElements(body, t1900, perturbations);
   return {HelioFromElements(outer.elements), outer.longitudePerturbationDeg};
 }
 
@@ -65,13 +68,12 @@ struct Obliquity {
 };
 
 double Declination(double longitudeDeg, double latitudeDeg, const Obliquity& eps) {
-  const double cosLat = CosDeg(latitudeDeg);
-  const double sinLat = SinDeg(latitudeDeg);
-  const double sinLon = SinDeg(longitudeDeg);
-  const double x = cosLat * CosDeg(longitudeDeg);
-  const double y = cosLat * sinLon * eps.cos - sinLat * eps.sin;
-  const double z = cosLat * sinLon * eps.sin + sinLat * eps.cos;
-  return RectToSpherical(x, y, z).latitude;
+  const SinCos lat = SinCosDegNear0(latitudeDeg);
+  const SinCos lon = SinCosDeg(longitudeDeg);
+  const double x = lat.cos * lon.cos;
+  const double y = lat.cos * lon.sin * eps.cos - lat.sin * eps.sin;
+  const double z = lat.cos * lon.sin * eps.sin + lat.sin * eps.cos;
+  return SphericalLatitude(x, y, z);
 }
 
 }  // namespace
@@ -144,13 +146,14 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   next[P::Moon] = Norm360(CalcMoon(t1900 + kOneDay).longitudeDeg);
   const EclipticVector earthNext = HelioToVector(InnerHelioOf(HelioBody::Earth, t2000 + kOneDay));
   for (int i = HelioBody::Mercury; i <= HelioBody::Mars; ++i) {
-    next[i] = Norm360(HelioToGeo(InnerHelioOf(i, t2000 + kOneDay), earthNext).longitudeDeg);
+    next[i] = Norm360(GeocentricLongitude(InnerHelioOf(i, t2000 + kOneDay), earthNext));
   }
 
   // Jupiter to Pluto, with the Earth of the cubic theory.
   const EclipticVector outerEarth = HelioToVector(OuterEarthOf(t1900));
+  const OuterPerturbations perturbations = CalcOuterPerturbations(t1900);
   for (int i = HelioBody::Jupiter; i <= HelioBody::Pluto; ++i) {
-    const OuterHelio o = OuterHelioOf(i, t1900, jdn);
+    const OuterHelio o = OuterHelioOf(i, t1900, jdn, perturbations);
     const EclipticPosition geo = HelioToGeo(o.helio, outerEarth);
     lon[i] = Norm360(geo.longitudeDeg + o.longitudeCorrectionDeg);
     lat[i] = geo.latitudeDeg;
@@ -159,9 +162,10 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
     dec[i] = Declination(lon[i], lat[i], eps);
   }
   const EclipticVector outerEarthNext = HelioToVector(OuterEarthOf(t1900 + kOneDay));
+  const OuterPerturbations perturbationsNext = CalcOuterPerturbations(t1900 + kOneDay);
   for (int i = HelioBody::Jupiter; i <= HelioBody::Pluto; ++i) {
-    const OuterHelio o = OuterHelioOf(i, t1900 + kOneDay, jdn);
-    next[i] = Norm360(HelioToGeo(o.helio, outerEarthNext).longitudeDeg + o.longitudeCorrectionDeg);
+    const OuterHelio o = OuterHelioOf(i, t1900 + kOneDay, jdn, perturbationsNext);
+    next[i] = Norm360(GeocentricLongitude(o.helio, outerEarthNext) + o.longitudeCorrectionDeg);
   }
 
   for (int i = P::Mercury; i <= P::Pluto; ++i) {
