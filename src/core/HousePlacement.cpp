@@ -1,6 +1,7 @@
 #include "core/HousePlacement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "base/Text.h"
@@ -25,9 +26,12 @@ constexpr int kAntiscionVariantOption = 167;
 constexpr int kSolsticeSign[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
 constexpr int kEquinoxSign[13] = {0, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 
+// Written with & and | rather than && and ||: a chart asks this for every
+// point and house, and the answers follow no pattern a branch predictor
+// could learn.
 bool LiesInEntry(double v, double start, double end) {
-  if (start <= end) return start <= v && v < end;
-  return (start <= v && v < 360) || (0 <= v && v < end);  // the entry holds 0 Aries
+  if (start <= end) return (start <= v) & (v < end);
+  return ((start <= v) & (v < 360)) | ((0 <= v) & (v < end));  // the entry holds 0 Aries
 }
 
 }  // namespace
@@ -37,16 +41,26 @@ std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<do
   if (housePositions.size() < kRecordWidth * NumPoints) {
     housePositions.resize(kRecordWidth * NumPoints, ' ');
   }
+  const auto LabelOf = [houseLabels](int h) {
+    return houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth),
+                              kLabelWidth);
+  };
+  // A house whose label the table lacks writes nothing, so it leaves the
+  // point to an earlier house.
+  std::array<bool, 13> labelled{};
+  for (int h = 1; h <= 12; ++h) labelled[h] = !LabelOf(h).empty();
   for (int j = 1; j <= NumPoints; ++j) {
     char* record = housePositions.data() + size_t(j - 1) * kRecordWidth;
     std::copy(kHouseWord.begin(), kHouseWord.end(), record + kLabelWidth);
     double v = longitudes[j] + kCuspLeadDeg;
     if (v >= 360) v -= 360;
     // Should the cusps overlap, the last house that holds the point wins.
+    int house = 0;
     for (int h = 1; h <= 12; ++h) {
-      if (!LiesInEntry(v, cusps[h], cusps[h == 12 ? 1 : h + 1])) continue;
-      const std::string_view label = houseLabels.substr(
-          std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth), kLabelWidth);
+      if (LiesInEntry(v, cusps[h], cusps[h == 12 ? 1 : h + 1]) & labelled[h]) house = h;
+    }
+    if (house != 0) {
+      const std::string_view label = LabelOf(house);
       std::copy(label.begin(), label.end(), record);
     }
   }

@@ -138,7 +138,8 @@ SinCos Once(SinCos x, int n) { return n == 0 ? SinCos{} : n > 0 ? x : Negated(x)
 
 }  // namespace
 
-MoonPosition CalcMoon(double t) {
+MoonPosition CalcMoon(double t, SinCosMemo* memo) {
+  const auto sinDeg = [memo](double x) { return SinCosDeg(x, memo).sin; };
   const double t2 = t * t;
   const double t3 = t2 * t;
   double lp = 270.434164 + 481267.883142 * t - 0.001133 * t2 + 0.0000019 * t3;
@@ -149,9 +150,9 @@ MoonPosition CalcMoon(double t) {
 
   MoonPosition moon;
   // The true node comes from the unreduced elements.
-  const double trueNodeArcsec = 3600 * node + 5392 * SinDeg(2 * (l - node)) - 541 * SinDeg(m) -
-                                442 * SinDeg(2 * (lp - l)) + 423 * SinDeg(2 * (lp - node)) -
-                                291 * SinDeg(2 * mp - 2 * (lp - node));
+  const double trueNodeArcsec = 3600 * node + 5392 * sinDeg(2 * (l - node)) - 541 * sinDeg(m) -
+                                442 * sinDeg(2 * (lp - l)) + 423 * sinDeg(2 * (lp - node)) -
+                                291 * sinDeg(2 * mp - 2 * (lp - node));
   moon.trueNodeDeg = trueNodeArcsec / kArcsecPerDeg;
 
   lp = Norm360(lp);
@@ -161,11 +162,11 @@ MoonPosition CalcMoon(double t) {
   node = Norm360(node);
 
   // Every other argument is a whole combination of these five.
-  const SinCos lpSc = SinCosDeg(lp);
-  const SinCos lSc = SinCosDeg(l);
-  const SinCos nodeSc = SinCosDeg(node);
-  const SinCosMultiples<kMaxM> mMul(SinCosDeg(m));
-  const SinCosMultiples<kMaxMp> mpMul(SinCosDeg(mp));
+  const SinCos lpSc = SinCosDeg(lp, memo);
+  const SinCos lSc = SinCosDeg(l, memo);
+  const SinCos nodeSc = SinCosDeg(node, memo);
+  const SinCosMultiples<kMaxM> mMul(SinCosDeg(m, memo));
+  const SinCosMultiples<kMaxMp> mpMul(SinCosDeg(mp, memo));
 
   moon.nutationDeg =
       (-17.2 * nodeSc.sin + 0.206 * AngleSum(nodeSc, nodeSc).sin - 1.319 * AngleSum(lSc, lSc).sin +
@@ -184,7 +185,7 @@ MoonPosition CalcMoon(double t) {
 
   // The two corrections of S are in degrees.
   const double s = Norm360(moon.longitudeDeg) - node + 0.114 * fMul[2].sin + 0.15 * mMul[1].sin;
-  const SinCos sSc = SinCosDeg(s);
+  const SinCos sSc = SinCosDeg(s, memo);
   // H = 2L - L' - node.
   const SinCos hSc = AngleDifference(AngleDifference(AngleSum(lSc, lSc), lpSc), nodeSc);
   double sumLatitude = 0;

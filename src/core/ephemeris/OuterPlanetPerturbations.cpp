@@ -428,12 +428,12 @@ constexpr bool MultiplesInRange(std::span<const Term> terms) {
 // taken once (SinCosDeg), its multiples follow by angle addition.
 class TermFactors {
  public:
-  TermFactors(const ArgumentValues& x, const ArgumentReach& reach) {
+  TermFactors(const ArgumentValues& x, const ArgumentReach& reach, SinCosMemo* memo = nullptr) {
     values_[kOneSlot] = 1;
     for (int a = 0; a < kArgCount; ++a) {
       if (reach[a] == 0) continue;
       const Arg arg = static_cast<Arg>(a);
-      const SinCos once = SinCosDeg(x[a]);
+      const SinCos once = SinCosDeg(x[a], memo);
       SinCos multiple = once;
       for (int k = 1; k <= reach[a]; ++k) {
         if (k > 1) multiple = AngleSum(multiple, once);
@@ -556,15 +556,15 @@ double NeptuneOwnMeanAnomaly(double t1900) {
   return 37.73063 + 218.46134 * t1900 - 0.00007 * t1900 * t1900;
 }
 
-PerturbationSums UranusSums(const PerturbationArguments& a, double t1900) {
-  const TermFactors x(OwnArguments(a, t1900, true), kUranusReach);
+PerturbationSums UranusSums(const PerturbationArguments& a, double t1900, SinCosMemo* memo) {
+  const TermFactors x(OwnArguments(a, t1900, true), kUranusReach, memo);
   PerturbationSums sums = SumPlanetSeries(kUranusSeries, a.nu, x);
   sums.ownMeanAnomalyDeg = UranusOwnMeanAnomaly(t1900);
   return sums;
 }
 
-PerturbationSums NeptuneSums(const PerturbationArguments& a, double t1900) {
-  const TermFactors x(OwnArguments(a, t1900, false), kNeptuneReach);
+PerturbationSums NeptuneSums(const PerturbationArguments& a, double t1900, SinCosMemo* memo) {
+  const TermFactors x(OwnArguments(a, t1900, false), kNeptuneReach, memo);
   PerturbationSums sums = SumPlanetSeries(kNeptuneSeries, a.nu, x);
   sums.ownMeanAnomalyDeg = NeptuneOwnMeanAnomaly(t1900);
   return sums;
@@ -596,21 +596,21 @@ PerturbationSums CalcSaturnPerturbations(double t1900) {
 }
 
 PerturbationSums CalcUranusPerturbations(double t1900) {
-  return UranusSums(CalcPerturbationArguments(t1900), t1900);
+  return UranusSums(CalcPerturbationArguments(t1900), t1900, nullptr);
 }
 
 PerturbationSums CalcNeptunePerturbations(double t1900) {
-  return NeptuneSums(CalcPerturbationArguments(t1900), t1900);
+  return NeptuneSums(CalcPerturbationArguments(t1900), t1900, nullptr);
 }
 
-OuterPerturbations CalcOuterPerturbations(double t1900) {
+OuterPerturbations CalcOuterPerturbations(double t1900, SinCosMemo* memo) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  const TermFactors common(CommonArguments(a), kJupiterSaturnReach);
+  const TermFactors common(CommonArguments(a), kJupiterSaturnReach, memo);
   OuterPerturbations all;
   all.jupiter = SumPlanetSeries(kJupiterSeries, a.nu, common);
   all.saturn = SumPlanetSeries(kSaturnSeries, a.nu, common);
-  all.uranus = UranusSums(a, t1900);
-  all.neptune = NeptuneSums(a, t1900);
+  all.uranus = UranusSums(a, t1900, memo);
+  all.neptune = NeptuneSums(a, t1900, memo);
   return all;
 }
 

@@ -58,7 +58,10 @@ struct OuterPerturbations {
   // By `HelioBody` 5..8; anything else gives Neptune's.
   const PerturbationSums& Of(int body) const;
 };
-OuterPerturbations CalcOuterPerturbations(double t1900);
+// With `memo`, the sines and cosines are kept, or taken from an evaluation
+// a day earlier (SinCosMemo).
+class SinCosMemo;
+OuterPerturbations CalcOuterPerturbations(double t1900, SinCosMemo* memo = nullptr);
 
 // Corrects mean elements by a planet's sums: the mean anomaly by A - B/e (or
 // replaced by the planet's own plus A - B/e), the argument of perihelion by

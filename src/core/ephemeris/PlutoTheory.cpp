@@ -79,10 +79,10 @@ static_assert(MaxMultipleIn(kPlutoTerms, &PlutoTerm::p) <= kMaxPluto);
 
 }  // namespace
 
-PlutoPosition CalcPluto(double t) {
-  const SinCosMultiples<kMaxJupiter> jupiter(SinCosDeg(Norm360(238.74 + 3034.9057 * t)));
-  const SinCosMultiples<kMaxSaturn> saturn(SinCosDeg(Norm360(267.26 + 1222.1138 * t)));
-  const SinCosMultiples<kMaxPluto> pluto(SinCosDeg(Norm360(93.48 + 144.96 * t)));
+PlutoPosition CalcPluto(double t, SinCosMemo* memo) {
+  const SinCosMultiples<kMaxJupiter> jupiter(SinCosDeg(Norm360(238.74 + 3034.9057 * t), memo));
+  const SinCosMultiples<kMaxSaturn> saturn(SinCosDeg(Norm360(267.26 + 1222.1138 * t), memo));
+  const SinCosMultiples<kMaxPluto> pluto(SinCosDeg(Norm360(93.48 + 144.96 * t), memo));
   double sumLongitude = 0;
   double sumLatitude = 0;
   double sumRadius = 0;

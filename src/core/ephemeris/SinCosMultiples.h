@@ -113,6 +113,59 @@ inline SinCos SinCosDegNear0(double x) {
   return {r + r * r2 * sinTail, 1 + r2 * cosTail};
 }
 
+// The sines and cosines one evaluation of a formula takes, kept in the order
+// it takes them. A chart evaluates each theory twice, at the moment and a
+// day later, and the second evaluation asks for the same angles in the same
+// order, each moved a little: it gets them as the kept ones turned by the
+// difference (SinCosDegNear0), without a library call. The difference is
+// taken of the degree values themselves, so a reduction to 0..360 that
+// differs between the two (a whole 360 with Pi to ten decimals is not quite
+// a turn) comes out as in a direct SinCosDeg. Should the second evaluation
+// ask for angles in another order, or for more, the results stay right;
+// only the saving is lost.
+class SinCosMemo {
+ public:
+  // The sine and cosine of x degrees: SinCosDeg(x), kept while recording; the
+  // kept angle in the same place, turned, while replaying.
+  SinCos operator()(double x) {
+    if (replaying_) {
+      if (next_ < count_) {
+        const std::size_t i = next_++;
+        return AngleSum({sines_[i], cosines_[i]}, SinCosDegNear0(x - angles_[i]));
+      }
+      return SinCosDeg(x);
+    }
+    const SinCos sc = SinCosDeg(x);
+    if (count_ < kCapacity) {
+      angles_[count_] = x;
+      sines_[count_] = sc.sin;
+      cosines_[count_] = sc.cos;
+      ++count_;
+    }
+    return sc;
+  }
+
+  // Ends the recording: the next requests replay from the first kept angle.
+  void Replay() {
+    replaying_ = true;
+    next_ = 0;
+  }
+
+ private:
+  static constexpr std::size_t kCapacity = 24;
+  // Elements count_ and beyond are never read; leaving them unset spares a
+  // chart clearing a dozen memos.
+  std::array<double, kCapacity> angles_;
+  std::array<double, kCapacity> sines_;
+  std::array<double, kCapacity> cosines_;
+  std::size_t count_ = 0;
+  std::size_t next_ = 0;
+  bool replaying_ = false;
+};
+
+// SinCosDeg(x), through `memo` when there is one.
+inline SinCos SinCosDeg(double x, SinCosMemo* memo) { return memo ? (*memo)(x) : SinCosDeg(x); }
+
 // SinCosDeg at compile time, for the constant phases of series terms: the
 // sine and cosine of x Pi / 180 radians, x in degrees. The angle is brought
 // within an eighth of a turn of a multiple of a quarter turn (true pi in two
