@@ -23,8 +23,9 @@
 namespace orv {
 namespace {
 
-// Rounding noise of a reordered computation is about 1e-13 degrees; a listing
-// shows minutes of arc.
+// Well above the rounding noise a reordered computation could leave (the
+// Placidus passes run side by side now but do the same arithmetic, and the
+// cusps agree exactly); a listing shows minutes of arc.
 constexpr double kRefactoringNoiseDeg = 1e-9;
 
 struct RecordedCase {

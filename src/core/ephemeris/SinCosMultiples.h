@@ -121,8 +121,9 @@ inline SinCos SinCosDegNear0(double x) {
 // taken of the degree values themselves, so a reduction to 0..360 that
 // differs between the two (a whole 360 with Pi to ten decimals is not quite
 // a turn) comes out as in a direct SinCosDeg. Should the second evaluation
-// ask for angles in another order, or for more, the results stay right;
-// only the saving is lost.
+// ask for angles in another order, or for more, the results stay right (to
+// the rounding a direct SinCosDeg of angles that size has); only the saving
+// is lost.
 class SinCosMemo {
  public:
   // The sine and cosine of x degrees: SinCosDeg(x), kept while recording; the
