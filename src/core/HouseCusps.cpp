@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -60,22 +61,33 @@ std::array<PlacidusCuspResult, N> PlacidusCusps(const std::array<PlacidusStart, 
   const double tanProduct = std::tan(obliquityRadians) * std::tan(latitudeRadians);
   std::array<PlacidusCuspResult, N> results{};
   std::array<double, N> ra{};
-  for (std::size_t i = 0; i < N; ++i) ra[i] = starts[i].startRaRadians;
+  // The sine and cosine of ra: each pass moves ra less, and the new ones are
+  // the old turned by the move.
+  std::array<SinCos, N> raSc{};
+  // A pass that gives back the ra it started from would do so ever after.
+  std::array<bool, N> settled{};
+  for (std::size_t i = 0; i < N; ++i) {
+    ra[i] = starts[i].startRaRadians;
+    raSc[i] = {std::sin(ra[i]), std::cos(ra[i])};
+  }
   // Ten passes, no convergence test: the listings show what ten passes give.
   for (int pass = 0; pass < 10; ++pass) {
     for (std::size_t i = 0; i < N; ++i) {
-      if (results[i].status != HouseCastStatus::Cast) continue;
+      if (results[i].status != HouseCastStatus::Cast || settled[i]) continue;
       const PlacidusStart& start = starts[i];
       const double side = start.belowHorizon ? 1 : -1;
-      const double x = side * std::sin(ra[i]) * tanProduct;
+      const double x = side * raSc[i].sin * tanProduct;
       if (std::fabs(x) > 1) {
         results[i].status = HouseCastStatus::NoCuspsAtLatitude;
         continue;
       }
       double semiArc = ArcCos(x);
       if (x < 0) semiArc += Pi;
-      ra[i] = start.belowHorizon ? ramcRadians + Pi - semiArc / start.divisor
-                                 : ramcRadians + semiArc / start.divisor;
+      const double next = start.belowHorizon ? ramcRadians + Pi - semiArc / start.divisor
+                                             : ramcRadians + semiArc / start.divisor;
+      settled[i] = next == ra[i];
+      raSc[i] = AngleSum(raSc[i], SinCosNear0(next - ra[i]));
+      ra[i] = next;
     }
   }
   for (std::size_t i = 0; i < N; ++i) {

@@ -23,9 +23,10 @@
 namespace orv {
 namespace {
 
-// Well above the rounding noise a reordered computation could leave (the
-// Placidus passes run side by side now but do the same arithmetic, and the
-// cusps agree exactly); a listing shows minutes of arc.
+// Far above the rounding noise of a reordered computation (each Placidus
+// pass now turns the sine of the previous pass's right ascension instead of
+// taking it afresh; the largest difference measured is 1.1e-13 degrees);
+// far below the minutes of arc a listing shows.
 constexpr double kRefactoringNoiseDeg = 1e-9;
 
 struct RecordedCase {

@@ -6,7 +6,7 @@
 
 #include "core/Angles.h"
 #include "core/ephemeris/OuterPlanetPerturbations.h"
-#include "core/ephemeris/SinCosMultiples.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 

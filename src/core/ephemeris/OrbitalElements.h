@@ -207,9 +207,9 @@ HelioPosition HelioFromElements(const OrbitalElements& elements, SinCosMemo* mem
 
 // SolveKepler and HelioFromElements for several orbits, kMaxOrbitsSideBySide
 // at a time (more go in groups), element i of each span for orbit i (a memo
-// may be null). One orbit's
-// Newton steps wait on each other; several orbits' interleave, which keeps
-// the processor busy. Each orbit's result is the one it gets on its own.
+// may be null). One orbit's Newton steps wait on each other; several orbits'
+// interleave, which keeps the processor busy. Each orbit's result is the one
+// it gets on its own.
 inline constexpr std::size_t kMaxOrbitsSideBySide = 8;
 void SolveKeplerEach(std::span<const OrbitalElements> elements, std::span<SinCosMemo* const> memos,
                      std::span<KeplerSolution> solutions);

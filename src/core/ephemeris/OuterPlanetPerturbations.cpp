@@ -6,7 +6,7 @@
 #include <span>
 
 #include "core/Angles.h"
-#include "core/ephemeris/SinCosMultiples.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -30,7 +30,7 @@ constexpr int kOneSlot = 0;
 constexpr int FactorSlot(Trig fn, int k, Arg x) {
   return 1 + 2 * (static_cast<int>(x) * kMaxMultiple + (k - 1)) + (fn == Trig::Cos ? 1 : 0);
 }
-constexpr int kFactorSlots = FactorSlot(Trig::Cos, kMaxMultiple, Arg::Theta) + 1;
+constexpr int kFactorSlots = 1 + 2 * kArgCount * kMaxMultiple;
 
 // The sine or cosine of k1 x1 + k2 x2; most factors have no second part.
 struct Factor {

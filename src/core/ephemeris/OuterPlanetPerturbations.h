@@ -48,8 +48,8 @@ PerturbationSums CalcUranusPerturbations(double t1900);
 PerturbationSums CalcNeptunePerturbations(double t1900);
 
 // The sums of all four planets at one moment; the series of Jupiter and
-// Saturn share their arguments' sines and cosines. Each equals what the
-// planet's own routine above gives.
+// Saturn share their arguments' sines and cosines. Without a memo each
+// equals what the planet's own routine above gives.
 struct OuterPerturbations {
   PerturbationSums jupiter;
   PerturbationSums saturn;

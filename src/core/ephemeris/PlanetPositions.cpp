@@ -8,7 +8,7 @@
 #include "core/ephemeris/OrbitalElements.h"
 #include "core/ephemeris/OuterPlanetPerturbations.h"
 #include "core/ephemeris/PlutoTheory.h"
-#include "core/ephemeris/SinCosMultiples.h"
+#include "core/SinCosMultiples.h"
 #include "core/ephemeris/SunTheory.h"
 
 namespace orv {

@@ -1,7 +1,7 @@
 #include "core/ephemeris/PlutoTheory.h"
 
 #include "core/Angles.h"
-#include "core/ephemeris/SinCosMultiples.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 

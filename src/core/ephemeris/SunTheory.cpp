@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "core/Angles.h"
-#include "core/ephemeris/SinCosMultiples.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 

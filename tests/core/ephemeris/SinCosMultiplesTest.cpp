@@ -11,8 +11,8 @@
 #include <limits>
 
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 #include "core/ephemeris/OrbitalElements.h"
-#include "core/ephemeris/SinCosMultiples.h"
 
 namespace orv {
 namespace {
@@ -59,7 +59,7 @@ TEST(SinCosMultiples, SmallAnglesMatchTheLibrary) {
     worst = std::fmax(worst, Worst(SinCosDegNear0(x), SinCosDeg(x)));
   }
   // The short series for tiny steps, and its edge.
-  for (double x : {0.0, 1e-12, -3e-8, 2.5e-5, -0.000999, 0.001, 0.0010001, 19.9999, -20.0}) {
+  for (double x : {0.0, 1e-12, -3e-8, 2.5e-5, 0.001, -0.2291, 0.2292, 0.2293, 19.9999, -20.0}) {
     worst = std::fmax(worst, Worst(SinCosDegNear0(x), SinCosDeg(x)));
   }
   std::cout << "small-angle series: largest difference " << worst << "\n";
@@ -70,6 +70,11 @@ TEST(SinCosMultiples, SmallAnglesMatchTheLibrary) {
     EXPECT_EQ(SinCosDegNear0(x).cos, CosDeg(x)) << x;
   }
   EXPECT_TRUE(std::isnan(SinCosDegNear0(NAN).sin));
+  // In radians.
+  for (double r : {0.0, -1e-9, 0.003, 0.0041, -0.2, 0.349, 0.36, -2.0}) {
+    EXPECT_NEAR(SinCosNear0(r).sin, std::sin(r), kLastPlaces) << r;
+    EXPECT_NEAR(SinCosNear0(r).cos, std::cos(r), kLastPlaces) << r;
+  }
 }
 
 TEST(SinCosMultiples, MultiplesMatchTheLibraryForEveryAngle) {

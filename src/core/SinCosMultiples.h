@@ -1,11 +1,10 @@
 #pragma once
 // Sines and cosines of integer combinations of a few angles, as the periodic
-// series of the ephemeris need them. A series term is the sine or cosine of
-// j x + k y + ... with small whole j, k; rather than one library call per
-// term, each base angle's sine and cosine is taken once (SinCosDeg) and the
-// multiples and sums follow from the angle-addition formulas. In exact
-// arithmetic that is the same function of the same degree values; in double
-// precision the recurrences add a few units of the last place.
+// series of the ephemeris need them, and of angles that move by small steps. A series term is the
+// sine or cosine of j x + k y + ... with small whole j, k; rather than one library call per term,
+// each base angle's sine and cosine is taken once (SinCosDeg) and the multiples and sums follow
+// from the angle-addition formulas. In exact arithmetic that is the same function of the same
+// degree values; in double precision the recurrences add a few units of the last place.
 //
 // The degree values must be the ones the direct formula would have used,
 // reductions included: with Pi to ten decimals, 360 degrees is not exactly
@@ -88,20 +87,14 @@ inline constexpr auto kInverseFactorials = [] {
 // Up to this many degrees from 0, SinCosDegNear0 sums its series.
 inline constexpr double kNear0LimitDeg = 20;
 
-// SinCosDeg for angles near 0 (Kepler steps, inclinations, latitudes)
-// without a library call: within 20 degrees (0.35 radians) the Taylor
-// series to the 13th and 14th powers leave less than 1e-19, below a
-// thousandth of a degree (the later Kepler steps) the 5th and 4th powers
-// leave less than 1e-20, and the sums agree with SinCosDeg to a unit or two
-// of the last place (SinCosMultiplesTest). Farther out, and for NaN, it is
-// SinCosDeg.
-inline SinCos SinCosDegNear0(double x) {
-  const double ax = std::fabs(x);
-  if (!(ax <= kNear0LimitDeg)) return SinCosDeg(x);
-  constexpr const auto& f = detail::kInverseFactorials;
-  const double r = x * (Pi / 180);
+namespace detail {
+// The sine and cosine of r radians, |r| <= 0.35, by their Taylor series.
+// Below 0.004 the 5th and 4th powers leave less than 6e-18; farther out the
+// 13th and 14th powers leave less than 1e-19.
+inline SinCos SinCosSeries(double r) {
+  constexpr const auto& f = kInverseFactorials;
   const double r2 = r * r;
-  if (ax < 0.001) return {r - r * r2 * (f[3] - r2 * f[5]), 1 - r2 * (f[2] - r2 * f[4])};
+  if (std::fabs(r) < 0.004) return {r - r * r2 * (f[3] - r2 * f[5]), 1 - r2 * (f[2] - r2 * f[4])};
   // Estrin's scheme: pairs of terms side by side, for a short dependency
   // chain.
   const double r4 = r2 * r2;
@@ -111,6 +104,22 @@ inline SinCos SinCosDegNear0(double x) {
   const double cosTail =
       (-f[2] + r2 * f[4]) + r4 * (-f[6] + r2 * f[8]) + r8 * ((-f[10] + r2 * f[12]) - r4 * f[14]);
   return {r + r * r2 * sinTail, 1 + r2 * cosTail};
+}
+}  // namespace detail
+
+// SinCosDeg for angles near 0 (Kepler steps, inclinations, latitudes, the
+// moves of an angle from one evaluation to the next) without a library
+// call; it agrees with SinCosDeg to a unit or two of the last place
+// (SinCosMultiplesTest). Beyond 20 degrees, and for NaN, it is SinCosDeg.
+inline SinCos SinCosDegNear0(double x) {
+  if (!(std::fabs(x) <= kNear0LimitDeg)) return SinCosDeg(x);
+  return detail::SinCosSeries(x * (Pi / 180));
+}
+
+// The same for an angle in radians: std::sin and std::cos of it.
+inline SinCos SinCosNear0(double rad) {
+  if (!(std::fabs(rad) <= kNear0LimitDeg * (Pi / 180))) return {std::sin(rad), std::cos(rad)};
+  return detail::SinCosSeries(rad);
 }
 
 // The sines and cosines one evaluation of a formula takes, kept in the order
