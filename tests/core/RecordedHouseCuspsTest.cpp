@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/HouseCusps.h"
+#include "ephemeris/EphemerisTestSupport.h"
 
 namespace orv {
 namespace {
@@ -67,12 +68,7 @@ std::vector<RecordedCase> ReadRecorded() {
   return cases;
 }
 
-double AngleDifference(double a, double b) {
-  double d = std::fmod(a - b, 360.0);
-  if (d > 180) d -= 360;
-  if (d < -180) d += 360;
-  return d;
-}
+using test::AngleDifference;
 
 TEST(RecordedHouseCusps, AgreeWithTheEarlierImplementation) {
   const std::vector<RecordedCase> cases = ReadRecorded();
