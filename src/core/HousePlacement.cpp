@@ -45,22 +45,29 @@ std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<do
     return houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth),
                               kLabelWidth);
   };
-  // A house whose label the table lacks writes nothing, so it leaves the
-  // point to an earlier house.
-  std::array<bool, 13> labelled{};
-  for (int h = 1; h <= 12; ++h) labelled[h] = !LabelOf(h).empty();
+  // Each point's longitude, a tenth of an arc second on.
+  std::array<double, NumPoints> v;
+  for (int j = 1; j <= NumPoints; ++j) {
+    v[j - 1] = longitudes[j] + kCuspLeadDeg;
+    if (v[j - 1] >= 360) v[j - 1] -= 360;
+  }
+  // Should the cusps overlap, the last house that holds a point wins. A
+  // house whose label the table lacks writes nothing, so it leaves the point
+  // to an earlier house.
+  std::array<int, NumPoints> house{};
+  for (int h = 1; h <= 12; ++h) {
+    if (LabelOf(h).empty()) continue;
+    const double start = cusps[h];
+    const double end = cusps[h == 12 ? 1 : h + 1];
+    for (int j = 0; j < NumPoints; ++j) {
+      if (LiesInEntry(v[j], start, end)) house[j] = h;
+    }
+  }
   for (int j = 1; j <= NumPoints; ++j) {
     char* record = housePositions.data() + size_t(j - 1) * kRecordWidth;
     std::copy(kHouseWord.begin(), kHouseWord.end(), record + kLabelWidth);
-    double v = longitudes[j] + kCuspLeadDeg;
-    if (v >= 360) v -= 360;
-    // Should the cusps overlap, the last house that holds the point wins.
-    int house = 0;
-    for (int h = 1; h <= 12; ++h) {
-      if (LiesInEntry(v, cusps[h], cusps[h == 12 ? 1 : h + 1]) & labelled[h]) house = h;
-    }
-    if (house != 0) {
-      const std::string_view label = LabelOf(house);
+    if (house[j - 1] != 0) {
+      const std::string_view label = LabelOf(house[j - 1]);
       std::copy(label.begin(), label.end(), record);
     }
   }
