@@ -12,25 +12,6 @@ constexpr double kTinyAngle = 1.74533E-09;
 
 double DegToRad(double x) { return (x * Pi) / 180; }
 double RadToDeg(double x) { return (x * 180) / Pi; }
-double SinDeg(double x) { return std::sin((x * Pi) / 180); }
-double CosDeg(double x) { return std::cos((x * Pi) / 180); }
-double Int(double x) { return std::floor(x); }
-
-namespace {
-// The formulas below can land a hair outside [0, 360) by rounding: -1e-15
-// reduces to 360 - 1e-15, which is 360 in double.
-double IntoCircle(double r) {
-  if (r < 0) r += 360;
-  return r >= 360 ? 0 : r;
-}
-}  // namespace
-
-double Mod360(double x) { return IntoCircle(x - 360 * Int(x / 360)); }
-
-double Norm360(double x) {
-  if (x >= 0) return IntoCircle(x - 360 * Int(x / 360));
-  return IntoCircle((x - 360 * (Int(x / 360) + 1)) + 360);
-}
 
 double HourMinuteToDecimal(double x) { return Int(x) + ((x - Int(x)) * 100) / 60; }
 double DecimalToHourMinute(double x) { return Int(x) + ((x - Int(x)) * 60) / 100; }
@@ -109,26 +90,26 @@ Polar2 RectToPolar(Rect2 rect) {
   return polar;
 }
 
+double SphericalLatitude(double x, double y, double z) {
+  const double rho = std::sqrt(x * x + y * y);
+  if (rho == 0) return z > 0 ? 90 : z < 0 ? -90 : 0;
+  return RadToDeg(std::atan(z / rho));
+}
+
+double SphericalLongitude(double x, double y) {
+  if (x == 0 && y == 0) return 0;
+  const double rho = std::sqrt(x * x + y * y);
+  const double a = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
+  if (x >= 0 && y >= 0) return a;
+  if (x >= 0) return a + 360 >= 360 ? 0 : a + 360;  // a tiny negative a would give 360
+  return 180 - a;
+}
+
 Spherical RectToSpherical(double x, double y, double z) {
   Spherical s;
   s.radius = std::sqrt(x * x + y * y + z * z);
-  const double rho = std::sqrt(x * x + y * y);
-  if (rho == 0) {
-    s.latitude = z > 0 ? 90 : z < 0 ? -90 : 0;
-  } else {
-    s.latitude = RadToDeg(std::atan(z / rho));
-  }
-  if (x == 0 && y == 0) {
-    s.longitude = 0;
-    return s;
-  }
-  const double a = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
-  if (x >= 0 && y >= 0)
-    s.longitude = a;
-  else if (x >= 0)
-    s.longitude = a + 360 >= 360 ? 0 : a + 360;  // a tiny negative a would give 360
-  else
-    s.longitude = 180 - a;
+  s.latitude = SphericalLatitude(x, y, z);
+  s.longitude = SphericalLongitude(x, y);
   return s;
 }
 

@@ -3,6 +3,8 @@
 // arithmetic (pi to ten decimals, floor semantics, the order of operations,
 // the rounding of minutes) shows in the listings, so it is kept as it is.
 
+#include <cmath>
+
 namespace orv {
 
 // Pi as the chart core uses it everywhere: ten decimals, not full precision.
@@ -10,16 +12,42 @@ inline constexpr double Pi = 3.1415926535;
 
 double DegToRad(double x);  // (x * Pi) / 180
 double RadToDeg(double x);  // (x * 180) / Pi
-double SinDeg(double x);
-double CosDeg(double x);
+
+// The trigonometry and the reductions below run thousands of times per
+// chart, so they are inline.
+inline double SinDeg(double x) { return std::sin((x * Pi) / 180); }
+inline double CosDeg(double x) { return std::cos((x * Pi) / 180); }
+
+// The sine and cosine of one angle.
+struct SinCos {
+  double sin = 0;
+  double cos = 1;
+};
+// Both at once, each equal to SinDeg(x) and CosDeg(x) (one library call).
+inline SinCos SinCosDeg(double x) {
+  const double rad = (x * Pi) / 180;
+  return {std::sin(rad), std::cos(rad)};
+}
 
 // The floor ("Int" of the formulas): Int(-1.3) is -2.
-double Int(double x);
+inline double Int(double x) { return std::floor(x); }
+
+namespace detail {
+// The formulas below can land a hair outside [0, 360) by rounding: -1e-15
+// reduces to 360 - 1e-15, which is 360 in double.
+inline double IntoCircle(double r) {
+  if (r < 0) r += 360;
+  return r >= 360 ? 0 : r;
+}
+}  // namespace detail
 
 // x reduced to 0 <= r < 360. A reduction that rounds to 360 (a tiny
 // negative x) gives 0, one that rounds below 0 gives r + 360: never 360.
-double Mod360(double x);
-double Norm360(double x);
+inline double Mod360(double x) { return detail::IntoCircle(x - 360 * Int(x / 360)); }
+inline double Norm360(double x) {
+  if (x >= 0) return detail::IntoCircle(x - 360 * Int(x / 360));
+  return detail::IntoCircle((x - 360 * (Int(x / 360) + 1)) + 360);
+}
 
 // H.MM notation (whole part, minutes as two decimals) to a decimal number and
 // back. The floor applies to the whole number, so callers with signed values
@@ -81,5 +109,8 @@ struct Spherical {
   double radius = 0;
 };
 Spherical RectToSpherical(double x, double y, double z);
+// The latitude and the longitude RectToSpherical gives, each alone.
+double SphericalLatitude(double x, double y, double z);
+double SphericalLongitude(double x, double y);
 
 }  // namespace orv

@@ -1,9 +1,13 @@
 #include "core/HouseCusps.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <iterator>
 
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -36,6 +40,67 @@ void CompleteOpposites(CuspsByHouse& byHouse) {
 HouseCuspsResult Cast(const HouseCusps& cusps) { return {HouseCastStatus::Cast, cusps}; }
 HouseCuspsResult NotCast() { return {HouseCastStatus::NoCuspsAtLatitude, {}}; }
 
+// One Placidus cusp to find: the start of its right ascension (RAMC plus an
+// offset), the part of the semi-arc it lies at, and which semi-arc.
+struct PlacidusStart {
+  double startRaRadians;
+  double divisor;
+  bool belowHorizon;
+};
+
+// Ten passes of the semi-arc iteration for each of `starts` (see
+// CalcPlacidusCusp). The passes of one cusp depend on each other, those of
+// different cusps do not, so the cusps go through their passes side by side
+// and the processor works on all of them at once; each cusp sees the same
+// arithmetic as on its own.
+template <std::size_t N>
+std::array<PlacidusCuspResult, N> PlacidusCusps(const std::array<PlacidusStart, N>& starts,
+                                                double ramcRadians, double obliquityRadians,
+                                                double latitudeRadians) {
+  if (latitudeRadians == 0) latitudeRadians = kPlacidusZeroLatitude;
+  const double tanProduct = std::tan(obliquityRadians) * std::tan(latitudeRadians);
+  std::array<PlacidusCuspResult, N> results{};
+  std::array<double, N> ra{};
+  // The sine and cosine of ra: each pass moves ra less, and the new ones are
+  // the old turned by the move.
+  std::array<SinCos, N> raSc{};
+  // A pass that gives back the ra it started from would do so ever after.
+  std::array<bool, N> settled{};
+  for (std::size_t i = 0; i < N; ++i) {
+    ra[i] = starts[i].startRaRadians;
+    raSc[i] = {std::sin(ra[i]), std::cos(ra[i])};
+  }
+  // Ten passes, no convergence test: the listings show what ten passes give.
+  for (int pass = 0; pass < 10; ++pass) {
+    for (std::size_t i = 0; i < N; ++i) {
+      if (results[i].status != HouseCastStatus::Cast || settled[i]) continue;
+      const PlacidusStart& start = starts[i];
+      const double side = start.belowHorizon ? 1 : -1;
+      const double x = side * raSc[i].sin * tanProduct;
+      if (std::fabs(x) > 1) {
+        results[i].status = HouseCastStatus::NoCuspsAtLatitude;
+        continue;
+      }
+      double semiArc = ArcCos(x);
+      if (x < 0) semiArc += Pi;
+      const double next = start.belowHorizon ? ramcRadians + Pi - semiArc / start.divisor
+                                             : ramcRadians + semiArc / start.divisor;
+      settled[i] = next == ra[i];
+      raSc[i] = AngleSum(raSc[i], SinCosNear0(next - ra[i]));
+      ra[i] = next;
+    }
+  }
+  for (std::size_t i = 0; i < N; ++i) {
+    if (results[i].status != HouseCastStatus::Cast) continue;
+    double lambda = std::atan(std::tan(ra[i]) / std::cos(obliquityRadians));
+    if (lambda < 0) lambda += Pi;
+    if (std::sin(ra[i]) < 0) lambda += Pi;
+    results[i].CuspLongitude = Mod360(RadToDeg(lambda));
+    results[i].FinalRaRadians = ra[i];
+  }
+  return results;
+}
+
 HouseCuspsResult Placidus(const HouseInputs& in) {
   struct PlacidusCall {
     int house;          // the house whose cusp is stored
@@ -50,15 +115,19 @@ HouseCuspsResult Placidus(const HouseInputs& in) {
       {2, 120, 1.5, true, 0},
       {3, 150, 3, true, 0},
   };
+  std::array<PlacidusStart, std::size(kCalls)> starts{};
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    const PlacidusCall& call = kCalls[i];
+    starts[i] = {in.RamcRadians + DegToRad(call.offsetDeg), call.divisor, call.belowHorizon};
+  }
+  const auto results =
+      PlacidusCusps(starts, in.RamcRadians, in.ObliquityRadians, in.LatitudeRadians);
   CuspsByHouse byHouse{};
   byHouse[4] = Mod360(in.MidheavenLongitude + 180);
   byHouse[1] = Mod360(in.AscendantLongitude);
-  for (const PlacidusCall& call : kCalls) {
-    const PlacidusCuspResult r =
-        CalcPlacidusCusp(in.RamcRadians + DegToRad(call.offsetDeg), call.divisor, call.belowHorizon,
-                         in.RamcRadians, in.ObliquityRadians, in.LatitudeRadians);
-    if (r.status != HouseCastStatus::Cast) return NotCast();
-    byHouse[call.house] = Mod360(r.CuspLongitude + call.turnDeg);
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    if (results[i].status != HouseCastStatus::Cast) return NotCast();
+    byHouse[kCalls[i].house] = Mod360(results[i].CuspLongitude + kCalls[i].turnDeg);
   }
   for (int n = 1; n <= 6; ++n) byHouse[n] = Mod360(byHouse[n]);
   CompleteOpposites(byHouse);
@@ -216,28 +285,8 @@ HouseCuspsResult CalcHouseCusps(HouseSystemCode system, const HouseInputs& input
 PlacidusCuspResult CalcPlacidusCusp(double startRaRadians, double divisor, bool belowHorizon,
                                     double ramcRadians, double obliquityRadians,
                                     double latitudeRadians) {
-  if (latitudeRadians == 0) latitudeRadians = kPlacidusZeroLatitude;
-  const double side = belowHorizon ? 1 : -1;
-  const double tanProduct = std::tan(obliquityRadians) * std::tan(latitudeRadians);
-  PlacidusCuspResult result;
-  double ra = startRaRadians;
-  // Ten passes, no convergence test: the listings show what ten passes give.
-  for (int pass = 0; pass < 10; ++pass) {
-    const double x = side * std::sin(ra) * tanProduct;
-    if (std::fabs(x) > 1) {
-      result.status = HouseCastStatus::NoCuspsAtLatitude;
-      return result;
-    }
-    double semiArc = ArcCos(x);
-    if (x < 0) semiArc += Pi;
-    ra = belowHorizon ? ramcRadians + Pi - semiArc / divisor : ramcRadians + semiArc / divisor;
-  }
-  double lambda = std::atan(std::tan(ra) / std::cos(obliquityRadians));
-  if (lambda < 0) lambda += Pi;
-  if (std::sin(ra) < 0) lambda += Pi;
-  result.CuspLongitude = Mod360(RadToDeg(lambda));
-  result.FinalRaRadians = ra;
-  return result;
+  const std::array<PlacidusStart, 1> start{{{startRaRadians, divisor, belowHorizon}}};
+  return PlacidusCusps(start, ramcRadians, obliquityRadians, latitudeRadians)[0];
 }
 
 std::string SiderealText(int hours, int minutes, int seconds) {

@@ -1,6 +1,7 @@
 #include "core/HousePlacement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "base/Text.h"
@@ -25,9 +26,12 @@ constexpr int kAntiscionVariantOption = 167;
 constexpr int kSolsticeSign[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
 constexpr int kEquinoxSign[13] = {0, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 
+// Written with & and | rather than && and ||: a chart asks this for every
+// point and house, and the answers follow no pattern a branch predictor
+// could learn.
 bool LiesInEntry(double v, double start, double end) {
-  if (start <= end) return start <= v && v < end;
-  return (start <= v && v < 360) || (0 <= v && v < end);  // the entry holds 0 Aries
+  if (start <= end) return (start <= v) & (v < end);
+  return ((start <= v) & (v < 360)) | ((0 <= v) & (v < end));  // the entry holds 0 Aries
 }
 
 }  // namespace
@@ -37,17 +41,34 @@ std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<do
   if (housePositions.size() < kRecordWidth * NumPoints) {
     housePositions.resize(kRecordWidth * NumPoints, ' ');
   }
+  const auto LabelOf = [houseLabels](int h) {
+    return houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth),
+                              kLabelWidth);
+  };
+  // Each point's longitude, a tenth of an arc second on.
+  std::array<double, NumPoints> v;
+  for (int j = 1; j <= NumPoints; ++j) {
+    v[j - 1] = longitudes[j] + kCuspLeadDeg;
+    if (v[j - 1] >= 360) v[j - 1] -= 360;
+  }
+  // Should the cusps overlap, the last house that holds a point wins. A
+  // house whose label the table lacks writes nothing, so it leaves the point
+  // to an earlier house.
+  std::array<int, NumPoints> house{};
   for (int h = 1; h <= 12; ++h) {
+    if (LabelOf(h).empty()) continue;
     const double start = cusps[h];
     const double end = cusps[h == 12 ? 1 : h + 1];
-    const std::string_view label =
-        houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth), kLabelWidth);
-    for (int j = 1; j <= NumPoints; ++j) {
-      const size_t record = size_t(j - 1) * kRecordWidth;
-      housePositions.replace(record + kLabelWidth, kHouseWord.size(), kHouseWord);
-      double v = longitudes[j] + kCuspLeadDeg;
-      if (v >= 360) v -= 360;
-      if (LiesInEntry(v, start, end)) housePositions.replace(record, label.size(), label);
+    for (int j = 0; j < NumPoints; ++j) {
+      if (LiesInEntry(v[j], start, end)) house[j] = h;
+    }
+  }
+  for (int j = 1; j <= NumPoints; ++j) {
+    char* record = housePositions.data() + size_t(j - 1) * kRecordWidth;
+    std::copy(kHouseWord.begin(), kHouseWord.end(), record + kLabelWidth);
+    if (house[j - 1] != 0) {
+      const std::string_view label = LabelOf(house[j - 1]);
+      std::copy(label.begin(), label.end(), record);
     }
   }
   return housePositions;

@@ -1,6 +1,7 @@
 #include "core/ephemeris/MoonTheory.h"
 
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -117,9 +118,28 @@ constexpr LatitudeTerm kLatitudeTerms[] = {
     {20.6, 0, 0, -1, 0, 1},    // F - M'
 };
 
+// The multiples each table reaches, for the recurrences below.
+constexpr int kMaxD = 6;
+constexpr int kMaxM = 2;
+constexpr int kMaxMp = 4;
+constexpr int kMaxF = 2;
+static_assert(MaxMultipleIn(kLongitudeTerms, &LongitudeTerm::d) <= kMaxD);
+static_assert(MaxMultipleIn(kLongitudeTerms, &LongitudeTerm::m) <= kMaxM);
+static_assert(MaxMultipleIn(kLongitudeTerms, &LongitudeTerm::mp) <= kMaxMp);
+static_assert(MaxMultipleIn(kLongitudeTerms, &LongitudeTerm::f) <= kMaxF);
+static_assert(MaxMultipleIn(kLatitudeTerms, &LatitudeTerm::s) <= 1);
+static_assert(MaxMultipleIn(kLatitudeTerms, &LatitudeTerm::h) <= 1);
+static_assert(MaxMultipleIn(kLatitudeTerms, &LatitudeTerm::mp) <= kMaxMp);
+static_assert(MaxMultipleIn(kLatitudeTerms, &LatitudeTerm::m) <= kMaxM);
+static_assert(MaxMultipleIn(kLatitudeTerms, &LatitudeTerm::f) <= kMaxF);
+
+// n x for n = -1, 0, 1.
+SinCos Once(SinCos x, int n) { return n == 0 ? SinCos{} : n > 0 ? x : Negated(x); }
+
 }  // namespace
 
-MoonPosition CalcMoon(double t) {
+MoonPosition CalcMoon(double t, SinCosMemo* memo) {
+  const auto sinDeg = [memo](double x) { return SinCosDeg(x, memo).sin; };
   const double t2 = t * t;
   const double t3 = t2 * t;
   double lp = 270.434164 + 481267.883142 * t - 0.001133 * t2 + 0.0000019 * t3;
@@ -130,9 +150,9 @@ MoonPosition CalcMoon(double t) {
 
   MoonPosition moon;
   // The true node comes from the unreduced elements.
-  const double trueNodeArcsec = 3600 * node + 5392 * SinDeg(2 * (l - node)) - 541 * SinDeg(m) -
-                                442 * SinDeg(2 * (lp - l)) + 423 * SinDeg(2 * (lp - node)) -
-                                291 * SinDeg(2 * mp - 2 * (lp - node));
+  const double trueNodeArcsec = 3600 * node + 5392 * sinDeg(2 * (l - node)) - 541 * sinDeg(m) -
+                                442 * sinDeg(2 * (lp - l)) + 423 * sinDeg(2 * (lp - node)) -
+                                291 * sinDeg(2 * mp - 2 * (lp - node));
   moon.trueNodeDeg = trueNodeArcsec / kArcsecPerDeg;
 
   lp = Norm360(lp);
@@ -141,26 +161,38 @@ MoonPosition CalcMoon(double t) {
   m = Norm360(m);
   node = Norm360(node);
 
-  moon.nutationDeg = (-17.2 * SinDeg(node) + 0.206 * SinDeg(2 * node) - 1.319 * SinDeg(2 * l) +
-                      0.143 * SinDeg(m) - 0.227 * SinDeg(2 * lp) + 0.071 * SinDeg(mp)) /
-                     kArcsecPerDeg;
+  // Every other argument is a whole combination of these five.
+  const SinCos lpSc = SinCosDeg(lp, memo);
+  const SinCos lSc = SinCosDeg(l, memo);
+  const SinCos nodeSc = SinCosDeg(node, memo);
+  const SinCosMultiples<kMaxM> mMul(SinCosDeg(m, memo));
+  const SinCosMultiples<kMaxMp> mpMul(SinCosDeg(mp, memo));
 
-  const double d = lp - l;
-  const double f = lp - node;
+  moon.nutationDeg =
+      (-17.2 * nodeSc.sin + 0.206 * AngleSum(nodeSc, nodeSc).sin - 1.319 * AngleSum(lSc, lSc).sin +
+       0.143 * mMul[1].sin - 0.227 * AngleSum(lpSc, lpSc).sin + 0.071 * mpMul[1].sin) /
+      kArcsecPerDeg;
+
+  // D = L' - L and F = L' - node, of the reduced elements.
+  const SinCosMultiples<kMaxD> dMul(AngleDifference(lpSc, lSc));
+  const SinCosMultiples<kMaxF> fMul(AngleDifference(lpSc, nodeSc));
   double sumLongitude = 0;
   for (const LongitudeTerm& term : kLongitudeTerms) {
-    sumLongitude +=
-        term.c * SinDeg(term.d * d + term.m * m + term.mp * mp + term.f * f) / kArcsecPerDeg;
+    const SinCos arg = AngleSum(dMul[term.d], mMul[term.m], mpMul[term.mp], fMul[term.f]);
+    sumLongitude += term.c * arg.sin / kArcsecPerDeg;
   }
   moon.longitudeDeg = sumLongitude + moon.nutationDeg + lp;
 
   // The two corrections of S are in degrees.
-  const double s = Norm360(moon.longitudeDeg) - node + 0.114 * SinDeg(2 * f) + 0.15 * SinDeg(m);
-  const double h = 2 * l - lp - node;
+  const double s = Norm360(moon.longitudeDeg) - node + 0.114 * fMul[2].sin + 0.15 * mMul[1].sin;
+  const SinCos sSc = SinCosDeg(s, memo);
+  // H = 2L - L' - node.
+  const SinCos hSc = AngleDifference(AngleDifference(AngleSum(lSc, lSc), lpSc), nodeSc);
   double sumLatitude = 0;
   for (const LatitudeTerm& term : kLatitudeTerms) {
-    sumLatitude +=
-        term.c * SinDeg(term.s * s + term.h * h + term.mp * mp + term.m * m + term.f * f);
+    const SinCos arg =
+        AngleSum(Once(sSc, term.s), Once(hSc, term.h), mpMul[term.mp], mMul[term.m], fMul[term.f]);
+    sumLatitude += term.c * arg.sin;
   }
   moon.latitudeDeg = sumLatitude / kArcsecPerDeg;
   moon.meanNodeDeg = Norm360(node);

@@ -15,6 +15,9 @@ struct MoonPosition {
 };
 
 // The Moon at t1900 Julian centuries from JD 2415020.0.
-MoonPosition CalcMoon(double t1900);
+// With `memo`, the sines and cosines are kept, or taken from an evaluation
+// a day earlier (SinCosMemo).
+class SinCosMemo;
+MoonPosition CalcMoon(double t1900, SinCosMemo* memo = nullptr);
 
 }  // namespace orv

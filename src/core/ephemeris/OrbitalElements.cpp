@@ -1,9 +1,12 @@
 #include "core/ephemeris/OrbitalElements.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "core/Angles.h"
 #include "core/ephemeris/OuterPlanetPerturbations.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -85,68 +88,153 @@ OrbitalElements CalcMeanOuterElements(int body, double t1900) {
   return el;
 }
 
-OuterPlanetElements CalcOuterPlanetElements(int body, double t1900) {
+namespace {
+OuterPlanetElements Perturbed(int body, double t1900, const PerturbationSums* sums) {
   OuterPlanetElements result{CalcMeanOuterElements(body, t1900)};
-  if (const auto perturbations = OuterBodyOf(body).perturbations) {
-    const PerturbationSums sums = perturbations(t1900);
-    ApplyPerturbations(sums, result.elements);
-    result.longitudePerturbationDeg = sums.longitudeDeg;
+  if (sums) {
+    ApplyPerturbations(*sums, result.elements);
+    result.longitudePerturbationDeg = sums->longitudeDeg;
   }
   return result;
 }
+}  // namespace
 
-KeplerSolution SolveKepler(const OrbitalElements& el) {
-  const double m = el.meanAnomalyDeg;
-  const double e = el.eccentricity;
-  const double eDeg = e * 180 / Pi;
-  double ea = m;
-  for (int step = 0; step < kMaxKeplerSteps; ++step) {
-    const double next = ea + (m + eDeg * SinDeg(ea) - ea) / (1 - e * CosDeg(ea));
-    const bool converged = std::fabs(next - ea) < kKeplerStepDeg;
-    ea = next;
-    if (converged) break;
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900) {
+  const auto perturbations = OuterBodyOf(body).perturbations;
+  if (!perturbations) return Perturbed(body, t1900, nullptr);
+  const PerturbationSums sums = perturbations(t1900);
+  return Perturbed(body, t1900, &sums);
+}
+
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900,
+                                            const OuterPerturbations& perturbations) {
+  const bool perturbed = OuterBodyOf(body).perturbations != nullptr;
+  return Perturbed(body, t1900, perturbed ? &perturbations.Of(body) : nullptr);
+}
+
+void SolveKeplerEach(std::span<const OrbitalElements> elements, std::span<SinCosMemo* const> memos,
+                     std::span<KeplerSolution> solutions) {
+  // The state of one orbit's iteration. Each step turns the sine and cosine
+  // of E by the step itself, at most e / (1 - e) radians (15 degrees for
+  // Mercury) and soon tiny.
+  struct Iteration {
+    double m;
+    double e;
+    double eDeg;
+    double ea;
+    SinCos sc;
+    bool converged;
+  };
+  if (elements.size() > kMaxOrbitsSideBySide) {
+    SolveKeplerEach(elements.first(kMaxOrbitsSideBySide), memos.first(kMaxOrbitsSideBySide),
+                    solutions.first(kMaxOrbitsSideBySide));
+    SolveKeplerEach(elements.subspan(kMaxOrbitsSideBySide), memos.subspan(kMaxOrbitsSideBySide),
+                    solutions.subspan(kMaxOrbitsSideBySide));
+    return;
   }
+  std::array<Iteration, kMaxOrbitsSideBySide> its;
+  const std::size_t n = elements.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const OrbitalElements& el = elements[i];
+    its[i] = {el.meanAnomalyDeg,
+              el.eccentricity,
+              el.eccentricity * 180 / Pi,
+              el.meanAnomalyDeg,
+              SinCosDeg(el.meanAnomalyDeg, memos[i]),
+              false};
+  }
+  for (int step = 0; step < kMaxKeplerSteps; ++step) {
+    bool allConverged = true;
+    for (std::size_t i = 0; i < n; ++i) {
+      Iteration& it = its[i];
+      if (it.converged) continue;
+      const double next = it.ea + (it.m + it.eDeg * it.sc.sin - it.ea) / (1 - it.e * it.sc.cos);
+      it.converged = std::fabs(next - it.ea) < kKeplerStepDeg;
+      it.sc = AngleSum(it.sc, SinCosDegNear0(next - it.ea));
+      it.ea = next;
+      allConverged = allConverged && it.converged;
+    }
+    if (allConverged) break;
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    const Iteration& it = its[i];
+    const double e = it.e;
+    KeplerSolution& k = solutions[i];
+    k.eccentricAnomalyDeg = it.ea;
+    k.radiusKm = elements[i].semiMajorAxisKm * (1 - e * it.sc.cos);
+    // tan(E / 2) from the sine and cosine of E, in whichever form keeps its
+    // precision: the first near E = 0, the second near E = 180 degrees.
+    const double tanHalf =
+        it.sc.cos >= 0 ? it.sc.sin / (1 + it.sc.cos) : (1 - it.sc.cos) / it.sc.sin;
+    k.trueAnomalyDeg = Norm360(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * tanHalf)));
+    k.argumentOfLatitudeDeg = elements[i].argumentOfPerihelionDeg + k.trueAnomalyDeg;
+  }
+}
+
+KeplerSolution SolveKepler(const OrbitalElements& el, SinCosMemo* memo) {
   KeplerSolution k;
-  k.eccentricAnomalyDeg = ea;
-  k.radiusKm = el.semiMajorAxisKm * (1 - e * CosDeg(ea));
-  k.trueAnomalyDeg =
-      Norm360(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(ea * Pi / 360))));
-  k.argumentOfLatitudeDeg = el.argumentOfPerihelionDeg + k.trueAnomalyDeg;
+  SolveKeplerEach({&el, 1}, {&memo, 1}, {&k, 1});
   return k;
 }
 
-HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg) {
-  const double sinU = SinDeg(argumentOfLatitudeDeg);
-  const Spherical s = RectToSpherical(CosDeg(argumentOfLatitudeDeg), sinU * CosDeg(inclinationDeg),
-                                      sinU * SinDeg(inclinationDeg));
+HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg,
+                              SinCosMemo* memo) {
+  const SinCos u = SinCosDeg(argumentOfLatitudeDeg, memo);
+  const SinCos i = SinCosDegNear0(inclinationDeg);
+  const Spherical s = RectToSpherical(u.cos, u.sin * i.cos, u.sin * i.sin);
   HelioPosition p;
   p.longitudeDeg = nodeDeg + s.longitude;
   p.latitudeDeg = s.latitude;
   return p;
 }
 
-HelioPosition HelioFromElements(const OrbitalElements& elements) {
-  const KeplerSolution k = SolveKepler(elements);
-  HelioPosition p =
-      OrbitToEcliptic(k.argumentOfLatitudeDeg, elements.inclinationDeg, elements.nodeDeg);
-  p.radiusKm = k.radiusKm;
+void HelioFromElementsEach(std::span<const OrbitalElements> elements,
+                           std::span<SinCosMemo* const> memos, std::span<HelioPosition> positions) {
+  if (elements.size() > kMaxOrbitsSideBySide) {
+    HelioFromElementsEach(elements.first(kMaxOrbitsSideBySide), memos.first(kMaxOrbitsSideBySide),
+                          positions.first(kMaxOrbitsSideBySide));
+    HelioFromElementsEach(elements.subspan(kMaxOrbitsSideBySide),
+                          memos.subspan(kMaxOrbitsSideBySide),
+                          positions.subspan(kMaxOrbitsSideBySide));
+    return;
+  }
+  std::array<KeplerSolution, kMaxOrbitsSideBySide> k;
+  SolveKeplerEach(elements, memos, {k.data(), elements.size()});
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const OrbitalElements& el = elements[i];
+    positions[i] =
+        OrbitToEcliptic(k[i].argumentOfLatitudeDeg, el.inclinationDeg, el.nodeDeg, memos[i]);
+    positions[i].radiusKm = k[i].radiusKm;
+  }
+}
+
+HelioPosition HelioFromElements(const OrbitalElements& elements, SinCosMemo* memo) {
+  HelioPosition p;
+  HelioFromElementsEach({&elements, 1}, {&memo, 1}, {&p, 1});
   return p;
 }
 
-EclipticVector HelioToVector(const HelioPosition& p) {
-  const double cosLat = CosDeg(p.latitudeDeg);
-  return {p.radiusKm * cosLat * CosDeg(p.longitudeDeg),
-          p.radiusKm * cosLat * SinDeg(p.longitudeDeg), p.radiusKm * SinDeg(p.latitudeDeg)};
+EclipticVector HelioToVector(const HelioPosition& p, SinCosMemo* memo) {
+  const SinCos lat = SinCosDegNear0(p.latitudeDeg);
+  const SinCos lon = SinCosDeg(p.longitudeDeg, memo);
+  return {p.radiusKm * lat.cos * lon.cos, p.radiusKm * lat.cos * lon.sin, p.radiusKm * lat.sin};
 }
 
-EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth) {
-  const EclipticVector b = HelioToVector(body);
+EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth,
+                            SinCosMemo* memo) {
+  const EclipticVector b = HelioToVector(body, memo);
   const Spherical s = RectToSpherical(b.x - earth.x, b.y - earth.y, b.z - earth.z);
   return {s.longitude, s.latitude};
 }
 
 EclipticPosition HelioToGeo(const HelioPosition& body, const HelioPosition& earth) {
   return HelioToGeo(body, HelioToVector(earth));
+}
+
+double GeocentricLongitude(const HelioPosition& body, const EclipticVector& earth,
+                           SinCosMemo* memo) {
+  const EclipticVector b = HelioToVector(body, memo);
+  return SphericalLongitude(b.x - earth.x, b.y - earth.y);
 }
 
 }  // namespace orv

@@ -10,6 +10,8 @@
 // The tables are compile-time constants, so start-up has nothing to fill.
 
 #include <array>
+#include <cstddef>
+#include <span>
 
 namespace orv {
 
@@ -125,6 +127,11 @@ inline constexpr CubicElementTable NeptuneElements = {0,
 };
 // clang-format on
 
+class SinCosMemo;
+
+// The routines below that take a `SinCosMemo` keep their sines and cosines
+// in it, or take them from an evaluation for the same body a day earlier.
+
 // The working orbital elements of one body at one moment. Angles in degrees,
 // not reduced unless a step says so.
 struct OrbitalElements {
@@ -177,20 +184,37 @@ struct OuterPlanetElements {
   double longitudePerturbationDeg = 0;
 };
 OuterPlanetElements CalcOuterPlanetElements(int body, double t1900);
+// The same with the sums of all four planets at t1900 computed beforehand
+// (CalcOuterPerturbations), for callers that place them all at one moment.
+struct OuterPerturbations;
+OuterPlanetElements CalcOuterPlanetElements(int body, double t1900,
+                                            const OuterPerturbations& perturbations);
 
 // Kepler's equation by Newton's method on degrees, from the mean anomaly as
 // given (reduced or not), stopping when a step is below 1e-7 degrees or after
 // 100 steps. Requires 0 <= e < 1.
-KeplerSolution SolveKepler(const OrbitalElements& elements);
+KeplerSolution SolveKepler(const OrbitalElements& elements, SinCosMemo* memo = nullptr);
 
 // The heliocentric longitude and latitude of a point at argument of latitude
 // u on an orbit of inclination i and node (degrees). The longitude is the
 // node plus an angle in 0..360, not reduced.
-HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg);
+HelioPosition OrbitToEcliptic(double argumentOfLatitudeDeg, double inclinationDeg, double nodeDeg,
+                              SinCosMemo* memo = nullptr);
 
 // The heliocentric position from a set of elements: Kepler's equation, then
 // the orbit to the ecliptic; the radius is the Kepler radius.
-HelioPosition HelioFromElements(const OrbitalElements& elements);
+HelioPosition HelioFromElements(const OrbitalElements& elements, SinCosMemo* memo = nullptr);
+
+// SolveKepler and HelioFromElements for several orbits, kMaxOrbitsSideBySide
+// at a time (more go in groups), element i of each span for orbit i (a memo
+// may be null). One orbit's Newton steps wait on each other; several orbits'
+// interleave, which keeps the processor busy. Each orbit's result is the one
+// it gets on its own.
+inline constexpr std::size_t kMaxOrbitsSideBySide = 8;
+void SolveKeplerEach(std::span<const OrbitalElements> elements, std::span<SinCosMemo* const> memos,
+                     std::span<KeplerSolution> solutions);
+void HelioFromElementsEach(std::span<const OrbitalElements> elements,
+                           std::span<SinCosMemo* const> memos, std::span<HelioPosition> positions);
 
 // The geocentric ecliptic longitude and latitude of a body from its and the
 // Earth's heliocentric positions (both radii in kilometres).
@@ -203,7 +227,11 @@ struct EclipticVector {
   double y = 0;
   double z = 0;
 };
-EclipticVector HelioToVector(const HelioPosition& p);
-EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth);
+EclipticVector HelioToVector(const HelioPosition& p, SinCosMemo* memo = nullptr);
+EclipticPosition HelioToGeo(const HelioPosition& body, const EclipticVector& earth,
+                            SinCosMemo* memo = nullptr);
+// The longitude of HelioToGeo alone.
+double GeocentricLongitude(const HelioPosition& body, const EclipticVector& earth,
+                           SinCosMemo* memo = nullptr);
 
 }  // namespace orv

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -17,6 +19,19 @@ using ArgumentValues = std::array<double, static_cast<int>(Arg::Count)>;
 
 enum class Trig : std::uint8_t { One, Sin, Cos };
 
+constexpr int kArgCount = static_cast<int>(Arg::Count);
+// The largest multiple of an argument any term takes.
+constexpr int kMaxMultiple = 5;
+
+// Where a factor's value stands among the factor values of a moment
+// (TermFactors): 1 first, then the sine and the cosine of each multiple
+// 1..kMaxMultiple of each argument.
+constexpr int kOneSlot = 0;
+constexpr int FactorSlot(Trig fn, int k, Arg x) {
+  return 1 + 2 * (static_cast<int>(x) * kMaxMultiple + (k - 1)) + (fn == Trig::Cos ? 1 : 0);
+}
+constexpr int kFactorSlots = 1 + 2 * kArgCount * kMaxMultiple;
+
 // The sine or cosine of k1 x1 + k2 x2; most factors have no second part.
 struct Factor {
   Trig fn = Trig::One;
@@ -24,12 +39,17 @@ struct Factor {
   Arg x1 = Arg::V;
   int k2 = 0;
   Arg x2 = Arg::V;
+  int slot = kOneSlot;  // for a factor of one argument
 };
 
 constexpr Factor Sin(int k1, Arg x1, int k2, Arg x2) { return {Trig::Sin, k1, x1, k2, x2}; }
 constexpr Factor Cos(int k1, Arg x1, int k2, Arg x2) { return {Trig::Cos, k1, x1, k2, x2}; }
-constexpr Factor Sin(int k, Arg x) { return {Trig::Sin, k, x}; }
-constexpr Factor Cos(int k, Arg x) { return {Trig::Cos, k, x}; }
+constexpr Factor Sin(int k, Arg x) {
+  return {Trig::Sin, k, x, 0, Arg::V, FactorSlot(Trig::Sin, k, x)};
+}
+constexpr Factor Cos(int k, Arg x) {
+  return {Trig::Cos, k, x, 0, Arg::V, FactorSlot(Trig::Cos, k, x)};
+}
 constexpr Factor Sin(Arg x) { return Sin(1, x); }
 constexpr Factor Cos(Arg x) { return Cos(1, x); }
 
@@ -373,39 +393,73 @@ constexpr Term kNeptuneLongitude[] = {
     {{-0.002833}, Sin(2, Theta), Cos(G)},
 };
 
-// The arguments of one moment. The series of a planet use a few dozen
-// sines and cosines of argument multiples many times over, so each is
-// computed once, when first needed.
+// How far each argument is taken: 0 for an argument no term uses, otherwise
+// the largest multiple any term takes of it.
+using ArgumentReach = std::array<int, kArgCount>;
+
+constexpr void Extend(ArgumentReach& reach, int k, Arg x) {
+  int& r = reach[static_cast<int>(x)];
+  if (k > r) r = k;
+}
+
+constexpr void Extend(ArgumentReach& reach, std::span<const Term> terms) {
+  for (const Term& t : terms) {
+    for (const Factor& f : {t.f1, t.f2}) {
+      if (f.fn == Trig::One) continue;
+      Extend(reach, f.k1, f.x1);
+      Extend(reach, f.k2, f.x2);
+    }
+  }
+}
+
+// Every multiple is whole and at least 1 (a second argument may be absent,
+// with multiple 0), and none goes beyond kMaxMultiple.
+constexpr bool MultiplesInRange(std::span<const Term> terms) {
+  for (const Term& t : terms) {
+    for (const Factor& f : {t.f1, t.f2}) {
+      if (f.fn == Trig::One) continue;
+      if (f.k1 < 1 || f.k1 > kMaxMultiple || f.k2 < 0 || f.k2 > kMaxMultiple) return false;
+    }
+  }
+  return true;
+}
+
+// The factor values of one moment. Each argument a planet's series use is
+// taken once (SinCosDeg), its multiples follow by angle addition.
 class TermFactors {
  public:
-  explicit TermFactors(const ArgumentValues& x) : x_(x) {}
+  TermFactors(const ArgumentValues& x, const ArgumentReach& reach, SinCosMemo* memo = nullptr) {
+    values_[kOneSlot] = 1;
+    for (int a = 0; a < kArgCount; ++a) {
+      if (reach[a] == 0) continue;
+      const Arg arg = static_cast<Arg>(a);
+      const SinCos once = SinCosDeg(x[a], memo);
+      SinCos multiple = once;
+      for (int k = 1; k <= reach[a]; ++k) {
+        if (k > 1) multiple = AngleSum(multiple, once);
+        values_[FactorSlot(Trig::Sin, k, arg)] = multiple.sin;
+        values_[FactorSlot(Trig::Cos, k, arg)] = multiple.cos;
+      }
+    }
+  }
 
-  double Of(const Factor& f) {
-    if (f.fn == Trig::One) return 1;
-    if (f.k2 != 0 || f.k1 < 1 || f.k1 > kMaxMultiple) return Direct(f);
-    const int slot = static_cast<int>(f.x1) * kMaxMultiple + (f.k1 - 1);
-    std::optional<double>& kept = f.fn == Trig::Sin ? sines_[slot] : cosines_[slot];
-    if (!kept) kept = Direct(f);
-    return *kept;
+  double Of(const Factor& f) const {
+    if (f.k2 == 0) return values_[f.slot];
+    const SinCos angle = AngleSum(Multiple(f.k1, f.x1), Multiple(f.k2, f.x2));
+    return f.fn == Trig::Sin ? angle.sin : angle.cos;
   }
 
  private:
-  static constexpr int kMaxMultiple = 5;
-  static constexpr int kSlots = static_cast<int>(Arg::Count) * kMaxMultiple;
-
-  double Direct(const Factor& f) const {
-    double angle = f.k1 * x_[static_cast<int>(f.x1)];
-    if (f.k2 != 0) angle += f.k2 * x_[static_cast<int>(f.x2)];
-    return f.fn == Trig::Sin ? SinDeg(angle) : CosDeg(angle);
+  SinCos Multiple(int k, Arg x) const {
+    return {values_[FactorSlot(Trig::Sin, k, x)], values_[FactorSlot(Trig::Cos, k, x)]};
   }
 
-  ArgumentValues x_;
-  std::array<std::optional<double>, kSlots> sines_{};
-  std::array<std::optional<double>, kSlots> cosines_{};
+  // Only the slots of the arguments in reach are set, and only they are read.
+  std::array<double, kFactorSlots> values_;
 };
 
 // The terms summed in table order, each evaluated as a product.
-double SumSeries(std::span<const Term> terms, double nu, TermFactors& factors) {
+double SumSeries(std::span<const Term> terms, double nu, const TermFactors& factors) {
   double sum = 0;
   for (const Term& t : terms) {
     const double coefficient = t.c.c0 + t.c.c1 * nu + t.c.c2 * nu * nu;
@@ -460,13 +514,59 @@ constexpr PlanetSeries kUranusSeries{kUranusA,      kUranusB, kUranusDeltaE,
 constexpr PlanetSeries kNeptuneSeries{kNeptuneA,      kNeptuneB, kNeptuneDeltaE,
                                       kNeptuneDeltaA, 1000000,   kNeptuneLongitude};
 
-PerturbationSums SumPlanetSeries(const PlanetSeries& series, double nu, TermFactors& x) {
+PerturbationSums SumPlanetSeries(const PlanetSeries& series, double nu, const TermFactors& x) {
   PerturbationSums sums;
   sums.meanLongitudeDeg = SumSeries(series.a, nu, x);
   sums.perihelionDeg = SumSeries(series.b, nu, x);
   sums.eccentricity = SumSeries(series.deltaE, nu, x) / kPerDeltaEUnit;
   sums.semiMajorAxisAU = SumSeries(series.deltaA, nu, x) / series.deltaAUnitsPerAU;
   sums.longitudeDeg = SumSeries(series.longitude, nu, x);
+  return sums;
+}
+
+constexpr ArgumentReach ReachOf(std::initializer_list<const PlanetSeries*> planets) {
+  ArgumentReach reach{};
+  for (const PlanetSeries* p : planets) {
+    for (std::span<const Term> terms : {p->a, p->b, p->deltaE, p->deltaA, p->longitude}) {
+      Extend(reach, terms);
+    }
+  }
+  return reach;
+}
+
+constexpr bool MultiplesInRange(const PlanetSeries& p) {
+  return MultiplesInRange(p.a) && MultiplesInRange(p.b) && MultiplesInRange(p.deltaE) &&
+         MultiplesInRange(p.deltaA) && MultiplesInRange(p.longitude);
+}
+static_assert(MultiplesInRange(kJupiterSeries) && MultiplesInRange(kSaturnSeries) &&
+              MultiplesInRange(kUranusSeries) && MultiplesInRange(kNeptuneSeries));
+
+// Jupiter and Saturn share the common arguments; Uranus and Neptune each
+// have their own.
+constexpr ArgumentReach kJupiterReach = ReachOf({&kJupiterSeries});
+constexpr ArgumentReach kSaturnReach = ReachOf({&kSaturnSeries});
+constexpr ArgumentReach kJupiterSaturnReach = ReachOf({&kJupiterSeries, &kSaturnSeries});
+constexpr ArgumentReach kUranusReach = ReachOf({&kUranusSeries});
+constexpr ArgumentReach kNeptuneReach = ReachOf({&kNeptuneSeries});
+
+double UranusOwnMeanAnomaly(double t1900) {
+  return 72.64878 + 428.37911 * t1900 + 0.000079 * t1900 * t1900;
+}
+double NeptuneOwnMeanAnomaly(double t1900) {
+  return 37.73063 + 218.46134 * t1900 - 0.00007 * t1900 * t1900;
+}
+
+PerturbationSums UranusSums(const PerturbationArguments& a, double t1900, SinCosMemo* memo) {
+  const TermFactors x(OwnArguments(a, t1900, true), kUranusReach, memo);
+  PerturbationSums sums = SumPlanetSeries(kUranusSeries, a.nu, x);
+  sums.ownMeanAnomalyDeg = UranusOwnMeanAnomaly(t1900);
+  return sums;
+}
+
+PerturbationSums NeptuneSums(const PerturbationArguments& a, double t1900, SinCosMemo* memo) {
+  const TermFactors x(OwnArguments(a, t1900, false), kNeptuneReach, memo);
+  PerturbationSums sums = SumPlanetSeries(kNeptuneSeries, a.nu, x);
+  sums.ownMeanAnomalyDeg = NeptuneOwnMeanAnomaly(t1900);
   return sums;
 }
 
@@ -487,30 +587,44 @@ PerturbationArguments CalcPerturbationArguments(double t1900) {
 
 PerturbationSums CalcJupiterPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  TermFactors x(CommonArguments(a));
-  return SumPlanetSeries(kJupiterSeries, a.nu, x);
+  return SumPlanetSeries(kJupiterSeries, a.nu, TermFactors(CommonArguments(a), kJupiterReach));
 }
 
 PerturbationSums CalcSaturnPerturbations(double t1900) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  TermFactors x(CommonArguments(a));
-  return SumPlanetSeries(kSaturnSeries, a.nu, x);
+  return SumPlanetSeries(kSaturnSeries, a.nu, TermFactors(CommonArguments(a), kSaturnReach));
 }
 
 PerturbationSums CalcUranusPerturbations(double t1900) {
-  const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  TermFactors x(OwnArguments(a, t1900, true));
-  PerturbationSums sums = SumPlanetSeries(kUranusSeries, a.nu, x);
-  sums.ownMeanAnomalyDeg = 72.64878 + 428.37911 * t1900 + 0.000079 * t1900 * t1900;
-  return sums;
+  return UranusSums(CalcPerturbationArguments(t1900), t1900, nullptr);
 }
 
 PerturbationSums CalcNeptunePerturbations(double t1900) {
+  return NeptuneSums(CalcPerturbationArguments(t1900), t1900, nullptr);
+}
+
+OuterPerturbations CalcOuterPerturbations(double t1900, SinCosMemo* memo) {
   const PerturbationArguments a = CalcPerturbationArguments(t1900);
-  TermFactors x(OwnArguments(a, t1900, false));
-  PerturbationSums sums = SumPlanetSeries(kNeptuneSeries, a.nu, x);
-  sums.ownMeanAnomalyDeg = 37.73063 + 218.46134 * t1900 - 0.00007 * t1900 * t1900;
-  return sums;
+  const TermFactors common(CommonArguments(a), kJupiterSaturnReach, memo);
+  OuterPerturbations all;
+  all.jupiter = SumPlanetSeries(kJupiterSeries, a.nu, common);
+  all.saturn = SumPlanetSeries(kSaturnSeries, a.nu, common);
+  all.uranus = UranusSums(a, t1900, memo);
+  all.neptune = NeptuneSums(a, t1900, memo);
+  return all;
+}
+
+const PerturbationSums& OuterPerturbations::Of(int body) const {
+  switch (body) {
+    case HelioBody::Jupiter:
+      return jupiter;
+    case HelioBody::Saturn:
+      return saturn;
+    case HelioBody::Uranus:
+      return uranus;
+    default:
+      return neptune;
+  }
 }
 
 void ApplyPerturbations(const PerturbationSums& sums, OrbitalElements& elements) {

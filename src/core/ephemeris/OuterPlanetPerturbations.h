@@ -47,6 +47,22 @@ PerturbationSums CalcSaturnPerturbations(double t1900);
 PerturbationSums CalcUranusPerturbations(double t1900);
 PerturbationSums CalcNeptunePerturbations(double t1900);
 
+// The sums of all four planets at one moment; the series of Jupiter and
+// Saturn share their arguments' sines and cosines. Without a memo each
+// equals what the planet's own routine above gives.
+struct OuterPerturbations {
+  PerturbationSums jupiter;
+  PerturbationSums saturn;
+  PerturbationSums uranus;
+  PerturbationSums neptune;
+  // By `HelioBody` 5..8; anything else gives Neptune's.
+  const PerturbationSums& Of(int body) const;
+};
+// With `memo`, the sines and cosines are kept, or taken from an evaluation
+// a day earlier (SinCosMemo).
+class SinCosMemo;
+OuterPerturbations CalcOuterPerturbations(double t1900, SinCosMemo* memo = nullptr);
+
 // Corrects mean elements by a planet's sums: the mean anomaly by A - B/e (or
 // replaced by the planet's own plus A - B/e), the argument of perihelion by
 // B/e, then the eccentricity and the semi-major axis. B/e uses the

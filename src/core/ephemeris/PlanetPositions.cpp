@@ -1,11 +1,14 @@
 #include "core/ephemeris/PlanetPositions.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/Angles.h"
 #include "core/ephemeris/MoonTheory.h"
 #include "core/ephemeris/OrbitalElements.h"
+#include "core/ephemeris/OuterPlanetPerturbations.h"
 #include "core/ephemeris/PlutoTheory.h"
+#include "core/SinCosMultiples.h"
 #include "core/ephemeris/SunTheory.h"
 
 namespace orv {
@@ -22,35 +25,79 @@ constexpr double kOneDay = 1 / kDaysPerCentury;  // in Julian centuries
 constexpr double kPlutoEquinoxDegPerCentury = 1.3967;
 constexpr double kPlutoEquinoxDay = 2433283;
 
-// A heliocentric position of the outer theory (Pluto's already on the
-// equinox of date) and the correction that Uranus's and Neptune's longitudes,
-// heliocentric and geocentric, take afterwards.
-struct OuterHelio {
-  HelioPosition helio;
-  double longitudeCorrectionDeg = 0;
+// One memo per theory and body: the second pass a day later takes its sines
+// and cosines from the first.
+struct PassMemos {
+  SinCosMemo sun;
+  SinCosMemo moon;
+  SinCosMemo perturbations;
+  SinCosMemo outerEarth;              // the Earth of the cubic theory
+  std::array<SinCosMemo, 10> bodies;  // by `HelioBody` 1..9
+
+  void Replay() {
+    sun.Replay();
+    moon.Replay();
+    perturbations.Replay();
+    outerEarth.Replay();
+    for (SinCosMemo& m : bodies) m.Replay();
+  }
 };
 
-OuterHelio OuterHelioOf(int body, double t1900, double julianDayNumber) {
-  if (body == HelioBody::Pluto) {
-    const PlutoPosition pluto = CalcPluto(t1900);
-    // The day number alone, without the time of day. The heliocentric
-    // position is turned to the equinox of date before it is combined with
-    // the Earth's, which is already there; turning the geocentric longitude
-    // afterwards would shift Pluto by up to 0.04 degrees over the year.
-    const double equinox =
-        kPlutoEquinoxDegPerCentury * (julianDayNumber - kPlutoEquinoxDay) / kDaysPerCentury;
-    return {{pluto.longitudeDeg + equinox, pluto.latitudeDeg, pluto.radiusAU * KmPerAU}, 0};
+// The Earth, Mercury, Venus and Mars of the linear theory, element i - 1 for
+// `HelioBody` i, solved side by side.
+std::array<HelioPosition, 4> InnerHelioAt(double t2000, PassMemos& memos) {
+  std::array<OrbitalElements, 4> elements;
+  std::array<SinCosMemo*, 4> bodyMemos;
+  for (int body = HelioBody::Earth; body <= HelioBody::Mars; ++body) {
+    elements[body - 1] = CalcInnerPlanetElements(body, t2000);
+    bodyMemos[body - 1] = &memos.bodies[body];
   }
-  const OuterPlanetElements outer = CalcOuterPlanetElements(body, t1900);
-  return {HelioFromElements(outer.elements), outer.longitudePerturbationDeg};
+  std::array<HelioPosition, 4> helio;
+  HelioFromElementsEach(elements, bodyMemos, helio);
+  return helio;
 }
 
-HelioPosition InnerHelioOf(int body, double t2000) {
-  return HelioFromElements(CalcInnerPlanetElements(body, t2000));
-}
+// The heliocentric positions of the cubic theory, the Earth's and those of
+// Jupiter to Pluto (Pluto's from its series, already on the equinox of
+// date); and the corrections that Uranus's and Neptune's longitudes,
+// heliocentric and geocentric, take afterwards.
+struct OuterHelio {
+  HelioPosition earth;
+  PointArray<HelioPosition> bodies;  // by `HelioBody` 5..9
+  PointArray<double> longitudeCorrectionDeg{};
+};
 
-HelioPosition OuterEarthOf(double t1900) {
-  return HelioFromElements(CalcOuterPlanetElements(HelioBody::Earth, t1900).elements);
+OuterHelio OuterHelioAt(double t1900, double julianDayNumber, PassMemos& memos) {
+  const OuterPerturbations perturbations = CalcOuterPerturbations(t1900, &memos.perturbations);
+  OuterHelio out;
+  // The Earth and Jupiter to Neptune, solved side by side.
+  std::array<OrbitalElements, 5> elements;
+  std::array<SinCosMemo*, 5> bodyMemos;
+  elements[0] = CalcOuterPlanetElements(HelioBody::Earth, t1900).elements;
+  bodyMemos[0] = &memos.outerEarth;
+  for (int body = HelioBody::Jupiter; body <= HelioBody::Neptune; ++body) {
+    const OuterPlanetElements outer = CalcOuterPlanetElements(body, t1900, perturbations);
+    elements[body - 4] = outer.elements;
+    bodyMemos[body - 4] = &memos.bodies[body];
+    out.longitudeCorrectionDeg[body] = outer.longitudePerturbationDeg;
+  }
+  std::array<HelioPosition, 5> helio;
+  HelioFromElementsEach(elements, bodyMemos, helio);
+  out.earth = helio[0];
+  for (int body = HelioBody::Jupiter; body <= HelioBody::Neptune; ++body) {
+    out.bodies[body] = helio[body - 4];
+  }
+
+  const PlutoPosition pluto = CalcPluto(t1900, &memos.bodies[HelioBody::Pluto]);
+  // The day number alone, without the time of day. The heliocentric
+  // position is turned to the equinox of date before it is combined with
+  // the Earth's, which is already there; turning the geocentric longitude
+  // afterwards would shift Pluto by up to 0.04 degrees over the year.
+  const double equinox =
+      kPlutoEquinoxDegPerCentury * (julianDayNumber - kPlutoEquinoxDay) / kDaysPerCentury;
+  out.bodies[HelioBody::Pluto] = {pluto.longitudeDeg + equinox, pluto.latitudeDeg,
+                                  pluto.radiusAU * KmPerAU};
+  return out;
 }
 
 }  // namespace
@@ -65,13 +112,12 @@ struct Obliquity {
 };
 
 double Declination(double longitudeDeg, double latitudeDeg, const Obliquity& eps) {
-  const double cosLat = CosDeg(latitudeDeg);
-  const double sinLat = SinDeg(latitudeDeg);
-  const double sinLon = SinDeg(longitudeDeg);
-  const double x = cosLat * CosDeg(longitudeDeg);
-  const double y = cosLat * sinLon * eps.cos - sinLat * eps.sin;
-  const double z = cosLat * sinLon * eps.sin + sinLat * eps.cos;
-  return RectToSpherical(x, y, z).latitude;
+  const SinCos lat = SinCosDegNear0(latitudeDeg);
+  const SinCos lon = SinCosDeg(longitudeDeg);
+  const double x = lat.cos * lon.cos;
+  const double y = lat.cos * lon.sin * eps.cos - lat.sin * eps.sin;
+  const double z = lat.cos * lon.sin * eps.sin + lat.sin * eps.cos;
+  return SphericalLatitude(x, y, z);
 }
 
 }  // namespace
@@ -99,16 +145,17 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   const Obliquity eps(in.obliquityRad);
   namespace P = ChartPoint;
 
+  PassMemos memos;
   PlanetPositions out;
   auto& lon = out.longitudes;
   auto& lat = out.latitudes;
   auto& dec = out.declinations;
   auto& next = out.nextDayLongitudes;
 
-  lon[P::Sun] = Norm360(CalcSun(t1900).longitudeDeg);
+  lon[P::Sun] = Norm360(CalcSun(t1900, &memos.sun).longitudeDeg);
   lat[P::Sun] = 0;
 
-  const MoonPosition moon = CalcMoon(t1900);
+  const MoonPosition moon = CalcMoon(t1900, &memos.moon);
   lon[P::Moon] = Norm360(moon.longitudeDeg);
   lat[P::Moon] = moon.latitudeDeg;
   dec[P::Moon] = Declination(lon[P::Moon], lat[P::Moon], eps);
@@ -125,43 +172,51 @@ PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   for (int i = P::NorthNode; i <= P::MC; ++i) next[i] = lon[i];
 
   // Mercury to Mars, with the Earth of the same (linear) theory.
-  const HelioPosition earth = InnerHelioOf(HelioBody::Earth, t2000);
-  const EclipticVector earthVector = HelioToVector(earth);
+  const std::array<HelioPosition, 4> inner = InnerHelioAt(t2000, memos);
+  const HelioPosition& earth = inner[HelioBody::Earth - 1];
+  const EclipticVector earthVector = HelioToVector(earth, &memos.bodies[HelioBody::Earth]);
   out.helioLongitudes[HelioBody::Earth] = Norm360(earth.longitudeDeg);
   out.helioLatitudes[HelioBody::Earth] = earth.latitudeDeg;
   dec[P::Sun] = Declination(lon[P::Sun], lat[P::Sun], eps);
   for (int i = HelioBody::Mercury; i <= HelioBody::Mars; ++i) {
-    const HelioPosition helio = InnerHelioOf(i, t2000);
+    const HelioPosition& helio = inner[i - 1];
     out.helioLongitudes[i] = Norm360(helio.longitudeDeg);
     out.helioLatitudes[i] = helio.latitudeDeg;
-    const EclipticPosition geo = HelioToGeo(helio, earthVector);
+    const EclipticPosition geo = HelioToGeo(helio, earthVector, &memos.bodies[i]);
     lon[i] = Norm360(geo.longitudeDeg);
     lat[i] = geo.latitudeDeg;
     dec[i] = Declination(lon[i], lat[i], eps);
   }
 
-  next[P::Sun] = Norm360(CalcSun(t1900 + kOneDay).longitudeDeg);
-  next[P::Moon] = Norm360(CalcMoon(t1900 + kOneDay).longitudeDeg);
-  const EclipticVector earthNext = HelioToVector(InnerHelioOf(HelioBody::Earth, t2000 + kOneDay));
-  for (int i = HelioBody::Mercury; i <= HelioBody::Mars; ++i) {
-    next[i] = Norm360(HelioToGeo(InnerHelioOf(i, t2000 + kOneDay), earthNext).longitudeDeg);
-  }
-
   // Jupiter to Pluto, with the Earth of the cubic theory.
-  const EclipticVector outerEarth = HelioToVector(OuterEarthOf(t1900));
+  const OuterHelio outer = OuterHelioAt(t1900, jdn, memos);
+  const EclipticVector outerEarth = HelioToVector(outer.earth, &memos.outerEarth);
   for (int i = HelioBody::Jupiter; i <= HelioBody::Pluto; ++i) {
-    const OuterHelio o = OuterHelioOf(i, t1900, jdn);
-    const EclipticPosition geo = HelioToGeo(o.helio, outerEarth);
-    lon[i] = Norm360(geo.longitudeDeg + o.longitudeCorrectionDeg);
+    const HelioPosition& helio = outer.bodies[i];
+    const double correction = outer.longitudeCorrectionDeg[i];
+    const EclipticPosition geo = HelioToGeo(helio, outerEarth, &memos.bodies[i]);
+    lon[i] = Norm360(geo.longitudeDeg + correction);
     lat[i] = geo.latitudeDeg;
-    out.helioLongitudes[i] = Norm360(o.helio.longitudeDeg + o.longitudeCorrectionDeg);
-    out.helioLatitudes[i] = o.helio.latitudeDeg;
+    out.helioLongitudes[i] = Norm360(helio.longitudeDeg + correction);
+    out.helioLatitudes[i] = helio.latitudeDeg;
     dec[i] = Declination(lon[i], lat[i], eps);
   }
-  const EclipticVector outerEarthNext = HelioToVector(OuterEarthOf(t1900 + kOneDay));
+
+  // A day later, for the longitudes alone.
+  memos.Replay();
+  next[P::Sun] = Norm360(CalcSun(t1900 + kOneDay, &memos.sun).longitudeDeg);
+  next[P::Moon] = Norm360(CalcMoon(t1900 + kOneDay, &memos.moon).longitudeDeg);
+  const std::array<HelioPosition, 4> innerNext = InnerHelioAt(t2000 + kOneDay, memos);
+  const EclipticVector earthNext =
+      HelioToVector(innerNext[HelioBody::Earth - 1], &memos.bodies[HelioBody::Earth]);
+  for (int i = HelioBody::Mercury; i <= HelioBody::Mars; ++i) {
+    next[i] = Norm360(GeocentricLongitude(innerNext[i - 1], earthNext, &memos.bodies[i]));
+  }
+  const OuterHelio outerNext = OuterHelioAt(t1900 + kOneDay, jdn, memos);
+  const EclipticVector outerEarthNext = HelioToVector(outerNext.earth, &memos.outerEarth);
   for (int i = HelioBody::Jupiter; i <= HelioBody::Pluto; ++i) {
-    const OuterHelio o = OuterHelioOf(i, t1900 + kOneDay, jdn);
-    next[i] = Norm360(HelioToGeo(o.helio, outerEarthNext).longitudeDeg + o.longitudeCorrectionDeg);
+    next[i] = Norm360(GeocentricLongitude(outerNext.bodies[i], outerEarthNext, &memos.bodies[i]) +
+                      outerNext.longitudeCorrectionDeg[i]);
   }
 
   for (int i = P::Mercury; i <= P::Pluto; ++i) {

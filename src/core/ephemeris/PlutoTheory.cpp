@@ -1,6 +1,7 @@
 #include "core/ephemeris/PlutoTheory.h"
 
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -9,7 +10,8 @@ namespace {
 // Millionths of a degree (longitude, latitude) or of an AU (radius).
 constexpr double kPerUnit = 1000000;
 
-struct SinCos {
+// The coefficients of the sine and the cosine of one argument.
+struct SinCosCoefficients {
   double sin;
   double cos;
 };
@@ -22,9 +24,9 @@ struct PlutoTerm {
   int j;
   int s;
   int p;
-  SinCos longitude;
-  SinCos latitude;
-  SinCos radius;
+  SinCosCoefficients longitude;
+  SinCosCoefficients latitude;
+  SinCosCoefficients radius;
 };
 
 // Rows 30 and 31 are swapped: the radius sum takes its last rows in the
@@ -67,25 +69,31 @@ constexpr PlutoTerm kPlutoTerms[] = {
 };
 // clang-format on
 
+// The multiples the rows reach, for the recurrences below.
+constexpr int kMaxJupiter = 2;
+constexpr int kMaxSaturn = 2;
+constexpr int kMaxPluto = 6;
+static_assert(MaxMultipleIn(kPlutoTerms, &PlutoTerm::j) <= kMaxJupiter);
+static_assert(MaxMultipleIn(kPlutoTerms, &PlutoTerm::s) <= kMaxSaturn);
+static_assert(MaxMultipleIn(kPlutoTerms, &PlutoTerm::p) <= kMaxPluto);
+
 }  // namespace
 
-PlutoPosition CalcPluto(double t) {
-  const double jupiter = Norm360(238.74 + 3034.9057 * t);
-  const double saturn = Norm360(267.26 + 1222.1138 * t);
-  const double pluto = Norm360(93.48 + 144.96 * t);
+PlutoPosition CalcPluto(double t, SinCosMemo* memo) {
+  const SinCosMultiples<kMaxJupiter> jupiter(SinCosDeg(Norm360(238.74 + 3034.9057 * t), memo));
+  const SinCosMultiples<kMaxSaturn> saturn(SinCosDeg(Norm360(267.26 + 1222.1138 * t), memo));
+  const SinCosMultiples<kMaxPluto> pluto(SinCosDeg(Norm360(93.48 + 144.96 * t), memo));
   double sumLongitude = 0;
   double sumLatitude = 0;
   double sumRadius = 0;
   for (const PlutoTerm& term : kPlutoTerms) {
-    const double alpha = term.j * jupiter + term.s * saturn + term.p * pluto;
-    const double sinAlpha = SinDeg(alpha);
-    const double cosAlpha = CosDeg(alpha);
-    sumLongitude += term.longitude.sin * sinAlpha;
-    sumLongitude += term.longitude.cos * cosAlpha;
-    sumLatitude += term.latitude.sin * sinAlpha;
-    sumLatitude += term.latitude.cos * cosAlpha;
-    sumRadius += term.radius.sin * sinAlpha;
-    sumRadius += term.radius.cos * cosAlpha;
+    const SinCos alpha = AngleSum(jupiter[term.j], saturn[term.s], pluto[term.p]);
+    sumLongitude += term.longitude.sin * alpha.sin;
+    sumLongitude += term.longitude.cos * alpha.cos;
+    sumLatitude += term.latitude.sin * alpha.sin;
+    sumLatitude += term.latitude.cos * alpha.cos;
+    sumRadius += term.radius.sin * alpha.sin;
+    sumRadius += term.radius.cos * alpha.cos;
   }
   PlutoPosition p;
   p.longitudeDeg = 144.96 * t + 93.297471 + sumLongitude / kPerUnit;

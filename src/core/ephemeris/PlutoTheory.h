@@ -12,6 +12,9 @@ struct PlutoPosition {
 };
 
 // Pluto at t1900 Julian centuries from JD 2415020.0.
-PlutoPosition CalcPluto(double t1900);
+// With `memo`, the sines and cosines are kept, or taken from an evaluation
+// a day earlier (SinCosMemo).
+class SinCosMemo;
+PlutoPosition CalcPluto(double t1900, SinCosMemo* memo = nullptr);
 
 }  // namespace orv

@@ -1,6 +1,10 @@
 #include "core/ephemeris/SunTheory.h"
 
+#include <array>
+#include <cstddef>
+
 #include "core/Angles.h"
+#include "core/SinCosMultiples.h"
 
 namespace orv {
 
@@ -60,42 +64,69 @@ constexpr SunTerm kSunTerms[] = {
 };
 // clang-format on
 
+// The constant phase of each term, as its sine and cosine.
+constexpr auto kSunTermPhases = [] {
+  std::array<SinCos, std::size(kSunTerms)> phases{};
+  for (std::size_t i = 0; i < phases.size(); ++i) phases[i] = ConstantSinCosDeg(kSunTerms[i].k);
+  return phases;
+}();
+
+// The multiples the terms reach, for the recurrences below: up to 7 of a
+// perturber's anomaly, up to 8 of the Sun's (3 in the equation of the centre).
+constexpr int kMaxPerturber = 7;
+constexpr int kMaxSun = 8;
+static_assert(MaxMultipleIn(kSunTerms, &SunTerm::p) <= kMaxPerturber);
+static_assert(MaxMultipleIn(kSunTerms, &SunTerm::m) <= kMaxSun);
+
 }  // namespace
 
-SunLongitudes CalcSun(double t) {
-  const double longPeriod = ((1.882 - 0.016 * t) * SinDeg(57.24 + 150.27 * t) +
-                             6.4 * SinDeg(231.19 + 20.2 * t) + 0.266 * SinDeg(31.8 + 119.0 * t)) /
+SunLongitudes CalcSun(double t, SinCosMemo* memo) {
+  const auto sinDeg = [memo](double x) { return SinCosDeg(x, memo).sin; };
+  const double longPeriod = ((1.882 - 0.016 * t) * sinDeg(57.24 + 150.27 * t) +
+                             6.4 * sinDeg(231.19 + 20.2 * t) + 0.266 * sinDeg(31.8 + 119.0 * t)) /
                             kArcsecPerDeg;
   const double m = Norm360(358.4758333 + 35999.0 * t + 179.1 / kArcsecPerDeg * t -
                            0.54 / kArcsecPerDeg * t * t + longPeriod);
   const double l = Norm360(279.6966778 + 36000.0 * t + 2768.13 / kArcsecPerDeg * t +
                            1.089 / kArcsecPerDeg * t * t +
-                           0.202 / kArcsecPerDeg * SinDeg(315.6 + 893.3 * t) + longPeriod);
+                           0.202 / kArcsecPerDeg * sinDeg(315.6 + 893.3 * t) + longPeriod);
+  // The mean anomalies of Venus, Mars, Jupiter and Saturn.
   const double anomalies[] = {
-      Norm360(212.45 + 58517.493 * t),  // Venus
-      Norm360(319.58 + 19139.977 * t),  // Mars
-      Norm360(225.28 + 3034.583 * t + 1300 / kArcsecPerDeg * SinDeg(133.775 + 39.804 * t)),
-      Norm360(175.6 + 1221.794 * t),  // Saturn
+      Norm360(212.45 + 58517.493 * t),
+      Norm360(319.58 + 19139.977 * t),
+      Norm360(225.28 + 3034.583 * t + 1300 / kArcsecPerDeg * sinDeg(133.775 + 39.804 * t)),
+      Norm360(175.6 + 1221.794 * t),
   };
-  const double d = Norm360(350.737486 + 445267.114217 * t);   // Moon's mean elongation
-  const double mm = Norm360(296.104608 + 477198.849108 * t);  // Moon's mean anomaly
+  const SinCosMultiples<kMaxPerturber> perturbers[] = {
+      SinCosMultiples<kMaxPerturber>(SinCosDeg(anomalies[0], memo)),
+      SinCosMultiples<kMaxPerturber>(SinCosDeg(anomalies[1], memo)),
+      SinCosMultiples<kMaxPerturber>(SinCosDeg(anomalies[2], memo)),
+      SinCosMultiples<kMaxPerturber>(SinCosDeg(anomalies[3], memo)),
+  };
+  const SinCosMultiples<kMaxSun> mMul(SinCosDeg(m, memo));
+  // The Moon's mean elongation and mean anomaly.
+  const SinCos d = SinCosDeg(Norm360(350.737486 + 445267.114217 * t), memo);
+  const SinCos mm = SinCosDeg(Norm360(296.104608 + 477198.849108 * t), memo);
   const double node = 259.18 - 1934.142 * t;
 
-  const double centre = (6910.057 - 17.24 * t) / kArcsecPerDeg * SinDeg(m) +
-                        (72.338 - 0.361 * t) / kArcsecPerDeg * SinDeg(2 * m) +
-                        1.054 / kArcsecPerDeg * SinDeg(3 * m);
+  const double centre = (6910.057 - 17.24 * t) / kArcsecPerDeg * mMul[1].sin +
+                        (72.338 - 0.361 * t) / kArcsecPerDeg * mMul[2].sin +
+                        1.054 / kArcsecPerDeg * mMul[3].sin;
   double planets = 0;
-  for (const SunTerm& term : kSunTerms) {
-    const double x = anomalies[static_cast<int>(term.body)];
-    planets += term.c / kArcsecPerDeg * CosDeg(term.k + (term.p * x + term.m * m));
+  for (std::size_t i = 0; i < std::size(kSunTerms); ++i) {
+    const SunTerm& term = kSunTerms[i];
+    const SinCos x = AngleSum(perturbers[static_cast<int>(term.body)][term.p], mMul[term.m]);
+    const SinCos phase = kSunTermPhases[i];
+    // cos(k + x)
+    planets += term.c / kArcsecPerDeg * (phase.cos * x.cos - phase.sin * x.sin);
   }
-  const double moon = 6.454 / kArcsecPerDeg * SinDeg(d) + 0.177 / kArcsecPerDeg * SinDeg(mm + d) -
-                      0.424 / kArcsecPerDeg * SinDeg(d - mm) +
-                      0.172 / kArcsecPerDeg * SinDeg(d - m);
+  const double moon = 6.454 / kArcsecPerDeg * d.sin + 0.177 / kArcsecPerDeg * AngleSum(mm, d).sin -
+                      0.424 / kArcsecPerDeg * AngleDifference(d, mm).sin +
+                      0.172 / kArcsecPerDeg * AngleDifference(d, mMul[1]).sin;
 
   SunLongitudes sun;
   sun.trueLongitudeDeg = l + centre + planets + moon;
-  sun.longitudeDeg = sun.trueLongitudeDeg - 0.00569 - 0.00479 * SinDeg(node);
+  sun.longitudeDeg = sun.trueLongitudeDeg - 0.00569 - 0.00479 * sinDeg(node);
   return sun;
 }
 

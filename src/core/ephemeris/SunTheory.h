@@ -13,6 +13,9 @@ struct SunLongitudes {
 
 // The Sun at t1900 Julian centuries from JD 2415020.0. Neither longitude is
 // reduced: near the March equinox they can exceed 360 by a degree or two.
-SunLongitudes CalcSun(double t1900);
+// With `memo`, the sines and cosines are kept, or taken from an evaluation
+// a day earlier (SinCosMemo).
+class SinCosMemo;
+SunLongitudes CalcSun(double t1900, SinCosMemo* memo = nullptr);
 
 }  // namespace orv
