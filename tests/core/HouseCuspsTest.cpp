@@ -110,6 +110,12 @@ TEST(HouseCusps, QuadrantSystemsAgreeAtTheEquator) {
             << HouseSystemInfoOf(other).name << " RAMC " << ramcDeg << " index " << i;
       }
     }
+    // Placidus stands on 1e-05 radians South there: its intermediate cusps are
+    // those cast at that latitude.
+    HouseInputs south = in;
+    south.LatitudeRadians = -1e-5;
+    const HouseCusps stand = CalcHouseCusps(HouseSystemCode::Placidus, south).cusps;
+    for (int i : {2, 3, 5, 6}) EXPECT_NEAR(AngleDiff(placidus[i], stand[i]), 0, 1e-9) << i;
   }
 }
 
