@@ -45,9 +45,13 @@ TEST(HousePlacement, PointsOnAndJustBeforeCusps) {
   EXPECT_EQ(Record(positions, ChartPoint::MC), "10TH HOUSE");
   EXPECT_EQ(HouseNumberOfRecord(Record(positions, 3)), 12);
   EXPECT_EQ(HouseNumberOfRecord(Record(positions, 4)), 9);
+}
 
+TEST(HousePlacement, UnmatchedPointsKeepTheirLabel) {
   // Every cusp at 0: no entry holds anything, so the old labels stay and
   // only " HOUSE" is written.
+  PointArray<double> longitudes{};
+  longitudes[1] = 100;
   const std::string unmatched =
       PlacePlanetsInHouses(std::string(10 * NumPoints, '-'), longitudes, {}, kHouseLabels);
   EXPECT_EQ(Record(unmatched, 1), "---- HOUSE");

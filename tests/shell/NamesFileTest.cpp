@@ -103,8 +103,9 @@ TEST(NamesFile, TheYearFirstOrderRewritesTheDateOnce) {
   }
 }
 
-TEST(NamesFile, AClickFillsTheWindowItsPersonBelongsTo) {
-  // Two records of the same name: each entry loads its own.
+// Two records of the same name: each entry loads its own, into the window
+// its person belongs to.
+TEST(NamesFile, EachEntryLoadsItsOwnRecordEvenWithTheSameName) {
   std::vector<NameRecord> records = {
       {"Smith", "12 May 1959", "10.43", "A", "6", "75.23", "39.45", "x"},
       {"Smith", "3 Mar 1980", "4.05", "P", "-1", "-002.21", "48.52", "ann@example.com"}};

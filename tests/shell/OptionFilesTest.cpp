@@ -52,8 +52,11 @@ TEST_F(OptionFiles, ReadUpToTheFirstEmptyLineOrTheTablesEnd) {
   EXPECT_EQ(orbs[17], 117.0f);
   EXPECT_EQ(orbs[0], 5.0f);
   EXPECT_TRUE(host.messages.empty());
+}
 
-  // A missing orb file keeps the previous orbs.
+TEST_F(OptionFiles, AMissingOrbFileKeepsThePreviousOrbs) {
+  OrbTable orbs{};
+  orbs.fill(3);
   const OrbTable before = orbs;
   EXPECT_FALSE(ReadOrbFile(host, dir.path() / "NATAL.ORB", orbs));
   EXPECT_EQ(orbs, before);
