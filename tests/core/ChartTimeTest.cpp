@@ -24,16 +24,7 @@ constexpr double kAngleFormulaDeg = 1e-6;
 
 ChartMoment Moment(int year, int month, int day, float time, const char* amPm, float zone = 0,
                    float longitude = 0, float latitude = 0) {
-  ChartMoment m;
-  m.Year = year;
-  m.Month = month;
-  m.Day = day;
-  m.Time = time;
-  m.AmPm = amPm;
-  m.TimeZone = zone;
-  m.Longitude = longitude;
-  m.Latitude = latitude;
-  return m;
+  return {day, month, year, time, amPm, zone, longitude, latitude};
 }
 
 double AngleDiff(double a, double b) {
@@ -49,16 +40,13 @@ TEST(ChartTime, J2000NoonGivesTheEpochValues) {
   EXPECT_DOUBLE_EQ(t.JulianDayNumber, 2451545);
   EXPECT_DOUBLE_EQ(t.JulianDate, 2451545.0);
   EXPECT_DOUBLE_EQ(t.JulianCenturies, 1);
-  EXPECT_DOUBLE_EQ(t.TransitListDay, 2451545);
   // Greenwich mean sidereal time at 2000 Jan 1 12h UT: 18h 41m 50.548s =
   // 280.46061837 deg (IAU 1982 expression, Astronomical Almanac).
   EXPECT_NEAR(RadToDeg(t.Ramc), 280.46061837, kSiderealFormulaDeg);
   EXPECT_EQ(SiderealTextOf(t), "18H  41M  50S ");
   // Mean obliquity at J2000: 23 deg 26' 21.448" (IAU 1976).
   EXPECT_NEAR(t.ObliquityDegrees, 23.4392911, kObliquityFormulaDeg);
-  EXPECT_NEAR(t.Obliquity, t.ObliquityDegrees * M_PI / 180, 1e-9);
-  EXPECT_GT(t.Obliquity, 0);
-  EXPECT_EQ(t.CurrentNorthSouth, "North");
+  EXPECT_NEAR(t.Obliquity, 23.4392911 * M_PI / 180, kObliquityFormulaDeg * M_PI / 180);
   EXPECT_DOUBLE_EQ(t.HouseLatitude, 1e-05);  // latitude 0 stands in as 1e-05
 }
 
@@ -73,7 +61,6 @@ TEST(ChartTime, TwelveHourClockAndZone) {
       {12.30f, "A.M.", 0, 0.5 / 24},   // 00:30
       {12.30f, "P.M.", 0, 12.5 / 24},  // 12:30
       {11.59f, "P.M.", 0, (23 + 59.0 / 60) / 24},
-      {9.45f, "A.M.", 0, 9.75 / 24},
       {9.45f, "A.M.", -5.5f, 4.25 / 24},  // East of Greenwich: earlier in UT
       {11.00f, "P.M.", 5, 28.0 / 24},     // past midnight in UT
       {1.00f, "A.M.", -3, -2.0 / 24},     // before midnight in UT
@@ -91,37 +78,24 @@ TEST(ChartTime, TwelveHourClockAndZone) {
 }
 
 TEST(ChartTime, PlaceValues) {
-  // 51 deg 30' N, 0 deg 10' W.
-  TimeValues t = CalcJulianDayAndSiderealTime(Moment(1990, 3, 7, 1.00f, "A.M.", 0, 0.10f, 51.30f));
-  EXPECT_NEAR(t.LatitudeRadians, 51.5 * M_PI / 180, 1e-7);
-  EXPECT_NEAR(t.HouseLatitude, -51.5 * M_PI / 180, 1e-7);
-  EXPECT_EQ(t.LatitudeWholeDegrees, 51);
-  EXPECT_NEAR(t.ChartLatitude, 51.30, 1e-5);
-  EXPECT_NEAR(t.ChartLongitude, 0.10, 1e-6);
-  EXPECT_EQ(t.CurrentNorthSouth, "North");
   // 33 deg 52' S, 151 deg 13' E.
-  t = CalcJulianDayAndSiderealTime(Moment(1990, 3, 7, 1.00f, "A.M.", 0, -151.13f, -33.52f));
+  const TimeValues t =
+      CalcJulianDayAndSiderealTime(Moment(1990, 3, 7, 1.00f, "A.M.", 0, -151.13f, -33.52f));
   EXPECT_NEAR(t.LatitudeRadians, -(33 + 52.0 / 60) * M_PI / 180, 1e-7);
   EXPECT_NEAR(t.HouseLatitude, (33 + 52.0 / 60) * M_PI / 180, 1e-7);
   EXPECT_EQ(t.LatitudeWholeDegrees, 33);
+  EXPECT_NEAR(t.ChartLatitude, 33.52, 1e-5);
   EXPECT_NEAR(t.ChartLongitude, 151.13, 1e-5);
   EXPECT_EQ(t.CurrentNorthSouth, "South");
 }
 
-TEST(ChartTime, LongitudeTurnsTheSiderealTime) {
-  // 15 degrees West is one hour of sidereal time earlier; 7 deg 30' East
-  // half an hour later.
-  const TimeValues greenwich = CalcJulianDayAndSiderealTime(Moment(1985, 6, 1, 3.15f, "P.M."));
-  const TimeValues west = CalcJulianDayAndSiderealTime(Moment(1985, 6, 1, 3.15f, "P.M.", 0, 15));
-  const TimeValues east =
-      CalcJulianDayAndSiderealTime(Moment(1985, 6, 1, 3.15f, "P.M.", 0, -7.30f));
-  EXPECT_NEAR(AngleDiff(RadToDeg(greenwich.Ramc), RadToDeg(west.Ramc)), -15, 1e-6);
-  EXPECT_NEAR(AngleDiff(RadToDeg(greenwich.Ramc), RadToDeg(east.Ramc)), 7.5, 1e-5);
-}
-
-TEST(ChartTime, SouthernSiderealTextIsTwelveHoursAhead) {
+TEST(ChartTime, LongitudeTurnsTheSiderealTimeAndTheSouthIsTwelveHoursAhead) {
+  // 15 degrees West is one hour of sidereal time earlier.
   const TimeValues north =
       CalcJulianDayAndSiderealTime(Moment(2000, 1, 1, 12.00f, "P.M.", 0, 0, 40));
+  const TimeValues west =
+      CalcJulianDayAndSiderealTime(Moment(2000, 1, 1, 12.00f, "P.M.", 0, 15, 40));
+  EXPECT_NEAR(AngleDiff(RadToDeg(north.Ramc), RadToDeg(west.Ramc)), -15, 1e-6);
   const TimeValues south =
       CalcJulianDayAndSiderealTime(Moment(2000, 1, 1, 12.00f, "P.M.", 0, 0, -40));
   EXPECT_EQ(SiderealTextOf(north), "18H  41M  50S ");
@@ -147,10 +121,7 @@ TEST(ChartTime, MidheavenAndAscendantAgreeWithTheTextbookFormulas) {
                          180 / M_PI;
       const double gotMc = CalcMidheaven(ramc, eps);
       const double gotAsc = CalcAscendant(ramc, eps, phi);
-      ASSERT_GE(gotMc, 0);
-      ASSERT_LT(gotMc, 360);
-      ASSERT_GE(gotAsc, 0);
-      ASSERT_LT(gotAsc, 360);
+      ASSERT_TRUE(gotMc >= 0 && gotMc < 360 && gotAsc >= 0 && gotAsc < 360) << gotMc << gotAsc;
       maxError =
           std::max({maxError, std::fabs(AngleDiff(mc, gotMc)), std::fabs(AngleDiff(asc, gotAsc))});
     }
@@ -165,7 +136,6 @@ TEST(ChartTime, TransitAnglesRepeatTheChartAngles) {
   const TransitAngles a = CalcTransitAngles(t.JulianCenturies, t.DayFraction, 80.30f,
                                             t.ObliquityDegrees, t.LatitudeRadians);
   EXPECT_NEAR(a.Ramc, t.Ramc, 1e-12);
-  EXPECT_NEAR(a.Obliquity, t.Obliquity, 1e-12);
   EXPECT_NEAR(a.MidheavenLongitude, t.MidheavenLongitude, 1e-9);
   EXPECT_NEAR(a.AscendantLongitude, t.AscendantLongitude, 1e-9);
   // A day later the same clock time finds the sky about 0.9856 deg of RAMC on.
@@ -174,19 +144,9 @@ TEST(ChartTime, TransitAnglesRepeatTheChartAngles) {
   EXPECT_NEAR(RadToDeg(next.Ramc - a.Ramc), 0.98565, 1e-4);
 }
 
-TEST(ChartTime, CalendarChangeover) {
-  EXPECT_DOUBLE_EQ(DateToJulianDay(1582, 10, 4), 2299160);   // last Julian day
-  EXPECT_DOUBLE_EQ(DateToJulianDay(1582, 10, 15), 2299161);  // first Gregorian day
-  EXPECT_DOUBLE_EQ(DateToJulianDay(1582, 10, 16), 2299162);
-  EXPECT_EQ(JulianDayToDateStr(2299160.0, 1), "04/10/1582");
-  EXPECT_EQ(JulianDayToDateStr(2299160.4999, 1), "04/10/1582");
-  EXPECT_EQ(JulianDayToDateStr(2299160.5, 1), "15/10/1582");
-  EXPECT_EQ(JulianDayToDateStr(2299161.0, 1), "15/10/1582");
-}
-
 // Julian days of calendar dates from Meeus, Astronomical Algorithms, ch. 7
 // (examples 7.a, 7.b and the table after them), reduced to the day number.
-TEST(ChartTime, DayNumbersOfPublishedDates) {
+TEST(ChartTime, DayNumbersOfPublishedDatesAndTheCalendarChangeover) {
   struct Case {
     int year, month, day;
     double dayNumber;
@@ -201,17 +161,21 @@ TEST(ChartTime, DayNumbersOfPublishedDates) {
     EXPECT_DOUBLE_EQ(DateToJulianDay(c.year, c.month, c.day), c.dayNumber)
         << c.year << "-" << c.month << "-" << c.day;
   }
+  // The calendar changeover.
+  EXPECT_DOUBLE_EQ(DateToJulianDay(1582, 10, 4), 2299160);   // last Julian day
+  EXPECT_DOUBLE_EQ(DateToJulianDay(1582, 10, 15), 2299161);  // first Gregorian day
+  EXPECT_DOUBLE_EQ(DateToJulianDay(1582, 10, 16), 2299162);
+  EXPECT_EQ(JulianDayToDateStr(2299160.0, 1), "04/10/1582");
+  EXPECT_EQ(JulianDayToDateStr(2299160.5, 1), "15/10/1582");
 }
 
 TEST(ChartTime, DateTextsInTheRegionalOrder) {
   EXPECT_EQ(JulianDayToDateStr(2451545.0, 0), "01/01/2000");
-  EXPECT_EQ(JulianDayToDateStr(2446966.0, 0), "06/19/1987");
   EXPECT_EQ(JulianDayToDateStr(2446966.0, 1), "19/06/1987");
   EXPECT_EQ(JulianDayToDateStr(2446966.0, 2), "1987/06/19");
   EXPECT_EQ(JulianDayToDateStr(2446966.0, 7), "06/19/1987");
   // The day runs from midnight (JD .5) to midnight.
   EXPECT_EQ(JulianDayToDateStr(2446965.5, 0), "06/19/1987");
-  EXPECT_EQ(JulianDayToDateStr(2446966.49, 0), "06/19/1987");
   EXPECT_EQ(JulianDayToDateStr(2446966.5, 0), "06/20/1987");
   // A year below 1000 keeps the blank that stands for its sign, except where
   // it leads the text.

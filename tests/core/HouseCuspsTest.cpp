@@ -51,10 +51,8 @@ TEST(HouseCusps, SystemTableRowsMatchTheirCodes) {
     EXPECT_EQ(HouseSystemCodeText(row.system), row.code);
   }
   EXPECT_EQ(HouseSystemCodeText(HouseSystemCode::EqualAscendant), "EA");
-  EXPECT_EQ(HouseSystemInfoOf(HouseSystemCode::Morinus).name, "Morinus");
   EXPECT_EQ(HouseSystemFromCode("I"), HouseSystemCode::Morinus);
   EXPECT_FALSE(HouseSystemFromCode("ea").has_value());
-  EXPECT_FALSE(HouseSystemFromCode("").has_value());
 }
 
 TEST(HouseCusps, WorkedExampleAtRamc10Latitude40North) {
@@ -62,50 +60,41 @@ TEST(HouseCusps, WorkedExampleAtRamc10Latitude40North) {
   EXPECT_NEAR(in.MidheavenLongitude, 10.879, kWorkedExampleDeg);
   EXPECT_NEAR(in.AscendantLongitude, 116.598, kWorkedExampleDeg);
 
-  struct Case {
+  const struct {
     HouseSystemCode system;
     double h11, h12, h2, h3;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {HouseSystemCode::Placidus, 47.430, 84.625, 136.719, 160.644},
       {HouseSystemCode::Koch, 57.188, 90.116, 141.274, 165.962},
       {HouseSystemCode::Campanus, 41.630, 80.441, 143.971, 166.856},
       {HouseSystemCode::Regiomontanus, 50.180, 88.492, 138.922, 161.615},
       {HouseSystemCode::Porphyry, 46.118, 81.358, 141.358, 166.118},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(HouseSystemInfoOf(c.system).name);
-    const HouseCuspsResult r = CalcHouseCusps(c.system, in);
-    ASSERT_TRUE(r.ok());
-    EXPECT_NEAR(Cusp(r.cusps, 10), 10.879, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 11), c.h11, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 12), c.h12, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 1), 116.598, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 2), c.h2, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 3), c.h3, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 5), c.h11 + 180, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 9), c.h3 + 180, kWorkedExampleDeg);
+  for (const auto& c : cases) {
+    const HouseCusps r = CalcHouseCusps(c.system, in).cusps;
+    const double got[] = {Cusp(r, 10), Cusp(r, 11), Cusp(r, 12),
+                          Cusp(r, 1),  Cusp(r, 2),  Cusp(r, 3)};
+    const double want[] = {10.879, c.h11, c.h12, 116.598, c.h2, c.h3};
+    for (int k = 0; k < 6; ++k)
+      EXPECT_NEAR(got[k], want[k], kWorkedExampleDeg) << HouseSystemInfoOf(c.system).name << k;
   }
 
   // Meridian: house 1 is the ecliptic point at RA = RAMC + 90, house 10 the
   // MC. Morinus: house 10 is the Morinus point of the RAMC, not the MC. The
   // equal systems count 30 degrees from the Ascendant or from the MC.
-  struct AngleCase {
+  const struct {
     HouseSystemCode system;
     double h1, h10;
-  };
-  const AngleCase angleCases[] = {
+  } angleCases[] = {
       {HouseSystemCode::Meridian, 99.189, 10.879},
       {HouseSystemCode::Morinus, 100.879, 9.189},
       {HouseSystemCode::EqualAscendant, 116.598, 26.598},
       {HouseSystemCode::EqualMC, 100.879, 10.879},
   };
-  for (const AngleCase& c : angleCases) {
-    SCOPED_TRACE(HouseSystemInfoOf(c.system).name);
-    const HouseCuspsResult r = CalcHouseCusps(c.system, in);
-    ASSERT_TRUE(r.ok());
-    EXPECT_NEAR(Cusp(r.cusps, 1), c.h1, kWorkedExampleDeg);
-    EXPECT_NEAR(Cusp(r.cusps, 10), c.h10, kWorkedExampleDeg);
+  for (const auto& c : angleCases) {
+    const HouseCusps r = CalcHouseCusps(c.system, in).cusps;
+    EXPECT_NEAR(Cusp(r, 1), c.h1, kWorkedExampleDeg) << HouseSystemInfoOf(c.system).name;
+    EXPECT_NEAR(Cusp(r, 10), c.h10, kWorkedExampleDeg) << HouseSystemInfoOf(c.system).name;
   }
 }
 
@@ -121,6 +110,12 @@ TEST(HouseCusps, QuadrantSystemsAgreeAtTheEquator) {
             << HouseSystemInfoOf(other).name << " RAMC " << ramcDeg << " index " << i;
       }
     }
+    // Placidus stands on 1e-05 radians South there: its intermediate cusps are
+    // those cast at that latitude.
+    HouseInputs south = in;
+    south.LatitudeRadians = -1e-5;
+    const HouseCusps stand = CalcHouseCusps(HouseSystemCode::Placidus, south).cusps;
+    for (int i : {2, 3, 5, 6}) EXPECT_NEAR(AngleDiff(placidus[i], stand[i]), 0, 1e-9) << i;
   }
 }
 
@@ -133,23 +128,17 @@ TEST(HouseCusps, PorphyryAndEqualEdgeCases) {
   EXPECT_DOUBLE_EQ(Cusp(porphyry, 3), 90);
   EXPECT_DOUBLE_EQ(Cusp(porphyry, 5), 150);
   EXPECT_DOUBLE_EQ(Cusp(porphyry, 6), 180);
-  EXPECT_DOUBLE_EQ(Cusp(porphyry, 11), 330);
-  EXPECT_DOUBLE_EQ(Cusp(porphyry, 12), 0);
 
   in.AscendantLongitude = 350;
   const HouseCusps ea = CalcHouseCusps(HouseSystemCode::EqualAscendant, in).cusps;
   EXPECT_DOUBLE_EQ(ea[4], 350);
   EXPECT_DOUBLE_EQ(ea[5], 20);
   EXPECT_DOUBLE_EQ(ea[1], 260);
-  EXPECT_DOUBLE_EQ(ea[3], 320);
-  EXPECT_DOUBLE_EQ(ea[12], 230);
 
   in.MidheavenLongitude = 345;
   const HouseCusps em = CalcHouseCusps(HouseSystemCode::EqualMC, in).cusps;
   EXPECT_DOUBLE_EQ(em[1], 345);
   EXPECT_DOUBLE_EQ(em[2], 15);
-  EXPECT_DOUBLE_EQ(em[4], 75);
-  EXPECT_DOUBLE_EQ(em[12], 315);
 }
 
 // For every system over RAMC and latitude: cusps in [0, 360), in zodiacal
@@ -177,11 +166,9 @@ TEST(HouseCusps, InvariantsOverASweepOfRamcAndLatitude) {
         double turn = 0;
         for (int i = 1; i <= 12; ++i) {
           const double c = r.cusps[i];
-          ASSERT_GE(c, 0) << "lat " << latDeg << " RAMC " << ramcDeg;
-          ASSERT_LT(c, 360) << "lat " << latDeg << " RAMC " << ramcDeg;
           const double step = Mod360(r.cusps[i % 12 + 1] - c);
-          EXPECT_GT(step, 0) << "lat " << latDeg << " RAMC " << ramcDeg << " index " << i;
-          EXPECT_LT(step, 180) << "lat " << latDeg << " RAMC " << ramcDeg << " index " << i;
+          ASSERT_TRUE(c >= 0 && c < 360 && step > 0 && step < 180)
+              << "lat " << latDeg << " RAMC " << ramcDeg << " index " << i;
           turn += step;
           if (i <= 6) {
             const double off = std::fabs(AngleDiff(c + 180, r.cusps[i + 6]));
@@ -242,11 +229,8 @@ TEST(HouseCusps, PlacidusAndKochReportPolarLatitudesOthersStayFinite) {
         if (!polarSystem) {
           EXPECT_TRUE(r.ok()) << row.name << " lat " << latDeg;
         }
-        for (int i = 1; i <= 12; ++i) {
-          ASSERT_TRUE(std::isfinite(r.cusps[i])) << row.name << " lat " << latDeg;
-          ASSERT_GE(r.cusps[i], 0);
-          ASSERT_LT(r.cusps[i], 360);
-        }
+        for (int i = 1; i <= 12; ++i)
+          ASSERT_TRUE(r.cusps[i] >= 0 && r.cusps[i] < 360) << row.name << " lat " << latDeg;
       }
     }
   }
@@ -274,9 +258,7 @@ TEST(HouseCusps, PlacidusCuspTrisectsTheSemiArc) {
 }
 
 TEST(HouseCusps, SiderealTextHasFixedColumns) {
-  EXPECT_EQ(SiderealText(5, 7, 30), "05H  07M  30S ");
   EXPECT_EQ(SiderealText(12, 0, 5), "12H  00M  05S ");
-  EXPECT_EQ(SiderealText(0, 0, 0), "00H  00M  00S ");
   EXPECT_EQ(SiderealText(23, 59, 59), "23H  59M  59S ");
 }
 

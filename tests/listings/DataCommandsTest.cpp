@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "FixedCharts.h"
-#include "core/ChartDriver.h"
-#include "core/ephemeris/DataTables.h"
-#include "listings/NatalAspectGrid.h"
 #include "ListingTestSupport.h"
 #include "TempDir.h"
 #include "app/Workbench.h"
+#include "core/ChartDriver.h"
+#include "core/ephemeris/DataTables.h"
 #include "listings/DataCommands.h"
+#include "listings/NatalAspectGrid.h"
 #include "platform/Files.h"
 
 namespace orv {
@@ -150,8 +150,8 @@ TEST(DataCommands, CalculationListsChartOnesAspects) {
   test::PageFixture natal, second;
   ListNatalAspectGrid(natal.page, f.wb.Charts.Natal.Longitudes, f.wb.Charts.Natal.Declinations,
                       orbs);
-  ListNatalAspectGrid(second.page, f.wb.Charts.Diurnal.Longitudes,
-                      f.wb.Charts.Diurnal.Declinations, orbs);
+  ListNatalAspectGrid(second.page, f.wb.Charts.Diurnal.Longitudes, f.wb.Charts.Diurnal.Declinations,
+                      orbs);
   const auto shown = LinesFrom(page, natal.lines()[1]);
   ASSERT_GE(shown.size(), 19u);
   for (size_t i = 0; i < 19; ++i) EXPECT_EQ(shown[i], natal.lines()[1 + i]);

@@ -1,17 +1,16 @@
-#include "listings/LeastAspected.h"
-
 #include <gtest/gtest.h>
 
 #include "ListingTestSupport.h"
+#include "listings/LeastAspected.h"
 
 namespace orv {
 namespace {
 
 TEST(LeastAspected, Bands) {
   EXPECT_EQ(CountBandOf(6.5, true), CountClass::Major);  // Sun-Moon conjunction
-  EXPECT_EQ(CountBandOf(5.5, false), std::nullopt);       // Venus-Mars
+  EXPECT_EQ(CountBandOf(5.5, false), std::nullopt);      // Venus-Mars
   EXPECT_EQ(CountBandOf(5, false), CountClass::Major);
-  EXPECT_EQ(CountBandOf(147, true), CountClass::Minor);   // bi-quintile and quincunx: once
+  EXPECT_EQ(CountBandOf(147, true), CountClass::Minor);  // bi-quintile and quincunx: once
   EXPECT_EQ(CountBandOf(173.5, true), CountClass::Major);
   EXPECT_EQ(CountBandOf(174, false), std::nullopt);
   EXPECT_EQ(CountBandOf(52.92857143, true), CountClass::Minor);  // septile

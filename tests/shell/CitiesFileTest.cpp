@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "RecordingHost.h"
+#include "ShellTestSupport.h"
 #include "TempDir.h"
 #include "shell/input/CitiesFile.h"
 
@@ -19,12 +20,11 @@ TEST(CitiesFile, CoordinatesSplitAsTheCitiesWindowReadsThem) {
     bool negative;
     int minutes;
   } cases[] = {
-      {"74W00", true, 74, false, 0},   {"118W15", true, 118, false, 15},
-      {"151E12", true, 151, true, 12}, {"074W00", true, 74, false, 0},
-      {"09e11", true, 9, true, 11},    {"40N43", false, 40, false, 43},
-      {"33S52", false, 33, true, 52},  {"05s07", false, 5, true, 7},
+      {"118W15", true, 118, false, 15}, {"151E12", true, 151, true, 12},
+      {"074W00", true, 74, false, 0},   {"09e11", true, 9, true, 11},
+      {"40N43", false, 40, false, 43},  {"05s07", false, 5, true, 7},
       {"xxQ1y", true, 0, false, 1},  // the number rule: "xx" 0, "1y" 1; West
-      {"", true, 0, false, 0},         {"7", false, 7, false, 7},
+      {"", true, 0, false, 0},          {"7", false, 7, false, 7},
   };
   for (const auto& c : cases) {
     const CoordinateParts parts = SplitCityCoordinate(c.field, c.isLongitude);
@@ -40,37 +40,18 @@ TEST(CitiesFile, APlaceFillsOnlyTheZoneAndPlaceFields) {
                                           {"Kathmandu", "Nepal", "085E19", "27N42", "-5.75"}};
   test::RecordingHost host;
   NatalInputFields natal;
-  natal.Name = "Jane";
-  natal.Hour = "10";
-  natal.East = true;
-  natal.South = true;
+  natal.Name = "Jane", natal.Hour = "10", natal.East = natal.South = true;
   SecondChartInputFields second;
   ASSERT_EQ(LoadPlaceIntoInput(host, cities, 0, natal, second), InputTarget::Natal);
-  EXPECT_EQ(natal.LongDeg, "74");
-  EXPECT_EQ(natal.LongMin, "0");
-  EXPECT_FALSE(natal.East);
-  EXPECT_EQ(natal.LatDeg, "40");
-  EXPECT_EQ(natal.LatMin, "43");
-  EXPECT_FALSE(natal.South);
-  EXPECT_EQ(natal.TimeZone, "5");
-  EXPECT_EQ(natal.Name, "Jane");
-  EXPECT_EQ(natal.Hour, "10");
+  EXPECT_EQ(test::PlaceText(natal), "74W0 40N43 zone 5");
+  EXPECT_EQ(natal.Name + natal.Hour, "Jane10");
 
   second.SecondPerson = true;
   ASSERT_EQ(LoadPlaceIntoInput(host, cities, 1, natal, second), InputTarget::SecondChart);
-  EXPECT_EQ(second.LongDeg, "151");
-  EXPECT_EQ(second.LongMin, "12");
-  EXPECT_TRUE(second.East);
-  EXPECT_EQ(second.LatDeg, "33");
-  EXPECT_EQ(second.LatMin, "52");
-  EXPECT_TRUE(second.South);
-  EXPECT_EQ(second.TimeZone, "-10");
-  EXPECT_EQ(natal.LongDeg, "74");
-
-  ChartInputFields f;
-  CityToFields(cities[2], f);
-  EXPECT_EQ(f.LongDeg, "85");
-  EXPECT_EQ(f.TimeZone, "-5.75");
+  EXPECT_EQ(test::PlaceText(second), "151E12 33S52 zone -10");
+  EXPECT_EQ(test::PlaceText(natal), "74W0 40N43 zone 5");
+  ASSERT_EQ(LoadPlaceIntoInput(host, cities, 2, natal, second), InputTarget::SecondChart);
+  EXPECT_EQ(test::PlaceText(second), "85E19 27N42 zone -5.75");
   EXPECT_TRUE(host.messages.empty());
 
   EXPECT_FALSE(LoadPlaceIntoInput(host, cities, 3, natal, second));

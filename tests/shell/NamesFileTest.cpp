@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "RecordingHost.h"
+#include "ShellTestSupport.h"
 #include "TempDir.h"
 #include "shell/input/NamesFile.h"
 
@@ -11,11 +10,23 @@ namespace fs = std::filesystem;
 namespace orv {
 namespace {
 
-void WriteBytes(const fs::path& p, const std::string& bytes) {
-  std::ofstream(p, std::ios::binary) << bytes;
-}
+using test::MomentText;
+using test::PlaceText;
+using test::WriteFile;
 
 constexpr int kMonthDayYear = 0, kDayMonthYear = 1, kYearMonthDay = 2;
+
+std::string Joined(const NameRecord& r) {
+  return r.Name + "|" + r.Date + "|" + r.Time + "|" + r.AmPm + "|" + r.TimeZone + "|" +
+         r.Longitude + "|" + r.Latitude + "|" + r.Email;
+}
+
+// The fields a record fills, or "refused".
+std::string Filled(const NameRecord& record, int dateOrder = kMonthDayYear) {
+  ChartInputFields f;
+  if (!NameRecordToFields(record, dateOrder, f)) return "refused";
+  return MomentText(f) + " " + PlaceText(f) + " " + f.Email;
+}
 
 TEST(NamesFile, ReadsEightFieldsARecordUntilAnEmptyName) {
   const auto content = ParseNamesFile({
@@ -26,151 +37,56 @@ TEST(NamesFile, ReadsEightFieldsARecordUntilAnEmptyName) {
   });
   ASSERT_EQ(content.Records.size(), 2u);
   EXPECT_FALSE(content.ErrorLine);
-  const NameRecord& smith = content.Records[0];
-  EXPECT_EQ(smith.Name, "Smith");
-  EXPECT_EQ(smith.Date, "12 May 1959");
-  EXPECT_EQ(smith.Time, "10.43");
-  EXPECT_EQ(smith.AmPm, "A");
-  EXPECT_EQ(smith.TimeZone, "6");
-  EXPECT_EQ(smith.Longitude, "75.23");
-  EXPECT_EQ(smith.Latitude, "39.45");
-  EXPECT_EQ(smith.Email, "x");
-  EXPECT_EQ(content.Records[1].Name, "Doe, Jane");
-  EXPECT_EQ(content.Records[1].Email, "a,b");
-}
+  EXPECT_EQ(Joined(content.Records[0]), "Smith|12 May 1959|10.43|A|6|75.23|39.45|x");
+  EXPECT_EQ(Joined(content.Records[1]), "Doe, Jane|3 Jan 1970|9.05|P|-1|-002.21|48.52|a,b");
 
-TEST(NamesFile, AShortLineBorrowsAndAShortLastRecordIsAnError) {
   const auto borrowed = ParseNamesFile({"A,1 Jan 1990,1.00,A", "0,000.00,51.30,y"});
   ASSERT_EQ(borrowed.Records.size(), 1u);
-  EXPECT_EQ(borrowed.Records[0].TimeZone, "0");
-  EXPECT_EQ(borrowed.Records[0].Email, "y");
-
+  EXPECT_EQ(Joined(borrowed.Records[0]), "A|1 Jan 1990|1.00|A|0|000.00|51.30|y");
   const auto cut = ParseNamesFile({"A,1 Jan 1990,1.00,A,0,000.00,51.30,y", "B,2 Feb 1991,2.00"});
   EXPECT_EQ(cut.Records.size(), 1u);
   EXPECT_EQ(cut.ErrorLine, 2);
 }
 
-TEST(NamesFile, TheSmithRecordFillsTheNatalWindow) {
-  std::vector<NameRecord> records = {
-      {"Smith", "12 May 1959", "10.43", "A", "6", "75.23", "39.45", "x"}};
-  test::RecordingHost host;
-  NatalInputFields natal;
-  SecondChartInputFields second;
-  natal.Pm = true;  // the record's "A" decides
-  ASSERT_EQ(LoadPersonIntoInput(host, records, 0, kMonthDayYear, natal, second),
-            InputTarget::Natal);
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(natal.Name, "Smith");
-  EXPECT_EQ(natal.Month, "5");
-  EXPECT_EQ(natal.Day, "12");
-  EXPECT_EQ(natal.Year, "1959");
-  EXPECT_EQ(natal.Hour, "10");
-  EXPECT_EQ(natal.Minute, "43");
-  EXPECT_FALSE(natal.Pm);
-  EXPECT_EQ(natal.TimeZone, "6");
-  EXPECT_EQ(natal.LongDeg, "75");
-  EXPECT_EQ(natal.LongMin, "23");
-  EXPECT_FALSE(natal.East);
-  EXPECT_EQ(natal.LatDeg, "39");
-  EXPECT_EQ(natal.LatMin, "45");
-  EXPECT_FALSE(natal.South);
-  EXPECT_EQ(natal.Email, "x");
-  EXPECT_EQ(second.SecondPersonCaption, "2nd Person");  // the other window is untouched
-  EXPECT_EQ(second.Month, "");
-}
-
-TEST(NamesFile, SignsChooseEastAndSouthAndTheFieldsAreUnsigned) {
+TEST(NamesFile, RecordsBecomeUnsignedFieldsOnTheTwelveHourClock) {
   const struct {
-    const char* longitude;
-    const char* latitude;
-    const char* zone;
-    const char* longDeg;
-    const char* longMin;
-    bool east;
-    const char* latDeg;
-    const char* latMin;
-    bool south;
-    const char* zoneText;
+    const char *time, *ampm, *zone, *longitude, *latitude, *fields;
   } cases[] = {
-      {"-075.23", "-33.55", "-10", "75", "23", true, "33", "55", true, "-10"},
-      {"075.23", "05.07", "05", "75", "23", false, "5", "7", false, "5"},
-      {"-000.30", "-00.07", "-5.5", "0", "30", true, "0", "7", true, "-5.5"},
-      {"151.12", "0", "+3.5", "151", "12", false, "0", "0", false, "3.5"},
+      {"10.43", "A", "6", "75.23", "39.45", "5/12/1959 10:43 AM 75W23 39N45 zone 6 e"},
+      {"0.30", "A", "-10", "-075.23", "-33.55", "5/12/1959 12:30 AM 75E23 33S55 zone -10 e"},
+      {"12.00", "P", "05", "-000.30", "-00.07", "5/12/1959 12:0 PM 0E30 0S7 zone 5 e"},
+      {"15.20", "P", "+3.5", "151.12", "0", "5/12/1959 3:20 PM 151W12 0N0 zone 3.5 e"},
+      {"7.1", "x", "-5.5", "0", "05.07", "5/12/1959 7:10 PM 0W0 5N7 zone -5.5 e"},  // not "A": PM
+      {"24.00", "P", "0", "0", "0", "5/12/1959 12:0 PM 0W0 0N0 zone 0 e"},
+      {"25.05", "A", "0", "0", "0", "5/12/1959 1:5 AM 0W0 0N0 zone 0 e"},
   };
-  for (const auto& c : cases) {
-    const NameRecord record{"P", "1 Jan 2000", "1.00", "A", c.zone, c.longitude, c.latitude, ""};
-    ChartInputFields f;
-    ASSERT_TRUE(NameRecordToFields(record, kMonthDayYear, f));
-    EXPECT_EQ(f.LongDeg, c.longDeg) << c.longitude;
-    EXPECT_EQ(f.LongMin, c.longMin) << c.longitude;
-    EXPECT_EQ(f.East, c.east) << c.longitude;
-    EXPECT_EQ(f.LatDeg, c.latDeg) << c.latitude;
-    EXPECT_EQ(f.LatMin, c.latMin) << c.latitude;
-    EXPECT_EQ(f.South, c.south) << c.latitude;
-    EXPECT_EQ(f.TimeZone, c.zoneText) << c.zone;
-  }
-}
-
-TEST(NamesFile, TheHourComesOutOnTheTwelveHourClock) {
-  const struct {
-    const char* time;
-    const char* ampm;
-    const char* hour;
-    const char* minute;
-    bool pm;
-  } cases[] = {
-      {"10.43", "A", "10", "43", false}, {"9.05", "P", "9", "5", true},
-      {"0.30", "A", "12", "30", false},  {"12.00", "P", "12", "0", true},
-      {"15.20", "P", "3", "20", true},   {"6.59", "a", "6", "59", false},
-      {"7.1", "x", "7", "10", true},  // anything but "A" is PM
-      {"24.00", "P", "12", "0", true},   {"25.05", "A", "1", "5", false},
-  };
-  for (const auto& c : cases) {
-    const NameRecord record{"P", "1 Jan 2000", c.time, c.ampm, "0", "0", "0", ""};
-    ChartInputFields f;
-    ASSERT_TRUE(NameRecordToFields(record, kMonthDayYear, f));
-    EXPECT_EQ(f.Hour, c.hour) << c.time;
-    EXPECT_EQ(f.Minute, c.minute) << c.time;
-    EXPECT_EQ(f.Pm, c.pm) << c.time;
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(Filled({"P", "12 May 1959", c.time, c.ampm, c.zone, c.longitude, c.latitude, "e"}),
+              c.fields);
 }
 
 TEST(NamesFile, DatesAreReadWithoutTheLocale) {
-  struct Ymd {
-    int y, m, d;
-  };
   const struct {
     const char* text;
     int order;
-    Ymd date;
+    const char* fields;
   } good[] = {
-      {"12 May 1959", kMonthDayYear, {1959, 5, 12}},
-      {"2 May 1959", kDayMonthYear, {1959, 5, 2}},
-      {"1959 May 12", kMonthDayYear, {1959, 5, 12}},
-      {"12 may 1959", kYearMonthDay, {1959, 5, 12}},
-      {"12 September 1959", kMonthDayYear, {1959, 9, 12}},
-      {"29 Feb 2000", kMonthDayYear, {2000, 2, 29}},  // 2000 is a leap year
-      {"5/12/1959", kMonthDayYear, {1959, 5, 12}},
-      {"12/5/1959", kDayMonthYear, {1959, 5, 12}},
-      {"12.05.1959", kDayMonthYear, {1959, 5, 12}},
-      {"1959/5/12", kYearMonthDay, {1959, 5, 12}},
-      {"1959-05-12", kMonthDayYear, {1959, 5, 12}},  // a four-digit year leads
+      {"2 May 1959", kDayMonthYear, "5/2/1959"},   {"1959 May 12", kMonthDayYear, "5/12/1959"},
+      {"12 may 1959", kYearMonthDay, "5/12/1959"}, {"12 September 1959", 0, "9/12/1959"},
+      {"29 Feb 2000", kMonthDayYear, "2/29/2000"}, {"12.05.1959", kDayMonthYear, "5/12/1959"},
+      {"1959/5/12", kYearMonthDay, "5/12/1959"},   {"5/12/1959", kMonthDayYear, "5/12/1959"},
+      {"1959-05-12", kMonthDayYear, "5/12/1959"},  // a four-digit year leads
   };
   for (const auto& c : good) {
-    const auto date = ParseNamesDate(c.text, c.order);
-    ASSERT_TRUE(date) << c.text;
-    EXPECT_EQ(date->year, c.date.y) << c.text;
-    EXPECT_EQ(date->month, c.date.m) << c.text;
-    EXPECT_EQ(date->day, c.date.d) << c.text;
+    const std::string filled = Filled({"P", c.text, "1.00", "A", "0", "0", "0", ""}, c.order);
+    EXPECT_EQ(filled.substr(0, filled.find(' ')), c.fields) << c.text;
   }
   for (const char* bad : {"29 Feb 1900", "31 Apr 1990", "12 Foo 1959", "13/13/1990", "", "May",
-                          "12 May", "1 2 3 4", "0 Jan 1990", "12 Ma 1959", "1x/2/1990"}) {
+                          "12 May", "1 2 3 4", "0 Jan 1990", "12 Ma 1959", "1x/2/1990"})
     EXPECT_FALSE(ParseNamesDate(bad, kMonthDayYear)) << bad;
-  }
 }
 
 TEST(NamesFile, TheYearFirstOrderRewritesTheDateOnce) {
-  EXPECT_EQ(NamesDateForOrder("12 May 1959", kYearMonthDay), "1959 May 12");
   EXPECT_EQ(NamesDateForOrder("2 May 1959", kYearMonthDay), "1959 May 02");
   EXPECT_EQ(NamesDateForOrder("1959 May 12", kYearMonthDay), "1959 May 12");
   EXPECT_EQ(NamesDateForOrder("12 May 1959", kMonthDayYear), "12 May 1959");
@@ -183,46 +99,34 @@ TEST(NamesFile, TheYearFirstOrderRewritesTheDateOnce) {
   for (int click = 0; click < 2; ++click) {
     ASSERT_TRUE(LoadPersonIntoInput(host, records, 0, kYearMonthDay, natal, second));
     EXPECT_EQ(records[0].Date, "1959 May 12");
-    EXPECT_EQ(natal.Month, "5");
-    EXPECT_EQ(natal.Day, "12");
-    EXPECT_EQ(natal.Year, "1959");
+    EXPECT_EQ(MomentText(natal), "5/12/1959 1:0 AM");
   }
-  EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(NamesFile, ASecondPersonGoesToTheSecondChartWindow) {
-  std::vector<NameRecord> records = {
-      {"w Ann", "3 Mar 1980", "4.05", "P", "-1", "-002.21", "48.52", "ann@example.com"}};
-  test::RecordingHost host;
-  NatalInputFields natal;
-  natal.Name = "Now";
-  SecondChartInputFields second;
-  second.SecondPerson = true;
-  ASSERT_EQ(LoadPersonIntoInput(host, records, 0, kMonthDayYear, natal, second),
-            InputTarget::SecondChart);
-  EXPECT_EQ(second.SecondPersonCaption, "w Ann");
-  EXPECT_EQ(second.Hour, "4");
-  EXPECT_TRUE(second.Pm);
-  EXPECT_TRUE(second.East);
-  EXPECT_EQ(second.LongDeg, "2");
-  EXPECT_EQ(second.LongMin, "21");
-  EXPECT_EQ(natal.Name, "Now");
-  EXPECT_EQ(natal.Month, "");
-}
-
+// Two records of the same name: each entry loads its own, into the window
+// its person belongs to.
 TEST(NamesFile, EachEntryLoadsItsOwnRecordEvenWithTheSameName) {
   std::vector<NameRecord> records = {
-      {"Jane Doe", "1 Jan 1970", "1.00", "A", "5", "74.00", "40.43", "first"},
-      {"Jane Doe", "2 Feb 1980", "2.00", "P", "8", "118.15", "34.03", "second"}};
+      {"Smith", "12 May 1959", "10.43", "A", "6", "75.23", "39.45", "x"},
+      {"Smith", "3 Mar 1980", "4.05", "P", "-1", "-002.21", "48.52", "ann@example.com"}};
   test::RecordingHost host;
   NatalInputFields natal;
   SecondChartInputFields second;
-  ASSERT_TRUE(LoadPersonIntoInput(host, records, 1, kMonthDayYear, natal, second));
-  EXPECT_EQ(natal.Year, "1980");
-  EXPECT_EQ(natal.Email, "second");
-  ASSERT_TRUE(LoadPersonIntoInput(host, records, 0, kMonthDayYear, natal, second));
-  EXPECT_EQ(natal.Year, "1970");
-  EXPECT_EQ(natal.Email, "first");
+  natal.Pm = true;  // the record's "A" decides
+  ASSERT_EQ(LoadPersonIntoInput(host, records, 0, kMonthDayYear, natal, second),
+            InputTarget::Natal);
+  EXPECT_EQ(natal.Name, "Smith");
+  EXPECT_EQ(MomentText(natal) + " " + PlaceText(natal) + " " + natal.Email,
+            "5/12/1959 10:43 AM 75W23 39N45 zone 6 x");
+  EXPECT_EQ(second.SecondPersonCaption + second.Month, "2nd Person");  // untouched
+
+  second.SecondPerson = true;
+  ASSERT_EQ(LoadPersonIntoInput(host, records, 1, kMonthDayYear, natal, second),
+            InputTarget::SecondChart);
+  EXPECT_EQ(second.SecondPersonCaption, "Smith");
+  EXPECT_EQ(MomentText(second) + " " + PlaceText(second), "3/3/1980 4:5 PM 2E21 48N52 zone -1");
+  EXPECT_EQ(natal.Email, "x");
+  EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(NamesFile, ABadRecordChangesNothingAndSaysSo) {
@@ -233,8 +137,7 @@ TEST(NamesFile, ABadRecordChangesNothingAndSaysSo) {
   SecondChartInputFields second;
   EXPECT_FALSE(LoadPersonIntoInput(host, records, 0, kMonthDayYear, natal, second));
   EXPECT_FALSE(LoadPersonIntoInput(host, records, 1, kMonthDayYear, natal, second));  // no record
-  EXPECT_EQ(natal.Name, "Kept");
-  EXPECT_EQ(natal.Email, "");
+  EXPECT_EQ(natal.Name + natal.Email, "Kept");
   ASSERT_EQ(host.messages.size(), 2u);
   EXPECT_EQ(host.messages[0].title, "Error!");
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
@@ -246,25 +149,23 @@ TEST(NamesFile, ABadRecordChangesNothingAndSaysSo) {
 
 TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
   test::TempDir dir;
-  WriteBytes(dir.path() / "names.fil", "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
+  WriteFile(dir.path() / "names.fil", "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
   test::RecordingHost host;
-
   auto load = LoadNamesFile(host, dir.path(), (dir.path() / "GONE.FIL").string());
   EXPECT_EQ(load.DataFile, "");
   EXPECT_EQ(load.Path, dir.path() / "names.fil");
-  ASSERT_EQ(load.Records.size(), 1u);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(load.Records.size(), 1u);
 
-  WriteBytes(dir.path() / "OTHER.FIL", "Other,1 Jan 2000,1.00,A,0,0,0,y\r\n");
+  WriteFile(dir.path() / "OTHER.FIL", "Other,1 Jan 2000,1.00,A,0,0,0,y\r\n");
   load = LoadNamesFile(host, dir.path(), "other.fil");  // relative to the program folder
   EXPECT_EQ(load.DataFile, "other.fil");
   ASSERT_EQ(load.Records.size(), 1u);
   EXPECT_EQ(load.Records[0].Name, "Other");
+  EXPECT_TRUE(host.messages.empty());
 
   fs::remove(dir.path() / "names.fil");
   load = LoadNamesFile(host, dir.path(), "");
-  EXPECT_TRUE(load.Records.empty());
-  EXPECT_TRUE(load.Path.empty());
+  EXPECT_TRUE(load.Records.empty() && load.Path.empty());
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text,
             "Cannot find the file called " + (dir.path() / "NAMES.FIL").string() + ".");
@@ -273,10 +174,9 @@ TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
 TEST(NamesFile, ABrokenFileKeepsTheRecordsBeforeAndNamesTheLine) {
   test::TempDir dir;
   const fs::path path = dir.path() / "NAMES.FIL";
-  WriteBytes(path, "A,1 Jan 1990,1.00,A,0,0,0,a\r\nB,2 Jan 1990,2.00\r\n");
+  WriteFile(path, "A,1 Jan 1990,1.00,A,0,0,0,a\r\nB,2 Jan 1990,2.00\r\n");
   test::RecordingHost host;
-  const auto load = LoadNamesFile(host, dir.path(), "");
-  ASSERT_EQ(load.Records.size(), 1u);
+  EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), 1u);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Error!");
   EXPECT_EQ(host.messages[0].text,

@@ -56,14 +56,11 @@ TEST(ChoosePrinterFont, TheLongestLineDecides) {
   // A 100-character line followed by an 80-character one needs 8 points.
   EXPECT_EQ(ChoosePrinterFont(Lines{std::string(100, 'x'), std::string(80, 'x')}, k10pt, k8pt),
             PrinterFontChoice::Points8);
-  EXPECT_EQ(ChoosePrinterFont(Lines{}, k10pt, k8pt), PrinterFontChoice::Points12);
   // Lengths are counted in characters: 80 two-byte characters are 80 long.
   std::string accented;
   for (int i = 0; i < 80; ++i) accented += "é";
   EXPECT_EQ(ChoosePrinterFont(Lines{accented}, k10pt, k8pt), PrinterFontChoice::Points10);
 
-  EXPECT_EQ(PrinterFontPoints(PrinterFontChoice::Points12), 12);
-  EXPECT_EQ(PrinterFontPoints(PrinterFontChoice::Points10), 10);
   EXPECT_EQ(PrinterFontPoints(PrinterFontChoice::Points8), 8);
 }
 

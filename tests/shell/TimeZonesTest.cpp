@@ -15,15 +15,9 @@ TEST(TimeZones, ListLinesLineUpNameLabelAndHours) {
   EXPECT_EQ(TimeZoneListLine({"Eastern Standard Time", "EST", "5"}),
             "Eastern Standard Time           "
             " -  EST =   5");
-  EXPECT_EQ(TimeZoneListLine({"Central European Time", "CET", "-1"}),
-            "Central European Time           "
-            " -  CET =  -1");
   EXPECT_EQ(TimeZoneListLine({"Australian Central Standard Time", "ACST", "-9.5"}),
             "Australian Central Standard Time"
             " - ACST =  -9.5");
-  EXPECT_EQ(TimeZoneListLine({"Hawaii-Aleutian Standard Time", "HST", "10"}),
-            "Hawaii-Aleutian Standard Time   "
-            " -  HST =  10");
   EXPECT_EQ(TimeZoneListLine({"New Zealand Daylight Time", "NZDT", "-13"}),
             "New Zealand Daylight Time       "
             " - NZDT = -13");
@@ -43,8 +37,7 @@ TEST(TimeZones, APickWritesTheHoursAndTheirSide) {
     size_t index;
     const char* text;
     bool east;
-  } cases[] = {
-      {1, "-1", true}, {2, "5", false}, {3, "0", false}, {4, "10", false}, {5, "-5.5", true}};
+  } cases[] = {{1, "-1", true}, {2, "5", false}, {3, "0", false}, {5, "-5.5", true}};
   for (const auto& c : cases) {
     natal.East = !c.east;
     ASSERT_EQ(PickTimeZone(host, zones, c.index, 0, natal, second), InputTarget::Natal);
