@@ -86,12 +86,10 @@ struct InputFixture {
   explicit InputFixture(InputWindowLinks links = {}) {
     wb.AppPath = dir.path();
     WriteFile(dir.path() / "NAMES.FIL", "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
-    wb.Options[18] = 5;  // the default place: 73W59 40N43, zone 5
-    wb.Options[19] = 73;
-    wb.Options[20] = 59;
-    wb.Options[22] = 40;
-    wb.Options[23] = 43;
-    wb.Options[30] = 60;
+    // The default place: zone 5, 73W59 40N43.
+    for (auto [option, value] :
+         {std::pair{18, 5}, {19, 73}, {20, 59}, {22, 40}, {23, 43}, {30, 60}})
+      wb.Options[option] = float(value);
     data = std::make_unique<DataWindowSlot>(wb, wb.Options, host, DataWindowSettings{}, 1.5,
                                             DataWindowLinks{});
     links.Now = [this] { return now; };
@@ -119,19 +117,28 @@ struct InputFixture {
   // 12 May 1959, 10:43 A.M., zone 6, 75 deg 23 min West, 39 deg 45 min North.
   void TypeKnownBirth() {
     Type(natal().txtName(), "Jane Doe");
-    Type(N(InputField::Month), "5");
-    Type(N(InputField::Day), "12");
-    Type(N(InputField::Year), "1959");
-    Type(N(InputField::Hour), "10");
-    Type(N(InputField::Minute), "43");
+    const std::pair<InputField, const char*> typed[] = {
+        {InputField::Month, "5"},    {InputField::Day, "12"},     {InputField::Year, "1959"},
+        {InputField::Hour, "10"},    {InputField::Minute, "43"},  {InputField::TimeZone, "6"},
+        {InputField::LongDeg, "75"}, {InputField::LongMin, "23"}, {InputField::LatDeg, "39"},
+        {InputField::LatMin, "45"}};
+    for (const auto& [field, text] : typed) Type(N(field), text);
     natal().AmButton()->click();
-    Type(N(InputField::TimeZone), "6");
-    Type(N(InputField::LongDeg), "75");
-    Type(N(InputField::LongMin), "23");
     natal().WestButton()->click();
-    Type(N(InputField::LatDeg), "39");
-    Type(N(InputField::LatMin), "45");
     natal().NorthButton()->click();
+  }
+
+  // A window's date and time as "month/day/year hour:minute AM|PM".
+  static std::string Moment(const ChartInputForm& form) {
+    const ChartInputFields f = form.Fields();
+    return f.Month + "/" + f.Day + "/" + f.Year + " " + f.Hour + ":" + f.Minute +
+           (f.Pm ? " PM" : " AM");
+  }
+  // A window's place as "lonDeg lonMin E|W latDeg latMin N|S zone".
+  static std::string Place(const ChartInputForm& form) {
+    const ChartInputFields f = form.Fields();
+    return f.LongDeg + " " + f.LongMin + (f.East ? " E " : " W ") + f.LatDeg + " " + f.LatMin +
+           (f.South ? " S " : " N ") + f.TimeZone;
   }
 
   std::string PageShown() {

@@ -21,6 +21,9 @@ using test::Text;
 using test::Type;
 using test::WriteFile;
 
+std::string Moment(const ChartInputForm& form) { return InputFixture::Moment(form); }
+std::string Place(const ChartInputForm& form) { return InputFixture::Place(form); }
+
 constexpr const char* kPeople =
     "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n"
     "w Jones,3 Jan 1970,9.05,P,-1,-002.21,48.52,first@example.com\r\n"
@@ -50,10 +53,9 @@ TEST(Names, ListsTheNamesSortedWithTheirFileAndTheDesignChoices) {
   EXPECT_FALSE(names.LockList()->isChecked());
   const auto box = [&](const char* name) { return names.findChild<QCheckBox*>(name); };
   EXPECT_EQ(box("chkCheck4")->text().toStdString(), "Consider dignities?");
-  EXPECT_FALSE(box("chkCheck4")->isChecked());
-  EXPECT_TRUE(box("chkCheck2")->isChecked());
-  EXPECT_TRUE(box("Check3")->isChecked());
-  EXPECT_FALSE(box("Check2")->isChecked());
+  const std::pair<const char*, bool> ticked[] = {
+      {"chkCheck4", false}, {"chkCheck2", true}, {"Check3", true}, {"Check2", false}};
+  for (const auto& [name, on] : ticked) EXPECT_EQ(box(name)->isChecked(), on) << name;
   // The batch analyses wait for their subsystem.
   for (const char* b : {"Batch", "Batch1", "Batch2", "Batch3", "Batch4", "Batch5", "Batch6"})
     EXPECT_FALSE(names.Button(b)->isEnabled()) << b;
@@ -85,33 +87,20 @@ TEST(Names, ClickingSmithFillsTheNatalWindow) {
   ClickRow(names.NamesOnFile(), RowOf(names.NamesOnFile(), "Smith"));
   EXPECT_TRUE(f.host.messages.empty());
   EXPECT_EQ(Text(f.natal().txtName()), "Smith");
-  EXPECT_EQ(Text(f.N(InputField::Month)), "5");
-  EXPECT_EQ(Text(f.N(InputField::Day)), "12");
-  EXPECT_EQ(Text(f.N(InputField::Year)), "1959");
-  EXPECT_EQ(Text(f.N(InputField::Hour)), "10");
-  EXPECT_EQ(Text(f.N(InputField::Minute)), "43");
-  EXPECT_TRUE(f.natal().AmButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "6");
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "75");
-  EXPECT_EQ(Text(f.N(InputField::LongMin)), "23");
-  EXPECT_TRUE(f.natal().WestButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "39");
-  EXPECT_EQ(Text(f.N(InputField::LatMin)), "45");
-  EXPECT_TRUE(f.natal().NorthButton()->isChecked());
+  EXPECT_EQ(Moment(f.natal()), "5/12/1959 10:43 AM");
+  EXPECT_EQ(Place(f.natal()), "75 23 W 39 45 N 6");
   EXPECT_EQ(Text(f.N(InputField::Email)), "x");
   // "Use natal data": the second chart takes the time and place, not the date.
-  EXPECT_EQ(Text(f.D(InputField::Hour)), "10");
-  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "6");
-  EXPECT_EQ(Text(f.D(InputField::Year)), "2026");
+  EXPECT_EQ(Moment(f.second()), "3/9/2026 10:43 AM");
+  EXPECT_EQ(Place(f.second()), "75 23 W 39 45 N 6");
   EXPECT_FALSE(f.wb.Input.NamesList.KeepNamesListPos);
 
   // Without it, the second chart goes to the present moment.
   f.second().chkNatOrNow()->click();
   Type(f.D(InputField::Hour), "7");
   ClickRow(names.NamesOnFile(), RowOf(names.NamesOnFile(), "adams"));
-  EXPECT_EQ(Text(f.D(InputField::Hour)), "1");  // 13:05
-  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "34");
+  EXPECT_EQ(Moment(f.second()), "3/9/2026 1:5 PM");
+  EXPECT_EQ(Place(f.natal()), "58 23 W 34 36 S 4");
 }
 
 TEST(Names, EnteringTheListLoadsNobodyAndTheKeyboardPicks) {
@@ -133,28 +122,22 @@ TEST(Names, TwoEqualNamesEachLoadTheirOwnRecord) {
   Names& names = OpenNamesOn(f);
   PickList* list = names.NamesOnFile();
   ClickRow(list, RowOf(list, "w Jones", 1));
-  EXPECT_EQ(Text(f.N(InputField::Year)), "1923");
   EXPECT_EQ(Text(f.N(InputField::Email)), "second@example.com");
   ClickRow(list, RowOf(list, "w Jones", 0));
-  EXPECT_EQ(Text(f.N(InputField::Year)), "1970");
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-1");
-  EXPECT_TRUE(f.natal().EastButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::LongMin)), "21");
+  EXPECT_EQ(Moment(f.natal()), "1/3/1970 9:5 PM");
+  EXPECT_EQ(Place(f.natal()), "2 21 E 48 52 N -1");
 }
 
 TEST(Names, WithASecondPersonTheSecondWindowIsFilledAndCaptioned) {
   InputFixture f;
   Names& names = OpenNamesOn(f);
   f.second().chk2ndPerson()->click();
-  const std::string natalYear = Text(f.N(InputField::Year));
   PickList* list = names.NamesOnFile();
   DoubleClickRow(list, RowOf(list, "Smith"));
   EXPECT_EQ(f.second().chk2ndPerson()->text().toStdString(), "Smith");
-  EXPECT_EQ(Text(f.D(InputField::Year)), "1959");
-  EXPECT_EQ(Text(f.D(InputField::Hour)), "10");
-  EXPECT_TRUE(f.second().AmButton()->isChecked());
+  EXPECT_EQ(Moment(f.second()), "5/12/1959 10:43 AM");
   EXPECT_EQ(Text(f.natal().txtName()), "Now");
-  EXPECT_EQ(Text(f.N(InputField::Year)), natalYear);
+  EXPECT_EQ(Moment(f.natal()), "3/9/2026 1:5 PM");
   // A double click computes nothing with a second person.
   EXPECT_FALSE(f.wb.Charts.Computed);
   EXPECT_NE(f.windows->NamesWindow(), nullptr);
@@ -295,31 +278,19 @@ TEST(Geograph, AClickCopiesThePlaceIntoTheTargetWindow) {
   EXPECT_EQ(Rows(cities.CitiesOnFile()),
             (std::vector<std::string>{"Boston,MA", "Montgomery,AL", "Sydney,NSW"}));
   EXPECT_EQ(cities.lblCitiesOnFile()->text().toStdString(), "GA_MA.LL");
-  const std::string hour = Text(f.N(InputField::Hour));
 
   ClickRow(cities.CitiesOnFile(), RowOf(cities.CitiesOnFile(), "Sydney,NSW"));
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
-  EXPECT_EQ(Text(f.N(InputField::LongMin)), "12");
-  EXPECT_TRUE(f.natal().EastButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "33");
-  EXPECT_EQ(Text(f.N(InputField::LatMin)), "52");
-  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-10");
-  EXPECT_EQ(Text(f.N(InputField::Hour)), hour);  // time and name untouched
+  EXPECT_EQ(Place(f.natal()), "151 12 E 33 52 S -10");
+  EXPECT_EQ(Moment(f.natal()), "3/9/2026 1:5 PM");  // time and name untouched
   EXPECT_EQ(Text(f.natal().txtName()), "Now");
   // "Use natal data" brings the second chart along.
-  EXPECT_EQ(Text(f.D(InputField::LongDeg)), "151");
-  EXPECT_TRUE(f.second().SouthButton()->isChecked());
+  EXPECT_EQ(Place(f.second()), "151 12 E 33 52 S -10");
 
   // With a second person the place goes to the second-chart window only.
   f.second().chk2ndPerson()->click();
   ClickRow(cities.CitiesOnFile(), RowOf(cities.CitiesOnFile(), "Boston,MA"));
-  EXPECT_EQ(Text(f.D(InputField::LongDeg)), "71");
-  EXPECT_EQ(Text(f.D(InputField::LongMin)), "4");
-  EXPECT_TRUE(f.second().WestButton()->isChecked());
-  EXPECT_TRUE(f.second().NorthButton()->isChecked());
-  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "5");
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
+  EXPECT_EQ(Place(f.second()), "71 4 W 42 22 N 5");
+  EXPECT_EQ(Place(f.natal()), "151 12 E 33 52 S -10");
   EXPECT_TRUE(f.host.messages.empty());
 }
 
@@ -360,20 +331,16 @@ TEST(TimeZone, AClickWritesTheZoneIntoTheWindowThatAsked) {
   EXPECT_EQ(list->item(0)->text().toStdString(), "Central European Time            -  CET =  -1");
 
   ClickRow(list, 0);
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-1");
-  EXPECT_TRUE(f.natal().EastButton()->isChecked());
+  EXPECT_EQ(Place(f.natal()), "73 59 E 40 43 N -1");
   EXPECT_TRUE(zones->isVisible());  // open for another pick
   ClickRow(list, 1);
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "5");
-  EXPECT_TRUE(f.natal().WestButton()->isChecked());
+  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
 
-  const std::string natalZone = Text(f.N(InputField::TimeZone));
   f.second().TzHelpLabel()->clicked();
   EXPECT_EQ(f.windows->TimeZoneWindow(), zones);
   ClickRow(list, 0);
-  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "-1");
-  EXPECT_TRUE(f.second().EastButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), natalZone);
+  EXPECT_EQ(Place(f.second()), "73 59 E 40 43 N -1");
+  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
 
   zones->findChild<QPushButton*>("Command1")->click();  // Quit
   EXPECT_FALSE(zones->isVisible());
@@ -394,15 +361,11 @@ TEST(AtlasWindow, ClosingWithoutALookupChangesNothing) {
   WriteFile(f.dir.path() / "GA_MA.LL", kCities);
   // A former lookup's answer stays unused.
   f.wb.Input.Atlas = {"10W0", "10N0", 3, true, kAtlasAnswerYes};
-  const ChartInputFields before = f.natal().Fields();
   AtlasWindow* atlas = OpenAtlas(f.natal());
   ASSERT_NE(atlas, nullptr);
   EXPECT_EQ(atlas->windowTitle().toStdString(), "Atlas");
   atlas->reject();
-  const ChartInputFields after = f.natal().Fields();
-  EXPECT_EQ(after.TimeZone, before.TimeZone);
-  EXPECT_EQ(after.LongDeg, before.LongDeg);
-  EXPECT_EQ(after.LatDeg, before.LatDeg);
+  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
 }
 
 TEST(AtlasWindow, ALookupFillsTheWindowThatAsked) {
@@ -413,12 +376,8 @@ TEST(AtlasWindow, ALookupFillsTheWindowThatAsked) {
   atlas->txtCity()->setText("boston");
   atlas->cmdLookup()->click();
   EXPECT_FALSE(atlas->isVisible());
-  EXPECT_EQ(Text(f.D(InputField::LongDeg)), "71");
-  EXPECT_EQ(Text(f.D(InputField::LongMin)), "4");
-  EXPECT_EQ(Text(f.D(InputField::LatDeg)), "42");
-  EXPECT_EQ(Text(f.D(InputField::LatMin)), "22");
-  EXPECT_EQ(Text(f.D(InputField::TimeZone)), "5");
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "73");  // the natal window untouched
+  EXPECT_EQ(Place(f.second()), "71 4 W 42 22 N 5");
+  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");  // untouched
 
   // A name that is not in the atlas: said so, the window stays.
   atlas = OpenAtlas(f.natal());
@@ -427,7 +386,7 @@ TEST(AtlasWindow, ALookupFillsTheWindowThatAsked) {
   ASSERT_EQ(f.host.messages.size(), 1u);
   EXPECT_TRUE(atlas->isVisible());
   atlas->reject();
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "73");
+  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
 }
 
 TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
@@ -444,10 +403,7 @@ TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
   atlas->lstPlaces()->setCurrentRow(1);
   atlas->cmdLookup()->click();
   EXPECT_FALSE(atlas->isVisible());
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "72");
-  EXPECT_EQ(Text(f.N(InputField::LongMin)), "35");
-  EXPECT_EQ(Text(f.N(InputField::LatMin)), "6");
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "5");
+  EXPECT_EQ(Place(f.natal()), "72 35 W 42 6 N 5");
 }
 
 TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
@@ -467,12 +423,7 @@ TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
   f.wb.Settings.AtlasDir = atlasDir.string() + "/";
   f.natal().AtlasLabel()->clicked();
   EXPECT_EQ(launcher.runs, 1);
-  EXPECT_EQ(Text(f.N(InputField::LongDeg)), "151");
-  EXPECT_EQ(Text(f.N(InputField::LongMin)), "12");
-  EXPECT_TRUE(f.natal().EastButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::LatDeg)), "33");
-  EXPECT_TRUE(f.natal().SouthButton()->isChecked());
-  EXPECT_EQ(Text(f.N(InputField::TimeZone)), "-10");
+  EXPECT_EQ(Place(f.natal()), "151 12 E 33 52 S -10");
 
   // Rejected (No): nothing changes.
   Type(f.N(InputField::LongDeg), "73");

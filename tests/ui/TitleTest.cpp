@@ -34,23 +34,17 @@ TEST(Title, ShowsTheProgramItsVersionAndWhereHelpIs) {
   EXPECT_EQ(LabelTexts(title), expected);
 }
 
-TEST(Title, ContinueAppearsOnlyWhenLoadingHasFinished) {
-  Title title;
-  title.show();
-  auto* ok = title.findChild<QPushButton*>("cmdOK");
+TEST(Title, ContinueAppearsWhenLoadingHasFinishedAndClosesTheWindowOnce) {
+  QPointer<Title> title = new Title;
+  title->show();
+  auto* ok = title->findChild<QPushButton*>("cmdOK");
   ASSERT_NE(ok, nullptr);
   EXPECT_EQ(ok->text(), "Continue");
   EXPECT_FALSE(ok->isVisible());
-  title.ShowContinue();
-  EXPECT_TRUE(ok->isVisible());
-}
-
-TEST(Title, ContinueClosesTheWindowAndSaysSoOnce) {
-  QPointer<Title> title = new Title;
-  title->show();
   title->ShowContinue();
+  EXPECT_TRUE(ok->isVisible());
   QSignalSpy continued(title.data(), &Title::Continued);
-  QTest::mouseClick(title->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+  QTest::mouseClick(ok, Qt::LeftButton);
   EXPECT_EQ(continued.count(), 1);
   EXPECT_FALSE(title->isVisible());
   // The window releases itself once control returns to the event loop.
