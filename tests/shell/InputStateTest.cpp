@@ -35,7 +35,6 @@ TEST(NamesListLock, AReloadedLockedListGoesBackToItsRow) {
   const Case cases[] = {
       {false, false, 3, 30, std::nullopt, 0, 3},  // not locked
       {true, true, 3, 30, std::nullopt, 0, 3},    // after "Save to disk"
-      {true, false, 3, 30, 3, 0, 3},
       {true, false, 11, 30, 11, 0, 11},
       {true, false, 12, 30, 12, 0, 12},
       {true, false, 20, 30, 20, 8, 20},
@@ -68,7 +67,6 @@ TEST(PickListOrder, SortsWithoutRegardToCaseAndKeepsFileOrderForEqualTexts) {
 TEST(ListFileCaption, ShowsTheFileNameUpperCased) {
   EXPECT_EQ(ListFileCaption("/home/jane/data/clients.fil"), "CLIENTS.FIL");
   EXPECT_EQ(ListFileCaption("C:\\DATA\\Names.fil"), "NAMES.FIL");
-  EXPECT_EQ(ListFileCaption("ga_ma.ll"), "GA_MA.LL");
   EXPECT_EQ(ListFileCaption(""), "");
 }
 
