@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/Format.h"
 #include "base/Text.h"
 #include "platform/Host.h"
 
@@ -219,11 +220,6 @@ void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
   diurnal.South = options[24] != 0;
 }
 
-std::string ShortestNumberText(float value) {
-  if (value == 0 || !std::isfinite(value)) return "0";
-  char buf[32];
-  const auto res = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, res.ptr);
-}
+std::string ShortestNumberText(double value) { return FormatNumber(value, "0.######"); }
 
 }  // namespace orv

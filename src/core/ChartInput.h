@@ -91,7 +91,10 @@ void SetMomentToNow(ChartInputFields& fields, const LocalClock& now);
 // option values (zone 18, longitude 19-21, latitude 22-24).
 void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now, const OptionValues& options);
 
-// The shortest text of a number: 5, -5, 71.5.
-std::string ShortestNumberText(float value);
+// A number as a field shows it when code writes it: the shortest plain
+// text with "." as decimal point, no exponent, no negative zero ("5", "-5",
+// "71.5", "0"). Six decimals at most, which also drops the noise of values
+// held in single precision.
+std::string ShortestNumberText(double value);
 
 }  // namespace orv

@@ -144,12 +144,12 @@ bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields) {
   const auto latitude = SplitAtlasText(values.AtlasLatitudeText, 'N', 'S');
   if (!latitude) return false;
 
-  fields.TimeZone = PlainNumberText(values.AtlasTimeZone);
-  fields.LongDeg = PlainNumberText(longitude->degrees);
-  fields.LongMin = PlainNumberText(longitude->minutes);
+  fields.TimeZone = ShortestNumberText(values.AtlasTimeZone);
+  fields.LongDeg = ShortestNumberText(longitude->degrees);
+  fields.LongMin = ShortestNumberText(longitude->minutes);
   fields.East = !longitude->positive;
-  fields.LatDeg = PlainNumberText(latitude->degrees);
-  fields.LatMin = PlainNumberText(latitude->minutes);
+  fields.LatDeg = ShortestNumberText(latitude->degrees);
+  fields.LatMin = ShortestNumberText(latitude->minutes);
   fields.South = !latitude->positive;
   return true;
 }

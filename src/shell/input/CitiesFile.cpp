@@ -104,7 +104,7 @@ void CityToFields(const CityRecord& city, ChartInputFields& fields) {
   fields.LongDeg = std::to_string(longitude.degrees);
   fields.East = longitude.negative;
   fields.LongMin = std::to_string(longitude.minutes);
-  fields.TimeZone = PlainNumberText(LeadingNumber(city.Zone));
+  fields.TimeZone = ShortestNumberText(LeadingNumber(city.Zone));
   const CoordinateParts latitude = SplitCityCoordinate(city.Latitude, false);
   fields.LatDeg = std::to_string(latitude.degrees);
   fields.South = latitude.negative;

@@ -3,16 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "base/Format.h"
 #include "base/Text.h"
 
 namespace orv {
-
-std::string PlainNumberText(double value) {
-  // Six decimals hold every zone and coordinate a field can carry (5.75, 9.5)
-  // and drop the float noise of values read as single precision.
-  return FormatNumber(value, "0.######");
-}
 
 std::optional<double> WholeNumber(std::string_view text) {
   text = Trim(text);

@@ -28,10 +28,6 @@ struct SecondChartInputFields : ChartInputFields {
 // Which input window a names, cities or time-zone pick filled.
 enum class InputTarget { Natal, SecondChart };
 
-// A number as a window field shows it when code writes it: the shortest
-// plain text, "." as decimal point, no exponent, no negative zero
-// ("5", "-5", "5.5", "0").
-std::string PlainNumberText(double value);
 
 // The whole of `text` (blanks around it allowed) as a number with "." as
 // decimal point and an optional sign; nothing when any of it is not part of

@@ -43,7 +43,7 @@ std::optional<std::string> ZoneTextForSide(std::string_view zoneText, bool east)
   const std::optional<double> zone = WholeNumber(zoneText);
   if (!zone) return std::nullopt;
   const double hours = std::fabs(*zone);
-  return PlainNumberText(east ? -hours : hours);
+  return ShortestNumberText(east ? -hours : hours);
 }
 
 void SetNatalToNow(NatalInputFields& natal, const LocalClock& now, const OptionValues& options) {

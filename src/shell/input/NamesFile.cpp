@@ -234,7 +234,7 @@ bool NameRecordToFields(const NameRecord& record, int dateOrder, ChartInputField
   out.Minute = FormatNumber((time - hour) * 100, "#0");
   out.Pm = ToUpperAscii(record.AmPm) != "A";
 
-  out.TimeZone = PlainNumberText(LeadingNumber(record.TimeZone));
+  out.TimeZone = ShortestNumberText(LeadingNumber(record.TimeZone));
   const double longitude = LeadingNumber(record.Longitude);
   SplitDegreesMinutes(longitude, out.LongDeg, out.LongMin);
   out.East = longitude < 0;

@@ -56,7 +56,7 @@ std::string TimeZoneListLine(const TimeZoneRecord& zone) {
 
 ZoneChoice ZoneForInput(const TimeZoneRecord& zone) {
   const double hours = LeadingNumber(zone.Hours);
-  return {PlainNumberText(hours), hours < 0};
+  return {ShortestNumberText(hours), hours < 0};
 }
 
 std::optional<InputTarget> PickTimeZone(Host& host, const std::vector<TimeZoneRecord>& zones,
