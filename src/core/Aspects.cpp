@@ -135,4 +135,8 @@ bool ReadNat2TranOrbs(const std::filesystem::path& appPath, OrbTable& twoChartOr
   return ReadOrbFile(appPath, kNat2TranOrbFile, twoChartOrbs, host);
 }
 
+bool ReadSynastryOrbs(const std::filesystem::path& appPath, OrbTable& twoChartOrbs, Host& host) {
+  return ReadOrbFile(appPath, kSynastryOrbFile, twoChartOrbs, host);
+}
+
 }  // namespace orv

@@ -77,6 +77,7 @@ std::string AspectListLine(int pointA, int code, int pointB, double deviationDeg
 // The file names of the two orb tables read here.
 inline constexpr std::string_view kNatalOrbFile = "NATAL.ORB";
 inline constexpr std::string_view kNat2TranOrbFile = "NAT2TRAN.ORB";
+inline constexpr std::string_view kSynastryOrbFile = "SYNASTRY.ORB";
 
 // Reads NATAL.ORB of the program folder into `natalOrbs` (`NatalOrbs`), or
 // NAT2TRAN.ORB into `twoChartOrbs` (`TwoChartOrbs`). Orbs 1..17 are reset to 0
@@ -86,5 +87,8 @@ inline constexpr std::string_view kNat2TranOrbFile = "NAT2TRAN.ORB";
 // the command stops.
 bool ReadNatalOrbs(const std::filesystem::path& appPath, OrbTable& natalOrbs, Host& host);
 bool ReadNat2TranOrbs(const std::filesystem::path& appPath, OrbTable& twoChartOrbs, Host& host);
+// The same for SYNASTRY.ORB, the orbs of the synastry aspect list, into
+// `twoChartOrbs`.
+bool ReadSynastryOrbs(const std::filesystem::path& appPath, OrbTable& twoChartOrbs, Host& host);
 
 }  // namespace orv

@@ -5,18 +5,22 @@
 #include "app/Workbench.h"
 #include "core/Aspects.h"
 #include "listings/ChurchOfLightAspects.h"
+#include "listings/InterchartGrids.h"
 #include "listings/LeastAspected.h"
 #include "listings/NatalAspectGrid.h"
 #include "listings/PositionListings.h"
+#include "listings/TwoChartAspects.h"
 
 namespace orv {
 
 namespace {
 
-// NATAL.ORB as it stands now, or nothing (reported) when it cannot be read.
-std::optional<OrbTable> ReadNatalOrbTable(const Workbench& wb, Host& host) {
+using OrbReader = bool (*)(const std::filesystem::path&, OrbTable&, Host&);
+
+// An orb file as it stands now, or nothing (reported) when it cannot be read.
+std::optional<OrbTable> ReadOrbTable(OrbReader read, const Workbench& wb, Host& host) {
   OrbTable orbs{};
-  if (!ReadNatalOrbs(wb.AppPath, orbs, host)) return std::nullopt;
+  if (!read(wb.AppPath, orbs, host)) return std::nullopt;
   return orbs;
 }
 
@@ -24,6 +28,11 @@ std::optional<OrbTable> ReadNatalOrbTable(const Workbench& wb, Host& host) {
 void CopyNatalToWorking(ChartModel& charts) {
   charts.Working.Longitudes = charts.Natal.Longitudes;
   charts.Working.Declinations = charts.Natal.Declinations;
+}
+
+void CopyDiurnalToWorking(ChartModel& charts) {
+  charts.Working.Longitudes = charts.Diurnal.Longitudes;
+  charts.Working.Declinations = charts.Diurnal.Declinations;
 }
 
 void ListNatalAspects(ListingPage& page, const ChartModel& charts, const OrbTable& natalOrbs) {
@@ -50,7 +59,7 @@ void ShowTransitData(Workbench& wb, const SecondPersonBox& box, Host& host, Outp
 
 void ShowNatalAspects(Workbench& wb, Host& host, OutputView& view) {
   // Read before the page is begun, so a missing file leaves no page half made.
-  const auto orbs = ReadNatalOrbTable(wb, host);
+  const auto orbs = ReadOrbTable(ReadNatalOrbs, wb, host);
   if (!orbs) return;
   CopyNatalToWorking(wb.Charts);
   ListingPage page{wb.Output, host};
@@ -74,11 +83,53 @@ void ShowLeastAspectedPlanets(Workbench& wb, Host& host, OutputView& view) {
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 }
 
+void ShowTransitAspectsToNatal(Workbench& wb, const SecondPersonBox& box,
+                               std::string_view natalNameText, Host& host, OutputView& view) {
+  // Read before the page is begun, so a missing file leaves no page half made.
+  const auto orbs = ReadOrbTable(box.checked ? ReadSynastryOrbs : ReadNat2TranOrbs, wb, host);
+  if (!orbs) return;
+  ListingPage page{wb.Output, host};
+  if (!box.checked) {
+    BeginTransitListing(page, wb.Charts);
+    ListTransitToNatalAspects(page, wb.Charts, *orbs);
+  } else {
+    BeginTwoChartListing(page, wb.Charts, box);
+    page.Blank();
+    page.Line("  " + wb.Charts.PersonName + "'s NATAL PLANET ASPECTS TO");
+    page.Line("  " + box.caption + "'s NATAL PLANETS");
+    ListSynastryAspects(page, wb.Charts, *orbs);
+    page.Blank();
+    ListInterchartAspectGrid(page, wb.Charts, natalNameText, box.caption, wb.Options);
+    ListInterchartParallels(page, wb.Charts);
+  }
+  ShowOutputPage(wb.Output, wb.AppPath, host, view);
+}
+
+void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Host& host,
+                                  OutputView& view) {
+  const auto orbs = ReadOrbTable(box.checked ? ReadNatalOrbs : ReadNat2TranOrbs, wb, host);
+  if (!orbs) return;
+  CopyDiurnalToWorking(wb.Charts);
+  ListingPage page{wb.Output, host};
+  if (!box.checked) {
+    BeginTransitListing(page, wb.Charts);
+    ListTransitToTransitAspects(page, wb.Charts, *orbs);
+  } else {
+    BeginOutputPage(wb.Output);
+    page.Blank();
+    page.Line("  " + box.caption);
+    AppendDiurnalHeader(page, wb.Charts);
+    page.Blank();
+    ListNatalAspectGrid(page, wb.Charts.Working.Longitudes, wb.Charts.Working.Declinations, *orbs);
+  }
+  ShowOutputPage(wb.Output, wb.AppPath, host, view);
+}
+
 void ListNatalFirstPage(Workbench& wb, Host& host) {
   ListingPage page{wb.Output, host};
   BeginNatalListing(page, wb.Charts);
   ListNatalData(page, wb.Charts, AntiscionAxisOf(wb.Options));
-  const auto orbs = ReadNatalOrbTable(wb, host);
+  const auto orbs = ReadOrbTable(ReadNatalOrbs, wb, host);
   if (!orbs) return;
   CopyNatalToWorking(wb.Charts);
   ListNatalAspects(page, wb.Charts, *orbs);

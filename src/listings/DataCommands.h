@@ -2,6 +2,8 @@
 // The Data menu's listing commands: each writes one page from the computed
 // charts and shows it in the data window.
 
+#include <string_view>
+
 #include "listings/ChartHeaders.h"
 #include "shell/OutputBuffer.h"
 
@@ -27,6 +29,24 @@ void ShowCoLAspects(Workbench& wb, Host& host, OutputView& view);
 
 // Data > Least Aspected Planet (Ctrl+L).
 void ShowLeastAspectedPlanets(Workbench& wb, Host& host, OutputView& view);
+
+// Data > Transit Aspects to Natal (F6), "Interchart Aspects" while the box is
+// checked. Transits: chart 2's aspects to chart 1 with NAT2TRAN.ORB. A
+// second person: the two-chart header, the synastry aspect list with
+// SYNASTRY.ORB and the interchart aspect and parallel grids;
+// `natalNameText` is the natal input window's name box. A missing orb file
+// is reported and nothing is written or shown.
+void ShowTransitAspectsToNatal(Workbench& wb, const SecondPersonBox& box,
+                               std::string_view natalNameText, Host& host, OutputView& view);
+
+// Data > Transit Aspects to Transits (F7), "Natal Aspects - 2nd person"
+// while the box is checked. Transits: the aspects among chart 2's points
+// with NAT2TRAN.ORB. A second person: chart 2's own aspect grid with
+// NATAL.ORB under person 2's name and place line. Either way chart 2 is
+// copied into the working chart. A missing orb file is reported and nothing
+// is written or shown.
+void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Host& host,
+                                  OutputView& view);
 
 // The listing a calculation writes when option 33 is 0, on a page of its own:
 // the natal header and data, chart 1's aspect grid and the Church of Light

@@ -56,12 +56,6 @@ constexpr PointArray<std::string_view> kRowLabels = {"",    "Sun", "Moo", "Mer",
                                                      "Jup", "Sat", "Ura", "Nep", "Plu", "N.N",
                                                      "S.N", "P.F", "Asc", "MC ", "Chi"};
 
-// The cell of an aspect: its angle right-aligned in three, two blanks.
-std::string AngleCell(int code) {
-  std::string angle = std::to_string(AspectAngles[size_t(code)]);
-  return std::string(3 - std::min<size_t>(3, angle.size()), ' ') + angle + "  ";
-}
-
 // "DDDd MMm" parts of a non-negative angle, rounded to whole minutes first
 // so that 2.9999 degrees reads 3d 00m.
 struct DegreesMinutes {
@@ -91,6 +85,11 @@ std::string ListLine(int r, int c, double separation, double deviation) {
 }
 
 }  // namespace
+
+std::string AspectAngleCell(int code) {
+  std::string angle = std::to_string(AspectAngles[size_t(code)]);
+  return std::string(3 - std::min<size_t>(3, angle.size()), ' ') + angle + "  ";
+}
 
 bool NatalAspectTable::Found(int code, int higher, int lower) const {
   if (code < 0 || code > MaxAspectCode || higher < 0 || higher >= kPoints || lower < 0 ||
@@ -156,7 +155,7 @@ NatalAspectTable ListNatalAspectGrid(ListingPage& page, const PointArray<double>
           continue;
         }
         found.Mark(a.code, c, r);
-        row += AngleCell(a.code);
+        row += AspectAngleCell(a.code);
         // The South Node's row shows its cells but lists nothing.
         if (r != kReportSouthNode) list += ListLine(r, c, a.separationDeg, a.deviationDeg);
       }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/Aspects.h"
 #include "core/ChartPoints.h"
@@ -38,6 +39,10 @@ struct GridAspect {
   double separationDeg = 0;
   double deviationDeg = 0;
 };
+
+// The 5-character grid cell of `AspectCode` `code`: its whole-degree angle
+// right-aligned in three characters, then two blanks (" 60  ").
+std::string AspectAngleCell(int code);
 
 // The grid's aspect test of two longitudes in degrees against `natalOrbs`
 // (NATAL.ORB, by `AspectKind`): every band is tested, the last match wins,

@@ -21,8 +21,9 @@ struct CommandFixture {
   CommandFixture() {
     wb.AppPath = dir.path();
     wb.Charts = test::FixedCharts();
-    std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / "NATAL.ORB",
-                               dir.path() / "NATAL.ORB");
+    for (const char* orbFile : {"NATAL.ORB", "NAT2TRAN.ORB", "SYNASTRY.ORB"})
+      std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / orbFile,
+                                 dir.path() / orbFile);
   }
   std::string LastPageFile() const {
     return ReadFileBytes(ResolveInFolder(dir.path(), "REPORTS\\LASTPAGE.TXT")).value_or("");
@@ -115,6 +116,58 @@ TEST(DataCommands, FirstListingWithoutNatalOrbFileEndsAfterTheData) {
   ListNatalFirstPage(f.wb, f.host);
   ASSERT_EQ(f.host.messages.size(), 1u);
   EXPECT_EQ(f.wb.Output.PageBuffer.back(), "  23 AQU 50   CHIRON         06 N 17");
+}
+
+TEST(DataCommands, TransitAspectPages) {
+  CommandFixture f;
+  ShowTransitAspectsToNatal(f.wb, SecondPersonBox{}, "Jane Doe", f.host, f.view);
+  ShowTransitAspectsToTransits(f.wb, SecondPersonBox{}, f.host, f.view);
+  ASSERT_EQ(f.view.shown.size(), 2u);
+  test::ExpectGolden(f.view.shown[0], "transit_aspects_to_natal.txt");
+  test::ExpectGolden(f.view.shown[1], "transit_aspects_to_transits.txt");
+  EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(DataCommands, SecondPersonAspectPages) {
+  CommandFixture f;
+  ASSERT_TRUE(
+      ReadNumberFile(std::filesystem::path(ORVANTA_DATA_DIR) / "Options.opt", f.wb.Options));
+  f.wb.Charts.Working = f.wb.Charts.Natal;  // as after a listing of chart 1
+  const SecondPersonBox box{true, "John Roe"};
+  ShowTransitAspectsToNatal(f.wb, box, "Jane Q. Doe", f.host, f.view);
+  ShowTransitAspectsToTransits(f.wb, box, f.host, f.view);
+  ASSERT_EQ(f.view.shown.size(), 2u);
+  test::ExpectGolden(f.view.shown[0], "interchart_aspects.txt");
+  test::ExpectGolden(f.view.shown[1], "second_person_natal_aspects.txt");
+  EXPECT_EQ(f.wb.Charts.Working.Longitudes, f.wb.Charts.Diurnal.Longitudes);
+  EXPECT_EQ(f.wb.Charts.Working.Declinations, f.wb.Charts.Diurnal.Declinations);
+  EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(DataCommands, MissingTwoChartOrbFilesShowNothing) {
+  // Each command and role with the orb file it needs removed.
+  const struct {
+    bool secondPerson;
+    bool toNatal;
+    const char* file;
+  } cases[] = {{false, true, "NAT2TRAN.ORB"},
+               {false, false, "NAT2TRAN.ORB"},
+               {true, true, "SYNASTRY.ORB"},
+               {true, false, "NATAL.ORB"}};
+  for (const auto& c : cases) {
+    CommandFixture f;
+    std::filesystem::remove(f.dir.path() / c.file);
+    f.wb.Output.PageBuffer = {"the page before"};
+    const SecondPersonBox box{c.secondPerson, c.secondPerson ? "John Roe" : "2nd Person"};
+    if (c.toNatal)
+      ShowTransitAspectsToNatal(f.wb, box, "Jane Doe", f.host, f.view);
+    else
+      ShowTransitAspectsToTransits(f.wb, box, f.host, f.view);
+    ASSERT_EQ(f.host.messages.size(), 1u) << c.file;
+    EXPECT_NE(f.host.messages[0].text.find(c.file), std::string::npos);
+    EXPECT_TRUE(f.view.shown.empty());
+    EXPECT_EQ(f.wb.Output.PageBuffer, std::vector<std::string>{"the page before"});
+  }
 }
 
 // The hooks the main window gives the driver, as far as the listings go.
