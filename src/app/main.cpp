@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -189,20 +190,31 @@ int main(int argc, char* argv[]) {
     inputWindows->Calculate();
   });
 
-  // The Data menu's listings.
+  // The Data menu's listings. The second-chart window's "2nd Person" box
+  // decides what the two-chart commands list.
+  auto secondPersonBox = [&] {
+    orv::SecondPersonBox box;
+    if (inputWindows) {
+      box.checked = inputWindows->SecondPerson();
+      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
+    }
+    return box;
+  };
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataNatalAspects",
                          [&] { orv::ShowNatalAspects(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataCoLAspects", [&] { orv::ShowCoLAspects(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataLeastAspectedPlanet",
                          [&] { orv::ShowLeastAspectedPlanets(workbench, host, data()); });
-  mainWindow.WireCommand("mnuDataTransitData", [&] {
-    orv::SecondPersonBox box;
-    if (inputWindows) {
-      box.checked = inputWindows->SecondPerson();
-      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
-    }
-    orv::ShowTransitData(workbench, box, host, data());
+  mainWindow.WireCommand("mnuDataTransitData",
+                         [&] { orv::ShowTransitData(workbench, secondPersonBox(), host, data()); });
+  mainWindow.WireCommand("mnuDataTransitsAspectstoNatal", [&] {
+    const std::string natalName =
+        inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
+    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
+  });
+  mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {
+    orv::ShowTransitAspectsToTransits(workbench, secondPersonBox(), host, data());
   });
 
   // The small windows and editors.
