@@ -13,6 +13,7 @@
 
 #include "app/Workbench.h"
 #include "core/ephemeris/DataTables.h"
+#include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
 #include "platform/qt/Process.h"
@@ -213,6 +214,9 @@ int main(int argc, char* argv[]) {
         inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
     orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
   });
+  mainWindow.WireCommand("mnuDataCosmicState", [&] { orv::ShowCosmicState(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataComposite",
+                         [&] { orv::ShowComposite(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {
     orv::ShowTransitAspectsToTransits(workbench, secondPersonBox(), host, data());
   });

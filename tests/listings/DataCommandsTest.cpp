@@ -1,34 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "FixedCharts.h"
-#include "ListingTestSupport.h"
-#include "TempDir.h"
-#include "app/Workbench.h"
+#include "CommandFixture.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
 #include "listings/DataCommands.h"
 #include "listings/NatalAspectGrid.h"
-#include "platform/Files.h"
 
 namespace orv {
 namespace {
 
-struct CommandFixture {
-  test::TempDir dir;
-  Workbench wb;
-  test::RecordingHost host;
-  test::RecordingView view;
-  CommandFixture() {
-    wb.AppPath = dir.path();
-    wb.Charts = test::FixedCharts();
-    for (const char* orbFile : {"NATAL.ORB", "NAT2TRAN.ORB", "SYNASTRY.ORB"})
-      std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / orbFile,
-                                 dir.path() / orbFile);
-  }
-  std::string LastPageFile() const {
-    return ReadFileBytes(ResolveInFolder(dir.path(), "REPORTS\\LASTPAGE.TXT")).value_or("");
-  }
-};
+using test::CommandFixture;
 
 TEST(DataCommands, NatalDataPage) {
   CommandFixture f;

@@ -37,6 +37,9 @@ inline ChartModel FixedCharts() {
   n.HousePositions =
       "10TH HOUSE 9TH HOUSE11TH HOUSE11TH HOUSE 4TH HOUSE 5TH HOUSE12TH HOUSE 3RD HOUSE"
       " 1ST HOUSE11TH HOUSE 2ND HOUSE 8TH HOUSE 3RD HOUSE 1ST HOUSE10TH HOUSE 7TH HOUSE";
+  m.DailyMotion = {0,         0.965414, 1.631315,  1.132410,  0.585826,  -0.125834,
+                   -0.040843, 0.020329, -0.025809, -0.000313, 12.344459, 0,
+                   0,         0,        0,         0,         0.019895};
   m.TrueNodeLongitude = 192.357587;
   m.TrueNodeDeclination = -4.884495;
 
