@@ -12,7 +12,7 @@ namespace orv {
 
 namespace {
 
-struct AspectBand {
+struct FinderBand {
   double exactDeg;
   int kind;  // `AspectKind`: the orb's element of the table; the code is kind + 1
   BandShape shape;
@@ -22,7 +22,7 @@ struct AspectBand {
 
 // The testing order. Every band is tested against the same separation and the
 // last match wins, so this order decides overlaps.
-constexpr std::array<AspectBand, 16> kBands = {{
+constexpr std::array<FinderBand, 16> kBands = {{
     {60, 2, BandShape::Around, true, false},
     {90, 3, BandShape::Around, true, false},
     {120, 4, BandShape::Around, true, false},
@@ -41,7 +41,7 @@ constexpr std::array<AspectBand, 16> kBands = {{
     {165, 17, BandShape::Around, false, false},
 }};
 
-bool InBand(const AspectBand& band, double w, float orb) {
+bool InBand(const FinderBand& band, double w, float orb) {
   return InOrbBand(band.exactDeg, band.shape, band.doublePrecision, w, orb);
 }
 
@@ -49,7 +49,7 @@ AspectMatch FindAspect(double separationDeg, const OrbTable& orbs, bool allBands
   AspectMatch match;
   match.foldedSeparation = separationDeg > 180 ? 360 - separationDeg : separationDeg;
   match.deviation = match.foldedSeparation;
-  for (const AspectBand& band : kBands) {
+  for (const FinderBand& band : kBands) {
     if (!allBands && !band.majorOrSemi) continue;
     if (InBand(band, match.foldedSeparation, orbs[size_t(band.kind)])) {
       match.code = band.kind + 1;

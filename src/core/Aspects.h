@@ -23,6 +23,15 @@ enum class BandShape {
   UpToOrb,  // W <= orb: the conjunction, W is never below 0
 };
 
+// One row of an aspect finder's band table: the exact angle, the
+// `AspectKind` whose orb applies (the code found is kind + 1) and how the
+// separation is compared. Finders test every row; the last match wins.
+struct AspectBand {
+  double exactDeg;
+  int kind;
+  BandShape shape;
+};
+
 // Whether the folded separation `w` (0..180 degrees) lies in the band of
 // `exactDeg` with `orb`, limits inclusive. The limits are single precision, as
 // the orbs are, and `w` is rounded to single precision to meet them; with

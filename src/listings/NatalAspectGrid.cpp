@@ -12,14 +12,8 @@ namespace orv {
 
 namespace {
 
-struct GridBand {
-  double exactDeg;
-  int kind;  // `AspectKind`, the orb's element; the code is kind + 1
-  BandShape shape;
-};
-
 // The testing order: every band is tested and the last match wins.
-constexpr std::array<GridBand, 16> kGridBands = {{
+constexpr std::array<AspectBand, 16> kAspectBands = {{
     {60, 2, BandShape::Around},
     {90, 3, BandShape::Around},
     {120, 4, BandShape::Around},
@@ -111,7 +105,7 @@ GridAspect FindGridAspect(double longitudeA, double longitudeB, const OrbTable& 
   GridAspect found;
   found.separationDeg = s;
   found.deviationDeg = s;
-  for (const GridBand& band : kGridBands) {
+  for (const AspectBand& band : kAspectBands) {
     if (InOrbBand(band.exactDeg, band.shape, band.kind == kSeptileKind, s,
                   natalOrbs[size_t(band.kind)])) {
       found.code = band.kind + 1;

@@ -25,14 +25,8 @@ void ListPair(ListingPage& page, int pointA, double longitudeA, int pointB, doub
   for (const std::string& line : lines) page.Line(line);
 }
 
-struct SynastryBand {
-  double exactDeg;
-  int kind;  // `AspectKind`, the orb's element; the code is kind + 1
-  BandShape shape;
-};
-
 // The testing order: every band is tested and the last match wins.
-constexpr std::array<SynastryBand, 10> kSynastryBands = {{
+constexpr std::array<AspectBand, 10> kAspectBands = {{
     {60, 2, BandShape::Around},
     {90, 3, BandShape::Around},
     {120, 4, BandShape::Around},
@@ -84,7 +78,7 @@ AspectMatch FindSynastryAspect(double longitudeA, double longitudeB, const OrbTa
   if (s > 180) s = 360 - s;
   match.foldedSeparation = s;
   match.deviation = s;
-  for (const SynastryBand& band : kSynastryBands) {
+  for (const AspectBand& band : kAspectBands) {
     if (InOrbBand(band.exactDeg, band.shape, false, s, synastryOrbs[size_t(band.kind)])) {
       match.code = band.kind + 1;
       match.deviation = s - band.exactDeg;
