@@ -112,6 +112,23 @@ TEST(CosmoAspectScoring, JupiterTrineSaturnUnderTheTwoOptions) {
   }
 }
 
+TEST(CosmodynesDriver, ReceptionsAndDignitiesFollowTheAspects) {
+  // The aspect step sets harmony afresh; the dignity harmony comes after it:
+  // Saturn rules Capricorn (+2), Jupiter in Taurus (+1).
+  const ChartArrays chart = JupiterTrineSaturn();
+  const Cosmodynes c = CalcCosmodynes(chart, CosmoAngleChoice::None, {});
+  EXPECT_DOUBLE_EQ(c.Harmony[Jupiter], 7);
+  EXPECT_DOUBLE_EQ(c.Harmony[Saturn], 8);
+  EXPECT_DOUBLE_EQ(c.CosmoSummary[Saturn][2], 8);
+  EXPECT_DOUBLE_EQ(c.CosmoSummary[Saturn][1], c.HousePositionPower[Saturn] + 6);
+  // Mercury and Uranus share Gemini, in both their domains: 5 each, and
+  // Mercury rules Gemini (+2), Uranus is exalted there (+3).
+  EXPECT_DOUBLE_EQ(c.Harmony[Mercury] - c.Harmony[Venus], 7);
+  const Cosmodynes again = CalcCosmodynes(chart, CosmoAngleChoice::None, {});
+  EXPECT_EQ(again.Harmony, c.Harmony);
+  EXPECT_EQ(again.HousePower, c.HousePower);
+}
+
 TEST(CosmoAspectScoring, ConjunctionAndParallelOfTheLights) {
   struct Row {
     double sunLon, moonLon, sunDecl, moonDecl;
