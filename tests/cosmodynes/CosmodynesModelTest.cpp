@@ -119,8 +119,8 @@ TEST(CosmodynesSteps, CuspsPerSignCountsInterceptions) {
 }
 
 TEST(CosmodynesDriver, AnglesAndUnscoredPointsInTheSummary) {
-  // Every planet far from the others' bands is not needed here: rows 11 to
-  // 15 depend only on the angles' preset and the unscored points.
+  // Rows 11 to 15 depend only on the angles' preset and the unscored points,
+  // whatever aspects the planets make.
   ChartArrays chart = EqualHouseChart();
   for (int k = 1; k <= 16; ++k) chart.Longitudes[size_t(k)] = 7.0 * k;
   const Cosmodynes c = CalcCosmodynes(chart, CosmoAngleChoice::None, {true, true});
