@@ -11,12 +11,13 @@
 #include <string_view>
 
 #include "core/ChartPoints.h"
+#include "shell/Startup.h"
 
 namespace orv {
 
-// Face name and file name (in the program folder) of the glyph font.
+// Face name of the glyph font; its file in the program folder is
+// `kGlyphFontFileName`, which start-up installs.
 inline constexpr std::string_view GlyphFontFace = "Orvanta8";
-inline constexpr std::string_view GlyphFontFileName = "orvanta8.ttf";
 
 namespace GlyphCode {
 inline constexpr int RetrogradeMark = 156;

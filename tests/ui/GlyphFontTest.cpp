@@ -17,7 +17,7 @@ namespace orv {
 namespace {
 
 QString GlyphFontPath() {
-  return QStringLiteral(ORVANTA_DATA_DIR "/") + QString::fromUtf8(GlyphFontFileName.data());
+  return QStringLiteral(ORVANTA_DATA_DIR "/") + QString::fromUtf8(kGlyphFontFileName.data());
 }
 
 std::vector<int> SymbolCodes() {
