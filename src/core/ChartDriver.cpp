@@ -16,19 +16,6 @@ namespace orv {
 
 namespace {
 
-ChartMoment MomentOf(const ChartInputValues& in) {
-  ChartMoment m;
-  m.Day = in.day;
-  m.Month = in.month;
-  m.Year = in.year;
-  m.Time = in.time;
-  m.AmPm = in.amPm;
-  m.TimeZone = in.timeZone;
-  m.Longitude = in.longitude;
-  m.Latitude = in.latitude;
-  return m;
-}
-
 // One chart in the working arrays, as far as both charts share the steps:
 // time values, cusps, positions and the first placement.
 struct ChartPass {
@@ -41,7 +28,7 @@ std::optional<ChartPass> ComputePass(Host& host, const ChartInputValues& input,
                                      HouseSystemCode houseSystem, const OptionValues& options,
                                      const std::string& previousHousePositions) {
   ChartPass pass;
-  pass.time = CalcJulianDayAndSiderealTime(MomentOf(input));
+  pass.time = CalcJulianDayAndSiderealTime(input);
   const HouseCuspsResult cusps = CalcHouseCusps(houseSystem, HouseInputsOf(pass.time));
   if (!cusps.ok()) {
     // The input checks keep such latitudes out; this guards any other caller.

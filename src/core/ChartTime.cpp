@@ -121,24 +121,24 @@ std::string JulianDayToDateStr(double julianDate, int dateOrder) {
   return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-TimeValues CalcJulianDayAndSiderealTime(const ChartMoment& moment) {
+TimeValues CalcJulianDayAndSiderealTime(const ChartInputValues& moment) {
   TimeValues tv;
 
   // 12.xx on the 12-hour clock is just after midnight (A.M.) or noon (P.M.).
-  double clock = moment.Time;
+  double clock = moment.time;
   if (Int(clock) == 12) clock -= 12;
-  tv.DayFraction = (HourMinuteToDecimal(clock) + moment.TimeZone) / 24;
-  if (moment.AmPm == "P.M.") tv.DayFraction += 0.5;
+  tv.DayFraction = (HourMinuteToDecimal(clock) + moment.timeZone) / 24;
+  if (moment.amPm == "P.M.") tv.DayFraction += 0.5;
 
-  const double longitude = moment.Longitude;
-  const double latitude = moment.Latitude;
+  const double longitude = moment.longitude;
+  const double latitude = moment.latitude;
   tv.ChartLongitude = std::fabs(longitude);
   tv.ChartLatitude = std::fabs(latitude);
   tv.LatitudeWholeDegrees = static_cast<int>(Int(tv.ChartLatitude));
   tv.LatitudeRadians = DegToRad(SignedDecimal(latitude));
   tv.CurrentNorthSouth = latitude < 0 ? "South" : "North";
 
-  const double n = DateToJulianDay(moment.Year, moment.Month, moment.Day);
+  const double n = DateToJulianDay(moment.year, moment.month, moment.day);
   tv.TransitListDay = n;
   tv.JulianDayNumber = n;
   tv.JulianDate = n + tv.DayFraction - 0.5;

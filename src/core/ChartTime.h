@@ -4,21 +4,10 @@
 
 #include <string>
 
+#include "core/ChartInput.h"
 #include "core/HouseCusps.h"
 
 namespace orv {
-
-// A chart's moment and place as the chart input values carry them.
-struct ChartMoment {
-  int Day = 1;
-  int Month = 1;
-  int Year = 2000;
-  float Time = 12;            // clock time, hours + minutes / 100 (9.45 is 9 h 45 min)
-  std::string AmPm = "P.M.";  // "A.M." or "P.M." (12-hour clock)
-  float TimeZone = 0;         // hours, West positive: universal time = local + zone
-  float Longitude = 0;        // degrees + minutes / 100, West positive
-  float Latitude = 0;         // degrees + minutes / 100, North positive
-};
 
 // The time values of one chart.
 struct TimeValues {
@@ -55,7 +44,7 @@ struct TimeValues {
 
 // `CalcJulianDayAndSiderealTime`: the time values of a chart moment.
 // Dates from 15 October 1582 on are Gregorian, earlier ones Julian.
-TimeValues CalcJulianDayAndSiderealTime(const ChartMoment& moment);
+TimeValues CalcJulianDayAndSiderealTime(const ChartInputValues& moment);
 
 // The house inputs of a chart from its time values.
 HouseInputs HouseInputsOf(const TimeValues& time);

@@ -22,9 +22,18 @@ constexpr double kObliquityFormulaDeg = 2e-5;
 // polar-rectangular stand-in for 0 (1e-7 deg), magnified near the poles.
 constexpr double kAngleFormulaDeg = 1e-6;
 
-ChartMoment Moment(int year, int month, int day, float time, const char* amPm, float zone = 0,
-                   float longitude = 0, float latitude = 0) {
-  return {day, month, year, time, amPm, zone, longitude, latitude};
+ChartInputValues Moment(int year, int month, int day, float time, const char* amPm,
+                        float zone = 0, float longitude = 0, float latitude = 0) {
+  ChartInputValues v;
+  v.day = day;
+  v.month = month;
+  v.year = year;
+  v.time = time;
+  v.amPm = amPm;
+  v.timeZone = zone;
+  v.longitude = longitude;
+  v.latitude = latitude;
+  return v;
 }
 
 double AngleDiff(double a, double b) {
