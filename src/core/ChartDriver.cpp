@@ -116,9 +116,8 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
                                            HouseLabels);
   c1.Declinations = CalcPointDeclinations(c1.Declinations, c1.Longitudes, t1.Obliquity);
   const double trueNode = Norm360(natal->positions.trueNodeDeg);
-  const double e = t1.Obliquity;
-  const Spherical node =
-      RectToSpherical(CosDeg(trueNode), std::cos(e) * SinDeg(trueNode), std::sin(e) * SinDeg(trueNode));
+  // The true node's declination, as a point of the ecliptic.
+  const double trueNodeDeclination = EclipticDeclination(trueNode, t1.Obliquity);
 
   // Chart 2 keeps the planet routine's Part of Fortune, the day formula.
   auto second = ComputePass(host, diurnalInput, request.houseSystem, options,
@@ -145,7 +144,7 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
     model.DailyMotion[size_t(i)] = DailyMotionOf(c1.Longitudes[size_t(i)],
                                                  c1.NextDayLongitudes[size_t(i)]);
   model.TrueNodeLongitude = trueNode;
-  model.TrueNodeDeclination = node.latitude;
+  model.TrueNodeDeclination = trueNodeDeclination;
   model.NatalJulianDay = t1.JulianDate;
 
   model.Diurnal = c2;
