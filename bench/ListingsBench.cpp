@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "QuietHost.h"
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "core/ChartDriver.h"
 #include "listings/DataCommands.h"
 

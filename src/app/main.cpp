@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "core/ephemeris/DataTables.h"
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"

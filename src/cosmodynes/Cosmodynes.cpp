@@ -6,7 +6,7 @@
 #include "cosmodynes/AspectCosmodynes.h"
 #include "cosmodynes/SignAndHouseCosmodynes.h"
 #include "cosmodynes/SignDignities.h"
-#include "shell/HousePowerAndGlyphSlots.h"
+#include "core/HousePowerTables.h"
 
 namespace orv {
 

@@ -1,6 +1,6 @@
 #include "listings/CoupleAndStateCommands.h"
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "listings/CompositeListings.h"
 #include "listings/CosmicState.h"
 

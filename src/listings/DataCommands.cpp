@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "core/Aspects.h"
 #include "listings/ChurchOfLightAspects.h"
 #include "listings/InterchartGrids.h"

@@ -13,7 +13,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/Orvanta8.h"
 

@@ -12,7 +12,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/FixedPitchFont.h"
 #include "shell/ui/OutputD1.h"

@@ -11,7 +11,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/ProgramStartup.h"

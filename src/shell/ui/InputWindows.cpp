@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QLineEdit>
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "core/AtlasProgram.h"
 #include "shell/input/Atlas.h"
 #include "shell/input/CitiesFile.h"

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "base/Format.h"
 #include "shell/NewNamesFile.h"
 #include "shell/SettingsFile.h"

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "platform/Files.h"
 #include "core/ChartTime.h"
 #include "platform/Host.h"

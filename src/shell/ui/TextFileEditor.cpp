@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Workbench.h"
+#include "shell/Workbench.h"
 #include "base/Text.h"
 #include "platform/Files.h"
 #include "platform/Host.h"

@@ -2,23 +2,14 @@
 
 #include <cmath>
 
-#include "shell/HousePowerAndGlyphSlots.h"
+#include "wheels/GlyphSlots.h"
 
 namespace orv {
 namespace {
 
-TEST(HousePowerAndGlyphSlots, HousePowerByHouse) {
-  const float base[] = {15, 8.5f, 8, 14, 7.5f, 7, 14.5f, 10.9f, 10, 15, 11.9f, 9.3f};
-  const float slope[] = {2, 0.5f, 0.5f, 2, 0.5f, 0.5f, 2, 0.9f, 0.7f, 2, 1, 0.7f};
-  for (int h = 1; h <= 12; ++h) {
-    EXPECT_EQ(HousePowerBase[size_t(h)], base[h - 1]) << h;
-    EXPECT_EQ(HousePowerSlope[size_t(h)], slope[h - 1]) << h;
-  }
-}
-
 // Slot k serves the 30-degree sector that starts at 180 + 30 (k - 1) degrees:
 // its angle lies within a few degrees of that start.
-TEST(HousePowerAndGlyphSlots, EverySlotSitsAtTheStartOfItsSector) {
+TEST(GlyphSlots, EverySlotSitsAtTheStartOfItsSector) {
   constexpr int kSlack = 10;  // the tables nudge slots by up to 8 degrees
   for (const auto* table :
        {&SlotAngleTableA, &SlotAngleTableB, &SlotAngleTableC, &SlotAngleTableD}) {

@@ -1,6 +1,6 @@
 #pragma once
 // The program state: one object, created by main (and by each test), owning
-// what the original kept in program-wide variables, grouped by subsystem.
+// everything that changes while the program runs, grouped by subsystem.
 // Functions take the parts they need by reference.
 
 #include <filesystem>
