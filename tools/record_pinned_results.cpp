@@ -96,7 +96,8 @@ void RecordPositions() {
 
 void RecordCusps() {
   std::printf(
-      "# CalcHouseCusps as implemented before its speed-up; written by\n"
+      "# CalcHouseCusps with Placidus iterated to convergence and the Ascendant\n"
+      "# rising in the east at every latitude; written by\n"
       "# tools/record_pinned_results.cpp. Per case, the lines:\n"
       "#   inputs: ramcRadians latitudeRadians obliquityRadians (as HouseInputsAt takes them)\n"
       "#   then one line per system, its option-27 number and the 12 cusps in HouseCusps\n"

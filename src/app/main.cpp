@@ -32,6 +32,7 @@
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/TextFileEditor.h"
+#include "shell/ui/WindowSlot.h"
 
 namespace {
 
@@ -56,19 +57,6 @@ void StoreDataWindowSettings(const orv::DataWindowSettings& d, orv::SettingsValu
   // The settings file keeps switches as -1 (on) and 0 (off).
   s.FontBold = d.FontBold ? -1 : 0;
   s.FontItalic = d.FontItalic ? -1 : 0;
-}
-
-// Shows a window in its slot: a window already there is closed first and a
-// new one made, so every opening starts from the files as they are now.
-template <class Window, class Make>
-void ShowInSlot(QPointer<Window>& slot, Make make) {
-  if (slot) slot->close();
-  slot = make();
-  if (!slot) return;
-  slot->setAttribute(Qt::WA_DeleteOnClose);
-  slot->show();
-  slot->raise();
-  slot->activateWindow();
 }
 
 }  // namespace
@@ -127,7 +115,7 @@ int main(int argc, char* argv[]) {
   };
   QPointer<orv::FrmTip> tipWindow;
   auto showTip = [&] {
-    ShowInSlot(tipWindow, [&] { return new orv::FrmTip(workbench.AppPath); });
+    orv::ShowInSlot(tipWindow, [&] { return new orv::FrmTip(workbench.AppPath); });
   };
   hooks.ShowTipOfTheDay = showTip;
 
@@ -136,8 +124,11 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<orv::InputWindows> inputWindows;
   orv::QtLauncher launcher;
   QPointer<orv::TextFileEditor> namesEditor, citiesEditor;
-  auto openEditor = [&](QPointer<orv::TextFileEditor>& slot, std::optional<orv::EditorSetup> setup) {
-    ShowInSlot(slot, [&]() -> orv::TextFileEditor* {
+  // An editor already open is brought forward; its file is read only when
+  // a new editor is made.
+  auto openEditor = [&](QPointer<orv::TextFileEditor>& slot, auto setupOf) {
+    orv::ShowInSlot(slot, [&]() -> orv::TextFileEditor* {
+      std::optional<orv::EditorSetup> setup = setupOf();
       return setup ? new orv::TextFileEditor(std::move(*setup)) : nullptr;
     });
   };
@@ -161,19 +152,28 @@ int main(int argc, char* argv[]) {
       return orv::SelectFile(host, workbench.AppPath, startFile, pattern);
     };
     links.EditNamesFile = [&](std::function<void()> afterSave, std::function<void()> afterQuit) {
-      openEditor(namesEditor, orv::NamesFileEditorSetup(workbench, host, std::move(afterSave),
-                                                        std::move(afterQuit)));
+      openEditor(namesEditor, [&] {
+        return orv::NamesFileEditorSetup(workbench, host, std::move(afterSave),
+                                         std::move(afterQuit));
+      });
     };
     links.EditCitiesFile = [&](std::function<void()> afterQuit) {
-      openEditor(citiesEditor, orv::CitiesFileEditorSetup(workbench, host, std::move(afterQuit)));
+      openEditor(citiesEditor,
+                 [&] { return orv::CitiesFileEditorSetup(workbench, host, std::move(afterQuit)); });
     };
     links.AtlasLauncher = &launcher;
     orv::ChartRunLinks run;
+    // The first listing that option 33 chooses after OK. Left empty, the
+    // transit interpretations (33 = 1) show the natal first page with a
+    // note; the cosmodynes reports (33 = 2 and above) plug in as
+    // ListNatalCosmodynes and ListComparativeCosmodynes.
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
     run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
     inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
                                                        std::move(run));
-    // The entry windows open just below the main window's menu bar.
+    // The entry windows open just below the main window, frame and all
+    // (start-up calls this once the main window is on screen), so they never
+    // cover its menu bar.
     inputWindows->Natal().move(mainWindow.frameGeometry().bottomLeft() + QPoint(0, 1));
     inputWindows->ShowAtStartup();
   };
@@ -184,12 +184,8 @@ int main(int argc, char* argv[]) {
     inputWindows->ShowForInput();
   };
   mainWindow.WireCommand("mnuInputData", inputCommand);
-  mainWindow.SetHouseChangeHandler([&] {
-    if (!inputWindows) return;
-    inputCommand();
-    inputWindows->HideAll();
-    inputWindows->Calculate();
-  });
+  mainWindow.SetHouseChangeHandler(
+      [&] { return inputWindows && inputWindows->RecalcAfterHouseChange(); });
 
   // The Data menu's listings. The second-chart window's "2nd Person" box
   // decides what the two-chart commands list.
@@ -197,7 +193,7 @@ int main(int argc, char* argv[]) {
     orv::SecondPersonBox box;
     if (inputWindows) {
       box.checked = inputWindows->SecondPerson();
-      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
+      box.caption = inputWindows->SecondPersonName();
     }
     return box;
   };
@@ -226,19 +222,13 @@ int main(int argc, char* argv[]) {
   QPointer<orv::FrmEnabledPlanets> enabledPlanets;
   QPointer<orv::About> about;
   mainWindow.WireCommand("mnuOptionOptionSettings", [&] {
-    ShowInSlot(optionsEditor, [&]() -> orv::TextFileEditor* {
-      auto setup = orv::OptionsEditorSetup(workbench, host);
-      return setup ? new orv::TextFileEditor(std::move(*setup)) : nullptr;
-    });
+    openEditor(optionsEditor, [&] { return orv::OptionsEditorSetup(workbench, host); });
   });
   mainWindow.WireCommand("mnuHeader", [&] {
-    ShowInSlot(headerEditor, [&]() -> orv::TextFileEditor* {
-      auto setup = orv::PersonalHeaderEditorSetup(workbench, host);
-      return setup ? new orv::TextFileEditor(std::move(*setup)) : nullptr;
-    });
+    openEditor(headerEditor, [&] { return orv::PersonalHeaderEditorSetup(workbench, host); });
   });
   mainWindow.WireCommand("mnuEnabledPlanets", [&] {
-    ShowInSlot(enabledPlanets, [&] {
+    orv::ShowInSlot(enabledPlanets, [&] {
       return new orv::FrmEnabledPlanets(workbench.Settings.EnabledNatalPlanets,
                                         workbench.Settings.EnabledTransitPlanets, {},
                                         bringMainForward);
@@ -246,7 +236,7 @@ int main(int argc, char* argv[]) {
   });
   mainWindow.WireCommand("mnuHelpTipoftheDay", showTip);
   mainWindow.WireCommand("mnuHelpAbout", [&] {
-    ShowInSlot(about, [&] { return new orv::About(); });
+    orv::ShowInSlot(about, [&] { return new orv::About(); });
   });
 
   mainWindow.SetHelpViewer([&](std::string_view file) {

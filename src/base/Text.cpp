@@ -110,4 +110,29 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+namespace {
+bool ContinuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t count = 0;
+  for (char c : utf8) count += ContinuesCharacter(c) ? 0 : 1;
+  return count;
+}
+
+std::string_view FirstCharacters(std::string_view utf8, std::size_t count) {
+  std::size_t end = 0;
+  for (std::size_t taken = 0; end < utf8.size(); ++end) {
+    if (!ContinuesCharacter(utf8[end]) && taken++ == count) break;
+  }
+  return utf8.substr(0, end);
+}
+
+std::string PadToCharacters(std::string_view utf8, std::size_t width) {
+  std::string out(utf8);
+  const std::size_t count = CharacterCount(utf8);
+  if (count < width) out.append(width - count, ' ');
+  return out;
+}
+
 }  // namespace orv

@@ -2,6 +2,7 @@
 // Text utilities shared by every subsystem: the number rule of the program's
 // text files, replacement, path splitting and case-free comparison.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,13 @@ std::string ToLowerAscii(std::string_view text);
 
 // `text` without leading and trailing blanks, tabs and line breaks.
 std::string_view Trim(std::string_view text);
+
+// UTF-8 text by characters, not bytes: the number of characters (a byte
+// that continues no character counts as one), the first `count` characters
+// (never half of one), and the text padded with blanks to `width` characters
+// (longer text is left as it is). Names in fixed columns go through these.
+std::size_t CharacterCount(std::string_view utf8);
+std::string_view FirstCharacters(std::string_view utf8, std::size_t count);
+std::string PadToCharacters(std::string_view utf8, std::size_t width);
 
 }  // namespace orv

@@ -36,13 +36,14 @@ std::optional<std::string> ResultFolder(const std::string& atlasDir) {
 
 AtlasProgramResult RunAtlasProgram(Host& host, Launcher& launcher, std::string& atlasDir) {
   AtlasProgramResult result;
-  // A result left by an earlier run must never be read as this run's.
-  if (const auto before = ResultFolder(atlasDir)) {
-    std::error_code ec;
-    fs::remove(ResolveInFolder(*before, "TSRTEMP.TXT"), ec);
-  }
   for (;;) {
     const fs::path program = ResolveInFolder(atlasDir.empty() ? "." : atlasDir, kProgramName);
+    // A result left by an earlier run must never be read as this run's,
+    // whether the folder was known before or has just been typed.
+    if (const auto before = ResultFolder(atlasDir); before && !atlasDir.empty()) {
+      std::error_code ec;
+      fs::remove(ResolveInFolder(*before, "TSRTEMP.TXT"), ec);
+    }
     if (!atlasDir.empty() && launcher.RunAndWait(program.string(), {}) != 0) break;
     atlasDir.clear();
     const std::string answer = host.PromptText(

@@ -24,8 +24,8 @@ struct TimeValues {
   std::string CurrentNorthSouth;  // "North" or "South"
   double Ramc = 0;                // local sidereal time as an angle, radians 0..2 pi
   double ObliquityDegrees = 0;    // epsilon in degrees
-  // Epsilon in radians, POSITIVE. (The original stored minus epsilon here;
-  // every routine of this program takes the true obliquity.)
+  // Epsilon in radians, positive: every routine here takes the true
+  // obliquity.
   double Obliquity = 0;
   double MidheavenLongitude = 0;  // degrees, 0 <= value < 360
   double AscendantLongitude = 0;  // degrees, 0 <= value < 360
@@ -35,9 +35,9 @@ struct TimeValues {
   int SiderealHours = 0;
   int SiderealMinutes = 0;
   int SiderealSeconds = 0;
-  // Minus the latitude in radians, 1e-05 when that is exactly 0: the
-  // original's Placidus latitude (the house routines here take
-  // LatitudeRadians and make the same substitution themselves).
+  // Minus the latitude in radians, 1e-05 when that is exactly 0, the
+  // latitude Placidus works with (the house routines take LatitudeRadians
+  // and make the same substitution themselves).
   double HouseLatitude = 0;
   double TransitListDay = 0;  // DateToJulianDay of the chart's date
 };

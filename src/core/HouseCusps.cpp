@@ -13,9 +13,17 @@ namespace orv {
 
 namespace {
 
-// Placidus's stand-in for a latitude of exactly 0 (radians; the original's
-// `HouseLatitude` held +1e-05 there, which is minus this).
+// Placidus's stand-in for a latitude of exactly 0 (radians): it keeps the
+// semi-arc's arc cosine off 0.
 constexpr double kPlacidusZeroLatitude = -1e-05;
+
+// The semi-arc iteration converges ever more slowly towards the polar
+// circles (tens of passes at 60 degrees of latitude, hundreds near 66); it
+// stops once a pass moves the right ascension by less than
+// kPlacidusSettledRadians, far below what a listing shows, and gives up
+// after kPlacidusMostPasses passes.
+constexpr int kPlacidusMostPasses = 100000;
+constexpr double kPlacidusSettledRadians = 1e-13;
 
 // Campanus adds a millionth of a degree so that tan A stays finite at 90
 // and 270 degrees.
@@ -48,7 +56,7 @@ struct PlacidusStart {
   bool belowHorizon;
 };
 
-// Ten passes of the semi-arc iteration for each of `starts` (see
+// The semi-arc iteration for each of `starts`, to convergence (see
 // CalcPlacidusCusp). The passes of one cusp depend on each other, those of
 // different cusps do not, so the cusps go through their passes side by side
 // and the processor works on all of them at once; each cusp sees the same
@@ -64,14 +72,13 @@ std::array<PlacidusCuspResult, N> PlacidusCusps(const std::array<PlacidusStart, 
   // The sine and cosine of ra: each pass moves ra less, and the new ones are
   // the old turned by the move.
   std::array<SinCos, N> raSc{};
-  // A pass that gives back the ra it started from would do so ever after.
   std::array<bool, N> settled{};
   for (std::size_t i = 0; i < N; ++i) {
     ra[i] = starts[i].startRaRadians;
     raSc[i] = {std::sin(ra[i]), std::cos(ra[i])};
   }
-  // Ten passes, no convergence test: the listings show what ten passes give.
-  for (int pass = 0; pass < 10; ++pass) {
+  for (int pass = 0; pass < kPlacidusMostPasses; ++pass) {
+    bool allSettled = true;
     for (std::size_t i = 0; i < N; ++i) {
       if (results[i].status != HouseCastStatus::Cast || settled[i]) continue;
       const PlacidusStart& start = starts[i];
@@ -85,12 +92,17 @@ std::array<PlacidusCuspResult, N> PlacidusCusps(const std::array<PlacidusStart, 
       if (x < 0) semiArc += Pi;
       const double next = start.belowHorizon ? ramcRadians + Pi - semiArc / start.divisor
                                              : ramcRadians + semiArc / start.divisor;
-      settled[i] = next == ra[i];
+      settled[i] = std::fabs(next - ra[i]) < kPlacidusSettledRadians;
+      allSettled = allSettled && settled[i];
       raSc[i] = AngleSum(raSc[i], SinCosNear0(next - ra[i]));
       ra[i] = next;
     }
+    if (allSettled) break;
   }
   for (std::size_t i = 0; i < N; ++i) {
+    // A cusp that never settles is not known.
+    if (results[i].status == HouseCastStatus::Cast && !settled[i])
+      results[i].status = HouseCastStatus::NoCuspsAtLatitude;
     if (results[i].status != HouseCastStatus::Cast) continue;
     double lambda = std::atan(std::tan(ra[i]) / std::cos(obliquityRadians));
     if (lambda < 0) lambda += Pi;
@@ -261,7 +273,17 @@ double CalcAscendant(double ramcRadians, double obliquityRadians, double latitud
   yz.angle -= obliquityRadians;
   const Rect2 turned = PolarToRect(yz);
   const Polar2 nonagesimal = RectToPolar({x, turned.x});
-  return Mod360(RadToDeg(nonagesimal.angle) + 90);
+  double ascendant = Mod360(RadToDeg(nonagesimal.angle) + 90);
+  // Both ends of the ecliptic's diameter on the horizon lie 90 degrees from
+  // the nonagesimal. Inside a polar circle the nonagesimal can be below the
+  // horizon, and then the point found is the setting one: take the point
+  // east of the meridian, the one whose direction has a positive share of
+  // the east point's (right ascension RAMC + 90, declination 0).
+  const double lon = DegToRad(ascendant);
+  const double east = -std::sin(ramcRadians) * std::cos(lon) +
+                      std::cos(ramcRadians) * std::sin(lon) * std::cos(obliquityRadians);
+  if (east < 0) ascendant = Mod360(ascendant + 180);
+  return ascendant;
 }
 
 HouseInputs HouseInputsAt(double ramcRadians, double latitudeRadians, double obliquityRadians) {

@@ -3,9 +3,7 @@
 // latitude and the obliquity of a chart (or of a composite chart).
 //
 // Sign conventions: every angle here is taken as it is in the sky. The
-// obliquity is positive and the latitude is positive North. (The original
-// carried both negated; its formulas use them only in pairs, so the results
-// are the same.)
+// obliquity is positive and the latitude is positive North.
 
 #include <string>
 
@@ -26,8 +24,9 @@ struct HouseInputs {
 // the obliquity (both radians, obliquity positive).
 double CalcMidheaven(double ramcRadians, double obliquityRadians);
 
-// Ecliptic longitude of the Ascendant, degrees 0 <= value < 360: the
-// nonagesimal of the zenith plus 90 degrees. Latitude North positive.
+// Ecliptic longitude of the Ascendant, degrees 0 <= value < 360: the point
+// of the ecliptic on the eastern horizon, also inside the polar circles.
+// Latitude North positive.
 double CalcAscendant(double ramcRadians, double obliquityRadians, double latitudeRadians);
 
 // House inputs at a RAMC, latitude and obliquity (radians), with the MC and
@@ -52,8 +51,8 @@ struct HouseCuspsResult {
 // `CalcHouseCusps`: the twelve cusps of `system` for `inputs`. Placidus and
 // Koch report NoCuspsAtLatitude where their semi-arcs do not exist (beyond
 // about 66.5 degrees of latitude); every other system is always cast.
-// Placidus takes a latitude of exactly 0 as 1e-05 radians South, as the
-// original did, which keeps its arc cosine off 0.
+// Placidus takes a latitude of exactly 0 as 1e-05 radians South, which keeps
+// its arc cosine off 0.
 HouseCuspsResult CalcHouseCusps(HouseSystemCode system, const HouseInputs& inputs);
 
 struct PlacidusCuspResult {
@@ -62,14 +61,14 @@ struct PlacidusCuspResult {
   double FinalRaRadians = 0;  // `PlacidusRA` after the last pass
 };
 
-// `CalcPlacidusCusp`: one Placidus cusp by ten passes of the semi-arc
-// iteration. `startRaRadians` is the RAMC plus 30, 60, 120 or 150 degrees
+// `CalcPlacidusCusp`: one Placidus cusp by the semi-arc iteration, repeated
+// until a pass no longer moves it. `startRaRadians` is the RAMC plus 30, 60, 120 or 150 degrees
 // for the cusps of houses 11, 12, 2 and 3; `divisor` is 3 or 1.5 (a third
 // or two thirds of the semi-arc); `belowHorizon` is true for houses 2 and 3
 // (nocturnal semi-arc), false for 11 and 12 (diurnal semi-arc). The result
 // is the cusp of that house itself. Latitude North positive, exactly 0 taken
 // as 1e-05 radians South. NoCuspsAtLatitude when a pass finds no semi-arc
-// (the point never rises or never sets).
+// (the point never rises or never sets) or the iteration does not settle.
 PlacidusCuspResult CalcPlacidusCusp(double startRaRadians, double divisor, bool belowHorizon,
                                     double ramcRadians, double obliquityRadians,
                                     double latitudeRadians);

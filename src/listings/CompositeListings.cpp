@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/Format.h"
+#include "base/Text.h"
 #include "core/FixedTables.h"
 
 namespace orv {
@@ -77,14 +78,8 @@ CompositeChart CalcCompositeIntoWorking(ChartModel& charts, const OptionValues& 
 }
 
 std::string CompositeNamesLine(std::string_view name1, std::string_view name2) {
-  name1 = name1.substr(0, kNameCut);
-  name2 = name2.substr(0, kNameCut);
-  std::string line = "  ";
-  line += name1;
-  line.append(27 - name1.size(), ' ');
-  line += name2;
-  line.append(28 - name2.size(), ' ');
-  return line + "Composite Planets";
+  return "  " + PadToCharacters(FirstCharacters(name1, kNameCut), 27) +
+         PadToCharacters(FirstCharacters(name2, kNameCut), 28) + "Composite Planets";
 }
 
 std::string CompositePlanetRow(int point, const ChartModel& charts,

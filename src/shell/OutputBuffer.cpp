@@ -40,6 +40,16 @@ void AppendBlankLine(OutputState& out, Host& host) {
   AppendOutputLine(out, host);
 }
 
+void InsertLineAtPageTop(OutputState& out, std::string line) {
+  // The page is the end of the whole buffer, unless the buffer was cleared
+  // since the page began.
+  const std::size_t pageStart = out.OutputBuffer.size() >= out.PageBuffer.size()
+                                    ? out.OutputBuffer.size() - out.PageBuffer.size()
+                                    : 0;
+  out.OutputBuffer.insert(out.OutputBuffer.begin() + std::ptrdiff_t(pageStart), line);
+  out.PageBuffer.insert(out.PageBuffer.begin(), std::move(line));
+}
+
 void ClearOutputBuffer(OutputState& out) { out.OutputBuffer.clear(); }
 
 void AppendCrLfLine(std::string& out, std::string_view entry) {
@@ -64,6 +74,9 @@ std::string PageFileText(const OutputState& out) {
 
 bool ShowOutputPage(OutputState& out, const fs::path& appPath, Host& host, OutputView& view) {
   if (out.OutputCount() == 0) return false;
+  // Save writes to the file chosen for what was shown then; a new page is
+  // not to overwrite it unasked.
+  out.OutputFileName.clear();
   AppendBlankLine(out, host);
   const fs::path file = ResolveInFolder(appPath, kLastPageName);
   std::error_code ec;

@@ -24,7 +24,8 @@ struct OutputState {
   // Set while the data window shows its More menu for the transit listing.
   bool MoreMenuShown = false;
   // The file the data window's Save writes; empty: ask with Save As. It
-  // belongs to the data window alone, so no other command can redirect it.
+  // belongs to the data window alone, so no other command can redirect it;
+  // showing a new page empties it.
   std::string OutputFileName;
 
   std::size_t OutputCount() const { return OutputBuffer.size(); }
@@ -51,6 +52,10 @@ void AppendOutputLine(OutputState& out, Host& host);
 // Appends an empty line (and leaves `OutputLine` empty).
 void AppendBlankLine(OutputState& out, Host& host);
 
+// Puts `line` above the current page's first line, in the page and in the
+// whole buffer alike.
+void InsertLineAtPageTop(OutputState& out, std::string line);
+
 // Empties the whole buffer; the page stays.
 void ClearOutputBuffer(OutputState& out);
 
@@ -59,7 +64,8 @@ void ClearOutputBuffer(OutputState& out);
 std::string PageFileText(const OutputState& out);
 
 // Shows the current page: nothing happens while the whole buffer is empty.
-// Otherwise appends a closing blank line, writes REPORTS/LASTPAGE.TXT in
+// Otherwise forgets the data window's save file (the next Save asks for a
+// name), appends a closing blank line, writes REPORTS/LASTPAGE.TXT in
 // `appPath` (re-creating the folder when it is gone) and shows the page in
 // `view`. A failed write is reported and the page is shown all the same.
 // Returns whether the page was shown.

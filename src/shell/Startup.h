@@ -48,7 +48,8 @@ struct StartupHooks {
   // The chart arrays, the tables filled at start-up and the orbital elements.
   std::function<void()> PrepareChartTables;
   // The natal and second-chart input windows, which open the names window;
-  // the names window then takes the focus.
+  // the names window then takes the focus. Runs once the main window is on
+  // screen, so its frame is known.
   std::function<void()> ShowChartInputWindows;
   // The tip of the day, when option 42 asks for it.
   std::function<void()> ShowTipOfTheDay;

@@ -58,13 +58,19 @@ TEST_F(AtlasProgram, AShortResultFileEndsTheLookup) {
 }
 
 TEST_F(AtlasProgram, NeverReadsAResultLeftByAnEarlierRun) {
-  WriteStub("");
-  // This time the program leaves nothing behind.
-  std::ofstream(atlas / "ATLAS.EXE") << "#!/bin/sh\nexit 0\n";
-  std::ofstream(atlas / "PCATPATH.TXT") << result.string() << "\r\n";
-  std::ofstream(result / "TSRTEMP.TXT") << "old\r\n1N1\r\n1W1\r\n\r\n1\r\n";
-  EXPECT_FALSE(RunAtlasProgram(host, launcher, atlasDir).lookupOk);
-  EXPECT_FALSE(fs::exists(result / "TSRTEMP.TXT"));
+  // The folder known from the settings, or typed at the prompt on a first run.
+  for (const bool typed : {false, true}) {
+    SCOPED_TRACE(typed ? "typed" : "known");
+    WriteStub("");
+    // This time the program leaves nothing behind.
+    std::ofstream(atlas / "ATLAS.EXE") << "#!/bin/sh\nexit 0\n";
+    std::ofstream(atlas / "PCATPATH.TXT") << result.string() << "\r\n";
+    std::ofstream(result / "TSRTEMP.TXT") << "old\r\n1N1\r\n1W1\r\n\r\n1\r\n";
+    std::string folder = typed ? std::string() : atlasDir;
+    if (typed) host.promptAnswers = {atlas.string()};
+    EXPECT_FALSE(RunAtlasProgram(host, launcher, folder).lookupOk);
+    EXPECT_FALSE(fs::exists(result / "TSRTEMP.TXT"));
+  }
 }
 
 TEST_F(AtlasProgram, AsksForTheFolderUntilTheProgramStartsOrTheAnswerIsEmpty) {

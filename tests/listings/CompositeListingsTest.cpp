@@ -29,6 +29,17 @@ TEST(CompositeListings, NamesLineAndRowColumns) {
   const std::string longName(30, 'x');
   EXPECT_EQ(CompositeNamesLine(longName, longName),
             "  " + std::string(26, 'x') + " " + std::string(26, 'x') + "  Composite Planets");
+  // Names are counted and cut by characters: accented letters take two
+  // bytes but one column, and a cut never splits one.
+  EXPECT_EQ(CompositeNamesLine("José Pérez", "Ana"),
+            "  José Pérez" + std::string(17, ' ') + "Ana" + std::string(25, ' ') +
+                "Composite Planets");
+  std::string accented;
+  for (int i = 0; i < 30; ++i) accented += "é";
+  std::string cut;
+  for (int i = 0; i < 26; ++i) cut += "é";
+  EXPECT_EQ(CompositeNamesLine(accented, "x"),
+            "  " + cut + " x" + std::string(27, ' ') + "Composite Planets");
 
   // The Sun at 15 ARI 20, 03 LEO 05 and 09 GEM 12, the composite flagged.
   ChartModel charts;

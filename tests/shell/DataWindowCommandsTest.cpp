@@ -110,6 +110,16 @@ TEST(SaveOutput, AsksOnceThenSavesToTheChosenFile) {
   EXPECT_EQ(host.fileChoices.size(), 2u);
   // The spare line fills the second page, whose break comes before the final one.
   EXPECT_EQ(ReadBytes(chosen), "L1\r\nL2\r\nL3\r\n\f\r\nL4\r\nL5\r\n\r\n\f\r\n\f\r\n");
+
+  // Once a new page is shown, the file saved last is no longer the target:
+  // Save asks again instead of overwriting it with another page.
+  struct : OutputView {
+    void ShowPage(std::string_view, bool) override {}
+  } view;
+  ASSERT_TRUE(ShowOutputPage(out, dir.path(), host, view));
+  EXPECT_FALSE(SaveOutput(out, options, dir.path(), "Jane Doe", host));
+  EXPECT_EQ(host.fileChoices.size(), 3u);
+  EXPECT_EQ(ReadBytes(chosen), "L1\r\nL2\r\nL3\r\n\f\r\nL4\r\nL5\r\n\r\n\f\r\n\f\r\n");
 }
 
 TEST(SaveOutput, SaveAsAlwaysAsksAndCancelKeepsTheTarget) {

@@ -21,6 +21,9 @@ TEST(TimeZones, ListLinesLineUpNameLabelAndHours) {
   EXPECT_EQ(TimeZoneListLine({"New Zealand Daylight Time", "NZDT", "-13"}),
             "New Zealand Daylight Time       "
             " - NZDT = -13");
+  // Columns count characters, not bytes.
+  EXPECT_EQ(TimeZoneListLine({"Hora de Bogotá", "COT", "5"}),
+            "Hora de Bogotá" + std::string(18, ' ') + " -  COT =   5");
 }
 
 TEST(TimeZones, APickWritesTheHoursAndTheirSide) {

@@ -195,6 +195,19 @@ TEST(InputD, OkComputesTheChartsAndShowsTheFirstListing) {
   f.data->Close();
 }
 
+TEST(InputD, OkWithTransitInterpretationsChosenShowsTheNatalPageWithANote) {
+  InputFixture f;
+  f.wb.Options[33] = 1;
+  f.TypeKnownBirth();
+  f.natal().cmdOK()->click();
+  EXPECT_EQ(f.listings, 1);
+  EXPECT_EQ(f.PageShown(), std::string(kTransitInterpretationsNotYet) +
+                               "\nNATAL DATA FOR Jane Doe\n\n");
+  EXPECT_EQ(f.wb.Output.OutputBuffer.front(), kTransitInterpretationsNotYet);
+  EXPECT_TRUE(f.host.messages.empty());
+  f.data->Close();
+}
+
 TEST(InputD, AnEmptyMonthIsReportedAndTheWindowsStay) {
   InputFixture f;
   f.windows->ShowAtStartup();
@@ -252,15 +265,81 @@ TEST(InputD1, SecondPersonSwitchesTheMenuAndClearsTheName) {
   QCheckBox* box = f.second().chk2ndPerson();
   box->click();
   EXPECT_TRUE(f.windows->SecondPerson());
-  SecondChartInputFields s = f.second().SecondFields();
-  s.SecondPersonCaption = "w Ann & Co";
-  f.second().SetSecondFields(s);
-  EXPECT_EQ(f.second().SecondFields().SecondPersonCaption, "w Ann & Co");
+  // A person loaded as chart 2 keeps the name as it is; the box's caption
+  // doubles the "&" only for showing it.
+  test::WriteFile(f.dir.path() / "NAMES.FIL", "Tom & Jerry,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
+  f.windows->ReloadNames();
+  test::ClickRow(f.windows->NamesWindow()->NamesOnFile(), 0);
+  EXPECT_EQ(f.windows->SecondPersonName(), "Tom & Jerry");
+  EXPECT_EQ(box->text().toStdString(), "Tom && Jerry");
   box->click();
   EXPECT_FALSE(f.windows->SecondPerson());
   EXPECT_EQ(box->text().toStdString(), "2nd Person");
   EXPECT_EQ(f.menuChanges, (std::vector<std::pair<bool, std::string>>{
                                {true, "&Natal Data - 2nd person"}, {false, "T&ransit Data"}}));
+}
+
+TEST(InputD, EnterRunsOkFromEitherWindowUnlessAnotherButtonHasIt) {
+  const struct {
+    const char* where;
+    QWidget* (*widget)(InputFixture&);
+    int listings;
+  } cases[] = {
+      {"name", [](InputFixture& f) -> QWidget* { return f.natal().txtName(); }, 1},
+      {"latitude", [](InputFixture& f) -> QWidget* { return f.N(InputField::LatMin); }, 1},
+      {"A.M.", [](InputFixture& f) -> QWidget* { return f.natal().AmButton(); }, 1},
+      {"second year", [](InputFixture& f) -> QWidget* { return f.D(InputField::Year); }, 1},
+      {"second box", [](InputFixture& f) -> QWidget* { return f.second().chkNatOrNow(); }, 1},
+      {"NOW", [](InputFixture& f) -> QWidget* { return f.natal().cmdNow(); }, 0},
+  };
+  for (const auto& c : cases) {
+    InputFixture f;
+    f.TypeKnownBirth();
+    test::PressEnter(c.widget(f));
+    EXPECT_EQ(f.listings, c.listings) << c.where;
+    EXPECT_TRUE(f.host.messages.empty()) << c.where;
+    f.data->Close();
+  }
+  // An hour refused on Enter is reported once; OK does not run.
+  InputFixture f;
+  f.TypeKnownBirth();
+  QLineEdit* hour = f.N(InputField::Hour);
+  hour->selectAll();
+  hour->del();
+  test::PressEnter(hour);
+  EXPECT_EQ(f.listings, 0);
+  EXPECT_EQ(f.host.messages.size(), 1u);
+  EXPECT_TRUE(f.natal().cmdOK()->isDefault());
+}
+
+// Houses > Koch at latitude 70: refused, and nothing moves; Meridian casts
+// there and the charts are computed as OK would.
+TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
+  for (const auto system : {HouseSystemCode::Koch, HouseSystemCode::Meridian}) {
+    const bool refused = system == HouseSystemCode::Koch;
+    InputWindowLinks links;
+    links.HouseSystem = [system] { return system; };
+    InputFixture f(std::move(links));
+    f.windows->ShowAtStartup();
+    f.TypeKnownBirth();
+    Type(f.N(InputField::LatDeg), "70");
+    f.wb.Output.OutputLine = "an earlier page";
+    AppendOutputLine(f.wb.Output, f.host);
+    EXPECT_EQ(f.windows->RecalcAfterHouseChange(), !refused);
+    EXPECT_EQ(f.wb.Charts.Computed, !refused);
+    EXPECT_EQ(f.listings, refused ? 0 : 1);
+    EXPECT_EQ(f.natal().isVisible(), refused);
+    EXPECT_EQ(f.second().isVisible(), refused);
+    EXPECT_EQ(f.windows->NamesWindow()->isVisible(), refused);
+    EXPECT_EQ(f.wb.Output.OutputBuffer.front(),
+              refused ? "an earlier page" : "NATAL DATA FOR Jane Doe");
+    if (refused) {
+      ASSERT_EQ(f.host.messages.size(), 1u);
+      EXPECT_EQ(f.host.messages[0].text, kLatitudeTooHigh);
+    }
+    f.windows->HideAll();
+    f.data->Close();
+  }
 }
 
 TEST(InputD, SaveToDiskAddsThePersonAndReadsTheListAgain) {

@@ -36,12 +36,16 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
 inline std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 // Replaces a field's text as a user does: select all, type (through the
-// field's key filter), finish with Return.
+// field's key filter), and leave the field (Return would run OK).
 inline void Type(QLineEdit* edit, const std::string& text) {
   edit->selectAll();
   edit->insert(QString::fromStdString(text));
+  emit edit->editingFinished();
+}
+
+inline void PressEnter(QWidget* widget) {
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-  QApplication::sendEvent(edit, &enter);
+  QApplication::sendEvent(widget, &enter);
 }
 
 // A left or right click at `at` in `widget`.

@@ -302,9 +302,11 @@ TEST_F(Orvanta8Test, ChoosingAHouseSystemMarksItAloneAndRecomputesEvenWhenAlread
   EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHousePlacidus"});
   int recalcs = 0;
   std::vector<HouseSystemCode> seen;
+  bool accepted = true;
   window.SetHouseChangeHandler([&] {
     ++recalcs;
     seen.push_back(window.CheckedHouseSystem());
+    return accepted;
   });
 
   window.CheckHouseSystem(HouseSystemCode::Morinus);
@@ -317,6 +319,12 @@ TEST_F(Orvanta8Test, ChoosingAHouseSystemMarksItAloneAndRecomputesEvenWhenAlread
   EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
   EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Koch);
   EXPECT_EQ(seen, (std::vector<HouseSystemCode>{HouseSystemCode::Koch, HouseSystemCode::Koch}));
+
+  // Input refused: the system asked for was computed with, then unmarked.
+  accepted = false;
+  window.Command("mnuHouseCampanus")->trigger();
+  EXPECT_EQ(seen.back(), HouseSystemCode::Campanus);
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
 }
 
 TEST_F(Orvanta8Test, ShortcutKeysBelongToTheWindow) {

@@ -113,6 +113,20 @@ TEST(OutputD1, ShowingAPageRestoresAMinimizedWindow) {
   EXPECT_TRUE(FindAction(slot.Window(), "mnuMoreNewDate")->isVisible());
 }
 
+// The house-system change closes the data window and shows the new page in
+// the same event: the page must reach a window that stays.
+TEST(OutputD1, APageShownRightAfterClosingOpensANewWindow) {
+  Fixture f;
+  DataWindowSlot& slot = f.MakeSlot();
+  f.ShowLine("first");
+  slot.Close();
+  f.ShowLine("second");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(slot.HasWindow());
+  EXPECT_TRUE(slot.Window().isVisible());
+  EXPECT_EQ(slot.Window().RichText1()->toPlainText().toStdString(), "first\n\nsecond\n\n");
+}
+
 TEST(OutputD1, SaveWritesTheChosenFileAndLaterSavesGoThere) {
   Fixture f;
   f.options[45] = 3;

@@ -22,6 +22,7 @@
 #include "shell/ui/FrmTip.h"
 #include "shell/ui/NewDate.h"
 #include "shell/ui/StatusDlg.h"
+#include "shell/ui/WindowSlot.h"
 
 namespace orv {
 namespace {
@@ -219,6 +220,34 @@ TEST(About, TheLetteringIsYellowOverABlackShadow) {
     }
   EXPECT_GT(yellow, 100);
   EXPECT_GT(black, yellow);  // the shadow spreads over 100 copies
+}
+
+// Option Settings, Header and the list editors asked for again while open:
+// the open window comes forward with its unsaved text, nothing is re-read.
+TEST(WindowSlot, AnOpenWindowIsBroughtForwardNotMadeAgain) {
+  QPointer<QLineEdit> slot;
+  int made = 0;
+  const auto make = [&] {
+    ++made;
+    return new QLineEdit;
+  };
+  ShowInSlot(slot, make);
+  slot->setText("unsaved");
+  slot->showMinimized();
+  ShowInSlot(slot, make);
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(slot->text().toStdString(), "unsaved");
+  EXPECT_FALSE(slot->isMinimized());
+  slot->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(slot.isNull());
+  ShowInSlot(slot, make);
+  EXPECT_EQ(made, 2);
+  EXPECT_TRUE(slot->text().isEmpty());
+  delete slot.data();
+  QPointer<QLineEdit> unopened;
+  ShowInSlot(unopened, []() -> QLineEdit* { return nullptr; });
+  EXPECT_TRUE(unopened.isNull());
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ TimeZoneContent ParseTimeZones(const std::vector<std::string>& lines) {
     if (zone.Name.empty()) break;
     auto label = fields.Next();
     auto hours = fields.Next();
-    if (!label || !hours || zone.Name.size() > kZoneNameWidth || label->size() > kZoneLabelWidth ||
+    if (!label || !hours || CharacterCount(zone.Name) > kZoneNameWidth ||
+        CharacterCount(*label) > kZoneLabelWidth ||
         !WholeNumber(*hours)) {
       content.ErrorLine = fields.Line();
       break;
@@ -47,11 +48,10 @@ std::vector<TimeZoneRecord> LoadTimeZones(Host& host, const fs::path& appPath) {
 }
 
 std::string TimeZoneListLine(const TimeZoneRecord& zone) {
-  std::string line = zone.Name;
-  if (line.size() < kZoneNameWidth) line.append(kZoneNameWidth - line.size(), ' ');
-  line += " - ";
-  if (zone.Label.size() < kZoneLabelWidth) line.append(kZoneLabelWidth - zone.Label.size(), ' ');
-  return line + zone.Label + " =" + PadSignedNum4(zone.Hours);
+  const std::size_t labelChars = CharacterCount(zone.Label);
+  const std::string labelPad(labelChars < kZoneLabelWidth ? kZoneLabelWidth - labelChars : 0, ' ');
+  return PadToCharacters(zone.Name, kZoneNameWidth) + " - " + labelPad + zone.Label + " =" +
+         PadSignedNum4(zone.Hours);
 }
 
 ZoneChoice ZoneForInput(const TimeZoneRecord& zone) {

@@ -18,7 +18,7 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.s
 AtlasWindow::AtlasWindow(Host& host, std::filesystem::path appPath, AtlasValues& values,
                          QWidget* parent)
     : QDialog(parent), host_(host), appPath_(std::move(appPath)), values_(values) {
-  setObjectName("ACS_Atlas");
+  setObjectName("AtlasWindow");
   setWindowTitle(Q(kAtlasCaption));
   setModal(true);
 

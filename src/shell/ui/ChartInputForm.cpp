@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QValidator>
+#include <utility>
 
 #include "platform/Host.h"
 
@@ -232,9 +233,11 @@ void ChartInputForm::OnHourEditFinished() {
       (f.Pm ? pm_ : am_)->setChecked(true);
       break;
     case HourEdit::Empty:
+      hourRefusedOnEnter_ = true;
       host_.ShowMessage(names_.hourEmptyText, kTitleWarning, MessageIcon::Information);
       break;
     case HourEdit::NotANumber:
+      hourRefusedOnEnter_ = true;
       host_.ShowMessage(kHourNotANumberText, kTitleWarning, MessageIcon::Information);
       hour->selectAll();
       break;
@@ -254,6 +257,7 @@ bool ChartInputForm::eventFilter(QObject* watched, QEvent* event) {
     QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
   } else if (edit && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) hourRefusedOnEnter_ = false;
     const auto at = std::find(arrowChain_.begin(), arrowChain_.end(), edit);
     if (at != arrowChain_.end() && (key == Qt::Key_Down || key == Qt::Key_Up)) {
       if (key == Qt::Key_Down && at + 1 != arrowChain_.end()) (*(at + 1))->setFocus();
@@ -262,6 +266,17 @@ bool ChartInputForm::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void ChartInputForm::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    // An hour just refused has said so; OK would only say it again.
+    if (!std::exchange(hourRefusedOnEnter_, false)) emit defaultButtonPressed();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ChartInputForm::mousePressEvent(QMouseEvent* event) {

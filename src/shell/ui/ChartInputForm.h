@@ -93,6 +93,9 @@ class ChartInputForm : public QWidget {
   void rightClicked();
   // A left click on the window's free area.
   void freeAreaClicked();
+  // Enter or Return that no control took for itself: the window's default
+  // button, OK, is to run.
+  void defaultButtonPressed();
 
  protected:
   ChartInputForm(Host& host, const FormNames& names, QWidget* parent);
@@ -112,6 +115,7 @@ class ChartInputForm : public QWidget {
   void SetArrowChain(std::vector<QLineEdit*> chain);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -129,6 +133,8 @@ class ChartInputForm : public QWidget {
   ClickableLabel* atlas_ = nullptr;
   std::vector<QLineEdit*> arrowChain_;
   bool inHourRule_ = false;
+  // The hour rule refused the hour on this Enter: OK waits for a new one.
+  bool hourRefusedOnEnter_ = false;
 };
 
 }  // namespace orv

@@ -35,7 +35,19 @@ void ChartRunHooks::ListNatalFirstPage() {
 }
 
 void ChartRunHooks::ListTransitInterpretations() {
-  if (links_.Listings.ListTransitInterpretations) links_.Listings.ListTransitInterpretations();
+  if (links_.Listings.ListTransitInterpretations) {
+    links_.Listings.ListTransitInterpretations();
+    return;
+  }
+  ListNatalInstead(kTransitInterpretationsNotYet);
+}
+
+void ChartRunHooks::ListNatalInstead(std::string_view note) {
+  ChartModel& charts = workbench_.Charts;
+  charts.Working.Longitudes = charts.Natal.Longitudes;
+  charts.Working.Declinations = charts.Natal.Declinations;
+  ListNatalFirstPage();
+  InsertLineAtPageTop(workbench_.Output, std::string(note));
 }
 
 void ChartRunHooks::ListNatalCosmodynes() {

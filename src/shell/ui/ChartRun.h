@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "core/ChartDriver.h"
 #include "platform/Host.h"
@@ -17,8 +18,15 @@ class InputD1;
 class OutputView;
 struct Workbench;
 
+// Said above the natal first page while option 33 = 1 asks for a listing
+// that is not built yet.
+inline constexpr std::string_view kTransitInterpretationsNotYet =
+    "  The transit interpretations that option 33 asks for are not available yet; here is the "
+    "natal first page.";
+
 // The first listings, written by the listing subsystems; an empty one
-// writes nothing.
+// writes nothing, except the transit interpretations, for which the natal
+// first page stands in with a note. Each option-33 listing plugs in here.
 struct ChartListings {
   std::function<void()> ListNatalFirstPage;
   std::function<void()> ListTransitInterpretations;
@@ -57,6 +65,9 @@ class ChartRunHooks final : public ChartDriverHooks {
   void Finish() { busy_.reset(); }
 
  private:
+  // The natal first page in place of a listing not built yet, `note` above it.
+  void ListNatalInstead(std::string_view note);
+
   Workbench& workbench_;
   Host& host_;
   OutputView& dataWindow_;

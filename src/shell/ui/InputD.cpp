@@ -39,6 +39,10 @@ InputD::InputD(Host& host, QWidget* parent) : ChartInputForm(host, kNatalNames, 
   ok_ = MakeButton(this, "cmdOK", "OK");
   save_ = MakeButton(this, "cmdSave", "Save to disk");
   now_ = MakeButton(this, "cmdNow", "NOW");
+  // Enter runs OK, unless the focus is on one of the other buttons.
+  ok_->setDefault(true);
+  save_->setAutoDefault(true);
+  now_->setAutoDefault(true);
 
   auto* grid = new QGridLayout;
   grid->addWidget(nameLabel, 0, 0);
@@ -85,6 +89,7 @@ InputD::InputD(Host& host, QWidget* parent) : ChartInputForm(host, kNatalNames, 
                  Field(InputField::LatMin), Field(InputField::Email)});
 
   connect(ok_, &QPushButton::clicked, this, &InputD::okClicked);
+  connect(this, &ChartInputForm::defaultButtonPressed, ok_, &QPushButton::click);
   connect(save_, &QPushButton::clicked, this, &InputD::saveClicked);
   connect(now_, &QPushButton::clicked, this, &InputD::nowClicked);
 }

@@ -93,8 +93,7 @@ InputD1::InputD1(Host& host, QWidget* parent) : ChartInputForm(host, kDiurnalNam
 SecondChartInputFields InputD1::SecondFields() const {
   SecondChartInputFields f;
   static_cast<ChartInputFields&>(f) = Fields();
-  // A caption shows "&&" for a name's "&".
-  f.SecondPersonCaption = secondPerson_->text().replace("&&", "&").toStdString();
+  f.SecondPersonCaption = secondPersonCaption_;
   f.UseNatalData = natOrNow_->isChecked();
   f.SecondPerson = secondPerson_->isChecked();
   return f;
@@ -102,6 +101,9 @@ SecondChartInputFields InputD1::SecondFields() const {
 
 void InputD1::SetSecondFields(const SecondChartInputFields& fields) {
   SetFields(fields);
+  secondPersonCaption_ = fields.SecondPersonCaption;
+  // The box's caption shows "&&" for a name's "&" (a single one would mark
+  // a shortcut letter); the name itself is kept as it is.
   secondPerson_->setText(QString::fromStdString(fields.SecondPersonCaption).replace("&", "&&"));
   natOrNow_->setChecked(fields.UseNatalData);
   secondPerson_->setChecked(fields.SecondPerson);

@@ -5,9 +5,11 @@
 // natal window's OK.
 
 #include <optional>
+#include <string>
 
 #include "core/ChartModel.h"
 #include "shell/input/InputFields.h"
+#include "shell/input/InputRules.h"
 #include "shell/ui/ChartInputForm.h"
 
 class QCheckBox;
@@ -44,6 +46,8 @@ class InputD1 : public ChartInputForm {
   QCheckBox* natOrNow_ = nullptr;
   QCheckBox* secondPerson_ = nullptr;
   std::array<QRadioButton*, 4> angles_{};
+  // The second person's name as loaded, or "2nd Person".
+  std::string secondPersonCaption_{kSecondPersonCaption};
 };
 
 }  // namespace orv

@@ -65,6 +65,9 @@ InputWindows::InputWindows(Workbench& workbench, Host& host, OutputView& dataWin
   connect(natal_.get(), &InputD::saveClicked, this, &InputWindows::cmdSave_Click);
   connect(natal_.get(), &InputD::nowClicked, this, &InputWindows::cmdNow_Click);
   connect(second_.get(), &InputD1::freeAreaClicked, this, &InputWindows::cmdOK_Click);
+  // The second-chart window has no OK button of its own; Enter there runs
+  // the natal window's.
+  connect(second_.get(), &InputD1::defaultButtonPressed, this, &InputWindows::cmdOK_Click);
   connect(second_.get(), &InputD1::useNatalClicked, this, &InputWindows::chkNatOrNow_Click);
   connect(second_.get(), &InputD1::secondPersonClicked, this, &InputWindows::chk2ndPerson_Click);
   for (InputTarget target : {InputTarget::Natal, InputTarget::SecondChart}) {
@@ -96,6 +99,10 @@ LocalClock InputWindows::Now() const {
 }
 
 bool InputWindows::SecondPerson() const { return second_->SecondPerson(); }
+
+std::string InputWindows::SecondPersonName() const {
+  return second_->SecondFields().SecondPersonCaption;
+}
 
 void InputWindows::ShowAtStartup() {
   natal_->show();
@@ -131,13 +138,14 @@ void InputWindows::HideAll() {
   Unload(timeZone_);
 }
 
-int InputWindows::Calculate() {
+int InputWindows::Calculate(const std::function<void()>& alsoOnPass) {
   // The windows hide only once the checks have passed.
   ChartRunLinks links = run_;
-  links.HideInputWindows = [this, also = run_.HideInputWindows] {
+  links.HideInputWindows = [this, also = run_.HideInputWindows, &alsoOnPass] {
     HideAll();
     if (links_.CloseTipWindow) links_.CloseTipWindow();
     if (also) also();
+    if (alsoOnPass) alsoOnPass();
   };
   ChartRunHooks hooks(workbench_, host_, dataWindow_, links);
   const HouseSystemCode houseSystem =
@@ -146,6 +154,21 @@ int InputWindows::Calculate() {
 }
 
 void InputWindows::cmdOK_Click() { Calculate(); }
+
+bool InputWindows::RecalcAfterHouseChange() {
+  const NatalInputFields before = natal_->NatalFields();
+  const bool namedNow = before.Name == "Now";
+  if (namedNow) {
+    NatalInputFields natal = before;
+    SetMomentToNow(natal, Now());
+    natal_->SetNatalFields(natal);
+  }
+  const int refused = Calculate([this, namedNow] {
+    if (!namedNow) workbench_.Input.NamesList.KeepNamesListPos = false;
+  });
+  if (refused && namedNow) natal_->SetNatalFields(before);
+  return refused == 0;
+}
 
 void InputWindows::cmdSave_Click() {
   natal_->CommitHour();

@@ -93,11 +93,22 @@ class InputWindows : public QObject {
 
   // OK: computes both charts from the windows and shows the first listing.
   // Returns `InputError`: 1 when the input was refused (the messages shown,
-  // the windows and the output as they were).
-  int Calculate();
+  // the windows and the output as they were). `alsoOnPass` runs once the
+  // checks have passed, with the windows' own steps.
+  int Calculate(const std::function<void()>& alsoOnPass = {});
+
+  // `RecalcAfterHouseChange`: the charts again in the newly marked house
+  // system, as the Input command and OK would compute them (a chart named
+  // "Now" moves to the present moment). True when they were computed; when
+  // the input is refused nothing has changed: windows, fields and output.
+  bool RecalcAfterHouseChange();
 
   // `SecondChartRole`.
   bool SecondPerson() const;
+  // The second person's name as loaded ("2nd Person" while none is), for
+  // the two-chart headers: the value itself, not the box's caption, which
+  // doubles every "&".
+  std::string SecondPersonName() const;
 
   // Closes the names window and opens it again, which reads the current
   // names file anew.

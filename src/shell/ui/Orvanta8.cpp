@@ -122,7 +122,7 @@ void Orvanta8::SetHelpViewer(std::function<void(std::string_view fileName)> view
   UpdateEnabled();
 }
 
-void Orvanta8::SetHouseChangeHandler(std::function<void()> handler) {
+void Orvanta8::SetHouseChangeHandler(std::function<bool()> handler) {
   houseChanged_ = std::move(handler);
 }
 
@@ -181,9 +181,12 @@ void Orvanta8::CheckHouseSystem(HouseSystemCode system) {
 
 void Orvanta8::mnuHouse_Click(HouseSystemCode system) {
   // Choosing the marked item unmarks it on the way; it ends marked all the
-  // same, and the charts are computed again either way.
+  // same, and the charts are computed again either way. The computation
+  // reads the marked item, so it is marked first and unmarked again when
+  // the input is refused.
+  const HouseSystemCode before = CheckedHouseSystem();
   CheckHouseSystem(system);
-  if (houseChanged_) houseChanged_();
+  if (houseChanged_ && !houseChanged_()) CheckHouseSystem(before);
 }
 
 void Orvanta8::mnuFileNewFil_Click() { MakeNewNamesFile(host_, workbench_.AppPath); }

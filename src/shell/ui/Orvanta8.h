@@ -41,8 +41,10 @@ class Orvanta8 : public QMainWindow {
   // the program folder ("Orvanta8.HLP").
   void SetHelpViewer(std::function<void(std::string_view fileName)> viewer);
 
-  // `RecalcAfterHouseChange`: runs once a Houses item was chosen and marked.
-  void SetHouseChangeHandler(std::function<void()> handler);
+  // `RecalcAfterHouseChange`: runs once a Houses item was chosen and marked,
+  // and says whether the charts were computed. When they were not (the input
+  // was refused) the item marked before is marked again.
+  void SetHouseChangeHandler(std::function<bool()> handler);
 
   // The shut-down, run by File > Exit and by closing the window.
   void SetExitHandler(std::function<void()> handler);
@@ -96,7 +98,7 @@ class Orvanta8 : public QMainWindow {
   Host& host_;
   std::map<std::string, CommandSlot, std::less<>> commands_;
   std::map<std::string, QAction*, std::less<>> menus_;
-  std::function<void()> houseChanged_;
+  std::function<bool()> houseChanged_;
   std::function<void()> exit_;
   bool chartsComputed_ = false;
   bool secondPerson_ = false;

@@ -21,9 +21,10 @@ namespace orv {
 namespace {
 
 constexpr std::string_view kHelpFile = "\\OUTPUTD1.HLP";
-constexpr std::string_view kNoCourier =
-    "You must have the COURIER NEW font installed in Windows. Please add this font through "
-    "CONTROL PANEL - FONTS.";
+constexpr std::string_view kNoFixedPitchFont =
+    "No fixed-pitch font was found, so the columns of the listings will not line up. Please "
+    "install one, for example the Debian package fonts-dejavu-core (as root: apt-get install "
+    "fonts-dejavu-core), and start Orvanta8 again.";
 
 // The page text as the view wants it: lines joined by LF, whatever line
 // breaks the page used, without a line after the last line break.
@@ -60,7 +61,7 @@ OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host
   SetMoreMenuVisible(false);
   ApplyFont();
   if (!IsFixedPitch(text_->font())) {
-    host_.ShowMessage(kNoCourier, kTitleInformationBang, MessageIcon::Exclamation);
+    host_.ShowMessage(kNoFixedPitchFont, kTitleInformationBang, MessageIcon::Exclamation);
   }
   text_->clear();
 }
@@ -289,7 +290,12 @@ OutputD1& DataWindowSlot::Window() {
 }
 
 void DataWindowSlot::Close() {
-  if (window_) window_->close();
+  // The slot lets go at once: Qt deletes the closed window only later, and a
+  // page shown before then must reach a new window, not the dying one.
+  if (OutputD1* closing = window_.data()) {
+    window_ = nullptr;
+    closing->close();
+  }
 }
 
 void DataWindowSlot::ShowPage(std::string_view pageText, bool moreMenuShown) {

@@ -1,8 +1,11 @@
 #include "shell/ui/ProgramStartup.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 #include <filesystem>
 
 #include "shell/Workbench.h"
@@ -22,6 +25,23 @@ struct ScreenMetrics {
   int pixelWidth = 1024;
   double twipsPerPixelX = 15;
 };
+
+// How long start-up waits for the main window to reach the screen.
+constexpr int kOnScreenWaitMs = 2000;
+
+// Waits until `window` is on screen: only then does a window manager's frame
+// (title bar, borders) count in its frame geometry, which the windows placed
+// beside it go by.
+void WaitUntilOnScreen(QWidget& window) {
+  QElapsedTimer waited;
+  waited.start();
+  while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+         waited.elapsed() < kOnScreenWaitMs) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(5);
+  }
+  QCoreApplication::processEvents();
+}
 
 ScreenMetrics PrimaryScreenMetrics() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -96,6 +116,7 @@ void ProgramStartup::ContinueAfterTitle() {
     // chart commands for a calculation; the main window starts that way.
     main_.ApplySettingsGeometry(workbench_.Settings);
     main_.show();
+    WaitUntilOnScreen(main_);
     if (hooks_.ShowChartInputWindows) hooks_.ShowChartInputWindows();
     if (TipOfTheDayAtStart(workbench_.Options) && hooks_.ShowTipOfTheDay) hooks_.ShowTipOfTheDay();
   }

@@ -1,0 +1,27 @@
+#pragma once
+// One slot per small window or editor: the window is made on first use and
+// again after it was closed; while it is open, asking for it again brings it
+// forward as it is, so edits not yet saved in it stay.
+
+#include <QPointer>
+#include <QWidget>
+
+namespace orv {
+
+// Shows the window of `slot`, made by `make` (which may return nullptr, for
+// a file that cannot be opened: nothing is shown then) unless one is open.
+// The window deletes itself when closed, which empties the slot.
+template <class Window, class Make>
+void ShowInSlot(QPointer<Window>& slot, Make make) {
+  if (!slot) {
+    slot = make();
+    if (!slot) return;
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  if (slot->isMinimized()) slot->showNormal();
+  slot->show();
+  slot->raise();
+  slot->activateWindow();
+}
+
+}  // namespace orv
