@@ -28,6 +28,7 @@
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"
 #include "shell/ui/InputWindows.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
@@ -174,8 +175,8 @@ int main(int argc, char* argv[]) {
     // The entry windows open just below the main window, frame and all
     // (start-up calls this once the main window is on screen), so they never
     // cover its menu bar.
-    inputWindows->Natal().move(mainWindow.frameGeometry().bottomLeft() + QPoint(0, 1));
-    inputWindows->ShowAtStartup();
+    inputWindows->ShowAtStartup(mainWindow.frameGeometry().bottomLeft() + QPoint(0, 1),
+                                orv::FrameMargins(mainWindow));
   };
   auto inputCommand = [&] {
     if (!inputWindows) return;

@@ -16,6 +16,7 @@
 #include "shell/ui/Geograph.h"
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/PickList.h"
 #include "shell/ui/TimeZone.h"
 
@@ -104,16 +105,14 @@ std::string InputWindows::SecondPersonName() const {
   return second_->SecondFields().SecondPersonCaption;
 }
 
-void InputWindows::ShowAtStartup() {
-  natal_->show();
+void InputWindows::ShowAtStartup(QPoint natalAt, QMargins frame) {
+  const QRect natalFrame = ShowFramedAt(*natal_, natalAt, frame);
   // The second-chart window to the right of the natal window, the names
   // window to the right of that.
-  const QRect natalFrame = natal_->frameGeometry();
-  second_->move(natalFrame.right() + 1, natalFrame.top());
-  second_->show();
+  const QRect secondFrame =
+      ShowFramedAt(*second_, QPoint(natalFrame.right() + 1, natalFrame.top()), frame);
   Names& names = OpenNames();
-  const QRect secondFrame = second_->frameGeometry();
-  names.move(secondFrame.right() + 1, secondFrame.top());
+  ShowFramedAt(names, QPoint(secondFrame.right() + 1, secondFrame.top()), frame);
   ShowAndRaise(names);
 }
 

@@ -4,7 +4,9 @@
 // Created once at start-up; the windows themselves only show and take text,
 // and what their buttons, labels and lists do is run here.
 
+#include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -81,8 +83,10 @@ class InputWindows : public QObject {
   Geograph* CitiesWindow() const { return cities_; }
   TimeZone* TimeZoneWindow() const { return timeZone_; }
 
-  // Shows the two input windows beside each other and the names window.
-  void ShowAtStartup();
+  // Shows the two input windows beside each other and the names window,
+  // the natal window's frame with its top-left corner at `natalAt`, each
+  // window framed like the main window (`frame`).
+  void ShowAtStartup(QPoint natalAt = {}, QMargins frame = {});
   // The input side of the Input menu: outside "Now" the names list may go
   // back to its locked position; shows both input windows, reloads the
   // names window and, for "Now", brings the date and time up to the clock.

@@ -1,17 +1,15 @@
 #include "shell/ui/ProgramStartup.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QScreen>
-#include <QThread>
-#include <QWindow>
 #include <filesystem>
 
 #include "shell/Workbench.h"
 #include "platform/Host.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/SystemRegionalOrder.h"
 #include "shell/ui/Title.h"
@@ -25,23 +23,6 @@ struct ScreenMetrics {
   int pixelWidth = 1024;
   double twipsPerPixelX = 15;
 };
-
-// How long start-up waits for the main window to reach the screen.
-constexpr int kOnScreenWaitMs = 2000;
-
-// Waits until `window` is on screen: only then does a window manager's frame
-// (title bar, borders) count in its frame geometry, which the windows placed
-// beside it go by.
-void WaitUntilOnScreen(QWidget& window) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
-         waited.elapsed() < kOnScreenWaitMs) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
-  }
-  QCoreApplication::processEvents();
-}
 
 ScreenMetrics PrimaryScreenMetrics() {
   const QScreen* screen = QGuiApplication::primaryScreen();
