@@ -14,7 +14,7 @@ bool IsFixedPitch(const QFont& font) {
 }
 
 QFont FixedPitchFont(double points, bool bold, bool italic) {
-  QFont font(QStringLiteral("Courier New"));
+  QFont font(QStringLiteral("Monospace"));
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   if (!IsFixedPitch(font)) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -5,8 +5,8 @@
 
 namespace orv {
 
-// "Courier New" where it is installed, else the system's fixed-pitch font,
-// at `points` with the given weight and slant.
+// The desktop's monospace font (fontconfig's "Monospace"), else the
+// system's fixed-pitch font, at `points` with the given weight and slant.
 QFont FixedPitchFont(double points, bool bold, bool italic);
 
 // Whether `font` as the system resolves it is fixed-pitch.
