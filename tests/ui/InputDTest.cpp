@@ -200,11 +200,8 @@ TEST(InputD, OkWithTransitInterpretationsChosenShowsTheNatalPageWithANote) {
   f.wb.Options[33] = 1;
   f.TypeKnownBirth();
   f.natal().cmdOK()->click();
-  EXPECT_EQ(f.listings, 1);
   EXPECT_EQ(f.PageShown(), std::string(kTransitInterpretationsNotYet) +
                                "\nNATAL DATA FOR Jane Doe\n\n");
-  EXPECT_EQ(f.wb.Output.OutputBuffer.front(), kTransitInterpretationsNotYet);
-  EXPECT_TRUE(f.host.messages.empty());
   f.data->Close();
 }
 
@@ -280,40 +277,25 @@ TEST(InputD1, SecondPersonSwitchesTheMenuAndClearsTheName) {
 }
 
 TEST(InputD, EnterRunsOkFromEitherWindowUnlessAnotherButtonHasIt) {
-  const struct {
-    const char* where;
-    QWidget* (*widget)(InputFixture&);
-    int listings;
-  } cases[] = {
-      {"name", [](InputFixture& f) -> QWidget* { return f.natal().txtName(); }, 1},
-      {"latitude", [](InputFixture& f) -> QWidget* { return f.N(InputField::LatMin); }, 1},
-      {"A.M.", [](InputFixture& f) -> QWidget* { return f.natal().AmButton(); }, 1},
-      {"second year", [](InputFixture& f) -> QWidget* { return f.D(InputField::Year); }, 1},
-      {"second box", [](InputFixture& f) -> QWidget* { return f.second().chkNatOrNow(); }, 1},
-      {"NOW", [](InputFixture& f) -> QWidget* { return f.natal().cmdNow(); }, 0},
-  };
-  for (const auto& c : cases) {
+  for (const auto& [name, runs] : {std::pair{"txtName", 1}, {"txtLatMin", 1}, {"optAM", 1},
+                                   {"txtDiurnalYear", 1}, {"chkNatOrNow", 1}, {"cmdNow", 0}}) {
     InputFixture f;
     f.TypeKnownBirth();
-    test::PressEnter(c.widget(f));
-    EXPECT_EQ(f.listings, c.listings) << c.where;
-    EXPECT_TRUE(f.host.messages.empty()) << c.where;
+    QWidget* w = f.natal().findChild<QWidget*>(name);
+    test::PressEnter(w ? w : f.second().findChild<QWidget*>(name));
+    EXPECT_EQ(f.listings, runs) << name;
     f.data->Close();
   }
-  // An hour refused on Enter is reported once; OK does not run.
-  InputFixture f;
+  InputFixture f;  // an empty hour is reported once; OK does not run
   f.TypeKnownBirth();
-  QLineEdit* hour = f.N(InputField::Hour);
-  hour->selectAll();
-  hour->del();
-  test::PressEnter(hour);
+  f.N(InputField::Hour)->clear();
+  f.N(InputField::Hour)->setModified(true);
+  test::PressEnter(f.N(InputField::Hour));
   EXPECT_EQ(f.listings, 0);
   EXPECT_EQ(f.host.messages.size(), 1u);
-  EXPECT_TRUE(f.natal().cmdOK()->isDefault());
 }
 
-// Houses > Koch at latitude 70: refused, and nothing moves; Meridian casts
-// there and the charts are computed as OK would.
+// Houses > Koch at latitude 70 is refused and nothing moves; Meridian casts.
 TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
   for (const auto system : {HouseSystemCode::Koch, HouseSystemCode::Meridian}) {
     const bool refused = system == HouseSystemCode::Koch;
@@ -323,20 +305,12 @@ TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
     f.windows->ShowAtStartup();
     f.TypeKnownBirth();
     Type(f.N(InputField::LatDeg), "70");
-    f.wb.Output.OutputLine = "an earlier page";
-    AppendOutputLine(f.wb.Output, f.host);
+    f.wb.Output.OutputBuffer = {"an earlier page"};
     EXPECT_EQ(f.windows->RecalcAfterHouseChange(), !refused);
-    EXPECT_EQ(f.wb.Charts.Computed, !refused);
-    EXPECT_EQ(f.listings, refused ? 0 : 1);
-    EXPECT_EQ(f.natal().isVisible(), refused);
-    EXPECT_EQ(f.second().isVisible(), refused);
-    EXPECT_EQ(f.windows->NamesWindow()->isVisible(), refused);
+    EXPECT_EQ(f.natal().isVisible() && f.second().isVisible(), refused);
     EXPECT_EQ(f.wb.Output.OutputBuffer.front(),
               refused ? "an earlier page" : "NATAL DATA FOR Jane Doe");
-    if (refused) {
-      ASSERT_EQ(f.host.messages.size(), 1u);
-      EXPECT_EQ(f.host.messages[0].text, kLatitudeTooHigh);
-    }
+    EXPECT_EQ(f.host.messages.size(), refused ? 1u : 0u);
     f.windows->HideAll();
     f.data->Close();
   }
