@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "QuietHost.h"
 #include "platform/Host.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
@@ -17,19 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Start-up shows no message when the program folder is complete.
-class QuietHost final : public orv::Host {
- public:
-  orv::Answer ShowMessage(std::string_view, std::string_view, orv::MessageIcon,
-                          orv::MessageButtons) override {
-    return orv::Answer::Ok;
-  }
-  std::string PromptText(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseFile(const orv::FileChoice&) override { return std::nullopt; }
-  void BeginBusy() override {}
-  void EndBusy() override {}
-};
+using orv::bench::QuietHost;
 
 // A copy of the shipped program folder, so the run never writes into data/.
 class ProgramFolder {
