@@ -10,6 +10,14 @@
 
 namespace orv {
 
+// The names window's two check boxes the scoring reads. The program takes
+// them from the window's state (see CosmodynesCommands.h); these defaults
+// serve only tests of single rules.
+struct CosmodyneOptions {
+  bool ConsiderDignities = false;  // "Consider dignities?"
+  bool BeneficsMalefics = false;   // "Benefics/Malefics?"
+};
+
 // `CalcCosmodynes`: scores chart 1 (`natal` only, never the working chart)
 // with the angles `angles` admits and the two check boxes in `options`.
 // Runs every step in the order their dependencies need and returns the

@@ -14,12 +14,6 @@ using CosmoPointArray = std::array<double, CosmoPointCount + 1>;
 using CosmoTwelveArray = std::array<double, 13>;
 using CosmoAspectGrid = std::array<std::array<float, CosmoPointCount + 1>, CosmoPointCount + 1>;
 
-// The names window's two check boxes the scoring reads.
-struct CosmodyneOptions {
-  bool ConsiderDignities = false;  // "Consider dignities?"
-  bool BeneficsMalefics = false;   // "Benefics/Malefics?"
-};
-
 // Everything one run of `CalcCosmodynes` leaves; all zero before a run.
 struct Cosmodynes {
   CosmoTwelveArray HouseSize{};          // arc of each house, degrees
