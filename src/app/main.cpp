@@ -13,6 +13,7 @@
 
 #include "shell/Workbench.h"
 #include "core/ephemeris/DataTables.h"
+#include "cosmodynes/CosmodynesCommands.h"
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
@@ -165,10 +166,10 @@ int main(int argc, char* argv[]) {
     links.AtlasLauncher = &launcher;
     orv::ChartRunLinks run;
     // The first listing that option 33 chooses after OK. Left empty, the
-    // transit interpretations (33 = 1) show the natal first page with a
-    // note; the cosmodynes reports (33 = 2 and above) plug in as
-    // ListNatalCosmodynes and ListComparativeCosmodynes.
+    // transit interpretations (33 = 1) and the dual cosmodynes (33 = 2 and
+    // above with a second person) show the natal first page with a note.
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
+    run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };
     run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
     inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
                                                        std::move(run));
@@ -212,6 +213,10 @@ int main(int argc, char* argv[]) {
     orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
   });
   mainWindow.WireCommand("mnuDataCosmicState", [&] { orv::ShowCosmicState(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataCosmodynes",
+                         [&] { orv::ShowNatalCosmodynes(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataCSandDynes",
+                         [&] { orv::ShowCosmicStatesAndCosmodynes(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataComposite",
                          [&] { orv::ShowComposite(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {

@@ -195,14 +195,18 @@ TEST(InputD, OkComputesTheChartsAndShowsTheFirstListing) {
   f.data->Close();
 }
 
-TEST(InputD, OkWithTransitInterpretationsChosenShowsTheNatalPageWithANote) {
-  InputFixture f;
-  f.wb.Options[33] = 1;
-  f.TypeKnownBirth();
-  f.natal().cmdOK()->click();
-  EXPECT_EQ(f.PageShown(), std::string(kTransitInterpretationsNotYet) +
-                               "\nNATAL DATA FOR Jane Doe\n\n");
-  f.data->Close();
+TEST(InputD, OkWithAListingNotBuiltYetShowsTheNatalPageWithANote) {
+  for (const auto& [listing, secondPerson, note] :
+       {std::tuple{1.0f, false, kTransitInterpretationsNotYet},
+        {2.0f, true, kDualCosmodynesNotYet}}) {
+    InputFixture f;
+    f.wb.Options[33] = listing;
+    f.TypeKnownBirth();
+    if (secondPerson) f.second().chk2ndPerson()->click();
+    f.natal().cmdOK()->click();
+    EXPECT_EQ(f.PageShown(), std::string(note) + "\nNATAL DATA FOR Jane Doe\n\n");
+    f.data->Close();
+  }
 }
 
 TEST(InputD, AnEmptyMonthIsReportedAndTheWindowsStay) {
