@@ -38,13 +38,15 @@ AtlasProgramResult RunAtlasProgram(Host& host, Launcher& launcher, std::string& 
   AtlasProgramResult result;
   for (;;) {
     const fs::path program = ResolveInFolder(atlasDir.empty() ? "." : atlasDir, kProgramName);
-    // A result left by an earlier run must never be read as this run's,
-    // whether the folder was known before or has just been typed.
-    if (const auto before = ResultFolder(atlasDir); before && !atlasDir.empty()) {
-      std::error_code ec;
-      fs::remove(ResolveInFolder(*before, "TSRTEMP.TXT"), ec);
+    if (!atlasDir.empty()) {
+      // A result left by an earlier run must never be read as this run's,
+      // whether the folder was known before or has just been typed.
+      if (const auto before = ResultFolder(atlasDir)) {
+        std::error_code ec;
+        fs::remove(ResolveInFolder(*before, "TSRTEMP.TXT"), ec);
+      }
+      if (launcher.RunAndWait(program.string(), {}) != 0) break;
     }
-    if (!atlasDir.empty() && launcher.RunAndWait(program.string(), {}) != 0) break;
     atlasDir.clear();
     const std::string answer = host.PromptText(
         "Enter the complete path for where ATLAS.EXE resides: \n\n(Example: c:\\atlas OR "

@@ -62,13 +62,14 @@ struct PlacidusCuspResult {
 };
 
 // `CalcPlacidusCusp`: one Placidus cusp by the semi-arc iteration, repeated
-// until a pass no longer moves it. `startRaRadians` is the RAMC plus 30, 60, 120 or 150 degrees
-// for the cusps of houses 11, 12, 2 and 3; `divisor` is 3 or 1.5 (a third
-// or two thirds of the semi-arc); `belowHorizon` is true for houses 2 and 3
-// (nocturnal semi-arc), false for 11 and 12 (diurnal semi-arc). The result
-// is the cusp of that house itself. Latitude North positive, exactly 0 taken
-// as 1e-05 radians South. NoCuspsAtLatitude when a pass finds no semi-arc
-// (the point never rises or never sets) or the iteration does not settle.
+// until a pass no longer moves it. `startRaRadians` is the RAMC plus 30, 60,
+// 120 or 150 degrees for the cusps of houses 11, 12, 2 and 3; `divisor` is
+// 3 or 1.5 (a third or two thirds of the semi-arc); `belowHorizon` is true
+// for houses 2 and 3 (nocturnal semi-arc), false for 11 and 12 (diurnal
+// semi-arc). The result is the cusp of that house itself. Latitude North
+// positive, exactly 0 taken as 1e-05 radians South. NoCuspsAtLatitude when a
+// pass finds no semi-arc (the point never rises or never sets) or the
+// iteration does not settle.
 PlacidusCuspResult CalcPlacidusCusp(double startRaRadians, double divisor, bool belowHorizon,
                                     double ramcRadians, double obliquityRadians,
                                     double latitudeRadians);
