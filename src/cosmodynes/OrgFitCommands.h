@@ -1,0 +1,28 @@
+#pragma once
+// The Data menu's organizational fit commands, up to the point where the
+// printed page needs a printer.
+
+#include <optional>
+
+#include "cosmodynes/Cosmodynes.h"
+#include "cosmodynes/OrgFit.h"
+#include "shell/OutputBuffer.h"
+
+namespace orv {
+
+class Host;
+struct Workbench;
+
+// Chart 1's cosmodynes, scored with the names window's choices.
+Cosmodynes CurrentNatalCosmodynes(const Workbench& wb);
+
+// The analysis of chart 1 with the cosmodynes of `CurrentNatalCosmodynes` and
+// NATAL.ORB, under the busy cursor. A missing NATAL.ORB is reported and
+// gives nothing.
+std::optional<OrgFitAnalysis> CurrentNatalOrgFit(const Workbench& wb, Host& host);
+
+// Data > Org. Fit Analysis (OFA): the analysis as a page of the data window.
+// Without NATAL.ORB nothing is written or shown.
+void ShowNatalOFA(Workbench& wb, Host& host, OutputView& view);
+
+}  // namespace orv
