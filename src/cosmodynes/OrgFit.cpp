@@ -1,6 +1,7 @@
 #include "cosmodynes/OrgFit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "base/Format.h"
@@ -38,7 +39,6 @@ std::string HouseText(std::string_view housePositions, int planet) {
 }
 
 std::string Spaces(long n) { return std::string(size_t(std::max(0L, n)), ' '); }
-std::string Spaces(std::size_t n) { return std::string(n, ' '); }
 long Length(const std::string& s) { return static_cast<long>(CharacterCount(s)); }
 
 // An aspect entry: the aspect's name cut to `nameChars`, a blank and the
@@ -109,34 +109,34 @@ OrgFitAnalysis CalcOrgFit(const ChartArrays& natal, const CosmoSummaryTable& sum
 void ListNatalOFA(ListingPage& page, const ChartModel& model, const OrgFitAnalysis& ofa) {
   const auto& deps = ofa.departments;
   page.Blank();
-  page.Line(Spaces(46UL) + "Organizational Fit Analysis");
-  page.Line(Spaces(47UL) + "(Based Upon Natal Assets)");
+  page.Line(Spaces(46) + "Organizational Fit Analysis");
+  page.Line(Spaces(47) + "(Based Upon Natal Assets)");
   AppendNatalHeader(page, model);
   page.Blank();
   page.Blank();
-  page.Line(Spaces(21UL) + "Establishment" + Spaces(39UL) + "Organization");
-  page.Line(Spaces(21UL) + "-------------" + Spaces(39UL) + "------------");
-  page.Line(Spaces(16UL) + "(Neptune = " + OneDecimal(ofa.neptunePower) + " : " +
-            OneDecimal(ofa.neptuneHarmony) + ")" + Spaces(30UL) + "(Uranus = " +
+  page.Line(Spaces(21) + "Establishment" + Spaces(39) + "Organization");
+  page.Line(Spaces(21) + "-------------" + Spaces(39) + "------------");
+  page.Line(Spaces(16) + "(Neptune = " + OneDecimal(ofa.neptunePower) + " : " +
+            OneDecimal(ofa.neptuneHarmony) + ")" + Spaces(30) + "(Uranus = " +
             OneDecimal(ofa.uranusPower) + " : " + OneDecimal(ofa.uranusHarmony) + ")");
-  page.Line(Spaces(25UL) + FormatNumber(ofa.neptuneHarmony * ofa.neptunePower, "##0.00") +
-            Spaces(45UL) + FormatNumber(ofa.uranusHarmony * ofa.uranusPower, "##0.00"));
+  page.Line(Spaces(25) + FormatNumber(ofa.neptuneHarmony * ofa.neptunePower, "##0.00") +
+            Spaces(45) + FormatNumber(ofa.uranusHarmony * ofa.uranusPower, "##0.00"));
   page.Blank();
-  page.Line(Spaces(48UL) + "|" + Spaces(49UL) + "Public");
-  page.Line(Spaces(7UL) +
+  page.Line(Spaces(48) + "|" + Spaces(49) + "Public");
+  page.Line(Spaces(7) +
             "Executive      Communica-     Expansion  |   Treasury/     Production       "
             "Quality       Contact &");
-  page.Line(Spaces(24UL) + "tions" + Spaces(19UL) + "|    Energy" + Spaces(24UL) +
+  page.Line(Spaces(24) + "tions" + Spaces(19) + "|    Energy" + Spaces(24) +
             "Control       Service/");
-  page.Line(Spaces(48UL) + "|" + Spaces(49UL) + "Sales");
+  page.Line(Spaces(48) + "|" + Spaces(49) + "Sales");
   page.Blank();
-  page.Line(Spaces(8UL) +
+  page.Line(Spaces(8) +
             "  Sun          Mercury        Jupiter         Venus          Moon          "
             "Saturn          Mars");
 
   // Ranks stand over the department's cell: power over its first character,
   // product in the middle, harmony over the last digit of its value.
-  std::string ranks = Spaces(109UL);
+  std::string ranks = Spaces(109);
   for (int d = 1; d <= OfaDepartmentCount; ++d) {
     const size_t k = size_t(d - 1);
     const auto digit = [](int rank) { return static_cast<char>('0' + std::clamp(rank, 0, 9)); };
@@ -145,21 +145,21 @@ void ListNatalOFA(ListingPage& page, const ChartModel& model, const OrgFitAnalys
     ranks[15 * k + 16] = digit(deps[size_t(d)].harmonyRank);
   }
   page.Line(ranks);
-  const std::string rule = Spaces(3UL) + std::string(106, '-');
+  const std::string rule = Spaces(3) + std::string(106, '-');
   page.Line(rule);
 
-  page.Line(TableRow([&](int d) { return deps[size_t(d)].sign + Spaces(10UL) + "| "; }));
+  page.Line(TableRow([&](int d) { return deps[size_t(d)].sign + Spaces(10) + "| "; }));
   page.Line(TableRow([&](int d) {
     const std::string& house = deps[size_t(d)].house;
     return house + Spaces(14 - Length(house) - 1) + "| ";
   }));
-  std::string bars = Spaces(3UL) + "|";
-  for (int d = 1; d <= OfaDepartmentCount; ++d) bars += Spaces(14UL) + "|";
+  std::string bars = Spaces(3) + "|";
+  for (int d = 1; d <= OfaDepartmentCount; ++d) bars += Spaces(14) + "|";
   page.Line(bars);
   for (size_t r = 0; r < 10; ++r) {
     page.Line(TableRow([&](int d) {
       const auto& aspects = deps[size_t(d)].aspects;
-      return r < aspects.size() ? AspectEntry(aspects[r], 8) + " | " : Spaces(13UL) + "| ";
+      return r < aspects.size() ? AspectEntry(aspects[r], 8) + " | " : Spaces(13) + "| ";
     }));
   }
   // P left and H right in the cell's 12 characters, whatever their widths.
@@ -169,10 +169,10 @@ void ListNatalOFA(ListingPage& page, const ChartModel& model, const OrgFitAnalys
     return p + Spaces(std::max(1L, 12 - Length(p) - Length(h))) + h + " | ";
   }));
   page.Line(rule);
-  std::string products = Spaces(5UL);
+  std::string products = Spaces(5);
   for (int d = 1; d <= OfaDepartmentCount; ++d) {
     const std::string ph = FormatNumber(deps[size_t(d)].product, "###0.00");
-    products += Spaces(3UL) + ph + Spaces(9 - Length(ph)) + Spaces(3UL);
+    products += Spaces(3) + ph + Spaces(9 - Length(ph)) + Spaces(3);
   }
   page.Line(products);
   page.Blank();
@@ -202,39 +202,38 @@ void PrintCentred(Canvas& canvas, double y, std::string_view text) {
 }
 
 std::string PrintedNote(std::string_view lead, double power, double harmony) {
-  return std::string(lead) + OneDecimal(power) + "  :  " + OneDecimal(harmony) + Spaces(5UL) +
+  return std::string(lead) + OneDecimal(power) + "  :  " + OneDecimal(harmony) + Spaces(5) +
          FormatNumber(harmony * power, "##0.00") + ")";
 }
 
 std::string PrintedValue(double v) { return PadSignedNum4(FormatNumber(v, "###0.00")); }
 
 std::string NatalDataLine(const ChartInputValues& in) {
-  return HeaderDate(in) + Spaces(8UL) + "TZ = " + FormatNumber(in.timeZone, "##0.0") + Spaces(8UL) +
-         FormatNumber(in.time, "#0.00") + " " + in.amPm + Spaces(8UL) +
-         FormatNumber(std::abs(in.latitude), "##0.00") + " " + in.northSouth + Spaces(6UL) +
+  return HeaderDate(in) + Spaces(8) + "TZ = " + FormatNumber(in.timeZone, "##0.0") + Spaces(8) +
+         FormatNumber(in.time, "#0.00") + " " + in.amPm + Spaces(8) +
+         FormatNumber(std::abs(in.latitude), "##0.00") + " " + in.northSouth + Spaces(6) +
          FormatNumber(std::abs(in.longitude), "##0.00") + " " + in.eastWest;
 }
 
 struct Label {
-  int department;
   double x, y;  // y 0: the line below the previous label
   std::string_view text;
 };
 
 constexpr Label kLabels[] = {
-    {1, 1.1875, 3.875, "Executive"},
-    {2, 2.0125, 3.875, "Communica-"},
-    {2, 1.4375 + 13.0 / 16, 0, "tions"},
-    {3, 3.0375, 3.875, "Expansion"},
-    {4, 4, 3.875, "Treasury/"},
-    {4, 4.0625, 0, "Energy"},
-    {5, 4.875, 3.875, "Production"},
-    {6, 5.8875, 3.875, "Quality"},
-    {6, 5.8875, 0, "Control"},
-    {7, 6.875, 3.625, "Public"},
-    {7, 6.75, 0, "Contact &"},
-    {7, 6.81, 0, "Service/"},
-    {7, 6.9, 0, "Sales"},
+    {1.1875, 3.875, "Executive"},
+    {2.0125, 3.875, "Communica-"},
+    {1.4375 + 13.0 / 16, 0, "tions"},
+    {3.0375, 3.875, "Expansion"},
+    {4, 3.875, "Treasury/"},
+    {4.0625, 0, "Energy"},
+    {4.875, 3.875, "Production"},
+    {5.8875, 3.875, "Quality"},
+    {5.8875, 0, "Control"},
+    {6.875, 3.625, "Public"},
+    {6.75, 0, "Contact &"},
+    {6.81, 0, "Service/"},
+    {6.9, 0, "Sales"},
 };
 
 struct PlanetHeading {

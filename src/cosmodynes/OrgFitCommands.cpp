@@ -13,7 +13,7 @@ Cosmodynes CurrentNatalCosmodynes(const Workbench& wb) {
   return CalcCosmodynes(wb.Charts.Natal, wb.Charts.CosmoAngles, options);
 }
 
-std::optional<OrgFitAnalysis> CurrentNatalOrgFit(const Workbench& wb, Host& host) {
+std::optional<OrgFitAnalysis> CurrentNatalOrgFit(Workbench& wb, Host& host) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(wb.AppPath, orbs, host)) return std::nullopt;
   BusyCursor busy(host);

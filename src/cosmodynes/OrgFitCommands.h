@@ -19,7 +19,7 @@ Cosmodynes CurrentNatalCosmodynes(const Workbench& wb);
 // The analysis of chart 1 with the cosmodynes of `CurrentNatalCosmodynes` and
 // NATAL.ORB, under the busy cursor. A missing NATAL.ORB is reported and
 // gives nothing.
-std::optional<OrgFitAnalysis> CurrentNatalOrgFit(const Workbench& wb, Host& host);
+std::optional<OrgFitAnalysis> CurrentNatalOrgFit(Workbench& wb, Host& host);
 
 // Data > Org. Fit Analysis (OFA): the analysis as a page of the data window.
 // Without NATAL.ORB nothing is written or shown.
