@@ -1,23 +1,17 @@
 #include "cosmodynes/OrgFitCommands.h"
 
 #include "core/Aspects.h"
+#include "cosmodynes/CosmodynesCommands.h"
 #include "platform/Host.h"
 #include "shell/Workbench.h"
 
 namespace orv {
 
-Cosmodynes CurrentNatalCosmodynes(const Workbench& wb) {
-  CosmodyneOptions options;
-  options.ConsiderDignities = wb.Input.Analysis.ConsiderDignities;
-  options.BeneficsMalefics = wb.Input.Analysis.BeneficsMalefics;
-  return CalcCosmodynes(wb.Charts.Natal, wb.Charts.CosmoAngles, options);
-}
-
 std::optional<OrgFitAnalysis> CurrentNatalOrgFit(Workbench& wb, Host& host) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(wb.AppPath, orbs, host)) return std::nullopt;
   BusyCursor busy(host);
-  return CalcOrgFit(wb.Charts.Natal, CurrentNatalCosmodynes(wb).CosmoSummary, orbs);
+  return CalcOrgFit(wb.Charts.Natal, CalcCosmodynes(wb, host).CosmoSummary, orbs);
 }
 
 void ShowNatalOFA(Workbench& wb, Host& host, OutputView& view) {

@@ -4,7 +4,6 @@
 
 #include <optional>
 
-#include "cosmodynes/Cosmodynes.h"
 #include "cosmodynes/OrgFit.h"
 #include "shell/OutputBuffer.h"
 
@@ -13,12 +12,9 @@ namespace orv {
 class Host;
 struct Workbench;
 
-// Chart 1's cosmodynes, scored with the names window's choices.
-Cosmodynes CurrentNatalCosmodynes(const Workbench& wb);
-
-// The analysis of chart 1 with the cosmodynes of `CurrentNatalCosmodynes` and
-// NATAL.ORB, under the busy cursor. A missing NATAL.ORB is reported and
-// gives nothing.
+// The analysis of chart 1 with a fresh cosmodynes scoring of the program
+// state and NATAL.ORB, under the busy cursor. A missing NATAL.ORB is
+// reported and gives nothing.
 std::optional<OrgFitAnalysis> CurrentNatalOrgFit(Workbench& wb, Host& host);
 
 // Data > Org. Fit Analysis (OFA): the analysis as a page of the data window.
