@@ -350,7 +350,10 @@ TEST(TimeZone, AClickWritesTheZoneIntoTheWindowThatAsked) {
 
 AtlasWindow* OpenAtlas(ChartInputForm& form) {
   form.AtlasLabel()->clicked();
-  auto* atlas = form.findChild<AtlasWindow*>();
+  // The one just opened: a closed one may still wait for its deletion.
+  AtlasWindow* atlas = nullptr;
+  for (AtlasWindow* w : form.findChildren<AtlasWindow*>())
+    if (w->isVisible()) atlas = w;
   EXPECT_NE(atlas, nullptr);
   EXPECT_TRUE(atlas && atlas->isVisible());
   return atlas;

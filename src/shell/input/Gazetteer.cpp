@@ -1,6 +1,7 @@
 #include "shell/input/Gazetteer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <unordered_set>
@@ -14,14 +15,21 @@ namespace {
 
 enum class Section { None, Fold, Countries, Zones, Places };
 
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (std::size_t start = 0;;) {
+// The tab-separated fields of a line; more than six count as seven.
+struct Fields {
+  std::array<std::string_view, 7> at;
+  std::size_t size = 0;
+  std::string_view operator[](std::size_t i) const { return at[i]; }
+};
+Fields SplitTabs(std::string_view line) {
+  Fields fields;
+  for (std::size_t start = 0; fields.size < fields.at.size();) {
     const std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string_view::npos) return fields;
+    fields.at[fields.size++] = line.substr(start, tab - start);
+    if (tab == std::string_view::npos) break;
     start = tab + 1;
   }
+  return fields;
 }
 
 std::optional<double> Degrees(std::string_view text, double limit) {
@@ -47,12 +55,21 @@ std::size_t CharLength(unsigned char lead) {
   return 1;
 }
 
+std::uint32_t PackedChar(std::string_view ch) {
+  std::uint32_t packed = 0;
+  for (char c : ch) packed = packed << 8 | static_cast<unsigned char>(c);
+  return packed;
+}
+
 }  // namespace
 
 std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
   Gazetteer g;
   std::unordered_map<std::string_view, std::uint16_t> countryIndex;
   std::unordered_set<std::string_view> seen;
+  // About 46 bytes a place.
+  g.places_.reserve(text.size() / 40);
+  seen.reserve(text.size() / 40);
   Section section = Section::None;
   bool havePlaces = false;
   for (std::size_t start = 0; start < text.size();) {
@@ -75,10 +92,11 @@ std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
     const auto f = SplitTabs(line);
     switch (section) {
       case Section::Fold:
-        if (f.size() == 2) g.folds_.emplace(f[0], f[1]);
+        if (f.size == 2 && !f[0].empty() && f[0].size() == CharLength(f[0][0]))
+          g.folds_.emplace(PackedChar(f[0]), f[1]);
         break;
       case Section::Countries:
-        if (f.size() != 2) return std::nullopt;
+        if (f.size != 2) return std::nullopt;
         countryIndex.emplace(f[0], std::uint16_t(g.countries_.size()));
         g.countries_.emplace_back(f[1]);
         break;
@@ -86,7 +104,7 @@ std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
         g.zones_.emplace_back(line);
         break;
       case Section::Places: {
-        if (f.size() != 6) return std::nullopt;
+        if (f.size != 6) return std::nullopt;
         const auto country = countryIndex.find(f[2]);
         const auto zone = Index(f[3], g.zones_.size());
         const auto lat = Degrees(f[4], 90), lon = Degrees(f[5], 180);
@@ -137,7 +155,7 @@ std::string Gazetteer::Fold(std::string_view text) const {
       continue;
     }
     const std::string_view ch = text.substr(i, CharLength(c));
-    const auto fold = folds_.find(std::string(ch));
+    const auto fold = folds_.find(PackedChar(ch));
     folded += fold == folds_.end() ? ch : std::string_view(fold->second);
     i += ch.size();
   }

@@ -61,7 +61,8 @@ class Gazetteer {
  private:
   std::vector<GazetteerPlace> places_;
   std::vector<std::string> countries_, zones_;
-  std::unordered_map<std::string, std::string> folds_;  // one UTF-8 character each
+  // A character's UTF-8 bytes packed into one number, and its search form.
+  std::unordered_map<std::uint32_t, std::string> folds_;
   std::vector<std::string> keys_;     // folded name of each place
   std::vector<std::uint32_t> order_;  // places by folded name
 };
