@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "base/Text.h"
 #include "platform/Host.h"
 
 namespace orv {
