@@ -111,8 +111,9 @@ AtlasAnswerValues AtlasAnswerFor(const GazetteerPlace& place, const ZoneOffset& 
 }
 
 std::string ZoneChoiceText(const ZoneOffset& offset) {
+  // Irish winter time is a negative daylight part in the tz database.
   const std::string kind = offset.localMeanTime       ? "local mean time"
-                           : offset.daylightSeconds == 0 ? "standard time"
+                           : offset.daylightSeconds <= 0 ? "standard time"
                                                          : "daylight time";
   // In the answer's unit, so the list shows what will be filled in.
   const double hours = double(std::lround(-double(offset.totalSeconds()) / kSecondsPerZoneUnit)) /
