@@ -18,6 +18,7 @@
 #include "core/HouseSystem.h"
 #include "shell/input/InputFields.h"
 #include "shell/input/InputRules.h"
+#include "platform/qt/QtZoneRules.h"
 #include "shell/ui/ChartInputForm.h"
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/Geograph.h"
@@ -156,6 +157,7 @@ class InputWindows : public QObject {
   QPointer<Names> names_;
   QPointer<Geograph> cities_;
   QPointer<TimeZone> timeZone_;
+  QtZoneRules zones_;
 };
 
 }  // namespace orv
