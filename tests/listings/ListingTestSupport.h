@@ -32,16 +32,21 @@ class RecordingView : public OutputView {
 
 // The golden files hold pages byte for byte as LASTPAGE.TXT holds them.
 // ORVANTA_UPDATE_GOLDEN=1 rewrites them, for review by eye before committing.
+inline std::filesystem::path GoldenPath(const std::string& name) {
+  return std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+}
+inline std::string ReadGolden(const std::string& name) {
+  std::ifstream in(GoldenPath(name), std::ios::binary);
+  EXPECT_TRUE(in) << "missing golden file " << GoldenPath(name);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 inline void ExpectGolden(const std::string& actual, const std::string& name) {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "golden" / name;
   if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(path, std::ios::binary) << actual;
+    std::ofstream(GoldenPath(name), std::ios::binary) << actual;
   }
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in) << "missing golden file " << path;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(actual, expected.str()) << "page differs from " << path;
+  EXPECT_EQ(actual, ReadGolden(name)) << "page differs from " << GoldenPath(name);
 }
 
 }  // namespace orv::test

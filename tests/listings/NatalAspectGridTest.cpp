@@ -36,21 +36,14 @@ const std::string& Row(const std::vector<std::string>& lines, int r) {
   return lines[size_t(3 + r)];
 }
 
-TEST(NatalAspectGrid, FixedLinesAndAQuietChart) {
+TEST(NatalAspectGrid, AQuietChartFindsNothing) {
+  // The lines themselves are pinned by the golden aspect page.
   QuietChart q;
   test::PageFixture f;
-  const OrbTable noOrbs{};
-  const NatalAspectTable found = ListNatalAspectGrid(f.page, q.lon, q.decl, noOrbs);
+  const NatalAspectTable found = ListNatalAspectGrid(f.page, q.lon, q.decl, OrbTable{});
   const auto& l = f.lines();
-  // The title, heading and legend lines are pinned by the golden aspect page.
   ASSERT_EQ(l.size(), 30u);
-  const char* labels[] = {"Sun", "Moo", "Mer", "Ven", "Mar", "Jup", "Sat", "Ura",
-                          "Nep", "Plu", "N.N", "S.N", "P.F", "Asc", "MC ", "Chi"};
-  for (int r = 1; r <= NumPoints; ++r) {
-    std::string expected = std::string("  ") + labels[r - 1] + "  ";
-    for (int c = NumPoints; c >= 1; --c) expected += c == r ? "***  " : "---  ";
-    EXPECT_EQ(Row(l, r), expected);
-  }
+  EXPECT_EQ(Row(l, 2), "  Moo  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ***  ---  ");
   // The list is one buffer entry: here its heading alone.
   EXPECT_EQ(l[29], "  Planet     Planet    Separation   Degrees from exact\r\n");
   for (int code = 0; code <= MaxAspectCode; ++code)
@@ -99,6 +92,8 @@ TEST(NatalAspectGrid, ParallelCells) {
   EXPECT_EQ(ParallelCell(10.2, 12, orbs), "---  ");
   EXPECT_EQ(ParallelCell(0, -0.5, orbs), " CP  ");  // 0 counts as north
   EXPECT_EQ(ParallelCell(0, 0.5, orbs), " P   ");
+  EXPECT_EQ(ParallelCell(10, 11, orbs), " P   ");  // exactly the orb
+  EXPECT_EQ(ParallelCell(10, -11.001, orbs), "---  ");
 }
 
 // A quiet chart with the Sun and the Moon (`ChartPoint` 1 and 10) moved.
