@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <string>
 
+#include "CosmoTestCharts.h"
 #include "cosmodynes/AspectCosmodynes.h"
 #include "cosmodynes/SignAndHouseCosmodynes.h"
 #include "cosmodynes/SignDignities.h"
@@ -19,21 +19,12 @@ using namespace ChartPoint;
 
 constexpr double kGridTolerance = 1e-5;  // grid cells are single precision
 
-// `HousePositions` with point k's record naming house houses[k] (1..12).
-std::string HouseRecords(const std::array<int, 17>& houses) {
-  std::string records;
-  for (int k = 1; k <= 16; ++k) {
-    char field[16];
-    std::snprintf(field, sizeof field, "%2dTH HOUSE", houses[size_t(k)]);
-    records += field;
-  }
-  return records;
-}
+using test::HouseRecords;
 
 // Cusps given by house 1..12; every point's record names house `house`.
 ChartArrays Chart(const std::array<double, 13>& cuspByHouse, int house = 3) {
   ChartArrays chart;
-  for (int h = 1; h <= 12; ++h) chart.Cusps[size_t(CuspIndexOfHouse(h))] = cuspByHouse[size_t(h)];
+  chart.Cusps = test::CuspsFromHouses(cuspByHouse);
   std::array<int, 17> houses{};
   houses.fill(house);
   chart.HousePositions = HouseRecords(houses);

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "RecordingHost.h"
+#include "core/Aspects.h"
 #include "listings/ListingPage.h"
 #include "shell/OutputBuffer.h"
 
@@ -23,6 +25,13 @@ struct PageFixture {
   ListingPage page{out, host};
   const std::vector<std::string>& lines() const { return out.PageBuffer; }
 };
+
+// An orb table with the given (`AspectKind`, orb) entries, the rest 0.
+inline OrbTable Orbs(std::initializer_list<std::pair<int, float>> entries) {
+  OrbTable t{};
+  for (const auto& [kind, orb] : entries) t[size_t(kind)] = orb;
+  return t;
+}
 
 class RecordingView : public OutputView {
  public:

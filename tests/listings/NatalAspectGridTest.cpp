@@ -13,6 +13,8 @@
 namespace orv {
 namespace {
 
+using test::Orbs;
+
 namespace P = ChartPoint;
 
 // Longitudes 13.7 degrees apart (by `ChartPoint`), declinations 1.5 apart:
@@ -26,12 +28,6 @@ struct QuietChart {
     }
   }
 };
-
-OrbTable Orbs(std::initializer_list<std::pair<int, float>> entries) {
-  OrbTable t{};
-  for (const auto& [kind, orb] : entries) t[size_t(kind)] = orb;
-  return t;
-}
 
 TEST(NatalAspectGrid, BandsAndParallelCells) {
   const struct {

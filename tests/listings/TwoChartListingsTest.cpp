@@ -13,6 +13,8 @@
 namespace orv {
 namespace {
 
+using test::Orbs;
+
 // Positions 13.7 degrees apart, chart 2 shifted 5.3 from chart 1; chart 2's
 // declinations 1.5 degrees from any of chart 1's. With every orb 0 no pair
 // of either chart, nor across them, aspects or is parallel.
@@ -26,13 +28,6 @@ ChartModel QuietCharts() {
     m.Diurnal.Declinations[size_t(i)] = 3.0 * i + 1.5;
   }
   return m;
-}
-
-// An orb table with the given (`AspectKind`, orb) entries, the rest 0.
-OrbTable Orbs(std::initializer_list<std::pair<int, float>> entries) {
-  OrbTable t{};
-  for (const auto& [kind, orb] : entries) t[size_t(kind)] = orb;
-  return t;
 }
 
 // Options with the interchart orbs 55 to 59 as given.

@@ -113,59 +113,39 @@ TEST_F(Orvanta8Test, MenuBarHasEveryCaptionSeparatorAndShortcutInOrder) {
   }
 }
 
-TEST_F(Orvanta8Test, CommandsOfOtherSubsystemsWaitUntilWired) {
+TEST_F(Orvanta8Test, CommandsWaitForWiringACalculationAndASecondPerson) {
   Orvanta8 window(workbench, host);
-  for (const PlacedCommand& command : Commands(window)) {
-    EXPECT_EQ(command.action->isEnabled(), kOwnMenus.contains(command.topMenu)) << command.place;
-  }
-  for (QAction* menu : window.menuBar()->actions()) {
-    if (menu->menu()) {
-      EXPECT_TRUE(menu->isEnabled()) << menu->text().toStdString();
-    }
-  }
-}
+  const auto expectEnabled = [&](const char* stage, auto enabled) {
+    for (const PlacedCommand& command : Commands(window))
+      EXPECT_EQ(command.action->isEnabled(), enabled(command)) << stage << command.place;
+  };
+  expectEnabled("unwired: ", [](const PlacedCommand& c) { return kOwnMenus.contains(c.topMenu); });
+  for (QAction* menu : window.menuBar()->actions())
+    EXPECT_TRUE(!menu->menu() || menu->isEnabled()) << menu->text().toStdString();
 
-TEST_F(Orvanta8Test, ChartCommandsWaitForACalculationAndCoupleCommandsForASecondPerson) {
-  Orvanta8 window(workbench, host);
+  // A second person alone enables no couple command.
+  window.SetSecondPerson(true);
   for (const PlacedCommand& command : Commands(window)) {
     if (kOwnMenus.contains(command.topMenu)) continue;
     const std::string name = command.action->objectName().toStdString();
     EXPECT_TRUE(window.WireCommand(name, [] {})) << name;
   }
-  std::vector<std::string> helpFiles;
-  window.SetHelpViewer([&](std::string_view file) { helpFiles.emplace_back(file); });
-
-  const auto expectEnabled = [&](const char* stage, auto enabled) {
-    for (const PlacedCommand& command : Commands(window))
-      EXPECT_EQ(command.action->isEnabled(), enabled(command)) << stage << command.place;
-  };
-  const auto alonePerson = [](const PlacedCommand& c) {
-    return !kTwoPersonCommands.contains(c.place);
-  };
   expectEnabled("before: ", [](const PlacedCommand& c) {
     return !kChartMenus.contains(c.topMenu) && !kChartBarCommands.contains(c.place);
   });
+  const auto alonePerson = [](const PlacedCommand& c) {
+    return !kTwoPersonCommands.contains(c.place);
+  };
   window.ShowChartMenus();
-  expectEnabled("after: ", alonePerson);
-  window.SetSecondPerson(true);
   expectEnabled("two persons: ", [](const PlacedCommand&) { return true; });
   window.SetSecondPerson(false);
-  expectEnabled("transits again: ", alonePerson);
+  expectEnabled("transits: ", alonePerson);
 
+  std::vector<std::string> helpFiles;
+  window.SetHelpViewer([&](std::string_view file) { helpFiles.emplace_back(file); });
   window.Command("mnuHelpPhilosophy")->trigger();
   window.Command("mnuHelpRevision")->trigger();
   EXPECT_EQ(helpFiles, (std::vector<std::string>{"PHILO.HLP", "REVISION.HLP"}));
-}
-
-TEST_F(Orvanta8Test, ASecondPersonAloneDoesNotEnableTheCoupleCommands) {
-  Orvanta8 window(workbench, host);
-  for (const char* name : {"mnuDataComposite", "mnuReportSynastry"})
-    window.WireCommand(name, [] {});
-  window.SetSecondPerson(true);
-  EXPECT_FALSE(window.Command("mnuDataComposite")->isEnabled());
-  window.ShowChartMenus();
-  EXPECT_TRUE(window.Command("mnuDataComposite")->isEnabled());
-  EXPECT_TRUE(window.Command("mnuReportSynastry")->isEnabled());
 }
 
 TEST_F(Orvanta8Test, WiringRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
@@ -175,10 +155,8 @@ TEST_F(Orvanta8Test, WiringRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
   EXPECT_TRUE(window.Command("mnuInputData")->isEnabled());
   window.Command("mnuInputData")->trigger();
   EXPECT_EQ(runs, 1);
-  EXPECT_FALSE(window.WireCommand("mnuNoSuchCommand", [] {}));
-  EXPECT_FALSE(window.WireCommand("mnuData", [] {})) << "a menu is not a command";
-  EXPECT_FALSE(window.WireCommand("mnuFileExit", [] {}));
-  EXPECT_FALSE(window.WireCommand("mnuHouseKoch", [] {}));
+  for (const char* refused : {"mnuNoSuchCommand", "mnuData", "mnuFileExit", "mnuHouseKoch"})
+    EXPECT_FALSE(window.WireCommand(refused, [] {})) << refused;  // a menu is no command
   EXPECT_EQ(window.Command("mnuData")->menu()->objectName(), "mnuData");
   EXPECT_EQ(window.Command("mnuNoSuchCommand"), nullptr);
 }
