@@ -211,6 +211,7 @@ TEST(CosmoHouses, SizesDistancesAndCuspsPerSignAcrossAries) {
   EXPECT_EQ(c.CuspDistance[Sun], 20);  // 5 - 345 + 360
   EXPECT_EQ(c.CuspDistance[Moon], 0);
   EXPECT_EQ(c.CuspDistance[Mars], 200 - 165);
+  EXPECT_EQ(c.CuspDistance[PartOfFortune], 200 - 165);  // the last point with one
   EXPECT_EQ(c.CuspDistance[Ascendant], 0);  // the angles get none
   EXPECT_EQ(c.CuspsPerSign, (std::array<std::int16_t, 13>{0, 1, 0, 2, 1, 1, 1, 1, 0, 2, 1, 1, 1}));
 }
