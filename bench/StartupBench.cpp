@@ -27,6 +27,7 @@ class QuietHost final : public orv::Host {
     return {};
   }
   std::optional<std::string> ChooseFile(const orv::FileChoice&) override { return std::nullopt; }
+  void SetClipboardText(std::string_view) override {}
   void BeginBusy() override {}
   void EndBusy() override {}
 };

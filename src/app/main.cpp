@@ -16,6 +16,7 @@
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "relationship/comparative/ComparativeCommands.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -134,6 +135,16 @@ int main(int argc, char* argv[]) {
   // The input, names, cities, time-zone and atlas windows: made once the
   // settings (names and cities files) have been read.
   std::unique_ptr<orv::InputWindows> inputWindows;
+  // The second-chart window's "2nd Person" box decides what the two-chart
+  // commands list.
+  auto secondPersonBox = [&] {
+    orv::SecondPersonBox box;
+    if (inputWindows) {
+      box.checked = inputWindows->SecondPerson();
+      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
+    }
+    return box;
+  };
   orv::QtLauncher launcher;
   QPointer<orv::TextFileEditor> namesEditor, citiesEditor;
   auto openEditor = [&](QPointer<orv::TextFileEditor>& slot, std::optional<orv::EditorSetup> setup) {
@@ -170,6 +181,9 @@ int main(int argc, char* argv[]) {
     links.AtlasLauncher = &launcher;
     orv::ChartRunLinks run;
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
+    run.Listings.ListComparativeCosmodynes = [&](bool withGrid) {
+      orv::ListComparativeFirstPage(workbench, secondPersonBox(), withGrid, host);
+    };
     run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
     inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
                                                        std::move(run));
@@ -191,16 +205,7 @@ int main(int argc, char* argv[]) {
     inputWindows->Calculate();
   });
 
-  // The Data menu's listings. The second-chart window's "2nd Person" box
-  // decides what the two-chart commands list.
-  auto secondPersonBox = [&] {
-    orv::SecondPersonBox box;
-    if (inputWindows) {
-      box.checked = inputWindows->SecondPerson();
-      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
-    }
-    return box;
-  };
+  // The Data menu's listings.
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataNatalAspects",
                          [&] { orv::ShowNatalAspects(workbench, host, data()); });
@@ -219,6 +224,12 @@ int main(int argc, char* argv[]) {
                          [&] { orv::ShowComposite(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {
     orv::ShowTransitAspectsToTransits(workbench, secondPersonBox(), host, data());
+  });
+  mainWindow.WireCommand("mnuDataTransitCosmodynes", [&] {
+    orv::ShowDualCosmodynes(workbench, secondPersonBox(), false, host, data());
+  });
+  mainWindow.WireCommand("mnuDataTransitCosmodynesAspects", [&] {
+    orv::ShowDualCosmodynes(workbench, secondPersonBox(), true, host, data());
   });
 
   // The small windows and editors.

@@ -46,6 +46,9 @@ class Host {
   // Asks for a file path; nothing when the user cancels.
   virtual std::optional<std::string> ChooseFile(const FileChoice& choice) = 0;
 
+  // Replaces the system clipboard's content with the plain text `text`.
+  virtual void SetClipboardText(std::string_view text) = 0;
+
   // Busy cursor on or off. Calls nest; use BusyCursor rather than these.
   virtual void BeginBusy() = 0;
   virtual void EndBusy() = 0;

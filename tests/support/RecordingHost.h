@@ -24,6 +24,8 @@ class RecordingHost : public Host {
   std::deque<Answer> answers;                          // default: Ok / Yes
   std::deque<std::string> promptAnswers;               // default: "" (Cancel)
   std::deque<std::optional<std::string>> fileAnswers;  // default: cancelled
+  std::string clipboard;  // the text last put on the clipboard
+  int clipboardCount = 0;
   int busyDepth = 0;
   int busyCount = 0;
 
@@ -53,6 +55,11 @@ class RecordingHost : public Host {
     auto a = fileAnswers.front();
     fileAnswers.pop_front();
     return a;
+  }
+
+  void SetClipboardText(std::string_view text) override {
+    clipboard = text;
+    ++clipboardCount;
   }
 
   void BeginBusy() override {

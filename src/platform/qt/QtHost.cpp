@@ -1,6 +1,8 @@
 #include "platform/qt/QtHost.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -63,6 +65,13 @@ std::optional<std::string> QtHost::ChooseFile(const FileChoice& choice) {
   if (!choice.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
+}
+
+void QtHost::SetClipboardText(std::string_view text) {
+  // Without a clipboard (no display) there is nothing to replace; the page
+  // on screen never depends on the copy.
+  if (QClipboard* clipboard = QGuiApplication::clipboard())
+    clipboard->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 void QtHost::BeginBusy() {

@@ -20,6 +20,7 @@ class QtHost final : public Host {
   std::string PromptText(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
   std::optional<std::string> ChooseFile(const FileChoice& choice) override;
+  void SetClipboardText(std::string_view text) override;
   void BeginBusy() override;
   void EndBusy() override;
 
