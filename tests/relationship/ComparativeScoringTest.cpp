@@ -148,7 +148,7 @@ TEST(ComparativeScoring, CrossReceptions) {
       {"Sun in Leo, Moon in Cancer: own signs", Sun, 135, Moon, 105, false},
   };
   for (const Case& c : cases) {
-    ChartArrays one = Cluster(75, 0), two = Cluster(75, 0);  // Gemini: Mercury's
+    ChartArrays one = Cluster(165, 0), two = Cluster(165, 0);  // Virgo: only Mercury receives there
     one.Longitudes[size_t(c.p)] = c.lonP;
     two.Longitudes[size_t(c.q)] = c.lonQ;
     EXPECT_EQ(IsCrossReception(c.p, c.q, one.Longitudes, two.Longitudes), c.reception) << c.what;
