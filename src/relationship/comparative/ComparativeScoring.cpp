@@ -135,6 +135,12 @@ std::string AspectLine(int a, int code, int b, double w, double harmony) {
          Amount(harmony);
 }
 
+// Chart-1 planet p in `signP` and a different chart-2 planet q in `signQ`,
+// each in a sign where the other receives.
+bool CrossReceptionInSigns(int p, int signP, int q, int signQ) {
+  return p != q && InReceptionDomain(q, signP) && InReceptionDomain(p, signQ);
+}
+
 int ListLimit(CosmoAngleChoice angles) { return std::clamp(int(angles) + 13, 13, 15); }
 
 }  // namespace
@@ -158,15 +164,18 @@ ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
   const ChartArrays& c1 = chart1.arrays;
   const ChartArrays& c2 = chart2.arrays;
   s.Pairs.reserve(size_t(CosmoPointCount * CosmoPointCount));
+  // Each point's orbs once, not once per pair.
+  std::array<CosmoPointOrbs, CosmoPointCount + 1> orbs2{};
+  for (int b = 1; b <= limit2; ++b) orbs2[size_t(b)] = PointOrbsOf(b, CosmoHouseOf(c2.HousePositions, b));
 
   for (int a = 1; a <= limit1; ++a) {
     if (!IsComparativePoint(a, settings.Angles)) continue;
-    const std::optional<int> houseA = CosmoHouseOf(c1.HousePositions, a);
+    const CosmoPointOrbs orbs1 = PointOrbsOf(a, CosmoHouseOf(c1.HousePositions, a));
     for (int b = 1; b <= limit2; ++b) {
       if (!IsComparativePoint(b, settings.Angles)) continue;
       if (IsOuter(a) && IsOuter(b)) continue;
       Pair x{s, a, b};
-      const CosmoPairOrbs orbs = PairOrbs(a, houseA, b, CosmoHouseOf(c2.HousePositions, b));
+      const CosmoPairOrbs orbs = CombineOrbs(orbs1, orbs2[size_t(b)]);
       double d = std::abs(c1.Longitudes[size_t(a)] - c2.Longitudes[size_t(b)]);
       if (d > 180) d = 360 - d;
       const CosmoAspect aspect = FindCosmoAspect(d, orbs);
@@ -245,16 +254,23 @@ ComparativeTotals TotalsOf(const ComparativeScores& s, CosmoAngleChoice angles) 
 
 bool IsCrossReception(int p, int q, const PointArray<double>& longitudes1,
                       const PointArray<double>& longitudes2) {
-  return p != q && InReceptionDomain(q, CosmoSignOf(longitudes1[size_t(p)])) &&
-         InReceptionDomain(p, CosmoSignOf(longitudes2[size_t(q)]));
+  return CrossReceptionInSigns(p, CosmoSignOf(longitudes1[size_t(p)]), q,
+                               CosmoSignOf(longitudes2[size_t(q)]));
 }
 
 std::vector<std::pair<int, int>> FindInterchartReceptions(const PointArray<double>& longitudes1,
                                                           const PointArray<double>& longitudes2) {
+  // Each planet's sign found once, not once per pair.
+  std::array<int, Moon + 1> signs1{}, signs2{};
+  for (int p = Sun; p <= Moon; ++p) {
+    signs1[size_t(p)] = CosmoSignOf(longitudes1[size_t(p)]);
+    signs2[size_t(p)] = CosmoSignOf(longitudes2[size_t(p)]);
+  }
   std::vector<std::pair<int, int>> found;
   for (int p = Sun; p <= Moon; ++p)
     for (int q = Sun; q <= Moon; ++q)
-      if (IsCrossReception(p, q, longitudes1, longitudes2)) found.emplace_back(p, q);
+      if (CrossReceptionInSigns(p, signs1[size_t(p)], q, signs2[size_t(q)]))
+        found.emplace_back(p, q);
   return found;
 }
 
