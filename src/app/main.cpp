@@ -17,6 +17,7 @@
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
 #include "relationship/comparative/ComparativeCommands.h"
+#include "relationship/magi/MagiAnalyses.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -206,6 +207,9 @@ int main(int argc, char* argv[]) {
   });
 
   // The Data menu's listings.
+  auto natalNameText = [&] {
+    return inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
+  };
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataNatalAspects",
                          [&] { orv::ShowNatalAspects(workbench, host, data()); });
@@ -215,9 +219,7 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuDataTransitData",
                          [&] { orv::ShowTransitData(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitsAspectstoNatal", [&] {
-    const std::string natalName =
-        inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
-    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
+    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalNameText(), host, data());
   });
   mainWindow.WireCommand("mnuDataCosmicState", [&] { orv::ShowCosmicState(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataComposite",
@@ -225,6 +227,11 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {
     orv::ShowTransitAspectsToTransits(workbench, secondPersonBox(), host, data());
   });
+  mainWindow.WireCommand("mnuDataMagiCouple", [&] {
+    orv::ShowMagiCouple(workbench, secondPersonBox(), natalNameText(), host, data());
+  });
+  mainWindow.WireCommand("mnuDataMagiNatal",
+                         [&] { orv::ShowMagiNatal(workbench, natalNameText(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitCosmodynes", [&] {
     orv::ShowDualCosmodynes(workbench, secondPersonBox(), false, host, data());
   });
