@@ -18,9 +18,9 @@ class QuietHost : public Host {
     return {};
   }
   std::optional<std::string> ChooseFile(const FileChoice&) override { return {}; }
-  void SetClipboardText(std::string_view) override {}
   void BeginBusy() override {}
   void EndBusy() override {}
+  void SetClipboardText(std::string_view) override {}
 };
 
 }  // namespace orv::bench

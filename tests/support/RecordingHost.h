@@ -24,10 +24,10 @@ class RecordingHost : public Host {
   std::deque<Answer> answers;                          // default: Ok / Yes
   std::deque<std::string> promptAnswers;               // default: "" (Cancel)
   std::deque<std::optional<std::string>> fileAnswers;  // default: cancelled
-  std::string clipboard;  // the text last put on the clipboard
-  int clipboardCount = 0;
   int busyDepth = 0;
   int busyCount = 0;
+  std::string clipboard;  // the text last put on the clipboard
+  int clipboardCount = 0;
 
   Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                      MessageButtons buttons) override {
@@ -57,16 +57,15 @@ class RecordingHost : public Host {
     return a;
   }
 
-  void SetClipboardText(std::string_view text) override {
-    clipboard = text;
-    ++clipboardCount;
-  }
-
   void BeginBusy() override {
     ++busyDepth;
     ++busyCount;
   }
   void EndBusy() override { --busyDepth; }
+  void SetClipboardText(std::string_view text) override {
+    clipboard = text;
+    ++clipboardCount;
+  }
 };
 
 }  // namespace orv::test

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -67,19 +66,16 @@ std::optional<std::string> QtHost::ChooseFile(const FileChoice& choice) {
   return dialog.selectedFiles().front().toStdString();
 }
 
-void QtHost::SetClipboardText(std::string_view text) {
-  // Without a clipboard (no display) there is nothing to replace; the page
-  // on screen never depends on the copy.
-  if (QClipboard* clipboard = QGuiApplication::clipboard())
-    clipboard->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-}
-
 void QtHost::BeginBusy() {
   if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void QtHost::EndBusy() {
   if (busyDepth_ > 0 && --busyDepth_ == 0) QApplication::restoreOverrideCursor();
+}
+
+void QtHost::SetClipboardText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(Q(text));
 }
 
 }  // namespace orv
