@@ -12,6 +12,7 @@
 #include "core/ephemeris/DataTables.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/magi/MagiRules.h"
+#include "shell/Workbench.h"
 
 namespace orv {
 namespace {
@@ -144,6 +145,13 @@ TEST(MagiNatal, PairsAndLines) {
     EXPECT_EQ(f.lines()[1], "  Magi Society Aspects for ");
     EXPECT_EQ(f.lines()[3], "  SUN       conjunct    MERCURY      0d 00m");
   }
+  // Before any calculation the commands list nothing.
+  Workbench wb;
+  test::RecordingHost host;
+  test::RecordingView view;
+  ShowMagiNatal(wb, "", host, view);
+  ShowMagiCouple(wb, {}, "", host, view);
+  EXPECT_TRUE(view.shown.empty());
 }
 
 constexpr int kSlots[] = {2, 4, 5, 6, 7, 9, 11};
