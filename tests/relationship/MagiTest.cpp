@@ -127,13 +127,12 @@ TEST(MagiCouple, ScoresTotalsAndCrucialSums) {
 }
 
 TEST(MagiNatal, PairsAndLines) {
-  struct Case {
+  // Every body at 0 / 0: each pair conjunct and parallel.
+  const struct {
     double chironLon, chironDec;
     size_t longitudeLines, parallelLines;
-  };
-  // Every body at 0 / 0: each pair conjunct and parallel.
-  const Case cases[] = {{0, 0, 45, 45}, {0, 5, 55, 45}};
-  for (const Case& c : cases) {
+  } cases[] = {{0, 0, 45, 45}, {0, 5, 55, 45}};
+  for (const auto& c : cases) {
     ChartArrays chart;
     chart.Longitudes.fill(0);
     chart.Declinations.fill(0);
