@@ -165,14 +165,20 @@ ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
   const ChartArrays& c2 = chart2.arrays;
   s.Pairs.reserve(size_t(CosmoPointCount * CosmoPointCount));
   // Each point's orbs once, not once per pair.
+  std::array<int, CosmoPointCount> points2{};
   std::array<CosmoPointOrbs, CosmoPointCount + 1> orbs2{};
-  for (int b = 1; b <= limit2; ++b) orbs2[size_t(b)] = PointOrbsOf(b, CosmoHouseOf(c2.HousePositions, b));
+  size_t count2 = 0;
+  for (int b = 1; b <= limit2; ++b) {
+    if (!IsComparativePoint(b, settings.Angles)) continue;
+    points2[count2++] = b;
+    orbs2[size_t(b)] = PointOrbsOf(b, CosmoHouseOf(c2.HousePositions, b));
+  }
 
   for (int a = 1; a <= limit1; ++a) {
     if (!IsComparativePoint(a, settings.Angles)) continue;
     const CosmoPointOrbs orbs1 = PointOrbsOf(a, CosmoHouseOf(c1.HousePositions, a));
-    for (int b = 1; b <= limit2; ++b) {
-      if (!IsComparativePoint(b, settings.Angles)) continue;
+    for (size_t n = 0; n < count2; ++n) {
+      const int b = points2[n];
       if (IsOuter(a) && IsOuter(b)) continue;
       Pair x{s, a, b};
       const CosmoPairOrbs orbs = CombineOrbs(orbs1, orbs2[size_t(b)]);
