@@ -8,12 +8,15 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <memory>
 
 #include "shell/Workbench.h"
 #include "core/ephemeris/DataTables.h"
 #include "cosmodynes/CosmodynesCommands.h"
+#include "cosmodynes/OrgFitCommands.h"
+#include "cosmodynes/ui/OrgFitPrinting.h"
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
@@ -243,6 +246,12 @@ int main(int argc, char* argv[]) {
   });
   mainWindow.WireCommand("mnuDataTransitCosmodynesAspects", [&] {
     orv::ShowDualCosmodynes(workbench, secondPersonBox(), true, host, data());
+  });
+  mainWindow.WireCommand("mnuDataNatalOFA", [&] { orv::ShowNatalOFA(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataNatalOFA_Print", [&] {
+    orv::PrintNatalOFA(workbench, host, [&](QPrinter& printer) {
+      return orv::ChoosePrinterWithDialog(printer, &mainWindow);
+    });
   });
 
   // The small windows and editors.
