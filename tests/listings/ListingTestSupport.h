@@ -41,21 +41,24 @@ class RecordingView : public OutputView {
 
 // The golden files hold pages byte for byte as LASTPAGE.TXT holds them.
 // ORVANTA_UPDATE_GOLDEN=1 rewrites them, for review by eye before committing.
-inline std::filesystem::path GoldenPath(const std::string& name) {
-  return std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+// `folder` defaults to the listings' own golden folder.
+inline std::filesystem::path ListingsGoldenFolder() {
+  return std::filesystem::path(__FILE__).parent_path() / "golden";
 }
-inline std::string ReadGolden(const std::string& name) {
-  std::ifstream in(GoldenPath(name), std::ios::binary);
-  EXPECT_TRUE(in) << "missing golden file " << GoldenPath(name);
+inline std::string ReadGolden(const std::string& name,
+                              const std::filesystem::path& folder = ListingsGoldenFolder()) {
+  std::ifstream in(folder / name, std::ios::binary);
+  EXPECT_TRUE(in) << "missing golden file " << folder / name;
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
 }
-inline void ExpectGolden(const std::string& actual, const std::string& name) {
+inline void ExpectGolden(const std::string& actual, const std::string& name,
+                         const std::filesystem::path& folder = ListingsGoldenFolder()) {
   if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(GoldenPath(name), std::ios::binary) << actual;
+    std::ofstream(folder / name, std::ios::binary) << actual;
   }
-  EXPECT_EQ(actual, ReadGolden(name)) << "page differs from " << GoldenPath(name);
+  EXPECT_EQ(actual, ReadGolden(name, folder)) << "page differs from " << folder / name;
 }
 
 }  // namespace orv::test
