@@ -59,29 +59,24 @@ def fail(message):
 def read_sections(name):
     """[(heading, [paragraph, ...])] of one source file, in file order."""
     sections = []
-    paragraph = []
-    for number, raw in enumerate((SOURCE / name).read_text("ascii").splitlines(), 1):
+    new_paragraph = True
+    for raw in (SOURCE / name).read_text("ascii").splitlines():
         line = raw.strip()
         if line.startswith("# "):
             sections.append((line[2:].strip(), []))
-            paragraph = []
-        elif not sections:
-            continue
-        elif not line:
-            paragraph = []
+            new_paragraph = True
+        elif not sections or not line:
+            new_paragraph = True
+        elif new_paragraph:
+            sections[-1][1].append(line)
+            new_paragraph = False
         else:
-            if not paragraph:
-                paragraph = []
-                sections[-1][1].append(paragraph)
-            paragraph.append(line)
-    result = []
-    seen = set()
-    for heading, paragraphs in sections:
-        if heading in seen:
-            fail(f"{name}: '{heading}' twice")
-        seen.add(heading)
-        result.append((heading, [" ".join(p) for p in paragraphs]))
-    return result
+            sections[-1][1][-1] += " " + line
+    headings = [h for h, _ in sections]
+    twice = {h for h in headings if headings.count(h) > 1}
+    if twice:
+        fail(f"{name}: {sorted(twice)} more than once")
+    return sections
 
 
 def by_heading(name, expected):
@@ -128,21 +123,17 @@ def write_file(files, name, sections, keys):
 
 def aspect_key_line(i, word, j):
     """The key line of point i's aspect to point j. A second point Asc is
-    written out (the short key still matches it); other short names get
-    their full names after them."""
-    line = f"{i} {word} {'Ascendant' if j == 'Asc' else j}"
-    if i in FULL_NAMES or j in FULL_NAMES and j != "Asc":
-        line += f" ({FULL_NAMES.get(i, i)}, {FULL_NAMES.get(j, j)})"
-    return line
+    written out (the short key still matches it); the other short names are
+    followed by their full names."""
+    second = "Ascendant" if j == "Asc" else j
+    line = f"{i} {word} {second}"
+    spelled = [FULL_NAMES[p] for p in (i, second) if p in FULL_NAMES]
+    return line + f" ({', '.join(spelled)})" if spelled else line
 
 
 def aspect_pairs():
     """Every (first, second) point pair the natal report can look up."""
-    pairs = []
-    for a in range(14):
-        for b in range(a + 1, 15):
-            pairs.append((REPORT_POINTS[a], REPORT_POINTS[b]))
-    return pairs
+    return [(REPORT_POINTS[a], REPORT_POINTS[b]) for a in range(14) for b in range(a + 1, 15)]
 
 
 def source_name(point):
@@ -151,15 +142,8 @@ def source_name(point):
 
 def build():
     files = {}
-    have = lambda *names: all((SOURCE / n).exists() for n in names)
-    if have("rising.txt"):
-        build_rising(files)
-    if have("signs.txt"):
-        build_signs(files)
-    if have("houses.txt"):
-        build_houses(files)
-    if have("aspects.txt", "aspects-points.txt", "exact.txt"):
-        build_aspects(files)
+    for family in (build_rising, build_signs, build_houses, build_aspects):
+        family(files)
     return files
 
 
@@ -236,7 +220,7 @@ def report_keys():
                     for exact in (0, 1):
                         a, b = REPORT_POINTS[i - 1], REPORT_POINTS[j - 1]
                         keys.append((f"{a}.TXT", f"{a} {words[code][exact]} {b}"))
-    return keys
+    return list(dict.fromkeys(keys))
 
 
 def browser_keys():
@@ -266,7 +250,10 @@ def find_section(lines, key, empty_limit):
             end = n + 1
             while end < len(lines) and lines[end].lstrip(" ") not in ("*", "[]"):
                 end += 1
-            return lines[n:end] if end < len(lines) else None
+            # Only a heading may match: the first line, or the one after a
+            # section's "*" and the empty line that follows it.
+            heading = n == 0 or n >= 2 and lines[n - 1] == "" and lines[n - 2] == "*"
+            return lines[n:end] if heading and end < len(lines) else None
     return None
 
 
