@@ -20,6 +20,8 @@
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "relationship/comparative/ComparativeCommands.h"
+#include "relationship/magi/MagiAnalyses.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -127,6 +129,16 @@ int main(int argc, char* argv[]) {
   // The input, names, cities, time-zone and atlas windows: made once the
   // settings (names and cities files) have been read.
   std::unique_ptr<orv::InputWindows> inputWindows;
+  // The second-chart window's "2nd Person" box decides what the two-chart
+  // commands list.
+  auto secondPersonBox = [&] {
+    orv::SecondPersonBox box;
+    if (inputWindows) {
+      box.checked = inputWindows->SecondPerson();
+      box.caption = inputWindows->SecondPersonName();
+    }
+    return box;
+  };
   orv::QtLauncher launcher;
   QPointer<orv::TextFileEditor> namesEditor, citiesEditor;
   // An editor already open is brought forward; its file is read only when
@@ -169,10 +181,13 @@ int main(int argc, char* argv[]) {
     links.AtlasLauncher = &launcher;
     orv::ChartRunLinks run;
     // The first listing that option 33 chooses after OK. Left empty, the
-    // transit interpretations (33 = 1) and the dual cosmodynes (33 = 2 and
-    // above with a second person) show the natal first page with a note.
+    // transit interpretations (33 = 1) show the natal first page with a
+    // note.
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
     run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };
+    run.Listings.ListComparativeCosmodynes = [&](bool withGrid) {
+      orv::ListComparativeFirstPage(workbench, secondPersonBox(), withGrid, host);
+    };
     run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
     inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
                                                        std::move(run));
@@ -192,15 +207,9 @@ int main(int argc, char* argv[]) {
   mainWindow.SetHouseChangeHandler(
       [&] { return inputWindows && inputWindows->RecalcAfterHouseChange(); });
 
-  // The Data menu's listings. The second-chart window's "2nd Person" box
-  // decides what the two-chart commands list.
-  auto secondPersonBox = [&] {
-    orv::SecondPersonBox box;
-    if (inputWindows) {
-      box.checked = inputWindows->SecondPerson();
-      box.caption = inputWindows->SecondPersonName();
-    }
-    return box;
+  // The Data menu's listings.
+  auto natalNameText = [&] {
+    return inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
   };
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataNatalAspects",
@@ -211,9 +220,7 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuDataTransitData",
                          [&] { orv::ShowTransitData(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitsAspectstoNatal", [&] {
-    const std::string natalName =
-        inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
-    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
+    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalNameText(), host, data());
   });
   mainWindow.WireCommand("mnuDataCosmicState", [&] { orv::ShowCosmicState(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataCosmodynes",
@@ -224,6 +231,17 @@ int main(int argc, char* argv[]) {
                          [&] { orv::ShowComposite(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {
     orv::ShowTransitAspectsToTransits(workbench, secondPersonBox(), host, data());
+  });
+  mainWindow.WireCommand("mnuDataMagiCouple", [&] {
+    orv::ShowMagiCouple(workbench, secondPersonBox(), natalNameText(), host, data());
+  });
+  mainWindow.WireCommand("mnuDataMagiNatal",
+                         [&] { orv::ShowMagiNatal(workbench, natalNameText(), host, data()); });
+  mainWindow.WireCommand("mnuDataTransitCosmodynes", [&] {
+    orv::ShowDualCosmodynes(workbench, secondPersonBox(), false, host, data());
+  });
+  mainWindow.WireCommand("mnuDataTransitCosmodynesAspects", [&] {
+    orv::ShowDualCosmodynes(workbench, secondPersonBox(), true, host, data());
   });
   mainWindow.WireCommand("mnuDataNatalOFA", [&] { orv::ShowNatalOFA(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataNatalOFA_Print", [&] {

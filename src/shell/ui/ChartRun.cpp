@@ -55,11 +55,8 @@ void ChartRunHooks::ListNatalCosmodynes() {
 }
 
 void ChartRunHooks::ListComparativeCosmodynes(bool withGrid) {
-  if (links_.Listings.ListComparativeCosmodynes) {
+  if (links_.Listings.ListComparativeCosmodynes)
     links_.Listings.ListComparativeCosmodynes(withGrid);
-    return;
-  }
-  ListNatalInstead(kDualCosmodynesNotYet);
 }
 
 void ChartRunHooks::ShowOutputPage() {

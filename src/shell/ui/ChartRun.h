@@ -18,18 +18,15 @@ class InputD1;
 class OutputView;
 struct Workbench;
 
-// Said above the natal first page while option 33 asks for a listing that
-// is not built yet: 1, or 2 and more with a second person.
+// Said above the natal first page while option 33 = 1 asks for the transit
+// interpretations, which are not built yet.
 inline constexpr std::string_view kTransitInterpretationsNotYet =
     "  The transit interpretations that option 33 asks for are not available yet; here is the "
     "natal first page.";
-inline constexpr std::string_view kDualCosmodynesNotYet =
-    "  The dual cosmodynes that option 33 asks for with a second person are not available yet; "
-    "here is the natal first page.";
 
 // The first listings, written by the listing subsystems. Where the
-// transit interpretations or the dual cosmodynes are left empty, the natal
-// first page stands in with a note; another empty one writes nothing.
+// transit interpretations are left empty, the natal first page stands in
+// with a note; another empty one writes nothing.
 struct ChartListings {
   std::function<void()> ListNatalFirstPage;
   std::function<void()> ListTransitInterpretations;
