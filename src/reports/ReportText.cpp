@@ -51,6 +51,7 @@ void ClearReportLines(ReportState& report) {
   report.ReportLines.clear();
   report.MissedSections = 0;
   report.ReportFileName.clear();
+  report.TransitReport = false;
 }
 
 void AddReportLine(ReportState& report, std::string_view line) {

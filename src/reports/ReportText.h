@@ -20,8 +20,9 @@ namespace orv {
 
 class Host;
 
-// `ClearReportLines`: starts a new report: no lines, no misses, and no save
-// file for the viewer. Title, kind and personal header stay.
+// `ClearReportLines`: starts a new report: no lines, no misses, not a
+// transit report, and no save file for the viewer. Title, kind and personal
+// header stay.
 void ClearReportLines(ReportState& report);
 
 // `AddReportLine`: appends `line`.

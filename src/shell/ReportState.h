@@ -22,6 +22,9 @@ struct ReportState {
   // `ReportTitle`: the centred title line of the title page.
   std::string ReportTitle;
   ReportKind CurrentReportKind = ReportKind::Natal;
+  // Set by the transit report, which keeps the kind of the report before it:
+  // it is saved under its own name and gets no RTF copy.
+  bool TransitReport = false;
   // `PersonalNamLines`: the lines of PERSONAL.NAM, printed at the foot of
   // every title page.
   std::vector<std::string> PersonalNamLines;
