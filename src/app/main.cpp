@@ -13,6 +13,7 @@
 
 #include "shell/Workbench.h"
 #include "core/ephemeris/DataTables.h"
+#include "cosmodynes/CosmodynesCommands.h"
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
@@ -170,6 +171,7 @@ int main(int argc, char* argv[]) {
     links.AtlasLauncher = &launcher;
     orv::ChartRunLinks run;
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
+    run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };
     run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
     inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
                                                        std::move(run));
@@ -215,6 +217,10 @@ int main(int argc, char* argv[]) {
     orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
   });
   mainWindow.WireCommand("mnuDataCosmicState", [&] { orv::ShowCosmicState(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataCosmodynes",
+                         [&] { orv::ShowNatalCosmodynes(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataCSandDynes",
+                         [&] { orv::ShowCosmicStatesAndCosmodynes(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataComposite",
                          [&] { orv::ShowComposite(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {

@@ -143,4 +143,10 @@ bool IsUnsafeInFileName(std::string_view ch) {
          static_cast<unsigned char>(ch[1]) < 0xA0;
 }
 
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
 }  // namespace orv

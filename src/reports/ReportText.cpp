@@ -21,14 +21,6 @@ constexpr int kEmptyLinesBeforeGivingUp = 10;
 constexpr int kPageLengthOption = 131;
 constexpr int kPageFootLinesOption = 129;
 
-// Characters, not bytes, so that a name with accents centres as it reads.
-int CharacterCount(std::string_view text) {
-  int n = 0;
-  for (const char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 void AddBlankLines(ReportState& report, long count) {
   for (long i = 0; i < count; ++i) AddBlankReportLine(report);
 }
@@ -99,7 +91,8 @@ void ReadPersonalNam(ReportState& report, const fs::path& appPath) {
 }
 
 std::string CentreReportLine(std::string_view text, int centre) {
-  const int blanks = centre - CharacterCount(text) / 2;
+  // Characters, not bytes, so that a name with accents centres as it reads.
+  const int blanks = centre - int(CharacterCount(text) / 2);
   return std::string(std::size_t(blanks > 0 ? blanks : 0), ' ') + std::string(text);
 }
 

@@ -9,6 +9,7 @@
 #include "core/ChartModel.h"
 #include "core/NumberFile.h"
 #include "core/ephemeris/DataTables.h"
+#include "shell/CosmodynesArrays.h"
 #include "shell/OutputBuffer.h"
 #include "shell/RegionalOrder.h"
 #include "shell/ReportState.h"
@@ -35,6 +36,8 @@ struct Workbench {
   DataTables Tables;
   // The two computed charts and the working chart.
   ChartModel Charts;
+  // The natal cosmodynes of the last run, scored from `Charts` on demand.
+  Cosmodynes Cosmo;
   // The output line buffer behind the data window.
   OutputState Output;
   // The report line buffer behind the report viewer.
