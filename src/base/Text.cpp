@@ -75,19 +75,28 @@ std::string ReplaceText(std::string text, std::string_view find, std::string_vie
     }
     return true;
   };
-  size_t pos = start > 1 ? size_t(start - 1) : 0;
+  // Built anew rather than replaced in place, so a long text with many
+  // matches takes linear time.
+  size_t pos = std::min(start > 1 ? size_t(start - 1) : 0, text.size());
+  std::string out = text.substr(0, pos);
+  out.reserve(text.size());
   int done = 0;
-  while (pos + find.size() <= text.size()) {
-    if (!matchesAt(pos)) {
-      ++pos;
+  while (pos + find.size() <= text.size() && (count == -1 || done < count)) {
+    if (compare == CompareMode::Exact) {
+      const size_t at = text.find(find, pos);
+      if (at == std::string::npos) break;
+      out.append(text, pos, at - pos);
+      pos = at;
+    } else if (!matchesAt(pos)) {
+      out += text[pos++];
       continue;
     }
-    text.replace(pos, find.size(), replacement);
+    out += replacement;
+    pos += find.size();
     ++done;
-    if (count != -1 && done >= count) break;
-    pos += replacement.size();
   }
-  return text;
+  out.append(text, pos, std::string::npos);
+  return out;
 }
 
 std::string SplitPath(std::string_view path, std::string& directory) {
