@@ -24,7 +24,7 @@ TEST(ReportText, KeyedSectionsIntoReportsAndPages) {
     Lines report, listed;  // AddSectionToReport, ListMeaningSection
   } cases[] = {
       // clang-format off
-      {"  Sun in Aries x\nl\n  *\nafter\n", "SUN in", {"  Sun in Aries x", "l", ""}, {"    Sun in Aries x", "  l"}},
+      {"   SUN IN ARIES x\nl\n  *\nafter\n", "Sun in", {"   SUN IN ARIES x", "l", ""}, {"     SUN IN ARIES x", "  l"}},
       {"X k\n* \n** \n[] \n\n  []\n", "x K", {"X k", "* ", "** ", "[] ", "", ""}, {"  X k", "  * ", "  ** ", "  [] ", "  "}},
       {"SUN INCONJUNCT\na\n*\nSun in\n*\n", "Sun in", {"SUN INCONJUNCT", "a", ""}, {"  SUN INCONJUNCT", "  a"}},
       {nine + "Key\n[]\n", "KEY", {"Key", ""}, {"  Key"}},

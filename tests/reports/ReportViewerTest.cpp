@@ -53,7 +53,7 @@ TEST(ReportViewer, ProposesNamesAndSavesOnlyWhereTheUserSaid) {
     int kind;  // natal, composite, synastry, or 3: transit
     const char *first, *second, *name, *folder;
   } names[] = {
-      {0, "Bartholomew Smith", "", "Bartholo.txt", "N_REPORT"},
+      {0, "Maximilian Smith", "", "Maximili.txt", "N_REPORT"},
       {0, "m Cher", "", "Natal report for Cher.txt", "N_REPORT"},
       {0, "a/b\tc d", "", "a_b_c.txt", "N_REPORT"},
       {1, "Al Smith", "Bea Jones", "AlBea_C.txt", "R_REPORT"},
