@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -36,6 +37,13 @@ std::string ToLowerAscii(std::string_view text);
 
 // `text` without leading and trailing blanks, tabs and line breaks.
 std::string_view Trim(std::string_view text);
+
+// Whole characters of UTF-8 text, each as its bytes.
+std::vector<std::string_view> Utf8Characters(std::string_view text);
+
+// Whether the character `ch` (its UTF-8 bytes) must not reach a proposed
+// file name: a path separator or a control character (C0, DEL and C1).
+bool IsUnsafeInFileName(std::string_view ch);
 
 // UTF-8 text by characters, not bytes: the number of characters (a byte
 // that continues no character counts as one), the first `count` characters
