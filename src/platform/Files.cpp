@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,44 +48,73 @@ fs::path ResolveInFolder(const fs::path& folder, std::string_view name) {
 
 namespace {
 
-bool IsWritableDir(const fs::path& dir) { return ::access(dir.c_str(), W_OK | X_OK) == 0; }
+// Temporary files of the atomic saves begin so, which tells them apart from
+// any file of the user's.
+constexpr std::string_view kTempPrefix = ".~orv-";
+
+bool IsTempName(const fs::path& path) {
+  return path.filename().string().starts_with(kTempPrefix);
+}
 
 }  // namespace
+
+int RemoveStaleTempFiles(const fs::path& folder, std::chrono::seconds minimumAge) {
+  int removed = 0;
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  fs::recursive_directory_iterator it(folder, ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    if (!IsTempName(it->path()) || !it->is_regular_file(ec)) continue;
+    const auto written = fs::last_write_time(it->path(), ec);
+    if (ec || now - written < minimumAge) continue;
+    if (fs::remove(it->path(), ec)) ++removed;
+  }
+  return removed;
+}
 
 std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path& userDir,
                                       std::string_view marker, std::string_view executableName,
                                       std::string& error) {
   std::error_code ec;
-  const bool hasData = fs::exists(ResolveInFolder(programDir, marker), ec);
-  if (hasData && IsWritableDir(programDir)) return programDir;
-  if (fs::exists(ResolveInFolder(userDir, marker), ec)) return userDir;
-  if (!hasData) {
+  if (!fs::exists(ResolveInFolder(programDir, marker), ec)) {
     error = "The program's data files are missing from " + programDir.string() + ".";
     return std::nullopt;
   }
-  // First start of an installed program: give the user a folder of their own.
   fs::create_directories(userDir, ec);
   if (ec) {
     error = "Cannot create the folder " + userDir.string() + ": " + ec.message() + ".";
     return std::nullopt;
   }
-  // Copied files become the user's own: writable whatever the installed
-  // permissions were, so options and names can be saved.
+  // Left by a save or a copy that was killed; an hour old at least, so a
+  // second instance's save in progress is never taken.
+  RemoveStaleTempFiles(userDir, std::chrono::hours(1));
+  // Every start adds what is missing, so a first start that was cut short
+  // is completed by the next. A file is copied whole under a temporary name
+  // and then renamed: a kill leaves no file or the whole one, never a part.
+  // Files already there are the user's and are never replaced.
   const fs::path skip = programDir / std::string(executableName);
   fs::recursive_directory_iterator it(programDir, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
     const fs::path& from = it->path();
-    if (from == skip) continue;
+    if (from == skip || IsTempName(from)) continue;
     const fs::path to = userDir / fs::relative(from, programDir, ec);
+    if (ec) break;
+    std::string failure;
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
-    } else if (fs::copy_file(from, to, fs::copy_options::skip_existing, ec); !ec) {
-      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+    } else if (!fs::exists(to, ec) && !ec) {
+      const auto bytes = ReadFileBytes(from);
+      failure = bytes ? WriteFileAtomically(to, *bytes) : "cannot read it";
     }
-    if (ec) {
-      error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + ec.message() + ".";
+    if (ec) failure = ec.message();
+    if (!failure.empty()) {
+      error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + failure + ".";
       return std::nullopt;
     }
+  }
+  if (ec) {
+    error = "Cannot read the folder " + programDir.string() + ": " + ec.message() + ".";
+    return std::nullopt;
   }
   return userDir;
 }
@@ -175,6 +205,10 @@ std::string DecodeText(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     return std::string(bytes);
   }
+  return DecodeWindows1252(bytes);
+}
+
+std::string DecodeWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
   for (const char ch : bytes) {
@@ -235,9 +269,26 @@ std::optional<std::vector<std::string>> ReadTextLines(const fs::path& path) {
   return SplitLines(DecodeText(*bytes));
 }
 
-std::string WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
+  // A link is saved through: its target gets the new content and the link
+  // stays a link.
+  struct stat link {};
+  fs::path target = requested;
+  if (::lstat(requested.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    std::error_code ec;
+    target = fs::weakly_canonical(requested, ec);
+    if (ec) return ec.message();
+  }
+  // A file its owner made read-only is not replaced behind their back (the
+  // rename would succeed, as the folder is writable).
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  // The owner's write bit decides even for a user whom access() lets write.
+  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+    return "the file is read-only";
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string pattern =
+      (folder / (std::string(kTempPrefix) + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return std::strerror(errno);
   auto fail = [&](int err) {
@@ -246,8 +297,7 @@ std::string WriteFileAtomically(const fs::path& target, std::string_view bytes) 
     return std::string(std::strerror(err));
   };
   // Keep the old file's permissions; a new file gets the usual ones.
-  struct stat old {};
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   if (::fchmod(fd, mode) != 0) return fail(errno);
   for (size_t done = 0; done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -269,6 +319,32 @@ std::string WriteFileAtomically(const fs::path& target, std::string_view bytes) 
     return std::strerror(err);
   }
   return {};
+}
+
+FileLock::FileLock(const fs::path& file) {
+  std::error_code ec;
+  const fs::path real = fs::weakly_canonical(file, ec);
+  const fs::path& path = ec ? file : real;
+  const fs::path lockPath = path.parent_path() / ("." + path.filename().string() + ".lock");
+  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd_ < 0) {
+    if (errno != EACCES && errno != EROFS && errno != ENOENT) error_ = std::strerror(errno);
+    return;
+  }
+  // Another instance holds it only while it reads and replaces the file;
+  // a lock still held after seconds belongs to a program that hangs.
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+    if (errno != EWOULDBLOCK && errno != EINTR) break;
+    ::usleep(10000);
+  }
+  error_ = errno == EWOULDBLOCK ? "another program keeps it locked" : std::strerror(errno);
+  ::close(fd_);
+  fd_ = -1;
+}
+
+FileLock::~FileLock() {
+  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
 }
 
 bool SaveFileAtomically(Host& host, const fs::path& target, std::string_view bytes) {

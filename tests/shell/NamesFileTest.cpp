@@ -155,6 +155,13 @@ TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
   EXPECT_EQ(load.DataFile, "");
   EXPECT_EQ(load.Path, dir.path() / "names.fil");
   EXPECT_EQ(load.Records.size(), 1u);
+  // An unreadable current file (an unmounted drive) is said once.
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Cannot read the names file called " +
+                                       (dir.path() / "GONE.FIL").string() +
+                                       ". The names list shows " +
+                                       (dir.path() / "names.fil").string() + " in its place.");
+  host.messages.clear();
 
   WriteFile(dir.path() / "OTHER.FIL", "Other,1 Jan 2000,1.00,A,0,0,0,y\r\n");
   load = LoadNamesFile(host, dir.path(), "other.fil");  // relative to the program folder

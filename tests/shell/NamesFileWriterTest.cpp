@@ -143,8 +143,12 @@ TEST_F(SaveToDisk, CopiesEveryOtherLineByteForByteInItsEncoding) {
   f.Name = "Jos\xC3\xA9 \xE2\x82\xAC";  // "José €" in UTF-8
   ASSERT_EQ(Save(f), SaveOutcome::Saved);
   EXPECT_TRUE(host.messages.empty());
+  // The new record goes before the blank line, where the list ends.
+  const size_t listEnd = before.find("\r\n") + 2;
   EXPECT_EQ(ReadBytes(file),
-            before + "\r\nJos\xE9 \x80,12 May 1959,10.43,A,6,075.23,39.45,jane@example.com\r\n");
+            before.substr(0, listEnd) +
+                "Jos\xE9 \x80,12 May 1959,10.43,A,6,075.23,39.45,jane@example.com\r\n" +
+                before.substr(listEnd));
   EXPECT_EQ(ReadBytes(dir.path() / "NAMES.OLD"), before);
 }
 
@@ -214,8 +218,9 @@ TEST_F(SaveToDisk, AFailedReplaceLeavesTheFileIntact) {
   EXPECT_EQ(host.messages[0].text, "Cannot save the names file called " + file.string() +
                                        ": Operation not permitted. The names file was left as "
                                        "it was.");
-  // No stray work file: the names file and its backup only.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+  // No stray work file: the names file, its backup and its lock file only.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+  EXPECT_TRUE(fs::exists(dir.path() / ".NAMES.FIL.lock"));
 }
 
 TEST_F(SaveToDisk, InAReadOnlyFolderSaysSoAndChangesNothing) {

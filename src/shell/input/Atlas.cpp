@@ -143,6 +143,14 @@ bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields) {
   if (LeadingNumber(asNumber) > 180) return false;
   const auto latitude = SplitAtlasText(values.AtlasLatitudeText, 'N', 'S');
   if (!latitude) return false;
+  // A result from outside the program is a place on the globe or nothing.
+  const auto onGlobe = [](const AtlasTextParts& p, double limit) {
+    return p.degrees >= 0 && p.minutes >= 0 && p.minutes < 60 && p.degrees + p.minutes / 60 <= limit;
+  };
+  if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90) ||
+      !std::isfinite(values.AtlasTimeZone) || std::fabs(values.AtlasTimeZone) > 13) {
+    return false;
+  }
 
   fields.TimeZone = ShortestNumberText(values.AtlasTimeZone);
   fields.LongDeg = ShortestNumberText(longitude->degrees);

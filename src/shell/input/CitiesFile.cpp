@@ -42,7 +42,9 @@ bool IsCityCoordinate(std::string_view field, bool isLongitude) {
     return false;
   }
   const CoordinateParts parts = SplitCityCoordinate(field, isLongitude);
-  return parts.minutes < 60 && parts.degrees <= (isLongitude ? 180 : 90);
+  // 180 degrees and some minutes is no longitude, 90 and some no latitude.
+  const int limit = isLongitude ? 180 : 90;
+  return parts.minutes < 60 && (parts.degrees < limit || (parts.degrees == limit && parts.minutes == 0));
 }
 
 bool IsCityZone(std::string_view field) {

@@ -214,10 +214,17 @@ int Orvanta8::CaptionHeight() const { return style()->pixelMetric(QStyle::PM_Tit
 
 void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
   const double dpi = DotsPerInch();
-  move(TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi));
   const QSize bar = menuBar()->sizeHint();
-  resize(std::max(TwipsToPixels(settings.MainWidth, dpi), bar.width()),
-         std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(), bar.height()));
+  WindowPlace place{TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi),
+                    std::max(TwipsToPixels(settings.MainWidth, dpi), bar.width()),
+                    std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(),
+                             bar.height())};
+  if (const QScreen* on = screen()) {
+    const QRect area = on->availableGeometry();
+    place = KeepWithinScreen(place, {area.x(), area.y(), area.width(), area.height()});
+  }
+  move(place.left, place.top);
+  resize(place.width, place.height);
 }
 
 void Orvanta8::RecordSettingsGeometry(SettingsValues& settings) const {
