@@ -325,26 +325,43 @@ FileLock::FileLock(const fs::path& file) {
   std::error_code ec;
   const fs::path real = fs::weakly_canonical(file, ec);
   const fs::path& path = ec ? file : real;
-  const fs::path lockPath = path.parent_path() / ("." + path.filename().string() + ".lock");
-  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd_ < 0) {
-    if (errno != EACCES && errno != EROFS && errno != ENOENT) error_ = std::strerror(errno);
-    return;
-  }
+  path_ = (path.parent_path() / ("." + path.filename().string() + ".lock")).string();
   // Another instance holds it only while it reads and replaces the file;
   // a lock still held after seconds belongs to a program that hangs.
   for (int attempt = 0; attempt < 500; ++attempt) {
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-    if (errno != EWOULDBLOCK && errno != EINTR) break;
-    ::usleep(10000);
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+      // A folder that takes no lock file takes no save either.
+      if (errno != EACCES && errno != EROFS && errno != ENOENT) error_ = std::strerror(errno);
+      return;
+    }
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+      // The holder before us removes the file as it lets go; a lock on a
+      // removed file guards nothing, so only the file still there counts.
+      struct stat held {}, named {};
+      if (::fstat(fd_, &held) == 0 && ::stat(path_.c_str(), &named) == 0 &&
+          held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+        return;
+      }
+    } else if (errno != EWOULDBLOCK && errno != EINTR) {
+      error_ = std::strerror(errno);
+      break;
+    } else {
+      ::usleep(10000);
+    }
+    ::close(fd_);
+    fd_ = -1;
   }
-  error_ = errno == EWOULDBLOCK ? "another program keeps it locked" : std::strerror(errno);
-  ::close(fd_);
+  if (error_.empty()) error_ = "another program keeps it locked";
+  if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
 }
 
 FileLock::~FileLock() {
-  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+  if (fd_ < 0) return;
+  // Removed while still held, so no stray file stays beside the user's.
+  ::unlink(path_.c_str());
+  ::close(fd_);
 }
 
 bool SaveFileAtomically(Host& host, const fs::path& target, std::string_view bytes) {

@@ -71,7 +71,7 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // An advisory lock for reading, changing and replacing `file`: a lock file
-// beside it (".NAME.lock", left there for the next lock), held while this
+// beside it (".NAME.lock", removed again on release), held while this
 // object lives. Instances of this program wait a few seconds for each
 // other; other programs are not held. In a folder where no lock file can be
 // made nothing can be saved either, so no lock is needed there.
@@ -88,6 +88,7 @@ class FileLock {
 
  private:
   int fd_ = -1;
+  std::string path_;
   std::string error_;
 };
 

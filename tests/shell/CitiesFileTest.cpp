@@ -75,6 +75,8 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
          "Far,XX,181W00,40N43,5\r\n"          // 6: beyond 180 degrees
          "\"Washington, D.C.\",DC,77W02,38N54,5\r\n"
          "Late,XX,74W61,40N43,5\r\n"  // 8: 61 minutes
+         "Over,XX,180E57,40N43,5\r\n"  // 9: 180 degrees 57 minutes
+         "Pole,XX,074W00,90N30,5\r\n"  // 10: 90 degrees 30 minutes
          "\r\n"                       // an empty city ends the file
          "After,XX,74W00,40N43,5\r\n";
   test::RecordingHost host;
@@ -91,7 +93,7 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
             "have entered the data correctly and in the proper amount. Please correct the data "
             "by clicking on the Edit this List command button in the Cities window and edit the "
             "incorrect data.\n\nFile: " +
-                path.string() + ", lines 2, 4, 5, 6 and 8.");
+                path.string() + ", lines 2, 4, 5, 6, 8, 9 and 10.");
 }
 
 TEST(CitiesFile, AMissingFileIsReportedAndTheDefaultIsInTheProgramFolder) {

@@ -82,7 +82,10 @@ TEST(NamesFile, DatesAreReadWithoutTheLocale) {
     EXPECT_EQ(filled.substr(0, filled.find(' ')), c.fields) << c.text;
   }
   for (const char* bad : {"29 Feb 1900", "31 Apr 1990", "12 Foo 1959", "13/13/1990", "", "May",
-                          "12 May", "1 2 3 4", "0 Jan 1990", "12 Ma 1959", "1x/2/1990"})
+                          "12 May", "1 2 3 4", "0 Jan 1990", "12 Ma 1959", "1x/2/1990",
+                          // Too many digits for the field: they once wrapped round to 1959
+                          // and to the 12th.
+                          "12 May 4294969255", "4294967308 May 1959", "12 May 99999999999"})
     EXPECT_FALSE(ParseNamesDate(bad, kMonthDayYear)) << bad;
 }
 
