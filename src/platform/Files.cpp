@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -56,6 +58,28 @@ bool IsTempName(const fs::path& path) {
   return path.filename().string().starts_with(kTempPrefix);
 }
 
+// What each file copied into the user's folder held when it was shipped.
+constexpr std::string_view kShippedListName = ".shipped";
+
+// FNV-1a of the bytes: the same on every machine and every run.
+std::string ContentTag(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return std::to_string(hash);
+}
+
+// "tag TAB name" lines into name -> tag.
+std::map<std::string, std::string> ReadShippedList(const fs::path& path) {
+  std::map<std::string, std::string> list;
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) return list;
+  for (const std::string& line : SplitLines(*bytes)) {
+    const size_t tab = line.find('\t');
+    if (tab != std::string::npos) list[line.substr(tab + 1)] = line.substr(0, tab);
+  }
+  return list;
+}
+
 }  // namespace
 
 int RemoveStaleTempFiles(const fs::path& folder, std::chrono::seconds minimumAge) {
@@ -91,20 +115,39 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
   // Every start adds what is missing, so a first start that was cut short
   // is completed by the next. A file is copied whole under a temporary name
   // and then renamed: a kill leaves no file or the whole one, never a part.
-  // Files already there are the user's and are never replaced.
+  // A file the user changed is never replaced; one still as it was shipped
+  // follows a newer shipped version (the list of what was shipped tells).
+  const fs::path listPath = userDir / kShippedListName;
+  std::map<std::string, std::string> shipped = ReadShippedList(listPath);
+  const std::map<std::string, std::string> before = shipped;
   const fs::path skip = programDir / std::string(executableName);
   fs::recursive_directory_iterator it(programDir, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
     const fs::path& from = it->path();
     if (from == skip || IsTempName(from)) continue;
-    const fs::path to = userDir / fs::relative(from, programDir, ec);
+    const fs::path relative = fs::relative(from, programDir, ec);
     if (ec) break;
+    const fs::path to = userDir / relative;
     std::string failure;
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
-    } else if (!fs::exists(to, ec) && !ec) {
-      const auto bytes = ReadFileBytes(from);
-      failure = bytes ? WriteFileAtomically(to, *bytes) : "cannot read it";
+    } else if (const auto bytes = ReadFileBytes(from); !bytes) {
+      failure = "cannot read it";
+    } else {
+      const std::string tag = ContentTag(*bytes), name = relative.generic_string();
+      const auto mine = ReadFileBytes(to);
+      const auto listed = shipped.find(name);
+      if (!mine && !fs::exists(to, ec)) {
+        failure = WriteFileAtomically(to, *bytes);
+      } else if (mine && listed != shipped.end() && listed->second != tag &&
+                 ContentTag(*mine) == listed->second) {
+        failure = WriteFileAtomically(to, *bytes);  // unchanged by the user: updated
+      } else if (!mine || (listed == shipped.end() && *mine != *bytes)) {
+        continue;  // the user's own file
+      } else if (listed != shipped.end() && ContentTag(*mine) != listed->second) {
+        continue;  // changed by the user: theirs from now on
+      }
+      if (failure.empty()) shipped[name] = tag;
     }
     if (ec) failure = ec.message();
     if (!failure.empty()) {
@@ -115,6 +158,11 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
   if (ec) {
     error = "Cannot read the folder " + programDir.string() + ": " + ec.message() + ".";
     return std::nullopt;
+  }
+  if (shipped != before) {
+    std::string text;
+    for (const auto& [name, tag] : shipped) text += tag + "\t" + name + "\n";
+    WriteFileAtomically(listPath, text);  // without it, updates wait for the next start
   }
   return userDir;
 }

@@ -25,7 +25,9 @@ std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::
 // `programDir`, the executable's folder) never touches the user's files.
 // Every start copies into it each shipped file it lacks (all but
 // `executableName`), whole or not at all, and removes temporary files a
-// killed save left behind. Files already there are never replaced.
+// killed save left behind. A file the user has changed, or made, is never
+// replaced; one still as it was shipped is brought up to date with a newer
+// shipped version (".shipped" in `userDir` lists what was copied).
 // Returns nothing, with `error` set, when `programDir` lacks the data file
 // `marker` or the copy fails.
 std::optional<std::filesystem::path> ChooseAppPath(const std::filesystem::path& programDir,

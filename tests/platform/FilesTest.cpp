@@ -210,13 +210,15 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   WriteBytes(userDir / "NAMES.FIL", "the user's people");
   WriteBytes(userDir / "PERSONAL.NAM", "the user's header");
   WriteBytes(userDir / "Options.opt", "the user's options");
-  for (const char* name : {"NAMES.FIL", "PERSONAL.NAM", "Options.opt", "TIPS.HLP"})
+  for (const char* name : {"NAMES.FIL", "PERSONAL.NAM", "Options.opt", "TIPS.HLP", "Options.mst"})
     WriteBytes(program.path() / name, std::string("rebuilt ") + name);
   ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir);
   EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "the user's people");
   EXPECT_EQ(*ReadFileBytes(userDir / "PERSONAL.NAM"), "the user's header");
   EXPECT_EQ(*ReadFileBytes(userDir / "Options.opt"), "the user's options");
   EXPECT_EQ(*ReadFileBytes(userDir / "TIPS.HLP"), "rebuilt TIPS.HLP");
+  // A shipped file the user never changed follows the new version.
+  EXPECT_EQ(*ReadFileBytes(userDir / "Options.mst"), "rebuilt Options.mst");
 }
 
 TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {
