@@ -20,6 +20,7 @@ class QuietHost : public Host {
   std::optional<std::string> ChooseFile(const FileChoice&) override { return {}; }
   void BeginBusy() override {}
   void EndBusy() override {}
+  void SetClipboardText(std::string_view) override {}
 };
 
 }  // namespace orv::bench

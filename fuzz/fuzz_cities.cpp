@@ -1,8 +1,7 @@
-// Cities files: the reader, a city into the input fields, the atlas answer
-// for it, and a chart at that place.
+// Cities files: the reader, a city into the input fields, and a chart at
+// that place.
 #include "FuzzSupport.h"
 #include "platform/Files.h"
-#include "shell/input/Atlas.h"
 #include "shell/input/CitiesFile.h"
 
 using namespace orv;
@@ -17,11 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static_cast<ChartInputFields&>(natal) = fuzz::BaseFields();
     SecondChartInputFields second;
     LoadPlaceIntoInput(host, content.Records, i, natal, second);
-    AtlasValues values;
-    AtlasLookup(host, AtlasAnswerFor(content.Records[i], i % 2 == 1), values);
-    ChartInputFields fromAtlas = fuzz::BaseFields();
-    FillPlaceFromAtlas(values, fromAtlas);
-    if (charts++ < 2) fuzz::RunChart(natal, fromAtlas, HouseSystemCode::Koch, 0, false);
+    if (charts++ < 2) fuzz::RunChart(natal, natal, HouseSystemCode::Koch, 0, false);
   }
   return 0;
 }

@@ -21,10 +21,16 @@ double LeadingNumber(std::string_view text) {
   const size_t begin = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   bool digits = false;
-  while (i < text.size() && IsDigit(text[i])) { ++i; digits = true; }
+  while (i < text.size() && IsDigit(text[i])) {
+    ++i;
+    digits = true;
+  }
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && IsDigit(text[i])) { ++i; digits = true; }
+    while (i < text.size() && IsDigit(text[i])) {
+      ++i;
+      digits = true;
+    }
   }
   if (!digits) return 0.0;
   size_t end = i;
@@ -48,8 +54,8 @@ double LeadingNumber(std::string_view text) {
   const auto [ptr, ec] = std::from_chars(span.data(), span.data() + span.size(), value);
   if (ec == std::errc::result_out_of_range) {
     // Keep the result finite: a huge number saturates, a tiny one is 0.
-    const bool tiny = span.find("e-") != std::string_view::npos ||
-                      span.find("E-") != std::string_view::npos;
+    const bool tiny =
+        span.find("e-") != std::string_view::npos || span.find("E-") != std::string_view::npos;
     value = tiny ? 0.0 : std::numeric_limits<double>::max();
   }
   (void)ptr;
@@ -97,7 +103,10 @@ std::string ReplaceText(std::string text, std::string_view find, std::string_vie
     if (pos + find.size() > text.size()) return false;
     for (size_t k = 0; k < find.size(); ++k) {
       char a = text[pos + k], b = find[k];
-      if (compare == CompareMode::IgnoreCase) { a = LowerAscii(a); b = LowerAscii(b); }
+      if (compare == CompareMode::IgnoreCase) {
+        a = LowerAscii(a);
+        b = LowerAscii(b);
+      }
       if (a != b) return false;
     }
     return true;
@@ -105,7 +114,10 @@ std::string ReplaceText(std::string text, std::string_view find, std::string_vie
   size_t pos = start > 1 ? size_t(start - 1) : 0;
   int done = 0;
   while (pos + find.size() <= text.size()) {
-    if (!matchesAt(pos)) { ++pos; continue; }
+    if (!matchesAt(pos)) {
+      ++pos;
+      continue;
+    }
     text.replace(pos, find.size(), replacement);
     ++done;
     if (count != -1 && done >= count) break;
@@ -122,9 +134,9 @@ std::string SplitPath(std::string_view path, std::string& directory) {
 }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 std::string ToUpperAscii(std::string_view text) {
@@ -144,6 +156,12 @@ std::string_view Trim(std::string_view text) {
   const size_t first = text.find_first_not_of(blanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
 }
 
 }  // namespace orv

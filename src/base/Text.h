@@ -2,6 +2,7 @@
 // Text utilities shared by every subsystem: the number rule of the program's
 // text files, replacement, path splitting and case-free comparison.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,9 @@ std::string SplitPath(std::string_view path, std::string& directory);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 std::string ToUpperAscii(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
+
+// Characters (code points, not bytes) of UTF-8 text.
+std::size_t CharacterCount(std::string_view utf8);
 
 // `text` without leading and trailing blanks, tabs and line breaks.
 std::string_view Trim(std::string_view text);

@@ -1,6 +1,7 @@
 #include "core/ChartDriver.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/Angles.h"
 #include "core/ChartTime.h"
@@ -16,50 +17,6 @@ namespace orv {
 
 namespace {
 
-// One chart in the working arrays, as far as both charts share the steps:
-// time values, cusps, positions and the first placement.
-struct ChartPass {
-  TimeValues time;
-  ChartArrays chart;
-  PlanetPositions positions;
-};
-
-std::optional<ChartPass> ComputePass(Host& host, const ChartInputValues& input,
-                                     HouseSystemCode houseSystem, const OptionValues& options,
-                                     const std::string& previousHousePositions) {
-  ChartPass pass;
-  pass.time = CalcJulianDayAndSiderealTime(input);
-  const HouseCuspsResult cusps = CalcHouseCusps(houseSystem, HouseInputsOf(pass.time));
-  if (!cusps.ok()) {
-    // The input checks keep such latitudes out; this guards any other caller.
-    host.ShowMessage(kLatitudeTooHigh, kTitleWarning, MessageIcon::Information);
-    return std::nullopt;
-  }
-  ChartArrays& c = pass.chart;
-  c.Cusps = cusps.cusps;
-  c.SiderealText = SiderealTextOf(pass.time);
-
-  PlanetPositionInput in;
-  in.julianDayNumber = pass.time.JulianDayNumber;
-  in.dayFraction = pass.time.DayFraction;
-  in.obliquityRad = pass.time.Obliquity;
-  in.ascendantDeg = pass.time.AscendantLongitude;
-  in.midheavenDeg = pass.time.MidheavenLongitude;
-  in.trueNode = options[49] != 0;
-  pass.positions = CalcPlanetPositions(in);
-  const PlanetPositions& p = pass.positions;
-  c.Longitudes = p.longitudes;
-  c.Latitudes = p.latitudes;
-  c.Declinations = p.declinations;
-  c.NextDayLongitudes = p.nextDayLongitudes;
-  c.HelioLongitudes = p.helioLongitudes;
-  c.HelioLatitudes = p.helioLatitudes;
-  c.RetroFlags = p.retroFlags;
-  c.HousePositions = PlacePlanetsInHouses(previousHousePositions, c.Longitudes, c.Cusps,
-                                          HouseLabels);
-  return pass;
-}
-
 void AddChiron(ChartArrays& c, const DataTables& tables, double julianDate) {
   const ChironPosition chiron = CalcChiron(tables, julianDate);
   c.Longitudes[ChartPoint::Chiron] = chiron.Longitude;
@@ -73,6 +30,57 @@ void AddChiron(ChartArrays& c, const DataTables& tables, double julianDate) {
 }
 
 }  // namespace
+
+std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& input,
+                                          HouseSystemCode houseSystem, const OptionValues& options,
+                                          const DataTables& tables,
+                                          const std::string& previousHousePositions,
+                                          bool firstChart) {
+  ComputedChart out;
+  out.time = CalcJulianDayAndSiderealTime(input);
+  const TimeValues& t = out.time;
+  const HouseCuspsResult cusps = CalcHouseCusps(houseSystem, HouseInputsOf(t));
+  if (!cusps.ok()) {
+    // The input checks keep such latitudes out; this guards any other caller.
+    host.ShowMessage(kLatitudeTooHigh, kTitleWarning, MessageIcon::Information);
+    return std::nullopt;
+  }
+  ChartArrays& c = out.chart;
+  c.Cusps = cusps.cusps;
+  c.SiderealText = SiderealTextOf(t);
+
+  PlanetPositionInput in;
+  in.julianDayNumber = t.JulianDayNumber;
+  in.dayFraction = t.DayFraction;
+  in.obliquityRad = t.Obliquity;
+  in.ascendantDeg = t.AscendantLongitude;
+  in.midheavenDeg = t.MidheavenLongitude;
+  in.trueNode = options[49] != 0;
+  PlanetPositions p = CalcPlanetPositions(in);
+  c.Longitudes = p.longitudes;
+  c.Latitudes = p.latitudes;
+  c.Declinations = p.declinations;
+  c.NextDayLongitudes = p.nextDayLongitudes;
+  c.HelioLongitudes = p.helioLongitudes;
+  c.HelioLatitudes = p.helioLatitudes;
+  c.RetroFlags = std::move(p.retroFlags);
+  out.trueNodeDeg = Norm360(p.trueNodeDeg);
+  c.HousePositions = PlacePlanetsInHouses(previousHousePositions, c.Longitudes, c.Cusps,
+                                          HouseLabels);
+  if (firstChart) {
+    // Chart 2 keeps the planet routine's Part of Fortune, the day formula.
+    const int sunHouse = HouseNumberOfRecord(c.HousePositions.substr(0, HousePositionWidth));
+    c.Longitudes[ChartPoint::PartOfFortune] =
+        PartOfFortune(t.AscendantLongitude, c.Longitudes[ChartPoint::Sun],
+                      c.Longitudes[ChartPoint::Moon], sunHouse, options[218]);
+  }
+  AddChiron(c, tables, t.JulianDate);
+  // Again, so that Chiron and the new Part of Fortune get their houses.
+  c.HousePositions =
+      PlacePlanetsInHouses(std::move(c.HousePositions), c.Longitudes, c.Cusps, HouseLabels);
+  c.Declinations = CalcPointDeclinations(c.Declinations, c.Longitudes, t.Obliquity);
+  return out;
+}
 
 double DailyMotionOf(double longitudeDeg, double nextDayDeg) {
   double motion = nextDayDeg - longitudeDeg;
@@ -107,35 +115,20 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
     return 1;
   }
 
-  // Chart 1.
-  auto natal = ComputePass(host, natalInput, request.houseSystem, options,
-                           model.Working.HousePositions);
+  auto natal = CalcOneChart(host, natalInput, request.houseSystem, options, tables,
+                            model.Working.HousePositions, true);
   if (!natal) return 1;
-  ChartArrays& c1 = natal->chart;
+  const ChartArrays& c1 = natal->chart;
   const TimeValues& t1 = natal->time;
-  const int sunHouse = HouseNumberOfRecord(c1.HousePositions.substr(0, HousePositionWidth));
-  c1.Longitudes[ChartPoint::PartOfFortune] =
-      PartOfFortune(t1.AscendantLongitude, c1.Longitudes[ChartPoint::Sun],
-                    c1.Longitudes[ChartPoint::Moon], sunHouse, options[218]);
-  AddChiron(c1, tables, t1.JulianDate);
-  // Again, so that Chiron and the new Part of Fortune get their houses.
-  c1.HousePositions = PlacePlanetsInHouses(c1.HousePositions, c1.Longitudes, c1.Cusps,
-                                           HouseLabels);
-  c1.Declinations = CalcPointDeclinations(c1.Declinations, c1.Longitudes, t1.Obliquity);
-  const double trueNode = Norm360(natal->positions.trueNodeDeg);
+  const double trueNode = natal->trueNodeDeg;
   // The true node's declination, as a point of the ecliptic.
   const double trueNodeDeclination = EclipticDeclination(trueNode, t1.Obliquity);
 
-  // Chart 2 keeps the planet routine's Part of Fortune, the day formula.
-  auto second = ComputePass(host, diurnalInput, request.houseSystem, options,
-                            c1.HousePositions);
+  auto second = CalcOneChart(host, diurnalInput, request.houseSystem, options, tables,
+                             c1.HousePositions, false);
   if (!second) return 1;
-  ChartArrays& c2 = second->chart;
+  const ChartArrays& c2 = second->chart;
   const TimeValues& t2 = second->time;
-  AddChiron(c2, tables, t2.JulianDate);
-  c2.HousePositions = PlacePlanetsInHouses(c2.HousePositions, c2.Longitudes, c2.Cusps,
-                                           HouseLabels);
-  c2.Declinations = CalcPointDeclinations(c2.Declinations, c2.Longitudes, t2.Obliquity);
 
   // Both charts stand: file them.
   hooks.HideInputWindows();

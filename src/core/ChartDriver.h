@@ -8,6 +8,7 @@
 
 #include "core/ChartInput.h"
 #include "core/ChartModel.h"
+#include "core/ChartTime.h"
 #include "core/NumberFile.h"
 
 namespace orv {
@@ -60,6 +61,23 @@ class ChartDriverHooks {
 int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
                const OptionValues& options, const DataTables& tables, ChartDriverHooks& hooks,
                bool batchRunning = false);
+
+// One chart as the driver computes it: time values, cusps, positions with
+// the next-day pass and retrograde flags, heliocentric positions, Chiron,
+// house placement and declinations. `previousHousePositions` seeds the
+// placement records; `firstChart` takes the Part of Fortune by option 218
+// (chart 2 keeps the day formula). Empty, with the latitude message shown
+// through `host`, when the house system cannot be cast there.
+struct ComputedChart {
+  TimeValues time;
+  ChartArrays chart;
+  double trueNodeDeg = 0;  // 0..360, whichever node the chart shows
+};
+std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& input,
+                                          HouseSystemCode houseSystem, const OptionValues& options,
+                                          const DataTables& tables,
+                                          const std::string& previousHousePositions,
+                                          bool firstChart);
 
 // `DailyMotion`: the motion from `longitudeDeg` to `nextDayDeg`, brought into
 // -180..180 degrees.

@@ -51,16 +51,19 @@ std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<do
     v[j - 1] = longitudes[j] + kCuspLeadDeg;
     if (v[j - 1] >= 360) v[j - 1] -= 360;
   }
-  // Should the cusps overlap, the last house that holds a point wins. A
-  // house whose label the table lacks writes nothing, so it leaves the point
-  // to an earlier house.
+  // Should the cusps overlap, the last house that holds a point wins, so
+  // the scan runs from house 12 down and stops at the first. A house whose
+  // label the table lacks writes nothing, so it leaves the point to an
+  // earlier house.
+  std::array<bool, 13> labelled{};
+  for (int h = 1; h <= 12; ++h) labelled[size_t(h)] = !LabelOf(h).empty();
   std::array<int, NumPoints> house{};
-  for (int h = 1; h <= 12; ++h) {
-    if (LabelOf(h).empty()) continue;
-    const double start = cusps[h];
-    const double end = cusps[h == 12 ? 1 : h + 1];
-    for (int j = 0; j < NumPoints; ++j) {
-      if (LiesInEntry(v[j], start, end)) house[j] = h;
+  for (int j = 0; j < NumPoints; ++j) {
+    for (int h = 12; h >= 1; --h) {
+      if (labelled[size_t(h)] && LiesInEntry(v[size_t(j)], cusps[h], cusps[h == 12 ? 1 : h + 1])) {
+        house[size_t(j)] = h;
+        break;
+      }
     }
   }
   for (int j = 1; j <= NumPoints; ++j) {
@@ -78,18 +81,23 @@ int HouseNumberOfRecord(std::string_view record) {
   return static_cast<int>(LeadingNumber(record.substr(0, 2)));
 }
 
+namespace {
+double EclipticDeclination(double longitudeDeg, SinCos obliquity) {
+  const SinCos lon = SinCosDeg(longitudeDeg);
+  return SphericalLatitude(lon.cos, lon.sin * obliquity.cos, lon.sin * obliquity.sin);
+}
+}  // namespace
+
 double EclipticDeclination(double longitudeDeg, double obliquityRadians) {
-  const double x = CosDeg(longitudeDeg);
-  const double y = SinDeg(longitudeDeg) * std::cos(obliquityRadians);
-  const double z = SinDeg(longitudeDeg) * std::sin(obliquityRadians);
-  return RectToSpherical(x, y, z).latitude;
+  return EclipticDeclination(longitudeDeg, SinCos{std::sin(obliquityRadians), std::cos(obliquityRadians)});
 }
 
 PointArray<double> CalcPointDeclinations(PointArray<double> declinations,
                                          const PointArray<double>& longitudes,
                                          double obliquityRadians) {
+  const SinCos obliquity{std::sin(obliquityRadians), std::cos(obliquityRadians)};
   for (int k = ChartPoint::NorthNode; k <= ChartPoint::MC; ++k) {
-    declinations[k] = EclipticDeclination(longitudes[k], obliquityRadians);
+    declinations[k] = EclipticDeclination(longitudes[k], obliquity);
   }
   return declinations;
 }

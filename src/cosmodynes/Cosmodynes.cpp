@@ -13,6 +13,8 @@ namespace orv {
 namespace {
 
 constexpr int LastCuspDistancePoint = ChartPoint::PartOfFortune;
+// A tenth of a second of arc: closer to a whole turn than this is on the cusp.
+constexpr double kOnCuspDeg = 1.0 / 36000;
 
 // The forward arc from `fromDeg` to `toDeg`, 0 <= arc < 360.
 double ForwardArc(double fromDeg, double toDeg) {
@@ -80,9 +82,13 @@ void CalcHousePositionPower(Cosmodynes& c, std::string_view housePositions) {
     const double base = HousePowerBase[size_t(*house)];
     const double slope = HousePowerSlope[size_t(*house)];
     const double size = c.HouseSize[size_t(*house)];
-    // Two equal cusps make a house of no width: its planets sit on the cusp.
-    c.HousePositionPower[size_t(k)] =
-        size > 0 ? base - slope * c.CuspDistance[size_t(k)] / size : base;
+    double& distance = c.CuspDistance[size_t(k)];
+    // A point a hair before a cusp is placed in the house that begins there,
+    // so its arc from that cusp comes out a whole turn; it stands on the
+    // cusp. Two equal cusps make a house of no width: its planets sit on the
+    // cusp too.
+    if (distance >= size || 360 - distance < kOnCuspDeg) distance = 0;
+    c.HousePositionPower[size_t(k)] = size > 0 ? base - slope * distance / size : base;
   }
 }
 

@@ -2,46 +2,20 @@
 // The natal cosmodynes: chart 1 scored in power, harmony and discord per
 // chart point, then per sign and per house from the points' values.
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "core/ChartModel.h"
+#include "shell/CosmodynesArrays.h"
 
 namespace orv {
 
-// Points 1..15 (Sun .. MC) are scored; Chiron never is.
-inline constexpr int CosmoPointCount = 15;
-using CosmoPointArray = std::array<double, CosmoPointCount + 1>;
-// A value per `ZodiacSign` or per house, 1..12 (element 0 unused).
-using CosmoTwelveArray = std::array<double, 13>;
-using CosmoAspectGrid = std::array<std::array<float, CosmoPointCount + 1>, CosmoPointCount + 1>;
-
-// The names window's two check boxes the scoring reads.
+// The names window's two check boxes the scoring reads. The program takes
+// them from the window's state (see CosmodynesCommands.h); these defaults
+// serve only tests of single rules.
 struct CosmodyneOptions {
   bool ConsiderDignities = false;  // "Consider dignities?"
   bool BeneficsMalefics = false;   // "Benefics/Malefics?"
-};
-
-// Everything one run of `CalcCosmodynes` leaves; all zero before a run.
-struct Cosmodynes {
-  CosmoTwelveArray HouseSize{};          // arc of each house, degrees
-  CosmoPointArray CuspDistance{};        // degrees from the point's cusp; points 1..13
-  CosmoPointArray HousePositionPower{};  // planets 1..10 only
-  CosmoPointArray AspectPower{};
-  CosmoPointArray Harmony{};
-  CosmoPointArray Discord{};
-  CosmoPointArray Power{};
-  std::array<std::int16_t, 13> CuspsPerSign{};
-  // Pair p < q: its aspect power at (p, q), its harmony less discord at (q, p).
-  CosmoAspectGrid AspectGrid{};
-  CosmoTwelveArray SignPower{}, SignHarmony{}, SignDiscord{};
-  CosmoTwelveArray HousePower{}, HouseHarmony{}, HouseDiscord{};
-  // Rows 1..15: column 1 the power, column 2 the harmony less the discord.
-  std::array<std::array<double, 3>, CosmoPointCount + 1> CosmoSummary{};
-  std::array<double, 14> HouseCuspsByHouse{};                    // entry 1 the Ascendant, 10 the MC
-  std::array<std::int16_t, CosmoPointCount + 1> DignityScore{};  // planets 1..10
 };
 
 // `CalcCosmodynes`: scores chart 1 (`natal` only, never the working chart)
@@ -77,7 +51,10 @@ void CalcCuspDistances(Cosmodynes& c, const ChartArrays& natal);
 void CalcHouseSizes(Cosmodynes& c);
 // `CalcHousePositionPower`: planets 1..10 by the house-power tables, falling
 // linearly from the base at the cusp to base less slope at the next cusp.
-// A planet in a house of zero size gets the base; one without a house 0.
+// A cusp distance of the house size or more, or within a tenth of a second
+// of 360, counts as on the cusp and is set to 0 (a point placed a hair
+// before the cusp that opens its house); so a planet in a house of zero size
+// gets the base. A planet without a house gets 0.
 void CalcHousePositionPower(Cosmodynes& c, std::string_view housePositions);
 // `Power` 1..15 = house-position power + aspect power.
 void CalcTotalPower(Cosmodynes& c);

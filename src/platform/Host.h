@@ -1,6 +1,6 @@
 #pragma once
 // What the logic asks of the desktop: messages, the busy cursor, a line of
-// text, a file name. The Qt layer implements it; tests use a recording fake.
+// text, a file name, the clipboard. The Qt layer implements it; tests use a recording fake.
 
 #include <optional>
 #include <string>
@@ -49,6 +49,10 @@ class Host {
   // Busy cursor on or off. Calls nest; use BusyCursor rather than these.
   virtual void BeginBusy() = 0;
   virtual void EndBusy() = 0;
+
+  // Replaces the system clipboard's content with the plain text `text`
+  // (UTF-8).
+  virtual void SetClipboardText(std::string_view text) = 0;
 };
 
 // Shows the busy cursor for the lifetime of the guard.

@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
-namespace orv {
+#include "base/Text.h"
 
-std::size_t CharacterCount(std::string_view utf8) {
-  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
+namespace orv {
 
 PrinterFontChoice ChoosePrinterFont(const std::vector<std::string>& lines, float longLineChars10pt,
                                     float longLineChars8pt) {

@@ -22,9 +22,6 @@ PrinterFontChoice ChoosePrinterFont(const std::vector<std::string>& lines, float
 // The size in points of a font choice.
 int PrinterFontPoints(PrinterFontChoice choice);
 
-// Characters (not bytes) of UTF-8 text.
-std::size_t CharacterCount(std::string_view utf8);
-
 // The printed pages of a spool file's `lines`: a line holding only a form
 // feed is not printed but starts a new page; otherwise a new page starts
 // after every `linesPerPage` lines (option 30; 0 or less: never), counted

@@ -9,6 +9,7 @@
 #include "core/ChartModel.h"
 #include "core/NumberFile.h"
 #include "core/ephemeris/DataTables.h"
+#include "shell/CosmodynesArrays.h"
 #include "shell/OutputBuffer.h"
 #include "shell/RegionalOrder.h"
 #include "shell/SettingsFile.h"
@@ -34,6 +35,8 @@ struct Workbench {
   DataTables Tables;
   // The two computed charts and the working chart.
   ChartModel Charts;
+  // The natal cosmodynes of the last run, scored from `Charts` on demand.
+  Cosmodynes Cosmo;
   // The output line buffer behind the data window.
   OutputState Output;
   // What start-up worked out: caption prefix, screen fitting, atlas presence.

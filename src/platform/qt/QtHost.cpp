@@ -1,6 +1,7 @@
 #include "platform/qt/QtHost.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -71,6 +72,10 @@ void QtHost::BeginBusy() {
 
 void QtHost::EndBusy() {
   if (busyDepth_ > 0 && --busyDepth_ == 0) QApplication::restoreOverrideCursor();
+}
+
+void QtHost::SetClipboardText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(Q(text));
 }
 
 }  // namespace orv

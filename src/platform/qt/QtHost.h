@@ -1,6 +1,6 @@
 #pragma once
 // The desktop behind the logic's Host: Qt message boxes, input and file
-// dialogs, and the application-wide busy cursor.
+// dialogs, the application-wide busy cursor and the system clipboard.
 
 #include <QWidget>
 #include <QPointer>
@@ -22,6 +22,7 @@ class QtHost final : public Host {
   std::optional<std::string> ChooseFile(const FileChoice& choice) override;
   void BeginBusy() override;
   void EndBusy() override;
+  void SetClipboardText(std::string_view text) override;
 
  private:
   QPointer<QWidget> parent_;

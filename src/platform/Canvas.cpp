@@ -1,0 +1,89 @@
+#include "platform/Canvas.h"
+
+#include <array>
+#include <cmath>
+
+namespace orv {
+
+namespace {
+
+// The palette of the classic BASIC colour numbers.
+constexpr std::array<Rgb, 16> kPalette = {{
+    {0x00, 0x00, 0x00},
+    {0x00, 0x00, 0x80},
+    {0x00, 0x80, 0x00},
+    {0x00, 0x80, 0x80},
+    {0x80, 0x00, 0x00},
+    {0x80, 0x00, 0x80},
+    {0x80, 0x80, 0x00},
+    {0xC0, 0xC0, 0xC0},
+    {0x80, 0x80, 0x80},
+    {0x00, 0x00, 0xFF},
+    {0x00, 0xFF, 0x00},
+    {0x00, 0xFF, 0xFF},
+    {0xFF, 0x00, 0x00},
+    {0xFF, 0x00, 0xFF},
+    {0xFF, 0xFF, 0x00},
+    {0xFF, 0xFF, 0xFF},
+}};
+
+}  // namespace
+
+Rgb QBColor(double number) {
+  if (std::isnan(number)) return kPalette[0];
+  const double n = std::nearbyint(number);  // the default rounding: halves to even
+  if (n <= 0) return kPalette[0];
+  if (n >= 15) return kPalette[15];
+  return kPalette[static_cast<std::size_t>(n)];
+}
+
+Canvas::ScaleEdges Canvas::Edges() const {
+  if (scale_) return *scale_;
+  return {0, 0, DeviceWidth(), DeviceHeight()};
+}
+
+void Canvas::SetScale(double left, double top, double right, double bottom) {
+  if (left == right || top == bottom) return;
+  scale_ = ScaleEdges{left, top, right, bottom};
+  current_ = {left, top};
+}
+
+double Canvas::DeviceUnitsPerUserX() const { return DeviceWidth() / std::abs(ScaleWidth()); }
+double Canvas::DeviceUnitsPerUserY() const { return DeviceHeight() / std::abs(ScaleHeight()); }
+
+UserPoint Canvas::ToDevice(UserPoint p) const {
+  const ScaleEdges e = Edges();
+  return {(p.x - e.left) / (e.right - e.left) * DeviceWidth(),
+          (p.y - e.top) / (e.bottom - e.top) * DeviceHeight()};
+}
+
+void Canvas::Clear() {
+  DoClear(back_);
+  current_ = {ScaleLeft(), ScaleTop()};
+}
+
+void Canvas::Line(UserPoint a, UserPoint b, std::optional<Rgb> color) {
+  DoLine(a, b, color.value_or(fore_), drawWidth_);
+  current_ = b;
+}
+
+void Canvas::Circle(UserPoint centre, double radius, const CircleStyle& style) {
+  DoCircle(centre, radius, style.color.value_or(fore_), style.fill, style.startRad, style.endRad,
+           drawWidth_);
+}
+
+void Canvas::Print(std::string_view text) {
+  DoText(current_, text, font_, fore_);
+  const double down = ScaleHeight() < 0 ? -1 : 1;
+  current_ = {ScaleLeft(), current_.y + down * TextHeight(text)};
+}
+
+double Canvas::TextWidth(std::string_view text) const {
+  return MeasureText(text, font_).width / DeviceUnitsPerUserX();
+}
+
+double Canvas::TextHeight(std::string_view text) const {
+  return MeasureText(text, font_).height / DeviceUnitsPerUserY();
+}
+
+}  // namespace orv

@@ -1,0 +1,143 @@
+#pragma once
+// The drawing surface of the chart wheels and the printed pages: a user
+// coordinate system set from the surface's edges (y may point up), a current
+// position, lines, circles and arcs that stay round on the device, text
+// printed from its top-left corner in a font kept as state, and the
+// 16-colour palette. The Qt layer draws on windows, images and printers;
+// RecordingCanvas records for tests.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  bool operator==(const Rgb&) const = default;
+};
+
+// `QBColor`: colour `number` of the classic 16-colour palette (0 black,
+// 1 blue, ... 7 light grey, 8 dark grey, 9 light blue, ... 15 white). The
+// number is rounded to the nearest whole number (halves to even), as colour
+// options are; outside 0..15 it is held at the nearest end.
+Rgb QBColor(double number);
+
+struct UserPoint {
+  double x = 0;
+  double y = 0;
+  bool operator==(const UserPoint&) const = default;
+};
+
+struct CanvasFont {
+  std::string family = "Times New Roman";
+  double points = 10;
+  bool bold = false;
+  bool operator==(const CanvasFont&) const = default;
+};
+
+// How a circle is drawn beyond its centre and radius.
+struct CircleStyle {
+  std::optional<Rgb> color;  // the outline; the fore colour when not given
+  std::optional<Rgb> fill;   // the inside, when given
+  // An arc from `startRad` counter-clockwise to `endRad` (radians, 0 at
+  // 3 o'clock as seen on the surface); the whole circle when not given.
+  std::optional<double> startRad;
+  std::optional<double> endRad;
+};
+
+// The surface. State (scale, position, colours, pen, font) lives here; an
+// implementation turns the primitives into device drawing and measures text.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // The surface's size in device units (pixels or printer dots), > 0.
+  virtual double DeviceWidth() const = 0;
+  virtual double DeviceHeight() const = 0;
+
+  // `Scale`: user coordinates (left, top) at the surface's top-left corner and
+  // (right, bottom) at its bottom-right; bottom < top makes y point up. The
+  // current position moves to (left, top). Equal edges are ignored. Until
+  // a scale is set, user units are device units.
+  void SetScale(double left, double top, double right, double bottom);
+  double ScaleLeft() const { return Edges().left; }
+  double ScaleTop() const { return Edges().top; }
+  double ScaleWidth() const { return Edges().right - Edges().left; }
+  // Negative when y points up.
+  double ScaleHeight() const { return Edges().bottom - Edges().top; }
+
+  // `CurrentX`, `CurrentY`: where the next text starts (its top-left corner).
+  void SetCurrent(UserPoint p) { current_ = p; }
+  UserPoint Current() const { return current_; }
+
+  void SetForeColor(Rgb c) { fore_ = c; }
+  Rgb ForeColor() const { return fore_; }
+  void SetBackColor(Rgb c) { back_ = c; }
+  Rgb BackColor() const { return back_; }
+  // `DrawWidth`: the pen width in pixels of 1/96 inch, at least 1.
+  void SetDrawWidth(double px) { drawWidth_ = px < 1 ? 1 : px; }
+  double DrawWidth() const { return drawWidth_; }
+
+  // Font family, size in points and weight. A family the system lacks is
+  // replaced by a face of the same kind (a serif for "Times New Roman").
+  void SetFontName(std::string_view family) { font_.family = family; }
+  void SetFontSize(double points) { font_.points = points; }
+  void SetFontBold(bool bold) { font_.bold = bold; }
+  const CanvasFont& Font() const { return font_; }
+
+  // `Cls`: fills the surface with the back colour; the position goes to the
+  // top-left corner.
+  void Clear();
+  // `Line`: from `a` to `b` in `color` (the fore colour when not given), at
+  // the pen width; the current position moves to `b`.
+  void Line(UserPoint a, UserPoint b, std::optional<Rgb> color = std::nullopt);
+  // `Circle`: radius in horizontal user units, kept round on the device.
+  void Circle(UserPoint centre, double radius, const CircleStyle& style = {});
+  // `Print`: `text` (UTF-8) with its top-left corner at the current position,
+  // in the fore colour on a transparent background; then the position moves
+  // to the left edge, one text height down the surface.
+  void Print(std::string_view text);
+
+  // `TextWidth`, `TextHeight` of `text` in the current font, in user units,
+  // always positive (the height is one line of the font).
+  double TextWidth(std::string_view text) const;
+  double TextHeight(std::string_view text) const;
+
+  // User to device coordinates and back (device y grows downward).
+  UserPoint ToDevice(UserPoint p) const;
+  double DeviceUnitsPerUserX() const;
+  double DeviceUnitsPerUserY() const;
+
+ protected:
+  struct TextSize {
+    double width = 0;   // device units
+    double height = 0;  // device units, one line
+  };
+
+  // The primitives in user coordinates, with the state that applies.
+  virtual void DoClear(Rgb back) = 0;
+  virtual void DoLine(UserPoint a, UserPoint b, Rgb color, double widthPx) = 0;
+  virtual void DoCircle(UserPoint centre, double radius, Rgb color, std::optional<Rgb> fill,
+                        std::optional<double> startRad, std::optional<double> endRad,
+                        double widthPx) = 0;
+  virtual void DoText(UserPoint topLeft, std::string_view text, const CanvasFont& font,
+                      Rgb color) = 0;
+  virtual TextSize MeasureText(std::string_view text, const CanvasFont& font) const = 0;
+
+ private:
+  struct ScaleEdges {
+    double left = 0, top = 0, right = 0, bottom = 0;
+  };
+  ScaleEdges Edges() const;
+
+  std::optional<ScaleEdges> scale_;
+  UserPoint current_;
+  Rgb fore_ = QBColor(0);
+  Rgb back_ = QBColor(15);
+  double drawWidth_ = 1;
+  CanvasFont font_;
+};
+
+}  // namespace orv

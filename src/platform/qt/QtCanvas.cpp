@@ -1,0 +1,101 @@
+#include "platform/qt/QtCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+#include <numbers>
+
+namespace orv {
+
+namespace {
+
+QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Degrees of an arc's start and its counter-clockwise span, for QPainter
+// (whose angles run counter-clockwise on the device, in 1/16 degree).
+std::pair<int, int> ArcSixteenths(double startRad, double endRad) {
+  constexpr double kDeg = 180.0 / std::numbers::pi;
+  double span = std::fmod((endRad - startRad) * kDeg, 360.0);
+  if (span <= 0) span += 360;
+  return {static_cast<int>(std::lround(startRad * kDeg * 16)),
+          static_cast<int>(std::lround(span * 16))};
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, QRectF area) : painter_(painter), area_(area) {
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  painter_.setRenderHint(QPainter::Antialiasing);
+  painter_.setRenderHint(QPainter::TextAntialiasing);
+}
+
+QFont QtCanvas::QtFont(const CanvasFont& font) {
+  // The system's font matching replaces a family it lacks by a face of the
+  // hinted kind, with the same widths where it knows one.
+  QFont q(QString::fromStdString(font.family));
+  q.setStyleHint(QFont::Serif);
+  q.setPointSizeF(font.points > 0 ? font.points : 1);
+  q.setBold(font.bold);
+  return q;
+}
+
+QPointF QtCanvas::Device(UserPoint p) const {
+  const UserPoint d = ToDevice(p);
+  return {area_.left() + d.x, area_.top() + d.y};
+}
+
+void QtCanvas::SetPen(Rgb color, double widthPx) {
+  // Pixels of 1/96 inch, so a width looks the same on screen and on paper.
+  const double dotsPerPixel = painter_.device()->logicalDpiX() / 96.0;
+  QPen pen(ToQColor(color), widthPx * dotsPerPixel);
+  pen.setCapStyle(Qt::SquareCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_.setPen(pen);
+}
+
+void QtCanvas::DoClear(Rgb back) { painter_.fillRect(area_, ToQColor(back)); }
+
+void QtCanvas::DoLine(UserPoint a, UserPoint b, Rgb color, double widthPx) {
+  SetPen(color, widthPx);
+  painter_.drawLine(Device(a), Device(b));
+}
+
+void QtCanvas::DoCircle(UserPoint centre, double radius, Rgb color, std::optional<Rgb> fill,
+                        std::optional<double> startRad, std::optional<double> endRad,
+                        double widthPx) {
+  SetPen(color, widthPx);
+  painter_.setBrush(fill ? QBrush(ToQColor(*fill)) : QBrush(Qt::NoBrush));
+  const double r = std::abs(radius) * DeviceUnitsPerUserX();
+  const QPointF c = Device(centre);
+  const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+  if (startRad || endRad) {
+    const auto [start, span] = ArcSixteenths(startRad.value_or(0), endRad.value_or(0));
+    if (fill)
+      painter_.drawPie(box, start, span);
+    else
+      painter_.drawArc(box, start, span);
+  } else {
+    painter_.drawEllipse(box);
+  }
+  painter_.setBrush(Qt::NoBrush);
+}
+
+void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont& font, Rgb color) {
+  const QFont q = QtFont(font);
+  painter_.setFont(q);
+  painter_.setPen(ToQColor(color));
+  const QFontMetricsF metrics(q, painter_.device());
+  const QPointF corner = Device(topLeft);
+  painter_.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
+  const QFontMetricsF metrics(QtFont(font), painter_.device());
+  const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return {metrics.horizontalAdvance(q), metrics.height()};
+}
+
+}  // namespace orv

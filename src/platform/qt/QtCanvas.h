@@ -1,0 +1,44 @@
+#pragma once
+// The drawing surface over QPainter: a window's paint, a QImage or a printer
+// page (a real printer or a PDF file).
+
+#include <QFont>
+#include <QRectF>
+
+#include "platform/Canvas.h"
+
+class QPainter;
+
+namespace orv {
+
+class QtCanvas final : public Canvas {
+ public:
+  // Draws with `painter`, already begun on its device, into `area` (device
+  // coordinates of the painter; the surface's top-left corner and size).
+  QtCanvas(QPainter& painter, QRectF area);
+
+  double DeviceWidth() const override { return area_.width(); }
+  double DeviceHeight() const override { return area_.height(); }
+
+  // The QFont a canvas font becomes; a family the system lacks gives way to
+  // a serif face.
+  static QFont QtFont(const CanvasFont& font);
+
+ protected:
+  void DoClear(Rgb back) override;
+  void DoLine(UserPoint a, UserPoint b, Rgb color, double widthPx) override;
+  void DoCircle(UserPoint centre, double radius, Rgb color, std::optional<Rgb> fill,
+                std::optional<double> startRad, std::optional<double> endRad,
+                double widthPx) override;
+  void DoText(UserPoint topLeft, std::string_view text, const CanvasFont& font, Rgb color) override;
+  TextSize MeasureText(std::string_view text, const CanvasFont& font) const override;
+
+ private:
+  QPointF Device(UserPoint p) const;
+  void SetPen(Rgb color, double widthPx);
+
+  QPainter& painter_;
+  QRectF area_;
+};
+
+}  // namespace orv

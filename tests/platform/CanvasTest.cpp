@@ -1,0 +1,60 @@
+// The drawing surface's own rules: the palette, the user scale, the text
+// measures in user units and where printing leaves the position.
+
+#include <gtest/gtest.h>
+
+#include "platform/Canvas.h"
+#include "platform/RecordingCanvas.h"
+
+namespace orv {
+namespace {
+
+Rgb Hex(unsigned rgb) {
+  return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
+}
+
+TEST(Canvas, QBColorPalette) {
+  // Halves round to even (6.5 is 6, 8.5 is 8); the ends hold.
+  const std::pair<double, unsigned> rows[] = {
+      {0, 0x000000},   {1, 0x000080},   {4, 0x800000},   {7, 0xC0C0C0},  {8, 0x808080},
+      {9, 0x0000FF},   {10, 0x00FF00},  {12, 0xFF0000},  {14, 0xFFFF00}, {15, 0xFFFFFF},
+      {6.5, 0x808000}, {8.5, 0x808080}, {9.6, 0x00FF00}, {-3, 0x000000}, {21, 0xFFFFFF}};
+  for (const auto& [number, rgb] : rows) EXPECT_EQ(QBColor(number), Hex(rgb)) << number;
+}
+
+TEST(Canvas, UserScaleTextMeasuresAndPrintPosition) {
+  struct Row {
+    double left, top, right, bottom, deviceWidth, deviceHeight;
+    UserPoint probe, probeOnDevice;
+    double widthOfFour, lineHeight;  // user units, 10-point text at 100 dpi
+  };
+  // A page of 8.5 by 11.5 units, y down; a wheel scale of +-200 by +-150, y up.
+  const Row rows[] = {
+      {0, 0, 8.5, 11.5, 850, 1150, {1, 3}, {100, 300}, 2000.0 / 7200, 1250.0 / 7200},
+      {-200, 150, 200, -150, 400, 300, {100, -75}, {300, 225}, 2000.0 / 72, 1250.0 / 72},
+  };
+  for (const Row& r : rows) {
+    RecordingCanvas canvas(r.deviceWidth, r.deviceHeight, 100);
+    canvas.SetScale(r.left, r.top, r.right, r.bottom);
+    EXPECT_DOUBLE_EQ(canvas.ScaleHeight(), r.bottom - r.top);
+    EXPECT_EQ(canvas.ToDevice(r.probe), r.probeOnDevice);
+    EXPECT_DOUBLE_EQ(canvas.TextWidth("a\xC3\xA9z!"), r.widthOfFour);  // 4 characters
+    EXPECT_DOUBLE_EQ(canvas.TextHeight("x"), r.lineHeight);
+
+    // Printing starts at the position and moves one line down the surface,
+    // back to the left edge; a line leaves the position at its end.
+    canvas.SetFontBold(true);
+    canvas.SetCurrent(r.probe);
+    canvas.Print("one");
+    const double down = r.bottom < r.top ? -1 : 1;
+    EXPECT_EQ(canvas.Current(), (UserPoint{r.left, r.probe.y + down * r.lineHeight}));
+    ASSERT_EQ(canvas.Texts().size(), 1u);
+    EXPECT_EQ(canvas.Texts()[0].a, r.probe);
+    EXPECT_EQ(canvas.Texts()[0].font, (CanvasFont{"Times New Roman", 10, true}));
+    canvas.Line({r.left, r.top}, r.probe);
+    EXPECT_EQ(canvas.Current(), r.probe);
+  }
+}
+
+}  // namespace
+}  // namespace orv
