@@ -38,6 +38,7 @@ class AnsweringHost : public Host {
   std::optional<std::string> ChooseFile(const FileChoice&) override { return std::nullopt; }
   void BeginBusy() override {}
   void EndBusy() override {}
+  void SetClipboardText(std::string_view) override {}
 };
 
 class NullView : public OutputView {
