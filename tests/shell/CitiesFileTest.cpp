@@ -25,6 +25,7 @@ TEST(CitiesFile, CoordinatesSplitAsTheCitiesWindowReadsThem) {
       {"40N43", false, 40, false, 43},  {"05s07", false, 5, true, 7},
       {"xxQ1y", true, 0, false, 1},  // the number rule: "xx" 0, "1y" 1; West
       {"", true, 0, false, 0},          {"7", false, 7, false, 7},
+      {"9e9W00", true, 999, false, 0},  // no integer overflow
   };
   for (const auto& c : cases) {
     const CoordinateParts parts = SplitCityCoordinate(c.field, c.isLongitude);
