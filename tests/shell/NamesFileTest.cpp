@@ -184,9 +184,12 @@ TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
 TEST(NamesFile, ABrokenFileKeepsTheRecordsBeforeAndNamesTheLine) {
   test::TempDir dir;
   const fs::path path = dir.path() / "NAMES.FIL";
-  WriteFile(path, "A,1 Jan 1990,1.00,A,0,0,0,a\r\nB,2 Jan 1990,2.00\r\n");
+  // Line 2: a year too large for its field, once read as 1959; line 3 cut short.
+  WriteFile(path,
+            "A,1 Jan 1990,1.00,A,0,0,0,a\r\nX,12 May 4294969255,1.00,A,0,0,0,x\r\n"
+            "B,2 Jan 1990,2.00\r\n");
   test::RecordingHost host;
-  EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), 1u);
+  EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), 2u);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Error!");
   EXPECT_EQ(host.messages[0].text,
@@ -194,7 +197,7 @@ TEST(NamesFile, ABrokenFileKeepsTheRecordsBeforeAndNamesTheLine) {
             "entered the data correctly and in the proper amount. Please correct the data by "
             "clicking on the Edit this List command button in the Names window and edit the "
             "incorrect data.\n\nFile: " +
-                path.string() + ", line 2.");
+                path.string() + ", lines 2 and 3.");
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
       *field = std::move(*value);
     }
     content.Records.push_back(std::move(record));
+    content.RecordLines.push_back(content.EndLine);
   }
   content.EndLine = 0;
   return content;
@@ -43,11 +44,17 @@ namespace {
 // Parses what was read from `load.Path`, reporting a file that breaks off.
 void ParseLoadedNames(Host& host, const std::vector<std::string>& lines, NamesFileLoad& load) {
   NamesFileContent content = ParseNamesFile(lines);
+  std::vector<int> bad;
+  for (size_t i = 0; i < content.Records.size(); ++i) {
+    const std::string& date = content.Records[i].Date;
+    if (!ParseNamesDate(date, 0) && !ParseNamesDate(date, 1) && !ParseNamesDate(date, 2))
+      bad.push_back(content.RecordLines[i]);
+  }
+  if (content.ErrorLine) bad.push_back(*content.ErrorLine);
   load.Records = std::move(content.Records);
-  if (content.ErrorLine) {
-    host.ShowMessage(
-        std::string(kNamesFileErrorText) + WhereInFile(load.Path, {*content.ErrorLine}),
-        kTitleError, MessageIcon::Critical);
+  if (!bad.empty()) {
+    host.ShowMessage(std::string(kNamesFileErrorText) + WhereInFile(load.Path, bad), kTitleError,
+                     MessageIcon::Critical);
   }
 }
 
