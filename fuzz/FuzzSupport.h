@@ -5,6 +5,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -162,8 +163,10 @@ inline HouseSystemCode ConsumeHouseSystem(FuzzedDataProvider& in) {
 }
 
 // Fails the run loudly: libFuzzer keeps the input that broke an invariant.
-inline void Require(bool holds) {
-  if (!holds) std::abort();
+inline void Require(bool holds, std::string_view what = "an invariant") {
+  if (holds) return;
+  std::fprintf(stderr, "broken: %.*s\n", int(what.size()), what.data());
+  std::abort();
 }
 
 }  // namespace orv::fuzz

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (const auto line = NameRecordLine(natal); line && plain) {
     // The record reads back as one record, whatever was pasted into a field.
     const auto records = ParseNamesFile({*line}).Records;
-    fuzz::Require(records.size() == 1 || Trim(StripControlCharacters(natal.Name)).empty());
+    fuzz::Require(records.size() == 1 || Trim(StoredFieldText(natal.Name)).empty());
   }
   fuzz::RunChart(natal, diurnal, system, dateOrder, secondPerson);
   return 0;

@@ -38,16 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const SaveOutcome outcome = SavePersonToNamesFile(
       host, fields, [] { return true; }, [&] { return file.string(); });
   if (outcome != SaveOutcome::Saved) {
-    fuzz::Require(ReadFileBytes(file) == original);
+    fuzz::Require(ReadFileBytes(file) == original, "a refused save left the file as it was");
     return 0;
   }
   const std::vector<std::string> after = ListedNames(file);
-  const std::string saved(Trim(StripControlCharacters(fields.Name)));
-  fuzz::Require(std::find(after.begin(), after.end(), saved) != after.end());
+  const std::string saved(Trim(StoredFieldText(fields.Name)));
+  fuzz::Require(std::find(after.begin(), after.end(), saved) != after.end(),
+                "the new person is listed");
   // Earlier people stay, but for those the user agreed to replace.
   if (host.answerNo) {
     for (const std::string& name : before)
-      fuzz::Require(std::find(after.begin(), after.end(), name) != after.end());
+      fuzz::Require(std::find(after.begin(), after.end(), name) != after.end(),
+                    "every person listed before is listed after");
   }
   return 0;
 }

@@ -275,6 +275,9 @@ TEST_F(SaveToDisk, TheRecordStaysOneLineAndKeepsEveryCharacter) {
   EXPECT_TRUE(IsUtf8(ReadBytes(file)));
   EXPECT_EQ(Listed(file), (std::vector<std::string>{"M\xC3\xBCller", "Pasted Name", f.Name}));
   EXPECT_TRUE(host.messages.empty());
+  // A stray byte (no typed text has one) would turn the file's encoding.
+  EXPECT_EQ(StoredFieldText("\x89" "Ann\t"), "\xE2\x80\xB0" "Ann");
+  EXPECT_EQ(StoredFieldText("\xEF\xBB\xBF" "Ann"), "Ann");
 }
 
 // Two instances saving at once: every save is in the file.

@@ -84,11 +84,20 @@ std::optional<std::string> NameRecordLine(const NatalInputFields& f) {
   if (f.East) longitude = -longitude;
   double latitude = LeadingNumber(f.LatDeg) + LeadingNumber(f.LatMin) / 100;
   if (f.South) latitude = -latitude;
-  // A line break in a field would split the record and shift every later one.
-  return StripControlCharacters(f.Name) + "," + FormatDate(*date, "dd mmm yyyy") + "," +
+  return StoredFieldText(f.Name) + "," + FormatDate(*date, "dd mmm yyyy") + "," +
          FormatNumber(time, "##.#0") + "," + (f.Pm ? "P" : "A") + "," +
-         StripControlCharacters(f.TimeZone) + "," + FormatNumber(longitude, "#00#.#0") + "," +
-         FormatNumber(latitude, "#0#.#0") + "," + StripControlCharacters(f.Email);
+         StoredFieldText(f.TimeZone) + "," + FormatNumber(longitude, "#00#.#0") + "," +
+         FormatNumber(latitude, "#0#.#0") + "," + StoredFieldText(f.Email);
+}
+
+std::string StoredFieldText(std::string_view text) {
+  // A line break in a field would split the record and shift every later
+  // one; a stray byte would make the whole file read as another encoding;
+  // a byte order mark would vanish from a first line when it is read.
+  std::string kept = StripControlCharacters(IsUtf8(text) ? std::string(text)
+                                                         : DecodeWindows1252(text));
+  for (size_t at; (at = kept.find("\xEF\xBB\xBF")) != std::string::npos;) kept.erase(at, 3);
+  return kept;
 }
 
 fs::path NamesBackupPath(const fs::path& namesFile) {
@@ -112,7 +121,7 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
   // empty name would end the file there.
   if (Contains(fields.Name, ',')) return refuse(kCommaInName);
   if (Contains(fields.Name, '"')) return refuse(kQuoteInName);
-  if (Trim(StripControlCharacters(fields.Name)).empty()) return refuse(kNoName);
+  if (Trim(StoredFieldText(fields.Name)).empty()) return refuse(kNoName);
   if (Contains(fields.Email, ',')) return refuse(kCommaInEmail);
   if (Contains(fields.Email, '"')) return refuse(kQuoteInEmail);
   if (inputIsValid && !inputIsValid()) return SaveOutcome::Refused;
@@ -141,7 +150,7 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
   // The questions come first, with no lock held: the user may take minutes.
   // A "Yes" is remembered by the line's text.
   std::set<std::string> replaced;
-  const std::string newName = ToUpperAscii(Trim(StripControlCharacters(fields.Name)));
+  const std::string newName = ToUpperAscii(Trim(StoredFieldText(fields.Name)));
   {
     const std::vector<RawLine> raw = SplitRawLines(original);
     const std::vector<std::string> decoded = SplitLines(DecodeText(original));

@@ -36,6 +36,10 @@ enum class SaveOutcome {
 // e-mail. Nothing when the month, day and year do not form a real date.
 std::optional<std::string> NameRecordLine(const NatalInputFields& fields);
 
+// A text field as a record stores it: valid UTF-8 (stray bytes read as
+// Windows-1252), without control characters or byte order marks.
+std::string StoredFieldText(std::string_view text);
+
 // The backup kept beside a names file: the path with its last three
 // characters replaced by "OLD" (CLIENTS.FIL keeps CLIENTS.OLD); a name
 // without a three-letter extension, or one that is its own backup, gets
