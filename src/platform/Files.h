@@ -44,7 +44,7 @@ int RemoveStaleTempFiles(const std::filesystem::path& folder, std::chrono::secon
 // order mark is dropped), anything else is read as Windows-1252.
 std::string DecodeText(std::string_view bytes);
 
-// Windows-1252 `bytes` as UTF-8, whatever they look like.
+// Windows-1252 `bytes` as UTF-8, every byte one character.
 std::string DecodeWindows1252(std::string_view bytes);
 
 // Whether `bytes` is valid UTF-8 (so DecodeText keeps it as it is).

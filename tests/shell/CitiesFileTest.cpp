@@ -76,16 +76,19 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
          "Far,XX,181W00,40N43,5\r\n"          // 6: beyond 180 degrees
          "\"Washington, D.C.\",DC,77W02,38N54,5\r\n"
          "Late,XX,74W61,40N43,5\r\n"  // 8: 61 minutes
-         "Over,XX,180E57,40N43,5\r\n"  // 9: 180 degrees 57 minutes
-         "Pole,XX,074W00,90N30,5\r\n"  // 10: 90 degrees 30 minutes
+         "Baker Island,XX,176W28,00N12,12\r\n"  // the zones at both ends
+         "Nuku'alofa,Tonga,175W12,21S08,-13\r\n"
+         "Over,XX,180E57,40N43,5\r\n"  // 11: 180 degrees 57 minutes
+         "Pole,XX,074W00,90N30,5\r\n"  // 12: 90 degrees 30 minutes
          "\r\n"                       // an empty city ends the file
          "After,XX,74W00,40N43,5\r\n";
   test::RecordingHost host;
   const auto cities = LoadCitiesFile(host, path);
-  ASSERT_EQ(cities.size(), 3u);
+  ASSERT_EQ(cities.size(), 5u);
   EXPECT_EQ(CityListText(cities[0]), "New York,NY");
   EXPECT_EQ(CityListText(cities[1]), "Paris,France");
   EXPECT_EQ(CityListText(cities[2]), "Washington, D.C.,DC");
+  EXPECT_EQ(CityListText(cities[4]), "Nuku'alofa,Tonga");
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Error!");
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
@@ -94,7 +97,7 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
             "have entered the data correctly and in the proper amount. Please correct the data "
             "by clicking on the Edit this List command button in the Cities window and edit the "
             "incorrect data.\n\nFile: " +
-                path.string() + ", lines 2, 4, 5, 6, 8, 9 and 10.");
+                path.string() + ", lines 2, 4, 5, 6, 8, 11 and 12.");
 }
 
 TEST(CitiesFile, AMissingFileIsReportedAndTheDefaultIsInTheProgramFolder) {
