@@ -19,25 +19,11 @@ std::string Padded(std::string s, size_t width) {
   return s;
 }
 
-// The text of `s` from `from` up to (not including) the next `to`; the rest
-// of `s` when there is none.
-std::string Between(const std::string& s, size_t from, std::string_view to) {
-  if (from >= s.size()) return {};
-  const size_t end = s.find(to, from);
-  return s.substr(from, end == std::string::npos ? std::string::npos : end - from);
-}
-
-std::string CommaLine(const std::string& e, const ComparativeTotals& t) {
-  const size_t comma = e.find(',');
-  if (comma == std::string::npos) return {};
-  const std::string first = e.substr(0, comma);
-  const size_t start = first.find_first_not_of(' ');
-  std::string out = "  " + (start == std::string::npos ? "" : first.substr(start)) + "),";
-  out += Between(e, comma + 2, ")") + ",";
-  const size_t and_ = e.find("and ", comma);
-  if (and_ != std::string::npos) out += Between(e, and_ + 4, ",") + "),";
-  return out + FormatNumber(t.TP1, "0.00") + "," + FormatNumber(t.TP1 * t.TH1, "0.00") + "," +
-         FormatNumber(t.TH1, "0.00");
+// All vs All's comma-separated line, from the pair's fields.
+std::string CommaLine(const BatchPairNames& n, const ComparativeTotals& t) {
+  return "  " + ShortName(n.personName) + " (" + n.natalDate + ")," + n.natalEmail + "," +
+         ShortName(n.secondName) + " (" + n.diurnalDate + ")," + FormatNumber(t.TP1, "0.00") +
+         "," + FormatNumber(t.TP1 * t.TH1, "0.00") + "," + FormatNumber(t.TH1, "0.00");
 }
 
 }  // namespace
@@ -70,7 +56,7 @@ BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const Comparati
   r.summary = prefix + "   " + product;
   r.inSummary = t.TH1 >= options.summaryThreshold || t.TH1 <= -options.summaryThreshold;
   r.addEmail = !options.allVsAll && t.TH1 >= kEmailHarmony;
-  if (options.allVsAll) r.commaLine = CommaLine(r.line, t);
+  if (options.allVsAll && names.secondPerson) r.commaLine = CommaLine(names, t);
   return r;
 }
 

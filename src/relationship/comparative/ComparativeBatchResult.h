@@ -35,7 +35,7 @@ struct BatchPairResult {
   double harmony = 0;
   bool inSummary = false;  // |harmony| reaches the summary threshold
   bool addEmail = false;   // One vs All with harmony 60 or more: list the partner's e-mail
-  std::string commaLine;   // All vs All only; empty when the line holds no comma
+  std::string commaLine;   // All vs All of two people only
 };
 
 // `ShortName`: `name` up to its first blank at position 3 or later (so a
