@@ -55,22 +55,11 @@ std::string LeftChars(std::string_view s, size_t n) {
   return std::string(s.substr(0, i));
 }
 
-// A result line with its net harmony, which orders it.
-struct RankedLine {
-  std::string text;
-  double harmony = 0;
-};
-
-void SortByHarmony(std::vector<RankedLine>& lines) {
-  std::stable_sort(lines.begin(), lines.end(),
-                   [](const RankedLine& x, const RankedLine& y) { return x.harmony > y.harmony; });
-}
-
 // What the scored pairs of a run add up to.
 struct PairSums {
   double power = 0, harmony = 0, powerHarmony = 0;
   std::int64_t pairs = 0;
-  std::vector<RankedLine> summary;
+  std::vector<BatchResultLine> summary;
 
   void Add(const ComparativeTotals& t, const BatchPairResult& r) {
     power += t.TP1;
@@ -92,11 +81,11 @@ void ListAverages(ListingPage& page, const PairSums& sums) {
 }
 
 // The strong pairs, each couple once: those whose first person is a man.
-void ListSummary(ListingPage& page, std::vector<RankedLine> summary) {
+void ListSummary(ListingPage& page, std::vector<BatchResultLine> summary) {
   if (summary.empty()) return;
-  SortByHarmony(summary);
+  SortBatchResults(summary);
   page.Blank();
-  for (const RankedLine& l : summary)
+  for (const BatchResultLine& l : summary)
     if (l.text.starts_with("  m ")) page.Line(l.text);
 }
 
@@ -139,7 +128,7 @@ bool OneVsAllSection(BatchContext& ctx, ListingPage& page, Run& run, const Batch
                      PairSums& sums) {
   const bool ageFilter = ctx.options[kAgeFilterOption] != 0;
   const BatchPairOptions options = PairOptions(ctx, false);
-  std::vector<RankedLine> lines;
+  std::vector<BatchResultLine> lines;
   std::string emails;
   bool headed = false;
   page.Blank();
@@ -162,9 +151,9 @@ bool OneVsAllSection(BatchContext& ctx, ListingPage& page, Run& run, const Batch
     if (r.addEmail) emails += b.email + "; ";
     lines.push_back({r.line, r.harmony});
   }
-  SortByHarmony(lines);
+  SortBatchResults(lines);
   page.Blank();
-  for (const RankedLine& l : lines) page.Line(l.text);
+  for (const BatchResultLine& l : lines) page.Line(l.text);
   page.Blank();
   page.Line("  " + emails);
   return true;
@@ -379,6 +368,13 @@ ComparativeTotals ScoreBatchPair(const BatchPerson& a, const BatchPerson& b,
   const ComparativeScores s =
       ScoreComparativeCosmodynes({a.chart, a.atNoon}, {b.chart, b.atNoon}, settings);
   return TotalsOf(s, settings.Angles);
+}
+
+void SortBatchResults(std::vector<BatchResultLine>& lines) {
+  std::stable_sort(lines.begin(), lines.end(), [](const BatchResultLine& x,
+                                                  const BatchResultLine& y) {
+    return x.harmony > y.harmony;
+  });
 }
 
 bool SameSexPair(std::string_view a, std::string_view b) {

@@ -120,6 +120,15 @@ std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
 ComparativeTotals ScoreBatchPair(const BatchPerson& a, const BatchPerson& b,
                                  const ComparativeSettings& settings);
 
+// A result line with the net harmony it was written from.
+struct BatchResultLine {
+  std::string text;
+  double harmony = 0;
+};
+// `SortBatchResults`: by harmony, largest first; equal harmonies keep their
+// order.
+void SortBatchResults(std::vector<BatchResultLine>& lines);
+
 // The same-sex rule: both names carry the same "m " or "w " prefix.
 bool SameSexPair(std::string_view a, std::string_view b);
 // The "1 to 1" rule: the names agree in characters 5 and 6.
