@@ -34,4 +34,23 @@ void BM_ComparativePair(benchmark::State& state) {
 }
 BENCHMARK(BM_ComparativePair);
 
+// The same pair as a batch scores it: both charts readied once, chart 1's
+// totals alone.
+void BM_ComparativePairTotals(benchmark::State& state) {
+  orv::bench::QuietHost host;
+  orv::Workbench wb;
+  wb.Tables = orv::ReadDataTables(ORVANTA_DATA_DIR).tables;
+  orv::ChartDriverHooks hooks;
+  orv::ChartRequest r;
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"8", "3", "1962", "4", "20", "5", "71", "4", "42", "21", "", false, false, false};
+  r.secondPerson = true;
+  orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
+  const orv::ComparativeSettings settings{orv::CosmoAngleChoice::Both, true, true, 2, false};
+  const auto one = orv::PrepareComparativeChart({wb.Charts.Natal, false}, settings);
+  const auto two = orv::PrepareComparativeChart({wb.Charts.Diurnal, false}, settings);
+  for (auto _ : state) benchmark::DoNotOptimize(orv::ScoreComparativeTotals(one, two, settings));
+}
+BENCHMARK(BM_ComparativePairTotals);
+
 }  // namespace

@@ -112,8 +112,15 @@ TEST(NamesBatches, PairsFromChartsComputedOnceEqualTheChartDriver) {
         f.ctx.comparative.Angles);
     const ComparativeTotals got =
         ScoreBatchPair((*people)[size_t(a)], (*people)[size_t(b)], f.ctx.comparative);
+    const ComparativeTotals back =
+        ScoreBatchPair((*people)[size_t(b)], (*people)[size_t(a)], f.ctx.comparative);
     EXPECT_EQ(got.TP1, want.TP1);
     EXPECT_EQ(got.TH1, want.TH1);
+    EXPECT_EQ(got.TP2, want.TP2);
+    EXPECT_EQ(got.TH2, want.TH2);
+    // Scored one way, the pair gives both directions to the last bit.
+    EXPECT_EQ(back.TP1, got.TP2);
+    EXPECT_EQ(back.TH1, got.TH2);
   }
 }
 

@@ -122,19 +122,44 @@ std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, bool perPair) 
   return run;
 }
 
+// The totals of every ordered pair of people that `keep` admits, cell
+// (a, b) at a x M + b for M people. Each pair is scored once for both of
+// its directions. Nothing when cancelled.
+template <class Keep>
+std::optional<std::vector<ComparativeTotals>> ScoreAllPairs(BatchContext& ctx, Run& run,
+                                                            Keep keep) {
+  const size_t m = run.people.size();
+  std::vector<ComparativeTotals> cells(m * m);
+  for (size_t a = 0; a < m; ++a) {
+    for (size_t b = a + 1; b < m; ++b) {
+      run.done += 2;
+      if (!ctx.progress.Step(run.done, run.total)) return std::nullopt;
+      if (!keep(run.people[a], run.people[b])) continue;
+      const ComparativeTotals t = ScoreBatchPair(run.people[a], run.people[b], ctx.comparative);
+      cells[a * m + b] = t;
+      cells[b * m + a] = {t.TP2, t.TH2, t.TP1, t.TH1, 0, 0};
+    }
+  }
+  return cells;
+}
+
 // One vs All for person `s`: its own section of the page; the pairs add to
-// `sums`. False when cancelled.
+// `sums`. `table`: every pair's totals already scored (see ScoreAllPairs);
+// null: each pair is scored here. False when cancelled.
 bool OneVsAllSection(BatchContext& ctx, ListingPage& page, Run& run, const BatchPerson& s,
-                     PairSums& sums) {
+                     PairSums& sums, const std::vector<ComparativeTotals>* table = nullptr) {
   const bool ageFilter = ctx.options[kAgeFilterOption] != 0;
   const BatchPairOptions options = PairOptions(ctx, false);
   std::vector<BatchResultLine> lines;
   std::string emails;
   bool headed = false;
   page.Blank();
-  for (const BatchPerson& b : run.people) {
+  const size_t m = run.people.size();
+  const size_t si = size_t(&s - run.people.data());
+  for (size_t bi = 0; bi < m; ++bi) {
+    const BatchPerson& b = run.people[bi];
     if (&b == &s) continue;
-    if (!ctx.progress.Step(++run.done, run.total)) return false;
+    if (!table && !ctx.progress.Step(++run.done, run.total)) return false;
     if (SameSexPair(s.name, b.name)) continue;
     if (ageFilter &&
         !AgesMatch(ctx.presentYear - s.input.year, ctx.presentYear - b.input.year))
@@ -144,7 +169,8 @@ bool OneVsAllSection(BatchContext& ctx, ListingPage& page, Run& run, const Batch
                 std::string(kPairLegend));
       headed = true;
     }
-    const ComparativeTotals t = ScoreBatchPair(s, b, ctx.comparative);
+    const ComparativeTotals t =
+        table ? (*table)[si * m + bi] : ScoreBatchPair(s, b, ctx.comparative);
     const BatchPairResult r =
         MakeBatchPairResult({s.name, s.date, s.email, true, b.name, b.date, b.email}, t, options);
     sums.Add(t, r);
@@ -358,6 +384,7 @@ std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
     p.date = HeaderDate(p.input);
     p.chart = std::move(chart->chart);
     p.atNoon = IsNoonChart(p.input);
+    p.prepared = PrepareComparativeChart({p.chart, p.atNoon}, ctx.comparative);
     people.push_back(std::move(p));
   }
   return people;
@@ -365,9 +392,7 @@ std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
 
 ComparativeTotals ScoreBatchPair(const BatchPerson& a, const BatchPerson& b,
                                  const ComparativeSettings& settings) {
-  const ComparativeScores s =
-      ScoreComparativeCosmodynes({a.chart, a.atNoon}, {b.chart, b.atNoon}, settings);
-  return TotalsOf(s, settings.Angles);
+  return ScoreComparativeTotals(a.prepared, b.prepared, settings);
 }
 
 void SortBatchResults(std::vector<BatchResultLine>& lines) {
@@ -433,13 +458,19 @@ BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page) {
   page.Line("  All vs All" + std::string(kPairLegend));
   page.Blank();
   const BatchPairOptions options = PairOptions(ctx, true);
+  const auto keep = [&](const BatchPerson& a, const BatchPerson& b) {
+    return ctx.oneToOne ? OneToOnePair(a.name, b.name) : !SameSexPair(a.name, b.name);
+  };
+  const auto table = ScoreAllPairs(ctx, *run, keep);
+  if (!table) return BatchEnd::Cancelled;
+  const size_t m = run->people.size();
   PairSums sums;
-  for (const BatchPerson& a : run->people) {
-    for (const BatchPerson& b : run->people) {
-      if (&a == &b) continue;
-      if (!ctx.progress.Step(++run->done, run->total)) return BatchEnd::Cancelled;
-      if (ctx.oneToOne ? !OneToOnePair(a.name, b.name) : SameSexPair(a.name, b.name)) continue;
-      const ComparativeTotals t = ScoreBatchPair(a, b, ctx.comparative);
+  for (size_t ai = 0; ai < m; ++ai) {
+    for (size_t bi = 0; bi < m; ++bi) {
+      const BatchPerson& a = run->people[ai];
+      const BatchPerson& b = run->people[bi];
+      if (ai == bi || !keep(a, b)) continue;
+      const ComparativeTotals& t = (*table)[ai * m + bi];
       const BatchPairResult r =
           MakeBatchPairResult({a.name, a.date, "", true, b.name, b.date, ""}, t, options);
       sums.Add(t, r);
@@ -483,9 +514,15 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
     else if (r.Name.starts_with("w "))
       ++women;
   }
+  const bool ageFilter = ctx.options[kAgeFilterOption] != 0;
+  const auto table = ScoreAllPairs(ctx, *run, [&](const BatchPerson& a, const BatchPerson& b) {
+    return !SameSexPair(a.name, b.name) &&
+           (!ageFilter || AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
+  });
+  if (!table) return BatchEnd::Cancelled;
   PairSums sums;
   for (const BatchPerson& s : run->people)
-    if (!OneVsAllSection(ctx, page, *run, s, sums)) return BatchEnd::Cancelled;
+    if (!OneVsAllSection(ctx, page, *run, s, sums, &*table)) return BatchEnd::Cancelled;
   page.Blank();
   ListAverages(page, sums);
   page.Blank();

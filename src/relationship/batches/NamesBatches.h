@@ -44,6 +44,8 @@ struct BatchPerson {
   ChartInputValues input;
   ChartArrays chart;  // as the chart driver computes chart 1
   bool atNoon = false;
+  // The chart readied for the pair scoring with the run's settings.
+  PreparedComparativeChart prepared;
 };
 
 // What every batch reads of the program state.
@@ -115,8 +117,9 @@ std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
                                                            std::vector<std::string>& skipped,
                                                            std::int64_t done, std::int64_t total);
 
-// Net harmony and power of chart 1 for the pair (a, b), as the comparative
-// cosmodynes of the two computed charts give them.
+// Power and net harmony of chart 1 for the pair (a, b) (TP1 and TH1), as the
+// comparative cosmodynes of the two computed charts give them; `settings`
+// those the people were computed with.
 ComparativeTotals ScoreBatchPair(const BatchPerson& a, const BatchPerson& b,
                                  const ComparativeSettings& settings);
 
