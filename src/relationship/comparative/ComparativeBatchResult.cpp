@@ -9,7 +9,6 @@ namespace orv {
 
 namespace {
 
-constexpr int kAllVsAllWidth = 125;
 constexpr double kEmailHarmony = 60;
 
 std::string Blanks(long n) { return std::string(size_t(n > 0 ? n : 0), ' '); }
@@ -35,6 +34,15 @@ std::string ShortName(std::string_view name) {
 
 BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const ComparativeTotals& t,
                                     const BatchPairOptions& options) {
+  BatchPairResult r;
+  r.harmony = t.TH1;
+  r.inSummary = t.TH1 >= options.summaryThreshold || t.TH1 <= -options.summaryThreshold;
+  r.addEmail = !options.allVsAll && t.TH1 >= kEmailHarmony;
+  if (options.allVsAll && names.secondPerson) r.commaLine = CommaLine(names, t);
+  // All vs All lists only its comma-separated lines and the summary: the
+  // rest is not made for each of its many pairs.
+  if (options.allVsAll && !r.inSummary) return r;
+
   std::string first = ShortName(names.personName);
   if (options.allVsAll) first += " (" + names.natalDate + ", " + names.natalEmail + ")";
   const std::string second =
@@ -44,19 +52,13 @@ BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const Comparati
   const std::string label = "  " + first + " and " + second;
   const std::string prefix = Padded(label.substr(0, label.find('(')),
                                     size_t(std::max(0.0f, std::round(options.labelWidth))));
-
-  const long width = options.allVsAll ? kAllVsAllWidth : std::lround(options.labelWidth);
   const std::string product =
       "(P*H = " + PadSignedNum6(FormatNumber(t.TP1 * t.TH1, "#0.00")) + ")   H =" +
       PadSignedNum4(FormatNumber(t.TH1, "#0.00"));
-  BatchPairResult r;
-  r.harmony = t.TH1;
-  r.line = label + Blanks(width - long(label.size())) + "P =" +
-           PadSignedNum4(FormatNumber(t.TP1, "#0.00")) + "   " + product;
   r.summary = prefix + "   " + product;
-  r.inSummary = t.TH1 >= options.summaryThreshold || t.TH1 <= -options.summaryThreshold;
-  r.addEmail = !options.allVsAll && t.TH1 >= kEmailHarmony;
-  if (options.allVsAll && names.secondPerson) r.commaLine = CommaLine(names, t);
+  if (options.allVsAll) return r;
+  r.line = label + Blanks(std::lround(options.labelWidth) - long(label.size())) + "P =" +
+           PadSignedNum4(FormatNumber(t.TP1, "#0.00")) + "   " + product;
   return r;
 }
 

@@ -28,8 +28,8 @@ struct BatchPairOptions {
 };
 
 struct BatchPairResult {
-  std::string line;     // the label and the result text (`BatchLines`)
-  std::string summary;  // `BatchSummaryText`
+  std::string line;     // the label and the result text (`BatchLines`); not in All vs All
+  std::string summary;  // `BatchSummaryText`; in All vs All only for a summary pair
   // The pair's net harmony, kept beside its lines so that they sort by the
   // number rather than by the text's last characters.
   double harmony = 0;
