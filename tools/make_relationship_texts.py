@@ -149,12 +149,26 @@ def upper_first(text):
     return text[0].upper() + text[1:]
 
 
-def pick(rng, pool):
-    return pool[rng.randrange(len(pool))]
+class Deck:
+    """Deals each pool's sentences in a fresh shuffle per round, so that a
+    sentence comes back only after all the others of its pool; the seed and
+    the order of the calls fix the outcome."""
 
+    def __init__(self, seed):
+        self.rng = random.Random(zlib.crc32(seed.encode()))
+        self.rounds, self.last = {}, {}
 
-def seeded(key):
-    return random.Random(zlib.crc32(key.encode()))
+    def deal(self, pool):
+        key = tuple(pool)
+        if not self.rounds.get(key):
+            order = list(pool)
+            self.rng.shuffle(order)
+            # No sentence twice in a row across the turn of a round.
+            if len(order) > 1 and order[-1] == self.last.get(key):
+                order.insert(0, order.pop())
+            self.rounds[key] = order
+        self.last[key] = self.rounds[key].pop()
+        return self.last[key]
 
 
 def wrap(paragraph, width=WIDTH):
@@ -223,22 +237,20 @@ def composite_pairs():
     return pairs, nodes
 
 
-def aspect_paragraph(key, a, b, aspect):
-    rng = seeded(key)
+def aspect_paragraph(deck, a, b, aspect):
     tone = aspect["tone"][0]
     slots = {"a": a["ref"], "b": b["ref"], "ra": a["role"], "rb": b["role"]}
-    return " ".join([upper_first(pick(rng, aspect["open"]).format(**slots)),
-                     pick(rng, a[tone]), pick(rng, b[tone]),
-                     pick(rng, aspect["close"])])
+    return " ".join([upper_first(deck.deal(aspect["open"]).format(**slots)),
+                     deck.deal(a[tone]), deck.deal(b[tone]),
+                     deck.deal(aspect["close"])])
 
 
-def house_paragraph(key, body, house, opens):
-    rng = seeded(key)
+def house_paragraph(deck, body, house, opens):
     return " ".join([
-        upper_first(pick(rng, opens).format(ref=body["ref"], role=body["role"],
+        upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
                                             word=house["word"][0].lower())),
-        pick(rng, body["house"]).format(area=pick(rng, house["area"])),
-        pick(rng, house["note"])])
+        deck.deal(body["house"]).format(area=deck.deal(house["area"])),
+        deck.deal(house["note"])])
 
 
 def build_composite():
@@ -250,29 +262,32 @@ def build_composite():
     for name, text in read_texts(CONTENT / "composite" / "docs.txt").items():
         files[f"COMPOSIT/{name}"] = render_lines(render_text(text))
     c_houses = {}
+    houses_deck, report_deck = Deck("composite houses"), Deck("composite aspects")
+    browser_deck = Deck("composite meanings")
     for name in BUTTONS[:10]:
         body = bodies[name]
         for h in range(1, 13):
             house = houses[str(h)]
-            paragraph = house_paragraph(f"{name} {h}", body, house, opens)
+            paragraph = house_paragraph(houses_deck, body, house, opens)
             heading = f"Composite {name} in the {house['word'][0]} House"
             files[f"COMPOSIT/HOUSE/{body['file']}.{h}"] = render_lines(
                 [heading, ""] + wrap(paragraph) + [""])
             c_houses[f"{name} in {HOUSE_BUTTONS[h - 1]} house"] = paragraph
     pairs, nodes = composite_pairs()
-    for a, b in pairs + nodes:
-        for ext in (COMPOSITE_EXTS if (a, b) in pairs else ["CNJ"]):
-            name = bodies[a]["abbr"] + bodies[b]["abbr"] + "." + ext
-            paragraph = aspect_paragraph(name, bodies[a], bodies[b], aspects[ext])
-            heading = f"Composite {a} {aspects[ext]['word'][0]} {b}"
-            files[f"COMPOSIT/ASPECT/{name}"] = render_lines(
-                [heading, ""] + wrap(paragraph) + [""])
+    # Aspect by aspect, so that one body's sentences in neighbouring pairs,
+    # which one report reads together, come from different draws.
+    for ext, a, b in [(e, a, b) for e in COMPOSITE_EXTS for a, b in pairs] + \
+            [("CNJ", a, b) for a, b in nodes]:
+        name = bodies[a]["abbr"] + bodies[b]["abbr"] + "." + ext
+        paragraph = aspect_paragraph(report_deck, bodies[a], bodies[b], aspects[ext])
+        heading = f"Composite {a} {aspects[ext]['word'][0]} {b}"
+        files[f"COMPOSIT/ASPECT/{name}"] = render_lines([heading, ""] + wrap(paragraph) + [""])
     c_asps = {}
     for i, a in enumerate(BUTTONS):
         for b in BUTTONS[i + 1:]:
             for word in COMPOSITE_WORDS:
                 key = f"{a} {word} {b}"
-                c_asps[key] = aspect_paragraph(key, bodies[a], bodies[b], aspects[word])
+                c_asps[key] = aspect_paragraph(browser_deck, bodies[a], bodies[b], aspects[word])
     files["C_HOUSES.BIN"] = render_sections(c_houses)
     files["C_ASPS.BIN"] = render_sections(c_asps)
     return files
@@ -304,20 +319,20 @@ def synastry_pairs():
             if not (a in OUTER and b in OUTER)]
 
 
-def synastry_paragraph(key, a, b, bodies, aspect):
-    rng = seeded(key)
+def synastry_paragraph(deck, a, b, bodies, aspect):
     tone = aspect["tone"][0]
     if a == b:
         both = [s.split(": ", 1)[1] for s in bodies[a]["both"]
                 if s.startswith(tone + ":")]
-        opener = pick(rng, aspect["same"]).format(g=pick(rng, bodies[a]["gift"]))
-        return " ".join([opener, pick(rng, both), pick(rng, aspect["close"])])
-    ga, gb = pick(rng, bodies[a]["gift"]), pick(rng, bodies[b]["gift"])
-    opener = pick(rng, aspect["open"]).format(a=a, b=b, ga=ga, gb=gb)
+        pair = bodies[a]["pair"][0]
+        opener = deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair))
+        return " ".join([opener, deck.deal(both), deck.deal(aspect["close"])])
+    ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
+    opener = deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb)
     return " ".join([opener,
-                     pick(rng, bodies[a][tone]).format(me=a, you=b),
-                     pick(rng, bodies[b][tone]).format(me=b, you=a),
-                     pick(rng, aspect["close"])])
+                     deck.deal(bodies[a][tone]).format(me=a, you=b),
+                     deck.deal(bodies[b][tone]).format(me=b, you=a),
+                     deck.deal(aspect["close"])])
 
 
 def build_synastry():
@@ -327,15 +342,17 @@ def build_synastry():
     for name, text in read_texts(CONTENT / "synastry" / "docs.txt").items():
         files[f"SYNASTRY/DOCS/{name}"] = render_lines(render_text(text))
     s_asps = {}
-    for a, b in synastry_pairs():
-        for word in SYNASTRY_WORDS:
-            aspect = aspects[word]
-            key = f"{a} {word} {b}"
-            paragraph = synastry_paragraph(key, a, b, bodies, aspect)
-            s_asps[key] = paragraph
-            name = bodies[a]["abbr"][0] + bodies[b]["abbr"][0] + "." + aspect["ext"][0]
-            files[f"SYNASTRY/{name}"] = b"".join(
-                scramble(line) + b"\r\n" for line in wrap_names(paragraph, (a, b)))
+    deck = Deck("synastry")
+    # Aspect by aspect, for the same reason as the composite aspects.
+    for word, a, b in [(w, a, b) for w in SYNASTRY_WORDS for a, b in synastry_pairs()]:
+        aspect = aspects[word]
+        paragraph = synastry_paragraph(deck, a, b, bodies, aspect)
+        s_asps[f"{a} {word} {b}"] = paragraph
+        name = bodies[a]["abbr"][0] + bodies[b]["abbr"][0] + "." + aspect["ext"][0]
+        files[f"SYNASTRY/{name}"] = b"".join(
+            scramble(line) + b"\r\n" for line in wrap_names(paragraph, (a, b)))
+    s_asps = {f"{a} {w} {b}": s_asps[f"{a} {w} {b}"]
+              for a, b in synastry_pairs() for w in SYNASTRY_WORDS}
     files["S_ASPS.BIN"] = render_sections(s_asps)
     return files
 
