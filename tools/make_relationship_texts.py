@@ -48,6 +48,10 @@ import textwrap
 import zlib
 from pathlib import Path
 
+# The transit texts' source format: "== heading" sections of "key: value"
+# fields.
+from make_transit_texts import read_fields, read_sections
+
 ROOT = Path(__file__).resolve().parent.parent
 CONTENT = ROOT / "content"
 DATA = ROOT / "data"
@@ -98,35 +102,6 @@ def unscramble(data):
 
 
 # ---------------------------------------------------------------- sources
-
-def read_sections(path):
-    """[(heading, body lines)] of a source file."""
-    sections = []
-    for line in path.read_text(encoding="ascii").splitlines():
-        if line.startswith("== "):
-            sections.append((line[3:].rstrip(), []))
-        elif sections:
-            sections[-1][1].append(line)
-    return sections
-
-
-def read_fields(body):
-    """{field: [values]} of "key: value" lines; indented lines continue one."""
-    fields = {}
-    last = None
-    for line in body:
-        if not line.strip():
-            continue
-        m = re.match(r"([a-z]+): (.*)$", line)
-        if m:
-            last = fields.setdefault(m.group(1), [])
-            last.append(m.group(2).strip())
-        elif line.startswith(" ") and last is not None:
-            last[-1] += " " + line.strip()
-        else:
-            raise ValueError(f"unreadable source line: {line!r}")
-    return fields
-
 
 def read_family(path):
     return {h: read_fields(b) for h, b in read_sections(path)}
