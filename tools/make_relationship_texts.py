@@ -7,21 +7,17 @@ Sources (text before the first "== heading" of a file is a note):
   content/composite/houses.txt   the twelve houses: areas and notes; openers
   content/composite/aspects.txt  the report's five aspects and the browser's
                                  three wordings: tones, openers, closers
-  content/composite/docs.txt     the report's opening and linking texts
   content/synastry/bodies.txt    the synastry bodies: gifts, tone sentences,
                                  same-body sentences
   content/synastry/aspects.txt   the five synastry aspects
-  content/synastry/docs.txt      the report's introductions and closing
   content/keywords/*.txt         the keyword course, one section per file
 
 Output:
-  COMPOSIT/COMPOPEN, PLHOUSE, PLASPECT, CLOSING   plain texts
   COMPOSIT/HOUSE/SUN.1 .. PLUTO.12                a body in a house (120)
   COMPOSIT/ASPECT/SUNMOO.CNJ ..                   the report's aspect pairs
                                                   (52 x 5) and the node
                                                   conjunctions (20)
   C_HOUSES.BIN, C_ASPS.BIN, S_ASPS.BIN            scrambled keyed sections
-  SYNASTRY/DOCS/INTRO, RISING, ASPECT, CLOSING    plain texts
   SYNASTRY/SUNMOO.CNJ ..                          scrambled aspect texts
                                                   (60 pairs x 5)
   INTRO1.TXT .. The_Sun.TXT                       the keyword course (41)
@@ -30,7 +26,9 @@ A composed paragraph is an opener naming both bodies (or the body and its
 house), one sentence of each body in the aspect's tone (or the body's house
 sentence and the house's note) and a closer; sentences are dealt by a seed
 taken from the section's key, so the same sources always give the same
-bytes. Plain ASCII, CR LF line ends.
+bytes. Plain ASCII, CR LF line ends. The reports' framing texts
+(COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written by hand; the check
+only finds them.
 
     python3 tools/make_relationship_texts.py           # write data/
     python3 tools/make_relationship_texts.py --check [--codec PATH]
@@ -234,8 +232,6 @@ def build_composite():
     opens = houses.pop("open")["open"]
     aspects = read_family(CONTENT / "composite" / "aspects.txt")
     files = {}
-    for name, text in read_texts(CONTENT / "composite" / "docs.txt").items():
-        files[f"COMPOSIT/{name}"] = render_lines(render_text(text))
     c_houses = {}
     houses_deck, report_deck = Deck("composite houses"), Deck("composite aspects")
     browser_deck = Deck("composite meanings")
@@ -314,8 +310,6 @@ def build_synastry():
     bodies = read_family(CONTENT / "synastry" / "bodies.txt")
     aspects = read_family(CONTENT / "synastry" / "aspects.txt")
     files = {}
-    for name, text in read_texts(CONTENT / "synastry" / "docs.txt").items():
-        files[f"SYNASTRY/DOCS/{name}"] = render_lines(render_text(text))
     s_asps = {}
     deck = Deck("synastry")
     # Aspect by aspect, for the same reason as the composite aspects.
