@@ -318,8 +318,9 @@ def build_synastry():
         paragraph = synastry_paragraph(deck, a, b, bodies, aspect)
         s_asps[f"{a} {word} {b}"] = paragraph
         name = bodies[a]["abbr"][0] + bodies[b]["abbr"][0] + "." + aspect["ext"][0]
+        # The closing empty line parts this text from the next heading.
         files[f"SYNASTRY/{name}"] = b"".join(
-            scramble(line) + b"\r\n" for line in wrap_names(paragraph, (a, b)))
+            scramble(line) + b"\r\n" for line in wrap_names(paragraph, (a, b)) + [""])
     s_asps = {f"{a} {w} {b}": s_asps[f"{a} {w} {b}"]
               for a, b in synastry_pairs() for w in SYNASTRY_WORDS}
     files["S_ASPS.BIN"] = render_sections(s_asps)
