@@ -33,7 +33,7 @@ only finds them.
     python3 tools/make_relationship_texts.py           # write data/
     python3 tools/make_relationship_texts.py --check [--codec PATH]
         # data/ up to date, every key the reports and browsers build found,
-        # no text repeated; the codec tool (default build/scramble_text),
+        # no text repeated; the codec tool (default build/scramble_text; CTest passes its own),
         # when built, writes and reads the scrambled files to the same bytes
 """
 
