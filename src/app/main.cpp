@@ -22,6 +22,7 @@
 #include "platform/Files.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
+#include "relationship/ui/NamesBatchRun.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -179,6 +180,14 @@ int main(int argc, char* argv[]) {
                  [&] { return orv::CitiesFileEditorSetup(workbench, host, std::move(afterQuit)); });
     };
     links.AtlasLauncher = &launcher;
+    orv::NamesBatchLinks batch;
+    batch.Inputs = [&] { return inputWindows.get(); };
+    batch.DataWindow = [&]() -> orv::OutputView& { return data(); };
+    batch.HouseSystem = [&] { return mainWindow.CheckedHouseSystem(); };
+    batch.ChoosePrinter = [&](QPrinter& printer) {
+      return orv::ChoosePrinterWithDialog(printer, &mainWindow);
+    };
+    links.Batch = orv::MakeNamesBatchCommands(workbench, host, std::move(batch));
     orv::ChartRunLinks run;
     // The first listing that option 33 chooses after OK. Left empty, the
     // transit interpretations (33 = 1) show the natal first page with a
