@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 
 #include "base/Format.h"
 #include "core/Angles.h"
@@ -16,6 +15,7 @@
 #include "listings/ChartHeaders.h"
 #include "listings/ChurchOfLightAspects.h"
 #include "listings/PositionListings.h"
+#include "platform/Files.h"
 #include "platform/Host.h"
 #include "reports/ReportText.h"
 #include "shell/OutputBuffer.h"
@@ -39,16 +39,6 @@ std::string Upper(std::string_view s) {
   return u;
 }
 
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
-  return lines;
-}
-
 constexpr std::array<std::string_view, 12> kSignNames = {
     "ARIES", "TAURUS",  "GEMINI",      "CANCER",    "LEO",      "VIRGO",
     "LIBRA", "SCORPIO", "SAGITTARIUS", "CAPRICORN", "AQUARIUS", "PISCES"};
@@ -68,7 +58,7 @@ TransitTextIndex::File& TransitTextIndex::Load(const std::string& file, int empt
   auto found = files_.find(file);
   if (found != files_.end()) return found->second;
   File& f = files_[file];
-  f.lines = ReadLines(appPath_ / file);
+  f.lines = ReadTextLines(appPath_ / file).value_or(std::vector<std::string>{});
   int empty = 0;
   for (std::size_t n = 0; n < f.lines.size(); ++n) {
     empty = f.lines[n].empty() ? empty + 1 : 0;
