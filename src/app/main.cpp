@@ -10,9 +10,11 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <cstdlib>
 #include <memory>
 
 #include "shell/Workbench.h"
+#include "core/ChartTime.h"
 #include "core/ephemeris/DataTables.h"
 #include "cosmodynes/CosmodynesCommands.h"
 #include "cosmodynes/OrgFitCommands.h"
@@ -23,6 +25,9 @@
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
+#include "reports/InterpretationReports.h"
+#include "reports/ui/RTF_form.h"
+#include "reports/ui/Report.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -35,6 +40,7 @@
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"
 #include "shell/ui/InputWindows.h"
+#include "shell/ui/NewDate.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
@@ -115,6 +121,20 @@ int main(int argc, char* argv[]) {
       orv::DataWindowLinks links;
       links.PersonName = [&] { return workbench.Charts.PersonName; };
       links.BringMainWindowForward = bringMainForward;
+      links.ListTransitInterps = [&] { orv::ListTransitInterps(workbench, host); };
+      links.ChooseNewDate = [&] {
+        // The boxes start at the day listed last.
+        const std::string last =
+            orv::JulianDayToDateStr(workbench.Charts.TransitListDay - 1, 0);
+        orv::NewDate window(host, std::atoi(last.c_str()), std::atoi(last.c_str() + 3),
+                            std::atoi(last.c_str() + 6),
+                            dataWindow && dataWindow->HasWindow() ? &dataWindow->Window()
+                                                                  : nullptr);
+        if (window.exec() == QDialog::Accepted && window.ChosenJulianDay())
+          workbench.Charts.TransitListDay = *window.ChosenJulianDay();
+        else
+          workbench.Charts.TransitListDay -= 1;  // Cancel lists the same day again
+      };
       dataWindow = std::make_unique<orv::DataWindowSlot>(
           workbench, workbench.Options, host, DataWindowSettingsOf(workbench.Settings),
           workbench.Shell.FontStep, std::move(links));
@@ -195,6 +215,10 @@ int main(int argc, char* argv[]) {
     links.Batch = orv::MakeNamesBatchCommands(workbench, host, std::move(batch));
     orv::ChartRunLinks run;
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
+    run.Listings.ListTransitInterpretations = [&] {
+      orv::BeginOutputPage(workbench.Output);
+      orv::ListTransitInterps(workbench, host);
+    };
     run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };
     run.Listings.ListComparativeCosmodynes = [&](bool withGrid) {
       orv::ListComparativeFirstPage(workbench, secondPersonBox(), withGrid, host);
@@ -261,6 +285,31 @@ int main(int argc, char* argv[]) {
     orv::PrintNatalOFA(workbench, host, [&](QPrinter& printer) {
       return orv::ChoosePrinterWithDialog(printer, &mainWindow);
     });
+  });
+
+  mainWindow.WireCommand("mnuDataTransitInterps", [&] {
+    orv::BeginOutputPage(workbench.Output);
+    if (orv::ListTransitInterps(workbench, host))
+      orv::ShowOutputPage(workbench.Output, workbench.AppPath, host, data());
+  });
+
+  // The report commands and the report viewer.
+  QPointer<orv::Report> reportWindow;
+  auto showReport = [&] {
+    ShowInSlot(reportWindow, [&] {
+      orv::ReportWindowLinks links;
+      links.Persons = [&] {
+        return orv::ReportPersons{workbench.Charts.PersonName, secondPersonBox().caption};
+      };
+      return new orv::Report(workbench.Report, workbench.Options, workbench.AppPath,
+                             workbench.Shell.CaptionPrefix, host, std::move(links));
+    });
+  };
+  mainWindow.WireCommand("mnuReportNatal", [&] {
+    if (orv::RunNatalReport(workbench, host, data())) showReport();
+  });
+  mainWindow.WireCommand("mnuReportTransit", [&] {
+    if (orv::RunTransitReport(workbench, host)) showReport();
   });
 
   // The small windows and editors.
