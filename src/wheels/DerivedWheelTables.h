@@ -70,13 +70,12 @@ inline int GlyphRadius(int degree) {
 // or for the printed page.
 inline std::array<int, 10> CuspLabelRecord(int i, bool printing) {
   const double a = std::fmod(90.0 + 30.0 * (i - 1), 360.0);
-  const double x0 =
-      kCuspLabelOrigin + kCuspLabelRadius * std::cos(a * kPi / 180) +
-      (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
-                : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
+  const double x0 = kCuspLabelOrigin + kCuspLabelRadius * std::cos(a * kPi / 180) +
+                    (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
+                              : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
   const std::array<double, 5>& offsets = printing ? kPrinterCharOffsets : kWindowCharOffsets;
-  const int y =
-      static_cast<int>(std::nearbyint(kCuspLabelOrigin + kCuspLabelRadius * std::sin(a * kPi / 180)));
+  const int y = static_cast<int>(
+      std::nearbyint(kCuspLabelOrigin + kCuspLabelRadius * std::sin(a * kPi / 180)));
   std::array<int, 10> record{};
   for (std::size_t c = 0; c < 5; ++c) {
     record[2 * c] = static_cast<int>(std::nearbyint(x0 + offsets[c]));

@@ -15,7 +15,8 @@ namespace {
 PointArray<double> Mapped(const PointArray<double>& values) {
   PointArray<double> angles{};
   for (int i = 1; i <= NumPoints; ++i)
-    angles[static_cast<std::size_t>(i)] = DeclinationDisplayAngle(values[static_cast<std::size_t>(i)]);
+    angles[static_cast<std::size_t>(i)] =
+        DeclinationDisplayAngle(values[static_cast<std::size_t>(i)]);
   return angles;
 }
 

@@ -127,8 +127,7 @@ CuspLabel TableCuspLabel(int i, double cuspDeg, const std::array<std::int16_t, 1
   }
   if (!any) record = derived::CuspLabelRecord(i, false);
   std::array<UserPoint, 5> at{};
-  for (std::size_t c = 0; c < 5; ++c)
-    at[c] = {double(record[2 * c]), double(record[2 * c + 1])};
+  for (std::size_t c = 0; c < 5; ++c) at[c] = {double(record[2 * c]), double(record[2 * c + 1])};
   return LabelCharacters(cuspDeg, at);
 }
 
@@ -137,10 +136,9 @@ CuspLabel PolarCuspLabel(double cuspDeg, double descendantDeg, bool printing) {
   if (a < 0) a += 360;
   if (a >= 360) a -= 360;
   using namespace derived;
-  const double x0 =
-      kCuspLabelOrigin + OutsideRimRadius * CosD(a) +
-      (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
-                : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
+  const double x0 = kCuspLabelOrigin + OutsideRimRadius * CosD(a) +
+                    (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
+                              : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
   const double y = kCuspLabelOrigin + OutsideRimRadius * SinD(a);
   const std::array<double, 5>& offsets = printing ? kPrinterCharOffsets : kWindowCharOffsets;
   std::array<UserPoint, 5> at{};
@@ -196,8 +194,6 @@ double DeclinationDisplayAngle(double valueDeg) {
   return Norm360(valueDeg * 6 + 180);
 }
 
-HouseCusps EqualFrameCusps() {
-  return {0, 270, 300, 330, 0, 30, 60, 90, 120, 150, 180, 210, 240};
-}
+HouseCusps EqualFrameCusps() { return {0, 270, 300, 330, 0, 30, 60, 90, 120, 150, 180, 210, 240}; }
 
 }  // namespace orv

@@ -26,12 +26,12 @@ struct SurfaceOptions {
   double verticalFactor;
 };
 
-constexpr SurfaceOptions kWindow{false, 68, 69, 70, 71, 72, 73, 74,  75,  76,  88,  89,  90,
-                                 91,    92, 93, 94, 95, 96, 101, 102, 60, 61, 62, 63, 193, 194,
-                                 WindowVerticalFactor};
-constexpr SurfaceOptions kPrinter{true, 78,  79,  80,  81,  82,  83,  84,  85,  86,  103, 104, 105,
-                                  106,  107, 108, 109, 110, 111, 115, 116, 64, 65, 66, 67, 195, 196,
-                                  PrinterVerticalFactor};
+constexpr SurfaceOptions kWindow{
+    false, 68, 69, 70, 71, 72,  73,  74, 75, 76, 88, 89,  90,  91,
+    92,    93, 94, 95, 96, 101, 102, 60, 61, 62, 63, 193, 194, WindowVerticalFactor};
+constexpr SurfaceOptions kPrinter{
+    true, 78,  79,  80,  81,  82,  83,  84, 85, 86, 103, 104, 105, 106,
+    107,  108, 109, 110, 111, 115, 116, 64, 65, 66, 67,  195, 196, PrinterVerticalFactor};
 
 constexpr int kLabelBlue = 9;  // the declination wheel's label colour
 
@@ -50,14 +50,14 @@ double BandFactor(double a, const std::array<Band, 4>& bands) {
   const double t = (a - bands[k].tFrom) / 90;
   return bands[k].start + t * (bands[k].end - bands[k].start);
 }
-constexpr std::array<Band, 4> kGlyphY{{{0, .25, .12, 0}, {90, .12, .25, 90}, {180, .25, .5, 180},
-                                       {270, .5, .25, 270}}};
-constexpr std::array<Band, 4> kGlyphX{{{0, 0, -.25, 0}, {90, -.25, -.75, 90},
-                                       {180, -.75, -.25, 180}, {270, -.25, 0, 270}}};
-constexpr std::array<Band, 4> kTextY{{{0, .25, .12, 0}, {60, .12, .25, 90}, {180, .25, .5, 180},
-                                      {300, .5, .25, 270}}};
-constexpr std::array<Band, 4> kTextX{{{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180},
-                                      {270, -.25, 0, 270}}};
+constexpr std::array<Band, 4> kGlyphY{
+    {{0, .25, .12, 0}, {90, .12, .25, 90}, {180, .25, .5, 180}, {270, .5, .25, 270}}};
+constexpr std::array<Band, 4> kGlyphX{
+    {{0, 0, -.25, 0}, {90, -.25, -.75, 90}, {180, -.75, -.25, 180}, {270, -.25, 0, 270}}};
+constexpr std::array<Band, 4> kTextY{
+    {{0, .25, .12, 0}, {60, .12, .25, 90}, {180, .25, .5, 180}, {300, .5, .25, 270}}};
+constexpr std::array<Band, 4> kTextX{
+    {{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180}, {270, -.25, 0, 270}}};
 
 CircleStyle Ring(Rgb color) {
   CircleStyle style;
@@ -150,7 +150,7 @@ class Painter {
 
   int PointCode(int p) const {
     return req_.HelioWheel == 1 && p == ChartPoint::Sun ? GlyphCode::Earth
-                                                         : GlyphCode::PointBase + p;
+                                                        : GlyphCode::PointBase + p;
   }
 
   void MeasureDigit(const std::string& text, int widthOffset, int heightOffset) {
@@ -361,8 +361,9 @@ std::string DeclinationLabelText(double displayDeg) {
   return FormatNumber(tenths, "#0.0");
 }
 
-void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
-                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+void DrawTitleBlock(
+    Canvas& canvas, const WheelPaintInputs& in, bool printing,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
   const OptionValues& opt = *in.options;
   const WheelRequest& r = *in.request;
   const double left = canvas.ScaleLeft() + (printing ? 30 : 10);

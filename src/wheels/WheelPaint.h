@@ -52,8 +52,7 @@ void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
 // (from the centre on the window, from radius 40 on paper), circles of
 // radius 217, 138, 62 and 40, and on the window the centre disc in the
 // background colour (white for `blackWhite`, which also blackens the spokes).
-void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printing,
-                       bool blackWhite);
+void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printing, bool blackWhite);
 
 // The house numbers 1..12 in the combined frame's innermost ring, in the
 // current font and colour.

@@ -17,8 +17,8 @@ constexpr double kMinSpacingDeg = 4.0;  // `WheelMinSpacing` of the single wheel
 constexpr int kCapacity = 7;            // `SlotCapacity` of the single wheel
 constexpr int kPositions = 116;         // `PlacementOccupied`
 // The declination wheel's first slot per house: equal 30-degree steps.
-constexpr GlyphSlotTable kDeclinationSlotAngles = {0,   182, 212, 242, 272, 302, 332,
-                                                   2,   32,  62,  92,  122, 152};
+constexpr GlyphSlotTable kDeclinationSlotAngles = {0, 182, 212, 242, 272, 302, 332,
+                                                   2, 32,  62,  92,  122, 152};
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -159,8 +159,11 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
       label.angle = s * kMinSpacingDeg + SlotAngleTableA[At(h)];
       if (european) {
         double a = Norm360(v - in.cusps[10]);
-        const double d = a - previousAngle;
-        if ((d >= -16 && d < 4) || (d >= -360 && d < -356)) {
+        const auto crowds = [&](double angle) {
+          const double d = angle - previousAngle;
+          return (d >= -16 && d < 4) || (d >= -360 && d < -356);
+        };
+        if (crowds(a)) {
           a = Norm360(previousAngle + kMinSpacingDeg);
           if (offset < 2 && order == 1 && a >= 102.5 && a <= 137.5) a += 2 - offset;
         } else {
@@ -169,6 +172,9 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
           if (Norm360(q - a) < room) a = Norm360(q - room);
           if (Norm360(q - a) >= 332 && a <= 28) a = 0;
           if ((a < 180 || a >= 270) && a + 2 < q) a += 2;
+          // Pulled back to leave room for the rest of a full house, a glyph
+          // still never stands closer than the spacing to the one before.
+          if (crowds(a)) a = Norm360(previousAngle + kMinSpacingDeg);
         }
         previousAngle = a;
         label.angle = a;
@@ -177,8 +183,9 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
       label.lineEndAngle = label.angle + LineEndCorrection(label.angle);
     }
     const int boundary = in.glyphLayout == 1 && (in.typeChart == 0 || in.wheelKind != 1) ? 3 : 4;
-    label.leftSideOrder = (h < boundary || h > boundary + 5 || (in.typeChart != 0 && in.wheelKind == 1)) &&
-                          ((label.angle >= 75 && label.angle < 255) || !european);
+    label.leftSideOrder =
+        (h < boundary || h > boundary + 5 || (in.typeChart != 0 && in.wheelKind == 1)) &&
+        ((label.angle >= 75 && label.angle < 255) || !european);
     label.retrograde = !in.helio && IsRetrogradeCapable(p) && At(p - 1) < in.retroFlags.size() &&
                        in.retroFlags[At(p - 1)] == 'R';
     placed.push_back(label);

@@ -17,9 +17,9 @@ namespace orv {
 // (element 0 unused) in descending display angle, rotated so that no house
 // group is split between the end and the start.
 struct WheelList {
-  PointArray<double> values{};  // `SortedValues`
-  PointArray<int> points{};     // `SortedPointNumbers`
-  PointArray<int> houses{};     // `WheelPointHouse`: 0 when a record names no house
+  PointArray<double> values{};        // `SortedValues`
+  PointArray<int> points{};           // `SortedPointNumbers`
+  PointArray<int> houses{};           // `WheelPointHouse`: 0 when a record names no house
   std::array<int, 13> houseCounts{};  // `WheelHouseCounts` by house 1..12
 };
 
@@ -30,9 +30,9 @@ struct WheelList {
 WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions);
 
 struct SingleWheelInputs {
-  PointArray<double> values{};  // `WheelAngles`, degrees
-  HouseCusps cusps{};           // `WheelCusps`, cusp-array order
-  std::string housePositions;   // `WheelHousePositions`
+  PointArray<double> values{};               // `WheelAngles`, degrees
+  HouseCusps cusps{};                        // `WheelCusps`, cusp-array order
+  std::string housePositions;                // `WheelHousePositions`
   std::string enabled = "1111111111111111";  // `EnabledNatalPlanets`
   std::string retroFlags;                    // "R" per retrograde point
   int typeChart = 0;                         // 0 American, 1 European
@@ -51,10 +51,10 @@ struct PlacedLabel {
   int point = 0;  // `ChartPoint`
   double value = 0;
   int house = 0;
-  int slot = 0;             // `PointSlotAngles`
-  double angle = 0;         // `LabelAngle`, degrees
-  double radius = 0;        // `LabelRadius`, wheel units
-  double lineEndAngle = 0;  // `WheelGlyphAngles`: where aspect lines end
+  int slot = 0;                // `PointSlotAngles`
+  double angle = 0;            // `LabelAngle`, degrees
+  double radius = 0;           // `LabelRadius`, wheel units
+  double lineEndAngle = 0;     // `WheelGlyphAngles`: where aspect lines end
   bool leftSideOrder = false;  // glyph at the rim, then degrees, sign, minutes
   bool retrograde = false;
 };
