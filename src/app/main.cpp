@@ -8,15 +8,20 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <memory>
 
 #include "shell/Workbench.h"
 #include "core/ephemeris/DataTables.h"
 #include "cosmodynes/CosmodynesCommands.h"
+#include "cosmodynes/OrgFitCommands.h"
+#include "cosmodynes/ui/OrgFitPrinting.h"
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "relationship/comparative/ComparativeCommands.h"
+#include "relationship/magi/MagiAnalyses.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -139,6 +144,16 @@ int main(int argc, char* argv[]) {
   // The input, names, cities, time-zone and atlas windows: made once the
   // settings (names and cities files) have been read.
   std::unique_ptr<orv::InputWindows> inputWindows;
+  // The second-chart window's "2nd Person" box decides what the two-chart
+  // commands list.
+  auto secondPersonBox = [&] {
+    orv::SecondPersonBox box;
+    if (inputWindows) {
+      box.checked = inputWindows->SecondPerson();
+      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
+    }
+    return box;
+  };
   orv::QtLauncher launcher;
   QPointer<orv::TextFileEditor> namesEditor, citiesEditor;
   auto openEditor = [&](QPointer<orv::TextFileEditor>& slot, std::optional<orv::EditorSetup> setup) {
@@ -176,6 +191,9 @@ int main(int argc, char* argv[]) {
     orv::ChartRunLinks run;
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
     run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };
+    run.Listings.ListComparativeCosmodynes = [&](bool withGrid) {
+      orv::ListComparativeFirstPage(workbench, secondPersonBox(), withGrid, host);
+    };
     run.ShowChartMenus = [&] { mainWindow.ShowChartMenus(); };
     inputWindows = std::make_unique<orv::InputWindows>(workbench, host, data(), std::move(links),
                                                        std::move(run));
@@ -197,15 +215,9 @@ int main(int argc, char* argv[]) {
     inputWindows->Calculate();
   });
 
-  // The Data menu's listings. The second-chart window's "2nd Person" box
-  // decides what the two-chart commands list.
-  auto secondPersonBox = [&] {
-    orv::SecondPersonBox box;
-    if (inputWindows) {
-      box.checked = inputWindows->SecondPerson();
-      box.caption = inputWindows->Second().chk2ndPerson()->text().toStdString();
-    }
-    return box;
+  // The Data menu's listings.
+  auto natalNameText = [&] {
+    return inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
   };
   mainWindow.WireCommand("mnuDataNatalData", [&] { orv::ShowNatalData(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataNatalAspects",
@@ -216,9 +228,7 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuDataTransitData",
                          [&] { orv::ShowTransitData(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitsAspectstoNatal", [&] {
-    const std::string natalName =
-        inputWindows ? inputWindows->Natal().txtName()->text().toStdString() : std::string();
-    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalName, host, data());
+    orv::ShowTransitAspectsToNatal(workbench, secondPersonBox(), natalNameText(), host, data());
   });
   mainWindow.WireCommand("mnuDataCosmicState", [&] { orv::ShowCosmicState(workbench, host, data()); });
   mainWindow.WireCommand("mnuDataCosmodynes",
@@ -229,6 +239,23 @@ int main(int argc, char* argv[]) {
                          [&] { orv::ShowComposite(workbench, secondPersonBox(), host, data()); });
   mainWindow.WireCommand("mnuDataTransitAspectsToTransits", [&] {
     orv::ShowTransitAspectsToTransits(workbench, secondPersonBox(), host, data());
+  });
+  mainWindow.WireCommand("mnuDataMagiCouple", [&] {
+    orv::ShowMagiCouple(workbench, secondPersonBox(), natalNameText(), host, data());
+  });
+  mainWindow.WireCommand("mnuDataMagiNatal",
+                         [&] { orv::ShowMagiNatal(workbench, natalNameText(), host, data()); });
+  mainWindow.WireCommand("mnuDataTransitCosmodynes", [&] {
+    orv::ShowDualCosmodynes(workbench, secondPersonBox(), false, host, data());
+  });
+  mainWindow.WireCommand("mnuDataTransitCosmodynesAspects", [&] {
+    orv::ShowDualCosmodynes(workbench, secondPersonBox(), true, host, data());
+  });
+  mainWindow.WireCommand("mnuDataNatalOFA", [&] { orv::ShowNatalOFA(workbench, host, data()); });
+  mainWindow.WireCommand("mnuDataNatalOFA_Print", [&] {
+    orv::PrintNatalOFA(workbench, host, [&](QPrinter& printer) {
+      return orv::ChoosePrinterWithDialog(printer, &mainWindow);
+    });
   });
 
   // The single wheels: each command prepares its wheel, then the wheel window

@@ -75,21 +75,6 @@ bool ReadOrbFile(const std::filesystem::path& appPath, std::string_view name, Or
 
 // The separation is rounded to single precision to meet the limits, which
 // widens every band by up to half a float step.
-bool InOrbBand(double exactDeg, BandShape shape, bool doublePrecision, double w, float orb) {
-  if (doublePrecision) return exactDeg - orb <= w && w <= exactDeg + orb;
-  const float wf = static_cast<float>(w);
-  const float exact = static_cast<float>(exactDeg);
-  switch (shape) {
-    case BandShape::Around:
-      return exact - orb <= wf && wf <= exact + orb;
-    case BandShape::AtLeast:
-      return exact - orb <= wf;
-    case BandShape::UpToOrb:
-      return wf <= orb;
-  }
-  return false;
-}
-
 AspectMatch FindAspectOfSeparation(double separationDeg, const OrbTable& orbs) {
   return FindAspect(separationDeg, orbs, false);
 }

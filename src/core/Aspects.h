@@ -36,7 +36,22 @@ struct AspectBand {
 // `exactDeg` with `orb`, limits inclusive. The limits are single precision, as
 // the orbs are, and `w` is rounded to single precision to meet them; with
 // `doublePrecision` (the septile, whose angle is no integer) both stay double.
-bool InOrbBand(double exactDeg, BandShape shape, bool doublePrecision, double w, float orb);
+// Inline: the cosmodynes test it for every pair of points, and a names-file
+// batch for every pair of charts.
+inline bool InOrbBand(double exactDeg, BandShape shape, bool doublePrecision, double w, float orb) {
+  if (doublePrecision) return exactDeg - orb <= w && w <= exactDeg + orb;
+  const float wf = static_cast<float>(w);
+  const float exact = static_cast<float>(exactDeg);
+  switch (shape) {
+    case BandShape::Around:
+      return exact - orb <= wf && wf <= exact + orb;
+    case BandShape::AtLeast:
+      return exact - orb <= wf;
+    case BandShape::UpToOrb:
+      return wf <= orb;
+  }
+  return false;
+}
 
 // What a finder found for one pair of points.
 struct AspectMatch {

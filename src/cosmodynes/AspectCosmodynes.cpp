@@ -36,13 +36,9 @@ constexpr GroupOrbRow kPointOrbs[] = {
 constexpr double kFastParallelOrbs[] = {15, 13, 11};
 constexpr double kParallelOrbs[] = {12, 10, 8};
 
-struct PointOrbs {
-  GroupOrbRow test;
-  GroupOrbRow weight;
-  double parallel;
-};
+}  // namespace
 
-PointOrbs OrbsOfPoint(int point, std::optional<int> house) {
+CosmoPointOrbs PointOrbsOf(int point, std::optional<int> house) {
   if (point == Ascendant || point == MC) house = 10;
   const size_t cls = size_t(ClassOfHouse(house));
   const bool light = point == Sun || point == Moon;
@@ -53,6 +49,8 @@ PointOrbs OrbsOfPoint(int point, std::optional<int> house) {
   const bool fast = light || point == Mercury;
   return {test, weight, fast ? kFastParallelOrbs[cls] : kParallelOrbs[cls]};
 }
+
+namespace {
 
 enum class Tone { Neutral, Harmonious, Discordant };
 enum class TrineSplit { None, AtMost130, Above130 };
@@ -148,8 +146,10 @@ void ScoreWeight(PairContext& x, int a, int b, double w, Tone tone) {
 }  // namespace
 
 CosmoPairOrbs PairOrbs(int a, std::optional<int> houseA, int b, std::optional<int> houseB) {
-  const PointOrbs oa = OrbsOfPoint(a, houseA);
-  const PointOrbs ob = OrbsOfPoint(b, houseB);
+  return CombineOrbs(PointOrbsOf(a, houseA), PointOrbsOf(b, houseB));
+}
+
+CosmoPairOrbs CombineOrbs(const CosmoPointOrbs& oa, const CosmoPointOrbs& ob) {
   CosmoPairOrbs orbs;
   for (size_t g = 1; g <= 5; ++g) {
     orbs.test[g] = std::max(oa.test[g], ob.test[g]);

@@ -17,6 +17,17 @@ struct CosmoPairOrbs {
   double parallel = 0;
 };
 
+// The orbs of one point in its house, before it is paired.
+struct CosmoPointOrbs {
+  std::array<double, 6> test{};
+  std::array<double, 6> weight{};
+  double parallel = 0;
+};
+CosmoPointOrbs PointOrbsOf(int point, std::optional<int> house);
+
+// The orbs of a pair: the larger of the two points' orbs in each group.
+CosmoPairOrbs CombineOrbs(const CosmoPointOrbs& a, const CosmoPointOrbs& b);
+
 // The orbs of the pair of points `a` and `b` in houses `houseA` and `houseB`
 // (the Ascendant and the MC count as in house 10 whatever is passed; a
 // point without a house takes the cadent orbs).

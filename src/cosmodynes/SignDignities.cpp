@@ -44,13 +44,12 @@ const DignityWeight* WeightOf(SignDignity column) {
   return nullptr;
 }
 
-// The reception domain: the planet's rulership and exaltation signs.
+}  // namespace
+
 bool InReceptionDomain(int planet, int sign) {
   const SignDignity d = DignityOfSign(planet, sign);
   return d == SignDignity::Rulership || d == SignDignity::Exaltation;
 }
-
-}  // namespace
 
 SignDignity DignityOfSign(int planet, int sign) {
   if (planet < ChartPoint::Sun || planet > ChartPoint::Moon || sign < 1 || sign > 12)

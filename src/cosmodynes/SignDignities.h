@@ -13,6 +13,10 @@ enum class SignDignity { None, Rulership, Detriment, Exaltation, Fall, MinorHarm
 // None for any other planet or a sign outside 1..12.
 SignDignity DignityOfSign(int planet, int sign);
 
+// Whether planet `planet` (1..10) receives in `ZodiacSign` `sign`: the sign
+// is one of its rulership or exaltation signs.
+bool InReceptionDomain(int planet, int sign);
+
 // `CalcEssentialDignities`: `DignityScore` 1..15 from the planets' signs
 // (+5 rulership, -5 detriment, +4 exaltation, -4 fall, +1 / -1 the minor
 // signs); 0 for points 11..15 and planets without dignity.

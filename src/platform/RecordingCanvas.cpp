@@ -19,47 +19,40 @@ std::vector<CanvasRecord> RecordingCanvas::Kinds(CanvasRecord::Kind kind) const 
 std::vector<CanvasRecord> RecordingCanvas::Texts() const { return Kinds(CanvasRecord::Kind::Text); }
 std::vector<CanvasRecord> RecordingCanvas::Lines() const { return Kinds(CanvasRecord::Kind::Line); }
 
-void RecordingCanvas::DoClear(Rgb back) {
-  CanvasRecord r;
-  r.kind = CanvasRecord::Kind::Clear;
-  r.color = back;
-  records_.push_back(r);
+CanvasRecord& RecordingCanvas::Add(CanvasRecord::Kind kind, Rgb color) {
+  CanvasRecord& r = records_.emplace_back();
+  r.kind = kind;
+  r.color = color;
+  return r;
 }
 
+void RecordingCanvas::DoClear(Rgb back) { Add(CanvasRecord::Kind::Clear, back); }
+
 void RecordingCanvas::DoLine(UserPoint a, UserPoint b, Rgb color, double widthPx) {
-  CanvasRecord r;
-  r.kind = CanvasRecord::Kind::Line;
+  CanvasRecord& r = Add(CanvasRecord::Kind::Line, color);
   r.a = a;
   r.b = b;
-  r.color = color;
   r.widthPx = widthPx;
-  records_.push_back(r);
 }
 
 void RecordingCanvas::DoCircle(UserPoint centre, double radius, Rgb color, std::optional<Rgb> fill,
                                std::optional<double> startRad, std::optional<double> endRad,
                                double widthPx) {
-  CanvasRecord r;
-  r.kind = CanvasRecord::Kind::Circle;
+  CanvasRecord& r = Add(CanvasRecord::Kind::Circle, color);
   r.a = centre;
   r.radius = radius;
-  r.color = color;
   r.fill = fill;
   r.startRad = startRad;
   r.endRad = endRad;
   r.widthPx = widthPx;
-  records_.push_back(r);
 }
 
 void RecordingCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont& font,
                              Rgb color) {
-  CanvasRecord r;
-  r.kind = CanvasRecord::Kind::Text;
+  CanvasRecord& r = Add(CanvasRecord::Kind::Text, color);
   r.a = topLeft;
   r.text = text;
   r.font = font;
-  r.color = color;
-  records_.push_back(r);
 }
 
 Canvas::TextSize RecordingCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {

@@ -19,7 +19,8 @@ struct CanvasRecord {
   double radius = 0;
   Rgb color;  // pen or text colour; the back colour of a Clear
   std::optional<Rgb> fill;
-  std::optional<double> startRad, endRad;
+  std::optional<double> startRad;
+  std::optional<double> endRad;
   double widthPx = 1;
   std::string text;
   CanvasFont font;
@@ -51,6 +52,7 @@ class RecordingCanvas : public Canvas {
   TextSize MeasureText(std::string_view text, const CanvasFont& font) const override;
 
  private:
+  CanvasRecord& Add(CanvasRecord::Kind kind, Rgb color);
   std::vector<CanvasRecord> Kinds(CanvasRecord::Kind kind) const;
 
   double width_;

@@ -32,8 +32,11 @@ class RecordingView : public OutputView {
 
 // The golden files hold pages byte for byte as LASTPAGE.TXT holds them.
 // ORVANTA_UPDATE_GOLDEN=1 rewrites them, for review by eye before committing.
-inline void ExpectGolden(const std::string& actual, const std::string& name) {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+// `folder` defaults to the listings' own golden folder.
+inline void ExpectGolden(const std::string& actual, const std::string& name,
+                         const std::filesystem::path& folder =
+                             std::filesystem::path(__FILE__).parent_path() / "golden") {
+  const auto path = folder / name;
   if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr) {
     std::ofstream(path, std::ios::binary) << actual;
   }

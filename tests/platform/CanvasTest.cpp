@@ -9,92 +9,50 @@
 namespace orv {
 namespace {
 
+Rgb Hex(unsigned rgb) {
+  return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
+}
+
 TEST(Canvas, QBColorPalette) {
-  struct Row {
-    double number;
-    Rgb rgb;
-  };
-  const Row rows[] = {
-      {0, {0, 0, 0}},
-      {1, {0, 0, 0x80}},
-      {4, {0x80, 0, 0}},
-      {7, {0xC0, 0xC0, 0xC0}},
-      {8, {0x80, 0x80, 0x80}},
-      {9, {0, 0, 0xFF}},
-      {10, {0, 0xFF, 0}},
-      {12, {0xFF, 0, 0}},
-      {14, {0xFF, 0xFF, 0}},
-      {15, {0xFF, 0xFF, 0xFF}},
-      {6.5, {0x80, 0x80, 0}},  // halves to even: 6
-      {8.5, {0x80, 0x80, 0x80}},
-      {9.6, {0, 0xFF, 0}},  // 8, 10
-      {-3, {0, 0, 0}},
-      {21, {0xFF, 0xFF, 0xFF}},
-  };
-  for (const Row& r : rows) EXPECT_EQ(QBColor(r.number), r.rgb) << r.number;
+  // Halves round to even (6.5 is 6, 8.5 is 8); the ends hold.
+  const std::pair<double, unsigned> rows[] = {
+      {0, 0x000000},   {1, 0x000080},   {4, 0x800000},   {7, 0xC0C0C0},  {8, 0x808080},
+      {9, 0x0000FF},   {10, 0x00FF00},  {12, 0xFF0000},  {14, 0xFFFF00}, {15, 0xFFFFFF},
+      {6.5, 0x808000}, {8.5, 0x808080}, {9.6, 0x00FF00}, {-3, 0x000000}, {21, 0xFFFFFF}};
+  for (const auto& [number, rgb] : rows) EXPECT_EQ(QBColor(number), Hex(rgb)) << number;
 }
 
 TEST(Canvas, UserScaleTextMeasuresAndPrintPosition) {
-  // A page of 8.5 by 11.5 units on 850 by 1150 dots (y down), and a wheel
-  // scale of +-200 by +-150 on 400 by 300 dots (y up).
   struct Row {
-    const char* name;
-    double left, top, right, bottom;
-    double deviceWidth, deviceHeight, dpi;
+    double left, top, right, bottom, deviceWidth, deviceHeight;
     UserPoint probe, probeOnDevice;
-    double widthOfFour, lineHeight;  // user units, 10-point text
+    double widthOfFour, lineHeight;  // user units, 10-point text at 100 dpi
   };
-  // At 100 dpi a 10-point character is 500/72 dots wide and 1250/72 high.
+  // A page of 8.5 by 11.5 units, y down; a wheel scale of +-200 by +-150, y up.
   const Row rows[] = {
-      {"page",
-       0,
-       0,
-       8.5,
-       11.5,
-       850,
-       1150,
-       100,
-       {1, 3},
-       {100, 300},
-       2000.0 / 72 / 100,
-       1250.0 / 72 / 100},
-      {"wheel",
-       -200,
-       150,
-       200,
-       -150,
-       400,
-       300,
-       100,
-       {100, -75},
-       {300, 225},
-       2000.0 / 72,
-       1250.0 / 72},
+      {0, 0, 8.5, 11.5, 850, 1150, {1, 3}, {100, 300}, 2000.0 / 7200, 1250.0 / 7200},
+      {-200, 150, 200, -150, 400, 300, {100, -75}, {300, 225}, 2000.0 / 72, 1250.0 / 72},
   };
   for (const Row& r : rows) {
-    RecordingCanvas canvas(r.deviceWidth, r.deviceHeight, r.dpi);
+    RecordingCanvas canvas(r.deviceWidth, r.deviceHeight, 100);
     canvas.SetScale(r.left, r.top, r.right, r.bottom);
-    EXPECT_DOUBLE_EQ(canvas.ScaleWidth(), r.right - r.left) << r.name;
-    EXPECT_DOUBLE_EQ(canvas.ScaleHeight(), r.bottom - r.top) << r.name;
-    const UserPoint d = canvas.ToDevice(r.probe);
-    EXPECT_DOUBLE_EQ(d.x, r.probeOnDevice.x) << r.name;
-    EXPECT_DOUBLE_EQ(d.y, r.probeOnDevice.y) << r.name;
-    EXPECT_DOUBLE_EQ(canvas.TextWidth("a\xC3\xA9z!"), r.widthOfFour) << r.name;  // 4 characters
-    EXPECT_DOUBLE_EQ(canvas.TextHeight("x"), r.lineHeight) << r.name;
+    EXPECT_DOUBLE_EQ(canvas.ScaleHeight(), r.bottom - r.top);
+    EXPECT_EQ(canvas.ToDevice(r.probe), r.probeOnDevice);
+    EXPECT_DOUBLE_EQ(canvas.TextWidth("a\xC3\xA9z!"), r.widthOfFour);  // 4 characters
+    EXPECT_DOUBLE_EQ(canvas.TextHeight("x"), r.lineHeight);
 
     // Printing starts at the position and moves one line down the surface,
-    // back to the left edge.
+    // back to the left edge; a line leaves the position at its end.
     canvas.SetFontBold(true);
     canvas.SetCurrent(r.probe);
     canvas.Print("one");
     const double down = r.bottom < r.top ? -1 : 1;
-    EXPECT_EQ(canvas.Current(), (UserPoint{r.left, r.probe.y + down * r.lineHeight})) << r.name;
+    EXPECT_EQ(canvas.Current(), (UserPoint{r.left, r.probe.y + down * r.lineHeight}));
     ASSERT_EQ(canvas.Texts().size(), 1u);
     EXPECT_EQ(canvas.Texts()[0].a, r.probe);
     EXPECT_EQ(canvas.Texts()[0].font, (CanvasFont{"Times New Roman", 10, true}));
-
     canvas.Line({r.left, r.top}, r.probe);
-    EXPECT_EQ(canvas.Current(), r.probe) << r.name;
+    EXPECT_EQ(canvas.Current(), r.probe);
   }
 }
 

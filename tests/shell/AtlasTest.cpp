@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 
 #include "RecordingHost.h"
 #include "ShellTestSupport.h"
@@ -110,41 +111,95 @@ TEST(Atlas, NothingIsFilledWithoutAUsableAnswer) {
   EXPECT_EQ(test::PlaceText(f), "75W5 5S7 zone -5.5");
 }
 
-TEST(Atlas, SearchesEveryCitiesFileByNameWhateverItsCase) {
+TEST(Atlas, TheGazetteerFindsPlacesByTheStartOfTheirName) {
   test::TempDir dir;
-  test::RecordingHost host;
   EXPECT_FALSE(AtlasPresent(dir.path()));
-  EXPECT_TRUE(FindAtlasPlaces(dir.path(), "Paris").empty());
+  std::shared_ptr<const Gazetteer> loaded;
+  EXPECT_EQ(AtlasGazetteer(loaded, dir.path()), nullptr);
+  EXPECT_TRUE(AtlasPresent(ORVANTA_DATA_DIR));
+  const Gazetteer* atlas = AtlasGazetteer(loaded, ORVANTA_DATA_DIR);
+  ASSERT_NE(atlas, nullptr);
+  EXPECT_EQ(AtlasGazetteer(loaded, dir.path()), atlas);  // read once, then kept
+  EXPECT_GE(atlas->size(), 20000u);
 
-  std::ofstream(dir.path() / "GA_MA.LL", std::ios::binary)
-      << "Paris,France,002E21,48N52,-1\r\nParis,TX,95W33,33N40,6\r\nbroken line\r\n"
-         "Lyon,France,004E50,45N46,-1\r\n";
-  std::ofstream(dir.path() / "more.ll", std::ios::binary)
-      << "Paris,France,002E21,48N52,-1\r\nLondon,England,000W07,51N30,0\r\n";
-  std::ofstream(dir.path() / "NOTES.TXT") << "Paris,France,002E21,48N52,-1\r\n";
-  EXPECT_TRUE(AtlasPresent(dir.path()));
+  // Coordinates and zones: GeoNames, as the gazetteer's source keeps them.
+  const struct {
+    const char* typed;
+    const char* first;    // the first (largest) match, "" for none
+    const char* zone;
+    const char* place;  // as the input window receives it
+  } cases[] = {
+      {"sao paulo", "São Paulo, Brazil", "America/Sao_Paulo", "46W38 23S33"},
+      {"  SÃO PAU", "São Paulo, Brazil", "America/Sao_Paulo", "46W38 23S33"},
+      {"new york", "New York, United States of America", "America/New_York", "74W0 40N43"},
+      {"Kathm", "Kathmandu, Bagmati Province, Nepal", "Asia/Kathmandu", "85E19 27N42"},
+      {"springfield", "Springfield, Missouri, United States of America", "America/Chicago",
+       "93W18 37N13"},
+      {"Xanadu", "", "", ""},
+  };
+  test::RecordingHost host;
+  for (const auto& c : cases) {
+    const auto found = atlas->FindByPrefix(c.typed);
+    ASSERT_EQ(found.empty(), *c.first == '\0') << c.typed;
+    if (found.empty()) continue;
+    const GazetteerPlace& p = atlas->Place(found[0]);
+    EXPECT_EQ(atlas->PlaceText(p), c.first) << c.typed;
+    EXPECT_EQ(atlas->ZoneName(p), c.zone) << c.typed;
+    AtlasValues values;
+    AtlasLookup(host, AtlasAnswerFor(p, ZoneOffset{}, false), values);
+    EXPECT_EQ(values.AtlasLongitudeText + " " + values.AtlasLatitudeText, c.place) << c.typed;
+    for (std::size_t i : found)
+      EXPECT_TRUE(atlas->Fold(atlas->Place(i).Name).starts_with(atlas->Fold(c.typed)));
+  }
+  // The Springfields are told apart by their region.
+  std::set<std::string> springfields;
+  for (std::size_t i : atlas->FindByPrefix("Springfield"))
+    if (atlas->NameIs(i, "SPRINGFIELD")) springfields.insert(atlas->PlaceText(atlas->Place(i)));
+  EXPECT_EQ(springfields.size(), 8u);
+  EXPECT_EQ(atlas->FindByPrefix("s", 10).size(), 10u);
+}
 
-  const auto paris = FindAtlasPlaces(dir.path(), "  pARIS ");
-  ASSERT_EQ(paris.size(), 2u);  // the copy in more.ll is the same place
-  EXPECT_EQ(paris[0].city.Region, "France");
-  EXPECT_EQ(paris[0].file, dir.path() / "GA_MA.LL");
-  EXPECT_EQ(paris[1].city.Region, "TX");
-  const auto london = FindAtlasPlaces(dir.path(), "london");
-  ASSERT_EQ(london.size(), 1u);
-  EXPECT_EQ(london[0].file, dir.path() / "more.ll");
-  EXPECT_TRUE(FindAtlasPlaces(dir.path(), "Par").empty());
+TEST(Atlas, GazetteerFilesAreCheckedAndRepeatsPassedOver) {
+  const std::string head = "# a comment\n[fold]\nÉ\te\n[countries]\nFR\tFrance\n[zones]\nEurope/Paris\n";
+  const struct {
+    std::string places;
+    int size;  // -1: the file is refused
+  } cases[] = {
+      {"[places]\nÉvry\t\tFR\t0\t48.6\t2.4\r\nÉvry\t\tFR\t0\t48.6\t2.4\nEu\tX\tFR\t0\t50\t1.4\n", 2},
+      {"", -1},                                         // no places section
+      {"[places]\nA\tB\tFR\t0\t48.6\n", -1},            // a field missing
+      {"[places]\nA\tB\tFR\t1\t48.6\t2.4\n", -1},       // unknown zone
+      {"[places]\nA\tB\tFR\t0\t48.6\t2,4\n", -1},       // not a number
+  };
+  for (const auto& c : cases) {
+    const auto g = Gazetteer::Parse(head + c.places);
+    EXPECT_EQ(g ? int(g->size()) : -1, c.size) << c.places;
+  }
+  const auto g = Gazetteer::Parse(head + cases[0].places);
+  ASSERT_TRUE(g && g->FindByPrefix("EV").size() == 1 && g->FindByPrefix("e").size() == 2);
+  EXPECT_EQ(g->PlaceText(g->Place(g->FindByPrefix("ev")[0])), "Évry, France");
+}
 
-  // A found place answers as the atlas does, at standard time.
-  AtlasValues values;
-  BeginAtlasLookup(values);
-  EXPECT_EQ(AtlasLookup(host, AtlasAnswerFor(paris[1].city, paris.size() > 1), values),
-            "THIS IS A DUPLICATE CITY");
-  EXPECT_EQ(values.AtlasLongitudeText + " " + values.AtlasLatitudeText, "95W33 33N40");
-  EXPECT_FLOAT_EQ(values.AtlasTimeZone, 6);
-  AtlasLookup(host, AtlasAnswerFor(paris[0].city, false), values);
-  EXPECT_EQ(values.AtlasLongitudeText + " " + values.AtlasLatitudeText, "2E21 48N52");
-  EXPECT_FLOAT_EQ(values.AtlasTimeZone, -1);
-  EXPECT_TRUE(host.messages.empty());
+TEST(Atlas, TheAskingWindowsDateAndTimeOnTheTwentyFourHourClock) {
+  const struct {
+    const char *month, *day, *year, *hour, *minute;
+    bool pm;
+    const char* expected;  // "" when not a valid moment
+  } cases[] = {
+      {"7", "15", "1990", "9", "00", true, "1990-07-15 21:00"},
+      {"1", "15", "1990", "12", "15", false, "1990-01-15 00:15"},  // 12 AM is hour 0
+      {"1", "15", "1990", "12", "15", true, "1990-01-15 12:15"},
+      {"2", "29", "1900", "3", "5", true, ""},  // not a leap year
+      {"4", "30", "1990", "3", "60", true, ""},
+      {"4", "30", "1990", "3.5", "5", true, ""},
+  };
+  for (const auto& c : cases) {
+    ChartInputFields f;
+    f.Month = c.month, f.Day = c.day, f.Year = c.year, f.Hour = c.hour, f.Minute = c.minute;
+    f.Pm = c.pm;
+    const auto when = AtlasLocalTime(f);
+    EXPECT_EQ(when ? LocalDateTimeText(*when) : "", c.expected) << c.month << "/" << c.day;
+  }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <set>
 
 #include "RecordingHost.h"
-#include "shell/input/Atlas.h"
 #include "shell/input/CitiesFile.h"
 #include "shell/input/NamesFile.h"
 #include "shell/input/TimeZones.h"
@@ -133,21 +132,6 @@ TEST(ShippedPlaceFiles, TimeZoneTableLoadsAndEveryZoneCanBePicked) {
     EXPECT_TRUE(lines.insert(line).second) << "listed twice: " << line;
   }
   EXPECT_TRUE(host.messages.empty());
-}
-
-TEST(ShippedPlaceFiles, TheAtlasFindsShippedPlaces) {
-  ASSERT_TRUE(AtlasPresent(kData));
-  const auto found = FindAtlasPlaces(kData, "new york");
-  ASSERT_EQ(found.size(), 1u);
-  test::RecordingHost host;
-  AtlasValues values;
-  BeginAtlasLookup(values);
-  EXPECT_EQ(AtlasLookup(host, AtlasAnswerFor(found[0].city, false), values), "Atlas");
-  EXPECT_EQ(values.AtlasLongitudeText, "74W0");
-  EXPECT_EQ(values.AtlasLatitudeText, "40N43");
-  EXPECT_FLOAT_EQ(values.AtlasTimeZone, 5);
-  // Several places of one name are all offered.
-  EXPECT_GE(FindAtlasPlaces(kData, "Portland").size(), 2u);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ class RecordingHost : public Host {
   int busyDepth = 0;
   int busyCount = 0;
   std::string clipboard;  // the text last put on the clipboard
+  int clipboardCount = 0;
 
   Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                      MessageButtons buttons) override {
@@ -61,7 +62,10 @@ class RecordingHost : public Host {
     ++busyCount;
   }
   void EndBusy() override { --busyDepth; }
-  void SetClipboardText(std::string_view text) override { clipboard = text; }
+  void SetClipboardText(std::string_view text) override {
+    clipboard = text;
+    ++clipboardCount;
+  }
 };
 
 }  // namespace orv::test

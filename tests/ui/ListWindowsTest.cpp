@@ -350,15 +350,34 @@ TEST(TimeZone, AClickWritesTheZoneIntoTheWindowThatAsked) {
 
 AtlasWindow* OpenAtlas(ChartInputForm& form) {
   form.AtlasLabel()->clicked();
-  auto* atlas = form.findChild<AtlasWindow*>();
+  // The one just opened: a closed one may still wait for its deletion.
+  AtlasWindow* atlas = nullptr;
+  for (AtlasWindow* w : form.findChildren<AtlasWindow*>())
+    if (w->isVisible()) atlas = w;
   EXPECT_NE(atlas, nullptr);
   EXPECT_TRUE(atlas && atlas->isVisible());
   return atlas;
 }
 
+// A gazetteer of three places (GeoNames coordinates).
+const char* const kAtlas =
+    "[countries]\nUS\tUnited States of America\n[zones]\nAmerica/Chicago\nAmerica/New_York\n"
+    "[places]\nNew York\tNew York\tUS\t1\t40.7143\t-74.0060\n"
+    "Springfield\tMissouri\tUS\t0\t37.2153\t-93.2982\n"
+    "Springfield\tMassachusetts\tUS\t1\t42.1015\t-72.5898\n";
+
+void TypeMoment(InputFixture& f, const char* month, const char* day, const char* year,
+                const char* hour, const char* minute, bool pm) {
+  for (auto [field, text] : {std::pair{InputField::Month, month}, {InputField::Day, day},
+                             {InputField::Year, year}, {InputField::Hour, hour},
+                             {InputField::Minute, minute}})
+    Type(f.N(field), text);
+  (pm ? f.natal().PmButton() : f.natal().AmButton())->click();
+}
+
 TEST(AtlasWindow, ClosingWithoutALookupChangesNothing) {
   InputFixture f;
-  WriteFile(f.dir.path() / "GA_MA.LL", kCities);
+  WriteFile(f.dir.path() / "ATLAS.DAT", kAtlas);
   // A former lookup's answer stays unused.
   f.wb.Input.Atlas = {"10W0", "10N0", 3, true, kAtlasAnswerYes};
   AtlasWindow* atlas = OpenAtlas(f.natal());
@@ -368,34 +387,76 @@ TEST(AtlasWindow, ClosingWithoutALookupChangesNothing) {
   EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
 }
 
-TEST(AtlasWindow, ALookupFillsTheWindowThatAsked) {
+// Zones per the tz database: New York keeps EST (5) and, in 1990 from April
+// 1 to October 28, EDT (4); in 2021 the clocks went from 2:00 to 3:00 on
+// March 14 and from 2:00 back to 1:00 on November 7.
+TEST(AtlasWindow, ALookupFillsTheZoneInForceAtTheWindowsMoment) {
   InputFixture f;
-  WriteFile(f.dir.path() / "GA_MA.LL", kCities);
-  AtlasWindow* atlas = OpenAtlas(f.second());
+  WriteFile(f.dir.path() / "ATLAS.DAT", kAtlas);
+  TypeMoment(f, "7", "15", "1990", "9", "00", true);
+  AtlasWindow* atlas = OpenAtlas(f.natal());
   ASSERT_NE(atlas, nullptr);
-  atlas->txtCity()->setText("boston");
+  atlas->txtPlace()->setText("new y");
+  ASSERT_EQ(atlas->lstPlaces()->count(), 1);
+  EXPECT_EQ(atlas->lstPlaces()->item(0)->text().toStdString(),
+            "New York, United States of America   (America/New_York)");
   atlas->cmdLookup()->click();
   EXPECT_FALSE(atlas->isVisible());
-  EXPECT_EQ(Place(f.second()), "71 4 W 42 22 N 5");
-  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");  // untouched
+  EXPECT_EQ(Place(f.natal()), "74 0 W 40 43 N 4");
 
-  // A name that is not in the atlas: said so, the window stays.
+  // An unknown place: said so, nothing changes.
+  Type(f.N(InputField::TimeZone), "7");
   atlas = OpenAtlas(f.natal());
-  atlas->txtCity()->setText("Atlantis");
+  atlas->txtPlace()->setText("Atlantis");
   atlas->cmdLookup()->click();
   ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].text, "The atlas has no place whose name starts with \"Atlantis\".");
   EXPECT_TRUE(atlas->isVisible());
   atlas->reject();
-  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
+  EXPECT_EQ(Place(f.natal()), "74 0 W 40 43 N 7");
+
+  // A moment in the spring gap and one in the autumn overlap: the user picks.
+  const struct {
+    const char *month, *day, *hour, *minute, *note, *choices;
+    int pick;
+    const char* place;
+  } changes[] = {
+      {"3", "14", "2", "30",
+       "New York, United States of America: 2021-03-14 02:30 did not exist in America/New_York: "
+       "the clocks were put forward over it. Pick the zone the time was given in.",
+       "Zone 5: EST, standard time | Zone 4: EDT, daylight time", 0, "74 0 W 40 43 N 5"},
+      {"11", "7", "1", "30",
+       "New York, United States of America: 2021-11-07 01:30 happened twice in America/New_York: "
+       "the clocks were put back over it. Pick the one that is meant.",
+       "Zone 4: EDT, daylight time | Zone 5: EST, standard time", 1, "74 0 W 40 43 N 5"},
+  };
+  for (const auto& c : changes) {
+    TypeMoment(f, c.month, c.day, "2021", c.hour, c.minute, false);
+    atlas = OpenAtlas(f.natal());
+    atlas->txtPlace()->setText("New York");
+    atlas->cmdLookup()->click();
+    EXPECT_EQ(atlas->lblNote()->text().toStdString(), c.note);
+    ASSERT_EQ(atlas->lstPlaces()->count(), 2);
+    EXPECT_EQ(atlas->lstPlaces()->item(0)->text().toStdString() + " | " +
+                  atlas->lstPlaces()->item(1)->text().toStdString(),
+              c.choices);
+    atlas->cmdLookup()->click();  // nothing picked yet
+    EXPECT_TRUE(atlas->isVisible());
+    atlas->lstPlaces()->setCurrentRow(c.pick);
+    atlas->cmdLookup()->click();
+    EXPECT_FALSE(atlas->isVisible());
+    EXPECT_EQ(Place(f.natal()), c.place);
+  }
+  EXPECT_EQ(f.host.messages.back().text, "Pick one of the listed zones first.");
 }
 
 TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
   InputFixture f;
-  WriteFile(f.dir.path() / "GA_MA.LL", "Springfield,IL,89W39,39N48,6\r\n");
-  WriteFile(f.dir.path() / "MORE.LL", "Springfield,MA,72W35,42N06,5\r\n");
+  WriteFile(f.dir.path() / "ATLAS.DAT", kAtlas);
+  TypeMoment(f, "1", "15", "1990", "9", "00", true);
   AtlasWindow* atlas = OpenAtlas(f.natal());
   ASSERT_NE(atlas, nullptr);
-  atlas->txtCity()->setText("Springfield");
+  atlas->txtPlace()->setText("Springfield");
   atlas->cmdLookup()->click();
   EXPECT_TRUE(atlas->isVisible());
   EXPECT_EQ(atlas->windowTitle().toStdString(), "THIS IS A DUPLICATE CITY");
@@ -404,10 +465,20 @@ TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
   atlas->cmdLookup()->click();
   EXPECT_FALSE(atlas->isVisible());
   EXPECT_EQ(Place(f.natal()), "72 35 W 42 6 N 5");
+
+  // Without a valid date the zone cannot be known: said so, nothing filled.
+  Type(f.N(InputField::Day), "32");
+  atlas = OpenAtlas(f.natal());
+  atlas->txtPlace()->setText("new york");
+  atlas->cmdLookup()->click();
+  EXPECT_TRUE(atlas->isVisible());
+  EXPECT_EQ(f.host.messages.back().text, kAtlasNeedsDateTime);
+  atlas->reject();
+  EXPECT_EQ(Place(f.natal()), "72 35 W 42 6 N 5");
 }
 
 TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
-  // No cities file in the program folder: the outside atlas program runs.
+  // No atlas file in the program folder: the outside atlas program runs.
   test::PosixLauncher launcher;
   InputWindowLinks links;
   links.AtlasLauncher = &launcher;

@@ -17,27 +17,23 @@ namespace {
 constexpr long kArcSecondsPerDegree = 3600;
 constexpr long kZoneUnitsPerHour = 900;
 
-std::vector<fs::path> CitiesFiles(const fs::path& appPath) {
-  std::vector<fs::path> files;
-  std::error_code ec;
-  for (fs::directory_iterator it(appPath, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file(ec) && EqualsIgnoreCase(it->path().extension().string(), ".LL")) {
-      files.push_back(it->path());
-    }
-  }
-  std::sort(files.begin(), files.end());
-  return files;
+constexpr int kSecondsPerZoneUnit = 4;  // 1/900 hour
+
+long ArcSeconds(double degrees) { return std::lround(degrees * kArcSecondsPerDegree); }
+
+std::optional<int> FieldNumber(const std::string& field, int low, int high) {
+  const auto value = WholeNumber(field);
+  if (!value || *value != std::floor(*value) || *value < low || *value > high) return std::nullopt;
+  return int(*value);
 }
 
-bool SamePlace(const CityRecord& a, const CityRecord& b) {
-  return a.City == b.City && a.Region == b.Region && a.Longitude == b.Longitude &&
-         a.Latitude == b.Latitude && a.Zone == b.Zone;
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-long SignedArcSeconds(const CoordinateParts& parts) {
-  const long magnitude = parts.degrees * kArcSecondsPerDegree + parts.minutes * 60L;
-  return parts.negative ? -magnitude : magnitude;
-}
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // Degrees and minutes of an atlas text around its side letter; false when
 // the text has neither letter.
@@ -60,33 +56,86 @@ std::optional<AtlasTextParts> SplitAtlasText(std::string_view text, char positiv
 
 }  // namespace
 
-bool AtlasPresent(const fs::path& appPath) { return !CitiesFiles(appPath).empty(); }
-
-std::vector<AtlasPlace> FindAtlasPlaces(const fs::path& appPath, std::string_view cityName) {
-  std::vector<AtlasPlace> found;
-  const std::string_view wanted = Trim(cityName);
-  if (wanted.empty()) return found;
-  for (const fs::path& file : CitiesFiles(appPath)) {
-    const auto lines = ReadTextLines(file);
-    if (!lines) continue;
-    for (CityRecord& city : ParseCitiesFile(*lines).Records) {
-      if (!EqualsIgnoreCase(Trim(city.City), wanted)) continue;
-      const bool known = std::any_of(found.begin(), found.end(),
-                                     [&](const AtlasPlace& p) { return SamePlace(p.city, city); });
-      if (!known) found.push_back({std::move(city), file});
-    }
-  }
-  return found;
+bool AtlasPresent(const fs::path& appPath) {
+  std::error_code ec;
+  return fs::is_regular_file(ResolveInFolder(appPath, kGazetteerFileName), ec);
 }
 
-AtlasAnswerValues AtlasAnswerFor(const CityRecord& city, bool duplicate) {
+const Gazetteer* AtlasGazetteer(std::shared_ptr<const Gazetteer>& loaded, const fs::path& appPath) {
+  if (!loaded) {
+    if (auto read = Gazetteer::Load(appPath)) loaded = std::make_shared<const Gazetteer>(std::move(*read));
+  }
+  return loaded.get();
+}
+
+std::optional<LocalDateTime> AtlasLocalTime(const ChartInputFields& fields) {
+  const auto month = FieldNumber(fields.Month, 1, 12);
+  const auto year = FieldNumber(fields.Year, 1, 9999);
+  const auto hour = FieldNumber(fields.Hour, 0, 12);
+  const auto minute = FieldNumber(fields.Minute, 0, 59);
+  if (!month || !year || !hour || !minute) return std::nullopt;
+  const auto day = FieldNumber(fields.Day, 1, DaysInMonth(*year, *month));
+  if (!day) return std::nullopt;
+  int hour24 = *hour;
+  if (!fields.Pm && hour24 == 12) hour24 = 0;
+  if (fields.Pm && hour24 < 12) hour24 += 12;
+  return LocalDateTime{*year, *month, *day, hour24, *minute};
+}
+
+std::string AtlasPlaceNotFound(std::string_view typed) {
+  return "The atlas has no place whose name starts with \"" + std::string(Trim(typed)) + "\".";
+}
+
+AtlasAnswerValues AtlasAnswerFor(const GazetteerPlace& place, const ZoneOffset& offset,
+                                 bool duplicate) {
   AtlasAnswerValues answer;
-  answer.longitudeArcSeconds = SignedArcSeconds(SplitCityCoordinate(city.Longitude, true));
-  answer.latitudeArcSeconds = SignedArcSeconds(SplitCityCoordinate(city.Latitude, false));
+  answer.longitudeArcSeconds = -ArcSeconds(place.LongitudeDeg);
+  answer.latitudeArcSeconds = ArcSeconds(place.LatitudeDeg);
   answer.duplicate = duplicate;
-  answer.zoneValue = std::lround(LeadingNumber(city.Zone) * kZoneUnitsPerHour);
-  answer.timeKind = 0;  // cities files hold standard time
+  const auto units = [](int eastSeconds) {
+    return std::lround(-double(eastSeconds) / kSecondsPerZoneUnit);
+  };
+  answer.zoneValue = units(offset.standardSeconds);
+  if (offset.localMeanTime) {
+    answer.zoneValue = units(offset.totalSeconds());
+    answer.timeKind = 4;
+  } else if (offset.daylightSeconds == 3600) {
+    answer.timeKind = 1;
+  } else if (offset.daylightSeconds == 7200) {
+    answer.timeKind = 3;
+  } else {
+    answer.zoneValue = units(offset.totalSeconds());
+    answer.timeKind = 0;
+  }
   return answer;
+}
+
+std::string ZoneChoiceText(const ZoneOffset& offset) {
+  // Irish winter time is a negative daylight part in the tz database.
+  const std::string kind = offset.localMeanTime       ? "local mean time"
+                           : offset.daylightSeconds <= 0 ? "standard time"
+                                                         : "daylight time";
+  // In the answer's unit, so the list shows what will be filled in.
+  const double hours = double(std::lround(-double(offset.totalSeconds()) / kSecondsPerZoneUnit)) /
+                       kZoneUnitsPerHour;
+  return "Zone " + ShortestNumberText(float(hours)) + ": " +
+         offset.abbreviation + ", " + kind;
+}
+
+std::string LocalDateTimeText(const LocalDateTime& when) {
+  return std::to_string(when.year) + "-" + TwoDigits(when.month) + "-" + TwoDigits(when.day) + " " +
+         TwoDigits(when.hour) + ":" + TwoDigits(when.minute);
+}
+
+std::string LocalTimeNote(const ZoneAtLocalTime& zone, std::string_view zoneName,
+                          const LocalDateTime& when) {
+  if (zone.fit == LocalTimeFit::Unique) return {};
+  const std::string moment = LocalDateTimeText(when);
+  if (zone.fit == LocalTimeFit::Gap)
+    return moment + " did not exist in " + std::string(zoneName) +
+           ": the clocks were put forward over it. Pick the zone the time was given in.";
+  return moment + " happened twice in " + std::string(zoneName) +
+         ": the clocks were put back over it. Pick the one that is meant.";
 }
 
 std::string AtlasCoordinateText(long arcSeconds, char positive, char negative) {

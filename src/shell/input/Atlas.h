@@ -1,7 +1,9 @@
 #pragma once
-// The atlas: a place looked up by city name in the cities files of the
-// program folder, answered in the form the input windows fill their place
-// from (longitude "75W10", latitude "39N45", the time zone in hours).
+// The atlas: a place looked up by the start of its name in the gazetteer,
+// with the time zone and daylight time in force there at the local date and
+// time of the input window that asked, answered in the form the input
+// windows fill their place from (longitude "75W10", latitude "39N45", the
+// time zone in hours).
 //
 // It stands where an outside atlas control answered with whole seconds of
 // arc, a zone in 1/900 hours and the kind of time at the place; the
@@ -9,11 +11,13 @@
 // the windows alike.
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "shell/input/CitiesFile.h"
+#include "platform/ZoneRules.h"
+#include "shell/input/Gazetteer.h"
 #include "shell/input/InputFields.h"
 
 namespace orv {
@@ -43,25 +47,44 @@ struct AtlasAnswerValues {
   int timeKind = 0;  // 0 standard time, 1 or 2 one hour of daylight time, 3 two hours, else LMT
 };
 
-// Whether atlas data exists: a cities file (*.LL, any letter case) in the
-// program folder.
+// Whether the atlas has its data: the gazetteer file in the program folder.
 bool AtlasPresent(const std::filesystem::path& appPath);
 
-// A found place and the cities file it came from.
-struct AtlasPlace {
-  CityRecord city;
-  std::filesystem::path file;
-};
+// The gazetteer, read from `appPath` on first use and kept in `loaded`, so
+// start-up does not pay for it. Nothing when it cannot be read (tried again
+// on the next use).
+const Gazetteer* AtlasGazetteer(std::shared_ptr<const Gazetteer>& loaded,
+                                const std::filesystem::path& appPath);
 
-// The places whose city equals `cityName` (letter case and surrounding
-// blanks ignored) in every cities file of `appPath`, files in name order,
-// records in file order; a place found in two files is given once. Broken
-// lines are passed over without a message.
-std::vector<AtlasPlace> FindAtlasPlaces(const std::filesystem::path& appPath,
-                                        std::string_view cityName);
+// The local date and time of the window that asked, on the 24-hour clock
+// (12 AM is hour 0, 1 PM hour 13). Nothing when a field is not a whole
+// number in range (month 1-12, a day of that month, year 1-9999, hour
+// 0-12, minute 0-59).
+std::optional<LocalDateTime> AtlasLocalTime(const ChartInputFields& fields);
 
-// A cities-file place as an atlas answers it, at standard time.
-AtlasAnswerValues AtlasAnswerFor(const CityRecord& city, bool duplicate);
+inline constexpr std::string_view kAtlasNeedsDateTime =
+    "Type a valid date and time in the input window first: the time zone in force at the "
+    "place depends on them.";
+
+// The message for a place name that starts no name of the atlas.
+std::string AtlasPlaceNotFound(std::string_view typed);
+
+// A gazetteer place with the offset in force there, as an atlas answers
+// it: one or two hours of daylight time as their kinds, local mean time as
+// its kind, any other daylight amount within the zone.
+AtlasAnswerValues AtlasAnswerFor(const GazetteerPlace& place, const ZoneOffset& offset,
+                                 bool duplicate);
+
+// "1990-07-15 21:00".
+std::string LocalDateTimeText(const LocalDateTime& when);
+
+// One offset as the user picks it: "Zone 4: EDT, daylight time".
+std::string ZoneChoiceText(const ZoneOffset& offset);
+
+// What the atlas says of a local time that the clocks skipped (a gap) or
+// passed twice (an overlap) in `zoneName`; empty for any other time.
+std::string LocalTimeNote(const ZoneAtLocalTime& zone, std::string_view zoneName,
+                          const LocalDateTime& when);
 
 // A coordinate in whole seconds of arc as the atlas text: degrees, the side
 // letter (`positive` for 0 and more, else `negative`) and minutes, plain

@@ -1,9 +1,10 @@
 #pragma once
 // What the names, cities, time-zone and atlas windows keep while they come
 // and go: the names list's lock, the analysis choices of the names window,
-// the loaded people, the window a picked zone goes to, and the last atlas
-// answer.
+// the loaded people, the window a picked zone goes to, the last atlas
+// answer and the atlas's places.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,8 @@ struct InputWindowsState {
   // window (`ZoneTarget` non-zero).
   InputTarget ZoneTarget = InputTarget::Natal;
   AtlasValues Atlas;
+  // The atlas's gazetteer, read when the atlas is first opened.
+  std::shared_ptr<const Gazetteer> AtlasPlaces;
 };
 
 // "Lock list" clicked by the user: locking remembers `selectedRow` (-1 when

@@ -6,76 +6,155 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "base/Text.h"
 #include "platform/Host.h"
 
 namespace orv {
 
 namespace {
+
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Enough rows to find a place by scrolling; more letters narrow the list.
+constexpr std::size_t kShownMatches = 200;
+
+std::string MomentText(const std::optional<LocalDateTime>& when) {
+  if (!when) return "No valid date and time in the input window.";
+  return "The zone in force at " + LocalDateTimeText(*when) + " local time.";
+}
+
 }  // namespace
 
-AtlasWindow::AtlasWindow(Host& host, std::filesystem::path appPath, AtlasValues& values,
-                         QWidget* parent)
-    : QDialog(parent), host_(host), appPath_(std::move(appPath)), values_(values) {
+AtlasWindow::AtlasWindow(Host& host, const Gazetteer* places, const ZoneRules& zones,
+                         std::optional<LocalDateTime> when, AtlasValues& values, QWidget* parent)
+    : QDialog(parent),
+      host_(host),
+      places_(places),
+      zones_(zones),
+      when_(when),
+      values_(values) {
   setObjectName("ACS_Atlas");
   setWindowTitle(Q(kAtlasCaption));
   setModal(true);
 
-  auto* cityLabel = new QLabel("City", this);
-  city_ = new QLineEdit(this);
-  city_->setObjectName("txtCity");
-  cityLabel->setBuddy(city_);
+  auto* placeLabel = new QLabel("&Place", this);
+  place_ = new QLineEdit(this);
+  place_->setObjectName("txtPlace");
+  placeLabel->setBuddy(place_);
   lookup_ = new QPushButton("Lookup", this);
   lookup_->setObjectName("cmdLookup");
   lookup_->setDefault(true);
-  places_ = new QListWidget(this);
-  places_->setObjectName("lstPlaces");
+  moment_ = new QLabel(Q(MomentText(when_)), this);
+  note_ = new QLabel(this);
+  note_->setObjectName("lblNote");
+  note_->setWordWrap(true);
+  note_->hide();
+  list_ = new QListWidget(this);
+  list_->setObjectName("lstPlaces");
 
   auto* row = new QHBoxLayout;
-  row->addWidget(cityLabel);
-  row->addWidget(city_, 1);
+  row->addWidget(placeLabel);
+  row->addWidget(place_, 1);
   row->addWidget(lookup_);
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(row);
-  outer->addWidget(places_, 1);
-  resize(sizeHint().width() * 3 / 2, sizeHint().height());
+  outer->addWidget(moment_);
+  outer->addWidget(note_);
+  outer->addWidget(list_, 1);
+  resize(560, 380);
 
   connect(lookup_, &QPushButton::clicked, this, &AtlasWindow::cmdLookup_Click);
-  connect(places_, &QListWidget::itemDoubleClicked, this, &AtlasWindow::cmdLookup_Click);
-  // Another name makes the listed places stale.
-  connect(city_, &QLineEdit::textEdited, this, [this] {
-    places_->clear();
-    found_.clear();
-  });
+  connect(list_, &QListWidget::itemDoubleClicked, this, &AtlasWindow::cmdLookup_Click);
+  connect(place_, &QLineEdit::textChanged, this, &AtlasWindow::ShowMatches);
+}
+
+void AtlasWindow::ShowMatches() {
+  setWindowTitle(Q(kAtlasCaption));
+  ShowRows(Listing::Matches,
+           places_ ? places_->FindByPrefix(place_->text().toStdString(), kShownMatches)
+                   : std::vector<std::size_t>{});
+}
+
+void AtlasWindow::ShowRows(Listing listing, std::vector<std::size_t> rows) {
+  listing_ = listing;
+  rows_ = std::move(rows);
+  note_->setVisible(listing == Listing::Zones);
+  list_->clear();
+  if (listing == Listing::Zones) {
+    for (const ZoneOffset& offset : offsets_) list_->addItem(Q(ZoneChoiceText(offset)));
+    return;
+  }
+  for (std::size_t i : rows_) {
+    const GazetteerPlace& p = places_->Place(i);
+    list_->addItem(Q(places_->PlaceText(p) + "   (" + std::string(places_->ZoneName(p)) + ")"));
+  }
 }
 
 void AtlasWindow::cmdLookup_Click() {
-  // A place picked among the listed duplicates answers for itself.
-  const int picked = places_->currentRow();
-  if (picked >= 0 && std::size_t(picked) < found_.size()) {
-    const CityRecord city = found_[std::size_t(picked)].city;
-    setWindowTitle(Q(AtlasLookup(host_, AtlasAnswerFor(city, false), values_)));
+  const int picked = list_->currentRow();
+  if (listing_ == Listing::Zones) {
+    if (picked < 0 || std::size_t(picked) >= offsets_.size()) {
+      host_.ShowMessage("Pick one of the listed zones first.", kTitleInformation,
+                        MessageIcon::Exclamation);
+      return;
+    }
+    const ZoneOffset offset = offsets_[std::size_t(picked)];
+    setWindowTitle(Q(AtlasLookup(host_, AtlasAnswerFor(places_->Place(zonePlace_), offset, false),
+                                 values_)));
     accept();
     return;
   }
-  std::vector<AtlasPlace> places = FindAtlasPlaces(appPath_, city_->text().toStdString());
-  if (places.empty()) {
-    host_.ShowMessage(
-        "Cannot find the city called " + std::string(Trim(city_->text().toStdString())) + ".",
-        kTitleInformation, MessageIcon::Exclamation);
+  if (picked >= 0 && std::size_t(picked) < rows_.size()) {
+    Answer(rows_[std::size_t(picked)]);
     return;
   }
-  const bool duplicate = places.size() > 1;
-  setWindowTitle(Q(AtlasLookup(host_, AtlasAnswerFor(places.front().city, duplicate), values_)));
-  if (!duplicate) {
+  const std::string typed = place_->text().toStdString();
+  std::vector<std::size_t> found = places_ ? places_->FindByPrefix(typed) : std::vector<std::size_t>{};
+  if (found.empty()) {
+    host_.ShowMessage(places_ ? AtlasPlaceNotFound(typed)
+                              : "The atlas file " + std::string(kGazetteerFileName) +
+                                    " cannot be read.",
+                      kTitleInformation, MessageIcon::Exclamation);
+    return;
+  }
+  // A name typed in full stands for the places of that name only.
+  std::vector<std::size_t> named;
+  for (std::size_t i : found)
+    if (places_->NameIs(i, typed)) named.push_back(i);
+  if (!named.empty()) found = std::move(named);
+  if (found.size() == 1) {
+    Answer(found.front());
+    return;
+  }
+  if (found.size() > kShownMatches) found.resize(kShownMatches);
+  setWindowTitle(Q(kDuplicateCityCaption));
+  ShowRows(Listing::Duplicates, std::move(found));
+}
+
+void AtlasWindow::Answer(std::size_t place) {
+  if (!when_) {
+    host_.ShowMessage(std::string(kAtlasNeedsDateTime), kTitleInformation,
+                      MessageIcon::Exclamation);
+    return;
+  }
+  const std::string_view zoneName = places_->ZoneName(places_->Place(place));
+  const ZoneAtLocalTime zone = zones_.At(zoneName, *when_);
+  if (!zone.knownZone || zone.offsets.empty()) {
+    host_.ShowMessage("The time zone " + std::string(zoneName) +
+                          " is not in the system's time-zone database.",
+                      kTitleInformation, MessageIcon::Exclamation);
+    return;
+  }
+  if (zone.fit == LocalTimeFit::Unique) {
+    setWindowTitle(Q(AtlasLookup(host_, AtlasAnswerFor(places_->Place(place), zone.offsets[0], false),
+                                 values_)));
     accept();
     return;
   }
-  found_ = std::move(places);
-  places_->clear();
-  for (const AtlasPlace& p : found_)
-    places_->addItem(Q(CityListText(p.city) + "  (" + p.file.filename().string() + ")"));
+  zonePlace_ = place;
+  offsets_ = zone.offsets;
+  note_->setText(Q(places_->PlaceText(places_->Place(place)) + ": " +
+                   LocalTimeNote(zone, zoneName, *when_)));
+  ShowRows(Listing::Zones, {});
 }
 
 }  // namespace orv

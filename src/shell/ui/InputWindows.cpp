@@ -215,7 +215,10 @@ void InputWindows::Atlas_Click(InputTarget target) {
   };
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.
-    auto* atlas = new AtlasWindow(host_, workbench_.AppPath, values, &Form(target));
+    // The gazetteer is read on this first use, not at start-up.
+    const Gazetteer* places = AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath);
+    auto* atlas = new AtlasWindow(host_, places, zones_, AtlasLocalTime(Form(target).Fields()),
+                                  values, &Form(target));
     atlas->setAttribute(Qt::WA_DeleteOnClose);
     const QRect natal = natal_->frameGeometry();
     atlas->move(natal.left(), natal.top() + natal.height());

@@ -16,6 +16,7 @@
 #include "core/HouseSystem.h"
 #include "shell/input/InputFields.h"
 #include "shell/input/InputRules.h"
+#include "platform/qt/QtZoneRules.h"
 #include "shell/ui/ChartInputForm.h"
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/Geograph.h"
@@ -141,6 +142,7 @@ class InputWindows : public QObject {
   QPointer<Names> names_;
   QPointer<Geograph> cities_;
   QPointer<TimeZone> timeZone_;
+  QtZoneRules zones_;
 };
 
 }  // namespace orv

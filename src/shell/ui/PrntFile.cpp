@@ -37,6 +37,19 @@ bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+void OfferPdfWhenNoPrinter(QPrinter& printer, const fs::path& appPath, std::string_view pdfName) {
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) return;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const fs::path pdf = ResolveInFolder(appPath, pdfName);
+  std::error_code ec;
+  fs::create_directories(pdf.parent_path(), ec);  // a failure shows when printing starts
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+}
+
+void ReportPrinterNotStarted(Host& host) {
+  host.ShowMessage("The printer could not be started.", kTitleWarning, MessageIcon::Critical);
+}
+
 int PrintTextPages(QPrinter& printer, const std::vector<std::vector<std::string>>& pages,
                    int points, float linesPerPage) {
   QPainter painter;
@@ -126,13 +139,7 @@ int PrntFile::btnPrint_Click() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                          QPageLayout::Millimeter);
-  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const fs::path pdf = ResolveInFolder(appPath_, kPdfName);
-    std::error_code ec;
-    fs::create_directories(pdf.parent_path(), ec);  // a failure shows when printing starts
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-  }
+  OfferPdfWhenNoPrinter(printer, appPath_, kPdfName);
   if (!choosePrinter_(printer)) return 0;
 
   BusyCursor busy(host_);
@@ -145,7 +152,7 @@ int PrntFile::btnPrint_Click() {
   const int sheets = PrintTextPages(printer, PaginateSpool(lines, options_[30]),
                                     PrinterFontPoints(font), options_[30]);
   if (sheets == 0) {
-    host_.ShowMessage("The printer could not be started.", kTitleWarning, MessageIcon::Critical);
+    ReportPrinterNotStarted(host_);
     return 0;
   }
   accept();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/NumberFile.h"
@@ -24,6 +25,15 @@ using PrinterChooser = std::function<bool(QPrinter& printer)>;
 
 // The print dialog: the installed printers and printing to a PDF file.
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
+
+// When no printer is installed: `printer` writes a PDF file, proposed as
+// `pdfName` ("REPORTS\\PRNTFILE.PDF") in the program folder, for the user to
+// confirm or change in the print dialog.
+void OfferPdfWhenNoPrinter(QPrinter& printer, const std::filesystem::path& appPath,
+                           std::string_view pdfName);
+
+// "The printer could not be started.", titled "Warning!".
+void ReportPrinterNotStarted(Host& host);
 
 // Prints `pages` (from PaginateSpool) on `printer` in the fixed-pitch font at
 // `points`. The line pitch is narrowed where needed so that `linesPerPage`

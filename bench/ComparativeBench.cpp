@@ -1,0 +1,37 @@
+// One pair of the comparative cosmodynes, as a names-file batch scores it:
+// two computed charts in, scores and totals out, nothing recomputed.
+
+#include <benchmark/benchmark.h>
+
+#include "QuietHost.h"
+#include "core/ChartDriver.h"
+#include "relationship/comparative/ComparativeScoring.h"
+#include "shell/Workbench.h"
+
+namespace {
+
+void BM_ComparativePair(benchmark::State& state) {
+  orv::bench::QuietHost host;
+  orv::Workbench wb;
+  wb.Tables = orv::ReadDataTables(ORVANTA_DATA_DIR).tables;
+  orv::ChartDriverHooks hooks;
+  orv::ChartRequest r;
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"8", "3", "1962", "4", "20", "5", "71", "4", "42", "21", "", false, false, false};
+  r.secondPerson = true;
+  orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
+  orv::ComparativeSettings settings;
+  settings.Angles = orv::CosmoAngleChoice::Both;
+  settings.BeneficsMalefics = true;
+  settings.IncludeMR = true;
+  settings.OppositionMode = 2;
+  for (auto _ : state) {
+    const orv::ComparativeScores s = orv::ScoreComparativeCosmodynes(
+        {wb.Charts.Natal, orv::IsNoonChart(wb.Charts.NatalInput)},
+        {wb.Charts.Diurnal, orv::IsNoonChart(wb.Charts.DiurnalInput)}, settings);
+    benchmark::DoNotOptimize(orv::TotalsOf(s, settings.Angles));
+  }
+}
+BENCHMARK(BM_ComparativePair);
+
+}  // namespace
