@@ -31,6 +31,14 @@ void OnEqualFrame(WheelRequest& r, const PointArray<double>& angles, std::string
   r.HousePositions = PlacePlanetsInHouses(std::move(records), r.Longitudes, r.Cusps, HouseLabels);
 }
 
+// A chart's own cusps, positions, retrograde flags and house records.
+void FromChart(WheelRequest& r, const ChartArrays& chart) {
+  r.Cusps = chart.Cusps;
+  r.Longitudes = chart.Longitudes;
+  r.RetroFlags = chart.RetroFlags;
+  r.HousePositions = chart.HousePositions;
+}
+
 }  // namespace
 
 std::string CompositeLatitudeLine(std::string_view latitudeText) {
@@ -56,10 +64,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   const ChartArrays& natal = charts.Natal;
   switch (kind) {
     case SingleWheelKind::Natal:
-      r.Cusps = natal.Cusps;
-      r.Longitudes = natal.Longitudes;
-      r.RetroFlags = natal.RetroFlags;
-      r.HousePositions = natal.HousePositions;
+      FromChart(r, natal);
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Declinations:
@@ -84,10 +89,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       SetChartHeaderLines(r.InnerWheelHeader, box.checked ? box.caption : "Transit chart",
                           charts.DiurnalInput, second.SiderealText);
       if (!box.checked) orbFile = "TRANSIT.ORB";
-      r.Cusps = second.Cusps;
-      r.Longitudes = second.Longitudes;
-      r.RetroFlags = second.RetroFlags;
-      r.HousePositions = second.HousePositions;
+      FromChart(r, second);
       charts.Kind = ChartKind::Second;
       break;
     }
