@@ -63,6 +63,9 @@ TEST(WheelLayout, CuspLabelsHouseNumbersAndSteps) {
     EXPECT_EQ(mc[c].at, (UserPoint{double(shipped.HcDataTable[2 * c]),
                                    double(shipped.HcDataTable[2 * c + 1])}));
   }
+  const CuspLabel seven = TableCuspLabel(1, 127 + 29.0 / 60, shipped.HcDataTable, false);
+  EXPECT_EQ((std::array{seven[0].code, seven[1].code, seven[3].code, seven[4].code}),
+            (std::array{int('0'), int('7'), int('2'), int('9')}));  // 7 Leo 29: "07", "29"
   EXPECT_EQ(TableCuspLabel(4, 0, {}, false)[0].at,
             TableCuspLabel(4, 0, shipped.HcDataTable, false)[0].at);
   EXPECT_TRUE(CuspLabelFromTable(4, 1, 1) && CuspLabelFromTable(10, 1, 1) &&
