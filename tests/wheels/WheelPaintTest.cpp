@@ -107,7 +107,7 @@ TEST(WheelPaint, PrintedPageAndItsPersonalHeader) {
     EXPECT_EQ(page.Records().front().radius, 217);  // circles first on paper
     if (option174 == 0) continue;
     // Right-aligned, ending option 177 units left of the right edge.
-    const CanvasRecord& last = page.Texts().back();
+    const CanvasRecord last = page.Texts().back();
     EXPECT_EQ(last.text, "12 Main St");
     EXPECT_NEAR(last.a.x + page.TextWidth(last.text), 255.0625 - p.wb.Options[177], 1e-6);
   }
