@@ -45,6 +45,8 @@
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/TextFileEditor.h"
+#include "wheels/WheelCommands.h"
+#include "wheels/ui/Wheels.h"
 
 namespace {
 
@@ -142,6 +144,7 @@ int main(int argc, char* argv[]) {
     return *dataWindow;
   };
 
+  QPointer<orv::Wheels> wheelsWindow;
   orv::StartupHooks hooks;
   hooks.LoadDataTables = [&] {
     orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
@@ -151,6 +154,7 @@ int main(int argc, char* argv[]) {
   hooks.AtlasPresent = [&] { return orv::AtlasPresent(workbench.AppPath); };
   hooks.CollectSettings = [&] {
     if (dataWindow) StoreDataWindowSettings(dataWindow->Settings(), workbench.Settings);
+    if (wheelsWindow) wheelsWindow->RecordSettingsGeometry();
   };
   QPointer<orv::FrmTip> tipWindow;
   auto showTip = [&] {
@@ -312,6 +316,18 @@ int main(int argc, char* argv[]) {
     if (orv::RunTransitReport(workbench, host)) showReport();
   });
 
+  // The single wheels: each command prepares its wheel, then the wheel window
+  // is closed and opened anew to paint it.
+  for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
+    mainWindow.WireCommand(command.name, [&, kind = command.kind] {
+      bringMainForward();
+      orv::PrepareSingleWheel(workbench, kind, secondPersonBox(), host);
+      host.BeginBusy();
+      ShowInSlot(wheelsWindow, [&] { return new orv::Wheels(workbench, bringMainForward); });
+      host.EndBusy();
+    });
+  }
+
   // The small windows and editors.
   QPointer<orv::TextFileEditor> optionsEditor, headerEditor;
   QPointer<orv::FrmEnabledPlanets> enabledPlanets;
@@ -348,6 +364,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&startup, &orv::ProgramStartup::Ended, &app, &QCoreApplication::quit);
   startup.Begin();
   const int status = QApplication::exec();
+  if (wheelsWindow) delete wheelsWindow.data();
   dataWindow.reset();
   return status;
 }
