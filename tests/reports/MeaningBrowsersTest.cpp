@@ -6,6 +6,7 @@
 #include <set>
 
 #include "RecordingHost.h"
+#include "TempDir.h"
 #include "reports/MeaningBrowsers.h"
 
 namespace orv {
@@ -49,17 +50,19 @@ TEST(MeaningBrowsers, NatalLookupsAndRefusals) {
     EXPECT_EQ(got.key, c.key);
     EXPECT_EQ(got.refusal, c.refusal);
   }
-  // Against the shipped texts: a refusal leaves the page alone.
+  // Against the shipped text: a refusal leaves the page alone.
+  test::TempDir dir;
+  std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / "Sun.TXT", dir.path() / "Sun.TXT");
   OutputState out;
   test::RecordingHost host;
   struct View : OutputView {
     int pages = 0;
     void ShowPage(std::string_view, bool) override { ++pages; }
   } view;
-  RunNatalMeaning(C::Aspect, {}, ORVANTA_DATA_DIR, out, host, view);
+  RunNatalMeaning(C::Aspect, {}, dir.path(), out, host, view);
   ASSERT_GE(out.PageBuffer.size(), 3u);
   EXPECT_EQ(out.PageBuffer.at(1), "  Sun discordant to Moon");
-  RunNatalMeaning(C::PlanetInHouse, {6, 6, 10, 2, 1}, ORVANTA_DATA_DIR, out, host, view);
+  RunNatalMeaning(C::PlanetInHouse, {6, 6, 10, 2, 1}, dir.path(), out, host, view);
   EXPECT_EQ(out.PageBuffer.at(1), "  Sun discordant to Moon");
   EXPECT_EQ(view.pages, 1);
   ASSERT_EQ(host.messages.size(), 1u);

@@ -31,14 +31,17 @@ void DoubleClick(OptionGroup* group, int member) {
 }
 
 TEST(Browsers, NatalMeaningsReadTheirOwnButtons) {
+  test::TempDir dir;
+  for (const char* name : {"Sun.TXT", "SIGN_LIB.TXT", "HOUSE_12.TXT", "RISING.TXT", "Pluto.TXT"})
+    std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / name, dir.path() / name);
   OutputState out;
   test::RecordingHost host;
   PageCount view;
-  MEANINGS natal(ORVANTA_DATA_DIR, out, host, [&]() -> OutputView& { return view; });
+  MEANINGS natal(dir.path(), out, host, [&]() -> OutputView& { return view; });
   EXPECT_EQ(natal.windowTitle(), "Natal Chart Meanings");
   // The keyword window, opened since, defaults to Mars: the natal browser
   // still asks for its own Sun.
-  KEY_WORD keywords(ORVANTA_DATA_DIR, out, host, [&]() -> OutputView& { return view; });
+  KEY_WORD keywords(dir.path(), out, host, [&]() -> OutputView& { return view; });
   const struct {
     std::function<void()> act;
     std::string line;  // the page's first listed line
