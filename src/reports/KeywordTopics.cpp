@@ -151,17 +151,17 @@ constexpr std::string_view kAspectsText =
 
 template <std::size_t N>
 const Topic* Find(const std::array<Topic, N>& topics, std::string_view name) {
-  const auto it = std::find_if(topics.begin(), topics.end(),
-                               [name](const Topic& t) { return t.name == name; });
+  const auto it =
+      std::find_if(topics.begin(), topics.end(), [name](const Topic& t) { return t.name == name; });
   return it == topics.end() ? nullptr : &*it;
 }
 
 std::string QualityLines(std::string_view name) {
   const auto q = std::find_if(kQualities.begin(), kQualities.end(),
                               [name](const Qualities& x) { return x.name == name; });
-  return "Best quality: " + std::string(q->best) + std::string(NewLine) + "Worst quality: " +
-         std::string(q->worst) + std::string(NewLine) + "Thought series: " +
-         std::string(q->series);
+  return "Best quality: " + std::string(q->best) + std::string(NewLine) +
+         "Worst quality: " + std::string(q->worst) + std::string(NewLine) +
+         "Thought series: " + std::string(q->series);
 }
 
 }  // namespace

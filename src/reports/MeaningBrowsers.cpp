@@ -25,10 +25,13 @@ constexpr int kSun = 0, kMercury = 2, kVenus = 3;
 NatalLookup Refused(std::string_view message) { return {{}, {}, std::string(message)}; }
 
 NatalLookup AspectLookup(const NatalSelection& s) {
-  if (s.planet > s.second) return Refused("Please select a higher planet on the left than on the right.");
-  if (s.planet == s.second) return Refused("A planet cannot aspect itself. Select a different planet.");
+  if (s.planet > s.second)
+    return Refused("Please select a higher planet on the left than on the right.");
+  if (s.planet == s.second)
+    return Refused("A planet cannot aspect itself. Select a different planet.");
   if (s.planet == kSun && s.second == kMercury && s.aspect > 0)
-    return Refused("Mercury can never be far enough away from the Sun to have this kind of aspect.");
+    return Refused(
+        "Mercury can never be far enough away from the Sun to have this kind of aspect.");
   if (s.planet == kSun && s.second == kVenus && s.aspect > 1)
     return Refused("Venus can never be far enough away from the Sun to have this kind of aspect.");
   if (s.planet == kMercury && s.second == kVenus && s.aspect > 1)

@@ -17,18 +17,18 @@ namespace orv {
 class Host;
 
 inline constexpr std::array<std::string_view, 11> kMeaningPlanetCaptions = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto",
-    "Ascendant"};
+    "Sun",    "Moon",   "Mercury", "Venus", "Mars",     "Jupiter",
+    "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"};
 inline constexpr std::array<std::string_view, 12> kSignCaptions = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
-    "Capricorn", "Aquarius", "Pisces"};
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 inline constexpr std::array<std::string_view, 12> kHouseCaptions = {
     "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "11th", "12th"};
 inline constexpr std::array<std::string_view, 3> kAspectKindCaptions = {"blending", "harmonizing",
                                                                         "discordant"};
 inline constexpr std::array<std::string_view, 10> kKeywordPlanetCaptions = {
-    "The_Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune",
-    "Pluto"};
+    "The_Sun", "Moon",   "Mercury", "Venus",   "Mars",
+    "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
 
 // The members checked in the natal browser's five groups, as indices.
 struct NatalSelection {

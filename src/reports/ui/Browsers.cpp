@@ -1,7 +1,6 @@
 #include "reports/ui/Browsers.h"
 
 #include <QGridLayout>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Host.h"
 #include "reports/ui/OptionGroup.h"
@@ -50,7 +50,11 @@ void ShowHints(Host& host, std::string_view text) {
 
 MEANINGS::MEANINGS(std::filesystem::path appPath, OutputState& out, Host& host,
                    OutputViewSource view, QWidget* parent)
-    : QWidget(parent), appPath_(std::move(appPath)), out_(out), host_(host), view_(std::move(view)) {
+    : QWidget(parent),
+      appPath_(std::move(appPath)),
+      out_(out),
+      host_(host),
+      view_(std::move(view)) {
   setObjectName("MEANINGS");
   setWindowTitle("Natal Chart Meanings");
   auto* layout = new QVBoxLayout(this);
@@ -71,9 +75,12 @@ MEANINGS::MEANINGS(std::filesystem::path appPath, OutputState& out, Host& host,
   groups->addWidget(seconds_, 0, Qt::AlignTop);
   layout->addLayout(groups);
   auto* buttons = new QHBoxLayout;
-  AddButton(this, buttons, "OKSigns", "Planet in &sign", [this] { Run(NatalCommand::PlanetInSign); });
-  AddButton(this, buttons, "OKHouses", "Planet &house", [this] { Run(NatalCommand::PlanetInHouse); });
-  AddButton(this, buttons, "OKRisingSign", "&Rising sign", [this] { Run(NatalCommand::RisingSign); });
+  AddButton(this, buttons, "OKSigns", "Planet in &sign",
+            [this] { Run(NatalCommand::PlanetInSign); });
+  AddButton(this, buttons, "OKHouses", "Planet &house",
+            [this] { Run(NatalCommand::PlanetInHouse); });
+  AddButton(this, buttons, "OKRisingSign", "&Rising sign",
+            [this] { Run(NatalCommand::RisingSign); });
   AddButton(this, buttons, "OKAspects", "&Aspects", [this] { Run(NatalCommand::Aspect); });
   AddButton(this, buttons, "Command1", "Hel&p", [this] { ShowHints(host_, kNatalMeaningsHelp); });
   layout->addLayout(buttons);
@@ -105,7 +112,11 @@ OptionGroup* MEANINGS::Group(int number) const {
 
 KEY_WORD::KEY_WORD(std::filesystem::path appPath, OutputState& out, Host& host,
                    OutputViewSource view, QWidget* parent)
-    : QWidget(parent), appPath_(std::move(appPath)), out_(out), host_(host), view_(std::move(view)) {
+    : QWidget(parent),
+      appPath_(std::move(appPath)),
+      out_(out),
+      host_(host),
+      view_(std::move(view)) {
   setObjectName("KEY_WORD");
   setWindowTitle("Delineation by Keywords");
   out_.OutputFileName.clear();
@@ -114,9 +125,12 @@ KEY_WORD::KEY_WORD(std::filesystem::path appPath, OutputState& out, Host& host,
   auto* course = new QHBoxLayout;
   const struct {
     const char *name, *caption, *file;
-  } files[] = {{"OKIntro1", "Intro", "INTRO1.TXT"},     {"OKIntro2", "Steps", "INTRO2.TXT"},
-               {"OKKey1", "Key", "KEY.TXT"},            {"OKGeneral1", "General", "GENERAL.TXT"},
-               {"OKExample1", "Example", "EXAMPLE1.TXT"}, {"OKExample2", "Summary", "EXAMPLE2.TXT"},
+  } files[] = {{"OKIntro1", "Intro", "INTRO1.TXT"},
+               {"OKIntro2", "Steps", "INTRO2.TXT"},
+               {"OKKey1", "Key", "KEY.TXT"},
+               {"OKGeneral1", "General", "GENERAL.TXT"},
+               {"OKExample1", "Example", "EXAMPLE1.TXT"},
+               {"OKExample2", "Summary", "EXAMPLE2.TXT"},
                {"OKAspects", "Aspects", "ASPECTS.TXT"}};
   for (const auto& f : files)
     AddButton(this, course, f.name, f.caption, [this, file = std::string(f.file)] { List(file); });
@@ -187,7 +201,9 @@ KeywordsWindow::KeywordsWindow(KeywordGrid grid, Host& host, QWidget* parent)
     for (int r = 0; r < kKeywordGridRows; ++r) {
       if (c == 0) grid_->setRowHeight(r, kRowHeight);
       const std::string_view text = KeywordGridCell(grid, r, c);
-      grid_->setItem(r, c, new QTableWidgetItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+      grid_->setItem(r, c,
+                     new QTableWidgetItem(
+                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
     }
   }
   grid_->setFixedSize(kColumnWidth * kKeywordGridColumns + 2 * grid_->frameWidth(),

@@ -15,8 +15,9 @@ class OptionGroup : public QGroupBox {
 
  public:
   // Members named `<name>_<index>`, laid out in `columns` columns.
-  OptionGroup(const QString& name, const QString& title, const std::vector<std::string_view>& captions,
-              int columns, QWidget* parent = nullptr);
+  OptionGroup(const QString& name, const QString& title,
+              const std::vector<std::string_view>& captions, int columns,
+              QWidget* parent = nullptr);
 
   int Checked() const;
   void Check(int index);
