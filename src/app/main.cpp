@@ -285,12 +285,12 @@ int main(int argc, char* argv[]) {
   auto view = [&]() -> orv::OutputView& { return data(); };
   mainWindow.WireCommand("mnuDataMeaningsNatal", [&] {
     ShowInSlot(natalMeanings, [&] {
-      return new orv::MEANINGS(workbench.AppPath, workbench.Output, host, view);
+      return new orv::MEANINGS({workbench.AppPath, workbench.Output, host, view});
     });
   });
   mainWindow.WireCommand("mnuKeywordsSystem", [&] {
     ShowInSlot(keywordSystem, [&] {
-      return new orv::KEY_WORD(workbench.AppPath, workbench.Output, host, view);
+      return new orv::KEY_WORD({workbench.AppPath, workbench.Output, host, view});
     });
   });
   mainWindow.WireCommand("mnuKeywordsGeneral", [&] {

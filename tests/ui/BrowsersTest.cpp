@@ -37,11 +37,11 @@ TEST(Browsers, NatalMeaningsReadTheirOwnButtons) {
   OutputState out;
   test::RecordingHost host;
   PageCount view;
-  MEANINGS natal(dir.path(), out, host, [&]() -> OutputView& { return view; });
+  MEANINGS natal({dir.path(), out, host, [&]() -> OutputView& { return view; }});
   EXPECT_EQ(natal.windowTitle(), "Natal Chart Meanings");
   // The keyword window, opened since, defaults to Mars: the natal browser
   // still asks for its own Sun.
-  KEY_WORD keywords(dir.path(), out, host, [&]() -> OutputView& { return view; });
+  KEY_WORD keywords({dir.path(), out, host, [&]() -> OutputView& { return view; }});
   const struct {
     std::function<void()> act;
     std::string line;  // the page's first listed line
@@ -78,7 +78,7 @@ TEST(Browsers, KeywordCourseListsTheCheckedMembersFiles) {
   out.OutputFileName = "old.txt";
   test::RecordingHost host;
   PageCount view;
-  KEY_WORD window(dir.path(), out, host, [&]() -> OutputView& { return view; });
+  KEY_WORD window({dir.path(), out, host, [&]() -> OutputView& { return view; }});
   EXPECT_EQ(window.windowTitle(), "Delineation by Keywords");
   EXPECT_EQ(out.OutputFileName, "");
   const struct {

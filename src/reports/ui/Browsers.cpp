@@ -48,13 +48,8 @@ void ShowHints(Host& host, std::string_view text) {
 
 }  // namespace
 
-MEANINGS::MEANINGS(std::filesystem::path appPath, OutputState& out, Host& host,
-                   OutputViewSource view, QWidget* parent)
-    : QWidget(parent),
-      appPath_(std::move(appPath)),
-      out_(out),
-      host_(host),
-      view_(std::move(view)) {
+MEANINGS::MEANINGS(BrowserOutput output, QWidget* parent)
+    : QWidget(parent), output_(std::move(output)) {
   setObjectName("MEANINGS");
   setWindowTitle("Natal Chart Meanings");
   auto* layout = new QVBoxLayout(this);
@@ -82,7 +77,8 @@ MEANINGS::MEANINGS(std::filesystem::path appPath, OutputState& out, Host& host,
   AddButton(this, buttons, "OKRisingSign", "&Rising sign",
             [this] { Run(NatalCommand::RisingSign); });
   AddButton(this, buttons, "OKAspects", "&Aspects", [this] { Run(NatalCommand::Aspect); });
-  AddButton(this, buttons, "Command1", "Hel&p", [this] { ShowHints(host_, kNatalMeaningsHelp); });
+  AddButton(this, buttons, "Command1", "Hel&p",
+            [this] { ShowHints(output_.host, kNatalMeaningsHelp); });
   layout->addLayout(buttons);
 
   const NatalSelection defaults;
@@ -102,7 +98,7 @@ NatalSelection MEANINGS::Selection() const {
 }
 
 void MEANINGS::Run(NatalCommand command) {
-  RunNatalMeaning(command, Selection(), appPath_, out_, host_, view_());
+  RunNatalMeaning(command, Selection(), output_.appPath, output_.out, output_.host, output_.view());
 }
 
 OptionGroup* MEANINGS::Group(int number) const {
@@ -110,16 +106,11 @@ OptionGroup* MEANINGS::Group(int number) const {
   return groups.at(static_cast<std::size_t>(number - 1));
 }
 
-KEY_WORD::KEY_WORD(std::filesystem::path appPath, OutputState& out, Host& host,
-                   OutputViewSource view, QWidget* parent)
-    : QWidget(parent),
-      appPath_(std::move(appPath)),
-      out_(out),
-      host_(host),
-      view_(std::move(view)) {
+KEY_WORD::KEY_WORD(BrowserOutput output, QWidget* parent)
+    : QWidget(parent), output_(std::move(output)) {
   setObjectName("KEY_WORD");
   setWindowTitle("Delineation by Keywords");
-  out_.OutputFileName.clear();
+  output_.out.OutputFileName.clear();
   auto* layout = new QVBoxLayout(this);
   AddFileMenu(this, layout);
   auto* course = new QHBoxLayout;
@@ -161,7 +152,8 @@ KEY_WORD::KEY_WORD(std::filesystem::path appPath, OutputState& out, Host& host,
   layout->addLayout(groups);
   auto* help = new QHBoxLayout;
   help->addStretch();
-  AddButton(this, help, "Command2", "Help", [this] { ShowHints(host_, kKeywordSystemHelp); });
+  AddButton(this, help, "Command2", "Help",
+            [this] { ShowHints(output_.host, kKeywordSystemHelp); });
   layout->addLayout(help);
 
   signs_->Check(6);
@@ -170,7 +162,7 @@ KEY_WORD::KEY_WORD(std::filesystem::path appPath, OutputState& out, Host& host,
 }
 
 void KEY_WORD::List(const std::string& fileName) {
-  RunKeywordFile(fileName, appPath_, out_, host_, view_());
+  RunKeywordFile(fileName, output_.appPath, output_.out, output_.host, output_.view());
 }
 
 OptionGroup* KEY_WORD::Group(int number) const {

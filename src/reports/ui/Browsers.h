@@ -16,25 +16,27 @@ namespace orv {
 class Host;
 class OptionGroup;
 
-// The data window, created when first asked for.
-using OutputViewSource = std::function<OutputView&()>;
+// Where a browser lists: the program folder, the output buffer, the
+// messages and the data window (created when first asked for).
+struct BrowserOutput {
+  std::filesystem::path appPath;
+  OutputState& out;
+  Host& host;
+  std::function<OutputView&()> view;
+};
 
 class MEANINGS : public QWidget {
   Q_OBJECT
 
  public:
-  MEANINGS(std::filesystem::path appPath, OutputState& out, Host& host, OutputViewSource view,
-           QWidget* parent = nullptr);
+  explicit MEANINGS(BrowserOutput output, QWidget* parent = nullptr);
 
   NatalSelection Selection() const;
   void Run(NatalCommand command);
   OptionGroup* Group(int number) const;  // Option1 .. Option5
 
  private:
-  std::filesystem::path appPath_;
-  OutputState& out_;
-  Host& host_;
-  OutputViewSource view_;
+  BrowserOutput output_;
   OptionGroup* signs_;
   OptionGroup* houses_;
   OptionGroup* planets_;
@@ -47,17 +49,13 @@ class KEY_WORD : public QWidget {
 
  public:
   // Opening clears the data window's file name, so its next Save asks for one.
-  KEY_WORD(std::filesystem::path appPath, OutputState& out, Host& host, OutputViewSource view,
-           QWidget* parent = nullptr);
+  explicit KEY_WORD(BrowserOutput output, QWidget* parent = nullptr);
 
   void List(const std::string& fileName);
   OptionGroup* Group(int number) const;  // Option1 .. Option3
 
  private:
-  std::filesystem::path appPath_;
-  OutputState& out_;
-  Host& host_;
-  OutputViewSource view_;
+  BrowserOutput output_;
   OptionGroup* signs_;
   OptionGroup* houses_;
   OptionGroup* planets_;
