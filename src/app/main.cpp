@@ -30,6 +30,7 @@
 #include "reports/ui/Report.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
+#include "reports/ui/Browsers.h"
 #include "shell/OutputBuffer.h"
 #include "shell/FileChooser.h"
 #include "shell/Startup.h"
@@ -350,6 +351,28 @@ int main(int argc, char* argv[]) {
                                         workbench.Settings.EnabledTransitPlanets, {},
                                         bringMainForward);
     });
+  });
+  // The reference browsers need no chart.
+  QPointer<orv::MEANINGS> natalMeanings;
+  QPointer<orv::KEY_WORD> keywordSystem;
+  QPointer<orv::KeywordsWindow> keywords, keywords2;
+  auto view = [&]() -> orv::OutputView& { return data(); };
+  mainWindow.WireCommand("mnuDataMeaningsNatal", [&] {
+    ShowInSlot(natalMeanings, [&] {
+      return new orv::MEANINGS({workbench.AppPath, workbench.Output, host, view});
+    });
+  });
+  mainWindow.WireCommand("mnuKeywordsSystem", [&] {
+    ShowInSlot(keywordSystem, [&] {
+      return new orv::KEY_WORD({workbench.AppPath, workbench.Output, host, view});
+    });
+  });
+  mainWindow.WireCommand("mnuKeywordsGeneral", [&] {
+    ShowInSlot(keywords, [&] { return new orv::KeywordsWindow(orv::KeywordGrid::Personal, host); });
+  });
+  mainWindow.WireCommand("mnuKeywords2General", [&] {
+    ShowInSlot(keywords2,
+               [&] { return new orv::KeywordsWindow(orv::KeywordGrid::Vocational, host); });
   });
   mainWindow.WireCommand("mnuHelpTipoftheDay", showTip);
   mainWindow.WireCommand("mnuHelpAbout", [&] {
