@@ -14,13 +14,16 @@ class QuietHost : public Host {
   Answer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
     return Answer::Ok;
   }
+  // Every prompt is answered with `prompt` (empty: Cancel).
   std::string PromptText(std::string_view, std::string_view, std::string_view) override {
-    return {};
+    return prompt;
   }
   std::optional<std::string> ChooseFile(const FileChoice&) override { return {}; }
   void BeginBusy() override {}
   void EndBusy() override {}
   void SetClipboardText(std::string_view) override {}
+
+  std::string prompt;
 };
 
 }  // namespace orv::bench

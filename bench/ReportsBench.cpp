@@ -1,8 +1,12 @@
-// Saving a long report and writing its RTF copy: a report of 40,000 lines
-// (about a 366-day transit report), paragraphs of five 70-character lines.
+// Building a 366-day transit report; saving a long report and writing its
+// RTF copy: a report of 40,000 lines (about a 366-day transit report),
+// paragraphs of five 70-character lines.
 
 #include <benchmark/benchmark.h>
 
+#include "FixedCharts.h"
+#include "QuietHost.h"
+#include "reports/InterpretationReports.h"
 #include "reports/ReportText.h"
 #include "reports/ReportViewer.h"
 #include "reports/RtfReport.h"
@@ -35,5 +39,20 @@ void BM_RtfOfLongReport(benchmark::State& state) {
     benchmark::DoNotOptimize(orv::RtfReportText(saved, orv::ReportKind::Natal));
 }
 BENCHMARK(BM_RtfOfLongReport)->Unit(benchmark::kMillisecond);
+
+void BM_TransitReport366Days(benchmark::State& state) {
+  orv::Workbench wb;
+  orv::bench::QuietHost host;
+  orv::bench::ComputeFixedCharts(wb, host);
+  const double first = wb.Charts.TransitListDay;
+  for (auto _ : state) {
+    wb.Charts.TransitListDay = first;
+    host.prompt = "366";
+    if (!orv::RunTransitReport(wb, host)) state.SkipWithError("no report");
+    benchmark::DoNotOptimize(wb.Report.ReportLines.size());
+  }
+  state.counters["lines"] = double(wb.Report.ReportLines.size());
+}
+BENCHMARK(BM_TransitReport366Days)->Unit(benchmark::kMillisecond);
 
 }  // namespace

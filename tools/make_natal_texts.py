@@ -201,8 +201,9 @@ def build_aspects(files):
 
 # ---- checks: the keys as the report and the meanings browser build them ----
 # These restate the key rules of the natal report and the natal meanings
-# browser. Once their key builders are in src/reports, the coverage test
-# should take its keys from them instead.
+# browser, so the texts can be checked before a build. The report's own key
+# builder is checked against data/ by the gtest
+# NatalReport.EveryLookupFindsItsTextAndTheReportReadsInOrder.
 
 def report_keys():
     """(file, key) of every section the natal report can read."""

@@ -10,9 +10,11 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <cstdlib>
 #include <memory>
 
 #include "shell/Workbench.h"
+#include "core/ChartTime.h"
 #include "core/ephemeris/DataTables.h"
 #include "cosmodynes/CosmodynesCommands.h"
 #include "cosmodynes/OrgFitCommands.h"
@@ -23,8 +25,12 @@
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
+#include "reports/InterpretationReports.h"
+#include "reports/ui/RTF_form.h"
+#include "reports/ui/Report.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
+#include "reports/ui/Browsers.h"
 #include "shell/OutputBuffer.h"
 #include "shell/FileChooser.h"
 #include "shell/Startup.h"
@@ -36,11 +42,14 @@
 #include "shell/ui/InputD1.h"
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/OnScreen.h"
+#include "shell/ui/NewDate.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/TextFileEditor.h"
 #include "shell/ui/WindowSlot.h"
+#include "wheels/WheelCommands.h"
+#include "wheels/ui/Wheels.h"
 
 namespace {
 
@@ -104,6 +113,20 @@ int main(int argc, char* argv[]) {
       orv::DataWindowLinks links;
       links.PersonName = [&] { return workbench.Charts.PersonName; };
       links.BringMainWindowForward = bringMainForward;
+      links.ListTransitInterps = [&] { orv::ListTransitInterps(workbench, host); };
+      links.ChooseNewDate = [&] {
+        // The boxes start at the day listed last.
+        const std::string last =
+            orv::JulianDayToDateStr(workbench.Charts.TransitListDay - 1, 0);
+        orv::NewDate window(host, std::atoi(last.c_str()), std::atoi(last.c_str() + 3),
+                            std::atoi(last.c_str() + 6),
+                            dataWindow && dataWindow->HasWindow() ? &dataWindow->Window()
+                                                                  : nullptr);
+        if (window.exec() == QDialog::Accepted && window.ChosenJulianDay())
+          workbench.Charts.TransitListDay = *window.ChosenJulianDay();
+        else
+          workbench.Charts.TransitListDay -= 1;  // Cancel lists the same day again
+      };
       dataWindow = std::make_unique<orv::DataWindowSlot>(
           workbench, workbench.Options, host, DataWindowSettingsOf(workbench.Settings),
           workbench.Shell.FontStep, std::move(links));
@@ -111,6 +134,7 @@ int main(int argc, char* argv[]) {
     return *dataWindow;
   };
 
+  QPointer<orv::Wheels> wheelsWindow;
   orv::StartupHooks hooks;
   hooks.LoadDataTables = [&] {
     orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
@@ -120,6 +144,7 @@ int main(int argc, char* argv[]) {
   hooks.AtlasPresent = [&] { return orv::AtlasPresent(workbench.AppPath); };
   hooks.CollectSettings = [&] {
     if (dataWindow) StoreDataWindowSettings(dataWindow->Settings(), workbench.Settings);
+    if (wheelsWindow) wheelsWindow->RecordSettingsGeometry();
   };
   QPointer<orv::FrmTip> tipWindow;
   auto showTip = [&] {
@@ -193,6 +218,10 @@ int main(int argc, char* argv[]) {
     // transit interpretations (33 = 1) show the natal first page with a
     // note.
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
+    run.Listings.ListTransitInterpretations = [&] {
+      orv::BeginOutputPage(workbench.Output);
+      orv::ListTransitInterps(workbench, host);
+    };
     run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };
     run.Listings.ListComparativeCosmodynes = [&](bool withGrid) {
       orv::ListComparativeFirstPage(workbench, secondPersonBox(), withGrid, host);
@@ -259,6 +288,43 @@ int main(int argc, char* argv[]) {
     });
   });
 
+  mainWindow.WireCommand("mnuDataTransitInterps", [&] {
+    orv::BeginOutputPage(workbench.Output);
+    if (orv::ListTransitInterps(workbench, host))
+      orv::ShowOutputPage(workbench.Output, workbench.AppPath, host, data());
+  });
+
+  // The report commands and the report viewer.
+  QPointer<orv::Report> reportWindow;
+  auto showReport = [&] {
+    orv::ShowAnewInSlot(reportWindow, [&] {
+      orv::ReportWindowLinks links;
+      links.Persons = [&] {
+        return orv::ReportPersons{workbench.Charts.PersonName, secondPersonBox().caption};
+      };
+      return new orv::Report(workbench.Report, workbench.Options, workbench.AppPath,
+                             workbench.Shell.CaptionPrefix, host, std::move(links));
+    });
+  };
+  mainWindow.WireCommand("mnuReportNatal", [&] {
+    if (orv::RunNatalReport(workbench, host, data())) showReport();
+  });
+  mainWindow.WireCommand("mnuReportTransit", [&] {
+    if (orv::RunTransitReport(workbench, host)) showReport();
+  });
+
+  // The single wheels: each command prepares its wheel, then the wheel window
+  // is closed and opened anew to paint it.
+  for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
+    mainWindow.WireCommand(command.name, [&, kind = command.kind] {
+      bringMainForward();
+      orv::PrepareSingleWheel(workbench, kind, secondPersonBox(), host);
+      host.BeginBusy();
+      orv::ShowAnewInSlot(wheelsWindow, [&] { return new orv::Wheels(workbench, bringMainForward); });
+      host.EndBusy();
+    });
+  }
+
   // The small windows and editors.
   QPointer<orv::TextFileEditor> optionsEditor, headerEditor;
   QPointer<orv::FrmEnabledPlanets> enabledPlanets;
@@ -276,6 +342,28 @@ int main(int argc, char* argv[]) {
                                         bringMainForward);
     });
   });
+  // The reference browsers need no chart.
+  QPointer<orv::MEANINGS> natalMeanings;
+  QPointer<orv::KEY_WORD> keywordSystem;
+  QPointer<orv::KeywordsWindow> keywords, keywords2;
+  auto view = [&]() -> orv::OutputView& { return data(); };
+  mainWindow.WireCommand("mnuDataMeaningsNatal", [&] {
+    orv::ShowAnewInSlot(natalMeanings, [&] {
+      return new orv::MEANINGS({workbench.AppPath, workbench.Output, host, view});
+    });
+  });
+  mainWindow.WireCommand("mnuKeywordsSystem", [&] {
+    orv::ShowAnewInSlot(keywordSystem, [&] {
+      return new orv::KEY_WORD({workbench.AppPath, workbench.Output, host, view});
+    });
+  });
+  mainWindow.WireCommand("mnuKeywordsGeneral", [&] {
+    orv::ShowAnewInSlot(keywords, [&] { return new orv::KeywordsWindow(orv::KeywordGrid::Personal, host); });
+  });
+  mainWindow.WireCommand("mnuKeywords2General", [&] {
+    orv::ShowAnewInSlot(keywords2,
+               [&] { return new orv::KeywordsWindow(orv::KeywordGrid::Vocational, host); });
+  });
   mainWindow.WireCommand("mnuHelpTipoftheDay", showTip);
   mainWindow.WireCommand("mnuHelpAbout", [&] {
     orv::ShowInSlot(about, [&] { return new orv::About(); });
@@ -289,6 +377,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&startup, &orv::ProgramStartup::Ended, &app, &QCoreApplication::quit);
   startup.Begin();
   const int status = QApplication::exec();
+  if (wheelsWindow) delete wheelsWindow.data();
   dataWindow.reset();
   return status;
 }

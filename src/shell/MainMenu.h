@@ -45,6 +45,9 @@ std::optional<MenuEntry> FindMenuEntry(std::string_view name);
 inline constexpr std::string_view kMakeNewFilCommand = "mnuFileNewFil";
 inline constexpr std::string_view kExitCommand = "mnuFileExit";
 
+// The Wheels menu, hidden until the first successful calculation.
+inline constexpr std::string_view kWheelsMenu = "mnuWheels";
+
 // The nine items of the Houses menu.
 struct HouseMenuItem {
   std::string_view name;

@@ -42,8 +42,8 @@ struct SettingsValues {
   std::string EnabledTransitPlanets = "1111111111111111";
   std::int32_t WheelsTop = 650;  // the wheel window, twips
   std::int32_t WheelsLeft = 0;
-  std::int32_t WheelsHeight = 5760;
-  std::int32_t WheelsWidth = 5760;
+  std::int32_t WheelsHeight = 9000;  // 4:3, so the cusp labels beside the rim show
+  std::int32_t WheelsWidth = 12000;
 };
 
 // Every default of the table; the names and cities files lie in `appPath`.

@@ -4,6 +4,7 @@
 // Functions take the parts they need by reference.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/ChartModel.h"
@@ -15,6 +16,7 @@
 #include "shell/ReportState.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
+#include "shell/WheelRequest.h"
 #include "shell/input/InputState.h"
 
 namespace orv {
@@ -46,6 +48,8 @@ struct Workbench {
   ShellState Shell;
   // What the names, cities, time-zone and atlas windows keep between uses.
   InputWindowsState Input;
+  // The wheel the last Wheels command prepared; none before the first.
+  std::optional<WheelRequest> Wheel;
 };
 
 }  // namespace orv

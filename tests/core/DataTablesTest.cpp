@@ -191,9 +191,9 @@ TEST_F(ShippedDataTables, RadiusTableFollowsTheSlotRadii) {
 }
 
 // Cusp labels of the American wheel, worked by hand from the label rule at
-// the fixed cusp angles with the printer's shifts and offsets: anchor
-// 4 + 217.0838 (cos a, sin a), shifted left 21 near the vertical and 39 on
-// the left half, characters at -2, 5, 12, 26, 30.
+// the fixed cusp angles with the window's shifts and offsets: anchor
+// 4 + 217.0838 (cos a, sin a), shifted left 23 near the vertical and 49 on
+// the left half, characters at -2, 6, 16, 33, 40.
 TEST_F(ShippedDataTables, CuspLabelRecords) {
   const auto& hc = Tables().HcDataTable;
   struct Record {
@@ -202,11 +202,11 @@ TEST_F(ShippedDataTables, CuspLabelRecords) {
     int y;
   };
   const Record records[] = {
-      {1, {-19, -12, -5, 9, 13}, 221},         // MC at 90: x0 = 4 - 21
-      {4, {-254, -247, -240, -226, -222}, 4},  // Ascendant at 180: x0 = -213.08 - 39
-      {7, {-19, -12, -5, 9, 13}, -213},        // IC at 270
-      {10, {219, 226, 233, 247, 251}, 4},      // Descendant at 0: x0 = 221.08
-      {11, {190, 197, 204, 218, 222}, 113},    // 8th cusp at 30: 4 + 188.0, 4 + 108.5
+      {1, {-21, -13, -3, 14, 21}, 221},        // MC at 90: x0 = 4 - 23
+      {4, {-264, -256, -246, -229, -222}, 4},  // Ascendant at 180: x0 = -213.08 - 49
+      {7, {-21, -13, -3, 14, 21}, -213},       // IC at 270
+      {10, {219, 227, 237, 254, 261}, 4},      // Descendant at 0: x0 = 221.08
+      {11, {190, 198, 208, 225, 232}, 113},    // 8th cusp at 30: 4 + 188.0, 4 + 108.5
   };
   for (const Record& rec : records) {
     for (int c = 0; c < 5; ++c) {
@@ -216,20 +216,20 @@ TEST_F(ShippedDataTables, CuspLabelRecords) {
   }
 }
 
-// Every label character of every cusp lies on the printed page of a single
-// American wheel (edges +-255.0625 and 264.928125 / -372.728125) with room
-// for its cell: 14 units for the sign glyph, 7 for a digit.
-TEST_F(ShippedDataTables, CuspLabelsStayOnThePrintedPage) {
+// Every label character of every cusp lies in a 4:3 wheel window (edges
+// +-300 and +-225) with room for its cell: 17 units for the sign glyph, 8
+// for a digit.
+TEST_F(ShippedDataTables, CuspLabelsStayInTheWindow) {
   const auto& hc = Tables().HcDataTable;
-  const double cell[5] = {7, 7, 14, 7, 7};
+  const double cell[5] = {8, 8, 17, 8, 8};
   for (int entry = 1; entry <= 12; ++entry) {
     for (int c = 0; c < 5; ++c) {
       const int x = hc[10 * entry - 10 + 2 * c];
       const int y = hc[10 * entry - 9 + 2 * c];
-      EXPECT_GE(x, -255.0625) << entry;
-      EXPECT_LE(x + (c >= 3 ? 4 : cell[c]), 255.0625) << entry;
-      EXPECT_LE(y, 264.928125) << entry;
-      EXPECT_GE(y - 14, -372.728125) << entry;
+      EXPECT_GE(x, -300) << entry;
+      EXPECT_LE(x + cell[c], 300) << entry;
+      EXPECT_LE(y, 225) << entry;
+      EXPECT_GE(y - 12, -225) << entry;
       if (c > 0) {
         EXPECT_GT(x, hc[10 * entry - 12 + 2 * c]) << entry;
       }

@@ -37,8 +37,8 @@ std::string DefaultFileFor(const fs::path& app) {
          "Enabled_Transit_Planets=1111111111111111\r\n"
          "wheelsTop= 650\r\n"
          "wheelsLeft= 0\r\n"
-         "wheelsHeight= 5760\r\n"
-         "wheelsWidth= 5760\r\n";
+         "wheelsHeight= 9000\r\n"
+         "wheelsWidth= 12000\r\n";
 }
 
 using test::WriteFile;

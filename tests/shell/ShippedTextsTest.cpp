@@ -70,7 +70,7 @@ TEST(ShippedTexts, TheWindowHelpTextsNameTheirWindowsKeys) {
       {"TRANSITS.HLP", {"F5", "F6", "F7", "Shift+Ctrl+F7", "Ctrl+C", "Ctrl+V", "Ctrl+S"}},
       {"COSMODYN.HLP", {"Ctrl+D", "Ctrl+W", "Ctrl+E"}},
       {"OUTPUTD1.HLP", {"Save (F5)", "Save As (F6)", "Increase (F7)", "Bold (F11)", "(F4)"}},
-      {"WHEELS.HLP", {"(F9)", "(F11)", "(F12)", "Ctrl+L", "American (F7)", "European (F8)"}},
+      {"WHEELS.HLP", {"(F9)", "(Ctrl+F9)", "(Ctrl+F11)", "(Ctrl+F12)", "(F8)", "(Shift+Ctrl+F9)"}},
       {"OPTIONS.HLP", {"Restore Default", "Options.mst", "27", "42"}},
       {"PHILO.HLP", {"tropical zodiac", "nine systems", "NATAL.ORB", "reflection"}},
       {"LICENSE.HLP", {"not been settled", "owners", "data/README"}},

@@ -68,6 +68,8 @@ void Orvanta8::BuildMenuBar() {
         // Two separators in a row are drawn as two lines.
         menu->setSeparatorsCollapsible(false);
         menus_.emplace(entry.name, menu->menuAction());
+        // The wheels need a chart: their menu appears with the first one.
+        if (entry.name == kWheelsMenu) menu->menuAction()->setVisible(false);
         open.push_back(menu);
         break;
       }
@@ -155,6 +157,7 @@ void Orvanta8::UpdateEnabled() {
 
 void Orvanta8::ShowChartMenus() {
   chartsComputed_ = true;
+  if (QAction* wheels = Command(kWheelsMenu)) wheels->setVisible(true);
   UpdateEnabled();
 }
 

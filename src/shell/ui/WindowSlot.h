@@ -24,4 +24,16 @@ void ShowInSlot(QPointer<Window>& slot, Make make) {
   slot->activateWindow();
 }
 
+// Shows a new window made by `make` in `slot`: one already open is closed
+// first (and deleted by Qt later), so the new one starts from the state as
+// it is now (a wheel drawn anew, a report read anew).
+template <class Window, class Make>
+void ShowAnewInSlot(QPointer<Window>& slot, Make make) {
+  if (Window* open = slot.data()) {
+    slot = nullptr;
+    open->close();
+  }
+  ShowInSlot(slot, make);
+}
+
 }  // namespace orv

@@ -1,0 +1,369 @@
+#include "reports/InterpretationReports.h"
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "base/Format.h"
+#include "core/Angles.h"
+#include "core/Aspects.h"
+#include "core/ChartTime.h"
+#include "core/FixedTables.h"
+#include "core/HousePlacement.h"
+#include "core/ephemeris/PlanetPositions.h"
+#include "listings/ChartHeaders.h"
+#include "listings/ChurchOfLightAspects.h"
+#include "listings/PositionListings.h"
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "reports/ReportText.h"
+#include "shell/OutputBuffer.h"
+#include "shell/Workbench.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int kLastTransitPoint = 15;  // Chiron takes no part
+constexpr int kAspectFileEmptyLimit = 10;
+
+std::string_view RTrim(std::string_view s) {
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+std::string Upper(std::string_view s) {
+  std::string u(s);
+  for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return u;
+}
+
+constexpr std::array<std::string_view, 12> kSignNames = {
+    "ARIES", "TAURUS",  "GEMINI",      "CANCER",    "LEO",      "VIRGO",
+    "LIBRA", "SCORPIO", "SAGITTARIUS", "CAPRICORN", "AQUARIUS", "PISCES"};
+
+std::size_t SignIndex(double longitudeDeg) {
+  return std::size_t(std::floor(Norm360(longitudeDeg) / 30)) % 12;
+}
+
+}  // namespace
+
+std::string TransitHeadingForm(std::string_view line) {
+  while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+  return Upper(RTrim(line));
+}
+
+TransitTextIndex::File& TransitTextIndex::Load(const std::string& file, int emptyLineLimit) {
+  auto found = files_.find(file);
+  if (found != files_.end()) return found->second;
+  File& f = files_[file];
+  f.lines = ReadTextLines(appPath_ / file).value_or(std::vector<std::string>{});
+  int empty = 0;
+  for (std::size_t n = 0; n < f.lines.size(); ++n) {
+    empty = f.lines[n].empty() ? empty + 1 : 0;
+    if (emptyLineLimit > 0 && empty >= emptyLineLimit) break;
+    f.headings.emplace(TransitHeadingForm(f.lines[n]), n);
+  }
+  return f;
+}
+
+std::optional<std::vector<std::string>> TransitTextIndex::Paragraph(const std::string& file,
+                                                                    std::string_view key,
+                                                                    int emptyLineLimit) {
+  const File& f = Load(file, emptyLineLimit);
+  const auto hit = f.headings.find(TransitHeadingForm(key));
+  if (hit == f.headings.end()) return std::nullopt;
+  std::vector<std::string> paragraph;
+  for (std::size_t n = hit->second + 1; n < f.lines.size(); ++n) {
+    paragraph.push_back(f.lines[n]);
+    if (f.lines[n].empty()) break;
+  }
+  return paragraph;
+}
+
+std::string_view TransitTextFile(int point) {
+  static constexpr std::array<std::string_view, 16> kFiles = {
+      "",           "SUN_TR.TXT", "MER_TR.TXT", "VEN_TR.TXT", "MAR_TR.TXT", "JUP_TR.TXT",
+      "SAT_TR.TXT", "URA_TR.TXT", "NEP_TR.TXT", "PLU_TR.TXT", "MOO_TR.TXT", "NN_TR.TXT",
+      "SN_TR.TXT",  "PF_TR.TXT",  "ASC_TR.TXT", "MC_TR.TXT"};
+  return point >= 1 && point <= kLastTransitPoint ? kFiles[std::size_t(point)] : "";
+}
+
+std::string TransitAspectKey(int transiting, int kind, int natal) {
+  const std::string_view word =
+      AspectNames.substr(std::size_t(kind) * AspectNameWidth, AspectNameWidth);
+  return std::string(RTrim(PointNames[std::size_t(transiting)])) + " " +
+         std::string(RTrim(word)) + " " + std::string(PointNames[std::size_t(natal)]);
+}
+
+std::string TransitRetroKey(int transiting) {
+  return std::string(RTrim(PointNames[std::size_t(transiting)])) + " Retrograde";
+}
+
+std::string TransitDateText(double julianDayNumber) {
+  // "mm/dd/yyyy" of the day's noon.
+  const std::string date = JulianDayToDateStr(julianDayNumber, 0);
+  CivilDateTime when;
+  when.month = std::atoi(date.c_str());
+  when.day = std::atoi(date.c_str() + 3);
+  when.year = std::atoi(date.c_str() + 6);
+  static constexpr std::array<std::string_view, 7> kDays = {
+      "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  // The weekday from the day number, right in both calendars.
+  const auto weekday = std::size_t(std::fmod(std::floor(julianDayNumber + 0.5) + 1, 7.0));
+  return std::string(kDays[weekday]) + ", " + FormatDate(when, "dd mmm yyyy");
+}
+
+ChartArrays TransitDayPositions(const ChartModel& charts, const OptionValues& options,
+                                double day) {
+  const double fraction = charts.DiurnalDayFraction;
+  PlanetPositionInput in;
+  in.julianDayNumber = day;
+  in.dayFraction = fraction;
+  in.obliquityRad = DegToRad(charts.DiurnalObliquityDegrees);
+  in.trueNode = options[49] != 0;
+  PlanetPositions p = CalcPlanetPositions(in);
+  const double t = (day - 2415020 + fraction - 0.5) / 36525;
+  const TransitAngles angles =
+      CalcTransitAngles(t, fraction, charts.DiurnalInput.longitude,
+                        charts.DiurnalObliquityDegrees, charts.DiurnalLatitudeRadians);
+  ChartArrays a;
+  a.Longitudes = p.longitudes;
+  a.RetroFlags = std::move(p.retroFlags);
+  a.Longitudes[ChartPoint::Ascendant] = angles.AscendantLongitude;
+  a.Longitudes[ChartPoint::MC] = angles.MidheavenLongitude;
+  a.Longitudes[ChartPoint::PartOfFortune] =
+      Norm360(angles.AscendantLongitude + a.Longitudes[ChartPoint::Moon] -
+              a.Longitudes[ChartPoint::Sun]);
+  return a;
+}
+
+std::vector<std::string> TransitDayLines(const ChartArrays& now, const ChartModel& charts,
+                                         const OptionValues& options, const OrbTable& twoChartOrbs,
+                                         TransitTextIndex& texts, double day) {
+  std::vector<std::string> out;
+  out.push_back("     " + TransitDateText(day) + " - " + charts.PersonName);
+  out.emplace_back();
+  auto copy = [&out](const std::vector<std::string>& paragraph) {
+    out.insert(out.end(), paragraph.begin(), paragraph.end());
+  };
+  bool found = false;
+  for (int i = 1; i <= kLastTransitPoint; ++i) {
+    if (options[35] != 0 && now.RetroFlags[std::size_t(i - 1)] == 'R') {
+      const std::string key = TransitRetroKey(i);
+      if (auto paragraph = texts.Paragraph("RETRO.TXT", key, 0)) {
+        out.push_back("     " + key);
+        copy(*paragraph);
+      }
+    }
+    for (int j = 1; j <= kLastTransitPoint; ++j) {
+      const double separation =
+          std::fabs(now.Longitudes[std::size_t(i)] - charts.Natal.Longitudes[std::size_t(j)]);
+      const AspectMatch m = FindAspectOfSeparation(separation, twoChartOrbs);
+      if (m.code == NoAspectCode || m.code > 11) continue;
+      const std::string key = TransitAspectKey(i, m.code - 1, j);
+      const auto paragraph =
+          texts.Paragraph(std::string(TransitTextFile(i)), key, kAspectFileEmptyLimit);
+      if (!paragraph) continue;
+      std::string heading = "     " + key + " (" + FormatNumber(std::fabs(m.deviation), "0.0") +
+                            " degree) - " + std::string(RTrim(PointNames[std::size_t(i)])) +
+                            " at ";
+      AppendSignPosition(heading, now.Longitudes[std::size_t(i)]);
+      out.push_back(std::move(heading));
+      found = true;
+      copy(*paragraph);
+    }
+  }
+  if (!found) out.emplace_back("     No aspects today.");
+  return out;
+}
+
+bool ListTransitInterps(Workbench& wb, Host& host) {
+  OrbTable orbs{};
+  if (!ReadNat2TranOrbs(wb.AppPath, orbs, host)) return false;
+  TransitTextIndex texts(wb.AppPath);
+  OutputState& out = wb.Output;
+  auto line = [&](std::string text) {
+    out.OutputLine = std::move(text);
+    AppendOutputLine(out, host);
+  };
+  AppendBlankLine(out, host);
+  line(std::string(20, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
+  AppendBlankLine(out, host);
+  const double day = wb.Charts.TransitListDay;
+  for (std::string& l : TransitDayLines(TransitDayPositions(wb.Charts, wb.Options, day),
+                                        wb.Charts, wb.Options, orbs, texts, day))
+    line(std::move(l));
+  wb.Charts.TransitListDay += 1;
+  AppendBlankLine(out, host);
+  out.MoreMenuShown = true;
+  return true;
+}
+
+void AddTransitInterpsToReport(Workbench& wb, const OrbTable& twoChartOrbs,
+                               TransitTextIndex& texts) {
+  AddBlankReportLine(wb.Report);
+  const double day = wb.Charts.TransitListDay;
+  const auto lines = TransitDayLines(TransitDayPositions(wb.Charts, wb.Options, day), wb.Charts,
+                                     wb.Options, twoChartOrbs, texts, day);
+  for (const std::string& l : lines) AddReportLine(wb.Report, l);
+  if (lines.back() == "     No aspects today.") AddBlankReportLine(wb.Report);
+  wb.Charts.TransitListDay += 1;
+}
+
+int TransitDayCount(std::string_view answer) {
+  const std::string text(answer);
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end == text.c_str() || !std::isfinite(value)) return 0;
+  const double count = std::nearbyint(value);
+  if (count < 0) return -1;
+  return count > 366 ? 366 : int(count);
+}
+
+std::string RisingKey(double ascendantDeg) {
+  return std::string(kSignNames[SignIndex(ascendantDeg)]) + " rising";
+}
+
+std::string NatalAspectKey(int first, int code, int second, const OptionValues& options) {
+  const bool harmonious = code == 2 || code == 3 || code == 5;
+  const bool exact = options[harmonious ? 140 : 141] != 0;
+  static constexpr std::array<std::string_view, 7> kWords = {
+      "", "", "blending with", "harmonizing with", "discordant to", "harmonizing with",
+      "discordant to"};
+  static constexpr std::array<std::string_view, 7> kExactWords = {
+      "", "", "conjunct", "sextile", "square", "trine", "opposite"};
+  return std::string(ReportPointNames[std::size_t(first)]) + " " +
+         std::string((exact ? kExactWords : kWords)[std::size_t(code)]) + " " +
+         std::string(ReportPointNames[std::size_t(second)]);
+}
+
+std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
+                                               const NatalAspectTable& aspects,
+                                               const OptionValues& options) {
+  using K = NatalReportStep::Kind;
+  std::vector<NatalReportStep> steps;
+  const auto blank = [&] { steps.push_back({K::Blank, "", ""}); };
+  const auto file = [&](std::string name) {
+    steps.push_back({K::File, std::move(name), ""});
+    blank();
+  };
+  const auto section = [&](std::string name, std::string key) {
+    steps.push_back({K::Section, std::move(name), std::move(key)});
+  };
+  const PointArray<double>& lon = charts.Natal.Longitudes;
+  blank();
+  file("PHILO.HLP");
+  file("ASCSIGN.TXT");
+  section("RISING.TXT", RisingKey(lon[ChartPoint::Ascendant]));
+  blank();
+  file("SIGN.TXT");
+  static constexpr std::array<int, 10> kBodies = {1, 10, 2, 3, 4, 5, 6, 7, 8, 9};
+  for (int body : kBodies) {
+    // The sign name's first three letters, so Capricorn reads the SIGN_CAP.TXT
+    // the meanings browser reads too (its listing abbreviation is CPR).
+    section("SIGN_" + std::string(kSignNames[SignIndex(lon[std::size_t(body)])].substr(0, 3)) +
+                ".TXT",
+            std::string(PointNames[std::size_t(body)]) + " in");
+  }
+  blank();
+  file("HOUSE.TXT");
+  for (int body : kBodies) {
+    const int house = HouseNumberOfRecord(charts.Natal.HousePositions.substr(
+        std::size_t(body - 1) * HousePositionWidth, HousePositionWidth));
+    section("HOUSE_" + std::to_string(house) + ".TXT",
+            std::string(PointNames[std::size_t(body)]) + " in");
+  }
+  blank();
+  file("ASPECT.TXT");
+  const bool extra = options[145] != 0;
+  const int lastFirst = extra ? 14 : 10, lastSecond = extra ? 15 : 14;
+  for (int i = 1; i <= lastFirst; ++i)
+    for (int j = i; j <= lastSecond; ++j) {
+      if (!extra && j >= 11 && j <= 13) continue;
+      for (int code = 2; code <= 6; ++code)
+        if (aspects.Found(code, j, i))
+          section(std::string(ReportPointNames[std::size_t(i)]) + ".TXT",
+                  NatalAspectKey(i, code, j, options));
+    }
+  blank();
+  steps.push_back({K::File, "CLOSING.TXT", ""});
+  return steps;
+}
+
+void BuildNatalReport(ReportState& report, const std::filesystem::path& appPath,
+                      const std::vector<NatalReportStep>& steps) {
+  for (const NatalReportStep& step : steps) {
+    switch (step.kind) {
+      case NatalReportStep::Kind::Blank:
+        AddBlankReportLine(report);
+        break;
+      case NatalReportStep::Kind::File:
+        AddFileToReport(report, appPath / step.file);
+        break;
+      case NatalReportStep::Kind::Section:
+        AddSectionToReport(report, step.key, appPath / step.file);
+        break;
+    }
+  }
+}
+
+bool RunNatalReport(Workbench& wb, Host& host, OutputView& view) {
+  OrbTable orbs{};
+  if (!ReadNatalOrbs(wb.AppPath, orbs, host)) return false;
+  BusyCursor busy(host);
+  ChartModel& charts = wb.Charts;
+  ListingPage page{wb.Output, host};
+  BeginNatalListing(page, charts);
+  ListNatalData(page, charts, AntiscionAxisOf(wb.Options));
+  charts.Working.Longitudes = charts.Natal.Longitudes;
+  charts.Working.Declinations = charts.Natal.Declinations;
+  const NatalAspectTable aspects =
+      ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, orbs);
+  ListCoLAspects(page, charts.Natal);
+  ShowOutputPage(wb.Output, wb.AppPath, host, view);
+
+  ReportState& report = wb.Report;
+  report.CurrentReportKind = ReportKind::Natal;
+  ReadPersonalNam(report, wb.AppPath);
+  ClearReportLines(report);
+  report.ReportTitle = NatalReportTitle();
+  AddTitlePage(report, charts.PersonName, charts.NatalInput, wb.Options);
+  AddBlankReportLine(report);
+  BuildNatalReport(report, wb.AppPath, NatalReportSteps(charts, aspects, wb.Options));
+  ReportMissedSections(report, host);
+  return true;
+}
+
+bool RunTransitReport(Workbench& wb, Host& host) {
+  int days = -1;
+  while (days < 0)
+    days = TransitDayCount(
+        host.PromptText("Enter number of days for interpretations (maximum of 366 days):",
+                        "Number of days", "1"));
+  if (days == 0) return false;
+  OrbTable orbs{};
+  if (!ReadNat2TranOrbs(wb.AppPath, orbs, host)) return false;
+  BusyCursor busy(host);
+  ReportState& report = wb.Report;
+  ReadPersonalNam(report, wb.AppPath);
+  ClearReportLines(report);
+  report.TransitReport = true;
+  report.ReportTitle = TransitReportTitle();
+  AddTitlePage(report, wb.Charts.PersonName, wb.Charts.NatalInput, wb.Options);
+  AddFileToReport(report, wb.AppPath / "PHILO.HLP");
+  AddBlankReportLine(report);
+  AddBlankReportLine(report);
+  AddReportLine(report, std::string(20, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
+  AddBlankReportLine(report);
+  TransitTextIndex texts(wb.AppPath);
+  for (int day = 1; day <= days; ++day) AddTransitInterpsToReport(wb, orbs, texts);
+  ReportMissedSections(report, host);
+  return true;
+}
+
+std::string NatalReportTitle() { return CentreReportLine("NATAL REPORT FOR"); }
+std::string TransitReportTitle() { return CentreReportLine("TRANSIT REPORT FOR"); }
+
+}  // namespace orv

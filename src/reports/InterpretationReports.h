@@ -1,0 +1,125 @@
+#pragma once
+// The transit interpretations of one day (for the data window and for the
+// transit report) and the natal interpretation report.
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/ChartModel.h"
+#include "core/NumberFile.h"
+#include "listings/NatalAspectGrid.h"
+#include "shell/ReportState.h"
+
+namespace orv {
+
+class Host;
+class OutputView;
+struct Workbench;
+
+// A heading compared as the transit texts compare it: leading and trailing
+// blanks removed, upper case.
+std::string TransitHeadingForm(std::string_view line);
+
+// The transit text files of one command, each read once on first use and
+// indexed by heading. A file's paragraph is the lines after its heading up
+// to the first empty line.
+class TransitTextIndex {
+ public:
+  explicit TransitTextIndex(std::filesystem::path appPath) : appPath_(std::move(appPath)) {}
+  // The paragraph under the first heading `key` in `file`, or nothing (also
+  // for a missing file). With `emptyLineLimit` above 0, that many empty
+  // lines in a row before the heading end the search.
+  std::optional<std::vector<std::string>> Paragraph(const std::string& file, std::string_view key,
+                                                    int emptyLineLimit);
+
+ private:
+  struct File {
+    std::vector<std::string> lines;
+    std::unordered_map<std::string, std::size_t> headings;  // first line of each form
+    std::size_t reachable = 0;  // lines before the empty-line limit stops a search
+  };
+  File& Load(const std::string& file, int emptyLineLimit);
+  std::filesystem::path appPath_;
+  std::map<std::string, File> files_;
+};
+
+// The transit text file of a transiting `ChartPoint` 1..15.
+std::string_view TransitTextFile(int point);
+// The aspect key: "SUN square MOON", "MOON conjunct MC " (the natal name as
+// stored). `kind` is the `AspectKind`.
+std::string TransitAspectKey(int transiting, int kind, int natal);
+// The retrograde key: "MERCURY Retrograde".
+std::string TransitRetroKey(int transiting);
+
+// "Friday, 12 Jun 2026" for a day number.
+std::string TransitDateText(double julianDayNumber);
+
+// One aspect found on a day, with its heading line.
+struct TransitHit {
+  int transiting = 0, natal = 0, kind = 0;
+  std::string heading;
+};
+
+// The transit positions of day `day` at chart 2's clock time.
+ChartArrays TransitDayPositions(const ChartModel& charts, const OptionValues& options, double day);
+
+// The lines of one day (`transits`: that day's positions) from the date line on: the date line, an empty line,
+// retrograde paragraphs (option 35) and one block per aspect with a
+// paragraph; "     No aspects today." when no aspect was written.
+std::vector<std::string> TransitDayLines(const ChartArrays& transits, const ChartModel& charts,
+                                         const OptionValues& options, const OrbTable& twoChartOrbs,
+                                         TransitTextIndex& texts, double day);
+
+// `ListTransitInterps`: the heading and the day `TransitListDay` into the
+// output buffer, the More menu marked shown, the day advanced. False (the
+// page untouched) when NAT2TRAN.ORB cannot be read.
+bool ListTransitInterps(Workbench& wb, Host& host);
+
+// `AddTransitInterpsToReport`: one day into the report, the day advanced.
+void AddTransitInterpsToReport(Workbench& wb, const OrbTable& twoChartOrbs,
+                               TransitTextIndex& texts);
+
+// The day count typed at the transit report's prompt: nothing ends the
+// command (0, no number), a negative count asks again (-1), above 366 is 366.
+int TransitDayCount(std::string_view answer);
+
+// The natal report's keys.
+std::string RisingKey(double ascendantDeg);
+std::string NatalAspectKey(int first, int code, int second, const OptionValues& options);
+
+// One step of the natal report body: a blank line, a whole text file, or
+// the section `key` of a text file.
+struct NatalReportStep {
+  enum class Kind { Blank, File, Section } kind = Kind::Blank;
+  std::string file;
+  std::string key;
+  bool operator==(const NatalReportStep&) const = default;
+};
+
+// The natal report body after the title page, in order.
+std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
+                                               const NatalAspectTable& aspects,
+                                               const OptionValues& options);
+
+// `BuildNatalReport`: runs the steps into the report buffer.
+void BuildNatalReport(ReportState& report, const std::filesystem::path& appPath,
+                      const std::vector<NatalReportStep>& steps);
+
+// Reports > Natal: the natal listing into the data window (`view`), then
+// the natal report into the report buffer. False when NATAL.ORB is missing.
+bool RunNatalReport(Workbench& wb, Host& host, OutputView& view);
+
+// Reports > Transit: asks for the day count and builds the transit report.
+// False when the user ended the command or NAT2TRAN.ORB is missing.
+bool RunTransitReport(Workbench& wb, Host& host);
+
+// The two title lines.
+std::string NatalReportTitle();
+std::string TransitReportTitle();
+
+}  // namespace orv

@@ -1,0 +1,43 @@
+#pragma once
+// What a Wheels command prepares for the wheel window: the mode flags, the
+// header lines and every value the paint draws from. The window paints from
+// this alone; it never reads the chart model or a widget.
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "core/ChartPoints.h"
+#include "core/HouseSystem.h"
+
+namespace orv {
+
+// `InnerWheelHeader`, `OuterWheelHeader`: lines 1..7 are printed; 0 never.
+using WheelHeaderLines = std::array<std::string, 8>;
+
+struct WheelRequest {
+  // Mode flags (0 or 1, `WheelKind` 1 or 2).
+  int WheelKind = 1;
+  int WheelLayout = 0;
+  int DualWheelShown = 0;
+  int HelioWheel = 0;
+  int DeclinationSingleWheel = 0;
+  int DeclinationDualWheel = 0;
+
+  WheelHeaderLines InnerWheelHeader;
+  WheelHeaderLines OuterWheelHeader;
+  std::filesystem::path OrbFile;
+
+  // `Longitudes`: the angle each point is drawn at, degrees 0..360.
+  PointArray<double> Longitudes{};
+  // `HouseCusps` in cusp-array order (index 1 the MC, 4 the Ascendant).
+  HouseCusps Cusps{};
+  // One character per point ("R" draws the retrograde mark).
+  std::string RetroFlags;
+  // `WheelHousePositions`: 10-character house records per point.
+  std::string HousePositions;
+  // `EnabledNatalPlanets`: "1" draws the point, "0" keeps its room only.
+  std::string EnabledPoints = "1111111111111111";
+};
+
+}  // namespace orv

@@ -1,0 +1,119 @@
+#include "wheels/WheelCommands.h"
+
+#include "base/Text.h"
+#include "core/FixedTables.h"
+#include "core/HousePlacement.h"
+#include "listings/CompositeListings.h"
+#include "shell/Workbench.h"
+#include "wheels/WheelHeader.h"
+#include "wheels/WheelLayout.h"
+
+namespace orv {
+
+namespace {
+
+PointArray<double> Mapped(const PointArray<double>& values) {
+  PointArray<double> angles{};
+  for (int i = 1; i <= NumPoints; ++i)
+    angles[static_cast<std::size_t>(i)] =
+        DeclinationDisplayAngle(values[static_cast<std::size_t>(i)]);
+  return angles;
+}
+
+std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+// The equal frame of the declination and heliocentric wheels, the points
+// placed in its houses.
+void OnEqualFrame(WheelRequest& r, const PointArray<double>& angles, std::string records) {
+  r.Cusps = EqualFrameCusps();
+  r.Longitudes = angles;
+  r.RetroFlags = Blanks(NumPoints);
+  r.HousePositions = PlacePlanetsInHouses(std::move(records), r.Longitudes, r.Cusps, HouseLabels);
+}
+
+// A chart's own cusps, positions, retrograde flags and house records.
+void FromChart(WheelRequest& r, const ChartArrays& chart) {
+  r.Cusps = chart.Cusps;
+  r.Longitudes = chart.Longitudes;
+  r.RetroFlags = chart.RetroFlags;
+  r.HousePositions = chart.HousePositions;
+}
+
+}  // namespace
+
+std::string CompositeLatitudeLine(std::string_view latitudeText) {
+  const double value = LeadingNumber(latitudeText);
+  if (value == 99) return "Midpoint composite houses";
+  if (value < 0) return "Latitude = " + std::string(latitudeText.substr(1)) + " South";
+  return "Latitude = " + std::string(latitudeText) + " North";
+}
+
+void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const SecondPersonBox& box,
+                        Host& host) {
+  ChartModel& charts = workbench.Charts;
+  WheelRequest r;
+  r.HelioWheel = kind == SingleWheelKind::Helio || kind == SingleWheelKind::HelioLatitudes;
+  r.DeclinationSingleWheel =
+      kind == SingleWheelKind::Declinations || kind == SingleWheelKind::HelioLatitudes;
+  r.EnabledPoints = workbench.Settings.EnabledNatalPlanets;
+  std::optional<CompositeChart> composite;
+  if (kind == SingleWheelKind::Composite)
+    composite = CalcCompositeIntoWorking(charts, workbench.Options, host);
+  SetupNatalWheelHeader(charts, r.InnerWheelHeader, r.OuterWheelHeader);
+  std::string_view orbFile = "NATAL.ORB";
+  const ChartArrays& natal = charts.Natal;
+  switch (kind) {
+    case SingleWheelKind::Natal:
+      FromChart(r, natal);
+      charts.Kind = ChartKind::Natal;
+      break;
+    case SingleWheelKind::Declinations:
+      r.InnerWheelHeader[1] = charts.PersonName + " - natal declinations";
+      OnEqualFrame(r, Mapped(natal.Declinations), Blanks(NumPoints * 10));
+      charts.Kind = ChartKind::Natal;
+      break;
+    case SingleWheelKind::Helio:
+      r.InnerWheelHeader[1] = charts.PersonName + " - Heliocentric";
+      r.InnerWheelHeader[7].clear();
+      orbFile = "MAGI_NAT.ORB";
+      OnEqualFrame(r, natal.HelioLongitudes, natal.HousePositions);
+      charts.Kind = ChartKind::Natal;
+      break;
+    case SingleWheelKind::HelioLatitudes:
+      r.InnerWheelHeader[1] = charts.PersonName + " - natal helio latitudes";
+      OnEqualFrame(r, Mapped(natal.HelioLatitudes), Blanks(NumPoints * 10));
+      charts.Kind = ChartKind::Natal;
+      break;
+    case SingleWheelKind::Transits: {
+      const ChartArrays& second = charts.Diurnal;
+      SetChartHeaderLines(r.InnerWheelHeader, box.checked ? box.caption : "Transit chart",
+                          charts.DiurnalInput, second.SiderealText);
+      if (!box.checked) orbFile = "TRANSIT.ORB";
+      FromChart(r, second);
+      charts.Kind = ChartKind::Second;
+      break;
+    }
+    case SingleWheelKind::Composite: {
+      WheelHeaderLines& h = r.InnerWheelHeader;
+      const std::string system = h[7];
+      h = {};
+      h[1] = charts.PersonName;
+      h[2] = box.caption;
+      h[3] = "Composite chart";
+      h[4] = CompositeLatitudeLine(composite->latitudeText);
+      h[5] = system;
+      orbFile = "COMPOSIT.ORB";
+      r.Cusps = composite->houseCusps;
+      r.Longitudes = composite->longitudes;
+      r.RetroFlags = composite->retroFlags;
+      r.HousePositions = composite->housePositions;
+      charts.Kind = ChartKind::Composite;
+      break;
+    }
+  }
+  r.OrbFile = workbench.AppPath / orbFile;
+  charts.WheelHousePositions = r.HousePositions;
+  workbench.Wheel = std::move(r);
+}
+
+}  // namespace orv

@@ -1,0 +1,199 @@
+#include "wheels/WheelLayout.h"
+
+#include <cmath>
+
+#include "core/Angles.h"
+#include "wheels/DerivedWheelTables.h"
+#include "wheels/GlyphCodes.h"
+
+namespace orv {
+
+namespace {
+
+constexpr double kPi = 3.1415926535;
+constexpr double kDegPerRad = 180 / kPi;
+
+double CosD(double deg) { return std::cos(deg / kDegPerRad); }
+double SinD(double deg) { return std::sin(deg / kDegPerRad); }
+
+// House h's cusp in house order (1 the Ascendant).
+double HouseCusp(const HouseCusps& cusps, int house) {
+  return cusps[static_cast<std::size_t>(CuspIndexOfHouse(house))];
+}
+
+CuspLabel LabelCharacters(double cuspDeg, const std::array<UserPoint, 5>& at) {
+  const LongitudeParts parts = SplitLongitudeDM(Mod360(cuspDeg));
+  const std::array<int, 5> codes = {'0' + parts.degrees / 10, '0' + parts.degrees % 10,
+                                    GlyphCode::SignBase + parts.sign, '0' + parts.minutes / 10,
+                                    '0' + parts.minutes % 10};
+  CuspLabel label;
+  for (std::size_t c = 0; c < 5; ++c) label[c] = {codes[c], at[c]};
+  return label;
+}
+
+}  // namespace
+
+int ToInteger(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+std::optional<int> StartScaleFor(double width, double height) {
+  if (!(width > 0) || !(height > 0)) return std::nullopt;
+  if (width >= height) return ToInteger(225 / (height / width));
+  return 244;
+}
+
+ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth) {
+  const double s = startScale;
+  return {-s, s * heightOverWidth, s, -s * heightOverWidth};
+}
+
+int PrinterStartScale(int typeChart, int wheelKind) {
+  return typeChart != 0 && wheelKind == 1 ? 272 : 265;
+}
+
+ScaleEdges PrinterScaleEdges(int startScale) {
+  const double s = startScale;
+  const double f = PrinterVerticalFactor;
+  return {-f * s, f * (1.25 * s - 56), f * s, f * (-1.25 * s - 56)};
+}
+
+std::array<double, 12> EqualSpokeAngles() {
+  // Twelve steps of pi/6, counted rather than compared with 2 pi, so the
+  // accumulated rounding never loses the last spoke.
+  std::array<double, 12> angles{};
+  double a = 0;
+  for (std::size_t k = 0; k < 12; ++k, a += kPi / 6) angles[k] = a * kDegPerRad;
+  return angles;
+}
+
+std::array<double, 12> SingleFrameSpokeAngles(int typeChart, const HouseCusps& cusps) {
+  if (typeChart == 0) return EqualSpokeAngles();
+  std::array<double, 12> angles{};
+  angles[0] = 180;
+  for (int k = 2; k <= 12; ++k) {
+    double d = HouseCusp(cusps, k) - HouseCusp(cusps, 1);
+    if (d < 0) d += 360;
+    d += 180;
+    if (d >= 360) d -= 360;
+    angles[static_cast<std::size_t>(k - 1)] = d;
+  }
+  return angles;
+}
+
+std::array<UserPoint, 2> SpokeEnds(double angleDeg, double r1, double r2, double f) {
+  const double c = CosD(angleDeg), s = SinD(angleDeg);
+  return {UserPoint{r1 * c, r1 * f * s}, UserPoint{r2 * c, r2 * f * s}};
+}
+
+HouseCusps HouseSectorWidths(const HouseCusps& cusps) {
+  HouseCusps widths{};
+  for (std::size_t i = 1; i <= 11; ++i) {
+    widths[i] = Norm360(cusps[i + 1] - cusps[i]);
+    if (widths[i] == 277.5) widths[i] = 7.5;
+  }
+  widths[12] = Norm360(cusps[1] - cusps[12]);
+  return widths;
+}
+
+std::array<PlacedCharacter, 15> HouseNumberCharacters() {
+  return {{{'1', {-52, -6}},
+           {'2', {-40, -30}},
+           {'3', {-16, -44}},
+           {'4', {10, -44}},
+           {'5', {32, -30}},
+           {'6', {46, -6}},
+           {'7', {46, 18}},
+           {'8', {32, 40}},
+           {'9', {10, 52}},
+           {'1', {-20, 52}},
+           {'0', {-12, 52}},
+           {'1', {-44, 40}},
+           {'1', {-36, 40}},
+           {'1', {-56, 18}},
+           {'2', {-48, 18}}}};
+}
+
+bool CuspLabelFromTable(int i, int typeChart, int wheelKind) {
+  return wheelKind != 1 || typeChart == 0 || i == 4 || i == 10;
+}
+
+CuspLabel TableCuspLabel(int i, double cuspDeg, const std::array<std::int16_t, 121>& hcData,
+                         bool printing) {
+  std::array<int, 10> record{};
+  if (printing) record = derived::CuspLabelRecord(i, true);
+  bool any = printing;
+  for (std::size_t e = 0; e < 10 && !printing; ++e) {
+    record[e] = hcData[static_cast<std::size_t>(10 * (i - 1)) + e];
+    any = any || record[e] != 0;
+  }
+  if (!any) record = derived::CuspLabelRecord(i, false);
+  std::array<UserPoint, 5> at{};
+  for (std::size_t c = 0; c < 5; ++c) at[c] = {double(record[2 * c]), double(record[2 * c + 1])};
+  return LabelCharacters(cuspDeg, at);
+}
+
+CuspLabel PolarCuspLabel(double cuspDeg, double descendantDeg, bool printing) {
+  double a = cuspDeg - descendantDeg;
+  if (a < 0) a += 360;
+  if (a >= 360) a -= 360;
+  using namespace derived;
+  const double x0 = kCuspLabelOrigin + OutsideRimRadius * CosD(a) +
+                    (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
+                              : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
+  const double y = kCuspLabelOrigin + OutsideRimRadius * SinD(a);
+  const std::array<double, 5>& offsets = printing ? kPrinterCharOffsets : kWindowCharOffsets;
+  std::array<UserPoint, 5> at{};
+  for (std::size_t c = 0; c < 5; ++c) at[c] = {x0 + offsets[c], y};
+  return LabelCharacters(cuspDeg, at);
+}
+
+std::vector<int> InterceptedSigns(const HouseCusps& cusps, int house) {
+  const int next = house == 12 ? 1 : house + 1;
+  const int s1 = static_cast<int>(Int(HouseCusp(cusps, house) / 30)) + 1;
+  int s2 = static_cast<int>(Int(HouseCusp(cusps, next) / 30)) + 1;
+  if (s2 - s1 < 0) s2 += 12;
+  std::vector<int> signs;
+  for (int s = s1 + 1; s < s2; ++s) signs.push_back(s > 12 ? s - 12 : s);
+  return signs;
+}
+
+double InterceptionAngle(const HouseCusps& cusps, int house, int typeChart, int wheelKind) {
+  double a = 0;
+  if (typeChart != 0 && wheelKind == 1) {
+    const int next = house == 12 ? 1 : house + 1;
+    double w = HouseCusp(cusps, next) - HouseCusp(cusps, house);
+    if (w < -180) w += 360;
+    a = HouseCusp(cusps, house) - HouseCusp(cusps, 7) + w / 2;
+  } else {
+    a = house >= 7 ? 30.0 * (house - 7) + 15 : 30.0 * (house + 5) + 15;
+  }
+  if (a < 0) a += 360;
+  if (a >= 360) a -= 360;
+  return a;
+}
+
+UserPoint InterceptionPosition(double angleDeg) {
+  double x = derived::kCuspLabelOrigin + OutsideRimRadius * CosD(angleDeg);
+  if (angleDeg > 90 && angleDeg < 270) x -= 20;
+  return {x, derived::kCuspLabelOrigin + OutsideRimRadius * SinD(angleDeg)};
+}
+
+UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, bool printing) {
+  const double ratio = printing ? 600.0 / 480.0 : 640.0 / 480.0;
+  return {at.x - sx * CosD(angleDeg), at.y - (sy / ratio) * SinD(angleDeg)};
+}
+
+int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,
+                    double angleDeg, bool printing) {
+  if (printing && angleDeg > 75 && angleDeg < 310) return stepY;
+  if (minuteFontSize >= threshold) return ToInteger(stepY - amount);
+  return stepY;
+}
+
+double DeclinationDisplayAngle(double valueDeg) {
+  if (valueDeg < 0) return std::fabs(valueDeg) * 6;
+  return Norm360(valueDeg * 6 + 180);
+}
+
+HouseCusps EqualFrameCusps() { return {0, 270, 300, 330, 0, 30, 60, 90, 120, 150, 180, 210, 240}; }
+
+}  // namespace orv

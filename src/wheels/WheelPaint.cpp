@@ -1,0 +1,435 @@
+#include "wheels/WheelPaint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "base/Format.h"
+#include "core/Angles.h"
+#include "wheels/GlyphCodes.h"
+#include "wheels/WheelLayout.h"
+
+namespace orv {
+
+namespace {
+
+// The option numbers one surface reads; the printer's are its own twins.
+struct SurfaceOptions {
+  bool printing;
+  int titleSize, cuspDegreeSize, cuspSignSize, cuspMinuteSize;
+  int glyphSize, degreeSize, signSize, minuteSize, retroSize;
+  int titleColor, cuspDegreeColor, cuspSignColor, cuspMinuteColor;
+  int glyphColor, degreeColor, signColor, minuteColor, retroColor;
+  int ringColor, spokeColor;
+  int glyphWidthOffset, digitWidthOffset, glyphHeightOffset, digitHeightOffset;
+  int shrinkThreshold, shrinkAmount;
+  double verticalFactor;
+};
+
+constexpr SurfaceOptions kWindow{
+    false, 68, 69, 70, 71, 72,  73,  74, 75, 76, 88, 89,  90,  91,
+    92,    93, 94, 95, 96, 101, 102, 60, 61, 62, 63, 193, 194, WindowVerticalFactor};
+constexpr SurfaceOptions kPrinter{
+    true, 78,  79,  80,  81,  82,  83,  84, 85, 86, 103, 104, 105, 106,
+    107,  108, 109, 110, 111, 115, 116, 64, 65, 66, 67,  195, 196, PrinterVerticalFactor};
+
+constexpr int kLabelBlue = 9;  // the declination wheel's label colour
+
+// A factor that runs linearly over a quarter of the circle: from `start` at
+// t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
+struct Band {
+  double low, start, end, tFrom;
+};
+double BandFactor(double a, const std::array<Band, 4>& bands) {
+  std::size_t k = 3;
+  for (std::size_t b = 0; b < 3; ++b)
+    if (a >= bands[b].low && a < bands[b + 1].low) {
+      k = b;
+      break;
+    }
+  const double t = (a - bands[k].tFrom) / 90;
+  return bands[k].start + t * (bands[k].end - bands[k].start);
+}
+constexpr std::array<Band, 4> kGlyphY{
+    {{0, .25, .12, 0}, {90, .12, .25, 90}, {180, .25, .5, 180}, {270, .5, .25, 270}}};
+constexpr std::array<Band, 4> kGlyphX{
+    {{0, 0, -.25, 0}, {90, -.25, -.75, 90}, {180, -.75, -.25, 180}, {270, -.25, 0, 270}}};
+constexpr std::array<Band, 4> kTextY{
+    {{0, .25, .12, 0}, {60, .12, .25, 90}, {180, .25, .5, 180}, {300, .5, .25, 270}}};
+constexpr std::array<Band, 4> kTextX{
+    {{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180}, {270, -.25, 0, 270}}};
+
+CircleStyle Ring(Rgb color) {
+  CircleStyle style;
+  style.color = color;
+  return style;
+}
+
+class Painter {
+ public:
+  Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
+      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {}
+
+  double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
+  Rgb Color(int option) const { return QBColor(Opt(option)); }
+
+  void Put(int code, UserPoint at) {
+    canvas_.SetCurrent(at);
+    canvas_.Print(GlyphText(code));
+  }
+  void PutBold(int code, UserPoint at) {
+    canvas_.SetFontBold(true);
+    Put(code, at);
+    canvas_.SetFontBold(false);
+  }
+
+  void SingleFrame() {
+    const auto ring = Color(o_.ringColor);
+    const auto spokes = SingleFrameSpokeAngles(in_.typeChart, req_.Cusps);
+    if (o_.printing) Circles(ring);
+    for (double a : spokes) {
+      const auto ends = SpokeEnds(a, 120, 217, o_.verticalFactor);
+      canvas_.Line(ends[0], ends[1], Color(o_.spokeColor));
+    }
+    if (!o_.printing) Circles(ring);
+  }
+
+  void DeclinationRing() {
+    for (double a : EqualSpokeAngles()) {
+      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
+      canvas_.Line(ends[0], ends[1], Color(o_.spokeColor));
+    }
+    canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
+  }
+
+  void CuspLabels() {
+    for (int i = 1; i <= 12; ++i) {
+      const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
+      const CuspLabel label = CuspLabelFromTable(i, in_.typeChart, req_.WheelKind)
+                                  ? TableCuspLabel(i, cusp, *in_.hcDataTable, o_.printing)
+                                  : PolarCuspLabel(cusp, req_.Cusps[10], o_.printing);
+      canvas_.SetFontSize(Opt(o_.cuspDegreeSize));
+      canvas_.SetForeColor(Color(o_.cuspDegreeColor));
+      PutBold(label[0].code, label[0].at);
+      PutBold(label[1].code, label[1].at);
+      canvas_.SetFontSize(Opt(o_.cuspSignSize));
+      canvas_.SetForeColor(Color(o_.cuspSignColor));
+      Put(label[2].code, label[2].at);
+      canvas_.SetFontSize(Opt(o_.cuspMinuteSize));
+      canvas_.SetForeColor(Color(o_.cuspMinuteColor));
+      Put(label[3].code, label[3].at);
+      Put(label[4].code, label[4].at);
+    }
+  }
+
+  void Interceptions() {
+    canvas_.SetFontSize(Opt(o_.cuspSignSize));
+    canvas_.SetForeColor(Color(o_.cuspSignColor));
+    for (int h = 1; h <= 12; ++h) {
+      const std::vector<int> signs = InterceptedSigns(req_.Cusps, h);
+      if (signs.empty()) continue;
+      const double a = InterceptionAngle(req_.Cusps, h, in_.typeChart, req_.WheelKind);
+      UserPoint at = InterceptionPosition(a);
+      // More than one sign: side by side, growing away from the wheel.
+      const double away = a > 90 && a < 270 ? -1 : 1;
+      for (std::size_t k = 0; k < signs.size(); ++k) {
+        const int code = GlyphCode::SignBase + signs[k];
+        if (k > 0) at.x += away * canvas_.TextWidth(GlyphText(code));
+        Put(code, at);
+      }
+    }
+  }
+
+  // The glyph and digit cells in the planet glyph size.
+  void MeasureCells() {
+    canvas_.SetFontSize(Opt(o_.glyphSize));
+    const std::string reference = GlyphText(GlyphCode::Earth);
+    glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
+    glyphStepY_ = ToInteger(canvas_.TextHeight(reference) + Opt(o_.glyphHeightOffset));
+  }
+
+  int PointCode(int p) const {
+    return req_.HelioWheel == 1 && p == ChartPoint::Sun ? GlyphCode::Earth
+                                                        : GlyphCode::PointBase + p;
+  }
+
+  void MeasureDigit(const std::string& text, int widthOffset, int heightOffset) {
+    digitStepX_ = ToInteger(canvas_.TextWidth(text) + Opt(widthOffset));
+    digitStepY_ = ToInteger(canvas_.TextHeight(text) + Opt(heightOffset));
+  }
+  void Step(double angle, double sx, double sy) {
+    at_ = StepTowardCentre(at_, angle, sx, sy, o_.printing);
+  }
+  void Shrink(double angle) {
+    digitStepY_ = ShrunkDigitStep(digitStepY_, Opt(o_.minuteSize), Opt(o_.shrinkThreshold),
+                                  Opt(o_.shrinkAmount), angle, o_.printing);
+  }
+
+  void Label(const PlacedLabel& l) {
+    const LongitudeParts parts = SplitLongitudeDM(Mod360(l.value));
+    const double r = o_.printing ? l.radius * 0.9875 : l.radius;
+    const double a = l.angle;
+    const double rad = a * std::numbers::pi / 180;
+    canvas_.SetFontSize(Opt(o_.glyphSize));
+    canvas_.SetForeColor(Color(o_.glyphColor));
+    at_ = {r * std::cos(rad), r * std::sin(rad)};
+    Put(PointCode(l.point), at_);
+    const std::string zero = "0";
+    const int sign = GlyphCode::SignBase + parts.sign;
+    if (l.leftSideOrder) {
+      Step(a, glyphStepX_, glyphStepY_);
+      canvas_.SetFontSize(Opt(o_.degreeSize));
+      MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+      canvas_.SetForeColor(Color(o_.degreeColor));
+      PutBold('0' + parts.degrees / 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+      PutBold('0' + parts.degrees % 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+      canvas_.SetFontSize(Opt(o_.signSize));
+      canvas_.SetForeColor(Color(o_.signColor));
+      Put(sign, at_);
+      MeasureDigit(GlyphText(sign), o_.glyphWidthOffset, o_.glyphHeightOffset);
+      Step(a, digitStepX_, digitStepY_);
+      canvas_.SetFontSize(Opt(o_.minuteSize));
+      canvas_.SetForeColor(Color(o_.minuteColor));
+      MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+      Put('0' + parts.minutes / 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+      Put('0' + parts.minutes % 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+    } else {
+      canvas_.SetForeColor(Color(o_.minuteColor));
+      MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+      Shrink(a);
+      Step(a, digitStepX_, digitStepY_);
+      canvas_.SetFontSize(Opt(o_.minuteSize));
+      MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+      Shrink(a);
+      Put('0' + parts.minutes % 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+      Put('0' + parts.minutes / 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+      MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+      Step(a, digitStepX_, digitStepY_);
+      canvas_.SetFontSize(Opt(o_.signSize));
+      canvas_.SetForeColor(Color(o_.signColor));
+      Put(sign, at_);
+      canvas_.SetFontSize(Opt(o_.degreeSize));
+      canvas_.SetForeColor(Color(o_.degreeColor));
+      MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+      Step(a, digitStepX_, digitStepY_);
+      PutBold('0' + parts.degrees % 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+      PutBold('0' + parts.degrees / 10, at_);
+      Step(a, digitStepX_, digitStepY_);
+    }
+    if (l.retrograde) {
+      canvas_.SetFontSize(Opt(o_.retroSize));
+      const Rgb kept = canvas_.ForeColor();
+      canvas_.SetForeColor(Color(o_.retroColor));
+      // Right of the centre the mark ends where the degrees begin, however
+      // wide it is.
+      const std::string mark = GlyphText(GlyphCode::RetrogradeMark);
+      if (!l.leftSideOrder) at_.x -= std::max(0.0, canvas_.TextWidth(mark) - digitStepX_);
+      Put(GlyphCode::RetrogradeMark, at_);
+      canvas_.SetForeColor(kept);
+    }
+  }
+
+  // A declination wheel's label: the glyph beside the ring, the magnitude one
+  // glyph cell further out.
+  void DeclinationLabel(const PlacedLabel& l, int houseCount) {
+    const double a = l.angle;
+    const double rad = a * std::numbers::pi / 180;
+    const double c = std::cos(rad), s = std::sin(rad);
+    canvas_.SetFontSize(Opt(o_.glyphSize));
+    canvas_.SetForeColor(QBColor(kLabelBlue));
+    const double fy = BandFactor(a, kGlyphY), fx = BandFactor(a, kGlyphX);
+    const double rho = l.radius;
+    const UserPoint glyph{rho * c + fx * glyphStepX_, rho * s + fy * glyphStepY_};
+    if (o_.printing)
+      PutBold(PointCode(l.point), glyph);
+    else
+      Put(PointCode(l.point), glyph);
+    const double gy = BandFactor(a, kTextY), gx = BandFactor(a, kTextX);
+    const UserPoint text{rho * c + gx * glyphStepX_ + glyphStepX_ * c,
+                         rho * s + gy * glyphStepY_ + glyphStepY_ * s};
+    double size = Opt(o_.degreeSize);
+    if (houseCount > 6) {
+      size -= houseCount - 6;
+      if (!o_.printing && size < 8) size = 8;
+    }
+    canvas_.SetFontSize(size);
+    canvas_.SetCurrent(text);
+    canvas_.SetFontBold(o_.printing);
+    canvas_.Print(DeclinationLabelText(l.value));
+    canvas_.SetFontBold(false);
+    canvas_.SetForeColor(Color(o_.degreeColor));
+  }
+
+  void Points() {
+    MeasureCells();
+    const SingleWheelInputs inputs = SingleWheelInputsOf(in_);
+    const WheelList list = BuildWheelList(inputs.values, inputs.housePositions);
+    for (const PlacedLabel& l : PlaceSingleWheel(inputs, list)) {
+      if (req_.DeclinationSingleWheel == 1)
+        DeclinationLabel(l, list.houseCounts[static_cast<std::size_t>(l.house)]);
+      else
+        Label(l);
+    }
+  }
+
+ private:
+  void Circles(Rgb ring) {
+    canvas_.Circle({0, 0}, 217, Ring(ring));
+    canvas_.Circle({0, 0}, 120, Ring(ring));
+  }
+
+  Canvas& canvas_;
+  const WheelPaintInputs& in_;
+  const WheelRequest& req_;
+  const SurfaceOptions& o_;
+  int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
+  UserPoint at_;
+};
+
+void SetEdges(Canvas& canvas, const ScaleEdges& e) {
+  canvas.SetScale(e.left, e.top, e.right, e.bottom);
+}
+
+}  // namespace
+
+SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in) {
+  const WheelRequest& r = *in.request;
+  SingleWheelInputs s;
+  s.values = r.Longitudes;
+  s.cusps = r.Cusps;
+  s.housePositions = r.HousePositions;
+  s.enabled = r.EnabledPoints;
+  s.retroFlags = r.RetroFlags;
+  s.typeChart = in.typeChart;
+  s.wheelKind = r.WheelKind;
+  s.helio = r.HelioWheel == 1;
+  s.declination = r.DeclinationSingleWheel == 1;
+  s.glyphLayout = static_cast<int>((*in.options)[28]);
+  s.radiusTable = *in.radiusTable;
+  return s;
+}
+
+void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printing,
+                       bool blackWhite) {
+  const Rgb ring = QBColor(options[printing ? 115 : 101]);
+  const Rgb spokes = blackWhite ? QBColor(0) : QBColor(options[printing ? 116 : 102]);
+  const std::array<double, 4> radii{217, 138, 62, 40};
+  if (printing) {
+    for (double r : radii) canvas.Circle({0, 0}, r, Ring(ring));
+    for (double a : EqualSpokeAngles()) {
+      const auto ends = SpokeEnds(a, 40, 217, PrinterVerticalFactor);
+      canvas.Line(ends[0], ends[1], spokes);
+    }
+    return;
+  }
+  for (double a : EqualSpokeAngles()) {
+    const double from = a * std::numbers::pi / 180;
+    CircleStyle sector = Ring(spokes);
+    sector.startRad = from;
+    sector.endRad = from + std::numbers::pi / 6;
+    canvas.Circle({0, 0}, 217, sector);
+    // The sector's own radius, round like its arc.
+    const auto ends = SpokeEnds(a, 0, 217, 1.0);
+    canvas.Line(ends[0], ends[1], spokes);
+  }
+  for (double r : radii) canvas.Circle({0, 0}, r, Ring(ring));
+  CircleStyle disc = Ring(canvas.ForeColor());
+  disc.fill = blackWhite ? QBColor(15) : QBColor(options[100]);
+  canvas.Circle({0, 0}, 40, disc);
+  canvas.Circle({0, 0}, 40, Ring(ring));
+}
+
+void DrawHouseNumbers(Canvas& canvas) {
+  for (const PlacedCharacter& c : HouseNumberCharacters()) {
+    canvas.SetCurrent(c.at);
+    canvas.Print(GlyphText(c.code));
+  }
+}
+
+std::string DeclinationLabelText(double displayDeg) {
+  double v = displayDeg > 180 ? (displayDeg - 180) / 6 : displayDeg / 6;
+  if (v == 30) v = 0;
+  // Truncated, with a hair of slack so a stored 12.3 is not read as 12.29999.
+  const double tenths = std::trunc(v * 10 + 1e-7) / 10;
+  return FormatNumber(tenths, "#0.0");
+}
+
+void DrawTitleBlock(
+    Canvas& canvas, const WheelPaintInputs& in, bool printing,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+  const OptionValues& opt = *in.options;
+  const WheelRequest& r = *in.request;
+  const double left = canvas.ScaleLeft() + (printing ? 30 : 10);
+  canvas.SetFontName(GlyphFontFace);
+  canvas.SetFontSize(opt[printing ? 78 : 68]);
+  canvas.SetFontBold(false);
+  canvas.SetForeColor(QBColor(opt[printing ? 103 : 88]));
+  const auto lines = [&](const WheelHeaderLines& block, double y) {
+    canvas.SetCurrent({left, y});
+    for (std::size_t k = 1; k <= 7; ++k) {
+      canvas.Print(block[k]);
+      canvas.SetCurrent({left, canvas.Current().y});
+    }
+  };
+  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[243] : 0));
+  const double lineHeight = canvas.TextHeight(r.OuterWheelHeader[1]);
+  lines(r.OuterWheelHeader, canvas.ScaleHeight() / 2 + (printing ? opt[191] : 8) * lineHeight);
+  if (!printing || opt[174] == 0 || !personalHeader) return;
+  const std::optional<std::vector<std::string>> personal = personalHeader();
+  if (!personal) return;
+  canvas.SetFontSize(opt[175]);
+  canvas.SetForeColor(QBColor(opt[176]));
+  double y = canvas.ScaleTop() - opt[244];
+  for (const std::string& line : *personal) {
+    canvas.SetCurrent({canvas.ScaleWidth() / 2 - opt[177] - canvas.TextWidth(line), y});
+    canvas.Print(line);
+    y = canvas.Current().y;
+  }
+}
+
+void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
+  const WheelRequest& r = *in.request;
+  canvas.SetBackColor(QBColor((*in.options)[100]));
+  canvas.Clear();
+  SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
+  canvas.SetForeColor(QBColor(0));
+  Painter p(canvas, in, kWindow);
+  if (r.DeclinationSingleWheel != 0)
+    p.DeclinationRing();
+  else
+    p.SingleFrame();
+  canvas.SetFontName(GlyphFontFace);
+  if (r.DeclinationSingleWheel == 0) {
+    p.CuspLabels();
+    p.Interceptions();
+  }
+  p.Points();
+  DrawTitleBlock(canvas, in, false, {});
+}
+
+void PaintWheelPrinter(
+    Canvas& canvas, const WheelPaintInputs& in,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+  const WheelRequest& r = *in.request;
+  SetEdges(canvas, PrinterScaleEdges(PrinterStartScale(in.typeChart, r.WheelKind)));
+  canvas.SetForeColor(QBColor(0));
+  Painter p(canvas, in, kPrinter);
+  p.SingleFrame();
+  canvas.SetFontName(GlyphFontFace);
+  canvas.SetFontBold(false);
+  if (r.DeclinationSingleWheel == 0) {
+    p.CuspLabels();
+    p.Interceptions();
+  }
+  p.Points();
+  DrawTitleBlock(canvas, in, true, personalHeader);
+}
+
+}  // namespace orv

@@ -1,0 +1,66 @@
+#pragma once
+// Paints a prepared wheel on a drawing surface, once for the window and once
+// for the printed page, each in its own coordinate system: the frame, the
+// cusp labels, the intercepted signs, the point labels and the title block.
+// Reads the prepared request, the option values and the position tables;
+// writes nothing else.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/NumberFile.h"
+#include "platform/Canvas.h"
+#include "shell/WheelRequest.h"
+#include "wheels/WheelPlacement.h"
+
+namespace orv {
+
+struct WheelPaintInputs {
+  const WheelRequest* request = nullptr;
+  const OptionValues* options = nullptr;
+  const std::array<std::int16_t, 361>* radiusTable = nullptr;  // RADIUS.DAT
+  const std::array<std::int16_t, 121>* hcDataTable = nullptr;  // HCDATA.DAT
+  int typeChart = 0;  // `TypeChart`: 0 American, 1 European
+};
+
+// The placement inputs of the request's (single) wheel.
+SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in);
+
+// The window paint at `startScale`: clears to option 100's colour and draws
+// the whole wheel.
+void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale);
+
+// The printed page's paint, on a page already begun: its own scale (265, or
+// 272 for a European single wheel) and the printer's options. With option
+// 174 not 0 it calls `personalHeader` for PERSONAL.NAM's lines (nothing when
+// the file cannot be read) and prints them right-aligned at the top right.
+void PaintWheelPrinter(
+    Canvas& canvas, const WheelPaintInputs& in,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader);
+
+// The header block: the seven inner lines from the top-left corner and the
+// seven outer lines eight (on paper: option 191) line heights above the
+// bottom; on paper also the personal header.
+void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
+                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader);
+
+// The frame of the combined two-chart arrangement: twelve equal spokes
+// (from the centre on the window, from radius 40 on paper), circles of
+// radius 217, 138, 62 and 40, and on the window the centre disc in the
+// background colour (white for `blackWhite`, which also blackens the spokes).
+void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printing, bool blackWhite);
+
+// The house numbers 1..12 in the combined frame's innermost ring, in the
+// current font and colour.
+void DrawHouseNumbers(Canvas& canvas);
+
+// The degree text of a declination wheel's label: the magnitude the display
+// angle `displayDeg` stands for, truncated to tenths ("#0.0"): 29.96 reads
+// 29.9.
+std::string DeclinationLabelText(double displayDeg);
+
+}  // namespace orv

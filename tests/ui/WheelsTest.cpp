@@ -1,0 +1,91 @@
+// The wheel window on the offscreen platform: each single-wheel command's
+// wheel painted into the window, and the place and size kept through a
+// close and reopen. With ORVANTA_SHOT_DIR set, each picture is also saved
+// there for a person to look at.
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QtTest/QTest>
+
+#include "../wheels/WheelTestCharts.h"
+#include "shell/Startup.h"
+#include "wheels/WheelCommands.h"
+#include "wheels/ui/Wheels.h"
+
+namespace orv {
+namespace {
+
+TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
+  const int font = QFontDatabase::addApplicationFont(
+      QString::fromStdString(GlyphFontPath(ORVANTA_DATA_DIR).string()));
+  using enum SingleWheelKind;
+  using C = test::WheelChart;
+  const struct {
+    C chart;
+    SingleWheelKind kind;
+    int typeChart;
+    const char* name;
+  } cases[] = {
+      {C::Ordinary, Natal, 0, "natal"},           {C::Ordinary, Natal, 1, "natal-european"},
+      {C::Ordinary, Declinations, 0, "decl"},     {C::Ordinary, Helio, 0, "helio"},
+      {C::Ordinary, HelioLatitudes, 0, "hlat"},   {C::Ordinary, Transits, 0, "transits"},
+      {C::Ordinary, Composite, 0, "composite"},   {C::Crowded, Natal, 0, "crowded"},
+      {C::Crowded, Natal, 1, "crowded-european"}, {C::Polar, Natal, 0, "polar"},
+      {C::Unequal, Natal, 0, "unequal"},          {C::Unequal, Natal, 1, "unequal-european"}};
+  for (const auto& c : cases) {
+    Workbench wb;
+    test::ComputeWheelChart(wb, c.chart);
+    ASSERT_TRUE(wb.Charts.Computed) << c.name;
+    wb.Options[40] = 1;  // the composite takes midpoint houses without asking
+    wb.Settings.TypeChart = static_cast<std::int16_t>(c.typeChart);
+    test::RecordingHost host;
+    PrepareSingleWheel(wb, c.kind, {true, "John Roe"}, host);
+    Wheels window(wb, {});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.grab().toImage();
+    if (const QByteArray dir = qgetenv("ORVANTA_SHOT_DIR"); !dir.isEmpty())
+      image.save(QString::fromUtf8(dir) + "/" + c.name + ".png");
+    // White (option 100) in the corner, the rim's ink across the middle
+    // and the header's at the top left.
+    const int w = image.width(), h = image.height();
+    EXPECT_EQ(image.pixelColor(w - 2, h - 2), QColor(Qt::white)) << c.name;
+    const auto ink = [&](int x0, int x1, int y0, int y1) {
+      int n = 0;
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += qGray(image.pixel(x, y)) < 160;
+      return n;
+    };
+    EXPECT_GE(ink(0, w, h / 2, h / 2 + 1), 2) << c.name;
+    EXPECT_GT(ink(0, w / 8, 0, h / 6), 20) << c.name;
+  }
+  QFontDatabase::removeApplicationFont(font);
+}
+
+TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+  {
+    Wheels window(wb, {});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.resize(800, 600);
+    QTest::qWait(20);
+    EXPECT_EQ(wb.Settings.StartScale, 300);  // the resize rule for 800 by 600
+    window.close();
+  }
+  EXPECT_EQ(Wheels(wb, {}).size(), QSize(800, 600));
+  // A size stored by a much wider desktop shrinks onto this screen, whole.
+  wb.Settings.WheelsWidth *= 40;
+  wb.Settings.WheelsHeight *= 40;
+  Wheels wide(wb, {});
+  EXPECT_LE(wide.width(), wide.screen()->availableGeometry().width());
+  EXPECT_NEAR(double(wide.height()) / wide.width(), 0.75, 0.01);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,135 @@
+// The wheel's header lines and what the paint draws, recorded on the
+// recording surface.
+
+#include <gtest/gtest.h>
+
+#include "RecordingHost.h"
+#include "WheelTestCharts.h"
+#include "platform/RecordingCanvas.h"
+#include "wheels/GlyphCodes.h"
+#include "wheels/WheelCommands.h"
+#include "wheels/WheelHeader.h"
+#include "wheels/WheelPaint.h"
+
+namespace orv {
+namespace {
+
+TEST(WheelHeader, LinesOfTheNatalWheel) {
+  ChartModel m;
+  m.PersonName = "Renée Doe";
+  m.NatalInput = {7, 3, 1962, "", 9.05f, 5, "P.M.", 73.59f, 40.43f, "West", "North"};
+  m.Natal.SiderealText = "07H  34M  24S ";
+  m.HouseSystem = HouseSystemCode::EqualAscendant;
+  WheelHeaderLines inner, outer;
+  outer[3] = "stale";
+  SetupNatalWheelHeader(m, inner, outer);
+  EXPECT_EQ(inner, (WheelHeaderLines{"", "Renée Doe - natal", "07 Mar 1962", "9.05 P.M. (5)",
+                                     "73w59", "40n43", "07H  34M  24S ", "Equal - Ascendant"}));
+  EXPECT_EQ(outer, WheelHeaderLines{});
+  const std::tuple<float, float, const char*> times[] = {{10.3f, 5, "10.30 P.M. (5)"},
+                                                         {12.0f, 0, "12.00 P.M. (0)"},
+                                                         {9.05f, -3.5f, "9.05 P.M. (-3.5)"}};
+  for (const auto& [time, zone, line] : times) {
+    m.NatalInput.time = time;
+    m.NatalInput.timeZone = zone;
+    EXPECT_EQ(WheelTimeLine(m.NatalInput), line);
+  }
+  WheelHeaderLines lines;
+  SetHouseSystemName("ea", lines);  // codes compare exactly
+  EXPECT_EQ(lines[7], "");
+  EXPECT_EQ(CompositeLatitudeLine("-33.5"), "Latitude = 33.5 South");
+  EXPECT_EQ(CompositeLatitudeLine("99"), "Midpoint composite houses");
+  EXPECT_EQ(CompositeLatitudeLine("0"), "Latitude = 0 North");
+}
+
+struct Painted {
+  Workbench wb;
+  WheelPaintInputs in;
+  Painted() {
+    test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+    test::RecordingHost host;
+    PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+    in = {&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable, 0};
+  }
+};
+
+std::vector<double> Radii(const RecordingCanvas& canvas) {
+  std::vector<double> radii;
+  for (const CanvasRecord& r : canvas.Records())
+    if (r.kind == CanvasRecord::Kind::Circle && !r.startRad) radii.push_back(r.radius);
+  return radii;
+}
+
+TEST(WheelPaint, WindowFrameLabelsAndTitle) {
+  Painted p;
+  RecordingCanvas canvas(800, 600, 96);
+  PaintWheelWindow(canvas, p.in, 300);
+  EXPECT_EQ(canvas.Records().front().color, QBColor(p.wb.Options[100]));  // cleared first
+  EXPECT_DOUBLE_EQ(canvas.ScaleTop(), 225);                               // 800 by 600 at scale 300
+  const auto lines = canvas.Lines();
+  ASSERT_EQ(lines.size(), 12u);  // twelve spokes from 120 to 217, 0 to 330
+  EXPECT_NEAR(lines[0].a.x, 120, 1e-9);
+  EXPECT_NEAR(lines[11].b.x, 217 * std::cos(330 * 3.1415926535 / 180), 1e-6);
+  EXPECT_EQ(Radii(canvas), (std::vector<double>{217, 120}));
+  // Last come the 7 + 7 header lines at the left edge + 10, the outer block
+  // eight lines above the bottom.
+  const auto texts = canvas.Texts();
+  ASSERT_GT(texts.size(), 60u + 14u);
+  for (std::size_t k = 0; k < 14; ++k) {
+    const CanvasRecord& line = texts[texts.size() - 14 + k];
+    EXPECT_DOUBLE_EQ(line.a.x, -290) << k;
+    EXPECT_EQ(line.text, k < 7 ? p.wb.Wheel->InnerWheelHeader[k + 1] : "") << k;
+  }
+  EXPECT_DOUBLE_EQ(texts[texts.size() - 14].a.y, 225);
+  EXPECT_DOUBLE_EQ(texts[texts.size() - 7].a.y, -225 + 8 * canvas.TextHeight(""));
+  // A retrograde mark for each retrograde point drawn.
+  const auto& flags = p.wb.Wheel->RetroFlags;
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                          [](const CanvasRecord& t) {
+                            return t.text == GlyphText(GlyphCode::RetrogradeMark);
+                          }),
+            std::count(flags.begin(), flags.end(), 'R'));
+}
+
+TEST(WheelPaint, PrintedPageAndItsPersonalHeader) {
+  Painted p;
+  int reads = 0;
+  const auto reader = [&]() -> std::optional<std::vector<std::string>> {
+    ++reads;
+    return std::vector<std::string>{"Astro Studio", "12 Main St"};
+  };
+  for (int option174 : {0, 1}) {
+    p.wb.Options[174] = float(option174);
+    RecordingCanvas page(850, 1100, 100);
+    PaintWheelPrinter(page, p.in, reader);
+    EXPECT_EQ(reads, option174);  // option 174 at 0 does not open the file
+    EXPECT_NEAR(page.ScaleLeft(), -255.0625, 1e-9);
+    EXPECT_EQ(page.Records().front().radius, 217);  // circles first on paper
+    if (option174 == 0) continue;
+    // Right-aligned, ending option 177 units left of the right edge.
+    const CanvasRecord last = page.Texts().back();
+    EXPECT_EQ(last.text, "12 Main St");
+    EXPECT_NEAR(last.a.x + page.TextWidth(last.text), 255.0625 - p.wb.Options[177], 1e-6);
+  }
+}
+
+TEST(WheelPaint, CombinedFrameAndDeclinationText) {
+  OptionValues o{};
+  RecordingCanvas window(800, 600, 96), paper(800, 1000, 96);
+  window.SetScale(-300, 225, 300, -225);
+  DrawCombinedFrame(window, o, false, false);
+  EXPECT_EQ(Radii(window), (std::vector<double>{217, 138, 62, 40, 40, 40}));
+  EXPECT_TRUE(window.Records()[window.Records().size() - 2].fill.has_value());  // the disc
+  DrawCombinedFrame(paper, o, true, false);
+  const auto spokes = paper.Lines();
+  ASSERT_EQ(spokes.size(), 12u);
+  EXPECT_NEAR(spokes[3].a.y, 38.5, 1e-9);      // 40 x 0.9625 at 90 degrees
+  EXPECT_NEAR(spokes[3].b.y, 208.8625, 1e-9);  // 217 x 0.9625
+  // Truncated to tenths: 29.96 reads 29.9, never 30.0.
+  const std::pair<double, const char*> texts[] = {
+      {29.96 * 6, "29.9"}, {12.345 * 6, "12.3"}, {180, "0.0"}, {75, "12.5"}, {255, "12.5"}};
+  for (const auto& [display, text] : texts) EXPECT_EQ(DeclinationLabelText(display), text);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,143 @@
+// Single-wheel placement worked by hand on an equal frame (house 1 from 0
+// degrees, the Descendant at 180), the points put where the rules give
+// slots and angles that can be counted.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "WheelTestCharts.h"
+#include "core/FixedTables.h"
+#include "core/HousePlacement.h"
+#include "wheels/DerivedWheelTables.h"
+#include "wheels/WheelCommands.h"
+#include "wheels/WheelLayout.h"
+#include "wheels/WheelPaint.h"
+#include "wheels/WheelPlacement.h"
+
+namespace orv {
+namespace {
+
+using namespace ChartPoint;
+
+// Points at `values`; the others at 95 + 16 (p - 1), in houses 4..12.
+SingleWheelInputs Equal(std::initializer_list<std::pair<int, double>> values, int typeChart = 0) {
+  SingleWheelInputs in;
+  in.cusps = EqualFrameCusps();
+  for (int p = 1; p <= NumPoints; ++p) in.values[std::size_t(p)] = 95 + 16.0 * (p - 1);
+  for (auto [p, v] : values) in.values[std::size_t(p)] = v;
+  in.housePositions = PlacePlanetsInHouses("", in.values, in.cusps, HouseLabels);
+  in.typeChart = typeChart;
+  return in;
+}
+
+std::optional<PlacedLabel> Find(const SingleWheelInputs& in, int point) {
+  for (const PlacedLabel& l : PlaceSingleWheel(in))
+    if (l.point == point) return l;
+  return std::nullopt;
+}
+
+TEST(WheelPlacement, SlotsAndAnglesAmericanAndEuropean) {
+  const std::tuple<const char*, SingleWheelInputs, int, int, double> cases[] = {
+      // Sun 10 past the cusp of a 30-degree house: slot Fix(7 x 10 / 30) = 2.
+      {"proportional", Equal({{Sun, 10}, {Moon, 12}}), Sun, 2, 188},
+      {"next slot on a clash", Equal({{Sun, 10}, {Moon, 12}}), Moon, 3, 192},
+      {"exactly on the cusp", Equal({{Sun, 0}}), Sun, 0, 180},
+      // Its record names the 1st house; 359.99999 past that cusp is 0.
+      {"a hair before the cusp", Equal({{Sun, 359.99999}}), Sun, 0, 180},
+      // European: the true angle from the Descendant, 4 degrees after a
+      // glyph closer than that.
+      {"true angle", Equal({{Sun, 10}, {Moon, 12}}, 1), Sun, 2, 190},
+      {"pushed 4 degrees", Equal({{Sun, 10}, {Moon, 12}}, 1), Moon, 3, 194},
+  };
+  for (const auto& [what, in, point, slot, angle] : cases) {
+    const auto l = Find(in, point);
+    ASSERT_TRUE(l) << what;
+    EXPECT_EQ(l->slot, slot) << what;
+    EXPECT_NEAR(l->angle, angle, 1e-9) << what;
+    // No RADIUS.DAT here: the derived radius, not the centre.
+    EXPECT_EQ(l->radius, derived::GlyphRadius(int(angle))) << what;
+  }
+}
+
+TEST(WheelPlacement, CrowdedDisabledDegenerateAndHelioHouses) {
+  // Eight entries in the 1st house, seven slots: no South Node, no Part of
+  // Fortune, the other six on six slots.
+  const SingleWheelInputs crowded = Equal({{Sun, 1},
+                                           {Moon, 3},
+                                           {Mercury, 5},
+                                           {Venus, 7},
+                                           {Mars, 9},
+                                           {SouthNode, 11},
+                                           {ChartPoint::PartOfFortune, 13},
+                                           {Jupiter, 15}});
+  EXPECT_FALSE(Find(crowded, SouthNode) || Find(crowded, ChartPoint::PartOfFortune));
+  // European, a chart with eight points in a 23-degree 1st house: pulled
+  // back into the room they need, the glyphs still stand 4 degrees apart.
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::Crowded);
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+  const auto full = PlaceSingleWheel(SingleWheelInputsOf(
+      {&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable, 1}));
+  for (std::size_t k = 1; k < full.size(); ++k) {
+    if (full[k].house == 1) {
+      EXPECT_GE(full[k].angle - full[k - 1].angle, 4 - 1e-9) << full[k].point;
+    }
+  }
+  // A disabled point is not drawn but its house still counts it.
+  SingleWheelInputs disabled = Equal({{Sun, 10}, {Moon, 12}});
+  disabled.enabled[Sun - 1] = '0';
+  EXPECT_FALSE(Find(disabled, Sun));
+  EXPECT_EQ(Find(disabled, Moon)->slot, 2);
+  EXPECT_EQ(BuildWheelList(disabled.values, disabled.housePositions).houseCounts[1], 2);
+  // Coinciding cusps: a house of no width puts its points at slot 0; a
+  // record with no house is passed over.
+  SingleWheelInputs flat = Equal({{Sun, 0}});
+  flat.cusps[5] = 0;  // the 2nd cusp on the 1st
+  EXPECT_EQ(Find(flat, Sun)->slot, 0);
+  flat.housePositions.replace(0, 10, "---- -----");
+  EXPECT_FALSE(Find(flat, Sun));
+  // Heliocentric: no Moon, nodes, Part of Fortune or angles, no retrograde mark.
+  SingleWheelInputs helio = Equal({});
+  helio.helio = true;
+  helio.retroFlags = std::string(NumPoints, 'R');
+  for (const PlacedLabel& l : PlaceSingleWheel(helio))
+    EXPECT_TRUE((l.point < Moon || l.point == Chiron) && !l.retrograde) << l.point;
+}
+
+TEST(WheelPlacement, LabelOrderListRotationAndDeclinationHouses) {
+  // American: houses 1-3 and 10-12 from the rim inward, 4-9 the other way;
+  // option 28 moves the boundary by one house.
+  for (int layout : {0, 1}) {
+    SingleWheelInputs in = Equal({});
+    in.glyphLayout = layout;
+    for (int p = 1; p <= NumPoints; ++p) in.values[std::size_t(p)] = 30.0 * ((p - 1) % 12) + 10;
+    in.housePositions = PlacePlanetsInHouses("", in.values, in.cusps, HouseLabels);
+    const int boundary = layout == 1 ? 3 : 4;
+    for (const PlacedLabel& l : PlaceSingleWheel(in))
+      EXPECT_EQ(l.leftSideOrder, l.house < boundary || l.house > boundary + 5) << l.house;
+  }
+  // The list turns until its ends lie in different houses; a list all in
+  // one house stays as it was.
+  PointArray<double> v{};
+  std::string records;
+  for (int p = 1; p <= NumPoints; ++p) {
+    v[std::size_t(p)] = 1 + p;
+    records += " 1ST HOUSE";
+  }
+  EXPECT_EQ(BuildWheelList(v, records).points[1], NumPoints);
+  records.replace(0, 10, " 2ND HOUSE");  // the smallest and the largest value
+  records.replace(150, 10, " 2ND HOUSE");
+  EXPECT_EQ(BuildWheelList(v, records).points[1], 1);
+  // Declination wheel: each house sized by its own count; the 1st house's
+  // five entries take five slots of 6 degrees, not the 2nd house's.
+  SingleWheelInputs decl = Equal({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 40}});
+  decl.declination = true;
+  EXPECT_NEAR(Find(decl, 5)->angle, 182 + 4 * 6.0, 1e-9);
+  EXPECT_NEAR(Find(decl, 6)->angle, 212 + 7.5, 1e-9);
+  EXPECT_EQ(Find(decl, 6)->radius, WheelRadius + 5);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,41 @@
+#pragma once
+// Charts for the wheel tests, computed by the chart driver from fixed input:
+// an ordinary natal chart, a crowded one (six points in the first house)
+// one at a polar latitude (69n45, Meridian houses, the only kind cast there) and
+// one at 66 degrees North, whose very unequal Placidus houses intercept
+// signs.
+
+#include "RecordingHost.h"
+#include "core/Angles.h"
+#include "core/ChartDriver.h"
+#include "core/FixedTables.h"
+#include "core/HousePlacement.h"
+#include "shell/OptionFiles.h"
+#include "shell/Workbench.h"
+
+namespace orv::test {
+
+enum class WheelChart { Ordinary, Crowded, Polar, Unequal };
+
+inline void ComputeWheelChart(Workbench& wb, WheelChart which) {
+  wb.AppPath = ORVANTA_DATA_DIR;
+  wb.Tables = ReadDataTables(ORVANTA_DATA_DIR).tables;
+  RecordingHost host;
+  ReadOptionsFile(host, ORVANTA_DATA_DIR, wb.Options);
+  ChartDriverHooks hooks;
+  ChartRequest r;
+  r.name = "Renée Doe";
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"12", "6", "2026", "9", "0", "5", "71", "4", "42", "21", "", false, false, false};
+  if (which == WheelChart::Polar) r.houseSystem = HouseSystemCode::Meridian;
+  if (which == WheelChart::Polar) r.natal.LatDeg = "69";
+  if (which == WheelChart::Unequal) r.natal.LatDeg = "66", r.natal.LatMin = "0";
+  wb.Charts = {};
+  if (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0) wb.Charts = {};
+  if (which != WheelChart::Crowded) return;
+  ChartArrays& n = wb.Charts.Natal;  // Sun .. Saturn just past the Ascendant
+  for (int p = 1; p <= 6; ++p) n.Longitudes[std::size_t(p)] = Mod360(n.Cusps[4] + 1.5 + 3 * p);
+  n.HousePositions = PlacePlanetsInHouses(n.HousePositions, n.Longitudes, n.Cusps, HouseLabels);
+}
+
+}  // namespace orv::test
