@@ -54,16 +54,14 @@ constexpr SinCosPair SinCosKernel(double rad) {
                          r8 * ((c10 + r2 * c12) + r4 * (c14 + r2 * c16) + r8 * c18);
   const double s = r + r * r2 * sinTail;
   const double c = 1 + r2 * cosTail;
-  switch (quadrant) {
-    case 0:
-      return {s, c};
-    case 1:
-      return {c, -s};
-    case 2:
-      return {-s, -c};
-    default:
-      return {-c, s};
-  }
+  // The quadrant picks and signs the two without a branch: it follows no
+  // pattern a predictor could learn.
+  const double both[2] = {s, c};
+  const std::uint64_t swap = quadrant & 1;
+  const std::uint64_t sinSign = (quadrant & 2) << 62;
+  const std::uint64_t cosSign = ((quadrant + 1) & 2) << 62;
+  return {std::bit_cast<double>(std::bit_cast<std::uint64_t>(both[swap]) ^ sinSign),
+          std::bit_cast<double>(std::bit_cast<std::uint64_t>(both[swap ^ 1]) ^ cosSign)};
 }
 
 }  // namespace orv::detail
