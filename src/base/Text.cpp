@@ -75,19 +75,28 @@ std::string ReplaceText(std::string text, std::string_view find, std::string_vie
     }
     return true;
   };
-  size_t pos = start > 1 ? size_t(start - 1) : 0;
+  // Built anew rather than replaced in place, so a long text with many
+  // matches takes linear time.
+  size_t pos = std::min(start > 1 ? size_t(start - 1) : 0, text.size());
+  std::string out = text.substr(0, pos);
+  out.reserve(text.size());
   int done = 0;
-  while (pos + find.size() <= text.size()) {
-    if (!matchesAt(pos)) {
-      ++pos;
+  while (pos + find.size() <= text.size() && (count == -1 || done < count)) {
+    if (compare == CompareMode::Exact) {
+      const size_t at = text.find(find, pos);
+      if (at == std::string::npos) break;
+      out.append(text, pos, at - pos);
+      pos = at;
+    } else if (!matchesAt(pos)) {
+      out += text[pos++];
       continue;
     }
-    text.replace(pos, find.size(), replacement);
+    out += replacement;
+    pos += find.size();
     ++done;
-    if (count != -1 && done >= count) break;
-    pos += replacement.size();
   }
-  return text;
+  out.append(text, pos, std::string::npos);
+  return out;
 }
 
 std::string SplitPath(std::string_view path, std::string& directory) {
@@ -120,6 +129,27 @@ std::string_view Trim(std::string_view text) {
   const size_t first = text.find_first_not_of(blanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::vector<std::string_view> Utf8Characters(std::string_view text) {
+  std::vector<std::string_view> chars;
+  std::size_t start = 0;
+  for (std::size_t i = 1; i <= text.size(); ++i) {
+    if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      chars.push_back(text.substr(start, i - start));
+      start = i;
+    }
+  }
+  return chars;
+}
+
+bool IsUnsafeInFileName(std::string_view ch) {
+  if (ch.size() == 1) {
+    const auto c = static_cast<unsigned char>(ch[0]);
+    return c < 0x20 || c == 0x7F || c == '/' || c == '\\';
+  }
+  return ch.size() == 2 && static_cast<unsigned char>(ch[0]) == 0xC2 &&
+         static_cast<unsigned char>(ch[1]) < 0xA0;
 }
 
 std::size_t CharacterCount(std::string_view utf8) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -39,5 +40,12 @@ std::size_t CharacterCount(std::string_view utf8);
 
 // `text` without leading and trailing blanks, tabs and line breaks.
 std::string_view Trim(std::string_view text);
+
+// Whole characters of UTF-8 text, each as its bytes.
+std::vector<std::string_view> Utf8Characters(std::string_view text);
+
+// Whether the character `ch` (its UTF-8 bytes) must not reach a proposed
+// file name: a path separator or a control character (C0, DEL and C1).
+bool IsUnsafeInFileName(std::string_view ch);
 
 }  // namespace orv

@@ -82,6 +82,24 @@ std::optional<std::string_view> HouseLatitudeRefusal(HouseSystemCode system, dou
 
 }  // namespace
 
+namespace {
+
+struct CompositeMidpoints {
+  PointArray<double> longitudes{};    // degrees, 0 <= value < 360
+  PointArray<double> declinations{};  // degrees, mean of the two, no wrap
+  // One character per point: "A" where the two positions are more than 150
+  // degrees apart on the shorter arc, otherwise a blank.
+  std::string retroFlags;
+};
+
+struct CompositeHouses {
+  HouseCusps cusps{};  // degrees, 0 <= cusp < 360, order 10th, 11th, 12th, 1st .. 9th
+  // The sky the houses were cast under (the composite RAMC, MC, Ascendant,
+  // fixed obliquity and the relationship latitude); nothing for midpoint
+  // houses.
+  std::optional<HouseInputs> castAt;
+};
+
 CompositeMidpoints CalcCompositeMidpoints(const PointArray<double>& natalLongitudes,
                                           const PointArray<double>& diurnalLongitudes,
                                           const PointArray<double>& natalDeclinations,
@@ -190,6 +208,8 @@ CompositeHouses CalcCompositeHouseCusps(std::string_view latitudeText, HouseSyst
   }
   return {MidpointHouseCusps(natalCusps, diurnalCusps), std::nullopt};
 }
+
+}  // namespace
 
 CompositeChart CalcCompositeChart(const CompositeSources& charts, HouseSystemCode system,
                                   const OptionValues& options, Host& host) {

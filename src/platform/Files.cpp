@@ -175,6 +175,10 @@ std::string DecodeText(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     return std::string(bytes);
   }
+  return DecodeWindows1252(bytes);
+}
+
+std::string DecodeWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
   for (const char ch : bytes) {

@@ -33,6 +33,9 @@ std::optional<std::filesystem::path> ChooseAppPath(const std::filesystem::path& 
 // order mark is dropped), anything else is read as Windows-1252.
 std::string DecodeText(std::string_view bytes);
 
+// Windows-1252 `bytes` as UTF-8, every byte one character.
+std::string DecodeWindows1252(std::string_view bytes);
+
 // Whether `bytes` is valid UTF-8 (so DecodeText keeps it as it is).
 bool IsUtf8(std::string_view bytes);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/Text.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 
@@ -17,30 +18,6 @@ constexpr std::string_view kNoDataToWrite = "No data to write to file.";
 constexpr std::string_view kNoDataToPrint = "No data to print.";
 constexpr std::string_view kDataCleared = "All data cleared from buffer.";
 constexpr std::size_t kSaveNameChars = 8;
-
-// Whole characters of UTF-8 text, each as its bytes.
-std::vector<std::string_view> Utf8Characters(std::string_view text) {
-  std::vector<std::string_view> chars;
-  std::size_t start = 0;
-  for (std::size_t i = 1; i <= text.size(); ++i) {
-    if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-      chars.push_back(text.substr(start, i - start));
-      start = i;
-    }
-  }
-  return chars;
-}
-
-// Characters that must not reach a proposed file name: path separators and
-// control characters (C0, DEL and C1).
-bool IsUnsafeInFileName(std::string_view ch) {
-  if (ch.size() == 1) {
-    const auto c = static_cast<unsigned char>(ch[0]);
-    return c < 0x20 || c == 0x7F || c == '/' || c == '\\';
-  }
-  return ch.size() == 2 && static_cast<unsigned char>(ch[0]) == 0xC2 &&
-         static_cast<unsigned char>(ch[1]) < 0xA0;
-}
 
 bool WriteSpool(const std::vector<std::string>& lines, const fs::path& appPath, Host& host) {
   BusyCursor busy(host);

@@ -12,6 +12,7 @@
 #include "shell/CosmodynesArrays.h"
 #include "shell/OutputBuffer.h"
 #include "shell/RegionalOrder.h"
+#include "shell/ReportState.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
 #include "shell/input/InputState.h"
@@ -39,6 +40,8 @@ struct Workbench {
   Cosmodynes Cosmo;
   // The output line buffer behind the data window.
   OutputState Output;
+  // The report line buffer behind the report viewer.
+  ReportState Report;
   // What start-up worked out: caption prefix, screen fitting, atlas presence.
   ShellState Shell;
   // What the names, cities, time-zone and atlas windows keep between uses.

@@ -27,34 +27,14 @@ class RecordingHooks : public ChartDriverHooks {
   void ShowOutputPage() override { calls.push_back("show"); }
 };
 
-ChartInputFields Fields(const char* month, const char* day, const char* year, const char* hour,
-                        const char* minute, bool pm, const char* zone, const char* lonDeg,
-                        const char* lonMin, bool east, const char* latDeg, const char* latMin,
-                        bool south) {
-  ChartInputFields f;
-  f.Month = month;
-  f.Day = day;
-  f.Year = year;
-  f.Hour = hour;
-  f.Minute = minute;
-  f.Pm = pm;
-  f.TimeZone = zone;
-  f.LongDeg = lonDeg;
-  f.LongMin = lonMin;
-  f.East = east;
-  f.LatDeg = latDeg;
-  f.LatMin = latMin;
-  f.South = south;
-  return f;
-}
-
 ChartRequest Request() {
   ChartRequest r;
   r.name = "Jane Doe";
-  // 12 May 1959, 10:43 A.M., zone 6 (CST), 75W23 39N45.
-  r.natal = Fields("5", "12", "1959", "10", "43", false, "6", "75", "23", false, "39", "45", false);
+  // 12 May 1959, 10:43 A.M., zone 6 (CST), 75W23 39N45 (month, day, year,
+  // hour, minute, zone, longitude, latitude, e-mail, P.M., East, South).
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
   // 1 January 2000, 12:00 P.M. (noon) at Greenwich.
-  r.diurnal = Fields("1", "1", "2000", "12", "0", true, "0", "0", "0", false, "51", "29", false);
+  r.diurnal = {"1", "1", "2000", "12", "0", "0", "0", "0", "51", "29", "", true, false, false};
   return r;
 }
 
@@ -121,7 +101,7 @@ TEST(ChartDriver, AKnownMomentMatchesAnIndependentEphemeris) {
   // in the 17 s between, the Moon moves 0.002 deg.
   Fixture f;
   ChartRequest r = Request();
-  r.natal = Fields("8", "15", "1988", "2", "52", true, "0", "0", "7", false, "51", "30", false);
+  r.natal = {"8", "15", "1988", "2", "52", "0", "0", "7", "51", "30", "", true, false, false};
   ASSERT_EQ(f.Run(r), 0);
   const ChartArrays& c = f.model.Natal;
   EXPECT_NEAR(c.Longitudes[ChartPoint::Sun], 142.9810140, 0.01);
@@ -147,37 +127,26 @@ TEST(ChartDriver, AKnownMomentMatchesAnIndependentEphemeris) {
   EXPECT_NEAR(Norm360(c.Cusps[4] - asc + 180) - 180, 0, 0.02);
 }
 
-TEST(ChartDriver, DailyMotionWrapsAcrossAries) {
-  EXPECT_DOUBLE_EQ(DailyMotionOf(359.5, 0.5), 1);
+TEST(ChartDriver, DailyMotionAndThePartOfFortune) {
+  EXPECT_DOUBLE_EQ(DailyMotionOf(359.5, 0.5), 1);  // across Aries
   EXPECT_DOUBLE_EQ(DailyMotionOf(0.5, 359.5), -1);
-}
-
-TEST(ChartDriver, PartOfFortuneByFormulaAndSunsHouse) {
-  const double asc = 100, sun = 30, moon = 200;
-  const double day = Norm360(asc + moon - sun), night = Norm360(asc + sun - moon);
-  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 6, 0), day);
-  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 7, 0), day);
-  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 6, 1), night);
-  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 7, 1), night);
-  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 6, 3), night);
-  EXPECT_DOUBLE_EQ(PartOfFortune(asc, sun, moon, 7, 3), day);
-}
-
-TEST(ChartDriver, ChartTwoKeepsTheDayFormula) {
+  // Asc 100, Sun 30, Moon 200: by day Asc + Moon - Sun = 270, by night
+  // Asc + Sun - Moon = 290; option 3 chooses by the Sun's house.
+  const struct {
+    int sunHouse;
+    float option;
+    double part;
+  } rows[] = {{6, 0, 270}, {7, 0, 270}, {6, 1, 290}, {7, 1, 290}, {6, 3, 290}, {7, 3, 270}};
+  for (const auto& r : rows)
+    EXPECT_DOUBLE_EQ(PartOfFortune(100, 30, 200, r.sunHouse, r.option), r.part) << r.option;
+  // Chart 2 keeps the day formula whatever chart 1 takes.
   Fixture f;
-  f.options[218] = 1;  // Asc + Sun - Moon for chart 1
+  f.options[218] = 1;
   ASSERT_EQ(f.Run(Request()), 0);
-  const ChartModel& m = f.model;
-  const double asc2 = m.Diurnal.Longitudes[ChartPoint::Ascendant];
-  EXPECT_NEAR(m.Diurnal.Longitudes[ChartPoint::PartOfFortune],
-              Norm360(asc2 + m.Diurnal.Longitudes[ChartPoint::Moon] -
-                      m.Diurnal.Longitudes[ChartPoint::Sun]),
+  const PointArray<double>& two = f.model.Diurnal.Longitudes;
+  EXPECT_NEAR(two[ChartPoint::PartOfFortune],
+              Norm360(two[ChartPoint::Ascendant] + two[ChartPoint::Moon] - two[ChartPoint::Sun]),
               1e-9);
-  const double asc1 = m.Natal.Longitudes[ChartPoint::Ascendant];
-  EXPECT_NEAR(
-      m.Natal.Longitudes[ChartPoint::PartOfFortune],
-      Norm360(asc1 + m.Natal.Longitudes[ChartPoint::Sun] - m.Natal.Longitudes[ChartPoint::Moon]),
-      1e-9);
 }
 
 TEST(ChartDriver, FirstListingFollowsOption33) {

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "RecordingHost.h"
+#include "core/Aspects.h"
 #include "listings/ListingPage.h"
 #include "shell/OutputBuffer.h"
 
@@ -24,6 +26,13 @@ struct PageFixture {
   const std::vector<std::string>& lines() const { return out.PageBuffer; }
 };
 
+// An orb table with the given (`AspectKind`, orb) entries, the rest 0.
+inline OrbTable Orbs(std::initializer_list<std::pair<int, float>> entries) {
+  OrbTable t{};
+  for (const auto& [kind, orb] : entries) t[size_t(kind)] = orb;
+  return t;
+}
+
 class RecordingView : public OutputView {
  public:
   std::vector<std::string> shown;
@@ -33,18 +42,23 @@ class RecordingView : public OutputView {
 // The golden files hold pages byte for byte as LASTPAGE.TXT holds them.
 // ORVANTA_UPDATE_GOLDEN=1 rewrites them, for review by eye before committing.
 // `folder` defaults to the listings' own golden folder.
+inline std::filesystem::path ListingsGoldenFolder() {
+  return std::filesystem::path(__FILE__).parent_path() / "golden";
+}
+inline std::string ReadGolden(const std::string& name,
+                              const std::filesystem::path& folder = ListingsGoldenFolder()) {
+  std::ifstream in(folder / name, std::ios::binary);
+  EXPECT_TRUE(in) << "missing golden file " << folder / name;
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 inline void ExpectGolden(const std::string& actual, const std::string& name,
-                         const std::filesystem::path& folder =
-                             std::filesystem::path(__FILE__).parent_path() / "golden") {
-  const auto path = folder / name;
+                         const std::filesystem::path& folder = ListingsGoldenFolder()) {
   if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(path, std::ios::binary) << actual;
+    std::ofstream(folder / name, std::ios::binary) << actual;
   }
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in) << "missing golden file " << path;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(actual, expected.str()) << "page differs from " << path;
+  EXPECT_EQ(actual, ReadGolden(name, folder)) << "page differs from " << folder / name;
 }
 
 }  // namespace orv::test

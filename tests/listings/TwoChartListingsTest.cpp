@@ -13,6 +13,8 @@
 namespace orv {
 namespace {
 
+using test::Orbs;
+
 // Positions 13.7 degrees apart, chart 2 shifted 5.3 from chart 1; chart 2's
 // declinations 1.5 degrees from any of chart 1's. With every orb 0 no pair
 // of either chart, nor across them, aspects or is parallel.
@@ -26,13 +28,6 @@ ChartModel QuietCharts() {
     m.Diurnal.Declinations[size_t(i)] = 3.0 * i + 1.5;
   }
   return m;
-}
-
-// An orb table with the given (`AspectKind`, orb) entries, the rest 0.
-OrbTable Orbs(std::initializer_list<std::pair<int, float>> entries) {
-  OrbTable t{};
-  for (const auto& [kind, orb] : entries) t[size_t(kind)] = orb;
-  return t;
 }
 
 // Options with the interchart orbs 55 to 59 as given.
@@ -112,9 +107,6 @@ TEST(TwoChartAspects, ListsChooseTheirPairs) {
   test::PageFixture toNatal, toTransits, synastry;
   ListTransitToNatalAspects(toNatal.page, m, orbs);
   const auto& tn = toNatal.lines();
-  ASSERT_GE(tn.size(), 3u);
-  EXPECT_EQ(std::vector<std::string>(tn.begin(), tn.begin() + 3),
-            (std::vector<std::string>{"", "      TRANSITING PLANET ASPECTS TO NATAL PLANETS", ""}));
   // Every ordered pair, a point with its own natal place too, the
   // transiting point outer.
   const ptrdiff_t order[] = {
@@ -130,8 +122,6 @@ TEST(TwoChartAspects, ListsChooseTheirPairs) {
 
   ListTransitToTransitAspects(toTransits.page, m, orbs);
   const auto& tt = toTransits.lines();
-  ASSERT_GE(tt.size(), 3u);
-  EXPECT_EQ(tt[1], "   TRANSITING PLANET ASPECTS TO TRANSITING PLANETS");
   EXPECT_GE(IndexOf(tt, "  MARS        trine         CHIRON       0.50 degrees"), 3);
   // Each pair once, the lower number first.
   EXPECT_GE(IndexOf(tt, "  N. NODE     conjunct      Part F.      1.00 degrees"), 3);
@@ -141,8 +131,6 @@ TEST(TwoChartAspects, ListsChooseTheirPairs) {
   // Person 1's point first, one decimal; no node and no Part of Fortune.
   ListSynastryAspects(synastry.page, m, orbs);
   const auto& sy = synastry.lines();
-  ASSERT_GE(sy.size(), 1u);
-  EXPECT_EQ(sy[0], "");
   EXPECT_GE(IndexOf(sy, "  SUN         conjunct      SUN          5.0 degrees"), 1);
   for (const char* name : {"N. NODE", "S. NODE", "Part F."}) EXPECT_FALSE(Mentions(sy, name));
 
@@ -203,7 +191,7 @@ TEST(InterchartGrids, FinderOrbsAndBands) {
   for (const auto& p : parallels) EXPECT_EQ(InterchartParallelCell(p.a, p.b), p.cell) << p.a;
 }
 
-TEST(InterchartGrids, GridLayout) {
+TEST(InterchartGrids, RowsAndColumnsByPoint) {
   // The same chart on both sides: every diagonal cell is a conjunction.
   ChartModel m = QuietCharts();
   m.Diurnal = m.Natal;
@@ -214,30 +202,18 @@ TEST(InterchartGrids, GridLayout) {
   ListInterchartParallels(f.page, m);
   const auto& l = f.lines();
   ASSERT_EQ(l.size(), 43u);
-  const std::string heading =
-      "       SUN  MER  VEN  MAR  JUP  SAT  URA  NEP  PLU  MOO  N.N  S.N  PoF  ASC   MC  CHI";
-  EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + 5),
-            (std::vector<std::string>{"", "  Ann B's NATAL PLANET ASPECTS TO Bob's NATAL PLANETS",
-                                      "  (Dn = Ann, Across = Bob)", "", heading}));
-  EXPECT_EQ(
-      std::vector<std::string>(l.begin() + 21, l.begin() + 27),
-      (std::vector<std::string>{
-          "", "    0  = conjunction       60 = sextile          90 = square         120 = trine",
-          "  180  = opposition        30 = semi-sextile    150 = quincunx",
-          "   45  = semi-square      135 = sesquisquare", "", heading}));
-  const char* labels[] = {"SUN", "MER", "VEN", "MAR", "JUP", "SAT", "URA", "NEP",
-                          "PLU", "MOO", "N.N", "S.N", "PoF", "ASC", "MC ", "CHI"};
-  for (int r = 1; r <= NumPoints; ++r) {
-    std::string aspects = std::string("  ") + labels[r - 1] + "  ";
-    std::string parallels = aspects;
-    for (int c = 1; c <= NumPoints; ++c) {
-      const bool moonVenus = r == ChartPoint::Moon && c == ChartPoint::Venus;
-      aspects += moonVenus ? " 90  " : c == r && c != ChartPoint::Venus ? "  0  " : "---  ";
-      parallels += moonVenus ? " CP  " : c == r && c != ChartPoint::Venus ? " P   " : "---  ";
-    }
-    EXPECT_EQ(l[size_t(4 + r)], aspects);
-    EXPECT_EQ(l[size_t(26 + r)], parallels);
-  }
+  // The headings and the legend are pinned by the golden interchart page.
+  EXPECT_EQ(l[1], "  Ann B's NATAL PLANET ASPECTS TO Bob's NATAL PLANETS");
+  EXPECT_EQ(l[2], "  (Dn = Ann, Across = Bob)");
+  const std::pair<size_t, const char*> rows[] = {
+      {4 + ChartPoint::Sun, "  SUN    0  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  "},
+      {4 + ChartPoint::Moon, "  MOO  ---  ---   90  ---  ---  ---  ---  ---  ---    0  ---  ---  ---  ---  ---  ---  "},
+      {4 + ChartPoint::Venus, "  VEN  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  "},
+      {4 + ChartPoint::Chiron, "  CHI  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---    0  "},
+      {26 + ChartPoint::Moon, "  MOO  ---  ---   CP  ---  ---  ---  ---  ---  ---   P   ---  ---  ---  ---  ---  ---  "},
+      {26 + ChartPoint::Chiron, "  CHI  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---  ---   P   "},
+  };
+  for (const auto& [line, text] : rows) EXPECT_EQ(l[line], text) << line;
 }
 
 }  // namespace

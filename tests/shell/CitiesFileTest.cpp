@@ -75,14 +75,17 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
          "Far,XX,181W00,40N43,5\r\n"          // 6: beyond 180 degrees
          "\"Washington, D.C.\",DC,77W02,38N54,5\r\n"
          "Late,XX,74W61,40N43,5\r\n"  // 8: 61 minutes
+         "Baker Island,XX,176W28,00N12,12\r\n"  // the zones at both ends
+         "Nuku'alofa,Tonga,175W12,21S08,-13\r\n"
          "\r\n"                       // an empty city ends the file
          "After,XX,74W00,40N43,5\r\n";
   test::RecordingHost host;
   const auto cities = LoadCitiesFile(host, path);
-  ASSERT_EQ(cities.size(), 3u);
+  ASSERT_EQ(cities.size(), 5u);
   EXPECT_EQ(CityListText(cities[0]), "New York,NY");
   EXPECT_EQ(CityListText(cities[1]), "Paris,France");
   EXPECT_EQ(CityListText(cities[2]), "Washington, D.C.,DC");
+  EXPECT_EQ(CityListText(cities[4]), "Nuku'alofa,Tonga");
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Error!");
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);

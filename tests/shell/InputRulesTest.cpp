@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "RecordingHost.h"
 #include "shell/input/InputRules.h"
 
@@ -64,17 +66,21 @@ TEST(InputRules, TheHourRuleRunsWhenEditingEnds) {
   EXPECT_EQ(letters.Hour, "1a");
 }
 
-TEST(InputRules, HoursTheRuleLeavesAreRefusedByTheChecks) {
-  for (const char* hour : {"24", "99"}) {
+TEST(InputRules, ValuesTheRulesLeaveAreRefusedByTheChecks) {
+  // Month, day, hour and the failed tests: hours the hour rule leaves, and
+  // 32 January, past both the 31-day bound and the month's length.
+  for (auto [month, day, hour, failed] : {std::tuple{"5", "12", "24", 1u}, {"5", "12", "99", 1u},
+                                          {"1", "32", "10", 2u}}) {
     test::RecordingHost host;
-    // 12 May 1959, 10:43 A.M., zone 6, 75W23 39N45 (month, day, year, hour,
-    // minute, zone, longitude, latitude, e-mail, P.M., East, South).
-    ChartInputFields f{"5",  "12", "1959", hour, "43",  "6",   "75",
-                       "23", "39", "45",   "",   false, false, false};
+    // 10:43 A.M., zone 6, 75W23 39N45 (month, day, year, hour, minute, zone,
+    // longitude, latitude, e-mail, P.M., East, South).
+    ChartInputFields f{month, day, "1959", hour, "43",  "6",   "75",
+                       "23",  "39", "45",  "",   false, false, false};
     FinishHourEdit(f);
-    EXPECT_TRUE(ValidateNatalRanges(host, f)) << hour;
-    ASSERT_EQ(host.messages.size(), 1u) << hour;
-    EXPECT_EQ(host.messages[0].text, "Error in natal input data section. Please correct.");
+    EXPECT_TRUE(ValidateNatalRanges(host, f)) << day << " " << hour;
+    ASSERT_EQ(host.messages.size(), failed) << day << " " << hour;
+    for (const auto& m : host.messages)
+      EXPECT_EQ(m.text, "Error in natal input data section. Please correct.");
   }
 }
 

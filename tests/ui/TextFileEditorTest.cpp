@@ -195,20 +195,6 @@ TEST(TextFileEditor, AFailedRestoreKeepsTheTextShown) {
   EXPECT_EQ(editor.Text(), "7       edited, not saved");
 }
 
-TEST(TextFileEditor, AMissingHeaderOpensEmptyAndSaveCreatesIt) {
-  Fixture f;
-  fs::remove(f.dir.path() / "PERSONAL.NAM");
-  auto setup = PersonalHeaderEditorSetup(f.wb, f.host);
-  ASSERT_TRUE(setup);
-  TextFileEditor editor(std::move(*setup));
-  EXPECT_EQ(editor.Text(), "");
-  editor.txtContent()->setPlainText("Ann Example\nConsulting astrologer");
-  Button(editor, "btnSave")->click();
-  EXPECT_EQ(ReadFileBytes(f.dir.path() / "PERSONAL.NAM"),
-            "Ann Example\r\nConsulting astrologer\r\n");
-  EXPECT_TRUE(f.host.messages.empty());
-}
-
 TEST(TextFileEditor, MissingFilesOpenNoEditor) {
   Fixture f;
   fs::remove(f.dir.path() / "Options.opt");

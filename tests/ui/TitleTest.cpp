@@ -52,15 +52,5 @@ TEST(Title, ContinueAppearsWhenLoadingHasFinishedAndClosesTheWindowOnce) {
   EXPECT_TRUE(title.isNull());
 }
 
-TEST(Title, ClosingTheWindowCountsAsContinue) {
-  QPointer<Title> title = new Title;
-  title->show();
-  QSignalSpy continued(title.data(), &Title::Continued);
-  title->close();
-  EXPECT_EQ(continued.count(), 1);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(title.isNull());
-}
-
 }  // namespace
 }  // namespace orv

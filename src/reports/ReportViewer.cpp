@@ -1,0 +1,162 @@
+#include "reports/ReportViewer.h"
+
+#include <cmath>
+
+#include "base/Text.h"
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "shell/OutputBuffer.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+
+namespace {
+
+constexpr std::string_view kNoDataToWrite = "No data to write to file.";
+constexpr std::size_t kNatalNameChars = 8;
+constexpr std::size_t kCompositeNameChars = 3;
+
+std::string PageNumberLine(int page) {
+  return std::string(37, ' ') + "Page " + std::to_string(page);
+}
+
+// The name without a leading "m " or "w " (the names file's man and woman
+// marks), its unsafe characters replaced.
+std::string FileNamePart(std::string_view name) {
+  if (name.size() > 2 && (name[0] == 'm' || name[0] == 'w') && name[1] == ' ')
+    name.remove_prefix(2);
+  std::string out;
+  for (std::string_view ch : Utf8Characters(name)) out += IsUnsafeInFileName(ch) ? "_" : ch;
+  return out;
+}
+
+// Up to `count` characters of `name`, stopping before a blank.
+std::string FirstCharacters(std::string_view name, std::size_t count) {
+  std::string out;
+  const auto chars = Utf8Characters(name);
+  for (std::size_t i = 0; i < chars.size() && i < count && chars[i] != " "; ++i) out += chars[i];
+  return out;
+}
+
+std::optional<fs::path> WriteReport(ReportState& report, const OptionValues& options, Host& host) {
+  if (!SaveFileAtomically(host, report.ReportFileName, SavedReportText(report, options)))
+    return std::nullopt;
+  return fs::path(report.ReportFileName);
+}
+
+}  // namespace
+
+bool ReportPager::CanMoveOn() const {
+  return top_ + ReportPageLines - 1 <= report_.ReportLineCount();
+}
+
+void ReportPager::NextPage() {
+  if (CanMoveOn()) top_ += ReportPageLines;
+}
+
+void ReportPager::PreviousPage() { top_ = top_ > ReportPageLines ? top_ - ReportPageLines : 0; }
+
+void ReportPager::ScrollLineDown() {
+  if (CanMoveOn()) ++top_;
+}
+
+void ReportPager::ScrollLineUp() {
+  if (top_ > 0) --top_;
+}
+
+std::string ReportPager::PageText() const {
+  std::string text;
+  if (report_.ReportLineCount() == 0) return text;
+  const std::size_t last = std::min(top_ + ReportPageLines - 1, report_.ReportLineCount());
+  for (std::size_t i = top_; i <= last; ++i) AppendCrLfLine(text, report_.ReportLine(i));
+  return text;
+}
+
+std::string SavedReportText(const ReportState& report, const OptionValues& options) {
+  const long body = std::lround(double(options[131]) - double(options[129]));
+  const long topLines = std::lround(double(options[132]));
+  std::string text;
+  int page = 1;
+  long counter = 1;
+  auto closePage = [&](std::string_view numberLine) {
+    for (int i = 0; i < 4; ++i) AppendCrLfLine(text, "");
+    AppendCrLfLine(text, numberLine);
+    AppendCrLfLine(text, "\f");
+  };
+  std::size_t pageStart = 0;  // where the last page's text begins
+  for (std::size_t i = 0; i <= report.ReportLineCount(); ++i) {
+    AppendCrLfLine(text, report.ReportLine(i));
+    if (counter == body) {
+      closePage(page == 1 ? "" : PageNumberLine(page));
+      pageStart = text.size();
+      counter = 0;
+      ++page;
+      for (long k = 0; k < topLines; ++k, ++counter) AppendCrLfLine(text, "");
+    }
+    ++counter;
+  }
+  if (counter > topLines + 1) {
+    for (long k = counter - 1; k < body; ++k) AppendCrLfLine(text, "");
+    closePage(PageNumberLine(page));
+  } else {
+    text.resize(pageStart);  // only the head of a page no line reached
+  }
+  return text;
+}
+
+fs::path ReportFolder(const ReportState& report, const fs::path& appPath) {
+  const bool couple = !report.TransitReport && report.CurrentReportKind != ReportKind::Natal;
+  return ResolveInFolder(appPath, couple ? "R_REPORT" : "N_REPORT");
+}
+
+std::string ProposedReportFileName(const ReportState& report, const ReportPersons& persons) {
+  const std::string first = FileNamePart(persons.first);
+  const std::string second = FileNamePart(persons.second);
+  if (report.TransitReport) return "Transit report for " + first + ".txt";
+  switch (report.CurrentReportKind) {
+    case ReportKind::Natal: {
+      const std::string stem = FirstCharacters(first, kNatalNameChars);
+      if (first.find(' ') == std::string::npos || stem.empty())
+        return "Natal report for " + first + ".txt";
+      return stem + ".txt";
+    }
+    case ReportKind::Composite:
+      return FirstCharacters(first, kCompositeNameChars) +
+             FirstCharacters(second, kCompositeNameChars) + "_C.txt";
+    case ReportKind::Synastry:
+      return "Synastry report for " + first + " and " + second + ".txt";
+  }
+  return {};
+}
+
+std::optional<fs::path> SaveReport(ReportState& report, const OptionValues& options,
+                                   const fs::path& appPath, const ReportPersons& persons,
+                                   Host& host) {
+  if (report.ReportFileName.empty() || report.ReportLineCount() == 0)
+    return SaveReportAs(report, options, appPath, persons, host);  // which says an empty one
+  return WriteReport(report, options, host);
+}
+
+std::optional<fs::path> SaveReportAs(ReportState& report, const OptionValues& options,
+                                     const fs::path& appPath, const ReportPersons& persons,
+                                     Host& host) {
+  if (report.ReportLineCount() == 0) {
+    host.ShowMessage(kNoDataToWrite, kTitleInformation, MessageIcon::Exclamation);
+    return std::nullopt;
+  }
+  FileChoice choice;
+  choice.mode = FileChoice::Mode::Save;
+  choice.title = "Save As";
+  choice.folder = ReportFolder(report, appPath).string();
+  choice.proposedName = ProposedReportFileName(report, persons);
+  choice.filter = "Data Files (*.txt)";
+  choice.defaultSuffix = "txt";
+  choice.confirmOverwrite = true;
+  const std::optional<std::string> chosen = host.ChooseFile(choice);
+  if (!chosen) return std::nullopt;
+  report.ReportFileName = *chosen;
+  return WriteReport(report, options, host);
+}
+
+}  // namespace orv

@@ -1,0 +1,83 @@
+#pragma once
+// What the report viewer does with the report line buffer, apart from any
+// window: paging through it, the paged text it saves and prints, the file
+// names it proposes, and Save and Save As with the RTF copy.
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/NumberFile.h"
+#include "shell/ReportState.h"
+
+namespace orv {
+
+class Host;
+
+// The viewer's page: `ReportPageLines` lines from `ReportTopLine` on.
+class ReportPager {
+ public:
+  static constexpr std::size_t ReportPageLines = 23;
+
+  explicit ReportPager(const ReportState& report) : report_(report) {}
+
+  std::size_t ReportTopLine() const { return top_; }
+  // Back to the first page (a new report, or the window shown afresh).
+  void Reset() { top_ = 0; }
+  // A page (a line) on while the page shows no further than the empty line
+  // past the last; back a page (a line), never before the first line.
+  void NextPage();
+  void PreviousPage();
+  void ScrollLineDown();
+  void ScrollLineUp();
+  // The shown lines, each followed by CR LF; empty for an empty report.
+  std::string PageText() const;
+
+ private:
+  bool CanMoveOn() const;
+  const ReportState& report_;
+  std::size_t top_ = 0;
+};
+
+// The saved (and printed) report: every line and the empty one past the
+// last, on pages of option 131 - option 129 lines, each page closed by four
+// empty lines, the page-number line ("Page n" after 37 blanks; an empty line
+// on page 1) and a form-feed line; option 132 empty lines head every page
+// after the first. The last page is filled out to its full length; a last
+// page that would hold no report line is left out. CR LF line ends.
+std::string SavedReportText(const ReportState& report, const OptionValues& options);
+
+// The two names the viewer proposes file names from.
+struct ReportPersons {
+  std::string first;   // `PersonName`
+  std::string second;  // the second-chart window's 2nd-person caption
+};
+
+// The folder Save As starts in: N_REPORT for natal and transit reports,
+// R_REPORT for the composite and synastry reports.
+std::filesystem::path ReportFolder(const ReportState& report, const std::filesystem::path& appPath);
+
+// The file name Save As proposes: natal, the first word of the name cut to 8
+// characters (a one-word name gives "Natal report for <name>.txt");
+// composite, up to 3 characters of each name before a blank, then "_C.txt";
+// synastry, "Synastry report for <1> and <2>.txt"; a transit report,
+// "Transit report for <name>.txt". A leading "m " or "w " is skipped, path
+// separators and control characters become "_".
+std::string ProposedReportFileName(const ReportState& report, const ReportPersons& persons);
+
+// Save: writes the saved report to the viewer's file (atomically), or runs
+// Save As when there is none yet. "No data to write to file." for an empty
+// report. Returns the file written.
+std::optional<std::filesystem::path> SaveReport(ReportState& report, const OptionValues& options,
+                                                const std::filesystem::path& appPath,
+                                                const ReportPersons& persons, Host& host);
+
+// Save As: asks for a .txt file, makes it the viewer's file and writes the
+// saved report to it. Cancel writes nothing and keeps the viewer's file.
+std::optional<std::filesystem::path> SaveReportAs(ReportState& report, const OptionValues& options,
+                                                  const std::filesystem::path& appPath,
+                                                  const ReportPersons& persons, Host& host);
+
+}  // namespace orv

@@ -1,0 +1,286 @@
+#include "reports/RtfReport.h"
+
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "base/Text.h"
+#include "platform/Files.h"
+#include "reports/ReportAnchors.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+
+namespace {
+
+namespace a = anchors;
+
+constexpr std::string_view NL = "\r\n";
+constexpr std::string_view PB = "\r\n\\par ";  // `RtfParagraphBreak`
+constexpr std::string_view kEmDash = "\xE2\x80\x94";
+constexpr std::size_t kTransitMarkChars = 150;
+constexpr int kFootersRemoved = 100;
+
+constexpr std::string_view kRtfHeader =
+    "{\\rtf1\\ansi\\ansicpg1252\\widowctrl\\deff1\\deftab600{\\fonttbl{\\f0\\fmodern Arial;}}"
+    "{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;"
+    "\\red0\\green255\\blue0;}"
+    "\\margl1064\\margr1064\\margt1064\\margb1064 \\deflang1033\\pard\\plain\\f0\\cf0\\fs22\\qc "
+    "{\\footer \\fs16 {\\f1\\fs16 Page }{\\field{\\*\\fldinst {\\f1\\fs16  PAGE }}}"
+    "{\\f1\\fs16  of }{\\field{\\*\\fldinst {\\f1\\fs16  NUMPAGES }}}}";
+
+std::string Cat(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (std::string_view p : parts) out += p;
+  return out;
+}
+
+std::string Bold(std::string_view heading) { return Cat({"\\b ", heading, "\\b0 "}); }
+
+std::string Replace(std::string text, std::string_view find, std::string_view by) {
+  return ReplaceText(std::move(text), find, by);
+}
+
+// `\`, `{` and `}` of the report's own text, before any control word is put
+// in beside them.
+std::string EscapeRtf(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\\' || c == '{' || c == '}') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+// Characters beyond ASCII as code page 1252 bytes, or as Unicode numbers.
+std::string RtfCharacters(std::string_view text) {
+  std::string out;
+  char hex[16];
+  for (std::string_view ch : Utf8Characters(text)) {
+    if (ch.size() == 1 && static_cast<unsigned char>(ch[0]) < 0x80) {
+      out += ch;
+      continue;
+    }
+    const std::string byte = EncodeWindows1252(ch);
+    if (byte.size() == 1 && byte != "?") {
+      std::snprintf(hex, sizeof hex, "\\'%02x", static_cast<unsigned char>(byte[0]));
+      out += hex;
+      continue;
+    }
+    // Not in code page 1252: its UTF-16 units as signed numbers.
+    unsigned code = static_cast<unsigned char>(ch[0]) & (0x7Fu >> ch.size());
+    for (std::size_t k = 1; k < ch.size(); ++k)
+      code = (code << 6) | (static_cast<unsigned char>(ch[k]) & 0x3Fu);
+    std::vector<unsigned> units{code};
+    if (code > 0xFFFF) units = {0xD800 + ((code - 0x10000) >> 10), 0xDC00 + (code & 0x3FF)};
+    for (unsigned u : units) {
+      std::snprintf(hex, sizeof hex, "\\u%d?", int(short(u)));
+      out += hex;
+    }
+  }
+  return out;
+}
+
+// Steps shared by every body: line ends, joined lines, blanks, dashes and
+// page footers.
+std::string CleanBody(std::string body, bool keepSentenceBreaks) {
+  body = Replace(body, Cat({NL, "\f"}), PB);
+  if (keepSentenceBreaks) body = Replace(body, Cat({". ", NL, NL}), Cat({".", NL, NL}));
+  body = Replace(body, Cat({" ", NL}), " ");
+  body = Replace(body, NL, PB);
+  while (body.find("  ") != std::string::npos) body = Replace(body, "  ", " ");
+  body = Replace(body, " - ", kEmDash);
+  const std::string P = "\\par ";
+  for (int n = 1; n <= kFootersRemoved; ++n) {
+    const std::string page = "Page " + std::to_string(n);
+    const std::string b = Cat({P, NL, P, NL, P, NL, P, page, NL});
+    const std::string footerA = Cat({b, "\\par \\par ", NL, P, NL, P, NL, P, NL, P, NL, P});
+    if (body.find(footerA) != std::string::npos)
+      body = Replace(body, footerA, "");
+    else if (body.find(b) != std::string::npos)
+      body = Replace(body, b, "");
+  }
+  return Replace(body, "- ", "-");
+}
+
+// `text` from `from`, `extra` characters past the start of `to`; nothing
+// when either is missing or out of order.
+std::optional<std::string> Region(std::string_view text, std::string_view from, std::string_view to,
+                                  long extra) {
+  const std::size_t start = text.find(from), end = text.find(to);
+  if (start == std::string_view::npos || end == std::string_view::npos) return std::nullopt;
+  const long length = long(end) - long(start) + extra;
+  if (length <= 0) return std::nullopt;
+  return Cat({text.substr(start, std::size_t(length)), NL});
+}
+
+// Everything after the title page: the text behind the first form-feed line.
+std::string AfterTitlePage(std::string_view text) {
+  const std::size_t feed = text.find(Cat({NL, "\f", NL}));
+  return std::string(feed == std::string_view::npos ? text : text.substr(feed + 5));
+}
+
+std::string NatalBody(const std::string& text) {
+  std::string body = CleanBody(
+      EscapeRtf(Region(text, a::kNatalOpening, a::kNatalClosing, long(a::kNatalClosing.size()))
+                    .value_or(AfterTitlePage(text))),
+      false);
+  const std::string houses(a::kNatalHouses);
+  body = Replace(body, Cat({PB, a::kNatalSigns, PB}), Bold(a::kNatalSigns));
+  body = Replace(body, Cat({PB, houses, PB}), houses);
+  body = Replace(body, houses, Cat({Bold(houses), NL}));
+  body = Replace(body, Cat({PB, a::kNatalAspects, PB}), Bold(a::kNatalAspects));
+  body = Replace(body, a::kNatalRising, Bold(a::kNatalRising));
+  return Replace(body, a::kNatalClosingHeading, Bold(a::kNatalClosingHeading));
+}
+
+std::string CompositeBody(const std::string& text) {
+  std::string body = CleanBody(EscapeRtf(Region(text, a::kCompositeOpening, a::kCompositeClosing,
+                                                long(a::kCompositeClosing.size()))
+                                             .value_or(AfterTitlePage(text))),
+                               false);
+  body = Replace(body, Cat({PB, PB, PB, a::kCompositeHouses, PB}),
+                 Cat({Bold(a::kCompositeHouses), PB}));
+  return Replace(body, Cat({PB, a::kCompositeAspects, PB}), Bold(a::kCompositeAspects));
+}
+
+std::string SynastryBody(const std::string& text) {
+  const auto first =
+      Region(text, a::kSynastryOpening, a::kSynastryIntroEnd, long(a::kSynastryIntroEnd.size()));
+  const auto second = Region(text, a::kSynastryAscendants, a::kSynastryClosingStart, -1);
+  const auto third = Region(text, a::kSynastryClosing, a::kSynastryNeeds,
+                            long(a::kSynastryNeeds.size() + a::kSynastryAfterNeeds));
+  std::string body;
+  if (first && second && third) {
+    body = Replace(CleanBody(EscapeRtf(*first), false), a::kSynastryAttraction,
+                   Bold(a::kSynastryAttraction));
+    const std::string closing = CleanBody(EscapeRtf(*third), false);
+    body += Cat({PB, CleanBody(EscapeRtf(Cat({NL, NL, *second})), true), closing});
+  } else {
+    body = CleanBody(EscapeRtf(AfterTitlePage(text)), false);
+    body = Replace(body, a::kSynastryAttraction, Bold(a::kSynastryAttraction));
+  }
+  body = Replace(body, Cat({PB, a::kSynastryAscendants, PB}), Bold(a::kSynastryAscendants));
+  return Replace(body, Cat({PB, a::kSynastryAspects, PB}),
+                 Cat({"\\b ", a::kSynastryAspects, PB, "\\b0 "}));
+}
+
+// The title from the non-empty lines 1 to `lastIndex` of the text.
+std::string Title(std::string_view text, ReportKind kind) {
+  const bool natal = kind == ReportKind::Natal;
+  const std::vector<std::string> lines = SplitLines(text);
+  std::vector<std::string> t;
+  for (std::size_t i = 1; i <= (natal ? 15u : 25u) && i < lines.size(); ++i) {
+    const std::string_view line = Trim(lines[i]);
+    if (!line.empty() && t.size() < (natal ? 3u : 6u)) t.push_back(EscapeRtf(line));
+  }
+  t.resize(6);
+  const std::string title =
+      natal ? Cat({NL, t[0], " ", t[1], NL, NL, NL, t[2], NL, NL, NL})
+            : Cat({t[0], " ", t[1], NL, NL, t[2], NL, NL, "AND ", t[4], NL, NL, t[5], NL, NL, NL});
+  return Replace(title, NL, PB);
+}
+
+}  // namespace
+
+fs::path RtfFileName(const fs::path& textFile) {
+  fs::path rtf = textFile;
+  if (EqualsIgnoreCase(textFile.extension().string(), ".txt")) return rtf.replace_extension(".rtf");
+  return rtf += ".rtf";
+}
+
+bool IsTransitReportText(std::string_view savedText) {
+  return savedText.substr(0, kTransitMarkChars).find("TRANSIT REPORT FOR") !=
+         std::string_view::npos;
+}
+
+std::string RtfReportText(std::string_view savedText, ReportKind kind) {
+  const std::string text(savedText);
+  std::string body = kind == ReportKind::Natal       ? NatalBody(text)
+                     : kind == ReportKind::Composite ? CompositeBody(text)
+                                                     : SynastryBody(text);
+  const std::string part2 = Cat({"\\b ", Title(text, kind), "\\b0 ", "\\qj ", body, PB});
+  return Cat({kRtfHeader, NL, RtfCharacters(part2), NL, "}", NL, ".", NL});
+}
+
+std::optional<fs::path> WriteRtfCopy(const fs::path& textFile, std::string_view savedText,
+                                     ReportKind kind, Host& host) {
+  if (IsTransitReportText(savedText)) return std::nullopt;
+  const fs::path rtf = RtfFileName(textFile);
+  if (!SaveFileAtomically(host, rtf, RtfReportText(savedText, kind))) return std::nullopt;
+  return rtf;
+}
+
+std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
+  std::vector<RtfParagraph> paragraphs(1);
+  bool bold = false, centred = false;
+  int depth = 0, skipFrom = 0;  // a group from depth skipFrom on is left out
+  auto add = [&](std::string_view text) {
+    if (skipFrom) return;
+    auto& runs = paragraphs.back().runs;
+    if (runs.empty() || runs.back().bold != bold) runs.push_back({"", bold});
+    runs.back().text += text;
+  };
+  for (std::size_t i = 0; i < rtf.size(); ++i) {
+    const char c = rtf[i];
+    if (c == '{') {
+      ++depth;
+      const std::string_view next = rtf.substr(i + 1, 10);
+      if (!skipFrom && depth > 1 &&
+          (next.starts_with("\\fonttbl") || next.starts_with("\\colortbl") ||
+           next.starts_with("\\footer") || next.starts_with("\\*")))
+        skipFrom = depth;
+    } else if (c == '}') {
+      if (depth-- == skipFrom) skipFrom = 0;
+    } else if (c == '\r' || c == '\n') {
+    } else if (c != '\\') {
+      add(rtf.substr(i, 1));
+    } else if (i + 1 < rtf.size() && !std::isalpha(static_cast<unsigned char>(rtf[i + 1]))) {
+      const char s = rtf[++i];
+      if (s == '\'' && i + 2 < rtf.size()) {
+        add(DecodeWindows1252(
+            std::string(1, char(std::stoi(std::string(rtf.substr(i + 1, 2)), nullptr, 16)))));
+        i += 2;
+      } else if (s == '\\' || s == '{' || s == '}') {
+        add(std::string(1, s));
+      }
+    } else {
+      std::size_t end = i + 1;
+      while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end]))) ++end;
+      const std::string word(rtf.substr(i + 1, end - i - 1));
+      std::size_t numberEnd = end;
+      if (numberEnd < rtf.size() && rtf[numberEnd] == '-') ++numberEnd;
+      while (numberEnd < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[numberEnd])))
+        ++numberEnd;
+      const std::string number(rtf.substr(end, numberEnd - end));
+      i = numberEnd < rtf.size() && rtf[numberEnd] == ' ' ? numberEnd : numberEnd - 1;
+      if (word == "par" && !skipFrom) {
+        paragraphs.back().centred = centred;
+        paragraphs.emplace_back();
+      } else if (word == "b") {
+        bold = number != "0";
+      } else if (word == "qc" || word == "qj") {
+        centred = word == "qc";
+      } else if (word == "u" && !number.empty()) {
+        const unsigned unit = unsigned(std::stoi(number)) & 0xFFFF;
+        if (unit < 0xD800 || unit > 0xDFFF) {  // a surrogate pair shows as nothing
+          std::string utf8;
+          if (unit < 0x80)
+            utf8 = char(unit);
+          else if (unit < 0x800)
+            utf8 = {char(0xC0 | (unit >> 6)), char(0x80 | (unit & 0x3F))};
+          else
+            utf8 = {char(0xE0 | (unit >> 12)), char(0x80 | ((unit >> 6) & 0x3F)),
+                    char(0x80 | (unit & 0x3F))};
+          add(utf8);
+        }
+        if (i + 1 < rtf.size() && rtf[i + 1] == '?') ++i;
+      }
+    }
+  }
+  paragraphs.back().centred = centred;
+  return paragraphs;
+}
+
+}  // namespace orv

@@ -1,0 +1,71 @@
+// The report viewer and the RTF window on a natal report of the shipped
+// framing texts.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "RecordingHost.h"
+#include "SampleReports.h"
+#include "TempDir.h"
+#include "reports/ui/RTF_form.h"
+#include "reports/ui/Report.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+namespace {
+
+TEST(ReportWindow, PagesPrintsSavesAndShowsTheRtfCopy) {
+  test::TempDir dir;
+  test::RecordingHost host;
+  const OptionValues options = test::ReportPageOptions();
+  ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {});
+  fs::path printed, opened;
+  ReportWindowLinks links;
+  links.Persons = [] { return ReportPersons{"Mary Ann Jones", ""}; };
+  links.ChoosePrinter = [&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((printed = dir.path() / "r.pdf").string()));
+    return true;
+  };
+  links.OpenInDesktop = [&](const fs::path& file) { opened = file; };
+  Report window(report, options, dir.path(), "Orvanta8 (Tropical zodiac) - ", host, links);
+  EXPECT_EQ(window.windowTitle(), "Orvanta8 (Tropical zodiac) - REPORT");
+  EXPECT_EQ(window.focusWidget()->objectName(), "cmdPageDOWN");
+  const QStringList shown = window.txtContent()->toPlainText().split('\n');
+  EXPECT_EQ(shown.size(), 23);
+  EXPECT_EQ(shown.mid(5, 3), QStringList({QString(32, ' ') + "NATAL REPORT FOR", "",
+                                          QString(33, ' ') + "MARY ANN JONES"}));
+  const std::pair<Qt::Key, size_t> keys[] = {
+      {Qt::Key_PageDown, 23}, {Qt::Key_End, 24}, {Qt::Key_Home, 23}, {Qt::Key_PageUp, 0}};
+  for (const auto& [key, top] : keys) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget(), &press);
+    EXPECT_EQ(window.Pager().ReportTopLine(), top);
+  }
+  // One sheet per 60 lines, the empty line past the last included.
+  EXPECT_EQ(size_t(window.btnPrint_Click()), (report.ReportLineCount() + 1 + 59) / 60);
+  EXPECT_GT(fs::file_size(printed), 1000u);
+
+  window.cmdSaveAs_Click();  // cancelled: nothing written, no RTF window
+  EXPECT_EQ(host.fileChoices.at(0).proposedName, "Mary.txt");
+  EXPECT_EQ(window.RtfWindow(), nullptr);
+  host.fileAnswers.push_back((dir.path() / "Mary.txt").string());
+  window.cmdSaveAs_Click();
+  ASSERT_TRUE(window.RtfWindow() && fs::exists(dir.path() / "Mary.rtf"));
+  RTF_form& rtf = *window.RtfWindow();
+  EXPECT_EQ(rtf.windowTitle(), "Report - Mary.txt (.rtf file auto-saved)");
+  EXPECT_TRUE(rtf.RichText1()->toPlainText().contains("CLOSING COMMENTS"));
+  rtf.OpenButton()->click();
+  EXPECT_EQ(opened, dir.path() / "Mary.rtf");
+  EXPECT_TRUE(host.messages.empty());
+}
+
+}  // namespace
+}  // namespace orv
