@@ -22,6 +22,7 @@
 #include "platform/Files.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
+#include "relationship/ui/NamesBatchRun.h"
 #include "platform/qt/Process.h"
 #include "platform/qt/QtHost.h"
 #include "shell/OutputBuffer.h"
@@ -184,6 +185,14 @@ int main(int argc, char* argv[]) {
       openEditor(citiesEditor, orv::CitiesFileEditorSetup(workbench, host, std::move(afterQuit)));
     };
     links.AtlasLauncher = &launcher;
+    orv::NamesBatchLinks batch;
+    batch.Inputs = [&] { return inputWindows.get(); };
+    batch.DataWindow = [&]() -> orv::OutputView& { return data(); };
+    batch.HouseSystem = [&] { return mainWindow.CheckedHouseSystem(); };
+    batch.ChoosePrinter = [&](QPrinter& printer) {
+      return orv::ChoosePrinterWithDialog(printer, &mainWindow);
+    };
+    links.Batch = orv::MakeNamesBatchCommands(workbench, host, std::move(batch));
     orv::ChartRunLinks run;
     run.Listings.ListNatalFirstPage = [&] { orv::ListNatalFirstPage(workbench, host); };
     run.Listings.ListNatalCosmodynes = [&] { orv::ListNatalCosmodynesPage(workbench, host); };

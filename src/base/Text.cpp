@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <optional>
 #include <limits>
 
 namespace orv {
@@ -58,6 +60,40 @@ double LeadingNumber(std::string_view text) {
   }
   (void)ptr;
   return negative ? -value : value;
+}
+
+std::optional<double> WholeNumber(std::string_view text) {
+  text = Trim(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
+  double value = 0;
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
+}
+
+std::string StripControlCharacters(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c == 0x7F) continue;
+    // U+0080..U+009F, the second set of control characters, as UTF-8.
+    if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+      ++i;
+      continue;
+    }
+    kept += char(c);
+  }
+  return kept;
 }
 
 std::string ReplaceText(std::string text, std::string_view find, std::string_view replacement,

@@ -3,6 +3,7 @@
 // text files, replacement, path splitting and case-free comparison.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,15 @@ namespace orv {
 // exponent; it ends at the first character that cannot continue it. No number
 // gives 0. A decimal comma therefore ends the number ("-0,5" reads as 0).
 double LeadingNumber(std::string_view text);
+
+// The whole of `text` (blanks around it allowed) as a number with "." as
+// decimal point and an optional sign; nothing when any of it is not part of
+// the number, when it is empty, or when it is beyond the range of a double.
+std::optional<double> WholeNumber(std::string_view text);
+
+// `text` without control characters (C0, DEL and, in UTF-8, C1): a line
+// break pasted into a field must never reach a stored record.
+std::string StripControlCharacters(std::string_view text);
 
 enum class CompareMode { Exact = 0, IgnoreCase = 1 };
 

@@ -51,6 +51,17 @@ double QuadrantAngle(double y, double x) {
 }
 
 namespace {
+// A longitude outside 0..360 is brought into it, and a non-finite one reads
+// as 0: the sign found here indexes tables, and a float-to-int conversion
+// of a value out of range is undefined.
+double IntoSplitRange(double longitude) {
+  if (!std::isfinite(longitude)) return 0;
+  if (longitude >= 0 && longitude < 360) return longitude;
+  // fmod is exact at any magnitude, where x - 360 Int(x / 360) is not.
+  const double r = std::fmod(longitude, 360.0) + (longitude < 0 ? 360.0 : 0.0);
+  return r >= 0 && r < 360 ? r : 0;
+}
+
 void SplitSignAndDegrees(double longitude, LongitudeParts& parts, double& whole) {
   whole = Int(longitude);
   parts.sign = int(Int(whole / 30)) + 1;
@@ -59,6 +70,7 @@ void SplitSignAndDegrees(double longitude, LongitudeParts& parts, double& whole)
 }  // namespace
 
 LongitudeParts SplitLongitudeDM(double longitude) {
+  longitude = IntoSplitRange(longitude);
   LongitudeParts parts;
   double whole;
   SplitSignAndDegrees(longitude, parts, whole);
@@ -68,6 +80,7 @@ LongitudeParts SplitLongitudeDM(double longitude) {
 }
 
 LongitudeParts SplitLongitudeDMS(double longitude) {
+  longitude = IntoSplitRange(longitude);
   LongitudeParts parts;
   double whole;
   SplitSignAndDegrees(longitude, parts, whole);

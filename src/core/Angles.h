@@ -86,7 +86,8 @@ struct LongitudeParts {
 };
 
 // Degrees and minutes, minutes rounded but capped at 59 (the degree is never
-// carried: 29.9999 is 29 degrees 59 minutes of the same sign).
+// carried: 29.9999 is 29 degrees 59 minutes of the same sign). A longitude
+// outside 0..360 is taken modulo 360; a non-finite one as 0.
 LongitudeParts SplitLongitudeDM(double longitude);
 // Degrees, minutes and seconds, minutes and seconds truncated.
 LongitudeParts SplitLongitudeDMS(double longitude);

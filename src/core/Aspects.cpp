@@ -63,7 +63,7 @@ bool ReadOrbFile(const std::filesystem::path& appPath, std::string_view name, Or
                  Host& host) {
   const auto path = ResolveInFolder(appPath, name);
   OrbTable read{};  // the reset: orbs past a short file's end are 0
-  if (!ReadNumberFile(path, read)) {
+  if (!ReadNumberFileReporting(host, path, read)) {
     ReportMissingFile(host, path.string());
     return false;
   }

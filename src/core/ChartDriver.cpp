@@ -125,6 +125,13 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
 
   const ChartInputValues natalInput = GetChartInput(request.natal, request.dateOrder);
   const ChartInputValues diurnalInput = GetChartInput(request.diurnal, request.dateOrder);
+  // Checked fields always convert into range; a NaN or far-off value must
+  // never reach the computation whatever fed the fields.
+  if (!ChartInputInRange(natalInput) || !ChartInputInRange(diurnalInput)) {
+    ShowSectionError(host, ChartInputInRange(natalInput) ? ChartSection::Diurnal
+                                                         : ChartSection::Natal);
+    return 1;
+  }
 
   auto natal = CalcOneChart(host, natalInput, request.houseSystem, options, tables,
                             model.Working.HousePositions, true);

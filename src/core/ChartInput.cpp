@@ -1,10 +1,13 @@
 #include "core/ChartInput.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "base/Format.h"
 #include "base/Text.h"
+#include "core/ChartTime.h"
 #include "platform/Host.h"
 
 namespace orv {
@@ -18,10 +21,24 @@ constexpr std::string_view kLatitudeBeyondPole =
 
 double Num(const std::string& text) { return LeadingNumber(text); }
 
-void ShowSectionError(Host& host, ChartSection section) {
-  host.ShowMessage(section == ChartSection::Natal ? kNatalError : kDiurnalError, kTitleWarning,
-                   MessageIcon::Information);
+// Single precision for a stored value; unchecked text may hold more than a
+// float can.
+float Single(double value) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  return float(std::clamp(value, -kMax, kMax));
 }
+
+// Half to the even neighbour, as the date readers round. Values beyond any
+// date field give 0 (or, when huge, the nearest of +-1e9), which the checks
+// refuse, never an integer overflow.
+int RoundHalfEven(double x) {
+  if (!std::isfinite(x)) return 0;
+  x = std::clamp(x, -1e9, 1e9);
+  const double r = std::round(x);
+  if (std::fabs(x - std::trunc(x)) == 0.5) return int(2 * std::round(x / 2));
+  return int(r);
+}
+
 
 // Reports each failed test by itself, as the checks do; returns whether any failed.
 class SectionReport {
@@ -40,7 +57,18 @@ class SectionReport {
   bool failed_ = false;
 };
 
+// Every field that is filled holds one number and nothing else: "5-",
+// "1.2.3" or "-" would otherwise be read as some other number.
+bool AllNumbers(const ChartInputFields& f) {
+  for (const std::string* text : {&f.Month, &f.Day, &f.Year, &f.Hour, &f.Minute, &f.TimeZone,
+                                  &f.LongDeg, &f.LongMin, &f.LatDeg, &f.LatMin}) {
+    if (!Trim(*text).empty() && !WholeNumber(*text)) return false;
+  }
+  return true;
+}
+
 void PresenceTests(SectionReport& report, const ChartInputFields& f) {
+  report.Test(!AllNumbers(f));
   report.Test(Num(f.Month) == 0 || Num(f.Day) == 0 || Num(f.Year) == 0);
   report.Test(f.Month.empty() || f.Day.empty() || f.Year.empty());
   report.Test(f.Hour.empty() || f.Minute.empty() || f.TimeZone.empty());
@@ -49,27 +77,20 @@ void PresenceTests(SectionReport& report, const ChartInputFields& f) {
   report.Test(Num(f.TimeZone) < -2 && !f.East);
 }
 
-bool IsLeapYear(int year) {
-  // The calendar in force: Julian before the Gregorian reform of 1582.
-  if (year < 1582) return year % 4 == 0;
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int month, int year) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 void RangeTests(SectionReport& report, const ChartInputFields& f) {
   const double month = Num(f.Month), day = Num(f.Day), year = Num(f.Year);
-  report.Test(month > 12 || day > 31 || year > 2099);
-  report.Test(Num(f.Hour) > 12 || Num(f.Minute) > 59);
+  // Lower bounds too: a negative hour or degree would reach the computation
+  // as a moment or place far outside anything it can compute.
+  report.Test(month > 12 || day > 31 || year > 2099 || month < 0 || day < 0 || year < 0);
+  report.Test(Num(f.Hour) > 12 || Num(f.Minute) > 59 || Num(f.Hour) < 0 || Num(f.Minute) < 0);
   report.Test(Num(f.TimeZone) > 12 || Num(f.TimeZone) < -13);
-  report.Test(Num(f.LongDeg) > 180 || Num(f.LongMin) > 59);
-  report.Test(Num(f.LatMin) > 59);
-  // 30 February or 31 April would otherwise be computed as a later date.
-  const int m = int(month), y = int(year);
-  report.Test(m >= 1 && m <= 12 && day > DaysInMonth(m, y));
+  report.Test(Num(f.LongDeg) > 180 || Num(f.LongMin) > 59 || Num(f.LongDeg) < 0 ||
+              Num(f.LongMin) < 0 || (Num(f.LongDeg) == 180 && Num(f.LongMin) > 0));
+  report.Test(Num(f.LatMin) > 59 || Num(f.LatDeg) < 0 || Num(f.LatMin) < 0);
+  // 30 February or 31 April would otherwise be computed as a later date;
+  // the date as the chart will read it, by the one calendar rule.
+  const int m = RoundHalfEven(month), d = RoundHalfEven(day), y = RoundHalfEven(year);
+  report.Test(m >= 1 && m <= 12 && d >= 1 && y >= 1 && !IsCalendarDate(y, m, d));
 }
 
 bool LatitudeAbove(const ChartInputFields& f, double limitDeg) {
@@ -77,16 +98,24 @@ bool LatitudeAbove(const ChartInputFields& f, double limitDeg) {
   return deg > limitDeg || (deg == limitDeg && Num(f.LatMin) > 0);
 }
 
-// Half to the even neighbour, as the date readers round.
-int RoundHalfEven(double x) {
-  const double r = std::round(x);
-  if (std::fabs(x - std::trunc(x)) == 0.5) return int(2 * std::round(x / 2));
-  return int(r);
-}
-
 std::string NumberText(int value) { return std::to_string(value); }
 
 }  // namespace
+
+void ShowSectionError(Host& host, ChartSection section) {
+  host.ShowMessage(section == ChartSection::Natal ? kNatalError : kDiurnalError, kTitleWarning,
+                   MessageIcon::Information);
+}
+
+bool ChartInputInRange(const ChartInputValues& v) {
+  const auto within = [](double x, double low, double high) {
+    return std::isfinite(x) && x >= low && x <= high;
+  };
+  const double minutes = (v.time - std::floor(v.time)) * 100;
+  return v.year >= 1 && v.year <= 2099 && IsCalendarDate(v.year, v.month, v.day) &&
+         within(v.time, 0, 12.5901) && minutes < 59.5 && within(v.timeZone, -13, 12) &&
+         within(v.longitude, -180, 180) && within(v.latitude, -90, 90);
+}
 
 bool ValidateInputPresent(Host& host, const ChartInputFields& natal,
                           const ChartInputFields& diurnal) {
@@ -156,14 +185,14 @@ ChartInputValues GetChartInput(const ChartInputFields& f, int dateOrder) {
       v.dateText = f.Month + "/" + f.Day + "/" + f.Year;
       break;
   }
-  v.time = float(Num(f.Hour) + Num(f.Minute) / 100);
-  v.timeZone = float(Num(f.TimeZone));
+  v.time = Single(Num(f.Hour) + Num(f.Minute) / 100);
+  v.timeZone = Single(Num(f.TimeZone));
   v.amPm = f.Pm ? "P.M." : "A.M.";
   const double lon = Num(f.LongDeg) + Num(f.LongMin) / 100;
-  v.longitude = float(f.East ? -lon : lon);
+  v.longitude = Single(f.East ? -lon : lon);
   v.eastWest = v.longitude < 0 ? "East" : "West";
   const double lat = Num(f.LatDeg) + Num(f.LatMin) / 100;
-  v.latitude = float(f.South ? -lat : lat);
+  v.latitude = Single(f.South ? -lat : lat);
   v.northSouth = v.latitude < 0 ? "South" : "North";
   return v;
 }

@@ -65,6 +65,16 @@ bool CheckHighLatitude(Host& host, const ChartInputFields& natal, const ChartInp
                        HouseSystemCode houseSystem);
 bool ValidateNatalRanges(Host& host, const ChartInputFields& natal);
 bool ValidateDiurnalRanges(Host& host, const ChartInputFields& diurnal);
+// Shows the section's error message ("Error in natal input data section.
+// Please correct." or the diurnal one).
+void ShowSectionError(Host& host, ChartSection section);
+
+// Whether converted values lie where the computation is defined: all
+// finite, a calendar date of the years 1 to 2099, a time of 0 to 12 hours
+// and 59 minutes, a zone of 13 hours East to 12 West, a longitude within
+// 180 and a latitude within 90 degrees. The input checks keep every other
+// value out; this is the computation's own guard against any other caller.
+bool ChartInputInRange(const ChartInputValues& values);
 
 // Reads checked fields into chart input values. `dateOrder`: 0 month/day/
 // year, 1 day/month/year, 2 year/month/day.

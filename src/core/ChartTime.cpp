@@ -91,6 +91,20 @@ std::string YearText(std::int64_t year) {
 
 }  // namespace
 
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  const auto divides = [year](int n) { return year % n == 0; };
+  // Also right for years before 1, as 0 and -4.
+  const bool leap = year <= 1582 ? divides(4) : divides(4) && (!divides(100) || divides(400));
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+bool IsCalendarDate(int year, int month, int day) {
+  if (day < 1 || day > DaysInMonth(year, month)) return false;
+  return !(year == 1582 && month == 10 && day > 4 && day < 15);
+}
+
 double DateToJulianDay(double year, double month, double day) {
   const double a = (year + 4800) * 12 + month - 3;
   double n = Int(((a - Int(a / 12) * 12) * 2 + 7 + 365 * a) / 12) + day + Int(a / 48) - 32083;

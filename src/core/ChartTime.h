@@ -57,6 +57,15 @@ std::string SiderealTextOf(const TimeValues& time);
 // 1582 is 2299160, 15 October 1582 is 2299161. Fractional days carry through.
 double DateToJulianDay(double year, double month, double day);
 
+// The program's one calendar rule, for every date it checks: Julian leap
+// years up to 1582, Gregorian ones after. Days in `month` (1 to 12) of
+// `year`; 0 for a month outside 1 to 12.
+int DaysInMonth(int year, int month);
+
+// Whether year, month and day name a day of that calendar: the month's days,
+// without the ten days (5 to 14 October 1582) the reform left out.
+bool IsCalendarDate(int year, int month, int day);
+
 // `DateOrder`: 0 month/day/year, 1 day/month/year, 2 year/month/day.
 // `JulianDayToDateStr`: the calendar date of the day containing
 // `julianDate` as text with "/" separators in `dateOrder` (any other value

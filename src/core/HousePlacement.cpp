@@ -122,6 +122,8 @@ AntiscionAxis AntiscionAxisOf(const OptionValues& options) {
 
 double CalcAntiscion(double longitudeDeg, AntiscionAxis axis) {
   longitudeDeg = Mod360(longitudeDeg);  // keeps the sign inside the tables
+  // NaN, or a value so large that the reduction loses it: no angle at all.
+  if (!(longitudeDeg >= 0 && longitudeDeg < 360)) longitudeDeg = 0;
   const int sign = SplitLongitudeDM(longitudeDeg).sign;
   double withinSign = longitudeDeg;
   while (withinSign >= 30) withinSign -= 30;

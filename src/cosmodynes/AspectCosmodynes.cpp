@@ -159,17 +159,66 @@ CosmoPairOrbs CombineOrbs(const CosmoPointOrbs& oa, const CosmoPointOrbs& ob) {
   return orbs;
 }
 
-CosmoAspect FindCosmoAspect(double foldedSepDeg, const CosmoPairOrbs& orbs) {
-  const double s = foldedSepDeg;
-  for (const CosmoBand& band : kBands) {
-    if (band.split == TrineSplit::AtMost130 && s > kTrineSplitDeg) continue;
-    if (band.split == TrineSplit::Above130 && s <= kTrineSplitDeg) continue;
+namespace {
+
+// The largest test orb of aspect group `g` over every point and house.
+constexpr double MaxTestOrb(int g) {
+  double m = 0;
+  for (const GroupOrbRow& row : kLightOrbs) m = std::max(m, row[size_t(g)]);
+  for (const GroupOrbRow& row : kPointOrbs) m = std::max(m, row[size_t(g)]);
+  return m;
+}
+
+// For each whole degree k of a folded separation, the bands (in test order)
+// whose widest orb reaches into [k, k + 1]: the only ones that can hold it.
+struct BandCandidates {
+  std::array<unsigned char, std::size(kBands)> band{};
+  unsigned char count = 0;
+};
+constexpr auto kCandidates = [] {
+  std::array<BandCandidates, 181> table{};
+  for (int k = 0; k <= 180; ++k)
+    for (size_t i = 0; i < std::size(kBands); ++i) {
+      const double orb = MaxTestOrb(kBands[i].group);
+      if (kBands[i].exactDeg - orb <= k + 1 && k <= kBands[i].exactDeg + orb)
+        table[size_t(k)].band[table[size_t(k)].count++] = static_cast<unsigned char>(i);
+    }
+  return table;
+}();
+
+// The first band holding `s`, its orb for group g given by `testOrb(g)`.
+template <class TestOrb>
+CosmoAspect FindAspectIn(double s, TestOrb testOrb) {
+  const auto holds = [&](const CosmoBand& band) {
+    if (band.split == TrineSplit::AtMost130 && s > kTrineSplitDeg) return false;
+    if (band.split == TrineSplit::Above130 && s <= kTrineSplitDeg) return false;
     // Orbs are whole degrees, exact in single precision; the test stays double.
-    if (InOrbBand(band.exactDeg, BandShape::Around, true, s,
-                  static_cast<float>(orbs.test[size_t(band.group)])))
-      return {band.code, band.group, s - band.exactDeg};
+    return InOrbBand(band.exactDeg, BandShape::Around, true, s,
+                     static_cast<float>(testOrb(band.group)));
+  };
+  if (s >= 0 && s <= 180) {
+    const BandCandidates& c = kCandidates[size_t(s)];
+    for (size_t k = 0; k < c.count; ++k) {
+      const CosmoBand& band = kBands[c.band[k]];
+      if (holds(band)) return {band.code, band.group, s - band.exactDeg};
+    }
+    return {};
   }
+  for (const CosmoBand& band : kBands)
+    if (holds(band)) return {band.code, band.group, s - band.exactDeg};
   return {};
+}
+
+}  // namespace
+
+CosmoAspect FindCosmoAspect(double foldedSepDeg, const CosmoPairOrbs& orbs) {
+  return FindAspectIn(foldedSepDeg, [&](int g) { return orbs.test[size_t(g)]; });
+}
+
+CosmoAspect FindCosmoAspect(double foldedSepDeg, const CosmoPointOrbs& a,
+                            const CosmoPointOrbs& b) {
+  return FindAspectIn(foldedSepDeg,
+                      [&](int g) { return std::max(a.test[size_t(g)], b.test[size_t(g)]); });
 }
 
 void CalcAspectCosmodynes(Cosmodynes& c, const ChartArrays& natal, CosmoAngleChoice angles,

@@ -41,6 +41,9 @@ struct CosmoAspect {
   double deviation = 0;  // separation less the exact angle, degrees
 };
 CosmoAspect FindCosmoAspect(double foldedSepDeg, const CosmoPairOrbs& orbs);
+// The same for the pair of points with orbs `a` and `b`, without forming
+// their pair orbs first.
+CosmoAspect FindCosmoAspect(double foldedSepDeg, const CosmoPointOrbs& a, const CosmoPointOrbs& b);
 
 // `CalcAspectCosmodynes`: sets `AspectPower`, `Harmony` and `Discord` of
 // points 1..15 afresh (the angles' aspect power starts at 15) and adds each

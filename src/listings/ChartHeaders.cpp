@@ -58,7 +58,10 @@ std::string DeclinationText(double valueDeg) {
   // Minutes as a longitude's are split: rounded, capped at 59 so the degree
   // never changes.
   const int minutes = SplitLongitudeDM(a).minutes;
-  return TwoDigits(int(Int(a))) + (valueDeg < 0 ? " S " : " N ") + TwoDigits(minutes);
+  // A declination is below 90 degrees; a broken table value must still
+  // never overflow the integer conversion.
+  const int degrees = std::isfinite(a) && a < 1e6 ? int(Int(a)) : 999999;
+  return TwoDigits(degrees) + (valueDeg < 0 ? " S " : " N ") + TwoDigits(minutes);
 }
 
 std::string HeaderDate(const ChartInputValues& input) {

@@ -1,10 +1,13 @@
 #include "platform/Files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -47,44 +50,119 @@ fs::path ResolveInFolder(const fs::path& folder, std::string_view name) {
 
 namespace {
 
-bool IsWritableDir(const fs::path& dir) { return ::access(dir.c_str(), W_OK | X_OK) == 0; }
+// Temporary files of the atomic saves begin so, which tells them apart from
+// any file of the user's.
+constexpr std::string_view kTempPrefix = ".~orv-";
+
+bool IsTempName(const fs::path& path) {
+  return path.filename().string().starts_with(kTempPrefix);
+}
+
+// What each file copied into the user's folder held when it was shipped.
+constexpr std::string_view kShippedListName = ".shipped";
+
+// FNV-1a of the bytes: the same on every machine and every run.
+std::string ContentTag(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return std::to_string(hash);
+}
+
+// "tag TAB name" lines into name -> tag.
+std::map<std::string, std::string> ReadShippedList(const fs::path& path) {
+  std::map<std::string, std::string> list;
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) return list;
+  for (const std::string& line : SplitLines(*bytes)) {
+    const size_t tab = line.find('\t');
+    if (tab != std::string::npos) list[line.substr(tab + 1)] = line.substr(0, tab);
+  }
+  return list;
+}
 
 }  // namespace
+
+int RemoveStaleTempFiles(const fs::path& folder, std::chrono::seconds minimumAge) {
+  int removed = 0;
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  fs::recursive_directory_iterator it(folder, ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    if (!IsTempName(it->path()) || !it->is_regular_file(ec)) continue;
+    const auto written = fs::last_write_time(it->path(), ec);
+    if (ec || now - written < minimumAge) continue;
+    if (fs::remove(it->path(), ec)) ++removed;
+  }
+  return removed;
+}
 
 std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path& userDir,
                                       std::string_view marker, std::string_view executableName,
                                       std::string& error) {
   std::error_code ec;
-  const bool hasData = fs::exists(ResolveInFolder(programDir, marker), ec);
-  if (hasData && IsWritableDir(programDir)) return programDir;
-  if (fs::exists(ResolveInFolder(userDir, marker), ec)) return userDir;
-  if (!hasData) {
+  if (!fs::exists(ResolveInFolder(programDir, marker), ec)) {
     error = "The program's data files are missing from " + programDir.string() + ".";
     return std::nullopt;
   }
-  // First start of an installed program: give the user a folder of their own.
   fs::create_directories(userDir, ec);
   if (ec) {
     error = "Cannot create the folder " + userDir.string() + ": " + ec.message() + ".";
     return std::nullopt;
   }
-  // Copied files become the user's own: writable whatever the installed
-  // permissions were, so options and names can be saved.
+  // Left by a save or a copy that was killed; an hour old at least, so a
+  // second instance's save in progress is never taken.
+  RemoveStaleTempFiles(userDir, std::chrono::hours(1));
+  // Every start adds what is missing, so a first start that was cut short
+  // is completed by the next. A file is copied whole under a temporary name
+  // and then renamed: a kill leaves no file or the whole one, never a part.
+  // A file the user changed is never replaced; one still as it was shipped
+  // follows a newer shipped version (the list of what was shipped tells).
+  const fs::path listPath = userDir / kShippedListName;
+  std::map<std::string, std::string> shipped = ReadShippedList(listPath);
+  const std::map<std::string, std::string> before = shipped;
   const fs::path skip = programDir / std::string(executableName);
   fs::recursive_directory_iterator it(programDir, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
     const fs::path& from = it->path();
-    if (from == skip) continue;
-    const fs::path to = userDir / fs::relative(from, programDir, ec);
+    if (from == skip || IsTempName(from)) continue;
+    const fs::path relative = fs::relative(from, programDir, ec);
+    if (ec) break;
+    const fs::path to = userDir / relative;
+    std::string failure;
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
-    } else if (fs::copy_file(from, to, fs::copy_options::skip_existing, ec); !ec) {
-      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+    } else if (const auto bytes = ReadFileBytes(from); !bytes) {
+      failure = "cannot read it";
+    } else {
+      const std::string tag = ContentTag(*bytes), name = relative.generic_string();
+      const auto mine = ReadFileBytes(to);
+      const auto listed = shipped.find(name);
+      if (!mine && !fs::exists(to, ec)) {
+        failure = WriteFileAtomically(to, *bytes);
+      } else if (mine && listed != shipped.end() && listed->second != tag &&
+                 ContentTag(*mine) == listed->second) {
+        failure = WriteFileAtomically(to, *bytes);  // unchanged by the user: updated
+      } else if (!mine || (listed == shipped.end() && *mine != *bytes)) {
+        continue;  // the user's own file
+      } else if (listed != shipped.end() && ContentTag(*mine) != listed->second) {
+        continue;  // changed by the user: theirs from now on
+      }
+      if (failure.empty()) shipped[name] = tag;
     }
-    if (ec) {
-      error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + ec.message() + ".";
+    if (ec) failure = ec.message();
+    if (!failure.empty()) {
+      error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + failure + ".";
       return std::nullopt;
     }
+  }
+  if (ec) {
+    error = "Cannot read the folder " + programDir.string() + ": " + ec.message() + ".";
+    return std::nullopt;
+  }
+  if (shipped != before) {
+    std::string text;
+    for (const auto& [name, tag] : shipped) text += tag + "\t" + name + "\n";
+    WriteFileAtomically(listPath, text);  // without it, updates wait for the next start
   }
   return userDir;
 }
@@ -239,9 +317,26 @@ std::optional<std::vector<std::string>> ReadTextLines(const fs::path& path) {
   return SplitLines(DecodeText(*bytes));
 }
 
-std::string WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
+  // A link is saved through: its target gets the new content and the link
+  // stays a link.
+  struct stat link {};
+  fs::path target = requested;
+  if (::lstat(requested.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    std::error_code ec;
+    target = fs::weakly_canonical(requested, ec);
+    if (ec) return ec.message();
+  }
+  // A file its owner made read-only is not replaced behind their back (the
+  // rename would succeed, as the folder is writable).
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  // The owner's write bit decides even for a user whom access() lets write.
+  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+    return "the file is read-only";
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string pattern =
+      (folder / (std::string(kTempPrefix) + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return std::strerror(errno);
   auto fail = [&](int err) {
@@ -250,8 +345,7 @@ std::string WriteFileAtomically(const fs::path& target, std::string_view bytes) 
     return std::string(std::strerror(err));
   };
   // Keep the old file's permissions; a new file gets the usual ones.
-  struct stat old {};
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   if (::fchmod(fd, mode) != 0) return fail(errno);
   for (size_t done = 0; done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -273,6 +367,49 @@ std::string WriteFileAtomically(const fs::path& target, std::string_view bytes) 
     return std::strerror(err);
   }
   return {};
+}
+
+FileLock::FileLock(const fs::path& file) {
+  std::error_code ec;
+  const fs::path real = fs::weakly_canonical(file, ec);
+  const fs::path& path = ec ? file : real;
+  path_ = (path.parent_path() / ("." + path.filename().string() + ".lock")).string();
+  // Another instance holds it only while it reads and replaces the file;
+  // a lock still held after seconds belongs to a program that hangs.
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+      // A folder that takes no lock file takes no save either.
+      if (errno != EACCES && errno != EROFS && errno != ENOENT) error_ = std::strerror(errno);
+      return;
+    }
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+      // The holder before us removes the file as it lets go; a lock on a
+      // removed file guards nothing, so only the file still there counts.
+      struct stat held {}, named {};
+      if (::fstat(fd_, &held) == 0 && ::stat(path_.c_str(), &named) == 0 &&
+          held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+        return;
+      }
+    } else if (errno != EWOULDBLOCK && errno != EINTR) {
+      error_ = std::strerror(errno);
+      break;
+    } else {
+      ::usleep(10000);
+    }
+    ::close(fd_);
+    fd_ = -1;
+  }
+  if (error_.empty()) error_ = "another program keeps it locked";
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+FileLock::~FileLock() {
+  if (fd_ < 0) return;
+  // Removed while still held, so no stray file stays beside the user's.
+  ::unlink(path_.c_str());
+  ::close(fd_);
 }
 
 bool SaveFileAtomically(Host& host, const fs::path& target, std::string_view bytes) {

@@ -3,6 +3,7 @@
 // reading text in either of the encodings users' files come in, and saving
 // so that a failure never costs the old file.
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,15 +20,25 @@ class Host;
 // file about to be created lands where it is expected.
 std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::string_view name);
 
-// The program folder `AppPath`: `programDir` (the executable's folder) when
-// it holds the data file `marker` and is writable; otherwise `userDir`,
-// filled on first use with a copy of `programDir` (all but `executableName`).
-// Returns nothing, with `error` set, when neither can serve.
+// The program folder `AppPath`: always `userDir`, the user's own folder,
+// so a new build or an update of the program (its shipped files in
+// `programDir`, the executable's folder) never touches the user's files.
+// Every start copies into it each shipped file it lacks (all but
+// `executableName`), whole or not at all, and removes temporary files a
+// killed save left behind. A file the user has changed, or made, is never
+// replaced; one still as it was shipped is brought up to date with a newer
+// shipped version (".shipped" in `userDir` lists what was copied).
+// Returns nothing, with `error` set, when `programDir` lacks the data file
+// `marker` or the copy fails.
 std::optional<std::filesystem::path> ChooseAppPath(const std::filesystem::path& programDir,
                                                    const std::filesystem::path& userDir,
                                                    std::string_view marker,
                                                    std::string_view executableName,
                                                    std::string& error);
+
+// Removes, from `folder` and the folders in it, the temporary files of
+// atomic saves that are at least `minimumAge` old. Returns how many.
+int RemoveStaleTempFiles(const std::filesystem::path& folder, std::chrono::seconds minimumAge);
 
 // Text from file bytes, as UTF-8: a valid UTF-8 text stays as it is (a byte
 // order mark is dropped), anything else is read as Windows-1252.
@@ -55,9 +66,33 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
 
 // Writes `bytes` to `target` through a temporary file in the same folder and
-// a rename, so `target` is either the old file or the whole new one. Returns
-// an empty text on success, otherwise what went wrong.
+// a rename, so `target` is either the old file or the whole new one. A
+// symbolic link is saved through to the file it points at; a file its owner
+// made read-only is refused. Returns an empty text on success, otherwise
+// what went wrong.
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// An advisory lock for reading, changing and replacing `file`: a lock file
+// beside it (".NAME.lock", removed again on release), held while this
+// object lives. Instances of this program wait a few seconds for each
+// other; other programs are not held. In a folder where no lock file can be
+// made nothing can be saved either, so no lock is needed there.
+class FileLock {
+ public:
+  explicit FileLock(const std::filesystem::path& file);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  // Whether the lock could not be had: another instance keeps it, or the
+  // lock file could not be used. Error() says which.
+  bool Failed() const { return !error_.empty(); }
+  const std::string& Error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+  std::string error_;
+};
 
 // The same, telling the user on failure ("Cannot save the file called
 // <path>: <reason>.", titled "Warning!"). True when saved.

@@ -24,6 +24,37 @@ void ReportUnreadableFile(Host& host, const std::filesystem::path& file) {
 
 }  // namespace
 
+std::optional<std::string> EditorBaseOf(const std::filesystem::path& file) {
+  return ReadFileBytes(Resolved(file));
+}
+
+EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
+                                std::string_view text, std::optional<std::string>& base) {
+  const auto path = Resolved(file);
+  const FileLock lock(path);
+  if (lock.Failed()) {
+    host.ShowMessage("Cannot save the file called " + path.string() + ": " + lock.Error() + ".",
+                     kTitleWarning, MessageIcon::Critical);
+    return {};
+  }
+  auto now = ReadFileBytes(path);
+  if (now != base) {
+    const Answer answer = host.ShowMessage(
+        "The file called " + path.string() +
+            " was changed by another window or program after this editor opened it, so your "
+            "text was not saved over it.\n\nDo you want to load the file as it is now? Your "
+            "changes in this editor would be lost.",
+        kTitleWarning, MessageIcon::Exclamation, MessageButtons::YesNo);
+    if (answer != Answer::Yes) return {EditorSave::Kept, {}};
+    base = std::move(now);
+    return {EditorSave::Reloaded, base ? JoinLinesCrLf(SplitLines(DecodeText(*base))) : ""};
+  }
+  const std::string bytes = EditorTextToFile(text);
+  if (!SaveFileAtomically(host, path, bytes)) return {};
+  base = bytes;
+  return {EditorSave::Saved, {}};
+}
+
 std::string EditorCaption(std::string_view what) { return "Edit: " + std::string(what); }
 
 std::optional<std::string> OpenEditorText(Host& host, const std::filesystem::path& file) {

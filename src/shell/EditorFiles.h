@@ -35,6 +35,30 @@ std::optional<std::string> OpenOptionsEditorText(Host& host, const std::filesyst
 // read, with the reason told.
 std::optional<std::string> OpenHeaderEditorText(Host& host, const std::filesystem::path& appPath);
 
+// The file as an editor opened (or last saved) it: its bytes, or nothing
+// when it was not there.
+std::optional<std::string> EditorBaseOf(const std::filesystem::path& file);
+
+enum class EditorSave {
+  Saved,     // the text is in the file
+  Failed,    // not saved; the user was told why
+  Kept,      // the file changed meanwhile; nothing saved, the editor's text kept
+  Reloaded,  // the file changed meanwhile; the editor shows it as it is now
+};
+struct EditorSaveResult {
+  EditorSave outcome = EditorSave::Failed;
+  std::string text;  // with Reloaded: the file's text now
+};
+
+// A file editor's Save. Holding the file's lock, it compares the file with
+// `base`: when another window or instance changed it since the editor opened
+// it, nothing is written and the user is told and asked whether to load the
+// file as it is now (Reloaded, `base` updated) or keep the text (Kept).
+// Otherwise the text is saved by the editor save rule and `base` becomes
+// what was written.
+EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
+                                std::string_view text, std::optional<std::string>& base);
+
 // Restore Default: copies Options.mst over Options.opt, re-reads `options`
 // from it, so the program uses the values the editor shows, and returns the
 // restored text. On failure tells the user and changes nothing.

@@ -8,10 +8,6 @@
 
 namespace orv {
 
-// Days in `month` (1 to 12) of `year`: the Julian calendar's leap years up
-// to 1582, the Gregorian calendar's after. 0 for a month outside 1 to 12.
-int DaysInMonth(int year, int month);
-
 struct NewDateCheck {
   std::optional<double> julianDay;  // `DateToJulianDay` of the date, when it is one
   std::string message;              // otherwise what is wrong, for the user

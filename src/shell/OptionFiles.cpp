@@ -1,5 +1,8 @@
 #include "shell/OptionFiles.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/Files.h"
 #include "platform/Host.h"
 
@@ -13,9 +16,34 @@ std::filesystem::path ResolvePath(const std::filesystem::path& path) {
 
 }  // namespace
 
+namespace {
+
+// Options.opt cut short (an empty file, or one saved by hand with lines
+// missing) takes the missing values from Options.mst rather than 0.
+void CompleteShortOptions(Host& host, const std::filesystem::path& appPath,
+                          const std::filesystem::path& optionsPath, int read,
+                          OptionValues& options) {
+  const auto defaultPath = ResolveInFolder(appPath, kOptionsDefaultFileName);
+  OptionValues defaults{};
+  const auto available = ReadNumberFile(defaultPath, defaults);
+  if (!available || *available <= read) return;
+  std::copy(defaults.begin() + read + 1, defaults.begin() + *available + 1,
+            options.begin() + read + 1);
+  host.ShowMessage("The file " + optionsPath.string() + " holds only " + std::to_string(read) +
+                       " of the " + std::to_string(*available) +
+                       " option values. The others were taken from " + defaultPath.string() +
+                       ".",
+                   kTitleInformation, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
 bool ReadOptionsFile(Host& host, const std::filesystem::path& appPath, OptionValues& options) {
   const auto optionsPath = ResolveInFolder(appPath, kOptionsFileName);
-  if (ReadNumberFile(optionsPath, options)) return true;
+  if (const auto read = ReadNumberFileReporting(host, optionsPath, options)) {
+    CompleteShortOptions(host, appPath, optionsPath, *read, options);
+    return true;
+  }
 
   // Only a file that is not there is made again: one that exists but cannot
   // be read may still hold the user's values.
@@ -32,13 +60,13 @@ bool ReadOptionsFile(Host& host, const std::filesystem::path& appPath, OptionVal
                          " was missing. It has been made again from " + defaultPath.string() +
                          ", with the default option values.",
                      kTitleInformation, MessageIcon::Exclamation);
-    return ReadNumberFile(optionsPath, options).has_value();
+    return ReadNumberFileReporting(host, optionsPath, options).has_value();
   }
-  return ReadNumberFile(defaultPath, options).has_value();
+  return ReadNumberFileReporting(host, defaultPath, options).has_value();
 }
 
 bool ReadOrbFile(Host& host, const std::filesystem::path& orbFile, OrbTable& orbs) {
-  if (ReadNumberFile(ResolvePath(orbFile), orbs)) return true;
+  if (ReadNumberFileReporting(host, ResolvePath(orbFile), orbs)) return true;
   ReportMissingFile(host, orbFile.string());
   return false;
 }
@@ -62,7 +90,8 @@ bool SaveOptionsText(Host& host, const std::filesystem::path& appPath, std::stri
                      OptionValues& options) {
   const auto optionsPath = ResolveInFolder(appPath, kOptionsFileName);
   if (!SaveFileAtomically(host, optionsPath, EditorTextToFile(text))) return false;
-  ReadNumberFile(optionsPath, options);
+  if (const auto read = ReadNumberFileReporting(host, optionsPath, options))
+    CompleteShortOptions(host, appPath, optionsPath, *read, options);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/SettingsFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,8 +16,13 @@ namespace {
 // When a key takes the value it reads.
 enum class Apply { Always, FontSizeFloor, AbovePositive, NotEmpty };
 
-// Font sizes below this are ignored: too small to read.
+// Font sizes outside these are ignored: too small to read, or so large
+// that the data window shows nothing.
 constexpr double kSmallestFontSize = 7.75;
+constexpr double kLargestFontSize = 72;
+// No window or switch needs a larger value (in twips, 700 inches); beyond
+// it a value is a broken file, not a setting.
+constexpr double kLargestSetting = 1e6;
 
 using Field =
     std::variant<double SettingsValues::*, float SettingsValues::*, std::int32_t SettingsValues::*,
@@ -93,9 +99,10 @@ std::optional<T> NumberValue(std::string_view text) {
 }
 
 bool Accepts(Apply apply, double number) {
+  if (!std::isfinite(number) || std::abs(number) > kLargestSetting) return false;
   switch (apply) {
     case Apply::FontSizeFloor:
-      return number >= kSmallestFontSize;
+      return number >= kSmallestFontSize && number <= kLargestFontSize;
     case Apply::AbovePositive:
       return number > 0;
     default:
@@ -170,11 +177,22 @@ bool WriteSettingsIni(Host& host, const std::filesystem::path& appPath,
 }
 
 int TwipsToPixels(double twips, double dotsPerInch) {
-  return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+  const double pixels = twips * dotsPerInch / kTwipsPerInch;
+  return std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, -1e9, 1e9))) : 0;
 }
 
 std::int32_t PixelsToTwips(int pixels, double dotsPerInch) {
-  return static_cast<std::int32_t>(std::lround(pixels * kTwipsPerInch / dotsPerInch));
+  const double twips = pixels * kTwipsPerInch / dotsPerInch;
+  return std::isfinite(twips) ? static_cast<std::int32_t>(std::lround(std::clamp(twips, -2e9, 2e9)))
+                              : 0;
+}
+
+WindowPlace KeepWithinScreen(WindowPlace window, const WindowPlace& screen) {
+  window.width = std::clamp(window.width, 1, std::max(1, screen.width));
+  window.height = std::clamp(window.height, 1, std::max(1, screen.height));
+  window.left = std::clamp(window.left, screen.left, screen.left + screen.width - window.width);
+  window.top = std::clamp(window.top, screen.top, screen.top + screen.height - window.height);
+  return window;
 }
 
 }  // namespace orv

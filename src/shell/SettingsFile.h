@@ -59,7 +59,8 @@ std::string SettingsIniText(const SettingsValues& settings);
 // Applies the lines of a settings file, in any order, to `settings`. A line
 // belongs to the key it begins with (case-sensitive); its value is the text
 // right of the first "=". Each key takes its value only by its own rule
-// (font size at least 7.75, sizes above 0, texts not empty). A line whose
+// (font size 7.75 to 72, sizes above 0, texts not empty, no number beyond
+// a million). A line whose
 // value does not fit its key, or a key line without "=", is skipped; the
 // lines after it still apply.
 void ApplySettingsLines(const std::vector<std::string>& lines, SettingsValues& settings);
@@ -78,5 +79,14 @@ bool WriteSettingsIni(Host& host, const std::filesystem::path& appPath,
 // twip.
 int TwipsToPixels(double twips, double dotsPerInch);
 std::int32_t PixelsToTwips(int pixels, double dotsPerInch);
+
+// A window's or a screen's area in pixels.
+struct WindowPlace {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+// `window` shrunk to fit `screen` and moved wholly onto it, so a settings
+// file from a larger screen or a broken one never hides a window.
+WindowPlace KeepWithinScreen(WindowPlace window, const WindowPlace& screen);
 
 }  // namespace orv

@@ -83,6 +83,15 @@ TEST(Angles, SplitLongitudesForListings) {
     EXPECT_EQ(std::tie(p.sign, p.degrees, p.minutes), std::tie(c.sign, c.degrees, c.minutes))
         << c.longitude;
   }
+  // A value off the circle never becomes an index outside the signs: NaN
+  // and infinity read as 0, anything else is taken modulo 360.
+  for (double odd : {std::nan(""), HUGE_VAL, -HUGE_VAL, -5.4e148, 2.6912505040e10, -0.5, 720.25}) {
+    const auto p = SplitLongitudeDM(odd), q = SplitLongitudeDMS(odd);
+    EXPECT_TRUE(p.sign >= 1 && p.sign <= 12 && q.sign >= 1 && q.sign <= 12) << odd;
+    EXPECT_TRUE(p.degrees >= 0 && p.degrees < 30 && p.minutes >= 0 && p.minutes < 60) << odd;
+  }
+  EXPECT_EQ(SplitLongitudeDM(720.25).degrees, 0);
+  EXPECT_EQ(SplitLongitudeDM(-0.5).sign, 12);
   const auto dms = SplitLongitudeDMS(100.50833);
   EXPECT_EQ(std::tie(dms.sign, dms.degrees, dms.minutes, dms.seconds),
             std::make_tuple(4, 10, 30, 29));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "RecordingHost.h"
 #include "core/ChartInput.h"
 
@@ -56,6 +58,46 @@ TEST(ChartInputChecks, ReportEachFailedTestWithItsSectionsMessage) {
   natal.LatDeg = "70";
   EXPECT_EQ(CheckChartInput(high, natal, natal, HouseSystemCode::Placidus), 1);
   EXPECT_EQ(Texts(high), std::vector<std::string>{std::string(kLatitudeTooHigh)});
+}
+
+// Text that is not one number, and numbers far outside a field's range,
+// are refused with the section's message, never read as some other number
+// (a zone of "5-" as 5) nor carried into the computation (a time of -1e9
+// made a NaN chart; a month of 2200000000 overflowed an int).
+TEST(ChartInputChecks, NonsenseAndOutOfRangeNumbersAreRefused) {
+  const struct {
+    std::string ChartInputFields::*field;
+    const char* text;
+  } cases[] = {
+      {&ChartInputFields::TimeZone, "-"},    {&ChartInputFields::TimeZone, "--5"},
+      {&ChartInputFields::TimeZone, "-.-"},  {&ChartInputFields::TimeZone, "5-"},
+      {&ChartInputFields::TimeZone, "1.2.3"}, {&ChartInputFields::Minute, "3.0.1"},
+      {&ChartInputFields::Minute, "."},      {&ChartInputFields::Hour, "-1000000000"},
+      {&ChartInputFields::Hour, "-1e9"},     {&ChartInputFields::Month, "2200000000"},
+      {&ChartInputFields::Day, "-3"},        {&ChartInputFields::LatDeg, "-1e300"},
+      {&ChartInputFields::LongDeg, "-75"},   {&ChartInputFields::LatMin, "-1"},
+      {&ChartInputFields::Year, "1e400"},    {&ChartInputFields::LongMin, "57"},
+  };
+  for (const auto& c : cases) {
+    test::RecordingHost host;
+    ChartInputFields natal = Valid();
+    natal.*c.field = c.text;
+    if (c.field == &ChartInputFields::LongMin) natal.LongDeg = "180";  // 180 57: off the globe
+    EXPECT_EQ(CheckChartInput(host, natal, Valid(), HouseSystemCode::Meridian), 1) << c.text;
+    EXPECT_FALSE(host.messages.empty()) << c.text;
+    for (const auto& text : Texts(host)) EXPECT_EQ(text, kNatalError) << c.text;
+  }
+  // The computation's own guard agrees, and nothing unchecked becomes NaN.
+  ChartInputValues v = GetChartInput(Valid(), 0);
+  EXPECT_TRUE(ChartInputInRange(v));
+  for (float bad : {std::nanf(""), -1e9f, 1e30f}) {
+    ChartInputValues w = v;
+    w.time = bad;
+    EXPECT_FALSE(ChartInputInRange(w)) << bad;
+  }
+  ChartInputFields huge = Valid();
+  huge.Month = huge.Day = huge.Year = huge.Hour = "1e308";
+  EXPECT_FALSE(ChartInputInRange(GetChartInput(huge, 0)));
 }
 
 TEST(ChartInputChecks, LatitudeLimitDependsOnTheHouseSystem) {

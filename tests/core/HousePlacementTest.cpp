@@ -85,6 +85,9 @@ TEST(HousePlacement, AntiscionMirrorsAcrossTheChosenAxisAndNeverGives360) {
   EXPECT_EQ(CalcAntiscion(180, AntiscionAxis::Solstice), 0);
   EXPECT_EQ(CalcAntiscion(0, AntiscionAxis::Equinox), 0);
   EXPECT_DOUBLE_EQ(CalcAntiscion(270, AntiscionAxis::Solstice), 270);  // its own mirror
+  // A NaN position (or one too large to reduce) mirrors no table out of range.
+  for (double odd : {std::nan(""), 1e300, -HUGE_VAL})
+    EXPECT_TRUE(CalcAntiscion(odd, AntiscionAxis::Solstice) >= 0) << odd;
   EXPECT_DOUBLE_EQ(CalcAntiscion(359.75, AntiscionAxis::Solstice), 180.25);
   OptionValues options{};
   EXPECT_EQ(AntiscionAxisOf(options), AntiscionAxis::Solstice);

@@ -9,10 +9,33 @@ namespace orv {
 namespace {
 
 TEST(NumberFile, ReadsTheNumberOfTheFirstSevenCharacters) {
-  EXPECT_FLOAT_EQ(SevenCharNumber("51.42857"), 51.4285f);
-  EXPECT_FLOAT_EQ(SevenCharNumber("  2.5  comment"), 2.5f);
-  EXPECT_FLOAT_EQ(SevenCharNumber("orb 10"), 0.0f);
-  EXPECT_FLOAT_EQ(SevenCharNumber("       8"), 0.0f);  // the number starts past the field
+  const struct {
+    const char* line;
+    std::optional<float> value;
+  } cases[] = {
+      {"51.42857", 51.4285f},
+      {"  2.5  comment", 2.5f},
+      {"orb 10", 0.0f},
+      {"       8", 0.0f},  // the number starts past the field
+      {"1e38", 1e38f},
+      {"1e39", std::nullopt},  // beyond single precision: refused, never cast
+      {"-1e39", std::nullopt},
+      {"1e-50", 0.0f},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SevenCharNumber(c.line), c.value) << c.line;
+}
+
+TEST(NumberFile, ARefusedLineKeepsItsValueAndIsNamed) {
+  test::TempDir dir;
+  const auto path = dir.path() / "Options.opt";
+  std::ofstream(path, std::ios::binary) << "1\r\n1e39\r\n3\r\n-9e99\r\n";
+  OptionValues options{};
+  options.fill(7);
+  std::vector<int> refused;
+  ASSERT_EQ(ReadNumberFile(path, options, &refused), 4);
+  EXPECT_EQ(std::vector<float>(options.begin() + 1, options.begin() + 5),
+            (std::vector<float>{1, 7, 3, 7}));
+  EXPECT_EQ(refused, (std::vector<int>{2, 4}));
 }
 
 TEST(NumberFile, StopsAtTheFirstEmptyLineAndAtTheTablesEnd) {

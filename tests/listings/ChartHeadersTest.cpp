@@ -40,6 +40,8 @@ TEST(DeclinationText, AbsoluteDegreesAndSide) {
   EXPECT_EQ(DeclinationText(-0.001), "00 S 00");
   EXPECT_EQ(DeclinationText(9.9999), "09 N 59");  // minutes never reach 60
   EXPECT_EQ(DeclinationText(35.25), "35 N 15");   // whole degrees, not modulo 30
+  // A broken table value shows as such, with no integer overflow.
+  EXPECT_EQ(DeclinationText(26912505040.0), "999999 N 00");
 }
 
 TEST(ChartHeader, PlaceAndTimeLine) {

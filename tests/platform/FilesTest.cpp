@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -135,15 +137,88 @@ TEST(AtomicSave, AFailedSaveLeavesTheOldFileAndTellsTheUser) {
   EXPECT_EQ(host.messages[0].title, "Warning!");
 }
 
-TEST(ChooseAppPath, UsesTheProgramFolderWhenItHoldsTheDataAndIsWritable) {
+TEST(AtomicSave, RefusesAReadOnlyFileAndSavesThroughALink) {
+  test::TempDir dir;
+  const fs::path readOnly = dir.path() / "NAMES.FIL";
+  WriteBytes(readOnly, "kept\r\n");
+  fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+  test::RecordingHost host;
+  EXPECT_FALSE(SaveFileAtomically(host, readOnly, "new\r\n"));
+  EXPECT_EQ(*ReadFileBytes(readOnly), "kept\r\n");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "Cannot save the file called " + readOnly.string() + ": the file is read-only.");
+
+  // The link stays a link, and the file it points at gets the content.
+  fs::create_directories(dir.path() / "real");
+  const fs::path target = dir.path() / "real" / "CLIENTS.FIL";
+  WriteBytes(target, "old\r\n");
+  const fs::path link = dir.path() / "CLIENTS.FIL";
+  fs::create_symlink("real/CLIENTS.FIL", link);
+  EXPECT_EQ(WriteFileAtomically(link, "new\r\n"), "");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(*ReadFileBytes(target), "new\r\n");
+}
+
+// A save killed at any moment leaves the old file or the whole new one;
+// its temporary file goes at the next start.
+TEST(AtomicSave, AKilledSaveLeavesAWholeFile) {
+  test::TempDir dir;
+  const fs::path target = dir.path() / "NAMES.FIL";
+  const std::string a(1 << 20, 'a'), b(1 << 20, 'b');
+  WriteBytes(target, a);
+  for (int kill = 0; kill < 20; ++kill) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      for (int i = 0;; ++i) WriteFileAtomically(target, i % 2 ? a : b);
+    }
+    ::usleep(1000 + 997 * kill % 7000);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    const auto now = ReadFileBytes(target);
+    ASSERT_TRUE(now == a || now == b) << "kill " << kill;
+  }
+  RemoveStaleTempFiles(dir.path(), std::chrono::seconds(0));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// The user's folder is always the program folder: a new build rewrites the
+// shipped files, and the next start adds only what the user's folder lacks.
+// A first start killed half way (a file missing, a copy's temporary file
+// left) is completed by the next.
+TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   test::TempDir program, user;
-  WriteBytes(program.path() / "OPTIONS.MST", "1");
+  for (const char* name : {"Options.mst", "Options.opt", "NAMES.FIL", "PERSONAL.NAM"})
+    WriteBytes(program.path() / name, std::string("shipped ") + name);
+  WriteBytes(program.path() / "Orvanta8", "binary");
+  const fs::path userDir = user.path() / "o8";
+  fs::create_directories(userDir);
+  WriteBytes(userDir / "Options.mst", "shipped Options.mst");
+  WriteBytes(userDir / ".~orv-NAMES.FIL.Ab12Cd", "shipped NA");  // killed mid-copy
+  fs::last_write_time(userDir / ".~orv-NAMES.FIL.Ab12Cd",
+                      fs::file_time_type::clock::now() - std::chrono::hours(2));
+  WriteBytes(userDir / ".~orv-Options.opt.Xy34Zw", "another instance saving now");
+
   std::string error;
-  const auto chosen =
-      ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error);
-  ASSERT_TRUE(chosen) << error;
-  EXPECT_EQ(*chosen, program.path());
-  EXPECT_FALSE(fs::exists(user.path() / "o8"));
+  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir)
+      << error;
+  EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "shipped NAMES.FIL");
+  EXPECT_FALSE(fs::exists(userDir / ".~orv-NAMES.FIL.Ab12Cd"));
+  EXPECT_TRUE(fs::exists(userDir / ".~orv-Options.opt.Xy34Zw"));  // too young to be stale
+  EXPECT_FALSE(fs::exists(userDir / "Orvanta8"));
+
+  WriteBytes(userDir / "NAMES.FIL", "the user's people");
+  WriteBytes(userDir / "PERSONAL.NAM", "the user's header");
+  WriteBytes(userDir / "Options.opt", "the user's options");
+  for (const char* name : {"NAMES.FIL", "PERSONAL.NAM", "Options.opt", "TIPS.HLP", "Options.mst"})
+    WriteBytes(program.path() / name, std::string("rebuilt ") + name);
+  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir);
+  EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "the user's people");
+  EXPECT_EQ(*ReadFileBytes(userDir / "PERSONAL.NAM"), "the user's header");
+  EXPECT_EQ(*ReadFileBytes(userDir / "Options.opt"), "the user's options");
+  EXPECT_EQ(*ReadFileBytes(userDir / "TIPS.HLP"), "rebuilt TIPS.HLP");
+  // A shipped file the user never changed follows the new version.
+  EXPECT_EQ(*ReadFileBytes(userDir / "Options.mst"), "rebuilt Options.mst");
 }
 
 TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {

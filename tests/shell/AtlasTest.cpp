@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <fstream>
 #include <set>
 
@@ -99,6 +101,12 @@ TEST(Atlas, NothingIsFilledWithoutAUsableAnswer) {
       {"75X10", "39N45", 5, true, kAtlasAnswerYes},   // no side letter
       {"181W00", "39N45", 5, true, kAtlasAnswerYes},  // beyond 180 degrees
       {"75W10", "39X45", 5, true, kAtlasAnswerYes},   // latitude without N or S
+      // Off the globe or not a number: once a NaN chart.
+      {"75W10", "-1e300N00", 5, true, kAtlasAnswerYes},
+      {"75W10", "90N30", 5, true, kAtlasAnswerYes},
+      {"75W75", "39N45", 5, true, kAtlasAnswerYes},
+      {"75W10", "39N45", std::nanf(""), true, kAtlasAnswerYes},
+      {"75W10", "39N45", 1e30f, true, kAtlasAnswerYes},
   };
   for (const auto& v : bad) {
     f = before;

@@ -25,6 +25,7 @@ TEST(CitiesFile, CoordinatesSplitAsTheCitiesWindowReadsThem) {
       {"40N43", false, 40, false, 43},  {"05s07", false, 5, true, 7},
       {"xxQ1y", true, 0, false, 1},  // the number rule: "xx" 0, "1y" 1; West
       {"", true, 0, false, 0},          {"7", false, 7, false, 7},
+      {"9e9W00", true, 999, false, 0},  // no integer overflow
   };
   for (const auto& c : cases) {
     const CoordinateParts parts = SplitCityCoordinate(c.field, c.isLongitude);
@@ -77,6 +78,8 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
          "Late,XX,74W61,40N43,5\r\n"  // 8: 61 minutes
          "Baker Island,XX,176W28,00N12,12\r\n"  // the zones at both ends
          "Nuku'alofa,Tonga,175W12,21S08,-13\r\n"
+         "Over,XX,180E57,40N43,5\r\n"  // 11: 180 degrees 57 minutes
+         "Pole,XX,074W00,90N30,5\r\n"  // 12: 90 degrees 30 minutes
          "\r\n"                       // an empty city ends the file
          "After,XX,74W00,40N43,5\r\n";
   test::RecordingHost host;
@@ -94,7 +97,7 @@ TEST(CitiesFile, GarbageLinesArePassedOverAndNamedOnce) {
             "have entered the data correctly and in the proper amount. Please correct the data "
             "by clicking on the Edit this List command button in the Cities window and edit the "
             "incorrect data.\n\nFile: " +
-                path.string() + ", lines 2, 4, 5, 6 and 8.");
+                path.string() + ", lines 2, 4, 5, 6, 8, 11 and 12.");
 }
 
 TEST(CitiesFile, AMissingFileIsReportedAndTheDefaultIsInTheProgramFolder) {

@@ -91,5 +91,38 @@ TEST(EditorFiles, AMissingPersonalHeaderOpensEmpty) {
   EXPECT_EQ(OpenHeaderEditorText(host, dir.path()), "Ann Example\r\nAstrologer\r\n");
 }
 
+// The names editor, opened before a Save to disk and saved after it, would
+// have deleted that person: it refuses, says so, and offers to reload.
+TEST(EditorFiles, AFileChangedSinceTheEditorOpenedItIsNotOverwritten) {
+  test::TempDir dir;
+  const fs::path file = dir.path() / "NAMES.FIL";
+  WriteFile(file, "Ann,1 Jan 1990,1.00,A,5,074.00,40.43,\r\n");
+  auto base = EditorBaseOf(file);
+  WriteFile(file, "Ann,1 Jan 1990,1.00,A,5,074.00,40.43,\r\nKim,2 Feb 1991,2.00,P,5,1,1,\r\n");
+  const std::string edited = "Ann,1 Jan 1990,1.00,A,5,074.00,40.43,edited\r\n";
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    test::RecordingHost host;
+    host.answers.push_back(answer);
+    const EditorSaveResult result = SaveEditedFile(host, file, edited, base);
+    EXPECT_EQ(result.outcome, answer == Answer::No ? EditorSave::Kept : EditorSave::Reloaded);
+    EXPECT_NE(ReadFileBytes(file)->find("Kim"), std::string::npos);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(host.messages[0].text,
+              "The file called " + file.string() +
+                  " was changed by another window or program after this editor opened it, so "
+                  "your text was not saved over it.\n\nDo you want to load the file as it is "
+                  "now? Your changes in this editor would be lost.");
+    if (answer == Answer::Yes) {
+      EXPECT_EQ(result.text, *ReadFileBytes(file));
+    }
+  }
+  // Reloaded, the editor's next save goes through.
+  test::RecordingHost host;
+  EXPECT_EQ(SaveEditedFile(host, file, edited, base).outcome, EditorSave::Saved);
+  EXPECT_EQ(*ReadFileBytes(file), edited);
+  EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
 }  // namespace orv

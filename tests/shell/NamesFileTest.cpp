@@ -82,7 +82,10 @@ TEST(NamesFile, DatesAreReadWithoutTheLocale) {
     EXPECT_EQ(filled.substr(0, filled.find(' ')), c.fields) << c.text;
   }
   for (const char* bad : {"29 Feb 1900", "31 Apr 1990", "12 Foo 1959", "13/13/1990", "", "May",
-                          "12 May", "1 2 3 4", "0 Jan 1990", "12 Ma 1959", "1x/2/1990"})
+                          "12 May", "1 2 3 4", "0 Jan 1990", "12 Ma 1959", "1x/2/1990",
+                          // Too many digits for the field: they once wrapped round to 1959
+                          // and to the 12th.
+                          "12 May 4294969255", "4294967308 May 1959", "12 May 99999999999"})
     EXPECT_FALSE(ParseNamesDate(bad, kMonthDayYear)) << bad;
 }
 
@@ -155,6 +158,13 @@ TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
   EXPECT_EQ(load.DataFile, "");
   EXPECT_EQ(load.Path, dir.path() / "names.fil");
   EXPECT_EQ(load.Records.size(), 1u);
+  // An unreadable current file (an unmounted drive) is said once.
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Cannot read the names file called " +
+                                       (dir.path() / "GONE.FIL").string() +
+                                       ". The names list shows " +
+                                       (dir.path() / "names.fil").string() + " in its place.");
+  host.messages.clear();
 
   WriteFile(dir.path() / "OTHER.FIL", "Other,1 Jan 2000,1.00,A,0,0,0,y\r\n");
   load = LoadNamesFile(host, dir.path(), "other.fil");  // relative to the program folder
@@ -174,9 +184,12 @@ TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
 TEST(NamesFile, ABrokenFileKeepsTheRecordsBeforeAndNamesTheLine) {
   test::TempDir dir;
   const fs::path path = dir.path() / "NAMES.FIL";
-  WriteFile(path, "A,1 Jan 1990,1.00,A,0,0,0,a\r\nB,2 Jan 1990,2.00\r\n");
+  // Line 2: a year too large for its field, once read as 1959; line 3 cut short.
+  WriteFile(path,
+            "A,1 Jan 1990,1.00,A,0,0,0,a\r\nX,12 May 4294969255,1.00,A,0,0,0,x\r\n"
+            "B,2 Jan 1990,2.00\r\n");
   test::RecordingHost host;
-  EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), 1u);
+  EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), 2u);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Error!");
   EXPECT_EQ(host.messages[0].text,
@@ -184,7 +197,7 @@ TEST(NamesFile, ABrokenFileKeepsTheRecordsBeforeAndNamesTheLine) {
             "entered the data correctly and in the proper amount. Please correct the data by "
             "clicking on the Edit this List command button in the Names window and edit the "
             "incorrect data.\n\nFile: " +
-                path.string() + ", line 2.");
+                path.string() + ", lines 2 and 3.");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <locale>
+#include <thread>
 
 #include "RecordingHost.h"
 #include "ShellTestSupport.h"
@@ -143,8 +144,12 @@ TEST_F(SaveToDisk, CopiesEveryOtherLineByteForByteInItsEncoding) {
   f.Name = "Jos\xC3\xA9 \xE2\x82\xAC";  // "José €" in UTF-8
   ASSERT_EQ(Save(f), SaveOutcome::Saved);
   EXPECT_TRUE(host.messages.empty());
+  // The new record goes before the blank line, where the list ends.
+  const size_t listEnd = before.find("\r\n") + 2;
   EXPECT_EQ(ReadBytes(file),
-            before + "\r\nJos\xE9 \x80,12 May 1959,10.43,A,6,075.23,39.45,jane@example.com\r\n");
+            before.substr(0, listEnd) +
+                "Jos\xE9 \x80,12 May 1959,10.43,A,6,075.23,39.45,jane@example.com\r\n" +
+                before.substr(listEnd));
   EXPECT_EQ(ReadBytes(dir.path() / "NAMES.OLD"), before);
 }
 
@@ -214,7 +219,7 @@ TEST_F(SaveToDisk, AFailedReplaceLeavesTheFileIntact) {
   EXPECT_EQ(host.messages[0].text, "Cannot save the names file called " + file.string() +
                                        ": Operation not permitted. The names file was left as "
                                        "it was.");
-  // No stray work file: the names file and its backup only.
+  // No stray work or lock file: the names file and its backup only.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
@@ -231,6 +236,91 @@ TEST_F(SaveToDisk, InAReadOnlyFolderSaysSoAndChangesNothing) {
   }));
   EXPECT_EQ(ReadBytes(file), kBob);
   EXPECT_FALSE(fs::exists(dir.path() / "NAMES.OLD"));
+}
+
+std::vector<std::string> Listed(const fs::path& file) {
+  std::vector<std::string> names;
+  for (const NameRecord& r : ParseNamesFile(*ReadTextLines(file)).Records) names.push_back(r.Name);
+  return names;
+}
+
+// The new person is listed and nobody listed before is lost, whatever the
+// file ends with: an empty line (the shipped file plus one empty line lost
+// the new person), several, or a record cut short.
+TEST_F(SaveToDisk, TheNewPersonIsListedWhereTheListEnds) {
+  const std::string shipped = ReadBytes(fs::path(ORVANTA_DATA_DIR) / "NAMES.FIL");
+  for (const std::string& before :
+       {shipped + "\r\n", shipped + "\r\n\r\n   \r\n", kBob + "Short,3 Mar 1973",
+        kBob + "\r\n" + "Hidden,1 Jan 1970,1.00,A,5,074.00,40.43,h\r\n"}) {
+    WriteFile(file, before);
+    std::vector<std::string> expected = Listed(file);
+    ASSERT_EQ(Save(), SaveOutcome::Saved);
+    expected.push_back("Jane Doe");
+    EXPECT_EQ(Listed(file), expected) << before;
+  }
+}
+
+// A pasted line break never splits the record, and a Windows-1252 file
+// that cannot hold the name becomes UTF-8 with every earlier name intact.
+TEST_F(SaveToDisk, TheRecordStaysOneLineAndKeepsEveryCharacter) {
+  WriteFile(file, "M\xFC" "ller,1 Jan 1970,1.00,A,-1,-008.41,47.22,m\r\n");
+  NatalInputFields f = JaneDoe();
+  f.Name = "Pasted Name\n";
+  f.Email = "a@b.c\r\n";
+  ASSERT_EQ(Save(f), SaveOutcome::Saved);
+  EXPECT_EQ(ReadBytes(file), "M\xFC" "ller,1 Jan 1970,1.00,A,-1,-008.41,47.22,m\r\n"
+                             "Pasted Name,12 May 1959,10.43,A,6,075.23,39.45,a@b.c\r\n");
+  f.Name = "\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82\xC4\x87";  // "Łukasz Żółć"
+  ASSERT_EQ(Save(f), SaveOutcome::Saved);
+  EXPECT_TRUE(IsUtf8(ReadBytes(file)));
+  EXPECT_EQ(Listed(file), (std::vector<std::string>{"M\xC3\xBCller", "Pasted Name", f.Name}));
+  EXPECT_TRUE(host.messages.empty());
+  // A stray byte (no typed text has one) would turn the file's encoding.
+  EXPECT_EQ(StoredFieldText("\x89" "Ann\t"), "\xE2\x80\xB0" "Ann");
+  EXPECT_EQ(StoredFieldText("\xEF\xBB\xBF" "Ann"), "Ann");
+}
+
+// Two instances saving at once: every save is in the file.
+TEST_F(SaveToDisk, TwoInstancesLoseNoSave) {
+  WriteFile(file, kBob);
+  constexpr int kSaves = 25;
+  auto instance = [&](const std::string& who) {
+    test::RecordingHost own;
+    for (int i = 0; i < kSaves; ++i) {
+      NatalInputFields f = JaneDoe();
+      f.Name = who + std::to_string(i);
+      if (SavePersonToNamesFile(own, f, kValid, [&] { return file.string(); }) !=
+          SaveOutcome::Saved)
+        ADD_FAILURE() << own.messages.back().text;
+    }
+  };
+  std::thread a(instance, "A"), b(instance, "B");
+  a.join();
+  b.join();
+  EXPECT_EQ(Listed(file).size(), 1u + 2 * kSaves);
+}
+
+// Another instance saves while the "replace it?" question is open: its
+// person stays, and the answer still applies to the record it was about.
+TEST_F(SaveToDisk, ASaveMadeWhileTheQuestionIsOpenStays) {
+  WriteFile(file, kBob + kJaneLine + "\r\n");
+  struct Meanwhile : test::RecordingHost {
+    fs::path file;
+    Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                       MessageButtons buttons) override {
+      if (buttons == MessageButtons::YesNo) {
+        test::RecordingHost other;
+        NatalInputFields kim = JaneDoe();
+        kim.Name = "Kim";
+        SavePersonToNamesFile(other, kim, kValid, [&] { return file.string(); });
+      }
+      return RecordingHost::ShowMessage(text, title, icon, buttons);
+    }
+  } asking;
+  asking.file = file;
+  ASSERT_EQ(SavePersonToNamesFile(asking, JaneDoe(), kValid, [&] { return file.string(); }),
+            SaveOutcome::Saved);
+  EXPECT_EQ(Listed(file), (std::vector<std::string>{"Bob", "Kim", "Jane Doe"}));
 }
 
 }  // namespace

@@ -1,22 +1,47 @@
 #include <gtest/gtest.h>
 
+#include "RecordingHost.h"
+#include "core/ChartTime.h"
 #include "shell/NewTransitDate.h"
+#include "shell/input/FieldReader.h"
+#include "shell/input/NamesFile.h"
+#include "shell/input/NamesFileWriter.h"
 
 namespace orv {
 namespace {
 
-TEST(NewTransitDate, MonthLengthsFollowTheCalendarOfTheirYear) {
+// The chart checks, the names file (save and read) and the New Date window
+// agree on every date: Julian leap years up to 1582, Gregorian after, and
+// the ten days of October 1582 that never were.
+TEST(OneCalendarRule, EveryDateCheckAgrees) {
   const struct {
-    int year, month, days;
+    int year, month, day;
+    bool real;
   } cases[] = {
-      {2001, 4, 30}, {2001, 2, 28}, {2000, 2, 29},  // 400 rule
-      {1900, 2, 28},                                // 100 rule
-      {1500, 2, 29},                                // Julian calendar: every fourth year
-      {1700, 2, 28},                                // Gregorian by then
-      {2001, 13, 0},
+      {2000, 2, 29, true},   {1900, 2, 29, false},  // 400 and 100 rules
+      {1500, 2, 29, true},   {1700, 2, 29, false},  // Julian, then Gregorian
+      {2001, 4, 31, false},  {2001, 4, 30, true},   {1582, 10, 4, true},
+      {1582, 10, 10, false}, {1582, 10, 15, true},  {2001, 13, 1, false},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(DaysInMonth(c.year, c.month), c.days) << c.year << "-" << c.month;
+  for (const auto& c : cases) {
+    const std::string y = std::to_string(c.year), m = std::to_string(c.month),
+                      d = std::to_string(c.day);
+    EXPECT_EQ(IsCalendarDate(c.year, c.month, c.day), c.real) << y << "-" << m << "-" << d;
+    EXPECT_EQ(CheckNewDate(m, d, y).julianDay.has_value(), c.real) << y << "-" << m << "-" << d;
+    EXPECT_EQ(ParseNamesDate(y + "/" + m + "/" + d, 2).has_value(), c.real) << y << m << d;
+    NatalInputFields f;
+    f.Name = "X", f.Year = y, f.Month = m, f.Day = d, f.Hour = "1", f.Minute = "0";
+    f.TimeZone = "0", f.LongDeg = f.LongMin = f.LatDeg = f.LatMin = "0";
+    EXPECT_EQ(NameRecordLine(f).has_value(), c.real) << y << "-" << m << "-" << d;
+    // A saved record reads back.
+    if (const auto line = NameRecordLine(f)) {
+      EXPECT_TRUE(ParseNamesDate(SplitFields(*line)[1], 0)) << *line;
+    }
+    test::RecordingHost host;
+    EXPECT_EQ(ValidateNatalRanges(host, f), !c.real) << y << "-" << m << "-" << d;
+  }
+  EXPECT_EQ(DaysInMonth(1500, 2), 29);
+  EXPECT_EQ(DaysInMonth(2001, 13), 0);
 }
 
 TEST(NewTransitDate, AValidDateGivesItsDayNumber) {

@@ -82,6 +82,43 @@ TEST_F(OptionFiles, AMissingOptionsFileIsMadeAgainFromTheDefaults) {
   EXPECT_NE(host.messages[1].text.find("Options.mst"), std::string::npos);
 }
 
+// A short or empty Options.opt takes the missing values from Options.mst
+// (every missing option was 0), and a number beyond single precision is
+// refused with the file and line; both are said.
+TEST_F(OptionFiles, AShortOrBrokenOptionsFileIsCompletedAndSaysSo) {
+  WriteFile(dir.path() / "Options.mst", Numbered(1, 5));
+  const fs::path opt = dir.path() / "Options.opt";
+  const struct {
+    std::string file;
+    std::vector<float> values;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"9\r\n8\r\n", {9, 8, 3, 4, 5},
+       {"The file " + opt.string() +
+        " holds only 2 of the 5 option values. The others were taken from " +
+        (dir.path() / "Options.mst").string() + "."}},
+      {"", {1, 2, 3, 4, 5},
+       {"The file " + opt.string() +
+        " holds only 0 of the 5 option values. The others were taken from " +
+        (dir.path() / "Options.mst").string() + "."}},
+      {"9\r\n1e39\r\n7\r\n6\r\n5\r\n", {9, 0, 7, 6, 5},
+       {"The file called " + opt.string() +
+        " holds a number too large to use on line 2. That value was not changed; please "
+        "correct the file."}},
+      {Numbered(1, 5), {1, 2, 3, 4, 5}, {}},
+  };
+  for (const auto& c : cases) {
+    WriteFile(opt, c.file);
+    OptionValues options{};
+    test::RecordingHost said;
+    ASSERT_TRUE(ReadOptionsFile(said, dir.path(), options));
+    EXPECT_EQ(std::vector<float>(options.begin() + 1, options.begin() + 6), c.values) << c.file;
+    std::vector<std::string> texts;
+    for (const auto& m : said.messages) texts.push_back(m.text);
+    EXPECT_EQ(texts, c.messages) << c.file;
+  }
+}
+
 TEST(HouseSystemAtStart, IsAnExactMatchOfTwoToNine) {
   const std::pair<float, HouseSystemCode> cases[] = {
       {9, HouseSystemCode::Morinus},     {2, HouseSystemCode::Regiomontanus},

@@ -109,6 +109,12 @@ TEST(SettingsFile, EachKeyTakesItsValueByItsRule) {
       {"DataTopX= 77", [](auto& s) { return s.DataTop == 77; }},           // the key is a prefix
       {"datatop= 77", [](auto& s) { return s.DataTop == 945; }},           // case-sensitive
       {"DataFile", [](auto& s) { return s.DataFile == "/p/NAMES.FIL"; }},  // no "="
+      // Beyond a sane range: once a blank data window or a window far away.
+      {"FontSize=1e308", [](auto& s) { return s.FontSize == 8.5; }},
+      {"FontSize= 72", [](auto& s) { return s.FontSize == 72; }},
+      {"FontSize= 73", [](auto& s) { return s.FontSize == 8.5; }},
+      {"Orvanta8Left= 3e7", [](auto& s) { return s.MainLeft == 900; }},
+      {"FontBold= 1e300", [](auto& s) { return s.FontBold == 0; }},
   };
   for (const auto& c : cases) {
     SettingsValues s = DefaultSettings("/p");
@@ -158,6 +164,26 @@ TEST(SettingsFile, TwipsAndPixels) {
   EXPECT_EQ(TwipsToPixels(10860, 120), 905);
   EXPECT_EQ(PixelsToTwips(384, 96), 5760);
   EXPECT_EQ(PixelsToTwips(1, 96), 15);  // 15 twips per pixel at 96 dpi
+  EXPECT_EQ(TwipsToPixels(1e300, 96), 1000000000);  // no integer overflow
+}
+
+TEST(SettingsFile, WindowsAreKeptWithinTheScreen) {
+  const WindowPlace screen{0, 30, 1600, 970};
+  const struct {
+    WindowPlace window, kept;
+  } cases[] = {
+      {{60, 63, 640, 550}, {60, 63, 640, 550}},           // on the screen: as it was
+      {{5000, 4000, 640, 550}, {960, 450, 640, 550}},     // from a larger screen
+      {{-900, 0, 640, 550}, {0, 30, 640, 550}},           // off to the left and above
+      {{100, 100, 99999, 99999}, {0, 30, 1600, 970}},     // larger than the screen
+      {{100, 100, -5, 0}, {100, 100, 1, 1}},              // no size at all
+  };
+  for (const auto& c : cases) {
+    const WindowPlace k = KeepWithinScreen(c.window, screen);
+    EXPECT_EQ(std::tie(k.left, k.top, k.width, k.height),
+              std::tie(c.kept.left, c.kept.top, c.kept.width, c.kept.height))
+        << c.window.left << "," << c.window.top;
+  }
 }
 
 }  // namespace

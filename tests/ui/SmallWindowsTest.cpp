@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -169,6 +171,11 @@ TEST(StatusDlg, TheBarReachesTheScreenWithoutReturningToTheEventLoop) {
   EXPECT_NE(ScreenPixel(dialog, 0.5), red);
   dialog.DrawProgressBar(5, 0);  // nothing to do counts as done
   EXPECT_EQ(ScreenPixel(dialog, 0.99), red);
+  // Cancel is heard while the run hands the event loop its slice.
+  EXPECT_FALSE(dialog.Cancelled());
+  QTimer::singleShot(0, dialog.CancelButton(), &QPushButton::click);
+  dialog.DrawProgressBar(6, 10);
+  EXPECT_TRUE(dialog.Cancelled());
 }
 
 TEST(About, ShowsTheVersionNoAddressesAndClosesOnAClick) {

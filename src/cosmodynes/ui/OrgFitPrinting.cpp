@@ -10,14 +10,19 @@
 
 namespace orv {
 
-bool PrintOrgFitPage(QPrinter& printer, const ChartModel& model, const OrgFitAnalysis& ofa) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
+void DrawOrgFitSheet(QPainter& painter, QPrinter& printer, const ChartModel& model,
+                     const OrgFitAnalysis& ofa) {
   // The page's units are laid over the whole sheet; all it prints lies an
   // inch or more inside the edges, clear of any printer's margin.
   const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
   QtCanvas canvas(painter, QRectF(0, 0, sheet.width(), sheet.height()));
   DrawNatalOFA(canvas, model, ofa);
+}
+
+bool PrintOrgFitPage(QPrinter& printer, const ChartModel& model, const OrgFitAnalysis& ofa) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  DrawOrgFitSheet(painter, printer, model, ofa);
   return painter.end();
 }
 

@@ -4,6 +4,8 @@
 
 #include "shell/ui/PrntFile.h"
 
+class QPainter;
+
 namespace orv {
 
 class Host;
@@ -13,6 +15,10 @@ struct Workbench;
 
 // The PDF proposed when no printer is installed.
 inline constexpr std::string_view kOrgFitPdfName = "REPORTS\\OFA.PDF";
+
+// Draws the analysis on the current sheet of `printer`, begun by `painter`.
+void DrawOrgFitSheet(QPainter& painter, QPrinter& printer, const ChartModel& model,
+                     const OrgFitAnalysis& ofa);
 
 // Draws the analysis on one whole sheet of `printer`, which is not begun
 // yet. False when the printer cannot be started.

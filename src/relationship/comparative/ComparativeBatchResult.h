@@ -28,14 +28,14 @@ struct BatchPairOptions {
 };
 
 struct BatchPairResult {
-  std::string line;     // the label and the result text (`BatchLines`)
-  std::string summary;  // `BatchSummaryText`
+  std::string line;     // the label and the result text (`BatchLines`); not in All vs All
+  std::string summary;  // `BatchSummaryText`; in All vs All only for a summary pair
   // The pair's net harmony, kept beside its lines so that they sort by the
   // number rather than by the text's last characters.
   double harmony = 0;
   bool inSummary = false;  // |harmony| reaches the summary threshold
   bool addEmail = false;   // One vs All with harmony 60 or more: list the partner's e-mail
-  std::string commaLine;   // All vs All only; empty when the line holds no comma
+  std::string commaLine;   // All vs All of two people only
 };
 
 // `ShortName`: `name` up to its first blank at position 3 or later (so a

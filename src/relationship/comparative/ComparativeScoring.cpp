@@ -41,10 +41,22 @@ void AddToCell(float& cell, double x) { cell = static_cast<float>(double(cell) +
 
 std::string Amount(double v) { return PadSignedNum4(FormatNumber(v, "#0.00")); }
 
+// Both charts' per-point scores, which every run keeps.
+struct PointScores {
+  CosmoPointArray& power1;
+  CosmoPointArray& harmony1;
+  CosmoPointArray& discord1;
+  CosmoPointArray& power2;
+  CosmoPointArray& harmony2;
+  CosmoPointArray& discord2;
+};
+
 // One pair in hand: the chart-1 point a, the chart-2 point b and their
-// running scores.
+// running scores. `full` (null when only the totals are wanted) also takes
+// the grids.
 struct Pair {
-  ComparativeScores& s;
+  PointScores one;
+  ComparativeScores* full;
   int a;
   int b;
   double power = 0;
@@ -52,21 +64,21 @@ struct Pair {
 
   void AddHarmony(double x) {
     harmony += x;
-    s.Harmony[size_t(a)] += x;
-    AddToCell(s.CrossHarmonyGrid[size_t(a)][size_t(b)], x);
-    s.SecondChartHarmony[size_t(b)] += x;
+    one.harmony1[size_t(a)] += x;
+    one.harmony2[size_t(b)] += x;
+    if (full) AddToCell(full->CrossHarmonyGrid[size_t(a)][size_t(b)], x);
   }
   void AddDiscord(double x) {
     harmony -= x;
-    s.Discord[size_t(a)] += x;
-    AddToCell(s.CrossHarmonyGrid[size_t(a)][size_t(b)], -x);
-    s.SecondChartDiscord[size_t(b)] += x;
+    one.discord1[size_t(a)] += x;
+    one.discord2[size_t(b)] += x;
+    if (full) AddToCell(full->CrossHarmonyGrid[size_t(a)][size_t(b)], -x);
   }
   void AddPower(double x) {
     power += x;
-    s.AspectPower[size_t(a)] += x;
-    AddToCell(s.CrossPowerGrid[size_t(a)][size_t(b)], x);
-    s.SecondChartPower[size_t(b)] += x;
+    one.power1[size_t(a)] += x;
+    one.power2[size_t(b)] += x;
+    if (full) AddToCell(full->CrossPowerGrid[size_t(a)][size_t(b)], x);
   }
   bool Has(int p) const { return a == p || b == p; }
 };
@@ -153,40 +165,30 @@ bool IsComparativePoint(int point, CosmoAngleChoice angles) {
   return point >= Sun && point <= ListLimit(angles) && IsCosmodynePoint(point, angles);
 }
 
-ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
-                                             const ComparativeChart& chart2,
-                                             const ComparativeSettings& settings) {
-  ComparativeScores s;
-  s.Limit = ListLimit(settings.Angles);
-  const bool angles = settings.Angles != CosmoAngleChoice::None;
-  const int limit1 = angles && chart1.atNoon ? 13 : s.Limit;
-  const int limit2 = angles && chart2.atNoon ? 13 : s.Limit;
-  const ChartArrays& c1 = chart1.arrays;
-  const ChartArrays& c2 = chart2.arrays;
-  s.Pairs.reserve(size_t(CosmoPointCount * CosmoPointCount));
-  // Each point's orbs once, not once per pair.
-  std::array<int, CosmoPointCount> points2{};
-  std::array<CosmoPointOrbs, CosmoPointCount + 1> orbs2{};
-  size_t count2 = 0;
-  for (int b = 1; b <= limit2; ++b) {
-    if (!IsComparativePoint(b, settings.Angles)) continue;
-    points2[count2++] = b;
-    orbs2[size_t(b)] = PointOrbsOf(b, CosmoHouseOf(c2.HousePositions, b));
-  }
+namespace {
 
-  for (int a = 1; a <= limit1; ++a) {
-    if (!IsComparativePoint(a, settings.Angles)) continue;
-    const CosmoPointOrbs orbs1 = PointOrbsOf(a, CosmoHouseOf(c1.HousePositions, a));
-    for (size_t n = 0; n < count2; ++n) {
-      const int b = points2[n];
+// Scores every pair of the two prepared charts into `one` and, when `full`
+// is given, into its grids and pair list too.
+void ScorePreparedPairs(const PreparedComparativeChart& c1, const PreparedComparativeChart& c2,
+                        const ComparativeSettings& settings, PointScores one,
+                        ComparativeScores* full) {
+  if (full) full->Pairs.reserve(size_t(CosmoPointCount * CosmoPointCount));
+  const bool listAspects = full && settings.ListAspects;
+  for (size_t i = 0; i < c1.count; ++i) {
+    const int a = c1.points[i];
+    const CosmoPointOrbs& orbs1 = c1.orbs[size_t(a)];
+    for (size_t n = 0; n < c2.count; ++n) {
+      const int b = c2.points[n];
       if (IsOuter(a) && IsOuter(b)) continue;
-      Pair x{s, a, b};
-      const CosmoPairOrbs orbs = CombineOrbs(orbs1, orbs2[size_t(b)]);
-      double d = std::abs(c1.Longitudes[size_t(a)] - c2.Longitudes[size_t(b)]);
+      Pair x{one, full, a, b};
+      const CosmoPointOrbs& orbs2 = c2.orbs[size_t(b)];
+      double d = std::abs(c1.longitudes[size_t(a)] - c2.longitudes[size_t(b)]);
       if (d > 180) d = 360 - d;
-      const CosmoAspect aspect = FindCosmoAspect(d, orbs);
+      // The pair's orbs are the larger of its two points' in each group.
+      const CosmoAspect aspect = FindCosmoAspect(d, orbs1, orbs2);
       if (aspect.group != 0) {
-        const double w = orbs.weight[size_t(aspect.group)] - std::abs(aspect.deviation);
+        const size_t g = size_t(aspect.group);
+        const double w = std::max(orbs1.weight[g], orbs2.weight[g]) - std::abs(aspect.deviation);
         x.AddPower(w);
         switch (aspect.code) {
           case kSextile:
@@ -210,28 +212,61 @@ ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
         }
         if (settings.BeneficsMalefics)
           ScoreBenefics(x, w, aspect.code, false, settings.OppositionMode);
-        if (settings.ListAspects)
-          s.AspectLines.push_back(AspectLine(a, aspect.code, b, w, x.harmony));
+        if (listAspects) full->AspectLines.push_back(AspectLine(a, aspect.code, b, w, x.harmony));
       }
-      const double dd = std::abs(std::abs(c1.Declinations[size_t(a)]) -
-                                 std::abs(c2.Declinations[size_t(b)]));
+      const double dd = std::abs(c1.absDeclinations[size_t(a)] - c2.absDeclinations[size_t(b)]);
       if (dd < 1) {
-        const double p = orbs.parallel * (1 - dd);
+        const double p = std::max(orbs1.parallel, orbs2.parallel) * (1 - dd);
         x.AddPower(p);
         const double before = x.harmony;
         if (settings.BeneficsMalefics)
           ScoreBenefics(x, p, aspect.code, true, settings.OppositionMode);
-        if (settings.ListAspects)
-          s.AspectLines.push_back(AspectLine(a, kParallelCode, b, p, x.harmony - before));
+        if (listAspects)
+          full->AspectLines.push_back(AspectLine(a, kParallelCode, b, p, x.harmony - before));
       }
-      if (x.power > 0)
-        s.Pairs.push_back({a, b, x.power, x.harmony, aspect.code, aspect.deviation});
+      if (full && x.power > 0)
+        full->Pairs.push_back({a, b, x.power, x.harmony, aspect.code, aspect.deviation});
     }
-    if (settings.ListAspects) s.AspectLines.emplace_back();
+    if (listAspects) full->AspectLines.emplace_back();
   }
+}
 
+}  // namespace
+
+PreparedComparativeChart PrepareComparativeChart(const ComparativeChart& chart,
+                                                 const ComparativeSettings& settings) {
+  PreparedComparativeChart p;
+  const ChartArrays& c = chart.arrays;
+  const bool angles = settings.Angles != CosmoAngleChoice::None;
+  const int limit = angles && chart.atNoon ? 13 : ListLimit(settings.Angles);
+  for (int k = 1; k <= limit; ++k) {
+    if (!IsComparativePoint(k, settings.Angles)) continue;
+    p.points[p.count++] = k;
+    p.orbs[size_t(k)] = PointOrbsOf(k, CosmoHouseOf(c.HousePositions, k));
+  }
+  p.longitudes = c.Longitudes;
+  for (int k = 1; k <= CosmoPointCount; ++k)
+    p.absDeclinations[size_t(k)] = std::abs(c.Declinations[size_t(k)]);
+  for (int k = Sun; k <= Moon; ++k) {
+    const int sign = CosmoSignOf(c.Longitudes[size_t(k)]);
+    for (int q = Sun; q <= Moon; ++q)
+      if (InReceptionDomain(q, sign)) p.receivers[size_t(k)] |= 1u << q;
+  }
+  return p;
+}
+
+ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
+                                             const ComparativeChart& chart2,
+                                             const ComparativeSettings& settings) {
+  ComparativeScores s;
+  s.Limit = ListLimit(settings.Angles);
+  ScorePreparedPairs(PrepareComparativeChart(chart1, settings),
+                     PrepareComparativeChart(chart2, settings), settings,
+                     {s.AspectPower, s.Harmony, s.Discord, s.SecondChartPower,
+                      s.SecondChartHarmony, s.SecondChartDiscord},
+                     &s);
   if (settings.IncludeMR) {
-    s.Receptions = FindInterchartReceptions(c1.Longitudes, c2.Longitudes);
+    s.Receptions = FindInterchartReceptions(chart1.arrays.Longitudes, chart2.arrays.Longitudes);
     for (const auto& [p, q] : s.Receptions) {
       s.Harmony[size_t(p)] += kReceptionHarmony;
       s.SecondChartHarmony[size_t(q)] += kReceptionHarmony;
@@ -239,6 +274,33 @@ ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
     }
   }
   return s;
+}
+
+ComparativeTotals ScoreComparativeTotals(const PreparedComparativeChart& chart1,
+                                         const PreparedComparativeChart& chart2,
+                                         const ComparativeSettings& settings) {
+  CosmoPointArray power1{}, harmony1{}, discord1{}, power2{}, harmony2{}, discord2{};
+  ScorePreparedPairs(chart1, chart2, settings,
+                     {power1, harmony1, discord1, power2, harmony2, discord2}, nullptr);
+  if (settings.IncludeMR)
+    for (int p = Sun; p <= Moon; ++p)
+      for (int q = Sun; q <= Moon; ++q)
+        if (p != q && (chart1.receivers[size_t(p)] >> q & 1u) &&
+            (chart2.receivers[size_t(q)] >> p & 1u)) {
+          harmony1[size_t(p)] += kReceptionHarmony;
+          harmony2[size_t(q)] += kReceptionHarmony;
+        }
+  // As `TotalsOf` adds them, point by point in table order.
+  ComparativeTotals t;
+  for (int k = 1; k <= ListLimit(settings.Angles); ++k) {
+    if (!IsComparativePoint(k, settings.Angles)) continue;
+    const size_t i = size_t(k);
+    t.TP1 += power1[i];
+    t.TH1 += harmony1[i] - discord1[i];
+    t.TP2 += power2[i];
+    t.TH2 += harmony2[i] - discord2[i];
+  }
+  return t;
 }
 
 ComparativeTotals TotalsOf(const ComparativeScores& s, CosmoAngleChoice angles) {

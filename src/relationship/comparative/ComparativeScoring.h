@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ChartModel.h"
+#include "cosmodynes/AspectCosmodynes.h"
 #include "cosmodynes/Cosmodynes.h"
 
 namespace orv {
@@ -74,6 +75,30 @@ struct ComparativeTotals {
 ComparativeScores ScoreComparativeCosmodynes(const ComparativeChart& chart1,
                                              const ComparativeChart& chart2,
                                              const ComparativeSettings& settings);
+
+// A chart readied for scoring against many others: the points that take
+// part and their orbs, longitudes, unsigned declinations and receptions,
+// found once. Only valid with the settings it was prepared for.
+struct PreparedComparativeChart {
+  std::array<int, CosmoPointCount> points{};  // taking part, in point order
+  size_t count = 0;
+  std::array<CosmoPointOrbs, CosmoPointCount + 1> orbs{};
+  PointArray<double> longitudes{};
+  std::array<double, CosmoPointCount + 1> absDeclinations{};
+  // Per planet p (1..10), bit q set when planet q receives in p's sign.
+  std::array<unsigned, 11> receivers{};
+};
+PreparedComparativeChart PrepareComparativeChart(const ComparativeChart& chart,
+                                                 const ComparativeSettings& settings);
+
+// The totals TP1, TH1, TP2 and TH2 alone (PH1 and PH2 0), as a names-file
+// batch needs them of a pair: the same numbers as
+// `TotalsOf(ScoreComparativeCosmodynes(...))`, without the grids and the pair
+// list. The scoring is symmetric: TP2 and TH2 are, to the last bit, the TP1
+// and TH1 of the pair the other way round.
+ComparativeTotals ScoreComparativeTotals(const PreparedComparativeChart& chart1,
+                                         const PreparedComparativeChart& chart2,
+                                         const ComparativeSettings& settings);
 
 // Whether point `point` is a row of the table and takes part in a run with
 // `angles` (the nodes and the Part of Fortune never do).

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "base/Text.h"
+#include "core/ChartTime.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 
@@ -25,12 +26,6 @@ std::optional<int> FieldNumber(const std::string& field, int low, int high) {
   const auto value = WholeNumber(field);
   if (!value || *value != std::floor(*value) || *value < low || *value > high) return std::nullopt;
   return int(*value);
-}
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
@@ -192,6 +187,14 @@ bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields) {
   if (LeadingNumber(asNumber) > 180) return false;
   const auto latitude = SplitAtlasText(values.AtlasLatitudeText, 'N', 'S');
   if (!latitude) return false;
+  // A result from outside the program is a place on the globe or nothing.
+  const auto onGlobe = [](const AtlasTextParts& p, double limit) {
+    return p.degrees >= 0 && p.minutes >= 0 && p.minutes < 60 && p.degrees + p.minutes / 60 <= limit;
+  };
+  if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90) ||
+      !std::isfinite(values.AtlasTimeZone) || std::fabs(values.AtlasTimeZone) > 13) {
+    return false;
+  }
 
   fields.TimeZone = ShortestNumberText(values.AtlasTimeZone);
   fields.LongDeg = ShortestNumberText(longitude->degrees);

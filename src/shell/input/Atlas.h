@@ -111,7 +111,9 @@ void BeginAtlasLookup(AtlasValues& values);
 // Fills the zone and place fields of an input window from the last lookup,
 // when it answered Yes and may be used. Stops, changing nothing, when the
 // longitude text has neither "W" nor "E", reads above 180 degrees, or the
-// latitude text has neither "N" nor "S". True when filled.
+// latitude text has neither "N" nor "S", and when the place is off the globe
+// (negative or non-finite parts, minutes of 60 or more, beyond 180 or 90
+// degrees) or the zone beyond 13 hours. True when filled.
 bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields);
 
 }  // namespace orv

@@ -42,7 +42,9 @@ bool IsCityCoordinate(std::string_view field, bool isLongitude) {
     return false;
   }
   const CoordinateParts parts = SplitCityCoordinate(field, isLongitude);
-  return parts.minutes < 60 && parts.degrees <= (isLongitude ? 180 : 90);
+  // 180 degrees and some minutes is no longitude, 90 and some no latitude.
+  const int limit = isLongitude ? 180 : 90;
+  return parts.minutes < 60 && (parts.degrees < limit || (parts.degrees == limit && parts.minutes == 0));
 }
 
 bool IsCityZone(std::string_view field) {
@@ -92,7 +94,9 @@ fs::path CitiesFilePath(const fs::path& appPath, std::string_view geoDataFile) {
 CoordinateParts SplitCityCoordinate(std::string_view field, bool isLongitude) {
   const size_t digits = DegreeDigits(field, isLongitude);
   CoordinateParts parts;
-  parts.degrees = int(LeadingNumber(field.substr(0, std::min(digits, field.size()))));
+  // Three characters may still spell "9e9": held to what three digits hold.
+  parts.degrees =
+      int(std::clamp(LeadingNumber(field.substr(0, std::min(digits, field.size()))), -99.0, 999.0));
   const char side = field.size() > digits ? char(field[digits] & ~0x20) : ' ';
   parts.negative = side == (isLongitude ? 'E' : 'S');
   parts.minutes = int(LeadingNumber(field.substr(field.size() < 2 ? 0 : field.size() - 2)));

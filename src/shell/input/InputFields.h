@@ -29,9 +29,4 @@ struct SecondChartInputFields : ChartInputFields {
 enum class InputTarget { Natal, SecondChart };
 
 
-// The whole of `text` (blanks around it allowed) as a number with "." as
-// decimal point and an optional sign; nothing when any of it is not part of
-// the number, or when it is empty.
-std::optional<double> WholeNumber(std::string_view text);
-
 }  // namespace orv

@@ -27,7 +27,7 @@ bool Admits(FieldKeys keys, char c) {
 
 std::string FilterFieldText(std::string_view text, FieldKeys keys, std::size_t maxLength) {
   std::string kept;
-  for (char c : text) {
+  for (char c : StripControlCharacters(text)) {
     if (maxLength != 0 && kept.size() == maxLength) break;
     if (Admits(keys, c)) kept.push_back(c);
   }

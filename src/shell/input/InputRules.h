@@ -28,6 +28,7 @@ inline constexpr std::size_t kHourFieldLength = 2;
 
 // `text` with every character the field does not admit left out, then cut
 // to `maxLength` characters (0: no limit). A pasted "1a5" becomes "15".
+// No field admits control characters (a pasted line break).
 std::string FilterFieldText(std::string_view text, FieldKeys keys, std::size_t maxLength = 0);
 
 // What ending an edit of the hour field found.

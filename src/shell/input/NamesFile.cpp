@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/Text.h"
+#include "core/ChartTime.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "shell/input/FieldReader.h"
@@ -18,7 +19,8 @@ NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
   while (!fields.AtEnd()) {
     NameRecord record;
     record.Name = *fields.Next();
-    if (record.Name.empty()) break;
+    content.EndLine = fields.Line();
+    if (record.Name.empty()) return content;
     const std::array<std::string*, 7> rest = {&record.Date,     &record.Time,      &record.AmPm,
                                               &record.TimeZone, &record.Longitude, &record.Latitude,
                                               &record.Email};
@@ -31,7 +33,9 @@ NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
       *field = std::move(*value);
     }
     content.Records.push_back(std::move(record));
+    content.RecordLines.push_back(content.EndLine);
   }
+  content.EndLine = 0;
   return content;
 }
 
@@ -40,11 +44,17 @@ namespace {
 // Parses what was read from `load.Path`, reporting a file that breaks off.
 void ParseLoadedNames(Host& host, const std::vector<std::string>& lines, NamesFileLoad& load) {
   NamesFileContent content = ParseNamesFile(lines);
+  std::vector<int> bad;
+  for (size_t i = 0; i < content.Records.size(); ++i) {
+    const std::string& date = content.Records[i].Date;
+    if (!ParseNamesDate(date, 0) && !ParseNamesDate(date, 1) && !ParseNamesDate(date, 2))
+      bad.push_back(content.RecordLines[i]);
+  }
+  if (content.ErrorLine) bad.push_back(*content.ErrorLine);
   load.Records = std::move(content.Records);
-  if (content.ErrorLine) {
-    host.ShowMessage(
-        std::string(kNamesFileErrorText) + WhereInFile(load.Path, {*content.ErrorLine}),
-        kTitleError, MessageIcon::Critical);
+  if (!bad.empty()) {
+    host.ShowMessage(std::string(kNamesFileErrorText) + WhereInFile(load.Path, bad), kTitleError,
+                     MessageIcon::Critical);
   }
 }
 
@@ -60,6 +70,11 @@ NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_vie
                                      : ResolveInFolder(appPath, dataFile);
   auto lines = ReadTextLines(load.Path);
   if (!lines && !dataFile.empty()) {
+    // Said once: the current file becomes NAMES.FIL, so the next load does
+    // not look for it again.
+    host.ShowMessage("Cannot read the names file called " + load.Path.string() +
+                         ". The names list shows " + defaultPath.string() + " in its place.",
+                     kTitleWarning, MessageIcon::Exclamation);
     load.DataFile.clear();
     load.Path = defaultPath;
     lines = ReadTextLines(load.Path);
@@ -102,7 +117,11 @@ bool IsLetters(std::string_view s) {
   return true;
 }
 
+// The value of a run of digits; more digits than any date field holds give
+// -1, which no check accepts.
 int DigitsValue(std::string_view s) {
+  while (s.size() > 1 && s.front() == '0') s.remove_prefix(1);
+  if (s.size() > 5) return -1;
   int v = 0;
   for (char c : s) v = v * 10 + (c - '0');
   return v;
@@ -118,13 +137,6 @@ std::optional<int> MonthFromName(std::string_view word) {
   for (size_t m = 0; m < kNames.size(); ++m)
     if (kNames[m].substr(0, lower.size()) == lower) return int(m + 1);
   return std::nullopt;
-}
-
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[size_t(month - 1)];
 }
 
 std::vector<std::string_view> DateTokens(std::string_view text) {
@@ -186,10 +198,7 @@ std::optional<CivilDateTime> ParseNamesDate(std::string_view text, int dateOrder
       month = a, day = b, year = c;
     }
   }
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-      day > DaysInMonth(year, month)) {
-    return std::nullopt;
-  }
+  if (year < 1 || year > 9999 || !IsCalendarDate(year, month, day)) return std::nullopt;
   CivilDateTime date;
   date.year = year;
   date.month = month;

@@ -33,7 +33,11 @@ inline constexpr std::string_view kDefaultNamesFile = "NAMES.FIL";
 // empty line). A record cut short by the end of the file is an error.
 struct NamesFileContent {
   std::vector<NameRecord> Records;  // in file order
+  std::vector<int> RecordLines;     // the 1-based line each record begins on
   std::optional<int> ErrorLine;     // 1-based line where the records broke off
+  // 1-based line where the list stops before the end of the file: its empty
+  // line, or the first line of a record cut short. 0 when it runs to the end.
+  int EndLine = 0;
 };
 NamesFileContent ParseNamesFile(const std::vector<std::string>& lines);
 
@@ -45,10 +49,12 @@ struct NamesFileLoad {
 };
 
 // Loads the current names file `dataFile` (a path; "" for NAMES.FIL in
-// `appPath`). When it cannot be read, NAMES.FIL in `appPath` serves and the
-// current file becomes "". When that cannot be read either: "Cannot find the
-// file called ..." and an empty list. A broken record shows the names-file
-// error message with the file and line; the records before it stay.
+// `appPath`). When it cannot be read, the user is told, NAMES.FIL in
+// `appPath` serves and the current file becomes "". When that cannot be
+// read either: "Cannot find the file called ..." and an empty list. A
+// record cut short, or one whose date no date order reads (a day of 31
+// February, a year of ten digits), shows the names-file error message with
+// the file and lines; the records stay listed.
 NamesFileLoad LoadNamesFile(Host& host, const std::filesystem::path& appPath,
                             std::string_view dataFile);
 

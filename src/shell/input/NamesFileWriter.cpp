@@ -1,5 +1,6 @@
 #include "shell/input/NamesFileWriter.h"
 
+#include <set>
 #include <system_error>
 #include <vector>
 
@@ -83,9 +84,20 @@ std::optional<std::string> NameRecordLine(const NatalInputFields& f) {
   if (f.East) longitude = -longitude;
   double latitude = LeadingNumber(f.LatDeg) + LeadingNumber(f.LatMin) / 100;
   if (f.South) latitude = -latitude;
-  return f.Name + "," + FormatDate(*date, "dd mmm yyyy") + "," + FormatNumber(time, "##.#0") + "," +
-         (f.Pm ? "P" : "A") + "," + f.TimeZone + "," + FormatNumber(longitude, "#00#.#0") + "," +
-         FormatNumber(latitude, "#0#.#0") + "," + f.Email;
+  return StoredFieldText(f.Name) + "," + FormatDate(*date, "dd mmm yyyy") + "," +
+         FormatNumber(time, "##.#0") + "," + (f.Pm ? "P" : "A") + "," +
+         StoredFieldText(f.TimeZone) + "," + FormatNumber(longitude, "#00#.#0") + "," +
+         FormatNumber(latitude, "#0#.#0") + "," + StoredFieldText(f.Email);
+}
+
+std::string StoredFieldText(std::string_view text) {
+  // A line break in a field would split the record and shift every later
+  // one; a stray byte would make the whole file read as another encoding;
+  // a byte order mark would vanish from a first line when it is read.
+  std::string kept = StripControlCharacters(IsUtf8(text) ? std::string(text)
+                                                         : DecodeWindows1252(text));
+  for (size_t at; (at = kept.find("\xEF\xBB\xBF")) != std::string::npos;) kept.erase(at, 3);
+  return kept;
 }
 
 fs::path NamesBackupPath(const fs::path& namesFile) {
@@ -109,7 +121,7 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
   // empty name would end the file there.
   if (Contains(fields.Name, ',')) return refuse(kCommaInName);
   if (Contains(fields.Name, '"')) return refuse(kQuoteInName);
-  if (Trim(fields.Name).empty()) return refuse(kNoName);
+  if (Trim(StoredFieldText(fields.Name)).empty()) return refuse(kNoName);
   if (Contains(fields.Email, ',')) return refuse(kCommaInEmail);
   if (Contains(fields.Email, '"')) return refuse(kQuoteInEmail);
   if (inputIsValid && !inputIsValid()) return SaveOutcome::Refused;
@@ -125,35 +137,91 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
     return SaveOutcome::Failed;
   };
 
+  auto readFile = [&](std::string& bytes) {
+    std::error_code ec;
+    if (!fs::exists(target, ec)) return true;
+    auto read = ReadFileBytes(target);
+    if (read) bytes = std::move(*read);
+    return read.has_value();
+  };
+  std::string original;
+  if (!readFile(original)) return fail("Cannot read the file called " + target.string() + ".");
+
+  // The questions come first, with no lock held: the user may take minutes.
+  // A "Yes" is remembered by the line's text.
+  std::set<std::string> replaced;
+  const std::string newName = ToUpperAscii(Trim(StoredFieldText(fields.Name)));
+  {
+    const std::vector<RawLine> raw = SplitRawLines(original);
+    const std::vector<std::string> decoded = SplitLines(DecodeText(original));
+    for (size_t i = 0; i < raw.size(); ++i) {
+      const auto onFile = SplitFields(i < decoded.size() ? decoded[i] : std::string());
+      if (!onFile[0].empty() && ToUpperAscii(onFile[0]) == newName &&
+          AskReplace(host, onFile) == Answer::Yes) {
+        replaced.insert(std::string(raw[i].text));
+      }
+    }
+  }
+
+  // Then, locked against other instances, the file is read again as it is
+  // now: a person another instance saved meanwhile stays.
+  const FileLock lock(target);
+  if (lock.Failed())
+    return fail("Cannot lock the names file called " + target.string() + ": " + lock.Error() + ".");
+  original.clear();
+  if (!readFile(original)) return fail("Cannot read the file called " + target.string() + ".");
   std::error_code ec;
   const bool exists = fs::exists(target, ec);
-  std::string original;
-  if (exists) {
-    auto bytes = ReadFileBytes(target);
-    if (!bytes) return fail("Cannot read the file called " + target.string() + ".");
-    original = std::move(*bytes);
-  }
 
   // Every other line goes back byte for byte: lines after an empty one,
   // quoted fields and a short last record included.
-  const std::vector<RawLine> raw = SplitRawLines(original);
-  const std::vector<std::string> decoded = SplitLines(DecodeText(original));
-  const std::string newName = ToUpperAscii(Trim(fields.Name));
-  std::string out;
-  for (size_t i = 0; i < raw.size(); ++i) {
-    const auto onFile = SplitFields(i < decoded.size() ? decoded[i] : std::string());
-    if (!onFile[0].empty() && ToUpperAscii(onFile[0]) == newName &&
-        AskReplace(host, onFile) == Answer::Yes) {
-      continue;
-    }
-    out += raw[i].text;
-    out += raw[i].end;
+  const bool utf8 = IsUtf8(original);
+  const auto decode = [utf8](std::string_view bytes) {
+    return utf8 ? std::string(bytes) : DecodeWindows1252(bytes);
+  };
+  std::vector<RawLine> kept;
+  std::vector<std::string> keptText;
+  for (const RawLine& line : SplitRawLines(original)) {
+    if (replaced.contains(std::string(line.text))) continue;
+    kept.push_back(line);
+    keptText.push_back(decode(line.text));
   }
-  if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
-  // A file kept in Windows-1252 stays so; one UTF-8 record would make the
-  // whole file read as something else.
-  out += IsUtf8(original) ? *record : EncodeWindows1252(*record);
-  out += "\r\n";
+  if (utf8 && !keptText.empty() && keptText[0].starts_with("\xEF\xBB\xBF"))
+    keptText[0].erase(0, 3);
+  // The new record goes where the list ends (before an empty line or a
+  // record cut short), so that it is listed.
+  const NamesFileContent listed = ParseNamesFile(keptText);
+  const size_t insertAt = listed.EndLine > 0 ? size_t(listed.EndLine - 1) : kept.size();
+  // A file kept in Windows-1252 stays so while it can hold the new record;
+  // otherwise the whole file becomes UTF-8, every earlier record with it.
+  const std::string encoded = utf8 ? *record : EncodeWindows1252(*record);
+  const bool toUtf8 = !utf8 && DecodeWindows1252(encoded) != *record;
+  std::string out;
+  std::vector<std::string> outText;
+  for (size_t i = 0; i <= kept.size(); ++i) {
+    if (i == insertAt) {
+      out += (toUtf8 ? *record : encoded) + "\r\n";
+      outText.push_back(*record);
+    }
+    if (i == kept.size()) break;
+    out += toUtf8 ? keptText[i] : std::string(kept[i].text);
+    // A last line without a break keeps it so, unless the record follows.
+    const bool followed = i + 1 < kept.size() || insertAt == kept.size();
+    out += kept[i].end.empty() && followed ? std::string_view("\r\n") : kept[i].end;
+    outText.push_back(keptText[i]);
+  }
+  // Whatever the file looked like, nobody listed before may vanish and the
+  // new person must be listed; a file where that cannot be is left alone.
+  const NamesFileContent after = ParseNamesFile(outText);
+  bool intact = after.Records.size() == listed.Records.size() + 1;
+  for (size_t i = 0; intact && i < listed.Records.size(); ++i)
+    intact = after.Records[i].Name == listed.Records[i].Name;
+  if (!intact) {
+    return fail("The names file called " + target.string() +
+                " has a broken record near line " + std::to_string(insertAt + 1) +
+                ", so the new person could not be added safely. Please correct the file with "
+                "the Edit this List button of the Names window, then save again.");
+  }
 
   if (exists) {
     const fs::path backup = NamesBackupPath(target);

@@ -36,6 +36,10 @@ enum class SaveOutcome {
 // e-mail. Nothing when the month, day and year do not form a real date.
 std::optional<std::string> NameRecordLine(const NatalInputFields& fields);
 
+// A text field as a record stores it: valid UTF-8 (stray bytes read as
+// Windows-1252), without control characters or byte order marks.
+std::string StoredFieldText(std::string_view text);
+
 // The backup kept beside a names file: the path with its last three
 // characters replaced by "OLD" (CLIENTS.FIL keeps CLIENTS.OLD); a name
 // without a three-letter extension, or one that is its own backup, gets
@@ -45,13 +49,19 @@ std::filesystem::path NamesBackupPath(const std::filesystem::path& namesFile);
 // Saves the natal window's person:
 //  1. refuses an empty name, a comma or double quote in the name or e-mail,
 //     input that fails `inputIsValid`, and a date that is not a real date;
+//     control characters (a pasted line break) are dropped from every field;
 //  2. asks for the file through `choose`;
 //  3. asks, for every line of the file whose name equals the new name
 //     whatever its letter case, whether to replace it (Yes drops that line);
-//  4. keeps the file's former content as its backup (NamesBackupPath), then
-//     replaces the file, through `replace`, by its other lines byte for
-//     byte followed by the new record. Either step failing leaves the file
-//     as it was and tells the user.
+//  4. holding the file's lock (FileLock), reads it again, so that records
+//     another instance saved meanwhile stay; keeps that content as its
+//     backup (NamesBackupPath), then replaces the file, through `replace`,
+//     by its other lines byte for byte with the new record where the list
+//     ends (before an empty line that ends it). A Windows-1252 file that
+//     cannot hold the new record becomes UTF-8 as a whole. A file in which
+//     the new record would not be listed, or an earlier one would vanish,
+//     is refused with a message. Any step failing leaves the file as it was
+//     and tells the user.
 SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
                                   const InputCheck& inputIsValid, const NamesFileChooser& choose,
                                   const FileReplacer& replace = WriteFileAtomically);

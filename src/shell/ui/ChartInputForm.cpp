@@ -134,8 +134,8 @@ QLineEdit* ChartInputForm::MakeLineEdit(const char* name, FieldKeys keys, std::s
     edit->setMaximumWidth(metrics.horizontalAdvance(QString(2 * kNumberFieldDigits, '0')) +
                           padding);
   }
-  if (keys != FieldKeys::Any || maxLength != 0)
-    edit->setValidator(new FieldFilter(keys, maxLength, edit));
+  // Every field, names too: a pasted line break must not reach a record.
+  edit->setValidator(new FieldFilter(keys, maxLength, edit));
   edit->installEventFilter(this);
   return edit;
 }

@@ -214,10 +214,25 @@ int Orvanta8::CaptionHeight() const { return style()->pixelMetric(QStyle::PM_Tit
 
 void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
   const double dpi = DotsPerInch();
-  move(TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi));
   const QSize bar = menuBar()->sizeHint();
-  resize(std::max(TwipsToPixels(settings.MainWidth, dpi), bar.width()),
-         std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(), bar.height()));
+  WindowPlace place{TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi),
+                    std::max(TwipsToPixels(settings.MainWidth, dpi), bar.width()),
+                    std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(),
+                             bar.height())};
+  // The menu bar keeps its whole width even on a narrower screen, so only
+  // the window's corner is brought onto the screen, with room to grab it.
+  if (const QScreen* on = screen()) {
+    const QRect area = on->availableGeometry();
+    constexpr int kGrabRoom = 100;
+    const WindowPlace corner =
+        KeepWithinScreen({place.left, place.top, std::min(place.width, kGrabRoom),
+                          std::min(place.height, kGrabRoom)},
+                         {area.x(), area.y(), area.width(), area.height()});
+    place.left = corner.left;
+    place.top = corner.top;
+  }
+  move(place.left, place.top);
+  resize(place.width, place.height);
 }
 
 void Orvanta8::RecordSettingsGeometry(SettingsValues& settings) const {

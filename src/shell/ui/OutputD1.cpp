@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <cmath>
 #include <utility>
 
@@ -114,9 +115,15 @@ void OutputD1::BuildMenus() {
 void OutputD1::ApplyGeometry() {
   const double dpi = logicalDpiX();
   auto pixels = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+  WindowPlace place{pixels(settings_.DataLeft), pixels(settings_.DataTop),
+                    pixels(settings_.DataWidth), pixels(settings_.DataHeight)};
+  if (const QScreen* on = screen()) {
+    const QRect area = on->availableGeometry();
+    place = KeepWithinScreen(place, {area.x(), area.y(), area.width(), area.height()});
+  }
   formLoading_ = true;
-  resize(pixels(settings_.DataWidth), pixels(settings_.DataHeight));
-  move(pixels(settings_.DataLeft), pixels(settings_.DataTop));
+  resize(place.width, place.height);
+  move(place.left, place.top);
   formLoading_ = false;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -30,12 +31,16 @@ void ProgressPicture::paintEvent(QPaintEvent*) {
 StatusDlg::StatusDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("StatusDlg");
   setWindowTitle("Working...");
-  setModal(false);
+  setWindowModality(Qt::ApplicationModal);
   picture_ = new ProgressPicture(this);
+  cancel_ = new QPushButton("Cancel", this);
+  cancel_->setObjectName("cmdCancel");
+  connect(cancel_, &QPushButton::clicked, this, &StatusDlg::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Please wait while the work is done.", this));
   layout->addWidget(picture_);
-  resize(360, 80);
+  layout->addWidget(cancel_, 0, Qt::AlignRight);
+  resize(360, 110);
   show();
   // The caller starts its work right away; let the window appear first.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -46,14 +51,19 @@ void StatusDlg::Clear() {
   picture_->repaint();
 }
 
-void StatusDlg::DrawProgressBar(int done, int total) {
+void StatusDlg::DrawProgressBar(std::int64_t done, std::int64_t total) {
   const int fill = ProgressBarFill(done, total, picture_->width());
   picture_->SetFill(std::max(picture_->Fill(), fill));
   picture_->repaint();
-  // Long runs never return to the event loop; the window system still
-  // needs its own events (exposure, resizing) for the bar to reach the
-  // screen. User input waits, so nothing can start a second run meanwhile.
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // Long runs do not return to the event loop between steps: they hand it
+  // a slice here, for the window system (exposure, resizing) and for
+  // Cancel. The window is modal, so no other window takes input meanwhile.
+  QApplication::processEvents();
+}
+
+void StatusDlg::reject() {
+  cancelled_ = true;
+  cancel_->setEnabled(false);
 }
 
 }  // namespace orv

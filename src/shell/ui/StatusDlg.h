@@ -1,8 +1,11 @@
 #pragma once
 // The progress window `StatusDlg` of the reports and batch runs: a bar that
-// grows while the work goes on.
+// grows while the work goes on, and a Cancel button.
 
 #include <QDialog>
+#include <cstdint>
+
+class QPushButton;
 
 namespace orv {
 
@@ -27,7 +30,9 @@ class StatusDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // Shows itself at once (not modal), as loading the window did.
+  // Shows itself at once, as loading the window did. While it is up it is
+  // the only window that takes the user's input, so nothing can start a
+  // second run meanwhile.
   explicit StatusDlg(QWidget* parent = nullptr);
 
   // Cls: empties the bar for a new run.
@@ -36,13 +41,23 @@ class StatusDlg : public QDialog {
   // `DrawProgressBar`: fills `done` / `total` of the bar (at most all of it;
   // a total of 0 or less fills it) and paints it before returning, so the
   // bar moves while the caller's long work keeps the event loop waiting.
-  // The bar is not cleared first: during one run it only grows.
-  void DrawProgressBar(int done, int total);
+  // The bar is not cleared first: during one run it only grows. Pending
+  // events are handled, so a press of Cancel is heard.
+  void DrawProgressBar(std::int64_t done, std::int64_t total);
+
+  // Whether Cancel was pressed (or the window closed) since it opened.
+  bool Cancelled() const { return cancelled_; }
 
   ProgressPicture* Picture2() const { return picture_; }
+  QPushButton* CancelButton() const { return cancel_; }
+
+ protected:
+  void reject() override;
 
  private:
   ProgressPicture* picture_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  bool cancelled_ = false;
 };
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "shell/Workbench.h"
 #include "base/Text.h"
@@ -76,7 +77,9 @@ std::string TextFileEditor::Text() const {
 }
 
 void TextFileEditor::btnSave_Click() {
-  if (setup_.save) setup_.save(Text());
+  if (!setup_.save) return;
+  const EditorSaveResult result = setup_.save(Text());
+  if (result.outcome == EditorSave::Reloaded) SetText(result.text);
 }
 
 void TextFileEditor::cmdRestoreDefault_Click() {
@@ -98,9 +101,10 @@ std::optional<EditorSetup> OptionsEditorSetup(Workbench& workbench, Host& host,
   setup.caption = EditorCaption(kOptionsFileName);
   setup.text = std::move(*text);
   setup.save = [&workbench, &host, afterSave](std::string_view edited) {
-    if (!SaveOptionsText(host, workbench.AppPath, edited, workbench.Options)) return false;
+    if (!SaveOptionsText(host, workbench.AppPath, edited, workbench.Options))
+      return EditorSaveResult{};
     if (afterSave) afterSave();
-    return true;
+    return EditorSaveResult{EditorSave::Saved, {}};
   };
   setup.restoreDefault = [&workbench, &host] {
     return RestoreDefaultOptionsText(host, workbench.AppPath, workbench.Options);
@@ -120,10 +124,14 @@ EditorSetup FileEditorSetup(Host& host, std::string windowName, std::string capt
   setup.windowName = std::move(windowName);
   setup.caption = std::move(caption);
   setup.text = std::move(text);
-  setup.save = [&host, file, afterSave = std::move(afterSave)](std::string_view edited) {
-    if (!SaveEditorText(host, file, edited)) return false;
-    if (afterSave) afterSave();
-    return true;
+  // What the file held when the editor opened: a save never overwrites a
+  // change made since by another window or instance.
+  auto base = std::make_shared<std::optional<std::string>>(EditorBaseOf(file));
+  setup.save = [&host, file, base, afterSave = std::move(afterSave)](std::string_view edited) {
+    EditorSaveResult result = SaveEditedFile(host, file, edited, *base);
+    if (result.outcome != EditorSave::Failed && result.outcome != EditorSave::Kept && afterSave)
+      afterSave();
+    return result;
   };
   setup.afterQuit = std::move(afterQuit);
   return setup;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "shell/EditorFiles.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -23,8 +25,9 @@ struct EditorSetup {
   std::string windowName;  // "Options", "OrbsEdit", ...
   std::string caption;     // "Edit: Options.opt", ...
   std::string text;        // the file's text, every line followed by CR LF
-  // Save: writes the text; true when saved. The window stays open.
-  std::function<bool(std::string_view text)> save;
+  // Save: writes the text (or, with Reloaded, gives the file's text as it is
+  // now, which the editor then shows). The window stays open.
+  std::function<EditorSaveResult(std::string_view text)> save;
   // Restore Default: the restored text, or nothing when it failed.
   std::function<std::optional<std::string>()> restoreDefault;
   // Runs when Quit closes the window (unsaved edits are dropped).

@@ -1,0 +1,221 @@
+// The names-file batches over small names files of real birth data: the
+// filters, the pages' headings, order and counts, the per-person listings,
+// and the pairs scored from charts computed once equal the chart driver's.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "RecordingHost.h"
+#include "core/ChartDriver.h"
+#include "core/ephemeris/DataTables.h"
+#include "relationship/batches/NamesBatches.h"
+#include "shell/OptionFiles.h"
+
+namespace orv {
+namespace {
+
+struct NoProgress final : BatchProgress {
+  std::int64_t last = 0, over = 0;
+  bool Step(std::int64_t done, std::int64_t total) override {
+    last = done;
+    if (done > total) ++over;
+    return true;
+  }
+};
+
+NameRecord Person(std::string name, std::string date, std::string time = "10.43") {
+  return {std::move(name), std::move(date), time, "A", "6", "75.23", "39.45", "e@x"};
+}
+
+// Seven people: three men and four women, born a few years apart.
+std::vector<NameRecord> Couples() {
+  return {Person("m Al One", "12 May 1959"),  Person("m Bo Two", "3 Aug 1962", "4.20"),
+          Person("m Cy Six", "1 Jan 1970"),   Person("w Di Ten", "9 Sep 1961", "11.05"),
+          Person("w Ev Ann", "28 Feb 1965"),  Person("w Fay Lo", "17 Jul 1958", "7.30"),
+          Person("w Gi Ray", "30 Nov 1972")};
+}
+
+struct Fixture {
+  test::RecordingHost host;
+  NoProgress progress;
+  std::vector<NameRecord> records;
+  OptionValues options{};
+  DataTables tables = ReadDataTables(ORVANTA_DATA_DIR).tables;
+  OutputState out;
+  ListingPage page{out, host};
+  BatchContext ctx{host, progress, records, options, tables, ORVANTA_DATA_DIR,
+                   HouseSystemCode::Placidus, 0, {}, {}, false, 2026};
+
+  explicit Fixture(std::vector<NameRecord> r) : records(std::move(r)) {
+    ReadOptionsFile(host, ORVANTA_DATA_DIR, options);
+    ctx.comparative = {CosmoAngleChoice::Both, true, true, 2, false};
+    ctx.presentYear = 2026;
+  }
+  const std::vector<std::string>& Lines() const { return out.PageBuffer; }
+  long Count(std::string_view text) const {
+    return std::ranges::count_if(Lines(), [&](const std::string& l) { return l == text; });
+  }
+};
+
+TEST(NamesBatches, PairFilters) {
+  struct Case {
+    const char *a, *b;
+    bool sameSex, oneToOne;
+  };
+  const Case cases[] = {
+      {"m John 01", "w Mary 01", false, false}, {"m Jo01", "w An01", false, true},
+      {"m Jo01", "w An02", false, false},       {"m John", "m Jim", true, false},
+      {"w Ann", "w Bea", true, false},          {"mary", "mark", false, true},
+      {"M John", "m Jim", false, false},        {"Al", "Bo", false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SameSexPair(c.a, c.b), c.sameSex) << c.a << " / " << c.b;
+    EXPECT_EQ(OneToOnePair(c.a, c.b), c.oneToOne) << c.a << " / " << c.b;
+  }
+  EXPECT_TRUE(AgesMatch(60, 40));
+  EXPECT_TRUE(AgesMatch(40, 60));
+  EXPECT_FALSE(AgesMatch(60, 39));
+  EXPECT_EQ(RanksOf({5, 7, 5, 1}), (std::vector<int>{2, 1, 2, 4}));
+  OrbTable orbs{};
+  orbs[1] = 8, orbs[2] = 6, orbs[3] = 7, orbs[4] = 8, orbs[5] = 8;
+  EXPECT_EQ(DivisionAspectCode(10, 76, orbs), 3);     // exactly 60 + orb(2)
+  EXPECT_EQ(DivisionAspectCode(358, 5, orbs), 2);     // across 0 degrees
+  EXPECT_EQ(DivisionAspectCode(0, 172.5, orbs), 6);
+  EXPECT_EQ(DivisionAspectCode(0, 45, orbs), 0);
+}
+
+TEST(NamesBatches, SortIsDescendingBelowMinusAThousand) {
+  std::vector<BatchResultLine> lines = {{"a", 5}, {"b", -1000.5}, {"c", 12.25}, {"d", -3}};
+  SortBatchResults(lines);
+  std::string order;
+  for (const auto& l : lines) order += l.text;
+  EXPECT_EQ(order, "cadb");
+}
+
+TEST(NamesBatches, PairsFromChartsComputedOnceEqualTheChartDriver) {
+  Fixture f(Couples());
+  std::vector<std::string> skipped;
+  const auto people = ComputeBatchPeople(f.ctx, skipped, 0, 7);
+  ASSERT_TRUE(people && people->size() == 7 && skipped.empty());
+  for (auto [a, b] : {std::pair{0, 3}, {4, 1}, {2, 6}}) {
+    ChartRequest r;
+    ASSERT_TRUE(NameRecordToFields(f.records[size_t(a)], 0, r.natal));
+    ASSERT_TRUE(NameRecordToFields(f.records[size_t(b)], 0, r.diurnal));
+    r.secondPerson = true;
+    ChartModel m;
+    ChartDriverHooks hooks;
+    ASSERT_EQ(CalcCharts(f.host, m, r, f.options, f.tables, hooks, true), 0);
+    const ComparativeTotals want = TotalsOf(
+        ScoreComparativeCosmodynes({m.Natal, IsNoonChart(m.NatalInput)},
+                                   {m.Diurnal, IsNoonChart(m.DiurnalInput)}, f.ctx.comparative),
+        f.ctx.comparative.Angles);
+    const ComparativeTotals got =
+        ScoreBatchPair((*people)[size_t(a)], (*people)[size_t(b)], f.ctx.comparative);
+    const ComparativeTotals back =
+        ScoreBatchPair((*people)[size_t(b)], (*people)[size_t(a)], f.ctx.comparative);
+    EXPECT_EQ(got.TP1, want.TP1);
+    EXPECT_EQ(got.TH1, want.TH1);
+    EXPECT_EQ(got.TP2, want.TP2);
+    EXPECT_EQ(got.TH2, want.TH2);
+    // Scored one way, the pair gives both directions to the last bit.
+    EXPECT_EQ(back.TP1, got.TP2);
+    EXPECT_EQ(back.TH1, got.TH2);
+  }
+}
+
+TEST(NamesBatches, PairBatchPages) {
+  {  // All vs All Summary: each man's section headed once, lines by harmony.
+    Fixture f(Couples());
+    ASSERT_EQ(RunAllVsAllSummary(f.ctx, f.page), BatchEnd::Listed);
+    const auto& l = f.Lines();
+    EXPECT_EQ(l[l.size() - 2], "  There are 3 men and 4 women in this database.");
+    EXPECT_EQ(l.back(), "  There are 12 couples in this database.");
+    EXPECT_EQ(f.Count("  m Al (e@x - 12 May 1959) vs All - ('P' = Power, 'P*H' = Power "
+                      "times Harmony, 'H' = Harmony)"),
+              1);
+    std::vector<double> harmony;
+    for (const auto& line : l) {
+      if (line.starts_with("  Average")) break;
+      if (line.starts_with("  m Al and ")) harmony.push_back(std::stod(line.substr(line.size() - 7)));
+    }
+    EXPECT_EQ(harmony.size(), 4u);
+    EXPECT_TRUE(std::ranges::is_sorted(harmony, std::greater<>()));
+    EXPECT_EQ(f.progress.over, 0);
+    EXPECT_TRUE(f.host.messages.empty());
+  }
+  {  // All vs All with "1 to 1": only the pairs agreeing in characters 5-6.
+    Fixture f({Person("m Jo01", "12 May 1959"), Person("w An01", "3 Aug 1962"),
+               Person("w Bo02", "1 Jan 1970")});
+    f.ctx.oneToOne = true;
+    ASSERT_EQ(RunAllVsAll(f.ctx, f.page), BatchEnd::Listed);
+    const long pairs = std::ranges::count_if(f.Lines(), [](const std::string& l) {
+      return l.find("),") != std::string::npos;
+    });
+    EXPECT_EQ(pairs, 2);
+  }
+  // One person, two of the same sex, and a record the computation refuses:
+  // no pair, averages "n/a", one message for the refused record.
+  for (auto records : {std::vector{Person("m Al", "12 May 1959")},
+                       std::vector{Person("m Al", "12 May 1959"), Person("m Bo", "3 Aug 1962")},
+                       std::vector{Person("m Al", "12 May 1959"), Person("w Bad", "31 Feb 1960")}}) {
+    Fixture f(records);
+    EXPECT_EQ(RunAllVsAll(f.ctx, f.page), BatchEnd::Listed);
+    EXPECT_EQ(f.Count("  Average Harmony =  n/a"), 1);
+    EXPECT_EQ(RunOneVsAll(f.ctx, f.page, 0), BatchEnd::Listed);
+    EXPECT_EQ(std::ranges::count_if(f.Lines(), [](auto& l) { return l.find("vs All") != l.npos; }),
+              0);
+    EXPECT_EQ(RunAllVsAllSummary(f.ctx, f.page), BatchEnd::Listed);
+    EXPECT_EQ(f.host.messages.size(), records[1 % records.size()].Name == "w Bad" ? 3u : 0u);
+  }
+  Fixture none(Couples());
+  EXPECT_EQ(RunOneVsAll(none.ctx, none.page, std::nullopt), BatchEnd::Nothing);
+  ASSERT_EQ(none.host.messages.size(), 1u);
+  EXPECT_EQ(none.host.messages[0].text, "Please select a name from the NAMES list, then try again.");
+}
+
+TEST(NamesBatches, PerPersonPages) {
+  // Twins share every rank; a long name is cut to 12 in the placement summary.
+  Fixture f({Person("m Twin One", "12 May 1959"), Person("w Twin Two", "12 May 1959"),
+             Person("w Abcdefghijklmnop", "1 Jan 1970", "4.20")});
+  ASSERT_EQ(RunDivisionAnalysis(f.ctx, f.page), BatchEnd::Listed);
+  EXPECT_EQ(f.Count("\f"), 8);
+  EXPECT_EQ(f.Count(std::string(32, ' ') + "Executive Division"), 1);
+  EXPECT_EQ(f.Count(std::string(30, ' ') + "Communications Division"), 1);
+  EXPECT_EQ(f.Count(std::string(32, ' ') + "Treasury Division"), 1);
+  EXPECT_EQ(f.Count(std::string(29, ' ') + "Placement of Solar Force"), 1);
+  // Under each person the aspect lines run trine, sextile, square,
+  // opposition, conjunction.
+  const std::string order[] = {"trine", "sextile", "square", "opposite", "conjunct"};
+  int last = 0;
+  for (const auto& l : f.Lines()) {
+    if (!l.starts_with(std::string(10, ' ')) || l.size() != 23) {
+      last = 0;
+      continue;
+    }
+    const int at = int(std::ranges::find_if(order, [&](auto& o) { return l.substr(10).starts_with(o); }) - order);
+    EXPECT_GE(at, last) << l;
+    last = at;
+  }
+
+  ASSERT_EQ(RunPlacementSummary(f.ctx, f.page), BatchEnd::Listed);
+  long cells = 0;
+  for (const auto& l : f.Lines()) {
+    const auto count = [&](std::string_view n) {
+      long c = 0;
+      for (size_t at = l.find(n); at != l.npos; at = l.find(n, at + 1)) ++c;
+      return c;
+    };
+    EXPECT_EQ(count("m Twin One"), count("w Twin Two")) << l;
+    EXPECT_EQ(count("Abcdefghijklm"), 0);
+    cells += count("m Twin One") + count("w Twin Two") + count("w Abcdefghij   ");
+  }
+  EXPECT_EQ(cells, 27);
+
+  ASSERT_EQ(RunViewOrgFitAll(f.ctx, f.page), BatchEnd::Listed);
+  EXPECT_EQ(f.Count("\f"), 2);
+  EXPECT_EQ(f.Count("  w Abcdefghijklmnop"), 1);
+}
+
+}  // namespace
+}  // namespace orv
