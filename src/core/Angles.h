@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "core/SinCosKernel.h"
+
 namespace orv {
 
 // Pi as the chart core uses it everywhere: ten decimals, not full precision.
@@ -23,10 +25,11 @@ struct SinCos {
   double sin = 0;
   double cos = 1;
 };
-// Both at once, each equal to SinDeg(x) and CosDeg(x) (one library call).
-inline SinCos SinCosDeg(double x) {
-  const double rad = (x * Pi) / 180;
-  return {std::sin(rad), std::cos(rad)};
+// Both at once, each SinDeg(x) and CosDeg(x) to a unit or two of the last
+// place.
+constexpr SinCos SinCosDeg(double x) {
+  const detail::SinCosPair p = detail::SinCosKernel((x * Pi) / 180);
+  return {p.sin, p.cos};
 }
 
 // The floor ("Int" of the formulas): Int(-1.3) is -2.

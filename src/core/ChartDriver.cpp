@@ -65,19 +65,37 @@ std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& in
   c.HelioLatitudes = p.helioLatitudes;
   c.RetroFlags = std::move(p.retroFlags);
   out.trueNodeDeg = Norm360(p.trueNodeDeg);
-  c.HousePositions = PlacePlanetsInHouses(previousHousePositions, c.Longitudes, c.Cusps,
-                                          HouseLabels);
+  // Every point is placed once, after Chiron and the Part of Fortune are
+  // known. Only a point that lies in no house (cusps out of order) keeps a
+  // label from an earlier placement, so then the placement runs before them
+  // too, as the Part of Fortune's formula needs the Sun's house.
+  const PointArray<double> planetLongitudes = c.Longitudes;
+  const std::string* placedBefore = &previousHousePositions;
+  std::string firstPlacement;
+  int sunHouse = 0;
+  const bool sunPlaced = LiesInAHouse(c.Longitudes[ChartPoint::Sun], c.Cusps, HouseLabels,
+                                      &sunHouse);
   if (firstChart) {
     // Chart 2 keeps the planet routine's Part of Fortune, the day formula.
-    const int sunHouse = HouseNumberOfRecord(c.HousePositions.substr(0, HousePositionWidth));
+    if (!sunPlaced) {
+      firstPlacement =
+          PlacePlanetsInHouses(previousHousePositions, planetLongitudes, c.Cusps, HouseLabels);
+      sunHouse = HouseNumberOfRecord(firstPlacement.substr(0, HousePositionWidth));
+      placedBefore = &firstPlacement;
+    }
     c.Longitudes[ChartPoint::PartOfFortune] =
         PartOfFortune(t.AscendantLongitude, c.Longitudes[ChartPoint::Sun],
                       c.Longitudes[ChartPoint::Moon], sunHouse, options[218]);
   }
   AddChiron(c, tables, t.JulianDate);
-  // Again, so that Chiron and the new Part of Fortune get their houses.
-  c.HousePositions =
-      PlacePlanetsInHouses(std::move(c.HousePositions), c.Longitudes, c.Cusps, HouseLabels);
+  if (placedBefore == &previousHousePositions &&
+      !(LiesInAHouse(c.Longitudes[ChartPoint::PartOfFortune], c.Cusps, HouseLabels) &&
+        LiesInAHouse(c.Longitudes[ChartPoint::Chiron], c.Cusps, HouseLabels))) {
+    firstPlacement =
+        PlacePlanetsInHouses(previousHousePositions, planetLongitudes, c.Cusps, HouseLabels);
+    placedBefore = &firstPlacement;
+  }
+  c.HousePositions = PlacePlanetsInHouses(*placedBefore, c.Longitudes, c.Cusps, HouseLabels);
   c.Declinations = CalcPointDeclinations(c.Declinations, c.Longitudes, t.Obliquity);
   return out;
 }

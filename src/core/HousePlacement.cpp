@@ -36,45 +36,59 @@ bool LiesInEntry(double v, double start, double end) {
 
 }  // namespace
 
+namespace {
+
+// The label of each house 1..12 (index 0 unused); "" where the table
+// lacks one.
+using HouseLabelViews = std::array<std::string_view, 13>;
+HouseLabelViews LabelsOf(std::string_view houseLabels) {
+  HouseLabelViews labels;
+  for (size_t h = 1; h <= 12; ++h) {
+    labels[h] = houseLabels.substr(std::min(houseLabels.size(), (h - 1) * kLabelWidth),
+                                   kLabelWidth);
+  }
+  return labels;
+}
+
+// The label of the house a point at `longitudeDeg` lies in, "" for none.
+// Should the cusps overlap, the last house that holds the point wins, so
+// the scan runs from house 12 down and stops at the first. A house whose
+// label the table lacks writes nothing, so it leaves the point to an
+// earlier house.
+std::string_view HouseLabel(double longitudeDeg, const HouseCusps& cusps,
+                            const HouseLabelViews& labels) {
+  // A tenth of an arc second on.
+  double v = longitudeDeg + kCuspLeadDeg;
+  if (v >= 360) v -= 360;
+  for (int h = 12; h >= 1; --h) {
+    const std::string_view label = labels[size_t(h)];
+    if (!label.empty() && LiesInEntry(v, cusps[h], cusps[h == 12 ? 1 : h + 1])) return label;
+  }
+  return {};
+}
+
+}  // namespace
+
 std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<double>& longitudes,
                                  const HouseCusps& cusps, std::string_view houseLabels) {
   if (housePositions.size() < kRecordWidth * NumPoints) {
     housePositions.resize(kRecordWidth * NumPoints, ' ');
   }
-  const auto LabelOf = [houseLabels](int h) {
-    return houseLabels.substr(std::min(houseLabels.size(), size_t(h - 1) * kLabelWidth),
-                              kLabelWidth);
-  };
-  // Each point's longitude, a tenth of an arc second on.
-  std::array<double, NumPoints> v;
-  for (int j = 1; j <= NumPoints; ++j) {
-    v[j - 1] = longitudes[j] + kCuspLeadDeg;
-    if (v[j - 1] >= 360) v[j - 1] -= 360;
-  }
-  // Should the cusps overlap, the last house that holds a point wins, so
-  // the scan runs from house 12 down and stops at the first. A house whose
-  // label the table lacks writes nothing, so it leaves the point to an
-  // earlier house.
-  std::array<bool, 13> labelled{};
-  for (int h = 1; h <= 12; ++h) labelled[size_t(h)] = !LabelOf(h).empty();
-  std::array<int, NumPoints> house{};
-  for (int j = 0; j < NumPoints; ++j) {
-    for (int h = 12; h >= 1; --h) {
-      if (labelled[size_t(h)] && LiesInEntry(v[size_t(j)], cusps[h], cusps[h == 12 ? 1 : h + 1])) {
-        house[size_t(j)] = h;
-        break;
-      }
-    }
-  }
+  const HouseLabelViews labels = LabelsOf(houseLabels);
   for (int j = 1; j <= NumPoints; ++j) {
     char* record = housePositions.data() + size_t(j - 1) * kRecordWidth;
     std::copy(kHouseWord.begin(), kHouseWord.end(), record + kLabelWidth);
-    if (house[j - 1] != 0) {
-      const std::string_view label = LabelOf(house[j - 1]);
-      std::copy(label.begin(), label.end(), record);
-    }
+    const std::string_view label = HouseLabel(longitudes[j], cusps, labels);
+    std::copy(label.begin(), label.end(), record);
   }
   return housePositions;
+}
+
+bool LiesInAHouse(double longitudeDeg, const HouseCusps& cusps, std::string_view houseLabels,
+                  int* houseNumber) {
+  const std::string_view label = HouseLabel(longitudeDeg, cusps, LabelsOf(houseLabels));
+  if (houseNumber) *houseNumber = HouseNumberOfRecord(label);
+  return !label.empty();
 }
 
 int HouseNumberOfRecord(std::string_view record) {

@@ -22,6 +22,12 @@ namespace orv {
 std::string PlacePlanetsInHouses(std::string housePositions, const PointArray<double>& longitudes,
                                  const HouseCusps& cusps, std::string_view houseLabels);
 
+// Whether a point at `longitudeDeg` lies in a house of `houseLabels` as
+// PlacePlanetsInHouses places it; `houseNumber`, when given, receives the
+// number its label names (HouseNumberOfRecord of that record).
+bool LiesInAHouse(double longitudeDeg, const HouseCusps& cusps, std::string_view houseLabels,
+                  int* houseNumber = nullptr);
+
 // The house number (1..12) a `HousePositions` record names: the number in
 // its first two characters; 0 when there is none.
 int HouseNumberOfRecord(std::string_view record);

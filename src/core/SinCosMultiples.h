@@ -176,42 +176,7 @@ class SinCosMemo {
 // SinCosDeg(x), through `memo` when there is one.
 inline SinCos SinCosDeg(double x, SinCosMemo* memo) { return memo ? (*memo)(x) : SinCosDeg(x); }
 
-// SinCosDeg at compile time, for the constant phases of series terms: the
-// sine and cosine of x Pi / 180 radians, x in degrees. The angle is brought
-// within an eighth of a turn of a multiple of a quarter turn (true pi in two
-// parts, so the remainder keeps every bit), where Taylor series to the 23rd
-// power are exact to the last place. Agrees with SinCosDeg to a unit or two
-// of the last place (SinCosMultiplesTest).
-constexpr SinCos ConstantSinCosDeg(double x) {
-  const double rad = (x * Pi) / 180;
-  // pi / 2 as a 33-bit leading part, whose products with small whole numbers
-  // are exact, and the rest.
-  constexpr double kQuarterTurnHigh = 1.57079632673412561417e+00;
-  constexpr double kQuarterTurnLow = 6.07710050650619224932e-11;
-  constexpr double kQuarterTurns = 0.63661977236758134308;  // 2 / pi
-  const double q = rad * kQuarterTurns;
-  long long n = static_cast<long long>(q < 0 ? q - 0.5 : q + 0.5);
-  const double r = (rad - double(n) * kQuarterTurnHigh) - double(n) * kQuarterTurnLow;
-  const double r2 = r * r;
-  // Horner from the highest term down: sin r = r (1 - r^2 / (2 3) (1 - r^2 /
-  // (4 5) (...))), cos r = 1 - r^2 / (1 2) (1 - r^2 / (3 4) (...)).
-  double sinR = 1;
-  for (int k = 23; k >= 3; k -= 2) sinR = 1 - r2 / double((k - 1) * k) * sinR;
-  sinR *= r;
-  double cosR = 1;
-  for (int k = 22; k >= 2; k -= 2) cosR = 1 - r2 / double((k - 1) * k) * cosR;
-  n %= 4;
-  if (n < 0) n += 4;
-  switch (n) {
-    case 0:
-      return {sinR, cosR};
-    case 1:
-      return {cosR, -sinR};
-    case 2:
-      return {-sinR, -cosR};
-    default:
-      return {-cosR, sinR};
-  }
-}
+// SinCosDeg at compile time, for the constant phases of series terms.
+constexpr SinCos ConstantSinCosDeg(double x) { return SinCosDeg(x); }
 
 }  // namespace orv

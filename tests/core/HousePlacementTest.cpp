@@ -39,8 +39,12 @@ TEST(HousePlacement, PointsOnAndJustBeforeCusps) {
   longitudes[ChartPoint::MC] = 10;
   // An empty text is padded first.
   const std::string positions = PlacePlanetsInHouses("", longitudes, cusps, kHouseLabels);
-  for (size_t i = 0; i < std::size(cases); ++i)
+  for (size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(Record(positions, int(i) + 1), cases[i].record) << cases[i].longitude;
+    int number = 0;
+    EXPECT_TRUE(LiesInAHouse(cases[i].longitude, cusps, kHouseLabels, &number));
+    EXPECT_EQ(number, HouseNumberOfRecord(cases[i].record)) << cases[i].longitude;
+  }
   EXPECT_EQ(Record(positions, ChartPoint::Ascendant), " 1ST HOUSE");
   EXPECT_EQ(Record(positions, ChartPoint::MC), "10TH HOUSE");
   EXPECT_EQ(HouseNumberOfRecord(Record(positions, 3)), 12);
@@ -50,6 +54,7 @@ TEST(HousePlacement, PointsOnAndJustBeforeCusps) {
   EXPECT_EQ(Record(PlacePlanetsInHouses(std::string(10 * NumPoints, '-'), longitudes, {},
                                         kHouseLabels), 1),
             "---- HOUSE");
+  EXPECT_FALSE(LiesInAHouse(200, {}, kHouseLabels));
 }
 
 TEST(HousePlacement, DeclinationsOfTheEclipticPoints) {

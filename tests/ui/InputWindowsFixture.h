@@ -59,9 +59,9 @@ inline void Click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftB
 }
 
 // The list row showing `text`; -1 when none.
-inline int RowOf(const QListWidget* list, const std::string& text, int nth = 0) {
+inline int RowOf(const PickList* list, const std::string& text, int nth = 0) {
   for (int r = 0; r < list->count(); ++r)
-    if (list->item(r)->text().toStdString() == text && nth-- == 0) return r;
+    if (list->RowText(r) == text && nth-- == 0) return r;
   return -1;
 }
 
@@ -69,12 +69,12 @@ inline int RowOf(const QListWidget* list, const std::string& text, int nth = 0) 
 inline void ClickRow(PickList* list, int row) {
   ASSERT_GE(row, 0);
   list->setCurrentRow(row);
-  emit list->itemClicked(list->item(row));
+  emit list->clicked(list->model()->index(row, 0));
 }
 
 inline void DoubleClickRow(PickList* list, int row) {
   ClickRow(list, row);
-  emit list->itemDoubleClicked(list->item(row));
+  emit list->doubleClicked(list->model()->index(row, 0));
 }
 
 struct InputFixture {

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "shell/ui/PickList.h"
 
@@ -43,7 +44,7 @@ void Geograph::ShowPlaces(const std::string& fileName, std::vector<CityRecord> c
   texts.reserve(cities_.size());
   for (const CityRecord& c : cities_) texts.push_back(CityListText(c));
   fileLabel_->setText(QString::fromStdString(fileName));
-  list_->Fill(texts);
+  list_->Fill(std::move(texts));
 }
 
 QPushButton* Geograph::Button(const char* name) const { return findChild<QPushButton*>(name); }

@@ -3,9 +3,13 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QLineEdit>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
 #include "shell/Workbench.h"
 #include "core/AtlasProgram.h"
+#include "platform/Files.h"
 #include "shell/input/Atlas.h"
 #include "shell/input/CitiesFile.h"
 #include "shell/input/InputState.h"
@@ -43,6 +47,23 @@ void ShowAndRaise(Window& w) {
 
 constexpr std::string_view kNamesPattern = "*.FIL";
 constexpr std::string_view kCitiesPattern = "*.LL";
+
+// The names file whose folder the chooser starts in: the current one, or
+// NAMES.FIL when that is gone; "" when neither is there. Found without
+// reading the file, which may hold a hundred thousand people.
+std::string NamesStartFile(const Workbench& workbench) {
+  namespace fs = std::filesystem;
+  const std::string& dataFile = workbench.Settings.DataFile;
+  std::error_code error;
+  if (!dataFile.empty()) {
+    const fs::path chosen(dataFile);
+    const fs::path path =
+        chosen.is_absolute() ? chosen : ResolveInFolder(workbench.AppPath, dataFile);
+    if (fs::is_regular_file(path, error)) return path.string();
+  }
+  const fs::path fallback = ResolveInFolder(workbench.AppPath, kDefaultNamesFile);
+  return fs::is_regular_file(fallback, error) ? fallback.string() : std::string();
+}
 
 }  // namespace
 
@@ -178,9 +199,7 @@ void InputWindows::cmdSave_Click() {
     return !missing && !outOfRange;
   };
   const NamesFileChooser choose = [this] {
-    return ChooseListFile(
-        kNamesPattern,
-        LoadNamesFile(host_, workbench_.AppPath, workbench_.Settings.DataFile).Path.string());
+    return ChooseListFile(kNamesPattern, NamesStartFile(workbench_));
   };
   if (SavePersonToNamesFile(host_, fields, inputIsValid, choose) != SaveOutcome::Saved) return;
   // The list is read anew; a locked list selects nothing, so the window
@@ -319,17 +338,17 @@ void InputWindows::ReloadNames() {
   ShowAndRaise(OpenNames());
 }
 
-void InputWindows::LoadNamesList(const NamesFileLoad& load) {
+void InputWindows::LoadNamesList(NamesFileLoad load) {
   InputWindowsState& state = workbench_.Input;
   workbench_.Settings.DataFile = load.DataFile;
-  state.People = load.Records;
+  state.People = std::move(load.Records);
   std::vector<std::string> names;
   names.reserve(state.People.size());
   for (const NameRecord& r : state.People) names.push_back(r.Name);
   names_->ShowNames(ListFileCaption(load.DataFile.empty() ? load.Path.string() : load.DataFile),
-                    names);
+                    std::move(names));
   // A locked list goes back to its place and loads that person again.
-  if (const auto at = LockedReloadSelection(state.NamesList, int(names.size()))) {
+  if (const auto at = LockedReloadSelection(state.NamesList, int(state.People.size()))) {
     PickList* list = names_->NamesOnFile();
     list->SelectRow(at->row, at->topRow);
     NamesOnFile_Click(list->RecordAt(at->row), at->row);
@@ -337,9 +356,7 @@ void InputWindows::LoadNamesList(const NamesFileLoad& load) {
 }
 
 void InputWindows::ChangeNamesList() {
-  const std::string chosen = ChooseListFile(
-      kNamesPattern,
-      LoadNamesFile(host_, workbench_.AppPath, workbench_.Settings.DataFile).Path.string());
+  const std::string chosen = ChooseListFile(kNamesPattern, NamesStartFile(workbench_));
   if (chosen.empty() || !names_) return;
   NamesListState& state = workbench_.Input.NamesList;
   state.KeepNamesListPos = false;

@@ -137,7 +137,7 @@ class InputWindows : public QObject {
  private:
   Names& OpenNames();
   Geograph& OpenCities();
-  void LoadNamesList(const struct NamesFileLoad& load);
+  void LoadNamesList(struct NamesFileLoad load);
   void ChangeNamesList();
   void ChangeCitiesList();
   std::string ChooseListFile(std::string_view pattern, const std::string& startFile);

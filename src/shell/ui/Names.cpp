@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "shell/input/InputState.h"
 #include "shell/ui/PickList.h"
@@ -92,9 +93,9 @@ Names::Names(NamesAnalysisChoices& choices, bool listLocked, const BatchCommands
   connect(cities, &QPushButton::clicked, this, &Names::citiesClicked);
 }
 
-void Names::ShowNames(const std::string& fileName, const std::vector<std::string>& names) {
+void Names::ShowNames(const std::string& fileName, std::vector<std::string> names) {
   fileLabel_->setText(QString::fromStdString(fileName));
-  list_->Fill(names);
+  list_->Fill(std::move(names));
 }
 
 QPushButton* Names::Button(const char* name) const { return findChild<QPushButton*>(name); }

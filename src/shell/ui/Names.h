@@ -32,7 +32,7 @@ class Names : public QWidget {
         QWidget* parent = nullptr);
 
   // Shows `fileName` above the list and the names in the list.
-  void ShowNames(const std::string& fileName, const std::vector<std::string>& names);
+  void ShowNames(const std::string& fileName, std::vector<std::string> names);
 
   PickList* NamesOnFile() const { return list_; }
   QLabel* lblNamesOnFile() const { return fileLabel_; }
