@@ -55,6 +55,25 @@ class Host {
   virtual void SetClipboardText(std::string_view text) = 0;
 };
 
+// A Host that shows nothing: every message is answered OK, every prompt with
+// `prompt` (empty: Cancel), every file choice with Cancel. For work whose
+// messages are gathered and reported once (batches) and for benchmarks.
+class MutedHost : public Host {
+ public:
+  Answer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
+    return Answer::Ok;
+  }
+  std::string PromptText(std::string_view, std::string_view, std::string_view) override {
+    return prompt;
+  }
+  std::optional<std::string> ChooseFile(const FileChoice&) override { return std::nullopt; }
+  void BeginBusy() override {}
+  void EndBusy() override {}
+  void SetClipboardText(std::string_view) override {}
+
+  std::string prompt;
+};
+
 // Shows the busy cursor for the lifetime of the guard.
 class BusyCursor {
  public:

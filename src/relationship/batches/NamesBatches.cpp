@@ -25,22 +25,6 @@ constexpr std::string_view kPairLegend =
     " - ('P' = Power, 'P*H' = Power times Harmony, 'H' = Harmony)";
 constexpr std::string_view kSelectName = "Please select a name from the NAMES list, then try again.";
 
-// Swallows the chart checks' messages: a refused record is counted and
-// reported once at the end of the run instead.
-class MutedHost final : public Host {
- public:
-  Answer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
-    return Answer::Ok;
-  }
-  std::string PromptText(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseFile(const FileChoice&) override { return std::nullopt; }
-  void BeginBusy() override {}
-  void EndBusy() override {}
-  void SetClipboardText(std::string_view) override {}
-};
-
 std::string Spaces(long n) { return std::string(size_t(std::max(0L, n)), ' '); }
 long Length(std::string_view s) { return long(CharacterCount(s)); }
 
@@ -358,7 +342,7 @@ BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
 std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
                                                            std::vector<std::string>& skipped,
                                                            std::int64_t done, std::int64_t total) {
-  MutedHost muted;
+  MutedHost muted;  // a refused record is counted and reported once at the end
   std::vector<BatchPerson> people;
   people.reserve(ctx.records.size());
   for (size_t k = 0; k < ctx.records.size(); ++k) {
