@@ -49,6 +49,7 @@
 #include "shell/ui/TextFileEditor.h"
 #include "shell/ui/WindowSlot.h"
 #include "wheels/WheelCommands.h"
+#include "wheels/ui/AstrLine.h"
 #include "wheels/ui/Wheels.h"
 
 namespace {
@@ -135,6 +136,7 @@ int main(int argc, char* argv[]) {
   };
 
   QPointer<orv::Wheels> wheelsWindow;
+  QPointer<orv::AstrLine> astroLine;
   orv::StartupHooks hooks;
   hooks.LoadDataTables = [&] {
     orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
@@ -239,6 +241,7 @@ int main(int argc, char* argv[]) {
     if (!inputWindows) return;
     orv::ClearOutputBuffer(workbench.Output);
     if (dataWindow) dataWindow->Close();
+    if (astroLine) astroLine->close();
     inputWindows->ShowForInput();
   };
   mainWindow.WireCommand("mnuInputData", inputCommand);
@@ -346,6 +349,18 @@ int main(int argc, char* argv[]) {
     });
   }
 
+  // The synastry diagram: opened anew each time, level with the data
+  // window's top and the main window's left edge.
+  mainWindow.WireCommand("mnuWheelsAstroLine", [&] {
+    const QPoint at(mainWindow.frameGeometry().left(),
+                    dataWindow && dataWindow->HasWindow()
+                        ? dataWindow->Window().frameGeometry().top()
+                        : mainWindow.frameGeometry().bottom() + 1);
+    orv::ShowAnewInSlot(astroLine, [&] {
+      return new orv::AstrLine(workbench, host, secondPersonBox().caption, bringMainForward, at);
+    });
+  });
+
   // The small windows and editors.
   QPointer<orv::TextFileEditor> optionsEditor, headerEditor;
   QPointer<orv::FrmEnabledPlanets> enabledPlanets;
@@ -399,6 +414,7 @@ int main(int argc, char* argv[]) {
   startup.Begin();
   const int status = QApplication::exec();
   if (wheelsWindow) delete wheelsWindow.data();
+  if (astroLine) delete astroLine.data();
   dataWindow.reset();
   return status;
 }
