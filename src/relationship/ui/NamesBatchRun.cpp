@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "base/Format.h"
 #include "cosmodynes/ui/OrgFitPrinting.h"
 #include "platform/Host.h"
 #include "relationship/batches/NamesBatches.h"
@@ -22,16 +23,18 @@ namespace {
 
 constexpr std::string_view kOrgFitAllPdfName = "REPORTS\\OFA_ALL.PDF";
 
-// The progress window behind a batch: the bar is drawn, and the event loop
-// given a slice, a few dozen times a second at most, however many steps.
+// The progress window behind a batch: the bar and the count of steps done
+// are drawn, and the event loop given a slice, a few dozen times a second at
+// most, however many steps.
 class DialogProgress final : public BatchProgress {
  public:
   explicit DialogProgress(StatusDlg& dialog) : dialog_(dialog) { timer_.start(); }
 
   bool Step(std::int64_t done, std::int64_t total) override {
-    if (++calls_ % 64 != 0 && done < total) return true;
     if (timer_.elapsed() >= 30 || done >= total) {
       timer_.restart();
+      dialog_.SetCountText(QString::fromStdString(GroupThousands(done) + " of " +
+                                                  GroupThousands(total) + " done"));
       dialog_.DrawProgressBar(done, total);
     }
     return !dialog_.Cancelled();
@@ -40,7 +43,6 @@ class DialogProgress final : public BatchProgress {
  private:
   StatusDlg& dialog_;
   QElapsedTimer timer_;
-  std::int64_t calls_ = 0;
 };
 
 enum class BatchKind { AllVsAll, OneVsAll, Division, PrintOrgFit, ViewOrgFit, Placement, Summary };
