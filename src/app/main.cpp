@@ -143,6 +143,7 @@ int main(int argc, char* argv[]) {
     workbench.Tables = std::move(read.tables);
     orv::ReportDataFileIssues(host, read.issues);
   };
+  hooks.ShippedFolder = programDir;
   hooks.AtlasPresent = [&] { return orv::AtlasPresent(workbench.AppPath); };
   hooks.CollectSettings = [&] {
     if (dataWindow) StoreDataWindowSettings(dataWindow->Settings(), workbench.Settings);

@@ -317,23 +317,63 @@ std::optional<std::vector<std::string>> ReadTextLines(const fs::path& path) {
   return SplitLines(DecodeText(*bytes));
 }
 
-std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
-  // A link is saved through: its target gets the new content and the link
-  // stays a link.
-  struct stat link {};
-  fs::path target = requested;
-  if (::lstat(requested.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+namespace {
+
+// Where the link `path` leads in the end (itself when it is no link), one
+// step at a time, so a missing target can be named.
+fs::path FinalLinkTarget(const fs::path& path) {
+  fs::path at = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat link {};
+    if (::lstat(at.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) break;
     std::error_code ec;
-    target = fs::weakly_canonical(requested, ec);
-    if (ec) return ec.message();
+    const fs::path next = fs::read_symlink(at, ec);
+    if (ec) break;
+    at = next.is_absolute() ? next : at.parent_path() / next;
   }
+  return at.lexically_normal();
+}
+
+// The file a save to `requested` replaces: a symbolic link's target, so the
+// link stays a link. Empty, with `refusal` set, when there is none to save
+// to: a link whose target is missing (an unmounted share, say) is never
+// replaced by a plain file, which would split the user's data in two.
+fs::path SaveTarget(const fs::path& requested, std::string& refusal) {
+  struct stat link {};
+  if (::lstat(requested.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return requested;
+  std::error_code ec;
+  fs::path target = fs::canonical(requested, ec);
+  if (!ec) return target;
+  const fs::path missing = FinalLinkTarget(requested);
+  struct stat end {};
+  refusal = ::lstat(missing.c_str(), &end) == 0 && S_ISLNK(end.st_mode)
+                ? "it is a symbolic link that leads round in a circle"
+                : "it is a symbolic link to " + missing.string() + ", which does not exist";
+  return {};
+}
+
+}  // namespace
+
+std::string SaveRefusal(const fs::path& requested) {
+  std::string refusal;
+  const fs::path target = SaveTarget(requested, refusal);
+  if (!refusal.empty()) return refusal;
   // A file its owner made read-only is not replaced behind their back (the
-  // rename would succeed, as the folder is writable).
+  // rename would succeed, as the folder is writable). The owner's write bit
+  // decides even for a user whom access() lets write.
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0 &&
+      ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+    return "the file is read-only";
+  return {};
+}
+
+std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
+  if (std::string refusal = SaveRefusal(requested); !refusal.empty()) return refusal;
+  std::string unused;
+  const fs::path target = SaveTarget(requested, unused);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
-  // The owner's write bit decides even for a user whom access() lets write.
-  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
-    return "the file is read-only";
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string pattern =
       (folder / (std::string(kTempPrefix) + target.filename().string() + ".XXXXXX")).string();

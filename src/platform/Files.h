@@ -68,9 +68,15 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
 // Writes `bytes` to `target` through a temporary file in the same folder and
 // a rename, so `target` is either the old file or the whole new one. A
 // symbolic link is saved through to the file it points at; a file its owner
-// made read-only is refused. Returns an empty text on success, otherwise
-// what went wrong.
+// made read-only is refused, and so is a link whose target is missing (the
+// link is never replaced). Returns an empty text on success, otherwise what
+// went wrong.
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Why WriteFileAtomically would refuse to replace `target` before writing
+// anything (read-only, a link to nothing), or an empty text: for a save
+// that must write nothing at all, a backup included, when it cannot finish.
+std::string SaveRefusal(const std::filesystem::path& target);
 
 // An advisory lock for reading, changing and replacing `file`: a lock file
 // beside it (".NAME.lock", removed again on release), held while this

@@ -58,14 +58,38 @@ TransitTextIndex::File& TransitTextIndex::Load(const std::string& file, int empt
   auto found = files_.find(file);
   if (found != files_.end()) return found->second;
   File& f = files_[file];
-  f.lines = ReadTextLines(appPath_ / file).value_or(std::vector<std::string>{});
+  auto lines = ReadTextLines(appPath_ / file);
+  f.lines = lines.value_or(std::vector<std::string>{});
   int empty = 0;
   for (std::size_t n = 0; n < f.lines.size(); ++n) {
     empty = f.lines[n].empty() ? empty + 1 : 0;
     if (emptyLineLimit > 0 && empty >= emptyLineLimit) break;
     f.headings.emplace(TransitHeadingForm(f.lines[n]), n);
   }
+  if (host_ && !lines) {
+    host_->ShowMessageOnce("Cannot find the file called " + (appPath_ / file).string() + ".",
+                           kTitleWarning, MessageIcon::Critical);
+  } else if (host_) {
+    ReportUnusable(file, f);
+  }
   return f;
+}
+
+void TransitTextIndex::ReportUnusable(const std::string& file, const File& f) const {
+  // The headings this file is asked for: a retrograde one for each point in
+  // RETRO.TXT, an aspect of its own point to each natal point elsewhere.
+  for (int i = 1; i <= kLastTransitPoint; ++i) {
+    if (file == "RETRO.TXT" && f.headings.contains(TransitHeadingForm(TransitRetroKey(i))))
+      return;
+    if (file != TransitTextFile(i)) continue;
+    for (int kind = 0; kind < 11; ++kind)
+      for (int j = 1; j <= kLastTransitPoint; ++j)
+        if (f.headings.contains(TransitHeadingForm(TransitAspectKey(i, kind, j)))) return;
+  }
+  host_->ShowMessageOnce("The transit text file called " + (appPath_ / file).string() +
+                             " holds none of its interpretations, so the transits it covers "
+                             "are left out. Please restore the file.",
+                         kTitleWarning, MessageIcon::Exclamation);
 }
 
 std::optional<std::vector<std::string>> TransitTextIndex::Paragraph(const std::string& file,
@@ -182,7 +206,7 @@ std::vector<std::string> TransitDayLines(const ChartArrays& now, const ChartMode
 bool ListTransitInterps(Workbench& wb, Host& host) {
   OrbTable orbs{};
   if (!ReadNat2TranOrbs(wb.AppPath, orbs, host)) return false;
-  TransitTextIndex texts(wb.AppPath);
+  TransitTextIndex texts(wb.AppPath, &host);
   OutputState& out = wb.Output;
   auto line = [&](std::string text) {
     out.OutputLine = std::move(text);
@@ -357,7 +381,7 @@ bool RunTransitReport(Workbench& wb, Host& host) {
   AddBlankReportLine(report);
   AddReportLine(report, std::string(20, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
   AddBlankReportLine(report);
-  TransitTextIndex texts(wb.AppPath);
+  TransitTextIndex texts(wb.AppPath, &host);
   for (int day = 1; day <= days; ++day) AddTransitInterpsToReport(wb, orbs, texts);
   ReportMissedSections(report, host);
   return true;

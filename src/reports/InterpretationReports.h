@@ -27,10 +27,13 @@ std::string TransitHeadingForm(std::string_view line);
 
 // The transit text files of one command, each read once on first use and
 // indexed by heading. A file's paragraph is the lines after its heading up
-// to the first empty line.
+// to the first empty line. When `host` is given, a file that is missing or
+// holds none of the headings asked of it is reported, once in the life of
+// the host.
 class TransitTextIndex {
  public:
-  explicit TransitTextIndex(std::filesystem::path appPath) : appPath_(std::move(appPath)) {}
+  explicit TransitTextIndex(std::filesystem::path appPath, Host* host = nullptr)
+      : appPath_(std::move(appPath)), host_(host) {}
   // The paragraph under the first heading `key` in `file`, or nothing (also
   // for a missing file). With `emptyLineLimit` above 0, that many empty
   // lines in a row before the heading end the search.
@@ -44,7 +47,9 @@ class TransitTextIndex {
     std::size_t reachable = 0;  // lines before the empty-line limit stops a search
   };
   File& Load(const std::string& file, int emptyLineLimit);
+  void ReportUnusable(const std::string& file, const File& f) const;
   std::filesystem::path appPath_;
+  Host* host_ = nullptr;
   std::map<std::string, File> files_;
 };
 

@@ -6,6 +6,7 @@
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
 #include "listings/DataCommands.h"
+#include "shell/OptionFiles.h"
 
 namespace orv {
 namespace {
@@ -60,8 +61,7 @@ TEST(DataCommands, Pages) {
        "transit_aspects_to_transits.txt", nullptr, 0},
       {[&](CommandFixture& f) {
          f.wb.Charts.Working = f.wb.Charts.Natal;  // as after a listing of chart 1
-         ASSERT_TRUE(ReadNumberFile(std::filesystem::path(ORVANTA_DATA_DIR) / "Options.opt",
-                                    f.wb.Options));
+         ASSERT_TRUE(ReadOptionsFile(f.host, ORVANTA_DATA_DIR, f.wb.Options));
          ShowTransitAspectsToNatal(f.wb, person, "Jane Q. Doe", f.host, f.view);
        },
        "interchart_aspects.txt", nullptr, 0},

@@ -160,6 +160,40 @@ TEST(AtomicSave, RefusesAReadOnlyFileAndSavesThroughALink) {
   EXPECT_EQ(*ReadFileBytes(target), "new\r\n");
 }
 
+// A link whose target is missing (a share not mounted) is never replaced
+// by a plain file: that would split the user's file in two copies.
+TEST(AtomicSave, RefusesALinkToAMissingFileAndKeepsTheLink) {
+  test::TempDir dir;
+  const fs::path gone = dir.path() / "share" / "CLIENTS.FIL";
+  const fs::path circle = dir.path() / "LOOP.FIL";
+  const struct {
+    fs::path link;
+    std::string to;
+    std::string refusal;
+  } cases[] = {
+      {dir.path() / "CLIENTS.FIL", "share/CLIENTS.FIL",
+       "it is a symbolic link to " + gone.string() + ", which does not exist"},
+      {dir.path() / "VIA.FIL", "CLIENTS.FIL",  // a chain of links ends at the missing file
+       "it is a symbolic link to " + gone.string() + ", which does not exist"},
+      {circle, "LOOP.FIL", "it is a symbolic link that leads round in a circle"},
+  };
+  for (const auto& c : cases) {
+    fs::create_symlink(c.to, c.link);
+    EXPECT_EQ(SaveRefusal(c.link), c.refusal) << c.link;
+    EXPECT_EQ(WriteFileAtomically(c.link, "new\r\n"), c.refusal) << c.link;
+    EXPECT_TRUE(fs::is_symlink(c.link)) << c.link;
+  }
+  EXPECT_FALSE(fs::exists(gone));
+  // Nothing but the three links: no temporary file left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+  test::RecordingHost host;
+  EXPECT_FALSE(SaveFileAtomically(host, cases[0].link, "new\r\n"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Cannot save the file called " + cases[0].link.string() + ": " +
+                                       cases[0].refusal + ".");
+  EXPECT_EQ(SaveRefusal(dir.path() / "NEW.FIL"), "");  // a new file is no refusal
+}
+
 // A save killed at any moment leaves the old file or the whole new one;
 // its temporary file goes at the next start.
 TEST(AtomicSave, AKilledSaveLeavesAWholeFile) {

@@ -60,6 +60,28 @@ TEST(TransitInterps, HeadingsMatchTrimmedInAnyCase) {
   }
 }
 
+// A garbage or missing text file is told once by name, however many days
+// and commands read it; a sound one says nothing.
+TEST(TransitInterps, AnUnusableTextFileIsReportedOnceByName) {
+  test::TempDir dir;
+  for (const char* name : {"RETRO.TXT", "MER_TR.TXT"})
+    std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / name, dir.path() / name);
+  std::ofstream(dir.path() / "SUN_TR.TXT", std::ios::binary) << "\x89PNG\r\n\x1a garbage\n";
+  test::RecordingHost host;
+  for (int command = 0; command < 3; ++command) {
+    TransitTextIndex texts(dir.path(), &host);
+    for (const char* file : {"SUN_TR.TXT", "MER_TR.TXT", "RETRO.TXT", "VEN_TR.TXT"})
+      texts.Paragraph(file, "SUN square MOON", 10);
+  }
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "The transit text file called " +
+                                       (dir.path() / "SUN_TR.TXT").string() +
+                                       " holds none of its interpretations, so the transits it "
+                                       "covers are left out. Please restore the file.");
+  EXPECT_EQ(host.messages[1].text,
+            "Cannot find the file called " + (dir.path() / "VEN_TR.TXT").string() + ".");
+}
+
 TEST(TransitInterps, DayLines) {
   ChartModel charts;
   charts.PersonName = "Jane Doe";

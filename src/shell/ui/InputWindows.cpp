@@ -257,7 +257,7 @@ void InputWindows::Atlas_Click(InputTarget target) {
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.
     // The gazetteer is read on this first use, not at start-up.
-    const Gazetteer* places = AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath);
+    const Gazetteer* places = AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath, &host_);
     auto* atlas = new AtlasWindow(host_, places, zones_, AtlasLocalTime(Form(target).Fields()),
                                   values, &Form(target));
     atlas->setAttribute(Qt::WA_DeleteOnClose);
