@@ -67,7 +67,7 @@ struct Fixture {
     ctx.comparative = {CosmoAngleChoice::Both, true, true, 2, false};
     ctx.presentYear = 2026;
   }
-  const std::vector<std::string>& Lines() const { return out.PageBuffer; }
+  const std::vector<std::string>& Lines() const { return out.PageBuffer(); }
   long Count(std::string_view text) const {
     return std::ranges::count_if(Lines(), [&](const std::string& l) { return l == text; });
   }

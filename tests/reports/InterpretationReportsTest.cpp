@@ -171,7 +171,7 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
     wb.Charts.TransitListDay += step;
     BeginOutputPage(wb.Output);
     EXPECT_TRUE(ListTransitInterps(wb, host) && wb.Output.MoreMenuShown);
-    return wb.Output.PageBuffer[1].substr(20, 11) + wb.Output.PageBuffer[3].substr(0, 26);
+    return wb.Output.PageBuffer()[1].substr(20, 11) + wb.Output.PageBuffer()[3].substr(0, 26);
   };
   EXPECT_EQ(listedDate(0), "TRANSITING      Friday, 12 Jun 2026 -");
   EXPECT_EQ(listedDate(0), "TRANSITING      Saturday, 13 Jun 2026");   // Forward
@@ -188,7 +188,7 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
   EXPECT_EQ(wb.Charts.TransitListDay, first + 3);
   EXPECT_TRUE(std::ranges::count(wb.Report.ReportLines, "     Sunday, 14 Jun 2026 - Jane Doe"));
   struct : OutputView {
-    void ShowPage(std::string_view, bool) override {}
+    void ShowPage(SharedPage, bool) override {}
   } view;
   ASSERT_TRUE(RunNatalReport(wb, host, view));
   EXPECT_TRUE(host.messages.empty());  // no section missed

@@ -16,7 +16,7 @@ namespace orv {
 namespace {
 
 struct PageCount : OutputView {
-  void ShowPage(std::string_view, bool) override { ++pages; }
+  void ShowPage(SharedPage, bool) override { ++pages; }
   int pages = 0;
 };
 
@@ -58,8 +58,8 @@ TEST(Browsers, NatalMeaningsReadTheirOwnButtons) {
   };
   for (const auto& step : steps) {
     step.act();
-    ASSERT_GE(out.PageBuffer.size(), 2u);
-    EXPECT_EQ(out.PageBuffer[1], step.line);
+    ASSERT_GE(out.PageBuffer().size(), 2u);
+    EXPECT_EQ(out.PageBuffer()[1], step.line);
   }
   DoubleClick(natal.Group(3), 2);  // a planet: nothing
   natal.Group(3)->Check(10);
@@ -99,7 +99,7 @@ TEST(Browsers, KeywordCourseListsTheCheckedMembersFiles) {
   };
   for (const auto& step : steps) {
     step.act();
-    EXPECT_EQ(out.PageBuffer, (std::vector<std::string>{"", step.line, ""}));
+    EXPECT_EQ(out.PageBuffer(), (std::vector<std::string>{"", step.line, ""}));
   }
   Press(window, "OKIntro1");
   EXPECT_EQ(host.messages.at(0).text,

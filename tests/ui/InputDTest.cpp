@@ -215,7 +215,7 @@ TEST(InputD, AnEmptyMonthIsReportedAndTheWindowsStay) {
   EXPECT_TRUE(f.natal().isVisible());
   EXPECT_TRUE(f.second().isVisible());
   EXPECT_TRUE(f.windows->NamesWindow()->isVisible());
-  ASSERT_EQ(f.wb.Output.OutputBuffer.size(), 1u);  // nothing cleared
+  ASSERT_EQ(f.wb.Output.OutputCount(), 1u);  // nothing cleared
   EXPECT_EQ(f.host.busyCount, 0);
   f.windows->HideAll();
 }
@@ -295,10 +295,12 @@ TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
     f.windows->ShowAtStartup();
     f.TypeKnownBirth();
     Type(f.N(InputField::LatDeg), "70");
-    f.wb.Output.OutputBuffer = {"an earlier page"};
+    ClearAllOutput(f.wb.Output);
+    f.wb.Output.OutputLine = "an earlier page";
+    AppendOutputLine(f.wb.Output, f.host);
     EXPECT_EQ(f.windows->RecalcAfterHouseChange(), !refused);
     EXPECT_EQ(f.natal().isVisible() && f.second().isVisible(), refused);
-    EXPECT_EQ(f.wb.Output.OutputBuffer.front(),
+    EXPECT_EQ(f.wb.Output.OutputBuffer().front(),
               refused ? "an earlier page" : "NATAL DATA FOR Jane Doe");
     EXPECT_EQ(f.host.messages.size(), refused ? 1u : 0u);
     f.windows->HideAll();

@@ -146,7 +146,7 @@ struct InputFixture {
   }
 
   std::string PageShown() {
-    return data->HasWindow() ? data->Window().RichText1()->toPlainText().toStdString() : "";
+    return data->HasWindow() ? data->Window().RichText1()->PlainText().toStdString() : "";
   }
 };
 

@@ -19,8 +19,7 @@ void ChartRunHooks::HideInputWindows() {
   busy_.emplace(host_);
   if (links_.HideInputWindows) links_.HideInputWindows();
   if (emptyOutputFirst_) {
-    workbench_.Output.OutputBuffer.clear();
-    workbench_.Output.PageBuffer.clear();
+    ClearAllOutput(workbench_.Output);
   }
 }
 
