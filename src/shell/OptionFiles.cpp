@@ -146,7 +146,7 @@ std::optional<OrbTable> LoadOrbTable(Host* host, const std::filesystem::path& or
   OrbTable orbs{};
   if (host) {
     if (!ReadOrbFile(*host, orbFile, orbs)) return std::nullopt;
-  } else if (!ReadNumberFile(ResolvePath(orbFile), orbs)) {
+  } else if (!ReadNumberFile(ResolvePath(orbFile), orbs, OrbRanges())) {
     return std::nullopt;
   }
   return orbs;
