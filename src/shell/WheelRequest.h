@@ -38,6 +38,8 @@ struct WheelRequest {
   std::string HousePositions;
   // `EnabledNatalPlanets`: "1" draws the point, "0" keeps its room only.
   std::string EnabledPoints = "1111111111111111";
+  // False for a chart without Chiron: it is neither drawn nor given room.
+  bool HasChiron = true;
 };
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 
 #include "base/Format.h"
 #include "core/Angles.h"
+#include "core/ChartModel.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 
@@ -270,7 +271,7 @@ class Painter {
   void Points() {
     MeasureCells();
     const SingleWheelInputs inputs = SingleWheelInputsOf(in_);
-    const WheelList list = BuildWheelList(inputs.values, inputs.housePositions);
+    const WheelList list = BuildWheelList(inputs.values, inputs.housePositions, inputs.lastPoint);
     for (const PlacedLabel& l : PlaceSingleWheel(inputs, list)) {
       if (req_.DeclinationSingleWheel == 1)
         DeclinationLabel(l, list.houseCounts[static_cast<std::size_t>(l.house)]);
@@ -306,6 +307,7 @@ SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in) {
   s.cusps = r.Cusps;
   s.housePositions = r.HousePositions;
   s.enabled = r.EnabledPoints;
+  s.lastPoint = LastPointOf(r.HasChiron);
   s.retroFlags = r.RetroFlags;
   s.typeChart = in.typeChart;
   s.wheelKind = r.WheelKind;
