@@ -22,6 +22,7 @@
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "platform/RunningInstance.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
@@ -87,6 +88,8 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
   const std::filesystem::path userDir =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+  // Held before anything is copied or saved, until the program ends.
+  const orv::RunningInstance instance(userDir);
   std::string error;
   const auto appPath = orv::ChooseAppPath(
       programDir, userDir, "Options.mst",

@@ -195,9 +195,6 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
     error = "Cannot create the folder " + userDir.string() + ": " + ec.message() + ".";
     return std::nullopt;
   }
-  // Left by a save or a copy that was killed; an hour old at least, so a
-  // second instance's save in progress is never taken.
-  RemoveStaleTempFiles(userDir, std::chrono::hours(1));
   // Every start adds what is missing, so a first start that was cut short
   // is completed by the next. A file is copied whole under a temporary name
   // and then renamed: a kill leaves no file or the whole one, never a part.

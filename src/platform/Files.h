@@ -24,8 +24,8 @@ std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::
 // so a new build or an update of the program (its shipped files in
 // `programDir`, the executable's folder) never touches the user's files.
 // Every start copies into it each shipped file it lacks (all but
-// `executableName`), whole or not at all, and removes temporary files a
-// killed save left behind. A file the user has changed, or made, is never
+// `executableName`), whole or not at all (a killed copy's temporary file
+// goes with `RunningInstance`). A file the user has changed, or made, is never
 // replaced; one still as it was shipped is brought up to date with a newer
 // shipped version (".shipped" in `userDir` lists what was copied).
 // Returns nothing, with `error` set, when `programDir` lacks the data file

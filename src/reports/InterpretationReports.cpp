@@ -343,8 +343,10 @@ bool RunNatalReport(Workbench& wb, Host& host, OutputView& view) {
   ListNatalData(page, charts, AntiscionAxisOf(wb.Options));
   charts.Working.Longitudes = charts.Natal.Longitudes;
   charts.Working.Declinations = charts.Natal.Declinations;
+  charts.Working.HasChiron = charts.Natal.HasChiron;
   const NatalAspectTable aspects =
-      ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, orbs);
+      ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, orbs,
+                          LastPointOf(charts.Working));
   ListCoLAspects(page, charts.Natal);
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 

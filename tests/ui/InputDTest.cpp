@@ -1,6 +1,7 @@
 // The natal and second-chart input windows: that their widgets reach the
 // input rules (tested on their own in the shell tests) and the chart run.
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -149,10 +150,11 @@ TEST(InputD, APastedLongNumberInTheHourFieldIsCutToTwoDigitsAndRefusedByOk) {
 TEST(InputD, NowFillsThePresentMoment) {
   InputFixture f;
   Type(f.natal().txtName(), "Jane Doe");
-  f.now = {2026, 7, 4, 0, 30};
+  f.now = {2026, 7, 4, 4, 16};  // universal time; the window shows the default zone 5
   f.natal().cmdNow()->click();
   EXPECT_EQ(Text(f.natal().txtName()), "Now");
-  EXPECT_EQ(InputFixture::Moment(f.natal()), "7/4/2026 12:30 AM");
+  EXPECT_EQ(InputFixture::Moment(f.natal()), "7/3/2026 11:16 PM");
+  EXPECT_EQ(f.natal().Fields().TimeZone, "5");
 }
 
 TEST(InputD, OkComputesTheChartsAndShowsTheFirstListing) {
@@ -286,6 +288,27 @@ TEST(InputD, EnterRunsOkFromEitherWindowUnlessAnotherButtonHasIt) {
 }
 
 // Houses > Koch at latitude 70 is refused and nothing moves; Meridian casts.
+// Input brings the input windows back over whatever covers them (a wheel
+// window opens over them) and out of the task bar, the natal window last,
+// with the focus.
+TEST(InputWindows, InputRestoresAndRaisesBothWindowsWithTheFocusOnTheNatalOne) {
+  InputFixture f;
+  f.windows->ShowAtStartup();
+  QWidget cover;
+  cover.setGeometry(f.natal().geometry().united(f.second().geometry()));
+  f.natal().showMinimized();
+  f.second().showMinimized();
+  cover.show();
+  cover.activateWindow();
+  QApplication::processEvents();
+  f.windows->ShowForInput();
+  QApplication::processEvents();
+  EXPECT_FALSE(f.natal().isMinimized());
+  EXPECT_FALSE(f.second().isMinimized());
+  EXPECT_TRUE(f.natal().isVisible() && f.second().isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), &f.natal());
+}
+
 TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
   for (const auto system : {HouseSystemCode::Koch, HouseSystemCode::Meridian}) {
     const bool refused = system == HouseSystemCode::Koch;

@@ -185,7 +185,7 @@ TEST(OutputD1, GeometryComesFromTheSettingsInTwipsAndGoesBack) {
   DataWindowSlot& slot = f.MakeSlot();
   OutputD1& window = slot.Window();
   const double twipsPerPixel = 1440.0 / window.logicalDpiX();
-  EXPECT_EQ(window.width(), std::lround(9600 / twipsPerPixel));
+  EXPECT_EQ(window.width(), std::lround(12600 / twipsPerPixel));
   EXPECT_EQ(window.height(), std::lround(8250 / twipsPerPixel));
   window.show();
   window.resize(800, 600);

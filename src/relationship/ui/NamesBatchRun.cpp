@@ -15,6 +15,7 @@
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/PickList.h"
+#include "shell/ui/PrntFile.h"
 #include "shell/ui/StatusDlg.h"
 
 namespace orv {
@@ -120,6 +121,7 @@ void RunBatch(BatchKind kind, Workbench& wb, Host& host, const NamesBatchLinks& 
       case BatchKind::ViewOrgFit: end = RunViewOrgFitAll(ctx, page); break;
       case BatchKind::PrintOrgFit: {
         bool started = false;
+        int sheets = 0;
         end = RunPrintOrgFitAll(ctx, [&](const ChartModel& person, const OrgFitAnalysis& ofa) {
           if (!started) {
             if (!painter.begin(&printer)) {
@@ -131,9 +133,10 @@ void RunBatch(BatchKind kind, Workbench& wb, Host& host, const NamesBatchLinks& 
             return false;
           }
           DrawOrgFitSheet(painter, printer, person, ofa);
+          ++sheets;
           return true;
         });
-        if (started) painter.end();
+        if (started && painter.end()) ReportPdfWritten(host, printer, sheets);
         break;
       }
     }
