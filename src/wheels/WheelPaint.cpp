@@ -292,7 +292,7 @@ class Painter {
     chart.angles = req_.Longitudes;
     chart.glyphAngles = LineEndAngles(req_.Longitudes, placed);
     chart.takesPart = SingleWheelLinePoints(req_.EnabledPoints, req_.HelioWheel == 1);
-    if (!req_.HasChiron) chart.takesPart[At(ChartPoint::Chiron)] = false;
+    if (!req_.HasChiron) chart.takesPart[std::size_t(ChartPoint::Chiron)] = false;
     chart.radius = declination ? WheelRadius : 120;
     AspectLineTests tests = in_.lineTests;
     tests.declination = declination;

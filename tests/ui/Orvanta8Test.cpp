@@ -181,7 +181,7 @@ TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
   window.show();
   DataWindowSlot data(workbench, workbench.Options, host, DataWindowSettings{}, 1.5,
                       DataWindowLinks{});
-  data.ShowPage("NATAL DATA FOR Jane Doe\r\n", false);
+  data.ShowPage(std::make_shared<const OutputLines>(OutputLines{"NATAL DATA FOR Jane Doe"}), false);
   OutputD1& dataWindow = data.Window();
   QApplication::setActiveWindow(&dataWindow);
   QWidget* focus = dataWindow.focusWidget() ? dataWindow.focusWidget() : &dataWindow;
