@@ -146,7 +146,7 @@ TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
 
 // Killed at any moment between or inside the two writes, a save never
 // leaves the new text beside an older copy: the copy is as new as the text
-// or newer.
+// or newer. Saves are numbered in the order they are made, across kills.
 TEST(ReportViewer, AKilledSaveNeverLeavesAnOlderCopyBesideTheText) {
   test::TempDir dir;
   const fs::path text = dir.path() / "R.txt", rtf = dir.path() / "R.rtf";
@@ -165,7 +165,7 @@ TEST(ReportViewer, AKilledSaveNeverLeavesAnOlderCopyBesideTheText) {
     const pid_t child = ::fork();
     if (child == 0) {
       test::RecordingHost host;
-      for (int n = 0;; ++n) {
+      for (int n = kill * 1000000;; ++n) {
         ReportState report = numbered(n);
         SaveReport(report, options, dir.path(), {}, host);
       }
@@ -175,7 +175,7 @@ TEST(ReportViewer, AKilledSaveNeverLeavesAnOlderCopyBesideTheText) {
     ::waitpid(child, nullptr, 0);
     const int inText = numberIn(ReadFileBytes(text)), inCopy = numberIn(ReadFileBytes(rtf));
     if (inText < 0) continue;  // killed before the first save ended
-    EXPECT_TRUE(inCopy == inText || inCopy == inText + 1) << inText << " " << inCopy;
+    EXPECT_GE(inCopy, inText);
   }
 }
 

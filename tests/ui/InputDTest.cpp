@@ -309,6 +309,23 @@ TEST(InputWindows, InputRestoresAndRaisesBothWindowsWithTheFocusOnTheNatalOne) {
   EXPECT_EQ(QApplication::activeWindow(), &f.natal());
 }
 
+// The second-chart window opens large enough for all it holds, the four
+// "Incl. Angles?" buttons last, also once a long name heads its box.
+TEST(InputD1, EveryAngleButtonLiesInsideTheWindow) {
+  InputFixture f;
+  f.windows->ShowAtStartup();
+  SecondChartInputFields fields = f.second().SecondFields();
+  fields.SecondPersonCaption = "w Margarethe Vollmer-Oppenheimer";
+  f.second().SetSecondFields(fields);
+  QApplication::processEvents();
+  for (const auto choice : {CosmoAngleChoice::None, CosmoAngleChoice::AscendantOnly,
+                            CosmoAngleChoice::Both, CosmoAngleChoice::MCOnly}) {
+    const QWidget* button = f.second().AngleButton(choice);
+    const QRect at(button->mapTo(&f.second(), QPoint(0, 0)), button->size());
+    EXPECT_TRUE(f.second().rect().contains(at)) << int(choice);
+  }
+}
+
 TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
   for (const auto system : {HouseSystemCode::Koch, HouseSystemCode::Meridian}) {
     const bool refused = system == HouseSystemCode::Koch;
