@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
-#include "RecordingHost.h"
+#include "platform/Files.h"
 #include "reports/MeaningBrowsers.h"
+#include "reports/ScrambledText.h"
 
 namespace orv {
 namespace {
@@ -86,32 +88,32 @@ TEST(MeaningBrowsers, CoupleLookupsAndRefusals) {
   }
 }
 
-// Every choice the couple browsers accept lists a text of the shipped files.
+// Every choice the couple browsers accept finds a section of the shipped
+// files: a key line (after the five-character prefix) with text after it.
 TEST(MeaningBrowsers, EveryCoupleChoiceFindsItsSection) {
-  struct : OutputView {
-    void ShowPage(std::string_view, bool) override {}
-  } view;
-  test::RecordingHost host;
+  std::map<std::string, std::set<std::string>> keys;
+  for (const char* name : {"C_ASPS.BIN", "C_HOUSES.BIN", "S_ASPS.BIN"}) {
+    const auto lines = DecodeScrambledLines(
+        ReadFileBytes(std::filesystem::path(ORVANTA_DATA_DIR) / name).value_or(""));
+    for (std::size_t i = 0; i + 2 < lines.size(); ++i)
+      if (lines[i].size() > 5 && lines[i + 1].size() > 40 && lines[i + 2].size() > 5)
+        keys[name].insert(lines[i].substr(5));
+  }
   int listed = 0;
-  const auto list = [&](const MeaningLookup& lookup) {
+  const auto find = [&](const MeaningLookup& lookup) {
     if (!lookup.refusal.empty()) return;
-    OutputState out;
-    RunCoupleMeaning(lookup, ORVANTA_DATA_DIR, out, host, view);
-    ASSERT_GE(out.PageBuffer.size(), 3u) << lookup.key;
-    EXPECT_EQ(out.PageBuffer[1], "       " + lookup.key);
-    EXPECT_GE(out.PageBuffer[2].size(), 40u) << lookup.key;
+    EXPECT_TRUE(keys[lookup.fileName].count(lookup.key)) << lookup.fileName << ": " << lookup.key;
     ++listed;
   };
   for (int planet = 0; planet < 11; ++planet) {
-    for (int house = 0; house < 12; ++house) list(LookUpCompositeHouse({planet, 0, 0, house}));
+    for (int house = 0; house < 12; ++house) find(LookUpCompositeHouse({planet, 0, 0, house}));
     for (int second = 0; second < 11; ++second) {
       for (int aspect = 0; aspect < 3; ++aspect)
-        list(LookUpCoupleAspect(CoupleBrowser::Composite, {planet, aspect, second, 0}));
+        find(LookUpCoupleAspect(CoupleBrowser::Composite, {planet, aspect, second, 0}));
       for (int aspect = 0; aspect < 5; ++aspect)
-        list(LookUpCoupleAspect(CoupleBrowser::Synastry, {planet, aspect, second, 0}));
+        find(LookUpCoupleAspect(CoupleBrowser::Synastry, {planet, aspect, second, 0}));
     }
   }
-  EXPECT_TRUE(host.messages.empty());
   // 120 houses, 55 pairs by 3, 66 pairs less 6 generational ones by 5.
   EXPECT_EQ(listed, 120 + 165 + 300);
 }

@@ -75,7 +75,10 @@ TEST(Browsers, CoupleMeaningsReadTheirOwnButtons) {
   out.OutputFileName = "old.txt";
   test::RecordingHost host;
   PageCount view;
-  const BrowserOutput output{ORVANTA_DATA_DIR, out, host, [&]() -> OutputView& { return view; }};
+  test::TempDir dir;
+  for (const char* name : {"C_ASPS.BIN", "C_HOUSES.BIN", "S_ASPS.BIN"})
+    std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / name, dir.path() / name);
+  const BrowserOutput output{dir.path(), out, host, [&]() -> OutputView& { return view; }};
   CoupleMeanings composite(CoupleBrowser::Composite, output);
   EXPECT_EQ(composite.objectName(), "MEandYOU");
   EXPECT_EQ(composite.windowTitle(), "Composite Chart Meanings");
