@@ -135,7 +135,7 @@ int FindSynastryAspect(int a, int b, double separation) {
 }
 
 std::string SynastryFirstName(std::string_view name) {
-  const std::string_view trimmed = Trim(name);
+  const std::string_view trimmed = Trim(WithoutSexMark(Trim(name)));
   const std::string_view first = trimmed.substr(0, trimmed.find(' '));
   if (first.empty()) return {};
   std::string out = ToLowerAscii(first);
@@ -275,9 +275,10 @@ std::string SynastryHeading(int a, int b, const SynastryPersons& persons) {
   const auto name = [](int point) {
     return std::string(point == kAscendant ? "ASCENDANT" : HeadingName(point));
   };
-  // The em dash closes the heading.
-  return std::string(kIndent) + ToUpperAscii(persons.name1) + " is " + name(a) + " and " +
-         ToUpperAscii(persons.name2) + " is " + name(b) + " \u2014";
+  // The names file's "m " or "w " mark is no part of a name to be read;
+  // the em dash closes the heading.
+  return std::string(kIndent) + ToUpperAscii(WithoutSexMark(persons.name1)) + " is " + name(a) +
+         " and " + ToUpperAscii(WithoutSexMark(persons.name2)) + " is " + name(b) + " \u2014";
 }
 
 void AddSynastryAspectText(ReportState& report, const std::filesystem::path& appPath, int a,

@@ -45,7 +45,8 @@ std::vector<ReportStep> CompositeReportSteps(const PointArray<double>& longitude
 int FindSynastryAspect(int a, int b, double separation);
 
 // A person's first name as the synastry texts use it: "Mary" for
-// "MARY ANN SMITH"; empty for an empty name.
+// "MARY ANN SMITH" and for "w Mary Smith" (the names file's mark of a woman
+// dropped); empty for an empty name.
 std::string SynastryFirstName(std::string_view name);
 
 // The scrambled aspect text of the pair: "SYNASTRY/SUNMOO.CNJ" for

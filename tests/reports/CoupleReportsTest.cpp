@@ -143,6 +143,9 @@ TEST(SynastryReport, AspectsNamesAndFiles) {
       {SynastryAspectFile(2, 2, 2), "SYNASTRY/MERMER.CNJ"},
       {SynastryFirstName("MARY ANN SMITH"), "Mary"},
       {SynastryFirstName("jim"), "Jim"},
+      {SynastryFirstName("w eleanor WHITCOMBE"), "Eleanor"},
+      {SynastryFirstName("m Rafael"), "Rafael"},
+      {SynastryFirstName("mo ray"), "Mo"},
       {SynastryFirstName("  bob  jones "), "Bob"},
       {SynastryFirstName(""), ""},
       {SynastryReportTitle(), std::string(24, ' ') + "SYNASTRY RELATIONSHIP REPORT FOR"},
@@ -238,7 +241,7 @@ struct SynastryFixture {
     for (const auto& [p, lon] : natalAt) natal[std::size_t(p)] = lon;
     for (const auto& [p, lon] : secondAt) second[std::size_t(p)] = lon;
     ReportState report;
-    BuildSynastryReport(report, dir.path(), natal, second, {"Jane Doe", "John Smith"});
+    BuildSynastryReport(report, dir.path(), natal, second, {"w Jane Doe", "John Smith"});
     EXPECT_EQ(report.MissedSections, 0);
     return report.ReportLines;
   }
@@ -353,7 +356,7 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
   wb.Options[40] = 1;  // midpoint houses, no latitude asked
   wb.Options[51] = 6, wb.Options[52] = 3, wb.Options[53] = 8;
   EXPECT_FALSE(RunSynastryReport(wb, SecondPersonBox{}, host));
-  const SecondPersonBox box{true, "John Smith"};
+  const SecondPersonBox box{true, "m John Smith"};
   const struct {
     bool (*run)(Workbench&, const SecondPersonBox&, Host&);
     ReportKind kind;
