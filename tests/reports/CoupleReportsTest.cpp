@@ -189,6 +189,8 @@ TEST(SynastryReport, Wrapping) {
        {"     " + std::string(60, 'x') + " ", "     " + std::string(11, 'y')}},
       {a70 + ". Next", {"     " + a70 + ". ", "     Next"}},  // the blank kept
       {a70 + ". ", {"     " + a70 + ".", ""}},                 // no 73rd character
+      {a70 + ". \x0e", {"     " + a70 + ". ", "     \x0e"}},
+      {a70 + ". \x0d", {"     " + a70 + ".", "     \x0d"}},
       {a70 + ", next", {"     " + a70 + ",", "     next"}},
       {std::string(80, 'z'), {"     " + std::string(71, 'z'), "     " + std::string(9, 'z')}},
       {"one word-" + std::string(66, 'w'), {"     one word-", "     " + std::string(66, 'w')}},
@@ -225,6 +227,7 @@ struct SynastryFixture {
         {"SUNSUN.CNJ", "Your two suns meet.\n\n"},
         {"MOOURA.TRI", "Uranus surprises Moon.\n\n"},
         {"URANEP.TRI", "Never read.\n\n"},
+        {"MOOASC.SQR", "Moon meets Ascendant.\n\n"},
     };
     for (const auto& [name, plain] : texts) {
       int bad = 0;
@@ -290,6 +293,10 @@ TEST(SynastryReport, HeadingsAndTexts) {
        {{8, 320}, {10, 320}},
        {"     JANE DOE is URANUS and JOHN SMITH is MOON" + dash, "     Jane surprises John. "},
        {"Never read.", "is NEPTUNE"}},
+      {{{14, 200}},
+       {{10, 290}},
+       {"     JANE DOE is ASCENDANT and JOHN SMITH is MOON" + dash, "     John meets Jane. "},
+       {"is MOON and"}},
   };
   for (const auto& c : cases) {
     const Lines lines = f.Report(c.natal, c.second);
