@@ -15,6 +15,9 @@
 #include "reports/CoupleReports.h"
 #include "reports/ReportAnchors.h"
 #include "reports/ReportText.h"
+#include "reports/ReportViewer.h"
+#include "reports/RtfReport.h"
+#include "base/Text.h"
 #include "reports/ScrambledText.h"
 #include "shell/Workbench.h"
 
@@ -369,14 +372,17 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
     ReportKind kind;
     std::string title;
     std::vector<std::string_view> anchors;
+    std::vector<std::string_view> boldHeadings;  // in the RTF copy
   } reports[] = {
       {RunCompositeReport, ReportKind::Composite, CompositeReportTitle(),
        {anchors::kCompositeOpening, anchors::kCompositeHouses, anchors::kCompositeAspects,
-        anchors::kCompositeClosing}},
+        anchors::kCompositeClosing},
+       {anchors::kCompositeHouses, anchors::kCompositeAspects}},
       {RunSynastryReport, ReportKind::Synastry, SynastryReportTitle(),
        {anchors::kSynastryOpening, anchors::kSynastryAttraction, anchors::kSynastryIntroEnd,
         anchors::kSynastryAscendants, anchors::kSynastryAspects, anchors::kSynastryClosing,
-        anchors::kSynastryNeeds}},
+        anchors::kSynastryNeeds},
+       {anchors::kSynastryAttraction, anchors::kSynastryAscendants, anchors::kSynastryAspects}},
   };
   for (const auto& rep : reports) {
     ASSERT_TRUE(rep.run(wb, box, host));
@@ -390,6 +396,13 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
     std::size_t at = 0;
     for (std::string_view anchor : rep.anchors)
       EXPECT_NE(at = text.find(anchor, at), std::string::npos) << anchor;
+    std::vector<std::string> bold;
+    for (const RtfParagraph& p :
+         ReadRtfParagraphs(RtfReportText(SavedReportText(wb.Report, wb.Options), rep.kind)))
+      for (const RtfRun& run : p.runs)
+        if (run.bold) bold.push_back(std::string(Trim(run.text)));
+    for (std::string_view heading : rep.boldHeadings)
+      EXPECT_TRUE(std::ranges::count(bold, heading)) << heading;
   }
 }
 

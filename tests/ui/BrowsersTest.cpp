@@ -130,7 +130,10 @@ TEST(Browsers, CoupleMeaningsReadTheirOwnButtons) {
   EXPECT_EQ(host.messages[0].text,
             "The Ascendant is always the 1st house cusp. It cannot be in a house.");
   EXPECT_EQ(host.messages[1].text, "A planet cannot aspect itself. Select a different planet.");
+  EXPECT_EQ(host.messages[1].title, "Information");
+  EXPECT_EQ(host.messages[1].icon, MessageIcon::Exclamation);
   EXPECT_EQ(host.messages[2].title, "Helpful Hints");
+  EXPECT_EQ(host.messages[2].icon, MessageIcon::Information);
   EXPECT_EQ(host.messages[3].text.substr(0, 35), "Planets (P1) is one person's planet");
 }
 
