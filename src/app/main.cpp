@@ -26,6 +26,7 @@
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
+#include "reports/CoupleReports.h"
 #include "reports/InterpretationReports.h"
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
@@ -241,11 +242,17 @@ int main(int argc, char* argv[]) {
     inputWindows->ShowAtStartup(mainWindow.frameGeometry().bottomLeft() + QPoint(0, 1),
                                 orv::FrameMargins(mainWindow));
   };
+  // The meanings browsers, which Input closes.
+  QPointer<orv::MEANINGS> natalMeanings;
+  QPointer<orv::CoupleMeanings> compositeMeanings, synastryMeanings;
   auto inputCommand = [&] {
     if (!inputWindows) return;
     orv::ClearOutputBuffer(workbench.Output);
     if (dataWindow) dataWindow->Close();
     if (astroLine) astroLine->close();
+    for (QWidget* browser : std::initializer_list<QWidget*>{natalMeanings, compositeMeanings,
+                                                            synastryMeanings})
+      if (browser) browser->close();
     inputWindows->ShowForInput();
   };
   mainWindow.WireCommand("mnuInputData", inputCommand);
@@ -319,6 +326,12 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuReportTransit", [&] {
     if (orv::RunTransitReport(workbench, host)) showReport();
   });
+  mainWindow.WireCommand("mnuReportComposite", [&] {
+    if (orv::RunCompositeReport(workbench, secondPersonBox(), host)) showReport();
+  });
+  mainWindow.WireCommand("mnuReportSynastry", [&] {
+    if (orv::RunSynastryReport(workbench, secondPersonBox(), host)) showReport();
+  });
 
   // What the wheel window's menus reach: the help text, the orb editor, the
   // print dialog.
@@ -383,7 +396,6 @@ int main(int argc, char* argv[]) {
     });
   });
   // The reference browsers need no chart.
-  QPointer<orv::MEANINGS> natalMeanings;
   QPointer<orv::KEY_WORD> keywordSystem;
   QPointer<orv::KeywordsWindow> keywords, keywords2;
   auto view = [&]() -> orv::OutputView& { return data(); };
@@ -392,6 +404,16 @@ int main(int argc, char* argv[]) {
       return new orv::MEANINGS({workbench.AppPath, workbench.Output, host, view});
     });
   });
+  auto wireCoupleMeanings = [&](const char* name, QPointer<orv::CoupleMeanings>& slot,
+                                orv::CoupleBrowser browser) {
+    mainWindow.WireCommand(name, [&, browser] {
+      orv::ShowAnewInSlot(slot, [&] {
+        return new orv::CoupleMeanings(browser, {workbench.AppPath, workbench.Output, host, view});
+      });
+    });
+  };
+  wireCoupleMeanings("mnuDataMeaningsComposite", compositeMeanings, orv::CoupleBrowser::Composite);
+  wireCoupleMeanings("mnuDataMeaningsSynastry", synastryMeanings, orv::CoupleBrowser::Synastry);
   mainWindow.WireCommand("mnuKeywordsSystem", [&] {
     orv::ShowAnewInSlot(keywordSystem, [&] {
       return new orv::KEY_WORD({workbench.AppPath, workbench.Output, host, view});

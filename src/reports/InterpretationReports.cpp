@@ -263,11 +263,10 @@ std::string NatalAspectKey(int first, int code, int second, const OptionValues& 
          std::string(ReportPointNames[std::size_t(second)]);
 }
 
-std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
-                                               const NatalAspectTable& aspects,
-                                               const OptionValues& options) {
-  using K = NatalReportStep::Kind;
-  std::vector<NatalReportStep> steps;
+std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAspectTable& aspects,
+                                         const OptionValues& options) {
+  using K = ReportStep::Kind;
+  std::vector<ReportStep> steps;
   const auto blank = [&] { steps.push_back({K::Blank, "", ""}); };
   const auto file = [&](std::string name) {
     steps.push_back({K::File, std::move(name), ""});
@@ -316,18 +315,18 @@ std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
   return steps;
 }
 
-void BuildNatalReport(ReportState& report, const std::filesystem::path& appPath,
-                      const std::vector<NatalReportStep>& steps) {
-  for (const NatalReportStep& step : steps) {
+void AddReportSteps(ReportState& report, const std::filesystem::path& appPath,
+                    const std::vector<ReportStep>& steps) {
+  for (const ReportStep& step : steps) {
     switch (step.kind) {
-      case NatalReportStep::Kind::Blank:
+      case ReportStep::Kind::Blank:
         AddBlankReportLine(report);
         break;
-      case NatalReportStep::Kind::File:
-        AddFileToReport(report, appPath / step.file);
+      case ReportStep::Kind::File:
+        AddFileToReport(report, ResolveInFolder(appPath, step.file));
         break;
-      case NatalReportStep::Kind::Section:
-        AddSectionToReport(report, step.key, appPath / step.file);
+      case ReportStep::Kind::Section:
+        AddSectionToReport(report, step.key, ResolveInFolder(appPath, step.file));
         break;
     }
   }
@@ -357,7 +356,7 @@ bool RunNatalReport(Workbench& wb, Host& host, OutputView& view) {
   report.ReportTitle = NatalReportTitle();
   AddTitlePage(report, charts.PersonName, charts.NatalInput, wb.Options);
   AddBlankReportLine(report);
-  BuildNatalReport(report, wb.AppPath, NatalReportSteps(charts, aspects, wb.Options));
+  AddReportSteps(report, wb.AppPath, NatalReportSteps(charts, aspects, wb.Options));
   ReportMissedSections(report, host);
   return true;
 }

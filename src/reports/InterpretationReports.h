@@ -97,23 +97,23 @@ int TransitDayCount(std::string_view answer);
 std::string RisingKey(double ascendantDeg);
 std::string NatalAspectKey(int first, int code, int second, const OptionValues& options);
 
-// One step of the natal report body: a blank line, a whole text file, or
-// the section `key` of a text file.
-struct NatalReportStep {
+// One step of a report body: a blank line, a whole text file, or the
+// section `key` of a text file (names relative to the program folder).
+struct ReportStep {
   enum class Kind { Blank, File, Section } kind = Kind::Blank;
   std::string file;
   std::string key;
-  bool operator==(const NatalReportStep&) const = default;
+  bool operator==(const ReportStep&) const = default;
 };
 
 // The natal report body after the title page, in order.
-std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
-                                               const NatalAspectTable& aspects,
-                                               const OptionValues& options);
+std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAspectTable& aspects,
+                                         const OptionValues& options);
 
-// `BuildNatalReport`: runs the steps into the report buffer.
-void BuildNatalReport(ReportState& report, const std::filesystem::path& appPath,
-                      const std::vector<NatalReportStep>& steps);
+// Runs the steps into the report buffer (`BuildNatalReport` with the natal
+// steps).
+void AddReportSteps(ReportState& report, const std::filesystem::path& appPath,
+                    const std::vector<ReportStep>& steps);
 
 // Reports > Natal: the natal listing into the data window (`view`), then
 // the natal report into the report buffer. False when NATAL.ORB is missing.

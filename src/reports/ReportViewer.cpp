@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
+#include "reports/ReportText.h"
 #include "reports/RtfReport.h"
 #include "shell/OutputBuffer.h"
 
@@ -27,10 +28,9 @@ std::string PageNumberLine(int page) {
 // The name without a leading "m " or "w " (the names file's man and woman
 // marks), its unsafe characters replaced.
 std::string FileNamePart(std::string_view name) {
-  if (name.size() > 2 && (name[0] == 'm' || name[0] == 'w') && name[1] == ' ')
-    name.remove_prefix(2);
   std::string out;
-  for (std::string_view ch : Utf8Characters(name)) out += IsUnsafeInFileName(ch) ? "_" : ch;
+  for (std::string_view ch : Utf8Characters(WithoutSexMark(name)))
+    out += IsUnsafeInFileName(ch) ? "_" : ch;
   return out;
 }
 

@@ -110,7 +110,7 @@ TEST(TransitInterps, DayLines) {
 Pairs Sections(const ChartModel& charts, const NatalAspectTable& aspects, const OptionValues& o) {
   Pairs found;
   for (const auto& s : NatalReportSteps(charts, aspects, o))
-    if (s.kind == NatalReportStep::Kind::Section) found.emplace_back(s.file, s.key);
+    if (s.kind == ReportStep::Kind::Section) found.emplace_back(s.file, s.key);
   return found;
 }
 
