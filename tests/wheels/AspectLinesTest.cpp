@@ -177,6 +177,7 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, GlyphText(163));
     EXPECT_EQ(texts[0].font.points, printing ? 9 : 8);
+    EXPECT_EQ(texts[0].font.family, "Orvanta8");
     const double w = canvas.TextWidth(texts[0].text), h = canvas.TextHeight(texts[0].text);
     EXPECT_NEAR(texts[0].a.x, 60 - w / 2, 1e-9);
     EXPECT_NEAR(texts[0].a.y, k * 60 + h / 2, 1e-9);
