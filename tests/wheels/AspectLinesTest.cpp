@@ -149,7 +149,9 @@ TEST(AspectLines, ColoursOfEachSurface) {
 TEST(AspectLines, ConjunctionArcsTakeTheShortWay) {
   const struct {
     double a, b, from, to;
-  } cases[] = {{350, 10, 350, 10}, {10, 350, 350, 10}, {30, 100, 30, 100}, {100, 30, 30, 100}};
+  } cases[] = {{350, 10, 350, 10}, {10, 350, 350, 10}, {30, 100, 30, 100},
+               {100, 30, 30, 100}, {10, 190, 190, 10},  // half a circle apart: from B to A
+               {190, 10, 10, 190}};
   for (const auto& c : cases)
     EXPECT_EQ(ConjunctionArcAngles(c.a, c.b), (std::array<double, 2>{c.from, c.to})) << c.a;
 }
