@@ -100,6 +100,19 @@ TEST(NamesBatches, PairFilters) {
   EXPECT_EQ(DivisionAspectCode(0, 45, orbs), 0);
 }
 
+TEST(NamesBatches, SkippedRecordsNamedUpToTen) {
+  const std::vector<std::string> many = {"m A", "w B", "m C", "w D", "m E", "w F",
+                                         "m G", "w H", "m I", "w J", "m K", "w L"};
+  EXPECT_EQ(SkippedRecordsText({"m A"}),
+            "1 record of the names file could not be computed and was left out: m A.");
+  EXPECT_EQ(SkippedRecordsText({many.begin(), many.begin() + 10}),
+            "10 records of the names file could not be computed and were left out: m A, w B, m C, "
+            "w D, m E, w F, m G, w H, m I, w J.");
+  EXPECT_EQ(SkippedRecordsText(many),
+            "12 records of the names file could not be computed and were left out: m A, w B, m C, "
+            "w D, m E, w F, m G, w H, m I, w J and 2 more.");
+}
+
 TEST(NamesBatches, SortIsDescendingBelowMinusAThousand) {
   std::vector<BatchResultLine> lines = {{"a", 5}, {"b", -1000.5}, {"c", 12.25}, {"d", -3}};
   SortBatchResults(lines);

@@ -680,11 +680,14 @@ int DivisionAspectCode(double p, double q, const OrbTable& orbs) {
 }
 
 std::string SkippedRecordsText(const std::vector<std::string>& names) {
+  // A message box must fit the screen: a long list names the first few.
+  constexpr size_t kNamed = 10;
   std::string list;
-  for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+  for (size_t k = 0; k < names.size() && k < kNamed; ++k) list += (k ? ", " : "") + names[k];
+  if (names.size() > kNamed) list += " and " + GroupThousands(std::int64_t(names.size() - kNamed)) + " more";
   if (names.size() == 1)
     return "1 record of the names file could not be computed and was left out: " + list + ".";
-  return std::to_string(names.size()) +
+  return GroupThousands(std::int64_t(names.size())) +
          " records of the names file could not be computed and were left out: " + list + ".";
 }
 
