@@ -69,18 +69,24 @@ struct Run {
   BatchSteps steps;
 };
 
-// Starts a run: empties the output, computes every chart once. `pairSteps`:
-// the progress also counts every ordered pair of people.
-std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, bool pairSteps) {
+// How many steps of a run come after the charts for each person.
+constexpr std::int64_t kEveryPair = -1;  // every other person: the ordered pairs
+
+// Starts a run: empties the output, computes every chart once. The progress
+// counts the records, then `stepsPerPerson` for each person computed (so
+// that the bar, which only grows, is not full after the charts).
+std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, std::int64_t stepsPerPerson) {
   ClearOutputBuffer(page.out);
   BeginOutputPage(page.out);
+  const auto after = [&](std::int64_t people) {
+    return people * (stepsPerPerson == kEveryPair ? people - 1 : stepsPerPerson);
+  };
   Run run;
   const auto n = std::int64_t(ctx.records.size());
-  auto people = ComputeBatchPeople(ctx, run.skipped, 0, pairSteps ? n + n * (n - 1) : n);
+  auto people = ComputeBatchPeople(ctx, run.skipped, 0, n + after(n));
   if (!people) return std::nullopt;
   run.people = std::move(*people);
-  const auto m = std::int64_t(run.people.size());
-  run.steps = {n, pairSteps ? n + m * (m - 1) : n};
+  run.steps = {n, n + after(std::int64_t(run.people.size()))};
   return run;
 }
 
@@ -177,7 +183,7 @@ class PairOutput {
   void Line(std::string_view text) {
     ++lines_;
     if (!file_) return page_.Line(text);
-    std::fwrite(text.data(), 1, text.size(), file_);
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
     std::fwrite("\r\n", 1, 2, file_);
   }
   void Blank() { Line({}); }
@@ -235,10 +241,10 @@ double EstimatedSeconds(const BatchContext& ctx, const Run& run, std::int64_t sc
 }
 
 // Before a run of many pairs: how many and how long, and where their lines
-// go. False: the user declined. The age filter may leave out some of the
-// pairs counted.
+// go. False: the user declined. `ageFilter`: the age filter may leave out
+// some of the pairs counted.
 bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batch,
-                        std::string_view fileName, PairOutput& out) {
+                        std::string_view fileName, bool ageFilter, PairOutput& out) {
   const std::int64_t pairs = AdmittedPairs(ctx, run);
   if (pairs <= ctx.askAbovePairs) return true;
   const std::size_t m = run.people.size();
@@ -246,7 +252,7 @@ bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batc
   const std::filesystem::path file = ResolveInFolder(ctx.appPath, fileName);
   const std::string text =
       std::string(batch) + " over " + GroupThousands(std::int64_t(m)) + " people scores " +
-      GroupThousands(pairs) + " pairs, which takes " +
+      (ageFilter ? "up to " : "") + GroupThousands(pairs) + " pairs, which takes " +
       AboutHowLong(EstimatedSeconds(ctx, run, scorings)) +
       ". So many lines are more than the data window can show: they are written to the file " +
       file.string() + ", and the page shows the averages.\n\nGo on?";
@@ -561,13 +567,6 @@ bool ListPlacementSummary(BatchContext& ctx, Run& run, ListingPage& page, const 
   return ListPlacementRows(ctx, run, page, t, 7, 8, " -" + Spaces(31));
 }
 
-// The per-person listings after the charts: `stages` steps for each person.
-std::optional<Run> StartPerPersonRun(BatchContext& ctx, ListingPage& page, int stages) {
-  auto run = StartRun(ctx, page, false);
-  if (run) run->steps.total += stages * std::int64_t(run->people.size());
-  return run;
-}
-
 // The organizational fit of everyone, handed to `each` in record order.
 BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
                        const std::function<bool(const ChartModel&, const OrgFitAnalysis&)>& each) {
@@ -575,7 +574,7 @@ BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
   OutputState scratch;
   ListingPage none{scratch, ctx.host};
-  auto run = StartPerPersonRun(ctx, page ? *page : none, 1);
+  auto run = StartRun(ctx, page ? *page : none, 1);
   if (!run) return BatchEnd::Cancelled;
   for (const BatchPerson& p : run->people) {
     if (!Tick(ctx, *run)) return BatchEnd::Cancelled;
@@ -692,10 +691,11 @@ std::string SkippedRecordsText(const std::vector<std::string>& names) {
 }
 
 BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page) {
-  auto run = StartRun(ctx, page, true);
+  auto run = StartRun(ctx, page, kEveryPair);
   if (!run) return BatchEnd::Cancelled;
   PairOutput out(page);
-  if (!AskBeforeManyPairs(ctx, *run, "All vs All", kAllVsAllFile, out)) return BatchEnd::Cancelled;
+  if (!AskBeforeManyPairs(ctx, *run, "All vs All", kAllVsAllFile, false, out))
+    return BatchEnd::Cancelled;
   page.Blank();
   page.Line("  All vs All" + std::string(kPairLegend));
   page.Blank();
@@ -723,7 +723,7 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
     ctx.host.ShowMessage(kSelectName, kTitleError, MessageIcon::Critical);
     return BatchEnd::Nothing;
   }
-  auto run = StartRun(ctx, page, true);
+  auto run = StartRun(ctx, page, 1);
   if (!run) return BatchEnd::Cancelled;
   const auto s = std::ranges::find(run->people, *chosen, &BatchPerson::record);
   if (s == run->people.end()) {
@@ -731,7 +731,7 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
     return BatchEnd::Nothing;
   }
   // Only the chosen person's pairs are scored.
-  run->steps.total = run->steps.done + std::int64_t(run->people.size()) - 1;
+  run->steps.total -= 1;
   const auto keep = CouplesFilter(ctx);
   PairRows rows{size_t(s - run->people.begin()), 1, run->people.size(), {}};
   if (!ScoreRows(ctx, *run, keep, rows)) return BatchEnd::Cancelled;
@@ -742,10 +742,11 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
 }
 
 BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
-  auto run = StartRun(ctx, page, true);
+  auto run = StartRun(ctx, page, kEveryPair);
   if (!run) return BatchEnd::Cancelled;
   PairOutput out(page);
-  if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile, out))
+  if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile,
+                          ctx.options[kAgeFilterOption] != 0, out))
     return BatchEnd::Cancelled;
   std::int64_t men = 0, women = 0;
   for (const NameRecord& r : ctx.records) {
@@ -780,7 +781,7 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
 BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
-  auto run = StartPerPersonRun(ctx, page, 1 + int(kDivisions.size()));
+  auto run = StartRun(ctx, page, 1 + std::int64_t(kDivisions.size()));
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
   const auto t = CollectDivisionTables(ctx, *run, &orbs);
@@ -794,7 +795,7 @@ BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
 }
 
 BatchEnd RunPlacementSummary(BatchContext& ctx, ListingPage& page) {
-  auto run = StartPerPersonRun(ctx, page, 3);
+  auto run = StartRun(ctx, page, 3);
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
   const auto t = CollectDivisionTables(ctx, *run, nullptr);
