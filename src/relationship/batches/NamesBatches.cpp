@@ -351,11 +351,16 @@ std::vector<std::string> SectionLines(const Run& run, std::size_t a, const PairR
 // All vs All's lines of person a: one comma-separated line per pair.
 template <class Keep>
 std::vector<std::string> CommaLines(const Run& run, std::size_t a, const PairRows& rows,
-                                    const Keep& keep, const BatchPairOptions& options) {
+                                    const Keep& keep, const BatchPairOptions&) {
+  const BatchPerson& p = run.people[a];
   std::vector<std::string> lines;
-  for (std::size_t b = 0; b < rows.m; ++b)
-    if (b != a && keep(run.people[a], run.people[b]))
-      lines.push_back(PairResult(run, a, b, rows.At(a, b), options).commaLine);
+  for (std::size_t b = 0; b < rows.m; ++b) {
+    const BatchPerson& q = run.people[b];
+    if (b == a || !keep(p, q)) continue;
+    const PairCell& c = rows.At(a, b);
+    lines.push_back(BatchCommaLine({p.name, p.date, {}, true, q.name, q.date, {}},
+                                   {c.power, c.harmony}));
+  }
   return lines;
 }
 
