@@ -130,8 +130,12 @@ void PerPerson(benchmark::State& state) {
     benchmark::DoNotOptimize(Batch(s.ctx, page));
   }
 }
-void BM_DivisionAnalysis20000(benchmark::State& state) { PerPerson<orv::RunDivisionAnalysis>(state); }
-void BM_PlacementSummary20000(benchmark::State& state) { PerPerson<orv::RunPlacementSummary>(state); }
+void BM_DivisionAnalysis20000(benchmark::State& state) {
+  PerPerson<orv::RunDivisionAnalysis>(state);
+}
+void BM_PlacementSummary20000(benchmark::State& state) {
+  PerPerson<orv::RunPlacementSummary>(state);
+}
 BENCHMARK(BM_DivisionAnalysis20000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_PlacementSummary20000)->Unit(benchmark::kMillisecond)->Iterations(1);
 

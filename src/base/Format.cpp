@@ -157,10 +157,10 @@ std::string PadSigned(std::string_view s, int width) {
 std::string FormatNumber(double value, std::string_view pattern) {
   const NumberPattern p = ParsePattern(pattern);
   if (!std::isfinite(value)) value = 0.0;
-  const auto scaled = p.minIntDigits + p.maxFracDigits < 40 && p.prefix.size() < 32 &&
-                              p.suffix.size() < 32
-                          ? RoundScaled(std::fabs(value), p.maxFracDigits)
-                          : std::nullopt;
+  const auto scaled =
+      p.minIntDigits + p.maxFracDigits < 40 && p.prefix.size() < 32 && p.suffix.size() < 32
+          ? RoundScaled(std::fabs(value), p.maxFracDigits)
+          : std::nullopt;
   if (!scaled) {
     // Large values, near-halves, many decimals: by the decimal digits.
     std::string intDigits, frac;

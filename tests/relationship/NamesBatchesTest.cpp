@@ -14,9 +14,9 @@
 
 #include "../listings/ListingTestSupport.h"
 #include "RecordingHost.h"
+#include "TempDir.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
-#include "TempDir.h"
 #include "relationship/batches/NamesBatches.h"
 #include "relationship/batches/StrongPairs.h"
 #include "relationship/comparative/ComparativeCommands.h"
@@ -254,10 +254,11 @@ TEST(NamesBatches, PerPersonPages) {
 // Three generations born in 1959-1996 (ages 30 to 67 in 2026), two of them
 // called John and one with letters beyond ASCII.
 std::vector<NameRecord> Generations() {
-  return {Person("m John Abbott", "12 May 1959"),         Person("w Zoë Müller", "9 Sep 1961", "11.05"),
-          Person("m John Okafor", "3 Aug 1986", "4.20"),  Person("w Ann Lee", "28 Feb 1966"),
-          Person("m Émile Roux", "1 Jan 1996", "7.30"),   Person("w Bea Ito", "30 Nov 1972", "2.15"),
-          Person("Kim Park", "17 Jul 1990", "9.45")};
+  return {
+      Person("m John Abbott", "12 May 1959"),        Person("w Zoë Müller", "9 Sep 1961", "11.05"),
+      Person("m John Okafor", "3 Aug 1986", "4.20"), Person("w Ann Lee", "28 Feb 1966"),
+      Person("m Émile Roux", "1 Jan 1996", "7.30"),  Person("w Bea Ito", "30 Nov 1972", "2.15"),
+      Person("Kim Park", "17 Jul 1990", "9.45")};
 }
 
 std::string PageText(const Fixture& f) {
@@ -276,7 +277,8 @@ TEST(NamesBatches, GoldenPagesWithTheAgeFilterAndOppositionsAsDiscord) {
   using Batch = BatchEnd (*)(BatchContext&, ListingPage&);
   const std::pair<const char*, Batch> cases[] = {
       {"batch_all_vs_all.txt", RunAllVsAll},
-      {"batch_one_vs_all.txt", [](BatchContext& c, ListingPage& p) { return RunOneVsAll(c, p, 1); }},
+      {"batch_one_vs_all.txt",
+       [](BatchContext& c, ListingPage& p) { return RunOneVsAll(c, p, 1); }},
       {"batch_all_vs_all_summary.txt", RunAllVsAllSummary},
       {"batch_division_analysis.txt", RunDivisionAnalysis},
       {"batch_placement_summary.txt", RunPlacementSummary},
@@ -329,8 +331,9 @@ TEST(NamesBatches, LargeRunsAskWriteAFileAndWorkInStrips) {
   large.host.answers = {Answer::No};
   EXPECT_EQ(RunAllVsAll(large.ctx, large.page), BatchEnd::Cancelled);
   ASSERT_EQ(large.host.messages.size(), 1u);
-  EXPECT_TRUE(large.host.messages[0].text.starts_with("All vs All over 7 people scores 24 pairs, "
-                                                      "which takes about "))
+  EXPECT_TRUE(
+      large.host.messages[0].text.starts_with("All vs All over 7 people scores 24 pairs, "
+                                              "which takes about "))
       << large.host.messages[0].text;
   EXPECT_EQ(large.host.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "REPORTS"));

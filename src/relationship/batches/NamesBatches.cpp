@@ -112,18 +112,17 @@ template <class Keep>
 bool ScoreRows(BatchContext& ctx, Run& run, const Keep& keep, PairRows& rows) {
   const std::vector<BatchPerson>& people = run.people;
   rows.cells.assign(rows.count * rows.m, PairCell{});
-  return OnEveryCore(ctx.progress, run.steps, rows.count, std::int64_t(rows.m) - 1,
-                     [&](std::size_t i) {
-                       const std::size_t a = rows.first + i;
-                       for (std::size_t b = 0; b < rows.m; ++b) {
-                         const bool both = rows.Holds(b);
-                         if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
-                         const ComparativeTotals t =
-                             ScoreBatchPair(people[a], people[b], ctx.comparative);
-                         rows.At(a, b) = {t.TP1, t.TH1};
-                         if (both) rows.At(b, a) = {t.TP2, t.TH2};
-                       }
-                     });
+  return OnEveryCore(
+      ctx.progress, run.steps, rows.count, std::int64_t(rows.m) - 1, [&](std::size_t i) {
+        const std::size_t a = rows.first + i;
+        for (std::size_t b = 0; b < rows.m; ++b) {
+          const bool both = rows.Holds(b);
+          if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
+          const ComparativeTotals t = ScoreBatchPair(people[a], people[b], ctx.comparative);
+          rows.At(a, b) = {t.TP1, t.TH1};
+          if (both) rows.At(b, a) = {t.TP2, t.TH2};
+        }
+      });
 }
 
 // Rows of pair totals held at a time (16 bytes each): a run whose table
@@ -155,7 +154,7 @@ std::int64_t AdmittedPairs(const BatchContext& ctx, const Run& run) {
 // show, a file it names on the page at the end.
 class PairOutput {
  public:
-  PairOutput(ListingPage& page) : page_(page) {}
+  explicit PairOutput(ListingPage& page) : page_(page) {}
   PairOutput(const PairOutput&) = delete;
   PairOutput& operator=(const PairOutput&) = delete;
   ~PairOutput() {
@@ -183,16 +182,19 @@ class PairOutput {
   void Line(std::string_view text) {
     ++lines_;
     if (!file_) return page_.Line(text);
-    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
-    std::fwrite("\r\n", 1, 2, file_);
+    if ((!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) ||
+        std::fwrite("\r\n", 1, 2, file_) != 2)
+      failed_ = true;
   }
+  // A write failed (a full disk, say): the run stops, and Finish says so.
+  bool Failed() const { return failed_; }
   void Blank() { Line({}); }
 
   // Ends the file: true when it now stands under its name, else the user
   // was told (a full disk, say).
   bool Finish(Host& host) {
     if (!file_) return true;
-    const bool written = std::fflush(file_) == 0 && !std::ferror(file_);
+    const bool written = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_);
     std::fclose(file_);
     file_ = nullptr;
     std::error_code ec;
@@ -218,11 +220,13 @@ class PairOutput {
   std::filesystem::path target_, part_;
   std::int64_t lines_ = 0;
   bool wroteFile_ = false;
+  bool failed_ = false;
 };
 
-// "about 40 seconds", "about 9 minutes", "about 3 hours".
+// "about a second", "about 40 seconds", "about 9 minutes", "about 3 hours".
 std::string AboutHowLong(double seconds) {
-  if (seconds < 90) return "about " + GroupThousands(std::max<std::int64_t>(1, std::llround(seconds))) + " seconds";
+  if (seconds < 1.5) return "about a second";
+  if (seconds < 90) return "about " + GroupThousands(std::llround(seconds)) + " seconds";
   if (seconds < 90 * 60) return "about " + GroupThousands(std::llround(seconds / 60)) + " minutes";
   return "about " + GroupThousands(std::llround(seconds / 3600)) + " hours";
 }
@@ -256,8 +260,8 @@ bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batc
       AboutHowLong(EstimatedSeconds(ctx, run, scorings)) +
       ". So many lines are more than the data window can show: they are written to the file " +
       file.string() + ", and the page shows the averages.\n\nGo on?";
-  if (ctx.host.ShowMessage(text, kTitleInformation, MessageIcon::Question,
-                           MessageButtons::YesNo) != Answer::Yes)
+  if (ctx.host.ShowMessage(text, kTitleInformation, MessageIcon::Question, MessageButtons::YesNo) !=
+      Answer::Yes)
     return false;
   return out.ToFile(ctx.host, file);
 }
@@ -316,9 +320,10 @@ void ListSummary(PairOutput& page, const Run& run, PairSums& sums,
 // filter.
 auto CouplesFilter(const BatchContext& ctx) {
   return [&ctx, ageFilter = ctx.options[kAgeFilterOption] != 0](const BatchPerson& a,
-                                                                  const BatchPerson& b) {
+                                                                const BatchPerson& b) {
     return !SameSexPair(a.name, b.name) &&
-           (!ageFilter || AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
+           (!ageFilter ||
+            AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
   };
 }
 
@@ -358,8 +363,8 @@ std::vector<std::string> CommaLines(const Run& run, std::size_t a, const PairRow
     const BatchPerson& q = run.people[b];
     if (b == a || !keep(p, q)) continue;
     const PairCell& c = rows.At(a, b);
-    lines.push_back(BatchCommaLine({p.name, p.date, {}, true, q.name, q.date, {}},
-                                   {c.power, c.harmony}));
+    lines.push_back(
+        BatchCommaLine({p.name, p.date, {}, true, q.name, q.date, {}}, {c.power, c.harmony}));
   }
   return lines;
 }
@@ -385,14 +390,15 @@ bool ScoreAndListRows(BatchContext& ctx, Run& run, const Keep& keep, const RowLi
       struct Quiet final : BatchProgress {
         bool Step(std::int64_t, std::int64_t) override { return true; }
       } quiet;
-      OnEveryCore(quiet, none, n, 0, [&](std::size_t i) {
-        made[i] = rowLines(run, a + i, rows, keep, options);
-      });
+      OnEveryCore(quiet, none, n, 0,
+                  [&](std::size_t i) { made[i] = rowLines(run, a + i, rows, keep, options); });
       for (std::size_t i = 0; i < n; ++i, ++a) {
         for (std::size_t b = 0; b < m; ++b)
-          if (b != a && keep(run.people[a], run.people[b])) sums.Add(run, a, b, rows.At(a, b), options);
+          if (b != a && keep(run.people[a], run.people[b]))
+            sums.Add(run, a, b, rows.At(a, b), options);
         for (const std::string& line : made[i]) out.Line(line);
       }
+      if (out.Failed()) return out.Finish(ctx.host);  // tells the user; false
       if (!ctx.progress.Step(run.steps.done, run.steps.total)) return false;
     }
   }
@@ -663,7 +669,8 @@ std::vector<int> RanksOf(const std::vector<double>& values) {
   std::vector<int> ranks;
   ranks.reserve(values.size());
   for (double v : values)
-    ranks.push_back(1 + int(std::ranges::lower_bound(sorted, v, std::greater<>()) - sorted.begin()));
+    ranks.push_back(1 +
+                    int(std::ranges::lower_bound(sorted, v, std::greater<>()) - sorted.begin()));
   return ranks;
 }
 
@@ -688,7 +695,8 @@ std::string SkippedRecordsText(const std::vector<std::string>& names) {
   constexpr size_t kNamed = 10;
   std::string list;
   for (size_t k = 0; k < names.size() && k < kNamed; ++k) list += (k ? ", " : "") + names[k];
-  if (names.size() > kNamed) list += " and " + GroupThousands(std::int64_t(names.size() - kNamed)) + " more";
+  if (names.size() > kNamed)
+    list += " and " + GroupThousands(std::int64_t(names.size() - kNamed)) + " more";
   if (names.size() == 1)
     return "1 record of the names file could not be computed and was left out: " + list + ".";
   return GroupThousands(std::int64_t(names.size())) +
@@ -740,7 +748,8 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
   const auto keep = CouplesFilter(ctx);
   PairRows rows{size_t(s - run->people.begin()), 1, run->people.size(), {}};
   if (!ScoreRows(ctx, *run, keep, rows)) return BatchEnd::Cancelled;
-  for (const std::string& line : SectionLines(*run, rows.first, rows, keep, PairOptions(ctx, false)))
+  for (const std::string& line :
+       SectionLines(*run, rows.first, rows, keep, PairOptions(ctx, false)))
     page.Line(line);
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
@@ -782,10 +791,10 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
   return BatchEnd::Listed;
 }
 
-
 BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
+  BusyCursor busy(ctx.host);
   auto run = StartRun(ctx, page, 1 + std::int64_t(kDivisions.size()));
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
@@ -800,6 +809,7 @@ BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
 }
 
 BatchEnd RunPlacementSummary(BatchContext& ctx, ListingPage& page) {
+  BusyCursor busy(ctx.host);
   auto run = StartRun(ctx, page, 3);
   if (!run) return BatchEnd::Cancelled;
   page.Blank();

@@ -34,10 +34,10 @@ std::string Text(std::string_view s) { return std::string(s); }
 std::string BatchCommaLine(const BatchPairNames& n, const ComparativeTotals& t) {
   std::string line;
   line.reserve(80);
-  for (std::string_view part : {std::string_view("  "), n.personName, std::string_view(" ("),
-                                n.natalDate, std::string_view("),"), n.natalEmail,
-                                std::string_view(","), n.secondName, std::string_view(" ("),
-                                n.diurnalDate, std::string_view("),")})
+  for (std::string_view part :
+       {std::string_view("  "), n.personName, std::string_view(" ("), n.natalDate,
+        std::string_view("),"), n.natalEmail, std::string_view(","), n.secondName,
+        std::string_view(" ("), n.diurnalDate, std::string_view("),")})
     line += part;
   line += FormatNumber(t.TP1, "0.00");
   line += ',';
@@ -76,15 +76,14 @@ BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const Comparati
     return r;
   }
   const std::string first = ShortName(names.personName);
-  const std::string second =
-      names.secondPerson
-          ? ShortName(names.secondName) + " (" + Text(names.diurnalDate) + ", " +
-                Text(names.diurnalEmail) + ")"
-          : "TRANSITS (" + Text(names.diurnalDate) + ")";
+  const std::string second = names.secondPerson
+                                 ? ShortName(names.secondName) + " (" + Text(names.diurnalDate) +
+                                       ", " + Text(names.diurnalEmail) + ")"
+                                 : "TRANSITS (" + Text(names.diurnalDate) + ")";
   const std::string label = "  " + first + " and " + second;
   r.summary = PadToCharacters(label.substr(0, label.find('(')), width) + "   " + product;
-  r.line = label + Blanks(std::lround(options.labelWidth) - long(CharacterCount(label))) + "P =" +
-           PadSignedNum4(FormatNumber(t.TP1, "#0.00")) + "   " + product;
+  r.line = label + Blanks(std::lround(options.labelWidth) - long(CharacterCount(label))) +
+           "P =" + PadSignedNum4(FormatNumber(t.TP1, "#0.00")) + "   " + product;
   return r;
 }
 
