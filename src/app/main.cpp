@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <future>
 #include <memory>
 
 #include "shell/Workbench.h"
@@ -22,6 +22,7 @@
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "platform/RunningProgram.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
@@ -79,23 +80,20 @@ void StoreDataWindowSettings(const orv::DataWindowSettings& d, orv::SettingsValu
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setApplicationName("Orvanta8");
+  // The user's folder is brought up to date while Qt starts and the title
+  // window shows: nothing reads it before then.
+  std::string error;
+  auto appPath = std::async(std::launch::async, [&error, argv0 = argv[0]] {
+    const std::filesystem::path program = orv::RunningProgramFile(argv0);
+    const std::filesystem::path userDir =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    return orv::ChooseAppPath(program.parent_path(), userDir, "Options.mst",
+                              program.filename().string(), error);
+  });
+  QApplication app(argc, argv);
 
   orv::Workbench workbench;
-  const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
-  const std::filesystem::path userDir =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  std::string error;
-  const auto appPath = orv::ChooseAppPath(
-      programDir, userDir, "Options.mst",
-      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString(), error);
-  if (!appPath) {
-    QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
-    return 1;
-  }
-  workbench.AppPath = *appPath;
-
   orv::QtHost host;
   orv::Orvanta8 mainWindow(workbench, host);
   host.SetParent(&mainWindow);
@@ -136,6 +134,15 @@ int main(int argc, char* argv[]) {
 
   QPointer<orv::Wheels> wheelsWindow;
   orv::StartupHooks hooks;
+  hooks.ReadyProgramFolder = [&] {
+    const std::optional<std::filesystem::path> chosen = appPath.get();
+    if (!chosen) {
+      QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
+      return false;
+    }
+    workbench.AppPath = *chosen;
+    return true;
+  };
   hooks.LoadDataTables = [&] {
     orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
     workbench.Tables = std::move(read.tables);
