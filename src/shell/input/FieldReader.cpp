@@ -35,23 +35,41 @@ std::vector<std::string> SplitFields(std::string_view line) {
   }
 }
 
-FieldStream::FieldStream(const std::vector<std::string>& lines) {
-  for (size_t n = 0; n < lines.size(); ++n) {
-    for (auto& field : SplitFields(lines[n])) {
-      fields_.push_back(std::move(field));
-      lines_.push_back(int(n + 1));
-    }
-  }
+FieldStream::FieldStream(const std::vector<std::string>& lines) : lines_(&lines) {}
+
+FieldStream FieldStream::OfText(std::string_view text) {
+  FieldStream stream;
+  stream.text_ = text;
+  return stream;
+}
+
+bool FieldStream::MoreLines() const {
+  return lines_ ? size_t(line_) < lines_->size() : textAt_ < text_.size();
+}
+
+std::string_view FieldStream::NextLine() {
+  ++line_;
+  if (lines_) return (*lines_)[size_t(line_ - 1)];
+  const size_t start = textAt_;
+  size_t end = start;
+  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+  textAt_ = end + 1;
+  if (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n') ++textAt_;
+  return text_.substr(start, end - start);
 }
 
 std::optional<std::string> FieldStream::Next() {
-  if (AtEnd()) return std::nullopt;
-  return fields_[next_++];
+  if (next_ >= fields_.size()) {
+    if (!MoreLines()) return std::nullopt;
+    fields_ = SplitFields(NextLine());
+    next_ = 0;
+  }
+  return std::move(fields_[next_++]);
 }
 
 int FieldStream::Line() const {
-  if (lines_.empty()) return 0;
-  return lines_[next_ == 0 ? 0 : next_ - 1];
+  if (line_ == 0) return MoreLines() ? 1 : 0;
+  return line_;
 }
 
 std::string WhereInFile(const std::filesystem::path& path, const std::vector<int>& lines) {
