@@ -39,6 +39,19 @@ TEST(ResolveInFolder, FindsFilesWhateverTheirLetterCase) {
   EXPECT_EQ(ResolveInFolder(dir.path(), "NATAL.ORB"), dir.path() / "NATAL.ORB");
 }
 
+// Long runs of ASCII are checked in blocks: a foreign byte or a UTF-8
+// character anywhere around a block's edge must still be seen.
+TEST(DecodeText, SeesEveryByteAroundLongRunsOfAscii) {
+  for (size_t before = 0; before <= 17; ++before) {
+    for (size_t after : {0u, 1u, 7u, 8u, 9u}) {
+      const std::string a(before, 'a'), b(after, 'b');
+      EXPECT_EQ(DecodeText(a + "\xFC" + b), a + "\xC3\xBC" + b) << before << " " << after;
+      EXPECT_EQ(DecodeText(a + "\xC3\xBC" + b), a + "\xC3\xBC" + b) << before << " " << after;
+      EXPECT_FALSE(IsUtf8(a + "\xC3" + b)) << before << " " << after;  // a cut-off character
+    }
+  }
+}
+
 TEST(DecodeText, ReadsUtf8AndWindows1252) {
   EXPECT_EQ(DecodeText("plain"), "plain");
   EXPECT_EQ(DecodeText("\xEF\xBB\xBF"
