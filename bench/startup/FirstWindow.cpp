@@ -52,8 +52,9 @@ int main(int argc, char** argv) {
       const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
       free(event);
       if (!mapped) continue;
-      const double ms = std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - start).count();
+      const double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count();
       std::printf("%.1f\n", ms);
       status = 0;
       goto done;

@@ -17,7 +17,9 @@
 namespace orv {
 namespace {
 
-SharedPage PageOf(OutputLines lines) { return std::make_shared<const OutputLines>(std::move(lines)); }
+SharedPage PageOf(OutputLines lines) {
+  return std::make_shared<const OutputLines>(std::move(lines));
+}
 
 // A shown view of `page`, 400 by 300 pixels.
 struct ShownView {
@@ -55,7 +57,8 @@ TEST(PageView, ShowsEachEntryLineByLineWithTheSpareLine) {
     PageView view;
     view.SetPage(PageOf(c.page));
     ASSERT_EQ(view.LineCount(), int(c.shown.size()));
-    for (int row = 0; row < view.LineCount(); ++row) EXPECT_EQ(view.Line(row), c.shown[size_t(row)]);
+    for (int row = 0; row < view.LineCount(); ++row)
+      EXPECT_EQ(view.Line(row), c.shown[size_t(row)]);
     EXPECT_EQ(view.Line(view.LineCount()), "");  // past the end: nothing
   }
   PageView empty;
