@@ -6,8 +6,10 @@
 
 namespace orv {
 
-std::vector<std::string> SplitFields(std::string_view line) {
-  std::vector<std::string> fields;
+namespace {
+
+// Appends the fields of `line` to `fields` (see SplitFields).
+void AppendFields(std::string_view line, std::vector<std::string>& fields) {
   size_t i = 0;
   while (true) {
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
@@ -17,7 +19,7 @@ std::vector<std::string> SplitFields(std::string_view line) {
       if (close == std::string_view::npos) {
         // An unclosed quote runs to the end of the line.
         fields.emplace_back(line.substr(i + 1));
-        return fields;
+        return;
       }
       field = std::string(line.substr(i + 1, close - i - 1));
       i = close + 1;
@@ -30,9 +32,17 @@ std::vector<std::string> SplitFields(std::string_view line) {
       i = end;
     }
     fields.push_back(std::move(field));
-    if (i >= line.size()) return fields;
+    if (i >= line.size()) return;
     ++i;  // past the comma: another field follows, possibly empty
   }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitFields(std::string_view line) {
+  std::vector<std::string> fields;
+  AppendFields(line, fields);
+  return fields;
 }
 
 FieldStream::FieldStream(const std::vector<std::string>& lines) : lines_(&lines) {}
@@ -61,7 +71,9 @@ std::string_view FieldStream::NextLine() {
 std::optional<std::string> FieldStream::Next() {
   if (next_ >= fields_.size()) {
     if (!MoreLines()) return std::nullopt;
-    fields_ = SplitFields(NextLine());
+    // The list is kept and refilled: a large file has a line per record.
+    fields_.clear();
+    AppendFields(NextLine(), fields_);
     next_ = 0;
   }
   return std::move(fields_[next_++]);
