@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <future>
 #include <memory>
 
 #include "shell/Workbench.h"
@@ -23,6 +23,7 @@
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
 #include "platform/RunningInstance.h"
+#include "platform/RunningProgram.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
@@ -82,25 +83,23 @@ void StoreDataWindowSettings(const orv::DataWindowSettings& d, orv::SettingsValu
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setApplicationName("Orvanta8");
-
-  orv::Workbench workbench;
-  const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
   const std::filesystem::path userDir =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  // Held before anything is copied or saved, until the program ends.
+  // Held before anything is copied or saved, until the program ends: it
+  // clears a killed save's leftovers, so it runs before the copying starts.
   const orv::RunningInstance instance(userDir);
+  // The user's folder is brought up to date while Qt starts and the title
+  // window shows: nothing reads it before then.
   std::string error;
-  const auto appPath = orv::ChooseAppPath(
-      programDir, userDir, "Options.mst",
-      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString(), error);
-  if (!appPath) {
-    QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
-    return 1;
-  }
-  workbench.AppPath = *appPath;
+  auto appPath = std::async(std::launch::async, [&error, &userDir, argv0 = argv[0]] {
+    const std::filesystem::path program = orv::RunningProgramFile(argv0);
+    return orv::ChooseAppPath(program.parent_path(), userDir, "Options.mst",
+                              program.filename().string(), error);
+  });
+  QApplication app(argc, argv);
 
+  orv::Workbench workbench;
   orv::QtHost host;
   orv::Orvanta8 mainWindow(workbench, host);
   host.SetParent(&mainWindow);
@@ -142,6 +141,15 @@ int main(int argc, char* argv[]) {
   QPointer<orv::Wheels> wheelsWindow;
   QPointer<orv::AstrLine> astroLine;
   orv::StartupHooks hooks;
+  hooks.ReadyProgramFolder = [&] {
+    const std::optional<std::filesystem::path> chosen = appPath.get();
+    if (!chosen) {
+      QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
+      return false;
+    }
+    workbench.AppPath = *chosen;
+    return true;
+  };
   hooks.LoadDataTables = [&] {
     orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
     workbench.Tables = std::move(read.tables);
