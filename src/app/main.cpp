@@ -91,11 +91,12 @@ int main(int argc, char* argv[]) {
   const orv::RunningInstance instance(userDir);
   // The user's folder is brought up to date while Qt starts and the title
   // window shows: nothing reads it before then.
+  const std::filesystem::path program = orv::RunningProgramFile(argv[0]);
+  const std::filesystem::path programDir = program.parent_path();
   std::string error;
-  auto appPath = std::async(std::launch::async, [&error, &userDir, argv0 = argv[0]] {
-    const std::filesystem::path program = orv::RunningProgramFile(argv0);
-    return orv::ChooseAppPath(program.parent_path(), userDir, "Options.mst",
-                              program.filename().string(), error);
+  auto appPath = std::async(std::launch::async, [&] {
+    return orv::ChooseAppPath(programDir, userDir, "Options.mst", program.filename().string(),
+                              error);
   });
   QApplication app(argc, argv);
 

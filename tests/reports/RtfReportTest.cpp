@@ -112,5 +112,24 @@ TEST(RtfReport, NoParagraphIsSplitAtAPageEnd) {
   }
 }
 
+// Bytes that are no UTF-8 character (a report built from a damaged text)
+// become "?": a lead byte with a long run of continuation bytes once
+// shifted a 32-bit number by 70 places.
+TEST(RtfReport, BytesThatAreNoCharacterBecomeAQuestionMark) {
+  const struct {
+    std::string text, rtf;
+  } cases[] = {
+      {"a\xE2" + std::string(70, '\x80') + "b", "a?b"},
+      {"a\xF8\x88\x80\x80\x80" "b", "a?b"},  // a five-byte form
+      {"a\xED\xA0\x80" "b", "a?b"},            // a lone surrogate
+      {"a\xE2\x86\x92" "b", "a\\u8594?b"},    // a whole character stays
+  };
+  for (const auto& c : cases) {
+    const std::string rtf =
+        RtfReportText("TITLE\r\n\f\r\n" + c.text + "\r\n", ReportKind::Synastry);
+    EXPECT_NE(rtf.find("\\qj " + c.rtf + "\r\n"), std::string::npos) << rtf;
+  }
+}
+
 }  // namespace
 }  // namespace orv
