@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 
@@ -48,6 +49,7 @@
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/TextFileEditor.h"
 #include "shell/ui/WindowSlot.h"
+#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelCommands.h"
 #include "wheels/ui/Wheels.h"
 
@@ -315,13 +317,53 @@ int main(int argc, char* argv[]) {
 
   // The single wheels: each command prepares its wheel, then the wheel window
   // is closed and opened anew to paint it.
+  std::function<void()> showWheel;
+  showWheel = [&] {
+    host.BeginBusy();
+    orv::ShowAnewInSlot(wheelsWindow, [&] {
+      auto* window = new orv::Wheels(workbench, bringMainForward);
+      // Flips option 44 and shows the two-ring wheel anew, once this
+      // window's click is over.
+      window->SetTwoRingClick([&] {
+        QTimer::singleShot(0, &mainWindow, [&] {
+          orv::FlipDualAspectPairs(workbench, secondPersonBox());
+          showWheel();
+        });
+      });
+      return window;
+    });
+    host.EndBusy();
+  };
   for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
     mainWindow.WireCommand(command.name, [&, kind = command.kind] {
       bringMainForward();
       orv::PrepareSingleWheel(workbench, kind, secondPersonBox(), host);
-      host.BeginBusy();
-      orv::ShowAnewInSlot(wheelsWindow, [&] { return new orv::Wheels(workbench, bringMainForward); });
-      host.EndBusy();
+      showWheel();
+    });
+  }
+  // The two-chart wheels, the point toggles (checked items, all clear at
+  // start) and the aspect filters.
+  for (const orv::DualWheelCommand& command : orv::DualWheelCommands) {
+    mainWindow.WireCommand(command.name, [&, kind = command.kind] {
+      bringMainForward();
+      orv::PrepareDualWheelCommand(workbench, kind, secondPersonBox());
+      showWheel();
+    });
+  }
+  for (std::size_t t = 0; t < orv::DualPointToggles.size(); ++t) {
+    QAction* item = mainWindow.Command(orv::DualPointToggles[t]);
+    if (!item) continue;
+    item->setCheckable(true);
+    item->setChecked(workbench.DualChoices.PointShown[t]);
+    mainWindow.WireCommand(orv::DualPointToggles[t], [&, t, item] {
+      orv::ToggleDualPoint(workbench, static_cast<int>(t), item->isChecked(), secondPersonBox());
+      showWheel();
+    });
+  }
+  for (std::size_t f = 0; f < orv::DualAspectFilters.size(); ++f) {
+    mainWindow.WireCommand(orv::DualAspectFilters[f], [&, f] {
+      orv::SetDualAspectFilter(workbench, static_cast<int>(f), secondPersonBox());
+      showWheel();
     });
   }
 

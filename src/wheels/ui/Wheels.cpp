@@ -102,8 +102,16 @@ void Wheels::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+void Wheels::SetTwoRingClick(std::function<void()> handler) { twoRingClick_ = std::move(handler); }
+
 void Wheels::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton && bringMainForward_) bringMainForward_();
+  if (event->button() == Qt::LeftButton && twoRingClick_ && workbench_.Wheel &&
+      workbench_.Wheel->WheelLayout == 1 && workbench_.Wheel->DualWheelShown == 1) {
+    twoRingClick_();
+    event->accept();
+    return;
+  }
   QWidget::mouseReleaseEvent(event);
 }
 

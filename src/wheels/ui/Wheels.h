@@ -24,6 +24,10 @@ class Wheels : public QWidget {
   void ApplySettingsGeometry();
   void RecordSettingsGeometry();
 
+  // What a left click on the two-ring wheel runs (flip option 44 and show
+  // the wheel anew); other wheels ignore the left button.
+  void SetTwoRingClick(std::function<void()> handler);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -37,6 +41,7 @@ class Wheels : public QWidget {
 
   Workbench& workbench_;
   std::function<void()> bringMainForward_;
+  std::function<void()> twoRingClick_;
 };
 
 }  // namespace orv
