@@ -315,23 +315,40 @@ int main(int argc, char* argv[]) {
     if (orv::RunTransitReport(workbench, host)) showReport();
   });
 
+  // What the wheel window reaches: the help text, the orb editor, the print
+  // dialog, and the two-chart wheels made anew by a left click or Switch.
+  QPointer<orv::TextFileEditor> orbsEditor;
+  std::function<void()> showWheel;
+  auto wheelsLinks = [&] {
+    orv::WheelsLinks links;
+    links.bringMainForward = bringMainForward;
+    links.showHelp = [&](std::string_view file) {
+      orv::ShowHelpFile(workbench.Output, workbench.AppPath, "\\" + std::string(file), host,
+                        data());
+    };
+    links.editOrbFile = [&] {
+      openEditor(orbsEditor, [&] { return orv::OrbsEditorSetup(workbench, host); });
+    };
+    links.choosePrinter = [&](QPrinter& printer) {
+      return orv::ChoosePrinterWithDialog(printer, wheelsWindow.data());
+    };
+    links.twoRingClick = [&] {
+      orv::FlipDualAspectPairs(workbench, secondPersonBox());
+      showWheel();
+    };
+    links.switchCharts = [&] {
+      orv::SwitchDualWheel(workbench, secondPersonBox());
+      showWheel();
+    };
+    return links;
+  };
+
   // The single wheels: each command prepares its wheel, then the wheel window
   // is closed and opened anew to paint it.
-  std::function<void()> showWheel;
   showWheel = [&] {
     host.BeginBusy();
-    orv::ShowAnewInSlot(wheelsWindow, [&] {
-      auto* window = new orv::Wheels(workbench, bringMainForward);
-      // Flips option 44 and shows the two-ring wheel anew, once this
-      // window's click is over.
-      window->SetTwoRingClick([&] {
-        QTimer::singleShot(0, &mainWindow, [&] {
-          orv::FlipDualAspectPairs(workbench, secondPersonBox());
-          showWheel();
-        });
-      });
-      return window;
-    });
+    orv::ShowAnewInSlot(wheelsWindow,
+                        [&] { return new orv::Wheels(workbench, host, wheelsLinks()); });
     host.EndBusy();
   };
   for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {

@@ -55,6 +55,9 @@ struct WheelRequest {
   // wheel was prepared.
   std::array<bool, 6> DualPointShown{};
   int DualAspectFilter = 0;
+
+  // The declinations of the chart shown, for the aspect list's parallels.
+  PointArray<double> Declinations{};
 };
 
 // What the main window keeps for the two-chart wheels until the program
@@ -65,6 +68,14 @@ struct DualWheelChoices {
   std::array<bool, 6> PointShown{};
   int DualAspectFilter = 0;
   int WheelsSwitched = 0;
+};
+
+// What the wheel window's commands keep from one wheel to the next while the
+// program runs (check marks of the window itself start afresh with each).
+struct WheelWindowState {
+  // `ThreeDegreeWheelOrbs`: 1 makes the aspect lines use fixed 3-degree
+  // windows instead of the orb file.
+  int ThreeDegreeWheelOrbs = 0;
 };
 
 }  // namespace orv

@@ -52,6 +52,7 @@ struct Workbench {
   std::optional<WheelRequest> Wheel;
   // The main window's choices for the two-chart wheels.
   DualWheelChoices DualChoices;
+  WheelWindowState WheelWindow;
 };
 
 }  // namespace orv

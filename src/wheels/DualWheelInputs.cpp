@@ -2,6 +2,7 @@
 
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "wheels/WheelLayout.h"
 
 namespace orv {
 
@@ -41,6 +42,52 @@ DualWheelInputs TwoRingInputs(const WheelRequest& r) {
   d.wheelKind = r.WheelKind;
   d.helio = r.HelioWheel == 1;
   return d;
+}
+
+std::vector<AspectLine> TwoRingAspectLines(const DualWheelInputs& in, const DualPlacement& placed,
+                                           const OrbTable& orbs, const AspectLineTests& tests,
+                                           bool allPairs) {
+  std::array<AspectLineChart, 2> charts;
+  for (std::size_t c = 0; c < 2; ++c) {
+    const std::string& enabled = c == 0 ? in.enabledNatal : in.enabledTransit;
+    AspectLineChart& chart = charts[c];
+    chart.radius = WheelRadius;
+    for (int p = 1; p <= NumPoints; ++p) {
+      const std::size_t i = std::size_t(p);
+      chart.angles[i] = in.values[i + c * NumPoints];
+      chart.glyphAngles[i] = chart.angles[i];
+      chart.takesPart[i] =
+          DualPointShown(in, p) && (i - 1 >= enabled.size() || enabled[i - 1] != '0');
+    }
+  }
+  for (const DualLabel& l : placed.labels)
+    charts[l.secondChart() ? 1 : 0].glyphAngles[std::size_t(l.point())] = l.angle;
+  std::vector<AspectLine> lines =
+      FindAspectLines(charts[1], charts[0], AspectPairs::AcrossTwo, orbs, tests);
+  if (allPairs)
+    for (const AspectLineChart& chart : charts) {
+      const auto within = FindAspectLines(chart, chart, AspectPairs::WithinOneOfTwo, orbs, tests);
+      lines.insert(lines.end(), within.begin(), within.end());
+    }
+  return lines;
+}
+
+std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
+                                            const std::vector<PlacedLabel>& firstPlaced,
+                                            const SingleWheelInputs& second,
+                                            const std::vector<PlacedLabel>& secondPlaced,
+                                            const OrbTable& orbs, const AspectLineTests& tests,
+                                            double firstRadius) {
+  AspectLineChart a, b;
+  a.angles = first.values;
+  a.glyphAngles = LineEndAngles(first.values, firstPlaced);
+  a.takesPart = SingleWheelLinePoints(first.enabled, first.helio);
+  a.radius = firstRadius;
+  b.angles = second.values;
+  b.glyphAngles = LineEndAngles(second.values, secondPlaced);
+  b.takesPart = SingleWheelLinePoints(second.enabled, second.helio);
+  b.radius = 138;
+  return FindAspectLines(a, b, AspectPairs::AcrossTwo, orbs, tests);
 }
 
 }  // namespace orv

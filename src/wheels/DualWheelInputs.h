@@ -4,6 +4,9 @@
 // chart in the inner band, exchanged for option 216 while chart 2 is
 // transits) and the one list of the two-ring arrangement.
 
+#include <vector>
+
+#include "wheels/AspectLines.h"
 #include "wheels/DualPlacement.h"
 #include "wheels/WheelPaint.h"
 #include "wheels/WheelPlacement.h"
@@ -24,5 +27,25 @@ SingleWheelInputs CombinedPassInputs(const WheelPaintInputs& in, bool outerRing)
 
 // The placement inputs of the two-ring arrangement.
 DualWheelInputs TwoRingInputs(const WheelRequest& request);
+
+// The two-ring wheel's aspect lines, chord ends on its circle: each point of
+// chart 2 with each of chart 1, and with `allPairs` (option 44) also the
+// pairs inside each chart. The Moon, the nodes, the Part of Fortune, the
+// Ascendant and the MC take part while their toggles are checked (never on
+// a heliocentric wheel); `tests` carries the aspect filter.
+std::vector<AspectLine> TwoRingAspectLines(const DualWheelInputs& in, const DualPlacement& placed,
+                                           const OrbTable& orbs, const AspectLineTests& tests,
+                                           bool allPairs);
+
+// The combined arrangement's lines between its two passes: each point of
+// the first with each of the second, the Sun to the Moon and Chiron only.
+// The first pass's ends at `firstRadius` (217 or 138, option 231), the
+// second's at 138.
+std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
+                                            const std::vector<PlacedLabel>& firstPlaced,
+                                            const SingleWheelInputs& second,
+                                            const std::vector<PlacedLabel>& secondPlaced,
+                                            const OrbTable& orbs, const AspectLineTests& tests,
+                                            double firstRadius);
 
 }  // namespace orv

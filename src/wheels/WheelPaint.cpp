@@ -87,13 +87,15 @@ class Painter {
     canvas_.SetFontBold(false);
   }
 
+  Rgb SpokeColor() const { return in_.blackWhite ? QBColor(0) : Color(o_.spokeColor); }
+
   void SingleFrame() {
     const auto ring = Color(o_.ringColor);
     const auto spokes = SingleFrameSpokeAngles(in_.typeChart, req_.Cusps);
     if (o_.printing) Circles(ring);
     for (double a : spokes) {
       const auto ends = SpokeEnds(a, 120, 217, o_.verticalFactor);
-      canvas_.Line(ends[0], ends[1], Color(o_.spokeColor));
+      canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     if (!o_.printing) Circles(ring);
   }
@@ -101,7 +103,7 @@ class Painter {
   void DualRing() {
     for (double a : EqualSpokeAngles()) {
       const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
-      canvas_.Line(ends[0], ends[1], Color(o_.spokeColor));
+      canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
   }
@@ -284,42 +286,87 @@ class Painter {
     for (int h = 1; h <= 12; ++h) Put(GlyphCode::SignBase + h, at[static_cast<std::size_t>(h)]);
   }
 
-  // Both charts of the two-ring wheel around its circle.
-  DualPlacement DualPoints() {
+  // Both charts of the two-ring wheel around its circle, and the aspect
+  // lines between them, which end on the circle.
+  void DualPoints() {
     MeasureCells();
     const DualWheelInputs inputs = TwoRingInputs(req_);
-    DualPlacement placed = PlaceDualWheel(inputs);
+    const DualPlacement placed = PlaceDualWheel(inputs);
     for (const DualLabel& l : placed.labels)
       RingLabel(PointCode(l.point()), l.secondChart(),
                 DualDegreeText(l.value, l.retrograde, req_.DeclinationDualWheel == 1), l.angle,
                 l.houseCount);
-    return placed;
+    if (!in_.orbs) return;
+    AspectLineTests tests = in_.lineTests;
+    tests.declination = req_.DeclinationDualWheel == 1;
+    tests.filter = req_.DualAspectFilter;
+    AspectLineStyle style = LineStyle();
+    style.conjunctionArc = o_.printing ? 220 : WheelRadius + 1;
+    DrawAspectLines(canvas_, TwoRingAspectLines(inputs, placed, *in_.orbs, tests, Opt(44) != 0),
+                    style);
   }
 
   // The combined arrangement: the first pass in the outer band, the second
-  // chart's pass in the inner band, its glyphs in light red.
+  // chart's pass in the inner band, its glyphs in light red; with option
+  // 230 the lines between them (conjunctions draw nothing here).
   void CombinedPoints() {
     MeasureCells();
+    std::array<SingleWheelInputs, 2> inputs;
+    std::array<std::vector<PlacedLabel>, 2> placed;
     for (const bool outerRing : {false, true}) {
-      const SingleWheelInputs inputs = CombinedPassInputs(in_, outerRing);
-      const WheelList list = BuildWheelList(inputs.values, inputs.housePositions);
+      const std::size_t pass = outerRing ? 1 : 0;
+      inputs[pass] = CombinedPassInputs(in_, outerRing);
+      const WheelList list = BuildWheelList(inputs[pass].values, inputs[pass].housePositions);
       if (outerRing) glyphColor_ = QBColor(kLabelRed);
-      for (const PlacedLabel& l : PlaceSingleWheel(inputs, list)) Label(l);
+      placed[pass] = PlaceSingleWheel(inputs[pass], list);
+      for (const PlacedLabel& l : placed[pass]) Label(l);
       glyphColor_.reset();
     }
+    if (!in_.orbs || Opt(230) == 0) return;
+    DrawAspectLines(canvas_,
+                    CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs,
+                                        in_.lineTests, Opt(231) != 0 ? 217 : 138),
+                    LineStyle());
   }
 
-  void Points() {
+  AspectLineStyle LineStyle() const {
+    AspectLineStyle style;
+    style.printing = o_.printing;
+    style.blackWhite = in_.blackWhite;
+    style.options = in_.options;
+    return style;
+  }
+
+  std::vector<PlacedLabel> Points() {
     MeasureCells();
     const SingleWheelInputs inputs = SingleWheelInputsOf(in_);
     const WheelList list = BuildWheelList(inputs.values, inputs.housePositions);
-    for (const PlacedLabel& l : PlaceSingleWheel(inputs, list)) {
+    std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
+    for (const PlacedLabel& l : placed) {
       if (req_.DeclinationSingleWheel == 1)
         RingLabel(PointCode(l.point), false, DeclinationLabelText(l.value), l.angle,
                   list.houseCounts[static_cast<std::size_t>(l.house)]);
       else
         Label(l);
     }
+    return placed;
+  }
+
+  // The single wheel's aspect lines, between the placed glyphs.
+  void AspectLines(const std::vector<PlacedLabel>& placed) {
+    if (!in_.orbs || Opt(47) != 1) return;
+    const bool declination = req_.DeclinationSingleWheel != 0;
+    AspectLineChart chart;
+    chart.angles = req_.Longitudes;
+    chart.glyphAngles = LineEndAngles(req_.Longitudes, placed);
+    chart.takesPart = SingleWheelLinePoints(req_.EnabledPoints, req_.HelioWheel == 1);
+    chart.radius = declination ? WheelRadius : 120;
+    AspectLineTests tests = in_.lineTests;
+    tests.declination = declination;
+    AspectLineStyle style = LineStyle();
+    style.conjunctionArc = o_.printing ? 220 : declination ? WheelRadius + 1 : 218;
+    DrawAspectLines(canvas_, FindAspectLines(chart, chart, AspectPairs::OneChart, *in_.orbs, tests),
+                    style);
   }
 
  private:
@@ -463,7 +510,7 @@ void DrawTitleBlock(
 
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
   const WheelRequest& r = *in.request;
-  canvas.SetBackColor(QBColor((*in.options)[100]));
+  canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[100]));
   canvas.Clear();
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetForeColor(QBColor(0));
@@ -482,7 +529,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
     p.CuspLabels();
     p.Interceptions();
   }
-  p.Points();
+  p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, false, {});
 }
 
@@ -505,7 +552,7 @@ void PaintWheelPrinter(
     p.CuspLabels();
     p.Interceptions();
   }
-  p.Points();
+  p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, true, personalHeader);
 }
 

@@ -38,7 +38,8 @@ int InkOf(const QImage& image, QColor c) {
 }
 
 QImage Shot(Workbench& wb, const char* name) {
-  Wheels window(wb, {});
+  test::RecordingHost host;
+  Wheels window(wb, host, {});
   window.resize(900, 700);
   window.show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -74,6 +75,7 @@ TEST(DualWheels, BothArrangementsShowBothCharts) {
     test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
     ASSERT_TRUE(wb.Charts.Computed) << c.name;
     wb.Options[216] = c.outerTransits;
+    wb.Options[230] = 1;  // the combined wheel's lines
     wb.DualChoices.PointShown.fill(c.toggles);
     PrepareDualWheelCommand(wb, c.kind, {c.person, c.person ? "John Roe" : "2nd Person"});
     const QImage image = Shot(wb, c.name);
@@ -93,13 +95,19 @@ TEST(DualWheels, LeftClickRunsOnlyOnTheTwoRingWheelAndKeepsTheChartType) {
     test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
     wb.Settings.TypeChart = 1;  // European, chosen on a single wheel
     PrepareDualWheelCommand(wb, kind, {});
-    Wheels window(wb, {});
+    test::RecordingHost host;
     int clicks = 0;
-    window.SetTwoRingClick([&] { ++clicks; });
+    WheelsLinks links;
+    links.twoRingClick = [&] { ++clicks; };
+    Wheels window(wb, host, links);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(&window, Qt::LeftButton);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, window.rect().center());
+    QTest::qWait(20);
     EXPECT_EQ(clicks, kind == DualWheelKind::Display ? 1 : 0);
+    // Switch belongs to the combined wheel; the chart type to single wheels.
+    EXPECT_EQ(window.Command("mnuSwitch")->isVisible(), kind == DualWheelKind::TransitsVsNatal);
+    EXPECT_FALSE(window.Command("mnuType")->isVisible());
     EXPECT_EQ(wb.Settings.TypeChart, 1);
   }
 }

@@ -196,7 +196,7 @@ TEST(DualPlacement, PaintedRingColoursAndCrowdedSizes) {
       PlacePlanetsInHouses(std::string(160, ' '), r.DualOuterLongitudes, r.Cusps, HouseLabels);
   wb.Options[73] = 9;
   wb.Options[83] = 9;
-  const WheelPaintInputs in{&r, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable, 0};
+  const WheelPaintInputs in = test::PaintInputsOf(wb);
   for (const bool printing : {false, true}) {
     RecordingCanvas canvas(800, printing ? 1000 : 600, 96);
     if (printing)

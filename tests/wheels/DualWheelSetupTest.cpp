@@ -140,8 +140,7 @@ TEST(DualWheelSetup, CombinedWheelShowsEachChartsOwnRetrogradeFlags) {
   ASSERT_NE(natal.RetroFlags, second.RetroFlags);
   wb.Charts.Working.RetroFlags = second.RetroFlags;  // what the computation leaves behind
   PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, kTransits);
-  const WheelPaintInputs in{&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable,
-                            &wb.Tables.HcDataTable, 0};
+  const WheelPaintInputs in = test::PaintInputsOf(wb);
   EXPECT_EQ(CombinedPassInputs(in, false).retroFlags, natal.RetroFlags);
   EXPECT_EQ(CombinedPassInputs(in, true).retroFlags, second.RetroFlags);
   EXPECT_EQ(CombinedPassInputs(in, false).values, natal.Longitudes);
@@ -167,8 +166,7 @@ TEST(DualWheelSetup, OuterTransitsExchangeOnlyTheCombinedBands) {
     const WheelRequest& r = *wb.Wheel;
     EXPECT_EQ(CombinedChartsExchanged(r, wb.Options), c.exchanged);
     if (c.kind == DualWheelKind::TransitsVsNatal) {
-      const WheelPaintInputs in{&r, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable,
-                                0};
+      const WheelPaintInputs in = test::PaintInputsOf(wb);
       const SingleWheelInputs outerBand = CombinedPassInputs(in, false);
       EXPECT_EQ(outerBand.values, c.exchanged ? r.DualOuterLongitudes : r.Longitudes);
       // Records worked out against the wheel's cusps for the values shown.
@@ -247,8 +245,7 @@ TEST(DualWheelSetup, SecondPassOfTheCombinedWheel) {
   Charts ch;
   Workbench& wb = ch.wb;
   PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, kTransits);
-  const WheelPaintInputs in{&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable,
-                            &wb.Tables.HcDataTable, 0};
+  const WheelPaintInputs in = test::PaintInputsOf(wb);
   const auto labels = PlaceSingleWheel(CombinedPassInputs(in, true));
   ASSERT_GE(labels.size(), 10u);
   for (const PlacedLabel& l : labels) {
