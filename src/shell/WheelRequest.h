@@ -56,8 +56,10 @@ struct WheelRequest {
   std::array<bool, 6> DualPointShown{};
   int DualAspectFilter = 0;
 
-  // The declinations of the chart shown, for the aspect list's parallels.
+  // The declinations of the chart shown, for the aspect list's parallels
+  // (of the inner chart on a two-chart wheel), and of the outer chart.
   PointArray<double> Declinations{};
+  PointArray<double> OuterDeclinations{};
 };
 
 // What the main window keeps for the two-chart wheels until the program

@@ -9,8 +9,8 @@
 #include "core/HousePlacement.h"
 #include "wheels/GlyphSlots.h"
 #include "wheels/WheelLayout.h"
-#include "wheels/WheelPlacement.h"
 #include "wheels/WheelPaint.h"
+#include "wheels/WheelPlacement.h"
 
 namespace orv {
 
@@ -64,10 +64,11 @@ DualPlacement PlaceDualWheel(const DualWheelInputs& in) {
     if (h > 0 && counted) ++out.houseCounts[At(h)];
   }
   for (int h = 1; h <= 12; ++h) {
-    out.slots[At(h)] = DualHouseSlotsFor(out.houseCounts[At(h)]);
-    if (h < 12) out.firstPosition[At(h + 1)] = out.firstPosition[At(h)] + out.slots[At(h)].slots;
+    out.houseSlots[At(h)] = DualHouseSlotsFor(out.houseCounts[At(h)]);
+    if (h < 12)
+      out.firstPosition[At(h + 1)] = out.firstPosition[At(h)] + out.houseSlots[At(h)].positions;
   }
-  const int total = out.firstPosition[12] + out.slots[12].slots;
+  const int total = out.firstPosition[12] + out.houseSlots[12].positions;
   // Rotated so that no house is split between the end and the start; one
   // full turn at most.
   for (int turn = 0; turn < n && houses[At(n)] == houses[1]; ++turn) {
@@ -95,7 +96,7 @@ DualPlacement PlaceDualWheel(const DualWheelInputs& in) {
     const int e = CuspIndexOfHouse(h);
     double offset = Norm360(values[At(i)] - in.cusps[At(e)]);
     if (std::fabs(offset - 360) <= 1.0 / 36000) offset = 0;
-    const int s = out.slots[At(h)].slots;
+    const int s = out.houseSlots[At(h)].positions;
     const int c = out.houseCounts[At(h)];
     const int m = order;
     const int first = out.firstPosition[At(h)];
@@ -122,13 +123,13 @@ DualPlacement PlaceDualWheel(const DualWheelInputs& in) {
     label.houseCount = c;
     if (!wrapped) {
       label.slot = flat - first;
-      label.angle = label.slot * out.slots[At(h)].spacingDeg + EqualSlotAngles[At(h)];
+      label.angle = label.slot * out.houseSlots[At(h)].spacingDeg + EqualSlotAngles[At(h)];
     } else {
       // The position's own house places it.
       int owner = 12;
       while (owner > 1 && out.firstPosition[At(owner)] > flat) --owner;
       label.slot = flat - out.firstPosition[At(owner)];
-      label.angle = label.slot * out.slots[At(owner)].spacingDeg + EqualSlotAngles[At(owner)];
+      label.angle = label.slot * out.houseSlots[At(owner)].spacingDeg + EqualSlotAngles[At(owner)];
     }
     if (label.angle >= 360) label.angle -= 360;
     label.retrograde = At(k - 1) < in.retroFlags.size() && in.retroFlags[At(k - 1)] == 'R';
@@ -151,18 +152,18 @@ std::array<UserPoint, 13> DualSignGlyphPositions(const HouseCusps& cusps) {
   for (int h = 1; h <= 12; ++h) cusp[At(h)] = cusps[At(CuspIndexOfHouse(h))];
   // Nudges by sign, x then y.
   constexpr std::array<std::array<double, 2>, 13> nudge{{{0, 0},
-                                                          {-6, 0},
-                                                          {-6, 0},
-                                                          {0, 0},
-                                                          {-5, 0},
-                                                          {14, 0},
-                                                          {14, 0},
-                                                          {14, 0},
-                                                          {6, 6},
-                                                          {-5, 1},
-                                                          {0, 0},
-                                                          {-6, 0},
-                                                          {-6, 0}}};
+                                                         {-6, 0},
+                                                         {-6, 0},
+                                                         {0, 0},
+                                                         {-5, 0},
+                                                         {14, 0},
+                                                         {14, 0},
+                                                         {14, 0},
+                                                         {6, 6},
+                                                         {-5, 1},
+                                                         {0, 0},
+                                                         {-6, 0},
+                                                         {-6, 0}}};
   constexpr double radius = 248 * 0.91984662;
   std::array<UserPoint, 13> at{};
   for (int h = 1; h <= 12; ++h) {

@@ -35,7 +35,7 @@ struct DualWheelInputs {
 
 // The positions of each house: how many and how far apart.
 struct DualHouseSlots {
-  int slots = 0;
+  int positions = 0;
   double spacingDeg = 0;
 };
 // A house holding `count` counted entries: 4 positions 7.5 degrees apart up
@@ -46,19 +46,19 @@ struct DualLabel {
   int entry = 0;  // k
   double value = 0;
   int house = 0;
-  int slot = 0;           // `PointSlotAngles`
-  int houseCount = 0;     // counted entries of its house (sizes the text)
-  double angle = 0;       // `LabelAngle` = `WheelGlyphAngles`(k)
+  int slot = 0;        // `PointSlotAngles`
+  int houseCount = 0;  // counted entries of its house (sizes the text)
+  double angle = 0;    // `LabelAngle` = `WheelGlyphAngles`(k)
   bool retrograde = false;
   bool secondChart() const { return entry > NumPoints; }
   int point() const { return entry > NumPoints ? entry - NumPoints : entry; }
 };
 
 struct DualPlacement {
-  std::vector<DualLabel> labels;          // in placement order, smallest value first
-  std::array<int, 13> houseCounts{};      // `WheelHouseCounts`
-  std::array<DualHouseSlots, 13> slots{};  // per house 1..12
-  std::array<int, 13> firstPosition{};    // `GetSpotIndex` per house 1..12
+  std::vector<DualLabel> labels;                // in placement order, smallest value first
+  std::array<int, 13> houseCounts{};            // `WheelHouseCounts`
+  std::array<DualHouseSlots, 13> houseSlots{};  // per house 1..12
+  std::array<int, 13> firstPosition{};          // `GetSpotIndex` per house 1..12
 };
 
 // `SetupAndDisplayPlanets_dual` without the drawing. Entries whose record

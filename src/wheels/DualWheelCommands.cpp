@@ -58,11 +58,10 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   const ChartArrays& innerChart = switched ? second : natal;
   const ChartArrays& outerChart = switched ? natal : second;
   if (!switched) {
-    const std::string suffix = helio ? (declinations ? " - natal helio latitudes"
-                                                     : " - natal Heliocentric")
-                                     : (declinations ? " - natal declinations" : " - natal");
-    SetChartHeaderLines(inner, charts.PersonName + suffix, charts.NatalInput,
-                        natal.SiderealText);
+    const std::string suffix =
+        helio ? (declinations ? " - natal helio latitudes" : " - natal Heliocentric")
+              : (declinations ? " - natal declinations" : " - natal");
+    SetChartHeaderLines(inner, charts.PersonName + suffix, charts.NatalInput, natal.SiderealText);
     SetChartHeaderLines(outer, person ? box.caption + heliocentric : transitsFirst,
                         charts.DiurnalInput, second.SiderealText);
     if (!person) {
@@ -89,8 +88,7 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   r.Longitudes = DisplayValues(innerChart, helio, declinations);
   r.DualOuterLongitudes = DisplayValues(outerChart, helio, declinations);
   if (twoRing)
-    r.HousePositions =
-        RecordsOn(r.Longitudes, r.Cusps) + RecordsOn(r.DualOuterLongitudes, r.Cusps);
+    r.HousePositions = RecordsOn(r.Longitudes, r.Cusps) + RecordsOn(r.DualOuterLongitudes, r.Cusps);
   else
     r.HousePositions = innerChart.HousePositions;
   // Each chart shows its own flags, the inner chart's first; latitudes,
@@ -99,6 +97,8 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   r.RetroFlags = noMarks ? Blanks(2 * NumPoints) : innerChart.RetroFlags + outerChart.RetroFlags;
   r.WheelRetroFlags = declinations ? Blanks(NumPoints) : outerChart.RetroFlags;
 
+  r.Declinations = innerChart.Declinations;
+  r.OuterDeclinations = outerChart.Declinations;
   r.OrbFile = workbench.AppPath / orbFile;
   r.EnabledPoints = workbench.Settings.EnabledNatalPlanets;
   r.EnabledOuterPoints = workbench.Settings.EnabledTransitPlanets;
@@ -112,15 +112,14 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   workbench.Wheel = std::move(r);
 }
 
-void PrepareDualWheelCommand(Workbench& workbench, DualWheelKind kind,
-                             const SecondPersonBox& box) {
+void PrepareDualWheelCommand(Workbench& workbench, DualWheelKind kind, const SecondPersonBox& box) {
   using enum DualWheelKind;
   const bool helio = kind == DisplayHelio || kind == DisplayHelioLatitudes;
   DualWheelMode mode;
   mode.DualWheelShown = kind == TransitsVsNatal ? 0 : 1;
   mode.DeclinationDualWheel = kind == DisplayDeclinations || kind == DisplayHelioLatitudes;
-  PrepareDualWheel(workbench, helio ? DualWheelVariant::Helio : DualWheelVariant::Geocentric,
-                   mode, box);
+  PrepareDualWheel(workbench, helio ? DualWheelVariant::Helio : DualWheelVariant::Geocentric, mode,
+                   box);
 }
 
 void RedrawDualWheel(Workbench& workbench, std::optional<int> dualWheelShown,

@@ -44,6 +44,22 @@ DualWheelInputs TwoRingInputs(const WheelRequest& r) {
   return d;
 }
 
+AspectListInputs WheelAspectListInputs(const WheelRequest& r, const OptionValues& options) {
+  if (r.WheelKind != 2) return SingleWheelAspectListInputs(r);
+  AspectListInputs in;
+  in.twoCharts = true;
+  in.helio = r.HelioWheel == 1;
+  in.declination = r.DeclinationDualWheel == 1;
+  const bool exchanged = CombinedChartsExchanged(r, options);
+  in.rowAngles = exchanged ? r.Longitudes : r.DualOuterLongitudes;
+  in.columnAngles = exchanged ? r.DualOuterLongitudes : r.Longitudes;
+  in.rowDeclinations = exchanged ? r.Declinations : r.OuterDeclinations;
+  in.columnDeclinations = exchanged ? r.OuterDeclinations : r.Declinations;
+  in.rowEnabled = r.EnabledOuterPoints;
+  in.columnEnabled = r.EnabledPoints;
+  return in;
+}
+
 std::vector<AspectLine> TwoRingAspectLines(const DualWheelInputs& in, const DualPlacement& placed,
                                            const OrbTable& orbs, const AspectLineTests& tests,
                                            bool allPairs) {

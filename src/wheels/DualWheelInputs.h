@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "wheels/AspectLines.h"
+#include "wheels/AspectList.h"
 #include "wheels/DualPlacement.h"
 #include "wheels/WheelPaint.h"
 #include "wheels/WheelPlacement.h"
@@ -27,6 +28,12 @@ SingleWheelInputs CombinedPassInputs(const WheelPaintInputs& in, bool outerRing)
 
 // The placement inputs of the two-ring arrangement.
 DualWheelInputs TwoRingInputs(const WheelRequest& request);
+
+// What the aspect list of the wheel shown is made from: a single wheel's
+// chart against itself; on a two-chart wheel the chart of the second pass
+// or ring (rows, its own enabled points and declinations) against the
+// first's (columns).
+AspectListInputs WheelAspectListInputs(const WheelRequest& request, const OptionValues& options);
 
 // The two-ring wheel's aspect lines, chord ends on its circle: each point of
 // chart 2 with each of chart 1, and with `allPairs` (option 44) also the

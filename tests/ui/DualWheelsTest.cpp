@@ -88,7 +88,7 @@ TEST(DualWheels, BothArrangementsShowBothCharts) {
   }
 }
 
-TEST(DualWheels, LeftClickRunsOnlyOnTheTwoRingWheelAndKeepsTheChartType) {
+TEST(DualWheels, LeftClickSwitchAndTheChartType) {
   GlyphFont font;
   for (const DualWheelKind kind : {DualWheelKind::Display, DualWheelKind::TransitsVsNatal}) {
     Workbench wb;
@@ -96,9 +96,10 @@ TEST(DualWheels, LeftClickRunsOnlyOnTheTwoRingWheelAndKeepsTheChartType) {
     wb.Settings.TypeChart = 1;  // European, chosen on a single wheel
     PrepareDualWheelCommand(wb, kind, {});
     test::RecordingHost host;
-    int clicks = 0;
+    int clicks = 0, switches = 0;
     WheelsLinks links;
     links.twoRingClick = [&] { ++clicks; };
+    links.switchCharts = [&] { ++switches; };
     Wheels window(wb, host, links);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -107,6 +108,9 @@ TEST(DualWheels, LeftClickRunsOnlyOnTheTwoRingWheelAndKeepsTheChartType) {
     EXPECT_EQ(clicks, kind == DualWheelKind::Display ? 1 : 0);
     // Switch belongs to the combined wheel; the chart type to single wheels.
     EXPECT_EQ(window.Command("mnuSwitch")->isVisible(), kind == DualWheelKind::TransitsVsNatal);
+    window.Command("mnuSwitch")->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(switches, 1);
     EXPECT_FALSE(window.Command("mnuType")->isVisible());
     EXPECT_EQ(wb.Settings.TypeChart, 1);
   }

@@ -66,8 +66,19 @@ TEST(DualPlacement, PositionsWithinTheSectors) {
       // Twelve: nine positions 3.33 apart, the last three walk on into
       // Taurus's positions, and Taurus's own entry after them.
       {"twelve",
-       {{1, 1},   {2, 3},   {3, 5},   {4, 7},   {5, 9},   {6, 11}, {7, 13},
-        {8, 15},  {9, 17},  {16, 19}, {17, 21}, {18, 23}, {19, 31}},
+       {{1, 1},
+        {2, 3},
+        {3, 5},
+        {4, 7},
+        {5, 9},
+        {6, 11},
+        {7, 13},
+        {8, 15},
+        {9, 17},
+        {16, 19},
+        {17, 21},
+        {18, 23},
+        {19, 31}},
        {{1, 182},
         {2, 185.33},
         {3, 188.66},
@@ -85,9 +96,9 @@ TEST(DualPlacement, PositionsWithinTheSectors) {
     EXPECT_EQ(angles.size(), c.entries.size()) << c.name;
     for (const auto& [k, a] : c.angles) EXPECT_NEAR(angles.at(k), a, 1e-9) << c.name << " " << k;
   }
-  EXPECT_EQ(DualHouseSlotsFor(3).slots, 4);
-  EXPECT_EQ(DualHouseSlotsFor(7).slots, 7);
-  EXPECT_EQ(DualHouseSlotsFor(12).slots, 9);
+  EXPECT_EQ(DualHouseSlotsFor(3).positions, 4);
+  EXPECT_EQ(DualHouseSlotsFor(7).positions, 7);
+  EXPECT_EQ(DualHouseSlotsFor(12).positions, 9);
   EXPECT_EQ(DualHouseSlotsFor(12).spacingDeg, 3.33);
 }
 
@@ -170,10 +181,9 @@ TEST(DualPlacement, DegreeTextsAndSignGlyphs) {
   const struct {
     int sign;
     double x, y;
-  } signs[] = {{1, -242.35, -55.04},        {1, x(195) - 26, y(195)},
-               {4, x(285) - 5, y(285)},     {7, x(15) + 14, y(15)},
-               {8, x(45) + 6, y(45) + 6},   {9, x(75) - 5, y(75) + 1},
-               {10, x(105) - 20, y(105)},   {12, x(165) - 26, y(165)}};
+  } signs[] = {{1, -242.35, -55.04},      {1, x(195) - 26, y(195)},  {4, x(285) - 5, y(285)},
+               {7, x(15) + 14, y(15)},    {8, x(45) + 6, y(45) + 6}, {9, x(75) - 5, y(75) + 1},
+               {10, x(105) - 20, y(105)}, {12, x(165) - 26, y(165)}};
   for (const auto& s : signs) {
     EXPECT_NEAR(at[std::size_t(s.sign)].x, s.x, 0.01) << s.sign;
     EXPECT_NEAR(at[std::size_t(s.sign)].y, s.y, 0.01) << s.sign;

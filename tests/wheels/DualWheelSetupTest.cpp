@@ -7,8 +7,8 @@
 #include "WheelTestCharts.h"
 #include "core/Angles.h"
 #include "wheels/DualWheelCommands.h"
-#include "wheels/GlyphSlots.h"
 #include "wheels/DualWheelInputs.h"
+#include "wheels/GlyphSlots.h"
 #include "wheels/WheelCommands.h"
 #include "wheels/WheelLayout.h"
 
@@ -92,8 +92,8 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
 }
 
 TEST(DualWheelSetup, DeclinationMapAndTheValuesOfEachOrder) {
-  const std::pair<double, double> map[] = {{-10, 60}, {0, 180}, {10, 240}, {23.5, 321},
-                                           {-23.5, 141}};
+  const std::pair<double, double> map[] = {
+      {-10, 60}, {0, 180}, {10, 240}, {23.5, 321}, {-23.5, 141}};
   for (const auto& [v, angle] : map) EXPECT_NEAR(DeclinationDisplayAngle(v), angle, 1e-9) << v;
 
   Charts ch;
@@ -170,9 +170,9 @@ TEST(DualWheelSetup, OuterTransitsExchangeOnlyTheCombinedBands) {
       const SingleWheelInputs outerBand = CombinedPassInputs(in, false);
       EXPECT_EQ(outerBand.values, c.exchanged ? r.DualOuterLongitudes : r.Longitudes);
       // Records worked out against the wheel's cusps for the values shown.
-      EXPECT_EQ(outerBand.housePositions,
-                PlacePlanetsInHouses(std::string(160, ' '), outerBand.values, r.Cusps,
-                                     HouseLabels));
+      EXPECT_EQ(
+          outerBand.housePositions,
+          PlacePlanetsInHouses(std::string(160, ' '), outerBand.values, r.Cusps, HouseLabels));
       continue;
     }
     const DualWheelInputs ring = TwoRingInputs(r);
@@ -221,7 +221,8 @@ TEST(DualWheelSetup, TogglesFiltersAndTheLeftClick) {
   EXPECT_EQ(wb.Wheel->DualAspectFilter, 2);
   ToggleDualPoint(wb, 5, true, kTransits);  // the MC
   EXPECT_EQ(wb.Wheel->DualWheelShown, 1);
-  EXPECT_EQ(wb.Wheel->DualPointShown, (std::array<bool, 6>{false, false, false, false, false, true}));
+  EXPECT_EQ(wb.Wheel->DualPointShown,
+            (std::array<bool, 6>{false, false, false, false, false, true}));
   EXPECT_EQ(wb.Wheel->DualAspectFilter, 2);
   SetDualAspectFilter(wb, 7, kTransits);  // no such filter
   EXPECT_EQ(wb.DualChoices.DualAspectFilter, 2);

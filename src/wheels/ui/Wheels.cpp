@@ -19,6 +19,7 @@
 #include "shell/OptionFiles.h"
 #include "shell/Workbench.h"
 #include "wheels/AspectList.h"
+#include "wheels/DualWheelInputs.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/ui/CWAspect.h"
 #include "wheels/ui/WheelPrinting.h"
@@ -233,8 +234,8 @@ void Wheels::mnuAspects_Click() {
   BusyCursor busy(host_);
   const std::optional<OrbTable> orbs = LoadOrbTable(&host_, workbench_.Wheel->OrbFile);
   if (!orbs) return;
-  aspectList_ =
-      new CWAspect(AspectListLines(SingleWheelAspectListInputs(*workbench_.Wheel), *orbs), this);
+  aspectList_ = new CWAspect(
+      AspectListLines(WheelAspectListInputs(*workbench_.Wheel, workbench_.Options), *orbs), this);
   aspectList_->setAttribute(Qt::WA_DeleteOnClose);
   aspectList_->show();
 }
@@ -296,6 +297,9 @@ void Wheels::mnuPrintChartwheel_Click() {
                       answer == Answer::Yes ? WheelPrintKind::FullPage : WheelPrintKind::HalfPage,
                       personalHeader))
     ReportPrinterNotStarted(host_);
+  // The wheel printed and shown keeps its order; the next combined wheel
+  // (Switch, a step of the moment) starts from the unswitched one.
+  if (answer == Answer::Yes) workbench_.DualChoices.WheelsSwitched = 0;
 }
 
 void Wheels::SetTypeChart(int typeChart) {
