@@ -73,10 +73,12 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
       outer[7] = twoRing ? innerNatal : "Natal shown by red planets";
     }
   } else {
-    SetChartHeaderLines(inner, box.caption + (helio ? " - natal Heliocentric" : " - natal"),
-                        charts.DiurnalInput, second.SiderealText);
-    SetChartHeaderLines(outer, person ? charts.PersonName : transitsFirst, charts.NatalInput,
-                        natal.SiderealText);
+    // A transit moment is no one's natal chart, and the natal chart outside
+    // is the person's, not the diurnal data.
+    const std::string first =
+        person ? box.caption + (helio ? " - natal Heliocentric" : " - natal") : "Transit chart";
+    SetChartHeaderLines(inner, first, charts.DiurnalInput, second.SiderealText);
+    SetChartHeaderLines(outer, charts.PersonName, charts.NatalInput, natal.SiderealText);
     if (!person)
       outer[6] = helio ? "Inner = helio transits" : "Inner = transits";
     else

@@ -45,7 +45,7 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
       {TransitsVsNatal, true, 0, false, "Renée Doe - natal", "John Roe", "(sidereal 2)",
        "Natal shown by red planets", "SYNASTRY.ORB"},
       // Switched: chart 2 inside, chart 1 outside.
-      {TransitsVsNatal, false, 1, true, "2nd Person - natal", "Diurnal data", "Inner = transits",
+      {TransitsVsNatal, false, 1, true, "Transit chart", "Renée Doe", "Inner = transits",
        "", "NAT2TRAN.ORB"},
       {TransitsVsNatal, true, 0, true, "John Roe - natal", "Renée Doe", "(sidereal 1)",
        "Inner - natal", "SYNASTRY.ORB"},
@@ -110,7 +110,7 @@ TEST(DualWheelSetup, DeclinationMapAndTheValuesOfEachOrder) {
   wb.DualChoices.WheelsSwitched = 1;
   PrepareDualWheel(wb, DualWheelVariant::Geocentric, {0, 1}, kTransits);
   const WheelRequest& r = *wb.Wheel;
-  EXPECT_EQ(r.InnerWheelHeader[1], "2nd Person - natal");
+  EXPECT_EQ(r.InnerWheelHeader[1], "Transit chart");
   EXPECT_EQ(r.Longitudes, second.Longitudes);
   EXPECT_EQ(r.DualOuterLongitudes, natal.Longitudes);
   EXPECT_EQ(r.Cusps, second.Cusps);
