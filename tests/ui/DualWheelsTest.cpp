@@ -8,11 +8,15 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QPrinter>
 #include <QtTest/QTest>
+#include <filesystem>
 
 #include "../wheels/WheelTestCharts.h"
+#include "shell/OptionFiles.h"
 #include "shell/Startup.h"
 #include "wheels/DualWheelCommands.h"
+#include "wheels/ui/WheelPrinting.h"
 #include "wheels/ui/Wheels.h"
 
 namespace orv {
@@ -114,6 +118,38 @@ TEST(DualWheels, LeftClickSwitchAndTheChartType) {
     EXPECT_FALSE(window.Command("mnuType")->isVisible());
     EXPECT_EQ(wb.Settings.TypeChart, 1);
   }
+}
+
+// The full page of both arrangements on paper: the printer's twin of each
+// frame, both charts and the lines, switched or not (a full-page print
+// leaves the next combined wheel unswitched).
+TEST(DualWheels, FullPagesOnPaper) {
+  GlyphFont font;
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "orvanta-dual-print";
+  fs::create_directories(dir);
+  for (const DualWheelKind kind : {DualWheelKind::Display, DualWheelKind::TransitsVsNatal}) {
+    Workbench wb;
+    test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+    wb.Options[230] = 1;
+    wb.DualChoices.PointShown.fill(true);
+    PrepareDualWheelCommand(wb, kind, {true, "John Roe"});
+    const std::string name = kind == DualWheelKind::Display ? "dual-page.pdf" : "combined-page.pdf";
+    const fs::path pdf = dir / name;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+    ASSERT_TRUE(orbs) << name;
+    WheelPaintInputs in = test::PaintInputsOf(wb);
+    in.orbs = &*orbs;
+    ASSERT_TRUE(PrintWheelPage(printer, in, WheelPrintKind::FullPage, {}));
+    EXPECT_GT(fs::file_size(pdf), 5000u) << name;
+    if (const QByteArray shots = qgetenv("ORVANTA_SHOT_DIR"); !shots.isEmpty())
+      fs::copy_file(pdf, fs::path(shots.toStdString()) / name,
+                    fs::copy_options::overwrite_existing);
+  }
+  fs::remove_all(dir);
 }
 
 }  // namespace
