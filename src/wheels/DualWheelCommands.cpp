@@ -12,6 +12,13 @@ namespace {
 
 std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
+// A chart's retrograde flags as exactly one character per point, so that
+// chart 2's follow chart 1's at their places.
+std::string PointFlags(std::string flags) {
+  flags.resize(NumPoints, ' ');
+  return flags;
+}
+
 // The display values of one chart on this wheel.
 PointArray<double> DisplayValues(const ChartArrays& chart, bool helio, bool declinations) {
   if (helio)
@@ -96,8 +103,9 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   // Each chart shows its own flags, the inner chart's first; latitudes,
   // declinations and heliocentric values have no retrograde marks.
   const bool noMarks = helio || declinations;
-  r.RetroFlags = noMarks ? Blanks(2 * NumPoints) : innerChart.RetroFlags + outerChart.RetroFlags;
-  r.WheelRetroFlags = declinations ? Blanks(NumPoints) : outerChart.RetroFlags;
+  r.RetroFlags = noMarks ? Blanks(2 * NumPoints)
+                         : PointFlags(innerChart.RetroFlags) + PointFlags(outerChart.RetroFlags);
+  r.WheelRetroFlags = declinations ? Blanks(NumPoints) : PointFlags(outerChart.RetroFlags);
 
   r.Declinations = innerChart.Declinations;
   r.OuterDeclinations = outerChart.Declinations;

@@ -45,8 +45,8 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
       {TransitsVsNatal, true, 0, false, "Renée Doe - natal", "John Roe", "(sidereal 2)",
        "Natal shown by red planets", "SYNASTRY.ORB"},
       // Switched: chart 2 inside, chart 1 outside.
-      {TransitsVsNatal, false, 1, true, "Transit chart", "Renée Doe", "Inner = transits",
-       "", "NAT2TRAN.ORB"},
+      {TransitsVsNatal, false, 1, true, "Transit chart", "Renée Doe", "Inner = transits", "",
+       "NAT2TRAN.ORB"},
       {TransitsVsNatal, true, 0, true, "John Roe - natal", "Renée Doe", "(sidereal 1)",
        "Inner - natal", "SYNASTRY.ORB"},
       {DisplayHelio, false, 0, false, "Renée Doe - natal Heliocentric",
@@ -128,6 +128,11 @@ TEST(DualWheelSetup, DeclinationMapAndTheValuesOfEachOrder) {
   PrepareDualWheelCommand(wb, DualWheelKind::Display, kTransits);
   EXPECT_EQ(wb.DualChoices.WheelsSwitched, 0);
   EXPECT_EQ(wb.Wheel->Longitudes, natal.Longitudes);
+  // So does a wheel of one chart.
+  wb.DualChoices.WheelsSwitched = 1;
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, SingleWheelKind::Natal, kPerson, host);
+  EXPECT_EQ(wb.DualChoices.WheelsSwitched, 0);
 }
 
 // The unexchanged combined wheel marks the natal chart with its own
