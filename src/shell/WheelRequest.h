@@ -60,6 +60,10 @@ struct WheelRequest {
   // (of the inner chart on a two-chart wheel), and of the outer chart.
   PointArray<double> Declinations{};
   PointArray<double> OuterDeclinations{};
+  // False for a chart without Chiron: it is neither drawn nor given room;
+  // the same of the outer chart of a two-chart wheel.
+  bool HasChiron = true;
+  bool OuterHasChiron = true;
 };
 
 // What the main window keeps for the two-chart wheels until the program

@@ -44,19 +44,31 @@ DualPlacement PlaceDualWheel(const DualWheelInputs& in) {
   DualArray<double> values = in.values;
   DualArray<int> entries{};
   for (int k = 1; k <= n; ++k) entries[At(k)] = k;
+  // A Chiron the table does not reach goes to the end, in no house.
+  const auto absent = [&](int k) {
+    const bool second = k > NumPoints;
+    return (second ? k - NumPoints : k) == ChartPoint::Chiron && !in.hasChiron[second ? 1 : 0];
+  };
+  const auto before = [&](int i, int j) {
+    const int a = entries[At(i)], b = entries[At(j)];
+    if (absent(a) != absent(b)) return absent(b);
+    return values[At(i)] > values[At(j)];
+  };
   for (int i = 1; i < n; ++i)
     for (int j = i + 1; j <= n; ++j)
-      if (values[At(j)] > values[At(i)]) {
+      if (before(j, i)) {
         std::swap(values[At(i)], values[At(j)]);
         std::swap(entries[At(i)], entries[At(j)]);
       }
+  int present = n;
+  while (present > 0 && absent(entries[At(present)])) --present;
 
   DualPlacement out;
   DualArray<int> houses{};
   for (int i = 1; i <= n; ++i) {
     const int k = entries[At(i)];
     const int p = k > NumPoints ? k - NumPoints : k;
-    const int h = RecordHouse(in.housePositions, k);
+    const int h = absent(k) ? 0 : RecordHouse(in.housePositions, k);
     houses[At(i)] = h;
     // Disabled points keep their room; a toggled point only while shown.
     const bool counted =
@@ -71,10 +83,11 @@ DualPlacement PlaceDualWheel(const DualWheelInputs& in) {
   const int total = out.firstPosition[12] + out.houseSlots[12].positions;
   // Rotated so that no house is split between the end and the start; one
   // full turn at most.
-  for (int turn = 0; turn < n && houses[At(n)] == houses[1]; ++turn) {
-    std::rotate(values.begin() + 1, values.end() - 1, values.end());
-    std::rotate(entries.begin() + 1, entries.end() - 1, entries.end());
-    std::rotate(houses.begin() + 1, houses.end() - 1, houses.end());
+  const auto end = [&](auto& a) { return a.begin() + present + 1; };
+  for (int turn = 0; turn < present && houses[At(present)] == houses[1]; ++turn) {
+    std::rotate(values.begin() + 1, end(values) - 1, end(values));
+    std::rotate(entries.begin() + 1, end(entries) - 1, end(entries));
+    std::rotate(houses.begin() + 1, end(houses) - 1, end(houses));
   }
 
   const HouseCusps widths = HouseSectorWidths(in.cusps);

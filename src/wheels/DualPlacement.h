@@ -31,6 +31,9 @@ struct DualWheelInputs {
   std::array<bool, 6> pointShown{};  // the main window's toggles of points 10..15
   int wheelKind = 2;
   bool helio = false;
+  // Per chart: false for a chart outside Chiron's table, whose Chiron is
+  // neither drawn nor given room.
+  std::array<bool, 2> hasChiron{true, true};
 };
 
 // The positions of each house: how many and how far apart.

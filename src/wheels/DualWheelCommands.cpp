@@ -109,7 +109,12 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
 
   r.Declinations = innerChart.Declinations;
   r.OuterDeclinations = outerChart.Declinations;
+  r.HasChiron = innerChart.HasChiron;
+  r.OuterHasChiron = outerChart.HasChiron;
   r.OrbFile = workbench.AppPath / orbFile;
+  // The wheel's orb file is the current one, which the orb commands choose
+  // and edit.
+  workbench.OrbFile = r.OrbFile;
   r.EnabledPoints = workbench.Settings.EnabledNatalPlanets;
   r.EnabledOuterPoints = workbench.Settings.EnabledTransitPlanets;
   r.SecondPerson = person;

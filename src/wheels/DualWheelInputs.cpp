@@ -1,5 +1,6 @@
 #include "wheels/DualWheelInputs.h"
 
+#include "core/ChartModel.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "wheels/WheelLayout.h"
@@ -23,6 +24,7 @@ SingleWheelInputs CombinedPassInputs(const WheelPaintInputs& in, bool outerRing)
     s.housePositions =
         PlacePlanetsInHouses(std::string(NumPoints * 10, ' '), s.values, r.Cusps, HouseLabels);
   s.outerRing = outerRing;
+  s.lastPoint = LastPointOf(innerChart ? r.HasChiron : r.OuterHasChiron);
   if (outerRing) s.enabled = r.EnabledOuterPoints;
   return s;
 }
@@ -41,6 +43,7 @@ DualWheelInputs TwoRingInputs(const WheelRequest& r) {
   d.pointShown = r.DualPointShown;
   d.wheelKind = r.WheelKind;
   d.helio = r.HelioWheel == 1;
+  d.hasChiron = {r.HasChiron, r.OuterHasChiron};
   return d;
 }
 
@@ -57,6 +60,8 @@ AspectListInputs WheelAspectListInputs(const WheelRequest& r, const OptionValues
   in.columnDeclinations = exchanged ? r.OuterDeclinations : r.Declinations;
   in.rowEnabled = r.EnabledOuterPoints;
   in.columnEnabled = r.EnabledPoints;
+  // No row or column of a Chiron the table does not reach.
+  in.hasChiron = r.HasChiron && r.OuterHasChiron;
   return in;
 }
 
@@ -72,8 +77,8 @@ std::vector<AspectLine> TwoRingAspectLines(const DualWheelInputs& in, const Dual
       const std::size_t i = std::size_t(p);
       chart.angles[i] = in.values[i + c * NumPoints];
       chart.glyphAngles[i] = chart.angles[i];
-      chart.takesPart[i] =
-          DualPointShown(in, p) && (i - 1 >= enabled.size() || enabled[i - 1] != '0');
+      chart.takesPart[i] = DualPointShown(in, p) && (in.hasChiron[c] || p != ChartPoint::Chiron) &&
+                           (i - 1 >= enabled.size() || enabled[i - 1] != '0');
     }
   }
   for (const DualLabel& l : placed.labels)
@@ -103,6 +108,9 @@ std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
   b.glyphAngles = LineEndAngles(second.values, secondPlaced);
   b.takesPart = SingleWheelLinePoints(second.enabled, second.helio);
   b.radius = 138;
+  // No lines for a Chiron the table does not reach.
+  if (first.lastPoint < ChartPoint::Chiron) a.takesPart[std::size_t(ChartPoint::Chiron)] = false;
+  if (second.lastPoint < ChartPoint::Chiron) b.takesPart[std::size_t(ChartPoint::Chiron)] = false;
   return FindAspectLines(a, b, AspectPairs::AcrossTwo, orbs, tests);
 }
 

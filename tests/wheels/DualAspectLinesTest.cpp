@@ -122,6 +122,11 @@ TEST(DualAspectLines, FiltersTogglesAndPairs) {
     EXPECT_TRUE(both.count(l)) << std::get<1>(l) << "-" << std::get<2>(l);
   EXPECT_EQ(both.size(), 3 + within.size());
 
+  // Chart 2 outside Chiron's table: no lines of its Chiron.
+  DualWheelInputs noChiron = all;
+  noChiron.hasChiron[1] = false;
+  for (const Line& l : LinesOf(noChiron, tests, false)) EXPECT_NE(std::get<1>(l), 32);
+
   // A declination wheel keeps its parallels whatever the filter: chart 2's
   // Sun half a degree of display from chart 1's.
   AspectLineTests declination = filtered(1);

@@ -139,6 +139,19 @@ TEST(DualPlacement, TogglesEnabledPointsAndHeliocentricWheels) {
   }
 }
 
+// A chart outside Chiron's table: its Chiron takes no room and is not
+// drawn, while the other chart's is.
+TEST(DualPlacement, AChironTheTableDoesNotReach) {
+  DualWheelInputs in = Ring({{1, 2}, {16, 9}, {17, 5}, {32, 12}});
+  in.hasChiron = {true, false};
+  const DualPlacement placed = PlaceDualWheel(in);
+  std::vector<int> drawn;
+  for (const DualLabel& l : placed.labels) drawn.push_back(l.entry);
+  std::sort(drawn.begin(), drawn.end());
+  EXPECT_EQ(drawn, (std::vector<int>{1, 16, 17}));
+  EXPECT_EQ(placed.houseCounts[1], 3);
+}
+
 // Records that do not match the values (every entry named in Aries while
 // the values go round the circle): every entry still gets a position of
 // its own inside the table.
