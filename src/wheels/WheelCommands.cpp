@@ -12,14 +12,6 @@ namespace orv {
 
 namespace {
 
-PointArray<double> Mapped(const PointArray<double>& values) {
-  PointArray<double> angles{};
-  for (int i = 1; i <= NumPoints; ++i)
-    angles[static_cast<std::size_t>(i)] =
-        DeclinationDisplayAngle(values[static_cast<std::size_t>(i)]);
-  return angles;
-}
-
 std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 // The equal frame of the declination and heliocentric wheels, the points
@@ -69,7 +61,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     case SingleWheelKind::Declinations:
       r.InnerWheelHeader[1] = charts.PersonName + " - natal declinations";
-      OnEqualFrame(r, Mapped(natal.Declinations), Blanks(NumPoints * 10));
+      OnEqualFrame(r, DeclinationDisplayAngles(natal.Declinations), Blanks(NumPoints * 10));
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Helio:
@@ -81,7 +73,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     case SingleWheelKind::HelioLatitudes:
       r.InnerWheelHeader[1] = charts.PersonName + " - natal helio latitudes";
-      OnEqualFrame(r, Mapped(natal.HelioLatitudes), Blanks(NumPoints * 10));
+      OnEqualFrame(r, DeclinationDisplayAngles(natal.HelioLatitudes), Blanks(NumPoints * 10));
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Transits: {
@@ -126,6 +118,8 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   r.Declinations =
       kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations : natal.Declinations;
   charts.WheelHousePositions = r.HousePositions;
+  // A wheel of one chart ends any Switch of the combined wheel.
+  workbench.DualChoices.WheelsSwitched = 0;
   workbench.Wheel = std::move(r);
 }
 
