@@ -24,7 +24,8 @@ Output:
 
 A composed paragraph is an opener naming both bodies (or the body and its
 house), one sentence of each body in the aspect's tone (or the body's house
-sentence and the house's note) and a closer; sentences are dealt by a seed
+sentence and, while the house's notes last, one of them: no note stands in
+two house texts) and a closer; sentences are dealt by a seed
 taken from the section's key, so the same sources always give the same
 bytes. Plain ASCII, CR LF line ends. The reports' framing texts
 (COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written by hand; the check
@@ -218,12 +219,24 @@ def aspect_paragraph(deck, a, b, aspect):
                      deck.deal(aspect["close"])])
 
 
-def house_paragraph(deck, body, house, opens):
-    return " ".join([
+def house_paragraph(deck, body, house, opens, note):
+    parts = [
         upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
                                             word=house["word"][0].lower())),
-        deck.deal(body["house"]).format(area=deck.deal(house["area"])),
-        deck.deal(house["note"])])
+        deck.deal(body["house"]).format(area=deck.deal(house["area"]))]
+    return " ".join(parts + ([note] if note else []))
+
+
+def house_notes(houses):
+    """{(body, house): note}: each of a house's notes goes to one body, the
+    bodies taking turns from house to house, so no note stands in two texts."""
+    notes = {}
+    for h in range(1, 13):
+        pool = list(houses[str(h)]["note"])
+        random.Random(h).shuffle(pool)
+        turn = BUTTONS[(h * 3) % 10:10] + BUTTONS[:(h * 3) % 10]
+        notes.update({(name, h): note for name, note in zip(turn, pool)})
+    return notes
 
 
 def build_composite():
@@ -233,13 +246,15 @@ def build_composite():
     aspects = read_family(CONTENT / "composite" / "aspects.txt")
     files = {}
     c_houses = {}
+    notes = house_notes(houses)
     houses_deck, report_deck = Deck("composite houses"), Deck("composite aspects")
     browser_deck = Deck("composite meanings")
     for name in BUTTONS[:10]:
         body = bodies[name]
         for h in range(1, 13):
             house = houses[str(h)]
-            paragraph = house_paragraph(houses_deck, body, house, opens)
+            paragraph = house_paragraph(houses_deck, body, house, opens,
+                                        notes.get((name, h)))
             heading = f"Composite {name} in the {house['word'][0]} House"
             files[f"COMPOSIT/HOUSE/{body['file']}.{h}"] = render_lines(
                 [heading, ""] + wrap(paragraph) + [""])
@@ -383,6 +398,24 @@ def synastry_report_files():
     return sorted(names), pairs
 
 
+def check_keyword_phrasing():
+    """The keyword course ends each sign, planet and house with the same
+    words for its sentence example, so one part reads alike in every file."""
+    problems = []
+    signs, houses = KEYWORD_FILES[7:19], KEYWORD_FILES[19:31]
+    planets = KEYWORD_FILES[31:]
+    for names, pattern in ((signs, r"In a sentence, [A-Z][a-z]+ makes the planet "),
+                           (planets, r"In a sentence it supplies \""),
+                           (houses, r"In a sentence, use \"")):
+        for name in names:
+            text = " ".join((DATA / name).read_text("ascii").split())
+            found = re.findall(r"In a [^,\"]*", text)
+            if not re.search(pattern, text) or len(found) != 1:
+                problems.append(f"{name}: its sentence example is not phrased "
+                                f"as {pattern!r}")
+    return problems
+
+
 def check_synastry_names(name, text, a, b):
     """A synastry text names only its own two bodies, as whole words, and a
     same-body text names no one; nothing holds the hyphen the report's name
@@ -456,6 +489,7 @@ def check(files, codec):
             if body in seen:
                 problems.append(f"{family}: {name} repeats {seen[body]}")
             seen[body] = name
+    problems += check_keyword_phrasing()
     for name in keys:
         texts = list(scrambled_sections((DATA / name).read_bytes()).values())
         if len(set(texts)) != len(texts):
