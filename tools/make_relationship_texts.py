@@ -7,6 +7,7 @@ Sources (text before the first "== heading" of a file is a note):
   content/composite/houses.txt   the twelve houses: areas and notes; openers
   content/composite/aspects.txt  the report's five aspects and the browser's
                                  three wordings: tones, openers, closers
+  content/composite/pairs.txt    each pair's own sentence for each aspect
   content/synastry/bodies.txt    the synastry bodies: gifts, tone sentences,
                                  same-body sentences
   content/synastry/aspects.txt   the five synastry aspects
@@ -22,14 +23,16 @@ Output:
                                                   (60 pairs x 5)
   INTRO1.TXT .. The_Sun.TXT                       the keyword course (41)
 
-A composed paragraph is an opener naming both bodies (or the body and its
-house), one sentence of each body in the aspect's tone (or the body's house
-sentence and, while the house's notes last, one of them: no note stands in
-two house texts) and a closer; sentences are dealt by a seed
-taken from the section's key, so the same sources always give the same
-bytes. Plain ASCII, CR LF line ends. The reports' framing texts
-(COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written by hand; the check
-only finds them.
+A composed aspect paragraph is an opener naming both bodies, the pair's own
+sentence for the aspect and, while they last, a body sentence in the aspect's
+tone and a closer, each standing in one text only. A house paragraph is an
+opener naming the body and its house, the body's house sentence and, while
+the house's notes last, one of them. A synastry paragraph is an opener naming
+both bodies, one sentence of each body in the aspect's tone and a closer.
+Sentences are dealt by a seed taken from the family's name, so the same
+sources always give the same bytes. Plain ASCII, CR LF line ends. The
+reports' framing texts (COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written
+by hand; the check only finds them.
 
     python3 tools/make_relationship_texts.py           # write data/
     python3 tools/make_relationship_texts.py --check [--codec PATH]
@@ -211,12 +214,59 @@ def composite_pairs():
     return pairs, nodes
 
 
-def aspect_paragraph(deck, a, b, aspect):
+class OnceDeck:
+    """Deals each pool's sentences in a shuffled order, each at most once;
+    an empty pool deals None, so no sentence stands in two texts."""
+
+    def __init__(self, seed):
+        self.rng = random.Random(zlib.crc32(seed.encode()))
+        self.left = {}
+
+    def deal(self, pool, fits=lambda sentence: True):
+        key = tuple(pool)
+        if key not in self.left:
+            order = list(pool)
+            self.rng.shuffle(order)
+            self.left[key] = order
+        for n in range(len(self.left[key]) - 1, -1, -1):
+            if fits(self.left[key][n]):
+                return self.left[key].pop(n)
+        return None
+
+
+# Words every couple text uses; sharing one of them says nothing.
+COMMON = {"relationship", "couple", "together", "partnership", "other", "others",
+          "their", "there", "where", "which", "while", "about", "bond", "between"}
+
+
+def echoes(first, second):
+    """Whether two sentences share a word of five letters or more beyond the
+    common ones: a neighbour that does is likely to say the same thing."""
+    words = lambda text: {w.rstrip("s") for w in re.findall(r"[a-z]{5,}", text.lower())} - COMMON
+    return bool(words(first) & words(second))
+
+
+def pair_sentence(pairs, a, b, field):
+    pair = pairs.get(frozenset((a, b)), {})
+    if field not in pair:
+        raise ValueError(f"pairs.txt: no {field} sentence for {a} and {b}")
+    return pair[field][0]
+
+
+def aspect_paragraph(openers, once, a, b, aspect, own):
+    """An opener naming both bodies, the pair's own sentence for this aspect,
+    then, while they last, one body sentence in the aspect's tone and a
+    closer, none of them in any other text of the file family."""
     tone = aspect["tone"][0]
     slots = {"a": a["ref"], "b": b["ref"], "ra": a["role"], "rb": b["role"]}
-    return " ".join([upper_first(deck.deal(aspect["open"]).format(**slots)),
-                     deck.deal(a[tone]), deck.deal(b[tone]),
-                     deck.deal(aspect["close"])])
+    parts = [upper_first(openers.deal(aspect["open"]).format(**slots)), own]
+    for body in (a, b) if once.rng.random() < 0.5 else (b, a):
+        extra = once.deal(body.get(tone, []), lambda s: not echoes(own, s))
+        if extra:
+            parts.append(extra)
+            break
+    parts.append(once.deal(aspect["close"], lambda s: not echoes(parts[-1], s)))
+    return " ".join(p for p in parts if p)
 
 
 def house_paragraph(deck, body, house, opens, note):
@@ -259,21 +309,35 @@ def build_composite():
             files[f"COMPOSIT/HOUSE/{body['file']}.{h}"] = render_lines(
                 [heading, ""] + wrap(paragraph) + [""])
             c_houses[f"{name} in {HOUSE_BUTTONS[h - 1]} house"] = paragraph
+    own = {}
+    for heading, f in read_family(CONTENT / "composite" / "pairs.txt").items():
+        # Two body names, either of which may hold a blank ("North Node").
+        halves = [(heading[:n], heading[n + 1:]) for n, c in enumerate(heading)
+                  if c == " " and heading[:n] in bodies and heading[n + 1:] in bodies]
+        if len(halves) != 1:
+            raise ValueError(f"pairs.txt: {heading!r} does not name two bodies")
+        own[frozenset(halves[0])] = f
     pairs, nodes = composite_pairs()
-    # Aspect by aspect, so that one body's sentences in neighbouring pairs,
-    # which one report reads together, come from different draws.
-    for ext, a, b in [(e, a, b) for e in COMPOSITE_EXTS for a, b in pairs] + \
-            [("CNJ", a, b) for a, b in nodes]:
+    fields = dict(zip(COMPOSITE_EXTS, ["cnj", "sxt", "sqr", "tri", "opp"]))
+    # The node conjunctions first: their bodies' sentences are dealt before
+    # the planet pairs use them up.
+    once = OnceDeck("composite aspects")
+    for ext, a, b in [("CNJ", a, b) for a, b in nodes] + \
+            [(e, a, b) for e in COMPOSITE_EXTS for a, b in pairs]:
         name = bodies[a]["abbr"] + bodies[b]["abbr"] + "." + ext
-        paragraph = aspect_paragraph(report_deck, bodies[a], bodies[b], aspects[ext])
+        paragraph = aspect_paragraph(report_deck, once, bodies[a], bodies[b], aspects[ext],
+                                     pair_sentence(own, a, b, fields[ext]))
         heading = f"Composite {a} {aspects[ext]['word'][0]} {b}"
         files[f"COMPOSIT/ASPECT/{name}"] = render_lines([heading, ""] + wrap(paragraph) + [""])
     c_asps = {}
+    once = OnceDeck("composite meanings")
+    word_fields = dict(zip(COMPOSITE_WORDS, ["cnj", "tri", "sqr"]))
     for i, a in enumerate(BUTTONS):
         for b in BUTTONS[i + 1:]:
             for word in COMPOSITE_WORDS:
-                key = f"{a} {word} {b}"
-                c_asps[key] = aspect_paragraph(browser_deck, bodies[a], bodies[b], aspects[word])
+                c_asps[f"{a} {word} {b}"] = aspect_paragraph(
+                    browser_deck, once, bodies[a], bodies[b], aspects[word],
+                    pair_sentence(own, a, b, word_fields[word]))
     files["C_HOUSES.BIN"] = render_sections(c_houses)
     files["C_ASPS.BIN"] = render_sections(c_asps)
     return files
