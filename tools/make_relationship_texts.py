@@ -11,6 +11,7 @@ Sources (text before the first "== heading" of a file is a note):
   content/synastry/bodies.txt    the synastry bodies: gifts, tone sentences,
                                  same-body sentences
   content/synastry/aspects.txt   the five synastry aspects
+  content/synastry/pairs.txt     each pair's own sentence for each aspect
   content/keywords/*.txt         the keyword course, one section per file
 
 Output:
@@ -28,7 +29,8 @@ sentence for the aspect and, while they last, a body sentence in the aspect's
 tone and a closer, each standing in one text only. A house paragraph is an
 opener naming the body and its house, the body's house sentence and, while
 the house's notes last, one of them. A synastry paragraph is an opener naming
-both bodies, one sentence of each body in the aspect's tone and a closer.
+both bodies (or the body both charts hold), the pair's own sentence and, while
+they last, a body sentence in the aspect's tone and a closer.
 Sentences are dealt by a seed taken from the family's name, so the same
 sources always give the same bytes. Plain ASCII, CR LF line ends. The
 reports' framing texts (COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written
@@ -236,7 +238,8 @@ class OnceDeck:
 
 # Words every couple text uses; sharing one of them says nothing.
 COMMON = {"relationship", "couple", "together", "partnership", "other", "others",
-          "their", "there", "where", "which", "while", "about", "bond", "between"}
+          "their", "there", "where", "which", "while", "about", "bond", "between",
+          "composite"} | {name.lower() for name in BUTTONS}
 
 
 def echoes(first, second):
@@ -354,32 +357,59 @@ def synastry_pairs():
             if not (a in OUTER and b in OUTER)]
 
 
-def synastry_paragraph(deck, a, b, bodies, aspect):
+SHORT = 40  # words; a synastry text shorter than this takes a used sentence
+
+
+def synastry_paragraph(deck, once, a, b, bodies, aspect, own):
+    """An opener naming both bodies (or the body both charts hold), the
+    pair's own sentence for this aspect, then, while they last, one body
+    sentence in the aspect's tone and a closer, each in one text only."""
     tone = aspect["tone"][0]
+    own = own.format(a=a, b=b)
     if a == b:
-        both = [s.split(": ", 1)[1] for s in bodies[a]["both"]
-                if s.startswith(tone + ":")]
         pair = bodies[a]["pair"][0]
-        opener = deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair))
-        return " ".join([opener, deck.deal(both), deck.deal(aspect["close"])])
-    ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
-    opener = deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb)
-    return " ".join([opener,
-                     deck.deal(bodies[a][tone]).format(me=a, you=b),
-                     deck.deal(bodies[b][tone]).format(me=b, you=a),
-                     deck.deal(aspect["close"])])
+        parts = [deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair)), own]
+        both = [s.split(": ", 1)[1] for s in bodies[a]["both"] if s.startswith(tone + ":")]
+        parts.append(once.deal(both, lambda s: not echoes(own, s)))
+    else:
+        ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
+        parts = [deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb), own]
+        turns = ((a, b), (b, a)) if once.rng.random() < 0.5 else ((b, a), (a, b))
+        for me, you in turns:
+            extra = once.deal(bodies[me][tone],
+                              lambda s: not echoes(own, s.format(me=me, you=you)))
+            if extra:
+                parts.append(extra.format(me=me, you=you))
+                break
+        else:
+            # Both bodies' sentences used up: a short text takes one again.
+            if len(" ".join(parts).split()) < SHORT:
+                tries = [(me, you) for me, you in turns for _ in bodies[me][tone]]
+                for me, you in tries:
+                    extra = deck.deal(bodies[me][tone]).format(me=me, you=you)
+                    if not echoes(own, extra):
+                        break
+                parts.append(extra)
+    last = [p for p in parts if p][-1]
+    parts.append(once.deal(aspect["close"], lambda s: not echoes(last, s)))
+    return " ".join(p for p in parts if p)
 
 
 def build_synastry():
     bodies = read_family(CONTENT / "synastry" / "bodies.txt")
     aspects = read_family(CONTENT / "synastry" / "aspects.txt")
+    own = {tuple(h.split(" ")): f
+           for h, f in read_family(CONTENT / "synastry" / "pairs.txt").items()}
     files = {}
     s_asps = {}
-    deck = Deck("synastry")
+    deck, once = Deck("synastry"), OnceDeck("synastry sentences")
     # Aspect by aspect, for the same reason as the composite aspects.
     for word, a, b in [(w, a, b) for w in SYNASTRY_WORDS for a, b in synastry_pairs()]:
         aspect = aspects[word]
-        paragraph = synastry_paragraph(deck, a, b, bodies, aspect)
+        field = aspect["ext"][0].lower()
+        if (a, b) not in own or field not in own[(a, b)]:
+            raise ValueError(f"synastry/pairs.txt: no {field} sentence for {a} {b}")
+        paragraph = synastry_paragraph(deck, once, a, b, bodies, aspect, own[(a, b)][field][0])
         s_asps[f"{a} {word} {b}"] = paragraph
         name = bodies[a]["abbr"][0] + bodies[b]["abbr"][0] + "." + aspect["ext"][0]
         # The closing empty line parts this text from the next heading.
