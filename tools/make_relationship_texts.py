@@ -216,6 +216,10 @@ def composite_pairs():
     return pairs, nodes
 
 
+SHORT = 40  # words; a shorter synastry text takes a sentence used before
+BARE = 30  # words; a shorter composite text keeps its opener's echo
+
+
 class OnceDeck:
     """Deals each pool's sentences in a shuffled order, each at most once;
     an empty pool deals None, so no sentence stands in two texts."""
@@ -245,7 +249,8 @@ COMMON = {"relationship", "couple", "together", "partnership", "other", "others"
 def echoes(first, second):
     """Whether two sentences share a word of five letters or more beyond the
     common ones: a neighbour that does is likely to say the same thing."""
-    words = lambda text: {w.rstrip("s") for w in re.findall(r"[a-z]{5,}", text.lower())} - COMMON
+    words = lambda text: {w.rstrip("s") for w in re.findall(r"[a-z]{5,}", text.lower())
+                          if w not in COMMON}
     return bool(words(first) & words(second))
 
 
@@ -262,33 +267,48 @@ def aspect_paragraph(openers, once, a, b, aspect, own):
     closer, none of them in any other text of the file family."""
     tone = aspect["tone"][0]
     slots = {"a": a["ref"], "b": b["ref"], "ra": a["role"], "rb": b["role"]}
-    parts = [upper_first(openers.deal(aspect["open"]).format(**slots)), own]
+    opener = openers.deal(aspect["open"]).format(**slots)
+    full = opener
+    if echoes(opener, own):
+        opener = openers.deal(aspect["plain"]).format(**slots)
+    parts = [upper_first(opener), own]
     for body in (a, b) if once.rng.random() < 0.5 else (b, a):
         extra = once.deal(body.get(tone, []), lambda s: not echoes(own, s))
         if extra:
             parts.append(extra)
             break
     parts.append(once.deal(aspect["close"], lambda s: not echoes(parts[-1], s)))
+    if len(" ".join(p for p in parts if p).split()) < BARE:
+        parts[0] = upper_first(full)  # an echo reads better than a bare line
     return " ".join(p for p in parts if p)
 
 
-def house_paragraph(deck, body, house, opens, note):
-    parts = [
-        upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
-                                            word=house["word"][0].lower())),
-        deck.deal(body["house"]).format(area=deck.deal(house["area"]))]
-    return " ".join(parts + ([note] if note else []))
+def house_core(deck, body, house, opens):
+    """The opener naming the body and its house, and the body's sentence,
+    dealt again while the sentence echoes the opener."""
+    for _ in range(len(opens) * len(body["house"])):
+        core = [upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
+                                                    word=house["word"][0].lower())),
+                deck.deal(body["house"]).format(area=deck.deal(house["area"]))]
+        if not echoes(*core):
+            break
+    return core
 
 
-def house_notes(houses):
+def house_notes(houses, cores):
     """{(body, house): note}: each of a house's notes goes to one body, the
-    bodies taking turns from house to house, so no note stands in two texts."""
+    bodies taking turns from house to house, and never to a body whose own
+    sentence it would echo; so no note stands in two texts."""
     notes = {}
     for h in range(1, 13):
         pool = list(houses[str(h)]["note"])
         random.Random(h).shuffle(pool)
         turn = BUTTONS[(h * 3) % 10:10] + BUTTONS[:(h * 3) % 10]
-        notes.update({(name, h): note for name, note in zip(turn, pool)})
+        for name in turn:
+            fits = [n for n in pool if not echoes(cores[(name, h)][-1], n)]
+            if fits:
+                notes[(name, h)] = fits[0]
+                pool.remove(fits[0])
     return notes
 
 
@@ -299,15 +319,17 @@ def build_composite():
     aspects = read_family(CONTENT / "composite" / "aspects.txt")
     files = {}
     c_houses = {}
-    notes = house_notes(houses)
     houses_deck, report_deck = Deck("composite houses"), Deck("composite aspects")
     browser_deck = Deck("composite meanings")
+    cores = {(name, h): house_core(houses_deck, bodies[name], houses[str(h)], opens)
+             for name in BUTTONS[:10] for h in range(1, 13)}
+    notes = house_notes(houses, cores)
     for name in BUTTONS[:10]:
         body = bodies[name]
         for h in range(1, 13):
             house = houses[str(h)]
-            paragraph = house_paragraph(houses_deck, body, house, opens,
-                                        notes.get((name, h)))
+            note = notes.get((name, h))
+            paragraph = " ".join(cores[(name, h)] + ([note] if note else []))
             heading = f"Composite {name} in the {house['word'][0]} House"
             files[f"COMPOSIT/HOUSE/{body['file']}.{h}"] = render_lines(
                 [heading, ""] + wrap(paragraph) + [""])
@@ -357,9 +379,6 @@ def synastry_pairs():
             if not (a in OUTER and b in OUTER)]
 
 
-SHORT = 40  # words; a synastry text shorter than this takes a used sentence
-
-
 def synastry_paragraph(deck, once, a, b, bodies, aspect, own):
     """An opener naming both bodies (or the body both charts hold), the
     pair's own sentence for this aspect, then, while they last, one body
@@ -368,12 +387,21 @@ def synastry_paragraph(deck, once, a, b, bodies, aspect, own):
     own = own.format(a=a, b=b)
     if a == b:
         pair = bodies[a]["pair"][0]
-        parts = [deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair)), own]
+        for _ in aspect["same"]:
+            opener = deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair))
+            if not echoes(opener, own):
+                break
+        parts = [opener, own]
         both = [s.split(": ", 1)[1] for s in bodies[a]["both"] if s.startswith(tone + ":")]
         parts.append(once.deal(both, lambda s: not echoes(own, s)))
     else:
-        ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
-        parts = [deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb), own]
+        # An opener whose gifts the pair's sentence does not repeat, if any.
+        for _ in range(len(aspect["open"]) * 4):
+            ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
+            opener = deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb)
+            if not echoes(opener, own):
+                break
+        parts = [opener, own]
         turns = ((a, b), (b, a)) if once.rng.random() < 0.5 else ((b, a), (a, b))
         for me, you in turns:
             extra = once.deal(bodies[me][tone],
@@ -492,6 +520,24 @@ def synastry_report_files():
     return sorted(names), pairs
 
 
+def check_neighbours():
+    """Few neighbouring sentences in the couple texts share a telling word,
+    the mark of two sentences saying the same thing."""
+    texts = {"C_ASPS.BIN": list(scrambled_sections((DATA / "C_ASPS.BIN").read_bytes()).values()),
+             "S_ASPS.BIN": list(scrambled_sections((DATA / "S_ASPS.BIN").read_bytes()).values()),
+             "COMPOSIT/HOUSE": [" ".join(p.read_text("ascii").split("\n")[2:])
+                                for p in (DATA / "COMPOSIT" / "HOUSE").iterdir()]}
+    problems = []
+    for family, paragraphs in texts.items():
+        pairs = [(x, y) for t in paragraphs
+                 for x, y in zip(*(lambda s: (s, s[1:]))(re.split(r"(?<=\.) (?=[A-Z])", t)))]
+        echoed = [y for x, y in pairs if echoes(x, y)]
+        if len(echoed) > 0.03 * len(pairs):
+            problems.append(f"{family}: {len(echoed)} of {len(pairs)} sentences echo the "
+                            f"one before, as {echoed[0]!r}")
+    return problems
+
+
 def check_keyword_phrasing():
     """The keyword course ends each sign, planet and house with the same
     words for its sentence example, so one part reads alike in every file."""
@@ -584,6 +630,7 @@ def check(files, codec):
                 problems.append(f"{family}: {name} repeats {seen[body]}")
             seen[body] = name
     problems += check_keyword_phrasing()
+    problems += check_neighbours()
     for name in keys:
         texts = list(scrambled_sections((DATA / name).read_bytes()).values())
         if len(set(texts)) != len(texts):
