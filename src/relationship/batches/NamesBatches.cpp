@@ -177,7 +177,8 @@ class PairOutput {
   void Line(std::string_view text) {
     ++lines_;
     if (!file_) return page_.Line(text);
-    std::fwrite(text.data(), 1, text.size(), file_);
+    // An empty view may hold no pointer at all, which fwrite must not get.
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
     std::fwrite("\r\n", 1, 2, file_);
   }
   void Blank() { Line({}); }
