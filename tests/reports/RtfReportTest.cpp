@@ -50,7 +50,7 @@ TEST(RtfReport, FramesTitlesBodiesAndHeadingsOfEachReport) {
         "10.30 A.M.   74W00    40N43\r\n\\par \r\n\\par \r\n\\par \\b0 \\qj Astrology is the study",
         "\\par \\b THE RISING SIGN OR ASCENDANT\\b0 \r\n", "\\par \\b SIGN POSITIONS OF PLANETS\\b0 ",
         // Lines that end in a blank join into one paragraph.
-        "to one another. The reports of this program read", "may make sense later, as experience",
+        "angled to one another. This report reads that picture", "may make sense later, as experience",
         // Beyond 0xFFFF: the character's surrogate pair.
         "Sun in Aries \\{x\\} \\\\ caf\\'e9\\'97\\u8594? \\u-10188?\\u-8930?\r\n", "\\b CLOSING COMMENTS\\b0 ",
         "doing in this life.\r\n\\par \r\n\\par \r\n}\r\n.\r\n"}},
