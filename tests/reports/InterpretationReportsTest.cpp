@@ -159,7 +159,9 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
   // transit report's prompt and the natal report with the shipped texts.
   Workbench wb;
   test::RecordingHost host;
-  wb.AppPath = ORVANTA_DATA_DIR;
+  const test::TempDir dir;
+  test::LinkShippedFiles(dir, ORVANTA_DATA_DIR);
+  wb.AppPath = dir.path();
   ChartDriverHooks hooks;
   ChartRequest r;
   r.name = "Jane Doe";
