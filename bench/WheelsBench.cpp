@@ -27,7 +27,10 @@ struct NatalWheel {
     orv::bench::ComputeFixedCharts(wb, host);
     orv::ReadOptionsFile(host, ORVANTA_DATA_DIR, wb.Options);
     orv::PrepareSingleWheel(wb, orv::SingleWheelKind::Natal, {}, host);
-    in = {&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable, 0};
+    in.request = &*wb.Wheel;
+    in.options = &wb.Options;
+    in.radiusTable = &wb.Tables.RadiusTable;
+    in.hcDataTable = &wb.Tables.HcDataTable;
   }
 };
 

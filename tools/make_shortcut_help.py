@@ -107,8 +107,6 @@ WHEELS_WINDOW = [
     ("Update", "Go back a Transit Year", "+^F4"),
     ("Orbs", "Select new orb file", "F11"),
     ("Orbs", "Edit orb file", "F12"),
-    ("Options", "3 Degree Orbs for Wheel Aspect Lines", "^F11"),
-    ("Options", "Display sextiles", "^F12"),
     ("Options", "Toggle Option #230", "^L"),
     ("Type", "American", "F7"),
     ("Type", "European", "F8"),

@@ -316,6 +316,25 @@ int main(int argc, char* argv[]) {
     if (orv::RunTransitReport(workbench, host)) showReport();
   });
 
+  // What the wheel window's menus reach: the help text, the orb editor, the
+  // print dialog.
+  QPointer<orv::TextFileEditor> orbsEditor;
+  auto wheelsLinks = [&] {
+    orv::WheelsLinks links;
+    links.bringMainForward = bringMainForward;
+    links.showHelp = [&](std::string_view file) {
+      orv::ShowHelpFile(workbench.Output, workbench.AppPath, "\\" + std::string(file), host,
+                        data());
+    };
+    links.editOrbFile = [&] {
+      openEditor(orbsEditor, [&] { return orv::OrbsEditorSetup(workbench, host); });
+    };
+    links.choosePrinter = [&](QPrinter& printer) {
+      return orv::ChoosePrinterWithDialog(printer, wheelsWindow.data());
+    };
+    return links;
+  };
+
   // The single wheels: each command prepares its wheel, then the wheel window
   // is closed and opened anew to paint it.
   for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
@@ -323,7 +342,9 @@ int main(int argc, char* argv[]) {
       bringMainForward();
       orv::PrepareSingleWheel(workbench, kind, secondPersonBox(), host);
       host.BeginBusy();
-      orv::ShowAnewInSlot(wheelsWindow, [&] { return new orv::Wheels(workbench, bringMainForward); });
+      orv::ShowAnewInSlot(wheelsWindow, [&] {
+        return new orv::Wheels(workbench, host, wheelsLinks());
+      });
       host.EndBusy();
     });
   }

@@ -71,6 +71,16 @@ bool ReadOrbFile(Host& host, const std::filesystem::path& orbFile, OrbTable& orb
   return false;
 }
 
+std::optional<OrbTable> LoadOrbTable(Host* host, const std::filesystem::path& orbFile) {
+  OrbTable orbs{};
+  if (host) {
+    if (!ReadOrbFile(*host, orbFile, orbs)) return std::nullopt;
+  } else if (!ReadNumberFile(ResolvePath(orbFile), orbs)) {
+    return std::nullopt;
+  }
+  return orbs;
+}
+
 HouseSystemCode HouseSystemAtStart(const OptionValues& options) {
   const float value = options[OptionNumber::HouseSystemAtStart];
   for (int code = 2; code <= 9; ++code)

@@ -36,6 +36,13 @@ bool ReadOptionsFile(Host& host, const std::filesystem::path& appPath, OptionVal
 // <path>." and leaves `orbs` as they were. Returns whether it was read.
 bool ReadOrbFile(Host& host, const std::filesystem::path& orbFile, OrbTable& orbs);
 
+// The orbs of `orbFile` (found whatever its letter case) in a table of its
+// own: lines beyond the 17th are ignored and orbs the file does not reach
+// are 0, so nothing of another file survives. Nothing when the file cannot
+// be read; with `host` a missing file is then reported as ReadOrbFile does,
+// without it nobody is told (a paint).
+std::optional<OrbTable> LoadOrbTable(Host* host, const std::filesystem::path& orbFile);
+
 // The house system option 27 names: 2 to 9 exactly, anything else Placidus.
 HouseSystemCode HouseSystemAtStart(const OptionValues& options);
 

@@ -43,6 +43,16 @@ struct WheelRequest {
   std::string HousePositions;
   // `EnabledNatalPlanets`: "1" draws the point, "0" keeps its room only.
   std::string EnabledPoints = "1111111111111111";
+  // The declinations of the chart shown, for the aspect list's parallels.
+  PointArray<double> Declinations{};
+};
+
+// What the wheel window's commands keep from one wheel to the next while the
+// program runs (check marks of the window itself start afresh with each).
+struct WheelWindowState {
+  // `ThreeDegreeWheelOrbs`: 1 makes the aspect lines use fixed 3-degree
+  // windows instead of the orb file.
+  int ThreeDegreeWheelOrbs = 0;
 };
 
 }  // namespace orv

@@ -50,6 +50,7 @@ struct Workbench {
   InputWindowsState Input;
   // The wheel the last Wheels command prepared; none before the first.
   std::optional<WheelRequest> Wheel;
+  WheelWindowState WheelWindow;
 };
 
 }  // namespace orv

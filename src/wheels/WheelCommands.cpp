@@ -143,6 +143,11 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   }
   r.OrbFile = workbench.AppPath / orbFile;
   r.Chart = charts.Kind;
+  // The wheel's orb file is the current one, which the orb commands choose
+  // and edit.
+  workbench.OrbFile = r.OrbFile;
+  r.Declinations = kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations
+                                                     : natal.Declinations;
   charts.WheelHousePositions = r.HousePositions;
   workbench.Wheel = std::move(r);
 }

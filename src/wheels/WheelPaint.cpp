@@ -83,13 +83,15 @@ class Painter {
     canvas_.SetFontBold(false);
   }
 
+  Rgb SpokeColor() const { return in_.blackWhite ? QBColor(0) : Color(o_.spokeColor); }
+
   void SingleFrame() {
     const auto ring = Color(o_.ringColor);
     const auto spokes = SingleFrameSpokeAngles(in_.typeChart, req_.Cusps);
     if (o_.printing) Circles(ring);
     for (double a : spokes) {
       const auto ends = SpokeEnds(a, 120, 217, o_.verticalFactor);
-      canvas_.Line(ends[0], ends[1], Color(o_.spokeColor));
+      canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     if (!o_.printing) Circles(ring);
   }
@@ -97,7 +99,7 @@ class Painter {
   void DeclinationRing() {
     for (double a : EqualSpokeAngles()) {
       const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
-      canvas_.Line(ends[0], ends[1], Color(o_.spokeColor));
+      canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
   }
@@ -267,16 +269,38 @@ class Painter {
     canvas_.SetForeColor(Color(o_.degreeColor));
   }
 
-  void Points() {
+  std::vector<PlacedLabel> Points() {
     MeasureCells();
     const SingleWheelInputs inputs = SingleWheelInputsOf(in_);
     const WheelList list = BuildWheelList(inputs.values, inputs.housePositions);
-    for (const PlacedLabel& l : PlaceSingleWheel(inputs, list)) {
+    std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
+    for (const PlacedLabel& l : placed) {
       if (req_.DeclinationSingleWheel == 1)
         DeclinationLabel(l, list.houseCounts[static_cast<std::size_t>(l.house)]);
       else
         Label(l);
     }
+    return placed;
+  }
+
+  // The single wheel's aspect lines, between the placed glyphs.
+  void AspectLines(const std::vector<PlacedLabel>& placed) {
+    if (!in_.orbs || Opt(47) != 1) return;
+    const bool declination = req_.DeclinationSingleWheel != 0;
+    AspectLineChart chart;
+    chart.angles = req_.Longitudes;
+    chart.glyphAngles = LineEndAngles(req_.Longitudes, placed);
+    chart.takesPart = SingleWheelLinePoints(req_.EnabledPoints, req_.HelioWheel == 1);
+    chart.radius = declination ? WheelRadius : 120;
+    AspectLineTests tests = in_.lineTests;
+    tests.declination = declination;
+    AspectLineStyle style;
+    style.printing = o_.printing;
+    style.blackWhite = in_.blackWhite;
+    style.options = in_.options;
+    style.conjunctionArc = o_.printing ? 220 : declination ? WheelRadius + 1 : 218;
+    DrawAspectLines(canvas_, FindAspectLines(chart, chart, AspectPairs::OneChart, *in_.orbs, tests),
+                    style);
   }
 
  private:
@@ -396,7 +420,7 @@ void DrawTitleBlock(
 
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
   const WheelRequest& r = *in.request;
-  canvas.SetBackColor(QBColor((*in.options)[100]));
+  canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[100]));
   canvas.Clear();
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetForeColor(QBColor(0));
@@ -410,7 +434,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
     p.CuspLabels();
     p.Interceptions();
   }
-  p.Points();
+  p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, false, {});
 }
 
@@ -428,7 +452,7 @@ void PaintWheelPrinter(
     p.CuspLabels();
     p.Interceptions();
   }
-  p.Points();
+  p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, true, personalHeader);
 }
 

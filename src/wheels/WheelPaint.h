@@ -15,6 +15,7 @@
 #include "core/NumberFile.h"
 #include "platform/Canvas.h"
 #include "shell/WheelRequest.h"
+#include "wheels/AspectLines.h"
 #include "wheels/WheelPlacement.h"
 
 namespace orv {
@@ -25,17 +26,28 @@ struct WheelPaintInputs {
   const std::array<std::int16_t, 361>* radiusTable = nullptr;  // RADIUS.DAT
   const std::array<std::int16_t, 121>* hcDataTable = nullptr;  // HCDATA.DAT
   int typeChart = 0;  // `TypeChart`: 0 American, 1 European
+  // The orbs of the request's orb file; none (a file that cannot be read)
+  // draws no aspect lines rather than lines by some earlier file's orbs.
+  const OrbTable* orbs = nullptr;
+  // The wheel window's "3 Degree Orbs" and "Display sextiles" (the paint
+  // sets the declination rule from the request).
+  AspectLineTests lineTests;
+  // `BlackWhitePrint`: the window paint for the half-page print: white
+  // background, black spokes, harmonious lines in black.
+  bool blackWhite = false;
 };
 
 // The placement inputs of the request's (single) wheel.
 SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in);
 
-// The window paint at `startScale`: clears to option 100's colour and draws
-// the whole wheel.
+// The window paint at `startScale`: clears to option 100's colour (white in
+// black and white) and draws the whole wheel, with the aspect lines when
+// option 47 is exactly 1.
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale);
 
 // The printed page's paint, on a page already begun: its own scale (265, or
-// 272 for a European single wheel) and the printer's options. With option
+// 272 for a European single wheel) and the printer's options, the aspect
+// lines as on the window. With option
 // 174 not 0 it calls `personalHeader` for PERSONAL.NAM's lines (nothing when
 // the file cannot be read) and prints them right-aligned at the top right.
 void PaintWheelPrinter(

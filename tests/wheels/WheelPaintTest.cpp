@@ -49,7 +49,7 @@ struct Painted {
     test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
     test::RecordingHost host;
     PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
-    in = {&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable, 0};
+    in = test::PaintInputsOf(wb);
   }
 };
 

@@ -78,8 +78,7 @@ TEST(WheelPlacement, CrowdedDisabledDegenerateAndHelioHouses) {
   test::ComputeWheelChart(wb, test::WheelChart::Crowded);
   test::RecordingHost host;
   PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
-  const auto full = PlaceSingleWheel(SingleWheelInputsOf(
-      {&*wb.Wheel, &wb.Options, &wb.Tables.RadiusTable, &wb.Tables.HcDataTable, 1}));
+  const auto full = PlaceSingleWheel(SingleWheelInputsOf(test::PaintInputsOf(wb, 1)));
   for (std::size_t k = 1; k < full.size(); ++k) {
     if (full[k].house == 1) {
       EXPECT_GE(full[k].angle - full[k - 1].angle, 4 - 1e-9) << full[k].point;

@@ -12,6 +12,7 @@
 #include "core/HousePlacement.h"
 #include "shell/OptionFiles.h"
 #include "shell/Workbench.h"
+#include "wheels/WheelPaint.h"
 
 namespace orv::test {
 
@@ -36,6 +37,17 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which) {
   ChartArrays& n = wb.Charts.Natal;  // Sun .. Saturn just past the Ascendant
   for (int p = 1; p <= 6; ++p) n.Longitudes[std::size_t(p)] = Mod360(n.Cusps[4] + 1.5 + 3 * p);
   n.HousePositions = PlacePlanetsInHouses(n.HousePositions, n.Longitudes, n.Cusps, HouseLabels);
+}
+
+// The paint inputs of the wheel `wb` has prepared, no orbs (no aspect lines).
+inline WheelPaintInputs PaintInputsOf(const Workbench& wb, int typeChart = 0) {
+  WheelPaintInputs in;
+  in.request = &*wb.Wheel;
+  in.options = &wb.Options;
+  in.radiusTable = &wb.Tables.RadiusTable;
+  in.hcDataTable = &wb.Tables.HcDataTable;
+  in.typeChart = typeChart;
+  return in;
 }
 
 }  // namespace orv::test

@@ -30,6 +30,8 @@ Answer QtHost::ShowMessage(std::string_view text, std::string_view title, Messag
     case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      // Three answers ask for a deliberate choice: Enter alone does nothing.
+      box.setDefaultButton(QMessageBox::Cancel);
       break;
   }
   // A message must be readable even while a long run has the busy cursor up.

@@ -1,15 +1,26 @@
 #include "wheels/ui/Wheels.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/Files.h"
+#include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
+#include "shell/EditorFiles.h"
+#include "shell/FileChooser.h"
+#include "shell/OptionFiles.h"
 #include "shell/Workbench.h"
+#include "wheels/AspectList.h"
 #include "wheels/WheelLayout.h"
-#include "wheels/WheelPaint.h"
+#include "wheels/ui/CWAspect.h"
+#include "wheels/ui/WheelPrinting.h"
 
 namespace orv {
 
@@ -18,16 +29,118 @@ namespace {
 constexpr double kFallbackDotsPerInch = 96;
 constexpr int kSmallestSide = 120;  // pixels: a wheel still reads
 
+constexpr std::string_view kPrintQuestion =
+    "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.";
+constexpr std::string_view kPrintTitle = "Full page or half page chartwheel";
+constexpr std::string_view kHelpFile = "WHEELS.HLP";
+
+// The surface the wheel is painted on, below the menu bar.
+class WheelView : public QWidget {
+ public:
+  WheelView(std::function<void(QPainter&, const QRect&)> paint,
+            std::function<void(const QSize&)> resized, QWidget* parent)
+      : QWidget(parent), paint_(std::move(paint)), resized_(std::move(resized)) {
+    setObjectName("WheelView");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter, rect());
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    resized_(size());
+    QWidget::resizeEvent(event);
+    update();
+  }
+
+ private:
+  std::function<void(QPainter&, const QRect&)> paint_;
+  std::function<void(const QSize&)> resized_;
+};
+
 }  // namespace
 
-Wheels::Wheels(Workbench& workbench, std::function<void()> bringMainForward, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      workbench_(workbench),
-      bringMainForward_(std::move(bringMainForward)) {
+Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* parent)
+    : QWidget(parent, Qt::Window), workbench_(workbench), host_(host), links_(std::move(links)) {
   setObjectName("Wheels");
   setWindowTitle(QString::fromStdString(workbench_.Shell.CaptionPrefix + "Chartwheels"));
-  setAttribute(Qt::WA_OpaquePaintEvent);
+  menuBar_ = new QMenuBar(this);
+  view_ = new WheelView([this](QPainter& p, const QRect& area) { PaintWheel(p, area); },
+                        [this](const QSize& size) { ViewResized(size); }, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(view_);
+  BuildMenuBar();
   ApplySettingsGeometry();
+  if (workbench_.Wheel) LoadOrbTable(&host_, workbench_.Wheel->OrbFile);
+}
+
+QAction* Wheels::AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence key,
+                         void (Wheels::*handler)()) {
+  QAction* action = menu ? menu->addAction(caption) : menuBar_->addAction(caption);
+  action->setObjectName(name);
+  if (!key.isEmpty()) {
+    action->setShortcut(key);
+    addAction(action);  // the key works wherever the focus is in the window
+  }
+  connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  commands_[name] = action;
+  return action;
+}
+
+void Wheels::BuildMenuBar() {
+  AddItem(nullptr, "mnuAspects", "&Aspects", {}, &Wheels::mnuAspects_Click);
+
+  QMenu* orbs = menuBar_->addMenu("&Orbs");
+  orbs->menuAction()->setObjectName("mnuOrbs");
+  AddItem(orbs, "mnuOrbsChange", "&Select new orb file", QKeySequence(Qt::Key_F11),
+          &Wheels::mnuOrbsChange_Click);
+  AddItem(orbs, "mnuOrbsEdit", "&Edit orb file", QKeySequence(Qt::Key_F12),
+          &Wheels::mnuOrbsEdit_Click);
+
+  // Ctrl+F11 and Ctrl+F12 belong to the stepping items; a key held by two
+  // items would run neither.
+  QMenu* options = menuBar_->addMenu("Options");
+  options->menuAction()->setObjectName("mnuOptions");
+  AddItem(options, "mnuOptionAspectLines", "&3 Degree Orbs for Wheel Aspect Lines", {},
+          &Wheels::mnuOptionAspectLines_Click)
+      ->setCheckable(true);
+  QAction* sextiles = AddItem(options, "mnuOptionDisplaySextiles", "&Display sextiles", {},
+                              &Wheels::mnuOptionDisplaySextiles_Click);
+  sextiles->setCheckable(true);
+  sextiles->setChecked(true);
+  AddItem(options, "mnuOptions230Toggle", "Toggle Option #230", QKeySequence(Qt::CTRL | Qt::Key_L),
+          &Wheels::mnuOptions230Toggle_Click);
+
+  AddItem(nullptr, "mnuPrintChartwheel", "&Print", {}, &Wheels::mnuPrintChartwheel_Click);
+
+  QMenu* type = menuBar_->addMenu("&Type");
+  type->menuAction()->setObjectName("mnuType");
+  commands_["mnuType"] = type->menuAction();
+  AddItem(type, "mnuCTAmerican", "&American", QKeySequence(Qt::Key_F7),
+          &Wheels::mnuCTAmerican_Click)
+      ->setCheckable(true);
+  AddItem(type, "mnuCTEuropean", "&European", QKeySequence(Qt::Key_F8),
+          &Wheels::mnuCTEuropean_Click)
+      ->setCheckable(true);
+  // The chart type belongs to the wheels of one chart.
+  const bool oneChart = workbench_.Wheel && workbench_.Wheel->WheelKind == 1;
+  type->menuAction()->setVisible(oneChart);
+  Command("mnuCTAmerican")->setEnabled(oneChart);
+  Command("mnuCTEuropean")->setEnabled(oneChart);
+  Command("mnuCTAmerican")->setChecked(workbench_.Settings.TypeChart == 0);
+  Command("mnuCTEuropean")->setChecked(workbench_.Settings.TypeChart != 0);
+
+  AddItem(nullptr, "mnuHelp", "&Help", {}, &Wheels::mnuHelp_Click);
+}
+
+QAction* Wheels::Command(std::string_view name) const {
+  const auto it = commands_.find(name);
+  return it == commands_.end() ? nullptr : it->second;
 }
 
 double Wheels::DotsPerInch() const {
@@ -70,32 +183,133 @@ void Wheels::RecordSettingsGeometry() {
   s.WheelsHeight = PixelsToTwips(height(), dpi);
 }
 
-void Wheels::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (!workbench_.Wheel) {
-    painter.fillRect(rect(), Qt::white);
-    return;
-  }
-  QtCanvas canvas(painter, QRectF(rect()));
+WheelPaintInputs Wheels::PaintInputs(std::optional<OrbTable>& orbs) const {
   WheelPaintInputs in;
+  if (!workbench_.Wheel) return in;
   in.request = &*workbench_.Wheel;
   in.options = &workbench_.Options;
   in.radiusTable = &workbench_.Tables.RadiusTable;
   in.hcDataTable = &workbench_.Tables.HcDataTable;
   in.typeChart = workbench_.Settings.TypeChart;
-  PaintWheelWindow(canvas, in, workbench_.Settings.StartScale);
+  // Read again for each paint, so saved edits of the orb file show; quietly,
+  // since a missing file was reported when the window opened.
+  orbs = LoadOrbTable(nullptr, workbench_.Wheel->OrbFile);
+  in.orbs = orbs ? &*orbs : nullptr;
+  in.lineTests.threeDegreeWindows = workbench_.WheelWindow.ThreeDegreeWheelOrbs != 0;
+  in.lineTests.sextiles = displaySextiles_;
+  return in;
 }
 
-void Wheels::resizeEvent(QResizeEvent* event) {
-  if (const auto scale = StartScaleFor(width(), height()))
+void Wheels::PaintWheel(QPainter& painter, const QRect& area) {
+  if (!workbench_.Wheel) {
+    painter.fillRect(area, Qt::white);
+    return;
+  }
+  QtCanvas canvas(painter, QRectF(area));
+  std::optional<OrbTable> orbs;
+  PaintWheelWindow(canvas, PaintInputs(orbs), workbench_.Settings.StartScale);
+}
+
+void Wheels::ViewResized(const QSize& size) {
+  if (const auto scale = StartScaleFor(size.width(), size.height()))
     workbench_.Settings.StartScale = static_cast<std::int16_t>(*scale);
-  QWidget::resizeEvent(event);
-  update();
+}
+
+void Wheels::Repaint() { view_->update(); }
+
+void Wheels::mnuAspects_Click() {
+  if (CWAspect* open = aspectList_.data()) {
+    aspectList_ = nullptr;
+    open->close();
+    open->deleteLater();
+  }
+  if (!workbench_.Wheel) return;
+  BusyCursor busy(host_);
+  const std::optional<OrbTable> orbs = LoadOrbTable(&host_, workbench_.Wheel->OrbFile);
+  if (!orbs) return;
+  aspectList_ =
+      new CWAspect(AspectListLines(SingleWheelAspectListInputs(*workbench_.Wheel), *orbs), this);
+  aspectList_->setAttribute(Qt::WA_DeleteOnClose);
+  aspectList_->show();
+}
+
+void Wheels::mnuOrbsChange_Click() {
+  if (!workbench_.Wheel) return;
+  std::filesystem::path& orbFile = workbench_.Wheel->OrbFile;
+  const std::filesystem::path start =
+      orbFile.empty() ? workbench_.AppPath / std::string(kNatalOrbFileName) : orbFile;
+  const std::string chosen = SelectFile(host_, workbench_.AppPath, start, kOrbFilePattern);
+  if (chosen.empty()) return;
+  orbFile = chosen;
+  workbench_.OrbFile = orbFile;
+  mnuAspects_Click();
+  Repaint();
+}
+
+void Wheels::mnuOrbsEdit_Click() {
+  if (workbench_.Wheel) workbench_.OrbFile = workbench_.Wheel->OrbFile;
+  if (links_.editOrbFile) links_.editOrbFile();
+}
+
+void Wheels::mnuOptionAspectLines_Click() {
+  int& fixed = workbench_.WheelWindow.ThreeDegreeWheelOrbs;
+  fixed = fixed == 0 ? 1 : 0;
+  Command("mnuOptionAspectLines")->setChecked(fixed == 1);
+  Repaint();
+}
+
+void Wheels::mnuOptionDisplaySextiles_Click() {
+  displaySextiles_ = !displaySextiles_;
+  Command("mnuOptionDisplaySextiles")->setChecked(displaySextiles_);
+  Repaint();
+}
+
+void Wheels::mnuOptions230Toggle_Click() {
+  // In memory only: the option file keeps its value.
+  float& option = workbench_.Options[230];
+  option = option == 0 ? 1.0f : 0.0f;
+  Repaint();
+}
+
+void Wheels::mnuPrintChartwheel_Click() {
+  if (!workbench_.Wheel) return;
+  const Answer answer = host_.ShowMessage(kPrintQuestion, kPrintTitle, MessageIcon::Question,
+                                          MessageButtons::YesNoCancel);
+  if (answer != Answer::Yes && answer != Answer::No) return;
+  QPrinter printer(QPrinter::HighResolution);
+  OfferPdfWhenNoPrinter(printer, workbench_.AppPath, kWheelPdfName);
+  if (!links_.choosePrinter || !links_.choosePrinter(printer)) return;
+  BusyCursor busy(host_);
+  std::optional<OrbTable> orbs;
+  const WheelPaintInputs in = PaintInputs(orbs);
+  const std::filesystem::path appPath = workbench_.AppPath;
+  const auto personalHeader = [appPath]() {
+    return ReadTextLines(ResolveInFolder(appPath, kPersonalHeaderFileName));
+  };
+  if (!PrintWheelPage(printer, in,
+                      answer == Answer::Yes ? WheelPrintKind::FullPage : WheelPrintKind::HalfPage,
+                      personalHeader))
+    ReportPrinterNotStarted(host_);
+}
+
+void Wheels::SetTypeChart(int typeChart) {
+  BusyCursor busy(host_);
+  Command("mnuCTAmerican")->setChecked(typeChart == 0);
+  Command("mnuCTEuropean")->setChecked(typeChart != 0);
+  workbench_.Settings.TypeChart = static_cast<std::int16_t>(typeChart);
+  Repaint();
+}
+
+void Wheels::mnuCTAmerican_Click() { SetTypeChart(0); }
+void Wheels::mnuCTEuropean_Click() { SetTypeChart(1); }
+
+void Wheels::mnuHelp_Click() {
+  if (links_.showHelp) links_.showHelp(kHelpFile);
 }
 
 void Wheels::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    if (bringMainForward_) bringMainForward_();
+    if (links_.bringMainForward) links_.bringMainForward();
     event->accept();
     return;
   }
@@ -103,7 +317,7 @@ void Wheels::keyPressEvent(QKeyEvent* event) {
 }
 
 void Wheels::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton && bringMainForward_) bringMainForward_();
+  if (event->button() == Qt::RightButton && links_.bringMainForward) links_.bringMainForward();
   QWidget::mouseReleaseEvent(event);
 }
 

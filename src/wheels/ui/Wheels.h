@@ -1,42 +1,108 @@
 #pragma once
 // The wheel window `Wheels`: a top-level, modeless window that paints the
-// wheel the last Wheels command prepared, scaled to its size. Its place and
-// size come from the settings and go back to them when it loses the
-// activation and when it closes.
+// wheel the last Wheels command prepared, scaled to its size, under its own
+// menu bar (Aspects, Orbs, Options, Print, Type, Help). Its place and size
+// come from the settings and go back to them when it loses the activation
+// and when it closes. Each wheel command makes the window anew, so its check
+// marks start afresh and its aspect list closes with it.
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/NumberFile.h"
+#include "shell/ui/PrntFile.h"
+#include "wheels/WheelPaint.h"
+#include "wheels/ui/CWAspect.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QKeySequence;
+class QPainter;
 
 namespace orv {
 
+class Host;
 struct Workbench;
+
+// What the wheel window asks of the rest of the program.
+struct WheelsLinks {
+  std::function<void()> bringMainForward;               // Esc and a right click
+  std::function<void(std::string_view file)> showHelp;  // a help text in the data window
+  std::function<void()> editOrbFile;                    // the orb editor on `OrbFile`
+  PrinterChooser choosePrinter;                         // the print dialog
+};
 
 class Wheels : public QWidget {
   Q_OBJECT
 
  public:
-  // Shows `workbench.Wheel`; `bringMainForward` runs for Esc and a right
-  // click.
-  Wheels(Workbench& workbench, std::function<void()> bringMainForward, QWidget* parent = nullptr);
+  // Shows `workbench.Wheel`. Its orb file is read now: a missing one is
+  // reported once, here, and the wheel is drawn without aspect lines.
+  Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* parent = nullptr);
 
   // The window's place and size from the settings (twips at the screen's
   // dots per inch), kept on the screen's free area; and back.
   void ApplySettingsGeometry();
   void RecordSettingsGeometry();
 
+  // The menu bar; a menu placed before "&Aspects" (`Command("mnuAspects")`)
+  // comes first.
+  QMenuBar* MenuBar() const { return menuBar_; }
+  // The menu item or command called `name` ("mnuAspects", "mnuOrbsChange",
+  // "mnuOrbsEdit", "mnuOptionAspectLines", "mnuOptionDisplaySextiles",
+  // "mnuOptions230Toggle", "mnuPrintChartwheel", "mnuType", "mnuCTAmerican",
+  // "mnuCTEuropean", "mnuHelp"); nullptr when there is none.
+  QAction* Command(std::string_view name) const;
+  // The open aspect list, if any.
+  CWAspect* AspectList() const { return aspectList_.data(); }
+
+  // The paint inputs of the wheel shown, with the orbs read into `orbs`
+  // (none: a file that cannot be read).
+  WheelPaintInputs PaintInputs(std::optional<OrbTable>& orbs) const;
+  // Repaints the wheel now.
+  void Repaint();
+
+  void mnuAspects_Click();
+  void mnuOrbsChange_Click();
+  void mnuOrbsEdit_Click();
+  void mnuOptionAspectLines_Click();
+  void mnuOptionDisplaySextiles_Click();
+  void mnuOptions230Toggle_Click();
+  void mnuPrintChartwheel_Click();
+  void mnuCTAmerican_Click();
+  void mnuCTEuropean_Click();
+  void mnuHelp_Click();
+
  protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildMenuBar();
+  QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence key,
+                   void (Wheels::*handler)());
+  void PaintWheel(QPainter& painter, const QRect& area);
+  void ViewResized(const QSize& size);
+  void SetTypeChart(int typeChart);
   double DotsPerInch() const;
 
   Workbench& workbench_;
-  std::function<void()> bringMainForward_;
+  Host& host_;
+  WheelsLinks links_;
+  QMenuBar* menuBar_ = nullptr;
+  QWidget* view_ = nullptr;
+  std::map<std::string, QAction*, std::less<>> commands_;
+  QPointer<CWAspect> aspectList_;
+  // The check mark of "&Display sextiles", which the aspect lines obey.
+  bool displaySextiles_ = true;
 };
 
 }  // namespace orv

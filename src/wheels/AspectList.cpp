@@ -1,0 +1,123 @@
+#include "wheels/AspectList.h"
+
+#include <array>
+#include <cmath>
+
+#include "wheels/AspectLines.h"
+#include "wheels/GlyphCodes.h"
+
+namespace orv {
+
+namespace {
+
+// The list's point order: the Sun, the Moon, Mercury .. Pluto, then 11 .. 16.
+constexpr std::array<int, NumPoints> kPointOrder{1, 10, 2,  3,  4,  5,  6,  7,
+                                                 8, 9,  11, 12, 13, 14, 15, 16};
+
+// One aspect test: its exact angle, its orb's `AspectKind` and its code; in
+// the fixed order, a later match overwriting an earlier one.
+struct ListTest {
+  double angle;
+  int kind;
+};
+constexpr double kSeptile = 360.0 / 7;
+constexpr std::array<ListTest, 15> kBandTests{{{60, 2},
+                                               {90, 3},
+                                               {120, 4},
+                                               {180, 5},
+                                               {30, 7},
+                                               {45, 8},
+                                               {135, 9},
+                                               {150, 10},
+                                               {36, 11},
+                                               {40, 12},
+                                               {72, 13},
+                                               {108, 14},
+                                               {144, 15},
+                                               {kSeptile, 16},
+                                               {165, 17}}};
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+bool Shown(const std::string& enabled, int p) {
+  return At(p - 1) >= enabled.size() || enabled[At(p - 1)] != '0';
+}
+
+bool OutOfHelio(int p) { return p == ChartPoint::Moon || (p >= 11 && p <= 15); }
+
+char Code(int code) { return static_cast<char>(static_cast<unsigned char>(code)); }
+
+std::string Line(int pointCode, int aspectCode, int otherCode) {
+  return std::string("  ") + Code(pointCode) + ' ' + Code(aspectCode) + ' ' + Code(otherCode);
+}
+
+}  // namespace
+
+AspectListInputs SingleWheelAspectListInputs(const WheelRequest& r) {
+  AspectListInputs in;
+  in.helio = r.HelioWheel == 1;
+  in.declination = r.DeclinationSingleWheel == 1;
+  in.composite = r.InnerWheelHeader[3] == "Composite chart";
+  in.rowAngles = in.columnAngles = r.Longitudes;
+  in.rowDeclinations = in.columnDeclinations = r.Declinations;
+  in.rowEnabled = in.columnEnabled = r.EnabledPoints;
+  return in;
+}
+
+int AspectListCode(double separationDeg, const OrbTable& orbs) {
+  const double d = separationDeg > 180 ? 360 - separationDeg : separationDeg;
+  const float fd = static_cast<float>(d);
+  int code = 1;
+  for (const ListTest& t : kBandTests) {
+    const double orb = orbs[At(t.kind)];
+    bool match = false;
+    if (t.kind == 16) {
+      match = d >= t.angle - orb && d <= t.angle + orb;
+    } else if (t.kind == 5) {
+      match = fd >= static_cast<float>(t.angle - orb);
+    } else {
+      match = fd >= static_cast<float>(t.angle - orb) && fd <= static_cast<float>(t.angle + orb);
+    }
+    if (match) code = t.kind + 1;
+  }
+  if (fd <= orbs[1]) code = 2;
+  return code;
+}
+
+std::vector<std::string> AspectListLines(const AspectListInputs& in, const OrbTable& orbs) {
+  std::vector<std::string> lines{""};
+  const bool single = !in.twoCharts;
+  const auto glyph = [&](int p) {
+    return in.helio && p == ChartPoint::Sun ? GlyphCode::Earth : GlyphCode::PointBase + p;
+  };
+  for (int a : kPointOrder) {
+    if (!Shown(in.rowEnabled, a) || (in.helio && OutOfHelio(a))) continue;
+    for (int b : kPointOrder) {
+      if (!Shown(in.columnEnabled, b) || (in.helio && OutOfHelio(b))) continue;
+      if (single && a == b) continue;
+      const int code =
+          AspectListCode(FoldedSeparation(in.rowAngles[At(a)], in.columnAngles[At(b)]), orbs);
+      if (code >= 2 && !in.declination)
+        lines.push_back(Line(glyph(a), GlyphCode::AspectBase + code, glyph(b)));
+    }
+  }
+  if (in.composite || in.helio) return lines;
+  if (!in.declination) lines.emplace_back();
+  const auto nodeOrFortune = [](int p) { return p >= 11 && p <= 13; };
+  for (int a : kPointOrder) {
+    if (nodeOrFortune(a)) continue;
+    for (int b : kPointOrder) {
+      if (nodeOrFortune(b) || (single && a == b)) continue;
+      // Magnitudes and signs from the same arrays: those of the charts shown.
+      const double da = in.rowDeclinations[At(a)], db = in.columnDeclinations[At(b)];
+      const double d = std::fabs(std::fabs(da) - std::fabs(db));
+      if (static_cast<float>(d) > orbs[6]) continue;
+      const bool contra = (da < 0) != (db < 0);
+      lines.push_back(
+          Line(glyph(a), contra ? GlyphCode::Contraparallel : GlyphCode::Parallel, glyph(b)));
+    }
+  }
+  return lines;
+}
+
+}  // namespace orv

@@ -1,0 +1,39 @@
+#include "wheels/ui/WheelPrinting.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "platform/qt/QtCanvas.h"
+#include "wheels/WheelLayout.h"
+
+namespace orv {
+
+namespace {
+// The half page: the wheel as a window 4 wide by 3 high shows it, over the
+// sheet's width.
+constexpr double kHalfPageHeightOverWidth = 0.75;
+}  // namespace
+
+bool PrintWheelPage(
+    QPrinter& printer, const WheelPaintInputs& in, WheelPrintKind kind,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+  // The page's units cover the printable area; margins a quarter inch.
+  printer.setFullPage(false);
+  printer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  if (kind == WheelPrintKind::FullPage) {
+    QtCanvas canvas(painter, QRectF(0, 0, page.width(), page.height()));
+    PaintWheelPrinter(canvas, in, personalHeader);
+  } else {
+    const double height = std::min(page.width() * kHalfPageHeightOverWidth, page.height() / 2);
+    QtCanvas canvas(painter, QRectF(0, 0, page.width(), height));
+    WheelPaintInputs blackWhite = in;
+    blackWhite.blackWhite = true;
+    PaintWheelWindow(canvas, blackWhite, StartScaleFor(page.width(), height).value_or(225));
+  }
+  return painter.end();
+}
+
+}  // namespace orv
