@@ -6,6 +6,7 @@
 
 #include "base/Format.h"
 #include "core/Angles.h"
+#include "wheels/AspectGrid.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 
@@ -34,6 +35,8 @@ constexpr SurfaceOptions kPrinter{
     107,  108, 109, 110, 111, 115, 116, 64, 65, 66, 67,  195, 196, PrinterVerticalFactor};
 
 constexpr int kLabelBlue = 9;  // the declination wheel's label colour
+// `AspectGridOnPrint`: non-zero prints the aspect grid under the wheel.
+constexpr int kAspectGridOnPrint = 178;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -454,6 +457,7 @@ void PaintWheelPrinter(
   }
   p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, true, personalHeader);
+  if ((*in.options)[kAspectGridOnPrint] != 0) PrintAspectGrid(canvas, SingleWheelGridInputs(in));
 }
 
 }  // namespace orv
