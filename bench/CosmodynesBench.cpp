@@ -24,8 +24,8 @@ void BM_NatalCosmodynes(benchmark::State& state) {
   orv::bench::ComputeFixedCharts(wb, host, orv::CosmoAngleChoice::Both);
   for (auto _ : state) {
     orv::ListNatalCosmodynesPage(wb, host);
-    benchmark::DoNotOptimize(wb.Output.PageBuffer.data());
-    wb.Output.OutputBuffer.clear();
+    benchmark::DoNotOptimize(wb.Output.PageBuffer().data());
+    orv::ClearOutputBuffer(wb.Output);
   }
 }
 BENCHMARK(BM_NatalCosmodynes);

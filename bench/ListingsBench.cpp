@@ -15,8 +15,8 @@ void BM_NatalFirstListing(benchmark::State& state) {
   orv::bench::ComputeFixedCharts(wb, host);
   for (auto _ : state) {
     orv::ListNatalFirstPage(wb, host);
-    benchmark::DoNotOptimize(wb.Output.PageBuffer.data());
-    wb.Output.OutputBuffer.clear();  // as option 211 would: the buffer keeps every page
+    benchmark::DoNotOptimize(wb.Output.PageBuffer().data());
+    orv::ClearOutputBuffer(wb.Output);  // as option 211 would: the buffer keeps every page
   }
 }
 BENCHMARK(BM_NatalFirstListing);

@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
@@ -42,11 +41,6 @@ void BM_NatalWheelPlacement(benchmark::State& state) {
 BENCHMARK(BM_NatalWheelPlacement)->Unit(benchmark::kMicrosecond);
 
 void BM_NatalWheelWindowPaint(benchmark::State& state) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "orvanta_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
   static const int font = QFontDatabase::addApplicationFont(
       QString::fromStdString(orv::GlyphFontPath(ORVANTA_DATA_DIR).string()));
   benchmark::DoNotOptimize(font);

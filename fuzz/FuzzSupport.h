@@ -44,7 +44,7 @@ class AnsweringHost : public Host {
 
 class NullView : public OutputView {
  public:
-  void ShowPage(std::string_view, bool) override {}
+  void ShowPage(SharedPage, bool) override {}
 };
 
 // A fresh folder for this process, removed at exit.

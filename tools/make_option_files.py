@@ -4,7 +4,7 @@ Options.opt, its identical default copy Options.mst, and the seven orb files
 NATAL.ORB, TRANSIT.ORB, NAT2TRAN.ORB, SYNASTRY.ORB, COMPOSIT.ORB, MAGI.ORB and
 MAGI_NAT.ORB.
 
-Source: the options register (options.md), whose "Proposed Options.opt"
+Source: the options register content/options.md, whose "Proposed Options.opt"
 section and "**NAME.ORB**" paragraphs each hold one fenced ```text block with
 the file's lines: the value in characters 1-7, a blank, then a label.
 
@@ -14,7 +14,7 @@ to hold a number in its first 7 characters, and the line counts (244 options,
 17 orbs) are checked, so a damaged register stops the run.
 
 Rerun from the repository root:
-    /usr/bin/python3 tools/make_option_files.py /path/to/options.md data
+    /usr/bin/python3 tools/make_option_files.py content/options.md data
 """
 
 import re

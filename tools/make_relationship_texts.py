@@ -266,21 +266,6 @@ def build_composite():
 
 # ---------------------------------------------------------------- synastry
 
-def wrap_names(paragraph, names):
-    """Lines of at most WIDTH with at most one body name each: the report
-    scans a line for names only as far as its length before replacement, so
-    a second name pushed right by a long first name could be missed."""
-    lines, line, named = [], [], False
-    for word in paragraph.split():
-        has_name = any(re.match(name + r"\b", word) for name in names)
-        if line and (len(" ".join(line + [word])) > WIDTH or (has_name and named)):
-            lines.append(" ".join(line))
-            line, named = [], False
-        line.append(word)
-        named = named or has_name
-    return lines + [" ".join(line)]
-
-
 def synastry_pairs():
     """(first, second) body pairs in file-name order that the report and the
     browser can look up: same bodies included, two outer planets not."""
@@ -320,7 +305,7 @@ def build_synastry():
         name = bodies[a]["abbr"][0] + bodies[b]["abbr"][0] + "." + aspect["ext"][0]
         # The closing empty line parts this text from the next heading.
         files[f"SYNASTRY/{name}"] = b"".join(
-            scramble(line) + b"\r\n" for line in wrap_names(paragraph, (a, b)) + [""])
+            scramble(line) + b"\r\n" for line in wrap(paragraph) + [""])
     s_asps = {f"{a} {w} {b}": s_asps[f"{a} {w} {b}"]
               for a, b in synastry_pairs() for w in SYNASTRY_WORDS}
     files["S_ASPS.BIN"] = render_sections(s_asps)

@@ -127,6 +127,14 @@ INTRO = [
     "pressed. Commands not listed here, such as the Houses items Campanus,",
     "Porphyry, Equal - MC and Morinus, are chosen with the mouse or with",
     "Alt and the underlined letters.",
+    "",
+    "Each window's own keys belong to that window while it has the focus:",
+    "in the Data window F5 saves the page and F7 makes the font larger,",
+    "and F2, F3 and F4 step the transit days while its More menu shows. A",
+    "main window key that the window with the focus does not use itself",
+    "runs the main window's command from there too: after a calculation,",
+    "with the Data window in front, F3 lists the natal aspects and Ctrl+D",
+    "the natal cosmodynes. Dialogs that wait for an answer keep every key.",
 ]
 
 OUTRO = [

@@ -22,9 +22,11 @@
 #include "listings/CoupleAndStateCommands.h"
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
+#include "platform/RunningInstance.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
+#include "reports/CoupleReports.h"
 #include "reports/InterpretationReports.h"
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
@@ -89,6 +91,8 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
   const std::filesystem::path userDir =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+  // Held before anything is copied or saved, until the program ends.
+  const orv::RunningInstance instance(userDir);
   std::string error;
   const auto appPath = orv::ChooseAppPath(
       programDir, userDir, "Options.mst",
@@ -145,6 +149,7 @@ int main(int argc, char* argv[]) {
     workbench.Tables = std::move(read.tables);
     orv::ReportDataFileIssues(host, read.issues);
   };
+  hooks.ShippedFolder = programDir;
   hooks.AtlasPresent = [&] { return orv::AtlasPresent(workbench.AppPath); };
   hooks.CollectSettings = [&] {
     if (dataWindow) StoreDataWindowSettings(dataWindow->Settings(), workbench.Settings);
@@ -239,11 +244,17 @@ int main(int argc, char* argv[]) {
     inputWindows->ShowAtStartup(mainWindow.frameGeometry().bottomLeft() + QPoint(0, 1),
                                 orv::FrameMargins(mainWindow));
   };
+  // The meanings browsers, which Input closes.
+  QPointer<orv::MEANINGS> natalMeanings;
+  QPointer<orv::CoupleMeanings> compositeMeanings, synastryMeanings;
   auto inputCommand = [&] {
     if (!inputWindows) return;
     orv::ClearOutputBuffer(workbench.Output);
     if (dataWindow) dataWindow->Close();
     if (astroLine) astroLine->close();
+    for (QWidget* browser : std::initializer_list<QWidget*>{natalMeanings, compositeMeanings,
+                                                            synastryMeanings})
+      if (browser) browser->close();
     inputWindows->ShowForInput();
   };
   mainWindow.WireCommand("mnuInputData", inputCommand);
@@ -316,6 +327,12 @@ int main(int argc, char* argv[]) {
   });
   mainWindow.WireCommand("mnuReportTransit", [&] {
     if (orv::RunTransitReport(workbench, host)) showReport();
+  });
+  mainWindow.WireCommand("mnuReportComposite", [&] {
+    if (orv::RunCompositeReport(workbench, secondPersonBox(), host)) showReport();
+  });
+  mainWindow.WireCommand("mnuReportSynastry", [&] {
+    if (orv::RunSynastryReport(workbench, secondPersonBox(), host)) showReport();
   });
 
   // What the wheel window's menus reach: the help text, the orb editor, the
@@ -412,7 +429,6 @@ int main(int argc, char* argv[]) {
     });
   });
   // The reference browsers need no chart.
-  QPointer<orv::MEANINGS> natalMeanings;
   QPointer<orv::KEY_WORD> keywordSystem;
   QPointer<orv::KeywordsWindow> keywords, keywords2;
   auto view = [&]() -> orv::OutputView& { return data(); };
@@ -421,6 +437,16 @@ int main(int argc, char* argv[]) {
       return new orv::MEANINGS({workbench.AppPath, workbench.Output, host, view});
     });
   });
+  auto wireCoupleMeanings = [&](const char* name, QPointer<orv::CoupleMeanings>& slot,
+                                orv::CoupleBrowser browser) {
+    mainWindow.WireCommand(name, [&, browser] {
+      orv::ShowAnewInSlot(slot, [&] {
+        return new orv::CoupleMeanings(browser, {workbench.AppPath, workbench.Output, host, view});
+      });
+    });
+  };
+  wireCoupleMeanings("mnuDataMeaningsComposite", compositeMeanings, orv::CoupleBrowser::Composite);
+  wireCoupleMeanings("mnuDataMeaningsSynastry", synastryMeanings, orv::CoupleBrowser::Synastry);
   mainWindow.WireCommand("mnuKeywordsSystem", [&] {
     orv::ShowAnewInSlot(keywordSystem, [&] {
       return new orv::KEY_WORD({workbench.AppPath, workbench.Output, host, view});

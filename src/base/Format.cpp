@@ -3,7 +3,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 #include "base/Text.h"
 
@@ -11,8 +14,10 @@ namespace orv {
 
 namespace {
 
+// A pattern's parts, pointing into the pattern itself: it is read afresh on
+// every call without allocating.
 struct NumberPattern {
-  std::string prefix, suffix;
+  std::string_view prefix, suffix;
   int minIntDigits = 0;
   int maxFracDigits = 0;
   int minFracDigits = 0;
@@ -27,21 +32,58 @@ NumberPattern ParsePattern(std::string_view pattern) {
   while (first < pattern.size() && !IsPlaceholder(pattern[first])) ++first;
   size_t last = pattern.size();
   while (last > first && !IsPlaceholder(pattern[last - 1])) --last;
-  p.prefix = std::string(pattern.substr(0, first));
-  p.suffix = std::string(pattern.substr(last));
-  const std::string_view body = pattern.substr(first, last - first);
-  const size_t point = body.find('.');
-  const std::string_view intPart = body.substr(0, point);
-  const size_t firstZero = intPart.find('0');
-  if (firstZero != std::string_view::npos) p.minIntDigits = int(intPart.size() - firstZero);
-  if (point != std::string_view::npos) {
+  p.prefix = pattern.substr(0, first);
+  p.suffix = pattern.substr(last);
+  // One pass over the placeholders: the first "0" before the point, the
+  // point, the last "0" after it.
+  size_t point = last, firstZero = last, lastZero = last;
+  for (size_t i = first; i < last; ++i) {
+    const char c = pattern[i];
+    if (point == last) {
+      if (c == '.') point = i;
+      else if (c == '0' && firstZero == last) firstZero = i;
+    } else if (c == '0') {
+      lastZero = i;
+    }
+  }
+  if (firstZero != last) p.minIntDigits = int(point - firstZero);
+  if (point != last) {
     p.hasPoint = true;
-    const std::string_view frac = body.substr(point + 1);
-    p.maxFracDigits = int(frac.size());
-    const size_t lastZero = frac.rfind('0');
-    if (lastZero != std::string_view::npos) p.minFracDigits = int(lastZero + 1);
+    p.maxFracDigits = int(last - point - 1);
+    if (lastZero != last) p.minFracDigits = int(lastZero - point);
   }
   return p;
+}
+
+constexpr int kFastFracDigits = 9;
+constexpr std::array<double, kFastFracDigits + 1> kPowersOfTen = {1e0, 1e1, 1e2, 1e3, 1e4,
+                                                                  1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+constexpr std::array<double, kFastFracDigits + 1> kFastLimits = {1e13, 1e12, 1e11, 1e10, 1e9,
+                                                                 1e8,  1e7,  1e6,  1e5,  1e4};
+
+// |value| x 10^fracDigits rounded as RoundDecimal rounds it, in integer
+// arithmetic: the value's 15 significant digits are within half a unit of
+// the 15th digit of the exact value, so rounding the exact product half up
+// gives the same whole number unless the product lies that close to a half.
+// Nothing for those near-halves, for large values and for many decimals.
+std::optional<std::uint64_t> RoundScaled(double magnitude, int fracDigits) {
+  if (fracDigits > kFastFracDigits || !(magnitude < kFastLimits[size_t(fracDigits)]))
+    return std::nullopt;
+  const double scale = kPowersOfTen[size_t(fracDigits)];
+  // hi + lo is the product exactly.
+  const double hi = magnitude * scale;
+  const double lo = std::fma(magnitude, scale, -hi);
+  const auto truncated = std::uint64_t(hi);  // hi < 2^63
+  const double whole = double(truncated);
+  const double rest = (hi - whole) + lo;
+  // Half a unit of the 15th significant digit, scaled, with a margin.
+  const double doubt = hi * 1e-14 + 1e-290;
+  if (std::fabs(rest - 0.5) <= doubt) return std::nullopt;
+  return truncated + (rest > 0.5 ? 1 : 0);
 }
 
 // |value| rounded half away from zero to `fracDigits` decimals, as decimal
@@ -119,19 +161,74 @@ std::string PadSigned(std::string_view s, int width) {
 std::string FormatNumber(double value, std::string_view pattern) {
   const NumberPattern p = ParsePattern(pattern);
   if (!std::isfinite(value)) value = 0.0;
-  std::string intDigits, frac;
-  RoundDecimal(value, p.maxFracDigits, intDigits, frac);
-  while (int(frac.size()) > p.minFracDigits && frac.back() == '0') frac.pop_back();
-  const bool isZero = intDigits.empty() && frac.find_first_not_of('0') == std::string::npos;
-  while (int(intDigits.size()) < p.minIntDigits) intDigits.insert(intDigits.begin(), '0');
-  std::string out = p.prefix;
-  if (value < 0 && !isZero) out += '-';
-  out += intDigits;
-  if (p.hasPoint && (!frac.empty() || p.maxFracDigits == 0)) {
-    out += '.';
-    out += frac;
+  const auto scaled = p.minIntDigits + p.maxFracDigits < 40 && p.prefix.size() < 32 &&
+                              p.suffix.size() < 32
+                          ? RoundScaled(std::fabs(value), p.maxFracDigits)
+                          : std::nullopt;
+  if (!scaled) {
+    // Large values, near-halves, many decimals: by the decimal digits.
+    std::string intDigits, frac;
+    RoundDecimal(value, p.maxFracDigits, intDigits, frac);
+    while (int(frac.size()) > p.minFracDigits && frac.back() == '0') frac.pop_back();
+    const bool isZero = intDigits.empty() && frac.find_first_not_of('0') == std::string::npos;
+    while (int(intDigits.size()) < p.minIntDigits) intDigits.insert(intDigits.begin(), '0');
+    std::string out(p.prefix);
+    if (value < 0 && !isZero) out += '-';
+    out += intDigits;
+    if (p.hasPoint && (!frac.empty() || p.maxFracDigits == 0)) {
+      out += '.';
+      out += frac;
+    }
+    return out += p.suffix;
   }
-  return out + p.suffix;
+  // Written right to left into the end of `text`: the suffix, the fraction,
+  // the point, the integer part, the sign, the prefix.
+  char text[128];
+  char* const end = text + sizeof text;
+  char* begin = end;
+  const auto put = [&](std::string_view part) {
+    for (size_t k = part.size(); k > 0; --k) *--begin = part[k - 1];
+  };
+  // The fraction's `count` digits, two at a time.
+  const auto putFraction = [&](std::uint32_t v, int count) {
+    for (; count >= 2; count -= 2, v /= 100) {
+      begin -= 2;
+      std::memcpy(begin, &kDigitPairs[2 * size_t(v % 100)], 2);
+    }
+    if (count == 1) *--begin = char('0' + v % 10);
+  };
+  put(p.suffix);
+  const std::uint64_t n = *scaled;
+  const auto unit = std::uint64_t(kPowersOfTen[size_t(p.maxFracDigits)]);
+  std::uint64_t whole = n / unit;
+  auto fraction = std::uint32_t(n % unit);
+  // Trailing zeros of the fraction go back to the last "0" placeholder.
+  int frac = p.maxFracDigits;
+  while (frac > p.minFracDigits && fraction % 10 == 0) fraction /= 10, --frac;
+  putFraction(fraction, frac);
+  if (p.hasPoint && (frac > 0 || p.maxFracDigits == 0)) *--begin = '.';
+  char* const integerEnd = begin;
+  for (; whole >= 100; whole /= 100) {
+    begin -= 2;
+    std::memcpy(begin, &kDigitPairs[2 * size_t(whole % 100)], 2);
+  }
+  if (whole >= 10) {
+    begin -= 2;
+    std::memcpy(begin, &kDigitPairs[2 * size_t(whole)], 2);
+  } else if (whole > 0) {
+    *--begin = char('0' + whole);
+  }
+  for (auto digits = integerEnd - begin; digits < p.minIntDigits; ++digits) *--begin = '0';
+  if (value < 0 && n != 0) *--begin = '-';
+  put(p.prefix);
+  return std::string(begin, end);
+}
+
+std::string GroupThousands(long long n) {
+  std::string digits = std::to_string(n);
+  for (int at = int(digits.size()) - 3; at > (n < 0 ? 1 : 0); at -= 3)
+    digits.insert(size_t(at), ",");
+  return digits;
 }
 
 int WeekdayOf(int year, int month, int day) {

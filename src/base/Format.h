@@ -22,6 +22,9 @@ namespace orv {
 // copied as they stand.
 std::string FormatNumber(double value, std::string_view pattern);
 
+// `n` in decimal with a comma between groups of three digits: "1,234,567".
+std::string GroupThousands(long long n);
+
 // A calendar date and clock time, as the date patterns read it.
 struct CivilDateTime {
   int year = 1900;

@@ -62,8 +62,8 @@ AspectMatch FindAspect(double separationDeg, const OrbTable& orbs, bool allBands
 bool ReadOrbFile(const std::filesystem::path& appPath, std::string_view name, OrbTable& orbs,
                  Host& host) {
   const auto path = ResolveInFolder(appPath, name);
-  OrbTable read{};  // the reset: orbs past a short file's end are 0
-  if (!ReadNumberFileReporting(host, path, read)) {
+  OrbTable read{};  // the reset: orbs past a short file's end, or refused, are 0
+  if (!ReadOrbNumbers(host, path, read)) {
     ReportMissingFile(host, path.string());
     return false;
   }

@@ -1,5 +1,7 @@
 #include "core/AtlasProgram.h"
 
+#include <cmath>
+
 #include <filesystem>
 
 #include "base/Text.h"
@@ -68,9 +70,19 @@ AtlasProgramResult RunAtlasProgram(Host& host, Launcher& launcher, std::string& 
                      kTitleWarning, MessageIcon::Critical);
     return result;
   }
+  // A zone is hours from Greenwich; anything else (a huge number, one
+  // beyond single precision) is refused before it reaches a chart.
+  const double zone = LeadingNumber((*lines)[4]);
+  if (!(std::abs(zone) <= kMaxAtlasZoneHours)) {
+    host.ShowMessage("The time zone on line 5 of the file called " +
+                         ResolveInFolder(*resultDir, "TSRTEMP.TXT").string() +
+                         " is no number of hours: " + (*lines)[4] + ".",
+                     kTitleWarning, MessageIcon::Critical);
+    return result;
+  }
   result.latitudeText = (*lines)[1];
   result.longitudeText = (*lines)[2];
-  result.timeZone = float(LeadingNumber((*lines)[4]));
+  result.timeZone = float(zone);
   result.lookupOk = true;
 
   const std::string zoneText =

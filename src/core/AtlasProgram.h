@@ -17,6 +17,9 @@ struct AtlasProgramResult {
   float timeZone = 0;         // `AtlasTimeZone`, hours
 };
 
+// The largest time zone, in hours, an atlas answer may give.
+inline constexpr double kMaxAtlasZoneHours = 24;
+
 // Runs `atlasDir` + "ATLAS.EXE" and waits. When it cannot start, asks for
 // its folder until it starts or the answer is empty; `atlasDir` keeps the
 // folder given (with a final separator). Reads PCATPATH.TXT and TSRTEMP.TXT,

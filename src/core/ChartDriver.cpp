@@ -19,6 +19,7 @@ namespace {
 
 void AddChiron(ChartArrays& c, const DataTables& tables, double julianDate) {
   const ChironPosition chiron = CalcChiron(tables, julianDate);
+  c.HasChiron = chiron.Tabulated;
   c.Longitudes[ChartPoint::Chiron] = chiron.Longitude;
   c.Declinations[ChartPoint::Chiron] = chiron.Declination;
   c.NextDayLongitudes[ChartPoint::Chiron] = chiron.NextDayLongitude;
@@ -186,6 +187,7 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   if (listing == 0) {
     model.Working.Longitudes = model.Natal.Longitudes;
     model.Working.Declinations = model.Natal.Declinations;
+    model.Working.HasChiron = model.Natal.HasChiron;
     hooks.ListNatalFirstPage();
   } else if (listing == 1) {
     hooks.ListTransitInterpretations();

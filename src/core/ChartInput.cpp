@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -227,7 +228,22 @@ bool ApplyHourRule(ChartInputFields& fields) {
   return true;
 }
 
-void SetMomentToNow(ChartInputFields& fields, const LocalClock& now) {
+LocalClock ClockInZone(const LocalClock& utc, double zoneHoursWest) {
+  using namespace std::chrono;
+  const sys_days date = year_month_day{year{utc.year}, month{unsigned(utc.month)},
+                                       day{unsigned(utc.day)}};
+  const sys_time<minutes> at = date + hours{utc.hour} + minutes{utc.minute} -
+                               minutes{std::lround(zoneHoursWest * 60)};
+  const sys_days localDate = floor<days>(at);
+  const year_month_day ymd{localDate};
+  const long long minuteOfDay = (at - localDate).count();
+  return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())),
+          int(minuteOfDay / 60), int(minuteOfDay % 60)};
+}
+
+void SetMomentToNow(ChartInputFields& fields, const LocalClock& utcNow) {
+  const double zone = Num(fields.TimeZone);
+  const LocalClock now = ClockInZone(utcNow, std::isfinite(zone) && std::abs(zone) <= 13 ? zone : 0);
   fields.Pm = now.hour >= 12;
   fields.Month = NumberText(now.month);
   fields.Day = NumberText(now.day);
@@ -237,9 +253,8 @@ void SetMomentToNow(ChartInputFields& fields, const LocalClock& now) {
   fields.Minute = NumberText(now.minute);
 }
 
-void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
+void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& utcNow,
                      const OptionValues& options) {
-  SetMomentToNow(diurnal, now);
   diurnal.TimeZone = ShortestNumberText(options[18]);
   diurnal.LongDeg = ShortestNumberText(options[19]);
   diurnal.LongMin = ShortestNumberText(options[20]);
@@ -247,6 +262,7 @@ void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now,
   diurnal.LatMin = ShortestNumberText(options[23]);
   diurnal.East = options[21] != 0;
   diurnal.South = options[24] != 0;
+  SetMomentToNow(diurnal, utcNow);
 }
 
 std::string ShortestNumberText(double value) { return FormatNumber(value, "0.######"); }

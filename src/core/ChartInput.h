@@ -88,18 +88,26 @@ void CopyNatalToDiurnal(const ChartInputFields& natal, ChartInputFields& diurnal
 // false, changing nothing, when the text is not a whole number.
 bool ApplyHourRule(ChartInputFields& fields);
 
-// A moment of the local clock.
+// A clock reading: a calendar date, hour (0-23) and minute.
 struct LocalClock {
   int year = 2000, month = 1, day = 1, hour = 0, minute = 0;
 };
 
-// Sets the date, the hour (through the hour rule), the minute and A.M./P.M.
-// of `fields` to `now`; afternoon is decided by the hour.
-void SetMomentToNow(ChartInputFields& fields, const LocalClock& now);
+// The reading `utc` (universal time) as the clock of the zone
+// `zoneHoursWest` (hours West positive, fractions to the minute) shows it.
+LocalClock ClockInZone(const LocalClock& utc, double zoneHoursWest);
 
-// Fills the second-chart fields with `now` and the default place of the
-// option values (zone 18, longitude 19-21, latitude 22-24).
-void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& now, const OptionValues& options);
+// Sets the date, the hour (through the hour rule), the minute and A.M./P.M.
+// of `fields` to the present moment `utcNow` in the zone the fields show
+// (universal time when it is no number); afternoon is decided by the hour.
+// So the chart is cast for the real present whatever the computer's zone.
+void SetMomentToNow(ChartInputFields& fields, const LocalClock& utcNow);
+
+// Fills the second-chart fields with the default place of the option
+// values (zone 18, longitude 19-21, latitude 22-24) and the present moment
+// `utcNow` in that zone.
+void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& utcNow,
+                     const OptionValues& options);
 
 // A number as a field shows it when code writes it: the shortest plain
 // text with "." as decimal point, no exponent, no negative zero ("5", "-5",

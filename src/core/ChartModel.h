@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/ChartInput.h"
 #include "core/ChartPoints.h"
@@ -27,7 +28,20 @@ struct ChartArrays {
   // 10-character records per point, house label first.
   std::string HousePositions = InitialHousePositions();
   std::string SiderealText;
+  // False outside Chiron's table: the chart has no Chiron, and every
+  // listing, wheel, aspect and report leaves it out.
+  bool HasChiron = true;
 };
+
+// The line that says why a chart has no Chiron.
+inline constexpr std::string_view kChironLeftOut =
+    "Chiron is tabulated from 11 Dec 1899 to 19 Mar 2064; it is left out of this chart.";
+
+// The last point a chart has: Chiron comes last, so a chart without it ends
+// at the MC.
+static_assert(ChartPoint::Chiron == NumPoints);
+inline int LastPointOf(bool hasChiron) { return hasChiron ? NumPoints : NumPoints - 1; }
+inline int LastPointOf(const ChartArrays& chart) { return LastPointOf(chart.HasChiron); }
 
 // `ChartKind`: the chart being computed or shown.
 enum class ChartKind { Natal = 0, Second = 3, Composite = 6 };

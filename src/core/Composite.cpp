@@ -220,6 +220,7 @@ CompositeChart CalcCompositeChart(const CompositeSources& charts, HouseSystemCod
   chart.longitudes = midpoints.longitudes;
   chart.declinations = midpoints.declinations;
   chart.retroFlags = std::move(midpoints.retroFlags);
+  chart.hasChiron = charts.natalHasChiron && charts.diurnalHasChiron;
   chart.latitudeText = SettleCompositeLatitude(host, options, system);
   CompositeHouses houses =
       CalcCompositeHouseCusps(chart.latitudeText, system, chart.longitudes[ChartPoint::MC],

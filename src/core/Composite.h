@@ -43,6 +43,9 @@ struct CompositeSources {
   // `HousePositions` as it stands: a record that no composite house matches
   // (cusps out of order) keeps what it holds.
   std::string housePositions;
+  // Whether each chart has Chiron; the composite has it only when both do.
+  bool natalHasChiron = true;
+  bool diurnalHasChiron = true;
 };
 
 // The composite chart, for the working arrays.
@@ -56,6 +59,7 @@ struct CompositeChart {
   // `HousePositions` of the composite points in the composite houses; also
   // `CompositeHousePositions` and `WheelHousePositions`.
   std::string housePositions;
+  bool hasChiron = true;  // both charts have Chiron
 };
 
 // `CalcCompositeChart`: the midpoints of chart 1 and chart 2, the relationship

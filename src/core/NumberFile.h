@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,22 +22,48 @@ using OrbTable = std::array<float, MaxOrbs + 1>;
 
 class Host;
 
+// The values one line of a number file may hold, both ends included.
+struct ValueRange {
+  float lowest = 0;
+  float highest = 0;
+};
+
+// What an orb file's line may hold: the options register's `orb` kind.
+inline constexpr ValueRange kOrbRange{0, 30};
+
+// A line of a number file that was not used: it starts with no number, or
+// its number lies outside the line's range.
+struct RefusedLine {
+  int line = 0;        // 1-based
+  std::string text;    // its first 7 characters, trimmed
+  bool number = false; // whether they start with a number
+};
+
 // The value of one line: the number at the start of its first 7 characters
-// (so "51.42857" reads as 51.4285); anything after is a comment; no number
-// gives 0. Nothing when the number is beyond single precision ("1e39").
+// (so "51.42857" reads as 51.4285); anything after is a comment. Nothing
+// when they start with no number, or the number is beyond single precision
+// ("1e39").
 std::optional<float> SevenCharNumber(std::string_view line);
 
-// Reads a number file into `values[1..]`: line k into element k, until the
-// first empty line or the end of the file; lines beyond the table are
-// ignored. Elements not reached keep their values, and so does the element
-// of a line whose number is too large (its 1-based line number is added to
-// `refusedLines` when given). Returns how many lines were read, or nothing
-// when the file cannot be read.
-std::optional<int> ReadNumberFile(const std::filesystem::path& path, std::span<float> values,
-                                  std::vector<int>* refusedLines = nullptr);
+// Reads the lines of a number file into `values[1..]`: line k into element
+// k, until the first empty line or the end of the lines; lines beyond the
+// table are ignored. A line whose value is outside `ranges[k]` (or that
+// holds no number) is refused: its element keeps its value and the line is
+// added to `refused` when given. Returns how many lines were read.
+int ReadNumberLines(const std::vector<std::string>& lines, std::span<float> values,
+                    std::span<const ValueRange> ranges, std::vector<RefusedLine>* refused);
 
-// The same, telling the user which lines of `path` were refused.
-std::optional<int> ReadNumberFileReporting(Host& host, const std::filesystem::path& path,
-                                           std::span<float> values);
+// The same from a file; nothing when it cannot be read.
+std::optional<int> ReadNumberFile(const std::filesystem::path& path, std::span<float> values,
+                                  std::span<const ValueRange> ranges,
+                                  std::vector<RefusedLine>* refused = nullptr);
+
+// Every element of an orb table: `kOrbRange`.
+const std::array<ValueRange, MaxOrbs + 1>& OrbRanges();
+
+// An orb file read by ReadNumberFile, telling the user of its refused lines
+// the first time that file is found so (a file read again at every command
+// is not reported at every command).
+std::optional<int> ReadOrbNumbers(Host& host, const std::filesystem::path& path, OrbTable& orbs);
 
 }  // namespace orv

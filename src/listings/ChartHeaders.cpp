@@ -84,19 +84,26 @@ std::string PlaceAndTimeLine(const ChartInputValues& input) {
   return line;
 }
 
+void AppendChironNote(ListingPage& page, const ChartArrays& chart) {
+  if (!chart.HasChiron) page.Line("  " + std::string(kChironLeftOut));
+}
+
 void AppendNatalHeader(ListingPage& page, const ChartModel& model) {
   page.Blank();
   page.Line("  " + model.PersonName);
   page.Line(PlaceAndTimeLine(model.NatalInput));
+  AppendChironNote(page, model.Natal);
 }
 
 void AppendNatalAndDiurnalHeader(ListingPage& page, const ChartModel& model) {
   AppendNatalHeader(page, model);
   page.Line("  Diurnal date = " + HeaderDate(model.DiurnalInput));
+  AppendChironNote(page, model.Diurnal);
 }
 
 void AppendDiurnalHeader(ListingPage& page, const ChartModel& model) {
   page.Line(PlaceAndTimeLine(model.DiurnalInput));
+  AppendChironNote(page, model.Diurnal);
 }
 
 void BeginNatalListing(ListingPage& page, const ChartModel& model) {

@@ -49,8 +49,12 @@ std::string HeaderDate(const ChartInputValues& input);
 // coordinates, with its two-blank margin.
 std::string PlaceAndTimeLine(const ChartInputValues& input);
 
+// The line saying the chart has no Chiron (`kChironLeftOut` after two
+// blanks), when it has none.
+void AppendChironNote(ListingPage& page, const ChartArrays& chart);
+
 // `AppendNatalHeader`: a blank line, the person's name and chart 1's place
-// and time line.
+// and time line. Each header adds the Chiron note of the chart it names.
 void AppendNatalHeader(ListingPage& page, const ChartModel& model);
 // `AppendNatalAndDiurnalHeader`: the natal header and chart 2's date alone.
 void AppendNatalAndDiurnalHeader(ListingPage& page, const ChartModel& model);

@@ -76,10 +76,12 @@ void ListCoLAspects(ListingPage& page, const ChartArrays& natal) {
   page.Blank();
   page.Line(std::string(14, ' ') + "Church of Light Aspects");
   page.Blank();
+  const int last = LastPointOf(natal);
   for (int i : kListedPoints) {
+    if (i > last) continue;
     const CoLOrbs orbsI = CoLOrbsOf(i, HouseOf(natal, i));
     for (int j : kListedPoints) {
-      if (j == i) continue;
+      if (j == i || j > last) continue;
       const CoLOrbs orbsJ = CoLOrbsOf(j, HouseOf(natal, j));
       CoLOrbs orbs{};
       for (size_t k = 1; k < orbs.size(); ++k) orbs[k] = std::max(orbsI[k], orbsJ[k]);

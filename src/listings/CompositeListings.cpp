@@ -67,6 +67,8 @@ CompositeChart CalcCompositeIntoWorking(ChartModel& charts, const OptionValues& 
   sources.natalHouseCusps = charts.Natal.Cusps;
   sources.diurnalHouseCusps = charts.Diurnal.Cusps;
   sources.housePositions = charts.Working.HousePositions;
+  sources.natalHasChiron = charts.Natal.HasChiron;
+  sources.diurnalHasChiron = charts.Diurnal.HasChiron;
   CompositeChart composite = CalcCompositeChart(sources, charts.HouseSystem, options, host);
   ChartArrays& working = charts.Working;
   working.Longitudes = composite.longitudes;
@@ -74,6 +76,7 @@ CompositeChart CalcCompositeIntoWorking(ChartModel& charts, const OptionValues& 
   working.RetroFlags = composite.retroFlags;
   working.Cusps = composite.houseCusps;
   working.HousePositions = composite.housePositions;
+  working.HasChiron = composite.hasChiron;
   return composite;
 }
 
@@ -133,12 +136,12 @@ std::string CompositeCell(std::optional<int> aspectCode) {
 }
 
 std::vector<std::string> CompositeGridRows(const PointArray<double>& compositeLongitudes,
-                                           const OptionValues& options) {
+                                           const OptionValues& options, int lastPoint) {
   const float quincunxOrb = options[CompositeGridOptions::CompositeQuincunxOrb];
   std::vector<std::string> rows;
-  for (int i = 1; i <= NumPoints; ++i) {
+  for (int i = 1; i <= lastPoint; ++i) {
     std::string row = "  " + std::string(RowLabel(i)) + "  ";
-    for (int j = NumPoints; j > i; --j) {
+    for (int j = lastPoint; j > i; --j) {
       double s = std::fabs(compositeLongitudes[size_t(i)] - compositeLongitudes[size_t(j)]);
       if (s > 180) s = 360 - s;
       row += CompositeCell(CompositeAspectCode(s, CompositePairOrb(i, j, options), quincunxOrb));
@@ -158,7 +161,10 @@ void ListCompositePlanets(ListingPage& page, ChartModel& charts, const SecondPer
   page.Blank();
   const CompositeChart composite = CalcCompositeIntoWorking(charts, options, page.host);
   page.Line(CompositeNamesLine(charts.PersonName, box.caption));
-  for (int point : kListingOrder) page.Line(CompositePlanetRow(point, charts, composite));
+  // Chiron's row only when the composite has one.
+  for (int point : kListingOrder)
+    if (point <= LastPointOf(composite.hasChiron))
+      page.Line(CompositePlanetRow(point, charts, composite));
 }
 
 void ListCompositeAspectGrid(ListingPage& page, ChartModel& charts, const OptionValues& options) {
@@ -166,10 +172,13 @@ void ListCompositeAspectGrid(ListingPage& page, ChartModel& charts, const Option
   page.Blank();
   page.Line(std::string(24, ' ') + "COMPOSITE CHART PLANETARY ASPECTS");
   page.Blank();
-  page.Line(std::string(8, ' ') +
-            "Chi  MC  Asc  PoF  S.N  N.N  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer");
+  const std::string_view columns =
+      "Chi  MC  Asc  PoF  S.N  N.N  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer";
   const CompositeChart composite = CalcCompositeIntoWorking(charts, options, page.host);
-  for (const std::string& row : CompositeGridRows(composite.longitudes, options)) page.Line(row);
+  const int last = LastPointOf(composite.hasChiron);
+  page.Line(std::string(8, ' ') + std::string(columns.substr(5 * size_t(NumPoints - last))));
+  for (const std::string& row : CompositeGridRows(composite.longitudes, options, last))
+    page.Line(row);
   page.Blank();
   page.Line("    0  = conjunction    60 = sextile         90 = square        120 = trine");
   page.Line("  180  = opposition    150 = quincunx");

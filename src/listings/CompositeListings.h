@@ -54,9 +54,11 @@ std::optional<int> CompositeAspectCode(double s, float orbDeg, float quincunxOrb
 // blanks, or "---  " for none.
 std::string CompositeCell(std::optional<int> aspectCode);
 
-// The grid's rows, Sun to Chiron, from the composite longitudes in degrees.
+// The grid's rows, Sun to Chiron (to `lastPoint`), from the composite
+// longitudes in degrees.
 std::vector<std::string> CompositeGridRows(const PointArray<double>& compositeLongitudes,
-                                           const OptionValues& options);
+                                           const OptionValues& options,
+                                           int lastPoint = NumPoints);
 
 // `ListCompositePlanets`: begins a two-chart page, computes the composite
 // chart into the working chart and appends the planet listing.

@@ -28,15 +28,18 @@ std::optional<OrbTable> ReadOrbTable(OrbReader read, const Workbench& wb, Host& 
 void CopyNatalToWorking(ChartModel& charts) {
   charts.Working.Longitudes = charts.Natal.Longitudes;
   charts.Working.Declinations = charts.Natal.Declinations;
+  charts.Working.HasChiron = charts.Natal.HasChiron;
 }
 
 void CopyDiurnalToWorking(ChartModel& charts) {
   charts.Working.Longitudes = charts.Diurnal.Longitudes;
   charts.Working.Declinations = charts.Diurnal.Declinations;
+  charts.Working.HasChiron = charts.Diurnal.HasChiron;
 }
 
 void ListNatalAspects(ListingPage& page, const ChartModel& charts, const OrbTable& natalOrbs) {
-  ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, natalOrbs);
+  ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, natalOrbs,
+                      LastPointOf(charts.Working));
   ListCoLAspects(page, charts.Natal);
 }
 
@@ -79,7 +82,7 @@ void ShowCoLAspects(Workbench& wb, Host& host, OutputView& view) {
 void ShowLeastAspectedPlanets(Workbench& wb, Host& host, OutputView& view) {
   ListingPage page{wb.Output, host};
   BeginNatalListing(page, wb.Charts);
-  ListMostToLeastAspected(page, wb.Charts.Natal.Longitudes);
+  ListMostToLeastAspected(page, wb.Charts.Natal.Longitudes, LastPointOf(wb.Charts.Natal));
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 }
 
@@ -120,7 +123,8 @@ void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Hos
     page.Line("  " + box.caption);
     AppendDiurnalHeader(page, wb.Charts);
     page.Blank();
-    ListNatalAspectGrid(page, wb.Charts.Working.Longitudes, wb.Charts.Working.Declinations, *orbs);
+    ListNatalAspectGrid(page, wb.Charts.Working.Longitudes, wb.Charts.Working.Declinations, *orbs,
+                        LastPointOf(wb.Charts.Working));
   }
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 }

@@ -91,6 +91,13 @@ std::string RowLabel(int point) {
   }
 }
 
+// The heading over chart 2's columns; Chiron's, the last, only when chart 2
+// has it.
+std::string ColumnHeading(const ChartArrays& across) {
+  return std::string(kColumnHeading.substr(
+      0, kColumnHeading.size() - 5 * size_t(NumPoints - LastPointOf(across))));
+}
+
 }  // namespace
 
 int FindInterchartAspect(int pointA, double longitudeA, int pointB, double longitudeB,
@@ -125,10 +132,10 @@ void ListInterchartAspectGrid(ListingPage& page, const ChartModel& model,
             "'s NATAL PLANETS");
   page.Line("  (Dn = " + model.PersonName + ", Across = " + person2 + ")");
   page.Blank();
-  page.Line(kColumnHeading);
-  for (int j = 1; j <= NumPoints; ++j) {
+  page.Line(ColumnHeading(model.Diurnal));
+  for (int j = 1; j <= LastPointOf(model.Natal); ++j) {
     std::string row = RowLabel(j);
-    for (int i = 1; i <= NumPoints; ++i) {
+    for (int i = 1; i <= LastPointOf(model.Diurnal); ++i) {
       const int code = FindInterchartAspect(j, model.Natal.Longitudes[size_t(j)], i,
                                             model.Diurnal.Longitudes[size_t(i)], options);
       row += code == NoAspectCode ? std::string("---  ") : AspectAngleCell(code);
@@ -143,10 +150,10 @@ void ListInterchartAspectGrid(ListingPage& page, const ChartModel& model,
 
 void ListInterchartParallels(ListingPage& page, const ChartModel& model) {
   page.Blank();
-  page.Line(kColumnHeading);
-  for (int j = 1; j <= NumPoints; ++j) {
+  page.Line(ColumnHeading(model.Diurnal));
+  for (int j = 1; j <= LastPointOf(model.Natal); ++j) {
     std::string row = RowLabel(j);
-    for (int i = 1; i <= NumPoints; ++i)
+    for (int i = 1; i <= LastPointOf(model.Diurnal); ++i)
       row += InterchartParallelCell(model.Natal.Declinations[size_t(j)],
                                     model.Diurnal.Declinations[size_t(i)]);
     page.Line(row);

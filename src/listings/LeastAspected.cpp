@@ -56,13 +56,14 @@ std::optional<CountClass> CountBandOf(double s, bool luminary) {
   return found;
 }
 
-std::array<AspectCounts, 12> CountAspects(const PointArray<double>& natalLongitudes) {
+std::array<AspectCounts, 12> CountAspects(const PointArray<double>& natalLongitudes,
+                                          int lastPoint) {
   std::array<AspectCounts, 12> all{};
   for (size_t k = 0; k < kRankedPoints.size(); ++k) {
     const int p = kRankedPoints[k];
     AspectCounts& c = all[k];
     c.point = p;
-    for (int q = 1; q <= NumPoints; ++q) {
+    for (int q = 1; q <= lastPoint; ++q) {
       if (q == p || q == ChartPoint::SouthNode || q == ChartPoint::PartOfFortune) continue;
       double s = std::fabs(natalLongitudes[size_t(p)] - natalLongitudes[size_t(q)]);
       if (s > 180) s = 360 - s;
@@ -96,12 +97,15 @@ std::array<AspectCounts, 12> RankMostToLeast(std::array<AspectCounts, 12> ranked
   return ranked;
 }
 
-void ListMostToLeastAspected(ListingPage& page, const PointArray<double>& natalLongitudes) {
-  const std::array<AspectCounts, 12> ranked = RankMostToLeast(CountAspects(natalLongitudes));
+void ListMostToLeastAspected(ListingPage& page, const PointArray<double>& natalLongitudes,
+                             int lastPoint) {
+  const std::array<AspectCounts, 12> ranked =
+      RankMostToLeast(CountAspects(natalLongitudes, lastPoint));
   page.Blank();
   page.Line("  Most to Least Aspected Planets");
   page.Line("  " + std::string(30, '-'));
-  for (const AspectCounts& c : ranked) page.Line(RankedLine(c));
+  for (const AspectCounts& c : ranked)
+    if (c.point <= lastPoint) page.Line(RankedLine(c));
 }
 
 }  // namespace orv

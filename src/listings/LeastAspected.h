@@ -32,8 +32,10 @@ struct AspectCounts {
 };
 
 // The counts of the twelve ranked points (the Sun to the North Node, then
-// Chiron), in that order, from chart 1's longitudes in degrees.
-std::array<AspectCounts, 12> CountAspects(const PointArray<double>& natalLongitudes);
+// Chiron), in that order, from chart 1's longitudes in degrees, aspects to
+// points up to `lastPoint` only (a chart without Chiron ends at the MC).
+std::array<AspectCounts, 12> CountAspects(const PointArray<double>& natalLongitudes,
+                                          int lastPoint = NumPoints);
 
 // The printed line: 7 blanks, the first 8 characters of the point's name,
 // " = " and the three counts written one after the other.
@@ -47,6 +49,8 @@ std::array<AspectCounts, 12> RankMostToLeast(std::array<AspectCounts, 12> counts
 // `ListMostToLeastAspected`: appends the title and the twelve lines, most
 // aspected first: more major aspects rank higher, then more minor ones,
 // then more to the angles.
-void ListMostToLeastAspected(ListingPage& page, const PointArray<double>& natalLongitudes);
+// Points after `lastPoint` are left out.
+void ListMostToLeastAspected(ListingPage& page, const PointArray<double>& natalLongitudes,
+                             int lastPoint = NumPoints);
 
 }  // namespace orv

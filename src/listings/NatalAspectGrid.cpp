@@ -35,6 +35,7 @@ constexpr std::array<AspectBand, 16> kAspectBands = {{
 constexpr int kSeptileKind = 16;
 constexpr int kParallelKind = 6;
 constexpr int kReportSouthNode = 12;
+constexpr int kReportChiron = ChartPoint::Chiron;
 
 // The grid's point order from `ChartPoint` order: the Moon moves up to 2.
 PointArray<double> ToReportOrder(const PointArray<double>& byChartPoint) {
@@ -123,7 +124,7 @@ std::string_view ParallelCell(double declinationA, double declinationB, const Or
 
 NatalAspectTable ListNatalAspectGrid(ListingPage& page, const PointArray<double>& longitudes,
                                      const PointArray<double>& declinations,
-                                     const OrbTable& natalOrbs) {
+                                     const OrbTable& natalOrbs, int lastPoint) {
   const PointArray<double> lon = ToReportOrder(longitudes);
   const PointArray<double> decl = ToReportOrder(declinations);
   NatalAspectTable found;
@@ -133,11 +134,14 @@ NatalAspectTable ListNatalAspectGrid(ListingPage& page, const PointArray<double>
   page.Blank();
   page.Line(std::string(22, ' ') + "NATAL PLANET ASPECTS TO NATAL PLANETS");
   page.Blank();
-  page.Line(std::string(8, ' ') +
-            "Chi  MC  Asc  P.F  S.N  N.N  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer  Moo  Sun");
-  for (int r = 1; r <= NumPoints; ++r) {
+  // Chiron, last in both orders, has the first column and the last row.
+  static_assert(kReportChiron == NumPoints);
+  const std::string_view columns =
+      "Chi  MC  Asc  P.F  S.N  N.N  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer  Moo  Sun";
+  page.Line(std::string(8, ' ') + std::string(columns.substr(5 * size_t(NumPoints - lastPoint))));
+  for (int r = 1; r <= lastPoint; ++r) {
     std::string row = "  " + std::string(kRowLabels[size_t(r)]) + "  ";
-    for (int c = NumPoints; c >= 1; --c) {
+    for (int c = lastPoint; c >= 1; --c) {
       if (c == r) {
         row += "***  ";
       } else if (c < r) {

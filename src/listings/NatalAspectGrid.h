@@ -56,10 +56,11 @@ std::string_view ParallelCell(double declinationA, double declinationB, const Or
 
 // `ListNatalAspectGrid`: appends the grid, its legend and the aspect list
 // (one buffer entry of several lines) for the chart whose longitudes and
-// declinations (by `ChartPoint`, degrees) are given. Returns the aspects
-// found.
+// declinations (by `ChartPoint`, degrees) are given, over the points up to
+// `lastPoint` (a chart without Chiron ends at the MC: no Chiron column or
+// row). Returns the aspects found.
 NatalAspectTable ListNatalAspectGrid(ListingPage& page, const PointArray<double>& longitudes,
                                      const PointArray<double>& declinations,
-                                     const OrbTable& natalOrbs);
+                                     const OrbTable& natalOrbs, int lastPoint = NumPoints);
 
 }  // namespace orv

@@ -40,6 +40,7 @@ std::string_view PointName10(int point) { return PackedField(PointNames10, point
 void LoadWorking(ChartModel& model, const ChartArrays& chart) {
   model.Working.Longitudes = chart.Longitudes;
   model.Working.Declinations = chart.Declinations;
+  model.Working.HasChiron = chart.HasChiron;
   model.Working.Cusps = chart.Cusps;
   model.Working.HousePositions = chart.HousePositions;
   model.Working.RetroFlags = chart.RetroFlags;
@@ -91,6 +92,7 @@ void AppendDeclinationAndSolstice(std::string& line, double declinationDeg, doub
 void ListNatalPlanets(ListingPage& page, const ChartArrays& chart, AntiscionAxis axis) {
   page.Blank();
   for (int point : kListedPoints) {
+    if (point > LastPointOf(chart)) continue;
     std::string line = PlanetNameColumns(chart, point, true);
     AppendDeclinationAndSolstice(line, chart.Declinations[size_t(point)],
                                  chart.Longitudes[size_t(point)], axis);
@@ -106,6 +108,7 @@ void ListChart2Planets(ListingPage& page, const ChartArrays& chart, bool showHou
                        AntiscionAxis axis) {
   page.Blank();
   for (int point : kListedPoints) {
+    if (point > LastPointOf(chart)) continue;
     std::string line = PlanetNameColumns(chart, point, showHouse);
     AppendDeclinationAndSolstice(line, chart.Declinations[size_t(point)],
                                  chart.Longitudes[size_t(point)], axis);
@@ -128,7 +131,7 @@ void ListDecanates(ListingPage& page, const ChartArrays& chart) {
   page.Blank();
   page.Line("  PLANET   is in Decanate of");
   page.Line("  ------   " + std::string(17, '-'));
-  for (int i = 1; i <= NumPoints; ++i) {
+  for (int i = 1; i <= LastPointOf(chart); ++i) {
     std::string name(PointNames[size_t(i)].substr(0, 7));
     name.resize(9, ' ');
     page.Line("  " + name + std::string(DecanateKeyword(chart.Longitudes[size_t(i)])));
@@ -149,7 +152,7 @@ void ListHelioPositions(ListingPage& page, const ChartArrays& chart) {
   };
   row(1, "EARTH     ", false);
   for (int body = 2; body <= 9; ++body) row(body, PointName10(body), true);
-  row(ChartPoint::Chiron, "CHIRON    ", true);
+  if (chart.HasChiron) row(ChartPoint::Chiron, "CHIRON    ", true);
 }
 
 }  // namespace

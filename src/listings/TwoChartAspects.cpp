@@ -46,9 +46,9 @@ void ListTransitToNatalAspects(ListingPage& page, const ChartModel& model,
   page.Blank();
   page.Line("      TRANSITING PLANET ASPECTS TO NATAL PLANETS");
   page.Blank();
-  for (int j = 1; j <= NumPoints; ++j) {
+  for (int j = 1; j <= LastPointOf(model.Diurnal); ++j) {
     if (!InTransitLists(j)) continue;
-    for (int i = 1; i <= NumPoints; ++i) {
+    for (int i = 1; i <= LastPointOf(model.Natal); ++i) {
       if (!InTransitLists(i)) continue;
       ListPair(page, j, model.Diurnal.Longitudes[size_t(j)], i, model.Natal.Longitudes[size_t(i)],
                twoChartOrbs);
@@ -62,9 +62,10 @@ void ListTransitToTransitAspects(ListingPage& page, const ChartModel& model,
   page.Line("   TRANSITING PLANET ASPECTS TO TRANSITING PLANETS");
   page.Blank();
   const PointArray<double>& lon = model.Diurnal.Longitudes;
-  for (int j = 1; j < NumPoints; ++j) {
+  const int last = LastPointOf(model.Diurnal);
+  for (int j = 1; j < last; ++j) {
     if (!InTransitLists(j)) continue;
-    for (int i = j + 1; i <= NumPoints; ++i) {
+    for (int i = j + 1; i <= last; ++i) {
       if (!InTransitLists(i)) continue;
       ListPair(page, j, lon[size_t(j)], i, lon[size_t(i)], twoChartOrbs);
     }
@@ -90,9 +91,9 @@ AspectMatch FindSynastryAspect(double longitudeA, double longitudeB, const OrbTa
 
 void ListSynastryAspects(ListingPage& page, const ChartModel& model, const OrbTable& synastryOrbs) {
   page.Blank();
-  for (int j = 1; j <= NumPoints; ++j) {
+  for (int j = 1; j <= LastPointOf(model.Natal); ++j) {
     if (!InSynastryList(j)) continue;
-    for (int i = 1; i <= NumPoints; ++i) {
+    for (int i = 1; i <= LastPointOf(model.Diurnal); ++i) {
       if (!InSynastryList(i)) continue;
       const AspectMatch m = FindSynastryAspect(model.Natal.Longitudes[size_t(j)],
                                                model.Diurnal.Longitudes[size_t(i)], synastryOrbs);

@@ -68,16 +68,102 @@ std::string ContentTag(std::string_view bytes) {
   return std::to_string(hash);
 }
 
-// "tag TAB name" lines into name -> tag.
-std::map<std::string, std::string> ReadShippedList(const fs::path& path) {
-  std::map<std::string, std::string> list;
+// A shipped file's entry: its tag when copied, and the sizes and change
+// times of the shipped file and the user's copy when last compared. While
+// both still show that stamp, the comparison would come out as it did, so
+// neither file is read again.
+struct ShippedEntry {
+  std::string tag;
+  std::string stamp;
+  bool operator==(const ShippedEntry&) const = default;
+};
+using ShippedList = std::map<std::string, ShippedEntry>;
+
+// "tag TAB name [TAB stamp]" lines into name -> entry.
+ShippedList ReadShippedList(const fs::path& path) {
+  ShippedList list;
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return list;
   for (const std::string& line : SplitLines(*bytes)) {
     const size_t tab = line.find('\t');
-    if (tab != std::string::npos) list[line.substr(tab + 1)] = line.substr(0, tab);
+    if (tab == std::string::npos) continue;
+    const size_t second = line.find('\t', tab + 1);
+    ShippedEntry& entry = list[line.substr(tab + 1, second - tab - 1)];
+    entry.tag = line.substr(0, tab);
+    if (second != std::string::npos) entry.stamp = line.substr(second + 1);
   }
   return list;
+}
+
+std::int64_t ChangeTimeNs(const struct stat& st) {
+  return std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+// The stamp of a shipped file and the user's copy; empty while a change
+// could still go unseen: a file written again within the file system's
+// timestamp step keeps its time, so only a copy older than that step is
+// known by its time and size. Without nanoseconds the step may be seconds.
+std::string StampOf(const struct stat& shipped, const struct stat& mine) {
+  const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                               std::chrono::system_clock::now().time_since_epoch())
+                               .count();
+  const std::int64_t step = mine.st_mtim.tv_nsec == 0 ? 3'000'000'000 : 50'000'000;
+  if (now - ChangeTimeNs(mine) < step || now - ChangeTimeNs(shipped) < step) return {};
+  return std::to_string(shipped.st_size) + ":" + std::to_string(ChangeTimeNs(shipped)) + ":" +
+         std::to_string(mine.st_size) + ":" + std::to_string(ChangeTimeNs(mine)) + ":" +
+         std::to_string(mine.st_ino);
+}
+
+// A copy written whole under a temporary name beside its place, not yet
+// moved there.
+struct StagedCopy {
+  std::string temp;
+  fs::path to;
+  std::string name;
+};
+
+// Writes `bytes` under a temporary name beside `to`, without waiting for the
+// disk: the copies are synced together before any takes its place.
+std::string StageCopy(const fs::path& to, std::string_view bytes, std::string& temp) {
+  temp = (to.parent_path() / (std::string(kTempPrefix) + to.filename().string() + ".XXXXXX"))
+             .string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return std::strerror(errno);
+  int err = ::fchmod(fd, 0644) == 0 ? 0 : errno;
+  for (size_t done = 0; err == 0 && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno != EINTR) err = errno;
+    if (n > 0) done += size_t(n);
+  }
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err == 0) return {};
+  ::unlink(temp.c_str());
+  return std::strerror(err);
+}
+
+// Syncs the staged copies to disk at once (one sync of the file system
+// instead of one per file), then moves each into its place, so a crash
+// leaves either a copy's temporary file or the whole copy.
+std::string PlaceStagedCopies(const fs::path& folder, const std::vector<StagedCopy>& staged,
+                              ShippedList& shipped, const std::map<std::string, struct stat>& from) {
+  if (staged.empty()) return {};
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::syncfs(dir);
+    ::close(dir);
+  }
+  std::string failure;
+  for (const StagedCopy& copy : staged) {
+    if (!failure.empty() || ::rename(copy.temp.c_str(), copy.to.c_str()) != 0) {
+      if (failure.empty()) failure = std::strerror(errno);
+      ::unlink(copy.temp.c_str());
+      shipped.erase(copy.name);
+      continue;
+    }
+    struct stat mine {};
+    if (::stat(copy.to.c_str(), &mine) == 0) shipped[copy.name].stamp = StampOf(from.at(copy.name), mine);
+  }
+  return failure;
 }
 
 }  // namespace
@@ -109,59 +195,91 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
     error = "Cannot create the folder " + userDir.string() + ": " + ec.message() + ".";
     return std::nullopt;
   }
-  // Left by a save or a copy that was killed; an hour old at least, so a
-  // second instance's save in progress is never taken.
-  RemoveStaleTempFiles(userDir, std::chrono::hours(1));
   // Every start adds what is missing, so a first start that was cut short
   // is completed by the next. A file is copied whole under a temporary name
   // and then renamed: a kill leaves no file or the whole one, never a part.
   // A file the user changed is never replaced; one still as it was shipped
   // follows a newer shipped version (the list of what was shipped tells).
   const fs::path listPath = userDir / kShippedListName;
-  std::map<std::string, std::string> shipped = ReadShippedList(listPath);
-  const std::map<std::string, std::string> before = shipped;
+  ShippedList shipped = ReadShippedList(listPath);
+  const ShippedList before = shipped;
+  std::vector<StagedCopy> staged;
+  std::map<std::string, struct stat> stagedFrom;
   const fs::path skip = programDir / std::string(executableName);
   fs::recursive_directory_iterator it(programDir, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
     const fs::path& from = it->path();
     if (from == skip || IsTempName(from)) continue;
-    const fs::path relative = fs::relative(from, programDir, ec);
-    if (ec) break;
+    const fs::path relative = from.lexically_relative(programDir);
     const fs::path to = userDir / relative;
     std::string failure;
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
-    } else if (const auto bytes = ReadFileBytes(from); !bytes) {
-      failure = "cannot read it";
     } else {
-      const std::string tag = ContentTag(*bytes), name = relative.generic_string();
-      const auto mine = ReadFileBytes(to);
+      const std::string name = relative.generic_string();
+      struct stat fromStat {}, toStat {};
+      const bool statted = ::stat(from.c_str(), &fromStat) == 0;
+      const bool present = ::stat(to.c_str(), &toStat) == 0;
       const auto listed = shipped.find(name);
-      if (!mine && !fs::exists(to, ec)) {
-        failure = WriteFileAtomically(to, *bytes);
-      } else if (mine && listed != shipped.end() && listed->second != tag &&
-                 ContentTag(*mine) == listed->second) {
-        failure = WriteFileAtomically(to, *bytes);  // unchanged by the user: updated
-      } else if (!mine || (listed == shipped.end() && *mine != *bytes)) {
-        continue;  // the user's own file
-      } else if (listed != shipped.end() && ContentTag(*mine) != listed->second) {
-        continue;  // changed by the user: theirs from now on
+      if (statted && present && listed != shipped.end() && !listed->second.stamp.empty() &&
+          listed->second.stamp == StampOf(fromStat, toStat)) {
+        continue;  // neither changed since they were last compared
       }
-      if (failure.empty()) shipped[name] = tag;
+      const auto bytes = ReadFileBytes(from);
+      if (!bytes) {
+        failure = "cannot read it";
+      } else {
+        const std::string tag = ContentTag(*bytes);
+        const auto mine = ReadFileBytes(to);
+        bool copy = false;
+        if (!mine && !present) {
+          copy = true;
+        } else if (mine && listed != shipped.end() && listed->second.tag != tag &&
+                   ContentTag(*mine) == listed->second.tag) {
+          copy = true;  // unchanged by the user: updated
+        } else if (!mine || (listed == shipped.end() && *mine != *bytes)) {
+          continue;  // the user's own file
+        }
+        // Otherwise the copy is as shipped, or changed by the user and
+        // theirs from now on: either way it stays.
+        if (copy) {
+          std::string temp;
+          failure = StageCopy(to, *bytes, temp);
+          if (failure.empty()) {
+            staged.push_back({temp, to, name});
+            stagedFrom[name] = fromStat;
+            shipped[name] = {tag, {}};
+          }
+        } else {
+          const std::string keptTag = listed != shipped.end() ? listed->second.tag : tag;
+          shipped[name] = {keptTag, statted && present ? StampOf(fromStat, toStat) : ""};
+        }
+      }
     }
     if (ec) failure = ec.message();
     if (!failure.empty()) {
+      for (const StagedCopy& copy : staged) ::unlink(copy.temp.c_str());
       error = "Cannot copy " + from.string() + " to " + userDir.string() + ": " + failure + ".";
       return std::nullopt;
     }
   }
   if (ec) {
+    for (const StagedCopy& copy : staged) ::unlink(copy.temp.c_str());
     error = "Cannot read the folder " + programDir.string() + ": " + ec.message() + ".";
+    return std::nullopt;
+  }
+  if (const std::string failure = PlaceStagedCopies(userDir, staged, shipped, stagedFrom);
+      !failure.empty()) {
+    error = "Cannot copy the program's files to " + userDir.string() + ": " + failure + ".";
     return std::nullopt;
   }
   if (shipped != before) {
     std::string text;
-    for (const auto& [name, tag] : shipped) text += tag + "\t" + name + "\n";
+    for (const auto& [name, entry] : shipped) {
+      text += entry.tag + "\t" + name;
+      if (!entry.stamp.empty()) text += "\t" + entry.stamp;
+      text += "\n";
+    }
     WriteFileAtomically(listPath, text);  // without it, updates wait for the next start
   }
   return userDir;
@@ -317,23 +435,63 @@ std::optional<std::vector<std::string>> ReadTextLines(const fs::path& path) {
   return SplitLines(DecodeText(*bytes));
 }
 
-std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
-  // A link is saved through: its target gets the new content and the link
-  // stays a link.
-  struct stat link {};
-  fs::path target = requested;
-  if (::lstat(requested.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+namespace {
+
+// Where the link `path` leads in the end (itself when it is no link), one
+// step at a time, so a missing target can be named.
+fs::path FinalLinkTarget(const fs::path& path) {
+  fs::path at = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat link {};
+    if (::lstat(at.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) break;
     std::error_code ec;
-    target = fs::weakly_canonical(requested, ec);
-    if (ec) return ec.message();
+    const fs::path next = fs::read_symlink(at, ec);
+    if (ec) break;
+    at = next.is_absolute() ? next : at.parent_path() / next;
   }
+  return at.lexically_normal();
+}
+
+// The file a save to `requested` replaces: a symbolic link's target, so the
+// link stays a link. Empty, with `refusal` set, when there is none to save
+// to: a link whose target is missing (an unmounted share, say) is never
+// replaced by a plain file, which would split the user's data in two.
+fs::path SaveTarget(const fs::path& requested, std::string& refusal) {
+  struct stat link {};
+  if (::lstat(requested.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return requested;
+  std::error_code ec;
+  fs::path target = fs::canonical(requested, ec);
+  if (!ec) return target;
+  const fs::path missing = FinalLinkTarget(requested);
+  struct stat end {};
+  refusal = ::lstat(missing.c_str(), &end) == 0 && S_ISLNK(end.st_mode)
+                ? "it is a symbolic link that leads round in a circle"
+                : "it is a symbolic link to " + missing.string() + ", which does not exist";
+  return {};
+}
+
+}  // namespace
+
+std::string SaveRefusal(const fs::path& requested) {
+  std::string refusal;
+  const fs::path target = SaveTarget(requested, refusal);
+  if (!refusal.empty()) return refusal;
   // A file its owner made read-only is not replaced behind their back (the
-  // rename would succeed, as the folder is writable).
+  // rename would succeed, as the folder is writable). The owner's write bit
+  // decides even for a user whom access() lets write.
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0 &&
+      ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+    return "the file is read-only";
+  return {};
+}
+
+std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
+  if (std::string refusal = SaveRefusal(requested); !refusal.empty()) return refusal;
+  std::string unused;
+  const fs::path target = SaveTarget(requested, unused);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
-  // The owner's write bit decides even for a user whom access() lets write.
-  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
-    return "the file is read-only";
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string pattern =
       (folder / (std::string(kTempPrefix) + target.filename().string() + ".XXXXXX")).string();

@@ -24,8 +24,8 @@ std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::
 // so a new build or an update of the program (its shipped files in
 // `programDir`, the executable's folder) never touches the user's files.
 // Every start copies into it each shipped file it lacks (all but
-// `executableName`), whole or not at all, and removes temporary files a
-// killed save left behind. A file the user has changed, or made, is never
+// `executableName`), whole or not at all (a killed copy's temporary file
+// goes with `RunningInstance`). A file the user has changed, or made, is never
 // replaced; one still as it was shipped is brought up to date with a newer
 // shipped version (".shipped" in `userDir` lists what was copied).
 // Returns nothing, with `error` set, when `programDir` lacks the data file
@@ -68,9 +68,15 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
 // Writes `bytes` to `target` through a temporary file in the same folder and
 // a rename, so `target` is either the old file or the whole new one. A
 // symbolic link is saved through to the file it points at; a file its owner
-// made read-only is refused. Returns an empty text on success, otherwise
-// what went wrong.
+// made read-only is refused, and so is a link whose target is missing (the
+// link is never replaced). Returns an empty text on success, otherwise what
+// went wrong.
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Why WriteFileAtomically would refuse to replace `target` before writing
+// anything (read-only, a link to nothing), or an empty text: for a save
+// that must write nothing at all, a backup included, when it cannot finish.
+std::string SaveRefusal(const std::filesystem::path& target);
 
 // An advisory lock for reading, changing and replacing `file`: a lock file
 // beside it (".NAME.lock", removed again on release), held while this

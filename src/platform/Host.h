@@ -3,6 +3,7 @@
 // text, a file name, the clipboard. The Qt layer implements it; tests use a recording fake.
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,14 @@ class Host {
   // Replaces the system clipboard's content with the plain text `text`
   // (UTF-8).
   virtual void SetClipboardText(std::string_view text) = 0;
+
+  // Shows a plain message only the first time this host is given its text:
+  // a damaged file that every command reads again is reported once, not at
+  // every command.
+  void ShowMessageOnce(std::string_view text, std::string_view title, MessageIcon icon);
+
+ private:
+  std::set<std::string, std::less<>> shownOnce_;
 };
 
 // A Host that shows nothing: every message is answered OK, every prompt with

@@ -58,14 +58,38 @@ TransitTextIndex::File& TransitTextIndex::Load(const std::string& file, int empt
   auto found = files_.find(file);
   if (found != files_.end()) return found->second;
   File& f = files_[file];
-  f.lines = ReadTextLines(appPath_ / file).value_or(std::vector<std::string>{});
+  auto lines = ReadTextLines(appPath_ / file);
+  f.lines = lines.value_or(std::vector<std::string>{});
   int empty = 0;
   for (std::size_t n = 0; n < f.lines.size(); ++n) {
     empty = f.lines[n].empty() ? empty + 1 : 0;
     if (emptyLineLimit > 0 && empty >= emptyLineLimit) break;
     f.headings.emplace(TransitHeadingForm(f.lines[n]), n);
   }
+  if (host_ && !lines) {
+    host_->ShowMessageOnce("Cannot find the file called " + (appPath_ / file).string() + ".",
+                           kTitleWarning, MessageIcon::Critical);
+  } else if (host_) {
+    ReportUnusable(file, f);
+  }
   return f;
+}
+
+void TransitTextIndex::ReportUnusable(const std::string& file, const File& f) const {
+  // The headings this file is asked for: a retrograde one for each point in
+  // RETRO.TXT, an aspect of its own point to each natal point elsewhere.
+  for (int i = 1; i <= kLastTransitPoint; ++i) {
+    if (file == "RETRO.TXT" && f.headings.contains(TransitHeadingForm(TransitRetroKey(i))))
+      return;
+    if (file != TransitTextFile(i)) continue;
+    for (int kind = 0; kind < 11; ++kind)
+      for (int j = 1; j <= kLastTransitPoint; ++j)
+        if (f.headings.contains(TransitHeadingForm(TransitAspectKey(i, kind, j)))) return;
+  }
+  host_->ShowMessageOnce("The transit text file called " + (appPath_ / file).string() +
+                             " holds none of its interpretations, so the transits it covers "
+                             "are left out. Please restore the file.",
+                         kTitleWarning, MessageIcon::Exclamation);
 }
 
 std::optional<std::vector<std::string>> TransitTextIndex::Paragraph(const std::string& file,
@@ -182,7 +206,7 @@ std::vector<std::string> TransitDayLines(const ChartArrays& now, const ChartMode
 bool ListTransitInterps(Workbench& wb, Host& host) {
   OrbTable orbs{};
   if (!ReadNat2TranOrbs(wb.AppPath, orbs, host)) return false;
-  TransitTextIndex texts(wb.AppPath);
+  TransitTextIndex texts(wb.AppPath, &host);
   OutputState& out = wb.Output;
   auto line = [&](std::string text) {
     out.OutputLine = std::move(text);
@@ -239,11 +263,10 @@ std::string NatalAspectKey(int first, int code, int second, const OptionValues& 
          std::string(ReportPointNames[std::size_t(second)]);
 }
 
-std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
-                                               const NatalAspectTable& aspects,
-                                               const OptionValues& options) {
-  using K = NatalReportStep::Kind;
-  std::vector<NatalReportStep> steps;
+std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAspectTable& aspects,
+                                         const OptionValues& options) {
+  using K = ReportStep::Kind;
+  std::vector<ReportStep> steps;
   const auto blank = [&] { steps.push_back({K::Blank, "", ""}); };
   const auto file = [&](std::string name) {
     steps.push_back({K::File, std::move(name), ""});
@@ -292,18 +315,18 @@ std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
   return steps;
 }
 
-void BuildNatalReport(ReportState& report, const std::filesystem::path& appPath,
-                      const std::vector<NatalReportStep>& steps) {
-  for (const NatalReportStep& step : steps) {
+void AddReportSteps(ReportState& report, const std::filesystem::path& appPath,
+                    const std::vector<ReportStep>& steps) {
+  for (const ReportStep& step : steps) {
     switch (step.kind) {
-      case NatalReportStep::Kind::Blank:
+      case ReportStep::Kind::Blank:
         AddBlankReportLine(report);
         break;
-      case NatalReportStep::Kind::File:
-        AddFileToReport(report, appPath / step.file);
+      case ReportStep::Kind::File:
+        AddFileToReport(report, ResolveInFolder(appPath, step.file));
         break;
-      case NatalReportStep::Kind::Section:
-        AddSectionToReport(report, step.key, appPath / step.file);
+      case ReportStep::Kind::Section:
+        AddSectionToReport(report, step.key, ResolveInFolder(appPath, step.file));
         break;
     }
   }
@@ -319,8 +342,10 @@ bool RunNatalReport(Workbench& wb, Host& host, OutputView& view) {
   ListNatalData(page, charts, AntiscionAxisOf(wb.Options));
   charts.Working.Longitudes = charts.Natal.Longitudes;
   charts.Working.Declinations = charts.Natal.Declinations;
+  charts.Working.HasChiron = charts.Natal.HasChiron;
   const NatalAspectTable aspects =
-      ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, orbs);
+      ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, orbs,
+                          LastPointOf(charts.Working));
   ListCoLAspects(page, charts.Natal);
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 
@@ -331,7 +356,7 @@ bool RunNatalReport(Workbench& wb, Host& host, OutputView& view) {
   report.ReportTitle = NatalReportTitle();
   AddTitlePage(report, charts.PersonName, charts.NatalInput, wb.Options);
   AddBlankReportLine(report);
-  BuildNatalReport(report, wb.AppPath, NatalReportSteps(charts, aspects, wb.Options));
+  AddReportSteps(report, wb.AppPath, NatalReportSteps(charts, aspects, wb.Options));
   ReportMissedSections(report, host);
   return true;
 }
@@ -357,7 +382,7 @@ bool RunTransitReport(Workbench& wb, Host& host) {
   AddBlankReportLine(report);
   AddReportLine(report, std::string(20, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
   AddBlankReportLine(report);
-  TransitTextIndex texts(wb.AppPath);
+  TransitTextIndex texts(wb.AppPath, &host);
   for (int day = 1; day <= days; ++day) AddTransitInterpsToReport(wb, orbs, texts);
   ReportMissedSections(report, host);
   return true;

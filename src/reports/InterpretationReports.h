@@ -27,10 +27,13 @@ std::string TransitHeadingForm(std::string_view line);
 
 // The transit text files of one command, each read once on first use and
 // indexed by heading. A file's paragraph is the lines after its heading up
-// to the first empty line.
+// to the first empty line. When `host` is given, a file that is missing or
+// holds none of the headings asked of it is reported, once in the life of
+// the host.
 class TransitTextIndex {
  public:
-  explicit TransitTextIndex(std::filesystem::path appPath) : appPath_(std::move(appPath)) {}
+  explicit TransitTextIndex(std::filesystem::path appPath, Host* host = nullptr)
+      : appPath_(std::move(appPath)), host_(host) {}
   // The paragraph under the first heading `key` in `file`, or nothing (also
   // for a missing file). With `emptyLineLimit` above 0, that many empty
   // lines in a row before the heading end the search.
@@ -44,7 +47,9 @@ class TransitTextIndex {
     std::size_t reachable = 0;  // lines before the empty-line limit stops a search
   };
   File& Load(const std::string& file, int emptyLineLimit);
+  void ReportUnusable(const std::string& file, const File& f) const;
   std::filesystem::path appPath_;
+  Host* host_ = nullptr;
   std::map<std::string, File> files_;
 };
 
@@ -92,23 +97,23 @@ int TransitDayCount(std::string_view answer);
 std::string RisingKey(double ascendantDeg);
 std::string NatalAspectKey(int first, int code, int second, const OptionValues& options);
 
-// One step of the natal report body: a blank line, a whole text file, or
-// the section `key` of a text file.
-struct NatalReportStep {
+// One step of a report body: a blank line, a whole text file, or the
+// section `key` of a text file (names relative to the program folder).
+struct ReportStep {
   enum class Kind { Blank, File, Section } kind = Kind::Blank;
   std::string file;
   std::string key;
-  bool operator==(const NatalReportStep&) const = default;
+  bool operator==(const ReportStep&) const = default;
 };
 
 // The natal report body after the title page, in order.
-std::vector<NatalReportStep> NatalReportSteps(const ChartModel& charts,
-                                               const NatalAspectTable& aspects,
-                                               const OptionValues& options);
+std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAspectTable& aspects,
+                                         const OptionValues& options);
 
-// `BuildNatalReport`: runs the steps into the report buffer.
-void BuildNatalReport(ReportState& report, const std::filesystem::path& appPath,
-                      const std::vector<NatalReportStep>& steps);
+// Runs the steps into the report buffer (`BuildNatalReport` with the natal
+// steps).
+void AddReportSteps(ReportState& report, const std::filesystem::path& appPath,
+                    const std::vector<ReportStep>& steps);
 
 // Reports > Natal: the natal listing into the data window (`view`), then
 // the natal report into the report buffer. False when NATAL.ORB is missing.

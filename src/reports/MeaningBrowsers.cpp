@@ -2,7 +2,9 @@
 
 #include <cctype>
 
+#include "platform/Files.h"
 #include "platform/Host.h"
+#include "reports/ScrambledText.h"
 #include "reports/TextListing.h"
 
 namespace orv {
@@ -22,13 +24,21 @@ constexpr int kPluto = 9;
 constexpr int kAscendant = 10;
 constexpr int kSun = 0, kMercury = 2, kVenus = 3;
 
-NatalLookup Refused(std::string_view message) { return {{}, {}, std::string(message)}; }
+MeaningLookup Refused(std::string_view message) { return {{}, {}, std::string(message)}; }
 
-NatalLookup AspectLookup(const NatalSelection& s) {
-  if (s.planet > s.second)
-    return Refused("Please select a higher planet on the left than on the right.");
-  if (s.planet == s.second)
-    return Refused("A planet cannot aspect itself. Select a different planet.");
+constexpr std::string_view kHigherOnTheLeft =
+    "Please select a higher planet on the left than on the right.";
+constexpr std::string_view kNotItself = "A planet cannot aspect itself. Select a different planet.";
+constexpr std::string_view kAscendantInNoHouse =
+    "The Ascendant is always the 1st house cusp. It cannot be in a house.";
+
+void Refuse(Host& host, std::string_view message) {
+  host.ShowMessage(message, kTitleInformation, MessageIcon::Exclamation);
+}
+
+MeaningLookup AspectLookup(const NatalSelection& s) {
+  if (s.planet > s.second) return Refused(kHigherOnTheLeft);
+  if (s.planet == s.second) return Refused(kNotItself);
   if (s.planet == kSun && s.second == kMercury && s.aspect > 0)
     return Refused(
         "Mercury can never be far enough away from the Sun to have this kind of aspect.");
@@ -45,7 +55,7 @@ NatalLookup AspectLookup(const NatalSelection& s) {
 
 }  // namespace
 
-NatalLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& s) {
+MeaningLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& s) {
   const std::string planetKey = Upper(kMeaningPlanetCaptions.at(s.planet)) + " in";
   switch (command) {
     case NatalCommand::PlanetInSign:
@@ -54,8 +64,7 @@ NatalLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& s) {
       if (s.planet == kAscendant) return LookUpNatalMeaning(NatalCommand::RisingSign, s);
       return {"SIGN_" + std::string(kSignCaptions.at(s.sign).substr(0, 3)) + ".TXT", planetKey, {}};
     case NatalCommand::PlanetInHouse:
-      if (s.planet == kAscendant)
-        return Refused("The Ascendant is always the 1st house cusp. It cannot be in a house.");
+      if (s.planet == kAscendant) return Refused(kAscendantInNoHouse);
       return {"HOUSE_" + std::to_string(s.house + 1) + ".TXT", planetKey, {}};
     case NatalCommand::RisingSign:
       return {"RISING.TXT", Upper(kSignCaptions.at(s.sign)) + " rising", {}};
@@ -68,14 +77,50 @@ NatalLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& s) {
 void RunNatalMeaning(NatalCommand command, const NatalSelection& selection,
                      const std::filesystem::path& appPath, OutputState& out, Host& host,
                      OutputView& view) {
-  const NatalLookup lookup = LookUpNatalMeaning(command, selection);
-  if (!lookup.refusal.empty()) {
-    host.ShowMessage(lookup.refusal, kTitleInformation, MessageIcon::Exclamation);
-    return;
-  }
+  const MeaningLookup lookup = LookUpNatalMeaning(command, selection);
+  if (!lookup.refusal.empty()) return Refuse(host, lookup.refusal);
   BeginOutputPage(out);
   AppendBlankLine(out, host);
   ListMeaningSection(appPath, lookup.fileName, lookup.key, out, host);
+  ShowOutputPage(out, appPath, host, view);
+}
+
+MeaningLookup LookUpCoupleAspect(CoupleBrowser browser, const CoupleSelection& s) {
+  const bool composite = browser == CoupleBrowser::Composite;
+  const auto generational = [](int planet) { return planet >= kUranus && planet <= kPluto; };
+  if (s.planet > s.second) return Refused(kHigherOnTheLeft);
+  if (composite && s.planet == s.second) return Refused(kNotItself);
+  if (!composite && generational(s.planet) && generational(s.second))
+    return Refused(
+        "These are generational, non-personal planets and they do not much affect the "
+        "relationship by aspecting each other.");
+  const std::string_view words =
+      composite ? kAspectWords.at(s.aspect) : kSynastryAspectCaptions.at(s.aspect);
+  return {composite ? "C_ASPS.BIN" : "S_ASPS.BIN",
+          std::string(kMeaningPlanetCaptions.at(s.planet)) + " " + std::string(words) + " " +
+              std::string(kMeaningPlanetCaptions.at(s.second)),
+          {}};
+}
+
+MeaningLookup LookUpCompositeHouse(const CoupleSelection& s) {
+  if (s.planet == kAscendant) return Refused(kAscendantInNoHouse);
+  return {"C_HOUSES.BIN",
+          std::string(kMeaningPlanetCaptions.at(s.planet)) + " in " +
+              std::string(kHouseCaptions.at(s.house)) + " house",
+          {}};
+}
+
+void RunCoupleMeaning(const MeaningLookup& lookup, const std::filesystem::path& appPath,
+                      OutputState& out, Host& host, OutputView& view) {
+  if (!lookup.refusal.empty()) return Refuse(host, lookup.refusal);
+  BeginOutputPage(out);
+  AppendBlankLine(out, host);
+  // Keys and markers are plain ASCII, which the codec always stores.
+  const auto scrambled = [](std::string_view plain) {
+    return EncodeScrambledText(plain).value_or(std::string());
+  };
+  ListTextBetweenMarkers(ResolveInFolder(appPath, lookup.fileName),
+                         {scrambled(lookup.key), scrambled("[]"), scrambled("*")}, out, host);
   ShowOutputPage(out, appPath, host, view);
 }
 

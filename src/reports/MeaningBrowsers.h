@@ -1,6 +1,7 @@
 #pragma once
-// The reference browsers' logic: which file and key each natal meanings
-// command lists (and which choices it refuses), which file each keyword
+// The reference browsers' logic: which file and key each natal, composite
+// and synastry meanings command lists (and which choices it refuses), which
+// file each keyword
 // course button lists, and the topic texts of the two keyword grids. The
 // windows pass in the members their own groups have checked.
 
@@ -26,6 +27,8 @@ inline constexpr std::array<std::string_view, 12> kHouseCaptions = {
     "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "11th", "12th"};
 inline constexpr std::array<std::string_view, 3> kAspectKindCaptions = {"blending", "harmonizing",
                                                                         "discordant"};
+inline constexpr std::array<std::string_view, 5> kSynastryAspectCaptions = {
+    "conjunct", "sextile", "square", "trine", "opposite"};
 inline constexpr std::array<std::string_view, 10> kKeywordPlanetCaptions = {
     "The_Sun", "Moon",   "Mercury", "Venus",   "Mars",
     "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
@@ -42,19 +45,40 @@ struct NatalSelection {
 enum class NatalCommand { PlanetInSign, PlanetInHouse, RisingSign, Aspect };
 
 // A command's outcome: the section to list, or the reason it is refused.
-struct NatalLookup {
+struct MeaningLookup {
   std::string fileName;
   std::string key;
   std::string refusal;  // non-empty: refused with this message
 };
 
-NatalLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& selection);
+MeaningLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& selection);
 
 // Runs a natal browser command: a refusal is told under "Information";
 // otherwise a new page with a blank line and the section is shown.
 void RunNatalMeaning(NatalCommand command, const NatalSelection& selection,
                      const std::filesystem::path& appPath, OutputState& out, Host& host,
                      OutputView& view);
+
+// The composite (`MEandYOU`) and synastry (`YOUandME`) browsers.
+enum class CoupleBrowser { Composite, Synastry };
+
+// The members checked in a couple browser's groups, as indices.
+struct CoupleSelection {
+  int planet = 4;  // Mars
+  int aspect = 2;  // discordant, or square
+  int second = 5;  // Jupiter
+  int house = 6;   // 7th (composite only)
+};
+
+// The aspect command: a section of C_ASPS.BIN or S_ASPS.BIN.
+MeaningLookup LookUpCoupleAspect(CoupleBrowser browser, const CoupleSelection& selection);
+// The composite planet-in-house command: a section of C_HOUSES.BIN.
+MeaningLookup LookUpCompositeHouse(const CoupleSelection& selection);
+
+// Runs a couple browser command: a refusal is told under "Information";
+// otherwise a new page with a blank line and the scrambled section is shown.
+void RunCoupleMeaning(const MeaningLookup& lookup, const std::filesystem::path& appPath,
+                      OutputState& out, Host& host, OutputView& view);
 
 inline constexpr std::string_view kNatalMeaningsHelp =
     "1. Double-click on Sign/Asc Sign for interpretation.\r\n"
@@ -64,6 +88,17 @@ inline constexpr std::string_view kKeywordSystemHelp =
     "1. Double-click on Sign for further study.\r\n"
     "2. Double-click on House for further study.\r\n"
     "3. Double-click on Planet for further study.";
+inline constexpr std::string_view kCompositeMeaningsHelp =
+    "1. Double-click on Houses for further study.\r\n"
+    "2. Double-click on Aspects for further study.";
+inline constexpr std::string_view kSynastryMeaningsHelp =
+    "1. Double-click on Aspects for further study.";
+inline constexpr std::string_view kSynastryMoreHelp =
+    "Planets (P1) is one person's planet. 2nd Planet (P2) is the other person's planet.\r\n"
+    "Read the text and substitute the person's name for their corresponding planet.\r\n"
+    "Example: say Mary is P1 and you pick Venus and Jim is P2 and you pick Saturn.\r\n"
+    "Then whenever the text says Venus, you use Mary. Whenever the text says Saturn, you use "
+    "Jim.";
 inline constexpr std::string_view kHelpfulHintsTitle = "Helpful Hints";
 
 // The keyword course files by sign, house and planet index.

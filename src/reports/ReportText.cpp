@@ -90,6 +90,12 @@ void ReadPersonalNam(ReportState& report, const fs::path& appPath) {
       ReadTextLines(ResolveInFolder(appPath, "PERSONAL.NAM")).value_or(std::vector<std::string>{});
 }
 
+std::string_view WithoutSexMark(std::string_view name) {
+  if (name.size() > 2 && (name[0] == 'm' || name[0] == 'w') && name[1] == ' ')
+    name.remove_prefix(2);
+  return name;
+}
+
 std::string CentreReportLine(std::string_view text, int centre) {
   // Characters, not bytes, so that a name with accents centres as it reads.
   const int blanks = centre - int(CharacterCount(text) / 2);
@@ -105,7 +111,7 @@ void AddTitlePage(ReportState& report, std::string_view personName, const ChartI
   AddBlankLines(report, 5);
   AddReportLine(report, report.ReportTitle);
   AddBlankReportLine(report);
-  AddReportLine(report, CentreReportLine(ToUpperAscii(personName)));
+  AddReportLine(report, CentreReportLine(ToUpperAscii(WithoutSexMark(personName))));
   AddBlankLines(report, 2);
   AddReportLine(report, CentreReportLine(BirthDataLine(natal), 39));
   AddBlankLines(report, FillerLines(report, options, 11));
@@ -118,13 +124,13 @@ void AddCoupleTitlePage(ReportState& report, std::string_view personName,
   AddBlankLines(report, 5);
   AddReportLine(report, report.ReportTitle);
   AddBlankLines(report, 2);
-  AddReportLine(report, CentreReportLine(ToUpperAscii(personName)));
+  AddReportLine(report, CentreReportLine(ToUpperAscii(WithoutSexMark(personName))));
   AddBlankLines(report, 2);
   AddReportLine(report, CentreReportLine(BirthDataLine(natal), 39));
   AddBlankLines(report, 2);
   AddReportLine(report, std::string(39, ' ') + "and");
   AddBlankLines(report, 2);
-  AddReportLine(report, CentreReportLine(ToUpperAscii(secondName)));
+  AddReportLine(report, CentreReportLine(ToUpperAscii(WithoutSexMark(secondName))));
   AddBlankLines(report, 2);
   AddReportLine(report, CentreReportLine(BirthDataLine(second), 39));
   AddBlankLines(report, FillerLines(report, options, 21));

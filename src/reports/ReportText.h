@@ -51,6 +51,10 @@ int ReportMissedSections(const ReportState& report, Host& host);
 // file is missing or empty.
 void ReadPersonalNam(ReportState& report, const std::filesystem::path& appPath);
 
+// `name` without a leading "m " or "w ", the names file's mark of a man or a
+// woman.
+std::string_view WithoutSexMark(std::string_view name);
+
 // `text` after 40 - Int(Len / 2) blanks (none when that is below 0), the
 // centring of names, titles and the personal header lines.
 std::string CentreReportLine(std::string_view text, int centre = 40);
@@ -59,9 +63,10 @@ std::string CentreReportLine(std::string_view text, int centre = 40);
 // upper-cased), before centring.
 std::string BirthDataLine(const ChartInputValues& input);
 
-// `AddTitlePage`: the one-person title page: the title, the person's name,
-// chart 1's birth data, blank lines down to the personal header at the foot,
-// so the page fills option 131 - option 129 lines.
+// `AddTitlePage`: the one-person title page: the title, the person's name
+// (without the names file's "m " or "w "), chart 1's birth data, blank lines
+// down to the personal header at the foot, so the page fills option 131 -
+// option 129 lines.
 void AddTitlePage(ReportState& report, std::string_view personName, const ChartInputValues& natal,
                   const OptionValues& options);
 

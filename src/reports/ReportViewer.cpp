@@ -1,10 +1,14 @@
 #include "reports/ReportViewer.h"
 
+#include <algorithm>
 #include <cmath>
+#include <system_error>
 
 #include "base/Text.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
+#include "reports/ReportText.h"
+#include "reports/RtfReport.h"
 #include "shell/OutputBuffer.h"
 
 namespace fs = std::filesystem;
@@ -24,10 +28,9 @@ std::string PageNumberLine(int page) {
 // The name without a leading "m " or "w " (the names file's man and woman
 // marks), its unsafe characters replaced.
 std::string FileNamePart(std::string_view name) {
-  if (name.size() > 2 && (name[0] == 'm' || name[0] == 'w') && name[1] == ' ')
-    name.remove_prefix(2);
   std::string out;
-  for (std::string_view ch : Utf8Characters(name)) out += IsUnsafeInFileName(ch) ? "_" : ch;
+  for (std::string_view ch : Utf8Characters(WithoutSexMark(name)))
+    out += IsUnsafeInFileName(ch) ? "_" : ch;
   return out;
 }
 
@@ -39,10 +42,26 @@ std::string LeadingCharactersBeforeBlank(std::string_view name, std::size_t coun
   return out;
 }
 
-std::optional<fs::path> WriteReport(ReportState& report, const OptionValues& options, Host& host) {
-  if (!SaveFileAtomically(host, report.ReportFileName, SavedReportText(report, options)))
-    return std::nullopt;
-  return fs::path(report.ReportFileName);
+std::optional<SavedReportFiles> WriteReport(ReportState& report, const OptionValues& options,
+                                            Host& host) {
+  SavedReportFiles saved{report.ReportFileName, std::nullopt, SavedReportText(report, options)};
+  const fs::path rtf = RtfFileName(saved.text);
+  if (IsTransitReportText(saved.savedText)) {
+    std::error_code ec;
+    fs::remove(rtf, ec);
+    if (ec) {
+      host.ShowMessage("Cannot remove the file called " + rtf.string() + ": " + ec.message() + ".",
+                       kTitleWarning, MessageIcon::Critical);
+      return std::nullopt;
+    }
+  } else {
+    const std::string copy =
+        RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
+    if (!SaveFileAtomically(host, rtf, copy)) return std::nullopt;
+    saved.rtf = rtf;
+  }
+  if (!SaveFileAtomically(host, saved.text, saved.savedText)) return std::nullopt;
+  return saved;
 }
 
 }  // namespace
@@ -99,10 +118,16 @@ std::string SavedReportText(const ReportState& report, const OptionValues& optio
   if (counter > topLines + 1) {
     for (long k = counter - 1; k < body; ++k) AppendCrLfLine(text, "");
     closePage(PageNumberLine(page));
+  } else if (page == 1) {
+    AppendCrLfLine(text, "\f");  // a first page no longer than the top lines keeps its lines
   } else {
     text.resize(pageStart);  // only the head of a page no line reached
   }
   return text;
+}
+
+long PageTopLines(const OptionValues& options) {
+  return std::max(0L, std::lround(double(options[132])));
 }
 
 fs::path ReportFolder(const ReportState& report, const fs::path& appPath) {
@@ -130,17 +155,17 @@ std::string ProposedReportFileName(const ReportState& report, const ReportPerson
   return {};
 }
 
-std::optional<fs::path> SaveReport(ReportState& report, const OptionValues& options,
-                                   const fs::path& appPath, const ReportPersons& persons,
-                                   Host& host) {
+std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValues& options,
+                                           const fs::path& appPath, const ReportPersons& persons,
+                                           Host& host) {
   if (report.ReportFileName.empty() || report.ReportLineCount() == 0)
     return SaveReportAs(report, options, appPath, persons, host);  // which says an empty one
   return WriteReport(report, options, host);
 }
 
-std::optional<fs::path> SaveReportAs(ReportState& report, const OptionValues& options,
-                                     const fs::path& appPath, const ReportPersons& persons,
-                                     Host& host) {
+std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
+                                             const fs::path& appPath, const ReportPersons& persons,
+                                             Host& host) {
   if (report.ReportLineCount() == 0) {
     host.ShowMessage(kNoDataToWrite, kTitleInformation, MessageIcon::Exclamation);
     return std::nullopt;

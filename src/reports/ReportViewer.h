@@ -49,6 +49,9 @@ class ReportPager {
 // page that would hold no report line is left out. CR LF line ends.
 std::string SavedReportText(const ReportState& report, const OptionValues& options);
 
+// Option 132 as a count of empty lines, 0 when not positive.
+long PageTopLines(const OptionValues& options);
+
 // The two names the viewer proposes file names from.
 struct ReportPersons {
   std::string first;   // `PersonName`
@@ -67,17 +70,28 @@ std::filesystem::path ReportFolder(const ReportState& report, const std::filesys
 // separators and control characters become "_".
 std::string ProposedReportFileName(const ReportState& report, const ReportPersons& persons);
 
-// Save: writes the saved report to the viewer's file (atomically), or runs
-// Save As when there is none yet. "No data to write to file." for an empty
-// report. Returns the file written.
-std::optional<std::filesystem::path> SaveReport(ReportState& report, const OptionValues& options,
-                                                const std::filesystem::path& appPath,
-                                                const ReportPersons& persons, Host& host);
+// What a save wrote: the saved report and, for a natal, composite or
+// synastry report, its RTF copy beside it.
+struct SavedReportFiles {
+  std::filesystem::path text;
+  std::optional<std::filesystem::path> rtf;  // none for a transit report
+  std::string savedText;                     // the text file's content
+};
 
-// Save As: asks for a .txt file, makes it the viewer's file and writes the
-// saved report to it. Cancel writes nothing and keeps the viewer's file.
-std::optional<std::filesystem::path> SaveReportAs(ReportState& report, const OptionValues& options,
-                                                  const std::filesystem::path& appPath,
-                                                  const ReportPersons& persons, Host& host);
+// Save: writes the saved report and its RTF copy to the viewer's file, or
+// runs Save As when there is none yet. "No data to write to file." for an
+// empty report. The copy is written first (each file atomically), so the
+// new text never stands beside an older copy; a transit report, which has
+// no copy, removes one an earlier report left under its name. A failure is
+// reported and returns nothing.
+std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValues& options,
+                                           const std::filesystem::path& appPath,
+                                           const ReportPersons& persons, Host& host);
+
+// Save As: asks for a .txt file, makes it the viewer's file and saves there
+// as Save does. Cancel writes nothing and keeps the viewer's file.
+std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
+                                             const std::filesystem::path& appPath,
+                                             const ReportPersons& persons, Host& host);
 
 }  // namespace orv

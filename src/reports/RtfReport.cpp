@@ -1,5 +1,6 @@
 #include "reports/RtfReport.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <vector>
@@ -20,7 +21,6 @@ constexpr std::string_view NL = "\r\n";
 constexpr std::string_view PB = "\r\n\\par ";  // `RtfParagraphBreak`
 constexpr std::string_view kEmDash = "\xE2\x80\x94";
 constexpr std::size_t kTransitMarkChars = 150;
-constexpr int kFootersRemoved = 100;
 
 constexpr std::string_view kRtfHeader =
     "{\\rtf1\\ansi\\ansicpg1252\\widowctrl\\deff1\\deftab600{\\fonttbl{\\f0\\fmodern Arial;}}"
@@ -82,8 +82,39 @@ std::string RtfCharacters(std::string_view text) {
   return out;
 }
 
-// Steps shared by every body: line ends, joined lines, blanks, dashes and
-// page footers.
+// The saved text without its page furniture: every page's closing lines
+// (four empty lines and the page-number line before the form feed) and the
+// `pageTopLines` empty lines heading the pages after the first go, so a
+// paragraph running over a page end reads on as one. The form feed after the
+// title page stays, as it marks where the body begins.
+std::string WithoutPageFurniture(std::string_view savedText, long pageTopLines) {
+  constexpr std::size_t kClosingLines = 5;
+  const std::vector<std::string> lines = SplitLines(savedText);
+  std::vector<std::string> kept;
+  kept.reserve(lines.size());
+  std::size_t pageStart = 0;
+  bool firstPage = true;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] != "\f") {
+      kept.push_back(lines[i]);
+      continue;
+    }
+    const std::size_t pageLines = kept.size() - pageStart;
+    const auto closing = kept.end() - std::ptrdiff_t(std::min(kClosingLines, pageLines));
+    const bool furniture =
+        pageLines >= kClosingLines &&
+        std::all_of(closing, kept.end() - 1, [](const std::string& l) { return l.empty(); }) &&
+        (kept.back().empty() || Trim(kept.back()).starts_with("Page "));
+    if (furniture) kept.erase(closing, kept.end());
+    if (firstPage) kept.push_back("\f");
+    firstPage = false;
+    for (long k = 0; k < pageTopLines && i + 1 < lines.size() && lines[i + 1].empty(); ++k) ++i;
+    pageStart = kept.size();
+  }
+  return JoinLinesCrLf(kept);
+}
+
+// Steps shared by every body: line ends, joined lines, blanks and dashes.
 std::string CleanBody(std::string body, bool keepSentenceBreaks) {
   body = Replace(body, Cat({NL, "\f"}), PB);
   if (keepSentenceBreaks) body = Replace(body, Cat({". ", NL, NL}), Cat({".", NL, NL}));
@@ -91,17 +122,18 @@ std::string CleanBody(std::string body, bool keepSentenceBreaks) {
   body = Replace(body, NL, PB);
   while (body.find("  ") != std::string::npos) body = Replace(body, "  ", " ");
   body = Replace(body, " - ", kEmDash);
-  const std::string P = "\\par ";
-  for (int n = 1; n <= kFootersRemoved; ++n) {
-    const std::string page = "Page " + std::to_string(n);
-    const std::string b = Cat({P, NL, P, NL, P, NL, P, page, NL});
-    const std::string footerA = Cat({b, "\\par \\par ", NL, P, NL, P, NL, P, NL, P, NL, P});
-    if (body.find(footerA) != std::string::npos)
-      body = Replace(body, footerA, "");
-    else if (body.find(b) != std::string::npos)
-      body = Replace(body, b, "");
-  }
   return Replace(body, "- ", "-");
+}
+
+// The UTF-8 bytes of the character `code` (at most 0x10FFFF).
+std::string Utf8Of(unsigned code) {
+  if (code < 0x80) return std::string(1, char(code));
+  if (code < 0x800) return {char(0xC0 | (code >> 6)), char(0x80 | (code & 0x3F))};
+  if (code < 0x10000)
+    return {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)),
+            char(0x80 | (code & 0x3F))};
+  return {char(0xF0 | (code >> 18)), char(0x80 | ((code >> 12) & 0x3F)),
+          char(0x80 | ((code >> 6) & 0x3F)), char(0x80 | (code & 0x3F))};
 }
 
 // `text` from `from`, `extra` characters past the start of `to`; nothing
@@ -195,8 +227,8 @@ bool IsTransitReportText(std::string_view savedText) {
          std::string_view::npos;
 }
 
-std::string RtfReportText(std::string_view savedText, ReportKind kind) {
-  const std::string text(savedText);
+std::string RtfReportText(std::string_view savedText, ReportKind kind, long pageTopLines) {
+  const std::string text = WithoutPageFurniture(savedText, pageTopLines);
   std::string body = kind == ReportKind::Natal       ? NatalBody(text)
                      : kind == ReportKind::Composite ? CompositeBody(text)
                                                      : SynastryBody(text);
@@ -204,17 +236,10 @@ std::string RtfReportText(std::string_view savedText, ReportKind kind) {
   return Cat({kRtfHeader, NL, RtfCharacters(part2), NL, "}", NL, ".", NL});
 }
 
-std::optional<fs::path> WriteRtfCopy(const fs::path& textFile, std::string_view savedText,
-                                     ReportKind kind, Host& host) {
-  if (IsTransitReportText(savedText)) return std::nullopt;
-  const fs::path rtf = RtfFileName(textFile);
-  if (!SaveFileAtomically(host, rtf, RtfReportText(savedText, kind))) return std::nullopt;
-  return rtf;
-}
-
 std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
   std::vector<RtfParagraph> paragraphs(1);
   bool bold = false, centred = false;
+  unsigned highSurrogate = 0;
   int depth = 0, skipFrom = 0;  // a group from depth skipFrom on is left out
   auto add = [&](std::string_view text) {
     if (skipFrom) return;
@@ -262,18 +287,16 @@ std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
         bold = number != "0";
       } else if (word == "qc" || word == "qj") {
         centred = word == "qc";
-      } else if (word == "u" && !number.empty()) {
+      } else if (word == "u" && !number.empty() && number.size() < 8) {
         const unsigned unit = unsigned(std::stoi(number)) & 0xFFFF;
-        if (unit < 0xD800 || unit > 0xDFFF) {  // a surrogate pair shows as nothing
-          std::string utf8;
-          if (unit < 0x80)
-            utf8 = char(unit);
-          else if (unit < 0x800)
-            utf8 = {char(0xC0 | (unit >> 6)), char(0x80 | (unit & 0x3F))};
-          else
-            utf8 = {char(0xE0 | (unit >> 12)), char(0x80 | ((unit >> 6) & 0x3F)),
-                    char(0x80 | (unit & 0x3F))};
-          add(utf8);
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+          highSurrogate = unit;  // the first half of a character beyond 0xFFFF
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+          if (highSurrogate)
+            add(Utf8Of(0x10000 + ((highSurrogate - 0xD800) << 10) + (unit - 0xDC00)));
+          highSurrogate = 0;
+        } else {
+          add(Utf8Of(unit));
         }
         if (i + 1 < rtf.size() && rtf[i + 1] == '?') ++i;
       }

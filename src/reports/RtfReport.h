@@ -14,8 +14,6 @@
 
 namespace orv {
 
-class Host;
-
 // The copy's name beside `textFile`: a ".txt" extension (any case) replaced
 // by ".rtf", any other name with ".rtf" appended, so it is never the text
 // file itself.
@@ -25,18 +23,14 @@ std::filesystem::path RtfFileName(const std::filesystem::path& textFile);
 // its first 150 characters).
 bool IsTransitReportText(std::string_view savedText);
 
-// The whole RTF file for the saved report text (UTF-8) of `kind`. Text
-// characters `\`, `{` and `}` are escaped; characters beyond ASCII are
-// written as code page 1252 bytes (\'hh) or, outside it, as \uN?. A missing
+// The whole RTF file for the saved report text (UTF-8) of `kind`, saved
+// with `pageTopLines` empty lines heading each page after the first (option
+// 132). The page furniture goes before anything else, so no paragraph is
+// split at a page end. Text characters `\`, `{` and `}` are escaped;
+// characters beyond ASCII are written as code page 1252 bytes (\'hh) or,
+// outside it, as \uN? (two, a surrogate pair, beyond 0xFFFF). A missing
 // opening or closing sentence makes the body everything after the title page.
-std::string RtfReportText(std::string_view savedText, ReportKind kind);
-
-// Writes the RTF copy of the report saved in `textFile` (whose text is
-// `savedText`) beside it, atomically; a failure is reported. Returns the
-// copy's path, or nothing for a transit report or a failed write.
-std::optional<std::filesystem::path> WriteRtfCopy(const std::filesystem::path& textFile,
-                                                  std::string_view savedText, ReportKind kind,
-                                                  Host& host);
+std::string RtfReportText(std::string_view savedText, ReportKind kind, long pageTopLines = 0);
 
 // One paragraph of the RTF copy as shown on screen: its text (UTF-8) in
 // runs, bold or not.
@@ -50,7 +44,8 @@ struct RtfParagraph {
 };
 
 // The paragraphs of an RTF copy written by RtfReportText (the header's
-// font, colour and footer groups left out).
+// font, colour and footer groups left out); a surrogate pair of \uN? is one
+// character.
 std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf);
 
 }  // namespace orv

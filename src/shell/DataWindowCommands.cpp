@@ -19,22 +19,21 @@ constexpr std::string_view kNoDataToPrint = "No data to print.";
 constexpr std::string_view kDataCleared = "All data cleared from buffer.";
 constexpr std::size_t kSaveNameChars = 8;
 
-bool WriteSpool(const std::vector<std::string>& lines, const fs::path& appPath, Host& host) {
-  BusyCursor busy(host);
-  std::string text;
-  for (const auto& line : lines) AppendCrLfLine(text, line);
-  AppendCrLfLine(text, "");  // the spare empty line
+bool WriteSpool(const std::string& text, const fs::path& appPath, Host& host) {
   return SaveFileAtomically(host, PrintSpoolFile(appPath), text);
 }
 
-bool WriteOutputFile(const OutputState& out, const OptionValues& options, Host& host) {
-  return SaveFileAtomically(host, out.OutputFileName,
-                            FormatSavedOutput(out.OutputBuffer, options[45]));
+// The whole buffer as the print spool file holds it.
+std::string SpoolText(const OutputState& out) {
+  std::string text;
+  out.ForEachOutputLine([&](const std::string& line) { AppendCrLfLine(text, line); });
+  AppendCrLfLine(text, "");  // the spare empty line
+  return text;
 }
 
-}  // namespace
-
-std::string FormatSavedOutput(const std::vector<std::string>& lines, float linesPerSavedPage) {
+// Writes the saved form of the lines `forEachLine` gives.
+template <class ForEachLine>
+std::string SavedOutputText(ForEachLine forEachLine, float linesPerSavedPage) {
   std::string text;
   int counter = 1;
   bool formFeedSeen = false;
@@ -52,10 +51,26 @@ std::string FormatSavedOutput(const std::vector<std::string>& lines, float lines
     }
     ++counter;
   };
-  for (const auto& line : lines) writeLine(line);
+  forEachLine(writeLine);
   writeLine("");  // the spare empty line
   if (!formFeedSeen) AppendCrLfLine(text, kFormFeedLine);
   return text;
+}
+
+bool WriteOutputFile(const OutputState& out, const OptionValues& options, Host& host) {
+  const std::string text = SavedOutputText(
+      [&](const auto& writeLine) { out.ForEachOutputLine(writeLine); }, options[45]);
+  return SaveFileAtomically(host, out.OutputFileName, text);
+}
+
+}  // namespace
+
+std::string FormatSavedOutput(const std::vector<std::string>& lines, float linesPerSavedPage) {
+  return SavedOutputText(
+      [&](const auto& writeLine) {
+        for (const auto& line : lines) writeLine(line);
+      },
+      linesPerSavedPage);
 }
 
 std::string ProposedSaveName(std::string_view personName) {
@@ -117,7 +132,8 @@ fs::path PrintSpoolFile(const fs::path& appPath) {
 
 bool SpoolOutputPage(const OutputState& out, const fs::path& appPath, Host& host) {
   if (out.PageLineCount() == 0) return false;
-  return WriteSpool(out.PageBuffer, appPath, host);
+  BusyCursor busy(host);
+  return WriteSpool(PageFileText(out), appPath, host);
 }
 
 bool SpoolOutputData(const OutputState& out, const fs::path& appPath, Host& host) {
@@ -125,7 +141,8 @@ bool SpoolOutputData(const OutputState& out, const fs::path& appPath, Host& host
     host.ShowMessage(kNoDataToPrint, kTitleInformation, MessageIcon::Exclamation);
     return false;
   }
-  return WriteSpool(out.OutputBuffer, appPath, host);
+  BusyCursor busy(host);
+  return WriteSpool(SpoolText(out), appPath, host);
 }
 
 namespace {

@@ -21,7 +21,9 @@ struct DataWindowSettings {
   int DataTop = 945;
   int DataLeft = 900;
   int DataHeight = 8250;
-  int DataWidth = 9600;
+  // Wide enough for the widest pages (the organizational fit analysis, 110
+  // columns) in the default font at any dots per inch.
+  int DataWidth = 12600;
   double FontSize = 8.5;  // points
   bool FontBold = false;
   bool FontItalic = false;

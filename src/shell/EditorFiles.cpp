@@ -55,6 +55,21 @@ EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
   return {EditorSave::Saved, {}};
 }
 
+EditorSaveResult SaveOptionsEditorText(Host& host, const std::filesystem::path& appPath,
+                                       std::string_view text, std::optional<std::string>& base,
+                                       OptionValues& options) {
+  const auto path = ResolveInFolder(appPath, kOptionsFileName);
+  if (const auto refused = RefusedOptionLines(text); !refused.empty()) {
+    host.ShowMessage(RefusedOptionMessage(path, refused, "Nothing was saved."), kTitleWarning,
+                     MessageIcon::Exclamation);
+    return {};
+  }
+  EditorSaveResult result = SaveEditedFile(host, path, text, base);
+  if (result.outcome == EditorSave::Saved || result.outcome == EditorSave::Reloaded)
+    RereadOptionsFile(host, appPath, path, options);
+  return result;
+}
+
 std::string EditorCaption(std::string_view what) { return "Edit: " + std::string(what); }
 
 std::optional<std::string> OpenEditorText(Host& host, const std::filesystem::path& file) {

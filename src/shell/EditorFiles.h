@@ -59,6 +59,14 @@ struct EditorSaveResult {
 EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
                                 std::string_view text, std::optional<std::string>& base);
 
+// The Options editor's Save: refuses, with a message naming the option and
+// its range, a text with a line that holds no number or a value outside
+// its option's range; otherwise saves as SaveEditedFile does and then reads
+// the file again into `options` (Saved or Reloaded).
+EditorSaveResult SaveOptionsEditorText(Host& host, const std::filesystem::path& appPath,
+                                       std::string_view text, std::optional<std::string>& base,
+                                       OptionValues& options);
+
 // Restore Default: copies Options.mst over Options.opt, re-reads `options`
 // from it, so the program uses the values the editor shows, and returns the
 // restored text. On failure tells the user and changes nothing.

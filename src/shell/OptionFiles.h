@@ -2,10 +2,12 @@
 // Options.opt (with its default copy Options.mst) and the orb files: reading
 // them into their tables and the save rule of their plain-text editors.
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/HouseSystem.h"
 #include "core/NumberFile.h"
@@ -24,8 +26,33 @@ inline constexpr int HouseSystemAtStart = 27;
 inline constexpr int TipOfTheDayAtStart = 42;
 }  // namespace OptionNumber
 
+// What option k may hold (k = 1..MaxOptions; element 0 is unused): the
+// kind the options register gives it, that kind's range and the value the
+// program ships with.
+struct OptionRange {
+  std::string_view kind;
+  float lowest = 0;
+  float highest = 0;
+  float shipped = 0;
+};
+const std::array<OptionRange, MaxOptions + 1>& OptionRanges();
+
+// The refused lines of an option values text (in line order) and the
+// shipped values put in their place in `options`. Reads `text` as the
+// Options editor saves it.
+std::vector<RefusedLine> RefusedOptionLines(std::string_view text);
+
+// The message for the first of `refused` lines of `file`, naming the
+// option, what it read and its range, then `outcome` ("The shipped value 5
+// is used instead.").
+std::string RefusedOptionMessage(const std::filesystem::path& file,
+                                 const std::vector<RefusedLine>& refused,
+                                 std::string_view outcome);
+
 // `ReadOptionsFile`: `appPath`/Options.opt into `options` (line k into
 // element k, up to the first empty line; later elements keep their values).
+// A line with no number or a value outside the option's range gives the
+// option its shipped value; the first such line is reported.
 // A missing Options.opt is made again from Options.mst, with a notice; when
 // that copy cannot be written the values come from Options.mst itself.
 // Returns whether any file could be read.
@@ -61,11 +88,11 @@ std::string EditorTextToFile(std::string_view text);
 // and leaves the file as it was. Returns whether it was saved.
 bool SaveEditorText(Host& host, const std::filesystem::path& file, std::string_view text);
 
-// The Options editor's Save: writes `text` to Options.opt atomically, then
-// reads it again into `options`. On failure tells the user and leaves both
-// the file and `options` unchanged. Returns whether it was saved.
-bool SaveOptionsText(Host& host, const std::filesystem::path& appPath, std::string_view text,
-                     OptionValues& options);
+// Reads Options.opt at `optionsPath` again into `options` as
+// ReadOptionsFile does, after the Options editor saved it. False when it
+// cannot be read.
+bool RereadOptionsFile(Host& host, const std::filesystem::path& appPath,
+                       const std::filesystem::path& optionsPath, OptionValues& options);
 
 // The orb editor's Save: writes `text` to `orbFile` atomically; the orbs are
 // picked up by the next `ReadOrbFile`. Returns whether it was saved.

@@ -21,15 +21,40 @@ constexpr std::string_view kLastPageName = "REPORTS\\LASTPAGE.TXT";
 
 }  // namespace
 
+std::size_t OutputState::OutputCount() const {
+  std::size_t count = page_->size() - pageLinesCleared_;
+  for (const auto& earlier : earlierPages_) count += earlier->size();
+  return count;
+}
+
+OutputLines OutputState::OutputBuffer() const {
+  OutputLines lines;
+  lines.reserve(OutputCount());
+  ForEachOutputLine([&](const std::string& line) { lines.push_back(line); });
+  return lines;
+}
+
+OutputLines& OutputState::WritablePage() {
+  if (page_.use_count() > 1) page_ = std::make_shared<OutputLines>(*page_);
+  return *page_;
+}
+
 void BeginOutputPage(OutputState& out) {
   out.MoreMenuShown = false;
-  out.PageBuffer.clear();
+  // The page's lines stay in the whole buffer as an earlier page.
+  if (out.pageLinesCleared_ == 0 && !out.page_->empty()) {
+    out.earlierPages_.push_back(std::move(out.page_));
+  } else if (out.pageLinesCleared_ < out.page_->size()) {
+    out.earlierPages_.push_back(std::make_shared<const OutputLines>(
+        out.page_->begin() + std::ptrdiff_t(out.pageLinesCleared_), out.page_->end()));
+  }
+  out.page_ = std::make_shared<OutputLines>();
+  out.pageLinesCleared_ = 0;
 }
 
 void AppendOutputLine(OutputState& out, Host& host) {
   try {
-    out.OutputBuffer.push_back(out.OutputLine);
-    out.PageBuffer.push_back(out.OutputLine);
+    out.WritablePage().push_back(out.OutputLine);
   } catch (const std::bad_alloc&) {
     host.ShowMessage(kBufferFull, kTitleWarning, MessageIcon::Critical);
   }
@@ -41,16 +66,24 @@ void AppendBlankLine(OutputState& out, Host& host) {
 }
 
 void InsertLineAtPageTop(OutputState& out, std::string line) {
-  // The page is the end of the whole buffer, unless the buffer was cleared
-  // since the page began.
-  const std::size_t pageStart = out.OutputBuffer.size() >= out.PageBuffer.size()
-                                    ? out.OutputBuffer.size() - out.PageBuffer.size()
-                                    : 0;
-  out.OutputBuffer.insert(out.OutputBuffer.begin() + std::ptrdiff_t(pageStart), line);
-  out.PageBuffer.insert(out.PageBuffer.begin(), std::move(line));
+  // A page begun before the buffer was cleared keeps its top out of it.
+  OutputLines& page = out.WritablePage();
+  page.insert(page.begin(), std::move(line));
+  if (out.pageLinesCleared_ > 0) ++out.pageLinesCleared_;
 }
 
-void ClearOutputBuffer(OutputState& out) { out.OutputBuffer.clear(); }
+void ClearOutputBuffer(OutputState& out) {
+  out.earlierPages_.clear();
+  out.pageLinesCleared_ = out.page_->size();
+}
+
+void ClearAllOutput(OutputState& out) {
+  ClearOutputBuffer(out);
+  out.page_ = std::make_shared<OutputLines>();
+  out.pageLinesCleared_ = 0;
+}
+
+SharedPage ShownPage(const OutputState& out) { return out.page_; }
 
 void AppendCrLfLine(std::string& out, std::string_view entry) {
   for (std::size_t i = 0; i < entry.size(); ++i) {
@@ -65,9 +98,14 @@ void AppendCrLfLine(std::string& out, std::string_view entry) {
   out += "\r\n";
 }
 
-std::string PageFileText(const OutputState& out) {
+std::string PageFileText(const OutputState& out) { return PageFileText(out.PageBuffer()); }
+
+std::string PageFileText(const OutputLines& page) {
   std::string text;
-  for (const auto& line : out.PageBuffer) AppendCrLfLine(text, line);
+  std::size_t size = 2;
+  for (const auto& line : page) size += line.size() + 2;
+  text.reserve(size);
+  for (const auto& line : page) AppendCrLfLine(text, line);
   AppendCrLfLine(text, "");  // the spare empty line past the last one
   return text;
 }
@@ -83,7 +121,7 @@ bool ShowOutputPage(OutputState& out, const fs::path& appPath, Host& host, Outpu
   fs::create_directories(file.parent_path(), ec);  // a failure shows up as a failed save
   const std::string text = PageFileText(out);
   SaveFileAtomically(host, file, text);
-  view.ShowPage(text, out.MoreMenuShown);
+  view.ShowPage(ShownPage(out), out.MoreMenuShown);
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,13 +15,16 @@ namespace orv {
 
 class Host;
 
+// Lines of output, each line one entry (an entry may hold line breaks).
+using OutputLines = std::vector<std::string>;
+
+// A page as shown: the data window keeps it while showing it and never
+// changes it, so the page and the window hold each line once between them.
+using SharedPage = std::shared_ptr<const OutputLines>;
+
 struct OutputState {
   // The line being built; the append operations read it and leave it as it is.
   std::string OutputLine;
-  // Every line appended since the buffer was last cleared.
-  std::vector<std::string> OutputBuffer;
-  // The lines of the current page.
-  std::vector<std::string> PageBuffer;
   // Set while the data window shows its More menu for the transit listing.
   bool MoreMenuShown = false;
   // The file the data window's Save writes; empty: ask with Save As. It
@@ -28,17 +32,51 @@ struct OutputState {
   // showing a new page empties it.
   std::string OutputFileName;
 
-  std::size_t OutputCount() const { return OutputBuffer.size(); }
-  std::size_t PageLineCount() const { return PageBuffer.size(); }
+  // The lines of the current page.
+  const OutputLines& PageBuffer() const { return *page_; }
+  std::size_t PageLineCount() const { return page_->size(); }
+  // How many lines the whole buffer holds: every line appended since it was
+  // last cleared.
+  std::size_t OutputCount() const;
+  // Calls `visit` with each line of the whole buffer, the oldest first.
+  template <class Visit>
+  void ForEachOutputLine(Visit visit) const {
+    for (const auto& earlier : earlierPages_)
+      for (const std::string& line : *earlier) visit(line);
+    for (std::size_t i = pageLinesCleared_; i < page_->size(); ++i) visit((*page_)[i]);
+  }
+  // The whole buffer as one list (a copy).
+  OutputLines OutputBuffer() const;
+
+ private:
+  friend void BeginOutputPage(OutputState&);
+  friend void AppendOutputLine(OutputState&, class Host&);
+  friend void InsertLineAtPageTop(OutputState&, std::string);
+  friend void ClearOutputBuffer(OutputState&);
+  friend void ClearAllOutput(OutputState&);
+  friend SharedPage ShownPage(const OutputState&);
+  // The page's lines, for changing: a page the data window holds is copied
+  // first, so what it shows never changes under it.
+  OutputLines& WritablePage();
+
+  std::shared_ptr<OutputLines> page_ = std::make_shared<OutputLines>();
+  // Earlier pages still in the whole buffer, the oldest first: the whole
+  // buffer is them and the current page, so no line is kept twice.
+  std::vector<std::shared_ptr<const OutputLines>> earlierPages_;
+  // How many of the page's first lines were cleared from the whole buffer
+  // (the page stays when the buffer is cleared).
+  std::size_t pageLinesCleared_ = 0;
 };
 
 // Where a page is shown: the data window implements it.
 class OutputView {
  public:
   virtual ~OutputView() = default;
-  // Shows `pageText` (lines each ended by CR LF) in the data window, restoring
-  // the window when it is minimized, with the More menu as `moreMenuShown`.
-  virtual void ShowPage(std::string_view pageText, bool moreMenuShown) = 0;
+  // Shows the lines of `page` and the spare empty line after them in the
+  // data window (a line break inside an entry starts a new line there),
+  // restoring the window when it is minimized, with the More menu as
+  // `moreMenuShown`.
+  virtual void ShowPage(SharedPage page, bool moreMenuShown) = 0;
 };
 
 // Starts a new page: empties the page and hides the More menu. The whole
@@ -59,9 +97,16 @@ void InsertLineAtPageTop(OutputState& out, std::string line);
 // Empties the whole buffer; the page stays.
 void ClearOutputBuffer(OutputState& out);
 
+// Empties the whole buffer and the page.
+void ClearAllOutput(OutputState& out);
+
+// The current page as the data window is to show it.
+SharedPage ShownPage(const OutputState& out);
+
 // The page as written to LASTPAGE.TXT: each page line, then the spare empty
 // line, each ended by CR LF (a line break inside a line becomes CR LF too).
 std::string PageFileText(const OutputState& out);
+std::string PageFileText(const OutputLines& page);
 
 // Shows the current page: nothing happens while the whole buffer is empty.
 // Otherwise forgets the data window's save file (the next Save asks for a

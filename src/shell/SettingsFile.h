@@ -32,7 +32,7 @@ struct SettingsValues {
   std::int32_t DataTop = 945;  // the data window, twips
   std::int32_t DataLeft = 900;
   std::int32_t DataHeight = 8250;
-  std::int32_t DataWidth = 9600;
+  std::int32_t DataWidth = 12600;  // as DataWindowSettings
   std::string DataFile;     // the current names file, full path
   std::string GeoDataFile;  // the current cities file, full path
   std::string AtlasDir;     // the outside atlas program's folder; empty: none

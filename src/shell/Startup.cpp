@@ -41,6 +41,13 @@ fs::path GlyphFontPath(const fs::path& appPath) {
   return ResolveInFolder(appPath, kGlyphFontFileName);
 }
 
+bool RestoreShippedFile(const fs::path& shippedFolder, const fs::path& appPath,
+                        std::string_view name) {
+  if (shippedFolder.empty()) return false;
+  const auto bytes = ReadFileBytes(ResolveInFolder(shippedFolder, name));
+  return bytes && WriteFileAtomically(ResolveInFolder(appPath, name), *bytes).empty();
+}
+
 fs::path NatalOrbFile(const fs::path& appPath) { return appPath / kNatalOrbFileName; }
 
 bool TipOfTheDayAtStart(const OptionValues& options) { return options[kTipOfTheDayOption] != 0; }

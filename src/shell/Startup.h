@@ -56,6 +56,9 @@ struct StartupHooks {
   // At shut-down, before the settings file is written: windows put their
   // geometry and fonts into the settings.
   std::function<void()> CollectSettings;
+  // The folder of the shipped files, whose glyph font replaces a damaged
+  // one in the program folder.
+  std::filesystem::path ShippedFolder;
 };
 
 // Start-up before the title window: `options` from Options.opt in `appPath`
@@ -74,6 +77,12 @@ ScreenFit FitToScreen(int screenPixelWidth, double twipsPerPixelX);
 
 // The glyph font's path in `appPath`, whatever the letter case of the file.
 std::filesystem::path GlyphFontPath(const std::filesystem::path& appPath);
+
+// Puts the copy of the file `name` shipped in `shippedFolder` over the one
+// in `appPath` (a damaged file the user cannot mend). Returns whether it was
+// replaced.
+bool RestoreShippedFile(const std::filesystem::path& shippedFolder,
+                        const std::filesystem::path& appPath, std::string_view name);
 
 // `OrbFile` at start-up: NATAL.ORB in `appPath`.
 std::filesystem::path NatalOrbFile(const std::filesystem::path& appPath);

@@ -45,6 +45,8 @@ struct WheelRequest {
   std::string EnabledPoints = "1111111111111111";
   // The declinations of the chart shown, for the aspect list's parallels.
   PointArray<double> Declinations{};
+  // False for a chart without Chiron: it is neither drawn nor given room.
+  bool HasChiron = true;
 };
 
 // What the wheel window's commands keep from one wheel to the next while the

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/ChartModel.h"
 #include "wheels/AspectList.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelPaint.h"
@@ -119,9 +120,9 @@ class GridPainter {
   void Cells() {
     const double v = canvas_.TextWidth(kGlyphMeasure);
     const double g = std::fabs(canvas_.TextHeight(kGlyphMeasure));
-    for (int i = 1; i <= NumPoints; ++i) {
+    for (int i = 1; i <= LastPointOf(in_.columnsHaveChiron); ++i) {
       if (in_.helio && OutOfHelio(i)) continue;
-      for (int k = 1; k <= NumPoints; ++k) {
+      for (int k = 1; k <= LastPointOf(in_.rowsHaveChiron); ++k) {
         if (in_.helio && OutOfHelio(k)) continue;
         if (!in_.twoCharts && i <= k) continue;
         const int code = AspectListCode(Separation(GridPoint(i), GridPoint(k)), *in_.orbs);
@@ -162,6 +163,7 @@ AspectGridInputs SingleWheelGridInputs(const WheelPaintInputs& in) {
   grid.helio = in.request->HelioWheel != 0;
   grid.wheelAngles = in.request->Longitudes;
   grid.caption = in.request->InnerWheelHeader[1];
+  grid.columnsHaveChiron = grid.rowsHaveChiron = in.request->HasChiron;
   if (in.orbs) grid.orbs = *in.orbs;
   return grid;
 }

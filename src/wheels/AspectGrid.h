@@ -26,6 +26,9 @@ struct AspectGridInputs {
   PointArray<double> wheelAngles{};  // `WheelAngles`, degrees
   PointArray<double> outerAngles{};  // `DualOuterLongitudes` (square grid)
   std::string caption;               // line 1 of `InnerWheelHeader` (square grid)
+  // False for a chart outside Chiron's table: its Chiron cells stay empty.
+  bool columnsHaveChiron = true;
+  bool rowsHaveChiron = true;
   // The orbs of the wheel's orb file; none: the frame and labels without
   // aspects.
   std::optional<OrbTable> orbs;

@@ -61,6 +61,7 @@ AspectListInputs SingleWheelAspectListInputs(const WheelRequest& r) {
   in.rowAngles = in.columnAngles = r.Longitudes;
   in.rowDeclinations = in.columnDeclinations = r.Declinations;
   in.rowEnabled = in.columnEnabled = r.EnabledPoints;
+  in.hasChiron = r.HasChiron;
   return in;
 }
 
@@ -90,10 +91,11 @@ std::vector<std::string> AspectListLines(const AspectListInputs& in, const OrbTa
   const auto glyph = [&](int p) {
     return in.helio && p == ChartPoint::Sun ? GlyphCode::Earth : GlyphCode::PointBase + p;
   };
+  const auto absent = [&](int p) { return !in.hasChiron && p == ChartPoint::Chiron; };
   for (int a : kPointOrder) {
-    if (!Shown(in.rowEnabled, a) || (in.helio && OutOfHelio(a))) continue;
+    if (!Shown(in.rowEnabled, a) || (in.helio && OutOfHelio(a)) || absent(a)) continue;
     for (int b : kPointOrder) {
-      if (!Shown(in.columnEnabled, b) || (in.helio && OutOfHelio(b))) continue;
+      if (!Shown(in.columnEnabled, b) || (in.helio && OutOfHelio(b)) || absent(b)) continue;
       if (single && a == b) continue;
       const int code =
           AspectListCode(FoldedSeparation(in.rowAngles[At(a)], in.columnAngles[At(b)]), orbs);
@@ -103,7 +105,7 @@ std::vector<std::string> AspectListLines(const AspectListInputs& in, const OrbTa
   }
   if (in.composite || in.helio) return lines;
   if (!in.declination) lines.emplace_back();
-  const auto nodeOrFortune = [](int p) { return p >= 11 && p <= 13; };
+  const auto nodeOrFortune = [&](int p) { return (p >= 11 && p <= 13) || absent(p); };
   for (int a : kPointOrder) {
     if (nodeOrFortune(a)) continue;
     for (int b : kPointOrder) {

@@ -24,6 +24,7 @@ struct AspectListInputs {
   PointArray<double> rowDeclinations{}, columnDeclinations{};
   std::string rowEnabled = "1111111111111111";  // "0" at position n hides point n
   std::string columnEnabled = "1111111111111111";
+  bool hasChiron = true;  // false: a chart outside Chiron's table, no row or column for it
 };
 
 // The inputs of a single wheel's request: the chart shown against itself,

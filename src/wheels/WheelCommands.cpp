@@ -141,6 +141,14 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     }
   }
+  r.HasChiron = kind == SingleWheelKind::Composite ? composite->hasChiron
+                 : kind == SingleWheelKind::Transits ? charts.Diurnal.HasChiron
+                                                     : natal.HasChiron;
+  // Said where the single wheels leave the second header block empty, in
+  // lines the width of the first block's.
+  if (!r.HasChiron)
+    r.OuterWheelHeader = {"", "Chiron is tabulated from", "11 Dec 1899 to 19 Mar 2064;",
+                          "it is left out of this chart."};  // lines 1 to 3
   r.OrbFile = workbench.AppPath / orbFile;
   r.Chart = charts.Kind;
   // The wheel's orb file is the current one, which the orb commands choose

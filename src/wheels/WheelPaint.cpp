@@ -6,6 +6,7 @@
 
 #include "base/Format.h"
 #include "core/Angles.h"
+#include "core/ChartModel.h"
 #include "wheels/AspectGrid.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
@@ -275,7 +276,7 @@ class Painter {
   std::vector<PlacedLabel> Points() {
     MeasureCells();
     const SingleWheelInputs inputs = SingleWheelInputsOf(in_);
-    const WheelList list = BuildWheelList(inputs.values, inputs.housePositions);
+    const WheelList list = BuildWheelList(inputs.values, inputs.housePositions, inputs.lastPoint);
     std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
     for (const PlacedLabel& l : placed) {
       if (req_.DeclinationSingleWheel == 1)
@@ -294,6 +295,7 @@ class Painter {
     chart.angles = req_.Longitudes;
     chart.glyphAngles = LineEndAngles(req_.Longitudes, placed);
     chart.takesPart = SingleWheelLinePoints(req_.EnabledPoints, req_.HelioWheel == 1);
+    if (!req_.HasChiron) chart.takesPart[std::size_t(ChartPoint::Chiron)] = false;
     chart.radius = declination ? WheelRadius : 120;
     AspectLineTests tests = in_.lineTests;
     tests.declination = declination;
@@ -333,6 +335,7 @@ SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in) {
   s.cusps = r.Cusps;
   s.housePositions = r.HousePositions;
   s.enabled = r.EnabledPoints;
+  s.lastPoint = LastPointOf(r.HasChiron);
   s.retroFlags = r.RetroFlags;
   s.typeChart = in.typeChart;
   s.wheelKind = r.WheelKind;

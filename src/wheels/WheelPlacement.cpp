@@ -43,28 +43,30 @@ int NextCuspIndex(int house) { return house <= 8 ? house + 4 : house - 8; }
 
 }  // namespace
 
-WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions) {
+WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions,
+                         int lastPoint) {
   WheelList list;
   for (int i = 1; i <= NumPoints; ++i) {
     list.points[At(i)] = i;
     list.values[At(i)] = values[At(i)];
   }
-  for (int i = 1; i < NumPoints; ++i)
-    for (int j = i + 1; j <= NumPoints; ++j)
+  for (int i = 1; i < lastPoint; ++i)
+    for (int j = i + 1; j <= lastPoint; ++j)
       if (list.values[At(j)] > list.values[At(i)]) {
         std::swap(list.values[At(i)], list.values[At(j)]);
         std::swap(list.points[At(i)], list.points[At(j)]);
       }
-  for (int i = 1; i <= NumPoints; ++i) {
+  for (int i = 1; i <= lastPoint; ++i) {
     const int h = RecordHouse(housePositions, list.points[At(i)]);
     list.houses[At(i)] = h;
     if (h > 0) ++list.houseCounts[At(h)];
   }
   // One full turn at most: a list all in one house comes back unchanged.
-  for (int turn = 0; turn < NumPoints && list.houses[NumPoints] == list.houses[1]; ++turn) {
-    std::rotate(list.values.begin() + 1, list.values.end() - 1, list.values.end());
-    std::rotate(list.points.begin() + 1, list.points.end() - 1, list.points.end());
-    std::rotate(list.houses.begin() + 1, list.houses.end() - 1, list.houses.end());
+  const auto end = [&](auto& a) { return a.begin() + lastPoint + 1; };
+  for (int turn = 0; turn < lastPoint && list.houses[At(lastPoint)] == list.houses[1]; ++turn) {
+    std::rotate(list.values.begin() + 1, end(list.values) - 1, end(list.values));
+    std::rotate(list.points.begin() + 1, end(list.points) - 1, end(list.points));
+    std::rotate(list.houses.begin() + 1, end(list.houses) - 1, end(list.houses));
   }
   return list;
 }
@@ -88,7 +90,7 @@ double LineEndCorrection(double a) {
 }
 
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in) {
-  return PlaceSingleWheel(in, BuildWheelList(in.values, in.housePositions));
+  return PlaceSingleWheel(in, BuildWheelList(in.values, in.housePositions, in.lastPoint));
 }
 
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const WheelList& list) {

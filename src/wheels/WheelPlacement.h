@@ -27,13 +27,17 @@ struct WheelList {
 // `values` sorted in descending order (exchange sort), houses read from the
 // 10-character records of `housePositions`. The rotation stops after one
 // full turn, leaving a list whose entries all share one house in order.
-WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions);
+// Points after `lastPoint` (Chiron, in a chart without it) stay at the end
+// of the list in no house: they take no room and are never placed.
+WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions,
+                         int lastPoint = NumPoints);
 
 struct SingleWheelInputs {
   PointArray<double> values{};               // `WheelAngles`, degrees
   HouseCusps cusps{};                        // `WheelCusps`, cusp-array order
   std::string housePositions;                // `WheelHousePositions`
   std::string enabled = "1111111111111111";  // `EnabledNatalPlanets`
+  int lastPoint = NumPoints;                 // the chart's last point (no Chiron: the MC)
   std::string retroFlags;                    // "R" per retrograde point
   int typeChart = 0;                         // 0 American, 1 European
   int wheelKind = 1;

@@ -47,6 +47,14 @@ TEST(FormatNumber, FollowsThePatternsAndRoundsHalvesAwayFromZero) {
     EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
 }
 
+TEST(GroupThousands, CommasBetweenGroupsOfThree) {
+  const std::pair<long long, const char*> cases[] = {
+      {0, "0"},           {999, "999"},       {1000, "1,000"},          {-1000, "-1,000"},
+      {-100, "-100"},     {123456, "123,456"}, {624975000, "624,975,000"},
+      {-9223372036854775807LL, "-9,223,372,036,854,775,807"}};
+  for (const auto& [n, text] : cases) EXPECT_EQ(GroupThousands(n), text) << n;
+}
+
 TEST(FormatNumber, IgnoresTheLocaleDecimalComma) {
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = previous ? previous : "C";

@@ -57,6 +57,25 @@ TEST_F(AtlasProgram, AShortResultFileEndsTheLookup) {
   EXPECT_EQ(host.messages[0].title, "Warning!");
 }
 
+// A zone beyond single precision used to reach the chart as an undefined
+// conversion; no number of hours is refused with the file and line.
+TEST_F(AtlasProgram, AZoneThatIsNoNumberOfHoursIsRefused) {
+  for (const char* zone : {"1e999", "-1e39", "25", "nan"}) {
+    WriteStub(std::string("x\\r\\n39N57\\r\\n75W10\\r\\nPA\\r\\n") + zone + "\\r\\n");
+    test::RecordingHost said;
+    const AtlasProgramResult r = RunAtlasProgram(said, launcher, atlasDir);
+    if (std::string(zone) == "nan") {  // no number at all reads 0, as the program always did
+      EXPECT_TRUE(r.lookupOk);
+      continue;
+    }
+    EXPECT_FALSE(r.lookupOk) << zone;
+    ASSERT_EQ(said.messages.size(), 1u) << zone;
+    EXPECT_EQ(said.messages[0].text, "The time zone on line 5 of the file called " +
+                                         (result / "TSRTEMP.TXT").string() +
+                                         " is no number of hours: " + zone + ".");
+  }
+}
+
 TEST_F(AtlasProgram, NeverReadsAResultLeftByAnEarlierRun) {
   // The folder known from the settings, or typed at the prompt on a first run.
   for (const bool typed : {false, true}) {

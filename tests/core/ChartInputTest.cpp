@@ -198,21 +198,48 @@ TEST(ChartInputFillers, HourRuleBringsHoursToTheTwelveHourClock) {
   EXPECT_EQ(bad.Hour, "1a");
 }
 
-TEST(ChartInputFillers, NowUsesTheClockAndTheDefaultPlace) {
+// The present moment is the computer's universal time shown in the zone of
+// the window, whatever zone the computer's clock keeps.
+TEST(ChartInputFillers, NowIsThePresentMomentInTheZoneShown) {
   OptionValues options{};
   options[18] = 5, options[19] = 71.5f, options[20] = 4, options[21] = 0;
   options[22] = 42, options[23] = 21, options[24] = -1;
   ChartInputFields d;
-  SetDiurnalToNow(d, {2026, 12, 6, 15, 7}, options);
+  SetDiurnalToNow(d, {2026, 12, 6, 20, 7}, options);
   EXPECT_EQ(d.Month + "/" + d.Day + "/" + d.Year + " " + d.Hour + ":" + d.Minute, "12/6/2026 3:7");
   EXPECT_TRUE(d.Pm);
   EXPECT_EQ(d.TimeZone + " " + d.LongDeg, "5 71.5");
   EXPECT_FALSE(d.East);
   EXPECT_TRUE(d.South);
-  SetDiurnalToNow(d, {2026, 1, 2, 0, 30}, options);
+  SetDiurnalToNow(d, {2026, 1, 2, 5, 30}, options);
   EXPECT_EQ(d.Hour + ":" + d.Minute, "12:30");
   EXPECT_FALSE(d.Pm);
   EXPECT_EQ(ShortestNumberText(-0.0f), "0");
+
+  // 04:16 UT with zone 5 is 23:16 of the day before, not 04:16 local.
+  const struct {
+    LocalClock utc;
+    const char* zone;
+    const char* shown;  // month/day/year hour:minute and A.M. or P.M.
+  } moments[] = {
+      {{2026, 12, 7, 4, 16}, "5", "12/6/2026 11:16 PM"},
+      {{2026, 1, 1, 3, 0}, "5", "12/31/2025 10:0 PM"},      // back over a year's end
+      {{2024, 3, 1, 2, 45}, "3.5", "2/29/2024 11:15 PM"},   // a leap day, a half-hour zone
+      {{2026, 12, 31, 20, 10}, "-5.5", "1/1/2027 1:40 AM"},  // East: on into the new year
+      {{2026, 6, 15, 11, 59}, "-13", "6/16/2026 12:59 AM"},
+      {{2026, 6, 15, 12, 0}, "0", "6/15/2026 12:0 PM"},
+      {{2026, 6, 15, 12, 0}, "x", "6/15/2026 12:0 PM"},      // no zone: universal time
+  };
+  for (const auto& m : moments) {
+    ChartInputFields f;
+    f.TimeZone = m.zone;
+    SetMomentToNow(f, m.utc);
+    EXPECT_EQ(f.Month + "/" + f.Day + "/" + f.Year + " " + f.Hour + ":" + f.Minute +
+                  (f.Pm ? " PM" : " AM"),
+              m.shown)
+        << m.zone;
+    EXPECT_EQ(f.TimeZone, m.zone);
+  }
 }
 
 }  // namespace

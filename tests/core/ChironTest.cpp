@@ -35,6 +35,7 @@ TEST(CalcChiron, InterpolatesFromTheFirstToTheLastUsableDay) {
   t->ChironGeoTable2[0] = -18.1f;
   t->ChironHelioTable2[0] = 5.125f;
   ChironPosition p = CalcChiron(*t, 2415000.0);
+  EXPECT_TRUE(p.Tabulated);
   EXPECT_NEAR(p.Longitude, 256.5, kInterpolationTol);
   EXPECT_NEAR(p.Declination, -18.1, kInterpolationTol);
   EXPECT_NEAR(p.HelioLongitude, 256.5, kInterpolationTol);
@@ -44,6 +45,7 @@ TEST(CalcChiron, InterpolatesFromTheFirstToTheLastUsableDay) {
   t = Tables(59997, {10.0f, 11.0f, 13.0f});
   t->ChironGeoTable2[59998] = 16.0f;
   p = CalcChiron(*t, 2474997.9);
+  EXPECT_TRUE(p.Tabulated);
   EXPECT_NEAR(p.Longitude, 10.9, kInterpolationTol);
   EXPECT_NEAR(p.Declination, 15.9, kInterpolationTol);
   EXPECT_NEAR(p.NextDayLongitude, 12.8, kInterpolationTol);
@@ -61,8 +63,8 @@ TEST(CalcChiron, OutsideTheTablesAllIsZero) {
   for (const double jd : {2474998.0, 2414999.9, -1.0e9, std::numeric_limits<double>::quiet_NaN()}) {
     const ChironPosition p = CalcChiron(*t, jd);
     EXPECT_EQ(std::tie(p.Longitude, p.Declination, p.HelioLongitude, p.HelioLatitude,
-                       p.NextDayLongitude, p.Retrograde),
-              std::make_tuple(0.0, 0.0, 0.0, 0.0, 0.0, false))
+                       p.NextDayLongitude, p.Retrograde, p.Tabulated),
+              std::make_tuple(0.0, 0.0, 0.0, 0.0, 0.0, false, false))
         << jd;
   }
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
+#include "RecordingHost.h"
 #include "TempDir.h"
 #include "core/NumberFile.h"
 
@@ -15,11 +17,16 @@ TEST(NumberFile, ReadsTheNumberOfTheFirstSevenCharacters) {
   } cases[] = {
       {"51.42857", 51.4285f},
       {"  2.5  comment", 2.5f},
-      {"orb 10", 0.0f},
-      {"       8", 0.0f},  // the number starts past the field
+      {"-.5", -0.5f},
+      {"orb 10", std::nullopt},   // no number to read
+      {"       8", std::nullopt},  // the number starts past the field
+      {"nan", std::nullopt},
+      {"inf", std::nullopt},
+      {"-inf", std::nullopt},
       {"1e38", 1e38f},
       {"1e39", std::nullopt},  // beyond single precision: refused, never cast
       {"-1e39", std::nullopt},
+      {"1e999", std::nullopt},
       {"1e-50", 0.0f},
   };
   for (const auto& c : cases) EXPECT_EQ(SevenCharNumber(c.line), c.value) << c.line;
@@ -28,14 +35,23 @@ TEST(NumberFile, ReadsTheNumberOfTheFirstSevenCharacters) {
 TEST(NumberFile, ARefusedLineKeepsItsValueAndIsNamed) {
   test::TempDir dir;
   const auto path = dir.path() / "Options.opt";
-  std::ofstream(path, std::ios::binary) << "1\r\n1e39\r\n3\r\n-9e99\r\n";
+  std::ofstream(path, std::ios::binary) << "1\r\n1e39\r\n3\r\n-9e99\r\nabc\r\n40\r\n-1\r\n";
   OptionValues options{};
   options.fill(7);
-  std::vector<int> refused;
-  ASSERT_EQ(ReadNumberFile(path, options, &refused), 4);
-  EXPECT_EQ(std::vector<float>(options.begin() + 1, options.begin() + 5),
-            (std::vector<float>{1, 7, 3, 7}));
-  EXPECT_EQ(refused, (std::vector<int>{2, 4}));
+  std::array<ValueRange, MaxOptions + 1> ranges;
+  ranges.fill({-1e30f, 1e30f});
+  ranges[6] = ranges[7] = {0, 30};
+  std::vector<RefusedLine> refused;
+  ASSERT_EQ(ReadNumberFile(path, options, ranges, &refused), 7);
+  EXPECT_EQ(std::vector<float>(options.begin() + 1, options.begin() + 8),
+            (std::vector<float>{1, 7, 3, 7, 7, 7, 7}));
+  ASSERT_EQ(refused.size(), 5u);
+  const std::vector<std::tuple<int, std::string, bool>> expected = {
+      {2, "1e39", true}, {4, "-9e99", true}, {5, "abc", false}, {6, "40", true}, {7, "-1", true}};
+  for (size_t i = 0; i < refused.size(); ++i)
+    EXPECT_EQ(std::tie(refused[i].line, refused[i].text, refused[i].number),
+              std::tie(std::get<0>(expected[i]), std::get<1>(expected[i]),
+                       std::get<2>(expected[i])));
 }
 
 TEST(NumberFile, StopsAtTheFirstEmptyLineAndAtTheTablesEnd) {
@@ -44,7 +60,7 @@ TEST(NumberFile, StopsAtTheFirstEmptyLineAndAtTheTablesEnd) {
   std::ofstream(path, std::ios::binary) << "10\r\n8   sextile\r\n\r\n7\r\n";
   OrbTable orbs{};
   orbs.fill(99);
-  ASSERT_EQ(ReadNumberFile(path, orbs), 2);
+  ASSERT_EQ(ReadNumberFile(path, orbs, OrbRanges()), 2);
   // Element 0 is never written; after the empty line nothing is read.
   EXPECT_EQ(std::vector<float>(orbs.begin(), orbs.begin() + 4),
             (std::vector<float>{99, 10, 8, 99}));
@@ -53,10 +69,30 @@ TEST(NumberFile, StopsAtTheFirstEmptyLineAndAtTheTablesEnd) {
   for (int i = 1; i <= 20; ++i) long_ << i << "\n";
   long_.close();
   OrbTable all{};
-  ASSERT_EQ(ReadNumberFile(dir.path() / "LONG.ORB", all), 17);
+  ASSERT_EQ(ReadNumberFile(dir.path() / "LONG.ORB", all, OrbRanges()), 17);
   EXPECT_FLOAT_EQ(all[17], 17);
 
-  EXPECT_FALSE(ReadNumberFile(dir.path() / "MISSING.ORB", all));
+  EXPECT_FALSE(ReadNumberFile(dir.path() / "MISSING.ORB", all, OrbRanges()));
+}
+
+// An orb file is read again at every command: its damage is told once.
+TEST(NumberFile, AGarbageOrbFileIsReportedOnceByName) {
+  test::TempDir dir;
+  const auto path = dir.path() / "NATAL.ORB";
+  std::ofstream(path, std::ios::binary) << "10\r\n\x01\x02garbage\r\n1e38\r\nnan\r\n";
+  test::RecordingHost host;
+  for (int read = 0; read < 3; ++read) {
+    OrbTable orbs{};
+    ASSERT_EQ(ReadOrbNumbers(host, path, orbs), 4);
+    EXPECT_EQ(std::vector<float>(orbs.begin() + 1, orbs.begin() + 5),
+              (std::vector<float>{10, 0, 0, 0}));
+  }
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "Line 2 of the orb file called " + path.string() +
+                " holds \"garba\", which is not an orb from 0 to 30 degrees, and so do 2 "
+                "more of its lines. Those orbs were not changed; please correct the file.");
+  EXPECT_EQ(host.messages[0].title, "Warning!");
 }
 
 }  // namespace

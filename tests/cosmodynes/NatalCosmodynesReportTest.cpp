@@ -54,7 +54,7 @@ TEST(NatalCosmodynesReport, ListsThePointsTheAngleChoiceAdmits) {
     CommandFixture f;
     f.wb.Charts.CosmoAngles = c.angles;
     ListNatalCosmodynesPage(f.wb, f.host);
-    const std::vector<std::string>& page = f.wb.Output.PageBuffer;
+    const std::vector<std::string>& page = f.wb.Output.PageBuffer();
     EXPECT_EQ(RowsUnder(page, planetHeader).size(), c.planetRows);
     EXPECT_EQ(RowsUnder(page, signHeader).size(), 12u);
     EXPECT_EQ(RowsUnder(page, houseHeader).size(), 12u);

@@ -197,7 +197,7 @@ TEST(OrgFitCommand, NatalOrbFileCases) {
     EXPECT_EQ(f.host.busyDepth, 0);
     if (!orbFile) {
       EXPECT_TRUE(f.view.shown.empty());
-      EXPECT_TRUE(f.wb.Output.PageBuffer.empty());
+      EXPECT_TRUE(f.wb.Output.PageBuffer().empty());
       ASSERT_EQ(f.host.messages.size(), 1u);
       EXPECT_EQ(f.host.messages[0].text,
                 "Cannot find the file called " + (f.dir.path() / "NATAL.ORB").string() + ".");

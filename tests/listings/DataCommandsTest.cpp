@@ -6,6 +6,7 @@
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
 #include "listings/DataCommands.h"
+#include "shell/OptionFiles.h"
 
 namespace orv {
 namespace {
@@ -60,8 +61,7 @@ TEST(DataCommands, Pages) {
        "transit_aspects_to_transits.txt", nullptr, 0},
       {[&](CommandFixture& f) {
          f.wb.Charts.Working = f.wb.Charts.Natal;  // as after a listing of chart 1
-         ASSERT_TRUE(ReadNumberFile(std::filesystem::path(ORVANTA_DATA_DIR) / "Options.opt",
-                                    f.wb.Options));
+         ASSERT_TRUE(ReadOptionsFile(f.host, ORVANTA_DATA_DIR, f.wb.Options));
          ShowTransitAspectsToNatal(f.wb, person, "Jane Q. Doe", f.host, f.view);
        },
        "interchart_aspects.txt", nullptr, 0},
@@ -107,8 +107,8 @@ TEST(DataCommands, AMissingOrbFileShowsNothing) {
   for (const auto& c : cases) {
     CommandFixture f;
     std::filesystem::remove(f.dir.path() / c.file);
-    f.wb.Output.PageBuffer = {"the page before"};
-    f.wb.Output.OutputBuffer = {"the page before"};
+    f.wb.Output.OutputLine = "the page before";
+    AppendOutputLine(f.wb.Output, f.host);
     const SecondPersonBox box{c.secondPerson, c.secondPerson ? "John Roe" : "2nd Person"};
     if (c.command == 0) ShowNatalAspects(f.wb, f.host, f.view);
     if (c.command == 1) ShowTransitAspectsToNatal(f.wb, box, "Jane Doe", f.host, f.view);
@@ -120,10 +120,10 @@ TEST(DataCommands, AMissingOrbFileShowsNothing) {
     EXPECT_NE(f.host.messages[0].text.find(c.file), std::string::npos);
     EXPECT_TRUE(f.view.shown.empty());
     if (c.command == 3) {  // the first page ends after the data
-      EXPECT_EQ(f.wb.Output.PageBuffer.back(), "  23 AQU 50   CHIRON         06 N 17");
+      EXPECT_EQ(f.wb.Output.PageBuffer().back(), "  23 AQU 50   CHIRON         06 N 17");
     } else {
-      EXPECT_EQ(f.wb.Output.PageBuffer, std::vector<std::string>{"the page before"});
-      EXPECT_EQ(f.wb.Output.OutputBuffer, std::vector<std::string>{"the page before"});
+      EXPECT_EQ(f.wb.Output.PageBuffer(), std::vector<std::string>{"the page before"});
+      EXPECT_EQ(f.wb.Output.OutputBuffer(), std::vector<std::string>{"the page before"});
     }
   }
 }

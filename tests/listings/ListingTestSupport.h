@@ -23,7 +23,7 @@ struct PageFixture {
   OutputState out;
   RecordingHost host;
   ListingPage page{out, host};
-  const std::vector<std::string>& lines() const { return out.PageBuffer; }
+  const std::vector<std::string>& lines() const { return out.PageBuffer(); }
 };
 
 // An orb table with the given (`AspectKind`, orb) entries, the rest 0.
@@ -36,7 +36,7 @@ inline OrbTable Orbs(std::initializer_list<std::pair<int, float>> entries) {
 class RecordingView : public OutputView {
  public:
   std::vector<std::string> shown;
-  void ShowPage(std::string_view pageText, bool) override { shown.emplace_back(pageText); }
+  void ShowPage(SharedPage page, bool) override { shown.push_back(PageFileText(*page)); }
 };
 
 // The golden files hold pages byte for byte as LASTPAGE.TXT holds them.

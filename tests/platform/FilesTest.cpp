@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "Unprivileged.h"
 #include "platform/Files.h"
+#include "platform/RunningInstance.h"
 
 namespace fs = std::filesystem;
 
@@ -160,6 +161,40 @@ TEST(AtomicSave, RefusesAReadOnlyFileAndSavesThroughALink) {
   EXPECT_EQ(*ReadFileBytes(target), "new\r\n");
 }
 
+// A link whose target is missing (a share not mounted) is never replaced
+// by a plain file: that would split the user's file in two copies.
+TEST(AtomicSave, RefusesALinkToAMissingFileAndKeepsTheLink) {
+  test::TempDir dir;
+  const fs::path gone = dir.path() / "share" / "CLIENTS.FIL";
+  const fs::path circle = dir.path() / "LOOP.FIL";
+  const struct {
+    fs::path link;
+    std::string to;
+    std::string refusal;
+  } cases[] = {
+      {dir.path() / "CLIENTS.FIL", "share/CLIENTS.FIL",
+       "it is a symbolic link to " + gone.string() + ", which does not exist"},
+      {dir.path() / "VIA.FIL", "CLIENTS.FIL",  // a chain of links ends at the missing file
+       "it is a symbolic link to " + gone.string() + ", which does not exist"},
+      {circle, "LOOP.FIL", "it is a symbolic link that leads round in a circle"},
+  };
+  for (const auto& c : cases) {
+    fs::create_symlink(c.to, c.link);
+    EXPECT_EQ(SaveRefusal(c.link), c.refusal) << c.link;
+    EXPECT_EQ(WriteFileAtomically(c.link, "new\r\n"), c.refusal) << c.link;
+    EXPECT_TRUE(fs::is_symlink(c.link)) << c.link;
+  }
+  EXPECT_FALSE(fs::exists(gone));
+  // Nothing but the three links: no temporary file left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+  test::RecordingHost host;
+  EXPECT_FALSE(SaveFileAtomically(host, cases[0].link, "new\r\n"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Cannot save the file called " + cases[0].link.string() + ": " +
+                                       cases[0].refusal + ".");
+  EXPECT_EQ(SaveRefusal(dir.path() / "NEW.FIL"), "");  // a new file is no refusal
+}
+
 // A save killed at any moment leaves the old file or the whole new one;
 // its temporary file goes at the next start.
 TEST(AtomicSave, AKilledSaveLeavesAWholeFile) {
@@ -194,17 +229,11 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   const fs::path userDir = user.path() / "o8";
   fs::create_directories(userDir);
   WriteBytes(userDir / "Options.mst", "shipped Options.mst");
-  WriteBytes(userDir / ".~orv-NAMES.FIL.Ab12Cd", "shipped NA");  // killed mid-copy
-  fs::last_write_time(userDir / ".~orv-NAMES.FIL.Ab12Cd",
-                      fs::file_time_type::clock::now() - std::chrono::hours(2));
-  WriteBytes(userDir / ".~orv-Options.opt.Xy34Zw", "another instance saving now");
 
   std::string error;
   ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir)
       << error;
   EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "shipped NAMES.FIL");
-  EXPECT_FALSE(fs::exists(userDir / ".~orv-NAMES.FIL.Ab12Cd"));
-  EXPECT_TRUE(fs::exists(userDir / ".~orv-Options.opt.Xy34Zw"));  // too young to be stale
   EXPECT_FALSE(fs::exists(userDir / "Orvanta8"));
 
   WriteBytes(userDir / "NAMES.FIL", "the user's people");
@@ -219,6 +248,33 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   EXPECT_EQ(*ReadFileBytes(userDir / "TIPS.HLP"), "rebuilt TIPS.HLP");
   // A shipped file the user never changed follows the new version.
   EXPECT_EQ(*ReadFileBytes(userDir / "Options.mst"), "rebuilt Options.mst");
+}
+
+// Leftovers of a killed save or copy go at the next start, however young,
+// unless another running instance may still be writing them.
+TEST(RunningInstance, TheFirstStartRemovesLeftoversAndALaterOneKeepsThem) {
+  test::TempDir user;
+  const fs::path userDir = user.path() / "o8";
+  fs::create_directories(userDir / "Reports");
+  WriteBytes(userDir / ".~orv-NAMES.FIL.Ab12Cd", "killed mid-copy");
+  WriteBytes(userDir / "Reports" / ".~orv-Last.rtf.Qw12Er", "killed mid-save");
+  WriteBytes(userDir / "NAMES.FIL", "people");
+  {
+    const RunningInstance first(userDir);
+    EXPECT_TRUE(first.Alone());
+    EXPECT_EQ(first.Removed(), 2);
+    EXPECT_FALSE(fs::exists(userDir / ".~orv-NAMES.FIL.Ab12Cd"));
+    EXPECT_FALSE(fs::exists(userDir / "Reports" / ".~orv-Last.rtf.Qw12Er"));
+    EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "people");
+
+    WriteBytes(userDir / ".~orv-Options.opt.Xy34Zw", "the first instance saving now");
+    const RunningInstance second(userDir);
+    EXPECT_FALSE(second.Alone());
+    EXPECT_TRUE(fs::exists(userDir / ".~orv-Options.opt.Xy34Zw"));
+  }
+  const RunningInstance afterBothEnded(userDir);
+  EXPECT_TRUE(afterBothEnded.Alone());
+  EXPECT_FALSE(fs::exists(userDir / ".~orv-Options.opt.Xy34Zw"));
 }
 
 TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {

@@ -11,6 +11,8 @@
 #include "relationship/comparative/ComparativeBatchResult.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/comparative/ComparativeListing.h"
+#include "relationship/comparative/ComparativeScoring.h"
+#include "base/Text.h"
 
 namespace orv {
 namespace {
@@ -174,16 +176,106 @@ TEST(ComparativeBatchResult, LinesSummaryAndEmail) {
       {"Ann Lee", "01 Jan 1970", "ann@x", true, "Bob Ray", "02 Feb 1971", "bob@y"}, t,
       {true, 80, 70});
   EXPECT_EQ(all.summary, "");
-  EXPECT_EQ(MakeBatchPairResult({"Ann Lee", "01 Jan 1970", "", true, "Bob Ray", "02 Feb 1971", ""},
-                                {10, -80}, {true, 20, 70})
-                .summary,
-            "  Ann" + std::string(18, ' ') + "(P*H =   -800.00)   H = -80.00");
-  EXPECT_EQ(all.commaLine, "  Ann (01 Jan 1970),ann@x,Bob (02 Feb 1971),10.00,20.00,2.00");
+  // Both names whole; cut, the longer first, only where the column is short.
+  const struct {
+    const char *a, *b;
+    float width;
+    std::string label;
+  } strong[] = {
+      {"m Pierre Dubois", "w Anne Roy", 80, "  m Pierre Dubois and w Anne Roy" + std::string(48, ' ')},
+      {"Ann Lee", "Bob Ray", 20, "  Ann Le and Bob Ra "},
+      {"m Jo", "w Annabelle Christina", 24, "  m Jo and w Annabelle  "},
+      {"m Jo", "w Zoë Müller", 20, "  m Jo and w Zoë Mü "},
+  };
+  for (const auto& c : strong)
+    EXPECT_EQ(MakeBatchPairResult({c.a, "01 Jan 1970", "", true, c.b, "02 Feb 1971", ""},
+                                  {10, -80}, {true, c.width, 70})
+                  .summary,
+              c.label + "   (P*H =   -800.00)   H = -80.00");
+  EXPECT_EQ(all.commaLine, "  Ann Lee (01 Jan 1970),ann@x,Bob Ray (02 Feb 1971),10.00,20.00,2.00");
   // Transits, and a label too long for its column: no fill.
   const BatchPairResult transits = MakeBatchPairResult(
       {std::string(90, 'x'), "", "", false, "", "12 Jun 2026", ""}, t, {false, 80, 70});
   EXPECT_EQ(transits.line.substr(0, 129),
             "  " + std::string(90, 'x') + " and TRANSITS (12 Jun 2026)P =  10.00");
+}
+
+// Names beyond ASCII take one column a character: the numbers of a pair
+// line, a strong pair and the comparative table's name line stand where
+// they do for a plain name of as many characters.
+TEST(ComparativeBatchResult, ColumnsCountCharacters) {
+  const auto column = [](const std::string& line, std::string_view mark) {
+    return CharacterCount(std::string_view(line).substr(0, line.find(mark)));
+  };
+  const std::pair<const char*, const char*> names[] = {{"w Zoe Muller", "w Zoë Müller"},
+                                                       {"m Emile Sao", "m Émile São"}};
+  for (const auto& [plain, accented] : names) {
+    const BatchPairOptions options{false, 80, 70};
+    const auto result = [&](const char* name) {
+      return MakeBatchPairResult({"m Al Bo", "01 Jan 1970", "a@x", true, name, "02 Feb 1971", "z@y"},
+                                 {10, 75}, options);
+    };
+    EXPECT_EQ(column(result(accented).line, "P ="), column(result(plain).line, "P =")) << accented;
+    EXPECT_EQ(column(result(accented).line, "P ="), 80u) << accented;
+    EXPECT_EQ(column(result(accented).summary, "(P*H"), column(result(plain).summary, "(P*H"));
+    std::vector<size_t> columns;
+    for (const char* name : {plain, accented}) {
+      test::PageFixture f;
+      std::vector<std::string> stored;
+      StoredListing out{f.page, stored};
+      ListComparativeTable(out, {}, {}, {name, {true, "w Ann Lee"}, ""}, CosmoAngleChoice::None);
+      columns.push_back(column(f.lines()[0], "w Ann Lee"));
+    }
+    EXPECT_EQ(columns[0], 47u);
+    EXPECT_EQ(columns[1], 47u) << accented;
+  }
+}
+
+// "incl MR": each mutual reception adds 5 to the harmony of both of its
+// planets, in the table's harmony columns and in the totals a batch scores.
+TEST(ComparativeListing, ReceptionsAddFiveToHarmony) {
+  // Signs with many receptions between the two charts (as in the scoring
+  // test), and the fixed couple's own charts.
+  constexpr std::array<int, 11> signs1 = {0, 8, 12, 11, 5, 11, 12, 12, 11, 1, 7};
+  constexpr std::array<int, 11> signs2 = {0, 8, 12, 11, 5, 11, 12, 12, 11, 1, 3};
+  const ChartModel fixed = test::FixedCharts();
+  ChartArrays one = fixed.Natal, two = fixed.Diurnal;
+  for (size_t p = Sun; p <= Moon; ++p) {
+    one.Longitudes[p] = 30.0 * (signs1[p] - 1) + 15 + 0.37 * double(p);
+    two.Longitudes[p] = 30.0 * (signs2[p] - 1) + 11 + 0.53 * double(p);
+  }
+  const auto receptions = FindInterchartReceptions(one.Longitudes, two.Longitudes);
+  ASSERT_GT(receptions.size(), 10u);
+  ComparativeSettings with{CosmoAngleChoice::None, true, true, 2, false}, without = with;
+  without.IncludeMR = false;
+  const ComparativeScores a = ScoreComparativeCosmodynes({one}, {two}, with);
+  const ComparativeScores b = ScoreComparativeCosmodynes({one}, {two}, without);
+  CosmoPointArray added1{}, added2{};
+  for (const auto& [p, q] : receptions) added1[size_t(p)] += 5, added2[size_t(q)] += 5;
+  double total1 = 0, total2 = 0;
+  for (int k = Sun; k <= Moon; ++k) {
+    EXPECT_NEAR(a.Harmony[size_t(k)] - b.Harmony[size_t(k)], added1[size_t(k)], 1e-9) << k;
+    EXPECT_NEAR(a.SecondChartHarmony[size_t(k)] - b.SecondChartHarmony[size_t(k)],
+                added2[size_t(k)], 1e-9)
+        << k;
+    total1 += added1[size_t(k)], total2 += added2[size_t(k)];
+  }
+  const auto batch = [&](const ComparativeSettings& s) {
+    return ScoreComparativeTotals(PrepareComparativeChart({one}, s), PrepareComparativeChart({two}, s), s);
+  };
+  EXPECT_NEAR(batch(with).TH1 - batch(without).TH1, total1, 1e-9);
+  EXPECT_NEAR(batch(with).TH2 - batch(without).TH2, total2, 1e-9);
+  // The Sun's row of the table: its harmony column shows the sum.
+  const auto sunRow = [&](const ComparativeScores& s) {
+    test::PageFixture f;
+    std::vector<std::string> stored;
+    StoredListing out{f.page, stored};
+    ListComparativeTable(out, s, TotalsOf(s, CosmoAngleChoice::None), {"A", {true, "B"}, ""},
+                         CosmoAngleChoice::None);
+    return std::stod(f.lines()[2].substr(24, 12));
+  };
+  ASSERT_GT(added1[Sun], 0);
+  EXPECT_NEAR(sunRow(a) - sunRow(b), added1[Sun], 0.0051);
 }
 
 }  // namespace

@@ -1,26 +1,41 @@
 // The names-file batches over small names files of real birth data: the
 // filters, the pages' headings, order and counts, the per-person listings,
-// and the pairs scored from charts computed once equal the chart driver's.
+// and the pairs scored from charts computed once equal the chart driver's;
+// a golden page per batch with the age filter and the opposition rule set;
+// large runs asked about, written to a file, worked in strips and cancelled.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 
+#include "../listings/ListingTestSupport.h"
 #include "RecordingHost.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
+#include "TempDir.h"
 #include "relationship/batches/NamesBatches.h"
+#include "relationship/batches/StrongPairs.h"
+#include "relationship/comparative/ComparativeCommands.h"
 #include "shell/OptionFiles.h"
+#include "shell/Workbench.h"
 
 namespace orv {
 namespace {
 
+// Records the steps; `cancelAt`: Cancel once done reaches it.
 struct NoProgress final : BatchProgress {
-  std::int64_t last = 0, over = 0;
+  std::int64_t last = 0, over = 0, lastTotal = 0, backwards = 0;
+  std::int64_t cancelAt = -1;
   bool Step(std::int64_t done, std::int64_t total) override {
+    if (done < last) ++backwards;
     last = done;
+    lastTotal = total;
     if (done > total) ++over;
-    return true;
+    return cancelAt < 0 || done < cancelAt;
   }
 };
 
@@ -52,7 +67,7 @@ struct Fixture {
     ctx.comparative = {CosmoAngleChoice::Both, true, true, 2, false};
     ctx.presentYear = 2026;
   }
-  const std::vector<std::string>& Lines() const { return out.PageBuffer; }
+  const std::vector<std::string>& Lines() const { return out.PageBuffer(); }
   long Count(std::string_view text) const {
     return std::ranges::count_if(Lines(), [&](const std::string& l) { return l == text; });
   }
@@ -215,6 +230,154 @@ TEST(NamesBatches, PerPersonPages) {
   ASSERT_EQ(RunViewOrgFitAll(f.ctx, f.page), BatchEnd::Listed);
   EXPECT_EQ(f.Count("\f"), 2);
   EXPECT_EQ(f.Count("  w Abcdefghijklmnop"), 1);
+}
+
+// Three generations born in 1959-1996 (ages 30 to 67 in 2026), two of them
+// called John and one with letters beyond ASCII.
+std::vector<NameRecord> Generations() {
+  return {Person("m John Abbott", "12 May 1959"),         Person("w Zoë Müller", "9 Sep 1961", "11.05"),
+          Person("m John Okafor", "3 Aug 1986", "4.20"),  Person("w Ann Lee", "28 Feb 1966"),
+          Person("m Émile Roux", "1 Jan 1996", "7.30"),   Person("w Bea Ito", "30 Nov 1972", "2.15"),
+          Person("Kim Park", "17 Jul 1990", "9.45")};
+}
+
+std::string PageText(const Fixture& f) {
+  std::string text;
+  for (const std::string& line : f.Lines()) text += line + "\n";
+  return text;
+}
+
+// Every batch's page with the age filter (option 222) on and oppositions as
+// all discord (option 238 = 1), the settings taken from the program state as
+// the names window's buttons take them. The pages pin the same-sex and age
+// rules, the strong pairs of men only, receptions' harmony ("incl MR"), and
+// names counted by characters in fixed columns.
+TEST(NamesBatches, GoldenPagesWithTheAgeFilterAndOppositionsAsDiscord) {
+  const std::filesystem::path golden = std::filesystem::path(__FILE__).parent_path() / "golden";
+  using Batch = BatchEnd (*)(BatchContext&, ListingPage&);
+  const std::pair<const char*, Batch> cases[] = {
+      {"batch_all_vs_all.txt", RunAllVsAll},
+      {"batch_one_vs_all.txt", [](BatchContext& c, ListingPage& p) { return RunOneVsAll(c, p, 1); }},
+      {"batch_all_vs_all_summary.txt", RunAllVsAllSummary},
+      {"batch_division_analysis.txt", RunDivisionAnalysis},
+      {"batch_placement_summary.txt", RunPlacementSummary},
+      {"batch_ofa_all.txt", RunViewOrgFitAll},
+  };
+  for (const auto& [file, run] : cases) {
+    Fixture f(Generations());
+    Workbench wb;
+    wb.Options = f.options;
+    wb.Options[222] = 1;
+    wb.Options[238] = 1;
+    wb.Options[16] = 40;  // enough strong pairs to list
+    wb.Input.Analysis.IncludeMR = true;
+    wb.Input.Analysis.BeneficsMalefics = true;
+    wb.Charts.CosmoAngles = CosmoAngleChoice::Both;
+    f.options = wb.Options;
+    f.ctx.comparative = ComparativeSettingsOf(wb, false);
+    ASSERT_EQ(run(f.ctx, f.page), BatchEnd::Listed) << file;
+    test::ExpectGolden(PageText(f), file, golden);
+    EXPECT_EQ(f.progress.last, f.progress.lastTotal) << file;
+    EXPECT_EQ(f.progress.over + f.progress.backwards, 0) << file;
+  }
+}
+
+// A run over more pairs than the bound asks first; declined, it writes
+// nothing; allowed, its lines go to a file in REPORTS and the page names
+// it with the averages. Worked in strips of one row, every pair scored for
+// each of its rows, the lines are those of the whole table.
+TEST(NamesBatches, LargeRunsAskWriteAFileAndWorkInStrips) {
+  Fixture whole(Couples());
+  ASSERT_EQ(RunAllVsAll(whole.ctx, whole.page), BatchEnd::Listed);
+  ASSERT_EQ(RunAllVsAllSummary(whole.ctx, whole.page), BatchEnd::Listed);
+  const std::vector<std::string> summaryPage = whole.Lines();
+  ASSERT_EQ(RunAllVsAll(whole.ctx, whole.page), BatchEnd::Listed);
+  const std::vector<std::string> allPage = whole.Lines();
+
+  for (size_t cells : {7, 8, 20, 1000}) {
+    Fixture strips(Couples());
+    strips.ctx.pairCellsAtOnce = cells;
+    ASSERT_EQ(RunAllVsAllSummary(strips.ctx, strips.page), BatchEnd::Listed);
+    EXPECT_EQ(strips.Lines(), summaryPage) << cells;
+    ASSERT_EQ(RunAllVsAll(strips.ctx, strips.page), BatchEnd::Listed);
+    EXPECT_EQ(strips.Lines(), allPage) << cells;
+  }
+
+  test::TempDir dir;
+  Fixture large(Couples());
+  large.ctx.appPath = dir.path();
+  large.ctx.askAbovePairs = 23;  // 3 men and 4 women: 24 ordered couples
+  large.host.answers = {Answer::No};
+  EXPECT_EQ(RunAllVsAll(large.ctx, large.page), BatchEnd::Cancelled);
+  ASSERT_EQ(large.host.messages.size(), 1u);
+  EXPECT_TRUE(large.host.messages[0].text.starts_with("All vs All over 7 people scores 24 pairs, "
+                                                      "which takes about "))
+      << large.host.messages[0].text;
+  EXPECT_EQ(large.host.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "REPORTS"));
+
+  ASSERT_EQ(RunAllVsAll(large.ctx, large.page), BatchEnd::Listed);
+  std::ifstream in(dir.path() / "REPORTS" / "ALLVSALL.TXT", std::ios::binary);
+  std::stringstream written;
+  written << in.rdbuf();
+  std::string expected;
+  for (size_t k = 3; k < allPage.size(); ++k) expected += allPage[k] + "\r\n";
+  EXPECT_EQ(written.str(), expected);
+  const auto& page = large.Lines();
+  ASSERT_EQ(page.size(), 7u);
+  EXPECT_EQ(page[3], "  The " + std::to_string(allPage.size() - 3) +
+                         " lines of this run are in the file " +
+                         (dir.path() / "REPORTS" / "ALLVSALL.TXT").string() + ".");
+  const auto averages = std::ranges::find_if(
+      allPage, [](const std::string& l) { return l.starts_with("  Average Harmony"); });
+  ASSERT_NE(averages, allPage.end());
+  EXPECT_EQ(std::vector(page.end() - 2, page.end()), std::vector(averages, averages + 2));
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "REPORTS"))
+    EXPECT_EQ(entry.path().filename(), "ALLVSALL.TXT");
+}
+
+// Cancel is heard in every stage of every batch, after the charts too.
+TEST(NamesBatches, CancelIsHeardInEveryStage) {
+  using Batch = BatchEnd (*)(BatchContext&, ListingPage&);
+  const Batch batches[] = {RunAllVsAll, RunAllVsAllSummary, RunDivisionAnalysis,
+                           RunPlacementSummary};
+  for (Batch run : batches) {
+    Fixture measure(Couples());
+    ASSERT_EQ(run(measure.ctx, measure.page), BatchEnd::Listed);
+    const std::int64_t total = measure.progress.lastTotal;
+    ASSERT_GT(total, 7);
+    for (std::int64_t at : {std::int64_t(3), std::int64_t(8), total - 1}) {
+      Fixture f(Couples());
+      f.progress.cancelAt = at;
+      EXPECT_EQ(run(f.ctx, f.page), BatchEnd::Cancelled) << at << " of " << total;
+    }
+  }
+}
+
+// Ranks and the strong pairs' order against their definitions on many
+// values, ties included; the strong pairs spilled to a file in runs of
+// every size come back in the order they would in memory.
+TEST(NamesBatches, RanksAndStrongPairsOrderOnManyValues) {
+  std::mt19937 rng(7);
+  std::vector<double> values(3000);
+  for (double& v : values) v = double(rng() % 400) / 4 - 50;
+  const std::vector<int> ranks = RanksOf(values);
+  for (size_t k = 0; k < values.size(); k += 97)
+    EXPECT_EQ(ranks[k], 1 + std::ranges::count_if(values, [&](double w) { return w > values[k]; }));
+
+  std::vector<StrongPair> pairs;
+  for (std::uint32_t k = 0; k < 5000; ++k) pairs.push_back({k, k + 1, double(k), values[k % 3000]});
+  std::vector<StrongPair> want = pairs;
+  std::ranges::stable_sort(want, std::greater<>(), &StrongPair::harmony);
+  for (size_t inMemory : {1, 3, 999, 5000, 100000}) {
+    StrongPairs strong(inMemory);
+    for (const StrongPair& p : pairs) strong.Add(p);
+    EXPECT_EQ(strong.Count(), 5000);
+    std::vector<std::uint32_t> order;
+    strong.ForEachSorted([&](const StrongPair& p) { order.push_back(p.a); });
+    ASSERT_EQ(order.size(), want.size()) << inMemory;
+    for (size_t k = 0; k < want.size(); ++k) ASSERT_EQ(order[k], want[k].a) << inMemory << " " << k;
+  }
 }
 
 }  // namespace

@@ -60,6 +60,28 @@ TEST(TransitInterps, HeadingsMatchTrimmedInAnyCase) {
   }
 }
 
+// A garbage or missing text file is told once by name, however many days
+// and commands read it; a sound one says nothing.
+TEST(TransitInterps, AnUnusableTextFileIsReportedOnceByName) {
+  test::TempDir dir;
+  for (const char* name : {"RETRO.TXT", "MER_TR.TXT"})
+    std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / name, dir.path() / name);
+  std::ofstream(dir.path() / "SUN_TR.TXT", std::ios::binary) << "\x89PNG\r\n\x1a garbage\n";
+  test::RecordingHost host;
+  for (int command = 0; command < 3; ++command) {
+    TransitTextIndex texts(dir.path(), &host);
+    for (const char* file : {"SUN_TR.TXT", "MER_TR.TXT", "RETRO.TXT", "VEN_TR.TXT"})
+      texts.Paragraph(file, "SUN square MOON", 10);
+  }
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "The transit text file called " +
+                                       (dir.path() / "SUN_TR.TXT").string() +
+                                       " holds none of its interpretations, so the transits it "
+                                       "covers are left out. Please restore the file.");
+  EXPECT_EQ(host.messages[1].text,
+            "Cannot find the file called " + (dir.path() / "VEN_TR.TXT").string() + ".");
+}
+
 TEST(TransitInterps, DayLines) {
   ChartModel charts;
   charts.PersonName = "Jane Doe";
@@ -88,7 +110,7 @@ TEST(TransitInterps, DayLines) {
 Pairs Sections(const ChartModel& charts, const NatalAspectTable& aspects, const OptionValues& o) {
   Pairs found;
   for (const auto& s : NatalReportSteps(charts, aspects, o))
-    if (s.kind == NatalReportStep::Kind::Section) found.emplace_back(s.file, s.key);
+    if (s.kind == ReportStep::Kind::Section) found.emplace_back(s.file, s.key);
   return found;
 }
 
@@ -149,7 +171,7 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
     wb.Charts.TransitListDay += step;
     BeginOutputPage(wb.Output);
     EXPECT_TRUE(ListTransitInterps(wb, host) && wb.Output.MoreMenuShown);
-    return wb.Output.PageBuffer[1].substr(20, 11) + wb.Output.PageBuffer[3].substr(0, 26);
+    return wb.Output.PageBuffer()[1].substr(20, 11) + wb.Output.PageBuffer()[3].substr(0, 26);
   };
   EXPECT_EQ(listedDate(0), "TRANSITING      Friday, 12 Jun 2026 -");
   EXPECT_EQ(listedDate(0), "TRANSITING      Saturday, 13 Jun 2026");   // Forward
@@ -166,7 +188,7 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
   EXPECT_EQ(wb.Charts.TransitListDay, first + 3);
   EXPECT_TRUE(std::ranges::count(wb.Report.ReportLines, "     Sunday, 14 Jun 2026 - Jane Doe"));
   struct : OutputView {
-    void ShowPage(std::string_view, bool) override {}
+    void ShowPage(SharedPage, bool) override {}
   } view;
   ASSERT_TRUE(RunNatalReport(wb, host, view));
   EXPECT_TRUE(host.messages.empty());  // no section missed

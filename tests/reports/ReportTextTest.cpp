@@ -46,7 +46,7 @@ TEST(ReportText, KeyedSectionsIntoReportsAndPages) {
     OutputState out;
     test::RecordingHost host;
     ListMeaningSection(dir.path(), "SIGN_Lib.TXT", c.key, out, host);
-    EXPECT_EQ(out.PageBuffer, c.listed);
+    EXPECT_EQ(out.PageBuffer(), c.listed);
     EXPECT_TRUE(host.messages.empty());
   }
   // Whole files; a missing one is counted in a report, told once on a page.
@@ -56,7 +56,7 @@ TEST(ReportText, KeyedSectionsIntoReportsAndPages) {
   test::RecordingHost host;
   ListTextFile(dir.path(), "MAR.txt", out, host);
   ListTextFile(dir.path(), "Sun.TXT", out, host);
-  EXPECT_EQ(out.PageBuffer, (Lines{"  abc", "  ", "    def"}));
+  EXPECT_EQ(out.PageBuffer(), (Lines{"  abc", "  ", "    def"}));
   EXPECT_EQ(host.messages.at(0).text,
             "Cannot find the file called " + (dir.path() / "Sun.TXT").string() + ".");
   ReportState report;

@@ -10,6 +10,10 @@
 #include "reports/ReportViewer.h"
 #include "reports/RtfReport.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace orv {
 namespace {
 
@@ -46,6 +50,8 @@ TEST(ReportViewer, PagesAndSavedPageLayout) {
   EXPECT_EQ(std::vector<std::string>(page2, page2 + 4),
             (std::vector<std::string>{"", "", "", "L60"}));
   EXPECT_EQ(page2[59] + page2[60], "L116");
+  // A report shorter than the top lines of later pages still keeps its lines.
+  EXPECT_EQ(SavedReportText(Numbered(2), options), "L0\r\nL1\r\n\r\n\f\r\n");
 }
 
 TEST(ReportViewer, ProposesNamesAndSavesOnlyWhereTheUserSaid) {
@@ -79,17 +85,98 @@ TEST(ReportViewer, ProposesNamesAndSavesOnlyWhereTheUserSaid) {
   EXPECT_TRUE(report.ReportFileName.empty() && fs::is_empty(dir.path()));
   const fs::path chosen = dir.path() / "x.rtf";
   host.fileAnswers.push_back(chosen.string());
-  EXPECT_EQ(SaveReport(report, options, dir.path(), {}, host), chosen);
-  EXPECT_EQ(WriteRtfCopy(chosen, "text", ReportKind::Natal, host), dir.path() / "x.rtf.rtf");
+  const auto saved = SaveReport(report, options, dir.path(), {}, host);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->text, chosen);
+  EXPECT_EQ(saved->rtf, dir.path() / "x.rtf.rtf");
   EXPECT_EQ(ReadFileBytes(chosen), SavedReportText(report, options));
   EXPECT_EQ(RtfFileName("a/B.TXT"), "a/B.rtf");
 
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_TRUE(fs::exists(dir.path() / "x.rtf.rtf"));
   EXPECT_TRUE(test::RunUnprivileged([&] {
     test::RecordingHost h;
     return !SaveReport(report, options, dir.path(), {}, h) &&
            h.messages.at(0).text.starts_with("Cannot save the file called");
   }));
+}
+
+// Save writes what Save As writes: the first Save asks for the name, and
+// every save writes the text and its RTF copy. A transit report, which has
+// no copy, takes away the copy of a report saved earlier under its name.
+TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
+  test::TempDir dir;
+  test::RecordingHost host;
+  OptionValues options = test::ReportPageOptions();
+  ReportState natal = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Sun"});
+  host.fileAnswers.push_back((dir.path() / "Mary.txt").string());
+  const auto first = SaveReport(natal, options, dir.path(), {"Mary Ann Jones", ""}, host);
+  ASSERT_TRUE(first && first->rtf);
+  EXPECT_EQ(host.fileChoices.size(), 1u);
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mary.txt"), SavedReportText(natal, options));
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mary.rtf"),
+            RtfReportText(first->savedText, ReportKind::Natal, 0));
+
+  options[132] = 5;  // the next Save asks nothing and writes both again
+  const auto second = SaveReport(natal, options, dir.path(), {"Mary Ann Jones", ""}, host);
+  ASSERT_TRUE(second && second->rtf);
+  EXPECT_EQ(host.fileChoices.size(), 1u);
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mary.txt"), SavedReportText(natal, options));
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mary.rtf"),
+            RtfReportText(second->savedText, ReportKind::Natal, 5));
+
+  ReportState transit;
+  AddReportLine(transit, "");
+  AddReportLine(transit, std::string(31, ' ') + "TRANSIT REPORT FOR");
+  transit.TransitReport = true;
+  transit.ReportFileName = natal.ReportFileName;
+  const auto third = SaveReport(transit, options, dir.path(), {}, host);
+  ASSERT_TRUE(third);
+  EXPECT_FALSE(third->rtf);
+  EXPECT_FALSE(fs::exists(dir.path() / "Mary.rtf"));
+  EXPECT_TRUE(host.messages.empty());
+
+  // A copy that cannot be written stops the save before the text changes.
+  fs::create_directories(dir.path() / "Held.rtf" / "inside");
+  natal.ReportFileName = (dir.path() / "Held.txt").string();
+  EXPECT_FALSE(SaveReport(natal, options, dir.path(), {}, host));
+  EXPECT_FALSE(fs::exists(dir.path() / "Held.txt"));
+  EXPECT_TRUE(host.messages.at(0).text.starts_with("Cannot save the file called"));
+}
+
+// Killed at any moment between or inside the two writes, a save never
+// leaves the new text beside an older copy: the copy is as new as the text
+// or newer. Saves are numbered in the order they are made, across kills.
+TEST(ReportViewer, AKilledSaveNeverLeavesAnOlderCopyBesideTheText) {
+  test::TempDir dir;
+  const fs::path text = dir.path() / "R.txt", rtf = dir.path() / "R.rtf";
+  auto numbered = [&](int n) {
+    ReportState report =
+        test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Saved#" + std::to_string(n)});
+    report.ReportFileName = text.string();
+    return report;
+  };
+  auto numberIn = [](const std::optional<std::string>& bytes) {
+    const size_t at = bytes ? bytes->find("Saved#") : std::string::npos;
+    return at == std::string::npos ? -1 : std::atoi(bytes->c_str() + at + 6);
+  };
+  const OptionValues options = test::ReportPageOptions();
+  for (int kill = 0; kill < 20; ++kill) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      test::RecordingHost host;
+      for (int n = kill * 1000000;; ++n) {
+        ReportState report = numbered(n);
+        SaveReport(report, options, dir.path(), {}, host);
+      }
+    }
+    ::usleep(2000 + 997 * kill % 9000);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    const int inText = numberIn(ReadFileBytes(text)), inCopy = numberIn(ReadFileBytes(rtf));
+    if (inText < 0) continue;  // killed before the first save ended
+    EXPECT_GE(inCopy, inText);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "RecordingHost.h"
 #include "SampleReports.h"
 #include "TempDir.h"
@@ -21,8 +23,16 @@ std::string SavedReport(ReportKind kind, const std::vector<const char*>& files,
 
 const std::vector<const char*> kNatal = test::kNatalFraming;
 
+// Whether a page's number ("Page " and a digit) is left in the text; the RTF
+// frame's own footer field says "Page " before its field.
+bool HasPageNumber(const std::string& rtf) {
+  for (size_t at = rtf.find("Page "); at != std::string::npos; at = rtf.find("Page ", at + 1))
+    if (at + 5 < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[at + 5]))) return true;
+  return false;
+}
+
 TEST(RtfReport, FramesTitlesBodiesAndHeadingsOfEachReport) {
-  std::vector<std::string> body = {"Sun in Aries {x} \\ café - →"};
+  std::vector<std::string> body = {"Sun in Aries {x} \\ café - → \xF0\x9D\x84\x9E"};
   for (int i = 0; i < 6200; ++i) body.push_back(i % 2 ? "" : "text ");  // 101 pages and more
   // clang-format off
   const std::string natal = RtfReportText(SavedReport(ReportKind::Natal, kNatal, body), ReportKind::Natal);
@@ -41,7 +51,8 @@ TEST(RtfReport, FramesTitlesBodiesAndHeadingsOfEachReport) {
         "\\par \\b THE RISING SIGN OR ASCENDANT\\b0 \r\n", "\\par \\b SIGN POSITIONS OF PLANETS\\b0 ",
         // Lines that end in a blank join into one paragraph.
         "to one another. The reports of this program read", "may make sense later, as experience",
-        "Sun in Aries \\{x\\} \\\\ caf\\'e9\\'97\\u8594?\r\n", "Page 101", "\\b CLOSING COMMENTS\\b0 ",
+        // Beyond 0xFFFF: the character's surrogate pair.
+        "Sun in Aries \\{x\\} \\\\ caf\\'e9\\'97\\u8594? \\u-10188?\\u-8930?\r\n", "\\b CLOSING COMMENTS\\b0 ",
         "doing in this life.\r\n\\par \r\n\\par \r\n}\r\n.\r\n"}},
       {RtfReportText(SavedReport(ReportKind::Composite, test::kCompositeFraming, {}), ReportKind::Composite),
        {"\\b COMPOSITE REPORT FOR AL\r\n\\par \r\n\\par ", "AND BEA\r\n", "\\qj The composite horoscope is created",
@@ -58,8 +69,7 @@ TEST(RtfReport, FramesTitlesBodiesAndHeadingsOfEachReport) {
   // clang-format on
   for (const auto& c : cases)
     for (const std::string& part : c.parts) EXPECT_NE(c.rtf.find(part), std::string::npos) << part;
-  EXPECT_EQ(natal.find("Page 100"), std::string::npos);
-  EXPECT_EQ(natal.find("Page 2\r"), std::string::npos);
+  EXPECT_FALSE(HasPageNumber(natal));  // however many pages
 
   // On screen: the same paragraphs, escapes and characters read back, headings bold.
   std::string shown;
@@ -67,17 +77,39 @@ TEST(RtfReport, FramesTitlesBodiesAndHeadingsOfEachReport) {
     for (const auto& r : p.runs)
       shown += (p.centred ? "^" : "") + (r.bold ? "*" + r.text : r.text) + "|";
   for (const char* part : {"^*NATAL REPORT FOR MARY ANN JONES|", "|*CLOSING COMMENTS|",
-                           "|Sun in Aries {x} \\ café\xE2\x80\x94\xE2\x86\x92|"})
+                           "|Sun in Aries {x} \\ café\xE2\x80\x94\xE2\x86\x92 \xF0\x9D\x84\x9E|"})
     EXPECT_NE(shown.find(part), std::string::npos) << part;
 }
 
-TEST(RtfReport, WrittenBesideTheTextExceptForTransitReports) {
-  test::TempDir dir;
-  test::RecordingHost host;
-  const std::string transit = "\r\n\r\n" + std::string(31, ' ') + "TRANSIT REPORT FOR\r\n";
-  EXPECT_FALSE(WriteRtfCopy(dir.path() / "T.txt", transit, ReportKind::Natal, host));
-  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-  EXPECT_EQ(WriteRtfCopy(dir.path() / "M.txt", "", ReportKind::Natal, host), dir.path() / "M.rtf");
+// A paragraph that runs over page ends stays one paragraph whatever the page
+// layout: the page's closing lines, its number and the empty lines heading
+// the next page are no part of the text.
+TEST(RtfReport, NoParagraphIsSplitAtAPageEnd) {
+  std::vector<std::string> body;
+  std::string paragraph;
+  for (int i = 0; i < 300; ++i) {
+    body.push_back("word" + std::to_string(i) + " ");  // 300 lines: pages of every length end inside
+    paragraph += body.back();
+  }
+  body.push_back("the end.");
+  body.push_back("");
+  body.push_back("Next paragraph.");
+  paragraph += "the end.\r\n\\par \r\n\\par Next paragraph.";
+  const struct {
+    float pageLength, footLines, topLines;
+  } layouts[] = {{66, 6, 0}, {66, 6, 5}, {60, 6, 0}, {60, 6, 5}, {40, 3, 5}, {23, 2, 1}};
+  for (const auto& l : layouts) {
+    OptionValues options = test::ReportPageOptions();
+    options[131] = l.pageLength, options[129] = l.footLines, options[132] = l.topLines;
+    const std::string saved =
+        SavedReportText(test::SampleReport(ReportKind::Natal, kNatal, body), options);
+    ASSERT_NE(saved.find("Page 4\r\n"), std::string::npos);  // the paragraph spans pages
+    const std::string rtf = RtfReportText(saved, ReportKind::Natal, PageTopLines(options));
+    EXPECT_NE(rtf.find(paragraph), std::string::npos) << l.pageLength << " " << l.topLines;
+    EXPECT_FALSE(HasPageNumber(rtf));
+    // The title still comes from the title page.
+    EXPECT_NE(rtf.find("\\b \r\n\\par NATAL REPORT FOR MARY ANN JONES"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(ScrambledText, ListerFindsScrambledKeysAfterThePrefix) {
     OutputState out;
     ListTextBetweenMarkers(dir.path() / "C_ASPS.BIN",
                            {Scramble(key), Scramble("[]"), Scramble("*")}, out, host);
-    EXPECT_EQ(out.PageBuffer, expected) << key;
+    EXPECT_EQ(out.PageBuffer(), expected) << key;
   }
   OutputState out;
   ListTextBetweenMarkers(dir.path() / "S_ASPS.BIN", {}, out, host);

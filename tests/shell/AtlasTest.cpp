@@ -9,6 +9,8 @@
 #include "ShellTestSupport.h"
 #include "TempDir.h"
 #include "shell/input/Atlas.h"
+#include <algorithm>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -186,6 +188,60 @@ TEST(Atlas, GazetteerFilesAreCheckedAndRepeatsPassedOver) {
   const auto g = Gazetteer::Parse(head + cases[0].places);
   ASSERT_TRUE(g && g->FindByPrefix("EV").size() == 1 && g->FindByPrefix("e").size() == 2);
   EXPECT_EQ(g->PlaceText(g->Place(g->FindByPrefix("ev")[0])), "Évry, France");
+}
+
+// A broken line costs that line only: the places around it stay, and the
+// first broken line is named. No coordinate is NaN or infinite.
+TEST(Atlas, BrokenPlaceLinesArePassedOverAndTheFirstIsNamed) {
+  const std::string head = "[countries]\nFR\tFrance\n[zones]\nEurope/Paris\n[places]\n";
+  const std::string good = "Paris\t\tFR\t0\t48.85\t2.35\n";
+  const struct {
+    std::string broken;
+    std::size_t firstBroken;  // line number, 0: none
+  } cases[] = {
+      {"Nan\t\tFR\t0\tnan\t2.4\n", 6},
+      {"Inf\t\tFR\t0\t48\tinf\n", 6},
+      {"Neg\t\tFR\t0\t-inf\t2\n", 6},
+      {"Huge\t\tFR\t0\t1e999\t2\n", 6},
+      {"", 0},
+  };
+  for (const auto& c : cases) {
+    const auto g = Gazetteer::Parse(head + c.broken + good);
+    ASSERT_TRUE(g) << c.broken;
+    EXPECT_EQ(g->size(), 1u) << c.broken;
+    EXPECT_EQ(g->Place(0).Name, "Paris");
+    EXPECT_EQ(g->FirstBrokenLine(), c.firstBroken) << c.broken;
+  }
+  const auto cut = Gazetteer::Parse(head + good + "Cut\t\tFR\t0\t4");  // cut short
+  ASSERT_TRUE(cut && cut->size() == 1u);
+  EXPECT_EQ(cut->FirstBrokenLine(), 7u);
+
+  // The shipped atlas cut in half: the places before the cut are found, the
+  // user is told once which line broke.
+  test::TempDir dir;
+  const std::string shipped = test::ReadBytes(fs::path(ORVANTA_DATA_DIR) / "ATLAS.DAT");
+  const std::string half = shipped.substr(0, shipped.size() / 2);
+  ASSERT_NE(half.back(), '\n');
+  test::WriteFile(dir.path() / "ATLAS.DAT", half);
+  const auto cutLine = std::size_t(std::count(half.begin(), half.end(), '\n') + 1);
+  test::RecordingHost host;
+  std::shared_ptr<const Gazetteer> loaded;
+  const Gazetteer* atlas = AtlasGazetteer(loaded, dir.path(), &host);
+  ASSERT_NE(atlas, nullptr);
+  EXPECT_GT(atlas->size(), 5000u);
+  EXPECT_EQ(atlas->FirstBrokenLine(), cutLine);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Line " + std::to_string(cutLine) + " of the atlas file " +
+                                       (dir.path() / "ATLAS.DAT").string() +
+                                       " is broken, so it was passed over, and so was any other "
+                                       "broken line. The other places can be looked up.");
+  // A file with no place at all says so when it is first used.
+  test::WriteFile(dir.path() / "ATLAS.DAT", "[places]\nbroken\n");
+  loaded.reset();
+  EXPECT_EQ(AtlasGazetteer(loaded, dir.path(), &host), nullptr);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].text, "The atlas file " + (dir.path() / "ATLAS.DAT").string() +
+                                       " cannot be read: it holds no place.");
 }
 
 TEST(Atlas, TheAskingWindowsDateAndTimeOnTheTwentyFourHourClock) {

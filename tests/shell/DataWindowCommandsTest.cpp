@@ -3,6 +3,7 @@
 #include "RecordingHost.h"
 #include "ShellTestSupport.h"
 #include "TempDir.h"
+#include "platform/Host.h"
 #include "shell/DataWindowCommands.h"
 
 namespace fs = std::filesystem;
@@ -12,10 +13,15 @@ namespace {
 
 using test::ReadBytes;
 
+void AppendLine(OutputState& out, const std::string& line) {
+  MutedHost host;
+  out.OutputLine = line;
+  AppendOutputLine(out, host);
+}
+
 OutputState BufferOf(const std::vector<std::string>& lines) {
   OutputState out;
-  out.OutputBuffer = lines;
-  out.PageBuffer = lines;
+  for (const auto& line : lines) AppendLine(out, line);
   return out;
 }
 
@@ -105,7 +111,7 @@ TEST(SaveOutput, AsksOnceThenSavesToTheChosenFile) {
   EXPECT_EQ(ReadBytes(chosen), "L1\r\nL2\r\nL3\r\n\f\r\nL4\r\n\r\n\f\r\n");
 
   // The next Save writes the same file without asking.
-  out.OutputBuffer.push_back("L5");
+  AppendLine(out, "L5");
   EXPECT_TRUE(SaveOutput(out, options, dir.path(), "Jane Doe", host));
   EXPECT_EQ(host.fileChoices.size(), 2u);
   // The spare line fills the second page, whose break comes before the final one.
@@ -114,7 +120,7 @@ TEST(SaveOutput, AsksOnceThenSavesToTheChosenFile) {
   // Once a new page is shown, the file saved last is no longer the target:
   // Save asks again instead of overwriting it with another page.
   struct : OutputView {
-    void ShowPage(std::string_view, bool) override {}
+    void ShowPage(SharedPage, bool) override {}
   } view;
   ASSERT_TRUE(ShowOutputPage(out, dir.path(), host, view));
   EXPECT_FALSE(SaveOutput(out, options, dir.path(), "Jane Doe", host));
@@ -181,7 +187,7 @@ TEST(ClearAllData, EmptiesTheBufferButKeepsThePageForPrinting) {
 
   // Print data spools the whole buffer; an empty page spools nothing.
   out = BufferOf({"a", "b"});
-  out.PageBuffer.clear();
+  BeginOutputPage(out);
   ASSERT_TRUE(SpoolOutputData(out, dir.path(), host));
   EXPECT_FALSE(SpoolOutputPage(out, dir.path(), host));
   EXPECT_EQ(ReadBytes(dir.path() / "PRNTFILE.XXX"), "a\r\nb\r\n\r\n");

@@ -5,6 +5,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "Unprivileged.h"
 #include "platform/Files.h"
 #include "shell/EditorFiles.h"
 
@@ -122,6 +123,73 @@ TEST(EditorFiles, AFileChangedSinceTheEditorOpenedItIsNotOverwritten) {
   EXPECT_EQ(SaveEditedFile(host, file, edited, base).outcome, EditorSave::Saved);
   EXPECT_EQ(*ReadFileBytes(file), edited);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// The Options editor saves through the same checked path as the other
+// editors, and refuses values its options cannot hold.
+TEST(EditorFiles, TheOptionsEditorSavesOnlyWhatItsOptionsHoldAndNothingOverAChange) {
+  test::TempDir dir;
+  const fs::path file = dir.path() / "Options.opt";
+  WriteFile(file, "1\r\n2\r\n");
+  OptionValues options{};
+  auto base = EditorBaseOf(file);
+
+  test::RecordingHost host;
+  EXPECT_EQ(SaveOptionsEditorText(host, dir.path(), "7       seven\n8\n", base, options).outcome,
+            EditorSave::Saved);
+  EXPECT_EQ(options[1] + options[2], 15.0f);  // read again
+  EXPECT_EQ(ReadFileBytes(file), "7       seven\r\n8\r\n");
+  EXPECT_TRUE(host.messages.empty());
+
+  // Refused before anything is written, naming the option and its range.
+  const struct {
+    std::string text;
+    std::string message;
+  } refusals[] = {
+      {"7\r\n1e38\r\n", "Option 2 on line 2 of the file called " + file.string() +
+                             " reads \"1e38\"; an option of the kind weight holds a value from "
+                             "-100 to 100. Nothing was saved. Please correct the file."},
+      {"7\r\nabc\r\n9\r\n", "Option 2 on line 2 of the file called " + file.string() +
+                                   " reads \"abc\", which is no number; an option of the kind "
+                                   "weight holds a value from -100 to 100. Nothing was saved. "
+                                   "Please correct the file."},
+  };
+  for (const auto& r : refusals) {
+    test::RecordingHost refusing;
+    EXPECT_EQ(SaveOptionsEditorText(refusing, dir.path(), r.text, base, options).outcome,
+              EditorSave::Failed);
+    ASSERT_EQ(refusing.messages.size(), 1u);
+    EXPECT_EQ(refusing.messages[0].text, r.message);
+    EXPECT_EQ(ReadFileBytes(file), "7       seven\r\n8\r\n");
+    EXPECT_EQ(options[2], 8.0f);
+  }
+
+  // Another instance changed the file: kept, and the options stay as read.
+  WriteFile(file, "7       seven\r\n3       from elsewhere\r\n");
+  test::RecordingHost keeping;
+  keeping.answers.push_back(Answer::No);
+  EXPECT_EQ(SaveOptionsEditorText(keeping, dir.path(), "9\r\n8\r\n", base, options).outcome,
+            EditorSave::Kept);
+  EXPECT_EQ(ReadFileBytes(file), "7       seven\r\n3       from elsewhere\r\n");
+  EXPECT_EQ(options[1], 7.0f);
+  // Reloaded: the editor and the program both take the file as it is now.
+  test::RecordingHost reloading;
+  const auto reloaded = SaveOptionsEditorText(reloading, dir.path(), "9\r\n8\r\n", base, options);
+  EXPECT_EQ(reloaded.outcome, EditorSave::Reloaded);
+  EXPECT_EQ(reloaded.text, "7       seven\r\n3       from elsewhere\r\n");
+  EXPECT_EQ(options[2], 3.0f);
+
+  // A folder that takes no save: told, and nothing changes.
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_TRUE(test::RunUnprivileged([&] {
+    test::RecordingHost readOnly;
+    const auto result = SaveOptionsEditorText(readOnly, dir.path(), "9\r\n9\r\n", base, options);
+    return result.outcome == EditorSave::Failed && options[1] == 7.0f &&
+           readOnly.messages.size() == 1 && readOnly.messages[0].title == "Warning!" &&
+           readOnly.messages[0].text.starts_with("Cannot save the file called " + file.string());
+  }));
+  EXPECT_EQ(ReadFileBytes(file), "7       seven\r\n3       from elsewhere\r\n");
 }
 
 }  // namespace

@@ -120,12 +120,13 @@ TEST(InputRules, NowFillsThePresentMomentAndTheDefaultPlace) {
            f.LatDeg + " " + f.LatMin + (f.South ? " S " : " N ") + f.TimeZone + " " + f.Email;
   };
 
-  SetNatalToNow(f, {2026, 3, 9, 0, 30}, options);
+  // The clock in universal time; the window shows zone 5's clock.
+  SetNatalToNow(f, {2026, 3, 9, 5, 30}, options);
   EXPECT_EQ(shown(), "Now 3/9/2026 12:30 AM 73 59 W 40 43 N 5 jane@example.com");
-  SetNatalToNow(f, {2026, 12, 31, 13, 5}, options);
+  SetNatalToNow(f, {2026, 12, 31, 18, 5}, options);
   EXPECT_EQ(shown(), "Now 12/31/2026 1:5 PM 73 59 W 40 43 N 5 jane@example.com");
   // Noon is afternoon, by the hour.
-  SetNatalToNow(f, {2026, 1, 1, 12, 0}, options);
+  SetNatalToNow(f, {2026, 1, 1, 17, 0}, options);
   EXPECT_EQ(shown(), "Now 1/1/2026 12:0 PM 73 59 W 40 43 N 5 jane@example.com");
 }
 

@@ -229,13 +229,27 @@ TEST_F(SaveToDisk, InAReadOnlyFolderSaysSoAndChangesNothing) {
   ::chmod(dir.path().c_str(), 0555);
   EXPECT_TRUE(test::RunUnprivileged([&] {
     return Save() == SaveOutcome::Failed && host.messages.size() == 1 &&
-           host.messages[0].text == "Cannot keep a backup of the names file called " +
-                                        file.string() + " as " +
-                                        (dir.path() / "NAMES.OLD").string() +
-                                        ": Permission denied. The names file was left as it was.";
+           host.messages[0].text == "Cannot save the names file called " + file.string() +
+                                        ": the file is read-only. The names file was left as "
+                                        "it was.";
   }));
   EXPECT_EQ(ReadBytes(file), kBob);
   EXPECT_FALSE(fs::exists(dir.path() / "NAMES.OLD"));
+}
+
+// A read-only names file refuses the save before anything is written: its
+// backup keeps the older copy it held.
+TEST_F(SaveToDisk, AReadOnlyFileKeepsItsBackupUntouched) {
+  WriteFile(file, kBob);
+  WriteFile(dir.path() / "NAMES.OLD", "an older backup\r\n");
+  ::chmod(file.c_str(), 0444);
+  EXPECT_EQ(Save(), SaveOutcome::Failed);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Cannot save the names file called " + file.string() +
+                                       ": the file is read-only. The names file was left as it "
+                                       "was.");
+  EXPECT_EQ(ReadBytes(file), kBob);
+  EXPECT_EQ(ReadBytes(dir.path() / "NAMES.OLD"), "an older backup\r\n");
 }
 
 std::vector<std::string> Listed(const fs::path& file) {

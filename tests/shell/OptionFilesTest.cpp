@@ -27,29 +27,36 @@ struct OptionFiles : ::testing::Test {
   }
 };
 
+// 250 lines of 1, a value every kind of option admits, but line 244: 244.
+std::string OnesTo250() {
+  std::string text;
+  for (int k = 1; k <= 250; ++k) text += (k == 244 ? "244" : "1") + std::string("       line\r\n");
+  return text;
+}
+
 TEST_F(OptionFiles, ReadUpToTheFirstEmptyLineOrTheTablesEnd) {
-  WriteFile(dir.path() / "Options.opt", "  2.5  comment\r\nwidth 80\r\n\r\n7\r\n");
+  WriteFile(dir.path() / "Options.opt", "  2.5  comment\r\n 80 width\r\n\r\n7\r\n");
   OptionValues options{};
   options.fill(-9);
   ASSERT_TRUE(ReadOptionsFile(host, dir.path(), options));
   EXPECT_EQ(std::vector<float>(options.begin(), options.begin() + 4),
-            (std::vector<float>{-9, 2.5f, 0, -9}));  // a word before the number reads 0
+            (std::vector<float>{-9, 2.5f, 80, -9}));
   EXPECT_EQ(options[MaxOptions], -9.0f);
 
   fs::remove(dir.path() / "Options.opt");
-  WriteFile(dir.path() / "options.OPT", Numbered(1, 250));  // found whatever its case
+  WriteFile(dir.path() / "options.OPT", OnesTo250());  // found whatever its case
   ASSERT_TRUE(ReadOptionsFile(host, dir.path(), options));
   EXPECT_EQ(options[244], 244.0f);
 
   WriteFile(dir.path() / "SHORT.ORB", Numbered(1, 16));
-  WriteFile(dir.path() / "LONG.ORB", Numbered(101, 120));
+  WriteFile(dir.path() / "LONG.ORB", Numbered(11, 30));
   OrbTable orbs{};
   orbs.fill(5);
   ASSERT_TRUE(ReadOrbFile(host, dir.path() / "short.orb", orbs));
   EXPECT_EQ(orbs[16], 16.0f);
   EXPECT_EQ(orbs[17], 5.0f);  // a 16-line file leaves the 17th orb as it was
   ASSERT_TRUE(ReadOrbFile(host, dir.path() / "LONG.ORB", orbs));
-  EXPECT_EQ(orbs[17], 117.0f);
+  EXPECT_EQ(orbs[17], 27.0f);
   EXPECT_EQ(orbs[0], 5.0f);
   EXPECT_TRUE(host.messages.empty());
 }
@@ -83,28 +90,43 @@ TEST_F(OptionFiles, AMissingOptionsFileIsMadeAgainFromTheDefaults) {
 }
 
 // A short or empty Options.opt takes the missing values from Options.mst
-// (every missing option was 0), and a number beyond single precision is
-// refused with the file and line; both are said.
+// (every missing option was 0), and a line that holds no number or one
+// outside its option's range gives that option its shipped value, with the
+// first such line named; both are said.
 TEST_F(OptionFiles, AShortOrBrokenOptionsFileIsCompletedAndSaysSo) {
   WriteFile(dir.path() / "Options.mst", Numbered(1, 5));
   const fs::path opt = dir.path() / "Options.opt";
+  const std::string completed = "The file " + opt.string() +
+                                " holds only 2 of the 5 option values. The others were taken "
+                                "from " +
+                                (dir.path() / "Options.mst").string() + ".";
+  const auto refused = [&](int k, const std::string& read, bool number,
+                           const std::string& more = "") {
+    return "Option " + std::to_string(k) + " on line " + std::to_string(k) +
+           " of the file called " + opt.string() + " reads \"" + read + "\"" +
+           (number ? "" : ", which is no number") +
+           "; an option of the kind weight holds a value from -100 to 100. The shipped value " +
+           (k == 1 ? "-2" : "2") + " is used instead." + more + " Please correct the file.";
+  };
   const struct {
     std::string file;
     std::vector<float> values;
     std::vector<std::string> messages;
   } cases[] = {
-      {"9\r\n8\r\n", {9, 8, 3, 4, 5},
-       {"The file " + opt.string() +
-        " holds only 2 of the 5 option values. The others were taken from " +
-        (dir.path() / "Options.mst").string() + "."}},
+      {"9\r\n8\r\n", {9, 8, 3, 4, 5}, {completed}},
       {"", {1, 2, 3, 4, 5},
        {"The file " + opt.string() +
         " holds only 0 of the 5 option values. The others were taken from " +
         (dir.path() / "Options.mst").string() + "."}},
-      {"9\r\n1e39\r\n7\r\n6\r\n5\r\n", {9, 0, 7, 6, 5},
-       {"The file called " + opt.string() +
-        " holds a number too large to use on line 2. That value was not changed; please "
-        "correct the file."}},
+      {"9\r\n1e39\r\n7\r\n6\r\n5\r\n", {9, 2, 7, 6, 5}, {refused(2, "1e39", true)}},
+      {"9\r\n1e38\r\n7\r\n6\r\n5\r\n", {9, 2, 7, 6, 5}, {refused(2, "1e38", true)}},
+      {"9\r\n-101\r\n7\r\n6\r\n5\r\n", {9, 2, 7, 6, 5}, {refused(2, "-101", true)}},
+      {"9\r\nnan\r\n7\r\n6\r\n5\r\n", {9, 2, 7, 6, 5}, {refused(2, "nan", false)}},
+      {"9\r\n-inf\r\n7\r\n6\r\n5\r\n", {9, 2, 7, 6, 5}, {refused(2, "-inf", false)}},
+      // Garbage: no line is 0 by accident; the first is named.
+      {"\x7f@#!\r\nzz top\r\n", {-2, 2, 3, 4, 5},
+       {refused(1, "@#!", false, " 1 more line is refused the same way."), completed}},
+      {"100\r\n-100\r\n3\r\n4\r\n5\r\n", {100, -100, 3, 4, 5}, {}},  // the range's ends
       {Numbered(1, 5), {1, 2, 3, 4, 5}, {}},
   };
   for (const auto& c : cases) {
@@ -116,6 +138,42 @@ TEST_F(OptionFiles, AShortOrBrokenOptionsFileIsCompletedAndSaysSo) {
     std::vector<std::string> texts;
     for (const auto& m : said.messages) texts.push_back(m.text);
     EXPECT_EQ(texts, c.messages) << c.file;
+  }
+}
+
+// Every option of the shipped file lies in its range and is the shipped
+// value of the range table; the orb files' range is the options' orb kind.
+TEST(OptionRanges, AgreeWithTheShippedFiles) {
+  const auto lines = ReadTextLines(fs::path(ORVANTA_DATA_DIR) / "Options.opt");
+  ASSERT_TRUE(lines);
+  ASSERT_EQ(lines->size(), size_t(MaxOptions));
+  for (int k = 1; k <= MaxOptions; ++k) {
+    const OptionRange& range = OptionRanges()[size_t(k)];
+    const auto value = SevenCharNumber((*lines)[size_t(k - 1)]);
+    ASSERT_TRUE(value) << k;
+    EXPECT_EQ(*value, range.shipped) << k;
+    EXPECT_TRUE(range.lowest <= range.shipped && range.shipped <= range.highest) << k;
+    EXPECT_FALSE(range.kind.empty()) << k;
+  }
+  for (int k : {51, 55, 59}) {
+    EXPECT_EQ(OptionRanges()[size_t(k)].kind, "orb");
+    EXPECT_EQ(OptionRanges()[size_t(k)].lowest, kOrbRange.lowest);
+    EXPECT_EQ(OptionRanges()[size_t(k)].highest, kOrbRange.highest);
+  }
+  // The values that reached undefined behaviour: a wheel layout flag, the
+  // batch label width and the default zone.
+  const std::tuple<int, float, float> pinned[] = {{28, -1, 1}, {241, 1, 250}, {18, -13, 12}};
+  for (const auto& [k, lowest, highest] : pinned) {
+    EXPECT_EQ(OptionRanges()[size_t(k)].lowest, lowest) << k;
+    EXPECT_EQ(OptionRanges()[size_t(k)].highest, highest) << k;
+  }
+  for (const auto& orbFile : {"NATAL.ORB", "TRANSIT.ORB", "NAT2TRAN.ORB", "SYNASTRY.ORB",
+                              "COMPOSIT.ORB", "MAGI.ORB", "MAGI_NAT.ORB"}) {
+    OrbTable orbs{};
+    std::vector<RefusedLine> refused;
+    EXPECT_EQ(ReadNumberFile(fs::path(ORVANTA_DATA_DIR) / orbFile, orbs, OrbRanges(), &refused),
+              MaxOrbs);
+    EXPECT_TRUE(refused.empty()) << orbFile;
   }
 }
 
@@ -151,26 +209,6 @@ TEST_F(OptionFiles, EditorTextSavesWithOneLineBreakAtTheEnd) {
   EXPECT_FALSE(fs::exists(dir.path() / "natal.orb"));
   WriteFile(dir.path() / "NOBREAK.ORB", "10\r\n6");  // gains a final line break
   EXPECT_EQ(LoadEditorText(dir.path() / "NOBREAK.ORB"), "10\r\n6\r\n");
-}
-
-TEST_F(OptionFiles, SavingOptionsReadsThemAgainOrChangesNothing) {
-  const fs::path path = dir.path() / "Options.opt";
-  WriteFile(path, "1\r\n2\r\n");
-  OptionValues options{};
-  ASSERT_TRUE(SaveOptionsText(host, dir.path(), "7       seven\n8\n", options));
-  EXPECT_EQ(options[1] + options[2], 15.0f);
-  EXPECT_EQ(ReadBytes(path), "7       seven\r\n8\r\n");
-
-  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-  EXPECT_TRUE(test::RunUnprivileged([&] {
-    test::RecordingHost readOnly;
-    const bool saved = SaveOptionsText(readOnly, dir.path(), "9\r\n9\r\n", options);
-    return !saved && options[1] == 7.0f && readOnly.messages.size() == 1 &&
-           readOnly.messages[0].title == "Warning!" &&
-           readOnly.messages[0].text.starts_with("Cannot save the file called " + path.string());
-  }));
-  EXPECT_EQ(ReadBytes(path), "7       seven\r\n8\r\n");
 }
 
 TEST_F(OptionFiles, RestoreDefaultCopiesOverTheFileAsFound) {

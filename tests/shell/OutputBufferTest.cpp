@@ -16,8 +16,8 @@ using Lines = std::vector<std::string>;
 struct RecordingView : OutputView {
   std::vector<std::string> pages;
   std::vector<bool> moreMenu;
-  void ShowPage(std::string_view pageText, bool moreMenuShown) override {
-    pages.emplace_back(pageText);
+  void ShowPage(SharedPage page, bool moreMenuShown) override {
+    pages.push_back(PageFileText(*page));
     moreMenu.push_back(moreMenuShown);
   }
 };
@@ -62,8 +62,8 @@ TEST_F(OutputBuffer, BeginningAPageKeepsTheWholeBufferAndHidesTheMoreMenu) {
   Append("second page");
   EXPECT_EQ(out.OutputLine, "second page");  // appends leave the built line
   Show();
-  EXPECT_EQ(out.OutputBuffer, (Lines{"first page", "", "second page", ""}));
-  EXPECT_EQ(out.PageBuffer, (Lines{"second page", ""}));
+  EXPECT_EQ(out.OutputBuffer(), (Lines{"first page", "", "second page", ""}));
+  EXPECT_EQ(out.PageBuffer(), (Lines{"second page", ""}));
   EXPECT_EQ(PageFile(), "second page\r\n\r\n\r\n");
   EXPECT_EQ(view.moreMenu, (std::vector<bool>{true, false}));
   AppendBlankLine(out, host);
@@ -77,7 +77,7 @@ TEST_F(OutputBuffer, ShowingDoesNothingWhileTheWholeBufferIsEmpty) {
   ClearOutputBuffer(out);
   EXPECT_FALSE(Show());
   EXPECT_TRUE(view.pages.empty());
-  EXPECT_EQ(out.PageBuffer, Lines{"x"});
+  EXPECT_EQ(out.PageBuffer(), Lines{"x"});
   EXPECT_FALSE(fs::exists(dir.path() / "REPORTS" / "LASTPAGE.TXT"));
 }
 
@@ -105,7 +105,7 @@ TEST_F(OutputBuffer, AHelpFileIsShownAsAPageOrReportedMissing) {
   Append("earlier listing");
   ASSERT_TRUE(ShowHelpFile(out, dir.path(), "\\OUTPUTD1.HLP", host, view));
   // The file's lines, the blank the help adds, the blank the show adds.
-  EXPECT_EQ(out.PageBuffer, (Lines{"Data window", "", "F5 saves.", "", ""}));
+  EXPECT_EQ(out.PageBuffer(), (Lines{"Data window", "", "F5 saves.", "", ""}));
   EXPECT_EQ(out.OutputCount(), 6u);
   EXPECT_EQ(view.pages, Lines{"Data window\r\n\r\nF5 saves.\r\n\r\n\r\n\r\n"});
 
@@ -115,7 +115,7 @@ TEST_F(OutputBuffer, AHelpFileIsShownAsAPageOrReportedMissing) {
             "Cannot find the file called " + (dir.path() / "WHEELS.HLP").string() + ".");
   EXPECT_EQ(host.messages[0].title, "Warning!");
   EXPECT_EQ(view.pages.size(), 1u);
-  EXPECT_EQ(out.PageBuffer.size(), 5u);
+  EXPECT_EQ(out.PageBuffer().size(), 5u);
 }
 
 }  // namespace

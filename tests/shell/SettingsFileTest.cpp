@@ -24,7 +24,7 @@ std::string DefaultFileFor(const fs::path& app) {
          "DataTop= 945\r\n"
          "DataLeft= 900\r\n"
          "DataHeight= 8250\r\n"
-         "DataWidth= 9600\r\n"
+         "DataWidth= 12600\r\n"
          "DataFile=" +
          (app / "NAMES.FIL").string() +
          "\r\n"

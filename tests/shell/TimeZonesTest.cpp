@@ -99,5 +99,28 @@ TEST(TimeZones, LoadingReportsTheFaultAndAMissingFile) {
                                        (dir.path() / "tz.dat").string() + ", line 2.");
 }
 
+// A table far beyond any real size (a 100 MB file held the window for
+// seconds) is refused whole, with its size; one at the limit is read.
+TEST(TimeZones, AFileFarBeyondAnyTableIsRefusedWithItsSize) {
+  test::TempDir dir;
+  const std::string record = "Eastern Standard Time,EST,5\r\n";
+  std::string atLimit;
+  while (atLimit.size() + record.size() <= kTimeZoneFileLimit) atLimit += record;
+  const auto path = dir.path() / "TZ.DAT";
+  std::ofstream(path, std::ios::binary) << atLimit;
+  test::RecordingHost host;
+  EXPECT_EQ(LoadTimeZones(host, dir.path()).size(), atLimit.size() / record.size());
+  EXPECT_TRUE(host.messages.empty());
+
+  std::ofstream(path, std::ios::binary | std::ios::app) << record;
+  const auto size = std::to_string(atLimit.size() + record.size());
+  EXPECT_TRUE(LoadTimeZones(host, dir.path()).empty());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "The file TZ.DAT is corrupt. It is " + size +
+                                       " bytes long, far more than a time-zone table holds (at "
+                                       "most 1000000), so it was not read: " +
+                                       path.string() + ".");
+}
+
 }  // namespace
 }  // namespace orv

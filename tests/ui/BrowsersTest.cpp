@@ -1,4 +1,4 @@
-// The natal meanings browser, the keyword course window and the keyword grids.
+// The meanings browsers, the keyword course window and the keyword grids.
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace orv {
 namespace {
 
 struct PageCount : OutputView {
-  void ShowPage(std::string_view, bool) override { ++pages; }
+  void ShowPage(SharedPage, bool) override { ++pages; }
   int pages = 0;
 };
 
@@ -58,8 +58,8 @@ TEST(Browsers, NatalMeaningsReadTheirOwnButtons) {
   };
   for (const auto& step : steps) {
     step.act();
-    ASSERT_GE(out.PageBuffer.size(), 2u);
-    EXPECT_EQ(out.PageBuffer[1], step.line);
+    ASSERT_GE(out.PageBuffer().size(), 2u);
+    EXPECT_EQ(out.PageBuffer()[1], step.line);
   }
   DoubleClick(natal.Group(3), 2);  // a planet: nothing
   natal.Group(3)->Check(10);
@@ -68,6 +68,73 @@ TEST(Browsers, NatalMeaningsReadTheirOwnButtons) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text,
             "The Ascendant is always the 1st house cusp. It cannot be in a house.");
+}
+
+TEST(Browsers, CoupleMeaningsReadTheirOwnButtons) {
+  OutputState out;
+  out.OutputFileName = "old.txt";
+  test::RecordingHost host;
+  PageCount view;
+  test::TempDir dir;
+  for (const char* name : {"C_ASPS.BIN", "C_HOUSES.BIN", "S_ASPS.BIN"})
+    std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / name, dir.path() / name);
+  const BrowserOutput output{dir.path(), out, host, [&]() -> OutputView& { return view; }};
+  CoupleMeanings composite(CoupleBrowser::Composite, output);
+  EXPECT_EQ(composite.objectName(), "MEandYOU");
+  EXPECT_EQ(composite.windowTitle(), "Composite Chart Meanings");
+  EXPECT_EQ(out.OutputFileName, "");
+  // Opened since, the synastry window's own choices never reach the
+  // composite window.
+  CoupleMeanings synastry(CoupleBrowser::Synastry, output);
+  EXPECT_EQ(synastry.objectName(), "YOUandME");
+  EXPECT_EQ(synastry.windowTitle(), "Synastry Chart Meanings");
+  synastry.Group(3)->Check(0);
+  const struct {
+    std::function<void()> act;
+    std::string line;  // the page's first listed line; empty: a message
+  } steps[] = {
+      {[&] { Press(composite, "OKAspects"); }, "       Mars discordant to Jupiter"},
+      {[&] { Press(composite, "OKHouses"); }, "       Mars in 7th house"},
+      {[&] { Press(synastry, "OKAspects"); }, "       Sun square Jupiter"},
+      {[&] {
+         synastry.Group(3)->Check(4);
+         Press(synastry, "OKAspects");
+       },
+       "       Mars square Jupiter"},
+      {[&] { DoubleClick(composite.Group(2), 3); }, "       Mars in 4th house"},
+      {[&] { DoubleClick(composite.Group(4), 0); }, "       Mars blending with Jupiter"},
+      {[&] { DoubleClick(synastry.Group(4), 4); }, "       Mars opposite Jupiter"},
+      {[&] {
+         synastry.Group(3)->Check(0);
+         synastry.Group(5)->Check(0);
+         Press(synastry, "OKAspects");
+       },
+       "       Sun opposite Sun"},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    ASSERT_GE(out.PageBuffer().size(), 3u);
+    EXPECT_EQ(out.PageBuffer()[0], "");
+    EXPECT_EQ(out.PageBuffer()[1], step.line);
+    EXPECT_GT(out.PageBuffer()[2].size(), 40u);
+  }
+  EXPECT_EQ(view.pages, 8);
+  composite.Group(3)->Check(10);
+  Press(composite, "OKHouses");
+  composite.Group(5)->Check(10);
+  Press(composite, "OKAspects");
+  Press(composite, "OKHelp");
+  Press(synastry, "Command2");
+  EXPECT_EQ(view.pages, 8);
+  ASSERT_EQ(host.messages.size(), 4u);
+  EXPECT_EQ(host.messages[0].text,
+            "The Ascendant is always the 1st house cusp. It cannot be in a house.");
+  EXPECT_EQ(host.messages[1].text, "A planet cannot aspect itself. Select a different planet.");
+  EXPECT_EQ(host.messages[1].title, "Information");
+  EXPECT_EQ(host.messages[1].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(host.messages[2].title, "Helpful Hints");
+  EXPECT_EQ(host.messages[2].icon, MessageIcon::Information);
+  EXPECT_EQ(host.messages[3].text.substr(0, 35), "Planets (P1) is one person's planet");
 }
 
 TEST(Browsers, KeywordCourseListsTheCheckedMembersFiles) {
@@ -99,7 +166,7 @@ TEST(Browsers, KeywordCourseListsTheCheckedMembersFiles) {
   };
   for (const auto& step : steps) {
     step.act();
-    EXPECT_EQ(out.PageBuffer, (std::vector<std::string>{"", step.line, ""}));
+    EXPECT_EQ(out.PageBuffer(), (std::vector<std::string>{"", step.line, ""}));
   }
   Press(window, "OKIntro1");
   EXPECT_EQ(host.messages.at(0).text,

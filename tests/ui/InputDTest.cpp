@@ -1,6 +1,7 @@
 // The natal and second-chart input windows: that their widgets reach the
 // input rules (tested on their own in the shell tests) and the chart run.
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -149,10 +150,11 @@ TEST(InputD, APastedLongNumberInTheHourFieldIsCutToTwoDigitsAndRefusedByOk) {
 TEST(InputD, NowFillsThePresentMoment) {
   InputFixture f;
   Type(f.natal().txtName(), "Jane Doe");
-  f.now = {2026, 7, 4, 0, 30};
+  f.now = {2026, 7, 4, 4, 16};  // universal time; the window shows the default zone 5
   f.natal().cmdNow()->click();
   EXPECT_EQ(Text(f.natal().txtName()), "Now");
-  EXPECT_EQ(InputFixture::Moment(f.natal()), "7/4/2026 12:30 AM");
+  EXPECT_EQ(InputFixture::Moment(f.natal()), "7/3/2026 11:16 PM");
+  EXPECT_EQ(f.natal().Fields().TimeZone, "5");
 }
 
 TEST(InputD, OkComputesTheChartsAndShowsTheFirstListing) {
@@ -215,7 +217,7 @@ TEST(InputD, AnEmptyMonthIsReportedAndTheWindowsStay) {
   EXPECT_TRUE(f.natal().isVisible());
   EXPECT_TRUE(f.second().isVisible());
   EXPECT_TRUE(f.windows->NamesWindow()->isVisible());
-  ASSERT_EQ(f.wb.Output.OutputBuffer.size(), 1u);  // nothing cleared
+  ASSERT_EQ(f.wb.Output.OutputCount(), 1u);  // nothing cleared
   EXPECT_EQ(f.host.busyCount, 0);
   f.windows->HideAll();
 }
@@ -286,6 +288,44 @@ TEST(InputD, EnterRunsOkFromEitherWindowUnlessAnotherButtonHasIt) {
 }
 
 // Houses > Koch at latitude 70 is refused and nothing moves; Meridian casts.
+// Input brings the input windows back over whatever covers them (a wheel
+// window opens over them) and out of the task bar, the natal window last,
+// with the focus.
+TEST(InputWindows, InputRestoresAndRaisesBothWindowsWithTheFocusOnTheNatalOne) {
+  InputFixture f;
+  f.windows->ShowAtStartup();
+  QWidget cover;
+  cover.setGeometry(f.natal().geometry().united(f.second().geometry()));
+  f.natal().showMinimized();
+  f.second().showMinimized();
+  cover.show();
+  cover.activateWindow();
+  QApplication::processEvents();
+  f.windows->ShowForInput();
+  QApplication::processEvents();
+  EXPECT_FALSE(f.natal().isMinimized());
+  EXPECT_FALSE(f.second().isMinimized());
+  EXPECT_TRUE(f.natal().isVisible() && f.second().isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), &f.natal());
+}
+
+// The second-chart window opens large enough for all it holds, the four
+// "Incl. Angles?" buttons last, also once a long name heads its box.
+TEST(InputD1, EveryAngleButtonLiesInsideTheWindow) {
+  InputFixture f;
+  f.windows->ShowAtStartup();
+  SecondChartInputFields fields = f.second().SecondFields();
+  fields.SecondPersonCaption = "w Margarethe Vollmer-Oppenheimer";
+  f.second().SetSecondFields(fields);
+  QApplication::processEvents();
+  for (const auto choice : {CosmoAngleChoice::None, CosmoAngleChoice::AscendantOnly,
+                            CosmoAngleChoice::Both, CosmoAngleChoice::MCOnly}) {
+    const QWidget* button = f.second().AngleButton(choice);
+    const QRect at(button->mapTo(&f.second(), QPoint(0, 0)), button->size());
+    EXPECT_TRUE(f.second().rect().contains(at)) << int(choice);
+  }
+}
+
 TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
   for (const auto system : {HouseSystemCode::Koch, HouseSystemCode::Meridian}) {
     const bool refused = system == HouseSystemCode::Koch;
@@ -295,10 +335,12 @@ TEST(InputWindows, AHouseChangeChecksTheInputBeforeChangingAnything) {
     f.windows->ShowAtStartup();
     f.TypeKnownBirth();
     Type(f.N(InputField::LatDeg), "70");
-    f.wb.Output.OutputBuffer = {"an earlier page"};
+    ClearAllOutput(f.wb.Output);
+    f.wb.Output.OutputLine = "an earlier page";
+    AppendOutputLine(f.wb.Output, f.host);
     EXPECT_EQ(f.windows->RecalcAfterHouseChange(), !refused);
     EXPECT_EQ(f.natal().isVisible() && f.second().isVisible(), refused);
-    EXPECT_EQ(f.wb.Output.OutputBuffer.front(),
+    EXPECT_EQ(f.wb.Output.OutputBuffer().front(),
               refused ? "an earlier page" : "NATAL DATA FOR Jane Doe");
     EXPECT_EQ(f.host.messages.size(), refused ? 1u : 0u);
     f.windows->HideAll();

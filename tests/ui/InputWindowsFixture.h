@@ -83,7 +83,7 @@ struct InputFixture {
   Workbench wb;
   std::unique_ptr<DataWindowSlot> data;
   std::unique_ptr<InputWindows> windows;
-  LocalClock now{2026, 3, 9, 13, 5};
+  LocalClock now{2026, 3, 9, 18, 5};  // universal time: 1.05 P.M. in the shipped zone 5
   std::vector<std::pair<bool, std::string>> menuChanges;  // ticked, first caption
   int listings = 0;
 
@@ -146,7 +146,7 @@ struct InputFixture {
   }
 
   std::string PageShown() {
-    return data->HasWindow() ? data->Window().RichText1()->toPlainText().toStdString() : "";
+    return data->HasWindow() ? data->Window().RichText1()->PlainText().toStdString() : "";
   }
 };
 

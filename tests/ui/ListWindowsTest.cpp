@@ -154,7 +154,7 @@ TEST(Names, ADoubleClickComputesForTransits) {
   EXPECT_EQ(f.wb.Charts.PersonName, "Smith");
   EXPECT_FLOAT_EQ(f.wb.Charts.NatalInput.time, 10.43f);
   // The buffer was emptied for the new page; the names window is unloaded.
-  EXPECT_EQ(f.wb.Output.OutputBuffer, (std::vector<std::string>{"NATAL DATA FOR Smith", ""}));
+  EXPECT_EQ(f.wb.Output.OutputBuffer(), (std::vector<std::string>{"NATAL DATA FOR Smith", ""}));
   EXPECT_EQ(f.PageShown(), "NATAL DATA FOR Smith\n\n");
   EXPECT_EQ(f.windows->NamesWindow(), nullptr);
   EXPECT_FALSE(f.natal().isVisible());

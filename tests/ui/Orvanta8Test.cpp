@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDateTime>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include "shell/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/Orvanta8.h"
+#include "shell/ui/OutputD1.h"
 
 namespace orv {
 namespace {
@@ -166,6 +169,47 @@ TEST_F(Orvanta8Test, WiringRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
   EXPECT_EQ(window.Command("mnuNoSuchCommand"), nullptr);
 }
 
+// After a calculation the focus is in the data window: a key it does not
+// use runs the main window's command, its own keys keep their meaning.
+TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
+  Orvanta8 window(workbench, host);
+  std::vector<std::string> ran;
+  for (const char* command : {"mnuDataNatalData", "mnuDataNatalAspects", "mnuDataCosmodynes",
+                              "mnuDataTransitAspectsToTransits"})
+    window.WireCommand(command, [&ran, command] { ran.emplace_back(command); });
+  window.ShowChartMenus();
+  window.show();
+  DataWindowSlot data(workbench, workbench.Options, host, DataWindowSettings{}, 1.5,
+                      DataWindowLinks{});
+  data.ShowPage(std::make_shared<const OutputLines>(OutputLines{"NATAL DATA FOR Jane Doe"}), false);
+  OutputD1& dataWindow = data.Window();
+  QApplication::setActiveWindow(&dataWindow);
+  QWidget* focus = dataWindow.focusWidget() ? dataWindow.focusWidget() : &dataWindow;
+  const double fontSize = data.Settings().FontSize;
+  const struct {
+    QKeyCombination key;
+    std::vector<std::string> ran;
+    bool fontIncreased;  // F7 is the data window's own: Font > Increase
+  } presses[] = {
+      {Qt::Key_F3, {"mnuDataNatalAspects"}, false},
+      {Qt::ControlModifier | Qt::Key_D, {"mnuDataNatalAspects", "mnuDataCosmodynes"}, false},
+      {Qt::Key_F7, {"mnuDataNatalAspects", "mnuDataCosmodynes"}, true},
+      {Qt::Key_X, {"mnuDataNatalAspects", "mnuDataCosmodynes"}, true},
+      {Qt::Key_F2, {"mnuDataNatalAspects", "mnuDataCosmodynes", "mnuDataNatalData"}, true},
+  };
+  for (const auto& p : presses) {
+    QTest::keyClick(focus, p.key.key(), p.key.keyboardModifiers());
+    EXPECT_EQ(ran, p.ran) << QKeySequence(p.key).toString().toStdString();
+    EXPECT_EQ(data.Settings().FontSize > fontSize, p.fontIncreased);
+  }
+  // A modal dialog keeps its keys.
+  QDialog dialog(&dataWindow);
+  dialog.setModal(true);
+  dialog.show();
+  QTest::keyClick(&dialog, Qt::Key_F3);
+  EXPECT_EQ(ran.size(), 3u);
+}
+
 std::vector<std::string> CheckedHouses(Orvanta8& window) {
   std::vector<std::string> checked;
   for (QAction* action : window.Command("mnuHouses")->menu()->actions())
@@ -282,6 +326,10 @@ TEST_F(Orvanta8Test, SettingsGeometryRoundTripsAndKeepsTheMenuBarWhole) {
   Orvanta8 window(workbench, host);
   SettingsValues settings;  // the defaults: a window narrower than its menu bar
   window.ApplySettingsGeometry(settings);
+  // Wide enough for the Wheels menu too, which the first chart shows.
+  const int opened = window.width();
+  window.ShowChartMenus();
+  EXPECT_EQ(window.width(), opened);
   EXPECT_GE(window.width(), window.menuBar()->sizeHint().width());
   EXPECT_GE(window.height(), window.menuBar()->sizeHint().height());
 

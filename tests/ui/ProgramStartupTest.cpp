@@ -86,6 +86,12 @@ TEST_F(ProgramStartupTest, TitleWindowShowsWhileTheTablesLoadThenOffersContinue)
   WriteOptions(dir.path(), "3", "0");
   std::ofstream(dir.path() / "orvanta8.ttf") << "not a font";  // start-up goes on without it
   Start();
+  ASSERT_EQ(host.messages.size(), 1u);  // with no shipped copy to take its place
+  EXPECT_EQ(host.messages[0].text,
+            "The glyph font " + (dir.path() / "orvanta8.ttf").string() +
+                " is damaged and could not be loaded. The wheels show their glyphs again once "
+                "the program is installed anew.");
+  host.messages.clear();
   EXPECT_EQ(steps, std::vector<std::string>{"tables"});
   EXPECT_TRUE(titleShownWhileLoading);
   ASSERT_NE(startup->TitleWindow(), nullptr);
@@ -94,6 +100,21 @@ TEST_F(ProgramStartupTest, TitleWindowShowsWhileTheTablesLoadThenOffersContinue)
   EXPECT_EQ(workbench.Shell.CaptionPrefix, "Orvanta8 (Tropical zodiac) - ");
   EXPECT_EQ(workbench.Options[27], 3.0f);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// A damaged glyph font would leave every wheel a row of empty boxes: it is
+// reported once and replaced by the shipped one.
+TEST_F(ProgramStartupTest, ADamagedGlyphFontIsReportedAndReplacedByTheShippedOne) {
+  WriteOptions(dir.path(), "3", "0");
+  const fs::path font = dir.path() / "orvanta8.ttf";
+  std::ofstream(font) << "not a font";
+  hooks.ShippedFolder = ORVANTA_DATA_DIR;
+  Start();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "The glyph font " + font.string() +
+                                       " is damaged and could not be loaded. It was replaced by "
+                                       "the font shipped with the program.");
+  EXPECT_EQ(ReadFileBytes(font), ReadFileBytes(fs::path(ORVANTA_DATA_DIR) / "orvanta8.ttf"));
 }
 
 TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {

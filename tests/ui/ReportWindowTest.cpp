@@ -65,6 +65,17 @@ TEST(ReportWindow, PagesPrintsSavesAndShowsTheRtfCopy) {
   rtf.OpenButton()->click();
   EXPECT_EQ(opened, dir.path() / "Mary.rtf");
   EXPECT_TRUE(host.messages.empty());
+
+  // A transit report has no copy, and its window says none was saved.
+  report = ReportState{};
+  AddReportLine(report, std::string(31, ' ') + "TRANSIT REPORT FOR");
+  report.TransitReport = true;
+  host.fileAnswers.push_back((dir.path() / "Tr.txt").string());
+  window.cmdSave_Click();  // the first Save asks for the name
+  ASSERT_TRUE(window.RtfWindow() && fs::exists(dir.path() / "Tr.txt"));
+  EXPECT_FALSE(fs::exists(dir.path() / "Tr.rtf"));
+  EXPECT_EQ(window.RtfWindow()->windowTitle(), "Report - Tr.txt");
+  EXPECT_FALSE(window.RtfWindow()->OpenButton()->isVisibleTo(window.RtfWindow()));
 }
 
 }  // namespace

@@ -182,6 +182,55 @@ TEST(TextFileEditor, OptionFortyTwoSetToZeroTurnsTheTipsOffForTheNextStart) {
   EXPECT_TRUE(f.host.messages.empty());
 }
 
+// Option 27 changed by another instance while the editor was open survives
+// a Save of the editor's own change.
+TEST(TextFileEditor, TheOptionsEditorKeepsAChangeMadeSinceItOpened) {
+  Fixture f;
+  auto setup = OptionsEditorSetup(f.wb, f.host);
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+  auto lines = ReadTextLines(f.dir.path() / "Options.opt").value();
+  lines.at(26) = "3       House system at start";
+  WriteFile(f.dir.path() / "Options.opt", JoinLinesCrLf(lines));
+
+  QStringList shown = editor.txtContent()->toPlainText().split('\n');
+  shown[41].replace(0, 1, "0");  // the tip of the day off
+  editor.txtContent()->setPlainText(shown.join('\n'));
+  f.host.answers.push_back(Answer::No);  // keep the editor's text
+  Button(editor, "btnSave")->click();
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_NE(f.host.messages[0].text.find("was changed by another window or program"),
+            std::string::npos);
+  EXPECT_EQ(ReadTextLines(f.dir.path() / "Options.opt").value().at(26),
+            "3       House system at start");
+  EXPECT_TRUE(editor.Text().starts_with("-2"));  // the editor's text stays
+
+  // Loading the file as it is now shows and uses the other instance's value.
+  f.host.answers.push_back(Answer::Yes);
+  Button(editor, "btnSave")->click();
+  EXPECT_EQ(f.wb.Options[OptionNumber::HouseSystemAtStart], 3.0f);
+  EXPECT_EQ(editor.txtContent()->toPlainText().split('\n').at(26), "3       House system at start");
+}
+
+TEST(TextFileEditor, AnOptionOutOfItsRangeIsRefusedWithItsRange) {
+  Fixture f;
+  auto setup = OptionsEditorSetup(f.wb, f.host);
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+  const auto before = ReadFileBytes(f.dir.path() / "Options.opt");
+  QStringList shown = editor.txtContent()->toPlainText().split('\n');
+  shown[17] = "abc     Default time zone";  // the NOW data would get zone 0
+  editor.txtContent()->setPlainText(shown.join('\n'));
+  Button(editor, "btnSave")->click();
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].text,
+            "Option 18 on line 18 of the file called " + (f.dir.path() / "Options.opt").string() +
+                " reads \"abc\", which is no number; an option of the kind zone holds a value "
+                "from -13 to 12. Nothing was saved. Please correct the file.");
+  EXPECT_EQ(ReadFileBytes(f.dir.path() / "Options.opt"), before);
+  EXPECT_EQ(f.wb.Options[18], 5.0f);
+}
+
 TEST(TextFileEditor, AFailedRestoreKeepsTheTextShown) {
   Fixture f;
   auto setup = OptionsEditorSetup(f.wb, f.host);

@@ -108,7 +108,7 @@ TEST(WheelsMenus, TheAspectListShowsTheWheelsAspects) {
   EXPECT_EQ(list->Text1()->font().family(), "Orvanta8");
   EXPECT_EQ(list->Text1()->font().pointSizeF(), 12);
   OrbTable orbs{};
-  ASSERT_TRUE(ReadNumberFile(ResolveInFolder(ORVANTA_DATA_DIR, "NATAL.ORB"), orbs));
+  ASSERT_TRUE(ReadNumberFile(ResolveInFolder(ORVANTA_DATA_DIR, "NATAL.ORB"), orbs, OrbRanges()));
   std::string expected;
   for (const std::string& line : AspectListLines(SingleWheelAspectListInputs(*n.wb.Wheel), orbs))
     expected += GlyphString(line) + "\n";

@@ -34,7 +34,8 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
       {C::Ordinary, HelioLatitudes, 0, "hlat"},   {C::Ordinary, Transits, 0, "transits"},
       {C::Ordinary, Composite, 0, "composite"},   {C::Crowded, Natal, 0, "crowded"},
       {C::Crowded, Natal, 1, "crowded-european"}, {C::Polar, Natal, 0, "polar"},
-      {C::Unequal, Natal, 0, "unequal"},          {C::Unequal, Natal, 1, "unequal-european"}};
+      {C::Unequal, Natal, 0, "unequal"},          {C::Unequal, Natal, 1, "unequal-european"},
+      {C::BeforeChiron, Natal, 0, "no-chiron"},   {C::BeforeChiron, Helio, 0, "no-chiron-helio"}};
   for (const auto& c : cases) {
     Workbench wb;
     test::ComputeWheelChart(wb, c.chart);

@@ -92,6 +92,13 @@ TEST(AspectGrid, StaircaseOfASingleWheel) {
   for (int k = 1; k <= 15; ++k)
     for (int i = 1; i <= 16; ++i) EXPECT_EQ(cells.count({i, k}), i > k ? 1u : 0u) << i << " " << k;
   EXPECT_EQ(cells.begin()->second.color, QBColor(1));  // conjunction: option 181
+  // A chart outside Chiron's table: Chiron's column stays empty.
+  Page early = p;
+  early.in.options = &early.options;
+  early.in.columnsHaveChiron = early.in.rowsHaveChiron = false;
+  const auto without = Cells(early.Print(), e);
+  EXPECT_EQ(without.size(), 105u);
+  for (const auto& [at, cell] : without) EXPECT_NE(at.first, 16);
   // Column labels from the Moon to Chiron under the grid, row labels from
   // the Sun to the MC on its right.
   std::vector<std::string> below, right;

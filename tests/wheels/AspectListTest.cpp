@@ -93,6 +93,17 @@ TEST(AspectList, ADisabledPointStaysInTheParallels) {
   EXPECT_EQ(lines, expected);
 }
 
+TEST(AspectList, AChartWithoutChironListsNothingOfIt) {
+  AspectListInputs in = Chart();
+  in.rowAngles[16] = in.columnAngles[16] = 180;  // opposite the Sun
+  in.rowDeclinations[16] = in.columnDeclinations[16] = -20;  // contra-parallel to it
+  const auto withChiron = AspectListLines(in, SmallOrbs());
+  in.hasChiron = false;
+  const auto without = AspectListLines(in, SmallOrbs());
+  EXPECT_GT(withChiron.size(), without.size());
+  EXPECT_EQ(without, AspectListLines(Chart(), SmallOrbs()));
+}
+
 TEST(AspectList, DeclinationCompositeAndHelioWheels) {
   AspectListInputs in = Chart();
   in.declination = true;  // no aspects and no empty line between

@@ -1,9 +1,9 @@
 #pragma once
 // Charts for the wheel tests, computed by the chart driver from fixed input:
 // an ordinary natal chart, a crowded one (six points in the first house)
-// one at a polar latitude (69n45, Meridian houses, the only kind cast there) and
+// one at a polar latitude (69n45, Meridian houses, the only kind cast there),
 // one at 66 degrees North, whose very unequal Placidus houses intercept
-// signs.
+// signs, and one of 1879, before Chiron's table begins.
 
 #include "RecordingHost.h"
 #include "core/Angles.h"
@@ -16,7 +16,7 @@
 
 namespace orv::test {
 
-enum class WheelChart { Ordinary, Crowded, Polar, Unequal };
+enum class WheelChart { Ordinary, Crowded, Polar, Unequal, BeforeChiron };
 
 inline void ComputeWheelChart(Workbench& wb, WheelChart which) {
   wb.AppPath = ORVANTA_DATA_DIR;
@@ -31,6 +31,8 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which) {
   if (which == WheelChart::Polar) r.houseSystem = HouseSystemCode::Meridian;
   if (which == WheelChart::Polar) r.natal.LatDeg = "69";
   if (which == WheelChart::Unequal) r.natal.LatDeg = "66", r.natal.LatMin = "0";
+  if (which == WheelChart::BeforeChiron)  // Ulm, 14 March 1879: before Chiron's table
+    r.natal = {"3", "14", "1879", "11", "30", "-1", "10", "0", "48", "24", "", false, true, false};
   wb.Charts = {};
   if (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0) wb.Charts = {};
   if (which != WheelChart::Crowded) return;

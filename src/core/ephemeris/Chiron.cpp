@@ -42,6 +42,7 @@ ChironPosition CalcChiron(const DataTables& tables, double jd) {
   const float daily = geo[i + 1] - geo[i];  // before the wrap correction
 
   ChironPosition p;
+  p.Tabulated = true;
   p.Longitude = Norm360(a0 + (a1 - a0) * f);
   p.Declination = tables.ChironGeoTable2[i] + static_cast<double>(declinationStep) * f;
   p.HelioLongitude = Norm360(h0 + (h1 - h0) * f);

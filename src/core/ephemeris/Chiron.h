@@ -6,9 +6,10 @@
 
 namespace orv {
 
-// What the chart computation files as `ChartPoint` 16. All zero outside the
-// tables' days, which later analyses read as "Chiron not computed".
+// What the chart computation files as `ChartPoint` 16. All zero and not
+// `Tabulated` outside the tables' days.
 struct ChironPosition {
+  bool Tabulated = false;
   double Longitude = 0;         // geocentric, degrees 0..360
   double Declination = 0;       // degrees
   double HelioLongitude = 0;    // degrees 0..360

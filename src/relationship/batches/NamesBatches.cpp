@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
 
 #include "base/Format.h"
 #include "base/Text.h"
@@ -10,7 +15,10 @@
 #include "core/ChartDriver.h"
 #include "core/FixedTables.h"
 #include "listings/ChartHeaders.h"
+#include "platform/Files.h"
 #include "platform/Host.h"
+#include "relationship/batches/OnEveryCore.h"
+#include "relationship/batches/StrongPairs.h"
 #include "relationship/comparative/ComparativeBatchResult.h"
 
 namespace orv {
@@ -39,39 +47,11 @@ std::string LeftChars(std::string_view s, size_t n) {
   return std::string(s.substr(0, i));
 }
 
-// What the scored pairs of a run add up to.
-struct PairSums {
-  double power = 0, harmony = 0, powerHarmony = 0;
-  std::int64_t pairs = 0;
-  std::vector<BatchResultLine> summary;
+// Formatted lines held at a time between the cores and the page.
+constexpr std::size_t kLinesAtOnce = std::size_t(1) << 17;
 
-  void Add(const ComparativeTotals& t, const BatchPairResult& r) {
-    power += t.TP1;
-    harmony += t.TH1;
-    powerHarmony += t.TP1 * t.TH1;
-    ++pairs;
-    if (r.inSummary) summary.push_back({r.summary, r.harmony});
-  }
-};
-
-std::string Average(double sum, std::int64_t count) {
-  if (count == 0) return " n/a";
-  return PadSignedNum4(FormatNumber(sum / double(count), "#0.00"));
-}
-
-void ListAverages(ListingPage& page, const PairSums& sums) {
-  page.Line("  Average Harmony = " + Average(sums.harmony, sums.pairs));
-  page.Line("  Average Power * Harmony = " + Average(sums.powerHarmony, sums.pairs));
-}
-
-// The strong pairs, each couple once: those whose first person is a man.
-void ListSummary(ListingPage& page, std::vector<BatchResultLine> summary) {
-  if (summary.empty()) return;
-  SortBatchResults(summary);
-  page.Blank();
-  for (const BatchResultLine& l : summary)
-    if (l.text.starts_with("  m ")) page.Line(l.text);
-}
+constexpr std::string_view kAllVsAllFile = "REPORTS\\ALLVSALL.TXT";
+constexpr std::string_view kSummaryFile = "REPORTS\\ALLSUMRY.TXT";
 
 BatchPairOptions PairOptions(const BatchContext& ctx, bool allVsAll) {
   return {allVsAll, ctx.options[kLabelWidthOption], ctx.options[kSummaryThresholdOption]};
@@ -86,86 +66,325 @@ void ReportSkipped(BatchContext& ctx, const std::vector<std::string>& skipped) {
 struct Run {
   std::vector<BatchPerson> people;
   std::vector<std::string> skipped;
-  std::int64_t done = 0;
-  std::int64_t total = 0;
+  BatchSteps steps;
 };
 
-// Starts a run: empties the output, computes every chart once. `perPair`:
+// Starts a run: empties the output, computes every chart once. `pairSteps`:
 // the progress also counts every ordered pair of people.
-std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, bool perPair) {
+std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, bool pairSteps) {
   ClearOutputBuffer(page.out);
   BeginOutputPage(page.out);
   Run run;
   const auto n = std::int64_t(ctx.records.size());
-  auto people = ComputeBatchPeople(ctx, run.skipped, 0, perPair ? n + n * (n - 1) : n);
+  auto people = ComputeBatchPeople(ctx, run.skipped, 0, pairSteps ? n + n * (n - 1) : n);
   if (!people) return std::nullopt;
   run.people = std::move(*people);
   const auto m = std::int64_t(run.people.size());
-  run.done = n;
-  run.total = perPair ? n + m * (m - 1) : n;
+  run.steps = {n, pairSteps ? n + m * (m - 1) : n};
   return run;
 }
 
-// The totals of every ordered pair of people that `keep` admits, cell
-// (a, b) at a x M + b for M people. Each pair is scored once for both of
-// its directions. Nothing when cancelled.
+// Chart 1's totals of a scored pair.
+struct PairCell {
+  double power = 0, harmony = 0;
+};
+
+// Rows [first, first + count) of the table of every ordered pair: cell
+// (a, b) holds the totals of a against b.
+struct PairRows {
+  std::size_t first = 0, count = 0, m = 0;
+  std::vector<PairCell> cells;
+
+  bool Holds(std::size_t a) const { return a >= first && a < first + count; }
+  PairCell& At(std::size_t a, std::size_t b) { return cells[(a - first) * m + b]; }
+  const PairCell& At(std::size_t a, std::size_t b) const { return cells[(a - first) * m + b]; }
+};
+
+// Scores the pairs of `rows` that `keep` admits, on every core. A pair whose
+// two people are both in the rows is scored once for both directions.
 template <class Keep>
-std::optional<std::vector<ComparativeTotals>> ScoreAllPairs(BatchContext& ctx, Run& run,
-                                                            Keep keep) {
-  const size_t m = run.people.size();
-  std::vector<ComparativeTotals> cells(m * m);
-  for (size_t a = 0; a < m; ++a) {
-    for (size_t b = a + 1; b < m; ++b) {
-      run.done += 2;
-      if (!ctx.progress.Step(run.done, run.total)) return std::nullopt;
-      if (!keep(run.people[a], run.people[b])) continue;
-      const ComparativeTotals t = ScoreBatchPair(run.people[a], run.people[b], ctx.comparative);
-      cells[a * m + b] = t;
-      cells[b * m + a] = {t.TP2, t.TH2, t.TP1, t.TH1, 0, 0};
-    }
-  }
-  return cells;
+bool ScoreRows(BatchContext& ctx, Run& run, const Keep& keep, PairRows& rows) {
+  const std::vector<BatchPerson>& people = run.people;
+  rows.cells.assign(rows.count * rows.m, PairCell{});
+  return OnEveryCore(ctx.progress, run.steps, rows.count, std::int64_t(rows.m) - 1,
+                     [&](std::size_t i) {
+                       const std::size_t a = rows.first + i;
+                       for (std::size_t b = 0; b < rows.m; ++b) {
+                         const bool both = rows.Holds(b);
+                         if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
+                         const ComparativeTotals t =
+                             ScoreBatchPair(people[a], people[b], ctx.comparative);
+                         rows.At(a, b) = {t.TP1, t.TH1};
+                         if (both) rows.At(b, a) = {t.TP2, t.TH2};
+                       }
+                     });
 }
 
-// One vs All for person `s`: its own section of the page; the pairs add to
-// `sums`. `table`: every pair's totals already scored (see ScoreAllPairs);
-// null: each pair is scored here. False when cancelled.
-bool OneVsAllSection(BatchContext& ctx, ListingPage& page, Run& run, const BatchPerson& s,
-                     PairSums& sums, const std::vector<ComparativeTotals>* table = nullptr) {
-  const bool ageFilter = ctx.options[kAgeFilterOption] != 0;
-  const BatchPairOptions options = PairOptions(ctx, false);
+// Rows of pair totals held at a time (16 bytes each): a run whose table
+// fits holds all of its pairs and scores each once for both directions; a
+// larger one works through strips of rows, scoring a pair once per row that
+// lists it.
+std::size_t StripRows(const BatchContext& ctx, std::size_t m) {
+  return std::max<std::size_t>(1, ctx.pairCellsAtOnce / std::max<std::size_t>(m, 1));
+}
+
+// The ordered pairs of different people that the same-sex rule ("1 to 1":
+// the agreement in characters 5 and 6) admits, counted by groups.
+std::int64_t AdmittedPairs(const BatchContext& ctx, const Run& run) {
+  std::map<std::string_view, std::int64_t> groups;
+  for (const BatchPerson& p : run.people) {
+    const std::string_view n = p.name;
+    if (ctx.oneToOne)
+      ++groups[n.size() > 4 ? n.substr(4, 2) : ""];
+    else if (n.starts_with("m ") || n.starts_with("w "))
+      ++groups[n.substr(0, 2)];
+  }
+  const auto m = std::int64_t(run.people.size());
+  std::int64_t pairs = ctx.oneToOne ? 0 : m * (m - 1);
+  for (const auto& [key, c] : groups) pairs += (ctx.oneToOne ? 1 : -1) * c * (c - 1);
+  return pairs;
+}
+
+// Where a pair batch writes its lines: the page, or, in a run too large to
+// show, a file it names on the page at the end.
+class PairOutput {
+ public:
+  PairOutput(ListingPage& page) : page_(page) {}
+  PairOutput(const PairOutput&) = delete;
+  PairOutput& operator=(const PairOutput&) = delete;
+  ~PairOutput() {
+    if (file_) {
+      std::fclose(file_);
+      std::error_code ec;
+      std::filesystem::remove(part_, ec);
+    }
+  }
+
+  // Sends the lines from now on to `target`, through a temporary file
+  // beside it that replaces it when the run ends well.
+  bool ToFile(Host& host, const std::filesystem::path& target) {
+    target_ = target;
+    part_ = target.parent_path() / (".~orv-" + target.filename().string() + ".part");
+    std::error_code ec;
+    std::filesystem::create_directories(target.parent_path(), ec);
+    file_ = std::fopen(part_.c_str(), "wb");
+    if (!file_) host.ShowMessage(NotWritten(), kTitleWarning, MessageIcon::Critical);
+    return file_ != nullptr;
+  }
+  // Whether the lines went to a file that now stands under its name.
+  bool WroteFile() const { return wroteFile_; }
+
+  void Line(std::string_view text) {
+    ++lines_;
+    if (!file_) return page_.Line(text);
+    std::fwrite(text.data(), 1, text.size(), file_);
+    std::fwrite("\r\n", 1, 2, file_);
+  }
+  void Blank() { Line({}); }
+
+  // Ends the file: true when it now stands under its name, else the user
+  // was told (a full disk, say).
+  bool Finish(Host& host) {
+    if (!file_) return true;
+    const bool written = std::fflush(file_) == 0 && !std::ferror(file_);
+    std::fclose(file_);
+    file_ = nullptr;
+    std::error_code ec;
+    if (written) std::filesystem::rename(part_, target_, ec);
+    if (!written || ec) {
+      std::filesystem::remove(part_, ec);
+      host.ShowMessage(NotWritten(), kTitleWarning, MessageIcon::Critical);
+      return false;
+    }
+    page_.Line("  The " + GroupThousands(lines_) + " lines of this run are in the file " +
+               target_.string() + ".");
+    wroteFile_ = true;
+    return true;
+  }
+
+ private:
+  std::string NotWritten() const {
+    return "The file " + target_.string() + " could not be written; the run is stopped.";
+  }
+
+  ListingPage& page_;
+  std::FILE* file_ = nullptr;
+  std::filesystem::path target_, part_;
+  std::int64_t lines_ = 0;
+  bool wroteFile_ = false;
+};
+
+// "about 40 seconds", "about 9 minutes", "about 3 hours".
+std::string AboutHowLong(double seconds) {
+  if (seconds < 90) return "about " + GroupThousands(std::max<std::int64_t>(1, std::llround(seconds))) + " seconds";
+  if (seconds < 90 * 60) return "about " + GroupThousands(std::llround(seconds / 60)) + " minutes";
+  return "about " + GroupThousands(std::llround(seconds / 3600)) + " hours";
+}
+
+// Seconds to score `scorings` pairs on every core, from a few pairs scored
+// here, with a share for writing the lines.
+double EstimatedSeconds(const BatchContext& ctx, const Run& run, std::int64_t scorings) {
+  const std::size_t m = run.people.size();
+  const std::size_t sample = std::min<std::size_t>(m, 300);
+  const auto start = std::chrono::steady_clock::now();
+  for (std::size_t b = 1; b < sample; ++b)
+    ScoreBatchPair(run.people[0], run.people[b], ctx.comparative);
+  const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+  const double perPair = spent.count() / double(std::max<std::size_t>(sample - 1, 1));
+  return 1.5 * perPair * double(scorings) / double(CoresFor(m));
+}
+
+// Before a run of many pairs: how many and how long, and where their lines
+// go. False: the user declined. The age filter may leave out some of the
+// pairs counted.
+bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batch,
+                        std::string_view fileName, PairOutput& out) {
+  const std::int64_t pairs = AdmittedPairs(ctx, run);
+  if (pairs <= ctx.askAbovePairs) return true;
+  const std::size_t m = run.people.size();
+  const std::int64_t scorings = StripRows(ctx, m) >= m ? pairs / 2 : pairs;
+  const std::filesystem::path file = ResolveInFolder(ctx.appPath, fileName);
+  const std::string text =
+      std::string(batch) + " over " + GroupThousands(std::int64_t(m)) + " people scores " +
+      GroupThousands(pairs) + " pairs, which takes " +
+      AboutHowLong(EstimatedSeconds(ctx, run, scorings)) +
+      ". So many lines are more than the data window can show: they are written to the file " +
+      file.string() + ", and the page shows the averages.\n\nGo on?";
+  if (ctx.host.ShowMessage(text, kTitleInformation, MessageIcon::Question,
+                           MessageButtons::YesNo) != Answer::Yes)
+    return false;
+  return out.ToFile(ctx.host, file);
+}
+
+// What the scored pairs of a run add up to, in the order the page lists
+// them, and its strong pairs: each couple once, those whose first person
+// is a man.
+struct PairSums {
+  double power = 0, harmony = 0, powerHarmony = 0;
+  std::int64_t pairs = 0;
+  StrongPairs strong;
+
+  void Add(const Run& run, std::size_t a, std::size_t b, const PairCell& c,
+           const BatchPairOptions& options) {
+    power += c.power;
+    harmony += c.harmony;
+    powerHarmony += c.power * c.harmony;
+    ++pairs;
+    if (ReachesBatchSummary(c.harmony, options) && run.people[a].name.starts_with("m "))
+      strong.Add({std::uint32_t(a), std::uint32_t(b), c.power, c.harmony});
+  }
+};
+
+std::string Average(double sum, std::int64_t count) {
+  if (count == 0) return " n/a";
+  return PadSignedNum4(FormatNumber(sum / double(count), "#0.00"));
+}
+
+template <class Sink>
+void ListAverages(Sink& page, const PairSums& sums) {
+  page.Line("  Average Harmony = " + Average(sums.harmony, sums.pairs));
+  page.Line("  Average Power * Harmony = " + Average(sums.powerHarmony, sums.pairs));
+}
+
+BatchPairResult PairResult(const Run& run, std::size_t a, std::size_t b, const PairCell& c,
+                           const BatchPairOptions& options) {
+  const BatchPerson& p = run.people[a];
+  const BatchPerson& q = run.people[b];
+  const std::string_view noEmail;
+  return MakeBatchPairResult({p.name, p.date, options.allVsAll ? noEmail : p.email, true, q.name,
+                              q.date, options.allVsAll ? noEmail : q.email},
+                             {c.power, c.harmony}, options);
+}
+
+// The strong pairs by harmony.
+void ListSummary(PairOutput& page, const Run& run, PairSums& sums,
+                 const BatchPairOptions& options) {
+  if (sums.strong.Count() == 0) return;
+  page.Blank();
+  sums.strong.ForEachSorted([&](const StrongPair& s) {
+    page.Line(PairResult(run, s.a, s.b, {s.power, s.harmony}, options).summary);
+  });
+}
+
+// One vs All's pairs: the same-sex rule and, with option 222, the age
+// filter.
+auto CouplesFilter(const BatchContext& ctx) {
+  return [&ctx, ageFilter = ctx.options[kAgeFilterOption] != 0](const BatchPerson& a,
+                                                                  const BatchPerson& b) {
+    return !SameSexPair(a.name, b.name) &&
+           (!ageFilter || AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
+  };
+}
+
+// Person a's One vs All section: a blank line, the heading, the pair lines
+// by harmony, the e-mail line.
+template <class Keep>
+std::vector<std::string> SectionLines(const Run& run, std::size_t a, const PairRows& rows,
+                                      const Keep& keep, const BatchPairOptions& options) {
+  const BatchPerson& s = run.people[a];
+  std::vector<std::string> section{""};
   std::vector<BatchResultLine> lines;
   std::string emails;
-  bool headed = false;
-  page.Blank();
-  const size_t m = run.people.size();
-  const size_t si = size_t(&s - run.people.data());
-  for (size_t bi = 0; bi < m; ++bi) {
-    const BatchPerson& b = run.people[bi];
-    if (&b == &s) continue;
-    if (!table && !ctx.progress.Step(++run.done, run.total)) return false;
-    if (SameSexPair(s.name, b.name)) continue;
-    if (ageFilter &&
-        !AgesMatch(ctx.presentYear - s.input.year, ctx.presentYear - b.input.year))
-      continue;
-    if (!headed) {
-      page.Line("  " + ShortName(s.name) + " (" + s.email + " - " + s.date + ")" + " vs All" +
-                std::string(kPairLegend));
-      headed = true;
-    }
-    const ComparativeTotals t =
-        table ? (*table)[si * m + bi] : ScoreBatchPair(s, b, ctx.comparative);
-    const BatchPairResult r =
-        MakeBatchPairResult({s.name, s.date, s.email, true, b.name, b.date, b.email}, t, options);
-    sums.Add(t, r);
-    if (r.addEmail) emails += b.email + "; ";
-    lines.push_back({r.line, r.harmony});
+  for (std::size_t b = 0; b < rows.m; ++b) {
+    if (b == a || !keep(s, run.people[b])) continue;
+    if (lines.empty())
+      section.push_back("  " + ShortName(s.name) + " (" + s.email + " - " + s.date + ")" +
+                        " vs All" + std::string(kPairLegend));
+    BatchPairResult r = PairResult(run, a, b, rows.At(a, b), options);
+    if (r.addEmail) emails += run.people[b].email + "; ";
+    lines.push_back({std::move(r.line), r.harmony});
   }
   SortBatchResults(lines);
-  page.Blank();
-  for (const BatchResultLine& l : lines) page.Line(l.text);
-  page.Blank();
-  page.Line("  " + emails);
+  section.emplace_back();
+  for (BatchResultLine& l : lines) section.push_back(std::move(l.text));
+  section.emplace_back();
+  section.push_back("  " + emails);
+  return section;
+}
+
+// All vs All's lines of person a: one comma-separated line per pair.
+template <class Keep>
+std::vector<std::string> CommaLines(const Run& run, std::size_t a, const PairRows& rows,
+                                    const Keep& keep, const BatchPairOptions& options) {
+  std::vector<std::string> lines;
+  for (std::size_t b = 0; b < rows.m; ++b)
+    if (b != a && keep(run.people[a], run.people[b]))
+      lines.push_back(PairResult(run, a, b, rows.At(a, b), options).commaLine);
+  return lines;
+}
+
+// Scores every pair that `keep` admits, strip by strip of rows, and writes
+// each row's lines (`rowLines`, made on every core) to `out` in row order;
+// the pairs add to `sums` in that order. False when cancelled.
+template <class Keep, class RowLines>
+bool ScoreAndListRows(BatchContext& ctx, Run& run, const Keep& keep, const RowLines& rowLines,
+                      const BatchPairOptions& options, PairOutput& out, PairSums& sums) {
+  const std::size_t m = run.people.size();
+  PairRows rows;
+  rows.m = m;
+  const std::size_t strip = StripRows(ctx, m);
+  const std::size_t batch = std::max<std::size_t>(1, kLinesAtOnce / std::max<std::size_t>(m, 1));
+  for (rows.first = 0; rows.first < m; rows.first += rows.count) {
+    rows.count = std::min(strip, m - rows.first);
+    if (!ScoreRows(ctx, run, keep, rows)) return false;
+    for (std::size_t a = rows.first; a < rows.first + rows.count;) {
+      const std::size_t n = std::min(batch, rows.first + rows.count - a);
+      std::vector<std::vector<std::string>> made(n);
+      BatchSteps none{0, 0};
+      struct Quiet final : BatchProgress {
+        bool Step(std::int64_t, std::int64_t) override { return true; }
+      } quiet;
+      OnEveryCore(quiet, none, n, 0, [&](std::size_t i) {
+        made[i] = rowLines(run, a + i, rows, keep, options);
+      });
+      for (std::size_t i = 0; i < n; ++i, ++a) {
+        for (std::size_t b = 0; b < m; ++b)
+          if (b != a && keep(run.people[a], run.people[b])) sums.Add(run, a, b, rows.At(a, b), options);
+        for (const std::string& line : made[i]) out.Line(line);
+      }
+      if (!ctx.progress.Step(run.steps.done, run.steps.total)) return false;
+    }
+  }
   return true;
 }
 
@@ -215,10 +434,16 @@ struct DivisionTables {
   }
 };
 
-DivisionTables CollectDivisionTables(const BatchContext& ctx, const std::vector<BatchPerson>& people,
-                                     const OrbTable* orbs) {
+// One step of a per-person stage; false when the user cancelled.
+bool Tick(BatchContext& ctx, Run& run) {
+  return ctx.progress.Step(++run.steps.done, run.steps.total);
+}
+
+std::optional<DivisionTables> CollectDivisionTables(BatchContext& ctx, Run& run,
+                                                    const OrbTable* orbs) {
   DivisionTables t;
-  for (const BatchPerson& p : people) {
+  for (const BatchPerson& p : run.people) {
+    if (!Tick(ctx, run)) return std::nullopt;
     t.summary.push_back(
         CalcCosmodynes(p.chart, ctx.comparative.Angles, ctx.cosmodynes).CosmoSummary);
     auto& codes = t.codes.emplace_back();
@@ -243,8 +468,9 @@ std::string Centred(std::string_view heading) {
 
 std::string Amount5(double v) { return PadSignedNum5(FormatNumber(v, "###0.00")); }
 
-void ListDivision(ListingPage& page, const std::vector<BatchPerson>& people,
-                  const DivisionTables& t, size_t d) {
+bool ListDivision(BatchContext& ctx, Run& run, ListingPage& page, const DivisionTables& t,
+                  size_t d) {
+  const std::vector<BatchPerson>& people = run.people;
   const int planet = kDivisions[d].planet;
   page.Blank();
   page.Line(Centred(kDivisions[d].heading));
@@ -256,6 +482,7 @@ void ListDivision(ListingPage& page, const std::vector<BatchPerson>& people,
   const std::vector<int> ranks = t.Ranks(planet);
   constexpr int kPersonOrder[] = {5, 3, 4, 6, 2};  // trine, sextile, square, opposition, conjunction
   for (size_t k = 0; k < people.size(); ++k) {
+    if (!Tick(ctx, run)) return false;
     const auto& row = t.summary[k][size_t(planet)];
     page.Line("  " + people[k].name + Spaces(24 - Length(people[k].name)) + Amount5(row[1]) +
               Spaces(4) + Amount5(row[2]) + Spaces(6) + Amount5(t.Product(k, planet)) +
@@ -279,6 +506,7 @@ void ListDivision(ListingPage& page, const std::vector<BatchPerson>& people,
       if (any) page.Blank();
     }
   }
+  return true;
 }
 
 // A Placement Summary cell: the name cut to 12 characters, filled to 15.
@@ -287,22 +515,36 @@ std::string PlacementCell(std::string_view name) {
   return cut + Spaces(15 - Length(cut));
 }
 
-void ListPlacementRows(ListingPage& page, const std::vector<BatchPerson>& people,
-                       const DivisionTables& t, size_t firstDivision, size_t lastDivision,
-                       std::string_view afterNumber) {
-  std::vector<std::vector<int>> ranks;
-  for (size_t d = firstDivision; d <= lastDivision; ++d) ranks.push_back(t.Ranks(kDivisions[d].planet));
+// One line per rank: in each division's column, the people of that rank
+// in record order.
+bool ListPlacementRows(BatchContext& ctx, Run& run, ListingPage& page, const DivisionTables& t,
+                       size_t firstDivision, size_t lastDivision, std::string_view afterNumber) {
+  const std::vector<BatchPerson>& people = run.people;
+  struct Column {
+    std::vector<int> ranks;
+    std::vector<size_t> byRank;  // people ordered by rank, then record
+    size_t next = 0;
+  };
+  std::vector<Column> columns;
+  for (size_t d = firstDivision; d <= lastDivision; ++d) {
+    Column& c = columns.emplace_back();
+    c.ranks = t.Ranks(kDivisions[d].planet);
+    c.byRank.resize(people.size());
+    for (size_t k = 0; k < people.size(); ++k) c.byRank[k] = k;
+    std::ranges::stable_sort(c.byRank, {}, [&](size_t k) { return c.ranks[k]; });
+  }
   for (int r = 1; r <= int(people.size()); ++r) {
+    if (!Tick(ctx, run)) return false;
     std::string line = Spaces(r < 10 ? 3 : 2) + std::to_string(r) + std::string(afterNumber);
-    for (const std::vector<int>& column : ranks)
-      for (size_t k = 0; k < people.size(); ++k)
-        if (column[k] == r) line += PlacementCell(people[k].name);
+    for (Column& c : columns)
+      for (; c.next < c.byRank.size() && c.ranks[c.byRank[c.next]] == r; ++c.next)
+        line += PlacementCell(people[c.byRank[c.next]].name);
     page.Line(line);
   }
+  return true;
 }
 
-void ListPlacementSummary(ListingPage& page, const std::vector<BatchPerson>& people,
-                          const DivisionTables& t) {
+bool ListPlacementSummary(BatchContext& ctx, Run& run, ListingPage& page, const DivisionTables& t) {
   page.Blank();
   page.Line(Spaces(37) + "Placement of Planetary Force");
   page.Blank();
@@ -312,11 +554,18 @@ void ListPlacementSummary(ListingPage& page, const std::vector<BatchPerson>& peo
   page.Line(Spaces(7) +
             "---            -------        -------        -----          ----           ------    "
             "     ----");
-  ListPlacementRows(page, people, t, 0, 6, " - ");
+  if (!ListPlacementRows(ctx, run, page, t, 0, 6, " - ")) return false;
   page.Blank();
   page.Line(Spaces(37) + "Neptune        Uranus");
   page.Line(Spaces(37) + "-------        ------");
-  ListPlacementRows(page, people, t, 7, 8, " -" + Spaces(31));
+  return ListPlacementRows(ctx, run, page, t, 7, 8, " -" + Spaces(31));
+}
+
+// The per-person listings after the charts: `stages` steps for each person.
+std::optional<Run> StartPerPersonRun(BatchContext& ctx, ListingPage& page, int stages) {
+  auto run = StartRun(ctx, page, false);
+  if (run) run->steps.total += stages * std::int64_t(run->people.size());
+  return run;
 }
 
 // The organizational fit of everyone, handed to `each` in record order.
@@ -326,9 +575,10 @@ BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
   OutputState scratch;
   ListingPage none{scratch, ctx.host};
-  auto run = StartRun(ctx, page ? *page : none, false);
+  auto run = StartPerPersonRun(ctx, page ? *page : none, 1);
   if (!run) return BatchEnd::Cancelled;
   for (const BatchPerson& p : run->people) {
+    if (!Tick(ctx, *run)) return BatchEnd::Cancelled;
     const Cosmodynes c = CalcCosmodynes(p.chart, ctx.comparative.Angles, ctx.cosmodynes);
     if (!each(PersonModel(p, ctx.houseSystem), CalcOrgFit(p.chart, c.CosmoSummary, orbs)))
       return BatchEnd::Cancelled;
@@ -404,9 +654,12 @@ bool AgesMatch(int ageA, int ageB) {
 }
 
 std::vector<int> RanksOf(const std::vector<double>& values) {
+  std::vector<double> sorted = values;
+  std::ranges::sort(sorted, std::greater<>());
   std::vector<int> ranks;
+  ranks.reserve(values.size());
   for (double v : values)
-    ranks.push_back(1 + int(std::ranges::count_if(values, [v](double w) { return w > v; })));
+    ranks.push_back(1 + int(std::ranges::lower_bound(sorted, v, std::greater<>()) - sorted.begin()));
   return ranks;
 }
 
@@ -438,6 +691,8 @@ std::string SkippedRecordsText(const std::vector<std::string>& names) {
 BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page) {
   auto run = StartRun(ctx, page, true);
   if (!run) return BatchEnd::Cancelled;
+  PairOutput out(page);
+  if (!AskBeforeManyPairs(ctx, *run, "All vs All", kAllVsAllFile, out)) return BatchEnd::Cancelled;
   page.Blank();
   page.Line("  All vs All" + std::string(kPairLegend));
   page.Blank();
@@ -445,25 +700,17 @@ BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page) {
   const auto keep = [&](const BatchPerson& a, const BatchPerson& b) {
     return ctx.oneToOne ? OneToOnePair(a.name, b.name) : !SameSexPair(a.name, b.name);
   };
-  const auto table = ScoreAllPairs(ctx, *run, keep);
-  if (!table) return BatchEnd::Cancelled;
-  const size_t m = run->people.size();
   PairSums sums;
-  for (size_t ai = 0; ai < m; ++ai) {
-    for (size_t bi = 0; bi < m; ++bi) {
-      const BatchPerson& a = run->people[ai];
-      const BatchPerson& b = run->people[bi];
-      if (ai == bi || !keep(a, b)) continue;
-      const ComparativeTotals& t = (*table)[ai * m + bi];
-      const BatchPairResult r =
-          MakeBatchPairResult({a.name, a.date, "", true, b.name, b.date, ""}, t, options);
-      sums.Add(t, r);
-      page.Line(r.commaLine);
-    }
+  if (!ScoreAndListRows(ctx, *run, keep, CommaLines<decltype(keep)>, options, out, sums))
+    return BatchEnd::Cancelled;
+  out.Blank();
+  ListAverages(out, sums);
+  ListSummary(out, *run, sums, options);
+  if (!out.Finish(ctx.host)) return BatchEnd::Cancelled;
+  if (out.WroteFile()) {
+    page.Blank();
+    ListAverages(page, sums);
   }
-  page.Blank();
-  ListAverages(page, sums);
-  ListSummary(page, std::move(sums.summary));
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
 }
@@ -475,15 +722,18 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
   }
   auto run = StartRun(ctx, page, true);
   if (!run) return BatchEnd::Cancelled;
-  // Only the chosen person's pairs are scored.
-  run->total = run->done + std::int64_t(run->people.size());
   const auto s = std::ranges::find(run->people, *chosen, &BatchPerson::record);
   if (s == run->people.end()) {
     ReportSkipped(ctx, run->skipped);
     return BatchEnd::Nothing;
   }
-  PairSums sums;
-  if (!OneVsAllSection(ctx, page, *run, *s, sums)) return BatchEnd::Cancelled;
+  // Only the chosen person's pairs are scored.
+  run->steps.total = run->steps.done + std::int64_t(run->people.size()) - 1;
+  const auto keep = CouplesFilter(ctx);
+  PairRows rows{size_t(s - run->people.begin()), 1, run->people.size(), {}};
+  if (!ScoreRows(ctx, *run, keep, rows)) return BatchEnd::Cancelled;
+  for (const std::string& line : SectionLines(*run, rows.first, rows, keep, PairOptions(ctx, false)))
+    page.Line(line);
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
 }
@@ -491,6 +741,9 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
 BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
   auto run = StartRun(ctx, page, true);
   if (!run) return BatchEnd::Cancelled;
+  PairOutput out(page);
+  if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile, out))
+    return BatchEnd::Cancelled;
   std::int64_t men = 0, women = 0;
   for (const NameRecord& r : ctx.records) {
     if (r.Name.starts_with("m "))
@@ -498,37 +751,39 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
     else if (r.Name.starts_with("w "))
       ++women;
   }
-  const bool ageFilter = ctx.options[kAgeFilterOption] != 0;
-  const auto table = ScoreAllPairs(ctx, *run, [&](const BatchPerson& a, const BatchPerson& b) {
-    return !SameSexPair(a.name, b.name) &&
-           (!ageFilter || AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
-  });
-  if (!table) return BatchEnd::Cancelled;
+  const auto keep = CouplesFilter(ctx);
+  const BatchPairOptions options = PairOptions(ctx, false);
   PairSums sums;
-  for (const BatchPerson& s : run->people)
-    if (!OneVsAllSection(ctx, page, *run, s, sums, &*table)) return BatchEnd::Cancelled;
-  page.Blank();
-  ListAverages(page, sums);
-  page.Blank();
-  ListSummary(page, std::move(sums.summary));
-  page.Blank();
-  page.Line("  There are " + std::to_string(men) + " men and " + std::to_string(women) +
-            " women in this database.");
-  page.Line("  There are " + std::to_string(men * women) + " couples in this database.");
+  if (!ScoreAndListRows(ctx, *run, keep, SectionLines<decltype(keep)>, options, out, sums))
+    return BatchEnd::Cancelled;
+  out.Blank();
+  ListAverages(out, sums);
+  out.Blank();
+  ListSummary(out, *run, sums, options);
+  out.Blank();
+  out.Line("  There are " + std::to_string(men) + " men and " + std::to_string(women) +
+           " women in this database.");
+  out.Line("  There are " + std::to_string(men * women) + " couples in this database.");
+  if (!out.Finish(ctx.host)) return BatchEnd::Cancelled;
+  if (out.WroteFile()) {
+    page.Blank();
+    ListAverages(page, sums);
+  }
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
 }
 
+
 BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
-  BusyCursor busy(ctx.host);
-  auto run = StartRun(ctx, page, false);
+  auto run = StartPerPersonRun(ctx, page, 1 + int(kDivisions.size()));
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
-  const DivisionTables t = CollectDivisionTables(ctx, run->people, &orbs);
+  const auto t = CollectDivisionTables(ctx, *run, &orbs);
+  if (!t) return BatchEnd::Cancelled;
   for (size_t d = 0; d < kDivisions.size(); ++d) {
-    ListDivision(page, run->people, t, d);
+    if (!ListDivision(ctx, *run, page, *t, d)) return BatchEnd::Cancelled;
     if (d + 1 < kDivisions.size()) page.Line("\f");
   }
   ReportSkipped(ctx, run->skipped);
@@ -536,11 +791,11 @@ BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
 }
 
 BatchEnd RunPlacementSummary(BatchContext& ctx, ListingPage& page) {
-  BusyCursor busy(ctx.host);
-  auto run = StartRun(ctx, page, false);
+  auto run = StartPerPersonRun(ctx, page, 3);
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
-  ListPlacementSummary(page, run->people, CollectDivisionTables(ctx, run->people, nullptr));
+  const auto t = CollectDivisionTables(ctx, *run, nullptr);
+  if (!t || !ListPlacementSummary(ctx, *run, page, *t)) return BatchEnd::Cancelled;
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
 }

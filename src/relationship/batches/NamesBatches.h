@@ -62,6 +62,12 @@ struct BatchContext {
   CosmodyneOptions cosmodynes;      // "Consider dignities?", "Benefics/Malefics?"
   bool oneToOne = false;            // "1 to 1"
   int presentYear = 2000;           // for the age filter (option 222)
+  // A pair batch of more pairs than this says how many and about how long,
+  // asks, and writes its lines to a file in REPORTS rather than the page.
+  std::int64_t askAbovePairs = 1'000'000;
+  // Pair totals held at a time; beyond them a pair batch works through
+  // strips of rows (bounding its memory whatever the number of pairs).
+  std::size_t pairCellsAtOnce = std::size_t(1) << 20;
 };
 
 // How a run ended.
@@ -75,7 +81,7 @@ enum class BatchEnd {
 
 // All vs All: every ordered pair of different people, filtered by "1 to 1"
 // or the same-sex rule, one comma-separated line each, the averages and the
-// strong pairs.
+// strong pairs. The pairs are scored on every core.
 BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page);
 
 // One vs All: record `chosen` (the names list's selection; nothing: the

@@ -9,15 +9,16 @@
 
 namespace orv {
 
-// Who the pair is, as the batch loaded it into the two input windows.
+// Who the pair is, as the batch loaded it into the two input windows (the
+// texts outlive the call that reads them).
 struct BatchPairNames {
-  std::string personName;  // chart 1, `PersonName`
-  std::string natalDate;   // "dd mmm yyyy"
-  std::string natalEmail;
+  std::string_view personName;  // chart 1, `PersonName`
+  std::string_view natalDate;   // "dd mmm yyyy"
+  std::string_view natalEmail;
   bool secondPerson = true;  // chart 2 a person (its caption), or transits
-  std::string secondName;
-  std::string diurnalDate;  // "dd mmm yyyy"
-  std::string diurnalEmail;
+  std::string_view secondName;
+  std::string_view diurnalDate;  // "dd mmm yyyy"
+  std::string_view diurnalEmail;
 };
 
 // The batch and the options it reads.
@@ -35,15 +36,21 @@ struct BatchPairResult {
   double harmony = 0;
   bool inSummary = false;  // |harmony| reaches the summary threshold
   bool addEmail = false;   // One vs All with harmony 60 or more: list the partner's e-mail
-  std::string commaLine;   // All vs All of two people only
+  std::string commaLine;   // All vs All of two people only: whole names
 };
 
 // `ShortName`: `name` up to its first blank at position 3 or later (so a
 // leading "m " or "w " stays); the whole name when there is none.
 std::string ShortName(std::string_view name);
 
-// `AddBatchPairResult` for a pair with totals `t`. A label longer than its
-// column is written whole, with no fill.
+// Whether a pair of net harmony `harmony` joins the strong pairs: it
+// reaches the summary threshold either way.
+bool ReachesBatchSummary(double harmony, const BatchPairOptions& options);
+
+// `AddBatchPairResult` for a pair with totals `t`. Columns count characters,
+// not bytes. A label longer than its column is written whole, with no fill.
+// All vs All names both people whole, in its lines and its strong pairs
+// (there cut only where both would not fit the label column).
 BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const ComparativeTotals& t,
                                     const BatchPairOptions& options);
 

@@ -123,7 +123,8 @@ MagiBodies MagiChironSubstitution(const ChartArrays& chart) {
   }
   bodies.longitudes[MagiChiron] = chart.Longitudes[ChartPoint::Chiron];
   bodies.declinations[MagiChiron] = chart.Declinations[ChartPoint::Chiron];
-  if (bodies.longitudes[MagiChiron] == 0 && bodies.declinations[MagiChiron] == 0)
+  if (!chart.HasChiron ||
+      (bodies.longitudes[MagiChiron] == 0 && bodies.declinations[MagiChiron] == 0))
     bodies.count = MagiBodyCount - 1;
   return bodies;
 }

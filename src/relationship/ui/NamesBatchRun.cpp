@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "base/Format.h"
 #include "cosmodynes/ui/OrgFitPrinting.h"
 #include "platform/Host.h"
 #include "relationship/batches/NamesBatches.h"
@@ -14,6 +15,7 @@
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/PickList.h"
+#include "shell/ui/PrntFile.h"
 #include "shell/ui/StatusDlg.h"
 
 namespace orv {
@@ -22,16 +24,18 @@ namespace {
 
 constexpr std::string_view kOrgFitAllPdfName = "REPORTS\\OFA_ALL.PDF";
 
-// The progress window behind a batch: the bar is drawn, and the event loop
-// given a slice, a few dozen times a second at most, however many steps.
+// The progress window behind a batch: the bar and the count of steps done
+// are drawn, and the event loop given a slice, a few dozen times a second at
+// most, however many steps.
 class DialogProgress final : public BatchProgress {
  public:
   explicit DialogProgress(StatusDlg& dialog) : dialog_(dialog) { timer_.start(); }
 
   bool Step(std::int64_t done, std::int64_t total) override {
-    if (++calls_ % 64 != 0 && done < total) return true;
     if (timer_.elapsed() >= 30 || done >= total) {
       timer_.restart();
+      dialog_.SetCountText(QString::fromStdString(GroupThousands(done) + " of " +
+                                                  GroupThousands(total) + " done"));
       dialog_.DrawProgressBar(done, total);
     }
     return !dialog_.Cancelled();
@@ -40,7 +44,6 @@ class DialogProgress final : public BatchProgress {
  private:
   StatusDlg& dialog_;
   QElapsedTimer timer_;
-  std::int64_t calls_ = 0;
 };
 
 enum class BatchKind { AllVsAll, OneVsAll, Division, PrintOrgFit, ViewOrgFit, Placement, Summary };
@@ -118,6 +121,7 @@ void RunBatch(BatchKind kind, Workbench& wb, Host& host, const NamesBatchLinks& 
       case BatchKind::ViewOrgFit: end = RunViewOrgFitAll(ctx, page); break;
       case BatchKind::PrintOrgFit: {
         bool started = false;
+        int sheets = 0;
         end = RunPrintOrgFitAll(ctx, [&](const ChartModel& person, const OrgFitAnalysis& ofa) {
           if (!started) {
             if (!painter.begin(&printer)) {
@@ -129,9 +133,10 @@ void RunBatch(BatchKind kind, Workbench& wb, Host& host, const NamesBatchLinks& 
             return false;
           }
           DrawOrgFitSheet(painter, printer, person, ofa);
+          ++sheets;
           return true;
         });
-        if (started) painter.end();
+        if (started && painter.end()) ReportPdfWritten(host, printer, sheets);
         break;
       }
     }

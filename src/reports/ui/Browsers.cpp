@@ -106,6 +106,75 @@ OptionGroup* MEANINGS::Group(int number) const {
   return groups.at(static_cast<std::size_t>(number - 1));
 }
 
+CoupleMeanings::CoupleMeanings(CoupleBrowser browser, BrowserOutput output, QWidget* parent)
+    : QWidget(parent), browser_(browser), output_(std::move(output)) {
+  const bool composite = browser == CoupleBrowser::Composite;
+  setObjectName(composite ? "MEandYOU" : "YOUandME");
+  setWindowTitle(composite ? "Composite Chart Meanings" : "Synastry Chart Meanings");
+  output_.out.OutputFileName.clear();
+  auto* layout = new QVBoxLayout(this);
+  AddFileMenu(this, layout);
+  auto* groups = new QHBoxLayout;
+  planets_ = new OptionGroup("Option3", composite ? "Planets" : "Planets (P1)",
+                             Captions(kMeaningPlanetCaptions), 1, this);
+  aspects_ = new OptionGroup(
+      "Option4", "Aspects",
+      composite ? Captions(kAspectKindCaptions) : Captions(kSynastryAspectCaptions), 1, this);
+  seconds_ = new OptionGroup("Option5", composite ? "2nd Planet" : "2nd Planet (P2)",
+                             Captions(kMeaningPlanetCaptions), 1, this);
+  for (OptionGroup* g : {planets_, aspects_, seconds_}) groups->addWidget(g, 0, Qt::AlignTop);
+  if (composite) {
+    houses_ = new OptionGroup("Option2", "Houses", Captions(kHouseCaptions), 1, this);
+    groups->addWidget(houses_, 0, Qt::AlignTop);
+  }
+  layout->addLayout(groups);
+  auto* buttons = new QHBoxLayout;
+  AddButton(this, buttons, "OKAspects", "&Aspects", [this] { OKAspects_Click(); });
+  if (composite) AddButton(this, buttons, "OKHouses", "Planet &house", [this] { OKHouses_Click(); });
+  AddButton(this, buttons, "OKHelp", "Hel&p", [this, composite] {
+    ShowHints(output_.host, composite ? kCompositeMeaningsHelp : kSynastryMeaningsHelp);
+  });
+  if (!composite)
+    AddButton(this, buttons, "Command2", "More Help",
+              [this] { ShowHints(output_.host, kSynastryMoreHelp); });
+  layout->addLayout(buttons);
+
+  const CoupleSelection defaults;
+  planets_->Check(defaults.planet);
+  aspects_->Check(defaults.aspect);
+  seconds_->Check(defaults.second);
+  aspects_->SetDoubleClick([this] { OKAspects_Click(); });
+  if (houses_) {
+    houses_->Check(defaults.house);
+    houses_->SetDoubleClick([this] { OKHouses_Click(); });
+  }
+}
+
+CoupleSelection CoupleMeanings::Selection() const {
+  CoupleSelection s;
+  s.planet = planets_->Checked();
+  s.aspect = aspects_->Checked();
+  s.second = seconds_->Checked();
+  if (houses_) s.house = houses_->Checked();
+  return s;
+}
+
+void CoupleMeanings::OKAspects_Click() {
+  RunCoupleMeaning(LookUpCoupleAspect(browser_, Selection()), output_.appPath, output_.out,
+                   output_.host, output_.view());
+}
+
+void CoupleMeanings::OKHouses_Click() {
+  if (!houses_) return;
+  RunCoupleMeaning(LookUpCompositeHouse(Selection()), output_.appPath, output_.out, output_.host,
+                   output_.view());
+}
+
+OptionGroup* CoupleMeanings::Group(int number) const {
+  const std::array<OptionGroup*, 4> groups = {houses_, planets_, aspects_, seconds_};
+  return groups.at(static_cast<std::size_t>(number - 2));
+}
+
 KEY_WORD::KEY_WORD(BrowserOutput output, QWidget* parent)
     : QWidget(parent), output_(std::move(output)) {
   setObjectName("KEY_WORD");

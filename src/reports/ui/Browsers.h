@@ -1,5 +1,6 @@
 #pragma once
-// The reference browsers: natal meanings (`MEANINGS`), the keyword course
+// The reference browsers: natal meanings (`MEANINGS`), composite and
+// synastry meanings (`MEandYOU`, `YOUandME`), the keyword course
 // (`KEY_WORD`) and the two keyword grids (`Keywords`, `Keywords2`). None
 // needs a computed chart; each reads only its own controls.
 
@@ -39,6 +40,29 @@ class MEANINGS : public QWidget {
   BrowserOutput output_;
   OptionGroup* signs_;
   OptionGroup* houses_;
+  OptionGroup* planets_;
+  OptionGroup* aspects_;
+  OptionGroup* seconds_;
+};
+
+// `MEandYOU` ("Composite Chart Meanings") or `YOUandME` ("Synastry Chart
+// Meanings"), by `browser`.
+class CoupleMeanings : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Opening clears the data window's file name, so its next Save asks for one.
+  CoupleMeanings(CoupleBrowser browser, BrowserOutput output, QWidget* parent = nullptr);
+
+  CoupleSelection Selection() const;
+  void OKAspects_Click();
+  void OKHouses_Click();  // composite only
+  OptionGroup* Group(int number) const;  // Option2 (composite only) .. Option5
+
+ private:
+  CoupleBrowser browser_;
+  BrowserOutput output_;
+  OptionGroup* houses_ = nullptr;
   OptionGroup* planets_;
   OptionGroup* aspects_;
   OptionGroup* seconds_;

@@ -39,8 +39,9 @@ RTF_form::RTF_form(const fs::path& textFile, const std::string& savedText, const
     : QWidget(parent, Qt::Window) {
   setObjectName("RTF_form");
   setAttribute(Qt::WA_DeleteOnClose);
+  // Only a copy that was written is said to be saved.
   setWindowTitle(QString::fromStdString("Report - " + textFile.filename().string() +
-                                        " (.rtf file auto-saved)"));
+                                        (rtfFile.empty() ? "" : " (.rtf file auto-saved)")));
   text_ = new QTextEdit(this);
   text_->setObjectName("RichText1");
   text_->setReadOnly(true);

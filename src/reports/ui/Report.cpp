@@ -190,16 +190,16 @@ int Report::btnPrint_Click() {
 
 void Report::cmdSave_Click() {
   const ReportPersons persons = links_.Persons ? links_.Persons() : ReportPersons{};
-  SaveReport(report_, options_, appPath_, persons, host_);
+  ShowSavedReport(SaveReport(report_, options_, appPath_, persons, host_));
 }
 
 void Report::cmdSaveAs_Click() {
   const ReportPersons persons = links_.Persons ? links_.Persons() : ReportPersons{};
-  const auto saved = SaveReportAs(report_, options_, appPath_, persons, host_);
-  if (!saved) return;
-  const std::string text = SavedReportText(report_, options_);
-  const auto rtf = WriteRtfCopy(*saved, text, report_.CurrentReportKind, host_);
-  if (!rtf && !IsTransitReportText(text)) return;  // the failed write was reported
+  ShowSavedReport(SaveReportAs(report_, options_, appPath_, persons, host_));
+}
+
+void Report::ShowSavedReport(const std::optional<SavedReportFiles>& saved) {
+  if (!saved) return;  // cancelled, or the failure was reported
   if (rtf_) rtf_->close();
   auto open = links_.OpenInDesktop;
   if (!open)
@@ -207,8 +207,9 @@ void Report::cmdSaveAs_Click() {
       QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
     };
   // The window shows the copy as written.
-  const std::string rtfText = rtf ? ReadFileBytes(*rtf).value_or("") : std::string();
-  rtf_ = new RTF_form(*saved, text, rtf.value_or(fs::path()), rtfText, open, this);
+  const std::string rtfText = saved->rtf ? ReadFileBytes(*saved->rtf).value_or("") : std::string();
+  rtf_ = new RTF_form(saved->text, saved->savedText, saved->rtf.value_or(fs::path()), rtfText,
+                      open, this);
   rtf_->show();
 }
 

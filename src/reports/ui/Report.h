@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/NumberFile.h"
@@ -52,12 +53,14 @@ class Report : public QWidget {
   void cmdUp1_Click();
   // Prints the paged report; returns the sheets printed (0: cancelled).
   int btnPrint_Click();
+  // Save and Save As write the report and its RTF copy alike, then show
+  // what was written in the RTF window.
   void cmdSave_Click();
   void cmdSaveAs_Click();
 
   const ReportPager& Pager() const { return pager_; }
   QPlainTextEdit* txtContent() const { return content_; }
-  // The RTF window Save As opened last, if it is still open.
+  // The RTF window a save opened last, if it is still open.
   RTF_form* RtfWindow() const { return rtf_; }
 
  protected:
@@ -66,6 +69,7 @@ class Report : public QWidget {
 
  private:
   bool PageKey(int key);
+  void ShowSavedReport(const std::optional<SavedReportFiles>& saved);
 
   ReportState& report_;
   const OptionValues& options_;

@@ -56,9 +56,21 @@ bool AtlasPresent(const fs::path& appPath) {
   return fs::is_regular_file(ResolveInFolder(appPath, kGazetteerFileName), ec);
 }
 
-const Gazetteer* AtlasGazetteer(std::shared_ptr<const Gazetteer>& loaded, const fs::path& appPath) {
+const Gazetteer* AtlasGazetteer(std::shared_ptr<const Gazetteer>& loaded, const fs::path& appPath,
+                                Host* host) {
+  if (loaded) return loaded.get();
+  auto read = Gazetteer::Load(appPath);
+  const std::string path = ResolveInFolder(appPath, kGazetteerFileName).string();
+  if (read) loaded = std::make_shared<const Gazetteer>(std::move(*read));
+  if (!host) return loaded.get();
   if (!loaded) {
-    if (auto read = Gazetteer::Load(appPath)) loaded = std::make_shared<const Gazetteer>(std::move(*read));
+    host->ShowMessageOnce("The atlas file " + path + " cannot be read: it holds no place.",
+                          kTitleWarning, MessageIcon::Exclamation);
+  } else if (const std::size_t line = loaded->FirstBrokenLine()) {
+    host->ShowMessageOnce("Line " + std::to_string(line) + " of the atlas file " + path +
+                              " is broken, so it was passed over, and so was any other broken "
+                              "line. The other places can be looked up.",
+                          kTitleWarning, MessageIcon::Exclamation);
   }
   return loaded.get();
 }

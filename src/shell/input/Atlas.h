@@ -52,9 +52,11 @@ bool AtlasPresent(const std::filesystem::path& appPath);
 
 // The gazetteer, read from `appPath` on first use and kept in `loaded`, so
 // start-up does not pay for it. Nothing when it cannot be read (tried again
-// on the next use).
+// on the next use). When `host` is given, it is told once of a file that
+// holds no place, or of the first broken line of one whose other places
+// were read.
 const Gazetteer* AtlasGazetteer(std::shared_ptr<const Gazetteer>& loaded,
-                                const std::filesystem::path& appPath);
+                                const std::filesystem::path& appPath, Host* host = nullptr);
 
 // The local date and time of the window that asked, on the 24-hour clock
 // (12 AM is hour 0, 1 PM hour 13). Nothing when a field is not a whole

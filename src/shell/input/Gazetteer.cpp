@@ -35,7 +35,9 @@ Fields SplitTabs(std::string_view line) {
 std::optional<double> Degrees(std::string_view text, double limit) {
   double value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || std::abs(value) > limit)
+  // from_chars takes "nan" and "inf"; neither is a place.
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
+      std::abs(value) > limit)
     return std::nullopt;
   return value;
 }
@@ -72,7 +74,14 @@ std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
   seen.reserve(text.size() / 40);
   Section section = Section::None;
   bool havePlaces = false;
+  std::size_t lineNumber = 0;
+  // A broken line (a file cut short, a slip in editing) is passed over, the
+  // first one remembered for the message: the places read stay usable.
+  auto broken = [&] {
+    if (g.firstBrokenLine_ == 0) g.firstBrokenLine_ = lineNumber;
+  };
   for (std::size_t start = 0; start < text.size();) {
+    ++lineNumber;
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(start, end - start);
@@ -96,7 +105,10 @@ std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
           g.folds_.emplace(PackedChar(f[0]), f[1]);
         break;
       case Section::Countries:
-        if (f.size != 2) return std::nullopt;
+        if (f.size != 2) {
+          broken();
+          break;
+        }
         countryIndex.emplace(f[0], std::uint16_t(g.countries_.size()));
         g.countries_.emplace_back(f[1]);
         break;
@@ -104,12 +116,17 @@ std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
         g.zones_.emplace_back(line);
         break;
       case Section::Places: {
-        if (f.size != 6) return std::nullopt;
+        if (f.size != 6) {
+          broken();
+          break;
+        }
         const auto country = countryIndex.find(f[2]);
         const auto zone = Index(f[3], g.zones_.size());
         const auto lat = Degrees(f[4], 90), lon = Degrees(f[5], 180);
-        if (country == countryIndex.end() || !zone || !lat || !lon || f[0].empty())
-          return std::nullopt;
+        if (country == countryIndex.end() || !zone || !lat || !lon || f[0].empty()) {
+          broken();
+          break;
+        }
         if (!seen.insert(line).second) break;
         g.places_.push_back({std::string(f[0]), std::string(f[1]), country->second, *zone, *lat,
                              *lon});
@@ -119,7 +136,7 @@ std::optional<Gazetteer> Gazetteer::Parse(std::string_view text) {
         break;
     }
   }
-  if (!havePlaces) return std::nullopt;
+  if (!havePlaces || g.places_.empty()) return std::nullopt;
 
   g.keys_.reserve(g.places_.size());
   for (const GazetteerPlace& p : g.places_) g.keys_.push_back(g.Fold(p.Name));

@@ -28,15 +28,17 @@ struct GazetteerPlace {
 
 class Gazetteer {
  public:
-  // Reads the gazetteer's text. Nothing when it has no places section or a
-  // place line is broken (wrong field count, unknown country or zone, a
-  // coordinate that is no number or out of range). A line that repeats an
-  // earlier one is passed over.
+  // Reads the gazetteer's text. Nothing when it has no place. A broken line
+  // (wrong field count, unknown country or zone, a coordinate that is no
+  // finite number or out of range) is passed over, and so is a line that
+  // repeats an earlier one.
   static std::optional<Gazetteer> Parse(std::string_view text);
   // ATLAS.DAT of `appPath` (any letter case); nothing when it cannot be read.
   static std::optional<Gazetteer> Load(const std::filesystem::path& appPath);
 
   std::size_t size() const { return places_.size(); }
+  // The number of the first broken line passed over (1-based), or 0.
+  std::size_t FirstBrokenLine() const { return firstBrokenLine_; }
   const GazetteerPlace& Place(std::size_t index) const { return places_[index]; }
   std::string_view ZoneName(const GazetteerPlace& place) const { return zones_[place.Zone]; }
   std::string_view CountryName(const GazetteerPlace& place) const {
@@ -65,6 +67,7 @@ class Gazetteer {
   std::unordered_map<std::uint32_t, std::string> folds_;
   std::vector<std::string> keys_;     // folded name of each place
   std::vector<std::uint32_t> order_;  // places by folded name
+  std::size_t firstBrokenLine_ = 0;
 };
 
 }  // namespace orv

@@ -223,6 +223,9 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
                 "the Edit this List button of the Names window, then save again.");
   }
 
+  // A save that cannot finish writes nothing, the backup included.
+  if (const std::string refusal = SaveRefusal(target); !refusal.empty())
+    return fail("Cannot save the names file called " + target.string() + ": " + refusal + ".");
   if (exists) {
     const fs::path backup = NamesBackupPath(target);
     const std::string error = replace(backup, original);

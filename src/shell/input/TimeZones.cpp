@@ -34,6 +34,17 @@ TimeZoneContent ParseTimeZones(const std::vector<std::string>& lines) {
 
 std::vector<TimeZoneRecord> LoadTimeZones(Host& host, const fs::path& appPath) {
   const fs::path path = ResolveInFolder(appPath, kTimeZoneFile);
+  // A table of every zone on earth is a few kilobytes; one far beyond that
+  // is no table, and reading it would hold the window for seconds.
+  std::error_code ec;
+  if (const auto size = fs::file_size(path, ec); !ec && size > kTimeZoneFileLimit) {
+    host.ShowMessage(std::string(kTimeZoneCorruptText) + " It is " + std::to_string(size) +
+                         " bytes long, far more than a time-zone table holds (at most " +
+                         std::to_string(kTimeZoneFileLimit) + "), so it was not read: " +
+                         path.string() + ".",
+                     kTitleError, MessageIcon::Critical);
+    return {};
+  }
   const auto lines = ReadTextLines(path);
   if (!lines) {
     ReportMissingFile(host, path.string());

@@ -2,6 +2,7 @@
 // The time-zone table TZ.DAT: zone names, short labels and hours, listed in
 // the time-zone window and written into a chart input window on a click.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -35,9 +36,14 @@ struct TimeZoneContent {
 };
 TimeZoneContent ParseTimeZones(const std::vector<std::string>& lines);
 
+// The largest TZ.DAT read, in bytes: hundreds of times the shipped table.
+inline constexpr std::uintmax_t kTimeZoneFileLimit = 1'000'000;
+
 // Reads TZ.DAT in `appPath` for the time-zone window. A missing file:
 // "Cannot find the file called ..."; a corrupt one: "The file TZ.DAT is
-// corrupt." (with the line), keeping the records before the fault.
+// corrupt." (with the line), keeping the records before the fault; one
+// beyond kTimeZoneFileLimit bytes is corrupt too (with its size), and not
+// read at all.
 std::vector<TimeZoneRecord> LoadTimeZones(Host& host, const std::filesystem::path& appPath);
 
 // The list line: the name padded to 32, " - ", the label right-aligned in 4,

@@ -19,8 +19,7 @@ void ChartRunHooks::HideInputWindows() {
   busy_.emplace(host_);
   if (links_.HideInputWindows) links_.HideInputWindows();
   if (emptyOutputFirst_) {
-    workbench_.Output.OutputBuffer.clear();
-    workbench_.Output.PageBuffer.clear();
+    ClearAllOutput(workbench_.Output);
   }
 }
 
@@ -46,6 +45,7 @@ void ChartRunHooks::ListNatalInstead(std::string_view note) {
   ChartModel& charts = workbench_.Charts;
   charts.Working.Longitudes = charts.Natal.Longitudes;
   charts.Working.Declinations = charts.Natal.Declinations;
+  charts.Working.HasChiron = charts.Natal.HasChiron;
   ListNatalFirstPage();
   InsertLineAtPageTop(workbench_.Output, std::string(note));
 }

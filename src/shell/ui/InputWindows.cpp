@@ -40,6 +40,7 @@ void Unload(QPointer<Window>& slot) {
 
 template <typename Window>
 void ShowAndRaise(Window& w) {
+  w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
   w.show();
   w.raise();
   w.activateWindow();
@@ -115,7 +116,7 @@ ChartInputForm& InputWindows::Form(InputTarget target) const {
 
 LocalClock InputWindows::Now() const {
   if (links_.Now) return links_.Now();
-  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime now = QDateTime::currentDateTimeUtc();
   return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
           now.time().minute()};
 }
@@ -140,9 +141,11 @@ void InputWindows::ShowAtStartup(QPoint natalAt, QMargins frame) {
 void InputWindows::ShowForInput() {
   const bool namedNow = natal_->txtName()->text() == "Now";
   if (!namedNow) workbench_.Input.NamesList.KeepNamesListPos = false;
-  natal_->show();
-  second_->show();
+  // Restored and brought forward over a wheel or whatever covers them, the
+  // natal window last so it takes the focus.
+  ShowAndRaise(*second_);
   ReloadNames();
+  ShowAndRaise(*natal_);
   if (namedNow) {
     NatalInputFields natal = natal_->NatalFields();
     SetMomentToNow(natal, Now());
@@ -257,7 +260,7 @@ void InputWindows::Atlas_Click(InputTarget target) {
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.
     // The gazetteer is read on this first use, not at start-up.
-    const Gazetteer* places = AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath);
+    const Gazetteer* places = AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath, &host_);
     auto* atlas = new AtlasWindow(host_, places, zones_, AtlasLocalTime(Form(target).Fields()),
                                   values, &Form(target));
     atlas->setAttribute(Qt::WA_DeleteOnClose);

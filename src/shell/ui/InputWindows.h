@@ -60,7 +60,7 @@ struct InputWindowLinks {
   std::function<void(std::function<void()> afterQuit)> EditCitiesFile;
   // The names window's seven batch analyses.
   Names::BatchCommands Batch;
-  // The present moment of the local clock; empty: the system clock.
+  // The present moment in universal time; empty: the system clock.
   std::function<LocalClock()> Now;
   // Runs the outside atlas program when no atlas data is in the program
   // folder; null: the lookup ends there.
@@ -89,8 +89,9 @@ class InputWindows : public QObject {
   // window framed like the main window (`frame`).
   void ShowAtStartup(QPoint natalAt = {}, QMargins frame = {});
   // The input side of the Input menu: outside "Now" the names list may go
-  // back to its locked position; shows both input windows, reloads the
-  // names window and, for "Now", brings the date and time up to the clock.
+  // back to its locked position; shows, restores and raises both input
+  // windows, reloads the names window, gives the natal window the focus
+  // and, for "Now", brings the date and time up to the clock.
   void ShowForInput();
   // Hides the input, names and cities windows and closes the time-zone
   // list (before a computation or a batch run).
@@ -145,6 +146,7 @@ class InputWindows : public QObject {
   // natal time and place ("Use natal data") or the present moment.
   void UpdateSecondAfterNatalPick(const NatalInputFields& natal, SecondChartInputFields& second);
   ChartInputForm& Form(InputTarget target) const;
+  // The present moment in universal time.
   LocalClock Now() const;
 
   Workbench& workbench_;

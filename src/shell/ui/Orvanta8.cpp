@@ -15,6 +15,7 @@
 #include "base/Format.h"
 #include "shell/NewNamesFile.h"
 #include "shell/SettingsFile.h"
+#include "shell/ui/UnusedKeyRouter.h"
 
 namespace orv {
 
@@ -38,6 +39,7 @@ Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
     : QMainWindow(parent), workbench_(workbench), host_(host) {
   setObjectName("Orvanta8");
   BuildMenuBar();
+  new UnusedKeyRouter(*this);
 
   commands_.at(std::string(kMakeNewFilCommand)).handler = [this] { mnuFileNewFil_Click(); };
   commands_.at(std::string(kExitCommand)).handler = [this] { mnuFileExit_Click(); };
@@ -159,6 +161,8 @@ void Orvanta8::ShowChartMenus() {
   chartsComputed_ = true;
   if (QAction* wheels = Command(kWheelsMenu)) wheels->setVisible(true);
   UpdateEnabled();
+  // A window made narrower by hand than its menus grows back to show them.
+  if (width() < FullMenuBarWidth()) resize(FullMenuBarWidth(), height());
 }
 
 void Orvanta8::SetSecondPerson(bool secondPerson) {
@@ -218,11 +222,20 @@ double Orvanta8::DotsPerInch() const {
 
 int Orvanta8::CaptionHeight() const { return style()->pixelMetric(QStyle::PM_TitleBarHeight); }
 
+int Orvanta8::FullMenuBarWidth() {
+  QAction* wheels = Command(kWheelsMenu);
+  const bool hidden = wheels && !wheels->isVisible();
+  if (hidden) wheels->setVisible(true);
+  const int width = menuBar()->sizeHint().width();
+  if (hidden) wheels->setVisible(false);
+  return width;
+}
+
 void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
   const double dpi = DotsPerInch();
   const QSize bar = menuBar()->sizeHint();
   WindowPlace place{TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi),
-                    std::max(TwipsToPixels(settings.MainWidth, dpi), bar.width()),
+                    std::max(TwipsToPixels(settings.MainWidth, dpi), FullMenuBarWidth()),
                     std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(),
                              bar.height())};
   // The menu bar keeps its whole width even on a narrower screen, so only

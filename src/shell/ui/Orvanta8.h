@@ -87,6 +87,9 @@ class Orvanta8 : public QMainWindow {
   void UpdateEnabled();
   double DotsPerInch() const;
   int CaptionHeight() const;
+  // The menu bar's width with every menu on it, the Wheels menu too, so
+  // that no title goes into the overflow once the first chart shows it.
+  int FullMenuBarWidth();
 
   void mnuFileNewFil_Click();
   void mnuFileExit_Click();

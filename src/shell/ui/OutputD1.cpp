@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <cmath>
 #include <utility>
@@ -27,14 +26,6 @@ constexpr std::string_view kNoFixedPitchFont =
     "install one, for example the Debian package fonts-dejavu-core (as root: apt-get install "
     "fonts-dejavu-core), and start Orvanta8 again.";
 
-// The page text as the view wants it: lines joined by LF, whatever line
-// breaks the page used, without a line after the last line break.
-QString PageAsPlainText(std::string_view pageText) {
-  QStringList lines;
-  for (const auto& line : SplitLines(pageText)) lines << QString::fromStdString(line);
-  return lines.join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
 OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host,
@@ -48,10 +39,8 @@ OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host
       fontStep_(fontStep),
       links_(std::move(links)) {
   setObjectName("OutputD1");
-  text_ = new QPlainTextEdit(this);
+  text_ = new PageView(this);
   text_->setObjectName("RichText1");
-  text_->setReadOnly(true);
-  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setContextMenuPolicy(Qt::NoContextMenu);
   text_->installEventFilter(this);
   text_->viewport()->installEventFilter(this);
@@ -64,7 +53,6 @@ OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host
   if (!IsFixedPitch(text_->font())) {
     host_.ShowMessage(kNoFixedPitchFont, kTitleInformationBang, MessageIcon::Exclamation);
   }
-  text_->clear();
 }
 
 OutputD1::~OutputD1() = default;
@@ -165,8 +153,8 @@ void OutputD1::SetMoreMenuVisible(bool visible) {
   newDate_->setVisible(visible);
 }
 
-void OutputD1::ShowPage(std::string_view pageText, bool moreMenuShown) {
-  text_->setPlainText(PageAsPlainText(pageText));
+void OutputD1::ShowPage(SharedPage page, bool moreMenuShown) {
+  text_->SetPage(std::move(page));
   SetMoreMenuVisible(moreMenuShown);
   setWindowTitle(QString::fromStdString(SetTitleText() + "Data"));
   if (isMinimized()) {
@@ -305,8 +293,8 @@ void DataWindowSlot::Close() {
   }
 }
 
-void DataWindowSlot::ShowPage(std::string_view pageText, bool moreMenuShown) {
-  Window().ShowPage(pageText, moreMenuShown);
+void DataWindowSlot::ShowPage(SharedPage page, bool moreMenuShown) {
+  Window().ShowPage(std::move(page), moreMenuShown);
 }
 
 }  // namespace orv

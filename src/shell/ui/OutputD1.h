@@ -12,11 +12,11 @@
 #include "core/NumberFile.h"
 #include "shell/DataWindowCommands.h"
 #include "shell/OutputBuffer.h"
+#include "shell/ui/PageView.h"
 #include "shell/ui/PrntFile.h"
 
 class QAction;
 class QMenu;
-class QPlainTextEdit;
 
 namespace orv {
 
@@ -50,9 +50,9 @@ class OutputD1 : public QMainWindow, public OutputView {
            QWidget* parent = nullptr);
   ~OutputD1() override;
 
-  void ShowPage(std::string_view pageText, bool moreMenuShown) override;
+  void ShowPage(SharedPage page, bool moreMenuShown) override;
 
-  QPlainTextEdit* RichText1() const { return text_; }
+  PageView* RichText1() const { return text_; }
   // The open print window, if any.
   PrntFile* PrintWindow() const { return printWindow_; }
 
@@ -92,7 +92,7 @@ class OutputD1 : public QMainWindow, public OutputView {
   DataWindowLinks links_;
   bool formLoading_ = false;
 
-  QPlainTextEdit* text_ = nullptr;
+  PageView* text_ = nullptr;
   QAction* increase_ = nullptr;
   QAction* decrease_ = nullptr;
   QAction* bold_ = nullptr;
@@ -115,7 +115,7 @@ class DataWindowSlot final : public OutputView {
   DataWindowSlot(const DataWindowSlot&) = delete;
   DataWindowSlot& operator=(const DataWindowSlot&) = delete;
 
-  void ShowPage(std::string_view pageText, bool moreMenuShown) override;
+  void ShowPage(SharedPage page, bool moreMenuShown) override;
 
   // The window, created when there is none.
   OutputD1& Window();

@@ -50,6 +50,13 @@ void ReportPrinterNotStarted(Host& host) {
   host.ShowMessage("The printer could not be started.", kTitleWarning, MessageIcon::Critical);
 }
 
+void ReportPdfWritten(Host& host, const QPrinter& printer, int pages) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) return;
+  host.ShowMessage("The PDF file " + printer.outputFileName().toStdString() + " holds " +
+                       std::to_string(pages) + (pages == 1 ? " page." : " pages."),
+                   kTitleInformation, MessageIcon::Information);
+}
+
 int PrintTextPages(QPrinter& printer, const std::vector<std::vector<std::string>>& pages,
                    int points, float linesPerPage) {
   QPainter painter;

@@ -35,6 +35,10 @@ void OfferPdfWhenNoPrinter(QPrinter& printer, const std::filesystem::path& appPa
 // "The printer could not be started.", titled "Warning!".
 void ReportPrinterNotStarted(Host& host);
 
+// When `printer` wrote a PDF file: one line naming it and its `pages`
+// ("The PDF file <path> holds 12 pages."), titled "Information".
+void ReportPdfWritten(Host& host, const QPrinter& printer, int pages);
+
 // Prints `pages` (from PaginateSpool) on `printer` in the fixed-pitch font at
 // `points`. The line pitch is narrowed where needed so that `linesPerPage`
 // lines (option 30) fit a sheet; a line wider than the sheet goes on over the

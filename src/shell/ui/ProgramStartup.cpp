@@ -120,7 +120,20 @@ void ProgramStartup::InstallGlyphFont() {
   std::error_code absent;
   if (!std::filesystem::is_regular_file(font, absent)) return;
   // Without the font the wheels draw with a fallback; start-up goes on.
-  glyphFontId_ = QFontDatabase::addApplicationFont(QString::fromStdString(font.string()));
+  const QString file = QString::fromStdString(font.string());
+  glyphFontId_ = QFontDatabase::addApplicationFont(file);
+  if (glyphFontId_ >= 0) return;
+  // A damaged font would leave every wheel a row of empty boxes; the
+  // shipped one takes its place, which also lets later starts keep it
+  // up to date.
+  if (RestoreShippedFile(hooks_.ShippedFolder, workbench_.AppPath, kGlyphFontFileName))
+    glyphFontId_ = QFontDatabase::addApplicationFont(file);
+  host_.ShowMessageOnce(
+      "The glyph font " + font.string() + " is damaged and could not be loaded. " +
+          (glyphFontId_ >= 0 ? std::string("It was replaced by the font shipped with the program.")
+                             : "The wheels show their glyphs again once the program is "
+                               "installed anew."),
+      kTitleWarning, MessageIcon::Exclamation);
 }
 
 void ProgramStartup::RemoveGlyphFont() {

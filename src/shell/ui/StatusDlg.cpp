@@ -39,6 +39,10 @@ StatusDlg::StatusDlg(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Please wait while the work is done.", this));
   layout->addWidget(picture_);
+  count_ = new QLabel(this);
+  count_->setObjectName("lblCount");
+  count_->hide();
+  layout->addWidget(count_);
   layout->addWidget(cancel_, 0, Qt::AlignRight);
   resize(360, 110);
   show();
@@ -59,6 +63,12 @@ void StatusDlg::DrawProgressBar(std::int64_t done, std::int64_t total) {
   // a slice here, for the window system (exposure, resizing) and for
   // Cancel. The window is modal, so no other window takes input meanwhile.
   QApplication::processEvents();
+}
+
+void StatusDlg::SetCountText(const QString& text) {
+  count_->setText(text);
+  count_->show();
+  count_->repaint();
 }
 
 void StatusDlg::reject() {

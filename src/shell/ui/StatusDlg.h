@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <cstdint>
 
+class QLabel;
 class QPushButton;
 
 namespace orv {
@@ -45,6 +46,10 @@ class StatusDlg : public QDialog {
   // events are handled, so a press of Cancel is heard.
   void DrawProgressBar(std::int64_t done, std::int64_t total);
 
+  // A line under the bar saying how far the work has come ("1,234 of
+  // 5,678 pairs"); hidden until first set.
+  void SetCountText(const QString& text);
+
   // Whether Cancel was pressed (or the window closed) since it opened.
   bool Cancelled() const { return cancelled_; }
 
@@ -56,6 +61,7 @@ class StatusDlg : public QDialog {
 
  private:
   ProgressPicture* picture_ = nullptr;
+  QLabel* count_ = nullptr;
   QPushButton* cancel_ = nullptr;
   bool cancelled_ = false;
 };

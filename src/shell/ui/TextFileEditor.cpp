@@ -100,14 +100,21 @@ std::optional<EditorSetup> OptionsEditorSetup(Workbench& workbench, Host& host,
   setup.windowName = "Options";
   setup.caption = EditorCaption(kOptionsFileName);
   setup.text = std::move(*text);
-  setup.save = [&workbench, &host, afterSave](std::string_view edited) {
-    if (!SaveOptionsText(host, workbench.AppPath, edited, workbench.Options))
-      return EditorSaveResult{};
-    if (afterSave) afterSave();
-    return EditorSaveResult{EditorSave::Saved, {}};
+  // What the file held when the editor opened: a save never overwrites a
+  // change made since by another window or instance.
+  auto base = std::make_shared<std::optional<std::string>>(EditorBaseOf(
+      ResolveInFolder(workbench.AppPath, kOptionsFileName)));
+  setup.save = [&workbench, &host, base, afterSave](std::string_view edited) {
+    EditorSaveResult result =
+        SaveOptionsEditorText(host, workbench.AppPath, edited, *base, workbench.Options);
+    if (result.outcome != EditorSave::Failed && result.outcome != EditorSave::Kept && afterSave)
+      afterSave();
+    return result;
   };
-  setup.restoreDefault = [&workbench, &host] {
-    return RestoreDefaultOptionsText(host, workbench.AppPath, workbench.Options);
+  setup.restoreDefault = [&workbench, &host, base] {
+    auto restored = RestoreDefaultOptionsText(host, workbench.AppPath, workbench.Options);
+    if (restored) *base = EditorBaseOf(ResolveInFolder(workbench.AppPath, kOptionsFileName));
+    return restored;
   };
   return setup;
 }

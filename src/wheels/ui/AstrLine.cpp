@@ -33,7 +33,7 @@ AstrLine::AstrLine(Workbench& workbench, Host& host, std::string secondName,
   setWindowTitle(QString::fromUtf8(kSynastryCaption.data(), qsizetype(kSynastryCaption.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   OrbTable orbs{};
-  if (!ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs))
+  if (!ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs, OrbRanges()))
     ReportMissingFile(host, (workbench_.AppPath / kSynastryOrbFile).string());
   const QScreen* on = QGuiApplication::screenAt(topLeft);
   if (!on) on = QGuiApplication::primaryScreen();
@@ -57,13 +57,16 @@ void AstrLine::paintEvent(QPaintEvent*) {
   in.secondLongitudes = charts.Diurnal.Longitudes;
   in.natalRetroFlags = charts.Natal.RetroFlags;
   in.secondRetroFlags = charts.Diurnal.RetroFlags;
+  in.natalHasChiron = charts.Natal.HasChiron;
+  in.secondHasChiron = charts.Diurnal.HasChiron;
   in.natalName = charts.PersonName;
   in.secondName = secondName_;
   in.view = view_;
   in.dotsPerInch = DotsPerInch();
   // Read at every paint, so an edit of the orbs shows at the next one.
   OrbTable orbs{};
-  if (ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs)) in.orbs = orbs;
+  if (ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs, OrbRanges()))
+    in.orbs = orbs;
   QPainter painter(this);
   QtCanvas canvas(painter, QRectF(rect()));
   PaintSynastryLines(canvas, in);
