@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 
@@ -50,6 +51,7 @@
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/TextFileEditor.h"
 #include "shell/ui/WindowSlot.h"
+#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelCommands.h"
 #include "wheels/ChartStepping.h"
 #include "wheels/ui/AstrLine.h"
@@ -335,9 +337,10 @@ int main(int argc, char* argv[]) {
     if (orv::RunSynastryReport(workbench, secondPersonBox(), host)) showReport();
   });
 
-  // What the wheel window's menus reach: the help text, the orb editor, the
-  // print dialog.
+  // What the wheel window reaches: the help text, the orb editor, the print
+  // dialog, and the two-chart wheels made anew by a left click or Switch.
   QPointer<orv::TextFileEditor> orbsEditor;
+  std::function<void()> showWheel;
   auto wheelsLinks = [&] {
     orv::WheelsLinks links;
     links.bringMainForward = bringMainForward;
@@ -350,6 +353,14 @@ int main(int argc, char* argv[]) {
     };
     links.choosePrinter = [&](QPrinter& printer) {
       return orv::ChoosePrinterWithDialog(printer, wheelsWindow.data());
+    };
+    links.twoRingClick = [&] {
+      orv::FlipDualAspectPairs(workbench, secondPersonBox());
+      showWheel();
+    };
+    links.switchCharts = [&] {
+      orv::SwitchDualWheel(workbench, secondPersonBox());
+      showWheel();
     };
     return links;
   };
@@ -389,13 +400,41 @@ int main(int argc, char* argv[]) {
 
   // The single wheels: each command prepares its wheel, then the wheel window
   // is closed and opened anew to paint it.
+  showWheel = [&] {
+    host.BeginBusy();
+    showWheelsAnew();
+    host.EndBusy();
+  };
   for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
     mainWindow.WireCommand(command.name, [&, kind = command.kind] {
       bringMainForward();
       orv::PrepareSingleWheel(workbench, kind, secondPersonBox(), host);
-      host.BeginBusy();
-      showWheelsAnew();
-      host.EndBusy();
+      showWheel();
+    });
+  }
+  // The two-chart wheels, the point toggles (checked items, all clear at
+  // start) and the aspect filters.
+  for (const orv::DualWheelCommand& command : orv::DualWheelCommands) {
+    mainWindow.WireCommand(command.name, [&, kind = command.kind] {
+      bringMainForward();
+      orv::PrepareDualWheelCommand(workbench, kind, secondPersonBox());
+      showWheel();
+    });
+  }
+  for (std::size_t t = 0; t < orv::DualPointToggles.size(); ++t) {
+    QAction* item = mainWindow.Command(orv::DualPointToggles[t]);
+    if (!item) continue;
+    item->setCheckable(true);
+    item->setChecked(workbench.DualChoices.PointShown[t]);
+    mainWindow.WireCommand(orv::DualPointToggles[t], [&, t, item] {
+      orv::ToggleDualPoint(workbench, static_cast<int>(t), item->isChecked(), secondPersonBox());
+      showWheel();
+    });
+  }
+  for (std::size_t f = 0; f < orv::DualAspectFilters.size(); ++f) {
+    mainWindow.WireCommand(orv::DualAspectFilters[f], [&, f] {
+      orv::SetDualAspectFilter(workbench, static_cast<int>(f), secondPersonBox());
+      showWheel();
     });
   }
 

@@ -156,12 +156,15 @@ int GridPoint(int position) {
   return position;
 }
 
-AspectGridInputs SingleWheelGridInputs(const WheelPaintInputs& in) {
+AspectGridInputs WheelGridInputs(const WheelPaintInputs& in) {
   AspectGridInputs grid;
   grid.options = in.options;
   grid.twoCharts = in.request->WheelKind != 1;
   grid.helio = in.request->HelioWheel != 0;
   grid.wheelAngles = in.request->Longitudes;
+  // The request keeps its arrays as prepared; only the paint of the
+  // combined arrangement exchanges its passes, so nothing is to be undone.
+  grid.outerAngles = in.request->DualOuterLongitudes;
   grid.caption = in.request->InnerWheelHeader[1];
   grid.columnsHaveChiron = grid.rowsHaveChiron = in.request->HasChiron;
   if (in.orbs) grid.orbs = *in.orbs;

@@ -34,8 +34,9 @@ struct AspectGridInputs {
   std::optional<OrbTable> orbs;
 };
 
-// The grid inputs of a prepared single wheel.
-AspectGridInputs SingleWheelGridInputs(const WheelPaintInputs& in);
+// The grid inputs of a prepared wheel: one chart, or the first chart's
+// positions (columns) against the second's (rows).
+AspectGridInputs WheelGridInputs(const WheelPaintInputs& in);
 
 // The point at each grid position 1..16: the Sun, the Moon, Mercury to
 // Pluto, then the nodes, the Part of Fortune, the Ascendant, the MC and

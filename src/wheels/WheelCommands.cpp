@@ -8,20 +8,13 @@
 #include "listings/CompositeListings.h"
 #include "platform/Host.h"
 #include "shell/Workbench.h"
+#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelLayout.h"
 
 namespace orv {
 
 namespace {
-
-PointArray<double> Mapped(const PointArray<double>& values) {
-  PointArray<double> angles{};
-  for (int i = 1; i <= NumPoints; ++i)
-    angles[static_cast<std::size_t>(i)] =
-        DeclinationDisplayAngle(values[static_cast<std::size_t>(i)]);
-  return angles;
-}
 
 // Answers the first prompt with a recorded answer, then asks the user.
 class ReplayHost final : public Host {
@@ -98,7 +91,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     case SingleWheelKind::Declinations:
       r.InnerWheelHeader[1] = charts.PersonName + " - natal declinations";
-      OnEqualFrame(r, Mapped(natal.Declinations), Blanks(NumPoints * 10));
+      OnEqualFrame(r, DeclinationDisplayAngles(natal.Declinations), Blanks(NumPoints * 10));
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Helio:
@@ -110,7 +103,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     case SingleWheelKind::HelioLatitudes:
       r.InnerWheelHeader[1] = charts.PersonName + " - natal helio latitudes";
-      OnEqualFrame(r, Mapped(natal.HelioLatitudes), Blanks(NumPoints * 10));
+      OnEqualFrame(r, DeclinationDisplayAngles(natal.HelioLatitudes), Blanks(NumPoints * 10));
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Transits: {
@@ -157,6 +150,8 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   r.Declinations = kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations
                                                      : natal.Declinations;
   charts.WheelHousePositions = r.HousePositions;
+  // A wheel of one chart ends any Switch of the combined wheel.
+  workbench.DualChoices.WheelsSwitched = 0;
   workbench.Wheel = std::move(r);
 }
 
@@ -178,7 +173,10 @@ std::optional<SingleWheelKind> SingleWheelKindOf(const WheelRequest& r) {
 bool PrepareCurrentWheelAgain(Workbench& workbench, const SecondPersonBox& box, Host& host) {
   if (!workbench.Wheel) return false;
   const std::optional<SingleWheelKind> kind = SingleWheelKindOf(*workbench.Wheel);
-  if (!kind) return false;
+  if (!kind) {
+    RedrawDualWheel(workbench, std::nullopt, box);
+    return true;
+  }
   const std::string& answer = workbench.Wheel->CompositeLatitudeText;
   ReplayHost replay(host, answer.empty() ? std::nullopt : std::optional(answer));
   PrepareSingleWheel(workbench, *kind, box, replay);

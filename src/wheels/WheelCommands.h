@@ -56,9 +56,9 @@ std::optional<SingleWheelKind> SingleWheelKindOf(const WheelRequest& request);
 
 // `RedrawCurrentWheel`'s preparation: the wheel `workbench.Wheel` shows,
 // prepared again from the charts as they are now (a composite takes the
-// latitude it was given, asking only if that no longer casts houses).
-// Returns false, changing nothing, when no wheel has been prepared or it is
-// a two-chart wheel.
+// latitude it was given, asking only if that no longer casts houses; a
+// two-chart wheel in its arrangement, Switch and filters). Returns false,
+// changing nothing, when no wheel has been prepared.
 bool PrepareCurrentWheelAgain(Workbench& workbench, const SecondPersonBox& box, Host& host);
 
 }  // namespace orv

@@ -12,6 +12,7 @@
 #include "platform/RecordingCanvas.h"
 #include "wheels/AspectGrid.h"
 #include "wheels/GlyphCodes.h"
+#include "wheels/WheelPaint.h"
 
 namespace orv {
 namespace {
@@ -195,6 +196,30 @@ TEST(AspectGrid, SquareOfTwoCharts) {
                                     [](const CanvasRecord& t) { return t.text == "John Roe: "; });
   ASSERT_NE(caption, texts.end());
   EXPECT_NEAR(caption->a.x + 10 * kChar7, e.xR - 16 * e.cw, 1e-9);
+}
+
+TEST(AspectGrid, InputsOfAPreparedWheel) {
+  WheelRequest r;
+  r.WheelKind = 2;
+  r.HelioWheel = 1;
+  r.Longitudes[1] = 10, r.DualOuterLongitudes[1] = 20;
+  r.InnerWheelHeader[1] = "Renée Doe";
+  OptionValues options{};
+  const OrbTable orbs{};
+  WheelPaintInputs in;
+  in.request = &r;
+  in.options = &options;
+  in.orbs = &orbs;
+  const AspectGridInputs grid = WheelGridInputs(in);
+  EXPECT_TRUE(grid.twoCharts);
+  EXPECT_TRUE(grid.helio);
+  EXPECT_FALSE(grid.swapped);
+  EXPECT_EQ(grid.wheelAngles[1], 10);
+  EXPECT_EQ(grid.outerAngles[1], 20);
+  EXPECT_EQ(grid.caption, "Renée Doe");
+  EXPECT_TRUE(grid.orbs.has_value());
+  in.orbs = nullptr;
+  EXPECT_FALSE(WheelGridInputs(in).orbs.has_value());
 }
 
 TEST(AspectGrid, ExchangedChartsKeepTheirColumns) {

@@ -11,6 +11,7 @@
 #include "WheelTestCharts.h"
 #include "core/ChartTime.h"
 #include "wheels/ChartStepping.h"
+#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelCommands.h"
 
 namespace orv {
@@ -233,6 +234,21 @@ TEST(RedrawCurrentWheel, KeepsTheWheelOnDisplay) {
     EXPECT_EQ(w.wb.Wheel->InnerWheelHeader[3], "Composite chart");
     EXPECT_EQ(w.wb.Wheel->InnerWheelHeader[4], "Latitude = 51.30 North");
     EXPECT_EQ(w.wb.Charts.Kind, ChartKind::Composite);
+  }
+  // A two-ring wheel stays one, heliocentric if it was.
+  for (DualWheelKind kind : {DualWheelKind::Display, DualWheelKind::DisplayHelio,
+                             DualWheelKind::TransitsVsNatal}) {
+    SteppedWindows w("1959", "5", "12");
+    PrepareDualWheelCommand(w.wb, kind, {});
+    const WheelRequest before = *w.wb.Wheel;
+    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step("mnuUpdateAddHour_Transit"), w.Links()));
+    ASSERT_TRUE(PrepareCurrentWheelAgain(w.wb, {}, w.host));
+    const WheelRequest& after = *w.wb.Wheel;
+    EXPECT_EQ(after.WheelKind, 2);
+    EXPECT_EQ(after.DualWheelShown, before.DualWheelShown);
+    EXPECT_EQ(after.HelioWheel, before.HelioWheel);
+    EXPECT_EQ(after.WheelLayout, before.WheelLayout);
+    EXPECT_NE(after.DualOuterLongitudes, before.DualOuterLongitudes);  // chart 2 moved
   }
   // Nothing prepared: nothing to redraw.
   Workbench none;
