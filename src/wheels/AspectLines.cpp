@@ -155,6 +155,7 @@ void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
                      const AspectLineStyle& style) {
   const OptionValues& options = *style.options;
   const double k = style.printing ? PrinterVerticalFactor : WindowVerticalFactor;
+  canvas.SetFontName(GlyphFontFace);
   canvas.SetFontSize(options[style.printing ? 87 : 77]);
   constexpr double kRad = std::numbers::pi / 180;
   for (const AspectLine& line : lines) {

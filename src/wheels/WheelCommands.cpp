@@ -147,8 +147,8 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   // The wheel's orb file is the current one, which the orb commands choose
   // and edit.
   workbench.OrbFile = r.OrbFile;
-  r.Declinations = kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations
-                                                     : natal.Declinations;
+  r.Declinations =
+      kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations : natal.Declinations;
   charts.WheelHousePositions = r.HousePositions;
   // A wheel of one chart ends any Switch of the combined wheel.
   workbench.DualChoices.WheelsSwitched = 0;

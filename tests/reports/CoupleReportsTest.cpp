@@ -74,14 +74,15 @@ TEST(CompositeReport, HouseTextsAndTheOppositeHouseOfATurnedMidpoint) {
   std::string flags(NumPoints, ' ');
   flags[0] = flags[1] = flags[2] = 'A';  // Sun, Mercury, Venus
   const auto steps = CompositeReportSteps(
-      lon, flags, HouseRecords({{1, "11TH"}, {2, " 4TH"}, {3, " 6TH"}, {10, "12TH"}}),
+      lon, flags,
+      HouseRecords({{1, "11TH"}, {2, " 4TH"}, {3, " 6TH"}, {10, "12TH"}, {5, "    "}}),
       OptionValues{});
   const Lines houses = Files(steps, "/HOUSE/");
   EXPECT_EQ(houses, (Lines{"COMPOSIT/HOUSE/SUN.11", "COMPOSIT/HOUSE/SUN.5",
                            "COMPOSIT/HOUSE/MOON.12", "COMPOSIT/HOUSE/MERCURY.4",
                            "COMPOSIT/HOUSE/MERCURY.10", "COMPOSIT/HOUSE/VENUS.6",
                            "COMPOSIT/HOUSE/VENUS.12", "COMPOSIT/HOUSE/MARS.1",
-                           "COMPOSIT/HOUSE/JUPITER.1", "COMPOSIT/HOUSE/SATURN.1",
+                           "COMPOSIT/HOUSE/SATURN.1",  // Jupiter in no house
                            "COMPOSIT/HOUSE/URANUS.1", "COMPOSIT/HOUSE/NEPTUNE.1",
                            "COMPOSIT/HOUSE/PLUTO.1"}));
   const Lines all = Files(steps);
@@ -129,7 +130,7 @@ TEST(SynastryReport, AspectsNamesAndFiles) {
     double separation;
     int code;
   } aspects[] = {
-      {10, 1, 8, 2},     {2, 3, 8, 1},      {2, 3, 6.24, 2},  {2, 3, 6.25, 1},
+      {10, 1, 8, 2},     {1, 2, 8.25, 1},   {1, 2, 8.249, 2}, {2, 3, 8, 1},      {2, 3, 6.24, 2},  {2, 3, 6.25, 1},
       {2, 3, 66.25, 1},  {2, 3, 66.2, 3},   {1, 3, 68.2, 3},  {4, 5, 96.2, 4},
       {4, 5, 96.25, 1},  {4, 5, 113.8, 5},  {4, 5, 173.75, 1}, {4, 5, 173.8, 6},
       {14, 10, 171.8, 6}, {14, 14, 0, 2},

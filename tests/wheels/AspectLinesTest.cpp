@@ -149,7 +149,9 @@ TEST(AspectLines, ColoursOfEachSurface) {
 TEST(AspectLines, ConjunctionArcsTakeTheShortWay) {
   const struct {
     double a, b, from, to;
-  } cases[] = {{350, 10, 350, 10}, {10, 350, 350, 10}, {30, 100, 30, 100}, {100, 30, 30, 100}};
+  } cases[] = {{350, 10, 350, 10}, {10, 350, 350, 10}, {30, 100, 30, 100},
+               {100, 30, 30, 100}, {10, 190, 190, 10},  // half a circle apart: from B to A
+               {190, 10, 10, 190}};
   for (const auto& c : cases)
     EXPECT_EQ(ConjunctionArcAngles(c.a, c.b), (std::array<double, 2>{c.from, c.to})) << c.a;
 }
@@ -177,6 +179,7 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, GlyphText(163));
     EXPECT_EQ(texts[0].font.points, printing ? 9 : 8);
+    EXPECT_EQ(texts[0].font.family, "Orvanta8");
     const double w = canvas.TextWidth(texts[0].text), h = canvas.TextHeight(texts[0].text);
     EXPECT_NEAR(texts[0].a.x, 60 - w / 2, 1e-9);
     EXPECT_NEAR(texts[0].a.y, k * 60 + h / 2, 1e-9);

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <array>
 
+#include "RecordingHost.h"
+#include "WheelTestCharts.h"
 #include "wheels/AspectList.h"
+#include "wheels/WheelCommands.h"
 
 namespace orv {
 namespace {
@@ -121,6 +124,25 @@ TEST(AspectList, DeclinationCompositeAndHelioWheels) {
       (std::vector<std::string>{"", earthTrineMercury, L(2, 164, 1).substr(0, 6) + char(236)}));
 }
 
+TEST(AspectList, ParallelsAtTheOrbAndAtZero) {
+  AspectListInputs in = Chart();
+  in.rowEnabled = in.columnEnabled = "1000000001000000";  // aspects of the Sun and Moon only
+  const struct {
+    double sun, moon;
+    int glyph;  // 0: not listed
+  } cases[] = {{20, 21, 166}, {20, -21, 178}, {20, 21.01, 0}, {0, 0.5, 166}, {0, -0.5, 178}};
+  for (const auto& c : cases) {
+    in.rowDeclinations[1] = in.columnDeclinations[1] = c.sun;
+    in.rowDeclinations[10] = in.columnDeclinations[10] = c.moon;
+    const auto lines = AspectListLines(in, SmallOrbs());
+    const bool listed = std::find(lines.begin(), lines.end(), L(1, c.glyph, 10)) != lines.end();
+    EXPECT_EQ(listed, c.glyph != 0) << c.sun << " " << c.moon;
+    if (c.glyph == 0) {
+      EXPECT_EQ(std::find(lines.begin(), lines.end(), L(1, 166, 10)), lines.end());
+    }
+  }
+}
+
 TEST(AspectList, TwoChartsRowsOfTheSecondChartAgainstTheFirst) {
   AspectListInputs in = Chart();
   in.twoCharts = true;
@@ -137,6 +159,39 @@ TEST(AspectList, TwoChartsRowsOfTheSecondChartAgainstTheFirst) {
   // The parallels read all points of the second chart, the enabled strings
   // aside; the second Sun against the first Mercury is contra-parallel.
   EXPECT_NE(std::find(lines.begin(), lines.end(), L(1, 178, 2)), lines.end());
+}
+
+// Each single wheel lists the chart it shows: its positions, its own
+// declinations (chart 2's on the transit wheel), and no parallels where it
+// has none of its own.
+TEST(AspectList, EachSingleWheelListsTheChartItShows) {
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  wb.Options[40] = 1;  // the composite takes midpoint houses without asking
+  test::RecordingHost host;
+  using enum SingleWheelKind;
+  const struct {
+    SingleWheelKind kind;
+    bool helio, declination, composite, secondChart;
+  } cases[] = {{Natal, false, false, false, false},   {Declinations, false, true, false, false},
+               {Helio, true, false, false, false},    {HelioLatitudes, true, true, false, false},
+               {Transits, false, false, false, true}, {Composite, false, false, true, false}};
+  for (const auto& c : cases) {
+    PrepareSingleWheel(wb, c.kind, {true, "John Roe"}, host);
+    const AspectListInputs in = SingleWheelAspectListInputs(*wb.Wheel);
+    const int k = static_cast<int>(c.kind);
+    EXPECT_EQ(in.helio, c.helio) << k;
+    EXPECT_EQ(in.declination, c.declination) << k;
+    EXPECT_EQ(in.composite, c.composite) << k;
+    EXPECT_FALSE(in.twoCharts) << k;
+    EXPECT_EQ(in.rowAngles, wb.Wheel->Longitudes) << k;
+    const ChartArrays& shown = c.secondChart ? wb.Charts.Diurnal : wb.Charts.Natal;
+    if (!c.composite) {
+      EXPECT_EQ(in.rowDeclinations, shown.Declinations) << k;
+    }
+    EXPECT_EQ(in.columnDeclinations, in.rowDeclinations) << k;
+  }
+  EXPECT_NE(wb.Charts.Diurnal.Declinations, wb.Charts.Natal.Declinations);
 }
 
 }  // namespace

@@ -227,8 +227,7 @@ void Wheels::Repaint() { view_->update(); }
 void Wheels::mnuAspects_Click() {
   if (CWAspect* open = aspectList_.data()) {
     aspectList_ = nullptr;
-    open->close();
-    open->deleteLater();
+    open->close();  // deletes it
   }
   if (!workbench_.Wheel) return;
   BusyCursor busy(host_);
