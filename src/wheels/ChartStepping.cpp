@@ -14,10 +14,6 @@ constexpr double kHour = 1.0 / 24;
 constexpr double kMinute = 1.0 / 1440;
 constexpr int kMinutesPerDay = 1440;
 
-// Keeps a moment that lies a rounding error before a whole minute on that
-// minute's side of the day boundary.
-constexpr double kNudgeDays = 1e-8;
-
 std::string FourDigitYear(int year) {
   std::string text = std::to_string(year < 0 ? -year : year);
   if (text.size() < 4) text.insert(0, 4 - text.size(), '0');
@@ -62,7 +58,7 @@ const UpdateStep UpdateSteps[24] = {
 LocalMoment JulianDayToLocalDateTime(double julianDay, double timeZoneHours) {
   // Whole minutes since the midnight that begins Julian day number 0: the
   // moment is rounded once, here, so the minutes never read 60.
-  const double local = julianDay - timeZoneHours / 24 + kNudgeDays;
+  const double local = julianDay - timeZoneHours / 24;
   const auto minutes = static_cast<std::int64_t>(std::llround((local + 0.5) * kMinutesPerDay));
   std::int64_t dayNumber = minutes / kMinutesPerDay;
   std::int64_t ofDay = minutes % kMinutesPerDay;

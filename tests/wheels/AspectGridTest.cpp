@@ -102,10 +102,20 @@ TEST(AspectGrid, StaircaseOfASingleWheel) {
   for (const auto& [at, cell] : without) EXPECT_NE(at.first, 16);
   // Column labels from the Moon to Chiron under the grid, row labels from
   // the Sun to the MC on its right.
+  // Each label stands level with its row, or under its column, as the
+  // cells do.
   std::vector<std::string> below, right;
   for (const CanvasRecord& t : canvas.Texts()) {
-    if (std::fabs(t.a.y - (e.yB - 5)) < 1e-9) below.push_back(t.text);
-    if (std::fabs(t.a.x - (e.xR + 5)) < 1e-9) right.push_back(t.text);
+    if (std::fabs(t.a.y - (e.yB - 5)) < 1e-9) {
+      below.push_back(t.text);
+      const double column = 2.0 + double(below.size() - 1);
+      EXPECT_NEAR(t.a.x, cells.at({int(column), 1}).a.x, 1e-9) << column;
+    }
+    if (std::fabs(t.a.x - (e.xR + 5)) < 1e-9) {
+      right.push_back(t.text);
+      const int row = 16 - int(right.size());
+      EXPECT_NEAR(t.a.y, cells.at({16, row}).a.y, 1e-9) << row;
+    }
   }
   ASSERT_EQ(below.size(), 15u);
   EXPECT_EQ(below.front(), GlyphText(GlyphCode::PointBase + ChartPoint::Moon));
