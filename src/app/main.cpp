@@ -54,7 +54,9 @@
 #include "shell/ui/WindowSlot.h"
 #include "wheels/DualWheelCommands.h"
 #include "wheels/WheelCommands.h"
+#include "wheels/ChartStepping.h"
 #include "wheels/ui/AstrLine.h"
+#include "wheels/ui/UpdateMenu.h"
 #include "wheels/ui/Wheels.h"
 
 namespace {
@@ -372,12 +374,44 @@ int main(int argc, char* argv[]) {
     return links;
   };
 
+  // The wheel window, made anew for each wheel, with its Update menu: a
+  // step writes the new moment into an input window, computes both charts
+  // from the windows and rebuilds the wheel on display.
+  std::function<void(const orv::UpdateStep&)> stepMoment;
+  auto showWheelsAnew = [&] {
+    orv::ShowAnewInSlot(wheelsWindow, [&] {
+      auto* window = new orv::Wheels(workbench, host, wheelsLinks());
+      orv::AddUpdateMenu(*window, stepMoment);
+      return window;
+    });
+  };
+  // `RedrawCurrentWheel`: nothing while no wheel window is open.
+  auto redrawCurrentWheel = [&] {
+    if (wheelsWindow && orv::PrepareCurrentWheelAgain(workbench, secondPersonBox(), host))
+      showWheelsAnew();
+  };
+  stepMoment = [&](const orv::UpdateStep& step) {
+    if (!inputWindows) return;
+    orv::BusyCursor busy(host);
+    const auto form = [&](orv::SteppedChart chart) -> orv::ChartInputForm& {
+      if (chart == orv::SteppedChart::Natal) return inputWindows->Natal();
+      return inputWindows->Second();
+    };
+    orv::StepLinks links;
+    links.fields = [&](orv::SteppedChart chart) { return form(chart).Fields(); };
+    links.setFields = [&](orv::SteppedChart chart, const orv::ChartInputFields& fields) {
+      form(chart).SetFields(fields);
+    };
+    links.compute = [&] { return inputWindows->Calculate(); };
+    links.redraw = redrawCurrentWheel;
+    orv::StepChartMoment(workbench.Charts, step, links);
+  };
+
   // The single wheels: each command prepares its wheel, then the wheel window
   // is closed and opened anew to paint it.
   showWheel = [&] {
     host.BeginBusy();
-    orv::ShowAnewInSlot(wheelsWindow,
-                        [&] { return new orv::Wheels(workbench, host, wheelsLinks()); });
+    showWheelsAnew();
     host.EndBusy();
   };
   for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
@@ -438,8 +472,8 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuEnabledPlanets", [&] {
     orv::ShowInSlot(enabledPlanets, [&] {
       return new orv::FrmEnabledPlanets(workbench.Settings.EnabledNatalPlanets,
-                                        workbench.Settings.EnabledTransitPlanets, {},
-                                        bringMainForward);
+                                        workbench.Settings.EnabledTransitPlanets,
+                                        redrawCurrentWheel, bringMainForward);
     });
   });
   // The reference browsers need no chart.

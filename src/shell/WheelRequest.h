@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/ChartModel.h"
 #include "core/ChartPoints.h"
 #include "core/HouseSystem.h"
 
@@ -23,6 +24,10 @@ struct WheelRequest {
   int HelioWheel = 0;
   int DeclinationSingleWheel = 0;
   int DeclinationDualWheel = 0;
+  // The chart shown, with the flags above all a redraw needs to build the
+  // same wheel from new charts; a composite also keeps its latitude answer.
+  ChartKind Chart = ChartKind::Natal;
+  std::string CompositeLatitudeText;
 
   WheelHeaderLines InnerWheelHeader;
   WheelHeaderLines OuterWheelHeader;

@@ -7,6 +7,7 @@
 #include "base/Format.h"
 #include "core/Angles.h"
 #include "core/ChartModel.h"
+#include "wheels/AspectGrid.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
@@ -39,6 +40,8 @@ constexpr SurfaceOptions kPrinter{
 // also on the declination wheel).
 constexpr int kLabelBlue = 9;
 constexpr int kLabelRed = 12;
+// `AspectGridOnPrint`: non-zero prints the aspect grid under the wheel.
+constexpr int kAspectGridOnPrint = 178;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -544,9 +547,13 @@ void PaintWheelPrinter(
   SetEdges(canvas, PrinterScaleEdges(PrinterStartScale(in.typeChart, r.WheelKind)));
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kPrinter);
+  const auto grid = [&] {
+    if ((*in.options)[kAspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
+  };
   if (r.WheelLayout == 1) {
     TwoChartWheel(p, canvas, in, true);
     DrawTitleBlock(canvas, in, true, personalHeader);
+    grid();
     return;
   }
   p.SingleFrame();
@@ -558,6 +565,7 @@ void PaintWheelPrinter(
   }
   p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, true, personalHeader);
+  grid();
 }
 
 }  // namespace orv
