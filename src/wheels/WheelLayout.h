@@ -29,8 +29,8 @@ struct ScaleEdges {
 };
 
 // `StartScale` after a resize to a surface `width` by `height` (any units):
-// 225 / (height / width) to the nearest integer (halves to even) when at least
-// as wide as tall, else 244. Nothing for an empty surface: keep the last.
+// the half-width that keeps every label inside, across and up and down, to
+// the nearest integer. Nothing for an empty surface: keep the last.
 std::optional<int> StartScaleFor(double width, double height);
 
 // The window's coordinate system: x from -S to S, y from S r down to -S r,

@@ -113,10 +113,10 @@ TEST(Browsers, CoupleMeaningsReadTheirOwnButtons) {
   };
   for (const auto& step : steps) {
     step.act();
-    ASSERT_GE(out.PageBuffer.size(), 3u);
-    EXPECT_EQ(out.PageBuffer[0], "");
-    EXPECT_EQ(out.PageBuffer[1], step.line);
-    EXPECT_GT(out.PageBuffer[2].size(), 40u);
+    ASSERT_GE(out.PageBuffer().size(), 3u);
+    EXPECT_EQ(out.PageBuffer()[0], "");
+    EXPECT_EQ(out.PageBuffer()[1], step.line);
+    EXPECT_GT(out.PageBuffer()[2].size(), 40u);
   }
   EXPECT_EQ(view.pages, 8);
   composite.Group(3)->Check(10);

@@ -79,7 +79,7 @@ TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {
     // The wheel's surface 800 by 600, below the menu bar.
     window.resize(800, 600 + window.MenuBar()->height());
     QTest::qWait(20);
-    EXPECT_EQ(wb.Settings.StartScale, 300);  // the resize rule for 800 by 600
+    EXPECT_EQ(wb.Settings.StartScale, 320);  // the resize rule for 800 by 600
     shown = window.size();
     window.close();
   }

@@ -95,7 +95,9 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
 Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
   const QFontMetricsF metrics(QtFont(font), painter_.device());
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return {metrics.horizontalAdvance(q), metrics.height()};
+  // The full line height, leading included: the glyph font's ascent and
+  // descent span exactly one em, so characters stepped by height() touch.
+  return {metrics.horizontalAdvance(q), metrics.lineSpacing()};
 }
 
 }  // namespace orv
