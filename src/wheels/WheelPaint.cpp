@@ -411,6 +411,21 @@ class Painter {
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
 };
 
+// The header's right limit, left of the wheel's labels at its height.
+constexpr double kHeaderRight = -180;
+
+// `line` cut to `width` units, ending in "...": a long name would otherwise
+// run across the wheel.
+std::string Elided(const Canvas& canvas, const std::string& line, double width) {
+  if (canvas.TextWidth(line) <= width) return line;
+  std::string cut = line;
+  while (!cut.empty() && canvas.TextWidth(cut + "...") > width) {
+    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
+    if (!cut.empty()) cut.pop_back();
+  }
+  return cut + "...";
+}
+
 void SetEdges(Canvas& canvas, const ScaleEdges& e) {
   canvas.SetScale(e.left, e.top, e.right, e.bottom);
 }
@@ -493,7 +508,7 @@ void DrawTitleBlock(
   const auto lines = [&](const WheelHeaderLines& block, double y) {
     canvas.SetCurrent({left, y});
     for (std::size_t k = 1; k <= 7; ++k) {
-      canvas.Print(block[k]);
+      canvas.Print(Elided(canvas, block[k], kHeaderRight - left));
       canvas.SetCurrent({left, canvas.Current().y});
     }
   };

@@ -91,6 +91,23 @@ TEST(WheelPaint, WindowFrameLabelsAndTitle) {
             std::count(flags.begin(), flags.end(), 'R'));
 }
 
+// A name too long for the header is cut with "..." left of the wheel's
+// labels, a multi-byte letter never split; short lines stay whole.
+TEST(WheelPaint, LongHeaderLinesAreCut) {
+  Painted p;
+  p.wb.Wheel->InnerWheelHeader[1] = "Renée Doe-Maximiliane von Habsburg-Lothringen - natal";
+  RecordingCanvas canvas(800, 600, 96);
+  PaintWheelWindow(canvas, p.in, 320);
+  const auto texts = canvas.Texts();
+  const CanvasRecord& name = texts[texts.size() - 14];
+  ASSERT_GT(name.text.size(), 3u);
+  EXPECT_EQ(name.text.substr(0, 6), "Renée");
+  EXPECT_EQ(name.text.substr(name.text.size() - 3), "...");
+  canvas.SetFontSize(name.font.points);
+  EXPECT_LE(name.a.x + canvas.TextWidth(name.text), -180);
+  EXPECT_EQ(texts[texts.size() - 13].text, p.wb.Wheel->InnerWheelHeader[2]);
+}
+
 TEST(WheelPaint, PrintedPageAndItsPersonalHeader) {
   Painted p;
   int reads = 0;
