@@ -93,6 +93,11 @@ TEST(WheelLayout, CuspLabelsHouseNumbersAndSteps) {
   EXPECT_EQ(StepTowardCentre({0, 0}, 0, 10, 20, false), (UserPoint{-10, 0}));
   EXPECT_NEAR(StepTowardCentre({0, 0}, 90, 10, 20, false).y, -15, 1e-9);
   EXPECT_NEAR(StepTowardCentre({0, 0}, 90, 10, 20, true).y, -16, 1e-9);
+  // A diagonal step stays on its ray: a full cell across, less up or down.
+  const UserPoint diagonal = StepTowardCentre({0, 0}, 45, 10, 20, false);
+  EXPECT_NEAR(diagonal.x, -10, 1e-6);
+  EXPECT_NEAR(diagonal.y, -10, 1e-6);
+  EXPECT_NEAR(StepTowardCentre({0, 0}, 60, 10, 20, false).x, -15 / std::sqrt(3.0), 1e-6);
   // The printer tightens the minute step only right of the centre.
   for (const auto& [angle, step] : {std::pair{75.0, 10}, {310.0, 10}, {75.5, 12}})
     EXPECT_EQ(ShrunkDigitStep(12, 10, 10, 2, angle, true), step) << angle;

@@ -88,7 +88,9 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
   painter_.setPen(ToQColor(color));
   const QFontMetricsF metrics(q, painter_.device());
   const QPointF corner = Device(topLeft);
-  painter_.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()),
+  // Half the leading above the ascent: the line's height includes it, and a
+  // line at a surface's top edge keeps its tallest letters whole.
+  painter_.drawText(QPointF(corner.x(), corner.y() + metrics.leading() / 2 + metrics.ascent()),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
