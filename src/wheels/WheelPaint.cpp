@@ -411,8 +411,15 @@ class Painter {
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
 };
 
-// The header's right limit, left of the wheel's labels at its height.
-constexpr double kHeaderRight = -180;
+// Where a header line whose nearest edge is `near` units from the wheel's
+// middle height must end: left of the rim's labels beside the wheel (about
+// 50 units wide), left of those just above or below it, else anywhere.
+double HeaderRoom(double near, const Canvas& canvas) {
+  constexpr double kRim = 219, kLabelWidth = 50, kLabelsAbove = 240;
+  if (near < kRim) return -(std::sqrt(kRim * kRim - near * near) + kLabelWidth);
+  if (near < kLabelsAbove) return -kLabelWidth - 10;
+  return canvas.ScaleLeft() + canvas.ScaleWidth();
+}
 
 // `line` cut to `width` units, ending in "...": a long name would otherwise
 // run across the wheel.
@@ -508,7 +515,9 @@ void DrawTitleBlock(
   const auto lines = [&](const WheelHeaderLines& block, double y) {
     canvas.SetCurrent({left, y});
     for (std::size_t k = 1; k <= 7; ++k) {
-      canvas.Print(Elided(canvas, block[k], kHeaderRight - left));
+      const double top = canvas.Current().y;
+      const double near = std::min(std::fabs(top), std::fabs(top - canvas.TextHeight(block[k])));
+      canvas.Print(Elided(canvas, block[k], HeaderRoom(near, canvas) - left));
       canvas.SetCurrent({left, canvas.Current().y});
     }
   };
