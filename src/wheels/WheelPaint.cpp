@@ -319,13 +319,13 @@ class Painter {
           // Drawn in until the glyph clears the rim.
           PlacedLabel& l = placed[k];
           while (Reach(l) > 217 - kRimClearance && l.radius > 150) l.radius -= 1;
-          angles.push_back(l.angle);
+          angles.push_back(SurfaceAngle(l.angle, 1));
           spans.push_back(SpanOf(l));
         }
         const double squeeze = FitSpans(sector, angles, spans);
         for (std::size_t k = from; k < to; ++k) {
           PlacedLabel& l = placed[k];
-          l.angle = angles[k - from];
+          l.angle = UserAngle(angles[k - from]);
           if (squeeze < 1 && pass < 4)
             l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
           l.lineEndAngle = l.angle + LineEndCorrection(l.angle);
@@ -359,12 +359,27 @@ class Painter {
  private:
   double Size(int option) const { return Opt(option) * sizeFactor_; }
 
+  // How much taller a user unit is than wide on this surface (the printed
+  // page's are): the fit measures where things really stand, where the
+  // circles are round.
+  double Squash() const {
+    return std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
+  }
+  // The true direction of a point (x, y) in user units.
+  double TrueAngle(double x, double y) const {
+    return std::atan2(Squash() * y, x) * 180 / std::numbers::pi;
+  }
   // Where a spoke at angle `a` really runs on this surface, whose spokes
   // are squeezed vertically.
-  double SurfaceAngle(double a) const {
+  double SurfaceAngle(double a, double verticalFactor) const {
     const double rad = a * std::numbers::pi / 180;
-    return Norm360(std::atan2(o_.verticalFactor * std::sin(rad), std::cos(rad)) * 180 /
-                   std::numbers::pi);
+    return Norm360(TrueAngle(std::cos(rad), verticalFactor * std::sin(rad)));
+  }
+  double SurfaceAngle(double a) const { return SurfaceAngle(a, o_.verticalFactor); }
+  // The user angle of a true direction `t`.
+  double UserAngle(double t) const {
+    const double rad = t * std::numbers::pi / 180;
+    return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
   }
 
   // The boxes a label's characters cover, measured without drawing.
@@ -376,12 +391,12 @@ class Painter {
     return boxes_;
   }
   LabelSpan SpanOf(const PlacedLabel& l) {
+    const double anchor = SurfaceAngle(l.angle, 1);
     LabelSpan span;
     for (const auto& box : Boxes(l))
       for (double x : {box[0].x, box[1].x})
         for (double y : {box[0].y, box[1].y}) {
-          const double d =
-              std::remainder(std::atan2(y, x) * 180 / std::numbers::pi - l.angle, 360.0);
+          const double d = std::remainder(TrueAngle(x, y) - anchor, 360.0);
           span.below = std::max(span.below, -d);
           span.above = std::max(span.above, d);
         }
@@ -391,7 +406,7 @@ class Painter {
     double far = 0;
     for (const auto& box : Boxes(l))
       for (double x : {box[0].x, box[1].x})
-        for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, y));
+        for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
     return far;
   }
 
