@@ -7,6 +7,7 @@
 // missing or short. Header only and standard C++ alone, so the tool builds
 // without the project.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -65,6 +66,28 @@ inline int GlyphRadius(int degree) {
   return static_cast<int>(std::nearbyint(r0 + (r1 - r0) * f));
 }
 
+// A cusp label's box: from its first character's left edge to past its
+// last character, and one line of text high (leading included), on each
+// surface; and the room kept between a label and the rim.
+inline constexpr double kWindowCuspLabelWidth = 47, kPrinterCuspLabelWidth = 36;
+inline constexpr double kCuspLabelHeight = 15;
+inline constexpr double kCuspLabelClearance = 2;
+
+// The top-left corner (x, y) of a label anchored at (x, y), moved out along
+// angle `a` until its whole box clears the rim: labels at the top and bottom
+// would otherwise be struck through by the circle.
+inline std::array<double, 2> ClearOfRim(double x, double y, double a, double width) {
+  const double c = std::cos(a * kPi / 180), s = std::sin(a * kPi / 180);
+  for (int step = 0; step < 400; ++step) {
+    const double nx = std::clamp(0.0, x, x + width);
+    const double ny = std::clamp(0.0, y - kCuspLabelHeight, y);
+    if (std::hypot(nx, ny) >= 217 + kCuspLabelClearance) break;
+    x += 0.25 * c;
+    y += 0.25 * s;
+  }
+  return {x, y};
+}
+
 // The record of cusp entry i (1 the MC .. 12): five (x, y) pairs, at the
 // American wheel's fixed cusp angle 90 + 30 (i - 1), laid out for the window
 // or for the printed page.
@@ -74,11 +97,13 @@ inline std::array<int, 10> CuspLabelRecord(int i, bool printing) {
                     (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
                               : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
   const std::array<double, 5>& offsets = printing ? kPrinterCharOffsets : kWindowCharOffsets;
-  const int y = static_cast<int>(
-      std::nearbyint(kCuspLabelOrigin + kCuspLabelRadius * std::sin(a * kPi / 180)));
+  const auto [left, top] =
+      ClearOfRim(x0 + offsets[0], kCuspLabelOrigin + kCuspLabelRadius * std::sin(a * kPi / 180), a,
+                 printing ? kPrinterCuspLabelWidth : kWindowCuspLabelWidth);
+  const int y = static_cast<int>(std::nearbyint(top));
   std::array<int, 10> record{};
   for (std::size_t c = 0; c < 5; ++c) {
-    record[2 * c] = static_cast<int>(std::nearbyint(x0 + offsets[c]));
+    record[2 * c] = static_cast<int>(std::nearbyint(left + offsets[c] - offsets[0]));
     record[2 * c + 1] = y;
   }
   return record;

@@ -1,5 +1,6 @@
 #include "wheels/WheelLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Angles.h"
@@ -12,6 +13,10 @@ namespace {
 
 constexpr double kPi = 3.1415926535;
 constexpr double kDegPerRad = 180 / kPi;
+
+// The farthest any label reaches from the centre across and up or down.
+constexpr double kLabelReachX = 276;
+constexpr double kLabelReachY = 240;
 
 double CosD(double deg) { return std::cos(deg / kDegPerRad); }
 double SinD(double deg) { return std::sin(deg / kDegPerRad); }
@@ -37,8 +42,9 @@ int ToInteger(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 std::optional<int> StartScaleFor(double width, double height) {
   if (!(width > 0) || !(height > 0)) return std::nullopt;
-  if (width >= height) return ToInteger(225 / (height / width));
-  return 244;
+  // Wide enough for the cusp labels beside the wheel and tall enough for
+  // those above and below it, whatever the window's shape.
+  return ToInteger(std::max(kLabelReachX, kLabelReachY * width / height));
 }
 
 ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth) {
@@ -139,10 +145,11 @@ CuspLabel PolarCuspLabel(double cuspDeg, double descendantDeg, bool printing) {
   const double x0 = kCuspLabelOrigin + OutsideRimRadius * CosD(a) +
                     (printing ? CuspLabelShift(a, kPrinterShiftNearVertical, kPrinterShiftLeft)
                               : CuspLabelShift(a, kWindowShiftNearVertical, kWindowShiftLeft));
-  const double y = kCuspLabelOrigin + OutsideRimRadius * SinD(a);
   const std::array<double, 5>& offsets = printing ? kPrinterCharOffsets : kWindowCharOffsets;
+  const auto [left, y] = ClearOfRim(x0 + offsets[0], kCuspLabelOrigin + OutsideRimRadius * SinD(a),
+                                    a, printing ? kPrinterCuspLabelWidth : kWindowCuspLabelWidth);
   std::array<UserPoint, 5> at{};
-  for (std::size_t c = 0; c < 5; ++c) at[c] = {x0 + offsets[c], y};
+  for (std::size_t c = 0; c < 5; ++c) at[c] = {left + offsets[c] - offsets[0], y};
   return LabelCharacters(cuspDeg, at);
 }
 
@@ -179,7 +186,15 @@ UserPoint InterceptionPosition(double angleDeg) {
 
 UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, bool printing) {
   const double ratio = printing ? 600.0 / 480.0 : 640.0 / 480.0;
-  return {at.x - sx * CosD(angleDeg), at.y - (sy / ratio) * SinD(angleDeg)};
+  // Along the ray itself, by the least distance that moves the cell clear
+  // of where it was: stepping x and y by the cell's own sides would drift a
+  // diagonal label off its ray into its neighbour's.
+  const double c = CosD(angleDeg), s = SinD(angleDeg);
+  constexpr double kNone = 1e300;
+  const double across = std::fabs(c) > 1e-9 ? sx / std::fabs(c) : kNone;
+  const double up = std::fabs(s) > 1e-9 ? (sy / ratio) / std::fabs(s) : kNone;
+  const double d = std::min(across, up);
+  return {at.x - d * c, at.y - d * s};
 }
 
 int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,

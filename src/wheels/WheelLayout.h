@@ -29,8 +29,8 @@ struct ScaleEdges {
 };
 
 // `StartScale` after a resize to a surface `width` by `height` (any units):
-// 225 / (height / width) to the nearest integer (halves to even) when at least
-// as wide as tall, else 244. Nothing for an empty surface: keep the last.
+// the half-width that keeps every label inside, across and up and down, to
+// the nearest integer. Nothing for an empty surface: keep the last.
 std::optional<int> StartScaleFor(double width, double height);
 
 // The window's coordinate system: x from -S to S, y from S r down to -S r,
@@ -107,8 +107,8 @@ double InterceptionAngle(const HouseCusps& cusps, int house, int typeChart, int 
 UserPoint InterceptionPosition(double angleDeg);
 
 // `StepByGlyphCell`, `StepByDigitCell`: `at` moved one cell (sx, sy) toward
-// the centre along `angleDeg`; the vertical step is 0.75 sy on the window
-// and 0.8 sy on the printer.
+// the centre along the ray at `angleDeg`, just far enough for the cell to
+// clear its last place: sx across, 0.75 sy (printer: 0.8 sy) up or down.
 UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, bool printing);
 
 // `ShrinkDigitStep` (window) and its printer twin: the digit step `stepY`

@@ -9,6 +9,7 @@
 #include "core/ChartModel.h"
 #include "wheels/AspectGrid.h"
 #include "wheels/DualWheelInputs.h"
+#include "wheels/DerivedWheelTables.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 
@@ -42,6 +43,10 @@ constexpr int kLabelBlue = 9;
 constexpr int kLabelRed = 12;
 // `AspectGridOnPrint`: non-zero prints the aspect grid under the wheel.
 constexpr int kAspectGridOnPrint = 178;
+// The smallest share of its font sizes a crowded house's labels shrink to,
+// and the room, in wheel units, kept between a label and the rim.
+constexpr double kSmallestLabel = 0.5;
+constexpr double kRimClearance = 1.5;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -82,6 +87,11 @@ class Painter {
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
   void Put(int code, UserPoint at) {
+    if (measuring_) {
+      const std::string text = GlyphText(code);
+      boxes_.push_back({at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}});
+      return;
+    }
     canvas_.SetCurrent(at);
     canvas_.Print(GlyphText(code));
   }
@@ -140,12 +150,18 @@ class Painter {
       if (signs.empty()) continue;
       const double a = InterceptionAngle(req_.Cusps, h, in_.typeChart, req_.WheelKind);
       UserPoint at = InterceptionPosition(a);
-      // More than one sign: side by side, growing away from the wheel.
-      const double away = a > 90 && a < 270 ? -1 : 1;
-      for (std::size_t k = 0; k < signs.size(); ++k) {
-        const int code = GlyphCode::SignBase + signs[k];
-        if (k > 0) at.x += away * canvas_.TextWidth(GlyphText(code));
+      // More than one sign: side by side in zodiac order, left to right,
+      // the row growing away from the wheel and standing clear of the rim.
+      double row = 0;
+      for (int sign : signs) row += canvas_.TextWidth(GlyphText(GlyphCode::SignBase + sign));
+      if (a > 90 && a < 270)
+        at.x -= row - canvas_.TextWidth(GlyphText(GlyphCode::SignBase + signs.front()));
+      const auto clear = derived::ClearOfRim(at.x, at.y, a, row);
+      at = {clear[0], clear[1]};
+      for (int sign : signs) {
+        const int code = GlyphCode::SignBase + sign;
         Put(code, at);
+        at.x += canvas_.TextWidth(GlyphText(code));
       }
     }
   }
@@ -176,31 +192,32 @@ class Painter {
   }
 
   void Label(const PlacedLabel& l) {
+    sizeFactor_ = l.sizeFactor;
     const LongitudeParts parts = SplitLongitudeDM(Mod360(l.value));
     const double r = o_.printing ? l.radius * 0.9875 : l.radius;
     const double a = l.angle;
     const double rad = a * std::numbers::pi / 180;
-    canvas_.SetFontSize(Opt(o_.glyphSize));
+    canvas_.SetFontSize(Size(o_.glyphSize));
     canvas_.SetForeColor(glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
     at_ = {r * std::cos(rad), r * std::sin(rad)};
     Put(PointCode(l.point), at_);
     const std::string zero = "0";
     const int sign = GlyphCode::SignBase + parts.sign;
     if (l.leftSideOrder) {
-      Step(a, glyphStepX_, glyphStepY_);
-      canvas_.SetFontSize(Opt(o_.degreeSize));
+      Step(a, glyphStepX_ * sizeFactor_, glyphStepY_ * sizeFactor_);
+      canvas_.SetFontSize(Size(o_.degreeSize));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       canvas_.SetForeColor(Color(o_.degreeColor));
       PutBold('0' + parts.degrees / 10, at_);
       Step(a, digitStepX_, digitStepY_);
       PutBold('0' + parts.degrees % 10, at_);
       Step(a, digitStepX_, digitStepY_);
-      canvas_.SetFontSize(Opt(o_.signSize));
+      canvas_.SetFontSize(Size(o_.signSize));
       canvas_.SetForeColor(Color(o_.signColor));
       Put(sign, at_);
       MeasureDigit(GlyphText(sign), o_.glyphWidthOffset, o_.glyphHeightOffset);
       Step(a, digitStepX_, digitStepY_);
-      canvas_.SetFontSize(Opt(o_.minuteSize));
+      canvas_.SetFontSize(Size(o_.minuteSize));
       canvas_.SetForeColor(Color(o_.minuteColor));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Put('0' + parts.minutes / 10, at_);
@@ -212,7 +229,7 @@ class Painter {
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Shrink(a);
       Step(a, digitStepX_, digitStepY_);
-      canvas_.SetFontSize(Opt(o_.minuteSize));
+      canvas_.SetFontSize(Size(o_.minuteSize));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Shrink(a);
       Put('0' + parts.minutes % 10, at_);
@@ -221,10 +238,10 @@ class Painter {
       Step(a, digitStepX_, digitStepY_);
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Step(a, digitStepX_, digitStepY_);
-      canvas_.SetFontSize(Opt(o_.signSize));
+      canvas_.SetFontSize(Size(o_.signSize));
       canvas_.SetForeColor(Color(o_.signColor));
       Put(sign, at_);
-      canvas_.SetFontSize(Opt(o_.degreeSize));
+      canvas_.SetFontSize(Size(o_.degreeSize));
       canvas_.SetForeColor(Color(o_.degreeColor));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Step(a, digitStepX_, digitStepY_);
@@ -234,7 +251,7 @@ class Painter {
       Step(a, digitStepX_, digitStepY_);
     }
     if (l.retrograde) {
-      canvas_.SetFontSize(Opt(o_.retroSize));
+      canvas_.SetFontSize(Size(o_.retroSize));
       const Rgb kept = canvas_.ForeColor();
       canvas_.SetForeColor(Color(o_.retroColor));
       // Right of the centre the mark ends where the degrees begin, however
@@ -344,9 +361,12 @@ class Painter {
 
   std::vector<PlacedLabel> Points() {
     MeasureCells();
-    const SingleWheelInputs inputs = SingleWheelInputsOf(in_);
+    SingleWheelInputs inputs = SingleWheelInputsOf(in_);
+    inputs.cellWidth = glyphStepX_;
+    inputs.cellHeight = glyphStepY_;
     const WheelList list = BuildWheelList(inputs.values, inputs.housePositions, inputs.lastPoint);
     std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
+    if (req_.DeclinationSingleWheel != 1) FitMeasured(inputs, placed);
     for (const PlacedLabel& l : placed) {
       if (req_.DeclinationSingleWheel == 1)
         RingLabel(PointCode(l.point), false, DeclinationLabelText(l.value), l.angle,
@@ -355,6 +375,37 @@ class Painter {
         Label(l);
     }
     return placed;
+  }
+
+  // Each house's labels refitted by the boxes they really cover on this
+  // surface: apart, clear of the house's spokes and the rim, shrunk (down to
+  // a legible minimum) where a house holds more than fit at full size.
+  void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
+    for (const auto& [from, to] : HouseGroups(placed)) {
+      const HouseSector nominal = HouseSectorOf(inputs, placed[from].house);
+      const double start = SurfaceAngle(nominal.start);
+      const HouseSector sector{start, Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
+      for (int pass = 0; pass < 5; ++pass) {
+        std::vector<double> angles;
+        std::vector<LabelSpan> spans;
+        for (std::size_t k = from; k < to; ++k) {
+          // Drawn in until the glyph clears the rim.
+          PlacedLabel& l = placed[k];
+          while (Reach(l) > 217 - kRimClearance && l.radius > 150) l.radius -= 1;
+          angles.push_back(SurfaceAngle(l.angle, 1));
+          spans.push_back(SpanOf(l));
+        }
+        const double squeeze = FitSpans(sector, angles, spans);
+        for (std::size_t k = from; k < to; ++k) {
+          PlacedLabel& l = placed[k];
+          l.angle = UserAngle(angles[k - from]);
+          if (squeeze < 1 && pass < 4)
+            l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
+          l.lineEndAngle = l.angle + LineEndCorrection(l.angle);
+        }
+      }
+    }
+    sizeFactor_ = 1;
   }
 
   // The single wheel's aspect lines, between the placed glyphs.
@@ -376,6 +427,59 @@ class Painter {
   }
 
  private:
+  double Size(int option) const { return Opt(option) * sizeFactor_; }
+
+  // How much taller a user unit is than wide on this surface (the printed
+  // page's are): the fit measures where things really stand, where the
+  // circles are round.
+  double Squash() const {
+    return std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
+  }
+  // The true direction of a point (x, y) in user units.
+  double TrueAngle(double x, double y) const {
+    return std::atan2(Squash() * y, x) * 180 / std::numbers::pi;
+  }
+  // Where a spoke at angle `a` really runs on this surface, whose spokes
+  // are squeezed vertically.
+  double SurfaceAngle(double a, double verticalFactor) const {
+    const double rad = a * std::numbers::pi / 180;
+    return Norm360(TrueAngle(std::cos(rad), verticalFactor * std::sin(rad)));
+  }
+  double SurfaceAngle(double a) const { return SurfaceAngle(a, o_.verticalFactor); }
+  // The user angle of a true direction `t`.
+  double UserAngle(double t) const {
+    const double rad = t * std::numbers::pi / 180;
+    return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
+  }
+
+  // The boxes a label's characters cover, measured without drawing.
+  const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
+    measuring_ = true;
+    boxes_.clear();
+    Label(l);
+    measuring_ = false;
+    return boxes_;
+  }
+  LabelSpan SpanOf(const PlacedLabel& l) {
+    const double anchor = SurfaceAngle(l.angle, 1);
+    LabelSpan span;
+    for (const auto& box : Boxes(l))
+      for (double x : {box[0].x, box[1].x})
+        for (double y : {box[0].y, box[1].y}) {
+          const double d = std::remainder(TrueAngle(x, y) - anchor, 360.0);
+          span.below = std::max(span.below, -d);
+          span.above = std::max(span.above, d);
+        }
+    return span;
+  }
+  double Reach(const PlacedLabel& l) {
+    double far = 0;
+    for (const auto& box : Boxes(l))
+      for (double x : {box[0].x, box[1].x})
+        for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
+    return far;
+  }
+
   void Circles(Rgb ring) {
     canvas_.Circle({0, 0}, 217, Ring(ring));
     canvas_.Circle({0, 0}, 120, Ring(ring));
@@ -388,7 +492,32 @@ class Painter {
   int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
   UserPoint at_;
   std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
+  double sizeFactor_ = 1;
+  bool measuring_ = false;
+  std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
 };
+
+// Where a header line whose nearest edge is `near` units from the wheel's
+// middle height must end: left of the rim's labels beside the wheel (about
+// 50 units wide), left of those just above or below it, else anywhere.
+double HeaderRoom(double near, const Canvas& canvas) {
+  constexpr double kRim = 219, kLabelWidth = 50, kLabelsAbove = 240;
+  if (near < kRim) return -(std::sqrt(kRim * kRim - near * near) + kLabelWidth);
+  if (near < kLabelsAbove) return -kLabelWidth - 10;
+  return canvas.ScaleLeft() + canvas.ScaleWidth();
+}
+
+// `line` cut to `width` units, ending in "...": a long name would otherwise
+// run across the wheel.
+std::string Elided(const Canvas& canvas, const std::string& line, double width) {
+  if (canvas.TextWidth(line) <= width) return line;
+  std::string cut = line;
+  while (!cut.empty() && canvas.TextWidth(cut + "...") > width) {
+    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
+    if (!cut.empty()) cut.pop_back();
+  }
+  return cut + "...";
+}
 
 void SetEdges(Canvas& canvas, const ScaleEdges& e) {
   canvas.SetScale(e.left, e.top, e.right, e.bottom);
@@ -495,7 +624,9 @@ void DrawTitleBlock(
   const auto lines = [&](const WheelHeaderLines& block, double y) {
     canvas.SetCurrent({left, y});
     for (std::size_t k = 1; k <= 7; ++k) {
-      canvas.Print(block[k]);
+      const double top = canvas.Current().y;
+      const double near = std::min(std::fabs(top), std::fabs(top - canvas.TextHeight(block[k])));
+      canvas.Print(Elided(canvas, block[k], HeaderRoom(near, canvas) - left));
       canvas.SetCurrent({left, canvas.Current().y});
     }
   };

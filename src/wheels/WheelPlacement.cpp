@@ -1,6 +1,8 @@
 #include "wheels/WheelPlacement.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <string_view>
 
 #include "core/Angles.h"
@@ -18,7 +20,14 @@ constexpr int kCapacity = 7;            // `SlotCapacity` of the single wheel
 // The same of the combined arrangement's second ring.
 constexpr double kOuterRingSpacingDeg = 5.3;
 constexpr int kOuterRingCapacity = 5;
-constexpr int kPositions = 116;         // `PlacementOccupied`
+constexpr double kRimRadius = 217;
+// The inner end of a label, where a cell's width spans the most degrees, and
+// the room, in wheel units, kept between a label and any line.
+constexpr double kInnerLabelRadius = 150;
+constexpr double kClearance = 1.5;
+// The declination wheel's first slot per house: equal 30-degree steps.
+constexpr GlyphSlotTable kDeclinationSlotAngles = {0, 182, 212, 242, 272, 302, 332,
+                                                   2, 32,  62,  92,  122, 152};
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -34,6 +43,61 @@ bool IsRetrogradeCapable(int p) { return (p >= 1 && p <= 10) || p == 13 || p == 
 // The cusp entry that ends house h.
 int NextCuspIndex(int house) { return house <= 8 ? house + 4 : house - 8; }
 
+
+// How far, in degrees at radius r, a label cell anchored by its top-left
+// corner on the ray at angle a reaches below and above that angle.
+std::pair<double, double> CellReach(double a, double w, double h, double r) {
+  const double rad = a * std::numbers::pi / 180;
+  double below = 0, above = 0;
+  for (double dx : {0.0, w})
+    for (double dy : {0.0, -h}) {
+      const double t = -dx * std::sin(rad) + dy * std::cos(rad);
+      below = std::min(below, t);
+      above = std::max(above, t);
+    }
+  const double deg = 180 / (std::numbers::pi * r);
+  return {-below * deg, above * deg};
+}
+
+// The radius, at most `r`, at which a cell anchored at angle a stays inside
+// the rim with a hair to spare.
+double InsideRim(double a, double r, double w, double h) {
+  const double rad = a * std::numbers::pi / 180;
+  const double c = std::cos(rad), s = std::sin(rad);
+  const auto reach = [&](double rho) {
+    double most = 0;
+    for (double dx : {0.0, w})
+      for (double dy : {0.0, -h}) most = std::max(most, std::hypot(rho * c + dx, rho * s + dy));
+    return most;
+  };
+  while (r > 150 && reach(r) > kRimRadius - kClearance) r -= 0.5;
+  return r;
+}
+
+// Each house's labels moved, in order, to lie wholly inside the house:
+// clear of both its spokes and inside the rim, by the room a glyph cell
+// takes (the paint refines this with the labels' measured boxes).
+void FitIntoHouses(const SingleWheelInputs& in, std::vector<PlacedLabel>& placed) {
+  for (const auto& [from, to] : HouseGroups(placed)) {
+    std::vector<double> angles;
+    std::vector<LabelSpan> spans;
+    for (std::size_t k = from; k < to; ++k) {
+      angles.push_back(placed[k].angle);
+      const auto [below, above] =
+          CellReach(placed[k].angle, in.cellWidth, in.cellHeight, kInnerLabelRadius);
+      spans.push_back({below, above});
+    }
+    FitSpans(HouseSectorOf(in, placed[from].house), angles, spans);
+    for (std::size_t k = from; k < to; ++k) {
+      PlacedLabel& l = placed[k];
+      l.angle = angles[k - from];
+      l.radius = InsideRim(l.angle, GlyphRadiusAt(in.radiusTable, l.angle), in.cellWidth,
+                           in.cellHeight);
+      l.lineEndAngle = l.angle + LineEndCorrection(l.angle);
+    }
+  }
+}
+
 }  // namespace
 
 int RecordHouse(const std::string& housePositions, int entry) {
@@ -41,6 +105,60 @@ int RecordHouse(const std::string& housePositions, int entry) {
   if (from >= housePositions.size()) return 0;
   const int h = HouseNumberOfRecord(std::string_view(housePositions).substr(from, 10));
   return h >= 1 && h <= 12 ? h : 0;
+}
+
+HouseSector HouseSectorOf(const SingleWheelInputs& in, int house) {
+  const bool european = in.typeChart == 1 && in.wheelKind == 1;
+  // The American frame's house 1 begins at 180 and runs counter-clockwise.
+  const auto start = [&](int h) {
+    return european ? SingleFrameSpokeAngles(1, in.cusps)[At(h - 1)] : Norm360(180.0 + 30 * (h - 1));
+  };
+  return {start(house), Norm360(start(house % 12 + 1) - start(house))};
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> HouseGroups(const std::vector<PlacedLabel>& placed) {
+  std::vector<std::pair<std::size_t, std::size_t>> groups;
+  for (std::size_t from = 0; from < placed.size();) {
+    std::size_t to = from;
+    while (to < placed.size() && placed[to].house == placed[from].house) ++to;
+    groups.emplace_back(from, to);
+    from = to;
+  }
+  return groups;
+}
+
+double FitSpans(const HouseSector& house, std::vector<double>& angles,
+                const std::vector<LabelSpan>& spans) {
+  const std::size_t m = angles.size();
+  if (m == 0) return 1;
+  const double clear = 0.5 * kClearance / kInnerLabelRadius * 180 / std::numbers::pi;
+  // Offsets from the house's start, in order; one just before it counts as
+  // before it, not at its far end.
+  std::vector<std::size_t> order(m);
+  std::vector<double> rel(m);
+  for (std::size_t k = 0; k < m; ++k) {
+    order[k] = k;
+    rel[k] = Norm360(angles[k] - house.start);
+    if (rel[k] > house.width + (360 - house.width) / 2) rel[k] -= 360;
+  }
+  std::stable_sort(order.begin(), order.end(), [&](auto x, auto y) { return rel[x] < rel[y]; });
+  double need = clear;
+  for (std::size_t k : order) need += spans[k].below + spans[k].above + clear;
+  // Too little room: the labels spread evenly, and the caller shrinks them.
+  const double spread = need > house.width ? house.width / need : 1;
+  double low = clear * spread;
+  for (std::size_t k : order) {
+    rel[k] = std::max(rel[k], low + spans[k].below * spread);
+    low = rel[k] + (spans[k].above + clear) * spread;
+  }
+  double high = house.width - clear * spread;
+  for (std::size_t j = m; j-- > 0;) {
+    const std::size_t k = order[j];
+    rel[k] = std::min(rel[k], high - spans[k].above * spread);
+    high = rel[k] - (spans[k].below + clear) * spread;
+  }
+  for (std::size_t k = 0; k < m; ++k) angles[k] = Norm360(house.start + rel[k]);
+  return spread;
 }
 
 WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions,
@@ -109,16 +227,13 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
   // Capacity per house and the first flat position of each house: the
   // declination wheel sizes each house by its own count.
   std::array<HouseSlots, 13> slots{};
-  std::array<int, 14> firstPosition{};
-  for (int h = 1; h <= 12; ++h) {
+  for (int h = 1; h <= 12; ++h)
     slots[At(h)] = in.declination ? DeclinationHouseSlots(list.houseCounts[At(h)])
                                   : HouseSlots{capacity, spacing};
-    firstPosition[At(h + 1)] = firstPosition[At(h)] + slots[At(h)].capacity;
-  }
-  const int lastPosition = std::min(firstPosition[13], kPositions) - 1;
-  std::array<bool, kPositions> occupied{};
 
   std::vector<PlacedLabel> placed;
+  // Slots taken, per house: a full house never spills into the next.
+  std::array<std::vector<bool>, 13> taken{};
   int currentHouse = 0;
   int order = 0;
   double previousAngle = -100;
@@ -132,8 +247,11 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
     if (h != currentHouse) order = 1;
     currentHouse = h;
     const int n = list.houseCounts[At(h)];
-    const int c = slots[At(h)].capacity;
-    if (n > c && (p == ChartPoint::SouthNode || p == ChartPoint::PartOfFortune)) continue;
+    // A house holding more entries than slots gets one slot per entry, set
+    // closer: every point the listing shows is drawn.
+    const int c = in.declination ? slots[At(h)].capacity : std::max(slots[At(h)].capacity, n);
+    std::vector<bool>& used = taken[At(h)];
+    if (used.size() < At(c)) used.resize(At(c), false);
 
     const int k = CuspIndexOfHouse(h);
     double offset = Norm360(v - in.cusps[At(k)]);
@@ -141,19 +259,17 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
     const double width = widths[At(k)];
     // A house of no width (coinciding cusps) puts its points at its start.
     int s = width > 0 ? static_cast<int>(std::trunc(c * offset / width)) : 0;
-    const auto position = [&](int slot) { return firstPosition[At(h)] + slot; };
-    const auto taken = [&](int slot) {
-      const int flat = position(slot);
-      return flat >= 0 && flat < kPositions && occupied[At(flat)];
-    };
+    const auto isTaken = [&](int slot) { return slot >= 0 && slot < c && used[At(slot)]; };
     const int e = order;
     if (!(c - n > s) && c - s - n + e <= 0) {
-      s = (s - (n - e) >= 0 && !taken(s)) ? c - (n - e) - 1 : c - n;
+      s = (s - (n - e) >= 0 && !isTaken(s)) ? c - (n - e) - 1 : c - n;
     }
-    if (s < 0) s = 0;
-    while (taken(s) && position(s) < lastPosition) ++s;
-    if (position(s) > lastPosition) s = lastPosition - firstPosition[At(h)];
-    occupied[At(std::clamp(position(s), 0, kPositions - 1))] = true;
+    s = std::clamp(s, 0, c - 1);
+    while (isTaken(s) && s < c - 1) ++s;
+    while (isTaken(s) && s > 0) --s;
+    if (s < c) used[At(s)] = true;
+    const double slotSpacing =
+        c > capacity && !in.declination ? spacing * (capacity - 1) / (c - 1) : spacing;
 
     PlacedLabel label;
     label.entry = i;
@@ -167,7 +283,7 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
       label.lineEndAngle = label.angle;
       label.radius = WheelRadius + 5;
     } else {
-      label.angle = s * spacing + (in.outerRing ? SlotAngleTableB : SlotAngleTableA)[At(h)];
+      label.angle = s * slotSpacing + (in.outerRing ? SlotAngleTableB : SlotAngleTableA)[At(h)];
       if (european) {
         double a = Norm360(v - in.cusps[10]);
         const auto crowds = [&](double angle) {
@@ -210,6 +326,8 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
     placed.push_back(label);
     ++order;
   }
+  // The combined wheel's two bands keep their own radii and spacing.
+  if (!in.declination && in.wheelKind == 1) FitIntoHouses(in, placed);
   return placed;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ChartPoints.h"
@@ -54,6 +55,9 @@ struct SingleWheelInputs {
   // `RadiusTable`; a value of 0 or less (a missing or short RADIUS.DAT)
   // falls back on the derived radius.
   std::array<std::int16_t, 361> radiusTable{};
+  // A label cell (the glyph's), in wheel units: the room a label takes
+  // beside its ray.
+  double cellWidth = 11, cellHeight = 11;
 };
 
 // One placed label.
@@ -68,6 +72,7 @@ struct PlacedLabel {
   double lineEndAngle = 0;     // `WheelGlyphAngles`: where aspect lines end
   bool leftSideOrder = false;  // glyph at the rim, then degrees, sign, minutes
   bool retrograde = false;
+  double sizeFactor = 1;  // drawn at this share of the option font sizes
 };
 
 // The capacity and spacing of one house of a declination wheel holding
@@ -79,12 +84,35 @@ struct HouseSlots {
 HouseSlots DeclinationHouseSlots(int count);
 
 // `SetupAndDisplayPlanets` for a single wheel (first pass): the labels in
-// placement order (smallest angle first). Skipped: disabled points, points
-// 10..15 on a heliocentric wheel, the South Node and the Part of Fortune of
-// a house holding more entries than it has slots, and entries whose record
-// names no house.
+// placement order (smallest angle first), each wholly inside its own house
+// and the rim; a house fuller than its seven slots sets its labels closer.
+// Skipped: disabled points, points 10..15 on a heliocentric wheel, and
+// entries whose record names no house.
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const WheelList& list);
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in);
+
+// A house's sector on the single wheel: from its spoke `start` (degrees)
+// counter-clockwise through `width` degrees.
+struct HouseSector {
+  double start = 0, width = 0;
+};
+HouseSector HouseSectorOf(const SingleWheelInputs& in, int house);
+
+// The runs [from, to) of placed labels sharing a house.
+std::vector<std::pair<std::size_t, std::size_t>> HouseGroups(const std::vector<PlacedLabel>& placed);
+
+// The degrees a drawn label covers either side of its angle.
+struct LabelSpan {
+  double below = 0, above = 0;
+};
+
+// Moves the labels of one house (their angles, with their spans) as little
+// as needed, in their order, for every span to lie inside the sector, clear
+// of its spokes and of each other. Returns 1 when they fit, else the factor
+// (below 1) by which their spans were squeezed: the labels must shrink by
+// it to fit.
+double FitSpans(const HouseSector& house, std::vector<double>& angles,
+                const std::vector<LabelSpan>& spans);
 
 // The angle correction of an aspect line's end at a single wheel's label
 // angle `a`, and at the combined arrangement's second ring.

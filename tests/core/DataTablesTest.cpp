@@ -193,7 +193,8 @@ TEST_F(ShippedDataTables, RadiusTableFollowsTheSlotRadii) {
 // Cusp labels of the American wheel, worked by hand from the label rule at
 // the fixed cusp angles with the window's shifts and offsets: anchor
 // 4 + 217.0838 (cos a, sin a), shifted left 23 near the vertical and 49 on
-// the left half, characters at -2, 6, 16, 33, 40.
+// the left half, characters at -2, 6, 16, 33, 40; then moved straight out
+// along the ray until the label's box (47 by 15) clears the rim by 2.
 TEST_F(ShippedDataTables, CuspLabelRecords) {
   const auto& hc = Tables().HcDataTable;
   struct Record {
@@ -202,11 +203,11 @@ TEST_F(ShippedDataTables, CuspLabelRecords) {
     int y;
   };
   const Record records[] = {
-      {1, {-21, -13, -3, 14, 21}, 221},        // MC at 90: x0 = 4 - 23
-      {4, {-264, -256, -246, -229, -222}, 4},  // Ascendant at 180: x0 = -213.08 - 49
-      {7, {-21, -13, -3, 14, 21}, -213},       // IC at 270
-      {10, {219, 227, 237, 254, 261}, 4},      // Descendant at 0: x0 = 221.08
-      {11, {190, 198, 208, 225, 232}, 113},    // 8th cusp at 30: 4 + 188.0, 4 + 108.5
+      {1, {-21, -13, -3, 14, 21}, 234},        // MC at 90: top 217 + 2 + 15
+      {4, {-266, -258, -248, -231, -224}, 4},  // Ascendant at 180: right end clears -219
+      {7, {-21, -13, -3, 14, 21}, -219},       // IC at 270: top 217 + 2 below
+      {10, {219, 227, 237, 254, 261}, 4},      // Descendant at 0: x0 = 221.08, already clear
+      {11, {195, 203, 213, 230, 237}, 115},    // 8th cusp at 30: moved out from (190, 113)
   };
   for (const Record& rec : records) {
     for (int c = 0; c < 5; ++c) {
@@ -217,8 +218,8 @@ TEST_F(ShippedDataTables, CuspLabelRecords) {
 }
 
 // Every label character of every cusp lies in a 4:3 wheel window (edges
-// +-300 and +-225) with room for its cell: 17 units for the sign glyph, 8
-// for a digit.
+// +-320 and +-240) with room for its cell: 17 units for the sign glyph, 8
+// for a digit, 15 for the line.
 TEST_F(ShippedDataTables, CuspLabelsStayInTheWindow) {
   const auto& hc = Tables().HcDataTable;
   const double cell[5] = {8, 8, 17, 8, 8};
@@ -226,10 +227,10 @@ TEST_F(ShippedDataTables, CuspLabelsStayInTheWindow) {
     for (int c = 0; c < 5; ++c) {
       const int x = hc[10 * entry - 10 + 2 * c];
       const int y = hc[10 * entry - 9 + 2 * c];
-      EXPECT_GE(x, -300) << entry;
-      EXPECT_LE(x + cell[c], 300) << entry;
-      EXPECT_LE(y, 225) << entry;
-      EXPECT_GE(y - 12, -225) << entry;
+      EXPECT_GE(x, -320) << entry;
+      EXPECT_LE(x + cell[c], 320) << entry;
+      EXPECT_LE(y, 240) << entry;
+      EXPECT_GE(y - 15, -240) << entry;
       if (c > 0) {
         EXPECT_GT(x, hc[10 * entry - 12 + 2 * c]) << entry;
       }

@@ -79,7 +79,11 @@ TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {
     // The wheel's surface 800 by 600, below the menu bar.
     window.resize(800, 600 + window.MenuBar()->height());
     QTest::qWait(20);
-    EXPECT_EQ(wb.Settings.StartScale, 300);  // the resize rule for 800 by 600
+    EXPECT_EQ(wb.Settings.StartScale, 320);  // the resize rule for 800 by 600
+    // The window cannot shrink the wheel below the size at which its labels
+    // read.
+    EXPECT_GE(window.minimumSizeHint().width(), 640);
+    EXPECT_GE(window.minimumSizeHint().height(), 480 + window.MenuBar()->height());
     shown = window.size();
     window.close();
   }

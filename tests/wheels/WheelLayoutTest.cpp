@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "core/ephemeris/DataTables.h"
@@ -15,7 +17,7 @@ double Cos(double deg) { return std::cos(deg * 3.1415926535 / 180); }
 
 TEST(WheelLayout, WindowAndPageScales) {
   const std::tuple<double, double, std::optional<int>> resizes[] = {
-      {800, 600, 300}, {1000, 700, 321}, {500, 500, 225}, {300, 600, 244}, {0, 600, std::nullopt}};
+      {800, 600, 320}, {1000, 700, 343}, {500, 500, 276}, {300, 600, 276}, {0, 600, std::nullopt}};
   for (const auto& [w, h, scale] : resizes) EXPECT_EQ(StartScaleFor(w, h), scale) << w << "x" << h;
   EXPECT_EQ(PrinterStartScale(1, 1), 272);
   EXPECT_EQ(PrinterStartScale(1, 2), 265);
@@ -71,14 +73,18 @@ TEST(WheelLayout, CuspLabelsHouseNumbersAndSteps) {
   EXPECT_TRUE(CuspLabelFromTable(4, 1, 1) && CuspLabelFromTable(10, 1, 1) &&
               CuspLabelFromTable(2, 1, 2));
   EXPECT_FALSE(CuspLabelFromTable(2, 1, 1));
-  // Polar labels: the left shift by band, at the band edges.
+  // Polar labels: the left shift by band, at the band edges; from there a
+  // label only moves straight out along its ray, clear of the rim.
   const std::tuple<double, bool, double> bands[] = {{80, false, 0},    {280, false, 0},
                                                     {90, false, -23},  {90, true, -21},
                                                     {100, false, -49}, {260, true, -39}};
-  for (const auto& [a, printing, shift] : bands)
-    EXPECT_NEAR(PolarCuspLabel(a, 0, printing)[0].at.x, 4 + OutsideRimRadius * Cos(a) + shift - 2,
-                1e-6)
-        << a;
+  for (const auto& [a, printing, shift] : bands) {
+    const UserPoint at = PolarCuspLabel(a, 0, printing)[0].at;
+    const double dx = at.x - (4 + OutsideRimRadius * Cos(a) + shift - 2);
+    const double dy = at.y - (4 + OutsideRimRadius * Cos(90 - a));
+    EXPECT_NEAR(dx * Cos(90 - a) - dy * Cos(a), 0, 1e-6) << a;
+    EXPECT_GE(dx * Cos(a) + dy * Cos(90 - a), 0) << a;
+  }
   const auto numbers = HouseNumberCharacters();
   EXPECT_EQ(numbers[0].at, (UserPoint{-52, -6}));
   EXPECT_EQ(numbers[14].at, (UserPoint{-48, 18}));
@@ -87,6 +93,11 @@ TEST(WheelLayout, CuspLabelsHouseNumbersAndSteps) {
   EXPECT_EQ(StepTowardCentre({0, 0}, 0, 10, 20, false), (UserPoint{-10, 0}));
   EXPECT_NEAR(StepTowardCentre({0, 0}, 90, 10, 20, false).y, -15, 1e-9);
   EXPECT_NEAR(StepTowardCentre({0, 0}, 90, 10, 20, true).y, -16, 1e-9);
+  // A diagonal step stays on its ray: a full cell across, less up or down.
+  const UserPoint diagonal = StepTowardCentre({0, 0}, 45, 10, 20, false);
+  EXPECT_NEAR(diagonal.x, -10, 1e-6);
+  EXPECT_NEAR(diagonal.y, -10, 1e-6);
+  EXPECT_NEAR(StepTowardCentre({0, 0}, 60, 10, 20, false).x, -15 / std::sqrt(3.0), 1e-6);
   // The printer tightens the minute step only right of the centre.
   for (const auto& [angle, step] : {std::pair{75.0, 10}, {310.0, 10}, {75.5, 12}})
     EXPECT_EQ(ShrunkDigitStep(12, 10, 10, 2, angle, true), step) << angle;
@@ -114,6 +125,25 @@ TEST(WheelLayout, InterceptedSignsAndTheDeclinationMap) {
   EXPECT_DOUBLE_EQ(DeclinationDisplayAngle(-23.5), 141);
   EXPECT_DOUBLE_EQ(DeclinationDisplayAngle(0), 180);
   EXPECT_DOUBLE_EQ(DeclinationDisplayAngle(23.5), 321);
+}
+
+// No cusp label's box, on the window or the page, at a fixed place or at its
+// true angle, reaches into the rim: the circle would strike it through.
+TEST(WheelLayout, CuspLabelsClearTheRim) {
+  for (bool printing : {false, true}) {
+    const double width =
+        printing ? derived::kPrinterCuspLabelWidth : derived::kWindowCuspLabelWidth;
+    const auto clears = [&](const CuspLabel& label) {
+      const UserPoint at = label[0].at;
+      const double nx = std::clamp(0.0, at.x, at.x + width);
+      const double ny = std::clamp(0.0, at.y - derived::kCuspLabelHeight, at.y);
+      return std::hypot(nx, ny) >= 217 + 1;
+    };
+    for (int i = 1; i <= 12; ++i)
+      EXPECT_TRUE(clears(TableCuspLabel(i, 0, {}, printing))) << i << " " << printing;
+    for (int a = 0; a < 360; a += 5)
+      EXPECT_TRUE(clears(PolarCuspLabel(a, 0, printing))) << a << " " << printing;
+  }
 }
 
 // The shipped tables are the derived ones, so the fallback draws the same

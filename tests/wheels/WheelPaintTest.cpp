@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
 #include "platform/RecordingCanvas.h"
@@ -89,6 +91,25 @@ TEST(WheelPaint, WindowFrameLabelsAndTitle) {
                             return t.text == GlyphText(GlyphCode::RetrogradeMark);
                           }),
             std::count(flags.begin(), flags.end(), 'R'));
+}
+
+// A name too long for the header is cut with "..." clear of the wheel's
+// labels, a multi-byte letter never split; short lines stay whole.
+TEST(WheelPaint, LongHeaderLinesAreCut) {
+  Painted p;
+  p.wb.Wheel->InnerWheelHeader[1] =
+      "Renée Doe-Maximiliane Theresia von Habsburg-Lothringen und Toskana-Este - natal";
+  RecordingCanvas canvas(800, 600, 96);
+  PaintWheelWindow(canvas, p.in, 320);
+  const auto texts = canvas.Texts();
+  const CanvasRecord& name = texts[texts.size() - 14];
+  ASSERT_GT(name.text.size(), 3u);
+  EXPECT_EQ(name.text.substr(0, 6), "Renée");
+  EXPECT_EQ(name.text.substr(name.text.size() - 3), "...");
+  // It ends left of the MC's label, the only one at its height.
+  canvas.SetFontSize(name.font.points);
+  EXPECT_LE(name.a.x + canvas.TextWidth(name.text), -21);
+  EXPECT_EQ(texts[texts.size() - 13].text, p.wb.Wheel->InnerWheelHeader[2]);
 }
 
 TEST(WheelPaint, PrintedPageAndItsPersonalHeader) {

@@ -41,28 +41,38 @@ TEST(WheelPlacement, SlotsAndAnglesAmericanAndEuropean) {
   const std::tuple<const char*, SingleWheelInputs, int, int, double> cases[] = {
       // Sun 10 past the cusp of a 30-degree house: slot Fix(7 x 10 / 30) = 2.
       {"proportional", Equal({{Sun, 10}, {Moon, 12}}), Sun, 2, 188},
-      {"next slot on a clash", Equal({{Sun, 10}, {Moon, 12}}), Moon, 3, 192},
-      {"exactly on the cusp", Equal({{Sun, 0}}), Sun, 0, 180},
+      // The Moon's slot 3 at 192, then moved clear of the Sun's label.
+      {"next slot on a clash", Equal({{Sun, 10}, {Moon, 12}}), Moon, 3, -192},
+      // On the cusp: just clear of the spoke, 0.75 units at radius 150.
+      {"exactly on the cusp", Equal({{Sun, 0}}), Sun, 0, 180 + 0.2864789},
       // Its record names the 1st house; 359.99999 past that cusp is 0.
-      {"a hair before the cusp", Equal({{Sun, 359.99999}}), Sun, 0, 180},
+      {"a hair before the cusp", Equal({{Sun, 359.99999}}), Sun, 0, 180 + 0.2864789},
       // European: the true angle from the Descendant, 4 degrees after a
       // glyph closer than that.
       {"true angle", Equal({{Sun, 10}, {Moon, 12}}, 1), Sun, 2, 190},
-      {"pushed 4 degrees", Equal({{Sun, 10}, {Moon, 12}}, 1), Moon, 3, 194},
+      {"pushed 4 degrees or more", Equal({{Sun, 10}, {Moon, 12}}, 1), Moon, 3, -194},
   };
   for (const auto& [what, in, point, slot, angle] : cases) {
     const auto l = Find(in, point);
     ASSERT_TRUE(l) << what;
     EXPECT_EQ(l->slot, slot) << what;
-    EXPECT_NEAR(l->angle, angle, 1e-9) << what;
-    // No RADIUS.DAT here: the derived radius, not the centre.
-    EXPECT_EQ(l->radius, derived::GlyphRadius(int(angle))) << what;
+    // A negative angle: at least that far round.
+    if (angle < 0) {
+      EXPECT_GE(l->angle, -angle) << what;
+      EXPECT_LT(l->angle, -angle + 3) << what;
+    } else {
+      EXPECT_NEAR(l->angle, angle, 1e-6) << what;
+    }
+    // No RADIUS.DAT here: the derived radius, not the centre, drawn in just
+    // far enough for the glyph's cell to clear the rim.
+    EXPECT_LE(l->radius, derived::GlyphRadius(int(std::fabs(angle)) + 1)) << what;
+    EXPECT_GT(l->radius, derived::GlyphRadius(int(std::fabs(angle))) - 20) << what;
   }
 }
 
 TEST(WheelPlacement, CrowdedDisabledDegenerateAndHelioHouses) {
-  // Eight entries in the 1st house, seven slots: no South Node, no Part of
-  // Fortune, the other six on six slots.
+  // Eight entries in the 1st house, seven slots: all eight drawn, closer,
+  // in order and inside the house.
   const SingleWheelInputs crowded = Equal({{Sun, 1},
                                            {Moon, 3},
                                            {Mercury, 5},
@@ -71,17 +81,27 @@ TEST(WheelPlacement, CrowdedDisabledDegenerateAndHelioHouses) {
                                            {SouthNode, 11},
                                            {ChartPoint::PartOfFortune, 13},
                                            {Jupiter, 15}});
-  EXPECT_FALSE(Find(crowded, SouthNode) || Find(crowded, ChartPoint::PartOfFortune));
-  // European, a chart with eight points in a 23-degree 1st house: pulled
-  // back into the room they need, the glyphs still stand 4 degrees apart.
+  std::vector<double> first;
+  for (const PlacedLabel& l : PlaceSingleWheel(crowded))
+    if (l.house == 1) first.push_back(l.angle);
+  ASSERT_EQ(first.size(), 8u);
+  for (std::size_t k = 1; k < first.size(); ++k) EXPECT_GT(first[k], first[k - 1] + 2.5) << k;
+  EXPECT_GT(first.front(), 180);
+  EXPECT_LT(first.back(), 210);
+  // European, a chart with eight points in a 23-degree 1st house: all after
+  // the Ascendant's spoke at 180, before the 2nd cusp's, set closer.
   Workbench wb;
   test::ComputeWheelChart(wb, test::WheelChart::Crowded);
   test::RecordingHost host;
   PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
   const auto full = PlaceSingleWheel(SingleWheelInputsOf(test::PaintInputsOf(wb, 1)));
-  for (std::size_t k = 1; k < full.size(); ++k) {
-    if (full[k].house == 1) {
-      EXPECT_GE(full[k].angle - full[k - 1].angle, 4 - 1e-9) << full[k].point;
+  const double second = SingleFrameSpokeAngles(1, test::PaintInputsOf(wb).request->Cusps)[1];
+  for (std::size_t k = 0; k < full.size(); ++k) {
+    if (full[k].house != 1) continue;
+    EXPECT_GT(full[k].angle, 180) << full[k].point;
+    EXPECT_LT(full[k].angle, second) << full[k].point;
+    if (k > 0 && full[k - 1].house == 1) {
+      EXPECT_GE(full[k].angle - full[k - 1].angle, 2) << full[k].point;
     }
   }
   // A disabled point is not drawn but its house still counts it.

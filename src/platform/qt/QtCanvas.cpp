@@ -88,14 +88,18 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
   painter_.setPen(ToQColor(color));
   const QFontMetricsF metrics(q, painter_.device());
   const QPointF corner = Device(topLeft);
-  painter_.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()),
+  // Half the leading above the ascent: the line's height includes it, and a
+  // line at a surface's top edge keeps its tallest letters whole.
+  painter_.drawText(QPointF(corner.x(), corner.y() + metrics.leading() / 2 + metrics.ascent()),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
   const QFontMetricsF metrics(QtFont(font), painter_.device());
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return {metrics.horizontalAdvance(q), metrics.height()};
+  // The full line height, leading included: the glyph font's ascent and
+  // descent span exactly one em, so characters stepped by height() touch.
+  return {metrics.horizontalAdvance(q), metrics.lineSpacing()};
 }
 
 }  // namespace orv

@@ -29,7 +29,9 @@ namespace orv {
 namespace {
 
 constexpr double kFallbackDotsPerInch = 96;
-constexpr int kSmallestSide = 120;  // pixels: a wheel still reads
+constexpr int kSmallestSide = 120;  // pixels: a stored size never shrinks below
+// The wheel's own smallest area at 96 dpi.
+constexpr int kLegibleWidth = 640, kLegibleHeight = 480;
 
 constexpr std::string_view kPrintQuestion =
     "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.";
@@ -71,6 +73,10 @@ Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* par
   menuBar_ = new QMenuBar(this);
   view_ = new WheelView([this](QPainter& p, const QRect& area) { PaintWheel(p, area); },
                         [this](const QSize& size) { ViewResized(size); }, this);
+  // Smaller, the labels' characters (sized in points) crowd into each other
+  // and the wheel becomes a heap: the window keeps a size at which it reads.
+  view_->setMinimumSize(int(kLegibleWidth * DotsPerInch() / 96),
+                        int(kLegibleHeight * DotsPerInch() / 96));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
