@@ -1,6 +1,7 @@
 #include "reports/RtfReport.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <vector>
 
@@ -245,8 +246,13 @@ std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
     } else if (i + 1 < rtf.size() && !std::isalpha(static_cast<unsigned char>(rtf[i + 1]))) {
       const char s = rtf[++i];
       if (s == '\'' && i + 2 < rtf.size()) {
-        add(DecodeWindows1252(
-            std::string(1, char(std::stoi(std::string(rtf.substr(i + 1, 2)), nullptr, 16)))));
+        // A damaged file's "\'zz" shows nothing rather than ending the
+        // program.
+        const std::string_view hex = rtf.substr(i + 1, 2);
+        unsigned byte = 0;
+        const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), byte, 16);
+        if (ec == std::errc() && end == hex.data() + hex.size())
+          add(DecodeWindows1252(std::string(1, char(byte))));
         i += 2;
       } else if (s == '\\' || s == '{' || s == '}') {
         add(std::string(1, s));
@@ -269,7 +275,10 @@ std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
       } else if (word == "qc" || word == "qj") {
         centred = word == "qc";
       } else if (word == "u" && !number.empty()) {
-        const unsigned unit = unsigned(std::stoi(number)) & 0xFFFF;
+        long value = 0;  // beyond any character in a damaged file: nothing shown
+        const bool read = std::from_chars(number.data(), number.data() + number.size(), value)
+                              .ec == std::errc();
+        const unsigned unit = read ? unsigned(value) & 0xFFFF : 0xD800;
         if (unit < 0xD800 || unit > 0xDFFF) {  // a surrogate pair shows as nothing
           std::string utf8;
           if (unit < 0x80)
