@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <vector>
 
@@ -270,8 +271,13 @@ std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
     } else if (i + 1 < rtf.size() && !std::isalpha(static_cast<unsigned char>(rtf[i + 1]))) {
       const char s = rtf[++i];
       if (s == '\'' && i + 2 < rtf.size()) {
-        add(DecodeWindows1252(
-            std::string(1, char(std::stoi(std::string(rtf.substr(i + 1, 2)), nullptr, 16)))));
+        // A damaged file's "\'zz" shows nothing rather than ending the
+        // program.
+        const std::string_view hex = rtf.substr(i + 1, 2);
+        unsigned byte = 0;
+        const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), byte, 16);
+        if (ec == std::errc() && end == hex.data() + hex.size())
+          add(DecodeWindows1252(std::string(1, char(byte))));
         i += 2;
       } else if (s == '\\' || s == '{' || s == '}') {
         add(std::string(1, s));
@@ -293,9 +299,14 @@ std::vector<RtfParagraph> ReadRtfParagraphs(std::string_view rtf) {
         bold = number != "0";
       } else if (word == "qc" || word == "qj") {
         centred = word == "qc";
-      } else if (word == "u" && !number.empty() && number.size() < 8) {
-        const unsigned unit = unsigned(std::stoi(number)) & 0xFFFF;
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
+      } else if (word == "u" && !number.empty()) {
+        long value = 0;  // beyond any character in a damaged file: nothing shown
+        const bool read = std::from_chars(number.data(), number.data() + number.size(), value)
+                              .ec == std::errc();
+        const unsigned unit = read ? unsigned(value) & 0xFFFF : 0;
+        if (!read) {
+          highSurrogate = 0;
+        } else if (unit >= 0xD800 && unit <= 0xDBFF) {
           highSurrogate = unit;  // the first half of a character beyond 0xFFFF
         } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
           if (highSurrogate)

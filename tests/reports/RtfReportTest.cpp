@@ -131,5 +131,25 @@ TEST(RtfReport, BytesThatAreNoCharacterBecomeAQuestionMark) {
   }
 }
 
+// A damaged .rtf shown in the RTF window: escapes that hold no number show
+// nothing; they once ended the program with an uncaught exception.
+TEST(RtfReport, ADamagedFileReadsWithoutItsBrokenEscapes) {
+  const struct {
+    std::string rtf, shown;
+  } cases[] = {
+      {"{\\rtf1 a\\'zzb}", "ab"},
+      {"{\\rtf1 a\\'e9b}", "a\xC3\xA9" "b"},
+      {"{\\rtf1 a\\u99999999999999999999?b}", "ab"},
+      {"{\\rtf1 a\\u-4064?b}", "a\xEF\x80\xA0" "b"},
+      {"{\\rtf1 a\\'", "a"},
+  };
+  for (const auto& c : cases) {
+    std::string shown;
+    for (const auto& p : ReadRtfParagraphs(c.rtf))
+      for (const auto& r : p.runs) shown += r.text;
+    EXPECT_EQ(shown, c.shown) << c.rtf;
+  }
+}
+
 }  // namespace
 }  // namespace orv
