@@ -174,7 +174,7 @@ std::vector<std::string> TransitDayLines(const ChartArrays& now, const ChartMode
       const double separation =
           std::fabs(now.Longitudes[std::size_t(i)] - charts.Natal.Longitudes[std::size_t(j)]);
       const AspectMatch m = FindAspectOfSeparation(separation, twoChartOrbs);
-      if (m.code == NoAspectCode || m.code > 11) continue;
+      if (m.code == NoAspectCode || m.code > Code(AspectCode::Quincunx)) continue;
       const std::string key = TransitAspectKey(i, m.code - 1, j);
       const auto paragraph =
           texts.Paragraph(std::string(TransitTextFile(i)), key, kAspectFileEmptyLimit);
@@ -240,7 +240,8 @@ std::string RisingKey(double ascendantDeg) {
 }
 
 std::string NatalAspectKey(int first, int code, int second, const OptionValues& options) {
-  const bool harmonious = code == 2 || code == 3 || code == 5;
+  const bool harmonious =
+      CodeIsOneOf(code, {AspectCode::Conjunction, AspectCode::Sextile, AspectCode::Trine});
   const bool exact = options[harmonious ? 140 : 141] != 0;
   static constexpr std::array<std::string_view, 7> kWords = {
       "", "", "blending with", "harmonizing with", "discordant to", "harmonizing with",
@@ -294,7 +295,7 @@ std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAs
   for (int i = 1; i <= lastFirst; ++i)
     for (int j = i; j <= lastSecond; ++j) {
       if (!extra && j >= 11 && j <= 13) continue;
-      for (int code = 2; code <= 6; ++code)
+      for (int code = Code(AspectCode::Conjunction); code <= Code(AspectCode::Opposition); ++code)
         if (aspects.Found(code, j, i))
           section(std::string(ReportPointNames[std::size_t(i)]) + ".TXT",
                   NatalAspectKey(i, code, j, options));
