@@ -148,6 +148,8 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
          });
 }
 
+std::string Spaces(long n) { return std::string(std::size_t(std::max(0L, n)), ' '); }
+
 std::string ToUpperAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = UpperAscii(c);
@@ -194,14 +196,14 @@ bool IsUnsafeInFileName(std::string_view ch) {
 
 std::size_t CharacterCount(std::string_view utf8) {
   std::size_t count = 0;
-  for (char c : utf8) count += ContinuesCharacter(c) ? 0 : 1;
+  for (std::size_t i = 0; i < utf8.size(); ++i) count += i == 0 || !ContinuesCharacter(utf8[i]);
   return count;
 }
 
 std::string_view FirstCharacters(std::string_view utf8, std::size_t count) {
   std::size_t end = 0;
   for (std::size_t taken = 0; end < utf8.size(); ++end) {
-    if (!ContinuesCharacter(utf8[end]) && taken++ == count) break;
+    if ((end == 0 || !ContinuesCharacter(utf8[end])) && taken++ == count) break;
   }
   return utf8.substr(0, end);
 }

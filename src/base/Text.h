@@ -40,6 +40,9 @@ std::string ReplaceText(std::string text, std::string_view find, std::string_vie
 // before it; otherwise `directory` keeps its previous value.
 std::string SplitPath(std::string_view path, std::string& directory);
 
+// `n` blanks; none when `n` is not positive.
+std::string Spaces(long n);
+
 // ASCII case-free equality, the way the program's file and key names compare.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 std::string ToUpperAscii(std::string_view text);

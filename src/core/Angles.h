@@ -47,10 +47,9 @@ inline double IntoCircle(double r) {
 // x reduced to 0 <= r < 360. A reduction that rounds to 360 (a tiny
 // negative x) gives 0, one that rounds below 0 gives r + 360: never 360.
 inline double Mod360(double x) { return detail::IntoCircle(x - 360 * Int(x / 360)); }
-inline double Norm360(double x) {
-  if (x >= 0) return detail::IntoCircle(x - 360 * Int(x / 360));
-  return detail::IntoCircle((x - 360 * (Int(x / 360) + 1)) + 360);
-}
+// The same reduction under the name the ephemeris and most callers use; one
+// rule, so the two can never disagree on a cusp and a body at one longitude.
+inline double Norm360(double x) { return Mod360(x); }
 
 // H.MM notation (whole part, minutes as two decimals) to a decimal number and
 // back. The floor applies to the whole number, so callers with signed values

@@ -12,50 +12,14 @@ namespace orv {
 
 namespace {
 
-struct FinderBand {
-  double exactDeg;
-  int kind;  // `AspectKind`: the orb's element of the table; the code is kind + 1
-  BandShape shape;
-  bool majorOrSemi;      // tested by FindAspectOfSeparation too
-  bool doublePrecision;  // the septile's limits are not integers
-};
-
-// The testing order. Every band is tested against the same separation and the
-// last match wins, so this order decides overlaps.
-constexpr std::array<FinderBand, 16> kBands = {{
-    {60, 2, BandShape::Around, true, false},
-    {90, 3, BandShape::Around, true, false},
-    {120, 4, BandShape::Around, true, false},
-    {180, 5, BandShape::AtLeast, true, false},
-    {30, 7, BandShape::Around, true, false},
-    {45, 8, BandShape::Around, true, false},
-    {135, 9, BandShape::Around, true, false},
-    {150, 10, BandShape::Around, true, false},
-    {0, 1, BandShape::UpToOrb, true, false},
-    {36, 11, BandShape::Around, false, false},
-    {40, 12, BandShape::Around, false, false},
-    {72, 13, BandShape::Around, false, false},
-    {108, 14, BandShape::Around, false, false},
-    {144, 15, BandShape::Around, false, false},
-    {51.42857143, 16, BandShape::Around, false, true},
-    {165, 17, BandShape::Around, false, false},
-}};
-
-bool InBand(const FinderBand& band, double w, float orb) {
-  return InOrbBand(band.exactDeg, band.shape, band.doublePrecision, w, orb);
-}
-
 AspectMatch FindAspect(double separationDeg, const OrbTable& orbs, bool allBands) {
   AspectMatch match;
   match.foldedSeparation = separationDeg > 180 ? 360 - separationDeg : separationDeg;
   match.deviation = match.foldedSeparation;
-  for (const FinderBand& band : kBands) {
-    if (!allBands && !band.majorOrSemi) continue;
-    if (InBand(band, match.foldedSeparation, orbs[size_t(band.kind)])) {
-      match.code = band.kind + 1;
-      match.deviation = match.foldedSeparation - band.exactDeg;
-    }
-  }
+  for (const AspectBand& band : kMajorAndSemiBands) MatchBand(band, orbs, match);
+  MatchBand(kConjunctionBand, orbs, match);
+  if (allBands)
+    for (const AspectBand& band : kMinorBands) MatchBand(band, orbs, match);
   return match;
 }
 

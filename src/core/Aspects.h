@@ -2,7 +2,9 @@
 // The aspect finders of the two-chart listings and the transit
 // interpretations, and the readers of their orb tables.
 
+#include <array>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +15,42 @@ namespace orv {
 
 class Host;
 
-// `AspectCode` 1: no aspect; otherwise `AspectKind` + 1.
-inline constexpr int NoAspectCode = 1;
+// The aspect a finder reports: `AspectKind` + 1, and 1 for none. Lists and
+// tables store it as an int (it indexes `AspectNames` and `AspectAngles`);
+// name it through this enum rather than by its number.
+enum class AspectCode : int {
+  None = 1,
+  Conjunction,
+  Sextile,
+  Square,
+  Trine,
+  Opposition,
+  Parallel,
+  SemiSextile,
+  SemiSquare,
+  Sesquisquare,
+  Quincunx,
+  SemiQuintile,
+  Nonagen,
+  Quintile,
+  Trecile,
+  BiQuintile,
+  Septile,
+  Quindecile,
+};
+
+// The stored number of `c`, and the `AspectKind` (orb table element) it uses.
+constexpr int Code(AspectCode c) { return static_cast<int>(c); }
+constexpr int KindOf(AspectCode c) { return Code(c) - 1; }
+
+inline constexpr int NoAspectCode = Code(AspectCode::None);
+
+// Whether the stored `code` is one of `codes`.
+constexpr bool CodeIsOneOf(int code, std::initializer_list<AspectCode> codes) {
+  for (AspectCode c : codes)
+    if (code == Code(c)) return true;
+  return false;
+}
 
 // How a band's limits lie around its exact angle.
 enum class BandShape {
@@ -31,6 +67,38 @@ struct AspectBand {
   int kind;
   BandShape shape;
 };
+
+// The band tables the finders share. Each finder tests the major and semi
+// bands first, then its own further bands in its own order; as the last
+// match wins, that order decides where bands overlap.
+inline constexpr std::array<AspectBand, 8> kMajorAndSemiBands = {{
+    {60, KindOf(AspectCode::Sextile), BandShape::Around},
+    {90, KindOf(AspectCode::Square), BandShape::Around},
+    {120, KindOf(AspectCode::Trine), BandShape::Around},
+    {180, KindOf(AspectCode::Opposition), BandShape::AtLeast},
+    {30, KindOf(AspectCode::SemiSextile), BandShape::Around},
+    {45, KindOf(AspectCode::SemiSquare), BandShape::Around},
+    {135, KindOf(AspectCode::Sesquisquare), BandShape::Around},
+    {150, KindOf(AspectCode::Quincunx), BandShape::Around},
+}};
+inline constexpr AspectBand kConjunctionBand = {0, KindOf(AspectCode::Conjunction),
+                                                BandShape::UpToOrb};
+inline constexpr AspectBand kQuindecileBand = {165, KindOf(AspectCode::Quindecile),
+                                               BandShape::Around};
+// The quintile family and the septile, then the quindecile. Only the septile's
+// angle is no integer: test it in double precision (`InOrbBand`).
+inline constexpr std::array<AspectBand, 7> kMinorBands = {{
+    {36, KindOf(AspectCode::SemiQuintile), BandShape::Around},
+    {40, KindOf(AspectCode::Nonagen), BandShape::Around},
+    {72, KindOf(AspectCode::Quintile), BandShape::Around},
+    {108, KindOf(AspectCode::Trecile), BandShape::Around},
+    {144, KindOf(AspectCode::BiQuintile), BandShape::Around},
+    {51.42857143, KindOf(AspectCode::Septile), BandShape::Around},
+    kQuindecileBand,
+}};
+inline constexpr bool InDoublePrecision(const AspectBand& band) {
+  return band.kind == KindOf(AspectCode::Septile);
+}
 
 // Whether the folded separation `w` (0..180 degrees) lies in the band of
 // `exactDeg` with `orb`, limits inclusive. The limits are single precision, as
@@ -59,6 +127,17 @@ struct AspectMatch {
   double foldedSeparation = 0;  // `WorkSeparation`: the separation folded into 0..180, degrees
   double deviation = 0;         // `AspectDeviation`, degrees: see each finder
 };
+
+// Tests `band` against `match.foldedSeparation` with the orbs of `orbs` (by
+// `AspectKind`); when it holds, sets the code and the deviation from exact, so
+// that of a run of calls the last match wins.
+inline void MatchBand(const AspectBand& band, const OrbTable& orbs, AspectMatch& match) {
+  if (InOrbBand(band.exactDeg, band.shape, InDoublePrecision(band), match.foldedSeparation,
+                orbs[size_t(band.kind)])) {
+    match.code = band.kind + 1;
+    match.deviation = match.foldedSeparation - band.exactDeg;
+  }
+}
 
 // Tests the nine major and semi aspects against `orbs` (an `OrbTable`
 // indexed by `AspectKind`). `separationDeg` is the unsigned distance of the

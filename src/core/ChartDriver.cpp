@@ -17,6 +17,9 @@ namespace orv {
 
 namespace {
 
+// Non-zero: the North Node is the true node, else the mean one.
+constexpr int kTrueNodeOption = 49;
+
 void AddChiron(ChartArrays& c, const DataTables& tables, double julianDate) {
   const ChironPosition chiron = CalcChiron(tables, julianDate);
   c.HasChiron = chiron.Tabulated;
@@ -50,13 +53,9 @@ std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& in
   c.Cusps = cusps.cusps;
   c.SiderealText = SiderealTextOf(t);
 
-  PlanetPositionInput in;
-  in.julianDayNumber = t.JulianDayNumber;
-  in.dayFraction = t.DayFraction;
-  in.obliquityRad = t.Obliquity;
+  PlanetPositionInput in = PlanetInputAt(t.JulianDayNumber, t.DayFraction, t.Obliquity, options);
   in.ascendantDeg = t.AscendantLongitude;
   in.midheavenDeg = t.MidheavenLongitude;
-  in.trueNode = options[49] != 0;
   PlanetPositions p = CalcPlanetPositions(in);
   c.Longitudes = p.longitudes;
   c.Latitudes = p.latitudes;
@@ -99,6 +98,16 @@ std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& in
   c.HousePositions = PlacePlanetsInHouses(*placedBefore, c.Longitudes, c.Cusps, HouseLabels);
   c.Declinations = CalcPointDeclinations(c.Declinations, c.Longitudes, t.Obliquity);
   return out;
+}
+
+PlanetPositionInput PlanetInputAt(double julianDayNumber, double dayFraction, double obliquityRad,
+                                  const OptionValues& options) {
+  PlanetPositionInput in;
+  in.julianDayNumber = julianDayNumber;
+  in.dayFraction = dayFraction;
+  in.obliquityRad = obliquityRad;
+  in.trueNode = options[kTrueNodeOption] != 0;
+  return in;
 }
 
 double DailyMotionOf(double longitudeDeg, double nextDayDeg) {

@@ -10,6 +10,7 @@
 #include "core/ChartModel.h"
 #include "core/ChartTime.h"
 #include "core/NumberFile.h"
+#include "core/ephemeris/PlanetPositions.h"
 
 namespace orv {
 
@@ -78,6 +79,12 @@ std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& in
                                           const DataTables& tables,
                                           const std::string& previousHousePositions,
                                           bool firstChart);
+
+// The position input of a moment: its day number, day fraction and
+// obliquity, and the node the options choose (option 49). The Ascendant and
+// MC stay 0 for the caller to set where the Part of Fortune matters.
+PlanetPositionInput PlanetInputAt(double julianDayNumber, double dayFraction, double obliquityRad,
+                                  const OptionValues& options);
 
 // `DailyMotion`: the motion from `longitudeDeg` to `nextDayDeg`, brought into
 // -180..180 degrees.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/Angles.h"
+#include "core/ephemeris/PlanetPositions.h"
 
 namespace orv {
 
@@ -161,7 +162,7 @@ TimeValues CalcJulianDayAndSiderealTime(const ChartInputValues& moment) {
   tv.TransitListDay = n;
   tv.JulianDayNumber = n;
   tv.JulianDate = n + tv.DayFraction - 0.5;
-  tv.JulianCenturies = (n - 2415020 + tv.DayFraction - 0.5) / 36525;
+  tv.JulianCenturies = JulianCenturiesSince1900(n, tv.DayFraction);
 
   const double ramcDeg = RamcDegrees(tv.DayFraction, tv.JulianCenturies, longitude);
   tv.Ramc = DegToRad(ramcDeg);

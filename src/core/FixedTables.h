@@ -36,6 +36,11 @@ inline constexpr std::string_view PointNames10 =
     "SUN       MERCURY   VENUS     MARS      JUPITER   SATURN    URANUS    NEPTUNE   "
     "PLUTO     MOON      N. NODE   S. NODE   Part F.   ASC       MC        CHIRON    ";
 
+// The signs' names, `ZodiacSign` order from 0 (Aries).
+inline constexpr std::array<std::string_view, 12> SignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
 // `SignAbbreviations`: 12 fields of 3, `ZodiacSign` order.
 inline constexpr std::string_view SignAbbreviations = "ARITAUGEMCANLEOVIRLIBSCOSAGCPRAQUPIS";
 

@@ -21,7 +21,6 @@ constexpr int kLabelWidth = 19;
 constexpr size_t kCompactHalf = 46;
 constexpr std::string_view kCompactGap = "   ";
 
-std::string Spaces(int n) { return std::string(size_t(std::max(n, 0)), ' '); }
 
 // `text` filled with blanks to `width`; a longer text stays whole.
 std::string PadRight(std::string text, int width) {

@@ -16,14 +16,15 @@ namespace orv {
 namespace {
 
 // The five major aspects in the testing order; the last that holds wins.
-constexpr AspectBand kOfaBands[] = {
-    {60, 2, BandShape::Around},   {90, 3, BandShape::Around}, {120, 4, BandShape::Around},
-    {180, 5, BandShape::AtLeast}, {0, 1, BandShape::UpToOrb},
-};
+constexpr AspectBand kOfaBands[] = {kMajorAndSemiBands[0], kMajorAndSemiBands[1],
+                                    kMajorAndSemiBands[2], kMajorAndSemiBands[3],
+                                    kConjunctionBand};
 
 // The order of a department's aspect list, by `AspectCode`: trine, sextile,
 // square, opposition, conjunction.
-constexpr int kListOrder[] = {5, 3, 4, 6, 2};
+constexpr int kListOrder[] = {Code(AspectCode::Trine), Code(AspectCode::Sextile),
+                              Code(AspectCode::Square), Code(AspectCode::Opposition),
+                              Code(AspectCode::Conjunction)};
 
 int RankOf(double value, const std::array<double, OfaDepartmentCount + 1>& all) {
   int rank = 1;
@@ -38,7 +39,6 @@ std::string HouseText(std::string_view housePositions, int planet) {
   return ToLowerAscii(Trim(label)) + " house";
 }
 
-std::string Spaces(long n) { return std::string(size_t(std::max(0L, n)), ' '); }
 long Length(const std::string& s) { return static_cast<long>(CharacterCount(s)); }
 
 // An aspect entry: the aspect's name cut to `nameChars`, a blank and the

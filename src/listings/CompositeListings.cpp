@@ -5,6 +5,7 @@
 
 #include "base/Format.h"
 #include "base/Text.h"
+#include "core/Aspects.h"
 #include "core/FixedTables.h"
 
 namespace orv {
@@ -18,14 +19,6 @@ constexpr std::array<int, NumPoints> kListingOrder = {
     P::Sun,           P::Moon,      P::Mercury, P::Venus, P::Mars,      P::Jupiter,
     P::Saturn,        P::Uranus,    P::Neptune, P::Pluto, P::NorthNode, P::SouthNode,
     P::PartOfFortune, P::Ascendant, P::MC,      P::Chiron};
-
-// `AspectCode`s of the grid's bands.
-constexpr int kConjunction = 2;
-constexpr int kSextile = 3;
-constexpr int kSquare = 4;
-constexpr int kTrine = 5;
-constexpr int kOpposition = 6;
-constexpr int kQuincunx = 11;
 
 constexpr size_t kNameCut = 26;
 
@@ -117,13 +110,14 @@ float CompositePairOrb(int i, int j, const OptionValues& options) {
 
 std::optional<int> CompositeAspectCode(double s, float orbDeg, float quincunxOrbDeg) {
   std::optional<int> code;
-  if (InBand(s, 60, orbDeg)) code = kSextile;
-  if (InBand(s, 90, orbDeg)) code = kSquare;
-  if (InBand(s, 120, orbDeg)) code = kTrine;
+  if (InBand(s, 60, orbDeg)) code = Code(AspectCode::Sextile);
+  if (InBand(s, 90, orbDeg)) code = Code(AspectCode::Square);
+  if (InBand(s, 120, orbDeg)) code = Code(AspectCode::Trine);
   const float sSingle = float(s);
-  if (150.0f - quincunxOrbDeg <= sSingle && sSingle <= 150.0f + quincunxOrbDeg) code = kQuincunx;
-  if (s >= double(180.0f - orbDeg)) code = kOpposition;
-  if (s <= double(orbDeg)) code = kConjunction;
+  if (150.0f - quincunxOrbDeg <= sSingle && sSingle <= 150.0f + quincunxOrbDeg)
+    code = Code(AspectCode::Quincunx);
+  if (s >= double(180.0f - orbDeg)) code = Code(AspectCode::Opposition);
+  if (s <= double(orbDeg)) code = Code(AspectCode::Conjunction);
   return code;
 }
 

@@ -12,28 +12,7 @@ namespace orv {
 
 namespace {
 
-// The testing order: every band is tested and the last match wins.
-constexpr std::array<AspectBand, 16> kAspectBands = {{
-    {60, 2, BandShape::Around},
-    {90, 3, BandShape::Around},
-    {120, 4, BandShape::Around},
-    {180, 5, BandShape::AtLeast},
-    {30, 7, BandShape::Around},
-    {45, 8, BandShape::Around},
-    {135, 9, BandShape::Around},
-    {150, 10, BandShape::Around},
-    {36, 11, BandShape::Around},
-    {40, 12, BandShape::Around},
-    {72, 13, BandShape::Around},
-    {108, 14, BandShape::Around},
-    {144, 15, BandShape::Around},
-    {51.42857143, 16, BandShape::Around},
-    {165, 17, BandShape::Around},
-    {0, 1, BandShape::UpToOrb},
-}};
-
-constexpr int kSeptileKind = 16;
-constexpr int kParallelKind = 6;
+constexpr int kParallelKind = KindOf(AspectCode::Parallel);
 constexpr int kReportSouthNode = 12;
 constexpr int kReportChiron = ChartPoint::Chiron;
 
@@ -103,16 +82,17 @@ void NatalAspectTable::Mark(int code, int higher, int lower) {
 GridAspect FindGridAspect(double longitudeA, double longitudeB, const OrbTable& natalOrbs) {
   double s = std::fabs(longitudeA - longitudeB);
   if (s > 180) s = 360 - s;
+  AspectMatch match;
+  match.foldedSeparation = s;
+  match.deviation = s;
+  // Every band is tested and the last match wins: the conjunction last.
+  for (const AspectBand& band : kMajorAndSemiBands) MatchBand(band, natalOrbs, match);
+  for (const AspectBand& band : kMinorBands) MatchBand(band, natalOrbs, match);
+  MatchBand(kConjunctionBand, natalOrbs, match);
   GridAspect found;
+  found.code = match.code;
   found.separationDeg = s;
-  found.deviationDeg = s;
-  for (const AspectBand& band : kAspectBands) {
-    if (InOrbBand(band.exactDeg, band.shape, band.kind == kSeptileKind, s,
-                  natalOrbs[size_t(band.kind)])) {
-      found.code = band.kind + 1;
-      found.deviationDeg = s - band.exactDeg;
-    }
-  }
+  found.deviationDeg = match.deviation;
   return found;
 }
 

@@ -25,20 +25,6 @@ void ListPair(ListingPage& page, int pointA, double longitudeA, int pointB, doub
   for (const std::string& line : lines) page.Line(line);
 }
 
-// The testing order: every band is tested and the last match wins.
-constexpr std::array<AspectBand, 10> kAspectBands = {{
-    {60, 2, BandShape::Around},
-    {90, 3, BandShape::Around},
-    {120, 4, BandShape::Around},
-    {180, 5, BandShape::AtLeast},
-    {30, 7, BandShape::Around},
-    {45, 8, BandShape::Around},
-    {135, 9, BandShape::Around},
-    {150, 10, BandShape::Around},
-    {165, 17, BandShape::Around},
-    {0, 1, BandShape::UpToOrb},
-}};
-
 }  // namespace
 
 void ListTransitToNatalAspects(ListingPage& page, const ChartModel& model,
@@ -79,12 +65,10 @@ AspectMatch FindSynastryAspect(double longitudeA, double longitudeB, const OrbTa
   if (s > 180) s = 360 - s;
   match.foldedSeparation = s;
   match.deviation = s;
-  for (const AspectBand& band : kAspectBands) {
-    if (InOrbBand(band.exactDeg, band.shape, false, s, synastryOrbs[size_t(band.kind)])) {
-      match.code = band.kind + 1;
-      match.deviation = s - band.exactDeg;
-    }
-  }
+  // Every band is tested and the last match wins: the conjunction last.
+  for (const AspectBand& band : kMajorAndSemiBands) MatchBand(band, synastryOrbs, match);
+  MatchBand(kQuindecileBand, synastryOrbs, match);
+  MatchBand(kConjunctionBand, synastryOrbs, match);
   if (match.code != NoAspectCode) match.deviation = ListedDeviation(match.deviation, difference);
   return match;
 }

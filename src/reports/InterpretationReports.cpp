@@ -1,13 +1,14 @@
 #include "reports/InterpretationReports.h"
 
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
 #include "base/Format.h"
+#include "base/Text.h"
 #include "core/Angles.h"
 #include "core/Aspects.h"
+#include "core/ChartDriver.h"
 #include "core/ChartTime.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
@@ -33,15 +34,6 @@ std::string_view RTrim(std::string_view s) {
   return s;
 }
 
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
-
-constexpr std::array<std::string_view, 12> kSignNames = {
-    "ARIES", "TAURUS",  "GEMINI",      "CANCER",    "LEO",      "VIRGO",
-    "LIBRA", "SCORPIO", "SAGITTARIUS", "CAPRICORN", "AQUARIUS", "PISCES"};
 
 std::size_t SignIndex(double longitudeDeg) {
   return std::size_t(std::floor(Norm360(longitudeDeg) / 30)) % 12;
@@ -51,7 +43,7 @@ std::size_t SignIndex(double longitudeDeg) {
 
 std::string TransitHeadingForm(std::string_view line) {
   while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-  return Upper(RTrim(line));
+  return ToUpperAscii(RTrim(line));
 }
 
 TransitTextIndex::File& TransitTextIndex::Load(const std::string& file, int emptyLineLimit) {
@@ -142,13 +134,10 @@ std::string TransitDateText(double julianDayNumber) {
 ChartArrays TransitDayPositions(const ChartModel& charts, const OptionValues& options,
                                 double day) {
   const double fraction = charts.DiurnalDayFraction;
-  PlanetPositionInput in;
-  in.julianDayNumber = day;
-  in.dayFraction = fraction;
-  in.obliquityRad = DegToRad(charts.DiurnalObliquityDegrees);
-  in.trueNode = options[49] != 0;
-  PlanetPositions p = CalcPlanetPositions(in);
-  const double t = (day - 2415020 + fraction - 0.5) / 36525;
+  // The angles come from the transit place below, not from the positions.
+  PlanetPositions p = CalcPlanetPositions(
+      PlanetInputAt(day, fraction, DegToRad(charts.DiurnalObliquityDegrees), options));
+  const double t = JulianCenturiesSince1900(day, fraction);
   const TransitAngles angles =
       CalcTransitAngles(t, fraction, charts.DiurnalInput.longitude,
                         charts.DiurnalObliquityDegrees, charts.DiurnalLatitudeRadians);
@@ -185,7 +174,7 @@ std::vector<std::string> TransitDayLines(const ChartArrays& now, const ChartMode
       const double separation =
           std::fabs(now.Longitudes[std::size_t(i)] - charts.Natal.Longitudes[std::size_t(j)]);
       const AspectMatch m = FindAspectOfSeparation(separation, twoChartOrbs);
-      if (m.code == NoAspectCode || m.code > 11) continue;
+      if (m.code == NoAspectCode || m.code > Code(AspectCode::Quincunx)) continue;
       const std::string key = TransitAspectKey(i, m.code - 1, j);
       const auto paragraph =
           texts.Paragraph(std::string(TransitTextFile(i)), key, kAspectFileEmptyLimit);
@@ -247,11 +236,12 @@ int TransitDayCount(std::string_view answer) {
 }
 
 std::string RisingKey(double ascendantDeg) {
-  return std::string(kSignNames[SignIndex(ascendantDeg)]) + " rising";
+  return ToUpperAscii(SignNames[SignIndex(ascendantDeg)]) + " rising";
 }
 
 std::string NatalAspectKey(int first, int code, int second, const OptionValues& options) {
-  const bool harmonious = code == 2 || code == 3 || code == 5;
+  const bool harmonious =
+      CodeIsOneOf(code, {AspectCode::Conjunction, AspectCode::Sextile, AspectCode::Trine});
   const bool exact = options[harmonious ? 140 : 141] != 0;
   static constexpr std::array<std::string_view, 7> kWords = {
       "", "", "blending with", "harmonizing with", "discordant to", "harmonizing with",
@@ -286,7 +276,7 @@ std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAs
   for (int body : kBodies) {
     // The sign name's first three letters, so Capricorn reads the SIGN_CAP.TXT
     // the meanings browser reads too (its listing abbreviation is CPR).
-    section("SIGN_" + std::string(kSignNames[SignIndex(lon[std::size_t(body)])].substr(0, 3)) +
+    section("SIGN_" + ToUpperAscii(SignNames[SignIndex(lon[std::size_t(body)])].substr(0, 3)) +
                 ".TXT",
             std::string(PointNames[std::size_t(body)]) + " in");
   }
@@ -305,7 +295,7 @@ std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAs
   for (int i = 1; i <= lastFirst; ++i)
     for (int j = i; j <= lastSecond; ++j) {
       if (!extra && j >= 11 && j <= 13) continue;
-      for (int code = 2; code <= 6; ++code)
+      for (int code = Code(AspectCode::Conjunction); code <= Code(AspectCode::Opposition); ++code)
         if (aspects.Found(code, j, i))
           section(std::string(ReportPointNames[std::size_t(i)]) + ".TXT",
                   NatalAspectKey(i, code, j, options));

@@ -134,7 +134,7 @@ constexpr Topic kSymbolism = {"Symbolism", "Each symbol is built from three shap
 
 constexpr std::array<std::array<std::string_view, 12>, 4> kPersonalCells = {{
     {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Aspects", "Symbolism"},
-    {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"},
+    SignNames,
     {"1st house", "2nd house", "3rd house", "4th house", "5th house", "6th house", "7th house", "8th house", "9th house", "10th house", "11th house", "12th house"},
     {"Fire", "Earth", "Air", "Water", "", "Cardinal", "Fixed", "Common", "", "General 1", "General 2", "General 3"},
 }};

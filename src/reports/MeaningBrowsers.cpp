@@ -1,7 +1,7 @@
 #include "reports/MeaningBrowsers.h"
 
-#include <cctype>
 
+#include "base/Text.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "reports/ScrambledText.h"
@@ -10,12 +10,6 @@
 namespace orv {
 
 namespace {
-
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
 
 constexpr std::array<std::string_view, 3> kAspectWords = {"blending with", "harmonizing with",
                                                           "discordant to"};
@@ -56,7 +50,7 @@ MeaningLookup AspectLookup(const NatalSelection& s) {
 }  // namespace
 
 MeaningLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& s) {
-  const std::string planetKey = Upper(kMeaningPlanetCaptions.at(s.planet)) + " in";
+  const std::string planetKey = ToUpperAscii(kMeaningPlanetCaptions.at(s.planet)) + " in";
   switch (command) {
     case NatalCommand::PlanetInSign:
       if (s.planet >= kUranus && s.planet <= kPluto)
@@ -67,7 +61,7 @@ MeaningLookup LookUpNatalMeaning(NatalCommand command, const NatalSelection& s) 
       if (s.planet == kAscendant) return Refused(kAscendantInNoHouse);
       return {"HOUSE_" + std::to_string(s.house + 1) + ".TXT", planetKey, {}};
     case NatalCommand::RisingSign:
-      return {"RISING.TXT", Upper(kSignCaptions.at(s.sign)) + " rising", {}};
+      return {"RISING.TXT", ToUpperAscii(kSignCaptions.at(s.sign)) + " rising", {}};
     case NatalCommand::Aspect:
       return AspectLookup(s);
   }
@@ -125,7 +119,7 @@ void RunCoupleMeaning(const MeaningLookup& lookup, const std::filesystem::path& 
 }
 
 std::string KeywordSignFile(int sign) {
-  return Upper(kSignCaptions.at(sign)).substr(0, 3) + ".TXT";
+  return ToUpperAscii(kSignCaptions.at(sign)).substr(0, 3) + ".TXT";
 }
 
 std::string KeywordHouseFile(int house) { return std::to_string(house + 1) + ".TXT"; }

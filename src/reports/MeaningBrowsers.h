@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/FixedTables.h"
 #include "shell/OutputBuffer.h"
 
 namespace orv {
@@ -20,9 +21,7 @@ class Host;
 inline constexpr std::array<std::string_view, 11> kMeaningPlanetCaptions = {
     "Sun",    "Moon",   "Mercury", "Venus", "Mars",     "Jupiter",
     "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"};
-inline constexpr std::array<std::string_view, 12> kSignCaptions = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+inline constexpr std::array<std::string_view, 12> kSignCaptions = SignNames;
 inline constexpr std::array<std::string_view, 12> kHouseCaptions = {
     "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "11th", "12th"};
 inline constexpr std::array<std::string_view, 3> kAspectKindCaptions = {"blending", "harmonizing",

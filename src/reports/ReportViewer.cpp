@@ -93,7 +93,7 @@ std::string ReportPager::PageText() const {
 }
 
 std::string SavedReportText(const ReportState& report, const OptionValues& options) {
-  const long body = std::lround(double(options[131]) - double(options[129]));
+  const long body = PageBodyLines(options);
   const long topLines = std::lround(double(options[132]));
   std::string text;
   int page = 1;
@@ -124,6 +124,10 @@ std::string SavedReportText(const ReportState& report, const OptionValues& optio
     text.resize(pageStart);  // only the head of a page no line reached
   }
   return text;
+}
+
+long PageBodyLines(const OptionValues& options) {
+  return std::lround(double(options[131]) - double(options[129]));
 }
 
 long PageTopLines(const OptionValues& options) {

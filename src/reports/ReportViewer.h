@@ -52,6 +52,10 @@ std::string SavedReportText(const ReportState& report, const OptionValues& optio
 // Option 132 as a count of empty lines, 0 when not positive.
 long PageTopLines(const OptionValues& options);
 
+// The report lines a saved or printed page holds: option 131 (the page
+// length) less option 129 (the lines kept free at its foot).
+long PageBodyLines(const OptionValues& options);
+
 // The two names the viewer proposes file names from.
 struct ReportPersons {
   std::string first;   // `PersonName`

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/Text.h"
 
@@ -50,6 +54,40 @@ TEST(CaseFreeText, ComparesAndConvertsAsciiOnly) {
   EXPECT_EQ(ToLowerAscii("NATAL.ORB"), "natal.orb");
   EXPECT_EQ(Trim("  a b \r\n"), "a b");
   EXPECT_EQ(Trim(" \t "), "");
+}
+
+// Counting and cutting agree with the split into characters, a stray
+// continuation byte counting as one, and never halve a character.
+TEST(Utf8Text, CountsAndCutsWholeCharacters) {
+  const struct {
+    std::string_view text;
+    std::size_t count;
+    std::string_view firstTwo;
+  } kCases[] = {
+      {"", 0, ""},
+      {"a", 1, "a"},
+      {"abc", 3, "ab"},
+      {"Zo\xC3\xAB Ann", 7, "Zo"},
+      {"\xC3\xAB\xC3\xA9x", 3, "\xC3\xAB\xC3\xA9"},
+      {"\xE2\x82\xAC" "1", 2, "\xE2\x82\xAC" "1"},
+      {"\x80\x80" "ab", 3, "\x80\x80" "a"},
+      {"a\x80" "b", 2, "a\x80" "b"},
+  };
+  for (const auto& c : kCases) {
+    const std::vector<std::string_view> chars = Utf8Characters(c.text);
+    EXPECT_EQ(CharacterCount(c.text), c.count) << c.text;
+    EXPECT_EQ(chars.size(), c.count) << c.text;
+    EXPECT_EQ(FirstCharacters(c.text, 2), c.firstTwo) << c.text;
+    for (std::size_t n = 0; n <= c.count + 1; ++n) {
+      std::string joined;
+      for (std::size_t i = 0; i < std::min(n, chars.size()); ++i) joined += chars[i];
+      EXPECT_EQ(FirstCharacters(c.text, n), joined) << c.text << " " << n;
+    }
+    EXPECT_EQ(CharacterCount(PadToCharacters(c.text, 5)), std::max<std::size_t>(c.count, 5));
+  }
+  EXPECT_EQ(Spaces(3), "   ");
+  EXPECT_EQ(Spaces(0), "");
+  EXPECT_EQ(Spaces(-4), "");
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "core/Aspects.h"
+#include "core/FixedTables.h"
 
 namespace orv {
 namespace {
@@ -48,6 +53,62 @@ OrbTable Orbs(std::initializer_list<std::pair<Kind, float>> set) {
 int ListedCode(double w, const OrbTable& orbs) {
   std::vector<std::string> lines;
   return ListAspects({1, 2, w, w}, orbs, lines).code;
+}
+
+// Each code against the kind written out above, its listed name and its
+// angle; every shared band against the angle of the code it finds.
+TEST(Aspects, CodesNameTheirAspectsAndBandsLieAtTheirAngles) {
+  const struct {
+    AspectCode code;
+    Kind kind;
+    std::string_view name;
+    int angle;
+  } kCases[] = {
+      {AspectCode::Conjunction, kConjunction, "conjunct", 0},
+      {AspectCode::Sextile, kSextile, "sextile", 60},
+      {AspectCode::Square, kSquare, "square", 90},
+      {AspectCode::Trine, kTrine, "trine", 120},
+      {AspectCode::Opposition, kOpposition, "opposite", 180},
+      {AspectCode::Parallel, kParallel, "PARALLEL", 0},
+      {AspectCode::SemiSextile, kSemiSextile, "s.sextile", 30},
+      {AspectCode::SemiSquare, kSemiSquare, "s.square", 45},
+      {AspectCode::Sesquisquare, kSesquisquare, "ses.square", 135},
+      {AspectCode::Quincunx, kQuincunx, "quincunx", 150},
+      {AspectCode::SemiQuintile, kSemiQuintile, "s.quintile", 36},
+      {AspectCode::Nonagen, kNonagen, "nonagen", 40},
+      {AspectCode::Quintile, kQuintile, "quintile", 72},
+      {AspectCode::Trecile, kTrecile, "trecile", 108},
+      {AspectCode::BiQuintile, kBiQuintile, "bi-quintile", 144},
+      {AspectCode::Septile, kSeptile, "septile", 51},
+      {AspectCode::Quindecile, kQuindecile, "quindecile", 165},
+  };
+  EXPECT_EQ(NoAspectCode, 1);
+  EXPECT_EQ(Code(AspectCode::Quindecile), MaxAspectCode);
+  for (const auto& c : kCases) {
+    const int code = Code(c.code);
+    EXPECT_EQ(code, CodeOf(c.kind)) << c.name;
+    EXPECT_EQ(KindOf(c.code), int(c.kind)) << c.name;
+    const std::string padded = std::string(c.name) + std::string(12 - c.name.size(), ' ');
+    EXPECT_EQ(PackedField(AspectNames, code, AspectNameWidth), padded) << c.name;
+    EXPECT_EQ(AspectAngles[size_t(code)], c.angle) << c.name;
+  }
+  std::vector<AspectBand> bands(kMajorAndSemiBands.begin(), kMajorAndSemiBands.end());
+  bands.insert(bands.end(), kMinorBands.begin(), kMinorBands.end());
+  bands.push_back(kConjunctionBand);
+  EXPECT_EQ(kMinorBands.back().kind, kQuindecileBand.kind);
+  std::vector<int> kinds;
+  for (const AspectBand& band : bands) {
+    kinds.push_back(band.kind);
+    EXPECT_EQ(int(std::floor(band.exactDeg)), AspectAngles[size_t(band.kind + 1)]) << band.kind;
+    EXPECT_EQ(InDoublePrecision(band), band.kind == kSeptile) << band.kind;
+    EXPECT_EQ(band.shape, band.kind == kOpposition   ? BandShape::AtLeast
+                          : band.kind == kConjunction ? BandShape::UpToOrb
+                                                      : BandShape::Around)
+        << band.kind;
+  }
+  // Every kind but the parallel, once.
+  std::sort(kinds.begin(), kinds.end());
+  EXPECT_EQ(kinds, (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
 }
 
 TEST(Aspects, FoldTheSeparationAndLetTheLastMatchingBandWin) {

@@ -149,6 +149,26 @@ TEST(ChartDriver, DailyMotionAndThePartOfFortune) {
               1e-9);
 }
 
+TEST(ChartDriver, ThePositionInputTakesTheMomentAndTheNodeOption) {
+  const struct {
+    float option;
+    bool trueNode;
+  } rows[] = {{0, false}, {1, true}, {-1, true}, {0.5f, true}};
+  for (const auto& r : rows) {
+    OptionValues options{};
+    options[49] = r.option;
+    const PlanetPositionInput in = PlanetInputAt(2451545, 0.25, 0.4, options);
+    EXPECT_EQ(in.trueNode, r.trueNode) << r.option;
+    EXPECT_EQ(in.julianDayNumber, 2451545);
+    EXPECT_EQ(in.dayFraction, 0.25);
+    EXPECT_EQ(in.obliquityRad, 0.4);
+    EXPECT_EQ(in.ascendantDeg, 0);
+  }
+  // 1 January 2000, 12h UT, lies one Julian century after the 1900 epoch.
+  EXPECT_DOUBLE_EQ(JulianCenturiesSince1900(2451545, 0.5), 1);
+  EXPECT_DOUBLE_EQ(JulianCenturiesSince1900(2415020, 0), -0.5 / 36525);
+}
+
 TEST(ChartDriver, FirstListingFollowsOption33) {
   struct Case {
     float option;

@@ -25,6 +25,18 @@ ReportState Numbered(int count) {
   return report;
 }
 
+TEST(ReportViewer, APageHoldsThePageLengthLessItsFoot) {
+  const struct {
+    float length, foot;
+    long body;
+  } rows[] = {{66, 6, 60}, {66, 0, 66}, {60.4f, 6, 54}, {60.6f, 6, 55}};
+  for (const auto& r : rows) {
+    OptionValues options{};
+    options[131] = r.length, options[129] = r.foot;
+    EXPECT_EQ(PageBodyLines(options), r.body) << r.length << " " << r.foot;
+  }
+}
+
 TEST(ReportViewer, PagesAndSavedPageLayout) {
   const ReportState report = Numbered(23);
   ReportPager pager(report);

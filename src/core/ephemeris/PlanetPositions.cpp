@@ -15,8 +15,7 @@ namespace orv {
 
 namespace {
 
-constexpr double kDaysPerCentury = 36525;
-constexpr double kOneDay = 1 / kDaysPerCentury;  // in Julian centuries
+constexpr double kOneDay = 1 / kDaysPerJulianCentury;  // in Julian centuries
 
 // The Pluto series refers to the equinox of 1950.0; its longitudes are moved
 // to the date from this day number at the general precession in longitude,
@@ -94,7 +93,7 @@ OuterHelio OuterHelioAt(double t1900, double julianDayNumber, PassMemos& memos) 
   // the Earth's, which is already there; turning the geocentric longitude
   // afterwards would shift Pluto by up to 0.04 degrees over the year.
   const double equinox =
-      kPlutoEquinoxDegPerCentury * (julianDayNumber - kPlutoEquinoxDay) / kDaysPerCentury;
+      kPlutoEquinoxDegPerCentury * (julianDayNumber - kPlutoEquinoxDay) / kDaysPerJulianCentury;
   out.bodies[HelioBody::Pluto] = {pluto.longitudeDeg + equinox, pluto.latitudeDeg,
                                   pluto.radiusAU * KmPerAU};
   return out;
@@ -140,8 +139,8 @@ bool IsRetrograde(double longitudeDeg, double nextDayLongitudeDeg) {
 
 PlanetPositions CalcPlanetPositions(const PlanetPositionInput& in) {
   const double jdn = in.julianDayNumber;
-  const double t1900 = (jdn - 2415020 + in.dayFraction - 0.5) / kDaysPerCentury;
-  const double t2000 = (jdn - 2451545 + in.dayFraction - 0.5) / kDaysPerCentury;
+  const double t1900 = JulianCenturiesSince1900(jdn, in.dayFraction);
+  const double t2000 = (jdn - 2451545 + in.dayFraction - 0.5) / kDaysPerJulianCentury;
   const Obliquity eps(in.obliquityRad);
   namespace P = ChartPoint;
 

@@ -10,6 +10,17 @@
 
 namespace orv {
 
+// The theories' time argument counts Julian centuries from JD 2415020.0
+// (1900 January 0.5).
+inline constexpr double kJulianDay1900 = 2415020;
+inline constexpr double kDaysPerJulianCentury = 36525;
+
+// Julian centuries from JD 2415020.0 at `dayFraction` of the civil date
+// whose noon-based day number is `julianDayNumber`.
+constexpr double JulianCenturiesSince1900(double julianDayNumber, double dayFraction) {
+  return (julianDayNumber - kJulianDay1900 + dayFraction - 0.5) / kDaysPerJulianCentury;
+}
+
 struct PlanetPositionInput {
   double julianDayNumber = 0;  // whole, noon-based day number of the civil date
   // Universal time as a fraction of a day from the civil date's midnight; it

@@ -33,19 +33,7 @@ constexpr std::string_view kPairLegend =
     " - ('P' = Power, 'P*H' = Power times Harmony, 'H' = Harmony)";
 constexpr std::string_view kSelectName = "Please select a name from the NAMES list, then try again.";
 
-std::string Spaces(long n) { return std::string(size_t(std::max(0L, n)), ' '); }
 long Length(std::string_view s) { return long(CharacterCount(s)); }
-
-// The first `n` characters of a UTF-8 text.
-std::string LeftChars(std::string_view s, size_t n) {
-  size_t i = 0, count = 0;
-  while (i < s.size() && count < n) {
-    ++i;
-    while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
-    ++count;
-  }
-  return std::string(s.substr(0, i));
-}
 
 // Formatted lines held at a time between the cores and the page.
 constexpr std::size_t kLinesAtOnce = std::size_t(1) << 17;
@@ -528,7 +516,7 @@ bool ListDivision(BatchContext& ctx, Run& run, ListingPage& page, const Division
 
 // A Placement Summary cell: the name cut to 12 characters, filled to 15.
 std::string PlacementCell(std::string_view name) {
-  const std::string cut = LeftChars(name, 12);
+  const std::string cut(FirstCharacters(name, 12));
   return cut + Spaces(15 - Length(cut));
 }
 

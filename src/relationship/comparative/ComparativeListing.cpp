@@ -164,7 +164,6 @@ std::string FactorPairLine(int a, int b, double power, double harmony) {
 }
 
 SynastryFactorTexts CollectSynastryFactors(const std::vector<ScoredPair>& pairs) {
-  constexpr int kConjunction = 2;
   SynastryFactorTexts texts;
   for (const ScoredPair& p : pairs) {
     if (!(p.power > 0)) continue;
@@ -173,7 +172,8 @@ SynastryFactorTexts CollectSynastryFactors(const std::vector<ScoredPair>& pairs)
       texts.important += line + std::string(NewLine);
     // A pair scored by its parallel alone has no aspect to be close to.
     if (p.code != NoAspectCode && std::abs(p.deviation) < 1.0)
-      texts.close += line + (p.code == kConjunction ? " (conjunct)" : "") + std::string(NewLine);
+      texts.close += line + (p.code == Code(AspectCode::Conjunction) ? " (conjunct)" : "") +
+                     std::string(NewLine);
   }
   return texts;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/Format.h"
+#include "core/Aspects.h"
 #include "core/FixedTables.h"
 #include "cosmodynes/AspectCosmodynes.h"
 #include "cosmodynes/SignDignities.h"
@@ -14,16 +15,6 @@ using namespace ChartPoint;
 
 namespace {
 
-constexpr int kConjunction = 2;
-constexpr int kSextile = 3;
-constexpr int kSquare = 4;
-constexpr int kTrine = 5;
-constexpr int kOpposition = 6;
-constexpr int kParallelCode = 7;
-constexpr int kSemiSextile = 8;
-constexpr int kSemiSquare = 9;
-constexpr int kSesquisquare = 10;
-constexpr int kQuincunx = 11;
 
 constexpr double kReceptionHarmony = 5;
 
@@ -127,13 +118,15 @@ void ScoreOpposition(Pair& x, double w, float mode) {
 // The benefic and malefic terms of weight `w`, for the pair's aspect
 // `pairCode` or, with `parallel`, for its parallel.
 void ScoreBenefics(Pair& x, double w, int pairCode, bool parallel, float mode) {
-  const bool selfConjunction = pairCode == kConjunction && x.a == x.b;
+  const bool selfConjunction = pairCode == Code(AspectCode::Conjunction) && x.a == x.b;
   if (x.Has(Jupiter) && !(selfConjunction && x.a == Jupiter)) x.AddHarmony(w / 2);
   if (x.Has(Venus)) {
     const bool outer = IsOuter(OtherOf(x.a, x.b, Venus));
     const bool skipped =
         parallel ? outer
-                 : outer && mode != 1 && AnyOf(pairCode, {kConjunction, kOpposition, kQuincunx});
+                 : outer && mode != 1 &&
+                       CodeIsOneOf(pairCode, {AspectCode::Conjunction, AspectCode::Opposition,
+                                              AspectCode::Quincunx});
     if (!skipped) x.AddHarmony(w / 4);
   }
   if (x.Has(Saturn) && !(selfConjunction && x.a == Saturn)) x.AddDiscord(w / 2);
@@ -190,21 +183,21 @@ void ScorePreparedPairs(const PreparedComparativeChart& c1, const PreparedCompar
         const size_t g = size_t(aspect.group);
         const double w = std::max(orbs1.weight[g], orbs2.weight[g]) - std::abs(aspect.deviation);
         x.AddPower(w);
-        switch (aspect.code) {
-          case kSextile:
-          case kTrine:
-          case kSemiSextile:
+        switch (AspectCode(aspect.code)) {
+          case AspectCode::Sextile:
+          case AspectCode::Trine:
+          case AspectCode::SemiSextile:
             x.AddHarmony(w);
             break;
-          case kSquare:
-          case kSemiSquare:
-          case kSesquisquare:
+          case AspectCode::Square:
+          case AspectCode::SemiSquare:
+          case AspectCode::Sesquisquare:
             x.AddDiscord(w);
             break;
-          case kConjunction:
+          case AspectCode::Conjunction:
             ScoreConjunction(x, w);
             break;
-          case kOpposition:
+          case AspectCode::Opposition:
             ScoreOpposition(x, w, settings.OppositionMode);
             break;
           default:  // the quincunx: power only
@@ -222,7 +215,8 @@ void ScorePreparedPairs(const PreparedComparativeChart& c1, const PreparedCompar
         if (settings.BeneficsMalefics)
           ScoreBenefics(x, p, aspect.code, true, settings.OppositionMode);
         if (listAspects)
-          full->AspectLines.push_back(AspectLine(a, kParallelCode, b, p, x.harmony - before));
+          full->AspectLines.push_back(
+              AspectLine(a, Code(AspectCode::Parallel), b, p, x.harmony - before));
       }
       if (full && x.power > 0)
         full->Pairs.push_back({a, b, x.power, x.harmony, aspect.code, aspect.deviation});

@@ -1,6 +1,7 @@
 #include "relationship/magi/MagiAnalyses.h"
 
 #include "base/Format.h"
+#include "core/Aspects.h"
 #include "relationship/magi/MagiRules.h"
 #include "shell/Workbench.h"
 
@@ -50,7 +51,7 @@ MagiCoupleTotals ListMagiCouple(ListingPage& page, const ChartModel& charts,
   for (int a = 1; a <= one.count; ++a) {
     for (int b = 1; b <= two.count; ++b) {
       const MagiAspect m = FindMagiAspect(one.longitudes[size_t(a)], two.longitudes[size_t(b)]);
-      if (m.code == 1) continue;
+      if (m.code == NoAspectCode) continue;
       hit(m.code, a, b,
           MagiAspectText(a, MagiAspectColumn(m.code), b, m.deviation) +
               MagiLongitudeLabels(a, b, m.code, MagiVariant::Couple));
@@ -99,7 +100,7 @@ void ListMagiNatal(ListingPage& page, const ChartArrays& natal, std::string_view
   for (int j = 1; j < n; ++j) {
     for (int i = j + 1; i <= n; ++i) {
       const MagiAspect m = FindMagiAspect(bodies.longitudes[size_t(j)], bodies.longitudes[size_t(i)]);
-      if (m.code == 1) continue;
+      if (m.code == NoAspectCode) continue;
       page.Line("  " + MagiAspectText(j, MagiAspectColumn(m.code), i, m.deviation) +
                 MagiLongitudeLabels(j, i, m.code, MagiVariant::Natal));
     }

@@ -4,6 +4,7 @@
 
 #include "base/Format.h"
 #include "core/ephemeris/DataTables.h"
+#include "core/Aspects.h"
 #include "core/FixedTables.h"
 
 namespace orv {
@@ -12,8 +13,6 @@ namespace {
 
 constexpr int Sun = 1, Mercury = 2, Venus = 3, Mars = 4, Jupiter = 5, Saturn = 6, Uranus = 7,
               Neptune = 8, Pluto = 9, Moon = 10, Chiron = MagiChiron;
-
-constexpr int kConjunction = 2, kSquare = 4, kTrine = 5, kOpposition = 6, kQuincunx = 11;
 
 bool Pair(int a, int b, int x, int y) { return (a == x && b == y) || (a == y && b == x); }
 
@@ -131,17 +130,18 @@ MagiBodies MagiChironSubstitution(const ChartArrays& chart) {
 
 MagiAspect FindMagiAspect(double lonA, double lonB) {
   struct Band {
-    int code;
+    AspectCode code;
     double exact;
   };
   // A later band would win, but with a 3-degree orb none overlap.
-  constexpr Band kBands[] = {{kSquare, 90}, {kTrine, 120}, {kQuincunx, 150}, {kOpposition, 180},
-                             {kConjunction, 0}};
+  using enum AspectCode;
+  constexpr Band kBands[] = {
+      {Square, 90}, {Trine, 120}, {Quincunx, 150}, {Opposition, 180}, {Conjunction, 0}};
   double sep = std::abs(lonA - lonB);
   if (sep > 180) sep = 360 - sep;
   MagiAspect found;
   for (const Band& band : kBands)
-    if (std::abs(sep - band.exact) <= MagiLongitudeOrb) found = {band.code, sep - band.exact};
+    if (std::abs(sep - band.exact) <= MagiLongitudeOrb) found = {Code(band.code), sep - band.exact};
   return found;
 }
 
@@ -169,9 +169,10 @@ std::string MagiAspectText(int a, std::string_view column, int b, double orbDeg)
 }
 
 std::string MagiLongitudeLabels(int a, int b, int code, MagiVariant variant) {
+  using enum AspectCode;
   std::string s;
-  if (code == kSquare || code == kOpposition || code == kQuincunx) s += SaturnClashes(a, b);
-  if (variant == MagiVariant::Couple && (code == kSquare || code == kOpposition)) {
+  if (CodeIsOneOf(code, {Square, Opposition, Quincunx})) s += SaturnClashes(a, b);
+  if (variant == MagiVariant::Couple && CodeIsOneOf(code, {Square, Opposition})) {
     for (const NamedClash& c : kNamedClashes) {
       if (Pair(a, b, c.x, c.y)) {
         s += c.label;
@@ -179,14 +180,14 @@ std::string MagiLongitudeLabels(int a, int b, int code, MagiVariant variant) {
       }
     }
   }
-  if (code == kConjunction || code == kTrine || code == kQuincunx) {
+  if (CodeIsOneOf(code, {Conjunction, Trine, Quincunx})) {
     if (const Linkage* l = LinkageOf(a, b, variant)) {
       const std::string_view text = variant == MagiVariant::Couple ? l->couple : l->natal;
       if (text.empty()) {
-        if (code != kQuincunx) s += kSuper;
+        if (code != Code(Quincunx)) s += kSuper;
       } else {
         s += text;
-        if (l->andSuper && code != kQuincunx) s += " AND SUPER";
+        if (l->andSuper && code != Code(Quincunx)) s += " AND SUPER";
       }
     }
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Aspects.h"
 #include "core/ChartModel.h"
 
 namespace orv {
@@ -43,11 +44,11 @@ struct MagiBodies {
 };
 MagiBodies MagiChironSubstitution(const ChartArrays& chart);
 
-// `FindMagiAspect`: the `AspectCode` (1 none, 2 conjunction, 4 square,
-// 5 trine, 6 opposition, 11 quincunx) within 3 degrees, bounds inclusive,
+// `FindMagiAspect`: the `AspectCode` (none, or the conjunction, square,
+// trine, opposition or quincunx) within 3 degrees, bounds inclusive,
 // and the deviation from exact in degrees (the separation for a conjunction).
 struct MagiAspect {
-  int code = 1;
+  int code = NoAspectCode;
   double deviation = 0;
 };
 MagiAspect FindMagiAspect(double lonA, double lonB);

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <cmath>
 #include <utility>
 
 #include "base/Text.h"
@@ -179,9 +178,9 @@ int Report::btnPrint_Click() {
                           : ChoosePrinterWithDialog(printer, this);
   if (!chosen) return 0;
   BusyCursor busy(host_);
-  const long body = std::lround(double(options_[131]) - double(options_[129]));
   const auto pages = PaginateSpool(SplitLines(SavedReportText(report_, options_)), 0);
-  const int sheets = PrintTextPages(printer, pages, kPrintPoints, float(body + kFooterLines));
+  const int sheets =
+      PrintTextPages(printer, pages, kPrintPoints, float(PageBodyLines(options_) + kFooterLines));
   if (sheets == 0)
     host_.ShowMessage("The report could not be printed: the printer did not start.", kTitleWarning,
                       MessageIcon::Critical);
