@@ -9,21 +9,27 @@ Sources (text before the first "== heading" of a file is a note):
   aspects.txt     the nine aspects: tone, openers and closers
   links.txt       short links by tone that may start the natal sentence
   retro.txt       one written paragraph per retrograde planet
+  pairs/*.txt     one file per transiting point (SAT.txt for SAT_TR.TXT):
+                  under each natal point's heading a line per aspect,
+                  written for this transiting point, this natal point and
+                  this aspect, grouped by tone (meet, soft, hard)
 
 Output: SUN_TR.TXT .. MC_TR.TXT, one file per transiting point with a section
 for every natal point and aspect (15 x 9 = 135), and RETRO.TXT. A section is
 its heading line (the lookup key, "SUN square MOON", "MOON conjunct MC " with
 the blank that the name "MC " carries), the paragraph wrapped at 72 columns,
 and one empty line, which ends the paragraph for the reader. A paragraph is
-an opener naming the transit, a sentence of the transiting point and one of
-the natal point in the aspect's tone, and a closer; sentences are dealt from
-their pools by a fixed seed per file so that no natal point hears the same
-sentence twice from one transiting point. Plain ASCII, CR LF line ends; the
-same sources always give the same bytes.
+an opener naming the transit followed by the pair's own lines for that
+aspect. A transiting point with no pairs file yet gets the older composed
+paragraph instead: a sentence of the transiting point and one of the natal
+point in the aspect's tone between the opener and a closer, dealt from their
+pools by a fixed seed per file. Plain ASCII, CR LF line ends; the same
+sources always give the same bytes.
 
     python3 tools/make_transit_texts.py           # write data/
     python3 tools/make_transit_texts.py --check   # data/ up to date, every
                                                   # key found, sections sound
+    python3 tools/make_transit_texts.py --measure # how often sentences recur
 """
 
 import random
@@ -69,7 +75,7 @@ def read_fields(body):
     for line in body:
         if not line.strip():
             continue
-        m = re.match(r"([a-z]+): (.*)$", line)
+        m = re.match(r"([a-z.]+): (.*)$", line)
         if m:
             last = fields.setdefault(m.group(1), [])
             last.append(m.group(2).strip())
@@ -139,6 +145,46 @@ def compose_file(transit, natal, aspects, links):
     return sections
 
 
+def pairs_path(transit):
+    """The pairs file of a transiting point: SAT.txt for SAT_TR.TXT."""
+    return SOURCE / "pairs" / (transit["file"][0].split("_")[0] + ".txt")
+
+
+def read_pairs(transit):
+    """{natal name: {aspect word: lines}} written for one transiting point,
+    or None while it has no pairs file; a file must cover every pair."""
+    path = pairs_path(transit)
+    if not path.exists():
+        return None
+    pairs = {h: read_fields(b) for h, b in read_sections(path)}
+    if sorted(pairs) != sorted(p.rstrip() for p in POINT_NAMES):
+        raise ValueError(f"{path.name}: sections {list(pairs)}")
+    for natal_name, entries in pairs.items():
+        if sorted(entries) != sorted(ASPECT_WORDS) or any(len(v) != 1 for v in entries.values()):
+            raise ValueError(f"{path.name}: {natal_name} needs one line per aspect")
+    return {p: pairs[p.rstrip()] for p in POINT_NAMES}
+
+
+def compose_written(transit, natal, aspects, pairs):
+    """{key: paragraph} of a transiting point whose pairs are written: the
+    aspect's opener, then the pair's own line for that aspect."""
+    rng = random.Random(zlib.crc32(transit["ref"][0].encode()))
+    opens = {w: dealer(rng, a["open"]) for w, a in aspects.items()}
+    sections = {}
+    for natal_name, point in natal.items():
+        themes = dealer(rng, point["theme"])
+        for word in aspects:
+            own = {"t": transit["ref"][0], "short": transit["short"][0],
+                   "n": point["ref"][0], "theme": next(themes)}
+            if word == "conjunct" and natal_name == transit["name"]:
+                opener = sentence(transit["return"][0], **own)
+            else:
+                opener = sentence(next(opens[word]), **own)
+            key = f"{transit['name'].rstrip()} {word} {natal_name}"
+            sections[key] = f"{opener} {pairs[natal_name][word][0]}"
+    return sections
+
+
 def render(sections):
     """The file's bytes: heading, wrapped paragraph, empty line; CR LF."""
     lines = []
@@ -160,7 +206,12 @@ def build():
     files = {}
     for name, transit in transiting.items():
         transit["name"] = name
-        files[transit["file"][0]] = render(compose_file(transit, natal, aspects, links))
+        pairs = read_pairs(transit)
+        if pairs:
+            sections = compose_written(transit, natal, aspects, pairs)
+        else:
+            sections = compose_file(transit, natal, aspects, links)
+        files[transit["file"][0]] = render(sections)
     retro = {h: " ".join(l.strip() for l in b if l.strip())
              for h, b in read_sections(SOURCE / "retro.txt")}
     files["RETRO.TXT"] = render(retro)
@@ -237,11 +288,71 @@ def check(files):
             count = len(paragraph.split())
             if not WORDS_MIN <= count <= WORDS_MAX:
                 problems.append(f"{name}: {key!r} has {count} words")
+    # A transiting point with written pairs says each sentence once.
+    written = [t["file"][0] for t in read_points("transiting.txt").values()
+               if pairs_path(t).exists()]
+    _, _, _, where, inside = reuse(files)
+    problems += [f"{key!r}: {s!r} said twice" for key, s in inside]
+    for name in written:
+        for key, paragraph in parse_sections(files[name]).items():
+            for s in sentences_of(paragraph):
+                if len(where[s]) > 1:
+                    problems.append(f"{name}: {key!r} shares {s!r} with {where[s][1:]}")
     return problems, found
+
+
+def sentences_of(paragraph):
+    """The sentences of a paragraph that count when measuring reuse: those
+    over 20 characters."""
+    parts = re.split(r"(?<=[.!?])\s+(?=[A-Z])", paragraph)
+    return [p for p in parts if len(p) > 20]
+
+
+def parse_sections(data):
+    """{key: paragraph} of a rendered file."""
+    sections = {}
+    for block in data.decode("ascii").split("\r\n\r\n"):
+        lines = [l for l in block.split("\r\n") if l]
+        if lines:
+            sections[lines[0]] = " ".join(lines[1:])
+    return sections
+
+
+def reuse(files):
+    """(sections, sentences, reused, {sentence: sections it stands in},
+    [(key, sentence) repeated inside a section]) of the transit family."""
+    where = {}
+    inside = []
+    count = sections = 0
+    for name, data in files.items():
+        if name == "RETRO.TXT":
+            continue
+        for key, paragraph in parse_sections(data).items():
+            sections += 1
+            own = sentences_of(paragraph)
+            count += len(own)
+            inside += [(key, s) for s in set(own) if own.count(s) > 1]
+            for s in set(own):
+                where.setdefault(s, []).append(key)
+    reused = sum(len(keys) for keys in where.values() if len(keys) > 1)
+    return sections, count, reused, where, inside
+
+
+def measure(files):
+    sections, count, reused, where, inside = reuse(files)
+    worst = max(where.items(), key=lambda item: len(item[1]))
+    print(f"transit sections {sections}, sentences {count}, "
+          f"reused {reused} ({100 * reused / count:.1f}%), "
+          f"in more than 3 sections {sum(len(k) > 3 for k in where.values())}, "
+          f"repeated inside a section {len(inside)}")
+    print(f"most sections for one sentence: {len(worst[1])} ({worst[0]!r})")
 
 
 def main():
     files = build()
+    if sys.argv[1:] == ["--measure"]:
+        measure(files)
+        return 0
     if sys.argv[1:] == ["--check"]:
         problems, found = check(files)
         for problem in problems:
