@@ -2,12 +2,10 @@
 """Writes the transit interpretation texts in data/ from content/transit/.
 
 Sources (text before the first "== heading" of a file is a note):
-  transiting.txt  the fifteen transiting points: names, how long a transit
-                  lasts, and sentences on what each stirs (meet, soft, hard)
-  natal.txt       the fifteen natal points: names, what each stands for, and
-                  sentences on how that part of life fares (meet, soft, hard)
-  aspects.txt     the nine aspects: tone, openers and closers
-  links.txt       short links by tone that may start the natal sentence
+  transiting.txt  the fifteen transiting points: names, file, and the
+                  opener used when a point meets its own natal place
+  natal.txt       the fifteen natal points: names and what each stands for
+  aspects.txt     the nine aspects: tone and openers
   retro.txt       one written paragraph per retrograde planet
   pairs/*.txt     one file per transiting point (SAT.txt for SAT_TR.TXT):
                   under each natal point's heading a line per aspect,
@@ -19,12 +17,12 @@ for every natal point and aspect (15 x 9 = 135), and RETRO.TXT. A section is
 its heading line (the lookup key, "SUN square MOON", "MOON conjunct MC " with
 the blank that the name "MC " carries), the paragraph wrapped at 72 columns,
 and one empty line, which ends the paragraph for the reader. A paragraph is
-an opener naming the transit followed by the pair's own lines for that
-aspect. A transiting point with no pairs file yet gets the older composed
-paragraph instead: a sentence of the transiting point and one of the natal
-point in the aspect's tone between the opener and a closer, dealt from their
-pools by a fixed seed per file. Plain ASCII, CR LF line ends; the same
-sources always give the same bytes.
+an opener naming the transit, dealt from the aspect's openers by a fixed
+seed per file, followed by the pair's own lines for that aspect. No sentence
+of the family stands in two sections, so a report that lists several
+transits on one day, or the same slow transit day after day beside others,
+never says one thing twice. Plain ASCII, CR LF line ends; the same sources
+always give the same bytes.
 
     python3 tools/make_transit_texts.py           # write data/
     python3 tools/make_transit_texts.py --check   # data/ up to date, every
@@ -52,7 +50,6 @@ POINT_NAMES = ["SUN", "MERCURY", "VENUS", "MARS", "JUPITER", "SATURN", "URANUS",
 ASPECT_WORDS = ["conjunct", "sextile", "square", "trine", "opposite",
                 "s.sextile", "s.square", "ses.square", "quincunx"]
 RETROGRADE_POINTS = POINT_NAMES[1:9]  # Mercury to Pluto
-TONES = ["meet", "soft", "hard"]
 WIDTH = 72
 WORDS_MIN, WORDS_MAX = 40, 80
 
@@ -108,54 +105,15 @@ def sentence(text, **slots):
     return text[0].upper() + text[1:]
 
 
-def linked(link, text):
-    """`text` begun with `link` ("Often," + "You may..." -> "Often, you may...")."""
-    return f"{link} {text[0].lower()}{text[1:]}"
-
-
-def compose_file(transit, natal, aspects, links):
-    """{key: paragraph} of one transiting point's file, in file order."""
-    rng = random.Random(zlib.crc32(transit["ref"][0].encode()))
-    t_deal = {tone: dealer(rng, transit[tone]) for tone in TONES}
-    l_deal = {tone: dealer(rng, links[tone]) for tone in TONES}
-    opens = {w: dealer(rng, a["open"]) for w, a in aspects.items()}
-    closes = {w: dealer(rng, a["close"]) for w, a in aspects.items()}
-    slots = {"t": transit["ref"][0], "short": transit["short"][0],
-             "span": transit["span"][0], "period": transit["period"][0]}
-    sections = {}
-    for natal_name, point in natal.items():
-        # Each tone's sentences for this natal point, none used twice.
-        n_deal = {tone: iter(rng.sample(point[tone], len(point[tone])))
-                  for tone in TONES}
-        themes = dealer(rng, point["theme"])
-        for word, aspect in aspects.items():
-            tone = aspect["tone"][0]
-            own = dict(slots, n=point["ref"][0], theme=next(themes))
-            if word == "conjunct" and natal_name == transit["name"]:
-                opener = sentence(transit["return"][0], **own)
-            else:
-                opener = sentence(next(opens[word]), **own)
-            natal_sentence = next(n_deal[tone])
-            if rng.random() < 0.5:
-                natal_sentence = linked(next(l_deal[tone]), natal_sentence)
-            parts = [opener, next(t_deal[tone]), natal_sentence,
-                     sentence(next(closes[word]), **own)]
-            key = f"{transit['name'].rstrip()} {word} {natal_name}"
-            sections[key] = " ".join(parts)
-    return sections
-
-
 def pairs_path(transit):
     """The pairs file of a transiting point: SAT.txt for SAT_TR.TXT."""
     return SOURCE / "pairs" / (transit["file"][0].split("_")[0] + ".txt")
 
 
 def read_pairs(transit):
-    """{natal name: {aspect word: lines}} written for one transiting point,
-    or None while it has no pairs file; a file must cover every pair."""
+    """{natal name: {aspect word: lines}} written for one transiting point;
+    the file must cover every pair."""
     path = pairs_path(transit)
-    if not path.exists():
-        return None
     pairs = {h: read_fields(b) for h, b in read_sections(path)}
     if sorted(pairs) != sorted(p.rstrip() for p in POINT_NAMES):
         raise ValueError(f"{path.name}: sections {list(pairs)}")
@@ -165,9 +123,9 @@ def read_pairs(transit):
     return {p: pairs[p.rstrip()] for p in POINT_NAMES}
 
 
-def compose_written(transit, natal, aspects, pairs):
-    """{key: paragraph} of a transiting point whose pairs are written: the
-    aspect's opener, then the pair's own line for that aspect."""
+def compose_file(transit, natal, aspects, pairs):
+    """{key: paragraph} of one transiting point's file: the aspect's opener,
+    then the pair's own line for that aspect."""
     rng = random.Random(zlib.crc32(transit["ref"][0].encode()))
     opens = {w: dealer(rng, a["open"]) for w, a in aspects.items()}
     sections = {}
@@ -202,15 +160,10 @@ def build():
     aspects = {h: read_fields(b) for h, b in read_sections(SOURCE / "aspects.txt")}
     if list(aspects) != ASPECT_WORDS:
         raise ValueError(f"aspects.txt: sections {list(aspects)}")
-    links = {h: read_fields(b)["link"] for h, b in read_sections(SOURCE / "links.txt")}
     files = {}
     for name, transit in transiting.items():
         transit["name"] = name
-        pairs = read_pairs(transit)
-        if pairs:
-            sections = compose_written(transit, natal, aspects, pairs)
-        else:
-            sections = compose_file(transit, natal, aspects, links)
+        sections = compose_file(transit, natal, aspects, read_pairs(transit))
         files[transit["file"][0]] = render(sections)
     retro = {h: " ".join(l.strip() for l in b if l.strip())
              for h, b in read_sections(SOURCE / "retro.txt")}
@@ -288,16 +241,10 @@ def check(files):
             count = len(paragraph.split())
             if not WORDS_MIN <= count <= WORDS_MAX:
                 problems.append(f"{name}: {key!r} has {count} words")
-    # A transiting point with written pairs says each sentence once.
-    written = [t["file"][0] for t in read_points("transiting.txt").values()
-               if pairs_path(t).exists()]
+    # Each sentence of the family is said once.
     _, _, _, where, inside = reuse(files)
     problems += [f"{key!r}: {s!r} said twice" for key, s in inside]
-    for name in written:
-        for key, paragraph in parse_sections(files[name]).items():
-            for s in sentences_of(paragraph):
-                if len(where[s]) > 1:
-                    problems.append(f"{name}: {key!r} shares {s!r} with {where[s][1:]}")
+    problems += [f"{s!r} stands in {keys}" for s, keys in where.items() if len(keys) > 1]
     return problems, found
 
 
