@@ -133,14 +133,59 @@ def compose_file(transit, natal, aspects, pairs):
         themes = dealer(rng, point["theme"])
         for word in aspects:
             own = {"t": transit["ref"][0], "short": transit["short"][0],
-                   "n": point["ref"][0], "theme": next(themes)}
+                   "n": point["ref"][0]}
+            line = pairs[natal_name][word][0]
             if word == "conjunct" and natal_name == transit["name"]:
                 opener = sentence(transit["return"][0], **own)
             else:
-                opener = sentence(next(opens[word]), **own)
+                opener = fitting_opener(opens[word], themes, own, line)
             key = f"{transit['name'].rstrip()} {word} {natal_name}"
-            sections[key] = f"{opener} {pairs[natal_name][word][0]}"
+            sections[key] = f"{opener} {line}"
     return sections
+
+
+# Short words an opener and the line after it may share without echoing.
+COMMON = {"your", "with", "from", "that", "this", "what", "when", "where",
+          "into", "than", "them", "they", "have", "more", "less", "some",
+          "just", "very", "over", "each", "much", "only", "were", "will"}
+
+
+SUFFIXES = ("fulness", "ness", "ment", "fully", "ful", "ingly", "ing", "edly",
+            "ed", "es", "s", "ly", "er")
+
+
+def stem(word):
+    """`word` without its ending, cut to six letters: "restlessness" and
+    "restless", "helpful" and "helps" meet."""
+    for suffix in SUFFIXES:
+        if word.endswith(suffix) and len(word) - len(suffix) >= 4:
+            word = word[:-len(suffix)]
+            break
+    return word[:6]
+
+
+def stems(text, leave=frozenset()):
+    """The stems of the words over three letters long in `text`, but for
+    common words and those in `leave`."""
+    words = re.findall(r"[a-z]+", text.lower())
+    return {stem(w) for w in words if len(w) > 3 and w not in COMMON} - leave
+
+
+def fitting_opener(deal, themes, slots, line):
+    """The next opener of `deal`, with the next theme, that shares no word
+    beyond the two points' names with the first sentence of `line`, so that
+    the two do not say one thing twice ("stirring restlessness ...
+    Restlessness may tempt you"), and that makes the section long enough."""
+    names = stems(" ".join(slots.values()))
+    first = stems(sentences_of(line)[0], names)
+    tried = []
+    for _ in range(12):
+        opener = sentence(next(deal), **dict(slots, theme=next(themes)))
+        tried.append(opener)
+        if len(f"{opener} {line}".split()) >= WORDS_MIN and \
+                stems(opener, names).isdisjoint(first):
+            return opener
+    return next((o for o in tried if len(f"{o} {line}".split()) >= WORDS_MIN), tried[0])
 
 
 def render(sections):
@@ -241,6 +286,15 @@ def check(files):
             count = len(paragraph.split())
             if not WORDS_MIN <= count <= WORDS_MAX:
                 problems.append(f"{name}: {key!r} has {count} words")
+    # An opener does not say again what the pair's first sentence says.
+    for name, t in read_points("transiting.txt").items():
+        names = stems(f"{t['ref'][0]} your natal {' '.join(POINT_NAMES)} Ascendant Midheaven"
+                      " North South Node Part Fortune")
+        for key, paragraph in parse_sections(files[t["file"][0]]).items():
+            opener, first = sentences_of(paragraph)[:2]
+            shared = stems(opener, names) & stems(first, names)
+            if shared and key != f"{name.rstrip()} conjunct {name}":
+                problems.append(f"{key!r}: the opener and the next sentence share {shared}")
     # Each sentence of the family is said once.
     _, _, _, where, inside = reuse(files)
     problems += [f"{key!r}: {s!r} said twice" for key, s in inside]
