@@ -10,6 +10,7 @@
 
 #include "QuietHost.h"
 #include "core/ephemeris/DataTables.h"
+#include "platform/Files.h"
 #include "platform/Host.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
@@ -70,5 +71,38 @@ void BM_StartupAfterContinue(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartupAfterContinue)->Unit(benchmark::kMillisecond);
+
+// The user's folder on a first start: every shipped file copied in.
+void BM_FirstStartCopy(benchmark::State& state) {
+  const ProgramFolder program;
+  const fs::path user = program.path().string() + "-user";
+  for (auto _ : state) {
+    std::string error;
+    benchmark::DoNotOptimize(orv::ChooseAppPath(program.path(), user, "Options.mst", "", error));
+    state.PauseTiming();
+    fs::remove_all(user);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FirstStartCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The user's folder on a later start: nothing to copy, every file as it was.
+void BM_LaterStartFolderCheck(benchmark::State& state) {
+  const ProgramFolder program;
+  const fs::path user = program.path().string() + "-user";
+  std::string error;
+  orv::ChooseAppPath(program.path(), user, "Options.mst", "", error);
+  // Files as old as a real folder's, so their times can be trusted.
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const fs::path& folder : {program.path(), user}) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+      if (entry.is_regular_file()) fs::last_write_time(entry.path(), old);
+  }
+  orv::ChooseAppPath(program.path(), user, "Options.mst", "", error);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(orv::ChooseAppPath(program.path(), user, "Options.mst", "", error));
+  fs::remove_all(user);
+}
+BENCHMARK(BM_LaterStartFolderCheck)->Unit(benchmark::kMillisecond);
 
 }  // namespace

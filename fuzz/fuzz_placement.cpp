@@ -23,11 +23,15 @@ using namespace orv;
 
 namespace {
 
-long placedLabels = 0, outsideTheirHouse = 0;
+// Labels placed; outside their house's sector; outside it by more than one
+// slot (4 degrees).
+long placedLabels = 0, outsideTheirHouse = 0, farOutside = 0;
 
 void PrintCounts() {
-  std::fprintf(stderr, "placement: %ld labels placed, %ld outside their house\n", placedLabels,
-               outsideTheirHouse);
+  std::fprintf(stderr,
+               "placement: %ld labels placed, %ld outside their house, %ld of them by more "
+               "than 4 degrees\n",
+               placedLabels, outsideTheirHouse, farOutside);
 }
 
 // The display angle where house `h`'s sector starts on the single frame.
@@ -35,12 +39,12 @@ double SectorStart(const std::array<double, 12>& spokes, int typeChart, int h) {
   return typeChart == 0 ? Norm360(180 + 30.0 * (h - 1)) : spokes[std::size_t(h - 1)];
 }
 
-bool InsideItsHouse(const PlacedLabel& l, const std::array<double, 12>& spokes, int typeChart) {
-  const double start = SectorStart(spokes, typeChart, l.house);
-  const double end = SectorStart(spokes, typeChart, l.house % 12 + 1);
-  constexpr double kSlack = 1e-6;
-  return Norm360(l.angle - start) <= Norm360(end - start) + kSlack ||
-         Norm360(l.angle - start) >= 360 - kSlack;
+// Whether `l` lies within `slack` degrees of its house's sector.
+bool InsideItsHouse(const PlacedLabel& l, const std::array<double, 12>& spokes, int typeChart,
+                    double slack) {
+  const double start = SectorStart(spokes, typeChart, l.house) - slack;
+  const double end = SectorStart(spokes, typeChart, l.house % 12 + 1) + slack;
+  return Norm360(l.angle - start) <= Norm360(end - start);
 }
 
 }  // namespace
@@ -73,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   w.enabled.clear();
   w.retroFlags.clear();
   for (int p = 1; p <= NumPoints; ++p) {
-    w.enabled += in.ConsumeIntegralInRange(0, 7) == 0 ? '0' : '1';
+    w.enabled += in.ConsumeIntegralInRange(0, 7) == 7 ? '0' : '1';
     w.retroFlags += in.ConsumeBool() ? 'R' : ' ';
   }
   w.typeChart = in.ConsumeIntegralInRange(0, 1);
@@ -88,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(std::isfinite(l.angle) && std::isfinite(l.radius) && l.radius > 0,
                   "a label at a finite place");
     ++placedLabels;
-    if (!InsideItsHouse(l, spokes, w.typeChart)) ++outsideTheirHouse;
+    if (!InsideItsHouse(l, spokes, w.typeChart, 1e-6)) ++outsideTheirHouse;
+    if (!InsideItsHouse(l, spokes, w.typeChart, 4)) ++farOutside;
   }
   return 0;
 }

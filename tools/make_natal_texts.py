@@ -16,7 +16,8 @@ Each written section is a key line, its paragraphs wrapped at 72 columns, and
 a "*" line. A line that continues a paragraph ends in one blank, so the RTF
 copy of a report joins the lines into one paragraph. The exact-aspect sections
 ("Sun trine Moon") are the general section of their kind followed by one
-closing sentence for that aspect, taken in turn from exact.txt.
+closing sentence for that aspect, taken in turn from exact.txt, so that
+one closing ends at most three pairs' texts.
 
 Files are written with CR LF line ends; the run is deterministic.
 
@@ -179,19 +180,22 @@ def build_aspects(files):
     general.update(by_heading("aspects-points.txt",
                               [heading(i, w, j) for i, j in point_pairs for w in WORDS]))
     closings = dict(read_sections("exact.txt"))
+    # Each closing ends at most three pairs' texts, pairs far apart in the
+    # report's order.
     for name, _ in EXACT:
-        if name not in closings or len(closings[name]) < 3:
-            fail(f"exact.txt: '{name}' needs at least three sentences")
+        if name not in closings or 3 * len(closings[name]) < len(pairs):
+            fail(f"exact.txt: '{name}' needs at least {-(-len(pairs) // 3)} sentences")
     for first in REPORT_POINTS[:14]:
         mine = [p for p in pairs if p[0] == first]
         sections, keys = [], []
-        for n, (i, j) in enumerate(mine):
+        for i, j in mine:
+            n = pairs.index((i, j))
             for w in WORDS:
                 sections.append((aspect_key_line(i, w, j), general[heading(i, w, j)]))
                 keys.append(f"{i} {w} {j}")
             for name, kind in EXACT:
                 pool = closings[name]
-                closing = pool[(REPORT_POINTS.index(i) * 7 + n) % len(pool)]
+                closing = pool[n % len(pool)]
                 paragraphs = list(general[heading(i, WORDS[kind], j)])
                 paragraphs[-1] = paragraphs[-1] + " " + closing
                 sections.append((aspect_key_line(i, name, j), paragraphs))

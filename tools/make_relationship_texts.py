@@ -7,9 +7,11 @@ Sources (text before the first "== heading" of a file is a note):
   content/composite/houses.txt   the twelve houses: areas and notes; openers
   content/composite/aspects.txt  the report's five aspects and the browser's
                                  three wordings: tones, openers, closers
+  content/composite/pairs.txt    each pair's own sentence for each aspect
   content/synastry/bodies.txt    the synastry bodies: gifts, tone sentences,
                                  same-body sentences
   content/synastry/aspects.txt   the five synastry aspects
+  content/synastry/pairs.txt     each pair's own sentence for each aspect
   content/keywords/*.txt         the keyword course, one section per file
 
 Output:
@@ -22,13 +24,17 @@ Output:
                                                   (60 pairs x 5)
   INTRO1.TXT .. The_Sun.TXT                       the keyword course (41)
 
-A composed paragraph is an opener naming both bodies (or the body and its
-house), one sentence of each body in the aspect's tone (or the body's house
-sentence and the house's note) and a closer; sentences are dealt by a seed
-taken from the section's key, so the same sources always give the same
-bytes. Plain ASCII, CR LF line ends. The reports' framing texts
-(COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written by hand; the check
-only finds them.
+A composed aspect paragraph is an opener naming both bodies, the pair's own
+sentence for the aspect and, while they last, a body sentence in the aspect's
+tone and a closer, each standing in one text only. A house paragraph is an
+opener naming the body and its house, the body's house sentence and, while
+the house's notes last, one of them. A synastry paragraph is an opener naming
+both bodies (or the body both charts hold), the pair's own sentence and, while
+they last, a body sentence in the aspect's tone and a closer.
+Sentences are dealt by a seed taken from the family's name, so the same
+sources always give the same bytes. Plain ASCII, CR LF line ends. The
+reports' framing texts (COMPOSIT/COMPOPEN .., SYNASTRY/DOCS/..) are written
+by hand; the check only finds them.
 
     python3 tools/make_relationship_texts.py           # write data/
     python3 tools/make_relationship_texts.py --check [--codec PATH]
@@ -210,20 +216,100 @@ def composite_pairs():
     return pairs, nodes
 
 
-def aspect_paragraph(deck, a, b, aspect):
+SHORT = 40  # words; a shorter synastry text takes a sentence used before
+BARE = 30  # words; a shorter composite text keeps its opener's echo
+
+
+class OnceDeck:
+    """Deals each pool's sentences in a shuffled order, each at most once;
+    an empty pool deals None, so no sentence stands in two texts."""
+
+    def __init__(self, seed):
+        self.rng = random.Random(zlib.crc32(seed.encode()))
+        self.left = {}
+
+    def deal(self, pool, fits=lambda sentence: True):
+        key = tuple(pool)
+        if key not in self.left:
+            order = list(pool)
+            self.rng.shuffle(order)
+            self.left[key] = order
+        for n in range(len(self.left[key]) - 1, -1, -1):
+            if fits(self.left[key][n]):
+                return self.left[key].pop(n)
+        return None
+
+
+# Words every couple text uses; sharing one of them says nothing.
+COMMON = {"relationship", "couple", "together", "partnership", "other", "others",
+          "their", "there", "where", "which", "while", "about", "bond", "between",
+          "composite"} | {name.lower() for name in BUTTONS}
+
+
+def echoes(first, second):
+    """Whether two sentences share a word of five letters or more beyond the
+    common ones: a neighbour that does is likely to say the same thing."""
+    words = lambda text: {w.rstrip("s") for w in re.findall(r"[a-z]{5,}", text.lower())
+                          if w not in COMMON}
+    return bool(words(first) & words(second))
+
+
+def pair_sentence(pairs, a, b, field):
+    pair = pairs.get(frozenset((a, b)), {})
+    if field not in pair:
+        raise ValueError(f"pairs.txt: no {field} sentence for {a} and {b}")
+    return pair[field][0]
+
+
+def aspect_paragraph(openers, once, a, b, aspect, own):
+    """An opener naming both bodies, the pair's own sentence for this aspect,
+    then, while they last, one body sentence in the aspect's tone and a
+    closer, none of them in any other text of the file family."""
     tone = aspect["tone"][0]
     slots = {"a": a["ref"], "b": b["ref"], "ra": a["role"], "rb": b["role"]}
-    return " ".join([upper_first(deck.deal(aspect["open"]).format(**slots)),
-                     deck.deal(a[tone]), deck.deal(b[tone]),
-                     deck.deal(aspect["close"])])
+    opener = openers.deal(aspect["open"]).format(**slots)
+    full = opener
+    if echoes(opener, own):
+        opener = openers.deal(aspect["plain"]).format(**slots)
+    parts = [upper_first(opener), own]
+    for body in (a, b) if once.rng.random() < 0.5 else (b, a):
+        extra = once.deal(body.get(tone, []), lambda s: not echoes(own, s))
+        if extra:
+            parts.append(extra)
+            break
+    parts.append(once.deal(aspect["close"], lambda s: not echoes(parts[-1], s)))
+    if len(" ".join(p for p in parts if p).split()) < BARE:
+        parts[0] = upper_first(full)  # an echo reads better than a bare line
+    return " ".join(p for p in parts if p)
 
 
-def house_paragraph(deck, body, house, opens):
-    return " ".join([
-        upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
-                                            word=house["word"][0].lower())),
-        deck.deal(body["house"]).format(area=deck.deal(house["area"])),
-        deck.deal(house["note"])])
+def house_core(deck, body, house, opens):
+    """The opener naming the body and its house, and the body's sentence,
+    dealt again while the sentence echoes the opener."""
+    for _ in range(len(opens) * len(body["house"])):
+        core = [upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
+                                                    word=house["word"][0].lower())),
+                deck.deal(body["house"]).format(area=deck.deal(house["area"]))]
+        if not echoes(*core):
+            break
+    return core
+
+
+def house_notes(houses, cores):
+    """{(body, house): note}: each of a house's notes goes to one body, the
+    bodies taking turns from house to house, and never to a body whose own
+    sentence it would echo; so no note stands in two texts."""
+    notes = {}
+    for h in range(1, 13):
+        pool = list(houses[str(h)]["note"])
+        random.Random(h).shuffle(pool)
+        turn = BUTTONS[(h * 3) % 10:10] + BUTTONS[:(h * 3) % 10]
+        for name in turn:
+            fits = [n for n in pool if not echoes(cores[(name, h)][-1], n)]
+            if fits:
+                notes[(name, h)] = fits[0]
+                pool.remove(fits[0])
+    return notes
 
 
 def build_composite():
@@ -235,30 +321,48 @@ def build_composite():
     c_houses = {}
     houses_deck, report_deck = Deck("composite houses"), Deck("composite aspects")
     browser_deck = Deck("composite meanings")
+    cores = {(name, h): house_core(houses_deck, bodies[name], houses[str(h)], opens)
+             for name in BUTTONS[:10] for h in range(1, 13)}
+    notes = house_notes(houses, cores)
     for name in BUTTONS[:10]:
         body = bodies[name]
         for h in range(1, 13):
             house = houses[str(h)]
-            paragraph = house_paragraph(houses_deck, body, house, opens)
+            note = notes.get((name, h))
+            paragraph = " ".join(cores[(name, h)] + ([note] if note else []))
             heading = f"Composite {name} in the {house['word'][0]} House"
             files[f"COMPOSIT/HOUSE/{body['file']}.{h}"] = render_lines(
                 [heading, ""] + wrap(paragraph) + [""])
             c_houses[f"{name} in {HOUSE_BUTTONS[h - 1]} house"] = paragraph
+    own = {}
+    for heading, f in read_family(CONTENT / "composite" / "pairs.txt").items():
+        # Two body names, either of which may hold a blank ("North Node").
+        halves = [(heading[:n], heading[n + 1:]) for n, c in enumerate(heading)
+                  if c == " " and heading[:n] in bodies and heading[n + 1:] in bodies]
+        if len(halves) != 1:
+            raise ValueError(f"pairs.txt: {heading!r} does not name two bodies")
+        own[frozenset(halves[0])] = f
     pairs, nodes = composite_pairs()
-    # Aspect by aspect, so that one body's sentences in neighbouring pairs,
-    # which one report reads together, come from different draws.
-    for ext, a, b in [(e, a, b) for e in COMPOSITE_EXTS for a, b in pairs] + \
-            [("CNJ", a, b) for a, b in nodes]:
+    fields = dict(zip(COMPOSITE_EXTS, ["cnj", "sxt", "sqr", "tri", "opp"]))
+    # The node conjunctions first: their bodies' sentences are dealt before
+    # the planet pairs use them up.
+    once = OnceDeck("composite aspects")
+    for ext, a, b in [("CNJ", a, b) for a, b in nodes] + \
+            [(e, a, b) for e in COMPOSITE_EXTS for a, b in pairs]:
         name = bodies[a]["abbr"] + bodies[b]["abbr"] + "." + ext
-        paragraph = aspect_paragraph(report_deck, bodies[a], bodies[b], aspects[ext])
+        paragraph = aspect_paragraph(report_deck, once, bodies[a], bodies[b], aspects[ext],
+                                     pair_sentence(own, a, b, fields[ext]))
         heading = f"Composite {a} {aspects[ext]['word'][0]} {b}"
         files[f"COMPOSIT/ASPECT/{name}"] = render_lines([heading, ""] + wrap(paragraph) + [""])
     c_asps = {}
+    once = OnceDeck("composite meanings")
+    word_fields = dict(zip(COMPOSITE_WORDS, ["cnj", "tri", "sqr"]))
     for i, a in enumerate(BUTTONS):
         for b in BUTTONS[i + 1:]:
             for word in COMPOSITE_WORDS:
-                key = f"{a} {word} {b}"
-                c_asps[key] = aspect_paragraph(browser_deck, bodies[a], bodies[b], aspects[word])
+                c_asps[f"{a} {word} {b}"] = aspect_paragraph(
+                    browser_deck, once, bodies[a], bodies[b], aspects[word],
+                    pair_sentence(own, a, b, word_fields[word]))
     files["C_HOUSES.BIN"] = render_sections(c_houses)
     files["C_ASPS.BIN"] = render_sections(c_asps)
     return files
@@ -275,32 +379,65 @@ def synastry_pairs():
             if not (a in OUTER and b in OUTER)]
 
 
-def synastry_paragraph(deck, a, b, bodies, aspect):
+def synastry_paragraph(deck, once, a, b, bodies, aspect, own):
+    """An opener naming both bodies (or the body both charts hold), the
+    pair's own sentence for this aspect, then, while they last, one body
+    sentence in the aspect's tone and a closer, each in one text only."""
     tone = aspect["tone"][0]
+    own = own.format(a=a, b=b)
     if a == b:
-        both = [s.split(": ", 1)[1] for s in bodies[a]["both"]
-                if s.startswith(tone + ":")]
         pair = bodies[a]["pair"][0]
-        opener = deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair))
-        return " ".join([opener, deck.deal(both), deck.deal(aspect["close"])])
-    ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
-    opener = deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb)
-    return " ".join([opener,
-                     deck.deal(bodies[a][tone]).format(me=a, you=b),
-                     deck.deal(bodies[b][tone]).format(me=b, you=a),
-                     deck.deal(aspect["close"])])
+        for _ in aspect["same"]:
+            opener = deck.deal(aspect["same"]).format(p=pair, P=upper_first(pair))
+            if not echoes(opener, own):
+                break
+        parts = [opener, own]
+        both = [s.split(": ", 1)[1] for s in bodies[a]["both"] if s.startswith(tone + ":")]
+        parts.append(once.deal(both, lambda s: not echoes(own, s)))
+    else:
+        # An opener whose gifts the pair's sentence does not repeat, if any.
+        for _ in range(len(aspect["open"]) * 4):
+            ga, gb = deck.deal(bodies[a]["gift"]), deck.deal(bodies[b]["gift"])
+            opener = deck.deal(aspect["open"]).format(a=a, b=b, ga=ga, gb=gb)
+            if not echoes(opener, own):
+                break
+        parts = [opener, own]
+        turns = ((a, b), (b, a)) if once.rng.random() < 0.5 else ((b, a), (a, b))
+        for me, you in turns:
+            extra = once.deal(bodies[me][tone],
+                              lambda s: not echoes(own, s.format(me=me, you=you)))
+            if extra:
+                parts.append(extra.format(me=me, you=you))
+                break
+        else:
+            # Both bodies' sentences used up: a short text takes one again.
+            if len(" ".join(parts).split()) < SHORT:
+                tries = [(me, you) for me, you in turns for _ in bodies[me][tone]]
+                for me, you in tries:
+                    extra = deck.deal(bodies[me][tone]).format(me=me, you=you)
+                    if not echoes(own, extra):
+                        break
+                parts.append(extra)
+    last = [p for p in parts if p][-1]
+    parts.append(once.deal(aspect["close"], lambda s: not echoes(last, s)))
+    return " ".join(p for p in parts if p)
 
 
 def build_synastry():
     bodies = read_family(CONTENT / "synastry" / "bodies.txt")
     aspects = read_family(CONTENT / "synastry" / "aspects.txt")
+    own = {tuple(h.split(" ")): f
+           for h, f in read_family(CONTENT / "synastry" / "pairs.txt").items()}
     files = {}
     s_asps = {}
-    deck = Deck("synastry")
+    deck, once = Deck("synastry"), OnceDeck("synastry sentences")
     # Aspect by aspect, for the same reason as the composite aspects.
     for word, a, b in [(w, a, b) for w in SYNASTRY_WORDS for a, b in synastry_pairs()]:
         aspect = aspects[word]
-        paragraph = synastry_paragraph(deck, a, b, bodies, aspect)
+        field = aspect["ext"][0].lower()
+        if (a, b) not in own or field not in own[(a, b)]:
+            raise ValueError(f"synastry/pairs.txt: no {field} sentence for {a} {b}")
+        paragraph = synastry_paragraph(deck, once, a, b, bodies, aspect, own[(a, b)][field][0])
         s_asps[f"{a} {word} {b}"] = paragraph
         name = bodies[a]["abbr"][0] + bodies[b]["abbr"][0] + "." + aspect["ext"][0]
         # The closing empty line parts this text from the next heading.
@@ -383,6 +520,42 @@ def synastry_report_files():
     return sorted(names), pairs
 
 
+def check_neighbours():
+    """Few neighbouring sentences in the couple texts share a telling word,
+    the mark of two sentences saying the same thing."""
+    texts = {"C_ASPS.BIN": list(scrambled_sections((DATA / "C_ASPS.BIN").read_bytes()).values()),
+             "S_ASPS.BIN": list(scrambled_sections((DATA / "S_ASPS.BIN").read_bytes()).values()),
+             "COMPOSIT/HOUSE": [" ".join(p.read_text("ascii").split("\n")[2:])
+                                for p in (DATA / "COMPOSIT" / "HOUSE").iterdir()]}
+    problems = []
+    for family, paragraphs in texts.items():
+        pairs = [(x, y) for t in paragraphs
+                 for x, y in zip(*(lambda s: (s, s[1:]))(re.split(r"(?<=\.) (?=[A-Z])", t)))]
+        echoed = [y for x, y in pairs if echoes(x, y)]
+        if len(echoed) > 0.03 * len(pairs):
+            problems.append(f"{family}: {len(echoed)} of {len(pairs)} sentences echo the "
+                            f"one before, as {echoed[0]!r}")
+    return problems
+
+
+def check_keyword_phrasing():
+    """The keyword course ends each sign, planet and house with the same
+    words for its sentence example, so one part reads alike in every file."""
+    problems = []
+    signs, houses = KEYWORD_FILES[7:19], KEYWORD_FILES[19:31]
+    planets = KEYWORD_FILES[31:]
+    for names, pattern in ((signs, r"In a sentence, [A-Z][a-z]+ makes the planet "),
+                           (planets, r"In a sentence it supplies \""),
+                           (houses, r"In a sentence, use \"")):
+        for name in names:
+            text = " ".join((DATA / name).read_text("ascii").split())
+            found = re.findall(r"In a [^,\"]*", text)
+            if not re.search(pattern, text) or len(found) != 1:
+                problems.append(f"{name}: its sentence example is not phrased "
+                                f"as {pattern!r}")
+    return problems
+
+
 def check_synastry_names(name, text, a, b):
     """A synastry text names only its own two bodies, as whole words, and a
     same-body text names no one; nothing holds the hyphen the report's name
@@ -456,6 +629,8 @@ def check(files, codec):
             if body in seen:
                 problems.append(f"{family}: {name} repeats {seen[body]}")
             seen[body] = name
+    problems += check_keyword_phrasing()
+    problems += check_neighbours()
     for name in keys:
         texts = list(scrambled_sections((DATA / name).read_bytes()).values())
         if len(set(texts)) != len(texts):

@@ -5,12 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdlib>
+#include <future>
 #include <memory>
 
 #include "shell/Workbench.h"
@@ -23,6 +24,7 @@
 #include "listings/DataCommands.h"
 #include "platform/Files.h"
 #include "platform/RunningInstance.h"
+#include "platform/RunningProgram.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/ui/NamesBatchRun.h"
@@ -50,8 +52,11 @@
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/TextFileEditor.h"
 #include "shell/ui/WindowSlot.h"
+#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelCommands.h"
+#include "wheels/ChartStepping.h"
 #include "wheels/ui/AstrLine.h"
+#include "wheels/ui/UpdateMenu.h"
 #include "wheels/ui/Wheels.h"
 
 namespace {
@@ -82,25 +87,24 @@ void StoreDataWindowSettings(const orv::DataWindowSettings& d, orv::SettingsValu
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setApplicationName("Orvanta8");
-
-  orv::Workbench workbench;
-  const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
   const std::filesystem::path userDir =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  // Held before anything is copied or saved, until the program ends.
+  // Held before anything is copied or saved, until the program ends: it
+  // clears a killed save's leftovers, so it runs before the copying starts.
   const orv::RunningInstance instance(userDir);
+  // The user's folder is brought up to date while Qt starts and the title
+  // window shows: nothing reads it before then.
+  const std::filesystem::path program = orv::RunningProgramFile(argv[0]);
+  const std::filesystem::path programDir = program.parent_path();
   std::string error;
-  const auto appPath = orv::ChooseAppPath(
-      programDir, userDir, "Options.mst",
-      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString(), error);
-  if (!appPath) {
-    QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
-    return 1;
-  }
-  workbench.AppPath = *appPath;
+  auto appPath = std::async(std::launch::async, [&] {
+    return orv::ChooseAppPath(programDir, userDir, "Options.mst", program.filename().string(),
+                              error);
+  });
+  QApplication app(argc, argv);
 
+  orv::Workbench workbench;
   orv::QtHost host;
   orv::Orvanta8 mainWindow(workbench, host);
   host.SetParent(&mainWindow);
@@ -142,6 +146,15 @@ int main(int argc, char* argv[]) {
   QPointer<orv::Wheels> wheelsWindow;
   QPointer<orv::AstrLine> astroLine;
   orv::StartupHooks hooks;
+  hooks.ReadyProgramFolder = [&] {
+    const std::optional<std::filesystem::path> chosen = appPath.get();
+    if (!chosen) {
+      QMessageBox::critical(nullptr, "Error!", QString::fromStdString(error));
+      return false;
+    }
+    workbench.AppPath = *chosen;
+    return true;
+  };
   hooks.LoadDataTables = [&] {
     orv::DataTablesRead read = orv::ReadDataTables(workbench.AppPath);
     workbench.Tables = std::move(read.tables);
@@ -333,9 +346,10 @@ int main(int argc, char* argv[]) {
     if (orv::RunSynastryReport(workbench, secondPersonBox(), host)) showReport();
   });
 
-  // What the wheel window's menus reach: the help text, the orb editor, the
-  // print dialog.
+  // What the wheel window reaches: the help text, the orb editor, the print
+  // dialog, and the two-chart wheels made anew by a left click or Switch.
   QPointer<orv::TextFileEditor> orbsEditor;
+  std::function<void()> showWheel;
   auto wheelsLinks = [&] {
     orv::WheelsLinks links;
     links.bringMainForward = bringMainForward;
@@ -349,20 +363,87 @@ int main(int argc, char* argv[]) {
     links.choosePrinter = [&](QPrinter& printer) {
       return orv::ChoosePrinterWithDialog(printer, wheelsWindow.data());
     };
+    links.twoRingClick = [&] {
+      orv::FlipDualAspectPairs(workbench, secondPersonBox());
+      showWheel();
+    };
+    links.switchCharts = [&] {
+      orv::SwitchDualWheel(workbench, secondPersonBox());
+      showWheel();
+    };
     return links;
+  };
+
+  // The wheel window, made anew for each wheel, with its Update menu: a
+  // step writes the new moment into an input window, computes both charts
+  // from the windows and rebuilds the wheel on display.
+  std::function<void(const orv::UpdateStep&)> stepMoment;
+  auto showWheelsAnew = [&] {
+    orv::ShowAnewInSlot(wheelsWindow, [&] {
+      auto* window = new orv::Wheels(workbench, host, wheelsLinks());
+      orv::AddUpdateMenu(*window, stepMoment);
+      return window;
+    });
+  };
+  // `RedrawCurrentWheel`: nothing while no wheel window is open.
+  auto redrawCurrentWheel = [&] {
+    if (wheelsWindow && orv::PrepareCurrentWheelAgain(workbench, secondPersonBox(), host))
+      showWheelsAnew();
+  };
+  stepMoment = [&](const orv::UpdateStep& step) {
+    if (!inputWindows) return;
+    orv::BusyCursor busy(host);
+    const auto form = [&](orv::SteppedChart chart) -> orv::ChartInputForm& {
+      if (chart == orv::SteppedChart::Natal) return inputWindows->Natal();
+      return inputWindows->Second();
+    };
+    orv::StepLinks links;
+    links.fields = [&](orv::SteppedChart chart) { return form(chart).Fields(); };
+    links.setFields = [&](orv::SteppedChart chart, const orv::ChartInputFields& fields) {
+      form(chart).SetFields(fields);
+    };
+    links.compute = [&] { return inputWindows->Calculate(); };
+    links.redraw = redrawCurrentWheel;
+    orv::StepChartMoment(workbench.Charts, step, links);
   };
 
   // The single wheels: each command prepares its wheel, then the wheel window
   // is closed and opened anew to paint it.
+  showWheel = [&] {
+    host.BeginBusy();
+    showWheelsAnew();
+    host.EndBusy();
+  };
   for (const orv::SingleWheelCommand& command : orv::SingleWheelCommands) {
     mainWindow.WireCommand(command.name, [&, kind = command.kind] {
       bringMainForward();
       orv::PrepareSingleWheel(workbench, kind, secondPersonBox(), host);
-      host.BeginBusy();
-      orv::ShowAnewInSlot(wheelsWindow, [&] {
-        return new orv::Wheels(workbench, host, wheelsLinks());
-      });
-      host.EndBusy();
+      showWheel();
+    });
+  }
+  // The two-chart wheels, the point toggles (checked items, all clear at
+  // start) and the aspect filters.
+  for (const orv::DualWheelCommand& command : orv::DualWheelCommands) {
+    mainWindow.WireCommand(command.name, [&, kind = command.kind] {
+      bringMainForward();
+      orv::PrepareDualWheelCommand(workbench, kind, secondPersonBox());
+      showWheel();
+    });
+  }
+  for (std::size_t t = 0; t < orv::DualPointToggles.size(); ++t) {
+    QAction* item = mainWindow.Command(orv::DualPointToggles[t]);
+    if (!item) continue;
+    item->setCheckable(true);
+    item->setChecked(workbench.DualChoices.PointShown[t]);
+    mainWindow.WireCommand(orv::DualPointToggles[t], [&, t, item] {
+      orv::ToggleDualPoint(workbench, static_cast<int>(t), item->isChecked(), secondPersonBox());
+      showWheel();
+    });
+  }
+  for (std::size_t f = 0; f < orv::DualAspectFilters.size(); ++f) {
+    mainWindow.WireCommand(orv::DualAspectFilters[f], [&, f] {
+      orv::SetDualAspectFilter(workbench, static_cast<int>(f), secondPersonBox());
+      showWheel();
     });
   }
 
@@ -391,8 +472,8 @@ int main(int argc, char* argv[]) {
   mainWindow.WireCommand("mnuEnabledPlanets", [&] {
     orv::ShowInSlot(enabledPlanets, [&] {
       return new orv::FrmEnabledPlanets(workbench.Settings.EnabledNatalPlanets,
-                                        workbench.Settings.EnabledTransitPlanets, {},
-                                        bringMainForward);
+                                        workbench.Settings.EnabledTransitPlanets,
+                                        redrawCurrentWheel, bringMainForward);
     });
   });
   // The reference browsers need no chart.

@@ -27,30 +27,26 @@ struct NumberPattern {
 bool IsPlaceholder(char c) { return c == '0' || c == '#' || c == '.'; }
 
 NumberPattern ParsePattern(std::string_view pattern) {
+  const char* const start = pattern.data();
+  const char* const end = start + pattern.size();
+  const char* first = start;
+  while (first < end && !IsPlaceholder(*first)) ++first;
+  const char* last = end;
+  while (last > first && !IsPlaceholder(last[-1])) --last;
+  const char* point = first;
+  while (point < last && *point != '.') ++point;
+  const char* firstZero = first;
+  while (firstZero < point && *firstZero != '0') ++firstZero;
   NumberPattern p;
-  size_t first = 0;
-  while (first < pattern.size() && !IsPlaceholder(pattern[first])) ++first;
-  size_t last = pattern.size();
-  while (last > first && !IsPlaceholder(pattern[last - 1])) --last;
-  p.prefix = pattern.substr(0, first);
-  p.suffix = pattern.substr(last);
-  // One pass over the placeholders: the first "0" before the point, the
-  // point, the last "0" after it.
-  size_t point = last, firstZero = last, lastZero = last;
-  for (size_t i = first; i < last; ++i) {
-    const char c = pattern[i];
-    if (point == last) {
-      if (c == '.') point = i;
-      else if (c == '0' && firstZero == last) firstZero = i;
-    } else if (c == '0') {
-      lastZero = i;
-    }
-  }
-  if (firstZero != last) p.minIntDigits = int(point - firstZero);
-  if (point != last) {
+  p.prefix = std::string_view(start, size_t(first - start));
+  p.suffix = std::string_view(last, size_t(end - last));
+  p.minIntDigits = int(point - firstZero);
+  if (point < last) {
     p.hasPoint = true;
     p.maxFracDigits = int(last - point - 1);
-    if (lastZero != last) p.minFracDigits = int(lastZero - point);
+    const char* lastZero = last;
+    while (lastZero > point && lastZero[-1] != '0') --lastZero;
+    p.minFracDigits = lastZero > point ? int(lastZero - point - 1) : 0;
   }
   return p;
 }
@@ -161,10 +157,10 @@ std::string PadSigned(std::string_view s, int width) {
 std::string FormatNumber(double value, std::string_view pattern) {
   const NumberPattern p = ParsePattern(pattern);
   if (!std::isfinite(value)) value = 0.0;
-  const auto scaled = p.minIntDigits + p.maxFracDigits < 40 && p.prefix.size() < 32 &&
-                              p.suffix.size() < 32
-                          ? RoundScaled(std::fabs(value), p.maxFracDigits)
-                          : std::nullopt;
+  const auto scaled =
+      p.minIntDigits + p.maxFracDigits < 40 && p.prefix.size() < 32 && p.suffix.size() < 32
+          ? RoundScaled(std::fabs(value), p.maxFracDigits)
+          : std::nullopt;
   if (!scaled) {
     // Large values, near-halves, many decimals: by the decimal digits.
     std::string intDigits, frac;

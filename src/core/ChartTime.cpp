@@ -112,10 +112,15 @@ double DateToJulianDay(double year, double month, double day) {
   return n;
 }
 
-std::string JulianDayToDateStr(double julianDate, int dateOrder) {
+CalendarDate CalendarDateOf(double julianDate) {
   const auto dayNumber = static_cast<std::int64_t>(Int(julianDate + 0.5));
   const CivilDate date = julianDate < kGregorianStartJulianDay ? JulianCalendarDate(dayNumber)
                                                                : GregorianDate(dayNumber);
+  return {static_cast<int>(date.year), static_cast<int>(date.month), static_cast<int>(date.day)};
+}
+
+std::string JulianDayToDateStr(double julianDate, int dateOrder) {
+  const CalendarDate date = CalendarDateOf(julianDate);
   const std::string day = TwoDigits(date.day);
   const std::string month = TwoDigits(date.month);
   const std::string year = YearText(date.year);

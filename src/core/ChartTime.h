@@ -66,6 +66,17 @@ int DaysInMonth(int year, int month);
 // without the ten days (5 to 14 October 1582) the reform left out.
 bool IsCalendarDate(int year, int month, int day);
 
+// A day of the program's calendar.
+struct CalendarDate {
+  int year = 0, month = 0, day = 0;
+  bool operator==(const CalendarDate&) const = default;
+};
+
+// The calendar date of the day containing `julianDate` (the day number
+// Int(`julianDate` + 0.5)): the exact inverse of `DateToJulianDay`, Julian
+// calendar before JD 2299160.5, Gregorian from then on.
+CalendarDate CalendarDateOf(double julianDate);
+
 // `DateOrder`: 0 month/day/year, 1 day/month/year, 2 year/month/day.
 // `JulianDayToDateStr`: the calendar date of the day containing
 // `julianDate` as text with "/" separators in `dateOrder` (any other value

@@ -94,8 +94,21 @@ std::array<PlacidusCuspResult, N> PlacidusCusps(const std::array<PlacidusStart, 
                                              : ramcRadians + semiArc / start.divisor;
       settled[i] = std::fabs(next - ra[i]) < kPlacidusSettledRadians;
       allSettled = allSettled && settled[i];
-      raSc[i] = AngleSum(raSc[i], SinCosNear0(next - ra[i]));
-      ra[i] = next;
+      // A Newton step on ra - next(ra) settles in a few passes where the plain
+      // step takes dozens; it is taken only while the plain step would
+      // converge too (|slope| < 1) and it stays where semi-arcs exist.
+      double move = next - ra[i];
+      if (!settled[i]) {
+        const double slope =
+            raSc[i].cos * tanProduct / (start.divisor * std::sqrt(1 - x * x));
+        if (std::fabs(slope) < 1) {
+          const double newton = move / (1 - slope);
+          const SinCos at = AngleSum(raSc[i], SinCosNear0(newton));
+          if (std::fabs(at.sin * tanProduct) <= 1) move = newton;
+        }
+      }
+      raSc[i] = AngleSum(raSc[i], SinCosNear0(move));
+      ra[i] += move;
     }
     if (allSettled) break;
   }

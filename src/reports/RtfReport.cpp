@@ -68,6 +68,12 @@ std::string RtfCharacters(std::string_view text) {
       out += hex;
       continue;
     }
+    // Bytes that are no UTF-8 character (a lead byte with too many
+    // continuation bytes, a stray one) have no number to give.
+    if (ch.size() > 4 || !IsUtf8(ch)) {
+      out += '?';
+      continue;
+    }
     // Not in code page 1252: its UTF-16 units as signed numbers.
     unsigned code = static_cast<unsigned char>(ch[0]) & (0x7Fu >> ch.size());
     for (std::size_t k = 1; k < ch.size(); ++k)

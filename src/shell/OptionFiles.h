@@ -37,9 +37,9 @@ struct OptionRange {
 };
 const std::array<OptionRange, MaxOptions + 1>& OptionRanges();
 
-// The refused lines of an option values text (in line order) and the
-// shipped values put in their place in `options`. Reads `text` as the
-// Options editor saves it.
+// The lines of an option values text, as the Options editor would save
+// it, that hold no number or a value outside their option's range, in line
+// order.
 std::vector<RefusedLine> RefusedOptionLines(std::string_view text);
 
 // The message for the first of `refused` lines of `file`, naming the

@@ -86,14 +86,18 @@ void ClearAllOutput(OutputState& out) {
 SharedPage ShownPage(const OutputState& out) { return out.page_; }
 
 void AppendCrLfLine(std::string& out, std::string_view entry) {
-  for (std::size_t i = 0; i < entry.size(); ++i) {
-    const char c = entry[i];
-    if (c == '\r' || c == '\n') {
-      out += "\r\n";
-      if (c == '\r' && i + 1 < entry.size() && entry[i + 1] == '\n') ++i;
-    } else {
-      out += c;
+  // A run up to the next break is appended whole: pages run to a million lines.
+  while (!entry.empty()) {
+    std::size_t cut = 0;
+    while (cut < entry.size() && entry[cut] != '\r' && entry[cut] != '\n') ++cut;
+    if (cut == entry.size()) {
+      out += entry;
+      break;
     }
+    out += entry.substr(0, cut);
+    out += "\r\n";
+    const bool crLf = entry[cut] == '\r' && cut + 1 < entry.size() && entry[cut + 1] == '\n';
+    entry.remove_prefix(cut + (crLf ? 2 : 1));
   }
   out += "\r\n";
 }

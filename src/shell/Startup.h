@@ -41,6 +41,10 @@ struct ShellState {
 // Steps of start-up whose subsystems are wired in by main. An empty hook is
 // skipped (an empty `AtlasPresent` means no atlas).
 struct StartupHooks {
+  // Once the title window shows: makes the program folder ready (a first
+  // start copies it) and sets `AppPath`. False when it cannot be had (the
+  // user was told); the program then ends with status 1.
+  std::function<bool()> ReadyProgramFolder;
   // While the title window shows: the ephemeris and score tables.
   std::function<void()> LoadDataTables;
   // Whether the atlas lookup has its data.

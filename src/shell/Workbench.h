@@ -50,6 +50,8 @@ struct Workbench {
   InputWindowsState Input;
   // The wheel the last Wheels command prepared; none before the first.
   std::optional<WheelRequest> Wheel;
+  // The main window's choices for the two-chart wheels.
+  DualWheelChoices DualChoices;
   WheelWindowState WheelWindow;
 };
 

@@ -18,6 +18,10 @@ inline constexpr GlyphSlotTable SlotAngleTableB = {0, 181, 209, 240, 273, 306, 3
                                                    7, 37,  68,  96,  126, 154};
 inline constexpr GlyphSlotTable SlotRadiusTableB = {0,   138, 130, 123, 119, 120, 121,
                                                     126, 126, 129, 132, 137, 139};
+// The first glyph position of each house of the two-ring and declination
+// wheels: equal 30-degree steps from 182.
+inline constexpr GlyphSlotTable EqualSlotAngles = {0, 182, 212, 242, 272, 302, 332,
+                                                   2, 32,  62,  92,  122, 152};
 inline constexpr GlyphSlotTable SlotAngleTableC = {0, 180, 209, 240, 272, 305, 335,
                                                    5, 34,  65,  95,  125, 153};
 inline constexpr GlyphSlotTable SlotRadiusTableC = {0,   165, 160, 147, 145, 144, 146,

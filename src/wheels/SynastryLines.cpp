@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/ChartModel.h"
 #include "shell/SettingsFile.h"
 #include "wheels/GlyphCodes.h"
 
@@ -80,14 +81,16 @@ class SynastryPainter {
     // the same x on both and the lines compare like with like.
     left_ = canvas_.TextWidth("0");
     right_ = canvas_.ScaleWidth() - 2 * canvas_.TextWidth("0");
-    Band(true, in_.natalLongitudes, in_.natalRetroFlags, in_.natalName, natalAnchors_);
-    Band(false, in_.secondLongitudes, in_.secondRetroFlags, in_.secondName, secondAnchors_);
+    Band(true, in_.natalLongitudes, in_.natalRetroFlags, in_.natalHasChiron, in_.natalName,
+         natalAnchors_);
+    Band(false, in_.secondLongitudes, in_.secondRetroFlags, in_.secondHasChiron, in_.secondName,
+         secondAnchors_);
     if (in_.orbs) Lines();
   }
 
  private:
   void Band(bool upper, const PointArray<double>& longitudes, const std::string& retro,
-            const std::string& name, PointArray<double>& anchors) {
+            bool hasChiron, const std::string& name, PointArray<double>& anchors) {
     const double y = upper ? kSynastryUpperAxis : kSynastryLowerAxis;
     const double span = right_ - left_;
     canvas_.Line({left_, y}, {right_, y}, Color(Opt::AxisColor));
@@ -120,7 +123,7 @@ class SynastryPainter {
       canvas_.SetFontSize(Option(Retrograde(retro, slot.point) ? Opt::RetroSize : Opt::BaseSize));
       slot.glyphWidth = canvas_.TextWidth(GlyphText(GlyphCode::PointBase + slot.point));
     }
-    const auto placed = PlaceSynastryGlyphs(sorted, left_, right_, standard);
+    const auto placed = PlaceSynastryGlyphs(sorted, left_, right_, standard, hasChiron);
     for (std::size_t k = 0; k < sorted.size(); ++k) {
       if (!placed[k]) continue;
       const SynastrySlot& slot = sorted[k];
@@ -141,7 +144,8 @@ class SynastryPainter {
 
   void Lines() {
     for (const SynastryLine& line :
-         SynastryLinesOf(in_.natalLongitudes, in_.secondLongitudes, *in_.orbs, in_.view)) {
+         SynastryLinesOf(in_.natalLongitudes, in_.secondLongitudes, *in_.orbs, in_.view,
+                         in_.natalHasChiron, in_.secondHasChiron)) {
       const std::optional<int> color = LineColor(in_.view, line.aspectCode);
       canvas_.Line({natalAnchors_[static_cast<std::size_t>(line.natalPoint)], kSynastryLineTop},
                    {secondAnchors_[static_cast<std::size_t>(line.secondPoint)],
@@ -221,14 +225,14 @@ std::vector<SynastrySlot> SortSynastryPoints(const PointArray<double>& longitude
 
 std::vector<std::optional<double>> PlaceSynastryGlyphs(const std::vector<SynastrySlot>& sorted,
                                                        double axisLeft, double axisRight,
-                                                       double standardWidth) {
+                                                       double standardWidth, bool hasChiron) {
   const double w = standardWidth;
   const auto n = static_cast<double>(sorted.size());
   std::vector<std::optional<double>> placed(sorted.size());
   double last = -1000;
   for (std::size_t index = 0; index < sorted.size(); ++index) {
     const SynastrySlot& slot = sorted[index];
-    if (!IsSynastryPoint(slot.point)) continue;
+    if (!IsSynastryPoint(slot.point) || (!hasChiron && slot.point == ChartPoint::Chiron)) continue;
     const double k = static_cast<double>(index + 1);
     double x = (axisRight - axisLeft) * slot.longitude / 360;
     // Room at the right end for the glyphs still to come.
@@ -242,11 +246,13 @@ std::vector<std::optional<double>> PlaceSynastryGlyphs(const std::vector<Synastr
 
 std::vector<SynastryLine> SynastryLinesOf(const PointArray<double>& natalLongitudes,
                                           const PointArray<double>& secondLongitudes,
-                                          const OrbTable& orbs, SynastryView view) {
+                                          const OrbTable& orbs, SynastryView view,
+                                          bool natalHasChiron, bool secondHasChiron) {
   std::vector<SynastryLine> lines;
-  for (int i = 1; i <= NumPoints; ++i) {
+  const int natalLast = LastPointOf(natalHasChiron), secondLast = LastPointOf(secondHasChiron);
+  for (int i = 1; i <= natalLast; ++i) {
     if (!IsSynastryPoint(i)) continue;
-    for (int j = 1; j <= NumPoints; ++j) {
+    for (int j = 1; j <= secondLast; ++j) {
       if (!IsSynastryPoint(j) || IsGenerationPair(i, j)) continue;
       double s = std::fabs(natalLongitudes[static_cast<std::size_t>(i)] -
                            secondLongitudes[static_cast<std::size_t>(j)]);

@@ -59,10 +59,12 @@ struct SynastrySlot {
 // the standard glyph. A glyph's edge is (R - L) x longitude / 360 (measured
 // from 0, not from L), pulled in near the right end so that the glyphs still
 // to come fit before R, and pushed right so that it never overlaps the glyph
-// before it.
+// before it. Without `hasChiron` (a chart outside Chiron's table) Chiron gets
+// no place either.
 std::vector<std::optional<double>> PlaceSynastryGlyphs(const std::vector<SynastrySlot>& sorted,
                                                        double axisLeft, double axisRight,
-                                                       double standardWidth);
+                                                       double standardWidth,
+                                                       bool hasChiron = true);
 
 // `SortedValues`, `SortedPointNumbers`: points 1..NumPoints by ascending
 // longitude (an exchange sort, so equal longitudes keep the order it leaves).
@@ -76,10 +78,11 @@ struct SynastryLine {
 };
 
 // Every aspect line of `view` between chart 1 and chart 2, chart 1's point
-// outer, both in increasing point order.
+// outer, both in increasing point order; Chiron only in a chart that has it.
 std::vector<SynastryLine> SynastryLinesOf(const PointArray<double>& natalLongitudes,
                                           const PointArray<double>& secondLongitudes,
-                                          const OrbTable& orbs, SynastryView view);
+                                          const OrbTable& orbs, SynastryView view,
+                                          bool natalHasChiron = true, bool secondHasChiron = true);
 
 // Everything the paint reads.
 struct SynastryPaintInputs {
@@ -88,6 +91,8 @@ struct SynastryPaintInputs {
   PointArray<double> secondLongitudes{};  // `DiurnalLongitudes`
   std::string natalRetroFlags;            // "R" at index p - 1: point p retrograde
   std::string secondRetroFlags;
+  bool natalHasChiron = true;  // false outside Chiron's table
+  bool secondHasChiron = true;
   std::string natalName;   // `PersonName`
   std::string secondName;  // the second person's name ("2nd Person" while none)
   // SYNASTRY.ORB as read for this paint; nothing draws no aspect lines.

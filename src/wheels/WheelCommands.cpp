@@ -1,10 +1,14 @@
 #include "wheels/WheelCommands.h"
 
+#include <utility>
+
 #include "base/Text.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "listings/CompositeListings.h"
+#include "platform/Host.h"
 #include "shell/Workbench.h"
+#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelLayout.h"
 
@@ -12,13 +16,31 @@ namespace orv {
 
 namespace {
 
-PointArray<double> Mapped(const PointArray<double>& values) {
-  PointArray<double> angles{};
-  for (int i = 1; i <= NumPoints; ++i)
-    angles[static_cast<std::size_t>(i)] =
-        DeclinationDisplayAngle(values[static_cast<std::size_t>(i)]);
-  return angles;
-}
+// Answers the first prompt with a recorded answer, then asks the user.
+class ReplayHost final : public Host {
+ public:
+  ReplayHost(Host& host, std::optional<std::string> answer)
+      : host_(host), answer_(std::move(answer)) {}
+  Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                     MessageButtons buttons) override {
+    return host_.ShowMessage(text, title, icon, buttons);
+  }
+  std::string PromptText(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override {
+    if (answer_) return *std::exchange(answer_, std::nullopt);
+    return host_.PromptText(prompt, title, defaultText);
+  }
+  std::optional<std::string> ChooseFile(const FileChoice& choice) override {
+    return host_.ChooseFile(choice);
+  }
+  void BeginBusy() override { host_.BeginBusy(); }
+  void EndBusy() override { host_.EndBusy(); }
+  void SetClipboardText(std::string_view text) override { host_.SetClipboardText(text); }
+
+ private:
+  Host& host_;
+  std::optional<std::string> answer_;
+};
 
 std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
@@ -69,7 +91,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     case SingleWheelKind::Declinations:
       r.InnerWheelHeader[1] = charts.PersonName + " - natal declinations";
-      OnEqualFrame(r, Mapped(natal.Declinations), Blanks(NumPoints * 10));
+      OnEqualFrame(r, DeclinationDisplayAngles(natal.Declinations), Blanks(NumPoints * 10));
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Helio:
@@ -81,7 +103,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       break;
     case SingleWheelKind::HelioLatitudes:
       r.InnerWheelHeader[1] = charts.PersonName + " - natal helio latitudes";
-      OnEqualFrame(r, Mapped(natal.HelioLatitudes), Blanks(NumPoints * 10));
+      OnEqualFrame(r, DeclinationDisplayAngles(natal.HelioLatitudes), Blanks(NumPoints * 10));
       charts.Kind = ChartKind::Natal;
       break;
     case SingleWheelKind::Transits: {
@@ -107,6 +129,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
       r.Longitudes = composite->longitudes;
       r.RetroFlags = composite->retroFlags;
       r.HousePositions = composite->housePositions;
+      r.CompositeLatitudeText = composite->latitudeText;
       charts.Kind = ChartKind::Composite;
       break;
     }
@@ -120,13 +143,44 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
     r.OuterWheelHeader = {"", "Chiron is tabulated from", "11 Dec 1899 to 19 Mar 2064;",
                           "it is left out of this chart."};  // lines 1 to 3
   r.OrbFile = workbench.AppPath / orbFile;
+  r.Chart = charts.Kind;
   // The wheel's orb file is the current one, which the orb commands choose
   // and edit.
   workbench.OrbFile = r.OrbFile;
   r.Declinations =
       kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations : natal.Declinations;
   charts.WheelHousePositions = r.HousePositions;
+  // A wheel of one chart ends any Switch of the combined wheel.
+  workbench.DualChoices.WheelsSwitched = 0;
   workbench.Wheel = std::move(r);
+}
+
+std::optional<SingleWheelKind> SingleWheelKindOf(const WheelRequest& r) {
+  if (r.WheelKind != 1) return std::nullopt;
+  switch (r.Chart) {
+    case ChartKind::Second:
+      return SingleWheelKind::Transits;
+    case ChartKind::Composite:
+      return SingleWheelKind::Composite;
+    case ChartKind::Natal:
+      break;
+  }
+  if (r.HelioWheel != 0)
+    return r.DeclinationSingleWheel != 0 ? SingleWheelKind::HelioLatitudes : SingleWheelKind::Helio;
+  return r.DeclinationSingleWheel != 0 ? SingleWheelKind::Declinations : SingleWheelKind::Natal;
+}
+
+bool PrepareCurrentWheelAgain(Workbench& workbench, const SecondPersonBox& box, Host& host) {
+  if (!workbench.Wheel) return false;
+  const std::optional<SingleWheelKind> kind = SingleWheelKindOf(*workbench.Wheel);
+  if (!kind) {
+    RedrawDualWheel(workbench, std::nullopt, box);
+    return true;
+  }
+  const std::string& answer = workbench.Wheel->CompositeLatitudeText;
+  ReplayHost replay(host, answer.empty() ? std::nullopt : std::optional(answer));
+  PrepareSingleWheel(workbench, *kind, box, replay);
+  return true;
 }
 
 }  // namespace orv

@@ -4,6 +4,7 @@
 // cusps, display angles, retrograde flags, house records); the window then
 // paints from that request alone.
 
+#include <optional>
 #include <string_view>
 
 #include "listings/ChartHeaders.h"
@@ -48,5 +49,16 @@ std::string CompositeLatitudeLine(std::string_view latitudeText);
 // "2nd Person" box.
 void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const SecondPersonBox& box,
                         Host& host);
+
+// The single wheel `request` shows, from its chart and its heliocentric
+// and declination flags; nothing for a two-chart wheel.
+std::optional<SingleWheelKind> SingleWheelKindOf(const WheelRequest& request);
+
+// `RedrawCurrentWheel`'s preparation: the wheel `workbench.Wheel` shows,
+// prepared again from the charts as they are now (a composite takes the
+// latitude it was given, asking only if that no longer casts houses; a
+// two-chart wheel in its arrangement, Switch and filters). Returns false,
+// changing nothing, when no wheel has been prepared.
+bool PrepareCurrentWheelAgain(Workbench& workbench, const SecondPersonBox& box, Host& host);
 
 }  // namespace orv

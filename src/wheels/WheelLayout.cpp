@@ -194,6 +194,12 @@ double DeclinationDisplayAngle(double valueDeg) {
   return Norm360(valueDeg * 6 + 180);
 }
 
+PointArray<double> DeclinationDisplayAngles(const PointArray<double>& values) {
+  PointArray<double> angles{};
+  for (std::size_t i = 1; i <= NumPoints; ++i) angles[i] = DeclinationDisplayAngle(values[i]);
+  return angles;
+}
+
 HouseCusps EqualFrameCusps() { return {0, 270, 300, 330, 0, 30, 60, 90, 120, 150, 180, 210, 240}; }
 
 }  // namespace orv

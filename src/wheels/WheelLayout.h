@@ -119,6 +119,8 @@ int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double a
 
 // The declination map: v below 0 at |v| x 6, else at Norm360(v x 6 + 180).
 double DeclinationDisplayAngle(double valueDeg);
+// The map applied to points 1..NumPoints.
+PointArray<double> DeclinationDisplayAngles(const PointArray<double>& values);
 
 // The equal frame: cusp entries 1..3 at 270, 300, 330, 4..12 at 0..240.
 HouseCusps EqualFrameCusps();

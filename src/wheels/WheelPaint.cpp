@@ -7,6 +7,8 @@
 #include "base/Format.h"
 #include "core/Angles.h"
 #include "core/ChartModel.h"
+#include "wheels/AspectGrid.h"
+#include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 
@@ -34,7 +36,12 @@ constexpr SurfaceOptions kPrinter{
     true, 78,  79,  80,  81,  82,  83,  84, 85, 86, 103, 104, 105, 106,
     107,  108, 109, 110, 111, 115, 116, 64, 65, 66, 67,  195, 196, PrinterVerticalFactor};
 
-constexpr int kLabelBlue = 9;  // the declination wheel's label colour
+// The label colours of chart 1 and chart 2 on the two-ring wheel (chart 1's
+// also on the declination wheel).
+constexpr int kLabelBlue = 9;
+constexpr int kLabelRed = 12;
+// `AspectGridOnPrint`: non-zero prints the aspect grid under the wheel.
+constexpr int kAspectGridOnPrint = 178;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -97,7 +104,7 @@ class Painter {
     if (!o_.printing) Circles(ring);
   }
 
-  void DeclinationRing() {
+  void DualRing() {
     for (double a : EqualSpokeAngles()) {
       const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
       canvas_.Line(ends[0], ends[1], SpokeColor());
@@ -174,7 +181,7 @@ class Painter {
     const double a = l.angle;
     const double rad = a * std::numbers::pi / 180;
     canvas_.SetFontSize(Opt(o_.glyphSize));
-    canvas_.SetForeColor(Color(o_.glyphColor));
+    canvas_.SetForeColor(glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
     at_ = {r * std::cos(rad), r * std::sin(rad)};
     Put(PointCode(l.point), at_);
     const std::string zero = "0";
@@ -239,35 +246,100 @@ class Painter {
     }
   }
 
-  // A declination wheel's label: the glyph beside the ring, the magnitude one
-  // glyph cell further out.
-  void DeclinationLabel(const PlacedLabel& l, int houseCount) {
-    const double a = l.angle;
+  // A label of the two-ring style (the two-ring wheel and the declination
+  // wheel): the glyph beside the ring, its text one glyph cell further out,
+  // both in chart 1's light blue or chart 2's light red; on paper chart 1
+  // in bold.
+  void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount) {
     const double rad = a * std::numbers::pi / 180;
     const double c = std::cos(rad), s = std::sin(rad);
+    const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
+    const bool bold = o_.printing && !secondChart;
     canvas_.SetFontSize(Opt(o_.glyphSize));
-    canvas_.SetForeColor(QBColor(kLabelBlue));
+    canvas_.SetForeColor(ink);
     const double fy = BandFactor(a, kGlyphY), fx = BandFactor(a, kGlyphX);
-    const double rho = l.radius;
+    const double rho = WheelRadius + 5;
     const UserPoint glyph{rho * c + fx * glyphStepX_, rho * s + fy * glyphStepY_};
-    if (o_.printing)
-      PutBold(PointCode(l.point), glyph);
+    if (bold)
+      PutBold(code, glyph);
     else
-      Put(PointCode(l.point), glyph);
+      Put(code, glyph);
     const double gy = BandFactor(a, kTextY), gx = BandFactor(a, kTextX);
-    const UserPoint text{rho * c + gx * glyphStepX_ + glyphStepX_ * c,
-                         rho * s + gy * glyphStepY_ + glyphStepY_ * s};
+    const UserPoint at{rho * c + gx * glyphStepX_ + glyphStepX_ * c,
+                       rho * s + gy * glyphStepY_ + glyphStepY_ * s};
     double size = Opt(o_.degreeSize);
     if (houseCount > 6) {
       size -= houseCount - 6;
       if (!o_.printing && size < 8) size = 8;
     }
     canvas_.SetFontSize(size);
-    canvas_.SetCurrent(text);
-    canvas_.SetFontBold(o_.printing);
-    canvas_.Print(DeclinationLabelText(l.value));
+    canvas_.SetCurrent(at);
+    canvas_.SetFontBold(bold);
+    canvas_.Print(text);
     canvas_.SetFontBold(false);
     canvas_.SetForeColor(Color(o_.degreeColor));
+  }
+
+  // The sign glyphs in the sectors of the dual ring, Aries from 9 o'clock
+  // counter-clockwise; none on a wheel of declinations or latitudes.
+  void DualSignGlyphs() {
+    canvas_.SetFontSize(Opt(o_.cuspSignSize));
+    canvas_.SetForeColor(QBColor(0));
+    if (req_.DeclinationDualWheel != 0) return;
+    const auto at = DualSignGlyphPositions(req_.Cusps);
+    for (int h = 1; h <= 12; ++h) Put(GlyphCode::SignBase + h, at[static_cast<std::size_t>(h)]);
+  }
+
+  // Both charts of the two-ring wheel around its circle, and the aspect
+  // lines between them, which end on the circle.
+  void DualPoints() {
+    MeasureCells();
+    const DualWheelInputs inputs = TwoRingInputs(req_);
+    const DualPlacement placed = PlaceDualWheel(inputs);
+    for (const DualLabel& l : placed.labels)
+      RingLabel(PointCode(l.point()), l.secondChart(),
+                DualDegreeText(l.value, l.retrograde, req_.DeclinationDualWheel == 1), l.angle,
+                l.houseCount);
+    if (!in_.orbs) return;
+    AspectLineTests tests = in_.lineTests;
+    tests.declination = req_.DeclinationDualWheel == 1;
+    tests.filter = req_.DualAspectFilter;
+    AspectLineStyle style = LineStyle();
+    style.conjunctionArc = o_.printing ? 220 : WheelRadius + 1;
+    DrawAspectLines(canvas_, TwoRingAspectLines(inputs, placed, *in_.orbs, tests, Opt(44) != 0),
+                    style);
+  }
+
+  // The combined arrangement: the first pass in the outer band, the second
+  // chart's pass in the inner band, its glyphs in light red; with option
+  // 230 the lines between them (conjunctions draw nothing here).
+  void CombinedPoints() {
+    MeasureCells();
+    std::array<SingleWheelInputs, 2> inputs;
+    std::array<std::vector<PlacedLabel>, 2> placed;
+    for (const bool outerRing : {false, true}) {
+      const std::size_t pass = outerRing ? 1 : 0;
+      inputs[pass] = CombinedPassInputs(in_, outerRing);
+      const WheelList list =
+          BuildWheelList(inputs[pass].values, inputs[pass].housePositions, inputs[pass].lastPoint);
+      if (outerRing) glyphColor_ = QBColor(kLabelRed);
+      placed[pass] = PlaceSingleWheel(inputs[pass], list);
+      for (const PlacedLabel& l : placed[pass]) Label(l);
+      glyphColor_.reset();
+    }
+    if (!in_.orbs || Opt(230) == 0) return;
+    DrawAspectLines(canvas_,
+                    CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs,
+                                        in_.lineTests, Opt(231) != 0 ? 217 : 138),
+                    LineStyle());
+  }
+
+  AspectLineStyle LineStyle() const {
+    AspectLineStyle style;
+    style.printing = o_.printing;
+    style.blackWhite = in_.blackWhite;
+    style.options = in_.options;
+    return style;
   }
 
   std::vector<PlacedLabel> Points() {
@@ -277,7 +349,8 @@ class Painter {
     std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
     for (const PlacedLabel& l : placed) {
       if (req_.DeclinationSingleWheel == 1)
-        DeclinationLabel(l, list.houseCounts[static_cast<std::size_t>(l.house)]);
+        RingLabel(PointCode(l.point), false, DeclinationLabelText(l.value), l.angle,
+                  list.houseCounts[static_cast<std::size_t>(l.house)]);
       else
         Label(l);
     }
@@ -296,10 +369,7 @@ class Painter {
     chart.radius = declination ? WheelRadius : 120;
     AspectLineTests tests = in_.lineTests;
     tests.declination = declination;
-    AspectLineStyle style;
-    style.printing = o_.printing;
-    style.blackWhite = in_.blackWhite;
-    style.options = in_.options;
+    AspectLineStyle style = LineStyle();
     style.conjunctionArc = o_.printing ? 220 : declination ? WheelRadius + 1 : 218;
     DrawAspectLines(canvas_, FindAspectLines(chart, chart, AspectPairs::OneChart, *in_.orbs, tests),
                     style);
@@ -317,10 +387,34 @@ class Painter {
   const SurfaceOptions& o_;
   int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
   UserPoint at_;
+  std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
 };
 
 void SetEdges(Canvas& canvas, const ScaleEdges& e) {
   canvas.SetScale(e.left, e.top, e.right, e.bottom);
+}
+
+// The frame, sign or cusp labels and points of a two-chart wheel.
+void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool printing) {
+  const OptionValues& opt = *in.options;
+  const bool twoRing = in.request->DualWheelShown == 1;
+  if (twoRing)
+    p.DualRing();
+  else
+    DrawCombinedFrame(canvas, opt, printing, false);
+  canvas.SetFontName(GlyphFontFace);
+  canvas.SetFontSize(opt[printing ? 79 : 69]);
+  canvas.SetFontBold(false);
+  canvas.SetForeColor(QBColor(0));
+  if (twoRing) {
+    p.DualSignGlyphs();
+    p.DualPoints();
+    return;
+  }
+  DrawHouseNumbers(canvas);
+  p.CuspLabels();
+  p.Interceptions();
+  p.CombinedPoints();
 }
 
 }  // namespace
@@ -428,8 +522,13 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kWindow);
+  if (r.WheelLayout == 1) {
+    TwoChartWheel(p, canvas, in, false);
+    DrawTitleBlock(canvas, in, false, {});
+    return;
+  }
   if (r.DeclinationSingleWheel != 0)
-    p.DeclinationRing();
+    p.DualRing();
   else
     p.SingleFrame();
   canvas.SetFontName(GlyphFontFace);
@@ -448,6 +547,15 @@ void PaintWheelPrinter(
   SetEdges(canvas, PrinterScaleEdges(PrinterStartScale(in.typeChart, r.WheelKind)));
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kPrinter);
+  const auto grid = [&] {
+    if ((*in.options)[kAspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
+  };
+  if (r.WheelLayout == 1) {
+    TwoChartWheel(p, canvas, in, true);
+    DrawTitleBlock(canvas, in, true, personalHeader);
+    grid();
+    return;
+  }
   p.SingleFrame();
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontBold(false);
@@ -457,6 +565,7 @@ void PaintWheelPrinter(
   }
   p.AspectLines(p.Points());
   DrawTitleBlock(canvas, in, true, personalHeader);
+  grid();
 }
 
 }  // namespace orv

@@ -50,6 +50,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
 // lines as on the window. With option
 // 174 not 0 it calls `personalHeader` for PERSONAL.NAM's lines (nothing when
 // the file cannot be read) and prints them right-aligned at the top right.
+// With option 178 not 0 the aspect grid comes last.
 void PaintWheelPrinter(
     Canvas& canvas, const WheelPaintInputs& in,
     const std::function<std::optional<std::vector<std::string>>()>& personalHeader);

@@ -15,19 +15,12 @@ namespace {
 
 constexpr double kMinSpacingDeg = 4.0;  // `WheelMinSpacing` of the single wheel
 constexpr int kCapacity = 7;            // `SlotCapacity` of the single wheel
+// The same of the combined arrangement's second ring.
+constexpr double kOuterRingSpacingDeg = 5.3;
+constexpr int kOuterRingCapacity = 5;
 constexpr int kPositions = 116;         // `PlacementOccupied`
-// The declination wheel's first slot per house: equal 30-degree steps.
-constexpr GlyphSlotTable kDeclinationSlotAngles = {0, 182, 212, 242, 272, 302, 332,
-                                                   2, 32,  62,  92,  122, 152};
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
-int RecordHouse(const std::string& housePositions, int point) {
-  const std::size_t from = At(point * 10 - 10);
-  if (from >= housePositions.size()) return 0;
-  const int h = HouseNumberOfRecord(std::string_view(housePositions).substr(from, 10));
-  return h >= 1 && h <= 12 ? h : 0;
-}
 
 double GlyphRadiusAt(const std::array<std::int16_t, 361>& table, double angleDeg) {
   int d = ToInteger(angleDeg);
@@ -42,6 +35,13 @@ bool IsRetrogradeCapable(int p) { return (p >= 1 && p <= 10) || p == 13 || p == 
 int NextCuspIndex(int house) { return house <= 8 ? house + 4 : house - 8; }
 
 }  // namespace
+
+int RecordHouse(const std::string& housePositions, int entry) {
+  const std::size_t from = At(entry * 10 - 10);
+  if (from >= housePositions.size()) return 0;
+  const int h = HouseNumberOfRecord(std::string_view(housePositions).substr(from, 10));
+  return h >= 1 && h <= 12 ? h : 0;
+}
 
 WheelList BuildWheelList(const PointArray<double>& values, const std::string& housePositions,
                          int lastPoint) {
@@ -89,12 +89,21 @@ double LineEndCorrection(double a) {
   return 0;
 }
 
+double OuterRingLineEndCorrection(double a) {
+  if (a >= 45 && a <= 135) return -1;
+  if (a >= 185 && a <= 270) return 3;
+  if (a >= 330 && a <= 360) return -2;
+  return 0;
+}
+
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in) {
   return PlaceSingleWheel(in, BuildWheelList(in.values, in.housePositions, in.lastPoint));
 }
 
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const WheelList& list) {
-  const bool european = in.typeChart == 1 && in.wheelKind == 1;
+  const bool european = in.typeChart == 1 && in.wheelKind == 1 && !in.outerRing;
+  const int capacity = in.outerRing ? kOuterRingCapacity : kCapacity;
+  const double spacing = in.outerRing ? kOuterRingSpacingDeg : kMinSpacingDeg;
   const HouseCusps widths = HouseSectorWidths(in.cusps);
 
   // Capacity per house and the first flat position of each house: the
@@ -103,7 +112,7 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
   std::array<int, 14> firstPosition{};
   for (int h = 1; h <= 12; ++h) {
     slots[At(h)] = in.declination ? DeclinationHouseSlots(list.houseCounts[At(h)])
-                                  : HouseSlots{kCapacity, kMinSpacingDeg};
+                                  : HouseSlots{capacity, spacing};
     firstPosition[At(h + 1)] = firstPosition[At(h)] + slots[At(h)].capacity;
   }
   const int lastPosition = std::min(firstPosition[13], kPositions) - 1;
@@ -153,12 +162,12 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
     label.house = h;
     label.slot = s;
     if (in.declination) {
-      label.angle = s * slots[At(h)].spacingDeg + kDeclinationSlotAngles[At(h)];
+      label.angle = s * slots[At(h)].spacingDeg + EqualSlotAngles[At(h)];
       if (label.angle >= 360) label.angle -= 360;
       label.lineEndAngle = label.angle;
       label.radius = WheelRadius + 5;
     } else {
-      label.angle = s * kMinSpacingDeg + SlotAngleTableA[At(h)];
+      label.angle = s * spacing + (in.outerRing ? SlotAngleTableB : SlotAngleTableA)[At(h)];
       if (european) {
         double a = Norm360(v - in.cusps[10]);
         const auto crowds = [&](double angle) {
@@ -181,8 +190,16 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
         previousAngle = a;
         label.angle = a;
       }
-      label.radius = GlyphRadiusAt(in.radiusTable, label.angle);
-      label.lineEndAngle = label.angle + LineEndCorrection(label.angle);
+      if (in.outerRing) {
+        // Across the sector from this house's radius to the next one's.
+        const int next = h == 12 ? 1 : h + 1;
+        label.radius = SlotRadiusTableB[At(h)] +
+                       double(SlotRadiusTableB[At(next)] - SlotRadiusTableB[At(h)]) * s / c;
+        label.lineEndAngle = label.angle + OuterRingLineEndCorrection(label.angle);
+      } else {
+        label.radius = GlyphRadiusAt(in.radiusTable, label.angle);
+        label.lineEndAngle = label.angle + LineEndCorrection(label.angle);
+      }
     }
     const int boundary = in.glyphLayout == 1 && (in.typeChart == 0 || in.wheelKind != 1) ? 3 : 4;
     label.leftSideOrder =

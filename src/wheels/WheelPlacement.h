@@ -23,6 +23,10 @@ struct WheelList {
   std::array<int, 13> houseCounts{};  // `WheelHouseCounts` by house 1..12
 };
 
+// The house 1..12 that record `entry` (from 1) of `housePositions` names;
+// 0 when there is no such record or it names none.
+int RecordHouse(const std::string& housePositions, int entry);
+
 // `BuildWheelPlanetList` and `AssignPlanetsToHouses`: the display angles
 // `values` sorted in descending order (exchange sort), houses read from the
 // 10-character records of `housePositions`. The rotation stops after one
@@ -43,6 +47,9 @@ struct SingleWheelInputs {
   int wheelKind = 1;
   bool helio = false;
   bool declination = false;  // a wheel of declinations or helio latitudes
+  // The second pass of the combined arrangement: the inner band between
+  // radius 62 and 138, five positions 5.3 degrees apart per house.
+  bool outerRing = false;
   int glyphLayout = 0;       // option 28
   // `RadiusTable`; a value of 0 or less (a missing or short RADIUS.DAT)
   // falls back on the derived radius.
@@ -80,7 +87,8 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in);
 
 // The angle correction of an aspect line's end at a single wheel's label
-// angle `a`.
+// angle `a`, and at the combined arrangement's second ring.
 double LineEndCorrection(double a);
+double OuterRingLineEndCorrection(double a);
 
 }  // namespace orv

@@ -27,7 +27,8 @@ std::string ReferenceFormat(double value, std::string_view pattern) {
   const size_t point = body.find('.');
   const std::string_view intPart = body.substr(0, point);
   const std::string_view fracPart = point == body.npos ? "" : body.substr(point + 1);
-  const int minInt = intPart.find('0') == intPart.npos ? 0 : int(intPart.size() - intPart.find('0'));
+  const int minInt =
+      intPart.find('0') == intPart.npos ? 0 : int(intPart.size() - intPart.find('0'));
   const int maxFrac = int(fracPart.size());
   const int minFrac = fracPart.rfind('0') == fracPart.npos ? 0 : int(fracPart.rfind('0') + 1);
   if (!std::isfinite(value)) value = 0;
@@ -68,8 +69,8 @@ std::string ReferenceFormat(double value, std::string_view pattern) {
 
 // Every pattern the program formats with, and a few that stress the rules.
 constexpr std::string_view kPatterns[] = {
-    "#0.00", "##0.00", "###0.00", "#0",  "##0.0",    "00",      "0.00",    "0.0",
-    "0",     "#0.0",   "000",     "##0", "0.######", "#00#.#0", "#0#.#0",  "##.#0",
+    "#0.00", "##0.00", "###0.00", "#0",    "##0.0",       "00",          "0.00",   "0.0",
+    "0",     "#0.0",   "000",     "##0",   "0.######",    "#00#.#0",     "#0#.#0", "##.#0",
     "#",     "0.0#",   "(0) deg", "#.###", "0.000000000", "0.0000000000"};
 
 double RandomValue(std::mt19937_64& rng) {
@@ -102,9 +103,24 @@ TEST(FormatNumber, AgreesWithTheDecimalTextReference) {
   const char* env = std::getenv("ORVANTA_FORMAT_SAMPLES");
   const long samples = env ? std::atol(env) : 20000;
   std::mt19937_64 rng(20261207);
-  const double fixedValues[] = {0.0, -0.0, 2.675, -1.005, 9.995, 0.045, 123456.785,
-                                1e13, 9.999999999999999e12, 4503599627370495.5, 1e300,
-                                -1e-300, NAN, INFINITY, -INFINITY, 0.5, 1.5, 2.5};
+  const double fixedValues[] = {0.0,
+                                -0.0,
+                                2.675,
+                                -1.005,
+                                9.995,
+                                0.045,
+                                123456.785,
+                                1e13,
+                                9.999999999999999e12,
+                                4503599627370495.5,
+                                1e300,
+                                -1e-300,
+                                NAN,
+                                INFINITY,
+                                -INFINITY,
+                                0.5,
+                                1.5,
+                                2.5};
   long mismatches = 0;
   const auto check = [&](double v) {
     for (std::string_view p : kPatterns) {

@@ -49,8 +49,13 @@ TEST(FormatNumber, FollowsThePatternsAndRoundsHalvesAwayFromZero) {
 
 TEST(GroupThousands, CommasBetweenGroupsOfThree) {
   const std::pair<long long, const char*> cases[] = {
-      {0, "0"},           {999, "999"},       {1000, "1,000"},          {-1000, "-1,000"},
-      {-100, "-100"},     {123456, "123,456"}, {624975000, "624,975,000"},
+      {0, "0"},
+      {999, "999"},
+      {1000, "1,000"},
+      {-1000, "-1,000"},
+      {-100, "-100"},
+      {123456, "123,456"},
+      {624975000, "624,975,000"},
       {-9223372036854775807LL, "-9,223,372,036,854,775,807"}};
   for (const auto& [n, text] : cases) EXPECT_EQ(GroupThousands(n), text) << n;
 }

@@ -40,6 +40,19 @@ TEST(ResolveInFolder, FindsFilesWhateverTheirLetterCase) {
   EXPECT_EQ(ResolveInFolder(dir.path(), "NATAL.ORB"), dir.path() / "NATAL.ORB");
 }
 
+// Long runs of ASCII are checked in blocks: a foreign byte or a UTF-8
+// character anywhere around a block's edge must still be seen.
+TEST(DecodeText, SeesEveryByteAroundLongRunsOfAscii) {
+  for (size_t before = 0; before <= 17; ++before) {
+    for (size_t after : {0u, 1u, 7u, 8u, 9u}) {
+      const std::string a(before, 'a'), b(after, 'b');
+      EXPECT_EQ(DecodeText(a + "\xFC" + b), a + "\xC3\xBC" + b) << before << " " << after;
+      EXPECT_EQ(DecodeText(a + "\xC3\xBC" + b), a + "\xC3\xBC" + b) << before << " " << after;
+      EXPECT_FALSE(IsUtf8(a + "\xC3" + b)) << before << " " << after;  // a cut-off character
+    }
+  }
+}
+
 TEST(DecodeText, ReadsUtf8AndWindows1252) {
   EXPECT_EQ(DecodeText("plain"), "plain");
   EXPECT_EQ(DecodeText("\xEF\xBB\xBF"
@@ -300,6 +313,58 @@ TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {
     return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error) == userDir &&
            *ReadFileBytes(userDir / "Options.mst") == "2";
   }));
+}
+
+// Later starts know files by size and time once both are older than the
+// file system's timestamp step; every change must still be seen then.
+TEST(ChooseAppPath, ChangesAreSeenWhenFilesAreKnownByTheirTimes) {
+  test::TempDir program, user;
+  const fs::path userDir = user.path() / "o8";
+  const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  auto age = [&](const fs::path& file, int minutes) {
+    fs::last_write_time(file, hourAgo + std::chrono::minutes(minutes));
+  };
+  for (const char* name : {"Options.mst", "A.TXT", "B.TXT", "C.TXT", "D.TXT"}) {
+    WriteBytes(program.path() / name, std::string("shipped ") + name);
+    age(program.path() / name, 0);
+  }
+  // An older list, as earlier versions wrote it: a tag and a name a line.
+  fs::create_directories(userDir);
+  WriteBytes(userDir / "D.TXT", "shipped D.TXT");
+  WriteBytes(userDir / ".shipped", "14695981039346656037\tD.TXT\n");
+  std::string error;
+  auto start = [&] {
+    EXPECT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir)
+        << error;
+  };
+  start();
+  EXPECT_EQ(*ReadFileBytes(userDir / "A.TXT"), "shipped A.TXT");
+  for (const char* name : {"A.TXT", "B.TXT", "C.TXT", "D.TXT"}) age(userDir / name, 1);
+  start();  // records the times
+  EXPECT_NE(ReadFileBytes(userDir / ".shipped")->find("\tA.TXT\t"), std::string::npos);
+
+  WriteBytes(userDir / "A.TXT", "the user's A.");  // same size, another time
+  age(userDir / "A.TXT", 2);
+  WriteBytes(program.path() / "B.TXT", "rebuilt B.TXT");  // same size, another time
+  age(program.path() / "B.TXT", 3);
+  fs::remove(userDir / "C.TXT");
+  start();
+  EXPECT_EQ(*ReadFileBytes(userDir / "A.TXT"), "the user's A.");
+  EXPECT_EQ(*ReadFileBytes(userDir / "B.TXT"), "rebuilt B.TXT");
+  EXPECT_EQ(*ReadFileBytes(userDir / "C.TXT"), "shipped C.TXT");
+  // The old list's tag did not match D.TXT as the user had it: theirs.
+  EXPECT_EQ(*ReadFileBytes(userDir / "D.TXT"), "shipped D.TXT");
+  WriteBytes(program.path() / "D.TXT", "rebuilt D.TXT");
+  start();
+  EXPECT_EQ(*ReadFileBytes(userDir / "D.TXT"), "shipped D.TXT");
+  // A change within the timestamp step, same size: still seen.
+  for (const char* name : {"A.TXT", "B.TXT", "C.TXT"}) age(userDir / name, 4);
+  start();
+  WriteBytes(userDir / "C.TXT", "changed C.TXT");
+  fs::last_write_time(userDir / "C.TXT", hourAgo + std::chrono::minutes(4));
+  WriteBytes(program.path() / "C.TXT", "rebuilt C.TXT");
+  start();
+  EXPECT_EQ(*ReadFileBytes(userDir / "C.TXT"), "changed C.TXT");
 }
 
 TEST(ChooseAppPath, SaysSoWhenTheDataIsMissing) {

@@ -8,11 +8,11 @@
 #include <tuple>
 
 #include "../listings/CommandFixture.h"
+#include "base/Text.h"
 #include "relationship/comparative/ComparativeBatchResult.h"
 #include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/comparative/ComparativeListing.h"
 #include "relationship/comparative/ComparativeScoring.h"
-#include "base/Text.h"
 
 namespace orv {
 namespace {
@@ -182,14 +182,15 @@ TEST(ComparativeBatchResult, LinesSummaryAndEmail) {
     float width;
     std::string label;
   } strong[] = {
-      {"m Pierre Dubois", "w Anne Roy", 80, "  m Pierre Dubois and w Anne Roy" + std::string(48, ' ')},
+      {"m Pierre Dubois", "w Anne Roy", 80,
+       "  m Pierre Dubois and w Anne Roy" + std::string(48, ' ')},
       {"Ann Lee", "Bob Ray", 20, "  Ann Le and Bob Ra "},
       {"m Jo", "w Annabelle Christina", 24, "  m Jo and w Annabelle  "},
       {"m Jo", "w Zoë Müller", 20, "  m Jo and w Zoë Mü "},
   };
   for (const auto& c : strong)
-    EXPECT_EQ(MakeBatchPairResult({c.a, "01 Jan 1970", "", true, c.b, "02 Feb 1971", ""},
-                                  {10, -80}, {true, c.width, 70})
+    EXPECT_EQ(MakeBatchPairResult({c.a, "01 Jan 1970", "", true, c.b, "02 Feb 1971", ""}, {10, -80},
+                                  {true, c.width, 70})
                   .summary,
               c.label + "   (P*H =   -800.00)   H = -80.00");
   EXPECT_EQ(all.commaLine, "  Ann Lee (01 Jan 1970),ann@x,Bob Ray (02 Feb 1971),10.00,20.00,2.00");
@@ -212,8 +213,8 @@ TEST(ComparativeBatchResult, ColumnsCountCharacters) {
   for (const auto& [plain, accented] : names) {
     const BatchPairOptions options{false, 80, 70};
     const auto result = [&](const char* name) {
-      return MakeBatchPairResult({"m Al Bo", "01 Jan 1970", "a@x", true, name, "02 Feb 1971", "z@y"},
-                                 {10, 75}, options);
+      return MakeBatchPairResult(
+          {"m Al Bo", "01 Jan 1970", "a@x", true, name, "02 Feb 1971", "z@y"}, {10, 75}, options);
     };
     EXPECT_EQ(column(result(accented).line, "P ="), column(result(plain).line, "P =")) << accented;
     EXPECT_EQ(column(result(accented).line, "P ="), 80u) << accented;
@@ -261,7 +262,8 @@ TEST(ComparativeListing, ReceptionsAddFiveToHarmony) {
     total1 += added1[size_t(k)], total2 += added2[size_t(k)];
   }
   const auto batch = [&](const ComparativeSettings& s) {
-    return ScoreComparativeTotals(PrepareComparativeChart({one}, s), PrepareComparativeChart({two}, s), s);
+    return ScoreComparativeTotals(PrepareComparativeChart({one}, s),
+                                  PrepareComparativeChart({two}, s), s);
   };
   EXPECT_NEAR(batch(with).TH1 - batch(without).TH1, total1, 1e-9);
   EXPECT_NEAR(batch(with).TH2 - batch(without).TH2, total2, 1e-9);

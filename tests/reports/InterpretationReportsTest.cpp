@@ -22,9 +22,12 @@ namespace {
 using Lines = std::vector<std::string>;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-// 12 May 1959, 10:43 a.m., 75W23 39N45, with transits from 12 Jun 2026.
-bool CalcJaneDoe(Workbench& wb, test::RecordingHost& host) {
-  wb.AppPath = ORVANTA_DATA_DIR;
+// 12 May 1959, 10:43 a.m., 75W23 39N45, with transits from 12 Jun 2026; the
+// program's folder is `dir` with the shipped files linked in, so that the
+// reports' own files land there.
+bool CalcJaneDoe(Workbench& wb, test::RecordingHost& host, const test::TempDir& dir) {
+  test::LinkShippedFiles(dir, ORVANTA_DATA_DIR);
+  wb.AppPath = dir.path();
   ChartDriverHooks hooks;
   ChartRequest r;
   r.name = "Jane Doe";
@@ -171,7 +174,8 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
   // transit report's prompt and the natal report with the shipped texts.
   Workbench wb;
   test::RecordingHost host;
-  ASSERT_TRUE(CalcJaneDoe(wb, host));
+  const test::TempDir dir;
+  ASSERT_TRUE(CalcJaneDoe(wb, host, dir));
   const double first = wb.Charts.TransitListDay;
   const auto listedDate = [&](double step) {
     wb.Charts.TransitListDay += step;
@@ -213,7 +217,8 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
 TEST(TransitReport, ThirtyDaysOfARealChartNeverRepeatASentenceWithinADay) {
   Workbench wb;
   test::RecordingHost host;
-  ASSERT_TRUE(CalcJaneDoe(wb, host));
+  const test::TempDir dir;
+  ASSERT_TRUE(CalcJaneDoe(wb, host, dir));
   host.promptAnswers = {"30"};
   ASSERT_TRUE(RunTransitReport(wb, host));
   EXPECT_TRUE(host.messages.empty());

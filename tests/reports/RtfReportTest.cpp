@@ -50,7 +50,7 @@ TEST(RtfReport, FramesTitlesBodiesAndHeadingsOfEachReport) {
         "10.30 A.M.   74W00    40N43\r\n\\par \r\n\\par \r\n\\par \\b0 \\qj Astrology is the study",
         "\\par \\b THE RISING SIGN OR ASCENDANT\\b0 \r\n", "\\par \\b SIGN POSITIONS OF PLANETS\\b0 ",
         // Lines that end in a blank join into one paragraph.
-        "to one another. The reports of this program read", "may make sense later, as experience",
+        "angled to one another. This report reads that picture", "may make sense later, as experience",
         // Beyond 0xFFFF: the character's surrogate pair.
         "Sun in Aries \\{x\\} \\\\ caf\\'e9\\'97\\u8594? \\u-10188?\\u-8930?\r\n", "\\b CLOSING COMMENTS\\b0 ",
         "doing in this life.\r\n\\par \r\n\\par \r\n}\r\n.\r\n"}},
@@ -109,6 +109,25 @@ TEST(RtfReport, NoParagraphIsSplitAtAPageEnd) {
     EXPECT_FALSE(HasPageNumber(rtf));
     // The title still comes from the title page.
     EXPECT_NE(rtf.find("\\b \r\n\\par NATAL REPORT FOR MARY ANN JONES"), std::string::npos);
+  }
+}
+
+// Bytes that are no UTF-8 character (a report built from a damaged text)
+// become "?": a lead byte with a long run of continuation bytes once
+// shifted a 32-bit number by 70 places.
+TEST(RtfReport, BytesThatAreNoCharacterBecomeAQuestionMark) {
+  const struct {
+    std::string text, rtf;
+  } cases[] = {
+      {"a\xE2" + std::string(70, '\x80') + "b", "a?b"},
+      {"a\xF8\x88\x80\x80\x80" "b", "a?b"},  // a five-byte form
+      {"a\xED\xA0\x80" "b", "a?b"},            // a lone surrogate
+      {"a\xE2\x86\x92" "b", "a\\u8594?b"},    // a whole character stays
+  };
+  for (const auto& c : cases) {
+    const std::string rtf =
+        RtfReportText("TITLE\r\n\f\r\n" + c.text + "\r\n", ReportKind::Synastry);
+    EXPECT_NE(rtf.find("\\qj " + c.rtf + "\r\n"), std::string::npos) << rtf;
   }
 }
 

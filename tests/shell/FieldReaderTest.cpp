@@ -26,18 +26,27 @@ TEST(SplitFields, ReadsFieldsAsSequentialInputDoes) {
 
 TEST(FieldStream, RunsAcrossLinesAndKnowsEachFieldsLine) {
   const std::vector<std::string> lines = {"a,b", "c", "", "d,e"};
-  FieldStream s(lines);
+  // The same lines as file text, with every kind of line break.
+  const std::string_view texts[] = {"a,b\r\nc\r\n\r\nd,e\r\n", "a,b\nc\n\nd,e", "a,b\rc\r\rd,e\r",
+                                    "a,b\r\nc\n\rd,e"};
+  std::vector<FieldStream> streams = {FieldStream(lines)};
+  for (const std::string_view text : texts) streams.push_back(FieldStream::OfText(text));
   const std::pair<std::string, int> expected[] = {{"a", 1}, {"b", 1}, {"c", 2},
                                                   {"", 3},  {"d", 4}, {"e", 4}};
-  for (const auto& [field, line] : expected) {
-    ASSERT_FALSE(s.AtEnd());
-    EXPECT_EQ(s.Next(), field);
-    EXPECT_EQ(s.Line(), line);
+  for (FieldStream& s : streams) {
+    EXPECT_EQ(s.Line(), 1);
+    for (const auto& [field, line] : expected) {
+      ASSERT_FALSE(s.AtEnd());
+      EXPECT_EQ(s.Next(), field);
+      EXPECT_EQ(s.Line(), line);
+    }
+    EXPECT_TRUE(s.AtEnd());
+    EXPECT_EQ(s.Next(), std::nullopt);
+    EXPECT_EQ(s.Line(), 4);
   }
-  EXPECT_TRUE(s.AtEnd());
-  EXPECT_EQ(s.Next(), std::nullopt);
-  EXPECT_EQ(s.Line(), 4);
-  EXPECT_EQ(FieldStream({}).Line(), 0);
+  EXPECT_EQ(FieldStream(std::vector<std::string>{}).Line(), 0);
+  EXPECT_TRUE(FieldStream::OfText("").AtEnd());
+  EXPECT_EQ(FieldStream::OfText("").Line(), 0);
 }
 
 TEST(WhereInFile, NamesTheFileAndItsLines) {

@@ -81,6 +81,40 @@ TEST_F(OutputBuffer, ShowingDoesNothingWhileTheWholeBufferIsEmpty) {
   EXPECT_FALSE(fs::exists(dir.path() / "REPORTS" / "LASTPAGE.TXT"));
 }
 
+// Clearing empties the whole buffer but leaves the page on screen: Print
+// page still prints it, Print data and Save hold only what came after.
+TEST_F(OutputBuffer, ClearingLeavesThePageAndTheLinesAfterCountAgain) {
+  struct Step {
+    const char* action;  // "append x", "begin", "clear", "top x", "all"
+    Lines buffer, page;
+  };
+  const Step steps[] = {
+      {"append a", {"a"}, {"a"}},
+      {"begin", {"a"}, {}},
+      {"append b", {"a", "b"}, {"b"}},
+      {"top t", {"a", "t", "b"}, {"t", "b"}},
+      {"clear", {}, {"t", "b"}},
+      {"append c", {"c"}, {"t", "b", "c"}},
+      {"begin", {"c"}, {}},
+      {"append d", {"c", "d"}, {"d"}},
+      {"clear", {}, {"d"}},
+      {"begin", {}, {}},
+      {"append e", {"e"}, {"e"}},
+      {"all", {}, {}},
+  };
+  for (const Step& s : steps) {
+    const std::string action = s.action;
+    if (action.starts_with("append ")) Append(action.substr(7));
+    if (action == "begin") BeginOutputPage(out);
+    if (action.starts_with("top ")) InsertLineAtPageTop(out, action.substr(4));
+    if (action == "clear") ClearOutputBuffer(out);
+    if (action == "all") ClearAllOutput(out);
+    EXPECT_EQ(out.OutputBuffer(), s.buffer) << action;
+    EXPECT_EQ(out.OutputCount(), s.buffer.size()) << action;
+    EXPECT_EQ(out.PageBuffer(), s.page) << action;
+  }
+}
+
 TEST_F(OutputBuffer, ALineWithLineBreaksInsideBecomesSeveralLinesOfThePage) {
   Append("one\ntwo\r\nthree\rfour");
   EXPECT_EQ(out.OutputCount(), 1u);

@@ -72,7 +72,7 @@ TEST(ShippedTexts, TheWindowHelpTextsNameTheirWindowsKeys) {
       {"OUTPUTD1.HLP", {"Save (F5)", "Save As (F6)", "Increase (F7)", "Bold (F11)", "(F4)"}},
       {"WHEELS.HLP", {"(F9)", "(Ctrl+F9)", "(Ctrl+F11)", "(Ctrl+F12)", "(F8)", "(Shift+Ctrl+F9)"}},
       {"OPTIONS.HLP", {"Restore Default", "Options.mst", "27", "42"}},
-      {"PHILO.HLP", {"tropical zodiac", "nine systems", "NATAL.ORB", "reflection"}},
+      {"PHILO.HLP", {"rising sign", "transit report", "tendencies, not fate", "reflection"}},
       {"LICENSE.HLP", {"not been settled", "owners", "data/README"}},
       {"REVISION.HLP", {"Version 1.62"}},
       {"TRANSIT.INX", {"SUN_TR.TXT", "RETRO.TXT", "NAT2TRAN.ORB"}},
@@ -83,6 +83,17 @@ TEST(ShippedTexts, TheWindowHelpTextsNameTheirWindowsKeys) {
     for (const std::string& phrase : c.phrases)
       EXPECT_NE(text.find(phrase), std::string::npos) << c.file << ": " << phrase;
   }
+}
+
+TEST(ShippedTexts, TheReportOpeningSpeaksOnlyOfTheChart) {
+  // PHILO.HLP opens the natal and transit reports a reader is handed, so it
+  // names no file, setting or window of the program.
+  const std::string text =
+      JoinLinesCrLf(ReadTextLines(kData / "PHILO.HLP").value_or(std::vector<std::string>{}));
+  ASSERT_FALSE(text.empty());
+  for (const char* word : {".ORB", ".HLP", "option", "Option", "window", "menu", "Orvanta8",
+                           "program", "click", "colour of the wheel"})
+    EXPECT_EQ(text.find(word), std::string::npos) << word;
 }
 
 TEST(ShippedTexts, ShortcutKeysListTheMenuKeys) {

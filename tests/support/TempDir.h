@@ -29,4 +29,13 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Links every shipped file and folder of `dataDir` into `dir`, but for the
+// REPORTS folder: a test that runs commands over the shipped texts writes its
+// pages there, not into the source tree.
+inline void LinkShippedFiles(const TempDir& dir, const std::filesystem::path& dataDir) {
+  for (const auto& entry : std::filesystem::directory_iterator(dataDir))
+    if (entry.path().filename() != "REPORTS")
+      std::filesystem::create_symlink(entry.path(), dir.path() / entry.path().filename());
+}
+
 }  // namespace orv::test

@@ -117,6 +117,32 @@ TEST_F(ProgramStartupTest, ADamagedGlyphFontIsReportedAndReplacedByTheShippedOne
   EXPECT_EQ(ReadFileBytes(font), ReadFileBytes(fs::path(ORVANTA_DATA_DIR) / "orvanta8.ttf"));
 }
 
+// The title comes first: a first start fills the program folder while it
+// shows, and a folder that cannot be had ends start-up there.
+TEST_F(ProgramStartupTest, TheTitleShowsBeforeTheProgramFolderIsReady) {
+  WriteOptions(dir.path(), "3", "0");
+  for (const bool ready : {true, false}) {
+    steps.clear();
+    workbench = Workbench{};
+    hooks.ReadyProgramFolder = [&] {
+      steps.push_back("folder");
+      titleShownWhileLoading = startup->TitleWindow() && startup->TitleWindow()->isVisible();
+      if (ready) workbench.AppPath = dir.path();
+      return ready;
+    };
+    Start();
+    EXPECT_TRUE(titleShownWhileLoading);
+    if (ready) {
+      EXPECT_EQ(steps, (std::vector<std::string>{"folder", "tables"}));
+      EXPECT_EQ(workbench.Options[27], 3.0f);
+    } else {
+      EXPECT_EQ(steps, std::vector<std::string>{"folder"});
+      EXPECT_EQ(startup->TitleWindow(), nullptr);
+      EXPECT_EQ(workbench.Shell.CaptionPrefix, "");
+    }
+  }
+}
+
 TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {
   WriteOptions(dir.path(), "3", "0");
   std::ofstream(dir.path() / "Orvanta8.INI") << "DataTop= 1234\r\nwheelsLeft= 77\r\n";

@@ -252,7 +252,8 @@ TEST(WheelsMenus, HelpShowsTheWheelsText) {
   w.Command("mnuHelp")->trigger();
   EXPECT_EQ(shown, "WHEELS.HLP");
   QStringList captions;
-  for (QAction* a : w.MenuBar()->actions()) captions << a->text();
+  for (QAction* a : w.MenuBar()->actions())
+    if (a->isVisible()) captions << a->text();  // Switch belongs to the combined wheel
   EXPECT_EQ(captions, (QStringList{"&Aspects", "&Orbs", "Options", "&Print", "&Type", "&Help"}));
 }
 

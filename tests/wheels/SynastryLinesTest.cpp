@@ -69,6 +69,8 @@ TEST(SynastryPlacement, EdgesAlongTheScale) {
     const auto placed = PlaceSynastryGlyphs(slots, L, R, w);
     EXPECT_NEAR(PlaceOf(slots, placed, 16), R - w / 1.4, 1e-9);
     EXPECT_NEAR(PlaceOf(slots, placed, 14), R - w - w / 1.4, 1e-9);
+    // A chart without Chiron leaves it out.
+    EXPECT_EQ(PlaceOf(slots, PlaceSynastryGlyphs(slots, L, R, w, false), 16), -1);
   }
   // Just inside the limit the last entry keeps its own place.
   {
@@ -127,6 +129,16 @@ TEST(SynastryAspects, LinesOfEachView) {
   EXPECT_TRUE(has(7, 4, 6));   // Uranus opposite Mars
   EXPECT_FALSE(has(7, 15, 4));
   for (const auto& l : lines) EXPECT_TRUE(l.aspectCode == 4 || l.aspectCode == 6);
+  natal[16] = 100;  // Chiron square chart 2's Mars at 190, when it is there
+  const auto withChiron = SynastryLinesOf(natal, second, ShippedOrbs(), SynastryView::HardAspects);
+  const auto withoutChiron =
+      SynastryLinesOf(natal, second, ShippedOrbs(), SynastryView::HardAspects, false, true);
+  EXPECT_GT(std::count_if(withChiron.begin(), withChiron.end(),
+                          [](auto& l) { return l.natalPoint == 16; }),
+            0);
+  EXPECT_EQ(std::count_if(withoutChiron.begin(), withoutChiron.end(),
+                          [](auto& l) { return l.natalPoint == 16; }),
+            0);
   const auto soft = SynastryLinesOf(natal, second, ShippedOrbs(), SynastryView::SoftAspects);
   ASSERT_FALSE(soft.empty());
   for (const auto& l : soft) EXPECT_TRUE(l.aspectCode == 3 || l.aspectCode == 5);

@@ -98,6 +98,7 @@ TEST(WheelPaint, PrintedPageAndItsPersonalHeader) {
     ++reads;
     return std::vector<std::string>{"Astro Studio", "12 Main St"};
   };
+  p.wb.Options[178] = 0;  // no aspect grid: the personal header ends the page
   for (int option174 : {0, 1}) {
     p.wb.Options[174] = float(option174);
     RecordingCanvas page(850, 1100, 100);

@@ -69,18 +69,24 @@ struct Run {
   BatchSteps steps;
 };
 
-// Starts a run: empties the output, computes every chart once. `pairSteps`:
-// the progress also counts every ordered pair of people.
-std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, bool pairSteps) {
+// How many steps of a run come after the charts for each person.
+constexpr std::int64_t kEveryPair = -1;  // every other person: the ordered pairs
+
+// Starts a run: empties the output, computes every chart once. The progress
+// counts the records, then `stepsPerPerson` for each person computed (so
+// that the bar, which only grows, is not full after the charts).
+std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, std::int64_t stepsPerPerson) {
   ClearOutputBuffer(page.out);
   BeginOutputPage(page.out);
+  const auto after = [&](std::int64_t people) {
+    return people * (stepsPerPerson == kEveryPair ? people - 1 : stepsPerPerson);
+  };
   Run run;
   const auto n = std::int64_t(ctx.records.size());
-  auto people = ComputeBatchPeople(ctx, run.skipped, 0, pairSteps ? n + n * (n - 1) : n);
+  auto people = ComputeBatchPeople(ctx, run.skipped, 0, n + after(n));
   if (!people) return std::nullopt;
   run.people = std::move(*people);
-  const auto m = std::int64_t(run.people.size());
-  run.steps = {n, pairSteps ? n + m * (m - 1) : n};
+  run.steps = {n, n + after(std::int64_t(run.people.size()))};
   return run;
 }
 
@@ -106,18 +112,17 @@ template <class Keep>
 bool ScoreRows(BatchContext& ctx, Run& run, const Keep& keep, PairRows& rows) {
   const std::vector<BatchPerson>& people = run.people;
   rows.cells.assign(rows.count * rows.m, PairCell{});
-  return OnEveryCore(ctx.progress, run.steps, rows.count, std::int64_t(rows.m) - 1,
-                     [&](std::size_t i) {
-                       const std::size_t a = rows.first + i;
-                       for (std::size_t b = 0; b < rows.m; ++b) {
-                         const bool both = rows.Holds(b);
-                         if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
-                         const ComparativeTotals t =
-                             ScoreBatchPair(people[a], people[b], ctx.comparative);
-                         rows.At(a, b) = {t.TP1, t.TH1};
-                         if (both) rows.At(b, a) = {t.TP2, t.TH2};
-                       }
-                     });
+  return OnEveryCore(
+      ctx.progress, run.steps, rows.count, std::int64_t(rows.m) - 1, [&](std::size_t i) {
+        const std::size_t a = rows.first + i;
+        for (std::size_t b = 0; b < rows.m; ++b) {
+          const bool both = rows.Holds(b);
+          if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
+          const ComparativeTotals t = ScoreBatchPair(people[a], people[b], ctx.comparative);
+          rows.At(a, b) = {t.TP1, t.TH1};
+          if (both) rows.At(b, a) = {t.TP2, t.TH2};
+        }
+      });
 }
 
 // Rows of pair totals held at a time (16 bytes each): a run whose table
@@ -149,7 +154,7 @@ std::int64_t AdmittedPairs(const BatchContext& ctx, const Run& run) {
 // show, a file it names on the page at the end.
 class PairOutput {
  public:
-  PairOutput(ListingPage& page) : page_(page) {}
+  explicit PairOutput(ListingPage& page) : page_(page) {}
   PairOutput(const PairOutput&) = delete;
   PairOutput& operator=(const PairOutput&) = delete;
   ~PairOutput() {
@@ -177,16 +182,19 @@ class PairOutput {
   void Line(std::string_view text) {
     ++lines_;
     if (!file_) return page_.Line(text);
-    std::fwrite(text.data(), 1, text.size(), file_);
-    std::fwrite("\r\n", 1, 2, file_);
+    if ((!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) ||
+        std::fwrite("\r\n", 1, 2, file_) != 2)
+      failed_ = true;
   }
+  // A write failed (a full disk, say): the run stops, and Finish says so.
+  bool Failed() const { return failed_; }
   void Blank() { Line({}); }
 
   // Ends the file: true when it now stands under its name, else the user
   // was told (a full disk, say).
   bool Finish(Host& host) {
     if (!file_) return true;
-    const bool written = std::fflush(file_) == 0 && !std::ferror(file_);
+    const bool written = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_);
     std::fclose(file_);
     file_ = nullptr;
     std::error_code ec;
@@ -212,11 +220,13 @@ class PairOutput {
   std::filesystem::path target_, part_;
   std::int64_t lines_ = 0;
   bool wroteFile_ = false;
+  bool failed_ = false;
 };
 
-// "about 40 seconds", "about 9 minutes", "about 3 hours".
+// "about a second", "about 40 seconds", "about 9 minutes", "about 3 hours".
 std::string AboutHowLong(double seconds) {
-  if (seconds < 90) return "about " + GroupThousands(std::max<std::int64_t>(1, std::llround(seconds))) + " seconds";
+  if (seconds < 1.5) return "about a second";
+  if (seconds < 90) return "about " + GroupThousands(std::llround(seconds)) + " seconds";
   if (seconds < 90 * 60) return "about " + GroupThousands(std::llround(seconds / 60)) + " minutes";
   return "about " + GroupThousands(std::llround(seconds / 3600)) + " hours";
 }
@@ -235,10 +245,10 @@ double EstimatedSeconds(const BatchContext& ctx, const Run& run, std::int64_t sc
 }
 
 // Before a run of many pairs: how many and how long, and where their lines
-// go. False: the user declined. The age filter may leave out some of the
-// pairs counted.
+// go. False: the user declined. `ageFilter`: the age filter may leave out
+// some of the pairs counted.
 bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batch,
-                        std::string_view fileName, PairOutput& out) {
+                        std::string_view fileName, bool ageFilter, PairOutput& out) {
   const std::int64_t pairs = AdmittedPairs(ctx, run);
   if (pairs <= ctx.askAbovePairs) return true;
   const std::size_t m = run.people.size();
@@ -246,12 +256,12 @@ bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batc
   const std::filesystem::path file = ResolveInFolder(ctx.appPath, fileName);
   const std::string text =
       std::string(batch) + " over " + GroupThousands(std::int64_t(m)) + " people scores " +
-      GroupThousands(pairs) + " pairs, which takes " +
+      (ageFilter ? "up to " : "") + GroupThousands(pairs) + " pairs, which takes " +
       AboutHowLong(EstimatedSeconds(ctx, run, scorings)) +
       ". So many lines are more than the data window can show: they are written to the file " +
       file.string() + ", and the page shows the averages.\n\nGo on?";
-  if (ctx.host.ShowMessage(text, kTitleInformation, MessageIcon::Question,
-                           MessageButtons::YesNo) != Answer::Yes)
+  if (ctx.host.ShowMessage(text, kTitleInformation, MessageIcon::Question, MessageButtons::YesNo) !=
+      Answer::Yes)
     return false;
   return out.ToFile(ctx.host, file);
 }
@@ -310,9 +320,10 @@ void ListSummary(PairOutput& page, const Run& run, PairSums& sums,
 // filter.
 auto CouplesFilter(const BatchContext& ctx) {
   return [&ctx, ageFilter = ctx.options[kAgeFilterOption] != 0](const BatchPerson& a,
-                                                                  const BatchPerson& b) {
+                                                                const BatchPerson& b) {
     return !SameSexPair(a.name, b.name) &&
-           (!ageFilter || AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
+           (!ageFilter ||
+            AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
   };
 }
 
@@ -345,11 +356,16 @@ std::vector<std::string> SectionLines(const Run& run, std::size_t a, const PairR
 // All vs All's lines of person a: one comma-separated line per pair.
 template <class Keep>
 std::vector<std::string> CommaLines(const Run& run, std::size_t a, const PairRows& rows,
-                                    const Keep& keep, const BatchPairOptions& options) {
+                                    const Keep& keep, const BatchPairOptions&) {
+  const BatchPerson& p = run.people[a];
   std::vector<std::string> lines;
-  for (std::size_t b = 0; b < rows.m; ++b)
-    if (b != a && keep(run.people[a], run.people[b]))
-      lines.push_back(PairResult(run, a, b, rows.At(a, b), options).commaLine);
+  for (std::size_t b = 0; b < rows.m; ++b) {
+    const BatchPerson& q = run.people[b];
+    if (b == a || !keep(p, q)) continue;
+    const PairCell& c = rows.At(a, b);
+    lines.push_back(
+        BatchCommaLine({p.name, p.date, {}, true, q.name, q.date, {}}, {c.power, c.harmony}));
+  }
   return lines;
 }
 
@@ -374,14 +390,15 @@ bool ScoreAndListRows(BatchContext& ctx, Run& run, const Keep& keep, const RowLi
       struct Quiet final : BatchProgress {
         bool Step(std::int64_t, std::int64_t) override { return true; }
       } quiet;
-      OnEveryCore(quiet, none, n, 0, [&](std::size_t i) {
-        made[i] = rowLines(run, a + i, rows, keep, options);
-      });
+      OnEveryCore(quiet, none, n, 0,
+                  [&](std::size_t i) { made[i] = rowLines(run, a + i, rows, keep, options); });
       for (std::size_t i = 0; i < n; ++i, ++a) {
         for (std::size_t b = 0; b < m; ++b)
-          if (b != a && keep(run.people[a], run.people[b])) sums.Add(run, a, b, rows.At(a, b), options);
+          if (b != a && keep(run.people[a], run.people[b]))
+            sums.Add(run, a, b, rows.At(a, b), options);
         for (const std::string& line : made[i]) out.Line(line);
       }
+      if (out.Failed()) return out.Finish(ctx.host);  // tells the user; false
       if (!ctx.progress.Step(run.steps.done, run.steps.total)) return false;
     }
   }
@@ -561,13 +578,6 @@ bool ListPlacementSummary(BatchContext& ctx, Run& run, ListingPage& page, const 
   return ListPlacementRows(ctx, run, page, t, 7, 8, " -" + Spaces(31));
 }
 
-// The per-person listings after the charts: `stages` steps for each person.
-std::optional<Run> StartPerPersonRun(BatchContext& ctx, ListingPage& page, int stages) {
-  auto run = StartRun(ctx, page, false);
-  if (run) run->steps.total += stages * std::int64_t(run->people.size());
-  return run;
-}
-
 // The organizational fit of everyone, handed to `each` in record order.
 BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
                        const std::function<bool(const ChartModel&, const OrgFitAnalysis&)>& each) {
@@ -575,7 +585,7 @@ BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
   OutputState scratch;
   ListingPage none{scratch, ctx.host};
-  auto run = StartPerPersonRun(ctx, page ? *page : none, 1);
+  auto run = StartRun(ctx, page ? *page : none, 1);
   if (!run) return BatchEnd::Cancelled;
   for (const BatchPerson& p : run->people) {
     if (!Tick(ctx, *run)) return BatchEnd::Cancelled;
@@ -659,7 +669,8 @@ std::vector<int> RanksOf(const std::vector<double>& values) {
   std::vector<int> ranks;
   ranks.reserve(values.size());
   for (double v : values)
-    ranks.push_back(1 + int(std::ranges::lower_bound(sorted, v, std::greater<>()) - sorted.begin()));
+    ranks.push_back(1 +
+                    int(std::ranges::lower_bound(sorted, v, std::greater<>()) - sorted.begin()));
   return ranks;
 }
 
@@ -680,19 +691,24 @@ int DivisionAspectCode(double p, double q, const OrbTable& orbs) {
 }
 
 std::string SkippedRecordsText(const std::vector<std::string>& names) {
+  // A message box must fit the screen: a long list names the first few.
+  constexpr size_t kNamed = 10;
   std::string list;
-  for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+  for (size_t k = 0; k < names.size() && k < kNamed; ++k) list += (k ? ", " : "") + names[k];
+  if (names.size() > kNamed)
+    list += " and " + GroupThousands(std::int64_t(names.size() - kNamed)) + " more";
   if (names.size() == 1)
     return "1 record of the names file could not be computed and was left out: " + list + ".";
-  return std::to_string(names.size()) +
+  return GroupThousands(std::int64_t(names.size())) +
          " records of the names file could not be computed and were left out: " + list + ".";
 }
 
 BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page) {
-  auto run = StartRun(ctx, page, true);
+  auto run = StartRun(ctx, page, kEveryPair);
   if (!run) return BatchEnd::Cancelled;
   PairOutput out(page);
-  if (!AskBeforeManyPairs(ctx, *run, "All vs All", kAllVsAllFile, out)) return BatchEnd::Cancelled;
+  if (!AskBeforeManyPairs(ctx, *run, "All vs All", kAllVsAllFile, false, out))
+    return BatchEnd::Cancelled;
   page.Blank();
   page.Line("  All vs All" + std::string(kPairLegend));
   page.Blank();
@@ -720,7 +736,7 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
     ctx.host.ShowMessage(kSelectName, kTitleError, MessageIcon::Critical);
     return BatchEnd::Nothing;
   }
-  auto run = StartRun(ctx, page, true);
+  auto run = StartRun(ctx, page, 1);
   if (!run) return BatchEnd::Cancelled;
   const auto s = std::ranges::find(run->people, *chosen, &BatchPerson::record);
   if (s == run->people.end()) {
@@ -728,21 +744,23 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
     return BatchEnd::Nothing;
   }
   // Only the chosen person's pairs are scored.
-  run->steps.total = run->steps.done + std::int64_t(run->people.size()) - 1;
+  run->steps.total -= 1;
   const auto keep = CouplesFilter(ctx);
   PairRows rows{size_t(s - run->people.begin()), 1, run->people.size(), {}};
   if (!ScoreRows(ctx, *run, keep, rows)) return BatchEnd::Cancelled;
-  for (const std::string& line : SectionLines(*run, rows.first, rows, keep, PairOptions(ctx, false)))
+  for (const std::string& line :
+       SectionLines(*run, rows.first, rows, keep, PairOptions(ctx, false)))
     page.Line(line);
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
 }
 
 BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
-  auto run = StartRun(ctx, page, true);
+  auto run = StartRun(ctx, page, kEveryPair);
   if (!run) return BatchEnd::Cancelled;
   PairOutput out(page);
-  if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile, out))
+  if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile,
+                          ctx.options[kAgeFilterOption] != 0, out))
     return BatchEnd::Cancelled;
   std::int64_t men = 0, women = 0;
   for (const NameRecord& r : ctx.records) {
@@ -773,11 +791,11 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
   return BatchEnd::Listed;
 }
 
-
 BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
-  auto run = StartPerPersonRun(ctx, page, 1 + int(kDivisions.size()));
+  BusyCursor busy(ctx.host);
+  auto run = StartRun(ctx, page, 1 + std::int64_t(kDivisions.size()));
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
   const auto t = CollectDivisionTables(ctx, *run, &orbs);
@@ -791,7 +809,8 @@ BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
 }
 
 BatchEnd RunPlacementSummary(BatchContext& ctx, ListingPage& page) {
-  auto run = StartPerPersonRun(ctx, page, 3);
+  BusyCursor busy(ctx.host);
+  auto run = StartRun(ctx, page, 3);
   if (!run) return BatchEnd::Cancelled;
   page.Blank();
   const auto t = CollectDivisionTables(ctx, *run, nullptr);

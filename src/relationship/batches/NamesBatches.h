@@ -154,7 +154,8 @@ std::vector<int> RanksOf(const std::vector<double>& values);
 // 0 for none.
 int DivisionAspectCode(double p, double q, const OrbTable& orbs);
 
-// The message shown once at the end of a batch that left records out.
+// The message shown once at the end of a batch that left records out,
+// naming the first ten.
 std::string SkippedRecordsText(const std::vector<std::string>& names);
 
 }  // namespace orv

@@ -8,9 +8,8 @@ namespace orv {
 namespace {
 
 void SortByHarmony(std::vector<StrongPair>& pairs) {
-  std::stable_sort(pairs.begin(), pairs.end(), [](const StrongPair& x, const StrongPair& y) {
-    return x.harmony > y.harmony;
-  });
+  std::stable_sort(pairs.begin(), pairs.end(),
+                   [](const StrongPair& x, const StrongPair& y) { return x.harmony > y.harmony; });
 }
 
 // One sorted run read back from the spill file a block at a time.

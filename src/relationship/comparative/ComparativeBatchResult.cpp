@@ -14,24 +14,6 @@ constexpr double kEmailHarmony = 60;
 
 std::string Blanks(long n) { return std::string(size_t(n > 0 ? n : 0), ' '); }
 
-// All vs All's comma-separated line, from the pair's fields. The names are
-// whole: two people called John are told apart.
-std::string CommaLine(const BatchPairNames& n, const ComparativeTotals& t) {
-  std::string line;
-  line.reserve(80);
-  for (std::string_view part : {std::string_view("  "), n.personName, std::string_view(" ("),
-                                n.natalDate, std::string_view("),"), n.natalEmail,
-                                std::string_view(","), n.secondName, std::string_view(" ("),
-                                n.diurnalDate, std::string_view("),")})
-    line += part;
-  line += FormatNumber(t.TP1, "0.00");
-  line += ',';
-  line += FormatNumber(t.TP1 * t.TH1, "0.00");
-  line += ',';
-  line += FormatNumber(t.TH1, "0.00");
-  return line;
-}
-
 // All vs All's strong pair: "  A and B" with both names whole, filled to
 // `width` characters. Names too long for the column are cut, the longer one
 // first, so that the numbers keep their column.
@@ -48,6 +30,23 @@ std::string Text(std::string_view s) { return std::string(s); }
 
 }  // namespace
 
+// The names are whole: two people called John are told apart.
+std::string BatchCommaLine(const BatchPairNames& n, const ComparativeTotals& t) {
+  std::string line;
+  line.reserve(80);
+  for (std::string_view part :
+       {std::string_view("  "), n.personName, std::string_view(" ("), n.natalDate,
+        std::string_view("),"), n.natalEmail, std::string_view(","), n.secondName,
+        std::string_view(" ("), n.diurnalDate, std::string_view("),")})
+    line += part;
+  line += FormatNumber(t.TP1, "0.00");
+  line += ',';
+  line += FormatNumber(t.TP1 * t.TH1, "0.00");
+  line += ',';
+  line += FormatNumber(t.TH1, "0.00");
+  return line;
+}
+
 std::string ShortName(std::string_view name) {
   const size_t blank = name.find(' ', 2);
   return std::string(blank == std::string_view::npos ? name : name.substr(0, blank));
@@ -63,7 +62,7 @@ BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const Comparati
   r.harmony = t.TH1;
   r.inSummary = ReachesBatchSummary(t.TH1, options);
   r.addEmail = !options.allVsAll && t.TH1 >= kEmailHarmony;
-  if (options.allVsAll && names.secondPerson) r.commaLine = CommaLine(names, t);
+  if (options.allVsAll && names.secondPerson) r.commaLine = BatchCommaLine(names, t);
   // All vs All lists only its comma-separated lines and the summary: the
   // rest is not made for each of its many pairs.
   if (options.allVsAll && !r.inSummary) return r;
@@ -77,15 +76,14 @@ BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const Comparati
     return r;
   }
   const std::string first = ShortName(names.personName);
-  const std::string second =
-      names.secondPerson
-          ? ShortName(names.secondName) + " (" + Text(names.diurnalDate) + ", " +
-                Text(names.diurnalEmail) + ")"
-          : "TRANSITS (" + Text(names.diurnalDate) + ")";
+  const std::string second = names.secondPerson
+                                 ? ShortName(names.secondName) + " (" + Text(names.diurnalDate) +
+                                       ", " + Text(names.diurnalEmail) + ")"
+                                 : "TRANSITS (" + Text(names.diurnalDate) + ")";
   const std::string label = "  " + first + " and " + second;
   r.summary = PadToCharacters(label.substr(0, label.find('(')), width) + "   " + product;
-  r.line = label + Blanks(std::lround(options.labelWidth) - long(CharacterCount(label))) + "P =" +
-           PadSignedNum4(FormatNumber(t.TP1, "#0.00")) + "   " + product;
+  r.line = label + Blanks(std::lround(options.labelWidth) - long(CharacterCount(label))) +
+           "P =" + PadSignedNum4(FormatNumber(t.TP1, "#0.00")) + "   " + product;
   return r;
 }
 

@@ -47,6 +47,10 @@ std::string ShortName(std::string_view name);
 // reaches the summary threshold either way.
 bool ReachesBatchSummary(double harmony, const BatchPairOptions& options);
 
+// All vs All's comma-separated line of a pair with totals `t` (the
+// `commaLine` of its result), made alone for the run's many pairs.
+std::string BatchCommaLine(const BatchPairNames& names, const ComparativeTotals& t);
+
 // `AddBatchPairResult` for a pair with totals `t`. Columns count characters,
 // not bytes. A label longer than its column is written whole, with no fill.
 // All vs All names both people whole, in its lines and its strong pairs

@@ -106,8 +106,8 @@ void ListComparativeTable(StoredListing& out, const ComparativeScores& s,
                           CosmoAngleChoice angles) {
   const std::string second =
       labels.Box.checked ? labels.Box.caption : "TRANSITS (" + labels.DiurnalDate + ")";
-  out.Store(Blanks(14) + labels.PersonName +
-            Blanks(33 - long(CharacterCount(labels.PersonName))) + second);
+  out.Store(Blanks(14) + labels.PersonName + Blanks(33 - long(CharacterCount(labels.PersonName))) +
+            second);
   out.Store(Blanks(14) + "Power          Harmony           Power          Harmony");
   CosmoPointArray net1{}, net2{};
   for (int k = 1; k <= CosmoPointCount; ++k) {

@@ -34,8 +34,8 @@ class DialogProgress final : public BatchProgress {
   bool Step(std::int64_t done, std::int64_t total) override {
     if (timer_.elapsed() >= 30 || done >= total) {
       timer_.restart();
-      dialog_.SetCountText(QString::fromStdString(GroupThousands(done) + " of " +
-                                                  GroupThousands(total) + " done"));
+      dialog_.SetCountText(
+          QString::fromStdString(GroupThousands(done) + " of " + GroupThousands(total) + " done"));
       dialog_.DrawProgressBar(done, total);
     }
     return !dialog_.Cancelled();

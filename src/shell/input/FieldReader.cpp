@@ -6,8 +6,10 @@
 
 namespace orv {
 
-std::vector<std::string> SplitFields(std::string_view line) {
-  std::vector<std::string> fields;
+namespace {
+
+// Appends the fields of `line` to `fields` (see SplitFields).
+void AppendFields(std::string_view line, std::vector<std::string>& fields) {
   size_t i = 0;
   while (true) {
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
@@ -17,7 +19,7 @@ std::vector<std::string> SplitFields(std::string_view line) {
       if (close == std::string_view::npos) {
         // An unclosed quote runs to the end of the line.
         fields.emplace_back(line.substr(i + 1));
-        return fields;
+        return;
       }
       field = std::string(line.substr(i + 1, close - i - 1));
       i = close + 1;
@@ -30,28 +32,56 @@ std::vector<std::string> SplitFields(std::string_view line) {
       i = end;
     }
     fields.push_back(std::move(field));
-    if (i >= line.size()) return fields;
+    if (i >= line.size()) return;
     ++i;  // past the comma: another field follows, possibly empty
   }
 }
 
-FieldStream::FieldStream(const std::vector<std::string>& lines) {
-  for (size_t n = 0; n < lines.size(); ++n) {
-    for (auto& field : SplitFields(lines[n])) {
-      fields_.push_back(std::move(field));
-      lines_.push_back(int(n + 1));
-    }
-  }
+}  // namespace
+
+std::vector<std::string> SplitFields(std::string_view line) {
+  std::vector<std::string> fields;
+  AppendFields(line, fields);
+  return fields;
+}
+
+FieldStream::FieldStream(const std::vector<std::string>& lines) : lines_(&lines) {}
+
+FieldStream FieldStream::OfText(std::string_view text) {
+  FieldStream stream;
+  stream.text_ = text;
+  return stream;
+}
+
+bool FieldStream::MoreLines() const {
+  return lines_ ? size_t(line_) < lines_->size() : textAt_ < text_.size();
+}
+
+std::string_view FieldStream::NextLine() {
+  ++line_;
+  if (lines_) return (*lines_)[size_t(line_ - 1)];
+  const size_t start = textAt_;
+  size_t end = start;
+  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+  textAt_ = end + 1;
+  if (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n') ++textAt_;
+  return text_.substr(start, end - start);
 }
 
 std::optional<std::string> FieldStream::Next() {
-  if (AtEnd()) return std::nullopt;
-  return fields_[next_++];
+  if (next_ >= fields_.size()) {
+    if (!MoreLines()) return std::nullopt;
+    // The list is kept and refilled: a large file has a line per record.
+    fields_.clear();
+    AppendFields(NextLine(), fields_);
+    next_ = 0;
+  }
+  return std::move(fields_[next_++]);
 }
 
 int FieldStream::Line() const {
-  if (lines_.empty()) return 0;
-  return lines_[next_ == 0 ? 0 : next_ - 1];
+  if (line_ == 0) return MoreLines() ? 1 : 0;
+  return line_;
 }
 
 std::string WhereInFile(const std::filesystem::path& path, const std::vector<int>& lines) {

@@ -19,24 +19,36 @@ namespace orv {
 std::vector<std::string> SplitFields(std::string_view line);
 
 // The fields of a whole file in order, whatever the line breaks, each with
-// the 1-based number of the line it stands on.
+// the 1-based number of the line it stands on. Lines are split into fields
+// as they are reached, so a large file is never held as fields all at once.
 class FieldStream {
  public:
+  // Over `lines`, which must outlive the stream.
   explicit FieldStream(const std::vector<std::string>& lines);
+  // Over the lines of `text` (split at CR LF, LF or a lone CR; a break at
+  // the very end starts no line), which must outlive the stream.
+  static FieldStream OfText(std::string_view text);
 
   // The next field, or nothing at the end of the file.
   std::optional<std::string> Next();
 
-  // Whether another field follows.
-  bool AtEnd() const { return next_ >= fields_.size(); }
+  // Whether another field follows (every line holds at least one).
+  bool AtEnd() const { return next_ >= fields_.size() && !MoreLines(); }
 
-  // The line of the field last returned (of the last field at the end; 0 for
-  // an empty file).
+  // The line of the field last returned (of the first field before any, of
+  // the last field at the end; 0 for an empty file).
   int Line() const;
 
  private:
+  FieldStream() = default;
+  bool MoreLines() const;
+  std::string_view NextLine();
+
+  const std::vector<std::string>* lines_ = nullptr;
+  std::string_view text_;
+  size_t textAt_ = 0;
+  int line_ = 0;  // the line `fields_` came from
   std::vector<std::string> fields_;
-  std::vector<int> lines_;
   size_t next_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "shell/input/NamesFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -13,9 +14,12 @@ namespace fs = std::filesystem;
 
 namespace orv {
 
-NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
+namespace {
+
+NamesFileContent ParseNames(FieldStream& fields, size_t expectedRecords) {
   NamesFileContent content;
-  FieldStream fields(lines);
+  content.Records.reserve(expectedRecords);
+  content.RecordLines.reserve(expectedRecords);
   while (!fields.AtEnd()) {
     NameRecord record;
     record.Name = *fields.Next();
@@ -39,11 +43,24 @@ NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
   return content;
 }
 
+}  // namespace
+
+NamesFileContent ParseNamesFile(const std::vector<std::string>& lines) {
+  FieldStream fields(lines);
+  return ParseNames(fields, lines.size());
+}
+
+NamesFileContent ParseNamesText(std::string_view text) {
+  FieldStream fields = FieldStream::OfText(text);
+  // A record a line, as files are written: room for them all at once.
+  return ParseNames(fields, size_t(std::count(text.begin(), text.end(), '\n')) + 1);
+}
+
 namespace {
 
-// Parses what was read from `load.Path`, reporting a file that breaks off.
-void ParseLoadedNames(Host& host, const std::vector<std::string>& lines, NamesFileLoad& load) {
-  NamesFileContent content = ParseNamesFile(lines);
+// Parses the text read from `load.Path`, reporting a file that breaks off.
+void ParseLoadedNames(Host& host, std::string_view text, NamesFileLoad& load) {
+  NamesFileContent content = ParseNamesText(text);
   std::vector<int> bad;
   for (size_t i = 0; i < content.Records.size(); ++i) {
     const std::string& date = content.Records[i].Date;
@@ -58,6 +75,16 @@ void ParseLoadedNames(Host& host, const std::vector<std::string>& lines, NamesFi
   }
 }
 
+// The decoded text of the file at `path`; nothing when it cannot be read.
+std::optional<std::string> ReadNamesText(const fs::path& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  // UTF-8 is kept as read, without a copy: names files run to millions of lines.
+  if (!IsUtf8(*bytes)) return DecodeWindows1252(*bytes);
+  if (bytes->starts_with("\xEF\xBB\xBF")) bytes->erase(0, 3);
+  return bytes;
+}
+
 }  // namespace
 
 NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_view dataFile) {
@@ -68,8 +95,8 @@ NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_vie
   load.Path = dataFile.empty()       ? defaultPath
               : chosen.is_absolute() ? chosen
                                      : ResolveInFolder(appPath, dataFile);
-  auto lines = ReadTextLines(load.Path);
-  if (!lines && !dataFile.empty()) {
+  auto text = ReadNamesText(load.Path);
+  if (!text && !dataFile.empty()) {
     // Said once: the current file becomes NAMES.FIL, so the next load does
     // not look for it again.
     host.ShowMessage("Cannot read the names file called " + load.Path.string() +
@@ -77,14 +104,14 @@ NamesFileLoad LoadNamesFile(Host& host, const fs::path& appPath, std::string_vie
                      kTitleWarning, MessageIcon::Exclamation);
     load.DataFile.clear();
     load.Path = defaultPath;
-    lines = ReadTextLines(load.Path);
+    text = ReadNamesText(load.Path);
   }
-  if (!lines) {
+  if (!text) {
     ReportMissingFile(host, load.Path.string());
     load.Path.clear();
     return load;
   }
-  ParseLoadedNames(host, *lines, load);
+  ParseLoadedNames(host, *text, load);
   return load;
 }
 
@@ -92,12 +119,12 @@ NamesFileLoad LoadChosenNamesFile(Host& host, const fs::path& path) {
   NamesFileLoad load;
   load.DataFile = path.string();
   load.Path = path;
-  const auto lines = ReadTextLines(path);
-  if (!lines) {
+  const auto text = ReadNamesText(path);
+  if (!text) {
     ReportMissingFile(host, path.string());
     return load;
   }
-  ParseLoadedNames(host, *lines, load);
+  ParseLoadedNames(host, *text, load);
   return load;
 }
 
@@ -133,22 +160,40 @@ std::optional<int> MonthFromName(std::string_view word) {
       "january", "february", "march",     "april",   "may",      "june",
       "july",    "august",   "september", "october", "november", "december"};
   if (word.size() < 3) return std::nullopt;
-  const std::string lower = ToLowerAscii(word);
-  for (size_t m = 0; m < kNames.size(); ++m)
-    if (kNames[m].substr(0, lower.size()) == lower) return int(m + 1);
+  for (size_t m = 0; m < kNames.size(); ++m) {
+    if (word.size() > kNames[m].size()) continue;
+    size_t i = 0;
+    while (i < word.size() && (word[i] >= 'A' && word[i] <= 'Z' ? char(word[i] + 32) : word[i]) ==
+                                  kNames[m][i])
+      ++i;
+    if (i == word.size()) return int(m + 1);
+  }
   return std::nullopt;
 }
 
-std::vector<std::string_view> DateTokens(std::string_view text) {
-  std::vector<std::string_view> tokens;
+// The tokens of a date, at most four kept (a fourth says there are too many
+// for a date): a names file holds a date a record.
+struct DateTokenList {
+  std::array<std::string_view, 4> tokens;
+  size_t count = 0;
+  size_t size() const { return count; }
+  std::string_view operator[](size_t i) const { return tokens[i]; }
+  auto begin() const { return tokens.begin(); }
+  auto end() const { return tokens.begin() + std::ptrdiff_t(count); }
+};
+
+bool IsDateSeparator(char c) { return c == '/' || c == '-' || c == '.' || c == ' ' || c == '\t'; }
+
+DateTokenList DateTokens(std::string_view text) {
+  DateTokenList list;
   size_t i = 0;
-  while (i < text.size()) {
-    const size_t end = text.find_first_of("/-. \t", i);
-    const size_t stop = end == std::string_view::npos ? text.size() : end;
-    if (stop > i) tokens.push_back(text.substr(i, stop - i));
+  while (i < text.size() && list.count < list.tokens.size()) {
+    size_t stop = i;
+    while (stop < text.size() && !IsDateSeparator(text[stop])) ++stop;
+    if (stop > i) list.tokens[list.count++] = text.substr(i, stop - i);
     i = stop + 1;
   }
-  return tokens;
+  return list;
 }
 
 // The record's "d mmm yyyy" parts, when it has that form.
@@ -177,9 +222,9 @@ std::optional<CivilDateTime> ParseNamesDate(std::string_view text, int dateOrder
   if (named < tokens.size()) {
     const auto m = MonthFromName(tokens[named]);
     if (!m) return std::nullopt;
-    std::vector<std::string_view> numbers;
-    for (size_t i = 0; i < tokens.size(); ++i)
-      if (i != named) numbers.push_back(tokens[i]);
+    std::array<std::string_view, 2> numbers;
+    for (size_t i = 0, k = 0; i < tokens.size(); ++i)
+      if (i != named) numbers[k++] = tokens[i];
     if (!IsDigits(numbers[0]) || !IsDigits(numbers[1])) return std::nullopt;
     month = *m;
     // "12 May 1959" or "1959 May 12": the year is the number with more than two digits.

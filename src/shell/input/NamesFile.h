@@ -40,6 +40,8 @@ struct NamesFileContent {
   int EndLine = 0;
 };
 NamesFileContent ParseNamesFile(const std::vector<std::string>& lines);
+// The same, from the file's decoded text.
+NamesFileContent ParseNamesText(std::string_view text);
 
 // The names list as loaded for the names window.
 struct NamesFileLoad {

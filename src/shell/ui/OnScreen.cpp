@@ -1,8 +1,8 @@
 #include "shell/ui/OnScreen.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -10,28 +10,22 @@ namespace orv {
 
 namespace {
 
-constexpr int kOnScreenWaitMs = 2000;
-// The frame follows the window onto the screen within a few event rounds;
-// without a window manager there is none to wait for.
-constexpr int kFrameWaitMs = 300;
-
-template <class Done>
-void ProcessEventsUntil(Done done, int mostMs) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!done() && waited.elapsed() < mostMs) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
-  }
-}
+constexpr int kOnScreenWaitMs = 2000;  // a bound only: the wait ends with the event
 
 }  // namespace
 
 void WaitUntilOnScreen(QWidget& window) {
-  ProcessEventsUntil(
-      [&] { return window.windowHandle() && window.windowHandle()->isExposed(); },
-      kOnScreenWaitMs);
-  ProcessEventsUntil([&] { return !FrameMargins(window).isNull(); }, kFrameWaitMs);
+  auto onScreen = [&] { return window.windowHandle() && window.windowHandle()->isExposed(); };
+  QTimer limit;
+  limit.setSingleShot(true);
+  limit.start(kOnScreenWaitMs);
+  while (!onScreen() && limit.isActive())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  // A window manager frames a window before it maps it, so the frame's
+  // events are already on their way: one round trip to the display brings
+  // them in. Without a window manager there is no frame to wait for.
+  QGuiApplication::sync();
+  QCoreApplication::processEvents();
 }
 
 QMargins FrameMargins(const QWidget& window) {

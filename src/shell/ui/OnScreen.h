@@ -1,8 +1,8 @@
 #pragma once
 // Placing top-level windows by their frames. A window manager adds the
-// frame (title bar, borders) only once a window is on screen, and a window
-// learns the frame's size only some time after that; so windows opened
-// beside one already on screen are placed by that window's frame.
+// frame (title bar, borders) as a window comes on screen, and a window not
+// yet shown cannot know its size; so windows opened beside one already on
+// screen are placed by that window's frame.
 
 #include <QMargins>
 #include <QPoint>
@@ -13,7 +13,7 @@ class QWidget;
 namespace orv {
 
 // Waits (handling events, at most about two seconds) until `window` is on
-// screen, and then briefly for a window manager's frame around it.
+// screen, with a window manager's frame around it when there is one.
 void WaitUntilOnScreen(QWidget& window);
 
 // The frame around `window` (on screen): none without a window manager.

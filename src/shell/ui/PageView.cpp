@@ -152,8 +152,7 @@ qreal PageView::ColumnX(const QString& text, int column) const {
 PageView::Place PageView::PlaceAt(QPoint point) const {
   if (lineCount_ == 0) return {};
   const int lineHeight = QFontMetrics(font()).lineSpacing();
-  const int row = std::clamp(FirstVisibleLine() + point.y() / lineHeight -
-                                 (point.y() < 0 ? 1 : 0),
+  const int row = std::clamp(FirstVisibleLine() + point.y() / lineHeight - (point.y() < 0 ? 1 : 0),
                              0, lineCount_ - 1);
   const QString text = Line(row);
   const qreal x = point.x() + horizontalScrollBar()->value() - kMargin;

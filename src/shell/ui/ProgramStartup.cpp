@@ -49,10 +49,6 @@ void ProgramStartup::Begin() {
   // program ends by its Exit command only.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // Nothing in the program draws random numbers, so there is nothing to seed.
-  PrepareStartup(workbench_.Shell, workbench_.Options, host_, workbench_.AppPath);
-  InstallGlyphFont();
-
   title_ = new Title;
   connect(
       title_, &Title::Continued, this,
@@ -69,6 +65,17 @@ void ProgramStartup::Begin() {
   title_->show();
   title_->repaint();
   QCoreApplication::processEvents();
+
+  // The title shows at once, even while a first start fills the folder.
+  if (hooks_.ReadyProgramFolder && !hooks_.ReadyProgramFolder()) {
+    delete title_.data();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    return;
+  }
+  // Nothing in the program draws random numbers, so there is nothing to seed.
+  PrepareStartup(workbench_.Shell, workbench_.Options, host_, workbench_.AppPath);
+  InstallGlyphFont();
 
   if (hooks_.LoadDataTables) hooks_.LoadDataTables();
   tablesLoaded_ = true;

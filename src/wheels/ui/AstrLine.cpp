@@ -57,13 +57,16 @@ void AstrLine::paintEvent(QPaintEvent*) {
   in.secondLongitudes = charts.Diurnal.Longitudes;
   in.natalRetroFlags = charts.Natal.RetroFlags;
   in.secondRetroFlags = charts.Diurnal.RetroFlags;
+  in.natalHasChiron = charts.Natal.HasChiron;
+  in.secondHasChiron = charts.Diurnal.HasChiron;
   in.natalName = charts.PersonName;
   in.secondName = secondName_;
   in.view = view_;
   in.dotsPerInch = DotsPerInch();
   // Read at every paint, so an edit of the orbs shows at the next one.
   OrbTable orbs{};
-  if (ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs, OrbRanges())) in.orbs = orbs;
+  if (ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs, OrbRanges()))
+    in.orbs = orbs;
   QPainter painter(this);
   QtCanvas canvas(painter, QRectF(rect()));
   PaintSynastryLines(canvas, in);

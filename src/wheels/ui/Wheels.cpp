@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,6 +19,7 @@
 #include "shell/OptionFiles.h"
 #include "shell/Workbench.h"
 #include "wheels/AspectList.h"
+#include "wheels/DualWheelInputs.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/ui/CWAspect.h"
 #include "wheels/ui/WheelPrinting.h"
@@ -117,6 +119,11 @@ void Wheels::BuildMenuBar() {
           &Wheels::mnuOptions230Toggle_Click);
 
   AddItem(nullptr, "mnuPrintChartwheel", "&Print", {}, &Wheels::mnuPrintChartwheel_Click);
+
+  // Switch exchanges the charts of the combined arrangement only.
+  AddItem(nullptr, "mnuSwitch", "S&witch", {}, &Wheels::mnuSwitch_Click)
+      ->setVisible(workbench_.Wheel && workbench_.Wheel->WheelKind == 2 &&
+                   workbench_.Wheel->DualWheelShown == 0);
 
   QMenu* type = menuBar_->addMenu("&Type");
   type->menuAction()->setObjectName("mnuType");
@@ -226,8 +233,8 @@ void Wheels::mnuAspects_Click() {
   BusyCursor busy(host_);
   const std::optional<OrbTable> orbs = LoadOrbTable(&host_, workbench_.Wheel->OrbFile);
   if (!orbs) return;
-  aspectList_ =
-      new CWAspect(AspectListLines(SingleWheelAspectListInputs(*workbench_.Wheel), *orbs), this);
+  aspectList_ = new CWAspect(
+      AspectListLines(WheelAspectListInputs(*workbench_.Wheel, workbench_.Options), *orbs), this);
   aspectList_->setAttribute(Qt::WA_DeleteOnClose);
   aspectList_->show();
 }
@@ -289,6 +296,9 @@ void Wheels::mnuPrintChartwheel_Click() {
                       answer == Answer::Yes ? WheelPrintKind::FullPage : WheelPrintKind::HalfPage,
                       personalHeader))
     ReportPrinterNotStarted(host_);
+  // The wheel printed and shown keeps its order; the next combined wheel
+  // (Switch, a step of the moment) starts from the unswitched one.
+  if (answer == Answer::Yes) workbench_.DualChoices.WheelsSwitched = 0;
 }
 
 void Wheels::SetTypeChart(int typeChart) {
@@ -297,6 +307,12 @@ void Wheels::SetTypeChart(int typeChart) {
   Command("mnuCTEuropean")->setChecked(typeChart != 0);
   workbench_.Settings.TypeChart = static_cast<std::int16_t>(typeChart);
   Repaint();
+}
+
+void Wheels::mnuSwitch_Click() {
+  if (!links_.switchCharts) return;
+  // The window is made anew by the switch, after this command.
+  QTimer::singleShot(0, this, links_.switchCharts);
 }
 
 void Wheels::mnuCTAmerican_Click() { SetTypeChart(0); }
@@ -317,6 +333,13 @@ void Wheels::keyPressEvent(QKeyEvent* event) {
 
 void Wheels::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton && links_.bringMainForward) links_.bringMainForward();
+  if (event->button() == Qt::LeftButton && links_.twoRingClick && workbench_.Wheel &&
+      workbench_.Wheel->WheelLayout == 1 && workbench_.Wheel->DualWheelShown == 1) {
+    // The window is made anew after this click, not inside it.
+    QTimer::singleShot(0, this, links_.twoRingClick);
+    event->accept();
+    return;
+  }
   QWidget::mouseReleaseEvent(event);
 }
 

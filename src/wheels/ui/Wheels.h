@@ -1,7 +1,7 @@
 #pragma once
 // The wheel window `Wheels`: a top-level, modeless window that paints the
 // wheel the last Wheels command prepared, scaled to its size, under its own
-// menu bar (Aspects, Orbs, Options, Print, Type, Help). Its place and size
+// menu bar (Aspects, Orbs, Options, Print, Switch, Type, Help). Its place and size
 // come from the settings and go back to them when it loses the activation
 // and when it closes. Each wheel command makes the window anew, so its check
 // marks start afresh and its aspect list closes with it.
@@ -36,6 +36,10 @@ struct WheelsLinks {
   std::function<void(std::string_view file)> showHelp;  // a help text in the data window
   std::function<void()> editOrbFile;                    // the orb editor on `OrbFile`
   PrinterChooser choosePrinter;                         // the print dialog
+  // A left click on the two-ring wheel: flip option 44, show the wheel anew.
+  std::function<void()> twoRingClick;
+  // Switch: the combined wheel anew with its charts exchanged or restored.
+  std::function<void()> switchCharts;
 };
 
 class Wheels : public QWidget {
@@ -75,6 +79,7 @@ class Wheels : public QWidget {
   void mnuOptionDisplaySextiles_Click();
   void mnuOptions230Toggle_Click();
   void mnuPrintChartwheel_Click();
+  void mnuSwitch_Click();
   void mnuCTAmerican_Click();
   void mnuCTEuropean_Click();
   void mnuHelp_Click();

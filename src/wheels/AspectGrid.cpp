@@ -1,0 +1,178 @@
+#include "wheels/AspectGrid.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/ChartModel.h"
+#include "wheels/AspectList.h"
+#include "wheels/GlyphCodes.h"
+#include "wheels/WheelPaint.h"
+
+namespace orv {
+
+namespace {
+
+namespace Opt {
+constexpr int RightInset = 179;
+constexpr int SingleSize = 180;
+constexpr int SingleRowsUp = 188;
+constexpr int DoubleRowsUp = 189;
+constexpr int DoubleSize = 190;
+}  // namespace Opt
+
+// The colour option of each `AspectCode` 2..18 (the parallel, 7, is never
+// found here).
+constexpr int kFamilyColorOption[19] = {0,   0,   181, 182, 183, 182, 183, 0,   187, 185,
+                                        185, 184, 187, 187, 186, 187, 186, 187, 187};
+
+// The texts the grid measures its cells and labels by: a number of three
+// digits after the blank of a positive number.
+constexpr std::string_view kCellMeasure = " 224";
+constexpr std::string_view kGlyphMeasure = " 175";
+
+// Positions left out of a heliocentric grid: the Moon, the nodes, the Part
+// of Fortune, the Ascendant and the MC.
+bool OutOfHelio(int position) { return position == 2 || (position >= 11 && position <= 15); }
+
+std::size_t At(int point) { return static_cast<std::size_t>(point); }
+
+class GridPainter {
+ public:
+  GridPainter(Canvas& canvas, const AspectGridInputs& in) : canvas_(canvas), in_(in) {}
+
+  double Option(int n) const { return (*in_.options)[At(n)]; }
+
+  void Paint() {
+    canvas_.SetFontName(GlyphFontFace);
+    canvas_.SetForeColor(QBColor(0));
+    canvas_.SetFontSize(Option(in_.twoCharts ? Opt::DoubleSize : Opt::SingleSize));
+    canvas_.SetFontBold(false);
+    const double tw = canvas_.TextWidth(kCellMeasure);
+    const double th = std::fabs(canvas_.TextHeight(kCellMeasure));
+    cw_ = 1.25 * tw;
+    ch_ = 1.25 * th;
+    const double x0 = canvas_.ScaleWidth() / 2 - Option(Opt::RightInset);
+    xR_ = x0 - tw;
+    y0_ = canvas_.ScaleHeight() / 2 +
+          1.25 * th * Option(in_.twoCharts ? Opt::DoubleRowsUp : Opt::SingleRowsUp);
+    yB_ = y0_ - (NumPoints + 1) * ch_;
+    xL_ = xR_ - NumPoints * cw_;
+    if (in_.twoCharts)
+      SquareFrame();
+    else
+      Staircase();
+    Labels();
+    if (in_.orbs) Cells();
+  }
+
+ private:
+  // N - 1 rows, the longest at the bottom.
+  void Staircase() {
+    const int n = NumPoints;
+    const auto y = [&](int k) { return y0_ - (k + 1) * ch_; };
+    for (int k = 1; k <= n; ++k) {
+      const int cells = k == n ? n - 1 : k;
+      canvas_.Line({xR_ - cells * cw_, y(k)}, {xR_, y(k)});
+    }
+    canvas_.Line({xR_, y(1)}, {xR_, yB_});
+    for (int k = 1; k <= n - 1; ++k) canvas_.Line({xR_ - k * cw_, y(k)}, {xR_ - k * cw_, yB_});
+  }
+
+  void SquareFrame() {
+    for (int k = 1; k <= NumPoints + 1; ++k)
+      canvas_.Line({xL_, y0_ - k * ch_}, {xR_, y0_ - k * ch_});
+    for (int m = 0; m <= NumPoints; ++m)
+      canvas_.Line({xR_ - m * cw_, y0_ - ch_}, {xR_ - m * cw_, yB_});
+  }
+
+  int LabelCode(int position) const {
+    if (in_.helio && position == 1) return GlyphCode::Earth;
+    return GlyphCode::PointBase + GridPoint(position);
+  }
+
+  // The measure of a label: its point's number with the leading blank.
+  static std::string NumberText(int position) {
+    return " " + std::to_string(GlyphCode::PointBase + GridPoint(position));
+  }
+
+  void Put(int code, UserPoint at) {
+    canvas_.SetCurrent(at);
+    canvas_.Print(GlyphText(code));
+  }
+
+  void Labels() {
+    const int first = in_.twoCharts ? 1 : 2;
+    for (int c = first; c <= NumPoints; ++c) {
+      const double w = canvas_.TextWidth(NumberText(c));
+      Put(LabelCode(c), {xL_ + w / 3 + (c - 1) * 1.25 * w, yB_ - 5});
+    }
+    if (in_.twoCharts) {
+      const std::string caption = in_.caption + ": ";
+      canvas_.SetCurrent({xL_ - canvas_.TextWidth(caption), yB_ - 5});
+      canvas_.Print(caption);
+    }
+    for (int r = in_.twoCharts ? NumPoints : NumPoints - 1; r >= 1; --r) {
+      const double h = std::fabs(canvas_.TextHeight(NumberText(r)));
+      Put(LabelCode(r), {xR_ + 5, yB_ - h / 4 + r * 1.25 * h});
+    }
+  }
+
+  void Cells() {
+    const double v = canvas_.TextWidth(kGlyphMeasure);
+    const double g = std::fabs(canvas_.TextHeight(kGlyphMeasure));
+    for (int i = 1; i <= LastPointOf(in_.columnsHaveChiron); ++i) {
+      if (in_.helio && OutOfHelio(i)) continue;
+      for (int k = 1; k <= LastPointOf(in_.rowsHaveChiron); ++k) {
+        if (in_.helio && OutOfHelio(k)) continue;
+        if (!in_.twoCharts && i <= k) continue;
+        const int code = AspectListCode(Separation(GridPoint(i), GridPoint(k)), *in_.orbs);
+        if (code < 2) continue;
+        canvas_.SetForeColor(QBColor(Option(kFamilyColorOption[code])));
+        Put(GlyphCode::AspectBase + code, {xL_ + v / 3 + (i - 1) * 1.25 * v,
+                                           yB_ - g / 4 + k * 1.25 * g});
+      }
+    }
+  }
+
+  // Column point `column` against row point `row`, 0..360 (the aspect test
+  // folds it).
+  double Separation(int column, int row) const {
+    if (!in_.twoCharts) return std::fabs(in_.wheelAngles[At(column)] - in_.wheelAngles[At(row)]);
+    if (in_.swapped) return std::fabs(in_.wheelAngles[At(row)] - in_.outerAngles[At(column)]);
+    return std::fabs(in_.wheelAngles[At(column)] - in_.outerAngles[At(row)]);
+  }
+
+  Canvas& canvas_;
+  const AspectGridInputs& in_;
+  double cw_ = 0, ch_ = 0, xR_ = 0, xL_ = 0, y0_ = 0, yB_ = 0;
+};
+
+}  // namespace
+
+int GridPoint(int position) {
+  if (position == 1) return ChartPoint::Sun;
+  if (position == 2) return ChartPoint::Moon;
+  if (position <= 10) return position - 1;
+  return position;
+}
+
+AspectGridInputs WheelGridInputs(const WheelPaintInputs& in) {
+  AspectGridInputs grid;
+  grid.options = in.options;
+  grid.twoCharts = in.request->WheelKind != 1;
+  grid.helio = in.request->HelioWheel != 0;
+  grid.wheelAngles = in.request->Longitudes;
+  // The request keeps its arrays as prepared; only the paint of the
+  // combined arrangement exchanges its passes, so nothing is to be undone.
+  grid.outerAngles = in.request->DualOuterLongitudes;
+  grid.caption = in.request->InnerWheelHeader[1];
+  // Columns are the wheel's chart, rows the outer chart on a square grid.
+  grid.columnsHaveChiron = in.request->HasChiron;
+  grid.rowsHaveChiron = grid.twoCharts ? in.request->OuterHasChiron : in.request->HasChiron;
+  if (in.orbs) grid.orbs = *in.orbs;
+  return grid;
+}
+
+void PrintAspectGrid(Canvas& canvas, const AspectGridInputs& in) { GridPainter(canvas, in).Paint(); }
+
+}  // namespace orv

@@ -1,0 +1,53 @@
+#pragma once
+// The aspect grid of a printed wheel: a staircase of cells under a single
+// wheel (each pair of points once), a square under a two-chart wheel (every
+// point of the first chart against every point of the second), each cell
+// holding the glyph of the aspect its pair forms, in the colour of the
+// aspect's family, with the points' glyphs along the bottom and the right.
+
+#include <optional>
+#include <string>
+
+#include "core/ChartPoints.h"
+#include "core/NumberFile.h"
+#include "platform/Canvas.h"
+
+namespace orv {
+
+struct WheelPaintInputs;
+
+struct AspectGridInputs {
+  const OptionValues* options = nullptr;
+  bool twoCharts = false;  // `WheelKind` other than 1: the square grid
+  bool helio = false;      // `HelioWheel`
+  // `DualDataSwapped`: the two-chart wheel has exchanged its arrays; the
+  // grid exchanges them back, so its columns always hold the first chart.
+  bool swapped = false;
+  PointArray<double> wheelAngles{};  // `WheelAngles`, degrees
+  PointArray<double> outerAngles{};  // `DualOuterLongitudes` (square grid)
+  std::string caption;               // line 1 of `InnerWheelHeader` (square grid)
+  // False for a chart outside Chiron's table: its Chiron cells stay empty.
+  bool columnsHaveChiron = true;
+  bool rowsHaveChiron = true;
+  // The orbs of the wheel's orb file; none: the frame and labels without
+  // aspects.
+  std::optional<OrbTable> orbs;
+};
+
+// The grid inputs of a prepared wheel: one chart, or the first chart's
+// positions (columns) against the second's (rows).
+AspectGridInputs WheelGridInputs(const WheelPaintInputs& in);
+
+// The point at each grid position 1..16: the Sun, the Moon, Mercury to
+// Pluto, then the nodes, the Part of Fortune, the Ascendant, the MC and
+// Chiron.
+int GridPoint(int position);
+
+// `PrintAspectGrid`: draws the grid on the printed page in the page's
+// coordinates (the wheel centre at 0, y up): its right edge option 179
+// units in from the page's right edge plus one number's width, its top
+// option 188 (single) or 189 (two charts) text heights above the middle of
+// the scale's height, in the glyph font at option 180 or 190 points.
+void PrintAspectGrid(Canvas& canvas, const AspectGridInputs& in);
+
+}  // namespace orv
