@@ -2,28 +2,32 @@
 """Writes the transit interpretation texts in data/ from content/transit/.
 
 Sources (text before the first "== heading" of a file is a note):
-  transiting.txt  the fifteen transiting points: names, how long a transit
-                  lasts, and sentences on what each stirs (meet, soft, hard)
-  natal.txt       the fifteen natal points: names, what each stands for, and
-                  sentences on how that part of life fares (meet, soft, hard)
-  aspects.txt     the nine aspects: tone, openers and closers
-  links.txt       short links by tone that may start the natal sentence
+  transiting.txt  the fifteen transiting points: names, file, and the
+                  opener used when a point meets its own natal place
+  natal.txt       the fifteen natal points: names and what each stands for
+  aspects.txt     the nine aspects: tone and openers
   retro.txt       one written paragraph per retrograde planet
+  pairs/*.txt     one file per transiting point (SAT.txt for SAT_TR.TXT):
+                  under each natal point's heading a line per aspect,
+                  written for this transiting point, this natal point and
+                  this aspect, grouped by tone (meet, soft, hard)
 
 Output: SUN_TR.TXT .. MC_TR.TXT, one file per transiting point with a section
 for every natal point and aspect (15 x 9 = 135), and RETRO.TXT. A section is
 its heading line (the lookup key, "SUN square MOON", "MOON conjunct MC " with
 the blank that the name "MC " carries), the paragraph wrapped at 72 columns,
 and one empty line, which ends the paragraph for the reader. A paragraph is
-an opener naming the transit, a sentence of the transiting point and one of
-the natal point in the aspect's tone, and a closer; sentences are dealt from
-their pools by a fixed seed per file so that no natal point hears the same
-sentence twice from one transiting point. Plain ASCII, CR LF line ends; the
-same sources always give the same bytes.
+an opener naming the transit, dealt from the aspect's openers by a fixed
+seed per file, followed by the pair's own lines for that aspect. No sentence
+of the family stands in two sections, so a report that lists several
+transits on one day, or the same slow transit day after day beside others,
+never says one thing twice. Plain ASCII, CR LF line ends; the same sources
+always give the same bytes.
 
     python3 tools/make_transit_texts.py           # write data/
     python3 tools/make_transit_texts.py --check   # data/ up to date, every
                                                   # key found, sections sound
+    python3 tools/make_transit_texts.py --measure # how often sentences recur
 """
 
 import random
@@ -46,7 +50,6 @@ POINT_NAMES = ["SUN", "MERCURY", "VENUS", "MARS", "JUPITER", "SATURN", "URANUS",
 ASPECT_WORDS = ["conjunct", "sextile", "square", "trine", "opposite",
                 "s.sextile", "s.square", "ses.square", "quincunx"]
 RETROGRADE_POINTS = POINT_NAMES[1:9]  # Mercury to Pluto
-TONES = ["meet", "soft", "hard"]
 WIDTH = 72
 WORDS_MIN, WORDS_MAX = 40, 80
 
@@ -69,7 +72,7 @@ def read_fields(body):
     for line in body:
         if not line.strip():
             continue
-        m = re.match(r"([a-z]+): (.*)$", line)
+        m = re.match(r"([a-z.]+): (.*)$", line)
         if m:
             last = fields.setdefault(m.group(1), [])
             last.append(m.group(2).strip())
@@ -102,41 +105,87 @@ def sentence(text, **slots):
     return text[0].upper() + text[1:]
 
 
-def linked(link, text):
-    """`text` begun with `link` ("Often," + "You may..." -> "Often, you may...")."""
-    return f"{link} {text[0].lower()}{text[1:]}"
+def pairs_path(transit):
+    """The pairs file of a transiting point: SAT.txt for SAT_TR.TXT."""
+    return SOURCE / "pairs" / (transit["file"][0].split("_")[0] + ".txt")
 
 
-def compose_file(transit, natal, aspects, links):
-    """{key: paragraph} of one transiting point's file, in file order."""
+def read_pairs(transit):
+    """{natal name: {aspect word: lines}} written for one transiting point;
+    the file must cover every pair."""
+    path = pairs_path(transit)
+    pairs = {h: read_fields(b) for h, b in read_sections(path)}
+    if sorted(pairs) != sorted(p.rstrip() for p in POINT_NAMES):
+        raise ValueError(f"{path.name}: sections {list(pairs)}")
+    for natal_name, entries in pairs.items():
+        if sorted(entries) != sorted(ASPECT_WORDS) or any(len(v) != 1 for v in entries.values()):
+            raise ValueError(f"{path.name}: {natal_name} needs one line per aspect")
+    return {p: pairs[p.rstrip()] for p in POINT_NAMES}
+
+
+def compose_file(transit, natal, aspects, pairs):
+    """{key: paragraph} of one transiting point's file: the aspect's opener,
+    then the pair's own line for that aspect."""
     rng = random.Random(zlib.crc32(transit["ref"][0].encode()))
-    t_deal = {tone: dealer(rng, transit[tone]) for tone in TONES}
-    l_deal = {tone: dealer(rng, links[tone]) for tone in TONES}
     opens = {w: dealer(rng, a["open"]) for w, a in aspects.items()}
-    closes = {w: dealer(rng, a["close"]) for w, a in aspects.items()}
-    slots = {"t": transit["ref"][0], "short": transit["short"][0],
-             "span": transit["span"][0], "period": transit["period"][0]}
     sections = {}
     for natal_name, point in natal.items():
-        # Each tone's sentences for this natal point, none used twice.
-        n_deal = {tone: iter(rng.sample(point[tone], len(point[tone])))
-                  for tone in TONES}
         themes = dealer(rng, point["theme"])
-        for word, aspect in aspects.items():
-            tone = aspect["tone"][0]
-            own = dict(slots, n=point["ref"][0], theme=next(themes))
+        for word in aspects:
+            own = {"t": transit["ref"][0], "short": transit["short"][0],
+                   "n": point["ref"][0]}
+            line = pairs[natal_name][word][0]
             if word == "conjunct" and natal_name == transit["name"]:
                 opener = sentence(transit["return"][0], **own)
             else:
-                opener = sentence(next(opens[word]), **own)
-            natal_sentence = next(n_deal[tone])
-            if rng.random() < 0.5:
-                natal_sentence = linked(next(l_deal[tone]), natal_sentence)
-            parts = [opener, next(t_deal[tone]), natal_sentence,
-                     sentence(next(closes[word]), **own)]
+                opener = fitting_opener(opens[word], themes, own, line)
             key = f"{transit['name'].rstrip()} {word} {natal_name}"
-            sections[key] = " ".join(parts)
+            sections[key] = f"{opener} {line}"
     return sections
+
+
+# Short words an opener and the line after it may share without echoing.
+COMMON = {"your", "with", "from", "that", "this", "what", "when", "where",
+          "into", "than", "them", "they", "have", "more", "less", "some",
+          "just", "very", "over", "each", "much", "only", "were", "will"}
+
+
+SUFFIXES = ("fulness", "ness", "ment", "fully", "ful", "ingly", "ing", "edly",
+            "ed", "es", "s", "ly", "er")
+
+
+def stem(word):
+    """`word` without its ending, cut to six letters: "restlessness" and
+    "restless", "helpful" and "helps" meet."""
+    for suffix in SUFFIXES:
+        if word.endswith(suffix) and len(word) - len(suffix) >= 4:
+            word = word[:-len(suffix)]
+            break
+    return word[:6]
+
+
+def stems(text, leave=frozenset()):
+    """The stems of the words over three letters long in `text`, but for
+    common words and those in `leave`."""
+    words = re.findall(r"[a-z]+", text.lower())
+    return {stem(w) for w in words if len(w) > 3 and w not in COMMON} - leave
+
+
+def fitting_opener(deal, themes, slots, line):
+    """The next opener of `deal`, with the next theme, that shares no word
+    beyond the two points' names with the first sentence of `line`, so that
+    the two do not say one thing twice ("stirring restlessness ...
+    Restlessness may tempt you"), and that makes the section long enough."""
+    names = stems(" ".join(slots.values()))
+    first = stems(sentences_of(line)[0], names)
+    tried = []
+    for _ in range(12):
+        opener = sentence(next(deal), **dict(slots, theme=next(themes)))
+        tried.append(opener)
+        if len(f"{opener} {line}".split()) >= WORDS_MIN and \
+                stems(opener, names).isdisjoint(first):
+            return opener
+    return next((o for o in tried if len(f"{o} {line}".split()) >= WORDS_MIN), tried[0])
 
 
 def render(sections):
@@ -156,11 +205,11 @@ def build():
     aspects = {h: read_fields(b) for h, b in read_sections(SOURCE / "aspects.txt")}
     if list(aspects) != ASPECT_WORDS:
         raise ValueError(f"aspects.txt: sections {list(aspects)}")
-    links = {h: read_fields(b)["link"] for h, b in read_sections(SOURCE / "links.txt")}
     files = {}
     for name, transit in transiting.items():
         transit["name"] = name
-        files[transit["file"][0]] = render(compose_file(transit, natal, aspects, links))
+        sections = compose_file(transit, natal, aspects, read_pairs(transit))
+        files[transit["file"][0]] = render(sections)
     retro = {h: " ".join(l.strip() for l in b if l.strip())
              for h, b in read_sections(SOURCE / "retro.txt")}
     files["RETRO.TXT"] = render(retro)
@@ -237,11 +286,74 @@ def check(files):
             count = len(paragraph.split())
             if not WORDS_MIN <= count <= WORDS_MAX:
                 problems.append(f"{name}: {key!r} has {count} words")
+    # An opener does not say again what the pair's first sentence says.
+    for name, t in read_points("transiting.txt").items():
+        names = stems(f"{t['ref'][0]} your natal {' '.join(POINT_NAMES)} Ascendant Midheaven"
+                      " North South Node Part Fortune")
+        for key, paragraph in parse_sections(files[t["file"][0]]).items():
+            opener, first = sentences_of(paragraph)[:2]
+            shared = stems(opener, names) & stems(first, names)
+            if shared and key != f"{name.rstrip()} conjunct {name}":
+                problems.append(f"{key!r}: the opener and the next sentence share {shared}")
+    # Each sentence of the family is said once.
+    _, _, _, where, inside = reuse(files)
+    problems += [f"{key!r}: {s!r} said twice" for key, s in inside]
+    problems += [f"{s!r} stands in {keys}" for s, keys in where.items() if len(keys) > 1]
     return problems, found
+
+
+def sentences_of(paragraph):
+    """The sentences of a paragraph that count when measuring reuse: those
+    over 20 characters."""
+    parts = re.split(r"(?<=[.!?])\s+(?=[A-Z])", paragraph)
+    return [p for p in parts if len(p) > 20]
+
+
+def parse_sections(data):
+    """{key: paragraph} of a rendered file."""
+    sections = {}
+    for block in data.decode("ascii").split("\r\n\r\n"):
+        lines = [l for l in block.split("\r\n") if l]
+        if lines:
+            sections[lines[0]] = " ".join(lines[1:])
+    return sections
+
+
+def reuse(files):
+    """(sections, sentences, reused, {sentence: sections it stands in},
+    [(key, sentence) repeated inside a section]) of the transit family."""
+    where = {}
+    inside = []
+    count = sections = 0
+    for name, data in files.items():
+        if name == "RETRO.TXT":
+            continue
+        for key, paragraph in parse_sections(data).items():
+            sections += 1
+            own = sentences_of(paragraph)
+            count += len(own)
+            inside += [(key, s) for s in set(own) if own.count(s) > 1]
+            for s in set(own):
+                where.setdefault(s, []).append(key)
+    reused = sum(len(keys) for keys in where.values() if len(keys) > 1)
+    return sections, count, reused, where, inside
+
+
+def measure(files):
+    sections, count, reused, where, inside = reuse(files)
+    worst = max(where.items(), key=lambda item: len(item[1]))
+    print(f"transit sections {sections}, sentences {count}, "
+          f"reused {reused} ({100 * reused / count:.1f}%), "
+          f"in more than 3 sections {sum(len(k) > 3 for k in where.values())}, "
+          f"repeated inside a section {len(inside)}")
+    print(f"most sections for one sentence: {len(worst[1])} ({worst[0]!r})")
 
 
 def main():
     files = build()
+    if sys.argv[1:] == ["--measure"]:
+        measure(files)
+        return 0
     if sys.argv[1:] == ["--check"]:
         problems, found = check(files)
         for problem in problems:

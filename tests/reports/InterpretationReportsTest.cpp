@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 #include "RecordingHost.h"
 #include "TempDir.h"
@@ -20,6 +21,20 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+// 12 May 1959, 10:43 a.m., 75W23 39N45, with transits from 12 Jun 2026; the
+// program's folder is `dir` with the shipped files linked in, so that the
+// reports' own files land there.
+bool CalcJaneDoe(Workbench& wb, test::RecordingHost& host, const test::TempDir& dir) {
+  test::LinkShippedFiles(dir, ORVANTA_DATA_DIR);
+  wb.AppPath = dir.path();
+  ChartDriverHooks hooks;
+  ChartRequest r;
+  r.name = "Jane Doe";
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"6", "12", "2026", "9", "0", "5", "71", "4", "42", "21", "", false, false, false};
+  return CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) == 0;
+}
 
 TEST(TransitInterps, KeysTitlesAndDayCounts) {
   OptionValues plain{}, exact{};
@@ -160,14 +175,7 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
   Workbench wb;
   test::RecordingHost host;
   const test::TempDir dir;
-  test::LinkShippedFiles(dir, ORVANTA_DATA_DIR);
-  wb.AppPath = dir.path();
-  ChartDriverHooks hooks;
-  ChartRequest r;
-  r.name = "Jane Doe";
-  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
-  r.diurnal = {"6", "12", "2026", "9", "0", "5", "71", "4", "42", "21", "", false, false, false};
-  ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0);
+  ASSERT_TRUE(CalcJaneDoe(wb, host, dir));
   const double first = wb.Charts.TransitListDay;
   const auto listedDate = [&](double step) {
     wb.Charts.TransitListDay += step;
@@ -202,6 +210,52 @@ TEST(NatalReport, EveryLookupFindsItsTextAndTheCommandsRunOnComputedCharts) {
        {anchors::kNatalOpening, anchors::kNatalRising, anchors::kNatalSigns, anchors::kNatalHouses,
         anchors::kNatalAspects, anchors::kNatalClosingHeading})
     EXPECT_NE(at = text.find(heading, at), std::string::npos) << heading;
+}
+
+// A slow transit is listed every day beside the day's quicker ones; no two
+// transits of one day may share a sentence, and each heading has its text.
+TEST(TransitReport, ThirtyDaysOfARealChartNeverRepeatASentenceWithinADay) {
+  Workbench wb;
+  test::RecordingHost host;
+  const test::TempDir dir;
+  ASSERT_TRUE(CalcJaneDoe(wb, host, dir));
+  host.promptAnswers = {"30"};
+  ASSERT_TRUE(RunTransitReport(wb, host));
+  EXPECT_TRUE(host.messages.empty());
+
+  int days = 0, transits = 0;
+  std::map<std::string, std::string> said;  // sentence -> heading, this day
+  std::string heading, paragraph;
+  const auto endParagraph = [&] {
+    if (heading.empty()) return;
+    EXPECT_GT(paragraph.size(), 100u) << heading;
+    std::size_t from = 0;
+    while (from < paragraph.size()) {
+      std::size_t end = paragraph.find(". ", from);
+      end = end == std::string::npos ? paragraph.size() : end + 1;
+      const std::string s = paragraph.substr(from, end - from);
+      if (s.size() > 20) {
+        const auto [it, fresh] = said.emplace(s, heading);
+        EXPECT_TRUE(fresh || it->second == heading) << heading << " repeats " << it->second << ": " << s;
+      }
+      from = end + 1;
+    }
+    heading.clear(), paragraph.clear();
+  };
+  for (const std::string& line : wb.Report.ReportLines) {
+    if (line.ends_with("- Jane Doe")) {
+      endParagraph(), said.clear(), ++days;
+    } else if (line.find(" degree) - ") != std::string::npos) {
+      endParagraph(), heading = line, ++transits;
+    } else if (line.find_first_not_of(' ') == std::string::npos) {
+      endParagraph();
+    } else if (!heading.empty()) {
+      paragraph += (paragraph.empty() ? "" : " ") + line.substr(0, line.find_last_not_of(' ') + 1);
+    }
+  }
+  endParagraph();
+  EXPECT_EQ(days, 30);
+  EXPECT_GT(transits, 30 * 10);  // slow transits stand on every day
 }
 
 }  // namespace
