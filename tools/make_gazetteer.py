@@ -18,7 +18,7 @@ The file is UTF-8 text with LF line ends, in four sections:
                positive, 4 decimals); larger places first
 
 Rerun from the repository root (needs the Debian package libgeonames0):
-    /usr/bin/python3 tools/make_gazetteer.py
+    /usr/bin/python3 tools/make_gazetteer.py [--out FOLDER]
 The output depends only on the package's version, so a rerun with the same
 version rewrites the file byte for byte.
 """
@@ -122,10 +122,13 @@ def main():
         lines.append("\t".join([c["name"], c["state"], c["country_code"],
                                 str(zone_number[c["timezone"]]),
                                 "%.4f" % c["latitude"], "%.4f" % c["longitude"]]))
-    with open(OUT, "w", encoding="utf-8", newline="\n") as f:
+    out = OUT
+    if sys.argv[1:2] == ["--out"]:  # tools/check_generated.py writes elsewhere
+        out = os.path.join(sys.argv[2], "ATLAS.DAT")
+    with open(out, "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
     print("wrote %s: %d places, %d countries, %d zones" %
-          (os.path.normpath(OUT), len(cities), len(countries), len(zones)), file=sys.stderr)
+          (os.path.normpath(out), len(cities), len(countries), len(zones)), file=sys.stderr)
 
 
 if __name__ == "__main__":

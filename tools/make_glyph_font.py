@@ -37,7 +37,7 @@ Sources and licences
 
 Rerun (the result is byte for byte the same for the same source fonts):
   apt-get install python3-fontforge fonts-dejavu-core fonts-symbola
-  /usr/bin/python3 tools/make_glyph_font.py
+  /usr/bin/python3 tools/make_glyph_font.py [--out FOLDER]
 These packages serve this tool only: the program, its build and its tests use the committed font.
 """
 
@@ -273,8 +273,11 @@ def main():
 
     font.selection.all()
     font.round()
-    font.generate(os.path.normpath(OUTPUT), flags=("omit-instructions", "no-FFTM-table"))
-    print(f"wrote {os.path.normpath(OUTPUT)}")
+    output = OUTPUT
+    if sys.argv[1:2] == ["--out"]:  # tools/check_generated.py writes elsewhere
+        output = os.path.join(sys.argv[2], "orvanta8.ttf")
+    font.generate(os.path.normpath(output), flags=("omit-instructions", "no-FFTM-table"))
+    print(f"wrote {os.path.normpath(output)}")
 
 
 if __name__ == "__main__":

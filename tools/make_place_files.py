@@ -14,6 +14,7 @@ standard (winter) time in force today. The people are invented.
 
 Rerun from the repository root:
     /usr/bin/python3 tools/make_place_files.py          # writes the three files
+    /usr/bin/python3 tools/make_place_files.py --out FOLDER  # ... into FOLDER
     /usr/bin/python3 tools/make_place_files.py --check  # also compares every place
         named after a tz database zone with that zone's principal location
         (/usr/share/zoneinfo/zone1970.tab and zone.tab, Debian's tzdata) and
@@ -808,6 +809,8 @@ def check(all_places):
 
 def main():
     root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data"))
+    if "--out" in sys.argv[1:-1]:  # tools/check_generated.py writes elsewhere
+        root = sys.argv[sys.argv.index("--out") + 1]
     all_places = places()
     write(os.path.join(root, "GA_MA.LL"), [city_line(p) for p in all_places])
     write(os.path.join(root, "TZ.DAT"), [zone_line(*row) for row in rows(ZONES)])

@@ -7,9 +7,10 @@ window, with the keys the windows define ("+" Shift, "^" Ctrl).
 Output: plain text, lines of at most 76 characters, CR LF line ends.
 Rerun after a menu's shortcut keys change:
 
-    python3 tools/make_shortcut_help.py
+    python3 tools/make_shortcut_help.py [--out FOLDER]
 """
 
+import sys
 from pathlib import Path
 
 # (menu, item, key) in menu order. Captions without their "&" markers.
@@ -181,7 +182,10 @@ def main():
     lines.append("")
     lines.extend(OUTRO)
     assert all(len(line) <= 76 for line in lines), "a line is too long"
-    target = Path(__file__).resolve().parent.parent / "data" / "SHORTCUT.HLP"
+    folder = Path(__file__).resolve().parent.parent / "data"
+    if sys.argv[1:2] == ["--out"]:  # tools/check_generated.py writes elsewhere
+        folder = Path(sys.argv[2])
+    target = folder / "SHORTCUT.HLP"
     target.write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
 
 
