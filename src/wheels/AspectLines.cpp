@@ -79,13 +79,13 @@ int WheelAspectCode(double separationDeg, const OrbTable& orbs, const AspectLine
   return code == Conjunction || code == Opposition ? code : None;
 }
 
-PointArray<bool> SingleWheelLinePoints(std::string_view enabled, bool helio) {
+PointArray<bool> SingleWheelLinePoints(std::string_view enabled, bool helio, bool hasChiron) {
   PointArray<bool> takes{};
   for (int p = 1; p <= NumPoints; ++p) {
     const bool kind = p <= ChartPoint::Moon || p > ChartPoint::MC;
     const bool shown = At(p - 1) >= enabled.size() || enabled[At(p - 1)] != '0';
     const bool helioKept = !helio || p < ChartPoint::Moon || p >= ChartPoint::Chiron;
-    takes[At(p)] = kind && shown && helioKept;
+    takes[At(p)] = kind && shown && helioKept && (hasChiron || p != ChartPoint::Chiron);
   }
   return takes;
 }

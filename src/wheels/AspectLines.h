@@ -61,8 +61,10 @@ struct AspectLineChart {
 // Which points of a single wheel or of the combined arrangement take part:
 // the Sun to the Moon and Chiron (never the nodes, the Part of Fortune, the
 // Ascendant and the MC), enabled in `enabled` ("0" at position n hides point
-// n), and on a heliocentric wheel not the Moon.
-PointArray<bool> SingleWheelLinePoints(std::string_view enabled, bool helio);
+// n), on a heliocentric wheel not the Moon, and not a Chiron the chart's
+// date lies outside the table of (`hasChiron` false).
+PointArray<bool> SingleWheelLinePoints(std::string_view enabled, bool helio,
+                                       bool hasChiron = true);
 
 // Where each point's lines end: the line-end angle of its placed label, or
 // its display angle when it has none (a point the placement left out).

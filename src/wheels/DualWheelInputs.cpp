@@ -102,15 +102,14 @@ std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
   AspectLineChart a, b;
   a.angles = first.values;
   a.glyphAngles = LineEndAngles(first.values, firstPlaced);
-  a.takesPart = SingleWheelLinePoints(first.enabled, first.helio);
+  a.takesPart = SingleWheelLinePoints(first.enabled, first.helio,
+                                      first.lastPoint >= ChartPoint::Chiron);
   a.radius = firstRadius;
   b.angles = second.values;
   b.glyphAngles = LineEndAngles(second.values, secondPlaced);
-  b.takesPart = SingleWheelLinePoints(second.enabled, second.helio);
+  b.takesPart = SingleWheelLinePoints(second.enabled, second.helio,
+                                      second.lastPoint >= ChartPoint::Chiron);
   b.radius = 138;
-  // No lines for a Chiron the table does not reach.
-  if (first.lastPoint < ChartPoint::Chiron) a.takesPart[std::size_t(ChartPoint::Chiron)] = false;
-  if (second.lastPoint < ChartPoint::Chiron) b.takesPart[std::size_t(ChartPoint::Chiron)] = false;
   return FindAspectLines(a, b, AspectPairs::AcrossTwo, orbs, tests);
 }
 

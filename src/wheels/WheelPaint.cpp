@@ -415,8 +415,8 @@ class Painter {
     AspectLineChart chart;
     chart.angles = req_.Longitudes;
     chart.glyphAngles = LineEndAngles(req_.Longitudes, placed);
-    chart.takesPart = SingleWheelLinePoints(req_.EnabledPoints, req_.HelioWheel == 1);
-    if (!req_.HasChiron) chart.takesPart[std::size_t(ChartPoint::Chiron)] = false;
+    chart.takesPart =
+        SingleWheelLinePoints(req_.EnabledPoints, req_.HelioWheel == 1, req_.HasChiron);
     chart.radius = declination ? WheelRadius : 120;
     AspectLineTests tests = in_.lineTests;
     tests.declination = declination;

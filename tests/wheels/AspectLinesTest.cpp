@@ -94,12 +94,14 @@ TEST(AspectLines, OnlyTheBodiesAndChironGetLines) {
   const PointArray<bool> all = SingleWheelLinePoints("1111111111111111", false);
   const PointArray<bool> helio = SingleWheelLinePoints("1111111111111111", true);
   const PointArray<bool> noMars = SingleWheelLinePoints("1110111111111111", false);
+  const PointArray<bool> noChiron = SingleWheelLinePoints("1111111111111111", false, false);
   for (int p = 1; p <= NumPoints; ++p) {
     const std::size_t i = static_cast<std::size_t>(p);
     const bool body = p <= 10 || p == 16;
     EXPECT_EQ(all[i], body) << p;
     EXPECT_EQ(helio[i], body && p != ChartPoint::Moon) << p;
     EXPECT_EQ(noMars[i], body && p != ChartPoint::Mars) << p;
+    EXPECT_EQ(noChiron[i], body && p != ChartPoint::Chiron) << p;  // outside its table
   }
 }
 
