@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "QuietHost.h"
+#include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "relationship/comparative/ComparativeScoring.h"
-#include "shell/Workbench.h"
 
 namespace {
 

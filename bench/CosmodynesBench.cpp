@@ -5,8 +5,8 @@
 
 #include "FixedCharts.h"
 #include "QuietHost.h"
-#include "cosmodynes/CosmodynesCommands.h"
-#include "shell/Workbench.h"
+#include "commands/CosmodynesCommands.h"
+#include "commands/Workbench.h"
 
 namespace {
 

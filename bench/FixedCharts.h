@@ -2,8 +2,8 @@
 // The charts the listing benchmarks list: 12 May 1959, 10:43 A.M., zone 6,
 // 75w23 39n45, with transits for 12 Jun 2026, computed once into `wb`.
 
+#include "commands/Workbench.h"
 #include "core/ChartDriver.h"
-#include "shell/Workbench.h"
 
 namespace orv::bench {
 

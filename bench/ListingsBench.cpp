@@ -5,7 +5,7 @@
 
 #include "FixedCharts.h"
 #include "QuietHost.h"
-#include "listings/DataCommands.h"
+#include "commands/DataCommands.h"
 
 namespace {
 

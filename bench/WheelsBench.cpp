@@ -10,10 +10,10 @@
 
 #include "FixedCharts.h"
 #include "QuietHost.h"
+#include "commands/WheelCommands.h"
 #include "platform/qt/QtCanvas.h"
 #include "shell/OptionFiles.h"
 #include "shell/Startup.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/WheelPaint.h"
 
 namespace {

@@ -13,12 +13,12 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "commands/DataCommands.h"
+#include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
-#include "listings/DataCommands.h"
 #include "platform/Host.h"
 #include "shell/OptionFiles.h"
-#include "shell/Workbench.h"
 
 namespace orv::fuzz {
 

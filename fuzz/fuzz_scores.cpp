@@ -5,8 +5,8 @@
 #include <array>
 
 #include "FuzzSupport.h"
+#include "commands/ComparativeCommands.h"
 #include "platform/Files.h"
-#include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/magi/MagiAnalyses.h"
 
 using namespace orv;

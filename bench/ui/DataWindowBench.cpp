@@ -10,8 +10,8 @@
 #include <string>
 
 #include "../QuietHost.h"
+#include "commands/Workbench.h"
 #include "shell/OutputBuffer.h"
-#include "shell/Workbench.h"
 #include "shell/ui/OutputD1.h"
 
 namespace {

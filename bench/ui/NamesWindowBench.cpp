@@ -11,12 +11,12 @@
 #include <string>
 
 #include "../QuietHost.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "shell/input/NamesFile.h"
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/Names.h"
-#include "shell/ui/PickList.h"
 #include "shell/ui/OutputD1.h"
+#include "shell/ui/PickList.h"
 
 namespace {
 

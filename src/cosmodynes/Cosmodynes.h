@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/ChartModel.h"
-#include "shell/CosmodynesArrays.h"
+#include "cosmodynes/CosmodynesArrays.h"
 
 namespace orv {
 

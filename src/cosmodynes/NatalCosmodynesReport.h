@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/ChartModel.h"
+#include "cosmodynes/CosmodynesArrays.h"
 #include "listings/ListingPage.h"
-#include "shell/CosmodynesArrays.h"
 
 namespace orv {
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base/Text.h"
+#include "commands/Workbench.h"
 #include "core/Angles.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
@@ -15,7 +16,6 @@
 #include "platform/Host.h"
 #include "reports/ReportText.h"
 #include "reports/ScrambledText.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

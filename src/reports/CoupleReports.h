@@ -12,7 +12,7 @@
 #include "core/ChartPoints.h"
 #include "core/NumberFile.h"
 #include "reports/InterpretationReports.h"
-#include "shell/ReportState.h"
+#include "reports/ReportState.h"
 
 namespace orv {
 

@@ -6,6 +6,7 @@
 
 #include "base/Format.h"
 #include "base/Text.h"
+#include "commands/Workbench.h"
 #include "core/Angles.h"
 #include "core/Aspects.h"
 #include "core/ChartDriver.h"
@@ -20,7 +21,6 @@
 #include "platform/Host.h"
 #include "reports/ReportText.h"
 #include "shell/OutputBuffer.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

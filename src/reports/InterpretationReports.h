@@ -13,7 +13,7 @@
 #include "core/ChartModel.h"
 #include "core/NumberFile.h"
 #include "listings/NatalAspectGrid.h"
-#include "shell/ReportState.h"
+#include "reports/ReportState.h"
 
 namespace orv {
 

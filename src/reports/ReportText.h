@@ -14,7 +14,7 @@
 
 #include "core/ChartInput.h"
 #include "core/NumberFile.h"
-#include "shell/ReportState.h"
+#include "reports/ReportState.h"
 
 namespace orv {
 

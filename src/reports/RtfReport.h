@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/ReportState.h"
+#include "reports/ReportState.h"
 
 namespace orv {
 

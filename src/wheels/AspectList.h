@@ -9,7 +9,7 @@
 
 #include "core/ChartPoints.h"
 #include "core/NumberFile.h"
-#include "shell/WheelRequest.h"
+#include "wheels/WheelRequest.h"
 
 namespace orv {
 

@@ -7,7 +7,7 @@
 
 #include "core/ChartInput.h"
 #include "core/ChartModel.h"
-#include "shell/WheelRequest.h"
+#include "wheels/WheelRequest.h"
 
 namespace orv {
 

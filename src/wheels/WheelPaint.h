@@ -14,9 +14,9 @@
 
 #include "core/NumberFile.h"
 #include "platform/Canvas.h"
-#include "shell/WheelRequest.h"
 #include "wheels/AspectLines.h"
 #include "wheels/WheelPlacement.h"
+#include "wheels/WheelRequest.h"
 
 namespace orv {
 

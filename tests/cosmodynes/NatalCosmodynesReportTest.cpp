@@ -7,8 +7,8 @@
 
 #include "../listings/CommandFixture.h"
 #include "CosmoTestCharts.h"
+#include "commands/CosmodynesCommands.h"
 #include "cosmodynes/Cosmodynes.h"
-#include "cosmodynes/CosmodynesCommands.h"
 #include "cosmodynes/NatalCosmodynesReport.h"
 
 namespace orv {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "../listings/CommandFixture.h"
+#include "commands/OrgFitCommands.h"
 #include "cosmodynes/OrgFit.h"
-#include "cosmodynes/OrgFitCommands.h"
 #include "cosmodynes/SignDignities.h"
 #include "platform/RecordingCanvas.h"
 

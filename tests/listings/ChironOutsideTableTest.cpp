@@ -9,12 +9,12 @@
 #include <functional>
 
 #include "CommandFixture.h"
+#include "commands/CoupleAndStateCommands.h"
+#include "commands/DataCommands.h"
+#include "commands/WheelCommands.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
-#include "listings/CoupleAndStateCommands.h"
-#include "listings/DataCommands.h"
 #include "shell/OptionFiles.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/WheelPlacement.h"
 
 namespace orv {

@@ -8,7 +8,7 @@
 #include "FixedCharts.h"
 #include "ListingTestSupport.h"
 #include "TempDir.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 
 namespace orv::test {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "CommandFixture.h"
+#include "commands/CoupleAndStateCommands.h"
 #include "listings/CosmicState.h"
-#include "listings/CoupleAndStateCommands.h"
 #include "shell/OptionFiles.h"
 
 namespace orv {

@@ -9,8 +9,8 @@
 
 #include "../listings/CommandFixture.h"
 #include "base/Text.h"
+#include "commands/ComparativeCommands.h"
 #include "relationship/comparative/ComparativeBatchResult.h"
-#include "relationship/comparative/ComparativeCommands.h"
 #include "relationship/comparative/ComparativeListing.h"
 #include "relationship/comparative/ComparativeScoring.h"
 

@@ -9,10 +9,10 @@
 #include <tuple>
 
 #include "../listings/ListingTestSupport.h"
+#include "commands/Workbench.h"
 #include "core/ephemeris/DataTables.h"
 #include "relationship/magi/MagiAnalyses.h"
 #include "relationship/magi/MagiRules.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 namespace {

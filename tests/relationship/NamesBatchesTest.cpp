@@ -15,13 +15,13 @@
 #include "../listings/ListingTestSupport.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "commands/ComparativeCommands.h"
+#include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
 #include "relationship/batches/NamesBatches.h"
 #include "relationship/batches/StrongPairs.h"
-#include "relationship/comparative/ComparativeCommands.h"
 #include "shell/OptionFiles.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 namespace {

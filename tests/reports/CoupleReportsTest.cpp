@@ -9,6 +9,8 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "base/Text.h"
+#include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "listings/ChartHeaders.h"
 #include "platform/Files.h"
@@ -17,9 +19,7 @@
 #include "reports/ReportText.h"
 #include "reports/ReportViewer.h"
 #include "reports/RtfReport.h"
-#include "base/Text.h"
 #include "reports/ScrambledText.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 namespace {

@@ -8,13 +8,13 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "core/ChartTime.h"
 #include "platform/Files.h"
 #include "reports/InterpretationReports.h"
 #include "reports/ReportAnchors.h"
 #include "reports/TextSections.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 namespace {

@@ -13,9 +13,9 @@
 #include <filesystem>
 
 #include "../wheels/WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
 #include "shell/OptionFiles.h"
 #include "shell/Startup.h"
-#include "wheels/DualWheelCommands.h"
 #include "wheels/ui/WheelPrinting.h"
 #include "wheels/ui/Wheels.h"
 

@@ -19,7 +19,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "shell/OutputBuffer.h"
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"

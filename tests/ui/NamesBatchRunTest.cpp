@@ -6,11 +6,11 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "commands/Workbench.h"
 #include "core/ephemeris/DataTables.h"
 #include "platform/Files.h"
 #include "relationship/ui/NamesBatchRun.h"
 #include "shell/OptionFiles.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 namespace {

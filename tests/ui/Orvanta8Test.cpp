@@ -16,7 +16,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"

@@ -13,7 +13,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/FixedPitchFont.h"
 #include "shell/ui/OutputD1.h"

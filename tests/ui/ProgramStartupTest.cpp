@@ -12,7 +12,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/ProgramStartup.h"

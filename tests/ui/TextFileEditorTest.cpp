@@ -10,7 +10,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "shell/OptionFiles.h"
 #include "shell/ui/TextFileEditor.h"

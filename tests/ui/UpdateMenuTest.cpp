@@ -10,7 +10,7 @@
 #include <QtTest/QTest>
 
 #include "../wheels/WheelTestCharts.h"
-#include "wheels/WheelCommands.h"
+#include "commands/WheelCommands.h"
 #include "wheels/ui/UpdateMenu.h"
 #include "wheels/ui/Wheels.h"
 

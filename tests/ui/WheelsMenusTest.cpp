@@ -16,11 +16,11 @@
 #include <filesystem>
 
 #include "../wheels/WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "platform/Files.h"
 #include "shell/Startup.h"
 #include "wheels/AspectList.h"
 #include "wheels/GlyphCodes.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/ui/CWAspect.h"
 #include "wheels/ui/Wheels.h"
 

@@ -11,8 +11,8 @@
 #include <QtTest/QTest>
 
 #include "../wheels/WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "shell/Startup.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/ui/Wheels.h"
 
 namespace orv {

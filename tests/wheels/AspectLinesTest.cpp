@@ -7,10 +7,10 @@
 
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "platform/RecordingCanvas.h"
 #include "wheels/AspectLines.h"
 #include "wheels/GlyphCodes.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/WheelPaint.h"
 
 namespace orv {

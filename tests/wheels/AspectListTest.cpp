@@ -8,8 +8,8 @@
 
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "wheels/AspectList.h"
-#include "wheels/WheelCommands.h"
 
 namespace orv {
 namespace {

@@ -9,10 +9,10 @@
 
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
 #include "core/ChartTime.h"
 #include "wheels/ChartStepping.h"
-#include "wheels/DualWheelCommands.h"
-#include "wheels/WheelCommands.h"
 
 namespace orv {
 namespace {

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "WheelTestCharts.h"
-#include "wheels/DualWheelCommands.h"
+#include "commands/DualWheelCommands.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/WheelLayout.h"
 

@@ -9,9 +9,9 @@
 #include <map>
 
 #include "WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
 #include "platform/RecordingCanvas.h"
 #include "wheels/DualPlacement.h"
-#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 

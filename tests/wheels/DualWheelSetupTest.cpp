@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
 #include "core/Angles.h"
-#include "wheels/DualWheelCommands.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphSlots.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/WheelLayout.h"
 
 namespace orv {

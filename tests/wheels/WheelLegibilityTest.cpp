@@ -12,7 +12,7 @@
 
 #include "WheelLegibility.h"
 #include "WheelTestCharts.h"
-#include "wheels/WheelCommands.h"
+#include "commands/WheelCommands.h"
 
 namespace orv {
 namespace {

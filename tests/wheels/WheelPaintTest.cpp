@@ -7,9 +7,9 @@
 
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "platform/RecordingCanvas.h"
 #include "wheels/GlyphCodes.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelPaint.h"
 

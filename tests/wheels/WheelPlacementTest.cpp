@@ -7,10 +7,10 @@
 #include <set>
 
 #include "WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "wheels/DerivedWheelTables.h"
-#include "wheels/WheelCommands.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 #include "wheels/WheelPlacement.h"

@@ -6,12 +6,12 @@
 // signs, and one of 1879, before Chiron's table begins.
 
 #include "RecordingHost.h"
+#include "commands/Workbench.h"
 #include "core/Angles.h"
 #include "core/ChartDriver.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "shell/OptionFiles.h"
-#include "shell/Workbench.h"
 #include "wheels/WheelPaint.h"
 
 namespace orv::test {

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "cosmodynes/OrgFitCommands.h"
+#include "commands/OrgFitCommands.h"
+#include "commands/Workbench.h"
 #include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

@@ -1,9 +1,9 @@
 #include "relationship/magi/MagiAnalyses.h"
 
 #include "base/Format.h"
+#include "commands/Workbench.h"
 #include "core/Aspects.h"
 #include "relationship/magi/MagiRules.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

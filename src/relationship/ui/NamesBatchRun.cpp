@@ -7,11 +7,11 @@
 #include <QPrinter>
 
 #include "base/Format.h"
+#include "commands/ComparativeCommands.h"
+#include "commands/Workbench.h"
 #include "cosmodynes/ui/OrgFitPrinting.h"
 #include "platform/Host.h"
 #include "relationship/batches/NamesBatches.h"
-#include "relationship/comparative/ComparativeCommands.h"
-#include "shell/Workbench.h"
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/PickList.h"

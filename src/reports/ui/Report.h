@@ -11,8 +11,8 @@
 #include <string>
 
 #include "core/NumberFile.h"
+#include "reports/ReportState.h"
 #include "reports/ReportViewer.h"
-#include "shell/ReportState.h"
 #include "shell/ui/PrntFile.h"
 
 class QPlainTextEdit;

@@ -1,6 +1,6 @@
 #include "shell/ui/ChartRun.h"
 
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "shell/OutputBuffer.h"
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"

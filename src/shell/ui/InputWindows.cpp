@@ -7,7 +7,7 @@
 #include <system_error>
 #include <utility>
 
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "core/AtlasProgram.h"
 #include "platform/Files.h"
 #include "shell/input/Atlas.h"

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/Workbench.h"
 #include "base/Format.h"
+#include "commands/Workbench.h"
 #include "shell/NewNamesFile.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/UnusedKeyRouter.h"

@@ -9,9 +9,9 @@
 #include <cmath>
 #include <utility>
 
-#include "shell/Workbench.h"
-#include "platform/Files.h"
+#include "commands/Workbench.h"
 #include "core/ChartTime.h"
+#include "platform/Files.h"
 #include "platform/Host.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/FixedPitchFont.h"

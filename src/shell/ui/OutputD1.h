@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "commands/DataWindowCommands.h"
 #include "core/NumberFile.h"
-#include "shell/DataWindowCommands.h"
 #include "shell/OutputBuffer.h"
 #include "shell/ui/PageView.h"
 #include "shell/ui/PrntFile.h"

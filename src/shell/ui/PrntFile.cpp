@@ -13,9 +13,9 @@
 #include <system_error>
 #include <utility>
 
+#include "commands/DataWindowCommands.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
-#include "shell/DataWindowCommands.h"
 #include "shell/OutputBuffer.h"
 #include "shell/TextPrinting.h"
 #include "shell/ui/FixedPitchFont.h"

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <filesystem>
 
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "platform/Host.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"

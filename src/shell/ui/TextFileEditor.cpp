@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "shell/Workbench.h"
 #include "base/Text.h"
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "shell/EditorFiles.h"

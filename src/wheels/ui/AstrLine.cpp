@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <cmath>
 
+#include "commands/Workbench.h"
 #include "core/NumberFile.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

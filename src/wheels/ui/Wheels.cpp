@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
 #include "shell/EditorFiles.h"
 #include "shell/FileChooser.h"
 #include "shell/OptionFiles.h"
-#include "shell/Workbench.h"
 #include "wheels/AspectList.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/WheelLayout.h"

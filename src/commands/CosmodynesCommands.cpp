@@ -1,11 +1,11 @@
-#include "cosmodynes/CosmodynesCommands.h"
+#include "commands/CosmodynesCommands.h"
 
+#include "commands/Workbench.h"
 #include "cosmodynes/Cosmodynes.h"
 #include "cosmodynes/NatalCosmodynesReport.h"
 #include "listings/ChartHeaders.h"
 #include "listings/CosmicState.h"
 #include "platform/Host.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "shell/DataWindowCommands.h"
+#include "commands/DataWindowCommands.h"
 
 #include <algorithm>
 #include <optional>

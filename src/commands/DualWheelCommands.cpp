@@ -1,8 +1,8 @@
-#include "wheels/DualWheelCommands.h"
+#include "commands/DualWheelCommands.h"
 
+#include "commands/Workbench.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
-#include "shell/Workbench.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelLayout.h"
 

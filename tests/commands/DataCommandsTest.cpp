@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "CommandFixture.h"
+#include "../listings/CommandFixture.h"
+#include "commands/DataCommands.h"
 #include "core/ChartDriver.h"
 #include "core/ephemeris/DataTables.h"
-#include "listings/DataCommands.h"
 #include "shell/OptionFiles.h"
 
 namespace orv {

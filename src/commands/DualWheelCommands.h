@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "listings/ChartHeaders.h"
-#include "shell/WheelRequest.h"
+#include "wheels/WheelRequest.h"
 
 namespace orv {
 

@@ -10,14 +10,14 @@
 #include "core/ChartModel.h"
 #include "core/NumberFile.h"
 #include "core/ephemeris/DataTables.h"
-#include "shell/CosmodynesArrays.h"
+#include "cosmodynes/CosmodynesArrays.h"
+#include "reports/ReportState.h"
 #include "shell/OutputBuffer.h"
 #include "shell/RegionalOrder.h"
-#include "shell/ReportState.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
-#include "shell/WheelRequest.h"
 #include "shell/input/InputState.h"
+#include "wheels/WheelRequest.h"
 
 namespace orv {
 

@@ -1,14 +1,14 @@
-#include "wheels/WheelCommands.h"
+#include "commands/WheelCommands.h"
 
 #include <utility>
 
 #include "base/Text.h"
+#include "commands/DualWheelCommands.h"
+#include "commands/Workbench.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "listings/CompositeListings.h"
 #include "platform/Host.h"
-#include "shell/Workbench.h"
-#include "wheels/DualWheelCommands.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelLayout.h"
 

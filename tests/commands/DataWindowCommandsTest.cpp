@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "../shell/ShellTestSupport.h"
 #include "RecordingHost.h"
-#include "ShellTestSupport.h"
 #include "TempDir.h"
+#include "commands/DataWindowCommands.h"
 #include "platform/Host.h"
-#include "shell/DataWindowCommands.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
-#include "cosmodynes/OrgFitCommands.h"
+#include "commands/OrgFitCommands.h"
 
+#include "commands/CosmodynesCommands.h"
+#include "commands/Workbench.h"
 #include "core/Aspects.h"
-#include "cosmodynes/CosmodynesCommands.h"
 #include "platform/Host.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

@@ -1,8 +1,8 @@
-#include "relationship/comparative/ComparativeCommands.h"
+#include "commands/ComparativeCommands.h"
 
+#include "commands/Workbench.h"
 #include "platform/Host.h"
 #include "relationship/comparative/ComparativeListing.h"
-#include "shell/Workbench.h"
 
 namespace orv {
 

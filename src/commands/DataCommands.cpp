@@ -1,8 +1,8 @@
-#include "listings/DataCommands.h"
+#include "commands/DataCommands.h"
 
 #include <optional>
 
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "core/Aspects.h"
 #include "listings/ChurchOfLightAspects.h"
 #include "listings/InterchartGrids.h"

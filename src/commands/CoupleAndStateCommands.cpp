@@ -1,6 +1,6 @@
-#include "listings/CoupleAndStateCommands.h"
+#include "commands/CoupleAndStateCommands.h"
 
-#include "shell/Workbench.h"
+#include "commands/Workbench.h"
 #include "listings/CompositeListings.h"
 #include "listings/CosmicState.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "listings/ChartHeaders.h"
-#include "shell/WheelRequest.h"
+#include "wheels/WheelRequest.h"
 
 namespace orv {
 

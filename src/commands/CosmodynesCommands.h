@@ -4,7 +4,7 @@
 // Cosmodynes, and the listing a calculation writes when option 33 asks for
 // the cosmodynes.
 
-#include "shell/CosmodynesArrays.h"
+#include "cosmodynes/CosmodynesArrays.h"
 
 namespace orv {
 
