@@ -61,8 +61,8 @@ def table():
     rows = {}
     for line in register.split("\n"):
         cells = [c.strip() for c in line.split("|")]
-        if len(cells) == 8 and cells[1].isdigit():
-            rows[int(cells[1])] = (cells[4], cells[5])
+        if len(cells) == 9 and cells[1].isdigit():
+            rows[int(cells[1])] = (cells[5], cells[6])
     out = ["// Written by tools/make_option_ranges.py from content/options.md; do not edit.",
            "// Option k, k = 1..244: its kind, the lowest and highest value the kind",
            "// admits, and the value the program ships with."]

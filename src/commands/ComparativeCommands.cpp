@@ -1,14 +1,13 @@
 #include "commands/ComparativeCommands.h"
 
 #include "commands/Workbench.h"
+#include "core/OptionNumbers.h"
 #include "platform/Host.h"
 #include "relationship/comparative/ComparativeListing.h"
 
 namespace orv {
 
 namespace {
-
-constexpr int kOppositionModeOption = 238;
 
 void RunAndCopy(Workbench& wb, ListingPage& page, const SecondPersonBox& box, bool withAspects,
                 Host& host) {
@@ -24,7 +23,7 @@ ComparativeSettings ComparativeSettingsOf(const Workbench& wb, bool withAspects)
   s.Angles = wb.Charts.CosmoAngles;
   s.BeneficsMalefics = wb.Input.Analysis.BeneficsMalefics;
   s.IncludeMR = wb.Input.Analysis.IncludeMR;
-  s.OppositionMode = wb.Options[kOppositionModeOption];
+  s.OppositionMode = wb.Options[OptionNumber::ComparativeCosmoMode];
   s.ListAspects = withAspects;
   return s;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/Text.h"
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 
@@ -58,8 +59,9 @@ std::string SavedOutputText(ForEachLine forEachLine, float linesPerSavedPage) {
 }
 
 bool WriteOutputFile(const OutputState& out, const OptionValues& options, Host& host) {
-  const std::string text = SavedOutputText(
-      [&](const auto& writeLine) { out.ForEachOutputLine(writeLine); }, options[45]);
+  const std::string text =
+      SavedOutputText([&](const auto& writeLine) { out.ForEachOutputLine(writeLine); },
+                      options[OptionNumber::SavedTextPageLines]);
   return SaveFileAtomically(host, out.OutputFileName, text);
 }
 

@@ -3,6 +3,7 @@
 #include "commands/Workbench.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelLayout.h"
 
@@ -72,7 +73,7 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
     SetChartHeaderLines(outer, person ? box.caption + heliocentric : transitsFirst,
                         charts.DiurnalInput, second.SiderealText);
     if (!person) {
-      if (workbench.Options[216] != 0)
+      if (workbench.Options[OptionNumber::DualWheelOuterTransits] != 0)
         outer[6] = helio ? "Outer = helio transits" : "Outer = transits";
       else
         outer[6] = twoRing ? "Inner = transits" : "Transits shown by red planets";
@@ -161,7 +162,8 @@ void SetDualAspectFilter(Workbench& workbench, int filter, const SecondPersonBox
 }
 
 void FlipDualAspectPairs(Workbench& workbench, const SecondPersonBox& box) {
-  workbench.Options[44] = workbench.Options[44] != 0 ? 0.0f : 1.0f;
+  float& allPoints = workbench.Options[OptionNumber::DualAspectsAllPoints];
+  allPoints = allPoints != 0 ? 0.0f : 1.0f;
   RedrawDualWheel(workbench, std::nullopt, box);
 }
 

@@ -8,6 +8,7 @@
 #include "core/FixedTables.h"
 #include "core/HouseCusps.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "core/ephemeris/Chiron.h"
 #include "core/ephemeris/DataTables.h"
 #include "core/ephemeris/PlanetPositions.h"
@@ -16,9 +17,6 @@
 namespace orv {
 
 namespace {
-
-// Non-zero: the North Node is the true node, else the mean one.
-constexpr int kTrueNodeOption = 49;
 
 void AddChiron(ChartArrays& c, const DataTables& tables, double julianDate) {
   const ChironPosition chiron = CalcChiron(tables, julianDate);
@@ -83,9 +81,9 @@ std::optional<ComputedChart> CalcOneChart(Host& host, const ChartInputValues& in
       sunHouse = HouseNumberOfRecord(firstPlacement.substr(0, HousePositionWidth));
       placedBefore = &firstPlacement;
     }
-    c.Longitudes[ChartPoint::PartOfFortune] =
-        PartOfFortune(t.AscendantLongitude, c.Longitudes[ChartPoint::Sun],
-                      c.Longitudes[ChartPoint::Moon], sunHouse, options[218]);
+    c.Longitudes[ChartPoint::PartOfFortune] = PartOfFortune(
+        t.AscendantLongitude, c.Longitudes[ChartPoint::Sun], c.Longitudes[ChartPoint::Moon],
+        sunHouse, options[OptionNumber::PartOfFortuneFormula]);
   }
   AddChiron(c, tables, t.JulianDate);
   if (placedBefore == &previousHousePositions &&
@@ -106,7 +104,7 @@ PlanetPositionInput PlanetInputAt(double julianDayNumber, double dayFraction, do
   in.julianDayNumber = julianDayNumber;
   in.dayFraction = dayFraction;
   in.obliquityRad = obliquityRad;
-  in.trueNode = options[kTrueNodeOption] != 0;
+  in.trueNode = options[OptionNumber::TrueNode] != 0;
   return in;
 }
 
@@ -191,8 +189,8 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   if (batchRunning) return 0;
 
   // Cleared before the listing, so the page on screen can still be saved.
-  if (options[211] != 0) hooks.ClearOutputBuffer();
-  const float listing = options[33];
+  if (options[OptionNumber::ClearBufferOnCalc] != 0) hooks.ClearOutputBuffer();
+  const float listing = options[OptionNumber::AutoReportAfterCalc];
   if (listing == 0) {
     model.Working.Longitudes = model.Natal.Longitudes;
     model.Working.Declinations = model.Natal.Declinations;

@@ -9,6 +9,7 @@
 #include "base/Format.h"
 #include "base/Text.h"
 #include "core/ChartTime.h"
+#include "core/OptionNumbers.h"
 #include "platform/Host.h"
 
 namespace orv {
@@ -255,13 +256,14 @@ void SetMomentToNow(ChartInputFields& fields, const LocalClock& utcNow) {
 
 void SetDiurnalToNow(ChartInputFields& diurnal, const LocalClock& utcNow,
                      const OptionValues& options) {
-  diurnal.TimeZone = ShortestNumberText(options[18]);
-  diurnal.LongDeg = ShortestNumberText(options[19]);
-  diurnal.LongMin = ShortestNumberText(options[20]);
-  diurnal.LatDeg = ShortestNumberText(options[22]);
-  diurnal.LatMin = ShortestNumberText(options[23]);
-  diurnal.East = options[21] != 0;
-  diurnal.South = options[24] != 0;
+  namespace O = OptionNumber;
+  diurnal.TimeZone = ShortestNumberText(options[O::DefaultTimeZone]);
+  diurnal.LongDeg = ShortestNumberText(options[O::DefaultLongitudeDegrees]);
+  diurnal.LongMin = ShortestNumberText(options[O::DefaultLongitudeMinutes]);
+  diurnal.LatDeg = ShortestNumberText(options[O::DefaultLatitudeDegrees]);
+  diurnal.LatMin = ShortestNumberText(options[O::DefaultLatitudeMinutes]);
+  diurnal.East = options[O::DefaultLongitudeEast] != 0;
+  diurnal.South = options[O::DefaultLatitudeSouth] != 0;
   SetMomentToNow(diurnal, utcNow);
 }
 

@@ -8,6 +8,7 @@
 #include "core/ChartInput.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "platform/Host.h"
 
 namespace orv {
@@ -123,12 +124,10 @@ CompositeMidpoints CalcCompositeMidpoints(const PointArray<double>& natalLongitu
 
 std::string SettleCompositeLatitude(Host& host, const OptionValues& options,
                                     HouseSystemCode system) {
-  if (options[CompositeOptions::CompositeMidpointHouses] != 0) {
-    return std::string(kMidpointHousesAnswer);
-  }
-  float offered = options[CompositeOptions::DefaultLatitudeDegrees] +
-                  options[CompositeOptions::DefaultLatitudeMinutes] / 100;
-  if (options[CompositeOptions::DefaultLatitudeSouth] != 0) offered = -offered;
+  namespace O = OptionNumber;
+  if (options[O::CompositeMidpointHouses] != 0) return std::string(kMidpointHousesAnswer);
+  float offered = options[O::DefaultLatitudeDegrees] + options[O::DefaultLatitudeMinutes] / 100;
+  if (options[O::DefaultLatitudeSouth] != 0) offered = -offered;
   const std::string offeredText = SingleToText(offered);
   const std::string prompt = LatitudePrompt();
   for (;;) {

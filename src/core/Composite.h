@@ -16,16 +16,6 @@ namespace orv {
 
 class Host;
 
-// The option values the composite chart reads.
-namespace CompositeOptions {
-inline constexpr int DefaultLatitudeDegrees = 22;  // whole degrees of the offered latitude
-inline constexpr int DefaultLatitudeMinutes = 23;  // its minutes
-inline constexpr int DefaultLatitudeSouth = 24;    // non-zero: the offered latitude is south
-// Also known as `SkipCompositeLatitude`: non-zero takes midpoint houses
-// without asking for a latitude.
-inline constexpr int CompositeMidpointHouses = 40;
-}  // namespace CompositeOptions
-
 // `CompositeLatitudeText` for midpoint houses.
 inline constexpr std::string_view kMidpointHousesAnswer = "99";
 

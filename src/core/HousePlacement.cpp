@@ -6,6 +6,7 @@
 
 #include "base/Text.h"
 #include "core/Angles.h"
+#include "core/OptionNumbers.h"
 
 namespace orv {
 
@@ -18,9 +19,6 @@ constexpr std::string_view kHouseWord = " HOUSE";
 // A point this close before a cusp (a tenth of an arc second) already
 // counts in the house that begins there.
 constexpr double kCuspLeadDeg = 1.0 / 36000;
-
-// Option 167.
-constexpr int kAntiscionVariantOption = 167;
 
 // The mirrored sign, by sign 1..12 (index 0 unused), per axis.
 constexpr int kSolsticeSign[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
@@ -117,7 +115,8 @@ PointArray<double> CalcPointDeclinations(PointArray<double> declinations,
 }
 
 AntiscionAxis AntiscionAxisOf(const OptionValues& options) {
-  return options[kAntiscionVariantOption] == 0 ? AntiscionAxis::Solstice : AntiscionAxis::Equinox;
+  return options[OptionNumber::AntiscionVariant] == 0 ? AntiscionAxis::Solstice
+                                                      : AntiscionAxis::Equinox;
 }
 
 double CalcAntiscion(double longitudeDeg, AntiscionAxis axis) {

@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "core/Aspects.h"
 #include "core/FixedTables.h"
+#include "core/OptionNumbers.h"
 
 namespace orv {
 
@@ -100,7 +101,7 @@ std::string CompositePlanetRow(int point, const ChartModel& charts,
 }
 
 float CompositePairOrb(int i, int j, const OptionValues& options) {
-  namespace O = CompositeGridOptions;
+  namespace O = OptionNumber;
   const auto either = [&](int a, int b) { return i == a || i == b || j == a || j == b; };
   float orb = options[O::CompositeOrb];
   if (either(P::NorthNode, P::SouthNode)) orb = options[O::CompositeOrbNodes];
@@ -131,7 +132,7 @@ std::string CompositeCell(std::optional<int> aspectCode) {
 
 std::vector<std::string> CompositeGridRows(const PointArray<double>& compositeLongitudes,
                                            const OptionValues& options, int lastPoint) {
-  const float quincunxOrb = options[CompositeGridOptions::CompositeQuincunxOrb];
+  const float quincunxOrb = options[OptionNumber::CompositeQuincunxOrb];
   std::vector<std::string> rows;
   for (int i = 1; i <= lastPoint; ++i) {
     std::string row = "  " + std::string(RowLabel(i)) + "  ";

@@ -16,14 +16,6 @@
 
 namespace orv {
 
-// The option values of the composite grid's orbs, degrees.
-namespace CompositeGridOptions {
-inline constexpr int CompositeOrb = 51;
-inline constexpr int CompositeOrbNodes = 52;
-inline constexpr int CompositeOrbLights = 53;
-inline constexpr int CompositeQuincunxOrb = 54;
-}  // namespace CompositeGridOptions
-
 // `CalcCompositeChart` of the charts in `charts` (asking for the
 // relationship latitude through `host` while option 40 is 0), left in the
 // working chart as the composite; also returned.

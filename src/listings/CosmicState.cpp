@@ -6,6 +6,7 @@
 #include "base/Format.h"
 #include "base/Text.h"
 #include "core/FixedTables.h"
+#include "core/OptionNumbers.h"
 #include "listings/ChartHeaders.h"
 #include "platform/Host.h"
 
@@ -176,7 +177,7 @@ class CosmicStateRater {
   }
 
   void AddRow(int p) {
-    namespace C = CosmicStateOptions;
+    namespace C = OptionNumber;
     const double lon = lon_[size_t(p)];
     const int sign = SignAt(p);
     std::string row = "  " + std::string(PointNames9[size_t(p)]) + " ";
@@ -223,7 +224,7 @@ class CosmicStateRater {
     for (int p : kPeregrineOrder) {
       if (dignityFound_[size_t(p)]) continue;
       line += std::string(Name(p)) + " ";
-      table_.scores[size_t(p)] += Option(CosmicStateOptions::CosmicStateNoDignity);
+      table_.scores[size_t(p)] += Option(OptionNumber::CosmicStateNoDignity);
     }
     table_.lines.push_back(std::move(line));
     AddDebilityList("  Detriment - ", InDetriment, -5);

@@ -16,21 +16,6 @@
 
 namespace orv {
 
-// The option values that weigh the states of motion and orientation.
-namespace CosmicStateOptions {
-inline constexpr int CosmicStateMercVenOriental = 1;
-inline constexpr int CosmicStateMercVenOccidental = 2;
-inline constexpr int CosmicStateOuterOriental = 3;
-inline constexpr int CosmicStateOuterOccidental = 4;
-inline constexpr int CosmicStateNoDignity = 5;
-inline constexpr int CosmicStateDirect = 6;
-inline constexpr int CosmicStateRetrograde = 7;
-inline constexpr int CosmicStateFast = 8;
-inline constexpr int CosmicStateSlow = 9;
-inline constexpr int CosmicStateMoonOccidental = 10;
-inline constexpr int CosmicStateMoonOriental = 11;
-}  // namespace CosmicStateOptions
-
 // The dignity tables, by `ZodiacSign` 1..12 and `ChartPoint`. Longitudes in
 // degrees, 0 <= lon < 360.
 int SignRulerOf(int sign);

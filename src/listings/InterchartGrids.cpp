@@ -6,18 +6,12 @@
 
 #include "core/Aspects.h"
 #include "core/FixedTables.h"
+#include "core/OptionNumbers.h"
 #include "listings/NatalAspectGrid.h"
 
 namespace orv {
 
 namespace {
-
-// Options 55 to 59.
-constexpr int kInterchartOrb = 55;
-constexpr int kInterchartOrbNodes = 56;
-constexpr int kInterchartOrbLights = 57;
-constexpr int kInterchartQuincunxOrb = 58;
-constexpr int kInterchartMinorOrb = 59;
 
 constexpr double kParallelOrbDeg = 1;
 
@@ -68,9 +62,9 @@ bool IsLight(int point) { return point == ChartPoint::Sun || point == ChartPoint
 bool IsNode(int point) { return point == ChartPoint::NorthNode || point == ChartPoint::SouthNode; }
 
 float PairOrb(int pointA, int pointB, const OptionValues& options) {
-  if (IsLight(pointA) || IsLight(pointB)) return options[kInterchartOrbLights];
-  if (IsNode(pointA) || IsNode(pointB)) return options[kInterchartOrbNodes];
-  return options[kInterchartOrb];
+  if (IsLight(pointA) || IsLight(pointB)) return options[OptionNumber::InterchartOrbLights];
+  if (IsNode(pointA) || IsNode(pointB)) return options[OptionNumber::InterchartOrbNodes];
+  return options[OptionNumber::InterchartOrb];
 }
 
 constexpr std::string_view kColumnHeading =
@@ -107,9 +101,10 @@ int FindInterchartAspect(int pointA, double longitudeA, int pointB, double longi
   const float pairOrb = PairOrb(pointA, pointB, options);
   int code = NoAspectCode;
   for (const InterchartBand& band : kInterchartBands) {
-    const float orb = band.orb == OrbChoice::Pair       ? pairOrb
-                      : band.orb == OrbChoice::Quincunx ? options[kInterchartQuincunxOrb]
-                                                        : options[kInterchartMinorOrb];
+    const float orb = band.orb == OrbChoice::Pair ? pairOrb
+                      : band.orb == OrbChoice::Quincunx
+                          ? options[OptionNumber::InterchartQuincunxOrb]
+                          : options[OptionNumber::InterchartMinorOrb];
     const bool match = band.roundsSeparation ? InOrbBand(band.exactDeg, band.shape, false, s, orb)
                                              : InBandUnrounded(band.exactDeg, band.shape, s, orb);
     if (match) code = band.code;

@@ -10,6 +10,7 @@
 #include "core/Angles.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "listings/ChartHeaders.h"
 #include "listings/CompositeListings.h"
 #include "platform/Files.h"
@@ -71,11 +72,10 @@ int BandAspect(double separation, double orb, bool open) {
 
 int FindCompositeAspect(int a, int b, double separation, const OptionValues& options) {
   if (IsNode(a) || IsNode(b))
-    return separation <= double(options[CompositeGridOptions::CompositeOrbNodes])
-               ? kFoundConjunction
-               : kNoAspectFound;
-  const float orb = IsLight(a) || IsLight(b) ? options[CompositeGridOptions::CompositeOrbLights]
-                                             : options[CompositeGridOptions::CompositeOrb];
+    return separation <= double(options[OptionNumber::CompositeOrbNodes]) ? kFoundConjunction
+                                                                          : kNoAspectFound;
+  const float orb = IsLight(a) || IsLight(b) ? options[OptionNumber::CompositeOrbLights]
+                                             : options[OptionNumber::CompositeOrb];
   return BandAspect(separation, double(orb), false);
 }
 

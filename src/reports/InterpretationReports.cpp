@@ -13,6 +13,7 @@
 #include "core/ChartTime.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "core/ephemeris/PlanetPositions.h"
 #include "listings/ChartHeaders.h"
 #include "listings/ChurchOfLightAspects.h"
@@ -163,7 +164,8 @@ std::vector<std::string> TransitDayLines(const ChartArrays& now, const ChartMode
   };
   bool found = false;
   for (int i = 1; i <= kLastTransitPoint; ++i) {
-    if (options[35] != 0 && now.RetroFlags[std::size_t(i - 1)] == 'R') {
+    if (options[OptionNumber::RetrogradeTransitTexts] != 0 &&
+        now.RetroFlags[std::size_t(i - 1)] == 'R') {
       const std::string key = TransitRetroKey(i);
       if (auto paragraph = texts.Paragraph("RETRO.TXT", key, 0)) {
         out.push_back("     " + key);
@@ -242,7 +244,8 @@ std::string RisingKey(double ascendantDeg) {
 std::string NatalAspectKey(int first, int code, int second, const OptionValues& options) {
   const bool harmonious =
       CodeIsOneOf(code, {AspectCode::Conjunction, AspectCode::Sextile, AspectCode::Trine});
-  const bool exact = options[harmonious ? 140 : 141] != 0;
+  const bool exact =
+      options[harmonious ? OptionNumber::HarmoniousWording : OptionNumber::DiscordantWording] != 0;
   static constexpr std::array<std::string_view, 7> kWords = {
       "", "", "blending with", "harmonizing with", "discordant to", "harmonizing with",
       "discordant to"};
@@ -290,7 +293,7 @@ std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAs
   }
   blank();
   file("ASPECT.TXT");
-  const bool extra = options[145] != 0;
+  const bool extra = options[OptionNumber::ReportExtraPoints] != 0;
   const int lastFirst = extra ? 14 : 10, lastSecond = extra ? 15 : 14;
   for (int i = 1; i <= lastFirst; ++i)
     for (int j = i; j <= lastSecond; ++j) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/Text.h"
+#include "core/OptionNumbers.h"
 #include "listings/ChartHeaders.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
@@ -18,9 +19,6 @@ namespace {
 // means the reader has left the part of the file that holds sections.
 constexpr int kEmptyLinesBeforeGivingUp = 10;
 
-constexpr int kPageLengthOption = 131;
-constexpr int kPageFootLinesOption = 129;
-
 void AddBlankLines(ReportState& report, long count) {
   for (long i = 0; i < count; ++i) AddBlankReportLine(report);
 }
@@ -28,8 +26,9 @@ void AddBlankLines(ReportState& report, long count) {
 // The blank lines between the birth data and the personal header: the page
 // holds option 131 - option 129 lines, of which `fixedLines` are taken.
 long FillerLines(const ReportState& report, const OptionValues& options, int fixedLines) {
-  return std::lround(double(options[kPageLengthOption]) - double(report.PersonalNamLines.size()) -
-                     fixedLines - double(options[kPageFootLinesOption]));
+  return std::lround(double(options[OptionNumber::PageLength]) -
+                     double(report.PersonalNamLines.size()) - fixedLines -
+                     double(options[OptionNumber::PageFootLines]));
 }
 
 void AddPersonalHeader(ReportState& report) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "base/Text.h"
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "reports/ReportText.h"
@@ -94,7 +95,7 @@ std::string ReportPager::PageText() const {
 
 std::string SavedReportText(const ReportState& report, const OptionValues& options) {
   const long body = PageBodyLines(options);
-  const long topLines = std::lround(double(options[132]));
+  const long topLines = std::lround(double(options[OptionNumber::PageTopLines]));
   std::string text;
   int page = 1;
   long counter = 1;
@@ -127,11 +128,12 @@ std::string SavedReportText(const ReportState& report, const OptionValues& optio
 }
 
 long PageBodyLines(const OptionValues& options) {
-  return std::lround(double(options[131]) - double(options[129]));
+  return std::lround(double(options[OptionNumber::PageLength]) -
+                     double(options[OptionNumber::PageFootLines]));
 }
 
 long PageTopLines(const OptionValues& options) {
-  return std::max(0L, std::lround(double(options[132])));
+  return std::max(0L, std::lround(double(options[OptionNumber::PageTopLines])));
 }
 
 fs::path ReportFolder(const ReportState& report, const fs::path& appPath) {

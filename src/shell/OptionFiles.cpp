@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "core/ChartInput.h"

@@ -20,12 +20,6 @@ inline constexpr std::string_view kOptionsFileName = "Options.opt";
 inline constexpr std::string_view kOptionsDefaultFileName = "Options.mst";
 inline constexpr std::string_view kNatalOrbFileName = "NATAL.ORB";
 
-// Option numbers read by the shell.
-namespace OptionNumber {
-inline constexpr int HouseSystemAtStart = 27;
-inline constexpr int TipOfTheDayAtStart = 42;
-}  // namespace OptionNumber
-
 // What option k may hold (k = 1..MaxOptions; element 0 is unused): the
 // kind the options register gives it, that kind's range and the value the
 // program ships with.

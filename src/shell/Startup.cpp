@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/ChartTime.h"
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"
@@ -15,7 +16,6 @@ namespace {
 // Twips per pixel of the two display settings the fitting tells apart.
 constexpr double kTwipsPerPixelAt96Dpi = 15.0;
 constexpr double kTwipsPerPixelAt120Dpi = 12.0;
-constexpr int kTipOfTheDayOption = OptionNumber::TipOfTheDayAtStart;
 }  // namespace
 
 
@@ -50,7 +50,9 @@ bool RestoreShippedFile(const fs::path& shippedFolder, const fs::path& appPath,
 
 fs::path NatalOrbFile(const fs::path& appPath) { return appPath / kNatalOrbFileName; }
 
-bool TipOfTheDayAtStart(const OptionValues& options) { return options[kTipOfTheDayOption] != 0; }
+bool TipOfTheDayAtStart(const OptionValues& options) {
+  return options[OptionNumber::TipOfTheDayAtStart] != 0;
+}
 
 void CreateReportFolders(const fs::path& appPath) {
   for (const std::string_view name : kReportFolderNames) {

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "core/Aspects.h"
 #include "core/ChartModel.h"
+#include "core/OptionNumbers.h"
 #include "wheels/AspectList.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelPaint.h"
@@ -12,18 +14,32 @@ namespace orv {
 
 namespace {
 
-namespace Opt {
-constexpr int RightInset = 179;
-constexpr int SingleSize = 180;
-constexpr int SingleRowsUp = 188;
-constexpr int DoubleRowsUp = 189;
-constexpr int DoubleSize = 190;
-}  // namespace Opt
+namespace O = OptionNumber;
 
-// The colour option of each `AspectCode` 2..18 (the parallel, 7, is never
-// found here).
-constexpr int kFamilyColorOption[19] = {0,   0,   181, 182, 183, 182, 183, 0,   187, 185,
-                                        185, 184, 187, 187, 186, 187, 186, 187, 187};
+// The colour option of the glyph of `AspectCode` 2..18 (the parallel is
+// never found here).
+int FamilyColorOption(int code) {
+  switch (AspectCode(code)) {
+    case AspectCode::Conjunction:
+      return O::PrintGridConjunctionColor;
+    case AspectCode::Sextile:
+    case AspectCode::Trine:
+      return O::PrintGridSextileTrineColor;
+    case AspectCode::Square:
+    case AspectCode::Opposition:
+      return O::PrintGridSquareOppositionColor;
+    case AspectCode::Quincunx:
+      return O::PrintGridQuincunxColor;
+    case AspectCode::SemiSquare:
+    case AspectCode::Sesquisquare:
+      return O::PrintGridSemiSquareColor;
+    case AspectCode::Quintile:
+    case AspectCode::BiQuintile:
+      return O::PrintGridQuintileColor;
+    default:
+      return O::PrintGridMinorColor;
+  }
+}
 
 // The texts the grid measures its cells and labels by: a number of three
 // digits after the blank of a positive number.
@@ -45,16 +61,17 @@ class GridPainter {
   void Paint() {
     canvas_.SetFontName(GlyphFontFace);
     canvas_.SetForeColor(QBColor(0));
-    canvas_.SetFontSize(Option(in_.twoCharts ? Opt::DoubleSize : Opt::SingleSize));
+    canvas_.SetFontSize(
+        Option(in_.twoCharts ? O::PrintGridTwoChartFontSize : O::PrintGridSingleFontSize));
     canvas_.SetFontBold(false);
     const double tw = canvas_.TextWidth(kCellMeasure);
     const double th = std::fabs(canvas_.TextHeight(kCellMeasure));
     cw_ = 1.25 * tw;
     ch_ = 1.25 * th;
-    const double x0 = canvas_.ScaleWidth() / 2 - Option(Opt::RightInset);
+    const double x0 = canvas_.ScaleWidth() / 2 - Option(O::PrintGridRightInset);
     xR_ = x0 - tw;
     y0_ = canvas_.ScaleHeight() / 2 +
-          1.25 * th * Option(in_.twoCharts ? Opt::DoubleRowsUp : Opt::SingleRowsUp);
+          1.25 * th * Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
     yB_ = y0_ - (NumPoints + 1) * ch_;
     xL_ = xR_ - NumPoints * cw_;
     if (in_.twoCharts)
@@ -127,7 +144,7 @@ class GridPainter {
         if (!in_.twoCharts && i <= k) continue;
         const int code = AspectListCode(Separation(GridPoint(i), GridPoint(k)), *in_.orbs);
         if (code < 2) continue;
-        canvas_.SetForeColor(QBColor(Option(kFamilyColorOption[code])));
+        canvas_.SetForeColor(QBColor(Option(FamilyColorOption(code))));
         Put(GlyphCode::AspectBase + code, {xL_ + v / 3 + (i - 1) * 1.25 * v,
                                            yB_ - g / 4 + k * 1.25 * g});
       }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/OptionNumbers.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 
@@ -121,25 +122,27 @@ std::vector<AspectLine> FindAspectLines(const AspectLineChart& a, const AspectLi
 
 std::optional<Rgb> AspectLineColor(int code, const OptionValues& options, bool printing,
                                    bool blackWhite, bool sameChart) {
-  int option = 0, lighter = 0;
+  namespace O = OptionNumber;
+  int window = 0, printer = 0, lighter = 0;
   switch (code) {
     case Sextile:
     case Trine:
       if (!printing && blackWhite) return QBColor(0);
-      option = 97, lighter = 8;
+      window = O::WheelSextileTrineColor, printer = O::WheelPrinterSextileTrineColor, lighter = 8;
       break;
     case Square:
     case Opposition:
-      option = 98, lighter = 1;
+      window = O::WheelSquareOppositionColor, printer = O::WheelPrinterSquareOppositionColor;
+      lighter = 1;
       break;
     case Quincunx:
-      option = 99, lighter = 10;
+      window = O::WheelQuincunxColor, printer = O::WheelPrinterQuincunxColor, lighter = 10;
       break;
     default:
       return std::nullopt;
   }
-  if (printing) return QBColor(options[At(option + 15)]);
-  const int base = ToInteger(options[At(option)]);
+  if (printing) return QBColor(options[At(printer)]);
+  const int base = ToInteger(options[At(window)]);
   // Past white the lighter variant would be no colour at all; the pair keeps
   // the colour it has across the charts.
   if (sameChart && base + lighter <= 15) return QBColor(base + lighter);
@@ -156,7 +159,8 @@ void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
   const OptionValues& options = *style.options;
   const double k = style.printing ? PrinterVerticalFactor : WindowVerticalFactor;
   canvas.SetFontName(GlyphFontFace);
-  canvas.SetFontSize(options[style.printing ? 87 : 77]);
+  canvas.SetFontSize(options[style.printing ? OptionNumber::WheelPrinterAspectGlyphFontSize
+                                            : OptionNumber::WheelAspectGlyphFontSize]);
   constexpr double kRad = std::numbers::pi / 180;
   for (const AspectLine& line : lines) {
     if (line.code == Conjunction) {

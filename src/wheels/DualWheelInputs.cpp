@@ -3,13 +3,14 @@
 #include "core/ChartModel.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "wheels/WheelLayout.h"
 
 namespace orv {
 
 bool CombinedChartsExchanged(const WheelRequest& request, const OptionValues& options) {
-  return request.WheelLayout == 1 && request.DualWheelShown == 0 && options[216] != 0 &&
-         !request.SecondPerson;
+  return request.WheelLayout == 1 && request.DualWheelShown == 0 &&
+         options[OptionNumber::DualWheelOuterTransits] != 0 && !request.SecondPerson;
 }
 
 SingleWheelInputs CombinedPassInputs(const WheelPaintInputs& in, bool outerRing) {
@@ -20,7 +21,7 @@ SingleWheelInputs CombinedPassInputs(const WheelPaintInputs& in, bool outerRing)
   const bool innerChart = outerRing == exchanged;
   s.values = innerChart ? r.Longitudes : r.DualOuterLongitudes;
   s.retroFlags = innerChart ? innerFlags : r.WheelRetroFlags;
-  if (!innerChart || (*in.options)[216] != 0)
+  if (!innerChart || (*in.options)[OptionNumber::DualWheelOuterTransits] != 0)
     s.housePositions =
         PlacePlanetsInHouses(std::string(NumPoints * 10, ' '), s.values, r.Cusps, HouseLabels);
   s.outerRing = outerRing;

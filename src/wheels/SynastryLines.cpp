@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/ChartModel.h"
+#include "core/OptionNumbers.h"
 #include "shell/SettingsFile.h"
 #include "wheels/GlyphCodes.h"
 
@@ -11,21 +12,7 @@ namespace orv {
 
 namespace {
 
-// The options the diagram reads.
-namespace Opt {
-constexpr int NameSize = 151;
-constexpr int BaseSize = 153;
-constexpr int RetroSize = 154;
-constexpr int NameColor = 155;
-constexpr int GlyphColor = 157;
-constexpr int RetroColor = 158;
-constexpr int BackColor = 159;
-constexpr int AxisColor = 160;
-constexpr int TenDegreeColor = 161;
-constexpr int FiveDegreeColor = 162;
-constexpr int SignSize = 164;
-constexpr int SignColor = 165;
-}  // namespace Opt
+namespace O = OptionNumber;
 
 // The fixed line colours of the families (QBColor numbers).
 constexpr int kSquareColor = 12;
@@ -70,13 +57,13 @@ class SynastryPainter {
   Rgb Color(int n) const { return QBColor(Option(n)); }
 
   void Paint() {
-    canvas_.SetBackColor(Color(Opt::BackColor));
+    canvas_.SetBackColor(Color(O::AstroLineBackColor));
     canvas_.SetScale(0, 0, canvas_.DeviceWidth() * kTwipsPerInch / in_.dotsPerInch,
                      canvas_.DeviceHeight() * kTwipsPerInch / in_.dotsPerInch);
     canvas_.Clear();
     canvas_.SetFontName(GlyphFontFace);
     canvas_.SetFontBold(false);
-    canvas_.SetFontSize(Option(Opt::BaseSize));
+    canvas_.SetFontSize(Option(O::AstroLineGlyphFontSize));
     // Both scales are measured in the base size, so that a degree falls at
     // the same x on both and the lines compare like with like.
     left_ = canvas_.TextWidth("0");
@@ -93,17 +80,17 @@ class SynastryPainter {
             bool hasChiron, const std::string& name, PointArray<double>& anchors) {
     const double y = upper ? kSynastryUpperAxis : kSynastryLowerAxis;
     const double span = right_ - left_;
-    canvas_.Line({left_, y}, {right_, y}, Color(Opt::AxisColor));
+    canvas_.Line({left_, y}, {right_, y}, Color(O::AstroLineAxisColor));
     for (int i = 0; i <= 72; ++i) {
       const double x = left_ + i * span / 72;
-      canvas_.Line({x, y - 40}, {x, y + 40}, Color(Opt::FiveDegreeColor));
+      canvas_.Line({x, y - 40}, {x, y + 40}, Color(O::AstroLineFiveDegreeColor));
     }
     for (int i = 0; i <= 36; ++i) {
       const double x = left_ + i * span / 36;
-      canvas_.Line({x, y - 60}, {x, y + 60}, Color(Opt::TenDegreeColor));
+      canvas_.Line({x, y - 60}, {x, y + 60}, Color(O::AstroLineTenDegreeColor));
     }
-    canvas_.SetFontSize(Option(Opt::SignSize));
-    canvas_.SetForeColor(Color(Opt::SignColor));
+    canvas_.SetFontSize(Option(O::AstroLineFontSize6));
+    canvas_.SetForeColor(Color(O::AstroLineColor4));
     const std::string measured = GlyphText(kMeasuredSign);
     // Aries again closes the scale at its right end.
     for (int i = 0; i <= 12; ++i) {
@@ -111,16 +98,17 @@ class SynastryPainter {
       const double top = (upper ? y - 250 : y + 250) - canvas_.TextHeight(measured) / 3;
       canvas_.SetCurrent({x - canvas_.TextWidth(measured) / 2, top});
       canvas_.Print(GlyphText(GlyphCode::SignBase + 1 + i));
-      canvas_.Line({x, y - 120}, {x, y + 120}, Color(Opt::AxisColor));
+      canvas_.Line({x, y - 120}, {x, y + 120}, Color(O::AstroLineAxisColor));
     }
 
     // Each glyph is measured in the size it is printed in, so that none
     // overlaps its neighbour whatever the two planet sizes are.
-    canvas_.SetFontSize(Option(Opt::BaseSize));
+    canvas_.SetFontSize(Option(O::AstroLineGlyphFontSize));
     const double standard = canvas_.TextWidth(GlyphText(kStandardGlyph));
     std::vector<SynastrySlot> sorted = SortSynastryPoints(longitudes);
     for (SynastrySlot& slot : sorted) {
-      canvas_.SetFontSize(Option(Retrograde(retro, slot.point) ? Opt::RetroSize : Opt::BaseSize));
+      canvas_.SetFontSize(Option(Retrograde(retro, slot.point) ? O::AstroLineRetroFontSize
+                                                               : O::AstroLineGlyphFontSize));
       slot.glyphWidth = canvas_.TextWidth(GlyphText(GlyphCode::PointBase + slot.point));
     }
     const auto placed = PlaceSynastryGlyphs(sorted, left_, right_, standard, hasChiron);
@@ -129,14 +117,14 @@ class SynastryPainter {
       const SynastrySlot& slot = sorted[k];
       const bool r = Retrograde(retro, slot.point);
       anchors[static_cast<std::size_t>(slot.point)] = *placed[k] + slot.glyphWidth / 2;
-      canvas_.SetFontSize(Option(r ? Opt::RetroSize : Opt::BaseSize));
-      canvas_.SetForeColor(Color(r ? Opt::RetroColor : Opt::GlyphColor));
+      canvas_.SetFontSize(Option(r ? O::AstroLineRetroFontSize : O::AstroLineGlyphFontSize));
+      canvas_.SetForeColor(Color(r ? O::AstroLineRetroColor : O::AstroLineGlyphColor));
       canvas_.SetCurrent({*placed[k], upper ? y + 120 : y - 350});
       canvas_.Print(GlyphText(GlyphCode::PointBase + slot.point));
     }
 
-    canvas_.SetFontSize(Option(Opt::NameSize));
-    canvas_.SetForeColor(Color(Opt::NameColor));
+    canvas_.SetFontSize(Option(O::AstroLineNameFontSize));
+    canvas_.SetForeColor(Color(O::AstroLineNameColor));
     canvas_.SetCurrent({canvas_.ScaleLeft() + 10,
                         upper ? canvas_.ScaleTop() : canvas_.ScaleTop() + canvas_.ScaleHeight() - 550});
     canvas_.Print(name);

@@ -7,6 +7,7 @@
 #include "base/Format.h"
 #include "core/Angles.h"
 #include "core/ChartModel.h"
+#include "core/OptionNumbers.h"
 #include "wheels/AspectGrid.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/DerivedWheelTables.h"
@@ -30,19 +31,74 @@ struct SurfaceOptions {
   double verticalFactor;
 };
 
+namespace O = OptionNumber;
+
 constexpr SurfaceOptions kWindow{
-    false, 68, 69, 70, 71, 72,  73,  74, 75, 76, 88, 89,  90,  91,
-    92,    93, 94, 95, 96, 101, 102, 60, 61, 62, 63, 193, 194, WindowVerticalFactor};
+    .printing = false,
+    .titleSize = O::WheelTitleFontSize,
+    .cuspDegreeSize = O::WheelFontSize,
+    .cuspSignSize = O::WheelSignFontSize,
+    .cuspMinuteSize = O::WheelCuspDegreeFontSize,  // named for degrees, sizes the minutes
+    .glyphSize = O::WheelPlanetFontSize,
+    .degreeSize = O::WheelPlanetDegreeFontSize,
+    .signSize = O::WheelPlanetSignFontSize,
+    .minuteSize = O::WheelPlanetMinuteFontSize,
+    .retroSize = O::WheelRetroFontSize,
+    .titleColor = O::WheelTitleColor,
+    .cuspDegreeColor = O::WheelCuspDegreeColor,
+    .cuspSignColor = O::WheelCuspSignColor,
+    .cuspMinuteColor = O::WheelCuspMinuteColor,
+    .glyphColor = O::WheelPlanetColor,
+    .degreeColor = O::WheelPlanetDegreeColor,
+    .signColor = O::WheelPlanetSignColor,
+    .minuteColor = O::WheelPlanetMinuteColor,
+    .retroColor = O::WheelRetroColor,
+    .ringColor = O::WheelCircleColor,
+    .spokeColor = O::WheelSpokeColor,
+    .glyphWidthOffset = O::WheelScreenOffset1,
+    .digitWidthOffset = O::WheelScreenOffset2,
+    .glyphHeightOffset = O::WheelScreenOffset3,
+    .digitHeightOffset = O::WheelScreenOffset4,
+    .shrinkThreshold = O::LabelShrinkFromSize,
+    .shrinkAmount = O::LabelShrinkAmount,
+    .verticalFactor = WindowVerticalFactor,
+};
 constexpr SurfaceOptions kPrinter{
-    true, 78,  79,  80,  81,  82,  83,  84, 85, 86, 103, 104, 105, 106,
-    107,  108, 109, 110, 111, 115, 116, 64, 65, 66, 67,  195, 196, PrinterVerticalFactor};
+    .printing = true,
+    .titleSize = O::WheelPrinterTitleFontSize,
+    .cuspDegreeSize = O::WheelPrinterFontSize,
+    .cuspSignSize = O::WheelPrinterSignFontSize,
+    .cuspMinuteSize = O::WheelPrinterCuspDegreeFontSize,
+    .glyphSize = O::WheelPrinterPlanetFontSize,
+    .degreeSize = O::WheelPrinterPlanetDegreeFontSize,
+    .signSize = O::WheelPrinterPlanetSignFontSize,
+    .minuteSize = O::WheelPrinterPlanetMinuteFontSize,
+    .retroSize = O::WheelPrinterRetroFontSize,
+    .titleColor = O::WheelPrinterTitleColor,
+    .cuspDegreeColor = O::WheelPrinterCuspDegreeColor,
+    .cuspSignColor = O::WheelPrinterCuspSignColor,
+    .cuspMinuteColor = O::WheelPrinterCuspMinuteColor,
+    .glyphColor = O::WheelPrinterPlanetColor,
+    .degreeColor = O::WheelPrinterPlanetDegreeColor,
+    .signColor = O::WheelPrinterPlanetSignColor,
+    .minuteColor = O::WheelPrinterPlanetMinuteColor,
+    .retroColor = O::WheelPrinterRetroColor,
+    .ringColor = O::WheelPrinterCircleColor,
+    .spokeColor = O::WheelPrinterSpokeColor,
+    .glyphWidthOffset = O::WheelPrinterOffset1,
+    .digitWidthOffset = O::WheelPrinterOffset2,
+    .glyphHeightOffset = O::WheelPrinterOffset3,
+    .digitHeightOffset = O::WheelPrinterOffset4,
+    .shrinkThreshold = O::LabelPrinterShrinkFromSize,
+    .shrinkAmount = O::LabelPrinterShrinkAmount,
+    .verticalFactor = PrinterVerticalFactor,
+};
+const SurfaceOptions& SurfaceOf(bool printing) { return printing ? kPrinter : kWindow; }
 
 // The label colours of chart 1 and chart 2 on the two-ring wheel (chart 1's
 // also on the declination wheel).
 constexpr int kLabelBlue = 9;
 constexpr int kLabelRed = 12;
-// `AspectGridOnPrint`: non-zero prints the aspect grid under the wheel.
-constexpr int kAspectGridOnPrint = 178;
 // The smallest share of its font sizes a crowded house's labels shrink to,
 // and the room, in wheel units, kept between a label and the rim.
 constexpr double kSmallestLabel = 0.5;
@@ -323,8 +379,10 @@ class Painter {
     tests.filter = req_.DualAspectFilter;
     AspectLineStyle style = LineStyle();
     style.conjunctionArc = o_.printing ? 220 : WheelRadius + 1;
-    DrawAspectLines(canvas_, TwoRingAspectLines(inputs, placed, *in_.orbs, tests, Opt(44) != 0),
-                    style);
+    DrawAspectLines(
+        canvas_,
+        TwoRingAspectLines(inputs, placed, *in_.orbs, tests, Opt(O::DualAspectsAllPoints) != 0),
+        style);
   }
 
   // The combined arrangement: the first pass in the outer band, the second
@@ -344,11 +402,12 @@ class Painter {
       for (const PlacedLabel& l : placed[pass]) Label(l);
       glyphColor_.reset();
     }
-    if (!in_.orbs || Opt(230) == 0) return;
-    DrawAspectLines(canvas_,
-                    CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs,
-                                        in_.lineTests, Opt(231) != 0 ? 217 : 138),
-                    LineStyle());
+    if (!in_.orbs || Opt(O::TransitsVsNatalAspectLines) == 0) return;
+    DrawAspectLines(
+        canvas_,
+        CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
+                            Opt(O::AspectLineRadiusSwitch) != 0 ? 217 : 138),
+        LineStyle());
   }
 
   AspectLineStyle LineStyle() const {
@@ -410,7 +469,7 @@ class Painter {
 
   // The single wheel's aspect lines, between the placed glyphs.
   void AspectLines(const std::vector<PlacedLabel>& placed) {
-    if (!in_.orbs || Opt(47) != 1) return;
+    if (!in_.orbs || Opt(O::SingleWheelAspectLines) != 1) return;
     const bool declination = req_.DeclinationSingleWheel != 0;
     AspectLineChart chart;
     chart.angles = req_.Longitudes;
@@ -532,7 +591,7 @@ void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool 
   else
     DrawCombinedFrame(canvas, opt, printing, false);
   canvas.SetFontName(GlyphFontFace);
-  canvas.SetFontSize(opt[printing ? 79 : 69]);
+  canvas.SetFontSize(opt[SurfaceOf(printing).cuspDegreeSize]);
   canvas.SetFontBold(false);
   canvas.SetForeColor(QBColor(0));
   if (twoRing) {
@@ -561,15 +620,16 @@ SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in) {
   s.wheelKind = r.WheelKind;
   s.helio = r.HelioWheel == 1;
   s.declination = r.DeclinationSingleWheel == 1;
-  s.glyphLayout = static_cast<int>((*in.options)[28]);
+  s.glyphLayout = static_cast<int>((*in.options)[O::WheelGlyphLayout]);
   s.radiusTable = *in.radiusTable;
   return s;
 }
 
 void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printing,
                        bool blackWhite) {
-  const Rgb ring = QBColor(options[printing ? 115 : 101]);
-  const Rgb spokes = blackWhite ? QBColor(0) : QBColor(options[printing ? 116 : 102]);
+  const SurfaceOptions& o = SurfaceOf(printing);
+  const Rgb ring = QBColor(options[o.ringColor]);
+  const Rgb spokes = blackWhite ? QBColor(0) : QBColor(options[o.spokeColor]);
   const std::array<double, 4> radii{217, 138, 62, 40};
   if (printing) {
     for (double r : radii) canvas.Circle({0, 0}, r, Ring(ring));
@@ -591,7 +651,7 @@ void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printin
   }
   for (double r : radii) canvas.Circle({0, 0}, r, Ring(ring));
   CircleStyle disc = Ring(canvas.ForeColor());
-  disc.fill = blackWhite ? QBColor(15) : QBColor(options[100]);
+  disc.fill = blackWhite ? QBColor(15) : QBColor(options[O::WheelBackColor]);
   canvas.Circle({0, 0}, 40, disc);
   canvas.Circle({0, 0}, 40, Ring(ring));
 }
@@ -618,9 +678,9 @@ void DrawTitleBlock(
   const WheelRequest& r = *in.request;
   const double left = canvas.ScaleLeft() + (printing ? 30 : 10);
   canvas.SetFontName(GlyphFontFace);
-  canvas.SetFontSize(opt[printing ? 78 : 68]);
+  canvas.SetFontSize(opt[SurfaceOf(printing).titleSize]);
   canvas.SetFontBold(false);
-  canvas.SetForeColor(QBColor(opt[printing ? 103 : 88]));
+  canvas.SetForeColor(QBColor(opt[SurfaceOf(printing).titleColor]));
   const auto lines = [&](const WheelHeaderLines& block, double y) {
     canvas.SetCurrent({left, y});
     for (std::size_t k = 1; k <= 7; ++k) {
@@ -630,17 +690,19 @@ void DrawTitleBlock(
       canvas.SetCurrent({left, canvas.Current().y});
     }
   };
-  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[243] : 0));
+  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[O::WheelPrintTitleOffsets] : 0));
   const double lineHeight = canvas.TextHeight(r.OuterWheelHeader[1]);
-  lines(r.OuterWheelHeader, canvas.ScaleHeight() / 2 + (printing ? opt[191] : 8) * lineHeight);
-  if (!printing || opt[174] == 0 || !personalHeader) return;
+  lines(r.OuterWheelHeader,
+        canvas.ScaleHeight() / 2 + (printing ? opt[O::WheelPrintTitleScale] : 8) * lineHeight);
+  if (!printing || opt[O::WheelPrintTitleBlock] == 0 || !personalHeader) return;
   const std::optional<std::vector<std::string>> personal = personalHeader();
   if (!personal) return;
-  canvas.SetFontSize(opt[175]);
-  canvas.SetForeColor(QBColor(opt[176]));
-  double y = canvas.ScaleTop() - opt[244];
+  canvas.SetFontSize(opt[O::PersonalHeaderFontSize]);
+  canvas.SetForeColor(QBColor(opt[O::PersonalHeaderColor]));
+  double y = canvas.ScaleTop() - opt[O::PersonalHeaderTopOffset];
   for (const std::string& line : *personal) {
-    canvas.SetCurrent({canvas.ScaleWidth() / 2 - opt[177] - canvas.TextWidth(line), y});
+    canvas.SetCurrent(
+        {canvas.ScaleWidth() / 2 - opt[O::PersonalHeaderRightInset] - canvas.TextWidth(line), y});
     canvas.Print(line);
     y = canvas.Current().y;
   }
@@ -648,7 +710,7 @@ void DrawTitleBlock(
 
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
   const WheelRequest& r = *in.request;
-  canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[100]));
+  canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[O::WheelBackColor]));
   canvas.Clear();
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetForeColor(QBColor(0));
@@ -679,7 +741,7 @@ void PaintWheelPrinter(
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kPrinter);
   const auto grid = [&] {
-    if ((*in.options)[kAspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
+    if ((*in.options)[O::AspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
   };
   if (r.WheelLayout == 1) {
     TwoChartWheel(p, canvas, in, true);

@@ -7,6 +7,7 @@
 #include "RecordingHost.h"
 #include "core/Angles.h"
 #include "core/Composite.h"
+#include "core/OptionNumbers.h"
 
 namespace orv {
 namespace {
@@ -39,10 +40,10 @@ class PromptHost : public test::RecordingHost {
 
 OptionValues Options(float degrees, float minutes, float south, float midpointHouses) {
   OptionValues options{};
-  options[CompositeOptions::DefaultLatitudeDegrees] = degrees;
-  options[CompositeOptions::DefaultLatitudeMinutes] = minutes;
-  options[CompositeOptions::DefaultLatitudeSouth] = south;
-  options[CompositeOptions::CompositeMidpointHouses] = midpointHouses;
+  options[OptionNumber::DefaultLatitudeDegrees] = degrees;
+  options[OptionNumber::DefaultLatitudeMinutes] = minutes;
+  options[OptionNumber::DefaultLatitudeSouth] = south;
+  options[OptionNumber::CompositeMidpointHouses] = midpointHouses;
   return options;
 }
 const OptionValues kMidpointHouses = Options(40, 30, 0, 1);

@@ -2,6 +2,7 @@
 
 #include "CommandFixture.h"
 #include "commands/CoupleAndStateCommands.h"
+#include "core/OptionNumbers.h"
 #include "listings/CompositeListings.h"
 #include "shell/OptionFiles.h"
 
@@ -9,7 +10,7 @@ namespace orv {
 namespace {
 
 namespace P = ChartPoint;
-namespace O = CompositeGridOptions;
+namespace O = OptionNumber;
 
 OptionValues GridOptions(float orb, float nodes, float lights, float quincunx) {
   OptionValues options{};
@@ -17,7 +18,7 @@ OptionValues GridOptions(float orb, float nodes, float lights, float quincunx) {
   options[O::CompositeOrbNodes] = nodes;
   options[O::CompositeOrbLights] = lights;
   options[O::CompositeQuincunxOrb] = quincunx;
-  options[CompositeOptions::CompositeMidpointHouses] = 1;
+  options[O::CompositeMidpointHouses] = 1;
   return options;
 }
 
@@ -111,7 +112,7 @@ TEST(CompositeListings, GridRows) {
 TEST(CompositeListings, Page) {
   test::CommandFixture f;
   ASSERT_TRUE(ReadOptionsFile(f.host, ORVANTA_DATA_DIR, f.wb.Options));
-  ASSERT_NE(f.wb.Options[CompositeOptions::CompositeMidpointHouses], 0);  // midpoint houses
+  ASSERT_NE(f.wb.Options[O::CompositeMidpointHouses], 0);  // midpoint houses
   ShowComposite(f.wb, SecondPersonBox{true, "John Roe"}, f.host, f.view);
   ASSERT_EQ(f.view.shown.size(), 1u);
   test::ExpectGolden(f.view.shown[0], "composite.txt");
@@ -125,7 +126,7 @@ TEST(CompositeListings, Page) {
 TEST(CompositeListings, EachBlockAsksForTheLatitude) {
   test::CommandFixture f;
   ASSERT_TRUE(ReadOptionsFile(f.host, ORVANTA_DATA_DIR, f.wb.Options));
-  f.wb.Options[CompositeOptions::CompositeMidpointHouses] = 0;
+  f.wb.Options[O::CompositeMidpointHouses] = 0;
   f.host.promptAnswers = {"40.30", "99"};
   ShowComposite(f.wb, SecondPersonBox{true, "John Roe"}, f.host, f.view);
   EXPECT_EQ(f.host.prompts.size(), 2u);

@@ -2,6 +2,7 @@
 
 #include "CommandFixture.h"
 #include "commands/CoupleAndStateCommands.h"
+#include "core/OptionNumbers.h"
 #include "listings/CosmicState.h"
 #include "shell/OptionFiles.h"
 
@@ -130,7 +131,7 @@ TEST(CosmicState, MotionAndOrientationWeights) {
   m.Natal.Longitudes[P::Sun] = 100 + 180;
   m.Natal.RetroFlags = std::string(16, ' ');
   options = {};
-  options[CosmicStateOptions::CosmicStateOuterOriental] = 1000;
+  options[OptionNumber::CosmicStateOuterOriental] = 1000;
   EXPECT_EQ(RateCosmicState(m, options).scores[P::Mars], 3 + 1000);
 }
 

@@ -9,6 +9,7 @@
 
 #include "RecordingHost.h"
 #include "core/FixedTables.h"
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "shell/OptionFiles.h"
 
@@ -120,6 +121,76 @@ TEST(ShippedOptionFiles, OrbFilesHold17OrbsWithoutOverlappingBands) {
       EXPECT_EQ(orbs[size_t(k)], expected) << name << " kind " << k;
     }
   }
+}
+
+// The values the options register gives by option number in its account of
+// the defaults (the example place, the printer's font sizes, the grid
+// placement, the orbs, the cosmic state weights), read through the names the
+// code uses: a name put on the wrong option reads another value.
+TEST(ShippedOptionFiles, NamedOptionsHoldTheRegisterDefaults) {
+  namespace O = OptionNumber;
+  OptionValues o{};
+  test::RecordingHost host;
+  ASSERT_TRUE(ReadOptionsFile(host, kData, o));
+  const struct {
+    int option;
+    float value;
+  } kDefaults[] = {
+      {O::DefaultTimeZone, 5},
+      {O::DefaultLongitudeDegrees, 73},
+      {O::DefaultLongitudeMinutes, 59},
+      {O::DefaultLatitudeDegrees, 40},
+      {O::DefaultLatitudeMinutes, 43},
+      {O::BatchSummaryThreshold, 70},
+      {O::PrintLinesPerPage, 60},
+      {O::PrintTenPointLineLength, 75},
+      {O::PrintEightPointLineLength, 95},
+      {O::PageLength, 60},
+      {O::PageFootLines, 6},
+      {O::CompositeOrb, 8},
+      {O::CompositeOrbNodes, 5},
+      {O::CompositeOrbLights, 10},
+      {O::CompositeQuincunxOrb, 3},
+      {O::InterchartOrb, 6},
+      {O::InterchartOrbNodes, 4},
+      {O::InterchartOrbLights, 8},
+      {O::InterchartMinorOrb, 2},
+      {O::WheelPlanetFontSize, 11},
+      {O::WheelPlanetDegreeFontSize, 9},
+      {O::WheelPlanetSignFontSize, 10},
+      {O::WheelPrinterFontSize, 12},
+      {O::WheelPrinterSignFontSize, 14},
+      {O::WheelPrinterPlanetSignFontSize, 11},
+      {O::WheelCuspSignColor, 5},
+      {O::WheelCuspMinuteColor, 8},
+      {O::WheelSextileTrineColor, 2},
+      {O::WheelSquareOppositionColor, 4},
+      {O::WheelQuincunxColor, 3},
+      {O::WheelBackColor, 15},
+      {O::WheelSpokeColor, 12},
+      {O::PersonalHeaderRightInset, 30},
+      {O::PrintGridRightInset, 10},
+      {O::PrintGridSingleFontSize, 7},
+      {O::PrintGridSingleRowsUp, 13},
+      {O::PrintGridTwoChartRowsUp, 14},
+      {O::PrintGridTwoChartFontSize, 6},
+      {O::PrintGridMinorColor, 6},
+      {O::WheelPrintTitleScale, 8},
+      {O::LabelShrinkFromSize, 10},
+      {O::LabelShrinkAmount, 2},
+      {O::AstroLineNameFontSize, 9},
+      {O::AstroLineFontSize6, 12},
+      {O::AstroLineColor4, 5},
+      {O::AstroLineTenDegreeColor, 8},
+      {O::AstroLineFiveDegreeColor, 7},
+      {O::CosmicStateDirect, 4},
+      {O::CosmicStateRetrograde, -5},
+      {O::CosmicStateMercVenOriental, -2},
+      {O::CosmicStateOuterOriental, 2},
+      {O::ComparativeCosmoMode, 2},
+      {O::ComparativeCosmoWidth, 80},
+  };
+  for (const auto& d : kDefaults) EXPECT_EQ(o[size_t(d.option)], d.value) << "option " << d.option;
 }
 
 }  // namespace

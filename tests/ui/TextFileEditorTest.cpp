@@ -13,6 +13,7 @@
 #include "commands/Workbench.h"
 #include "platform/Files.h"
 #include "shell/OptionFiles.h"
+#include "core/OptionNumbers.h"
 #include "shell/ui/TextFileEditor.h"
 
 namespace orv {

@@ -14,6 +14,7 @@
 #include "core/Aspects.h"
 #include "core/ChartDriver.h"
 #include "core/FixedTables.h"
+#include "core/OptionNumbers.h"
 #include "listings/ChartHeaders.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
@@ -24,10 +25,6 @@
 namespace orv {
 
 namespace {
-
-constexpr int kSummaryThresholdOption = 16;
-constexpr int kAgeFilterOption = 222;
-constexpr int kLabelWidthOption = 241;
 
 constexpr std::string_view kPairLegend =
     " - ('P' = Power, 'P*H' = Power times Harmony, 'H' = Harmony)";
@@ -42,7 +39,8 @@ constexpr std::string_view kAllVsAllFile = "REPORTS\\ALLVSALL.TXT";
 constexpr std::string_view kSummaryFile = "REPORTS\\ALLSUMRY.TXT";
 
 BatchPairOptions PairOptions(const BatchContext& ctx, bool allVsAll) {
-  return {allVsAll, ctx.options[kLabelWidthOption], ctx.options[kSummaryThresholdOption]};
+  return {allVsAll, ctx.options[OptionNumber::ComparativeCosmoWidth],
+          ctx.options[OptionNumber::BatchSummaryThreshold]};
 }
 
 void ReportSkipped(BatchContext& ctx, const std::vector<std::string>& skipped) {
@@ -307,8 +305,8 @@ void ListSummary(PairOutput& page, const Run& run, PairSums& sums,
 // One vs All's pairs: the same-sex rule and, with option 222, the age
 // filter.
 auto CouplesFilter(const BatchContext& ctx) {
-  return [&ctx, ageFilter = ctx.options[kAgeFilterOption] != 0](const BatchPerson& a,
-                                                                const BatchPerson& b) {
+  return [&ctx, ageFilter = ctx.options[OptionNumber::BatchAgeFilter] != 0](const BatchPerson& a,
+                                                                            const BatchPerson& b) {
     return !SameSexPair(a.name, b.name) &&
            (!ageFilter ||
             AgesMatch(ctx.presentYear - a.input.year, ctx.presentYear - b.input.year));
@@ -748,7 +746,7 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
   if (!run) return BatchEnd::Cancelled;
   PairOutput out(page);
   if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile,
-                          ctx.options[kAgeFilterOption] != 0, out))
+                          ctx.options[OptionNumber::BatchAgeFilter] != 0, out))
     return BatchEnd::Cancelled;
   std::int64_t men = 0, women = 0;
   for (const NameRecord& r : ctx.records) {

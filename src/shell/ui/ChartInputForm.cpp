@@ -91,12 +91,12 @@ ChartInputForm::ChartInputForm(Host& host, const FormNames& names, QWidget* pare
     b->setObjectName(name);
     return b;
   };
-  am_ = radio(names.options[0], "AM");
-  pm_ = radio(names.options[1], "PM");
-  east_ = radio(names.options[2], "E");
-  west_ = radio(names.options[3], "W");
-  north_ = radio(names.options[4], "N");
-  south_ = radio(names.options[5], "S");
+  am_ = radio(names.radios[0], "AM");
+  pm_ = radio(names.radios[1], "PM");
+  east_ = radio(names.radios[2], "E");
+  west_ = radio(names.radios[3], "W");
+  north_ = radio(names.radios[4], "N");
+  south_ = radio(names.radios[5], "S");
   am_->setChecked(true);
   west_->setChecked(true);
   north_->setChecked(true);

@@ -60,8 +60,8 @@ struct FieldNames {
 // Control names and texts of one window.
 struct FormNames {
   std::array<FieldNames, kInputFieldCount> fields;
-  std::array<const char*, 6> options;  // AM, PM, East, West, North, South
-  std::string_view hourEmptyText;      // the hour rule's message for an empty hour
+  std::array<const char*, 6> radios;  // AM, PM, East, West, North, South
+  std::string_view hourEmptyText;     // the hour rule's message for an empty hour
 };
 
 class ChartInputForm : public QWidget {

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "commands/DataWindowCommands.h"
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "shell/OutputBuffer.h"
@@ -155,9 +156,12 @@ int PrntFile::btnPrint_Click() {
   AppendCrLfLine(text, content_->toPlainText().toStdString());
   if (!SaveFileAtomically(host_, PrintSpoolFile(appPath_), text)) return 0;
   const std::vector<std::string> lines = SplitLines(text);
-  const PrinterFontChoice font = ChoosePrinterFont(lines, options_[117], options_[118]);
-  const int sheets = PrintTextPages(printer, PaginateSpool(lines, options_[30]),
-                                    PrinterFontPoints(font), options_[30]);
+  namespace O = OptionNumber;
+  const PrinterFontChoice font = ChoosePrinterFont(lines, options_[O::PrintTenPointLineLength],
+                                                   options_[O::PrintEightPointLineLength]);
+  const float pageLines = options_[O::PrintLinesPerPage];
+  const int sheets =
+      PrintTextPages(printer, PaginateSpool(lines, pageLines), PrinterFontPoints(font), pageLines);
   if (sheets == 0) {
     ReportPrinterNotStarted(host_);
     return 0;

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "commands/Workbench.h"
+#include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
@@ -278,7 +279,7 @@ void Wheels::mnuOptionDisplaySextiles_Click() {
 
 void Wheels::mnuOptions230Toggle_Click() {
   // In memory only: the option file keeps its value.
-  float& option = workbench_.Options[230];
+  float& option = workbench_.Options[OptionNumber::TransitsVsNatalAspectLines];
   option = option == 0 ? 1.0f : 0.0f;
   Repaint();
 }
