@@ -15,9 +15,10 @@ to hold a number in its first 7 characters, and the line counts (244 options,
 17 orbs) are checked, so a damaged register stops the run.
 
 The names come from the "In code" column of the register's section 1: one
-name per option with a meaning, "—" for an unused one. Every name is checked
-to be an identifier used once, so the header always compiles and names each
-number once.
+name per option with a meaning, "—" for exactly the unused ones. Every name is
+checked to be an identifier used once, so the header always compiles and
+names each number once; a name that says what its option holds (...Color,
+...FontSize, ...Orb, ...Offset) must sit on an option of that kind.
 
 Rerun from the repository root:
     /usr/bin/python3 tools/make_option_files.py content/options.md data src/core
@@ -167,7 +168,7 @@ def main():
         sys.exit(__doc__)
     register = Path(sys.argv[1]).read_text(encoding="utf-8")
     out = Path(sys.argv[2])
-    Path(sys.argv[3], HEADER).write_text(header(option_names(register)), encoding="utf-8")
+    named = option_names(register)
 
     options = block_after(register, "Proposed Options.opt")
     check("Options.opt", options, 244)
@@ -178,6 +179,8 @@ def main():
         orbs = block_after(register, f"**{name}**")
         check(name, orbs, 17)
         write(out, name, orbs)
+
+    Path(sys.argv[3], HEADER).write_text(header(named), encoding="utf-8")
 
 
 if __name__ == "__main__":
