@@ -144,7 +144,7 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   }
 
   auto natal = CalcOneChart(host, natalInput, request.houseSystem, options, tables,
-                            model.Working.HousePositions, true);
+                            model.WorkingHousePositions, true);
   if (!natal) return 1;
   const ChartArrays& c1 = natal->chart;
   const TimeValues& t1 = natal->time;
@@ -176,7 +176,7 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   model.NatalJulianDay = t1.JulianDate;
 
   model.Diurnal = c2;
-  model.Working = c2;
+  model.WorkingHousePositions = c2.HousePositions;
   model.DualOuterLongitudes = c2.Longitudes;
   model.WheelRetroFlags = c2.RetroFlags;
   model.DiurnalJulianDay = t2.JulianDate;
@@ -194,9 +194,6 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   if (options[211] != 0) hooks.ClearOutputBuffer();
   const float listing = options[33];
   if (listing == 0) {
-    model.Working.Longitudes = model.Natal.Longitudes;
-    model.Working.Declinations = model.Natal.Declinations;
-    model.Working.HasChiron = model.Natal.HasChiron;
     hooks.ListNatalFirstPage();
   } else if (listing == 1) {
     hooks.ListTransitInterpretations();

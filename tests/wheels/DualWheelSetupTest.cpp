@@ -143,7 +143,6 @@ TEST(DualWheelSetup, CombinedWheelShowsEachChartsOwnRetrogradeFlags) {
   const ChartArrays& natal = wb.Charts.Natal;
   const ChartArrays& second = wb.Charts.Diurnal;
   ASSERT_NE(natal.RetroFlags, second.RetroFlags);
-  wb.Charts.Working.RetroFlags = second.RetroFlags;  // what the computation leaves behind
   PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, kTransits);
   const WheelPaintInputs in = test::PaintInputsOf(wb);
   EXPECT_EQ(CombinedPassInputs(in, false).retroFlags, natal.RetroFlags);
