@@ -167,7 +167,6 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   model.HouseSystem = request.houseSystem;
 
   model.Natal = c1;
-  model.WheelHousePositions = c1.HousePositions;
   for (int i = 1; i <= NumPoints; ++i)
     model.DailyMotion[size_t(i)] = DailyMotionOf(c1.Longitudes[size_t(i)],
                                                  c1.NextDayLongitudes[size_t(i)]);
@@ -177,8 +176,6 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
 
   model.Diurnal = c2;
   model.WorkingHousePositions = c2.HousePositions;
-  model.DualOuterLongitudes = c2.Longitudes;
-  model.WheelRetroFlags = c2.RetroFlags;
   model.DiurnalJulianDay = t2.JulianDate;
   model.DiurnalDayFraction = t2.DayFraction;
   model.DiurnalObliquityDegrees = t2.ObliquityDegrees;

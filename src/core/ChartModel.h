@@ -57,11 +57,6 @@ struct ChartModel {
   ChartArrays Natal;    // chart 1: `NatalLongitudes` is Natal.Longitudes
   ChartArrays Diurnal;  // chart 2, transits or a second person
 
-  // The copies the wheels read.
-  std::string WheelHousePositions = InitialHousePositions();
-  std::string WheelRetroFlags = InitialRetroFlags();
-  PointArray<double> DualOuterLongitudes{};
-
   // Chart 1's motion per day, -180..180 degrees.
   PointArray<double> DailyMotion{};
   double TrueNodeLongitude = 0;

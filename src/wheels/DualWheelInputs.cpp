@@ -8,7 +8,7 @@
 namespace orv {
 
 bool CombinedChartsExchanged(const WheelRequest& request, const OptionValues& options) {
-  return request.WheelLayout == 1 && request.DualWheelShown == 0 && options[216] != 0 &&
+  return request.WheelKind == 2 && request.DualWheelShown == 0 && options[216] != 0 &&
          !request.SecondPerson;
 }
 

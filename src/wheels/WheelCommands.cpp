@@ -149,7 +149,6 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   workbench.OrbFile = r.OrbFile;
   r.Declinations =
       kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations : natal.Declinations;
-  charts.WheelHousePositions = r.HousePositions;
   // A wheel of one chart ends any Switch of the combined wheel.
   workbench.DualChoices.WheelsSwitched = 0;
   workbench.Wheel = std::move(r);
