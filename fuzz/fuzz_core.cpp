@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     c->HousePositions = PlacePlanetsInHouses(c->HousePositions, c->Longitudes, c->Cusps,
                                              HouseLabels);
   }
-  m.Working = m.Diurnal;
+  m.WorkingHousePositions = m.Diurnal.HousePositions;
   FillRaw(in, m.DailyMotion);
   m.TrueNodeLongitude = RawDouble(in);
   m.TrueNodeDeclination = RawDouble(in);

@@ -239,11 +239,6 @@ int WeekdayOf(int year, int month, int day) {
   return int(((days % 7) + 7 + 4) % 7);
 }
 
-std::string_view MonthAbbreviation(int month) {
-  if (month < 1 || month > 12) return {};
-  return kMonthNames[size_t(month - 1)].substr(0, 3);
-}
-
 std::string FormatDate(const CivilDateTime& when, std::string_view pattern) {
   const bool twelveHour = pattern.find("AM/PM") != std::string_view::npos ||
                           pattern.find("am/pm") != std::string_view::npos;

@@ -45,9 +45,6 @@ std::string FormatDate(const CivilDateTime& when, std::string_view pattern);
 // Weekday of a proleptic Gregorian date: 0 Sunday .. 6 Saturday.
 int WeekdayOf(int year, int month, int day);
 
-// English month abbreviation ("Jan".."Dec") for month 1..12; "" otherwise.
-std::string_view MonthAbbreviation(int month);
-
 // Right-aligners: `s` with leading blanks so that the integer part of the
 // number at its start fills the routine's width (2 to 6). A text beginning
 // "-0," (a negative fraction written with a decimal comma) counts as negative.

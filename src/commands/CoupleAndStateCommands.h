@@ -16,8 +16,7 @@ void ShowCosmicState(Workbench& wb, Host& host, OutputView& view);
 
 // Data > Composite (Ctrl+S): the composite planet listing and the composite
 // aspect grid, each computing the composite chart (and asking for the
-// relationship latitude while option 40 is 0). Leaves the composite in the
-// working chart.
+// relationship latitude while option 40 is 0).
 void ShowComposite(Workbench& wb, const SecondPersonBox& box, Host& host, OutputView& view);
 
 }  // namespace orv

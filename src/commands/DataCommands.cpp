@@ -24,23 +24,9 @@ std::optional<OrbTable> ReadOrbTable(OrbReader read, const Workbench& wb, Host& 
   return orbs;
 }
 
-// After a calculation the working chart holds chart 2.
-void CopyNatalToWorking(ChartModel& charts) {
-  charts.Working.Longitudes = charts.Natal.Longitudes;
-  charts.Working.Declinations = charts.Natal.Declinations;
-  charts.Working.HasChiron = charts.Natal.HasChiron;
-}
-
-void CopyDiurnalToWorking(ChartModel& charts) {
-  charts.Working.Longitudes = charts.Diurnal.Longitudes;
-  charts.Working.Declinations = charts.Diurnal.Declinations;
-  charts.Working.HasChiron = charts.Diurnal.HasChiron;
-}
-
-void ListNatalAspects(ListingPage& page, const ChartModel& charts, const OrbTable& natalOrbs) {
-  ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, natalOrbs,
-                      LastPointOf(charts.Working));
-  ListCoLAspects(page, charts.Natal);
+void ListNatalAspects(ListingPage& page, const ChartArrays& natal, const OrbTable& natalOrbs) {
+  ListNatalAspectGrid(page, natal.Longitudes, natal.Declinations, natalOrbs, LastPointOf(natal));
+  ListCoLAspects(page, natal);
 }
 
 }  // namespace
@@ -64,15 +50,13 @@ void ShowNatalAspects(Workbench& wb, Host& host, OutputView& view) {
   // Read before the page is begun, so a missing file leaves no page half made.
   const auto orbs = ReadOrbTable(ReadNatalOrbs, wb, host);
   if (!orbs) return;
-  CopyNatalToWorking(wb.Charts);
   ListingPage page{wb.Output, host};
   BeginNatalListing(page, wb.Charts);
-  ListNatalAspects(page, wb.Charts, *orbs);
+  ListNatalAspects(page, wb.Charts.Natal, *orbs);
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 }
 
 void ShowCoLAspects(Workbench& wb, Host& host, OutputView& view) {
-  CopyNatalToWorking(wb.Charts);
   ListingPage page{wb.Output, host};
   BeginNatalListing(page, wb.Charts);
   ListCoLAspects(page, wb.Charts.Natal);
@@ -112,7 +96,6 @@ void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Hos
                                   OutputView& view) {
   const auto orbs = ReadOrbTable(box.checked ? ReadNatalOrbs : ReadNat2TranOrbs, wb, host);
   if (!orbs) return;
-  CopyDiurnalToWorking(wb.Charts);
   ListingPage page{wb.Output, host};
   if (!box.checked) {
     BeginTransitListing(page, wb.Charts);
@@ -123,8 +106,8 @@ void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Hos
     page.Line("  " + box.caption);
     AppendDiurnalHeader(page, wb.Charts);
     page.Blank();
-    ListNatalAspectGrid(page, wb.Charts.Working.Longitudes, wb.Charts.Working.Declinations, *orbs,
-                        LastPointOf(wb.Charts.Working));
+    const ChartArrays& second = wb.Charts.Diurnal;
+    ListNatalAspectGrid(page, second.Longitudes, second.Declinations, *orbs, LastPointOf(second));
   }
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 }
@@ -135,8 +118,7 @@ void ListNatalFirstPage(Workbench& wb, Host& host) {
   ListNatalData(page, wb.Charts, AntiscionAxisOf(wb.Options));
   const auto orbs = ReadOrbTable(ReadNatalOrbs, wb, host);
   if (!orbs) return;
-  CopyNatalToWorking(wb.Charts);
-  ListNatalAspects(page, wb.Charts, *orbs);
+  ListNatalAspects(page, wb.Charts.Natal, *orbs);
 }
 
 }  // namespace orv

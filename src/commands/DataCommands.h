@@ -20,8 +20,7 @@ void ShowNatalData(Workbench& wb, Host& host, OutputView& view);
 void ShowTransitData(Workbench& wb, const SecondPersonBox& box, Host& host, OutputView& view);
 
 // Data > Natal Aspects (F3): chart 1's aspect grid and Church of Light
-// aspects, chart 1 copied into the working chart first. A missing NATAL.ORB
-// is reported and nothing is written or shown.
+// aspects. A missing NATAL.ORB is reported and nothing is written or shown.
 void ShowNatalAspects(Workbench& wb, Host& host, OutputView& view);
 
 // Data > Church of Light Aspects (F4).
@@ -42,9 +41,8 @@ void ShowTransitAspectsToNatal(Workbench& wb, const SecondPersonBox& box,
 // Data > Transit Aspects to Transits (F7), "Natal Aspects - 2nd person"
 // while the box is checked. Transits: the aspects among chart 2's points
 // with NAT2TRAN.ORB. A second person: chart 2's own aspect grid with
-// NATAL.ORB under person 2's name and place line. Either way chart 2 is
-// copied into the working chart. A missing orb file is reported and nothing
-// is written or shown.
+// NATAL.ORB under person 2's name and place line. A missing orb file is
+// reported and nothing is written or shown.
 void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Host& host,
                                   OutputView& view);
 

@@ -40,7 +40,6 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   const bool helio = variant == DualWheelVariant::Helio;
   WheelRequest r;
   r.WheelKind = 2;
-  r.WheelLayout = 1;
   r.HelioWheel = helio ? 1 : 0;
   // A heliocentric wheel has no houses of its own to frame a combined
   // arrangement; neither arrangement is a declination single wheel.
@@ -121,9 +120,6 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
   r.SecondPerson = person;
   r.DualPointShown = choices.PointShown;
   r.DualAspectFilter = choices.DualAspectFilter;
-  charts.WheelHousePositions = r.HousePositions;
-  charts.WheelRetroFlags = r.WheelRetroFlags;
-  charts.DualOuterLongitudes = r.DualOuterLongitudes;
   charts.Kind = ChartKind::Natal;
   workbench.Wheel = std::move(r);
 }

@@ -80,7 +80,7 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   r.EnabledPoints = workbench.Settings.EnabledNatalPlanets;
   std::optional<CompositeChart> composite;
   if (kind == SingleWheelKind::Composite)
-    composite = CalcCompositeIntoWorking(charts, workbench.Options, host);
+    composite = CalcCompositeOf(charts, workbench.Options, host);
   SetupNatalWheelHeader(charts, r.InnerWheelHeader, r.OuterWheelHeader);
   std::string_view orbFile = "NATAL.ORB";
   const ChartArrays& natal = charts.Natal;
@@ -149,7 +149,6 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   workbench.OrbFile = r.OrbFile;
   r.Declinations =
       kind == SingleWheelKind::Transits ? charts.Diurnal.Declinations : natal.Declinations;
-  charts.WheelHousePositions = r.HousePositions;
   // A wheel of one chart ends any Switch of the combined wheel.
   workbench.DualChoices.WheelsSwitched = 0;
   workbench.Wheel = std::move(r);

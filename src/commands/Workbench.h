@@ -36,7 +36,7 @@ struct Workbench {
   RegionalOrder Regional;
   // The numeric tables read at start-up (wheel positions, Chiron, scores).
   DataTables Tables;
-  // The two computed charts and the working chart.
+  // The two computed charts.
   ChartModel Charts;
   // The natal cosmodynes of the last run, scored from `Charts` on demand.
   Cosmodynes Cosmo;

@@ -14,7 +14,6 @@ double DegToRad(double x) { return (x * Pi) / 180; }
 double RadToDeg(double x) { return (x * 180) / Pi; }
 
 double HourMinuteToDecimal(double x) { return Int(x) + ((x - Int(x)) * 100) / 60; }
-double DecimalToHourMinute(double x) { return Int(x) + ((x - Int(x)) * 60) / 100; }
 double Round2(double x) { return Int(x * 100 + 0.5) / 100; }
 
 namespace {

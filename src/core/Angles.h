@@ -51,11 +51,10 @@ inline double Mod360(double x) { return detail::IntoCircle(x - 360 * Int(x / 360
 // rule, so the two can never disagree on a cusp and a body at one longitude.
 inline double Norm360(double x) { return Mod360(x); }
 
-// H.MM notation (whole part, minutes as two decimals) to a decimal number and
-// back. The floor applies to the whole number, so callers with signed values
+// H.MM notation (whole part, minutes as two decimals) to a decimal number.
+// The floor applies to the whole number, so callers with signed values
 // convert the absolute value and put the sign back.
 double HourMinuteToDecimal(double x);
-double DecimalToHourMinute(double x);
 
 // x to two decimals, halves up: Int(x * 100 + 0.5) / 100.
 double Round2(double x);

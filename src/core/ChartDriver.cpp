@@ -142,7 +142,7 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   }
 
   auto natal = CalcOneChart(host, natalInput, request.houseSystem, options, tables,
-                            model.Working.HousePositions, true);
+                            model.WorkingHousePositions, true);
   if (!natal) return 1;
   const ChartArrays& c1 = natal->chart;
   const TimeValues& t1 = natal->time;
@@ -165,7 +165,6 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   model.HouseSystem = request.houseSystem;
 
   model.Natal = c1;
-  model.WheelHousePositions = c1.HousePositions;
   for (int i = 1; i <= NumPoints; ++i)
     model.DailyMotion[size_t(i)] = DailyMotionOf(c1.Longitudes[size_t(i)],
                                                  c1.NextDayLongitudes[size_t(i)]);
@@ -174,9 +173,7 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   model.NatalJulianDay = t1.JulianDate;
 
   model.Diurnal = c2;
-  model.Working = c2;
-  model.DualOuterLongitudes = c2.Longitudes;
-  model.WheelRetroFlags = c2.RetroFlags;
+  model.WorkingHousePositions = c2.HousePositions;
   model.DiurnalJulianDay = t2.JulianDate;
   model.DiurnalDayFraction = t2.DayFraction;
   model.DiurnalObliquityDegrees = t2.ObliquityDegrees;
@@ -192,9 +189,6 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   if (options[OptionNumber::ClearBufferOnCalc] != 0) hooks.ClearOutputBuffer();
   const float listing = options[OptionNumber::AutoReportAfterCalc];
   if (listing == 0) {
-    model.Working.Longitudes = model.Natal.Longitudes;
-    model.Working.Declinations = model.Natal.Declinations;
-    model.Working.HasChiron = model.Natal.HasChiron;
     hooks.ListNatalFirstPage();
   } else if (listing == 1) {
     hooks.ListTransitInterpretations();

@@ -42,7 +42,7 @@ class ChartDriverHooks {
   // Option 211: empty the output buffer before the first listing.
   virtual void ClearOutputBuffer() {}
   // Option 33 = 0: the natal header, natal data, aspect grid and Church of
-  // Light aspects (the working chart holds chart 1's longitudes).
+  // Light aspects of chart 1.
   virtual void ListNatalFirstPage() {}
   // Option 33 = 1: a new page with the transit interpretations of
   // `TransitListDay`.

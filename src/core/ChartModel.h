@@ -1,7 +1,7 @@
 #pragma once
-// The chart model: the two computed charts, the working arrays the listings
-// and wheels read, and the input values both charts were computed from.
-// Replaced as a whole by each successful computation.
+// The chart model: the two computed charts, the copies the wheels read, and
+// the input values both charts were computed from. Replaced as a whole by
+// each successful computation.
 
 #include <array>
 #include <string>
@@ -50,16 +50,12 @@ enum class ChartKind { Natal = 0, Second = 3, Composite = 6 };
 enum class CosmoAngleChoice { None = 0, AscendantOnly = 1, Both = 2, MCOnly = 3 };
 
 struct ChartModel {
-  // The working chart: chart 2 after a computation, until a listing of
-  // chart 1 copies chart 1 back into it.
-  ChartArrays Working;
+  // The house records the last computation left (chart 2's). They seed the
+  // next computation's placement, where a point that no house matches would
+  // keep its record; listings and wheels read each chart's own arrays.
+  std::string WorkingHousePositions = InitialHousePositions();
   ChartArrays Natal;    // chart 1: `NatalLongitudes` is Natal.Longitudes
   ChartArrays Diurnal;  // chart 2, transits or a second person
-
-  // The copies the wheels read.
-  std::string WheelHousePositions = InitialHousePositions();
-  std::string WheelRetroFlags = InitialRetroFlags();
-  PointArray<double> DualOuterLongitudes{};
 
   // Chart 1's motion per day, -180..180 degrees.
   PointArray<double> DailyMotion{};

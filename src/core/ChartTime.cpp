@@ -152,7 +152,6 @@ TimeValues CalcJulianDayAndSiderealTime(const ChartInputValues& moment) {
 
   const double longitude = moment.longitude;
   const double latitude = moment.latitude;
-  tv.ChartLongitude = std::fabs(longitude);
   tv.ChartLatitude = std::fabs(latitude);
   tv.LatitudeWholeDegrees = static_cast<int>(Int(tv.ChartLatitude));
   tv.LatitudeRadians = DegToRad(SignedDecimal(latitude));

@@ -17,7 +17,6 @@ struct TimeValues {
   double JulianDayNumber = 0;  // the civil date's day number (Julian day at its noon)
   double JulianDate = 0;       // JulianDayNumber + DayFraction - 0.5
   double JulianCenturies = 0;  // T: centuries of 36525 days from JD 2415020.0
-  double ChartLongitude = 0;   // |longitude|, degrees + minutes / 100
   double ChartLatitude = 0;    // |latitude|, degrees + minutes / 100
   double LatitudeRadians = 0;  // signed latitude, North positive
   int LatitudeWholeDegrees = 0;

@@ -38,7 +38,7 @@ struct CompositeSources {
   bool diurnalHasChiron = true;
 };
 
-// The composite chart, for the working arrays.
+// The composite chart.
 struct CompositeChart {
   PointArray<double> longitudes{};    // `Longitudes`
   PointArray<double> declinations{};  // `Declinations`

@@ -121,7 +121,6 @@ std::array<PlacidusCuspResult, N> PlacidusCusps(const std::array<PlacidusStart, 
     if (lambda < 0) lambda += Pi;
     if (std::sin(ra[i]) < 0) lambda += Pi;
     results[i].CuspLongitude = Mod360(RadToDeg(lambda));
-    results[i].FinalRaRadians = ra[i];
   }
   return results;
 }

@@ -58,7 +58,6 @@ HouseCuspsResult CalcHouseCusps(HouseSystemCode system, const HouseInputs& input
 struct PlacidusCuspResult {
   HouseCastStatus status = HouseCastStatus::Cast;
   double CuspLongitude = 0;   // `PlacidusCusp`: degrees, 0 <= value < 360
-  double FinalRaRadians = 0;  // `PlacidusRA` after the last pass
 };
 
 // `CalcPlacidusCusp`: one Placidus cusp by the semi-arc iteration, repeated

@@ -18,10 +18,10 @@ struct CosmodyneOptions {
   bool BeneficsMalefics = false;   // "Benefics/Malefics?"
 };
 
-// `CalcCosmodynes`: scores chart 1 (`natal` only, never the working chart)
-// with the angles `angles` admits and the two check boxes in `options`.
-// Runs every step in the order their dependencies need and returns the
-// complete result; the same chart always gives the same result.
+// `CalcCosmodynes`: scores chart 1 (`natal`) with the angles `angles` admits
+// and the two check boxes in `options`. Runs every step in the order their
+// dependencies need and returns the complete result; the same chart always
+// gives the same result.
 Cosmodynes CalcCosmodynes(const ChartArrays& natal, CosmoAngleChoice angles,
                           const CosmodyneOptions& options);
 

@@ -51,8 +51,7 @@ bool InBand(double s, int angleDeg, float orbDeg) {
 
 }  // namespace
 
-CompositeChart CalcCompositeIntoWorking(ChartModel& charts, const OptionValues& options,
-                                        Host& host) {
+CompositeChart CalcCompositeOf(const ChartModel& charts, const OptionValues& options, Host& host) {
   CompositeSources sources;
   sources.natalLongitudes = charts.Natal.Longitudes;
   sources.diurnalLongitudes = charts.Diurnal.Longitudes;
@@ -60,18 +59,12 @@ CompositeChart CalcCompositeIntoWorking(ChartModel& charts, const OptionValues& 
   sources.diurnalDeclinations = charts.Diurnal.Declinations;
   sources.natalHouseCusps = charts.Natal.Cusps;
   sources.diurnalHouseCusps = charts.Diurnal.Cusps;
-  sources.housePositions = charts.Working.HousePositions;
+  // A fresh start: no record of another chart can stand for a point that no
+  // composite house holds.
+  sources.housePositions = InitialHousePositions();
   sources.natalHasChiron = charts.Natal.HasChiron;
   sources.diurnalHasChiron = charts.Diurnal.HasChiron;
-  CompositeChart composite = CalcCompositeChart(sources, charts.HouseSystem, options, host);
-  ChartArrays& working = charts.Working;
-  working.Longitudes = composite.longitudes;
-  working.Declinations = composite.declinations;
-  working.RetroFlags = composite.retroFlags;
-  working.Cusps = composite.houseCusps;
-  working.HousePositions = composite.housePositions;
-  working.HasChiron = composite.hasChiron;
-  return composite;
+  return CalcCompositeChart(sources, charts.HouseSystem, options, host);
 }
 
 std::string CompositeNamesLine(std::string_view name1, std::string_view name2) {
@@ -148,13 +141,13 @@ std::vector<std::string> CompositeGridRows(const PointArray<double>& compositeLo
   return rows;
 }
 
-void ListCompositePlanets(ListingPage& page, ChartModel& charts, const SecondPersonBox& box,
+void ListCompositePlanets(ListingPage& page, const ChartModel& charts, const SecondPersonBox& box,
                           const OptionValues& options) {
   BeginTwoChartListing(page, charts, box);
   page.Blank();
   page.Line(std::string(29, ' ') + "Composite Planet Listing");
   page.Blank();
-  const CompositeChart composite = CalcCompositeIntoWorking(charts, options, page.host);
+  const CompositeChart composite = CalcCompositeOf(charts, options, page.host);
   page.Line(CompositeNamesLine(charts.PersonName, box.caption));
   // Chiron's row only when the composite has one.
   for (int point : kListingOrder)
@@ -162,14 +155,15 @@ void ListCompositePlanets(ListingPage& page, ChartModel& charts, const SecondPer
       page.Line(CompositePlanetRow(point, charts, composite));
 }
 
-void ListCompositeAspectGrid(ListingPage& page, ChartModel& charts, const OptionValues& options) {
+void ListCompositeAspectGrid(ListingPage& page, const ChartModel& charts,
+                             const OptionValues& options) {
   page.Blank();
   page.Blank();
   page.Line(std::string(24, ' ') + "COMPOSITE CHART PLANETARY ASPECTS");
   page.Blank();
   const std::string_view columns =
       "Chi  MC  Asc  PoF  S.N  N.N  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer";
-  const CompositeChart composite = CalcCompositeIntoWorking(charts, options, page.host);
+  const CompositeChart composite = CalcCompositeOf(charts, options, page.host);
   const int last = LastPointOf(composite.hasChiron);
   page.Line(std::string(8, ' ') + std::string(columns.substr(5 * size_t(NumPoints - last))));
   for (const std::string& row : CompositeGridRows(composite.longitudes, options, last))

@@ -16,11 +16,9 @@
 
 namespace orv {
 
-// `CalcCompositeChart` of the charts in `charts` (asking for the
-// relationship latitude through `host` while option 40 is 0), left in the
-// working chart as the composite; also returned.
-CompositeChart CalcCompositeIntoWorking(ChartModel& charts, const OptionValues& options,
-                                        Host& host);
+// `CalcCompositeChart` of chart 1 and chart 2 in `charts` (asking for the
+// relationship latitude through `host` while option 40 is 0).
+CompositeChart CalcCompositeOf(const ChartModel& charts, const OptionValues& options, Host& host);
 
 // The header line of the planet listing: the two names (cut to 26
 // characters) over the first two position columns, then "Composite Planets".
@@ -53,12 +51,13 @@ std::vector<std::string> CompositeGridRows(const PointArray<double>& compositeLo
                                            int lastPoint = NumPoints);
 
 // `ListCompositePlanets`: begins a two-chart page, computes the composite
-// chart into the working chart and appends the planet listing.
-void ListCompositePlanets(ListingPage& page, ChartModel& charts, const SecondPersonBox& box,
+// chart and appends the planet listing.
+void ListCompositePlanets(ListingPage& page, const ChartModel& charts, const SecondPersonBox& box,
                           const OptionValues& options);
 
 // `ListCompositeAspectGrid`: computes the composite chart again (asking
 // again while option 40 is 0) and appends the aspect grid and its legend.
-void ListCompositeAspectGrid(ListingPage& page, ChartModel& charts, const OptionValues& options);
+void ListCompositeAspectGrid(ListingPage& page, const ChartModel& charts,
+                             const OptionValues& options);
 
 }  // namespace orv

@@ -36,16 +36,6 @@ std::string NatalFooter() { return Chart2Footer() + "    Lat."; }
 
 std::string_view PointName10(int point) { return PackedField(PointNames10, point, PointNameWidth); }
 
-// Loads `chart` into the working chart, as a listing of it leaves it.
-void LoadWorking(ChartModel& model, const ChartArrays& chart) {
-  model.Working.Longitudes = chart.Longitudes;
-  model.Working.Declinations = chart.Declinations;
-  model.Working.HasChiron = chart.HasChiron;
-  model.Working.Cusps = chart.Cusps;
-  model.Working.HousePositions = chart.HousePositions;
-  model.Working.RetroFlags = chart.RetroFlags;
-}
-
 void ListHouseCusps(ListingPage& page, const HouseCusps& cusps, HouseSystemCode system) {
   page.Blank();
   page.Line("  HOUSE CUSPS - " + std::string(HouseSystemInfoOf(system).name));
@@ -164,7 +154,6 @@ std::string_view DecanateKeyword(double longitudeDeg) {
 
 void ListNatalData(ListingPage& page, ChartModel& model, AntiscionAxis axis) {
   model.Kind = ChartKind::Natal;
-  LoadWorking(model, model.Natal);
   ListHouseCusps(page, model.Natal.Cusps, model.HouseSystem);
   ListNatalPlanets(page, model.Natal, axis);
   ListTrueNode(page, model, axis);
@@ -178,7 +167,6 @@ void ListTransitPositions(ListingPage& page, ChartModel& model, const SecondPers
   page.Blank();
   page.Line(box.checked ? "  " + box.caption + "'s NATAL POSITIONS" : "  TRANSIT POSITIONS");
   AppendDiurnalHeader(page, model);
-  LoadWorking(model, model.Diurnal);
   ListHouseCusps(page, model.Diurnal.Cusps, model.HouseSystem);
   ListChart2Planets(page, model.Diurnal, box.checked, axis);
   ListHelioPositions(page, model.Diurnal);

@@ -12,14 +12,13 @@
 
 namespace orv {
 
-// `ListNatalData`: the natal data listing of chart 1. Loads chart 1 into the
-// working chart (positions, declinations, cusps, houses, retrograde flags)
-// and sets `ChartKind` to natal. `axis` is option 167's.
+// `ListNatalData`: the natal data listing of chart 1; sets `ChartKind` to
+// natal. `axis` is option 167's.
 void ListNatalData(ListingPage& page, ChartModel& model, AntiscionAxis axis);
 
 // `ListTransitPositions`: the title, chart 2's place and time line and its
-// positions. Loads chart 2 into the working chart and sets `ChartKind` to
-// the second chart. The house column shows only for a second person.
+// positions; sets `ChartKind` to the second chart. The house column shows
+// only for a second person.
 void ListTransitPositions(ListingPage& page, ChartModel& model, const SecondPersonBox& box,
                           AntiscionAxis axis);
 

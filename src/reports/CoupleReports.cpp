@@ -375,7 +375,7 @@ void EndCoupleReport(Workbench& wb, Host& host) {
 bool RunCompositeReport(Workbench& wb, const SecondPersonBox& box, Host& host) {
   if (!box.checked) return false;
   // The latitude is asked before the busy cursor shows.
-  const CompositeChart composite = CalcCompositeIntoWorking(wb.Charts, wb.Options, host);
+  const CompositeChart composite = CalcCompositeOf(wb.Charts, wb.Options, host);
   BusyCursor busy(host);
   BeginCoupleReport(wb, box, ReportKind::Composite, CompositeReportTitle());
   AddReportSteps(wb.Report, wb.AppPath,

@@ -333,12 +333,8 @@ bool RunNatalReport(Workbench& wb, Host& host, OutputView& view) {
   ListingPage page{wb.Output, host};
   BeginNatalListing(page, charts);
   ListNatalData(page, charts, AntiscionAxisOf(wb.Options));
-  charts.Working.Longitudes = charts.Natal.Longitudes;
-  charts.Working.Declinations = charts.Natal.Declinations;
-  charts.Working.HasChiron = charts.Natal.HasChiron;
-  const NatalAspectTable aspects =
-      ListNatalAspectGrid(page, charts.Working.Longitudes, charts.Working.Declinations, orbs,
-                          LastPointOf(charts.Working));
+  const NatalAspectTable aspects = ListNatalAspectGrid(
+      page, charts.Natal.Longitudes, charts.Natal.Declinations, orbs, LastPointOf(charts.Natal));
   ListCoLAspects(page, charts.Natal);
   ShowOutputPage(wb.Output, wb.AppPath, host, view);
 

@@ -64,12 +64,6 @@ std::string TransitRetroKey(int transiting);
 // "Friday, 12 Jun 2026" for a day number.
 std::string TransitDateText(double julianDayNumber);
 
-// One aspect found on a day, with its heading line.
-struct TransitHit {
-  int transiting = 0, natal = 0, kind = 0;
-  std::string heading;
-};
-
 // The transit positions of day `day` at chart 2's clock time.
 ChartArrays TransitDayPositions(const ChartModel& charts, const OptionValues& options, double day);
 

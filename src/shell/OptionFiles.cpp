@@ -179,10 +179,6 @@ bool SaveEditorText(Host& host, const std::filesystem::path& file, std::string_v
   return SaveFileAtomically(host, ResolvePath(file), EditorTextToFile(text));
 }
 
-bool SaveOrbText(Host& host, const std::filesystem::path& orbFile, std::string_view text) {
-  return SaveEditorText(host, orbFile, text);
-}
-
 bool RestoreDefaultOptions(Host& host, const std::filesystem::path& appPath) {
   const auto defaults = ReadFileBytes(ResolveInFolder(appPath, kOptionsDefaultFileName));
   if (defaults &&

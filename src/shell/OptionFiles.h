@@ -88,10 +88,6 @@ bool SaveEditorText(Host& host, const std::filesystem::path& file, std::string_v
 bool RereadOptionsFile(Host& host, const std::filesystem::path& appPath,
                        const std::filesystem::path& optionsPath, OptionValues& options);
 
-// The orb editor's Save: writes `text` to `orbFile` atomically; the orbs are
-// picked up by the next `ReadOrbFile`. Returns whether it was saved.
-bool SaveOrbText(Host& host, const std::filesystem::path& orbFile, std::string_view text);
-
 // Restore Default: copies Options.mst over Options.opt (the file as it is
 // found, whatever its letter case). The option values are not re-read. On
 // failure shows "Error in operation. Cannot do what is requested." and

@@ -35,8 +35,4 @@ DateOrderKind DateOrderFromFormat(std::string_view shortDateFormat);
 // AM/PM marker ("h:mm AP", "h:mm a"), otherwise 24-hour ("HH:mm").
 TimeFormatKind TimeFormatFromFormat(std::string_view timeFormat);
 
-// Whether a clock hour (0..23) is after noon. Decided by the hour alone, so
-// the answer does not hang on a translated "PM" text.
-constexpr bool IsAfternoon(int hour24) { return hour24 >= 12; }
-
 }  // namespace orv

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/Aspects.h"
 #include "wheels/AspectLines.h"
 #include "wheels/GlyphCodes.h"
 
@@ -14,28 +15,13 @@ namespace {
 constexpr std::array<int, NumPoints> kPointOrder{1, 10, 2,  3,  4,  5,  6,  7,
                                                  8, 9,  11, 12, 13, 14, 15, 16};
 
-// One aspect test: its exact angle, its orb's `AspectKind` and its code; in
-// the fixed order, a later match overwriting an earlier one.
-struct ListTest {
-  double angle;
-  int kind;
-};
-constexpr double kSeptile = 360.0 / 7;
-constexpr std::array<ListTest, 15> kBandTests{{{60, 2},
-                                               {90, 3},
-                                               {120, 4},
-                                               {180, 5},
-                                               {30, 7},
-                                               {45, 8},
-                                               {135, 9},
-                                               {150, 10},
-                                               {36, 11},
-                                               {40, 12},
-                                               {72, 13},
-                                               {108, 14},
-                                               {144, 15},
-                                               {kSeptile, 16},
-                                               {165, 17}}};
+// The list draws its septile at 360/7 itself, a hair short of the
+// 51.42857143 the listings use: a pair right at the list's band edge is
+// listed here and not there.
+constexpr AspectBand ListBand(AspectBand band) {
+  if (band.kind == KindOf(AspectCode::Septile)) band.exactDeg = 360.0 / 7;
+  return band;
+}
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -45,10 +31,10 @@ bool Shown(const std::string& enabled, int p) {
 
 bool OutOfHelio(int p) { return p == ChartPoint::Moon || (p >= 11 && p <= 15); }
 
-char Code(int code) { return static_cast<char>(static_cast<unsigned char>(code)); }
+char Glyph(int code) { return static_cast<char>(static_cast<unsigned char>(code)); }
 
 std::string Line(int pointCode, int aspectCode, int otherCode) {
-  return std::string("  ") + Code(pointCode) + ' ' + Code(aspectCode) + ' ' + Code(otherCode);
+  return std::string("  ") + Glyph(pointCode) + ' ' + Glyph(aspectCode) + ' ' + Glyph(otherCode);
 }
 
 }  // namespace
@@ -66,23 +52,12 @@ AspectListInputs SingleWheelAspectListInputs(const WheelRequest& r) {
 }
 
 int AspectListCode(double separationDeg, const OrbTable& orbs) {
-  const double d = separationDeg > 180 ? 360 - separationDeg : separationDeg;
-  const float fd = static_cast<float>(d);
-  int code = 1;
-  for (const ListTest& t : kBandTests) {
-    const double orb = orbs[At(t.kind)];
-    bool match = false;
-    if (t.kind == 16) {
-      match = d >= t.angle - orb && d <= t.angle + orb;
-    } else if (t.kind == 5) {
-      match = fd >= static_cast<float>(t.angle - orb);
-    } else {
-      match = fd >= static_cast<float>(t.angle - orb) && fd <= static_cast<float>(t.angle + orb);
-    }
-    if (match) code = t.kind + 1;
-  }
-  if (fd <= orbs[1]) code = 2;
-  return code;
+  AspectMatch match;
+  match.foldedSeparation = separationDeg > 180 ? 360 - separationDeg : separationDeg;
+  for (const AspectBand& band : kMajorAndSemiBands) MatchBand(band, orbs, match);
+  for (const AspectBand& band : kMinorBands) MatchBand(ListBand(band), orbs, match);
+  MatchBand(kConjunctionBand, orbs, match);
+  return match.code;
 }
 
 std::vector<std::string> AspectListLines(const AspectListInputs& in, const OrbTable& orbs) {

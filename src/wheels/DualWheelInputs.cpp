@@ -9,7 +9,7 @@
 namespace orv {
 
 bool CombinedChartsExchanged(const WheelRequest& request, const OptionValues& options) {
-  return request.WheelLayout == 1 && request.DualWheelShown == 0 &&
+  return request.WheelKind == 2 && request.DualWheelShown == 0 &&
          options[OptionNumber::DualWheelOuterTransits] != 0 && !request.SecondPerson;
 }
 

@@ -1,8 +1,10 @@
 #include "wheels/SynastryLines.h"
 
 #include <cmath>
+#include <span>
 #include <utility>
 
+#include "core/Aspects.h"
 #include "core/ChartModel.h"
 #include "core/OptionNumbers.h"
 #include "shell/SettingsFile.h"
@@ -35,17 +37,17 @@ bool Retrograde(const std::string& flags, int point) {
 std::optional<int> LineColor(SynastryView view, int code) {
   switch (view) {
     case SynastryView::HardAspects:
-      if (code == 4) return kSquareColor;
-      if (code == 6) return kOppositionColor;
+      if (code == Code(AspectCode::Square)) return kSquareColor;
+      if (code == Code(AspectCode::Opposition)) return kOppositionColor;
       return std::nullopt;
     case SynastryView::SoftAspects:
-      if (code == 3) return kSextileColor;
-      if (code == 5) return kTrineColor;
+      if (code == Code(AspectCode::Sextile)) return kSextileColor;
+      if (code == Code(AspectCode::Trine)) return kTrineColor;
       return std::nullopt;
     case SynastryView::Conjunctions:
       break;
   }
-  if (code == 2) return kConjunctionColor;
+  if (code == Code(AspectCode::Conjunction)) return kConjunctionColor;
   return std::nullopt;
 }
 
@@ -187,18 +189,17 @@ bool IsGenerationPair(int i, int j) {
 }
 
 int SynastryAspectCode(double s, const OrbTable& orbs) {
-  const float d = static_cast<float>(s);
-  const auto within = [&](float angle, int kind) {
-    const float orb = orbs[static_cast<std::size_t>(kind)];
-    return d >= angle - orb && d <= angle + orb;
-  };
-  int code = 1;
-  if (within(60, 2)) code = 3;
-  if (within(90, 3)) code = 4;
-  if (within(120, 4)) code = 5;
-  if (d >= 180 - orbs[5]) code = 6;
-  if (d <= orbs[1]) code = 2;
-  return code;
+  // The major bands lead the shared table: sextile, square, trine, opposition.
+  static_assert(kMajorAndSemiBands[0].kind == KindOf(AspectCode::Sextile) &&
+                kMajorAndSemiBands[1].kind == KindOf(AspectCode::Square) &&
+                kMajorAndSemiBands[2].kind == KindOf(AspectCode::Trine) &&
+                kMajorAndSemiBands[3].kind == KindOf(AspectCode::Opposition));
+  AspectMatch match;
+  match.foldedSeparation = s;
+  for (const AspectBand& band : std::span(kMajorAndSemiBands).first<4>())
+    MatchBand(band, orbs, match);
+  MatchBand(kConjunctionBand, orbs, match);
+  return match.code;
 }
 
 std::vector<SynastrySlot> SortSynastryPoints(const PointArray<double>& longitudes) {

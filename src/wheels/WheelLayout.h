@@ -72,7 +72,6 @@ std::array<PlacedCharacter, 15> HouseNumberCharacters();
 
 // The five characters of a cusp label (degree tens and units, sign, minute
 // tens and units) and where they go.
-enum class CuspLabelPart { DegreeTens, DegreeUnits, Sign, MinuteTens, MinuteUnits };
 using CuspLabel = std::array<PlacedCharacter, 5>;
 
 // Whether cusp entry i (1..12) takes its label from the table: always for

@@ -582,6 +582,15 @@ void SetEdges(Canvas& canvas, const ScaleEdges& e) {
   canvas.SetScale(e.left, e.top, e.right, e.bottom);
 }
 
+// The house numbers 1..12 in the combined frame's innermost ring, in the
+// current font and colour.
+void DrawHouseNumbers(Canvas& canvas) {
+  for (const PlacedCharacter& c : HouseNumberCharacters()) {
+    canvas.SetCurrent(c.at);
+    canvas.Print(GlyphText(c.code));
+  }
+}
+
 // The frame, sign or cusp labels and points of a two-chart wheel.
 void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool printing) {
   const OptionValues& opt = *in.options;
@@ -656,13 +665,6 @@ void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printin
   canvas.Circle({0, 0}, 40, Ring(ring));
 }
 
-void DrawHouseNumbers(Canvas& canvas) {
-  for (const PlacedCharacter& c : HouseNumberCharacters()) {
-    canvas.SetCurrent(c.at);
-    canvas.Print(GlyphText(c.code));
-  }
-}
-
 std::string DeclinationLabelText(double displayDeg) {
   double v = displayDeg > 180 ? (displayDeg - 180) / 6 : displayDeg / 6;
   if (v == 30) v = 0;
@@ -715,7 +717,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kWindow);
-  if (r.WheelLayout == 1) {
+  if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, false);
     DrawTitleBlock(canvas, in, false, {});
     return;
@@ -743,7 +745,7 @@ void PaintWheelPrinter(
   const auto grid = [&] {
     if ((*in.options)[O::AspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
   };
-  if (r.WheelLayout == 1) {
+  if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, true);
     DrawTitleBlock(canvas, in, true, personalHeader);
     grid();

@@ -67,10 +67,6 @@ void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
 // background colour (white for `blackWhite`, which also blackens the spokes).
 void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printing, bool blackWhite);
 
-// The house numbers 1..12 in the combined frame's innermost ring, in the
-// current font and colour.
-void DrawHouseNumbers(Canvas& canvas);
-
 // The degree text of a declination wheel's label: the magnitude the display
 // angle `displayDeg` stands for, truncated to tenths ("#0.0"): 29.96 reads
 // 29.9.

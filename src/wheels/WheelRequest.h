@@ -17,9 +17,9 @@ namespace orv {
 using WheelHeaderLines = std::array<std::string, 8>;
 
 struct WheelRequest {
-  // Mode flags (0 or 1, `WheelKind` 1 or 2).
+  // Mode flags (0 or 1, `WheelKind` 1 or 2). `WheelKind` 2, a two-chart
+  // wheel, is also the two-chart layout: no wheel has one without the other.
   int WheelKind = 1;
-  int WheelLayout = 0;
   int DualWheelShown = 0;
   int HelioWheel = 0;
   int DeclinationSingleWheel = 0;

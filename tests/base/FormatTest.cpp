@@ -80,7 +80,6 @@ TEST(FormatDate, WritesEnglishDatesAndWeekdays) {
   EXPECT_EQ(FormatDate({2024, 2, 29}, "dddd"), "Thursday");
   EXPECT_EQ(WeekdayOf(1900, 1, 1), 1);  // Monday
   EXPECT_EQ(WeekdayOf(1600, 3, 1), 3);  // Wednesday
-  EXPECT_EQ(MonthAbbreviation(13), "");
 }
 
 TEST(NumberAligners, RightAlignTheIntegerPart) {

@@ -19,7 +19,6 @@ TEST(Angles, ConvertWithPiToTenDecimals) {
   EXPECT_NEAR(CosDeg(60), 0.5, 1e-10);
   EXPECT_DOUBLE_EQ(Int(-1.3), -2);
   EXPECT_NEAR(HourMinuteToDecimal(12.30), 12.5, kExact);
-  EXPECT_NEAR(DecimalToHourMinute(12.5), 12.3, kExact);
   EXPECT_NEAR(HourMinuteToDecimal(-1.30), -2 + 0.7 * 100 / 60, kExact);
   EXPECT_DOUBLE_EQ(Round2(0.125), 0.13);
   EXPECT_DOUBLE_EQ(Round2(-0.125), -0.12);

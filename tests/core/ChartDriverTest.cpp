@@ -65,11 +65,11 @@ TEST(ChartDriver, ARefusedInputChangesNothing) {
   EXPECT_EQ(f.Run(bad), 1);
   EXPECT_TRUE(f.hooks.calls.empty());
   EXPECT_EQ(f.model.Natal.Longitudes, before.Natal.Longitudes);
-  EXPECT_EQ(f.model.Working.Longitudes, before.Working.Longitudes);
+  EXPECT_EQ(f.model.WorkingHousePositions, before.WorkingHousePositions);
   EXPECT_EQ(f.model.NatalInput.dateText, before.NatalInput.dateText);
 }
 
-TEST(ChartDriver, FilesBothChartsAndLeavesChartTwoWorking) {
+TEST(ChartDriver, FilesBothChartsAndKeepsChartTwosHouseRecords) {
   Fixture f;
   f.options[33] = 1;
   ASSERT_EQ(f.Run(Request()), 0);
@@ -80,10 +80,7 @@ TEST(ChartDriver, FilesBothChartsAndLeavesChartTwoWorking) {
   // Chart 2 is J2000.0 exactly (noon UT, 1 January 2000).
   EXPECT_DOUBLE_EQ(m.DiurnalJulianDay, 2451545.0);
   EXPECT_DOUBLE_EQ(m.TransitListDay, 2451545.0);
-  EXPECT_EQ(m.Working.Longitudes, m.Diurnal.Longitudes);
-  EXPECT_EQ(m.DualOuterLongitudes, m.Diurnal.Longitudes);
-  EXPECT_EQ(m.WheelRetroFlags, m.Diurnal.RetroFlags);
-  EXPECT_EQ(m.WheelHousePositions, m.Natal.HousePositions);
+  EXPECT_EQ(m.WorkingHousePositions, m.Diurnal.HousePositions);
   // The Sun at J2000.0: the solar formulas of Meeus (Astronomical Algorithms,
   // 2nd ed., ch. 25, low accuracy) give apparent longitude 280.373 deg.
   EXPECT_NEAR(m.Diurnal.Longitudes[ChartPoint::Sun], 280.37, 0.02);
@@ -92,6 +89,35 @@ TEST(ChartDriver, FilesBothChartsAndLeavesChartTwoWorking) {
   EXPECT_LT(m.DailyMotion[ChartPoint::Moon], 15.5);
   EXPECT_EQ(m.Natal.RetroFlags.size(), size_t(NumPoints));
   EXPECT_EQ(m.Natal.HousePositions.size(), size_t(NumPoints * 10));
+}
+
+// The records a computation starts from stand only for a point that no house
+// holds. In every house system, up to the latitudes the checks admit, each
+// point lies in a house, so no record of an earlier chart ever shows.
+TEST(ChartDriver, NoHouseRecordOfAnEarlierChartSurvives) {
+  const std::string stale(size_t(NumPoints) * HousePositionWidth, 'X');
+  for (const HouseSystemInfo& system : HouseSystems) {
+    const bool anyLatitude = system.system == HouseSystemCode::Meridian ||
+                             system.system == HouseSystemCode::Morinus;
+    for (const char* latitude : {"0", "39", "66", "90"}) {
+      if (!anyLatitude && std::string(latitude) == "90") continue;
+      for (bool south : {false, true}) {
+        ChartRequest r = Request();
+        r.houseSystem = system.system;
+        r.natal.LatDeg = r.diurnal.LatDeg = latitude;
+        r.natal.LatMin = r.diurnal.LatMin = "0";
+        r.natal.South = r.diurnal.South = south;
+        Fixture fresh, after;
+        after.model.WorkingHousePositions = stale;
+        ASSERT_EQ(fresh.Run(r), 0) << system.name << " " << latitude;
+        ASSERT_EQ(after.Run(r), 0);
+        SCOPED_TRACE(std::string(system.name) + " " + latitude + (south ? " S" : " N"));
+        EXPECT_EQ(after.model.Natal.HousePositions, fresh.model.Natal.HousePositions);
+        EXPECT_EQ(after.model.Diurnal.HousePositions, fresh.model.Diurnal.HousePositions);
+        EXPECT_EQ(after.model.Natal.HousePositions.find('X'), std::string::npos);
+      }
+    }
+  }
 }
 
 TEST(ChartDriver, AKnownMomentMatchesAnIndependentEphemeris) {
@@ -190,11 +216,6 @@ TEST(ChartDriver, FirstListingFollowsOption33) {
     ASSERT_EQ(f.Run(r), 0);
     EXPECT_EQ(f.hooks.calls, c.calls) << c.option << " " << c.secondPerson;
   }
-  // Option 33 = 0 lists chart 1 from the working arrays.
-  Fixture f;
-  ASSERT_EQ(f.Run(Request()), 0);
-  EXPECT_EQ(f.model.Working.Longitudes, f.model.Natal.Longitudes);
-  EXPECT_EQ(f.model.Working.Declinations, f.model.Natal.Declinations);
 }
 
 TEST(ChartDriver, ClearsTheBufferBeforeTheListingAndWritesNothingInABatch) {
@@ -207,7 +228,7 @@ TEST(ChartDriver, ClearsTheBufferBeforeTheListingAndWritesNothingInABatch) {
   batch.options[211] = 1;
   ASSERT_EQ(batch.Run(Request(), true), 0);
   EXPECT_EQ(batch.hooks.calls, (std::vector<std::string>{"hide", "menus"}));
-  EXPECT_EQ(batch.model.Working.Longitudes, batch.model.Diurnal.Longitudes);
+  EXPECT_EQ(batch.model.WorkingHousePositions, batch.model.Diurnal.HousePositions);
 }
 
 TEST(ChartDriver, TakesTheAngleChoiceOnlyWhenOneIsSet) {

@@ -94,7 +94,6 @@ TEST(ChartTime, PlaceValues) {
   EXPECT_NEAR(t.HouseLatitude, (33 + 52.0 / 60) * M_PI / 180, 1e-7);
   EXPECT_EQ(t.LatitudeWholeDegrees, 33);
   EXPECT_NEAR(t.ChartLatitude, 33.52, 1e-5);
-  EXPECT_NEAR(t.ChartLongitude, 151.13, 1e-5);
   EXPECT_EQ(t.CurrentNorthSouth, "South");
 }
 

@@ -255,5 +255,33 @@ TEST(Composite, EverySystemIsCastUnderTheCompositeSky) {
   }
 }
 
+// The records the placement starts from stand only for a point that no house
+// holds. Up to the highest latitude each system admits, where Regiomontanus
+// and Campanus cusps run out of order, the twelve entries still go round the
+// circle at least once, so every point lies in a house and no starting record
+// shows.
+TEST(Composite, NoStartingHouseRecordSurvives) {
+  CompositeSources s = Couple();
+  for (const HouseSystemInfo& row : HouseSystems) {
+    for (const char* latitude : {"0", "-66", "66", "89.59", "-90"}) {
+      for (double mc = 0.5; mc < 360; mc += 11.3) {
+        s.natalLongitudes[ChartPoint::MC] = mc;
+        s.diurnalLongitudes[ChartPoint::MC] = std::fmod(mc + 7, 360);
+        std::vector<std::string> records;
+        for (char seed : {'*', 'X'}) {
+          s.housePositions = std::string(160, seed);
+          test::RecordingHost host;
+          host.promptAnswers = {latitude};
+          records.push_back(
+              CalcCompositeChart(s, row.system, Options(0, 0, 0, 0), host).housePositions);
+          EXPECT_EQ(records.back().find(seed), std::string::npos)
+              << row.name << " " << latitude << " " << mc;
+        }
+        EXPECT_EQ(records[0], records[1]);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orv

@@ -63,8 +63,8 @@ inline ChartModel FixedCharts() {
       "11TH HOUSE11TH HOUSE12TH HOUSE10TH HOUSE12TH HOUSE 9TH HOUSE10TH HOUSE 8TH HOUSE"
       " 6TH HOUSE10TH HOUSE 7TH HOUSE 1ST HOUSE11TH HOUSE 1ST HOUSE10TH HOUSE 9TH HOUSE";
 
-  // As a calculation leaves it: chart 2 in the working chart.
-  m.Working = d;
+  // As a calculation leaves it: chart 2's house records seed the next one.
+  m.WorkingHousePositions = d.HousePositions;
   m.Kind = ChartKind::Second;
   m.Computed = true;
   return m;

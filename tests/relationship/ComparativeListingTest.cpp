@@ -168,13 +168,12 @@ TEST(ComparativeBatchResult, LinesSummaryAndEmail) {
                              c.tail.substr(c.tail.find('(')));
     EXPECT_EQ(r.inSummary, c.inSummary);
     EXPECT_EQ(r.addEmail, c.addEmail);
-    EXPECT_EQ(r.commaLine, "");
   }
   // All vs All: the comma-separated line; the summary of a strong pair.
   const ComparativeTotals t{10, 2};
-  const BatchPairResult all = MakeBatchPairResult(
-      {"Ann Lee", "01 Jan 1970", "ann@x", true, "Bob Ray", "02 Feb 1971", "bob@y"}, t,
-      {true, 80, 70});
+  const BatchPairNames annAndBob{"Ann Lee", "01 Jan 1970", "ann@x", true,
+                                 "Bob Ray", "02 Feb 1971", "bob@y"};
+  const BatchPairResult all = MakeBatchPairResult(annAndBob, t, {true, 80, 70});
   EXPECT_EQ(all.summary, "");
   // Both names whole; cut, the longer first, only where the column is short.
   const struct {
@@ -193,7 +192,8 @@ TEST(ComparativeBatchResult, LinesSummaryAndEmail) {
                                   {true, c.width, 70})
                   .summary,
               c.label + "   (P*H =   -800.00)   H = -80.00");
-  EXPECT_EQ(all.commaLine, "  Ann Lee (01 Jan 1970),ann@x,Bob Ray (02 Feb 1971),10.00,20.00,2.00");
+  EXPECT_EQ(BatchCommaLine(annAndBob, t),
+            "  Ann Lee (01 Jan 1970),ann@x,Bob Ray (02 Feb 1971),10.00,20.00,2.00");
   // Transits, and a label too long for its column: no fill.
   const BatchPairResult transits = MakeBatchPairResult(
       {std::string(90, 'x'), "", "", false, "", "12 Jun 2026", ""}, t, {false, 80, 70});

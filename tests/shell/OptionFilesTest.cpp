@@ -224,7 +224,7 @@ TEST_F(OptionFiles, EditorTextSavesWithOneLineBreakAtTheEnd) {
   WriteFile(dir.path() / "NATAL.ORB", loaded);
   const auto text = LoadEditorText(dir.path() / "NATAL.ORB");
   ASSERT_EQ(text, loaded);
-  ASSERT_TRUE(SaveOrbText(host, dir.path() / "natal.orb", *text));  // the file as found
+  ASSERT_TRUE(SaveEditorText(host, dir.path() / "natal.orb", *text));  // the file as found
   EXPECT_EQ(ReadBytes(dir.path() / "NATAL.ORB"), loaded);
   EXPECT_FALSE(fs::exists(dir.path() / "natal.orb"));
   WriteFile(dir.path() / "NOBREAK.ORB", "10\r\n6");  // gains a final line break

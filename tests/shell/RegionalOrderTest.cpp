@@ -48,12 +48,5 @@ TEST(RegionalOrder, ClockOfTimeFormats) {
   for (const auto& c : cases) EXPECT_EQ(TimeFormatFromFormat(c.format), c.clock) << c.format;
 }
 
-TEST(RegionalOrder, AfternoonByTheHourAlone) {
-  EXPECT_FALSE(IsAfternoon(0));
-  EXPECT_FALSE(IsAfternoon(11));
-  EXPECT_TRUE(IsAfternoon(12));
-  EXPECT_TRUE(IsAfternoon(23));
-}
-
 }  // namespace
 }  // namespace orv

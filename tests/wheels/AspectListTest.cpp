@@ -43,6 +43,7 @@ TEST(AspectList, TheSixteenTestsInTheirOrder) {
       {149, o, 16},              // quincunx 150 +- 3 and bi-quintile 144 +- 6: the bi-quintile wins
       {360.0 / 7, o, 17},        // the septile exactly
       {360.0 / 7 + 1e-9, o, 1},  // the septile compares in double precision
+      {51.42857143, o, 1},       // the listings' septile angle: past the list's own
       {200, exact, 1},
       {180, exact, 6},
   };

@@ -247,7 +247,6 @@ TEST(RedrawCurrentWheel, KeepsTheWheelOnDisplay) {
     EXPECT_EQ(after.WheelKind, 2);
     EXPECT_EQ(after.DualWheelShown, before.DualWheelShown);
     EXPECT_EQ(after.HelioWheel, before.HelioWheel);
-    EXPECT_EQ(after.WheelLayout, before.WheelLayout);
     EXPECT_NE(after.DualOuterLongitudes, before.DualOuterLongitudes);  // chart 2 moved
   }
   // Nothing prepared: nothing to redraw.

@@ -62,7 +62,6 @@ BatchPairResult MakeBatchPairResult(const BatchPairNames& names, const Comparati
   r.harmony = t.TH1;
   r.inSummary = ReachesBatchSummary(t.TH1, options);
   r.addEmail = !options.allVsAll && t.TH1 >= kEmailHarmony;
-  if (options.allVsAll && names.secondPerson) r.commaLine = BatchCommaLine(names, t);
   // All vs All lists only its comma-separated lines and the summary: the
   // rest is not made for each of its many pairs.
   if (options.allVsAll && !r.inSummary) return r;

@@ -36,7 +36,6 @@ struct BatchPairResult {
   double harmony = 0;
   bool inSummary = false;  // |harmony| reaches the summary threshold
   bool addEmail = false;   // One vs All with harmony 60 or more: list the partner's e-mail
-  std::string commaLine;   // All vs All of two people only: whole names
 };
 
 // `ShortName`: `name` up to its first blank at position 3 or later (so a
@@ -47,8 +46,8 @@ std::string ShortName(std::string_view name);
 // reaches the summary threshold either way.
 bool ReachesBatchSummary(double harmony, const BatchPairOptions& options);
 
-// All vs All's comma-separated line of a pair with totals `t` (the
-// `commaLine` of its result), made alone for the run's many pairs.
+// All vs All's comma-separated line of a pair of two people with totals `t`,
+// both names whole.
 std::string BatchCommaLine(const BatchPairNames& names, const ComparativeTotals& t);
 
 // `AddBatchPairResult` for a pair with totals `t`. Columns count characters,

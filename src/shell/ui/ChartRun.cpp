@@ -42,10 +42,6 @@ void ChartRunHooks::ListTransitInterpretations() {
 }
 
 void ChartRunHooks::ListNatalInstead(std::string_view note) {
-  ChartModel& charts = workbench_.Charts;
-  charts.Working.Longitudes = charts.Natal.Longitudes;
-  charts.Working.Declinations = charts.Natal.Declinations;
-  charts.Working.HasChiron = charts.Natal.HasChiron;
   ListNatalFirstPage();
   InsertLineAtPageTop(workbench_.Output, std::string(note));
 }

@@ -26,15 +26,13 @@ class FrmTip : public QDialog {
   void cmdNextTip_Click();
   void GoBackTip();
 
-  // The tip on show, numbered from 1; 0 before the first.
-  int TipIndex() const { return index_; }
   QLabel* lblTipText() const { return tipText_; }
 
  private:
   void DisplayCurrentTip();
 
   std::vector<std::string> tips_;
-  int index_ = 0;
+  int index_ = 0;  // the tip on show, numbered from 1; 0 before the first
   QLabel* tipText_ = nullptr;
   QPushButton* next_ = nullptr;
 };

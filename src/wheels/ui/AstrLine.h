@@ -28,8 +28,6 @@ class AstrLine : public QWidget {
   AstrLine(Workbench& workbench, Host& host, std::string secondName,
            std::function<void()> bringMainForward, QPoint topLeft, QWidget* parent = nullptr);
 
-  SynastryView AspectView() const { return view_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

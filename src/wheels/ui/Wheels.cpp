@@ -341,7 +341,7 @@ void Wheels::keyPressEvent(QKeyEvent* event) {
 void Wheels::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton && links_.bringMainForward) links_.bringMainForward();
   if (event->button() == Qt::LeftButton && links_.twoRingClick && workbench_.Wheel &&
-      workbench_.Wheel->WheelLayout == 1 && workbench_.Wheel->DualWheelShown == 1) {
+      workbench_.Wheel->WheelKind == 2 && workbench_.Wheel->DualWheelShown == 1) {
     // The window is made anew after this click, not inside it.
     QTimer::singleShot(0, this, links_.twoRingClick);
     event->accept();
