@@ -6,6 +6,7 @@
 
 #include "FixedCharts.h"
 #include "QuietHost.h"
+#include "commands/ReportCommands.h"
 #include "reports/InterpretationReports.h"
 #include "reports/ReportText.h"
 #include "reports/ReportViewer.h"

@@ -6,8 +6,8 @@
 
 #include "FuzzSupport.h"
 #include "commands/ComparativeCommands.h"
+#include "commands/MagiCommands.h"
 #include "platform/Files.h"
-#include "relationship/magi/MagiAnalyses.h"
 
 using namespace orv;
 

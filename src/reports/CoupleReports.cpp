@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "base/Text.h"
-#include "commands/Workbench.h"
 #include "core/Angles.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
@@ -14,7 +13,6 @@
 #include "listings/ChartHeaders.h"
 #include "listings/CompositeListings.h"
 #include "platform/Files.h"
-#include "platform/Host.h"
 #include "reports/ReportText.h"
 #include "reports/ScrambledText.h"
 
@@ -349,50 +347,6 @@ void BuildSynastryReport(ReportState& report, const std::filesystem::path& appPa
   for (int a : {kSun, kMoon, 2, 3, 4, 5, 6, 7, 8, 9})
     for (int b = 1; b <= 10; ++b) pair(a, b, true);
   file("SYNASTRY/DOCS/CLOSING");
-}
-
-namespace {
-
-void BeginCoupleReport(Workbench& wb, const SecondPersonBox& box, ReportKind kind,
-                       std::string title) {
-  ReportState& report = wb.Report;
-  report.CurrentReportKind = kind;
-  ReadPersonalNam(report, wb.AppPath);
-  ClearReportLines(report);
-  report.ReportTitle = std::move(title);
-  AddCoupleTitlePage(report, wb.Charts.PersonName, wb.Charts.NatalInput, box.caption,
-                     wb.Charts.DiurnalInput, wb.Options);
-  AddBlankReportLine(report);
-}
-
-void EndCoupleReport(Workbench& wb, Host& host) {
-  JoinReportParagraphs(wb.Report);
-  ReportMissedSections(wb.Report, host);
-}
-
-}  // namespace
-
-bool RunCompositeReport(Workbench& wb, const SecondPersonBox& box, Host& host) {
-  if (!box.checked) return false;
-  // The latitude is asked before the busy cursor shows.
-  const CompositeChart composite = CalcCompositeOf(wb.Charts, wb.Options, host);
-  BusyCursor busy(host);
-  BeginCoupleReport(wb, box, ReportKind::Composite, CompositeReportTitle());
-  AddReportSteps(wb.Report, wb.AppPath,
-                 CompositeReportSteps(composite.longitudes, composite.retroFlags,
-                                      composite.housePositions, wb.Options));
-  EndCoupleReport(wb, host);
-  return true;
-}
-
-bool RunSynastryReport(Workbench& wb, const SecondPersonBox& box, Host& host) {
-  if (!box.checked) return false;
-  BusyCursor busy(host);
-  BeginCoupleReport(wb, box, ReportKind::Synastry, SynastryReportTitle());
-  BuildSynastryReport(wb.Report, wb.AppPath, wb.Charts.Natal.Longitudes,
-                      wb.Charts.Diurnal.Longitudes, {wb.Charts.PersonName, box.caption});
-  EndCoupleReport(wb, host);
-  return true;
 }
 
 std::string CompositeReportTitle() { return CentreReportLine("COMPOSITE RELATIONSHIP REPORT FOR"); }

@@ -16,10 +16,6 @@
 
 namespace orv {
 
-class Host;
-struct SecondPersonBox;
-struct Workbench;
-
 // `FoundAspect` codes of both reports.
 inline constexpr int kNoAspectFound = 1;
 inline constexpr int kFoundConjunction = 2;
@@ -82,12 +78,6 @@ struct SynastryPersons {
 void BuildSynastryReport(ReportState& report, const std::filesystem::path& appPath,
                          const PointArray<double>& natal, const PointArray<double>& second,
                          const SynastryPersons& persons);
-
-// Composite Report and Synastry Report: with chart 2 a second person, the
-// report into the report buffer (the composite asking for the relationship
-// latitude while option 40 is 0). False when chart 2 is no second person.
-bool RunCompositeReport(Workbench& wb, const SecondPersonBox& box, Host& host);
-bool RunSynastryReport(Workbench& wb, const SecondPersonBox& box, Host& host);
 
 std::string CompositeReportTitle();
 std::string SynastryReportTitle();

@@ -18,8 +18,6 @@
 namespace orv {
 
 class Host;
-class OutputView;
-struct Workbench;
 
 // A heading compared as the transit texts compare it: leading and trailing
 // blanks removed, upper case.
@@ -74,15 +72,6 @@ std::vector<std::string> TransitDayLines(const ChartArrays& transits, const Char
                                          const OptionValues& options, const OrbTable& twoChartOrbs,
                                          TransitTextIndex& texts, double day);
 
-// `ListTransitInterps`: the heading and the day `TransitListDay` into the
-// output buffer, the More menu marked shown, the day advanced. False (the
-// page untouched) when NAT2TRAN.ORB cannot be read.
-bool ListTransitInterps(Workbench& wb, Host& host);
-
-// `AddTransitInterpsToReport`: one day into the report, the day advanced.
-void AddTransitInterpsToReport(Workbench& wb, const OrbTable& twoChartOrbs,
-                               TransitTextIndex& texts);
-
 // The day count typed at the transit report's prompt: nothing ends the
 // command (0, no number), a negative count asks again (-1), above 366 is 366.
 int TransitDayCount(std::string_view answer);
@@ -108,14 +97,6 @@ std::vector<ReportStep> NatalReportSteps(const ChartModel& charts, const NatalAs
 // steps).
 void AddReportSteps(ReportState& report, const std::filesystem::path& appPath,
                     const std::vector<ReportStep>& steps);
-
-// Reports > Natal: the natal listing into the data window (`view`), then
-// the natal report into the report buffer. False when NATAL.ORB is missing.
-bool RunNatalReport(Workbench& wb, Host& host, OutputView& view);
-
-// Reports > Transit: asks for the day count and builds the transit report.
-// False when the user ended the command or NAT2TRAN.ORB is missing.
-bool RunTransitReport(Workbench& wb, Host& host);
 
 // The two title lines.
 std::string NatalReportTitle();

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "../listings/ListingTestSupport.h"
+#include "commands/MagiCommands.h"
 #include "commands/Workbench.h"
 #include "core/ephemeris/DataTables.h"
 #include "relationship/magi/MagiAnalyses.h"

@@ -10,6 +10,7 @@
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "base/Text.h"
+#include "commands/ReportCommands.h"
 #include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "listings/ChartHeaders.h"

@@ -8,6 +8,7 @@
 
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "commands/ReportCommands.h"
 #include "commands/Workbench.h"
 #include "core/ChartDriver.h"
 #include "core/ChartTime.h"

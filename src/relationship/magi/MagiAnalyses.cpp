@@ -1,7 +1,6 @@
 #include "relationship/magi/MagiAnalyses.h"
 
 #include "base/Format.h"
-#include "commands/Workbench.h"
 #include "core/Aspects.h"
 #include "relationship/magi/MagiRules.h"
 
@@ -115,23 +114,6 @@ void ListMagiNatal(ListingPage& page, const ChartArrays& natal, std::string_view
                 MagiParallelLabels(j, i, MagiVariant::Natal));
     }
   }
-}
-
-void ShowMagiCouple(Workbench& wb, const SecondPersonBox& box, std::string_view natalNameText,
-                    Host& host, OutputView& view) {
-  if (!wb.Charts.Computed) return;
-  ListingPage page{wb.Output, host};
-  BeginTwoChartListing(page, wb.Charts, box);
-  ListMagiCouple(page, wb.Charts, natalNameText, box.caption, wb.Tables);
-  ShowOutputPage(wb.Output, wb.AppPath, host, view);
-}
-
-void ShowMagiNatal(Workbench& wb, std::string_view natalNameText, Host& host, OutputView& view) {
-  if (!wb.Charts.Computed) return;
-  ListingPage page{wb.Output, host};
-  BeginNatalListing(page, wb.Charts);
-  ListMagiNatal(page, wb.Charts.Natal, natalNameText);
-  ShowOutputPage(wb.Output, wb.AppPath, host, view);
 }
 
 }  // namespace orv

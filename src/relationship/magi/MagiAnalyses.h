@@ -1,19 +1,16 @@
 #pragma once
 // The Magi Society analyses: the couple analysis of chart 1 against chart 2
 // with romance, sex and compatibility scores, and the analysis of the natal
-// chart's own pairs; and the Data commands that show them.
+// chart's own pairs.
 
+#include <string>
 #include <string_view>
 
+#include "core/ChartModel.h"
 #include "core/ephemeris/DataTables.h"
-#include "listings/ChartHeaders.h"
 #include "listings/ListingPage.h"
-#include "shell/OutputBuffer.h"
 
 namespace orv {
-
-class Host;
-struct Workbench;
 
 // `MagiCoupleTotals`: single precision, as the page prints them.
 struct MagiCoupleTotals {
@@ -37,12 +34,5 @@ MagiCoupleTotals ListMagiCouple(ListingPage& page, const ChartModel& charts,
 // The natal analysis after the page's header: the heading with `nameText`,
 // the longitude hits and the declination hits of chart 1's own pairs.
 void ListMagiNatal(ListingPage& page, const ChartArrays& natal, std::string_view nameText);
-
-// Data > Magi Society Aspects (Ctrl+M) and Data > Magi Society Aspects
-// (natal) (Ctrl+Q). Before any chart was computed they do nothing (their
-// menu items are disabled until then).
-void ShowMagiCouple(Workbench& wb, const SecondPersonBox& box, std::string_view natalNameText,
-                    Host& host, OutputView& view);
-void ShowMagiNatal(Workbench& wb, std::string_view natalNameText, Host& host, OutputView& view);
 
 }  // namespace orv
