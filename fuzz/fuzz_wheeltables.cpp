@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "FuzzSupport.h"
+#include "RecordingCanvas.h"
 #include "platform/Files.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/WheelCommands.h"
 #include "wheels/WheelPaint.h"
 

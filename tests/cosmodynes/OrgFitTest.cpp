@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "../listings/CommandFixture.h"
+#include "RecordingCanvas.h"
 #include "cosmodynes/OrgFit.h"
 #include "cosmodynes/OrgFitCommands.h"
 #include "cosmodynes/SignDignities.h"
-#include "platform/RecordingCanvas.h"
 
 namespace orv {
 namespace {

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <map>
 
+#include "RecordingCanvas.h"
 #include "WheelTestCharts.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/DualPlacement.h"
 #include "wheels/DualWheelCommands.h"
 #include "wheels/WheelLayout.h"

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "RecordingCanvas.h"
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelCommands.h"
 #include "wheels/WheelHeader.h"
