@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "FuzzSupport.h"
+#include "RecordingCanvas.h"
 #include "commands/WheelCommands.h"
 #include "platform/Files.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/WheelPaint.h"
 
 using namespace orv;

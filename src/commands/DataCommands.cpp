@@ -99,7 +99,7 @@ void ShowTransitAspectsToTransits(Workbench& wb, const SecondPersonBox& box, Hos
   ListingPage page{wb.Output, host};
   if (!box.checked) {
     BeginTransitListing(page, wb.Charts);
-    ListTransitToTransitAspects(page, wb.Charts, *orbs);
+    ListTransitToTransitAspects(page, wb.Charts.Diurnal, *orbs);
   } else {
     BeginOutputPage(wb.Output);
     page.Blank();

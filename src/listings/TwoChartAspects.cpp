@@ -42,13 +42,13 @@ void ListTransitToNatalAspects(ListingPage& page, const ChartModel& model,
   }
 }
 
-void ListTransitToTransitAspects(ListingPage& page, const ChartModel& model,
+void ListTransitToTransitAspects(ListingPage& page, const ChartArrays& transits,
                                  const OrbTable& twoChartOrbs) {
   page.Blank();
   page.Line("   TRANSITING PLANET ASPECTS TO TRANSITING PLANETS");
   page.Blank();
-  const PointArray<double>& lon = model.Diurnal.Longitudes;
-  const int last = LastPointOf(model.Diurnal);
+  const PointArray<double>& lon = transits.Longitudes;
+  const int last = LastPointOf(transits);
   for (int j = 1; j < last; ++j) {
     if (!InTransitLists(j)) continue;
     for (int i = j + 1; i <= last; ++i) {

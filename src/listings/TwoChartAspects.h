@@ -17,9 +17,9 @@ void ListTransitToNatalAspects(ListingPage& page, const ChartModel& model,
                                const OrbTable& twoChartOrbs);
 
 // `ListTransitToTransitAspects`: a heading, then one line per aspect among
-// chart 2's points, each pair once, lower `ChartPoint` first; the South Node
-// is left out.
-void ListTransitToTransitAspects(ListingPage& page, const ChartModel& model,
+// the points of `transits` (chart 2), each pair once, lower `ChartPoint`
+// first; the South Node is left out.
+void ListTransitToTransitAspects(ListingPage& page, const ChartArrays& transits,
                                  const OrbTable& twoChartOrbs);
 
 // The synastry list's aspect test of person 1's point at `longitudeA` and

@@ -4,7 +4,7 @@
 // position, lines, circles and arcs that stay round on the device, text
 // printed from its top-left corner in a font kept as state, and the
 // 16-colour palette. The Qt layer draws on windows, images and printers;
-// RecordingCanvas records for tests.
+// the tests' RecordingCanvas records.
 
 #include <cstdint>
 #include <optional>

@@ -10,7 +10,6 @@
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
 #include "core/OptionNumbers.h"
-#include "listings/ChartHeaders.h"
 #include "listings/CompositeListings.h"
 #include "platform/Files.h"
 #include "reports/ReportText.h"

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "../listings/CommandFixture.h"
+#include "RecordingCanvas.h"
 #include "commands/OrgFitCommands.h"
 #include "cosmodynes/OrgFit.h"
 #include "cosmodynes/SignDignities.h"
-#include "platform/RecordingCanvas.h"
 
 namespace orv {
 namespace {

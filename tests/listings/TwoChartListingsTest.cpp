@@ -120,7 +120,7 @@ TEST(TwoChartAspects, ListsChooseTheirPairs) {
   for (size_t k = 1; k < std::size(order); ++k) EXPECT_GT(order[k], order[k - 1]) << k;
   EXPECT_FALSE(Mentions(tn, "S. NODE"));
 
-  ListTransitToTransitAspects(toTransits.page, m, orbs);
+  ListTransitToTransitAspects(toTransits.page, m.Diurnal, orbs);
   const auto& tt = toTransits.lines();
   EXPECT_GE(IndexOf(tt, "  MARS        trine         CHIRON       0.50 degrees"), 3);
   // Each pair once, the lower number first.
@@ -136,7 +136,7 @@ TEST(TwoChartAspects, ListsChooseTheirPairs) {
 
   // No aspect: the heading alone.
   test::PageFixture quiet;
-  ListTransitToTransitAspects(quiet.page, QuietCharts(), OrbTable{});
+  ListTransitToTransitAspects(quiet.page, QuietCharts().Diurnal, OrbTable{});
   EXPECT_EQ(quiet.lines().size(), 3u);
 }
 

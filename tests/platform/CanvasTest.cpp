@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordingCanvas.h"
 #include "platform/Canvas.h"
-#include "platform/RecordingCanvas.h"
 
 namespace orv {
 namespace {

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <map>
 
-#include "platform/RecordingCanvas.h"
+#include "RecordingCanvas.h"
 #include "wheels/AspectGrid.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelPaint.h"

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <map>
 
+#include "RecordingCanvas.h"
 #include "WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/DualPlacement.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"

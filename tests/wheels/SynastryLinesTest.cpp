@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/RecordingCanvas.h"
+#include "RecordingCanvas.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/SynastryLines.h"
 

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "RecordingCanvas.h"
 #include "core/Angles.h"
 #include "core/HousePlacement.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"

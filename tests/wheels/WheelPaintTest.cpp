@@ -5,10 +5,10 @@
 
 #include <cmath>
 
+#include "RecordingCanvas.h"
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
 #include "commands/WheelCommands.h"
-#include "platform/RecordingCanvas.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelPaint.h"

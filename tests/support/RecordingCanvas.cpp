@@ -1,4 +1,4 @@
-#include "platform/RecordingCanvas.h"
+#include "RecordingCanvas.h"
 
 #include <algorithm>
 
