@@ -103,6 +103,9 @@ constexpr int kLabelRed = 12;
 // and the room, in wheel units, kept between a label and the rim.
 constexpr double kSmallestLabel = 0.5;
 constexpr double kRimClearance = 1.5;
+// The two-ring wheel's labels shrink to this share of their sizes before a
+// crowded sector takes a second row.
+constexpr double kSecondRowBelow = 0.75;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -142,14 +145,15 @@ class Painter {
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
-  void Put(int code, UserPoint at) {
+  void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
+  // Drawn, or while measuring only its box noted.
+  void PutText(const std::string& text, UserPoint at) {
     if (measuring_) {
-      const std::string text = GlyphText(code);
       boxes_.push_back({at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}});
       return;
     }
     canvas_.SetCurrent(at);
-    canvas_.Print(GlyphText(code));
+    canvas_.Print(text);
   }
   void PutBold(int code, UserPoint at) {
     canvas_.SetFontBold(true);
@@ -320,35 +324,34 @@ class Painter {
   }
 
   // A label of the two-ring style (the two-ring wheel and the declination
-  // wheel): the glyph beside the ring, its text one glyph cell further out,
-  // both in chart 1's light blue or chart 2's light red; on paper chart 1
-  // in bold.
-  void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount) {
+  // wheel): the glyph beside the ring at radius `rho`, its text one glyph
+  // cell further out, both in chart 1's light blue or chart 2's light red;
+  // on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
+  void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
+                 double rho = WheelRadius + 5, double factor = 1) {
     const double rad = a * std::numbers::pi / 180;
     const double c = std::cos(rad), s = std::sin(rad);
     const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
     const bool bold = o_.printing && !secondChart;
-    canvas_.SetFontSize(Opt(o_.glyphSize));
+    const double stepX = glyphStepX_ * factor, stepY = glyphStepY_ * factor;
+    canvas_.SetFontSize(Opt(o_.glyphSize) * factor);
     canvas_.SetForeColor(ink);
     const double fy = BandFactor(a, kGlyphY), fx = BandFactor(a, kGlyphX);
-    const double rho = WheelRadius + 5;
-    const UserPoint glyph{rho * c + fx * glyphStepX_, rho * s + fy * glyphStepY_};
+    const UserPoint glyph{rho * c + fx * stepX, rho * s + fy * stepY};
     if (bold)
       PutBold(code, glyph);
     else
       Put(code, glyph);
     const double gy = BandFactor(a, kTextY), gx = BandFactor(a, kTextX);
-    const UserPoint at{rho * c + gx * glyphStepX_ + glyphStepX_ * c,
-                       rho * s + gy * glyphStepY_ + glyphStepY_ * s};
+    const UserPoint at{rho * c + gx * stepX + stepX * c, rho * s + gy * stepY + stepY * s};
     double size = Opt(o_.degreeSize);
     if (houseCount > 6) {
       size -= houseCount - 6;
       if (!o_.printing && size < 8) size = 8;
     }
-    canvas_.SetFontSize(size);
-    canvas_.SetCurrent(at);
+    canvas_.SetFontSize(size * factor);
     canvas_.SetFontBold(bold);
-    canvas_.Print(text);
+    PutText(text, at);
     canvas_.SetFontBold(false);
     canvas_.SetForeColor(Color(o_.degreeColor));
   }
@@ -368,17 +371,17 @@ class Painter {
   void DualPoints() {
     MeasureCells();
     const DualWheelInputs inputs = TwoRingInputs(req_);
-    const DualPlacement placed = PlaceDualWheel(inputs);
-    for (const DualLabel& l : placed.labels)
-      RingLabel(PointCode(l.point()), l.secondChart(),
-                DualDegreeText(l.value, l.retrograde, req_.DeclinationDualWheel == 1), l.angle,
-                l.houseCount);
+    DualPlacement placed = PlaceDualWheel(inputs);
+    const std::vector<RingSpot> spots = FitRing(placed);
+    for (std::size_t k = 0; k < placed.labels.size(); ++k) DualLabelAt(placed.labels[k], spots[k]);
     if (!in_.orbs) return;
     AspectLineTests tests = in_.lineTests;
     tests.declination = req_.DeclinationDualWheel == 1;
     tests.filter = req_.DualAspectFilter;
     AspectLineStyle style = LineStyle();
-    style.conjunctionArc = o_.printing ? 220 : WheelRadius + 1;
+    // Along the circle on paper too: the labels stand just outside it, and
+    // an arc through them would strike their degrees out.
+    style.conjunctionArc = WheelRadius + 1;
     DrawAspectLines(
         canvas_,
         TwoRingAspectLines(inputs, placed, *in_.orbs, tests, Opt(O::DualAspectsAllPoints) != 0),
@@ -399,6 +402,7 @@ class Painter {
           BuildWheelList(inputs[pass].values, inputs[pass].housePositions, inputs[pass].lastPoint);
       if (outerRing) glyphColor_ = QBColor(kLabelRed);
       placed[pass] = PlaceSingleWheel(inputs[pass], list);
+      FitBand(inputs[pass], placed[pass], outerRing);
       for (const PlacedLabel& l : placed[pass]) Label(l);
       glyphColor_.reset();
     }
@@ -465,6 +469,201 @@ class Painter {
       }
     }
     sizeFactor_ = 1;
+  }
+
+  // A pass of the combined arrangement refitted by the boxes its labels
+  // really cover: each inside its house and its band (the first chart's
+  // between the circles 138 and 217, the second's between 62 and 138),
+  // apart, shrunk where the band or the house is too small for them.
+  void FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed, bool innerBand) {
+    const double inner = innerBand ? 62 : 138, outer = innerBand ? 138 : 217;
+    const double room = outer - inner - 2 * kRimClearance;
+    // The combined frame's spokes are round on the window.
+    const double spokeFactor = o_.printing ? o_.verticalFactor : 1;
+    for (const auto& [from, to] : HouseGroups(placed)) {
+      const HouseSector nominal = HouseSectorOf(inputs, placed[from].house);
+      const double start = SurfaceAngle(nominal.start, spokeFactor);
+      const HouseSector sector{
+          start, Norm360(SurfaceAngle(nominal.start + nominal.width, spokeFactor) - start)};
+      for (int pass = 0; pass < 6; ++pass) {
+        std::vector<double> angles;
+        std::vector<LabelSpan> spans;
+        for (std::size_t k = from; k < to; ++k) {
+          PlacedLabel& l = placed[k];
+          for (int step = 0; step < 8; ++step) {
+            const auto& boxes = Boxes(l);
+            const double near = Nearest(boxes), far = Farthest(boxes);
+            // The steps between characters are whole units: shrunk by a
+            // little at least.
+            if (far - near > room && l.sizeFactor > kSmallestLabel)
+              l.sizeFactor =
+                  std::max(kSmallestLabel, l.sizeFactor * std::min(0.97, room / (far - near)));
+            else if (far > outer - kRimClearance)
+              l.radius -= far - (outer - kRimClearance);
+            else if (near < inner + kRimClearance)
+              l.radius += inner + kRimClearance - near;
+            else
+              break;
+          }
+          angles.push_back(SurfaceAngle(l.angle, 1));
+          spans.push_back(SpanOf(l));
+        }
+        const double squeeze = FitSpans(sector, angles, spans);
+        for (std::size_t k = from; k < to; ++k) {
+          PlacedLabel& l = placed[k];
+          l.angle = UserAngle(angles[k - from]);
+          if (squeeze < 1 && pass < 5)
+            l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
+          l.lineEndAngle =
+              l.angle + (innerBand ? OuterRingLineEndCorrection : LineEndCorrection)(l.angle);
+        }
+      }
+    }
+    sizeFactor_ = 1;
+  }
+
+  // Where a two-ring label goes beside its angle: the radius of its glyph
+  // and the share of its sizes.
+  struct RingSpot {
+    double rho = WheelRadius + 5, factor = 1;
+  };
+
+  void DualLabelAt(const DualLabel& l, const RingSpot& spot) {
+    RingLabel(PointCode(l.point()), l.secondChart(),
+              DualDegreeText(l.value, l.retrograde, req_.DeclinationDualWheel == 1), l.angle,
+              l.houseCount, spot.rho, spot.factor);
+  }
+
+  // The two-ring labels of each house (sign) refitted by the boxes they
+  // really cover: wholly outside the circle, close to it, inside their
+  // sector and clear of its sign glyph (labels go to either side of it,
+  // as many as fit), apart; a sector too small for them at full size takes
+  // a second row further out where the window has room for it, and its
+  // labels shrink as far as they must. The labels' angles move with them,
+  // so that the aspect lines end beside their labels.
+  std::vector<RingSpot> FitRing(DualPlacement& placed) {
+    std::vector<DualLabel>& labels = placed.labels;
+    std::vector<RingSpot> spots(labels.size());
+    const auto signs = DualSignGlyphPositions(req_.Cusps);
+    for (std::size_t from = 0; from < labels.size();) {
+      std::size_t to = from;
+      while (to < labels.size() && labels[to].house == labels[from].house) ++to;
+      const int house = labels[from].house;
+      const double nominal = Norm360(180.0 + 30 * (house - 1));
+      const double start = SurfaceAngle(nominal);
+      const double width = Norm360(SurfaceAngle(nominal + 30) - start);
+      const auto offset = [&](double angle) {
+        double rel = Norm360(angle - start);
+        if (rel > width + (360 - width) / 2) rel -= 360;
+        return rel;
+      };
+      // The sign glyph's reach within the sector.
+      double signLow = width, signHigh = width, signNear = 1e9;
+      if (req_.DeclinationDualWheel == 0) {
+        measuring_ = true;
+        boxes_.clear();
+        canvas_.SetFontSize(Opt(o_.cuspSignSize));
+        Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)]);
+        measuring_ = false;
+        signLow = width, signHigh = 0, signNear = Nearest(boxes_);
+        for (const UserPoint& corner : Corners(boxes_.front())) {
+          const double rel = std::clamp(offset(TrueAngle(corner.x, corner.y)), 0.0, width);
+          signLow = std::min(signLow, rel);
+          signHigh = std::max(signHigh, rel);
+        }
+      }
+      const std::size_t n = to - from;
+      std::size_t rows = 1;
+      constexpr int kPasses = 7;
+      for (int pass = 0; pass < kPasses; ++pass) {
+        // The first row just outside the circle, the second beyond the
+        // deepest label of the first.
+        const auto hug = [&](std::size_t k, double distance) {
+          for (int step = 0; step < 3; ++step)
+            spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
+        };
+        double depth = 0, reach = 0;
+        for (std::size_t k = from; k < to; ++k) {
+          hug(k, WheelRadius + kRimClearance);
+          const auto& boxes = RingBoxes(labels[k], spots[k]);
+          depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
+          reach = std::max(reach, Farthest(boxes));
+        }
+        // One row that stays inside the sign glyph (above and below the
+        // wheel) has the whole sector.
+        const bool underSign = rows == 1 && reach < signNear - kRimClearance;
+        const std::array<HouseSector, 2> sides{
+            {{start, underSign ? width : signLow},
+             {start + signHigh, underSign ? 0 : width - signHigh}}};
+        const auto secondRow = [&] {
+          for (std::size_t k = from + 1; k < to; k += 2)
+            hug(k, WheelRadius + 2 * kRimClearance + depth);
+        };
+        if (rows == 2) secondRow();
+        std::vector<double> angles;
+        std::vector<LabelSpan> spans;
+        for (std::size_t k = from; k < to; ++k) {
+          const double anchor = SurfaceAngle(labels[k].angle, 1);
+          angles.push_back(anchor);
+          spans.push_back(SpanOfBoxes(RingBoxes(labels[k], spots[k]), anchor));
+        }
+        // As many before the sign glyph as leave both sides the most room,
+        // the nearer their own places the better.
+        const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
+          std::array<double, 2> need{};
+          for (std::size_t k = a; k < b; ++k) need[k % rows] += spans[k].below + spans[k].above;
+          const double most = std::max(need[0], need[1]);
+          return most <= side.width ? 1.0 : std::max(0.0, side.width) / most;
+        };
+        std::size_t natural = 0;
+        while (natural < n && offset(angles[natural]) < (signLow + signHigh) / 2) ++natural;
+        const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
+        std::size_t split = natural;
+        double best = -1;
+        for (std::size_t m = 0; m <= n; ++m) {
+          const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, n));
+          if (fit > best + 1e-9 || (std::fabs(fit - best) <= 1e-9 && distance(m) < distance(split)))
+            best = fit, split = m;
+        }
+        // Far too little room in one row (a little is made by shrinking):
+        // a second, when the window holds it.
+        if (best < kSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+          const std::vector<RingSpot> kept = spots;
+          secondRow();
+          bool inside = true;
+          for (std::size_t k = from + 1; k < to; k += 2)
+            for (const Box& box : RingBoxes(labels[k], spots[k]))
+              inside = inside && box[0].x >= canvas_.ScaleLeft() &&
+                       box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() &&
+                       box[0].y <= canvas_.ScaleTop() &&
+                       box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight();
+          spots = kept;
+          if (inside) {
+            rows = 2;
+            continue;
+          }
+        }
+        for (std::size_t side = 0; side < 2; ++side)
+          for (std::size_t row = 0; row < rows; ++row) {
+            std::vector<std::size_t> members;
+            for (std::size_t k = side == 0 ? 0 : split; k < (side == 0 ? split : n); ++k)
+              if (k % rows == row) members.push_back(k);
+            if (members.empty()) continue;
+            std::vector<double> part;
+            std::vector<LabelSpan> partSpans;
+            for (std::size_t k : members) part.push_back(angles[k]), partSpans.push_back(spans[k]);
+            const double squeeze = FitSpans(sides[side], part, partSpans);
+            for (std::size_t j = 0; j < members.size(); ++j) {
+              const std::size_t k = from + members[j];
+              labels[k].angle = UserAngle(part[j]);
+              if (squeeze < 1 && pass < kPasses - 1)
+                spots[k].factor = std::max(kSmallestLabel, spots[k].factor * squeeze);
+            }
+          }
+      }
+      from = to;
+    }
+    return spots;
   }
 
   // The single wheel's aspect lines, between the placed glyphs.
@@ -536,6 +735,43 @@ class Painter {
     for (const auto& box : Boxes(l))
       for (double x : {box[0].x, box[1].x})
         for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
+    return far;
+  }
+
+  using Box = std::array<UserPoint, 2>;
+  static std::array<UserPoint, 4> Corners(const Box& b) {
+    return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
+  }
+  const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
+    measuring_ = true;
+    boxes_.clear();
+    DualLabelAt(l, spot);
+    measuring_ = false;
+    return boxes_;
+  }
+  LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
+    LabelSpan span;
+    for (const Box& box : boxes)
+      for (const UserPoint& c : Corners(box)) {
+        const double d = std::remainder(TrueAngle(c.x, c.y) - anchor, 360.0);
+        span.below = std::max(span.below, -d);
+        span.above = std::max(span.above, d);
+      }
+    return span;
+  }
+  // The true distances from the centre of the nearest and the farthest
+  // point of some boxes.
+  double Nearest(const std::vector<Box>& boxes) const {
+    double near = 1e9;
+    for (const Box& b : boxes)
+      near = std::min(near, std::hypot(std::clamp(0.0, b[0].x, b[1].x),
+                                       Squash() * std::clamp(0.0, b[1].y, b[0].y)));
+    return near;
+  }
+  double Farthest(const std::vector<Box>& boxes) const {
+    double far = 0;
+    for (const Box& b : boxes)
+      for (const UserPoint& c : Corners(b)) far = std::max(far, std::hypot(c.x, Squash() * c.y));
     return far;
   }
 

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
+#include "WheelDump.h"
 #include "WheelLegibility.h"
 #include "WheelTestCharts.h"
 #include "commands/WheelCommands.h"
@@ -95,39 +93,10 @@ TEST(WheelLegibility, RandomChartCounts) {
   }
 }
 
-// Every draw call of a painted wheel as text: what, where (to a tenth of a
-// unit), the text and its font.
-std::string Dump(const RecordingCanvas& canvas) {
-  std::string out;
-  char line[160];
-  for (const CanvasRecord& r : canvas.Records()) {
-    switch (r.kind) {
-      case CanvasRecord::Kind::Clear:
-        out += "clear\n";
-        break;
-      case CanvasRecord::Kind::Line:
-        std::snprintf(line, sizeof line, "line %.1f %.1f %.1f %.1f\n", r.a.x, r.a.y, r.b.x, r.b.y);
-        out += line;
-        break;
-      case CanvasRecord::Kind::Circle:
-        std::snprintf(line, sizeof line, "circle %.1f %s\n", r.radius, r.startRad ? "arc" : "");
-        out += line;
-        break;
-      case CanvasRecord::Kind::Text:
-        std::snprintf(line, sizeof line, "text %.1f %.1f %.1f%s ", r.a.x, r.a.y, r.font.points,
-                      r.font.bold ? "b" : "");
-        out += line + r.text + "\n";
-        break;
-    }
-  }
-  return out;
-}
-
 // One dump per single wheel command for two fixed charts, the natal wheels
 // in both styles: any change to what the user sees (a digit order, a
 // spacing, a band edge) shows here. ORVANTA_UPDATE_GOLDEN=1 rewrites them.
 TEST(WheelLegibility, EveryWheelCommandDrawsItsPinnedCalls) {
-  const auto folder = std::filesystem::path(__FILE__).parent_path() / "golden";
   const std::pair<const char*, test::WheelChart> charts[] = {
       {"ordinary", test::WheelChart::Ordinary}, {"crowded", test::WheelChart::Crowded}};
   const std::pair<const char*, SingleWheelKind> kinds[] = {
@@ -147,12 +116,8 @@ TEST(WheelLegibility, EveryWheelCommandDrawsItsPinnedCalls) {
         PaintWheelWindow(canvas, test::PaintInputsOf(wb, style), 320);
         const std::string name = std::string("wheel_") + chartName + "_" + kindName +
                                  (style == 1 ? "_european" : "") + ".txt";
-        const std::string dump = Dump(canvas);
-        if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr)
-          std::ofstream(folder / name, std::ios::binary) << dump;
-        std::ifstream in(folder / name, std::ios::binary);
-        const std::string pinned((std::istreambuf_iterator<char>(in)), {});
-        EXPECT_EQ(dump, pinned) << name;
+        const std::string dump = test::DrawCallDump(canvas);
+        EXPECT_EQ(dump, test::PinnedDump(name, dump)) << name;
       }
 }
 

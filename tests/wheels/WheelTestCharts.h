@@ -18,7 +18,10 @@ namespace orv::test {
 
 enum class WheelChart { Ordinary, Crowded, Polar, Unequal, BeforeChiron };
 
-inline void ComputeWheelChart(Workbench& wb, WheelChart which) {
+// With `secondPerson`, chart 2 is that person's instead of the transit
+// moment.
+inline void ComputeWheelChart(Workbench& wb, WheelChart which,
+                              const ChartInputFields* secondPerson = nullptr) {
   wb.AppPath = ORVANTA_DATA_DIR;
   wb.Tables = ReadDataTables(ORVANTA_DATA_DIR).tables;
   RecordingHost host;
@@ -33,6 +36,7 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which) {
   if (which == WheelChart::Unequal) r.natal.LatDeg = "66", r.natal.LatMin = "0";
   if (which == WheelChart::BeforeChiron)  // Ulm, 14 March 1879: before Chiron's table
     r.natal = {"3", "14", "1879", "11", "30", "-1", "10", "0", "48", "24", "", false, true, false};
+  if (secondPerson) r.diurnal = *secondPerson, r.secondPerson = true;
   wb.Charts = {};
   if (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0) wb.Charts = {};
   if (which != WheelChart::Crowded) return;

@@ -1,0 +1,211 @@
+#pragma once
+// Counts what makes a painted two-chart wheel hard or wrong to read, from
+// the recording surface, in both arrangements and for both charts: label
+// boxes that overlap (each other, the ring's sign glyphs, the cusp labels,
+// the house numbers or the header), labels that cross or leave their band's
+// circles or cross a spoke, glyphs outside their own house, points not drawn
+// and labels beyond the window's edges. The aspect lines take no part.
+
+#include <string_view>
+
+#include "WheelLegibility.h"
+#include "core/FixedTables.h"
+#include "wheels/DualWheelInputs.h"
+
+namespace orv::test {
+
+struct DualLegibilityCounts {
+  LegibilityCounts counts;
+  int outsideWindow = 0;
+  int Total() const { return counts.Total() + outsideWindow; }
+};
+
+namespace dual_detail {
+
+inline double Nearest(const TextBox& b) {
+  return std::hypot(std::clamp(0.0, b.left, b.right), std::clamp(0.0, b.bottom, b.top));
+}
+inline double Farthest(const TextBox& b) {
+  double far = 0;
+  for (const UserPoint& c : b.Corners()) far = std::max(far, std::hypot(c.x, c.y));
+  return far;
+}
+
+// One label: its boxes, its chart (0 none, 1 or 2) and point.
+struct Label {
+  std::vector<TextBox> boxes;
+  int chart = 0, point = 0;
+};
+
+// The point a glyph stands for; on a heliocentric wheel the Earth's glyph
+// (the code of the Part of Fortune, never drawn there) is the Sun's place.
+inline int PointOf(std::string_view text, bool helio) {
+  if (helio && text == GlyphText(GlyphCode::Earth)) return ChartPoint::Sun;
+  for (int p = 1; p <= NumPoints; ++p)
+    if (text == GlyphText(GlyphCode::PointBase + p)) return p;
+  return 0;
+}
+
+inline bool Shown(const std::string& enabled, int p) {
+  return std::size_t(p - 1) >= enabled.size() || enabled[std::size_t(p - 1)] != '0';
+}
+
+}  // namespace dual_detail
+
+// The window paint of the prepared two-chart wheel on a `width` by `height`
+// surface at `dpi`.
+inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, double width = 800,
+                                                   double height = 600, double dpi = 96) {
+  using namespace dual_detail;
+  RecordingCanvas canvas(width, height, dpi);
+  PaintWheelWindow(canvas, in, StartScaleFor(width, height).value_or(300));
+  const WheelRequest& r = *in.request;
+  const bool twoRing = r.DualWheelShown == 1;
+  const bool helio = r.HelioWheel == 1;
+  const auto texts = canvas.Texts();
+  const Rgb red = QBColor(12);
+  std::vector<Label> labels;
+  std::size_t k = 0;
+  // The fixed texts before the points: the combined frame's fifteen house
+  // number characters and twelve cusp labels, then its intercepted signs;
+  // the ring's sign glyphs.
+  if (!twoRing) {
+    for (; k < 15 && k < texts.size(); ++k) labels.push_back({{BoxOf(canvas, texts[k])}});
+    for (; k < 75 && k < texts.size(); k += 5) {
+      labels.emplace_back();
+      for (std::size_t c = k; c < k + 5; ++c) labels.back().boxes.push_back(BoxOf(canvas, texts[c]));
+    }
+  }
+  for (; k < texts.size() && PointOf(texts[k].text, helio) == 0; ++k)
+    labels.push_back({{BoxOf(canvas, texts[k])}});
+  const std::size_t fixed = labels.size();
+  while (k < texts.size() && PointOf(texts[k].text, helio) != 0) {
+    Label l;
+    l.point = PointOf(texts[k].text, helio);
+    l.chart = twoRing ? (texts[k].color == QBColor(9) ? 1 : 2) : (texts[k].color == red ? 2 : 1);
+    const std::size_t characters = twoRing ? 2 : 6;
+    for (std::size_t c = k; c < k + characters && c < texts.size(); ++c)
+      l.boxes.push_back(BoxOf(canvas, texts[c]));
+    k += characters;
+    if (!twoRing && k < texts.size() && texts[k].text == GlyphText(GlyphCode::RetrogradeMark))
+      l.boxes.push_back(BoxOf(canvas, texts[k++]));
+    labels.push_back(l);
+  }
+  const std::size_t pointsEnd = labels.size();
+  // The header lines: a label must not run into them either.
+  for (; k < texts.size(); ++k) labels.push_back({{BoxOf(canvas, texts[k])}});
+
+  DualLegibilityCounts out;
+  LegibilityCounts& n = out.counts;
+  const bool verbose = std::getenv("ORVANTA_LEGIBILITY_VERBOSE") != nullptr;
+  for (std::size_t a = fixed; a < pointsEnd; ++a)
+    for (std::size_t b = 0; b < labels.size(); ++b) {
+      if (b >= fixed && b < pointsEnd && b <= a) continue;
+      for (const TextBox& x : labels[a].boxes)
+        for (const TextBox& y : labels[b].boxes)
+          if (x.Overlaps(y)) {
+            ++n.overlaps;
+            if (verbose)
+              std::printf("overlap %d.%d/%d.%d (%.1f %.1f %.1f %.1f) (%.1f %.1f %.1f %.1f)\n",
+                          labels[a].chart, labels[a].point, labels[b].chart, labels[b].point,
+                          x.left, x.top, x.right, x.bottom, y.left, y.top, y.right, y.bottom);
+          }
+    }
+  const double right = canvas.ScaleLeft() + canvas.ScaleWidth();
+  const double bottom = canvas.ScaleTop() + canvas.ScaleHeight();
+  for (std::size_t a = fixed; a < pointsEnd; ++a)
+    for (const TextBox& b : labels[a].boxes)
+      if (b.left < canvas.ScaleLeft() || b.right > right || b.top > canvas.ScaleTop() ||
+          b.bottom < bottom) {
+        ++out.outsideWindow;
+        if (verbose) std::printf("window %d.%d (%.1f %.1f)\n", labels[a].chart, labels[a].point, b.left, b.top);
+      }
+
+  // Bands: the ring's labels wholly outside its circle, among its spokes
+  // (200 to 230); the combined arrangement's first chart between its
+  // circles 138 and 217, the second between 62 and 138.
+  const auto spokeAngles = EqualSpokeAngles();
+  const double spokeFrom = twoRing ? WheelRadius : 40, spokeTo = twoRing ? WheelRadius + 30 : 217;
+  for (std::size_t a = fixed; a < pointsEnd; ++a) {
+    const double inner = twoRing ? WheelRadius : labels[a].chart == 1 ? 138 : 62;
+    const double outer = twoRing ? 1e9 : labels[a].chart == 1 ? 217 : 138;
+    for (const TextBox& box : labels[a].boxes) {
+      if (Nearest(box) < inner || Farthest(box) > outer) {
+        ++n.circleCrossings;
+        if (verbose) {
+          std::printf("band %d.%d (%.1f %.1f %.1f %.1f)\n", labels[a].chart, labels[a].point,
+                      box.left, box.top, box.right, box.bottom);
+          for (const TextBox& b : labels[a].boxes) std::printf("   (%.1f %.1f %.1f %.1f)\n", b.left, b.top, b.right, b.bottom);
+        }
+      }
+      for (double s : spokeAngles) {
+        const auto ends = SpokeEnds(s, spokeFrom, spokeTo, twoRing ? WindowVerticalFactor : 1);
+        if (CrossesSegment(box, ends[0], ends[1])) {
+          ++n.spokeCrossings;
+          if (verbose)
+            std::printf("spoke %.0f %d.%d\n", s, labels[a].chart, labels[a].point);
+        }
+      }
+    }
+  }
+
+  // Houses: equal 30-degree sectors from 180 degrees in both arrangements.
+  // A point's house is found here from its display value: against the
+  // wheel's cusps in the combined arrangement, by its 30 degrees on the ring.
+  const bool exchanged = CombinedChartsExchanged(r, *in.options);
+  const PointArray<double>& first = exchanged ? r.DualOuterLongitudes : r.Longitudes;
+  const PointArray<double>& second = exchanged ? r.Longitudes : r.DualOuterLongitudes;
+  const auto houseOf = [&](int chart, int p) {
+    const double v = (chart == 1 ? first : second)[std::size_t(p)];
+    if (twoRing) return int(Mod360(v) / 30) + 1;
+    const std::string records =
+        PlacePlanetsInHouses(std::string(NumPoints * 10, ' '), chart == 1 ? first : second,
+                             r.Cusps, HouseLabels);
+    return HouseNumberOfRecord(std::string_view(records).substr(std::size_t(p * 10 - 10), 10));
+  };
+  // Where the house's spokes run as drawn: the ring's are squeezed
+  // vertically, the combined frame's round.
+  const auto direction = [](double x, double y) {
+    return Norm360(std::atan2(y, x) * 180 / 3.14159265358979);
+  };
+  const auto spokeDirection = [&](double a) {
+    const double rad = a * 3.14159265358979 / 180;
+    return direction(std::cos(rad), (twoRing ? WindowVerticalFactor : 1) * std::sin(rad));
+  };
+  std::array<std::vector<bool>, 3> drawn{std::vector<bool>(NumPoints + 1, false),
+                                         std::vector<bool>(NumPoints + 1, false),
+                                         std::vector<bool>(NumPoints + 1, false)};
+  for (std::size_t a = fixed; a < pointsEnd; ++a) {
+    const Label& l = labels[a];
+    drawn[std::size_t(l.chart)][std::size_t(l.point)] = true;
+    const double nominal = 180.0 + 30 * (houseOf(l.chart, l.point) - 1);
+    const double start = spokeDirection(nominal);
+    const double width = Norm360(spokeDirection(nominal + 30) - start);
+    for (const UserPoint& c : l.boxes.front().Corners()) {
+      if (Norm360(direction(c.x, c.y) - start) > width) {
+        ++n.outsideHouse;
+        if (verbose) std::printf("house %d.%d at %.1f\n", l.chart, l.point, direction(c.x, c.y));
+        break;
+      }
+    }
+  }
+  for (int chart = 1; chart <= 2; ++chart) {
+    const bool innerFirst = (chart == 1) != exchanged;
+    const bool hasChiron = innerFirst ? r.HasChiron : r.OuterHasChiron;
+    const std::string& enabled = chart == 1 ? r.EnabledPoints : r.EnabledOuterPoints;
+    for (int p = 1; p <= (hasChiron ? NumPoints : NumPoints - 1); ++p) {
+      const bool toggled = p >= ChartPoint::Moon && p <= ChartPoint::MC;
+      bool expected = Shown(enabled, p);
+      if (twoRing && toggled)
+        expected = expected && r.HelioWheel != 1 &&
+                   r.DualPointShown[std::size_t(p - ChartPoint::Moon)];
+      if (expected && !drawn[std::size_t(chart)][std::size_t(p)]) {
+        ++n.notDrawn;
+        if (verbose) std::printf("missing %d.%d\n", chart, p);
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace orv::test

@@ -1,0 +1,161 @@
+// The painted two-chart wheels read as a user reads them: in both
+// arrangements, for fixed pairs of charts, no label of either chart touches
+// another, leaves its band, crosses a spoke, stands outside its house or the
+// window, or goes missing; and every two-chart command's draw calls pinned.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "DualWheelLegibility.h"
+#include "WheelDump.h"
+#include "WheelTestCharts.h"
+#include "wheels/DualWheelCommands.h"
+
+namespace orv {
+namespace {
+
+using test::WheelChart;
+using enum DualWheelKind;
+
+// A second person: the Aquarius stellium of 5 Feb 1962, 15:30 at Delhi.
+const ChartInputFields kStellium{"2",  "5",  "1962", "3", "30", "-5.5", "77",
+                                 "13", "28", "39",   "",  true, true,  false};
+// And an ordinary one: 14 Jul 1976, 8:30 at Chicago.
+const ChartInputFields kChicago{"7",  "14", "1976", "8", "30", "5", "87",
+                                "39", "41", "51",   "",  false, false, false};
+
+const SecondPersonBox kTransits{false, "2nd Person"};
+const SecondPersonBox kPerson{true, "John Roe"};
+
+// Chart 1 and chart 2 (transits, or `person`), the wheel `kind` prepared
+// with every point toggle checked, so that the rings hold all 32 points.
+void Prepare(Workbench& wb, WheelChart chart, const ChartInputFields* person, DualWheelKind kind,
+             bool allPoints = true) {
+  test::ComputeWheelChart(wb, chart, person);
+  if (allPoints) wb.DualChoices.PointShown.fill(true);
+  PrepareDualWheelCommand(wb, kind, person ? kPerson : kTransits);
+}
+
+std::string Counts(const test::DualLegibilityCounts& d) {
+  const test::LegibilityCounts& c = d.counts;
+  return "overlaps " + std::to_string(c.overlaps) + ", circles " +
+         std::to_string(c.circleCrossings) + ", spokes " + std::to_string(c.spokeCrossings) +
+         ", outside " + std::to_string(c.outsideHouse) + ", missing " +
+         std::to_string(c.notDrawn) + ", window " + std::to_string(d.outsideWindow);
+}
+
+TEST(DualWheelLegibility, FixedPairsReadCleanlyInBothArrangements) {
+  const std::pair<const char*, WheelChart> charts[] = {
+      {"ordinary", WheelChart::Ordinary}, {"crowded", WheelChart::Crowded},
+      {"polar", WheelChart::Polar},       {"66 North", WheelChart::Unequal},
+      {"before Chiron", WheelChart::BeforeChiron}};
+  const std::pair<const char*, const ChartInputFields*> seconds[] = {
+      {"transits", nullptr}, {"stellium", &kStellium}, {"Chicago", &kChicago}};
+  const std::pair<const char*, DualWheelKind> kinds[] = {
+      {"combined", TransitsVsNatal},          {"two-ring", Display},
+      {"declinations", DisplayDeclinations},  {"helio", DisplayHelio},
+      {"helio latitudes", DisplayHelioLatitudes}};
+  for (const auto& [chartName, chart] : charts)
+    for (const auto& [secondName, second] : seconds)
+      for (const auto& [kindName, kind] : kinds)
+        for (bool allPoints : {true, false}) {
+          Workbench wb;
+          Prepare(wb, chart, second, kind, allPoints);
+          ASSERT_TRUE(wb.Wheel);
+          const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb));
+          EXPECT_EQ(c.Total(), 0) << chartName << " with " << secondName << ", " << kindName
+                                  << (allPoints ? ", all points" : "") << ": " << Counts(c);
+        }
+}
+
+// The same on a larger font (120 dpi) and on a window as tall as wide.
+TEST(DualWheelLegibility, FixedPairsReadCleanlyOnOtherSurfaces) {
+  const struct {
+    double width, height, dpi;
+  } surfaces[] = {{1000, 750, 120}, {700, 700, 96}, {1200, 700, 96}};
+  for (const auto& s : surfaces)
+    for (DualWheelKind kind : {TransitsVsNatal, Display})
+      for (const ChartInputFields* second : {(const ChartInputFields*)nullptr, &kStellium}) {
+        Workbench wb;
+        Prepare(wb, WheelChart::Crowded, second, kind);
+        const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
+                                                    s.dpi);
+        EXPECT_EQ(c.Total(), 0) << s.width << "x" << s.height << " at " << s.dpi << " dpi, kind "
+                                << int(kind) << (second ? ", stellium" : "") << ": "
+                                << Counts(c);
+      }
+}
+
+// Over random pairs; run by hand with ORVANTA_LEGIBILITY_CHARTS=1000.
+TEST(DualWheelLegibility, RandomPairCounts) {
+  const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
+  const int pairs = env ? std::atoi(env) : 0;
+  if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  for (DualWheelKind kind : {TransitsVsNatal, Display}) {
+    std::mt19937 random(1976);
+    std::uniform_real_distribution<double> degree(0, 360);
+    test::DualLegibilityCounts sum;
+    int clean = 0;
+    for (int k = 0; k < pairs; ++k) {
+      Workbench wb;
+      test::ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
+      wb.DualChoices.PointShown.fill(true);
+      ChartArrays& n = wb.Charts.Natal;
+      const double turn = degree(random);
+      for (std::size_t c = 1; c <= 12; ++c) n.Cusps[c] = Mod360(n.Cusps[c] + turn);
+      for (ChartArrays* chart : {&wb.Charts.Natal, &wb.Charts.Diurnal}) {
+        chart->RetroFlags.resize(NumPoints, ' ');
+        for (int p = 1; p <= NumPoints; ++p) {
+          chart->Longitudes[std::size_t(p)] = degree(random);
+          chart->RetroFlags[std::size_t(p - 1)] = degree(random) < 60 ? 'R' : ' ';
+        }
+      }
+      n.Longitudes[std::size_t(ChartPoint::Ascendant)] = n.Cusps[4];
+      n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
+      n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
+      PrepareDualWheelCommand(wb, kind, k % 3 ? kTransits : kPerson);
+      const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb));
+      sum.counts.overlaps += c.counts.overlaps;
+      sum.counts.circleCrossings += c.counts.circleCrossings;
+      sum.counts.spokeCrossings += c.counts.spokeCrossings;
+      sum.counts.outsideHouse += c.counts.outsideHouse;
+      sum.counts.notDrawn += c.counts.notDrawn;
+      sum.outsideWindow += c.outsideWindow;
+      clean += c.Total() == 0;
+      if (c.Total() > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE")) std::printf("pair %d\n", k);
+    }
+    std::printf("%s: %d of %d clean; %s\n", kind == TransitsVsNatal ? "combined" : "two-ring",
+                clean, pairs, Counts(sum).c_str());
+  }
+}
+
+// One dump per two-chart wheel command for two fixed pairs (a chart with a
+// transit moment, the crowded chart with a second person), all points
+// shown. ORVANTA_UPDATE_GOLDEN=1 rewrites them.
+TEST(DualWheelLegibility, EveryTwoChartCommandDrawsItsPinnedCalls) {
+  const struct {
+    const char* name;
+    WheelChart chart;
+    const ChartInputFields* person;
+  } pairs[] = {{"ordinary_transits", WheelChart::Ordinary, nullptr},
+               {"crowded_person", WheelChart::Crowded, &kChicago}};
+  const std::pair<const char*, DualWheelKind> kinds[] = {
+      {"combined", TransitsVsNatal},          {"two_ring", Display},
+      {"declinations", DisplayDeclinations},  {"helio", DisplayHelio},
+      {"helio_latitudes", DisplayHelioLatitudes}};
+  for (const auto& pair : pairs)
+    for (const auto& [kindName, kind] : kinds) {
+      Workbench wb;
+      Prepare(wb, pair.chart, pair.person, kind);
+      RecordingCanvas canvas(800, 600, 96);
+      PaintWheelWindow(canvas, test::PaintInputsOf(wb), 320);
+      const std::string name = std::string("dual_") + pair.name + "_" + kindName + ".txt";
+      const std::string dump = test::DrawCallDump(canvas);
+      EXPECT_EQ(dump, test::PinnedDump(name, dump)) << name;
+    }
+}
+
+}  // namespace
+}  // namespace orv
