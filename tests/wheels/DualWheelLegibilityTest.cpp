@@ -11,7 +11,7 @@
 #include "DualWheelLegibility.h"
 #include "WheelDump.h"
 #include "WheelTestCharts.h"
-#include "wheels/DualWheelCommands.h"
+#include "commands/DualWheelCommands.h"
 
 namespace orv {
 namespace {

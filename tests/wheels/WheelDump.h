@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "platform/RecordingCanvas.h"
+#include "RecordingCanvas.h"
 
 namespace orv::test {
 
