@@ -72,18 +72,24 @@ void Canvas::Circle(UserPoint centre, double radius, const CircleStyle& style) {
            drawWidth_);
 }
 
+CanvasFont Canvas::ScaledFont() const {
+  CanvasFont font = font_;
+  font.points *= fontScale_;
+  return font;
+}
+
 void Canvas::Print(std::string_view text) {
-  DoText(current_, text, font_, fore_);
+  DoText(current_, text, ScaledFont(), fore_);
   const double down = ScaleHeight() < 0 ? -1 : 1;
   current_ = {ScaleLeft(), current_.y + down * TextHeight(text)};
 }
 
 double Canvas::TextWidth(std::string_view text) const {
-  return MeasureText(text, font_).width / DeviceUnitsPerUserX();
+  return MeasureText(text, ScaledFont()).width / DeviceUnitsPerUserX();
 }
 
 double Canvas::TextHeight(std::string_view text) const {
-  return MeasureText(text, font_).height / DeviceUnitsPerUserY();
+  return MeasureText(text, ScaledFont()).height / DeviceUnitsPerUserY();
 }
 
 }  // namespace orv

@@ -56,6 +56,8 @@ class Canvas {
   // The surface's size in device units (pixels or printer dots), > 0.
   virtual double DeviceWidth() const = 0;
   virtual double DeviceHeight() const = 0;
+  // Device units per inch, at which a font's points become device units.
+  virtual double DotsPerInch() const = 0;
 
   // `Scale`: user coordinates (left, top) at the surface's top-left corner and
   // (right, bottom) at its bottom-right; bottom < top makes y point up. The
@@ -86,6 +88,11 @@ class Canvas {
   void SetFontSize(double points) { font_.points = points; }
   void SetFontBold(bool bold) { font_.bold = bold; }
   const CanvasFont& Font() const { return font_; }
+  // Texts are drawn and measured at this multiple of their font's size (the
+  // font keeps its own): a wheel's labels grow with its window. 1 until set;
+  // a scale of 0 or less is ignored.
+  void SetFontScale(double scale) { fontScale_ = scale > 0 ? scale : fontScale_; }
+  double FontScale() const { return fontScale_; }
 
   // `Cls`: fills the surface with the back colour; the position goes to the
   // top-left corner.
@@ -131,6 +138,7 @@ class Canvas {
     double left = 0, top = 0, right = 0, bottom = 0;
   };
   ScaleEdges Edges() const;
+  CanvasFont ScaledFont() const;
 
   std::optional<ScaleEdges> scale_;
   UserPoint current_;
@@ -138,6 +146,7 @@ class Canvas {
   Rgb back_ = QBColor(15);
   double drawWidth_ = 1;
   CanvasFont font_;
+  double fontScale_ = 1;
 };
 
 }  // namespace orv

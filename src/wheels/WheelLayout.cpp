@@ -17,6 +17,9 @@ constexpr double kDegPerRad = 180 / kPi;
 // The farthest any label reaches from the centre across and up or down.
 constexpr double kLabelReachX = 276;
 constexpr double kLabelReachY = 240;
+// The surface at which the option font sizes are drawn as they are: 800
+// dots across 640 wheel units, at 96 dpi, in points per wheel unit.
+constexpr double kReferencePointsPerUnit = 800.0 / 640 * 72 / 96;
 
 double CosD(double deg) { return std::cos(deg / kDegPerRad); }
 double SinD(double deg) { return std::sin(deg / kDegPerRad); }
@@ -45,6 +48,18 @@ std::optional<int> StartScaleFor(double width, double height) {
   // Wide enough for the cusp labels beside the wheel and tall enough for
   // those above and below it, whatever the window's shape.
   return ToInteger(std::max(kLabelReachX, kLabelReachY * width / height));
+}
+
+double WindowFontScale(double deviceUnitsPerUser, double dotsPerInch) {
+  if (!(dotsPerInch > 0) || !(deviceUnitsPerUser > 0)) return 1;
+  const double pointsPerUnit = deviceUnitsPerUser * 72 / dotsPerInch;
+  return std::max(SmallestFontScale, pointsPerUnit / kReferencePointsPerUnit);
+}
+
+DeviceSize LegibleWheelArea(double dotsPerInch) {
+  const double unit = SmallestFontScale * kReferencePointsPerUnit * dotsPerInch / 72;
+  return {static_cast<int>(std::ceil(2 * kLabelReachX * unit)),
+          static_cast<int>(std::ceil(2 * kLabelReachY * unit))};
 }
 
 ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth) {

@@ -33,6 +33,22 @@ struct ScaleEdges {
 // the nearest integer. Nothing for an empty surface: keep the last.
 std::optional<int> StartScaleFor(double width, double height);
 
+// The window's font scale on a surface of `deviceUnitsPerUser` device units
+// per wheel unit at `dotsPerInch`: the option font sizes are those of an
+// 800 by 600 window at 96 dpi (`StartScale` 320), and a surface with more
+// room per unit draws them larger in proportion, so every label keeps its
+// place and its room at any size. Never below `SmallestFontScale`.
+inline constexpr double SmallestFontScale = 0.875;
+double WindowFontScale(double deviceUnitsPerUser, double dotsPerInch);
+
+// The smallest wheel area, in device units at `dotsPerInch`, whose font
+// scale is `SmallestFontScale`: every label inside and legible. The same
+// shape as the labels' reach, so both its sides count.
+struct DeviceSize {
+  int width = 0, height = 0;
+};
+DeviceSize LegibleWheelArea(double dotsPerInch);
+
 // The window's coordinate system: x from -S to S, y from S r down to -S r,
 // r = height / width of the surface.
 ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth);

@@ -103,9 +103,14 @@ constexpr int kLabelRed = 12;
 // and the room, in wheel units, kept between a label and the rim.
 constexpr double kSmallestLabel = 0.5;
 constexpr double kRimClearance = 1.5;
+// The circles the single wheel's labels stand between.
+constexpr double kRimRadius = 217, kInnerRadius = 120;
+// A house whose one row of labels would shrink below this share of their
+// size tries a second row.
+constexpr double kSecondRowBelow = 0.85;
 // The two-ring wheel's labels shrink to this share of their sizes before a
 // crowded sector takes a second row.
-constexpr double kSecondRowBelow = 0.75;
+constexpr double kRingSecondRowBelow = 0.75;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -441,32 +446,22 @@ class Painter {
   }
 
   // Each house's labels refitted by the boxes they really cover on this
-  // surface: apart, clear of the house's spokes and the rim, shrunk (down to
-  // a legible minimum) where a house holds more than fit at full size.
+  // surface: apart, clear of the house's spokes, the rim and the inner
+  // circle. Where a house holds more than fit at full size, its labels
+  // shrink a little, or every other one moves into a second row further in,
+  // whichever keeps them larger (never below a legible minimum).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
     for (const auto& [from, to] : HouseGroups(placed)) {
       const HouseSector nominal = HouseSectorOf(inputs, placed[from].house);
       const double start = SurfaceAngle(nominal.start);
       const HouseSector sector{start, Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
-      for (int pass = 0; pass < 5; ++pass) {
-        std::vector<double> angles;
-        std::vector<LabelSpan> spans;
-        for (std::size_t k = from; k < to; ++k) {
-          // Drawn in until the glyph clears the rim.
-          PlacedLabel& l = placed[k];
-          while (Reach(l) > 217 - kRimClearance && l.radius > 150) l.radius -= 1;
-          angles.push_back(SurfaceAngle(l.angle, 1));
-          spans.push_back(SpanOf(l));
-        }
-        const double squeeze = FitSpans(sector, angles, spans);
-        for (std::size_t k = from; k < to; ++k) {
-          PlacedLabel& l = placed[k];
-          l.angle = UserAngle(angles[k - from]);
-          if (squeeze < 1 && pass < 4)
-            l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
-          l.lineEndAngle = l.angle + LineEndCorrection(l.angle);
-        }
-      }
+      const auto first = placed.begin() + static_cast<std::ptrdiff_t>(from);
+      const auto last = placed.begin() + static_cast<std::ptrdiff_t>(to);
+      std::vector<PlacedLabel> oneRow(first, last), twoRows(first, last);
+      const double oneRowSize = FitOneRow(sector, oneRow);
+      if (oneRowSize < kSecondRowBelow && FitTwoRows(sector, twoRows) > oneRowSize)
+        oneRow = twoRows;
+      std::copy(oneRow.begin(), oneRow.end(), first);
     }
     sizeFactor_ = 1;
   }
@@ -627,7 +622,7 @@ class Painter {
         }
         // Far too little room in one row (a little is made by shrinking):
         // a second, when the window holds it.
-        if (best < kSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+        if (best < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
           const std::vector<RingSpot> kept = spots;
           secondRow();
           bool inside = true;
@@ -664,6 +659,78 @@ class Painter {
       from = to;
     }
     return spots;
+  }
+
+  // The labels of `house` in one row just inside the rim, shrunk as far as
+  // their house needs. Returns their size, 0 when they do not fit even at
+  // the smallest (they are left spread evenly).
+  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house) {
+    std::vector<PlacedLabel*> row;
+    for (PlacedLabel& l : house) row.push_back(&l);
+    for (int pass = 0;; ++pass) {
+      const double squeeze = PlaceRow(sector, row, kRimRadius - kRimClearance);
+      bool fits = squeeze >= 1;
+      for (PlacedLabel* l : row) {
+        const bool clear = InnerReach(*l) >= kInnerRadius + kRimClearance;
+        fits = fits && clear;
+        // Too long for the band between the circles: a little smaller.
+        if (pass < 8) l->sizeFactor = std::max(kSmallestLabel, l->sizeFactor * std::min(squeeze, clear ? 1 : 0.95));
+      }
+      if (fits) return row.front()->sizeFactor;
+      if (pass == 8) return 0;
+    }
+  }
+
+  // Every other label of `house` (by angle) in a second row inside the
+  // first: the largest size at which both rows fit, 0 when none does.
+  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house) {
+    std::vector<PlacedLabel*> byAngle;
+    for (PlacedLabel& l : house) byAngle.push_back(&l);
+    const auto offset = [&](const PlacedLabel* l) {
+      return Norm360(SurfaceAngle(l->angle, 1) - sector.start + 90);
+    };
+    std::stable_sort(byAngle.begin(), byAngle.end(),
+                     [&](auto x, auto y) { return offset(x) < offset(y); });
+    std::array<std::vector<PlacedLabel*>, 2> rows;
+    for (std::size_t k = 0; k < byAngle.size(); ++k) rows[k % 2].push_back(byAngle[k]);
+    const std::vector<PlacedLabel> start = house;
+    for (double size = 1; size >= kSmallestLabel - 1e-9; size -= 0.05) {
+      for (std::size_t k = 0; k < house.size(); ++k) {
+        house[k] = start[k];
+        house[k].sizeFactor = size;
+      }
+      double outer = 1, inner = 1, boundary = 0;
+      for (int pass = 0; pass < 3; ++pass) {
+        outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
+        boundary = kRimRadius;
+        for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
+        inner = PlaceRow(sector, rows[1], boundary - kRimClearance);
+      }
+      bool clear = true;
+      for (const PlacedLabel* l : rows[1]) clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
+      if (outer >= 1 && inner >= 1 && clear) return size;
+    }
+    return 0;
+  }
+
+  // One row's labels drawn in until each clears `outer`, then moved apart
+  // inside the sector. Returns the squeeze the row needs (1: it fits).
+  double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer) {
+    std::vector<double> angles;
+    std::vector<LabelSpan> spans;
+    for (PlacedLabel* l : row) {
+      for (double over = Reach(*l) - outer; over > 0 && l->radius > kInnerRadius;
+           over = Reach(*l) - outer)
+        l->radius -= std::max(1.0, over - 1);
+      angles.push_back(SurfaceAngle(l->angle, 1));
+      spans.push_back(SpanOf(*l));
+    }
+    const double squeeze = FitSpans(sector, angles, spans);
+    for (std::size_t k = 0; k < row.size(); ++k) {
+      row[k]->angle = UserAngle(angles[k]);
+      row[k]->lineEndAngle = row[k]->angle + LineEndCorrection(row[k]->angle);
+    }
+    return squeeze;
   }
 
   // The single wheel's aspect lines, between the placed glyphs.
@@ -729,6 +796,14 @@ class Painter {
           span.above = std::max(span.above, d);
         }
     return span;
+  }
+  // The nearest any of the label's boxes comes to the centre.
+  double InnerReach(const PlacedLabel& l) {
+    double near = 1e300;
+    for (const auto& box : Boxes(l))
+      near = std::min(near, std::hypot(std::clamp(0.0, box[0].x, box[1].x),
+                                        Squash() * std::clamp(0.0, box[1].y, box[0].y)));
+    return near;
   }
   double Reach(const PlacedLabel& l) {
     double far = 0;
@@ -951,6 +1026,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
   canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[O::WheelBackColor]));
   canvas.Clear();
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
+  canvas.SetFontScale(WindowFontScale(canvas.DeviceUnitsPerUserX(), canvas.DotsPerInch()));
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kWindow);
   if (r.WheelKind == 2) {
@@ -976,6 +1052,7 @@ void PaintWheelPrinter(
     const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
   const WheelRequest& r = *in.request;
   SetEdges(canvas, PrinterScaleEdges(PrinterStartScale(in.typeChart, r.WheelKind)));
+  canvas.SetFontScale(1);  // the page is always the same size
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kPrinter);
   const auto grid = [&] {

@@ -42,7 +42,8 @@ SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in);
 
 // The window paint at `startScale`: clears to option 100's colour (white in
 // black and white) and draws the whole wheel, with the aspect lines when
-// option 47 is exactly 1.
+// option 47 is exactly 1; its texts at the surface's `WindowFontScale`,
+// which the canvas keeps.
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale);
 
 // The printed page's paint, on a page already begun: its own scale (265, or

@@ -53,6 +53,19 @@ TEST(Canvas, UserScaleTextMeasuresAndPrintPosition) {
     EXPECT_EQ(canvas.Texts()[0].font, (CanvasFont{"Times New Roman", 10, true}));
     canvas.Line({r.left, r.top}, r.probe);
     EXPECT_EQ(canvas.Current(), r.probe);
+
+    // A font scale of 1.5 draws and measures 15-point text; the font keeps
+    // its 10 points, and a scale of 0 leaves the last one.
+    canvas.SetFontScale(1.5);
+    canvas.SetFontScale(0);
+    EXPECT_DOUBLE_EQ(canvas.TextWidth("a\xC3\xA9z!"), 1.5 * r.widthOfFour);
+    EXPECT_DOUBLE_EQ(canvas.TextHeight("x"), 1.5 * r.lineHeight);
+    canvas.SetCurrent(r.probe);
+    canvas.Print("two");
+    EXPECT_EQ(canvas.Current().x, r.left);
+    EXPECT_DOUBLE_EQ(canvas.Current().y, r.probe.y + down * 1.5 * r.lineHeight);
+    EXPECT_EQ(canvas.Texts().back().font.points, 15);
+    EXPECT_EQ(canvas.Font().points, 10);
   }
 }
 

@@ -35,6 +35,7 @@ class RecordingCanvas : public Canvas {
 
   double DeviceWidth() const override { return width_; }
   double DeviceHeight() const override { return height_; }
+  double DotsPerInch() const override { return dotsPerInch_; }
 
   const std::vector<CanvasRecord>& Records() const { return records_; }
   // The text records in drawing order.

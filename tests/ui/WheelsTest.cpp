@@ -13,6 +13,7 @@
 #include "../wheels/WheelTestCharts.h"
 #include "commands/WheelCommands.h"
 #include "shell/Startup.h"
+#include "wheels/WheelLayout.h"
 #include "wheels/ui/Wheels.h"
 
 namespace orv {
@@ -47,21 +48,27 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
     Wheels window(wb, host, {});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QImage image = window.grab().toImage();
-    if (const QByteArray dir = qgetenv("ORVANTA_SHOT_DIR"); !dir.isEmpty())
-      image.save(QString::fromUtf8(dir) + "/" + c.name + ".png");
-    // White (option 100) in the corner, the rim's ink across the middle
-    // and the header's at the top left.
-    const int w = image.width(), h = image.height();
-    EXPECT_EQ(image.pixelColor(w - 2, h - 2), QColor(Qt::white)) << c.name;
-    const auto ink = [&](int x0, int x1, int y0, int y1) {
-      int n = 0;
-      for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) n += qGray(image.pixel(x, y)) < 160;
-      return n;
-    };
-    EXPECT_GE(ink(0, w, h / 2, h / 2 + 1), 2) << c.name;
-    EXPECT_GT(ink(0, w / 8, 0, h / 6), 20) << c.name;
+    // At the stored default size, its smallest and a large window.
+    for (const QSize area : {QSize(), QSize(1, 1), QSize(1400, 950)}) {
+      if (area.isValid()) window.resize(area.width(), area.height() + window.MenuBar()->height());
+      QTest::qWait(20);
+      const QImage image = window.grab().toImage();
+      const QString name = QString("%1-%2").arg(c.name).arg(image.width());
+      if (const QByteArray dir = qgetenv("ORVANTA_SHOT_DIR"); !dir.isEmpty())
+        image.save(QString::fromUtf8(dir) + "/" + name + ".png");
+      // White (option 100) in the corner, the rim's ink across the middle
+      // and the header's at the top left.
+      const int w = image.width(), h = image.height();
+      EXPECT_EQ(image.pixelColor(w - 2, h - 2), QColor(Qt::white)) << name.toStdString();
+      const auto ink = [&](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+          for (int x = x0; x < x1; ++x) n += qGray(image.pixel(x, y)) < 160;
+        return n;
+      };
+      EXPECT_GE(ink(0, w, h / 2, h / 2 + 1), 2) << name.toStdString();
+      EXPECT_GT(ink(0, w / 8, 0, h / 6), 20) << name.toStdString();
+    }
   }
   QFontDatabase::removeApplicationFont(font);
 }
@@ -81,9 +88,10 @@ TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {
     QTest::qWait(20);
     EXPECT_EQ(wb.Settings.StartScale, 320);  // the resize rule for 800 by 600
     // The window cannot shrink the wheel below the size at which its labels
-    // read.
-    EXPECT_GE(window.minimumSizeHint().width(), 640);
-    EXPECT_GE(window.minimumSizeHint().height(), 480 + window.MenuBar()->height());
+    // read (at this screen's dpi).
+    const DeviceSize least = LegibleWheelArea(window.screen()->logicalDotsPerInchY());
+    EXPECT_GE(window.minimumSizeHint().width(), least.width);
+    EXPECT_GE(window.minimumSizeHint().height(), least.height + window.MenuBar()->height());
     shown = window.size();
     window.close();
   }

@@ -225,7 +225,7 @@ TEST(DualPlacement, PaintedRingColoursAndCrowdedSizes) {
     if (printing)
       PaintWheelPrinter(canvas, in, {});
     else
-      PaintWheelWindow(canvas, in, 300);
+      PaintWheelWindow(canvas, in, 320);  // the option sizes drawn as they are
     const auto lines = canvas.Lines();
     ASSERT_GE(lines.size(), 12u);
     const double f = printing ? 192.5 / 200 : 0.9825;

@@ -32,6 +32,35 @@ TEST(WheelLayout, WindowAndPageScales) {
   }
 }
 
+TEST(WheelLayout, WindowFontScaleFollowsTheRoomPerUnit) {
+  // Surfaces of a given size at `StartScale` from the resize rule.
+  const struct {
+    double width, height, dpi, scale;
+  } surfaces[] = {
+      {800, 600, 96, 1},          // the option sizes as they are
+      {1000, 750, 120, 1},        // the same window at 120 dpi: the same points
+      {1600, 1200, 96, 2},        // twice as large every way
+      {1600, 1000, 96, 1000.0 / 480 / 1.25},  // wide: the height counts
+      {604, 900, 96, 604.0 / 552 / 1.25},     // tall: the width counts
+      {400, 300, 96, SmallestFontScale},      // below the least: held there
+  };
+  for (const auto& s : surfaces) {
+    const double unitsAcross = 2 * *StartScaleFor(s.width, s.height);
+    EXPECT_NEAR(WindowFontScale(s.width / unitsAcross, s.dpi), s.scale, 0.002)
+        << s.width << "x" << s.height << " at " << s.dpi;
+  }
+  EXPECT_EQ(WindowFontScale(0, 96), 1);
+  // The smallest wheel area has the least scale, whichever side limits it.
+  for (const double dpi : {96.0, 120.0, 144.0}) {
+    const DeviceSize least = LegibleWheelArea(dpi);
+    const double unitsAcross = 2 * *StartScaleFor(least.width, least.height);
+    EXPECT_NEAR(WindowFontScale(least.width / unitsAcross, dpi), SmallestFontScale, 0.005) << dpi;
+    EXPECT_NEAR(double(least.width) / least.height, 276.0 / 240, 0.005) << dpi;
+  }
+  EXPECT_EQ(LegibleWheelArea(96).width, 604);
+  EXPECT_EQ(LegibleWheelArea(96).height, 525);
+}
+
 TEST(WheelLayout, SpokesAndHouseWidths) {
   const auto equal = EqualSpokeAngles();
   HouseCusps c{};

@@ -7,9 +7,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "RecordingCanvas.h"
+#include "WheelTestCharts.h"
+#include "commands/WheelCommands.h"
 #include "core/Angles.h"
 #include "core/HousePlacement.h"
 #include "wheels/GlyphCodes.h"
@@ -21,7 +26,27 @@ namespace orv::test {
 struct LegibilityCounts {
   int overlaps = 0, circleCrossings = 0, spokeCrossings = 0, outsideHouse = 0, notDrawn = 0;
   int Total() const { return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn; }
+  LegibilityCounts& operator+=(const LegibilityCounts& o) {
+    overlaps += o.overlaps;
+    circleCrossings += o.circleCrossings;
+    spokeCrossings += o.spokeCrossings;
+    outsideHouse += o.outsideHouse;
+    notDrawn += o.notDrawn;
+    return *this;
+  }
+  std::string Text() const {
+    return "overlaps " + std::to_string(overlaps) + ", circles " + std::to_string(circleCrossings) +
+           ", spokes " + std::to_string(spokeCrossings) + ", outside " +
+           std::to_string(outsideHouse) + ", missing " + std::to_string(notDrawn);
+  }
 };
+
+// The wheel areas the counts are taken at (96 dpi): the smallest the window
+// allows, the default, tall, wide and maximised.
+inline std::vector<DeviceSize> LegibilitySurfaces() {
+  const DeviceSize least = LegibleWheelArea(96);
+  return {least, {800, 600}, {least.width, 900}, {1600, least.height}, {1600, 1000}};
+}
 
 struct TextBox {
   double left, top, right, bottom;
@@ -59,10 +84,12 @@ inline bool CrossesSegment(const TextBox& b, UserPoint p, UserPoint q) {
   return false;
 }
 
-// The window paint of the prepared single wheel on an 800 by 600 surface.
-inline LegibilityCounts CountIllegible(const WheelPaintInputs& in) {
-  RecordingCanvas canvas(800, 600, 96);
-  PaintWheelWindow(canvas, in, StartScaleFor(800, 600).value_or(300));
+// The window paint of the prepared single wheel on `canvas`, at the scale a
+// window of its size takes.
+inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, RecordingCanvas& canvas) {
+  PaintWheelWindow(canvas, in,
+                   StartScaleFor(canvas.DeviceWidth(), canvas.DeviceHeight()).value_or(300));
+  canvas.SetFontScale(1);  // the records hold the sizes drawn
   const WheelRequest& r = *in.request;
   const auto texts = canvas.Texts();
   // Labels: the twelve cusp labels of five characters, each intercepted sign,
@@ -132,13 +159,22 @@ inline LegibilityCounts CountIllegible(const WheelPaintInputs& in) {
     drawn[std::size_t(p)] = true;
     const int h = HouseNumberOfRecord(
         std::string_view(r.HousePositions).substr(std::size_t(p * 10 - 10), 10));
-    const double start = european ? spokes[std::size_t(h - 1)] : Norm360(180.0 + 30 * (h - 1));
-    const double end = european ? spokes[std::size_t(h % 12)] : Norm360(start + 30);
+    // The house between its spokes as drawn, squeezed by the vertical factor.
+    const auto asDrawn = [](double spoke) {
+      const auto ends = SpokeEnds(spoke, 1, 1, WindowVerticalFactor);
+      return Norm360(std::atan2(ends[0].y, ends[0].x) * 180 / 3.14159265358979);
+    };
+    const double nominal = european ? spokes[std::size_t(h - 1)] : Norm360(180.0 + 30 * (h - 1));
+    const double start = asDrawn(nominal);
+    const double end = asDrawn(european ? spokes[std::size_t(h % 12)] : Norm360(nominal + 30));
     const double width = Norm360(end - start);
     for (const UserPoint& c : labels[l].front().Corners()) {
       const double a = Norm360(std::atan2(c.y, c.x) * 180 / 3.14159265358979);
       if (Norm360(a - start) > width) {
         ++n.outsideHouse;
+        if (verbose)
+          std::printf("outside: point %d house %d at %.2f, house from %.2f through %.2f\n", p, h,
+                      a, start, width);
         break;
       }
     }
@@ -151,6 +187,64 @@ inline LegibilityCounts CountIllegible(const WheelPaintInputs& in) {
     if (enabled && !helioDropped && !drawn[std::size_t(p)]) ++n.notDrawn;
   }
   return n;
+}
+
+inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, DeviceSize surface) {
+  RecordingCanvas canvas(surface.width, surface.height, 96);
+  return CountIllegible(in, canvas);
+}
+
+// Counts a prepared wheel painted on a surface of the given size.
+using CountOn = std::function<LegibilityCounts(const WheelPaintInputs&, DeviceSize)>;
+
+// The fixed charts in both styles at every surface; one line for each that
+// does not read cleanly. Packed: that many points from the Sun on crowded
+// into the 1st house, more than its seven slots (the Ascendant is there too);
+// the European 1st house is 22.7 degrees wide here.
+inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count) {
+  const std::tuple<const char*, WheelChart, int> charts[] = {
+      {"ordinary", WheelChart::Ordinary, 0},   {"crowded 1st house", WheelChart::Crowded, 0},
+      {"polar", WheelChart::Polar, 0},         {"66 North", WheelChart::Unequal, 0},
+      {"before Chiron", WheelChart::BeforeChiron, 0}, {"stellium of 9", WheelChart::Ordinary, 8},
+      {"stellium of 11", WheelChart::Ordinary, 10},
+  };
+  std::vector<std::string> failures;
+  for (const auto& [what, chart, packed] : charts)
+    for (int style : {0, 1}) {
+      Workbench wb;
+      ComputeWheelChart(wb, chart);
+      if (packed > 0) PackHouse(wb, packed, 4, 0.5, 1.9);
+      RecordingHost host;
+      PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+      for (const DeviceSize surface : LegibilitySurfaces())
+        if (const LegibilityCounts c = count(PaintInputsOf(wb, style), surface); c.Total() != 0)
+          failures.push_back(std::string(what) + " style " + std::to_string(style) + " at " +
+                             std::to_string(surface.width) + "x" +
+                             std::to_string(surface.height) + ": " + c.Text());
+    }
+  return failures;
+}
+
+// Prints the sums of the counts over `charts` random charts, at every
+// surface in both styles.
+inline void PrintRandomChartCounts(int charts, const CountOn& count) {
+  for (const DeviceSize surface : LegibilitySurfaces())
+    for (int style : {0, 1}) {
+      std::mt19937 random(1962);
+      LegibilityCounts sum;
+      int clean = 0;
+      for (int k = 0; k < charts; ++k) {
+        Workbench wb;
+        RandomWheelChart(wb, random, k);
+        RecordingHost host;
+        PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+        const LegibilityCounts c = count(PaintInputsOf(wb, style), surface);
+        sum += c;
+        clean += c.Total() == 0;
+      }
+      std::printf("%dx%d style %d: %d of %d clean; %s\n", surface.width, surface.height, style,
+                  clean, charts, sum.Text().c_str());
+    }
 }
 
 }  // namespace orv::test

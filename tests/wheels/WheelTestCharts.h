@@ -5,6 +5,8 @@
 // one at 66 degrees North, whose very unequal Placidus houses intercept
 // signs, and one of 1879, before Chiron's table begins.
 
+#include <random>
+
 #include "RecordingHost.h"
 #include "commands/Workbench.h"
 #include "core/Angles.h"
@@ -42,6 +44,32 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which,
   if (which != WheelChart::Crowded) return;
   ChartArrays& n = wb.Charts.Natal;  // Sun .. Saturn just past the Ascendant
   for (int p = 1; p <= 6; ++p) n.Longitudes[std::size_t(p)] = Mod360(n.Cusps[4] + 1.5 + 3 * p);
+  n.HousePositions = PlacePlanetsInHouses(n.HousePositions, n.Longitudes, n.Cusps, HouseLabels);
+}
+
+// The ordinary or the 66-degree chart (by `k`'s parity) turned by a random
+// angle, its points but the Ascendant and MC at random longitudes.
+inline void RandomWheelChart(Workbench& wb, std::mt19937& random, int k) {
+  std::uniform_real_distribution<double> degree(0, 360);
+  ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
+  ChartArrays& n = wb.Charts.Natal;
+  const double turn = degree(random);
+  for (std::size_t c = 1; c <= 12; ++c) n.Cusps[c] = Mod360(n.Cusps[c] + turn);
+  for (int p = 1; p <= NumPoints; ++p)
+    if (p != ChartPoint::Ascendant && p != ChartPoint::MC)
+      n.Longitudes[std::size_t(p)] = degree(random);
+  n.Longitudes[std::size_t(ChartPoint::Ascendant)] = n.Cusps[4];
+  n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
+  n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
+}
+
+// `count` points from the Sun on packed `step` degrees apart into the house
+// beginning at cusp entry `cusp`, `from` degrees past that cusp.
+inline void PackHouse(Workbench& wb, int count, int cusp, double from, double step) {
+  ChartArrays& n = wb.Charts.Natal;
+  for (int p = 1; p <= count; ++p)
+    if (p != ChartPoint::Ascendant && p != ChartPoint::MC)
+      n.Longitudes[std::size_t(p)] = Mod360(n.Cusps[std::size_t(cusp)] + from + step * p);
   n.HousePositions = PlacePlanetsInHouses(n.HousePositions, n.Longitudes, n.Cusps, HouseLabels);
 }
 

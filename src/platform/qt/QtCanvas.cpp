@@ -31,6 +31,8 @@ QtCanvas::QtCanvas(QPainter& painter, QRectF area) : painter_(painter), area_(ar
   painter_.setRenderHint(QPainter::TextAntialiasing);
 }
 
+double QtCanvas::DotsPerInch() const { return painter_.device()->logicalDpiY(); }
+
 QFont QtCanvas::QtFont(const CanvasFont& font) {
   // The system's font matching replaces a family it lacks by a face of the
   // hinted kind, with the same widths where it knows one.

@@ -19,6 +19,7 @@ class QtCanvas final : public Canvas {
 
   double DeviceWidth() const override { return area_.width(); }
   double DeviceHeight() const override { return area_.height(); }
+  double DotsPerInch() const override;
 
   // The QFont a canvas font becomes; a family the system lacks gives way to
   // a serif face.

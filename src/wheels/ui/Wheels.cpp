@@ -31,8 +31,6 @@ namespace {
 
 constexpr double kFallbackDotsPerInch = 96;
 constexpr int kSmallestSide = 120;  // pixels: a stored size never shrinks below
-// The wheel's own smallest area at 96 dpi.
-constexpr int kLegibleWidth = 640, kLegibleHeight = 480;
 
 constexpr std::string_view kPrintQuestion =
     "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.";
@@ -74,10 +72,10 @@ Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* par
   menuBar_ = new QMenuBar(this);
   view_ = new WheelView([this](QPainter& p, const QRect& area) { PaintWheel(p, area); },
                         [this](const QSize& size) { ViewResized(size); }, this);
-  // Smaller, the labels' characters (sized in points) crowd into each other
-  // and the wheel becomes a heap: the window keeps a size at which it reads.
-  view_->setMinimumSize(int(kLegibleWidth * DotsPerInch() / 96),
-                        int(kLegibleHeight * DotsPerInch() / 96));
+  // The labels grow and shrink with the wheel; smaller than this they would
+  // be too small to read, so the window keeps a size at which they read.
+  const DeviceSize legible = LegibleWheelArea(DotsPerInch());
+  view_->setMinimumSize(legible.width, legible.height);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
