@@ -59,6 +59,7 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
   using namespace dual_detail;
   RecordingCanvas canvas(width, height, dpi);
   PaintWheelWindow(canvas, in, StartScaleFor(width, height).value_or(300));
+  canvas.SetFontScale(1);  // the records hold the sizes drawn
   const WheelRequest& r = *in.request;
   const bool twoRing = r.DualWheelShown == 1;
   const bool helio = r.HelioWheel == 1;
