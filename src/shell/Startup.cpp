@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "base/Links.h"
 #include "core/ChartTime.h"
 #include "platform/Files.h"
 #include "shell/OptionFiles.h"
@@ -18,6 +19,15 @@ constexpr double kTwipsPerPixelAt120Dpi = 12.0;
 constexpr int kTipOfTheDayOption = OptionNumber::TipOfTheDayAtStart;
 }  // namespace
 
+
+void StartupHooks::RequireBound() const {
+  RequireLinks("StartupHooks", {{"ReadyProgramFolder", bool(ReadyProgramFolder)},
+                                {"LoadDataTables", bool(LoadDataTables)},
+                                {"AtlasPresent", bool(AtlasPresent)},
+                                {"ShowChartInputWindows", bool(ShowChartInputWindows)},
+                                {"ShowTipOfTheDay", bool(ShowTipOfTheDay)},
+                                {"CollectSettings", bool(CollectSettings)}});
+}
 
 void PrepareStartup(ShellState& shell, OptionValues& options, Host& host, const fs::path& appPath) {
   ReadOptionsFile(host, appPath, options);

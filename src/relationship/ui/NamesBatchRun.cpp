@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "base/Links.h"
 #include "base/Format.h"
 #include "cosmodynes/ui/OrgFitPrinting.h"
 #include "platform/Host.h"
@@ -146,6 +147,13 @@ void RunBatch(BatchKind kind, Workbench& wb, Host& host, const NamesBatchLinks& 
 }
 
 }  // namespace
+
+void NamesBatchLinks::RequireBound() const {
+  RequireLinks("NamesBatchLinks", {{"Inputs", bool(Inputs)},
+                                   {"DataWindow", bool(DataWindow)},
+                                   {"HouseSystem", bool(HouseSystem)},
+                                   {"ChoosePrinter", bool(ChoosePrinter)}});
+}
 
 Names::BatchCommands MakeNamesBatchCommands(Workbench& wb, Host& host, NamesBatchLinks links) {
   auto command = [&wb, &host, links](BatchKind kind) {

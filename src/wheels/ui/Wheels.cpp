@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/Links.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
@@ -65,6 +66,15 @@ class WheelView : public QWidget {
 };
 
 }  // namespace
+
+void WheelsLinks::RequireBound() const {
+  RequireLinks("WheelsLinks", {{"bringMainForward", bool(bringMainForward)},
+                               {"showHelp", bool(showHelp)},
+                               {"editOrbFile", bool(editOrbFile)},
+                               {"choosePrinter", bool(choosePrinter)},
+                               {"twoRingClick", bool(twoRingClick)},
+                               {"switchCharts", bool(switchCharts)}});
+}
 
 Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* parent)
     : QWidget(parent, Qt::Window), workbench_(workbench), host_(host), links_(std::move(links)) {
