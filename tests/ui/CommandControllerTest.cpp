@@ -5,10 +5,12 @@
 #include <QMenuBar>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 
+#include "../wheels/WheelTestCharts.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "commands/ui/CommandController.h"
@@ -19,6 +21,7 @@
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
+#include "wheels/WheelCommands.h"
 #include "wheels/ui/Wheels.h"
 
 namespace orv {
@@ -88,6 +91,49 @@ TEST_F(ControllerFixture, AHelpItemShowsItsTextInTheDataWindow) {
   window.Action(CommandId::HelpShortcutKeys)->trigger();
   ASSERT_GE(wb.Output.PageLineCount(), 2u);
   EXPECT_EQ(wb.Output.PageBuffer()[0], "SHORTCUT KEYS");
+  controller.CloseWindows();
+}
+
+// Each command reaches its own handler: the Data commands each list a page
+// of their own, the single wheels each prepare their own wheel.
+TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  test::TempDir dir;  // pages keep a copy in the program folder
+  std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
+  wb.AppPath = dir.path();
+  window.ShowChartMenus();
+  const auto pageAfter = [&](CommandId id) {
+    window.Action(id)->trigger();
+    std::string page;
+    for (const std::string& line : wb.Output.PageBuffer()) page += line + "\n";
+    return page;
+  };
+  std::map<std::string, CommandId> pages;
+  for (CommandId id :
+       {CommandId::DataNatalData, CommandId::DataNatalAspects, CommandId::DataCoLAspects,
+        CommandId::DataCosmodynes, CommandId::DataLeastAspectedPlanet, CommandId::DataMagiNatal,
+        CommandId::DataCosmicState, CommandId::DataCosmicStatesAndCosmodynes,
+        CommandId::DataNatalOFA, CommandId::DataTransitData, CommandId::DataTransitAspectsToNatal,
+        CommandId::DataTransitAspectsToTransits, CommandId::DataDualCosmodynes,
+        CommandId::DataDualCosmodynesAspects, CommandId::HelpPhilosophy, CommandId::HelpNames}) {
+    const std::string page = pageAfter(id);
+    EXPECT_GT(page.size(), 100u) << CommandEntry(id).caption;
+    const auto [at, added] = pages.emplace(page, id);
+    EXPECT_TRUE(added) << CommandEntry(id).caption << " lists the page of "
+                       << CommandEntry(at->second).caption;
+  }
+  const std::pair<CommandId, SingleWheelKind> wheels[] = {
+      {CommandId::WheelsNatal, SingleWheelKind::Natal},
+      {CommandId::WheelsNatalDeclinations, SingleWheelKind::Declinations},
+      {CommandId::WheelsHelio, SingleWheelKind::Helio},
+      {CommandId::WheelsHelioLatitudes, SingleWheelKind::HelioLatitudes},
+      {CommandId::WheelsTransits, SingleWheelKind::Transits},
+  };
+  for (const auto& [id, kind] : wheels) {
+    window.Action(id)->trigger();
+    ASSERT_TRUE(wb.Wheel.has_value());
+    EXPECT_EQ(SingleWheelKindOf(*wb.Wheel), kind) << CommandEntry(id).caption;
+  }
   controller.CloseWindows();
 }
 
