@@ -31,9 +31,9 @@ struct KeyItem {
 
 // The windows' own menus that no table of the program holds.
 const KeyItem kDataWindow[] = {
-    {"File", "Save", "F5"},     {"File", "Save As", "F6"},     {"Font", "Increase", "F7"},
-    {"Font", "Decrease", "F8"}, {"Font", "Bold", "F11"},       {"Font", "Italic", "F12"},
-    {"More", "Forward", "F2"},  {"More", "Backward", "F3"},    {"More", "New Date", "F4"},
+    {"File", "Save", "F5"},     {"File", "Save As", "F6"},  {"Font", "Increase", "F7"},
+    {"Font", "Decrease", "F8"}, {"Font", "Bold", "F11"},    {"Font", "Italic", "F12"},
+    {"More", "Forward", "F2"},  {"More", "Backward", "F3"}, {"More", "New Date", "F4"},
 };
 const KeyItem kWheelsWindowAfterUpdate[] = {
     {"Orbs", "Select new orb file", "F11"},
@@ -107,9 +107,11 @@ std::vector<KeyItem> MainWindowKeys() {
   std::string barMenu;
   int depth = 0;
   for (const MenuEntry& entry : orv::MainMenuEntries()) {
-    if (entry.kind == MenuEntryKind::Menu && depth++ == 0) barMenu = WithoutAccessMarks(entry.caption);
+    if (entry.kind == MenuEntryKind::Menu && depth++ == 0)
+      barMenu = WithoutAccessMarks(entry.caption);
     if (entry.kind == MenuEntryKind::EndMenu) --depth;
-    const bool command = entry.kind == MenuEntryKind::Item || entry.kind == MenuEntryKind::BarCommand;
+    const bool command =
+        entry.kind == MenuEntryKind::Item || entry.kind == MenuEntryKind::BarCommand;
     if (command && !entry.shortcut.empty())
       items.push_back({barMenu, WithoutAccessMarks(entry.caption), std::string(entry.shortcut)});
   }

@@ -34,7 +34,8 @@ constexpr MenuEntry Item(CommandId id, std::string_view caption, std::string_vie
   return entry;
 }
 // File and Houses belong to the main window.
-constexpr MenuEntry OwnItem(CommandId id, std::string_view caption, std::string_view shortcut = {}) {
+constexpr MenuEntry OwnItem(CommandId id, std::string_view caption,
+                            std::string_view shortcut = {}) {
   MenuEntry entry = Item(id, caption, shortcut);
   entry.runner = CommandRunner::MainWindow;
   return entry;
@@ -43,6 +44,7 @@ constexpr MenuEntry HouseItem(CommandId id, std::string_view caption, HouseSyste
                               std::string_view shortcut = {}) {
   MenuEntry entry = OwnItem(id, caption, shortcut);
   entry.house = system;
+  entry.checkable = true;
   return entry;
 }
 // Data, Wheels and Reports read the computed charts.
@@ -55,6 +57,12 @@ constexpr MenuEntry RoleItem(CommandId id, std::string_view caption, std::string
                              std::string_view shortcut) {
   MenuEntry entry = ChartItem(id, caption, shortcut);
   entry.personCaption = personCaption;
+  return entry;
+}
+// A point shown or left out of the dual charts; all are left out at start.
+constexpr MenuEntry ToggleItem(CommandId id, std::string_view caption, std::string_view shortcut) {
+  MenuEntry entry = ChartItem(id, caption, shortcut);
+  entry.checkable = true;
   return entry;
 }
 constexpr MenuEntry CoupleItem(CommandId id, std::string_view caption,
@@ -133,18 +141,16 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     Sep(),
     Sep(),
     ChartItem(C::WheelsDualWheel, "Display dual wheel", "Ctrl+F5"),
-    ChartItem(C::WheelsDualWheelDeclinations, "Display dual wheel - declinations",
-              "Ctrl+Shift+F4"),
+    ChartItem(C::WheelsDualWheelDeclinations, "Display dual wheel - declinations", "Ctrl+Shift+F4"),
     ChartItem(C::WheelsDualHelioWheel, "Display helio dual wheel", "Ctrl+Shift+F5"),
-    ChartItem(C::WheelsDualWheelLatitudes, "Display dual wheel - helio latitudes",
-              "Ctrl+Shift+F6"),
+    ChartItem(C::WheelsDualWheelLatitudes, "Display dual wheel - helio latitudes", "Ctrl+Shift+F6"),
     Sep(),
-    ChartItem(C::WheelsShowMoon, "Display Moon in dual charts", "Shift+F1"),
-    ChartItem(C::WheelsShowNorthNode, "Display NN in dual charts", "Shift+F2"),
-    ChartItem(C::WheelsShowSouthNode, "Display SN in dual charts", "Shift+F3"),
-    ChartItem(C::WheelsShowPartOfFortune, "Display P of F in dual charts", "Shift+F4"),
-    ChartItem(C::WheelsShowAscendant, "Display Asc in dual charts", "Shift+F5"),
-    ChartItem(C::WheelsShowMidheaven, "Display MC in dual charts", "Shift+F6"),
+    ToggleItem(C::WheelsShowMoon, "Display Moon in dual charts", "Shift+F1"),
+    ToggleItem(C::WheelsShowNorthNode, "Display NN in dual charts", "Shift+F2"),
+    ToggleItem(C::WheelsShowSouthNode, "Display SN in dual charts", "Shift+F3"),
+    ToggleItem(C::WheelsShowPartOfFortune, "Display P of F in dual charts", "Shift+F4"),
+    ToggleItem(C::WheelsShowAscendant, "Display Asc in dual charts", "Shift+F5"),
+    ToggleItem(C::WheelsShowMidheaven, "Display MC in dual charts", "Shift+F6"),
     Sep(),
     ChartItem(C::WheelsAllAspects, "&All Major Aspects", "Ctrl+F1"),
     ChartItem(C::Wheels150Aspects, "&150 deg Aspects", "Ctrl+F2"),

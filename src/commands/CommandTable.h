@@ -140,6 +140,8 @@ struct MenuEntry {
   std::string_view helpFile;
   // A Houses item: the house system it marks.
   std::optional<HouseSystemCode> house;
+  // A marked item: the Houses items and the dual charts' point toggles.
+  bool checkable = false;
 };
 
 // The menu bar from left to right, menus depth first.

@@ -74,7 +74,8 @@ TEST(CommandTable, TheMainWindowRunsFileAndTheHousesItems) {
   for (int i = 0; i < kCommandCount; ++i) {
     const auto id = static_cast<CommandId>(i);
     const MenuEntry& entry = CommandEntry(id);
-    const bool own = houses.contains(id) || id == CommandId::FileNewFil || id == CommandId::FileExit;
+    const bool own =
+        houses.contains(id) || id == CommandId::FileNewFil || id == CommandId::FileExit;
     EXPECT_EQ(entry.runner == CommandRunner::MainWindow, own) << entry.caption;
     if (houses.contains(id)) {
       EXPECT_EQ(entry.house, houses.at(id)) << entry.caption;
@@ -82,6 +83,18 @@ TEST(CommandTable, TheMainWindowRunsFileAndTheHousesItems) {
     } else {
       EXPECT_FALSE(entry.house.has_value()) << entry.caption;
     }
+  }
+}
+
+TEST(CommandTable, TheHousesItemsAndTheDualPointTogglesCarryAMark) {
+  const std::set<std::string> toggles = {
+      "Display Moon in dual charts",   "Display NN in dual charts",  "Display SN in dual charts",
+      "Display P of F in dual charts", "Display Asc in dual charts", "Display MC in dual charts"};
+  for (const MenuEntry& entry : MainMenuEntries()) {
+    if (!IsCommand(entry)) continue;
+    EXPECT_EQ(entry.checkable,
+              entry.house.has_value() || toggles.contains(std::string(entry.caption)))
+        << entry.caption;
   }
 }
 
@@ -114,7 +127,8 @@ TEST(CommandTable, EachHelpItemShowsItsFile) {
   };
   std::map<std::string, std::string> actual;
   for (const MenuEntry& entry : MainMenuEntries())
-    if (!entry.helpFile.empty()) actual.emplace(std::string(entry.caption), std::string(entry.helpFile));
+    if (!entry.helpFile.empty())
+      actual.emplace(std::string(entry.caption), std::string(entry.helpFile));
   EXPECT_EQ(actual, expected);
 }
 

@@ -28,9 +28,12 @@ std::set<std::string> KeyLines(const std::string& title) {
   if (!lines) return keys;
   bool inSection = false;
   for (const std::string& line : *lines) {
-    if (line == title) inSection = true;
-    else if (line.empty()) inSection = false;
-    else if (inSection && line.starts_with("    ")) keys.insert(line);
+    if (line == title)
+      inSection = true;
+    else if (line.empty())
+      inSection = false;
+    else if (inSection && line.starts_with("    "))
+      keys.insert(line);
   }
   return keys;
 }
@@ -49,8 +52,10 @@ std::string HelpLine(const QAction& action) {
 
 void KeyedActions(const QList<QAction*>& actions, std::set<std::string>& out) {
   for (QAction* action : actions) {
-    if (action->menu()) KeyedActions(action->menu()->actions(), out);
-    else if (!action->shortcut().isEmpty()) out.insert(HelpLine(*action));
+    if (action->menu())
+      KeyedActions(action->menu()->actions(), out);
+    else if (!action->shortcut().isEmpty())
+      out.insert(HelpLine(*action));
   }
 }
 

@@ -99,8 +99,6 @@ void CommandController::CloseWindows() {
 
 // Each command of the table and what it runs.
 std::function<void()> CommandController::HandlerOf(CommandId id) {
-  Workbench& wb = workbench_;
-  Host& host = host_;
   using C = CommandId;
   switch (id) {
     // The main window's own.
@@ -121,51 +119,51 @@ std::function<void()> CommandController::HandlerOf(CommandId id) {
       return [this] { Input(); };
 
     case C::DataNatalData:
-      return [this, &wb, &host] { ShowNatalData(wb, host, Data()); };
+      return [this] { ShowNatalData(workbench_, host_, Data()); };
     case C::DataNatalAspects:
-      return [this, &wb, &host] { ShowNatalAspects(wb, host, Data()); };
+      return [this] { ShowNatalAspects(workbench_, host_, Data()); };
     case C::DataCoLAspects:
-      return [this, &wb, &host] { ShowCoLAspects(wb, host, Data()); };
+      return [this] { ShowCoLAspects(workbench_, host_, Data()); };
     case C::DataCosmodynes:
-      return [this, &wb, &host] { ShowNatalCosmodynes(wb, host, Data()); };
+      return [this] { ShowNatalCosmodynes(workbench_, host_, Data()); };
     case C::DataLeastAspectedPlanet:
-      return [this, &wb, &host] { ShowLeastAspectedPlanets(wb, host, Data()); };
+      return [this] { ShowLeastAspectedPlanets(workbench_, host_, Data()); };
     case C::DataMagiNatal:
-      return [this, &wb, &host] { ShowMagiNatal(wb, NatalNameText(), host, Data()); };
+      return [this] { ShowMagiNatal(workbench_, NatalNameText(), host_, Data()); };
     case C::DataCosmicState:
-      return [this, &wb, &host] { ShowCosmicState(wb, host, Data()); };
+      return [this] { ShowCosmicState(workbench_, host_, Data()); };
     case C::DataCosmicStatesAndCosmodynes:
-      return [this, &wb, &host] { ShowCosmicStatesAndCosmodynes(wb, host, Data()); };
+      return [this] { ShowCosmicStatesAndCosmodynes(workbench_, host_, Data()); };
     case C::DataNatalOFA:
-      return [this, &wb, &host] { ShowNatalOFA(wb, host, Data()); };
+      return [this] { ShowNatalOFA(workbench_, host_, Data()); };
     case C::DataPrintNatalOFA:
-      return [this, &wb, &host] {
-        PrintNatalOFA(wb, host,
-                      [this](QPrinter& printer) { return ChoosePrinterWithDialog(printer, &main_); });
+      return [this] {
+        PrintNatalOFA(workbench_, host_, [this](QPrinter& printer) {
+          return ChoosePrinterWithDialog(printer, &main_);
+        });
       };
     case C::DataTransitData:
-      return [this, &wb, &host] { ShowTransitData(wb, SecondPerson(), host, Data()); };
+      return [this] { ShowTransitData(workbench_, SecondPerson(), host_, Data()); };
     case C::DataTransitAspectsToNatal:
-      return [this, &wb, &host] {
-        ShowTransitAspectsToNatal(wb, SecondPerson(), NatalNameText(), host, Data());
+      return [this] {
+        ShowTransitAspectsToNatal(workbench_, SecondPerson(), NatalNameText(), host_, Data());
       };
     case C::DataTransitAspectsToTransits:
-      return [this, &wb, &host] { ShowTransitAspectsToTransits(wb, SecondPerson(), host, Data()); };
+      return [this] { ShowTransitAspectsToTransits(workbench_, SecondPerson(), host_, Data()); };
     case C::DataTransitInterps:
-      return [this, &wb, &host] {
-        BeginOutputPage(wb.Output);
-        if (ListTransitInterps(wb, host)) ShowOutputPage(wb.Output, wb.AppPath, host, Data());
+      return [this] {
+        BeginOutputPage(workbench_.Output);
+        if (ListTransitInterps(workbench_, host_))
+          ShowOutputPage(workbench_.Output, workbench_.AppPath, host_, Data());
       };
     case C::DataDualCosmodynes:
-      return [this, &wb, &host] { ShowDualCosmodynes(wb, SecondPerson(), false, host, Data()); };
+      return [this] { ShowDualCosmodynes(workbench_, SecondPerson(), false, host_, Data()); };
     case C::DataDualCosmodynesAspects:
-      return [this, &wb, &host] { ShowDualCosmodynes(wb, SecondPerson(), true, host, Data()); };
+      return [this] { ShowDualCosmodynes(workbench_, SecondPerson(), true, host_, Data()); };
     case C::DataComposite:
-      return [this, &wb, &host] { ShowComposite(wb, SecondPerson(), host, Data()); };
+      return [this] { ShowComposite(workbench_, SecondPerson(), host_, Data()); };
     case C::DataMagiCouple:
-      return [this, &wb, &host] {
-        ShowMagiCouple(wb, SecondPerson(), NatalNameText(), host, Data());
-      };
+      return [this] { ShowMagiCouple(workbench_, SecondPerson(), NatalNameText(), host_, Data()); };
 
     case C::WheelsNatal:
       return SingleWheel(SingleWheelKind::Natal);
@@ -215,9 +213,10 @@ std::function<void()> CommandController::HandlerOf(CommandId id) {
 
     // The reference browsers need no chart.
     case C::MeaningsNatal:
-      return [this, &wb, &host] {
+      return [this] {
         ShowAnewInSlot(natalMeanings_, [&] {
-          return new MEANINGS({wb.AppPath, wb.Output, host, [this]() -> OutputView& { return Data(); }});
+          return new MEANINGS({workbench_.AppPath, workbench_.Output, host_,
+                               [this]() -> OutputView& { return Data(); }});
         });
       };
     case C::MeaningsComposite:
@@ -229,46 +228,47 @@ std::function<void()> CommandController::HandlerOf(CommandId id) {
     case C::KeywordsPart2:
       return KeywordGridWindow(keywords2_, KeywordGrid::Vocational);
     case C::KeywordsSystem:
-      return [this, &wb, &host] {
+      return [this] {
         ShowAnewInSlot(keywordSystem_, [&] {
-          return new KEY_WORD({wb.AppPath, wb.Output, host, [this]() -> OutputView& { return Data(); }});
+          return new KEY_WORD({workbench_.AppPath, workbench_.Output, host_,
+                               [this]() -> OutputView& { return Data(); }});
         });
       };
 
     // The reports, shown in the report viewer.
     case C::ReportNatal:
-      return [this, &wb, &host] {
-        if (RunNatalReport(wb, host, Data())) ShowReport();
+      return [this] {
+        if (RunNatalReport(workbench_, host_, Data())) ShowReport();
       };
     case C::ReportTransit:
-      return [this, &wb, &host] {
-        if (RunTransitReport(wb, host)) ShowReport();
+      return [this] {
+        if (RunTransitReport(workbench_, host_)) ShowReport();
       };
     case C::ReportComposite:
-      return [this, &wb, &host] {
-        if (RunCompositeReport(wb, SecondPerson(), host)) ShowReport();
+      return [this] {
+        if (RunCompositeReport(workbench_, SecondPerson(), host_)) ShowReport();
       };
     case C::ReportSynastry:
-      return [this, &wb, &host] {
-        if (RunSynastryReport(wb, SecondPerson(), host)) ShowReport();
+      return [this] {
+        if (RunSynastryReport(workbench_, SecondPerson(), host_)) ShowReport();
       };
 
     // The small windows and editors.
     case C::OptionSettings:
-      return [this, &wb, &host] {
-        OpenEditor(optionsEditor_, [&] { return OptionsEditorSetup(wb, host); });
+      return [this] {
+        OpenEditor(optionsEditor_, [&] { return OptionsEditorSetup(workbench_, host_); });
       };
     case C::EnabledPlanets:
-      return [this, &wb] {
+      return [this] {
         ShowInSlot(enabledPlanets_, [&] {
           return new FrmEnabledPlanets(
-              wb.Settings.EnabledNatalPlanets, wb.Settings.EnabledTransitPlanets,
+              workbench_.Settings.EnabledNatalPlanets, workbench_.Settings.EnabledTransitPlanets,
               [this] { RedrawCurrentWheel(); }, [this] { BringMainForward(); });
         });
       };
     case C::Header:
-      return [this, &wb, &host] {
-        OpenEditor(headerEditor_, [&] { return PersonalHeaderEditorSetup(wb, host); });
+      return [this] {
+        OpenEditor(headerEditor_, [&] { return PersonalHeaderEditorSetup(workbench_, host_); });
       };
 
     case C::HelpTipOfTheDay:
@@ -432,9 +432,8 @@ ChartRunLinks CommandController::RunLinks() {
 // The input, names, cities, time-zone and atlas windows: made once the
 // settings (names and cities files) have been read.
 void CommandController::ShowChartInputWindows() {
-  inputWindows_ =
-      std::make_unique<InputWindows>(workbench_, host_, Data(), Checked(InputLinks()),
-                                     Checked(RunLinks()));
+  inputWindows_ = std::make_unique<InputWindows>(workbench_, host_, Data(), Checked(InputLinks()),
+                                                 Checked(RunLinks()));
   // The entry windows open just below the main window, frame and all
   // (start-up calls this once the main window is on screen), so they never
   // cover its menu bar.
@@ -549,13 +548,10 @@ std::function<void()> CommandController::DualWheel(DualWheelKind kind) {
   };
 }
 
-// A checked item, all clear at start.
+// The item's mark says whether the point is shown.
 std::function<void()> CommandController::DualPointToggle(CommandId id, int toggle) {
-  QAction* item = main_.Action(id);
-  item->setCheckable(true);
-  item->setChecked(workbench_.DualChoices.PointShown[static_cast<std::size_t>(toggle)]);
-  return [this, item, toggle] {
-    ToggleDualPoint(workbench_, toggle, item->isChecked(), SecondPerson());
+  return [this, id, toggle] {
+    ToggleDualPoint(workbench_, toggle, main_.Action(id)->isChecked(), SecondPerson());
     ShowWheel();
   };
 }
@@ -574,8 +570,8 @@ void CommandController::ShowAstroLine() {
                                                     ? dataWindow_->Window().frameGeometry().top()
                                                     : main_.frameGeometry().bottom() + 1);
   ShowAnewInSlot(astroLine_, [&] {
-    return new AstrLine(workbench_, host_, SecondPerson().caption, [this] { BringMainForward(); },
-                        at);
+    return new AstrLine(
+        workbench_, host_, SecondPerson().caption, [this] { BringMainForward(); }, at);
   });
 }
 

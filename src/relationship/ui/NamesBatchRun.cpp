@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "base/Links.h"
 #include "base/Format.h"
+#include "base/Links.h"
 #include "cosmodynes/ui/OrgFitPrinting.h"
 #include "platform/Host.h"
 #include "relationship/batches/NamesBatches.h"

@@ -4,7 +4,6 @@
 // East/West sign of the zone, NOW, and the main-menu changes that follow the
 // second-chart window's "2nd Person" box.
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>

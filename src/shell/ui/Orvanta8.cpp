@@ -39,10 +39,8 @@ Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
   Slot(CommandId::FileNewFil).handler = [this] { mnuFileNewFil_Click(); };
   Slot(CommandId::FileExit).handler = [this] { mnuFileExit_Click(); };
   for (const MenuEntry& entry : MainMenuEntries()) {
-    if (!entry.house) continue;
-    CommandSlot& slot = Slot(entry.id);
-    slot.action->setCheckable(true);
-    slot.handler = [this, system = *entry.house] { mnuHouse_Click(system); };
+    if (entry.house)
+      Slot(entry.id).handler = [this, system = *entry.house] { mnuHouse_Click(system); };
   }
   CheckHouseSystem(HouseSystemCode::Placidus);
   UpdateEnabled();
@@ -87,6 +85,7 @@ void Orvanta8::BuildMenuBar() {
           // The keys belong to this window, as the other windows have their own.
           action->setShortcutContext(Qt::WindowShortcut);
         }
+        action->setCheckable(entry.checkable);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
         Slot(entry.id).action = action;
         break;
