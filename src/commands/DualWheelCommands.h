@@ -6,9 +6,7 @@
 // point toggles and the four aspect filters, and the wheel window's Switch
 // and left click.
 
-#include <array>
 #include <optional>
-#include <string_view>
 
 #include "listings/ChartHeaders.h"
 #include "wheels/WheelRequest.h"
@@ -42,26 +40,6 @@ enum class DualWheelKind {
   DisplayHelio,           // Ctrl+Shift+F5
   DisplayHelioLatitudes,  // Ctrl+Shift+F6
 };
-
-struct DualWheelCommand {
-  std::string_view name;
-  DualWheelKind kind;
-};
-inline constexpr DualWheelCommand DualWheelCommands[] = {
-    {"mnuWheelsDualNatTran", DualWheelKind::TransitsVsNatal},
-    {"mnuWheelsDisplayDualWheel", DualWheelKind::Display},
-    {"mnuWheelsDisplayDualWheelDeclinations", DualWheelKind::DisplayDeclinations},
-    {"mnuWheelsDisplayDualHelioWheel", DualWheelKind::DisplayHelio},
-    {"mnuWheelsDisplayDualWheelLatitudes", DualWheelKind::DisplayHelioLatitudes},
-};
-
-// The point toggles in order: points 10 (Moon) to 15 (MC).
-inline constexpr std::array<std::string_view, 6> DualPointToggles = {
-    "mnuOptionDisplayMoon", "mnuOptionDisplayNN",  "mnuOptionDisplaySN",
-    "mnuOptionDisplayPoF",  "mnuOptionDisplayAsc", "mnuOptionDisplayMC"};
-// The aspect filters in order of their values 0..3.
-inline constexpr std::array<std::string_view, 4> DualAspectFilters = {
-    "mnuCACAllAspects", "mnuCAC150", "mnuCACPositive", "mnuCACNegative"};
 
 // A dual wheel command of the Wheels menu.
 void PrepareDualWheelCommand(Workbench& workbench, DualWheelKind kind, const SecondPersonBox& box);

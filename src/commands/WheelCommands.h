@@ -24,20 +24,6 @@ enum class SingleWheelKind {
   Composite,       // Ctrl+Shift+F9
 };
 
-// The Wheels menu item of each single wheel and the wheel it asks for.
-struct SingleWheelCommand {
-  std::string_view name;
-  SingleWheelKind kind;
-};
-inline constexpr SingleWheelCommand SingleWheelCommands[] = {
-    {"mnuWheelsSingleNatal", SingleWheelKind::Natal},
-    {"mnuWheelsSingleDeclinations", SingleWheelKind::Declinations},
-    {"mnuWheelsSingleHelio", SingleWheelKind::Helio},
-    {"mnuWheelsSingleHelioLatitudes", SingleWheelKind::HelioLatitudes},
-    {"mnuWheelsSingleTransits", SingleWheelKind::Transits},
-    {"mnuWheelsSingleComposite", SingleWheelKind::Composite},
-};
-
 // The composite wheel's line 4: "Midpoint composite houses" for the value
 // 99, else "Latitude = " and the text without its sign and " South" or
 // " North".

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "base/Links.h"
 #include "core/ChartTime.h"
 #include "core/OptionNumbers.h"
 #include "platform/Files.h"
@@ -18,6 +19,15 @@ constexpr double kTwipsPerPixelAt96Dpi = 15.0;
 constexpr double kTwipsPerPixelAt120Dpi = 12.0;
 }  // namespace
 
+
+void StartupHooks::RequireBound() const {
+  RequireLinks("StartupHooks", {{"ReadyProgramFolder", bool(ReadyProgramFolder)},
+                                {"LoadDataTables", bool(LoadDataTables)},
+                                {"AtlasPresent", bool(AtlasPresent)},
+                                {"ShowChartInputWindows", bool(ShowChartInputWindows)},
+                                {"ShowTipOfTheDay", bool(ShowTipOfTheDay)},
+                                {"CollectSettings", bool(CollectSettings)}});
+}
 
 void PrepareStartup(ShellState& shell, OptionValues& options, Host& host, const fs::path& appPath) {
   ReadOptionsFile(host, appPath, options);

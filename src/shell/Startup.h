@@ -63,6 +63,10 @@ struct StartupHooks {
   // The folder of the shipped files, whose glyph font replaces a damaged
   // one in the program folder.
   std::filesystem::path ShippedFolder;
+
+  // Throws std::logic_error naming the first hook left unbound;
+  // `PrepareChartTables` may stay empty.
+  void RequireBound() const;
 };
 
 // Start-up before the title window: `options` from Options.opt in `appPath`

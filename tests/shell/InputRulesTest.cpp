@@ -130,55 +130,5 @@ TEST(InputRules, NowFillsThePresentMomentAndTheDefaultPlace) {
   EXPECT_EQ(shown(), "Now 1/1/2026 12:0 PM 73 59 W 40 43 N 5 jane@example.com");
 }
 
-TEST(InputRules, SecondPersonSwitchesTheMenuBothWays) {
-  struct Expected {
-    const char* name;
-    const char* caption;  // nullptr: unchanged
-    int enabled;          // -1: unchanged
-  };
-  const Expected person[] = {
-      {"mnuDataTransitData", "&Natal Data - 2nd person", -1},
-      {"mnuDataTransitsAspectstoNatal", "&Interchart Aspects", -1},
-      {"mnuDataTransitAspectsToTransits", "Natal &Aspects - 2nd person", -1},
-      {"mnuWheelsSingleTransits", "2nd &Person", -1},
-      {"mnuWheelsDualNatTran", "2nd &Person Natal vs Natal", -1},
-      {"mnuWheelsSingleComposite", nullptr, 1},
-      {"mnuDataComposite", nullptr, 1},
-      {"mnuReportComposite", nullptr, 1},
-      {"mnuReportSynastry", nullptr, 1},
-  };
-  // Cleared, the items go back to the main menu's design captions.
-  const Expected transits[] = {
-      {"mnuDataTransitData", "T&ransit Data", -1},
-      {"mnuDataTransitsAspectstoNatal", "Transit A&spects to Natal", -1},
-      {"mnuDataTransitAspectsToTransits", "Transit Aspects to &Transits", -1},
-      {"mnuWheelsSingleTransits", "&Transits", -1},
-      {"mnuWheelsDualNatTran", "Transits &vs Natal", -1},
-      {"mnuWheelsSingleComposite", nullptr, 0},
-      {"mnuDataComposite", nullptr, 0},
-      {"mnuReportComposite", nullptr, 0},
-      {"mnuReportSynastry", nullptr, 0},
-  };
-  const auto check = [](bool ticked, const Expected(&expected)[9]) {
-    const auto changes = SecondPersonMenuChanges(ticked);
-    for (std::size_t i = 0; i < 9; ++i) {
-      const Expected& e = expected[i];
-      EXPECT_EQ(changes[i].name, e.name);
-      if (e.caption) {
-        EXPECT_EQ(changes[i].caption, std::optional<std::string_view>(e.caption)) << e.name;
-      } else {
-        EXPECT_FALSE(changes[i].caption) << e.name;
-      }
-      if (e.enabled >= 0) {
-        EXPECT_EQ(changes[i].enabled, std::optional<bool>(e.enabled == 1)) << e.name;
-      } else {
-        EXPECT_FALSE(changes[i].enabled) << e.name;
-      }
-    }
-  };
-  check(true, person);
-  check(false, transits);
-}
-
 }  // namespace
 }  // namespace orv

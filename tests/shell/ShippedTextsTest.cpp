@@ -8,7 +8,7 @@
 
 #include "platform/Files.h"
 #include "shell/EditorFiles.h"
-#include "shell/MainMenu.h"
+#include "commands/CommandTable.h"
 #include "shell/Tips.h"
 
 namespace orv {
@@ -29,13 +29,14 @@ constexpr size_t kMinHelpBytes = 1200;
 
 TEST(ShippedTexts, EveryHelpItemOpensASubstantialTextOfItsOwn) {
   std::set<std::string> files;
-  for (const HelpMenuItem& item : HelpMenuItems()) {
-    SCOPED_TRACE(std::string(item.fileName));
-    EXPECT_TRUE(files.insert(std::string(item.fileName)).second) << "shared by two items";
+  for (const MenuEntry& item : MainMenuEntries()) {
+    if (item.helpFile.empty()) continue;
+    SCOPED_TRACE(std::string(item.helpFile));
+    EXPECT_TRUE(files.insert(std::string(item.helpFile)).second) << "shared by two items";
     // The program folder the build fills holds the same file.
     for (const fs::path& folder : {kData, kProgram})
-      ASSERT_TRUE(fs::is_regular_file(folder / item.fileName)) << folder;
-    const auto bytes = ReadFileBytes(kData / item.fileName);
+      ASSERT_TRUE(fs::is_regular_file(folder / item.helpFile)) << folder;
+    const auto bytes = ReadFileBytes(kData / item.helpFile);
     ASSERT_TRUE(bytes);
     EXPECT_GE(bytes->size(), kMinHelpBytes);
     EXPECT_EQ(bytes->find('\t'), std::string::npos);
@@ -43,7 +44,7 @@ TEST(ShippedTexts, EveryHelpItemOpensASubstantialTextOfItsOwn) {
     // CR LF throughout, as the program writes its own files.
     EXPECT_EQ(std::count(bytes->begin(), bytes->end(), '\n'),
               std::count(bytes->begin(), bytes->end(), '\r'));
-    const auto lines = ReadTextLines(kData / item.fileName);
+    const auto lines = ReadTextLines(kData / item.helpFile);
     ASSERT_TRUE(lines);
     EXPECT_GE(lines->size(), kMinHelpLines);
     for (size_t i = 0; i < lines->size(); ++i) {

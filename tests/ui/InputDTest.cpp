@@ -264,8 +264,7 @@ TEST(InputD1, SecondPersonSwitchesTheMenuAndClearsTheName) {
   box->click();
   EXPECT_FALSE(f.windows->SecondPerson());
   EXPECT_EQ(box->text().toStdString(), "2nd Person");
-  EXPECT_EQ(f.menuChanges, (std::vector<std::pair<bool, std::string>>{
-                               {true, "&Natal Data - 2nd person"}, {false, "T&ransit Data"}}));
+  EXPECT_EQ(f.secondPersonTicks, (std::vector<bool>{true, false}));
 }
 
 TEST(InputD, EnterRunsOkFromEitherWindowUnlessAnotherButtonHasIt) {

@@ -84,7 +84,7 @@ struct InputFixture {
   std::unique_ptr<DataWindowSlot> data;
   std::unique_ptr<InputWindows> windows;
   LocalClock now{2026, 3, 9, 18, 5};  // universal time: 1.05 P.M. in the shipped zone 5
-  std::vector<std::pair<bool, std::string>> menuChanges;  // ticked, first caption
+  std::vector<bool> secondPersonTicks;  // each change of the "2nd Person" box
   int listings = 0;
 
   explicit InputFixture(InputWindowLinks links = {}) {
@@ -98,9 +98,7 @@ struct InputFixture {
                                             DataWindowLinks{});
     links.Now = [this] { return now; };
     if (!links.SecondPersonChanged) {
-      links.SecondPersonChanged = [this](bool ticked, const std::array<MenuItemChange, 9>& c) {
-        menuChanges.emplace_back(ticked, std::string(c[0].caption.value_or("")));
-      };
+      links.SecondPersonChanged = [this](bool ticked) { secondPersonTicks.push_back(ticked); };
     }
     ChartRunLinks run;
     // The natal listing as the listing subsystem writes it: a page of its own.

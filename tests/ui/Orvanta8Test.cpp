@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -130,11 +131,13 @@ TEST_F(Orvanta8Test, CommandsWaitForWiringACalculationAndASecondPerson) {
 
   // A second person alone enables no couple command.
   window.SetSecondPerson(true);
-  for (const PlacedCommand& command : Commands(window)) {
-    if (kOwnMenus.contains(command.topMenu)) continue;
-    const std::string name = command.action->objectName().toStdString();
-    EXPECT_TRUE(window.WireCommand(name, [] {})) << name;
+  // All but the window's own eleven: File and Houses.
+  EXPECT_EQ(window.UnboundCommands().size(), std::size_t(kCommandCount - 11));
+  for (int i = 0; i < kCommandCount; ++i) {
+    const auto id = static_cast<CommandId>(i);
+    if (CommandEntry(id).runner == CommandRunner::Controller) window.Bind(id, [] {});
   }
+  EXPECT_TRUE(window.UnboundCommands().empty());
   expectEnabled("before: ", [](const PlacedCommand& c) {
     return !kChartMenus.contains(c.topMenu) && !kChartBarCommands.contains(c.place);
   });
@@ -142,41 +145,60 @@ TEST_F(Orvanta8Test, CommandsWaitForWiringACalculationAndASecondPerson) {
     return !kTwoPersonCommands.contains(c.place);
   };
   // The Wheels menu itself appears with the first chart.
-  EXPECT_FALSE(window.Command("mnuWheels")->isVisible());
+  EXPECT_FALSE(window.MenuAction("mnuWheels")->isVisible());
   window.ShowChartMenus();
-  EXPECT_TRUE(window.Command("mnuWheels")->isVisible());
+  EXPECT_TRUE(window.MenuAction("mnuWheels")->isVisible());
   expectEnabled("two persons: ", [](const PlacedCommand&) { return true; });
   window.SetSecondPerson(false);
   expectEnabled("transits: ", alonePerson);
-
-  std::vector<std::string> helpFiles;
-  window.SetHelpViewer([&](std::string_view file) { helpFiles.emplace_back(file); });
-  window.Command("mnuHelpPhilosophy")->trigger();
-  window.Command("mnuHelpRevision")->trigger();
-  EXPECT_EQ(helpFiles, (std::vector<std::string>{"PHILO.HLP", "REVISION.HLP"}));
 }
 
-TEST_F(Orvanta8Test, WiringRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
+TEST_F(Orvanta8Test, TheItemsThatListChartTwoFollowTheSecondPersonBox) {
+  Orvanta8 window(workbench, host);
+  const auto captions = [&] {
+    std::vector<std::string> texts;
+    for (CommandId id : {CommandId::DataTransitData, CommandId::DataTransitAspectsToNatal,
+                         CommandId::DataTransitAspectsToTransits, CommandId::WheelsTransits,
+                         CommandId::WheelsTransitsVsNatal, CommandId::DataComposite})
+      texts.push_back(window.Action(id)->text().toStdString());
+    return texts;
+  };
+  const std::vector<std::string> transits = {"T&ransit Data", "Transit A&spects to Natal",
+                                             "Transit Aspects to &Transits", "&Transits",
+                                             "Transits &vs Natal", "&Composite"};
+  EXPECT_EQ(captions(), transits);
+  window.SetSecondPerson(true);
+  EXPECT_EQ(captions(), (std::vector<std::string>{
+                            "&Natal Data - 2nd person", "&Interchart Aspects",
+                            "Natal &Aspects - 2nd person", "2nd &Person",
+                            "2nd &Person Natal vs Natal", "&Composite"}));
+  window.SetSecondPerson(false);
+  EXPECT_EQ(captions(), transits);
+}
+
+TEST_F(Orvanta8Test, BindingRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
   Orvanta8 window(workbench, host);
   int runs = 0;
-  ASSERT_TRUE(window.WireCommand("mnuInputData", [&] { ++runs; }));
-  EXPECT_TRUE(window.Command("mnuInputData")->isEnabled());
-  window.Command("mnuInputData")->trigger();
+  window.Bind(CommandId::InputData, [&] { ++runs; });
+  EXPECT_TRUE(window.Action(CommandId::InputData)->isEnabled());
+  window.Action(CommandId::InputData)->trigger();
   EXPECT_EQ(runs, 1);
-  for (const char* refused : {"mnuNoSuchCommand", "mnuData", "mnuFileExit", "mnuHouseKoch"})
-    EXPECT_FALSE(window.WireCommand(refused, [] {})) << refused;  // a menu is no command
-  EXPECT_EQ(window.Command("mnuData")->menu()->objectName(), "mnuData");
-  EXPECT_EQ(window.Command("mnuNoSuchCommand"), nullptr);
+  EXPECT_THROW(window.Bind(CommandId::FileExit, [] {}), std::logic_error);
+  EXPECT_THROW(window.Bind(CommandId::HouseKoch, [] {}), std::logic_error);
+  EXPECT_THROW(window.Bind(CommandId::DataNatalData, {}), std::logic_error);
+  EXPECT_FALSE(window.Action(CommandId::DataNatalData)->isEnabled());
+  EXPECT_EQ(window.MenuAction("mnuData")->menu()->objectName(), "mnuData");
+  EXPECT_EQ(window.MenuAction("mnuNoSuchMenu"), nullptr);
 }
 
 // After a calculation the focus is in the data window: a key it does not
 // use runs the main window's command, its own keys keep their meaning.
 TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
   Orvanta8 window(workbench, host);
-  std::vector<std::string> ran;
-  for (const char* command : {"mnuDataNatalData", "mnuDataNatalAspects", "mnuDataCosmodynes",
-                              "mnuDataTransitAspectsToTransits"})
-    window.WireCommand(command, [&ran, command] { ran.emplace_back(command); });
+  std::vector<CommandId> ran;
+  for (CommandId command : {CommandId::DataNatalData, CommandId::DataNatalAspects,
+                            CommandId::DataCosmodynes, CommandId::DataTransitAspectsToTransits})
+    window.Bind(command, [&ran, command] { ran.push_back(command); });
   window.ShowChartMenus();
   window.show();
   DataWindowSlot data(workbench, workbench.Options, host, DataWindowSettings{}, 1.5,
@@ -186,16 +208,18 @@ TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
   QApplication::setActiveWindow(&dataWindow);
   QWidget* focus = dataWindow.focusWidget() ? dataWindow.focusWidget() : &dataWindow;
   const double fontSize = data.Settings().FontSize;
+  constexpr CommandId kAspects = CommandId::DataNatalAspects;
+  constexpr CommandId kCosmodynes = CommandId::DataCosmodynes;
   const struct {
     QKeyCombination key;
-    std::vector<std::string> ran;
+    std::vector<CommandId> ran;
     bool fontIncreased;  // F7 is the data window's own: Font > Increase
   } presses[] = {
-      {Qt::Key_F3, {"mnuDataNatalAspects"}, false},
-      {Qt::ControlModifier | Qt::Key_D, {"mnuDataNatalAspects", "mnuDataCosmodynes"}, false},
-      {Qt::Key_F7, {"mnuDataNatalAspects", "mnuDataCosmodynes"}, true},
-      {Qt::Key_X, {"mnuDataNatalAspects", "mnuDataCosmodynes"}, true},
-      {Qt::Key_F2, {"mnuDataNatalAspects", "mnuDataCosmodynes", "mnuDataNatalData"}, true},
+      {Qt::Key_F3, {kAspects}, false},
+      {Qt::ControlModifier | Qt::Key_D, {kAspects, kCosmodynes}, false},
+      {Qt::Key_F7, {kAspects, kCosmodynes}, true},
+      {Qt::Key_X, {kAspects, kCosmodynes}, true},
+      {Qt::Key_F2, {kAspects, kCosmodynes, CommandId::DataNatalData}, true},
   };
   for (const auto& p : presses) {
     QTest::keyClick(focus, p.key.key(), p.key.keyboardModifiers());
@@ -212,14 +236,14 @@ TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
 
 std::vector<std::string> CheckedHouses(Orvanta8& window) {
   std::vector<std::string> checked;
-  for (QAction* action : window.Command("mnuHouses")->menu()->actions())
-    if (action->isChecked()) checked.push_back(action->objectName().toStdString());
+  for (QAction* action : window.MenuAction("mnuHouses")->menu()->actions())
+    if (action->isChecked()) checked.push_back(action->text().toStdString());
   return checked;
 }
 
 TEST_F(Orvanta8Test, ChoosingAHouseSystemMarksItAloneAndRecomputesEvenWhenAlreadyMarked) {
   Orvanta8 window(workbench, host);
-  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHousePlacidus"});
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"&Placidus"});
   int recalcs = 0;
   std::vector<HouseSystemCode> seen;
   bool accepted = true;
@@ -230,21 +254,21 @@ TEST_F(Orvanta8Test, ChoosingAHouseSystemMarksItAloneAndRecomputesEvenWhenAlread
   });
 
   window.CheckHouseSystem(HouseSystemCode::Morinus);
-  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseMorinus"});
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"Mor&inus"});
   EXPECT_EQ(recalcs, 0) << "marking at start-up computes nothing";
 
-  window.Command("mnuHouseKoch")->trigger();
-  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
-  window.Command("mnuHouseKoch")->trigger();
-  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
+  window.Action(CommandId::HouseKoch)->trigger();
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"&Koch"});
+  window.Action(CommandId::HouseKoch)->trigger();
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"&Koch"});
   EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Koch);
   EXPECT_EQ(seen, (std::vector<HouseSystemCode>{HouseSystemCode::Koch, HouseSystemCode::Koch}));
 
   // Input refused: the system asked for was computed with, then unmarked.
   accepted = false;
-  window.Command("mnuHouseCampanus")->trigger();
+  window.Action(CommandId::HouseCampanus)->trigger();
   EXPECT_EQ(seen.back(), HouseSystemCode::Campanus);
-  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"mnuHouseKoch"});
+  EXPECT_EQ(CheckedHouses(window), std::vector<std::string>{"&Koch"});
 }
 
 TEST_F(Orvanta8Test, ShortcutKeysBelongToTheWindow) {
@@ -252,7 +276,7 @@ TEST_F(Orvanta8Test, ShortcutKeysBelongToTheWindow) {
   int exits = 0;
   window.SetExitHandler([&] { ++exits; });
   int natalData = 0;
-  window.WireCommand("mnuDataNatalData", [&] { ++natalData; });
+  window.Bind(CommandId::DataNatalData, [&] { ++natalData; });
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -277,7 +301,7 @@ TEST_F(Orvanta8Test, MakeNewFilWritesTheExampleRecordInTheChosenFile) {
   workbench.AppPath = dir.path();
   Orvanta8 window(workbench, host);
   host.fileAnswers.push_back((dir.path() / "NEW.FIL").string());
-  window.Command("mnuFileNewFil")->trigger();
+  window.Action(CommandId::FileNewFil)->trigger();
   ASSERT_EQ(host.fileChoices.size(), 1u);
   EXPECT_EQ(host.fileChoices[0].folder, dir.path().string());
   EXPECT_EQ(ReadFileBytes(dir.path() / "NEW.FIL").value_or(""),

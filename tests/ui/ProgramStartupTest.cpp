@@ -166,7 +166,7 @@ TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {
   EXPECT_EQ(ReadFileBytes(dir.path() / "REPORTS" / "LASTPAGE.TXT").value_or(""), "kept");
   EXPECT_EQ(host.busyDepth, 0);
   EXPECT_GE(host.busyCount, 1);
-  EXPECT_FALSE(window.Command("mnuDataNatalData")->isEnabled());
+  EXPECT_FALSE(window.Action(CommandId::DataNatalData)->isEnabled());
 
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(startup->TitleWindow(), nullptr) << "the title window is gone for good";
@@ -192,7 +192,7 @@ TEST_F(ProgramStartupTest, WithoutASettingsFileTheDefaultsApplyAndExitWritesThem
   EXPECT_EQ(workbench.Settings.DataFile, (dir.path() / "NAMES.FIL").string());
 
   QSignalSpy ended(startup.get(), &ProgramStartup::Ended);
-  window.Command("mnuFileExit")->trigger();
+  window.Action(CommandId::FileExit)->trigger();
   EXPECT_EQ(ended.count(), 1);
   // The file itself is pinned by the settings file tests; here, that Exit
   // writes it, the main window's own lines among the defaults.
@@ -223,7 +223,7 @@ TEST_F(ProgramStartupTest, AFailedSettingsWriteIsReportedAndTheProgramStillEnds)
   Continue();
   fs::create_directory(dir.path() / "Orvanta8.INI");  // cannot be replaced by a file
   QSignalSpy ended(startup.get(), &ProgramStartup::Ended);
-  window.Command("mnuFileExit")->trigger();
+  window.Action(CommandId::FileExit)->trigger();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "Warning!");
   EXPECT_TRUE(host.messages[0].text.starts_with("Cannot save the file called "))

@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include "base/Format.h"
+#include "base/Links.h"
 #include "commands/ComparativeCommands.h"
 #include "commands/Workbench.h"
 #include "cosmodynes/ui/OrgFitPrinting.h"
@@ -146,6 +147,13 @@ void RunBatch(BatchKind kind, Workbench& wb, Host& host, const NamesBatchLinks& 
 }
 
 }  // namespace
+
+void NamesBatchLinks::RequireBound() const {
+  RequireLinks("NamesBatchLinks", {{"Inputs", bool(Inputs)},
+                                   {"DataWindow", bool(DataWindow)},
+                                   {"HouseSystem", bool(HouseSystem)},
+                                   {"ChoosePrinter", bool(ChoosePrinter)}});
+}
 
 Names::BatchCommands MakeNamesBatchCommands(Workbench& wb, Host& host, NamesBatchLinks links) {
   auto command = [&wb, &host, links](BatchKind kind) {

@@ -24,6 +24,9 @@ struct NamesBatchLinks {
   // The house system of the Houses menu's marked item.
   std::function<HouseSystemCode()> HouseSystem;
   PrinterChooser ChoosePrinter;
+
+  // Throws std::logic_error naming the first link left unbound.
+  void RequireBound() const;
 };
 
 // The commands of `Batch` to `Batch6`, in button order.

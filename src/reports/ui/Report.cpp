@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "base/Links.h"
 #include "base/Text.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
@@ -49,6 +50,10 @@ bool ChoosePdfFile(QPrinter& printer, Host& host, const fs::path& folder) {
 }
 
 }  // namespace
+
+void ReportWindowLinks::RequireBound() const {
+  RequireLinks("ReportWindowLinks", {{"Persons", bool(Persons)}});
+}
 
 Report::Report(ReportState& report, const OptionValues& options, fs::path appPath,
                const std::string& captionPrefix, Host& host, ReportWindowLinks links,

@@ -23,15 +23,20 @@ namespace orv {
 class Host;
 class RTF_form;
 
-// What the viewer asks of the rest of the program; each link may be empty.
+// What the viewer asks of the rest of the program.
 struct ReportWindowLinks {
   // The two names Save As proposes file names from.
   std::function<ReportPersons()> Persons;
   // Picks the printer; empty: the print dialog, or a PDF file the user
   // names when no printer is installed.
   PrinterChooser ChoosePrinter;
-  // Opens a saved RTF copy in the desktop's program for it.
+  // Opens a saved RTF copy in the desktop's program for it; empty: the
+  // desktop's own choice.
   std::function<void(const std::filesystem::path&)> OpenInDesktop;
+
+  // Throws std::logic_error naming the first link left unbound;
+  // `ChoosePrinter` and `OpenInDesktop` may stay empty.
+  void RequireBound() const;
 };
 
 class Report : public QWidget {

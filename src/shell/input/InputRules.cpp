@@ -52,26 +52,4 @@ void SetNatalToNow(NatalInputFields& natal, const LocalClock& now, const OptionV
   SetDiurnalToNow(natal, now, options);
 }
 
-std::array<MenuItemChange, 9> SecondPersonMenuChanges(bool secondPerson) {
-  using C = std::optional<std::string_view>;
-  const auto pick = [secondPerson](std::string_view person, std::string_view transits) {
-    return C(secondPerson ? person : transits);
-  };
-  return {{
-      {"mnuDataTransitData", pick("&Natal Data - 2nd person", "T&ransit Data"), {}},
-      {"mnuDataTransitsAspectstoNatal",
-       pick("&Interchart Aspects", "Transit A&spects to Natal"),
-       {}},
-      {"mnuDataTransitAspectsToTransits",
-       pick("Natal &Aspects - 2nd person", "Transit Aspects to &Transits"),
-       {}},
-      {"mnuWheelsSingleTransits", pick("2nd &Person", "&Transits"), {}},
-      {"mnuWheelsDualNatTran", pick("2nd &Person Natal vs Natal", "Transits &vs Natal"), {}},
-      {"mnuWheelsSingleComposite", {}, secondPerson},
-      {"mnuDataComposite", {}, secondPerson},
-      {"mnuReportComposite", {}, secondPerson},
-      {"mnuReportSynastry", {}, secondPerson},
-  }};
-}
-
 }  // namespace orv

@@ -4,7 +4,6 @@
 // East/West sign of the zone, NOW, and the main-menu changes that follow the
 // second-chart window's "2nd Person" box.
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,21 +59,6 @@ std::optional<std::string> ZoneTextForSide(std::string_view zoneText, bool east)
 // moment `now` on the 12-hour clock with A.M./P.M. by the hour, and the
 // default place of options 18 to 24. The e-mail stays.
 void SetNatalToNow(NatalInputFields& natal, const LocalClock& now, const OptionValues& options);
-
-// One main-menu item as the "2nd Person" box leaves it: its control name,
-// its new caption ("&" marks the access key) and whether it is enabled;
-// nothing where the item keeps what it had.
-struct MenuItemChange {
-  std::string_view name;
-  std::optional<std::string_view> caption;
-  std::optional<bool> enabled;
-};
-
-// The nine menu items the box changes: ticked (a second person), the
-// two-person captions with the composite and synastry commands enabled;
-// cleared (transits), the menu's design captions with those commands
-// greyed.
-std::array<MenuItemChange, 9> SecondPersonMenuChanges(bool secondPerson);
 
 // The "2nd Person" box's own caption while it shows no person's name.
 inline constexpr std::string_view kSecondPersonCaption = "2nd Person";

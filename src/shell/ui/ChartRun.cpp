@@ -1,11 +1,21 @@
 #include "shell/ui/ChartRun.h"
 
+#include "base/Links.h"
 #include "commands/Workbench.h"
 #include "shell/OutputBuffer.h"
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"
 
 namespace orv {
+
+void ChartRunLinks::RequireBound() const {
+  RequireLinks("ChartRunLinks",
+               {{"Listings.ListNatalFirstPage", bool(Listings.ListNatalFirstPage)},
+                {"Listings.ListTransitInterpretations", bool(Listings.ListTransitInterpretations)},
+                {"Listings.ListNatalCosmodynes", bool(Listings.ListNatalCosmodynes)},
+                {"Listings.ListComparativeCosmodynes", bool(Listings.ListComparativeCosmodynes)},
+                {"ShowChartMenus", bool(ShowChartMenus)}});
+}
 
 ChartRunHooks::ChartRunHooks(Workbench& workbench, Host& host, OutputView& dataWindow,
                              const ChartRunLinks& links, bool emptyOutputFirst)

@@ -42,6 +42,10 @@ struct ChartRunLinks {
   std::function<void()> HideInputWindows;
   // Both charts are in the model: the main window shows its chart menus.
   std::function<void()> ShowChartMenus;
+
+  // Throws std::logic_error naming the first link left unbound;
+  // `HideInputWindows` (more to hide beside the input windows) may stay empty.
+  void RequireBound() const;
 };
 
 class ChartRunHooks final : public ChartDriverHooks {

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "base/Links.h"
 #include "commands/Workbench.h"
 #include "core/AtlasProgram.h"
 #include "platform/Files.h"
@@ -67,6 +68,19 @@ std::string NamesStartFile(const Workbench& workbench) {
 }
 
 }  // namespace
+
+void InputWindowLinks::RequireBound() const {
+  RequireLinks("InputWindowLinks",
+               {{"HouseSystem", bool(HouseSystem)},
+                {"SecondPersonChanged", bool(SecondPersonChanged)},
+                {"BringMainWindowForward", bool(BringMainWindowForward)},
+                {"CloseTipWindow", bool(CloseTipWindow)},
+                {"ChooseFile", bool(ChooseFile)},
+                {"EditNamesFile", bool(EditNamesFile)},
+                {"EditCitiesFile", bool(EditCitiesFile)},
+                {"Batch", std::all_of(Batch.begin(), Batch.end(), [](const auto& b) { return bool(b); })},
+                {"AtlasLauncher", AtlasLauncher != nullptr}});
+}
 
 InputWindows::InputWindows(Workbench& workbench, Host& host, OutputView& dataWindow,
                            InputWindowLinks links, ChartRunLinks run)
@@ -297,7 +311,7 @@ void InputWindows::chk2ndPerson_Click(bool ticked) {
     second_->SetSecondFields(second);
   }
   if (links_.SecondPersonChanged)
-    links_.SecondPersonChanged(ticked, SecondPersonMenuChanges(ticked));
+    links_.SecondPersonChanged(ticked);
 }
 
 void InputWindows::UpdateSecondAfterNatalPick(const NatalInputFields& natal,

@@ -34,16 +34,16 @@ class Launcher;
 class OutputView;
 struct Workbench;
 
-// What the input windows ask of the rest of the program. Every link may be
-// left empty; the command that needs it then does the least it can.
+// What the input windows ask of the rest of the program. A link left empty
+// makes its command do the least it can (tests leave some so); the program
+// binds every one, as `RequireBound` checks.
 struct InputWindowLinks {
   // The house system of the Houses menu's marked item; empty: Placidus.
   std::function<HouseSystemCode()> HouseSystem;
   // "2nd Person" was clicked: chart 2 is now a second person (`ticked`) or
-  // transits, and the main menu's items change as `changes` says. When it
-  // is cleared the dual wheel also shows its normal charts again.
-  std::function<void(bool ticked, const std::array<MenuItemChange, 9>& changes)>
-      SecondPersonChanged;
+  // transits, and the main menu's items follow. When it is cleared the dual
+  // wheel also shows its normal charts again.
+  std::function<void(bool ticked)> SecondPersonChanged;
   // A right click on an input window brings the main window forward.
   std::function<void()> BringMainWindowForward;
   // OK closes the tip-of-the-day window.
@@ -65,6 +65,10 @@ struct InputWindowLinks {
   // Runs the outside atlas program when no atlas data is in the program
   // folder; null: the lookup ends there.
   Launcher* AtlasLauncher = nullptr;
+
+  // Throws std::logic_error naming the first link left unbound; `Now` may
+  // stay empty.
+  void RequireBound() const;
 };
 
 class InputWindows : public QObject {

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "base/Format.h"
@@ -27,12 +28,6 @@ constexpr double kFallbackDotsPerInch = 96.0;
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-bool IsHouseItem(std::string_view name) {
-  const auto items = HouseMenuItems();
-  return std::any_of(items.begin(), items.end(),
-                     [name](const HouseMenuItem& item) { return item.name == name; });
-}
-
 }  // namespace
 
 Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
@@ -41,12 +36,11 @@ Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
   BuildMenuBar();
   new UnusedKeyRouter(*this);
 
-  commands_.at(std::string(kMakeNewFilCommand)).handler = [this] { mnuFileNewFil_Click(); };
-  commands_.at(std::string(kExitCommand)).handler = [this] { mnuFileExit_Click(); };
-  for (const HouseMenuItem& item : HouseMenuItems()) {
-    CommandSlot& slot = commands_.at(std::string(item.name));
-    slot.action->setCheckable(true);
-    slot.handler = [this, system = item.system] { mnuHouse_Click(system); };
+  Slot(CommandId::FileNewFil).handler = [this] { mnuFileNewFil_Click(); };
+  Slot(CommandId::FileExit).handler = [this] { mnuFileExit_Click(); };
+  for (const MenuEntry& entry : MainMenuEntries()) {
+    if (entry.house)
+      Slot(entry.id).handler = [this, system = *entry.house] { mnuHouse_Click(system); };
   }
   CheckHouseSystem(HouseSystemCode::Placidus);
   UpdateEnabled();
@@ -66,12 +60,12 @@ void Orvanta8::BuildMenuBar() {
       case MenuEntryKind::Menu: {
         QMenu* menu = open.empty() ? menuBar()->addMenu(Q(entry.caption))
                                    : open.back()->addMenu(Q(entry.caption));
-        menu->setObjectName(Q(entry.name));
+        menu->setObjectName(Q(entry.menuName));
         // Two separators in a row are drawn as two lines.
         menu->setSeparatorsCollapsible(false);
-        menus_.emplace(entry.name, menu->menuAction());
+        menus_.emplace(entry.menuName, menu->menuAction());
         // The wheels need a chart: their menu appears with the first one.
-        if (entry.name == kWheelsMenu) menu->menuAction()->setVisible(false);
+        if (entry.menuName == kWheelsMenu) menu->menuAction()->setVisible(false);
         open.push_back(menu);
         break;
       }
@@ -86,44 +80,40 @@ void Orvanta8::BuildMenuBar() {
         QAction* action = entry.kind == MenuEntryKind::Item
                               ? open.back()->addAction(Q(entry.caption))
                               : menuBar()->addAction(Q(entry.caption));
-        action->setObjectName(Q(entry.name));
         if (!entry.shortcut.empty()) {
           action->setShortcut(QKeySequence(Q(entry.shortcut), QKeySequence::PortableText));
           // The keys belong to this window, as the other windows have their own.
           action->setShortcutContext(Qt::WindowShortcut);
         }
-        const std::string name(entry.name);
-        connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
-        commands_.emplace(name, CommandSlot{action, entry.gate, {}});
+        action->setCheckable(entry.checkable);
+        connect(action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
+        Slot(entry.id).action = action;
         break;
       }
     }
   }
 }
 
-QAction* Orvanta8::Command(std::string_view controlName) const {
-  if (const auto c = commands_.find(controlName); c != commands_.end()) return c->second.action;
-  if (const auto m = menus_.find(controlName); m != menus_.end()) return m->second;
-  return nullptr;
+QAction* Orvanta8::Action(CommandId id) const { return Slot(id).action; }
+
+QAction* Orvanta8::MenuAction(std::string_view menuName) const {
+  const auto m = menus_.find(menuName);
+  return m == menus_.end() ? nullptr : m->second;
 }
 
-bool Orvanta8::WireCommand(std::string_view controlName, std::function<void()> handler) {
-  if (controlName == kMakeNewFilCommand || controlName == kExitCommand || IsHouseItem(controlName))
-    return false;
-  const auto c = commands_.find(controlName);
-  if (c == commands_.end()) return false;
-  c->second.handler = std::move(handler);
+void Orvanta8::Bind(CommandId id, std::function<void()> handler) {
+  if (CommandEntry(id).runner == CommandRunner::MainWindow)
+    throw std::logic_error("the main window runs this command itself");
+  if (!handler) throw std::logic_error("a command bound to no handler");
+  Slot(id).handler = std::move(handler);
   UpdateEnabled();
-  return true;
 }
 
-void Orvanta8::SetHelpViewer(std::function<void(std::string_view fileName)> viewer) {
-  for (const HelpMenuItem& item : HelpMenuItems()) {
-    commands_.at(std::string(item.name)).handler = [viewer, file = item.fileName] {
-      if (viewer) viewer(file);
-    };
-  }
-  UpdateEnabled();
+std::vector<CommandId> Orvanta8::UnboundCommands() const {
+  std::vector<CommandId> unbound;
+  for (int i = 0; i < kCommandCount; ++i)
+    if (!commands_[static_cast<std::size_t>(i)].handler) unbound.push_back(static_cast<CommandId>(i));
+  return unbound;
 }
 
 void Orvanta8::SetHouseChangeHandler(std::function<bool()> handler) {
@@ -132,18 +122,17 @@ void Orvanta8::SetHouseChangeHandler(std::function<bool()> handler) {
 
 void Orvanta8::SetExitHandler(std::function<void()> handler) { exit_ = std::move(handler); }
 
-void Orvanta8::RunCommand(const std::string& name) {
-  const auto c = commands_.find(name);
-  if (c == commands_.end() || !c->second.handler) return;
-  // A copy, so a handler may rewire its own command.
-  const std::function<void()> handler = c->second.handler;
-  handler();
+void Orvanta8::RunCommand(CommandId id) {
+  // A copy, so a handler may rebind its own command.
+  const std::function<void()> handler = Slot(id).handler;
+  if (handler) handler();
 }
 
 void Orvanta8::UpdateEnabled() {
-  for (auto& [name, slot] : commands_) {
+  for (int i = 0; i < kCommandCount; ++i) {
+    const auto id = static_cast<CommandId>(i);
     bool allowed = true;
-    switch (slot.gate) {
+    switch (CommandEntry(id).gate) {
       case CommandGate::Always:
         break;
       case CommandGate::ChartsComputed:
@@ -153,13 +142,13 @@ void Orvanta8::UpdateEnabled() {
         allowed = chartsComputed_ && secondPerson_;
         break;
     }
-    slot.action->setEnabled(allowed && static_cast<bool>(slot.handler));
+    Slot(id).action->setEnabled(allowed && static_cast<bool>(Slot(id).handler));
   }
 }
 
 void Orvanta8::ShowChartMenus() {
   chartsComputed_ = true;
-  if (QAction* wheels = Command(kWheelsMenu)) wheels->setVisible(true);
+  if (QAction* wheels = MenuAction(kWheelsMenu)) wheels->setVisible(true);
   UpdateEnabled();
   // A window made narrower by hand than its menus grows back to show them.
   if (width() < FullMenuBarWidth()) resize(FullMenuBarWidth(), height());
@@ -167,23 +156,22 @@ void Orvanta8::ShowChartMenus() {
 
 void Orvanta8::SetSecondPerson(bool secondPerson) {
   secondPerson_ = secondPerson;
+  for (const MenuEntry& entry : MainMenuEntries()) {
+    if (entry.personCaption.empty()) continue;
+    Slot(entry.id).action->setText(Q(secondPerson ? entry.personCaption : entry.caption));
+  }
   UpdateEnabled();
 }
 
 HouseSystemCode Orvanta8::CheckedHouseSystem() const {
-  for (const HouseMenuItem& item : HouseMenuItems())
-    if (commands_.at(std::string(item.name)).action->isChecked()) return item.system;
+  for (const MenuEntry& entry : MainMenuEntries())
+    if (entry.house && Slot(entry.id).action->isChecked()) return *entry.house;
   return HouseSystemCode::Placidus;
 }
 
-void Orvanta8::ClearHouseChecks() {
-  for (const HouseMenuItem& item : HouseMenuItems())
-    commands_.at(std::string(item.name)).action->setChecked(false);
-}
-
 void Orvanta8::CheckHouseSystem(HouseSystemCode system) {
-  ClearHouseChecks();
-  commands_.at(std::string(HouseMenuItemName(system))).action->setChecked(true);
+  for (const MenuEntry& entry : MainMenuEntries())
+    if (entry.house) Slot(entry.id).action->setChecked(entry.house == system);
 }
 
 void Orvanta8::mnuHouse_Click(HouseSystemCode system) {
@@ -223,7 +211,7 @@ double Orvanta8::DotsPerInch() const {
 int Orvanta8::CaptionHeight() const { return style()->pixelMetric(QStyle::PM_TitleBarHeight); }
 
 int Orvanta8::FullMenuBarWidth() {
-  QAction* wheels = Command(kWheelsMenu);
+  QAction* wheels = MenuAction(kWheelsMenu);
   const bool hidden = wheels && !wheels->isVisible();
   if (hidden) wheels->setVisible(true);
   const int width = menuBar()->sizeHint().width();

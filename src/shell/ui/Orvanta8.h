@@ -4,13 +4,16 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/HouseSystem.h"
-#include "shell/MainMenu.h"
+#include "commands/CommandTable.h"
 #include "shell/RegionalOrder.h"
 
 class QAction;
@@ -28,18 +31,17 @@ class Orvanta8 : public QMainWindow {
  public:
   Orvanta8(Workbench& workbench, Host& host, QWidget* parent = nullptr);
 
-  // The action of the command, menu or submenu called `controlName` (for a
-  // menu, the action that opens it); nullptr when there is none.
-  QAction* Command(std::string_view controlName) const;
+  // The action of command `id`.
+  QAction* Action(CommandId id) const;
+  // The action that opens the menu or submenu called `menuName` ("mnuData").
+  QAction* MenuAction(std::string_view menuName) const;
 
-  // Makes the command `controlName` run `handler`, enabled as far as its
-  // gate allows. Commands nobody wired stay disabled. False when there is no
-  // such command or it is one the window runs itself (File, Houses).
-  bool WireCommand(std::string_view controlName, std::function<void()> handler);
-
-  // Wires every help item to `viewer`, which shows the named text file of
-  // the program folder ("Orvanta8.HLP").
-  void SetHelpViewer(std::function<void(std::string_view fileName)> viewer);
+  // Makes command `id` run `handler`, enabled as far as its gate allows.
+  // Commands nobody bound stay disabled. Throws std::logic_error for an
+  // empty handler or a command the window runs itself (File, Houses).
+  void Bind(CommandId id, std::function<void()> handler);
+  // The commands the window does not run itself and nobody bound yet.
+  std::vector<CommandId> UnboundCommands() const;
 
   // `RecalcAfterHouseChange`: runs once a Houses item was chosen and marked,
   // and says whether the charts were computed. When they were not (the input
@@ -56,8 +58,8 @@ class Orvanta8 : public QMainWindow {
 
   // After a successful calculation: the chart commands may run from now on.
   void ShowChartMenus();
-  // Whether chart 2 is a second person; the composite and synastry commands
-  // exist only then.
+  // Whether chart 2 is a second person: the composite and synastry commands
+  // exist only then, and the items that list chart 2 say which it is.
   void SetSecondPerson(bool secondPerson);
 
   // The window's place and size from the settings (twips, at the screen's
@@ -78,12 +80,13 @@ class Orvanta8 : public QMainWindow {
  private:
   struct CommandSlot {
     QAction* action = nullptr;
-    CommandGate gate = CommandGate::Always;
-    std::function<void()> handler;  // empty: not wired yet, disabled
+    std::function<void()> handler;  // empty: not bound yet, disabled
   };
 
   void BuildMenuBar();
-  void RunCommand(const std::string& name);
+  void RunCommand(CommandId id);
+  CommandSlot& Slot(CommandId id) { return commands_[static_cast<std::size_t>(id)]; }
+  const CommandSlot& Slot(CommandId id) const { return commands_[static_cast<std::size_t>(id)]; }
   void UpdateEnabled();
   double DotsPerInch() const;
   int CaptionHeight() const;
@@ -94,12 +97,11 @@ class Orvanta8 : public QMainWindow {
   void mnuFileNewFil_Click();
   void mnuFileExit_Click();
   void mnuHouse_Click(HouseSystemCode system);
-  void ClearHouseChecks();
   void Timer1_Timer();
 
   Workbench& workbench_;
   Host& host_;
-  std::map<std::string, CommandSlot, std::less<>> commands_;
+  std::array<CommandSlot, kCommandCount> commands_;
   std::map<std::string, QAction*, std::less<>> menus_;
   std::function<bool()> houseChanged_;
   std::function<void()> exit_;

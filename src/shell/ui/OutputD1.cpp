@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "base/Links.h"
 #include "commands/Workbench.h"
 #include "core/ChartTime.h"
 #include "platform/Files.h"
@@ -27,6 +28,13 @@ constexpr std::string_view kNoFixedPitchFont =
     "fonts-dejavu-core), and start Orvanta8 again.";
 
 }  // namespace
+
+void DataWindowLinks::RequireBound() const {
+  RequireLinks("DataWindowLinks", {{"PersonName", bool(PersonName)},
+                                   {"ListTransitInterps", bool(ListTransitInterps)},
+                                   {"ChooseNewDate", bool(ChooseNewDate)},
+                                   {"BringMainWindowForward", bool(BringMainWindowForward)}});
+}
 
 OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host,
                    DataWindowSettings& settings, double fontStep, DataWindowLinks links,

@@ -23,8 +23,9 @@ namespace orv {
 class Host;
 struct Workbench;
 
-// What the data window asks of the rest of the program. Each link may be
-// left empty: the command that needs it then does nothing.
+// What the data window asks of the rest of the program. A link left empty
+// makes the command that needs it do nothing (tests leave some so); the
+// program binds every one, as `RequireBound` checks.
 struct DataWindowLinks {
   // The natal person's name, from which Save As proposes a file name.
   std::function<std::string()> PersonName;
@@ -37,6 +38,10 @@ struct DataWindowLinks {
   std::function<void()> BringMainWindowForward;
   // Picks the printer for the print window; empty: the print dialog.
   PrinterChooser ChoosePrinter;
+
+  // Throws std::logic_error naming the first link left unbound;
+  // `ChoosePrinter` may stay empty.
+  void RequireBound() const;
 };
 
 class OutputD1 : public QMainWindow, public OutputView {

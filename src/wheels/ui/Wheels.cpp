@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/Links.h"
 #include "commands/Workbench.h"
 #include "core/OptionNumbers.h"
 #include "platform/Files.h"
@@ -64,6 +65,15 @@ class WheelView : public QWidget {
 };
 
 }  // namespace
+
+void WheelsLinks::RequireBound() const {
+  RequireLinks("WheelsLinks", {{"bringMainForward", bool(bringMainForward)},
+                               {"showHelp", bool(showHelp)},
+                               {"editOrbFile", bool(editOrbFile)},
+                               {"choosePrinter", bool(choosePrinter)},
+                               {"twoRingClick", bool(twoRingClick)},
+                               {"switchCharts", bool(switchCharts)}});
+}
 
 Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* parent)
     : QWidget(parent, Qt::Window), workbench_(workbench), host_(host), links_(std::move(links)) {

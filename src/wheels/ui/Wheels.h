@@ -40,6 +40,9 @@ struct WheelsLinks {
   std::function<void()> twoRingClick;
   // Switch: the combined wheel anew with its charts exchanged or restored.
   std::function<void()> switchCharts;
+
+  // Throws std::logic_error naming the first link left unbound.
+  void RequireBound() const;
 };
 
 class Wheels : public QWidget {

@@ -1,0 +1,21 @@
+#pragma once
+// Links between windows: each window takes the callbacks it needs of the rest
+// of the program as std::function members of one struct. A link left empty
+// would silently do nothing, so whoever makes the window checks the struct
+// once with RequireLinks, which names the first link left unbound.
+
+#include <initializer_list>
+#include <string_view>
+
+namespace orv {
+
+struct LinkState {
+  std::string_view name;
+  bool bound = false;
+};
+
+// Throws std::logic_error ("InputWindowLinks.ChooseFile is not bound") for
+// the first link of `group` that is not bound.
+void RequireLinks(std::string_view group, std::initializer_list<LinkState> links);
+
+}  // namespace orv

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "../wheels/WheelTestCharts.h"
+#include "RecordingHost.h"
+#include "TempDir.h"
+#include "commands/WheelCommands.h"
+#include "commands/Workbench.h"
+#include "commands/ui/CommandController.h"
+#include "relationship/ui/NamesBatchRun.h"
+#include "reports/ui/RTF_form.h"
+#include "reports/ui/Report.h"
+#include "shell/ui/ChartRun.h"
+#include "shell/ui/Orvanta8.h"
+#include "shell/ui/OutputD1.h"
+#include "wheels/ui/Wheels.h"
+
+namespace orv {
+namespace {
+
+void CollectActions(const QList<QAction*>& actions, std::set<QAction*>& out) {
+  for (QAction* action : actions) {
+    out.insert(action);
+    if (action->menu()) CollectActions(action->menu()->actions(), out);
+  }
+}
+
+struct ControllerFixture : ::testing::Test {
+  Workbench wb;
+  test::RecordingHost host;
+  Orvanta8 window{wb, host};
+  CommandController controller{wb, host, window};
+};
+
+TEST_F(ControllerFixture, EveryCommandHasAHandlerAndAMenuItem) {
+  std::set<QAction*> onTheBar;
+  CollectActions(window.menuBar()->actions(), onTheBar);
+  EXPECT_TRUE(window.UnboundCommands().empty());
+  for (int i = 0; i < kCommandCount; ++i) {
+    const auto id = static_cast<CommandId>(i);
+    const MenuEntry& entry = CommandEntry(id);
+    SCOPED_TRACE(std::string(entry.caption));
+    ASSERT_NE(window.Action(id), nullptr);
+    EXPECT_TRUE(onTheBar.contains(window.Action(id)));
+    EXPECT_EQ(window.Action(id)->text().toStdString(), entry.caption);
+    // The window runs File and Houses itself; the controller everything else.
+    EXPECT_EQ(static_cast<bool>(controller.HandlerOf(id)),
+              entry.runner == CommandRunner::Controller);
+  }
+  // Once the charts and a second person are there, every command runs.
+  window.ShowChartMenus();
+  window.SetSecondPerson(true);
+  for (int i = 0; i < kCommandCount; ++i)
+    EXPECT_TRUE(window.Action(static_cast<CommandId>(i))->isEnabled()) << i;
+}
+
+TEST_F(ControllerFixture, StartUpMakesTheWindowsWithEveryLinkBound) {
+  test::TempDir dir;
+  wb.AppPath = dir.path();
+  std::ofstream(dir.path() / "NAMES.FIL", std::ios::binary)
+      << "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n";
+  // Every hook and link is checked as the controller hands it over.
+  const StartupHooks hooks = controller.Startup([] { return true; }, ORVANTA_DATA_DIR);
+  EXPECT_NO_THROW(controller.InputLinks().RequireBound());
+  EXPECT_NO_THROW(controller.RunLinks().RequireBound());
+  hooks.ShowChartInputWindows();
+  ASSERT_NE(controller.Inputs(), nullptr);
+  EXPECT_NE(controller.Inputs()->NamesWindow(), nullptr);
+  // The "2nd Person" box reaches the main menu through its link.
+  EXPECT_FALSE(window.Action(CommandId::DataComposite)->isEnabled());
+  controller.Inputs()->chk2ndPerson_Click(true);
+  EXPECT_EQ(window.Action(CommandId::DataTransitData)->text().toStdString(),
+            "&Natal Data - 2nd person");
+  controller.CloseWindows();
+}
+
+TEST_F(ControllerFixture, AHelpItemShowsItsTextInTheDataWindow) {
+  test::TempDir dir;  // showing a page also keeps a copy in the program folder
+  std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / "SHORTCUT.HLP",
+                             dir.path() / "SHORTCUT.HLP");
+  wb.AppPath = dir.path();
+  window.Action(CommandId::HelpShortcutKeys)->trigger();
+  ASSERT_GE(wb.Output.PageLineCount(), 2u);
+  EXPECT_EQ(wb.Output.PageBuffer()[0], "SHORTCUT KEYS");
+  controller.CloseWindows();
+}
+
+// Each command reaches its own handler: the Data commands each list a page
+// of their own, the single wheels each prepare their own wheel.
+TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  test::TempDir dir;  // pages keep a copy in the program folder
+  std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
+  wb.AppPath = dir.path();
+  window.ShowChartMenus();
+  const auto pageAfter = [&](CommandId id) {
+    window.Action(id)->trigger();
+    std::string page;
+    for (const std::string& line : wb.Output.PageBuffer()) page += line + "\n";
+    return page;
+  };
+  std::map<std::string, CommandId> pages;
+  for (CommandId id :
+       {CommandId::DataNatalData, CommandId::DataNatalAspects, CommandId::DataCoLAspects,
+        CommandId::DataCosmodynes, CommandId::DataLeastAspectedPlanet, CommandId::DataMagiNatal,
+        CommandId::DataCosmicState, CommandId::DataCosmicStatesAndCosmodynes,
+        CommandId::DataNatalOFA, CommandId::DataTransitData, CommandId::DataTransitAspectsToNatal,
+        CommandId::DataTransitAspectsToTransits, CommandId::DataDualCosmodynes,
+        CommandId::DataDualCosmodynesAspects, CommandId::HelpPhilosophy, CommandId::HelpNames}) {
+    const std::string page = pageAfter(id);
+    EXPECT_GT(page.size(), 100u) << CommandEntry(id).caption;
+    const auto [at, added] = pages.emplace(page, id);
+    EXPECT_TRUE(added) << CommandEntry(id).caption << " lists the page of "
+                       << CommandEntry(at->second).caption;
+  }
+  const std::pair<CommandId, SingleWheelKind> wheels[] = {
+      {CommandId::WheelsNatal, SingleWheelKind::Natal},
+      {CommandId::WheelsNatalDeclinations, SingleWheelKind::Declinations},
+      {CommandId::WheelsHelio, SingleWheelKind::Helio},
+      {CommandId::WheelsHelioLatitudes, SingleWheelKind::HelioLatitudes},
+      {CommandId::WheelsTransits, SingleWheelKind::Transits},
+  };
+  for (const auto& [id, kind] : wheels) {
+    window.Action(id)->trigger();
+    ASSERT_TRUE(wb.Wheel.has_value());
+    EXPECT_EQ(SingleWheelKindOf(*wb.Wheel), kind) << CommandEntry(id).caption;
+  }
+  controller.CloseWindows();
+}
+
+TEST(WindowLinks, ALinkLeftUnboundIsNamed) {
+  const struct {
+    std::function<void()> check;
+    const char* message;
+  } cases[] = {
+      {[] { InputWindowLinks{}.RequireBound(); }, "InputWindowLinks.HouseSystem is not bound"},
+      {[] { ChartRunLinks{}.RequireBound(); },
+       "ChartRunLinks.Listings.ListNatalFirstPage is not bound"},
+      {[] { DataWindowLinks{}.RequireBound(); }, "DataWindowLinks.PersonName is not bound"},
+      {[] { WheelsLinks{}.RequireBound(); }, "WheelsLinks.bringMainForward is not bound"},
+      {[] { ReportWindowLinks{}.RequireBound(); }, "ReportWindowLinks.Persons is not bound"},
+      {[] { NamesBatchLinks{}.RequireBound(); }, "NamesBatchLinks.Inputs is not bound"},
+      {[] { StartupHooks{}.RequireBound(); }, "StartupHooks.ReadyProgramFolder is not bound"},
+      {[] {
+         InputWindowLinks links;
+         links.HouseSystem = [] { return HouseSystemCode::Koch; };
+         links.SecondPersonChanged = [](bool) {};
+         links.BringMainWindowForward = [] {};
+         links.CloseTipWindow = [] {};
+         links.ChooseFile = [](std::string_view, const std::string&) { return std::string(); };
+         links.EditNamesFile = [](std::function<void()>, std::function<void()>) {};
+         links.EditCitiesFile = [](std::function<void()>) {};
+         links.Batch[0] = [] {};  // six of the seven batches left empty
+         links.RequireBound();
+       },
+       "InputWindowLinks.Batch is not bound"},
+  };
+  for (const auto& c : cases) {
+    try {
+      c.check();
+      ADD_FAILURE() << "no complaint; expected " << c.message;
+    } catch (const std::logic_error& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,168 @@
+// Generates data/SHORTCUT.HLP, the Shortcut Keys help text.
+//
+// The main window's keys come from the command table and the Chartwheels
+// window's Update keys from its stepping table, so each is written once; the
+// Data window's keys and the Chartwheels window's other keys are listed
+// below (a window test holds them to the windows' menus). Plain text, lines
+// of at most 76 characters, CR LF line ends. Rerun after a key changes:
+//
+//   cmake --build build --target shortcut_help && build/shortcut_help data
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands/CommandTable.h"
+#include "wheels/ChartStepping.h"
+
+namespace {
+
+using orv::MenuEntry;
+using orv::MenuEntryKind;
+
+struct KeyItem {
+  std::string menu;
+  std::string item;  // caption without its "&" markers
+  std::string key;   // key sequence in portable text
+};
+
+// The windows' own menus that no table of the program holds.
+const KeyItem kDataWindow[] = {
+    {"File", "Save", "F5"},     {"File", "Save As", "F6"},  {"Font", "Increase", "F7"},
+    {"Font", "Decrease", "F8"}, {"Font", "Bold", "F11"},    {"Font", "Italic", "F12"},
+    {"More", "Forward", "F2"},  {"More", "Backward", "F3"}, {"More", "New Date", "F4"},
+};
+const KeyItem kWheelsWindowAfterUpdate[] = {
+    {"Orbs", "Select new orb file", "F11"},
+    {"Orbs", "Edit orb file", "F12"},
+    {"Options", "Toggle Option #230", "Ctrl+L"},
+    {"Type", "American", "F7"},
+    {"Type", "European", "F8"},
+};
+
+const char* const kIntro[] = {
+    "SHORTCUT KEYS",
+    "=============",
+    "",
+    "The keys below run a menu command of the window that has the focus.",
+    "Shift and Ctrl are held down while the function key or letter is",
+    "pressed. Commands not listed here, such as the Houses items Campanus,",
+    "Porphyry, Equal - MC and Morinus, are chosen with the mouse or with",
+    "Alt and the underlined letters.",
+    "",
+    "Each window's own keys belong to that window while it has the focus:",
+    "in the Data window F5 saves the page and F7 makes the font larger,",
+    "and F2, F3 and F4 step the transit days while its More menu shows. A",
+    "main window key that the window with the focus does not use itself",
+    "runs the main window's command from there too: after a calculation,",
+    "with the Data window in front, F3 lists the natal aspects and Ctrl+D",
+    "the natal cosmodynes. Dialogs that wait for an answer keep every key.",
+};
+
+const char* const kOutro[] = {
+    "OTHER KEYS",
+    "  Esc in the Data window, the Chartwheels window or the Enabled",
+    "  Planets window brings the main window to the front; so does a right",
+    "  click. In the input windows the Up and Down arrows move between the",
+    "  time and place fields, and entering a field selects its text.",
+    "",
+    "When chart 2 is a second person, the Data items on F5, F6 and F7 read",
+    "\"Natal Data - 2nd person\", \"Interchart Aspects\" and \"Natal Aspects -",
+    "2nd person\", and Wheels F8 and F11 read \"2nd Person\" and \"2nd Person",
+    "Natal vs Natal\"; their keys stay the same.",
+};
+
+constexpr std::size_t kKeyColumn = 16;
+constexpr std::size_t kLineLimit = 76;
+
+std::string WithoutAccessMarks(std::string_view caption) {
+  std::string text;
+  for (const char c : caption)
+    if (c != '&') text += c;
+  return text;
+}
+
+// "Ctrl+Shift+F7" -> "Shift+Ctrl+F7": the help names Shift first.
+std::string KeyText(std::string_view key) {
+  std::string shift, ctrl;
+  for (;;) {
+    if (key.starts_with("Shift+")) {
+      shift = "Shift+";
+      key.remove_prefix(6);
+    } else if (key.starts_with("Ctrl+")) {
+      ctrl = "Ctrl+";
+      key.remove_prefix(5);
+    } else {
+      return shift + ctrl + std::string(key);
+    }
+  }
+}
+
+// Every main-menu command with a key, under the menu on the bar that holds it.
+std::vector<KeyItem> MainWindowKeys() {
+  std::vector<KeyItem> items;
+  std::string barMenu;
+  int depth = 0;
+  for (const MenuEntry& entry : orv::MainMenuEntries()) {
+    if (entry.kind == MenuEntryKind::Menu && depth++ == 0)
+      barMenu = WithoutAccessMarks(entry.caption);
+    if (entry.kind == MenuEntryKind::EndMenu) --depth;
+    const bool command =
+        entry.kind == MenuEntryKind::Item || entry.kind == MenuEntryKind::BarCommand;
+    if (command && !entry.shortcut.empty())
+      items.push_back({barMenu, WithoutAccessMarks(entry.caption), std::string(entry.shortcut)});
+  }
+  return items;
+}
+
+std::vector<KeyItem> WheelsWindowKeys() {
+  std::vector<KeyItem> items;
+  for (const orv::UpdateStep& step : orv::UpdateSteps)
+    items.push_back({"Update", WithoutAccessMarks(step.caption), std::string(step.key)});
+  items.insert(items.end(), std::begin(kWheelsWindowAfterUpdate),
+               std::end(kWheelsWindowAfterUpdate));
+  return items;
+}
+
+void AddSection(std::vector<std::string>& lines, const std::string& title,
+                const std::vector<KeyItem>& items) {
+  lines.push_back("");
+  lines.push_back(title);
+  std::string menu;
+  for (const KeyItem& item : items) {
+    if (item.menu != menu) {
+      lines.push_back("  " + item.menu);
+      menu = item.menu;
+    }
+    std::string key = KeyText(item.key);
+    key.resize(std::max(key.size(), kKeyColumn), ' ');
+    lines.push_back("    " + key + item.item);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::cerr << "usage: shortcut_help FOLDER\n";
+    return 2;
+  }
+  std::vector<std::string> lines(std::begin(kIntro), std::end(kIntro));
+  AddSection(lines, "MAIN WINDOW", MainWindowKeys());
+  AddSection(lines, "DATA WINDOW", {std::begin(kDataWindow), std::end(kDataWindow)});
+  AddSection(lines, "CHARTWHEELS WINDOW", WheelsWindowKeys());
+  lines.push_back("");
+  lines.insert(lines.end(), std::begin(kOutro), std::end(kOutro));
+  std::ofstream out(std::string(argv[1]) + "/SHORTCUT.HLP", std::ios::binary);
+  for (const std::string& line : lines) {
+    if (line.size() > kLineLimit) {
+      std::cerr << "a line is too long: " << line << "\n";
+      return 1;
+    }
+    out << line << "\r\n";
+  }
+  return out ? 0 : 1;
+}
