@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,13 @@ inline constexpr std::array<AspectBand, 8> kMajorAndSemiBands = {{
 }};
 inline constexpr AspectBand kConjunctionBand = {0, KindOf(AspectCode::Conjunction),
                                                 BandShape::UpToOrb};
+// The four major bands alone, for the drawings and tables that show no other
+// aspect (each adds the conjunction in its own place).
+inline constexpr std::span<const AspectBand, 4> kMajorBands{kMajorAndSemiBands.data(), 4};
+static_assert(kMajorBands[0].kind == KindOf(AspectCode::Sextile) &&
+              kMajorBands[1].kind == KindOf(AspectCode::Square) &&
+              kMajorBands[2].kind == KindOf(AspectCode::Trine) &&
+              kMajorBands[3].kind == KindOf(AspectCode::Opposition));
 inline constexpr AspectBand kQuindecileBand = {165, KindOf(AspectCode::Quindecile),
                                                BandShape::Around};
 // The quintile family and the septile, then the quindecile. Only the septile's

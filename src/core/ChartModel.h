@@ -1,7 +1,6 @@
 #pragma once
-// The chart model: the two computed charts, the copies the wheels read, and
-// the input values both charts were computed from. Replaced as a whole by
-// each successful computation.
+// The chart model: the two computed charts and the input values both were
+// computed from. Replaced as a whole by each successful computation.
 
 #include <array>
 #include <string>

@@ -1,7 +1,6 @@
 #include "wheels/SynastryLines.h"
 
 #include <cmath>
-#include <span>
 #include <utility>
 
 #include "core/Aspects.h"
@@ -189,15 +188,9 @@ bool IsGenerationPair(int i, int j) {
 }
 
 int SynastryAspectCode(double s, const OrbTable& orbs) {
-  // The major bands lead the shared table: sextile, square, trine, opposition.
-  static_assert(kMajorAndSemiBands[0].kind == KindOf(AspectCode::Sextile) &&
-                kMajorAndSemiBands[1].kind == KindOf(AspectCode::Square) &&
-                kMajorAndSemiBands[2].kind == KindOf(AspectCode::Trine) &&
-                kMajorAndSemiBands[3].kind == KindOf(AspectCode::Opposition));
   AspectMatch match;
   match.foldedSeparation = s;
-  for (const AspectBand& band : std::span(kMajorAndSemiBands).first<4>())
-    MatchBand(band, orbs, match);
+  for (const AspectBand& band : kMajorBands) MatchBand(band, orbs, match);
   MatchBand(kConjunctionBand, orbs, match);
   return match.code;
 }

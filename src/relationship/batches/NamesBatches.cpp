@@ -663,17 +663,12 @@ std::vector<int> RanksOf(const std::vector<double>& values) {
 int DivisionAspectCode(double p, double q, const OrbTable& orbs) {
   double sep = std::abs(p - q);
   if (sep > 180) sep = 360 - sep;
-  const float s = float(sep);
-  const auto within = [&](float exact, int kind) {
-    return s >= exact - orbs[size_t(kind)] && s <= exact + orbs[size_t(kind)];
-  };
-  int code = 0;
-  if (s <= orbs[1]) code = 2;
-  if (within(60, 2)) code = 3;
-  if (within(90, 3)) code = 4;
-  if (within(120, 4)) code = 5;
-  if (s >= 180 - orbs[5]) code = 6;
-  return code;
+  AspectMatch match;
+  match.foldedSeparation = sep;
+  // The conjunction first: a later major band wins over it.
+  MatchBand(kConjunctionBand, orbs, match);
+  for (const AspectBand& band : kMajorBands) MatchBand(band, orbs, match);
+  return match.code == NoAspectCode ? 0 : match.code;
 }
 
 std::string SkippedRecordsText(const std::vector<std::string>& names) {
