@@ -47,6 +47,9 @@ constexpr int kAspectGridOnPrint = 178;
 // and the room, in wheel units, kept between a label and the rim.
 constexpr double kSmallestLabel = 0.5;
 constexpr double kRimClearance = 1.5;
+// Where the two-ring wheel's labels begin: clear of the conjunction arcs
+// drawn along its circle.
+constexpr double kRingLabelsFrom = WheelRadius + 3.5;
 // The two-ring wheel's labels shrink to this share of their sizes before a
 // crowded sector takes a second row.
 constexpr double kSecondRowBelow = 0.75;
@@ -525,7 +528,7 @@ class Painter {
         };
         double depth = 0, reach = 0;
         for (std::size_t k = from; k < to; ++k) {
-          hug(k, WheelRadius + kRimClearance);
+          hug(k, kRingLabelsFrom);
           const auto& boxes = RingBoxes(labels[k], spots[k]);
           depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
           reach = std::max(reach, Farthest(boxes));
@@ -538,7 +541,7 @@ class Painter {
              {start + signHigh, underSign ? 0 : width - signHigh}}};
         const auto secondRow = [&] {
           for (std::size_t k = from + 1; k < to; k += 2)
-            hug(k, WheelRadius + 2 * kRimClearance + depth);
+            hug(k, kRingLabelsFrom + kRimClearance + depth);
         };
         if (rows == 2) secondRow();
         std::vector<double> angles;
@@ -568,8 +571,19 @@ class Painter {
         }
         // Far too little room in one row (a little is made by shrinking):
         // a second, when the window holds it.
-        if (best < kSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+        double shrunk = 1;
+        for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
+        if (best * shrunk < kSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+          // Tried at full size: each row then shrinks only as far as it
+          // must.
           const std::vector<RingSpot> kept = spots;
+          depth = 0;
+          for (std::size_t k = from; k < to; ++k) {
+            spots[k].factor = 1;
+            hug(k, kRingLabelsFrom);
+            const auto& boxes = RingBoxes(labels[k], spots[k]);
+            depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
+          }
           secondRow();
           bool inside = true;
           for (std::size_t k = from + 1; k < to; k += 2)
@@ -578,11 +592,11 @@ class Painter {
                        box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() &&
                        box[0].y <= canvas_.ScaleTop() &&
                        box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight();
-          spots = kept;
           if (inside) {
             rows = 2;
             continue;
           }
+          spots = kept;
         }
         for (std::size_t side = 0; side < 2; ++side)
           for (std::size_t row = 0; row < rows; ++row) {
