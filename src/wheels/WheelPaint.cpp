@@ -108,6 +108,9 @@ constexpr double kRimRadius = 217, kInnerRadius = 120;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
+// Where the two-ring wheel's labels begin: clear of the conjunction arcs
+// drawn along its circle.
+constexpr double kRingLabelsFrom = WheelRadius + 3.5;
 // The two-ring wheel's labels shrink to this share of their sizes before a
 // crowded sector takes a second row.
 constexpr double kRingSecondRowBelow = 0.75;
@@ -579,7 +582,7 @@ class Painter {
         };
         double depth = 0, reach = 0;
         for (std::size_t k = from; k < to; ++k) {
-          hug(k, WheelRadius + kRimClearance);
+          hug(k, kRingLabelsFrom);
           const auto& boxes = RingBoxes(labels[k], spots[k]);
           depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
           reach = std::max(reach, Farthest(boxes));
@@ -592,7 +595,7 @@ class Painter {
              {start + signHigh, underSign ? 0 : width - signHigh}}};
         const auto secondRow = [&] {
           for (std::size_t k = from + 1; k < to; k += 2)
-            hug(k, WheelRadius + 2 * kRimClearance + depth);
+            hug(k, kRingLabelsFrom + kRimClearance + depth);
         };
         if (rows == 2) secondRow();
         std::vector<double> angles;
@@ -622,8 +625,19 @@ class Painter {
         }
         // Far too little room in one row (a little is made by shrinking):
         // a second, when the window holds it.
-        if (best < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+        double shrunk = 1;
+        for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
+        if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+          // Tried at full size: each row then shrinks only as far as it
+          // must.
           const std::vector<RingSpot> kept = spots;
+          depth = 0;
+          for (std::size_t k = from; k < to; ++k) {
+            spots[k].factor = 1;
+            hug(k, kRingLabelsFrom);
+            const auto& boxes = RingBoxes(labels[k], spots[k]);
+            depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
+          }
           secondRow();
           bool inside = true;
           for (std::size_t k = from + 1; k < to; k += 2)
@@ -632,11 +646,11 @@ class Painter {
                        box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() &&
                        box[0].y <= canvas_.ScaleTop() &&
                        box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight();
-          spots = kept;
           if (inside) {
             rows = 2;
             continue;
           }
+          spots = kept;
         }
         for (std::size_t side = 0; side < 2; ++side)
           for (std::size_t row = 0; row < rows; ++row) {

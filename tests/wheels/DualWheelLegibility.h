@@ -53,13 +53,26 @@ inline bool Shown(const std::string& enabled, int p) {
 }  // namespace dual_detail
 
 // The window paint of the prepared two-chart wheel on a `width` by `height`
-// surface at `dpi`.
+// surface at `dpi`; with `printing` the printed page's paint on a page of
+// that size, measured where things really stand on it (its units are
+// taller than wide).
 inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, double width = 800,
-                                                   double height = 600, double dpi = 96) {
+                                                   double height = 600, double dpi = 96,
+                                                   bool printing = false) {
   using namespace dual_detail;
   RecordingCanvas canvas(width, height, dpi);
-  PaintWheelWindow(canvas, in, StartScaleFor(width, height).value_or(300));
+  if (printing)
+    PaintWheelPrinter(canvas, in, {});
+  else
+    PaintWheelWindow(canvas, in, StartScaleFor(width, height).value_or(300));
   canvas.SetFontScale(1);  // the records hold the sizes drawn
+  const double squash =
+      printing ? std::fabs(canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX()) : 1;
+  const auto box = [&](const CanvasRecord& t) {
+    TextBox b = BoxOf(canvas, t);
+    b.top *= squash, b.bottom *= squash;
+    return b;
+  };
   const WheelRequest& r = *in.request;
   const bool twoRing = r.DualWheelShown == 1;
   const bool helio = r.HelioWheel == 1;
@@ -71,14 +84,14 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
   // number characters and twelve cusp labels, then its intercepted signs;
   // the ring's sign glyphs.
   if (!twoRing) {
-    for (; k < 15 && k < texts.size(); ++k) labels.push_back({{BoxOf(canvas, texts[k])}});
+    for (; k < 15 && k < texts.size(); ++k) labels.push_back({{box(texts[k])}});
     for (; k < 75 && k < texts.size(); k += 5) {
       labels.emplace_back();
-      for (std::size_t c = k; c < k + 5; ++c) labels.back().boxes.push_back(BoxOf(canvas, texts[c]));
+      for (std::size_t c = k; c < k + 5; ++c) labels.back().boxes.push_back(box(texts[c]));
     }
   }
   for (; k < texts.size() && PointOf(texts[k].text, helio) == 0; ++k)
-    labels.push_back({{BoxOf(canvas, texts[k])}});
+    labels.push_back({{box(texts[k])}});
   const std::size_t fixed = labels.size();
   while (k < texts.size() && PointOf(texts[k].text, helio) != 0) {
     Label l;
@@ -86,15 +99,15 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
     l.chart = twoRing ? (texts[k].color == QBColor(9) ? 1 : 2) : (texts[k].color == red ? 2 : 1);
     const std::size_t characters = twoRing ? 2 : 6;
     for (std::size_t c = k; c < k + characters && c < texts.size(); ++c)
-      l.boxes.push_back(BoxOf(canvas, texts[c]));
+      l.boxes.push_back(box(texts[c]));
     k += characters;
     if (!twoRing && k < texts.size() && texts[k].text == GlyphText(GlyphCode::RetrogradeMark))
-      l.boxes.push_back(BoxOf(canvas, texts[k++]));
+      l.boxes.push_back(box(texts[k++]));
     labels.push_back(l);
   }
   const std::size_t pointsEnd = labels.size();
   // The header lines: a label must not run into them either.
-  for (; k < texts.size(); ++k) labels.push_back({{BoxOf(canvas, texts[k])}});
+  for (; k < texts.size(); ++k) labels.push_back({{box(texts[k])}});
 
   DualLegibilityCounts out;
   LegibilityCounts& n = out.counts;
@@ -113,10 +126,11 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
           }
     }
   const double right = canvas.ScaleLeft() + canvas.ScaleWidth();
-  const double bottom = canvas.ScaleTop() + canvas.ScaleHeight();
+  const double top = canvas.ScaleTop() * squash;
+  const double bottom = (canvas.ScaleTop() + canvas.ScaleHeight()) * squash;
   for (std::size_t a = fixed; a < pointsEnd; ++a)
     for (const TextBox& b : labels[a].boxes)
-      if (b.left < canvas.ScaleLeft() || b.right > right || b.top > canvas.ScaleTop() ||
+      if (b.left < canvas.ScaleLeft() || b.right > right || b.top > top ||
           b.bottom < bottom) {
         ++out.outsideWindow;
         if (verbose) std::printf("window %d.%d (%.1f %.1f)\n", labels[a].chart, labels[a].point, b.left, b.top);
@@ -127,6 +141,10 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
   // circles 138 and 217, the second between 62 and 138.
   const auto spokeAngles = EqualSpokeAngles();
   const double spokeFrom = twoRing ? WheelRadius : 40, spokeTo = twoRing ? WheelRadius + 30 : 217;
+  // The ring's spokes are squeezed vertically, the combined frame's round
+  // on the window.
+  const double spokeFactor =
+      printing ? PrinterVerticalFactor : twoRing ? WindowVerticalFactor : 1;
   for (std::size_t a = fixed; a < pointsEnd; ++a) {
     const double inner = twoRing ? WheelRadius : labels[a].chart == 1 ? 138 : 62;
     const double outer = twoRing ? 1e9 : labels[a].chart == 1 ? 217 : 138;
@@ -140,7 +158,7 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
         }
       }
       for (double s : spokeAngles) {
-        const auto ends = SpokeEnds(s, spokeFrom, spokeTo, twoRing ? WindowVerticalFactor : 1);
+        const auto ends = SpokeEnds(s, spokeFrom, spokeTo, spokeFactor * squash);
         if (CrossesSegment(box, ends[0], ends[1])) {
           ++n.spokeCrossings;
           if (verbose)
@@ -164,14 +182,13 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
                              r.Cusps, HouseLabels);
     return HouseNumberOfRecord(std::string_view(records).substr(std::size_t(p * 10 - 10), 10));
   };
-  // Where the house's spokes run as drawn: the ring's are squeezed
-  // vertically, the combined frame's round.
+  // Where the house's spokes run as drawn.
   const auto direction = [](double x, double y) {
     return Norm360(std::atan2(y, x) * 180 / 3.14159265358979);
   };
   const auto spokeDirection = [&](double a) {
     const double rad = a * 3.14159265358979 / 180;
-    return direction(std::cos(rad), (twoRing ? WindowVerticalFactor : 1) * std::sin(rad));
+    return direction(std::cos(rad), spokeFactor * squash * std::sin(rad));
   };
   std::array<std::vector<bool>, 3> drawn{std::vector<bool>(NumPoints + 1, false),
                                          std::vector<bool>(NumPoints + 1, false),

@@ -88,6 +88,23 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyOnOtherSurfaces) {
       }
 }
 
+// The printed page, Letter and A4, both arrangements.
+TEST(DualWheelLegibility, FixedPairsReadCleanlyOnThePrintedPage) {
+  const std::pair<double, double> pages[] = {{816, 1056}, {794, 1123}};
+  for (const auto& [width, height] : pages)
+    for (DualWheelKind kind : {TransitsVsNatal, Display, DisplayDeclinations})
+      for (WheelChart chart : {WheelChart::Ordinary, WheelChart::Crowded, WheelChart::Unequal})
+        for (const ChartInputFields* second : {(const ChartInputFields*)nullptr, &kStellium}) {
+          Workbench wb;
+          Prepare(wb, chart, second, kind);
+          const auto c =
+              test::CountIllegibleTwoChart(test::PaintInputsOf(wb), width, height, 96, true);
+          EXPECT_EQ(c.Total(), 0) << width << "x" << height << ", kind " << int(kind)
+                                  << ", chart " << int(chart) << (second ? ", stellium" : "")
+                                  << ": " << Counts(c);
+        }
+}
+
 // Over random pairs; run by hand with ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST(DualWheelLegibility, RandomPairCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
