@@ -9,8 +9,8 @@
 #include "core/ChartModel.h"
 #include "core/OptionNumbers.h"
 #include "wheels/AspectGrid.h"
-#include "wheels/DualWheelInputs.h"
 #include "wheels/DerivedWheelTables.h"
+#include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 
@@ -102,6 +102,9 @@ constexpr int kLabelRed = 12;
 // The smallest share of its font sizes a crowded house's labels shrink to,
 // and the room, in wheel units, kept between a label and the rim.
 constexpr double kSmallestLabel = 0.5;
+// Smaller still only for a house too narrow to hold even that: a label in a
+// wrong house would be a wrong result.
+constexpr double kNarrowestHouseLabel = 0.25;
 constexpr double kRimClearance = 1.5;
 // The circles the single wheel's labels stand between.
 constexpr double kRimRadius = 217, kInnerRadius = 120;
@@ -190,46 +193,118 @@ class Painter {
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
   }
 
+  // The twelve cusp labels. A European wheel's labels at their cusps' true
+  // angles, where very unequal houses bring cusps a degree or two apart,
+  // move along the rim, each as little as keeps it clear of those placed
+  // before.
   void CuspLabels() {
+    std::vector<std::array<UserPoint, 2>> taken;
+    std::vector<int> polar;
     for (int i = 1; i <= 12; ++i) {
       const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
-      const CuspLabel label = CuspLabelFromTable(i, in_.typeChart, req_.WheelKind)
-                                  ? TableCuspLabel(i, cusp, *in_.hcDataTable, o_.printing)
-                                  : PolarCuspLabel(cusp, req_.Cusps[10], o_.printing);
-      canvas_.SetFontSize(Opt(o_.cuspDegreeSize));
-      canvas_.SetForeColor(Color(o_.cuspDegreeColor));
-      PutBold(label[0].code, label[0].at);
-      PutBold(label[1].code, label[1].at);
-      canvas_.SetFontSize(Opt(o_.cuspSignSize));
-      canvas_.SetForeColor(Color(o_.cuspSignColor));
-      Put(label[2].code, label[2].at);
-      canvas_.SetFontSize(Opt(o_.cuspMinuteSize));
-      canvas_.SetForeColor(Color(o_.cuspMinuteColor));
-      Put(label[3].code, label[3].at);
-      Put(label[4].code, label[4].at);
+      if (!CuspLabelFromTable(i, in_.typeChart, req_.WheelKind)) {
+        polar.push_back(i);
+        continue;
+      }
+      CuspLabel label = TableCuspLabel(i, cusp, *in_.hcDataTable, o_.printing);
+      KeepOnSurface(label);
+      DrawCuspLabel(label);
+      const auto& boxes = CuspLabelBoxes(label);
+      taken.insert(taken.end(), boxes.begin(), boxes.end());
     }
+    for (int i : polar) {
+      const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
+      CuspLabel label;
+      for (int step = 0; step <= 60; ++step) {
+        // 0, +0.5, -0.5, +1, -1, .. degrees from the cusp.
+        const double shift = (step + 1) / 2 * (step % 2 ? 0.5 : -0.5);
+        label = PolarCuspLabel(cusp, req_.Cusps[10] - shift, o_.printing);
+        KeepOnSurface(label);
+        if (!Touches(CuspLabelBoxes(label), taken)) break;
+      }
+      DrawCuspLabel(label);
+      const auto& boxes = CuspLabelBoxes(label);
+      taken.insert(taken.end(), boxes.begin(), boxes.end());
+    }
+  }
+
+  void DrawCuspLabel(const CuspLabel& label) {
+    canvas_.SetFontSize(Opt(o_.cuspDegreeSize));
+    canvas_.SetForeColor(Color(o_.cuspDegreeColor));
+    PutBold(label[0].code, label[0].at);
+    PutBold(label[1].code, label[1].at);
+    canvas_.SetFontSize(Opt(o_.cuspSignSize));
+    canvas_.SetForeColor(Color(o_.cuspSignColor));
+    Put(label[2].code, label[2].at);
+    canvas_.SetFontSize(Opt(o_.cuspMinuteSize));
+    canvas_.SetForeColor(Color(o_.cuspMinuteColor));
+    Put(label[3].code, label[3].at);
+    Put(label[4].code, label[4].at);
+  }
+  const std::vector<std::array<UserPoint, 2>>& CuspLabelBoxes(const CuspLabel& label) {
+    return Measured([&] { DrawCuspLabel(label); });
+  }
+  // Whether any of `boxes` comes within a unit of any of `others`.
+  static bool Touches(const std::vector<std::array<UserPoint, 2>>& boxes,
+                      const std::vector<std::array<UserPoint, 2>>& others) {
+    constexpr double kGap = 1;
+    for (const auto& b : boxes)
+      for (const auto& o : others)
+        if (b[0].x < o[1].x + kGap && o[0].x < b[1].x + kGap && b[1].y < o[0].y + kGap &&
+            o[1].y < b[0].y + kGap)
+          return true;
+    return false;
+  }
+
+  // A cusp label beside the wheel moved in, whole, as far as its minutes
+  // would run off the surface's edge (the page's, in the printer's wider
+  // type).
+  void KeepOnSurface(CuspLabel& label) {
+    canvas_.SetFontSize(Opt(o_.cuspMinuteSize));
+    const double right = label[4].at.x + canvas_.TextWidth(GlyphText(label[4].code));
+    const double over = std::max(0.0, right - (canvas_.ScaleLeft() + canvas_.ScaleWidth())) -
+                        std::max(0.0, canvas_.ScaleLeft() - label[0].at.x);
+    for (PlacedCharacter& c : label) c.at.x -= over;
   }
 
   void Interceptions() {
     canvas_.SetFontSize(Opt(o_.cuspSignSize));
     canvas_.SetForeColor(Color(o_.cuspSignColor));
+    const double left = canvas_.ScaleLeft(), right = left + canvas_.ScaleWidth();
+    const auto width = [&](int sign) {
+      return canvas_.TextWidth(GlyphText(GlyphCode::SignBase + sign));
+    };
     for (int h = 1; h <= 12; ++h) {
       const std::vector<int> signs = InterceptedSigns(req_.Cusps, h);
       if (signs.empty()) continue;
       const double a = InterceptionAngle(req_.Cusps, h, in_.typeChart, req_.WheelKind);
-      UserPoint at = InterceptionPosition(a);
-      // More than one sign: side by side in zodiac order, left to right,
-      // the row growing away from the wheel and standing clear of the rim.
-      double row = 0;
-      for (int sign : signs) row += canvas_.TextWidth(GlyphText(GlyphCode::SignBase + sign));
-      if (a > 90 && a < 270)
-        at.x -= row - canvas_.TextWidth(GlyphText(GlyphCode::SignBase + signs.front()));
-      const auto clear = derived::ClearOfRim(at.x, at.y, a, row);
-      at = {clear[0], clear[1]};
-      for (int sign : signs) {
-        const int code = GlyphCode::SignBase + sign;
-        Put(code, at);
-        at.x += canvas_.TextWidth(GlyphText(code));
+      const double lineStep =
+          (a < 180 ? 1 : -1) * canvas_.TextHeight(GlyphText(GlyphCode::SignBase + signs.front()));
+      // Side by side in zodiac order, left to right, the row growing away
+      // from the wheel and standing clear of the rim; a row that would leave
+      // the surface (the page is narrow beside the wheel) breaks into lines
+      // stacked away from the wheel.
+      for (std::size_t perLine = signs.size(); perLine >= 1; --perLine) {
+        std::vector<std::pair<int, UserPoint>> row;
+        bool inside = true;
+        for (std::size_t from = 0; from < signs.size(); from += perLine) {
+          const std::size_t to = std::min(signs.size(), from + perLine);
+          UserPoint at = InterceptionPosition(a);
+          if (from > 0) at.y = row.back().second.y + lineStep;  // a line beyond the last
+          double length = 0;
+          for (std::size_t k = from; k < to; ++k) length += width(signs[k]);
+          if (a > 90 && a < 270) at.x -= length - width(signs[from]);
+          const auto clear = derived::ClearOfRim(at.x, at.y, a, length);
+          at = {clear[0], clear[1]};
+          inside = inside && at.x >= left && at.x + length <= right;
+          for (std::size_t k = from; k < to; ++k) {
+            row.emplace_back(GlyphCode::SignBase + signs[k], at);
+            at.x += width(signs[k]);
+          }
+        }
+        if (!inside && perLine > 1) continue;
+        for (const auto& [code, at] : row) Put(code, at);
+        break;
       }
     }
   }
@@ -460,10 +535,13 @@ class Painter {
       const HouseSector sector{start, Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
       const auto first = placed.begin() + static_cast<std::ptrdiff_t>(from);
       const auto last = placed.begin() + static_cast<std::ptrdiff_t>(to);
-      std::vector<PlacedLabel> oneRow(first, last), twoRows(first, last);
-      const double oneRowSize = FitOneRow(sector, oneRow);
-      if (oneRowSize < kSecondRowBelow && FitTwoRows(sector, twoRows) > oneRowSize)
+      std::vector<PlacedLabel> oneRow(first, last), twoRows(first, last), least(first, last);
+      const double oneRowSize = FitOneRow(sector, oneRow, kSmallestLabel);
+      const double twoRowSize = oneRowSize < kSecondRowBelow ? FitTwoRows(sector, twoRows) : 0;
+      if (twoRowSize > oneRowSize)
         oneRow = twoRows;
+      else if (oneRowSize == 0 && FitOneRow(sector, least, kNarrowestHouseLabel) > 0)
+        oneRow = least;  // a house a degree or two wide: inside it, however small
       std::copy(oneRow.begin(), oneRow.end(), first);
     }
     sizeFactor_ = 1;
@@ -676,9 +754,9 @@ class Painter {
   }
 
   // The labels of `house` in one row just inside the rim, shrunk as far as
-  // their house needs. Returns their size, 0 when they do not fit even at
-  // the smallest (they are left spread evenly).
-  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house) {
+  // their house needs, to `smallest` at most. Returns their size, 0 when
+  // they do not fit even then (they are left spread evenly).
+  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest) {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
     for (int pass = 0;; ++pass) {
@@ -687,11 +765,14 @@ class Painter {
       for (PlacedLabel* l : row) {
         const bool clear = InnerReach(*l) >= kInnerRadius + kRimClearance;
         fits = fits && clear;
-        // Too long for the band between the circles: a little smaller.
-        if (pass < 8) l->sizeFactor = std::max(kSmallestLabel, l->sizeFactor * std::min(squeeze, clear ? 1 : 0.95));
+        // Shrunk a little beyond the squeeze, which the measured boxes only
+        // approach; too long for the band between the circles: a little
+        // smaller.
+        const double shrink = std::min(squeeze < 1 ? 0.98 * squeeze : 1.0, clear ? 1 : 0.95);
+        if (pass < 12) l->sizeFactor = std::max(smallest, l->sizeFactor * shrink);
       }
       if (fits) return row.front()->sizeFactor;
-      if (pass == 8) return 0;
+      if (pass == 12) return 0;
     }
   }
 
@@ -721,7 +802,8 @@ class Painter {
         inner = PlaceRow(sector, rows[1], boundary - kRimClearance);
       }
       bool clear = true;
-      for (const PlacedLabel* l : rows[1]) clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
+      for (const PlacedLabel* l : rows[1])
+        clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
       if (outer >= 1 && inner >= 1 && clear) return size;
     }
     return 0;
@@ -791,13 +873,17 @@ class Painter {
     return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
   }
 
-  // The boxes a label's characters cover, measured without drawing.
-  const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
+  // The boxes the characters `draw` puts cover, measured without drawing.
+  template <class Draw>
+  const std::vector<std::array<UserPoint, 2>>& Measured(const Draw& draw) {
     measuring_ = true;
     boxes_.clear();
-    Label(l);
+    draw();
     measuring_ = false;
     return boxes_;
+  }
+  const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
+    return Measured([&] { Label(l); });
   }
   LabelSpan SpanOf(const PlacedLabel& l) {
     const double anchor = SurfaceAngle(l.angle, 1);
@@ -816,7 +902,7 @@ class Painter {
     double near = 1e300;
     for (const auto& box : Boxes(l))
       near = std::min(near, std::hypot(std::clamp(0.0, box[0].x, box[1].x),
-                                        Squash() * std::clamp(0.0, box[1].y, box[0].y)));
+                                       Squash() * std::clamp(0.0, box[1].y, box[0].y)));
     return near;
   }
   double Reach(const PlacedLabel& l) {

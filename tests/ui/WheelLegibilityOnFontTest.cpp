@@ -1,6 +1,7 @@
 // The legibility counts of the painted single wheel with the glyph font's own
 // measures (the recording surface's are a fixed share of an em): what the
-// window really shows, for the fixed charts at every window size.
+// window and the printed page really show, for the fixed charts at every
+// window size and on paper.
 
 #include <gtest/gtest.h>
 
@@ -50,21 +51,27 @@ class WheelLegibilityOnFont : public ::testing::Test {
     FontMeasuredCanvas canvas(surface.width, surface.height);
     return test::CountIllegible(in, canvas);
   }
+  static test::LegibilityCounts CountOnPage(const WheelPaintInputs& in, DeviceSize page) {
+    FontMeasuredCanvas canvas(page.width, page.height);
+    return test::CountIllegibleOnPage(in, canvas);
+  }
 
  private:
   int font_ = -1;
 };
 
-TEST_F(WheelLegibilityOnFont, FixedChartsReadCleanlyAtEveryWindowSize) {
-  for (const std::string& failure : test::IllegibleFixedCharts(Count)) ADD_FAILURE() << failure;
+TEST_F(WheelLegibilityOnFont, FixedChartsReadCleanlyAtEveryWindowSizeAndOnPaper) {
+  for (const std::string& failure : test::IllegibleFixedCharts(Count, CountOnPage))
+    ADD_FAILURE() << failure;
 }
 
-// Over random charts; run by hand with ORVANTA_LEGIBILITY_CHARTS=1000.
+// Over random charts, on the window and on paper; run by hand with
+// ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
-  test::PrintRandomChartCounts(charts, Count);
+  test::PrintRandomChartCounts(charts, Count, CountOnPage);
 }
 
 }  // namespace

@@ -25,7 +25,9 @@ namespace orv::test {
 
 struct LegibilityCounts {
   int overlaps = 0, circleCrossings = 0, spokeCrossings = 0, outsideHouse = 0, notDrawn = 0;
-  int Total() const { return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn; }
+  int Total() const {
+    return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn;
+  }
   LegibilityCounts& operator+=(const LegibilityCounts& o) {
     overlaps += o.overlaps;
     circleCrossings += o.circleCrossings;
@@ -69,11 +71,13 @@ inline TextBox BoxOf(RecordingCanvas& canvas, const CanvasRecord& t) {
   return {t.a.x, t.a.y, t.a.x + canvas.TextWidth(t.text), t.a.y - canvas.TextHeight(t.text)};
 }
 
-inline bool CrossesCircle(const TextBox& b, double r) {
+// `squash`: how much taller a user unit is than wide on the surface, where
+// circles are round.
+inline bool CrossesCircle(const TextBox& b, double r, double squash) {
   const double nx = std::clamp(0.0, b.left, b.right), ny = std::clamp(0.0, b.bottom, b.top);
   double far = 0;
-  for (const UserPoint& c : b.Corners()) far = std::max(far, std::hypot(c.x, c.y));
-  return std::hypot(nx, ny) < r && r < far;
+  for (const UserPoint& c : b.Corners()) far = std::max(far, std::hypot(c.x, squash * c.y));
+  return std::hypot(nx, squash * ny) < r && r < far;
 }
 
 inline bool CrossesSegment(const TextBox& b, UserPoint p, UserPoint q) {
@@ -84,12 +88,14 @@ inline bool CrossesSegment(const TextBox& b, UserPoint p, UserPoint q) {
   return false;
 }
 
-// The window paint of the prepared single wheel on `canvas`, at the scale a
-// window of its size takes.
-inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, RecordingCanvas& canvas) {
-  PaintWheelWindow(canvas, in,
-                   StartScaleFor(canvas.DeviceWidth(), canvas.DeviceHeight()).value_or(300));
+// The counts of a single wheel painted on `canvas`, the window's paint or
+// the printed page's (`printing`); a label off the surface counts as one
+// crossing a circle.
+inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanvas& canvas,
+                                      bool printing) {
   canvas.SetFontScale(1);  // the records hold the sizes drawn
+  const double squash = canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX();
+  const double verticalFactor = printing ? PrinterVerticalFactor : WindowVerticalFactor;
   const WheelRequest& r = *in.request;
   const auto texts = canvas.Texts();
   // Labels: the twelve cusp labels of five characters, each intercepted sign,
@@ -130,20 +136,23 @@ inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, RecordingCanv
             ++n.overlaps;
             if (verbose)
               std::printf("overlap %d/%d (%.1f %.1f %.1f %.1f) (%.1f %.1f %.1f %.1f)\n",
-                          labelPoint[a], labelPoint[b], x.left, x.top, x.right, x.bottom,
-                          y.left, y.top, y.right, y.bottom);
+                          labelPoint[a], labelPoint[b], x.left, x.top, x.right, x.bottom, y.left,
+                          y.top, y.right, y.bottom);
           }
   const bool european = in.typeChart == 1 && r.WheelKind == 1;
   const auto spokes = SingleFrameSpokeAngles(european ? 1 : 0, r.Cusps);
   for (std::size_t l = 0; l < labels.size(); ++l)
     for (const TextBox& box : labels[l]) {
-      if (CrossesCircle(box, 217) || CrossesCircle(box, 120)) {
+      const bool offPage =
+          (box.left < canvas.ScaleLeft() || box.right > canvas.ScaleLeft() + canvas.ScaleWidth() ||
+           box.top > canvas.ScaleTop() || box.bottom < canvas.ScaleTop() + canvas.ScaleHeight());
+      if (CrossesCircle(box, 217, squash) || CrossesCircle(box, 120, squash) || offPage) {
         ++n.circleCrossings;
         if (verbose)
           std::printf("circle (%.1f %.1f %.1f %.1f)\n", box.left, box.top, box.right, box.bottom);
       }
       for (double s : spokes) {
-        const auto ends = SpokeEnds(s, 120, 217, WindowVerticalFactor);
+        const auto ends = SpokeEnds(s, 120, 217, verticalFactor);
         if (CrossesSegment(box, ends[0], ends[1])) {
           ++n.spokeCrossings;
           if (verbose)
@@ -160,33 +169,47 @@ inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, RecordingCanv
     const int h = HouseNumberOfRecord(
         std::string_view(r.HousePositions).substr(std::size_t(p * 10 - 10), 10));
     // The house between its spokes as drawn, squeezed by the vertical factor.
-    const auto asDrawn = [](double spoke) {
-      const auto ends = SpokeEnds(spoke, 1, 1, WindowVerticalFactor);
-      return Norm360(std::atan2(ends[0].y, ends[0].x) * 180 / 3.14159265358979);
+    const auto asDrawn = [&](double spoke) {
+      const auto ends = SpokeEnds(spoke, 1, 1, verticalFactor);
+      return Norm360(std::atan2(squash * ends[0].y, ends[0].x) * 180 / 3.14159265358979);
     };
     const double nominal = european ? spokes[std::size_t(h - 1)] : Norm360(180.0 + 30 * (h - 1));
     const double start = asDrawn(nominal);
     const double end = asDrawn(european ? spokes[std::size_t(h % 12)] : Norm360(nominal + 30));
     const double width = Norm360(end - start);
     for (const UserPoint& c : labels[l].front().Corners()) {
-      const double a = Norm360(std::atan2(c.y, c.x) * 180 / 3.14159265358979);
+      const double a = Norm360(std::atan2(squash * c.y, c.x) * 180 / 3.14159265358979);
       if (Norm360(a - start) > width) {
         ++n.outsideHouse;
         if (verbose)
-          std::printf("outside: point %d house %d at %.2f, house from %.2f through %.2f\n", p, h,
-                      a, start, width);
+          std::printf("outside: point %d house %d at %.2f, house from %.2f through %.2f\n", p, h, a,
+                      start, width);
         break;
       }
     }
   }
   const int last = r.HasChiron ? NumPoints : NumPoints - 1;
   for (int p = 1; p <= last; ++p) {
-    const bool enabled = std::size_t(p - 1) >= r.EnabledPoints.size() ||
-                         r.EnabledPoints[std::size_t(p - 1)] != '0';
+    const bool enabled =
+        std::size_t(p - 1) >= r.EnabledPoints.size() || r.EnabledPoints[std::size_t(p - 1)] != '0';
     const bool helioDropped = r.HelioWheel == 1 && p >= ChartPoint::Moon && p <= ChartPoint::MC;
     if (enabled && !helioDropped && !drawn[std::size_t(p)]) ++n.notDrawn;
   }
   return n;
+}
+
+// The window paint of the prepared single wheel on `canvas`, at the scale a
+// window of its size takes.
+inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, RecordingCanvas& canvas) {
+  PaintWheelWindow(canvas, in,
+                   StartScaleFor(canvas.DeviceWidth(), canvas.DeviceHeight()).value_or(300));
+  return CountRecorded(in, canvas, false);
+}
+
+// The printed page's paint of the prepared single wheel on `canvas`.
+inline LegibilityCounts CountIllegibleOnPage(const WheelPaintInputs& in, RecordingCanvas& canvas) {
+  PaintWheelPrinter(canvas, in, {});
+  return CountRecorded(in, canvas, true);
 }
 
 inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, DeviceSize surface) {
@@ -197,16 +220,26 @@ inline LegibilityCounts CountIllegible(const WheelPaintInputs& in, DeviceSize su
 // Counts a prepared wheel painted on a surface of the given size.
 using CountOn = std::function<LegibilityCounts(const WheelPaintInputs&, DeviceSize)>;
 
-// The fixed charts in both styles at every surface; one line for each that
-// does not read cleanly. Packed: that many points from the Sun on crowded
+// The printable areas of a Letter and an A4 page, at 96 dpi.
+inline std::vector<DeviceSize> PrintedPages() { return {{768, 1008}, {746, 1074}}; }
+
+// The fixed charts in both styles at every window surface and, with
+// `countOnPage`, on the printed pages; one line for each that does not read
+// cleanly. Packed: that many points from the Sun on crowded
 // into the 1st house, more than its seven slots (the Ascendant is there too);
 // the European 1st house is 22.7 degrees wide here.
-inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count) {
+inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
+                                                     const CountOn& countOnPage = {}) {
   const std::tuple<const char*, WheelChart, int> charts[] = {
-      {"ordinary", WheelChart::Ordinary, 0},   {"crowded 1st house", WheelChart::Crowded, 0},
-      {"polar", WheelChart::Polar, 0},         {"66 North", WheelChart::Unequal, 0},
-      {"before Chiron", WheelChart::BeforeChiron, 0}, {"stellium of 9", WheelChart::Ordinary, 8},
+      {"ordinary", WheelChart::Ordinary, 0},
+      {"crowded 1st house", WheelChart::Crowded, 0},
+      {"polar", WheelChart::Polar, 0},
+      {"66 North", WheelChart::Unequal, 0},
+      {"before Chiron", WheelChart::BeforeChiron, 0},
+      {"stellium of 9", WheelChart::Ordinary, 8},
       {"stellium of 11", WheelChart::Ordinary, 10},
+      {"Aquarius stellium", WheelChart::Stellium, 0},
+      {"four signs intercepted", WheelChart::Intercepting, 0},
   };
   std::vector<std::string> failures;
   for (const auto& [what, chart, packed] : charts)
@@ -216,19 +249,29 @@ inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count) {
       if (packed > 0) PackHouse(wb, packed, 4, 0.5, 1.9);
       RecordingHost host;
       PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
-      for (const DeviceSize surface : LegibilitySurfaces())
-        if (const LegibilityCounts c = count(PaintInputsOf(wb, style), surface); c.Total() != 0)
-          failures.push_back(std::string(what) + " style " + std::to_string(style) + " at " +
-                             std::to_string(surface.width) + "x" +
-                             std::to_string(surface.height) + ": " + c.Text());
+      const auto check = [&](const CountOn& on, DeviceSize surface, const char* where) {
+        if (const LegibilityCounts c = on(PaintInputsOf(wb, style), surface); c.Total() != 0)
+          failures.push_back(std::string(what) + " style " + std::to_string(style) + where +
+                             std::to_string(surface.width) + "x" + std::to_string(surface.height) +
+                             ": " + c.Text());
+      };
+      for (const DeviceSize surface : LegibilitySurfaces()) check(count, surface, " at ");
+      if (countOnPage)
+        for (const DeviceSize page : PrintedPages()) check(countOnPage, page, " on the page ");
     }
   return failures;
 }
 
 // Prints the sums of the counts over `charts` random charts, at every
-// surface in both styles.
-inline void PrintRandomChartCounts(int charts, const CountOn& count) {
-  for (const DeviceSize surface : LegibilitySurfaces())
+// window surface and, with `countOnPage`, on the printed pages, in both
+// styles.
+inline void PrintRandomChartCounts(int charts, const CountOn& count,
+                                   const CountOn& countOnPage = {}) {
+  std::vector<std::pair<DeviceSize, const CountOn*>> surfaces;
+  for (const DeviceSize surface : LegibilitySurfaces()) surfaces.emplace_back(surface, &count);
+  if (countOnPage)
+    for (const DeviceSize page : PrintedPages()) surfaces.emplace_back(page, &countOnPage);
+  for (const auto& [surface, on] : surfaces)
     for (int style : {0, 1}) {
       std::mt19937 random(1962);
       LegibilityCounts sum;
@@ -238,12 +281,12 @@ inline void PrintRandomChartCounts(int charts, const CountOn& count) {
         RandomWheelChart(wb, random, k);
         RecordingHost host;
         PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
-        const LegibilityCounts c = count(PaintInputsOf(wb, style), surface);
+        const LegibilityCounts c = (*on)(PaintInputsOf(wb, style), surface);
         sum += c;
         clean += c.Total() == 0;
       }
-      std::printf("%dx%d style %d: %d of %d clean; %s\n", surface.width, surface.height, style,
-                  clean, charts, sum.Text().c_str());
+      std::printf("%s %dx%d style %d: %d of %d clean; %s\n", on == &count ? "window" : "page",
+                  surface.width, surface.height, style, clean, charts, sum.Text().c_str());
     }
 }
 

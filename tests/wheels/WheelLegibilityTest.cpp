@@ -15,22 +15,26 @@
 namespace orv {
 namespace {
 
-TEST(WheelLegibility, FixedChartsReadCleanlyInBothStylesAtEveryWindowSize) {
-  const auto count = [](const WheelPaintInputs& in, DeviceSize surface) {
-    return test::CountIllegible(in, surface);
-  };
-  for (const std::string& failure : test::IllegibleFixedCharts(count)) ADD_FAILURE() << failure;
+test::LegibilityCounts Count(const WheelPaintInputs& in, DeviceSize surface) {
+  return test::CountIllegible(in, surface);
+}
+test::LegibilityCounts CountOnPage(const WheelPaintInputs& in, DeviceSize page) {
+  RecordingCanvas canvas(page.width, page.height, 96);
+  return test::CountIllegibleOnPage(in, canvas);
 }
 
-// Over random charts at every window size; run by hand with
+TEST(WheelLegibility, FixedChartsReadCleanlyInBothStylesAtEveryWindowSizeAndOnPaper) {
+  for (const std::string& failure : test::IllegibleFixedCharts(Count, CountOnPage))
+    ADD_FAILURE() << failure;
+}
+
+// Over random charts at every window size and on paper; run by hand with
 // ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST(WheelLegibility, RandomChartCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
-  test::PrintRandomChartCounts(charts, [](const WheelPaintInputs& in, DeviceSize surface) {
-    return test::CountIllegible(in, surface);
-  });
+  test::PrintRandomChartCounts(charts, Count, CountOnPage);
 }
 
 // One dump per single wheel command for two fixed charts, the natal wheels
@@ -40,9 +44,9 @@ TEST(WheelLegibility, EveryWheelCommandDrawsItsPinnedCalls) {
   const std::pair<const char*, test::WheelChart> charts[] = {
       {"ordinary", test::WheelChart::Ordinary}, {"crowded", test::WheelChart::Crowded}};
   const std::pair<const char*, SingleWheelKind> kinds[] = {
-      {"natal", SingleWheelKind::Natal},          {"declinations", SingleWheelKind::Declinations},
-      {"helio", SingleWheelKind::Helio},          {"helio_latitudes", SingleWheelKind::HelioLatitudes},
-      {"transits", SingleWheelKind::Transits},    {"composite", SingleWheelKind::Composite}};
+      {"natal", SingleWheelKind::Natal},       {"declinations", SingleWheelKind::Declinations},
+      {"helio", SingleWheelKind::Helio},       {"helio_latitudes", SingleWheelKind::HelioLatitudes},
+      {"transits", SingleWheelKind::Transits}, {"composite", SingleWheelKind::Composite}};
   for (const auto& [chartName, chart] : charts)
     for (const auto& [kindName, kind] : kinds)
       for (int style : {0, 1}) {

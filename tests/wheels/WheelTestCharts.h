@@ -3,7 +3,8 @@
 // an ordinary natal chart, a crowded one (six points in the first house)
 // one at a polar latitude (69n45, Meridian houses, the only kind cast there),
 // one at 66 degrees North, whose very unequal Placidus houses intercept
-// signs, and one of 1879, before Chiron's table begins.
+// signs, one of 1879, before Chiron's table begins, and two real charts that
+// crowd their houses.
 
 #include <random>
 
@@ -18,7 +19,15 @@
 
 namespace orv::test {
 
-enum class WheelChart { Ordinary, Crowded, Polar, Unequal, BeforeChiron };
+enum class WheelChart {
+  Ordinary,
+  Crowded,
+  Polar,
+  Unequal,
+  BeforeChiron,
+  Stellium,      // Delhi, 5 February 1962, 3.30 P.M.: seven points in Aquarius
+  Intercepting,  // 66n00 0w10, 1 January 1989, Regiomontanus: four signs in houses 1 and 7
+};
 
 // With `secondPerson`, chart 2 is that person's instead of the transit
 // moment.
@@ -38,6 +47,12 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which,
   if (which == WheelChart::Unequal) r.natal.LatDeg = "66", r.natal.LatMin = "0";
   if (which == WheelChart::BeforeChiron)  // Ulm, 14 March 1879: before Chiron's table
     r.natal = {"3", "14", "1879", "11", "30", "-1", "10", "0", "48", "24", "", false, true, false};
+  if (which == WheelChart::Stellium)
+    r.natal = {"2", "5", "1962", "3", "30", "-5.5", "77", "13", "28", "39", "", true, true, false};
+  if (which == WheelChart::Intercepting) {
+    r.natal = {"1", "1", "1989", "10", "0", "0", "0", "10", "66", "0", "", false, false, false};
+    r.houseSystem = HouseSystemCode::Regiomontanus;
+  }
   if (secondPerson) r.diurnal = *secondPerson, r.secondPerson = true;
   wb.Charts = {};
   if (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0) wb.Charts = {};
