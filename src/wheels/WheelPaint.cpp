@@ -658,49 +658,63 @@ class Painter {
           for (int step = 0; step < 3; ++step)
             spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
         };
-        double depth = 0, reach = 0;
+        double depth = 0;
         for (std::size_t k = from; k < to; ++k) {
           hug(k, kRingLabelsFrom);
           const auto& boxes = RingBoxes(labels[k], spots[k]);
           depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
-          reach = std::max(reach, Farthest(boxes));
         }
-        // One row that stays inside the sign glyph (above and below the
-        // wheel) has the whole sector.
-        const bool underSign = rows == 1 && reach < signNear - kRimClearance;
-        const std::array<HouseSector, 2> sides{
-            {{start, underSign ? width : signLow},
-             {start + signHigh, underSign ? 0 : width - signHigh}}};
         const auto secondRow = [&] {
           for (std::size_t k = from + 1; k < to; k += 2)
             hug(k, kRingLabelsFrom + kRimClearance + depth);
         };
         if (rows == 2) secondRow();
-        std::vector<double> angles;
+        std::vector<double> angles, far;
         std::vector<LabelSpan> spans;
         for (std::size_t k = from; k < to; ++k) {
           const double anchor = SurfaceAngle(labels[k].angle, 1);
+          const auto& boxes = RingBoxes(labels[k], spots[k]);
           angles.push_back(anchor);
-          spans.push_back(SpanOfBoxes(RingBoxes(labels[k], spots[k]), anchor));
+          spans.push_back(SpanOfBoxes(boxes, anchor));
+          far.push_back(Farthest(boxes));
         }
-        // As many before the sign glyph as leave both sides the most room,
-        // the nearer their own places the better.
-        const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
-          std::array<double, 2> need{};
-          for (std::size_t k = a; k < b; ++k) need[k % rows] += spans[k].below + spans[k].above;
-          const double most = std::max(need[0], need[1]);
-          return most <= side.width ? 1.0 : std::max(0.0, side.width) / most;
+        // The two sides of the sign glyph; a row that stays inside the
+        // glyph (above and below the wheel) has the whole sector.
+        const auto sidesOf = [&](const std::vector<std::size_t>& members) {
+          double reach = 0;
+          for (std::size_t k : members) reach = std::max(reach, far[k]);
+          const bool underSign = reach < signNear - kRimClearance;
+          return std::array<HouseSector, 2>{{{start, underSign ? width : signLow},
+                                             {start + signHigh, underSign ? 0 : width - signHigh}}};
         };
-        std::size_t natural = 0;
-        while (natural < n && offset(angles[natural]) < (signLow + signHigh) / 2) ++natural;
-        const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
-        std::size_t split = natural;
-        double best = -1;
-        for (std::size_t m = 0; m <= n; ++m) {
-          const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, n));
-          if (fit > best + 1e-9 || (std::fabs(fit - best) <= 1e-9 && distance(m) < distance(split)))
-            best = fit, split = m;
-        }
+        // How many of a row's `members` go before the sign glyph: as many as
+        // leave both sides the most room, the nearer their own places the
+        // better; and the room that leaves them.
+        const auto splitOf = [&](const std::vector<std::size_t>& members,
+                                 const std::array<HouseSector, 2>& sides) {
+          const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
+            double need = 0;
+            for (std::size_t j = a; j < b; ++j)
+              need += spans[members[j]].below + spans[members[j]].above;
+            return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
+          };
+          std::size_t natural = 0;
+          while (natural < members.size() &&
+                 offset(angles[members[natural]]) < (signLow + signHigh) / 2)
+            ++natural;
+          const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
+          std::pair<std::size_t, double> best{natural, -1};
+          for (std::size_t m = 0; m <= members.size(); ++m) {
+            const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
+            if (fit > best.second + 1e-9 ||
+                (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
+              best = {m, fit};
+          }
+          return best;
+        };
+        std::array<std::vector<std::size_t>, 2> rowMembers;
+        for (std::size_t k = 0; k < n; ++k) rowMembers[k % rows].push_back(k);
+        const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
         // Far too little room in one row (a little is made by shrinking):
         // a second, when the window holds it.
         double shrunk = 1;
@@ -730,23 +744,27 @@ class Painter {
           }
           spots = kept;
         }
-        for (std::size_t side = 0; side < 2; ++side)
-          for (std::size_t row = 0; row < rows; ++row) {
-            std::vector<std::size_t> members;
-            for (std::size_t k = side == 0 ? 0 : split; k < (side == 0 ? split : n); ++k)
-              if (k % rows == row) members.push_back(k);
-            if (members.empty()) continue;
-            std::vector<double> part;
+        for (std::size_t row = 0; row < rows; ++row) {
+          const std::vector<std::size_t>& members = rowMembers[row];
+          const auto sides = sidesOf(members);
+          const std::size_t split = splitOf(members, sides).first;
+          for (std::size_t side = 0; side < 2; ++side) {
+            const std::vector<std::size_t> part(
+                members.begin() + long(side == 0 ? 0 : split),
+                members.begin() + long(side == 0 ? split : members.size()));
+            if (part.empty()) continue;
+            std::vector<double> partAngles;
             std::vector<LabelSpan> partSpans;
-            for (std::size_t k : members) part.push_back(angles[k]), partSpans.push_back(spans[k]);
-            const double squeeze = FitSpans(sides[side], part, partSpans);
-            for (std::size_t j = 0; j < members.size(); ++j) {
-              const std::size_t k = from + members[j];
-              labels[k].angle = UserAngle(part[j]);
+            for (std::size_t k : part) partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
+            const double squeeze = FitSpans(sides[side], partAngles, partSpans);
+            for (std::size_t j = 0; j < part.size(); ++j) {
+              const std::size_t k = from + part[j];
+              labels[k].angle = UserAngle(partAngles[j]);
               if (squeeze < 1 && pass < kPasses - 1)
                 spots[k].factor = std::max(kSmallestLabel, spots[k].factor * squeeze);
             }
           }
+        }
       }
       from = to;
     }

@@ -88,6 +88,24 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyOnOtherSurfaces) {
       }
 }
 
+// The combined wheel with its charts exchanged: by Switch, and by option
+// 216 (transits in the outer band).
+TEST(DualWheelLegibility, ExchangedCombinedWheelsReadCleanly) {
+  for (WheelChart chart : {WheelChart::Ordinary, WheelChart::Crowded, WheelChart::Polar})
+    for (const ChartInputFields* second : {(const ChartInputFields*)nullptr, &kStellium})
+      for (const bool switched : {false, true}) {
+        Workbench wb;
+        test::ComputeWheelChart(wb, chart, second);
+        wb.Options[216] = switched ? 0.0f : 1.0f;
+        wb.DualChoices.WheelsSwitched = switched ? 1 : 0;
+        PrepareDualWheelCommand(wb, TransitsVsNatal, second ? kPerson : kTransits);
+        const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb));
+        EXPECT_EQ(c.Total(), 0) << "chart " << int(chart) << (second ? ", stellium" : "")
+                                << (switched ? ", switched" : ", option 216") << ": "
+                                << Counts(c);
+      }
+}
+
 // The printed page, Letter and A4, both arrangements.
 TEST(DualWheelLegibility, FixedPairsReadCleanlyOnThePrintedPage) {
   const std::pair<double, double> pages[] = {{816, 1056}, {794, 1123}};
