@@ -196,7 +196,7 @@ class Painter {
   // The twelve cusp labels. A European wheel's labels at their cusps' true
   // angles, where very unequal houses bring cusps a degree or two apart,
   // move along the rim, each as little as keeps it clear of those placed
-  // before.
+  // before it.
   void CuspLabels() {
     std::vector<std::array<UserPoint, 2>> taken;
     std::vector<int> polar;
@@ -212,13 +212,22 @@ class Painter {
       const auto& boxes = CuspLabelBoxes(label);
       taken.insert(taken.end(), boxes.begin(), boxes.end());
     }
+    // Nearest the Ascendant's and Descendant's labels first, each moved away
+    // from them toward the free middle of its half, so a row of labels keeps
+    // its order.
+    const auto angle = [&](int i) { return Norm360(req_.Cusps[std::size_t(i)] - req_.Cusps[10]); };
+    const auto fromFixed = [&](int i) {
+      const double a = std::fmod(angle(i), 180);
+      return std::min(a, 180 - a);
+    };
+    std::stable_sort(polar.begin(), polar.end(),
+                     [&](int x, int y) { return fromFixed(x) < fromFixed(y); });
     for (int i : polar) {
       const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
+      const double away = std::fmod(angle(i), 180) < 90 ? 0.5 : -0.5;
       CuspLabel label;
       for (int step = 0; step <= 60; ++step) {
-        // 0, +0.5, -0.5, +1, -1, .. degrees from the cusp.
-        const double shift = (step + 1) / 2 * (step % 2 ? 0.5 : -0.5);
-        label = PolarCuspLabel(cusp, req_.Cusps[10] - shift, o_.printing);
+        label = PolarCuspLabel(cusp, req_.Cusps[10] - step * away, o_.printing);
         KeepOnSurface(label);
         if (!Touches(CuspLabelBoxes(label), taken)) break;
       }
@@ -278,24 +287,30 @@ class Painter {
       const std::vector<int> signs = InterceptedSigns(req_.Cusps, h);
       if (signs.empty()) continue;
       const double a = InterceptionAngle(req_.Cusps, h, in_.typeChart, req_.WheelKind);
-      const double lineStep =
-          (a < 180 ? 1 : -1) * canvas_.TextHeight(GlyphText(GlyphCode::SignBase + signs.front()));
+      const double lineStep = canvas_.TextHeight(GlyphText(GlyphCode::SignBase + signs.front()));
       // Side by side in zodiac order, left to right, the row growing away
       // from the wheel and standing clear of the rim; a row that would leave
       // the surface (the page is narrow beside the wheel) breaks into lines
-      // stacked away from the wheel.
+      // read top to bottom, the block growing away from the wheel.
       for (std::size_t perLine = signs.size(); perLine >= 1; --perLine) {
+        // The lines from the one nearest the wheel outward: below the
+        // middle the first line, above it the last.
+        std::vector<std::size_t> starts;
+        for (std::size_t from = 0; from < signs.size(); from += perLine) starts.push_back(from);
+        if (a < 180) std::reverse(starts.begin(), starts.end());
         std::vector<std::pair<int, UserPoint>> row;
+        std::optional<double> lastY;
         bool inside = true;
-        for (std::size_t from = 0; from < signs.size(); from += perLine) {
+        for (const std::size_t from : starts) {
           const std::size_t to = std::min(signs.size(), from + perLine);
           UserPoint at = InterceptionPosition(a);
-          if (from > 0) at.y = row.back().second.y + lineStep;  // a line beyond the last
+          if (lastY) at.y = *lastY + (a < 180 ? lineStep : -lineStep);
           double length = 0;
           for (std::size_t k = from; k < to; ++k) length += width(signs[k]);
           if (a > 90 && a < 270) at.x -= length - width(signs[from]);
           const auto clear = derived::ClearOfRim(at.x, at.y, a, length);
           at = {clear[0], clear[1]};
+          lastY = at.y;
           inside = inside && at.x >= left && at.x + length <= right;
           for (std::size_t k = from; k < to; ++k) {
             row.emplace_back(GlyphCode::SignBase + signs[k], at);
