@@ -22,6 +22,7 @@
 #include "reports/ui/Report.h"
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/FrmEnabledPlanets.h"
+#include "shell/ui/TextFileEditor.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "wheels/ChartStepping.h"
@@ -155,6 +156,7 @@ TEST(WindowLinks, ALinkLeftUnboundIsNamed) {
       {[] { NamesBatchLinks{}.RequireBound(); }, "NamesBatchLinks.Inputs is not bound"},
       {[] { StartupHooks{}.RequireBound(); }, "StartupHooks.ReadyProgramFolder is not bound"},
       {[] { StepLinks{}.RequireBound(); }, "StepLinks.fields is not bound"},
+      {[] { TextFileEditor editor(EditorSetup{}); }, "EditorSetup.save is not bound"},
       {[] {
          StepLinks links;
          links.fields = [](SteppedChart) { return ChartInputFields{}; };

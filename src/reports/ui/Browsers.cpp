@@ -27,9 +27,7 @@ std::vector<std::string_view> Captions(const std::array<std::string_view, N>& a)
 void AddFileMenu(QWidget* window, QLayout* layout) {
   auto* bar = new QMenuBar(window);
   QMenu* file = bar->addMenu("&File");
-  file->setObjectName("mnuFile");
   QAction* exit = file->addAction("E&xit");
-  exit->setObjectName("mnuFileExit");
   QObject::connect(exit, &QAction::triggered, window, &QWidget::close);
   layout->setMenuBar(bar);
 }
