@@ -106,6 +106,9 @@ constexpr double kSmallestLabel = 0.5;
 // wrong house would be a wrong result.
 constexpr double kNarrowestHouseLabel = 0.25;
 constexpr double kRimClearance = 1.5;
+// The room kept between two labels of a house, as a share of a character's
+// height: nearer, their characters run together and the eye reads across.
+constexpr double kLabelGapShare = 0.32;
 // The circles the single wheel's labels stand between.
 constexpr double kRimRadius = 217, kInnerRadius = 120;
 // A house whose one row of labels would shrink below this share of their
@@ -361,8 +364,20 @@ class Painter {
     Put(PointCode(l.point), at_);
     const std::string zero = "0";
     const int sign = GlyphCode::SignBase + parts.sign;
+    // The retrograde mark stands next to its own glyph, inside the column:
+    // at the column's inner end it would sit beside a neighbour's degrees.
+    const std::string mark = GlyphText(GlyphCode::RetrogradeMark);
+    std::optional<UserPoint> markAt;
+    const auto keepRoomForMark = [&] {
+      if (!l.retrograde) return;
+      markAt = at_;
+      canvas_.SetFontSize(Size(o_.retroSize));
+      MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
+      Step(a, digitStepX_, digitStepY_);
+    };
     if (l.leftSideOrder) {
       Step(a, glyphStepX_ * sizeFactor_, glyphStepY_ * sizeFactor_);
+      keepRoomForMark();
       canvas_.SetFontSize(Size(o_.degreeSize));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       canvas_.SetForeColor(Color(o_.degreeColor));
@@ -387,6 +402,7 @@ class Painter {
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Shrink(a);
       Step(a, digitStepX_, digitStepY_);
+      keepRoomForMark();
       canvas_.SetFontSize(Size(o_.minuteSize));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Shrink(a);
@@ -408,15 +424,11 @@ class Painter {
       PutBold('0' + parts.degrees / 10, at_);
       Step(a, digitStepX_, digitStepY_);
     }
-    if (l.retrograde) {
+    if (markAt) {
       canvas_.SetFontSize(Size(o_.retroSize));
       const Rgb kept = canvas_.ForeColor();
       canvas_.SetForeColor(Color(o_.retroColor));
-      // Right of the centre the mark ends where the degrees begin, however
-      // wide it is.
-      const std::string mark = GlyphText(GlyphCode::RetrogradeMark);
-      if (!l.leftSideOrder) at_.x -= std::max(0.0, canvas_.TextWidth(mark) - digitStepX_);
-      Put(GlyphCode::RetrogradeMark, at_);
+      Put(GlyphCode::RetrogradeMark, *markAt);
       canvas_.SetForeColor(kept);
     }
   }
@@ -832,7 +844,7 @@ class Painter {
         outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
         boundary = kRimRadius;
         for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
-        inner = PlaceRow(sector, rows[1], boundary - kRimClearance);
+        inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
       }
       bool clear = true;
       for (const PlacedLabel* l : rows[1])
@@ -852,7 +864,7 @@ class Painter {
            over = Reach(*l) - outer)
         l->radius -= std::max(1.0, over - 1);
       angles.push_back(SurfaceAngle(l->angle, 1));
-      spans.push_back(SpanOf(*l));
+      spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
     }
     const double squeeze = FitSpans(sector, angles, spans);
     for (std::size_t k = 0; k < row.size(); ++k) {
@@ -861,6 +873,10 @@ class Painter {
     }
     return squeeze;
   }
+
+  // The room between a house's two rows of labels at `size`: as between
+  // neighbours in a row.
+  double RowGap(double size) const { return kLabelGapShare * glyphStepY_ * size * Squash(); }
 
   // The single wheel's aspect lines, between the placed glyphs.
   void AspectLines(const std::vector<PlacedLabel>& placed) {
@@ -918,16 +934,20 @@ class Painter {
   const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
     return Measured([&] { Label(l); });
   }
-  LabelSpan SpanOf(const PlacedLabel& l) {
+  // `gapShare`: each box taken that share of its height larger all round,
+  // so labels set apart by their spans keep twice that between them.
+  LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
     const double anchor = SurfaceAngle(l.angle, 1);
     LabelSpan span;
-    for (const auto& box : Boxes(l))
-      for (double x : {box[0].x, box[1].x})
-        for (double y : {box[0].y, box[1].y}) {
+    for (const auto& box : Boxes(l)) {
+      const double dy = gapShare * (box[0].y - box[1].y), dx = dy * Squash();
+      for (double x : {box[0].x - dx, box[1].x + dx})
+        for (double y : {box[0].y + dy, box[1].y - dy}) {
           const double d = std::remainder(TrueAngle(x, y) - anchor, 360.0);
           span.below = std::max(span.below, -d);
           span.above = std::max(span.above, d);
         }
+    }
     return span;
   }
   // The nearest any of the label's boxes comes to the centre.
