@@ -1,46 +1,34 @@
 // Generates data/SHORTCUT.HLP, the Shortcut Keys help text.
 //
-// The main window's keys come from the command table and the Chartwheels
-// window's Update keys from its stepping table, so each is written once; the
-// Data window's keys and the Chartwheels window's other keys are listed
-// below (a window test holds them to the windows' menus). Plain text, lines
-// of at most 76 characters, CR LF line ends. Rerun after a key changes:
+// Every key comes from the table its window builds its menus from: the
+// main window's command table, the Data window's menu table, and the
+// Chartwheels window's stepping table (its Update menu) and menu table; so
+// each key is written once. Plain text, lines of at most 76 characters,
+// CR LF line ends. Rerun after a key changes:
 //
 //   cmake --build build --target shortcut_help && build/shortcut_help data
 
 #include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commands/CommandTable.h"
+#include "shell/DataWindowMenu.h"
 #include "wheels/ChartStepping.h"
+#include "wheels/WheelsWindowMenu.h"
 
 namespace {
 
-using orv::MenuEntry;
 using orv::MenuEntryKind;
 
 struct KeyItem {
   std::string menu;
   std::string item;  // caption without its "&" markers
   std::string key;   // key sequence in portable text
-};
-
-// The windows' own menus that no table of the program holds.
-const KeyItem kDataWindow[] = {
-    {"File", "Save", "F5"},     {"File", "Save As", "F6"},  {"Font", "Increase", "F7"},
-    {"Font", "Decrease", "F8"}, {"Font", "Bold", "F11"},    {"Font", "Italic", "F12"},
-    {"More", "Forward", "F2"},  {"More", "Backward", "F3"}, {"More", "New Date", "F4"},
-};
-const KeyItem kWheelsWindowAfterUpdate[] = {
-    {"Orbs", "Select new orb file", "F11"},
-    {"Orbs", "Edit orb file", "F12"},
-    {"Options", "Toggle Option #230", "Ctrl+L"},
-    {"Type", "American", "F7"},
-    {"Type", "European", "F8"},
 };
 
 const char* const kIntro[] = {
@@ -101,12 +89,14 @@ std::string KeyText(std::string_view key) {
   }
 }
 
-// Every main-menu command with a key, under the menu on the bar that holds it.
-std::vector<KeyItem> MainWindowKeys() {
+// Every command of a window's menu table with a key, under the menu on the
+// bar that holds it.
+template <class Entry>
+std::vector<KeyItem> KeysOf(std::span<const Entry> entries) {
   std::vector<KeyItem> items;
   std::string barMenu;
   int depth = 0;
-  for (const MenuEntry& entry : orv::MainMenuEntries()) {
+  for (const Entry& entry : entries) {
     if (entry.kind == MenuEntryKind::Menu && depth++ == 0)
       barMenu = WithoutAccessMarks(entry.caption);
     if (entry.kind == MenuEntryKind::EndMenu) --depth;
@@ -118,12 +108,13 @@ std::vector<KeyItem> MainWindowKeys() {
   return items;
 }
 
+// The Update menu stands first on the Chartwheels window's bar.
 std::vector<KeyItem> WheelsWindowKeys() {
   std::vector<KeyItem> items;
   for (const orv::UpdateStep& step : orv::UpdateSteps)
     items.push_back({"Update", WithoutAccessMarks(step.caption), std::string(step.key)});
-  items.insert(items.end(), std::begin(kWheelsWindowAfterUpdate),
-               std::end(kWheelsWindowAfterUpdate));
+  const std::vector<KeyItem> own = KeysOf(orv::WheelsWindowMenu());
+  items.insert(items.end(), own.begin(), own.end());
   return items;
 }
 
@@ -151,8 +142,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   std::vector<std::string> lines(std::begin(kIntro), std::end(kIntro));
-  AddSection(lines, "MAIN WINDOW", MainWindowKeys());
-  AddSection(lines, "DATA WINDOW", {std::begin(kDataWindow), std::end(kDataWindow)});
+  AddSection(lines, "MAIN WINDOW", KeysOf(orv::MainMenuEntries()));
+  AddSection(lines, "DATA WINDOW", KeysOf(orv::DataWindowMenu()));
   AddSection(lines, "CHARTWHEELS WINDOW", WheelsWindowKeys());
   lines.push_back("");
   lines.insert(lines.end(), std::begin(kOutro), std::end(kOutro));

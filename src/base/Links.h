@@ -18,4 +18,12 @@ struct LinkState {
 // the first link of `group` that is not bound.
 void RequireLinks(std::string_view group, std::initializer_list<LinkState> links);
 
+// A window's one required callback: `link` itself when bound; otherwise
+// throws std::logic_error as RequireLinks does.
+template <class Function>
+Function RequireLink(std::string_view group, std::string_view name, Function link) {
+  RequireLinks(group, {{name, static_cast<bool>(link)}});
+  return link;
+}
+
 }  // namespace orv

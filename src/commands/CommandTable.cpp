@@ -11,6 +11,7 @@ using K = MenuEntryKind;
 using G = CommandGate;
 using C = CommandId;
 using H = HouseSystemCode;
+using M = MenuId;
 
 constexpr MenuEntry Entry(MenuEntryKind kind, std::string_view caption = {}) {
   MenuEntry entry;
@@ -18,9 +19,14 @@ constexpr MenuEntry Entry(MenuEntryKind kind, std::string_view caption = {}) {
   entry.caption = caption;
   return entry;
 }
-constexpr MenuEntry Menu(std::string_view name, std::string_view caption) {
+constexpr MenuEntry Menu(MenuId id, std::string_view caption) {
   MenuEntry entry = Entry(K::Menu, caption);
-  entry.menuName = name;
+  entry.menu = id;
+  return entry;
+}
+constexpr MenuEntry ChartMenu(MenuId id, std::string_view caption) {
+  MenuEntry entry = Menu(id, caption);
+  entry.shownAfterFirstChart = true;
   return entry;
 }
 constexpr MenuEntry End() { return Entry(K::EndMenu); }
@@ -82,14 +88,14 @@ constexpr MenuEntry Bar(CommandId id, std::string_view caption, CommandGate gate
 }
 
 constexpr auto kMainMenu = std::to_array<MenuEntry>({
-    Menu("mnuFile", "&File"),
+    Menu(M::File, "&File"),
     OwnItem(C::FileNewFil, "&Make new .FIL file"),
     OwnItem(C::FileExit, "E&xit", "F12"),
     End(),
 
     Bar(C::InputData, "&Input"),
 
-    Menu("mnuHouses", "Hou&ses"),
+    Menu(M::Houses, "Hou&ses"),
     HouseItem(C::HousePlacidus, "&Placidus", H::Placidus, "Shift+F7"),
     HouseItem(C::HouseRegiomontanus, "&Regiomontanus", H::Regiomontanus, "Shift+F8"),
     HouseItem(C::HouseKoch, "&Koch", H::Koch, "Shift+F9"),
@@ -101,7 +107,7 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     HouseItem(C::HouseMorinus, "Mor&inus", H::Morinus),
     End(),
 
-    Menu("mnuData", "&Data"),
+    Menu(M::Data, "&Data"),
     ChartItem(C::DataNatalData, "&Natal Data", "F2"),
     ChartItem(C::DataNatalAspects, "Natal &Aspects", "F3"),
     ChartItem(C::DataCoLAspects, "Church of Light Aspects", "F4"),
@@ -127,7 +133,7 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     ChartItem(C::DataMagiCouple, "&Magi Society Aspects", "Ctrl+M"),
     End(),
 
-    Menu("mnuWheels", "&Wheels"),
+    ChartMenu(M::Wheels, "&Wheels"),
     ChartItem(C::WheelsNatal, "&Natal", "F9"),
     ChartItem(C::WheelsNatalDeclinations, "Natal declinations", "Ctrl+F9"),
     ChartItem(C::WheelsHelio, "Heliocentric", "Ctrl+F11"),
@@ -158,19 +164,19 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     ChartItem(C::WheelsNegativeAspects, "&90 and 180 deg Aspects", "Ctrl+F4"),
     End(),
 
-    Menu("mnuMeanings", "&Meanings"),
+    Menu(M::Meanings, "&Meanings"),
     Item(C::MeaningsNatal, "&Natal", "Ctrl+F6"),
     Item(C::MeaningsComposite, "&Composite", "Ctrl+F7"),
     Item(C::MeaningsSynastry, "&Synastry", "Ctrl+F8"),
     End(),
 
-    Menu("mnuKeywords", "&Keywords"),
+    Menu(M::Keywords, "&Keywords"),
     Item(C::KeywordsGeneral, "&General", "Ctrl+Shift+F12"),
     Item(C::KeywordsPart2, "Keywords - &Part 2", "Ctrl+Shift+F11"),
     Item(C::KeywordsSystem, "&Keyword System", "Ctrl+Shift+F8"),
     End(),
 
-    Menu("mnuReport", "&Reports"),
+    Menu(M::Reports, "&Reports"),
     ChartItem(C::ReportNatal, "&Natal Report"),
     ChartItem(C::ReportTransit, "&Transit Report"),
     End(),
@@ -181,9 +187,9 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     Bar(C::EnabledPlanets, "Enabled Planets"),
     Bar(C::Header, "H&eader"),
 
-    Menu("mnuHelp", "&Help"),
+    Menu(M::Help, "&Help"),
     Item(C::HelpTipOfTheDay, "Tip of the Day", "Ctrl+T"),
-    Menu("mnuHelpWindow", "&Orvanta8 Window"),
+    Menu(M::HelpWindow, "&Orvanta8 Window"),
     HelpItem(C::HelpMainMenu, "&Orvanta8 Main Menu", "Orvanta8.HLP", "F1"),
     HelpItem(C::HelpTransits, "DATA - &Transits/2nd Person", "TRANSITS.HLP"),
     HelpItem(C::HelpCosmodynes, "DATA - &Cosmodynes", "COSMODYN.HLP"),
@@ -202,7 +208,7 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     HelpItem(C::HelpSelect, "&Select A File Window", "SELECT.HLP"),
     HelpItem(C::HelpPrintFile, "&File To Print  Window", "PRNTFILE.HLP"),
     Sep(),
-    Menu("mnuHelpHints", "&Hints"),
+    Menu(M::HelpHints, "&Hints"),
     HelpItem(C::HelpHowDoI, "&How Do I...?", "HOW_DO_I.HLP"),
     HelpItem(C::HelpReading, "&Reading List", "READING.HLP"),
     HelpItem(C::HelpTips, "&Tips", "TIPS.HLP"),
@@ -236,6 +242,17 @@ constexpr std::array<std::size_t, kCommandCount> kPlaceOf = [] {
     if (count != 1) throw "every command needs exactly one menu entry";
   return place;
 }();
+
+// Likewise every menu id has exactly one Menu row.
+constexpr bool kEveryMenuOnce = [] {
+  std::array<int, kMenuCount> seen{};
+  for (const MenuEntry& entry : kMainMenu)
+    if (entry.kind == K::Menu) ++seen[static_cast<std::size_t>(entry.menu)];
+  for (const int count : seen)
+    if (count != 1) throw "every menu id needs exactly one Menu row";
+  return true;
+}();
+static_assert(kEveryMenuOnce);
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/MenuTable.h"
 #include "core/HouseSystem.h"
 
 namespace orv {
@@ -107,13 +108,20 @@ enum class CommandId {
 };
 inline constexpr int kCommandCount = static_cast<int>(CommandId::HelpAbout) + 1;
 
-enum class MenuEntryKind {
-  Menu,        // opens a menu (on the bar) or a submenu; its entries follow up to EndMenu
-  EndMenu,     // closes the latest Menu
-  Item,        // a command inside a menu
-  Separator,   // a line inside a menu
-  BarCommand,  // a command placed directly on the bar
+// Every menu and submenu of the main window's menu bar, in menu order.
+enum class MenuId {
+  File,
+  Houses,
+  Data,
+  Wheels,
+  Meanings,
+  Keywords,
+  Reports,
+  Help,
+  HelpWindow,
+  HelpHints,  // stays last: kMenuCount counts up to it
 };
+inline constexpr int kMenuCount = static_cast<int>(MenuId::HelpHints) + 1;
 
 // What a command needs beside a handler.
 enum class CommandGate {
@@ -129,8 +137,11 @@ enum class CommandRunner { MainWindow, Controller };
 struct MenuEntry {
   MenuEntryKind kind = MenuEntryKind::Item;
   CommandId id = CommandId::FileNewFil;  // Item and BarCommand only
-  std::string_view menuName;             // Menu only: its control name, e.g. "mnuData"
-  std::string_view caption;              // "&" marks the access key
+  MenuId menu = MenuId::File;            // Menu only
+  // Menu only: hidden until the first successful calculation (the wheels
+  // need a chart).
+  bool shownAfterFirstChart = false;
+  std::string_view caption;   // "&" marks the access key
   std::string_view shortcut;  // key sequence in portable text ("Ctrl+Shift+F7"); empty: none
   CommandGate gate = CommandGate::Always;
   CommandRunner runner = CommandRunner::Controller;
@@ -149,9 +160,6 @@ std::span<const MenuEntry> MainMenuEntries();
 
 // The Item or BarCommand entry of `id`.
 const MenuEntry& CommandEntry(CommandId id);
-
-// The Wheels menu, hidden until the first successful calculation.
-inline constexpr std::string_view kWheelsMenu = "mnuWheels";
 
 // The Houses item of `system`.
 CommandId HouseCommand(HouseSystemCode system);

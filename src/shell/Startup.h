@@ -39,7 +39,9 @@ struct ShellState {
 };
 
 // Steps of start-up whose subsystems are wired in by main. An empty hook is
-// skipped (an empty `AtlasPresent` means no atlas).
+// skipped (an empty `AtlasPresent` means no atlas). The chart arrays, the
+// name, house-power and glyph tables and the orbital elements need no step:
+// they are compile-time constants or start out as the chart model makes them.
 struct StartupHooks {
   // Once the title window shows: makes the program folder ready (a first
   // start copies it) and sets `AppPath`. False when it cannot be had (the
@@ -49,8 +51,6 @@ struct StartupHooks {
   std::function<void()> LoadDataTables;
   // Whether the atlas lookup has its data.
   std::function<bool()> AtlasPresent;
-  // The chart arrays, the tables filled at start-up and the orbital elements.
-  std::function<void()> PrepareChartTables;
   // The natal and second-chart input windows, which open the names window;
   // the names window then takes the focus. Runs once the main window is on
   // screen, so its frame is known.
@@ -64,8 +64,7 @@ struct StartupHooks {
   // one in the program folder.
   std::filesystem::path ShippedFolder;
 
-  // Throws std::logic_error naming the first hook left unbound;
-  // `PrepareChartTables` may stay empty.
+  // Throws std::logic_error naming the first hook left unbound.
   void RequireBound() const;
 };
 

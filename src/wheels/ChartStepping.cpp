@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Links.h"
 #include "core/ChartTime.h"
 
 namespace orv {
@@ -23,36 +24,30 @@ std::string FourDigitYear(int year) {
 }  // namespace
 
 const UpdateStep UpdateSteps[24] = {
-    {"mnuUpdateAddDay_Natal", "&Add a Natal Day", "Shift+F1", SteppedChart::Natal, 1},
-    {"mnuUpdateSubDay_Natal", "&Go back a Natal day", "Shift+F2", SteppedChart::Natal, -1},
-    {"mnuUpdateAddHour_Natal", "Add a Natal &hour", "Shift+F3", SteppedChart::Natal, kHour},
-    {"mnuUpdateSubHour_Natal", "Go &back a Natal hour", "Shift+F4", SteppedChart::Natal, -kHour},
-    {"mnuUpdateAddMinute_Natal", "Add a Natal &minute", "Shift+F5", SteppedChart::Natal, kMinute},
-    {"mnuUpdateSubMinute_Natal", "Go bac&k a Natal minute", "Shift+F6", SteppedChart::Natal,
-     -kMinute},
-    {"mnuUpdateAddWeek_Natal", "Add a Natal Week", "Shift+F7", SteppedChart::Natal, 7},
-    {"mnuUpdateSubWeek_Natal", "Go back a Natal Week", "Shift+F8", SteppedChart::Natal, -7},
-    {"mnuUpdateAddMonth_Natal", "Add a Natal Month", "Shift+F11", SteppedChart::Natal, 30},
-    {"mnuUpdateSubMonth_Natal", "Go back a Natal Month", "Shift+F12", SteppedChart::Natal, -30},
-    {"mnuUpdateAddYear_Natal", "Add a Natal Year", "Shift+Ctrl+F1", SteppedChart::Natal, 365},
-    {"mnuUpdateSubYear_Natal", "Go back a Natal Year", "Shift+Ctrl+F2", SteppedChart::Natal, -365},
-    {"mnuUpdateAddDay_Transit", "&Add a Transit Day", "Ctrl+F1", SteppedChart::Second, 1},
-    {"mnuUpdateSubDay_Transit", "&Go back a Transit day", "Ctrl+F2", SteppedChart::Second, -1},
-    {"mnuUpdateAddHour_Transit", "Add a Transit &hour", "Ctrl+F3", SteppedChart::Second, kHour},
-    {"mnuUpdateSubHour_Transit", "Go &back a Transit hour", "Ctrl+F4", SteppedChart::Second,
-     -kHour},
-    {"mnuUpdateAddMinute_Transit", "Add a Transit &minute", "Ctrl+F5", SteppedChart::Second,
-     kMinute},
-    {"mnuUpdateSubMinute_Transit", "Go bac&k a Transit minute", "Ctrl+F6", SteppedChart::Second,
-     -kMinute},
-    {"mnuUpdateAddWeek_Transit", "Add a Transit Week", "Ctrl+F7", SteppedChart::Second, 7},
-    {"mnuUpdateSubWeek_Transit", "Go back a Transit Week", "Ctrl+F8", SteppedChart::Second, -7},
-    {"mnuUpdateAddMonth_Transit", "Add a Transit Month", "Ctrl+F11", SteppedChart::Second, 30},
-    {"mnuUpdateSubMonth_Transit", "Go back a Transit Month", "Ctrl+F12", SteppedChart::Second,
-     -30},
-    {"mnuUpdateAddYear_Transit", "Add a Transit Year", "Shift+Ctrl+F3", SteppedChart::Second, 365},
-    {"mnuUpdateSubYear_Transit", "Go back a Transit Year", "Shift+Ctrl+F4", SteppedChart::Second,
-     -365},
+    {"&Add a Natal Day", "Shift+F1", SteppedChart::Natal, 1},
+    {"&Go back a Natal day", "Shift+F2", SteppedChart::Natal, -1},
+    {"Add a Natal &hour", "Shift+F3", SteppedChart::Natal, kHour},
+    {"Go &back a Natal hour", "Shift+F4", SteppedChart::Natal, -kHour},
+    {"Add a Natal &minute", "Shift+F5", SteppedChart::Natal, kMinute},
+    {"Go bac&k a Natal minute", "Shift+F6", SteppedChart::Natal, -kMinute},
+    {"Add a Natal Week", "Shift+F7", SteppedChart::Natal, 7},
+    {"Go back a Natal Week", "Shift+F8", SteppedChart::Natal, -7},
+    {"Add a Natal Month", "Shift+F11", SteppedChart::Natal, 30},
+    {"Go back a Natal Month", "Shift+F12", SteppedChart::Natal, -30},
+    {"Add a Natal Year", "Shift+Ctrl+F1", SteppedChart::Natal, 365},
+    {"Go back a Natal Year", "Shift+Ctrl+F2", SteppedChart::Natal, -365},
+    {"&Add a Transit Day", "Ctrl+F1", SteppedChart::Second, 1},
+    {"&Go back a Transit day", "Ctrl+F2", SteppedChart::Second, -1},
+    {"Add a Transit &hour", "Ctrl+F3", SteppedChart::Second, kHour},
+    {"Go &back a Transit hour", "Ctrl+F4", SteppedChart::Second, -kHour},
+    {"Add a Transit &minute", "Ctrl+F5", SteppedChart::Second, kMinute},
+    {"Go bac&k a Transit minute", "Ctrl+F6", SteppedChart::Second, -kMinute},
+    {"Add a Transit Week", "Ctrl+F7", SteppedChart::Second, 7},
+    {"Go back a Transit Week", "Ctrl+F8", SteppedChart::Second, -7},
+    {"Add a Transit Month", "Ctrl+F11", SteppedChart::Second, 30},
+    {"Go back a Transit Month", "Ctrl+F12", SteppedChart::Second, -30},
+    {"Add a Transit Year", "Shift+Ctrl+F3", SteppedChart::Second, 365},
+    {"Go back a Transit Year", "Shift+Ctrl+F4", SteppedChart::Second, -365},
 };
 
 LocalMoment JulianDayToLocalDateTime(double julianDay, double timeZoneHours) {
@@ -94,7 +89,15 @@ ChartInputFields SteppedFields(const ChartModel& charts, const ChartInputFields&
   return stepped;
 }
 
+void StepLinks::RequireBound() const {
+  RequireLinks("StepLinks", {{"fields", static_cast<bool>(fields)},
+                             {"setFields", static_cast<bool>(setFields)},
+                             {"compute", static_cast<bool>(compute)},
+                             {"redraw", static_cast<bool>(redraw)}});
+}
+
 bool StepChartMoment(const ChartModel& charts, const UpdateStep& step, const StepLinks& links) {
+  links.RequireBound();
   const ChartInputFields before = links.fields(step.chart);
   links.setFields(step.chart, SteppedFields(charts, before, step));
   if (links.compute() != 0) {

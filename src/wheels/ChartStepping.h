@@ -19,7 +19,6 @@ enum class SteppedChart { Natal, Second };
 // One item of the Update menu ("+" Shift, "^" Ctrl in the key column of the
 // menu; here in Qt's key-sequence text).
 struct UpdateStep {
-  std::string_view name;     // e.g. "mnuUpdateAddDay_Natal"
   std::string_view caption;  // e.g. "&Add a Natal Day"
   std::string_view key;      // e.g. "Shift+F1"
   SteppedChart chart;
@@ -66,13 +65,16 @@ struct StepLinks {
   std::function<int()> compute;
   // Rebuilds the wheel on display from the new charts.
   std::function<void()> redraw;
+
+  // Throws std::logic_error naming the first link left unbound.
+  void RequireBound() const;
 };
 
 // An Update item: writes the stepped moment into the window's fields and
 // recomputes both charts. When the computation refuses the new moment (past
 // the last supported year, say), the fields get their previous values back,
 // the charts stay as they were and the wheel is not redrawn. Returns whether
-// the step was taken.
+// the step was taken. Every link is required (std::logic_error otherwise).
 bool StepChartMoment(const ChartModel& charts, const UpdateStep& step, const StepLinks& links);
 
 }  // namespace orv

@@ -106,6 +106,9 @@ constexpr double kSmallestLabel = 0.5;
 // wrong house would be a wrong result.
 constexpr double kNarrowestHouseLabel = 0.25;
 constexpr double kRimClearance = 1.5;
+// The room kept between two labels of a house, as a share of a character's
+// height: nearer, their characters run together and the eye reads across.
+constexpr double kLabelGapShare = 0.32;
 // The circles the single wheel's labels stand between.
 constexpr double kRimRadius = 217, kInnerRadius = 120;
 // A house whose one row of labels would shrink below this share of their
@@ -198,7 +201,7 @@ class Painter {
   // The twelve cusp labels. A European wheel's labels at their cusps' true
   // angles, where very unequal houses bring cusps a degree or two apart,
   // move along the rim, each as little as keeps it clear of those placed
-  // before.
+  // before it.
   void CuspLabels() {
     std::vector<std::array<UserPoint, 2>> taken;
     std::vector<int> polar;
@@ -214,13 +217,22 @@ class Painter {
       const auto& boxes = CuspLabelBoxes(label);
       taken.insert(taken.end(), boxes.begin(), boxes.end());
     }
+    // Nearest the Ascendant's and Descendant's labels first, each moved away
+    // from them toward the free middle of its half, so a row of labels keeps
+    // its order.
+    const auto angle = [&](int i) { return Norm360(req_.Cusps[std::size_t(i)] - req_.Cusps[10]); };
+    const auto fromFixed = [&](int i) {
+      const double a = std::fmod(angle(i), 180);
+      return std::min(a, 180 - a);
+    };
+    std::stable_sort(polar.begin(), polar.end(),
+                     [&](int x, int y) { return fromFixed(x) < fromFixed(y); });
     for (int i : polar) {
       const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
+      const double away = std::fmod(angle(i), 180) < 90 ? 0.5 : -0.5;
       CuspLabel label;
       for (int step = 0; step <= 60; ++step) {
-        // 0, +0.5, -0.5, +1, -1, .. degrees from the cusp.
-        const double shift = (step + 1) / 2 * (step % 2 ? 0.5 : -0.5);
-        label = PolarCuspLabel(cusp, req_.Cusps[10] - shift, o_.printing);
+        label = PolarCuspLabel(cusp, req_.Cusps[10] - step * away, o_.printing);
         KeepOnSurface(label);
         if (!Touches(CuspLabelBoxes(label), taken)) break;
       }
@@ -280,24 +292,30 @@ class Painter {
       const std::vector<int> signs = InterceptedSigns(req_.Cusps, h);
       if (signs.empty()) continue;
       const double a = InterceptionAngle(req_.Cusps, h, in_.typeChart, req_.WheelKind);
-      const double lineStep =
-          (a < 180 ? 1 : -1) * canvas_.TextHeight(GlyphText(GlyphCode::SignBase + signs.front()));
+      const double lineStep = canvas_.TextHeight(GlyphText(GlyphCode::SignBase + signs.front()));
       // Side by side in zodiac order, left to right, the row growing away
       // from the wheel and standing clear of the rim; a row that would leave
       // the surface (the page is narrow beside the wheel) breaks into lines
-      // stacked away from the wheel.
+      // read top to bottom, the block growing away from the wheel.
       for (std::size_t perLine = signs.size(); perLine >= 1; --perLine) {
+        // The lines from the one nearest the wheel outward: below the
+        // middle the first line, above it the last.
+        std::vector<std::size_t> starts;
+        for (std::size_t from = 0; from < signs.size(); from += perLine) starts.push_back(from);
+        if (a < 180) std::reverse(starts.begin(), starts.end());
         std::vector<std::pair<int, UserPoint>> row;
+        std::optional<double> lastY;
         bool inside = true;
-        for (std::size_t from = 0; from < signs.size(); from += perLine) {
+        for (const std::size_t from : starts) {
           const std::size_t to = std::min(signs.size(), from + perLine);
           UserPoint at = InterceptionPosition(a);
-          if (from > 0) at.y = row.back().second.y + lineStep;  // a line beyond the last
+          if (lastY) at.y = *lastY + (a < 180 ? lineStep : -lineStep);
           double length = 0;
           for (std::size_t k = from; k < to; ++k) length += width(signs[k]);
           if (a > 90 && a < 270) at.x -= length - width(signs[from]);
           const auto clear = derived::ClearOfRim(at.x, at.y, a, length);
           at = {clear[0], clear[1]};
+          lastY = at.y;
           inside = inside && at.x >= left && at.x + length <= right;
           for (std::size_t k = from; k < to; ++k) {
             row.emplace_back(GlyphCode::SignBase + signs[k], at);
@@ -348,8 +366,20 @@ class Painter {
     Put(PointCode(l.point), at_);
     const std::string zero = "0";
     const int sign = GlyphCode::SignBase + parts.sign;
+    // The retrograde mark stands next to its own glyph, inside the column:
+    // at the column's inner end it would sit beside a neighbour's degrees.
+    const std::string mark = GlyphText(GlyphCode::RetrogradeMark);
+    std::optional<UserPoint> markAt;
+    const auto keepRoomForMark = [&] {
+      if (!l.retrograde) return;
+      markAt = at_;
+      canvas_.SetFontSize(Size(o_.retroSize));
+      MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
+      Step(a, digitStepX_, digitStepY_);
+    };
     if (l.leftSideOrder) {
       Step(a, glyphStepX_ * sizeFactor_, glyphStepY_ * sizeFactor_);
+      keepRoomForMark();
       canvas_.SetFontSize(Size(o_.degreeSize));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       canvas_.SetForeColor(Color(o_.degreeColor));
@@ -374,6 +404,7 @@ class Painter {
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Shrink(a);
       Step(a, digitStepX_, digitStepY_);
+      keepRoomForMark();
       canvas_.SetFontSize(Size(o_.minuteSize));
       MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
       Shrink(a);
@@ -395,15 +426,11 @@ class Painter {
       PutBold('0' + parts.degrees / 10, at_);
       Step(a, digitStepX_, digitStepY_);
     }
-    if (l.retrograde) {
+    if (markAt) {
       canvas_.SetFontSize(Size(o_.retroSize));
       const Rgb kept = canvas_.ForeColor();
       canvas_.SetForeColor(Color(o_.retroColor));
-      // Right of the centre the mark ends where the degrees begin, however
-      // wide it is.
-      const std::string mark = GlyphText(GlyphCode::RetrogradeMark);
-      if (!l.leftSideOrder) at_.x -= std::max(0.0, canvas_.TextWidth(mark) - digitStepX_);
-      Put(GlyphCode::RetrogradeMark, at_);
+      Put(GlyphCode::RetrogradeMark, *markAt);
       canvas_.SetForeColor(kept);
     }
   }
@@ -848,7 +875,7 @@ class Painter {
         outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
         boundary = kRimRadius;
         for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
-        inner = PlaceRow(sector, rows[1], boundary - kRimClearance);
+        inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
       }
       bool clear = true;
       for (const PlacedLabel* l : rows[1])
@@ -868,7 +895,7 @@ class Painter {
            over = Reach(*l) - outer)
         l->radius -= std::max(1.0, over - 1);
       angles.push_back(SurfaceAngle(l->angle, 1));
-      spans.push_back(SpanOf(*l));
+      spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
     }
     const double squeeze = FitSpans(sector, angles, spans);
     for (std::size_t k = 0; k < row.size(); ++k) {
@@ -877,6 +904,10 @@ class Painter {
     }
     return squeeze;
   }
+
+  // The room between a house's two rows of labels at `size`: as between
+  // neighbours in a row.
+  double RowGap(double size) const { return kLabelGapShare * glyphStepY_ * size * Squash(); }
 
   // The single wheel's aspect lines, between the placed glyphs.
   void AspectLines(const std::vector<PlacedLabel>& placed) {
@@ -939,16 +970,20 @@ class Painter {
   const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
     return Measured([&] { Label(l); });
   }
-  LabelSpan SpanOf(const PlacedLabel& l) {
+  // `gapShare`: each box taken that share of its height larger all round,
+  // so labels set apart by their spans keep twice that between them.
+  LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
     const double anchor = SurfaceAngle(l.angle, 1);
     LabelSpan span;
-    for (const auto& box : Boxes(l))
-      for (double x : {box[0].x, box[1].x})
-        for (double y : {box[0].y, box[1].y}) {
+    for (const auto& box : Boxes(l)) {
+      const double dy = gapShare * (box[0].y - box[1].y), dx = dy * Squash();
+      for (double x : {box[0].x - dx, box[1].x + dx})
+        for (double y : {box[0].y + dy, box[1].y - dy}) {
           const double d = std::remainder(TrueAngle(x, y) - anchor, 360.0);
           span.below = std::max(span.below, -d);
           span.above = std::max(span.above, d);
         }
+    }
     return span;
   }
   // The nearest any of the label's boxes comes to the centre.

@@ -80,7 +80,7 @@ TEST(AstrLine, MissingOrbsAreReportedOnceAndDrawNoLines) {
   test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
   wb.AppPath = "/nonexistent-orvanta-folder";
   test::RecordingHost host;
-  AstrLine window(wb, host, "John Roe", {}, {0, 0});
+  AstrLine window(wb, host, "John Roe", [] {}, {0, 0});
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].text.find("SYNASTRY.ORB"), std::string::npos);
   window.show();

@@ -17,11 +17,16 @@
 #include "commands/Workbench.h"
 #include "commands/ui/CommandController.h"
 #include "relationship/ui/NamesBatchRun.h"
+#include "reports/ui/Browsers.h"
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
 #include "shell/ui/ChartRun.h"
+#include "shell/ui/FrmEnabledPlanets.h"
+#include "shell/ui/TextFileEditor.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
+#include "wheels/ChartStepping.h"
+#include "wheels/ui/AstrLine.h"
 #include "wheels/ui/Wheels.h"
 
 namespace orv {
@@ -150,6 +155,33 @@ TEST(WindowLinks, ALinkLeftUnboundIsNamed) {
       {[] { ReportWindowLinks{}.RequireBound(); }, "ReportWindowLinks.Persons is not bound"},
       {[] { NamesBatchLinks{}.RequireBound(); }, "NamesBatchLinks.Inputs is not bound"},
       {[] { StartupHooks{}.RequireBound(); }, "StartupHooks.ReadyProgramFolder is not bound"},
+      {[] { StepLinks{}.RequireBound(); }, "StepLinks.fields is not bound"},
+      {[] { TextFileEditor editor(EditorSetup{}); }, "EditorSetup.save is not bound"},
+      {[] {
+         StepLinks links;
+         links.fields = [](SteppedChart) { return ChartInputFields{}; };
+         links.setFields = [](SteppedChart, const ChartInputFields&) {};
+         links.compute = [] { return 0; };
+         StepChartMoment(ChartModel{}, UpdateSteps[0], links);
+       },
+       "StepLinks.redraw is not bound"},
+      {[] {
+         OutputState out;
+         test::RecordingHost host;
+         KEY_WORD browser(BrowserOutput{"", out, host, {}});
+       },
+       "BrowserOutput.view is not bound"},
+      {[] {
+         std::string natal(16, '1'), transit = natal;
+         FrmEnabledPlanets window(natal, transit, [] {}, {});
+       },
+       "FrmEnabledPlanets.bringMainWindowForward is not bound"},
+      {[] {
+         Workbench wb;
+         test::RecordingHost host;
+         AstrLine window(wb, host, "John Roe", {}, {0, 0});
+       },
+       "AstrLine.bringMainForward is not bound"},
       {[] {
          InputWindowLinks links;
          links.HouseSystem = [] { return HouseSystemCode::Koch; };

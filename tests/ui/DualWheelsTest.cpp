@@ -111,11 +111,12 @@ TEST(DualWheels, LeftClickSwitchAndTheChartType) {
     QTest::qWait(20);
     EXPECT_EQ(clicks, kind == DualWheelKind::Display ? 1 : 0);
     // Switch belongs to the combined wheel; the chart type to single wheels.
-    EXPECT_EQ(window.Command("mnuSwitch")->isVisible(), kind == DualWheelKind::TransitsVsNatal);
-    window.Command("mnuSwitch")->trigger();
+    EXPECT_EQ(window.Command(WheelsWindowItem::Switch)->isVisible(),
+              kind == DualWheelKind::TransitsVsNatal);
+    window.Command(WheelsWindowItem::Switch)->trigger();
     QTest::qWait(20);
     EXPECT_EQ(switches, 1);
-    EXPECT_FALSE(window.Command("mnuType")->isVisible());
+    EXPECT_FALSE(window.Command(WheelsWindowItem::TypeMenu)->isVisible());
     EXPECT_EQ(wb.Settings.TypeChart, 1);
   }
 }

@@ -145,9 +145,9 @@ TEST_F(Orvanta8Test, CommandsWaitForWiringACalculationAndASecondPerson) {
     return !kTwoPersonCommands.contains(c.place);
   };
   // The Wheels menu itself appears with the first chart.
-  EXPECT_FALSE(window.MenuAction("mnuWheels")->isVisible());
+  EXPECT_FALSE(window.MenuAction(MenuId::Wheels)->isVisible());
   window.ShowChartMenus();
-  EXPECT_TRUE(window.MenuAction("mnuWheels")->isVisible());
+  EXPECT_TRUE(window.MenuAction(MenuId::Wheels)->isVisible());
   expectEnabled("two persons: ", [](const PlacedCommand&) { return true; });
   window.SetSecondPerson(false);
   expectEnabled("transits: ", alonePerson);
@@ -187,8 +187,8 @@ TEST_F(Orvanta8Test, BindingRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
   EXPECT_THROW(window.Bind(CommandId::HouseKoch, [] {}), std::logic_error);
   EXPECT_THROW(window.Bind(CommandId::DataNatalData, {}), std::logic_error);
   EXPECT_FALSE(window.Action(CommandId::DataNatalData)->isEnabled());
-  EXPECT_EQ(window.MenuAction("mnuData")->menu()->objectName(), "mnuData");
-  EXPECT_EQ(window.MenuAction("mnuNoSuchMenu"), nullptr);
+  EXPECT_EQ(window.MenuAction(MenuId::Data)->text(), "&Data");
+  EXPECT_EQ(window.MenuAction(MenuId::HelpHints)->text(), "&Hints");
 }
 
 // After a calculation the focus is in the data window: a key it does not
@@ -236,7 +236,7 @@ TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
 
 std::vector<std::string> CheckedHouses(Orvanta8& window) {
   std::vector<std::string> checked;
-  for (QAction* action : window.MenuAction("mnuHouses")->menu()->actions())
+  for (QAction* action : window.MenuAction(MenuId::Houses)->menu()->actions())
     if (action->isChecked()) checked.push_back(action->text().toStdString());
   return checked;
 }

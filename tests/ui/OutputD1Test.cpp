@@ -26,12 +26,6 @@ namespace {
 
 constexpr double kFontStep = 1.5;  // the start-up step of a 96 dpi screen
 
-QAction* FindAction(QWidget& window, const char* name) {
-  auto* action = window.findChild<QAction*>(name);
-  EXPECT_NE(action, nullptr) << name;
-  return action;
-}
-
 void Append(Workbench& wb, test::RecordingHost& host, const std::string& line) {
   wb.Output.OutputLine = line;
   AppendOutputLine(wb.Output, host);
@@ -91,8 +85,8 @@ TEST(OutputD1, AShownPageAppearsInTheDataWindow) {
   EXPECT_TRUE(IsFixedPitch(text->font()));
   EXPECT_DOUBLE_EQ(text->font().pointSizeF(), 8.5);
   // The More menu waits for the transit listing.
-  EXPECT_FALSE(FindAction(window, "mnuMore")->isVisible());
-  EXPECT_FALSE(FindAction(window, "mnuMoreZForward")->isEnabled());
+  EXPECT_FALSE(window.Action(DataWindowItem::MoreMenu)->isVisible());
+  EXPECT_FALSE(window.Action(DataWindowItem::MoreForward)->isEnabled());
   EXPECT_TRUE(f.host.messages.empty());
 }
 
@@ -108,8 +102,8 @@ TEST(OutputD1, ShowingAPageRestoresAMinimizedWindow) {
   ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
   EXPECT_FALSE(slot.Window().isMinimized());
   EXPECT_EQ(slot.Window().RichText1()->PlainText().toStdString(), "second\n\n");
-  EXPECT_TRUE(FindAction(slot.Window(), "mnuMore")->isVisible());
-  EXPECT_TRUE(FindAction(slot.Window(), "mnuMoreNewDate")->isVisible());
+  EXPECT_TRUE(slot.Window().Action(DataWindowItem::MoreMenu)->isVisible());
+  EXPECT_TRUE(slot.Window().Action(DataWindowItem::MoreNewDate)->isVisible());
 }
 
 // The house-system change closes the data window and shows the new page in
@@ -140,13 +134,13 @@ TEST(OutputD1, SaveWritesTheChosenFileAndLaterSavesGoThere) {
   std::ofstream(names, std::ios::binary) << "Example,12 May 1959\r\n";
   const fs::path chosen = f.dir.path() / "Jane.DOC";
   f.host.fileAnswers.push_back(chosen.string());
-  FindAction(window, "mnuFileSave")->trigger();
+  window.Action(DataWindowItem::FileSave)->trigger();
   ASSERT_EQ(f.host.fileChoices.size(), 1u);
   EXPECT_EQ(f.host.fileChoices[0].proposedName, "Jane.DOC");
   EXPECT_EQ(ReadFileBytes(chosen).value_or(""), "L1\r\nL2\r\nL3\r\n\f\r\nL4\r\n\r\n\f\r\n");
 
   Append(f.wb, f.host, "L5");
-  FindAction(window, "mnuFileSave")->trigger();
+  window.Action(DataWindowItem::FileSave)->trigger();
   EXPECT_EQ(f.host.fileChoices.size(), 1u);
   EXPECT_EQ(ReadFileBytes(chosen).value_or(""),
             "L1\r\nL2\r\nL3\r\n\f\r\nL4\r\nL5\r\n\r\n\f\r\n\f\r\n");
@@ -159,16 +153,16 @@ TEST(OutputD1, FontCommandsStepTheSizeAndReportItBack) {
   DataWindowSlot& slot = f.MakeSlot();
   f.ShowLine("x");
   OutputD1& window = slot.Window();
-  QAction* increase = FindAction(window, "mnuFontsIncrease");
+  QAction* increase = window.Action(DataWindowItem::FontIncrease);
   for (int i = 0; i < 8; ++i) increase->trigger();  // more than the steps allow
   EXPECT_DOUBLE_EQ(slot.Settings().FontSize, 12.25);
   EXPECT_DOUBLE_EQ(window.RichText1()->font().pointSizeF(), 12.25);
   EXPECT_FALSE(increase->isEnabled());
-  EXPECT_TRUE(FindAction(window, "mnuFontsDecrease")->isEnabled());
+  EXPECT_TRUE(window.Action(DataWindowItem::FontDecrease)->isEnabled());
   // Re-rendering in the new font adds nothing to the buffer.
   EXPECT_EQ(f.wb.Output.OutputCount(), 2u);
 
-  QAction* bold = FindAction(window, "mnuFontsBold");
+  QAction* bold = window.Action(DataWindowItem::FontBold);
   bold->trigger();
   EXPECT_TRUE(slot.Settings().FontBold);
   EXPECT_TRUE(bold->isChecked());
@@ -176,7 +170,7 @@ TEST(OutputD1, FontCommandsStepTheSizeAndReportItBack) {
   bold->trigger();
   EXPECT_FALSE(slot.Settings().FontBold);
   EXPECT_FALSE(bold->isChecked());
-  FindAction(window, "mnuFontsItalic")->trigger();
+  window.Action(DataWindowItem::FontItalic)->trigger();
   EXPECT_TRUE(slot.Settings().FontItalic);
   EXPECT_TRUE(window.RichText1()->font().italic());
 }
@@ -236,9 +230,9 @@ TEST(OutputD1, MoreCommandsListTheTransitDayThroughTheirLink) {
   ShowOutputPage(f.wb.Output, f.wb.AppPath, f.host, slot);
   OutputD1& window = slot.Window();
 
-  FindAction(window, "mnuMoreZForward")->trigger();
-  FindAction(window, "mnuMoreBackward")->trigger();
-  FindAction(window, "mnuMoreNewDate")->trigger();
+  window.Action(DataWindowItem::MoreForward)->trigger();
+  window.Action(DataWindowItem::MoreBackward)->trigger();
+  window.Action(DataWindowItem::MoreNewDate)->trigger();
   EXPECT_EQ(days, (std::vector<double>{2440000.0, 2440001.0, 2440000.0, 2451545.0}));
   EXPECT_EQ(window.RichText1()->PlainText().toStdString(), "transits of day 2451545\n\n");
   EXPECT_EQ(f.host.busyDepth, 0);
@@ -250,8 +244,9 @@ TEST(OutputD1, WithoutTransitListingTheMoreCommandsDoNothing) {
   f.wb.Output.MoreMenuShown = true;
   f.ShowLine("page");
   f.wb.Charts.TransitListDay = 2440000.0;
-  for (const char* name : {"mnuMoreZForward", "mnuMoreBackward", "mnuMoreNewDate"}) {
-    FindAction(slot.Window(), name)->trigger();
+  for (const DataWindowItem item :
+       {DataWindowItem::MoreForward, DataWindowItem::MoreBackward, DataWindowItem::MoreNewDate}) {
+    slot.Window().Action(item)->trigger();
   }
   EXPECT_EQ(f.wb.Charts.TransitListDay, 2440000.0);
   EXPECT_EQ(slot.Window().RichText1()->PlainText().toStdString(), "page\n\n");
@@ -261,12 +256,12 @@ TEST(OutputD1, HelpShowsTheDataWindowHelpOrSaysItIsMissing) {
   Fixture f;
   DataWindowSlot& slot = f.MakeSlot();
   OutputD1& window = slot.Window();
-  FindAction(window, "mnuHelp")->trigger();
+  window.Action(DataWindowItem::Help)->trigger();
   ASSERT_EQ(f.host.messages.size(), 1u);
   EXPECT_EQ(f.host.messages[0].text,
             "Cannot find the file called " + (f.dir.path() / "OUTPUTD1.HLP").string() + ".");
   std::ofstream(f.dir.path() / "OUTPUTD1.HLP", std::ios::binary) << "F5 saves the data.\r\n";
-  FindAction(window, "mnuHelp")->trigger();
+  window.Action(DataWindowItem::Help)->trigger();
   EXPECT_EQ(window.RichText1()->PlainText().toStdString(), "F5 saves the data.\n\n\n");
 }
 
@@ -289,7 +284,7 @@ TEST(PrntFile, PrintDataToPdfGivesThePagesOfOption30AndFormFeeds) {
   DataWindowSlot& slot = p.f.MakeSlot(p.links);
   // 130 lines and the spare one, 60 to a page: 60, 60 and 11.
   for (int i = 1; i <= 130; ++i) Append(p.f.wb, p.f.host, "Line " + std::to_string(i));
-  FindAction(slot.Window(), "mnuPrintData")->trigger();
+  slot.Window().Action(DataWindowItem::PrintData)->trigger();
   PrntFile* print = slot.Window().PrintWindow();
   ASSERT_NE(print, nullptr);
   EXPECT_TRUE(print->RichtxtContent()->toPlainText().startsWith("Line 1\nLine 2\n"));
@@ -300,7 +295,7 @@ TEST(PrntFile, PrintDataToPdfGivesThePagesOfOption30AndFormFeeds) {
   // Two form feeds give an empty page between them.
   ClearOutputBuffer(p.f.wb.Output);
   for (const char* line : {"A", "\f", "\f", "B"}) Append(p.f.wb, p.f.host, line);
-  FindAction(slot.Window(), "mnuPrintData")->trigger();
+  slot.Window().Action(DataWindowItem::PrintData)->trigger();
   ASSERT_NE(slot.Window().PrintWindow(), nullptr);
   EXPECT_EQ(slot.Window().PrintWindow()->btnPrint_Click(), 3);
   EXPECT_EQ(CountPdfPages(p.pdf), 3);

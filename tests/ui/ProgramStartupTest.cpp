@@ -48,7 +48,6 @@ class ProgramStartupTest : public ::testing::Test {
       steps.push_back("atlas");
       return true;
     };
-    hooks.PrepareChartTables = [this] { steps.push_back("tables prepared"); };
     hooks.ShowChartInputWindows = [this] {
       steps.push_back("input windows");
       // They are placed by the main window's frame, known once it is on screen.
@@ -152,7 +151,7 @@ TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {
   Continue();
 
   EXPECT_EQ(steps,
-            (std::vector<std::string>{"tables", "atlas", "tables prepared", "input windows"}))
+            (std::vector<std::string>{"tables", "atlas", "input windows"}))
       << "option 42 = 0 opens no tip";
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(mainOnScreenBeforeInputs);
@@ -179,7 +178,7 @@ TEST_F(ProgramStartupTest, AnyOtherTipOptionShowsTheTipLastAndClosingTheTitleCou
   startup->TitleWindow()->close();
   ASSERT_TRUE(opened.wait(kWaitMs));
   EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "tables prepared", "input windows",
+  EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "input windows",
                                              "tip"}));
   EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Morinus);
 }

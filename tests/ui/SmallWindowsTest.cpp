@@ -76,7 +76,7 @@ TEST(FrmEnabledPlanets, UntickingTheMoonRedrawsAndClearsCharacterTen) {
   std::string natal = "1111111111111111";
   std::string transit = "1111111111111110";  // Chiron hidden on chart 2
   int redraws = 0;
-  FrmEnabledPlanets window(natal, transit, [&] { ++redraws; }, {});
+  FrmEnabledPlanets window(natal, transit, [&] { ++redraws; }, [] {});
   EXPECT_EQ(redraws, 0);  // filling the boxes draws nothing
   EXPECT_EQ(window.windowTitle(), "Enabled Planets");
   EXPECT_EQ(window.chkEnabledPlanets(ChartPoint::Moon)->text(), "MOON");
@@ -96,7 +96,7 @@ TEST(FrmEnabledPlanets, UntickingTheMoonRedrawsAndClearsCharacterTen) {
 TEST(FrmEnabledPlanets, EscAndARightClickBringTheMainWindowForward) {
   std::string natal = "1111111111111111", transit = natal;
   int forward = 0;
-  FrmEnabledPlanets window(natal, transit, {}, [&] { ++forward; });
+  FrmEnabledPlanets window(natal, transit, [] {}, [&] { ++forward; });
   window.show();
   QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(window.chkEnabledPlanets(ChartPoint::Sun), &esc);

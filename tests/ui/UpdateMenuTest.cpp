@@ -24,7 +24,7 @@ TEST(UpdateMenu, FirstOnTheBarWithEveryStepOnItsKey) {
   PrepareSingleWheel(wb, SingleWheelKind::Transits, {}, host);
   Wheels window(wb, host, {});
   std::vector<std::string_view> taken;
-  AddUpdateMenu(window, [&](const UpdateStep& s) { taken.push_back(s.name); });
+  AddUpdateMenu(window, [&](const UpdateStep& s) { taken.push_back(s.caption); });
   const QList<QAction*> bar = window.MenuBar()->actions();
   ASSERT_GE(bar.size(), 2);
   EXPECT_EQ(bar[0]->text(), "&Update");
@@ -49,9 +49,8 @@ TEST(UpdateMenu, FirstOnTheBarWithEveryStepOnItsKey) {
   QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
   QTest::keyClick(&window, Qt::Key_F12, Qt::ShiftModifier);
   QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier | Qt::ControlModifier);
-  EXPECT_EQ(taken, (std::vector<std::string_view>{"mnuUpdateAddDay_Transit",
-                                                  "mnuUpdateSubMonth_Natal",
-                                                  "mnuUpdateAddYear_Transit"}));
+  EXPECT_EQ(taken, (std::vector<std::string_view>{"&Add a Transit Day", "Go back a Natal Month",
+                                                  "Add a Transit Year"}));
 }
 
 }  // namespace

@@ -44,38 +44,38 @@ struct NatalWheel {
   }
 };
 
-bool Checked(const Wheels& w, const char* name) { return w.Command(name)->isChecked(); }
+bool Checked(const Wheels& w, WheelsWindowItem id) { return w.Command(id)->isChecked(); }
 
 TEST(WheelsMenus, OptionItemsAcrossARebuild) {
   NatalWheel n;
   const float option230 = n.wb.Options[230];
   {
     Wheels w(n.wb, n.host, {});
-    EXPECT_FALSE(Checked(w, "mnuOptionAspectLines"));
-    EXPECT_TRUE(Checked(w, "mnuOptionDisplaySextiles"));
-    w.Command("mnuOptionAspectLines")->trigger();
-    w.Command("mnuOptionDisplaySextiles")->trigger();
-    EXPECT_TRUE(Checked(w, "mnuOptionAspectLines"));
-    EXPECT_FALSE(Checked(w, "mnuOptionDisplaySextiles"));
+    EXPECT_FALSE(Checked(w, WheelsWindowItem::OptionAspectLines));
+    EXPECT_TRUE(Checked(w, WheelsWindowItem::OptionDisplaySextiles));
+    w.Command(WheelsWindowItem::OptionAspectLines)->trigger();
+    w.Command(WheelsWindowItem::OptionDisplaySextiles)->trigger();
+    EXPECT_TRUE(Checked(w, WheelsWindowItem::OptionAspectLines));
+    EXPECT_FALSE(Checked(w, WheelsWindowItem::OptionDisplaySextiles));
     EXPECT_EQ(n.wb.WheelWindow.ThreeDegreeWheelOrbs, 1);
-    w.Command("mnuOptions230Toggle")->trigger();
+    w.Command(WheelsWindowItem::Options230Toggle)->trigger();
     EXPECT_EQ(n.wb.Options[230], option230 == 0 ? 1 : 0);
   }
   // A rebuilt window: check marks as at first, the fixed windows still on;
   // the next click turns them off.
   Wheels w(n.wb, n.host, {});
-  EXPECT_FALSE(Checked(w, "mnuOptionAspectLines"));
-  EXPECT_TRUE(Checked(w, "mnuOptionDisplaySextiles"));
+  EXPECT_FALSE(Checked(w, WheelsWindowItem::OptionAspectLines));
+  EXPECT_TRUE(Checked(w, WheelsWindowItem::OptionDisplaySextiles));
   EXPECT_EQ(n.wb.WheelWindow.ThreeDegreeWheelOrbs, 1);
   w.mnuOptionAspectLines_Click();
   EXPECT_EQ(n.wb.WheelWindow.ThreeDegreeWheelOrbs, 0);
-  EXPECT_FALSE(Checked(w, "mnuOptionAspectLines"));
+  EXPECT_FALSE(Checked(w, WheelsWindowItem::OptionAspectLines));
   w.mnuOptions230Toggle_Click();  // back, in memory only
   EXPECT_EQ(n.wb.Options[230], option230);
   // Ctrl+F11 and Ctrl+F12 stay free for the stepping items.
-  EXPECT_TRUE(w.Command("mnuOptionAspectLines")->shortcut().isEmpty());
-  EXPECT_TRUE(w.Command("mnuOptionDisplaySextiles")->shortcut().isEmpty());
-  EXPECT_EQ(w.Command("mnuOptions230Toggle")->shortcut(), QKeySequence("Ctrl+L"));
+  EXPECT_TRUE(w.Command(WheelsWindowItem::OptionAspectLines)->shortcut().isEmpty());
+  EXPECT_TRUE(w.Command(WheelsWindowItem::OptionDisplaySextiles)->shortcut().isEmpty());
+  EXPECT_EQ(w.Command(WheelsWindowItem::Options230Toggle)->shortcut(), QKeySequence("Ctrl+L"));
   EXPECT_TRUE(n.host.messages.empty());
 }
 
@@ -83,25 +83,25 @@ TEST(WheelsMenus, ChartTypeItems) {
   NatalWheel n;
   n.wb.Settings.TypeChart = 1;
   Wheels w(n.wb, n.host, {});
-  EXPECT_TRUE(w.Command("mnuType")->isVisible());
-  EXPECT_FALSE(Checked(w, "mnuCTAmerican"));
-  EXPECT_TRUE(Checked(w, "mnuCTEuropean"));
-  w.Command("mnuCTAmerican")->trigger();
+  EXPECT_TRUE(w.Command(WheelsWindowItem::TypeMenu)->isVisible());
+  EXPECT_FALSE(Checked(w, WheelsWindowItem::TypeAmerican));
+  EXPECT_TRUE(Checked(w, WheelsWindowItem::TypeEuropean));
+  w.Command(WheelsWindowItem::TypeAmerican)->trigger();
   EXPECT_EQ(n.wb.Settings.TypeChart, 0);
-  EXPECT_TRUE(Checked(w, "mnuCTAmerican"));
-  EXPECT_FALSE(Checked(w, "mnuCTEuropean"));
+  EXPECT_TRUE(Checked(w, WheelsWindowItem::TypeAmerican));
+  EXPECT_FALSE(Checked(w, WheelsWindowItem::TypeEuropean));
   w.mnuCTEuropean_Click();
   EXPECT_EQ(n.wb.Settings.TypeChart, 1);
   n.wb.Wheel->WheelKind = 2;  // a two-chart wheel has no chart type
   Wheels dual(n.wb, n.host, {});
-  EXPECT_FALSE(dual.Command("mnuType")->isVisible());
+  EXPECT_FALSE(dual.Command(WheelsWindowItem::TypeMenu)->isVisible());
 }
 
 TEST(WheelsMenus, TheAspectListShowsTheWheelsAspects) {
   GlyphFont font;
   NatalWheel n;
   auto w = std::make_unique<Wheels>(n.wb, n.host, WheelsLinks{});
-  w->Command("mnuAspects")->trigger();
+  w->Command(WheelsWindowItem::Aspects)->trigger();
   QPointer<CWAspect> list = w->AspectList();
   ASSERT_TRUE(list);
   EXPECT_EQ(list->windowTitle(), "Aspects");
@@ -130,7 +130,7 @@ TEST(WheelsMenus, ANewOrbFileIsChosenWhateverItsCase) {
   Wheels w(n.wb, n.host, {});
   const fs::path transit = ResolveInFolder(ORVANTA_DATA_DIR, "TRANSIT.ORB");
   n.host.fileAnswers.push_back(transit.string());
-  w.Command("mnuOrbsChange")->trigger();
+  w.Command(WheelsWindowItem::OrbsChange)->trigger();
   ASSERT_EQ(n.host.fileChoices.size(), 1u);
   EXPECT_EQ(n.host.fileChoices[0].proposedName, "NATAL.ORB");
   EXPECT_EQ(n.wb.Wheel->OrbFile, transit);
@@ -221,7 +221,7 @@ TEST(WheelsMenus, PrintsBothPagesFromAMaximisedWindow) {
     pdf = dir / c.name;
     fs::remove(pdf);
     n.host.answers.push_back(c.answer);
-    w.Command("mnuPrintChartwheel")->trigger();
+    w.Command(WheelsWindowItem::PrintChartwheel)->trigger();
     const auto& asked = n.host.messages.back();
     EXPECT_EQ(asked.text,
               "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.");
@@ -249,7 +249,7 @@ TEST(WheelsMenus, HelpShowsTheWheelsText) {
   WheelsLinks links;
   links.showHelp = [&](std::string_view file) { shown = file; };
   Wheels w(n.wb, n.host, std::move(links));
-  w.Command("mnuHelp")->trigger();
+  w.Command(WheelsWindowItem::Help)->trigger();
   EXPECT_EQ(shown, "WHEELS.HLP");
   QStringList captions;
   for (QAction* a : w.MenuBar()->actions())

@@ -36,7 +36,10 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
       {C::Ordinary, Composite, 0, "composite"},   {C::Crowded, Natal, 0, "crowded"},
       {C::Crowded, Natal, 1, "crowded-european"}, {C::Polar, Natal, 0, "polar"},
       {C::Unequal, Natal, 0, "unequal"},          {C::Unequal, Natal, 1, "unequal-european"},
-      {C::BeforeChiron, Natal, 0, "no-chiron"},   {C::BeforeChiron, Helio, 0, "no-chiron-helio"}};
+      {C::BeforeChiron, Natal, 0, "no-chiron"},   {C::BeforeChiron, Helio, 0, "no-chiron-helio"},
+      {C::Stellium, Natal, 0, "stellium"},        {C::Stellium, Natal, 1, "stellium-european"},
+      {C::Intercepting, Natal, 0, "intercepting"},
+      {C::Intercepting, Natal, 1, "intercepting-european"}};
   for (const auto& c : cases) {
     Workbench wb;
     test::ComputeWheelChart(wb, c.chart);

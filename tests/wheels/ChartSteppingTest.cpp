@@ -17,29 +17,38 @@
 namespace orv {
 namespace {
 
-const UpdateStep& Step(std::string_view name) {
+constexpr double kHour = 1.0 / 24;
+
+// The Update item that moves `chart` by `days`.
+const UpdateStep& Step(SteppedChart chart, double days) {
   for (const UpdateStep& s : UpdateSteps)
-    if (s.name == name) return s;
-  throw std::invalid_argument(std::string(name));
+    if (s.chart == chart && s.days == days) return s;
+  throw std::invalid_argument("no such step");
+}
+
+std::string Plain(std::string_view caption) {
+  std::string text(caption);
+  std::erase(text, '&');
+  return text;
 }
 
 TEST(UpdateSteps, EveryForwardStepHasItsBackwardTwin) {
-  std::set<std::string_view> keys, names;
+  std::set<std::string_view> keys, captions;
   for (const UpdateStep& s : UpdateSteps) {
     EXPECT_TRUE(keys.insert(s.key).second) << s.key;
-    EXPECT_TRUE(names.insert(s.name).second) << s.name;
+    EXPECT_TRUE(captions.insert(s.caption).second) << s.caption;
   }
   const double days[] = {1, 1.0 / 24, 1.0 / 1440, 7, 30, 365};
   for (int half = 0; half < 2; ++half)
     for (int k = 0; k < 6; ++k) {
       const UpdateStep& add = UpdateSteps[half * 12 + 2 * k];
       const UpdateStep& back = UpdateSteps[half * 12 + 2 * k + 1];
-      EXPECT_EQ(add.days, days[k]) << add.name;
-      EXPECT_EQ(back.days, -days[k]) << back.name;
-      EXPECT_EQ(add.chart, half ? SteppedChart::Second : SteppedChart::Natal) << add.name;
+      EXPECT_EQ(add.days, days[k]) << add.caption;
+      EXPECT_EQ(back.days, -days[k]) << back.caption;
+      EXPECT_EQ(add.chart, half ? SteppedChart::Second : SteppedChart::Natal) << add.caption;
       EXPECT_EQ(back.chart, add.chart);
-      EXPECT_TRUE(add.name.starts_with("mnuUpdateAdd")) << add.name;
-      EXPECT_TRUE(back.name.starts_with("mnuUpdateSub")) << back.name;
+      EXPECT_TRUE(Plain(add.caption).starts_with("Add a ")) << add.caption;
+      EXPECT_TRUE(Plain(back.caption).starts_with("Go back a ")) << back.caption;
     }
 }
 
@@ -113,7 +122,7 @@ TEST(ChartStepping, FieldsWrittenForTheStep) {
   ChartInputFields fields;
   fields.TimeZone = "5";
   fields.LongDeg = "73";
-  const ChartInputFields natal = SteppedFields(charts, fields, Step("mnuUpdateAddHour_Natal"));
+  const ChartInputFields natal = SteppedFields(charts, fields, Step(SteppedChart::Natal, kHour));
   EXPECT_EQ(natal.Month, "3");
   EXPECT_EQ(natal.Day, "7");
   EXPECT_EQ(natal.Year, "1962");
@@ -121,7 +130,7 @@ TEST(ChartStepping, FieldsWrittenForTheStep) {
   EXPECT_EQ(natal.Minute, "5");
   EXPECT_TRUE(natal.Pm);
   EXPECT_EQ(natal.LongDeg, "73");  // the place stays
-  const ChartInputFields second = SteppedFields(charts, fields, Step("mnuUpdateSubWeek_Transit"));
+  const ChartInputFields second = SteppedFields(charts, fields, Step(SteppedChart::Second, -7));
   EXPECT_EQ(second.Year, "0812");
   EXPECT_EQ(second.Month, "6");
   EXPECT_EQ(second.Day, "27");
@@ -169,7 +178,7 @@ TEST(ChartStepping, ARefusedStepRestoresTheFieldsAndSkipsTheRedraw) {
   const ChartInputFields before = w.request.natal;
   const double julianDay = w.wb.Charts.NatalJulianDay;
   const double sun = w.wb.Charts.Natal.Longitudes[1];
-  EXPECT_FALSE(StepChartMoment(w.wb.Charts, Step("mnuUpdateAddDay_Natal"), w.Links()));
+  EXPECT_FALSE(StepChartMoment(w.wb.Charts, Step(SteppedChart::Natal, 1), w.Links()));
   EXPECT_FALSE(w.host.messages.empty());  // the computation's own message
   EXPECT_EQ(w.request.natal.Year, before.Year);
   EXPECT_EQ(w.request.natal.Day, before.Day);
@@ -178,7 +187,7 @@ TEST(ChartStepping, ARefusedStepRestoresTheFieldsAndSkipsTheRedraw) {
   EXPECT_EQ(w.wb.Charts.Natal.Longitudes[1], sun);
   EXPECT_EQ(w.redraws, 0);
   // The step back is taken: the fields follow, the Sun moves about a degree.
-  EXPECT_TRUE(StepChartMoment(w.wb.Charts, Step("mnuUpdateSubDay_Natal"), w.Links()));
+  EXPECT_TRUE(StepChartMoment(w.wb.Charts, Step(SteppedChart::Natal, -1), w.Links()));
   EXPECT_EQ(w.request.natal.Day, "30");
   EXPECT_EQ(w.request.natal.Hour, "11");
   EXPECT_EQ(w.request.natal.Minute, "30");
@@ -192,7 +201,7 @@ TEST(ChartStepping, APreReformNatalDateStepsByExactlyOneDay) {
   SteppedWindows w("1500", "2", "28");
   const double before = w.wb.Charts.NatalJulianDay;
   for (int k = 0; k < 3; ++k)
-    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step("mnuUpdateAddDay_Natal"), w.Links()));
+    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step(SteppedChart::Natal, 1), w.Links()));
   EXPECT_EQ(w.request.natal.Month, "3");
   EXPECT_EQ(w.request.natal.Day, "2");  // through 29 February, Julian
   EXPECT_NEAR(w.wb.Charts.NatalJulianDay - before, 3, 1e-6);
@@ -203,7 +212,7 @@ TEST(RedrawCurrentWheel, KeepsTheWheelOnDisplay) {
   {
     SteppedWindows w("1959", "5", "12");
     PrepareSingleWheel(w.wb, SingleWheelKind::Transits, {}, w.host);
-    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step("mnuUpdateAddDay_Transit"), w.Links()));
+    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step(SteppedChart::Second, 1), w.Links()));
     ASSERT_TRUE(PrepareCurrentWheelAgain(w.wb, {}, w.host));
     EXPECT_EQ(w.wb.Wheel->InnerWheelHeader[1], "Transit chart");
     EXPECT_EQ(w.wb.Wheel->InnerWheelHeader[2], "07 Dec 2026");
@@ -228,7 +237,7 @@ TEST(RedrawCurrentWheel, KeepsTheWheelOnDisplay) {
     const SecondPersonBox box{true, "John Roe"};
     PrepareSingleWheel(w.wb, SingleWheelKind::Composite, box, w.host);
     ASSERT_EQ(w.host.prompts.size(), 1u);
-    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step("mnuUpdateAddYear_Natal"), w.Links()));
+    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step(SteppedChart::Natal, 365), w.Links()));
     ASSERT_TRUE(PrepareCurrentWheelAgain(w.wb, box, w.host));
     EXPECT_EQ(w.host.prompts.size(), 1u);
     EXPECT_EQ(w.wb.Wheel->InnerWheelHeader[3], "Composite chart");
@@ -241,7 +250,7 @@ TEST(RedrawCurrentWheel, KeepsTheWheelOnDisplay) {
     SteppedWindows w("1959", "5", "12");
     PrepareDualWheelCommand(w.wb, kind, {});
     const WheelRequest before = *w.wb.Wheel;
-    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step("mnuUpdateAddHour_Transit"), w.Links()));
+    ASSERT_TRUE(StepChartMoment(w.wb.Charts, Step(SteppedChart::Second, kHour), w.Links()));
     ASSERT_TRUE(PrepareCurrentWheelAgain(w.wb, {}, w.host));
     const WheelRequest& after = *w.wb.Wheel;
     EXPECT_EQ(after.WheelKind, 2);

@@ -1,7 +1,10 @@
 #pragma once
 // Counts what makes a painted single wheel hard or wrong to read, from the
 // recording surface: label boxes that overlap, labels that cross a circle or
-// a spoke, glyphs outside their own house and points not drawn.
+// a spoke, glyphs outside their own house and points not drawn; and what
+// makes it hard to read at a glance: two labels of a house so near that
+// their characters run together, a retrograde mark nearer another label than
+// its own glyph and degrees, a point label drawn too small to read.
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +20,7 @@
 #include "commands/WheelCommands.h"
 #include "core/Angles.h"
 #include "core/HousePlacement.h"
+#include "core/OptionNumbers.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
@@ -25,8 +29,12 @@ namespace orv::test {
 
 struct LegibilityCounts {
   int overlaps = 0, circleCrossings = 0, spokeCrossings = 0, outsideHouse = 0, notDrawn = 0;
+  int interleaved = 0, retroAstray = 0, undersized = 0;
+  // Undersized labels are counted apart: a house a degree or two wide still
+  // draws its label inside it below the legible size.
   int Total() const {
-    return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn;
+    return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn + interleaved +
+           retroAstray;
   }
   LegibilityCounts& operator+=(const LegibilityCounts& o) {
     overlaps += o.overlaps;
@@ -34,12 +42,17 @@ struct LegibilityCounts {
     spokeCrossings += o.spokeCrossings;
     outsideHouse += o.outsideHouse;
     notDrawn += o.notDrawn;
+    interleaved += o.interleaved;
+    retroAstray += o.retroAstray;
+    undersized += o.undersized;
     return *this;
   }
   std::string Text() const {
     return "overlaps " + std::to_string(overlaps) + ", circles " + std::to_string(circleCrossings) +
            ", spokes " + std::to_string(spokeCrossings) + ", outside " +
-           std::to_string(outsideHouse) + ", missing " + std::to_string(notDrawn);
+           std::to_string(outsideHouse) + ", missing " + std::to_string(notDrawn) +
+           ", interleaved " + std::to_string(interleaved) + ", retrograde astray " +
+           std::to_string(retroAstray) + ", undersized " + std::to_string(undersized);
   }
 };
 
@@ -63,6 +76,22 @@ struct TextBox {
     return {{{left, top}, {right, top}, {left, bottom}, {right, bottom}}};
   }
 };
+
+// The true distance between two boxes (0 when they touch), `squash` as
+// below.
+inline double BoxGap(const TextBox& a, const TextBox& b, double squash) {
+  const double dx = std::max({0.0, a.left - b.right, b.left - a.right});
+  const double dy = std::max({0.0, a.bottom - b.top, b.bottom - a.top});
+  return std::hypot(dx, squash * dy);
+}
+
+// Two labels of one house nearer than this share of a character's height run
+// together: the eye reads across from one to the other. A retrograde mark
+// belongs to its label when it is nearer its glyph or degrees than any other
+// label's characters by this share too.
+inline constexpr double kLabelGapShare = 0.25;
+// A point label drawn below this share of its font size cannot be read.
+inline constexpr double kLegibleShare = 0.5;
 
 inline TextBox BoxOf(RecordingCanvas& canvas, const CanvasRecord& t) {
   canvas.SetFontName(t.font.family);
@@ -139,6 +168,49 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
                           labelPoint[a], labelPoint[b], x.left, x.top, x.right, x.bottom, y.left,
                           y.top, y.right, y.bottom);
           }
+  const auto houseOf = [&](int p) {
+    return HouseNumberOfRecord(
+        std::string_view(r.HousePositions).substr(std::size_t(p * 10 - 10), 10));
+  };
+  const auto height = [&](const TextBox& b) { return squash * (b.top - b.bottom); };
+  for (std::size_t a = 0; a < labels.size(); ++a)
+    for (std::size_t b = a + 1; b < labels.size(); ++b) {
+      if (labelPoint[a] == 0 || labelPoint[b] == 0 ||
+          houseOf(labelPoint[a]) != houseOf(labelPoint[b]))
+        continue;
+      bool near = false;
+      for (const TextBox& x : labels[a])
+        for (const TextBox& y : labels[b])
+          near = near || BoxGap(x, y, squash) < kLabelGapShare * std::min(height(x), height(y));
+      if (near) {
+        ++n.interleaved;
+        if (verbose) std::printf("interleaved %d/%d\n", labelPoint[a], labelPoint[b]);
+      }
+    }
+  for (std::size_t l = 0; l < labels.size(); ++l) {
+    if (labelPoint[l] == 0 || labels[l].size() < 7) continue;
+    const TextBox& mark = labels[l][6];
+    // Its own glyph and degree digits.
+    double own = 1e9, other = 1e9;
+    for (std::size_t c = 0; c < 3; ++c) own = std::min(own, BoxGap(mark, labels[l][c], squash));
+    for (std::size_t m = 0; m < labels.size(); ++m)
+      if (m != l)
+        for (const TextBox& y : labels[m]) other = std::min(other, BoxGap(mark, y, squash));
+    if (other < own + kLabelGapShare * height(mark)) {
+      ++n.retroAstray;
+      if (verbose) std::printf("retrograde of %d: own %.2f other %.2f\n", labelPoint[l], own, other);
+    }
+  }
+  {
+    const double scale =
+        printing ? 1 : WindowFontScale(canvas.DeviceUnitsPerUserX(), canvas.DotsPerInch());
+    const double glyphPoints = (*in.options)[OptionNumber::WheelPlanetFontSize] * scale;
+    for (const CanvasRecord& rec : texts)
+      if (pointOf(rec.text) != 0 && rec.font.points < kLegibleShare * glyphPoints - 1e-6) {
+        ++n.undersized;
+        if (verbose) std::printf("undersized: %.2f of %.2f points\n", rec.font.points, glyphPoints);
+      }
+  }
   const bool european = in.typeChart == 1 && r.WheelKind == 1;
   const auto spokes = SingleFrameSpokeAngles(european ? 1 : 0, r.Cusps);
   for (std::size_t l = 0; l < labels.size(); ++l)
@@ -166,8 +238,7 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
     const int p = labelPoint[l];
     if (p == 0) continue;
     drawn[std::size_t(p)] = true;
-    const int h = HouseNumberOfRecord(
-        std::string_view(r.HousePositions).substr(std::size_t(p * 10 - 10), 10));
+    const int h = houseOf(p);
     // The house between its spokes as drawn, squeezed by the vertical factor.
     const auto asDrawn = [&](double spoke) {
       const auto ends = SpokeEnds(spoke, 1, 1, verticalFactor);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/Links.h"
 #include "platform/Host.h"
 #include "reports/ui/OptionGroup.h"
 
@@ -26,9 +27,7 @@ std::vector<std::string_view> Captions(const std::array<std::string_view, N>& a)
 void AddFileMenu(QWidget* window, QLayout* layout) {
   auto* bar = new QMenuBar(window);
   QMenu* file = bar->addMenu("&File");
-  file->setObjectName("mnuFile");
   QAction* exit = file->addAction("E&xit");
-  exit->setObjectName("mnuFileExit");
   QObject::connect(exit, &QAction::triggered, window, &QWidget::close);
   layout->setMenuBar(bar);
 }
@@ -48,8 +47,13 @@ void ShowHints(Host& host, std::string_view text) {
 
 }  // namespace
 
+void BrowserOutput::RequireBound() const {
+  RequireLinks("BrowserOutput", {{"view", static_cast<bool>(view)}});
+}
+
 MEANINGS::MEANINGS(BrowserOutput output, QWidget* parent)
     : QWidget(parent), output_(std::move(output)) {
+  output_.RequireBound();
   setObjectName("MEANINGS");
   setWindowTitle("Natal Chart Meanings");
   auto* layout = new QVBoxLayout(this);
@@ -108,6 +112,7 @@ OptionGroup* MEANINGS::Group(int number) const {
 
 CoupleMeanings::CoupleMeanings(CoupleBrowser browser, BrowserOutput output, QWidget* parent)
     : QWidget(parent), browser_(browser), output_(std::move(output)) {
+  output_.RequireBound();
   const bool composite = browser == CoupleBrowser::Composite;
   setObjectName(composite ? "MEandYOU" : "YOUandME");
   setWindowTitle(composite ? "Composite Chart Meanings" : "Synastry Chart Meanings");
@@ -177,6 +182,7 @@ OptionGroup* CoupleMeanings::Group(int number) const {
 
 KEY_WORD::KEY_WORD(BrowserOutput output, QWidget* parent)
     : QWidget(parent), output_(std::move(output)) {
+  output_.RequireBound();
   setObjectName("KEY_WORD");
   setWindowTitle("Delineation by Keywords");
   output_.out.OutputFileName.clear();

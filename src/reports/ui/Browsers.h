@@ -24,6 +24,10 @@ struct BrowserOutput {
   OutputState& out;
   Host& host;
   std::function<OutputView&()> view;
+
+  // Throws std::logic_error when `view` is not bound; each browser checks
+  // as it is made.
+  void RequireBound() const;
 };
 
 class MEANINGS : public QWidget {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "base/Links.h"
 #include "base/Text.h"
 #include "core/FixedTables.h"
 #include "shell/EnabledPlanets.h"
@@ -19,8 +20,10 @@ FrmEnabledPlanets::FrmEnabledPlanets(std::string& natalFlags, std::string& trans
     : QWidget(parent, Qt::Window),
       natalFlags_(natalFlags),
       transitFlags_(transitFlags),
-      redrawCurrentWheel_(std::move(redrawCurrentWheel)),
-      bringMainWindowForward_(std::move(bringMainWindowForward)) {
+      redrawCurrentWheel_(
+          RequireLink("FrmEnabledPlanets", "redrawCurrentWheel", std::move(redrawCurrentWheel))),
+      bringMainWindowForward_(RequireLink("FrmEnabledPlanets", "bringMainWindowForward",
+                                          std::move(bringMainWindowForward))) {
   setObjectName("frmEnabledPlanets");
   setWindowTitle("Enabled Planets");
 
@@ -58,13 +61,13 @@ FrmEnabledPlanets::FrmEnabledPlanets(std::string& natalFlags, std::string& trans
 
 void FrmEnabledPlanets::BoxClicked(std::string& flags, int point, bool checked) {
   SetPointEnabled(flags, point, checked);
-  if (redrawCurrentWheel_) redrawCurrentWheel_();
+  redrawCurrentWheel_();
   raise();
   activateWindow();
 }
 
 void FrmEnabledPlanets::BringMainWindowForward() {
-  if (bringMainWindowForward_) bringMainWindowForward_();
+  bringMainWindowForward_();
 }
 
 void FrmEnabledPlanets::keyPressEvent(QKeyEvent* event) {

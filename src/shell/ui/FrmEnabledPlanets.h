@@ -20,8 +20,8 @@ class FrmEnabledPlanets : public QWidget {
   // The boxes edit `natalFlags` (`EnabledNatalPlanets`) and `transitFlags`
   // (`EnabledTransitPlanets`) in place; both must outlive the window. After
   // each click `redrawCurrentWheel` runs and the window comes back to the
-  // front. Esc or a right click runs `bringMainWindowForward`. Either
-  // function may be empty.
+  // front. Esc or a right click runs `bringMainWindowForward`. Both are
+  // required: an empty one throws std::logic_error.
   FrmEnabledPlanets(std::string& natalFlags, std::string& transitFlags,
                     std::function<void()> redrawCurrentWheel,
                     std::function<void()> bringMainWindowForward, QWidget* parent = nullptr);

@@ -60,12 +60,10 @@ void Orvanta8::BuildMenuBar() {
       case MenuEntryKind::Menu: {
         QMenu* menu = open.empty() ? menuBar()->addMenu(Q(entry.caption))
                                    : open.back()->addMenu(Q(entry.caption));
-        menu->setObjectName(Q(entry.menuName));
         // Two separators in a row are drawn as two lines.
         menu->setSeparatorsCollapsible(false);
-        menus_.emplace(entry.menuName, menu->menuAction());
-        // The wheels need a chart: their menu appears with the first one.
-        if (entry.menuName == kWheelsMenu) menu->menuAction()->setVisible(false);
+        menus_[static_cast<std::size_t>(entry.menu)] = menu->menuAction();
+        if (entry.shownAfterFirstChart) menu->menuAction()->setVisible(false);
         open.push_back(menu);
         break;
       }
@@ -96,10 +94,7 @@ void Orvanta8::BuildMenuBar() {
 
 QAction* Orvanta8::Action(CommandId id) const { return Slot(id).action; }
 
-QAction* Orvanta8::MenuAction(std::string_view menuName) const {
-  const auto m = menus_.find(menuName);
-  return m == menus_.end() ? nullptr : m->second;
-}
+QAction* Orvanta8::MenuAction(MenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
 
 void Orvanta8::Bind(CommandId id, std::function<void()> handler) {
   if (CommandEntry(id).runner == CommandRunner::MainWindow)
@@ -112,7 +107,8 @@ void Orvanta8::Bind(CommandId id, std::function<void()> handler) {
 std::vector<CommandId> Orvanta8::UnboundCommands() const {
   std::vector<CommandId> unbound;
   for (int i = 0; i < kCommandCount; ++i)
-    if (!commands_[static_cast<std::size_t>(i)].handler) unbound.push_back(static_cast<CommandId>(i));
+    if (!commands_[static_cast<std::size_t>(i)].handler)
+      unbound.push_back(static_cast<CommandId>(i));
   return unbound;
 }
 
@@ -148,7 +144,8 @@ void Orvanta8::UpdateEnabled() {
 
 void Orvanta8::ShowChartMenus() {
   chartsComputed_ = true;
-  if (QAction* wheels = MenuAction(kWheelsMenu)) wheels->setVisible(true);
+  for (const MenuEntry& entry : MainMenuEntries())
+    if (entry.shownAfterFirstChart) MenuAction(entry.menu)->setVisible(true);
   UpdateEnabled();
   // A window made narrower by hand than its menus grows back to show them.
   if (width() < FullMenuBarWidth()) resize(FullMenuBarWidth(), height());
@@ -211,21 +208,24 @@ double Orvanta8::DotsPerInch() const {
 int Orvanta8::CaptionHeight() const { return style()->pixelMetric(QStyle::PM_TitleBarHeight); }
 
 int Orvanta8::FullMenuBarWidth() {
-  QAction* wheels = MenuAction(kWheelsMenu);
-  const bool hidden = wheels && !wheels->isVisible();
-  if (hidden) wheels->setVisible(true);
+  std::vector<QAction*> hidden;
+  for (QAction* menu : menus_) {
+    if (menu->isVisible()) continue;
+    hidden.push_back(menu);
+    menu->setVisible(true);
+  }
   const int width = menuBar()->sizeHint().width();
-  if (hidden) wheels->setVisible(false);
+  for (QAction* menu : hidden) menu->setVisible(false);
   return width;
 }
 
 void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
   const double dpi = DotsPerInch();
   const QSize bar = menuBar()->sizeHint();
-  WindowPlace place{TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi),
-                    std::max(TwipsToPixels(settings.MainWidth, dpi), FullMenuBarWidth()),
-                    std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(),
-                             bar.height())};
+  WindowPlace place{
+      TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi),
+      std::max(TwipsToPixels(settings.MainWidth, dpi), FullMenuBarWidth()),
+      std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(), bar.height())};
   // The menu bar keeps its whole width even on a narrower screen, so only
   // the window's corner is brought onto the screen, with room to grab it.
   if (const QScreen* on = screen()) {

@@ -7,13 +7,11 @@
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <map>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/HouseSystem.h"
 #include "commands/CommandTable.h"
+#include "core/HouseSystem.h"
 #include "shell/RegionalOrder.h"
 
 class QAction;
@@ -33,8 +31,8 @@ class Orvanta8 : public QMainWindow {
 
   // The action of command `id`.
   QAction* Action(CommandId id) const;
-  // The action that opens the menu or submenu called `menuName` ("mnuData").
-  QAction* MenuAction(std::string_view menuName) const;
+  // The action that opens menu or submenu `id`.
+  QAction* MenuAction(MenuId id) const;
 
   // Makes command `id` run `handler`, enabled as far as its gate allows.
   // Commands nobody bound stay disabled. Throws std::logic_error for an
@@ -102,7 +100,7 @@ class Orvanta8 : public QMainWindow {
   Workbench& workbench_;
   Host& host_;
   std::array<CommandSlot, kCommandCount> commands_;
-  std::map<std::string, QAction*, std::less<>> menus_;
+  std::array<QAction*, kMenuCount> menus_{};
   std::function<bool()> houseChanged_;
   std::function<void()> exit_;
   bool chartsComputed_ = false;

@@ -16,6 +16,7 @@
 #include "platform/Host.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/FixedPitchFont.h"
+#include "shell/ui/WindowMenuBar.h"
 
 namespace orv {
 
@@ -66,47 +67,48 @@ OutputD1::OutputD1(Workbench& workbench, const OptionValues& options, Host& host
 OutputD1::~OutputD1() = default;
 
 void OutputD1::BuildMenus() {
-  auto add = [this](QMenu* menu, const char* name, const QString& caption, QKeySequence key,
-                    void (OutputD1::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (!key.isEmpty()) action->setShortcut(key);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  auto addToBar = [this](const char* name, const QString& caption, void (OutputD1::*handler)()) {
-    QAction* action = menuBar()->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, handler);
-  };
+  actions_ = BuildWindowMenuBar<DataWindowItem, kDataWindowItemCount>(
+      *menuBar(), DataWindowMenu(), *this, [this](DataWindowItem id) { Run(id); });
+}
 
-  QMenu* file = menuBar()->addMenu("&File");
-  add(file, "mnuFileSave", "&Save", Qt::Key_F5, &OutputD1::mnuFileSave_Click);
-  add(file, "mnuFileSaveAs", "Save &As", Qt::Key_F6, &OutputD1::mnuFileSaveAs_Click);
+QAction* OutputD1::Action(DataWindowItem id) const {
+  return actions_[static_cast<std::size_t>(id)];
+}
 
-  QMenu* font = menuBar()->addMenu("F&ont");
-  increase_ =
-      add(font, "mnuFontsIncrease", "&Increase", Qt::Key_F7, &OutputD1::mnuFontsIncrease_Click);
-  decrease_ =
-      add(font, "mnuFontsDecrease", "&Decrease", Qt::Key_F8, &OutputD1::mnuFontsDecrease_Click);
-  bold_ = add(font, "mnuFontsBold", "&Bold", Qt::Key_F11, &OutputD1::mnuFontsBold_Click);
-  italic_ = add(font, "mnuFontsItalic", "I&talic", Qt::Key_F12, &OutputD1::mnuFontsItalic_Click);
-  bold_->setCheckable(true);
-  italic_->setCheckable(true);
-
-  addToBar("mnuClearBuffer", "&Clear all data", &OutputD1::mnuClearBuffer_Click);
-  addToBar("mnuPrint", "&Print page", &OutputD1::mnuPrint_Click);
-  addToBar("mnuPrintData", "Print &data", &OutputD1::mnuPrintData_Click);
-
-  more_ = menuBar()->addMenu("&More");
-  more_->menuAction()->setObjectName("mnuMore");
-  forward_ =
-      add(more_, "mnuMoreZForward", "&Forward", Qt::Key_F2, &OutputD1::mnuMoreZForward_Click);
-  backward_ =
-      add(more_, "mnuMoreBackward", "&Backward", Qt::Key_F3, &OutputD1::mnuMoreBackward_Click);
-  newDate_ = add(more_, "mnuMoreNewDate", "&New Date", Qt::Key_F4, &OutputD1::mnuMoreNewDate_Click);
-
-  addToBar("mnuHelp", "&Help", &OutputD1::mnuHelp_Click);
+void OutputD1::Run(DataWindowItem id) {
+  using D = DataWindowItem;
+  switch (id) {
+    case D::FileMenu:
+    case D::FontMenu:
+    case D::MoreMenu:
+      return;
+    case D::FileSave:
+      return mnuFileSave_Click();
+    case D::FileSaveAs:
+      return mnuFileSaveAs_Click();
+    case D::FontIncrease:
+      return mnuFontsIncrease_Click();
+    case D::FontDecrease:
+      return mnuFontsDecrease_Click();
+    case D::FontBold:
+      return mnuFontsBold_Click();
+    case D::FontItalic:
+      return mnuFontsItalic_Click();
+    case D::ClearAllData:
+      return mnuClearBuffer_Click();
+    case D::PrintPage:
+      return mnuPrint_Click();
+    case D::PrintData:
+      return mnuPrintData_Click();
+    case D::MoreForward:
+      return mnuMoreZForward_Click();
+    case D::MoreBackward:
+      return mnuMoreBackward_Click();
+    case D::MoreNewDate:
+      return mnuMoreNewDate_Click();
+    case D::Help:
+      return mnuHelp_Click();
+  }
 }
 
 void OutputD1::ApplyGeometry() {
@@ -148,17 +150,20 @@ void OutputD1::ApplyFont() {
   // Qt lays the shown text out again in the new font: re-rendering never
   // touches the buffer.
   text_->setFont(FixedPitchFont(settings_.FontSize, settings_.FontBold, settings_.FontItalic));
-  bold_->setChecked(settings_.FontBold);
-  italic_->setChecked(settings_.FontItalic);
-  increase_->setEnabled(CanIncreaseFontSize(settings_.FontSize));
-  decrease_->setEnabled(CanDecreaseFontSize(settings_.FontSize));
+  using D = DataWindowItem;
+  Action(D::FontBold)->setChecked(settings_.FontBold);
+  Action(D::FontItalic)->setChecked(settings_.FontItalic);
+  Action(D::FontIncrease)->setEnabled(CanIncreaseFontSize(settings_.FontSize));
+  Action(D::FontDecrease)->setEnabled(CanDecreaseFontSize(settings_.FontSize));
 }
 
 void OutputD1::SetMoreMenuVisible(bool visible) {
   // A hidden command must not answer its shortcut either.
-  more_->menuAction()->setVisible(visible);
-  for (QAction* action : {forward_, backward_, newDate_}) action->setEnabled(visible);
-  newDate_->setVisible(visible);
+  using D = DataWindowItem;
+  Action(D::MoreMenu)->setVisible(visible);
+  for (const D item : {D::MoreForward, D::MoreBackward, D::MoreNewDate})
+    Action(item)->setEnabled(visible);
+  Action(D::MoreNewDate)->setVisible(visible);
 }
 
 void OutputD1::ShowPage(SharedPage page, bool moreMenuShown) {

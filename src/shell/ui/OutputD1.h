@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,12 +12,12 @@
 
 #include "commands/DataWindowCommands.h"
 #include "core/NumberFile.h"
+#include "shell/DataWindowMenu.h"
 #include "shell/OutputBuffer.h"
 #include "shell/ui/PageView.h"
 #include "shell/ui/PrntFile.h"
 
 class QAction;
-class QMenu;
 
 namespace orv {
 
@@ -58,6 +59,8 @@ class OutputD1 : public QMainWindow, public OutputView {
   void ShowPage(SharedPage page, bool moreMenuShown) override;
 
   PageView* RichText1() const { return text_; }
+  // The action of menu or command `id` of the window's menu bar.
+  QAction* Action(DataWindowItem id) const;
   // The open print window, if any.
   PrntFile* PrintWindow() const { return printWindow_; }
 
@@ -68,6 +71,7 @@ class OutputD1 : public QMainWindow, public OutputView {
 
  private:
   void BuildMenus();
+  void Run(DataWindowItem id);
   void ApplyGeometry();
   void StoreGeometry();
   void ApplyFont();
@@ -98,14 +102,7 @@ class OutputD1 : public QMainWindow, public OutputView {
   bool formLoading_ = false;
 
   PageView* text_ = nullptr;
-  QAction* increase_ = nullptr;
-  QAction* decrease_ = nullptr;
-  QAction* bold_ = nullptr;
-  QAction* italic_ = nullptr;
-  QMenu* more_ = nullptr;
-  QAction* forward_ = nullptr;
-  QAction* backward_ = nullptr;
-  QAction* newDate_ = nullptr;
+  std::array<QAction*, kDataWindowItemCount> actions_{};
   QPointer<PrntFile> printWindow_;
 };
 

@@ -98,7 +98,6 @@ void ProgramStartup::ContinueAfterTitle() {
     workbench_.Shell.ScreenRefWidth = fit.ScreenRefWidth;
     workbench_.Shell.FontStep = fit.FontStep;
     workbench_.OrbFile = NatalOrbFile(workbench_.AppPath);
-    if (hooks_.PrepareChartTables) hooks_.PrepareChartTables();
     main_.CheckHouseSystem(HouseSystemAtStart(workbench_.Options));
     // The composite and synastry commands wait for a second person and the
     // chart commands for a calculation; the main window starts that way.

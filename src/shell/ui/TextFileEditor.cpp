@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "base/Links.h"
 #include "base/Text.h"
 #include "commands/Workbench.h"
 #include "platform/Files.h"
@@ -33,8 +34,13 @@ QPushButton* AddButton(QWidget* window, QHBoxLayout* row, const char* name, cons
 
 }  // namespace
 
+void EditorSetup::RequireBound() const {
+  RequireLinks("EditorSetup", {{"save", static_cast<bool>(save)}});
+}
+
 TextFileEditor::TextFileEditor(EditorSetup setup, QWidget* parent)
     : QWidget(parent, Qt::Window), setup_(std::move(setup)) {
+  setup_.RequireBound();
   setObjectName(Q(setup_.windowName));
   setWindowTitle(Q(setup_.caption));
 
@@ -77,7 +83,6 @@ std::string TextFileEditor::Text() const {
 }
 
 void TextFileEditor::btnSave_Click() {
-  if (!setup_.save) return;
   const EditorSaveResult result = setup_.save(Text());
   if (result.outcome == EditorSave::Reloaded) SetText(result.text);
 }

@@ -20,7 +20,9 @@ class Host;
 struct Workbench;
 
 // What one editor is: its window name and caption, its text, and what its
-// buttons do. Empty functions are buttons the editor does not have.
+// buttons do. Save is always there, so `save` is required; an empty
+// `restoreDefault` is a button the editor does not have, an empty
+// `afterQuit` nothing to refresh.
 struct EditorSetup {
   std::string windowName;  // "Options", "OrbsEdit", ...
   std::string caption;     // "Edit: Options.opt", ...
@@ -33,6 +35,10 @@ struct EditorSetup {
   // Runs when Quit closes the window (unsaved edits are dropped).
   std::function<void()> afterQuit;
   bool copyPasteHint = false;  // the "Ctrl-C to copy..." line
+
+  // Throws std::logic_error when `save` is not bound; the editor checks as
+  // it is made.
+  void RequireBound() const;
 };
 
 class TextFileEditor : public QWidget {

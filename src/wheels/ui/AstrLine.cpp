@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "base/Links.h"
 #include "commands/Workbench.h"
 #include "core/NumberFile.h"
 #include "platform/Files.h"
@@ -28,7 +29,7 @@ AstrLine::AstrLine(Workbench& workbench, Host& host, std::string secondName,
     : QWidget(parent, Qt::Window),
       workbench_(workbench),
       secondName_(std::move(secondName)),
-      bringMainForward_(std::move(bringMainForward)) {
+      bringMainForward_(RequireLink("AstrLine", "bringMainForward", std::move(bringMainForward))) {
   setObjectName("AstrLine");
   setWindowTitle(QString::fromUtf8(kSynastryCaption.data(), qsizetype(kSynastryCaption.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,7 +81,7 @@ void AstrLine::mousePressEvent(QMouseEvent* event) {
 
 void AstrLine::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    if (bringMainForward_) bringMainForward_();
+    bringMainForward_();
     event->accept();
     return;
   }

@@ -24,7 +24,8 @@ class AstrLine : public QWidget {
   // second person's name as the second-chart window shows it. The window
   // is 0.85 of the screen wide and 4000 twips high, its top-left corner at
   // `topLeft`. A missing SYNASTRY.ORB is reported once, here, through
-  // `host`; the diagram then shows no lines.
+  // `host`; the diagram then shows no lines. Esc or a click runs
+  // `bringMainForward`, which is required (empty: std::logic_error).
   AstrLine(Workbench& workbench, Host& host, std::string secondName,
            std::function<void()> bringMainForward, QPoint topLeft, QWidget* parent = nullptr);
 

@@ -19,13 +19,10 @@ QString Text(std::string_view text) {
 
 void AddUpdateMenu(Wheels& window, const std::function<void(const UpdateStep&)>& step) {
   auto* menu = new QMenu("&Update", &window);
-  menu->menuAction()->setObjectName("mnuUpdate");
-  window.MenuBar()->insertMenu(window.Command("mnuAspects"), menu);
+  window.MenuBar()->insertMenu(window.Command(WheelsWindowItem::Aspects), menu);
   for (const UpdateStep& s : UpdateSteps) {
-    if (&s == &UpdateSteps[12])
-      menu->addSeparator()->setObjectName("mnuSplit713a");
+    if (&s == &UpdateSteps[12]) menu->addSeparator();
     QAction* item = menu->addAction(Text(s.caption));
-    item->setObjectName(Text(s.name));
     item->setShortcut(QKeySequence(Text(s.key)));
     window.addAction(item);
     QObject::connect(item, &QAction::triggered, &window, [step, &s] { step(s); });

@@ -20,6 +20,7 @@
 #include "shell/EditorFiles.h"
 #include "shell/FileChooser.h"
 #include "shell/OptionFiles.h"
+#include "shell/ui/WindowMenuBar.h"
 #include "wheels/AspectList.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/WheelLayout.h"
@@ -96,73 +97,62 @@ Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* par
   if (workbench_.Wheel) LoadOrbTable(&host_, workbench_.Wheel->OrbFile);
 }
 
-QAction* Wheels::AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence key,
-                         void (Wheels::*handler)()) {
-  QAction* action = menu ? menu->addAction(caption) : menuBar_->addAction(caption);
-  action->setObjectName(name);
-  if (!key.isEmpty()) {
-    action->setShortcut(key);
-    addAction(action);  // the key works wherever the focus is in the window
-  }
-  connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-  commands_[name] = action;
-  return action;
-}
-
 void Wheels::BuildMenuBar() {
-  AddItem(nullptr, "mnuAspects", "&Aspects", {}, &Wheels::mnuAspects_Click);
-
-  QMenu* orbs = menuBar_->addMenu("&Orbs");
-  orbs->menuAction()->setObjectName("mnuOrbs");
-  AddItem(orbs, "mnuOrbsChange", "&Select new orb file", QKeySequence(Qt::Key_F11),
-          &Wheels::mnuOrbsChange_Click);
-  AddItem(orbs, "mnuOrbsEdit", "&Edit orb file", QKeySequence(Qt::Key_F12),
-          &Wheels::mnuOrbsEdit_Click);
-
-  // Ctrl+F11 and Ctrl+F12 belong to the stepping items; a key held by two
-  // items would run neither.
-  QMenu* options = menuBar_->addMenu("Options");
-  options->menuAction()->setObjectName("mnuOptions");
-  AddItem(options, "mnuOptionAspectLines", "&3 Degree Orbs for Wheel Aspect Lines", {},
-          &Wheels::mnuOptionAspectLines_Click)
-      ->setCheckable(true);
-  QAction* sextiles = AddItem(options, "mnuOptionDisplaySextiles", "&Display sextiles", {},
-                              &Wheels::mnuOptionDisplaySextiles_Click);
-  sextiles->setCheckable(true);
-  sextiles->setChecked(true);
-  AddItem(options, "mnuOptions230Toggle", "Toggle Option #230", QKeySequence(Qt::CTRL | Qt::Key_L),
-          &Wheels::mnuOptions230Toggle_Click);
-
-  AddItem(nullptr, "mnuPrintChartwheel", "&Print", {}, &Wheels::mnuPrintChartwheel_Click);
+  using W = WheelsWindowItem;
+  commands_ = BuildWindowMenuBar<WheelsWindowItem, kWheelsWindowItemCount>(
+      *menuBar_, WheelsWindowMenu(), *this, [this](WheelsWindowItem id) { Run(id); });
+  // The keys work wherever the focus is in the window.
+  for (const WindowMenuEntry<WheelsWindowItem>& entry : WheelsWindowMenu())
+    if (!entry.shortcut.empty()) addAction(Command(entry.id));
+  Command(W::OptionDisplaySextiles)->setChecked(true);
 
   // Switch exchanges the charts of the combined arrangement only.
-  AddItem(nullptr, "mnuSwitch", "S&witch", {}, &Wheels::mnuSwitch_Click)
-      ->setVisible(workbench_.Wheel && workbench_.Wheel->WheelKind == 2 &&
-                   workbench_.Wheel->DualWheelShown == 0);
+  Command(W::Switch)->setVisible(workbench_.Wheel && workbench_.Wheel->WheelKind == 2 &&
+                                 workbench_.Wheel->DualWheelShown == 0);
 
-  QMenu* type = menuBar_->addMenu("&Type");
-  type->menuAction()->setObjectName("mnuType");
-  commands_["mnuType"] = type->menuAction();
-  AddItem(type, "mnuCTAmerican", "&American", QKeySequence(Qt::Key_F7),
-          &Wheels::mnuCTAmerican_Click)
-      ->setCheckable(true);
-  AddItem(type, "mnuCTEuropean", "&European", QKeySequence(Qt::Key_F8),
-          &Wheels::mnuCTEuropean_Click)
-      ->setCheckable(true);
   // The chart type belongs to the wheels of one chart.
   const bool oneChart = workbench_.Wheel && workbench_.Wheel->WheelKind == 1;
-  type->menuAction()->setVisible(oneChart);
-  Command("mnuCTAmerican")->setEnabled(oneChart);
-  Command("mnuCTEuropean")->setEnabled(oneChart);
-  Command("mnuCTAmerican")->setChecked(workbench_.Settings.TypeChart == 0);
-  Command("mnuCTEuropean")->setChecked(workbench_.Settings.TypeChart != 0);
-
-  AddItem(nullptr, "mnuHelp", "&Help", {}, &Wheels::mnuHelp_Click);
+  Command(W::TypeMenu)->setVisible(oneChart);
+  Command(W::TypeAmerican)->setEnabled(oneChart);
+  Command(W::TypeEuropean)->setEnabled(oneChart);
+  Command(W::TypeAmerican)->setChecked(workbench_.Settings.TypeChart == 0);
+  Command(W::TypeEuropean)->setChecked(workbench_.Settings.TypeChart != 0);
 }
 
-QAction* Wheels::Command(std::string_view name) const {
-  const auto it = commands_.find(name);
-  return it == commands_.end() ? nullptr : it->second;
+QAction* Wheels::Command(WheelsWindowItem id) const {
+  return commands_[static_cast<std::size_t>(id)];
+}
+
+void Wheels::Run(WheelsWindowItem id) {
+  using W = WheelsWindowItem;
+  switch (id) {
+    case W::OrbsMenu:
+    case W::OptionsMenu:
+    case W::TypeMenu:
+      return;
+    case W::Aspects:
+      return mnuAspects_Click();
+    case W::OrbsChange:
+      return mnuOrbsChange_Click();
+    case W::OrbsEdit:
+      return mnuOrbsEdit_Click();
+    case W::OptionAspectLines:
+      return mnuOptionAspectLines_Click();
+    case W::OptionDisplaySextiles:
+      return mnuOptionDisplaySextiles_Click();
+    case W::Options230Toggle:
+      return mnuOptions230Toggle_Click();
+    case W::PrintChartwheel:
+      return mnuPrintChartwheel_Click();
+    case W::Switch:
+      return mnuSwitch_Click();
+    case W::TypeAmerican:
+      return mnuCTAmerican_Click();
+    case W::TypeEuropean:
+      return mnuCTEuropean_Click();
+    case W::Help:
+      return mnuHelp_Click();
+  }
 }
 
 double Wheels::DotsPerInch() const {
@@ -275,13 +265,13 @@ void Wheels::mnuOrbsEdit_Click() {
 void Wheels::mnuOptionAspectLines_Click() {
   int& fixed = workbench_.WheelWindow.ThreeDegreeWheelOrbs;
   fixed = fixed == 0 ? 1 : 0;
-  Command("mnuOptionAspectLines")->setChecked(fixed == 1);
+  Command(WheelsWindowItem::OptionAspectLines)->setChecked(fixed == 1);
   Repaint();
 }
 
 void Wheels::mnuOptionDisplaySextiles_Click() {
   displaySextiles_ = !displaySextiles_;
-  Command("mnuOptionDisplaySextiles")->setChecked(displaySextiles_);
+  Command(WheelsWindowItem::OptionDisplaySextiles)->setChecked(displaySextiles_);
   Repaint();
 }
 
@@ -318,8 +308,8 @@ void Wheels::mnuPrintChartwheel_Click() {
 
 void Wheels::SetTypeChart(int typeChart) {
   BusyCursor busy(host_);
-  Command("mnuCTAmerican")->setChecked(typeChart == 0);
-  Command("mnuCTEuropean")->setChecked(typeChart != 0);
+  Command(WheelsWindowItem::TypeAmerican)->setChecked(typeChart == 0);
+  Command(WheelsWindowItem::TypeEuropean)->setChecked(typeChart != 0);
   workbench_.Settings.TypeChart = static_cast<std::int16_t>(typeChart);
   Repaint();
 }

@@ -8,8 +8,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,12 +17,11 @@
 #include "core/NumberFile.h"
 #include "shell/ui/PrntFile.h"
 #include "wheels/WheelPaint.h"
+#include "wheels/WheelsWindowMenu.h"
 #include "wheels/ui/CWAspect.h"
 
 class QAction;
-class QMenu;
 class QMenuBar;
-class QKeySequence;
 class QPainter;
 
 namespace orv {
@@ -58,14 +57,11 @@ class Wheels : public QWidget {
   void ApplySettingsGeometry();
   void RecordSettingsGeometry();
 
-  // The menu bar; a menu placed before "&Aspects" (`Command("mnuAspects")`)
-  // comes first.
+  // The menu bar; a menu placed before "&Aspects"
+  // (`Command(WheelsWindowItem::Aspects)`) comes first.
   QMenuBar* MenuBar() const { return menuBar_; }
-  // The menu item or command called `name` ("mnuAspects", "mnuOrbsChange",
-  // "mnuOrbsEdit", "mnuOptionAspectLines", "mnuOptionDisplaySextiles",
-  // "mnuOptions230Toggle", "mnuPrintChartwheel", "mnuType", "mnuCTAmerican",
-  // "mnuCTEuropean", "mnuHelp"); nullptr when there is none.
-  QAction* Command(std::string_view name) const;
+  // The action of menu or command `id` of the window's own menus.
+  QAction* Command(WheelsWindowItem id) const;
   // The open aspect list, if any.
   CWAspect* AspectList() const { return aspectList_.data(); }
 
@@ -95,8 +91,7 @@ class Wheels : public QWidget {
 
  private:
   void BuildMenuBar();
-  QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence key,
-                   void (Wheels::*handler)());
+  void Run(WheelsWindowItem id);
   void PaintWheel(QPainter& painter, const QRect& area);
   void ViewResized(const QSize& size);
   void SetTypeChart(int typeChart);
@@ -107,7 +102,7 @@ class Wheels : public QWidget {
   WheelsLinks links_;
   QMenuBar* menuBar_ = nullptr;
   QWidget* view_ = nullptr;
-  std::map<std::string, QAction*, std::less<>> commands_;
+  std::array<QAction*, kWheelsWindowItemCount> commands_{};
   QPointer<CWAspect> aspectList_;
   // The check mark of "&Display sextiles", which the aspect lines obey.
   bool displaySextiles_ = true;
