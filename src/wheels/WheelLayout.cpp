@@ -100,6 +100,10 @@ std::array<double, 12> SingleFrameSpokeAngles(int typeChart, const HouseCusps& c
   return angles;
 }
 
+double PageVerticalFactor(const Canvas& page) {
+  return std::fabs(page.DeviceUnitsPerUserX() / page.DeviceUnitsPerUserY());
+}
+
 std::array<UserPoint, 2> SpokeEnds(double angleDeg, double r1, double r2, double f) {
   const double c = CosD(angleDeg), s = SinD(angleDeg);
   return {UserPoint{r1 * c, r1 * f * s}, UserPoint{r2 * c, r2 * f * s}};

@@ -19,6 +19,10 @@ namespace orv {
 // The vertical factor of spoke ends on each surface (circles take none).
 inline constexpr double WindowVerticalFactor = 0.9825;
 inline constexpr double PrinterVerticalFactor = 0.9625;
+// The vertical factor that ends a spoke or a line on the circles of a
+// printed page of any shape (its units are taller than wide, its circles
+// round): PrinterVerticalFactor holds for one shape only.
+double PageVerticalFactor(const Canvas& page);
 // The radius of the circle of the declination ring and its label radius.
 inline constexpr int WheelRadius = 200;
 // The radius of the cusp labels and intercepted signs, just outside the rim.

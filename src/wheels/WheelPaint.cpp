@@ -120,6 +120,8 @@ constexpr double kRingLabelsFrom = WheelRadius + 3.5;
 // The two-ring wheel's labels shrink to this share of their sizes before a
 // crowded sector takes a second row.
 constexpr double kRingSecondRowBelow = 0.75;
+// The least room, in pixels, between a ring label and the window's edge.
+constexpr double kEdgeMarginPx = 4;
 
 // A factor that runs linearly over a quarter of the circle: from `start` at
 // t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
@@ -190,7 +192,7 @@ class Painter {
 
   void DualRing() {
     for (double a : EqualSpokeAngles()) {
-      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
+      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, RingSpokeFactor());
       canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
@@ -539,15 +541,40 @@ class Painter {
     inputs.cellHeight = glyphStepY_;
     const WheelList list = BuildWheelList(inputs.values, inputs.housePositions, inputs.lastPoint);
     std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
-    if (req_.DeclinationSingleWheel != 1) FitMeasured(inputs, placed);
-    for (const PlacedLabel& l : placed) {
-      if (req_.DeclinationSingleWheel == 1)
-        RingLabel(PointCode(l.point), false, DeclinationLabelText(l.value), l.angle,
-                  list.houseCounts[static_cast<std::size_t>(l.house)]);
-      else
-        Label(l);
+    if (req_.DeclinationSingleWheel == 1) {
+      RingPoints(placed, list);
+      return placed;
     }
+    FitMeasured(inputs, placed);
+    for (const PlacedLabel& l : placed) Label(l);
     return placed;
+  }
+
+  // A wheel of declinations or latitudes: its labels around the ring as the
+  // two-ring wheel sets its first chart's, each house a sector of the ring;
+  // the aspect lines end beside them.
+  void RingPoints(std::vector<PlacedLabel>& placed, const WheelList& list) {
+    DualPlacement ring;
+    for (const PlacedLabel& l : placed) {
+      DualLabel d;
+      d.entry = l.point;
+      d.value = l.value;
+      d.house = l.house;
+      d.houseCount = list.houseCounts[static_cast<std::size_t>(l.house)];
+      d.angle = l.angle;
+      ring.labels.push_back(d);
+    }
+    const std::vector<RingSpot> spots = FitRing(ring);
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+      DualLabelAt(ring.labels[k], spots[k]);
+      placed[k].angle = placed[k].lineEndAngle = ring.labels[k].angle;
+    }
+  }
+
+  // Whether the ring shows magnitudes of declinations or latitudes (no sign
+  // glyphs in its sectors).
+  bool MagnitudeRing() const {
+    return req_.DeclinationDualWheel == 1 || req_.DeclinationSingleWheel == 1;
   }
 
   // Each house's labels refitted by the boxes they really cover on this
@@ -633,7 +660,7 @@ class Painter {
 
   void DualLabelAt(const DualLabel& l, const RingSpot& spot) {
     RingLabel(PointCode(l.point()), l.secondChart(),
-              DualDegreeText(l.value, l.retrograde, req_.DeclinationDualWheel == 1), l.angle,
+              DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle,
               l.houseCount, spot.rho, spot.factor);
   }
 
@@ -653,8 +680,8 @@ class Painter {
       while (to < labels.size() && labels[to].house == labels[from].house) ++to;
       const int house = labels[from].house;
       const double nominal = Norm360(180.0 + 30 * (house - 1));
-      const double start = SurfaceAngle(nominal);
-      const double width = Norm360(SurfaceAngle(nominal + 30) - start);
+      const double start = SurfaceAngle(nominal, RingSpokeFactor());
+      const double width = Norm360(SurfaceAngle(nominal + 30, RingSpokeFactor()) - start);
       const auto offset = [&](double angle) {
         double rel = Norm360(angle - start);
         if (rel > width + (360 - width) / 2) rel -= 360;
@@ -662,7 +689,7 @@ class Painter {
       };
       // The sign glyph's reach within the sector.
       double signLow = width, signHigh = width, signNear = 1e9;
-      if (req_.DeclinationDualWheel == 0) {
+      if (!MagnitudeRing()) {
         measuring_ = true;
         boxes_.clear();
         canvas_.SetFontSize(Opt(o_.cuspSignSize));
@@ -758,13 +785,17 @@ class Painter {
             depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
           }
           secondRow();
+          // A few pixels clear of the window's edges (the page's printable
+          // area has its margins).
+          const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
+          const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
           bool inside = true;
           for (std::size_t k = from + 1; k < to; k += 2)
             for (const Box& box : RingBoxes(labels[k], spots[k]))
-              inside = inside && box[0].x >= canvas_.ScaleLeft() &&
-                       box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() &&
-                       box[0].y <= canvas_.ScaleTop() &&
-                       box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight();
+              inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
+                       box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
+                       box[0].y <= canvas_.ScaleTop() - marginY &&
+                       box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
           if (inside) {
             rows = 2;
             continue;
@@ -891,7 +922,8 @@ class Painter {
     AspectLineTests tests = in_.lineTests;
     tests.declination = declination;
     AspectLineStyle style = LineStyle();
-    style.conjunctionArc = o_.printing ? 220 : declination ? WheelRadius + 1 : 218;
+    // Along the ring's circle on paper too, clear of the labels outside it.
+    style.conjunctionArc = declination ? WheelRadius + 1 : o_.printing ? 220 : 218;
     DrawAspectLines(canvas_, FindAspectLines(chart, chart, AspectPairs::OneChart, *in_.orbs, tests),
                     style);
   }
@@ -916,6 +948,10 @@ class Painter {
     return Norm360(TrueAngle(std::cos(rad), verticalFactor * std::sin(rad)));
   }
   double SurfaceAngle(double a) const { return SurfaceAngle(a, o_.verticalFactor); }
+  // The ring's spokes start on its circle, on paper of any shape too.
+  double RingSpokeFactor() const {
+    return o_.printing ? PageVerticalFactor(canvas_) : o_.verticalFactor;
+  }
   // The user angle of a true direction `t`.
   double UserAngle(double t) const {
     const double rad = t * std::numbers::pi / 180;
@@ -1217,7 +1253,12 @@ void PaintWheelPrinter(
     grid();
     return;
   }
-  p.SingleFrame();
+  // A wheel of declinations or latitudes keeps its ring on paper: its labels
+  // stand just outside the ring's circle, where the single frame's rim runs.
+  if (r.DeclinationSingleWheel != 0)
+    p.DualRing();
+  else
+    p.SingleFrame();
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontBold(false);
   if (r.DeclinationSingleWheel == 0) {

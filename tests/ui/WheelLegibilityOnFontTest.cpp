@@ -11,20 +11,26 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "../wheels/DualWheelLegibility.h"
 #include "../wheels/WheelLegibility.h"
+#include "commands/DualWheelCommands.h"
 #include "platform/qt/QtCanvas.h"
 #include "shell/Startup.h"
 
 namespace orv {
 namespace {
 
+// A second person: 14 Jul 1976, 8:30 at Chicago.
+const ChartInputFields kChicago{"7",  "14", "1976", "8", "30", "5", "87",
+                                "39", "41", "51",   "",  false, false, false};
+
 // Records as the recording surface does, measures as the window does.
 class FontMeasuredCanvas : public RecordingCanvas {
  public:
-  FontMeasuredCanvas(double width, double height)
-      : RecordingCanvas(width, height, 96), device_(8, 8, QImage::Format_RGB32) {
-    device_.setDotsPerMeterX(qRound(96 / 0.0254));
-    device_.setDotsPerMeterY(qRound(96 / 0.0254));
+  FontMeasuredCanvas(double width, double height, double dpi = 96)
+      : RecordingCanvas(width, height, dpi), device_(8, 8, QImage::Format_RGB32) {
+    device_.setDotsPerMeterX(qRound(dpi / 0.0254));
+    device_.setDotsPerMeterY(qRound(dpi / 0.0254));
   }
 
  protected:
@@ -72,6 +78,45 @@ TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
   test::PrintRandomChartCounts(charts, Count, CountOnPage);
+}
+
+// The rings on the glyph font's own measures: the two-ring wheel of two
+// charts and the one-chart rings of declinations and helio latitudes, in
+// the default window's wheel at 96 and 120 dpi (a few pixels clear of its
+// edges) and on Letter and A4 paper.
+TEST_F(WheelLegibilityOnFont, RingsReadCleanlyInTheDefaultWindowAndOnPaper) {
+  const struct {
+    double width, height, dpi;
+    bool printing;
+  } surfaces[] = {{800, 578, 96, false},
+                  {1000, 725, 120, false},
+                  {768, 1008, 96, true},
+                  {746, 1074, 96, true}};
+  enum Ring { TwoCharts, Declinations, HelioLatitudes };
+  const test::WheelChart charts[] = {test::WheelChart::Ordinary, test::WheelChart::Crowded,
+                                     test::WheelChart::Stellium, test::WheelChart::Unequal};
+  for (const test::WheelChart chart : charts)
+    for (const Ring ring : {TwoCharts, Declinations, HelioLatitudes})
+      for (const auto& s : surfaces) {
+        Workbench wb;
+        test::ComputeWheelChart(wb, chart, ring == TwoCharts ? &kChicago : nullptr);
+        test::RecordingHost host;
+        if (ring == TwoCharts) {
+          wb.DualChoices.PointShown.fill(true);
+          PrepareDualWheelCommand(wb, DualWheelKind::Display, {true, "John Roe"});
+        } else {
+          PrepareSingleWheel(wb,
+                             ring == Declinations ? SingleWheelKind::Declinations
+                                                  : SingleWheelKind::HelioLatitudes,
+                             {}, host);
+        }
+        FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+        const test::DualLegibilityCounts c =
+            test::CountIllegibleTwoChart(test::PaintInputsOf(wb), canvas, s.printing);
+        EXPECT_EQ(c.Total(), 0) << "chart " << int(chart) << ", ring " << int(ring) << " "
+                                << s.width << "x" << s.height << " at " << s.dpi << " dpi: "
+                                << c.counts.Text() << ", window " << c.outsideWindow;
+      }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "commands/WheelCommands.h"
 #include "wheels/AspectLines.h"
 #include "wheels/GlyphCodes.h"
+#include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 
 namespace orv {
@@ -163,20 +164,32 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
   o[77] = 8, o[87] = 9, o[98] = 4;
   const std::vector<AspectLine> lines = {{Square, 1, 2, 0, 90, 120, 120, false},
                                          {Conjunction, 3, 4, 350, 10, 120, 120, false}};
-  for (bool printing : {false, true}) {
-    RecordingCanvas canvas(800, 600, 96);
-    canvas.SetScale(-300, 225, 300, -225);
+  // On paper the chords end on the page's round circles: true distances,
+  // on a square window of 800 by 600 and on Letter and A4 pages.
+  const struct {
+    bool printing;
+    double width, height;
+  } surfaces[] = {{false, 800, 600}, {true, 768, 1008}, {true, 746, 1074}};
+  for (const auto& [printing, width, height] : surfaces) {
+    RecordingCanvas canvas(width, height, 96);
+    const ScaleEdges e =
+        printing ? PrinterScaleEdges(265) : ScaleEdges{-300, 225, 300, -225};
+    canvas.SetScale(e.left, e.top, e.right, e.bottom);
+    // How much taller a unit is than wide on this surface.
+    const double squash = (height / (e.top - e.bottom)) / (width / (e.right - e.left));
     AspectLineStyle style;
     style.printing = printing;
     style.options = &o;
     style.conjunctionArc = printing ? 220 : 218;
     DrawAspectLines(canvas, lines, style);
-    const double k = printing ? 0.9625 : 0.9825;
+    // On paper the end at 90 degrees lies on the circle (its true height
+    // 120); on the window it keeps the window's vertical factor.
+    const double k = printing ? 1 / squash : 0.9825;
     const auto chords = canvas.Lines();
     ASSERT_EQ(chords.size(), 1u);
     EXPECT_EQ(chords[0].a, (UserPoint{120, 0}));
     EXPECT_NEAR(chords[0].b.x, 0, 1e-9);
-    EXPECT_NEAR(chords[0].b.y, k * 120, 1e-9);
+    EXPECT_NEAR(chords[0].b.y, k * 120, 1e-9) << height;
     const auto texts = canvas.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, GlyphText(163));

@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <set>
 
+#include "RecordingCanvas.h"
+#include "RecordingHost.h"
 #include "WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
+#include "wheels/WheelPaint.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/WheelLayout.h"
 
@@ -145,6 +149,46 @@ TEST(DualAspectLines, ChordsEndBesideTheGlyphsOnTheCircle) {
     EXPECT_EQ(l.angleA, glyph.at(l.pointA + NumPoints));
     EXPECT_EQ(l.angleB, glyph.at(l.pointB));
   }
+}
+
+// On a printed Letter or A4 page the ring's spokes start on its circle and
+// every chord ends on it, in true distances on the page (its units are
+// taller than wide, its circles round): for the two-ring wheel and the
+// one-chart declination ring.
+TEST(DualAspectLines, OnPaperOfAnyShapeTheLinesEndOnTheCircle) {
+  const std::pair<double, double> pages[] = {{768, 1008}, {746, 1074}};
+  const OrbTable orbs = Orbs();
+  for (const auto& [width, height] : pages)
+    for (const bool oneChart : {false, true}) {
+      Workbench wb;
+      test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+      wb.Options[47] = 1;
+      if (oneChart) {
+        test::RecordingHost host;
+        PrepareSingleWheel(wb, SingleWheelKind::Declinations, {}, host);
+      } else {
+        wb.DualChoices.PointShown.fill(true);
+        PrepareDualWheelCommand(wb, DualWheelKind::Display, {});
+      }
+      WheelPaintInputs in = test::PaintInputsOf(wb);
+      in.orbs = &orbs;
+      RecordingCanvas page(width, height, 96);
+      PaintWheelPrinter(page, in, {});
+      const double squash = std::fabs(page.DeviceUnitsPerUserY() / page.DeviceUnitsPerUserX());
+      const auto distance = [&](UserPoint p) { return std::hypot(p.x, squash * p.y); };
+      int spokes = 0, chords = 0;
+      for (const CanvasRecord& l : page.Lines()) {
+        if (distance(l.a) > WheelRadius + 1) continue;  // the aspect grid's rules
+        EXPECT_NEAR(distance(l.a), WheelRadius, 1e-6) << height;
+        const bool spoke = std::fabs(distance(l.b) - (WheelRadius + 30)) < 1e-6;
+        if (!spoke) {
+          EXPECT_NEAR(distance(l.b), WheelRadius, 1e-6) << height;
+        }
+        (spoke ? spokes : chords) += 1;
+      }
+      EXPECT_EQ(spokes, 12) << height;
+      EXPECT_GT(chords, 3) << height;
+    }
 }
 
 TEST(DualAspectLines, TheAspectListOfATwoChartWheel) {

@@ -1,10 +1,12 @@
 #pragma once
-// Counts what makes a painted two-chart wheel hard or wrong to read, from
-// the recording surface, in both arrangements and for both charts: label
-// boxes that overlap (each other, the ring's sign glyphs, the cusp labels,
-// the house numbers or the header), labels that cross or leave their band's
+// Counts what makes a painted two-chart wheel, or a one-chart wheel drawn
+// as a ring (declinations, helio latitudes), hard or wrong to read, from the
+// recording surface, in both arrangements and for both charts: label boxes
+// that overlap (each other, the ring's sign glyphs, the cusp labels, the
+// house numbers or the header), labels that cross or leave their band's
 // circles or cross a spoke, glyphs outside their own house, points not drawn
-// and labels beyond the window's edges. The aspect lines take no part.
+// and labels beyond the window's edges or within a few pixels of them. The
+// aspect lines take no part.
 
 #include <string_view>
 
@@ -13,6 +15,9 @@
 #include "wheels/DualWheelInputs.h"
 
 namespace orv::test {
+
+// The least room, in pixels, between a label and the window's edge.
+inline constexpr double LabelWindowMargin = 3;
 
 struct DualLegibilityCounts {
   LegibilityCounts counts;
@@ -52,19 +57,17 @@ inline bool Shown(const std::string& enabled, int p) {
 
 }  // namespace dual_detail
 
-// The window paint of the prepared two-chart wheel on a `width` by `height`
-// surface at `dpi`; with `printing` the printed page's paint on a page of
-// that size, measured where things really stand on it (its units are
-// taller than wide).
-inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, double width = 800,
-                                                   double height = 600, double dpi = 96,
-                                                   bool printing = false) {
+// The window paint of the prepared two-chart wheel on `canvas`; with
+// `printing` the printed page's paint, measured where things really stand
+// on it (its units are taller than wide).
+inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
+                                                   RecordingCanvas& canvas, bool printing) {
   using namespace dual_detail;
-  RecordingCanvas canvas(width, height, dpi);
   if (printing)
     PaintWheelPrinter(canvas, in, {});
   else
-    PaintWheelWindow(canvas, in, StartScaleFor(width, height).value_or(300));
+    PaintWheelWindow(canvas, in,
+                     StartScaleFor(canvas.DeviceWidth(), canvas.DeviceHeight()).value_or(300));
   canvas.SetFontScale(1);  // the records hold the sizes drawn
   const double squash =
       printing ? std::fabs(canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX()) : 1;
@@ -74,7 +77,8 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
     return b;
   };
   const WheelRequest& r = *in.request;
-  const bool twoRing = r.DualWheelShown == 1;
+  const bool oneChartRing = r.WheelKind == 1 && r.DeclinationSingleWheel != 0;
+  const bool twoRing = r.DualWheelShown == 1 || oneChartRing;
   const bool helio = r.HelioWheel == 1;
   const auto texts = canvas.Texts();
   const Rgb red = QBColor(12);
@@ -125,12 +129,14 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
                           x.left, x.top, x.right, x.bottom, y.left, y.top, y.right, y.bottom);
           }
     }
-  const double right = canvas.ScaleLeft() + canvas.ScaleWidth();
-  const double top = canvas.ScaleTop() * squash;
-  const double bottom = (canvas.ScaleTop() + canvas.ScaleHeight()) * squash;
+  // On the window a label keeps a few pixels from the edge.
+  const double margin = printing ? 0 : LabelWindowMargin / canvas.DeviceUnitsPerUserX();
+  const double right = canvas.ScaleLeft() + canvas.ScaleWidth() - margin;
+  const double top = canvas.ScaleTop() * squash - margin;
+  const double bottom = (canvas.ScaleTop() + canvas.ScaleHeight()) * squash + margin;
   for (std::size_t a = fixed; a < pointsEnd; ++a)
     for (const TextBox& b : labels[a].boxes)
-      if (b.left < canvas.ScaleLeft() || b.right > right || b.top > top ||
+      if (b.left < canvas.ScaleLeft() + margin || b.right > right || b.top > top ||
           b.bottom < bottom) {
         ++out.outsideWindow;
         if (verbose) std::printf("window %d.%d (%.1f %.1f)\n", labels[a].chart, labels[a].point, b.left, b.top);
@@ -141,10 +147,11 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
   // circles 138 and 217, the second between 62 and 138.
   const auto spokeAngles = EqualSpokeAngles();
   const double spokeFrom = twoRing ? WheelRadius : 40, spokeTo = twoRing ? WheelRadius + 30 : 217;
-  // The ring's spokes are squeezed vertically, the combined frame's round
-  // on the window.
-  const double spokeFactor =
-      printing ? PrinterVerticalFactor : twoRing ? WindowVerticalFactor : 1;
+  // The ring's spokes are squeezed vertically on the window and start on
+  // its circle on paper; the combined frame's are round on the window.
+  const double spokeFactor = printing ? (twoRing ? 1 / squash : PrinterVerticalFactor)
+                             : twoRing ? WindowVerticalFactor
+                                       : 1;
   for (std::size_t a = fixed; a < pointsEnd; ++a) {
     const double inner = twoRing ? WheelRadius : labels[a].chart == 1 ? 138 : 62;
     const double outer = twoRing ? 1e9 : labels[a].chart == 1 ? 217 : 138;
@@ -170,13 +177,14 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
 
   // Houses: equal 30-degree sectors from 180 degrees in both arrangements.
   // A point's house is found here from its display value: against the
-  // wheel's cusps in the combined arrangement, by its 30 degrees on the ring.
+  // wheel's cusps in the combined arrangement and the one-chart ring, by its
+  // 30 degrees on the two-chart ring.
   const bool exchanged = CombinedChartsExchanged(r, *in.options);
   const PointArray<double>& first = exchanged ? r.DualOuterLongitudes : r.Longitudes;
   const PointArray<double>& second = exchanged ? r.Longitudes : r.DualOuterLongitudes;
   const auto houseOf = [&](int chart, int p) {
     const double v = (chart == 1 ? first : second)[std::size_t(p)];
-    if (twoRing) return int(Mod360(v) / 30) + 1;
+    if (twoRing && !oneChartRing) return int(Mod360(v) / 30) + 1;
     const std::string records =
         PlacePlanetsInHouses(std::string(NumPoints * 10, ' '), chart == 1 ? first : second,
                              r.Cusps, HouseLabels);
@@ -207,14 +215,16 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
       }
     }
   }
-  for (int chart = 1; chart <= 2; ++chart) {
+  for (int chart = 1; chart <= (oneChartRing ? 1 : 2); ++chart) {
     const bool innerFirst = (chart == 1) != exchanged;
     const bool hasChiron = innerFirst ? r.HasChiron : r.OuterHasChiron;
     const std::string& enabled = chart == 1 ? r.EnabledPoints : r.EnabledOuterPoints;
     for (int p = 1; p <= (hasChiron ? NumPoints : NumPoints - 1); ++p) {
       const bool toggled = p >= ChartPoint::Moon && p <= ChartPoint::MC;
       bool expected = Shown(enabled, p);
-      if (twoRing && toggled)
+      if (oneChartRing)
+        expected = expected && !(r.HelioWheel == 1 && toggled);
+      else if (twoRing && toggled)
         expected = expected && r.HelioWheel != 1 &&
                    r.DualPointShown[std::size_t(p - ChartPoint::Moon)];
       if (expected && !drawn[std::size_t(chart)][std::size_t(p)]) {
@@ -224,6 +234,14 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
     }
   }
   return out;
+}
+
+// The same on a recording surface `width` by `height` at `dpi`.
+inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, double width = 800,
+                                                   double height = 600, double dpi = 96,
+                                                   bool printing = false) {
+  RecordingCanvas canvas(width, height, dpi);
+  return CountIllegibleTwoChart(in, canvas, printing);
 }
 
 }  // namespace orv::test

@@ -12,6 +12,7 @@
 #include "WheelDump.h"
 #include "WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
 
 namespace orv {
 namespace {
@@ -70,11 +71,12 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyInBothArrangements) {
         }
 }
 
-// The same on a larger font (120 dpi) and on a window as tall as wide.
+// The same on a larger font (120 dpi, also at the default 800 by 600) and
+// on a window as tall as wide.
 TEST(DualWheelLegibility, FixedPairsReadCleanlyOnOtherSurfaces) {
   const struct {
     double width, height, dpi;
-  } surfaces[] = {{1000, 750, 120}, {700, 700, 96}, {1200, 700, 96}};
+  } surfaces[] = {{1000, 750, 120}, {1000, 725, 120}, {800, 578, 96}, {700, 700, 96}, {1200, 700, 96}};
   for (const auto& s : surfaces)
     for (DualWheelKind kind : {TransitsVsNatal, Display})
       for (const ChartInputFields* second : {(const ChartInputFields*)nullptr, &kStellium}) {
@@ -128,6 +130,11 @@ TEST(DualWheelLegibility, RandomPairCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int pairs = env ? std::atoi(env) : 0;
   if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  // The default window's wheel at 96 and at 120 dpi, below its menu bar.
+  const struct {
+    double width, height, dpi;
+  } surfaces[] = {{800, 578, 96}, {1000, 725, 120}};
+  for (const auto& s : surfaces)
   for (DualWheelKind kind : {TransitsVsNatal, Display}) {
     std::mt19937 random(1976);
     std::uniform_real_distribution<double> degree(0, 360);
@@ -151,18 +158,136 @@ TEST(DualWheelLegibility, RandomPairCounts) {
       n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
       n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
       PrepareDualWheelCommand(wb, kind, k % 3 ? kTransits : kPerson);
-      const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb));
-      sum.counts.overlaps += c.counts.overlaps;
-      sum.counts.circleCrossings += c.counts.circleCrossings;
-      sum.counts.spokeCrossings += c.counts.spokeCrossings;
-      sum.counts.outsideHouse += c.counts.outsideHouse;
-      sum.counts.notDrawn += c.counts.notDrawn;
+      const auto c =
+          test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height, s.dpi);
+      sum.counts += c.counts;
       sum.outsideWindow += c.outsideWindow;
       clean += c.Total() == 0;
       if (c.Total() > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE")) std::printf("pair %d\n", k);
     }
-    std::printf("%s: %d of %d clean; %s\n", kind == TransitsVsNatal ? "combined" : "two-ring",
+    std::printf("%s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
+                kind == TransitsVsNatal ? "combined" : "two-ring", s.width, s.height, s.dpi,
                 clean, pairs, Counts(sum).c_str());
+  }
+}
+
+// A one-chart wheel drawn as a ring: the natal declinations, or the helio
+// latitudes, of `chart`; with `packed`, nine points' values packed within
+// two degrees (a crowded sector).
+void PrepareRing(Workbench& wb, WheelChart chart, SingleWheelKind kind, bool packed = false) {
+  test::ComputeWheelChart(wb, chart);
+  if (packed)
+    for (int p = 1; p <= 9; ++p) {
+      wb.Charts.Natal.Declinations[std::size_t(p)] = 21.1 + 0.22 * p;
+      wb.Charts.Natal.HelioLatitudes[std::size_t(p)] = -0.3 + 0.22 * p;
+    }
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, kind, {}, host);
+}
+
+const std::pair<const char*, SingleWheelKind> kRingKinds[] = {
+    {"declinations", SingleWheelKind::Declinations},
+    {"helio latitudes", SingleWheelKind::HelioLatitudes}};
+
+// The declination and helio-latitude wheels of the fixed charts, in the
+// window at several sizes and dpi and on Letter and A4 paper.
+TEST(DualWheelLegibility, OneChartRingsReadCleanlyInTheWindowAndOnPaper) {
+  const std::pair<const char*, WheelChart> charts[] = {
+      {"ordinary", WheelChart::Ordinary},
+      {"crowded", WheelChart::Crowded},
+      {"polar", WheelChart::Polar},
+      {"66 North", WheelChart::Unequal},
+      {"before Chiron", WheelChart::BeforeChiron},
+      {"Aquarius stellium", WheelChart::Stellium},
+      {"four signs intercepted", WheelChart::Intercepting}};
+  const DeviceSize least = LegibleWheelArea(96);
+  const struct {
+    double width, height, dpi;
+    bool printing;
+  } surfaces[] = {{800, 600, 96, false},
+                  {800, 600, 120, false},
+                  {double(least.width), double(least.height), 96, false},
+                  {double(least.width), 900, 96, false},
+                  {1600, double(least.height), 96, false},
+                  {1600, 1000, 96, false},
+                  {816, 1056, 96, true},
+                  {794, 1123, 96, true}};
+  for (const auto& [chartName, chart] : charts)
+    for (const bool packed : {false, true})
+      for (const auto& [kindName, kind] : kRingKinds)
+        for (const auto& s : surfaces) {
+          Workbench wb;
+          PrepareRing(wb, chart, kind, packed);
+          const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width,
+                                                      s.height, s.dpi, s.printing);
+          EXPECT_EQ(c.Total(), 0) << chartName << (packed ? " packed" : "") << ", " << kindName
+                                  << (s.printing ? " on the page " : " at ") << s.width << "x"
+                                  << s.height << ", " << s.dpi << " dpi: " << Counts(c);
+        }
+}
+
+// Over random charts (declinations within 27 degrees, latitudes within 8);
+// run by hand with ORVANTA_LEGIBILITY_CHARTS=1000.
+TEST(DualWheelLegibility, RandomOneChartRingCounts) {
+  const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
+  const int charts = env ? std::atoi(env) : 0;
+  if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  const DeviceSize least = LegibleWheelArea(96);
+  const struct {
+    double width, height, dpi;
+    bool printing;
+  } surfaces[] = {{800, 600, 96, false},   {800, 600, 120, false},
+                  {double(least.width), double(least.height), 96, false},
+                  {1600, 1000, 96, false}, {816, 1056, 96, true},
+                  {794, 1123, 96, true}};
+  for (const auto& [kindName, kind] : kRingKinds)
+    for (const auto& s : surfaces) {
+      std::mt19937 random(1990);
+      std::uniform_real_distribution<double> declination(-27, 27), latitude(-8, 8);
+      test::DualLegibilityCounts sum;
+      int clean = 0;
+      for (int k = 0; k < charts; ++k) {
+        Workbench wb;
+        test::ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
+        for (int p = 1; p <= NumPoints; ++p) {
+          wb.Charts.Natal.Declinations[std::size_t(p)] = declination(random);
+          wb.Charts.Natal.HelioLatitudes[std::size_t(p)] = latitude(random);
+        }
+        test::RecordingHost host;
+        PrepareSingleWheel(wb, kind, {}, host);
+        const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
+                                                    s.dpi, s.printing);
+        sum.counts += c.counts;
+        sum.outsideWindow += c.outsideWindow;
+        clean += c.Total() == 0;
+      }
+      std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
+                  s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, charts,
+                  Counts(sum).c_str());
+    }
+}
+
+// The ring of one chart pinned where its labels crowd: nine declinations
+// within two degrees, and the helio latitudes of the Aquarius stellium
+// (most within a few degrees of the ecliptic).
+// ORVANTA_UPDATE_GOLDEN=1 rewrites them.
+TEST(DualWheelLegibility, CrowdedOneChartRingsDrawTheirPinnedCalls) {
+  const struct {
+    const char* name;
+    WheelChart chart;
+    SingleWheelKind kind;
+    bool packed;
+  } rings[] = {{"ring_packed_declinations.txt", WheelChart::Ordinary,
+                SingleWheelKind::Declinations, true},
+               {"ring_stellium_helio_latitudes.txt", WheelChart::Stellium,
+                SingleWheelKind::HelioLatitudes, false}};
+  for (const auto& ring : rings) {
+    Workbench wb;
+    PrepareRing(wb, ring.chart, ring.kind, ring.packed);
+    RecordingCanvas canvas(800, 600, 96);
+    PaintWheelWindow(canvas, test::PaintInputsOf(wb), 320);
+    const std::string dump = test::DrawCallDump(canvas);
+    EXPECT_EQ(dump, test::PinnedDump(ring.name, dump)) << ring.name;
   }
 }
 
