@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 #include "base/Format.h"
@@ -546,7 +547,10 @@ class Painter {
       return placed;
     }
     FitMeasured(inputs, placed);
-    for (const PlacedLabel& l : placed) Label(l);
+    for (const PlacedLabel& l : placed) {
+      Leader(l);
+      Label(l);
+    }
     return placed;
   }
 
@@ -583,22 +587,110 @@ class Painter {
   // shrink a little, or every other one moves into a second row further in,
   // whichever keeps them larger (never below a legible minimum).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
-    for (const auto& [from, to] : HouseGroups(placed)) {
-      const HouseSector nominal = HouseSectorOf(inputs, placed[from].house);
+    leaders_.clear();
+    const auto groups = HouseGroups(placed);
+    const auto sectorOf = [&](int house) {
+      const HouseSector nominal = HouseSectorOf(inputs, house);
       const double start = SurfaceAngle(nominal.start);
-      const HouseSector sector{start, Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
+      return HouseSector{start, Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
+    };
+    // By house: whether its labels took two rows, and those too many for it
+    // at a legible size.
+    std::array<bool, 13> twoRowHouse{};
+    std::vector<std::pair<std::size_t, std::size_t>> homeless;
+    for (const auto& [from, to] : groups) {
+      const HouseSector sector = sectorOf(placed[from].house);
       const auto first = placed.begin() + static_cast<std::ptrdiff_t>(from);
       const auto last = placed.begin() + static_cast<std::ptrdiff_t>(to);
       std::vector<PlacedLabel> oneRow(first, last), twoRows(first, last), least(first, last);
       const double oneRowSize = FitOneRow(sector, oneRow, kSmallestLabel);
       const double twoRowSize = oneRowSize < kSecondRowBelow ? FitTwoRows(sector, twoRows) : 0;
-      if (twoRowSize > oneRowSize)
+      if (twoRowSize > oneRowSize) {
         oneRow = twoRows;
-      else if (oneRowSize == 0 && FitOneRow(sector, least, kNarrowestHouseLabel) > 0)
-        oneRow = least;  // a house a degree or two wide: inside it, however small
+        twoRowHouse[std::size_t(placed[from].house)] = true;
+      } else if (oneRowSize == 0) {
+        homeless.emplace_back(from, to);
+        if (FitOneRow(sector, least, kNarrowestHouseLabel) > 0)
+          oneRow = least;  // kept, should no neighbour take them in
+      }
       std::copy(oneRow.begin(), oneRow.end(), first);
     }
+    for (const auto& [from, to] : homeless) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
     sizeFactor_ = 1;
+  }
+
+  // The labels [from, to) of a house too narrow to hold them at a legible
+  // size go into the nearest house (three at most away) with room for them
+  // beside its own, on the side toward their house, each with a leader line
+  // from its glyph to its true place on the rim.
+  void Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
+               const std::vector<std::pair<std::size_t, std::size_t>>& groups,
+               const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to) {
+    const int house = placed[from].house;
+    const HouseSector own = HouseSectorOf(inputs, house);
+    const double ownStart = SurfaceAngle(own.start);
+    const double ownWidth = Norm360(SurfaceAngle(own.start + own.width) - ownStart);
+    // The host that lets them (and its own) keep the largest size, the
+    // nearer of two about as good.
+    struct Host {
+      double size = 0;
+      std::size_t from = 0, ownCount = 0;
+      std::vector<PlacedLabel> together;
+    } best;
+    for (int away = 1; away <= 3; ++away)
+      for (const int dir : {-1, 1}) {
+        const int host = (house - 1 + dir * away + 12) % 12 + 1;
+        if (twoRowHouse[std::size_t(host)]) continue;
+        const HouseSector nominal = HouseSectorOf(inputs, host);
+        const double start = SurfaceAngle(nominal.start);
+        const HouseSector sector{start,
+                                 Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
+        Host h;
+        for (const auto& [f, t] : groups)
+          if (placed[f].house == host) {
+            h.from = f;
+            h.together.assign(placed.begin() + long(f), placed.begin() + long(t));
+          }
+        h.ownCount = h.together.size();
+        for (std::size_t k = from; k < to; ++k) {
+          PlacedLabel l = placed[k];
+          // Just outside the host on the side toward its own house.
+          l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(to - k)
+                                      : sector.start + sector.width + 0.01 * double(k - from + 1));
+          h.together.push_back(l);
+        }
+        for (PlacedLabel& l : h.together) l.sizeFactor = 1;
+        h.size = FitOneRow(sector, h.together, kSmallestLabel);
+        if (h.size > best.size + 0.05) best = std::move(h);
+      }
+    if (best.size == 0) return;
+    std::copy(best.together.begin(), best.together.begin() + long(best.ownCount),
+              placed.begin() + long(best.from));
+    for (std::size_t k = from; k < to; ++k) {
+      // Its true place within its house, on the rim.
+      const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
+      const double next = inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))];
+      const double span = Norm360(next - cusp);
+      const double share = span > 0 ? Norm360(placed[k].value - cusp) / span : 0.5;
+      const double target = ownStart + ownWidth * std::clamp(share, 0.2, 0.8);
+      leaders_[placed[k].point] = target;
+      placed[k] = best.together[best.ownCount + (k - from)];
+      // The aspect lines end at the point's own place too.
+      placed[k].lineEndAngle = UserAngle(target);
+    }
+  }
+
+  // A rehoused label's leader line: from its glyph to its place on the rim.
+  void Leader(const PlacedLabel& l) {
+    const auto it = leaders_.find(l.point);
+    if (it == leaders_.end()) return;
+    const auto glyph = Boxes(l).front();
+    const double rad = it->second * std::numbers::pi / 180;
+    const double r = kRimRadius - kRimClearance;
+    const UserPoint rim{r * std::cos(rad), r * std::sin(rad) / Squash()};
+    const UserPoint near{std::clamp(rim.x, glyph[0].x, glyph[1].x),
+                         std::clamp(rim.y, glyph[1].y, glyph[0].y)};
+    canvas_.Line(rim, near, glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
   }
 
   // A pass of the combined arrangement refitted by the boxes its labels
@@ -1052,6 +1144,8 @@ class Painter {
   UserPoint at_;
   std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
   double sizeFactor_ = 1;
+  // The true angles on the rim of the rehoused labels' points, by point.
+  std::map<int, double> leaders_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
 };

@@ -1,7 +1,8 @@
 #pragma once
 // Counts what makes a painted single wheel hard or wrong to read, from the
 // recording surface: label boxes that overlap, labels that cross a circle or
-// a spoke, glyphs outside their own house and points not drawn; and what
+// a spoke, glyphs outside their own house (unless led back to it by a line)
+// and points not drawn; and what
 // makes it hard to read at a glance: two labels of a house so near that
 // their characters run together, a retrograde mark nearer another label than
 // its own glyph and degrees, a point label drawn too small to read.
@@ -30,11 +31,9 @@ namespace orv::test {
 struct LegibilityCounts {
   int overlaps = 0, circleCrossings = 0, spokeCrossings = 0, outsideHouse = 0, notDrawn = 0;
   int interleaved = 0, retroAstray = 0, undersized = 0;
-  // Undersized labels are counted apart: a house a degree or two wide still
-  // draws its label inside it below the legible size.
   int Total() const {
     return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn + interleaved +
-           retroAstray;
+           retroAstray + undersized;
   }
   LegibilityCounts& operator+=(const LegibilityCounts& o) {
     overlaps += o.overlaps;
@@ -248,9 +247,25 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
     const double start = asDrawn(nominal);
     const double end = asDrawn(european ? spokes[std::size_t(h % 12)] : Norm360(nominal + 30));
     const double width = Norm360(end - start);
+    const auto inHouse = [&](UserPoint c) {
+      return Norm360(std::atan2(squash * c.y, c.x) * 180 / 3.14159265358979 - start) <= width;
+    };
+    // A label moved out of a house too narrow for it is led back to its place
+    // on the rim by a line from its glyph, which crosses no other label.
+    bool led = false;
+    for (const CanvasRecord& line : canvas.Lines())
+      for (const auto& [glyphEnd, rimEnd] : {std::pair{line.a, line.b}, std::pair{line.b, line.a}})
+        if (BoxGap(labels[l].front(), {glyphEnd.x, glyphEnd.y, glyphEnd.x, glyphEnd.y}, squash) <
+                0.5 &&
+            std::hypot(rimEnd.x, squash * rimEnd.y) > 200 && inHouse(rimEnd)) {
+          led = true;
+          for (std::size_t m = 0; m < labels.size(); ++m)
+            for (const TextBox& y : labels[m])
+              if (m != l && CrossesSegment(y, glyphEnd, rimEnd)) ++n.overlaps;
+        }
     for (const UserPoint& c : labels[l].front().Corners()) {
-      const double a = Norm360(std::atan2(squash * c.y, c.x) * 180 / 3.14159265358979);
-      if (Norm360(a - start) > width) {
+      if (!led && !inHouse(c)) {
+        const double a = Norm360(std::atan2(squash * c.y, c.x) * 180 / 3.14159265358979);
         ++n.outsideHouse;
         if (verbose)
           std::printf("outside: point %d house %d at %.2f, house from %.2f through %.2f\n", p, h, a,
