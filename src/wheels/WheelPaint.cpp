@@ -115,6 +115,9 @@ constexpr double kRimRadius = 217, kInnerRadius = 120;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
+// The least angle, in degrees, between the glyphs of a two-row house taken
+// in zodiac order: nearer, two of them read as a pair side by side.
+constexpr double kStaggerDeg = 1.5, kLeastStaggerDeg = 1.1;
 // Where the two-ring wheel's labels begin: clear of the conjunction arcs
 // drawn along its circle.
 constexpr double kRingLabelsFrom = WheelRadius + 3.5;
@@ -604,7 +607,14 @@ class Painter {
       const auto last = placed.begin() + static_cast<std::ptrdiff_t>(to);
       std::vector<PlacedLabel> oneRow(first, last), twoRows(first, last), least(first, last);
       const double oneRowSize = FitOneRow(sector, oneRow, kSmallestLabel);
-      const double twoRowSize = oneRowSize < kSecondRowBelow ? FitTwoRows(sector, twoRows) : 0;
+      double twoRowSize = 0;
+      // Too full to stagger them widely: less widely, else every other
+      // label further in as it comes.
+      for (const double stagger : {kStaggerDeg, kLeastStaggerDeg, 0.0})
+        if (oneRowSize < kSecondRowBelow && twoRowSize == 0) {
+          twoRows.assign(first, last);
+          twoRowSize = FitTwoRows(sector, twoRows, stagger);
+        }
       if (twoRowSize > oneRowSize) {
         oneRow = twoRows;
         twoRowHouse[std::size_t(placed[from].house)] = true;
@@ -946,7 +956,9 @@ class Painter {
 
   // Every other label of `house` (by angle) in a second row inside the
   // first: the largest size at which both rows fit, 0 when none does.
-  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house) {
+  // `stagger`: the least angle each glyph stands on from the one before it,
+  // whichever its row, so the house reads along in zodiac order (0: none).
+  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house, double stagger) {
     std::vector<PlacedLabel*> byAngle;
     for (PlacedLabel& l : house) byAngle.push_back(&l);
     const auto offset = [&](const PlacedLabel* l) {
@@ -963,7 +975,11 @@ class Painter {
         house[k].sizeFactor = size;
       }
       double outer = 1, inner = 1, boundary = 0;
-      for (int pass = 0; pass < 3; ++pass) {
+      for (int pass = 0; pass < 4; ++pass) {
+        // Once the rows have found their radii: each label of the inner row
+        // set between its two neighbours of the outer one, so that the
+        // house reads in zodiac order along it rather than in pairs.
+        if (pass == 3 && stagger > 0) Stagger(sector, byAngle);
         outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
         boundary = kRimRadius;
         for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
@@ -972,9 +988,34 @@ class Painter {
       bool clear = true;
       for (const PlacedLabel* l : rows[1])
         clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
+      for (std::size_t k = 1; stagger > 0 && k < byAngle.size(); ++k)
+        clear = clear && std::remainder(GlyphAngle(*byAngle[k]) - GlyphAngle(*byAngle[k - 1]),
+                                        360.0) >= stagger;
       if (outer >= 1 && inner >= 1 && clear) return size;
     }
     return 0;
+  }
+
+  // The labels of both rows, in zodiac order, spread along the house by half
+  // their widths: neighbours in a row keep about their whole widths apart,
+  // and each stands half a label on from the one before it in the other row.
+  void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle) {
+    std::vector<double> angles;
+    std::vector<LabelSpan> spans;
+    for (const PlacedLabel* l : byAngle) {
+      angles.push_back(SurfaceAngle(l->angle, 1));
+      const LabelSpan span = SpanOf(*l, kLabelGapShare / 2);
+      const double quarter = (span.below + span.above) / 4;
+      spans.push_back({quarter, quarter});
+    }
+    FitSpans(sector, angles, spans);
+    for (std::size_t k = 0; k < byAngle.size(); ++k) byAngle[k]->angle = UserAngle(angles[k]);
+  }
+
+  // The true angle of the middle of a label's glyph.
+  double GlyphAngle(const PlacedLabel& l) {
+    const auto& g = Boxes(l).front();
+    return TrueAngle((g[0].x + g[1].x) / 2, (g[0].y + g[1].y) / 2);
   }
 
   // One row's labels drawn in until each clears `outer`, then moved apart
