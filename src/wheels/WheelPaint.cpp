@@ -463,6 +463,9 @@ class Painter {
     double size = Opt(o_.degreeSize);
     if (houseCount > 6) {
       size -= houseCount - 6;
+      // On paper too: a sector of fourteen points would print its degrees
+      // at a point or two; the fit shrinks them only as far as it must.
+      if (o_.printing) size = std::max(size, std::min(8.0, Opt(o_.degreeSize)));
       if (!o_.printing && size < 8) size = 8;
     }
     canvas_.SetFontSize(size * factor);
@@ -478,7 +481,7 @@ class Painter {
     canvas_.SetFontSize(Opt(o_.cuspSignSize));
     canvas_.SetForeColor(QBColor(0));
     if (req_.DeclinationDualWheel != 0) return;
-    const auto at = DualSignGlyphPositions(req_.Cusps);
+    const auto at = RingSignPositions();
     for (int h = 1; h <= 12; ++h) Put(GlyphCode::SignBase + h, at[static_cast<std::size_t>(h)]);
   }
 
@@ -561,13 +564,21 @@ class Painter {
   // two-ring wheel sets its first chart's, each house a sector of the ring;
   // the aspect lines end beside them.
   void RingPoints(std::vector<PlacedLabel>& placed, const WheelList& list) {
+    // A house's crowding sizes its texts; the Moon to the MC, which a
+    // heliocentric wheel never draws, crowd nothing.
+    std::array<int, 13> counts = list.houseCounts;
+    if (req_.HelioWheel == 1)
+      for (std::size_t i = 1; i <= NumPoints; ++i)
+        if (list.points[i] >= ChartPoint::Moon && list.points[i] <= ChartPoint::MC &&
+            list.houses[i] > 0)
+          --counts[static_cast<std::size_t>(list.houses[i])];
     DualPlacement ring;
     for (const PlacedLabel& l : placed) {
       DualLabel d;
       d.entry = l.point;
       d.value = l.value;
       d.house = l.house;
-      d.houseCount = list.houseCounts[static_cast<std::size_t>(l.house)];
+      d.houseCount = counts[static_cast<std::size_t>(l.house)];
       d.angle = l.angle;
       ring.labels.push_back(d);
     }
@@ -593,9 +604,7 @@ class Painter {
     leaders_.clear();
     const auto groups = HouseGroups(placed);
     const auto sectorOf = [&](int house) {
-      const HouseSector nominal = HouseSectorOf(inputs, house);
-      const double start = SurfaceAngle(nominal.start);
-      return HouseSector{start, Norm360(SurfaceAngle(nominal.start + nominal.width) - start)};
+      return SurfaceSector(HouseSectorOf(inputs, house), o_.verticalFactor);
     };
     // By house: whether its labels took two rows, and those too many for it
     // at a legible size.
@@ -713,10 +722,8 @@ class Painter {
     // The combined frame's spokes are round on the window.
     const double spokeFactor = o_.printing ? o_.verticalFactor : 1;
     for (const auto& [from, to] : HouseGroups(placed)) {
-      const HouseSector nominal = HouseSectorOf(inputs, placed[from].house);
-      const double start = SurfaceAngle(nominal.start, spokeFactor);
-      const HouseSector sector{
-          start, Norm360(SurfaceAngle(nominal.start + nominal.width, spokeFactor) - start)};
+      const HouseSector sector =
+          SurfaceSector(HouseSectorOf(inputs, placed[from].house), spokeFactor);
       for (int pass = 0; pass < 6; ++pass) {
         std::vector<double> angles;
         std::vector<LabelSpan> spans;
@@ -776,14 +783,13 @@ class Painter {
   std::vector<RingSpot> FitRing(DualPlacement& placed) {
     std::vector<DualLabel>& labels = placed.labels;
     std::vector<RingSpot> spots(labels.size());
-    const auto signs = DualSignGlyphPositions(req_.Cusps);
+    const auto signs = RingSignPositions();
     for (std::size_t from = 0; from < labels.size();) {
       std::size_t to = from;
       while (to < labels.size() && labels[to].house == labels[from].house) ++to;
       const int house = labels[from].house;
-      const double nominal = Norm360(180.0 + 30 * (house - 1));
-      const double start = SurfaceAngle(nominal, RingSpokeFactor());
-      const double width = Norm360(SurfaceAngle(nominal + 30, RingSpokeFactor()) - start);
+      const auto [start, width] =
+          SurfaceSector({Norm360(180.0 + 30 * (house - 1)), 30}, RingSpokeFactor());
       const auto offset = [&](double angle) {
         double rel = Norm360(angle - start);
         if (rel > width + (360 - width) / 2) rel -= 360;
@@ -1081,6 +1087,20 @@ class Painter {
     return Norm360(TrueAngle(std::cos(rad), verticalFactor * std::sin(rad)));
   }
   double SurfaceAngle(double a) const { return SurfaceAngle(a, o_.verticalFactor); }
+  // Where a house's sector between spokes drawn with `spokeFactor` really
+  // runs on this surface.
+  HouseSector SurfaceSector(const HouseSector& nominal, double spokeFactor) const {
+    const double start = SurfaceAngle(nominal.start, spokeFactor);
+    return {start, Norm360(SurfaceAngle(nominal.start + nominal.width, spokeFactor) - start)};
+  }
+  // The ring's sign glyphs; on paper as far from the circle as on the page
+  // shape their places were made for, whatever the page's shape.
+  std::array<UserPoint, 13> RingSignPositions() const {
+    std::array<UserPoint, 13> at = DualSignGlyphPositions(req_.Cusps);
+    if (o_.printing)
+      for (UserPoint& p : at) p.y *= PageVerticalFactor(canvas_) / PrinterVerticalFactor;
+    return at;
+  }
   // The ring's spokes start on its circle, on paper of any shape too.
   double RingSpokeFactor() const {
     return o_.printing ? PageVerticalFactor(canvas_) : o_.verticalFactor;

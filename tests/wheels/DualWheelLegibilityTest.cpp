@@ -130,10 +130,13 @@ TEST(DualWheelLegibility, RandomPairCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int pairs = env ? std::atoi(env) : 0;
   if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
-  // The default window's wheel at 96 and at 120 dpi, below its menu bar.
+  // The default window's wheel at 96 and at 120 dpi, below its menu bar;
+  // Letter and A4 paper.
   const struct {
     double width, height, dpi;
-  } surfaces[] = {{800, 578, 96}, {1000, 725, 120}};
+    bool printing;
+  } surfaces[] = {
+      {800, 578, 96, false}, {1000, 725, 120, false}, {816, 1056, 96, true}, {794, 1123, 96, true}};
   for (const auto& s : surfaces)
   for (DualWheelKind kind : {TransitsVsNatal, Display}) {
     std::mt19937 random(1976);
@@ -159,14 +162,16 @@ TEST(DualWheelLegibility, RandomPairCounts) {
       n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
       PrepareDualWheelCommand(wb, kind, k % 3 ? kTransits : kPerson);
       const auto c =
-          test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height, s.dpi);
+          test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height, s.dpi,
+                                       s.printing);
       sum.counts += c.counts;
       sum.outsideWindow += c.outsideWindow;
       clean += c.Total() == 0;
       if (c.Total() > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE")) std::printf("pair %d\n", k);
     }
-    std::printf("%s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
-                kind == TransitsVsNatal ? "combined" : "two-ring", s.width, s.height, s.dpi,
+    std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
+                kind == TransitsVsNatal ? "combined" : "two-ring", s.printing ? "page" : "window",
+                s.width, s.height, s.dpi,
                 clean, pairs, Counts(sum).c_str());
   }
 }
@@ -269,7 +274,8 @@ TEST(DualWheelLegibility, RandomOneChartRingCounts) {
 
 // The ring of one chart pinned where its labels crowd: nine declinations
 // within two degrees, and the helio latitudes of the Aquarius stellium
-// (most within a few degrees of the ecliptic).
+// (most within a few degrees of the ecliptic; the Moon to the MC, never
+// drawn there, do not shrink the texts of the house they fall in).
 // ORVANTA_UPDATE_GOLDEN=1 rewrites them.
 TEST(DualWheelLegibility, CrowdedOneChartRingsDrawTheirPinnedCalls) {
   const struct {
