@@ -528,7 +528,13 @@ void CommandController::StepMoment(const UpdateStep& step) {
   };
   links.compute = [this] { return inputWindows_->Calculate(); };
   links.redraw = [this] { RedrawCurrentWheel(); };
+  // The charts' new listing waits behind the wheel, which keeps the focus:
+  // a stepping key held down must keep reaching the wheel, not run the main
+  // window's command of the same key from the data window.
+  DataWindowSlot& data = Data();
+  data.KeepBehind(true);
   StepChartMoment(workbench_.Charts, step, links);
+  data.KeepBehind(false);
 }
 
 std::function<void()> CommandController::SingleWheel(SingleWheelKind kind) {
