@@ -527,10 +527,14 @@ void CommandController::StepMoment(const UpdateStep& step) {
     form(chart).SetFields(fields);
   };
   links.compute = [this] { return inputWindows_->Calculate(); };
-  links.redraw = [this] { RedrawCurrentWheel(); };
-  // The charts' new listing waits behind the wheel, which keeps the focus:
-  // a stepping key held down must keep reaching the wheel, not run the main
-  // window's command of the same key from the data window.
+  // The wheel is painted again in its window: a window closed and made anew
+  // would hand the focus to another window for a moment, and a stepping key
+  // held down would run that window's command of the same key. For the same
+  // reason the charts' new listing waits behind the wheel.
+  links.redraw = [this] {
+    if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_))
+      wheels_->ShowMoved();
+  };
   DataWindowSlot& data = Data();
   data.KeepBehind(true);
   StepChartMoment(workbench_.Charts, step, links);
