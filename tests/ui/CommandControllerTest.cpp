@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
 #include <fstream>
@@ -20,11 +22,14 @@
 #include "reports/ui/Browsers.h"
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
+#include "shell/OptionFiles.h"
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/FrmEnabledPlanets.h"
-#include "shell/ui/TextFileEditor.h"
+#include "shell/ui/InputD.h"
+#include "shell/ui/InputWindows.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
+#include "shell/ui/TextFileEditor.h"
 #include "wheels/ChartStepping.h"
 #include "wheels/ui/AstrLine.h"
 #include "wheels/ui/Wheels.h"
@@ -138,6 +143,41 @@ TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
     window.Action(id)->trigger();
     ASSERT_TRUE(wb.Wheel.has_value());
     EXPECT_EQ(SingleWheelKindOf(*wb.Wheel), kind) << CommandEntry(id).caption;
+  }
+  controller.CloseWindows();
+}
+
+// A step of the wheel's moment paints the moved charts in the same wheel
+// window: a window closed and made anew hands the focus to another window
+// for a moment, and a stepping key held down then runs that window's command
+// of the same key (Shift+F1 on the main window shows the Moon on two-chart
+// wheels).
+TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
+  test::TempDir dir;
+  std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
+  wb.AppPath = dir.path();
+  const StartupHooks hooks = controller.Startup([] { return true; }, ORVANTA_DATA_DIR);
+  ReadOptionsFile(host, wb.AppPath, wb.Options);
+  hooks.LoadDataTables();
+  hooks.ShowChartInputWindows();
+  InputD& natal = controller.Inputs()->Natal();
+  natal.txtName()->setText("Renee Doe");
+  natal.SetFields({"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false,
+                   false});
+  ASSERT_EQ(controller.Inputs()->Calculate(), 0);
+  window.Action(CommandId::WheelsNatal)->trigger();
+  QPointer<Wheels> wheel;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
+  ASSERT_TRUE(wheel);
+  auto* addDay = wheel->findChild<QAction*>("mnuUpdateAddDay_Natal");
+  ASSERT_NE(addDay, nullptr);
+  for (const char* day : {"13", "14"}) {
+    addDay->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(wheel) << "the wheel window was closed";
+    EXPECT_TRUE(wheel->isVisible());
+    EXPECT_EQ(natal.Fields().Day, day);
   }
   controller.CloseWindows();
 }

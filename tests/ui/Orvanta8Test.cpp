@@ -234,6 +234,29 @@ TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
   EXPECT_EQ(ran.size(), 3u);
 }
 
+// A key held down in the wheel window: each step closes the window and
+// opens a new one, and the presses still on their way reach the closed one.
+// They must not run the main window's command of the same key (Shift+F1
+// there shows the Moon on the two-chart wheels).
+TEST_F(Orvanta8Test, KeysReachingAClosedWindowRunNoMainWindowCommand) {
+  Orvanta8 window(workbench, host);
+  int ran = 0;
+  window.Bind(CommandId::WheelsShowMoon, [&ran] { ++ran; });
+  window.ShowChartMenus();
+  window.show();
+  QWidget wheel(nullptr, Qt::Window);
+  wheel.show();
+  const struct {
+    bool open;
+    int ran;
+  } cases[] = {{true, 1}, {false, 1}, {true, 2}};
+  for (const auto& c : cases) {
+    wheel.setVisible(c.open);
+    QTest::keyClick(&wheel, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(ran, c.ran) << (c.open ? "open" : "closed");
+  }
+}
+
 std::vector<std::string> CheckedHouses(Orvanta8& window) {
   std::vector<std::string> checked;
   for (QAction* action : window.MenuAction(MenuId::Houses)->menu()->actions())

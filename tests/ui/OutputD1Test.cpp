@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScreen>
+#include <QTest>
 #include <fstream>
 #include <memory>
 
@@ -104,6 +105,32 @@ TEST(OutputD1, ShowingAPageRestoresAMinimizedWindow) {
   EXPECT_EQ(slot.Window().RichText1()->PlainText().toStdString(), "second\n\n");
   EXPECT_TRUE(slot.Window().Action(DataWindowItem::MoreMenu)->isVisible());
   EXPECT_TRUE(slot.Window().Action(DataWindowItem::MoreNewDate)->isVisible());
+}
+
+// A step of the wheel's moment lists the charts anew behind the wheel: the
+// wheel keeps the focus (a stepping key held down keeps stepping); later
+// pages come forward. (A data window made anew for the page is shown without
+// taking the focus too, which the offscreen platform does not heed.)
+TEST(OutputD1, APageKeptBehindLeavesTheFocusWhereItIs) {
+  Fixture f;
+  DataWindowSlot& slot = f.MakeSlot();
+  f.ShowLine("first");
+  QWidget wheel(nullptr, Qt::Window);
+  const struct {
+    bool behind;
+    bool wheelKeepsFocus;
+  } cases[] = {{true, true}, {false, false}, {true, true}};
+  for (const auto& c : cases) {
+    wheel.show();
+    wheel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wheel));
+    slot.KeepBehind(c.behind);
+    f.ShowLine("stepped");
+    slot.KeepBehind(false);
+    QTest::qWait(20);
+    EXPECT_TRUE(slot.Window().isVisible());
+    EXPECT_EQ(QApplication::activeWindow() == &wheel, c.wheelKeepsFocus) << c.behind;
+  }
 }
 
 // The house-system change closes the data window and shows the new page in

@@ -527,8 +527,18 @@ void CommandController::StepMoment(const UpdateStep& step) {
     form(chart).SetFields(fields);
   };
   links.compute = [this] { return inputWindows_->Calculate(); };
-  links.redraw = [this] { RedrawCurrentWheel(); };
+  // The wheel is painted again in its window: a window closed and made anew
+  // would hand the focus to another window for a moment, and a stepping key
+  // held down would run that window's command of the same key. For the same
+  // reason the charts' new listing waits behind the wheel.
+  links.redraw = [this] {
+    if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_))
+      wheels_->ShowMoved();
+  };
+  DataWindowSlot& data = Data();
+  data.KeepBehind(true);
   StepChartMoment(workbench_.Charts, step, links);
+  data.KeepBehind(false);
 }
 
 std::function<void()> CommandController::SingleWheel(SingleWheelKind kind) {

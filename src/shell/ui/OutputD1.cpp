@@ -167,14 +167,21 @@ void OutputD1::SetMoreMenuVisible(bool visible) {
 }
 
 void OutputD1::ShowPage(SharedPage page, bool moreMenuShown) {
+  ShowPage(std::move(page), moreMenuShown, true);
+}
+
+void OutputD1::ShowPage(SharedPage page, bool moreMenuShown, bool toFront) {
   text_->SetPage(std::move(page));
   SetMoreMenuVisible(moreMenuShown);
   setWindowTitle(QString::fromStdString(SetTitleText() + "Data"));
   if (isMinimized()) {
     showNormal();
-  } else {
+  } else if (!isVisible()) {
+    // A window shown anew takes the focus unless it is to stay behind.
+    setAttribute(Qt::WA_ShowWithoutActivating, !toFront);
     show();
   }
+  if (!toFront) return;
   raise();
   activateWindow();
 }
@@ -307,7 +314,7 @@ void DataWindowSlot::Close() {
 }
 
 void DataWindowSlot::ShowPage(SharedPage page, bool moreMenuShown) {
-  Window().ShowPage(std::move(page), moreMenuShown);
+  Window().ShowPage(std::move(page), moreMenuShown, !keepBehind_);
 }
 
 }  // namespace orv

@@ -57,6 +57,8 @@ class OutputD1 : public QMainWindow, public OutputView {
   ~OutputD1() override;
 
   void ShowPage(SharedPage page, bool moreMenuShown) override;
+  // The same, brought forward (and given the focus) or not.
+  void ShowPage(SharedPage page, bool moreMenuShown, bool toFront);
 
   PageView* RichText1() const { return text_; }
   // The action of menu or command `id` of the window's menu bar.
@@ -118,6 +120,10 @@ class DataWindowSlot final : public OutputView {
   DataWindowSlot& operator=(const DataWindowSlot&) = delete;
 
   void ShowPage(SharedPage page, bool moreMenuShown) override;
+  // While set, a page is shown without bringing the window forward: a step
+  // of the wheel's moment lists the charts anew, and the wheel keeps the
+  // focus, so a stepping key held down keeps stepping.
+  void KeepBehind(bool behind) { keepBehind_ = behind; }
 
   // The window, created when there is none.
   OutputD1& Window();
@@ -135,6 +141,7 @@ class DataWindowSlot final : public OutputView {
   double fontStep_;
   DataWindowLinks links_;
   QPointer<OutputD1> window_;
+  bool keepBehind_ = false;
 };
 
 }  // namespace orv

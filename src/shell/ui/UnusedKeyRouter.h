@@ -21,7 +21,8 @@ class UnusedKeyRouter : public QObject {
  protected:
   // A key press that reached another top-level window unused by every widget
   // on its way (its shortcuts were tried before) runs the enabled main-window
-  // command of that key, if any; modal dialogs and popups keep every key.
+  // command of that key, if any; modal dialogs, popups and windows already
+  // closed keep every key.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

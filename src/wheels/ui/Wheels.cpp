@@ -229,6 +229,14 @@ void Wheels::ViewResized(const QSize& size) {
 
 void Wheels::Repaint() { view_->update(); }
 
+void Wheels::ShowMoved() {
+  if (CWAspect* open = aspectList_.data()) {
+    aspectList_ = nullptr;
+    open->close();  // deletes it
+  }
+  Repaint();
+}
+
 void Wheels::mnuAspects_Click() {
   if (CWAspect* open = aspectList_.data()) {
     aspectList_ = nullptr;

@@ -70,6 +70,9 @@ class Wheels : public QWidget {
   WheelPaintInputs PaintInputs(std::optional<OrbTable>& orbs) const;
   // Repaints the wheel now.
   void Repaint();
+  // The same wheel of charts moved to another moment, in this window, which
+  // keeps its place and the focus; an aspect list of the old moment closes.
+  void ShowMoved();
 
   void mnuAspects_Click();
   void mnuOrbsChange_Click();
