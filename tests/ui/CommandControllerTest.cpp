@@ -170,7 +170,11 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
   ASSERT_TRUE(wheel);
-  auto* addDay = wheel->findChild<QAction*>("mnuUpdateAddDay_Natal");
+  // The Update menu's first item adds a natal day.
+  QAction* addDay = nullptr;
+  if (const QList<QAction*> bar = wheel->MenuBar()->actions(); !bar.isEmpty() && bar[0]->menu())
+    for (QAction* a : bar[0]->menu()->actions())
+      if (a->text() == "&Add a Natal Day") addDay = a;
   ASSERT_NE(addDay, nullptr);
   for (const char* day : {"13", "14"}) {
     addDay->trigger();
