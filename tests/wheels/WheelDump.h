@@ -39,10 +39,11 @@ inline std::string DrawCallDump(const RecordingCanvas& canvas) {
   return out;
 }
 
-// The pinned dump `name` in the golden folder beside the tests;
+// The pinned dump `name` in the wheels tests' golden folder (found from any
+// working folder);
 // ORVANTA_UPDATE_GOLDEN=1 first rewrites it with `dump`.
 inline std::string PinnedDump(const std::string& name, const std::string& dump) {
-  const auto folder = std::filesystem::path(__FILE__).parent_path() / "golden";
+  const auto folder = std::filesystem::path(ORVANTA_TESTS_DIR) / "wheels" / "golden";
   if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr)
     std::ofstream(folder / name, std::ios::binary) << dump;
   std::ifstream in(folder / name, std::ios::binary);
