@@ -17,6 +17,7 @@
 #include "shell/NewNamesFile.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/UnusedKeyRouter.h"
+#include "shell/ui/WindowMenuBar.h"
 
 namespace orv {
 
@@ -54,42 +55,20 @@ Orvanta8::Orvanta8(Workbench& workbench, Host& host, QWidget* parent)
 }
 
 void Orvanta8::BuildMenuBar() {
-  std::vector<QMenu*> open;  // the menu being filled is the last one
-  for (const MenuEntry& entry : MainMenuEntries()) {
-    switch (entry.kind) {
-      case MenuEntryKind::Menu: {
-        QMenu* menu = open.empty() ? menuBar()->addMenu(Q(entry.caption))
-                                   : open.back()->addMenu(Q(entry.caption));
+  AddMenuRows(
+      *menuBar(), MainMenuEntries(),
+      [this](const MenuEntry& entry, QMenu& menu) {
         // Two separators in a row are drawn as two lines.
-        menu->setSeparatorsCollapsible(false);
-        menus_[static_cast<std::size_t>(entry.menu)] = menu->menuAction();
-        if (entry.shownAfterFirstChart) menu->menuAction()->setVisible(false);
-        open.push_back(menu);
-        break;
-      }
-      case MenuEntryKind::EndMenu:
-        open.pop_back();
-        break;
-      case MenuEntryKind::Separator:
-        open.back()->addSeparator();
-        break;
-      case MenuEntryKind::Item:
-      case MenuEntryKind::BarCommand: {
-        QAction* action = entry.kind == MenuEntryKind::Item
-                              ? open.back()->addAction(Q(entry.caption))
-                              : menuBar()->addAction(Q(entry.caption));
-        if (!entry.shortcut.empty()) {
-          action->setShortcut(QKeySequence(Q(entry.shortcut), QKeySequence::PortableText));
-          // The keys belong to this window, as the other windows have their own.
-          action->setShortcutContext(Qt::WindowShortcut);
-        }
-        action->setCheckable(entry.checkable);
-        connect(action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
-        Slot(entry.id).action = action;
-        break;
-      }
-    }
-  }
+        menu.setSeparatorsCollapsible(false);
+        menus_[static_cast<std::size_t>(entry.menu)] = menu.menuAction();
+        if (entry.shownAfterFirstChart) menu.menuAction()->setVisible(false);
+      },
+      [this](const MenuEntry& entry, QAction& action) {
+        // The keys belong to this window, as the other windows have their own.
+        action.setShortcutContext(Qt::WindowShortcut);
+        connect(&action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
+        Slot(entry.id).action = &action;
+      });
 }
 
 QAction* Orvanta8::Action(CommandId id) const { return Slot(id).action; }
