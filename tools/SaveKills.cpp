@@ -11,8 +11,8 @@
 // first line, so the check regenerates it and compares byte for byte: a
 // file that is neither an old version nor a new one whole is damaged.
 #include <cstdio>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -103,7 +103,8 @@ int Save(const std::string& kind, const fs::path& folder) {
     const fs::path file = folder / "NAMES.FIL";
     FileHost host(file);
     for (long v = 0;; ++v)
-      SavePersonToNamesFile(host, Person(v), [] { return true; }, [&] { return file.string(); });
+      SavePersonToNamesFile(
+          host, Person(v), [] { return true; }, [&] { return file.string(); });
   }
   if (kind == "transit" || kind == "natal") {
     const bool transit = kind == "transit";
@@ -111,10 +112,9 @@ int Save(const std::string& kind, const fs::path& folder) {
     fs::create_directories(file.parent_path());
     FileHost host(file);
     for (long v = 0;; ++v) {
+      // Save As writes a natal report's RTF copy beside it, the copy first.
       ReportState report = Report(transit, v);
-      const auto saved = SaveReportAs(report, options, folder, {"Kill", ""}, host);
-      if (saved && !transit)
-        WriteRtfCopy(*saved, SavedReportText(report, options), report.CurrentReportKind, host);
+      SaveReportAs(report, options, folder, {"Kill", ""}, host);
     }
   }
   if (kind == "options" || kind == "orbs") {
@@ -184,12 +184,12 @@ int Check(const std::string& kind, const fs::path& folder, const fs::path& shipp
     problem = CheckVersioned(file, "Version ", text, std::nullopt);
     const fs::path rtf = RtfFileName(file);
     if (problem.empty() && !transit && fs::exists(rtf)) {
-      problem = CheckVersioned(rtf, "Version ", [&](long v) {
-        return RtfReportText(text(v), ReportKind::Natal);
-      }, std::nullopt);
+      problem = CheckVersioned(
+          rtf, "Version ", [&](long v) { return RtfReportText(text(v), ReportKind::Natal); },
+          std::nullopt);
       // The pair read as one: an .rtf of another version than its .txt.
-      if (problem.empty() && VersionIn(*ReadFileBytes(rtf), "Version ") !=
-                                 VersionIn(*ReadFileBytes(file), "Version "))
+      if (problem.empty() &&
+          VersionIn(*ReadFileBytes(rtf), "Version ") != VersionIn(*ReadFileBytes(file), "Version "))
         std::puts("pair of two versions");
     }
   } else if (kind == "options" || kind == "orbs") {

@@ -788,8 +788,10 @@ class Painter {
       std::size_t to = from;
       while (to < labels.size() && labels[to].house == labels[from].house) ++to;
       const int house = labels[from].house;
-      const auto [start, width] =
+      // Plain names, not a structured binding: the lambdas below capture them.
+      const HouseSector sector =
           SurfaceSector({Norm360(180.0 + 30 * (house - 1)), 30}, RingSpokeFactor());
+      const double start = sector.start, width = sector.width;
       const auto offset = [&](double angle) {
         double rel = Norm360(angle - start);
         if (rel > width + (360 - width) / 2) rel -= 360;
