@@ -283,6 +283,29 @@ TEST(HouseCusps, AscendantRisesInTheEastAtPolarLatitudes) {
   }
 }
 
+// An ecliptic point rises when the sidereal time reaches its right ascension
+// less its semi-diurnal arc H0 (cos H0 = -tan(latitude) tan(declination)), and
+// at that moment it is the Ascendant. Inside the polar circles this includes
+// moments where the point found from the nonagesimal is the setting one
+// (70N at 0 Taurus) and moments where the rising point lies far from the
+// east point's longitude (70N at 15 Leo and 15 Scorpio, 75N at 0 Virgo).
+TEST(HouseCusps, AscendantIsThePointRisingAtThatSiderealTime) {
+  const double eps = DegToRad(23.44);
+  const struct {
+    double latDeg, risingDeg;
+  } rows[] = {{70, 30},  {70, 135}, {70, 225}, {-70, 45},   {-70, 315}, {-70, 210},
+              {75, 150}, {75, 210}, {78.2, 0}, {78.2, 180}, {40, 100},  {-40, 280}};
+  for (const auto& row : rows) {
+    const double lon = DegToRad(row.risingDeg), phi = DegToRad(row.latDeg);
+    const double ra = std::atan2(std::sin(lon) * std::cos(eps), std::cos(lon));
+    const double dec = std::asin(std::sin(lon) * std::sin(eps));
+    const double semiArc = std::acos(-std::tan(phi) * std::tan(dec));
+    const double asc = CalcAscendant(ra - semiArc, eps, phi);
+    EXPECT_NEAR(AngleDiff(asc, row.risingDeg), 0, kAngleRouteDeg)
+        << row.latDeg << " " << row.risingDeg;
+  }
+}
+
 TEST(HouseCusps, SiderealTextHasFixedColumns) {
   EXPECT_EQ(SiderealText(12, 0, 5), "12H  00M  05S ");
   EXPECT_EQ(SiderealText(23, 59, 59), "23H  59M  59S ");
