@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <fstream>
 #include <set>
 
@@ -92,6 +94,34 @@ TEST(CompositeReport, HouseTextsAndTheOppositeHouseOfATurnedMidpoint) {
   EXPECT_EQ(all[2 + houses.size()], "COMPOSIT/PLASPECT");
   EXPECT_EQ(all.back(), "COMPOSIT/CLOSING");
   EXPECT_EQ(steps.front().kind, ReportStep::Kind::Blank);
+}
+
+// A house text of the shipped data stands in the report for a body in its
+// house and, for a turned body, in the opposite house: it names the axis of
+// both and places the body in neither.
+TEST(CompositeReport, ShippedHouseTextsSpeakOfTheAxisNotAPlacement) {
+  static constexpr std::array<std::string_view, 12> kWords = {
+      "first", "second", "third", "fourth", "fifth",    "sixth",
+      "seventh", "eighth", "ninth", "tenth", "eleventh", "twelfth"};
+  for (const char* body : {"SUN", "MOON", "MERCURY", "VENUS", "MARS", "JUPITER", "SATURN",
+                           "URANUS", "NEPTUNE", "PLUTO"}) {
+    for (std::size_t h = 0; h < 12; ++h) {
+      const std::string file = std::string("COMPOSIT/HOUSE/") + body + "." + std::to_string(h + 1);
+      const auto lines = ReadTextLines(ResolveInFolder(ORVANTA_DATA_DIR, file));
+      ASSERT_TRUE(lines) << file;
+      std::string text;  // lower case, lines joined
+      for (const std::string& l : *lines) {
+        for (char c : l) text += char(std::tolower(static_cast<unsigned char>(c)));
+        text += ' ';
+      }
+      const std::string axis = "the " + std::string(kWords[h]) + " and " +
+                               std::string(kWords[(h + 6) % 12]) + " houses";
+      EXPECT_NE(text.find(axis), std::string::npos) << file;
+      for (std::string_view word : kWords)
+        EXPECT_EQ(text.find(" in the " + std::string(word) + " house"), std::string::npos)
+            << file << ": in the " << word << " house";
+    }
+  }
 }
 
 TEST(CompositeReport, AspectFiles) {
