@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "RecordingHost.h"
@@ -436,6 +437,63 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
     for (std::string_view heading : rep.boldHeadings)
       EXPECT_TRUE(std::ranges::count(bold, heading)) << heading;
   }
+}
+
+// Names in any script read as the names wherever the reports capitalise
+// them: the title pages (centred by characters), the synastry headings and
+// sign sentences, the first names and the RTF copy's title.
+TEST(CoupleReports, NamesInCapitalsReadAsTheNames) {
+  Workbench wb;
+  test::RecordingHost host;
+  wb.AppPath = ORVANTA_DATA_DIR;
+  ChartDriverHooks hooks;
+  ChartRequest r;
+  r.name = "w Zoë Müller-Lüdenscheid";
+  r.secondPerson = true;
+  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
+  r.diurnal = {"9", "3", "1961", "4", "15", "6", "87", "38", "41", "53", "", false, false, false};
+  ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0);
+  wb.Options[40] = 1;  // midpoint houses, no latitude asked
+  const SecondPersonBox box{true, "m Łukasz Wróbel"};
+  // 40 - Int(22 / 2) and 40 - Int(13 / 2) blanks.
+  const std::string zoe = std::string(29, ' ') + "ZOË MÜLLER-LÜDENSCHEID";
+  const std::string lukasz = std::string(34, ' ') + "ŁUKASZ WRÓBEL";
+  const auto has = [](const Lines& lines, std::string_view text) {
+    return std::ranges::any_of(lines, [&](const std::string& l) { return l.find(text) != l.npos; });
+  };
+  struct : OutputView {
+    void ShowPage(SharedPage, bool) override {}
+  } view;
+  const struct {
+    std::function<bool()> run;
+    ReportKind kind;
+  } reports[] = {
+      {[&] { return RunNatalReport(wb, host, view); }, ReportKind::Natal},
+      {[&] { return RunCompositeReport(wb, box, host); }, ReportKind::Composite},
+      {[&] { return RunSynastryReport(wb, box, host); }, ReportKind::Synastry},
+  };
+  for (const auto& rep : reports) {
+    ASSERT_TRUE(rep.run());
+    const Lines& lines = wb.Report.ReportLines;
+    EXPECT_EQ(std::ranges::count(lines, zoe), 1) << int(rep.kind);
+    EXPECT_EQ(std::ranges::count(lines, lukasz), rep.kind == ReportKind::Natal ? 0 : 1);
+    for (std::string_view half : {"ZOë", "MüLLER", "LüDENSCHEID", "WRóBEL", "ZoË", "łUKASZ"})
+      EXPECT_FALSE(has(lines, half)) << half;
+    std::string title;
+    for (const RtfParagraph& p :
+         ReadRtfParagraphs(RtfReportText(SavedReportText(wb.Report, wb.Options), rep.kind)))
+      for (const RtfRun& run : p.runs)
+        if (run.bold && title.empty()) title = run.text;
+    EXPECT_NE(title.find("ZOË MÜLLER-LÜDENSCHEID"), std::string::npos) << title;
+    if (rep.kind == ReportKind::Synastry) {
+      EXPECT_TRUE(has(lines, "     ZOË's MOON and ŁUKASZ's "));
+      EXPECT_TRUE(has(lines, "     ZOË MÜLLER-LÜDENSCHEID is "));
+      EXPECT_TRUE(has(lines, " and ŁUKASZ WRÓBEL is "));
+    }
+  }
+  EXPECT_EQ(SynastryFirstName("ZOË MÜLLER"), "Zoë");
+  EXPECT_EQ(SynastryFirstName("émile zola"), "Émile");
+  EXPECT_EQ(SynastryFirstName("m ŁUKASZ WRÓBEL"), "Łukasz");
 }
 
 }  // namespace
