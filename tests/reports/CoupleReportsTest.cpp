@@ -385,18 +385,24 @@ TEST(CoupleReports, EveryTextTheReportsCanReadIsShipped) {
   }
 }
 
-TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
-  Workbench wb;
-  test::RecordingHost host;
+// Two charts of 1959 and 1961 for a couple whose first person is `name`,
+// with the shipped texts and midpoint houses (no latitude asked).
+void ComputeCouple(Workbench& wb, Host& host, std::string name) {
   wb.AppPath = ORVANTA_DATA_DIR;
   ChartDriverHooks hooks;
   ChartRequest r;
-  r.name = "Jane Doe";
+  r.name = std::move(name);
   r.secondPerson = true;
   r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
   r.diurnal = {"9", "3", "1961", "4", "15", "6", "87", "38", "41", "53", "", false, false, false};
   ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0);
-  wb.Options[40] = 1;  // midpoint houses, no latitude asked
+  wb.Options[40] = 1;
+}
+
+TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
+  Workbench wb;
+  test::RecordingHost host;
+  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, "Jane Doe"));
   wb.Options[51] = 6, wb.Options[52] = 3, wb.Options[53] = 8;
   EXPECT_FALSE(RunSynastryReport(wb, SecondPersonBox{}, host));
   const SecondPersonBox box{true, "m John Smith"};
@@ -445,15 +451,7 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
 TEST(CoupleReports, NamesInCapitalsReadAsTheNames) {
   Workbench wb;
   test::RecordingHost host;
-  wb.AppPath = ORVANTA_DATA_DIR;
-  ChartDriverHooks hooks;
-  ChartRequest r;
-  r.name = "w Zoë Müller-Lüdenscheid";
-  r.secondPerson = true;
-  r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
-  r.diurnal = {"9", "3", "1961", "4", "15", "6", "87", "38", "41", "53", "", false, false, false};
-  ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0);
-  wb.Options[40] = 1;  // midpoint houses, no latitude asked
+  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, "w Zoë Müller-Lüdenscheid"));
   const SecondPersonBox box{true, "m Łukasz Wróbel"};
   // 40 - Int(22 / 2) and 40 - Int(13 / 2) blanks.
   const std::string zoe = std::string(29, ' ') + "ZOË MÜLLER-LÜDENSCHEID";
