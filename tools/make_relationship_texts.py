@@ -27,7 +27,7 @@ Output:
 A composed aspect paragraph is an opener naming both bodies, the pair's own
 sentence for the aspect and, while they last, a body sentence in the aspect's
 tone and a closer, each standing in one text only. A house paragraph is an
-opener naming the body and its house, the body's house sentence and, while
+opener naming the body and its house's axis, the body's house sentence and, while
 the house's notes last, one of them. A synastry paragraph is an opener naming
 both bodies (or the body both charts hold), the pair's own sentence and, while
 they last, a body sentence in the aspect's tone and a closer.
@@ -283,12 +283,13 @@ def aspect_paragraph(openers, once, a, b, aspect, own):
     return " ".join(p for p in parts if p)
 
 
-def house_core(deck, body, house, opens):
-    """The opener naming the body and its house, and the body's sentence,
-    dealt again while the sentence echoes the opener."""
+def house_core(deck, body, house, opposite, opens):
+    """The opener naming the body and its house's axis, and the body's
+    sentence, dealt again while the sentence echoes the opener."""
     for _ in range(len(opens) * len(body["house"])):
         core = [upper_first(deck.deal(opens).format(ref=body["ref"], role=body["role"],
-                                                    word=house["word"][0].lower())),
+                                                    word=house["word"][0].lower(),
+                                                    opposite=opposite["word"][0].lower())),
                 deck.deal(body["house"]).format(area=deck.deal(house["area"]))]
         if not echoes(*core):
             break
@@ -321,7 +322,8 @@ def build_composite():
     c_houses = {}
     houses_deck, report_deck = Deck("composite houses"), Deck("composite aspects")
     browser_deck = Deck("composite meanings")
-    cores = {(name, h): house_core(houses_deck, bodies[name], houses[str(h)], opens)
+    cores = {(name, h): house_core(houses_deck, bodies[name], houses[str(h)],
+                                   houses[str((h + 5) % 12 + 1)], opens)
              for name in BUTTONS[:10] for h in range(1, 13)}
     notes = house_notes(houses, cores)
     for name in BUTTONS[:10]:
@@ -330,7 +332,9 @@ def build_composite():
             house = houses[str(h)]
             note = notes.get((name, h))
             paragraph = " ".join(cores[(name, h)] + ([note] if note else []))
-            heading = f"Composite {name} in the {house['word'][0]} House"
+            # A turned body's text stands in the report for the opposite
+            # house too: neither heading nor opener places the body.
+            heading = f"Composite {name} and the {house['word'][0]} House"
             files[f"COMPOSIT/HOUSE/{body['file']}.{h}"] = render_lines(
                 [heading, ""] + wrap(paragraph) + [""])
             c_houses[f"{name} in {HOUSE_BUTTONS[h - 1]} house"] = paragraph

@@ -7,6 +7,7 @@
 #include "commands/Workbench.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "core/ephemeris/Chiron.h"
 #include "listings/CompositeListings.h"
 #include "platform/Host.h"
 #include "wheels/WheelHeader.h"
@@ -140,8 +141,9 @@ void PrepareSingleWheel(Workbench& workbench, SingleWheelKind kind, const Second
   // Said where the single wheels leave the second header block empty, in
   // lines the width of the first block's.
   if (!r.HasChiron)
-    r.OuterWheelHeader = {"", "Chiron is tabulated from", "11 Dec 1899 to 19 Mar 2064;",
-                          "it is left out of this chart."};  // lines 1 to 3
+    r.OuterWheelHeader = {"", "Chiron is tabulated from", ChironBoundText(ChironFirstJd),
+                          "to " + ChironBoundText(ChironEndJd) + ";",
+                          "it is left out of this chart."};  // lines 1 to 4
   r.OrbFile = workbench.AppPath / orbFile;
   r.Chart = charts.Kind;
   // The wheel's orb file is the current one, which the orb commands choose

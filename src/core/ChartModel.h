@@ -32,10 +32,6 @@ struct ChartArrays {
   bool HasChiron = true;
 };
 
-// The line that says why a chart has no Chiron.
-inline constexpr std::string_view kChironLeftOut =
-    "Chiron is tabulated from 11 Dec 1899 to 19 Mar 2064; it is left out of this chart.";
-
 // The last point a chart has: Chiron comes last, so a chart without it ends
 // at the MC.
 static_assert(ChartPoint::Chiron == NumPoints);

@@ -6,6 +6,7 @@
 #include "base/Format.h"
 #include "core/Angles.h"
 #include "core/FixedTables.h"
+#include "core/ephemeris/Chiron.h"
 
 namespace orv {
 
@@ -85,7 +86,7 @@ std::string PlaceAndTimeLine(const ChartInputValues& input) {
 }
 
 void AppendChironNote(ListingPage& page, const ChartArrays& chart) {
-  if (!chart.HasChiron) page.Line("  " + std::string(kChironLeftOut));
+  if (!chart.HasChiron) page.Line("  " + ChironLeftOutNote());
 }
 
 void AppendNatalHeader(ListingPage& page, const ChartModel& model) {

@@ -49,7 +49,7 @@ std::string HeaderDate(const ChartInputValues& input);
 // coordinates, with its two-blank margin.
 std::string PlaceAndTimeLine(const ChartInputValues& input);
 
-// The line saying the chart has no Chiron (`kChironLeftOut` after two
+// The line saying the chart has no Chiron (`ChironLeftOutNote` after two
 // blanks), when it has none.
 void AppendChironNote(ListingPage& page, const ChartArrays& chart);
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "base/LetterCase.h"
 #include "base/Text.h"
 #include "core/Angles.h"
 #include "core/FixedTables.h"
@@ -135,9 +136,7 @@ std::string SynastryFirstName(std::string_view name) {
   const std::string_view trimmed = Trim(WithoutSexMark(Trim(name)));
   const std::string_view first = trimmed.substr(0, trimmed.find(' '));
   if (first.empty()) return {};
-  std::string out = ToLowerAscii(first);
-  out[0] = char(std::toupper(static_cast<unsigned char>(out[0])));
-  return out;
+  return CapitalisedText(first);
 }
 
 namespace {
@@ -259,7 +258,7 @@ std::string SignCompatibilityLine(int a, int b, double longitudeA, double longit
                                     : d % 2 == 0 ? " are in compatible signs."
                                                  : " are in incompatible signs.";
   const auto part = [](std::string_view first, int point) {
-    return ToUpperAscii(first) + "'s " +
+    return ToUpperText(first) + "'s " +
            std::string(point == kAscendant ? "ASCENDANT" : HeadingName(point));
   };
   return std::string(kIndent) + part(firstName1, a) + " and " + part(firstName2, b) +
@@ -274,8 +273,8 @@ std::string SynastryHeading(int a, int b, const SynastryPersons& persons) {
   };
   // The names file's "m " or "w " mark is no part of a name to be read;
   // the em dash closes the heading.
-  return std::string(kIndent) + ToUpperAscii(WithoutSexMark(persons.name1)) + " is " + name(a) +
-         " and " + ToUpperAscii(WithoutSexMark(persons.name2)) + " is " + name(b) + " \u2014";
+  return std::string(kIndent) + ToUpperText(WithoutSexMark(persons.name1)) + " is " + name(a) +
+         " and " + ToUpperText(WithoutSexMark(persons.name2)) + " is " + name(b) + " \u2014";
 }
 
 void AddSynastryAspectText(ReportState& report, const std::filesystem::path& appPath, int a,

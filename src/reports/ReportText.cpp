@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/LetterCase.h"
 #include "base/Text.h"
 #include "core/OptionNumbers.h"
 #include "listings/ChartHeaders.h"
@@ -110,7 +111,7 @@ void AddTitlePage(ReportState& report, std::string_view personName, const ChartI
   AddBlankLines(report, 5);
   AddReportLine(report, report.ReportTitle);
   AddBlankReportLine(report);
-  AddReportLine(report, CentreReportLine(ToUpperAscii(WithoutSexMark(personName))));
+  AddReportLine(report, CentreReportLine(ToUpperText(WithoutSexMark(personName))));
   AddBlankLines(report, 2);
   AddReportLine(report, CentreReportLine(BirthDataLine(natal), 39));
   AddBlankLines(report, FillerLines(report, options, 11));
@@ -123,13 +124,13 @@ void AddCoupleTitlePage(ReportState& report, std::string_view personName,
   AddBlankLines(report, 5);
   AddReportLine(report, report.ReportTitle);
   AddBlankLines(report, 2);
-  AddReportLine(report, CentreReportLine(ToUpperAscii(WithoutSexMark(personName))));
+  AddReportLine(report, CentreReportLine(ToUpperText(WithoutSexMark(personName))));
   AddBlankLines(report, 2);
   AddReportLine(report, CentreReportLine(BirthDataLine(natal), 39));
   AddBlankLines(report, 2);
   AddReportLine(report, std::string(39, ' ') + "and");
   AddBlankLines(report, 2);
-  AddReportLine(report, CentreReportLine(ToUpperAscii(WithoutSexMark(secondName))));
+  AddReportLine(report, CentreReportLine(ToUpperText(WithoutSexMark(secondName))));
   AddBlankLines(report, 2);
   AddReportLine(report, CentreReportLine(BirthDataLine(second), 39));
   AddBlankLines(report, FillerLines(report, options, 21));

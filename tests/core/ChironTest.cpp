@@ -69,6 +69,26 @@ TEST(CalcChiron, OutsideTheTablesAllIsZero) {
   }
 }
 
+// The note names the moments the tables really cover. JD 2415020.0 is
+// 31 Dec 1899 12:00 UT (the epoch J1900.0), so 2415000.0 is 11 Dec 1899
+// 12:00 UT and 2474998.0, 59998 days on, 18 Mar 2064 12:00 UT. A chart at
+// 11 Dec 1899 00:30 UT (JD 2414999.5208) lies before the first bound.
+TEST(CalcChiron, TheNoteStatesTheBoundsTheTablesCover) {
+  EXPECT_EQ(ChironLeftOutNote(),
+            "Chiron is tabulated from 11 Dec 1899 12:00 UT to 18 Mar 2064 12:00 UT; it is left "
+            "out of this chart.");
+  EXPECT_EQ(ChironBoundText(2415000.0), "11 Dec 1899 12:00 UT");
+  EXPECT_EQ(ChironBoundText(2474998.0), "18 Mar 2064 12:00 UT");
+  const auto t = Tables();
+  // One second either side of each bound.
+  constexpr double kSecond = 1.0 / 86400;
+  EXPECT_FALSE(CalcChiron(*t, 2414999.5 + 30 * 60 * kSecond).Tabulated);
+  EXPECT_FALSE(CalcChiron(*t, ChironFirstJd - kSecond).Tabulated);
+  EXPECT_TRUE(CalcChiron(*t, ChironFirstJd).Tabulated);
+  EXPECT_TRUE(CalcChiron(*t, ChironEndJd - kSecond).Tabulated);
+  EXPECT_FALSE(CalcChiron(*t, ChironEndJd).Tabulated);
+}
+
 // Day pairs around the 0/360 seam and the retrograde test, which sees the
 // table values before the wrap correction.
 TEST(CalcChiron, WrapAndRetrogradeRules) {

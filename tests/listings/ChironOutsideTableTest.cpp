@@ -1,4 +1,5 @@
-// A chart outside Chiron's table (before 11 Dec 1899 or after 19 Mar 2064)
+// A chart outside Chiron's table (before 11 Dec 1899 12:00 UT or from
+// 18 Mar 2064 12:00 UT on)
 // has no Chiron: it is left out of the listings, aspects, composite and
 // wheels of that chart, and one line says why. Charts inside the table
 // keep it.
@@ -13,6 +14,7 @@
 #include "commands/DataCommands.h"
 #include "commands/WheelCommands.h"
 #include "core/ChartDriver.h"
+#include "core/ephemeris/Chiron.h"
 #include "core/ephemeris/DataTables.h"
 #include "shell/OptionFiles.h"
 #include "wheels/WheelPlacement.h"
@@ -22,7 +24,7 @@ namespace {
 
 using test::CommandFixture;
 
-const std::string kNote = "  " + std::string(kChironLeftOut);
+const std::string kNote = "  " + ChironLeftOutNote();
 
 // Ulm, 14 March 1879, 11.30 A.M. (Chiron then stood near 5 Taurus), and a
 // moment of 2026; or the other way round.
@@ -135,8 +137,9 @@ TEST(ChironOutsideItsTable, TheWheelDrawsNoChironAndSaysWhy) {
     PrepareSingleWheel(f.wb, kind, {true, "Mileva M"}, f.host);
     const WheelRequest& r = *f.wb.Wheel;
     EXPECT_FALSE(r.HasChiron);
-    EXPECT_EQ(r.OuterWheelHeader[1] + " " + r.OuterWheelHeader[2] + " " + r.OuterWheelHeader[3],
-              kChironLeftOut);
+    EXPECT_EQ(r.OuterWheelHeader[1] + " " + r.OuterWheelHeader[2] + " " + r.OuterWheelHeader[3] +
+                  " " + r.OuterWheelHeader[4],
+              ChironLeftOutNote());
     SingleWheelInputs in;
     in.values = r.Longitudes;
     in.cusps = r.Cusps;

@@ -327,23 +327,27 @@ TEST(NamesBatches, LargeRunsAskWriteAFileAndWorkInStrips) {
   test::TempDir dir;
   Fixture large(Couples());
   large.ctx.appPath = dir.path();
-  large.ctx.askAbovePairs = 23;  // 3 men and 4 women: 24 ordered couples
+  large.ctx.askAbovePairs = 11;  // 3 men and 4 women: 12 couples
   large.host.answers = {Answer::No};
   EXPECT_EQ(RunAllVsAll(large.ctx, large.page), BatchEnd::Cancelled);
-  ASSERT_EQ(large.host.messages.size(), 1u);
+  ASSERT_EQ(large.host.messages.size(), 2u);
   EXPECT_TRUE(
-      large.host.messages[0].text.starts_with("All vs All over 7 people scores 24 pairs, "
+      large.host.messages[0].text.starts_with("All vs All over 7 people scores 12 pairs, "
                                               "which takes about "))
       << large.host.messages[0].text;
   EXPECT_EQ(large.host.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(large.host.messages[1].text, "All vs All was cancelled.");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "REPORTS"));
-  large.options[222] = 1;  // the age filter may leave pairs out: "up to"
+  large.options[222] = 1;     // the age filter may leave pairs out: "up to"
+  large.ctx.oneToOne = true;  // not applied: each One vs All uses the same-sex rule
   large.host.answers = {Answer::No};
   EXPECT_EQ(RunAllVsAllSummary(large.ctx, large.page), BatchEnd::Cancelled);
-  ASSERT_EQ(large.host.messages.size(), 2u);
-  EXPECT_TRUE(large.host.messages[1].text.starts_with(
-      "All vs All Summary over 7 people scores up to 24 pairs, which takes about "));
+  ASSERT_EQ(large.host.messages.size(), 4u);
+  EXPECT_TRUE(large.host.messages[2].text.starts_with(
+      "All vs All Summary over 7 people scores up to 12 pairs, which takes about "));
+  EXPECT_EQ(large.host.messages[3].text, "All vs All Summary was cancelled.");
   large.options[222] = 0;
+  large.ctx.oneToOne = false;
 
   ASSERT_EQ(RunAllVsAll(large.ctx, large.page), BatchEnd::Listed);
   std::ifstream in(dir.path() / "REPORTS" / "ALLVSALL.TXT", std::ios::binary);
@@ -365,22 +369,89 @@ TEST(NamesBatches, LargeRunsAskWriteAFileAndWorkInStrips) {
     EXPECT_EQ(entry.path().filename(), "ALLVSALL.TXT");
 }
 
-// Cancel is heard in every stage of every batch, after the charts too.
+// Cancel is heard in every stage of every batch, after the charts too, and
+// the run says it was cancelled.
 TEST(NamesBatches, CancelIsHeardInEveryStage) {
   using Batch = BatchEnd (*)(BatchContext&, ListingPage&);
-  const Batch batches[] = {RunAllVsAll, RunAllVsAllSummary, RunDivisionAnalysis,
-                           RunPlacementSummary};
-  for (Batch run : batches) {
+  const std::pair<Batch, std::string_view> batches[] = {
+      {RunAllVsAll, "All vs All"},
+      {RunAllVsAllSummary, "All vs All Summary"},
+      {RunDivisionAnalysis, "View Division Analysis"},
+      {RunPlacementSummary, "Placement Summary"},
+      {RunViewOrgFitAll, "View O.F.A. - All"},
+      {[](BatchContext& c, ListingPage& p) { return RunOneVsAll(c, p, 1); }, "One vs All"}};
+  for (const auto& [run, name] : batches) {
     Fixture measure(Couples());
     ASSERT_EQ(run(measure.ctx, measure.page), BatchEnd::Listed);
+    EXPECT_TRUE(measure.host.messages.empty()) << name;
     const std::int64_t total = measure.progress.lastTotal;
     ASSERT_GT(total, 7);
-    for (std::int64_t at : {std::int64_t(3), std::int64_t(8), total - 1}) {
+    for (std::int64_t at : {std::int64_t(0), std::int64_t(3), std::int64_t(8), total - 1}) {
       Fixture f(Couples());
       f.progress.cancelAt = at;
       EXPECT_EQ(run(f.ctx, f.page), BatchEnd::Cancelled) << at << " of " << total;
+      ASSERT_EQ(f.host.messages.size(), 1u) << name;
+      EXPECT_EQ(f.host.messages[0].text, std::string(name) + " was cancelled.");
+      EXPECT_EQ(f.host.messages[0].title, kTitleInformation);
     }
   }
+}
+
+// The question, the progress and the work count the same pairs: each two
+// people the rule admits once, n(n - 1) / 2 of n people without a sex mark,
+// men times women with them, whether the table is worked whole or in strips.
+TEST(NamesBatches, QuestionProgressAndWorkCountTheSamePairs) {
+  std::vector<NameRecord> unmarked;
+  for (const char* name : {"Al", "Bo", "Cy", "Di", "Ev", "Fay", "Gi", "Hal", "Ida"})
+    unmarked.push_back(Person(name, "12 May 1959"));
+  std::vector<NameRecord> oneToOne;  // characters 5 and 6: 01 01 01 02 02 and one short name
+  for (const char* name : {"m Al01", "w Bo01", "m Cy01", "w Di02", "m Ev02", "Fay"})
+    oneToOne.push_back(Person(name, "3 Aug 1962"));
+  const struct {
+    std::vector<NameRecord> records;
+    bool oneToOne;
+    std::int64_t pairs;
+  } cases[] = {{unmarked, false, 9 * 8 / 2}, {Couples(), false, 3 * 4}, {oneToOne, true, 3 + 1}};
+  for (const auto& c : cases) {
+    for (std::size_t cells : {std::size_t(1) << 20, std::size_t(9), std::size_t(20)}) {
+      Fixture f(c.records);
+      const test::TempDir dir;
+      f.ctx.oneToOne = c.oneToOne;
+      f.ctx.pairCellsAtOnce = cells;
+      f.ctx.askAbovePairs = c.pairs - 1;
+      f.ctx.appPath = dir.path();
+      f.host.answers = {Answer::Yes};
+      ASSERT_EQ(RunAllVsAll(f.ctx, f.page), BatchEnd::Listed);
+      ASSERT_FALSE(f.host.messages.empty());
+      const std::string people = std::to_string(c.records.size()) + " people scores ";
+      EXPECT_TRUE(f.host.messages[0].text.starts_with(
+          "All vs All over " + people + std::to_string(c.pairs) + " pairs, which takes"))
+          << f.host.messages[0].text;
+      EXPECT_EQ(f.progress.lastTotal, c.pairs) << cells;
+      EXPECT_EQ(f.progress.last, f.progress.lastTotal) << cells;
+      EXPECT_EQ(f.progress.over + f.progress.backwards + f.progress.shrinks, 0) << cells;
+      // Each pair is listed both ways, a line each.
+      std::ifstream in(dir.path() / "REPORTS" / "ALLVSALL.TXT", std::ios::binary);
+      std::int64_t lines = 0;
+      for (std::string line; std::getline(in, line);) lines += line.find(",,") != line.npos;
+      EXPECT_EQ(lines, 2 * c.pairs) << cells;
+    }
+  }
+}
+
+// 25,000 people without a sex mark make 312,487,500 pairs: the question
+// says so, and the progress counts them.
+TEST(NamesBatches, TwentyFiveThousandPeopleMakeTheirPairs) {
+  std::vector<NameRecord> many(25'000, Person("Al", "12 May 1959"));
+  Fixture f(std::move(many));
+  f.host.answers = {Answer::No};
+  ASSERT_EQ(RunAllVsAll(f.ctx, f.page), BatchEnd::Cancelled);
+  ASSERT_EQ(f.host.messages.size(), 2u);
+  EXPECT_TRUE(f.host.messages[0].text.starts_with(
+      "All vs All over 25,000 people scores 312,487,500 pairs, which takes about "))
+      << f.host.messages[0].text;
+  EXPECT_EQ(f.host.messages[1].text, "All vs All was cancelled.");
+  EXPECT_EQ(f.progress.lastTotal, 312'487'500);
 }
 
 // Ranks and the strong pairs' order against their definitions on many

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "RecordingHost.h"
@@ -92,6 +95,34 @@ TEST(CompositeReport, HouseTextsAndTheOppositeHouseOfATurnedMidpoint) {
   EXPECT_EQ(all[2 + houses.size()], "COMPOSIT/PLASPECT");
   EXPECT_EQ(all.back(), "COMPOSIT/CLOSING");
   EXPECT_EQ(steps.front().kind, ReportStep::Kind::Blank);
+}
+
+// A house text of the shipped data stands in the report for a body in its
+// house and, for a turned body, in the opposite house: it names the axis of
+// both and places the body in neither.
+TEST(CompositeReport, ShippedHouseTextsSpeakOfTheAxisNotAPlacement) {
+  static constexpr std::array<std::string_view, 12> kWords = {
+      "first", "second", "third", "fourth", "fifth",    "sixth",
+      "seventh", "eighth", "ninth", "tenth", "eleventh", "twelfth"};
+  for (const char* body : {"SUN", "MOON", "MERCURY", "VENUS", "MARS", "JUPITER", "SATURN",
+                           "URANUS", "NEPTUNE", "PLUTO"}) {
+    for (std::size_t h = 0; h < 12; ++h) {
+      const std::string file = std::string("COMPOSIT/HOUSE/") + body + "." + std::to_string(h + 1);
+      const auto lines = ReadTextLines(ResolveInFolder(ORVANTA_DATA_DIR, file));
+      ASSERT_TRUE(lines) << file;
+      std::string text;  // lower case, lines joined
+      for (const std::string& l : *lines) {
+        for (char c : l) text += char(std::tolower(static_cast<unsigned char>(c)));
+        text += ' ';
+      }
+      const std::string axis = "the " + std::string(kWords[h]) + " and " +
+                               std::string(kWords[(h + 6) % 12]) + " houses";
+      EXPECT_NE(text.find(axis), std::string::npos) << file;
+      for (std::string_view word : kWords)
+        EXPECT_EQ(text.find(" in the " + std::string(word) + " house"), std::string::npos)
+            << file << ": in the " << word << " house";
+    }
+  }
 }
 
 TEST(CompositeReport, AspectFiles) {
@@ -354,18 +385,24 @@ TEST(CoupleReports, EveryTextTheReportsCanReadIsShipped) {
   }
 }
 
-TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
-  Workbench wb;
-  test::RecordingHost host;
+// Two charts of 1959 and 1961 for a couple whose first person is `name`,
+// with the shipped texts and midpoint houses (no latitude asked).
+void ComputeCouple(Workbench& wb, Host& host, std::string name) {
   wb.AppPath = ORVANTA_DATA_DIR;
   ChartDriverHooks hooks;
   ChartRequest r;
-  r.name = "Jane Doe";
+  r.name = std::move(name);
   r.secondPerson = true;
   r.natal = {"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false, false};
   r.diurnal = {"9", "3", "1961", "4", "15", "6", "87", "38", "41", "53", "", false, false, false};
   ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0);
-  wb.Options[40] = 1;  // midpoint houses, no latitude asked
+  wb.Options[40] = 1;
+}
+
+TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
+  Workbench wb;
+  test::RecordingHost host;
+  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, "Jane Doe"));
   wb.Options[51] = 6, wb.Options[52] = 3, wb.Options[53] = 8;
   EXPECT_FALSE(RunSynastryReport(wb, SecondPersonBox{}, host));
   const SecondPersonBox box{true, "m John Smith"};
@@ -406,6 +443,55 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
     for (std::string_view heading : rep.boldHeadings)
       EXPECT_TRUE(std::ranges::count(bold, heading)) << heading;
   }
+}
+
+// Names in any script read as the names wherever the reports capitalise
+// them: the title pages (centred by characters), the synastry headings and
+// sign sentences, the first names and the RTF copy's title.
+TEST(CoupleReports, NamesInCapitalsReadAsTheNames) {
+  Workbench wb;
+  test::RecordingHost host;
+  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, "w Zoë Müller-Lüdenscheid"));
+  const SecondPersonBox box{true, "m Łukasz Wróbel"};
+  // 40 - Int(22 / 2) and 40 - Int(13 / 2) blanks.
+  const std::string zoe = std::string(29, ' ') + "ZOË MÜLLER-LÜDENSCHEID";
+  const std::string lukasz = std::string(34, ' ') + "ŁUKASZ WRÓBEL";
+  const auto has = [](const Lines& lines, std::string_view text) {
+    return std::ranges::any_of(lines, [&](const std::string& l) { return l.find(text) != l.npos; });
+  };
+  struct : OutputView {
+    void ShowPage(SharedPage, bool) override {}
+  } view;
+  const struct {
+    std::function<bool()> run;
+    ReportKind kind;
+  } reports[] = {
+      {[&] { return RunNatalReport(wb, host, view); }, ReportKind::Natal},
+      {[&] { return RunCompositeReport(wb, box, host); }, ReportKind::Composite},
+      {[&] { return RunSynastryReport(wb, box, host); }, ReportKind::Synastry},
+  };
+  for (const auto& rep : reports) {
+    ASSERT_TRUE(rep.run());
+    const Lines& lines = wb.Report.ReportLines;
+    EXPECT_EQ(std::ranges::count(lines, zoe), 1) << int(rep.kind);
+    EXPECT_EQ(std::ranges::count(lines, lukasz), rep.kind == ReportKind::Natal ? 0 : 1);
+    for (std::string_view half : {"ZOë", "MüLLER", "LüDENSCHEID", "WRóBEL", "ZoË", "łUKASZ"})
+      EXPECT_FALSE(has(lines, half)) << half;
+    std::string title;
+    for (const RtfParagraph& p :
+         ReadRtfParagraphs(RtfReportText(SavedReportText(wb.Report, wb.Options), rep.kind)))
+      for (const RtfRun& run : p.runs)
+        if (run.bold && title.empty()) title = run.text;
+    EXPECT_NE(title.find("ZOË MÜLLER-LÜDENSCHEID"), std::string::npos) << title;
+    if (rep.kind == ReportKind::Synastry) {
+      EXPECT_TRUE(has(lines, "     ZOË's MOON and ŁUKASZ's "));
+      EXPECT_TRUE(has(lines, "     ZOË MÜLLER-LÜDENSCHEID is "));
+      EXPECT_TRUE(has(lines, " and ŁUKASZ WRÓBEL is "));
+    }
+  }
+  EXPECT_EQ(SynastryFirstName("ZOË MÜLLER"), "Zoë");
+  EXPECT_EQ(SynastryFirstName("émile zola"), "Émile");
+  EXPECT_EQ(SynastryFirstName("m ŁUKASZ WRÓBEL"), "Łukasz");
 }
 
 }  // namespace

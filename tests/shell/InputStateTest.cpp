@@ -62,12 +62,15 @@ TEST(PickListOrder, SortsWithoutRegardToCaseAndKeepsFileOrderForEqualTexts) {
   const std::vector<std::size_t> expected = {1, 3, 5, 4, 0, 2};
   EXPECT_EQ(SortedListOrder(texts), expected);
   EXPECT_TRUE(SortedListOrder({}).empty());
+  EXPECT_EQ(SortedListOrder({"émile", "Zoë", "Émile", "émile"}),
+            (std::vector<std::size_t>{1, 0, 2, 3}));
 }
 
 TEST(ListFileCaption, ShowsTheFileNameUpperCased) {
   EXPECT_EQ(ListFileCaption("/home/jane/data/clients.fil"), "CLIENTS.FIL");
   EXPECT_EQ(ListFileCaption("C:\\DATA\\Names.fil"), "NAMES.FIL");
   EXPECT_EQ(ListFileCaption(""), "");
+  EXPECT_EQ(ListFileCaption("/home/zoë/Kunden-Müller.fil"), "KUNDEN-MÜLLER.FIL");
 }
 
 TEST(ChosenNamesFile, AMissingChoiceGivesTheMessageAndAnEmptyList) {

@@ -202,6 +202,17 @@ TEST_F(SaveToDisk, RunsTheInputChecksFirstAndStopsOnCancel) {
   EXPECT_FALSE(fs::exists(dir.path() / "NAMES.OLD"));
 }
 
+// The same name in another case matches in every script.
+TEST_F(SaveToDisk, AsksForANameOnFileInCapitalsWithAccents) {
+  WriteFile(file, "ZOË MÜLLER,1 Jan 1970,1.00,P,5,074.00,40.43,\r\n");
+  host.answers.push_back(Answer::No);
+  NatalInputFields zoe = JaneDoe();
+  zoe.Name = "Zoë Müller";
+  ASSERT_EQ(Save(zoe), SaveOutcome::Saved);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, "ZOË MÜLLER already exists");
+}
+
 TEST_F(SaveToDisk, AFailedReplaceLeavesTheFileIntact) {
   const std::string before = "\"Doe, John\",1 Jan 1970,1.00,A,5,074.00,40.43,x\r\n\r\nShort,1";
   WriteFile(file, before);

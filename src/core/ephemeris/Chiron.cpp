@@ -2,14 +2,16 @@
 
 #include <cmath>
 
+#include "base/Format.h"
 #include "core/Angles.h"
+#include "core/ChartTime.h"
 
 namespace orv {
 
 namespace {
 
 // The last whole day with the two records after it in the tables.
-constexpr double kLastDay = ChironFirstDay + ChironDays - 3;
+constexpr double kLastDay = ChironEndJd - 1;
 
 // Brings `second` next to `first` where a longitude pair crosses 0 degrees.
 void WrapAgainst(double first, double& second) {
@@ -18,6 +20,20 @@ void WrapAgainst(double first, double& second) {
 }
 
 }  // namespace
+
+std::string ChironBoundText(double jd) {
+  const CalendarDate date = CalendarDateOf(jd);
+  const double dayFraction = jd + 0.5 - std::floor(jd + 0.5);
+  const int minutes = int(std::lround(dayFraction * 1440));
+  return FormatDate({date.year, date.month, date.day, minutes / 60, minutes % 60, 0},
+                    "d mmm yyyy hh:nn") +
+         " UT";
+}
+
+std::string ChironLeftOutNote() {
+  return "Chiron is tabulated from " + ChironBoundText(ChironFirstJd) + " to " +
+         ChironBoundText(ChironEndJd) + "; it is left out of this chart.";
+}
 
 ChironPosition CalcChiron(const DataTables& tables, double jd) {
   const double k = std::trunc(jd);

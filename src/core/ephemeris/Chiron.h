@@ -2,6 +2,8 @@
 // Chiron from the day-by-day tables: linear interpolation between whole
 // Julian days.
 
+#include <string>
+
 #include "core/ephemeris/DataTables.h"
 
 namespace orv {
@@ -18,10 +20,22 @@ struct ChironPosition {
   bool Retrograde = false;      // set "R" in `RetroFlags`; false never clears a flag
 };
 
+// The moments the tables cover, Julian days UT: from `ChironFirstJd` up to,
+// not including, `ChironEndJd` (the last record's day is needed only as the
+// next day of the one before it).
+inline constexpr double ChironFirstJd = ChironFirstDay;
+inline constexpr double ChironEndJd = ChironFirstDay + ChironDays - 2;
+
+// A bound of the tables as the notes give it ("11 Dec 1899 12:00 UT").
+std::string ChironBoundText(double jd);
+
+// The line that says why a chart has no Chiron, with the tables' bounds.
+std::string ChironLeftOutNote();
+
 // Chiron at `jd` (Julian day, UT, with its day fraction), interpolated between
 // records k - 2415000 and the next, k the whole part of `jd`. Needs the
 // record after the next for the next-day position, so `jd` must lie in
-// 2415000 <= jd < 2474998; elsewhere the result is all zero.
+// `ChironFirstJd` <= jd < `ChironEndJd`; elsewhere the result is all zero.
 ChironPosition CalcChiron(const DataTables& tables, double jd);
 
 }  // namespace orv

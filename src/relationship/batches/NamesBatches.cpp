@@ -53,27 +53,82 @@ struct Run {
   std::vector<BatchPerson> people;
   std::vector<std::string> skipped;
   BatchSteps steps;
+  std::int64_t afterCharts = 0;  // the steps after the charts: a pair batch's pairs
 };
 
-// How many steps of a run come after the charts for each person.
-constexpr std::int64_t kEveryPair = -1;  // every other person: the ordered pairs
+// The rule a pair batch admits pairs by: "1 to 1", or the same-sex rule
+// (an age filter may leave out some of the pairs it admits).
+struct PairRule {
+  bool oneToOne = false;
+  bool Admits(std::string_view a, std::string_view b) const {
+    return oneToOne ? OneToOnePair(a, b) : !SameSexPair(a, b);
+  }
+};
+
+// The pairs of two different people among `names` that `rule` admits,
+// counted by groups (each pair once, whichever comes first).
+std::int64_t AdmittedPairs(const std::vector<std::string_view>& names, PairRule rule) {
+  std::map<std::string_view, std::int64_t> groups;
+  for (const std::string_view n : names) {
+    if (rule.oneToOne)
+      ++groups[n.size() > 4 ? n.substr(4, 2) : ""];
+    else if (n.starts_with("m ") || n.starts_with("w "))
+      ++groups[n.substr(0, 2)];
+  }
+  const auto m = std::int64_t(names.size());
+  std::int64_t ordered = rule.oneToOne ? 0 : m * (m - 1);
+  for (const auto& [key, c] : groups) ordered += (rule.oneToOne ? 1 : -1) * c * (c - 1);
+  return ordered / 2;
+}
+
+// The steps of a run: whether the charts count, and the steps after them,
+// from the names of the people.
+struct RunSteps {
+  bool charts = true;
+  std::function<std::int64_t(const std::vector<std::string_view>& names)> after;
+};
+
+RunSteps EachPerson(std::int64_t steps) {
+  return {true, [steps](const std::vector<std::string_view>& names) {
+            return std::int64_t(names.size()) * steps;
+          }};
+}
+
+// A pair batch counts its pairs alone, the number its question names: the
+// charts take a moment beside them.
+RunSteps EveryPair(PairRule rule) {
+  return {false,
+          [rule](const std::vector<std::string_view>& names) { return AdmittedPairs(names, rule); }};
+}
 
 // Starts a run: empties the output, computes every chart once. The progress
-// counts the records, then `stepsPerPerson` for each person computed (so
-// that the bar, which only grows, is not full after the charts).
-std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, std::int64_t stepsPerPerson) {
+// counts the records (when `steps` counts the charts), then the steps after
+// them for the people computed (so that the bar, which only grows, is not
+// full after the charts).
+std::optional<Run> StartRun(BatchContext& ctx, ListingPage& page, const RunSteps& steps) {
   ClearOutputBuffer(page.out);
   BeginOutputPage(page.out);
-  const auto after = [&](std::int64_t people) {
-    return people * (stepsPerPerson == kEveryPair ? people - 1 : stepsPerPerson);
-  };
   Run run;
-  const auto n = std::int64_t(ctx.records.size());
-  auto people = ComputeBatchPeople(ctx, run.skipped, 0, n + after(n));
+  std::vector<std::string_view> names;
+  for (const NameRecord& r : ctx.records) names.push_back(r.Name);
+  const std::int64_t charts = steps.charts ? std::int64_t(ctx.records.size()) : 0;
+  auto people =
+      ComputeBatchPeople(ctx, run.skipped, 0, charts + steps.after(names), steps.charts ? 1 : 0);
   if (!people) return std::nullopt;
   run.people = std::move(*people);
-  run.steps = {n, n + after(std::int64_t(run.people.size()))};
+  names.clear();
+  for (const BatchPerson& p : run.people) names.push_back(p.name);
+  run.afterCharts = steps.after(names);
+  run.steps = {charts, charts + run.afterCharts};
   return run;
+}
+
+// A run the user stopped (No to the question, or Cancel) says so: the
+// windows it hid stay hidden and its page is not shown.
+BatchEnd Cancelled(BatchContext& ctx, std::string_view batch) {
+  ctx.host.ShowMessage(std::string(batch) + " was cancelled.", kTitleInformation,
+                       MessageIcon::Information);
+  return BatchEnd::Cancelled;
 }
 
 // Chart 1's totals of a scored pair.
@@ -93,22 +148,24 @@ struct PairRows {
 };
 
 // Scores the pairs of `rows` that `keep` admits, on every core. A pair whose
-// two people are both in the rows is scored once for both directions.
-template <class Keep>
-bool ScoreRows(BatchContext& ctx, Run& run, const Keep& keep, PairRows& rows) {
+// two people are both in the rows is scored once for both directions. Row a
+// adds `rowSteps(a)` to the progress.
+template <class Keep, class RowSteps>
+bool ScoreRows(BatchContext& ctx, Run& run, const Keep& keep, PairRows& rows,
+               const RowSteps& rowSteps) {
   const std::vector<BatchPerson>& people = run.people;
   rows.cells.assign(rows.count * rows.m, PairCell{});
-  return OnEveryCore(
-      ctx.progress, run.steps, rows.count, std::int64_t(rows.m) - 1, [&](std::size_t i) {
-        const std::size_t a = rows.first + i;
-        for (std::size_t b = 0; b < rows.m; ++b) {
-          const bool both = rows.Holds(b);
-          if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
-          const ComparativeTotals t = ScoreBatchPair(people[a], people[b], ctx.comparative);
-          rows.At(a, b) = {t.TP1, t.TH1};
-          if (both) rows.At(b, a) = {t.TP2, t.TH2};
-        }
-      });
+  return OnEveryCore(ctx.progress, run.steps, rows.count, [&](std::size_t i) {
+    const std::size_t a = rows.first + i;
+    for (std::size_t b = 0; b < rows.m; ++b) {
+      const bool both = rows.Holds(b);
+      if (b == a || (both && b < a) || !keep(people[a], people[b])) continue;
+      const ComparativeTotals t = ScoreBatchPair(people[a], people[b], ctx.comparative);
+      rows.At(a, b) = {t.TP1, t.TH1};
+      if (both) rows.At(b, a) = {t.TP2, t.TH2};
+    }
+    return rowSteps(a);
+  });
 }
 
 // Rows of pair totals held at a time (16 bytes each): a run whose table
@@ -117,23 +174,6 @@ bool ScoreRows(BatchContext& ctx, Run& run, const Keep& keep, PairRows& rows) {
 // lists it.
 std::size_t StripRows(const BatchContext& ctx, std::size_t m) {
   return std::max<std::size_t>(1, ctx.pairCellsAtOnce / std::max<std::size_t>(m, 1));
-}
-
-// The ordered pairs of different people that the same-sex rule ("1 to 1":
-// the agreement in characters 5 and 6) admits, counted by groups.
-std::int64_t AdmittedPairs(const BatchContext& ctx, const Run& run) {
-  std::map<std::string_view, std::int64_t> groups;
-  for (const BatchPerson& p : run.people) {
-    const std::string_view n = p.name;
-    if (ctx.oneToOne)
-      ++groups[n.size() > 4 ? n.substr(4, 2) : ""];
-    else if (n.starts_with("m ") || n.starts_with("w "))
-      ++groups[n.substr(0, 2)];
-  }
-  const auto m = std::int64_t(run.people.size());
-  std::int64_t pairs = ctx.oneToOne ? 0 : m * (m - 1);
-  for (const auto& [key, c] : groups) pairs += (ctx.oneToOne ? 1 : -1) * c * (c - 1);
-  return pairs;
 }
 
 // Where a pair batch writes its lines: the page, or, in a run too large to
@@ -230,15 +270,18 @@ double EstimatedSeconds(const BatchContext& ctx, const Run& run, std::int64_t sc
   return 1.5 * perPair * double(scorings) / double(CoresFor(m));
 }
 
-// Before a run of many pairs: how many and how long, and where their lines
-// go. False: the user declined. `ageFilter`: the age filter may leave out
-// some of the pairs counted.
-bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batch,
-                        std::string_view fileName, bool ageFilter, PairOutput& out) {
-  const std::int64_t pairs = AdmittedPairs(ctx, run);
-  if (pairs <= ctx.askAbovePairs) return true;
+// Before a run of many pairs (the run's `afterCharts`): how many and how
+// long, and where their lines go. Nothing: go on; else how the run ends
+// (the user declined, or the file could not be opened). `ageFilter`: the age
+// filter may leave out some of the pairs counted.
+std::optional<BatchEnd> AskBeforeManyPairs(BatchContext& ctx, const Run& run,
+                                           std::string_view batch, std::string_view fileName,
+                                           bool ageFilter, PairOutput& out) {
+  const std::int64_t pairs = run.afterCharts;
+  if (pairs <= ctx.askAbovePairs) return std::nullopt;
   const std::size_t m = run.people.size();
-  const std::int64_t scorings = StripRows(ctx, m) >= m ? pairs / 2 : pairs;
+  // Worked in strips, a pair is scored once for each of its two rows.
+  const std::int64_t scorings = StripRows(ctx, m) >= m ? pairs : 2 * pairs;
   const std::filesystem::path file = ResolveInFolder(ctx.appPath, fileName);
   const std::string text =
       std::string(batch) + " over " + GroupThousands(std::int64_t(m)) + " people scores " +
@@ -248,8 +291,9 @@ bool AskBeforeManyPairs(BatchContext& ctx, const Run& run, std::string_view batc
       file.string() + ", and the page shows the averages.\n\nGo on?";
   if (ctx.host.ShowMessage(text, kTitleInformation, MessageIcon::Question, MessageButtons::YesNo) !=
       Answer::Yes)
-    return false;
-  return out.ToFile(ctx.host, file);
+    return Cancelled(ctx, batch);
+  if (!out.ToFile(ctx.host, file)) return BatchEnd::Nothing;
+  return std::nullopt;
 }
 
 // What the scored pairs of a run add up to, in the order the page lists
@@ -358,17 +402,29 @@ std::vector<std::string> CommaLines(const Run& run, std::size_t a, const PairRow
 // Scores every pair that `keep` admits, strip by strip of rows, and writes
 // each row's lines (`rowLines`, made on every core) to `out` in row order;
 // the pairs add to `sums` in that order. False when cancelled.
+// The progress counts each pair `rule` admits once, by one of its two rows:
+// in a whole table by the row that scores it; in strips, where every row
+// scores all of its pairs, by turns, so that each row counts about half.
 template <class Keep, class RowLines>
-bool ScoreAndListRows(BatchContext& ctx, Run& run, const Keep& keep, const RowLines& rowLines,
-                      const BatchPairOptions& options, PairOutput& out, PairSums& sums) {
+bool ScoreAndListRows(BatchContext& ctx, Run& run, const Keep& keep, PairRule rule,
+                      const RowLines& rowLines, const BatchPairOptions& options, PairOutput& out,
+                      PairSums& sums) {
   const std::size_t m = run.people.size();
   PairRows rows;
   rows.m = m;
   const std::size_t strip = StripRows(ctx, m);
+  const auto rowSteps = [&, whole = strip >= m](std::size_t a) {
+    std::int64_t steps = 0;
+    for (std::size_t b = 0; b < m; ++b) {
+      const bool counts = whole ? b > a : b != a && (a < b) == ((a + b) % 2 == 0);
+      steps += counts && rule.Admits(run.people[a].name, run.people[b].name);
+    }
+    return steps;
+  };
   const std::size_t batch = std::max<std::size_t>(1, kLinesAtOnce / std::max<std::size_t>(m, 1));
   for (rows.first = 0; rows.first < m; rows.first += rows.count) {
     rows.count = std::min(strip, m - rows.first);
-    if (!ScoreRows(ctx, run, keep, rows)) return false;
+    if (!ScoreRows(ctx, run, keep, rows, rowSteps)) return false;
     for (std::size_t a = rows.first; a < rows.first + rows.count;) {
       const std::size_t n = std::min(batch, rows.first + rows.count - a);
       std::vector<std::vector<std::string>> made(n);
@@ -376,8 +432,10 @@ bool ScoreAndListRows(BatchContext& ctx, Run& run, const Keep& keep, const RowLi
       struct Quiet final : BatchProgress {
         bool Step(std::int64_t, std::int64_t) override { return true; }
       } quiet;
-      OnEveryCore(quiet, none, n, 0,
-                  [&](std::size_t i) { made[i] = rowLines(run, a + i, rows, keep, options); });
+      OnEveryCore(quiet, none, n, [&](std::size_t i) {
+        made[i] = rowLines(run, a + i, rows, keep, options);
+        return std::int64_t(0);
+      });
       for (std::size_t i = 0; i < n; ++i, ++a) {
         for (std::size_t b = 0; b < m; ++b)
           if (b != a && keep(run.people[a], run.people[b]))
@@ -564,20 +622,21 @@ bool ListPlacementSummary(BatchContext& ctx, Run& run, ListingPage& page, const 
   return ListPlacementRows(ctx, run, page, t, 7, 8, " -" + Spaces(31));
 }
 
-// The organizational fit of everyone, handed to `each` in record order.
-BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
+// The organizational fit of everyone, handed to `each` in record order;
+// `each` returns false when it cannot go on (and has said why).
+BatchEnd ForEachOrgFit(BatchContext& ctx, std::string_view batch, ListingPage* page,
                        const std::function<bool(const ChartModel&, const OrgFitAnalysis&)>& each) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
   OutputState scratch;
   ListingPage none{scratch, ctx.host};
-  auto run = StartRun(ctx, page ? *page : none, 1);
-  if (!run) return BatchEnd::Cancelled;
+  auto run = StartRun(ctx, page ? *page : none, EachPerson(1));
+  if (!run) return Cancelled(ctx, batch);
   for (const BatchPerson& p : run->people) {
-    if (!Tick(ctx, *run)) return BatchEnd::Cancelled;
+    if (!Tick(ctx, *run)) return Cancelled(ctx, batch);
     const Cosmodynes c = CalcCosmodynes(p.chart, ctx.comparative.Angles, ctx.cosmodynes);
     if (!each(PersonModel(p, ctx.houseSystem), CalcOrgFit(p.chart, c.CosmoSummary, orbs)))
-      return BatchEnd::Cancelled;
+      return BatchEnd::Nothing;
   }
   ReportSkipped(ctx, run->skipped);
   return run->people.empty() ? BatchEnd::Nothing : BatchEnd::Listed;
@@ -587,12 +646,13 @@ BatchEnd ForEachOrgFit(BatchContext& ctx, ListingPage* page,
 
 std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
                                                            std::vector<std::string>& skipped,
-                                                           std::int64_t done, std::int64_t total) {
+                                                           std::int64_t done, std::int64_t total,
+                                                           std::int64_t perRecord) {
   MutedHost muted;  // a refused record is counted and reported once at the end
   std::vector<BatchPerson> people;
   people.reserve(ctx.records.size());
   for (size_t k = 0; k < ctx.records.size(); ++k) {
-    if (!ctx.progress.Step(done + std::int64_t(k), total)) return std::nullopt;
+    if (!ctx.progress.Step(done + perRecord * std::int64_t(k), total)) return std::nullopt;
     const NameRecord& record = ctx.records[k];
     ChartInputFields fields;
     bool ok = NameRecordToFields(record, ctx.dateOrder, fields) &&
@@ -685,25 +745,27 @@ std::string SkippedRecordsText(const std::vector<std::string>& names) {
 }
 
 BatchEnd RunAllVsAll(BatchContext& ctx, ListingPage& page) {
-  auto run = StartRun(ctx, page, kEveryPair);
-  if (!run) return BatchEnd::Cancelled;
+  constexpr std::string_view kBatch = "All vs All";
+  const PairRule rule{ctx.oneToOne};
+  auto run = StartRun(ctx, page, EveryPair(rule));
+  if (!run) return Cancelled(ctx, kBatch);
   PairOutput out(page);
-  if (!AskBeforeManyPairs(ctx, *run, "All vs All", kAllVsAllFile, false, out))
-    return BatchEnd::Cancelled;
+  if (const auto end = AskBeforeManyPairs(ctx, *run, kBatch, kAllVsAllFile, false, out))
+    return *end;
   page.Blank();
   page.Line("  All vs All" + std::string(kPairLegend));
   page.Blank();
   const BatchPairOptions options = PairOptions(ctx, true);
-  const auto keep = [&](const BatchPerson& a, const BatchPerson& b) {
-    return ctx.oneToOne ? OneToOnePair(a.name, b.name) : !SameSexPair(a.name, b.name);
+  const auto keep = [rule](const BatchPerson& a, const BatchPerson& b) {
+    return rule.Admits(a.name, b.name);
   };
   PairSums sums;
-  if (!ScoreAndListRows(ctx, *run, keep, CommaLines<decltype(keep)>, options, out, sums))
-    return BatchEnd::Cancelled;
+  if (!ScoreAndListRows(ctx, *run, keep, rule, CommaLines<decltype(keep)>, options, out, sums))
+    return out.Failed() ? BatchEnd::Nothing : Cancelled(ctx, kBatch);
   out.Blank();
   ListAverages(out, sums);
   ListSummary(out, *run, sums, options);
-  if (!out.Finish(ctx.host)) return BatchEnd::Cancelled;
+  if (!out.Finish(ctx.host)) return BatchEnd::Nothing;
   if (out.WroteFile()) {
     page.Blank();
     ListAverages(page, sums);
@@ -717,8 +779,9 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
     ctx.host.ShowMessage(kSelectName, kTitleError, MessageIcon::Critical);
     return BatchEnd::Nothing;
   }
-  auto run = StartRun(ctx, page, 1);
-  if (!run) return BatchEnd::Cancelled;
+  constexpr std::string_view kBatch = "One vs All";
+  auto run = StartRun(ctx, page, EachPerson(1));
+  if (!run) return Cancelled(ctx, kBatch);
   const auto s = std::ranges::find(run->people, *chosen, &BatchPerson::record);
   if (s == run->people.end()) {
     ReportSkipped(ctx, run->skipped);
@@ -728,7 +791,8 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
   run->steps.total -= 1;
   const auto keep = CouplesFilter(ctx);
   PairRows rows{size_t(s - run->people.begin()), 1, run->people.size(), {}};
-  if (!ScoreRows(ctx, *run, keep, rows)) return BatchEnd::Cancelled;
+  const auto everyOther = [m = std::int64_t(rows.m)](std::size_t) { return m - 1; };
+  if (!ScoreRows(ctx, *run, keep, rows, everyOther)) return Cancelled(ctx, kBatch);
   for (const std::string& line :
        SectionLines(*run, rows.first, rows, keep, PairOptions(ctx, false)))
     page.Line(line);
@@ -737,12 +801,15 @@ BatchEnd RunOneVsAll(BatchContext& ctx, ListingPage& page, std::optional<std::si
 }
 
 BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
-  auto run = StartRun(ctx, page, kEveryPair);
-  if (!run) return BatchEnd::Cancelled;
+  constexpr std::string_view kBatch = "All vs All Summary";
+  // Each person's One vs All, which always applies the same-sex rule.
+  const PairRule rule{false};
+  auto run = StartRun(ctx, page, EveryPair(rule));
+  if (!run) return Cancelled(ctx, kBatch);
   PairOutput out(page);
-  if (!AskBeforeManyPairs(ctx, *run, "All vs All Summary", kSummaryFile,
-                          ctx.options[OptionNumber::BatchAgeFilter] != 0, out))
-    return BatchEnd::Cancelled;
+  if (const auto end = AskBeforeManyPairs(ctx, *run, kBatch, kSummaryFile,
+                                          ctx.options[OptionNumber::BatchAgeFilter] != 0, out))
+    return *end;
   std::int64_t men = 0, women = 0;
   for (const NameRecord& r : ctx.records) {
     if (r.Name.starts_with("m "))
@@ -753,8 +820,8 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
   const auto keep = CouplesFilter(ctx);
   const BatchPairOptions options = PairOptions(ctx, false);
   PairSums sums;
-  if (!ScoreAndListRows(ctx, *run, keep, SectionLines<decltype(keep)>, options, out, sums))
-    return BatchEnd::Cancelled;
+  if (!ScoreAndListRows(ctx, *run, keep, rule, SectionLines<decltype(keep)>, options, out, sums))
+    return out.Failed() ? BatchEnd::Nothing : Cancelled(ctx, kBatch);
   out.Blank();
   ListAverages(out, sums);
   out.Blank();
@@ -763,7 +830,7 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
   out.Line("  There are " + std::to_string(men) + " men and " + std::to_string(women) +
            " women in this database.");
   out.Line("  There are " + std::to_string(men * women) + " couples in this database.");
-  if (!out.Finish(ctx.host)) return BatchEnd::Cancelled;
+  if (!out.Finish(ctx.host)) return BatchEnd::Nothing;
   if (out.WroteFile()) {
     page.Blank();
     ListAverages(page, sums);
@@ -775,14 +842,15 @@ BatchEnd RunAllVsAllSummary(BatchContext& ctx, ListingPage& page) {
 BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
   OrbTable orbs{};
   if (!ReadNatalOrbs(ctx.appPath, orbs, ctx.host)) return BatchEnd::Nothing;
+  constexpr std::string_view kBatch = "View Division Analysis";
   BusyCursor busy(ctx.host);
-  auto run = StartRun(ctx, page, 1 + std::int64_t(kDivisions.size()));
-  if (!run) return BatchEnd::Cancelled;
+  auto run = StartRun(ctx, page, EachPerson(1 + std::int64_t(kDivisions.size())));
+  if (!run) return Cancelled(ctx, kBatch);
   page.Blank();
   const auto t = CollectDivisionTables(ctx, *run, &orbs);
-  if (!t) return BatchEnd::Cancelled;
+  if (!t) return Cancelled(ctx, kBatch);
   for (size_t d = 0; d < kDivisions.size(); ++d) {
-    if (!ListDivision(ctx, *run, page, *t, d)) return BatchEnd::Cancelled;
+    if (!ListDivision(ctx, *run, page, *t, d)) return Cancelled(ctx, kBatch);
     if (d + 1 < kDivisions.size()) page.Line("\f");
   }
   ReportSkipped(ctx, run->skipped);
@@ -790,30 +858,32 @@ BatchEnd RunDivisionAnalysis(BatchContext& ctx, ListingPage& page) {
 }
 
 BatchEnd RunPlacementSummary(BatchContext& ctx, ListingPage& page) {
+  constexpr std::string_view kBatch = "Placement Summary";
   BusyCursor busy(ctx.host);
-  auto run = StartRun(ctx, page, 3);
-  if (!run) return BatchEnd::Cancelled;
+  auto run = StartRun(ctx, page, EachPerson(3));
+  if (!run) return Cancelled(ctx, kBatch);
   page.Blank();
   const auto t = CollectDivisionTables(ctx, *run, nullptr);
-  if (!t || !ListPlacementSummary(ctx, *run, page, *t)) return BatchEnd::Cancelled;
+  if (!t || !ListPlacementSummary(ctx, *run, page, *t)) return Cancelled(ctx, kBatch);
   ReportSkipped(ctx, run->skipped);
   return BatchEnd::Listed;
 }
 
 BatchEnd RunViewOrgFitAll(BatchContext& ctx, ListingPage& page) {
   bool first = true;
-  return ForEachOrgFit(ctx, &page, [&](const ChartModel& m, const OrgFitAnalysis& ofa) {
-    if (!first) page.Line("\f");
-    first = false;
-    ListNatalOFA(page, m, ofa);
-    return true;
-  });
+  return ForEachOrgFit(ctx, "View O.F.A. - All", &page,
+                       [&](const ChartModel& m, const OrgFitAnalysis& ofa) {
+                         if (!first) page.Line("\f");
+                         first = false;
+                         ListNatalOFA(page, m, ofa);
+                         return true;
+                       });
 }
 
 BatchEnd RunPrintOrgFitAll(
     BatchContext& ctx,
     const std::function<bool(const ChartModel& person, const OrgFitAnalysis& ofa)>& printPerson) {
-  return ForEachOrgFit(ctx, nullptr, printPerson);
+  return ForEachOrgFit(ctx, "Print O.F.A. - All", nullptr, printPerson);
 }
 
 }  // namespace orv

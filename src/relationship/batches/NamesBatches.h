@@ -64,7 +64,8 @@ struct BatchContext {
   int presentYear = 2000;           // for the age filter (option 222)
   // A pair batch of more pairs than this says how many and about how long,
   // asks, and writes its lines to a file in REPORTS rather than the page.
-  std::int64_t askAbovePairs = 1'000'000;
+  // (A pair is listed both ways, a line each: a million lines.)
+  std::int64_t askAbovePairs = 500'000;
   // Pair totals held at a time; beyond them a pair batch works through
   // strips of rows (bounding its memory whatever the number of pairs).
   std::size_t pairCellsAtOnce = std::size_t(1) << 20;
@@ -74,7 +75,7 @@ struct BatchContext {
 enum class BatchEnd {
   Listed,     // the page is written; the caller shows it
   Nothing,    // nothing to show (a message said why)
-  Cancelled,  // the user stopped it; the page is incomplete and not shown
+  Cancelled,  // the user stopped it, and was told so; the page is not shown
 };
 
 // --- The pair batches ---
@@ -118,10 +119,12 @@ BatchEnd RunPrintOrgFitAll(
 
 // Computes each record's chart once. Records the chart computation refuses
 // are left out and their names added to `skipped`. Nothing when cancelled.
-// Progress runs from `done` by one per record towards `total`.
+// Progress runs from `done` by `perRecord` (one or none) per record towards
+// `total`.
 std::optional<std::vector<BatchPerson>> ComputeBatchPeople(BatchContext& ctx,
                                                            std::vector<std::string>& skipped,
-                                                           std::int64_t done, std::int64_t total);
+                                                           std::int64_t done, std::int64_t total,
+                                                           std::int64_t perRecord = 1);
 
 // Power and net harmony of chart 1 for the pair (a, b) (TP1 and TH1), as the
 // comparative cosmodynes of the two computed charts give them; `settings`

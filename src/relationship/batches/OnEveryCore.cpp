@@ -19,7 +19,7 @@ unsigned CoresFor(std::size_t count) {
 }
 
 bool OnEveryCore(BatchProgress& progress, BatchSteps& steps, std::size_t count,
-                 std::int64_t stepsPerItem, const std::function<void(std::size_t)>& work) {
+                 const std::function<std::int64_t(std::size_t)>& work) {
   std::atomic<std::size_t> next{0};
   std::atomic<std::int64_t> finished{0};
   std::atomic<bool> stop{false};
@@ -31,8 +31,7 @@ bool OnEveryCore(BatchProgress& progress, BatchSteps& steps, std::size_t count,
   const auto worker = [&] {
     try {
       for (std::size_t i; !stop.load(std::memory_order_relaxed) && (i = next++) < count;) {
-        work(i);
-        finished.fetch_add(1, std::memory_order_relaxed);
+        finished.fetch_add(work(i), std::memory_order_relaxed);
       }
     } catch (...) {
       stop = true;
@@ -53,13 +52,13 @@ bool OnEveryCore(BatchProgress& progress, BatchSteps& steps, std::size_t count,
       if (allDone.wait_for(lock, std::chrono::milliseconds(25), [&] { return running == 0; }))
         break;
     }
-    if (!cancelled && !progress.Step(start + finished * stepsPerItem, steps.total)) {
+    if (!cancelled && !progress.Step(start + finished, steps.total)) {
       cancelled = true;
       stop = true;
     }
   }
   for (std::thread& t : threads) t.join();
-  steps.done = start + finished * stepsPerItem;
+  steps.done = start + finished;
   if (failure) std::rethrow_exception(failure);
   // The last count is shown even when the work took less than one look.
   return !cancelled && progress.Step(steps.done, steps.total);

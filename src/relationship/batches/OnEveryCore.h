@@ -18,11 +18,11 @@ struct BatchSteps {
 
 // Runs `work(i)` for every i in [0, count), each on some core, items taken
 // in order as cores come free. The calling thread only reports progress:
-// `steps.done` grows by `stepsPerItem` for each finished item. False when the
+// `steps.done` grows by the steps each finished item returns. False when the
 // user cancelled (items already begun finish; no new one starts). An
 // exception thrown by `work` is thrown again here once every core stopped.
 bool OnEveryCore(BatchProgress& progress, BatchSteps& steps, std::size_t count,
-                 std::int64_t stepsPerItem, const std::function<void(std::size_t)>& work);
+                 const std::function<std::int64_t(std::size_t)>& work);
 
 // The number of worker threads OnEveryCore starts for `count` items.
 unsigned CoresFor(std::size_t count);

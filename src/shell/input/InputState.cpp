@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "base/LetterCase.h"
 #include "base/Text.h"
 
 namespace orv {
@@ -25,7 +26,7 @@ std::optional<ListSelection> LockedReloadSelection(NamesListState& state, int co
 std::vector<std::size_t> SortedListOrder(const std::vector<std::string>& texts) {
   std::vector<std::string> keys;
   keys.reserve(texts.size());
-  for (const std::string& t : texts) keys.push_back(ToLowerAscii(t));
+  for (const std::string& t : texts) keys.push_back(ToLowerText(t));
   std::vector<std::size_t> order(texts.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(),
@@ -35,7 +36,7 @@ std::vector<std::size_t> SortedListOrder(const std::vector<std::string>& texts) 
 
 std::string ListFileCaption(std::string_view path) {
   std::string folder;
-  return ToUpperAscii(SplitPath(path, folder));
+  return ToUpperText(SplitPath(path, folder));
 }
 
 }  // namespace orv

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Format.h"
+#include "base/LetterCase.h"
 #include "base/Text.h"
 #include "platform/Host.h"
 #include "shell/input/FieldReader.h"
@@ -150,13 +151,13 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
   // The questions come first, with no lock held: the user may take minutes.
   // A "Yes" is remembered by the line's text.
   std::set<std::string> replaced;
-  const std::string newName = ToUpperAscii(Trim(StoredFieldText(fields.Name)));
+  const std::string newName = ToUpperText(Trim(StoredFieldText(fields.Name)));
   {
     const std::vector<RawLine> raw = SplitRawLines(original);
     const std::vector<std::string> decoded = SplitLines(DecodeText(original));
     for (size_t i = 0; i < raw.size(); ++i) {
       const auto onFile = SplitFields(i < decoded.size() ? decoded[i] : std::string());
-      if (!onFile[0].empty() && ToUpperAscii(onFile[0]) == newName &&
+      if (!onFile[0].empty() && ToUpperText(onFile[0]) == newName &&
           AskReplace(host, onFile) == Answer::Yes) {
         replaced.insert(std::string(raw[i].text));
       }
