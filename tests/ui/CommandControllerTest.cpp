@@ -260,6 +260,13 @@ TEST_F(ControllerFixture, HeadersNameTheComputedChartsAndOkRedrawsTheOpenWheel) 
   EXPECT_EQ(wb.Wheel->DualOuterLongitudes, wb.Charts.Diurnal.Longitudes);
   EXPECT_NE(pageOf(CommandId::DataTransitData).find("  m Arthur Pendleton's NATAL POSITIONS"),
             std::string::npos);
+  // So does a house system chosen on the main menu.
+  window.Action(CommandId::HouseKoch)->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(wheel) << "the wheel window was closed";
+  EXPECT_EQ(wb.Charts.HouseSystem, HouseSystemCode::Koch);
+  EXPECT_EQ(wb.Wheel->InnerWheelHeader[7], "Koch");
+  EXPECT_EQ(wb.Wheel->Cusps, wb.Charts.Natal.Cusps);
   controller.CloseWindows();
 }
 
