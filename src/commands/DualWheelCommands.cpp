@@ -72,10 +72,14 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
     SetChartHeaderLines(outer, person ? box.caption + heliocentric : transitsFirst,
                         charts.DiurnalInput, second.SiderealText);
     if (!person) {
-      if (workbench.Options[OptionNumber::DualWheelOuterTransits] != 0)
-        outer[6] = helio ? "Outer = helio transits" : "Outer = transits";
+      // Option 216 exchanges the charts of the combined wheel only (a
+      // heliocentric wheel is always two-ring).
+      if (twoRing)
+        outer[6] = "Inner = transits";
+      else if (workbench.Options[OptionNumber::DualWheelOuterTransits] != 0)
+        outer[6] = "Outer = transits";
       else
-        outer[6] = twoRing ? "Inner = transits" : "Transits shown by red planets";
+        outer[6] = "Transits shown by red planets";
     } else {
       outer[7] = twoRing ? innerNatal : "Natal shown by red planets";
     }

@@ -160,14 +160,16 @@ int CalcCharts(Host& host, ChartModel& model, const ChartRequest& request,
   hooks.HideInputWindows();
   if (request.angleChoice) model.CosmoAngles = *request.angleChoice;
   model.PersonName = request.name;
+  model.SecondPerson = request.secondPerson;
+  model.SecondPersonCaption = request.secondCaption;
   model.NatalInput = natalInput;
   model.DiurnalInput = diurnalInput;
   model.HouseSystem = request.houseSystem;
 
   model.Natal = c1;
   for (int i = 1; i <= NumPoints; ++i)
-    model.DailyMotion[size_t(i)] = DailyMotionOf(c1.Longitudes[size_t(i)],
-                                                 c1.NextDayLongitudes[size_t(i)]);
+    model.DailyMotion[size_t(i)] =
+        DailyMotionOf(c1.Longitudes[size_t(i)], c1.NextDayLongitudes[size_t(i)]);
   model.TrueNodeLongitude = trueNode;
   model.TrueNodeDeclination = trueNodeDeclination;
   model.NatalJulianDay = t1.JulianDate;

@@ -25,6 +25,9 @@ struct ChartRequest {
   // The first set button of "Incl. Angles?"; none set keeps the model's.
   std::optional<CosmoAngleChoice> angleChoice;
   bool secondPerson = false;  // `SecondChartRole`: chart 2 is a second person
+  // The "2nd Person" box's caption: the second person's name once one was
+  // picked.
+  std::string secondCaption = "2nd Person";
   HouseSystemCode houseSystem = HouseSystemCode::Placidus;
   int dateOrder = 0;  // `DateOrder`
 };

@@ -65,8 +65,11 @@ struct ChartModel {
   // The day the transit interpretations list next (a day number).
   double TransitListDay = 0;
 
-  // What both charts were computed from.
+  // What both charts were computed from. Chart 2's role and name are kept
+  // with it, so no header names a person the chart is not.
   std::string PersonName;
+  bool SecondPerson = false;  // chart 2 is a second person, not transits
+  std::string SecondPersonCaption = "2nd Person";
   ChartInputValues NatalInput;
   ChartInputValues DiurnalInput;
   HouseSystemCode HouseSystem = HouseSystemCode::Placidus;

@@ -67,6 +67,12 @@ TEST(ChartDriver, ARefusedInputChangesNothing) {
   EXPECT_EQ(f.model.Natal.Longitudes, before.Natal.Longitudes);
   EXPECT_EQ(f.model.WorkingHousePositions, before.WorkingHousePositions);
   EXPECT_EQ(f.model.NatalInput.dateText, before.NatalInput.dateText);
+  // Nor does a person picked as chart 2 and refused name the old chart.
+  bad.secondPerson = true;
+  bad.secondCaption = "John Roe";
+  EXPECT_EQ(f.Run(bad), 1);
+  EXPECT_FALSE(f.model.SecondPerson);
+  EXPECT_EQ(f.model.SecondPersonCaption, "2nd Person");
 }
 
 TEST(ChartDriver, FilesBothChartsAndKeepsChartTwosHouseRecords) {
@@ -77,6 +83,15 @@ TEST(ChartDriver, FilesBothChartsAndKeepsChartTwosHouseRecords) {
   EXPECT_TRUE(m.Computed);
   EXPECT_EQ(m.PersonName, "Jane Doe");
   EXPECT_EQ(m.Kind, ChartKind::Second);
+  // Chart 2's role and name are filed with it.
+  EXPECT_FALSE(m.SecondPerson);
+  EXPECT_EQ(m.SecondPersonCaption, "2nd Person");
+  ChartRequest person = Request();
+  person.secondPerson = true;
+  person.secondCaption = "John Roe";
+  ASSERT_EQ(f.Run(person), 0);
+  EXPECT_TRUE(m.SecondPerson);
+  EXPECT_EQ(m.SecondPersonCaption, "John Roe");
   // Chart 2 is J2000.0 exactly (noon UT, 1 January 2000).
   EXPECT_DOUBLE_EQ(m.DiurnalJulianDay, 2451545.0);
   EXPECT_DOUBLE_EQ(m.TransitListDay, 2451545.0);

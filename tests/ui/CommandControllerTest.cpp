@@ -13,11 +13,13 @@
 #include <string>
 
 #include "../wheels/WheelTestCharts.h"
+#include "InputWindowsFixture.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "commands/WheelCommands.h"
 #include "commands/Workbench.h"
 #include "commands/ui/CommandController.h"
+#include "listings/ChartHeaders.h"
 #include "relationship/ui/NamesBatchRun.h"
 #include "reports/ui/Browsers.h"
 #include "reports/ui/RTF_form.h"
@@ -26,6 +28,7 @@
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/FrmEnabledPlanets.h"
 #include "shell/ui/InputD.h"
+#include "shell/ui/InputD1.h"
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
@@ -186,6 +189,87 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
   controller.CloseWindows();
 }
 
+// A person picked in the windows is not yet a chart: until OK computes it,
+// every header and heading naming chart 2 (or chart 1) names the charts as
+// they were computed. OK then draws the open wheel again from the new
+// charts, in its own window.
+TEST_F(ControllerFixture, HeadersNameTheComputedChartsAndOkRedrawsTheOpenWheel) {
+  test::TempDir dir;
+  std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
+  wb.AppPath = dir.path();
+  const StartupHooks hooks = controller.Startup([] { return true; }, ORVANTA_DATA_DIR);
+  ReadOptionsFile(host, wb.AppPath, wb.Options);
+  hooks.LoadDataTables();
+  hooks.ShowChartInputWindows();
+  InputWindows& inputs = *controller.Inputs();
+  InputD& natal = inputs.Natal();
+  natal.txtName()->setText("Renee Doe");
+  natal.SetFields(
+      {"9", "10", "1960", "12", "00", "4", "73", "59", "40", "43", "", true, false, false});
+  inputs.cmdOK_Click();
+  ASSERT_TRUE(wb.Charts.Computed);
+  const std::string transitDate = HeaderDate(wb.Charts.DiurnalInput);
+  window.Action(CommandId::WheelsTransitsVsNatal)->trigger();
+  QPointer<Wheels> wheel;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
+  ASSERT_TRUE(wheel);
+
+  // "2nd Person" ticked and the first name of NAMES.FIL picked, no OK; the
+  // natal name typed over as well.
+  inputs.Second().chk2ndPerson()->click();
+  ASSERT_NE(inputs.NamesWindow(), nullptr);
+  PickList* names = inputs.NamesWindow()->NamesOnFile();
+  test::ClickRow(names, test::RowOf(names, "m Arthur Pendleton"));
+  ASSERT_EQ(inputs.Second().SecondFields().SecondPersonCaption, "m Arthur Pendleton");
+  natal.txtName()->setText("Someone Else");
+  const auto pageOf = [&](CommandId id) {
+    window.Action(id)->trigger();
+    std::string page;
+    for (const std::string& line : wb.Output.PageBuffer()) page += line + "\n";
+    return page;
+  };
+  for (CommandId id : {CommandId::DataTransitData, CommandId::DataTransitAspectsToNatal,
+                       CommandId::DataTransitAspectsToTransits, CommandId::DataDualCosmodynes,
+                       CommandId::DataMagiNatal}) {
+    const std::string page = pageOf(id);
+    EXPECT_EQ(page.find("Pendleton"), std::string::npos) << CommandEntry(id).caption << page;
+    EXPECT_EQ(page.find("Someone Else"), std::string::npos) << CommandEntry(id).caption << page;
+  }
+  EXPECT_NE(pageOf(CommandId::DataTransitData).find("  TRANSIT POSITIONS"), std::string::npos);
+  window.Action(CommandId::WheelsTransitsVsNatal)->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
+  ASSERT_TRUE(wheel);
+  const WheelHeaderLines& outer = wb.Wheel->OuterWheelHeader;
+  EXPECT_EQ(outer[1], "Diurnal data");
+  EXPECT_EQ(outer[2], transitDate);
+  EXPECT_EQ(outer[6], "Transits shown by red planets");
+  EXPECT_EQ(wb.Wheel->InnerWheelHeader[1], "Renee Doe - natal");
+
+  // OK: the wheel on show is the same window, drawn from the new charts.
+  natal.txtName()->setText("Renee Doe");
+  inputs.cmdOK_Click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(wheel) << "the wheel window was closed";
+  EXPECT_TRUE(wheel->isVisible());
+  EXPECT_EQ(wb.Wheel->OuterWheelHeader[1], "m Arthur Pendleton");
+  EXPECT_EQ(wb.Wheel->OuterWheelHeader[2], "03 Feb 1904");
+  EXPECT_EQ(wb.Wheel->OuterWheelHeader[7], "Natal shown by red planets");
+  EXPECT_EQ(wb.Wheel->DualOuterLongitudes, wb.Charts.Diurnal.Longitudes);
+  EXPECT_NE(pageOf(CommandId::DataTransitData).find("  m Arthur Pendleton's NATAL POSITIONS"),
+            std::string::npos);
+  // So does a house system chosen on the main menu.
+  window.Action(CommandId::HouseKoch)->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(wheel) << "the wheel window was closed";
+  EXPECT_EQ(wb.Charts.HouseSystem, HouseSystemCode::Koch);
+  EXPECT_EQ(wb.Wheel->InnerWheelHeader[7], "Koch");
+  EXPECT_EQ(wb.Wheel->Cusps, wb.Charts.Natal.Cusps);
+  controller.CloseWindows();
+}
+
 TEST(WindowLinks, ALinkLeftUnboundIsNamed) {
   const struct {
     std::function<void()> check;
@@ -232,6 +316,7 @@ TEST(WindowLinks, ALinkLeftUnboundIsNamed) {
          links.SecondPersonChanged = [](bool) {};
          links.BringMainWindowForward = [] {};
          links.CloseTipWindow = [] {};
+         links.ChartsComputed = [] {};
          links.ChooseFile = [](std::string_view, const std::string&) { return std::string(); };
          links.EditNamesFile = [](std::function<void()>, std::function<void()>) {};
          links.EditCitiesFile = [](std::function<void()>) {};

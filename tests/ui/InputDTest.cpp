@@ -256,10 +256,11 @@ TEST(InputD1, SecondPersonSwitchesTheMenuAndClearsTheName) {
   EXPECT_TRUE(f.windows->SecondPerson());
   // A person loaded as chart 2 keeps the name as it is; the box's caption
   // doubles the "&" only for showing it.
-  test::WriteFile(f.dir.path() / "NAMES.FIL", "Tom & Jerry,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
+  test::WriteFile(f.dir.path() / "NAMES.FIL",
+                  "Tom & Jerry,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
   f.windows->ReloadNames();
   test::ClickRow(f.windows->NamesWindow()->NamesOnFile(), 0);
-  EXPECT_EQ(f.windows->SecondPersonName(), "Tom & Jerry");
+  EXPECT_EQ(f.second().SecondFields().SecondPersonCaption, "Tom & Jerry");
   EXPECT_EQ(box->text().toStdString(), "Tom && Jerry");
   box->click();
   EXPECT_FALSE(f.windows->SecondPerson());

@@ -34,7 +34,9 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
   } cases[] = {
       {Display, false, 0, false, "Renée Doe - natal", "Diurnal data", "Inner = transits", "",
        "NAT2TRAN.ORB"},
-      {Display, false, 1, false, "Renée Doe - natal", "Diurnal data", "Outer = transits", "",
+      // Option 216 exchanges the charts of the combined wheel only: the
+      // two-ring wheel keeps its legend.
+      {Display, false, 1, false, "Renée Doe - natal", "Diurnal data", "Inner = transits", "",
        "NAT2TRAN.ORB"},
       {Display, true, 1, false, "Renée Doe - natal", "John Roe", "(sidereal 2)", "Inner - natal",
        "SYNASTRY.ORB"},
@@ -44,6 +46,8 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
        "Transits shown by red planets", "", "NAT2TRAN.ORB"},
       {TransitsVsNatal, true, 0, false, "Renée Doe - natal", "John Roe", "(sidereal 2)",
        "Natal shown by red planets", "SYNASTRY.ORB"},
+      {TransitsVsNatal, false, 1, false, "Renée Doe - natal", "Diurnal data", "Outer = transits",
+       "", "NAT2TRAN.ORB"},
       // Switched: chart 2 inside, chart 1 outside.
       {TransitsVsNatal, false, 1, true, "Transit chart", "Renée Doe", "Inner = transits", "",
        "NAT2TRAN.ORB"},
@@ -52,7 +56,7 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
       {DisplayHelio, false, 0, false, "Renée Doe - natal Heliocentric",
        "Diurnal data - Heliocentric", "Inner = transits", "", "MAGI.ORB"},
       {DisplayHelio, false, 1, false, "Renée Doe - natal Heliocentric",
-       "Diurnal data - Heliocentric", "Outer = helio transits", "", "MAGI.ORB"},
+       "Diurnal data - Heliocentric", "Inner = transits", "", "MAGI.ORB"},
       {DisplayHelio, true, 0, false, "Renée Doe - natal Heliocentric", "John Roe - Heliocentric",
        "(sidereal 2)", "Inner - Helio natal", "MAGI.ORB"},
       {DisplayHelioLatitudes, false, 0, false, "Renée Doe - natal helio latitudes",

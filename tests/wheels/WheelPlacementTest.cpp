@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <set>
+#include <sstream>
 
 #include "WheelTestCharts.h"
 #include "commands/WheelCommands.h"
 #include "core/FixedTables.h"
 #include "core/HousePlacement.h"
+#include "platform/Files.h"
 #include "wheels/DerivedWheelTables.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
@@ -156,6 +160,36 @@ TEST(WheelPlacement, LabelOrderListRotationAndDeclinationHouses) {
   EXPECT_NEAR(Find(decl, 5)->angle, 182 + 4 * 6.0, 1e-9);
   EXPECT_NEAR(Find(decl, 6)->angle, 212 + 7.5, 1e-9);
   EXPECT_EQ(Find(decl, 6)->radius, WheelRadius + 5);
+}
+
+// The wheels' help says where a declination wheel puts north and south, and
+// the placement is the judge: on the window's frame (y pointing up) a north
+// declination stands above the centre, a south one below.
+TEST(WheelPlacement, DeclinationWheelsPutNorthAboveAndSouthBelowAsTheHelpSays) {
+  const ScaleEdges window = WindowScaleEdges(320, 0.75);
+  ASSERT_GT(window.top, window.bottom);
+  for (double declination : {-23.4, -10.0, -2.0, 2.0, 10.0, 23.4}) {
+    SingleWheelInputs in = Equal({{Sun, DeclinationDisplayAngle(declination)}});
+    in.declination = true;
+    const std::optional<PlacedLabel> sun = Find(in, Sun);
+    ASSERT_TRUE(sun) << declination;
+    const double y = sun->radius * std::sin(sun->angle * std::numbers::pi / 180);
+    EXPECT_EQ(y > 0, declination > 0) << declination << " at " << sun->angle;
+  }
+  const auto lines = ReadTextLines(std::filesystem::path(ORVANTA_DATA_DIR) / "WHEELS.HLP");
+  ASSERT_TRUE(lines);
+  // The text's words, whatever its line breaks.
+  std::string text;
+  for (const std::string& line : *lines) {
+    std::istringstream words(line);
+    for (std::string word; words >> word;) text += word + " ";
+  }
+  EXPECT_NE(text.find("(Ctrl+F9) the natal declinations around a ring of twelve equal sectors: "
+                      "north declinations in the upper half, south in the lower,"),
+            std::string::npos);
+  EXPECT_NE(text.find("(Shift+Ctrl+F4) declinations, north in the upper half, south in the lower;"),
+            std::string::npos);
+  EXPECT_EQ(text.find("left half"), std::string::npos);
 }
 
 }  // namespace

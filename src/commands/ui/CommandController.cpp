@@ -1,7 +1,6 @@
 #include "commands/ui/CommandController.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QPrinter>
 #include <cstdlib>
 #include <stdexcept>
@@ -84,8 +83,11 @@ CommandController::CommandController(Workbench& workbench, Host& host, Orvanta8&
     const auto id = static_cast<CommandId>(i);
     if (CommandEntry(id).runner == CommandRunner::Controller) main_.Bind(id, HandlerOf(id));
   }
-  main_.SetHouseChangeHandler(
-      [this] { return inputWindows_ && inputWindows_->RecalcAfterHouseChange(); });
+  main_.SetHouseChangeHandler([this] {
+    if (!inputWindows_ || !inputWindows_->RecalcAfterHouseChange()) return false;
+    RedrawOpenWheel();
+    return true;
+  });
 }
 
 CommandController::~CommandController() { CloseWindows(); }
@@ -355,20 +357,14 @@ void CommandController::ChooseNewDate() {
     workbench_.Charts.TransitListDay -= 1;  // Cancel lists the same day again
 }
 
-// The second-chart window's "2nd Person" box decides what the two-chart
-// commands list.
+// Chart 2's role and name as they were when the charts were computed: the
+// windows may already hold the next person, picked but not yet computed.
 SecondPersonBox CommandController::SecondPerson() const {
-  SecondPersonBox box;
-  if (inputWindows_) {
-    box.checked = inputWindows_->SecondPerson();
-    box.caption = inputWindows_->SecondPersonName();
-  }
-  return box;
+  return {workbench_.Charts.SecondPerson, workbench_.Charts.SecondPersonCaption};
 }
 
-std::string CommandController::NatalNameText() const {
-  return inputWindows_ ? inputWindows_->Natal().txtName()->text().toStdString() : std::string();
-}
+// Likewise chart 1's name.
+std::string CommandController::NatalNameText() const { return workbench_.Charts.PersonName; }
 
 // An editor already open is brought forward; its file is read only when a
 // new editor is made.
@@ -388,6 +384,7 @@ InputWindowLinks CommandController::InputLinks() {
   links.CloseTipWindow = [this] {
     if (tip_) tip_->close();
   };
+  links.ChartsComputed = [this] { RedrawOpenWheel(); };
   links.ChooseFile = [this](std::string_view pattern, const std::string& startFile) {
     return SelectFile(host_, workbench_.AppPath, startFile, pattern);
   };
@@ -512,6 +509,14 @@ void CommandController::RedrawCurrentWheel() {
   if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_)) ShowWheelsAnew();
 }
 
+// New charts on an open wheel: it is painted again in its own window. A
+// window closed and made anew would hand the focus to another window for a
+// moment, and a stepping key held down would run that window's command of
+// the same key.
+void CommandController::RedrawOpenWheel() {
+  if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_)) wheels_->ShowMoved();
+}
+
 // A step of the Update menu writes the new moment into an input window,
 // computes both charts from the windows and rebuilds the wheel on display.
 void CommandController::StepMoment(const UpdateStep& step) {
@@ -527,14 +532,8 @@ void CommandController::StepMoment(const UpdateStep& step) {
     form(chart).SetFields(fields);
   };
   links.compute = [this] { return inputWindows_->Calculate(); };
-  // The wheel is painted again in its window: a window closed and made anew
-  // would hand the focus to another window for a moment, and a stepping key
-  // held down would run that window's command of the same key. For the same
-  // reason the charts' new listing waits behind the wheel.
-  links.redraw = [this] {
-    if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_))
-      wheels_->ShowMoved();
-  };
+  // The charts' new listing waits behind the wheel, which keeps the focus.
+  links.redraw = [this] { RedrawOpenWheel(); };
   DataWindowSlot& data = Data();
   data.KeepBehind(true);
   StepChartMoment(workbench_.Charts, step, links);

@@ -80,6 +80,7 @@ class CommandController {
   void ShowWheelsAnew();
   void ShowWheel();
   void RedrawCurrentWheel();
+  void RedrawOpenWheel();
   void StepMoment(const UpdateStep& step);
   void ShowAstroLine();
   std::function<void()> SingleWheel(SingleWheelKind kind);

@@ -80,6 +80,7 @@ ChartRequest GatherChartRequest(InputD& natal, InputD1& second, HouseSystemCode 
   request.diurnal = second.Fields();
   request.angleChoice = second.AngleChoice();
   request.secondPerson = second.SecondPerson();
+  request.secondCaption = second.SecondFields().SecondPersonCaption;
   request.houseSystem = houseSystem;
   request.dateOrder = int(dateOrder);
   return request;

@@ -70,16 +70,18 @@ std::string NamesStartFile(const Workbench& workbench) {
 }  // namespace
 
 void InputWindowLinks::RequireBound() const {
-  RequireLinks("InputWindowLinks",
-               {{"HouseSystem", bool(HouseSystem)},
-                {"SecondPersonChanged", bool(SecondPersonChanged)},
-                {"BringMainWindowForward", bool(BringMainWindowForward)},
-                {"CloseTipWindow", bool(CloseTipWindow)},
-                {"ChooseFile", bool(ChooseFile)},
-                {"EditNamesFile", bool(EditNamesFile)},
-                {"EditCitiesFile", bool(EditCitiesFile)},
-                {"Batch", std::all_of(Batch.begin(), Batch.end(), [](const auto& b) { return bool(b); })},
-                {"AtlasLauncher", AtlasLauncher != nullptr}});
+  RequireLinks(
+      "InputWindowLinks",
+      {{"HouseSystem", bool(HouseSystem)},
+       {"SecondPersonChanged", bool(SecondPersonChanged)},
+       {"BringMainWindowForward", bool(BringMainWindowForward)},
+       {"CloseTipWindow", bool(CloseTipWindow)},
+       {"ChartsComputed", bool(ChartsComputed)},
+       {"ChooseFile", bool(ChooseFile)},
+       {"EditNamesFile", bool(EditNamesFile)},
+       {"EditCitiesFile", bool(EditCitiesFile)},
+       {"Batch", std::all_of(Batch.begin(), Batch.end(), [](const auto& b) { return bool(b); })},
+       {"AtlasLauncher", AtlasLauncher != nullptr}});
 }
 
 InputWindows::InputWindows(Workbench& workbench, Host& host, OutputView& dataWindow,
@@ -137,10 +139,6 @@ LocalClock InputWindows::Now() const {
 
 bool InputWindows::SecondPerson() const { return second_->SecondPerson(); }
 
-std::string InputWindows::SecondPersonName() const {
-  return second_->SecondFields().SecondPersonCaption;
-}
-
 void InputWindows::ShowAtStartup(QPoint natalAt, QMargins frame) {
   const QRect natalFrame = ShowFramedAt(*natal_, natalAt, frame);
   // The second-chart window to the right of the natal window, the names
@@ -190,7 +188,9 @@ int InputWindows::Calculate(const std::function<void()>& alsoOnPass) {
   return RunCharts(workbench_, host_, *natal_, *second_, houseSystem, hooks);
 }
 
-void InputWindows::cmdOK_Click() { Calculate(); }
+void InputWindows::cmdOK_Click() {
+  if (Calculate() == 0 && links_.ChartsComputed) links_.ChartsComputed();
+}
 
 bool InputWindows::RecalcAfterHouseChange() {
   const NatalInputFields before = natal_->NatalFields();
@@ -404,6 +404,7 @@ void InputWindows::NamesOnFile_DblClick(int record, int row) {
   NamesOnFile_Click(record, row);
   if (Calculate() == 0) {
     Unload(names_);
+    if (links_.ChartsComputed) links_.ChartsComputed();
   } else {
     ShowAndRaise(*natal_);
   }

@@ -48,6 +48,9 @@ struct InputWindowLinks {
   std::function<void()> BringMainWindowForward;
   // OK closes the tip-of-the-day window.
   std::function<void()> CloseTipWindow;
+  // OK (or a double click on a name) computed new charts: a wheel on show
+  // is drawn again from them.
+  std::function<void()> ChartsComputed;
   // The file chooser: the path of a file matching `pattern` ("*.FIL",
   // "*.LL") picked by the user, starting at `startFile`; "" on Cancel.
   // Empty: the desktop's file dialog.
@@ -113,12 +116,9 @@ class InputWindows : public QObject {
   // the input is refused nothing has changed: windows, fields and output.
   bool RecalcAfterHouseChange();
 
-  // `SecondChartRole`.
+  // `SecondChartRole` as the box shows it now; the computed charts keep
+  // their own.
   bool SecondPerson() const;
-  // The second person's name as loaded ("2nd Person" while none is), for
-  // the two-chart headers: the value itself, not the box's caption, which
-  // doubles every "&".
-  std::string SecondPersonName() const;
 
   // Closes the names window and opens it again, which reads the current
   // names file anew.
