@@ -157,7 +157,7 @@ std::array<double, 2> ConjunctionArcAngles(double a, double b) {
 void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
                      const AspectLineStyle& style) {
   const OptionValues& options = *style.options;
-  const double k = style.printing ? PageVerticalFactor(canvas) : WindowVerticalFactor;
+  const double k = SurfaceVerticalFactor(canvas);
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontSize(options[style.printing ? OptionNumber::WheelPrinterAspectGlyphFontSize
                                             : OptionNumber::WheelAspectGlyphFontSize]);

@@ -67,6 +67,10 @@ ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth) {
   return {-s, s * heightOverWidth, s, -s * heightOverWidth};
 }
 
+double HalfPageWheelHeight(double pageWidth, double pageHeight) {
+  return std::min(pageWidth * 0.75, pageHeight / 2);
+}
+
 int PrinterStartScale(int typeChart, int wheelKind) {
   return typeChart != 0 && wheelKind == 1 ? 272 : 265;
 }
@@ -100,8 +104,8 @@ std::array<double, 12> SingleFrameSpokeAngles(int typeChart, const HouseCusps& c
   return angles;
 }
 
-double PageVerticalFactor(const Canvas& page) {
-  return std::fabs(page.DeviceUnitsPerUserX() / page.DeviceUnitsPerUserY());
+double SurfaceVerticalFactor(const Canvas& surface) {
+  return std::fabs(surface.DeviceUnitsPerUserX() / surface.DeviceUnitsPerUserY());
 }
 
 std::array<UserPoint, 2> SpokeEnds(double angleDeg, double r1, double r2, double f) {

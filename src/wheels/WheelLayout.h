@@ -16,13 +16,15 @@
 
 namespace orv {
 
-// The vertical factor of spoke ends on each surface (circles take none).
-inline constexpr double WindowVerticalFactor = 0.9825;
+// The printed page's scale: its edges are in units of this factor, and the
+// ring's sign glyph places are made for a page whose units are 1 / 0.9625
+// times as tall as wide. Only one page shape has that, so no line ends by it.
 inline constexpr double PrinterVerticalFactor = 0.9625;
 // The vertical factor that ends a spoke or a line on the circles of a
-// printed page of any shape (its units are taller than wide, its circles
-// round): PrinterVerticalFactor holds for one shape only.
-double PageVerticalFactor(const Canvas& page);
+// surface of any shape, the window or a printed page of any size: circles
+// are round in device space, so a line end's y is scaled by how much wider
+// than tall a user unit is there (1 on the window, whose units are square).
+double SurfaceVerticalFactor(const Canvas& surface);
 // The radius of the circle of the declination ring and its label radius.
 inline constexpr int WheelRadius = 200;
 // The radius of the cusp labels and intercepted signs, just outside the rim.
@@ -56,6 +58,11 @@ DeviceSize LegibleWheelArea(double dotsPerInch);
 // The window's coordinate system: x from -S to S, y from S r down to -S r,
 // r = height / width of the surface.
 ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth);
+
+// The height of the half page's wheel on a printable area `pageWidth` by
+// `pageHeight` (device units): the wheel as a window 4 wide by 3 high shows
+// it, across the sheet's width, never below the sheet's middle.
+double HalfPageWheelHeight(double pageWidth, double pageHeight);
 
 // `StartScale` of the printed page: 272 for a European single wheel, else 265.
 int PrinterStartScale(int typeChart, int wheelKind);

@@ -29,7 +29,9 @@ struct SurfaceOptions {
   int ringColor, spokeColor;
   int glyphWidthOffset, digitWidthOffset, glyphHeightOffset, digitHeightOffset;
   int shrinkThreshold, shrinkAmount;
-  double verticalFactor;
+  // The vertical factor of spoke and line ends: the surface's own, which
+  // the painter sets from its shape (`SurfaceVerticalFactor`).
+  double verticalFactor = 1;
 };
 
 namespace O = OptionNumber;
@@ -62,7 +64,6 @@ constexpr SurfaceOptions kWindow{
     .digitHeightOffset = O::WheelScreenOffset4,
     .shrinkThreshold = O::LabelShrinkFromSize,
     .shrinkAmount = O::LabelShrinkAmount,
-    .verticalFactor = WindowVerticalFactor,
 };
 constexpr SurfaceOptions kPrinter{
     .printing = true,
@@ -92,7 +93,6 @@ constexpr SurfaceOptions kPrinter{
     .digitHeightOffset = O::WheelPrinterOffset4,
     .shrinkThreshold = O::LabelPrinterShrinkFromSize,
     .shrinkAmount = O::LabelPrinterShrinkAmount,
-    .verticalFactor = PrinterVerticalFactor,
 };
 const SurfaceOptions& SurfaceOf(bool printing) { return printing ? kPrinter : kWindow; }
 
@@ -159,8 +159,11 @@ CircleStyle Ring(Rgb color) {
 
 class Painter {
  public:
+  // On a surface whose scale is set.
   Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
-      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {}
+      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
+    o_.verticalFactor = SurfaceVerticalFactor(canvas);
+  }
 
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
   Rgb Color(int option) const { return QBColor(Opt(option)); }
@@ -196,7 +199,7 @@ class Painter {
 
   void DualRing() {
     for (double a : EqualSpokeAngles()) {
-      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, RingSpokeFactor());
+      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
       canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
@@ -719,11 +722,9 @@ class Painter {
   void FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed, bool innerBand) {
     const double inner = innerBand ? 62 : 138, outer = innerBand ? 138 : 217;
     const double room = outer - inner - 2 * kRimClearance;
-    // The combined frame's spokes are round on the window.
-    const double spokeFactor = o_.printing ? o_.verticalFactor : 1;
     for (const auto& [from, to] : HouseGroups(placed)) {
       const HouseSector sector =
-          SurfaceSector(HouseSectorOf(inputs, placed[from].house), spokeFactor);
+          SurfaceSector(HouseSectorOf(inputs, placed[from].house), o_.verticalFactor);
       for (int pass = 0; pass < 6; ++pass) {
         std::vector<double> angles;
         std::vector<LabelSpan> spans;
@@ -790,7 +791,7 @@ class Painter {
       const int house = labels[from].house;
       // Plain names, not a structured binding: the lambdas below capture them.
       const HouseSector sector =
-          SurfaceSector({Norm360(180.0 + 30 * (house - 1)), 30}, RingSpokeFactor());
+          SurfaceSector({Norm360(180.0 + 30 * (house - 1)), 30}, o_.verticalFactor);
       const double start = sector.start, width = sector.width;
       const auto offset = [&](double angle) {
         double rel = Norm360(angle - start);
@@ -1100,12 +1101,8 @@ class Painter {
   std::array<UserPoint, 13> RingSignPositions() const {
     std::array<UserPoint, 13> at = DualSignGlyphPositions(req_.Cusps);
     if (o_.printing)
-      for (UserPoint& p : at) p.y *= PageVerticalFactor(canvas_) / PrinterVerticalFactor;
+      for (UserPoint& p : at) p.y *= o_.verticalFactor / PrinterVerticalFactor;
     return at;
-  }
-  // The ring's spokes start on its circle, on paper of any shape too.
-  double RingSpokeFactor() const {
-    return o_.printing ? PageVerticalFactor(canvas_) : o_.verticalFactor;
   }
   // The user angle of a true direction `t`.
   double UserAngle(double t) const {
@@ -1202,7 +1199,7 @@ class Painter {
   Canvas& canvas_;
   const WheelPaintInputs& in_;
   const WheelRequest& req_;
-  const SurfaceOptions& o_;
+  SurfaceOptions o_;
   int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
   UserPoint at_;
   std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
@@ -1297,10 +1294,11 @@ void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printin
   const Rgb ring = QBColor(options[o.ringColor]);
   const Rgb spokes = blackWhite ? QBColor(0) : QBColor(options[o.spokeColor]);
   const std::array<double, 4> radii{217, 138, 62, 40};
+  const double f = SurfaceVerticalFactor(canvas);
   if (printing) {
     for (double r : radii) canvas.Circle({0, 0}, r, Ring(ring));
     for (double a : EqualSpokeAngles()) {
-      const auto ends = SpokeEnds(a, 40, 217, PrinterVerticalFactor);
+      const auto ends = SpokeEnds(a, 40, 217, f);
       canvas.Line(ends[0], ends[1], spokes);
     }
     return;
@@ -1312,7 +1310,7 @@ void DrawCombinedFrame(Canvas& canvas, const OptionValues& options, bool printin
     sector.endRad = from + std::numbers::pi / 6;
     canvas.Circle({0, 0}, 217, sector);
     // The sector's own radius, round like its arc.
-    const auto ends = SpokeEnds(a, 0, 217, 1.0);
+    const auto ends = SpokeEnds(a, 0, 217, f);
     canvas.Line(ends[0], ends[1], spokes);
   }
   for (double r : radii) canvas.Circle({0, 0}, r, Ring(ring));

@@ -182,9 +182,9 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
     style.options = &o;
     style.conjunctionArc = printing ? 220 : 218;
     DrawAspectLines(canvas, lines, style);
-    // On paper the end at 90 degrees lies on the circle (its true height
-    // 120); on the window it keeps the window's vertical factor.
-    const double k = printing ? 1 / squash : 0.9825;
+    // The end at 90 degrees lies on the circle (its true height 120), on
+    // the window and on paper of any shape.
+    const double k = 1 / squash;
     const auto chords = canvas.Lines();
     ASSERT_EQ(chords.size(), 1u);
     EXPECT_EQ(chords[0].a, (UserPoint{120, 0}));
@@ -224,8 +224,7 @@ TEST(AspectLines, TheWheelPaintDrawsThemForOption47) {
     PaintWheelWindow(canvas, in, 300);
     std::size_t inside = 0;
     for (const CanvasRecord& l : canvas.Lines())
-      inside +=
-          std::hypot(l.a.x, l.a.y / 0.9825) < 120.5 && std::hypot(l.b.x, l.b.y / 0.9825) < 120.5;
+      inside += std::hypot(l.a.x, l.a.y) < 120.5 && std::hypot(l.b.x, l.b.y) < 120.5;
     return inside;
   };
   AspectLineChart chart;

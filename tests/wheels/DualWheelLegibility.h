@@ -147,11 +147,8 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
   // circles 138 and 217, the second between 62 and 138.
   const auto spokeAngles = EqualSpokeAngles();
   const double spokeFrom = twoRing ? WheelRadius : 40, spokeTo = twoRing ? WheelRadius + 30 : 217;
-  // The ring's spokes are squeezed vertically on the window and start on
-  // its circle on paper; the combined frame's are round on the window.
-  const double spokeFactor = printing ? (twoRing ? 1 / squash : PrinterVerticalFactor)
-                             : twoRing ? WindowVerticalFactor
-                                       : 1;
+  // The spokes start and end on the circles on every surface.
+  const double spokeFactor = SurfaceVerticalFactor(canvas);
   for (std::size_t a = fixed; a < pointsEnd; ++a) {
     const double inner = twoRing ? WheelRadius : labels[a].chart == 1 ? 138 : 62;
     const double outer = twoRing ? 1e9 : labels[a].chart == 1 ? 217 : 138;

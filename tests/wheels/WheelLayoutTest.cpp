@@ -74,7 +74,7 @@ TEST(WheelLayout, SpokesAndHouseWidths) {
   c[5] = 20;
   EXPECT_NEAR(SingleFrameSpokeAngles(1, c)[1], 210, 1e-9);
   EXPECT_EQ(SingleFrameSpokeAngles(0, c), equal);
-  EXPECT_NEAR(SpokeEnds(90, 120, 217, WindowVerticalFactor)[1].y, 213.2025, 1e-9);
+  EXPECT_NEAR(SpokeEnds(90, 120, 217, 0.9825)[1].y, 213.2025, 1e-9);
   c[1] = 10;  // the 10th house, 277.5 wide, reads 7.5; the 9th, the last entry, keeps it
   c[2] = 287.5;
   c[12] = 92.5;

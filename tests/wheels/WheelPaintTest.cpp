@@ -139,14 +139,15 @@ TEST(WheelPaint, CombinedFrameAndDeclinationText) {
   OptionValues o{};
   RecordingCanvas window(800, 600, 96), paper(800, 1000, 96);
   window.SetScale(-300, 225, 300, -225);
+  paper.SetScale(-250, 156.25, 250, -156.25);  // units twice as tall as wide
   DrawCombinedFrame(window, o, false, false);
   EXPECT_EQ(Radii(window), (std::vector<double>{217, 138, 62, 40, 40, 40}));
   EXPECT_TRUE(window.Records()[window.Records().size() - 2].fill.has_value());  // the disc
   DrawCombinedFrame(paper, o, true, false);
   const auto spokes = paper.Lines();
   ASSERT_EQ(spokes.size(), 12u);
-  EXPECT_NEAR(spokes[3].a.y, 38.5, 1e-9);      // 40 x 0.9625 at 90 degrees
-  EXPECT_NEAR(spokes[3].b.y, 208.8625, 1e-9);  // 217 x 0.9625
+  EXPECT_NEAR(spokes[3].a.y, 20, 1e-9);  // on the circles, half as far up in user units
+  EXPECT_NEAR(spokes[3].b.y, 108.5, 1e-9);
   // Truncated to tenths: 29.96 reads 29.9, never 30.0.
   const std::pair<double, const char*> texts[] = {
       {29.96 * 6, "29.9"}, {12.345 * 6, "12.3"}, {180, "0.0"}, {75, "12.5"}, {255, "12.5"}};

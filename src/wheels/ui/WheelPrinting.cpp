@@ -8,12 +8,6 @@
 
 namespace orv {
 
-namespace {
-// The half page: the wheel as a window 4 wide by 3 high shows it, over the
-// sheet's width.
-constexpr double kHalfPageHeightOverWidth = 0.75;
-}  // namespace
-
 bool PrintWheelPage(
     QPrinter& printer, const WheelPaintInputs& in, WheelPrintKind kind,
     const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
@@ -27,7 +21,7 @@ bool PrintWheelPage(
     QtCanvas canvas(painter, QRectF(0, 0, page.width(), page.height()));
     PaintWheelPrinter(canvas, in, personalHeader);
   } else {
-    const double height = std::min(page.width() * kHalfPageHeightOverWidth, page.height() / 2);
+    const double height = HalfPageWheelHeight(page.width(), page.height());
     QtCanvas canvas(painter, QRectF(0, 0, page.width(), height));
     WheelPaintInputs blackWhite = in;
     blackWhite.blackWhite = true;

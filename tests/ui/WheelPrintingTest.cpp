@@ -1,0 +1,82 @@
+// The printed wheel pages through Qt's PDF printer: the American and
+// European single wheels and the combined two-chart wheel, full and half
+// page, on Letter and A4. With ORVANTA_SHOT_DIR set, each page is also saved
+// there for a person to look at.
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QPageSize>
+#include <QPrinter>
+#include <filesystem>
+
+#include "../wheels/WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
+#include "shell/Startup.h"
+#include "wheels/ui/WheelPrinting.h"
+
+namespace orv {
+namespace {
+
+struct GlyphFont {
+  int id = QFontDatabase::addApplicationFont(
+      QString::fromStdString(GlyphFontPath(ORVANTA_DATA_DIR).string()));
+  ~GlyphFont() { QFontDatabase::removeApplicationFont(id); }
+};
+
+TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
+  GlyphFont font;
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "orvanta-wheel-pages";
+  fs::create_directories(dir);
+  const struct {
+    const char* name;
+    int typeChart;
+    bool combined;
+    test::WheelChart chart;
+  } wheels[] = {{"american", 0, false, test::WheelChart::Ordinary},
+                {"european", 1, false, test::WheelChart::Ordinary},
+                {"european-crowded", 1, false, test::WheelChart::Crowded},
+                {"combined", 0, true, test::WheelChart::Ordinary}};
+  const struct {
+    const char* name;
+    QPageSize::PageSizeId id;
+  } sheets[] = {{"letter", QPageSize::Letter}, {"a4", QPageSize::A4}};
+  const struct {
+    const char* name;
+    WheelPrintKind kind;
+  } kinds[] = {{"full", WheelPrintKind::FullPage}, {"half", WheelPrintKind::HalfPage}};
+  for (const auto& w : wheels) {
+    Workbench wb;
+    test::ComputeWheelChart(wb, w.chart);
+    wb.Options[47] = 1;  // the aspect lines, which end on a circle too
+    test::RecordingHost host;
+    if (w.combined)
+      PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, {});
+    else
+      PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+    const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+    ASSERT_TRUE(orbs) << w.name;
+    WheelPaintInputs in = test::PaintInputsOf(wb, w.typeChart);
+    in.orbs = &*orbs;
+    for (const auto& s : sheets)
+      for (const auto& k : kinds) {
+        const std::string name = std::string(w.name) + "-" + s.name + "-" + k.name + ".pdf";
+        const fs::path pdf = dir / name;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        printer.setPageSize(QPageSize(s.id));
+        ASSERT_TRUE(PrintWheelPage(printer, in, k.kind, {})) << name;
+        EXPECT_GT(fs::file_size(pdf), 2000u) << name;
+        if (const QByteArray shots = qgetenv("ORVANTA_SHOT_DIR"); !shots.isEmpty())
+          fs::copy_file(pdf, fs::path(shots.toStdString()) / name,
+                        fs::copy_options::overwrite_existing);
+      }
+  }
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,107 @@
+// The printed wheel's frame on real sheet shapes: every spoke and aspect
+// line ends on its circle, measured in device space, where the circles are
+// round and the page's units are not square.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "RecordingCanvas.h"
+#include "RecordingHost.h"
+#include "WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
+#include "wheels/WheelLayout.h"
+#include "wheels/WheelPaint.h"
+
+namespace orv {
+namespace {
+
+// Half a dot at 600 dpi: no printer shows an end that far off its circle,
+// while a frame drawn for another sheet misses by tens of dots.
+constexpr double kOnCircleDots = 0.5;
+constexpr double kDotsPerInch = 600;
+constexpr double kMarginInches = 6.35 / 25.4;
+
+struct Style {
+  const char* name;
+  int typeChart;
+  bool combined;
+  double lineCircle;  // where the aspect lines end
+};
+
+struct Sheet {
+  const char* name;
+  double widthInches, heightInches;
+};
+
+// The distance in device dots of a user point from the wheel's centre.
+double DeviceRadius(const Canvas& c, UserPoint p) {
+  return std::hypot(p.x * c.DeviceUnitsPerUserX(), p.y * c.DeviceUnitsPerUserY());
+}
+
+TEST(PrintedFrame, EveryLineEndsOnItsCircleOnLetterAndA4FullAndHalfPage) {
+  const Sheet sheets[] = {{"Letter", 8.5, 11}, {"A4", 210 / 25.4, 297 / 25.4}};
+  const Style styles[] = {
+      {"American", 0, false, 120}, {"European", 1, false, 120}, {"combined", 0, true, 138}};
+  for (const Style& style : styles) {
+    Workbench wb;
+    test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+    wb.Options[47] = 1;   // the aspect lines
+    wb.Options[178] = 0;  // no aspect grid below the wheel: its rules end on none
+    test::RecordingHost host;
+    if (style.combined)
+      PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, {});
+    else
+      PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+    const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+    ASSERT_TRUE(orbs);
+    WheelPaintInputs in = test::PaintInputsOf(wb, style.typeChart);
+    in.orbs = &*orbs;
+    for (const Sheet& sheet : sheets)
+      for (const bool half : {false, true}) {
+        const double width = (sheet.widthInches - 2 * kMarginInches) * kDotsPerInch;
+        const double height = (sheet.heightInches - 2 * kMarginInches) * kDotsPerInch;
+        RecordingCanvas page(width, half ? HalfPageWheelHeight(width, height) : height,
+                             kDotsPerInch);
+        if (half) {
+          WheelPaintInputs blackWhite = in;
+          blackWhite.blackWhite = true;
+          PaintWheelWindow(page, blackWhite,
+                           *StartScaleFor(page.DeviceWidth(), page.DeviceHeight()));
+        } else {
+          PaintWheelPrinter(page, in, {});
+        }
+        const std::string name =
+            std::string(style.name) + (half ? ", half " : ", full ") + sheet.name;
+        // The frame's twelve spokes come first: from the inner circle (the
+        // combined window frame's from the centre, under its disc) to the rim.
+        const double inner = !style.combined ? 120 : half ? 0 : 40;
+        std::vector<double> circles;
+        for (const CanvasRecord& r : page.Records())
+          if (r.kind == CanvasRecord::Kind::Circle && !r.startRad) circles.push_back(r.radius);
+        for (const double r : {inner, 217.0, style.lineCircle}) {
+          if (r > 0) {
+            EXPECT_NE(std::find(circles.begin(), circles.end(), r), circles.end()) << name;
+          }
+        }
+        const auto lines = page.Lines();
+        ASSERT_GE(lines.size(), 12u) << name;
+        const double dotsPerUnit = std::fabs(page.DeviceUnitsPerUserX());
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+          // The rest are aspect lines from circle to circle.
+          const double from = k < 12 ? inner : style.lineCircle;
+          const double to = k < 12 ? 217 : style.lineCircle;
+          EXPECT_NEAR(DeviceRadius(page, lines[k].a), from * dotsPerUnit, kOnCircleDots)
+              << name << ", line " << k;
+          EXPECT_NEAR(DeviceRadius(page, lines[k].b), to * dotsPerUnit, kOnCircleDots)
+              << name << ", line " << k;
+        }
+        EXPECT_GT(lines.size(), 20u) << name;  // the aspect lines too
+      }
+  }
+}
+
+}  // namespace
+}  // namespace orv
