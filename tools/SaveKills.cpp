@@ -125,7 +125,7 @@ int Save(const std::string& kind, const fs::path& folder) {
     auto base = EditorBaseOf(file);
     for (long v = 0;; ++v) {
       if (orbs)
-        SaveEditedFile(host, file, OrbsText(shipped, v), base);
+        SaveOrbsEditorText(host, file, OrbsText(shipped, v), base);
       else
         SaveOptionsEditorText(host, folder, OptionsText(shipped, v), base, options);
     }

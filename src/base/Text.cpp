@@ -4,8 +4,9 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <optional>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace orv {
 
@@ -13,9 +14,9 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-}  // namespace
 
-double LeadingNumber(std::string_view text) {
+// Where the leading number of `text` starts and ends; both 0 when there is none.
+std::pair<size_t, size_t> LeadingNumberSpan(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   const size_t begin = i;
@@ -32,7 +33,7 @@ double LeadingNumber(std::string_view text) {
       digits = true;
     }
   }
-  if (!digits) return 0.0;
+  if (!digits) return {0, 0};
   size_t end = i;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     size_t j = i + 1;
@@ -42,6 +43,16 @@ double LeadingNumber(std::string_view text) {
       end = j;
     }
   }
+  return {begin, end};
+}
+
+}  // namespace
+
+size_t LeadingNumberLength(std::string_view text) { return LeadingNumberSpan(text).second; }
+
+double LeadingNumber(std::string_view text) {
+  const auto [begin, end] = LeadingNumberSpan(text);
+  if (end == 0) return 0.0;
   // from_chars is locale-independent and correctly rounded. It takes no
   // leading "+", so the sign is handled here.
   std::string_view span = text.substr(begin, end - begin);

@@ -16,6 +16,10 @@ namespace orv {
 // gives 0. A decimal comma therefore ends the number ("-0,5" reads as 0).
 double LeadingNumber(std::string_view text);
 
+// How far into `text` its leading number reaches, the blanks before it
+// included: 0 when it starts with no number ("  2.5x" gives 5).
+std::size_t LeadingNumberLength(std::string_view text);
+
 // The whole of `text` (blanks around it allowed) as a number with "." as
 // decimal point and an optional sign; nothing when any of it is not part of
 // the number, when it is empty, or when it is beyond the range of a double.

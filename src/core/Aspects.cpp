@@ -27,10 +27,7 @@ bool ReadOrbFile(const std::filesystem::path& appPath, std::string_view name, Or
                  Host& host) {
   const auto path = ResolveInFolder(appPath, name);
   OrbTable read{};  // the reset: orbs past a short file's end, or refused, are 0
-  if (!ReadOrbNumbers(host, path, read)) {
-    ReportMissingFile(host, path.string());
-    return false;
-  }
+  if (!ReadOrbNumbers(host, path, read)) return false;
   std::copy(read.begin() + 1, read.end(), orbs.begin() + 1);
   return true;
 }

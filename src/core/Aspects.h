@@ -193,9 +193,9 @@ inline constexpr std::string_view kSynastryOrbFile = "SYNASTRY.ORB";
 // Reads NATAL.ORB of the program folder into `natalOrbs` (`NatalOrbs`), or
 // NAT2TRAN.ORB into `twoChartOrbs` (`TwoChartOrbs`). Orbs 1..17 are reset to 0
 // first, so a short file leaves no orb of an earlier file behind; lines past
-// the 17th are ignored. A missing or unreadable file is reported ("Cannot
-// find the file called ...") and leaves the table as it was; false then, and
-// the command stops.
+// the 17th are ignored. A missing or unreadable file is reported as
+// ReadOrbNumbers does and leaves the table as it was; false then, and the
+// command stops. A damaged file is read and reported once.
 bool ReadNatalOrbs(const std::filesystem::path& appPath, OrbTable& natalOrbs, Host& host);
 bool ReadNat2TranOrbs(const std::filesystem::path& appPath, OrbTable& twoChartOrbs, Host& host);
 // The same for SYNASTRY.ORB, the orbs of the synastry aspect list, into

@@ -61,9 +61,36 @@ std::optional<int> ReadNumberFile(const std::filesystem::path& path, std::span<f
 // Every element of an orb table: `kOrbRange`.
 const std::array<ValueRange, MaxOrbs + 1>& OrbRanges();
 
-// An orb file read by ReadNumberFile, telling the user of its refused lines
-// the first time that file is found so (a file read again at every command
-// is not reported at every command).
+// What is wrong with the lines of an orb file, which should hold its 17 orbs,
+// each a number alone or followed by a blank and a label.
+struct OrbFileFaults {
+  int read = 0;                        // lines read as orbs, at most MaxOrbs
+  bool endsAtEmptyLine = false;        // reading stopped at an empty line, not the end
+  std::vector<RefusedLine> refused;    // no number, or outside kOrbRange: not used
+  std::vector<RefusedLine> strayText;  // a number that runs into other text in the first
+                                       // 7 characters ("10abc"): read as the number
+  bool Any() const { return read < MaxOrbs || !refused.empty() || !strayText.empty(); }
+};
+
+// Reads the lines of an orb file into `orbs` as ReadNumberLines does and
+// says what is wrong with them.
+OrbFileFaults ReadOrbLines(const std::vector<std::string>& lines, OrbTable& orbs);
+
+// Whether a message on orb file faults is told on reading the file (refused
+// orbs were not changed) or on refusing an editor's save (nothing saved).
+enum class OrbFaultsFound { Reading, Saving };
+
+// The message naming `file` and each kind of fault in `faults` by its first
+// line (`faults.Any()` must hold), ending with what was done and "Please
+// correct the file."
+std::string OrbFileFaultMessage(const std::filesystem::path& file, const OrbFileFaults& faults,
+                                OrbFaultsFound when);
+
+// An orb file read by ReadNumberFile. A missing file is told as
+// ReportMissingFile does, one that cannot be read (a folder of that name)
+// and a damaged one the first time that file is found so (a file read again
+// at every command is not reported at every command). Nothing when it
+// cannot be read; otherwise how many lines were read.
 std::optional<int> ReadOrbNumbers(Host& host, const std::filesystem::path& path, OrbTable& orbs);
 
 }  // namespace orv

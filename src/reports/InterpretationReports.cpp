@@ -1,5 +1,6 @@
 #include "reports/InterpretationReports.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -64,20 +65,47 @@ TransitTextIndex::File& TransitTextIndex::Load(const std::string& file, int empt
   return f;
 }
 
-void TransitTextIndex::ReportUnusable(const std::string& file, const File& f) const {
-  // The headings this file is asked for: a retrograde one for each point in
-  // RETRO.TXT, an aspect of its own point to each natal point elsewhere.
-  for (int i = 1; i <= kLastTransitPoint; ++i) {
-    if (file == "RETRO.TXT" && f.headings.contains(TransitHeadingForm(TransitRetroKey(i))))
-      return;
-    if (file != TransitTextFile(i)) continue;
-    for (int kind = 0; kind < 11; ++kind)
-      for (int j = 1; j <= kLastTransitPoint; ++j)
-        if (f.headings.contains(TransitHeadingForm(TransitAspectKey(i, kind, j)))) return;
+std::vector<std::string> TransitTextKeys(std::string_view file) {
+  std::vector<std::string> keys;
+  if (file == "RETRO.TXT") {
+    // Only the planets are ever flagged retrograde.
+    for (int i = ChartPoint::Mercury; i <= ChartPoint::Pluto; ++i)
+      keys.push_back(TransitRetroKey(i));
+    return keys;
   }
-  host_->ShowMessageOnce("The transit text file called " + (appPath_ / file).string() +
-                             " holds none of its interpretations, so the transits it covers "
-                             "are left out. Please restore the file.",
+  // The kinds FindAspectOfSeparation finds, in kind order.
+  std::vector<int> kinds = {kConjunctionBand.kind};
+  for (const AspectBand& band : kMajorAndSemiBands) kinds.push_back(band.kind);
+  std::sort(kinds.begin(), kinds.end());
+  for (int i = 1; i <= kLastTransitPoint; ++i) {
+    if (file != TransitTextFile(i)) continue;
+    for (int j = 1; j <= kLastTransitPoint; ++j)
+      for (int kind : kinds) keys.push_back(TransitAspectKey(i, kind, j));
+  }
+  return keys;
+}
+
+void TransitTextIndex::ReportUnusable(const std::string& file, const File& f) const {
+  const std::vector<std::string> keys = TransitTextKeys(file);
+  std::vector<std::string_view> missing;
+  for (const std::string& key : keys)
+    if (!f.headings.contains(TransitHeadingForm(key))) missing.push_back(RTrim(key));
+  if (missing.empty()) return;
+  const std::string path = (appPath_ / file).string();
+  if (missing.size() == keys.size()) {
+    host_->ShowMessageOnce("The transit text file called " + path +
+                               " holds none of its interpretations, so the transits it covers "
+                               "are left out. Please restore the file.",
+                           kTitleWarning, MessageIcon::Exclamation);
+    return;
+  }
+  // A file cut short, or one that lost sections in editing.
+  host_->ShowMessageOnce("The transit text file called " + path + " holds only " +
+                             std::to_string(keys.size() - missing.size()) + " of its " +
+                             std::to_string(keys.size()) +
+                             " interpretations, so the transits of the others are left out; "
+                             "the first missing is \"" +
+                             std::string(missing.front()) + "\". Please restore the file.",
                          kTitleWarning, MessageIcon::Exclamation);
 }
 

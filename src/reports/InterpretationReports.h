@@ -26,8 +26,8 @@ std::string TransitHeadingForm(std::string_view line);
 // The transit text files of one command, each read once on first use and
 // indexed by heading. A file's paragraph is the lines after its heading up
 // to the first empty line. When `host` is given, a file that is missing or
-// holds none of the headings asked of it is reported, once in the life of
-// the host.
+// lacks any of its headings (TransitTextKeys) is reported, once in the life
+// of the host.
 class TransitTextIndex {
  public:
   explicit TransitTextIndex(std::filesystem::path appPath, Host* host = nullptr)
@@ -50,6 +50,12 @@ class TransitTextIndex {
   Host* host_ = nullptr;
   std::map<std::string, File> files_;
 };
+
+// The headings the transit interpretations may ask of the transit text
+// `file`: "MERCURY Retrograde" to "PLUTO Retrograde" of RETRO.TXT, or every
+// aspect kind the day's aspects find between its point and each natal point
+// 1..15; none for a file of neither kind.
+std::vector<std::string> TransitTextKeys(std::string_view file);
 
 // The transit text file of a transiting `ChartPoint` 1..15.
 std::string_view TransitTextFile(int point);

@@ -55,19 +55,45 @@ EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
   return {EditorSave::Saved, {}};
 }
 
+namespace {
+
+// A number file editor's Save: `refusal`, when there is one, is told and
+// nothing is written; otherwise as SaveEditedFile.
+EditorSaveResult SaveUnlessRefused(Host& host, const std::filesystem::path& path,
+                                   std::string_view text, std::optional<std::string>& base,
+                                   const std::optional<std::string>& refusal) {
+  if (refusal) {
+    host.ShowMessage(*refusal, kTitleWarning, MessageIcon::Exclamation);
+    return {};
+  }
+  return SaveEditedFile(host, path, text, base);
+}
+
+}  // namespace
+
 EditorSaveResult SaveOptionsEditorText(Host& host, const std::filesystem::path& appPath,
                                        std::string_view text, std::optional<std::string>& base,
                                        OptionValues& options) {
   const auto path = ResolveInFolder(appPath, kOptionsFileName);
-  if (const auto refused = RefusedOptionLines(text); !refused.empty()) {
-    host.ShowMessage(RefusedOptionMessage(path, refused, "Nothing was saved."), kTitleWarning,
-                     MessageIcon::Exclamation);
-    return {};
-  }
-  EditorSaveResult result = SaveEditedFile(host, path, text, base);
+  const auto refused = RefusedOptionLines(text);
+  EditorSaveResult result = SaveUnlessRefused(
+      host, path, text, base,
+      refused.empty() ? std::nullopt
+                      : std::optional(RefusedOptionMessage(path, refused, "Nothing was saved.")));
   if (result.outcome == EditorSave::Saved || result.outcome == EditorSave::Reloaded)
     RereadOptionsFile(host, appPath, path, options);
   return result;
+}
+
+EditorSaveResult SaveOrbsEditorText(Host& host, const std::filesystem::path& file,
+                                    std::string_view text, std::optional<std::string>& base) {
+  const auto path = Resolved(file);
+  OrbTable scratch{};
+  const OrbFileFaults faults = ReadOrbLines(SplitLines(text), scratch);
+  return SaveUnlessRefused(
+      host, path, text, base,
+      faults.Any() ? std::optional(OrbFileFaultMessage(path, faults, OrbFaultsFound::Saving))
+                   : std::nullopt);
 }
 
 std::string EditorCaption(std::string_view what) { return "Edit: " + std::string(what); }

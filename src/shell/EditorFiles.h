@@ -67,6 +67,13 @@ EditorSaveResult SaveOptionsEditorText(Host& host, const std::filesystem::path& 
                                        std::string_view text, std::optional<std::string>& base,
                                        OptionValues& options);
 
+// The orb editor's Save: refuses, with a message naming the line, what it
+// holds and the orbs' range, a text the orb file reader would find damaged
+// (a line with no orb or one outside 0 to 30, an orb that runs into other
+// text, fewer than 17 orbs); otherwise saves as SaveEditedFile does.
+EditorSaveResult SaveOrbsEditorText(Host& host, const std::filesystem::path& file,
+                                    std::string_view text, std::optional<std::string>& base);
+
 // Restore Default: copies Options.mst over Options.opt, re-reads `options`
 // from it, so the program uses the values the editor shows, and returns the
 // restored text. On failure tells the user and changes nothing.

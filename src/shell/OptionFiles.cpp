@@ -138,9 +138,7 @@ bool ReadOptionsFile(Host& host, const std::filesystem::path& appPath, OptionVal
 }
 
 bool ReadOrbFile(Host& host, const std::filesystem::path& orbFile, OrbTable& orbs) {
-  if (ReadOrbNumbers(host, ResolvePath(orbFile), orbs)) return true;
-  ReportMissingFile(host, orbFile.string());
-  return false;
+  return ReadOrbNumbers(host, ResolvePath(orbFile), orbs).has_value();
 }
 
 std::optional<OrbTable> LoadOrbTable(Host* host, const std::filesystem::path& orbFile) {

@@ -54,13 +54,14 @@ bool ReadOptionsFile(Host& host, const std::filesystem::path& appPath, OptionVal
 
 // `ReadOrbFile`: the orb file `orbFile` (a full path, found whatever its
 // letter case) into `orbs`. A missing file gives "Cannot find the file called
-// <path>." and leaves `orbs` as they were. Returns whether it was read.
+// <path>." and leaves `orbs` as they were; damage is told as ReadOrbNumbers
+// tells it. Returns whether it was read.
 bool ReadOrbFile(Host& host, const std::filesystem::path& orbFile, OrbTable& orbs);
 
 // The orbs of `orbFile` (found whatever its letter case) in a table of its
 // own: lines beyond the 17th are ignored and orbs the file does not reach
 // are 0, so nothing of another file survives. Nothing when the file cannot
-// be read; with `host` a missing file is then reported as ReadOrbFile does,
+// be read; with `host` the file is reported as ReadOrbFile reports it,
 // without it nobody is told (a paint).
 std::optional<OrbTable> LoadOrbTable(Host* host, const std::filesystem::path& orbFile);
 

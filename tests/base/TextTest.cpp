@@ -12,15 +12,20 @@ namespace orv {
 namespace {
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
+  // `length`: how far the number reaches, the blanks before it included.
   const struct {
     const char* text;
     double value;
+    size_t length;
   } cases[] = {
-      {"  \t-3.5abc", -3.5}, {"+7", 7},     {"1.5e2 deg", 150}, {"2e+", 2},
-      {"-.5", -0.5},         {"", 0},       {"-", 0},           {".", 0},
-      {"-0,5", 0},           {"12,75", 12}, {"1e-3", 0.001},
+      {"  \t-3.5abc", -3.5, 7}, {"+7", 7, 2},     {"1.5e2 deg", 150, 5}, {"2e+", 2, 1},
+      {"-.5", -0.5, 3},         {"", 0, 0},       {"-", 0, 0},           {".", 0, 0},
+      {"-0,5", 0, 2},           {"12,75", 12, 2}, {"1e-3", 0.001, 4},    {" x1", 0, 0},
   };
-  for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+    EXPECT_EQ(LeadingNumberLength(c.text), c.length) << c.text;
+  }
   EXPECT_EQ(LeadingNumber("1e999"), std::numeric_limits<double>::max());
   EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
 }

@@ -252,7 +252,11 @@ TEST(Aspects, OrbReadersResetTheTableBeforeEachRead) {
   OrbTable twoChart{};
   ASSERT_TRUE(ReadNat2TranOrbs(dir.path(), twoChart, host));
   for (int k = 1; k <= 17; ++k) EXPECT_EQ(twoChart[size_t(k)], k + 0.5f) << k;
-  EXPECT_TRUE(host.messages.empty());
+  // The short file is told; the long one is not.
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "The orb file called " + (dir.path() / "NATAL.ORB").string() +
+                                       " holds only 5 of the 17 orbs: line 6 is empty. Please "
+                                       "correct the file.");
 }
 
 TEST(Aspects, AMissingOrbFileIsReportedAndChangesNothing) {

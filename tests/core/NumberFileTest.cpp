@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -91,8 +92,88 @@ TEST(NumberFile, AGarbageOrbFileIsReportedOnceByName) {
   EXPECT_EQ(host.messages[0].text,
             "Line 2 of the orb file called " + path.string() +
                 " holds \"garba\", which is not an orb from 0 to 30 degrees, and so do 2 "
-                "more of its lines. Those orbs were not changed; please correct the file.");
+                "more of its lines. Those orbs were not changed. The file holds only 4 of the "
+                "17 orbs: it ends after line 4. Please correct the file.");
   EXPECT_EQ(host.messages[0].title, "Warning!");
+}
+
+std::string SeventeenOrbs() {
+  std::string text;
+  for (int k = 1; k <= 17; ++k)
+    text += std::to_string(k) + "       orb " + std::to_string(k) + "\r\n";
+  return text;
+}
+
+// Each damaged orb file is read as far as it can be and told once, by name,
+// with what is wrong; a sound one is read in silence.
+TEST(NumberFile, ADamagedOrbFileIsReadAndToldOnceWithWhatIsWrong) {
+  const std::string whole = SeventeenOrbs();
+  const std::string lines2to17 = whole.substr(whole.find("2       "));
+  const std::string lines3to17 = whole.substr(whole.find("3       "));
+  const struct {
+    const char* name;
+    std::string bytes;  // nothing: a folder of that name
+    std::optional<int> read;
+    float conjunctionOrb;  // as read; 99 where nothing is read
+    float lastOrb;
+    std::string message;  // after "...the orb file called <path>" or "Line n of ..."
+  } cases[] = {
+      {"sound", whole, 17, 1, 17, ""},
+      {"empty", "", 0, 99, 99, "@ holds none of the 17 orbs: it is empty."},
+      {"cut short", whole.substr(0, whole.find("6       ")), 5, 1, 99,
+       "@ holds only 5 of the 17 orbs: it ends after line 5."},
+      {"cut mid-line", whole.substr(0, whole.find("6       ") + 1), 6, 1, 99,
+       "@ holds only 6 of the 17 orbs: it ends after line 6."},
+      {"blank first line", "\r\n" + whole, 0, 99, 99,
+       "@ holds none of the 17 orbs: line 1 is empty."},
+      {"blank line 9",
+       whole.substr(0, whole.find("9       ")) + "\r\n" + whole.substr(whole.find("9       ")), 8,
+       1, 99, "@ holds only 8 of the 17 orbs: line 9 is empty."},
+      {"folder", "", std::nullopt, 99, 99, ""},
+      {"10abc", "10abc\r\n" + lines2to17, 17, 10, 17,
+       "Line 1 #holds \"10abc\", read as the orb 10: the number runs into other text."},
+      {"2,5 and 1O", "2,5     conjunction\r\n1O\r\n" + lines3to17, 17, 2, 17,
+       "Line 1 #holds \"2,5\", read as the orb 2: the number runs into other text. 1 more "
+       "line is read the same way."},
+      {"a label after a blank", " 10 abc  conjunction\r\n" + lines2to17, 17, 10, 17, ""},
+      {"a word and too few", "abc\r\n2y\r\n3\r\n", 3, 99, 99,
+       "Line 1 #holds \"abc\", which is not an orb from 0 to 30 degrees. Those orbs were not "
+       "changed. Line 2 of the file holds \"2y\", read as the orb 2: the number runs into "
+       "other text. The file holds only 3 of the 17 orbs: it ends after line 3."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    const auto path = dir.path() / "NATAL.ORB";
+    if (std::string(c.name) == "folder")
+      std::filesystem::create_directory(path);
+    else
+      std::ofstream(path, std::ios::binary) << c.bytes;
+    test::RecordingHost host;
+    for (int command = 0; command < 3; ++command) {
+      OrbTable orbs{};
+      orbs.fill(99);
+      EXPECT_EQ(ReadOrbNumbers(host, path, orbs), c.read);
+      EXPECT_EQ(orbs[1], c.conjunctionOrb);
+      EXPECT_EQ(orbs[17], c.lastOrb);
+    }
+    std::string expected = c.message;
+    if (std::string(c.name) == "folder")
+      expected =
+          "Cannot read the orb file called " + path.string() + ": it is a folder, not a file.";
+    else if (expected.starts_with("@"))
+      expected = "The orb file called " + path.string() + expected.substr(1);
+    else if (auto at = expected.find('#'); at != std::string::npos)
+      expected.replace(at, 1, "of the orb file called " + path.string() + " ");
+    if (expected.empty()) {
+      EXPECT_TRUE(host.messages.empty());
+      continue;
+    }
+    if (std::string(c.name) != "folder") expected += " Please correct the file.";
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, expected);
+    EXPECT_EQ(host.messages[0].title, "Warning!");
+  }
 }
 
 }  // namespace

@@ -205,7 +205,15 @@ TEST(OrgFitCommand, NatalOrbFileCases) {
       continue;
     }
     ASSERT_EQ(f.view.shown.size(), 1u);
-    EXPECT_TRUE(f.host.messages.empty());
+    if (orbFile->empty()) {
+      ASSERT_EQ(f.host.messages.size(), 1u);
+      EXPECT_EQ(f.host.messages[0].text, "The orb file called " +
+                                             (f.dir.path() / "NATAL.ORB").string() +
+                                             " holds none of the 17 orbs: it is empty. Please "
+                                             "correct the file.");
+    } else {
+      EXPECT_TRUE(f.host.messages.empty());
+    }
     EXPECT_NE(f.view.shown[0].find(present), std::string::npos) << present;
     EXPECT_EQ(f.view.shown[0].find(absent), std::string::npos) << absent;
   }

@@ -98,6 +98,50 @@ TEST(TransitInterps, AnUnusableTextFileIsReportedOnceByName) {
             "Cannot find the file called " + (dir.path() / "VEN_TR.TXT").string() + ".");
 }
 
+// A transit text cut short (mid-paragraph, or between sections) is told
+// once, with how many of its interpretations it holds and the first it
+// lacks; the shipped files lack none.
+TEST(TransitInterps, ATextFileCutShortIsReportedOnceWithWhatItLacks) {
+  const std::filesystem::path data = ORVANTA_DATA_DIR;
+  test::TempDir dir;
+  const std::string sun = *ReadFileBytes(data / "SUN_TR.TXT");
+  const std::string retro = *ReadFileBytes(data / "RETRO.TXT");
+  // The sections run natal point by natal point, nine aspects each.
+  std::ofstream(dir.path() / "SUN_TR.TXT", std::ios::binary)
+      << sun.substr(0, sun.find("SUN conjunct JUPITER") + 100);
+  std::ofstream(dir.path() / "RETRO.TXT", std::ios::binary)
+      << retro.substr(0, retro.find("SATURN Retrograde"));
+  std::filesystem::copy_file(data / "MOO_TR.TXT", dir.path() / "MOO_TR.TXT");
+  test::RecordingHost host;
+  for (int command = 0; command < 3; ++command) {
+    TransitTextIndex texts(dir.path(), &host);
+    EXPECT_TRUE(texts.Paragraph("SUN_TR.TXT", "SUN conjunct MARS", 10));
+    EXPECT_FALSE(texts.Paragraph("SUN_TR.TXT", "SUN trine PLUTO", 10));
+    EXPECT_TRUE(texts.Paragraph("RETRO.TXT", "MARS Retrograde", 0));
+    EXPECT_TRUE(texts.Paragraph("MOO_TR.TXT", "MOON trine MC ", 10));
+  }
+  const std::string restore = "\". Please restore the file.";
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text,
+            "The transit text file called " + (dir.path() / "SUN_TR.TXT").string() +
+                " holds only 37 of its 135 interpretations, so the transits of the others are "
+                "left out; the first missing is \"SUN sextile JUPITER" +
+                restore);
+  EXPECT_EQ(host.messages[1].text,
+            "The transit text file called " + (dir.path() / "RETRO.TXT").string() +
+                " holds only 4 of its 8 interpretations, so the transits of the others are left "
+                "out; the first missing is \"SATURN Retrograde" +
+                restore);
+  EXPECT_EQ(host.messages[0].title, "Warning!");
+
+  test::RecordingHost shipped;
+  TransitTextIndex texts(data, &shipped);
+  for (int point = 1; point <= 15; ++point)
+    texts.Paragraph(std::string(TransitTextFile(point)), "SUN trine PLUTO", 10);
+  texts.Paragraph("RETRO.TXT", "MARS Retrograde", 0);
+  EXPECT_TRUE(shipped.messages.empty());
+}
+
 TEST(TransitInterps, DayLines) {
   ChartModel charts;
   charts.PersonName = "Jane Doe";

@@ -192,5 +192,54 @@ TEST(EditorFiles, TheOptionsEditorSavesOnlyWhatItsOptionsHoldAndNothingOverAChan
   EXPECT_EQ(ReadFileBytes(file), "7       seven\r\n3       from elsewhere\r\n");
 }
 
+// The orb editor refuses, as the Options editor does, a text the orb reader
+// would find damaged: the line, what it holds and the orbs' range are named
+// and nothing is written.
+TEST(EditorFiles, TheOrbEditorSavesOnlyAWholeOrbFile) {
+  test::TempDir dir;
+  const fs::path file = dir.path() / "MAGI.ORB";
+  std::string whole;
+  for (int k = 1; k <= 17; ++k) whole += (k == 1 ? "3" : "0") + std::string("       orb\r\n");
+  WriteFile(file, whole);
+  auto base = EditorBaseOf(file);
+  const std::string after1 = whole.substr(whole.find('\n') + 1);
+  const std::string named = "of the orb file called " + file.string();
+  const struct {
+    const char* name;
+    std::string text;
+    std::string message;
+  } refusals[] = {
+      {"no number", "abc     Conjunction\r\n" + after1,
+       "Line 1 " + named + " holds \"abc\", which is not an orb from 0 to 30 degrees."},
+      {"out of range", "31\r\n" + after1,
+       "Line 1 " + named + " holds \"31\", which is not an orb from 0 to 30 degrees."},
+      {"text run into the orb", "3abc\r\n" + after1,
+       "Line 1 " + named +
+           " holds \"3abc\", read as the orb 3: the number runs into other "
+           "text."},
+      {"a line lost", after1,
+       "The orb file called " + file.string() +
+           " holds only 16 of the 17 orbs: it ends after "
+           "line 16."},
+      {"a blank line", "3\r\n\r\n" + after1,
+       "The orb file called " + file.string() + " holds only 1 of the 17 orbs: line 2 is empty."},
+  };
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.name);
+    test::RecordingHost host;
+    EXPECT_EQ(SaveOrbsEditorText(host, file, r.text, base).outcome, EditorSave::Failed);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, r.message + " Nothing was saved. Please correct the file.");
+    EXPECT_EQ(host.messages[0].title, "Warning!");
+    EXPECT_EQ(ReadFileBytes(file), whole);
+  }
+  // A whole file is saved, an 18th line ignored as the reader ignores it.
+  test::RecordingHost host;
+  const std::string edited = "2.5     Conjunction\n" + after1 + "0       extra\n";
+  EXPECT_EQ(SaveOrbsEditorText(host, file, edited, base).outcome, EditorSave::Saved);
+  EXPECT_EQ(ReadFileBytes(file), "2.5     Conjunction\r\n" + after1 + "0       extra\r\n");
+  EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
 }  // namespace orv

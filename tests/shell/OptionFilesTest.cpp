@@ -58,7 +58,11 @@ TEST_F(OptionFiles, ReadUpToTheFirstEmptyLineOrTheTablesEnd) {
   ASSERT_TRUE(ReadOrbFile(host, dir.path() / "LONG.ORB", orbs));
   EXPECT_EQ(orbs[17], 27.0f);
   EXPECT_EQ(orbs[0], 5.0f);
-  EXPECT_TRUE(host.messages.empty());
+  // Lines past the 17th are ignored; a file short of them is told.
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "The orb file called " + (dir.path() / "SHORT.ORB").string() +
+                                       " holds only 16 of the 17 orbs: it ends after line 16. "
+                                       "Please correct the file.");
 }
 
 TEST_F(OptionFiles, AMissingOrbFileKeepsThePreviousOrbs) {
@@ -86,10 +90,10 @@ TEST_F(OptionFiles, AWheelsOrbTableStandsAlone) {
   EXPECT_EQ((*longOrbs)[17], 17.0f);
   EXPECT_EQ(longOrbs->size(), 18u);
   EXPECT_FALSE(LoadOrbTable(nullptr, dir.path() / "NATAL.ORB"));
-  EXPECT_TRUE(host.messages.empty());
+  ASSERT_EQ(host.messages.size(), 1u);  // the short file, told once
   EXPECT_FALSE(LoadOrbTable(&host, dir.path() / "NATAL.ORB"));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, MissingMessage("NATAL.ORB"));
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].text, MissingMessage("NATAL.ORB"));
 }
 
 TEST_F(OptionFiles, AMissingOptionsFileIsMadeAgainFromTheDefaults) {

@@ -232,6 +232,29 @@ TEST(TextFileEditor, AnOptionOutOfItsRangeIsRefusedWithItsRange) {
   EXPECT_EQ(f.wb.Options[18], 5.0f);
 }
 
+// Orbs, Select new orb file, MAGI.ORB, Edit orb file, a first value that is
+// no number: refused as the Options editor refuses it, nothing written.
+TEST(TextFileEditor, AnOrbThatIsNoNumberIsRefusedWithItsRange) {
+  Fixture f;
+  fs::copy_file(kData / "MAGI.ORB", f.dir.path() / "MAGI.ORB");
+  f.wb.OrbFile = f.dir.path() / "MAGI.ORB";
+  auto setup = OrbsEditorSetup(f.wb, f.host);
+  ASSERT_TRUE(setup);
+  TextFileEditor editor(std::move(*setup));
+  const auto before = ReadFileBytes(f.wb.OrbFile);
+  QStringList shown = editor.txtContent()->toPlainText().split('\n');
+  shown[0] = "abc" + shown[0].mid(1);
+  editor.txtContent()->setPlainText(shown.join('\n'));
+  Button(editor, "btnSave")->click();
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].text,
+            "Line 1 of the orb file called " + f.wb.OrbFile.string() +
+                " holds \"abc\", which is not an orb from 0 to 30 degrees. Nothing was saved. "
+                "Please correct the file.");
+  EXPECT_EQ(ReadFileBytes(f.wb.OrbFile), before);
+  EXPECT_EQ(editor.txtContent()->toPlainText(), shown.join('\n'));  // the edit stays to mend
+}
+
 TEST(TextFileEditor, AFailedRestoreKeepsTheTextShown) {
   Fixture f;
   auto setup = OptionsEditorSetup(f.wb, f.host);

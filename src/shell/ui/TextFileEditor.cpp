@@ -126,12 +126,16 @@ std::optional<EditorSetup> OptionsEditorSetup(Workbench& workbench, Host& host,
 
 namespace {
 
-// An editor of one file: Save writes the text to `file` by the editor save
-// rule and then runs `afterSave`; Quit runs `afterQuit`.
+using FileSave = EditorSaveResult (*)(Host&, const std::filesystem::path&, std::string_view,
+                                      std::optional<std::string>&);
+
+// An editor of one file: Save writes the text to `file` through `saveFile`
+// (by the editor save rule) and then runs `afterSave`; Quit runs `afterQuit`.
 EditorSetup FileEditorSetup(Host& host, std::string windowName, std::string caption,
                             const std::filesystem::path& file, std::string text,
                             std::function<void()> afterSave = {},
-                            std::function<void()> afterQuit = {}) {
+                            std::function<void()> afterQuit = {},
+                            FileSave saveFile = SaveEditedFile) {
   EditorSetup setup;
   setup.windowName = std::move(windowName);
   setup.caption = std::move(caption);
@@ -139,8 +143,9 @@ EditorSetup FileEditorSetup(Host& host, std::string windowName, std::string capt
   // What the file held when the editor opened: a save never overwrites a
   // change made since by another window or instance.
   auto base = std::make_shared<std::optional<std::string>>(EditorBaseOf(file));
-  setup.save = [&host, file, base, afterSave = std::move(afterSave)](std::string_view edited) {
-    EditorSaveResult result = SaveEditedFile(host, file, edited, *base);
+  setup.save = [&host, file, base, saveFile,
+                afterSave = std::move(afterSave)](std::string_view edited) {
+    EditorSaveResult result = saveFile(host, file, edited, *base);
     if (result.outcome != EditorSave::Failed && result.outcome != EditorSave::Kept && afterSave)
       afterSave();
     return result;
@@ -178,7 +183,7 @@ std::optional<EditorSetup> OrbsEditorSetup(Workbench& workbench, Host& host) {
   auto text = OpenEditorText(host, orbFile);
   if (!text) return std::nullopt;
   return FileEditorSetup(host, "OrbsEdit", EditorCaption(orbFile.string()), orbFile,
-                         std::move(*text));
+                         std::move(*text), {}, {}, SaveOrbsEditorText);
 }
 
 std::optional<EditorSetup> PersonalHeaderEditorSetup(Workbench& workbench, Host& host) {

@@ -72,8 +72,8 @@ class TextFileEditor : public QWidget {
 // values; Restore Default copies Options.mst over it and re-reads them too.
 std::optional<EditorSetup> OptionsEditorSetup(Workbench& workbench, Host& host,
                                               std::function<void()> afterSave = {});
-// "Edit: " and the current orb file `OrbFile`; the next `ReadOrbFile` picks
-// the saved orbs up.
+// "Edit: " and the current orb file `OrbFile`; Save refuses a damaged text
+// as SaveOrbsEditorText does; the next `ReadOrbFile` picks the saved orbs up.
 std::optional<EditorSetup> OrbsEditorSetup(Workbench& workbench, Host& host);
 // "Edit: PERSONAL.NAM"; a missing file opens empty and Save creates it.
 std::optional<EditorSetup> PersonalHeaderEditorSetup(Workbench& workbench, Host& host);

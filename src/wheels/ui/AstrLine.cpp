@@ -12,6 +12,7 @@
 #include "platform/Files.h"
 #include "platform/Host.h"
 #include "platform/qt/QtCanvas.h"
+#include "shell/OptionFiles.h"
 
 namespace orv {
 
@@ -33,9 +34,8 @@ AstrLine::AstrLine(Workbench& workbench, Host& host, std::string secondName,
   setObjectName("AstrLine");
   setWindowTitle(QString::fromUtf8(kSynastryCaption.data(), qsizetype(kSynastryCaption.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  OrbTable orbs{};
-  if (!ReadNumberFile(ResolveInFolder(workbench_.AppPath, kSynastryOrbFile), orbs, OrbRanges()))
-    ReportMissingFile(host, (workbench_.AppPath / kSynastryOrbFile).string());
+  // Told here, once; the paints read the file quietly.
+  LoadOrbTable(&host, workbench_.AppPath / kSynastryOrbFile);
   const QScreen* on = QGuiApplication::screenAt(topLeft);
   if (!on) on = QGuiApplication::primaryScreen();
   const auto wide = on ? static_cast<int>(std::lround(on->geometry().width() * kScreenShare)) : 1000;
