@@ -58,6 +58,31 @@ bool IsTempName(const fs::path& path) {
   return path.filename().string().starts_with(kTempPrefix);
 }
 
+// FileLock's file for a file NAME is ".NAME.lock"; the running-instance lock
+// shares the pattern and is no save's.
+constexpr std::string_view kLockSuffix = ".lock";
+constexpr std::string_view kInstanceLockName = ".running.lock";
+
+bool IsSaveLockName(const fs::path& path) {
+  const std::string name = path.filename().string();
+  return name.size() > 1 + kLockSuffix.size() && name.front() == '.' &&
+         name.ends_with(kLockSuffix) && name != kInstanceLockName;
+}
+
+// Removes the lock file `path` unless someone holds it. It is removed while
+// locked, as FileLock lets go of it, so an instance that opened it a moment
+// before sees it gone and makes a new one.
+bool RemoveUnheldLock(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return false;
+  struct stat st {};
+  // A lock file is always empty: anything else is not one of ours.
+  const bool removed = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0 &&
+                       ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.c_str()) == 0;
+  ::close(fd);
+  return removed;
+}
+
 // What each file copied into the user's folder held when it was shipped.
 constexpr std::string_view kShippedListName = ".shipped";
 
@@ -176,6 +201,10 @@ int RemoveStaleTempFiles(const fs::path& folder, std::chrono::seconds minimumAge
   const auto now = fs::file_time_type::clock::now();
   fs::recursive_directory_iterator it(folder, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
+    if (IsSaveLockName(it->path())) {
+      if (RemoveUnheldLock(it->path())) ++removed;
+      continue;
+    }
     if (!IsTempName(it->path()) || !it->is_regular_file(ec)) continue;
     const auto written = fs::last_write_time(it->path(), ec);
     if (ec || now - written < minimumAge) continue;

@@ -37,7 +37,8 @@ std::optional<std::filesystem::path> ChooseAppPath(const std::filesystem::path& 
                                                    std::string& error);
 
 // Removes, from `folder` and the folders in it, the temporary files of
-// atomic saves that are at least `minimumAge` old. Returns how many.
+// atomic saves that are at least `minimumAge` old, and the lock files of
+// saves (".NAME.lock", see FileLock) that no one holds. Returns how many.
 int RemoveStaleTempFiles(const std::filesystem::path& folder, std::chrono::seconds minimumAge);
 
 // Text from file bytes, as UTF-8: a valid UTF-8 text stays as it is (a byte

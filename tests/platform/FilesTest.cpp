@@ -272,12 +272,27 @@ TEST(RunningInstance, TheFirstStartRemovesLeftoversAndALaterOneKeepsThem) {
   WriteBytes(userDir / ".~orv-NAMES.FIL.Ab12Cd", "killed mid-copy");
   WriteBytes(userDir / "Reports" / ".~orv-Last.rtf.Qw12Er", "killed mid-save");
   WriteBytes(userDir / "NAMES.FIL", "people");
+  // Lock files of killed saves, and what only looks like one.
+  WriteBytes(userDir / ".NAMES.FIL.lock", "");
+  WriteBytes(userDir / "Reports" / ".Last.rtf.lock", "");
+  WriteBytes(userDir / ".notes.lock", "the user's own");
+  fs::create_symlink(userDir / "NAMES.FIL", userDir / ".linked.lock");
   {
+    // A lock another instance holds is in use, whatever the folder's lock says.
+    const FileLock held(userDir / "Options.opt");
+    ASSERT_FALSE(held.Failed()) << held.Error();
+    ASSERT_TRUE(fs::exists(userDir / ".Options.opt.lock"));
     const RunningInstance first(userDir);
     EXPECT_TRUE(first.Alone());
-    EXPECT_EQ(first.Removed(), 2);
+    EXPECT_EQ(first.Removed(), 4);
     EXPECT_FALSE(fs::exists(userDir / ".~orv-NAMES.FIL.Ab12Cd"));
     EXPECT_FALSE(fs::exists(userDir / "Reports" / ".~orv-Last.rtf.Qw12Er"));
+    EXPECT_FALSE(fs::exists(userDir / ".NAMES.FIL.lock"));
+    EXPECT_FALSE(fs::exists(userDir / "Reports" / ".Last.rtf.lock"));
+    EXPECT_TRUE(fs::exists(userDir / ".Options.opt.lock"));
+    EXPECT_TRUE(fs::exists(userDir / ".running.lock"));
+    EXPECT_EQ(*ReadFileBytes(userDir / ".notes.lock"), "the user's own");
+    EXPECT_TRUE(fs::is_symlink(userDir / ".linked.lock"));
     EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "people");
 
     WriteBytes(userDir / ".~orv-Options.opt.Xy34Zw", "the first instance saving now");
