@@ -40,6 +40,7 @@ class ProgramStartupTest : public ::testing::Test {
  protected:
   ProgramStartupTest() {
     workbench.AppPath = dir.path();
+    fs::copy_file(fs::path(ORVANTA_DATA_DIR) / "orvanta8.ttf", dir.path() / "orvanta8.ttf");
     hooks.LoadDataTables = [this] {
       steps.push_back("tables");
       titleShownWhileLoading =
