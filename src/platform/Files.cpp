@@ -93,7 +93,8 @@ fs::path StandInPath(const fs::path& link) {
 
 // Whether `path` is a symbolic link whose target cannot be had.
 bool IsLinkToNothing(const fs::path& path) {
-  struct stat link {}, target {};
+  struct stat link {};
+  struct stat target {};
   return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
          ::stat(path.c_str(), &target) != 0;
 }
@@ -274,10 +275,11 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
       } else if (const auto bytes = ReadFileBytes(from)) {
         WriteFileAtomically(StandInPath(to), *bytes);
       }
-      notices.push_back("Cannot read the " + std::string(folder ? "folder" : "file") +
-                        " called " + to.string() + ": " + SaveRefusal(to) + "." +
-                        (folder ? "" : " The program runs with the file as shipped, and saves "
-                                       "nothing to it until the link leads to a file again."));
+      notices.push_back("Cannot read the " + std::string(folder ? "folder" : "file") + " called " +
+                        to.string() + ": " + SaveRefusal(to) + "." +
+                        (folder ? ""
+                                : " The program runs with the file as shipped, and saves "
+                                  "nothing to it until the link leads to a file again."));
       continue;
     }
     if (it->is_directory(ec)) {

@@ -245,7 +245,8 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
 
   std::string error;
   std::vector<std::string> notices;
-  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices), userDir)
+  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices),
+            userDir)
       << error;
   EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "shipped NAMES.FIL");
   EXPECT_FALSE(fs::exists(userDir / "Orvanta8"));
@@ -255,7 +256,8 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   WriteBytes(userDir / "Options.opt", "the user's options");
   for (const char* name : {"NAMES.FIL", "PERSONAL.NAM", "Options.opt", "TIPS.HLP", "Options.mst"})
     WriteBytes(program.path() / name, std::string("rebuilt ") + name);
-  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices), userDir);
+  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices),
+            userDir);
   EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "the user's people");
   EXPECT_EQ(*ReadFileBytes(userDir / "PERSONAL.NAM"), "the user's header");
   EXPECT_EQ(*ReadFileBytes(userDir / "Options.opt"), "the user's options");
@@ -321,13 +323,15 @@ TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {
   EXPECT_TRUE(test::RunUnprivileged([&] {
     std::string error;
     std::vector<std::string> notices;
-    const auto chosen = ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices);
+    const auto chosen =
+        ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices);
     if (!chosen || *chosen != userDir) return false;
     if (!fs::exists(userDir / "COMPOSIT" / "SUN.TXT") || fs::exists(userDir / "Orvanta8"))
       return false;
     // The user's own changes survive the next start.
     WriteBytes(userDir / "Options.mst", "2");
-    return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices) == userDir &&
+    return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices) ==
+               userDir &&
            *ReadFileBytes(userDir / "Options.mst") == "2";
   }));
 }
@@ -352,7 +356,8 @@ TEST(ChooseAppPath, ChangesAreSeenWhenFilesAreKnownByTheirTimes) {
   std::string error;
   std::vector<std::string> notices;
   auto start = [&] {
-    EXPECT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices), userDir)
+    EXPECT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices),
+              userDir)
         << error;
   };
   start();
@@ -459,7 +464,8 @@ TEST(ChooseAppPath, SaysSoWhenTheDataIsMissing) {
   test::TempDir program, user;
   std::string error;
   std::vector<std::string> notices;
-  EXPECT_FALSE(ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error, notices));
+  EXPECT_FALSE(
+      ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error, notices));
   EXPECT_NE(error.find("missing"), std::string::npos);
 }
 
