@@ -75,10 +75,14 @@ bool IsSaveLockName(const fs::path& path) {
 bool RemoveUnheldLock(const fs::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) return false;
-  struct stat st {};
-  // A lock file is always empty: anything else is not one of ours.
-  const bool removed = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0 &&
-                       ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.c_str()) == 0;
+  struct stat held {};
+  struct stat named {};
+  // A lock file is always empty: anything else is not one of ours. Only the
+  // file still under its name once locked is the one removed.
+  const bool removed = ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_size == 0 &&
+                       ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                       ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+                       held.st_ino == named.st_ino && ::unlink(path.c_str()) == 0;
   ::close(fd);
   return removed;
 }
