@@ -80,9 +80,9 @@ bool RemoveUnheldLock(const fs::path& path) {
   // A lock file is always empty: anything else is not one of ours. Only the
   // file still under its name once locked is the one removed.
   const bool removed = ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_size == 0 &&
-                       ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-                       ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-                       held.st_ino == named.st_ino && ::unlink(path.c_str()) == 0;
+                       ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+                       held.st_dev == named.st_dev && held.st_ino == named.st_ino &&
+                       ::unlink(path.c_str()) == 0;
   ::close(fd);
   return removed;
 }
