@@ -78,7 +78,9 @@ void BM_FirstStartCopy(benchmark::State& state) {
   const fs::path user = program.path().string() + "-user";
   for (auto _ : state) {
     std::string error;
-    benchmark::DoNotOptimize(orv::ChooseAppPath(program.path(), user, "Options.mst", "", error));
+    std::vector<std::string> notices;
+    benchmark::DoNotOptimize(
+        orv::ChooseAppPath(program.path(), user, "Options.mst", "", error, notices));
     state.PauseTiming();
     fs::remove_all(user);
     state.ResumeTiming();
@@ -91,16 +93,18 @@ void BM_LaterStartFolderCheck(benchmark::State& state) {
   const ProgramFolder program;
   const fs::path user = program.path().string() + "-user";
   std::string error;
-  orv::ChooseAppPath(program.path(), user, "Options.mst", "", error);
+  std::vector<std::string> notices;
+  orv::ChooseAppPath(program.path(), user, "Options.mst", "", error, notices);
   // Files as old as a real folder's, so their times can be trusted.
   const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
   for (const fs::path& folder : {program.path(), user}) {
     for (const auto& entry : fs::recursive_directory_iterator(folder))
       if (entry.is_regular_file()) fs::last_write_time(entry.path(), old);
   }
-  orv::ChooseAppPath(program.path(), user, "Options.mst", "", error);
+  orv::ChooseAppPath(program.path(), user, "Options.mst", "", error, notices);
   for (auto _ : state)
-    benchmark::DoNotOptimize(orv::ChooseAppPath(program.path(), user, "Options.mst", "", error));
+    benchmark::DoNotOptimize(
+        orv::ChooseAppPath(program.path(), user, "Options.mst", "", error, notices));
   fs::remove_all(user);
 }
 BENCHMARK(BM_LaterStartFolderCheck)->Unit(benchmark::kMillisecond);

@@ -26,9 +26,10 @@ int main(int argc, char* argv[]) {
   // window shows: nothing reads it before then.
   const std::filesystem::path program = orv::RunningProgramFile(argv[0]);
   std::string error;
+  std::vector<std::string> notices;
   auto appPath = std::async(std::launch::async, [&] {
     return orv::ChooseAppPath(program.parent_path(), userDir, "Options.mst",
-                              program.filename().string(), error);
+                              program.filename().string(), error, notices);
   });
   QApplication app(argc, argv);
 
@@ -44,6 +45,9 @@ int main(int argc, char* argv[]) {
       return false;
     }
     workbench.AppPath = *chosen;
+    for (const std::string& notice : notices)
+      host.ShowMessage(notice, orv::kTitleWarning, orv::MessageIcon::Exclamation,
+                       orv::MessageButtons::Ok);
     return true;
   };
   orv::ProgramStartup startup(workbench, host, mainWindow,

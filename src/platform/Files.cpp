@@ -58,6 +58,56 @@ bool IsTempName(const fs::path& path) {
   return path.filename().string().starts_with(kTempPrefix);
 }
 
+// FileLock's file for a file NAME is ".NAME.lock"; the running-instance lock
+// shares the pattern and is no save's.
+constexpr std::string_view kLockSuffix = ".lock";
+constexpr std::string_view kInstanceLockName = ".running.lock";
+
+bool IsSaveLockName(const fs::path& path) {
+  const std::string name = path.filename().string();
+  return name.size() > 1 + kLockSuffix.size() && name.front() == '.' &&
+         name.ends_with(kLockSuffix) && name != kInstanceLockName;
+}
+
+// Removes the lock file `path` unless someone holds it. It is removed while
+// locked, as FileLock lets go of it, so an instance that opened it a moment
+// before sees it gone and makes a new one.
+bool RemoveUnheldLock(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return false;
+  struct stat held {};
+  struct stat named {};
+  // A lock file is always empty: anything else is not one of ours. Only the
+  // file still under its name once locked is the one removed.
+  const bool removed = ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_size == 0 &&
+                       ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+                       held.st_dev == named.st_dev && held.st_ino == named.st_ino &&
+                       ::unlink(path.c_str()) == 0;
+  ::close(fd);
+  return removed;
+}
+
+// The shipped contents of a file whose place in the user's folder is a link
+// to nothing, read in its stead (ReadFileBytes) while the link leads nowhere.
+// The temporary-file prefix lets the next start clear it; that start writes
+// it again if the link still leads nowhere.
+fs::path StandInPath(const fs::path& link) {
+  return link.parent_path() / (std::string(kTempPrefix) + "shipped-" + link.filename().string());
+}
+
+// Whether `path` is a symbolic link whose target cannot be had.
+bool IsLinkToNothing(const fs::path& path) {
+  struct stat link {};
+  struct stat target {};
+  return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+         ::stat(path.c_str(), &target) != 0;
+}
+
+bool IsLink(const fs::path& path) {
+  struct stat link {};
+  return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+}
+
 // What each file copied into the user's folder held when it was shipped.
 constexpr std::string_view kShippedListName = ".shipped";
 
@@ -176,6 +226,10 @@ int RemoveStaleTempFiles(const fs::path& folder, std::chrono::seconds minimumAge
   const auto now = fs::file_time_type::clock::now();
   fs::recursive_directory_iterator it(folder, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
+    if (IsSaveLockName(it->path())) {
+      if (RemoveUnheldLock(it->path())) ++removed;
+      continue;
+    }
     if (!IsTempName(it->path()) || !it->is_regular_file(ec)) continue;
     const auto written = fs::last_write_time(it->path(), ec);
     if (ec || now - written < minimumAge) continue;
@@ -186,7 +240,7 @@ int RemoveStaleTempFiles(const fs::path& folder, std::chrono::seconds minimumAge
 
 std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path& userDir,
                                       std::string_view marker, std::string_view executableName,
-                                      std::string& error) {
+                                      std::string& error, std::vector<std::string>& notices) {
   std::error_code ec;
   if (!fs::exists(ResolveInFolder(programDir, marker), ec)) {
     error = "The program's data files are missing from " + programDir.string() + ".";
@@ -215,6 +269,23 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
     const fs::path relative = from.lexically_relative(programDir);
     const fs::path to = userDir / relative;
     std::string failure;
+    // A link the user put in a shipped file's place (to a file on another
+    // disk, say) stays a link. While it leads nowhere, this run reads the
+    // shipped contents and every save to it is refused.
+    if (IsLinkToNothing(to)) {
+      const bool folder = it->is_directory(ec);
+      if (folder) {
+        it.disable_recursion_pending();
+      } else if (const auto bytes = ReadFileBytes(from)) {
+        WriteFileAtomically(StandInPath(to), *bytes);
+      }
+      notices.push_back("Cannot read the " + std::string(folder ? "folder" : "file") + " called " +
+                        to.string() + ": " + SaveRefusal(to) + "." +
+                        (folder ? ""
+                                : " The program runs with the file as shipped, and saves "
+                                  "nothing to it until the link leads to a file again."));
+      continue;
+    }
     if (it->is_directory(ec)) {
       fs::create_directories(to, ec);
     } else {
@@ -244,7 +315,11 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
         }
         // Otherwise the copy is as shipped, or changed by the user and
         // theirs from now on: either way it stays.
-        if (copy) {
+        if (copy && IsLink(to)) {
+          // Updated where the link leads, as a save would be; a target
+          // that takes no update keeps the older version.
+          if (WriteFileAtomically(to, *bytes).empty()) shipped[name] = {tag, {}};
+        } else if (copy) {
           std::string temp;
           failure = StageCopy(to, *bytes, temp);
           if (failure.empty()) {
@@ -416,7 +491,10 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
 
 std::optional<std::string> ReadFileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in) {
+    if (IsLinkToNothing(path)) return ReadFileBytes(StandInPath(path));
+    return std::nullopt;
+  }
   // One read into a buffer of the file's size: start-up reads megabytes of
   // tables through here. Whatever follows (a file that grew, or one with no
   // size, as some special files) is appended in buffer-sized pieces.

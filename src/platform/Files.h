@@ -27,17 +27,23 @@ std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::
 // `executableName`), whole or not at all (a killed copy's temporary file
 // goes with `RunningInstance`). A file the user has changed, or made, is never
 // replaced; one still as it was shipped is brought up to date with a newer
-// shipped version (".shipped" in `userDir` lists what was copied).
+// shipped version (".shipped" in `userDir` lists what was copied). A
+// symbolic link in a shipped file's place is never replaced: a newer version
+// is saved through it; while it leads nowhere, ReadFileBytes reads the
+// shipped file in its stead, saves to it are refused, and `notices` gets a
+// message naming it.
 // Returns nothing, with `error` set, when `programDir` lacks the data file
 // `marker` or the copy fails.
 std::optional<std::filesystem::path> ChooseAppPath(const std::filesystem::path& programDir,
                                                    const std::filesystem::path& userDir,
                                                    std::string_view marker,
                                                    std::string_view executableName,
-                                                   std::string& error);
+                                                   std::string& error,
+                                                   std::vector<std::string>& notices);
 
 // Removes, from `folder` and the folders in it, the temporary files of
-// atomic saves that are at least `minimumAge` old. Returns how many.
+// atomic saves that are at least `minimumAge` old, and the lock files of
+// saves (".NAME.lock", see FileLock) that no one holds. Returns how many.
 int RemoveStaleTempFiles(const std::filesystem::path& folder, std::chrono::seconds minimumAge);
 
 // Text from file bytes, as UTF-8: a valid UTF-8 text stays as it is (a byte
@@ -61,6 +67,8 @@ std::vector<std::string> SplitLines(std::string_view text);
 // Every line followed by CR LF, as the program's files are written.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
+// The bytes of the file at `path`; for a shipped file whose link in the
+// user's folder leads nowhere, the shipped bytes (see ChooseAppPath).
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // The decoded lines of a text file; nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);

@@ -9,8 +9,8 @@ namespace orv {
 
 // Takes the folder's instance lock (".running.lock" in `folder`, made with
 // the folder when missing). When no other instance holds it, the
-// temporary files that killed saves left in `folder` are removed first: no
-// save can be in progress then. With another instance running they stay,
+// temporary files and lock files that killed saves left in `folder` are
+// removed first: no save can be in progress then. With another instance running they stay,
 // as they may be its saves in progress. The lock is held until destruction.
 class RunningInstance {
  public:

@@ -244,7 +244,9 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   WriteBytes(userDir / "Options.mst", "shipped Options.mst");
 
   std::string error;
-  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir)
+  std::vector<std::string> notices;
+  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices),
+            userDir)
       << error;
   EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "shipped NAMES.FIL");
   EXPECT_FALSE(fs::exists(userDir / "Orvanta8"));
@@ -254,7 +256,8 @@ TEST(ChooseAppPath, TheUsersFolderKeepsTheirFilesAndGetsWhatIsMissing) {
   WriteBytes(userDir / "Options.opt", "the user's options");
   for (const char* name : {"NAMES.FIL", "PERSONAL.NAM", "Options.opt", "TIPS.HLP", "Options.mst"})
     WriteBytes(program.path() / name, std::string("rebuilt ") + name);
-  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir);
+  ASSERT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices),
+            userDir);
   EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "the user's people");
   EXPECT_EQ(*ReadFileBytes(userDir / "PERSONAL.NAM"), "the user's header");
   EXPECT_EQ(*ReadFileBytes(userDir / "Options.opt"), "the user's options");
@@ -272,12 +275,27 @@ TEST(RunningInstance, TheFirstStartRemovesLeftoversAndALaterOneKeepsThem) {
   WriteBytes(userDir / ".~orv-NAMES.FIL.Ab12Cd", "killed mid-copy");
   WriteBytes(userDir / "Reports" / ".~orv-Last.rtf.Qw12Er", "killed mid-save");
   WriteBytes(userDir / "NAMES.FIL", "people");
+  // Lock files of killed saves, and what only looks like one.
+  WriteBytes(userDir / ".NAMES.FIL.lock", "");
+  WriteBytes(userDir / "Reports" / ".Last.rtf.lock", "");
+  WriteBytes(userDir / ".notes.lock", "the user's own");
+  fs::create_symlink(userDir / "NAMES.FIL", userDir / ".linked.lock");
   {
+    // A lock another instance holds is in use, whatever the folder's lock says.
+    const FileLock held(userDir / "Options.opt");
+    ASSERT_FALSE(held.Failed()) << held.Error();
+    ASSERT_TRUE(fs::exists(userDir / ".Options.opt.lock"));
     const RunningInstance first(userDir);
     EXPECT_TRUE(first.Alone());
-    EXPECT_EQ(first.Removed(), 2);
+    EXPECT_EQ(first.Removed(), 4);
     EXPECT_FALSE(fs::exists(userDir / ".~orv-NAMES.FIL.Ab12Cd"));
     EXPECT_FALSE(fs::exists(userDir / "Reports" / ".~orv-Last.rtf.Qw12Er"));
+    EXPECT_FALSE(fs::exists(userDir / ".NAMES.FIL.lock"));
+    EXPECT_FALSE(fs::exists(userDir / "Reports" / ".Last.rtf.lock"));
+    EXPECT_TRUE(fs::exists(userDir / ".Options.opt.lock"));
+    EXPECT_TRUE(fs::exists(userDir / ".running.lock"));
+    EXPECT_EQ(*ReadFileBytes(userDir / ".notes.lock"), "the user's own");
+    EXPECT_TRUE(fs::is_symlink(userDir / ".linked.lock"));
     EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "people");
 
     WriteBytes(userDir / ".~orv-Options.opt.Xy34Zw", "the first instance saving now");
@@ -304,13 +322,16 @@ TEST(ChooseAppPath, CopiesAReadOnlyInstallToTheUserFolderOnce) {
   const fs::path userDir = user.path() / "o8";
   EXPECT_TRUE(test::RunUnprivileged([&] {
     std::string error;
-    const auto chosen = ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error);
+    std::vector<std::string> notices;
+    const auto chosen =
+        ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices);
     if (!chosen || *chosen != userDir) return false;
     if (!fs::exists(userDir / "COMPOSIT" / "SUN.TXT") || fs::exists(userDir / "Orvanta8"))
       return false;
     // The user's own changes survive the next start.
     WriteBytes(userDir / "Options.mst", "2");
-    return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error) == userDir &&
+    return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices) ==
+               userDir &&
            *ReadFileBytes(userDir / "Options.mst") == "2";
   }));
 }
@@ -333,8 +354,10 @@ TEST(ChooseAppPath, ChangesAreSeenWhenFilesAreKnownByTheirTimes) {
   WriteBytes(userDir / "D.TXT", "shipped D.TXT");
   WriteBytes(userDir / ".shipped", "14695981039346656037\tD.TXT\n");
   std::string error;
+  std::vector<std::string> notices;
   auto start = [&] {
-    EXPECT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error), userDir)
+    EXPECT_EQ(ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices),
+              userDir)
         << error;
   };
   start();
@@ -367,10 +390,82 @@ TEST(ChooseAppPath, ChangesAreSeenWhenFilesAreKnownByTheirTimes) {
   EXPECT_EQ(*ReadFileBytes(userDir / "C.TXT"), "changed C.TXT");
 }
 
+// A shipped file the user moved to another disk, leaving a link in its
+// place, stays a link: a newer version is saved through it, and while its
+// target is away the run reads the shipped file, saves to it are refused
+// and the user is told which file it is.
+TEST(ChooseAppPath, KeepsLinksInTheUsersFolder) {
+  test::TempDir program, user, disk;
+  const fs::path userDir = user.path() / "o8";
+  for (const char* name : {"Options.mst", "Options.opt", "NAMES.FIL", "NATAL.ORB", "GA_MA.LL"})
+    WriteBytes(program.path() / name, std::string("shipped ") + name);
+  std::string error;
+  std::vector<std::string> notices;
+  auto start = [&] {
+    notices.clear();
+    return ChooseAppPath(program.path(), userDir, "Options.mst", "Orvanta8", error, notices) ==
+           userDir;
+  };
+  ASSERT_TRUE(start()) << error;
+
+  const fs::path away = disk.path() / "unmounted";
+  const struct {
+    const char* name;
+    fs::path target;    // where the link leads
+    const char* held;   // what the target holds; nullptr: it is away
+    const char* after;  // what the link reads after a start with newer shipped files
+  } cases[] = {
+      {"NAMES.FIL", away / "NAMES.FIL", nullptr, "rebuilt NAMES.FIL"},
+      {"Options.opt", away / "Options.opt", nullptr, "rebuilt Options.opt"},
+      {"NATAL.ORB", disk.path() / "NATAL.ORB", "shipped NATAL.ORB", "rebuilt NATAL.ORB"},
+      {"GA_MA.LL", disk.path() / "GA_MA.LL", "the user's places", "the user's places"},
+  };
+  std::vector<std::string> expected;
+  for (const auto& c : cases) {
+    fs::remove(userDir / c.name);
+    if (c.held) WriteBytes(c.target, c.held);
+    fs::create_symlink(c.target, userDir / c.name);
+    WriteBytes(program.path() / c.name, std::string("rebuilt ") + c.name);
+    if (!c.held)
+      expected.push_back("Cannot read the file called " + (userDir / c.name).string() +
+                         ": it is a symbolic link to " + c.target.string() +
+                         ", which does not exist. The program runs with the file as shipped, "
+                         "and saves nothing to it until the link leads to a file again.");
+  }
+  ASSERT_TRUE(start()) << error;
+  EXPECT_EQ(notices, expected);
+  for (const auto& c : cases) {
+    EXPECT_TRUE(fs::is_symlink(userDir / c.name)) << c.name;
+    EXPECT_EQ(*ReadFileBytes(userDir / c.name), c.after) << c.name;
+    if (c.held) {
+      EXPECT_EQ(*ReadFileBytes(c.target), c.after) << c.name;
+    } else {
+      EXPECT_NE(WriteFileAtomically(userDir / c.name, "saved"), "") << c.name;
+      EXPECT_FALSE(fs::exists(away)) << c.name;
+    }
+  }
+
+  // The next start, alone, with the disk back: the link's own file is read.
+  fs::create_directories(away);
+  WriteBytes(away / "NAMES.FIL", "the user's people");
+  WriteBytes(away / "Options.opt", "the user's options");
+  { const RunningInstance alone(userDir); }
+  ASSERT_TRUE(start()) << error;
+  EXPECT_TRUE(notices.empty());
+  EXPECT_EQ(*ReadFileBytes(userDir / "NAMES.FIL"), "the user's people");
+  EXPECT_EQ(*ReadFileBytes(userDir / "Options.opt"), "the user's options");
+  EXPECT_TRUE(fs::is_symlink(userDir / "NAMES.FIL"));
+  // Nothing of the shipped stand-ins stays behind.
+  for (const auto& entry : fs::directory_iterator(userDir))
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".~orv-")) << entry.path();
+}
+
 TEST(ChooseAppPath, SaysSoWhenTheDataIsMissing) {
   test::TempDir program, user;
   std::string error;
-  EXPECT_FALSE(ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error));
+  std::vector<std::string> notices;
+  EXPECT_FALSE(
+      ChooseAppPath(program.path(), user.path() / "o8", "Options.mst", "Orvanta8", error, notices));
   EXPECT_NE(error.find("missing"), std::string::npos);
 }
 

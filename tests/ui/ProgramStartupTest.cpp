@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ class ProgramStartupTest : public ::testing::Test {
  protected:
   ProgramStartupTest() {
     workbench.AppPath = dir.path();
+    fs::copy_file(fs::path(ORVANTA_DATA_DIR) / "orvanta8.ttf", dir.path() / "orvanta8.ttf");
     hooks.LoadDataTables = [this] {
       steps.push_back("tables");
       titleShownWhileLoading =
@@ -51,8 +53,8 @@ class ProgramStartupTest : public ::testing::Test {
     hooks.ShowChartInputWindows = [this] {
       steps.push_back("input windows");
       // They are placed by the main window's frame, known once it is on screen.
-      mainOnScreenBeforeInputs = window.isVisible() && window.windowHandle() &&
-                                 window.windowHandle()->isExposed();
+      mainOnScreenBeforeInputs =
+          window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
     };
     hooks.ShowTipOfTheDay = [this] { steps.push_back("tip"); };
   }
@@ -116,6 +118,77 @@ TEST_F(ProgramStartupTest, ADamagedGlyphFontIsReportedAndReplacedByTheShippedOne
   EXPECT_EQ(ReadFileBytes(font), ReadFileBytes(fs::path(ORVANTA_DATA_DIR) / "orvanta8.ttf"));
 }
 
+// A glyph font that loads is not yet the program's: a cut file loads under a
+// made-up family with no outlines, another font under its own family. Each
+// is reported once and the shipped font takes its place; where it cannot,
+// it serves the run from the program's folder.
+TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) {
+  WriteOptions(dir.path(), "3", "0");
+  const fs::path font = dir.path() / "orvanta8.ttf";
+  const std::string shipped = *ReadFileBytes(fs::path(ORVANTA_DATA_DIR) / "orvanta8.ttf");
+  // The same font under another family name, in the name table's ASCII and UTF-16 records.
+  std::string other = shipped;
+  const auto utf16 = [](std::string_view ascii) {
+    std::string out;
+    for (const char c : ascii) out += std::string{'\0', c};
+    return out;
+  };
+  for (const auto& [from, to] : {std::pair{std::string("Orvanta8"), std::string("Another8")},
+                                 std::pair{utf16("Orvanta8"), utf16("Another8")}}) {
+    for (size_t at = other.find(from); at != std::string::npos; at = other.find(from, at))
+      other.replace(at, from.size(), to);
+  }
+  test::TempDir nothingShipped;
+  const std::string damaged =
+      "The glyph font " + font.string() + " is damaged and could not be loaded. ";
+  const std::string missing = "The glyph font " + font.string() + " is missing. ";
+  const std::string replaced = "It was replaced by the font shipped with the program.";
+  const std::string anew = "The wheels show their glyphs again once the program is installed anew.";
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    fs::path shippedFolder;
+    std::string message;  // "": none
+    bool restored;        // the user's folder holds the shipped font afterwards
+  } cases[] = {
+      {"the shipped font", [&] { std::ofstream(font, std::ios::binary) << shipped; },
+       ORVANTA_DATA_DIR, "", true},
+      {"cut to half",
+       [&] { std::ofstream(font, std::ios::binary) << shipped.substr(0, shipped.size() / 2); },
+       ORVANTA_DATA_DIR, damaged + replaced, true},
+      {"another font", [&] { std::ofstream(font, std::ios::binary) << other; }, ORVANTA_DATA_DIR,
+       damaged + replaced, true},
+      {"missing", [] {}, ORVANTA_DATA_DIR, missing + replaced, true},
+      {"a folder", [&] { fs::create_directory(font); }, ORVANTA_DATA_DIR,
+       missing + "The program uses the font shipped with it for this run.", false},
+      {"missing from both folders", [] {}, nothingShipped.path(), missing + anew, false},
+  };
+  for (const auto& c : cases) {
+    startup.reset();
+    fs::remove_all(font);
+    c.make();
+    hooks.ShippedFolder = c.shippedFolder;
+    // Each case a new run: a message is said once a run.
+    test::RecordingHost run;
+    startup = std::make_unique<ProgramStartup>(workbench, run, window, hooks);
+    startup->Begin();
+    if (c.message.empty()) {
+      EXPECT_TRUE(run.messages.empty()) << c.what;
+    } else {
+      ASSERT_EQ(run.messages.size(), 1u) << c.what;
+      EXPECT_EQ(run.messages[0].text, c.message) << c.what;
+    }
+    EXPECT_EQ(ReadFileBytes(font) == shipped, c.restored) << c.what;
+    startup.reset();
+    if (c.message.empty()) continue;
+    // Said once a run, not at every look.
+    startup = std::make_unique<ProgramStartup>(workbench, run, window, hooks);
+    startup->Begin();
+    EXPECT_EQ(run.messages.size(), 1u) << c.what;
+    startup.reset();
+  }
+}
+
 // The title comes first: a first start fills the program folder while it
 // shows, and a folder that cannot be had ends start-up there.
 TEST_F(ProgramStartupTest, TheTitleShowsBeforeTheProgramFolderIsReady) {
@@ -150,8 +223,7 @@ TEST_F(ProgramStartupTest, ContinueOpensTheMainWindowInOrder) {
   Start();
   Continue();
 
-  EXPECT_EQ(steps,
-            (std::vector<std::string>{"tables", "atlas", "input windows"}))
+  EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "input windows"}))
       << "option 42 = 0 opens no tip";
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(mainOnScreenBeforeInputs);
@@ -178,8 +250,7 @@ TEST_F(ProgramStartupTest, AnyOtherTipOptionShowsTheTipLastAndClosingTheTitleCou
   startup->TitleWindow()->close();
   ASSERT_TRUE(opened.wait(kWaitMs));
   EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "input windows",
-                                             "tip"}));
+  EXPECT_EQ(steps, (std::vector<std::string>{"tables", "atlas", "input windows", "tip"}));
   EXPECT_EQ(window.CheckedHouseSystem(), HouseSystemCode::Morinus);
 }
 

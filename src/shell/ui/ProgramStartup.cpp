@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QScreen>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/SystemRegionalOrder.h"
 #include "shell/ui/Title.h"
+#include "wheels/GlyphCodes.h"
 
 namespace orv {
 
@@ -28,6 +31,26 @@ ScreenMetrics PrimaryScreenMetrics() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
   return {screen->geometry().width(), TwipsPerPixel(screen->logicalDotsPerInchX())};
+}
+
+// Any size serves: the glyph font check asks for outlines, not for pixels.
+constexpr int kGlyphProbePixels = 20;
+
+// Whether `file` holds the program's glyph font: its family, with an outline
+// for every symbol the wheels draw. A cut file may still load, with a
+// made-up family and no outlines; another font loads under its own family.
+bool IsGlyphFontFile(const QString& file) {
+  const QRawFont raw(file, kGlyphProbePixels);
+  if (!raw.isValid() || raw.familyName() != QString::fromUtf8(GlyphFontFace)) return false;
+  for (const GlyphCodeRange& range : SymbolCodeRanges) {
+    for (int code = range.first; code <= range.last; ++code) {
+      const char32_t symbol = SymbolCharacterBase + char32_t(code);
+      if (!raw.supportsCharacter(symbol)) return false;
+      const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromUcs4(&symbol, 1));
+      if (glyphs.size() != 1 || raw.pathForGlyph(glyphs[0]).isEmpty()) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -122,24 +145,39 @@ void ProgramStartup::ShutDown() {
 }
 
 void ProgramStartup::InstallGlyphFont() {
-  const std::filesystem::path font = GlyphFontPath(workbench_.AppPath);
-  std::error_code absent;
-  if (!std::filesystem::is_regular_file(font, absent)) return;
-  // Without the font the wheels draw with a fallback; start-up goes on.
+  namespace fs = std::filesystem;
+  const fs::path font = GlyphFontPath(workbench_.AppPath);
   const QString file = QString::fromStdString(font.string());
-  glyphFontId_ = QFontDatabase::addApplicationFont(file);
-  if (glyphFontId_ >= 0) return;
-  // A damaged font would leave every wheel a row of empty boxes; the
-  // shipped one takes its place, which also lets later starts keep it
-  // up to date.
-  if (RestoreShippedFile(hooks_.ShippedFolder, workbench_.AppPath, kGlyphFontFileName))
+  if (IsGlyphFontFile(file)) {
     glyphFontId_ = QFontDatabase::addApplicationFont(file);
-  host_.ShowMessageOnce(
-      "The glyph font " + font.string() + " is damaged and could not be loaded. " +
-          (glyphFontId_ >= 0 ? std::string("It was replaced by the font shipped with the program.")
-                             : "The wheels show their glyphs again once the program is "
-                               "installed anew."),
-      kTitleWarning, MessageIcon::Exclamation);
+    if (glyphFontId_ >= 0) return;
+  }
+  // Without the font every wheel is a row of empty boxes: the shipped one
+  // takes its place (which also lets later starts keep it up to date), or
+  // serves this run where it cannot.
+  std::error_code ec;
+  const bool present = fs::is_regular_file(font, ec);
+  const fs::path& shippedFolder = hooks_.ShippedFolder;
+  const bool apart =
+      !shippedFolder.empty() && !fs::equivalent(shippedFolder, workbench_.AppPath, ec);
+  const QString shipped = QString::fromStdString(GlyphFontPath(shippedFolder).string());
+  std::string outcome = "The wheels show their glyphs again once the program is installed anew.";
+  if (apart && IsGlyphFontFile(shipped)) {
+    if (RestoreShippedFile(shippedFolder, workbench_.AppPath, kGlyphFontFileName) &&
+        IsGlyphFontFile(file)) {
+      glyphFontId_ = QFontDatabase::addApplicationFont(file);
+      outcome = "It was replaced by the font shipped with the program.";
+    } else {
+      glyphFontId_ = QFontDatabase::addApplicationFont(shipped);
+      outcome = "The program uses the font shipped with it for this run.";
+    }
+    if (glyphFontId_ < 0)
+      outcome = "The wheels show their glyphs again once the program is installed anew.";
+  }
+  host_.ShowMessageOnce("The glyph font " + font.string() +
+                            (present ? " is damaged and could not be loaded. " : " is missing. ") +
+                            outcome,
+                        kTitleWarning, MessageIcon::Exclamation);
 }
 
 void ProgramStartup::RemoveGlyphFont() {
