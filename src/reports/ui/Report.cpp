@@ -21,6 +21,7 @@
 #include "reports/ui/RTF_form.h"
 #include "shell/TextPrinting.h"
 #include "shell/ui/FixedPitchFont.h"
+#include "shell/ui/OnScreen.h"
 
 namespace fs = std::filesystem;
 
@@ -109,6 +110,7 @@ Report::Report(ReportState& report, const OptionValues& options, fs::path appPat
   layout->addWidget(content_, 1);
   layout->addLayout(buttons);
 
+  PlaceForOpening(*this);
   ShowReportPage();
 }
 
@@ -225,6 +227,7 @@ void Report::ShowSavedReport(const std::optional<SavedReportFiles>& saved) {
   const std::string rtfText = saved->rtf ? ReadFileBytes(*saved->rtf).value_or("") : std::string();
   rtf_ = new RTF_form(saved->text, saved->savedText, saved->rtf.value_or(fs::path()), rtfText, open,
                       this);
+  PlaceNewWindow(*rtf_);
   rtf_->show();
 }
 

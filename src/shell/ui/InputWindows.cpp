@@ -98,6 +98,8 @@ InputWindows::InputWindows(Workbench& workbench, Host& host, OutputView& dataWin
   SetDiurnalToNow(second, Now(), workbench_.Options);
   second_->SetSecondFields(second);
 
+  MarkAsInputWindow(*natal_);
+  MarkAsInputWindow(*second_);
   connect(natal_.get(), &InputD::okClicked, this, &InputWindows::cmdOK_Click);
   connect(natal_.get(), &InputD::saveClicked, this, &InputWindows::cmdSave_Click);
   connect(natal_.get(), &InputD::nowClicked, this, &InputWindows::cmdNow_Click);
@@ -141,15 +143,30 @@ std::string InputWindows::SecondPersonName() const {
   return second_->SecondFields().SecondPersonCaption;
 }
 
-void InputWindows::ShowAtStartup(QPoint natalAt, QMargins frame) {
-  const QRect natalFrame = ShowFramedAt(*natal_, natalAt, frame);
+void InputWindows::ShowAtStartup(QPoint natalAt) {
   // The second-chart window to the right of the natal window, the names
-  // window to the right of that.
-  const QRect secondFrame =
-      ShowFramedAt(*second_, QPoint(natalFrame.right() + 1, natalFrame.top()), frame);
-  Names& names = OpenNames();
-  ShowFramedAt(names, QPoint(secondFrame.right() + 1, secondFrame.top()), frame);
-  ShowAndRaise(names);
+  // window to the right of that, as far as the screen allows.
+  const QRect natalFrame = PlaceForOpening(*natal_, natalAt);
+  natal_->show();
+  PlaceForOpening(*second_, QPoint(natalFrame.right() + 1, natalFrame.top()));
+  second_->show();
+  ShowList(OpenNames());
+}
+
+void InputWindows::ShowList(QWidget& list) {
+  // The names and cities windows take turns at one place: where the user
+  // left the last of them, or to the right of the second-chart window.
+  if (listAt_) {
+    PlaceForOpening(list, *listAt_, true);
+  } else {
+    const QRect second = OuterGeometry(*second_);
+    PlaceForOpening(list, QPoint(second.right() + 1, second.top()));
+  }
+  ShowAndRaise(list);
+}
+
+void InputWindows::RememberListPlace(const QWidget* list) {
+  if (list && list->windowHandle()) listAt_ = list->frameGeometry().topLeft();
 }
 
 void InputWindows::ShowForInput() {
@@ -159,6 +176,9 @@ void InputWindows::ShowForInput() {
   // natal window last so it takes the focus.
   ShowAndRaise(*second_);
   ReloadNames();
+  // A window manager may give the names window, opening at a place of its
+  // own, the focus as it maps it: the natal window takes it after that.
+  if (names_) WaitUntilOnScreen(*names_);
   ShowAndRaise(*natal_);
   if (namedNow) {
     NatalInputFields natal = natal_->NatalFields();
@@ -330,6 +350,7 @@ Names& InputWindows::OpenNames() {
   InputWindowsState& state = workbench_.Input;
   names_ = new Names(state.Analysis, state.NamesList.ListLocked, links_.Batch);
   names_->setAttribute(Qt::WA_DeleteOnClose);
+  MarkAsInputWindow(*names_);
   PickList* list = names_->NamesOnFile();
   connect(list, &PickList::picked, this, &InputWindows::NamesOnFile_Click);
   connect(list, &PickList::doublePicked, this, &InputWindows::NamesOnFile_DblClick);
@@ -343,6 +364,7 @@ Names& InputWindows::OpenNames() {
                          [this] { ReloadNames(); });
   });
   connect(names_, &Names::citiesClicked, this, [this] {
+    RememberListPlace(names_);
     Unload(names_);
     ReloadCities();
   });
@@ -351,8 +373,9 @@ Names& InputWindows::OpenNames() {
 }
 
 void InputWindows::ReloadNames() {
+  RememberListPlace(names_);
   Unload(names_);
-  ShowAndRaise(OpenNames());
+  ShowList(OpenNames());
 }
 
 void InputWindows::LoadNamesList(NamesFileLoad load) {
@@ -403,6 +426,7 @@ void InputWindows::NamesOnFile_DblClick(int record, int row) {
   workbench_.Input.NamesList.KeepNamesListPos = false;
   NamesOnFile_Click(record, row);
   if (Calculate() == 0) {
+    RememberListPlace(names_);
     Unload(names_);
   } else {
     ShowAndRaise(*natal_);
@@ -415,6 +439,7 @@ Geograph& InputWindows::OpenCities() {
   if (cities_) return *cities_;
   cities_ = new Geograph;
   cities_->setAttribute(Qt::WA_DeleteOnClose);
+  MarkAsInputWindow(*cities_);
   connect(cities_->CitiesOnFile(), &PickList::picked, this,
           [this](int record, int) { CitiesOnFile_Click(record); });
   connect(cities_, &Geograph::editListClicked, this, [this] {
@@ -422,6 +447,7 @@ Geograph& InputWindows::OpenCities() {
   });
   connect(cities_, &Geograph::changeListClicked, this, &InputWindows::ChangeCitiesList);
   connect(cities_, &Geograph::namesClicked, this, [this] {
+    RememberListPlace(cities_);
     Unload(cities_);
     ReloadNames();
   });
@@ -431,8 +457,9 @@ Geograph& InputWindows::OpenCities() {
 }
 
 void InputWindows::ReloadCities() {
+  RememberListPlace(cities_);
   Unload(cities_);
-  ShowAndRaise(OpenCities());
+  ShowList(OpenCities());
 }
 
 void InputWindows::ChangeCitiesList() {

@@ -1,0 +1,57 @@
+#include "shell/WindowPlacement.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+
+namespace orv {
+
+long long SharedArea(const WindowPlace& a, const WindowPlace& b) {
+  const long long w = std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+  const long long h = std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
+bool IsUserPlace(const WindowPlace& stored, const WindowPlace& byDefault,
+                 const std::optional<WindowPlace>& opened) {
+  // Twips stored and read back may round a pixel off.
+  const auto near = [&stored](const WindowPlace& p) {
+    return std::abs(stored.left - p.left) <= 1 && std::abs(stored.top - p.top) <= 1;
+  };
+  return !near(byDefault) && !(opened && near(*opened));
+}
+
+WindowPlace PlaceOpeningWindow(const WindowPlace& screen, const WindowPlace& asked,
+                               const std::vector<WindowPlace>& keepClear, bool keepAskedPlace) {
+  const WindowPlace onScreen = KeepWithinScreen(asked, screen);
+  const bool moved = onScreen.left != asked.left || onScreen.top != asked.top;
+  if (keepAskedPlace && !moved && onScreen.width == asked.width && onScreen.height == asked.height)
+    return onScreen;
+  // The nearest clear place, or the least covering one, has each coordinate
+  // where it was asked for or against an edge of the screen or of a
+  // rectangle to keep clear: only those need trying.
+  const int w = onScreen.width, h = onScreen.height;
+  std::vector<int> lefts{asked.left, screen.left, screen.left + screen.width - w};
+  std::vector<int> tops{asked.top, screen.top, screen.top + screen.height - h};
+  for (const WindowPlace& r : keepClear) {
+    lefts.insert(lefts.end(), {r.left - w, r.left + r.width});
+    tops.insert(tops.end(), {r.top - h, r.top + r.height});
+  }
+  WindowPlace best = onScreen;
+  std::tuple<long long, long long> bestCost{-1, 0};
+  for (int left : lefts)
+    for (int top : tops) {
+      const WindowPlace at = KeepWithinScreen({left, top, w, h}, screen);
+      long long covered = 0;
+      for (const WindowPlace& r : keepClear) covered += SharedArea(at, r);
+      const long long dx = at.left - asked.left, dy = at.top - asked.top;
+      const std::tuple<long long, long long> cost{covered, dx * dx + dy * dy};
+      if (std::get<0>(bestCost) < 0 || cost < bestCost) {
+        best = at;
+        bestCost = cost;
+      }
+    }
+  return best;
+}
+
+}  // namespace orv
