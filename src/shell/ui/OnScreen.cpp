@@ -82,8 +82,7 @@ QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft, bool 
     if (w != &window && w->isVisible() && !w->isMinimized() &&
         w->property(kInputWindowProperty).toBool())
       keepClear.push_back(PlaceOf(OuterGeometry(*w)));
-  const WindowPlace place =
-      PlaceOpeningWindow(PlaceOf(area), PlaceOf(asked), keepClear, userPlace);
+  const WindowPlace place = PlaceOpeningWindow(PlaceOf(area), PlaceOf(asked), keepClear, userPlace);
   // The geometry of a top-level window is that of its inside.
   const QRect outside(place.left, place.top, place.width, place.height);
   window.setGeometry(outside.marginsRemoved(frame));
@@ -95,8 +94,8 @@ void PlaceNewWindow(QWidget& window) {
   if (window.isVisible() || window.property(kPlacedProperty).toBool()) return;
   // A window not shown yet has no frame: where it moved itself is where
   // its frame is to be.
-  PlaceForOpening(window, window.testAttribute(Qt::WA_Moved) ? std::optional(window.pos())
-                                                             : std::nullopt);
+  PlaceForOpening(window,
+                  window.testAttribute(Qt::WA_Moved) ? std::optional(window.pos()) : std::nullopt);
 }
 
 void PlaceAtRememberedPlace(QWidget& window, QPoint stored, QPoint byDefault,

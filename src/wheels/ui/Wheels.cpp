@@ -179,10 +179,10 @@ void Wheels::ApplySettingsGeometry() {
   }
   resize(want.size());
   const SettingsValues byDefault;
-  PlaceAtRememberedPlace(*this, want.topLeft(),
-                         QPoint(TwipsToPixels(byDefault.WheelsLeft, dpi),
-                                TwipsToPixels(byDefault.WheelsTop, dpi)),
-                         workbench_.WheelWindow.OpenedAt);
+  PlaceAtRememberedPlace(
+      *this, want.topLeft(),
+      QPoint(TwipsToPixels(byDefault.WheelsLeft, dpi), TwipsToPixels(byDefault.WheelsTop, dpi)),
+      workbench_.WheelWindow.OpenedAt);
 }
 
 void Wheels::RecordSettingsGeometry() {

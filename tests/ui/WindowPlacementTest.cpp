@@ -1,0 +1,103 @@
+// Windows as they open on the offscreen screen: on it, and clear of the
+// input windows on show wherever there is room.
+
+#include <QScreen>
+
+#include "InputWindowsFixture.h"
+#include "SampleReports.h"
+#include "reports/ui/RTF_form.h"
+#include "reports/ui/Report.h"
+#include "shell/ui/OnScreen.h"
+
+namespace orv {
+namespace {
+
+using test::DoubleClickRow;
+using test::InputFixture;
+using test::RowOf;
+
+QRect Free(const QWidget& w) { return w.screen()->availableGeometry(); }
+
+TEST(WindowPlacement, TheNamesWindowOpensAtOnePlaceOnTheScreenAtEveryInput) {
+  InputFixture f;
+  f.windows->ShowAtStartup();
+  const QRect first = f.windows->NamesWindow()->frameGeometry();
+  EXPECT_TRUE(Free(f.natal()).contains(first));
+  PickList* list = f.windows->NamesWindow()->NamesOnFile();
+  DoubleClickRow(list, RowOf(list, "Smith"));  // computes: the data window shows
+  ASSERT_TRUE(f.wb.Charts.Computed);
+  for (int input = 1; input <= 3; ++input) {
+    f.windows->ShowForInput();
+    const Names* names = f.windows->NamesWindow();
+    ASSERT_TRUE(names && names->isVisible());
+    EXPECT_EQ(names->frameGeometry(), first) << "Input " << input;
+    // Never under the natal window, whose buttons it would hide.
+    EXPECT_FALSE(names->frameGeometry().intersects(f.natal().frameGeometry())) << input;
+  }
+  f.data->Close();
+}
+
+// Two input windows small enough to leave room on the screen.
+struct SmallInputWindows {
+  QWidget natal, second;
+  SmallInputWindows() {
+    for (QWidget* w : {&natal, &second}) MarkAsInputWindow(*w);
+    natal.setGeometry(0, 0, 390, 250);
+    second.setGeometry(390, 0, 390, 250);
+    natal.show();
+    second.show();
+  }
+  bool Covers(const QWidget& w) const {
+    return w.frameGeometry().intersects(natal.frameGeometry()) ||
+           w.frameGeometry().intersects(second.frameGeometry());
+  }
+};
+
+TEST(WindowPlacement, AWindowOpeningOverTheInputWindowsMovesOffThemOnTheScreen) {
+  SmallInputWindows inputs;
+  const struct {
+    const char* what;
+    QSize size;
+    std::optional<QPoint> asked;
+    bool userPlace, keptClear;
+  } cases[] = {
+      {"centred", {300, 200}, std::nullopt, false, true},
+      {"asked over them", {300, 200}, QPoint(10, 10), false, true},
+      {"asked below the screen", {300, 200}, QPoint(400, 2000), false, true},
+      {"a user's place over them", {300, 200}, QPoint(10, 10), true, false},
+  };
+  for (const auto& c : cases) {
+    QWidget w;
+    w.resize(c.size);
+    PlaceForOpening(w, c.asked, c.userPlace);
+    w.show();
+    EXPECT_TRUE(Free(w).contains(w.frameGeometry())) << c.what;
+    EXPECT_EQ(!inputs.Covers(w), c.keptClear) << c.what;
+    if (c.userPlace) {
+      EXPECT_EQ(w.frameGeometry().topLeft(), *c.asked) << c.what;
+    }
+  }
+  // Hidden input windows leave the place free.
+  inputs.natal.hide();
+  inputs.second.hide();
+  QWidget w;
+  w.resize(300, 200);
+  PlaceForOpening(w, QPoint(10, 10));
+  EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(10, 10));
+}
+
+TEST(WindowPlacement, TheReportViewerOpensOnTheScreenClearOfTheInputWindows) {
+  SmallInputWindows inputs;
+  test::RecordingHost host;
+  const OptionValues options = test::ReportPageOptions();
+  ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {});
+  ReportWindowLinks links;
+  links.Persons = [] { return ReportPersons{"Mary Ann Jones", ""}; };
+  Report window(report, options, "/nonexistent", "", host, links);
+  ASSERT_TRUE(window.isVisible());
+  EXPECT_TRUE(Free(window).contains(window.frameGeometry()));
+  EXPECT_FALSE(inputs.Covers(window));
+}
+
+}  // namespace
+}  // namespace orv
