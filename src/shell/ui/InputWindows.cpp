@@ -254,7 +254,8 @@ void InputWindows::cmdNow_Click() {
 
 void InputWindows::TzHelp_Click(InputTarget target) {
   workbench_.Input.ZoneTarget = target;
-  if (!timeZone_) {
+  const bool made = !timeZone_;
+  if (made) {
     timeZone_ = new TimeZone;
     timeZone_->setAttribute(Qt::WA_DeleteOnClose);
     connect(timeZone_->lstTimeZones(), &PickList::picked, this,
@@ -269,7 +270,10 @@ void InputWindows::TzHelp_Click(InputTarget target) {
   const QRect second = second_->frameGeometry();
   const int left =
       target == InputTarget::Natal ? second.left() + second.width() - tz.width() : natal.left();
-  timeZone_->move(left, timeZone_->y());
+  if (made)
+    PlaceForOpening(*timeZone_, QPoint(left, timeZone_->y()));
+  else
+    timeZone_->move(left, timeZone_->y());
   ShowAndRaise(*timeZone_);
 }
 
@@ -300,8 +304,8 @@ void InputWindows::Atlas_Click(InputTarget target) {
     auto* atlas = new AtlasWindow(host_, places, zones_, AtlasLocalTime(Form(target).Fields()),
                                   values, &Form(target));
     atlas->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect natal = natal_->frameGeometry();
-    atlas->move(natal.left(), natal.top() + natal.height());
+    const QRect natal = OuterGeometry(*natal_);
+    PlaceForOpening(*atlas, QPoint(natal.left(), natal.bottom() + 1));
     connect(atlas, &QDialog::finished, this, fill);
     atlas->open();
     return;
