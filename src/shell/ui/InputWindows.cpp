@@ -70,17 +70,16 @@ std::string NamesStartFile(const Workbench& workbench) {
 }  // namespace
 
 void InputWindowLinks::RequireBound() const {
-  RequireLinks(
-      "InputWindowLinks",
-      {{"HouseSystem", bool(HouseSystem)},
-       {"SecondPersonChanged", bool(SecondPersonChanged)},
-       {"BringMainWindowForward", bool(BringMainWindowForward)},
-       {"CloseTipWindow", bool(CloseTipWindow)},
-       {"ChooseFile", bool(ChooseFile)},
-       {"EditNamesFile", bool(EditNamesFile)},
-       {"EditCitiesFile", bool(EditCitiesFile)},
-       {"Batch", std::all_of(Batch.begin(), Batch.end(), [](const auto& b) { return bool(b); })},
-       {"AtlasLauncher", AtlasLauncher != nullptr}});
+  RequireLinks("InputWindowLinks",
+               {{"HouseSystem", bool(HouseSystem)},
+                {"SecondPersonChanged", bool(SecondPersonChanged)},
+                {"BringMainWindowForward", bool(BringMainWindowForward)},
+                {"CloseTipWindow", bool(CloseTipWindow)},
+                {"ChooseFile", bool(ChooseFile)},
+                {"EditNamesFile", bool(EditNamesFile)},
+                {"EditCitiesFile", bool(EditCitiesFile)},
+                {"Batch", std::all_of(Batch.begin(), Batch.end(), [](const auto& b) { return bool(b); })},
+                {"AtlasLauncher", AtlasLauncher != nullptr}});
 }
 
 InputWindows::InputWindows(Workbench& workbench, Host& host, OutputView& dataWindow,
@@ -167,7 +166,7 @@ void InputWindows::ShowList(QWidget& list) {
 }
 
 void InputWindows::RememberListPlace(const QWidget* list) {
-  if (list && list->windowHandle()) listAt_ = list->frameGeometry().topLeft();
+  if (list && list->windowHandle()) listAt_ = OuterGeometry(*list).topLeft();
 }
 
 void InputWindows::ShowForInput() {
@@ -299,8 +298,7 @@ void InputWindows::Atlas_Click(InputTarget target) {
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.
     // The gazetteer is read on this first use, not at start-up.
-    const Gazetteer* places =
-        AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath, &host_);
+    const Gazetteer* places = AtlasGazetteer(workbench_.Input.AtlasPlaces, workbench_.AppPath, &host_);
     auto* atlas = new AtlasWindow(host_, places, zones_, AtlasLocalTime(Form(target).Fields()),
                                   values, &Form(target));
     atlas->setAttribute(Qt::WA_DeleteOnClose);
@@ -336,7 +334,8 @@ void InputWindows::chk2ndPerson_Click(bool ticked) {
     second.SecondPersonCaption = std::string(kSecondPersonCaption);
     second_->SetSecondFields(second);
   }
-  if (links_.SecondPersonChanged) links_.SecondPersonChanged(ticked);
+  if (links_.SecondPersonChanged)
+    links_.SecondPersonChanged(ticked);
 }
 
 void InputWindows::UpdateSecondAfterNatalPick(const NatalInputFields& natal,

@@ -16,9 +16,9 @@
 
 #include "core/ChartInput.h"
 #include "core/HouseSystem.h"
-#include "platform/qt/QtZoneRules.h"
 #include "shell/input/InputFields.h"
 #include "shell/input/InputRules.h"
+#include "platform/qt/QtZoneRules.h"
 #include "shell/ui/ChartInputForm.h"
 #include "shell/ui/ChartRun.h"
 #include "shell/ui/Geograph.h"
