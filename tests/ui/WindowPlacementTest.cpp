@@ -1,6 +1,7 @@
 // Windows as they open on the offscreen screen: on it, and clear of the
 // input windows on show wherever there is room.
 
+#include <QGuiApplication>
 #include <QScreen>
 
 #include "InputWindowsFixture.h"
@@ -8,6 +9,7 @@
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
 #include "shell/ui/OnScreen.h"
+#include "wheels/ui/Wheels.h"
 
 namespace orv {
 namespace {
@@ -42,8 +44,8 @@ struct SmallInputWindows {
   QWidget natal, second;
   SmallInputWindows() {
     for (QWidget* w : {&natal, &second}) MarkAsInputWindow(*w);
-    natal.setGeometry(0, 0, 390, 250);
-    second.setGeometry(390, 0, 390, 250);
+    natal.setGeometry(0, 0, 390, 200);
+    second.setGeometry(390, 0, 390, 200);
     natal.show();
     second.show();
   }
@@ -97,6 +99,50 @@ TEST(WindowPlacement, TheReportViewerOpensOnTheScreenClearOfTheInputWindows) {
   ASSERT_TRUE(window.isVisible());
   EXPECT_TRUE(Free(window).contains(window.frameGeometry()));
   EXPECT_FALSE(inputs.Covers(window));
+}
+
+// The wheel window opens clear of the input windows on show; a place the
+// program gave it is not kept as the user's, a place the user gave it is.
+TEST(WindowPlacement, TheWheelWindowKeepsClearOfTheInputWindowsAndKeepsTheUsersPlace) {
+  SmallInputWindows inputs;
+  QWidget main;  // as the program's main window, always on screen
+  main.setGeometry(600, 700, 100, 50);
+  main.show();
+  test::RecordingHost host;
+  Workbench wb;
+  wb.Settings.WheelsWidth = 6000;  // small enough to fit beside them
+  wb.Settings.WheelsHeight = 4500;
+  const auto open = [&] {
+    Wheels window(wb, host, {});
+    window.show();
+    const QRect at = window.frameGeometry();
+    EXPECT_TRUE(Free(window).contains(at));
+    window.close();  // records its place in the settings
+    return at;
+  };
+  // A user's place where the window, grown to the least size its wheel
+  // reads at, would reach past the screen: moved onto it.
+  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+  wb.Settings.WheelsLeft = PixelsToTwips(390, dpi);
+  wb.Settings.WheelsTop = PixelsToTwips(480, dpi);
+  open();
+  wb.Settings.WheelsLeft = SettingsValues().WheelsLeft;
+  wb.Settings.WheelsTop = SettingsValues().WheelsTop;
+  const QRect clear = open();
+  EXPECT_FALSE(clear.intersects(inputs.natal.frameGeometry()) ||
+               clear.intersects(inputs.second.frameGeometry()));
+  inputs.natal.hide();
+  inputs.second.hide();
+  const QRect byDefault = open();
+  EXPECT_NE(byDefault.topLeft(), clear.topLeft());
+  // Moved over the input windows by the user: it opens there again.
+  wb.Settings.WheelsLeft = 1500;
+  wb.Settings.WheelsTop = 1500;
+  inputs.natal.show();
+  inputs.second.show();
+  const QRect users = open();
+  EXPECT_EQ(users.topLeft(), QPoint(TwipsToPixels(1500, dpi), TwipsToPixels(1500, dpi)));
+  EXPECT_TRUE(users.intersects(inputs.natal.frameGeometry()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -63,6 +64,8 @@ QRect OuterGeometry(const QWidget& window) {
 void MarkAsInputWindow(QWidget& window) { window.setProperty(kInputWindowProperty, true); }
 
 QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft, bool userPlace) {
+  // The size it will show at: its layout's least size holds from the show on.
+  if (QLayout* layout = window.layout()) layout->activate();
   if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
   const QMargins own = FrameMargins(window);
   const QMargins frame = own.isNull() ? ProgramFrame(window) : own;
