@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <tuple>
+#include <utility>
 
 namespace orv {
 
@@ -37,20 +37,29 @@ WindowPlace PlaceOpeningWindow(const WindowPlace& screen, const WindowPlace& ask
     lefts.insert(lefts.end(), {r.left - w, r.left + r.width});
     tops.insert(tops.end(), {r.top - h, r.top + r.height});
   }
-  WindowPlace best = onScreen;
-  std::tuple<long long, long long> bestCost{-1, 0};
+  std::vector<std::pair<WindowPlace, long long>> tried;
+  long long least = -1;
   for (int left : lefts)
     for (int top : tops) {
       const WindowPlace at = KeepWithinScreen({left, top, w, h}, screen);
       long long covered = 0;
       for (const WindowPlace& r : keepClear) covered += SharedArea(at, r);
-      const long long dx = at.left - asked.left, dy = at.top - asked.top;
-      const std::tuple<long long, long long> cost{covered, dx * dx + dy * dy};
-      if (std::get<0>(bestCost) < 0 || cost < bestCost) {
-        best = at;
-        bestCost = cost;
-      }
+      tried.emplace_back(at, covered);
+      if (least < 0 || covered < least) least = covered;
     }
+  // Where every place covers some, a sliver more is not worth a long way
+  // from where the window asked to be.
+  const long long allowed = least > 0 ? least + static_cast<long long>(w) * h / 100 : 0;
+  WindowPlace best = onScreen;
+  long long bestDistance = -1;
+  for (const auto& [at, covered] : tried) {
+    if (covered > allowed) continue;
+    const long long dx = at.left - asked.left, dy = at.top - asked.top;
+    if (bestDistance < 0 || dx * dx + dy * dy < bestDistance) {
+      best = at;
+      bestDistance = dx * dx + dy * dy;
+    }
+  }
   return best;
 }
 

