@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/ChartModel.h"
@@ -87,6 +88,9 @@ struct WheelWindowState {
   // `ThreeDegreeWheelOrbs`: 1 makes the aspect lines use fixed 3-degree
   // windows instead of the orb file.
   int ThreeDegreeWheelOrbs = 0;
+  // The left and top of the frame, in pixels, where the program last opened
+  // the window; a remembered place elsewhere is one the user gave it.
+  std::optional<std::array<int, 2>> OpenedAt;
 };
 
 }  // namespace orv

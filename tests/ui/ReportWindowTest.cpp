@@ -34,7 +34,11 @@ TEST(ReportWindow, PagesPrintsSavesAndShowsTheRtfCopy) {
     printer.setOutputFileName(QString::fromStdString((printed = dir.path() / "r.pdf").string()));
     return true;
   };
-  links.OpenInDesktop = [&](const fs::path& file) { opened = file; };
+  bool desktopOpens = true;
+  links.OpenInDesktop = [&](const fs::path& file) {
+    opened = file;
+    return desktopOpens;
+  };
   Report window(report, options, dir.path(), "Orvanta8 (Tropical zodiac) - ", host, links);
   EXPECT_EQ(window.windowTitle(), "Orvanta8 (Tropical zodiac) - REPORT");
   EXPECT_EQ(window.focusWidget()->objectName(), "cmdPageDOWN");
@@ -65,6 +69,16 @@ TEST(ReportWindow, PagesPrintsSavesAndShowsTheRtfCopy) {
   rtf.OpenButton()->click();
   EXPECT_EQ(opened, dir.path() / "Mary.rtf");
   EXPECT_TRUE(host.messages.empty());
+  // No program for .rtf files: the user is told where the copy is.
+  desktopOpens = false;
+  rtf.OpenButton()->click();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "No program could be started to open the .rtf file. It is saved as\n" +
+                fs::absolute(dir.path() / "Mary.rtf").string() +
+                "\nOpen it in a word processor yourself.");
+  EXPECT_EQ(host.messages[0].title, "Warning!");
+  host.messages.clear();
 
   // A transit report has no copy, and its window says none was saved.
   report = ReportState{};

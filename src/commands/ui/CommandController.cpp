@@ -433,8 +433,7 @@ void CommandController::ShowChartInputWindows() {
   // The entry windows open just below the main window, frame and all
   // (start-up calls this once the main window is on screen), so they never
   // cover its menu bar.
-  inputWindows_->ShowAtStartup(main_.frameGeometry().bottomLeft() + QPoint(0, 1),
-                               FrameMargins(main_));
+  inputWindows_->ShowAtStartup(main_.frameGeometry().bottomLeft() + QPoint(0, 1));
 }
 
 // Input closes the pages and the meanings browsers.

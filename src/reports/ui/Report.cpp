@@ -21,6 +21,7 @@
 #include "reports/ui/RTF_form.h"
 #include "shell/TextPrinting.h"
 #include "shell/ui/FixedPitchFont.h"
+#include "shell/ui/OnScreen.h"
 
 namespace fs = std::filesystem;
 
@@ -109,6 +110,7 @@ Report::Report(ReportState& report, const OptionValues& options, fs::path appPat
   layout->addWidget(content_, 1);
   layout->addLayout(buttons);
 
+  PlaceForOpening(*this);
   ShowReportPage();
 }
 
@@ -205,15 +207,27 @@ void Report::cmdSaveAs_Click() {
 void Report::ShowSavedReport(const std::optional<SavedReportFiles>& saved) {
   if (!saved) return;  // cancelled, or the failure was reported
   if (rtf_) rtf_->close();
-  auto open = links_.OpenInDesktop;
-  if (!open)
-    open = [](const fs::path& file) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+  auto launch = links_.OpenInDesktop;
+  if (!launch)
+    launch = [](const fs::path& file) {
+      return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
     };
+  // A desktop without a program for .rtf files would otherwise leave the
+  // click without an answer; the user gets the path to open it by hand.
+  auto open = [this, launch](const fs::path& file) {
+    if (launch(file)) return;
+    std::error_code error;
+    const fs::path full = fs::absolute(file, error);
+    host_.ShowMessage("No program could be started to open the .rtf file. It is saved as\n" +
+                          (error ? file : full).string() +
+                          "\nOpen it in a word processor yourself.",
+                      kTitleWarning, MessageIcon::Exclamation);
+  };
   // The window shows the copy as written.
   const std::string rtfText = saved->rtf ? ReadFileBytes(*saved->rtf).value_or("") : std::string();
-  rtf_ = new RTF_form(saved->text, saved->savedText, saved->rtf.value_or(fs::path()), rtfText,
-                      open, this);
+  rtf_ = new RTF_form(saved->text, saved->savedText, saved->rtf.value_or(fs::path()), rtfText, open,
+                      this);
+  PlaceNewWindow(*rtf_);
   rtf_->show();
 }
 

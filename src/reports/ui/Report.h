@@ -30,9 +30,9 @@ struct ReportWindowLinks {
   // Picks the printer; empty: the print dialog, or a PDF file the user
   // names when no printer is installed.
   PrinterChooser ChoosePrinter;
-  // Opens a saved RTF copy in the desktop's program for it; empty: the
-  // desktop's own choice.
-  std::function<void(const std::filesystem::path&)> OpenInDesktop;
+  // Opens a saved RTF copy in the desktop's program for it; returns false
+  // when no program took it. Empty: the desktop's own choice.
+  std::function<bool(const std::filesystem::path&)> OpenInDesktop;
 
   // Throws std::logic_error naming the first link left unbound;
   // `ChoosePrinter` and `OpenInDesktop` may stay empty.

@@ -100,6 +100,8 @@ InputWindows::InputWindows(Workbench& workbench, Host& host, OutputView& dataWin
   SetDiurnalToNow(second, Now(), workbench_.Options);
   second_->SetSecondFields(second);
 
+  MarkAsInputWindow(*natal_);
+  MarkAsInputWindow(*second_);
   connect(natal_.get(), &InputD::okClicked, this, &InputWindows::cmdOK_Click);
   connect(natal_.get(), &InputD::saveClicked, this, &InputWindows::cmdSave_Click);
   connect(natal_.get(), &InputD::nowClicked, this, &InputWindows::cmdNow_Click);
@@ -139,15 +141,30 @@ LocalClock InputWindows::Now() const {
 
 bool InputWindows::SecondPerson() const { return second_->SecondPerson(); }
 
-void InputWindows::ShowAtStartup(QPoint natalAt, QMargins frame) {
-  const QRect natalFrame = ShowFramedAt(*natal_, natalAt, frame);
+void InputWindows::ShowAtStartup(QPoint natalAt) {
   // The second-chart window to the right of the natal window, the names
-  // window to the right of that.
-  const QRect secondFrame =
-      ShowFramedAt(*second_, QPoint(natalFrame.right() + 1, natalFrame.top()), frame);
-  Names& names = OpenNames();
-  ShowFramedAt(names, QPoint(secondFrame.right() + 1, secondFrame.top()), frame);
-  ShowAndRaise(names);
+  // window to the right of that, as far as the screen allows.
+  const QRect natalFrame = PlaceForOpening(*natal_, natalAt);
+  natal_->show();
+  PlaceForOpening(*second_, QPoint(natalFrame.right() + 1, natalFrame.top()));
+  second_->show();
+  ShowList(OpenNames());
+}
+
+void InputWindows::ShowList(QWidget& list) {
+  // The names and cities windows take turns at one place: where the user
+  // left the last of them, or to the right of the second-chart window.
+  if (listAt_) {
+    PlaceForOpening(list, *listAt_, true);
+  } else {
+    const QRect second = OuterGeometry(*second_);
+    PlaceForOpening(list, QPoint(second.right() + 1, second.top()));
+  }
+  ShowAndRaise(list);
+}
+
+void InputWindows::RememberListPlace(const QWidget* list) {
+  if (list && list->windowHandle()) listAt_ = OuterGeometry(*list).topLeft();
 }
 
 void InputWindows::ShowForInput() {
@@ -157,6 +174,9 @@ void InputWindows::ShowForInput() {
   // natal window last so it takes the focus.
   ShowAndRaise(*second_);
   ReloadNames();
+  // A window manager may give the names window, opening at a place of its
+  // own, the focus as it maps it: the natal window takes it after that.
+  if (names_) WaitUntilOnScreen(*names_);
   ShowAndRaise(*natal_);
   if (namedNow) {
     NatalInputFields natal = natal_->NatalFields();
@@ -233,7 +253,8 @@ void InputWindows::cmdNow_Click() {
 
 void InputWindows::TzHelp_Click(InputTarget target) {
   workbench_.Input.ZoneTarget = target;
-  if (!timeZone_) {
+  const bool made = !timeZone_;
+  if (made) {
     timeZone_ = new TimeZone;
     timeZone_->setAttribute(Qt::WA_DeleteOnClose);
     connect(timeZone_->lstTimeZones(), &PickList::picked, this,
@@ -248,7 +269,10 @@ void InputWindows::TzHelp_Click(InputTarget target) {
   const QRect second = second_->frameGeometry();
   const int left =
       target == InputTarget::Natal ? second.left() + second.width() - tz.width() : natal.left();
-  timeZone_->move(left, timeZone_->y());
+  if (made)
+    PlaceForOpening(*timeZone_, QPoint(left, timeZone_->y()));
+  else
+    timeZone_->move(left, timeZone_->y());
   ShowAndRaise(*timeZone_);
 }
 
@@ -278,8 +302,8 @@ void InputWindows::Atlas_Click(InputTarget target) {
     auto* atlas = new AtlasWindow(host_, places, zones_, AtlasLocalTime(Form(target).Fields()),
                                   values, &Form(target));
     atlas->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect natal = natal_->frameGeometry();
-    atlas->move(natal.left(), natal.top() + natal.height());
+    const QRect natal = OuterGeometry(*natal_);
+    PlaceForOpening(*atlas, QPoint(natal.left(), natal.bottom() + 1));
     connect(atlas, &QDialog::finished, this, fill);
     atlas->open();
     return;
@@ -330,6 +354,7 @@ Names& InputWindows::OpenNames() {
   InputWindowsState& state = workbench_.Input;
   names_ = new Names(state.Analysis, state.NamesList.ListLocked, links_.Batch);
   names_->setAttribute(Qt::WA_DeleteOnClose);
+  MarkAsInputWindow(*names_);
   PickList* list = names_->NamesOnFile();
   connect(list, &PickList::picked, this, &InputWindows::NamesOnFile_Click);
   connect(list, &PickList::doublePicked, this, &InputWindows::NamesOnFile_DblClick);
@@ -343,6 +368,7 @@ Names& InputWindows::OpenNames() {
                          [this] { ReloadNames(); });
   });
   connect(names_, &Names::citiesClicked, this, [this] {
+    RememberListPlace(names_);
     Unload(names_);
     ReloadCities();
   });
@@ -351,8 +377,9 @@ Names& InputWindows::OpenNames() {
 }
 
 void InputWindows::ReloadNames() {
+  RememberListPlace(names_);
   Unload(names_);
-  ShowAndRaise(OpenNames());
+  ShowList(OpenNames());
 }
 
 void InputWindows::LoadNamesList(NamesFileLoad load) {
@@ -403,6 +430,7 @@ void InputWindows::NamesOnFile_DblClick(int record, int row) {
   workbench_.Input.NamesList.KeepNamesListPos = false;
   NamesOnFile_Click(record, row);
   if (Calculate() == 0) {
+    RememberListPlace(names_);
     Unload(names_);
     if (links_.ChartsComputed) links_.ChartsComputed();
   } else {
@@ -416,6 +444,7 @@ Geograph& InputWindows::OpenCities() {
   if (cities_) return *cities_;
   cities_ = new Geograph;
   cities_->setAttribute(Qt::WA_DeleteOnClose);
+  MarkAsInputWindow(*cities_);
   connect(cities_->CitiesOnFile(), &PickList::picked, this,
           [this](int record, int) { CitiesOnFile_Click(record); });
   connect(cities_, &Geograph::editListClicked, this, [this] {
@@ -423,6 +452,7 @@ Geograph& InputWindows::OpenCities() {
   });
   connect(cities_, &Geograph::changeListClicked, this, &InputWindows::ChangeCitiesList);
   connect(cities_, &Geograph::namesClicked, this, [this] {
+    RememberListPlace(cities_);
     Unload(cities_);
     ReloadNames();
   });
@@ -432,8 +462,9 @@ Geograph& InputWindows::OpenCities() {
 }
 
 void InputWindows::ReloadCities() {
+  RememberListPlace(cities_);
   Unload(cities_);
-  ShowAndRaise(OpenCities());
+  ShowList(OpenCities());
 }
 
 void InputWindows::ChangeCitiesList() {

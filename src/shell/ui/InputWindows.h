@@ -4,13 +4,13 @@
 // Created once at start-up; the windows themselves only show and take text,
 // and what their buttons, labels and lists do is run here.
 
-#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -92,9 +92,9 @@ class InputWindows : public QObject {
   TimeZone* TimeZoneWindow() const { return timeZone_; }
 
   // Shows the two input windows beside each other and the names window,
-  // the natal window's frame with its top-left corner at `natalAt`, each
-  // window framed like the main window (`frame`).
-  void ShowAtStartup(QPoint natalAt = {}, QMargins frame = {});
+  // the natal window's frame with its top-left corner at `natalAt` (all of
+  // them kept on the screen).
+  void ShowAtStartup(QPoint natalAt = {});
   // The input side of the Input menu: outside "Now" the names list may go
   // back to its locked position; shows, restores and raises both input
   // windows, reloads the names window, gives the natal window the focus
@@ -160,9 +160,16 @@ class InputWindows : public QObject {
   ChartRunLinks run_;
   std::unique_ptr<InputD> natal_;
   std::unique_ptr<InputD1> second_;
+  // Shows the names or cities window, just made, at their place.
+  void ShowList(QWidget& list);
+  // Keeps the place of `list` (the names or cities window, if it was on
+  // screen) for the next of them to open at.
+  void RememberListPlace(const QWidget* list);
+
   QPointer<Names> names_;
   QPointer<Geograph> cities_;
   QPointer<TimeZone> timeZone_;
+  std::optional<QPoint> listAt_;
   QtZoneRules zones_;
 };
 

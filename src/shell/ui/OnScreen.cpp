@@ -1,16 +1,37 @@
 #include "shell/ui/OnScreen.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <vector>
+
+#include "shell/WindowPlacement.h"
 
 namespace orv {
 
 namespace {
 
 constexpr int kOnScreenWaitMs = 2000;  // a bound only: the wait ends with the event
+constexpr char kInputWindowProperty[] = "orvInputWindow";
+constexpr char kPlacedProperty[] = "orvPlaced";
+
+WindowPlace PlaceOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+// The frame the window manager puts around the program's windows, read off
+// one on screen: a window not shown yet has none to ask.
+QMargins ProgramFrame(const QWidget& except) {
+  for (const QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == &except || !w->isVisible() || w->isMinimized()) continue;
+    const QMargins frame = FrameMargins(*w);
+    if (!frame.isNull()) return frame;
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -35,15 +56,59 @@ QMargins FrameMargins(const QWidget& window) {
           outside.right() - inside.right(), outside.bottom() - inside.bottom()};
 }
 
-QRect ShowFramedAt(QWidget& window, QPoint frameTopLeft, QMargins frame) {
-  // The geometry of a top-level window is that of its inside, which the
-  // window manager then frames.
-  // As a first show would size it, unless it was sized already.
+QRect OuterGeometry(const QWidget& window) {
+  const QRect outer = window.frameGeometry();
+  return FrameMargins(window).isNull() ? outer.marginsAdded(ProgramFrame(window)) : outer;
+}
+
+void MarkAsInputWindow(QWidget& window) { window.setProperty(kInputWindowProperty, true); }
+
+QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft, bool userPlace) {
+  // The size it will show at: its layout's least size holds from the show on.
+  if (QLayout* layout = window.layout()) layout->activate();
   if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
-  const QPoint inside = frameTopLeft + QPoint(frame.left(), frame.top());
-  window.setGeometry(QRect(inside, window.size()));
-  window.show();
-  return QRect(frameTopLeft, window.size().grownBy(frame));
+  const QMargins own = FrameMargins(window);
+  const QMargins frame = own.isNull() ? ProgramFrame(window) : own;
+  const QSize outer = window.size().grownBy(frame);
+  const QScreen* screen = frameTopLeft ? QGuiApplication::screenAt(*frameTopLeft) : nullptr;
+  if (!screen) screen = window.screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return window.frameGeometry();
+  const QRect area = screen->availableGeometry();
+  QRect asked(QPoint(), outer);
+  if (frameTopLeft)
+    asked.moveTopLeft(*frameTopLeft);
+  else
+    asked.moveCenter(area.center());
+  std::vector<WindowPlace> keepClear;
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (w != &window && w->isVisible() && !w->isMinimized() &&
+        w->property(kInputWindowProperty).toBool())
+      keepClear.push_back(PlaceOf(OuterGeometry(*w)));
+  const WindowPlace place = PlaceOpeningWindow(PlaceOf(area), PlaceOf(asked), keepClear, userPlace);
+  // The geometry of a top-level window is that of its inside.
+  const QRect outside(place.left, place.top, place.width, place.height);
+  window.setGeometry(outside.marginsRemoved(frame));
+  window.setProperty(kPlacedProperty, true);
+  return outside;
+}
+
+void PlaceNewWindow(QWidget& window) {
+  if (window.isVisible() || window.property(kPlacedProperty).toBool()) return;
+  // A window not shown yet has no frame: where it moved itself is where
+  // its frame is to be.
+  PlaceForOpening(window,
+                  window.testAttribute(Qt::WA_Moved) ? std::optional(window.pos()) : std::nullopt);
+}
+
+void PlaceAtRememberedPlace(QWidget& window, QPoint stored, QPoint byDefault,
+                            std::optional<std::array<int, 2>>& openedAt) {
+  std::optional<WindowPlace> opened;
+  if (openedAt) opened = WindowPlace{(*openedAt)[0], (*openedAt)[1], 0, 0};
+  const bool userPlace =
+      IsUserPlace({stored.x(), stored.y(), 0, 0}, {byDefault.x(), byDefault.y(), 0, 0}, opened);
+  const QRect placed = PlaceForOpening(window, userPlace ? stored : byDefault, userPlace);
+  openedAt = std::array<int, 2>{placed.left(), placed.top()};
 }
 
 }  // namespace orv

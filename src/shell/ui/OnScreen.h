@@ -7,6 +7,8 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <array>
+#include <optional>
 
 class QWidget;
 
@@ -19,9 +21,32 @@ void WaitUntilOnScreen(QWidget& window);
 // The frame around `window` (on screen): none without a window manager.
 QMargins FrameMargins(const QWidget& window);
 
-// Shows `window` (not shown yet) with the top-left corner of its frame at
-// `frameTopLeft`, taking its frame to be `frame`, the frame of a window of
-// the program already on screen. Returns the place of the outer rectangle.
-QRect ShowFramedAt(QWidget& window, QPoint frameTopLeft, QMargins frame);
+// The outer rectangle of `window`, frame included: where the window manager
+// has not framed it yet, with the frame of the program's other windows.
+QRect OuterGeometry(const QWidget& window);
+
+// Marks `window` as one the user types into: a window that opens while it
+// is shown keeps clear of it where the screen has room.
+void MarkAsInputWindow(QWidget& window);
+
+// Places `window`, not shown yet, where it is to open (PlaceOpeningWindow):
+// asked for with its frame's top-left corner at `frameTopLeft`, or centred
+// on the screen; `userPlace`: a place the user gave it, kept while it is
+// wholly on the screen. Its frame is taken to be that of a window of the
+// program already on screen. Returns the place of the outer rectangle.
+QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft = std::nullopt,
+                      bool userPlace = false);
+
+// Places `window`, just made and not shown yet, as PlaceForOpening does,
+// unless it has placed itself so already: asked for where it moved itself
+// to, or else centred on the screen.
+void PlaceNewWindow(QWidget& window);
+
+// Places `window` as PlaceForOpening does, asked for at `stored` (its
+// frame's top-left corner as remembered) when that is a place the user gave
+// it (IsUserPlace), else at `byDefault`. `openedAt` holds where the program
+// opened it last, and then where it opens now.
+void PlaceAtRememberedPlace(QWidget& window, QPoint stored, QPoint byDefault,
+                            std::optional<std::array<int, 2>>& openedAt);
 
 }  // namespace orv

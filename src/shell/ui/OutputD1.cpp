@@ -16,6 +16,7 @@
 #include "platform/Host.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/FixedPitchFont.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/WindowMenuBar.h"
 
 namespace orv {
@@ -126,12 +127,24 @@ void OutputD1::ApplyGeometry() {
   formLoading_ = false;
 }
 
+void OutputD1::PlaceForShowing() {
+  const double dpi = logicalDpiX();
+  const DataWindowSettings byDefault;
+  auto pixels = [dpi](int left, int top) {
+    return QPoint(TwipsToPixels(left, dpi), TwipsToPixels(top, dpi));
+  };
+  PlaceAtRememberedPlace(*this, pixels(settings_.DataLeft, settings_.DataTop),
+                         pixels(byDefault.DataLeft, byDefault.DataTop), settings_.OpenedAt);
+}
+
 void OutputD1::StoreGeometry() {
   if (formLoading_ || isMinimized() || isMaximized()) return;
   const double dpi = logicalDpiX();
   auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
-  settings_.DataLeft = twips(pos().x());
-  settings_.DataTop = twips(pos().y());
+  // Moves come before the window manager's frame is known as well.
+  const QPoint at = OuterGeometry(*this).topLeft();
+  settings_.DataLeft = twips(at.x());
+  settings_.DataTop = twips(at.y());
   settings_.DataWidth = twips(width());
   settings_.DataHeight = twips(height());
 }
@@ -177,6 +190,7 @@ void OutputD1::ShowPage(SharedPage page, bool moreMenuShown, bool toFront) {
   if (isMinimized()) {
     showNormal();
   } else if (!isVisible()) {
+    PlaceForShowing();
     // A window shown anew takes the focus unless it is to stay behind.
     setAttribute(Qt::WA_ShowWithoutActivating, !toFront);
     show();

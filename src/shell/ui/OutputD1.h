@@ -75,6 +75,9 @@ class OutputD1 : public QMainWindow, public OutputView {
   void BuildMenus();
   void Run(DataWindowItem id);
   void ApplyGeometry();
+  // Places the window, shown anew, at the user's place or where it opens
+  // by default, kept on the screen and clear of the input windows.
+  void PlaceForShowing();
   void StoreGeometry();
   void ApplyFont();
   void SetMoreMenuVisible(bool visible);

@@ -6,10 +6,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "shell/ui/OnScreen.h"
+
 namespace orv {
 
 // Shows the window of `slot`, made by `make` (which may return nullptr, for
-// a file that cannot be opened: nothing is shown then) unless one is open.
+// a file that cannot be opened: nothing is shown then) unless one is open;
+// a new one opens on the screen, clear of the input windows where it can.
 // The window deletes itself when closed, which empties the slot.
 template <class Window, class Make>
 void ShowInSlot(QPointer<Window>& slot, Make make) {
@@ -17,6 +20,7 @@ void ShowInSlot(QPointer<Window>& slot, Make make) {
     slot = make();
     if (!slot) return;
     slot->setAttribute(Qt::WA_DeleteOnClose);
+    PlaceNewWindow(*slot);
   }
   if (slot->isMinimized()) slot->showNormal();
   slot->show();

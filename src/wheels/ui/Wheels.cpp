@@ -20,6 +20,7 @@
 #include "shell/EditorFiles.h"
 #include "shell/FileChooser.h"
 #include "shell/OptionFiles.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/WindowMenuBar.h"
 #include "wheels/AspectList.h"
 #include "wheels/DualWheelInputs.h"
@@ -168,27 +169,27 @@ void Wheels::ApplySettingsGeometry() {
   const QScreen* on = QGuiApplication::screenAt(want.center());
   if (!on) on = QGuiApplication::primaryScreen();
   if (on) {
-    // Kept on the free area, whatever a wider desktop once stored, and
-    // shrunk as a whole so the wheel keeps its proportions.
+    // Shrunk as a whole onto the free area, whatever a wider desktop once
+    // stored, so the wheel keeps its proportions.
     const QRect free = on->availableGeometry();
     const double fit = std::min({1.0, double(free.width()) / std::max(1, want.width()),
                                  double(free.height()) / std::max(1, want.height())});
     want.setSize(QSize(std::max(kSmallestSide, int(want.width() * fit)),
                        std::max(kSmallestSide, int(want.height() * fit))));
-    want.moveLeft(std::clamp(want.left(), free.left(),
-                             std::max(free.left(), free.right() - want.width() + 1)));
-    want.moveTop(std::clamp(want.top(), free.top(),
-                            std::max(free.top(), free.bottom() - want.height() + 1)));
   }
-  move(want.topLeft());
   resize(want.size());
+  const SettingsValues byDefault;
+  PlaceAtRememberedPlace(
+      *this, want.topLeft(),
+      QPoint(TwipsToPixels(byDefault.WheelsLeft, dpi), TwipsToPixels(byDefault.WheelsTop, dpi)),
+      workbench_.WheelWindow.OpenedAt);
 }
 
 void Wheels::RecordSettingsGeometry() {
   if (isMinimized()) return;
   SettingsValues& s = workbench_.Settings;
   const double dpi = DotsPerInch();
-  const QPoint at = frameGeometry().topLeft();
+  const QPoint at = OuterGeometry(*this).topLeft();
   s.WheelsLeft = PixelsToTwips(at.x(), dpi);
   s.WheelsTop = PixelsToTwips(at.y(), dpi);
   s.WheelsWidth = PixelsToTwips(width(), dpi);
@@ -249,6 +250,7 @@ void Wheels::mnuAspects_Click() {
   aspectList_ = new CWAspect(
       AspectListLines(WheelAspectListInputs(*workbench_.Wheel, workbench_.Options), *orbs), this);
   aspectList_->setAttribute(Qt::WA_DeleteOnClose);
+  PlaceNewWindow(*aspectList_);
   aspectList_->show();
 }
 
