@@ -29,17 +29,26 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
     SingleWheelKind kind;
     int typeChart;
     const char* name;
-  } cases[] = {
-      {C::Ordinary, Natal, 0, "natal"},           {C::Ordinary, Natal, 1, "natal-european"},
-      {C::Ordinary, Declinations, 0, "decl"},     {C::Ordinary, Helio, 0, "helio"},
-      {C::Ordinary, HelioLatitudes, 0, "hlat"},   {C::Ordinary, Transits, 0, "transits"},
-      {C::Ordinary, Composite, 0, "composite"},   {C::Crowded, Natal, 0, "crowded"},
-      {C::Crowded, Natal, 1, "crowded-european"}, {C::Polar, Natal, 0, "polar"},
-      {C::Unequal, Natal, 0, "unequal"},          {C::Unequal, Natal, 1, "unequal-european"},
-      {C::BeforeChiron, Natal, 0, "no-chiron"},   {C::BeforeChiron, Helio, 0, "no-chiron-helio"},
-      {C::Stellium, Natal, 0, "stellium"},        {C::Stellium, Natal, 1, "stellium-european"},
-      {C::Intercepting, Natal, 0, "intercepting"},
-      {C::Intercepting, Natal, 1, "intercepting-european"}};
+  } cases[] = {{C::Ordinary, Natal, 0, "natal"},
+               {C::Ordinary, Natal, 1, "natal-european"},
+               {C::Ordinary, Declinations, 0, "decl"},
+               {C::Ordinary, Helio, 0, "helio"},
+               {C::Ordinary, HelioLatitudes, 0, "hlat"},
+               {C::Ordinary, Transits, 0, "transits"},
+               {C::Ordinary, Composite, 0, "composite"},
+               {C::Crowded, Natal, 0, "crowded"},
+               {C::Crowded, Natal, 1, "crowded-european"},
+               {C::Polar, Natal, 0, "polar"},
+               {C::Unequal, Natal, 0, "unequal"},
+               {C::Unequal, Natal, 1, "unequal-european"},
+               {C::BeforeChiron, Natal, 0, "no-chiron"},
+               {C::BeforeChiron, Helio, 0, "no-chiron-helio"},
+               {C::Stellium, Natal, 0, "stellium"},
+               {C::Stellium, Natal, 1, "stellium-european"},
+               {C::NoonStellium, Natal, 0, "noon-stellium"},
+               {C::NoonStellium, Natal, 1, "noon-stellium-european"},
+               {C::Intercepting, Natal, 0, "intercepting"},
+               {C::Intercepting, Natal, 1, "intercepting-european"}};
   for (const auto& c : cases) {
     Workbench wb;
     test::ComputeWheelChart(wb, c.chart);
