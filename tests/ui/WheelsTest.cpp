@@ -85,6 +85,26 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
   QFontDatabase::removeApplicationFont(font);
 }
 
+// With no size of its own stored, the window opens with its wheel at the
+// opening area, where the labels read at their option sizes, the menu bar
+// above it; on a screen without room for that, as large as fits, in
+// proportion.
+TEST(Wheels, AFreshWindowOpensWithItsWheelAtTheOpeningArea) {
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+  Wheels window(wb, host, {});
+  const DeviceSize area = WheelOpeningArea(window.screen()->logicalDotsPerInchX());
+  const QSize want(area.width, area.height + window.MenuBar()->sizeHint().height());
+  const QSize room = window.screen()->availableGeometry().size();
+  if (want.width() <= room.width() && want.height() <= room.height())
+    EXPECT_EQ(window.size(), want);
+  else
+    EXPECT_NEAR(double(window.height()) / window.width(), double(want.height()) / want.width(),
+                0.01);
+}
+
 TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {
   Workbench wb;
   test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
