@@ -642,16 +642,16 @@ class Painter {
       // house fuller than that shrinks them further, else a neighbour takes
       // them all in.
       const int house = placed[from].house;
-      bool fitted = false;
+      bool atHome = false;
       for (const bool legible : {true, false}) {
         legible_ = legible;
         std::vector<PlacedLabel> pairs(original.begin() + long(from), original.begin() + long(to));
-        if (!fitted && FitHouse(sectorOf(house), pairs, true).first > 0) {
+        if (!atHome && FitHouse(sectorOf(house), pairs, true).first > 0) {
           std::copy(pairs.begin(), pairs.end(), placed.begin() + long(from));
-          twoRowHouse[std::size_t(house)] = fitted = true;
+          twoRowHouse[std::size_t(house)] = atHome = true;
         }
       }
-      if (!fitted) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
+      if (!atHome) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
       legible_ = true;
     }
     sizeFactor_ = 1;
@@ -682,8 +682,8 @@ class Painter {
   // The labels [from, to) of a house too narrow to hold them all at a
   // legible size: as many as it holds stay, and its first and last go into
   // the houses either side, beside their own labels, each with a leader
-  // line across the spoke to its own house's rim.
-  // Fewest lent first. False when no split fits.
+  // line across the spoke to its own house's rim that crosses no label.
+  // Fewest lent first, the more even splits first. False when none fits.
   bool Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
             std::vector<PlacedLabel>& placed,
             const std::vector<std::pair<std::size_t, std::size_t>>& groups,
@@ -695,8 +695,9 @@ class Painter {
     };
     const HouseSector own = sectorOf(house);
     const std::size_t n = to - from;
-    // A neighbour's own labels with `count` of ours beside them, on the side
-    // toward our house, fitted in one row; its first own label's index.
+    // A neighbour (`dir` -1 the house before, 1 the one after) with our
+    // labels [lentFrom, lentTo) beside its own on the side toward our house,
+    // fitted in one row; where its own labels begin in `placed`.
     struct Host {
       int house = 0;
       std::size_t from = 0, ownCount = 0;
@@ -732,7 +733,6 @@ class Painter {
       return h;
     };
     for (std::size_t lent = 1; lent < n; ++lent) {
-      // The more even splits first.
       std::vector<std::size_t> splits(lent + 1);
       for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
       const auto unevenness = [&](std::size_t b) {
@@ -937,8 +937,8 @@ class Painter {
 
   void DualLabelAt(const DualLabel& l, const RingSpot& spot) {
     RingLabel(PointCode(l.point()), l.secondChart(),
-              DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle, l.houseCount,
-              spot.rho, spot.factor);
+              DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle,
+              l.houseCount, spot.rho, spot.factor);
   }
 
   // The two-ring labels of each house (sign) refitted by the boxes they
@@ -1032,13 +1032,10 @@ class Painter {
           while (natural < members.size() &&
                  offset(angles[members[natural]]) < (signLow + signHigh) / 2)
             ++natural;
-          const auto distance = [&](std::size_t x) {
-            return x > natural ? x - natural : natural - x;
-          };
+          const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
           std::pair<std::size_t, double> best{natural, -1};
           for (std::size_t m = 0; m <= members.size(); ++m) {
-            const double fit =
-                std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
+            const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
             if (fit > best.second + 1e-9 ||
                 (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
               best = {m, fit};
@@ -1092,8 +1089,7 @@ class Painter {
             if (part.empty()) continue;
             std::vector<double> partAngles;
             std::vector<LabelSpan> partSpans;
-            for (std::size_t k : part)
-              partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
+            for (std::size_t k : part) partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
             const double squeeze = FitSpans(sides[side], partAngles, partSpans);
             for (std::size_t j = 0; j < part.size(); ++j) {
               const std::size_t k = from + part[j];

@@ -21,7 +21,7 @@ namespace orv {
 namespace {
 
 // A second person: 14 Jul 1976, 8:30 at Chicago.
-const ChartInputFields kChicago{"7",  "14", "1976", "8", "30",  "5",   "87",
+const ChartInputFields kChicago{"7",  "14", "1976", "8", "30", "5", "87",
                                 "39", "41", "51",   "",  false, false, false};
 
 // Records as the recording surface does, measures as the window does.

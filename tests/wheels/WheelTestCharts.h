@@ -3,8 +3,8 @@
 // an ordinary natal chart, a crowded one (six points in the first house)
 // one at a polar latitude (69n45, Meridian houses, the only kind cast there),
 // one at 66 degrees North, whose very unequal Placidus houses intercept
-// signs, one of 1879, before Chiron's table begins, and two real charts that
-// crowd their houses.
+// signs, one of 1879, before Chiron's table begins, and three real charts
+// that crowd their houses.
 
 #include <random>
 
