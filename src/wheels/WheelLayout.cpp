@@ -62,6 +62,11 @@ DeviceSize LegibleWheelArea(double dotsPerInch) {
           static_cast<int>(std::ceil(2 * kLabelReachY * unit))};
 }
 
+DeviceSize WheelOpeningArea(double dotsPerInch) {
+  const double dpi = dotsPerInch > 0 ? dotsPerInch : 96;
+  return {ToInteger(800 * dpi / 96), ToInteger(600 * dpi / 96)};
+}
+
 ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth) {
   const double s = startScale;
   return {-s, s * heightOverWidth, s, -s * heightOverWidth};

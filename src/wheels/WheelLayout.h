@@ -55,6 +55,11 @@ struct DeviceSize {
 };
 DeviceSize LegibleWheelArea(double dotsPerInch);
 
+// The wheel area, in device units at `dotsPerInch`, of a wheel window that
+// opens with no size of its own stored: 800 by 600 at 96 dpi, where the
+// labels are drawn at the option font sizes (a `WindowFontScale` of 1).
+DeviceSize WheelOpeningArea(double dotsPerInch);
+
 // The window's coordinate system: x from -S to S, y from S r down to -S r,
 // r = height / width of the surface.
 ScaleEdges WindowScaleEdges(int startScale, double heightOverWidth);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 
 #include "base/Format.h"
 #include "core/Angles.h"
@@ -106,7 +107,15 @@ constexpr double kSmallestLabel = 0.5;
 // Smaller still only for a house too narrow to hold even that: a label in a
 // wrong house would be a wrong result.
 constexpr double kNarrowestHouseLabel = 0.25;
+// On a screen a single wheel's labels shrink no further than a glyph reads:
+// about 9 pixels of ink at 96 dpi, which the glyph font's symbols and
+// digits draw at 1500/2048 of their em; in points of that em.
+constexpr double kLeastReadableGlyphPoints = 9.0 * 72 / 96 / (1500.0 / 2048);
 constexpr double kRimClearance = 1.5;
+// How much further from the rim each label lent to a neighbouring house
+// stands than the next one away from its own house: the leader line of
+// that one runs outside it.
+constexpr double kLeaderRoom = 4;
 // The room kept between two labels of a house, as a share of a character's
 // height: nearer, their characters run together and the eye reads across.
 constexpr double kLabelGapShare = 0.32;
@@ -605,6 +614,7 @@ class Painter {
   // whichever keeps them larger (never below a legible minimum).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
     leaders_.clear();
+    const std::vector<PlacedLabel> original = placed;
     const auto groups = HouseGroups(placed);
     const auto sectorOf = [&](int house) {
       return SurfaceSector(HouseSectorOf(inputs, house), o_.verticalFactor);
@@ -617,28 +627,167 @@ class Painter {
       const HouseSector sector = sectorOf(placed[from].house);
       const auto first = placed.begin() + static_cast<std::ptrdiff_t>(from);
       const auto last = placed.begin() + static_cast<std::ptrdiff_t>(to);
-      std::vector<PlacedLabel> oneRow(first, last), twoRows(first, last), least(first, last);
-      const double oneRowSize = FitOneRow(sector, oneRow, kSmallestLabel);
-      double twoRowSize = 0;
-      // Too full to stagger them widely: less widely, else every other
-      // label further in as it comes.
-      for (const double stagger : {kStaggerDeg, kLeastStaggerDeg, 0.0})
-        if (oneRowSize < kSecondRowBelow && twoRowSize == 0) {
-          twoRows.assign(first, last);
-          twoRowSize = FitTwoRows(sector, twoRows, stagger);
-        }
-      if (twoRowSize > oneRowSize) {
-        oneRow = twoRows;
-        twoRowHouse[std::size_t(placed[from].house)] = true;
-      } else if (oneRowSize == 0) {
+      std::vector<PlacedLabel> fitted(first, last), least(first, last);
+      const auto [size, twoRows] = FitHouse(sector, fitted, false);
+      if (twoRows) twoRowHouse[std::size_t(placed[from].house)] = true;
+      if (size == 0) {
         homeless.emplace_back(from, to);
         if (FitOneRow(sector, least, kNarrowestHouseLabel) > 0)
-          oneRow = least;  // kept, should no neighbour take them in
+          fitted = least;  // kept, should no neighbour take them in
       }
-      std::copy(oneRow.begin(), oneRow.end(), first);
+      std::copy(fitted.begin(), fitted.end(), first);
     }
-    for (const auto& [from, to] : homeless) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
+    std::array<bool, 13> lender{};
+    for (const auto& [from, to] : homeless) lender[std::size_t(placed[from].house)] = true;
+    for (const auto& [from, to] : homeless) {
+      if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to)) continue;
+      // Else side by side in pairs, when that is how they fit at home; a
+      // house fuller than that shrinks them further, else a neighbour takes
+      // them all in.
+      const int house = placed[from].house;
+      bool atHome = false;
+      for (const bool legible : {true, false}) {
+        legible_ = legible;
+        std::vector<PlacedLabel> pairs(original.begin() + long(from), original.begin() + long(to));
+        if (!atHome && FitHouse(sectorOf(house), pairs, true).first > 0) {
+          std::copy(pairs.begin(), pairs.end(), placed.begin() + long(from));
+          twoRowHouse[std::size_t(house)] = atHome = true;
+        }
+      }
+      if (!atHome) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
+      legible_ = true;
+    }
     sizeFactor_ = 1;
+  }
+
+  // A house's labels in one row, or in two where that keeps them larger;
+  // with `pairs`, two rows may set them side by side rather than staggered.
+  // Returns their size, 0 when none fits at a legible size, and whether
+  // they took two rows.
+  std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                                   bool pairs) {
+    std::vector<PlacedLabel> twoRows = house;
+    const std::vector<PlacedLabel> start = house;
+    const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
+    double twoRowSize = 0;
+    // Too full to stagger them widely: less widely, else every other
+    // label further in as it comes.
+    for (const double stagger : {kStaggerDeg, kLeastStaggerDeg, 0.0})
+      if (oneRowSize < kSecondRowBelow && twoRowSize == 0 && (pairs || stagger > 0)) {
+        twoRows = start;
+        twoRowSize = FitTwoRows(sector, twoRows, stagger);
+      }
+    if (twoRowSize <= oneRowSize) return {oneRowSize, false};
+    house = std::move(twoRows);
+    return {twoRowSize, true};
+  }
+
+  // The labels [from, to) of a house too narrow to hold them all at a
+  // legible size: as many as it holds stay, and its first and last go into
+  // the houses either side, beside their own labels, each with a leader
+  // line across the spoke to its own house's rim that crosses no label.
+  // Fewest lent first, the more even splits first. False when none fits.
+  bool Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+            std::vector<PlacedLabel>& placed,
+            const std::vector<std::pair<std::size_t, std::size_t>>& groups,
+            std::array<bool, 13>& twoRowHouse, std::array<bool, 13>& busy, std::size_t from,
+            std::size_t to) {
+    const int house = placed[from].house;
+    const auto sectorOf = [&](int h) {
+      return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
+    };
+    const HouseSector own = sectorOf(house);
+    const std::size_t n = to - from;
+    // A neighbour (`dir` -1 the house before, 1 the one after) with our
+    // labels [lentFrom, lentTo) beside its own on the side toward our house,
+    // fitted in one row; where its own labels begin in `placed`.
+    struct Host {
+      int house = 0;
+      std::size_t from = 0, ownCount = 0;
+      std::vector<PlacedLabel> together;
+    };
+    const auto host = [&](int dir, std::size_t lentFrom,
+                          std::size_t lentTo) -> std::optional<Host> {
+      Host h;
+      h.house = (house - 1 + dir + 12) % 12 + 1;
+      if (lentFrom == lentTo) return h;
+      if (twoRowHouse[std::size_t(h.house)] || busy[std::size_t(h.house)]) return std::nullopt;
+      const HouseSector sector = sectorOf(h.house);
+      for (const auto& [f, t] : groups)
+        if (placed[f].house == h.house) {
+          h.from = f;
+          h.together.assign(original.begin() + long(f), original.begin() + long(t));
+        }
+      h.ownCount = h.together.size();
+      for (std::size_t k = lentFrom; k < lentTo; ++k) {
+        PlacedLabel l = original[k];
+        const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
+        lentOut_[l.point] = kLeaderRoom * double(further);
+        l.radius = kRimRadius;  // drawn in only as far as it must
+        l.angle =
+            UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
+                              : sector.start + sector.width + 0.01 * double(k - lentFrom + 1));
+        h.together.push_back(l);
+      }
+      for (PlacedLabel& l : h.together) l.sizeFactor = 1;
+      const bool fits = FitOneRow(sector, h.together, LeastLabelShare()) > 0;
+      lentOut_.clear();
+      if (!fits) return std::nullopt;
+      return h;
+    };
+    for (std::size_t lent = 1; lent < n; ++lent) {
+      std::vector<std::size_t> splits(lent + 1);
+      for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
+      const auto unevenness = [&](std::size_t b) {
+        return b * 2 > lent ? b * 2 - lent : lent - b * 2;
+      };
+      std::stable_sort(splits.begin(), splits.end(),
+                       [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
+      for (const std::size_t before : splits) {
+        const std::size_t keptFrom = from + before, keptTo = to - (lent - before);
+        std::vector<PlacedLabel> kept(original.begin() + long(keptFrom),
+                                      original.begin() + long(keptTo));
+        for (PlacedLabel& l : kept) l.sizeFactor = 1;
+        const auto [size, twoRows] = FitHouse(own, kept, false);
+        if (size == 0) continue;
+        const auto previous = host(-1, from, keptFrom);
+        const auto next = previous ? host(1, keptTo, to) : std::nullopt;
+        if (!next) continue;
+        // Each lent label's leader ends on the rim just inside its own house,
+        // on the side of its host.
+        const double inset = std::min(0.5, own.width / 4);
+        const double startTarget = own.start + inset, endTarget = own.start + own.width - inset;
+        std::vector<PlacedLabel> around = kept;
+        around.insert(around.end(), previous->together.begin(), previous->together.end());
+        around.insert(around.end(), next->together.begin(), next->together.end());
+        bool crosses = false;
+        for (std::size_t k = previous->ownCount; k < previous->together.size(); ++k)
+          crosses = crosses || LeaderCrosses(previous->together[k], startTarget, around);
+        for (std::size_t k = next->ownCount; k < next->together.size(); ++k)
+          crosses = crosses || LeaderCrosses(next->together[k], endTarget, around);
+        if (crosses) continue;
+        std::copy(kept.begin(), kept.end(), placed.begin() + long(keptFrom));
+        twoRowHouse[std::size_t(house)] = twoRows;
+        for (const Host* h : {&*previous, &*next}) {
+          if (h->together.empty()) continue;
+          busy[std::size_t(h->house)] = true;
+          std::copy(h->together.begin(), h->together.begin() + long(h->ownCount),
+                    placed.begin() + long(h->from));
+        }
+        for (std::size_t k = from; k < keptFrom; ++k) {
+          leaders_[placed[k].point] = startTarget;
+          placed[k] = previous->together[previous->ownCount + (k - from)];
+          placed[k].lineEndAngle = UserAngle(startTarget);
+        }
+        for (std::size_t k = keptTo; k < to; ++k) {
+          leaders_[placed[k].point] = endTarget;
+          placed[k] = next->together[next->ownCount + (k - keptTo)];
+          placed[k].lineEndAngle = UserAngle(endTarget);
+        }
+        return true;
+      }
+    }
+    return false;
   }
 
   // The labels [from, to) of a house too narrow to hold them at a legible
@@ -682,7 +831,7 @@ class Painter {
           h.together.push_back(l);
         }
         for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-        h.size = FitOneRow(sector, h.together, kSmallestLabel);
+        h.size = FitOneRow(sector, h.together, LeastLabelShare());
         if (h.size > best.size + 0.05) best = std::move(h);
       }
     if (best.size == 0) return;
@@ -706,13 +855,32 @@ class Painter {
   void Leader(const PlacedLabel& l) {
     const auto it = leaders_.find(l.point);
     if (it == leaders_.end()) return;
+    const auto [rim, near] = LeaderEnds(l, it->second);
+    canvas_.Line(rim, near, glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+  }
+  // The rim end of a leader line to the surface angle `target`, and its end
+  // at the nearest point of the label's glyph.
+  std::array<UserPoint, 2> LeaderEnds(const PlacedLabel& l, double target) {
     const auto glyph = Boxes(l).front();
-    const double rad = it->second * std::numbers::pi / 180;
+    const double rad = target * std::numbers::pi / 180;
     const double r = kRimRadius - kRimClearance;
     const UserPoint rim{r * std::cos(rad), r * std::sin(rad) / Squash()};
-    const UserPoint near{std::clamp(rim.x, glyph[0].x, glyph[1].x),
-                         std::clamp(rim.y, glyph[1].y, glyph[0].y)};
-    canvas_.Line(rim, near, glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+    return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
+                           std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
+  }
+  // Whether the leader line of `l` to `target` would cross another label.
+  bool LeaderCrosses(const PlacedLabel& l, double target, const std::vector<PlacedLabel>& around) {
+    const auto [rim, near] = LeaderEnds(l, target);
+    for (const PlacedLabel& other : around) {
+      if (other.point == l.point) continue;
+      for (const Box& b : std::vector<Box>(Boxes(other)))
+        for (int k = 0; k <= 100; ++k) {
+          const double t = k / 100.0;
+          const UserPoint at{rim.x + t * (near.x - rim.x), rim.y + t * (near.y - rim.y)};
+          if (at.x > b[0].x && at.x < b[1].x && at.y < b[0].y && at.y > b[1].y) return true;
+        }
+    }
+    return false;
   }
 
   // A pass of the combined arrangement refitted by the boxes its labels
@@ -978,7 +1146,7 @@ class Painter {
     std::array<std::vector<PlacedLabel*>, 2> rows;
     for (std::size_t k = 0; k < byAngle.size(); ++k) rows[k % 2].push_back(byAngle[k]);
     const std::vector<PlacedLabel> start = house;
-    for (double size = 1; size >= kSmallestLabel - 1e-9; size -= 0.05) {
+    for (double size = 1; size >= LeastLabelShare() - 1e-9; size -= 0.05) {
       for (std::size_t k = 0; k < house.size(); ++k) {
         house[k] = start[k];
         house[k].sizeFactor = size;
@@ -1033,8 +1201,10 @@ class Painter {
     std::vector<double> angles;
     std::vector<LabelSpan> spans;
     for (PlacedLabel* l : row) {
-      for (double over = Reach(*l) - outer; over > 0 && l->radius > kInnerRadius;
-           over = Reach(*l) - outer)
+      const auto lent = lentOut_.find(l->point);
+      const double limit = outer - (lent == lentOut_.end() ? 0 : lent->second);
+      for (double over = Reach(*l) - limit; over > 0 && l->radius > kInnerRadius;
+           over = Reach(*l) - limit)
         l->radius -= std::max(1.0, over - 1);
       angles.push_back(SurfaceAngle(l->angle, 1));
       spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
@@ -1050,6 +1220,16 @@ class Painter {
   // The room between a house's two rows of labels at `size`: as between
   // neighbours in a row.
   double RowGap(double size) const { return kLabelGapShare * glyphStepY_ * size * Squash(); }
+
+  // The least share of their option sizes a single wheel's labels shrink to
+  // on this surface: on a screen, that at which their glyphs still read in
+  // the window as it opens, which in a larger window leaves them more room
+  // to shrink; in a smaller one they shrink with the wheel.
+  double LeastLabelShare() const {
+    const double glyphPoints = Opt(o_.glyphSize) * std::max(1.0, canvas_.FontScale());
+    if (o_.printing || !legible_ || !(glyphPoints > 0)) return kSmallestLabel;
+    return std::clamp(kLeastReadableGlyphPoints / glyphPoints, kSmallestLabel, 1.0);
+  }
 
   // The single wheel's aspect lines, between the placed glyphs.
   void AspectLines(const std::vector<PlacedLabel>& placed) {
@@ -1206,6 +1386,12 @@ class Painter {
   double sizeFactor_ = 1;
   // The true angles on the rim of the rehoused labels' points, by point.
   std::map<int, double> leaders_;
+  // Whether labels keep to the size at which they read (else, for a house
+  // too full for that, to `kSmallestLabel`).
+  bool legible_ = true;
+  // The points being fitted into a neighbour's house, and how much further
+  // from the rim each stands.
+  std::map<int, double> lentOut_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
 };

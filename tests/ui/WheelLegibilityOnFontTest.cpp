@@ -71,6 +71,33 @@ TEST_F(WheelLegibilityOnFont, FixedChartsReadCleanlyAtEveryWindowSizeAndOnPaper)
     ADD_FAILURE() << failure;
 }
 
+// Seven labels in the 10th house of a 30-degree or a narrower sector: from
+// the size the window opens at up, in both styles, every label at least as
+// large as a glyph reads on a screen, those the house cannot hold lent to
+// its neighbours with leader lines, and nothing else amiss.
+TEST_F(WheelLegibilityOnFont, ACrowdedHouseReadsFromTheOpeningSizeUp) {
+  const DeviceSize opening = WheelOpeningArea(96);
+  const DeviceSize surfaces[] = {
+      opening, {opening.width * 5 / 4, opening.height * 5 / 4}, {1400, 950}, {1600, 1000}};
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::NoonStellium);
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+  int inTenth = 0;
+  for (int p = 1; p <= NumPoints; ++p)
+    inTenth +=
+        HouseNumberOfRecord(
+            std::string_view(wb.Wheel->HousePositions).substr(std::size_t(p * 10 - 10), 10)) == 10;
+  ASSERT_EQ(inTenth, 7);
+  for (int style : {0, 1})
+    for (const DeviceSize surface : surfaces) {
+      const test::LegibilityCounts c = Count(test::PaintInputsOf(wb, style), surface);
+      EXPECT_EQ(c.Total() + c.misordered + c.unreadable, 0)
+          << "style " << style << " at " << surface.width << "x" << surface.height << ": "
+          << c.Text();
+    }
+}
+
 // Over random charts, on the window and on paper; run by hand with
 // ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
@@ -88,10 +115,8 @@ TEST_F(WheelLegibilityOnFont, RingsReadCleanlyInTheDefaultWindowAndOnPaper) {
   const struct {
     double width, height, dpi;
     bool printing;
-  } surfaces[] = {{800, 578, 96, false},
-                  {1000, 725, 120, false},
-                  {768, 1008, 96, true},
-                  {746, 1074, 96, true}};
+  } surfaces[] = {
+      {800, 578, 96, false}, {1000, 725, 120, false}, {768, 1008, 96, true}, {746, 1074, 96, true}};
   enum Ring { TwoCharts, Declinations, HelioLatitudes };
   const test::WheelChart charts[] = {test::WheelChart::Ordinary, test::WheelChart::Crowded,
                                      test::WheelChart::Stellium, test::WheelChart::Unequal};
@@ -114,8 +139,8 @@ TEST_F(WheelLegibilityOnFont, RingsReadCleanlyInTheDefaultWindowAndOnPaper) {
         const test::DualLegibilityCounts c =
             test::CountIllegibleTwoChart(test::PaintInputsOf(wb), canvas, s.printing);
         EXPECT_EQ(c.Total(), 0) << "chart " << int(chart) << ", ring " << int(ring) << " "
-                                << s.width << "x" << s.height << " at " << s.dpi << " dpi: "
-                                << c.counts.Text() << ", window " << c.outsideWindow;
+                                << s.width << "x" << s.height << " at " << s.dpi
+                                << " dpi: " << c.counts.Text() << ", window " << c.outsideWindow;
       }
 }
 

@@ -29,17 +29,26 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
     SingleWheelKind kind;
     int typeChart;
     const char* name;
-  } cases[] = {
-      {C::Ordinary, Natal, 0, "natal"},           {C::Ordinary, Natal, 1, "natal-european"},
-      {C::Ordinary, Declinations, 0, "decl"},     {C::Ordinary, Helio, 0, "helio"},
-      {C::Ordinary, HelioLatitudes, 0, "hlat"},   {C::Ordinary, Transits, 0, "transits"},
-      {C::Ordinary, Composite, 0, "composite"},   {C::Crowded, Natal, 0, "crowded"},
-      {C::Crowded, Natal, 1, "crowded-european"}, {C::Polar, Natal, 0, "polar"},
-      {C::Unequal, Natal, 0, "unequal"},          {C::Unequal, Natal, 1, "unequal-european"},
-      {C::BeforeChiron, Natal, 0, "no-chiron"},   {C::BeforeChiron, Helio, 0, "no-chiron-helio"},
-      {C::Stellium, Natal, 0, "stellium"},        {C::Stellium, Natal, 1, "stellium-european"},
-      {C::Intercepting, Natal, 0, "intercepting"},
-      {C::Intercepting, Natal, 1, "intercepting-european"}};
+  } cases[] = {{C::Ordinary, Natal, 0, "natal"},
+               {C::Ordinary, Natal, 1, "natal-european"},
+               {C::Ordinary, Declinations, 0, "decl"},
+               {C::Ordinary, Helio, 0, "helio"},
+               {C::Ordinary, HelioLatitudes, 0, "hlat"},
+               {C::Ordinary, Transits, 0, "transits"},
+               {C::Ordinary, Composite, 0, "composite"},
+               {C::Crowded, Natal, 0, "crowded"},
+               {C::Crowded, Natal, 1, "crowded-european"},
+               {C::Polar, Natal, 0, "polar"},
+               {C::Unequal, Natal, 0, "unequal"},
+               {C::Unequal, Natal, 1, "unequal-european"},
+               {C::BeforeChiron, Natal, 0, "no-chiron"},
+               {C::BeforeChiron, Helio, 0, "no-chiron-helio"},
+               {C::Stellium, Natal, 0, "stellium"},
+               {C::Stellium, Natal, 1, "stellium-european"},
+               {C::NoonStellium, Natal, 0, "noon-stellium"},
+               {C::NoonStellium, Natal, 1, "noon-stellium-european"},
+               {C::Intercepting, Natal, 0, "intercepting"},
+               {C::Intercepting, Natal, 1, "intercepting-european"}};
   for (const auto& c : cases) {
     Workbench wb;
     test::ComputeWheelChart(wb, c.chart);
@@ -74,6 +83,26 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
     }
   }
   QFontDatabase::removeApplicationFont(font);
+}
+
+// With no size of its own stored, the window opens with its wheel at the
+// opening area, where the labels read at their option sizes, the menu bar
+// above it; on a screen without room for that, as large as fits, in
+// proportion.
+TEST(Wheels, AFreshWindowOpensWithItsWheelAtTheOpeningArea) {
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  test::RecordingHost host;
+  PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+  Wheels window(wb, host, {});
+  const DeviceSize area = WheelOpeningArea(window.screen()->logicalDotsPerInchX());
+  const QSize want(area.width, area.height + window.MenuBar()->sizeHint().height());
+  const QSize room = window.screen()->availableGeometry().size();
+  if (want.width() <= room.width() && want.height() <= room.height())
+    EXPECT_EQ(window.size(), want);
+  else
+    EXPECT_NEAR(double(window.height()) / window.width(), double(want.height()) / want.width(),
+                0.01);
 }
 
 TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {

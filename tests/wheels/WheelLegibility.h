@@ -8,7 +8,9 @@
 // its own glyph and degrees, a point label drawn too small to read, two
 // labels of a house whose glyphs stand in the other order than their
 // longitudes, or side by side (a degree apart at most), so that the
-// house cannot be read along in zodiac order.
+// house cannot be read along in zodiac order; and, in a window at least as
+// large as the one the wheel opens in, a label drawn smaller than a glyph
+// and its digits read on a 96 dpi screen.
 
 #include <algorithm>
 #include <cmath>
@@ -33,9 +35,10 @@ namespace orv::test {
 
 struct LegibilityCounts {
   int overlaps = 0, circleCrossings = 0, spokeCrossings = 0, outsideHouse = 0, notDrawn = 0;
-  int interleaved = 0, retroAstray = 0, undersized = 0, misordered = 0;
-  // Labels out of order are counted apart: a house packed with more points
-  // than can stand staggered at a legible size keeps them in pairs.
+  int interleaved = 0, retroAstray = 0, undersized = 0, misordered = 0, unreadable = 0;
+  // Labels out of order and unreadable are counted apart: a house packed
+  // with more points than it and its neighbours hold at a size that reads
+  // keeps them in pairs and smaller.
   int Total() const {
     return overlaps + circleCrossings + spokeCrossings + outsideHouse + notDrawn + interleaved +
            retroAstray + undersized;
@@ -50,6 +53,7 @@ struct LegibilityCounts {
     retroAstray += o.retroAstray;
     undersized += o.undersized;
     misordered += o.misordered;
+    unreadable += o.unreadable;
     return *this;
   }
   std::string Text() const {
@@ -58,15 +62,16 @@ struct LegibilityCounts {
            std::to_string(outsideHouse) + ", missing " + std::to_string(notDrawn) +
            ", interleaved " + std::to_string(interleaved) + ", retrograde astray " +
            std::to_string(retroAstray) + ", undersized " + std::to_string(undersized) +
-           ", out of order " + std::to_string(misordered);
+           ", out of order " + std::to_string(misordered) + ", unreadable " +
+           std::to_string(unreadable);
   }
 };
 
 // The wheel areas the counts are taken at (96 dpi): the smallest the window
-// allows, the default, tall, wide and maximised.
+// allows, as it opens, tall, wide and maximised.
 inline std::vector<DeviceSize> LegibilitySurfaces() {
   const DeviceSize least = LegibleWheelArea(96);
-  return {least, {800, 600}, {least.width, 900}, {1600, least.height}, {1600, 1000}};
+  return {least, WheelOpeningArea(96), {least.width, 900}, {1600, least.height}, {1600, 1000}};
 }
 
 struct TextBox {
@@ -98,6 +103,12 @@ inline double BoxGap(const TextBox& a, const TextBox& b, double squash) {
 inline constexpr double kLabelGapShare = 0.25;
 // A point label drawn below this share of its font size cannot be read.
 inline constexpr double kLegibleShare = 0.5;
+// The least height, in pixels of a 96 dpi screen, at which a point's glyph
+// reads, and the share of its em the glyph font's symbols and digits fill;
+// its degrees, sign and minutes read down to the same share of their option
+// sizes.
+inline constexpr double kLeastReadableGlyphPx = 9;
+inline constexpr double kInkShareOfEm = 1500.0 / 2048;
 
 inline TextBox BoxOf(RecordingCanvas& canvas, const CanvasRecord& t) {
   canvas.SetFontName(t.font.family);
@@ -137,6 +148,7 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
   // each point's glyph with its six characters and its retrograde mark.
   std::vector<std::vector<TextBox>> labels;
   std::vector<int> labelPoint;
+  std::vector<std::vector<std::size_t>> labelTexts;  // a point label's records
   const auto pointOf = [&](const std::string& text) {
     for (int p = 1; p <= NumPoints; ++p)
       if (text == GlyphText(GlyphCode::PointBase + p)) return p;
@@ -152,14 +164,20 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
     labels.push_back({BoxOf(canvas, texts[k])});
     labelPoint.push_back(0);
   }
+  labelTexts.resize(labels.size());
   while (k < texts.size() && pointOf(texts[k].text) != 0) {
     labels.emplace_back();
     labelPoint.push_back(pointOf(texts[k].text));
-    for (std::size_t c = k; c < k + 6 && c < texts.size(); ++c)
+    labelTexts.emplace_back();
+    for (std::size_t c = k; c < k + 6 && c < texts.size(); ++c) {
       labels.back().push_back(BoxOf(canvas, texts[c]));
+      labelTexts.back().push_back(c);
+    }
     k += 6;
-    if (k < texts.size() && texts[k].text == GlyphText(GlyphCode::RetrogradeMark))
+    if (k < texts.size() && texts[k].text == GlyphText(GlyphCode::RetrogradeMark)) {
+      labelTexts.back().push_back(k);
       labels.back().push_back(BoxOf(canvas, texts[k++]));
+    }
   }
   LegibilityCounts n;
   const bool verbose = std::getenv("ORVANTA_LEGIBILITY_VERBOSE") != nullptr;
@@ -226,7 +244,8 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
         for (const TextBox& y : labels[m]) other = std::min(other, BoxGap(mark, y, squash));
     if (other < own + kLabelGapShare * height(mark)) {
       ++n.retroAstray;
-      if (verbose) std::printf("retrograde of %d: own %.2f other %.2f\n", labelPoint[l], own, other);
+      if (verbose)
+        std::printf("retrograde of %d: own %.2f other %.2f\n", labelPoint[l], own, other);
     }
   }
   {
@@ -238,6 +257,35 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
         ++n.undersized;
         if (verbose) std::printf("undersized: %.2f of %.2f points\n", rec.font.points, glyphPoints);
       }
+    const DeviceSize opening = WheelOpeningArea(96);
+    const bool atOpeningOrLarger = !printing && canvas.DeviceWidth() >= opening.width &&
+                                   canvas.DeviceHeight() >= opening.height;
+    const OptionValues& o = *in.options;
+    const auto optionOf = [&](const CanvasRecord& t) {
+      if (t.text == GlyphText(GlyphCode::RetrogradeMark)) return OptionNumber::WheelRetroFontSize;
+      if (t.text.size() == 1 && t.text[0] >= '0' && t.text[0] <= '9')
+        return t.font.bold ? OptionNumber::WheelPlanetDegreeFontSize
+                           : OptionNumber::WheelPlanetMinuteFontSize;
+      return pointOf(t.text) != 0 ? OptionNumber::WheelPlanetFontSize
+                                  : OptionNumber::WheelPlanetSignFontSize;
+    };
+    for (std::size_t l = 0; atOpeningOrLarger && l < labels.size(); ++l) {
+      bool small = false;
+      for (const std::size_t c : labelTexts[l]) {
+        const CanvasRecord& t = texts[c];
+        const double share = o[optionOf(t)] / o[OptionNumber::WheelPlanetFontSize];
+        // Option sizes chosen smaller than that are the user's to choose.
+        const double least = std::min(kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96 * share,
+                                      o[optionOf(t)] * scale);
+        small = small || t.font.points < least - 1e-6;
+      }
+      if (small) {
+        ++n.unreadable;
+        if (verbose)
+          std::printf("unreadable: point %d glyph at %.2f px\n", labelPoint[l],
+                      texts[labelTexts[l].front()].font.points * 96 / 72);
+      }
+    }
   }
   const bool european = in.typeChart == 1 && r.WheelKind == 1;
   const auto spokes = SingleFrameSpokeAngles(european ? 1 : 0, r.Cusps);
@@ -290,7 +338,12 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
           led = true;
           for (std::size_t m = 0; m < labels.size(); ++m)
             for (const TextBox& y : labels[m])
-              if (m != l && CrossesSegment(y, glyphEnd, rimEnd)) ++n.overlaps;
+              if (m != l && CrossesSegment(y, glyphEnd, rimEnd)) {
+                ++n.overlaps;
+                if (verbose)
+                  std::printf("leader of %d crosses %d (%.1f %.1f %.1f %.1f)\n", p, labelPoint[m],
+                              y.left, y.top, y.right, y.bottom);
+              }
         }
     for (const UserPoint& c : labels[l].front().Corners()) {
       if (!led && !inHouse(c)) {
@@ -343,26 +396,30 @@ inline std::vector<DeviceSize> PrintedPages() { return {{768, 1008}, {746, 1074}
 // cleanly. Packed: that many points from the Sun on crowded
 // into the 1st house, more than its seven slots (the Ascendant is there too);
 // the European 1st house is 22.7 degrees wide here, too narrow for them to
-// stand staggered in zodiac order at half size, and they may read in pairs.
-// Pairs on paper: so may the fullest house of these charts in the European
-// style on a page as tall as A4, where, its spokes on the circles, it is
-// narrower than on the window: staggered, its labels would be below half
-// size.
+// stand staggered in zodiac order at half size, and they may read in pairs
+// and smaller than reads well. Pairs on paper: so may the fullest house of
+// these charts in the European style on a page as tall as A4, where, its
+// spokes on the circles, it is narrower than on the window: staggered, its
+// labels would be below half size. Smaller: the Aquarius stellium's six
+// labels in the 8th house, on the right of the wheel, have their glyphs at
+// their inner ends, where a leader line to the rim would cross the labels
+// kept, and stay at home below the size that reads.
 inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
                                                      const CountOn& countOnPage = {}) {
-  const std::tuple<const char*, WheelChart, int, bool> charts[] = {
-      {"ordinary", WheelChart::Ordinary, 0, false},
-      {"crowded 1st house", WheelChart::Crowded, 0, true},
-      {"polar", WheelChart::Polar, 0, false},
-      {"66 North", WheelChart::Unequal, 0, false},
-      {"before Chiron", WheelChart::BeforeChiron, 0, false},
-      {"stellium of 9", WheelChart::Ordinary, 8, false},
-      {"stellium of 11", WheelChart::Ordinary, 10, false},
-      {"Aquarius stellium", WheelChart::Stellium, 0, true},
-      {"four signs intercepted", WheelChart::Intercepting, 0, false},
+  const std::tuple<const char*, WheelChart, int, bool, bool> charts[] = {
+      {"ordinary", WheelChart::Ordinary, 0, false, false},
+      {"crowded 1st house", WheelChart::Crowded, 0, true, false},
+      {"polar", WheelChart::Polar, 0, false, false},
+      {"66 North", WheelChart::Unequal, 0, false, false},
+      {"before Chiron", WheelChart::BeforeChiron, 0, false, false},
+      {"stellium of 9", WheelChart::Ordinary, 8, false, true},
+      {"stellium of 11", WheelChart::Ordinary, 10, false, true},
+      {"Aquarius stellium", WheelChart::Stellium, 0, true, true},
+      {"10th house of seven", WheelChart::NoonStellium, 0, false, false},
+      {"four signs intercepted", WheelChart::Intercepting, 0, false, false},
   };
   std::vector<std::string> failures;
-  for (const auto& [what, chart, packed, pairsOnPaper] : charts)
+  for (const auto& [what, chart, packed, pairsOnPaper, smaller] : charts)
     for (int style : {0, 1}) {
       Workbench wb;
       ComputeWheelChart(wb, chart);
@@ -373,7 +430,7 @@ inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
                              bool paper) {
         const bool pairs = packed > 0 || (pairsOnPaper && style == 1 && paper);
         if (const LegibilityCounts c = on(PaintInputsOf(wb, style), surface);
-            c.Total() != 0 || (c.misordered != 0 && !pairs))
+            c.Total() != 0 || (c.misordered != 0 && !pairs) || (c.unreadable != 0 && !smaller))
           failures.push_back(std::string(what) + " style " + std::to_string(style) + where +
                              std::to_string(surface.width) + "x" + std::to_string(surface.height) +
                              ": " + c.Text());
@@ -407,7 +464,7 @@ inline void PrintRandomChartCounts(int charts, const CountOn& count,
         PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
         const LegibilityCounts c = (*on)(PaintInputsOf(wb, style), surface);
         sum += c;
-        clean += c.Total() == 0 && c.misordered == 0;
+        clean += c.Total() == 0 && c.misordered == 0 && c.unreadable == 0;
       }
       std::printf("%s %dx%d style %d: %d of %d clean; %s\n", on == &count ? "window" : "page",
                   surface.width, surface.height, style, clean, charts, sum.Text().c_str());

@@ -3,8 +3,8 @@
 // an ordinary natal chart, a crowded one (six points in the first house)
 // one at a polar latitude (69n45, Meridian houses, the only kind cast there),
 // one at 66 degrees North, whose very unequal Placidus houses intercept
-// signs, one of 1879, before Chiron's table begins, and two real charts that
-// crowd their houses.
+// signs, one of 1879, before Chiron's table begins, and three real charts
+// that crowd their houses.
 
 #include <random>
 
@@ -26,6 +26,7 @@ enum class WheelChart {
   Unequal,
   BeforeChiron,
   Stellium,      // Delhi, 5 February 1962, 3.30 P.M.: seven points in Aquarius
+  NoonStellium,  // Delhi, 4 February 1962, noon: seven labels in the 10th house
   Intercepting,  // 66n00 0w10, 1 January 1989, Regiomontanus: four signs in houses 1 and 7
 };
 
@@ -49,6 +50,8 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which,
     r.natal = {"3", "14", "1879", "11", "30", "-1", "10", "0", "48", "24", "", false, true, false};
   if (which == WheelChart::Stellium)
     r.natal = {"2", "5", "1962", "3", "30", "-5.5", "77", "13", "28", "39", "", true, true, false};
+  if (which == WheelChart::NoonStellium)
+    r.natal = {"2", "4", "1962", "12", "0", "-5.5", "77", "13", "28", "37", "", true, true, false};
   if (which == WheelChart::Intercepting) {
     r.natal = {"1", "1", "1989", "10", "0", "0", "0", "10", "66", "0", "", false, false, false};
     r.houseSystem = HouseSystemCode::Regiomontanus;

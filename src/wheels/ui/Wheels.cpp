@@ -166,6 +166,13 @@ void Wheels::ApplySettingsGeometry() {
   const double dpi = DotsPerInch();
   QRect want(TwipsToPixels(s.WheelsLeft, dpi), TwipsToPixels(s.WheelsTop, dpi),
              TwipsToPixels(s.WheelsWidth, dpi), TwipsToPixels(s.WheelsHeight, dpi));
+  // With no size of its own stored, the wheel itself gets the opening area,
+  // the menu bar above it.
+  if (const SettingsValues fresh;
+      s.WheelsWidth == fresh.WheelsWidth && s.WheelsHeight == fresh.WheelsHeight) {
+    const DeviceSize area = WheelOpeningArea(dpi);
+    want.setSize(QSize(area.width, area.height + menuBar_->sizeHint().height()));
+  }
   const QScreen* on = QGuiApplication::screenAt(want.center());
   if (!on) on = QGuiApplication::primaryScreen();
   if (on) {
