@@ -191,17 +191,21 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
           if (verbose) std::printf("mark on %d.%d\n", labels[a].chart, labels[a].point);
         }
   }
-  // One label's characters among another's: a character of one inside the
-  // box that spans two successive characters of the other (its glyph,
-  // degrees, sign and minutes).
+  // One label's characters among another's: a character of one reaching
+  // into the box that spans two successive characters of the other (its
+  // glyph, degrees, sign and minutes), so that it stands between them along
+  // the row or the column they step down, by more than a hair (a twentieth
+  // of its height).
   const auto among = [](const Label& x, const Label& y) {
     for (std::size_t c = 0; c + 1 < std::min<std::size_t>(x.boxes.size(), 6); ++c) {
       const TextBox& u = x.boxes[c];
       const TextBox& v = x.boxes[c + 1];
-      const TextBox hull{std::min(u.left, v.left), std::max(u.top, v.top),
-                         std::max(u.right, v.right), std::min(u.bottom, v.bottom)};
-      for (const TextBox& z : y.boxes)
+      for (const TextBox& z : y.boxes) {
+        const double hair = 0.05 * (z.top - z.bottom);
+        const TextBox hull{std::min(u.left, v.left) + hair, std::max(u.top, v.top) - hair,
+                           std::max(u.right, v.right) - hair, std::min(u.bottom, v.bottom) + hair};
         if (z.Overlaps(hull)) return true;
+      }
     }
     return false;
   };
