@@ -216,11 +216,12 @@ TEST(DualWheelLegibility, RandomPairCounts) {
       n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
       n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
       PrepareDualWheelCommand(wb, kind, k % 3 ? kTransits : kPerson);
+      std::optional<OrbTable> orbs;
       const auto c =
-          test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height, s.dpi,
-                                       s.printing);
+          test::CountIllegibleTwoChart(WithLines(wb, orbs), s.width, s.height, s.dpi, s.printing);
       sum.counts += c.counts;
       sum.outsideWindow += c.outsideWindow;
+      sum.aspectOnGlyph += c.aspectOnGlyph;
       clean += c.Total() == 0;
       if (c.Total() > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE")) std::printf("pair %d\n", k);
     }
@@ -315,12 +316,10 @@ TEST(DualWheelLegibility, RandomOneChartRingCounts) {
         }
         test::RecordingHost host;
         PrepareSingleWheel(wb, kind, {}, host);
-        std::optional<OrbTable> orbs;
-        const auto c =
-            test::CountIllegibleTwoChart(WithLines(wb, orbs), s.width, s.height, s.dpi, s.printing);
+        const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
+                                                    s.dpi, s.printing);
         sum.counts += c.counts;
         sum.outsideWindow += c.outsideWindow;
-        sum.aspectOnGlyph += c.aspectOnGlyph;
         clean += c.Total() == 0;
       }
       std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
