@@ -1,5 +1,6 @@
 #include "wheels/AspectLines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -149,6 +150,77 @@ std::optional<Rgb> AspectLineColor(int code, const OptionValues& options, bool p
   return QBColor(base);
 }
 
+namespace {
+
+struct Span {
+  double left, bottom, right, top;
+};
+
+Span SpanOf(const AspectClearBox& b, double margin) {
+  return {std::min(b[0].x, b[1].x) - margin, std::min(b[0].y, b[1].y) - margin,
+          std::max(b[0].x, b[1].x) + margin, std::max(b[0].y, b[1].y) + margin};
+}
+
+// The parameters of the segment p + t (q - p), t in 0..1, inside `s`; none
+// when it misses.
+std::optional<std::array<double, 2>> Inside(UserPoint p, UserPoint q, const Span& s) {
+  double t0 = 0, t1 = 1;
+  const auto clip = [&](double from, double step, double low, double high) {
+    if (step == 0) return from >= low && from <= high;
+    double a = (low - from) / step, b = (high - from) / step;
+    if (a > b) std::swap(a, b);
+    t0 = std::max(t0, a);
+    t1 = std::min(t1, b);
+    return t0 <= t1;
+  };
+  if (!clip(p.x, q.x - p.x, s.left, s.right) || !clip(p.y, q.y - p.y, s.bottom, s.top))
+    return std::nullopt;
+  return std::array<double, 2>{t0, t1};
+}
+
+}  // namespace
+
+std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
+                                                    const std::vector<AspectClearBox>& boxes,
+                                                    double margin) {
+  std::vector<std::array<double, 2>> hidden;
+  for (const AspectClearBox& b : boxes)
+    if (const auto in = Inside(p, q, SpanOf(b, margin))) hidden.push_back(*in);
+  std::sort(hidden.begin(), hidden.end());
+  std::vector<std::array<double, 2>> shown;
+  double from = 0;
+  for (const auto& [t0, t1] : hidden) {
+    if (t0 > from) shown.push_back({from, t0});
+    from = std::max(from, t1);
+  }
+  if (from < 1) shown.push_back({from, 1});
+  return shown;
+}
+
+double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
+                      const std::vector<AspectClearBox>& boxes, double margin) {
+  const auto clear = [&](double t, double room) {
+    const UserPoint c{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+    const Span m{c.x - width / 2 - room, c.y - height / 2 - room, c.x + width / 2 + room,
+                 c.y + height / 2 + room};
+    for (const AspectClearBox& b : boxes) {
+      const Span s = SpanOf(b, 0);
+      if (m.left < s.right && s.left < m.right && m.bottom < s.top && s.bottom < m.top)
+        return false;
+    }
+    return true;
+  };
+  const double length = std::hypot(q.x - p.x, q.y - p.y);
+  // Steps of a tenth of a unit along the line; its middle four fifths
+  // first, then all of it, then without the margin.
+  const double step = length > 0 ? 0.1 / length : 1;
+  for (const auto& [reach, room] : {std::pair{0.4, margin}, {0.5, margin}, {0.5, 0.0}})
+    for (double d = 0; d <= reach; d += step)
+      for (const double t : {0.5 - d, 0.5 + d})
+        if (clear(t, room)) return t;
+  return 0.5;
+}
+
 std::array<double, 2> ConjunctionArcAngles(double a, double b) {
   if ((a < b && b - a < 180) || a - b > 180) return {a, b};
   return {b, a};
@@ -162,6 +234,8 @@ void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
   canvas.SetFontSize(options[style.printing ? OptionNumber::WheelPrinterAspectGlyphFontSize
                                             : OptionNumber::WheelAspectGlyphFontSize]);
   constexpr double kRad = std::numbers::pi / 180;
+  // What each glyph keeps clear of: the characters and the glyphs before it.
+  std::vector<AspectClearBox> marks = style.keepClear;
   for (const AspectLine& line : lines) {
     if (line.code == Conjunction) {
       if (!style.conjunctionArc) continue;
@@ -183,10 +257,23 @@ void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
                        k * line.radiusA * std::sin(line.angleA * kRad)};
     const UserPoint p2{line.radiusB * std::cos(line.angleB * kRad),
                        k * line.radiusB * std::sin(line.angleB * kRad)};
-    canvas.Line(p1, p2);
     const std::string glyph = GlyphText(GlyphCode::AspectBase + line.code);
     const double w = canvas.TextWidth(glyph), h = canvas.TextHeight(glyph);
-    canvas.SetCurrent({(p1.x + p2.x) / 2 - w / 2, (p1.y + p2.y) / 2 + h / 2});
+    if (style.keepClear.empty()) {
+      canvas.Line(p1, p2);
+      canvas.SetCurrent({(p1.x + p2.x) / 2 - w / 2, (p1.y + p2.y) / 2 + h / 2});
+      canvas.Print(glyph);
+      continue;
+    }
+    const auto along = [&](double t) {
+      return UserPoint{p1.x + t * (p2.x - p1.x), p1.y + t * (p2.y - p1.y)};
+    };
+    for (const auto& [from, to] : StretchesClearOf(p1, p2, style.keepClear, style.clearance))
+      canvas.Line(along(from), along(to));
+    // The glyph where it covers no character (nor an earlier glyph).
+    const UserPoint c = along(AspectMarkSpot(p1, p2, w, h, marks, style.clearance));
+    marks.push_back({UserPoint{c.x - w / 2, c.y + h / 2}, UserPoint{c.x + w / 2, c.y - h / 2}});
+    canvas.SetCurrent({c.x - w / 2, c.y + h / 2});
     canvas.Print(glyph);
   }
 }

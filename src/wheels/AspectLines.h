@@ -92,13 +92,35 @@ std::vector<AspectLine> FindAspectLines(const AspectLineChart& a, const AspectLi
                                         AspectPairs pairs, const OrbTable& orbs,
                                         const AspectLineTests& tests);
 
+// A drawn character's box in user units: two opposite corners.
+using AspectClearBox = std::array<UserPoint, 2>;
+
 // How the lines are drawn on one surface.
 struct AspectLineStyle {
   bool printing = false;
   bool blackWhite = false;               // `BlackWhitePrint`: harmonious lines in black
   std::optional<double> conjunctionArc;  // the arc's radius; none: no arcs
   const OptionValues* options = nullptr;
+  // Characters the lines pass behind (broken `clearance` units short of
+  // them) and the aspect glyphs keep off.
+  std::vector<AspectClearBox> keepClear;
+  double clearance = 1.5;
 };
+
+// The stretches of the segment from `p` to `q` (parameters from 0 at `p`
+// to 1 at `q`, in order) that pass no box of `boxes` widened by `margin`
+// units all round.
+std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
+                                                    const std::vector<AspectClearBox>& boxes,
+                                                    double margin);
+
+// Where along the segment from `p` to `q` (its parameter) the centre of an
+// aspect glyph `width` by `height` units goes: the place nearest the middle
+// where the glyph stands `margin` units clear of every box of `boxes`,
+// sought within the segment's middle four fifths, then along all of it,
+// then touching allowed; the middle when there is none.
+double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
+                      const std::vector<AspectClearBox>& boxes, double margin);
 
 // The colour of a line of `code` (nothing for the conjunction, whose arc has
 // its own): options 97-99 on the window (the harmonious ones black in the

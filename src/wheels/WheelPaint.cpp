@@ -538,11 +538,18 @@ class Painter {
       glyphColor_.reset();
     }
     if (!in_.orbs || Opt(O::TransitsVsNatalAspectLines) == 0) return;
+    // The lines end at the inner band's rim, among its glyphs, and cross its
+    // labels: they pass behind every character, and their glyphs stand
+    // clear of them.
+    AspectLineStyle style = LineStyle();
+    for (const auto& pass : placed)
+      for (const PlacedLabel& l : pass)
+        for (const Box& box : Boxes(l)) style.keepClear.push_back(box);
     DrawAspectLines(
         canvas_,
         CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
                             Opt(O::AspectLineRadiusSwitch) != 0 ? 217 : 138),
-        LineStyle());
+        style);
   }
 
   AspectLineStyle LineStyle() const {
@@ -886,17 +893,47 @@ class Painter {
   // A pass of the combined arrangement refitted by the boxes its labels
   // really cover: each inside its house and its band (the first chart's
   // between the circles 138 and 217, the second's between 62 and 138),
-  // apart, shrunk where the band or the house is too small for them.
+  // apart, shrunk where the band or the house is too small for them. A
+  // house too crowded for its labels to stand apart side by side takes them
+  // in two rows, every other label in the band's inner half.
   void FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed, bool innerBand) {
     const double inner = innerBand ? 62 : 138, outer = innerBand ? 138 : 217;
-    const double room = outer - inner - 2 * kRimClearance;
     for (const auto& [from, to] : HouseGroups(placed)) {
       const HouseSector sector =
           SurfaceSector(HouseSectorOf(inputs, placed[from].house), o_.verticalFactor);
-      for (int pass = 0; pass < 6; ++pass) {
+      const std::vector<PlacedLabel> kept(placed.begin() + from, placed.begin() + to);
+      if (!FitRows(placed, from, to, sector, inner, outer, 1, innerBand) || to - from < 2) continue;
+      const std::vector<PlacedLabel> oneRow(placed.begin() + from, placed.begin() + to);
+      std::copy(kept.begin(), kept.end(), placed.begin() + from);
+      if (FitRows(placed, from, to, sector, inner, outer, 2, innerBand) &&
+          MinSize(placed, from, to) < MinSize(oneRow, 0, oneRow.size()))
+        std::copy(oneRow.begin(), oneRow.end(), placed.begin() + from);
+    }
+    sizeFactor_ = 1;
+  }
+  static double MinSize(const std::vector<PlacedLabel>& placed, std::size_t from, std::size_t to) {
+    double least = 1;
+    for (std::size_t k = from; k < to; ++k) least = std::min(least, placed[k].sizeFactor);
+    return least;
+  }
+
+  // Fits the labels [from, to) of one house in `rows` rows across the band
+  // from `inner` to `outer`, label k in row (k - from) % rows, the first at
+  // the outer edge; true when a row is too crowded for its labels to stand
+  // apart even at the smallest size.
+  bool FitRows(std::vector<PlacedLabel>& placed, std::size_t from, std::size_t to,
+               const HouseSector& sector, double inner, double outer, int rows, bool innerBand) {
+    const double depth = (outer - inner) / rows;
+    bool crowded = false;
+    for (int pass = 0; pass < 6; ++pass) {
+      crowded = false;
+      for (int row = 0; row < rows; ++row) {
+        const double high = outer - row * depth, low = high - depth;
+        const double room = depth - 2 * kRimClearance;
+        std::vector<std::size_t> members;
         std::vector<double> angles;
         std::vector<LabelSpan> spans;
-        for (std::size_t k = from; k < to; ++k) {
+        for (std::size_t k = from + row; k < to; k += rows) {
           PlacedLabel& l = placed[k];
           for (int step = 0; step < 8; ++step) {
             const auto& boxes = Boxes(l);
@@ -906,20 +943,35 @@ class Painter {
             if (far - near > room && l.sizeFactor > kSmallestLabel)
               l.sizeFactor =
                   std::max(kSmallestLabel, l.sizeFactor * std::min(0.97, room / (far - near)));
-            else if (far > outer - kRimClearance)
-              l.radius -= far - (outer - kRimClearance);
-            else if (near < inner + kRimClearance)
-              l.radius += inner + kRimClearance - near;
+            else if (far > high - kRimClearance)
+              l.radius -= far - (high - kRimClearance);
+            else if (near < low + kRimClearance)
+              l.radius += low + kRimClearance - near;
             else
               break;
           }
+          members.push_back(k);
           angles.push_back(SurfaceAngle(l.angle, 1));
-          spans.push_back(SpanOf(l));
+          // Kept a little apart: radial columns converge inward, and
+          // touching ones interleave.
+          spans.push_back(SpanOf(l, kLabelGapShare / 2));
         }
-        const double squeeze = FitSpans(sector, angles, spans);
-        for (std::size_t k = from; k < to; ++k) {
-          PlacedLabel& l = placed[k];
-          l.angle = UserAngle(angles[k - from]);
+        std::vector<double> fitted = angles;
+        double squeeze = FitSpans(sector, fitted, spans);
+        const bool smallest = std::all_of(members.begin(), members.end(), [&](std::size_t k) {
+          return placed[k].sizeFactor <= kSmallestLabel;
+        });
+        // Too crowded for that at the smallest size: they may touch rather
+        // than cross the house's spokes.
+        if (squeeze < 1 && smallest) {
+          crowded = true;
+          for (std::size_t m = 0; m < members.size(); ++m) spans[m] = SpanOf(placed[members[m]]);
+          fitted = angles;
+          squeeze = FitSpans(sector, fitted, spans);
+        }
+        for (std::size_t m = 0; m < members.size(); ++m) {
+          PlacedLabel& l = placed[members[m]];
+          l.angle = UserAngle(fitted[m]);
           if (squeeze < 1 && pass < 5)
             l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
           l.lineEndAngle =
@@ -927,7 +979,7 @@ class Painter {
         }
       }
     }
-    sizeFactor_ = 1;
+    return crowded;
   }
 
   // Where a two-ring label goes beside its angle: the radius of its glyph

@@ -209,6 +209,48 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
   }
 }
 
+// A line kept clear of characters: what it draws misses every box by the
+// margin, it loses no more than the boxes hide, and its glyph stands clear of
+// them wherever the line leaves room, nearest the middle.
+TEST(AspectLines, LinesPassBehindCharactersAndTheirGlyphsStandClear) {
+  const UserPoint p{-100, 0}, q{100, 0};
+  const double margin = 1.5, w = 6, h = 10;
+  using Boxes = std::vector<AspectClearBox>;
+  const struct {
+    const char* what;
+    Boxes boxes;
+    double hiddenLength;  // of the 200 units, boxes widened by the margin
+    double markX;         // where the glyph's centre goes
+  } cases[] = {
+      {"nothing in the way", {}, 0, 0},
+      {"a box off the line", {{{{-10, 20}, {10, 12}}}}, 0, 0},
+      {"a box across the middle", {{{{-5, 5}, {5, -5}}}}, 13, -9.5},
+      {"two overlapping boxes", {{{{-20, 4}, {0, -4}}}, {{{-5, 4}, {15, -4}}}}, 38, 19.5},
+      {"a box at one end", {{{{-110, 3}, {-95, -3}}}}, 6.5, 0},
+      {"boxes all along", {{{{-101, 3}, {101, -3}}}}, 200, 0},
+  };
+  for (const auto& c : cases) {
+    double shown = 0, last = 0;
+    for (const auto& [from, to] : StretchesClearOf(p, q, c.boxes, margin)) {
+      EXPECT_LT(from, to) << c.what;
+      EXPECT_GE(from, last) << c.what;
+      last = to;
+      shown += 200 * (to - from);
+      // Its middle and ends miss every box by the margin.
+      for (const double t : {from, (from + to) / 2, to})
+        for (const AspectClearBox& b : c.boxes) {
+          const double x = -100 + 200 * t;
+          EXPECT_FALSE(x > b[0].x - margin + 1e-9 && x < b[1].x + margin - 1e-9 &&
+                       b[1].y - margin < 0 && b[0].y + margin > 0)
+              << c.what << " at " << x;
+        }
+    }
+    EXPECT_NEAR(shown, 200 - c.hiddenLength, 1e-9) << c.what;
+    const double x = -100 + 200 * AspectMarkSpot(p, q, w, h, c.boxes, margin);
+    EXPECT_NEAR(x, c.markX, 0.11) << c.what;
+  }
+}
+
 // The paint draws the lines only for option 47 = 1 and an orb file read.
 TEST(AspectLines, TheWheelPaintDrawsThemForOption47) {
   Workbench wb;

@@ -5,8 +5,11 @@
 // that overlap (each other, the ring's sign glyphs, the cusp labels, the
 // house numbers or the header), labels that cross or leave their band's
 // circles or cross a spoke, glyphs outside their own house, points not drawn
-// and labels beyond the window's edges or within a few pixels of them. The
-// aspect lines take no part.
+// and labels beyond the window's edges or within a few pixels of them. Where
+// aspect lines are drawn: a line or an aspect mark touching a planet glyph,
+// or a mark on any character of a label; and, in the combined arrangement,
+// two labels whose characters interleave, so that one label's digits read
+// as another's.
 
 #include <string_view>
 
@@ -22,7 +25,8 @@ inline constexpr double LabelWindowMargin = 3;
 struct DualLegibilityCounts {
   LegibilityCounts counts;
   int outsideWindow = 0;
-  int Total() const { return counts.Total() + outsideWindow; }
+  int aspectOnGlyph = 0;
+  int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph; }
 };
 
 namespace dual_detail {
@@ -49,6 +53,30 @@ inline int PointOf(std::string_view text, bool helio) {
   for (int p = 1; p <= NumPoints; ++p)
     if (text == GlyphText(GlyphCode::PointBase + p)) return p;
   return 0;
+}
+
+inline bool IsAspectMark(std::string_view text) {
+  for (int code = 2; code <= 18; ++code)
+    if (text == GlyphText(GlyphCode::AspectBase + code)) return true;
+  return false;
+}
+
+// Whether the segment from `p` to `q` meets the box `b` (its edges
+// included).
+inline bool SegmentMeetsBox(UserPoint p, UserPoint q, const TextBox& b) {
+  double t0 = 0, t1 = 1;
+  const double dx = q.x - p.x, dy = q.y - p.y;
+  const auto clip = [&](double num, double den) {  // keeps t with num + t * den >= 0
+    if (den == 0) return num >= 0;
+    const double t = -num / den;
+    if (den > 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
+    return t0 <= t1;
+  };
+  return clip(p.x - b.left, dx) && clip(b.right - p.x, -dx) && clip(p.y - b.bottom, dy) &&
+         clip(b.top - p.y, -dy);
 }
 
 inline bool Shown(const std::string& enabled, int p) {
@@ -110,8 +138,28 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     labels.push_back(l);
   }
   const std::size_t pointsEnd = labels.size();
-  // The header lines: a label must not run into them either.
-  for (; k < texts.size(); ++k) labels.push_back({{box(texts[k])}});
+  // The aspect lines and their marks follow the labels; then the header
+  // lines, which a label must not run into either.
+  std::vector<TextBox> marks;
+  std::vector<std::array<UserPoint, 2>> lines;
+  {
+    const auto& records = canvas.Records();
+    std::size_t texts_seen = 0, r = 0;
+    for (; r < records.size() && texts_seen < k; ++r)
+      texts_seen += records[r].kind == CanvasRecord::Kind::Text;
+    for (; r < records.size(); ++r) {
+      const CanvasRecord& rec = records[r];
+      if (rec.kind == CanvasRecord::Kind::Text && !IsAspectMark(rec.text)) break;
+      if (rec.kind == CanvasRecord::Kind::Line)
+        lines.push_back(
+            {UserPoint{rec.a.x, rec.a.y * squash}, UserPoint{rec.b.x, rec.b.y * squash}});
+    }
+  }
+  for (; k < texts.size(); ++k)
+    if (IsAspectMark(texts[k].text))
+      marks.push_back(box(texts[k]));
+    else
+      labels.push_back({{box(texts[k])}});
 
   DualLegibilityCounts out;
   LegibilityCounts& n = out.counts;
@@ -129,6 +177,48 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
                           x.left, x.top, x.right, x.bottom, y.left, y.top, y.right, y.bottom);
           }
     }
+  for (std::size_t a = fixed; a < pointsEnd; ++a) {
+    const TextBox& glyph = labels[a].boxes.front();
+    for (const auto& line : lines)
+      if (SegmentMeetsBox(line[0], line[1], glyph)) {
+        ++out.aspectOnGlyph;
+        if (verbose) std::printf("line on glyph %d.%d\n", labels[a].chart, labels[a].point);
+      }
+    for (const TextBox& mark : marks)
+      for (const TextBox& b : labels[a].boxes)
+        if (mark.Overlaps(b)) {
+          ++out.aspectOnGlyph;
+          if (verbose) std::printf("mark on %d.%d\n", labels[a].chart, labels[a].point);
+        }
+  }
+  // One label's characters among another's: a character of one reaching
+  // into the box that spans two successive characters of the other (its
+  // glyph, degrees, sign and minutes), so that it stands between them along
+  // the row or the column they step down, by more than a hair (a twentieth
+  // of its height).
+  const auto among = [](const Label& x, const Label& y) {
+    for (std::size_t c = 0; c + 1 < std::min<std::size_t>(x.boxes.size(), 6); ++c) {
+      const TextBox& u = x.boxes[c];
+      const TextBox& v = x.boxes[c + 1];
+      for (const TextBox& z : y.boxes) {
+        const double hair = 0.05 * (z.top - z.bottom);
+        const TextBox hull{std::min(u.left, v.left) + hair, std::max(u.top, v.top) - hair,
+                           std::max(u.right, v.right) - hair, std::min(u.bottom, v.bottom) + hair};
+        if (z.Overlaps(hull)) return true;
+      }
+    }
+    return false;
+  };
+  if (!twoRing)
+    for (std::size_t a = fixed; a < pointsEnd; ++a)
+      for (std::size_t b = a + 1; b < pointsEnd; ++b) {
+        if (among(labels[a], labels[b]) || among(labels[b], labels[a])) {
+          ++n.interleaved;
+          if (verbose)
+            std::printf("interleaved %d.%d/%d.%d\n", labels[a].chart, labels[a].point,
+                        labels[b].chart, labels[b].point);
+        }
+      }
   // On the window a label keeps a few pixels from the edge.
   const double margin = printing ? 0 : LabelWindowMargin / canvas.DeviceUnitsPerUserX();
   const double right = canvas.ScaleLeft() + canvas.ScaleWidth() - margin;

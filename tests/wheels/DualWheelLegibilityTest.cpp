@@ -13,6 +13,7 @@
 #include "WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
 #include "commands/WheelCommands.h"
+#include "shell/OptionFiles.h"
 
 namespace orv {
 namespace {
@@ -44,7 +45,18 @@ std::string Counts(const test::DualLegibilityCounts& d) {
   return "overlaps " + std::to_string(c.overlaps) + ", circles " +
          std::to_string(c.circleCrossings) + ", spokes " + std::to_string(c.spokeCrossings) +
          ", outside " + std::to_string(c.outsideHouse) + ", missing " +
-         std::to_string(c.notDrawn) + ", window " + std::to_string(d.outsideWindow);
+         std::to_string(c.notDrawn) + ", window " + std::to_string(d.outsideWindow) +
+         ", interleaved " + std::to_string(c.interleaved) + ", aspects on labels " +
+         std::to_string(d.aspectOnGlyph);
+}
+
+// The paint inputs with the wheel's own orb file read, so that its aspect
+// lines are drawn.
+WheelPaintInputs WithLines(const Workbench& wb, std::optional<OrbTable>& orbs) {
+  WheelPaintInputs in = test::PaintInputsOf(wb);
+  orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+  in.orbs = orbs ? &*orbs : nullptr;
+  return in;
 }
 
 TEST(DualWheelLegibility, FixedPairsReadCleanlyInBothArrangements) {
@@ -125,6 +137,49 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyOnThePrintedPage) {
         }
 }
 
+// The combined wheel of a noon chart of 10 September 1960 in New York with
+// a second person (born 3 February 1904 in London) or with the transits of
+// a December noon: its lines cross the inner band's crowded 1st to 3rd
+// houses. No line or aspect mark may touch a planet glyph, no mark a label,
+// and no two labels' characters may run together; in the window at three
+// sizes and on paper.
+TEST(DualWheelLegibility, CombinedWheelLinesKeepOffTheLabels) {
+  const ChartInputFields natal{"9",  "10", "1960", "12", "0",  "4",   "73",
+                               "59", "40", "43",   "",   true, false, false};
+  const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
+                                "07", "51", "30",   "",  false, false, false};
+  const ChartInputFields transits{"12", "7",  "2026", "12", "0",  "4",   "73",
+                                  "59", "40", "43",   "",   true, false, false};
+  const struct {
+    double width, height, dpi;
+    bool printing;
+  } surfaces[] = {{800, 578, 96, false},
+                  {1000, 725, 120, false},
+                  {1600, 950, 96, false},
+                  {816, 1056, 96, true}};
+  for (const bool withPerson : {true, false})
+    for (const auto& s : surfaces) {
+      Workbench wb;
+      test::ComputeWheelChart(wb, WheelChart::Ordinary);
+      test::RecordingHost host;
+      ChartDriverHooks hooks;
+      ChartRequest r;
+      r.natal = natal;
+      r.diurnal = withPerson ? person : transits;
+      r.secondPerson = withPerson;
+      ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0);
+      PrepareDualWheelCommand(wb, TransitsVsNatal,
+                              withPerson ? SecondPersonBox{true, "Arthur Pendleton"} : kTransits);
+      std::optional<OrbTable> orbs;
+      const WheelPaintInputs in = WithLines(wb, orbs);
+      ASSERT_TRUE(in.orbs);
+      const auto c = test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
+      EXPECT_EQ(c.Total(), 0) << (withPerson ? "second person" : "transits") << " at " << s.width
+                              << "x" << s.height << (s.printing ? " on paper" : "") << ": "
+                              << Counts(c);
+    }
+}
+
 // Over random pairs; run by hand with ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST(DualWheelLegibility, RandomPairCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
@@ -161,11 +216,12 @@ TEST(DualWheelLegibility, RandomPairCounts) {
       n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
       n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
       PrepareDualWheelCommand(wb, kind, k % 3 ? kTransits : kPerson);
+      std::optional<OrbTable> orbs;
       const auto c =
-          test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height, s.dpi,
-                                       s.printing);
+          test::CountIllegibleTwoChart(WithLines(wb, orbs), s.width, s.height, s.dpi, s.printing);
       sum.counts += c.counts;
       sum.outsideWindow += c.outsideWindow;
+      sum.aspectOnGlyph += c.aspectOnGlyph;
       clean += c.Total() == 0;
       if (c.Total() > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE")) std::printf("pair %d\n", k);
     }
