@@ -172,7 +172,8 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
   } surfaces[] = {{false, 800, 600}, {true, 768, 1008}, {true, 746, 1074}};
   for (const auto& [printing, width, height] : surfaces) {
     RecordingCanvas canvas(width, height, 96);
-    const ScaleEdges e = printing ? PrinterScaleEdges(265) : ScaleEdges{-300, 225, 300, -225};
+    const ScaleEdges e =
+        printing ? PrinterScaleEdges(265) : ScaleEdges{-300, 225, 300, -225};
     canvas.SetScale(e.left, e.top, e.right, e.bottom);
     // How much taller a unit is than wide on this surface.
     const double squash = (height / (e.top - e.bottom)) / (width / (e.right - e.left));
