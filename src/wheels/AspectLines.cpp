@@ -180,9 +180,11 @@ std::optional<std::array<double, 2>> Inside(UserPoint p, UserPoint q, const Span
 
 }  // namespace
 
-std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
-                                                    const std::vector<AspectClearBox>& boxes,
-                                                    double margin) {
+namespace {
+
+std::vector<std::array<double, 2>> Uncovered(UserPoint p, UserPoint q,
+                                             const std::vector<AspectClearBox>& boxes,
+                                             double margin) {
   std::vector<std::array<double, 2>> hidden;
   for (const AspectClearBox& b : boxes)
     if (const auto in = Inside(p, q, SpanOf(b, margin))) hidden.push_back(*in);
@@ -194,6 +196,23 @@ std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
     from = std::max(from, t1);
   }
   if (from < 1) shown.push_back({from, 1});
+  return shown;
+}
+
+}  // namespace
+
+std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
+                                                    const std::vector<AspectClearBox>& boxes,
+                                                    double margin) {
+  std::vector<std::array<double, 2>> shown = Uncovered(p, q, boxes, margin);
+  if (shown.empty() || margin <= 0) return shown;
+  // A chord ends on its circle beside a glyph: where only the margin, not a
+  // character, reaches an end, the line keeps that end.
+  const std::vector<std::array<double, 2>> bare = Uncovered(p, q, boxes, 0);
+  if (!bare.empty() && bare.front()[0] == 0 && bare.front()[1] >= shown.front()[0])
+    shown.front()[0] = 0;
+  if (!bare.empty() && bare.back()[1] == 1 && bare.back()[0] <= shown.back()[1])
+    shown.back()[1] = 1;
   return shown;
 }
 

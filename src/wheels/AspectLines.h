@@ -109,7 +109,8 @@ struct AspectLineStyle {
 
 // The stretches of the segment from `p` to `q` (parameters from 0 at `p`
 // to 1 at `q`, in order) that pass no box of `boxes` widened by `margin`
-// units all round.
+// units all round; an end of the segment that no box itself covers keeps its
+// line up to the next stretch when only the margin would cut it short.
 std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
                                                     const std::vector<AspectClearBox>& boxes,
                                                     double margin);

@@ -11,6 +11,7 @@
 #include "core/ChartModel.h"
 #include "core/OptionNumbers.h"
 #include "wheels/AspectGrid.h"
+#include "wheels/AspectLines.h"
 #include "wheels/DerivedWheelTables.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphCodes.h"
@@ -116,6 +117,10 @@ constexpr double kRimClearance = 1.5;
 // stands than the next one away from its own house: the leader line of
 // that one runs outside it.
 constexpr double kLeaderRoom = 4;
+// How far past its row's edge a label may reach once moved along its house
+// (where its characters stand otherwise to the rim), in units: less than
+// the rim's clearance. Beyond it the label is drawn in again.
+constexpr double kReachSlack = 1;
 // The room kept between two labels of a house, as a share of a character's
 // height: nearer, their characters run together and the eye reads across.
 constexpr double kLabelGapShare = 0.32;
@@ -878,16 +883,14 @@ class Painter {
   // Whether the leader line of `l` to `target` would cross another label.
   bool LeaderCrosses(const PlacedLabel& l, double target, const std::vector<PlacedLabel>& around) {
     const auto [rim, near] = LeaderEnds(l, target);
-    for (const PlacedLabel& other : around) {
-      if (other.point == l.point) continue;
-      for (const Box& b : std::vector<Box>(Boxes(other)))
-        for (int k = 0; k <= 100; ++k) {
-          const double t = k / 100.0;
-          const UserPoint at{rim.x + t * (near.x - rim.x), rim.y + t * (near.y - rim.y)};
-          if (at.x > b[0].x && at.x < b[1].x && at.y < b[0].y && at.y > b[1].y) return true;
-        }
-    }
-    return false;
+    std::vector<AspectClearBox> others;
+    for (const PlacedLabel& other : around)
+      if (other.point != l.point)
+        for (const Box& b : Boxes(other)) others.push_back(b);
+    // Exactly, not by samples along it: a line through a glyph's corner
+    // crosses it as plainly as one through its middle.
+    const auto clear = StretchesClearOf(rim, near, others, 0);
+    return clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1;
   }
 
   // A pass of the combined arrangement refitted by the boxes its labels
@@ -1166,12 +1169,13 @@ class Painter {
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest) {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
+    const double outer = kRimRadius - kRimClearance;
     for (int pass = 0;; ++pass) {
-      const double squeeze = PlaceRow(sector, row, kRimRadius - kRimClearance);
+      const double squeeze = PlaceRow(sector, row, outer);
       bool fits = squeeze >= 1;
       for (PlacedLabel* l : row) {
         const bool clear = InnerReach(*l) >= kInnerRadius + kRimClearance;
-        fits = fits && clear;
+        fits = fits && clear && Reach(*l) <= RowLimit(*l, outer) + kReachSlack;
         // Shrunk a little beyond the squeeze, which the measured boxes only
         // approach; too long for the band between the circles: a little
         // smaller.
@@ -1253,8 +1257,7 @@ class Painter {
     std::vector<double> angles;
     std::vector<LabelSpan> spans;
     for (PlacedLabel* l : row) {
-      const auto lent = lentOut_.find(l->point);
-      const double limit = outer - (lent == lentOut_.end() ? 0 : lent->second);
+      const double limit = RowLimit(*l, outer);
       for (double over = Reach(*l) - limit; over > 0 && l->radius > kInnerRadius;
            over = Reach(*l) - limit)
         l->radius -= std::max(1.0, over - 1);
@@ -1267,6 +1270,13 @@ class Painter {
       row[k]->lineEndAngle = row[k]->angle + LineEndCorrection(row[k]->angle);
     }
     return squeeze;
+  }
+
+  // How far out a label of a row whose edge is `outer` may reach: a lent
+  // label further in by its room for the leader lines beside it.
+  double RowLimit(const PlacedLabel& l, double outer) const {
+    const auto lent = lentOut_.find(l.point);
+    return outer - (lent == lentOut_.end() ? 0 : lent->second);
   }
 
   // The room between a house's two rows of labels at `size`: as between

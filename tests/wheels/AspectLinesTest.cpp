@@ -210,8 +210,9 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
 }
 
 // A line kept clear of characters: what it draws misses every box by the
-// margin, it loses no more than the boxes hide, and its glyph stands clear of
-// them wherever the line leaves room, nearest the middle.
+// margin (its own two ends, which stay on their circle, miss every box),
+// it loses no more than the boxes hide, and its glyph stands clear of them
+// wherever the line leaves room, nearest the middle.
 TEST(AspectLines, LinesPassBehindCharactersAndTheirGlyphsStandClear) {
   const UserPoint p{-100, 0}, q{100, 0};
   const double margin = 1.5, w = 6, h = 10;
@@ -227,6 +228,16 @@ TEST(AspectLines, LinesPassBehindCharactersAndTheirGlyphsStandClear) {
       {"a box across the middle", {{{{-5, 5}, {5, -5}}}}, 13, -9.5},
       {"two overlapping boxes", {{{{-20, 4}, {0, -4}}}, {{{-5, 4}, {15, -4}}}}, 38, 19.5},
       {"a box at one end", {{{{-110, 3}, {-95, -3}}}}, 6.5, 0},
+      {"a box just beyond one end", {{{{-110, 3}, {-100.5, -3}}}}, 0, 0},
+      {"a box just beyond the other", {{{{100.5, 3}, {110, -3}}}}, 0, 0},
+      {"boxes just beyond both ends",
+       {{{{-110, 3}, {-100.5, -3}}}, {{{100.5, 3}, {110, -3}}}},
+       0,
+       0},
+      {"one beyond an end and one across",
+       {{{{-110, 3}, {-100.5, -3}}}, {{{-99, 3}, {-97, -3}}}},
+       4.5,
+       0},
       {"boxes all along", {{{{-101, 3}, {101, -3}}}}, 200, 0},
   };
   for (const auto& c : cases) {
@@ -240,8 +251,9 @@ TEST(AspectLines, LinesPassBehindCharactersAndTheirGlyphsStandClear) {
       for (const double t : {from, (from + to) / 2, to})
         for (const AspectClearBox& b : c.boxes) {
           const double x = -100 + 200 * t;
-          EXPECT_FALSE(x > b[0].x - margin + 1e-9 && x < b[1].x + margin - 1e-9 &&
-                       b[1].y - margin < 0 && b[0].y + margin > 0)
+          const double room = t == 0 || t == 1 ? 0 : margin;
+          EXPECT_FALSE(x > b[0].x - room + 1e-9 && x < b[1].x + room - 1e-9 && b[1].y - room < 0 &&
+                       b[0].y + room > 0)
               << c.what << " at " << x;
         }
     }

@@ -41,6 +41,11 @@ double DeviceRadius(const Canvas& c, UserPoint p) {
   return std::hypot(p.x * c.DeviceUnitsPerUserX(), p.y * c.DeviceUnitsPerUserY());
 }
 
+// The step from user point `from` to `to` in device dots.
+UserPoint DotsBetween(const Canvas& c, UserPoint from, UserPoint to) {
+  return {(to.x - from.x) * c.DeviceUnitsPerUserX(), (to.y - from.y) * c.DeviceUnitsPerUserY()};
+}
+
 TEST(PrintedFrame, EveryLineEndsOnItsCircleOnLetterAndA4FullAndHalfPage) {
   const Sheet sheets[] = {{"Letter", 8.5, 11}, {"A4", 210 / 25.4, 297 / 25.4}};
   const Style styles[] = {
@@ -89,15 +94,48 @@ TEST(PrintedFrame, EveryLineEndsOnItsCircleOnLetterAndA4FullAndHalfPage) {
         const auto lines = page.Lines();
         ASSERT_GE(lines.size(), 12u) << name;
         const double dotsPerUnit = std::fabs(page.DeviceUnitsPerUserX());
-        for (std::size_t k = 0; k < lines.size(); ++k) {
-          // The rest are aspect lines from circle to circle.
-          const double from = k < 12 ? inner : style.lineCircle;
-          const double to = k < 12 ? 217 : style.lineCircle;
-          EXPECT_NEAR(DeviceRadius(page, lines[k].a), from * dotsPerUnit, kOnCircleDots)
-              << name << ", line " << k;
-          EXPECT_NEAR(DeviceRadius(page, lines[k].b), to * dotsPerUnit, kOnCircleDots)
-              << name << ", line " << k;
+        const auto onCircle = [&](UserPoint p, double r) {
+          return std::fabs(DeviceRadius(page, p) - r * dotsPerUnit) <= kOnCircleDots;
+        };
+        for (std::size_t k = 0; k < 12; ++k) {
+          EXPECT_NEAR(DeviceRadius(page, lines[k].a), inner * dotsPerUnit, kOnCircleDots)
+              << name << ", spoke " << k;
+          EXPECT_NEAR(DeviceRadius(page, lines[k].b), 217 * dotsPerUnit, kOnCircleDots)
+              << name << ", spoke " << k;
         }
+        // The rest are aspect chords from circle to circle, each drawn whole
+        // or in pieces that pass behind labels: the pieces of one chord run
+        // along one straight line, in order, the first from the circle and
+        // the last to it.
+        const double r = style.lineCircle;
+        std::size_t chords = 0;
+        for (std::size_t k = 12; k < lines.size(); ++chords) {
+          const std::string chord = name + ", chord from line " + std::to_string(k);
+          const CanvasRecord& first = lines[k];
+          EXPECT_TRUE(onCircle(first.a, r))
+              << chord << " starts " << DeviceRadius(page, first.a) / dotsPerUnit;
+          const UserPoint dir = DotsBetween(page, first.a, first.b);
+          const double length = std::hypot(dir.x, dir.y);
+          EXPECT_GT(length, 0) << chord;
+          double reached = 0;
+          while (true) {
+            const CanvasRecord& piece = lines[k++];
+            for (const UserPoint p : {piece.a, piece.b}) {
+              const UserPoint d = DotsBetween(page, first.a, p);
+              EXPECT_LE(std::fabs(d.x * dir.y - d.y * dir.x) / length, kOnCircleDots)
+                  << chord << ": a piece off its line";
+              const double along = (d.x * dir.x + d.y * dir.y) / length;
+              EXPECT_GE(along, reached - kOnCircleDots) << chord << ": pieces out of order";
+              reached = along;
+            }
+            if (onCircle(piece.b, r)) break;
+            if (k == lines.size()) {
+              ADD_FAILURE() << chord << " never reaches the circle again";
+              break;
+            }
+          }
+        }
+        EXPECT_GE(chords, 8u) << name;
         EXPECT_GT(lines.size(), 20u) << name;  // the aspect lines too
       }
   }
