@@ -52,6 +52,18 @@ struct ControllerFixture : ::testing::Test {
   test::RecordingHost host;
   Orvanta8 window{wb, host};
   CommandController controller{wb, host, window};
+  test::TempDir dir;  // the program folder, where pages keep a copy too
+
+  // Starts as the program does on a copy of the shipped files in `dir`, up
+  // to the chart input windows.
+  void StartOnShippedFiles() {
+    std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
+    wb.AppPath = dir.path();
+    const StartupHooks hooks = controller.Startup([] { return true; }, ORVANTA_DATA_DIR);
+    ReadOptionsFile(host, wb.AppPath, wb.Options);
+    hooks.LoadDataTables();
+    hooks.ShowChartInputWindows();
+  }
 };
 
 TEST_F(ControllerFixture, EveryCommandHasAHandlerAndAMenuItem) {
@@ -77,7 +89,6 @@ TEST_F(ControllerFixture, EveryCommandHasAHandlerAndAMenuItem) {
 }
 
 TEST_F(ControllerFixture, StartUpMakesTheWindowsWithEveryLinkBound) {
-  test::TempDir dir;
   wb.AppPath = dir.path();
   std::ofstream(dir.path() / "NAMES.FIL", std::ios::binary)
       << "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n";
@@ -97,7 +108,7 @@ TEST_F(ControllerFixture, StartUpMakesTheWindowsWithEveryLinkBound) {
 }
 
 TEST_F(ControllerFixture, AHelpItemShowsItsTextInTheDataWindow) {
-  test::TempDir dir;  // showing a page also keeps a copy in the program folder
+  // Showing a page also keeps a copy in the program folder.
   std::filesystem::copy_file(std::filesystem::path(ORVANTA_DATA_DIR) / "SHORTCUT.HLP",
                              dir.path() / "SHORTCUT.HLP");
   wb.AppPath = dir.path();
@@ -111,7 +122,7 @@ TEST_F(ControllerFixture, AHelpItemShowsItsTextInTheDataWindow) {
 // of their own, the single wheels each prepare their own wheel.
 TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
   test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
-  test::TempDir dir;  // pages keep a copy in the program folder
+  // Pages keep a copy in the program folder.
   std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
   wb.AppPath = dir.path();
   window.ShowChartMenus();
@@ -156,13 +167,7 @@ TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
 // of the same key (Shift+F1 on the main window shows the Moon on two-chart
 // wheels).
 TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
-  test::TempDir dir;
-  std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
-  wb.AppPath = dir.path();
-  const StartupHooks hooks = controller.Startup([] { return true; }, ORVANTA_DATA_DIR);
-  ReadOptionsFile(host, wb.AppPath, wb.Options);
-  hooks.LoadDataTables();
-  hooks.ShowChartInputWindows();
+  StartOnShippedFiles();
   InputD& natal = controller.Inputs()->Natal();
   natal.txtName()->setText("Renee Doe");
   natal.SetFields({"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false,
@@ -194,13 +199,7 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
 // they were computed. OK then draws the open wheel again from the new
 // charts, in its own window.
 TEST_F(ControllerFixture, HeadersNameTheComputedChartsAndOkRedrawsTheOpenWheel) {
-  test::TempDir dir;
-  std::filesystem::copy(ORVANTA_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
-  wb.AppPath = dir.path();
-  const StartupHooks hooks = controller.Startup([] { return true; }, ORVANTA_DATA_DIR);
-  ReadOptionsFile(host, wb.AppPath, wb.Options);
-  hooks.LoadDataTables();
-  hooks.ShowChartInputWindows();
+  StartOnShippedFiles();
   InputWindows& inputs = *controller.Inputs();
   InputD& natal = inputs.Natal();
   natal.txtName()->setText("Renee Doe");
