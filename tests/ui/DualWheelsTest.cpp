@@ -8,7 +8,6 @@
 
 #include <QFontDatabase>
 #include <QImage>
-#include <QPrinter>
 #include <QtTest/QTest>
 #include <filesystem>
 
@@ -16,6 +15,7 @@
 #include "commands/DualWheelCommands.h"
 #include "shell/OptionFiles.h"
 #include "shell/Startup.h"
+#include "WheelPdf.h"
 #include "wheels/ui/WheelPrinting.h"
 #include "wheels/ui/Wheels.h"
 
@@ -137,18 +137,13 @@ TEST(DualWheels, FullPagesOnPaper) {
     PrepareDualWheelCommand(wb, kind, {true, "John Roe"});
     const std::string name = kind == DualWheelKind::Display ? "dual-page.pdf" : "combined-page.pdf";
     const fs::path pdf = dir / name;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
     const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
     ASSERT_TRUE(orbs) << name;
     WheelPaintInputs in = test::PaintInputsOf(wb);
     in.orbs = &*orbs;
-    ASSERT_TRUE(PrintWheelPage(printer, in, WheelPrintKind::FullPage, {}));
+    ASSERT_TRUE(
+        test::PrintWheelPdf(in, WheelPrintKind::FullPage, QPageSize(QPageSize::Letter), pdf));
     EXPECT_GT(fs::file_size(pdf), 5000u) << name;
-    if (const QByteArray shots = qgetenv("ORVANTA_SHOT_DIR"); !shots.isEmpty())
-      fs::copy_file(pdf, fs::path(shots.toStdString()) / name,
-                    fs::copy_options::overwrite_existing);
   }
   fs::remove_all(dir);
 }

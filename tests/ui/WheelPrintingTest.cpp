@@ -7,14 +7,13 @@
 
 #include <QFontDatabase>
 #include <QPageSize>
-#include <QPrinter>
 #include <filesystem>
 
 #include "../wheels/WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
 #include "commands/WheelCommands.h"
 #include "shell/Startup.h"
-#include "wheels/ui/WheelPrinting.h"
+#include "WheelPdf.h"
 
 namespace orv {
 namespace {
@@ -64,15 +63,8 @@ TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
       for (const auto& k : kinds) {
         const std::string name = std::string(w.name) + "-" + s.name + "-" + k.name + ".pdf";
         const fs::path pdf = dir / name;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf.string()));
-        printer.setPageSize(QPageSize(s.id));
-        ASSERT_TRUE(PrintWheelPage(printer, in, k.kind, {})) << name;
+        ASSERT_TRUE(test::PrintWheelPdf(in, k.kind, QPageSize(s.id), pdf)) << name;
         EXPECT_GT(fs::file_size(pdf), 2000u) << name;
-        if (const QByteArray shots = qgetenv("ORVANTA_SHOT_DIR"); !shots.isEmpty())
-          fs::copy_file(pdf, fs::path(shots.toStdString()) / name,
-                        fs::copy_options::overwrite_existing);
       }
   }
   fs::remove_all(dir);
