@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontDatabase>
 #include <QImage>
 #include <QtTest/QTest>
 #include <filesystem>
 
+#include "TestGlyphFont.h"
 #include "../wheels/WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
 #include "shell/OptionFiles.h"
@@ -22,11 +22,7 @@
 namespace orv {
 namespace {
 
-struct GlyphFont {
-  int id = QFontDatabase::addApplicationFont(
-      QString::fromStdString(GlyphFontPath(ORVANTA_DATA_DIR).string()));
-  ~GlyphFont() { QFontDatabase::removeApplicationFont(id); }
-};
+using test::GlyphFont;
 
 // Pixels of about the colour `c` in the image.
 int InkOf(const QImage& image, QColor c) {

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontDatabase>
 #include <QPageSize>
 #include <filesystem>
 
+#include "TestGlyphFont.h"
 #include "../wheels/WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
 #include "commands/WheelCommands.h"
@@ -18,11 +18,7 @@
 namespace orv {
 namespace {
 
-struct GlyphFont {
-  int id = QFontDatabase::addApplicationFont(
-      QString::fromStdString(GlyphFontPath(ORVANTA_DATA_DIR).string()));
-  ~GlyphFont() { QFontDatabase::removeApplicationFont(id); }
-};
+using test::GlyphFont;
 
 TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
   GlyphFont font;

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFontDatabase>
 #include <QImage>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,6 +14,7 @@
 #include <QtTest/QTest>
 #include <filesystem>
 
+#include "TestGlyphFont.h"
 #include "../wheels/WheelTestCharts.h"
 #include "commands/WheelCommands.h"
 #include "platform/Files.h"
@@ -29,11 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct GlyphFont {
-  int id = QFontDatabase::addApplicationFont(
-      QString::fromStdString(GlyphFontPath(ORVANTA_DATA_DIR).string()));
-  ~GlyphFont() { QFontDatabase::removeApplicationFont(id); }
-};
+using test::GlyphFont;
 
 struct NatalWheel {
   Workbench wb;
