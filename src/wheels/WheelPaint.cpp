@@ -126,6 +126,9 @@ constexpr double kReachSlack = 1;
 constexpr double kLabelGapShare = 0.32;
 // The circles the single wheel's labels stand between.
 constexpr double kRimRadius = 217, kInnerRadius = 120;
+// The combined arrangement's bands: the first chart's outside the circle
+// between them, the second's inside it, down to the house numbers' ring.
+constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
@@ -461,7 +464,7 @@ class Painter {
   // cell further out, both in chart 1's light blue or chart 2's light red;
   // on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
   void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
-                 double rho = WheelRadius + 5, double factor = 1) {
+                 double rho = WheelRadius + 5, double factor = 1, double least = kSmallestLabel) {
     const double rad = a * std::numbers::pi / 180;
     const double c = std::cos(rad), s = std::sin(rad);
     const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
@@ -485,7 +488,12 @@ class Painter {
       if (o_.printing) size = std::max(size, std::min(8.0, Opt(o_.degreeSize)));
       if (!o_.printing && size < 8) size = 8;
     }
-    canvas_.SetFontSize(size * factor);
+    // On a screen no smaller than that share of the degrees' own size,
+    // whatever the crowding (a sector of more than six points draws them
+    // smaller).
+    canvas_.SetFontSize(o_.printing ? size * factor
+                                    : std::max(size * factor,
+                                               std::min(least * Opt(o_.degreeSize), size)));
     canvas_.SetFontBold(bold);
     PutText(text, at);
     canvas_.SetFontBold(false);
@@ -538,23 +546,35 @@ class Painter {
           BuildWheelList(inputs[pass].values, inputs[pass].housePositions, inputs[pass].lastPoint);
       if (outerRing) glyphColor_ = QBColor(kLabelRed);
       placed[pass] = PlaceSingleWheel(inputs[pass], list);
-      FitBand(inputs[pass], placed[pass], outerRing);
-      for (const PlacedLabel& l : placed[pass]) Label(l);
+      // Each band fitted as the single wheel's labels are.
+      band_ = outerRing ? LabelBand{kBandsRadius, kHouseNumbersRadius, OuterRingLineEndCorrection}
+                        : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection};
+      FitMeasured(inputs[pass], placed[pass]);
+      for (const PlacedLabel& l : placed[pass]) {
+        Leader(l);
+        Label(l);
+      }
       glyphColor_.reset();
     }
+    band_ = {};
     if (!in_.orbs || Opt(O::TransitsVsNatalAspectLines) == 0) return;
-    // The lines end at the inner band's rim, among its glyphs, and cross its
-    // labels: they pass behind every character, and their glyphs stand
-    // clear of them.
+    // As on the single wheel, the lines end on the circle inside the labels,
+    // that of the house numbers' ring, and cross no label. Lines to the rim
+    // (option 231) cross both bands: they pass behind every label, never
+    // between its characters, and their glyphs stand clear of the labels.
     AspectLineStyle style = LineStyle();
     for (const auto& pass : placed)
-      for (const PlacedLabel& l : pass)
-        for (const Box& box : Boxes(l)) style.keepClear.push_back(box);
-    DrawAspectLines(
-        canvas_,
-        CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
-                            Opt(O::AspectLineRadiusSwitch) != 0 ? 217 : 138),
-        style);
+      for (const PlacedLabel& l : pass) {
+        const std::vector<Box> strokes = Strokes(Boxes(l));
+        style.keepClear.insert(style.keepClear.end(), strokes.begin(), strokes.end());
+      }
+    DrawAspectLines(canvas_,
+                    CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs,
+                                        in_.lineTests,
+                                        Opt(O::AspectLineRadiusSwitch) != 0 ? kRimRadius
+                                                                              : kHouseNumbersRadius,
+                                        kHouseNumbersRadius),
+                    style);
   }
 
   AspectLineStyle LineStyle() const {
@@ -735,7 +755,7 @@ class Painter {
         PlacedLabel l = original[k];
         const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
         lentOut_[l.point] = kLeaderRoom * double(further);
-        l.radius = kRimRadius;  // drawn in only as far as it must
+        l.radius = band_.rim;  // drawn in only as far as it must
         l.angle =
             UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
                               : sector.start + sector.width + 0.01 * double(k - lentFrom + 1));
@@ -813,6 +833,14 @@ class Painter {
     const HouseSector own = HouseSectorOf(inputs, house);
     const double ownStart = SurfaceAngle(own.start);
     const double ownWidth = Norm360(SurfaceAngle(own.start + own.width) - ownStart);
+    // A label's true place within its house, on the rim.
+    const auto targetOf = [&](const PlacedLabel& l) {
+      const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
+      const double next = inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))];
+      const double span = Norm360(next - cusp);
+      const double share = span > 0 ? Norm360(l.value - cusp) / span : 0.5;
+      return ownStart + ownWidth * std::clamp(share, 0.2, 0.8);
+    };
     // The host that lets them (and its own) keep the largest size, the
     // nearer of two about as good.
     struct Host {
@@ -837,25 +865,28 @@ class Painter {
         h.ownCount = h.together.size();
         for (std::size_t k = from; k < to; ++k) {
           PlacedLabel l = placed[k];
-          // Just outside the host on the side toward its own house.
+          // Just outside the host on the side toward its own house, each
+          // further in than the next one away, whose leader runs outside it.
           l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(to - k)
                                       : sector.start + sector.width + 0.01 * double(k - from + 1));
+          lentOut_[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
+          l.radius = band_.rim;
           h.together.push_back(l);
         }
         for (PlacedLabel& l : h.together) l.sizeFactor = 1;
         h.size = FitOneRow(sector, h.together, LeastLabelShare());
+        lentOut_.clear();
+        // Their leader lines cross no label.
+        for (std::size_t k = from; k < to && h.size > 0; ++k)
+          if (LeaderCrosses(h.together[h.ownCount + (k - from)], targetOf(placed[k]), h.together))
+            h.size = 0;
         if (h.size > best.size + 0.05) best = std::move(h);
       }
     if (best.size == 0) return;
     std::copy(best.together.begin(), best.together.begin() + long(best.ownCount),
               placed.begin() + long(best.from));
     for (std::size_t k = from; k < to; ++k) {
-      // Its true place within its house, on the rim.
-      const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
-      const double next = inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))];
-      const double span = Norm360(next - cusp);
-      const double share = span > 0 ? Norm360(placed[k].value - cusp) / span : 0.5;
-      const double target = ownStart + ownWidth * std::clamp(share, 0.2, 0.8);
+      const double target = targetOf(placed[k]);
       leaders_[placed[k].point] = target;
       placed[k] = best.together[best.ownCount + (k - from)];
       // The aspect lines end at the point's own place too.
@@ -875,7 +906,7 @@ class Painter {
   std::array<UserPoint, 2> LeaderEnds(const PlacedLabel& l, double target) {
     const auto glyph = Boxes(l).front();
     const double rad = target * std::numbers::pi / 180;
-    const double r = kRimRadius - kRimClearance;
+    const double r = band_.rim - kRimClearance;
     const UserPoint rim{r * std::cos(rad), r * std::sin(rad) / Squash()};
     return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
                            std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
@@ -893,108 +924,18 @@ class Painter {
     return clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1;
   }
 
-  // A pass of the combined arrangement refitted by the boxes its labels
-  // really cover: each inside its house and its band (the first chart's
-  // between the circles 138 and 217, the second's between 62 and 138),
-  // apart, shrunk where the band or the house is too small for them. A
-  // house too crowded for its labels to stand apart side by side takes them
-  // in two rows, every other label in the band's inner half.
-  void FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed, bool innerBand) {
-    const double inner = innerBand ? 62 : 138, outer = innerBand ? 138 : 217;
-    for (const auto& [from, to] : HouseGroups(placed)) {
-      const HouseSector sector =
-          SurfaceSector(HouseSectorOf(inputs, placed[from].house), o_.verticalFactor);
-      const std::vector<PlacedLabel> kept(placed.begin() + from, placed.begin() + to);
-      if (!FitRows(placed, from, to, sector, inner, outer, 1, innerBand) || to - from < 2) continue;
-      const std::vector<PlacedLabel> oneRow(placed.begin() + from, placed.begin() + to);
-      std::copy(kept.begin(), kept.end(), placed.begin() + from);
-      if (FitRows(placed, from, to, sector, inner, outer, 2, innerBand) &&
-          MinSize(placed, from, to) < MinSize(oneRow, 0, oneRow.size()))
-        std::copy(oneRow.begin(), oneRow.end(), placed.begin() + from);
-    }
-    sizeFactor_ = 1;
-  }
-  static double MinSize(const std::vector<PlacedLabel>& placed, std::size_t from, std::size_t to) {
-    double least = 1;
-    for (std::size_t k = from; k < to; ++k) least = std::min(least, placed[k].sizeFactor);
-    return least;
-  }
-
-  // Fits the labels [from, to) of one house in `rows` rows across the band
-  // from `inner` to `outer`, label k in row (k - from) % rows, the first at
-  // the outer edge; true when a row is too crowded for its labels to stand
-  // apart even at the smallest size.
-  bool FitRows(std::vector<PlacedLabel>& placed, std::size_t from, std::size_t to,
-               const HouseSector& sector, double inner, double outer, int rows, bool innerBand) {
-    const double depth = (outer - inner) / rows;
-    bool crowded = false;
-    for (int pass = 0; pass < 6; ++pass) {
-      crowded = false;
-      for (int row = 0; row < rows; ++row) {
-        const double high = outer - row * depth, low = high - depth;
-        const double room = depth - 2 * kRimClearance;
-        std::vector<std::size_t> members;
-        std::vector<double> angles;
-        std::vector<LabelSpan> spans;
-        for (std::size_t k = from + row; k < to; k += rows) {
-          PlacedLabel& l = placed[k];
-          for (int step = 0; step < 8; ++step) {
-            const auto& boxes = Boxes(l);
-            const double near = Nearest(boxes), far = Farthest(boxes);
-            // The steps between characters are whole units: shrunk by a
-            // little at least.
-            if (far - near > room && l.sizeFactor > kSmallestLabel)
-              l.sizeFactor =
-                  std::max(kSmallestLabel, l.sizeFactor * std::min(0.97, room / (far - near)));
-            else if (far > high - kRimClearance)
-              l.radius -= far - (high - kRimClearance);
-            else if (near < low + kRimClearance)
-              l.radius += low + kRimClearance - near;
-            else
-              break;
-          }
-          members.push_back(k);
-          angles.push_back(SurfaceAngle(l.angle, 1));
-          // Kept a little apart: radial columns converge inward, and
-          // touching ones interleave.
-          spans.push_back(SpanOf(l, kLabelGapShare / 2));
-        }
-        std::vector<double> fitted = angles;
-        double squeeze = FitSpans(sector, fitted, spans);
-        const bool smallest = std::all_of(members.begin(), members.end(), [&](std::size_t k) {
-          return placed[k].sizeFactor <= kSmallestLabel;
-        });
-        // Too crowded for that at the smallest size: they may touch rather
-        // than cross the house's spokes.
-        if (squeeze < 1 && smallest) {
-          crowded = true;
-          for (std::size_t m = 0; m < members.size(); ++m) spans[m] = SpanOf(placed[members[m]]);
-          fitted = angles;
-          squeeze = FitSpans(sector, fitted, spans);
-        }
-        for (std::size_t m = 0; m < members.size(); ++m) {
-          PlacedLabel& l = placed[members[m]];
-          l.angle = UserAngle(fitted[m]);
-          if (squeeze < 1 && pass < 5)
-            l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
-          l.lineEndAngle =
-              l.angle + (innerBand ? OuterRingLineEndCorrection : LineEndCorrection)(l.angle);
-        }
-      }
-    }
-    return crowded;
-  }
-
   // Where a two-ring label goes beside its angle: the radius of its glyph
   // and the share of its sizes.
   struct RingSpot {
     double rho = WheelRadius + 5, factor = 1;
+    // The least share of its sizes it may take.
+    double least = kSmallestLabel;
   };
 
   void DualLabelAt(const DualLabel& l, const RingSpot& spot) {
     RingLabel(PointCode(l.point()), l.secondChart(),
               DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle,
-              l.houseCount, spot.rho, spot.factor);
+              l.houseCount, spot.rho, spot.factor, spot.least);
   }
 
   // The two-ring labels of each house (sign) refitted by the boxes they
@@ -1037,126 +978,145 @@ class Painter {
         }
       }
       const std::size_t n = to - from;
-      std::size_t rows = 1;
-      constexpr int kPasses = 7;
-      for (int pass = 0; pass < kPasses; ++pass) {
-        // The first row just outside the circle, the second beyond the
-        // deepest label of the first.
-        const auto hug = [&](std::size_t k, double distance) {
-          for (int step = 0; step < 3; ++step)
-            spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
-        };
-        double depth = 0;
-        for (std::size_t k = from; k < to; ++k) {
-          hug(k, kRingLabelsFrom);
-          const auto& boxes = RingBoxes(labels[k], spots[k]);
-          depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
-        }
-        const auto secondRow = [&] {
-          for (std::size_t k = from + 1; k < to; k += 2)
-            hug(k, kRingLabelsFrom + kRimClearance + depth);
-        };
-        if (rows == 2) secondRow();
-        std::vector<double> angles, far;
-        std::vector<LabelSpan> spans;
-        for (std::size_t k = from; k < to; ++k) {
-          const double anchor = SurfaceAngle(labels[k].angle, 1);
-          const auto& boxes = RingBoxes(labels[k], spots[k]);
-          angles.push_back(anchor);
-          spans.push_back(SpanOfBoxes(boxes, anchor));
-          far.push_back(Farthest(boxes));
-        }
-        // The two sides of the sign glyph; a row that stays inside the
-        // glyph (above and below the wheel) has the whole sector.
-        const auto sidesOf = [&](const std::vector<std::size_t>& members) {
-          double reach = 0;
-          for (std::size_t k : members) reach = std::max(reach, far[k]);
-          const bool underSign = reach < signNear - kRimClearance;
-          return std::array<HouseSector, 2>{{{start, underSign ? width : signLow},
-                                             {start + signHigh, underSign ? 0 : width - signHigh}}};
-        };
-        // How many of a row's `members` go before the sign glyph: as many as
-        // leave both sides the most room, the nearer their own places the
-        // better; and the room that leaves them.
-        const auto splitOf = [&](const std::vector<std::size_t>& members,
-                                 const std::array<HouseSector, 2>& sides) {
-          const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
-            double need = 0;
-            for (std::size_t j = a; j < b; ++j)
-              need += spans[members[j]].below + spans[members[j]].above;
-            return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
+      // At a size that reads, else, in a sector too full for that, as small
+      // as they must be to stand apart.
+      const std::vector<RingSpot> unfitted = spots;
+      const std::vector<DualLabel> unmoved = labels;
+      for (const double least : {LeastLabelShare(), kSmallestLabel}) {
+        bool fits = true;
+        std::copy(unfitted.begin() + long(from), unfitted.begin() + long(to),
+                  spots.begin() + long(from));
+        std::copy(unmoved.begin() + long(from), unmoved.begin() + long(to),
+                  labels.begin() + long(from));
+        for (std::size_t k = from; k < to; ++k) spots[k].least = least;
+        std::size_t rows = 1;
+        constexpr int kPasses = 7;
+        for (int pass = 0; pass < kPasses; ++pass) {
+          // The first row just outside the circle, the second beyond the
+          // deepest label of the first.
+          const auto hug = [&](std::size_t k, double distance) {
+            for (int step = 0; step < 3; ++step)
+              spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
           };
-          std::size_t natural = 0;
-          while (natural < members.size() &&
-                 offset(angles[members[natural]]) < (signLow + signHigh) / 2)
-            ++natural;
-          const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
-          std::pair<std::size_t, double> best{natural, -1};
-          for (std::size_t m = 0; m <= members.size(); ++m) {
-            const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
-            if (fit > best.second + 1e-9 ||
-                (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
-              best = {m, fit};
-          }
-          return best;
-        };
-        std::array<std::vector<std::size_t>, 2> rowMembers;
-        for (std::size_t k = 0; k < n; ++k) rowMembers[k % rows].push_back(k);
-        const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
-        // Far too little room in one row (a little is made by shrinking):
-        // a second, when the window holds it.
-        double shrunk = 1;
-        for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
-        if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
-          // Tried at full size: each row then shrinks only as far as it
-          // must.
-          const std::vector<RingSpot> kept = spots;
-          depth = 0;
+          double depth = 0;
           for (std::size_t k = from; k < to; ++k) {
-            spots[k].factor = 1;
             hug(k, kRingLabelsFrom);
             const auto& boxes = RingBoxes(labels[k], spots[k]);
             depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
           }
-          secondRow();
-          // A few pixels clear of the window's edges (the page's printable
-          // area has its margins).
-          const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
-          const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
-          bool inside = true;
-          for (std::size_t k = from + 1; k < to; k += 2)
-            for (const Box& box : RingBoxes(labels[k], spots[k]))
-              inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
-                       box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
-                       box[0].y <= canvas_.ScaleTop() - marginY &&
-                       box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
-          if (inside) {
-            rows = 2;
-            continue;
+          const auto secondRow = [&] {
+            for (std::size_t k = from + 1; k < to; k += 2)
+              hug(k, kRingLabelsFrom + kRimClearance + depth);
+          };
+          if (rows == 2) secondRow();
+          std::vector<double> angles, far;
+          std::vector<LabelSpan> spans;
+          for (std::size_t k = from; k < to; ++k) {
+            const double anchor = SurfaceAngle(labels[k].angle, 1);
+            const auto& boxes = RingBoxes(labels[k], spots[k]);
+            angles.push_back(anchor);
+            spans.push_back(SpanOfBoxes(boxes, anchor));
+            far.push_back(Farthest(boxes));
           }
-          spots = kept;
-        }
-        for (std::size_t row = 0; row < rows; ++row) {
-          const std::vector<std::size_t>& members = rowMembers[row];
-          const auto sides = sidesOf(members);
-          const std::size_t split = splitOf(members, sides).first;
-          for (std::size_t side = 0; side < 2; ++side) {
-            const std::vector<std::size_t> part(
-                members.begin() + long(side == 0 ? 0 : split),
-                members.begin() + long(side == 0 ? split : members.size()));
-            if (part.empty()) continue;
-            std::vector<double> partAngles;
-            std::vector<LabelSpan> partSpans;
-            for (std::size_t k : part) partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
-            const double squeeze = FitSpans(sides[side], partAngles, partSpans);
-            for (std::size_t j = 0; j < part.size(); ++j) {
-              const std::size_t k = from + part[j];
-              labels[k].angle = UserAngle(partAngles[j]);
-              if (squeeze < 1 && pass < kPasses - 1)
-                spots[k].factor = std::max(kSmallestLabel, spots[k].factor * squeeze);
+          // The two sides of the sign glyph; a row that stays inside the
+          // glyph (above and below the wheel) has the whole sector.
+          const auto sidesOf = [&](const std::vector<std::size_t>& members) {
+            double reach = 0;
+            for (std::size_t k : members) reach = std::max(reach, far[k]);
+            const bool underSign = reach < signNear - kRimClearance;
+            return std::array<HouseSector, 2>{
+                {{start, underSign ? width : signLow},
+                 {start + signHigh, underSign ? 0 : width - signHigh}}};
+          };
+          // How many of a row's `members` go before the sign glyph: as many as
+          // leave both sides the most room, the nearer their own places the
+          // better; and the room that leaves them.
+          const auto splitOf = [&](const std::vector<std::size_t>& members,
+                                   const std::array<HouseSector, 2>& sides) {
+            const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
+              double need = 0;
+              for (std::size_t j = a; j < b; ++j)
+                need += spans[members[j]].below + spans[members[j]].above;
+              return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
+            };
+            std::size_t natural = 0;
+            while (natural < members.size() &&
+                   offset(angles[members[natural]]) < (signLow + signHigh) / 2)
+              ++natural;
+            const auto distance = [&](std::size_t x) {
+              return x > natural ? x - natural : natural - x;
+            };
+            std::pair<std::size_t, double> best{natural, -1};
+            for (std::size_t m = 0; m <= members.size(); ++m) {
+              const double fit =
+                  std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
+              if (fit > best.second + 1e-9 ||
+                  (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
+                best = {m, fit};
+            }
+            return best;
+          };
+          std::array<std::vector<std::size_t>, 2> rowMembers;
+          for (std::size_t k = 0; k < n; ++k) rowMembers[k % rows].push_back(k);
+          const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
+          // Far too little room in one row (a little is made by shrinking):
+          // a second, when the window holds it.
+          double shrunk = 1;
+          for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
+          if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+            // Tried at full size: each row then shrinks only as far as it
+            // must.
+            const std::vector<RingSpot> kept = spots;
+            depth = 0;
+            for (std::size_t k = from; k < to; ++k) {
+              spots[k].factor = 1;
+              hug(k, kRingLabelsFrom);
+              const auto& boxes = RingBoxes(labels[k], spots[k]);
+              depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
+            }
+            secondRow();
+            // A few pixels clear of the window's edges (the page's printable
+            // area has its margins).
+            const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
+            const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
+            bool inside = true;
+            for (std::size_t k = from + 1; k < to; k += 2)
+              for (const Box& box : RingBoxes(labels[k], spots[k]))
+                inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
+                         box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
+                         box[0].y <= canvas_.ScaleTop() - marginY &&
+                         box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+            if (inside) {
+              rows = 2;
+              continue;
+            }
+            spots = kept;
+          }
+          for (std::size_t row = 0; row < rows; ++row) {
+            const std::vector<std::size_t>& members = rowMembers[row];
+            const auto sides = sidesOf(members);
+            const std::size_t split = splitOf(members, sides).first;
+            for (std::size_t side = 0; side < 2; ++side) {
+              const std::vector<std::size_t> part(
+                  members.begin() + long(side == 0 ? 0 : split),
+                  members.begin() + long(side == 0 ? split : members.size()));
+              if (part.empty()) continue;
+              std::vector<double> partAngles;
+              std::vector<LabelSpan> partSpans;
+              for (std::size_t k : part)
+                partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
+              const double squeeze = FitSpans(sides[side], partAngles, partSpans);
+              for (std::size_t j = 0; j < part.size(); ++j) {
+                const std::size_t k = from + part[j];
+                labels[k].angle = UserAngle(partAngles[j]);
+                if (squeeze < 1 && pass < kPasses - 1)
+                  spots[k].factor = std::max(least, spots[k].factor * squeeze);
+              }
+              fits = fits && (squeeze >= 1 || pass < kPasses - 1);
             }
           }
         }
+        if (fits) break;
       }
       from = to;
     }
@@ -1169,12 +1129,12 @@ class Painter {
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest) {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
-    const double outer = kRimRadius - kRimClearance;
+    const double outer = band_.rim - kRimClearance;
     for (int pass = 0;; ++pass) {
       const double squeeze = PlaceRow(sector, row, outer);
       bool fits = squeeze >= 1;
       for (PlacedLabel* l : row) {
-        const bool clear = InnerReach(*l) >= kInnerRadius + kRimClearance;
+        const bool clear = InnerReach(*l) >= band_.inner + kRimClearance;
         fits = fits && clear && Reach(*l) <= RowLimit(*l, outer) + kReachSlack;
         // Shrunk a little beyond the squeeze, which the measured boxes only
         // approach; too long for the band between the circles: a little
@@ -1213,14 +1173,16 @@ class Painter {
         // set between its two neighbours of the outer one, so that the
         // house reads in zodiac order along it rather than in pairs.
         if (pass == 3 && stagger > 0) Stagger(sector, byAngle);
-        outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
-        boundary = kRimRadius;
+        outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
+        boundary = band_.rim;
         for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
         inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
       }
+      // Both rows: a house of one label has it in the first, which a
+      // narrow band may not hold either.
       bool clear = true;
-      for (const PlacedLabel* l : rows[1])
-        clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
+      for (const PlacedLabel* l : byAngle)
+        clear = clear && InnerReach(*l) >= band_.inner + kRimClearance;
       for (std::size_t k = 1; stagger > 0 && k < byAngle.size(); ++k)
         clear = clear && std::remainder(GlyphAngle(*byAngle[k]) - GlyphAngle(*byAngle[k - 1]),
                                         360.0) >= stagger;
@@ -1258,7 +1220,7 @@ class Painter {
     std::vector<LabelSpan> spans;
     for (PlacedLabel* l : row) {
       const double limit = RowLimit(*l, outer);
-      for (double over = Reach(*l) - limit; over > 0 && l->radius > kInnerRadius;
+      for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
            over = Reach(*l) - limit)
         l->radius -= std::max(1.0, over - 1);
       angles.push_back(SurfaceAngle(l->angle, 1));
@@ -1267,7 +1229,7 @@ class Painter {
     const double squeeze = FitSpans(sector, angles, spans);
     for (std::size_t k = 0; k < row.size(); ++k) {
       row[k]->angle = UserAngle(angles[k]);
-      row[k]->lineEndAngle = row[k]->angle + LineEndCorrection(row[k]->angle);
+      row[k]->lineEndAngle = row[k]->angle + band_.lineEndCorrection(row[k]->angle);
     }
     return squeeze;
   }
@@ -1397,6 +1359,19 @@ class Painter {
   }
 
   using Box = std::array<UserPoint, 2>;
+  // The boxes around each two successive characters of a label (its glyph,
+  // degrees, sign and minutes), and its retrograde mark's: a line through
+  // them, even between two characters, is read as a stroke of the label.
+  static std::vector<Box> Strokes(const std::vector<Box>& boxes) {
+    constexpr std::size_t kColumn = 6;
+    std::vector<Box> strokes(boxes.begin() + long(std::min(kColumn, boxes.size())), boxes.end());
+    for (std::size_t c = 0; c + 1 < std::min(kColumn, boxes.size()); ++c) {
+      const Box &u = boxes[c], &v = boxes[c + 1];
+      strokes.push_back({UserPoint{std::min(u[0].x, v[0].x), std::max(u[0].y, v[0].y)},
+                         UserPoint{std::max(u[1].x, v[1].x), std::min(u[1].y, v[1].y)}});
+    }
+    return strokes;
+  }
   static std::array<UserPoint, 4> Corners(const Box& b) {
     return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
   }
@@ -1438,6 +1413,13 @@ class Painter {
     canvas_.Circle({0, 0}, 120, Ring(ring));
   }
 
+  // The circles a pass's labels stand between, and where its aspect lines
+  // end beside a glyph at an angle.
+  struct LabelBand {
+    double rim = kRimRadius, inner = kInnerRadius;
+    double (*lineEndCorrection)(double) = LineEndCorrection;
+  };
+
   Canvas& canvas_;
   const WheelPaintInputs& in_;
   const WheelRequest& req_;
@@ -1456,6 +1438,7 @@ class Painter {
   std::map<int, double> lentOut_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
+  LabelBand band_;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's

@@ -98,6 +98,17 @@ TEST_F(WheelLegibilityOnFont, ACrowdedHouseReadsFromTheOpeningSizeUp) {
     }
 }
 
+// The combined and two-ring wheels of natal charts crowded by a second
+// person's points.
+TEST_F(WheelLegibilityOnFont, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnPaper) {
+  for (const std::string& failure : test::IllegibleSecondPersonPairs(
+           [](const WheelPaintInputs& in, const test::PairSurface& s) {
+             FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+             return test::CountIllegibleTwoChart(in, canvas, s.printing);
+           }))
+    ADD_FAILURE() << failure;
+}
+
 // Over random charts, on the window and on paper; run by hand with
 // ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
@@ -105,6 +116,18 @@ TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
   test::PrintRandomChartCounts(charts, Count, CountOnPage);
+}
+
+// The combined and two-ring wheels of random pairs on the same surfaces.
+TEST_F(WheelLegibilityOnFont, RandomPairCounts) {
+  const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
+  const int pairs = env ? std::atoi(env) : 0;
+  if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  test::PrintRandomPairCounts(pairs, test::PairSurfaces(),
+                              [](const WheelPaintInputs& in, const test::PairSurface& s) {
+                                FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+                                return test::CountIllegibleTwoChart(in, canvas, s.printing);
+                              });
 }
 
 // The rings on the glyph font's own measures: the two-ring wheel of two

@@ -110,6 +110,33 @@ inline constexpr double kLegibleShare = 0.5;
 inline constexpr double kLeastReadableGlyphPx = 9;
 inline constexpr double kInkShareOfEm = 1500.0 / 2048;
 
+// The option that sizes a character of a point label: its glyph, its
+// degrees (bold digits, or a ring label's degree text), its sign, its
+// minutes or its retrograde mark.
+inline int LabelCharacterOption(const CanvasRecord& t, bool glyph) {
+  if (glyph) return OptionNumber::WheelPlanetFontSize;
+  if (t.text == GlyphText(GlyphCode::RetrogradeMark)) return OptionNumber::WheelRetroFontSize;
+  const bool digit = !t.text.empty() && t.text[0] >= '0' && t.text[0] <= '9';
+  if (digit && t.text.size() > 1) return OptionNumber::WheelPlanetDegreeFontSize;
+  if (digit)
+    return t.font.bold ? OptionNumber::WheelPlanetDegreeFontSize
+                       : OptionNumber::WheelPlanetMinuteFontSize;
+  return OptionNumber::WheelPlanetSignFontSize;
+}
+
+// Whether a character of a point label drawn in a window of font scale
+// `scale` is smaller than a glyph reads on a 96 dpi screen, or than its
+// degrees, sign and minutes in the same share of their option sizes.
+inline bool ReadsTooSmall(const CanvasRecord& t, bool glyph, const OptionValues& o,
+                          double scale) {
+  const int option = LabelCharacterOption(t, glyph);
+  const double share = o[option] / o[OptionNumber::WheelPlanetFontSize];
+  // Option sizes chosen smaller than that are the user's to choose.
+  const double least =
+      std::min(kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96 * share, o[option] * scale);
+  return t.font.points < least - 1e-6;
+}
+
 inline TextBox BoxOf(RecordingCanvas& canvas, const CanvasRecord& t) {
   canvas.SetFontName(t.font.family);
   canvas.SetFontSize(t.font.points);
@@ -260,25 +287,10 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
     const DeviceSize opening = WheelOpeningArea(96);
     const bool atOpeningOrLarger = !printing && canvas.DeviceWidth() >= opening.width &&
                                    canvas.DeviceHeight() >= opening.height;
-    const OptionValues& o = *in.options;
-    const auto optionOf = [&](const CanvasRecord& t) {
-      if (t.text == GlyphText(GlyphCode::RetrogradeMark)) return OptionNumber::WheelRetroFontSize;
-      if (t.text.size() == 1 && t.text[0] >= '0' && t.text[0] <= '9')
-        return t.font.bold ? OptionNumber::WheelPlanetDegreeFontSize
-                           : OptionNumber::WheelPlanetMinuteFontSize;
-      return pointOf(t.text) != 0 ? OptionNumber::WheelPlanetFontSize
-                                  : OptionNumber::WheelPlanetSignFontSize;
-    };
     for (std::size_t l = 0; atOpeningOrLarger && l < labels.size(); ++l) {
       bool small = false;
-      for (const std::size_t c : labelTexts[l]) {
-        const CanvasRecord& t = texts[c];
-        const double share = o[optionOf(t)] / o[OptionNumber::WheelPlanetFontSize];
-        // Option sizes chosen smaller than that are the user's to choose.
-        const double least = std::min(kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96 * share,
-                                      o[optionOf(t)] * scale);
-        small = small || t.font.points < least - 1e-6;
-      }
+      for (const std::size_t c : labelTexts[l])
+        small = small || ReadsTooSmall(texts[c], pointOf(texts[c].text) != 0, *in.options, scale);
       if (small) {
         ++n.unreadable;
         if (verbose)
