@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "RecordingHost.h"
 #include "SampleReports.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
 #include "reports/ReportViewer.h"
 #include "reports/RtfReport.h"
-
-#include <set>
 
 #include <signal.h>
 #include <sys/wait.h>
