@@ -147,6 +147,10 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
   const std::string missing = "The glyph font " + font.string() + " is missing. ";
   const std::string replaced = "It was replaced by the font shipped with the program.";
   const std::string thisRun = "The program uses the font shipped with it for this run.";
+  const std::string foreignLink = "The glyph font " + font.string() + " is a symbolic link to " +
+                                  (dir.path() / "Mine.ttf").string() +
+                                  ", which does not hold the program's glyph font; both are left "
+                                  "as they are. ";
   const std::string anew = "The wheels show their glyphs again once the program is installed anew.";
   const fs::path target = dir.path() / "Mine.ttf";
   const std::string cut = shipped.substr(0, shipped.size() / 2);
@@ -174,8 +178,9 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
       {"missing", [] {}, ORVANTA_DATA_DIR, missing + replaced, true},
       {"a folder", [&] { fs::create_directory(font); }, ORVANTA_DATA_DIR, missing + thisRun, false},
       {"missing from both folders", [] {}, nothingShipped.path(), missing + anew, false},
-      {"a link to another font", linkTo(&other), ORVANTA_DATA_DIR, damaged + thisRun, false, true},
-      {"a link to a cut font", linkTo(&cut), ORVANTA_DATA_DIR, damaged + thisRun, false, true},
+      {"a link to another font", linkTo(&other), ORVANTA_DATA_DIR, foreignLink + thisRun, false,
+       true},
+      {"a link to a cut font", linkTo(&cut), ORVANTA_DATA_DIR, foreignLink + thisRun, false, true},
       {"a link to nothing", linkTo(nullptr), ORVANTA_DATA_DIR, missing + thisRun, false, true},
       {"a link to the shipped font", linkTo(&shipped), ORVANTA_DATA_DIR, "", true, true},
   };

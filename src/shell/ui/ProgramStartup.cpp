@@ -174,10 +174,13 @@ void ProgramStartup::InstallGlyphFont() {
     if (glyphFontId_ < 0)
       outcome = "The wheels show their glyphs again once the program is installed anew.";
   }
-  host_.ShowMessageOnce("The glyph font " + font.string() +
-                            (present ? " is damaged and could not be loaded. " : " is missing. ") +
-                            outcome,
-                        kTitleWarning, MessageIcon::Exclamation);
+  // A link leads to a file of the user's: say so, since it is left as it is.
+  std::string what = present ? " is damaged and could not be loaded. " : " is missing. ";
+  if (present && fs::is_symlink(font, ec))
+    what = " is a symbolic link to " + fs::read_symlink(font, ec).string() +
+           ", which does not hold the program's glyph font; both are left as they are. ";
+  host_.ShowMessageOnce("The glyph font " + font.string() + what + outcome, kTitleWarning,
+                        MessageIcon::Exclamation);
 }
 
 void ProgramStartup::RemoveGlyphFont() {
