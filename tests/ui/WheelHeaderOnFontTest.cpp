@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,26 +114,25 @@ std::vector<std::string> HeaderFaults(const test::FontMeasuredCanvas& canvas,
   return faults;
 }
 
-enum class Wheel { Natal, TwoRing, Combined, Helio, HelioLatitudes };
-
 TEST(WheelHeaderOnFont, EveryLineReadsWholeClearOfTheWheelOnEverySurface) {
   test::GlyphFont font;
+  using enum DualWheelKind;
   const struct {
     const char* what;
     test::WheelChart chart;
-    Wheel wheel;
+    std::optional<DualWheelKind> dual;  // none: the natal wheel
     bool secondPerson;
   } cases[] = {
-      {"Chiron left out", test::WheelChart::BeforeChiron, Wheel::Natal, false},
-      {"helio two-chart", test::WheelChart::Ordinary, Wheel::Helio, false},
-      {"helio latitudes two-chart", test::WheelChart::Ordinary, Wheel::HelioLatitudes, false},
-      {"helio two-chart of two persons", test::WheelChart::Ordinary, Wheel::Helio, true},
-      {"helio latitudes of two persons", test::WheelChart::BeforeChiron, Wheel::HelioLatitudes,
+      {"Chiron left out", test::WheelChart::BeforeChiron, std::nullopt, false},
+      {"helio two-chart", test::WheelChart::Ordinary, DisplayHelio, false},
+      {"helio latitudes two-chart", test::WheelChart::Ordinary, DisplayHelioLatitudes, false},
+      {"helio two-chart of two persons", test::WheelChart::Ordinary, DisplayHelio, true},
+      {"helio latitudes of two persons", test::WheelChart::BeforeChiron, DisplayHelioLatitudes,
        true},
-      {"natal", test::WheelChart::Ordinary, Wheel::Natal, false},
-      {"two-ring", test::WheelChart::Crowded, Wheel::TwoRing, false},
-      {"two-ring of two persons", test::WheelChart::Ordinary, Wheel::TwoRing, true},
-      {"combined of two persons", test::WheelChart::Stellium, Wheel::Combined, true},
+      {"natal", test::WheelChart::Ordinary, std::nullopt, false},
+      {"two-ring", test::WheelChart::Crowded, Display, false},
+      {"two-ring of two persons", test::WheelChart::Ordinary, Display, true},
+      {"combined of two persons", test::WheelChart::Stellium, TransitsVsNatal, true},
   };
   const struct {
     const char* what;
@@ -149,23 +149,10 @@ TEST(WheelHeaderOnFont, EveryLineReadsWholeClearOfTheWheelOnEverySurface) {
     wb.Options[OptionNumber::AspectGridOnPrint] = 0;  // the header ends the page
     const SecondPersonBox box{c.secondPerson, c.secondPerson ? "Arthur Pendleton" : "2nd Person"};
     test::RecordingHost host;
-    switch (c.wheel) {
-      case Wheel::Natal:
-        PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
-        break;
-      case Wheel::TwoRing:
-        PrepareDualWheelCommand(wb, DualWheelKind::Display, box);
-        break;
-      case Wheel::Combined:
-        PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, box);
-        break;
-      case Wheel::Helio:
-        PrepareDualWheelCommand(wb, DualWheelKind::DisplayHelio, box);
-        break;
-      case Wheel::HelioLatitudes:
-        PrepareDualWheelCommand(wb, DualWheelKind::DisplayHelioLatitudes, box);
-        break;
-    }
+    if (c.dual)
+      PrepareDualWheelCommand(wb, *c.dual, box);
+    else
+      PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
     const WheelPaintInputs in = test::PaintInputsOf(wb);
     for (const auto& s : surfaces) {
       test::FontMeasuredCanvas canvas(s.width, s.height, s.dpi), header(s.width, s.height, s.dpi);
