@@ -165,6 +165,9 @@ TEST(WindowPlacementOnTheScreen, EveryWindowOpensWhollyOnIt) {
     if (at.width() == free.width()) {
       EXPECT_EQ(at.left(), free.left()) << what;
     }
+    if (at.height() == free.height()) {
+      EXPECT_EQ(at.top(), free.top()) << what;
+    }
   };
   InputFixture f;
   Orvanta8 main(f.wb, f.host);
