@@ -1480,6 +1480,53 @@ std::string Elided(const Canvas& canvas, const std::string& line, double width) 
   return cut + "...";
 }
 
+// The rows a header block prints, top to bottom: its seven lines where each
+// fits the room `roomOf(row, rows)` of its row of `rows`. Else each line is
+// whole where it fits, or wrapped at words onto the rows below, and cut with
+// "..." only where a word is wider than its row; a block that hangs from
+// `anchorTop` keeps its first line at the top, another stands on its last
+// row with its empty last lines taken to the top, so its text sits as low as
+// it can, where the corner beside the wheel is widest. Either grows only
+// where its empty lines cannot take the rows a wrap adds.
+std::vector<std::string> HeaderRows(const Canvas& canvas, const WheelHeaderLines& block,
+                                    bool anchorTop,
+                                    const std::function<double(std::size_t, std::size_t)>& roomOf) {
+  std::vector<std::string> laid(block.begin() + 1, block.end());
+  bool whole = true;
+  for (std::size_t row = 0; row < laid.size(); ++row)
+    whole = whole && canvas.TextWidth(laid[row]) <= roomOf(row, laid.size());
+  if (whole) return laid;
+  std::size_t used = 7;
+  while (used > 0 && block[used].empty()) --used;
+  // A wrap that makes the text a row taller moves a standing block's rows
+  // up, where they have less room: laid again until the count holds.
+  std::size_t count = used;
+  for (int tries = 0; tries < 4; ++tries) {
+    const std::size_t rows = std::max<std::size_t>(7, count);
+    const std::size_t first = anchorTop ? 0 : rows - count;
+    laid.clear();
+    for (std::size_t k = 1; k <= used; ++k)
+      for (std::string rest = block[k];;) {
+        const double room = roomOf(first + laid.size(), rows);
+        std::size_t cut = rest.rfind(' ');
+        while (cut != std::string::npos && cut > 0 && canvas.TextWidth(rest.substr(0, cut)) > room)
+          cut = rest.rfind(' ', cut - 1);
+        if (canvas.TextWidth(rest) <= room || cut == std::string::npos || cut == 0) {
+          laid.push_back(Elided(canvas, rest, room));
+          break;
+        }
+        laid.push_back(rest.substr(0, cut));
+        rest.erase(0, rest.find_first_not_of(' ', cut));
+        if (rest.empty()) break;  // only blanks were left over
+      }
+    if (anchorTop || laid.size() == count) break;
+    count = laid.size();
+  }
+  const std::size_t pad = std::max<std::size_t>(7, laid.size()) - laid.size();
+  laid.insert(anchorTop ? laid.end() : laid.begin(), pad, "");
+  return laid;
+}
+
 void SetEdges(Canvas& canvas, const ScaleEdges& e) {
   canvas.SetScale(e.left, e.top, e.right, e.bottom);
 }
@@ -1586,19 +1633,32 @@ void DrawTitleBlock(
   canvas.SetFontSize(opt[SurfaceOf(printing).titleSize]);
   canvas.SetFontBold(false);
   canvas.SetForeColor(QBColor(opt[SurfaceOf(printing).titleColor]));
-  const auto lines = [&](const WheelHeaderLines& block, double y) {
-    canvas.SetCurrent({left, y});
-    for (std::size_t k = 1; k <= 7; ++k) {
-      const double top = canvas.Current().y;
-      const double near = std::min(std::fabs(top), std::fabs(top - canvas.TextHeight(block[k])));
-      canvas.Print(Elided(canvas, block[k], HeaderRoom(near, canvas) - left));
+  const double lineHeight = canvas.TextHeight(r.OuterWheelHeader[1]);
+  // Each block's rows at their heights, from the top of its first row: the
+  // first block hangs from its top, the second stands where its seventh
+  // line ends.
+  const auto lines = [&](const WheelHeaderLines& block, double y, bool anchorTop) {
+    const auto topOf = [&](std::size_t row, std::size_t rows) {
+      const double below = anchorTop ? double(row) : double(row) + 7 - double(rows);
+      return y - below * lineHeight;
+    };
+    const auto roomOf = [&](std::size_t row, std::size_t rows) {
+      const double top = topOf(row, rows);
+      const double near = std::min(std::fabs(top), std::fabs(top - lineHeight));
+      return HeaderRoom(near, canvas) - left;
+    };
+    const std::vector<std::string> rows = HeaderRows(canvas, block, anchorTop, roomOf);
+    canvas.SetCurrent({left, topOf(0, rows.size())});
+    for (const std::string& row : rows) {
+      canvas.Print(row);
       canvas.SetCurrent({left, canvas.Current().y});
     }
   };
-  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[O::WheelPrintTitleOffsets] : 0));
-  const double lineHeight = canvas.TextHeight(r.OuterWheelHeader[1]);
+  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[O::WheelPrintTitleOffsets] : 0),
+        true);
   lines(r.OuterWheelHeader,
-        canvas.ScaleHeight() / 2 + (printing ? opt[O::WheelPrintTitleScale] : 8) * lineHeight);
+        canvas.ScaleHeight() / 2 + (printing ? opt[O::WheelPrintTitleScale] : 8) * lineHeight,
+        false);
   if (!printing || opt[O::WheelPrintTitleBlock] == 0 || !personalHeader) return;
   const std::optional<std::vector<std::string>> personal = personalHeader();
   if (!personal) return;

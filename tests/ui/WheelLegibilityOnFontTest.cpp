@@ -6,15 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QImage>
 #include <cstdio>
 #include <cstdlib>
 
 #include "../wheels/DualWheelLegibility.h"
 #include "../wheels/WheelLegibility.h"
+#include "FontMeasuredCanvas.h"
 #include "commands/DualWheelCommands.h"
-#include "platform/qt/QtCanvas.h"
 #include "shell/Startup.h"
 
 namespace orv {
@@ -24,25 +22,7 @@ namespace {
 const ChartInputFields kChicago{"7",  "14", "1976", "8", "30", "5", "87",
                                 "39", "41", "51",   "",  false, false, false};
 
-// Records as the recording surface does, measures as the window does.
-class FontMeasuredCanvas : public RecordingCanvas {
- public:
-  FontMeasuredCanvas(double width, double height, double dpi = 96)
-      : RecordingCanvas(width, height, dpi), device_(8, 8, QImage::Format_RGB32) {
-    device_.setDotsPerMeterX(qRound(dpi / 0.0254));
-    device_.setDotsPerMeterY(qRound(dpi / 0.0254));
-  }
-
- protected:
-  TextSize MeasureText(std::string_view text, const CanvasFont& font) const override {
-    const QFontMetricsF metrics(QtCanvas::QtFont(font), &device_);
-    const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return {metrics.horizontalAdvance(q), metrics.lineSpacing()};
-  }
-
- private:
-  QImage device_;
-};
+using test::FontMeasuredCanvas;
 
 class WheelLegibilityOnFont : public ::testing::Test {
  protected:

@@ -11,7 +11,6 @@
 #include "platform/Host.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"
-#include "shell/ui/OnScreen.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/SystemRegionalOrder.h"
 #include "shell/ui/Title.h"
@@ -125,8 +124,7 @@ void ProgramStartup::ContinueAfterTitle() {
     // The composite and synastry commands wait for a second person and the
     // chart commands for a calculation; the main window starts that way.
     main_.ApplySettingsGeometry(workbench_.Settings);
-    main_.show();
-    WaitUntilOnScreen(main_);
+    main_.ShowOnScreen();
     if (hooks_.ShowChartInputWindows) hooks_.ShowChartInputWindows();
     if (TipOfTheDayAtStart(workbench_.Options) && hooks_.ShowTipOfTheDay) hooks_.ShowTipOfTheDay();
   }
