@@ -1500,7 +1500,7 @@ void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool 
   if (twoRing)
     p.DualRing();
   else
-    DrawCombinedFrame(canvas, opt, printing, false);
+    DrawCombinedFrame(canvas, opt, printing, in.blackWhite);
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontSize(opt[SurfaceOf(printing).cuspDegreeSize]);
   canvas.SetFontBold(false);

@@ -1,17 +1,21 @@
 // The printed wheel's frame on real sheet shapes: every spoke and aspect
 // line ends on its circle, measured in device space, where the circles are
-// round and the page's units are not square.
+// round and the page's units are not square; the half page is black and
+// white.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
+#include "PrintedPair.h"
 #include "RecordingCanvas.h"
 #include "RecordingHost.h"
 #include "WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
 #include "commands/WheelCommands.h"
+#include "core/OptionNumbers.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 
@@ -138,6 +142,94 @@ TEST(PrintedFrame, EveryLineEndsOnItsCircleOnLetterAndA4FullAndHalfPage) {
         EXPECT_GE(chords, 8u) << name;
         EXPECT_GT(lines.size(), 20u) << name;  // the aspect lines too
       }
+  }
+}
+
+// The printed wheels: single wheels, which print the aspect grid's
+// staircase, and two-chart wheels, which print its square.
+struct PrintedWheel {
+  const char* name;
+  int typeChart;
+  std::optional<SingleWheelKind> single;  // else the two-chart wheel `dual`
+  DualWheelKind dual;
+  // The chart (against the transits on a two-chart wheel); none: the
+  // printed pair.
+  std::optional<test::WheelChart> chart;
+};
+
+// Prepares `w` into `wb`, its own orbs read into `orbs` for the aspect lines
+// and grid cells.
+WheelPaintInputs PreparePrintedWheel(Workbench& wb, const PrintedWheel& w,
+                                     std::optional<OrbTable>& orbs) {
+  test::ComputeWheelChart(wb, w.chart.value_or(test::WheelChart::Ordinary));
+  wb.Options[47] = 1;
+  test::RecordingHost host;
+  if (!w.chart)
+    test::PreparePrintedPair(wb, w.dual);
+  else if (w.single)
+    PrepareSingleWheel(wb, *w.single, {}, host);
+  else
+    PrepareDualWheelCommand(wb, w.dual, {});
+  orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+  WheelPaintInputs in = test::PaintInputsOf(wb, w.typeChart);
+  in.orbs = orbs ? &*orbs : nullptr;
+  return in;
+}
+
+// The half page prints the window's wheel in black and white whatever the
+// window's colours: a white page, black spokes (the combined frame's sectors
+// too), the circles in their option's colour and the combined frame's centre
+// disc white, as on the single wheel's half page.
+TEST(PrintedFrame, TheHalfPageIsBlackAndWhiteInEveryArrangement) {
+  using enum DualWheelKind;
+  using test::WheelChart;
+  const PrintedWheel wheels[] = {
+      {"American natal", 0, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
+      {"European natal", 1, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
+      {"declinations", 0, SingleWheelKind::Declinations, {}, WheelChart::Ordinary},
+      {"combined pair", 0, {}, TransitsVsNatal, {}},
+      {"two-ring pair", 0, {}, Display, {}}};
+  const Rgb white = QBColor(15), black = QBColor(0), circles = QBColor(9);
+  for (const PrintedWheel& w : wheels) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    WheelPaintInputs in = PreparePrintedWheel(wb, w, orbs);
+    wb.Options[OptionNumber::WheelBackColor] = 3;
+    wb.Options[OptionNumber::WheelCircleColor] = 9;
+    wb.Options[OptionNumber::WheelSpokeColor] = 12;
+    in.blackWhite = true;
+    const double width = (8.5 - 2 * kMarginInches) * kDotsPerInch;
+    const double height = (11 - 2 * kMarginInches) * kDotsPerInch;
+    RecordingCanvas page(width, HalfPageWheelHeight(width, height), kDotsPerInch);
+    PaintWheelWindow(page, in, *StartScaleFor(page.DeviceWidth(), page.DeviceHeight()));
+    const std::vector<CanvasRecord>& records = page.Records();
+    ASSERT_EQ(records.front().kind, CanvasRecord::Kind::Clear) << w.name;
+    EXPECT_EQ(records.front().color, white) << w.name;
+    // The frame's twelve spokes are its first lines; the combined frame's
+    // sectors its first arcs of the rim.
+    const auto lines = page.Lines();
+    ASSERT_GE(lines.size(), 12u) << w.name;
+    for (std::size_t k = 0; k < 12; ++k)
+      EXPECT_EQ(lines[k].color, black) << w.name << ", spoke " << k;
+    int sectors = 0, rings = 0, discs = 0;
+    for (const CanvasRecord& r : records) {
+      if (r.kind != CanvasRecord::Kind::Circle) continue;
+      if (r.fill) {
+        ++discs;
+        EXPECT_EQ(*r.fill, white) << w.name << ", the disc of radius " << r.radius;
+      } else if (r.startRad && r.endRad &&
+                 std::fabs(*r.endRad - *r.startRad - std::numbers::pi / 6) < 1e-9) {
+        ++sectors;
+        EXPECT_EQ(r.color, black) << w.name << ", a sector";
+      } else if (!r.startRad) {
+        ++rings;
+        EXPECT_EQ(r.color, circles) << w.name << ", the circle of radius " << r.radius;
+      }
+    }
+    const bool combined = !w.single && w.dual == TransitsVsNatal;
+    EXPECT_EQ(sectors, combined ? 12 : 0) << w.name;
+    EXPECT_EQ(discs, combined ? 1 : 0) << w.name;
+    EXPECT_GE(rings, 1) << w.name;
   }
 }
 
