@@ -158,6 +158,24 @@ struct PrintedWheel {
   std::optional<test::WheelChart> chart;
 };
 
+using enum DualWheelKind;
+using test::WheelChart;
+
+const PrintedWheel kPrintedWheels[] = {
+    {"American natal", 0, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
+    {"European natal", 1, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
+    {"European crowded natal", 1, SingleWheelKind::Natal, {}, WheelChart::Crowded},
+    {"American stellium", 0, SingleWheelKind::Natal, {}, WheelChart::Stellium},
+    {"intercepting natal", 0, SingleWheelKind::Natal, {}, WheelChart::Intercepting},
+    {"declinations", 0, SingleWheelKind::Declinations, {}, WheelChart::Ordinary},
+    {"combined pair", 0, {}, TransitsVsNatal, {}},
+    {"two-ring pair", 0, {}, Display, {}},
+    {"helio two-ring pair", 0, {}, DisplayHelio, {}},
+    {"declinations two-ring pair", 0, {}, DisplayDeclinations, {}},
+    {"combined intercepting", 0, {}, TransitsVsNatal, WheelChart::Intercepting},
+    {"combined stellium", 0, {}, TransitsVsNatal, WheelChart::Stellium},
+    {"two-ring crowded", 0, {}, Display, WheelChart::Crowded}};
+
 // Prepares `w` into `wb`, its own orbs read into `orbs` for the aspect lines
 // and grid cells.
 WheelPaintInputs PreparePrintedWheel(Workbench& wb, const PrintedWheel& w,
@@ -197,24 +215,8 @@ double NearestRadius(const TextBox& box, UserPoint centre, double squash) {
 // on the page, at least a unit from every text, line and circle of the rest
 // of the page, and outside the wheel's outer circle.
 TEST(PrintedFrame, TheAspectGridKeepsClearOfTheWheelAndOfEveryTextOnLetterAndA4) {
-  using enum DualWheelKind;
-  using test::WheelChart;
-  const PrintedWheel wheels[] = {
-      {"American natal", 0, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
-      {"European natal", 1, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
-      {"European crowded natal", 1, SingleWheelKind::Natal, {}, WheelChart::Crowded},
-      {"American stellium", 0, SingleWheelKind::Natal, {}, WheelChart::Stellium},
-      {"intercepting natal", 0, SingleWheelKind::Natal, {}, WheelChart::Intercepting},
-      {"declinations", 0, SingleWheelKind::Declinations, {}, WheelChart::Ordinary},
-      {"combined pair", 0, {}, TransitsVsNatal, {}},
-      {"two-ring pair", 0, {}, Display, {}},
-      {"helio two-ring pair", 0, {}, DisplayHelio, {}},
-      {"declinations two-ring pair", 0, {}, DisplayDeclinations, {}},
-      {"combined intercepting with transits", 0, {}, TransitsVsNatal, WheelChart::Intercepting},
-      {"combined stellium with transits", 0, {}, TransitsVsNatal, WheelChart::Stellium},
-      {"two-ring crowded with transits", 0, {}, Display, WheelChart::Crowded}};
   constexpr double kGap = 1;
-  for (const PrintedWheel& w : wheels) {
+  for (const PrintedWheel& w : kPrintedWheels) {
     Workbench wb;
     std::optional<OrbTable> orbs;
     const WheelPaintInputs in = PreparePrintedWheel(wb, w, orbs);
@@ -275,16 +277,8 @@ TEST(PrintedFrame, TheAspectGridKeepsClearOfTheWheelAndOfEveryTextOnLetterAndA4)
 // too), the circles in their option's colour and the combined frame's centre
 // disc white, as on the single wheel's half page.
 TEST(PrintedFrame, TheHalfPageIsBlackAndWhiteInEveryArrangement) {
-  using enum DualWheelKind;
-  using test::WheelChart;
-  const PrintedWheel wheels[] = {
-      {"American natal", 0, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
-      {"European natal", 1, SingleWheelKind::Natal, {}, WheelChart::Ordinary},
-      {"declinations", 0, SingleWheelKind::Declinations, {}, WheelChart::Ordinary},
-      {"combined pair", 0, {}, TransitsVsNatal, {}},
-      {"two-ring pair", 0, {}, Display, {}}};
   const Rgb white = QBColor(15), black = QBColor(0), circles = QBColor(9);
-  for (const PrintedWheel& w : wheels) {
+  for (const PrintedWheel& w : kPrintedWheels) {
     Workbench wb;
     std::optional<OrbTable> orbs;
     WheelPaintInputs in = PreparePrintedWheel(wb, w, orbs);
