@@ -83,17 +83,14 @@ class GridPainter {
     const double y0 =
         canvas_.ScaleHeight() / 2 +
         1.25 * th * Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
-    const double pageBottom = canvas_.ScaleTop() + canvas_.ScaleHeight();
-    // Lowered while it meets the wheel or a kept box; where the page ends
-    // first, as low as the page allows.
+    // Lowered while it meets the wheel or a kept box, no lower than the
+    // page's bottom edge; it moves whole, so its extent is measured once.
     PlaceTop(y0);
-    for (double drop = kLowerStep; Meets(Extent()); drop += kLowerStep) {
-      PlaceTop(y0 - drop);
-      if (Lowest(Extent()) < pageBottom) {
-        PlaceTop(y0 - drop + kLowerStep);
-        break;
-      }
-    }
+    const std::vector<GridBox> extent = Extent();
+    const double room = Lowest(extent) - (canvas_.ScaleTop() + canvas_.ScaleHeight());
+    double drop = 0;
+    while (drop + kLowerStep <= room && Meets(extent, drop)) drop += kLowerStep;
+    PlaceTop(y0 - drop);
     Frame();
     Labels();
     if (in_.orbs) Cells();
@@ -122,18 +119,19 @@ class GridPainter {
     return y;
   }
 
-  // Whether any of `boxes` comes within the clearance of the wheel or of a
-  // kept box; the wheel's circles are round on the page, whose units are not
-  // square.
-  bool Meets(const std::vector<GridBox>& boxes) const {
+  // Whether any of `boxes`, lowered by `drop`, comes within the clearance
+  // of the wheel or of a kept box; the wheel's circles are round on the
+  // page, whose units are not square.
+  bool Meets(const std::vector<GridBox>& boxes, double drop) const {
     const double squash = 1 / SurfaceVerticalFactor(canvas_);
     const double reach = in_.wheelReach + kClearance;
     for (const GridBox& b : boxes) {
-      const double nx = std::clamp(0.0, b[0].x, b[1].x), ny = std::clamp(0.0, b[1].y, b[0].y);
+      const double top = b[0].y - drop, bottom = b[1].y - drop;
+      const double nx = std::clamp(0.0, b[0].x, b[1].x), ny = std::clamp(0.0, bottom, top);
       if (std::hypot(nx, squash * ny) < reach) return true;
       for (const GridBox& k : in_.keepClear)
         if (b[0].x < k[1].x + kClearance && k[0].x < b[1].x + kClearance &&
-            b[1].y < k[0].y + kClearance && k[1].y < b[0].y + kClearance)
+            bottom < k[0].y + kClearance && k[1].y < top + kClearance)
           return true;
     }
     return false;
