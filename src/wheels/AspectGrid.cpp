@@ -217,8 +217,8 @@ class GridPainter {
         const int code = AspectListCode(Separation(GridPoint(i), GridPoint(k)), *in_.orbs);
         if (code < 2) continue;
         canvas_.SetForeColor(QBColor(Option(FamilyColorOption(code))));
-        Put(GlyphCode::AspectBase + code,
-            {xL_ + v / 3 + (i - 1) * 1.25 * v, yB_ - g / 4 + k * 1.25 * g});
+        Put(GlyphCode::AspectBase + code, {xL_ + v / 3 + (i - 1) * 1.25 * v,
+                                           yB_ - g / 4 + k * 1.25 * g});
       }
     }
   }
@@ -264,8 +264,6 @@ AspectGridInputs WheelGridInputs(const WheelPaintInputs& in) {
   return grid;
 }
 
-void PrintAspectGrid(Canvas& canvas, const AspectGridInputs& in) {
-  GridPainter(canvas, in).Paint();
-}
+void PrintAspectGrid(Canvas& canvas, const AspectGridInputs& in) { GridPainter(canvas, in).Paint(); }
 
 }  // namespace orv

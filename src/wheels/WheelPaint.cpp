@@ -185,7 +185,8 @@ class Painter {
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
   void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
-  // Drawn, or while measuring only its box noted.
+  // Drawn (on paper its box kept, for the aspect grid to keep clear of),
+  // or while measuring only its box noted.
   void PutText(const std::string& text, UserPoint at) {
     if (measuring_ || o_.printing) {
       const std::array<UserPoint, 2> box{
