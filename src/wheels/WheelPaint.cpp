@@ -135,6 +135,8 @@ constexpr double kStaggerDeg = 1.5, kLeastStaggerDeg = 1.1;
 // Where the two-ring wheel's labels begin: clear of the conjunction arcs
 // drawn along its circle.
 constexpr double kRingLabelsFrom = WheelRadius + 3.5;
+// The radius the ring's spokes reach, outside its circle.
+constexpr double kRingSpokeEnd = WheelRadius + 30;
 // The two-ring wheel's labels shrink to this share of their sizes before a
 // crowded sector takes a second row.
 constexpr double kRingSecondRowBelow = 0.75;
@@ -183,15 +185,23 @@ class Painter {
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
   void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
-  // Drawn, or while measuring only its box noted.
+  // Drawn (on paper its box kept, for the aspect grid to keep clear of),
+  // or while measuring only its box noted.
   void PutText(const std::string& text, UserPoint at) {
-    if (measuring_) {
-      boxes_.push_back({at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}});
-      return;
+    if (measuring_ || o_.printing) {
+      const std::array<UserPoint, 2> box{
+          at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}};
+      if (measuring_) {
+        boxes_.push_back(box);
+        return;
+      }
+      printed_.push_back(box);
     }
     canvas_.SetCurrent(at);
     canvas_.Print(text);
   }
+  // The boxes of the texts drawn on paper so far.
+  const std::vector<std::array<UserPoint, 2>>& Printed() const { return printed_; }
   void PutBold(int code, UserPoint at) {
     canvas_.SetFontBold(true);
     Put(code, at);
@@ -213,7 +223,7 @@ class Painter {
 
   void DualRing() {
     for (double a : EqualSpokeAngles()) {
-      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
+      const auto ends = SpokeEnds(a, WheelRadius, kRingSpokeEnd, o_.verticalFactor);
       canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
@@ -1456,6 +1466,7 @@ class Painter {
   std::map<int, double> lentOut_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
+  std::vector<std::array<UserPoint, 2>> printed_;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's
@@ -1547,7 +1558,7 @@ void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool 
   if (twoRing)
     p.DualRing();
   else
-    DrawCombinedFrame(canvas, opt, printing, false);
+    DrawCombinedFrame(canvas, opt, printing, in.blackWhite);
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontSize(opt[SurfaceOf(printing).cuspDegreeSize]);
   canvas.SetFontBold(false);
@@ -1707,8 +1718,14 @@ void PaintWheelPrinter(
   canvas.SetFontScale(1);  // the page is always the same size
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kPrinter);
+  // Below the wheel, clear of its circles and spokes and of every label.
   const auto grid = [&] {
-    if ((*in.options)[O::AspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
+    if ((*in.options)[O::AspectGridOnPrint] == 0) return;
+    AspectGridInputs g = WheelGridInputs(in);
+    g.keepClear = p.Printed();
+    const bool ring = r.WheelKind == 2 ? r.DualWheelShown == 1 : r.DeclinationSingleWheel != 0;
+    g.wheelReach = ring ? kRingSpokeEnd : kRimRadius;
+    PrintAspectGrid(canvas, g);
   };
   if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, true);
