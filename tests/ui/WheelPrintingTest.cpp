@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <filesystem>
 
+#include "TempDir.h"
 #include "TestGlyphFont.h"
 #include "../wheels/PrintedPair.h"
 #include "../wheels/WheelTestCharts.h"
@@ -25,8 +26,9 @@ using test::GlyphFont;
 TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
   GlyphFont font;
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "orvanta-wheel-pages";
-  fs::create_directories(dir);
+  // A folder of its own: runs of the suite in other checkouts print at once.
+  const test::TempDir pages;
+  const fs::path& dir = pages.path();
   const struct {
     const char* name;
     int typeChart;
@@ -70,7 +72,6 @@ TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
         EXPECT_GT(fs::file_size(pdf), 2000u) << name;
       }
   }
-  fs::remove_all(dir);
 }
 
 }  // namespace
