@@ -1349,10 +1349,11 @@ class Painter {
 
   // The least share of their option sizes a single wheel's labels shrink to
   // on this surface: on a screen, that at which their glyphs still read in
-  // the window as it opens, which in a larger window leaves them more room
-  // to shrink; in a smaller one they shrink with the wheel.
+  // the window as it opens (whose font scale is 1 at any dpi). The share
+  // holds at every size, so a crowded house's labels grow with a larger
+  // window as their neighbours do and shrink with a smaller one.
   double LeastLabelShare() const {
-    const double glyphPoints = Opt(o_.glyphSize) * std::max(1.0, canvas_.FontScale());
+    const double glyphPoints = Opt(o_.glyphSize);
     if (o_.printing || !legible_ || !(glyphPoints > 0)) return kSmallestLabel;
     return std::clamp(kLeastReadableGlyphPoints / glyphPoints, kSmallestLabel, 1.0);
   }
