@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace orv {
 
@@ -68,6 +69,13 @@ void Canvas::Line(UserPoint a, UserPoint b, std::optional<Rgb> color) {
 }
 
 void Canvas::Circle(UserPoint centre, double radius, const CircleStyle& style) {
+  // An arc whose ends meet (to the rounding of angles worked out in degrees)
+  // covers nothing: read as a whole turn it would ring the circle.
+  constexpr double kSameEnd = 1e-9;
+  if ((style.startRad || style.endRad) &&
+      std::abs(std::remainder(style.endRad.value_or(0) - style.startRad.value_or(0),
+                              2 * std::numbers::pi)) < kSameEnd)
+    return;
   DoCircle(centre, radius, style.color.value_or(fore_), style.fill, style.startRad, style.endRad,
            drawWidth_);
 }

@@ -42,7 +42,8 @@ struct CircleStyle {
   std::optional<Rgb> color;  // the outline; the fore colour when not given
   std::optional<Rgb> fill;   // the inside, when given
   // An arc from `startRad` counter-clockwise to `endRad` (radians, 0 at
-  // 3 o'clock as seen on the surface); the whole circle when not given.
+  // 3 o'clock as seen on the surface), nothing when the two meet; the whole
+  // circle when not given.
   std::optional<double> startRad;
   std::optional<double> endRad;
 };

@@ -115,8 +115,13 @@ constexpr double kLeastReadableGlyphPoints = 9.0 * 72 / 96 / (1500.0 / 2048);
 constexpr double kRimClearance = 1.5;
 // How much further from the rim each label lent to a neighbouring house
 // stands than the next one away from its own house: the leader line of
-// that one runs outside it.
+// that one runs outside it. A label kept at home that a leader line would
+// cross stands in from the rim by as much, up to `kLeaderSteps` times.
 constexpr double kLeaderRoom = 4;
+constexpr int kLeaderSteps = 3;
+// The least angle, in degrees, between a leader line's rim end and its
+// house's spokes.
+constexpr double kLeaderEndInset = 1;
 // How far past its row's edge a label may reach once moved along its house
 // (where its characters stand otherwise to the rim), in units: less than
 // the rim's clearance. Beyond it the label is drawn in again.
@@ -707,7 +712,8 @@ class Painter {
   // The labels [from, to) of a house too narrow to hold them all at a
   // legible size: as many as it holds stay, and its first and last go into
   // the houses either side, beside their own labels, each with a leader
-  // line across the spoke to its own house's rim that crosses no label.
+  // line across the spoke to its point's place on its own house's rim that
+  // crosses no label.
   // Fewest lent first, the more even splits first. False when none fits.
   bool Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
             std::vector<PlacedLabel>& placed,
@@ -720,6 +726,9 @@ class Painter {
     };
     const HouseSector own = sectorOf(house);
     const std::size_t n = to - from;
+    // Where each label's leader would end, by its index in `placed`.
+    std::vector<double> target(to);
+    for (std::size_t k = from; k < to; ++k) target[k] = RimPlace(inputs, house, original[k].value);
     // A neighbour (`dir` -1 the house before, 1 the one after) with our
     // labels [lentFrom, lentTo) beside its own on the side toward our house,
     // fitted in one row; where its own labels begin in `placed`.
@@ -728,6 +737,9 @@ class Painter {
       std::size_t from = 0, ownCount = 0;
       std::vector<PlacedLabel> together;
     };
+    // How much further in from the rim than they would stand the labels of
+    // these points go, to let leader lines pass outside them.
+    std::map<int, double> room;
     const auto host = [&](int dir, std::size_t lentFrom,
                           std::size_t lentTo) -> std::optional<Host> {
       Host h;
@@ -744,7 +756,7 @@ class Painter {
       for (std::size_t k = lentFrom; k < lentTo; ++k) {
         PlacedLabel l = original[k];
         const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
-        lentOut_[l.point] = kLeaderRoom * double(further);
+        lentOut_[l.point] = kLeaderRoom * double(further) + room[l.point];
         l.radius = kRimRadius;  // drawn in only as far as it must
         l.angle =
             UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
@@ -767,27 +779,59 @@ class Painter {
                        [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
       for (const std::size_t before : splits) {
         const std::size_t keptFrom = from + before, keptTo = to - (lent - before);
-        std::vector<PlacedLabel> kept(original.begin() + long(keptFrom),
-                                      original.begin() + long(keptTo));
-        for (PlacedLabel& l : kept) l.sizeFactor = 1;
-        const auto [size, twoRows] = FitHouse(own, kept, false);
-        if (size == 0) continue;
-        const auto previous = host(-1, from, keptFrom);
-        const auto next = previous ? host(1, keptTo, to) : std::nullopt;
+        room.clear();
+        std::vector<PlacedLabel> kept;
+        std::pair<double, bool> fit;
+        const auto keep = [&] {
+          kept.assign(original.begin() + long(keptFrom), original.begin() + long(keptTo));
+          for (PlacedLabel& l : kept) l.sizeFactor = 1;
+          lentOut_ = room;
+          fit = FitHouse(own, kept, false);
+          lentOut_.clear();
+        };
+        keep();
+        if (fit.first == 0) continue;
+        std::optional<Host> previous = host(-1, from, keptFrom);
+        std::optional<Host> next = previous ? host(1, keptTo, to) : std::nullopt;
         if (!next) continue;
-        // Each lent label's leader ends on the rim just inside its own house,
-        // on the side of its host.
-        const double inset = std::min(0.5, own.width / 4);
-        const double startTarget = own.start + inset, endTarget = own.start + own.width - inset;
-        std::vector<PlacedLabel> around = kept;
-        around.insert(around.end(), previous->together.begin(), previous->together.end());
-        around.insert(around.end(), next->together.begin(), next->together.end());
-        bool crosses = false;
-        for (std::size_t k = previous->ownCount; k < previous->together.size(); ++k)
-          crosses = crosses || LeaderCrosses(previous->together[k], startTarget, around);
-        for (std::size_t k = next->ownCount; k < next->together.size(); ++k)
-          crosses = crosses || LeaderCrosses(next->together[k], endTarget, around);
-        if (crosses) continue;
+        // The labels the leader lines cross; a host's own, which stay where
+        // they are, as 0.
+        const auto crossed = [&] {
+          std::vector<PlacedLabel> around = kept;
+          std::vector<int> fixed;
+          for (const Host* h : {&*previous, &*next}) {
+            around.insert(around.end(), h->together.begin(), h->together.end());
+            for (std::size_t k = 0; k < h->ownCount; ++k) fixed.push_back(h->together[k].point);
+          }
+          std::vector<int> points;
+          const auto add = [&](const PlacedLabel& l, double to) {
+            for (const int p : LeaderCrossings(l, to, around))
+              points.push_back(std::find(fixed.begin(), fixed.end(), p) == fixed.end() ? p : 0);
+          };
+          for (std::size_t k = previous->ownCount; k < previous->together.size(); ++k)
+            add(previous->together[k], target[from + k - previous->ownCount]);
+          for (std::size_t k = next->ownCount; k < next->together.size(); ++k)
+            add(next->together[k], target[keptTo + k - next->ownCount]);
+          return points;
+        };
+        // A leader line runs just inside the rim to its point's place: the
+        // labels kept or lent that it would cross stand in from the rim, a
+        // step further each time, until it passes outside them.
+        bool clear = false;
+        for (int step = 0; step <= kLeaderSteps; ++step) {
+          const std::vector<int> points = crossed();
+          clear = points.empty();
+          if (clear || step == kLeaderSteps ||
+              std::find(points.begin(), points.end(), 0) != points.end())
+            break;
+          for (const int p : points) room[p] += kLeaderRoom;
+          keep();
+          previous = fit.first > 0 ? host(-1, from, keptFrom) : std::nullopt;
+          next = previous ? host(1, keptTo, to) : std::nullopt;
+          if (!next) break;
+        }
+        if (!clear) continue;
+        const bool twoRows = fit.second;
         std::copy(kept.begin(), kept.end(), placed.begin() + long(keptFrom));
         twoRowHouse[std::size_t(house)] = twoRows;
         for (const Host* h : {&*previous, &*next}) {
@@ -796,16 +840,16 @@ class Painter {
           std::copy(h->together.begin(), h->together.begin() + long(h->ownCount),
                     placed.begin() + long(h->from));
         }
-        for (std::size_t k = from; k < keptFrom; ++k) {
-          leaders_[placed[k].point] = startTarget;
+        for (std::size_t k = from; k < keptFrom; ++k)
           placed[k] = previous->together[previous->ownCount + (k - from)];
-          placed[k].lineEndAngle = UserAngle(startTarget);
-        }
-        for (std::size_t k = keptTo; k < to; ++k) {
-          leaders_[placed[k].point] = endTarget;
+        for (std::size_t k = keptTo; k < to; ++k)
           placed[k] = next->together[next->ownCount + (k - keptTo)];
-          placed[k].lineEndAngle = UserAngle(endTarget);
-        }
+        for (std::size_t k = from; k < to; ++k)
+          if (k < keptFrom || k >= keptTo) {
+            leaders_[placed[k].point] = target[k];
+            // The aspect lines end at the point's own place too.
+            placed[k].lineEndAngle = UserAngle(target[k]);
+          }
         return true;
       }
     }
@@ -820,9 +864,6 @@ class Painter {
                const std::vector<std::pair<std::size_t, std::size_t>>& groups,
                const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to) {
     const int house = placed[from].house;
-    const HouseSector own = HouseSectorOf(inputs, house);
-    const double ownStart = SurfaceAngle(own.start);
-    const double ownWidth = Norm360(SurfaceAngle(own.start + own.width) - ownStart);
     // The host that lets them (and its own) keep the largest size, the
     // nearer of two about as good.
     struct Host {
@@ -860,17 +901,33 @@ class Painter {
     std::copy(best.together.begin(), best.together.begin() + long(best.ownCount),
               placed.begin() + long(best.from));
     for (std::size_t k = from; k < to; ++k) {
-      // Its true place within its house, on the rim.
-      const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
-      const double next = inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))];
-      const double span = Norm360(next - cusp);
-      const double share = span > 0 ? Norm360(placed[k].value - cusp) / span : 0.5;
-      const double target = ownStart + ownWidth * std::clamp(share, 0.2, 0.8);
+      const double target = RimPlace(inputs, house, placed[k].value);
       leaders_[placed[k].point] = target;
       placed[k] = best.together[best.ownCount + (k - from)];
       // The aspect lines end at the point's own place too.
       placed[k].lineEndAngle = UserAngle(target);
     }
+  }
+
+  // Where the leader line of a label of `house` at longitude `value` ends:
+  // the true direction, on this surface, of the point's own place between
+  // the house's cusps, kept off its spokes so it cannot read as standing on
+  // one.
+  double RimPlace(const SingleWheelInputs& inputs, int house, double value) const {
+    const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
+    const double span =
+        Norm360(inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))] - cusp);
+    const double past = Norm360(value - cusp);
+    // Outside its cusps (stored a hair before the first): at the nearer.
+    const double share =
+        span <= 0 ? 0.5 : past <= span ? past / span : past - span < 360 - past ? 1 : 0;
+    const HouseSector nominal = HouseSectorOf(inputs, house);
+    const HouseSector own = SurfaceSector(nominal, o_.verticalFactor);
+    const double inset = std::min(kLeaderEndInset, own.width / 4);
+    const double into = Norm360(SurfaceAngle(nominal.start + nominal.width * share) - own.start);
+    // A place a hair before the start comes round as nearly 360.
+    const double held = into > own.width ? (into - own.width < 360 - into ? own.width : 0) : into;
+    return Norm360(own.start + std::clamp(held, inset, own.width - inset));
   }
 
   // A rehoused label's leader line: from its glyph to its place on the rim.
@@ -890,17 +947,24 @@ class Painter {
     return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
                            std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
   }
-  // Whether the leader line of `l` to `target` would cross another label.
-  bool LeaderCrosses(const PlacedLabel& l, double target, const std::vector<PlacedLabel>& around) {
+  // The points of the labels of `around` (but `l`'s own) that the leader
+  // line of `l` to `target` would cross.
+  std::vector<int> LeaderCrossings(const PlacedLabel& l, double target,
+                                   const std::vector<PlacedLabel>& around) {
     const auto [rim, near] = LeaderEnds(l, target);
-    std::vector<AspectClearBox> others;
+    std::vector<int> points;
     for (const PlacedLabel& other : around)
       if (other.point != l.point)
-        for (const Box& b : Boxes(other)) others.push_back(b);
-    // Exactly, not by samples along it: a line through a glyph's corner
-    // crosses it as plainly as one through its middle.
-    const auto clear = StretchesClearOf(rim, near, others, 0);
-    return clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1;
+        for (const Box& b : Boxes(other)) {
+          // Exactly, not by samples along it: a line through a glyph's
+          // corner crosses it as plainly as one through its middle.
+          const auto clear = StretchesClearOf(rim, near, std::vector<AspectClearBox>{b}, 0);
+          if (clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1) {
+            points.push_back(other.point);
+            break;
+          }
+        }
+    return points;
   }
 
   // A pass of the combined arrangement refitted by the boxes its labels
@@ -1295,10 +1359,11 @@ class Painter {
 
   // The least share of their option sizes a single wheel's labels shrink to
   // on this surface: on a screen, that at which their glyphs still read in
-  // the window as it opens, which in a larger window leaves them more room
-  // to shrink; in a smaller one they shrink with the wheel.
+  // the window as it opens (whose font scale is 1 at any dpi). The share
+  // holds at every size, so a crowded house's labels grow with a larger
+  // window as their neighbours do and shrink with a smaller one.
   double LeastLabelShare() const {
-    const double glyphPoints = Opt(o_.glyphSize) * std::max(1.0, canvas_.FontScale());
+    const double glyphPoints = Opt(o_.glyphSize);
     if (o_.printing || !legible_ || !(glyphPoints > 0)) return kSmallestLabel;
     return std::clamp(kLeastReadableGlyphPoints / glyphPoints, kSmallestLabel, 1.0);
   }

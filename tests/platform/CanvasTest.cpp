@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "RecordingCanvas.h"
 #include "platform/Canvas.h"
 
@@ -66,6 +69,34 @@ TEST(Canvas, UserScaleTextMeasuresAndPrintPosition) {
     EXPECT_DOUBLE_EQ(canvas.Current().y, r.probe.y + down * 1.5 * r.lineHeight);
     EXPECT_EQ(canvas.Texts().back().font.points, 15);
     EXPECT_EQ(canvas.Font().points, 10);
+  }
+}
+
+// Every surface draws what Circle passes on: an arc whose ends meet (as
+// given, a whole turn apart, or apart by the rounding of their degrees) is
+// passed on to none; a short arc, a whole circle and an arc ending at 0
+// are.
+TEST(Canvas, AnArcWhoseEndsMeetDrawsNothing) {
+  constexpr double kPi = 3.14159265358979323846;
+  const std::tuple<std::optional<double>, std::optional<double>, bool> rows[] = {
+      {0.7, 0.7, false},
+      {-kPi / 2, 3 * kPi / 2, false},
+      {218 * kPi / 180, 218.0 / 180 * kPi, false},
+      {0.0, std::nullopt, false},
+      {std::nullopt, 2 * kPi, false},
+      {0.7, 0.7 + 0.001 * kPi / 180, true},
+      {0.7, 0.7 - 0.001 * kPi / 180, true},
+      {1.0, std::nullopt, true},
+      {std::nullopt, std::nullopt, true},
+  };
+  for (const auto& [start, end, drawn] : rows) {
+    RecordingCanvas canvas(400, 400, 96);
+    CircleStyle style;
+    style.startRad = start;
+    style.endRad = end;
+    canvas.Circle({0, 0}, 100, style);
+    EXPECT_EQ(canvas.Records().size(), drawn ? 1u : 0u)
+        << start.value_or(-1) << " to " << end.value_or(-1);
   }
 }
 
