@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <tuple>
 
@@ -121,6 +122,27 @@ TEST(Canvas, TextsAreMeasuredOncePerFontAndText) {
   // Ten points at a scale of 1.2 are 12 points, as 12 at a scale of 1.
   EXPECT_EQ(canvas.asked.size(), distinct.size());
   EXPECT_EQ(std::set(canvas.asked.begin(), canvas.asked.end()), distinct);
+}
+
+// Canvases keep their measures apart (another device may measure otherwise):
+// what a copy measures, the canvas it was copied from measures itself; and a
+// copy measures rightly when that canvas is gone, in the font last measured
+// there and in another.
+TEST(Canvas, ACopiedCanvasMeasuresOnItsOwn) {
+  auto original = std::make_unique<CountingCanvas>();
+  original->SetFontName("Glyph");
+  original->SetFontSize(10);
+  EXPECT_DOUBLE_EQ(original->TextWidth("ab"), CountingCanvas::Width("Glyph", 10, false, "ab"));
+  CountingCanvas copy = *original;
+  copy.TextWidth("cd");
+  original->TextWidth("cd");
+  EXPECT_EQ(original->asked.back(), (CountingCanvas::Asked{"Glyph", 10, false, "cd"}));
+  original.reset();
+  for (const double points : {10, 14, 10}) {
+    copy.SetFontSize(points);
+    EXPECT_DOUBLE_EQ(copy.TextWidth("ab"), CountingCanvas::Width("Glyph", points, false, "ab"));
+    EXPECT_DOUBLE_EQ(copy.TextHeight("abc"), points * 2);
+  }
 }
 
 }  // namespace
