@@ -21,8 +21,8 @@
 #include "commands/DualWheelCommands.h"
 #include "commands/WheelCommands.h"
 #include "platform/qt/QtCanvas.h"
-#include "shell/Startup.h"
 #include "shell/OptionFiles.h"
+#include "shell/Startup.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/ui/WheelPrinting.h"
 
