@@ -5,6 +5,8 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <span>
+#include <unordered_map>
 
 #include "base/Format.h"
 #include "core/Angles.h"
@@ -137,6 +139,9 @@ constexpr double kSecondRowBelow = 0.85;
 // The least angle, in degrees, between the glyphs of a two-row house taken
 // in zodiac order: nearer, two of them read as a pair side by side.
 constexpr double kStaggerDeg = 1.5, kLeastStaggerDeg = 1.1;
+// How many labels' measured boxes a paint keeps at most (a crowded house
+// measures a few thousand).
+constexpr std::size_t kKeptShapes = 20000;
 // Where the two-ring wheel's labels begin: clear of the conjunction arcs
 // drawn along its circle.
 constexpr double kRingLabelsFrom = WheelRadius + 3.5;
@@ -178,12 +183,21 @@ CircleStyle Ring(Rgb color) {
   return style;
 }
 
+// Whether the same labels stand alike, as far as fitting them moves them.
+bool SamePlaces(const std::vector<PlacedLabel>& a, const std::vector<PlacedLabel>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+    return x.angle == y.angle && x.radius == y.radius && x.lineEndAngle == y.lineEndAngle &&
+           x.sizeFactor == y.sizeFactor;
+  });
+}
+
 class Painter {
  public:
   // On a surface whose scale is set.
   Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
       : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
+    squash_ = std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
   }
 
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
@@ -367,6 +381,7 @@ class Painter {
 
   // The glyph and digit cells in the planet glyph size.
   void MeasureCells() {
+    shapes_.clear();
     canvas_.SetFontSize(Opt(o_.glyphSize));
     const std::string reference = GlyphText(GlyphCode::Earth);
     glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
@@ -693,17 +708,15 @@ class Painter {
   // they took two rows.
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs) {
+    if (shapes_.size() > kKeptShapes) shapes_.clear();
     std::vector<PlacedLabel> twoRows = house;
-    const std::vector<PlacedLabel> start = house;
     const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
     double twoRowSize = 0;
     // Too full to stagger them widely: less widely, else every other
     // label further in as it comes.
-    for (const double stagger : {kStaggerDeg, kLeastStaggerDeg, 0.0})
-      if (oneRowSize < kSecondRowBelow && twoRowSize == 0 && (pairs || stagger > 0)) {
-        twoRows = start;
-        twoRowSize = FitTwoRows(sector, twoRows, stagger);
-      }
+    constexpr double kStaggers[] = {kStaggerDeg, kLeastStaggerDeg, 0.0};
+    if (oneRowSize < kSecondRowBelow)
+      twoRowSize = FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2));
     if (twoRowSize <= oneRowSize) return {oneRowSize, false};
     house = std::move(twoRows);
     return {twoRowSize, true};
@@ -769,6 +782,15 @@ class Painter {
       if (!fits) return std::nullopt;
       return h;
     };
+    // A host's fit depends only on how many it takes on its side: each is
+    // fitted once, and a split whose hosts cannot take their share is
+    // passed over before its own house is refitted.
+    std::vector<std::optional<std::optional<Host>>> hostBefore(n), hostAfter(n);
+    const auto hostOf = [&](int dir, std::size_t count) -> const std::optional<Host>& {
+      auto& known = (dir < 0 ? hostBefore : hostAfter)[count];
+      if (!known) known = dir < 0 ? host(-1, from, from + count) : host(1, to - count, to);
+      return *known;
+    };
     for (std::size_t lent = 1; lent < n; ++lent) {
       std::vector<std::size_t> splits(lent + 1);
       for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
@@ -780,6 +802,10 @@ class Painter {
       for (const std::size_t before : splits) {
         const std::size_t keptFrom = from + before, keptTo = to - (lent - before);
         room.clear();
+        std::optional<Host> previous = hostOf(-1, before);
+        if (!previous) continue;
+        std::optional<Host> next = hostOf(1, lent - before);
+        if (!next) continue;
         std::vector<PlacedLabel> kept;
         std::pair<double, bool> fit;
         const auto keep = [&] {
@@ -789,15 +815,11 @@ class Painter {
           fit = FitHouse(own, kept, false);
           lentOut_.clear();
         };
-        keep();
-        if (fit.first == 0) continue;
-        std::optional<Host> previous = host(-1, from, keptFrom);
-        std::optional<Host> next = previous ? host(1, keptTo, to) : std::nullopt;
-        if (!next) continue;
-        // The labels the leader lines cross; a host's own, which stay where
-        // they are, as 0.
-        const auto crossed = [&] {
-          std::vector<PlacedLabel> around = kept;
+        // The labels the leader lines cross (with the kept ones or without);
+        // a host's own, which stay where they are, as 0.
+        const auto crossed = [&](bool withKept) {
+          std::vector<PlacedLabel> around;
+          if (withKept) around = kept;
           std::vector<int> fixed;
           for (const Host* h : {&*previous, &*next}) {
             around.insert(around.end(), h->together.begin(), h->together.end());
@@ -814,16 +836,22 @@ class Painter {
             add(next->together[k], target[keptTo + k - next->ownCount]);
           return points;
         };
+        const auto crossesAHost = [](const std::vector<int>& points) {
+          return std::find(points.begin(), points.end(), 0) != points.end();
+        };
+        // A leader across a host's own labels crosses them wherever the
+        // kept labels go: passed over before the house is refitted.
+        if (crossesAHost(crossed(false))) continue;
+        keep();
+        if (fit.first == 0) continue;
         // A leader line runs just inside the rim to its point's place: the
         // labels kept or lent that it would cross stand in from the rim, a
         // step further each time, until it passes outside them.
         bool clear = false;
         for (int step = 0; step <= kLeaderSteps; ++step) {
-          const std::vector<int> points = crossed();
+          const std::vector<int> points = crossed(true);
           clear = points.empty();
-          if (clear || step == kLeaderSteps ||
-              std::find(points.begin(), points.end(), 0) != points.end())
-            break;
+          if (clear || step == kLeaderSteps || crossesAHost(points)) break;
           for (const int p : points) room[p] += kLeaderRoom;
           keep();
           previous = fit.first > 0 ? host(-1, from, keptFrom) : std::nullopt;
@@ -1244,7 +1272,11 @@ class Painter {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
     const double outer = kRimRadius - kRimClearance;
+    std::vector<PlacedLabel> before;
     for (int pass = 0;; ++pass) {
+      // A pass that starts where the one before it did ends as it did.
+      if (pass > 0 && pass < 12 && SamePlaces(house, before)) pass = 12;
+      if (pass < 12) before = house;
       const double squeeze = PlaceRow(sector, row, outer);
       bool fits = squeeze >= 1;
       for (PlacedLabel* l : row) {
@@ -1263,9 +1295,13 @@ class Painter {
 
   // Every other label of `house` (by angle) in a second row inside the
   // first: the largest size at which both rows fit, 0 when none does.
-  // `stagger`: the least angle each glyph stands on from the one before it,
-  // whichever its row, so the house reads along in zodiac order (0: none).
-  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house, double stagger) {
+  // `staggers`, tried in turn until one fits: the least angle each glyph
+  // stands on from the one before it, whichever its row, so the house reads
+  // along in zodiac order (0: none). At each size the rows are placed once
+  // for all the staggers, which differ only in the check and in whether the
+  // last pass staggers them.
+  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                    std::span<const double> staggers) {
     std::vector<PlacedLabel*> byAngle;
     for (PlacedLabel& l : house) byAngle.push_back(&l);
     const auto offset = [&](const PlacedLabel* l) {
@@ -1276,30 +1312,57 @@ class Painter {
     std::array<std::vector<PlacedLabel*>, 2> rows;
     for (std::size_t k = 0; k < byAngle.size(); ++k) rows[k % 2].push_back(byAngle[k]);
     const std::vector<PlacedLabel> start = house;
-    for (double size = 1; size >= LeastLabelShare() - 1e-9; size -= 0.05) {
-      for (std::size_t k = 0; k < house.size(); ++k) {
-        house[k] = start[k];
-        house[k].sizeFactor = size;
-      }
-      double outer = 1, inner = 1, boundary = 0;
-      for (int pass = 0; pass < 4; ++pass) {
-        // Once the rows have found their radii: each label of the inner row
-        // set between its two neighbours of the outer one, so that the
-        // house reads in zodiac order along it rather than in pairs.
-        if (pass == 3 && stagger > 0) Stagger(sector, byAngle);
-        outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
-        boundary = kRimRadius;
-        for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
-        inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
-      }
-      bool clear = true;
+    double outer = 1, inner = 1;
+    const auto placeRows = [&](double size) {
+      outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
+      double boundary = kRimRadius;
+      for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
+      inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
+    };
+    const auto fits = [&](double stagger) {
+      bool clear = outer >= 1 && inner >= 1;
       for (const PlacedLabel* l : rows[1])
         clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
       for (std::size_t k = 1; stagger > 0 && k < byAngle.size(); ++k)
         clear = clear && std::remainder(GlyphAngle(*byAngle[k]) - GlyphAngle(*byAngle[k - 1]),
                                         360.0) >= stagger;
-      if (outer >= 1 && inner >= 1 && clear) return size;
+      return clear;
+    };
+    // By stagger: the largest size that fits, and the house set at it.
+    std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
+    std::vector<PlacedLabel> beforeLastPass;
+    for (double size = 1; size >= LeastLabelShare() - 1e-9 && !found.front(); size -= 0.05) {
+      for (std::size_t k = 0; k < house.size(); ++k) {
+        house[k] = start[k];
+        house[k].sizeFactor = size;
+      }
+      for (int pass = 0; pass < 3; ++pass) {
+        beforeLastPass = house;
+        placeRows(size);
+        if (SamePlaces(house, beforeLastPass)) break;  // placed again, they would stay
+      }
+      beforeLastPass = house;
+      // Once the rows have found their radii: each label of the inner row
+      // set between its two neighbours of the outer one, so that the house
+      // reads in zodiac order along it rather than in pairs.
+      for (const bool staggered : {true, false}) {
+        bool wanted = false;
+        for (std::size_t s = 0; s < staggers.size(); ++s)
+          wanted = wanted || (!found[s] && (staggers[s] > 0) == staggered);
+        if (!wanted) continue;
+        std::copy(beforeLastPass.begin(), beforeLastPass.end(), house.begin());
+        if (staggered) Stagger(sector, byAngle);
+        placeRows(size);
+        for (std::size_t s = 0; s < staggers.size(); ++s)
+          if (!found[s] && (staggers[s] > 0) == staggered && fits(staggers[s]))
+            found[s].emplace(size, house);
+      }
     }
+    for (auto& f : found)
+      if (f) {
+        house = std::move(f->second);
+        return f->first;
+      }
     return 0;
   }
 
@@ -1393,9 +1456,7 @@ class Painter {
   // How much taller a user unit is than wide on this surface (the printed
   // page's are): the fit measures where things really stand, where the
   // circles are round.
-  double Squash() const {
-    return std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
-  }
+  double Squash() const { return squash_; }
   // The true direction of a point (x, y) in user units.
   double TrueAngle(double x, double y) const {
     return std::atan2(Squash() * y, x) * 180 / std::numbers::pi;
@@ -1436,15 +1497,48 @@ class Painter {
     measuring_ = false;
     return boxes_;
   }
+  // A label's boxes depend only on these, and the fit asks for the same
+  // label's boxes many times over.
+  struct LabelShape {
+    int point;
+    double value, angle, radius, sizeFactor;
+    bool leftSideOrder, retrograde;
+    bool operator==(const LabelShape&) const = default;
+  };
+  struct LabelShapeHash {
+    std::size_t operator()(const LabelShape& s) const {
+      std::size_t h = std::hash<int>{}(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
+      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor})
+        h = h * 1000003 ^ std::hash<double>{}(d);
+      return h;
+    }
+  };
+  // A label's boxes, and from them its spans with the gap shares asked for
+  // and how near and how far from the centre it reaches, once asked.
+  struct LabelMeasures {
+    std::vector<std::array<UserPoint, 2>> boxes;
+    std::vector<std::pair<double, LabelSpan>> spans;
+    std::optional<double> innerReach, reach;
+  };
+  LabelMeasures& MeasuresOf(const PlacedLabel& l) {
+    const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
+                           l.sizeFactor, l.leftSideOrder, l.retrograde};
+    if (const auto known = shapes_.find(shape); known != shapes_.end()) return known->second;
+    return shapes_.emplace(shape, LabelMeasures{Measured([&] { Label(l); }), {}, {}, {}})
+        .first->second;
+  }
   const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
-    return Measured([&] { Label(l); });
+    return MeasuresOf(l).boxes;
   }
   // `gapShare`: each box taken that share of its height larger all round,
   // so labels set apart by their spans keep twice that between them.
   LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
+    LabelMeasures& measures = MeasuresOf(l);
+    for (const auto& [share, span] : measures.spans)
+      if (share == gapShare) return span;
     const double anchor = SurfaceAngle(l.angle, 1);
     LabelSpan span;
-    for (const auto& box : Boxes(l)) {
+    for (const auto& box : measures.boxes) {
       const double dy = gapShare * (box[0].y - box[1].y), dx = dy * Squash();
       for (double x : {box[0].x - dx, box[1].x + dx})
         for (double y : {box[0].y + dy, box[1].y - dy}) {
@@ -1453,22 +1547,27 @@ class Painter {
           span.above = std::max(span.above, d);
         }
     }
+    measures.spans.emplace_back(gapShare, span);
     return span;
   }
   // The nearest any of the label's boxes comes to the centre.
   double InnerReach(const PlacedLabel& l) {
+    LabelMeasures& measures = MeasuresOf(l);
+    if (measures.innerReach) return *measures.innerReach;
     double near = 1e300;
-    for (const auto& box : Boxes(l))
+    for (const auto& box : measures.boxes)
       near = std::min(near, std::hypot(std::clamp(0.0, box[0].x, box[1].x),
                                        Squash() * std::clamp(0.0, box[1].y, box[0].y)));
-    return near;
+    return *(measures.innerReach = near);
   }
   double Reach(const PlacedLabel& l) {
+    LabelMeasures& measures = MeasuresOf(l);
+    if (measures.reach) return *measures.reach;
     double far = 0;
-    for (const auto& box : Boxes(l))
+    for (const auto& box : measures.boxes)
       for (double x : {box[0].x, box[1].x})
         for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
-    return far;
+    return *(measures.reach = far);
   }
 
   using Box = std::array<UserPoint, 2>;
@@ -1521,6 +1620,7 @@ class Painter {
   UserPoint at_;
   std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
   double sizeFactor_ = 1;
+  double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.
   std::map<int, double> leaders_;
   // Whether labels keep to the size at which they read (else, for a house
@@ -1532,6 +1632,9 @@ class Painter {
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
   std::vector<std::array<UserPoint, 2>> printed_;
+  // The boxes of each label measured, by its shape; forgotten when the
+  // cells change, and where too many are kept, between houses' fits.
+  std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's
