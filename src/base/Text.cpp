@@ -219,6 +219,10 @@ std::string_view FirstCharacters(std::string_view utf8, std::size_t count) {
   return utf8.substr(0, end);
 }
 
+std::string_view CharactersAfter(std::string_view utf8, std::size_t skip, std::size_t count) {
+  return FirstCharacters(utf8.substr(FirstCharacters(utf8, skip).size()), count);
+}
+
 std::string PadToCharacters(std::string_view utf8, std::size_t width) {
   std::string out(utf8);
   const std::size_t count = CharacterCount(utf8);

@@ -65,9 +65,12 @@ bool IsUnsafeInFileName(std::string_view ch);
 // UTF-8 text by characters, not bytes: the number of characters (a byte
 // that continues no character counts as one), the first `count` characters
 // (never half of one), and the text padded with blanks to `width` characters
-// (longer text is left as it is). Names in fixed columns go through these.
+// (longer text is left as it is), and the `count` characters after the
+// first `skip` (fewer, or none, where the text ends). Names in fixed columns
+// and names compared by position go through these.
 std::size_t CharacterCount(std::string_view utf8);
 std::string_view FirstCharacters(std::string_view utf8, std::size_t count);
+std::string_view CharactersAfter(std::string_view utf8, std::size_t skip, std::size_t count);
 std::string PadToCharacters(std::string_view utf8, std::size_t width);
 
 }  // namespace orv

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace orv {
 
@@ -68,6 +69,13 @@ void Canvas::Line(UserPoint a, UserPoint b, std::optional<Rgb> color) {
 }
 
 void Canvas::Circle(UserPoint centre, double radius, const CircleStyle& style) {
+  // An arc whose ends meet (to the rounding of angles worked out in degrees)
+  // covers nothing: read as a whole turn it would ring the circle.
+  constexpr double kSameEnd = 1e-9;
+  if ((style.startRad || style.endRad) &&
+      std::abs(std::remainder(style.endRad.value_or(0) - style.startRad.value_or(0),
+                              2 * std::numbers::pi)) < kSameEnd)
+    return;
   DoCircle(centre, radius, style.color.value_or(fore_), style.fill, style.startRad, style.endRad,
            drawWidth_);
 }
@@ -84,12 +92,30 @@ void Canvas::Print(std::string_view text) {
   current_ = {ScaleLeft(), current_.y + down * TextHeight(text)};
 }
 
+Canvas::TextSizes& Canvas::MeasuredTexts::In(const CanvasFont& font, double scale) {
+  if (!last_ || lastFont_.points != font.points * scale || lastFont_.bold != font.bold ||
+      lastFont_.family != font.family) {
+    lastFont_ = font;
+    lastFont_.points *= scale;
+    last_ = &byFont_[lastFont_];
+  }
+  return *last_;
+}
+
+Canvas::TextSize Canvas::Measured(std::string_view text) const {
+  TextSizes& sizes = measured_.In(font_, fontScale_);
+  if (const auto known = sizes.find(text); known != sizes.end()) return known->second;
+  const TextSize size = MeasureText(text, ScaledFont());
+  sizes.emplace(text, size);
+  return size;
+}
+
 double Canvas::TextWidth(std::string_view text) const {
-  return MeasureText(text, ScaledFont()).width / DeviceUnitsPerUserX();
+  return Measured(text).width / DeviceUnitsPerUserX();
 }
 
 double Canvas::TextHeight(std::string_view text) const {
-  return MeasureText(text, ScaledFont()).height / DeviceUnitsPerUserY();
+  return Measured(text).height / DeviceUnitsPerUserY();
 }
 
 }  // namespace orv

@@ -6,10 +6,13 @@
 // 16-colour palette. The Qt layer draws on windows, images and printers;
 // the tests' RecordingCanvas records.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace orv {
 
@@ -42,7 +45,8 @@ struct CircleStyle {
   std::optional<Rgb> color;  // the outline; the fore colour when not given
   std::optional<Rgb> fill;   // the inside, when given
   // An arc from `startRad` counter-clockwise to `endRad` (radians, 0 at
-  // 3 o'clock as seen on the surface); the whole circle when not given.
+  // 3 o'clock as seen on the surface), nothing when the two meet; the whole
+  // circle when not given.
   std::optional<double> startRad;
   std::optional<double> endRad;
 };
@@ -131,6 +135,8 @@ class Canvas {
                         double widthPx) = 0;
   virtual void DoText(UserPoint topLeft, std::string_view text, const CanvasFont& font,
                       Rgb color) = 0;
+  // The same text in the same font measures the same for the canvas's life:
+  // the canvas keeps each answer.
   virtual TextSize MeasureText(std::string_view text, const CanvasFont& font) const = 0;
 
  private:
@@ -139,6 +145,43 @@ class Canvas {
   };
   ScaleEdges Edges() const;
   CanvasFont ScaledFont() const;
+  // A text's size in the current font, measured once: a wheel's fit
+  // measures the same few texts at a few sizes many thousand times over,
+  // and a device's text shaping is slow.
+  TextSize Measured(std::string_view text) const;
+
+  struct FontHash {
+    std::size_t operator()(const CanvasFont& f) const {
+      return std::hash<std::string>{}(f.family) ^ (std::hash<double>{}(f.points) * 31) ^
+             std::size_t{f.bold};
+    }
+  };
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  using TextSizes = std::unordered_map<std::string, TextSize, TextHash, std::equal_to<>>;
+  // The sizes measured, by font; the last font's found again without a
+  // search, since texts come in runs of one font. A copied canvas measures
+  // afresh.
+  class MeasuredTexts {
+   public:
+    MeasuredTexts() = default;
+    MeasuredTexts(const MeasuredTexts&) {}
+    MeasuredTexts& operator=(const MeasuredTexts&) {
+      byFont_.clear();
+      last_ = nullptr;
+      return *this;
+    }
+    TextSizes& In(const CanvasFont& font, double scale);
+
+   private:
+    std::unordered_map<CanvasFont, TextSizes, FontHash> byFont_;
+    CanvasFont lastFont_;  // scaled
+    TextSizes* last_ = nullptr;
+  };
 
   std::optional<ScaleEdges> scale_;
   UserPoint current_;
@@ -147,6 +190,7 @@ class Canvas {
   double drawWidth_ = 1;
   CanvasFont font_;
   double fontScale_ = 1;
+  mutable MeasuredTexts measured_;
 };
 
 }  // namespace orv

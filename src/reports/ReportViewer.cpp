@@ -186,7 +186,7 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
   choice.confirmOverwrite = true;
   const std::optional<std::string> chosen = host.ChooseFile(choice);
   if (!chosen) return std::nullopt;
-  report.ReportFileName = *chosen;
+  report.ReportFileName = ReportTextFileName(*chosen).string();
   return WriteReport(report, options, host);
 }
 

@@ -92,8 +92,9 @@ std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValu
                                            const std::filesystem::path& appPath,
                                            const ReportPersons& persons, Host& host);
 
-// Save As: asks for a .txt file, makes it the viewer's file and saves there
-// as Save does. Cancel writes nothing and keeps the viewer's file.
+// Save As: asks for a .txt file, makes it (see ReportTextFileName) the
+// viewer's file and saves there as Save does. Cancel writes nothing and
+// keeps the viewer's file.
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
                                              const std::filesystem::path& appPath,
                                              const ReportPersons& persons, Host& host);

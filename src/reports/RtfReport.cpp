@@ -229,6 +229,12 @@ fs::path RtfFileName(const fs::path& textFile) {
   return rtf += ".rtf";
 }
 
+fs::path ReportTextFileName(const fs::path& chosen) {
+  fs::path text = chosen;
+  if (EqualsIgnoreCase(chosen.extension().string(), ".rtf")) text.replace_extension(".txt");
+  return text;
+}
+
 bool IsTransitReportText(std::string_view savedText) {
   return savedText.substr(0, kTransitMarkChars).find("TRANSIT REPORT FOR") !=
          std::string_view::npos;

@@ -19,6 +19,12 @@ namespace orv {
 // file itself.
 std::filesystem::path RtfFileName(const std::filesystem::path& textFile);
 
+// The text file of a report saved under the name `chosen`: a name with the
+// copy's ".rtf" extension (any case) is taken for its stem with ".txt", as
+// the save dialog completes a name typed without one, so the ".rtf" file of
+// the pair is the copy; any other name as it is.
+std::filesystem::path ReportTextFileName(const std::filesystem::path& chosen);
+
 // Whether the saved text is a transit report ("TRANSIT REPORT FOR" within
 // its first 150 characters).
 bool IsTransitReportText(std::string_view savedText);

@@ -54,8 +54,13 @@ fs::path GlyphFontPath(const fs::path& appPath) {
 bool RestoreShippedFile(const fs::path& shippedFolder, const fs::path& appPath,
                         std::string_view name) {
   if (shippedFolder.empty()) return false;
+  // A save goes through a link to the file it leads to, which here is one
+  // of the user's own files, not the program's.
+  const fs::path mine = ResolveInFolder(appPath, name);
+  std::error_code ec;
+  if (fs::is_symlink(mine, ec)) return false;
   const auto bytes = ReadFileBytes(ResolveInFolder(shippedFolder, name));
-  return bytes && WriteFileAtomically(ResolveInFolder(appPath, name), *bytes).empty();
+  return bytes && WriteFileAtomically(mine, *bytes).empty();
 }
 
 fs::path NatalOrbFile(const fs::path& appPath) { return appPath / kNatalOrbFileName; }

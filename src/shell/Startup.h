@@ -86,8 +86,9 @@ ScreenFit FitToScreen(int screenPixelWidth, double twipsPerPixelX);
 std::filesystem::path GlyphFontPath(const std::filesystem::path& appPath);
 
 // Puts the copy of the file `name` shipped in `shippedFolder` over the one
-// in `appPath` (a damaged file the user cannot mend). Returns whether it was
-// replaced.
+// in `appPath` (a damaged file the user cannot mend); a symbolic link in its
+// place is left as it is, and so is the file it leads to. Returns whether it
+// was replaced.
 bool RestoreShippedFile(const std::filesystem::path& shippedFolder,
                         const std::filesystem::path& appPath, std::string_view name);
 

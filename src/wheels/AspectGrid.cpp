@@ -1,5 +1,6 @@
 #include "wheels/AspectGrid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "core/OptionNumbers.h"
 #include "wheels/AspectList.h"
 #include "wheels/GlyphCodes.h"
+#include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 
 namespace orv {
@@ -46,6 +48,13 @@ int FamilyColorOption(int code) {
 constexpr std::string_view kCellMeasure = " 224";
 constexpr std::string_view kGlyphMeasure = " 175";
 
+// The room, in units, the grid keeps from the wheel and the page's texts,
+// and the step by which it is lowered to find it.
+constexpr double kClearance = 1;
+constexpr double kLowerStep = 0.25;
+
+using GridBox = std::array<UserPoint, 2>;  // top-left, bottom-right
+
 // Positions left out of a heliocentric grid: the Moon, the nodes, the Part
 // of Fortune, the Ascendant and the MC.
 bool OutOfHelio(int position) { return position == 2 || (position >= 11 && position <= 15); }
@@ -70,36 +79,95 @@ class GridPainter {
     ch_ = 1.25 * th;
     const double x0 = canvas_.ScaleWidth() / 2 - Option(O::PrintGridRightInset);
     xR_ = x0 - tw;
-    y0_ = canvas_.ScaleHeight() / 2 +
-          1.25 * th * Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
-    yB_ = y0_ - (NumPoints + 1) * ch_;
     xL_ = xR_ - NumPoints * cw_;
-    if (in_.twoCharts)
-      SquareFrame();
-    else
-      Staircase();
+    const double y0 =
+        canvas_.ScaleHeight() / 2 +
+        1.25 * th * Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
+    // Lowered while it meets the wheel or a kept box, no lower than the
+    // page's bottom edge; it moves whole, so its extent is measured once.
+    PlaceTop(y0);
+    const std::vector<GridBox> extent = Extent();
+    const double room = Lowest(extent) - (canvas_.ScaleTop() + canvas_.ScaleHeight());
+    double drop = 0;
+    while (drop + kLowerStep <= room && Meets(extent, drop)) drop += kLowerStep;
+    PlaceTop(y0 - drop);
+    Frame();
     Labels();
     if (in_.orbs) Cells();
   }
 
  private:
+  void PlaceTop(double y0) {
+    y0_ = y0;
+    yB_ = y0_ - (NumPoints + 1) * ch_;
+  }
+
+  // The boxes of the grid's rules and labels where it stands now (its cells
+  // stand inside its rules).
+  std::vector<GridBox> Extent() {
+    measuring_ = true;
+    extent_.clear();
+    Frame();
+    Labels();
+    measuring_ = false;
+    return extent_;
+  }
+
+  static double Lowest(const std::vector<GridBox>& boxes) {
+    double y = boxes.front()[1].y;
+    for (const GridBox& b : boxes) y = std::min(y, b[1].y);
+    return y;
+  }
+
+  // Whether any of `boxes`, lowered by `drop`, comes within the clearance
+  // of the wheel or of a kept box; the wheel's circles are round on the
+  // page, whose units are not square.
+  bool Meets(const std::vector<GridBox>& boxes, double drop) const {
+    const double squash = 1 / SurfaceVerticalFactor(canvas_);
+    const double reach = in_.wheelReach + kClearance;
+    for (const GridBox& b : boxes) {
+      const double top = b[0].y - drop, bottom = b[1].y - drop;
+      const double nx = std::clamp(0.0, b[0].x, b[1].x), ny = std::clamp(0.0, bottom, top);
+      if (std::hypot(nx, squash * ny) < reach) return true;
+      for (const GridBox& k : in_.keepClear)
+        if (b[0].x < k[1].x + kClearance && k[0].x < b[1].x + kClearance &&
+            bottom < k[0].y + kClearance && k[1].y < top + kClearance)
+          return true;
+    }
+    return false;
+  }
+
+  void Frame() {
+    if (in_.twoCharts)
+      SquareFrame();
+    else
+      Staircase();
+  }
+
+  // Drawn, or while measuring only its extent noted.
+  void Rule(UserPoint a, UserPoint b) {
+    if (measuring_)
+      extent_.push_back({UserPoint{std::min(a.x, b.x), std::max(a.y, b.y)},
+                         UserPoint{std::max(a.x, b.x), std::min(a.y, b.y)}});
+    else
+      canvas_.Line(a, b);
+  }
+
   // N - 1 rows, the longest at the bottom.
   void Staircase() {
     const int n = NumPoints;
     const auto y = [&](int k) { return y0_ - (k + 1) * ch_; };
     for (int k = 1; k <= n; ++k) {
       const int cells = k == n ? n - 1 : k;
-      canvas_.Line({xR_ - cells * cw_, y(k)}, {xR_, y(k)});
+      Rule({xR_ - cells * cw_, y(k)}, {xR_, y(k)});
     }
-    canvas_.Line({xR_, y(1)}, {xR_, yB_});
-    for (int k = 1; k <= n - 1; ++k) canvas_.Line({xR_ - k * cw_, y(k)}, {xR_ - k * cw_, yB_});
+    Rule({xR_, y(1)}, {xR_, yB_});
+    for (int k = 1; k <= n - 1; ++k) Rule({xR_ - k * cw_, y(k)}, {xR_ - k * cw_, yB_});
   }
 
   void SquareFrame() {
-    for (int k = 1; k <= NumPoints + 1; ++k)
-      canvas_.Line({xL_, y0_ - k * ch_}, {xR_, y0_ - k * ch_});
-    for (int m = 0; m <= NumPoints; ++m)
-      canvas_.Line({xR_ - m * cw_, y0_ - ch_}, {xR_ - m * cw_, yB_});
+    for (int k = 1; k <= NumPoints + 1; ++k) Rule({xL_, y0_ - k * ch_}, {xR_, y0_ - k * ch_});
+    for (int m = 0; m <= NumPoints; ++m) Rule({xR_ - m * cw_, y0_ - ch_}, {xR_ - m * cw_, yB_});
   }
 
   int LabelCode(int position) const {
@@ -112,9 +180,14 @@ class GridPainter {
     return " " + std::to_string(GlyphCode::PointBase + GridPoint(position));
   }
 
-  void Put(int code, UserPoint at) {
+  void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
+  void PutText(const std::string& text, UserPoint at) {
+    if (measuring_) {
+      extent_.push_back({at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}});
+      return;
+    }
     canvas_.SetCurrent(at);
-    canvas_.Print(GlyphText(code));
+    canvas_.Print(text);
   }
 
   void Labels() {
@@ -125,8 +198,7 @@ class GridPainter {
     }
     if (in_.twoCharts) {
       const std::string caption = in_.caption + ": ";
-      canvas_.SetCurrent({xL_ - canvas_.TextWidth(caption), yB_ - 5});
-      canvas_.Print(caption);
+      PutText(caption, {xL_ - canvas_.TextWidth(caption), yB_ - 5});
     }
     for (int r = in_.twoCharts ? NumPoints : NumPoints - 1; r >= 1; --r) {
       const double h = std::fabs(canvas_.TextHeight(NumberText(r)));
@@ -162,6 +234,8 @@ class GridPainter {
   Canvas& canvas_;
   const AspectGridInputs& in_;
   double cw_ = 0, ch_ = 0, xR_ = 0, xL_ = 0, y0_ = 0, yB_ = 0;
+  bool measuring_ = false;
+  std::vector<GridBox> extent_;
 };
 
 }  // namespace

@@ -5,8 +5,10 @@
 // holding the glyph of the aspect its pair forms, in the colour of the
 // aspect's family, with the points' glyphs along the bottom and the right.
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ChartPoints.h"
 #include "core/NumberFile.h"
@@ -32,6 +34,11 @@ struct AspectGridInputs {
   // The orbs of the wheel's orb file; none: the frame and labels without
   // aspects.
   std::optional<OrbTable> orbs;
+  // What the page printed before the grid, which the grid keeps clear of:
+  // the boxes of its texts (top-left and bottom-right corners) and the
+  // radius, in units across, that the wheel's circles and spokes reach.
+  std::vector<std::array<UserPoint, 2>> keepClear;
+  double wheelReach = 0;
 };
 
 // The grid inputs of a prepared wheel: one chart, or the first chart's
@@ -47,7 +54,10 @@ int GridPoint(int position);
 // coordinates (the wheel centre at 0, y up): its right edge option 179
 // units in from the page's right edge plus one number's width, its top
 // option 188 (single) or 189 (two charts) text heights above the middle of
-// the scale's height, in the glyph font at option 180 or 190 points.
+// the scale's height, in the glyph font at option 180 or 190 points. Where
+// that place would bring a rule or label of the grid within a unit of the
+// wheel or of a kept box, the grid stands lower, as little as clears them,
+// and no lower than the page's bottom edge.
 void PrintAspectGrid(Canvas& canvas, const AspectGridInputs& in);
 
 }  // namespace orv

@@ -5,6 +5,8 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <span>
+#include <unordered_map>
 
 #include "base/Format.h"
 #include "core/Angles.h"
@@ -115,8 +117,13 @@ constexpr double kLeastReadableGlyphPoints = 9.0 * 72 / 96 / (1500.0 / 2048);
 constexpr double kRimClearance = 1.5;
 // How much further from the rim each label lent to a neighbouring house
 // stands than the next one away from its own house: the leader line of
-// that one runs outside it.
+// that one runs outside it. A label kept at home that a leader line would
+// cross stands in from the rim by as much, up to `kLeaderSteps` times.
 constexpr double kLeaderRoom = 4;
+constexpr int kLeaderSteps = 3;
+// The least angle, in degrees, between a leader line's rim end and its
+// house's spokes.
+constexpr double kLeaderEndInset = 1;
 // How far past its row's edge a label may reach once moved along its house
 // (where its characters stand otherwise to the rim), in units: less than
 // the rim's clearance. Beyond it the label is drawn in again.
@@ -135,9 +142,14 @@ constexpr double kSecondRowBelow = 0.85;
 // The least angle, in degrees, between the glyphs of a two-row house taken
 // in zodiac order: nearer, two of them read as a pair side by side.
 constexpr double kStaggerDeg = 1.5, kLeastStaggerDeg = 1.1;
+// How many labels' measured boxes a paint keeps at most (a crowded house
+// measures a few thousand).
+constexpr std::size_t kKeptShapes = 20000;
 // Where the two-ring wheel's labels begin: clear of the conjunction arcs
 // drawn along its circle.
 constexpr double kRingLabelsFrom = WheelRadius + 3.5;
+// The radius the ring's spokes reach, outside its circle.
+constexpr double kRingSpokeEnd = WheelRadius + 30;
 // The two-ring wheel's labels shrink to this share of their sizes before a
 // crowded sector takes a second row.
 constexpr double kRingSecondRowBelow = 0.75;
@@ -174,27 +186,44 @@ CircleStyle Ring(Rgb color) {
   return style;
 }
 
+// Whether the same labels stand alike, as far as fitting them moves them.
+bool SamePlaces(const std::vector<PlacedLabel>& a, const std::vector<PlacedLabel>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+    return x.angle == y.angle && x.radius == y.radius && x.lineEndAngle == y.lineEndAngle &&
+           x.sizeFactor == y.sizeFactor;
+  });
+}
+
 class Painter {
  public:
   // On a surface whose scale is set.
   Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
       : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
+    squash_ = std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
   }
 
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
   void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
-  // Drawn, or while measuring only its box noted.
+  // Drawn (on paper its box kept, for the aspect grid to keep clear of),
+  // or while measuring only its box noted.
   void PutText(const std::string& text, UserPoint at) {
-    if (measuring_) {
-      boxes_.push_back({at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}});
-      return;
+    if (measuring_ || o_.printing) {
+      const std::array<UserPoint, 2> box{
+          at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}};
+      if (measuring_) {
+        boxes_.push_back(box);
+        return;
+      }
+      printed_.push_back(box);
     }
     canvas_.SetCurrent(at);
     canvas_.Print(text);
   }
+  // The boxes of the texts drawn on paper so far.
+  const std::vector<std::array<UserPoint, 2>>& Printed() const { return printed_; }
   void PutBold(int code, UserPoint at) {
     canvas_.SetFontBold(true);
     Put(code, at);
@@ -216,7 +245,7 @@ class Painter {
 
   void DualRing() {
     for (double a : EqualSpokeAngles()) {
-      const auto ends = SpokeEnds(a, WheelRadius, WheelRadius + 30, o_.verticalFactor);
+      const auto ends = SpokeEnds(a, WheelRadius, kRingSpokeEnd, o_.verticalFactor);
       canvas_.Line(ends[0], ends[1], SpokeColor());
     }
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
@@ -355,6 +384,7 @@ class Painter {
 
   // The glyph and digit cells in the planet glyph size.
   void MeasureCells() {
+    shapes_.clear();
     canvas_.SetFontSize(Opt(o_.glyphSize));
     const std::string reference = GlyphText(GlyphCode::Earth);
     glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
@@ -547,8 +577,9 @@ class Painter {
       if (outerRing) glyphColor_ = QBColor(kLabelRed);
       placed[pass] = PlaceSingleWheel(inputs[pass], list);
       // Each band fitted as the single wheel's labels are.
-      band_ = outerRing ? LabelBand{kBandsRadius, kHouseNumbersRadius, OuterRingLineEndCorrection}
-                        : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection};
+      band_ = outerRing
+                  ? LabelBand{kBandsRadius, kHouseNumbersRadius, OuterRingLineEndCorrection, true}
+                  : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true};
       FitMeasured(inputs[pass], placed[pass]);
       for (const PlacedLabel& l : placed[pass]) {
         Leader(l);
@@ -698,17 +729,15 @@ class Painter {
   // they took two rows.
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs) {
+    if (shapes_.size() > kKeptShapes) shapes_.clear();
     std::vector<PlacedLabel> twoRows = house;
-    const std::vector<PlacedLabel> start = house;
     const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
     double twoRowSize = 0;
     // Too full to stagger them widely: less widely, else every other
     // label further in as it comes.
-    for (const double stagger : {kStaggerDeg, kLeastStaggerDeg, 0.0})
-      if (oneRowSize < kSecondRowBelow && twoRowSize == 0 && (pairs || stagger > 0)) {
-        twoRows = start;
-        twoRowSize = FitTwoRows(sector, twoRows, stagger);
-      }
+    constexpr double kStaggers[] = {kStaggerDeg, kLeastStaggerDeg, 0.0};
+    if (oneRowSize < kSecondRowBelow)
+      twoRowSize = FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2));
     if (twoRowSize <= oneRowSize) return {oneRowSize, false};
     house = std::move(twoRows);
     return {twoRowSize, true};
@@ -717,7 +746,8 @@ class Painter {
   // The labels [from, to) of a house too narrow to hold them all at a
   // legible size: as many as it holds stay, and its first and last go into
   // the houses either side, beside their own labels, each with a leader
-  // line across the spoke to its own house's rim that crosses no label.
+  // line across the spoke to its point's place on its own house's rim that
+  // crosses no label.
   // Fewest lent first, the more even splits first. False when none fits.
   bool Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
             std::vector<PlacedLabel>& placed,
@@ -730,6 +760,9 @@ class Painter {
     };
     const HouseSector own = sectorOf(house);
     const std::size_t n = to - from;
+    // Where each label's leader would end, by its index in `placed`.
+    std::vector<double> target(to);
+    for (std::size_t k = from; k < to; ++k) target[k] = RimPlace(inputs, house, original[k].value);
     // A neighbour (`dir` -1 the house before, 1 the one after) with our
     // labels [lentFrom, lentTo) beside its own on the side toward our house,
     // fitted in one row; where its own labels begin in `placed`.
@@ -738,6 +771,9 @@ class Painter {
       std::size_t from = 0, ownCount = 0;
       std::vector<PlacedLabel> together;
     };
+    // How much further in from the rim than they would stand the labels of
+    // these points go, to let leader lines pass outside them.
+    std::map<int, double> room;
     const auto host = [&](int dir, std::size_t lentFrom,
                           std::size_t lentTo) -> std::optional<Host> {
       Host h;
@@ -754,7 +790,7 @@ class Painter {
       for (std::size_t k = lentFrom; k < lentTo; ++k) {
         PlacedLabel l = original[k];
         const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
-        lentOut_[l.point] = kLeaderRoom * double(further);
+        lentOut_[l.point] = kLeaderRoom * double(further) + room[l.point];
         l.radius = band_.rim;  // drawn in only as far as it must
         l.angle =
             UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
@@ -767,6 +803,15 @@ class Painter {
       if (!fits) return std::nullopt;
       return h;
     };
+    // A host's fit depends only on how many it takes on its side: each is
+    // fitted once, and a split whose hosts cannot take their share is
+    // passed over before its own house is refitted.
+    std::vector<std::optional<std::optional<Host>>> hostBefore(n), hostAfter(n);
+    const auto hostOf = [&](int dir, std::size_t count) -> const std::optional<Host>& {
+      auto& known = (dir < 0 ? hostBefore : hostAfter)[count];
+      if (!known) known = dir < 0 ? host(-1, from, from + count) : host(1, to - count, to);
+      return *known;
+    };
     for (std::size_t lent = 1; lent < n; ++lent) {
       std::vector<std::size_t> splits(lent + 1);
       for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
@@ -777,27 +822,65 @@ class Painter {
                        [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
       for (const std::size_t before : splits) {
         const std::size_t keptFrom = from + before, keptTo = to - (lent - before);
-        std::vector<PlacedLabel> kept(original.begin() + long(keptFrom),
-                                      original.begin() + long(keptTo));
-        for (PlacedLabel& l : kept) l.sizeFactor = 1;
-        const auto [size, twoRows] = FitHouse(own, kept, false);
-        if (size == 0) continue;
-        const auto previous = host(-1, from, keptFrom);
-        const auto next = previous ? host(1, keptTo, to) : std::nullopt;
+        room.clear();
+        std::optional<Host> previous = hostOf(-1, before);
+        if (!previous) continue;
+        std::optional<Host> next = hostOf(1, lent - before);
         if (!next) continue;
-        // Each lent label's leader ends on the rim just inside its own house,
-        // on the side of its host.
-        const double inset = std::min(0.5, own.width / 4);
-        const double startTarget = own.start + inset, endTarget = own.start + own.width - inset;
-        std::vector<PlacedLabel> around = kept;
-        around.insert(around.end(), previous->together.begin(), previous->together.end());
-        around.insert(around.end(), next->together.begin(), next->together.end());
-        bool crosses = false;
-        for (std::size_t k = previous->ownCount; k < previous->together.size(); ++k)
-          crosses = crosses || LeaderCrosses(previous->together[k], startTarget, around);
-        for (std::size_t k = next->ownCount; k < next->together.size(); ++k)
-          crosses = crosses || LeaderCrosses(next->together[k], endTarget, around);
-        if (crosses) continue;
+        std::vector<PlacedLabel> kept;
+        std::pair<double, bool> fit;
+        const auto keep = [&] {
+          kept.assign(original.begin() + long(keptFrom), original.begin() + long(keptTo));
+          for (PlacedLabel& l : kept) l.sizeFactor = 1;
+          lentOut_ = room;
+          fit = FitHouse(own, kept, false);
+          lentOut_.clear();
+        };
+        // The labels the leader lines cross (with the kept ones or without);
+        // a host's own, which stay where they are, as 0.
+        const auto crossed = [&](bool withKept) {
+          std::vector<PlacedLabel> around;
+          if (withKept) around = kept;
+          std::vector<int> fixed;
+          for (const Host* h : {&*previous, &*next}) {
+            around.insert(around.end(), h->together.begin(), h->together.end());
+            for (std::size_t k = 0; k < h->ownCount; ++k) fixed.push_back(h->together[k].point);
+          }
+          std::vector<int> points;
+          const auto add = [&](const PlacedLabel& l, double to) {
+            for (const int p : LeaderCrossings(l, to, around))
+              points.push_back(std::find(fixed.begin(), fixed.end(), p) == fixed.end() ? p : 0);
+          };
+          for (std::size_t k = previous->ownCount; k < previous->together.size(); ++k)
+            add(previous->together[k], target[from + k - previous->ownCount]);
+          for (std::size_t k = next->ownCount; k < next->together.size(); ++k)
+            add(next->together[k], target[keptTo + k - next->ownCount]);
+          return points;
+        };
+        const auto crossesAHost = [](const std::vector<int>& points) {
+          return std::find(points.begin(), points.end(), 0) != points.end();
+        };
+        // A leader across a host's own labels crosses them wherever the
+        // kept labels go: passed over before the house is refitted.
+        if (crossesAHost(crossed(false))) continue;
+        keep();
+        if (fit.first == 0) continue;
+        // A leader line runs just inside the rim to its point's place: the
+        // labels kept or lent that it would cross stand in from the rim, a
+        // step further each time, until it passes outside them.
+        bool clear = false;
+        for (int step = 0; step <= kLeaderSteps; ++step) {
+          const std::vector<int> points = crossed(true);
+          clear = points.empty();
+          if (clear || step == kLeaderSteps || crossesAHost(points)) break;
+          for (const int p : points) room[p] += kLeaderRoom;
+          keep();
+          previous = fit.first > 0 ? host(-1, from, keptFrom) : std::nullopt;
+          next = previous ? host(1, keptTo, to) : std::nullopt;
+          if (!next) break;
+        }
+        if (!clear) continue;
+        const bool twoRows = fit.second;
         std::copy(kept.begin(), kept.end(), placed.begin() + long(keptFrom));
         twoRowHouse[std::size_t(house)] = twoRows;
         for (const Host* h : {&*previous, &*next}) {
@@ -806,16 +889,16 @@ class Painter {
           std::copy(h->together.begin(), h->together.begin() + long(h->ownCount),
                     placed.begin() + long(h->from));
         }
-        for (std::size_t k = from; k < keptFrom; ++k) {
-          leaders_[placed[k].point] = startTarget;
+        for (std::size_t k = from; k < keptFrom; ++k)
           placed[k] = previous->together[previous->ownCount + (k - from)];
-          placed[k].lineEndAngle = UserAngle(startTarget);
-        }
-        for (std::size_t k = keptTo; k < to; ++k) {
-          leaders_[placed[k].point] = endTarget;
+        for (std::size_t k = keptTo; k < to; ++k)
           placed[k] = next->together[next->ownCount + (k - keptTo)];
-          placed[k].lineEndAngle = UserAngle(endTarget);
-        }
+        for (std::size_t k = from; k < to; ++k)
+          if (k < keptFrom || k >= keptTo) {
+            leaders_[placed[k].point] = target[k];
+            // The aspect lines end at the point's own place too.
+            placed[k].lineEndAngle = UserAngle(target[k]);
+          }
         return true;
       }
     }
@@ -830,17 +913,6 @@ class Painter {
                const std::vector<std::pair<std::size_t, std::size_t>>& groups,
                const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to) {
     const int house = placed[from].house;
-    const HouseSector own = HouseSectorOf(inputs, house);
-    const double ownStart = SurfaceAngle(own.start);
-    const double ownWidth = Norm360(SurfaceAngle(own.start + own.width) - ownStart);
-    // A label's true place within its house, on the rim.
-    const auto targetOf = [&](const PlacedLabel& l) {
-      const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
-      const double next = inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))];
-      const double span = Norm360(next - cusp);
-      const double share = span > 0 ? Norm360(l.value - cusp) / span : 0.5;
-      return ownStart + ownWidth * std::clamp(share, 0.2, 0.8);
-    };
     // The host that lets them (and its own) keep the largest size, the
     // nearer of two about as good.
     struct Host {
@@ -869,16 +941,20 @@ class Painter {
           // further in than the next one away, whose leader runs outside it.
           l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(to - k)
                                       : sector.start + sector.width + 0.01 * double(k - from + 1));
-          lentOut_[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
-          l.radius = band_.rim;
+          if (band_.combined) {
+            lentOut_[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
+            l.radius = band_.rim;
+          }
           h.together.push_back(l);
         }
         for (PlacedLabel& l : h.together) l.sizeFactor = 1;
         h.size = FitOneRow(sector, h.together, LeastLabelShare());
         lentOut_.clear();
         // Their leader lines cross no label.
-        for (std::size_t k = from; k < to && h.size > 0; ++k)
-          if (LeaderCrosses(h.together[h.ownCount + (k - from)], targetOf(placed[k]), h.together))
+        for (std::size_t k = from; k < to && h.size > 0 && band_.combined; ++k)
+          if (!LeaderCrossings(h.together[h.ownCount + (k - from)],
+                               RimPlace(inputs, house, placed[k].value), h.together)
+                   .empty())
             h.size = 0;
         if (h.size > best.size + 0.05) best = std::move(h);
       }
@@ -886,12 +962,33 @@ class Painter {
     std::copy(best.together.begin(), best.together.begin() + long(best.ownCount),
               placed.begin() + long(best.from));
     for (std::size_t k = from; k < to; ++k) {
-      const double target = targetOf(placed[k]);
+      const double target = RimPlace(inputs, house, placed[k].value);
       leaders_[placed[k].point] = target;
       placed[k] = best.together[best.ownCount + (k - from)];
       // The aspect lines end at the point's own place too.
       placed[k].lineEndAngle = UserAngle(target);
     }
+  }
+
+  // Where the leader line of a label of `house` at longitude `value` ends:
+  // the true direction, on this surface, of the point's own place between
+  // the house's cusps, kept off its spokes so it cannot read as standing on
+  // one.
+  double RimPlace(const SingleWheelInputs& inputs, int house, double value) const {
+    const double cusp = inputs.cusps[std::size_t(CuspIndexOfHouse(house))];
+    const double span =
+        Norm360(inputs.cusps[std::size_t(CuspIndexOfHouse(house % 12 + 1))] - cusp);
+    const double past = Norm360(value - cusp);
+    // Outside its cusps (stored a hair before the first): at the nearer.
+    const double share =
+        span <= 0 ? 0.5 : past <= span ? past / span : past - span < 360 - past ? 1 : 0;
+    const HouseSector nominal = HouseSectorOf(inputs, house);
+    const HouseSector own = SurfaceSector(nominal, o_.verticalFactor);
+    const double inset = std::min(kLeaderEndInset, own.width / 4);
+    const double into = Norm360(SurfaceAngle(nominal.start + nominal.width * share) - own.start);
+    // A place a hair before the start comes round as nearly 360.
+    const double held = into > own.width ? (into - own.width < 360 - into ? own.width : 0) : into;
+    return Norm360(own.start + std::clamp(held, inset, own.width - inset));
   }
 
   // A rehoused label's leader line: from its glyph to its place on the rim.
@@ -911,17 +1008,24 @@ class Painter {
     return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
                            std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
   }
-  // Whether the leader line of `l` to `target` would cross another label.
-  bool LeaderCrosses(const PlacedLabel& l, double target, const std::vector<PlacedLabel>& around) {
+  // The points of the labels of `around` (but `l`'s own) that the leader
+  // line of `l` to `target` would cross.
+  std::vector<int> LeaderCrossings(const PlacedLabel& l, double target,
+                                   const std::vector<PlacedLabel>& around) {
     const auto [rim, near] = LeaderEnds(l, target);
-    std::vector<AspectClearBox> others;
+    std::vector<int> points;
     for (const PlacedLabel& other : around)
       if (other.point != l.point)
-        for (const Box& b : Boxes(other)) others.push_back(b);
-    // Exactly, not by samples along it: a line through a glyph's corner
-    // crosses it as plainly as one through its middle.
-    const auto clear = StretchesClearOf(rim, near, others, 0);
-    return clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1;
+        for (const Box& b : Boxes(other)) {
+          // Exactly, not by samples along it: a line through a glyph's
+          // corner crosses it as plainly as one through its middle.
+          const auto clear = StretchesClearOf(rim, near, std::vector<AspectClearBox>{b}, 0);
+          if (clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1) {
+            points.push_back(other.point);
+            break;
+          }
+        }
+    return points;
   }
 
   // Where a two-ring label goes beside its angle: the radius of its glyph
@@ -1130,7 +1234,11 @@ class Painter {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
     const double outer = band_.rim - kRimClearance;
+    std::vector<PlacedLabel> before;
     for (int pass = 0;; ++pass) {
+      // A pass that starts where the one before it did ends as it did.
+      if (pass > 0 && pass < 12 && SamePlaces(house, before)) pass = 12;
+      if (pass < 12) before = house;
       const double squeeze = PlaceRow(sector, row, outer);
       bool fits = squeeze >= 1;
       for (PlacedLabel* l : row) {
@@ -1149,9 +1257,13 @@ class Painter {
 
   // Every other label of `house` (by angle) in a second row inside the
   // first: the largest size at which both rows fit, 0 when none does.
-  // `stagger`: the least angle each glyph stands on from the one before it,
-  // whichever its row, so the house reads along in zodiac order (0: none).
-  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house, double stagger) {
+  // `staggers`, tried in turn until one fits: the least angle each glyph
+  // stands on from the one before it, whichever its row, so the house reads
+  // along in zodiac order (0: none). At each size the rows are placed once
+  // for all the staggers, which differ only in the check and in whether the
+  // last pass staggers them.
+  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                    std::span<const double> staggers) {
     std::vector<PlacedLabel*> byAngle;
     for (PlacedLabel& l : house) byAngle.push_back(&l);
     const auto offset = [&](const PlacedLabel* l) {
@@ -1162,32 +1274,59 @@ class Painter {
     std::array<std::vector<PlacedLabel*>, 2> rows;
     for (std::size_t k = 0; k < byAngle.size(); ++k) rows[k % 2].push_back(byAngle[k]);
     const std::vector<PlacedLabel> start = house;
-    for (double size = 1; size >= LeastLabelShare() - 1e-9; size -= 0.05) {
-      for (std::size_t k = 0; k < house.size(); ++k) {
-        house[k] = start[k];
-        house[k].sizeFactor = size;
-      }
-      double outer = 1, inner = 1, boundary = 0;
-      for (int pass = 0; pass < 4; ++pass) {
-        // Once the rows have found their radii: each label of the inner row
-        // set between its two neighbours of the outer one, so that the
-        // house reads in zodiac order along it rather than in pairs.
-        if (pass == 3 && stagger > 0) Stagger(sector, byAngle);
-        outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
-        boundary = band_.rim;
-        for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
-        inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
-      }
-      // Both rows: a house of one label has it in the first, which a
-      // narrow band may not hold either.
-      bool clear = true;
-      for (const PlacedLabel* l : byAngle)
+    double outer = 1, inner = 1;
+    const auto placeRows = [&](double size) {
+      outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
+      double boundary = band_.rim;
+      for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
+      inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
+    };
+    const auto fits = [&](double stagger) {
+      bool clear = outer >= 1 && inner >= 1;
+      // A band of the combined arrangement, both rows: a house of one label
+      // has it in the first, which a narrow band may not hold either.
+      for (const PlacedLabel* l : band_.combined ? byAngle : rows[1])
         clear = clear && InnerReach(*l) >= band_.inner + kRimClearance;
       for (std::size_t k = 1; stagger > 0 && k < byAngle.size(); ++k)
         clear = clear && std::remainder(GlyphAngle(*byAngle[k]) - GlyphAngle(*byAngle[k - 1]),
                                         360.0) >= stagger;
-      if (outer >= 1 && inner >= 1 && clear) return size;
+      return clear;
+    };
+    // By stagger: the largest size that fits, and the house set at it.
+    std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
+    std::vector<PlacedLabel> beforeLastPass;
+    for (double size = 1; size >= LeastLabelShare() - 1e-9 && !found.front(); size -= 0.05) {
+      for (std::size_t k = 0; k < house.size(); ++k) {
+        house[k] = start[k];
+        house[k].sizeFactor = size;
+      }
+      for (int pass = 0; pass < 3; ++pass) {
+        beforeLastPass = house;
+        placeRows(size);
+        if (SamePlaces(house, beforeLastPass)) break;  // placed again, they would stay
+      }
+      beforeLastPass = house;
+      // Once the rows have found their radii: each label of the inner row
+      // set between its two neighbours of the outer one, so that the house
+      // reads in zodiac order along it rather than in pairs.
+      for (const bool staggered : {true, false}) {
+        bool wanted = false;
+        for (std::size_t s = 0; s < staggers.size(); ++s)
+          wanted = wanted || (!found[s] && (staggers[s] > 0) == staggered);
+        if (!wanted) continue;
+        std::copy(beforeLastPass.begin(), beforeLastPass.end(), house.begin());
+        if (staggered) Stagger(sector, byAngle);
+        placeRows(size);
+        for (std::size_t s = 0; s < staggers.size(); ++s)
+          if (!found[s] && (staggers[s] > 0) == staggered && fits(staggers[s]))
+            found[s].emplace(size, house);
+      }
     }
+    for (auto& f : found)
+      if (f) {
+        house = std::move(f->second);
+        return f->first;
+      }
     return 0;
   }
 
@@ -1247,10 +1386,11 @@ class Painter {
 
   // The least share of their option sizes a single wheel's labels shrink to
   // on this surface: on a screen, that at which their glyphs still read in
-  // the window as it opens, which in a larger window leaves them more room
-  // to shrink; in a smaller one they shrink with the wheel.
+  // the window as it opens (whose font scale is 1 at any dpi). The share
+  // holds at every size, so a crowded house's labels grow with a larger
+  // window as their neighbours do and shrink with a smaller one.
   double LeastLabelShare() const {
-    const double glyphPoints = Opt(o_.glyphSize) * std::max(1.0, canvas_.FontScale());
+    const double glyphPoints = Opt(o_.glyphSize);
     if (o_.printing || !legible_ || !(glyphPoints > 0)) return kSmallestLabel;
     return std::clamp(kLeastReadableGlyphPoints / glyphPoints, kSmallestLabel, 1.0);
   }
@@ -1280,9 +1420,7 @@ class Painter {
   // How much taller a user unit is than wide on this surface (the printed
   // page's are): the fit measures where things really stand, where the
   // circles are round.
-  double Squash() const {
-    return std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
-  }
+  double Squash() const { return squash_; }
   // The true direction of a point (x, y) in user units.
   double TrueAngle(double x, double y) const {
     return std::atan2(Squash() * y, x) * 180 / std::numbers::pi;
@@ -1323,15 +1461,48 @@ class Painter {
     measuring_ = false;
     return boxes_;
   }
+  // A label's boxes depend only on these, and the fit asks for the same
+  // label's boxes many times over.
+  struct LabelShape {
+    int point;
+    double value, angle, radius, sizeFactor;
+    bool leftSideOrder, retrograde;
+    bool operator==(const LabelShape&) const = default;
+  };
+  struct LabelShapeHash {
+    std::size_t operator()(const LabelShape& s) const {
+      std::size_t h = std::hash<int>{}(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
+      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor})
+        h = h * 1000003 ^ std::hash<double>{}(d);
+      return h;
+    }
+  };
+  // A label's boxes, and from them its spans with the gap shares asked for
+  // and how near and how far from the centre it reaches, once asked.
+  struct LabelMeasures {
+    std::vector<std::array<UserPoint, 2>> boxes;
+    std::vector<std::pair<double, LabelSpan>> spans;
+    std::optional<double> innerReach, reach;
+  };
+  LabelMeasures& MeasuresOf(const PlacedLabel& l) {
+    const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
+                           l.sizeFactor, l.leftSideOrder, l.retrograde};
+    if (const auto known = shapes_.find(shape); known != shapes_.end()) return known->second;
+    return shapes_.emplace(shape, LabelMeasures{Measured([&] { Label(l); }), {}, {}, {}})
+        .first->second;
+  }
   const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
-    return Measured([&] { Label(l); });
+    return MeasuresOf(l).boxes;
   }
   // `gapShare`: each box taken that share of its height larger all round,
   // so labels set apart by their spans keep twice that between them.
   LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
+    LabelMeasures& measures = MeasuresOf(l);
+    for (const auto& [share, span] : measures.spans)
+      if (share == gapShare) return span;
     const double anchor = SurfaceAngle(l.angle, 1);
     LabelSpan span;
-    for (const auto& box : Boxes(l)) {
+    for (const auto& box : measures.boxes) {
       const double dy = gapShare * (box[0].y - box[1].y), dx = dy * Squash();
       for (double x : {box[0].x - dx, box[1].x + dx})
         for (double y : {box[0].y + dy, box[1].y - dy}) {
@@ -1340,22 +1511,27 @@ class Painter {
           span.above = std::max(span.above, d);
         }
     }
+    measures.spans.emplace_back(gapShare, span);
     return span;
   }
   // The nearest any of the label's boxes comes to the centre.
   double InnerReach(const PlacedLabel& l) {
+    LabelMeasures& measures = MeasuresOf(l);
+    if (measures.innerReach) return *measures.innerReach;
     double near = 1e300;
-    for (const auto& box : Boxes(l))
+    for (const auto& box : measures.boxes)
       near = std::min(near, std::hypot(std::clamp(0.0, box[0].x, box[1].x),
                                        Squash() * std::clamp(0.0, box[1].y, box[0].y)));
-    return near;
+    return *(measures.innerReach = near);
   }
   double Reach(const PlacedLabel& l) {
+    LabelMeasures& measures = MeasuresOf(l);
+    if (measures.reach) return *measures.reach;
     double far = 0;
-    for (const auto& box : Boxes(l))
+    for (const auto& box : measures.boxes)
       for (double x : {box[0].x, box[1].x})
         for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
-    return far;
+    return *(measures.reach = far);
   }
 
   using Box = std::array<UserPoint, 2>;
@@ -1418,6 +1594,9 @@ class Painter {
   struct LabelBand {
     double rim = kRimRadius, inner = kInnerRadius;
     double (*lineEndCorrection)(double) = LineEndCorrection;
+    // A band of the combined arrangement, whose rehoused labels keep their
+    // leader lines clear.
+    bool combined = false;
   };
 
   Canvas& canvas_;
@@ -1428,6 +1607,7 @@ class Painter {
   UserPoint at_;
   std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
   double sizeFactor_ = 1;
+  double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.
   std::map<int, double> leaders_;
   // Whether labels keep to the size at which they read (else, for a house
@@ -1438,6 +1618,10 @@ class Painter {
   std::map<int, double> lentOut_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
+  std::vector<std::array<UserPoint, 2>> printed_;
+  // The boxes of each label measured, by its shape; forgotten when the
+  // cells change, and where too many are kept, between houses' fits.
+  std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
   LabelBand band_;
 };
 
@@ -1463,6 +1647,53 @@ std::string Elided(const Canvas& canvas, const std::string& line, double width) 
   return cut + "...";
 }
 
+// The rows a header block prints, top to bottom: its seven lines where each
+// fits the room `roomOf(row, rows)` of its row of `rows`. Else each line is
+// whole where it fits, or wrapped at words onto the rows below, and cut with
+// "..." only where a word is wider than its row; a block that hangs from
+// `anchorTop` keeps its first line at the top, another stands on its last
+// row with its empty last lines taken to the top, so its text sits as low as
+// it can, where the corner beside the wheel is widest. Either grows only
+// where its empty lines cannot take the rows a wrap adds.
+std::vector<std::string> HeaderRows(const Canvas& canvas, const WheelHeaderLines& block,
+                                    bool anchorTop,
+                                    const std::function<double(std::size_t, std::size_t)>& roomOf) {
+  std::vector<std::string> laid(block.begin() + 1, block.end());
+  bool whole = true;
+  for (std::size_t row = 0; row < laid.size(); ++row)
+    whole = whole && canvas.TextWidth(laid[row]) <= roomOf(row, laid.size());
+  if (whole) return laid;
+  std::size_t used = 7;
+  while (used > 0 && block[used].empty()) --used;
+  // A wrap that makes the text a row taller moves a standing block's rows
+  // up, where they have less room: laid again until the count holds.
+  std::size_t count = used;
+  for (int tries = 0; tries < 4; ++tries) {
+    const std::size_t rows = std::max<std::size_t>(7, count);
+    const std::size_t first = anchorTop ? 0 : rows - count;
+    laid.clear();
+    for (std::size_t k = 1; k <= used; ++k)
+      for (std::string rest = block[k];;) {
+        const double room = roomOf(first + laid.size(), rows);
+        std::size_t cut = rest.rfind(' ');
+        while (cut != std::string::npos && cut > 0 && canvas.TextWidth(rest.substr(0, cut)) > room)
+          cut = rest.rfind(' ', cut - 1);
+        if (canvas.TextWidth(rest) <= room || cut == std::string::npos || cut == 0) {
+          laid.push_back(Elided(canvas, rest, room));
+          break;
+        }
+        laid.push_back(rest.substr(0, cut));
+        rest.erase(0, rest.find_first_not_of(' ', cut));
+        if (rest.empty()) break;  // only blanks were left over
+      }
+    if (anchorTop || laid.size() == count) break;
+    count = laid.size();
+  }
+  const std::size_t pad = std::max<std::size_t>(7, laid.size()) - laid.size();
+  laid.insert(anchorTop ? laid.end() : laid.begin(), pad, "");
+  return laid;
+}
+
 void SetEdges(Canvas& canvas, const ScaleEdges& e) {
   canvas.SetScale(e.left, e.top, e.right, e.bottom);
 }
@@ -1483,7 +1714,7 @@ void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool 
   if (twoRing)
     p.DualRing();
   else
-    DrawCombinedFrame(canvas, opt, printing, false);
+    DrawCombinedFrame(canvas, opt, printing, in.blackWhite);
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontSize(opt[SurfaceOf(printing).cuspDegreeSize]);
   canvas.SetFontBold(false);
@@ -1569,19 +1800,32 @@ void DrawTitleBlock(
   canvas.SetFontSize(opt[SurfaceOf(printing).titleSize]);
   canvas.SetFontBold(false);
   canvas.SetForeColor(QBColor(opt[SurfaceOf(printing).titleColor]));
-  const auto lines = [&](const WheelHeaderLines& block, double y) {
-    canvas.SetCurrent({left, y});
-    for (std::size_t k = 1; k <= 7; ++k) {
-      const double top = canvas.Current().y;
-      const double near = std::min(std::fabs(top), std::fabs(top - canvas.TextHeight(block[k])));
-      canvas.Print(Elided(canvas, block[k], HeaderRoom(near, canvas) - left));
+  const double lineHeight = canvas.TextHeight(r.OuterWheelHeader[1]);
+  // Each block's rows at their heights, from the top of its first row: the
+  // first block hangs from its top, the second stands where its seventh
+  // line ends.
+  const auto lines = [&](const WheelHeaderLines& block, double y, bool anchorTop) {
+    const auto topOf = [&](std::size_t row, std::size_t rows) {
+      const double below = anchorTop ? double(row) : double(row) + 7 - double(rows);
+      return y - below * lineHeight;
+    };
+    const auto roomOf = [&](std::size_t row, std::size_t rows) {
+      const double top = topOf(row, rows);
+      const double near = std::min(std::fabs(top), std::fabs(top - lineHeight));
+      return HeaderRoom(near, canvas) - left;
+    };
+    const std::vector<std::string> rows = HeaderRows(canvas, block, anchorTop, roomOf);
+    canvas.SetCurrent({left, topOf(0, rows.size())});
+    for (const std::string& row : rows) {
+      canvas.Print(row);
       canvas.SetCurrent({left, canvas.Current().y});
     }
   };
-  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[O::WheelPrintTitleOffsets] : 0));
-  const double lineHeight = canvas.TextHeight(r.OuterWheelHeader[1]);
+  lines(r.InnerWheelHeader, canvas.ScaleTop() - (printing ? opt[O::WheelPrintTitleOffsets] : 0),
+        true);
   lines(r.OuterWheelHeader,
-        canvas.ScaleHeight() / 2 + (printing ? opt[O::WheelPrintTitleScale] : 8) * lineHeight);
+        canvas.ScaleHeight() / 2 + (printing ? opt[O::WheelPrintTitleScale] : 8) * lineHeight,
+        false);
   if (!printing || opt[O::WheelPrintTitleBlock] == 0 || !personalHeader) return;
   const std::optional<std::vector<std::string>> personal = personalHeader();
   if (!personal) return;
@@ -1630,8 +1874,14 @@ void PaintWheelPrinter(
   canvas.SetFontScale(1);  // the page is always the same size
   canvas.SetForeColor(QBColor(0));
   Painter p(canvas, in, kPrinter);
+  // Below the wheel, clear of its circles and spokes and of every label.
   const auto grid = [&] {
-    if ((*in.options)[O::AspectGridOnPrint] != 0) PrintAspectGrid(canvas, WheelGridInputs(in));
+    if ((*in.options)[O::AspectGridOnPrint] == 0) return;
+    AspectGridInputs g = WheelGridInputs(in);
+    g.keepClear = p.Printed();
+    const bool ring = r.WheelKind == 2 ? r.DualWheelShown == 1 : r.DeclinationSingleWheel != 0;
+    g.wheelReach = ring ? kRingSpokeEnd : kRimRadius;
+    PrintAspectGrid(canvas, g);
   };
   if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, true);

@@ -87,6 +87,11 @@ TEST(Utf8Text, CountsAndCutsWholeCharacters) {
       std::string joined;
       for (std::size_t i = 0; i < std::min(n, chars.size()); ++i) joined += chars[i];
       EXPECT_EQ(FirstCharacters(c.text, n), joined) << c.text << " " << n;
+      for (std::size_t skip = 0; skip <= c.count + 1; ++skip) {
+        std::string after;
+        for (std::size_t i = skip; i < std::min(skip + n, chars.size()); ++i) after += chars[i];
+        EXPECT_EQ(CharactersAfter(c.text, skip, n), after) << c.text << " " << skip << " " << n;
+      }
     }
     EXPECT_EQ(CharacterCount(PadToCharacters(c.text, 5)), std::max<std::size_t>(c.count, 5));
   }

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+#include <set>
+#include <tuple>
+
 #include "RecordingCanvas.h"
 #include "platform/Canvas.h"
 
@@ -66,6 +71,106 @@ TEST(Canvas, UserScaleTextMeasuresAndPrintPosition) {
     EXPECT_DOUBLE_EQ(canvas.Current().y, r.probe.y + down * 1.5 * r.lineHeight);
     EXPECT_EQ(canvas.Texts().back().font.points, 15);
     EXPECT_EQ(canvas.Font().points, 10);
+  }
+}
+
+// Every surface draws what Circle passes on: an arc whose ends meet (as
+// given, a whole turn apart, or apart by the rounding of their degrees) is
+// passed on to none; a short arc, a whole circle and an arc ending at 0
+// are.
+TEST(Canvas, AnArcWhoseEndsMeetDrawsNothing) {
+  constexpr double kPi = 3.14159265358979323846;
+  const std::tuple<std::optional<double>, std::optional<double>, bool> rows[] = {
+      {0.7, 0.7, false},
+      {-kPi / 2, 3 * kPi / 2, false},
+      {218 * kPi / 180, 218.0 / 180 * kPi, false},
+      {0.0, std::nullopt, false},
+      {std::nullopt, 2 * kPi, false},
+      {0.7, 0.7 + 0.001 * kPi / 180, true},
+      {0.7, 0.7 - 0.001 * kPi / 180, true},
+      {1.0, std::nullopt, true},
+      {std::nullopt, std::nullopt, true},
+  };
+  for (const auto& [start, end, drawn] : rows) {
+    RecordingCanvas canvas(400, 400, 96);
+    CircleStyle style;
+    style.startRad = start;
+    style.endRad = end;
+    canvas.Circle({0, 0}, 100, style);
+    EXPECT_EQ(canvas.Records().size(), drawn ? 1u : 0u)
+        << start.value_or(-1) << " to " << end.value_or(-1);
+  }
+}
+
+// A surface whose every font and text measures differently, and which notes
+// what it was asked to measure.
+class CountingCanvas : public RecordingCanvas {
+ public:
+  CountingCanvas() : RecordingCanvas(800, 600, 72) {}
+  static double Width(std::string_view family, double points, bool bold, std::string_view text) {
+    return points * 1000 + (bold ? 100 : 0) + double(family.size()) * 10 + double(text.size());
+  }
+  using Asked = std::tuple<std::string, double, bool, std::string>;
+  mutable std::vector<Asked> asked;
+
+ protected:
+  TextSize MeasureText(std::string_view text, const CanvasFont& font) const override {
+    asked.emplace_back(font.family, font.points, font.bold, std::string(text));
+    return {Width(font.family, font.points, font.bold, text), font.points * 2};
+  }
+};
+
+// Each text is measured once in each font (family, size at the font scale,
+// weight); a text in another font, or another text, is measured anew.
+TEST(Canvas, TextsAreMeasuredOncePerFontAndText) {
+  const struct {
+    const char* family;
+    double points, scale;
+    bool bold;
+    const char* text;
+  } rows[] = {
+      {"Times", 10, 1, false, "ab"}, {"Times", 10, 1, true, "ab"},   {"Times", 12, 1, false, "ab"},
+      {"Glyph", 10, 1, false, "ab"}, {"Glyphs", 10, 1, false, "ab"}, {"Times", 10, 1, false, "abc"},
+      {"Times", 10, 1, false, "a"},  {"Times", 10, 1.2, false, "ab"}, {"Times", 10, 1, false, "ab"},
+      {"Times", 10, 1, true, "ab"},  {"Times", 12, 1, false, "abc"}, {"Times", 10, 1.2, true, "ab"},
+  };
+  CountingCanvas canvas;
+  std::set<CountingCanvas::Asked> distinct;
+  for (const auto& r : rows) {
+    canvas.SetFontName(r.family);
+    canvas.SetFontSize(r.points);
+    canvas.SetFontScale(r.scale);
+    canvas.SetFontBold(r.bold);
+    const double points = r.points * r.scale;
+    EXPECT_DOUBLE_EQ(canvas.TextWidth(r.text),
+                     CountingCanvas::Width(r.family, points, r.bold, r.text))
+        << r.family << " " << points << (r.bold ? " bold " : " ") << r.text;
+    EXPECT_DOUBLE_EQ(canvas.TextHeight(r.text), points * 2);
+    distinct.emplace(r.family, points, r.bold, r.text);
+  }
+  // Ten points at a scale of 1.2 are 12 points, as 12 at a scale of 1.
+  EXPECT_EQ(canvas.asked.size(), distinct.size());
+  EXPECT_EQ(std::set(canvas.asked.begin(), canvas.asked.end()), distinct);
+}
+
+// Canvases keep their measures apart (another device may measure otherwise):
+// what a copy measures, the canvas it was copied from measures itself; and a
+// copy measures rightly when that canvas is gone, in the font last measured
+// there and in another.
+TEST(Canvas, ACopiedCanvasMeasuresOnItsOwn) {
+  auto original = std::make_unique<CountingCanvas>();
+  original->SetFontName("Glyph");
+  original->SetFontSize(10);
+  EXPECT_DOUBLE_EQ(original->TextWidth("ab"), CountingCanvas::Width("Glyph", 10, false, "ab"));
+  CountingCanvas copy = *original;
+  copy.TextWidth("cd");
+  original->TextWidth("cd");
+  EXPECT_EQ(original->asked.back(), (CountingCanvas::Asked{"Glyph", 10, false, "cd"}));
+  original.reset();
+  for (const double points : {10, 14, 10}) {
+    copy.SetFontSize(points);
+    EXPECT_DOUBLE_EQ(copy.TextWidth("ab"), CountingCanvas::Width("Glyph", points, false, "ab"));
+    EXPECT_DOUBLE_EQ(copy.TextHeight("abc"), points * 2);
   }
 }
 

@@ -208,6 +208,70 @@ TEST(NamesBatches, PairBatchPages) {
   EXPECT_EQ(none.host.messages[0].text, "Please select a name from the NAMES list, then try again.");
 }
 
+// A name is cut and compared by characters, not bytes: an accented letter
+// among the first two characters leaves the blank after it where it
+// belongs, and the "1 to 1" rule takes characters 5 and 6 whole.
+TEST(NamesBatches, AccentedNamesCountCharacters) {
+  const struct {
+    const char *name, *shortName;
+  } shortNames[] = {
+      {"\xC3\x93 Brien", "\xC3\x93 Brien"},       // Ó Brien: no second blank
+      {"\xC3\x98 Li Ann", "\xC3\x98 Li"},         // Ø Li Ann
+      {"m \xC3\x89mile Zola", "m \xC3\x89mile"},  // m Émile Zola
+      {"\xE7\x8E\x8B Li Na", "\xE7\x8E\x8B Li"},  // a three-byte character
+      {"Al Bo", "Al"},
+  };
+  const std::string legend = " - ('P' = Power, 'P*H' = Power times Harmony, 'H' = Harmony)";
+  for (const auto& c : shortNames) {
+    NameRecord first = Person(c.name, "03 Feb 1950");
+    first.Email = "a@example.com";
+    Fixture f({first, Person("w Ann Lee", "12 May 1959")});
+    ASSERT_EQ(RunOneVsAll(f.ctx, f.page, 0), BatchEnd::Listed);
+    const std::string shortName = c.shortName;
+    EXPECT_EQ(f.Count("  " + shortName + " (a@example.com - 03 Feb 1950) vs All" + legend), 1)
+        << c.name;
+    EXPECT_EQ(std::ranges::count_if(f.Lines(),
+                                    [&](const std::string& l) {
+                                      return l.starts_with("  " + shortName +
+                                                           " and w Ann (12 May 1959, e@x)");
+                                    }),
+              1)
+        << c.name;
+  }
+
+  // Characters 5 and 6: 01 for the first three, 02 for the next three, "ël"
+  // and "ëm" for the last two: 3 + 3 pairs. By bytes the four names with "é"
+  // as their fourth character would agree in half of it and "0" (6 pairs),
+  // and "Noël" and "Noëmi" in "ë" (1 pair).
+  const std::string names[] = {"m R\303\25101", "w Al01",        "w B\303\25101", "m Jo02",
+                               "w Z\303\25102", "m R\303\25102", "m No\303\253l", "w No\303\253mi"};
+  const auto windows1252 = [](std::string text) {
+    for (auto [utf8, single] : {std::pair{"\xC3\xA9", "\xE9"}, {"\xC3\xAB", "\xEB"}})
+      for (std::size_t at; (at = text.find(utf8)) != std::string::npos;)
+        text.replace(at, 2, single);
+    return text;
+  };
+  std::string file;
+  for (const std::string& name : names)
+    file += name + ",12 May 1959,10.43,A,6,075.23,39.45,e@x\r\n";
+  const std::int64_t pairs = 3 + 3;
+  for (const std::string& bytes : {file, "\xEF\xBB\xBF" + file, windows1252(file)}) {
+    const test::TempDir dir;
+    std::ofstream(dir.path() / "ACCENTS.FIL", std::ios::binary) << bytes;
+    test::RecordingHost host;
+    NamesFileLoad load = LoadChosenNamesFile(host, dir.path() / "ACCENTS.FIL");
+    ASSERT_EQ(load.Records.size(), std::size(names));
+    EXPECT_EQ(load.Records[6].Name, names[6]);
+    Fixture f(load.Records);
+    f.ctx.oneToOne = true;
+    ASSERT_EQ(RunAllVsAll(f.ctx, f.page), BatchEnd::Listed);
+    const long lines = std::ranges::count_if(
+        f.Lines(), [](const std::string& l) { return l.find("),") != std::string::npos; });
+    EXPECT_EQ(lines, 2 * pairs);  // each pair both ways
+    EXPECT_EQ(f.progress.lastTotal, pairs);
+  }
+}
+
 TEST(NamesBatches, PerPersonPages) {
   // Twins share every rank; a long name is cut to 12 in the placement summary.
   Fixture f({Person("m Twin One", "12 May 1959"), Person("w Twin Two", "12 May 1959"),

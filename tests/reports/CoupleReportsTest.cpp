@@ -386,9 +386,12 @@ TEST(CoupleReports, EveryTextTheReportsCanReadIsShipped) {
 }
 
 // Two charts of 1959 and 1961 for a couple whose first person is `name`,
-// with the shipped texts and midpoint houses (no latitude asked).
-void ComputeCouple(Workbench& wb, Host& host, std::string name) {
-  wb.AppPath = ORVANTA_DATA_DIR;
+// with the shipped texts and midpoint houses (no latitude asked). The
+// program's folder is `dir` with the shipped files linked in, so that the
+// reports' own files land there.
+void ComputeCouple(Workbench& wb, Host& host, const test::TempDir& dir, std::string name) {
+  test::LinkShippedFiles(dir, ORVANTA_DATA_DIR);
+  wb.AppPath = dir.path();
   ChartDriverHooks hooks;
   ChartRequest r;
   r.name = std::move(name);
@@ -402,7 +405,8 @@ void ComputeCouple(Workbench& wb, Host& host, std::string name) {
 TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
   Workbench wb;
   test::RecordingHost host;
-  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, "Jane Doe"));
+  const test::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, dir, "Jane Doe"));
   wb.Options[51] = 6, wb.Options[52] = 3, wb.Options[53] = 8;
   EXPECT_FALSE(RunSynastryReport(wb, SecondPersonBox{}, host));
   const SecondPersonBox box{true, "m John Smith"};
@@ -451,7 +455,8 @@ TEST(CoupleReports, RunOnComputedChartsWithTheShippedTexts) {
 TEST(CoupleReports, NamesInCapitalsReadAsTheNames) {
   Workbench wb;
   test::RecordingHost host;
-  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, "w Zoë Müller-Lüdenscheid"));
+  const test::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(ComputeCouple(wb, host, dir, "w Zoë Müller-Lüdenscheid"));
   const SecondPersonBox box{true, "m Łukasz Wróbel"};
   // 40 - Int(22 / 2) and 40 - Int(13 / 2) blanks.
   const std::string zoe = std::string(29, ' ') + "ZOË MÜLLER-LÜDENSCHEID";

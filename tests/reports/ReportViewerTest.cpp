@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "RecordingHost.h"
 #include "SampleReports.h"
 #include "TempDir.h"
@@ -95,17 +97,17 @@ TEST(ReportViewer, ProposesNamesAndSavesOnlyWhereTheUserSaid) {
   report = Numbered(3);
   EXPECT_FALSE(SaveReport(report, options, dir.path(), {}, host));  // cancelled
   EXPECT_TRUE(report.ReportFileName.empty() && fs::is_empty(dir.path()));
-  const fs::path chosen = dir.path() / "x.rtf";
+  const fs::path chosen = dir.path() / "x.txt";
   host.fileAnswers.push_back(chosen.string());
   const auto saved = SaveReport(report, options, dir.path(), {}, host);
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->text, chosen);
-  EXPECT_EQ(saved->rtf, dir.path() / "x.rtf.rtf");
+  EXPECT_EQ(saved->rtf, dir.path() / "x.rtf");
   EXPECT_EQ(ReadFileBytes(chosen), SavedReportText(report, options));
   EXPECT_EQ(RtfFileName("a/B.TXT"), "a/B.rtf");
 
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_TRUE(fs::exists(dir.path() / "x.rtf.rtf"));
+  EXPECT_TRUE(fs::exists(dir.path() / "x.rtf"));
   EXPECT_TRUE(test::RunUnprivileged([&] {
     test::RecordingHost h;
     return !SaveReport(report, options, dir.path(), {}, h) &&
@@ -154,6 +156,50 @@ TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
   EXPECT_FALSE(SaveReport(natal, options, dir.path(), {}, host));
   EXPECT_FALSE(fs::exists(dir.path() / "Held.txt"));
   EXPECT_TRUE(host.messages.at(0).text.starts_with("Cannot save the file called"));
+}
+
+// Whatever name Save As is given, the pair is a text file and its RTF copy
+// named from the same stem: the ".rtf" file holds the copy and the text file
+// never has that extension. Save then writes the same two files again.
+TEST(ReportViewer, SaveAsNamesThePairFromTheChosenNamesStem) {
+  const struct {
+    const char *chosen, *text, *rtf;
+  } cases[] = {
+      {"X", "X", "X.rtf"},
+      {"X.txt", "X.txt", "X.rtf"},
+      {"X.rtf", "X.txt", "X.rtf"},
+      {"X.RTF", "X.txt", "X.rtf"},
+      {"a.b.rtf", "a.b.txt", "a.b.rtf"},
+      {"a.b", "a.b", "a.b.rtf"},
+      {"d.rtf/X", "d.rtf/X", "d.rtf/X.rtf"},
+      {"d.rtf/X.rtf", "d.rtf/X.txt", "d.rtf/X.rtf"},
+  };
+  const OptionValues options = test::ReportPageOptions();
+  const auto filesIn = [](const fs::path& folder) {
+    std::set<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+      if (entry.is_regular_file()) files.insert(entry.path().lexically_relative(folder));
+    return files;
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    fs::create_directory(dir.path() / "d.rtf");
+    test::RecordingHost host;
+    host.fileAnswers.push_back((dir.path() / c.chosen).string());
+    ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Sun"});
+    for (const auto save : {SaveReportAs, SaveReport}) {
+      const auto saved = save(report, options, dir.path(), {}, host);
+      ASSERT_TRUE(saved) << c.chosen;
+      EXPECT_EQ(saved->text, dir.path() / c.text) << c.chosen;
+      EXPECT_EQ(saved->rtf, dir.path() / c.rtf) << c.chosen;
+      EXPECT_EQ(filesIn(dir.path()), (std::set<fs::path>{c.text, c.rtf})) << c.chosen;
+      EXPECT_EQ(ReadFileBytes(dir.path() / c.text), SavedReportText(report, options)) << c.chosen;
+      const std::string rtf = ReadFileBytes(dir.path() / c.rtf).value_or("");
+      EXPECT_TRUE(rtf.starts_with("{\\rtf1")) << c.chosen;
+      EXPECT_EQ(rtf, RtfReportText(saved->savedText, ReportKind::Natal, 0)) << c.chosen;
+    }
+    EXPECT_EQ(host.fileChoices.size(), 1u) << c.chosen;
+  }
 }
 
 // Killed at any moment between or inside the two writes, a save never

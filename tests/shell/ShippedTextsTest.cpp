@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <map>
+#include <regex>
 #include <set>
 
+#include "base/Text.h"
+#include "commands/CommandTable.h"
 #include "platform/Files.h"
 #include "shell/EditorFiles.h"
-#include "commands/CommandTable.h"
 #include "shell/Tips.h"
 
 namespace orv {
@@ -76,13 +81,102 @@ TEST(ShippedTexts, TheWindowHelpTextsNameTheirWindowsKeys) {
       {"PHILO.HLP", {"rising sign", "transit report", "tendencies, not fate", "reflection"}},
       {"LICENSE.HLP", {"not been settled", "owners", "data/README"}},
       {"REVISION.HLP", {"Version 1.62"}},
-      {"TRANSIT.INX", {"SUN_TR.TXT", "RETRO.TXT", "NAT2TRAN.ORB"}},
+      {"TRANSIT.INX",
+       {"SUN_TR.TXT", "RETRO.TXT", "NAT2TRAN.ORB", "(Shift+Ctrl+F7)", "Forward (F2)", "(F3)",
+        "New Date (F4)", "Reports > Transit Report", "Option 33 = 1"}},
   };
   for (const Case& c : cases) {
     const std::string text =
         JoinLinesCrLf(ReadTextLines(kData / c.file).value_or(std::vector<std::string>{}));
     for (const std::string& phrase : c.phrases)
       EXPECT_NE(text.find(phrase), std::string::npos) << c.file << ": " << phrase;
+  }
+}
+
+// The sentences of a text: the lines of a paragraph joined by one blank,
+// cut after ". ", "? " and "! ".
+std::vector<std::string> Sentences(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines)
+    text += Trim(line).empty() ? "\n" : " " + std::string(Trim(line));
+  std::vector<std::string> sentences(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n') sentences.back() += text[i];
+    const bool stop = text[i] == '.' || text[i] == '?' || text[i] == '!';
+    if (text[i] == '\n' || (stop && (i + 1 == text.size() || text[i + 1] == ' ')))
+      sentences.emplace_back();
+  }
+  return sentences;
+}
+
+bool Says(std::string_view sentence, std::initializer_list<std::string_view> phrases) {
+  const std::string lower = ToLowerAscii(sentence);
+  return std::ranges::any_of(
+      phrases, [&](std::string_view p) { return lower.find(p) != std::string::npos; });
+}
+
+// `caption` in `text` as a name of its own: whole words, and not part of a
+// longer name ("Input" is not named in "Diurnal Input Data window").
+bool Names(std::string_view text, std::string_view caption) {
+  const auto letter = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  const auto capital = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
+  for (size_t at = text.find(caption); at != std::string_view::npos;
+       at = text.find(caption, at + 1)) {
+    const size_t end = at + caption.size();
+    if ((at > 0 && letter(text[at - 1])) || (end < text.size() && letter(text[end]))) continue;
+    size_t before = at;
+    while (before > 0 && text[before - 1] == ' ') --before;
+    while (before > 0 && letter(text[before - 1])) --before;
+    const bool longerBefore = before < at && capital(text[before]);
+    const bool longerAfter = end + 1 < text.size() && text[end] == ' ' && capital(text[end + 1]);
+    if (!longerBefore && !longerAfter) return true;
+  }
+  return false;
+}
+
+// Every command of the menu table is built and runs once its gate opens
+// (the controller's tests see to that), and every file a help text names
+// as shipped is in the program folder: so no help text may say that a
+// command is not built, that a command which is never gated is greyed, or
+// that a file the program folder holds does not ship.
+TEST(ShippedTexts, NoHelpTextSaysAWorkingCommandOrAShippedFileIsMissing) {
+  std::vector<std::string> texts = {std::string(kTipsFileName)};
+  for (const MenuEntry& item : MainMenuEntries())
+    if (!item.helpFile.empty()) texts.emplace_back(item.helpFile);
+  std::map<std::string, bool> gated;  // caption: some command of that caption is gated
+  for (const MenuEntry& item : MainMenuEntries()) {
+    if (item.kind != MenuEntryKind::Item && item.kind != MenuEntryKind::BarCommand) continue;
+    for (std::string_view caption : {item.caption, item.personCaption}) {
+      std::string plain;
+      for (char c : caption)
+        if (c != '&') plain += c;
+      if (!plain.empty()) gated[plain] = gated[plain] || item.gate != CommandGate::Always;
+    }
+  }
+  const std::regex fileName(R"(\b[A-Za-z0-9_]+\.[A-Za-z]{2,3}\b)");
+  for (const std::string& file : texts) {
+    const auto lines = ReadTextLines(kData / file);
+    ASSERT_TRUE(lines) << file;
+    for (const std::string& sentence : Sentences(*lines)) {
+      SCOPED_TRACE(file + ": " + sentence);
+      std::vector<std::string> named;
+      for (const auto& [caption, isGated] : gated)
+        if (Names(sentence, caption)) named.push_back(caption);
+      if (Says(sentence, {"not built", "not yet built", "to be built", "not available",
+                          "unavailable", "not implemented"})) {
+        EXPECT_TRUE(named.empty()) << named.front();
+      }
+      if (Says(sentence, {"greyed", "grayed", "disabled"})) {
+        for (const std::string& caption : named) EXPECT_TRUE(gated[caption]) << caption;
+      }
+      if (Says(sentence, {"not ship", "not shipped"})) {
+        std::vector<std::string> files;
+        for (std::sregex_iterator m(sentence.begin(), sentence.end(), fileName), end; m != end; ++m)
+          files.push_back(m->str());
+        EXPECT_FALSE(files.empty()) << "says a file does not ship without naming it";
+        for (const std::string& f : files) EXPECT_FALSE(fs::exists(kData / f)) << f;
+      }
+    }
   }
 }
 

@@ -269,6 +269,26 @@ TEST_F(ControllerFixture, HeadersNameTheComputedChartsAndOkRedrawsTheOpenWheel) 
   controller.CloseWindows();
 }
 
+// Option 33 = 1: OK shows the transit interpretations of chart 2's day,
+// with the More menu that steps through the days.
+TEST_F(ControllerFixture, OkWithOption33ListsTheTransitInterpretations) {
+  StartOnShippedFiles();
+  wb.Options[33] = 1;
+  InputWindows& inputs = *controller.Inputs();
+  inputs.Natal().txtName()->setText("Renee Doe");
+  inputs.Natal().SetFields(
+      {"9", "10", "1960", "12", "00", "4", "73", "59", "40", "43", "", true, false, false});
+  inputs.cmdOK_Click();
+  ASSERT_TRUE(wb.Charts.Computed);
+  const auto& page = wb.Output.PageBuffer();
+  ASSERT_GE(page.size(), 4u);
+  EXPECT_EQ(page[1], std::string(20, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
+  EXPECT_TRUE(page[3].ends_with(" - Renee Doe")) << page[3];
+  EXPECT_TRUE(wb.Output.MoreMenuShown);
+  EXPECT_TRUE(host.messages.empty()) << host.messages[0].text;
+  controller.CloseWindows();
+}
+
 TEST(WindowLinks, ALinkLeftUnboundIsNamed) {
   const struct {
     std::function<void()> check;

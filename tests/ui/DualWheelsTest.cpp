@@ -10,6 +10,7 @@
 #include <QtTest/QTest>
 #include <filesystem>
 
+#include "TempDir.h"
 #include "TestGlyphFont.h"
 #include "../wheels/WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
@@ -123,8 +124,9 @@ TEST(DualWheels, LeftClickSwitchAndTheChartType) {
 TEST(DualWheels, FullPagesOnPaper) {
   GlyphFont font;
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "orvanta-dual-print";
-  fs::create_directories(dir);
+  // A folder of its own: runs of the suite in other checkouts print at once.
+  const test::TempDir pages;
+  const fs::path& dir = pages.path();
   for (const DualWheelKind kind : {DualWheelKind::Display, DualWheelKind::TransitsVsNatal}) {
     Workbench wb;
     test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
@@ -141,7 +143,6 @@ TEST(DualWheels, FullPagesOnPaper) {
         test::PrintWheelPdf(in, WheelPrintKind::FullPage, QPageSize(QPageSize::Letter), pdf));
     EXPECT_GT(fs::file_size(pdf), 5000u) << name;
   }
-  fs::remove_all(dir);
 }
 
 }  // namespace

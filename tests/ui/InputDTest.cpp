@@ -187,13 +187,13 @@ TEST(InputD, OkComputesTheChartsAndShowsTheFirstListing) {
   f.data->Close();
 }
 
-TEST(InputD, OkWithTransitInterpretationsChosenShowsTheNatalPageWithANote) {
+TEST(InputD, OkWithTransitInterpretationsChosenShowsThem) {
   InputFixture f;
   f.wb.Options[33] = 1;
   f.TypeKnownBirth();
   f.natal().cmdOK()->click();
-  EXPECT_EQ(f.PageShown(), std::string(kTransitInterpretationsNotYet) +
-                               "\nNATAL DATA FOR Jane Doe\n\n");
+  EXPECT_EQ(f.listings, 1);
+  EXPECT_EQ(f.PageShown(), "TRANSITS FOR Jane Doe\n\n");
   f.data->Close();
 }
 

@@ -108,6 +108,12 @@ struct InputFixture {
       wb.Output.OutputLine = "NATAL DATA FOR " + wb.Charts.PersonName;
       AppendOutputLine(wb.Output, host);
     };
+    run.Listings.ListTransitInterpretations = [this] {
+      ++listings;
+      BeginOutputPage(wb.Output);
+      wb.Output.OutputLine = "TRANSITS FOR " + wb.Charts.PersonName;
+      AppendOutputLine(wb.Output, host);
+    };
     windows = std::make_unique<InputWindows>(wb, host, *data, std::move(links), std::move(run));
   }
 

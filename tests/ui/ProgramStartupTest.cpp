@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/ProgramStartup.h"
 #include "shell/ui/Title.h"
+#include "wheels/GlyphCodes.h"
 
 namespace orv {
 namespace {
@@ -121,7 +123,8 @@ TEST_F(ProgramStartupTest, ADamagedGlyphFontIsReportedAndReplacedByTheShippedOne
 // A glyph font that loads is not yet the program's: a cut file loads under a
 // made-up family with no outlines, another font under its own family. Each
 // is reported once and the shipped font takes its place; where it cannot,
-// it serves the run from the program's folder.
+// it serves the run from the program's folder. A link in its place leads to
+// a file of the user's: it stays a link and its target stays as it was.
 TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) {
   WriteOptions(dir.path(), "3", "0");
   const fs::path font = dir.path() / "orvanta8.ttf";
@@ -143,13 +146,27 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
       "The glyph font " + font.string() + " is damaged and could not be loaded. ";
   const std::string missing = "The glyph font " + font.string() + " is missing. ";
   const std::string replaced = "It was replaced by the font shipped with the program.";
+  const std::string thisRun = "The program uses the font shipped with it for this run.";
+  const std::string foreignLink = "The glyph font " + font.string() + " is a symbolic link to " +
+                                  (dir.path() / "Mine.ttf").string() +
+                                  ", which does not hold the program's glyph font; both are left "
+                                  "as they are. ";
   const std::string anew = "The wheels show their glyphs again once the program is installed anew.";
+  const fs::path target = dir.path() / "Mine.ttf";
+  const std::string cut = shipped.substr(0, shipped.size() / 2);
+  const auto linkTo = [&](const std::string* bytes) {
+    return [&font, &target, bytes] {
+      if (bytes) std::ofstream(target, std::ios::binary) << *bytes;
+      fs::create_symlink(target, font);
+    };
+  };
   const struct {
     const char* what;
     std::function<void()> make;
     fs::path shippedFolder;
     std::string message;  // "": none
     bool restored;        // the user's folder holds the shipped font afterwards
+    bool linked = false;  // the font's place is a link to `target`
   } cases[] = {
       {"the shipped font", [&] { std::ofstream(font, std::ios::binary) << shipped; },
        ORVANTA_DATA_DIR, "", true},
@@ -159,14 +176,20 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
       {"another font", [&] { std::ofstream(font, std::ios::binary) << other; }, ORVANTA_DATA_DIR,
        damaged + replaced, true},
       {"missing", [] {}, ORVANTA_DATA_DIR, missing + replaced, true},
-      {"a folder", [&] { fs::create_directory(font); }, ORVANTA_DATA_DIR,
-       missing + "The program uses the font shipped with it for this run.", false},
+      {"a folder", [&] { fs::create_directory(font); }, ORVANTA_DATA_DIR, missing + thisRun, false},
       {"missing from both folders", [] {}, nothingShipped.path(), missing + anew, false},
+      {"a link to another font", linkTo(&other), ORVANTA_DATA_DIR, foreignLink + thisRun, false,
+       true},
+      {"a link to a cut font", linkTo(&cut), ORVANTA_DATA_DIR, foreignLink + thisRun, false, true},
+      {"a link to nothing", linkTo(nullptr), ORVANTA_DATA_DIR, missing + thisRun, false, true},
+      {"a link to the shipped font", linkTo(&shipped), ORVANTA_DATA_DIR, "", true, true},
   };
   for (const auto& c : cases) {
     startup.reset();
     fs::remove_all(font);
+    fs::remove(target);
     c.make();
+    const std::optional<std::string> targetBefore = ReadFileBytes(target);
     hooks.ShippedFolder = c.shippedFolder;
     // Each case a new run: a message is said once a run.
     test::RecordingHost run;
@@ -179,13 +202,21 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
       EXPECT_EQ(run.messages[0].text, c.message) << c.what;
     }
     EXPECT_EQ(ReadFileBytes(font) == shipped, c.restored) << c.what;
+    // The wheels draw with the program's font whenever one is to be had.
+    EXPECT_EQ(QFontDatabase::families().contains(QString::fromUtf8(GlyphFontFace)),
+              c.shippedFolder != nothingShipped.path())
+        << c.what;
     startup.reset();
-    if (c.message.empty()) continue;
-    // Said once a run, not at every look.
-    startup = std::make_unique<ProgramStartup>(workbench, run, window, hooks);
-    startup->Begin();
-    EXPECT_EQ(run.messages.size(), 1u) << c.what;
-    startup.reset();
+    if (!c.message.empty()) {
+      // Said once a run, not at every look.
+      startup = std::make_unique<ProgramStartup>(workbench, run, window, hooks);
+      startup->Begin();
+      EXPECT_EQ(run.messages.size(), 1u) << c.what;
+      startup.reset();
+    }
+    if (!c.linked) continue;
+    EXPECT_TRUE(fs::is_symlink(font)) << c.what;
+    EXPECT_EQ(ReadFileBytes(target), targetBefore) << c.what;
   }
 }
 

@@ -46,5 +46,48 @@ TEST(QtCanvas, DrawsRoundCirclesArcsAndTextOnAnUnevenScale) {
             QFontInfo(QFont("sans-serif")).family());
 }
 
+// Arcs of a 100-dot circle at a 2-dot pen, counted in painted dots: one whose
+// ends meet paints none, on a y-up or a y-down scale and wherever it
+// starts; a sliver at most a pen's square; others about their length.
+TEST(QtCanvas, ArcsPaintTheirLengthAndNothingWhenTheirEndsMeet) {
+  constexpr double kPi = std::numbers::pi, kDeg = kPi / 180;
+  struct Row {
+    double startRad, endRad;
+    int least, most;  // painted dots
+  };
+  const Row rows[] = {
+      {0, 0, 0, 0},
+      {kPi / 3, kPi / 3, 0, 0},
+      {-kPi / 2, 3 * kPi / 2, 0, 0},            // a whole turn apart
+      {1.1, 1.1 + 1e-12, 0, 0},                 // rounding either way
+      {1.1, 1.1 - 1e-12, 0, 0},
+      {5 * kDeg, 5 * kDeg + 0.01 * kDeg, 0, 9},  // a sliver of a hundredth
+      {kPi / 6, kPi / 6 + 2 * kDeg, 2, 30},
+      {0, kPi / 2, 250, 450},                   // a quarter: 157 dots long
+      {3 * kPi / 2, kPi / 2, 500, 900},         // half, through 3 o'clock
+      {kPi / 2, 3 * kPi / 2, 500, 900},         // the other half
+  };
+  const auto painted = [](const Row& r, bool yUp) {
+    QImage image(240, 240, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QRectF(0, 0, 240, 240));
+    canvas.SetScale(-120, yUp ? 120 : -120, 120, yUp ? -120 : 120);
+    canvas.Clear();
+    canvas.SetDrawWidth(2);
+    canvas.Circle({0, 0}, 100, {QBColor(0), std::nullopt, r.startRad, r.endRad});
+    painter.end();
+    int dots = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) dots += qGray(image.pixel(x, y)) < 200;
+    return dots;
+  };
+  for (const Row& r : rows)
+    for (const bool yUp : {true, false}) {
+      const int dots = painted(r, yUp);
+      EXPECT_GE(dots, r.least) << r.startRad << " to " << r.endRad << (yUp ? " y up" : "");
+      EXPECT_LE(dots, r.most) << r.startRad << " to " << r.endRad << (yUp ? " y up" : "");
+    }
+}
+
 }  // namespace
 }  // namespace orv

@@ -6,15 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QImage>
 #include <cstdio>
 #include <cstdlib>
+#include <numbers>
+#include <random>
 
 #include "../wheels/DualWheelLegibility.h"
 #include "../wheels/WheelLegibility.h"
+#include "FontMeasuredCanvas.h"
 #include "commands/DualWheelCommands.h"
-#include "platform/qt/QtCanvas.h"
+#include "shell/OptionFiles.h"
 #include "shell/Startup.h"
 
 namespace orv {
@@ -24,25 +25,7 @@ namespace {
 const ChartInputFields kChicago{"7",  "14", "1976", "8", "30", "5", "87",
                                 "39", "41", "51",   "",  false, false, false};
 
-// Records as the recording surface does, measures as the window does.
-class FontMeasuredCanvas : public RecordingCanvas {
- public:
-  FontMeasuredCanvas(double width, double height, double dpi = 96)
-      : RecordingCanvas(width, height, dpi), device_(8, 8, QImage::Format_RGB32) {
-    device_.setDotsPerMeterX(qRound(dpi / 0.0254));
-    device_.setDotsPerMeterY(qRound(dpi / 0.0254));
-  }
-
- protected:
-  TextSize MeasureText(std::string_view text, const CanvasFont& font) const override {
-    const QFontMetricsF metrics(QtCanvas::QtFont(font), &device_);
-    const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return {metrics.horizontalAdvance(q), metrics.lineSpacing()};
-  }
-
- private:
-  QImage device_;
-};
+using test::FontMeasuredCanvas;
 
 class WheelLegibilityOnFont : public ::testing::Test {
  protected:
@@ -107,6 +90,122 @@ TEST_F(WheelLegibilityOnFont, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnP
              return test::CountIllegibleTwoChart(in, canvas, s.printing);
            }))
     ADD_FAILURE() << failure;
+}
+
+// A second person: 3 Feb 1904, 6:15 A.M. at London.
+const ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
+                                  "07", "51", "30",   "",  false, false, false};
+
+// A label drawn outside its crowded house is led back by a line from its
+// glyph that ends on the rim inside its own house, at its point's place
+// between the cusps (kept a degree off the spokes); the conjunction arcs
+// between such ends have a length, none a whole turn. The crowded fixed
+// charts, the composite of the Aquarius stellium with a second person and
+// random charts with a packed house, in both styles, from the opening size
+// up and on paper.
+TEST_F(WheelLegibilityOnFont, LeaderLinesEndAtTheirPointsOwnPlaces) {
+  struct Case {
+    const char* what;
+    test::WheelChart chart;
+    bool composite = false;
+    int packed = 0, random = -1;
+  };
+  std::vector<Case> cases = {{"crowded 1st house", test::WheelChart::Crowded},
+                             {"stellium of 11", test::WheelChart::Ordinary, false, 10},
+                             {"Aquarius stellium", test::WheelChart::Stellium},
+                             {"10th house of seven", test::WheelChart::NoonStellium},
+                             {"composite", test::WheelChart::Stellium, true}};
+  for (int k = 0; k < 6; ++k) cases.push_back({"random", test::WheelChart::Ordinary, false, 7, k});
+  const DeviceSize opening = WheelOpeningArea(96);
+  const std::pair<DeviceSize, bool> surfaces[] = {{opening, false},
+                                                  {{1100, 800}, false},
+                                                  {{1600, 1000}, false},
+                                                  {test::PrintedPages()[0], true},
+                                                  {test::PrintedPages()[1], true}};
+  constexpr double kToDeg = 180 / std::numbers::pi;
+  int leaders = 0;
+  std::mt19937 random(55);
+  for (const Case& c : cases) {
+    Workbench wb;
+    test::ComputeWheelChart(wb, c.chart, c.composite ? &kPendleton : nullptr);
+    if (c.random >= 0) test::RandomWheelChart(wb, random, c.random);
+    if (c.packed > 0) test::PackHouse(wb, c.packed, 1 + c.random % 2 * 6, 0.5, 2.1);
+    wb.Options[OptionNumber::SingleWheelAspectLines] = 1;
+    test::RecordingHost host;
+    PrepareSingleWheel(wb, c.composite ? SingleWheelKind::Composite : SingleWheelKind::Natal, {},
+                       host);
+    ASSERT_TRUE(wb.Wheel) << c.what;
+    const WheelRequest& r = *wb.Wheel;
+    const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, r.OrbFile);
+    ASSERT_TRUE(orbs) << c.what;
+    for (int style : {0, 1})
+      for (const auto& [surface, paper] : surfaces) {
+        WheelPaintInputs in = test::PaintInputsOf(wb, style);
+        in.orbs = &*orbs;
+        FontMeasuredCanvas canvas(surface.width, surface.height);
+        if (paper)
+          PaintWheelPrinter(canvas, in, {});
+        else
+          PaintWheelWindow(canvas, in, StartScaleFor(surface.width, surface.height).value_or(300));
+        canvas.SetFontScale(1);  // the records hold the sizes drawn
+        const std::string where = std::string(c.what) + " " + std::to_string(c.random) +
+                                  " style " + std::to_string(style) + " " +
+                                  std::to_string(surface.width) + "x" +
+                                  std::to_string(surface.height);
+        const double squash = canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX();
+        const double verticalFactor = SurfaceVerticalFactor(canvas);
+        const auto trueAngle = [&](UserPoint p) {
+          return Norm360(std::atan2(squash * p.y, p.x) * kToDeg);
+        };
+        const auto asDrawn = [&](double spoke) {
+          return trueAngle(SpokeEnds(spoke, 1, 1, verticalFactor)[0]);
+        };
+        const bool european = style == 1 && r.WheelKind == 1;
+        const auto spokes = SingleFrameSpokeAngles(european ? 1 : 0, r.Cusps);
+        for (const CanvasRecord& line : canvas.Lines()) {
+          const auto onRim = [&](UserPoint p) {  // where a leader ends, inside the rim
+            return std::fabs(std::hypot(p.x, squash * p.y) - 215.5) < 0.01;
+          };
+          if (!onRim(line.a) && !onRim(line.b)) continue;
+          const UserPoint rim = onRim(line.a) ? line.a : line.b;
+          const UserPoint near = onRim(line.a) ? line.b : line.a;
+          // The point whose glyph the other end touches.
+          int point = 0;
+          for (const CanvasRecord& t : canvas.Texts())
+            for (int p = 1; p <= NumPoints; ++p)
+              if (t.text == GlyphText(GlyphCode::PointBase + p)) {
+                const test::TextBox g = test::BoxOf(canvas, t);
+                if (near.x >= g.left - 1e-6 && near.x <= g.right + 1e-6 &&
+                    near.y <= g.top + 1e-6 && near.y >= g.bottom - 1e-6)
+                  point = p;
+              }
+          ASSERT_NE(point, 0) << where << ": a line to the rim from no glyph";
+          ++leaders;
+          const int h = HouseNumberOfRecord(
+              std::string_view(r.HousePositions).substr(std::size_t(point * 10 - 10), 10));
+          const double cusp = r.Cusps[std::size_t(CuspIndexOfHouse(h))];
+          const double span = Norm360(r.Cusps[std::size_t(CuspIndexOfHouse(h % 12 + 1))] - cusp);
+          const double past = Norm360(r.Longitudes[std::size_t(point)] - cusp);
+          const double share = past <= span ? past / span : past > 180 ? 0 : 1;
+          const double nominal = european ? spokes[std::size_t(h - 1)] : 180.0 + 30 * (h - 1);
+          const double nominalEnd = european ? spokes[std::size_t(h % 12)] : nominal + 30;
+          const double start = asDrawn(nominal), width = Norm360(asDrawn(nominalEnd) - start);
+          const double place = asDrawn(nominal + Norm360(nominalEnd - nominal) * share);
+          const double end = trueAngle(rim);
+          EXPECT_GT(Norm360(end - start), 0) << where << ": point " << point;
+          EXPECT_LT(Norm360(end - start), width) << where << ": point " << point;
+          EXPECT_LE(std::fabs(std::remainder(end - place, 360.0)), 1 + 1e-6)
+              << where << ": point " << point << " ends at " << end << ", its place " << place;
+        }
+        for (const CanvasRecord& arc : canvas.Records())
+          if (arc.kind == CanvasRecord::Kind::Circle && arc.startRad) {
+            const double along = Norm360((*arc.endRad - *arc.startRad) * kToDeg);
+            EXPECT_GT(along, 0) << where;
+            EXPECT_LT(along, 180) << where;
+          }
+      }
+  }
+  EXPECT_GT(leaders, 20);
 }
 
 // Over random charts, on the window and on paper; run by hand with

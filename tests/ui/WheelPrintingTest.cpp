@@ -1,6 +1,7 @@
 // The printed wheel pages through Qt's PDF printer: the American and
-// European single wheels and the combined two-chart wheel, full and half
-// page, on Letter and A4. With ORVANTA_SHOT_DIR set, each page is also saved
+// European single wheels, the combined two-chart wheel, and both two-chart
+// arrangements of a natal chart with a second person, full and half page,
+// on Letter and A4. With ORVANTA_SHOT_DIR set, each page is also saved
 // there for a person to look at.
 
 #include <gtest/gtest.h>
@@ -8,7 +9,9 @@
 #include <QPageSize>
 #include <filesystem>
 
+#include "TempDir.h"
 #include "TestGlyphFont.h"
+#include "../wheels/PrintedPair.h"
 #include "../wheels/WheelTestCharts.h"
 #include "commands/DualWheelCommands.h"
 #include "commands/WheelCommands.h"
@@ -23,17 +26,21 @@ using test::GlyphFont;
 TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
   GlyphFont font;
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "orvanta-wheel-pages";
-  fs::create_directories(dir);
+  // A folder of its own: runs of the suite in other checkouts print at once.
+  const test::TempDir pages;
+  const fs::path& dir = pages.path();
   const struct {
     const char* name;
     int typeChart;
     bool combined;
     test::WheelChart chart;
-  } wheels[] = {{"american", 0, false, test::WheelChart::Ordinary},
-                {"european", 1, false, test::WheelChart::Ordinary},
-                {"european-crowded", 1, false, test::WheelChart::Crowded},
-                {"combined", 0, true, test::WheelChart::Ordinary}};
+    std::optional<DualWheelKind> pair;  // the printed pair's wheel instead
+  } wheels[] = {{"american", 0, false, test::WheelChart::Ordinary, {}},
+                {"european", 1, false, test::WheelChart::Ordinary, {}},
+                {"european-crowded", 1, false, test::WheelChart::Crowded, {}},
+                {"combined", 0, true, test::WheelChart::Ordinary, {}},
+                {"pair-combined", 0, true, {}, DualWheelKind::TransitsVsNatal},
+                {"pair-two-ring", 0, true, {}, DualWheelKind::Display}};
   const struct {
     const char* name;
     QPageSize::PageSizeId id;
@@ -47,7 +54,9 @@ TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
     test::ComputeWheelChart(wb, w.chart);
     wb.Options[47] = 1;  // the aspect lines, which end on a circle too
     test::RecordingHost host;
-    if (w.combined)
+    if (w.pair)
+      test::PreparePrintedPair(wb, *w.pair);
+    else if (w.combined)
       PrepareDualWheelCommand(wb, DualWheelKind::TransitsVsNatal, {});
     else
       PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
@@ -63,7 +72,6 @@ TEST(WheelPrinting, EveryWheelOnEveryPageShape) {
         EXPECT_GT(fs::file_size(pdf), 2000u) << name;
       }
   }
-  fs::remove_all(dir);
 }
 
 }  // namespace

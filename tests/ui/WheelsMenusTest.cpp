@@ -14,6 +14,7 @@
 #include <QtTest/QTest>
 #include <filesystem>
 
+#include "TempDir.h"
 #include "TestGlyphFont.h"
 #include "../wheels/WheelTestCharts.h"
 #include "commands/WheelCommands.h"
@@ -194,7 +195,11 @@ TEST(WheelsMenus, PrintsBothPagesFromAMaximisedWindow) {
   GlyphFont font;
   NatalWheel n;
   n.wb.Options[47] = 1;
-  const fs::path dir = fs::temp_directory_path() / "orvanta-wheel-print";
+  // Without a printer the program folder would take the pages.
+  const test::TempDir folder;
+  test::LinkShippedFiles(folder, ORVANTA_DATA_DIR);
+  n.wb.AppPath = folder.path();
+  const fs::path dir = folder.path() / "pages";
   fs::create_directories(dir);
   fs::path pdf;
   WheelsLinks links;
@@ -236,7 +241,6 @@ TEST(WheelsMenus, PrintsBothPagesFromAMaximisedWindow) {
     EXPECT_EQ(w.size(), size);
   }
   EXPECT_EQ(n.host.messages.size(), 3u);
-  fs::remove_all(dir);
 }
 
 TEST(WheelsMenus, HelpShowsTheWheelsText) {

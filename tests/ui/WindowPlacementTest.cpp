@@ -2,13 +2,16 @@
 // input windows on show wherever there is room.
 
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
+#include <fstream>
 
 #include "InputWindowsFixture.h"
 #include "SampleReports.h"
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
 #include "shell/ui/OnScreen.h"
+#include "shell/ui/Orvanta8.h"
 #include "wheels/ui/Wheels.h"
 
 namespace orv {
@@ -143,6 +146,80 @@ TEST(WindowPlacement, TheWheelWindowKeepsClearOfTheInputWindowsAndKeepsTheUsersP
   const QRect users = open();
   EXPECT_EQ(users.topLeft(), QPoint(TwipsToPixels(1500, dpi), TwipsToPixels(1500, dpi)));
   EXPECT_TRUE(users.intersects(inputs.natal.frameGeometry()));
+}
+
+// The program's windows on the one screen this run has, as they open with
+// their default places: each wholly on it, frame included. The test below
+// runs it on screens of several sizes; alone it does nothing.
+TEST(WindowPlacementOnTheScreen, EveryWindowOpensWhollyOnIt) {
+  const QByteArray asked = qgetenv("ORVANTA_SCREEN");
+  if (asked.isEmpty()) GTEST_SKIP() << "run on screens of several sizes by the test below";
+  const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+  ASSERT_EQ(QByteArray::number(free.width()) + "x" + QByteArray::number(free.height()), asked);
+  const auto onScreen = [&](const QWidget& w, const char* what) {
+    ASSERT_TRUE(w.isVisible()) << what;
+    const QRect at = w.frameGeometry();
+    EXPECT_TRUE(free.contains(at)) << what << " at " << at.x() << "," << at.y() << " "
+                                   << at.width() << "x" << at.height();
+    // Cut to the screen only where it is larger, at the screen's edge.
+    if (at.width() == free.width()) {
+      EXPECT_EQ(at.left(), free.left()) << what;
+    }
+    if (at.height() == free.height()) {
+      EXPECT_EQ(at.top(), free.top()) << what;
+    }
+  };
+  InputFixture f;
+  Orvanta8 main(f.wb, f.host);
+  main.ApplySettingsGeometry(SettingsValues{});
+  main.ShowOnScreen();
+  onScreen(main, "main window");
+  main.ShowChartMenus();
+  onScreen(main, "main window with every menu");
+  f.windows->ShowAtStartup();
+  onScreen(f.natal(), "natal window");
+  onScreen(f.second(), "second window");
+  onScreen(*f.windows->NamesWindow(), "names window");
+  PickList* list = f.windows->NamesWindow()->NamesOnFile();
+  DoubleClickRow(list, RowOf(list, "Smith"));  // computes: the data window shows
+  ASSERT_TRUE(f.wb.Charts.Computed);
+  onScreen(f.data->Window(), "data window");
+  Wheels wheels(f.wb, f.host, {});
+  wheels.show();
+  onScreen(wheels, "wheel window");
+  ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {});
+  ReportWindowLinks links;
+  links.Persons = [] { return ReportPersons{"Mary Ann Jones", ""}; };
+  Report viewer(report, test::ReportPageOptions(), "/nonexistent", "", f.host, links);
+  onScreen(viewer, "report viewer");
+  f.data->Close();
+}
+
+// The same test run on its own on screens of a desktop's, a small laptop's
+// and the smallest size, each in a run of its own: the offscreen screen is
+// set as a run starts.
+TEST(WindowPlacement, EveryWindowOpensWhollyOnScreensOfEverySize) {
+  test::TempDir dir;
+  for (const QSize screen : {QSize(1600, 1000), QSize(1024, 768), QSize(800, 600)}) {
+    const QString size = QString("%1x%2").arg(screen.width()).arg(screen.height());
+    const std::filesystem::path config = dir.path() / (size.toStdString() + ".json");
+    std::ofstream(config) << R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": )"
+                          << screen.width() << R"(, "height": )" << screen.height()
+                          << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + QString::fromStdString(config.string()));
+    env.insert("ORVANTA_SCREEN", size);
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_filter=WindowPlacementOnTheScreen.EveryWindowOpensWhollyOnIt"});
+    ASSERT_TRUE(run.waitForFinished(120000)) << size.toStdString();
+    const QString output = QString::fromLocal8Bit(run.readAll());
+    EXPECT_EQ(run.exitCode(), 0) << size.toStdString() << "\n" << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test") && !output.contains("SKIPPED"))
+        << size.toStdString() << "\n" << output.toStdString();
+  }
 }
 
 }  // namespace

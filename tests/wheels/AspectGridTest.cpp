@@ -1,17 +1,21 @@
 // The printed aspect grid on the recording surface, in the printed page's
 // coordinates: the staircase of a single wheel and the square of two
 // charts, where each cell and label goes, the aspect found in a cell and
-// its colour, and the options that move the grid.
+// its colour, the options that move the grid, and how it stands lower to
+// keep clear of the wheel and the page's labels.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <vector>
 
 #include "RecordingCanvas.h"
 #include "wheels/AspectGrid.h"
 #include "wheels/GlyphCodes.h"
+#include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 
 namespace orv {
@@ -183,6 +187,71 @@ TEST(AspectGrid, OptionsMoveTheWholeGrid) {
       for (std::size_t n = 0; n < after.size(); ++n) {
         EXPECT_NEAR(after[n].a.x - before[n].a.x, shift.x, 1e-9) << option << " " << n;
         EXPECT_NEAR(after[n].a.y - before[n].a.y, shift.y, 1e-9) << option << " " << n;
+      }
+    }
+  }
+}
+
+// Where its place would bring the grid within a unit of a kept box or of
+// the wheel, the whole grid stands lower, as little as clears them (in
+// steps of a quarter unit), and never below the page.
+TEST(AspectGrid, AGridMeetingTheWheelOrALabelStandsLower) {
+  struct Case {
+    const char* name;
+    std::vector<std::array<UserPoint, 2>> kept;
+    double reach;
+    std::optional<double> drop;  // the least; none: down to the page's bottom
+  };
+  Page p;
+  (*p.in.orbs)[1] = 180;
+  RecordingCanvas shape(2550, 3300, 300);
+  shape.SetScale(kLeft, kTop, -kLeft, kBottom);
+  const double squash = 1 / SurfaceVerticalFactor(shape);  // down the page, units are shorter
+  for (bool twoCharts : {false, true}) {
+    p.in.twoCharts = twoCharts;
+    const auto placed = p.Print().Records();
+    const Edges e = EdgesOf(p, twoCharts);
+    // The top rule: the square's, or the staircase's first cell's.
+    const double top = e.yB + (twoCharts ? 16 : 15) * e.ch, xL = e.xR - 16 * e.cw;
+    const double labelLeft = twoCharts ? xL + 5 : e.xR - 10;
+    std::vector<Case> cases{
+        {"nothing in the way", {}, 0, 0},
+        {"a label 3.1 units into it",
+         {{{{labelLeft, top + 8}, {labelLeft + 20, top - 3.1}}}},
+         0,
+         4.1},
+        {"a label beside it", {{{{xL - 30, top + 8}, {xL - 1.5, top - 3}}}}, 0, 0},
+        {"the whole page", {{{{kLeft, kTop}, {-kLeft, kBottom}}}}, 0, std::nullopt}};
+    if (twoCharts) {
+      // A wheel reaching 5 units past the square's top rule, its nearest
+      // part, which begins a hair right of the centre.
+      const double reach = std::hypot(xL, squash * top) + 5;
+      cases.push_back(
+          {"the wheel", {}, reach, std::sqrt((reach + 1) * (reach + 1) - xL * xL) / squash + top});
+    }
+    for (const Case& c : cases) {
+      const std::string name = std::string(c.name) + (twoCharts ? ", square" : ", staircase");
+      Page lowered = p;
+      lowered.in.options = &lowered.options;
+      lowered.in.keepClear = c.kept;
+      lowered.in.wheelReach = c.reach;
+      const auto records = lowered.Print().Records();
+      ASSERT_EQ(records.size(), placed.size()) << name;
+      const double drop = placed.front().a.y - records.front().a.y;
+      double bottom = 0;
+      for (std::size_t n = 0; n < records.size(); ++n) {
+        EXPECT_NEAR(records[n].a.x, placed[n].a.x, 1e-9) << name << " " << n;
+        EXPECT_NEAR(placed[n].a.y - records[n].a.y, drop, 1e-9) << name << " " << n;
+        bottom = std::min(bottom, records[n].kind == CanvasRecord::Kind::Text
+                                      ? records[n].a.y - kLine7
+                                      : std::min(records[n].a.y, records[n].b.y));
+      }
+      if (c.drop) {
+        EXPECT_GE(drop, *c.drop - 1e-9) << name;
+        EXPECT_LT(drop, *c.drop + 0.25) << name;
+      } else {
+        EXPECT_GE(bottom, kBottom - 1e-9) << name;
+        EXPECT_LT(bottom, kBottom + 0.25) << name;
       }
     }
   }

@@ -93,22 +93,34 @@ TEST(WheelPaint, WindowFrameLabelsAndTitle) {
             std::count(flags.begin(), flags.end(), 'R'));
 }
 
-// A name too long for the header is cut with "..." clear of the wheel's
-// labels, a multi-byte letter never split; short lines stay whole.
-TEST(WheelPaint, LongHeaderLinesAreCut) {
+// A name too long for its row wraps at a word onto a second row, clear of
+// the wheel's labels, and the lines below it move down a row; only a word
+// wider than its row is cut with "...", a multi-byte letter never split.
+TEST(WheelPaint, LongHeaderLinesWrapAndOnlyALongWordIsCut) {
   Painted p;
-  p.wb.Wheel->InnerWheelHeader[1] =
+  const std::string name =
       "Renée Doe-Maximiliane Theresia von Habsburg-Lothringen und Toskana-Este - natal";
+  p.wb.Wheel->InnerWheelHeader[1] = name;
   RecordingCanvas canvas(800, 600, 96);
   PaintWheelWindow(canvas, p.in, 320);
-  const auto texts = canvas.Texts();
-  const CanvasRecord& name = texts[texts.size() - 14];
-  ASSERT_GT(name.text.size(), 3u);
-  EXPECT_EQ(name.text.substr(0, 6), "Renée");
-  EXPECT_EQ(name.text.substr(name.text.size() - 3), "...");
-  // It ends left of the MC's label, the only one at its height.
-  canvas.SetFontSize(name.font.points);
-  EXPECT_LE(name.a.x + canvas.TextWidth(name.text), -21);
+  auto texts = canvas.Texts();
+  const CanvasRecord head = texts[texts.size() - 15], rest = texts[texts.size() - 14];
+  EXPECT_EQ(head.text + " " + rest.text, name);
+  // Each ends left of the MC's label, the only one at their heights.
+  canvas.SetFontSize(head.font.points);
+  for (const CanvasRecord& row : {head, rest}) {
+    EXPECT_LE(row.a.x + canvas.TextWidth(row.text), -21) << row.text;
+  }
+  EXPECT_DOUBLE_EQ(rest.a.y, head.a.y - canvas.TextHeight(""));
+  EXPECT_EQ(texts[texts.size() - 13].text, p.wb.Wheel->InnerWheelHeader[2]);
+
+  p.wb.Wheel->InnerWheelHeader[1] = "Renée-Maximiliane-Theresia-von-Habsburg-Lothringen-und-Toskana";
+  RecordingCanvas again(800, 600, 96);
+  PaintWheelWindow(again, p.in, 320);
+  texts = again.Texts();
+  const CanvasRecord& cut = texts[texts.size() - 14];
+  EXPECT_EQ(cut.text.substr(0, 6), "Renée");
+  EXPECT_EQ(cut.text.substr(cut.text.size() - 3), "...");
   EXPECT_EQ(texts[texts.size() - 13].text, p.wb.Wheel->InnerWheelHeader[2]);
 }
 

@@ -14,11 +14,12 @@ namespace {
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // Degrees of an arc's start and its counter-clockwise span, for QPainter
-// (whose angles run counter-clockwise on the device, in 1/16 degree).
+// (whose angles run counter-clockwise on the device, in 1/16 degree). A span
+// of 0 is an arc whose ends meet: nothing to draw, not a whole turn.
 std::pair<int, int> ArcSixteenths(double startRad, double endRad) {
   constexpr double kDeg = 180.0 / std::numbers::pi;
   double span = std::fmod((endRad - startRad) * kDeg, 360.0);
-  if (span <= 0) span += 360;
+  if (span < 0) span += 360;
   return {static_cast<int>(std::lround(startRad * kDeg * 16)),
           static_cast<int>(std::lround(span * 16))};
 }
@@ -74,6 +75,10 @@ void QtCanvas::DoCircle(UserPoint centre, double radius, Rgb color, std::optiona
   const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
   if (startRad || endRad) {
     const auto [start, span] = ArcSixteenths(startRad.value_or(0), endRad.value_or(0));
+    if (span == 0) {  // ends within a sixteenth of a degree of each other
+      painter_.setBrush(Qt::NoBrush);
+      return;
+    }
     if (fill)
       painter_.drawPie(box, start, span);
     else

@@ -56,6 +56,10 @@ struct Run {
   std::int64_t afterCharts = 0;  // the steps after the charts: a pair batch's pairs
 };
 
+// What the "1 to 1" rule compares: characters 5 and 6 of a name, whole
+// (an accented letter is one character of two bytes or more).
+std::string_view OneToOneKey(std::string_view name) { return CharactersAfter(name, 4, 2); }
+
 // The rule a pair batch admits pairs by: "1 to 1", or the same-sex rule
 // (an age filter may leave out some of the pairs it admits).
 struct PairRule {
@@ -71,7 +75,7 @@ std::int64_t AdmittedPairs(const std::vector<std::string_view>& names, PairRule 
   std::map<std::string_view, std::int64_t> groups;
   for (const std::string_view n : names) {
     if (rule.oneToOne)
-      ++groups[n.size() > 4 ? n.substr(4, 2) : ""];
+      ++groups[OneToOneKey(n)];
     else if (n.starts_with("m ") || n.starts_with("w "))
       ++groups[n.substr(0, 2)];
   }
@@ -700,8 +704,7 @@ bool SameSexPair(std::string_view a, std::string_view b) {
 }
 
 bool OneToOnePair(std::string_view a, std::string_view b) {
-  const auto mid = [](std::string_view n) { return n.size() > 4 ? n.substr(4, 2) : ""; };
-  return mid(a) == mid(b);
+  return OneToOneKey(a) == OneToOneKey(b);
 }
 
 bool AgesMatch(int ageA, int ageB) {

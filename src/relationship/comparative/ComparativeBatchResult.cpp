@@ -48,7 +48,7 @@ std::string BatchCommaLine(const BatchPairNames& n, const ComparativeTotals& t) 
 }
 
 std::string ShortName(std::string_view name) {
-  const size_t blank = name.find(' ', 2);
+  const size_t blank = name.find(' ', FirstCharacters(name, 2).size());
   return std::string(blank == std::string_view::npos ? name : name.substr(0, blank));
 }
 

@@ -38,7 +38,7 @@ struct BatchPairResult {
   bool addEmail = false;   // One vs All with harmony 60 or more: list the partner's e-mail
 };
 
-// `ShortName`: `name` up to its first blank at position 3 or later (so a
+// `ShortName`: `name` up to its first blank at character 3 or later (so a
 // leading "m " or "w " stays); the whole name when there is none.
 std::string ShortName(std::string_view name);
 

@@ -44,16 +44,7 @@ void ChartRunHooks::ListNatalFirstPage() {
 }
 
 void ChartRunHooks::ListTransitInterpretations() {
-  if (links_.Listings.ListTransitInterpretations) {
-    links_.Listings.ListTransitInterpretations();
-    return;
-  }
-  ListNatalInstead(kTransitInterpretationsNotYet);
-}
-
-void ChartRunHooks::ListNatalInstead(std::string_view note) {
-  ListNatalFirstPage();
-  InsertLineAtPageTop(workbench_.Output, std::string(note));
+  if (links_.Listings.ListTransitInterpretations) links_.Listings.ListTransitInterpretations();
 }
 
 void ChartRunHooks::ListNatalCosmodynes() {

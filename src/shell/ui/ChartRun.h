@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
 
 #include "core/ChartDriver.h"
 #include "platform/Host.h"
@@ -18,15 +17,8 @@ class InputD1;
 class OutputView;
 struct Workbench;
 
-// Said above the natal first page while option 33 = 1 asks for the transit
-// interpretations, which are not built yet.
-inline constexpr std::string_view kTransitInterpretationsNotYet =
-    "  The transit interpretations that option 33 asks for are not available yet; here is the "
-    "natal first page.";
-
-// The first listings, written by the listing subsystems. Where the
-// transit interpretations are left empty, the natal first page stands in
-// with a note; another empty one writes nothing.
+// The first listings, written by the listing subsystems; one left empty
+// writes nothing.
 struct ChartListings {
   std::function<void()> ListNatalFirstPage;
   std::function<void()> ListTransitInterpretations;
@@ -69,9 +61,6 @@ class ChartRunHooks final : public ChartDriverHooks {
   void Finish() { busy_.reset(); }
 
  private:
-  // The natal first page in place of a listing not built yet, `note` above it.
-  void ListNatalInstead(std::string_view note);
-
   Workbench& workbench_;
   Host& host_;
   OutputView& dataWindow_;

@@ -61,6 +61,17 @@ QRect OuterGeometry(const QWidget& window) {
   return FrameMargins(window).isNull() ? outer.marginsAdded(ProgramFrame(window)) : outer;
 }
 
+void KeepWhollyOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (!screen) return;
+  const QMargins own = FrameMargins(window);
+  const QMargins frame = own.isNull() ? ProgramFrame(window) : own;
+  const QRect outer = window.geometry().marginsAdded(frame);
+  const WindowPlace place = KeepWithinScreen(PlaceOf(outer), PlaceOf(screen->availableGeometry()));
+  const QRect onScreen(place.left, place.top, place.width, place.height);
+  if (onScreen != outer) window.setGeometry(onScreen.marginsRemoved(frame));
+}
+
 void MarkAsInputWindow(QWidget& window) { window.setProperty(kInputWindowProperty, true); }
 
 QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft, bool userPlace) {

@@ -25,6 +25,11 @@ QMargins FrameMargins(const QWidget& window);
 // has not framed it yet, with the frame of the program's other windows.
 QRect OuterGeometry(const QWidget& window);
 
+// Brings `window`, on screen, wholly onto its screen's free area, frame
+// included, now that the window manager has framed it: moved the least way,
+// and cut to the area where larger.
+void KeepWhollyOnScreen(QWidget& window);
+
 // Marks `window` as one the user types into: a window that opens while it
 // is shown keeps clear of it where the screen has room.
 void MarkAsInputWindow(QWidget& window);

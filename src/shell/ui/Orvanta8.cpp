@@ -16,6 +16,7 @@
 #include "commands/Workbench.h"
 #include "shell/NewNamesFile.h"
 #include "shell/SettingsFile.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/UnusedKeyRouter.h"
 #include "shell/ui/WindowMenuBar.h"
 
@@ -126,8 +127,12 @@ void Orvanta8::ShowChartMenus() {
   for (const MenuEntry& entry : MainMenuEntries())
     if (entry.shownAfterFirstChart) MenuAction(entry.menu)->setVisible(true);
   UpdateEnabled();
-  // A window made narrower by hand than its menus grows back to show them.
-  if (width() < FullMenuBarWidth()) resize(FullMenuBarWidth(), height());
+  // A window made narrower by hand than its menus grows back to show them,
+  // as far as the screen has room.
+  if (width() < FullMenuBarWidth()) {
+    resize(FullMenuBarWidth(), height());
+    KeepWhollyOnScreen(*this);
+  }
 }
 
 void Orvanta8::SetSecondPerson(bool secondPerson) {
@@ -200,25 +205,21 @@ int Orvanta8::FullMenuBarWidth() {
 
 void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
   const double dpi = DotsPerInch();
-  const QSize bar = menuBar()->sizeHint();
-  WindowPlace place{
-      TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi),
-      std::max(TwipsToPixels(settings.MainWidth, dpi), FullMenuBarWidth()),
-      std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(), bar.height())};
-  // The menu bar keeps its whole width even on a narrower screen, so only
-  // the window's corner is brought onto the screen, with room to grab it.
-  if (const QScreen* on = screen()) {
-    const QRect area = on->availableGeometry();
-    constexpr int kGrabRoom = 100;
-    const WindowPlace corner =
-        KeepWithinScreen({place.left, place.top, std::min(place.width, kGrabRoom),
-                          std::min(place.height, kGrabRoom)},
-                         {area.x(), area.y(), area.width(), area.height()});
-    place.left = corner.left;
-    place.top = corner.top;
-  }
-  move(place.left, place.top);
-  resize(place.width, place.height);
+  resize(std::max(TwipsToPixels(settings.MainWidth, dpi), FullMenuBarWidth()),
+         std::max(TwipsToPixels(settings.MainHeight, dpi) - CaptionHeight(),
+                  menuBar()->sizeHint().height()));
+  // Wholly on the screen, title bar and all: on a screen narrower than the
+  // menu bar, the menus past the window's end stay in the bar's extension.
+  PlaceForOpening(
+      *this, QPoint(TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi)),
+      true);
+}
+
+void Orvanta8::ShowOnScreen() {
+  show();
+  WaitUntilOnScreen(*this);
+  // The window manager's frame, known only now, may reach past the screen.
+  KeepWhollyOnScreen(*this);
 }
 
 void Orvanta8::RecordSettingsGeometry(SettingsValues& settings) const {

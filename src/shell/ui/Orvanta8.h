@@ -62,9 +62,12 @@ class Orvanta8 : public QMainWindow {
 
   // The window's place and size from the settings (twips, at the screen's
   // dots per inch), and back. The settings count the caption in the height,
-  // as a title bar of the style's height. The window stays large enough for
-  // its menu bar.
+  // as a title bar of the style's height. The window is as wide as its menu
+  // bar where the screen has room, and wholly on the screen.
   void ApplySettingsGeometry(const SettingsValues& settings);
+  // Shows the window and, once the window manager has framed it, keeps it
+  // wholly on the screen.
+  void ShowOnScreen();
   void RecordSettingsGeometry(SettingsValues& settings) const;
 
   // The caption at `now`: `prefix`, the date "dd mmm yyyy", five blanks and

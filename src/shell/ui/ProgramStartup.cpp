@@ -11,7 +11,6 @@
 #include "platform/Host.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"
-#include "shell/ui/OnScreen.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/SystemRegionalOrder.h"
 #include "shell/ui/Title.h"
@@ -125,8 +124,7 @@ void ProgramStartup::ContinueAfterTitle() {
     // The composite and synastry commands wait for a second person and the
     // chart commands for a calculation; the main window starts that way.
     main_.ApplySettingsGeometry(workbench_.Settings);
-    main_.show();
-    WaitUntilOnScreen(main_);
+    main_.ShowOnScreen();
     if (hooks_.ShowChartInputWindows) hooks_.ShowChartInputWindows();
     if (TipOfTheDayAtStart(workbench_.Options) && hooks_.ShowTipOfTheDay) hooks_.ShowTipOfTheDay();
   }
@@ -174,10 +172,13 @@ void ProgramStartup::InstallGlyphFont() {
     if (glyphFontId_ < 0)
       outcome = "The wheels show their glyphs again once the program is installed anew.";
   }
-  host_.ShowMessageOnce("The glyph font " + font.string() +
-                            (present ? " is damaged and could not be loaded. " : " is missing. ") +
-                            outcome,
-                        kTitleWarning, MessageIcon::Exclamation);
+  // A link leads to a file of the user's: say so, since it is left as it is.
+  std::string what = present ? " is damaged and could not be loaded. " : " is missing. ";
+  if (present && fs::is_symlink(font, ec))
+    what = " is a symbolic link to " + fs::read_symlink(font, ec).string() +
+           ", which does not hold the program's glyph font; both are left as they are. ";
+  host_.ShowMessageOnce("The glyph font " + font.string() + what + outcome, kTitleWarning,
+                        MessageIcon::Exclamation);
 }
 
 void ProgramStartup::RemoveGlyphFont() {

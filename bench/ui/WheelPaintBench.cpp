@@ -1,0 +1,119 @@
+// The wheel painted through Qt's own text measures with the glyph font, as
+// the wheel window paints it on every resize and expose, and as the printer
+// prints it: an ordinary natal wheel, houses crowded with 9 and with 11
+// points, the two Delhi charts of February 1962, and the combined wheel of
+// a 1960 New York natal chart with a second person; on surfaces of 604x525
+// and 800x600 and on an A4 page printed to PDF; in both styles (the
+// combined wheel has one).
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "../../tests/wheels/WheelTestCharts.h"
+#include "commands/DualWheelCommands.h"
+#include "commands/WheelCommands.h"
+#include "platform/qt/QtCanvas.h"
+#include "shell/OptionFiles.h"
+#include "shell/Startup.h"
+#include "wheels/WheelLayout.h"
+#include "wheels/ui/WheelPrinting.h"
+
+namespace {
+
+using orv::test::WheelChart;
+
+enum Chart { Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined };
+enum Surface { Small, Default, A4 };
+
+// Natal 10 September 1960, noon, zone 4, 73w59 40n43, with the second person
+// born 3 February 1904 in London.
+const orv::ChartInputFields kNewYork{"9",  "10", "1960", "12", "0",  "4",   "73",
+                                     "59", "40", "43",   "",   true, false, false};
+const orv::ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
+                                       "07", "51", "30",   "",  false, false, false};
+
+struct PreparedWheel {
+  orv::Workbench wb;
+  std::optional<orv::OrbTable> orbs;
+  orv::WheelPaintInputs in;
+
+  PreparedWheel(Chart chart, int style) {
+    orv::test::RecordingHost host;
+    const WheelChart fixed = chart == NoonStellium ? WheelChart::NoonStellium
+                             : chart == Stellium   ? WheelChart::Stellium
+                                                   : WheelChart::Ordinary;
+    orv::test::ComputeWheelChart(wb, fixed);
+    if (chart == HouseOf9) orv::test::PackHouse(wb, 8, 4, 0.5, 1.9);
+    if (chart == HouseOf11) orv::test::PackHouse(wb, 10, 4, 0.5, 1.9);
+    if (chart == Combined) {
+      orv::ChartDriverHooks hooks;
+      orv::ChartRequest r;
+      r.natal = kNewYork;
+      r.diurnal = kPendleton;
+      r.secondPerson = true;
+      orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
+      orv::PrepareDualWheelCommand(wb, orv::DualWheelKind::TransitsVsNatal,
+                                   orv::SecondPersonBox{true, "Arthur Pendleton"});
+    } else {
+      orv::PrepareSingleWheel(wb, orv::SingleWheelKind::Natal, {}, host);
+    }
+    // With the aspect lines, as the window draws them.
+    in = orv::test::PaintInputsOf(wb, style);
+    orbs = orv::LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+    in.orbs = orbs ? &*orbs : nullptr;
+  }
+};
+
+void BM_WheelPaint(benchmark::State& state) {
+  static const int font = QFontDatabase::addApplicationFont(
+      QString::fromStdString(orv::GlyphFontPath(ORVANTA_DATA_DIR).string()));
+  benchmark::DoNotOptimize(font);
+  const auto chart = static_cast<Chart>(state.range(0));
+  const auto surface = static_cast<Surface>(state.range(1));
+  const int style = static_cast<int>(state.range(2));
+  const PreparedWheel wheel(chart, style);
+  if (!wheel.wb.Wheel) {
+    state.SkipWithError("the wheel was not prepared");
+    return;
+  }
+  if (surface == A4) {
+    const QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("wheel.pdf");
+    for (auto _ : state) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      printer.setPageSize(QPageSize(QPageSize::A4));
+      if (!orv::PrintWheelPage(printer, wheel.in, orv::WheelPrintKind::FullPage, {}))
+        state.SkipWithError("the page was not printed");
+    }
+    return;
+  }
+  const int width = surface == Small ? 604 : 800, height = surface == Small ? 525 : 600;
+  QImage image(width, height, QImage::Format_RGB32);
+  const int startScale = orv::StartScaleFor(width, height).value_or(225);
+  for (auto _ : state) {
+    QPainter painter(&image);
+    orv::QtCanvas canvas(painter, QRectF(0, 0, width, height));
+    orv::PaintWheelWindow(canvas, wheel.in, startScale);
+  }
+}
+
+void WheelCases(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"chart", "surface", "style"});
+  for (const int chart : {Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined})
+    for (const int surface : {Small, Default, A4})
+      for (const int style : {0, 1})
+        if (chart != Combined || style == 0) b->Args({chart, surface, style});
+}
+BENCHMARK(BM_WheelPaint)->Apply(WheelCases)->Unit(benchmark::kMillisecond);
+
+}  // namespace
