@@ -1365,7 +1365,17 @@ class Painter {
       angles.push_back(SurfaceAngle(l->angle, 1));
       spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
     }
-    const double squeeze = FitSpans(sector, angles, spans);
+    double squeeze = FitSpans(sector, angles, spans);
+    // A label's span is measured where it stood: in a band of the combined
+    // arrangement, near the centre, it turns enough with its new place to
+    // touch a spoke or a neighbour, so the row is spread again from there.
+    for (int again = 0; band_.combined && again < 2; ++again) {
+      for (std::size_t k = 0; k < row.size(); ++k) {
+        row[k]->angle = UserAngle(angles[k]);
+        spans[k] = SpanOf(*row[k], row.size() > 1 ? kLabelGapShare / 2 : 0);
+      }
+      squeeze = std::min(squeeze, FitSpans(sector, angles, spans));
+    }
     for (std::size_t k = 0; k < row.size(); ++k) {
       row[k]->angle = UserAngle(angles[k]);
       row[k]->lineEndAngle = row[k]->angle + band_.lineEndCorrection(row[k]->angle);

@@ -92,6 +92,24 @@ TEST_F(WheelLegibilityOnFont, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnP
     ADD_FAILURE() << failure;
 }
 
+// The combined wheels of random pairs whose inner band's rows crowd against
+// a spoke: its labels, measured by the glyph font where they end up, keep
+// off the spokes at the least and the largest window sizes.
+TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokes) {
+  std::mt19937 random(1976);
+  for (int k = 0; k < 40; ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in =
+        test::RandomWheelPair(wb, random, k, DualWheelKind::TransitsVsNatal, orbs);
+    for (const DeviceSize s : {test::LegibilitySurfaces().front(), DeviceSize{1600, 1000}}) {
+      FontMeasuredCanvas canvas(s.width, s.height, 96);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      EXPECT_EQ(c.counts.spokeCrossings, 0) << "pair " << k << " at " << s.width << "x" << s.height;
+    }
+  }
+}
+
 // A second person: 3 Feb 1904, 6:15 A.M. at London.
 const ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                   "07", "51", "30",   "",  false, false, false};
