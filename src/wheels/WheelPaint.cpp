@@ -1365,7 +1365,31 @@ class Painter {
       angles.push_back(SurfaceAngle(l->angle, 1));
       spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
     }
-    double squeeze = FitSpans(sector, angles, spans);
+    // In a band of the combined arrangement, whose columns slant across its
+    // narrow houses, the boxes around each two successive characters of the
+    // labels at its ends keep inside the house too, so that none reaches
+    // across a spoke among a neighbour's characters.
+    HouseSector inside = sector;
+    if (band_.combined && !row.empty()) {
+      // How much further than its characters' those boxes reach on either
+      // side.
+      const auto beyond = [&](const PlacedLabel& l) {
+        const LabelSpan box = SpanOf(l);
+        const LabelSpan hull = SpanOfBoxes(Strokes(Boxes(l)), SurfaceAngle(l.angle, 1));
+        return std::array<double, 2>{std::max(0.0, hull.below - box.below),
+                                     std::max(0.0, hull.above - box.above)};
+      };
+      const auto offset = [&](std::size_t k) { return Norm360(angles[k] - sector.start + 90); };
+      std::size_t first = 0, last = 0;
+      for (std::size_t k = 1; k < row.size(); ++k) {
+        if (offset(k) < offset(first)) first = k;
+        if (offset(k) > offset(last)) last = k;
+      }
+      const double below = beyond(*row[first])[0], above = beyond(*row[last])[1];
+      if (below + above < sector.width / 2)
+        inside = {sector.start + below, sector.width - below - above};
+    }
+    double squeeze = FitSpans(inside, angles, spans);
     // A label's span is measured where it stood: in a band of the combined
     // arrangement, near the centre, it turns enough with its new place to
     // touch a spoke or a neighbour, so the row is spread again from there.
@@ -1374,7 +1398,7 @@ class Painter {
         row[k]->angle = UserAngle(angles[k]);
         spans[k] = SpanOf(*row[k], row.size() > 1 ? kLabelGapShare / 2 : 0);
       }
-      squeeze = std::min(squeeze, FitSpans(sector, angles, spans));
+      squeeze = std::min(squeeze, FitSpans(inside, angles, spans));
     }
     for (std::size_t k = 0; k < row.size(); ++k) {
       row[k]->angle = UserAngle(angles[k]);

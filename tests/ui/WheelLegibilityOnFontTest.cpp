@@ -94,10 +94,11 @@ TEST_F(WheelLegibilityOnFont, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnP
 
 // The combined wheels of random pairs whose inner band's rows crowd against
 // a spoke: its labels, measured by the glyph font where they end up, keep
-// off the spokes at the least and the largest window sizes.
-TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokes) {
+// off the spokes, and their slanting columns out of each other's across
+// them, at the least and the largest window sizes.
+TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokesAndEachOther) {
   std::mt19937 random(1976);
-  for (int k = 0; k < 40; ++k) {
+  for (int k = 0; k < 60; ++k) {
     Workbench wb;
     std::optional<OrbTable> orbs;
     const WheelPaintInputs in =
@@ -106,6 +107,7 @@ TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokes) {
       FontMeasuredCanvas canvas(s.width, s.height, 96);
       const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
       EXPECT_EQ(c.counts.spokeCrossings, 0) << "pair " << k << " at " << s.width << "x" << s.height;
+      EXPECT_EQ(c.counts.interleaved, 0) << "pair " << k << " at " << s.width << "x" << s.height;
     }
   }
 }

@@ -493,7 +493,8 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
 // three and two, the 1962 one switched its seven in Aquarius, which stay at
 // home at a smaller size, as do the fullest sectors of the two-ring wheels
 // of 1960 and 1962 and, on the glyph font's measures, the four in the 1987
-// chart's 5th house, whose leader lines would cross the two kept there.
+// chart's 5th house, whose leader lines would cross the two kept there, and
+// two of the 1962 chart's, kept off the spokes of its crowded houses.
 inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
   const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                 "07", "51", "30",   "",  false, false, false};
@@ -512,7 +513,7 @@ inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& co
       const std::string what = std::string(name) + " " + kindName;
       const bool smaller = what == "1960 combined switched" || what == "1962 combined switched" ||
                            what == "1960 two-ring" || what == "1962 two-ring" ||
-                           what == "1987 combined";
+                           what == "1987 combined" || what == "1962 combined";
       Workbench wb;
       ComputeWheelChart(wb, WheelChart::Ordinary);
       RecordingHost host;
