@@ -227,9 +227,13 @@ UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, 
 
 int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,
                     double angleDeg, bool printing) {
-  if (printing && angleDeg > 75 && angleDeg < 310) return stepY;
+  if (DigitStepKept(angleDeg, printing)) return stepY;
   if (minuteFontSize >= threshold) return ToInteger(stepY - amount);
   return stepY;
+}
+
+bool DigitStepKept(double angleDeg, bool printing) {
+  return printing && angleDeg > 75 && angleDeg < 310;
 }
 
 double DeclinationDisplayAngle(double valueDeg) {

@@ -147,6 +147,8 @@ UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, 
 // the printer only for angles of at most 75 or at least 310.
 int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,
                     double angleDeg, bool printing);
+// Whether the digit step stays whole at `angleDeg` whatever the sizes.
+bool DigitStepKept(double angleDeg, bool printing);
 
 // The declination map: v below 0 at |v| x 6, else at Norm360(v x 6 + 180).
 double DeclinationDisplayAngle(double valueDeg);

@@ -208,10 +208,11 @@ class Painter {
   // or while measuring only its box noted.
   void PutText(const std::string& text, UserPoint at) {
     if (measuring_ || o_.printing) {
-      const std::array<UserPoint, 2> box{
-          at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}};
+      const double width = canvas_.TextWidth(text), height = canvas_.TextHeight(text);
+      const std::array<UserPoint, 2> box{at, {at.x + width, at.y - height}};
       if (measuring_) {
         boxes_.push_back(box);
+        if (strokes_) strokes_->push_back({LabelStroke::Put, width, height});
         return;
       }
       printed_.push_back(box);
@@ -382,6 +383,7 @@ class Painter {
   // The glyph and digit cells in the planet glyph size.
   void MeasureCells() {
     shapes_.clear();
+    strokesOf_.clear();
     canvas_.SetFontSize(Opt(o_.glyphSize));
     const std::string reference = GlyphText(GlyphCode::Earth);
     glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
@@ -399,6 +401,7 @@ class Painter {
   }
   void Step(double angle, double sx, double sy) {
     at_ = StepTowardCentre(at_, angle, sx, sy, o_.printing);
+    if (strokes_) strokes_->push_back({LabelStroke::Step, sx, sy});
   }
   void Shrink(double angle) {
     digitStepY_ = ShrunkDigitStep(digitStepY_, Opt(o_.minuteSize), Opt(o_.shrinkThreshold),
@@ -424,6 +427,7 @@ class Painter {
     const auto keepRoomForMark = [&] {
       if (!l.retrograde) return;
       markAt = at_;
+      if (strokes_) strokes_->push_back({LabelStroke::Mark});
       canvas_.SetFontSize(Size(o_.retroSize));
       MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
       Step(a, digitStepX_, digitStepY_);
@@ -481,6 +485,7 @@ class Painter {
       canvas_.SetFontSize(Size(o_.retroSize));
       const Rgb kept = canvas_.ForeColor();
       canvas_.SetForeColor(Color(o_.retroColor));
+      if (strokes_) strokes_->push_back({LabelStroke::AtMark});
       Put(GlyphCode::RetrogradeMark, *markAt);
       canvas_.SetForeColor(kept);
     }
@@ -1524,8 +1529,80 @@ class Painter {
     const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
                            l.sizeFactor, l.leftSideOrder, l.retrograde};
     if (const auto known = shapes_.find(shape); known != shapes_.end()) return known->second;
-    return shapes_.emplace(shape, LabelMeasures{Measured([&] { Label(l); }), {}, {}, {}})
-        .first->second;
+    return shapes_.emplace(shape, LabelMeasures{LabelBoxes(l), {}, {}, {}}).first->second;
+  }
+
+  // How a label puts its texts, whatever its angle and radius: the size of
+  // each text, each step toward the centre, and where the retrograde mark
+  // goes, in order. Its texts and the steps between them depend only on the
+  // key's fields; the fit asks for the same label at many places.
+  struct LabelStroke {
+    enum Kind : char { Put, Step, Mark, AtMark } kind;
+    double x = 0, y = 0;  // a text's width and height, or a step's sides
+  };
+  struct LabelStrokesKey {
+    int point;
+    double value, sizeFactor;
+    bool leftSideOrder, retrograde, digitStepKept;
+    bool operator==(const LabelStrokesKey&) const = default;
+  };
+  struct LabelStrokesHash {
+    std::size_t operator()(const LabelStrokesKey& k) const {
+      std::size_t h = std::hash<int>{}(k.point * 8 + k.leftSideOrder * 4 + k.retrograde * 2 +
+                                       k.digitStepKept);
+      for (const double d : {k.value, k.sizeFactor}) h = h * 1000003 ^ std::hash<double>{}(d);
+      return h;
+    }
+  };
+  struct LabelStrokes {
+    std::vector<LabelStroke> strokes;
+    int digitStepX = 0, digitStepY = 0;  // as the label leaves them
+  };
+  // A label's boxes: measured the first time its key comes, else its
+  // strokes put again from its own place, by the same sums.
+  std::vector<std::array<UserPoint, 2>> LabelBoxes(const PlacedLabel& l) {
+    const LabelStrokesKey key{l.point,         l.value,      l.sizeFactor,
+                              l.leftSideOrder, l.retrograde, DigitStepKept(l.angle, o_.printing)};
+    const auto known = strokesOf_.find(key);
+    if (known == strokesOf_.end()) {
+      LabelStrokes noted;
+      strokes_ = &noted.strokes;
+      std::vector<std::array<UserPoint, 2>> boxes = Measured([&] { Label(l); });
+      strokes_ = nullptr;
+      noted.digitStepX = digitStepX_;
+      noted.digitStepY = digitStepY_;
+      strokesOf_.emplace(key, std::move(noted));
+      return boxes;
+    }
+    const LabelStrokes& noted = known->second;
+    sizeFactor_ = l.sizeFactor;
+    const double r = o_.printing ? l.radius * 0.9875 : l.radius;
+    const double a = l.angle;
+    const double rad = a * std::numbers::pi / 180;
+    UserPoint at{r * std::cos(rad), r * std::sin(rad)}, mark = at;
+    bool atMark = false;
+    std::vector<std::array<UserPoint, 2>> boxes;
+    for (const LabelStroke& s : noted.strokes) switch (s.kind) {
+        case LabelStroke::Put: {
+          const UserPoint p = atMark ? mark : at;
+          boxes.push_back({p, {p.x + s.x, p.y - s.y}});
+          atMark = false;
+          break;
+        }
+        case LabelStroke::Step:
+          at = StepTowardCentre(at, a, s.x, s.y, o_.printing);
+          break;
+        case LabelStroke::Mark:
+          mark = at;
+          break;
+        case LabelStroke::AtMark:
+          atMark = true;
+          break;
+      }
+    at_ = at;
+    digitStepX_ = noted.digitStepX;
+    digitStepY_ = noted.digitStepY;
+    return boxes;
   }
   const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
     return MeasuresOf(l).boxes;
@@ -1635,6 +1712,9 @@ class Painter {
   // The boxes of each label measured, by its shape; forgotten when the
   // cells change, and where too many are kept, between houses' fits.
   std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
+  // Each label's strokes, by what they depend on, and those being noted.
+  std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
+  std::vector<LabelStroke>* strokes_ = nullptr;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's
