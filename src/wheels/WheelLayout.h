@@ -141,6 +141,15 @@ UserPoint InterceptionPosition(double angleDeg);
 // the centre along the ray at `angleDeg`, just far enough for the cell to
 // clear its last place: sx across, 0.75 sy (printer: 0.8 sy) up or down.
 UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, bool printing);
+// The same steps along one ray, its direction worked out once for them all.
+class CentreSteps {
+ public:
+  CentreSteps(double angleDeg, bool printing);
+  UserPoint From(UserPoint at, double sx, double sy) const;
+
+ private:
+  double c_, s_, ratio_;
+};
 
 // `ShrinkDigitStep` (window) and its printer twin: the digit step `stepY`
 // less the shrink amount when the minute font size reaches the threshold;

@@ -1580,6 +1580,7 @@ class Painter {
     const double a = l.angle;
     const double rad = a * std::numbers::pi / 180;
     UserPoint at{r * std::cos(rad), r * std::sin(rad)}, mark = at;
+    const CentreSteps toCentre(a, o_.printing);
     bool atMark = false;
     std::vector<std::array<UserPoint, 2>> boxes;
     for (const LabelStroke& s : noted.strokes) switch (s.kind) {
@@ -1590,7 +1591,7 @@ class Painter {
           break;
         }
         case LabelStroke::Step:
-          at = StepTowardCentre(at, a, s.x, s.y, o_.printing);
+          at = toCentre.From(at, s.x, s.y);
           break;
         case LabelStroke::Mark:
           mark = at;
