@@ -17,6 +17,7 @@
 #include "wheels/DerivedWheelTables.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphCodes.h"
+#include "wheels/LabelReach.h"
 #include "wheels/WheelLayout.h"
 
 namespace orv {
@@ -1614,17 +1615,8 @@ class Painter {
     LabelMeasures& measures = MeasuresOf(l);
     for (const auto& [share, span] : measures.spans)
       if (share == gapShare) return span;
-    const double anchor = SurfaceAngle(l.angle, 1);
-    LabelSpan span;
-    for (const auto& box : measures.boxes) {
-      const double dy = gapShare * (box[0].y - box[1].y), dx = dy * Squash();
-      for (double x : {box[0].x - dx, box[1].x + dx})
-        for (double y : {box[0].y + dy, box[1].y - dy}) {
-          const double d = std::remainder(TrueAngle(x, y) - anchor, 360.0);
-          span.below = std::max(span.below, -d);
-          span.above = std::max(span.above, d);
-        }
-    }
+    const LabelSpan span =
+        AngularReach(measures.boxes, Squash(), SurfaceAngle(l.angle, 1), gapShare);
     measures.spans.emplace_back(gapShare, span);
     return span;
   }
@@ -1632,20 +1624,12 @@ class Painter {
   double InnerReach(const PlacedLabel& l) {
     LabelMeasures& measures = MeasuresOf(l);
     if (measures.innerReach) return *measures.innerReach;
-    double near = 1e300;
-    for (const auto& box : measures.boxes)
-      near = std::min(near, std::hypot(std::clamp(0.0, box[0].x, box[1].x),
-                                       Squash() * std::clamp(0.0, box[1].y, box[0].y)));
-    return *(measures.innerReach = near);
+    return *(measures.innerReach = NearestPoint(measures.boxes, Squash()));
   }
   double Reach(const PlacedLabel& l) {
     LabelMeasures& measures = MeasuresOf(l);
     if (measures.reach) return *measures.reach;
-    double far = 0;
-    for (const auto& box : measures.boxes)
-      for (double x : {box[0].x, box[1].x})
-        for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
-    return *(measures.reach = far);
+    return *(measures.reach = FarthestCorner(measures.boxes, Squash()));
   }
 
   using Box = std::array<UserPoint, 2>;
