@@ -83,6 +83,15 @@ LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double an
     return dot > 0 && std::fabs(cross) < kSteepest * dot ? cross / dot
                                                          : std::numeric_limits<double>::quiet_NaN();
   };
+  struct Corner {
+    double x, y, t;
+  };
+  std::array<Corner, 32> seen;  // a label's
+  if (boxes.size() * 4 > seen.size()) {
+    corners(take);
+    return span;
+  }
+  std::size_t count = 0;
   double low = std::numeric_limits<double>::infinity(), high = -low;
   bool near = true;
   corners([&](double x, double y) {
@@ -90,15 +99,11 @@ LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double an
     near = near && !std::isnan(t);
     low = std::min(low, t);
     high = std::max(high, t);
+    seen[count++] = {x, y, t};
   });
-  if (!near) {
-    corners(take);
-    return span;
-  }
-  corners([&](double x, double y) {
-    const double t = tangent(x, y);
-    if (t <= low + kTangentMargin || t >= high - kTangentMargin) take(x, y);
-  });
+  for (std::size_t k = 0; k < count; ++k)
+    if (!near || seen[k].t <= low + kTangentMargin || seen[k].t >= high - kTangentMargin)
+      take(seen[k].x, seen[k].y);
   return span;
 }
 

@@ -1,6 +1,8 @@
 #include "wheels/WheelPaint.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -182,6 +184,16 @@ CircleStyle Ring(Rgb color) {
   CircleStyle style;
   style.color = color;
   return style;
+}
+
+// A hash `h` with the bits of `d` mixed in; zeros of either sign, which
+// compare equal, alike.
+std::uint64_t MixedIn(std::uint64_t h, double d) {
+  std::uint64_t bits = std::bit_cast<std::uint64_t>(d == 0 ? 0.0 : d);
+  bits ^= bits >> 29;
+  bits *= 0xbf58476d1ce4e5b9ULL;
+  bits ^= bits >> 32;
+  return (h ^ bits) * 0x9e3779b97f4a7c15ULL + (h >> 7);
 }
 
 // Whether the same labels stand alike, as far as fitting them moves them.
@@ -1513,10 +1525,9 @@ class Painter {
   };
   struct LabelShapeHash {
     std::size_t operator()(const LabelShape& s) const {
-      std::size_t h = std::hash<int>{}(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
-      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor})
-        h = h * 1000003 ^ std::hash<double>{}(d);
-      return h;
+      std::uint64_t h = std::uint64_t(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
+      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor}) h = MixedIn(h, d);
+      return std::size_t(h);
     }
   };
   // A label's boxes, and from them its spans with the gap shares asked for
@@ -1549,10 +1560,10 @@ class Painter {
   };
   struct LabelStrokesHash {
     std::size_t operator()(const LabelStrokesKey& k) const {
-      std::size_t h = std::hash<int>{}(k.point * 8 + k.leftSideOrder * 4 + k.retrograde * 2 +
-                                       k.digitStepKept);
-      for (const double d : {k.value, k.sizeFactor}) h = h * 1000003 ^ std::hash<double>{}(d);
-      return h;
+      std::uint64_t h = std::uint64_t(k.point * 8 + k.leftSideOrder * 4 + k.retrograde * 2 +
+                                      k.digitStepKept);
+      for (const double d : {k.value, k.sizeFactor}) h = MixedIn(h, d);
+      return std::size_t(h);
     }
   };
   struct LabelStrokes {
@@ -1584,6 +1595,7 @@ class Painter {
     const CentreSteps toCentre(a, o_.printing);
     bool atMark = false;
     std::vector<std::array<UserPoint, 2>> boxes;
+    boxes.reserve(noted.strokes.size());
     for (const LabelStroke& s : noted.strokes) switch (s.kind) {
         case LabelStroke::Put: {
           const UserPoint p = atMark ? mark : at;
