@@ -871,9 +871,24 @@ class Painter {
           clear = points.empty();
           if (clear || step == kLeaderSteps || crossesAHost(points)) break;
           for (const int p : points) room[p] += kLeaderRoom;
-          keep();
-          previous = fit.first > 0 ? host(-1, from, keptFrom) : std::nullopt;
-          next = previous ? host(1, keptTo, to) : std::nullopt;
+          // A fit depends on the room of its own labels alone: one whose
+          // labels stand where they did comes out as it did.
+          const auto moved = [&](std::size_t first, std::size_t last) {
+            return std::any_of(original.begin() + long(first), original.begin() + long(last),
+                               [&](const PlacedLabel& l) {
+                                 return std::find(points.begin(), points.end(), l.point) !=
+                                        points.end();
+                               });
+          };
+          if (moved(keptFrom, keptTo)) keep();
+          if (fit.first == 0)
+            previous.reset();
+          else if (moved(from, keptFrom))
+            previous = host(-1, from, keptFrom);
+          if (!previous)
+            next.reset();
+          else if (moved(keptTo, to))
+            next = host(1, keptTo, to);
           if (!next) break;
         }
         if (!clear) continue;
