@@ -55,7 +55,7 @@ double NearestPoint(std::span<const LabelBox> boxes, double squash) {
 }
 
 LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double anchorDeg,
-                       double gapShare) {
+                       UserPoint toward, double gapShare) {
   const auto corners = [&](const auto& visit) {
     for (const LabelBox& box : boxes) {
       const double dy = gapShare * (box[0].y - box[1].y), dx = dy * squash;
@@ -76,8 +76,7 @@ LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double an
   // a tangent a billionth short of the extreme one's is not the extreme
   // angle. Corners further round are all measured.
   constexpr double kTangentMargin = 1e-9, kSteepest = 1.7;
-  const double anchorRad = anchorDeg * std::numbers::pi / 180;
-  const double ux = std::cos(anchorRad), uy = std::sin(anchorRad);
+  const double ux = toward.x, uy = toward.y;
   const auto tangent = [&](double x, double y) {
     const double dot = ux * x + uy * squash * y, cross = ux * squash * y - uy * x;
     return dot > 0 && std::fabs(cross) < kSteepest * dot ? cross / dot

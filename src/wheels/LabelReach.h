@@ -25,8 +25,9 @@ double NearestPoint(std::span<const LabelBox> boxes, double squash);
 // round (across by `squash` times as much), reach below and above
 // `anchorDeg` as seen from the centre with y taken `squash` times: the most
 // of remainder(atan2(squash * y, x) * 180 / pi - anchorDeg, 360) over their
-// corners, and of its negative, neither below 0.
+// corners, and of its negative, neither below 0. `toward`: a point in the
+// anchor's direction, with y already taken `squash` times.
 LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double anchorDeg,
-                       double gapShare);
+                       UserPoint toward, double gapShare);
 
 }  // namespace orv

@@ -395,7 +395,7 @@ class Painter {
 
   // The glyph and digit cells in the planet glyph size.
   void MeasureCells() {
-    shapes_.clear();
+    ForgetShapes();
     strokesOf_.clear();
     canvas_.SetFontSize(Opt(o_.glyphSize));
     const std::string reference = GlyphText(GlyphCode::Earth);
@@ -1549,14 +1549,29 @@ class Painter {
   // and how near and how far from the centre it reaches, once asked.
   struct LabelMeasures {
     std::vector<std::array<UserPoint, 2>> boxes;
-    std::vector<std::pair<double, LabelSpan>> spans;
+    // By gap share: the two the fit uses kept inline, any more beside.
+    std::array<std::pair<double, LabelSpan>, 2> spans{};
+    std::size_t spanCount = 0;
+    std::vector<std::pair<double, LabelSpan>> moreSpans;
     std::optional<double> innerReach, reach;
   };
   LabelMeasures& MeasuresOf(const PlacedLabel& l) {
     const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
                            l.sizeFactor, l.leftSideOrder, l.retrograde};
-    if (const auto known = shapes_.find(shape); known != shapes_.end()) return known->second;
-    return shapes_.emplace(shape, LabelMeasures{LabelBoxes(l), {}, {}, {}}).first->second;
+    // The fit asks several things of one place in a row.
+    if (lastShape_ && lastShape_->first == shape) return lastShape_->second;
+    auto known = shapes_.find(shape);
+    if (known == shapes_.end()) {
+      LabelMeasures measures;
+      measures.boxes = LabelBoxes(l);
+      known = shapes_.emplace(shape, std::move(measures)).first;
+    }
+    lastShape_ = &*known;
+    return known->second;
+  }
+  void ForgetShapes() {
+    shapes_.clear();
+    lastShape_ = nullptr;
   }
 
   // How a label puts its texts, whatever its angle and radius: the size of
@@ -1640,11 +1655,19 @@ class Painter {
   // so labels set apart by their spans keep twice that between them.
   LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
     LabelMeasures& measures = MeasuresOf(l);
-    for (const auto& [share, span] : measures.spans)
+    for (std::size_t k = 0; k < measures.spanCount; ++k)
+      if (measures.spans[k].first == gapShare) return measures.spans[k].second;
+    for (const auto& [share, span] : measures.moreSpans)
       if (share == gapShare) return span;
-    const LabelSpan span =
-        AngularReach(measures.boxes, Squash(), SurfaceAngle(l.angle, 1), gapShare);
-    measures.spans.emplace_back(gapShare, span);
+    // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
+    const double rad = l.angle * std::numbers::pi / 180;
+    const double c = std::cos(rad), s = std::sin(rad);
+    const LabelSpan span = AngularReach(measures.boxes, Squash(), Norm360(TrueAngle(c, s)),
+                                        {c, Squash() * s}, gapShare);
+    if (measures.spanCount < measures.spans.size())
+      measures.spans[measures.spanCount++] = {gapShare, span};
+    else
+      measures.moreSpans.emplace_back(gapShare, span);
     return span;
   }
   // The nearest any of the label's boxes comes to the centre.
@@ -1724,6 +1747,7 @@ class Painter {
   // The boxes of each label measured, by its shape; forgotten when the
   // cells change, and where too many are kept, between houses' fits.
   std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
+  std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
   std::vector<LabelStroke>* strokes_ = nullptr;

@@ -65,7 +65,9 @@ void ExpectSameAsEveryCorner(const std::vector<LabelBox>& boxes, double squash, 
   EXPECT_EQ(FarthestCorner(boxes, squash), EveryCornerFarthest(boxes, squash));
   EXPECT_EQ(NearestPoint(boxes, squash), EveryBoxNearest(boxes, squash));
   for (const double gap : {0.0, 0.125, 0.25}) {
-    const LabelSpan fast = AngularReach(boxes, squash, anchor, gap);
+    const double rad = anchor * std::numbers::pi / 180;
+    const LabelSpan fast =
+        AngularReach(boxes, squash, anchor, {std::cos(rad), std::sin(rad)}, gap);
     const LabelSpan every = EveryCornerSpan(boxes, squash, anchor, gap);
     EXPECT_EQ(fast.below, every.below) << anchor << " " << gap;
     EXPECT_EQ(fast.above, every.above) << anchor << " " << gap;
