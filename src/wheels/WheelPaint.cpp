@@ -726,7 +726,7 @@ class Painter {
   // they took two rows.
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs) {
-    if (shapes_.size() > kKeptShapes) shapes_.clear();
+    if (shapes_.size() > kKeptShapes) ForgetShapes();
     std::vector<PlacedLabel> twoRows = house;
     const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
     double twoRowSize = 0;
@@ -734,7 +734,8 @@ class Painter {
     // label further in as it comes.
     constexpr double kStaggers[] = {kStaggerDeg, kLeastStaggerDeg, 0.0};
     if (oneRowSize < kSecondRowBelow)
-      twoRowSize = FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2));
+      twoRowSize =
+          FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2), oneRowSize);
     if (twoRowSize <= oneRowSize) return {oneRowSize, false};
     house = std::move(twoRows);
     return {twoRowSize, true};
@@ -1332,9 +1333,10 @@ class Painter {
   // stands on from the one before it, whichever its row, so the house reads
   // along in zodiac order (0: none). At each size the rows are placed once
   // for all the staggers, which differ only in the check and in whether the
-  // last pass staggers them.
+  // last pass staggers them. A size no larger than `beat` is not sought
+  // (0 then), unless a later stagger has fitted at a larger one.
   double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                    std::span<const double> staggers) {
+                    std::span<const double> staggers, double beat) {
     std::vector<PlacedLabel*> byAngle;
     for (PlacedLabel& l : house) byAngle.push_back(&l);
     const auto offset = [&](const PlacedLabel* l) {
@@ -1365,6 +1367,10 @@ class Painter {
     std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
     std::vector<PlacedLabel> beforeLastPass;
     for (double size = 1; size >= LeastLabelShare() - 1e-9 && !found.front(); size -= 0.05) {
+      // What fits from here on is no larger than one row's size, and the
+      // house takes one row then.
+      if (size <= beat && std::none_of(found.begin(), found.end(), [](auto& f) { return f; }))
+        break;
       for (std::size_t k = 0; k < house.size(); ++k) {
         house[k] = start[k];
         house[k].sizeFactor = size;
