@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <numbers>
 #include <optional>
