@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -446,6 +447,49 @@ inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
       if (countOnPage)
         for (const DeviceSize page : PrintedPages())
           check(countOnPage, page, " on the page ", true);
+    }
+  return failures;
+}
+
+// Nine and eleven labels packed into a 1st house too narrow for them, in both
+// styles, painted on `canvasOf(size)` at window sizes below the opening size
+// and above it: one line for each whose smallest glyph is below the size that
+// reads in the window as it opens, grown or shrunk with the window as its
+// neighbours are.
+inline std::vector<std::string> SmallPackedLabels(
+    const std::function<std::unique_ptr<RecordingCanvas>(DeviceSize)>& canvasOf) {
+  const double leastPoints = kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96;
+  std::vector<std::string> failures;
+  for (const int packed : {8, 10})
+    for (const int style : {0, 1}) {
+      Workbench wb;
+      ComputeWheelChart(wb, WheelChart::Ordinary);
+      PackHouse(wb, packed, 4, 0.5, 1.9);
+      RecordingHost host;
+      PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+      // The Sun on, and the Ascendant at the house's cusp.
+      std::vector<int> points{ChartPoint::Ascendant};
+      for (int p = 1; p <= packed; ++p) points.push_back(p);
+      for (const DeviceSize s : std::vector<DeviceSize>{
+               LegibleWheelArea(96), WheelOpeningArea(96), {1100, 800}, {1600, 1000}}) {
+        const std::unique_ptr<RecordingCanvas> canvas = canvasOf(s);
+        CountIllegible(PaintInputsOf(wb, style), *canvas);
+        const double least = leastPoints * WindowFontScale(canvas->DeviceUnitsPerUserX(), 96);
+        std::size_t glyphs = 0;
+        double smallest = 1e9;
+        for (const CanvasRecord& t : canvas->Texts())
+          for (const int p : points)
+            if (t.text == GlyphText(GlyphCode::PointBase + p)) {
+              ++glyphs;
+              smallest = std::min(smallest, t.font.points);
+            }
+        if (glyphs != points.size() || smallest < least - 1e-6)
+          failures.push_back(std::to_string(points.size()) + " labels style " +
+                             std::to_string(style) + " at " + std::to_string(s.width) + "x" +
+                             std::to_string(s.height) + ": " + std::to_string(glyphs) +
+                             " glyphs, the smallest " + std::to_string(smallest) + " points of " +
+                             std::to_string(least));
+      }
     }
   return failures;
 }
