@@ -467,7 +467,7 @@ inline std::vector<std::string> SmallPackedLabels(
       PackHouse(wb, packed, 4, 0.5, 1.9);
       RecordingHost host;
       PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
-      // The Sun on, and the Ascendant at the house's cusp.
+      // The points from the Sun on, and the Ascendant at the house's cusp.
       std::vector<int> points{ChartPoint::Ascendant};
       for (int p = 1; p <= packed; ++p) points.push_back(p);
       for (const DeviceSize s : std::vector<DeviceSize>{
