@@ -121,9 +121,11 @@ constexpr double kRimClearance = 1.5;
 // How much further from the rim each label lent to a neighbouring house
 // stands than the next one away from its own house: the leader line of
 // that one runs outside it. A label kept at home that a leader line would
-// cross stands in from the rim by as much, up to `kLeaderSteps` times.
+// cross stands in from the rim by as much, up to `kLeaderSteps` times, or
+// where no split of a house clears its leader lines so, `kMoreLeaderSteps`.
 constexpr double kLeaderRoom = 4;
 constexpr int kLeaderSteps = 3;
+constexpr int kMoreLeaderSteps = 4;
 // The least angle, in degrees, between a leader line's rim end and its
 // house's spokes.
 constexpr double kLeaderEndInset = 1;
@@ -701,6 +703,13 @@ class Painter {
     for (const auto& [from, to] : homeless) lender[std::size_t(placed[from].house)] = true;
     for (const auto& [from, to] : homeless) {
       if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to)) continue;
+      // Their leader lines may clear the labels they cross once those stand
+      // in further: tried only here, so that a house that lends as it is
+      // keeps its split.
+      leaderSteps_ = kMoreLeaderSteps;
+      const bool lent = Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to);
+      leaderSteps_ = kLeaderSteps;
+      if (lent) continue;
       // Else side by side in pairs, when that is how they fit at home; a
       // house fuller than that shrinks them further, else a neighbour takes
       // them all in.
@@ -867,10 +876,10 @@ class Painter {
         // labels kept or lent that it would cross stand in from the rim, a
         // step further each time, until it passes outside them.
         bool clear = false;
-        for (int step = 0; step <= kLeaderSteps; ++step) {
+        for (int step = 0; step <= leaderSteps_; ++step) {
           const std::vector<int> points = crossed(true);
           clear = points.empty();
-          if (clear || step == kLeaderSteps || crossesAHost(points)) break;
+          if (clear || step == leaderSteps_ || crossesAHost(points)) break;
           for (const int p : points) room[p] += kLeaderRoom;
           // A fit depends on the room of its own labels alone: one whose
           // labels stand where they did comes out as it did.
@@ -1744,6 +1753,8 @@ class Painter {
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;
+  // How many times a leader line's crossed labels stand in further.
+  int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further
   // from the rim each stands.
   std::map<int, double> lentOut_;

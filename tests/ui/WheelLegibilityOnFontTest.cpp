@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <numbers>
 #include <random>
 
@@ -51,6 +52,13 @@ class WheelLegibilityOnFont : public ::testing::Test {
 
 TEST_F(WheelLegibilityOnFont, FixedChartsReadCleanlyAtEveryWindowSizeAndOnPaper) {
   for (const std::string& failure : test::IllegibleFixedCharts(Count, CountOnPage))
+    ADD_FAILURE() << failure;
+}
+
+TEST_F(WheelLegibilityOnFont, APackedHouseKeepsTheLeastReadableSizeAtEveryWindowSize) {
+  for (const std::string& failure : test::SmallPackedLabels([](DeviceSize s) {
+         return std::make_unique<FontMeasuredCanvas>(s.width, s.height);
+       }))
     ADD_FAILURE() << failure;
 }
 
