@@ -213,23 +213,32 @@ UserPoint InterceptionPosition(double angleDeg) {
 }
 
 UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, bool printing) {
-  const double ratio = printing ? 600.0 / 480.0 : 640.0 / 480.0;
+  return CentreSteps(angleDeg, printing).From(at, sx, sy);
+}
+
+CentreSteps::CentreSteps(double angleDeg, bool printing)
+    : c_(CosD(angleDeg)), s_(SinD(angleDeg)), ratio_(printing ? 600.0 / 480.0 : 640.0 / 480.0) {}
+
+UserPoint CentreSteps::From(UserPoint at, double sx, double sy) const {
   // Along the ray itself, by the least distance that moves the cell clear
   // of where it was: stepping x and y by the cell's own sides would drift a
   // diagonal label off its ray into its neighbour's.
-  const double c = CosD(angleDeg), s = SinD(angleDeg);
   constexpr double kNone = 1e300;
-  const double across = std::fabs(c) > 1e-9 ? sx / std::fabs(c) : kNone;
-  const double up = std::fabs(s) > 1e-9 ? (sy / ratio) / std::fabs(s) : kNone;
+  const double across = std::fabs(c_) > 1e-9 ? sx / std::fabs(c_) : kNone;
+  const double up = std::fabs(s_) > 1e-9 ? (sy / ratio_) / std::fabs(s_) : kNone;
   const double d = std::min(across, up);
-  return {at.x - d * c, at.y - d * s};
+  return {at.x - d * c_, at.y - d * s_};
 }
 
 int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,
                     double angleDeg, bool printing) {
-  if (printing && angleDeg > 75 && angleDeg < 310) return stepY;
+  if (DigitStepKept(angleDeg, printing)) return stepY;
   if (minuteFontSize >= threshold) return ToInteger(stepY - amount);
   return stepY;
+}
+
+bool DigitStepKept(double angleDeg, bool printing) {
+  return printing && angleDeg > 75 && angleDeg < 310;
 }
 
 double DeclinationDisplayAngle(double valueDeg) {

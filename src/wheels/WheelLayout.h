@@ -141,12 +141,23 @@ UserPoint InterceptionPosition(double angleDeg);
 // the centre along the ray at `angleDeg`, just far enough for the cell to
 // clear its last place: sx across, 0.75 sy (printer: 0.8 sy) up or down.
 UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, bool printing);
+// The same steps along one ray, its direction worked out once for them all.
+class CentreSteps {
+ public:
+  CentreSteps(double angleDeg, bool printing);
+  UserPoint From(UserPoint at, double sx, double sy) const;
+
+ private:
+  double c_, s_, ratio_;
+};
 
 // `ShrinkDigitStep` (window) and its printer twin: the digit step `stepY`
 // less the shrink amount when the minute font size reaches the threshold;
 // the printer only for angles of at most 75 or at least 310.
 int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,
                     double angleDeg, bool printing);
+// Whether the digit step stays whole at `angleDeg` whatever the sizes.
+bool DigitStepKept(double angleDeg, bool printing);
 
 // The declination map: v below 0 at |v| x 6, else at Norm360(v x 6 + 180).
 double DeclinationDisplayAngle(double valueDeg);

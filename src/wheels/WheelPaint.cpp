@@ -1,7 +1,9 @@
 #include "wheels/WheelPaint.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <numbers>
 #include <optional>
@@ -17,6 +19,7 @@
 #include "wheels/DerivedWheelTables.h"
 #include "wheels/DualWheelInputs.h"
 #include "wheels/GlyphCodes.h"
+#include "wheels/LabelReach.h"
 #include "wheels/WheelLayout.h"
 
 namespace orv {
@@ -118,9 +121,11 @@ constexpr double kRimClearance = 1.5;
 // How much further from the rim each label lent to a neighbouring house
 // stands than the next one away from its own house: the leader line of
 // that one runs outside it. A label kept at home that a leader line would
-// cross stands in from the rim by as much, up to `kLeaderSteps` times.
+// cross stands in from the rim by as much, up to `kLeaderSteps` times, or
+// where no split of a house clears its leader lines so, `kMoreLeaderSteps`.
 constexpr double kLeaderRoom = 4;
 constexpr int kLeaderSteps = 3;
+constexpr int kMoreLeaderSteps = 4;
 // The least angle, in degrees, between a leader line's rim end and its
 // house's spokes.
 constexpr double kLeaderEndInset = 1;
@@ -186,6 +191,16 @@ CircleStyle Ring(Rgb color) {
   return style;
 }
 
+// A hash `h` with the bits of `d` mixed in; zeros of either sign, which
+// compare equal, alike.
+std::uint64_t MixedIn(std::uint64_t h, double d) {
+  std::uint64_t bits = std::bit_cast<std::uint64_t>(d == 0 ? 0.0 : d);
+  bits ^= bits >> 29;
+  bits *= 0xbf58476d1ce4e5b9ULL;
+  bits ^= bits >> 32;
+  return (h ^ bits) * 0x9e3779b97f4a7c15ULL + (h >> 7);
+}
+
 // Whether the same labels stand alike, as far as fitting them moves them.
 bool SamePlaces(const std::vector<PlacedLabel>& a, const std::vector<PlacedLabel>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
@@ -211,10 +226,11 @@ class Painter {
   // or while measuring only its box noted.
   void PutText(const std::string& text, UserPoint at) {
     if (measuring_ || o_.printing) {
-      const std::array<UserPoint, 2> box{
-          at, {at.x + canvas_.TextWidth(text), at.y - canvas_.TextHeight(text)}};
+      const double width = canvas_.TextWidth(text), height = canvas_.TextHeight(text);
+      const std::array<UserPoint, 2> box{at, {at.x + width, at.y - height}};
       if (measuring_) {
         boxes_.push_back(box);
+        if (strokes_) strokes_->push_back({LabelStroke::Put, width, height});
         return;
       }
       printed_.push_back(box);
@@ -384,7 +400,8 @@ class Painter {
 
   // The glyph and digit cells in the planet glyph size.
   void MeasureCells() {
-    shapes_.clear();
+    ForgetShapes();
+    strokesOf_.clear();
     canvas_.SetFontSize(Opt(o_.glyphSize));
     const std::string reference = GlyphText(GlyphCode::Earth);
     glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
@@ -402,6 +419,7 @@ class Painter {
   }
   void Step(double angle, double sx, double sy) {
     at_ = StepTowardCentre(at_, angle, sx, sy, o_.printing);
+    if (strokes_) strokes_->push_back({LabelStroke::Step, sx, sy});
   }
   void Shrink(double angle) {
     digitStepY_ = ShrunkDigitStep(digitStepY_, Opt(o_.minuteSize), Opt(o_.shrinkThreshold),
@@ -427,6 +445,7 @@ class Painter {
     const auto keepRoomForMark = [&] {
       if (!l.retrograde) return;
       markAt = at_;
+      if (strokes_) strokes_->push_back({LabelStroke::Mark});
       canvas_.SetFontSize(Size(o_.retroSize));
       MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
       Step(a, digitStepX_, digitStepY_);
@@ -484,6 +503,7 @@ class Painter {
       canvas_.SetFontSize(Size(o_.retroSize));
       const Rgb kept = canvas_.ForeColor();
       canvas_.SetForeColor(Color(o_.retroColor));
+      if (strokes_) strokes_->push_back({LabelStroke::AtMark});
       Put(GlyphCode::RetrogradeMark, *markAt);
       canvas_.SetForeColor(kept);
     }
@@ -704,6 +724,13 @@ class Painter {
     for (const auto& [from, to] : homeless) lender[std::size_t(placed[from].house)] = true;
     for (const auto& [from, to] : homeless) {
       if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to)) continue;
+      // Their leader lines may clear the labels they cross once those stand
+      // in further: tried only here, so that a house that lends as it is
+      // keeps its split.
+      leaderSteps_ = kMoreLeaderSteps;
+      const bool lent = Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to);
+      leaderSteps_ = kLeaderSteps;
+      if (lent) continue;
       // Else side by side in pairs, when that is how they fit at home; a
       // house fuller than that shrinks them further, else a neighbour takes
       // them all in.
@@ -729,7 +756,7 @@ class Painter {
   // they took two rows.
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs) {
-    if (shapes_.size() > kKeptShapes) shapes_.clear();
+    if (shapes_.size() > kKeptShapes) ForgetShapes();
     std::vector<PlacedLabel> twoRows = house;
     const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
     double twoRowSize = 0;
@@ -737,7 +764,8 @@ class Painter {
     // label further in as it comes.
     constexpr double kStaggers[] = {kStaggerDeg, kLeastStaggerDeg, 0.0};
     if (oneRowSize < kSecondRowBelow)
-      twoRowSize = FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2));
+      twoRowSize =
+          FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2), oneRowSize);
     if (twoRowSize <= oneRowSize) return {oneRowSize, false};
     house = std::move(twoRows);
     return {twoRowSize, true};
@@ -869,14 +897,29 @@ class Painter {
         // labels kept or lent that it would cross stand in from the rim, a
         // step further each time, until it passes outside them.
         bool clear = false;
-        for (int step = 0; step <= kLeaderSteps; ++step) {
+        for (int step = 0; step <= leaderSteps_; ++step) {
           const std::vector<int> points = crossed(true);
           clear = points.empty();
-          if (clear || step == kLeaderSteps || crossesAHost(points)) break;
+          if (clear || step == leaderSteps_ || crossesAHost(points)) break;
           for (const int p : points) room[p] += kLeaderRoom;
-          keep();
-          previous = fit.first > 0 ? host(-1, from, keptFrom) : std::nullopt;
-          next = previous ? host(1, keptTo, to) : std::nullopt;
+          // A fit depends on the room of its own labels alone: one whose
+          // labels stand where they did comes out as it did.
+          const auto moved = [&](std::size_t first, std::size_t last) {
+            return std::any_of(original.begin() + long(first), original.begin() + long(last),
+                               [&](const PlacedLabel& l) {
+                                 return std::find(points.begin(), points.end(), l.point) !=
+                                        points.end();
+                               });
+          };
+          if (moved(keptFrom, keptTo)) keep();
+          if (fit.first == 0)
+            previous.reset();
+          else if (moved(from, keptFrom))
+            previous = host(-1, from, keptFrom);
+          if (!previous)
+            next.reset();
+          else if (moved(keptTo, to))
+            next = host(1, keptTo, to);
           if (!next) break;
         }
         if (!clear) continue;
@@ -1261,9 +1304,10 @@ class Painter {
   // stands on from the one before it, whichever its row, so the house reads
   // along in zodiac order (0: none). At each size the rows are placed once
   // for all the staggers, which differ only in the check and in whether the
-  // last pass staggers them.
+  // last pass staggers them. A size no larger than `beat` is not sought
+  // (0 then), unless a later stagger has fitted at a larger one.
   double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                    std::span<const double> staggers) {
+                    std::span<const double> staggers, double beat) {
     std::vector<PlacedLabel*> byAngle;
     for (PlacedLabel& l : house) byAngle.push_back(&l);
     const auto offset = [&](const PlacedLabel* l) {
@@ -1296,6 +1340,10 @@ class Painter {
     std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
     std::vector<PlacedLabel> beforeLastPass;
     for (double size = 1; size >= LeastLabelShare() - 1e-9 && !found.front(); size -= 0.05) {
+      // What fits from here on is no larger than one row's size, and the
+      // house takes one row then.
+      if (size <= beat && std::none_of(found.begin(), found.end(), [](auto& f) { return f; }))
+        break;
       for (std::size_t k = 0; k < house.size(); ++k) {
         house[k] = start[k];
         house[k].sizeFactor = size;
@@ -1505,25 +1553,113 @@ class Painter {
   };
   struct LabelShapeHash {
     std::size_t operator()(const LabelShape& s) const {
-      std::size_t h = std::hash<int>{}(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
-      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor})
-        h = h * 1000003 ^ std::hash<double>{}(d);
-      return h;
+      std::uint64_t h = std::uint64_t(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
+      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor}) h = MixedIn(h, d);
+      return std::size_t(h);
     }
   };
   // A label's boxes, and from them its spans with the gap shares asked for
   // and how near and how far from the centre it reaches, once asked.
   struct LabelMeasures {
     std::vector<std::array<UserPoint, 2>> boxes;
-    std::vector<std::pair<double, LabelSpan>> spans;
+    // By gap share: the two the fit uses kept inline, any more beside.
+    std::array<std::pair<double, LabelSpan>, 2> spans{};
+    std::size_t spanCount = 0;
+    std::vector<std::pair<double, LabelSpan>> moreSpans;
     std::optional<double> innerReach, reach;
   };
   LabelMeasures& MeasuresOf(const PlacedLabel& l) {
     const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
                            l.sizeFactor, l.leftSideOrder, l.retrograde};
-    if (const auto known = shapes_.find(shape); known != shapes_.end()) return known->second;
-    return shapes_.emplace(shape, LabelMeasures{Measured([&] { Label(l); }), {}, {}, {}})
-        .first->second;
+    // The fit asks several things of one place in a row.
+    if (lastShape_ && lastShape_->first == shape) return lastShape_->second;
+    auto known = shapes_.find(shape);
+    if (known == shapes_.end()) {
+      LabelMeasures measures;
+      measures.boxes = LabelBoxes(l);
+      known = shapes_.emplace(shape, std::move(measures)).first;
+    }
+    lastShape_ = &*known;
+    return known->second;
+  }
+  void ForgetShapes() {
+    shapes_.clear();
+    lastShape_ = nullptr;
+  }
+
+  // How a label puts its texts, whatever its angle and radius: the size of
+  // each text, each step toward the centre, and where the retrograde mark
+  // goes, in order. Its texts and the steps between them depend only on the
+  // key's fields; the fit asks for the same label at many places.
+  struct LabelStroke {
+    enum Kind : char { Put, Step, Mark, AtMark } kind;
+    double x = 0, y = 0;  // a text's width and height, or a step's sides
+  };
+  struct LabelStrokesKey {
+    int point;
+    double value, sizeFactor;
+    bool leftSideOrder, retrograde, digitStepKept;
+    bool operator==(const LabelStrokesKey&) const = default;
+  };
+  struct LabelStrokesHash {
+    std::size_t operator()(const LabelStrokesKey& k) const {
+      std::uint64_t h = std::uint64_t(k.point * 8 + k.leftSideOrder * 4 + k.retrograde * 2 +
+                                      k.digitStepKept);
+      for (const double d : {k.value, k.sizeFactor}) h = MixedIn(h, d);
+      return std::size_t(h);
+    }
+  };
+  struct LabelStrokes {
+    std::vector<LabelStroke> strokes;
+    int digitStepX = 0, digitStepY = 0;  // as the label leaves them
+  };
+  // A label's boxes: measured the first time its key comes, else its
+  // strokes put again from its own place, by the same sums.
+  std::vector<std::array<UserPoint, 2>> LabelBoxes(const PlacedLabel& l) {
+    const LabelStrokesKey key{l.point,         l.value,      l.sizeFactor,
+                              l.leftSideOrder, l.retrograde, DigitStepKept(l.angle, o_.printing)};
+    const auto known = strokesOf_.find(key);
+    if (known == strokesOf_.end()) {
+      LabelStrokes noted;
+      strokes_ = &noted.strokes;
+      std::vector<std::array<UserPoint, 2>> boxes = Measured([&] { Label(l); });
+      strokes_ = nullptr;
+      noted.digitStepX = digitStepX_;
+      noted.digitStepY = digitStepY_;
+      strokesOf_.emplace(key, std::move(noted));
+      return boxes;
+    }
+    const LabelStrokes& noted = known->second;
+    sizeFactor_ = l.sizeFactor;
+    const double r = o_.printing ? l.radius * 0.9875 : l.radius;
+    const double a = l.angle;
+    const double rad = a * std::numbers::pi / 180;
+    UserPoint at{r * std::cos(rad), r * std::sin(rad)}, mark = at;
+    const CentreSteps toCentre(a, o_.printing);
+    bool atMark = false;
+    std::vector<std::array<UserPoint, 2>> boxes;
+    boxes.reserve(noted.strokes.size());
+    for (const LabelStroke& s : noted.strokes) switch (s.kind) {
+        case LabelStroke::Put: {
+          const UserPoint p = atMark ? mark : at;
+          boxes.push_back({p, {p.x + s.x, p.y - s.y}});
+          atMark = false;
+          break;
+        }
+        case LabelStroke::Step:
+          at = toCentre.From(at, s.x, s.y);
+          break;
+        case LabelStroke::Mark:
+          mark = at;
+          break;
+        case LabelStroke::AtMark:
+          atMark = true;
+          break;
+      }
+    at_ = at;
+    digitStepX_ = noted.digitStepX;
+    digitStepY_ = noted.digitStepY;
+    return boxes;
   }
   const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
     return MeasuresOf(l).boxes;
@@ -1532,40 +1668,31 @@ class Painter {
   // so labels set apart by their spans keep twice that between them.
   LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
     LabelMeasures& measures = MeasuresOf(l);
-    for (const auto& [share, span] : measures.spans)
+    for (std::size_t k = 0; k < measures.spanCount; ++k)
+      if (measures.spans[k].first == gapShare) return measures.spans[k].second;
+    for (const auto& [share, span] : measures.moreSpans)
       if (share == gapShare) return span;
-    const double anchor = SurfaceAngle(l.angle, 1);
-    LabelSpan span;
-    for (const auto& box : measures.boxes) {
-      const double dy = gapShare * (box[0].y - box[1].y), dx = dy * Squash();
-      for (double x : {box[0].x - dx, box[1].x + dx})
-        for (double y : {box[0].y + dy, box[1].y - dy}) {
-          const double d = std::remainder(TrueAngle(x, y) - anchor, 360.0);
-          span.below = std::max(span.below, -d);
-          span.above = std::max(span.above, d);
-        }
-    }
-    measures.spans.emplace_back(gapShare, span);
+    // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
+    const double rad = l.angle * std::numbers::pi / 180;
+    const double c = std::cos(rad), s = std::sin(rad);
+    const LabelSpan span = AngularReach(measures.boxes, Squash(), Norm360(TrueAngle(c, s)),
+                                        {c, Squash() * s}, gapShare);
+    if (measures.spanCount < measures.spans.size())
+      measures.spans[measures.spanCount++] = {gapShare, span};
+    else
+      measures.moreSpans.emplace_back(gapShare, span);
     return span;
   }
   // The nearest any of the label's boxes comes to the centre.
   double InnerReach(const PlacedLabel& l) {
     LabelMeasures& measures = MeasuresOf(l);
     if (measures.innerReach) return *measures.innerReach;
-    double near = 1e300;
-    for (const auto& box : measures.boxes)
-      near = std::min(near, std::hypot(std::clamp(0.0, box[0].x, box[1].x),
-                                       Squash() * std::clamp(0.0, box[1].y, box[0].y)));
-    return *(measures.innerReach = near);
+    return *(measures.innerReach = NearestPoint(measures.boxes, Squash()));
   }
   double Reach(const PlacedLabel& l) {
     LabelMeasures& measures = MeasuresOf(l);
     if (measures.reach) return *measures.reach;
-    double far = 0;
-    for (const auto& box : measures.boxes)
-      for (double x : {box[0].x, box[1].x})
-        for (double y : {box[0].y, box[1].y}) far = std::max(far, std::hypot(x, Squash() * y));
-    return *(measures.reach = far);
+    return *(measures.reach = FarthestCorner(measures.boxes, Squash()));
   }
 
   using Box = std::array<UserPoint, 2>;
@@ -1647,6 +1774,8 @@ class Painter {
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;
+  // How many times a leader line's crossed labels stand in further.
+  int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further
   // from the rim each stands.
   std::map<int, double> lentOut_;
@@ -1657,6 +1786,10 @@ class Painter {
   // cells change, and where too many are kept, between houses' fits.
   std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
   LabelBand band_;
+  std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
+  // Each label's strokes, by what they depend on, and those being noted.
+  std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
+  std::vector<LabelStroke>* strokes_ = nullptr;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -419,14 +420,14 @@ inline std::vector<DeviceSize> PrintedPages() { return {{768, 1008}, {746, 1074}
 
 // The fixed charts in both styles at every window surface and, with
 // `countOnPage`, on the printed pages; one line for each that does not read
-// cleanly. Packed: that many points from the Sun on crowded
-// into the 1st house, more than its seven slots (the Ascendant is there too);
-// the European 1st house is 22.7 degrees wide here, too narrow for them to
-// stand staggered in zodiac order at half size, and they may read in pairs
-// and smaller than reads well. Pairs on paper: so may the fullest house of
-// these charts in the European style on a page as tall as A4, where, its
-// spokes on the circles, it is narrower than on the window: staggered, its
-// labels would be below half size.
+// cleanly. Packed: that many points from the Sun on crowded into the 1st
+// house, more than its seven slots (the Ascendant is there too); the
+// European 1st house is 22.7 degrees wide here, too narrow to hold them at a
+// size that reads, and those it cannot hold go to its neighbours. Pairs on
+// paper: the fullest house of these charts in the European style may read in
+// pairs on a page as tall as A4, where, its spokes on the circles, it is
+// narrower than on the window: staggered, its labels would be below half
+// size.
 inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
                                                      const CountOn& countOnPage = {}) {
   const std::tuple<const char*, WheelChart, int, bool> charts[] = {
@@ -451,9 +452,9 @@ inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
       PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
       const auto check = [&](const CountOn& on, DeviceSize surface, const char* where,
                              bool paper) {
-        const bool pairs = packed > 0 || (pairsOnPaper && style == 1 && paper);
+        const bool pairs = pairsOnPaper && style == 1 && paper;
         if (const LegibilityCounts c = on(PaintInputsOf(wb, style), surface);
-            c.Total() != 0 || (c.misordered != 0 && !pairs) || (c.unreadable != 0 && packed == 0))
+            c.Total() != 0 || (c.misordered != 0 && !pairs) || c.unreadable != 0)
           failures.push_back(std::string(what) + " style " + std::to_string(style) + where +
                              std::to_string(surface.width) + "x" + std::to_string(surface.height) +
                              ": " + c.Text());
@@ -462,6 +463,49 @@ inline std::vector<std::string> IllegibleFixedCharts(const CountOn& count,
       if (countOnPage)
         for (const DeviceSize page : PrintedPages())
           check(countOnPage, page, " on the page ", true);
+    }
+  return failures;
+}
+
+// Nine and eleven labels packed into a 1st house too narrow for them, in both
+// styles, painted on `canvasOf(size)` at window sizes below the opening size
+// and above it: one line for each whose smallest glyph is below the size that
+// reads in the window as it opens, grown or shrunk with the window as its
+// neighbours are.
+inline std::vector<std::string> SmallPackedLabels(
+    const std::function<std::unique_ptr<RecordingCanvas>(DeviceSize)>& canvasOf) {
+  const double leastPoints = kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96;
+  std::vector<std::string> failures;
+  for (const int packed : {8, 10})
+    for (const int style : {0, 1}) {
+      Workbench wb;
+      ComputeWheelChart(wb, WheelChart::Ordinary);
+      PackHouse(wb, packed, 4, 0.5, 1.9);
+      RecordingHost host;
+      PrepareSingleWheel(wb, SingleWheelKind::Natal, {}, host);
+      // The points from the Sun on, and the Ascendant at the house's cusp.
+      std::vector<int> points{ChartPoint::Ascendant};
+      for (int p = 1; p <= packed; ++p) points.push_back(p);
+      for (const DeviceSize s : std::vector<DeviceSize>{
+               LegibleWheelArea(96), WheelOpeningArea(96), {1100, 800}, {1600, 1000}}) {
+        const std::unique_ptr<RecordingCanvas> canvas = canvasOf(s);
+        CountIllegible(PaintInputsOf(wb, style), *canvas);
+        const double least = leastPoints * WindowFontScale(canvas->DeviceUnitsPerUserX(), 96);
+        std::size_t glyphs = 0;
+        double smallest = 1e9;
+        for (const CanvasRecord& t : canvas->Texts())
+          for (const int p : points)
+            if (t.text == GlyphText(GlyphCode::PointBase + p)) {
+              ++glyphs;
+              smallest = std::min(smallest, t.font.points);
+            }
+        if (glyphs != points.size() || smallest < least - 1e-6)
+          failures.push_back(std::to_string(points.size()) + " labels style " +
+                             std::to_string(style) + " at " + std::to_string(s.width) + "x" +
+                             std::to_string(s.height) + ": " + std::to_string(glyphs) +
+                             " glyphs, the smallest " + std::to_string(smallest) + " points of " +
+                             std::to_string(least));
+      }
     }
   return failures;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <random>
 
 #include "DualWheelLegibility.h"
@@ -26,6 +27,14 @@ test::LegibilityCounts CountOnPage(const WheelPaintInputs& in, DeviceSize page) 
 
 TEST(WheelLegibility, FixedChartsReadCleanlyInBothStylesAtEveryWindowSizeAndOnPaper) {
   for (const std::string& failure : test::IllegibleFixedCharts(Count, CountOnPage))
+    ADD_FAILURE() << failure;
+}
+
+// A packed house's glyphs keep the size that reads at every window size.
+TEST(WheelLegibility, APackedHouseKeepsTheLeastReadableSizeAtEveryWindowSize) {
+  for (const std::string& failure : test::SmallPackedLabels([](DeviceSize s) {
+         return std::make_unique<RecordingCanvas>(s.width, s.height, 96);
+       }))
     ADD_FAILURE() << failure;
 }
 
