@@ -1125,145 +1125,126 @@ class Painter {
         }
       }
       const std::size_t n = to - from;
-      // At a size that reads, else, in a sector too full for that, as small
-      // as they must be to stand apart.
-      const std::vector<RingSpot> unfitted = spots;
-      const std::vector<DualLabel> unmoved = labels;
-      for (const double least : {LeastLabelShare(), kSmallestLabel}) {
-        bool fits = true;
-        std::copy(unfitted.begin() + long(from), unfitted.begin() + long(to),
-                  spots.begin() + long(from));
-        std::copy(unmoved.begin() + long(from), unmoved.begin() + long(to),
-                  labels.begin() + long(from));
-        for (std::size_t k = from; k < to; ++k) spots[k].least = least;
-        std::size_t rows = 1;
-        constexpr int kPasses = 7;
-        for (int pass = 0; pass < kPasses; ++pass) {
-          // The first row just outside the circle, the second beyond the
-          // deepest label of the first.
-          const auto hug = [&](std::size_t k, double distance) {
-            for (int step = 0; step < 3; ++step)
-              spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
+      std::size_t rows = 1;
+      constexpr int kPasses = 7;
+      for (int pass = 0; pass < kPasses; ++pass) {
+        // The first row just outside the circle, the second beyond the
+        // deepest label of the first.
+        const auto hug = [&](std::size_t k, double distance) {
+          for (int step = 0; step < 3; ++step)
+            spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
+        };
+        double depth = 0;
+        for (std::size_t k = from; k < to; ++k) {
+          hug(k, kRingLabelsFrom);
+          const auto& boxes = RingBoxes(labels[k], spots[k]);
+          depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
+        }
+        const auto secondRow = [&] {
+          for (std::size_t k = from + 1; k < to; k += 2)
+            hug(k, kRingLabelsFrom + kRimClearance + depth);
+        };
+        if (rows == 2) secondRow();
+        std::vector<double> angles, far;
+        std::vector<LabelSpan> spans;
+        for (std::size_t k = from; k < to; ++k) {
+          const double anchor = SurfaceAngle(labels[k].angle, 1);
+          const auto& boxes = RingBoxes(labels[k], spots[k]);
+          angles.push_back(anchor);
+          spans.push_back(SpanOfBoxes(boxes, anchor));
+          far.push_back(Farthest(boxes));
+        }
+        // The two sides of the sign glyph; a row that stays inside the
+        // glyph (above and below the wheel) has the whole sector.
+        const auto sidesOf = [&](const std::vector<std::size_t>& members) {
+          double reach = 0;
+          for (std::size_t k : members) reach = std::max(reach, far[k]);
+          const bool underSign = reach < signNear - kRimClearance;
+          return std::array<HouseSector, 2>{{{start, underSign ? width : signLow},
+                                             {start + signHigh, underSign ? 0 : width - signHigh}}};
+        };
+        // How many of a row's `members` go before the sign glyph: as many as
+        // leave both sides the most room, the nearer their own places the
+        // better; and the room that leaves them.
+        const auto splitOf = [&](const std::vector<std::size_t>& members,
+                                 const std::array<HouseSector, 2>& sides) {
+          const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
+            double need = 0;
+            for (std::size_t j = a; j < b; ++j)
+              need += spans[members[j]].below + spans[members[j]].above;
+            return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
           };
-          double depth = 0;
+          std::size_t natural = 0;
+          while (natural < members.size() &&
+                 offset(angles[members[natural]]) < (signLow + signHigh) / 2)
+            ++natural;
+          const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
+          std::pair<std::size_t, double> best{natural, -1};
+          for (std::size_t m = 0; m <= members.size(); ++m) {
+            const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
+            if (fit > best.second + 1e-9 ||
+                (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
+              best = {m, fit};
+          }
+          return best;
+        };
+        std::array<std::vector<std::size_t>, 2> rowMembers;
+        for (std::size_t k = 0; k < n; ++k) rowMembers[k % rows].push_back(k);
+        const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
+        // Far too little room in one row (a little is made by shrinking):
+        // a second, when the window holds it.
+        double shrunk = 1;
+        for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
+        if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+          // Tried at full size: each row then shrinks only as far as it
+          // must.
+          const std::vector<RingSpot> kept = spots;
+          depth = 0;
           for (std::size_t k = from; k < to; ++k) {
+            spots[k].factor = 1;
             hug(k, kRingLabelsFrom);
             const auto& boxes = RingBoxes(labels[k], spots[k]);
             depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
           }
-          const auto secondRow = [&] {
-            for (std::size_t k = from + 1; k < to; k += 2)
-              hug(k, kRingLabelsFrom + kRimClearance + depth);
-          };
-          if (rows == 2) secondRow();
-          std::vector<double> angles, far;
-          std::vector<LabelSpan> spans;
-          for (std::size_t k = from; k < to; ++k) {
-            const double anchor = SurfaceAngle(labels[k].angle, 1);
-            const auto& boxes = RingBoxes(labels[k], spots[k]);
-            angles.push_back(anchor);
-            spans.push_back(SpanOfBoxes(boxes, anchor));
-            far.push_back(Farthest(boxes));
+          secondRow();
+          // A few pixels clear of the window's edges (the page's printable
+          // area has its margins).
+          const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
+          const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
+          bool inside = true;
+          for (std::size_t k = from + 1; k < to; k += 2)
+            for (const Box& box : RingBoxes(labels[k], spots[k]))
+              inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
+                       box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
+                       box[0].y <= canvas_.ScaleTop() - marginY &&
+                       box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+          if (inside) {
+            rows = 2;
+            continue;
           }
-          // The two sides of the sign glyph; a row that stays inside the
-          // glyph (above and below the wheel) has the whole sector.
-          const auto sidesOf = [&](const std::vector<std::size_t>& members) {
-            double reach = 0;
-            for (std::size_t k : members) reach = std::max(reach, far[k]);
-            const bool underSign = reach < signNear - kRimClearance;
-            return std::array<HouseSector, 2>{
-                {{start, underSign ? width : signLow},
-                 {start + signHigh, underSign ? 0 : width - signHigh}}};
-          };
-          // How many of a row's `members` go before the sign glyph: as many as
-          // leave both sides the most room, the nearer their own places the
-          // better; and the room that leaves them.
-          const auto splitOf = [&](const std::vector<std::size_t>& members,
-                                   const std::array<HouseSector, 2>& sides) {
-            const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
-              double need = 0;
-              for (std::size_t j = a; j < b; ++j)
-                need += spans[members[j]].below + spans[members[j]].above;
-              return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
-            };
-            std::size_t natural = 0;
-            while (natural < members.size() &&
-                   offset(angles[members[natural]]) < (signLow + signHigh) / 2)
-              ++natural;
-            const auto distance = [&](std::size_t x) {
-              return x > natural ? x - natural : natural - x;
-            };
-            std::pair<std::size_t, double> best{natural, -1};
-            for (std::size_t m = 0; m <= members.size(); ++m) {
-              const double fit =
-                  std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
-              if (fit > best.second + 1e-9 ||
-                  (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
-                best = {m, fit};
-            }
-            return best;
-          };
-          std::array<std::vector<std::size_t>, 2> rowMembers;
-          for (std::size_t k = 0; k < n; ++k) rowMembers[k % rows].push_back(k);
-          const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
-          // Far too little room in one row (a little is made by shrinking):
-          // a second, when the window holds it.
-          double shrunk = 1;
-          for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
-          if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
-            // Tried at full size: each row then shrinks only as far as it
-            // must.
-            const std::vector<RingSpot> kept = spots;
-            depth = 0;
-            for (std::size_t k = from; k < to; ++k) {
-              spots[k].factor = 1;
-              hug(k, kRingLabelsFrom);
-              const auto& boxes = RingBoxes(labels[k], spots[k]);
-              depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
-            }
-            secondRow();
-            // A few pixels clear of the window's edges (the page's printable
-            // area has its margins).
-            const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
-            const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
-            bool inside = true;
-            for (std::size_t k = from + 1; k < to; k += 2)
-              for (const Box& box : RingBoxes(labels[k], spots[k]))
-                inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
-                         box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
-                         box[0].y <= canvas_.ScaleTop() - marginY &&
-                         box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
-            if (inside) {
-              rows = 2;
-              continue;
-            }
-            spots = kept;
-          }
-          for (std::size_t row = 0; row < rows; ++row) {
-            const std::vector<std::size_t>& members = rowMembers[row];
-            const auto sides = sidesOf(members);
-            const std::size_t split = splitOf(members, sides).first;
-            for (std::size_t side = 0; side < 2; ++side) {
-              const std::vector<std::size_t> part(
-                  members.begin() + long(side == 0 ? 0 : split),
-                  members.begin() + long(side == 0 ? split : members.size()));
-              if (part.empty()) continue;
-              std::vector<double> partAngles;
-              std::vector<LabelSpan> partSpans;
-              for (std::size_t k : part)
-                partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
-              const double squeeze = FitSpans(sides[side], partAngles, partSpans);
-              for (std::size_t j = 0; j < part.size(); ++j) {
-                const std::size_t k = from + part[j];
-                labels[k].angle = UserAngle(partAngles[j]);
-                if (squeeze < 1 && pass < kPasses - 1)
-                  spots[k].factor = std::max(least, spots[k].factor * squeeze);
-              }
-              fits = fits && (squeeze >= 1 || pass < kPasses - 1);
+          spots = kept;
+        }
+        for (std::size_t row = 0; row < rows; ++row) {
+          const std::vector<std::size_t>& members = rowMembers[row];
+          const auto sides = sidesOf(members);
+          const std::size_t split = splitOf(members, sides).first;
+          for (std::size_t side = 0; side < 2; ++side) {
+            const std::vector<std::size_t> part(
+                members.begin() + long(side == 0 ? 0 : split),
+                members.begin() + long(side == 0 ? split : members.size()));
+            if (part.empty()) continue;
+            std::vector<double> partAngles;
+            std::vector<LabelSpan> partSpans;
+            for (std::size_t k : part) partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
+            const double squeeze = FitSpans(sides[side], partAngles, partSpans);
+            for (std::size_t j = 0; j < part.size(); ++j) {
+              const std::size_t k = from + part[j];
+              labels[k].angle = UserAngle(partAngles[j]);
+              if (squeeze < 1 && pass < kPasses - 1)
+                spots[k].factor = std::max(kSmallestLabel, spots[k].factor * squeeze);
             }
           }
         }
-        if (fits) break;
       }
       from = to;
     }
