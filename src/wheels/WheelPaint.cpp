@@ -514,7 +514,7 @@ class Painter {
   // cell further out, both in chart 1's light blue or chart 2's light red;
   // on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
   void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
-                 double rho = WheelRadius + 5, double factor = 1, double least = kSmallestLabel) {
+                 double rho = WheelRadius + 5, double factor = 1) {
     const double rad = a * std::numbers::pi / 180;
     const double c = std::cos(rad), s = std::sin(rad);
     const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
@@ -538,12 +538,7 @@ class Painter {
       if (o_.printing) size = std::max(size, std::min(8.0, Opt(o_.degreeSize)));
       if (!o_.printing && size < 8) size = 8;
     }
-    // On a screen no smaller than that share of the degrees' own size,
-    // whatever the crowding (a sector of more than six points draws them
-    // smaller).
-    canvas_.SetFontSize(o_.printing ? size * factor
-                                    : std::max(size * factor,
-                                               std::min(least * Opt(o_.degreeSize), size)));
+    canvas_.SetFontSize(size * factor);
     canvas_.SetFontBold(bold);
     PutText(text, at);
     canvas_.SetFontBold(false);
@@ -1075,14 +1070,12 @@ class Painter {
   // and the share of its sizes.
   struct RingSpot {
     double rho = WheelRadius + 5, factor = 1;
-    // The least share of its sizes it may take.
-    double least = kSmallestLabel;
   };
 
   void DualLabelAt(const DualLabel& l, const RingSpot& spot) {
     RingLabel(PointCode(l.point()), l.secondChart(),
               DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle,
-              l.houseCount, spot.rho, spot.factor, spot.least);
+              l.houseCount, spot.rho, spot.factor);
   }
 
   // The two-ring labels of each house (sign) refitted by the boxes they
