@@ -348,7 +348,7 @@ inline constexpr int BatchAgeFilter = 222;
 // wheel menu's 'Toggle Option #230' (Ctrl+L), not saved. Flag.
 inline constexpr int TransitsVsNatalAspectLines = 230;
 // 231: Combined arrangement: non-zero ends the first chart's aspect lines at radius 217 instead
-// of 138. Flag.
+// of on the house numbers' circle (62) inside the labels. Flag.
 inline constexpr int AspectLineRadiusSwitch = 231;
 // 238: Comparative cosmodynes, oppositions: 0 power only; 1 all discord; any other value by
 // planet (Mars/Saturn/Pluto discord, listed pairs harmony); also governs the Venus benefic term.

@@ -99,7 +99,7 @@ std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
                                             const SingleWheelInputs& second,
                                             const std::vector<PlacedLabel>& secondPlaced,
                                             const OrbTable& orbs, const AspectLineTests& tests,
-                                            double firstRadius) {
+                                            double firstRadius, double secondRadius) {
   AspectLineChart a, b;
   a.angles = first.values;
   a.glyphAngles = LineEndAngles(first.values, firstPlaced);
@@ -110,7 +110,7 @@ std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
   b.glyphAngles = LineEndAngles(second.values, secondPlaced);
   b.takesPart = SingleWheelLinePoints(second.enabled, second.helio,
                                       second.lastPoint >= ChartPoint::Chiron);
-  b.radius = 138;
+  b.radius = secondRadius;
   return FindAspectLines(a, b, AspectPairs::AcrossTwo, orbs, tests);
 }
 

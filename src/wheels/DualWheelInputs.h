@@ -46,13 +46,12 @@ std::vector<AspectLine> TwoRingAspectLines(const DualWheelInputs& in, const Dual
 
 // The combined arrangement's lines between its two passes: each point of
 // the first with each of the second, the Sun to the Moon and Chiron only.
-// The first pass's ends at `firstRadius` (217 or 138, option 231), the
-// second's at 138.
+// The first pass's ends at `firstRadius`, the second's at `secondRadius`.
 std::vector<AspectLine> CombinedAspectLines(const SingleWheelInputs& first,
                                             const std::vector<PlacedLabel>& firstPlaced,
                                             const SingleWheelInputs& second,
                                             const std::vector<PlacedLabel>& secondPlaced,
                                             const OrbTable& orbs, const AspectLineTests& tests,
-                                            double firstRadius);
+                                            double firstRadius, double secondRadius);
 
 }  // namespace orv

@@ -138,6 +138,9 @@ constexpr double kReachSlack = 1;
 constexpr double kLabelGapShare = 0.32;
 // The circles the single wheel's labels stand between.
 constexpr double kRimRadius = 217, kInnerRadius = 120;
+// The combined arrangement's bands: the first chart's outside the circle
+// between them, the second's inside it, down to the house numbers' ring.
+constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
@@ -588,23 +591,36 @@ class Painter {
           BuildWheelList(inputs[pass].values, inputs[pass].housePositions, inputs[pass].lastPoint);
       if (outerRing) glyphColor_ = QBColor(kLabelRed);
       placed[pass] = PlaceSingleWheel(inputs[pass], list);
-      FitBand(inputs[pass], placed[pass], outerRing);
-      for (const PlacedLabel& l : placed[pass]) Label(l);
+      // Each band fitted as the single wheel's labels are.
+      band_ = outerRing
+                  ? LabelBand{kBandsRadius, kHouseNumbersRadius, OuterRingLineEndCorrection, true}
+                  : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true};
+      FitMeasured(inputs[pass], placed[pass]);
+      for (const PlacedLabel& l : placed[pass]) {
+        Leader(l);
+        Label(l);
+      }
       glyphColor_.reset();
     }
+    band_ = {};
     if (!in_.orbs || Opt(O::TransitsVsNatalAspectLines) == 0) return;
-    // The lines end at the inner band's rim, among its glyphs, and cross its
-    // labels: they pass behind every character, and their glyphs stand
-    // clear of them.
+    // As on the single wheel, the lines end on the circle inside the labels,
+    // that of the house numbers' ring, and cross no label. Lines to the rim
+    // (option 231) cross both bands: they pass behind every label, never
+    // between its characters, and their glyphs stand clear of the labels.
     AspectLineStyle style = LineStyle();
     for (const auto& pass : placed)
-      for (const PlacedLabel& l : pass)
-        for (const Box& box : Boxes(l)) style.keepClear.push_back(box);
-    DrawAspectLines(
-        canvas_,
-        CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
-                            Opt(O::AspectLineRadiusSwitch) != 0 ? 217 : 138),
-        style);
+      for (const PlacedLabel& l : pass) {
+        const std::vector<Box> strokes = Strokes(Boxes(l));
+        style.keepClear.insert(style.keepClear.end(), strokes.begin(), strokes.end());
+      }
+    DrawAspectLines(canvas_,
+                    CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs,
+                                        in_.lineTests,
+                                        Opt(O::AspectLineRadiusSwitch) != 0 ? kRimRadius
+                                                                              : kHouseNumbersRadius,
+                                        kHouseNumbersRadius),
+                    style);
   }
 
   AspectLineStyle LineStyle() const {
@@ -798,7 +814,7 @@ class Painter {
         PlacedLabel l = original[k];
         const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
         lentOut_[l.point] = kLeaderRoom * double(further) + room[l.point];
-        l.radius = kRimRadius;  // drawn in only as far as it must
+        l.radius = band_.rim;  // drawn in only as far as it must
         l.angle =
             UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
                               : sector.start + sector.width + 0.01 * double(k - lentFrom + 1));
@@ -959,13 +975,25 @@ class Painter {
         h.ownCount = h.together.size();
         for (std::size_t k = from; k < to; ++k) {
           PlacedLabel l = placed[k];
-          // Just outside the host on the side toward its own house.
+          // Just outside the host on the side toward its own house, each
+          // further in than the next one away, whose leader runs outside it.
           l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(to - k)
                                       : sector.start + sector.width + 0.01 * double(k - from + 1));
+          if (band_.combined) {
+            lentOut_[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
+            l.radius = band_.rim;
+          }
           h.together.push_back(l);
         }
         for (PlacedLabel& l : h.together) l.sizeFactor = 1;
         h.size = FitOneRow(sector, h.together, LeastLabelShare());
+        lentOut_.clear();
+        // Their leader lines cross no label.
+        for (std::size_t k = from; k < to && h.size > 0 && band_.combined; ++k)
+          if (!LeaderCrossings(h.together[h.ownCount + (k - from)],
+                               RimPlace(inputs, house, placed[k].value), h.together)
+                   .empty())
+            h.size = 0;
         if (h.size > best.size + 0.05) best = std::move(h);
       }
     if (best.size == 0) return;
@@ -1013,7 +1041,7 @@ class Painter {
   std::array<UserPoint, 2> LeaderEnds(const PlacedLabel& l, double target) {
     const auto glyph = Boxes(l).front();
     const double rad = target * std::numbers::pi / 180;
-    const double r = kRimRadius - kRimClearance;
+    const double r = band_.rim - kRimClearance;
     const UserPoint rim{r * std::cos(rad), r * std::sin(rad) / Squash()};
     return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
                            std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
@@ -1036,98 +1064,6 @@ class Painter {
           }
         }
     return points;
-  }
-
-  // A pass of the combined arrangement refitted by the boxes its labels
-  // really cover: each inside its house and its band (the first chart's
-  // between the circles 138 and 217, the second's between 62 and 138),
-  // apart, shrunk where the band or the house is too small for them. A
-  // house too crowded for its labels to stand apart side by side takes them
-  // in two rows, every other label in the band's inner half.
-  void FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed, bool innerBand) {
-    const double inner = innerBand ? 62 : 138, outer = innerBand ? 138 : 217;
-    for (const auto& [from, to] : HouseGroups(placed)) {
-      const HouseSector sector =
-          SurfaceSector(HouseSectorOf(inputs, placed[from].house), o_.verticalFactor);
-      const std::vector<PlacedLabel> kept(placed.begin() + from, placed.begin() + to);
-      if (!FitRows(placed, from, to, sector, inner, outer, 1, innerBand) || to - from < 2) continue;
-      const std::vector<PlacedLabel> oneRow(placed.begin() + from, placed.begin() + to);
-      std::copy(kept.begin(), kept.end(), placed.begin() + from);
-      if (FitRows(placed, from, to, sector, inner, outer, 2, innerBand) &&
-          MinSize(placed, from, to) < MinSize(oneRow, 0, oneRow.size()))
-        std::copy(oneRow.begin(), oneRow.end(), placed.begin() + from);
-    }
-    sizeFactor_ = 1;
-  }
-  static double MinSize(const std::vector<PlacedLabel>& placed, std::size_t from, std::size_t to) {
-    double least = 1;
-    for (std::size_t k = from; k < to; ++k) least = std::min(least, placed[k].sizeFactor);
-    return least;
-  }
-
-  // Fits the labels [from, to) of one house in `rows` rows across the band
-  // from `inner` to `outer`, label k in row (k - from) % rows, the first at
-  // the outer edge; true when a row is too crowded for its labels to stand
-  // apart even at the smallest size.
-  bool FitRows(std::vector<PlacedLabel>& placed, std::size_t from, std::size_t to,
-               const HouseSector& sector, double inner, double outer, int rows, bool innerBand) {
-    const double depth = (outer - inner) / rows;
-    bool crowded = false;
-    for (int pass = 0; pass < 6; ++pass) {
-      crowded = false;
-      for (int row = 0; row < rows; ++row) {
-        const double high = outer - row * depth, low = high - depth;
-        const double room = depth - 2 * kRimClearance;
-        std::vector<std::size_t> members;
-        std::vector<double> angles;
-        std::vector<LabelSpan> spans;
-        for (std::size_t k = from + row; k < to; k += rows) {
-          PlacedLabel& l = placed[k];
-          for (int step = 0; step < 8; ++step) {
-            const auto& boxes = Boxes(l);
-            const double near = Nearest(boxes), far = Farthest(boxes);
-            // The steps between characters are whole units: shrunk by a
-            // little at least.
-            if (far - near > room && l.sizeFactor > kSmallestLabel)
-              l.sizeFactor =
-                  std::max(kSmallestLabel, l.sizeFactor * std::min(0.97, room / (far - near)));
-            else if (far > high - kRimClearance)
-              l.radius -= far - (high - kRimClearance);
-            else if (near < low + kRimClearance)
-              l.radius += low + kRimClearance - near;
-            else
-              break;
-          }
-          members.push_back(k);
-          angles.push_back(SurfaceAngle(l.angle, 1));
-          // Kept a little apart: radial columns converge inward, and
-          // touching ones interleave.
-          spans.push_back(SpanOf(l, kLabelGapShare / 2));
-        }
-        std::vector<double> fitted = angles;
-        double squeeze = FitSpans(sector, fitted, spans);
-        const bool smallest = std::all_of(members.begin(), members.end(), [&](std::size_t k) {
-          return placed[k].sizeFactor <= kSmallestLabel;
-        });
-        // Too crowded for that at the smallest size: they may touch rather
-        // than cross the house's spokes.
-        if (squeeze < 1 && smallest) {
-          crowded = true;
-          for (std::size_t m = 0; m < members.size(); ++m) spans[m] = SpanOf(placed[members[m]]);
-          fitted = angles;
-          squeeze = FitSpans(sector, fitted, spans);
-        }
-        for (std::size_t m = 0; m < members.size(); ++m) {
-          PlacedLabel& l = placed[members[m]];
-          l.angle = UserAngle(fitted[m]);
-          if (squeeze < 1 && pass < 5)
-            l.sizeFactor = std::max(kSmallestLabel, l.sizeFactor * squeeze);
-          l.lineEndAngle =
-              l.angle + (innerBand ? OuterRingLineEndCorrection : LineEndCorrection)(l.angle);
-        }
-      }
-    }
-    return crowded;
   }
 
   // Where a two-ring label goes beside its angle: the radius of its glyph
@@ -1314,7 +1250,7 @@ class Painter {
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest) {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
-    const double outer = kRimRadius - kRimClearance;
+    const double outer = band_.rim - kRimClearance;
     std::vector<PlacedLabel> before;
     for (int pass = 0;; ++pass) {
       // A pass that starts where the one before it did ends as it did.
@@ -1323,7 +1259,7 @@ class Painter {
       const double squeeze = PlaceRow(sector, row, outer);
       bool fits = squeeze >= 1;
       for (PlacedLabel* l : row) {
-        const bool clear = InnerReach(*l) >= kInnerRadius + kRimClearance;
+        const bool clear = InnerReach(*l) >= band_.inner + kRimClearance;
         fits = fits && clear && Reach(*l) <= RowLimit(*l, outer) + kReachSlack;
         // Shrunk a little beyond the squeeze, which the measured boxes only
         // approach; too long for the band between the circles: a little
@@ -1358,15 +1294,17 @@ class Painter {
     const std::vector<PlacedLabel> start = house;
     double outer = 1, inner = 1;
     const auto placeRows = [&](double size) {
-      outer = PlaceRow(sector, rows[0], kRimRadius - kRimClearance);
-      double boundary = kRimRadius;
+      outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
+      double boundary = band_.rim;
       for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
       inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
     };
     const auto fits = [&](double stagger) {
       bool clear = outer >= 1 && inner >= 1;
-      for (const PlacedLabel* l : rows[1])
-        clear = clear && InnerReach(*l) >= kInnerRadius + kRimClearance;
+      // A band of the combined arrangement, both rows: a house of one label
+      // has it in the first, which a narrow band may not hold either.
+      for (const PlacedLabel* l : band_.combined ? byAngle : rows[1])
+        clear = clear && InnerReach(*l) >= band_.inner + kRimClearance;
       for (std::size_t k = 1; stagger > 0 && k < byAngle.size(); ++k)
         clear = clear && std::remainder(GlyphAngle(*byAngle[k]) - GlyphAngle(*byAngle[k - 1]),
                                         360.0) >= stagger;
@@ -1443,16 +1381,50 @@ class Painter {
     std::vector<LabelSpan> spans;
     for (PlacedLabel* l : row) {
       const double limit = RowLimit(*l, outer);
-      for (double over = Reach(*l) - limit; over > 0 && l->radius > kInnerRadius;
+      for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
            over = Reach(*l) - limit)
         l->radius -= std::max(1.0, over - 1);
       angles.push_back(SurfaceAngle(l->angle, 1));
       spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
     }
-    const double squeeze = FitSpans(sector, angles, spans);
+    // In a band of the combined arrangement, whose columns slant across its
+    // narrow houses, the boxes around each two successive characters of the
+    // labels at its ends keep inside the house too, so that none reaches
+    // across a spoke among a neighbour's characters.
+    HouseSector inside = sector;
+    if (band_.combined && !row.empty()) {
+      // How much further than its characters' those boxes reach on either
+      // side.
+      const auto beyond = [&](const PlacedLabel& l) {
+        const LabelSpan box = SpanOf(l);
+        const LabelSpan hull = SpanOfBoxes(Strokes(Boxes(l)), SurfaceAngle(l.angle, 1));
+        return std::array<double, 2>{std::max(0.0, hull.below - box.below),
+                                     std::max(0.0, hull.above - box.above)};
+      };
+      const auto offset = [&](std::size_t k) { return Norm360(angles[k] - sector.start + 90); };
+      std::size_t first = 0, last = 0;
+      for (std::size_t k = 1; k < row.size(); ++k) {
+        if (offset(k) < offset(first)) first = k;
+        if (offset(k) > offset(last)) last = k;
+      }
+      const double below = beyond(*row[first])[0], above = beyond(*row[last])[1];
+      if (below + above < sector.width / 2)
+        inside = {sector.start + below, sector.width - below - above};
+    }
+    double squeeze = FitSpans(inside, angles, spans);
+    // A label's span is measured where it stood: in a band of the combined
+    // arrangement, near the centre, it turns enough with its new place to
+    // touch a spoke or a neighbour, so the row is spread again from there.
+    for (int again = 0; band_.combined && again < 2; ++again) {
+      for (std::size_t k = 0; k < row.size(); ++k) {
+        row[k]->angle = UserAngle(angles[k]);
+        spans[k] = SpanOf(*row[k], row.size() > 1 ? kLabelGapShare / 2 : 0);
+      }
+      squeeze = std::min(squeeze, FitSpans(inside, angles, spans));
+    }
     for (std::size_t k = 0; k < row.size(); ++k) {
       row[k]->angle = UserAngle(angles[k]);
-      row[k]->lineEndAngle = row[k]->angle + LineEndCorrection(row[k]->angle);
+      row[k]->lineEndAngle = row[k]->angle + band_.lineEndCorrection(row[k]->angle);
     }
     return squeeze;
   }
@@ -1698,6 +1670,19 @@ class Painter {
   }
 
   using Box = std::array<UserPoint, 2>;
+  // The boxes around each two successive characters of a label (its glyph,
+  // degrees, sign and minutes), and its retrograde mark's: a line through
+  // them, even between two characters, is read as a stroke of the label.
+  static std::vector<Box> Strokes(const std::vector<Box>& boxes) {
+    constexpr std::size_t kColumn = 6;
+    std::vector<Box> strokes(boxes.begin() + long(std::min(kColumn, boxes.size())), boxes.end());
+    for (std::size_t c = 0; c + 1 < std::min(kColumn, boxes.size()); ++c) {
+      const Box &u = boxes[c], &v = boxes[c + 1];
+      strokes.push_back({UserPoint{std::min(u[0].x, v[0].x), std::max(u[0].y, v[0].y)},
+                         UserPoint{std::max(u[1].x, v[1].x), std::min(u[1].y, v[1].y)}});
+    }
+    return strokes;
+  }
   static std::array<UserPoint, 4> Corners(const Box& b) {
     return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
   }
@@ -1739,6 +1724,16 @@ class Painter {
     canvas_.Circle({0, 0}, 120, Ring(ring));
   }
 
+  // The circles a pass's labels stand between, and where its aspect lines
+  // end beside a glyph at an angle.
+  struct LabelBand {
+    double rim = kRimRadius, inner = kInnerRadius;
+    double (*lineEndCorrection)(double) = LineEndCorrection;
+    // A band of the combined arrangement, whose rehoused labels keep their
+    // leader lines clear.
+    bool combined = false;
+  };
+
   Canvas& canvas_;
   const WheelPaintInputs& in_;
   const WheelRequest& req_;
@@ -1764,6 +1759,7 @@ class Painter {
   // The boxes of each label measured, by its shape; forgotten when the
   // cells change, and where too many are kept, between houses' fits.
   std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
+  LabelBand band_;
   std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;

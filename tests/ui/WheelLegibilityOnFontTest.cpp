@@ -89,6 +89,37 @@ TEST_F(WheelLegibilityOnFont, ACrowdedHouseReadsFromTheOpeningSizeUp) {
     }
 }
 
+// The combined and two-ring wheels of natal charts crowded by a second
+// person's points.
+TEST_F(WheelLegibilityOnFont, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnPaper) {
+  for (const std::string& failure : test::IllegibleSecondPersonPairs(
+           [](const WheelPaintInputs& in, const test::PairSurface& s) {
+             FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+             return test::CountIllegibleTwoChart(in, canvas, s.printing);
+           }))
+    ADD_FAILURE() << failure;
+}
+
+// The combined wheels of random pairs whose inner band's rows crowd against
+// a spoke: its labels, measured by the glyph font where they end up, keep
+// off the spokes, and their slanting columns out of each other's across
+// them, at the least and the largest window sizes.
+TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokesAndEachOther) {
+  std::mt19937 random(1976);
+  for (int k = 0; k < 60; ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in =
+        test::RandomWheelPair(wb, random, k, DualWheelKind::TransitsVsNatal, orbs);
+    for (const DeviceSize s : {test::LegibilitySurfaces().front(), DeviceSize{1600, 1000}}) {
+      FontMeasuredCanvas canvas(s.width, s.height, 96);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      EXPECT_EQ(c.counts.spokeCrossings, 0) << "pair " << k << " at " << s.width << "x" << s.height;
+      EXPECT_EQ(c.counts.interleaved, 0) << "pair " << k << " at " << s.width << "x" << s.height;
+    }
+  }
+}
+
 // A second person: 3 Feb 1904, 6:15 A.M. at London.
 const ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                   "07", "51", "30",   "",  false, false, false};
@@ -215,6 +246,18 @@ TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
   test::PrintRandomChartCounts(charts, Count, CountOnPage);
+}
+
+// The combined and two-ring wheels of random pairs on the same surfaces.
+TEST_F(WheelLegibilityOnFont, RandomPairCounts) {
+  const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
+  const int pairs = env ? std::atoi(env) : 0;
+  if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  test::PrintRandomPairCounts(pairs, test::PairSurfaces(),
+                              [](const WheelPaintInputs& in, const test::PairSurface& s) {
+                                FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+                                return test::CountIllegibleTwoChart(in, canvas, s.printing);
+                              });
 }
 
 // The rings on the glyph font's own measures: the two-ring wheel of two

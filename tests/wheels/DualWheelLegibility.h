@@ -4,17 +4,20 @@
 // recording surface, in both arrangements and for both charts: label boxes
 // that overlap (each other, the ring's sign glyphs, the cusp labels, the
 // house numbers or the header), labels that cross or leave their band's
-// circles or cross a spoke, glyphs outside their own house, points not drawn
-// and labels beyond the window's edges or within a few pixels of them. Where
-// aspect lines are drawn: a line or an aspect mark touching a planet glyph,
-// or a mark on any character of a label; and, in the combined arrangement,
-// two labels whose characters interleave, so that one label's digits read
-// as another's.
+// circles or cross a spoke, glyphs outside their own house (unless led back
+// to it by a line), points not drawn, labels beyond the window's edges or
+// within a few pixels of them and, from the size the window opens at up,
+// labels drawn smaller than reads. Where aspect lines are drawn: a line
+// on a label's characters or between two successive ones, or an aspect mark
+// on any of them; and, in the combined arrangement, two labels whose characters
+// interleave, so that one label's digits read as another's.
 
 #include <string_view>
 
 #include "WheelLegibility.h"
+#include "commands/DualWheelCommands.h"
 #include "core/FixedTables.h"
+#include "shell/OptionFiles.h"
 #include "wheels/DualWheelInputs.h"
 
 namespace orv::test {
@@ -40,10 +43,12 @@ inline double Farthest(const TextBox& b) {
   return far;
 }
 
-// One label: its boxes, its chart (0 none, 1 or 2) and point.
+// One label: its boxes, its chart (0 none, 1 or 2) and point, and a point
+// label's records.
 struct Label {
   std::vector<TextBox> boxes;
   int chart = 0, point = 0;
+  std::vector<std::size_t> texts;
 };
 
 // The point a glyph stands for; on a heliocentric wheel the Earth's glyph
@@ -116,25 +121,29 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
   // number characters and twelve cusp labels, then its intercepted signs;
   // the ring's sign glyphs.
   if (!twoRing) {
-    for (; k < 15 && k < texts.size(); ++k) labels.push_back({{box(texts[k])}});
+    for (; k < 15 && k < texts.size(); ++k) labels.push_back({{box(texts[k])}, 0, 0, {}});
     for (; k < 75 && k < texts.size(); k += 5) {
       labels.emplace_back();
       for (std::size_t c = k; c < k + 5; ++c) labels.back().boxes.push_back(box(texts[c]));
     }
   }
   for (; k < texts.size() && PointOf(texts[k].text, helio) == 0; ++k)
-    labels.push_back({{box(texts[k])}});
+    labels.push_back({{box(texts[k])}, 0, 0, {}});
   const std::size_t fixed = labels.size();
   while (k < texts.size() && PointOf(texts[k].text, helio) != 0) {
     Label l;
     l.point = PointOf(texts[k].text, helio);
     l.chart = twoRing ? (texts[k].color == QBColor(9) ? 1 : 2) : (texts[k].color == red ? 2 : 1);
     const std::size_t characters = twoRing ? 2 : 6;
-    for (std::size_t c = k; c < k + characters && c < texts.size(); ++c)
+    for (std::size_t c = k; c < k + characters && c < texts.size(); ++c) {
       l.boxes.push_back(box(texts[c]));
+      l.texts.push_back(c);
+    }
     k += characters;
-    if (!twoRing && k < texts.size() && texts[k].text == GlyphText(GlyphCode::RetrogradeMark))
+    if (!twoRing && k < texts.size() && texts[k].text == GlyphText(GlyphCode::RetrogradeMark)) {
+      l.texts.push_back(k);
       l.boxes.push_back(box(texts[k++]));
+    }
     labels.push_back(l);
   }
   const std::size_t pointsEnd = labels.size();
@@ -159,7 +168,7 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     if (IsAspectMark(texts[k].text))
       marks.push_back(box(texts[k]));
     else
-      labels.push_back({{box(texts[k])}});
+      labels.push_back({{box(texts[k])}, 0, 0, {}});
 
   DualLegibilityCounts out;
   LegibilityCounts& n = out.counts;
@@ -178,12 +187,24 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
           }
     }
   for (std::size_t a = fixed; a < pointsEnd; ++a) {
-    const TextBox& glyph = labels[a].boxes.front();
+    // Nor between two successive characters: pieces of lines there are
+    // read as strokes of the label (a ring label's glyph and degrees stand
+    // apart).
+    const std::vector<TextBox>& b = labels[a].boxes;
+    const std::size_t column = twoRing ? 0 : std::min<std::size_t>(6, b.size());
+    std::vector<TextBox> strokes(b.begin() + long(column), b.end());
+    for (std::size_t c = 0; c + 1 < column; ++c)
+      strokes.push_back({std::min(b[c].left, b[c + 1].left), std::max(b[c].top, b[c + 1].top),
+                         std::max(b[c].right, b[c + 1].right),
+                         std::min(b[c].bottom, b[c + 1].bottom)});
+    bool struck = false;
     for (const auto& line : lines)
-      if (SegmentMeetsBox(line[0], line[1], glyph)) {
-        ++out.aspectOnGlyph;
-        if (verbose) std::printf("line on glyph %d.%d\n", labels[a].chart, labels[a].point);
-      }
+      for (const TextBox& stroke : strokes)
+        struck = struck || SegmentMeetsBox(line[0], line[1], stroke);
+    if (struck) {
+      ++out.aspectOnGlyph;
+      if (verbose) std::printf("line on label %d.%d\n", labels[a].chart, labels[a].point);
+    }
     for (const TextBox& mark : marks)
       for (const TextBox& b : labels[a].boxes)
         if (mark.Overlaps(b)) {
@@ -219,6 +240,25 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
                         labels[b].chart, labels[b].point);
         }
       }
+  // From the size the window opens at up, every character of a label as
+  // large as reads there, grown with the window beyond it.
+  const DeviceSize opening = WheelOpeningArea(canvas.DotsPerInch());
+  if (!printing && canvas.DeviceWidth() >= opening.width &&
+      canvas.DeviceHeight() >= opening.height) {
+    const double scale = WindowFontScale(canvas.DeviceUnitsPerUserX(), canvas.DotsPerInch());
+    for (std::size_t a = fixed; a < pointsEnd; ++a) {
+      bool small = false;
+      for (const std::size_t c : labels[a].texts)
+        small = small || ReadsTooSmall(texts[c], c == labels[a].texts.front(), *in.options,
+                                       scale, GrownFromOpening(scale));
+      if (small) {
+        ++n.unreadable;
+        if (verbose)
+          std::printf("unreadable %d.%d: glyph at %.2f px\n", labels[a].chart, labels[a].point,
+                      texts[labels[a].texts.front()].font.points * canvas.DotsPerInch() / 72);
+      }
+    }
+  }
   // On the window a label keeps a few pixels from the edge.
   const double margin = printing ? 0 : LabelWindowMargin / canvas.DeviceUnitsPerUserX();
   const double right = canvas.ScaleLeft() + canvas.ScaleWidth() - margin;
@@ -294,8 +334,32 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     const double nominal = 180.0 + 30 * (houseOf(l.chart, l.point) - 1);
     const double start = spokeDirection(nominal);
     const double width = Norm360(spokeDirection(nominal + 30) - start);
+    const auto inHouse = [&](UserPoint c) { return Norm360(direction(c.x, c.y) - start) <= width; };
+    // A combined band's label lent to a neighbouring house is led back to
+    // its own house's part of the band's outer circle by a line from its
+    // glyph, which crosses no other label.
+    bool led = false;
+    const double rim = l.chart == 1 ? 217 : 138;
+    for (const CanvasRecord& line : twoRing ? std::vector<CanvasRecord>{} : canvas.Lines()) {
+      const UserPoint u{line.a.x, line.a.y * squash}, v{line.b.x, line.b.y * squash};
+      for (const auto& [glyphEnd, rimEnd] : {std::pair{u, v}, std::pair{v, u}}) {
+        const double reach = std::hypot(rimEnd.x, rimEnd.y);
+        if (BoxGap(l.boxes.front(), {glyphEnd.x, glyphEnd.y, glyphEnd.x, glyphEnd.y}, 1) >= 0.5 ||
+            reach > rim || reach < rim - 3 || !inHouse(rimEnd))
+          continue;
+        led = true;
+        for (std::size_t m = 0; m < labels.size(); ++m)
+          for (const TextBox& y : labels[m].boxes)
+            if (m != a && CrossesSegment(y, glyphEnd, rimEnd)) {
+              ++n.overlaps;
+              if (verbose)
+                std::printf("leader of %d.%d crosses %d.%d\n", l.chart, l.point, labels[m].chart,
+                            labels[m].point);
+            }
+      }
+    }
     for (const UserPoint& c : l.boxes.front().Corners()) {
-      if (Norm360(direction(c.x, c.y) - start) > width) {
+      if (!led && !inHouse(c)) {
         ++n.outsideHouse;
         if (verbose) std::printf("house %d.%d at %.1f\n", l.chart, l.point, direction(c.x, c.y));
         break;
@@ -329,6 +393,153 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
                                                    bool printing = false) {
   RecordingCanvas canvas(width, height, dpi);
   return CountIllegibleTwoChart(in, canvas, printing);
+}
+
+// The counts as one line.
+inline std::string DualCountsText(const DualLegibilityCounts& d) {
+  return d.counts.Text() + ", window " + std::to_string(d.outsideWindow) +
+         ", aspects on labels " + std::to_string(d.aspectOnGlyph);
+}
+
+// A surface the two-chart counts are taken on: the window's wheel area or
+// a printed page's printable area, in device units at `dpi`.
+struct PairSurface {
+  double width, height, dpi;
+  bool printing;
+};
+
+// Counts a prepared two-chart wheel painted on a surface.
+using CountPairOn =
+    std::function<DualLegibilityCounts(const WheelPaintInputs&, const PairSurface&)>;
+
+// The combined (`kind` TransitsVsNatal) or two-ring wheel of random pair
+// `k`: the ordinary or the 66-degree chart (by `k`'s parity) turned by a
+// random angle, both charts' points at random longitudes, a sixth of them
+// retrograde; every third pair with a second person, the others with
+// transits; every point toggle checked. `orbs` holds the wheel's orb file.
+inline WheelPaintInputs RandomWheelPair(Workbench& wb, std::mt19937& random, int k,
+                                        DualWheelKind kind, std::optional<OrbTable>& orbs) {
+  std::uniform_real_distribution<double> degree(0, 360);
+  ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
+  wb.DualChoices.PointShown.fill(true);
+  ChartArrays& n = wb.Charts.Natal;
+  const double turn = degree(random);
+  for (std::size_t c = 1; c <= 12; ++c) n.Cusps[c] = Mod360(n.Cusps[c] + turn);
+  for (ChartArrays* chart : {&wb.Charts.Natal, &wb.Charts.Diurnal}) {
+    chart->RetroFlags.resize(NumPoints, ' ');
+    for (int p = 1; p <= NumPoints; ++p) {
+      chart->Longitudes[std::size_t(p)] = degree(random);
+      chart->RetroFlags[std::size_t(p - 1)] = degree(random) < 60 ? 'R' : ' ';
+    }
+  }
+  n.Longitudes[std::size_t(ChartPoint::Ascendant)] = n.Cusps[4];
+  n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
+  n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
+  PrepareDualWheelCommand(
+      wb, kind, k % 3 ? SecondPersonBox{false, "2nd Person"} : SecondPersonBox{true, "John Roe"});
+  WheelPaintInputs in = PaintInputsOf(wb);
+  orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+  in.orbs = orbs ? &*orbs : nullptr;
+  return in;
+}
+
+// The window surfaces and printed pages of the single wheel's counts.
+inline std::vector<PairSurface> PairSurfaces() {
+  std::vector<PairSurface> all;
+  for (const DeviceSize s : LegibilitySurfaces())
+    all.push_back({double(s.width), double(s.height), 96, false});
+  for (const DeviceSize page : PrintedPages())
+    all.push_back({double(page.width), double(page.height), 96, true});
+  return all;
+}
+
+// Prints the sums of the counts over `pairs` random pairs on each of
+// `surfaces`, in both arrangements.
+inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& surfaces,
+                                  const CountPairOn& count) {
+  for (const PairSurface& s : surfaces)
+    for (const DualWheelKind kind : {DualWheelKind::TransitsVsNatal, DualWheelKind::Display}) {
+      std::mt19937 random(1976);
+      DualLegibilityCounts sum;
+      int clean = 0;
+      for (int k = 0; k < pairs; ++k) {
+        Workbench wb;
+        std::optional<OrbTable> orbs;
+        const DualLegibilityCounts c = count(RandomWheelPair(wb, random, k, kind, orbs), s);
+        sum.counts += c.counts;
+        sum.outsideWindow += c.outsideWindow;
+        sum.aspectOnGlyph += c.aspectOnGlyph;
+        clean += c.Total() + c.counts.unreadable == 0;
+        if (c.Total() + c.counts.unreadable > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE"))
+          std::printf("pair %d\n", k);
+      }
+      std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
+                  kind == DualWheelKind::TransitsVsNatal ? "combined" : "two-ring",
+                  s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, pairs,
+                  DualCountsText(sum).c_str());
+    }
+}
+
+// Natal charts whose houses crowd with a second person's points (born 3
+// February 1904, 6.15 A.M. in London) in the combined and two-ring wheels,
+// the combined one also with its charts switched: a noon chart of 10
+// September 1960 in New York, one of 14 March 1987, 3.42 P.M. in Lisbon
+// (four of his points in her 5th house) and the Aquarius stellium of 5
+// February 1962 in Delhi. One line for each that does not read cleanly at
+// every window size and on both printed pages, aspect lines drawn. Smaller:
+// in the window as it opens, and grown with it beyond, a house of the inner
+// band holds two or three labels at a size that reads, and its neighbours
+// as many; the 1960 chart switched has five in one house beside houses of
+// three and two, the 1962 one switched its seven in Aquarius, which stay at
+// home at a smaller size, as do the fullest sectors of the two-ring wheels
+// of 1960 and 1962 and, on the glyph font's measures, the four in the 1987
+// chart's 5th house, whose leader lines would cross the two kept there, and
+// two of the 1962 chart's, kept off the spokes of its crowded houses.
+inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
+  const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
+                                "07", "51", "30",   "",  false, false, false};
+  const std::pair<const char*, ChartInputFields> natals[] = {
+      {"1960", {"9", "10", "1960", "12", "0", "4", "73", "59", "40", "43", "", true, false, false}},
+      {"1987", {"3", "14", "1987", "3", "42", "0", "9", "08", "38", "43", "", true, false, false}},
+      {"1962",
+       {"2", "5", "1962", "3", "30", "-5.5", "77", "13", "28", "37", "", true, true, false}}};
+  const SecondPersonBox box{true, "Arthur Pendleton"};
+  std::vector<std::string> failures;
+  for (const auto& [name, natal] : natals)
+    for (const auto& [kindName, kind, switched] :
+         {std::tuple{"combined", DualWheelKind::TransitsVsNatal, false},
+          std::tuple{"combined switched", DualWheelKind::TransitsVsNatal, true},
+          std::tuple{"two-ring", DualWheelKind::Display, false}}) {
+      const std::string what = std::string(name) + " " + kindName;
+      const bool smaller = what == "1960 combined switched" || what == "1962 combined switched" ||
+                           what == "1960 two-ring" || what == "1962 two-ring" ||
+                           what == "1987 combined" || what == "1962 combined";
+      Workbench wb;
+      ComputeWheelChart(wb, WheelChart::Ordinary);
+      RecordingHost host;
+      ChartDriverHooks hooks;
+      ChartRequest r;
+      r.natal = natal;
+      r.diurnal = person;
+      r.secondPerson = true;
+      if (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0) {
+        failures.push_back(std::string(name) + ": not computed");
+        continue;
+      }
+      PrepareDualWheelCommand(wb, kind, box);
+      if (switched) SwitchDualWheel(wb, box);
+      WheelPaintInputs in = PaintInputsOf(wb);
+      const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+      in.orbs = orbs ? &*orbs : nullptr;
+      for (const PairSurface& s : PairSurfaces())
+        if (const DualLegibilityCounts c = count(in, s);
+            c.Total() != 0 ||
+            (c.counts.unreadable != 0 && !(smaller && !s.printing)))
+          failures.push_back(what + (s.printing ? " on the page " : " at ") +
+                             std::to_string(int(s.width)) + "x" + std::to_string(int(s.height)) +
+                             ": " + DualCountsText(c));
+    }
+  return failures;
 }
 
 }  // namespace orv::test

@@ -40,15 +40,7 @@ void Prepare(Workbench& wb, WheelChart chart, const ChartInputFields* person, Du
   PrepareDualWheelCommand(wb, kind, person ? kPerson : kTransits);
 }
 
-std::string Counts(const test::DualLegibilityCounts& d) {
-  const test::LegibilityCounts& c = d.counts;
-  return "overlaps " + std::to_string(c.overlaps) + ", circles " +
-         std::to_string(c.circleCrossings) + ", spokes " + std::to_string(c.spokeCrossings) +
-         ", outside " + std::to_string(c.outsideHouse) + ", missing " +
-         std::to_string(c.notDrawn) + ", window " + std::to_string(d.outsideWindow) +
-         ", interleaved " + std::to_string(c.interleaved) + ", aspects on labels " +
-         std::to_string(d.aspectOnGlyph);
-}
+std::string Counts(const test::DualLegibilityCounts& d) { return test::DualCountsText(d); }
 
 // The paint inputs with the wheel's own orb file read, so that its aspect
 // lines are drawn.
@@ -180,6 +172,14 @@ TEST(DualWheelLegibility, CombinedWheelLinesKeepOffTheLabels) {
     }
 }
 
+TEST(DualWheelLegibility, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnPaper) {
+  for (const std::string& failure : test::IllegibleSecondPersonPairs(
+           [](const WheelPaintInputs& in, const test::PairSurface& s) {
+             return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
+           }))
+    ADD_FAILURE() << failure;
+}
+
 // Over random pairs; run by hand with ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST(DualWheelLegibility, RandomPairCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
@@ -187,49 +187,12 @@ TEST(DualWheelLegibility, RandomPairCounts) {
   if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
   // The default window's wheel at 96 and at 120 dpi, below its menu bar;
   // Letter and A4 paper.
-  const struct {
-    double width, height, dpi;
-    bool printing;
-  } surfaces[] = {
-      {800, 578, 96, false}, {1000, 725, 120, false}, {816, 1056, 96, true}, {794, 1123, 96, true}};
-  for (const auto& s : surfaces)
-  for (DualWheelKind kind : {TransitsVsNatal, Display}) {
-    std::mt19937 random(1976);
-    std::uniform_real_distribution<double> degree(0, 360);
-    test::DualLegibilityCounts sum;
-    int clean = 0;
-    for (int k = 0; k < pairs; ++k) {
-      Workbench wb;
-      test::ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
-      wb.DualChoices.PointShown.fill(true);
-      ChartArrays& n = wb.Charts.Natal;
-      const double turn = degree(random);
-      for (std::size_t c = 1; c <= 12; ++c) n.Cusps[c] = Mod360(n.Cusps[c] + turn);
-      for (ChartArrays* chart : {&wb.Charts.Natal, &wb.Charts.Diurnal}) {
-        chart->RetroFlags.resize(NumPoints, ' ');
-        for (int p = 1; p <= NumPoints; ++p) {
-          chart->Longitudes[std::size_t(p)] = degree(random);
-          chart->RetroFlags[std::size_t(p - 1)] = degree(random) < 60 ? 'R' : ' ';
-        }
-      }
-      n.Longitudes[std::size_t(ChartPoint::Ascendant)] = n.Cusps[4];
-      n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
-      n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
-      PrepareDualWheelCommand(wb, kind, k % 3 ? kTransits : kPerson);
-      std::optional<OrbTable> orbs;
-      const auto c =
-          test::CountIllegibleTwoChart(WithLines(wb, orbs), s.width, s.height, s.dpi, s.printing);
-      sum.counts += c.counts;
-      sum.outsideWindow += c.outsideWindow;
-      sum.aspectOnGlyph += c.aspectOnGlyph;
-      clean += c.Total() == 0;
-      if (c.Total() > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE")) std::printf("pair %d\n", k);
-    }
-    std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
-                kind == TransitsVsNatal ? "combined" : "two-ring", s.printing ? "page" : "window",
-                s.width, s.height, s.dpi,
-                clean, pairs, Counts(sum).c_str());
-  }
+  test::PrintRandomPairCounts(
+      pairs,
+      {{800, 578, 96, false}, {1000, 725, 120, false}, {816, 1056, 96, true}, {794, 1123, 96, true}},
+      [](const WheelPaintInputs& in, const test::PairSurface& s) {
+        return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
+      });
 }
 
 // A one-chart wheel drawn as a ring: the natal declinations, or the helio

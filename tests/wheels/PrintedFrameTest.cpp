@@ -54,7 +54,7 @@ UserPoint DotsBetween(const Canvas& c, UserPoint from, UserPoint to) {
 TEST(PrintedFrame, EveryLineEndsOnItsCircleOnLetterAndA4FullAndHalfPage) {
   const Sheet sheets[] = {{"Letter", 8.5, 11}, {"A4", 210 / 25.4, 297 / 25.4}};
   const Style styles[] = {
-      {"American", 0, false, 120}, {"European", 1, false, 120}, {"combined", 0, true, 138}};
+      {"American", 0, false, 120}, {"European", 1, false, 120}, {"combined", 0, true, 62}};
   for (const Style& style : styles) {
     Workbench wb;
     test::ComputeWheelChart(wb, test::WheelChart::Ordinary);

@@ -111,6 +111,45 @@ inline constexpr double kLegibleShare = 0.5;
 inline constexpr double kLeastReadableGlyphPx = 9;
 inline constexpr double kInkShareOfEm = 1500.0 / 2048;
 
+// The option that sizes a character of a point label: its glyph, its
+// degrees (bold digits, or a ring label's degree text), its sign, its
+// minutes or its retrograde mark.
+inline int LabelCharacterOption(const CanvasRecord& t, bool glyph) {
+  if (glyph) return OptionNumber::WheelPlanetFontSize;
+  if (t.text == GlyphText(GlyphCode::RetrogradeMark)) return OptionNumber::WheelRetroFontSize;
+  const bool digit = !t.text.empty() && t.text[0] >= '0' && t.text[0] <= '9';
+  if (digit && t.text.size() > 1) return OptionNumber::WheelPlanetDegreeFontSize;
+  if (digit)
+    return t.font.bold ? OptionNumber::WheelPlanetDegreeFontSize
+                       : OptionNumber::WheelPlanetMinuteFontSize;
+  return OptionNumber::WheelPlanetSignFontSize;
+}
+
+// Whether a character of a point label drawn in a window of font scale
+// `scale` is smaller than a glyph reads on a 96 dpi screen, or than its
+// degrees, sign and minutes in the same share of their option sizes; that
+// least size `grown` times where the window is larger than it opens.
+inline bool ReadsTooSmall(const CanvasRecord& t, bool glyph, const OptionValues& o, double scale,
+                          double grown = 1) {
+  const int option = LabelCharacterOption(t, glyph);
+  const double share = o[option] / o[OptionNumber::WheelPlanetFontSize];
+  // Option sizes chosen smaller than that are the user's to choose.
+  const double least =
+      std::min(kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96 * share * grown, o[option] * scale);
+  return t.font.points < least - 1e-6;
+}
+
+// How many times larger than in the window as it opens (at 96 dpi) a
+// window of font scale `scale` draws: in a larger window every label grows
+// with the wheel from its least size at the opening size, as its neighbours
+// do.
+inline double GrownFromOpening(double scale) {
+  const DeviceSize opening = WheelOpeningArea(96);
+  const auto edges = WindowScaleEdges(StartScaleFor(opening.width, opening.height).value_or(300),
+                                      double(opening.height) / opening.width);
+  return scale / WindowFontScale(opening.width / (edges.right - edges.left), 96);
+}
+
 inline TextBox BoxOf(RecordingCanvas& canvas, const CanvasRecord& t) {
   canvas.SetFontName(t.font.family);
   canvas.SetFontSize(t.font.points);
@@ -261,35 +300,12 @@ inline LegibilityCounts CountRecorded(const WheelPaintInputs& in, RecordingCanva
     const DeviceSize opening = WheelOpeningArea(96);
     const bool atOpeningOrLarger = !printing && canvas.DeviceWidth() >= opening.width &&
                                    canvas.DeviceHeight() >= opening.height;
-    // In a larger window every label grows with the wheel from its least
-    // size at the opening size, as its neighbours do.
-    const double grown = [&] {
-      if (!atOpeningOrLarger) return 1.0;
-      const auto edges =
-          WindowScaleEdges(StartScaleFor(opening.width, opening.height).value_or(300),
-                           double(opening.height) / opening.width);
-      return scale / WindowFontScale(opening.width / (edges.right - edges.left), 96);
-    }();
-    const OptionValues& o = *in.options;
-    const auto optionOf = [&](const CanvasRecord& t) {
-      if (t.text == GlyphText(GlyphCode::RetrogradeMark)) return OptionNumber::WheelRetroFontSize;
-      if (t.text.size() == 1 && t.text[0] >= '0' && t.text[0] <= '9')
-        return t.font.bold ? OptionNumber::WheelPlanetDegreeFontSize
-                           : OptionNumber::WheelPlanetMinuteFontSize;
-      return pointOf(t.text) != 0 ? OptionNumber::WheelPlanetFontSize
-                                  : OptionNumber::WheelPlanetSignFontSize;
-    };
+    const double grown = atOpeningOrLarger ? GrownFromOpening(scale) : 1.0;
     for (std::size_t l = 0; atOpeningOrLarger && l < labels.size(); ++l) {
       bool small = false;
-      for (const std::size_t c : labelTexts[l]) {
-        const CanvasRecord& t = texts[c];
-        const double share = o[optionOf(t)] / o[OptionNumber::WheelPlanetFontSize];
-        // Option sizes chosen smaller than that are the user's to choose.
-        const double least =
-            std::min(kLeastReadableGlyphPx / kInkShareOfEm * 72 / 96 * share * grown,
-                     o[optionOf(t)] * scale);
-        small = small || t.font.points < least - 1e-6;
-      }
+      for (const std::size_t c : labelTexts[l])
+        small = small ||
+                ReadsTooSmall(texts[c], pointOf(texts[c].text) != 0, *in.options, scale, grown);
       if (small) {
         ++n.unreadable;
         if (verbose)

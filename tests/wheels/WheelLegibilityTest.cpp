@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 
+#include "DualWheelLegibility.h"
 #include "WheelDump.h"
 #include "WheelLegibility.h"
 #include "WheelTestCharts.h"
@@ -44,6 +45,18 @@ TEST(WheelLegibility, RandomChartCounts) {
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
   test::PrintRandomChartCounts(charts, Count, CountOnPage);
+}
+
+// The combined and two-ring wheels of random pairs on the same surfaces.
+TEST(WheelLegibility, RandomPairCounts) {
+  const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
+  const int pairs = env ? std::atoi(env) : 0;
+  if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  test::PrintRandomPairCounts(pairs, test::PairSurfaces(),
+                              [](const WheelPaintInputs& in, const test::PairSurface& s) {
+                                return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi,
+                                                                    s.printing);
+                              });
 }
 
 // One dump per single wheel command for two fixed charts, the natal wheels
