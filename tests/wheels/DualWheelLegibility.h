@@ -253,9 +253,13 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
                                        scale, GrownFromOpening(scale));
       if (small) {
         ++n.unreadable;
-        if (verbose)
-          std::printf("unreadable %d.%d: glyph at %.2f px\n", labels[a].chart, labels[a].point,
-                      texts[labels[a].texts.front()].font.points * canvas.DotsPerInch() / 72);
+        if (verbose) {
+          std::printf("unreadable %d.%d:", labels[a].chart, labels[a].point);
+          for (const std::size_t c : labels[a].texts)
+            std::printf(" %s %.2f px", texts[c].text.c_str(),
+                        texts[c].font.points * canvas.DotsPerInch() / 72);
+          std::printf("\n");
+        }
       }
     }
   }
