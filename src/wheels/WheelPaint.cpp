@@ -240,6 +240,8 @@ class Painter {
   }
   // The boxes of the texts drawn on paper so far.
   const std::vector<std::array<UserPoint, 2>>& Printed() const { return printed_; }
+  // The boxes of the two-ring wheel's labels as drawn.
+  const std::vector<std::array<UserPoint, 2>>& RingLabels() const { return ringLabels_; }
   void PutBold(int code, UserPoint at) {
     canvas_.SetFontBold(true);
     Put(code, at);
@@ -562,7 +564,12 @@ class Painter {
     const DualWheelInputs inputs = TwoRingInputs(req_);
     DualPlacement placed = PlaceDualWheel(inputs);
     const std::vector<RingSpot> spots = FitRing(placed);
-    for (std::size_t k = 0; k < placed.labels.size(); ++k) DualLabelAt(placed.labels[k], spots[k]);
+    ringLabels_.clear();
+    for (std::size_t k = 0; k < placed.labels.size(); ++k) {
+      const std::vector<Box>& boxes = RingBoxes(placed.labels[k], spots[k]);
+      ringLabels_.insert(ringLabels_.end(), boxes.begin(), boxes.end());
+      DualLabelAt(placed.labels[k], spots[k]);
+    }
     if (!in_.orbs) return;
     AspectLineTests tests = in_.lineTests;
     tests.declination = req_.DeclinationDualWheel == 1;
@@ -593,7 +600,7 @@ class Painter {
       placed[pass] = PlaceSingleWheel(inputs[pass], list);
       // Each band fitted as the single wheel's labels are.
       band_ = outerRing
-                  ? LabelBand{kBandsRadius, kHouseNumbersRadius, OuterRingLineEndCorrection, true}
+                  ? LabelBand{kBandsRadius, HouseNumbersReach(), OuterRingLineEndCorrection, true}
                   : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true};
       FitMeasured(inputs[pass], placed[pass]);
       for (const PlacedLabel& l : placed[pass]) {
@@ -621,6 +628,20 @@ class Painter {
                                                                               : kHouseNumbersRadius,
                                         kHouseNumbersRadius),
                     style);
+  }
+
+  // How far the house numbers reach from the centre: on a page whose units
+  // are taller than wide their characters stand out past their circle, and
+  // the inner band's labels keep clear of them.
+  double HouseNumbersReach() {
+    canvas_.SetFontSize(Opt(o_.cuspDegreeSize));
+    double reach = kHouseNumbersRadius;
+    for (const PlacedCharacter& c : HouseNumberCharacters()) {
+      const std::string text = GlyphText(c.code);
+      const LabelBox box{c.at, {c.at.x + canvas_.TextWidth(text), c.at.y - canvas_.TextHeight(text)}};
+      reach = std::max(reach, FarthestCorner(std::span(&box, 1), Squash()));
+    }
+    return reach;
   }
 
   AspectLineStyle LineStyle() const {
@@ -1741,6 +1762,7 @@ class Painter {
   int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
   UserPoint at_;
   std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
+  std::vector<std::array<UserPoint, 2>> ringLabels_;
   double sizeFactor_ = 1;
   double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.
@@ -1931,9 +1953,9 @@ std::string DeclinationLabelText(double displayDeg) {
   return FormatNumber(tenths, "#0.0");
 }
 
-void DrawTitleBlock(
-    Canvas& canvas, const WheelPaintInputs& in, bool printing,
-    const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
+                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader,
+                    std::span<const std::array<UserPoint, 2>> labels) {
   const OptionValues& opt = *in.options;
   const WheelRequest& r = *in.request;
   const double left = canvas.ScaleLeft() + (printing ? 30 : 10);
@@ -1953,7 +1975,11 @@ void DrawTitleBlock(
     const auto roomOf = [&](std::size_t row, std::size_t rows) {
       const double top = topOf(row, rows);
       const double near = std::min(std::fabs(top), std::fabs(top - lineHeight));
-      return HeaderRoom(near, canvas) - left;
+      double end = HeaderRoom(near, canvas);
+      for (const auto& box : labels)
+        if (box[1].x > left && box[1].y < top && box[0].y > top - lineHeight)
+          end = std::min(end, box[0].x - 1);
+      return end - left;
     };
     const std::vector<std::string> rows = HeaderRows(canvas, block, anchorTop, roomOf);
     canvas.SetCurrent({left, topOf(0, rows.size())});
@@ -1991,7 +2017,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
   Painter p(canvas, in, kWindow);
   if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, false);
-    DrawTitleBlock(canvas, in, false, {});
+    DrawTitleBlock(canvas, in, false, {}, p.RingLabels());
     return;
   }
   if (r.DeclinationSingleWheel != 0)
@@ -2026,7 +2052,7 @@ void PaintWheelPrinter(
   };
   if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, true);
-    DrawTitleBlock(canvas, in, true, personalHeader);
+    DrawTitleBlock(canvas, in, true, personalHeader, p.RingLabels());
     grid();
     return;
   }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,9 +59,11 @@ void PaintWheelPrinter(
 
 // The header block: the seven inner lines from the top-left corner and the
 // seven outer lines eight (on paper: option 191) line heights above the
-// bottom; on paper also the personal header.
+// bottom; on paper also the personal header. A row ends left of the
+// `labels` (boxes: top-left, bottom-right) beside it.
 void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
-                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader);
+                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader,
+                    std::span<const std::array<UserPoint, 2>> labels = {});
 
 // The frame of the combined two-chart arrangement: twelve equal spokes
 // (from the centre on the window, from radius 40 on paper), circles of

@@ -120,6 +120,30 @@ TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokesAndEachOther) {
   }
 }
 
+// Random pairs where a label met a text drawn around it: the inner band's
+// against the house numbers on A4, whose units are taller than wide; the
+// two-ring wheel's against a header line at the least window size and on
+// Letter, where its labels reach further than the header leaves room for.
+TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
+  const test::PairSurface a4{746, 1074, 96, true}, letter{768, 1008, 96, true},
+      least{604, 525, 96, false};
+  for (const auto& [kind, surfaces] :
+       {std::pair{DualWheelKind::TransitsVsNatal, std::vector{a4}},
+        std::pair{DualWheelKind::Display, std::vector{least, letter}}}) {
+    std::mt19937 random(1976);
+    for (int k = 0; k < 60; ++k) {
+      Workbench wb;
+      std::optional<OrbTable> orbs;
+      const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, kind, orbs);
+      for (const test::PairSurface& s : surfaces) {
+        FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+        const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, s.printing);
+        EXPECT_EQ(c.counts.overlaps, 0) << "pair " << k << " on " << s.width << "x" << s.height;
+      }
+    }
+  }
+}
+
 // A second person: 3 Feb 1904, 6:15 A.M. at London.
 const ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                   "07", "51", "30",   "",  false, false, false};

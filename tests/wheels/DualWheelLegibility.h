@@ -209,7 +209,9 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
       for (const TextBox& b : labels[a].boxes)
         if (mark.Overlaps(b)) {
           ++out.aspectOnGlyph;
-          if (verbose) std::printf("mark on %d.%d\n", labels[a].chart, labels[a].point);
+          if (verbose)
+            std::printf("mark on %d.%d (%.1f %.1f %.1f %.1f)\n", labels[a].chart, labels[a].point,
+                        mark.left, mark.top, mark.right, mark.bottom);
         }
   }
   // One label's characters among another's: a character of one reaching
