@@ -198,6 +198,17 @@ constexpr std::array<Band, 4> kTextY{
 constexpr std::array<Band, 4> kTextX{
     {{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180}, {270, -.25, 0, 270}}};
 
+// The ways `lent` labels go to the two sides, by how many go to the one
+// before: the more even first.
+std::vector<std::size_t> EvenSplitsFirst(std::size_t lent) {
+  std::vector<std::size_t> splits(lent + 1);
+  for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
+  const auto unevenness = [&](std::size_t b) { return b * 2 > lent ? b * 2 - lent : lent - b * 2; };
+  std::stable_sort(splits.begin(), splits.end(),
+                   [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
+  return splits;
+}
+
 CircleStyle Ring(Rgb color) {
   CircleStyle style;
   style.color = color;
@@ -868,14 +879,7 @@ class Painter {
       return *known;
     };
     for (std::size_t lent = 1; lent < n; ++lent) {
-      std::vector<std::size_t> splits(lent + 1);
-      for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
-      const auto unevenness = [&](std::size_t b) {
-        return b * 2 > lent ? b * 2 - lent : lent - b * 2;
-      };
-      std::stable_sort(splits.begin(), splits.end(),
-                       [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
-      for (const std::size_t before : splits) {
+      for (const std::size_t before : EvenSplitsFirst(lent)) {
         const std::size_t keptFrom = from + before, keptTo = to - (lent - before);
         room.clear();
         std::optional<Host> previous = hostOf(-1, before);
@@ -1117,7 +1121,7 @@ class Painter {
   // a second row further out where the window has room for it, and its
   // labels shrink as far as they must, to `least` of their sizes. With
   // `lend`, a sector that cannot hold its labels so lends its first and
-  // last to the sectors either side (`Lend`). The labels' angles move with
+  // last to the sectors either side (`LendRing`). The labels' angles move with
   // them, so that the aspect lines end beside their labels.
   std::vector<RingSpot> FitRing(DualPlacement& placed, double least = kSmallestLabel,
                                 bool lend = false) {
@@ -1401,14 +1405,7 @@ class Painter {
     };
     const auto signs = RingSignPositions();
     for (std::size_t lent = 1; lent < n; ++lent) {
-      std::vector<std::size_t> splits(lent + 1);
-      for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
-      const auto unevenness = [&](std::size_t b) {
-        return b * 2 > lent ? b * 2 - lent : lent - b * 2;
-      };
-      std::stable_sort(splits.begin(), splits.end(),
-                       [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
-      for (const std::size_t first : splits) {
+      for (const std::size_t first : EvenSplitsFirst(lent)) {
         const std::optional<Host>& previous = hostOf(-1, first);
         if (!previous) continue;
         const std::optional<Host>& next = hostOf(1, lent - first);
