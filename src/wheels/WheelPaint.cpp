@@ -1148,12 +1148,15 @@ class Painter {
       homeless[std::size_t(house)] =
           !FitSector(house, members[std::size_t(house)], labels, spots, least);
     if (!lend) return spots;
-    std::array<bool, 13> busy = homeless;
+    std::array<bool, 13> busy = homeless, keptHome{};
     for (int house = 1; house <= 12; ++house)
-      if (homeless[std::size_t(house)] && !LendRing(house, members, labels, spots, least, busy))
+      if (homeless[std::size_t(house)] &&
+          !LendRing(house, members, labels, spots, least, busy, keptHome)) {
         // Kept at home, as small as they must be: a label in a wrong
         // sector with no line back would be a wrong result.
         FitSector(house, members[std::size_t(house)], labels, spots, kSmallestLabel);
+        keptHome[std::size_t(house)] = true;
+      }
     return spots;
   }
 
@@ -1163,9 +1166,12 @@ class Painter {
   }
 
   // The labels `members` (in zodiac order) fitted into the sector of
-  // `house`, as `FitRing` says. False when they overlap even at `least`.
+  // `house`, as `FitRing` says; those of `firstRow` (lent ones, whose
+  // leader lines run in below the first row) never in the second. False
+  // when they overlap even at `least`.
   bool FitSector(int house, const std::vector<std::size_t>& members,
-                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least) {
+                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
+                 const std::vector<std::size_t>& firstRow = {}) {
     if (members.empty()) return true;
     const auto signs = RingSignPositions();
     // Plain names, not a structured binding: the lambdas below capture them.
@@ -1190,6 +1196,11 @@ class Painter {
     const std::size_t n = members.size();
     const auto at = [&](std::size_t j) { return members[j]; };
     for (std::size_t j = 0; j < n; ++j) spots[at(j)] = RingSpot{};
+    // In two rows, every other label in the second, in zodiac order.
+    std::vector<std::size_t> secondRowOf;
+    for (std::size_t j = 0, other = 0; j < n; ++j)
+      if (std::find(firstRow.begin(), firstRow.end(), at(j)) == firstRow.end() && other++ % 2 == 1)
+        secondRowOf.push_back(j);
     std::size_t rows = 1;
     bool fits = true;
     constexpr int kPasses = 7;
@@ -1208,7 +1219,7 @@ class Painter {
         depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
       }
       const auto secondRow = [&] {
-        for (std::size_t j = 1; j < n; j += 2) hug(at(j), kRingLabelsFrom + kRimClearance + depth);
+        for (const std::size_t j : secondRowOf) hug(at(j), kRingLabelsFrom + kRimClearance + depth);
       };
       if (rows == 2) secondRow();
       std::vector<double> angles, far;
@@ -1253,7 +1264,9 @@ class Painter {
         return best;
       };
       std::array<std::vector<std::size_t>, 2> rowMembers;
-      for (std::size_t j = 0; j < n; ++j) rowMembers[j % rows].push_back(j);
+      for (std::size_t j = 0; j < n; ++j)
+        rowMembers[rows == 2 && std::binary_search(secondRowOf.begin(), secondRowOf.end(), j)]
+            .push_back(j);
       const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
       // Far too little room in one row (a little is made by shrinking):
       // a second, when the window holds it.
@@ -1276,7 +1289,7 @@ class Painter {
         const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
         const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
         bool inside = true;
-        for (std::size_t j = 1; j < n; j += 2)
+        for (const std::size_t j : secondRowOf)
           for (const Box& box : RingBoxes(labels[at(j)], spots[at(j)]))
             inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
                      box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
@@ -1335,10 +1348,12 @@ class Painter {
   // glyph along the circle, between it and the labels, to its point's own
   // place, crossing no label. Fewest lent first, the more even splits
   // first. A sector that takes lent labels, or that their lines pass, takes
-  // no others (`busy`). False when no split fits.
+  // no others (`busy`), and no lines pass a sector that lends, but one that
+  // could not and keeps its labels at home (`keptHome`). False when no
+  // split fits.
   bool LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
-                std::array<bool, 13>& busy) {
+                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome) {
     const std::vector<std::size_t>& own = members[std::size_t(house)];
     const std::size_t n = own.size();
     const auto away = [&](int dir, int steps) { return (house - 1 + dir * steps + 24) % 12 + 1; };
@@ -1375,6 +1390,7 @@ class Painter {
       const std::vector<std::size_t> lent = lentOn(dir, count);
       for (int steps = 1; steps <= kRingLendReach; ++steps) {
         const int h = away(dir, steps);
+        if (keptHome[std::size_t(h)]) continue;
         if (busy[std::size_t(h)]) return std::nullopt;  // nor past it
         const HouseSector side = RingSector(h);
         std::vector<DualLabel> trial = labels;
@@ -1388,7 +1404,7 @@ class Painter {
         out.together = dir < 0 ? theirs : lent;
         const std::vector<std::size_t>& rest = dir < 0 ? lent : theirs;
         out.together.insert(out.together.end(), rest.begin(), rest.end());
-        if (!FitSector(h, out.together, trial, trialSpots, least)) continue;
+        if (!FitSector(h, out.together, trial, trialSpots, least, lent)) continue;
         for (const std::size_t k : out.together) {
           out.labels.push_back(trial[k]);
           out.spots.push_back(trialSpots[k]);
