@@ -31,7 +31,16 @@ namespace {
 
 using orv::test::WheelChart;
 
-enum Chart { Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined, TwoRing, TwoRingStellium };
+enum Chart {
+  Ordinary,
+  HouseOf9,
+  HouseOf11,
+  NoonStellium,
+  Stellium,
+  Combined,
+  TwoRing,
+  TwoRingStellium
+};
 enum Surface { Small, Default, A4 };
 
 // Natal 10 September 1960, noon, zone 4, 73w59 40n43, with the second person

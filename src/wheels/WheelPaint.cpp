@@ -1169,8 +1169,8 @@ class Painter {
   // `house`, as `FitRing` says; those of `firstRow` (lent ones, whose
   // leader lines run in below the first row) never in the second. False
   // when they overlap even at `least`.
-  bool FitSector(int house, const std::vector<std::size_t>& members,
-                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
+  bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,
+                 std::vector<RingSpot>& spots, double least,
                  const std::vector<std::size_t>& firstRow = {}) {
     if (members.empty()) return true;
     const auto signs = RingSignPositions();
@@ -1253,7 +1253,9 @@ class Painter {
         std::size_t natural = 0;
         while (natural < row.size() && offset(angles[row[natural]]) < (signLow + signHigh) / 2)
           ++natural;
-        const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
+        const auto distance = [&](std::size_t x) {
+          return x > natural ? x - natural : natural - x;
+        };
         std::pair<std::size_t, double> best{natural, -1};
         for (std::size_t m = 0; m <= row.size(); ++m) {
           const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, row.size()));
@@ -1444,7 +1446,8 @@ class Painter {
         std::vector<Box> around;
         std::vector<std::size_t> aroundOf;
         for (const int h : passed) {
-          if (!MagnitudeRing()) around.push_back(RingSignBox(h, signs)), aroundOf.push_back(labels.size());
+          if (!MagnitudeRing())
+            around.push_back(RingSignBox(h, signs)), aroundOf.push_back(labels.size());
           for (const std::size_t k : members[std::size_t(h)])
             for (const Box& b : RingBoxes(trial[k], trialSpots[k]))
               around.push_back(b), aroundOf.push_back(k);
@@ -1467,8 +1470,8 @@ class Painter {
               if (aroundOf[b] == k) continue;
               const auto stretches =
                   StretchesClearOf(path[p], path[p + 1], std::vector<AspectClearBox>{around[b]}, 0);
-              clear = stretches.size() == 1 && stretches.front()[0] <= 0 &&
-                      stretches.front()[1] >= 1;
+              clear =
+                  stretches.size() == 1 && stretches.front()[0] <= 0 && stretches.front()[1] >= 1;
             }
         if (!clear) continue;
         labels = std::move(trial);

@@ -114,10 +114,10 @@ TEST_F(WheelLegibilityOnFont, ACrowdedTwoRingSectorReadsFromTheOpeningSizeUp) {
   // Aquarius round to Scorpio, one a sector at most beside Capricorn.
   const std::array<double, NumPoints> natal{272, 278.5, 286, 293, 305, 335, 10,  45,
                                             70,  100,   130, 160, 190, 215, 250, 20};
-  const std::array<double, NumPoints> transits{275, 282, 290, 320, 350, 25,  55,  85,
-                                               115, 145, 175, 200, 228, 245, 5,   40};
-  for (auto [chart, longitudes] : {std::pair{&wb.Charts.Natal, &natal},
-                                   std::pair{&wb.Charts.Diurnal, &transits}}) {
+  const std::array<double, NumPoints> transits{275, 282, 290, 320, 350, 25,  55, 85,
+                                               115, 145, 175, 200, 228, 245, 5,  40};
+  for (auto [chart, longitudes] :
+       {std::pair{&wb.Charts.Natal, &natal}, std::pair{&wb.Charts.Diurnal, &transits}}) {
     chart->RetroFlags.assign(NumPoints, ' ');
     for (int p = 1; p <= NumPoints; ++p)
       chart->Longitudes[std::size_t(p)] = (*longitudes)[std::size_t(p - 1)];
@@ -129,8 +129,8 @@ TEST_F(WheelLegibilityOnFont, ACrowdedTwoRingSectorReadsFromTheOpeningSizeUp) {
   PrepareDualWheelCommand(wb, DualWheelKind::Display, {false, "2nd Person"});
   const WheelPaintInputs in = test::PaintInputsOf(wb);
   const DeviceSize opening = WheelOpeningArea(96);
-  for (const DeviceSize s :
-       {opening, DeviceSize{opening.width * 5 / 4, opening.height * 5 / 4}, DeviceSize{1600, 1000}}) {
+  for (const DeviceSize s : {opening, DeviceSize{opening.width * 5 / 4, opening.height * 5 / 4},
+                             DeviceSize{1600, 1000}}) {
     FontMeasuredCanvas canvas(s.width, s.height, 96);
     const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
     EXPECT_EQ(c.Total() + c.counts.unreadable, 0)

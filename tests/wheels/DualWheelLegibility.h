@@ -354,7 +354,8 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     };
     std::vector<std::array<UserPoint, 2>> pieces;
     for (const CanvasRecord& line : oneChartRing ? std::vector<CanvasRecord>{} : canvas.Lines())
-      pieces.push_back({UserPoint{line.a.x, line.a.y * squash}, UserPoint{line.b.x, line.b.y * squash}});
+      pieces.push_back(
+          {UserPoint{line.a.x, line.a.y * squash}, UserPoint{line.b.x, line.b.y * squash}});
     for (std::size_t i = 0; i < pieces.size() && !led; ++i)
       for (const bool flip : {false, true}) {
         const UserPoint glyphEnd = pieces[i][flip ? 1 : 0];
@@ -385,8 +386,8 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
               if (m != a && CrossesSegment(y, from, to)) {
                 ++n.overlaps;
                 if (verbose)
-                  std::printf("leader of %d.%d crosses %d.%d\n", l.chart, l.point,
-                              labels[m].chart, labels[m].point);
+                  std::printf("leader of %d.%d crosses %d.%d\n", l.chart, l.point, labels[m].chart,
+                              labels[m].point);
               }
         break;
       }
@@ -523,10 +524,10 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
 // band holds two or three labels at a size that reads, and its neighbours
 // as many; the 1960 chart switched has five in one house beside houses of
 // three and two, the 1962 one switched its seven in Aquarius, which stay at
-// home at a smaller size, as do the fullest sectors of the two-ring wheels
-// of 1960 and 1962 and, on the glyph font's measures, the four in the 1987
-// chart's 5th house, whose leader lines would cross the two kept there, and
-// two of the 1962 chart's, kept off the spokes of its crowded houses.
+// home at a smaller size, as do, on the glyph font's measures, the four in
+// the 1987 chart's 5th house, whose leader lines would cross the two kept
+// there, and two of the 1962 chart's, kept off the spokes of its crowded
+// houses.
 inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
   const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                 "07", "51", "30",   "",  false, false, false};
