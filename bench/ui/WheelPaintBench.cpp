@@ -1,10 +1,11 @@
 // The wheel painted through Qt's own text measures with the glyph font, as
 // the wheel window paints it on every resize and expose, and as the printer
 // prints it: an ordinary natal wheel, houses crowded with 9 and with 11
-// points, the two Delhi charts of February 1962, and the combined wheel of
-// a 1960 New York natal chart with a second person; on surfaces of 604x525
-// and 800x600 and on an A4 page printed to PDF; in both styles (the
-// combined wheel has one).
+// points, the two Delhi charts of February 1962, the combined and the
+// two-ring wheels of a 1960 New York natal chart with a second person, and
+// the two-ring wheel of the 5 February 1962 Delhi chart with him; on
+// surfaces of 604x525 and 800x600 and on an A4 page printed to PDF; in both
+// styles (the two-chart wheels have one).
 
 #include <benchmark/benchmark.h>
 
@@ -30,13 +31,25 @@ namespace {
 
 using orv::test::WheelChart;
 
-enum Chart { Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined };
+enum Chart {
+  Ordinary,
+  HouseOf9,
+  HouseOf11,
+  NoonStellium,
+  Stellium,
+  Combined,
+  TwoRing,
+  TwoRingStellium
+};
 enum Surface { Small, Default, A4 };
 
 // Natal 10 September 1960, noon, zone 4, 73w59 40n43, with the second person
 // born 3 February 1904 in London.
 const orv::ChartInputFields kNewYork{"9",  "10", "1960", "12", "0",  "4",   "73",
                                      "59", "40", "43",   "",   true, false, false};
+// Natal 5 February 1962, 3.30 P.M., zone -5.5, 77e13 28n37.
+const orv::ChartInputFields kDelhi{"2",  "5",  "1962", "3", "30", "-5.5", "77",
+                                   "13", "28", "37",   "",  true, true,   false};
 const orv::ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                        "07", "51", "30",   "",  false, false, false};
 
@@ -53,15 +66,16 @@ struct PreparedWheel {
     orv::test::ComputeWheelChart(wb, fixed);
     if (chart == HouseOf9) orv::test::PackHouse(wb, 8, 4, 0.5, 1.9);
     if (chart == HouseOf11) orv::test::PackHouse(wb, 10, 4, 0.5, 1.9);
-    if (chart == Combined) {
+    if (chart >= Combined) {
       orv::ChartDriverHooks hooks;
       orv::ChartRequest r;
-      r.natal = kNewYork;
+      r.natal = chart == TwoRingStellium ? kDelhi : kNewYork;
       r.diurnal = kPendleton;
       r.secondPerson = true;
       orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
-      orv::PrepareDualWheelCommand(wb, orv::DualWheelKind::TransitsVsNatal,
-                                   orv::SecondPersonBox{true, "Arthur Pendleton"});
+      orv::PrepareDualWheelCommand(
+          wb, chart == Combined ? orv::DualWheelKind::TransitsVsNatal : orv::DualWheelKind::Display,
+          orv::SecondPersonBox{true, "Arthur Pendleton"});
     } else {
       orv::PrepareSingleWheel(wb, orv::SingleWheelKind::Natal, {}, host);
     }
@@ -109,10 +123,11 @@ void BM_WheelPaint(benchmark::State& state) {
 
 void WheelCases(benchmark::internal::Benchmark* b) {
   b->ArgNames({"chart", "surface", "style"});
-  for (const int chart : {Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined})
+  for (const int chart :
+       {Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined, TwoRing, TwoRingStellium})
     for (const int surface : {Small, Default, A4})
       for (const int style : {0, 1})
-        if (chart != Combined || style == 0) b->Args({chart, surface, style});
+        if (chart < Combined || style == 0) b->Args({chart, surface, style});
 }
 BENCHMARK(BM_WheelPaint)->Apply(WheelCases)->Unit(benchmark::kMillisecond);
 

@@ -153,6 +153,19 @@ constexpr std::size_t kKeptShapes = 20000;
 // Where the two-ring wheel's labels begin: clear of the conjunction arcs
 // drawn along its circle.
 constexpr double kRingLabelsFrom = WheelRadius + 3.5;
+// Where a lent two-ring label's leader line ends: between the circle (and
+// the conjunction arcs along it) and the labels.
+constexpr double kRingLeaderEnd = WheelRadius + 3;
+// How much nearer the circle the leader line of each label lent further
+// runs (so that no two run together), how many labels a sector lends on
+// each side, and the most degrees of the circle one piece of such a line
+// spans.
+constexpr double kRingLeaderStep = 0.6;
+constexpr std::size_t kRingLentPerSide = 4;
+constexpr double kRingLeaderStepDeg = 3;
+// How many sectors away a crowded sector's labels may be lent: further,
+// their lines would be too long to follow.
+constexpr int kRingLendReach = 2;
 // The radius the ring's spokes reach, outside its circle.
 constexpr double kRingSpokeEnd = WheelRadius + 30;
 // The two-ring wheel's labels shrink to this share of their sizes before a
@@ -184,6 +197,17 @@ constexpr std::array<Band, 4> kTextY{
     {{0, .25, .12, 0}, {60, .12, .25, 90}, {180, .25, .5, 180}, {300, .5, .25, 270}}};
 constexpr std::array<Band, 4> kTextX{
     {{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180}, {270, -.25, 0, 270}}};
+
+// The ways `lent` labels go to the two sides, by how many go to the one
+// before: the more even first.
+std::vector<std::size_t> EvenSplitsFirst(std::size_t lent) {
+  std::vector<std::size_t> splits(lent + 1);
+  for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
+  const auto unevenness = [&](std::size_t b) { return b * 2 > lent ? b * 2 - lent : lent - b * 2; };
+  std::stable_sort(splits.begin(), splits.end(),
+                   [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
+  return splits;
+}
 
 CircleStyle Ring(Rgb color) {
   CircleStyle style;
@@ -539,6 +563,10 @@ class Painter {
       // at a point or two; the fit shrinks them only as far as it must.
       if (o_.printing) size = std::max(size, std::min(8.0, Opt(o_.degreeSize)));
       if (!o_.printing && size < 8) size = 8;
+      // Never below the share of its size at which the glyph still reads.
+      // (a sector that cannot lend keeps the smaller sizes it had).
+      if (ringLeast_ > 0 && factor >= ringLeast_ - 1e-9)
+        size = std::max(size, Opt(o_.degreeSize) * ringLeast_ / factor);
     }
     canvas_.SetFontSize(size * factor);
     canvas_.SetFontBold(bold);
@@ -563,14 +591,27 @@ class Painter {
     MeasureCells();
     const DualWheelInputs inputs = TwoRingInputs(req_);
     DualPlacement placed = PlaceDualWheel(inputs);
-    const std::vector<RingSpot> spots = FitRing(placed);
+    // On a screen as large as a single wheel's labels read, whatever the
+    // window's size; the printed page keeps its sizes.
+    ringLeast_ = o_.printing ? 0 : LeastLabelShare();
+    const std::vector<RingSpot> spots =
+        FitRing(placed, o_.printing ? kSmallestLabel : ringLeast_, !o_.printing);
     ringLabels_.clear();
     for (std::size_t k = 0; k < placed.labels.size(); ++k) {
-      const std::vector<Box>& boxes = RingBoxes(placed.labels[k], spots[k]);
+      const DualLabel& l = placed.labels[k];
+      const std::vector<Box>& boxes = RingBoxes(l, spots[k]);
       ringLabels_.insert(ringLabels_.end(), boxes.begin(), boxes.end());
-      DualLabelAt(placed.labels[k], spots[k]);
+      if (const auto leader = ringLeaders_.find(k); leader != ringLeaders_.end()) {
+        const std::vector<UserPoint>& path = leader->second.path;
+        for (std::size_t p = 0; p + 1 < path.size(); ++p)
+          canvas_.Line(path[p], path[p + 1], QBColor(l.secondChart() ? kLabelRed : kLabelBlue));
+      }
+      DualLabelAt(l, spots[k]);
     }
+    ringLeast_ = 0;
     if (!in_.orbs) return;
+    // A lent label's lines end where its leader does, at its own place.
+    for (const auto& [k, leader] : ringLeaders_) placed.labels[k].angle = UserAngle(leader.target);
     AspectLineTests tests = in_.lineTests;
     tests.declination = req_.DeclinationDualWheel == 1;
     tests.filter = req_.DualAspectFilter;
@@ -857,14 +898,7 @@ class Painter {
       return *known;
     };
     for (std::size_t lent = 1; lent < n; ++lent) {
-      std::vector<std::size_t> splits(lent + 1);
-      for (std::size_t b = 0; b <= lent; ++b) splits[b] = b;
-      const auto unevenness = [&](std::size_t b) {
-        return b * 2 > lent ? b * 2 - lent : lent - b * 2;
-      };
-      std::stable_sort(splits.begin(), splits.end(),
-                       [&](auto x, auto y) { return unevenness(x) < unevenness(y); });
-      for (const std::size_t before : splits) {
+      for (const std::size_t before : EvenSplitsFirst(lent)) {
         const std::size_t keptFrom = from + before, keptTo = to - (lent - before);
         room.clear();
         std::optional<Host> previous = hostOf(-1, before);
@@ -1104,165 +1138,389 @@ class Painter {
   // sector and clear of its sign glyph (labels go to either side of it,
   // as many as fit), apart; a sector too small for them at full size takes
   // a second row further out where the window has room for it, and its
-  // labels shrink as far as they must. The labels' angles move with them,
-  // so that the aspect lines end beside their labels.
-  std::vector<RingSpot> FitRing(DualPlacement& placed) {
+  // labels shrink as far as they must, to `least` of their sizes. With
+  // `lend`, a sector that cannot hold its labels so lends its first and
+  // last to the sectors either side (`LendRing`). The labels' angles move with
+  // them, so that the aspect lines end beside their labels.
+  std::vector<RingSpot> FitRing(DualPlacement& placed, double least = kSmallestLabel,
+                                bool lend = false) {
     std::vector<DualLabel>& labels = placed.labels;
     std::vector<RingSpot> spots(labels.size());
-    const auto signs = RingSignPositions();
-    for (std::size_t from = 0; from < labels.size();) {
-      std::size_t to = from;
-      while (to < labels.size() && labels[to].house == labels[from].house) ++to;
-      const int house = labels[from].house;
-      // Plain names, not a structured binding: the lambdas below capture them.
-      const HouseSector sector =
-          SurfaceSector({Norm360(180.0 + 30 * (house - 1)), 30}, o_.verticalFactor);
-      const double start = sector.start, width = sector.width;
-      const auto offset = [&](double angle) {
-        double rel = Norm360(angle - start);
-        if (rel > width + (360 - width) / 2) rel -= 360;
-        return rel;
+    ringLeaders_.clear();
+    std::array<std::vector<std::size_t>, 13> members;
+    for (std::size_t k = 0; k < labels.size(); ++k)
+      members[std::size_t(labels[k].house)].push_back(k);
+    // In zodiac order from the sector's start, also where the sector holds
+    // the list's first and last labels.
+    for (int house = 1; house <= 12; ++house) {
+      const HouseSector sector = RingSector(house);
+      const auto offset = [&](std::size_t k) {
+        return std::remainder(SurfaceAngle(labels[k].angle, 1) - sector.start - sector.width / 2,
+                              360.0);
       };
-      // The sign glyph's reach within the sector.
-      double signLow = width, signHigh = width, signNear = 1e9;
-      if (!MagnitudeRing()) {
-        measuring_ = true;
-        boxes_.clear();
-        canvas_.SetFontSize(Opt(o_.cuspSignSize));
-        Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)]);
-        measuring_ = false;
-        signLow = width, signHigh = 0, signNear = Nearest(boxes_);
-        for (const UserPoint& corner : Corners(boxes_.front())) {
-          const double rel = std::clamp(offset(TrueAngle(corner.x, corner.y)), 0.0, width);
-          signLow = std::min(signLow, rel);
-          signHigh = std::max(signHigh, rel);
-        }
+      std::vector<std::size_t>& in = members[std::size_t(house)];
+      std::stable_sort(in.begin(), in.end(),
+                       [&](std::size_t x, std::size_t y) { return offset(x) < offset(y); });
+    }
+    std::array<bool, 13> homeless{};
+    for (int house = 1; house <= 12; ++house)
+      homeless[std::size_t(house)] =
+          !FitSector(house, members[std::size_t(house)], labels, spots, least);
+    if (!lend) return spots;
+    std::array<bool, 13> busy = homeless, keptHome{};
+    for (int house = 1; house <= 12; ++house)
+      if (homeless[std::size_t(house)] &&
+          !LendRing(house, members, labels, spots, least, busy, keptHome)) {
+        // Kept at home, as small as they must be: a label in a wrong
+        // sector with no line back would be a wrong result.
+        FitSector(house, members[std::size_t(house)], labels, spots, kSmallestLabel);
+        keptHome[std::size_t(house)] = true;
       }
-      const std::size_t n = to - from;
-      std::size_t rows = 1;
-      constexpr int kPasses = 7;
-      for (int pass = 0; pass < kPasses; ++pass) {
-        // The first row just outside the circle, the second beyond the
-        // deepest label of the first.
-        const auto hug = [&](std::size_t k, double distance) {
-          for (int step = 0; step < 3; ++step)
-            spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
+    return spots;
+  }
+
+  // The sector of `house` on the ring, as it runs on this surface.
+  HouseSector RingSector(int house) const {
+    return SurfaceSector({Norm360(180.0 + 30 * (house - 1)), 30}, o_.verticalFactor);
+  }
+
+  // The labels `members` (in zodiac order) fitted into the sector of
+  // `house`, as `FitRing` says; those of `firstRow` (lent ones, whose
+  // leader lines run in below the first row) never in the second. False
+  // when they overlap even at `least`.
+  bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,
+                 std::vector<RingSpot>& spots, double least,
+                 const std::vector<std::size_t>& firstRow = {}) {
+    if (members.empty()) return true;
+    const auto signs = RingSignPositions();
+    // Plain names, not a structured binding: the lambdas below capture them.
+    const HouseSector sector = RingSector(house);
+    const double start = sector.start, width = sector.width;
+    const auto offset = [&](double angle) {
+      double rel = Norm360(angle - start);
+      if (rel > width + (360 - width) / 2) rel -= 360;
+      return rel;
+    };
+    // The sign glyph's reach within the sector.
+    double signLow = width, signHigh = width, signNear = 1e9;
+    if (!MagnitudeRing()) {
+      const Box sign = RingSignBox(house, signs);
+      signLow = width, signHigh = 0, signNear = Nearest({sign});
+      for (const UserPoint& corner : Corners(sign)) {
+        const double rel = std::clamp(offset(TrueAngle(corner.x, corner.y)), 0.0, width);
+        signLow = std::min(signLow, rel);
+        signHigh = std::max(signHigh, rel);
+      }
+    }
+    const std::size_t n = members.size();
+    const auto at = [&](std::size_t j) { return members[j]; };
+    for (std::size_t j = 0; j < n; ++j) spots[at(j)] = RingSpot{};
+    // In two rows, every other label in the second, in zodiac order.
+    std::vector<std::size_t> secondRowOf;
+    for (std::size_t j = 0, other = 0; j < n; ++j)
+      if (std::find(firstRow.begin(), firstRow.end(), at(j)) == firstRow.end() && other++ % 2 == 1)
+        secondRowOf.push_back(j);
+    std::size_t rows = 1;
+    bool fits = true;
+    constexpr int kPasses = 7;
+    for (int pass = 0; pass < kPasses; ++pass) {
+      fits = true;
+      // The first row just outside the circle, the second beyond the
+      // deepest label of the first.
+      const auto hug = [&](std::size_t k, double distance) {
+        for (int step = 0; step < 3; ++step)
+          spots[k].rho += distance - Nearest(RingBoxes(labels[k], spots[k]));
+      };
+      double depth = 0;
+      for (std::size_t j = 0; j < n; ++j) {
+        hug(at(j), kRingLabelsFrom);
+        const auto& boxes = RingBoxes(labels[at(j)], spots[at(j)]);
+        depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
+      }
+      const auto secondRow = [&] {
+        for (const std::size_t j : secondRowOf) hug(at(j), kRingLabelsFrom + kRimClearance + depth);
+      };
+      if (rows == 2) secondRow();
+      std::vector<double> angles, far;
+      std::vector<LabelSpan> spans;
+      for (std::size_t j = 0; j < n; ++j) {
+        const double anchor = SurfaceAngle(labels[at(j)].angle, 1);
+        const auto& boxes = RingBoxes(labels[at(j)], spots[at(j)]);
+        angles.push_back(anchor);
+        spans.push_back(SpanOfBoxes(boxes, anchor));
+        far.push_back(Farthest(boxes));
+      }
+      // The two sides of the sign glyph; a row that stays inside the
+      // glyph (above and below the wheel) has the whole sector.
+      const auto sidesOf = [&](const std::vector<std::size_t>& row) {
+        double reach = 0;
+        for (std::size_t j : row) reach = std::max(reach, far[j]);
+        const bool underSign = reach < signNear - kRimClearance;
+        return std::array<HouseSector, 2>{{{start, underSign ? width : signLow},
+                                           {start + signHigh, underSign ? 0 : width - signHigh}}};
+      };
+      // How many of a row's labels go before the sign glyph: as many as
+      // leave both sides the most room, the nearer their own places the
+      // better; and the room that leaves them.
+      const auto splitOf = [&](const std::vector<std::size_t>& row,
+                               const std::array<HouseSector, 2>& sides) {
+        const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
+          double need = 0;
+          for (std::size_t j = a; j < b; ++j) need += spans[row[j]].below + spans[row[j]].above;
+          return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
         };
-        double depth = 0;
-        for (std::size_t k = from; k < to; ++k) {
-          hug(k, kRingLabelsFrom);
-          const auto& boxes = RingBoxes(labels[k], spots[k]);
+        std::size_t natural = 0;
+        while (natural < row.size() && offset(angles[row[natural]]) < (signLow + signHigh) / 2)
+          ++natural;
+        const auto distance = [&](std::size_t x) {
+          return x > natural ? x - natural : natural - x;
+        };
+        std::pair<std::size_t, double> best{natural, -1};
+        for (std::size_t m = 0; m <= row.size(); ++m) {
+          const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, row.size()));
+          if (fit > best.second + 1e-9 ||
+              (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
+            best = {m, fit};
+        }
+        return best;
+      };
+      std::array<std::vector<std::size_t>, 2> rowMembers;
+      for (std::size_t j = 0; j < n; ++j)
+        rowMembers[rows == 2 && std::binary_search(secondRowOf.begin(), secondRowOf.end(), j)]
+            .push_back(j);
+      const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
+      // Far too little room in one row (a little is made by shrinking):
+      // a second, when the window holds it.
+      double shrunk = 1;
+      for (std::size_t j = 0; j < n; ++j) shrunk = std::min(shrunk, spots[at(j)].factor);
+      if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
+        // Tried at full size: each row then shrinks only as far as it
+        // must.
+        const std::vector<RingSpot> kept = spots;
+        depth = 0;
+        for (std::size_t j = 0; j < n; ++j) {
+          spots[at(j)].factor = 1;
+          hug(at(j), kRingLabelsFrom);
+          const auto& boxes = RingBoxes(labels[at(j)], spots[at(j)]);
           depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
         }
-        const auto secondRow = [&] {
-          for (std::size_t k = from + 1; k < to; k += 2)
-            hug(k, kRingLabelsFrom + kRimClearance + depth);
-        };
-        if (rows == 2) secondRow();
-        std::vector<double> angles, far;
-        std::vector<LabelSpan> spans;
-        for (std::size_t k = from; k < to; ++k) {
-          const double anchor = SurfaceAngle(labels[k].angle, 1);
-          const auto& boxes = RingBoxes(labels[k], spots[k]);
-          angles.push_back(anchor);
-          spans.push_back(SpanOfBoxes(boxes, anchor));
-          far.push_back(Farthest(boxes));
+        secondRow();
+        // A few pixels clear of the window's edges (the page's printable
+        // area has its margins).
+        const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
+        const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
+        bool inside = true;
+        for (const std::size_t j : secondRowOf)
+          for (const Box& box : RingBoxes(labels[at(j)], spots[at(j)]))
+            inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
+                     box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
+                     box[0].y <= canvas_.ScaleTop() - marginY &&
+                     box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+        if (inside) {
+          rows = 2;
+          continue;
         }
-        // The two sides of the sign glyph; a row that stays inside the
-        // glyph (above and below the wheel) has the whole sector.
-        const auto sidesOf = [&](const std::vector<std::size_t>& members) {
-          double reach = 0;
-          for (std::size_t k : members) reach = std::max(reach, far[k]);
-          const bool underSign = reach < signNear - kRimClearance;
-          return std::array<HouseSector, 2>{{{start, underSign ? width : signLow},
-                                             {start + signHigh, underSign ? 0 : width - signHigh}}};
-        };
-        // How many of a row's `members` go before the sign glyph: as many as
-        // leave both sides the most room, the nearer their own places the
-        // better; and the room that leaves them.
-        const auto splitOf = [&](const std::vector<std::size_t>& members,
-                                 const std::array<HouseSector, 2>& sides) {
-          const auto spread = [&](const HouseSector& side, std::size_t a, std::size_t b) {
-            double need = 0;
-            for (std::size_t j = a; j < b; ++j)
-              need += spans[members[j]].below + spans[members[j]].above;
-            return need <= side.width ? 1.0 : std::max(0.0, side.width) / need;
-          };
-          std::size_t natural = 0;
-          while (natural < members.size() &&
-                 offset(angles[members[natural]]) < (signLow + signHigh) / 2)
-            ++natural;
-          const auto distance = [&](std::size_t x) { return x > natural ? x - natural : natural - x; };
-          std::pair<std::size_t, double> best{natural, -1};
-          for (std::size_t m = 0; m <= members.size(); ++m) {
-            const double fit = std::min(spread(sides[0], 0, m), spread(sides[1], m, members.size()));
-            if (fit > best.second + 1e-9 ||
-                (std::fabs(fit - best.second) <= 1e-9 && distance(m) < distance(best.first)))
-              best = {m, fit};
-          }
-          return best;
-        };
-        std::array<std::vector<std::size_t>, 2> rowMembers;
-        for (std::size_t k = 0; k < n; ++k) rowMembers[k % rows].push_back(k);
-        const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
-        // Far too little room in one row (a little is made by shrinking):
-        // a second, when the window holds it.
-        double shrunk = 1;
-        for (std::size_t k = from; k < to; ++k) shrunk = std::min(shrunk, spots[k].factor);
-        if (best * shrunk < kRingSecondRowBelow && rows == 1 && pass < kPasses - 1) {
-          // Tried at full size: each row then shrinks only as far as it
-          // must.
-          const std::vector<RingSpot> kept = spots;
-          depth = 0;
-          for (std::size_t k = from; k < to; ++k) {
-            spots[k].factor = 1;
-            hug(k, kRingLabelsFrom);
-            const auto& boxes = RingBoxes(labels[k], spots[k]);
-            depth = std::max(depth, Farthest(boxes) - Nearest(boxes));
-          }
-          secondRow();
-          // A few pixels clear of the window's edges (the page's printable
-          // area has its margins).
-          const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
-          const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
-          bool inside = true;
-          for (std::size_t k = from + 1; k < to; k += 2)
-            for (const Box& box : RingBoxes(labels[k], spots[k]))
-              inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
-                       box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
-                       box[0].y <= canvas_.ScaleTop() - marginY &&
-                       box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
-          if (inside) {
-            rows = 2;
-            continue;
-          }
-          spots = kept;
-        }
-        for (std::size_t row = 0; row < rows; ++row) {
-          const std::vector<std::size_t>& members = rowMembers[row];
-          const auto sides = sidesOf(members);
-          const std::size_t split = splitOf(members, sides).first;
-          for (std::size_t side = 0; side < 2; ++side) {
-            const std::vector<std::size_t> part(
-                members.begin() + long(side == 0 ? 0 : split),
-                members.begin() + long(side == 0 ? split : members.size()));
-            if (part.empty()) continue;
-            std::vector<double> partAngles;
-            std::vector<LabelSpan> partSpans;
-            for (std::size_t k : part) partAngles.push_back(angles[k]), partSpans.push_back(spans[k]);
-            const double squeeze = FitSpans(sides[side], partAngles, partSpans);
-            for (std::size_t j = 0; j < part.size(); ++j) {
-              const std::size_t k = from + part[j];
-              labels[k].angle = UserAngle(partAngles[j]);
-              if (squeeze < 1 && pass < kPasses - 1)
-                spots[k].factor = std::max(kSmallestLabel, spots[k].factor * squeeze);
-            }
+        spots = kept;
+      }
+      for (std::size_t row = 0; row < rows; ++row) {
+        const std::vector<std::size_t>& rowOf = rowMembers[row];
+        const auto sides = sidesOf(rowOf);
+        const std::size_t split = splitOf(rowOf, sides).first;
+        for (std::size_t side = 0; side < 2; ++side) {
+          const std::vector<std::size_t> part(
+              rowOf.begin() + long(side == 0 ? 0 : split),
+              rowOf.begin() + long(side == 0 ? split : rowOf.size()));
+          if (part.empty()) continue;
+          std::vector<double> partAngles;
+          std::vector<LabelSpan> partSpans;
+          for (std::size_t j : part) partAngles.push_back(angles[j]), partSpans.push_back(spans[j]);
+          const double squeeze = FitSpans(sides[side], partAngles, partSpans);
+          fits = fits && squeeze >= 1;
+          for (std::size_t i = 0; i < part.size(); ++i) {
+            const std::size_t k = at(part[i]);
+            labels[k].angle = UserAngle(partAngles[i]);
+            // On a screen a little beyond the squeeze, which the measured
+            // boxes only approach, so that a sector that fits at `least`
+            // is found to.
+            if (squeeze < 1 && pass < kPasses - 1)
+              spots[k].factor =
+                  std::max(least, spots[k].factor * squeeze * (ringLeast_ > 0 ? 0.98 : 1));
           }
         }
       }
-      from = to;
     }
-    return spots;
+    return fits;
+  }
+
+  // The box of the sign glyph of `house` in its sector of the ring.
+  std::array<UserPoint, 2> RingSignBox(int house, const std::array<UserPoint, 13>& signs) {
+    measuring_ = true;
+    boxes_.clear();
+    canvas_.SetFontSize(Opt(o_.cuspSignSize));
+    Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)]);
+    measuring_ = false;
+    return boxes_.front();
+  }
+
+  // The labels of a sector too narrow to hold them at `least` of their
+  // sizes: as many as it holds stay, and its first and last go into the
+  // nearest sectors either side (up to `kRingLendReach` away) with room
+  // for them beside their own labels, each with a leader line from its
+  // glyph along the circle, between it and the labels, to its point's own
+  // place, crossing no label. Fewest lent first, the more even splits
+  // first. A sector that takes lent labels, or that their lines pass, takes
+  // no others (`busy`), and no lines pass a sector that lends, but one that
+  // could not and keeps its labels at home (`keptHome`). False when no
+  // split fits.
+  bool LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
+                std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
+                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome) {
+    const std::vector<std::size_t>& own = members[std::size_t(house)];
+    const std::size_t n = own.size();
+    const auto away = [&](int dir, int steps) { return (house - 1 + dir * steps + 24) % 12 + 1; };
+    // Where each label's leader ends: its point's own place in the
+    // sector, kept off the spokes.
+    const HouseSector sector = RingSector(house);
+    const double inset = std::min(kLeaderEndInset, sector.width / 4);
+    std::map<std::size_t, double> target;
+    for (const std::size_t k : own) {
+      const double into = Norm360(SurfaceAngle(180 + Norm360(labels[k].value)) - sector.start);
+      const double held =
+          into > sector.width ? (into - sector.width < 360 - into ? sector.width : 0) : into;
+      target[k] = Norm360(sector.start + std::clamp(held, inset, sector.width - inset));
+    }
+    // The `count` labels lent on one side (`dir` -1 the sectors before,
+    // 1 those after), in zodiac order.
+    const auto lentOn = [&](int dir, std::size_t count) {
+      return std::vector<std::size_t>(dir < 0 ? own.begin() : own.end() - long(count),
+                                      dir < 0 ? own.begin() + long(count) : own.end());
+    };
+    // The nearest sector on one side that takes `count` of our labels
+    // beside its own, on its side toward ours, at `least`: how far away it
+    // is, and its labels with their spots.
+    struct Host {
+      int steps = 0;
+      std::vector<std::size_t> together;
+      std::vector<DualLabel> labels;
+      std::vector<RingSpot> spots;
+    };
+    const auto host = [&](int dir, std::size_t count) -> std::optional<Host> {
+      Host out;
+      if (count == 0) return out;
+      if (count > kRingLentPerSide) return std::nullopt;
+      const std::vector<std::size_t> lent = lentOn(dir, count);
+      for (int steps = 1; steps <= kRingLendReach; ++steps) {
+        const int h = away(dir, steps);
+        if (keptHome[std::size_t(h)]) continue;
+        if (busy[std::size_t(h)]) return std::nullopt;  // nor past it
+        const HouseSector side = RingSector(h);
+        std::vector<DualLabel> trial = labels;
+        std::vector<RingSpot> trialSpots = spots;
+        for (std::size_t i = 0; i < lent.size(); ++i)
+          trial[lent[i]].angle =
+              UserAngle(dir < 0 ? side.start + side.width - 0.01 * double(lent.size() - i)
+                                : side.start + 0.01 * double(i + 1));
+        const std::vector<std::size_t>& theirs = members[std::size_t(h)];
+        out.steps = steps;
+        out.together = dir < 0 ? theirs : lent;
+        const std::vector<std::size_t>& rest = dir < 0 ? lent : theirs;
+        out.together.insert(out.together.end(), rest.begin(), rest.end());
+        if (!FitSector(h, out.together, trial, trialSpots, least, lent)) continue;
+        for (const std::size_t k : out.together) {
+          out.labels.push_back(trial[k]);
+          out.spots.push_back(trialSpots[k]);
+        }
+        return out;
+      }
+      return std::nullopt;
+    };
+    std::vector<std::optional<std::optional<Host>>> hostBefore(n), hostAfter(n);
+    const auto hostOf = [&](int dir, std::size_t count) -> const std::optional<Host>& {
+      auto& known = (dir < 0 ? hostBefore : hostAfter)[count];
+      if (!known) known = host(dir, count);
+      return *known;
+    };
+    const auto signs = RingSignPositions();
+    for (std::size_t lent = 1; lent < n; ++lent) {
+      for (const std::size_t first : EvenSplitsFirst(lent)) {
+        const std::optional<Host>& previous = hostOf(-1, first);
+        if (!previous) continue;
+        const std::optional<Host>& next = hostOf(1, lent - first);
+        if (!next) continue;
+        std::vector<DualLabel> trial = labels;
+        std::vector<RingSpot> trialSpots = spots;
+        for (const Host* h : {&*previous, &*next})
+          for (std::size_t i = 0; i < h->together.size(); ++i) {
+            trial[h->together[i]] = h->labels[i];
+            trialSpots[h->together[i]] = h->spots[i];
+          }
+        const std::vector<std::size_t> kept(own.begin() + long(first),
+                                            own.end() - long(lent - first));
+        if (!FitSector(house, kept, trial, trialSpots, least)) continue;
+        // The sectors the lines pass, whose labels and sign glyphs they
+        // must clear.
+        std::vector<int> passed{house};
+        for (int steps = 1; steps <= previous->steps; ++steps) passed.push_back(away(-1, steps));
+        for (int steps = 1; steps <= next->steps; ++steps) passed.push_back(away(1, steps));
+        std::vector<Box> around;
+        std::vector<std::size_t> aroundOf;
+        for (const int h : passed) {
+          if (!MagnitudeRing())
+            around.push_back(RingSignBox(h, signs)), aroundOf.push_back(labels.size());
+          for (const std::size_t k : members[std::size_t(h)])
+            for (const Box& b : RingBoxes(trial[k], trialSpots[k]))
+              around.push_back(b), aroundOf.push_back(k);
+        }
+        std::map<std::size_t, std::vector<UserPoint>> paths;
+        for (const int dir : {-1, 1}) {
+          const std::vector<std::size_t> side = lentOn(dir, dir < 0 ? first : lent - first);
+          for (std::size_t i = 0; i < side.size(); ++i) {
+            // Those lent further run nearer the circle, under the others.
+            const std::size_t further = dir < 0 ? side.size() - 1 - i : i;
+            const std::size_t k = side[i];
+            paths[k] = RingLeaderPath(trial[k], trialSpots[k], target[k],
+                                      kRingLeaderEnd - kRingLeaderStep * double(further));
+          }
+        }
+        bool clear = true;
+        for (const auto& [k, path] : paths)
+          for (std::size_t p = 0; p + 1 < path.size() && clear; ++p)
+            for (std::size_t b = 0; b < around.size() && clear; ++b) {
+              if (aroundOf[b] == k) continue;
+              const auto stretches =
+                  StretchesClearOf(path[p], path[p + 1], std::vector<AspectClearBox>{around[b]}, 0);
+              clear =
+                  stretches.size() == 1 && stretches.front()[0] <= 0 && stretches.front()[1] >= 1;
+            }
+        if (!clear) continue;
+        labels = std::move(trial);
+        spots = std::move(trialSpots);
+        for (const auto& [k, path] : paths) ringLeaders_[k] = {target[k], path};
+        for (const int h : passed) busy[std::size_t(h)] = true;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // The leader line of a lent ring label, as the points it runs through:
+  // from the point of its glyph nearest the circle in to `radius`, then
+  // along the circle there to the true angle `target`, in steps short
+  // enough to stay between the circle and the labels.
+  std::vector<UserPoint> RingLeaderPath(const DualLabel& l, const RingSpot& spot, double target,
+                                        double radius) {
+    const Box glyph = RingBoxes(l, spot).front();
+    const UserPoint near{std::clamp(0.0, glyph[0].x, glyph[1].x),
+                         std::clamp(0.0, glyph[1].y, glyph[0].y)};
+    const double from = TrueAngle(near.x, near.y);
+    const double turn = std::remainder(target - from, 360.0);
+    const int steps = std::max(1, int(std::ceil(std::fabs(turn) / kRingLeaderStepDeg)));
+    std::vector<UserPoint> path{near};
+    for (int s = 0; s <= steps; ++s) {
+      const double rad = (from + turn * s / steps) * std::numbers::pi / 180;
+      path.push_back({radius * std::cos(rad), radius * std::sin(rad) / Squash()});
+    }
+    return path;
   }
 
   // The labels of `house` in one row just inside the rim, shrunk as far as
@@ -1770,6 +2028,16 @@ class Painter {
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;
+  // The least share of their sizes the two-ring wheel's labels are drawn
+  // at while it is fitted and drawn (0: as small as their sector needs).
+  double ringLeast_ = 0;
+  // The two-ring labels lent to another sector, by index: the true angle
+  // of their points' own places and their leader lines.
+  struct RingLeader {
+    double target;
+    std::vector<UserPoint> path;
+  };
+  std::map<std::size_t, RingLeader> ringLeaders_;
   // How many times a leader line's crossed labels stand in further.
   int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further

@@ -100,6 +100,51 @@ TEST_F(WheelLegibilityOnFont, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnP
     ADD_FAILURE() << failure;
 }
 
+// Seven labels of both charts in Capricorn, at the top of the two-ring
+// wheel where the window leaves no room for a second row, beside
+// neighbours of one or two: from the size the window opens at up, every
+// label at least as large as a glyph reads on a screen, those the sector
+// cannot hold lent to its neighbours with leader lines that run just
+// outside the circle back to their own sector, and nothing else amiss.
+TEST_F(WheelLegibilityOnFont, ACrowdedTwoRingSectorReadsFromTheOpeningSizeUp) {
+  Workbench wb;
+  test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+  wb.DualChoices.PointShown.fill(true);
+  // Capricorn runs from 270 to 300 degrees; the rest are spread from
+  // Aquarius round to Scorpio, one a sector at most beside Capricorn.
+  const std::array<double, NumPoints> natal{272, 278.5, 286, 293, 305, 335, 10,  45,
+                                            70,  100,   130, 160, 190, 215, 250, 20};
+  const std::array<double, NumPoints> transits{275, 282, 290, 320, 350, 25,  55, 85,
+                                               115, 145, 175, 200, 228, 245, 5,  40};
+  for (auto [chart, longitudes] :
+       {std::pair{&wb.Charts.Natal, &natal}, std::pair{&wb.Charts.Diurnal, &transits}}) {
+    chart->RetroFlags.assign(NumPoints, ' ');
+    for (int p = 1; p <= NumPoints; ++p)
+      chart->Longitudes[std::size_t(p)] = (*longitudes)[std::size_t(p - 1)];
+  }
+  ChartArrays& n = wb.Charts.Natal;
+  n.Longitudes[std::size_t(ChartPoint::Ascendant)] = n.Cusps[4];
+  n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
+  n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
+  PrepareDualWheelCommand(wb, DualWheelKind::Display, {false, "2nd Person"});
+  const WheelPaintInputs in = test::PaintInputsOf(wb);
+  const DeviceSize opening = WheelOpeningArea(96);
+  for (const DeviceSize s : {opening, DeviceSize{opening.width * 5 / 4, opening.height * 5 / 4},
+                             DeviceSize{1600, 1000}}) {
+    FontMeasuredCanvas canvas(s.width, s.height, 96);
+    const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+    EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
+        << s.width << "x" << s.height << ": " << test::DualCountsText(c);
+    // Lent: pieces of leader lines between the circle and the labels.
+    int leaderPieces = 0;
+    for (const CanvasRecord& line : canvas.Lines()) {
+      const double a = std::hypot(line.a.x, line.a.y), b = std::hypot(line.b.x, line.b.y);
+      leaderPieces += std::min(a, b) > WheelRadius + 0.5 && std::max(a, b) < WheelRadius + 3.5;
+    }
+    EXPECT_GT(leaderPieces, 0) << s.width << "x" << s.height;
+  }
+}
+
 // The combined wheels of random pairs whose inner band's rows crowd against
 // a spoke: its labels, measured by the glyph font where they end up, keep
 // off the spokes, and their slanting columns out of each other's across

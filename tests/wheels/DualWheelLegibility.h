@@ -343,27 +343,56 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     const auto inHouse = [&](UserPoint c) { return Norm360(direction(c.x, c.y) - start) <= width; };
     // A combined band's label lent to a neighbouring house is led back to
     // its own house's part of the band's outer circle by a line from its
-    // glyph, which crosses no other label.
+    // glyph, which crosses no other label; a two-ring label to its own
+    // sector by a line, or lines end to end, from its glyph to just
+    // outside the circle and along it there, below the labels (which begin
+    // 3.5 units out), clear of the spokes' ends on the circle.
     bool led = false;
-    const double rim = l.chart == 1 ? 217 : 138;
-    for (const CanvasRecord& line : twoRing ? std::vector<CanvasRecord>{} : canvas.Lines()) {
-      const UserPoint u{line.a.x, line.a.y * squash}, v{line.b.x, line.b.y * squash};
-      for (const auto& [glyphEnd, rimEnd] : {std::pair{u, v}, std::pair{v, u}}) {
-        const double reach = std::hypot(rimEnd.x, rimEnd.y);
+    const double rim = twoRing ? WheelRadius + 3.5 : l.chart == 1 ? 217 : 138;
+    const double rimLow = twoRing ? WheelRadius + 0.5 : rim - 3;
+    const auto onRim = [&](UserPoint p) {
+      const double reach = std::hypot(p.x, p.y);
+      return reach >= rimLow && reach <= rim;
+    };
+    std::vector<std::array<UserPoint, 2>> pieces;
+    for (const CanvasRecord& line : oneChartRing ? std::vector<CanvasRecord>{} : canvas.Lines())
+      pieces.push_back(
+          {UserPoint{line.a.x, line.a.y * squash}, UserPoint{line.b.x, line.b.y * squash}});
+    for (std::size_t i = 0; i < pieces.size() && !led; ++i)
+      for (const bool flip : {false, true}) {
+        const UserPoint glyphEnd = pieces[i][flip ? 1 : 0];
+        UserPoint end = pieces[i][flip ? 0 : 1];
         if (BoxGap(l.boxes.front(), {glyphEnd.x, glyphEnd.y, glyphEnd.x, glyphEnd.y}, 1) >= 0.5 ||
-            reach > rim || reach < rim - 3 || !inHouse(rimEnd))
+            !onRim(end))
           continue;
+        std::vector<std::array<UserPoint, 2>> chain{{glyphEnd, end}};
+        for (std::size_t last = i; twoRing && !inHouse(end) && chain.size() < pieces.size();) {
+          std::size_t next = pieces.size();
+          for (std::size_t j = 0; j < pieces.size() && next == pieces.size(); ++j)
+            for (const int e : {0, 1})
+              if (j != last && std::hypot(pieces[j][e].x - end.x, pieces[j][e].y - end.y) < 1e-6 &&
+                  onRim(pieces[j][1 - e])) {
+                next = j;
+                chain.push_back({end, pieces[j][1 - e]});
+                end = pieces[j][1 - e];
+                break;
+              }
+          if (next == pieces.size()) break;
+          last = next;
+        }
+        if (!inHouse(end)) continue;
         led = true;
-        for (std::size_t m = 0; m < labels.size(); ++m)
-          for (const TextBox& y : labels[m].boxes)
-            if (m != a && CrossesSegment(y, glyphEnd, rimEnd)) {
-              ++n.overlaps;
-              if (verbose)
-                std::printf("leader of %d.%d crosses %d.%d\n", l.chart, l.point, labels[m].chart,
-                            labels[m].point);
-            }
+        for (const auto& [from, to] : chain)
+          for (std::size_t m = 0; m < labels.size(); ++m)
+            for (const TextBox& y : labels[m].boxes)
+              if (m != a && CrossesSegment(y, from, to)) {
+                ++n.overlaps;
+                if (verbose)
+                  std::printf("leader of %d.%d crosses %d.%d\n", l.chart, l.point, labels[m].chart,
+                              labels[m].point);
+              }
+        break;
       }
-    }
     for (const UserPoint& c : l.boxes.front().Corners()) {
       if (!led && !inHouse(c)) {
         ++n.outsideHouse;
@@ -497,10 +526,10 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
 // band holds two or three labels at a size that reads, and its neighbours
 // as many; the 1960 chart switched has five in one house beside houses of
 // three and two, the 1962 one switched its seven in Aquarius, which stay at
-// home at a smaller size, as do the fullest sectors of the two-ring wheels
-// of 1960 and 1962 and, on the glyph font's measures, the four in the 1987
-// chart's 5th house, whose leader lines would cross the two kept there, and
-// two of the 1962 chart's, kept off the spokes of its crowded houses.
+// home at a smaller size, as do, on the glyph font's measures, the four in
+// the 1987 chart's 5th house, whose leader lines would cross the two kept
+// there, and two of the 1962 chart's, kept off the spokes of its crowded
+// houses.
 inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
   const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                 "07", "51", "30",   "",  false, false, false};
@@ -518,7 +547,6 @@ inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& co
           std::tuple{"two-ring", DualWheelKind::Display, false}}) {
       const std::string what = std::string(name) + " " + kindName;
       const bool smaller = what == "1960 combined switched" || what == "1962 combined switched" ||
-                           what == "1960 two-ring" || what == "1962 two-ring" ||
                            what == "1987 combined" || what == "1962 combined";
       Workbench wb;
       ComputeWheelChart(wb, WheelChart::Ordinary);
