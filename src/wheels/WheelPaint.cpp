@@ -7,7 +7,9 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <set>
 #include <span>
+#include <tuple>
 #include <unordered_map>
 
 #include "base/Format.h"
@@ -126,6 +128,12 @@ constexpr double kRimClearance = 1.5;
 constexpr double kLeaderRoom = 4;
 constexpr int kLeaderSteps = 3;
 constexpr int kMoreLeaderSteps = 4;
+// How many houses away from its own a label of a crowded band of the
+// combined arrangement may stand.
+constexpr int kSpreadHouses = 3;
+// How many times the labels a leader line of such a band crosses stand in
+// a step further before the band is dealt out again.
+constexpr int kSpreadSteps = 6;
 // The least angle, in degrees, between a leader line's rim end and its
 // house's spokes.
 constexpr double kLeaderEndInset = 1;
@@ -754,6 +762,7 @@ class Painter {
   // whichever keeps them larger (never below a legible minimum).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
     leaders_.clear();
+    spread_.clear();
     const std::vector<PlacedLabel> original = placed;
     const auto groups = HouseGroups(placed);
     const auto sectorOf = [&](int house) {
@@ -779,6 +788,7 @@ class Painter {
     }
     std::array<bool, 13> lender{};
     for (const auto& [from, to] : homeless) lender[std::size_t(placed[from].house)] = true;
+    bool spreadTried = false;  // it deals out the whole band, once
     for (const auto& [from, to] : homeless) {
       if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to)) continue;
       // Their leader lines may clear the labels they cross once those stand
@@ -788,6 +798,13 @@ class Painter {
       const bool lent = Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to);
       leaderSteps_ = kLeaderSteps;
       if (lent) continue;
+      // A band of the combined arrangement is too narrow for a crowded
+      // house to keep its labels at home at a size that reads: the band's
+      // labels dealt out afresh to houses further away.
+      if (band_.combined && !spreadTried) {
+        spreadTried = true;
+        if (Spread(inputs, original, placed)) break;
+      }
       // Else side by side in pairs, when that is how they fit at home; a
       // house fuller than that shrinks them further, else a neighbour takes
       // them all in.
@@ -805,6 +822,169 @@ class Painter {
       legible_ = true;
     }
     sizeFactor_ = 1;
+  }
+
+  // The labels of a band, in zodiac order, dealt out to houses up to
+  // `kSpreadHouses` away from their own, so that every house holds its
+  // share at a size that reads: as few lent, and as short a way, as may be.
+  // A lent label stands at its host's end toward its own house, with a
+  // leader line to its point's place; every label a leader line passes
+  // stands in from the rim a step further for it. False when no dealing
+  // fits, or when some leader line would still cross a label.
+  bool Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+              std::vector<PlacedLabel>& placed) {
+    const std::size_t n = original.size();
+    const auto sectorOf = [&](int h) {
+      return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
+    };
+    struct Fit {
+      double size = 0;
+      std::vector<PlacedLabel> labels;
+    };
+    // By host, first label, count and the labels' rooms.
+    std::map<std::tuple<int, std::size_t, std::size_t, std::vector<double>>, Fit> fits;
+    // More room for the labels a leader line crossed.
+    std::map<int, double> extra;
+    for (int again = 0; again <= kSpreadSteps; ++again) {
+      struct Dealing {
+        double cost = 1e18;
+        std::vector<std::size_t> seq;
+        std::vector<const Fit*> blocks;
+        std::vector<int> hosts;
+      } best;
+      for (int cut = 1; cut <= 12; ++cut) {
+        // The labels from house `cut` round, and each one's house counted
+        // from it.
+        const auto rel = [&](int house) { return (house - cut + 12) % 12; };
+        std::vector<std::size_t> seq(n);
+        for (std::size_t k = 0; k < n; ++k) seq[k] = k;
+        std::stable_sort(seq.begin(), seq.end(), [&](std::size_t x, std::size_t y) {
+          return rel(original[x].house) < rel(original[y].house);
+        });
+        const auto own = [&](std::size_t k) { return rel(original[seq[k]].house); };
+        // The first label of a house from `h` on, the last of one up to `h`.
+        const auto firstFrom = [&](int h) {
+          std::size_t k = 0;
+          while (k < n && own(k) < h) ++k;
+          return k;
+        };
+        const auto lastTo = [&](int h) {
+          std::ptrdiff_t k = std::ptrdiff_t(n) - 1;
+          while (k >= 0 && own(std::size_t(k)) > h) --k;
+          return k;
+        };
+        const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const Fit& {
+          const int house = (h + cut - 1) % 12 + 1;
+          const HouseSector sector = sectorOf(house);
+          const std::size_t first = firstFrom(h);
+          const std::ptrdiff_t last = lastTo(h);
+          std::vector<double> rooms;
+          bool lent = false;
+          for (std::size_t k = b; k < e; ++k) {
+            const double passing =
+                double(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(first) - std::ptrdiff_t(k) - 1) +
+                       std::max<std::ptrdiff_t>(0, std::ptrdiff_t(k) - last));
+            const auto more = extra.find(original[seq[k]].point);
+            rooms.push_back(kLeaderRoom * passing + (more == extra.end() ? 0 : more->second));
+            lent = lent || own(k) != h;
+          }
+          auto [it, fresh] = fits.try_emplace({house, seq[b], e - b, rooms});
+          if (!fresh) return it->second;
+          std::vector<PlacedLabel>& block = it->second.labels;
+          for (std::size_t k = b; k < e; ++k) {
+            PlacedLabel l = original[seq[k]];
+            l.sizeFactor = 1;
+            if (rooms[k - b] > 0) lentOut_[l.point] = rooms[k - b];
+            if (own(k) != h) {
+              l.radius = band_.rim;
+              l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
+                                             : sector.start + sector.width +
+                                                   0.01 * double(std::ptrdiff_t(k) - last));
+            }
+            block.push_back(l);
+          }
+          it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare())
+                                 : FitHouse(sector, block, false).first;
+          lentOut_.clear();
+          return it->second;
+        };
+        // The least cost of dealing the first `b` labels to the first `h`
+        // houses, and the block of the last.
+        constexpr double kNone = 1e18;
+        std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
+        std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
+        cost[0][0] = 0;
+        for (int h = 0; h < 12; ++h)
+          for (std::size_t b = 0; b <= n; ++b) {
+            if (cost[std::size_t(h)][b] >= kNone) continue;
+            if (b < n && own(b) < h - kSpreadHouses) continue;
+            double moved = 0;
+            for (std::size_t e = b; e <= n; ++e) {
+              if (e > b) {
+                if (own(e - 1) > h + kSpreadHouses) break;
+                moved += std::abs(own(e - 1) - h);
+              }
+              if (h == 11 && e < n) continue;
+              double c = cost[std::size_t(h)][b] + moved;
+              if (e > b) {
+                // A house that cannot hold these holds no more.
+                const Fit& f = fitOf(h, b, e);
+                if (f.size == 0) break;
+                // Of dealings as good, that with the larger labels.
+                c -= 0.01 * f.size * double(e - b) / double(n);
+              }
+              if (c < cost[std::size_t(h) + 1][e]) {
+                cost[std::size_t(h) + 1][e] = c;
+                from[std::size_t(h) + 1][e] = b;
+              }
+            }
+          }
+        if (cost[12][n] >= best.cost) continue;
+        best.cost = cost[12][n];
+        best.seq = seq;
+        best.blocks.assign(12, nullptr);
+        best.hosts.assign(n, 0);
+        for (std::size_t h = 12, e = n; h > 0; --h) {
+          const std::size_t b = from[h][e];
+          if (e > b) best.blocks[h - 1] = &fitOf(int(h) - 1, b, e);
+          for (std::size_t k = b; k < e; ++k) best.hosts[k] = (int(h) - 1 + cut - 1) % 12 + 1;
+          e = b;
+        }
+      }
+      if (best.cost >= 1e17) return false;
+      std::vector<PlacedLabel> dealt = original;
+      std::size_t k = 0;
+      for (const Fit* f : best.blocks)
+        for (std::size_t j = 0; f && j < f->labels.size(); ++j, ++k)
+          dealt[best.seq[k]] = f->labels[j];
+      std::map<int, double> targets;
+      for (std::size_t j = 0; j < n; ++j)
+        if (best.hosts[j] != original[best.seq[j]].house) {
+          PlacedLabel& l = dealt[best.seq[j]];
+          targets[l.point] = RimPlace(inputs, l.house, l.value);
+        }
+      bool clear = true;
+      spreading_ = true;
+      for (const PlacedLabel& l : dealt)
+        if (const auto t = targets.find(l.point); t != targets.end())
+          for (const int p : LeaderCrossings(l, t->second, dealt)) {
+            extra[p] += kLeaderRoom;
+            clear = false;
+          }
+      spreading_ = false;
+      if (!clear) continue;
+      placed = dealt;
+      leaders_.clear();
+      for (PlacedLabel& l : placed)
+        if (const auto t = targets.find(l.point); t != targets.end()) {
+          leaders_[l.point] = t->second;
+          spread_.insert(l.point);
+          // The aspect lines end at the point's own place too.
+          l.lineEndAngle = UserAngle(t->second);
+        }
+      return true;
+    }
+    return false;
   }
 
   // A house's labels in one row, or in two where that keeps them larger;
@@ -1098,6 +1278,20 @@ class Painter {
     const double rad = target * std::numbers::pi / 180;
     const double r = band_.rim - kRimClearance;
     const UserPoint rim{r * std::cos(rad), r * std::sin(rad) / Squash()};
+    if (band_.combined && (spreading_ || spread_.count(l.point) > 0)) {
+      // A label dealt out in a band of the combined arrangement: from the
+      // glyph's outer side, of its two corners furthest out the nearer the
+      // rim end; so the leader, which may pass several labels, runs outside
+      // those standing in for it.
+      std::array<UserPoint, 4> corners = Corners(glyph);
+      const auto radius = [&](const UserPoint& c) { return std::hypot(c.x, Squash() * c.y); };
+      std::sort(corners.begin(), corners.end(),
+                [&](const UserPoint& a, const UserPoint& b) { return radius(a) > radius(b); });
+      const auto distance = [&](const UserPoint& c) {
+        return std::hypot(c.x - rim.x, Squash() * (c.y - rim.y));
+      };
+      return {rim, distance(corners[0]) <= distance(corners[1]) ? corners[0] : corners[1]};
+    }
     return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
                            std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
   }
@@ -2025,6 +2219,10 @@ class Painter {
   double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.
   std::map<int, double> leaders_;
+  // Those of them dealt out across a band of the combined arrangement, and
+  // whether such a dealing is being checked.
+  std::set<int> spread_;
+  bool spreading_ = false;
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -185,6 +186,29 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
         const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, s.printing);
         EXPECT_EQ(c.counts.overlaps, 0) << "pair " << k << " on " << s.width << "x" << s.height;
       }
+    }
+  }
+}
+
+// Random pairs whose combined wheel has a house too crowded to hold its
+// labels at a size that reads, beside neighbours too full to take them in:
+// its band's labels are dealt out to houses further away, each led back to
+// its place, and every label reads cleanly from the opening size up.
+TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
+  const std::vector<int> crowded = {10, 13, 14, 19, 20, 21, 26, 27, 31};
+  std::mt19937 random(1976);
+  for (int k = 0; k <= crowded.back(); ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in =
+        test::RandomWheelPair(wb, random, k, DualWheelKind::TransitsVsNatal, orbs);
+    if (std::find(crowded.begin(), crowded.end(), k) == crowded.end()) continue;
+    for (const DeviceSize s : {WheelOpeningArea(96), DeviceSize{1600, 1000}}) {
+      FontMeasuredCanvas canvas(s.width, s.height, 96);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
+          << "pair " << k << " at " << s.width << "x" << s.height << ": "
+          << test::DualCountsText(c);
     }
   }
 }

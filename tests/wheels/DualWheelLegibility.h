@@ -522,14 +522,12 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
 // (four of his points in her 5th house) and the Aquarius stellium of 5
 // February 1962 in Delhi. One line for each that does not read cleanly at
 // every window size and on both printed pages, aspect lines drawn. Smaller:
-// in the window as it opens, and grown with it beyond, a house of the inner
-// band holds two or three labels at a size that reads, and its neighbours
-// as many; the 1960 chart switched has five in one house beside houses of
-// three and two, the 1962 one switched its seven in Aquarius, which stay at
-// home at a smaller size, as do, on the glyph font's measures, the four in
-// the 1987 chart's 5th house, whose leader lines would cross the two kept
-// there, and two of the 1962 chart's, kept off the spokes of its crowded
-// houses.
+// in the window as it opens, and grown with it beyond, on the glyph font's
+// measures, the crowded houses of the inner band of the 1960 and 1962
+// charts switched (five in one house beside houses of three and two; seven
+// in Aquarius): dealt out to houses further away, their leader lines would
+// run as chords across the labels between, which the band, about 75 units
+// deep, has no room to draw in far enough, so they stay at home, smaller.
 inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
   const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                 "07", "51", "30",   "",  false, false, false};
@@ -546,8 +544,7 @@ inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& co
           std::tuple{"combined switched", DualWheelKind::TransitsVsNatal, true},
           std::tuple{"two-ring", DualWheelKind::Display, false}}) {
       const std::string what = std::string(name) + " " + kindName;
-      const bool smaller = what == "1960 combined switched" || what == "1962 combined switched" ||
-                           what == "1987 combined" || what == "1962 combined";
+      const bool smaller = what == "1960 combined switched" || what == "1962 combined switched";
       Workbench wb;
       ComputeWheelChart(wb, WheelChart::Ordinary);
       RecordingHost host;
