@@ -264,6 +264,9 @@ class Painter {
   }
   // The boxes of the texts drawn on paper so far.
   const std::vector<std::array<UserPoint, 2>>& Printed() const { return printed_; }
+  // On paper, the box the aspect grid covers at its lowest place, which
+  // the two-ring wheel's crowded sectors keep their labels out of.
+  void KeepRingOutOf(const std::array<UserPoint, 2>& box) { gridBox_ = box; }
   // The boxes of the two-ring wheel's labels as drawn.
   const std::vector<std::array<UserPoint, 2>>& RingLabels() const { return ringLabels_; }
   void PutBold(int code, UserPoint at) {
@@ -1166,7 +1169,10 @@ class Painter {
     for (int house = 1; house <= 12; ++house)
       homeless[std::size_t(house)] =
           !FitSector(house, members[std::size_t(house)], labels, spots, least);
-    if (!lend) return spots;
+    if (!lend) {
+      if (gridBox_) ClearOfGrid(members, labels, spots);
+      return spots;
+    }
     std::array<bool, 13> busy = homeless, keptHome{};
     for (int house = 1; house <= 12; ++house)
       if (homeless[std::size_t(house)] &&
@@ -1177,6 +1183,55 @@ class Painter {
         keptHome[std::size_t(house)] = true;
       }
     return spots;
+  }
+
+  // On paper, a sector whose labels reach into the box the aspect grid
+  // covers at its lowest (a second row below the wheel) holds one row there
+  // at no smaller a size, lending what it cannot hold to the sectors beside
+  // it; where it cannot, it stays as it was.
+  void ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& members,
+                   std::vector<DualLabel>& labels, std::vector<RingSpot>& spots) {
+    std::array<bool, 13> busy{}, keptHome{};
+    std::array<double, 13> size{};
+    for (int house = 1; house <= 12; ++house) {
+      size[std::size_t(house)] = 1;
+      for (const std::size_t k : members[std::size_t(house)]) {
+        size[std::size_t(house)] = std::min(size[std::size_t(house)], spots[k].factor);
+        busy[std::size_t(house)] = busy[std::size_t(house)] || MeetsGrid(RingBoxes(labels[k], spots[k]));
+      }
+    }
+    const std::array<bool, 13> meeting = busy;
+    for (int house = 1; house <= 12; ++house) {
+      if (!meeting[std::size_t(house)]) continue;
+      const std::vector<DualLabel> keptLabels = labels;
+      const std::vector<RingSpot> keptSpots = spots;
+      const std::array<bool, 13> keptBusy = busy;
+      const std::vector<std::size_t>& own = members[std::size_t(house)];
+      bool clear = false;
+      // At full size first: a sector that takes lent labels keeps its own
+      // as large as they were.
+      for (const double least : {1.0, size[std::size_t(house)]}) {
+        clearOfGrid_ = true;
+        clear = FitSector(house, own, labels, spots, least - 1e-9) ||
+                LendRing(house, members, labels, spots, least - 1e-9, busy, keptHome);
+        clearOfGrid_ = false;
+        for (std::size_t k = 0; k < spots.size() && clear; ++k)
+          clear = std::find(own.begin(), own.end(), k) != own.end() ||
+                  spots[k].factor >= keptSpots[k].factor - 1e-9;
+        if (clear) break;
+        labels = keptLabels;
+        spots = keptSpots;
+        busy = keptBusy;
+        for (const std::size_t k : own) ringLeaders_.erase(k);
+      }
+      if (!clear) keptHome[std::size_t(house)] = true;
+    }
+  }
+  bool MeetsGrid(const std::vector<std::array<UserPoint, 2>>& boxes) const {
+    const std::array<UserPoint, 2>& g = *gridBox_;
+    return std::any_of(boxes.begin(), boxes.end(), [&](const auto& b) {
+      return b[0].x < g[1].x && g[0].x < b[1].x && b[1].y < g[0].y && g[1].y < b[0].y;
+    });
   }
 
   // The sector of `house` on the ring, as it runs on this surface.
@@ -1316,6 +1371,8 @@ class Painter {
                      box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
                      box[0].y <= canvas_.ScaleTop() - marginY &&
                      box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+        for (const std::size_t j : secondRowOf)
+          inside = inside && !(clearOfGrid_ && MeetsGrid(RingBoxes(labels[at(j)], spots[at(j)])));
         if (inside) {
           rows = 2;
           continue;
@@ -2038,6 +2095,10 @@ class Painter {
     std::vector<UserPoint> path;
   };
   std::map<std::size_t, RingLeader> ringLeaders_;
+  // On paper, the box the aspect grid covers at its lowest place, and
+  // whether a sector's rows are fitted clear of it.
+  std::optional<Box> gridBox_;
+  bool clearOfGrid_ = false;
   // How many times a leader line's crossed labels stand in further.
   int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further
@@ -2319,6 +2380,8 @@ void PaintWheelPrinter(
     PrintAspectGrid(canvas, g);
   };
   if (r.WheelKind == 2) {
+    if ((*in.options)[O::AspectGridOnPrint] != 0 && r.DualWheelShown == 1)
+      p.KeepRingOutOf(AspectGridLowestBox(canvas, WheelGridInputs(in)));
     TwoChartWheel(p, canvas, in, true);
     DrawTitleBlock(canvas, in, true, personalHeader, p.RingLabels());
     grid();
