@@ -1150,6 +1150,8 @@ class Painter {
     std::vector<DualLabel>& labels = placed.labels;
     std::vector<RingSpot> spots(labels.size());
     ringLeaders_.clear();
+    ringGuests_ = {};
+    ringHostOf_ = {};
     std::array<std::vector<std::size_t>, 13> members;
     for (std::size_t k = 0; k < labels.size(); ++k)
       members[std::size_t(labels[k].house)].push_back(k);
@@ -1457,6 +1459,9 @@ class Painter {
     // is, and its labels with their spots.
     struct Host {
       int steps = 0;
+      // The labels another sector lent there on the same side, whose
+      // lines run below ours.
+      std::vector<std::size_t> guests;
       std::vector<std::size_t> together;
       std::vector<DualLabel> labels;
       std::vector<RingSpot> spots;
@@ -1466,10 +1471,25 @@ class Painter {
       if (count == 0) return out;
       if (count > kRingLentPerSide) return std::nullopt;
       const std::vector<std::size_t> lent = lentOn(dir, count);
+      const std::size_t way = dir < 0 ? 0 : 1;
+      int passing = 0;
       for (int steps = 1; steps <= kRingLendReach; ++steps) {
         const int h = away(dir, steps);
         if (keptHome[std::size_t(h)]) continue;
-        if (busy[std::size_t(h)]) return std::nullopt;  // nor past it
+        out.guests.clear();
+        if (busy[std::size_t(h)]) {
+          // Past a sector that lends this way into the sector beyond it,
+          // into that sector too: our labels stand nearer the spoke than
+          // its, and our lines run above theirs.
+          if (steps < kRingLendReach && ringHostOf_[std::size_t(h)][way] == away(dir, steps + 1)) {
+            passing = h;
+            continue;
+          }
+          if (passing == 0 || h != ringHostOf_[std::size_t(passing)][way] ||
+              ringHostOf_[std::size_t(h)] != std::array<int, 2>{})
+            return std::nullopt;  // nor past it
+          out.guests = ringGuests_[std::size_t(h)][way];
+        }
         const HouseSector side = RingSector(h);
         std::vector<DualLabel> trial = labels;
         std::vector<RingSpot> trialSpots = spots;
@@ -1477,12 +1497,18 @@ class Painter {
           trial[lent[i]].angle =
               UserAngle(dir < 0 ? side.start + side.width - 0.01 * double(lent.size() - i)
                                 : side.start + 0.01 * double(i + 1));
-        const std::vector<std::size_t>& theirs = members[std::size_t(h)];
+        // Its own labels, with those it holds for others in zodiac order.
+        const auto& held = ringGuests_[std::size_t(h)];
+        std::vector<std::size_t> theirs = held[1];
+        theirs.insert(theirs.end(), members[std::size_t(h)].begin(), members[std::size_t(h)].end());
+        theirs.insert(theirs.end(), held[0].begin(), held[0].end());
         out.steps = steps;
         out.together = dir < 0 ? theirs : lent;
         const std::vector<std::size_t>& rest = dir < 0 ? lent : theirs;
         out.together.insert(out.together.end(), rest.begin(), rest.end());
-        if (!FitSector(h, out.together, trial, trialSpots, least, lent)) continue;
+        std::vector<std::size_t> firstRow = lent;
+        for (const auto& guests : held) firstRow.insert(firstRow.end(), guests.begin(), guests.end());
+        if (!FitSector(h, out.together, trial, trialSpots, least, firstRow)) continue;
         for (const std::size_t k : out.together) {
           out.labels.push_back(trial[k]);
           out.spots.push_back(trialSpots[k]);
@@ -1529,13 +1555,19 @@ class Painter {
               around.push_back(b), aroundOf.push_back(k);
         }
         std::map<std::size_t, std::vector<UserPoint>> paths;
+        std::map<std::size_t, double> ends = target;
         for (const int dir : {-1, 1}) {
-          const std::vector<std::size_t> side = lentOn(dir, dir < 0 ? first : lent - first);
+          const std::vector<std::size_t> ours = lentOn(dir, dir < 0 ? first : lent - first);
+          const std::vector<std::size_t>& guests = (dir < 0 ? previous : next)->guests;
+          std::vector<std::size_t> side = dir < 0 ? guests : ours;
+          side.insert(side.end(), dir < 0 ? ours.begin() : guests.begin(),
+                      dir < 0 ? ours.end() : guests.end());
           for (std::size_t i = 0; i < side.size(); ++i) {
             // Those lent further run nearer the circle, under the others.
             const std::size_t further = dir < 0 ? side.size() - 1 - i : i;
             const std::size_t k = side[i];
-            paths[k] = RingLeaderPath(trial[k], trialSpots[k], target[k],
+            if (!ends.contains(k)) ends[k] = ringLeaders_.at(k).target;
+            paths[k] = RingLeaderPath(trial[k], trialSpots[k], ends[k],
                                       kRingLeaderEnd - kRingLeaderStep * double(further));
           }
         }
@@ -1552,8 +1584,18 @@ class Painter {
         if (!clear) continue;
         labels = std::move(trial);
         spots = std::move(trialSpots);
-        for (const auto& [k, path] : paths) ringLeaders_[k] = {target[k], path};
+        for (const auto& [k, path] : paths) ringLeaders_[k] = {ends[k], path};
         for (const int h : passed) busy[std::size_t(h)] = true;
+        for (const int dir : {-1, 1}) {
+          const std::size_t count = dir < 0 ? first : lent - first;
+          if (count == 0) continue;
+          const int steps = (dir < 0 ? previous : next)->steps;
+          const std::size_t way = dir < 0 ? 0 : 1;
+          ringHostOf_[std::size_t(house)][way] = away(dir, steps);
+          std::vector<std::size_t>& guests = ringGuests_[std::size_t(away(dir, steps))][way];
+          const std::vector<std::size_t> ours = lentOn(dir, count);
+          guests.insert(dir < 0 ? guests.end() : guests.begin(), ours.begin(), ours.end());
+        }
         return true;
       }
     }
@@ -2095,6 +2137,11 @@ class Painter {
     std::vector<UserPoint> path;
   };
   std::map<std::size_t, RingLeader> ringLeaders_;
+  // The labels each sector holds for others, lent toward the sectors
+  // before it (from those after) and toward those after it, in zodiac
+  // order; and the sector each sector lent to on either side (0: none).
+  std::array<std::array<std::vector<std::size_t>, 2>, 13> ringGuests_;
+  std::array<std::array<int, 2>, 13> ringHostOf_{};
   // On paper, the box the aspect grid covers at its lowest place, and
   // whether a sector's rows are fitted clear of it.
   std::optional<Box> gridBox_;

@@ -308,6 +308,31 @@ TEST_F(WheelLegibilityOnFont, LeaderLinesEndAtTheirPointsOwnPlaces) {
   EXPECT_GT(leaders, 20);
 }
 
+// Random pairs whose two-ring wheel has two or three crowded sectors side by
+// side at the top of the window, with no room for a second row above them:
+// the middle one lends its labels past the sector beside it, which lends
+// its own the same way, into the sector beyond, with leader lines back
+// along the circle; every label reads, in the window as it opens and in a
+// larger one, and nothing else is amiss.
+TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEachOther) {
+  const int pairs[] = {28, 187, 190, 234};
+  const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}};
+  std::mt19937 random(1976);
+  for (int k = 0; k <= pairs[std::size(pairs) - 1]; ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, DualWheelKind::Display, orbs);
+    if (std::find(std::begin(pairs), std::end(pairs), k) == std::end(pairs)) continue;
+    for (const DeviceSize s : surfaces) {
+      FontMeasuredCanvas canvas(s.width, s.height);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
+          << "pair " << k << " at " << s.width << "x" << s.height << ": "
+          << test::DualCountsText(c);
+    }
+  }
+}
+
 // Random pairs whose two-ring wheel, printed on Letter, has a crowded
 // sector below the wheel in two rows reaching down to where the aspect grid
 // stands at its lowest: printed with the grid, the sector holds one row and
