@@ -111,7 +111,8 @@ class GridPainter {
     xR_ = x0 - tw;
     xL_ = xR_ - NumPoints * cw_;
     return canvas_.ScaleHeight() / 2 +
-           1.25 * th * Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
+           1.25 * th *
+               Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
   }
 
   void PlaceTop(double y0) {

@@ -1199,7 +1199,8 @@ class Painter {
       size[std::size_t(house)] = 1;
       for (const std::size_t k : members[std::size_t(house)]) {
         size[std::size_t(house)] = std::min(size[std::size_t(house)], spots[k].factor);
-        busy[std::size_t(house)] = busy[std::size_t(house)] || MeetsGrid(RingBoxes(labels[k], spots[k]));
+        busy[std::size_t(house)] =
+            busy[std::size_t(house)] || MeetsGrid(RingBoxes(labels[k], spots[k]));
       }
     }
     const std::array<bool, 13> meeting = busy;
@@ -1507,7 +1508,8 @@ class Painter {
         const std::vector<std::size_t>& rest = dir < 0 ? lent : theirs;
         out.together.insert(out.together.end(), rest.begin(), rest.end());
         std::vector<std::size_t> firstRow = lent;
-        for (const auto& guests : held) firstRow.insert(firstRow.end(), guests.begin(), guests.end());
+        for (const auto& guests : held)
+          firstRow.insert(firstRow.end(), guests.begin(), guests.end());
         if (!FitSector(h, out.together, trial, trialSpots, least, firstRow)) continue;
         for (const std::size_t k : out.together) {
           out.labels.push_back(trial[k]);

@@ -8,9 +8,11 @@
 #include <QFontDatabase>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <numbers>
 #include <random>
+#include <span>
 
 #include "../wheels/DualWheelLegibility.h"
 #include "../wheels/WheelLegibility.h"
@@ -308,6 +310,19 @@ TEST_F(WheelLegibilityOnFont, LeaderLinesEndAtTheirPointsOwnPlaces) {
   EXPECT_GT(leaders, 20);
 }
 
+// The two-ring wheels of the random pairs `pairs` (in rising order) of the
+// pair counts, each given to `check` with its number.
+void ForRandomRingPairs(std::span<const int> pairs,
+                        const std::function<void(int, const WheelPaintInputs&)>& check) {
+  std::mt19937 random(1976);
+  for (int k = 0; k <= pairs.back(); ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, DualWheelKind::Display, orbs);
+    if (std::find(pairs.begin(), pairs.end(), k) != pairs.end()) check(k, in);
+  }
+}
+
 // Random pairs whose two-ring wheel has two or three crowded sectors side by
 // side at the top of the window, with no room for a second row above them:
 // the middle one lends its labels past the sector beside it, which lends
@@ -317,20 +332,14 @@ TEST_F(WheelLegibilityOnFont, LeaderLinesEndAtTheirPointsOwnPlaces) {
 TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEachOther) {
   const int pairs[] = {28, 187, 190, 234};
   const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}};
-  std::mt19937 random(1976);
-  for (int k = 0; k <= pairs[std::size(pairs) - 1]; ++k) {
-    Workbench wb;
-    std::optional<OrbTable> orbs;
-    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, DualWheelKind::Display, orbs);
-    if (std::find(std::begin(pairs), std::end(pairs), k) == std::end(pairs)) continue;
+  ForRandomRingPairs(pairs, [&](int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : surfaces) {
       FontMeasuredCanvas canvas(s.width, s.height);
       const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
-      EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
-          << "pair " << k << " at " << s.width << "x" << s.height << ": "
-          << test::DualCountsText(c);
+      EXPECT_EQ(c.Total() + c.counts.unreadable, 0) << "pair " << k << " at " << s.width << "x"
+                                                    << s.height << ": " << test::DualCountsText(c);
     }
-  }
+  });
 }
 
 // Random pairs whose two-ring wheel, printed on Letter, has a crowded
@@ -340,13 +349,8 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEa
 // label prints smaller than on the page without the grid.
 TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectGrid) {
   const int pairs[] = {8, 21, 30, 114};
-  std::mt19937 random(1976);
-  for (int k = 0; k <= pairs[std::size(pairs) - 1]; ++k) {
-    Workbench wb;
-    std::optional<OrbTable> orbs;
-    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, DualWheelKind::Display, orbs);
-    if (std::find(std::begin(pairs), std::end(pairs), k) == std::end(pairs)) continue;
-    // The size of each label's glyph and degrees, by its chart (colour) and glyph.
+  ForRandomRingPairs(pairs, [&](int k, const WheelPaintInputs& in) {
+    // The sizes of each label's glyph and degrees, by its chart and glyph.
     using Sizes = std::map<std::pair<bool, std::string>, std::pair<double, double>>;
     const auto sizes = [](const FontMeasuredCanvas& canvas) {
       Sizes out;
@@ -355,7 +359,7 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectG
         if (test::dual_detail::PointOf(texts[t].text, false) != 0 &&
             (texts[t].color == QBColor(9) || texts[t].color == QBColor(12)))
           out[{texts[t].color == QBColor(12), texts[t].text}] = {texts[t].font.points,
-                                                  texts[t + 1].font.points};
+                                                                 texts[t + 1].font.points};
       return out;
     };
     FontMeasuredCanvas withGrid(768, 1008);
@@ -373,7 +377,7 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectG
       EXPECT_GE(size.first, plain.at(label).first - 1e-6) << "pair " << k << ", " << label.second;
       EXPECT_GE(size.second, plain.at(label).second - 1e-6) << "pair " << k << ", " << label.second;
     }
-  }
+  });
 }
 
 // Over random charts, on the window and on paper; run by hand with
