@@ -1209,6 +1209,8 @@ class Painter {
       const std::vector<DualLabel> keptLabels = labels;
       const std::vector<RingSpot> keptSpots = spots;
       const std::array<bool, 13> keptBusy = busy;
+      const auto keptGuests = ringGuests_;
+      const auto keptHosts = ringHostOf_;
       const std::vector<std::size_t>& own = members[std::size_t(house)];
       bool clear = false;
       // At full size first: a sector that takes lent labels keeps its own
@@ -1225,6 +1227,8 @@ class Painter {
         labels = keptLabels;
         spots = keptSpots;
         busy = keptBusy;
+        ringGuests_ = keptGuests;
+        ringHostOf_ = keptHosts;
         for (const std::size_t k : own) ringLeaders_.erase(k);
       }
       if (!clear) keptHome[std::size_t(house)] = true;
