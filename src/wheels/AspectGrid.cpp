@@ -68,21 +68,7 @@ class GridPainter {
   double Option(int n) const { return (*in_.options)[At(n)]; }
 
   void Paint() {
-    canvas_.SetFontName(GlyphFontFace);
-    canvas_.SetForeColor(QBColor(0));
-    canvas_.SetFontSize(
-        Option(in_.twoCharts ? O::PrintGridTwoChartFontSize : O::PrintGridSingleFontSize));
-    canvas_.SetFontBold(false);
-    const double tw = canvas_.TextWidth(kCellMeasure);
-    const double th = std::fabs(canvas_.TextHeight(kCellMeasure));
-    cw_ = 1.25 * tw;
-    ch_ = 1.25 * th;
-    const double x0 = canvas_.ScaleWidth() / 2 - Option(O::PrintGridRightInset);
-    xR_ = x0 - tw;
-    xL_ = xR_ - NumPoints * cw_;
-    const double y0 =
-        canvas_.ScaleHeight() / 2 +
-        1.25 * th * Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
+    const double y0 = Measure();
     // Lowered while it meets the wheel or a kept box, no lower than the
     // page's bottom edge; it moves whole, so its extent is measured once.
     PlaceTop(y0);
@@ -96,7 +82,39 @@ class GridPainter {
     if (in_.orbs) Cells();
   }
 
+  // The box the grid covers, cells and all, at the lowest place it may take.
+  GridBox LowestBox() {
+    PlaceTop(Measure());
+    std::vector<GridBox> extent = Extent();
+    const double drop = Lowest(extent) - (canvas_.ScaleTop() + canvas_.ScaleHeight());
+    GridBox box = extent.front();
+    for (const GridBox& b : extent)
+      box = {UserPoint{std::min(box[0].x, b[0].x), std::max(box[0].y, b[0].y)},
+             UserPoint{std::max(box[1].x, b[1].x), std::min(box[1].y, b[1].y)}};
+    // A cell's glyph box stands a little above its rules.
+    return {UserPoint{box[0].x, box[0].y - drop + ch_}, UserPoint{box[1].x, box[1].y - drop}};
+  }
+
  private:
+  // Sets the grid's font and measures; returns the top of its option place.
+  double Measure() {
+    canvas_.SetFontName(GlyphFontFace);
+    canvas_.SetForeColor(QBColor(0));
+    canvas_.SetFontSize(
+        Option(in_.twoCharts ? O::PrintGridTwoChartFontSize : O::PrintGridSingleFontSize));
+    canvas_.SetFontBold(false);
+    const double tw = canvas_.TextWidth(kCellMeasure);
+    const double th = std::fabs(canvas_.TextHeight(kCellMeasure));
+    cw_ = 1.25 * tw;
+    ch_ = 1.25 * th;
+    const double x0 = canvas_.ScaleWidth() / 2 - Option(O::PrintGridRightInset);
+    xR_ = x0 - tw;
+    xL_ = xR_ - NumPoints * cw_;
+    return canvas_.ScaleHeight() / 2 +
+           1.25 * th *
+               Option(in_.twoCharts ? O::PrintGridTwoChartRowsUp : O::PrintGridSingleRowsUp);
+  }
+
   void PlaceTop(double y0) {
     y0_ = y0;
     yB_ = y0_ - (NumPoints + 1) * ch_;
@@ -265,5 +283,9 @@ AspectGridInputs WheelGridInputs(const WheelPaintInputs& in) {
 }
 
 void PrintAspectGrid(Canvas& canvas, const AspectGridInputs& in) { GridPainter(canvas, in).Paint(); }
+
+std::array<UserPoint, 2> AspectGridLowestBox(Canvas& canvas, const AspectGridInputs& in) {
+  return GridPainter(canvas, in).LowestBox();
+}
 
 }  // namespace orv

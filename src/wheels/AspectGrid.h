@@ -50,6 +50,10 @@ AspectGridInputs WheelGridInputs(const WheelPaintInputs& in);
 // Chiron.
 int GridPoint(int position);
 
+// The box (top-left, bottom-right) the grid covers at the lowest place it
+// may take, on its page's bottom edge; it sets the grid's font.
+std::array<UserPoint, 2> AspectGridLowestBox(Canvas& canvas, const AspectGridInputs& in);
+
 // `PrintAspectGrid`: draws the grid on the printed page in the page's
 // coordinates (the wheel centre at 0, y up): its right edge option 179
 // units in from the page's right edge plus one number's width, its top

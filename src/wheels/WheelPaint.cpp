@@ -272,6 +272,9 @@ class Painter {
   }
   // The boxes of the texts drawn on paper so far.
   const std::vector<std::array<UserPoint, 2>>& Printed() const { return printed_; }
+  // On paper, the box the aspect grid covers at its lowest place, which
+  // the two-ring wheel's crowded sectors keep their labels out of.
+  void KeepRingOutOf(const std::array<UserPoint, 2>& box) { gridBox_ = box; }
   // The boxes of the two-ring wheel's labels as drawn.
   const std::vector<std::array<UserPoint, 2>>& RingLabels() const { return ringLabels_; }
   void PutBold(int code, UserPoint at) {
@@ -1341,6 +1344,8 @@ class Painter {
     std::vector<DualLabel>& labels = placed.labels;
     std::vector<RingSpot> spots(labels.size());
     ringLeaders_.clear();
+    ringGuests_ = {};
+    ringHostOf_ = {};
     std::array<std::vector<std::size_t>, 13> members;
     for (std::size_t k = 0; k < labels.size(); ++k)
       members[std::size_t(labels[k].house)].push_back(k);
@@ -1360,7 +1365,10 @@ class Painter {
     for (int house = 1; house <= 12; ++house)
       homeless[std::size_t(house)] =
           !FitSector(house, members[std::size_t(house)], labels, spots, least);
-    if (!lend) return spots;
+    if (!lend) {
+      if (gridBox_) ClearOfGrid(members, labels, spots);
+      return spots;
+    }
     std::array<bool, 13> busy = homeless, keptHome{};
     for (int house = 1; house <= 12; ++house)
       if (homeless[std::size_t(house)] &&
@@ -1371,6 +1379,60 @@ class Painter {
         keptHome[std::size_t(house)] = true;
       }
     return spots;
+  }
+
+  // On paper, a sector whose labels reach into the box the aspect grid
+  // covers at its lowest (a second row below the wheel) holds one row there
+  // at no smaller a size, lending what it cannot hold to the sectors beside
+  // it; where it cannot, it stays as it was.
+  void ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& members,
+                   std::vector<DualLabel>& labels, std::vector<RingSpot>& spots) {
+    std::array<bool, 13> busy{}, keptHome{};
+    std::array<double, 13> size{};
+    for (int house = 1; house <= 12; ++house) {
+      size[std::size_t(house)] = 1;
+      for (const std::size_t k : members[std::size_t(house)]) {
+        size[std::size_t(house)] = std::min(size[std::size_t(house)], spots[k].factor);
+        busy[std::size_t(house)] =
+            busy[std::size_t(house)] || MeetsGrid(RingBoxes(labels[k], spots[k]));
+      }
+    }
+    const std::array<bool, 13> meeting = busy;
+    for (int house = 1; house <= 12; ++house) {
+      if (!meeting[std::size_t(house)]) continue;
+      const std::vector<DualLabel> keptLabels = labels;
+      const std::vector<RingSpot> keptSpots = spots;
+      const std::array<bool, 13> keptBusy = busy;
+      const auto keptGuests = ringGuests_;
+      const auto keptHosts = ringHostOf_;
+      const std::vector<std::size_t>& own = members[std::size_t(house)];
+      bool clear = false;
+      // At full size first: a sector that takes lent labels keeps its own
+      // as large as they were.
+      for (const double least : {1.0, size[std::size_t(house)]}) {
+        clearOfGrid_ = true;
+        clear = FitSector(house, own, labels, spots, least - 1e-9) ||
+                LendRing(house, members, labels, spots, least - 1e-9, busy, keptHome);
+        clearOfGrid_ = false;
+        for (std::size_t k = 0; k < spots.size() && clear; ++k)
+          clear = std::find(own.begin(), own.end(), k) != own.end() ||
+                  spots[k].factor >= keptSpots[k].factor - 1e-9;
+        if (clear) break;
+        labels = keptLabels;
+        spots = keptSpots;
+        busy = keptBusy;
+        ringGuests_ = keptGuests;
+        ringHostOf_ = keptHosts;
+        for (const std::size_t k : own) ringLeaders_.erase(k);
+      }
+      if (!clear) keptHome[std::size_t(house)] = true;
+    }
+  }
+  bool MeetsGrid(const std::vector<std::array<UserPoint, 2>>& boxes) const {
+    const std::array<UserPoint, 2>& g = *gridBox_;
+    return std::any_of(boxes.begin(), boxes.end(), [&](const auto& b) {
+      return b[0].x < g[1].x && g[0].x < b[1].x && b[1].y < g[0].y && g[1].y < b[0].y;
+    });
   }
 
   // The sector of `house` on the ring, as it runs on this surface.
@@ -1510,6 +1572,8 @@ class Painter {
                      box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
                      box[0].y <= canvas_.ScaleTop() - marginY &&
                      box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+        for (const std::size_t j : secondRowOf)
+          inside = inside && !(clearOfGrid_ && MeetsGrid(RingBoxes(labels[at(j)], spots[at(j)])));
         if (inside) {
           rows = 2;
           continue;
@@ -1594,6 +1658,9 @@ class Painter {
     // is, and its labels with their spots.
     struct Host {
       int steps = 0;
+      // The labels another sector lent there on the same side, whose
+      // lines run below ours.
+      std::vector<std::size_t> guests;
       std::vector<std::size_t> together;
       std::vector<DualLabel> labels;
       std::vector<RingSpot> spots;
@@ -1603,10 +1670,25 @@ class Painter {
       if (count == 0) return out;
       if (count > kRingLentPerSide) return std::nullopt;
       const std::vector<std::size_t> lent = lentOn(dir, count);
+      const std::size_t way = dir < 0 ? 0 : 1;
+      int passing = 0;
       for (int steps = 1; steps <= kRingLendReach; ++steps) {
         const int h = away(dir, steps);
         if (keptHome[std::size_t(h)]) continue;
-        if (busy[std::size_t(h)]) return std::nullopt;  // nor past it
+        out.guests.clear();
+        if (busy[std::size_t(h)]) {
+          // Past a sector that lends this way into the sector beyond it,
+          // into that sector too: our labels stand nearer the spoke than
+          // its, and our lines run above theirs.
+          if (steps < kRingLendReach && ringHostOf_[std::size_t(h)][way] == away(dir, steps + 1)) {
+            passing = h;
+            continue;
+          }
+          if (passing == 0 || h != ringHostOf_[std::size_t(passing)][way] ||
+              ringHostOf_[std::size_t(h)] != std::array<int, 2>{})
+            return std::nullopt;  // nor past it
+          out.guests = ringGuests_[std::size_t(h)][way];
+        }
         const HouseSector side = RingSector(h);
         std::vector<DualLabel> trial = labels;
         std::vector<RingSpot> trialSpots = spots;
@@ -1614,12 +1696,19 @@ class Painter {
           trial[lent[i]].angle =
               UserAngle(dir < 0 ? side.start + side.width - 0.01 * double(lent.size() - i)
                                 : side.start + 0.01 * double(i + 1));
-        const std::vector<std::size_t>& theirs = members[std::size_t(h)];
+        // Its own labels, with those it holds for others in zodiac order.
+        const auto& held = ringGuests_[std::size_t(h)];
+        std::vector<std::size_t> theirs = held[1];
+        theirs.insert(theirs.end(), members[std::size_t(h)].begin(), members[std::size_t(h)].end());
+        theirs.insert(theirs.end(), held[0].begin(), held[0].end());
         out.steps = steps;
         out.together = dir < 0 ? theirs : lent;
         const std::vector<std::size_t>& rest = dir < 0 ? lent : theirs;
         out.together.insert(out.together.end(), rest.begin(), rest.end());
-        if (!FitSector(h, out.together, trial, trialSpots, least, lent)) continue;
+        std::vector<std::size_t> firstRow = lent;
+        for (const auto& guests : held)
+          firstRow.insert(firstRow.end(), guests.begin(), guests.end());
+        if (!FitSector(h, out.together, trial, trialSpots, least, firstRow)) continue;
         for (const std::size_t k : out.together) {
           out.labels.push_back(trial[k]);
           out.spots.push_back(trialSpots[k]);
@@ -1666,13 +1755,19 @@ class Painter {
               around.push_back(b), aroundOf.push_back(k);
         }
         std::map<std::size_t, std::vector<UserPoint>> paths;
+        std::map<std::size_t, double> ends = target;
         for (const int dir : {-1, 1}) {
-          const std::vector<std::size_t> side = lentOn(dir, dir < 0 ? first : lent - first);
+          const std::vector<std::size_t> ours = lentOn(dir, dir < 0 ? first : lent - first);
+          const std::vector<std::size_t>& guests = (dir < 0 ? previous : next)->guests;
+          std::vector<std::size_t> side = dir < 0 ? guests : ours;
+          side.insert(side.end(), dir < 0 ? ours.begin() : guests.begin(),
+                      dir < 0 ? ours.end() : guests.end());
           for (std::size_t i = 0; i < side.size(); ++i) {
             // Those lent further run nearer the circle, under the others.
             const std::size_t further = dir < 0 ? side.size() - 1 - i : i;
             const std::size_t k = side[i];
-            paths[k] = RingLeaderPath(trial[k], trialSpots[k], target[k],
+            if (!ends.contains(k)) ends[k] = ringLeaders_.at(k).target;
+            paths[k] = RingLeaderPath(trial[k], trialSpots[k], ends[k],
                                       kRingLeaderEnd - kRingLeaderStep * double(further));
           }
         }
@@ -1689,8 +1784,18 @@ class Painter {
         if (!clear) continue;
         labels = std::move(trial);
         spots = std::move(trialSpots);
-        for (const auto& [k, path] : paths) ringLeaders_[k] = {target[k], path};
+        for (const auto& [k, path] : paths) ringLeaders_[k] = {ends[k], path};
         for (const int h : passed) busy[std::size_t(h)] = true;
+        for (const int dir : {-1, 1}) {
+          const std::size_t count = dir < 0 ? first : lent - first;
+          if (count == 0) continue;
+          const int steps = (dir < 0 ? previous : next)->steps;
+          const std::size_t way = dir < 0 ? 0 : 1;
+          ringHostOf_[std::size_t(house)][way] = away(dir, steps);
+          std::vector<std::size_t>& guests = ringGuests_[std::size_t(away(dir, steps))][way];
+          const std::vector<std::size_t> ours = lentOn(dir, count);
+          guests.insert(dir < 0 ? guests.end() : guests.begin(), ours.begin(), ours.end());
+        }
         return true;
       }
     }
@@ -2236,6 +2341,15 @@ class Painter {
     std::vector<UserPoint> path;
   };
   std::map<std::size_t, RingLeader> ringLeaders_;
+  // The labels each sector holds for others, lent toward the sectors
+  // before it (from those after) and toward those after it, in zodiac
+  // order; and the sector each sector lent to on either side (0: none).
+  std::array<std::array<std::vector<std::size_t>, 2>, 13> ringGuests_;
+  std::array<std::array<int, 2>, 13> ringHostOf_{};
+  // On paper, the box the aspect grid covers at its lowest place, and
+  // whether a sector's rows are fitted clear of it.
+  std::optional<Box> gridBox_;
+  bool clearOfGrid_ = false;
   // How many times a leader line's crossed labels stand in further.
   int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further
@@ -2517,6 +2631,8 @@ void PaintWheelPrinter(
     PrintAspectGrid(canvas, g);
   };
   if (r.WheelKind == 2) {
+    if ((*in.options)[O::AspectGridOnPrint] != 0 && r.DualWheelShown == 1)
+      p.KeepRingOutOf(AspectGridLowestBox(canvas, WheelGridInputs(in)));
     TwoChartWheel(p, canvas, in, true);
     DrawTitleBlock(canvas, in, true, personalHeader, p.RingLabels());
     grid();

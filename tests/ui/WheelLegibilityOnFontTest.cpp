@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <numbers>
 #include <random>
+#include <span>
 
 #include "../wheels/DualWheelLegibility.h"
 #include "../wheels/WheelLegibility.h"
@@ -330,6 +332,76 @@ TEST_F(WheelLegibilityOnFont, LeaderLinesEndAtTheirPointsOwnPlaces) {
       }
   }
   EXPECT_GT(leaders, 20);
+}
+
+// The two-ring wheels of the random pairs `pairs` (in rising order) of the
+// pair counts, each given to `check` with its number.
+void ForRandomRingPairs(std::span<const int> pairs,
+                        const std::function<void(int, const WheelPaintInputs&)>& check) {
+  std::mt19937 random(1976);
+  for (int k = 0; k <= pairs.back(); ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, DualWheelKind::Display, orbs);
+    if (std::find(pairs.begin(), pairs.end(), k) != pairs.end()) check(k, in);
+  }
+}
+
+// Random pairs whose two-ring wheel has two or three crowded sectors side by
+// side at the top of the window, with no room for a second row above them:
+// the middle one lends its labels past the sector beside it, which lends
+// its own the same way, into the sector beyond, with leader lines back
+// along the circle; every label reads, in the window as it opens and in a
+// larger one, and nothing else is amiss.
+TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEachOther) {
+  const int pairs[] = {28, 187, 190, 234};
+  const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}};
+  ForRandomRingPairs(pairs, [&](int k, const WheelPaintInputs& in) {
+    for (const DeviceSize s : surfaces) {
+      FontMeasuredCanvas canvas(s.width, s.height);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      EXPECT_EQ(c.Total() + c.counts.unreadable, 0) << "pair " << k << " at " << s.width << "x"
+                                                    << s.height << ": " << test::DualCountsText(c);
+    }
+  });
+}
+
+// Random pairs whose two-ring wheel, printed on Letter, has a crowded
+// sector below the wheel in two rows reaching down to where the aspect grid
+// stands at its lowest: printed with the grid, the sector holds one row and
+// lends the rest beside it, so that no grid glyph stands on a label, and no
+// label prints smaller than on the page without the grid.
+TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectGrid) {
+  const int pairs[] = {8, 21, 30, 114};
+  ForRandomRingPairs(pairs, [&](int k, const WheelPaintInputs& in) {
+    // The sizes of each label's glyph and degrees, by its chart and glyph.
+    using Sizes = std::map<std::pair<bool, std::string>, std::pair<double, double>>;
+    const auto sizes = [](const FontMeasuredCanvas& canvas) {
+      Sizes out;
+      const auto texts = canvas.Texts();
+      for (std::size_t t = 0; t + 1 < texts.size(); ++t)
+        if (test::dual_detail::PointOf(texts[t].text, false) != 0 &&
+            (texts[t].color == QBColor(9) || texts[t].color == QBColor(12)))
+          out[{texts[t].color == QBColor(12), texts[t].text}] = {texts[t].font.points,
+                                                                 texts[t + 1].font.points};
+      return out;
+    };
+    FontMeasuredCanvas withGrid(768, 1008);
+    const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, withGrid, true);
+    EXPECT_EQ(c.Total(), 0) << "pair " << k << ": " << test::DualCountsText(c);
+    OptionValues noGridOptions = *in.options;
+    noGridOptions[OptionNumber::AspectGridOnPrint] = 0;
+    WheelPaintInputs noGrid = in;
+    noGrid.options = &noGridOptions;
+    FontMeasuredCanvas without(768, 1008);
+    PaintWheelPrinter(without, noGrid, {});
+    const Sizes printed = sizes(withGrid), plain = sizes(without);
+    ASSERT_EQ(printed.size(), plain.size()) << "pair " << k;
+    for (const auto& [label, size] : printed) {
+      EXPECT_GE(size.first, plain.at(label).first - 1e-6) << "pair " << k << ", " << label.second;
+      EXPECT_GE(size.second, plain.at(label).second - 1e-6) << "pair " << k << ", " << label.second;
+    }
+  });
 }
 
 // Over random charts, on the window and on paper; run by hand with
