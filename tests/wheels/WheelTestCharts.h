@@ -6,6 +6,7 @@
 // signs, one of 1879, before Chiron's table begins, and three real charts
 // that crowd their houses.
 
+#include <map>
 #include <random>
 
 #include "RecordingHost.h"
@@ -34,6 +35,22 @@ enum class WheelChart {
 // moment.
 inline void ComputeWheelChart(Workbench& wb, WheelChart which,
                               const ChartInputFields* secondPerson = nullptr) {
+  // The random charts and pairs start from the same few charts thousands of
+  // times: each is read and computed once.
+  struct Computed {
+    decltype(wb.Tables) tables;
+    decltype(wb.Options) options;
+    decltype(wb.Charts) charts;
+  };
+  static std::map<WheelChart, Computed> computed;
+  if (!secondPerson)
+    if (const auto c = computed.find(which); c != computed.end()) {
+      wb.AppPath = ORVANTA_DATA_DIR;
+      wb.Tables = c->second.tables;
+      wb.Options = c->second.options;
+      wb.Charts = c->second.charts;
+      return;
+    }
   wb.AppPath = ORVANTA_DATA_DIR;
   wb.Tables = ReadDataTables(ORVANTA_DATA_DIR).tables;
   RecordingHost host;
@@ -59,10 +76,12 @@ inline void ComputeWheelChart(Workbench& wb, WheelChart which,
   if (secondPerson) r.diurnal = *secondPerson, r.secondPerson = true;
   wb.Charts = {};
   if (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0) wb.Charts = {};
-  if (which != WheelChart::Crowded) return;
-  ChartArrays& n = wb.Charts.Natal;  // Sun .. Saturn just past the Ascendant
-  for (int p = 1; p <= 6; ++p) n.Longitudes[std::size_t(p)] = Mod360(n.Cusps[4] + 1.5 + 3 * p);
-  n.HousePositions = PlacePlanetsInHouses(n.HousePositions, n.Longitudes, n.Cusps, HouseLabels);
+  if (which == WheelChart::Crowded) {
+    ChartArrays& n = wb.Charts.Natal;  // Sun .. Saturn just past the Ascendant
+    for (int p = 1; p <= 6; ++p) n.Longitudes[std::size_t(p)] = Mod360(n.Cusps[4] + 1.5 + 3 * p);
+    n.HousePositions = PlacePlanetsInHouses(n.HousePositions, n.Longitudes, n.Cusps, HouseLabels);
+  }
+  if (!secondPerson) computed[which] = {wb.Tables, wb.Options, wb.Charts};
 }
 
 // The ordinary or the 66-degree chart (by `k`'s parity) turned by a random
