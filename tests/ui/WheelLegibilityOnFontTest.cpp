@@ -148,24 +148,38 @@ TEST_F(WheelLegibilityOnFont, ACrowdedTwoRingSectorReadsFromTheOpeningSizeUp) {
   }
 }
 
+// The wheels of `kind` of the random pairs of the pair counts, from the
+// first up to `last`, each given to `check` with its number, or only those
+// of `only` (in rising order): the pairs draw from one stream in turn.
+void ForRandomPairs(DualWheelKind kind, int last,
+                    const std::function<void(int, const WheelPaintInputs&)>& check,
+                    std::span<const int> only = {}) {
+  std::mt19937 random(1976);
+  for (int k = 0; k <= last; ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, kind, orbs);
+    if (only.empty() || std::find(only.begin(), only.end(), k) != only.end()) check(k, in);
+  }
+}
+void ForRandomPairs(DualWheelKind kind, std::span<const int> only,
+                    const std::function<void(int, const WheelPaintInputs&)>& check) {
+  ForRandomPairs(kind, only.back(), check, only);
+}
+
 // The combined wheels of random pairs whose inner band's rows crowd against
 // a spoke: its labels, measured by the glyph font where they end up, keep
 // off the spokes, and their slanting columns out of each other's across
 // them, at the least and the largest window sizes.
 TEST_F(WheelLegibilityOnFont, CombinedBandLabelsKeepOffTheSpokesAndEachOther) {
-  std::mt19937 random(1976);
-  for (int k = 0; k < 60; ++k) {
-    Workbench wb;
-    std::optional<OrbTable> orbs;
-    const WheelPaintInputs in =
-        test::RandomWheelPair(wb, random, k, DualWheelKind::TransitsVsNatal, orbs);
+  ForRandomPairs(DualWheelKind::TransitsVsNatal, 59, [](int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : {test::LegibilitySurfaces().front(), DeviceSize{1600, 1000}}) {
       FontMeasuredCanvas canvas(s.width, s.height, 96);
       const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
       EXPECT_EQ(c.counts.spokeCrossings, 0) << "pair " << k << " at " << s.width << "x" << s.height;
       EXPECT_EQ(c.counts.interleaved, 0) << "pair " << k << " at " << s.width << "x" << s.height;
     }
-  }
+  });
 }
 
 // Random pairs where a label met a text drawn around it: the inner band's
@@ -178,17 +192,13 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
   for (const auto& [kind, surfaces] :
        {std::pair{DualWheelKind::TransitsVsNatal, std::vector{a4}},
         std::pair{DualWheelKind::Display, std::vector{least, letter}}}) {
-    std::mt19937 random(1976);
-    for (int k = 0; k < 60; ++k) {
-      Workbench wb;
-      std::optional<OrbTable> orbs;
-      const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, kind, orbs);
+    ForRandomPairs(kind, 59, [&](int k, const WheelPaintInputs& in) {
       for (const test::PairSurface& s : surfaces) {
         FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
         const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, s.printing);
         EXPECT_EQ(c.counts.overlaps, 0) << "pair " << k << " on " << s.width << "x" << s.height;
       }
-    }
+    });
   }
 }
 
@@ -197,14 +207,8 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
 // its band's labels are dealt out to houses further away, each led back to
 // its place, and every label reads cleanly from the opening size up.
 TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
-  const std::vector<int> crowded = {10, 13, 14, 19, 20, 21, 26, 27, 31};
-  std::mt19937 random(1976);
-  for (int k = 0; k <= crowded.back(); ++k) {
-    Workbench wb;
-    std::optional<OrbTable> orbs;
-    const WheelPaintInputs in =
-        test::RandomWheelPair(wb, random, k, DualWheelKind::TransitsVsNatal, orbs);
-    if (std::find(crowded.begin(), crowded.end(), k) == crowded.end()) continue;
+  const int crowded[] = {10, 13, 14, 19, 20, 21, 26, 27, 31};
+  ForRandomPairs(DualWheelKind::TransitsVsNatal, crowded, [](int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : {WheelOpeningArea(96), DeviceSize{1600, 1000}}) {
       FontMeasuredCanvas canvas(s.width, s.height, 96);
       const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
@@ -212,7 +216,7 @@ TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
           << "pair " << k << " at " << s.width << "x" << s.height << ": "
           << test::DualCountsText(c);
     }
-  }
+  });
 }
 
 // A second person: 3 Feb 1904, 6:15 A.M. at London.
@@ -334,19 +338,6 @@ TEST_F(WheelLegibilityOnFont, LeaderLinesEndAtTheirPointsOwnPlaces) {
   EXPECT_GT(leaders, 20);
 }
 
-// The two-ring wheels of the random pairs `pairs` (in rising order) of the
-// pair counts, each given to `check` with its number.
-void ForRandomRingPairs(std::span<const int> pairs,
-                        const std::function<void(int, const WheelPaintInputs&)>& check) {
-  std::mt19937 random(1976);
-  for (int k = 0; k <= pairs.back(); ++k) {
-    Workbench wb;
-    std::optional<OrbTable> orbs;
-    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, DualWheelKind::Display, orbs);
-    if (std::find(pairs.begin(), pairs.end(), k) != pairs.end()) check(k, in);
-  }
-}
-
 // Random pairs whose two-ring wheel has two or three crowded sectors side by
 // side at the top of the window, with no room for a second row above them:
 // the middle one lends its labels past the sector beside it, which lends
@@ -356,7 +347,7 @@ void ForRandomRingPairs(std::span<const int> pairs,
 TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEachOther) {
   const int pairs[] = {28, 187, 190, 234};
   const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}};
-  ForRandomRingPairs(pairs, [&](int k, const WheelPaintInputs& in) {
+  ForRandomPairs(DualWheelKind::Display, pairs, [&](int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : surfaces) {
       FontMeasuredCanvas canvas(s.width, s.height);
       const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
@@ -373,7 +364,7 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEa
 // label prints smaller than on the page without the grid.
 TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectGrid) {
   const int pairs[] = {8, 21, 30, 114};
-  ForRandomRingPairs(pairs, [&](int k, const WheelPaintInputs& in) {
+  ForRandomPairs(DualWheelKind::Display, pairs, [&](int k, const WheelPaintInputs& in) {
     // The sizes of each label's glyph and degrees, by its chart and glyph.
     using Sizes = std::map<std::pair<bool, std::string>, std::pair<double, double>>;
     const auto sizes = [](const FontMeasuredCanvas& canvas) {
