@@ -171,6 +171,9 @@ constexpr double kRingLeaderEnd = WheelRadius + 3;
 constexpr double kRingLeaderStep = 0.6;
 constexpr std::size_t kRingLentPerSide = 4;
 constexpr double kRingLeaderStepDeg = 3;
+// How many such lines run one under another at most: the last just outside
+// the circle.
+constexpr std::size_t kRingLinesPerSide = 5;
 // How many sectors away a crowded sector's labels may be lent: further,
 // their lines would be too long to follow.
 constexpr int kRingLendReach = 2;
@@ -1369,15 +1372,39 @@ class Painter {
       if (gridBox_) ClearOfGrid(members, labels, spots);
       return spots;
     }
-    std::array<bool, 13> busy = homeless, keptHome{};
+    // Each crowded sector lends around those that lent before it: where
+    // crowded sectors stand together, one may lend only once its neighbour
+    // has. So where some must keep their labels at home, they lend again
+    // after the others, and the order that keeps fewer so is drawn.
+    const std::vector<DualLabel> fitted = labels;
+    const std::vector<RingSpot> fittedSpots = spots;
+    const auto lendInOrder = [&](const std::vector<int>& order) {
+      labels = fitted;
+      spots = fittedSpots;
+      ringLeaders_.clear();
+      ringGuests_ = {};
+      ringHostOf_ = {};
+      std::array<bool, 13> busy = homeless, keptHome{};
+      std::size_t small = 0;
+      for (const int house : order)
+        if (!LendRing(house, members, labels, spots, least, busy, keptHome)) {
+          // Kept at home, as small as they must be: a label in a wrong
+          // sector with no line back would be a wrong result.
+          FitSector(house, members[std::size_t(house)], labels, spots, kSmallestLabel);
+          keptHome[std::size_t(house)] = true;
+          small += members[std::size_t(house)].size();
+        }
+      return std::pair{small, keptHome};
+    };
+    std::vector<int> order;
     for (int house = 1; house <= 12; ++house)
-      if (homeless[std::size_t(house)] &&
-          !LendRing(house, members, labels, spots, least, busy, keptHome)) {
-        // Kept at home, as small as they must be: a label in a wrong
-        // sector with no line back would be a wrong result.
-        FitSector(house, members[std::size_t(house)], labels, spots, kSmallestLabel);
-        keptHome[std::size_t(house)] = true;
-      }
+      if (homeless[std::size_t(house)]) order.push_back(house);
+    const auto [small, keptHome] = lendInOrder(order);
+    if (small == 0) return spots;
+    std::vector<int> later = order;
+    std::stable_partition(later.begin(), later.end(),
+                          [&](int house) { return !keptHome[std::size_t(house)]; });
+    if (later == order || lendInOrder(later).first >= small) lendInOrder(order);
     return spots;
   }
 
@@ -1688,6 +1715,9 @@ class Painter {
               ringHostOf_[std::size_t(h)] != std::array<int, 2>{})
             return std::nullopt;  // nor past it
           out.guests = ringGuests_[std::size_t(h)][way];
+          // Their lines and ours run one under another between the circle
+          // and the labels, which has room for so many.
+          if (out.guests.size() + count > kRingLinesPerSide) return std::nullopt;
         }
         const HouseSector side = RingSector(h);
         std::vector<DualLabel> trial = labels;
