@@ -217,13 +217,13 @@ std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
 }
 
 double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
-                      const std::vector<AspectClearBox>& boxes, double margin) {
-  const auto clear = [&](double t, double room) {
+                      const std::vector<AspectClearBox>& boxes, double margin, std::size_t firm) {
+  const auto clear = [&](double t, double room, std::size_t count) {
     const UserPoint c{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
     const Span m{c.x - width / 2 - room, c.y - height / 2 - room, c.x + width / 2 + room,
                  c.y + height / 2 + room};
-    for (const AspectClearBox& b : boxes) {
-      const Span s = SpanOf(b, 0);
+    for (std::size_t k = 0; k < count; ++k) {
+      const Span s = SpanOf(boxes[k], 0);
       if (m.left < s.right && s.left < m.right && m.bottom < s.top && s.bottom < m.top)
         return false;
     }
@@ -231,12 +231,14 @@ double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
   };
   const double length = std::hypot(q.x - p.x, q.y - p.y);
   // Steps of a tenth of a unit along the line; its middle four fifths
-  // first, then all of it, then without the margin.
+  // first, then all of it, then without the margin, then past the glyphs.
   const double step = length > 0 ? 0.1 / length : 1;
-  for (const auto& [reach, room] : {std::pair{0.4, margin}, {0.5, margin}, {0.5, 0.0}})
+  const std::size_t all = boxes.size(), characters = std::min(firm, all);
+  for (const auto& [reach, room, count] :
+       {std::tuple{0.4, margin, all}, {0.5, margin, all}, {0.5, 0.0, all}, {0.5, 0.0, characters}})
     for (double d = 0; d <= reach; d += step)
       for (const double t : {0.5 - d, 0.5 + d})
-        if (clear(t, room)) return t;
+        if (clear(t, room, count)) return t;
   return 0.5;
 }
 
@@ -290,7 +292,8 @@ void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
     for (const auto& [from, to] : StretchesClearOf(p1, p2, style.keepClear, style.clearance))
       canvas.Line(along(from), along(to));
     // The glyph where it covers no character (nor an earlier glyph).
-    const UserPoint c = along(AspectMarkSpot(p1, p2, w, h, marks, style.clearance));
+    const UserPoint c =
+        along(AspectMarkSpot(p1, p2, w, h, marks, style.clearance, style.keepClear.size()));
     marks.push_back({UserPoint{c.x - w / 2, c.y + h / 2}, UserPoint{c.x + w / 2, c.y - h / 2}});
     canvas.SetCurrent({c.x - w / 2, c.y + h / 2});
     canvas.Print(glyph);

@@ -63,8 +63,7 @@ struct AspectLineChart {
 // Ascendant and the MC), enabled in `enabled` ("0" at position n hides point
 // n), on a heliocentric wheel not the Moon, and not a Chiron the chart's
 // date lies outside the table of (`hasChiron` false).
-PointArray<bool> SingleWheelLinePoints(std::string_view enabled, bool helio,
-                                       bool hasChiron = true);
+PointArray<bool> SingleWheelLinePoints(std::string_view enabled, bool helio, bool hasChiron = true);
 
 // Where each point's lines end: the line-end angle of its placed label, or
 // its display angle when it has none (a point the placement left out).
@@ -119,9 +118,12 @@ std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
 // aspect glyph `width` by `height` units goes: the place nearest the middle
 // where the glyph stands `margin` units clear of every box of `boxes`,
 // sought within the segment's middle four fifths, then along all of it,
-// then touching allowed; the middle when there is none.
+// then touching allowed; then clear of the first `firm` boxes alone (the
+// characters, before the glyphs already placed): a glyph on another reads
+// better than one on a label. The middle when there is none.
 double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
-                      const std::vector<AspectClearBox>& boxes, double margin);
+                      const std::vector<AspectClearBox>& boxes, double margin,
+                      std::size_t firm = 0);
 
 // The colour of a line of `code` (nothing for the conjunction, whose arc has
 // its own): options 97-99 on the window (the harmonious ones black in the

@@ -172,8 +172,7 @@ TEST(AspectLines, ChordsCarryTheirGlyphAtTheMiddle) {
   } surfaces[] = {{false, 800, 600}, {true, 768, 1008}, {true, 746, 1074}};
   for (const auto& [printing, width, height] : surfaces) {
     RecordingCanvas canvas(width, height, 96);
-    const ScaleEdges e =
-        printing ? PrinterScaleEdges(265) : ScaleEdges{-300, 225, 300, -225};
+    const ScaleEdges e = printing ? PrinterScaleEdges(265) : ScaleEdges{-300, 225, 300, -225};
     canvas.SetScale(e.left, e.top, e.right, e.bottom);
     // How much taller a unit is than wide on this surface.
     const double squash = (height / (e.top - e.bottom)) / (width / (e.right - e.left));
@@ -261,6 +260,17 @@ TEST(AspectLines, LinesPassBehindCharactersAndTheirGlyphsStandClear) {
     const double x = -100 + 200 * AspectMarkSpot(p, q, w, h, c.boxes, margin);
     EXPECT_NEAR(x, c.markX, 0.11) << c.what;
   }
+}
+
+// Where glyphs placed before cover all of a line but a character's box,
+// its glyph stands beside the character, over another glyph, not on it.
+TEST(AspectLines, AGlyphWithNoClearPlaceCoversAnotherGlyphRatherThanACharacter) {
+  const UserPoint p{-100, 0}, q{100, 0};
+  const std::vector<AspectClearBox> boxes{{{{-5, 5}, {5, -5}}},       // the character
+                                          {{{-101, 3}, {-5.5, -3}}},  // glyphs before
+                                          {{{5.5, 3}, {101, -3}}}};
+  EXPECT_NEAR(-100 + 200 * AspectMarkSpot(p, q, 6, 10, boxes, 1.5, 1), -8, 0.11);
+  EXPECT_NEAR(-100 + 200 * AspectMarkSpot(p, q, 6, 10, boxes, 1.5, 3), 0, 1e-9);
 }
 
 // The paint draws the lines only for option 47 = 1 and an orb file read.
