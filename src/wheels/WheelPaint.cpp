@@ -126,6 +126,10 @@ constexpr double kRimClearance = 1.5;
 // cross stands in from the rim by as much, up to `kLeaderSteps` times, or
 // where no split of a house clears its leader lines so, `kMoreLeaderSteps`.
 constexpr double kLeaderRoom = 4;
+// As much in a band of the combined arrangement whose labels cannot be
+// dealt out so: about a third as deep as the single wheel's, it has room
+// for more lines when they run closer.
+constexpr double kCloserLeaderRoom = 3;
 constexpr int kLeaderSteps = 3;
 constexpr int kMoreLeaderSteps = 4;
 // How many houses away from its own a label of a crowded band of the
@@ -769,6 +773,7 @@ class Painter {
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
     leaders_.clear();
     spread_.clear();
+    spreadFits_.clear();
     const std::vector<PlacedLabel> original = placed;
     const auto groups = HouseGroups(placed);
     const auto sectorOf = [&](int house) {
@@ -809,7 +814,9 @@ class Painter {
       // labels dealt out afresh to houses further away.
       if (band_.combined && !spreadTried) {
         spreadTried = true;
-        if (Spread(inputs, original, placed)) break;
+        if (Spread(inputs, original, placed, kLeaderRoom) ||
+            Spread(inputs, original, placed, kCloserLeaderRoom))
+          break;
       }
       // Else side by side in pairs, when that is how they fit at home; a
       // house fuller than that shrinks them further, else a neighbour takes
@@ -835,20 +842,16 @@ class Painter {
   // share at a size that reads: as few lent, and as short a way, as may be.
   // A lent label stands at its host's end toward its own house, with a
   // leader line to its point's place; every label a leader line passes
-  // stands in from the rim a step further for it. False when no dealing
-  // fits, or when some leader line would still cross a label.
+  // stands in from the rim a step (`step` units) further for it. False when
+  // no dealing fits, or when some leader line would still cross a label.
   bool Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
-              std::vector<PlacedLabel>& placed) {
+              std::vector<PlacedLabel>& placed, double step) {
     const std::size_t n = original.size();
     const auto sectorOf = [&](int h) {
       return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
     };
-    struct Fit {
-      double size = 0;
-      std::vector<PlacedLabel> labels;
-    };
-    // By host, first label, count and the labels' rooms.
-    std::map<std::tuple<int, std::size_t, std::size_t, std::vector<double>>, Fit> fits;
+    using Fit = SpreadFit;
+    std::map<SpreadKey, Fit>& fits = spreadFits_;
     // More room for the labels a leader line crossed.
     std::map<int, double> extra;
     for (int again = 0; again <= kSpreadSteps; ++again) {
@@ -891,7 +894,7 @@ class Painter {
                 double(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(first) - std::ptrdiff_t(k) - 1) +
                        std::max<std::ptrdiff_t>(0, std::ptrdiff_t(k) - last));
             const auto more = extra.find(original[seq[k]].point);
-            rooms.push_back(kLeaderRoom * passing + (more == extra.end() ? 0 : more->second));
+            rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
             lent = lent || own(k) != h;
           }
           auto [it, fresh] = fits.try_emplace({house, seq[b], e - b, rooms});
@@ -974,7 +977,7 @@ class Painter {
       for (const PlacedLabel& l : dealt)
         if (const auto t = targets.find(l.point); t != targets.end())
           for (const int p : LeaderCrossings(l, t->second, dealt)) {
-            extra[p] += kLeaderRoom;
+            extra[p] += step;
             clear = false;
           }
       spreading_ = false;
@@ -2358,6 +2361,14 @@ class Painter {
   // whether such a dealing is being checked.
   std::set<int> spread_;
   bool spreading_ = false;
+  // The fits a band's dealing tried, by host, first label, count and the
+  // labels' rooms: a dealing with closer leader lines tries some again.
+  struct SpreadFit {
+    double size = 0;
+    std::vector<PlacedLabel> labels;
+  };
+  using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>>;
+  std::map<SpreadKey, SpreadFit> spreadFits_;
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;
