@@ -2,10 +2,11 @@
 // the wheel window paints it on every resize and expose, and as the printer
 // prints it: an ordinary natal wheel, houses crowded with 9 and with 11
 // points, the two Delhi charts of February 1962, the combined and the
-// two-ring wheels of a 1960 New York natal chart with a second person, and
-// the two-ring wheel of the 5 February 1962 Delhi chart with him; on
-// surfaces of 604x525 and 800x600 and on an A4 page printed to PDF; in both
-// styles (the two-chart wheels have one).
+// two-ring wheels of a 1960 New York natal chart with a second person (the
+// combined one also after Switch, whose inner band's crowded house no
+// dealing clears), and the two-ring wheel of the 5 February 1962 Delhi
+// chart with him; on surfaces of 604x525 and 800x600 and on an A4 page
+// printed to PDF; in both styles (the two-chart wheels have one).
 
 #include <benchmark/benchmark.h>
 
@@ -39,7 +40,8 @@ enum Chart {
   Stellium,
   Combined,
   TwoRing,
-  TwoRingStellium
+  TwoRingStellium,
+  CombinedSwitched
 };
 enum Surface { Small, Default, A4 };
 
@@ -73,9 +75,11 @@ struct PreparedWheel {
       r.diurnal = kPendleton;
       r.secondPerson = true;
       orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
+      const orv::SecondPersonBox box{true, "Arthur Pendleton"};
+      const bool combined = chart == Combined || chart == CombinedSwitched;
       orv::PrepareDualWheelCommand(
-          wb, chart == Combined ? orv::DualWheelKind::TransitsVsNatal : orv::DualWheelKind::Display,
-          orv::SecondPersonBox{true, "Arthur Pendleton"});
+          wb, combined ? orv::DualWheelKind::TransitsVsNatal : orv::DualWheelKind::Display, box);
+      if (chart == CombinedSwitched) orv::SwitchDualWheel(wb, box);
     } else {
       orv::PrepareSingleWheel(wb, orv::SingleWheelKind::Natal, {}, host);
     }
@@ -123,8 +127,8 @@ void BM_WheelPaint(benchmark::State& state) {
 
 void WheelCases(benchmark::internal::Benchmark* b) {
   b->ArgNames({"chart", "surface", "style"});
-  for (const int chart :
-       {Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined, TwoRing, TwoRingStellium})
+  for (const int chart : {Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined, TwoRing,
+                          TwoRingStellium, CombinedSwitched})
     for (const int surface : {Small, Default, A4})
       for (const int style : {0, 1})
         if (chart < Combined || style == 0) b->Args({chart, surface, style});

@@ -153,6 +153,9 @@ constexpr double kRimRadius = 217, kInnerRadius = 120;
 // The combined arrangement's bands: the first chart's outside the circle
 // between them, the second's inside it, down to the house numbers' ring.
 constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
+// How many passes at their least size a row that must fit is moved along
+// its house before it counts as not fitting: more have never made one fit.
+constexpr int kPassesAtLeast = 3;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
@@ -912,8 +915,10 @@ class Painter {
             }
             block.push_back(l);
           }
+          quickFail_ = true;
           it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare())
                                  : FitHouse(sector, block, false).first;
+          quickFail_ = false;
           lentOut_.clear();
           return it->second;
         };
@@ -1072,7 +1077,9 @@ class Painter {
         h.together.push_back(l);
       }
       for (PlacedLabel& l : h.together) l.sizeFactor = 1;
+      quickFail_ = true;
       const bool fits = FitOneRow(sector, h.together, LeastLabelShare()) > 0;
+      quickFail_ = false;
       lentOut_.clear();
       if (!fits) return std::nullopt;
       return h;
@@ -1100,7 +1107,9 @@ class Painter {
           kept.assign(original.begin() + long(keptFrom), original.begin() + long(keptTo));
           for (PlacedLabel& l : kept) l.sizeFactor = 1;
           lentOut_ = room;
+          quickFail_ = true;
           fit = FitHouse(own, kept, false);
+          quickFail_ = false;
           lentOut_.clear();
         };
         // The labels the leader lines cross (with the kept ones or without);
@@ -1230,7 +1239,9 @@ class Painter {
           h.together.push_back(l);
         }
         for (PlacedLabel& l : h.together) l.sizeFactor = 1;
+        quickFail_ = true;
         h.size = FitOneRow(sector, h.together, LeastLabelShare());
+        quickFail_ = false;
         lentOut_.clear();
         // Their leader lines cross no label.
         for (std::size_t k = from; k < to && h.size > 0 && band_.combined; ++k)
@@ -1863,10 +1874,19 @@ class Painter {
     for (PlacedLabel& l : house) row.push_back(&l);
     const double outer = band_.rim - kRimClearance;
     std::vector<PlacedLabel> before;
+    // The pass from which every label stands at `smallest`.
+    std::optional<int> leastFrom;
     for (int pass = 0;; ++pass) {
       // A pass that starts where the one before it did ends as it did.
       if (pass > 0 && pass < 12 && SamePlaces(house, before)) pass = 12;
       if (pass < 12) before = house;
+      if (!leastFrom && std::all_of(row.begin(), row.end(), [&](const PlacedLabel* l) {
+            return l->sizeFactor <= smallest;
+          }))
+        leastFrom = pass;
+      // Where only whether they fit counts, a row that does not within a
+      // few passes at the least size, moved along its house, does not.
+      if (quickFail_ && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
       const double squeeze = PlaceRow(sector, row, outer);
       bool fits = squeeze >= 1;
       for (PlacedLabel* l : row) {
@@ -2361,6 +2381,9 @@ class Painter {
   // whether such a dealing is being checked.
   std::set<int> spread_;
   bool spreading_ = false;
+  // Whether a row's fit counts only when it fits (else its labels are left
+  // where the passes put them).
+  bool quickFail_ = false;
   // The fits a band's dealing tried, by host, first label, count and the
   // labels' rooms: a dealing with closer leader lines tries some again.
   struct SpreadFit {
