@@ -523,11 +523,11 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
 // February 1962 in Delhi. One line for each that does not read cleanly at
 // every window size and on both printed pages, aspect lines drawn. Smaller:
 // in the window as it opens, and grown with it beyond, on the glyph font's
-// measures, the crowded houses of the inner band of the 1960 and 1962
-// charts switched (five in one house beside houses of three and two; seven
-// in Aquarius): dealt out to houses further away, their leader lines would
-// run as chords across the labels between, which the band, about 75 units
-// deep, has no room to draw in far enough, so they stay at home, smaller.
+// measures, the seven labels in Aquarius of the inner band of the 1962
+// chart switched: dealt out to houses further away, their leader lines
+// would run as chords across the labels between, which the band, about 75
+// units deep, has no room to draw in far enough, so they stay at home,
+// smaller.
 inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
   const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                 "07", "51", "30",   "",  false, false, false};
@@ -544,7 +544,7 @@ inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& co
           std::tuple{"combined switched", DualWheelKind::TransitsVsNatal, true},
           std::tuple{"two-ring", DualWheelKind::Display, false}}) {
       const std::string what = std::string(name) + " " + kindName;
-      const bool smaller = what == "1960 combined switched" || what == "1962 combined switched";
+      const bool smaller = what == "1962 combined switched";
       Workbench wb;
       ComputeWheelChart(wb, WheelChart::Ordinary);
       RecordingHost host;
