@@ -10,6 +10,7 @@
 #include <set>
 #include <span>
 #include <tuple>
+#include <type_traits>
 #include <unordered_map>
 
 #include "base/Format.h"
@@ -915,10 +916,10 @@ class Painter {
             }
             block.push_back(l);
           }
-          quickFail_ = true;
-          it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare())
-                                 : FitHouse(sector, block, false).first;
-          quickFail_ = false;
+          it->second.size = FitOnly([&] {
+            return lent ? FitOneRow(sector, block, LeastLabelShare())
+                        : FitHouse(sector, block, false).first;
+          });
           lentOut_.clear();
           return it->second;
         };
@@ -1077,9 +1078,8 @@ class Painter {
         h.together.push_back(l);
       }
       for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-      quickFail_ = true;
-      const bool fits = FitOneRow(sector, h.together, LeastLabelShare()) > 0;
-      quickFail_ = false;
+      const bool fits =
+          FitOnly([&] { return FitOneRow(sector, h.together, LeastLabelShare()); }) > 0;
       lentOut_.clear();
       if (!fits) return std::nullopt;
       return h;
@@ -1107,9 +1107,7 @@ class Painter {
           kept.assign(original.begin() + long(keptFrom), original.begin() + long(keptTo));
           for (PlacedLabel& l : kept) l.sizeFactor = 1;
           lentOut_ = room;
-          quickFail_ = true;
-          fit = FitHouse(own, kept, false);
-          quickFail_ = false;
+          fit = FitOnly([&] { return FitHouse(own, kept, false); });
           lentOut_.clear();
         };
         // The labels the leader lines cross (with the kept ones or without);
@@ -1239,9 +1237,7 @@ class Painter {
           h.together.push_back(l);
         }
         for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-        quickFail_ = true;
-        h.size = FitOneRow(sector, h.together, LeastLabelShare());
-        quickFail_ = false;
+        h.size = FitOnly([&] { return FitOneRow(sector, h.together, LeastLabelShare()); });
         lentOut_.clear();
         // Their leader lines cross no label.
         for (std::size_t k = from; k < to && h.size > 0 && band_.combined; ++k)
@@ -1864,6 +1860,16 @@ class Painter {
       path.push_back({radius * std::cos(rad), radius * std::sin(rad) / Squash()});
     }
     return path;
+  }
+
+  // A fit whose labels count only where they fit: a row that does not
+  // gives up sooner (`quickFail_`).
+  template <class Fit>
+  std::invoke_result_t<const Fit&> FitOnly(const Fit& fit) {
+    quickFail_ = true;
+    const auto result = fit();
+    quickFail_ = false;
+    return result;
   }
 
   // The labels of `house` in one row just inside the rim, shrunk as far as
