@@ -1409,7 +1409,10 @@ class Painter {
     std::vector<int> order;
     for (int house = 1; house <= 12; ++house)
       if (homeless[std::size_t(house)]) order.push_back(house);
-    const auto [small, keptHome] = lendInOrder(order);
+    // Plain names, not a structured binding: the lambda below captures them.
+    const auto inZodiacOrder = lendInOrder(order);
+    const std::size_t small = inZodiacOrder.first;
+    const std::array<bool, 13> keptHome = inZodiacOrder.second;
     if (small == 0) return spots;
     std::vector<int> later = order;
     std::stable_partition(later.begin(), later.end(),
