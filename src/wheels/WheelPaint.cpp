@@ -854,15 +854,13 @@ class Painter {
     const auto sectorOf = [&](int h) {
       return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
     };
-    using Fit = SpreadFit;
-    std::map<SpreadKey, Fit>& fits = spreadFits_;
     // More room for the labels a leader line crossed.
     std::map<int, double> extra;
     for (int again = 0; again <= kSpreadSteps; ++again) {
       struct Dealing {
         double cost = 1e18;
         std::vector<std::size_t> seq;
-        std::vector<const Fit*> blocks;
+        std::vector<const SpreadFit*> blocks;
         std::vector<int> hosts;
       } best;
       for (int cut = 1; cut <= 12; ++cut) {
@@ -886,7 +884,7 @@ class Painter {
           while (k >= 0 && own(std::size_t(k)) > h) --k;
           return k;
         };
-        const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const Fit& {
+        const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit& {
           const int house = (h + cut - 1) % 12 + 1;
           const HouseSector sector = sectorOf(house);
           const std::size_t first = firstFrom(h);
@@ -901,7 +899,7 @@ class Painter {
             rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
             lent = lent || own(k) != h;
           }
-          auto [it, fresh] = fits.try_emplace({house, seq[b], e - b, rooms});
+          auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms});
           if (!fresh) return it->second;
           std::vector<PlacedLabel>& block = it->second.labels;
           for (std::size_t k = b; k < e; ++k) {
@@ -943,7 +941,7 @@ class Painter {
               double c = cost[std::size_t(h)][b] + moved;
               if (e > b) {
                 // A house that cannot hold these holds no more.
-                const Fit& f = fitOf(h, b, e);
+                const SpreadFit& f = fitOf(h, b, e);
                 if (f.size == 0) break;
                 // Of dealings as good, that with the larger labels.
                 c -= 0.01 * f.size * double(e - b) / double(n);
@@ -969,7 +967,7 @@ class Painter {
       if (best.cost >= 1e17) return false;
       std::vector<PlacedLabel> dealt = original;
       std::size_t k = 0;
-      for (const Fit* f : best.blocks)
+      for (const SpreadFit* f : best.blocks)
         for (std::size_t j = 0; f && j < f->labels.size(); ++j, ++k)
           dealt[best.seq[k]] = f->labels[j];
       std::map<int, double> targets;
