@@ -818,9 +818,11 @@ class Painter {
       // labels dealt out afresh to houses further away.
       if (band_.combined && !spreadTried) {
         spreadTried = true;
-        if (Spread(inputs, original, placed, kLeaderRoom) ||
-            Spread(inputs, original, placed, kCloserLeaderRoom))
-          break;
+        bool spread = false;
+        for (const bool lanes : {false, true})
+          for (const double step : {kLeaderRoom, kCloserLeaderRoom})
+            spread = spread || Spread(inputs, original, placed, step, lanes);
+        if (spread) break;
       }
       // Else side by side in pairs, when that is how they fit at home; a
       // house fuller than that shrinks them further, else a neighbour takes
@@ -846,10 +848,13 @@ class Painter {
   // share at a size that reads: as few lent, and as short a way, as may be.
   // A lent label stands at its host's end toward its own house, with a
   // leader line to its point's place; every label a leader line passes
-  // stands in from the rim a step (`step` units) further for it. False when
-  // no dealing fits, or when some leader line would still cross a label.
+  // stands in from the rim a step (`step` units) further for it. With
+  // `lanes` (`LeaderPath`), lines run round just outside the labels they
+  // pass, so the lent label nearest its own house, whose line passes none
+  // of its host's, stands at the rim. False when no dealing fits, or when
+  // some leader line would still cross a label.
   bool Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
-              std::vector<PlacedLabel>& placed, double step) {
+              std::vector<PlacedLabel>& placed, double step, bool lanes) {
     const std::size_t n = original.size();
     const auto sectorOf = [&](int h) {
       return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
@@ -894,7 +899,7 @@ class Painter {
           for (std::size_t k = b; k < e; ++k) {
             const double passing =
                 double(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(first) - std::ptrdiff_t(k) - 1) +
-                       std::max<std::ptrdiff_t>(0, std::ptrdiff_t(k) - last));
+                       std::max<std::ptrdiff_t>(0, std::ptrdiff_t(k) - last - (lanes ? 1 : 0)));
             const auto more = extra.find(original[seq[k]].point);
             rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
             lent = lent || own(k) != h;
@@ -978,6 +983,8 @@ class Painter {
         }
       bool clear = true;
       spreading_ = true;
+      spreadStep_ = step;
+      spreadLanes_ = lanes;
       for (const PlacedLabel& l : dealt)
         if (const auto t = targets.find(l.point); t != targets.end())
           for (const int p : LeaderCrossings(l, t->second, dealt)) {
@@ -1282,50 +1289,73 @@ class Painter {
   void Leader(const PlacedLabel& l) {
     const auto it = leaders_.find(l.point);
     if (it == leaders_.end()) return;
-    const auto [rim, near] = LeaderEnds(l, it->second);
-    canvas_.Line(rim, near, glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+    const std::vector<UserPoint> path = LeaderPath(l, it->second);
+    for (std::size_t k = 1; k < path.size(); ++k)
+      canvas_.Line(path[k - 1], path[k], glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
   }
-  // The rim end of a leader line to the surface angle `target`, and its end
-  // at the nearest point of the label's glyph.
-  std::array<UserPoint, 2> LeaderEnds(const PlacedLabel& l, double target) {
+  // A leader line to the surface angle `target`, from its rim end to the
+  // label's glyph, as pieces end to end: straight to the glyph's nearest
+  // point, or for a label dealt out in a band of the combined arrangement
+  // (`Spread`) to the nearer of its glyph's two outer corners, so that the
+  // line, which may pass several labels, runs outside those standing in for
+  // it. Where such straight lines, long ones cutting deep into the band,
+  // cross labels, the band's lines run in lanes instead: out from the glyph
+  // just past it, round to the point's place and out to the rim there.
+  // Each label a line passes stands in a step further, so the lanes nest.
+  std::vector<UserPoint> LeaderPath(const PlacedLabel& l, double target) {
     const auto glyph = Boxes(l).front();
-    const double rad = target * std::numbers::pi / 180;
+    const auto at = [&](double radius, double degrees) {
+      const double rad = degrees * std::numbers::pi / 180;
+      return UserPoint{radius * std::cos(rad), radius * std::sin(rad) / Squash()};
+    };
+    const auto onGlyph = [&](const UserPoint& p) {
+      return UserPoint{std::clamp(p.x, glyph[0].x, glyph[1].x),
+                       std::clamp(p.y, glyph[1].y, glyph[0].y)};
+    };
     const double r = band_.rim - kRimClearance;
-    const UserPoint rim{r * std::cos(rad), r * std::sin(rad) / Squash()};
-    if (band_.combined && (spreading_ || spread_.count(l.point) > 0)) {
-      // A label dealt out in a band of the combined arrangement: from the
-      // glyph's outer side, of its two corners furthest out the nearer the
-      // rim end; so the leader, which may pass several labels, runs outside
-      // those standing in for it.
-      std::array<UserPoint, 4> corners = Corners(glyph);
-      const auto radius = [&](const UserPoint& c) { return std::hypot(c.x, Squash() * c.y); };
-      std::sort(corners.begin(), corners.end(),
-                [&](const UserPoint& a, const UserPoint& b) { return radius(a) > radius(b); });
+    const UserPoint rim = at(r, target);
+    if (!band_.combined || (!spreading_ && spread_.count(l.point) == 0)) return {rim, onGlyph(rim)};
+    std::array<UserPoint, 4> corners = Corners(glyph);
+    const auto radius = [&](const UserPoint& c) { return std::hypot(c.x, Squash() * c.y); };
+    std::sort(corners.begin(), corners.end(),
+              [&](const UserPoint& a, const UserPoint& b) { return radius(a) > radius(b); });
+    if (!spreadLanes_) {
       const auto distance = [&](const UserPoint& c) {
         return std::hypot(c.x - rim.x, Squash() * (c.y - rim.y));
       };
       return {rim, distance(corners[0]) <= distance(corners[1]) ? corners[0] : corners[1]};
     }
-    return {rim, UserPoint{std::clamp(rim.x, glyph[0].x, glyph[1].x),
-                           std::clamp(rim.y, glyph[1].y, glyph[0].y)}};
+    const double top = radius(corners[0]);
+    const UserPoint middle{(glyph[0].x + glyph[1].x) / 2, (glyph[0].y + glyph[1].y) / 2};
+    const double from = std::atan2(Squash() * middle.y, middle.x) * 180 / std::numbers::pi;
+    const double lane = std::min(r, top + spreadStep_ / 2);
+    const double turn = std::remainder(target - from, 360.0);
+    // Pieces of at most 2 degrees: within a hundredth of a unit of the arc.
+    const int pieces = std::max(1, int(std::ceil(std::abs(turn) / 2)));
+    std::vector<UserPoint> path{rim};
+    for (int k = pieces; k >= 0; --k) path.push_back(at(lane, from + turn * k / pieces));
+    path.push_back(onGlyph(at(top, from)));
+    return path;
   }
   // The points of the labels of `around` (but `l`'s own) that the leader
   // line of `l` to `target` would cross.
   std::vector<int> LeaderCrossings(const PlacedLabel& l, double target,
                                    const std::vector<PlacedLabel>& around) {
-    const auto [rim, near] = LeaderEnds(l, target);
+    const std::vector<UserPoint> path = LeaderPath(l, target);
     std::vector<int> points;
     for (const PlacedLabel& other : around)
-      if (other.point != l.point)
-        for (const Box& b : Boxes(other)) {
-          // Exactly, not by samples along it: a line through a glyph's
-          // corner crosses it as plainly as one through its middle.
-          const auto clear = StretchesClearOf(rim, near, std::vector<AspectClearBox>{b}, 0);
-          if (clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1) {
-            points.push_back(other.point);
-            break;
+      if (other.point != l.point) {
+        bool crossed = false;
+        for (const Box& b : Boxes(other))
+          for (std::size_t k = 1; k < path.size() && !crossed; ++k) {
+            // Exactly, not by samples along it: a line through a glyph's
+            // corner crosses it as plainly as one through its middle.
+            const auto clear =
+                StretchesClearOf(path[k - 1], path[k], std::vector<AspectClearBox>{b}, 0);
+            crossed = clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1;
           }
-        }
+        if (crossed) points.push_back(other.point);
+      }
     return points;
   }
 
@@ -2388,6 +2418,9 @@ class Painter {
   // whether such a dealing is being checked.
   std::set<int> spread_;
   bool spreading_ = false;
+  // How their leader lines run (`LeaderPath`), and the room each takes.
+  bool spreadLanes_ = false;
+  double spreadStep_ = kLeaderRoom;
   // Whether a row's fit counts only when it fits (else its labels are left
   // where the passes put them).
   bool quickFail_ = false;

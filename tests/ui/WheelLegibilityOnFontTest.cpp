@@ -209,7 +209,7 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
 // pair 181 that holds only with the leader lines closer together than the
 // single wheel's.
 TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
-  const int crowded[] = {10, 13, 14, 19, 20, 21, 26, 27, 31, 181};
+  const int crowded[] = {10, 13, 14, 19, 20, 21, 26, 27, 31, 181, 351, 748};
   ForRandomPairs(DualWheelKind::TransitsVsNatal, crowded, [](int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : {WheelOpeningArea(96), DeviceSize{1600, 1000}}) {
       FontMeasuredCanvas canvas(s.width, s.height, 96);

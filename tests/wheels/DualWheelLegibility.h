@@ -343,7 +343,8 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     const auto inHouse = [&](UserPoint c) { return Norm360(direction(c.x, c.y) - start) <= width; };
     // A combined band's label lent to a neighbouring house is led back to
     // its own house's part of the band's outer circle by a line from its
-    // glyph, which crosses no other label; a two-ring label to its own
+    // glyph, or lines end to end round inside the band, which cross no
+    // other label; a two-ring label to its own
     // sector by a line, or lines end to end, from its glyph to just
     // outside the circle and along it there, below the labels (which begin
     // 3.5 units out), clear of the spokes' ends on the circle.
@@ -363,15 +364,15 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
         const UserPoint glyphEnd = pieces[i][flip ? 1 : 0];
         UserPoint end = pieces[i][flip ? 0 : 1];
         if (BoxGap(l.boxes.front(), {glyphEnd.x, glyphEnd.y, glyphEnd.x, glyphEnd.y}, 1) >= 0.5 ||
-            !onRim(end))
+            (twoRing && !onRim(end)))
           continue;
         std::vector<std::array<UserPoint, 2>> chain{{glyphEnd, end}};
-        for (std::size_t last = i; twoRing && !inHouse(end) && chain.size() < pieces.size();) {
+        for (std::size_t last = i; !(onRim(end) && inHouse(end)) && chain.size() < pieces.size();) {
           std::size_t next = pieces.size();
           for (std::size_t j = 0; j < pieces.size() && next == pieces.size(); ++j)
             for (const int e : {0, 1})
               if (j != last && std::hypot(pieces[j][e].x - end.x, pieces[j][e].y - end.y) < 1e-6 &&
-                  onRim(pieces[j][1 - e])) {
+                  (!twoRing || onRim(pieces[j][1 - e]))) {
                 next = j;
                 chain.push_back({end, pieces[j][1 - e]});
                 end = pieces[j][1 - e];
@@ -380,7 +381,7 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
           if (next == pieces.size()) break;
           last = next;
         }
-        if (!inHouse(end)) continue;
+        if (!onRim(end) || !inHouse(end)) continue;
         led = true;
         for (const auto& [from, to] : chain)
           for (std::size_t m = 0; m < labels.size(); ++m)
@@ -521,13 +522,7 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
 // September 1960 in New York, one of 14 March 1987, 3.42 P.M. in Lisbon
 // (four of his points in her 5th house) and the Aquarius stellium of 5
 // February 1962 in Delhi. One line for each that does not read cleanly at
-// every window size and on both printed pages, aspect lines drawn. Smaller:
-// in the window as it opens, and grown with it beyond, on the glyph font's
-// measures, the seven labels in Aquarius of the inner band of the 1962
-// chart switched: dealt out to houses further away, their leader lines
-// would run as chords across the labels between, which the band, about 75
-// units deep, has no room to draw in far enough, so they stay at home,
-// smaller.
+// every window size and on both printed pages, aspect lines drawn.
 inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& count) {
   const ChartInputFields person{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                 "07", "51", "30",   "",  false, false, false};
@@ -544,7 +539,6 @@ inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& co
           std::tuple{"combined switched", DualWheelKind::TransitsVsNatal, true},
           std::tuple{"two-ring", DualWheelKind::Display, false}}) {
       const std::string what = std::string(name) + " " + kindName;
-      const bool smaller = what == "1962 combined switched";
       Workbench wb;
       ComputeWheelChart(wb, WheelChart::Ordinary);
       RecordingHost host;
@@ -563,9 +557,7 @@ inline std::vector<std::string> IllegibleSecondPersonPairs(const CountPairOn& co
       const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
       in.orbs = orbs ? &*orbs : nullptr;
       for (const PairSurface& s : PairSurfaces())
-        if (const DualLegibilityCounts c = count(in, s);
-            c.Total() != 0 ||
-            (c.counts.unreadable != 0 && !(smaller && !s.printing)))
+        if (const DualLegibilityCounts c = count(in, s); c.Total() + c.counts.unreadable != 0)
           failures.push_back(what + (s.printing ? " on the page " : " at ") +
                              std::to_string(int(s.width)) + "x" + std::to_string(int(s.height)) +
                              ": " + DualCountsText(c));
