@@ -207,7 +207,8 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
 // its band's labels are dealt out to houses further away, each led back to
 // its place, and every label reads cleanly from the opening size up. In
 // pair 181 that holds only with the leader lines closer together than the
-// single wheel's.
+// single wheel's; in 351 and 748 only with lines that run round in lanes
+// rather than straight across the labels between.
 TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
   const int crowded[] = {10, 13, 14, 19, 20, 21, 26, 27, 31, 181, 351, 748};
   ForRandomPairs(DualWheelKind::TransitsVsNatal, crowded, [](int k, const WheelPaintInputs& in) {
