@@ -916,6 +916,13 @@ class Painter {
               l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
                                              : sector.start + sector.width +
                                                    0.01 * double(std::ptrdiff_t(k) - last));
+              // Dealt round to where it lies more across the wheel than up
+              // and down, it reads from the rim in on the left and from the
+              // centre out on the right, as the labels there do; the other
+              // way its degrees would read backwards.
+              const double rad = l.angle * std::numbers::pi / 180;
+              if (std::abs(std::cos(rad)) > std::abs(std::sin(rad)))
+                l.leftSideOrder = std::cos(rad) < 0;
             }
             block.push_back(l);
           }

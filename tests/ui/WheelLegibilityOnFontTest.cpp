@@ -222,6 +222,26 @@ TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
   });
 }
 
+// A label dealt round to the wheel's other side, where it lies more across
+// than up and down, reads its degrees left to right as the labels there do:
+// random pairs 69 and 639, whose crowded 4th houses deal labels round to
+// the 1st in the smallest window, and at 1600x1000 too in 639.
+TEST_F(WheelLegibilityOnFont, LabelsDealtRoundToTheOtherSideReadForwards) {
+  const int dealt[] = {69, 639};
+  ForRandomPairs(DualWheelKind::TransitsVsNatal, dealt, [](int k, const WheelPaintInputs& in) {
+    for (const DeviceSize s :
+         {DeviceSize{604, 525}, WheelOpeningArea(96), DeviceSize{1600, 1000}}) {
+      FontMeasuredCanvas canvas(s.width, s.height, 96);
+      PaintWheelWindow(canvas, in, StartScaleFor(s.width, s.height).value_or(300));
+      canvas.SetFontScale(1);
+      const std::vector<int> backward = test::BackwardDegrees(canvas);
+      EXPECT_TRUE(backward.empty())
+          << "pair " << k << " at " << s.width << "x" << s.height << ": the labels of "
+          << backward.size() << " points read backwards";
+    }
+  });
+}
+
 // A second person: 3 Feb 1904, 6:15 A.M. at London.
 const ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
                                   "07", "51", "30",   "",  false, false, false};

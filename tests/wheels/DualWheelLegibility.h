@@ -12,6 +12,7 @@
 // on any of them; and, in the combined arrangement, two labels whose characters
 // interleave, so that one label's digits read as another's.
 
+#include <cctype>
 #include <string_view>
 
 #include "WheelLegibility.h"
@@ -429,6 +430,36 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in, d
                                                    bool printing = false) {
   RecordingCanvas canvas(width, height, dpi);
   return CountIllegibleTwoChart(in, canvas, printing);
+}
+
+// The points of the combined wheel's labels whose degrees read backwards
+// on `canvas` as it was last painted: a label reads across the wheel from
+// the rim in (glyph, degrees, sign, minutes) or from the centre out (the
+// reverse), so where it lies nearer across than up and down, its degrees'
+// tens must stand left of their units.
+inline std::vector<int> BackwardDegrees(RecordingCanvas& canvas) {
+  using namespace dual_detail;
+  const auto texts = canvas.Texts();
+  std::vector<int> backward;
+  for (std::size_t k = 0; k + 5 < texts.size(); ++k) {
+    const int point = PointOf(texts[k].text, false);
+    if (point == 0) continue;
+    std::vector<std::size_t> bold;
+    for (std::size_t c = k + 1; c <= k + 5; ++c)
+      if (texts[c].font.bold && texts[c].text.size() == 1 &&
+          std::isdigit(static_cast<unsigned char>(texts[c].text[0])) != 0)
+        bold.push_back(c);
+    if (bold.size() != 2) continue;
+    // Drawn from the rim in: the tens first when the label reads that way.
+    const bool fromRim = texts[k + 1].font.bold;
+    const TextBox tens = BoxOf(canvas, texts[fromRim ? bold[0] : bold[1]]);
+    const TextBox units = BoxOf(canvas, texts[fromRim ? bold[1] : bold[0]]);
+    const double dx = (units.left + units.right - tens.left - tens.right) / 2;
+    const double dy = (units.top + units.bottom - tens.top - tens.bottom) / 2;
+    if (std::fabs(dx) > std::fabs(dy) && dx < 0) backward.push_back(point);
+    k += 5;
+  }
+  return backward;
 }
 
 // The counts as one line.
