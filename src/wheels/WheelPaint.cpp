@@ -822,6 +822,10 @@ class Painter {
         for (const bool lanes : {false, true})
           for (const double step : {kLeaderRoom, kCloserLeaderRoom})
             spread = spread || Spread(inputs, original, placed, step, lanes);
+        // In a window larger than the wheel opens in, lanes as far apart on
+        // the screen take fewer units, which leaves the labels more room.
+        if (const double step = ScreenLaneRoom(); !spread && step < kCloserLeaderRoom)
+          spread = Spread(inputs, original, placed, step, true);
         if (spread) break;
       }
       // Else side by side in pairs, when that is how they fit at home; a
@@ -841,6 +845,18 @@ class Painter {
       legible_ = true;
     }
     sizeFactor_ = 1;
+  }
+
+  // In a window, the units that take as many pixels as `kCloserLeaderRoom`
+  // takes at the size the window opens at; on paper, that room itself.
+  double ScreenLaneRoom() const {
+    if (o_.printing) return kCloserLeaderRoom;
+    const DeviceSize opening = WheelOpeningArea(canvas_.DotsPerInch());
+    const ScaleEdges edges =
+        WindowScaleEdges(StartScaleFor(opening.width, opening.height).value_or(300),
+                         double(opening.height) / opening.width);
+    return kCloserLeaderRoom * opening.width / (edges.right - edges.left) /
+           canvas_.DeviceUnitsPerUserX();
   }
 
   // The labels of a band, in zodiac order, dealt out to houses up to
