@@ -818,14 +818,23 @@ class Painter {
       // labels dealt out afresh to houses further away.
       if (band_.combined && !spreadTried) {
         spreadTried = true;
+        // Straight lines first, then lanes; in a window larger than the
+        // wheel opens in, lanes as far apart on the screen take fewer
+        // units, which leaves the labels more room. Last, labels dealt to
+        // where either reading order reads take their hosts' order rather
+        // than keep their own, which changes their shapes.
+        std::vector<double> laneSteps{kLeaderRoom, kCloserLeaderRoom};
+        if (const double step = ScreenLaneRoom(); step < kCloserLeaderRoom)
+          laneSteps.push_back(step);
         bool spread = false;
-        for (const bool lanes : {false, true})
-          for (const double step : {kLeaderRoom, kCloserLeaderRoom})
-            spread = spread || Spread(inputs, original, placed, step, lanes);
-        // In a window larger than the wheel opens in, lanes as far apart on
-        // the screen take fewer units, which leaves the labels more room.
-        if (const double step = ScreenLaneRoom(); !spread && step < kCloserLeaderRoom)
-          spread = Spread(inputs, original, placed, step, true);
+        for (const double step : {kLeaderRoom, kCloserLeaderRoom})
+          spread = spread || Spread(inputs, original, placed, step, false);
+        for (const bool hostOrder : {false, true}) {
+          hostOrder_ = hostOrder;
+          for (const double step : laneSteps)
+            spread = spread || Spread(inputs, original, placed, step, true);
+        }
+        hostOrder_ = false;
         if (spread) break;
       }
       // Else side by side in pairs, when that is how they fit at home; a
@@ -920,7 +929,7 @@ class Painter {
             rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
             lent = lent || own(k) != h;
           }
-          auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms});
+          auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder_});
           if (!fresh) return it->second;
           std::vector<PlacedLabel>& block = it->second.labels;
           for (std::size_t k = b; k < e; ++k) {
@@ -935,9 +944,12 @@ class Painter {
               // Dealt round to where it lies more across the wheel than up
               // and down, it reads from the rim in on the left and from the
               // centre out on the right, as the labels there do; the other
-              // way its degrees would read backwards.
+              // way its degrees would read backwards. Elsewhere either order
+              // reads, and it keeps its own unless it takes its host's.
               const double rad = l.angle * std::numbers::pi / 180;
-              if (std::abs(std::cos(rad)) > std::abs(std::sin(rad)))
+              if (hostOrder_)
+                l.leftSideOrder = LeftSideOrder(inputs, house, l.angle);
+              else if (std::abs(std::cos(rad)) > std::abs(std::sin(rad)))
                 l.leftSideOrder = std::cos(rad) < 0;
             }
             block.push_back(l);
@@ -2447,13 +2459,16 @@ class Painter {
   // Whether a row's fit counts only when it fits (else its labels are left
   // where the passes put them).
   bool quickFail_ = false;
-  // The fits a band's dealing tried, by host, first label, count and the
-  // labels' rooms: a dealing with closer leader lines tries some again.
+  // Whether labels dealt out read as their hosts' own labels do.
+  bool hostOrder_ = false;
+  // The fits a band's dealing tried, by host, first label, count, the
+  // labels' rooms and their reading order: a dealing with closer leader
+  // lines tries some again.
   struct SpreadFit {
     double size = 0;
     std::vector<PlacedLabel> labels;
   };
-  using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>>;
+  using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, bool>;
   std::map<SpreadKey, SpreadFit> spreadFits_;
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).

@@ -214,6 +214,13 @@ double OuterRingLineEndCorrection(double a) {
   return 0;
 }
 
+bool LeftSideOrder(const SingleWheelInputs& in, int house, double angle) {
+  const bool european = in.typeChart == 1 && in.wheelKind == 1 && !in.outerRing;
+  const int boundary = in.glyphLayout == 1 && (in.typeChart == 0 || in.wheelKind != 1) ? 3 : 4;
+  return (house < boundary || house > boundary + 5 || (in.typeChart != 0 && in.wheelKind == 1)) &&
+         ((angle >= 75 && angle < 255) || !european);
+}
+
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in) {
   return PlaceSingleWheel(in, BuildWheelList(in.values, in.housePositions, in.lastPoint));
 }
@@ -317,10 +324,7 @@ std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const Whe
         label.lineEndAngle = label.angle + LineEndCorrection(label.angle);
       }
     }
-    const int boundary = in.glyphLayout == 1 && (in.typeChart == 0 || in.wheelKind != 1) ? 3 : 4;
-    label.leftSideOrder =
-        (h < boundary || h > boundary + 5 || (in.typeChart != 0 && in.wheelKind == 1)) &&
-        ((label.angle >= 75 && label.angle < 255) || !european);
+    label.leftSideOrder = LeftSideOrder(in, h, label.angle);
     label.retrograde = !in.helio && IsRetrogradeCapable(p) && At(p - 1) < in.retroFlags.size() &&
                        in.retroFlags[At(p - 1)] == 'R';
     placed.push_back(label);
