@@ -83,14 +83,15 @@ struct HouseSlots {
 };
 HouseSlots DeclinationHouseSlots(int count);
 
+// Whether a label standing in `house` at `angle` reads from the rim in:
+// glyph, degrees, sign, minutes (`PlacedLabel::leftSideOrder`).
+bool LeftSideOrder(const SingleWheelInputs& in, int house, double angle);
+
 // `SetupAndDisplayPlanets` for a single wheel (first pass): the labels in
 // placement order (smallest angle first), each wholly inside its own house
 // and the rim; a house fuller than its seven slots sets its labels closer.
 // Skipped: disabled points, points 10..15 on a heliocentric wheel, and
 // entries whose record names no house.
-// Whether a label standing in `house` at `angle` reads from the rim in:
-// glyph, degrees, sign, minutes (`PlacedLabel::leftSideOrder`).
-bool LeftSideOrder(const SingleWheelInputs& in, int house, double angle);
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in, const WheelList& list);
 std::vector<PlacedLabel> PlaceSingleWheel(const SingleWheelInputs& in);
 
