@@ -857,15 +857,12 @@ class Painter {
   }
 
   // In a window, the units that take as many pixels as `kCloserLeaderRoom`
-  // takes at the size the window opens at; on paper, that room itself.
+  // takes at the size the wheel opens in, which the labels grow from;
+  // on paper, that room itself.
   double ScreenLaneRoom() const {
     if (o_.printing) return kCloserLeaderRoom;
-    const DeviceSize opening = WheelOpeningArea(canvas_.DotsPerInch());
-    const ScaleEdges edges =
-        WindowScaleEdges(StartScaleFor(opening.width, opening.height).value_or(300),
-                         double(opening.height) / opening.width);
-    return kCloserLeaderRoom * opening.width / (edges.right - edges.left) /
-           canvas_.DeviceUnitsPerUserX();
+    return kCloserLeaderRoom /
+           WindowFontScale(canvas_.DeviceUnitsPerUserX(), canvas_.DotsPerInch());
   }
 
   // The labels of a band, in zodiac order, dealt out to houses up to
@@ -1364,11 +1361,11 @@ class Painter {
     const UserPoint middle{(glyph[0].x + glyph[1].x) / 2, (glyph[0].y + glyph[1].y) / 2};
     const double from = std::atan2(Squash() * middle.y, middle.x) * 180 / std::numbers::pi;
     const double lane = std::min(r, top + spreadStep_ / 2);
-    const double turn = std::remainder(target - from, 360.0);
     // Pieces of at most 2 degrees: within a hundredth of a unit of the arc.
-    const int pieces = std::max(1, int(std::ceil(std::abs(turn) / 2)));
+    const std::vector<UserPoint> round =
+        ArcPoints(lane, from, std::remainder(target - from, 360.0), 2);
     std::vector<UserPoint> path{rim};
-    for (int k = pieces; k >= 0; --k) path.push_back(at(lane, from + turn * k / pieces));
+    path.insert(path.end(), round.rbegin(), round.rend());
     path.push_back(onGlyph(at(top, from)));
     return path;
   }
@@ -1918,14 +1915,23 @@ class Painter {
     const UserPoint near{std::clamp(0.0, glyph[0].x, glyph[1].x),
                          std::clamp(0.0, glyph[1].y, glyph[0].y)};
     const double from = TrueAngle(near.x, near.y);
-    const double turn = std::remainder(target - from, 360.0);
-    const int steps = std::max(1, int(std::ceil(std::fabs(turn) / kRingLeaderStepDeg)));
     std::vector<UserPoint> path{near};
+    const std::vector<UserPoint> round =
+        ArcPoints(radius, from, std::remainder(target - from, 360.0), kRingLeaderStepDeg);
+    path.insert(path.end(), round.begin(), round.end());
+    return path;
+  }
+
+  // The points along the circle of `radius` from the surface angle `from`
+  // turning `turn` degrees, both ends included, at most `pieceDeg` apart.
+  std::vector<UserPoint> ArcPoints(double radius, double from, double turn, double pieceDeg) const {
+    const int steps = std::max(1, int(std::ceil(std::fabs(turn) / pieceDeg)));
+    std::vector<UserPoint> points;
     for (int s = 0; s <= steps; ++s) {
       const double rad = (from + turn * s / steps) * std::numbers::pi / 180;
-      path.push_back({radius * std::cos(rad), radius * std::sin(rad) / Squash()});
+      points.push_back({radius * std::cos(rad), radius * std::sin(rad) / Squash()});
     }
-    return path;
+    return points;
   }
 
   // A fit whose labels count only where they fit: a row that does not
