@@ -183,8 +183,9 @@ constexpr double kRingLeaderStepDeg = 3;
 // the circle.
 constexpr std::size_t kRingLinesPerSide = 5;
 // How many sectors away a crowded sector's labels may be lent: further,
-// their lines would be too long to follow.
-constexpr int kRingLendReach = 2;
+// their lines would be too long to follow; but where that leaves a
+// sector's labels too small to read, one sector further.
+constexpr int kRingLendReach = 2, kRingFarthestReach = 3;
 // The radius the ring's spokes reach, outside its circle.
 constexpr double kRingSpokeEnd = WheelRadius + 30;
 // The two-ring wheel's labels shrink to this share of their sizes before a
@@ -1469,15 +1470,45 @@ class Painter {
     std::vector<int> order;
     for (int house = 1; house <= 12; ++house)
       if (homeless[std::size_t(house)]) order.push_back(house);
-    // Plain names, not a structured binding: the lambda below captures them.
-    const auto inZodiacOrder = lendInOrder(order);
-    const std::size_t small = inZodiacOrder.first;
-    const std::array<bool, 13> keptHome = inZodiacOrder.second;
-    if (small == 0) return spots;
-    std::vector<int> later = order;
-    std::stable_partition(later.begin(), later.end(),
-                          [&](int house) { return !keptHome[std::size_t(house)]; });
-    if (later == order || lendInOrder(later).first >= small) lendInOrder(order);
+    // The order that keeps fewer labels small drawn, and how many it keeps.
+    const auto lendBest = [&] {
+      // Plain names, not a structured binding: the lambda below captures them.
+      const auto inZodiacOrder = lendInOrder(order);
+      const std::size_t small = inZodiacOrder.first;
+      const std::array<bool, 13> keptHome = inZodiacOrder.second;
+      if (small == 0) return small;
+      std::vector<int> later = order;
+      std::stable_partition(later.begin(), later.end(),
+                            [&](int house) { return !keptHome[std::size_t(house)]; });
+      if (later != order) {
+        const std::size_t laterSmall = lendInOrder(later).first;
+        if (laterSmall < small) return laterSmall;
+      }
+      lendInOrder(order);
+      return small;
+    };
+    // Where that keeps some small, lending split between two sectors, and
+    // then one sector further; the one that keeps fewest small drawn.
+    struct Reach {
+      int sectors;
+      bool split;
+      bool operator==(const Reach&) const = default;
+    };
+    std::size_t small = lendBest();
+    Reach best{kRingLendReach, false}, last = best;
+    for (const Reach r : {Reach{kRingLendReach, true}, Reach{kRingFarthestReach, true}}) {
+      if (small == 0) break;
+      last = r;
+      ringReach_ = r.sectors;
+      ringSplit_ = r.split;
+      const std::size_t kept = lendBest();
+      if (kept < small) small = kept, best = r;
+    }
+    ringReach_ = best.sectors;
+    ringSplit_ = best.split;
+    if (best != last) lendBest();
+    ringReach_ = kRingLendReach;
+    ringSplit_ = false;
     return spots;
   }
 
@@ -1722,7 +1753,7 @@ class Painter {
 
   // The labels of a sector too narrow to hold them at `least` of their
   // sizes: as many as it holds stay, and its first and last go into the
-  // nearest sectors either side (up to `kRingLendReach` away) with room
+  // nearest sectors either side (up to `ringReach_` away) with room
   // for them beside their own labels, each with a leader line from its
   // glyph along the circle, between it and the labels, to its point's own
   // place, crossing no label. Fewest lent first, the more even splits
@@ -1759,11 +1790,48 @@ class Painter {
     struct Host {
       int steps = 0;
       // The labels another sector lent there on the same side, whose
-      // lines run below ours.
+      // lines run below ours; or, `under`, those of a sector passed on the
+      // way, whose lines run above ours.
       std::vector<std::size_t> guests;
+      bool under = false;
+      // Of ours, how many the nearest sector takes where the rest go to
+      // the one beyond it (0: all go to one).
+      std::size_t nearer = 0;
       std::vector<std::size_t> together;
       std::vector<DualLabel> labels;
       std::vector<RingSpot> spots;
+    };
+    // `part` of our labels (`dir` as below) set at the edge of sector `h`
+    // toward ours and fitted there with the labels it holds, at `least`:
+    // them all in zodiac order, or nothing where they do not fit.
+    const auto fitIn =
+        [&](int h, int dir, const std::vector<std::size_t>& part, std::vector<DualLabel>& trial,
+            std::vector<RingSpot>& trialSpots) -> std::optional<std::vector<std::size_t>> {
+      const HouseSector side = RingSector(h);
+      for (std::size_t i = 0; i < part.size(); ++i)
+        trial[part[i]].angle =
+            UserAngle(dir < 0 ? side.start + side.width - 0.01 * double(part.size() - i)
+                              : side.start + 0.01 * double(i + 1));
+      // Its own labels, with those it holds for others in zodiac order.
+      const auto& held = ringGuests_[std::size_t(h)];
+      std::vector<std::size_t> theirs = held[1];
+      theirs.insert(theirs.end(), members[std::size_t(h)].begin(), members[std::size_t(h)].end());
+      theirs.insert(theirs.end(), held[0].begin(), held[0].end());
+      std::vector<std::size_t> together = dir < 0 ? theirs : part;
+      const std::vector<std::size_t>& rest = dir < 0 ? part : theirs;
+      together.insert(together.end(), rest.begin(), rest.end());
+      std::vector<std::size_t> firstRow = part;
+      for (const auto& guests : held) firstRow.insert(firstRow.end(), guests.begin(), guests.end());
+      if (!FitSector(h, together, trial, trialSpots, least, firstRow)) return std::nullopt;
+      return together;
+    };
+    // `part` (`dir` as below) split where the nearest sector takes `near`
+    // of them: those for it, and those for the one beyond it.
+    const auto splitNear = [](const std::vector<std::size_t>& part, int dir, std::size_t near) {
+      using Part = std::vector<std::size_t>;
+      const auto at = dir < 0 ? part.end() - long(near) : part.begin() + long(near);
+      return std::pair{dir < 0 ? Part(at, part.end()) : Part(part.begin(), at),
+                       dir < 0 ? Part(part.begin(), at) : Part(at, part.end())};
     };
     const auto host = [&](int dir, std::size_t count) -> std::optional<Host> {
       Host out;
@@ -1772,18 +1840,23 @@ class Painter {
       const std::vector<std::size_t> lent = lentOn(dir, count);
       const std::size_t way = dir < 0 ? 0 : 1;
       int passing = 0;
-      for (int steps = 1; steps <= kRingLendReach; ++steps) {
+      std::vector<std::size_t> passedGuests;
+      for (int steps = 1; steps <= ringReach_; ++steps) {
         const int h = away(dir, steps);
         if (keptHome[std::size_t(h)]) continue;
-        out.guests.clear();
+        out.guests = passedGuests;
+        out.under = !passedGuests.empty();
+        if (out.under && out.guests.size() + count > kRingLinesPerSide) return std::nullopt;
         if (busy[std::size_t(h)]) {
           // Past a sector that lends this way into the sector beyond it,
           // into that sector too: our labels stand nearer the spoke than
           // its, and our lines run above theirs.
-          if (steps < kRingLendReach && ringHostOf_[std::size_t(h)][way] == away(dir, steps + 1)) {
+          if (steps < ringReach_ && passing == 0 && !out.under &&
+              ringHostOf_[std::size_t(h)][way] == away(dir, steps + 1)) {
             passing = h;
             continue;
           }
+          if (out.under) return std::nullopt;  // nor past two
           if (passing == 0 || h != ringHostOf_[std::size_t(passing)][way] ||
               ringHostOf_[std::size_t(h)] != std::array<int, 2>{})
             return std::nullopt;  // nor past it
@@ -1792,31 +1865,47 @@ class Painter {
           // and the labels, which has room for so many.
           if (out.guests.size() + count > kRingLinesPerSide) return std::nullopt;
         }
-        const HouseSector side = RingSector(h);
         std::vector<DualLabel> trial = labels;
         std::vector<RingSpot> trialSpots = spots;
-        for (std::size_t i = 0; i < lent.size(); ++i)
-          trial[lent[i]].angle =
-              UserAngle(dir < 0 ? side.start + side.width - 0.01 * double(lent.size() - i)
-                                : side.start + 0.01 * double(i + 1));
-        // Its own labels, with those it holds for others in zodiac order.
-        const auto& held = ringGuests_[std::size_t(h)];
-        std::vector<std::size_t> theirs = held[1];
-        theirs.insert(theirs.end(), members[std::size_t(h)].begin(), members[std::size_t(h)].end());
-        theirs.insert(theirs.end(), held[0].begin(), held[0].end());
+        std::optional<std::vector<std::size_t>> together = fitIn(h, dir, lent, trial, trialSpots);
+        if (!together) {
+          // On past it, with our lines under those of the labels it holds.
+          if (busy[std::size_t(h)]) passedGuests = out.guests;
+          continue;
+        }
         out.steps = steps;
-        out.together = dir < 0 ? theirs : lent;
-        const std::vector<std::size_t>& rest = dir < 0 ? lent : theirs;
-        out.together.insert(out.together.end(), rest.begin(), rest.end());
-        std::vector<std::size_t> firstRow = lent;
-        for (const auto& guests : held)
-          firstRow.insert(firstRow.end(), guests.begin(), guests.end());
-        if (!FitSector(h, out.together, trial, trialSpots, least, firstRow)) continue;
+        out.together = std::move(*together);
         for (const std::size_t k : out.together) {
           out.labels.push_back(trial[k]);
           out.spots.push_back(trialSpots[k]);
         }
         return out;
+      }
+      // Where no sector takes them all, with `ringSplit_` the nearer of
+      // them go to the nearest sector and the rest to the one beyond it,
+      // their lines under those of the nearer.
+      const int nearest = away(dir, 1), beyond = away(dir, 2);
+      if (!ringSplit_ || busy[std::size_t(nearest)] || busy[std::size_t(beyond)] ||
+          keptHome[std::size_t(nearest)] || keptHome[std::size_t(beyond)])
+        return std::nullopt;
+      for (std::size_t near = count - 1; near >= 1; --near) {
+        const auto [nearer, further] = splitNear(lent, dir, near);
+        std::vector<DualLabel> trial = labels;
+        std::vector<RingSpot> trialSpots = spots;
+        const auto inNearest = fitIn(nearest, dir, nearer, trial, trialSpots);
+        if (!inNearest) continue;
+        const auto inBeyond = fitIn(beyond, dir, further, trial, trialSpots);
+        if (!inBeyond) continue;
+        Host split;
+        split.steps = 2;
+        split.nearer = near;
+        split.together = *inNearest;
+        split.together.insert(split.together.end(), inBeyond->begin(), inBeyond->end());
+        for (const std::size_t k : split.together) {
+          split.labels.push_back(trial[k]);
+          split.spots.push_back(trialSpots[k]);
+        }
+        return split;
       }
       return std::nullopt;
     };
@@ -1861,10 +1950,12 @@ class Painter {
         std::map<std::size_t, double> ends = target;
         for (const int dir : {-1, 1}) {
           const std::vector<std::size_t> ours = lentOn(dir, dir < 0 ? first : lent - first);
-          const std::vector<std::size_t>& guests = (dir < 0 ? previous : next)->guests;
-          std::vector<std::size_t> side = dir < 0 ? guests : ours;
-          side.insert(side.end(), dir < 0 ? ours.begin() : guests.begin(),
-                      dir < 0 ? ours.end() : guests.end());
+          const Host& to = dir < 0 ? *previous : *next;
+          // Our lines above the guests' (`under`: below them).
+          const bool oursFirst = (dir < 0) == to.under;
+          std::vector<std::size_t> side = oursFirst ? ours : to.guests;
+          const std::vector<std::size_t>& rest = oursFirst ? to.guests : ours;
+          side.insert(side.end(), rest.begin(), rest.end());
           for (std::size_t i = 0; i < side.size(); ++i) {
             // Those lent further run nearer the circle, under the others.
             const std::size_t further = dir < 0 ? side.size() - 1 - i : i;
@@ -1892,11 +1983,17 @@ class Painter {
         for (const int dir : {-1, 1}) {
           const std::size_t count = dir < 0 ? first : lent - first;
           if (count == 0) continue;
-          const int steps = (dir < 0 ? previous : next)->steps;
+          const Host& to = dir < 0 ? *previous : *next;
           const std::size_t way = dir < 0 ? 0 : 1;
-          ringHostOf_[std::size_t(house)][way] = away(dir, steps);
-          std::vector<std::size_t>& guests = ringGuests_[std::size_t(away(dir, steps))][way];
+          ringHostOf_[std::size_t(house)][way] = away(dir, to.steps);
           const std::vector<std::size_t> ours = lentOn(dir, count);
+          if (to.nearer > 0) {
+            // Both sectors held nothing before.
+            std::tie(ringGuests_[std::size_t(away(dir, 1))][way],
+                     ringGuests_[std::size_t(away(dir, 2))][way]) = splitNear(ours, dir, to.nearer);
+            continue;
+          }
+          std::vector<std::size_t>& guests = ringGuests_[std::size_t(away(dir, to.steps))][way];
           guests.insert(dir < 0 ? guests.end() : guests.begin(), ours.begin(), ours.end());
         }
         return true;
@@ -2482,6 +2579,11 @@ class Painter {
   // The least share of their sizes the two-ring wheel's labels are drawn
   // at while it is fitted and drawn (0: as small as their sector needs).
   double ringLeast_ = 0;
+  // How many sectors away the two-ring wheel's labels are lent at most.
+  int ringReach_ = kRingLendReach;
+  // Whether a sector's labels lent on one side may be split between the
+  // two sectors there.
+  bool ringSplit_ = false;
   // The two-ring labels lent to another sector, by index: the true angle
   // of their points' own places and their leader lines.
   struct RingLeader {
