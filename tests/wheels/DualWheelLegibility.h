@@ -85,6 +85,41 @@ inline bool SegmentMeetsBox(UserPoint p, UserPoint q, const TextBox& b) {
          clip(b.top - p.y, -dy);
 }
 
+// Whether box `z` reaches into the room between the successive characters
+// `u` and `v`, each shrunk by `hair`: the box that spans them where they
+// step along a row or down a column; where they step across both, as a
+// label's column slanting along the band does, only the band between them
+// (their convex hull), not the empty corners beside it.
+inline bool Between(const TextBox& z, const TextBox& u, const TextBox& v, double hair) {
+  const TextBox a{u.left + hair, u.top - hair, u.right - hair, u.bottom + hair};
+  const TextBox b{v.left + hair, v.top - hair, v.right - hair, v.bottom + hair};
+  const TextBox hull{std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
+                     std::min(a.bottom, b.bottom)};
+  if (!z.Overlaps(hull)) return false;
+  const bool across =
+      (a.right <= b.left || b.right <= a.left) && (a.top <= b.bottom || b.top <= a.bottom);
+  if (!across) return true;
+  // The hull's two slanting edges, from a corner of one box to a corner of
+  // the other, each with the other box on its inner side: `z` lies wholly
+  // beyond one of them, or meets the band.
+  const bool rising = (b.left > a.left) == (b.bottom > a.bottom);
+  using Edge = std::array<UserPoint, 2>;
+  const Edge lefts{{{a.left, rising ? a.top : a.bottom}, {b.left, rising ? b.top : b.bottom}}};
+  const Edge rights{{{a.right, rising ? a.bottom : a.top}, {b.right, rising ? b.bottom : b.top}}};
+  const auto side = [](const Edge& e, UserPoint p) {
+    return (e[1].x - e[0].x) * (p.y - e[0].y) - (e[1].y - e[0].y) * (p.x - e[0].x);
+  };
+  for (const auto& [edge, other] : {std::pair{lefts, rights}, std::pair{rights, lefts}}) {
+    // The side the other edge, and so the band, lies on.
+    const double inner = side(edge, other[0]) > 0 ? 1 : -1;
+    constexpr double e = 0.01;
+    bool beyond = true;
+    for (const UserPoint& c : z.Corners()) beyond = beyond && inner * side(edge, c) <= e;
+    if (beyond) return false;
+  }
+  return true;
+}
+
 inline bool Shown(const std::string& enabled, int p) {
   return std::size_t(p - 1) >= enabled.size() || enabled[std::size_t(p - 1)] != '0';
 }
@@ -216,21 +251,14 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
         }
   }
   // One label's characters among another's: a character of one reaching
-  // into the box that spans two successive characters of the other (its
+  // into the room between two successive characters of the other (its
   // glyph, degrees, sign and minutes), so that it stands between them along
-  // the row or the column they step down, by more than a hair (a twentieth
-  // of its height).
+  // the row, the column or the slant they step down, by more than a hair (a
+  // twentieth of its height).
   const auto among = [](const Label& x, const Label& y) {
-    for (std::size_t c = 0; c + 1 < std::min<std::size_t>(x.boxes.size(), 6); ++c) {
-      const TextBox& u = x.boxes[c];
-      const TextBox& v = x.boxes[c + 1];
-      for (const TextBox& z : y.boxes) {
-        const double hair = 0.05 * (z.top - z.bottom);
-        const TextBox hull{std::min(u.left, v.left) + hair, std::max(u.top, v.top) - hair,
-                           std::max(u.right, v.right) - hair, std::min(u.bottom, v.bottom) + hair};
-        if (z.Overlaps(hull)) return true;
-      }
-    }
+    for (std::size_t c = 0; c + 1 < std::min<std::size_t>(x.boxes.size(), 6); ++c)
+      for (const TextBox& z : y.boxes)
+        if (Between(z, x.boxes[c], x.boxes[c + 1], 0.05 * (z.top - z.bottom))) return true;
     return false;
   };
   if (!twoRing)

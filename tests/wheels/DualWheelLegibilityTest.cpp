@@ -51,6 +51,38 @@ WheelPaintInputs WithLines(const Workbench& wb, std::optional<OrbTable>& orbs) {
   return in;
 }
 
+// The counts' measure of one label's character standing between two
+// successive ones of another: along a row or down a column, anywhere in the
+// box spanning them; where they step across both, as a slanting column
+// does, on the slant between them, not in its empty corners (the last case
+// as a character of the random pair 854 stands, printed on A4, beside the
+// Uranus and the MC of its transits).
+TEST(DualWheelLegibility, ACharacterBetweenTwoOthersIsOnTheirRowColumnOrSlant) {
+  struct Case {
+    const char* what;
+    test::TextBox u, v, z;
+    bool between;
+  };
+  // Boxes as left, top, right, bottom, y up.
+  const Case cases[] = {
+      {"on a row", {0, 10, 10, 0}, {12, 10, 22, 0}, {10, 8, 12, 2}, true},
+      {"down a column", {0, 10, 10, 0}, {0, -2, 10, -12}, {2, 1, 8, -1}, true},
+      {"off a row", {0, 10, 10, 0}, {12, 10, 22, 0}, {10, 16, 12, 10.4}, false},
+      {"on a slant", {0, 10, 10, 0}, {12, 25, 22, 15}, {9, 14, 13, 10}, true},
+      {"in a slant's empty corner", {0, 10, 10, 0}, {12, 25, 22, 15}, {17, 5, 21, 1}, false},
+      {"falling, on it", {0, 25, 10, 15}, {12, 10, 22, 0}, {9, 15, 13, 11}, true},
+      {"falling, in its corner", {0, 25, 10, 15}, {12, 10, 22, 0}, {1, 5, 5, 1}, false},
+      {"pair 854 on A4",
+       {132.06, -146.69, 142.21, -159.82},
+       {120.08, -133.38, 123.99, -140.77},
+       {111.14, -158.25, 121.29, -171.38},
+       false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(test::dual_detail::Between(c.z, c.u, c.v, 0.05 * (c.z.top - c.z.bottom)), c.between)
+        << c.what;
+}
+
 TEST(DualWheelLegibility, FixedPairsReadCleanlyInBothArrangements) {
   const std::pair<const char*, WheelChart> charts[] = {
       {"ordinary", WheelChart::Ordinary}, {"crowded", WheelChart::Crowded},
