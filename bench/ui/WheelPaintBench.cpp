@@ -3,10 +3,11 @@
 // prints it: an ordinary natal wheel, houses crowded with 9 and with 11
 // points, the two Delhi charts of February 1962, the combined and the
 // two-ring wheels of a 1960 New York natal chart with a second person (the
-// combined one also after Switch, whose inner band's crowded house no
-// dealing clears), and the two-ring wheel of the 5 February 1962 Delhi
-// chart with him; on surfaces of 604x525 and 800x600 and on an A4 page
-// printed to PDF; in both styles (the two-chart wheels have one).
+// combined one also after Switch, whose inner band is so crowded that its
+// labels are dealt out to houses further away), and the two-ring wheel of
+// the 5 February 1962 Delhi chart with him; on surfaces of 604x525 and
+// 800x600 and on an A4 page printed to PDF; in both styles (the two-chart
+// wheels have one).
 
 #include <benchmark/benchmark.h>
 
