@@ -157,6 +157,10 @@ constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 // How many passes at their least size a row that must fit is moved along
 // its house before it counts as not fitting: more have never made one fit.
 constexpr int kPassesAtLeast = 3;
+// The squeeze below which a row placed once at its least size counts as
+// not fitting at once: it needs twice its house's room, which moving its
+// labels along never makes up.
+constexpr double kHopelessSqueeze = 0.5;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
@@ -2048,6 +2052,15 @@ class Painter {
     std::vector<PlacedLabel*> row;
     for (PlacedLabel& l : house) row.push_back(&l);
     const double outer = band_.rim - kRimClearance;
+    // Where only whether they fit counts, a row that needs far more room
+    // than its house has even at `smallest` does not: known at once,
+    // without the passes that would shrink it there.
+    if (quickFail_) {
+      std::vector<PlacedLabel> least = house;
+      std::vector<PlacedLabel*> leastRow;
+      for (PlacedLabel& l : least) l.sizeFactor = smallest, leastRow.push_back(&l);
+      if (PlaceRow(sector, leastRow, outer) < kHopelessSqueeze) return 0;
+    }
     std::vector<PlacedLabel> before;
     // The pass from which every label stands at `smallest`.
     std::optional<int> leastFrom;
