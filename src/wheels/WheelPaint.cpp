@@ -159,7 +159,7 @@ constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 constexpr int kPassesAtLeast = 3;
 // The squeeze below which a row placed once at its least size counts as
 // not fitting at once: it needs twice its house's room, which moving its
-// labels along never makes up.
+// labels along has never made up.
 constexpr double kHopelessSqueeze = 0.5;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.

@@ -409,10 +409,11 @@ int LeaderLinesRunningTogether(const RecordingCanvas& canvas) {
 // Cancer) and 640 (Capricorn beside Aquarius) the first of the two can lend
 // only once the second has lent its own. In pair 62 the seven labels of
 // Capricorn, between Sagittarius and Aquarius, both crowded, read only when
-// two of them go a sector further, past Sagittarius's labels lent to
-// Scorpio; in pair 580 at 1600x1000 the seven of Sagittarius, beside a
+// two of them go a sector further, to Libra past Sagittarius's labels lent
+// to Scorpio; in pair 580 at 1600x1000 the seven of Sagittarius, beside a
 // crowded Capricorn, only when the four it lends split between Scorpio and
-// Libra. No two leader lines run along the circle on top of each other.
+// Libra. No leader line runs on top of another, or across another's way in
+// from its label.
 TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEachOther) {
   const int pairs[] = {28, 62, 187, 190, 234, 580, 631, 640};
   const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}};
