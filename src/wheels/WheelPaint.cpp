@@ -1837,6 +1837,17 @@ class Painter {
       return std::pair{dir < 0 ? Part(at, part.end()) : Part(part.begin(), at),
                        dir < 0 ? Part(part.begin(), at) : Part(at, part.end())};
     };
+    // `out` holding `together`, each with its place in `trial`.
+    const auto holding = [](Host out, std::vector<std::size_t> together,
+                            const std::vector<DualLabel>& trial,
+                            const std::vector<RingSpot>& trialSpots) {
+      out.together = std::move(together);
+      for (const std::size_t k : out.together) {
+        out.labels.push_back(trial[k]);
+        out.spots.push_back(trialSpots[k]);
+      }
+      return out;
+    };
     const auto host = [&](int dir, std::size_t count) -> std::optional<Host> {
       Host out;
       if (count == 0) return out;
@@ -1878,12 +1889,7 @@ class Painter {
           continue;
         }
         out.steps = steps;
-        out.together = std::move(*together);
-        for (const std::size_t k : out.together) {
-          out.labels.push_back(trial[k]);
-          out.spots.push_back(trialSpots[k]);
-        }
-        return out;
+        return holding(std::move(out), std::move(*together), trial, trialSpots);
       }
       // Where no sector takes them all, with `ringSplit_` the nearer of
       // them go to the nearest sector and the rest to the one beyond it,
@@ -1903,13 +1909,9 @@ class Painter {
         Host split;
         split.steps = 2;
         split.nearer = near;
-        split.together = *inNearest;
-        split.together.insert(split.together.end(), inBeyond->begin(), inBeyond->end());
-        for (const std::size_t k : split.together) {
-          split.labels.push_back(trial[k]);
-          split.spots.push_back(trialSpots[k]);
-        }
-        return split;
+        std::vector<std::size_t> both = *inNearest;
+        both.insert(both.end(), inBeyond->begin(), inBeyond->end());
+        return holding(std::move(split), std::move(both), trial, trialSpots);
       }
       return std::nullopt;
     };
