@@ -186,7 +186,16 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
   choice.confirmOverwrite = true;
   const std::optional<std::string> chosen = host.ChooseFile(choice);
   if (!chosen) return std::nullopt;
-  report.ReportFileName = ReportTextFileName(*chosen).string();
+  // The chooser asked only about the name it was given: a text file the
+  // pair's ".rtf" name leads to is the user's to keep unless they say so.
+  const fs::path text = ReportTextFileName(*chosen);
+  std::error_code ec;
+  if (text != fs::path(*chosen) && fs::exists(fs::symlink_status(text, ec)) &&
+      host.ShowMessage(text.filename().string() + " already exists.\nDo you want to replace it?",
+                       choice.title, MessageIcon::Exclamation,
+                       MessageButtons::YesNo) != Answer::Yes)
+    return std::nullopt;
+  report.ReportFileName = text.string();
   return WriteReport(report, options, host);
 }
 

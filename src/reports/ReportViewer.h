@@ -93,8 +93,9 @@ std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValu
                                            const ReportPersons& persons, Host& host);
 
 // Save As: asks for a .txt file, makes it (see ReportTextFileName) the
-// viewer's file and saves there as Save does. Cancel writes nothing and
-// keeps the viewer's file.
+// viewer's file and saves there as Save does. A text file other than the
+// chosen name (X.txt for "X.rtf") that exists is replaced only when the
+// user says Yes. Cancel or No writes nothing and keeps the viewer's file.
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
                                              const std::filesystem::path& appPath,
                                              const ReportPersons& persons, Host& host);

@@ -202,6 +202,57 @@ TEST(ReportViewer, SaveAsNamesThePairFromTheChosenNamesStem) {
   }
 }
 
+// The chooser asks about the name it is given; a text file that name leads
+// to under another name (X.txt for "X.rtf") is the user's own until they say
+// Yes to replacing it. No writes nothing and leaves the viewer's file as it
+// was; the copy replaces its namesake, as the chosen name says it will.
+TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
+  const std::string ask = "X.txt already exists.\nDo you want to replace it?";
+  const struct {
+    const char* chosen;
+    std::set<std::string> onDisk;  // each holding "mine"
+    Answer answer;
+    bool asked;
+  } cases[] = {
+      {"X.rtf", {"X.txt"}, Answer::Yes, true},
+      {"X.rtf", {"X.txt"}, Answer::No, true},
+      {"X.RTF", {"X.txt", "X.rtf"}, Answer::No, true},
+      {"X.rtf", {"X.rtf"}, Answer::No, false},
+      {"X.rtf", {"Y.txt"}, Answer::No, false},
+      {"X.txt", {"X.txt", "X.rtf"}, Answer::No, false},
+  };
+  const OptionValues options = test::ReportPageOptions();
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    for (const auto& name : c.onDisk) ASSERT_EQ(WriteFileAtomically(dir.path() / name, "mine"), "");
+    test::RecordingHost host;
+    host.fileAnswers.push_back((dir.path() / c.chosen).string());
+    host.answers.push_back(c.answer);
+    ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Sun"});
+    const auto saved = SaveReportAs(report, options, dir.path(), {}, host);
+    const bool replaced = !c.asked || c.answer == Answer::Yes;
+    ASSERT_EQ(host.messages.size(), c.asked ? 1u : 0u) << c.chosen;
+    if (c.asked) {
+      EXPECT_EQ(host.messages[0].text, ask);
+      EXPECT_EQ(host.messages[0].title, "Save As");
+      EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
+    }
+    EXPECT_EQ(saved.has_value(), replaced) << c.chosen;
+    EXPECT_EQ(report.ReportFileName.empty(), !replaced) << c.chosen;
+    const std::string written = SavedReportText(report, options);
+    EXPECT_EQ(ReadFileBytes(dir.path() / "X.txt"), replaced ? written
+                                                   : c.onDisk.count("X.txt")
+                                                       ? std::optional<std::string>("mine")
+                                                       : std::nullopt)
+        << c.chosen;
+    EXPECT_EQ(ReadFileBytes(dir.path() / "X.rtf").value_or("").starts_with("{\\rtf1"), replaced)
+        << c.chosen;
+    if (c.onDisk.count("Y.txt")) {
+      EXPECT_EQ(ReadFileBytes(dir.path() / "Y.txt"), "mine");
+    }
+  }
+}
+
 // Killed at any moment between or inside the two writes, a save never
 // leaves the new text beside an older copy: the copy is as new as the text
 // or newer. Saves are numbered in the order they are made, across kills.
