@@ -46,16 +46,10 @@ std::string LeadingCharactersBeforeBlank(std::string_view name, std::size_t coun
 std::optional<SavedReportFiles> WriteReport(ReportState& report, const OptionValues& options,
                                             Host& host) {
   SavedReportFiles saved{report.ReportFileName, std::nullopt, SavedReportText(report, options)};
-  const fs::path rtf = RtfFileName(saved.text);
-  if (IsTransitReportText(saved.savedText)) {
-    std::error_code ec;
-    fs::remove(rtf, ec);
-    if (ec) {
-      host.ShowMessage("Cannot remove the file called " + rtf.string() + ": " + ec.message() + ".",
-                       kTitleWarning, MessageIcon::Critical);
-      return std::nullopt;
-    }
-  } else {
+  // A transit report has no copy: an .rtf file of its name may be another
+  // report's or the user's own, and is left as it is.
+  if (!IsTransitReportText(saved.savedText)) {
+    const fs::path rtf = RtfFileName(saved.text);
     const std::string copy =
         RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
     if (!SaveFileAtomically(host, rtf, copy)) return std::nullopt;

@@ -86,8 +86,8 @@ struct SavedReportFiles {
 // runs Save As when there is none yet. "No data to write to file." for an
 // empty report. The copy is written first (each file atomically), so the
 // new text never stands beside an older copy; a transit report, which has
-// no copy, removes one an earlier report left under its name. A failure is
-// reported and returns nothing.
+// no copy, leaves any .rtf file of its name alone. A failure is reported
+// and returns nothing.
 std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValues& options,
                                            const std::filesystem::path& appPath,
                                            const ReportPersons& persons, Host& host);

@@ -117,7 +117,8 @@ TEST(ReportViewer, ProposesNamesAndSavesOnlyWhereTheUserSaid) {
 
 // Save writes what Save As writes: the first Save asks for the name, and
 // every save writes the text and its RTF copy. A transit report, which has
-// no copy, takes away the copy of a report saved earlier under its name.
+// no copy, leaves an .rtf file of its name (another report's copy, or the
+// user's own) as it is.
 TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
   test::TempDir dir;
   test::RecordingHost host;
@@ -147,7 +148,13 @@ TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
   const auto third = SaveReport(transit, options, dir.path(), {}, host);
   ASSERT_TRUE(third);
   EXPECT_FALSE(third->rtf);
-  EXPECT_FALSE(fs::exists(dir.path() / "Mary.rtf"));
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mary.txt"), third->savedText);
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mary.rtf"),
+            RtfReportText(second->savedText, ReportKind::Natal, 5));
+  ASSERT_EQ(WriteFileAtomically(dir.path() / "Mine.rtf", "mine"), "");
+  host.fileAnswers.push_back((dir.path() / "Mine.txt").string());
+  ASSERT_TRUE(SaveReportAs(transit, options, dir.path(), {}, host));
+  EXPECT_EQ(ReadFileBytes(dir.path() / "Mine.rtf"), "mine");
   EXPECT_TRUE(host.messages.empty());
 
   // A copy that cannot be written stops the save before the text changes.
