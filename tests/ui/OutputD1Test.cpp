@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -9,13 +10,16 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "commands/Workbench.h"
 #include "platform/Files.h"
+#include "platform/qt/QtHost.h"
 #include "shell/ui/FixedPitchFont.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/PrntFile.h"
@@ -173,6 +177,62 @@ TEST(OutputD1, SaveWritesTheChosenFileAndLaterSavesGoThere) {
             "L1\r\nL2\r\nL3\r\n\f\r\nL4\r\nL5\r\n\r\n\f\r\n\f\r\n");
   EXPECT_EQ(ReadFileBytes(names).value_or(""), "Example,12 May 1959\r\n");
   EXPECT_TRUE(f.host.messages.empty());
+}
+
+// Answers the next modal dialog once it is up: `answer` gets the dialog.
+void AnswerDialog(std::function<void(QDialog&)> answer) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      poll->deleteLater();
+      poll->stop();
+      answer(*dialog);
+    }
+  });
+  poll->start(5);
+}
+
+// Whatever the window manager does as a dialog goes, the keyboard goes back
+// to the window the dialog was opened from: after the data window's Save As,
+// saved or cancelled, F7 is the data window's Font Increase, not the main
+// window's Transit Aspects to Transits.
+TEST(OutputD1, AfterItsDialogsTheDataWindowHasTheKeyboardAgain) {
+  Fixture f;
+  QWidget main;  // the program's main window, the dialogs' owner
+  main.setGeometry(0, 0, 300, 40);
+  main.show();
+  QtHost host(&main);
+  DataWindowLinks links;
+  links.PersonName = [] { return std::string("Jane Doe"); };
+  DataWindowSlot slot(f.wb, f.options, host, DataWindowSettings{}, kFontStep, links);
+  OutputD1& window = slot.Window();
+  window.show();
+  const fs::path chosen = f.dir.path() / "Jane.DOC";
+  const struct {
+    const char* what;
+    DataWindowItem command;
+    std::function<void(QDialog&)> answer;
+  } cases[] = {
+      {"a message: nothing to save", DataWindowItem::FileSave, [](QDialog& box) { box.accept(); }},
+      {"Save As cancelled", DataWindowItem::FileSaveAs, [](QDialog& chooser) { chooser.reject(); }},
+      {"Save As saved", DataWindowItem::FileSaveAs,
+       [&](QDialog& chooser) {
+         dynamic_cast<QFileDialog&>(chooser).selectFile(QString::fromStdString(chosen.string()));
+         chooser.accept();
+       }},
+  };
+  for (const auto& c : cases) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << c.what;
+    AnswerDialog(c.answer);
+    window.Action(c.command)->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), &window) << c.what;
+    const QWidget* focus = QApplication::focusWidget();
+    EXPECT_EQ(focus ? focus->window() : nullptr, &window) << c.what;
+    Append(f.wb, f.host, "L1");
+  }
+  EXPECT_TRUE(fs::exists(chosen));
 }
 
 TEST(OutputD1, FontCommandsStepTheSizeAndReportItBack) {

@@ -5,16 +5,49 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace orv {
 
 namespace {
+
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The window a dialog is opened from, which owns it and has the keyboard
+// back when it closes: left to itself, a window manager hands the keyboard
+// to the dialog's owner or to none, and the next key meant for the window
+// the user was in runs another window's command.
+class DialogOpener {
+ public:
+  explicit DialogOpener(QWidget* fallback) : focus_(QApplication::focusWidget()) {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible()) window_ = active;
+    owner_ = window_ ? window_.data() : fallback;
+  }
+  ~DialogOpener() {
+    if (!window_ || !window_->isVisible()) return;
+    if (focus_ && focus_->window() == window_) focus_->setFocus(Qt::ActiveWindowFocusReason);
+    window_->activateWindow();
+  }
+  DialogOpener(const DialogOpener&) = delete;
+  DialogOpener& operator=(const DialogOpener&) = delete;
+
+  QWidget* Owner() const { return owner_; }
+
+ private:
+  QPointer<QWidget> window_;
+  QPointer<QWidget> focus_;
+  QPointer<QWidget> owner_;
+};
+
 }  // namespace
 
 Answer QtHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                            MessageButtons buttons) {
-  QMessageBox box(parent_);
+  const DialogOpener opener(parent_);
+  // Made on the heap: an owner closed while the box waits deletes it.
+  const QPointer<QMessageBox> shown = new QMessageBox(opener.Owner());
+  QMessageBox& box = *shown;
   box.setWindowTitle(Q(title));
   box.setText(Q(text));
   switch (icon) {
@@ -38,6 +71,7 @@ Answer QtHost::ShowMessage(std::string_view text, std::string_view title, Messag
   const bool busy = busyDepth_ > 0;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
   const int pressed = box.exec();
+  delete shown.data();
   if (busy) QApplication::restoreOverrideCursor();
   switch (pressed) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -49,14 +83,18 @@ Answer QtHost::ShowMessage(std::string_view text, std::string_view title, Messag
 
 std::string QtHost::PromptText(std::string_view prompt, std::string_view title,
                                std::string_view defaultText) {
+  const DialogOpener opener(parent_);
   bool ok = false;
-  const QString text =
-      QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, Q(defaultText), &ok);
+  const QString text = QInputDialog::getText(opener.Owner(), Q(title), Q(prompt), QLineEdit::Normal,
+                                             Q(defaultText), &ok);
   return ok ? text.toStdString() : std::string();
 }
 
 std::optional<std::string> QtHost::ChooseFile(const FileChoice& choice) {
-  QFileDialog dialog(parent_, Q(choice.title), Q(choice.folder), Q(choice.filter));
+  const DialogOpener opener(parent_);
+  const QPointer<QFileDialog> shown =
+      new QFileDialog(opener.Owner(), Q(choice.title), Q(choice.folder), Q(choice.filter));
+  QFileDialog& dialog = *shown;
   dialog.setAcceptMode(choice.mode == FileChoice::Mode::Save ? QFileDialog::AcceptSave
                                                              : QFileDialog::AcceptOpen);
   dialog.setFileMode(choice.mode == FileChoice::Mode::Save ? QFileDialog::AnyFile
@@ -64,8 +102,11 @@ std::optional<std::string> QtHost::ChooseFile(const FileChoice& choice) {
   if (!choice.defaultSuffix.empty()) dialog.setDefaultSuffix(Q(choice.defaultSuffix));
   if (!choice.proposedName.empty()) dialog.selectFile(Q(choice.proposedName));
   if (!choice.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  const bool accepted = dialog.exec() == QDialog::Accepted && shown;
+  const QStringList files = accepted ? dialog.selectedFiles() : QStringList();
+  delete shown.data();
+  if (files.isEmpty()) return std::nullopt;
+  return files.front().toStdString();
 }
 
 void QtHost::BeginBusy() {

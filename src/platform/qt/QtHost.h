@@ -11,7 +11,8 @@ namespace orv {
 
 class QtHost final : public Host {
  public:
-  // Dialogs are centred on `parent` when it is set.
+  // Each dialog belongs to the window it is opened from (the active one, else
+  // `parent`), is centred on it, and gives it the keyboard back as it closes.
   explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
 
