@@ -13,6 +13,7 @@
 #include "../wheels/WheelTestCharts.h"
 #include "commands/WheelCommands.h"
 #include "shell/Startup.h"
+#include "shell/ui/OnScreen.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/ui/Wheels.h"
 
@@ -87,8 +88,8 @@ TEST(Wheels, EverySingleWheelPaintsItsFrameAndHeader) {
 
 // With no size of its own stored, the window opens with its wheel at the
 // opening area, where the labels read at their option sizes, the menu bar
-// above it; on a screen without room for that, as large as fits, in
-// proportion.
+// above it; on a screen without room for that and its frame, as large as
+// fits, in proportion.
 TEST(Wheels, AFreshWindowOpensWithItsWheelAtTheOpeningArea) {
   Workbench wb;
   test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
@@ -97,7 +98,8 @@ TEST(Wheels, AFreshWindowOpensWithItsWheelAtTheOpeningArea) {
   Wheels window(wb, host, {});
   const DeviceSize area = WheelOpeningArea(window.screen()->logicalDotsPerInchX());
   const QSize want(area.width, area.height + window.MenuBar()->sizeHint().height());
-  const QSize room = window.screen()->availableGeometry().size();
+  const QSize room =
+      window.screen()->availableGeometry().size() - (OuterGeometry(window).size() - window.size());
   if (want.width() <= room.width() && want.height() <= room.height())
     EXPECT_EQ(window.size(), want);
   else
@@ -115,10 +117,11 @@ TEST(Wheels, PlaceAndSizeSurviveACloseAndReopen) {
     Wheels window(wb, host, {});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    // The wheel's surface 800 by 600, below the menu bar.
-    window.resize(800, 600 + window.MenuBar()->height());
+    // The wheel's surface 760 by 570, below the menu bar: with its frame,
+    // on the screen.
+    window.resize(760, 570 + window.MenuBar()->height());
     QTest::qWait(20);
-    EXPECT_EQ(wb.Settings.StartScale, 320);  // the resize rule for 800 by 600
+    EXPECT_EQ(wb.Settings.StartScale, 320);  // the resize rule for 4 by 3
     // The window cannot shrink the wheel below the size at which its labels
     // read (at this screen's dpi).
     const DeviceSize least = LegibleWheelArea(window.screen()->logicalDotsPerInchY());

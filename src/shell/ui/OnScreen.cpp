@@ -22,15 +22,22 @@ constexpr char kPlacedProperty[] = "orvPlaced";
 
 WindowPlace PlaceOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-// The frame the window manager puts around the program's windows, read off
-// one on screen: a window not shown yet has none to ask.
-QMargins ProgramFrame(const QWidget& except) {
+// A title bar and borders as thick as most window managers draw them: the
+// frame a window is placed by while no window of the program shows its own.
+constexpr QMargins kFrameAllowance(6, 32, 6, 8);
+
+// The frame the window manager puts around `window`: its own once on
+// screen, else that of another of the program's windows, read off one on
+// screen (a window not shown yet has none to ask), else the allowance.
+QMargins ExpectedFrame(const QWidget& window) {
+  const QMargins own = FrameMargins(window);
+  if (!own.isNull()) return own;
   for (const QWidget* w : QApplication::topLevelWidgets()) {
-    if (w == &except || !w->isVisible() || w->isMinimized()) continue;
+    if (w == &window || !w->isVisible() || w->isMinimized()) continue;
     const QMargins frame = FrameMargins(*w);
     if (!frame.isNull()) return frame;
   }
-  return {};
+  return kFrameAllowance;
 }
 
 }  // namespace
@@ -57,15 +64,13 @@ QMargins FrameMargins(const QWidget& window) {
 }
 
 QRect OuterGeometry(const QWidget& window) {
-  const QRect outer = window.frameGeometry();
-  return FrameMargins(window).isNull() ? outer.marginsAdded(ProgramFrame(window)) : outer;
+  return window.geometry().marginsAdded(ExpectedFrame(window));
 }
 
 void KeepWhollyOnScreen(QWidget& window) {
   const QScreen* screen = window.screen();
   if (!screen) return;
-  const QMargins own = FrameMargins(window);
-  const QMargins frame = own.isNull() ? ProgramFrame(window) : own;
+  const QMargins frame = ExpectedFrame(window);
   const QRect outer = window.geometry().marginsAdded(frame);
   const WindowPlace place = KeepWithinScreen(PlaceOf(outer), PlaceOf(screen->availableGeometry()));
   const QRect onScreen(place.left, place.top, place.width, place.height);
@@ -78,8 +83,7 @@ QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft, bool 
   // The size it will show at: its layout's least size holds from the show on.
   if (QLayout* layout = window.layout()) layout->activate();
   if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
-  const QMargins own = FrameMargins(window);
-  const QMargins frame = own.isNull() ? ProgramFrame(window) : own;
+  const QMargins frame = ExpectedFrame(window);
   const QSize outer = window.size().grownBy(frame);
   const QScreen* screen = frameTopLeft ? QGuiApplication::screenAt(*frameTopLeft) : nullptr;
   if (!screen) screen = window.screen();

@@ -22,7 +22,8 @@ void WaitUntilOnScreen(QWidget& window);
 QMargins FrameMargins(const QWidget& window);
 
 // The outer rectangle of `window`, frame included: where the window manager
-// has not framed it yet, with the frame of the program's other windows.
+// has not framed it yet, with the frame of the program's other windows, or
+// with an allowance for a title bar and borders while none shows one.
 QRect OuterGeometry(const QWidget& window);
 
 // Brings `window`, on screen, wholly onto its screen's free area, frame
@@ -38,7 +39,8 @@ void MarkAsInputWindow(QWidget& window);
 // asked for with its frame's top-left corner at `frameTopLeft`, or centred
 // on the screen; `userPlace`: a place the user gave it, kept while it is
 // wholly on the screen. Its frame is taken to be that of a window of the
-// program already on screen. Returns the place of the outer rectangle.
+// program already on screen, or, while none shows one, an allowance for a
+// title bar and borders. Returns the place of the outer rectangle.
 QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft = std::nullopt,
                       bool userPlace = false);
 

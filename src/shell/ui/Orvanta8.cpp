@@ -213,18 +213,28 @@ void Orvanta8::ApplySettingsGeometry(const SettingsValues& settings) {
   PlaceForOpening(
       *this, QPoint(TwipsToPixels(settings.MainLeft, dpi), TwipsToPixels(settings.MainTop, dpi)),
       true);
+  placedBy_ = {settings.MainLeft, settings.MainTop, settings.MainWidth, settings.MainHeight};
 }
 
 void Orvanta8::ShowOnScreen() {
   show();
   WaitUntilOnScreen(*this);
-  // The window manager's frame, known only now, may reach past the screen.
+  // The first window on screen is placed by an allowance for a frame the
+  // window manager makes known only now: placed again by its own.
+  if (placedBy_ && !FrameMargins(*this).isNull()) {
+    SettingsValues settings;
+    const auto [left, top, width, height] = *placedBy_;
+    settings.MainLeft = left, settings.MainTop = top;
+    settings.MainWidth = width, settings.MainHeight = height;
+    ApplySettingsGeometry(settings);
+    placedBy_.reset();
+  }
   KeepWhollyOnScreen(*this);
 }
 
 void Orvanta8::RecordSettingsGeometry(SettingsValues& settings) const {
   const double dpi = DotsPerInch();
-  const QPoint at = frameGeometry().topLeft();
+  const QPoint at = OuterGeometry(*this).topLeft();
   settings.MainLeft = static_cast<float>(PixelsToTwips(at.x(), dpi));
   settings.MainTop = static_cast<float>(PixelsToTwips(at.y(), dpi));
   settings.MainWidth = static_cast<float>(PixelsToTwips(width(), dpi));

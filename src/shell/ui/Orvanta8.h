@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -65,8 +66,8 @@ class Orvanta8 : public QMainWindow {
   // as a title bar of the style's height. The window is as wide as its menu
   // bar where the screen has room, and wholly on the screen.
   void ApplySettingsGeometry(const SettingsValues& settings);
-  // Shows the window and, once the window manager has framed it, keeps it
-  // wholly on the screen.
+  // Shows the window and, once the window manager has framed it, places it
+  // again as the settings asked, now by its own frame, wholly on the screen.
   void ShowOnScreen();
   void RecordSettingsGeometry(SettingsValues& settings) const;
 
@@ -109,6 +110,8 @@ class Orvanta8 : public QMainWindow {
   bool chartsComputed_ = false;
   bool secondPerson_ = false;
   QTimer timer1_;
+  // Left, top, width and height (twips) of the settings it was placed by.
+  std::optional<std::array<float, 4>> placedBy_;
 };
 
 }  // namespace orv

@@ -176,9 +176,9 @@ void Wheels::ApplySettingsGeometry() {
   const QScreen* on = QGuiApplication::screenAt(want.center());
   if (!on) on = QGuiApplication::primaryScreen();
   if (on) {
-    // Shrunk as a whole onto the free area, whatever a wider desktop once
-    // stored, so the wheel keeps its proportions.
-    const QRect free = on->availableGeometry();
+    // Shrunk as a whole onto the free area, frame and all, whatever a wider
+    // desktop once stored, so the wheel keeps its proportions.
+    const QSize free = on->availableGeometry().size() - (OuterGeometry(*this).size() - size());
     const double fit = std::min({1.0, double(free.width()) / std::max(1, want.width()),
                                  double(free.height()) / std::max(1, want.height())});
     want.setSize(QSize(std::max(kSmallestSide, int(want.width() * fit)),
