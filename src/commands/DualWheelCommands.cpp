@@ -84,14 +84,17 @@ void PrepareDualWheel(Workbench& workbench, DualWheelVariant variant, DualWheelM
       outer[7] = twoRing ? innerNatal : "Natal shown by red planets";
     }
   } else {
-    // A transit moment is no one's natal chart, and the natal chart outside
-    // is the person's, not the diurnal data.
-    const std::string first =
-        person ? box.caption + (helio ? " - natal Heliocentric" : " - natal") : "Transit chart";
+    // Only the geocentric combined wheel is switched. A transit moment is
+    // no one's natal chart, and the natal chart outside is the person's, not
+    // the diurnal data.
+    const std::string first = person ? box.caption + " - natal" : "Transit chart";
     SetChartHeaderLines(inner, first, charts.DiurnalInput, second.SiderealText);
     SetChartHeaderLines(outer, charts.PersonName, charts.NatalInput, natal.SiderealText);
+    // The legend names the inner band's chart: switched, that is the natal
+    // chart, unless option 216 already had the transits outside.
+    const bool transitsInside = workbench.Options[OptionNumber::DualWheelOuterTransits] != 0;
     if (!person)
-      outer[6] = helio ? "Inner = helio transits" : "Inner = transits";
+      outer[6] = transitsInside ? "Inner = transits" : "Inner = natal";
     else
       outer[7] = innerNatal;
   }

@@ -200,6 +200,27 @@ TEST(ShippedTexts, NoHelpTextSaysAWorkingCommandOrAShippedFileIsMissing) {
   }
 }
 
+// Where a help text says what the program does, it says it as the program
+// does it: Switch puts chart 2 outside. Each row: a text and a phrase (in
+// its sentences, the lines joined) that it must say or must not.
+TEST(ShippedTexts, TheHelpSaysWhatTheProgramDoes) {
+  const struct {
+    const char* file;
+    const char* phrase;
+    bool said;
+  } cases[] = {
+      {"WHEELS.HLP", "Switch in the wheel's menu puts chart 2 outside in its own houses", true},
+      {"WHEELS.HLP", "chart 2 inside (in its own houses)", false},
+  };
+  for (const auto& c : cases) {
+    const auto lines = ReadTextLines(kData / c.file);
+    ASSERT_TRUE(lines) << c.file;
+    std::string text;
+    for (const std::string& sentence : Sentences(*lines)) text += sentence + "\n";
+    EXPECT_EQ(text.find(c.phrase) != std::string::npos, c.said) << c.file << ": " << c.phrase;
+  }
+}
+
 TEST(ShippedTexts, TheReportOpeningSpeaksOnlyOfTheChart) {
   // PHILO.HLP opens the natal and transit reports a reader is handed, so it
   // names no file, setting or window of the program.

@@ -59,6 +59,7 @@ TEST(DualWheels, BothArrangementsShowBothCharts) {
     float outerTransits;  // option 216
     bool toggles;
     const char* name;
+    bool switched = false;  // Switch in the wheel's menu
   } cases[] = {
       {Display, false, 0, true, "dual-transits"},
       {Display, true, 0, true, "dual-person"},
@@ -70,6 +71,7 @@ TEST(DualWheels, BothArrangementsShowBothCharts) {
       {TransitsVsNatal, false, 0, true, "combined-transits"},
       {TransitsVsNatal, true, 0, true, "combined-person"},
       {TransitsVsNatal, false, 1, true, "combined-transits-216"},
+      {TransitsVsNatal, false, 0, true, "combined-transits-switched", true},
   };
   for (const auto& c : cases) {
     Workbench wb;
@@ -78,7 +80,9 @@ TEST(DualWheels, BothArrangementsShowBothCharts) {
     wb.Options[216] = c.outerTransits;
     wb.Options[230] = 1;  // the combined wheel's lines
     wb.DualChoices.PointShown.fill(c.toggles);
-    PrepareDualWheelCommand(wb, c.kind, {c.person, c.person ? "John Roe" : "2nd Person"});
+    const SecondPersonBox box{c.person, c.person ? "John Roe" : "2nd Person"};
+    PrepareDualWheelCommand(wb, c.kind, box);
+    if (c.switched) SwitchDualWheel(wb, box);
     const QImage image = Shot(wb, c.name);
     // Chart 1 in light blue and chart 2 in light red on the two-ring
     // wheel; the combined arrangement's second chart in light red.

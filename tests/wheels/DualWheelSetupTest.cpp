@@ -31,6 +31,9 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
     float option216;
     bool switched;
     const char *inner1, *outer1, *outer6, *outer7, *orb;
+    // The chart the combined wheel's inner band holds, which its legend
+    // names: 'n' the natal chart, 's' chart 2; 0 for the two-ring wheel.
+    char innerBand = 0;
   } cases[] = {
       {Display, false, 0, false, "Renée Doe - natal", "Diurnal data", "Inner = transits", "",
        "NAT2TRAN.ORB"},
@@ -43,16 +46,21 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
       {DisplayDeclinations, false, 0, false, "Renée Doe - natal declinations", "Diurnal data",
        "Inner = transits", "", "NAT2TRAN.ORB"},
       {TransitsVsNatal, false, 0, false, "Renée Doe - natal", "Diurnal data",
-       "Transits shown by red planets", "", "NAT2TRAN.ORB"},
+       "Transits shown by red planets", "", "NAT2TRAN.ORB", 's'},
       {TransitsVsNatal, true, 0, false, "Renée Doe - natal", "John Roe", "(sidereal 2)",
-       "Natal shown by red planets", "SYNASTRY.ORB"},
+       "Natal shown by red planets", "SYNASTRY.ORB", 's'},
       {TransitsVsNatal, false, 1, false, "Renée Doe - natal", "Diurnal data", "Outer = transits",
-       "", "NAT2TRAN.ORB"},
-      // Switched: chart 2 inside, chart 1 outside.
+       "", "NAT2TRAN.ORB", 'n'},
+      // Switched: chart 2 outside in its own houses, chart 1 inside; with
+      // option 216 the other way round.
+      {TransitsVsNatal, false, 0, true, "Transit chart", "Renée Doe", "Inner = natal", "",
+       "NAT2TRAN.ORB", 'n'},
       {TransitsVsNatal, false, 1, true, "Transit chart", "Renée Doe", "Inner = transits", "",
-       "NAT2TRAN.ORB"},
+       "NAT2TRAN.ORB", 's'},
       {TransitsVsNatal, true, 0, true, "John Roe - natal", "Renée Doe", "(sidereal 1)",
-       "Inner - natal", "SYNASTRY.ORB"},
+       "Inner - natal", "SYNASTRY.ORB", 'n'},
+      {TransitsVsNatal, true, 1, true, "John Roe - natal", "Renée Doe", "(sidereal 1)",
+       "Inner - natal", "SYNASTRY.ORB", 'n'},
       {DisplayHelio, false, 0, false, "Renée Doe - natal Heliocentric",
        "Diurnal data - Heliocentric", "Inner = transits", "", "MAGI.ORB"},
       {DisplayHelio, false, 1, false, "Renée Doe - natal Heliocentric",
@@ -91,7 +99,19 @@ TEST(DualWheelSetup, LegendsOrbFilesAndRecords) {
     if (twoRing) {
       const HouseCusps equal{0, 270, 300, 330, 0, 30, 60, 90, 120, 150, 180, 210, 240};
       for (std::size_t i = 1; i <= 12; ++i) EXPECT_EQ(r.Cusps[i], equal[i]) << name << i;
+      continue;
     }
+    // The legend names the chart painted in the inner band (in red).
+    const WheelPaintInputs in = test::PaintInputsOf(wb);
+    EXPECT_EQ(CombinedPassInputs(in, true).values,
+              c.innerBand == 'n' ? wb.Charts.Natal.Longitudes : wb.Charts.Diurnal.Longitudes)
+        << name;
+    // Switched twice, the wheel is as it was.
+    const WheelHeaderLines before = r.OuterWheelHeader;
+    SwitchDualWheel(wb, c.person ? kPerson : kTransits);
+    SwitchDualWheel(wb, c.person ? kPerson : kTransits);
+    EXPECT_EQ(wb.Wheel->OuterWheelHeader, before) << name;
+    EXPECT_EQ(wb.Wheel->InnerWheelHeader[1], c.inner1) << name;
   }
 }
 
