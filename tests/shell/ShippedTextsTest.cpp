@@ -201,14 +201,24 @@ TEST(ShippedTexts, NoHelpTextSaysAWorkingCommandOrAShippedFileIsMissing) {
 }
 
 // Where a help text says what the program does, it says it as the program
-// does it: Switch puts chart 2 outside. Each row: a text and a phrase (in
-// its sentences, the lines joined) that it must say or must not.
+// does it: the program folder is always the user's own, wherever the
+// program is installed, and Switch puts chart 2 outside. Each row: a text
+// and a phrase (in its sentences, the lines joined) that it must say or
+// must not.
 TEST(ShippedTexts, TheHelpSaysWhatTheProgramDoes) {
   const struct {
     const char* file;
     const char* phrase;
     bool said;
   } cases[] = {
+      {"Orvanta8.HLP", "~/.local/share/Orvanta8 in your home folder ($XDG_DATA_HOME/Orvanta8",
+       true},
+      {"Orvanta8.HLP", "write there", false},
+      {"UPGRADES.HLP", "~/.local/share/Orvanta8 in your home folder ($XDG_DATA_HOME/Orvanta8",
+       true},
+      {"UPGRADES.HLP", "write there", false},
+      {"REVISION.HLP", "~/.local/share/Orvanta8 ($XDG_DATA_HOME/Orvanta8", true},
+      {"REVISION.HLP", "cannot be written", false},
       {"WHEELS.HLP", "Switch in the wheel's menu puts chart 2 outside in its own houses", true},
       {"WHEELS.HLP", "chart 2 inside (in its own houses)", false},
   };
