@@ -45,9 +45,9 @@ int main(int argc, char* argv[]) {
       return false;
     }
     workbench.AppPath = *chosen;
+    // Once: the glyph font's check names a link to nothing in the same words.
     for (const std::string& notice : notices)
-      host.ShowMessage(notice, orv::kTitleWarning, orv::MessageIcon::Exclamation,
-                       orv::MessageButtons::Ok);
+      host.ShowMessageOnce(notice, orv::kTitleWarning, orv::MessageIcon::Exclamation);
     return true;
   };
   orv::ProgramStartup startup(workbench, host, mainWindow,

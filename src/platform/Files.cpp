@@ -279,11 +279,7 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
       } else if (const auto bytes = ReadFileBytes(from)) {
         WriteFileAtomically(StandInPath(to), *bytes);
       }
-      notices.push_back("Cannot read the " + std::string(folder ? "folder" : "file") + " called " +
-                        to.string() + ": " + SaveRefusal(to) + "." +
-                        (folder ? ""
-                                : " The program runs with the file as shipped, and saves "
-                                  "nothing to it until the link leads to a file again."));
+      notices.push_back(LinkToNothingNotice(to, folder));
       continue;
     }
     if (it->is_directory(ec)) {
@@ -570,6 +566,14 @@ std::string SaveRefusal(const fs::path& requested) {
       ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
     return "the file is read-only";
   return {};
+}
+
+std::string LinkToNothingNotice(const fs::path& link, bool folder) {
+  return "Cannot read the " + std::string(folder ? "folder" : "file") + " called " + link.string() +
+         ": " + SaveRefusal(link) + "." +
+         (folder ? ""
+                 : " The program runs with the file as shipped, and saves nothing to it until "
+                   "the link leads to a file again.");
 }
 
 std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {

@@ -86,6 +86,12 @@ std::string WriteFileAtomically(const std::filesystem::path& target, std::string
 // that must write nothing at all, a backup included, when it cannot finish.
 std::string SaveRefusal(const std::filesystem::path& target);
 
+// What the start says of `link`, a symbolic link in a shipped file's or
+// folder's place that leads nowhere (to nothing, or round in a circle):
+// it names the link and where it leads. Shown once a run, whoever finds the
+// link first (see ChooseAppPath).
+std::string LinkToNothingNotice(const std::filesystem::path& link, bool folder);
+
 // An advisory lock for reading, changing and replacing `file`: a lock file
 // beside it (".NAME.lock", removed again on release), held while this
 // object lives. Instances of this program wait a few seconds for each

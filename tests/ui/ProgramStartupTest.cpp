@@ -124,7 +124,8 @@ TEST_F(ProgramStartupTest, ADamagedGlyphFontIsReportedAndReplacedByTheShippedOne
 // made-up family with no outlines, another font under its own family. Each
 // is reported once and the shipped font takes its place; where it cannot,
 // it serves the run from the program's folder. A link in its place leads to
-// a file of the user's: it stays a link and its target stays as it was.
+// a file of the user's: it stays a link and its target stays as it was, and
+// the message names where it leads (nowhere, round in a circle, a folder).
 TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) {
   WriteOptions(dir.path(), "3", "0");
   const fs::path font = dir.path() / "orvanta8.ttf";
@@ -153,6 +154,16 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
                                   "as they are. ";
   const std::string anew = "The wheels show their glyphs again once the program is installed anew.";
   const fs::path target = dir.path() / "Mine.ttf";
+  const fs::path loop = dir.path() / "Loop.ttf";
+  // A link that leads nowhere, named as the start names it.
+  const std::string nowhere = "Cannot read the file called " + font.string() +
+                              ": it is a symbolic link to " + target.string() +
+                              ", which does not exist. The program runs with the file as shipped, "
+                              "and saves nothing to it until the link leads to a file again.";
+  const std::string circle = "Cannot read the file called " + font.string() +
+                             ": it is a symbolic link that leads round in a circle. The program "
+                             "runs with the file as shipped, and saves nothing to it until the "
+                             "link leads to a file again.";
   const std::string cut = shipped.substr(0, shipped.size() / 2);
   const auto linkTo = [&](const std::string* bytes) {
     return [&font, &target, bytes] {
@@ -181,13 +192,33 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
       {"a link to another font", linkTo(&other), ORVANTA_DATA_DIR, foreignLink + thisRun, false,
        true},
       {"a link to a cut font", linkTo(&cut), ORVANTA_DATA_DIR, foreignLink + thisRun, false, true},
-      {"a link to nothing", linkTo(nullptr), ORVANTA_DATA_DIR, missing + thisRun, false, true},
+      {"a link to nothing", linkTo(nullptr), ORVANTA_DATA_DIR, nowhere, false, true},
+      {"a link to nothing, nothing shipped", linkTo(nullptr), nothingShipped.path(),
+       "The glyph font " + font.string() + " cannot be read: it is a symbolic link to " +
+           target.string() + ", which does not exist. " + anew,
+       false, true},
+      {"a link round in a circle",
+       [&] {
+         fs::create_symlink(font, loop);
+         fs::create_symlink(loop, font);
+       },
+       ORVANTA_DATA_DIR, circle, false, true},
+      {"a link to a folder",
+       [&] {
+         fs::create_directory(target);
+         fs::create_symlink(target, font);
+       },
+       ORVANTA_DATA_DIR,
+       "The glyph font " + font.string() + " is a symbolic link to " + target.string() +
+           ", which is a folder, not a font file; both are left as they are. " + thisRun,
+       false, true},
       {"a link to the shipped font", linkTo(&shipped), ORVANTA_DATA_DIR, "", true, true},
   };
   for (const auto& c : cases) {
     startup.reset();
     fs::remove_all(font);
     fs::remove(target);
+    fs::remove(loop);
     c.make();
     const std::optional<std::string> targetBefore = ReadFileBytes(target);
     hooks.ShippedFolder = c.shippedFolder;
@@ -217,6 +248,46 @@ TEST_F(ProgramStartupTest, AGlyphFontThatIsNotTheProgramsIsReportedAndReplaced) 
     if (!c.linked) continue;
     EXPECT_TRUE(fs::is_symlink(font)) << c.what;
     EXPECT_EQ(ReadFileBytes(target), targetBefore) << c.what;
+  }
+}
+
+// A glyph font link that leads nowhere is named once, by the start that
+// readies the program folder (as the program shows its notices), not again
+// as a missing font.
+TEST_F(ProgramStartupTest, AGlyphFontLinkToNothingIsReportedOnce) {
+  WriteOptions(dir.path(), "3", "0");
+  const test::TempDir shippedDir;
+  for (const char* name : {"Options.mst", "orvanta8.ttf"})
+    fs::copy_file(fs::path(ORVANTA_DATA_DIR) / name, shippedDir.path() / name);
+  const fs::path font = dir.path() / "orvanta8.ttf";
+  const fs::path other = dir.path() / "Other.ttf";
+  fs::remove(font);
+  hooks.ShippedFolder = shippedDir.path();
+  hooks.ReadyProgramFolder = [&] {
+    std::string error;
+    std::vector<std::string> notices;
+    const bool ready =
+        ChooseAppPath(shippedDir.path(), dir.path(), "Options.mst", "Orvanta8", error, notices)
+            .has_value();
+    for (const std::string& notice : notices)
+      host.ShowMessageOnce(notice, kTitleWarning, MessageIcon::Exclamation);
+    return ready;
+  };
+  for (const bool circle : {false, true}) {
+    fs::create_symlink(other, font);
+    if (circle) fs::create_symlink(font, other);
+    Start();
+    ASSERT_EQ(host.messages.size(), 1u) << circle;
+    EXPECT_NE(host.messages[0].text.find(font.string() + ": it is a symbolic link "),
+              std::string::npos)
+        << host.messages[0].text;
+    EXPECT_NE(host.messages[0].text.find(circle ? "round in a circle" : other.string()),
+              std::string::npos)
+        << host.messages[0].text;
+    startup.reset();
+    host.messages.clear();
+    fs::remove(font);
+    fs::remove(other);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "commands/Workbench.h"
+#include "platform/Files.h"
 #include "platform/Host.h"
 #include "shell/OptionFiles.h"
 #include "shell/SettingsFile.h"
@@ -159,7 +160,9 @@ void ProgramStartup::InstallGlyphFont() {
   const bool apart =
       !shippedFolder.empty() && !fs::equivalent(shippedFolder, workbench_.AppPath, ec);
   const QString shipped = QString::fromStdString(GlyphFontPath(shippedFolder).string());
-  std::string outcome = "The wheels show their glyphs again once the program is installed anew.";
+  const std::string anew = "The wheels show their glyphs again once the program is installed anew.";
+  std::string outcome = anew;
+  bool thisRun = false;  // the shipped font serves this run from the program's folder
   if (apart && IsGlyphFontFile(shipped)) {
     if (RestoreShippedFile(shippedFolder, workbench_.AppPath, kGlyphFontFileName) &&
         IsGlyphFontFile(file)) {
@@ -168,15 +171,33 @@ void ProgramStartup::InstallGlyphFont() {
     } else {
       glyphFontId_ = QFontDatabase::addApplicationFont(shipped);
       outcome = "The program uses the font shipped with it for this run.";
+      thisRun = true;
     }
-    if (glyphFontId_ < 0)
-      outcome = "The wheels show their glyphs again once the program is installed anew.";
+    if (glyphFontId_ < 0) {
+      outcome = anew;
+      thisRun = false;
+    }
   }
-  // A link leads to a file of the user's: say so, since it is left as it is.
+  // A link is the user's and is left as it is: the message names where it
+  // leads. One that leads nowhere the start has named in these words when
+  // the shipped font serves the run, and a message is said once.
   std::string what = present ? " is damaged and could not be loaded. " : " is missing. ";
-  if (present && fs::is_symlink(font, ec))
-    what = " is a symbolic link to " + fs::read_symlink(font, ec).string() +
-           ", which does not hold the program's glyph font; both are left as they are. ";
+  if (fs::is_symlink(font, ec)) {
+    const std::string target = fs::read_symlink(font, ec).string();
+    if (!fs::exists(font, ec)) {
+      if (thisRun) {
+        host_.ShowMessageOnce(LinkToNothingNotice(font, false), kTitleWarning,
+                              MessageIcon::Exclamation);
+        return;
+      }
+      what = " cannot be read: " + SaveRefusal(font) + ". ";
+    } else {
+      what = " is a symbolic link to " + target +
+             (fs::is_directory(font, ec) ? ", which is a folder, not a font file"
+                                         : ", which does not hold the program's glyph font") +
+             "; both are left as they are. ";
+    }
+  }
   host_.ShowMessageOnce("The glyph font " + font.string() + what + outcome, kTitleWarning,
                         MessageIcon::Exclamation);
 }
