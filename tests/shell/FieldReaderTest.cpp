@@ -56,6 +56,15 @@ TEST(WhereInFile, NamesTheFileAndItsLines) {
   for (int i = 1; i <= 12; ++i) many.push_back(i);
   EXPECT_EQ(WhereInFile("A.LL", many),
             "\n\nFile: A.LL, lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and more.");
+  // Each line once, in the order given.
+  EXPECT_EQ(WhereInFile("A.FIL", {1, 1, 2, 3, 4, 5, 6, 7, 9, 9}),
+            "\n\nFile: A.FIL, lines 1, 2, 3, 4, 5, 6, 7 and 9.");
+  EXPECT_EQ(WhereInFile("A.FIL", {4, 4}), "\n\nFile: A.FIL, line 4.");
+  many.insert(many.begin() + 3, 3);
+  EXPECT_EQ(WhereInFile("A.LL", many),
+            "\n\nFile: A.LL, lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and more.");
+  many.resize(11);  // ten lines, one of them twice
+  EXPECT_EQ(WhereInFile("A.LL", many), "\n\nFile: A.LL, lines 1, 2, 3, 4, 5, 6, 7, 8, 9 and 10.");
 }
 
 }  // namespace

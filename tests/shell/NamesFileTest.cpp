@@ -182,22 +182,43 @@ TEST(NamesFile, LoadingFallsBackToNamesFilAndThenToAnEmptyList) {
 }
 
 TEST(NamesFile, ABrokenFileKeepsTheRecordsBeforeAndNamesTheLine) {
-  test::TempDir dir;
-  const fs::path path = dir.path() / "NAMES.FIL";
-  // Line 2: a year too large for its field, once read as 1959; line 3 cut short.
-  WriteFile(path,
-            "A,1 Jan 1990,1.00,A,0,0,0,a\r\nX,12 May 4294969255,1.00,A,0,0,0,x\r\n"
-            "B,2 Jan 1990,2.00\r\n");
-  test::RecordingHost host;
-  EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), 2u);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].title, "Error!");
-  EXPECT_EQ(host.messages[0].text,
-            "You have an error in the current names file. You need to check and see if you have "
-            "entered the data correctly and in the proper amount. Please correct the data by "
-            "clicking on the Edit this List command button in the Names window and edit the "
-            "incorrect data.\n\nFile: " +
-                path.string() + ", lines 2 and 3.");
+  // Each record followed by a note of sixteen words with commas, read as
+  // two more records a line, both broken.
+  std::string overlong;
+  for (int i = 1; i <= 4; ++i)
+    overlong += "P" + std::to_string(i) +
+                ",1 Jan 1990,1.00,A,0,0,0,a,met,at,a,party,in,May,with,Ann,Bob,Cy,Di,Ed,and,"
+                "Flo,all,night\r\n";
+  const struct {
+    const char* what;
+    std::string text;
+    size_t records;
+    const char* where;
+  } cases[] = {
+      // Line 2: a year too large for its field, once read as 1959; line 3 cut short.
+      {"a bad year and a record cut short",
+       "A,1 Jan 1990,1.00,A,0,0,0,a\r\nX,12 May 4294969255,1.00,A,0,0,0,x\r\n"
+       "B,2 Jan 1990,2.00\r\n",
+       2, ", lines 2 and 3."},
+      // Two broken records begin on each line: each line is named once.
+      {"an overlong extra field", overlong, 12, ", lines 1, 2, 3 and 4."},
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    const fs::path path = dir.path() / "NAMES.FIL";
+    WriteFile(path, c.text);
+    test::RecordingHost host;
+    EXPECT_EQ(LoadNamesFile(host, dir.path(), "").Records.size(), c.records) << c.what;
+    ASSERT_EQ(host.messages.size(), 1u) << c.what;
+    EXPECT_EQ(host.messages[0].title, "Error!");
+    EXPECT_EQ(host.messages[0].text,
+              "You have an error in the current names file. You need to check and see if you "
+              "have entered the data correctly and in the proper amount. Please correct the data "
+              "by clicking on the Edit this List command button in the Names window and edit the "
+              "incorrect data.\n\nFile: " +
+                  path.string() + c.where)
+        << c.what;
+  }
 }
 
 }  // namespace

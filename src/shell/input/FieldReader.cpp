@@ -86,13 +86,19 @@ int FieldStream::Line() const {
 
 std::string WhereInFile(const std::filesystem::path& path, const std::vector<int>& lines) {
   constexpr size_t kMostNamed = 10;  // a longer list would hide the message itself
-  std::string out = "\n\nFile: " + path.string() + (lines.size() == 1 ? ", line " : ", lines ");
-  const size_t named = std::min(lines.size(), kMostNamed);
+  // A line where two broken records meet is named once. Eleven lines are
+  // enough to know that there are more than are named.
+  std::vector<int> distinct;
+  for (size_t i = 0; i < lines.size() && distinct.size() <= kMostNamed; ++i)
+    if (std::find(distinct.begin(), distinct.end(), lines[i]) == distinct.end())
+      distinct.push_back(lines[i]);
+  std::string out = "\n\nFile: " + path.string() + (distinct.size() == 1 ? ", line " : ", lines ");
+  const size_t named = std::min(distinct.size(), kMostNamed);
   for (size_t i = 0; i < named; ++i) {
-    if (i > 0) out += (i + 1 == named && lines.size() <= kMostNamed) ? " and " : ", ";
-    out += std::to_string(lines[i]);
+    if (i > 0) out += (i + 1 == named && distinct.size() <= kMostNamed) ? " and " : ", ";
+    out += std::to_string(distinct[i]);
   }
-  if (lines.size() > kMostNamed) out += " and more";
+  if (distinct.size() > kMostNamed) out += " and more";
   return out + ".";
 }
 

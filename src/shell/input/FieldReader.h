@@ -53,8 +53,8 @@ class FieldStream {
 };
 
 // The end of a message about broken records: a blank line, then "File:
-// <path>, line 7." ("lines 7, 12 and 15" for several; the first ten are
-// named, "and more" stands for the rest).
+// <path>, line 7." ("lines 7, 12 and 15" for several, each once in the
+// order given; the first ten are named, "and more" stands for the rest).
 std::string WhereInFile(const std::filesystem::path& path, const std::vector<int>& lines);
 
 }  // namespace orv
