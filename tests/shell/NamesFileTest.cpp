@@ -37,6 +37,8 @@ TEST(NamesFile, ReadsEightFieldsARecordUntilAnEmptyName) {
   });
   ASSERT_EQ(content.Records.size(), 2u);
   EXPECT_FALSE(content.ErrorLine);
+  EXPECT_EQ(content.EndLine, 3);
+  EXPECT_EQ(content.UnreadLines, 1);
   EXPECT_EQ(Joined(content.Records[0]), "Smith|12 May 1959|10.43|A|6|75.23|39.45|x");
   EXPECT_EQ(Joined(content.Records[1]), "Doe, Jane|3 Jan 1970|9.05|P|-1|-002.21|48.52|a,b");
 
@@ -46,6 +48,21 @@ TEST(NamesFile, ReadsEightFieldsARecordUntilAnEmptyName) {
   const auto cut = ParseNamesFile({"A,1 Jan 1990,1.00,A,0,000.00,51.30,y", "B,2 Feb 1991,2.00"});
   EXPECT_EQ(cut.Records.size(), 1u);
   EXPECT_EQ(cut.ErrorLine, 2);
+
+  // The lines after a blank line that hold anything; an empty name that
+  // is not a blank line ends the list without a count.
+  const std::string record = "A,1 Jan 1990,1.00,A,0,000.00,51.30,y";
+  const std::pair<std::vector<std::string>, int> unread[] = {
+      {{record, "", "", "  "}, 0},
+      {{record, "", "", record, " ", "notes, more notes", ",,"}, 2},
+      {{record, " ", "\"x, y\""}, 1},
+      {{record + ",", record}, 0},
+      {{record}, 0},
+  };
+  for (const auto& [lines, count] : unread) {
+    EXPECT_EQ(ParseNamesFile(lines).UnreadLines, count) << lines.back();
+    EXPECT_EQ(ParseNamesFile(lines).Records.size(), 1u) << lines.back();
+  }
 }
 
 TEST(NamesFile, RecordsBecomeUnsignedFieldsOnTheTwelveHourClock) {

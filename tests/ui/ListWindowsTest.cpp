@@ -206,14 +206,23 @@ TEST(Names, ChangeListReloadsFromTheChosenFile) {
 
 }
 
-TEST(Names, EditThisListShowsTheSavedChangeOnQuit) {
+// The names editor's Save and Quit callbacks, as the editor keeps them.
+struct NamesEditor {
   std::function<void()> afterSave, afterQuit;
-  InputWindowLinks links;
-  links.EditNamesFile = [&](std::function<void()> save, std::function<void()> quit) {
-    afterSave = std::move(save);
-    afterQuit = std::move(quit);
-  };
-  InputFixture f(std::move(links));
+  InputWindowLinks Links() {
+    InputWindowLinks links;
+    links.EditNamesFile = [this](std::function<void()> save, std::function<void()> quit) {
+      afterSave = std::move(save);
+      afterQuit = std::move(quit);
+    };
+    return links;
+  }
+};
+
+TEST(Names, EditThisListShowsTheSavedChangeOnQuit) {
+  NamesEditor editor;
+  InputFixture f(editor.Links());
+  const auto& [afterSave, afterQuit] = editor;
   Names& names = OpenNamesOn(f);
   names.Button("cmdEditList")->click();
   ASSERT_TRUE(afterSave && afterQuit);
@@ -224,6 +233,53 @@ TEST(Names, EditThisListShowsTheSavedChangeOnQuit) {
   EXPECT_FALSE(f.wb.Input.NamesList.KeepNamesListPos);
   afterQuit();
   EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()), std::vector<std::string>{"Smythe"});
+}
+
+// A blank line ends the list; when lines follow it, the names window says
+// so once for what the file holds: not again as the list is shown anew, but
+// again after the editor's Save while the line is still there.
+TEST(Names, ABlankLineBeforeRecordsIsSaidOnce) {
+  NamesEditor editor;
+  InputFixture f(editor.Links());
+  const auto& [afterSave, afterQuit] = editor;
+  const fs::path file = f.dir.path() / "NAMES.FIL";
+  const auto said = [&](int line, const char* lines) {
+    return "Line " + std::to_string(line) + " of the names file " + file.string() +
+           " is empty, and the names list ends there: " + lines +
+           " not read. To list the people on " +
+           (std::string(lines).starts_with("the line") ? "it" : "them") +
+           ", remove the empty line with Edit this List in the Names window.";
+  };
+  Names& names = OpenNamesOn(f,
+                             "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n\r\n"
+                             "adams,27 Jul 1936,4.05,A,4,058.23,-34.36,\r\n\r\nnotes\r\n");
+  EXPECT_EQ(Rows(names.NamesOnFile()), std::vector<std::string>{"Smith"});
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].title, "Warning!");
+  EXPECT_EQ(f.host.messages[0].text, said(2, "the 2 lines after it are"));
+  f.windows->ReloadNames();
+  EXPECT_EQ(f.host.messages.size(), 1u);
+
+  // Ctrl+End, Enter and a new record in the editor, then Save: said again.
+  f.windows->NamesWindow()->Button("cmdEditList")->click();
+  ASSERT_TRUE(afterSave && afterQuit);
+  const std::string jones = "w Jones,3 Jan 1970,9.05,P,-1,-002.21,48.52,y\r\n";
+  ASSERT_EQ(WriteFileAtomically(file, "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n\r\n" + jones),
+            "");
+  afterSave();
+  ASSERT_EQ(f.host.messages.size(), 2u);
+  EXPECT_EQ(f.host.messages[1].text, said(2, "the line after it is"));
+  afterQuit();
+  EXPECT_EQ(f.host.messages.size(), 2u);
+  EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()), std::vector<std::string>{"Smith"});
+
+  // The line removed: nothing to say, everyone listed.
+  ASSERT_EQ(WriteFileAtomically(file, "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n" + jones), "");
+  afterSave();
+  afterQuit();
+  EXPECT_EQ(f.host.messages.size(), 2u);
+  EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()),
+            (std::vector<std::string>{"Smith", "w Jones"}));
 }
 
 TEST(Names, ABrokenRecordIsReportedOnAClick) {

@@ -39,6 +39,10 @@ class FieldStream {
   // the last field at the end; 0 for an empty file).
   int Line() const;
 
+  // Whether the field last returned is the only one of its line (an empty
+  // field so is a blank line).
+  bool WholeLine() const { return next_ == 1 && fields_.size() == 1; }
+
  private:
   FieldStream() = default;
   bool MoreLines() const;

@@ -24,7 +24,17 @@ NamesFileContent ParseNames(FieldStream& fields, size_t expectedRecords) {
     NameRecord record;
     record.Name = *fields.Next();
     content.EndLine = fields.Line();
-    if (record.Name.empty()) return content;
+    if (record.Name.empty()) {
+      if (!fields.WholeLine()) return content;
+      // A blank line ends the list: count what the user may not know is
+      // left out.
+      for (int counted = content.EndLine; auto field = fields.Next();) {
+        if (fields.Line() == counted || Trim(*field).empty()) continue;
+        counted = fields.Line();
+        ++content.UnreadLines;
+      }
+      return content;
+    }
     const std::array<std::string*, 7> rest = {&record.Date,     &record.Time,      &record.AmPm,
                                               &record.TimeZone, &record.Longitude, &record.Latitude,
                                               &record.Email};
@@ -56,6 +66,17 @@ NamesFileContent ParseNamesText(std::string_view text) {
   return ParseNames(fields, size_t(std::count(text.begin(), text.end(), '\n')) + 1);
 }
 
+std::string UnreadLinesNotice(const fs::path& path, const NamesFileContent& content) {
+  if (content.UnreadLines == 0) return {};
+  const bool one = content.UnreadLines == 1;
+  return "Line " + std::to_string(content.EndLine) + " of the names file " + path.string() +
+         " is empty, and the names list ends there: " +
+         (one ? "the line after it is"
+              : "the " + std::to_string(content.UnreadLines) + " lines after it are") +
+         " not read. To list the people on " + (one ? "it" : "them") +
+         ", remove the empty line with Edit this List in the Names window.";
+}
+
 namespace {
 
 // Parses the text read from `load.Path`, reporting a file that breaks off.
@@ -68,6 +89,7 @@ void ParseLoadedNames(Host& host, std::string_view text, NamesFileLoad& load) {
       bad.push_back(content.RecordLines[i]);
   }
   if (content.ErrorLine) bad.push_back(*content.ErrorLine);
+  load.UnreadNotice = UnreadLinesNotice(load.Path, content);
   load.Records = std::move(content.Records);
   if (!bad.empty()) {
     host.ShowMessage(std::string(kNamesFileErrorText) + WhereInFile(load.Path, bad), kTitleError,

@@ -38,6 +38,9 @@ struct NamesFileContent {
   // 1-based line where the list stops before the end of the file: its empty
   // line, or the first line of a record cut short. 0 when it runs to the end.
   int EndLine = 0;
+  // When the list ends at a blank line: how many lines after it hold
+  // anything (records, notes), none of them read.
+  int UnreadLines = 0;
 };
 NamesFileContent ParseNamesFile(const std::vector<std::string>& lines);
 // The same, from the file's decoded text.
@@ -48,7 +51,17 @@ struct NamesFileLoad {
   std::string DataFile;        // the current names file; "" when NAMES.FIL serves
   std::filesystem::path Path;  // the file read; empty when none could be
   std::vector<NameRecord> Records;
+  // The names window's word on lines the list does not reach (see
+  // UnreadLinesNotice); "" when there are none.
+  std::string UnreadNotice;
 };
+
+// What the names window says when the list of the file at `path` ends at a
+// blank line with lines that hold anything after it: the file, the line and
+// how many lines are not read, so that the user can remove the line. "" when
+// the list runs to the end, or only blank lines follow. Reading stops there
+// all the same: a file may keep notes after a blank line.
+std::string UnreadLinesNotice(const std::filesystem::path& path, const NamesFileContent& content);
 
 // Loads the current names file `dataFile` (a path; "" for NAMES.FIL in
 // `appPath`). When it cannot be read, the user is told, NAMES.FIL in

@@ -364,8 +364,17 @@ Names& InputWindows::OpenNames() {
   connect(names_, &Names::changeListClicked, this, &InputWindows::ChangeNamesList);
   connect(names_, &Names::editListClicked, this, [this] {
     if (!links_.EditNamesFile) return;
-    links_.EditNamesFile([this] { workbench_.Input.NamesList.KeepNamesListPos = false; },
-                         [this] { ReloadNames(); });
+    links_.EditNamesFile(
+        [this] {
+          workbench_.Input.NamesList.KeepNamesListPos = false;
+          // The list is read again on Quit; a blank line the Save left is
+          // said now, and not again then.
+          MutedHost quiet;
+          unreadNamesSaid_.clear();
+          SayUnreadNames(
+              LoadNamesFile(quiet, workbench_.AppPath, workbench_.Settings.DataFile).UnreadNotice);
+        },
+        [this] { ReloadNames(); });
   });
   connect(names_, &Names::citiesClicked, this, [this] {
     RememberListPlace(names_);
@@ -382,8 +391,15 @@ void InputWindows::ReloadNames() {
   ShowList(OpenNames());
 }
 
+void InputWindows::SayUnreadNames(const std::string& notice) {
+  if (notice == unreadNamesSaid_) return;
+  unreadNamesSaid_ = notice;
+  if (!notice.empty()) host_.ShowMessage(notice, kTitleWarning, MessageIcon::Exclamation);
+}
+
 void InputWindows::LoadNamesList(NamesFileLoad load) {
   InputWindowsState& state = workbench_.Input;
+  SayUnreadNames(load.UnreadNotice);
   workbench_.Settings.DataFile = load.DataFile;
   state.People = std::move(load.Records);
   std::vector<std::string> names;

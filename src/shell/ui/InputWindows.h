@@ -143,6 +143,9 @@ class InputWindows : public QObject {
   Names& OpenNames();
   Geograph& OpenCities();
   void LoadNamesList(struct NamesFileLoad load);
+  // Says `notice` (lines the names list does not reach) unless it was the
+  // last said: once for what the file holds, not at every showing.
+  void SayUnreadNames(const std::string& notice);
   void ChangeNamesList();
   void ChangeCitiesList();
   std::string ChooseListFile(std::string_view pattern, const std::string& startFile);
@@ -170,6 +173,7 @@ class InputWindows : public QObject {
   QPointer<Geograph> cities_;
   QPointer<TimeZone> timeZone_;
   std::optional<QPoint> listAt_;
+  std::string unreadNamesSaid_;
   QtZoneRules zones_;
 };
 
