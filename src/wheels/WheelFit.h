@@ -1,0 +1,584 @@
+#pragma once
+// The fit of a wheel's labels: where each point's label stands and at what
+// size, decided from the boxes its characters really cover on the surface
+// the wheel is painted on. A fit decides each label's place (angle and
+// radius, and so its row), its size, the house or sector that holds it when
+// its own cannot, and the path of the leader line back to its point's own
+// place; the aspect lines end where it says. The single wheel and each band
+// of the combined arrangement fit a house's labels in one row or two
+// (WheelFitRows.cpp), lend those of a house too full for them to its
+// neighbours (WheelFitLend.cpp) or deal a crowded band's out afresh
+// (WheelFitSpread.cpp); the two-ring and declination wheels fit each
+// sector's labels beside the circle and lend along it (WheelFitRing.cpp).
+//
+// From the canvas a fit needs measures only: the width and height of a
+// text at a size, the device units per user unit (what takes a few pixels)
+// and the surface's squash, how much taller a user unit is than wide, by
+// which it measures where things really stand. A label's texts are put by
+// the same code whether measured or drawn (WheelFitMeasure.cpp), so what is
+// fitted is what the paint (WheelPaint.cpp) then draws.
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <numbers>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/Angles.h"
+#include "platform/Canvas.h"
+#include "wheels/DualPlacement.h"
+#include "wheels/GlyphCodes.h"
+#include "wheels/LabelReach.h"
+#include "wheels/WheelLayout.h"
+#include "wheels/WheelPaint.h"
+#include "wheels/WheelPlacement.h"
+
+namespace orv::wheelfit {
+
+// The option numbers one surface reads; the printer's are its own twins.
+struct SurfaceOptions {
+  bool printing;
+  int titleSize, cuspDegreeSize, cuspSignSize, cuspMinuteSize;
+  int glyphSize, degreeSize, signSize, minuteSize, retroSize;
+  int titleColor, cuspDegreeColor, cuspSignColor, cuspMinuteColor;
+  int glyphColor, degreeColor, signColor, minuteColor, retroColor;
+  int ringColor, spokeColor;
+  int glyphWidthOffset, digitWidthOffset, glyphHeightOffset, digitHeightOffset;
+  int shrinkThreshold, shrinkAmount;
+  // The vertical factor of spoke and line ends: the surface's own, which
+  // the painter sets from its shape (`SurfaceVerticalFactor`).
+  double verticalFactor = 1;
+};
+
+// The label colours of chart 1 and chart 2 on the two-ring wheel (chart 1's
+// also on the declination wheel).
+constexpr int kLabelBlue = 9;
+constexpr int kLabelRed = 12;
+// The smallest share of its font sizes a crowded house's labels shrink to,
+// and the room, in wheel units, kept between a label and the rim.
+constexpr double kSmallestLabel = 0.5;
+// Smaller still only for a house too narrow to hold even that: a label in a
+// wrong house would be a wrong result.
+constexpr double kNarrowestHouseLabel = 0.25;
+// On a screen a single wheel's labels shrink no further than a glyph reads:
+// about 9 pixels of ink at 96 dpi, which the glyph font's symbols and
+// digits draw at 1500/2048 of their em; in points of that em.
+constexpr double kLeastReadableGlyphPoints = 9.0 * 72 / 96 / (1500.0 / 2048);
+constexpr double kRimClearance = 1.5;
+// How much further from the rim each label lent to a neighbouring house
+// stands than the next one away from its own house: the leader line of
+// that one runs outside it. A label kept at home that a leader line would
+// cross stands in from the rim by as much, up to `kLeaderSteps` times, or
+// where no split of a house clears its leader lines so, `kMoreLeaderSteps`.
+constexpr double kLeaderRoom = 4;
+// As much in a band of the combined arrangement whose labels cannot be
+// dealt out so: about a third as deep as the single wheel's, it has room
+// for more lines when they run closer.
+constexpr double kCloserLeaderRoom = 3;
+constexpr int kLeaderSteps = 3;
+constexpr int kMoreLeaderSteps = 4;
+// How many houses away from its own a label of a crowded band of the
+// combined arrangement may stand.
+constexpr int kSpreadHouses = 3;
+// How many times the labels a leader line of such a band crosses stand in
+// a step further before the band is dealt out again.
+constexpr int kSpreadSteps = 6;
+// The least angle, in degrees, between a leader line's rim end and its
+// house's spokes.
+constexpr double kLeaderEndInset = 1;
+// How far past its row's edge a label may reach once moved along its house
+// (where its characters stand otherwise to the rim), in units: less than
+// the rim's clearance. Beyond it the label is drawn in again.
+constexpr double kReachSlack = 1;
+// The room kept between two labels of a house, as a share of a character's
+// height: nearer, their characters run together and the eye reads across.
+constexpr double kLabelGapShare = 0.32;
+// The circles the single wheel's labels stand between.
+constexpr double kRimRadius = 217, kInnerRadius = 120;
+// The combined arrangement's bands: the first chart's outside the circle
+// between them, the second's inside it, down to the house numbers' ring.
+constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
+// How many passes at their least size a row that must fit is moved along
+// its house before it counts as not fitting: more have never made one fit.
+constexpr int kPassesAtLeast = 3;
+// The squeeze below which a row placed once at its least size counts as
+// not fitting at once: it needs twice its house's room, which moving its
+// labels along has never made up.
+constexpr double kHopelessSqueeze = 0.5;
+// A house whose one row of labels would shrink below this share of their
+// size tries a second row.
+constexpr double kSecondRowBelow = 0.85;
+// The least angle, in degrees, between the glyphs of a two-row house taken
+// in zodiac order: nearer, two of them read as a pair side by side.
+constexpr double kStaggerDeg = 1.5, kLeastStaggerDeg = 1.1;
+// How many labels' measured boxes a paint keeps at most (a crowded house
+// measures a few thousand).
+constexpr std::size_t kKeptShapes = 20000;
+// Where the two-ring wheel's labels begin: clear of the conjunction arcs
+// drawn along its circle.
+constexpr double kRingLabelsFrom = WheelRadius + 3.5;
+// Where a lent two-ring label's leader line ends: between the circle (and
+// the conjunction arcs along it) and the labels.
+constexpr double kRingLeaderEnd = WheelRadius + 3;
+// How much nearer the circle the leader line of each label lent further
+// runs (so that no two run together), how many labels a sector lends on
+// each side, and the most degrees of the circle one piece of such a line
+// spans.
+constexpr double kRingLeaderStep = 0.6;
+constexpr std::size_t kRingLentPerSide = 4;
+constexpr double kRingLeaderStepDeg = 3;
+// How many such lines run one under another at most: the last just outside
+// the circle.
+constexpr std::size_t kRingLinesPerSide = 5;
+// How many sectors away a crowded sector's labels may be lent: further,
+// their lines would be too long to follow; but where that leaves a
+// sector's labels too small to read, one sector further.
+constexpr int kRingLendReach = 2, kRingFarthestReach = 3;
+// The radius the ring's spokes reach, outside its circle.
+constexpr double kRingSpokeEnd = WheelRadius + 30;
+// The two-ring wheel's labels shrink to this share of their sizes before a
+// crowded sector takes a second row.
+constexpr double kRingSecondRowBelow = 0.75;
+// The least room, in pixels, between a ring label and the window's edge.
+constexpr double kEdgeMarginPx = 4;
+
+// The ways `lent` labels go to the two sides, by how many go to the one
+// before: the more even first.
+std::vector<std::size_t> EvenSplitsFirst(std::size_t lent);
+
+// A hash `h` with the bits of `d` mixed in; zeros of either sign, which
+// compare equal, alike.
+inline std::uint64_t MixedIn(std::uint64_t h, double d) {
+  std::uint64_t bits = std::bit_cast<std::uint64_t>(d == 0 ? 0.0 : d);
+  bits ^= bits >> 29;
+  bits *= 0xbf58476d1ce4e5b9ULL;
+  bits ^= bits >> 32;
+  return (h ^ bits) * 0x9e3779b97f4a7c15ULL + (h >> 7);
+}
+
+// The state of one paint's fit, and the measures it takes. The paint
+// (WheelPaint.cpp) derives from it, and draws with the same label code.
+class WheelFit {
+ public:
+  // On a surface whose scale is set.
+  WheelFit(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
+      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
+    o_.verticalFactor = SurfaceVerticalFactor(canvas);
+    squash_ = std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
+  }
+
+  double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
+  Rgb Color(int option) const { return QBColor(Opt(option)); }
+
+  void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
+
+  void PutBold(int code, UserPoint at) {
+    canvas_.SetFontBold(true);
+    Put(code, at);
+    canvas_.SetFontBold(false);
+  }
+
+  int PointCode(int p) const {
+    return req_.HelioWheel == 1 && p == ChartPoint::Sun ? GlyphCode::Earth
+                                                        : GlyphCode::PointBase + p;
+  }
+
+  void MeasureDigit(const std::string& text, int widthOffset, int heightOffset) {
+    digitStepX_ = ToInteger(canvas_.TextWidth(text) + Opt(widthOffset));
+    digitStepY_ = ToInteger(canvas_.TextHeight(text) + Opt(heightOffset));
+  }
+  void Step(double angle, double sx, double sy) {
+    at_ = StepTowardCentre(at_, angle, sx, sy, o_.printing);
+    if (strokes_) strokes_->push_back({LabelStroke::Step, sx, sy});
+  }
+  void Shrink(double angle) {
+    digitStepY_ = ShrunkDigitStep(digitStepY_, Opt(o_.minuteSize), Opt(o_.shrinkThreshold),
+                                  Opt(o_.shrinkAmount), angle, o_.printing);
+  }
+
+  // Whether the ring shows magnitudes of declinations or latitudes (no sign
+  // glyphs in its sectors).
+  bool MagnitudeRing() const {
+    return req_.DeclinationDualWheel == 1 || req_.DeclinationSingleWheel == 1;
+  }
+
+  // Where a two-ring label goes beside its angle: the radius of its glyph
+  // and the share of its sizes.
+  struct RingSpot {
+    double rho = WheelRadius + 5, factor = 1;
+  };
+
+  // A fit whose labels count only where they fit: a row that does not
+  // gives up sooner (`quickFail_`).
+  template <class Fit>
+  std::invoke_result_t<const Fit&> FitOnly(const Fit& fit) {
+    quickFail_ = true;
+    const auto result = fit();
+    quickFail_ = false;
+    return result;
+  }
+
+  // A label's texts, drawn or, while measuring, only their boxes noted
+  // (WheelFitMeasure.cpp).
+  void PutText(const std::string& text, UserPoint at);
+  void MeasureCells();
+  void Label(const PlacedLabel& l);
+  void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
+                 double rho = WheelRadius + 5, double factor = 1);
+  void DualLabelAt(const DualLabel& l, const RingSpot& spot);
+
+  // A band's houses, each in one row or two (WheelFitRows.cpp).
+  void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
+  std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                                   bool pairs);
+  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest);
+  double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                    std::span<const double> staggers, double beat);
+  void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle);
+  double GlyphAngle(const PlacedLabel& l);
+  double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer);
+  double RowLimit(const PlacedLabel& l, double outer) const;
+  double RowGap(double size) const;
+  double LeastLabelShare() const;
+
+  // A crowded band of the combined arrangement dealt out afresh
+  // (WheelFitSpread.cpp).
+  double ScreenLaneRoom() const;
+  bool Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+              std::vector<PlacedLabel>& placed, double step, bool lanes);
+
+  // A crowded house's labels lent to its neighbours, with their leader
+  // lines (WheelFitLend.cpp).
+  bool Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+            std::vector<PlacedLabel>& placed,
+            const std::vector<std::pair<std::size_t, std::size_t>>& groups,
+            std::array<bool, 13>& twoRowHouse, std::array<bool, 13>& busy, std::size_t from,
+            std::size_t to);
+  void Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
+               const std::vector<std::pair<std::size_t, std::size_t>>& groups,
+               const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to);
+  double RimPlace(const SingleWheelInputs& inputs, int house, double value) const;
+  std::vector<UserPoint> LeaderPath(const PlacedLabel& l, double target);
+  std::vector<int> LeaderCrossings(const PlacedLabel& l, double target,
+                                   const std::vector<PlacedLabel>& around);
+
+  // The two-ring wheel's sectors, and their lending along the circle
+  // (WheelFitRing.cpp).
+  std::vector<RingSpot> FitRing(DualPlacement& placed, double least = kSmallestLabel,
+                                bool lend = false);
+  void ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& members,
+                   std::vector<DualLabel>& labels, std::vector<RingSpot>& spots);
+  bool MeetsGrid(const std::vector<std::array<UserPoint, 2>>& boxes) const;
+  HouseSector RingSector(int house) const;
+  bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,
+                 std::vector<RingSpot>& spots, double least,
+                 const std::vector<std::size_t>& firstRow = {});
+  std::array<UserPoint, 2> RingSignBox(int house, const std::array<UserPoint, 13>& signs);
+  bool LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
+                std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
+                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome);
+  std::vector<UserPoint> RingLeaderPath(const DualLabel& l, const RingSpot& spot, double target,
+                                        double radius);
+  std::vector<UserPoint> ArcPoints(double radius, double from, double turn, double pieceDeg) const;
+
+ protected:
+  double Size(int option) const { return Opt(option) * sizeFactor_; }
+
+  // How much taller a user unit is than wide on this surface (the printed
+  // page's are): the fit measures where things really stand, where the
+  // circles are round.
+  double Squash() const { return squash_; }
+  // The true direction of a point (x, y) in user units.
+  double TrueAngle(double x, double y) const {
+    return std::atan2(Squash() * y, x) * 180 / std::numbers::pi;
+  }
+  // Where a spoke at angle `a` really runs on this surface, whose spokes
+  // are squeezed vertically.
+  double SurfaceAngle(double a, double verticalFactor) const {
+    const double rad = a * std::numbers::pi / 180;
+    return Norm360(TrueAngle(std::cos(rad), verticalFactor * std::sin(rad)));
+  }
+  double SurfaceAngle(double a) const { return SurfaceAngle(a, o_.verticalFactor); }
+  // Where a house's sector between spokes drawn with `spokeFactor` really
+  // runs on this surface.
+  HouseSector SurfaceSector(const HouseSector& nominal, double spokeFactor) const {
+    const double start = SurfaceAngle(nominal.start, spokeFactor);
+    return {start, Norm360(SurfaceAngle(nominal.start + nominal.width, spokeFactor) - start)};
+  }
+  // The ring's sign glyphs; on paper as far from the circle as on the page
+  // shape their places were made for, whatever the page's shape.
+  std::array<UserPoint, 13> RingSignPositions() const {
+    std::array<UserPoint, 13> at = DualSignGlyphPositions(req_.Cusps);
+    if (o_.printing)
+      for (UserPoint& p : at) p.y *= o_.verticalFactor / PrinterVerticalFactor;
+    return at;
+  }
+  // The user angle of a true direction `t`.
+  double UserAngle(double t) const {
+    const double rad = t * std::numbers::pi / 180;
+    return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
+  }
+
+  // The boxes the characters `draw` puts cover, measured without drawing.
+  template <class Draw>
+  const std::vector<std::array<UserPoint, 2>>& Measured(const Draw& draw) {
+    measuring_ = true;
+    boxes_.clear();
+    draw();
+    measuring_ = false;
+    return boxes_;
+  }
+  // A label's boxes depend only on these, and the fit asks for the same
+  // label's boxes many times over.
+  struct LabelShape {
+    int point;
+    double value, angle, radius, sizeFactor;
+    bool leftSideOrder, retrograde;
+    bool operator==(const LabelShape&) const = default;
+  };
+  struct LabelShapeHash {
+    std::size_t operator()(const LabelShape& s) const {
+      std::uint64_t h = std::uint64_t(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
+      for (const double d : {s.value, s.angle, s.radius, s.sizeFactor}) h = MixedIn(h, d);
+      return std::size_t(h);
+    }
+  };
+  // A label's boxes, and from them its spans with the gap shares asked for
+  // and how near and how far from the centre it reaches, once asked.
+  struct LabelMeasures {
+    std::vector<std::array<UserPoint, 2>> boxes;
+    // By gap share: the two the fit uses kept inline, any more beside.
+    std::array<std::pair<double, LabelSpan>, 2> spans{};
+    std::size_t spanCount = 0;
+    std::vector<std::pair<double, LabelSpan>> moreSpans;
+    std::optional<double> innerReach, reach;
+  };
+  LabelMeasures& MeasuresOf(const PlacedLabel& l) {
+    const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
+                           l.sizeFactor, l.leftSideOrder, l.retrograde};
+    // The fit asks several things of one place in a row.
+    if (lastShape_ && lastShape_->first == shape) return lastShape_->second;
+    auto known = shapes_.find(shape);
+    if (known == shapes_.end()) {
+      LabelMeasures measures;
+      measures.boxes = LabelBoxes(l);
+      known = shapes_.emplace(shape, std::move(measures)).first;
+    }
+    lastShape_ = &*known;
+    return known->second;
+  }
+  void ForgetShapes() {
+    shapes_.clear();
+    lastShape_ = nullptr;
+  }
+
+  // How a label puts its texts, whatever its angle and radius: the size of
+  // each text, each step toward the centre, and where the retrograde mark
+  // goes, in order. Its texts and the steps between them depend only on the
+  // key's fields; the fit asks for the same label at many places.
+  struct LabelStroke {
+    enum Kind : char { Put, Step, Mark, AtMark } kind;
+    double x = 0, y = 0;  // a text's width and height, or a step's sides
+  };
+  struct LabelStrokesKey {
+    int point;
+    double value, sizeFactor;
+    bool leftSideOrder, retrograde, digitStepKept;
+    bool operator==(const LabelStrokesKey&) const = default;
+  };
+  struct LabelStrokesHash {
+    std::size_t operator()(const LabelStrokesKey& k) const {
+      std::uint64_t h =
+          std::uint64_t(k.point * 8 + k.leftSideOrder * 4 + k.retrograde * 2 + k.digitStepKept);
+      for (const double d : {k.value, k.sizeFactor}) h = MixedIn(h, d);
+      return std::size_t(h);
+    }
+  };
+  struct LabelStrokes {
+    std::vector<LabelStroke> strokes;
+    int digitStepX = 0, digitStepY = 0;  // as the label leaves them
+  };
+  // A label's boxes, by its strokes (WheelFitMeasure.cpp).
+  std::vector<std::array<UserPoint, 2>> LabelBoxes(const PlacedLabel& l);
+  const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
+    return MeasuresOf(l).boxes;
+  }
+  // `gapShare`: each box taken that share of its height larger all round,
+  // so labels set apart by their spans keep twice that between them.
+  LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
+    LabelMeasures& measures = MeasuresOf(l);
+    for (std::size_t k = 0; k < measures.spanCount; ++k)
+      if (measures.spans[k].first == gapShare) return measures.spans[k].second;
+    for (const auto& [share, span] : measures.moreSpans)
+      if (share == gapShare) return span;
+    // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
+    const double rad = l.angle * std::numbers::pi / 180;
+    const double c = std::cos(rad), s = std::sin(rad);
+    const LabelSpan span = AngularReach(measures.boxes, Squash(), Norm360(TrueAngle(c, s)),
+                                        {c, Squash() * s}, gapShare);
+    if (measures.spanCount < measures.spans.size())
+      measures.spans[measures.spanCount++] = {gapShare, span};
+    else
+      measures.moreSpans.emplace_back(gapShare, span);
+    return span;
+  }
+  // The nearest any of the label's boxes comes to the centre.
+  double InnerReach(const PlacedLabel& l) {
+    LabelMeasures& measures = MeasuresOf(l);
+    if (measures.innerReach) return *measures.innerReach;
+    return *(measures.innerReach = NearestPoint(measures.boxes, Squash()));
+  }
+  double Reach(const PlacedLabel& l) {
+    LabelMeasures& measures = MeasuresOf(l);
+    if (measures.reach) return *measures.reach;
+    return *(measures.reach = FarthestCorner(measures.boxes, Squash()));
+  }
+
+  using Box = std::array<UserPoint, 2>;
+  // The boxes around each two successive characters of a label (its glyph,
+  // degrees, sign and minutes), and its retrograde mark's: a line through
+  // them, even between two characters, is read as a stroke of the label.
+  static std::vector<Box> Strokes(const std::vector<Box>& boxes) {
+    constexpr std::size_t kColumn = 6;
+    std::vector<Box> strokes(boxes.begin() + long(std::min(kColumn, boxes.size())), boxes.end());
+    for (std::size_t c = 0; c + 1 < std::min(kColumn, boxes.size()); ++c) {
+      const Box &u = boxes[c], &v = boxes[c + 1];
+      strokes.push_back({UserPoint{std::min(u[0].x, v[0].x), std::max(u[0].y, v[0].y)},
+                         UserPoint{std::max(u[1].x, v[1].x), std::min(u[1].y, v[1].y)}});
+    }
+    return strokes;
+  }
+  static std::array<UserPoint, 4> Corners(const Box& b) {
+    return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
+  }
+  const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
+    measuring_ = true;
+    boxes_.clear();
+    DualLabelAt(l, spot);
+    measuring_ = false;
+    return boxes_;
+  }
+  LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
+    LabelSpan span;
+    for (const Box& box : boxes)
+      for (const UserPoint& c : Corners(box)) {
+        const double d = std::remainder(TrueAngle(c.x, c.y) - anchor, 360.0);
+        span.below = std::max(span.below, -d);
+        span.above = std::max(span.above, d);
+      }
+    return span;
+  }
+  // The true distances from the centre of the nearest and the farthest
+  // point of some boxes.
+  double Nearest(const std::vector<Box>& boxes) const {
+    double near = 1e9;
+    for (const Box& b : boxes)
+      near = std::min(near, std::hypot(std::clamp(0.0, b[0].x, b[1].x),
+                                       Squash() * std::clamp(0.0, b[1].y, b[0].y)));
+    return near;
+  }
+  double Farthest(const std::vector<Box>& boxes) const {
+    double far = 0;
+    for (const Box& b : boxes)
+      for (const UserPoint& c : Corners(b)) far = std::max(far, std::hypot(c.x, Squash() * c.y));
+    return far;
+  }
+
+  // The circles a pass's labels stand between, and where its aspect lines
+  // end beside a glyph at an angle.
+  struct LabelBand {
+    double rim = kRimRadius, inner = kInnerRadius;
+    double (*lineEndCorrection)(double) = LineEndCorrection;
+    // A band of the combined arrangement, whose rehoused labels keep their
+    // leader lines clear.
+    bool combined = false;
+  };
+
+  Canvas& canvas_;
+  const WheelPaintInputs& in_;
+  const WheelRequest& req_;
+  SurfaceOptions o_;
+  int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
+  UserPoint at_;
+  std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
+  double sizeFactor_ = 1;
+  double squash_ = 1;  // the surface's, whose scale stays as it was set
+  // The true angles on the rim of the rehoused labels' points, by point.
+  std::map<int, double> leaders_;
+  // Those of them dealt out across a band of the combined arrangement, and
+  // whether such a dealing is being checked.
+  std::set<int> spread_;
+  bool spreading_ = false;
+  // How their leader lines run (`LeaderPath`), and the room each takes.
+  bool spreadLanes_ = false;
+  double spreadStep_ = kLeaderRoom;
+  // Whether a row's fit counts only when it fits (else its labels are left
+  // where the passes put them).
+  bool quickFail_ = false;
+  // Whether labels dealt out read as their hosts' own labels do.
+  bool hostOrder_ = false;
+  // The fits a band's dealing tried, by host, first label, count, the
+  // labels' rooms and their reading order: a dealing with closer leader
+  // lines tries some again.
+  struct SpreadFit {
+    double size = 0;
+    std::vector<PlacedLabel> labels;
+  };
+  using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, bool>;
+  std::map<SpreadKey, SpreadFit> spreadFits_;
+  // Whether labels keep to the size at which they read (else, for a house
+  // too full for that, to `kSmallestLabel`).
+  bool legible_ = true;
+  // The least share of their sizes the two-ring wheel's labels are drawn
+  // at while it is fitted and drawn (0: as small as their sector needs).
+  double ringLeast_ = 0;
+  // How many sectors away the two-ring wheel's labels are lent at most.
+  int ringReach_ = kRingLendReach;
+  // Whether a sector's labels lent on one side may be split between the
+  // two sectors there.
+  bool ringSplit_ = false;
+  // The two-ring labels lent to another sector, by index: the true angle
+  // of their points' own places and their leader lines.
+  struct RingLeader {
+    double target;
+    std::vector<UserPoint> path;
+  };
+  std::map<std::size_t, RingLeader> ringLeaders_;
+  // The labels each sector holds for others, lent toward the sectors
+  // before it (from those after) and toward those after it, in zodiac
+  // order; and the sector each sector lent to on either side (0: none).
+  std::array<std::array<std::vector<std::size_t>, 2>, 13> ringGuests_;
+  std::array<std::array<int, 2>, 13> ringHostOf_{};
+  // On paper, the box the aspect grid covers at its lowest place, and
+  // whether a sector's rows are fitted clear of it.
+  std::optional<Box> gridBox_;
+  bool clearOfGrid_ = false;
+  // How many times a leader line's crossed labels stand in further.
+  int leaderSteps_ = kLeaderSteps;
+  // The points being fitted into a neighbour's house, and how much further
+  // from the rim each stands.
+  std::map<int, double> lentOut_;
+  bool measuring_ = false;
+  std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
+  std::vector<std::array<UserPoint, 2>> printed_;
+  // The boxes of each label measured, by its shape; forgotten when the
+  // cells change, and where too many are kept, between houses' fits.
+  std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
+  LabelBand band_;
+  std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
+  // Each label's strokes, by what they depend on, and those being noted.
+  std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
+  std::vector<LabelStroke>* strokes_ = nullptr;
+};
+
+}  // namespace orv::wheelfit

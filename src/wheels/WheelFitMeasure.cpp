@@ -1,0 +1,247 @@
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Angles.h"
+#include "wheels/GlyphCodes.h"
+#include "wheels/WheelFit.h"
+
+namespace orv::wheelfit {
+
+namespace {
+
+// A factor that runs linearly over a quarter of the circle: from `start` at
+// t = 0 to `end` at t = 1, t = (a - tFrom) / 90, for angles from `low` on.
+struct Band {
+  double low, start, end, tFrom;
+};
+double BandFactor(double a, const std::array<Band, 4>& bands) {
+  std::size_t k = 3;
+  for (std::size_t b = 0; b < 3; ++b)
+    if (a >= bands[b].low && a < bands[b + 1].low) {
+      k = b;
+      break;
+    }
+  const double t = (a - bands[k].tFrom) / 90;
+  return bands[k].start + t * (bands[k].end - bands[k].start);
+}
+constexpr std::array<Band, 4> kGlyphY{
+    {{0, .25, .12, 0}, {90, .12, .25, 90}, {180, .25, .5, 180}, {270, .5, .25, 270}}};
+constexpr std::array<Band, 4> kGlyphX{
+    {{0, 0, -.25, 0}, {90, -.25, -.75, 90}, {180, -.75, -.25, 180}, {270, -.25, 0, 270}}};
+constexpr std::array<Band, 4> kTextY{
+    {{0, .25, .12, 0}, {60, .12, .25, 90}, {180, .25, .5, 180}, {300, .5, .25, 270}}};
+constexpr std::array<Band, 4> kTextX{
+    {{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180}, {270, -.25, 0, 270}}};
+
+}  // namespace
+
+// Drawn (on paper its box kept, for the aspect grid to keep clear of),
+// or while measuring only its box noted.
+void WheelFit::PutText(const std::string& text, UserPoint at) {
+  if (measuring_ || o_.printing) {
+    const double width = canvas_.TextWidth(text), height = canvas_.TextHeight(text);
+    const std::array<UserPoint, 2> box{at, {at.x + width, at.y - height}};
+    if (measuring_) {
+      boxes_.push_back(box);
+      if (strokes_) strokes_->push_back({LabelStroke::Put, width, height});
+      return;
+    }
+    printed_.push_back(box);
+  }
+  canvas_.SetCurrent(at);
+  canvas_.Print(text);
+}
+
+// The glyph and digit cells in the planet glyph size.
+void WheelFit::MeasureCells() {
+  ForgetShapes();
+  strokesOf_.clear();
+  canvas_.SetFontSize(Opt(o_.glyphSize));
+  const std::string reference = GlyphText(GlyphCode::Earth);
+  glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
+  glyphStepY_ = ToInteger(canvas_.TextHeight(reference) + Opt(o_.glyphHeightOffset));
+}
+
+void WheelFit::Label(const PlacedLabel& l) {
+  sizeFactor_ = l.sizeFactor;
+  const LongitudeParts parts = SplitLongitudeDM(Mod360(l.value));
+  const double r = o_.printing ? l.radius * 0.9875 : l.radius;
+  const double a = l.angle;
+  const double rad = a * std::numbers::pi / 180;
+  canvas_.SetFontSize(Size(o_.glyphSize));
+  canvas_.SetForeColor(glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+  at_ = {r * std::cos(rad), r * std::sin(rad)};
+  Put(PointCode(l.point), at_);
+  const std::string zero = "0";
+  const int sign = GlyphCode::SignBase + parts.sign;
+  // The retrograde mark stands next to its own glyph, inside the column:
+  // at the column's inner end it would sit beside a neighbour's degrees.
+  const std::string mark = GlyphText(GlyphCode::RetrogradeMark);
+  std::optional<UserPoint> markAt;
+  const auto keepRoomForMark = [&] {
+    if (!l.retrograde) return;
+    markAt = at_;
+    if (strokes_) strokes_->push_back({LabelStroke::Mark});
+    canvas_.SetFontSize(Size(o_.retroSize));
+    MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
+    Step(a, digitStepX_, digitStepY_);
+  };
+  if (l.leftSideOrder) {
+    Step(a, glyphStepX_ * sizeFactor_, glyphStepY_ * sizeFactor_);
+    keepRoomForMark();
+    canvas_.SetFontSize(Size(o_.degreeSize));
+    MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+    canvas_.SetForeColor(Color(o_.degreeColor));
+    PutBold('0' + parts.degrees / 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+    PutBold('0' + parts.degrees % 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+    canvas_.SetFontSize(Size(o_.signSize));
+    canvas_.SetForeColor(Color(o_.signColor));
+    Put(sign, at_);
+    MeasureDigit(GlyphText(sign), o_.glyphWidthOffset, o_.glyphHeightOffset);
+    Step(a, digitStepX_, digitStepY_);
+    canvas_.SetFontSize(Size(o_.minuteSize));
+    canvas_.SetForeColor(Color(o_.minuteColor));
+    MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+    Put('0' + parts.minutes / 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+    Put('0' + parts.minutes % 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+  } else {
+    canvas_.SetForeColor(Color(o_.minuteColor));
+    MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+    Shrink(a);
+    Step(a, digitStepX_, digitStepY_);
+    keepRoomForMark();
+    canvas_.SetFontSize(Size(o_.minuteSize));
+    MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+    Shrink(a);
+    Put('0' + parts.minutes % 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+    Put('0' + parts.minutes / 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+    MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+    Step(a, digitStepX_, digitStepY_);
+    canvas_.SetFontSize(Size(o_.signSize));
+    canvas_.SetForeColor(Color(o_.signColor));
+    Put(sign, at_);
+    canvas_.SetFontSize(Size(o_.degreeSize));
+    canvas_.SetForeColor(Color(o_.degreeColor));
+    MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
+    Step(a, digitStepX_, digitStepY_);
+    PutBold('0' + parts.degrees % 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+    PutBold('0' + parts.degrees / 10, at_);
+    Step(a, digitStepX_, digitStepY_);
+  }
+  if (markAt) {
+    canvas_.SetFontSize(Size(o_.retroSize));
+    const Rgb kept = canvas_.ForeColor();
+    canvas_.SetForeColor(Color(o_.retroColor));
+    if (strokes_) strokes_->push_back({LabelStroke::AtMark});
+    Put(GlyphCode::RetrogradeMark, *markAt);
+    canvas_.SetForeColor(kept);
+  }
+}
+
+// A label of the two-ring style (the two-ring wheel and the declination
+// wheel): the glyph beside the ring at radius `rho`, its text one glyph
+// cell further out, both in chart 1's light blue or chart 2's light red;
+// on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
+void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, double a,
+                         int houseCount, double rho, double factor) {
+  const double rad = a * std::numbers::pi / 180;
+  const double c = std::cos(rad), s = std::sin(rad);
+  const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
+  const bool bold = o_.printing && !secondChart;
+  const double stepX = glyphStepX_ * factor, stepY = glyphStepY_ * factor;
+  canvas_.SetFontSize(Opt(o_.glyphSize) * factor);
+  canvas_.SetForeColor(ink);
+  const double fy = BandFactor(a, kGlyphY), fx = BandFactor(a, kGlyphX);
+  const UserPoint glyph{rho * c + fx * stepX, rho * s + fy * stepY};
+  if (bold)
+    PutBold(code, glyph);
+  else
+    Put(code, glyph);
+  const double gy = BandFactor(a, kTextY), gx = BandFactor(a, kTextX);
+  const UserPoint at{rho * c + gx * stepX + stepX * c, rho * s + gy * stepY + stepY * s};
+  double size = Opt(o_.degreeSize);
+  if (houseCount > 6) {
+    size -= houseCount - 6;
+    // On paper too: a sector of fourteen points would print its degrees
+    // at a point or two; the fit shrinks them only as far as it must.
+    if (o_.printing) size = std::max(size, std::min(8.0, Opt(o_.degreeSize)));
+    if (!o_.printing && size < 8) size = 8;
+    // Never below the share of its size at which the glyph still reads.
+    // (a sector that cannot lend keeps the smaller sizes it had).
+    if (ringLeast_ > 0 && factor >= ringLeast_ - 1e-9)
+      size = std::max(size, Opt(o_.degreeSize) * ringLeast_ / factor);
+  }
+  canvas_.SetFontSize(size * factor);
+  canvas_.SetFontBold(bold);
+  PutText(text, at);
+  canvas_.SetFontBold(false);
+  canvas_.SetForeColor(Color(o_.degreeColor));
+}
+
+void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot) {
+  RingLabel(PointCode(l.point()), l.secondChart(),
+            DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle, l.houseCount, spot.rho,
+            spot.factor);
+}
+
+// A label's boxes: measured the first time its key comes, else its
+// strokes put again from its own place, by the same sums.
+std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l) {
+  const LabelStrokesKey key{l.point,         l.value,      l.sizeFactor,
+                            l.leftSideOrder, l.retrograde, DigitStepKept(l.angle, o_.printing)};
+  const auto known = strokesOf_.find(key);
+  if (known == strokesOf_.end()) {
+    LabelStrokes noted;
+    strokes_ = &noted.strokes;
+    std::vector<std::array<UserPoint, 2>> boxes = Measured([&] { Label(l); });
+    strokes_ = nullptr;
+    noted.digitStepX = digitStepX_;
+    noted.digitStepY = digitStepY_;
+    strokesOf_.emplace(key, std::move(noted));
+    return boxes;
+  }
+  const LabelStrokes& noted = known->second;
+  sizeFactor_ = l.sizeFactor;
+  const double r = o_.printing ? l.radius * 0.9875 : l.radius;
+  const double a = l.angle;
+  const double rad = a * std::numbers::pi / 180;
+  UserPoint at{r * std::cos(rad), r * std::sin(rad)}, mark = at;
+  const CentreSteps toCentre(a, o_.printing);
+  bool atMark = false;
+  std::vector<std::array<UserPoint, 2>> boxes;
+  boxes.reserve(noted.strokes.size());
+  for (const LabelStroke& s : noted.strokes) switch (s.kind) {
+      case LabelStroke::Put: {
+        const UserPoint p = atMark ? mark : at;
+        boxes.push_back({p, {p.x + s.x, p.y - s.y}});
+        atMark = false;
+        break;
+      }
+      case LabelStroke::Step:
+        at = toCentre.From(at, s.x, s.y);
+        break;
+      case LabelStroke::Mark:
+        mark = at;
+        break;
+      case LabelStroke::AtMark:
+        atMark = true;
+        break;
+    }
+  at_ = at;
+  digitStepX_ = noted.digitStepX;
+  digitStepY_ = noted.digitStepY;
+  return boxes;
+}
+
+}  // namespace orv::wheelfit

@@ -1,0 +1,357 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "wheels/WheelFit.h"
+
+namespace orv::wheelfit {
+
+namespace {
+
+// Whether the same labels stand alike, as far as fitting them moves them.
+bool SamePlaces(const std::vector<PlacedLabel>& a, const std::vector<PlacedLabel>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+    return x.angle == y.angle && x.radius == y.radius && x.lineEndAngle == y.lineEndAngle &&
+           x.sizeFactor == y.sizeFactor;
+  });
+}
+
+}  // namespace
+
+// Each house's labels refitted by the boxes they really cover on this
+// surface: apart, clear of the house's spokes, the rim and the inner
+// circle. Where a house holds more than fit at full size, its labels
+// shrink a little, or every other one moves into a second row further in,
+// whichever keeps them larger (never below a legible minimum).
+void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
+  leaders_.clear();
+  spread_.clear();
+  spreadFits_.clear();
+  const std::vector<PlacedLabel> original = placed;
+  const auto groups = HouseGroups(placed);
+  const auto sectorOf = [&](int house) {
+    return SurfaceSector(HouseSectorOf(inputs, house), o_.verticalFactor);
+  };
+  // By house: whether its labels took two rows, and those too many for it
+  // at a legible size.
+  std::array<bool, 13> twoRowHouse{};
+  std::vector<std::pair<std::size_t, std::size_t>> homeless;
+  for (const auto& [from, to] : groups) {
+    const HouseSector sector = sectorOf(placed[from].house);
+    const auto first = placed.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto last = placed.begin() + static_cast<std::ptrdiff_t>(to);
+    std::vector<PlacedLabel> fitted(first, last), least(first, last);
+    const auto [size, twoRows] = FitHouse(sector, fitted, false);
+    if (twoRows) twoRowHouse[std::size_t(placed[from].house)] = true;
+    if (size == 0) {
+      homeless.emplace_back(from, to);
+      if (FitOneRow(sector, least, kNarrowestHouseLabel) > 0)
+        fitted = least;  // kept, should no neighbour take them in
+    }
+    std::copy(fitted.begin(), fitted.end(), first);
+  }
+  std::array<bool, 13> lender{};
+  for (const auto& [from, to] : homeless) lender[std::size_t(placed[from].house)] = true;
+  bool spreadTried = false;  // it deals out the whole band, once
+  for (const auto& [from, to] : homeless) {
+    if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to)) continue;
+    // Their leader lines may clear the labels they cross once those stand
+    // in further: tried only here, so that a house that lends as it is
+    // keeps its split.
+    leaderSteps_ = kMoreLeaderSteps;
+    const bool lent = Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to);
+    leaderSteps_ = kLeaderSteps;
+    if (lent) continue;
+    // A band of the combined arrangement is too narrow for a crowded
+    // house to keep its labels at home at a size that reads: the band's
+    // labels dealt out afresh to houses further away.
+    if (band_.combined && !spreadTried) {
+      spreadTried = true;
+      // Straight lines first, then lanes; in a window larger than the
+      // wheel opens in, lanes as far apart on the screen take fewer
+      // units, which leaves the labels more room. Last, labels dealt to
+      // where either reading order reads take their hosts' order rather
+      // than keep their own, which changes their shapes.
+      std::vector<double> laneSteps{kLeaderRoom, kCloserLeaderRoom};
+      if (const double step = ScreenLaneRoom(); step < kCloserLeaderRoom) laneSteps.push_back(step);
+      bool spread = false;
+      for (const double step : {kLeaderRoom, kCloserLeaderRoom})
+        spread = spread || Spread(inputs, original, placed, step, false);
+      for (const bool hostOrder : {false, true}) {
+        hostOrder_ = hostOrder;
+        for (const double step : laneSteps)
+          spread = spread || Spread(inputs, original, placed, step, true);
+      }
+      hostOrder_ = false;
+      if (spread) break;
+    }
+    // Else side by side in pairs, when that is how they fit at home; a
+    // house fuller than that shrinks them further, else a neighbour takes
+    // them all in.
+    const int house = placed[from].house;
+    bool atHome = false;
+    for (const bool legible : {true, false}) {
+      legible_ = legible;
+      std::vector<PlacedLabel> pairs(original.begin() + long(from), original.begin() + long(to));
+      if (!atHome && FitHouse(sectorOf(house), pairs, true).first > 0) {
+        std::copy(pairs.begin(), pairs.end(), placed.begin() + long(from));
+        twoRowHouse[std::size_t(house)] = atHome = true;
+      }
+    }
+    if (!atHome) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
+    legible_ = true;
+  }
+  sizeFactor_ = 1;
+}
+
+// A house's labels in one row, or in two where that keeps them larger;
+// with `pairs`, two rows may set them side by side rather than staggered.
+// Returns their size, 0 when none fits at a legible size, and whether
+// they took two rows.
+std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
+                                           std::vector<PlacedLabel>& house, bool pairs) {
+  if (shapes_.size() > kKeptShapes) ForgetShapes();
+  std::vector<PlacedLabel> twoRows = house;
+  const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
+  double twoRowSize = 0;
+  // Too full to stagger them widely: less widely, else every other
+  // label further in as it comes.
+  constexpr double kStaggers[] = {kStaggerDeg, kLeastStaggerDeg, 0.0};
+  if (oneRowSize < kSecondRowBelow)
+    twoRowSize = FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2), oneRowSize);
+  if (twoRowSize <= oneRowSize) return {oneRowSize, false};
+  house = std::move(twoRows);
+  return {twoRowSize, true};
+}
+
+// The labels of `house` in one row just inside the rim, shrunk as far as
+// their house needs, to `smallest` at most. Returns their size, 0 when
+// they do not fit even then (they are left spread evenly).
+double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                           double smallest) {
+  std::vector<PlacedLabel*> row;
+  for (PlacedLabel& l : house) row.push_back(&l);
+  const double outer = band_.rim - kRimClearance;
+  // Where only whether they fit counts, a row that needs far more room
+  // than its house has even at `smallest` does not: known at once,
+  // without the passes that would shrink it there.
+  if (quickFail_) {
+    std::vector<PlacedLabel> least = house;
+    std::vector<PlacedLabel*> leastRow;
+    for (PlacedLabel& l : least) l.sizeFactor = smallest, leastRow.push_back(&l);
+    if (PlaceRow(sector, leastRow, outer) < kHopelessSqueeze) return 0;
+  }
+  std::vector<PlacedLabel> before;
+  // The pass from which every label stands at `smallest`.
+  std::optional<int> leastFrom;
+  for (int pass = 0;; ++pass) {
+    // A pass that starts where the one before it did ends as it did.
+    if (pass > 0 && pass < 12 && SamePlaces(house, before)) pass = 12;
+    if (pass < 12) before = house;
+    if (!leastFrom && std::all_of(row.begin(), row.end(),
+                                  [&](const PlacedLabel* l) { return l->sizeFactor <= smallest; }))
+      leastFrom = pass;
+    // Where only whether they fit counts, a row that does not within a
+    // few passes at the least size, moved along its house, does not.
+    if (quickFail_ && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
+    const double squeeze = PlaceRow(sector, row, outer);
+    bool fits = squeeze >= 1;
+    for (PlacedLabel* l : row) {
+      const bool clear = InnerReach(*l) >= band_.inner + kRimClearance;
+      fits = fits && clear && Reach(*l) <= RowLimit(*l, outer) + kReachSlack;
+      // Shrunk a little beyond the squeeze, which the measured boxes only
+      // approach; too long for the band between the circles: a little
+      // smaller.
+      const double shrink = std::min(squeeze < 1 ? 0.98 * squeeze : 1.0, clear ? 1 : 0.95);
+      if (pass < 12) l->sizeFactor = std::max(smallest, l->sizeFactor * shrink);
+    }
+    if (fits) return row.front()->sizeFactor;
+    if (pass == 12) return 0;
+  }
+}
+
+// Every other label of `house` (by angle) in a second row inside the
+// first: the largest size at which both rows fit, 0 when none does.
+// `staggers`, tried in turn until one fits: the least angle each glyph
+// stands on from the one before it, whichever its row, so the house reads
+// along in zodiac order (0: none). At each size the rows are placed once
+// for all the staggers, which differ only in the check and in whether the
+// last pass staggers them. A size no larger than `beat` is not sought
+// (0 then), unless a later stagger has fitted at a larger one.
+double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
+                            std::span<const double> staggers, double beat) {
+  std::vector<PlacedLabel*> byAngle;
+  for (PlacedLabel& l : house) byAngle.push_back(&l);
+  const auto offset = [&](const PlacedLabel* l) {
+    return Norm360(SurfaceAngle(l->angle, 1) - sector.start + 90);
+  };
+  std::stable_sort(byAngle.begin(), byAngle.end(),
+                   [&](auto x, auto y) { return offset(x) < offset(y); });
+  std::array<std::vector<PlacedLabel*>, 2> rows;
+  for (std::size_t k = 0; k < byAngle.size(); ++k) rows[k % 2].push_back(byAngle[k]);
+  const std::vector<PlacedLabel> start = house;
+  double outer = 1, inner = 1;
+  const auto placeRows = [&](double size) {
+    outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
+    double boundary = band_.rim;
+    for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
+    inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
+  };
+  const auto fits = [&](double stagger) {
+    bool clear = outer >= 1 && inner >= 1;
+    // A band of the combined arrangement, both rows: a house of one label
+    // has it in the first, which a narrow band may not hold either.
+    for (const PlacedLabel* l : band_.combined ? byAngle : rows[1])
+      clear = clear && InnerReach(*l) >= band_.inner + kRimClearance;
+    for (std::size_t k = 1; stagger > 0 && k < byAngle.size(); ++k)
+      clear = clear && std::remainder(GlyphAngle(*byAngle[k]) - GlyphAngle(*byAngle[k - 1]),
+                                      360.0) >= stagger;
+    return clear;
+  };
+  // By stagger: the largest size that fits, and the house set at it.
+  std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
+  std::vector<PlacedLabel> beforeLastPass;
+  for (double size = 1; size >= LeastLabelShare() - 1e-9 && !found.front(); size -= 0.05) {
+    // What fits from here on is no larger than one row's size, and the
+    // house takes one row then.
+    if (size <= beat && std::none_of(found.begin(), found.end(), [](auto& f) { return f; })) break;
+    for (std::size_t k = 0; k < house.size(); ++k) {
+      house[k] = start[k];
+      house[k].sizeFactor = size;
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+      beforeLastPass = house;
+      placeRows(size);
+      if (SamePlaces(house, beforeLastPass)) break;  // placed again, they would stay
+    }
+    beforeLastPass = house;
+    // Once the rows have found their radii: each label of the inner row
+    // set between its two neighbours of the outer one, so that the house
+    // reads in zodiac order along it rather than in pairs.
+    for (const bool staggered : {true, false}) {
+      bool wanted = false;
+      for (std::size_t s = 0; s < staggers.size(); ++s)
+        wanted = wanted || (!found[s] && (staggers[s] > 0) == staggered);
+      if (!wanted) continue;
+      std::copy(beforeLastPass.begin(), beforeLastPass.end(), house.begin());
+      if (staggered) Stagger(sector, byAngle);
+      placeRows(size);
+      for (std::size_t s = 0; s < staggers.size(); ++s)
+        if (!found[s] && (staggers[s] > 0) == staggered && fits(staggers[s]))
+          found[s].emplace(size, house);
+    }
+  }
+  for (auto& f : found)
+    if (f) {
+      house = std::move(f->second);
+      return f->first;
+    }
+  return 0;
+}
+
+// The labels of both rows, in zodiac order, spread along the house by half
+// their widths: neighbours in a row keep about their whole widths apart,
+// and each stands half a label on from the one before it in the other row.
+void WheelFit::Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle) {
+  std::vector<double> angles;
+  std::vector<LabelSpan> spans;
+  for (const PlacedLabel* l : byAngle) {
+    angles.push_back(SurfaceAngle(l->angle, 1));
+    const LabelSpan span = SpanOf(*l, kLabelGapShare / 2);
+    const double quarter = (span.below + span.above) / 4;
+    spans.push_back({quarter, quarter});
+  }
+  FitSpans(sector, angles, spans);
+  for (std::size_t k = 0; k < byAngle.size(); ++k) byAngle[k]->angle = UserAngle(angles[k]);
+}
+
+// The true angle of the middle of a label's glyph.
+double WheelFit::GlyphAngle(const PlacedLabel& l) {
+  const auto& g = Boxes(l).front();
+  return TrueAngle((g[0].x + g[1].x) / 2, (g[0].y + g[1].y) / 2);
+}
+
+// One row's labels drawn in until each clears `outer`, then moved apart
+// inside the sector. Returns the squeeze the row needs (1: it fits).
+double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer) {
+  std::vector<double> angles;
+  std::vector<LabelSpan> spans;
+  for (PlacedLabel* l : row) {
+    const double limit = RowLimit(*l, outer);
+    for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
+         over = Reach(*l) - limit)
+      l->radius -= std::max(1.0, over - 1);
+    angles.push_back(SurfaceAngle(l->angle, 1));
+    spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
+  }
+  // In a band of the combined arrangement, whose columns slant across its
+  // narrow houses, the boxes around each two successive characters of the
+  // labels at its ends keep inside the house too, so that none reaches
+  // across a spoke among a neighbour's characters.
+  HouseSector inside = sector;
+  if (band_.combined && !row.empty()) {
+    // How much further than its characters' those boxes reach on either
+    // side.
+    const auto beyond = [&](const PlacedLabel& l) {
+      const LabelSpan box = SpanOf(l);
+      const LabelSpan hull = SpanOfBoxes(Strokes(Boxes(l)), SurfaceAngle(l.angle, 1));
+      return std::array<double, 2>{std::max(0.0, hull.below - box.below),
+                                   std::max(0.0, hull.above - box.above)};
+    };
+    const auto offset = [&](std::size_t k) { return Norm360(angles[k] - sector.start + 90); };
+    std::size_t first = 0, last = 0;
+    for (std::size_t k = 1; k < row.size(); ++k) {
+      if (offset(k) < offset(first)) first = k;
+      if (offset(k) > offset(last)) last = k;
+    }
+    const double below = beyond(*row[first])[0], above = beyond(*row[last])[1];
+    if (below + above < sector.width / 2)
+      inside = {sector.start + below, sector.width - below - above};
+  }
+  double squeeze = FitSpans(inside, angles, spans);
+  // A label's span is measured where it stood: in a band of the combined
+  // arrangement, near the centre, it turns enough with its new place to
+  // touch a spoke or a neighbour, so the row is spread again from there.
+  for (int again = 0; band_.combined && again < 2; ++again) {
+    for (std::size_t k = 0; k < row.size(); ++k) {
+      row[k]->angle = UserAngle(angles[k]);
+      spans[k] = SpanOf(*row[k], row.size() > 1 ? kLabelGapShare / 2 : 0);
+    }
+    squeeze = std::min(squeeze, FitSpans(inside, angles, spans));
+  }
+  for (std::size_t k = 0; k < row.size(); ++k) {
+    row[k]->angle = UserAngle(angles[k]);
+    row[k]->lineEndAngle = row[k]->angle + band_.lineEndCorrection(row[k]->angle);
+  }
+  return squeeze;
+}
+
+// How far out a label of a row whose edge is `outer` may reach: a lent
+// label further in by its room for the leader lines beside it.
+double WheelFit::RowLimit(const PlacedLabel& l, double outer) const {
+  const auto lent = lentOut_.find(l.point);
+  return outer - (lent == lentOut_.end() ? 0 : lent->second);
+}
+
+// The room between a house's two rows of labels at `size`: as between
+// neighbours in a row.
+double WheelFit::RowGap(double size) const {
+  return kLabelGapShare * glyphStepY_ * size * Squash();
+}
+
+// The least share of their option sizes a single wheel's labels shrink to
+// on this surface: on a screen, that at which their glyphs still read in
+// the window as it opens (whose font scale is 1 at any dpi). The share
+// holds at every size, so a crowded house's labels grow with a larger
+// window as their neighbours do and shrink with a smaller one.
+double WheelFit::LeastLabelShare() const {
+  const double glyphPoints = Opt(o_.glyphSize);
+  if (o_.printing || !legible_ || !(glyphPoints > 0)) return kSmallestLabel;
+  return std::clamp(kLeastReadableGlyphPoints / glyphPoints, kSmallestLabel, 1.0);
+}
+
+}  // namespace orv::wheelfit

@@ -1,0 +1,194 @@
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <map>
+#include <numbers>
+#include <vector>
+
+#include "wheels/WheelFit.h"
+
+namespace orv::wheelfit {
+
+// In a window, the units that take as many pixels as `kCloserLeaderRoom`
+// takes at the size the wheel opens in, which the labels grow from;
+// on paper, that room itself.
+double WheelFit::ScreenLaneRoom() const {
+  if (o_.printing) return kCloserLeaderRoom;
+  return kCloserLeaderRoom / WindowFontScale(canvas_.DeviceUnitsPerUserX(), canvas_.DotsPerInch());
+}
+
+// The labels of a band, in zodiac order, dealt out to houses up to
+// `kSpreadHouses` away from their own, so that every house holds its
+// share at a size that reads: as few lent, and as short a way, as may be.
+// A lent label stands at its host's end toward its own house, with a
+// leader line to its point's place; every label a leader line passes
+// stands in from the rim a step (`step` units) further for it. With
+// `lanes` (`LeaderPath`), lines run round just outside the labels they
+// pass, so the lent label nearest its own house, whose line passes none
+// of its host's, stands at the rim. False when no dealing fits, or when
+// some leader line would still cross a label.
+bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+                      std::vector<PlacedLabel>& placed, double step, bool lanes) {
+  const std::size_t n = original.size();
+  const auto sectorOf = [&](int h) {
+    return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
+  };
+  // More room for the labels a leader line crossed.
+  std::map<int, double> extra;
+  for (int again = 0; again <= kSpreadSteps; ++again) {
+    struct Dealing {
+      double cost = 1e18;
+      std::vector<std::size_t> seq;
+      std::vector<const SpreadFit*> blocks;
+      std::vector<int> hosts;
+    } best;
+    for (int cut = 1; cut <= 12; ++cut) {
+      // The labels from house `cut` round, and each one's house counted
+      // from it.
+      const auto rel = [&](int house) { return (house - cut + 12) % 12; };
+      std::vector<std::size_t> seq(n);
+      for (std::size_t k = 0; k < n; ++k) seq[k] = k;
+      std::stable_sort(seq.begin(), seq.end(), [&](std::size_t x, std::size_t y) {
+        return rel(original[x].house) < rel(original[y].house);
+      });
+      const auto own = [&](std::size_t k) { return rel(original[seq[k]].house); };
+      // The first label of a house from `h` on, the last of one up to `h`.
+      const auto firstFrom = [&](int h) {
+        std::size_t k = 0;
+        while (k < n && own(k) < h) ++k;
+        return k;
+      };
+      const auto lastTo = [&](int h) {
+        std::ptrdiff_t k = std::ptrdiff_t(n) - 1;
+        while (k >= 0 && own(std::size_t(k)) > h) --k;
+        return k;
+      };
+      const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit& {
+        const int house = (h + cut - 1) % 12 + 1;
+        const HouseSector sector = sectorOf(house);
+        const std::size_t first = firstFrom(h);
+        const std::ptrdiff_t last = lastTo(h);
+        std::vector<double> rooms;
+        bool lent = false;
+        for (std::size_t k = b; k < e; ++k) {
+          const double passing =
+              double(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(first) - std::ptrdiff_t(k) - 1) +
+                     std::max<std::ptrdiff_t>(0, std::ptrdiff_t(k) - last - (lanes ? 1 : 0)));
+          const auto more = extra.find(original[seq[k]].point);
+          rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
+          lent = lent || own(k) != h;
+        }
+        auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder_});
+        if (!fresh) return it->second;
+        std::vector<PlacedLabel>& block = it->second.labels;
+        for (std::size_t k = b; k < e; ++k) {
+          PlacedLabel l = original[seq[k]];
+          l.sizeFactor = 1;
+          if (rooms[k - b] > 0) lentOut_[l.point] = rooms[k - b];
+          if (own(k) != h) {
+            l.radius = band_.rim;
+            l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
+                                           : sector.start + sector.width +
+                                                 0.01 * double(std::ptrdiff_t(k) - last));
+            // Dealt round to where it lies more across the wheel than up
+            // and down, it reads from the rim in on the left and from the
+            // centre out on the right, as the labels there do; the other
+            // way its degrees would read backwards. Elsewhere either order
+            // reads, and it keeps its own unless it takes its host's.
+            const double rad = l.angle * std::numbers::pi / 180;
+            if (hostOrder_)
+              l.leftSideOrder = LeftSideOrder(inputs, house, l.angle);
+            else if (std::abs(std::cos(rad)) > std::abs(std::sin(rad)))
+              l.leftSideOrder = std::cos(rad) < 0;
+          }
+          block.push_back(l);
+        }
+        it->second.size = FitOnly([&] {
+          return lent ? FitOneRow(sector, block, LeastLabelShare())
+                      : FitHouse(sector, block, false).first;
+        });
+        lentOut_.clear();
+        return it->second;
+      };
+      // The least cost of dealing the first `b` labels to the first `h`
+      // houses, and the block of the last.
+      constexpr double kNone = 1e18;
+      std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
+      std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
+      cost[0][0] = 0;
+      for (int h = 0; h < 12; ++h)
+        for (std::size_t b = 0; b <= n; ++b) {
+          if (cost[std::size_t(h)][b] >= kNone) continue;
+          if (b < n && own(b) < h - kSpreadHouses) continue;
+          double moved = 0;
+          for (std::size_t e = b; e <= n; ++e) {
+            if (e > b) {
+              if (own(e - 1) > h + kSpreadHouses) break;
+              moved += std::abs(own(e - 1) - h);
+            }
+            if (h == 11 && e < n) continue;
+            double c = cost[std::size_t(h)][b] + moved;
+            if (e > b) {
+              // A house that cannot hold these holds no more.
+              const SpreadFit& f = fitOf(h, b, e);
+              if (f.size == 0) break;
+              // Of dealings as good, that with the larger labels.
+              c -= 0.01 * f.size * double(e - b) / double(n);
+            }
+            if (c < cost[std::size_t(h) + 1][e]) {
+              cost[std::size_t(h) + 1][e] = c;
+              from[std::size_t(h) + 1][e] = b;
+            }
+          }
+        }
+      if (cost[12][n] >= best.cost) continue;
+      best.cost = cost[12][n];
+      best.seq = seq;
+      best.blocks.assign(12, nullptr);
+      best.hosts.assign(n, 0);
+      for (std::size_t h = 12, e = n; h > 0; --h) {
+        const std::size_t b = from[h][e];
+        if (e > b) best.blocks[h - 1] = &fitOf(int(h) - 1, b, e);
+        for (std::size_t k = b; k < e; ++k) best.hosts[k] = (int(h) - 1 + cut - 1) % 12 + 1;
+        e = b;
+      }
+    }
+    if (best.cost >= 1e17) return false;
+    std::vector<PlacedLabel> dealt = original;
+    std::size_t k = 0;
+    for (const SpreadFit* f : best.blocks)
+      for (std::size_t j = 0; f && j < f->labels.size(); ++j, ++k)
+        dealt[best.seq[k]] = f->labels[j];
+    std::map<int, double> targets;
+    for (std::size_t j = 0; j < n; ++j)
+      if (best.hosts[j] != original[best.seq[j]].house) {
+        PlacedLabel& l = dealt[best.seq[j]];
+        targets[l.point] = RimPlace(inputs, l.house, l.value);
+      }
+    bool clear = true;
+    spreading_ = true;
+    spreadStep_ = step;
+    spreadLanes_ = lanes;
+    for (const PlacedLabel& l : dealt)
+      if (const auto t = targets.find(l.point); t != targets.end())
+        for (const int p : LeaderCrossings(l, t->second, dealt)) {
+          extra[p] += step;
+          clear = false;
+        }
+    spreading_ = false;
+    if (!clear) continue;
+    placed = dealt;
+    leaders_.clear();
+    for (PlacedLabel& l : placed)
+      if (const auto t = targets.find(l.point); t != targets.end()) {
+        leaders_[l.point] = t->second;
+        spread_.insert(l.point);
+        // The aspect lines end at the point's own place too.
+        l.lineEndAngle = UserAngle(t->second);
+      }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace orv::wheelfit
