@@ -1,17 +1,10 @@
 #include "wheels/WheelPaint.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <map>
 #include <numbers>
 #include <optional>
-#include <set>
 #include <span>
-#include <tuple>
-#include <type_traits>
-#include <unordered_map>
 
 #include "base/Format.h"
 #include "core/Angles.h"
