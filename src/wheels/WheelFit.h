@@ -12,11 +12,13 @@
 // sector's labels beside the circle and lend along it (WheelFitRing.cpp).
 //
 // From the canvas a fit needs measures only: the width and height of a
-// text at a size, the device units per user unit (what takes a few pixels)
-// and the surface's squash, how much taller a user unit is than wide, by
-// which it measures where things really stand. A label's texts are put by
-// the same code whether measured or drawn (WheelFitMeasure.cpp), so what is
-// fitted is what the paint (WheelPaint.cpp) then draws.
+// text at a font size; the device units per user unit and the dots per
+// inch (what a few pixels take, and how far the window has grown); the
+// surface's edges, inside which a two-ring sector's second row must stay;
+// and its squash, how much taller a user unit is than wide, by which it
+// measures where things really stand. A label's texts are put by the same
+// code whether measured or drawn (WheelFitMeasure.cpp), so what is fitted
+// is what the paint (WheelPaint.cpp) then draws.
 
 #include <array>
 #include <bit>
