@@ -5,9 +5,9 @@
 // two-ring wheels of a 1960 New York natal chart with a second person (the
 // combined one also after Switch, whose inner band is so crowded that its
 // labels are dealt out to houses further away), and the two-ring wheel of
-// the 5 February 1962 Delhi chart with him; on surfaces of 604x525 and
-// 800x600 and on an A4 page printed to PDF; in both styles (the two-chart
-// wheels have one).
+// the 5 February 1962 Delhi chart with him; on surfaces of 604x525,
+// 800x600, 1200x1000 and 1600x1000 and on an A4 page printed to PDF; in
+// both styles (the two-chart wheels have one).
 
 #include <benchmark/benchmark.h>
 
@@ -44,7 +44,7 @@ enum Chart {
   TwoRingStellium,
   CombinedSwitched
 };
-enum Surface { Small, Default, A4 };
+enum Surface { Small, Default, A4, Large, Wide };
 
 // Natal 10 September 1960, noon, zone 4, 73w59 40n43, with the second person
 // born 3 February 1904 in London.
@@ -116,7 +116,8 @@ void BM_WheelPaint(benchmark::State& state) {
     }
     return;
   }
-  const int width = surface == Small ? 604 : 800, height = surface == Small ? 525 : 600;
+  const int width = surface == Small ? 604 : surface == Large ? 1200 : surface == Wide ? 1600 : 800;
+  const int height = surface == Small ? 525 : surface == Large || surface == Wide ? 1000 : 600;
   QImage image(width, height, QImage::Format_RGB32);
   const int startScale = orv::StartScaleFor(width, height).value_or(225);
   for (auto _ : state) {
@@ -130,7 +131,7 @@ void WheelCases(benchmark::internal::Benchmark* b) {
   b->ArgNames({"chart", "surface", "style"});
   for (const int chart : {Ordinary, HouseOf9, HouseOf11, NoonStellium, Stellium, Combined, TwoRing,
                           TwoRingStellium, CombinedSwitched})
-    for (const int surface : {Small, Default, A4})
+    for (const int surface : {Small, Default, A4, Large, Wide})
       for (const int style : {0, 1})
         if (chart < Combined || style == 0) b->Args({chart, surface, style});
 }
