@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <span>
 #include <utility>
@@ -298,7 +299,10 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
     // side.
     const auto beyond = [&](const PlacedLabel& l) {
       const LabelSpan box = SpanOf(l);
-      const LabelSpan hull = SpanOfBoxes(Strokes(Boxes(l)), SurfaceAngle(l.angle, 1));
+      // By the sums `SpanOf` does, measuring only the corners that decide.
+      const double rad = l.angle * std::numbers::pi / 180;
+      const LabelSpan hull = AngularReach(Strokes(Boxes(l)), Squash(), SurfaceAngle(l.angle, 1),
+                                          {std::cos(rad), Squash() * std::sin(rad)}, 0);
       return std::array<double, 2>{std::max(0.0, hull.below - box.below),
                                    std::max(0.0, hull.above - box.above)};
     };

@@ -65,7 +65,6 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       };
       const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit& {
         const int house = (h + cut - 1) % 12 + 1;
-        const HouseSector sector = sectorOf(house);
         const std::size_t first = firstFrom(h);
         const std::ptrdiff_t last = lastTo(h);
         std::vector<double> rooms;
@@ -80,6 +79,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         }
         auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder_});
         if (!fresh) return it->second;
+        const HouseSector sector = sectorOf(house);
         std::vector<PlacedLabel>& block = it->second.labels;
         for (std::size_t k = b; k < e; ++k) {
           PlacedLabel l = original[seq[k]];
