@@ -10,7 +10,8 @@
 // labels drawn smaller than reads. Where aspect lines are drawn: a line
 // on a label's characters or between two successive ones, or an aspect mark
 // on any of them; and, in the combined arrangement, two labels whose characters
-// interleave, so that one label's digits read as another's.
+// interleave, so that one label's digits read as another's. And, on the
+// ring, a glyph on its own label's characters.
 
 #include <cctype>
 #include <string_view>
@@ -30,7 +31,15 @@ struct DualLegibilityCounts {
   LegibilityCounts counts;
   int outsideWindow = 0;
   int aspectOnGlyph = 0;
-  int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph; }
+  int glyphOnOwnLabel = 0;
+  int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph + glyphOnOwnLabel; }
+  DualLegibilityCounts& operator+=(const DualLegibilityCounts& o) {
+    counts += o.counts;
+    outsideWindow += o.outsideWindow;
+    aspectOnGlyph += o.aspectOnGlyph;
+    glyphOnOwnLabel += o.glyphOnOwnLabel;
+    return *this;
+  }
 };
 
 namespace dual_detail {
@@ -118,6 +127,41 @@ inline bool Between(const TextBox& z, const TextBox& u, const TextBox& v, double
     if (beyond) return false;
   }
   return true;
+}
+
+// The boxes of the characters of a text whose box is `whole`, each as wide
+// as it advances the text.
+inline std::vector<TextBox> CharacterBoxes(RecordingCanvas& canvas, const CanvasRecord& t,
+                                           const TextBox& whole) {
+  BoxOf(canvas, t);  // its font
+  std::vector<TextBox> out;
+  double left = whole.left;
+  for (std::size_t end = 1; end <= t.text.size(); ++end) {
+    if (end < t.text.size() && (static_cast<unsigned char>(t.text[end]) & 0xC0) == 0x80) continue;
+    const double right = whole.left + canvas.TextWidth(t.text.substr(0, end));
+    out.push_back({left, whole.top, right, whole.bottom});
+    left = right;
+  }
+  return out;
+}
+
+// Whether a glyph's box `g` stands on a character's box `c`: its ink
+// reaches past the character's middle, on a line they share by more than a
+// hair (a twentieth of the character's height). The glyph
+// font's symbols and digits have their ink from a tenth of a line's height
+// below its top down to its baseline, 0.72 down (the rest is leading and
+// descent), a symbol's a twentieth of its width in from its sides at least.
+inline bool GlyphOnCharacter(const TextBox& g, const TextBox& c) {
+  const auto ink = [](const TextBox& b) {
+    const double h = b.top - b.bottom;
+    return std::pair{b.top - 0.72 * h, b.top - 0.1 * h};
+  };
+  const auto [gLow, gHigh] = ink(g);
+  const auto [cLow, cHigh] = ink(c);
+  const double inset = 0.05 * (g.right - g.left);
+  const double across = std::min(g.right - inset, c.right) - std::max(g.left + inset, c.left);
+  return across > 0.5 * (c.right - c.left) &&
+         std::min(gHigh, cHigh) - std::max(gLow, cLow) > 0.05 * (c.top - c.bottom);
 }
 
 inline bool Shown(const std::string& enabled, int p) {
@@ -249,6 +293,20 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
             std::printf("mark on %d.%d (%.1f %.1f %.1f %.1f)\n", labels[a].chart, labels[a].point,
                         mark.left, mark.top, mark.right, mark.bottom);
         }
+  }
+  // A ring label's glyph on its own text's characters.
+  for (std::size_t a = fixed; a < pointsEnd && twoRing; ++a) {
+    const Label& l = labels[a];
+    if (l.texts.size() < 2) continue;
+    for (const TextBox& c : CharacterBoxes(canvas, texts[l.texts[1]], l.boxes[1]))
+      if (GlyphOnCharacter(l.boxes.front(), c)) {
+        ++out.glyphOnOwnLabel;
+        if (verbose)
+          std::printf("glyph on its own label %d.%d (%.1f %.1f %.1f %.1f) (%.1f %.1f %.1f %.1f)\n",
+                      l.chart, l.point, l.boxes[0].left, l.boxes[0].top, l.boxes[0].right,
+                      l.boxes[0].bottom, c.left, c.top, c.right, c.bottom);
+        break;
+      }
   }
   // One label's characters among another's: a character of one reaching
   // into the room between two successive characters of the other (its
@@ -492,8 +550,9 @@ inline std::vector<int> BackwardDegrees(RecordingCanvas& canvas) {
 
 // The counts as one line.
 inline std::string DualCountsText(const DualLegibilityCounts& d) {
-  return d.counts.Text() + ", window " + std::to_string(d.outsideWindow) +
-         ", aspects on labels " + std::to_string(d.aspectOnGlyph);
+  return d.counts.Text() + ", window " + std::to_string(d.outsideWindow) + ", aspects on labels " +
+         std::to_string(d.aspectOnGlyph) + ", glyphs on their labels " +
+         std::to_string(d.glyphOnOwnLabel);
 }
 
 // A surface the two-chart counts are taken on: the window's wheel area or
@@ -538,6 +597,50 @@ inline WheelPaintInputs RandomWheelPair(Workbench& wb, std::mt19937& random, int
   return in;
 }
 
+// The combined or two-ring wheel of a random natal chart against the
+// transits of a random moment at the birthplace, both computed as the
+// program computes them (so their retrograde marks and crowded signs are
+// real): born from 1900 to 2020, transits from 1950 to 2060, within 60
+// degrees of the equator; every point toggle checked.
+inline WheelPaintInputs RandomTransitPair(Workbench& wb, std::mt19937& random, DualWheelKind kind,
+                                          std::optional<OrbTable>& orbs) {
+  std::uniform_int_distribution<int> natalYear(1900, 2020), transitYear(1950, 2060), month(1, 12),
+      day(1, 28), hour(1, 12), minute(0, 59), pm(0, 1), lonDeg(-179, 179), latDeg(-59, 59);
+  ComputeWheelChart(wb, WheelChart::Ordinary);
+  wb.DualChoices.PointShown.fill(true);
+  int lon = 0, lat = 0;
+  const auto moment = [&](int year) {
+    return ChartInputFields{std::to_string(month(random)),
+                            std::to_string(day(random)),
+                            std::to_string(year),
+                            std::to_string(hour(random)),
+                            std::to_string(minute(random)),
+                            std::to_string(lon / 15),
+                            std::to_string(std::abs(lon)),
+                            std::to_string(minute(random)),
+                            std::to_string(std::abs(lat)),
+                            std::to_string(minute(random)),
+                            "",
+                            pm(random) == 1,
+                            lon < 0,
+                            lat < 0};
+  };
+  RecordingHost host;
+  ChartDriverHooks hooks;
+  ChartRequest r;
+  do {
+    lon = lonDeg(random), lat = latDeg(random);
+    r.natal = moment(natalYear(random));
+    r.diurnal = moment(transitYear(random));
+    r.diurnal.LongMin = r.natal.LongMin, r.diurnal.LatMin = r.natal.LatMin;
+  } while (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0);
+  PrepareDualWheelCommand(wb, kind, {false, "2nd Person"});
+  WheelPaintInputs in = PaintInputsOf(wb);
+  orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+  in.orbs = orbs ? &*orbs : nullptr;
+  return in;
+}
+
 // The window surfaces and printed pages of the single wheel's counts.
 inline std::vector<PairSurface> PairSurfaces() {
   std::vector<PairSurface> all;
@@ -549,30 +652,33 @@ inline std::vector<PairSurface> PairSurfaces() {
 }
 
 // Prints the sums of the counts over `pairs` random pairs on each of
-// `surfaces`, in both arrangements.
+// `surfaces`, in both arrangements; then over as many random natal charts
+// against transits.
 inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& surfaces,
                                   const CountPairOn& count) {
-  for (const PairSurface& s : surfaces)
-    for (const DualWheelKind kind : {DualWheelKind::TransitsVsNatal, DualWheelKind::Display}) {
-      std::mt19937 random(1976);
-      DualLegibilityCounts sum;
-      int clean = 0;
-      for (int k = 0; k < pairs; ++k) {
-        Workbench wb;
-        std::optional<OrbTable> orbs;
-        const DualLegibilityCounts c = count(RandomWheelPair(wb, random, k, kind, orbs), s);
-        sum.counts += c.counts;
-        sum.outsideWindow += c.outsideWindow;
-        sum.aspectOnGlyph += c.aspectOnGlyph;
-        clean += c.Total() + c.counts.unreadable == 0;
-        if (c.Total() + c.counts.unreadable > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE"))
-          std::printf("pair %d\n", k);
+  for (const bool transits : {false, true})
+    for (const PairSurface& s : surfaces)
+      for (const DualWheelKind kind : {DualWheelKind::TransitsVsNatal, DualWheelKind::Display}) {
+        std::mt19937 random(transits ? 2026 : 1976);
+        DualLegibilityCounts sum;
+        int clean = 0;
+        for (int k = 0; k < pairs; ++k) {
+          Workbench wb;
+          std::optional<OrbTable> orbs;
+          const DualLegibilityCounts c =
+              count(transits ? RandomTransitPair(wb, random, kind, orbs)
+                             : RandomWheelPair(wb, random, k, kind, orbs),
+                    s);
+          sum += c;
+          clean += c.Total() + c.counts.unreadable == 0;
+          if (c.Total() + c.counts.unreadable > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE"))
+            std::printf("%s %d\n", transits ? "transits" : "pair", k);
+        }
+        std::printf("%s%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
+                    kind == DualWheelKind::TransitsVsNatal ? "combined" : "two-ring",
+                    transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
+                    s.dpi, clean, pairs, DualCountsText(sum).c_str());
       }
-      std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
-                  kind == DualWheelKind::TransitsVsNatal ? "combined" : "two-ring",
-                  s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, pairs,
-                  DualCountsText(sum).c_str());
-    }
 }
 
 // Natal charts whose houses crowd with a second person's points (born 3

@@ -313,8 +313,7 @@ TEST(DualWheelLegibility, RandomOneChartRingCounts) {
         PrepareSingleWheel(wb, kind, {}, host);
         const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
                                                     s.dpi, s.printing);
-        sum.counts += c.counts;
-        sum.outsideWindow += c.outsideWindow;
+        sum += c;
         clean += c.Total() == 0;
       }
       std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
