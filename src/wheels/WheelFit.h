@@ -153,6 +153,11 @@ constexpr double kRingSpokeEnd = WheelRadius + 30;
 constexpr double kRingSecondRowBelow = 0.75;
 // The least room, in pixels, between a ring label and the window's edge.
 constexpr double kEdgeMarginPx = 4;
+// Where the glyph font's symbols and digits have their ink, as shares of
+// their line's height down from its top: below the leading and above the
+// descent; and how far in from its sides a symbol's ink stands at least, as
+// a share of its width.
+constexpr double kInkFrom = 0.1, kInkTo = 0.72, kGlyphInkInset = 0.05;
 
 // The ways `lent` labels go to the two sides, by how many go to the one
 // before: the more even first.

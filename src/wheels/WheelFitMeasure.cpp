@@ -168,8 +168,12 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
     PutBold(code, glyph);
   else
     Put(code, glyph);
+  canvas_.SetFontBold(bold);
+  const double glyphWidth = canvas_.TextWidth(GlyphText(code));
+  const double glyphHeight = canvas_.TextHeight(GlyphText(code));
+  canvas_.SetFontBold(false);
   const double gy = BandFactor(a, kTextY), gx = BandFactor(a, kTextX);
-  const UserPoint at{rho * c + gx * stepX + stepX * c, rho * s + gy * stepY + stepY * s};
+  UserPoint at{rho * c + gx * stepX + stepX * c, rho * s + gy * stepY + stepY * s};
   double size = Opt(o_.degreeSize);
   if (houseCount > 6) {
     size -= houseCount - 6;
@@ -184,6 +188,18 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
   }
   canvas_.SetFontSize(size * factor);
   canvas_.SetFontBold(bold);
+  // The bands place a text by where it starts: one that stands before its
+  // glyph, on the glyph's line, ends where the glyph's ink begins, however
+  // long it is (a retrograde mark's "R"). Drawn a little above or below
+  // the glyph's line, it moves as much less as its ink is further from the
+  // glyph's, so that a label moved along the ring changes shape smoothly.
+  const double height = canvas_.TextHeight(text);
+  const double boxes = std::min(at.y, glyph.y) - std::max(at.y - height, glyph.y - glyphHeight);
+  const double inks = std::min(at.y - kInkFrom * height, glyph.y - kInkFrom * glyphHeight) -
+                      std::max(at.y - kInkTo * height, glyph.y - kInkTo * glyphHeight);
+  const double onLine = inks >= 0 ? 1 : boxes <= 0 ? 0 : boxes / (boxes - inks);
+  const double under = at.x + canvas_.TextWidth(text) - glyph.x - kGlyphInkInset * glyphWidth;
+  if (at.x < glyph.x && under > 0) at.x -= onLine * under;
   PutText(text, at);
   canvas_.SetFontBold(false);
   canvas_.SetForeColor(Color(o_.degreeColor));

@@ -199,8 +199,9 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
   };
   // The sign glyph's reach within the sector.
   double signLow = width, signHigh = width, signNear = 1e9;
+  Box sign{};
   if (!MagnitudeRing()) {
-    const Box sign = RingSignBox(house, signs);
+    sign = RingSignBox(house, signs);
     signLow = width, signHigh = 0, signNear = Nearest({sign});
     for (const UserPoint& corner : Corners(sign)) {
       const double rel = std::clamp(offset(TrueAngle(corner.x, corner.y)), 0.0, width);
@@ -278,11 +279,38 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
       }
       return best;
     };
+    // A row squeezed beside the sign glyph passes under it after all where
+    // only labels elsewhere in the sector reach as far out as the glyph:
+    // spread along the whole sector, those that stand at its angles keep
+    // clear of it.
+    const auto roomOf = [&](const std::vector<std::size_t>& row) {
+      const std::array<HouseSector, 2> sides = sidesOf(row);
+      const std::array<HouseSector, 2> whole{{{start, width}, {start + signHigh, 0}}};
+      if (sides[0].width == width ||
+          splitOf(row, whole).second <= splitOf(row, sides).second + 1e-9)
+        return sides;
+      std::vector<double> spread;
+      std::vector<LabelSpan> span;
+      for (const std::size_t j : row) spread.push_back(angles[j]), span.push_back(spans[j]);
+      FitSpans(whole[0], spread, span);
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        if (offset(spread[i]) - span[i].below >= signHigh ||
+            offset(spread[i]) + span[i].above <= signLow)
+          continue;
+        DualLabel moved = labels[at(row[i])];
+        moved.angle = UserAngle(spread[i]);
+        for (const Box& b : RingBoxes(moved, spots[at(row[i])]))
+          if (b[0].x <= sign[1].x && sign[0].x <= b[1].x && b[1].y <= sign[0].y &&
+              sign[1].y <= b[0].y)
+            return sides;
+      }
+      return whole;
+    };
     std::array<std::vector<std::size_t>, 2> rowMembers;
     for (std::size_t j = 0; j < n; ++j)
       rowMembers[rows == 2 && std::binary_search(secondRowOf.begin(), secondRowOf.end(), j)]
           .push_back(j);
-    const double best = splitOf(rowMembers[0], sidesOf(rowMembers[0])).second;
+    const double best = splitOf(rowMembers[0], roomOf(rowMembers[0])).second;
     // Far too little room in one row (a little is made by shrinking):
     // a second, when the window holds it.
     double shrunk = 1;
@@ -320,7 +348,7 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
     }
     for (std::size_t row = 0; row < rows; ++row) {
       const std::vector<std::size_t>& rowOf = rowMembers[row];
-      const auto sides = sidesOf(rowOf);
+      const auto sides = roomOf(rowOf);
       const std::size_t split = splitOf(rowOf, sides).first;
       for (std::size_t side = 0; side < 2; ++side) {
         const std::vector<std::size_t> part(rowOf.begin() + long(side == 0 ? 0 : split),

@@ -525,5 +525,85 @@ TEST_F(WheelLegibilityOnFont, RingsReadCleanlyInTheDefaultWindowAndOnPaper) {
       }
 }
 
+// Natal charts against transits, and one with a second person, whose
+// two-ring wheels drew glyphs on their own labels' last characters (a
+// retrograde "R" or a digit just before the glyph, from Pisces to Taurus):
+// 15 Mar 1985, 2:30 PM in New York against 7 Dec 2026, 8:33 PM and with
+// Arthur Pendleton; noon of 4 Jul 1990 in New York against noon of 30 Aug
+// 2023; noon of 22 Nov 1972 in London against noon of 15 Aug 2024. They
+// read cleanly at every window size and on both pages; and the 1985 chart's
+// five labels in Aries, whose sign glyph stands among them, are drawn whole
+// from the least window up, as in the window as it opens.
+TEST_F(WheelLegibilityOnFont, TwoRingGlyphsStandClearOfTheirOwnLabels) {
+  const ChartInputFields newYork1985{"3",  "15", "1985", "2", "30", "5",   "73",
+                                     "59", "40", "43",   "",  true, false, false};
+  const struct {
+    const char* name;
+    ChartInputFields natal, other;
+    bool person;
+  } cases[] = {{"1985 against 2026",
+                newYork1985,
+                {"12", "7", "2026", "8", "33", "5", "73", "59", "40", "43", "", true, false, false},
+                false},
+               {"1985 with Arthur Pendleton", newYork1985, kPendleton, true},
+               {"1990 against 2023",
+                {"7", "4", "1990", "12", "0", "4", "73", "59", "40", "43", "", true, false, false},
+                {"8", "30", "2023", "12", "0", "4", "73", "59", "40", "43", "", true, false, false},
+                false},
+               {"1972 against 2024",
+                {"11", "22", "1972", "12", "0", "0", "0", "07", "51", "30", "", true, false, false},
+                {"8", "15", "2024", "12", "0", "-1", "0", "07", "51", "30", "", true, false, false},
+                false}};
+  // The 1985 chart against 2026 has the natal Mercury and Venus and the
+  // transiting Saturn, Neptune and Chiron in Aries.
+  const std::pair<bool, int> aries[] = {{true, ChartPoint::Mercury},
+                                        {true, ChartPoint::Venus},
+                                        {false, ChartPoint::Saturn},
+                                        {false, ChartPoint::Neptune},
+                                        {false, ChartPoint::Chiron}};
+  for (const auto& c : cases) {
+    Workbench wb;
+    test::ComputeWheelChart(wb, test::WheelChart::Ordinary);
+    test::RecordingHost host;
+    ChartDriverHooks hooks;
+    ChartRequest r;
+    r.natal = c.natal;
+    r.diurnal = c.other;
+    r.secondPerson = c.person;
+    ASSERT_EQ(CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true), 0) << c.name;
+    PrepareDualWheelCommand(wb, DualWheelKind::Display, {c.person, "Arthur Pendleton"});
+    WheelPaintInputs in = test::PaintInputsOf(wb);
+    const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
+    in.orbs = orbs ? &*orbs : nullptr;
+    for (const test::PairSurface& s : test::PairSurfaces()) {
+      FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+      const test::DualLegibilityCounts counts =
+          test::CountIllegibleTwoChart(in, canvas, s.printing);
+      EXPECT_EQ(counts.Total() + counts.counts.unreadable, 0)
+          << c.name << (s.printing ? " on the page " : " at ") << s.width << "x" << s.height << ": "
+          << test::DualCountsText(counts);
+    }
+    if (&c != &cases[0]) continue;
+    // Its labels in Aries as large as the largest glyph.
+    for (const DeviceSize s : {LegibleWheelArea(96), DeviceSize{800, 581}, WheelOpeningArea(96)}) {
+      FontMeasuredCanvas canvas(s.width, s.height);
+      PaintWheelWindow(canvas, in, StartScaleFor(s.width, s.height).value_or(300));
+      canvas.SetFontScale(1);  // the records hold the sizes drawn
+      double largest = 0;
+      std::vector<double> inAries;
+      for (const CanvasRecord& t : canvas.Texts()) {
+        const int p = test::dual_detail::PointOf(t.text, false);
+        if (p == 0) continue;
+        largest = std::max(largest, t.font.points);
+        for (const auto& [natal, point] : aries)
+          if ((t.color == QBColor(9)) == natal && p == point) inAries.push_back(t.font.points);
+      }
+      ASSERT_EQ(inAries.size(), 5u) << s.width << "x" << s.height;
+      for (const double points : inAries)
+        EXPECT_DOUBLE_EQ(points, largest) << s.width << "x" << s.height;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orv
