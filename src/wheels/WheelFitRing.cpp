@@ -96,28 +96,34 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
     lendInOrder(order);
     return small;
   };
-  // Where that keeps some small, lending split between two sectors, and
-  // then one sector further; the one that keeps fewest small drawn.
+  // Where that keeps some small, lending split between two sectors, then
+  // one sector further, and last into sectors that hold labels lent from
+  // their other side too; the one that keeps fewest small drawn.
   struct Reach {
     int sectors;
-    bool split;
+    bool split, share;
     bool operator==(const Reach&) const = default;
   };
   std::size_t small = lendBest();
-  Reach best{kRingLendReach, false}, last = best;
-  for (const Reach r : {Reach{kRingLendReach, true}, Reach{kRingFarthestReach, true}}) {
+  Reach best{kRingLendReach, false, false}, last = best;
+  for (const Reach r : {Reach{kRingLendReach, true, false}, Reach{kRingFarthestReach, true, false},
+                        Reach{kRingLendReach, false, true}, Reach{kRingLendReach, true, true},
+                        Reach{kRingFarthestReach, true, true}}) {
     if (small == 0) break;
     last = r;
     ringReach_ = r.sectors;
     ringSplit_ = r.split;
+    ringShare_ = r.share;
     const std::size_t kept = lendBest();
     if (kept < small) small = kept, best = r;
   }
   ringReach_ = best.sectors;
   ringSplit_ = best.split;
+  ringShare_ = best.share;
   if (best != last) lendBest();
   ringReach_ = kRingLendReach;
   ringSplit_ = false;
+  ringShare_ = false;
   return spots;
 }
 
@@ -478,6 +484,16 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
     }
     return out;
   };
+  // Whether the leader lines of some sector's lent labels pass sector `h`.
+  const auto crossed = [&](int h) {
+    for (int from = 1; from <= 12; ++from)
+      for (const int dir : {-1, 1}) {
+        const int to = ringHostOf_[std::size_t(from)][dir < 0 ? 0 : 1];
+        for (int at = from; to != 0 && (at = (at - 1 + dir + 12) % 12 + 1) != to;)
+          if (at == h) return true;
+      }
+    return false;
+  };
   const auto host = [&](int dir, std::size_t count) -> std::optional<Host> {
     Host out;
     if (count == 0) return out;
@@ -492,7 +508,14 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
       out.guests = passedGuests;
       out.under = !passedGuests.empty();
       if (out.under && out.guests.size() + count > kRingLinesPerSide) return std::nullopt;
-      if (busy[std::size_t(h)]) {
+      // A sector that only holds labels lent from the other side takes
+      // ours at its other end: its guests stay where they are.
+      const std::size_t other = 1 - way;
+      const bool shared = ringShare_ && busy[std::size_t(h)] && !out.under &&
+                          ringGuests_[std::size_t(h)][way].empty() &&
+                          !ringGuests_[std::size_t(h)][other].empty() &&
+                          ringHostOf_[std::size_t(h)] == std::array<int, 2>{} && !crossed(h);
+      if (busy[std::size_t(h)] && !shared) {
         // Past a sector that lends this way into the sector beyond it,
         // into that sector too: our labels stand nearer the spoke than
         // its, and our lines run above theirs.
@@ -513,6 +536,14 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
       std::vector<DualLabel> trial = labels;
       std::vector<RingSpot> trialSpots = spots;
       std::optional<std::vector<std::size_t>> together = fitIn(h, dir, lent, trial, trialSpots);
+      if (shared) {
+        for (const std::size_t k : ringGuests_[std::size_t(h)][other])
+          if (together && (std::fabs(trial[k].angle - labels[k].angle) > 1e-9 ||
+                           std::fabs(trialSpots[k].rho - spots[k].rho) > 1e-9 ||
+                           std::fabs(trialSpots[k].factor - spots[k].factor) > 1e-9))
+            together.reset();
+        if (!together) return std::nullopt;
+      }
       if (!together) {
         // On past it, with our lines under those of the labels it holds.
         if (busy[std::size_t(h)]) passedGuests = out.guests;

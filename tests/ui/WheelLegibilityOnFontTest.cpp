@@ -166,6 +166,17 @@ void ForRandomPairs(DualWheelKind kind, std::span<const int> only,
                     const std::function<void(int, const WheelPaintInputs&)>& check) {
   ForRandomPairs(kind, only.back(), check, only);
 }
+// The same of the random natal charts against transits of the pair counts.
+void ForRandomTransitPairs(DualWheelKind kind, std::span<const int> only,
+                           const std::function<void(int, const WheelPaintInputs&)>& check) {
+  std::mt19937 random(2026);
+  for (int k = 0; k <= only.back(); ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in = test::RandomTransitPair(wb, random, kind, orbs);
+    if (std::find(only.begin(), only.end(), k) != only.end()) check(k, in);
+  }
+}
 
 // The combined wheels of random pairs whose inner band's rows crowd against
 // a spoke: its labels, measured by the glyph font where they end up, keep
@@ -412,21 +423,30 @@ int LeaderLinesRunningTogether(const RecordingCanvas& canvas) {
 // two of them go a sector further, to Libra past Sagittarius's labels lent
 // to Scorpio; in pair 580 at 1600x1000 the seven of Sagittarius, beside a
 // crowded Capricorn, only when the four it lends split between Scorpio and
-// Libra. No leader line runs on top of another, or across another's way in
+// Libra. In transit pair 823 at 800x600 the three of Pisces read only when
+// it lends one to Aries, which holds a label lent from Gemini at its other
+// end. No leader line runs on top of another, or across another's way in
 // from its label.
 TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEachOther) {
   const int pairs[] = {28, 62, 187, 190, 234, 580, 631, 640};
-  const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}};
-  ForRandomPairs(DualWheelKind::Display, pairs, [&](int k, const WheelPaintInputs& in) {
-    for (const DeviceSize s : surfaces) {
-      FontMeasuredCanvas canvas(s.width, s.height);
-      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
-      EXPECT_EQ(c.Total() + c.counts.unreadable, 0) << "pair " << k << " at " << s.width << "x"
-                                                    << s.height << ": " << test::DualCountsText(c);
-      EXPECT_EQ(LeaderLinesRunningTogether(canvas), 0)
-          << "pair " << k << " at " << s.width << "x" << s.height;
-    }
-  });
+  const int transitPairs[] = {823};
+  const auto check = [](const std::string& what, std::span<const DeviceSize> surfaces) {
+    return [what, surfaces](int k, const WheelPaintInputs& in) {
+      for (const DeviceSize s : surfaces) {
+        const std::string where = what + " " + std::to_string(k) + " at " +
+                                  std::to_string(s.width) + "x" + std::to_string(s.height);
+        FontMeasuredCanvas canvas(s.width, s.height);
+        const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+        EXPECT_EQ(c.Total() + c.counts.unreadable, 0) << where << ": " << test::DualCountsText(c);
+        EXPECT_EQ(LeaderLinesRunningTogether(canvas), 0) << where;
+      }
+    };
+  };
+  const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}},
+                   transitSurfaces[] = {{800, 600}};
+  ForRandomPairs(DualWheelKind::Display, pairs, check("pair", surfaces));
+  ForRandomTransitPairs(DualWheelKind::Display, transitPairs,
+                        check("transit pair", transitSurfaces));
 }
 
 // Random pairs whose two-ring wheel, printed on Letter, has a crowded
