@@ -554,9 +554,10 @@ class WheelFit {
   // Whether a sector's labels lent on one side may be split between the
   // two sectors there.
   bool ringSplit_ = false;
-  // Whether a sector that holds labels lent from one side may take others
-  // from the other side too, at its other end.
-  bool ringShare_ = false;
+  // The last tries where labels still stay small: a sector that holds
+  // labels lent from one side takes others at its other end, and a sector
+  // lends one label more to a side than it otherwise may.
+  bool ringLastTry_ = false;
   // The two-ring labels lent to another sector, by index: the true angle
   // of their points' own places and their leader lines.
   struct RingLeader {

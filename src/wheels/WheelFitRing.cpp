@@ -97,11 +97,11 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
     return small;
   };
   // Where that keeps some small, lending split between two sectors, then
-  // one sector further, and last into sectors that hold labels lent from
-  // their other side too; the one that keeps fewest small drawn.
+  // one sector further, and last `ringLastTry_`; the one that keeps fewest
+  // small drawn.
   struct Reach {
     int sectors;
-    bool split, share;
+    bool split, lastTry;
     bool operator==(const Reach&) const = default;
   };
   std::size_t small = lendBest();
@@ -113,17 +113,17 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
     last = r;
     ringReach_ = r.sectors;
     ringSplit_ = r.split;
-    ringShare_ = r.share;
+    ringLastTry_ = r.lastTry;
     const std::size_t kept = lendBest();
     if (kept < small) small = kept, best = r;
   }
   ringReach_ = best.sectors;
   ringSplit_ = best.split;
-  ringShare_ = best.share;
+  ringLastTry_ = best.lastTry;
   if (best != last) lendBest();
   ringReach_ = kRingLendReach;
   ringSplit_ = false;
-  ringShare_ = false;
+  ringLastTry_ = false;
   return spots;
 }
 
@@ -497,7 +497,7 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
   const auto host = [&](int dir, std::size_t count) -> std::optional<Host> {
     Host out;
     if (count == 0) return out;
-    if (count > kRingLentPerSide) return std::nullopt;
+    if (count > kRingLentPerSide + (ringLastTry_ ? 1 : 0)) return std::nullopt;
     const std::vector<std::size_t> lent = lentOn(dir, count);
     const std::size_t way = dir < 0 ? 0 : 1;
     int passing = 0;
@@ -511,7 +511,7 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
       // A sector that only holds labels lent from the other side takes
       // ours at its other end: its guests stay where they are.
       const std::size_t other = 1 - way;
-      const bool shared = ringShare_ && busy[std::size_t(h)] && !out.under &&
+      const bool shared = ringLastTry_ && busy[std::size_t(h)] && !out.under &&
                           ringGuests_[std::size_t(h)][way].empty() &&
                           !ringGuests_[std::size_t(h)][other].empty() &&
                           ringHostOf_[std::size_t(h)] == std::array<int, 2>{} && !crossed(h);

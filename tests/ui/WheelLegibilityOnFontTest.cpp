@@ -166,17 +166,6 @@ void ForRandomPairs(DualWheelKind kind, std::span<const int> only,
                     const std::function<void(int, const WheelPaintInputs&)>& check) {
   ForRandomPairs(kind, only.back(), check, only);
 }
-// The same of the random natal charts against transits of the pair counts.
-void ForRandomTransitPairs(DualWheelKind kind, std::span<const int> only,
-                           const std::function<void(int, const WheelPaintInputs&)>& check) {
-  std::mt19937 random(2026);
-  for (int k = 0; k <= only.back(); ++k) {
-    Workbench wb;
-    std::optional<OrbTable> orbs;
-    const WheelPaintInputs in = test::RandomTransitPair(wb, random, kind, orbs);
-    if (std::find(only.begin(), only.end(), k) != only.end()) check(k, in);
-  }
-}
 
 // The combined wheels of random pairs whose inner band's rows crowd against
 // a spoke: its labels, measured by the glyph font where they end up, keep
@@ -445,8 +434,8 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsCrowdedSectorsSideBySideLendPastEa
   const DeviceSize surfaces[] = {WheelOpeningArea(96), {1600, 1000}},
                    transitSurfaces[] = {{800, 600}};
   ForRandomPairs(DualWheelKind::Display, pairs, check("pair", surfaces));
-  ForRandomTransitPairs(DualWheelKind::Display, transitPairs,
-                        check("transit pair", transitSurfaces));
+  test::ForRandomTransitPairs(DualWheelKind::Display, transitPairs,
+                              check("transit pair", transitSurfaces));
 }
 
 // Random pairs whose two-ring wheel, printed on Letter, has a crowded

@@ -14,6 +14,7 @@
 // ring, a glyph on its own label's characters.
 
 #include <cctype>
+#include <span>
 #include <string_view>
 
 #include "WheelLegibility.h"
@@ -639,6 +640,20 @@ inline WheelPaintInputs RandomTransitPair(Workbench& wb, std::mt19937& random, D
   orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
   in.orbs = orbs ? &*orbs : nullptr;
   return in;
+}
+
+// The wheels of `kind` of the random natal charts against transits of the
+// pair counts whose numbers are in `only` (in rising order), each given to
+// `check` with its number: the pairs draw from one stream in turn.
+inline void ForRandomTransitPairs(DualWheelKind kind, std::span<const int> only,
+                                  const std::function<void(int, const WheelPaintInputs&)>& check) {
+  std::mt19937 random(2026);
+  for (int k = 0; k <= only.back(); ++k) {
+    Workbench wb;
+    std::optional<OrbTable> orbs;
+    const WheelPaintInputs in = RandomTransitPair(wb, random, kind, orbs);
+    if (std::find(only.begin(), only.end(), k) != only.end()) check(k, in);
+  }
 }
 
 // The window surfaces and printed pages of the single wheel's counts.

@@ -126,6 +126,21 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyOnOtherSurfaces) {
       }
 }
 
+// Transit pair 175 of the counts: Sagittarius holds seven labels at the top
+// of the two-ring wheel, between a crowded Capricorn and Scorpio, and with
+// these measures has room for two; they read, at 800x600 and 1600x1000,
+// only when it lends the other five to the sectors before it.
+TEST(DualWheelLegibility, ACrowdedTwoRingSectorBesideACrowdedOneLendsFiveTheOtherWay) {
+  const int pairs[] = {175};
+  test::ForRandomTransitPairs(Display, pairs, [](int k, const WheelPaintInputs& in) {
+    for (const auto& [width, height] : {std::pair{800.0, 600.0}, std::pair{1600.0, 1000.0}}) {
+      const auto c = test::CountIllegibleTwoChart(in, width, height, 96, false);
+      EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
+          << "transit pair " << k << " at " << width << "x" << height << ": " << Counts(c);
+    }
+  });
+}
+
 // The combined wheel with its charts exchanged: by Switch, and by option
 // 216 (transits in the outer band).
 TEST(DualWheelLegibility, ExchangedCombinedWheelsReadCleanly) {
