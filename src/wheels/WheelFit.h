@@ -87,6 +87,9 @@ constexpr double kLeaderRoom = 4;
 // dealt out so: about a third as deep as the single wheel's, it has room
 // for more lines when they run closer.
 constexpr double kCloserLeaderRoom = 3;
+// Closer still where neither leaves a crowded band's labels a size that
+// reads.
+constexpr double kClosestLeaderRoom = 2;
 constexpr int kLeaderSteps = 3;
 constexpr int kMoreLeaderSteps = 4;
 // How many houses away from its own a label of a crowded band of the

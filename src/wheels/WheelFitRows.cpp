@@ -106,6 +106,19 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
     if (!atHome) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
     legible_ = true;
   }
+  // Where that leaves labels of a band too small to read, its leader lines
+  // run in lanes closer still, which leaves them the room.
+  if (band_.combined && std::any_of(placed.begin(), placed.end(), [&](const PlacedLabel& l) {
+        return l.sizeFactor < LeastLabelShare() - 1e-9;
+      })) {
+    const double step =
+        std::min(kClosestLeaderRoom, ScreenLaneRoom() * kClosestLeaderRoom / kCloserLeaderRoom);
+    for (const bool hostOrder : {false, true}) {
+      hostOrder_ = hostOrder;
+      if (Spread(inputs, original, placed, step, true)) break;
+    }
+    hostOrder_ = false;
+  }
   sizeFactor_ = 1;
 }
 

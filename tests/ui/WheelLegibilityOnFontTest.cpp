@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -148,17 +149,19 @@ TEST_F(WheelLegibilityOnFont, ACrowdedTwoRingSectorReadsFromTheOpeningSizeUp) {
   }
 }
 
-// The wheels of `kind` of the random pairs of the pair counts, from the
+// The wheels of `kind` of the random pairs of the pair counts (with
+// `transits`, of their random natal charts against transits), from the
 // first up to `last`, each given to `check` with its number, or only those
 // of `only` (in rising order): the pairs draw from one stream in turn.
 void ForRandomPairs(DualWheelKind kind, int last,
                     const std::function<void(int, const WheelPaintInputs&)>& check,
-                    std::span<const int> only = {}) {
-  std::mt19937 random(1976);
+                    std::span<const int> only = {}, bool transits = false) {
+  std::mt19937 random(transits ? 2026 : 1976);
   for (int k = 0; k <= last; ++k) {
     Workbench wb;
     std::optional<OrbTable> orbs;
-    const WheelPaintInputs in = test::RandomWheelPair(wb, random, k, kind, orbs);
+    const WheelPaintInputs in = transits ? test::RandomTransitPair(wb, random, kind, orbs)
+                                         : test::RandomWheelPair(wb, random, k, kind, orbs);
     if (only.empty() || std::find(only.begin(), only.end(), k) != only.end()) check(k, in);
   }
 }
@@ -211,18 +214,27 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
 // rather than straight across the labels between; in 431 and 899, at
 // 1600x1000, only with those lanes as far apart on the screen as in the
 // window as it opens, so fewer units apart; in 919 only where its 4th
-// house's labels dealt to the 3rd read as the 3rd's own do.
+// house's labels dealt to the 3rd read as the 3rd's own do. Natal charts
+// 87, 624 and 660 against transits (87's the Aquarius stellium of February
+// 1962, ten points in one house of the inner band) read at the opening size
+// only with the lanes closer still.
 TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
   const int crowded[] = {10, 13, 14, 19, 20, 21, 26, 27, 31, 181, 351, 431, 748, 899, 919};
-  ForRandomPairs(DualWheelKind::TransitsVsNatal, crowded, [](int k, const WheelPaintInputs& in) {
+  const std::array crowdedByTransits{87, 624, 660};
+  const auto check = [](const char* what, int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : {WheelOpeningArea(96), DeviceSize{1600, 1000}}) {
       FontMeasuredCanvas canvas(s.width, s.height, 96);
       const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
-      EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
-          << "pair " << k << " at " << s.width << "x" << s.height << ": "
-          << test::DualCountsText(c);
+      EXPECT_EQ(c.Total() + c.counts.unreadable, 0) << what << " " << k << " at " << s.width << "x"
+                                                    << s.height << ": " << test::DualCountsText(c);
     }
-  });
+  };
+  ForRandomPairs(DualWheelKind::TransitsVsNatal, crowded,
+                 [&](int k, const WheelPaintInputs& in) { check("pair", k, in); });
+  ForRandomPairs(
+      DualWheelKind::TransitsVsNatal, crowdedByTransits.back(),
+      [&](int k, const WheelPaintInputs& in) { check("transits", k, in); }, crowdedByTransits,
+      true);
 }
 
 // A label dealt round to the wheel's other side, where it lies more across
