@@ -372,6 +372,8 @@ class WheelFit {
     std::size_t spanCount = 0;
     std::vector<std::pair<double, LabelSpan>> moreSpans;
     std::optional<double> innerReach, reach;
+    // The span of its strokes (`Strokes`), seen as `SpanOf` sees it.
+    std::optional<LabelSpan> strokeSpan;
   };
   LabelMeasures& MeasuresOf(const PlacedLabel& l) {
     const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
@@ -546,6 +548,8 @@ class WheelFit {
   };
   using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, bool>;
   std::map<SpreadKey, SpreadFit> spreadFits_;
+  // The cut of the zodiac from which the band was dealt best last.
+  int spreadCut_ = 1;
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <map>
@@ -41,8 +42,15 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       std::vector<std::size_t> seq;
       std::vector<const SpreadFit*> blocks;
       std::vector<int> hosts;
+      int cut = 13;
     } best;
-    for (int cut = 1; cut <= 12; ++cut) {
+    // The cut that dealt best last time first: the dealings of the others
+    // that cannot beat it are not fitted.
+    std::array<int, 12> cuts{};
+    cuts[0] = spreadCut_;
+    for (int cut = 1, k = 1; cut <= 12; ++cut)
+      if (cut != spreadCut_) cuts[std::size_t(k++)] = cut;
+    for (const int cut : cuts) {
       // The labels from house `cut` round, and each one's house counted
       // from it.
       const auto rel = [&](int house) { return (house - cut + 12) % 12; };
@@ -116,14 +124,32 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
       std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
       cost[0][0] = 0;
+      // The least the labels from `e` on move when dealt to houses from
+      // `h` on; the larger labels take off less than 0.01 in all.
+      std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
+      for (int h = 0; h <= 12; ++h)
+        for (std::size_t e = n; e-- > 0;)
+          after[std::size_t(h)][e] = after[std::size_t(h)][e + 1] + std::max(0, h - own(e));
+      const auto hopeless = [&](int h, std::size_t e, double c) {
+        return c + after[std::size_t(h) + 1][e] - 0.011 > best.cost;
+      };
       for (int h = 0; h < 12; ++h)
         for (std::size_t b = 0; b <= n; ++b) {
           if (cost[std::size_t(h)][b] >= kNone) continue;
           if (b < n && own(b) < h - kSpreadHouses) continue;
+          // Past the last block that could still beat the best dealing,
+          // none needs fitting.
+          std::size_t useful = b;
           double moved = 0;
+          for (std::size_t e = b + 1; e <= n; ++e) {
+            if (own(e - 1) > h + kSpreadHouses) break;
+            moved += std::abs(own(e - 1) - h);
+            if ((h < 11 || e == n) && !hopeless(h, e, cost[std::size_t(h)][b] + moved)) useful = e;
+          }
+          moved = 0;
           for (std::size_t e = b; e <= n; ++e) {
             if (e > b) {
-              if (own(e - 1) > h + kSpreadHouses) break;
+              if (e > useful || own(e - 1) > h + kSpreadHouses) break;
               moved += std::abs(own(e - 1) - h);
             }
             if (h == 11 && e < n) continue;
@@ -141,8 +167,10 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
             }
           }
         }
-      if (cost[12][n] >= best.cost) continue;
+      if (cost[12][n] > best.cost || (cost[12][n] == best.cost && cut > best.cut)) continue;
+      if (cost[12][n] >= kNone) continue;
       best.cost = cost[12][n];
+      best.cut = cut;
       best.seq = seq;
       best.blocks.assign(12, nullptr);
       best.hosts.assign(n, 0);
@@ -154,6 +182,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       }
     }
     if (best.cost >= 1e17) return false;
+    spreadCut_ = best.cut;
     std::vector<PlacedLabel> dealt = original;
     std::size_t k = 0;
     for (const SpreadFit* f : best.blocks)
