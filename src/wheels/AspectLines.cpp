@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "core/OptionNumbers.h"
 #include "wheels/GlyphCodes.h"
@@ -218,15 +220,24 @@ std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
 
 double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
                       const std::vector<AspectClearBox>& boxes, double margin, std::size_t firm) {
+  // Only the boxes near the line can touch the glyph anywhere along it
+  // (with a little over for the rounding of its places).
+  const double padX = width / 2 + std::max(margin, 0.0) + 1e-6,
+               padY = height / 2 + std::max(margin, 0.0) + 1e-6;
+  const Span line{std::min(p.x, q.x) - padX, std::min(p.y, q.y) - padY, std::max(p.x, q.x) + padX,
+                  std::max(p.y, q.y) + padY};
+  std::vector<std::pair<std::size_t, Span>> near;
+  for (std::size_t k = 0; k < boxes.size(); ++k)
+    if (const Span s = SpanOf(boxes[k], 0); line.left <= s.right && s.left <= line.right &&
+                                            line.bottom <= s.top && s.bottom <= line.top)
+      near.emplace_back(k, s);
   const auto clear = [&](double t, double room, std::size_t count) {
     const UserPoint c{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
     const Span m{c.x - width / 2 - room, c.y - height / 2 - room, c.x + width / 2 + room,
                  c.y + height / 2 + room};
-    for (std::size_t k = 0; k < count; ++k) {
-      const Span s = SpanOf(boxes[k], 0);
-      if (m.left < s.right && s.left < m.right && m.bottom < s.top && s.bottom < m.top)
+    for (const auto& [k, s] : near)
+      if (k < count && m.left < s.right && s.left < m.right && m.bottom < s.top && s.bottom < m.top)
         return false;
-    }
     return true;
   };
   const double length = std::hypot(q.x - p.x, q.y - p.y);

@@ -92,16 +92,16 @@ LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double an
   }
   std::size_t count = 0;
   double low = std::numeric_limits<double>::infinity(), high = -low;
-  bool near = true;
   corners([&](double x, double y) {
     const double t = tangent(x, y);
-    near = near && !std::isnan(t);
+    // Fed NaN, min and max keep the first operand.
     low = std::min(low, t);
     high = std::max(high, t);
     seen[count++] = {x, y, t};
   });
   for (std::size_t k = 0; k < count; ++k)
-    if (!near || seen[k].t <= low + kTangentMargin || seen[k].t >= high - kTangentMargin)
+    if (std::isnan(seen[k].t) || seen[k].t <= low + kTangentMargin ||
+        seen[k].t >= high - kTangentMargin)
       take(seen[k].x, seen[k].y);
   return span;
 }

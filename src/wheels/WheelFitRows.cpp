@@ -312,10 +312,15 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
     // side.
     const auto beyond = [&](const PlacedLabel& l) {
       const LabelSpan box = SpanOf(l);
+      LabelMeasures& measures = MeasuresOf(l);
       // By the sums `SpanOf` does, measuring only the corners that decide.
-      const double rad = l.angle * std::numbers::pi / 180;
-      const LabelSpan hull = AngularReach(Strokes(Boxes(l)), Squash(), SurfaceAngle(l.angle, 1),
-                                          {std::cos(rad), Squash() * std::sin(rad)}, 0);
+      if (!measures.strokeSpan) {
+        const double rad = l.angle * std::numbers::pi / 180;
+        measures.strokeSpan =
+            AngularReach(Strokes(measures.boxes), Squash(), SurfaceAngle(l.angle, 1),
+                         {std::cos(rad), Squash() * std::sin(rad)}, 0);
+      }
+      const LabelSpan hull = *measures.strokeSpan;
       return std::array<double, 2>{std::max(0.0, hull.below - box.below),
                                    std::max(0.0, hull.above - box.above)};
     };
