@@ -224,8 +224,10 @@ void Orvanta8::ShowOnScreen() {
   if (placedBy_ && !FrameMargins(*this).isNull()) {
     SettingsValues settings;
     const auto [left, top, width, height] = *placedBy_;
-    settings.MainLeft = left, settings.MainTop = top;
-    settings.MainWidth = width, settings.MainHeight = height;
+    settings.MainLeft = left;
+    settings.MainTop = top;
+    settings.MainWidth = width;
+    settings.MainHeight = height;
     ApplySettingsGeometry(settings);
     placedBy_.reset();
   }
