@@ -183,7 +183,6 @@ void ProgramStartup::InstallGlyphFont() {
   // the shipped font serves the run, and a message is said once.
   std::string what = present ? " is damaged and could not be loaded. " : " is missing. ";
   if (fs::is_symlink(font, ec)) {
-    const std::string target = fs::read_symlink(font, ec).string();
     if (!fs::exists(font, ec)) {
       if (thisRun) {
         host_.ShowMessageOnce(LinkToNothingNotice(font, false), kTitleWarning,
@@ -192,7 +191,7 @@ void ProgramStartup::InstallGlyphFont() {
       }
       what = " cannot be read: " + SaveRefusal(font) + ". ";
     } else {
-      what = " is a symbolic link to " + target +
+      what = " is a symbolic link to " + fs::read_symlink(font, ec).string() +
              (fs::is_directory(font, ec) ? ", which is a folder, not a font file"
                                          : ", which does not hold the program's glyph font") +
              "; both are left as they are. ";
