@@ -41,6 +41,7 @@
 #include "wheels/DualPlacement.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/LabelReach.h"
+#include "wheels/StableHashMap.h"
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 #include "wheels/WheelPlacement.h"
@@ -380,17 +381,13 @@ class WheelFit {
                            l.sizeFactor, l.leftSideOrder, l.retrograde};
     // The fit asks several things of one place in a row.
     if (lastShape_ && lastShape_->first == shape) return lastShape_->second;
-    auto known = shapes_.find(shape);
-    if (known == shapes_.end()) {
-      LabelMeasures measures;
-      measures.boxes = LabelBoxes(l);
-      known = shapes_.emplace(shape, std::move(measures)).first;
-    }
-    lastShape_ = &*known;
+    const auto [known, fresh] = shapes_.TryEmplace(shape);
+    if (fresh) known->second.boxes = LabelBoxes(l);
+    lastShape_ = known;
     return known->second;
   }
   void ForgetShapes() {
-    shapes_.clear();
+    shapes_.Clear();
     lastShape_ = nullptr;
   }
 
@@ -591,7 +588,7 @@ class WheelFit {
   std::vector<std::array<UserPoint, 2>> printed_;
   // The boxes of each label measured, by its shape; forgotten when the
   // cells change, and where too many are kept, between houses' fits.
-  std::unordered_map<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
+  StableHashMap<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
   LabelBand band_;
   std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
   // Each label's strokes, by what they depend on, and those being noted.

@@ -128,7 +128,7 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
 // they took two rows.
 std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
                                            std::vector<PlacedLabel>& house, bool pairs) {
-  if (shapes_.size() > kKeptShapes) ForgetShapes();
+  if (shapes_.Size() > kKeptShapes) ForgetShapes();
   std::vector<PlacedLabel> twoRows = house;
   const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
   double twoRowSize = 0;
