@@ -118,9 +118,14 @@ constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 // its house before it counts as not fitting: more have never made one fit.
 constexpr int kPassesAtLeast = 3;
 // The squeeze below which a row placed once at its least size counts as
-// not fitting at once: it needs twice its house's room, which moving its
-// labels along has never made up.
-constexpr double kHopelessSqueeze = 0.5;
+// not fitting at once: it needs half as much room again as its house has,
+// which moving its labels along has never made up.
+constexpr double kHopelessSqueeze = 0.65;
+// How far, in units, a label of rows placed once at their least size may
+// reach past the inner edge they must keep clear of before they count as
+// not fitting at once: shrinking draws no label out again, and moving them
+// along their house has never gained half of this.
+constexpr double kHopelessOverreach = 6;
 // A house whose one row of labels would shrink below this share of their
 // size tries a second row.
 constexpr double kSecondRowBelow = 0.85;
@@ -253,6 +258,7 @@ class WheelFit {
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs);
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest);
+  bool ReachesFarPastInner(std::span<PlacedLabel* const> row);
   double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
                     std::span<const double> staggers, double beat);
   void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle);
@@ -545,8 +551,10 @@ class WheelFit {
   };
   using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, bool>;
   std::map<SpreadKey, SpreadFit> spreadFits_;
-  // The cut of the zodiac from which the band was dealt best last.
+  // The cut of the zodiac from which the band was dealt best last, and the
+  // house that dealing gave each label (by point).
   int spreadCut_ = 1;
+  std::map<int, int> spreadHosts_;
   // Whether labels keep to the size at which they read (else, for a house
   // too full for that, to `kSmallestLabel`).
   bool legible_ = true;

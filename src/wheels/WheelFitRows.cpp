@@ -32,6 +32,7 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
   leaders_.clear();
   spread_.clear();
   spreadFits_.clear();
+  spreadHosts_.clear();
   const std::vector<PlacedLabel> original = placed;
   const auto groups = HouseGroups(placed);
   const auto sectorOf = [&](int house) {
@@ -157,7 +158,8 @@ double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& 
     std::vector<PlacedLabel> least = house;
     std::vector<PlacedLabel*> leastRow;
     for (PlacedLabel& l : least) l.sizeFactor = smallest, leastRow.push_back(&l);
-    if (PlaceRow(sector, leastRow, outer) < kHopelessSqueeze) return 0;
+    if (PlaceRow(sector, leastRow, outer) < kHopelessSqueeze || ReachesFarPastInner(leastRow))
+      return 0;
   }
   std::vector<PlacedLabel> before;
   // The pass from which every label stands at `smallest`.
@@ -186,6 +188,14 @@ double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& 
     if (fits) return row.front()->sizeFactor;
     if (pass == 12) return 0;
   }
+}
+
+// Whether a label of `row` reaches `kHopelessOverreach` or more past the
+// inner edge a row keeps clear of.
+bool WheelFit::ReachesFarPastInner(std::span<PlacedLabel* const> row) {
+  return std::any_of(row.begin(), row.end(), [&](const PlacedLabel* l) {
+    return InnerReach(*l) < band_.inner + kRimClearance - kHopelessOverreach;
+  });
 }
 
 // Every other label of `house` (by angle) in a second row inside the
@@ -226,6 +236,15 @@ double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>&
                                       360.0) >= stagger;
     return clear;
   };
+  // Where only whether they fit counts, rows whose labels reach far past
+  // the band's inner edge even at the least size, placed once, do not.
+  if (quickFail_) {
+    for (std::size_t k = 0; k < house.size(); ++k) house[k].sizeFactor = LeastLabelShare();
+    placeRows(LeastLabelShare());
+    const bool hopeless = ReachesFarPastInner(band_.combined ? byAngle : rows[1]);
+    std::copy(start.begin(), start.end(), house.begin());
+    if (hopeless) return 0;
+  }
   // By stagger: the largest size that fits, and the house set at it.
   std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
   std::vector<PlacedLabel> beforeLastPass;

@@ -36,6 +36,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
   };
   // More room for the labels a leader line crossed.
   std::map<int, double> extra;
+  // The blocks of three labels or more, by host, first label and count,
+  // that did not fit: more room for their lent labels in a later round has
+  // never made one fit (a pair may, at its least size).
+  std::vector<bool> failed(12 * n * (n + 1), false);
+  static const SpreadFit kFailed;
   for (int again = 0; again <= kSpreadSteps; ++again) {
     struct Dealing {
       double cost = 1e18;
@@ -44,6 +49,9 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       std::vector<int> hosts;
       int cut = 13;
     } best;
+    // This round's fits by host, first label and count: a block is the
+    // same whichever cut it is dealt from.
+    std::vector<const SpreadFit*> roundFits(12 * n * (n + 1), nullptr);
     // The cut that dealt best last time first: the dealings of the others
     // that cannot beat it are not fitted.
     std::array<int, 12> cuts{};
@@ -73,6 +81,10 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       };
       const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit& {
         const int house = (h + cut - 1) % 12 + 1;
+        const std::size_t index = (std::size_t(house - 1) * n + seq[b]) * (n + 1) + (e - b);
+        const SpreadFit*& roundFit = roundFits[index];
+        if (roundFit) return *roundFit;
+        if (failed[index]) return *(roundFit = &kFailed);
         const std::size_t first = firstFrom(h);
         const std::ptrdiff_t last = lastTo(h);
         std::vector<double> rooms;
@@ -86,7 +98,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           lent = lent || own(k) != h;
         }
         auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder_});
-        if (!fresh) return it->second;
+        roundFit = &it->second;
+        if (!fresh) {
+          if (it->second.size == 0 && e - b >= 3) failed[index] = true;
+          return it->second;
+        }
         const HouseSector sector = sectorOf(house);
         std::vector<PlacedLabel>& block = it->second.labels;
         for (std::size_t k = b; k < e; ++k) {
@@ -116,6 +132,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
                       : FitHouse(sector, block, false).first;
         });
         lentOut_.clear();
+        if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
       // The least cost of dealing the first `b` labels to the first `h`
@@ -123,50 +140,85 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       constexpr double kNone = 1e18;
       std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
       std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
-      cost[0][0] = 0;
       // The least the labels from `e` on move when dealt to houses from
       // `h` on; the larger labels take off less than 0.01 in all.
       std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
       for (int h = 0; h <= 12; ++h)
         for (std::size_t e = n; e-- > 0;)
           after[std::size_t(h)][e] = after[std::size_t(h)][e + 1] + std::max(0, h - own(e));
-      const auto hopeless = [&](int h, std::size_t e, double c) {
-        return c + after[std::size_t(h) + 1][e] - 0.011 > best.cost;
-      };
-      for (int h = 0; h < 12; ++h)
-        for (std::size_t b = 0; b <= n; ++b) {
-          if (cost[std::size_t(h)][b] >= kNone) continue;
-          if (b < n && own(b) < h - kSpreadHouses) continue;
-          // Past the last block that could still beat the best dealing,
-          // none needs fitting.
-          std::size_t useful = b;
+      // The last dealing found, dealt again with its labels' rooms as they
+      // are now, costs no less than the best (rounded sums aside) unless
+      // this dealing cannot reach it: it bounds which blocks are worth
+      // fitting before this round has found any dealing.
+      double known = kNone;
+      if (cut == spreadCut_ && !spreadHosts_.empty()) {
+        double c = 0;
+        std::size_t b = 0;
+        for (int h = 0; h < 12 && c < kNone; ++h) {
+          std::size_t e = b;
           double moved = 0;
-          for (std::size_t e = b + 1; e <= n; ++e) {
-            if (own(e - 1) > h + kSpreadHouses) break;
-            moved += std::abs(own(e - 1) - h);
-            if ((h < 11 || e == n) && !hopeless(h, e, cost[std::size_t(h)][b] + moved)) useful = e;
+          for (; e < n; ++e) {
+            const auto host = spreadHosts_.find(original[seq[e]].point);
+            if (host == spreadHosts_.end() || rel(host->second) < h) c = kNone;
+            if (c >= kNone || rel(host->second) > h) break;
+            if (std::abs(own(e) - h) > kSpreadHouses) c = kNone;
+            moved += std::abs(own(e) - h);
           }
-          moved = 0;
-          for (std::size_t e = b; e <= n; ++e) {
-            if (e > b) {
-              if (e > useful || own(e - 1) > h + kSpreadHouses) break;
-              moved += std::abs(own(e - 1) - h);
-            }
-            if (h == 11 && e < n) continue;
-            double c = cost[std::size_t(h)][b] + moved;
-            if (e > b) {
-              // A house that cannot hold these holds no more.
-              const SpreadFit& f = fitOf(h, b, e);
-              if (f.size == 0) break;
-              // Of dealings as good, that with the larger labels.
-              c -= 0.01 * f.size * double(e - b) / double(n);
-            }
-            if (c < cost[std::size_t(h) + 1][e]) {
-              cost[std::size_t(h) + 1][e] = c;
-              from[std::size_t(h) + 1][e] = b;
-            }
+          if (e > b && c < kNone) {
+            const SpreadFit& f = fitOf(h, b, e);
+            c = f.size == 0 ? kNone : c + moved - 0.01 * f.size * double(e - b) / double(n);
           }
+          b = e;
         }
+        if (b == n && c < kNone) known = c + 1e-9;
+      }
+      const auto deal = [&](double bound) {
+        for (auto& fromHouse : cost) std::fill(fromHouse.begin(), fromHouse.end(), kNone);
+        cost[0][0] = 0;
+        const auto hopeless = [&](int h, std::size_t e, double c) {
+          return c + after[std::size_t(h) + 1][e] - 0.011 > bound;
+        };
+        for (int h = 0; h < 12; ++h)
+          for (std::size_t b = 0; b <= n; ++b) {
+            if (cost[std::size_t(h)][b] >= kNone) continue;
+            if (b < n && own(b) < h - kSpreadHouses) continue;
+            // Past the last block that could still beat the best dealing,
+            // none needs fitting.
+            std::size_t useful = b;
+            double moved = 0;
+            for (std::size_t e = b + 1; e <= n; ++e) {
+              if (own(e - 1) > h + kSpreadHouses) break;
+              moved += std::abs(own(e - 1) - h);
+              if ((h < 11 || e == n) && !hopeless(h, e, cost[std::size_t(h)][b] + moved))
+                useful = e;
+            }
+            moved = 0;
+            for (std::size_t e = b; e <= n; ++e) {
+              if (e > b) {
+                if (e > useful || own(e - 1) > h + kSpreadHouses) break;
+                moved += std::abs(own(e - 1) - h);
+              }
+              if (h == 11 && e < n) continue;
+              double c = cost[std::size_t(h)][b] + moved;
+              if (e > b) {
+                // A house that cannot hold these holds no more.
+                const SpreadFit& f = fitOf(h, b, e);
+                if (f.size == 0) break;
+                // Of dealings as good, that with the larger labels.
+                c -= 0.01 * f.size * double(e - b) / double(n);
+              }
+              if (c < cost[std::size_t(h) + 1][e]) {
+                cost[std::size_t(h) + 1][e] = c;
+                from[std::size_t(h) + 1][e] = b;
+              }
+            }
+          }
+      };
+      deal(std::min(best.cost, known));
+      // It is out of reach where a block's first labels alone do not fit
+      // their host: then, if nothing as cheap was found, the bound may have
+      // hidden the best, and the band is dealt again without it.
+      if (known < best.cost && cost[12][n] > known) deal(best.cost);
       if (cost[12][n] > best.cost || (cost[12][n] == best.cost && cut > best.cut)) continue;
       if (cost[12][n] >= kNone) continue;
       best.cost = cost[12][n];
@@ -183,6 +235,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
     }
     if (best.cost >= 1e17) return false;
     spreadCut_ = best.cut;
+    spreadHosts_.clear();
+    for (std::size_t j = 0; j < n; ++j) spreadHosts_[original[best.seq[j]].point] = best.hosts[j];
     std::vector<PlacedLabel> dealt = original;
     std::size_t k = 0;
     for (const SpreadFit* f : best.blocks)
