@@ -202,9 +202,9 @@ TEST(ShippedTexts, NoHelpTextSaysAWorkingCommandOrAShippedFileIsMissing) {
 
 // Where a help text says what the program does, it says it as the program
 // does it: the program folder is always the user's own, wherever the
-// program is installed, and Switch puts chart 2 outside. Each row: a text
-// and a phrase (in its sentences, the lines joined) that it must say or
-// must not.
+// program is installed, reports are saved in N_REPORT and R_REPORT, and
+// Switch puts chart 2 outside. Each row: a text and a phrase (in its
+// sentences, the lines joined) that it must say or must not.
 TEST(ShippedTexts, TheHelpSaysWhatTheProgramDoes) {
   const struct {
     const char* file;
@@ -217,6 +217,10 @@ TEST(ShippedTexts, TheHelpSaysWhatTheProgramDoes) {
       {"UPGRADES.HLP", "~/.local/share/Orvanta8 in your home folder ($XDG_DATA_HOME/Orvanta8",
        true},
       {"UPGRADES.HLP", "write there", false},
+      {"Orvanta8.HLP", "N_REPORT  natal and transit reports", true},
+      {"Orvanta8.HLP", "REPORTS folder with saved pages and reports", false},
+      {"UPGRADES.HLP", "R_REPORT            saved composite and synastry reports", true},
+      {"UPGRADES.HLP", "REPORTS             saved pages and reports", false},
       {"REVISION.HLP", "~/.local/share/Orvanta8 ($XDG_DATA_HOME/Orvanta8", true},
       {"REVISION.HLP", "cannot be written", false},
       {"WHEELS.HLP", "Switch in the wheel's menu puts chart 2 outside in its own houses", true},
