@@ -49,14 +49,14 @@ TEST(NamesFile, ReadsEightFieldsARecordUntilAnEmptyName) {
   EXPECT_EQ(cut.Records.size(), 1u);
   EXPECT_EQ(cut.ErrorLine, 2);
 
-  // The lines after a blank line that hold anything; an empty name that
-  // is not a blank line ends the list without a count.
+  // The lines after a blank line, or after a stray comma's empty name,
+  // that hold anything.
   const std::string record = "A,1 Jan 1990,1.00,A,0,000.00,51.30,y";
   const std::pair<std::vector<std::string>, int> unread[] = {
       {{record, "", "", "  "}, 0},
       {{record, "", "", record, " ", "notes, more notes", ",,"}, 2},
       {{record, " ", "\"x, y\""}, 1},
-      {{record + ",", record}, 0},
+      {{record + ",", record}, 1},
       {{record}, 0},
   };
   for (const auto& [lines, count] : unread) {

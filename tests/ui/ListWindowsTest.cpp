@@ -235,9 +235,10 @@ TEST(Names, EditThisListShowsTheSavedChangeOnQuit) {
   EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()), std::vector<std::string>{"Smythe"});
 }
 
-// A blank line ends the list; when lines follow it, the names window says
-// so once for what the file holds: not again as the list is shown anew, but
-// again after the editor's Save while the line is still there.
+// A blank line ends the list, and so does a stray comma's empty name; when
+// lines follow it, the names window says so once for what the file holds:
+// not again as the list is shown anew, but again after the editor's Save
+// while the line is still there.
 TEST(Names, ABlankLineBeforeRecordsIsSaidOnce) {
   NamesEditor editor;
   InputFixture f(editor.Links());
@@ -280,6 +281,19 @@ TEST(Names, ABlankLineBeforeRecordsIsSaidOnce) {
   EXPECT_EQ(f.host.messages.size(), 2u);
   EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()),
             (std::vector<std::string>{"Smith", "w Jones"}));
+
+  // A comma at the end of Smith's record hides Jones.
+  ASSERT_EQ(WriteFileAtomically(file, "Smith,12 May 1959,10.43,A,6,75.23,39.45,x,\r\n" + jones),
+            "");
+  afterSave();
+  afterQuit();
+  ASSERT_EQ(f.host.messages.size(), 3u);
+  EXPECT_EQ(f.host.messages[2].text,
+            "Line 1 of the names file " + file.string() +
+                " has a broken record (an empty name after a comma), and the names list ends "
+                "there: the line after it is not read. To list the people on it, correct that "
+                "line with Edit this List in the Names window.");
+  EXPECT_EQ(Rows(f.windows->NamesWindow()->NamesOnFile()), std::vector<std::string>{"Smith"});
 }
 
 TEST(Names, ABrokenRecordIsReportedOnAClick) {

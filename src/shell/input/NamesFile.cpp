@@ -25,9 +25,9 @@ NamesFileContent ParseNames(FieldStream& fields, size_t expectedRecords) {
     record.Name = *fields.Next();
     content.EndLine = fields.Line();
     if (record.Name.empty()) {
-      if (!fields.WholeLine()) return content;
-      // A blank line ends the list: count what the user may not know is
-      // left out.
+      // A blank line or a stray comma ends the list: count what the user
+      // may not know is left out.
+      content.EmptyNameInLine = !fields.WholeLine();
       for (int counted = content.EndLine; auto field = fields.Next();) {
         if (fields.Line() == counted || Trim(*field).empty()) continue;
         counted = fields.Line();
@@ -69,12 +69,15 @@ NamesFileContent ParseNamesText(std::string_view text) {
 std::string UnreadLinesNotice(const fs::path& path, const NamesFileContent& content) {
   if (content.UnreadLines == 0) return {};
   const bool one = content.UnreadLines == 1;
+  const bool broken = content.EmptyNameInLine;
   return "Line " + std::to_string(content.EndLine) + " of the names file " + path.string() +
-         " is empty, and the names list ends there: " +
+         (broken ? " has a broken record (an empty name after a comma)" : " is empty") +
+         ", and the names list ends there: " +
          (one ? "the line after it is"
               : "the " + std::to_string(content.UnreadLines) + " lines after it are") +
-         " not read. To list the people on " + (one ? "it" : "them") +
-         ", remove the empty line with Edit this List in the Names window.";
+         " not read. To list the people on " + (one ? "it" : "them") + ", " +
+         (broken ? "correct that line" : "remove the empty line") +
+         " with Edit this List in the Names window.";
 }
 
 namespace {

@@ -30,17 +30,21 @@ inline constexpr std::string_view kDefaultNamesFile = "NAMES.FIL";
 // What a names file holds, read with sequential field input: eight fields a
 // record whatever the line breaks (a short line borrows from the next),
 // ending at the end of the file or at a record whose name is empty (an
-// empty line). A record cut short by the end of the file is an error.
+// empty line, or a stray comma). A record cut short by the end of the file
+// is an error.
 struct NamesFileContent {
   std::vector<NameRecord> Records;  // in file order
   std::vector<int> RecordLines;     // the 1-based line each record begins on
   std::optional<int> ErrorLine;     // 1-based line where the records broke off
-  // 1-based line where the list stops before the end of the file: its empty
-  // line, or the first line of a record cut short. 0 when it runs to the end.
+  // 1-based line where the list stops before the end of the file: the line
+  // of its empty name, or the first line of a record cut short. 0 when it
+  // runs to the end.
   int EndLine = 0;
-  // When the list ends at a blank line: how many lines after it hold
-  // anything (records, notes), none of them read.
+  // When the list ends at an empty name: how many lines after its line
+  // hold anything (records, notes), none of them read.
   int UnreadLines = 0;
+  // The empty name stands within a line (a stray comma), not on a blank line.
+  bool EmptyNameInLine = false;
 };
 NamesFileContent ParseNamesFile(const std::vector<std::string>& lines);
 // The same, from the file's decoded text.
@@ -57,10 +61,10 @@ struct NamesFileLoad {
 };
 
 // What the names window says when the list of the file at `path` ends at a
-// blank line with lines that hold anything after it: the file, the line and
-// how many lines are not read, so that the user can remove the line. "" when
-// the list runs to the end, or only blank lines follow. Reading stops there
-// all the same: a file may keep notes after a blank line.
+// blank line or a broken record with lines that hold anything after it: the
+// file, the line and how many lines are not read, so that the user can mend
+// the line. "" when the list runs to the end, or only blank lines follow.
+// Reading stops there all the same: a file may keep notes after a blank line.
 std::string UnreadLinesNotice(const std::filesystem::path& path, const NamesFileContent& content);
 
 // Loads the current names file `dataFile` (a path; "" for NAMES.FIL in

@@ -367,8 +367,8 @@ Names& InputWindows::OpenNames() {
     links_.EditNamesFile(
         [this] {
           workbench_.Input.NamesList.KeepNamesListPos = false;
-          // The list is read again on Quit; a blank line the Save left is
-          // said now, and not again then.
+          // The list is read again on Quit; a blank line or broken record
+          // the Save left is said now, and not again then.
           MutedHost quiet;
           unreadNamesSaid_.clear();
           SayUnreadNames(
