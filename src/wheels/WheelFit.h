@@ -16,9 +16,10 @@
 // inch (what a few pixels take, and how far the window has grown); the
 // surface's edges, inside which a two-ring sector's second row must stay;
 // and its squash, how much taller a user unit is than wide, by which it
-// measures where things really stand. A label's texts are put by the same
-// code whether measured or drawn (WheelFitMeasure.cpp), so what is fitted
-// is what the paint (WheelPaint.cpp) then draws.
+// measures where things really stand (`FitSurface`). A label's texts are
+// put by the same code whether measured or planned (WheelFitMeasure.cpp),
+// so what is fitted is what the plan holds (`FitWheel`, WheelFitPlan.cpp)
+// and the paint (WheelPaint.cpp) then draws.
 
 #include <array>
 #include <bit>
@@ -45,6 +46,7 @@
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 #include "wheels/WheelPlacement.h"
+#include "wheels/WheelPlan.h"
 
 namespace orv::wheelfit {
 
@@ -59,7 +61,7 @@ struct SurfaceOptions {
   int glyphWidthOffset, digitWidthOffset, glyphHeightOffset, digitHeightOffset;
   int shrinkThreshold, shrinkAmount;
   // The vertical factor of spoke and line ends: the surface's own, which
-  // the painter sets from its shape (`SurfaceVerticalFactor`).
+  // the fit and the paint set from its shape (`SurfaceVerticalFactor`).
   double verticalFactor = 1;
 };
 
@@ -182,16 +184,57 @@ inline std::uint64_t MixedIn(std::uint64_t h, double d) {
   return (h ^ bits) * 0x9e3779b97f4a7c15ULL + (h >> 7);
 }
 
-// The state of one paint's fit, and the measures it takes. The paint
-// (WheelPaint.cpp) derives from it, and draws with the same label code.
+// The surface as the fit sees it: the canvas's measures only, and a text
+// state (font and colour) of its own, in which texts are measured and
+// planned. Nothing is drawn on the canvas, nor its state changed.
+class FitSurface {
+ public:
+  explicit FitSurface(const Canvas& canvas)
+      : canvas_(canvas), font_(canvas.Font()), fore_(canvas.ForeColor()) {}
+
+  void SetFontName(std::string_view family) { font_.family = family; }
+  void SetFontSize(double points) { font_.points = points; }
+  void SetFontBold(bool bold) { font_.bold = bold; }
+  const CanvasFont& Font() const { return font_; }
+  void SetForeColor(Rgb c) { fore_ = c; }
+  Rgb ForeColor() const { return fore_; }
+  double TextWidth(std::string_view text) const { return canvas_.TextWidth(text, font_); }
+  double TextHeight(std::string_view text) const { return canvas_.TextHeight(text, font_); }
+  double DeviceUnitsPerUserX() const { return canvas_.DeviceUnitsPerUserX(); }
+  double DeviceUnitsPerUserY() const { return canvas_.DeviceUnitsPerUserY(); }
+  double DotsPerInch() const { return canvas_.DotsPerInch(); }
+  double ScaleLeft() const { return canvas_.ScaleLeft(); }
+  double ScaleTop() const { return canvas_.ScaleTop(); }
+  double ScaleWidth() const { return canvas_.ScaleWidth(); }
+  double ScaleHeight() const { return canvas_.ScaleHeight(); }
+
+ private:
+  const Canvas& canvas_;
+  CanvasFont font_;
+  Rgb fore_;
+};
+
+// The fit of the request's wheel on `surface`, whose scale and font scale
+// are set, read with the option twins `o`: its plan. On paper the two-ring
+// wheel's crowded sectors keep their labels out of `gridBox`, the box the
+// aspect grid covers at its lowest place.
+WheelPlan FitWheel(const Canvas& surface, const WheelPaintInputs& in, const SurfaceOptions& o,
+                   const std::optional<std::array<UserPoint, 2>>& gridBox = std::nullopt);
+
+// The state of one fit, and the measures it takes; it lives for one fit
+// (`FitWheel`), which returns what it planned.
 class WheelFit {
  public:
-  // On a surface whose scale is set.
-  WheelFit(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
-      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
+  WheelFit(const Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o,
+           const std::optional<std::array<UserPoint, 2>>& gridBox)
+      : surface_(canvas), in_(in), req_(*in.request), o_(o), gridBox_(gridBox) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
-    squash_ = std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
+    squash_ = std::fabs(canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX());
   }
+
+  // The whole wheel's texts and lines, in the order they are drawn
+  // (WheelFitPlan.cpp).
+  WheelPlan Plan();
 
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
   Rgb Color(int option) const { return QBColor(Opt(option)); }
@@ -199,9 +242,9 @@ class WheelFit {
   void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
 
   void PutBold(int code, UserPoint at) {
-    canvas_.SetFontBold(true);
+    surface_.SetFontBold(true);
     Put(code, at);
-    canvas_.SetFontBold(false);
+    surface_.SetFontBold(false);
   }
 
   int PointCode(int p) const {
@@ -210,8 +253,8 @@ class WheelFit {
   }
 
   void MeasureDigit(const std::string& text, int widthOffset, int heightOffset) {
-    digitStepX_ = ToInteger(canvas_.TextWidth(text) + Opt(widthOffset));
-    digitStepY_ = ToInteger(canvas_.TextHeight(text) + Opt(heightOffset));
+    digitStepX_ = ToInteger(surface_.TextWidth(text) + Opt(widthOffset));
+    digitStepY_ = ToInteger(surface_.TextHeight(text) + Opt(heightOffset));
   }
   void Step(double angle, double sx, double sy) {
     at_ = StepTowardCentre(at_, angle, sx, sy, o_.printing);
@@ -244,7 +287,24 @@ class WheelFit {
     return result;
   }
 
-  // A label's texts, drawn or, while measuring, only their boxes noted
+  // The wheel's parts, planned (WheelFitPlan.cpp).
+  void CuspLabels();
+  void PutCuspLabel(const CuspLabel& label);
+  const std::vector<std::array<UserPoint, 2>>& CuspLabelBoxes(const CuspLabel& label);
+  static bool Touches(const std::vector<std::array<UserPoint, 2>>& boxes,
+                      const std::vector<std::array<UserPoint, 2>>& others);
+  void KeepOnSurface(CuspLabel& label);
+  void Interceptions();
+  void DualSignGlyphs();
+  void DualPoints();
+  void CombinedPoints();
+  double HouseNumbersReach();
+  void Points();
+  void RingPoints(std::vector<PlacedLabel>& placed, const WheelList& list);
+  void Leader(const PlacedLabel& l);
+  void PutLine(UserPoint a, UserPoint b, Rgb color);
+
+  // A label's texts, planned or, while measuring, only their boxes noted
   // (WheelFitMeasure.cpp).
   void PutText(const std::string& text, UserPoint at);
   void MeasureCells();
@@ -519,7 +579,7 @@ class WheelFit {
     bool combined = false;
   };
 
-  Canvas& canvas_;
+  FitSurface surface_;
   const WheelPaintInputs& in_;
   const WheelRequest& req_;
   SurfaceOptions o_;
@@ -593,7 +653,8 @@ class WheelFit {
   std::map<int, double> lentOut_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
-  std::vector<std::array<UserPoint, 2>> printed_;
+  // What the fit has planned so far.
+  WheelPlan plan_;
   // The boxes of each label measured, by its shape; forgotten when the
   // cells change, and where too many are kept, between houses' fits.
   StableHashMap<LabelShape, LabelMeasures, LabelShapeHash> shapes_;

@@ -335,15 +335,15 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
       secondRow();
       // A few pixels clear of the window's edges (the page's printable
       // area has its margins).
-      const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
-      const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
+      const double margin = o_.printing ? 0 : kEdgeMarginPx / surface_.DeviceUnitsPerUserX();
+      const double marginY = o_.printing ? 0 : kEdgeMarginPx / surface_.DeviceUnitsPerUserY();
       bool inside = true;
       for (const std::size_t j : secondRowOf)
         for (const Box& box : RingBoxes(labels[at(j)], spots[at(j)]))
-          inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
-                   box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
-                   box[0].y <= canvas_.ScaleTop() - marginY &&
-                   box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+          inside = inside && box[0].x >= surface_.ScaleLeft() + margin &&
+                   box[1].x <= surface_.ScaleLeft() + surface_.ScaleWidth() - margin &&
+                   box[0].y <= surface_.ScaleTop() - marginY &&
+                   box[1].y >= surface_.ScaleTop() + surface_.ScaleHeight() + marginY;
       for (const std::size_t j : secondRowOf)
         inside = inside && !(clearOfGrid_ && MeetsGrid(RingBoxes(labels[at(j)], spots[at(j)])));
       if (inside) {
@@ -385,7 +385,7 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
 std::array<UserPoint, 2> WheelFit::RingSignBox(int house, const std::array<UserPoint, 13>& signs) {
   measuring_ = true;
   boxes_.clear();
-  canvas_.SetFontSize(Opt(o_.cuspSignSize));
+  surface_.SetFontSize(Opt(o_.cuspSignSize));
   Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)]);
   measuring_ = false;
   return boxes_.front();

@@ -15,7 +15,7 @@ namespace orv::wheelfit {
 // on paper, that room itself.
 double WheelFit::ScreenLaneRoom() const {
   if (o_.printing) return kCloserLeaderRoom;
-  return kCloserLeaderRoom / WindowFontScale(canvas_.DeviceUnitsPerUserX(), canvas_.DotsPerInch());
+  return kCloserLeaderRoom / WindowFontScale(surface_.DeviceUnitsPerUserX(), surface_.DotsPerInch());
 }
 
 // The labels of a band, in zodiac order, dealt out to houses up to

@@ -75,8 +75,7 @@ inline void PrintWheelDigests(
   const char* env = std::getenv("ORVANTA_DIGESTS");
   const int count = env ? std::atoi(env) : 0;
   int shard = 0, shards = 1;
-  if (const char* s = std::getenv("ORVANTA_DIGEST_SHARD"))
-    std::sscanf(s, "%d/%d", &shard, &shards);
+  if (const char* s = std::getenv("ORVANTA_DIGEST_SHARD")) std::sscanf(s, "%d/%d", &shard, &shards);
   const std::vector<DigestSurface> surfaces = DigestSurfaces();
   int index = 0;
   const auto paint = [&](const std::string& what, const WheelPaintInputs& in) {
