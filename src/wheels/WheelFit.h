@@ -184,6 +184,19 @@ inline std::uint64_t MixedIn(std::uint64_t h, double d) {
   return (h ^ bits) * 0x9e3779b97f4a7c15ULL + (h >> 7);
 }
 
+// How a crowded two-ring sector lends its labels: to sectors up to
+// `reach` away; with `split`, those lent on one side may be split
+// between the two sectors there; `lastTry`, the last tries where labels
+// still stay small: a sector that holds labels lent from one side takes
+// others at its other end, and a sector lends one label more to a side
+// than it otherwise may; on paper with `clearOfGrid`, every sector's rows
+// fitted clear of the aspect grid's box.
+struct RingLending {
+  int reach = kRingLendReach;
+  bool split = false, lastTry = false, clearOfGrid = false;
+  bool operator==(const RingLending&) const = default;
+};
+
 // The surface as the fit sees it: the canvas's measures only, and a text
 // state (font and colour) of its own, in which texts are measured and
 // planned. Nothing is drawn on the canvas, nor its state changed.
@@ -359,11 +372,12 @@ class WheelFit {
   HouseSector RingSector(int house) const;
   bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,
                  std::vector<RingSpot>& spots, double least,
-                 const std::vector<std::size_t>& firstRow = {});
+                 const std::vector<std::size_t>& firstRow = {}, bool clearOfGrid = false);
   std::array<UserPoint, 2> RingSignBox(int house, const std::array<UserPoint, 13>& signs);
   bool LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
-                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome);
+                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome,
+                const RingLending& lending = {});
   std::vector<UserPoint> RingLeaderPath(const DualLabel& l, const RingSpot& spot, double target,
                                         double radius);
   std::vector<UserPoint> ArcPoints(double radius, double from, double turn, double pieceDeg) const;
@@ -621,15 +635,6 @@ class WheelFit {
   // The least share of their sizes the two-ring wheel's labels are drawn
   // at while it is fitted and drawn (0: as small as their sector needs).
   double ringLeast_ = 0;
-  // How many sectors away the two-ring wheel's labels are lent at most.
-  int ringReach_ = kRingLendReach;
-  // Whether a sector's labels lent on one side may be split between the
-  // two sectors there.
-  bool ringSplit_ = false;
-  // The last tries where labels still stay small: a sector that holds
-  // labels lent from one side takes others at its other end, and a sector
-  // lends one label more to a side than it otherwise may.
-  bool ringLastTry_ = false;
   // The two-ring labels lent to another sector, by index: the true angle
   // of their points' own places and their leader lines.
   struct RingLeader {
@@ -642,10 +647,8 @@ class WheelFit {
   // order; and the sector each sector lent to on either side (0: none).
   std::array<std::array<std::vector<std::size_t>, 2>, 13> ringGuests_;
   std::array<std::array<int, 2>, 13> ringHostOf_{};
-  // On paper, the box the aspect grid covers at its lowest place, and
-  // whether a sector's rows are fitted clear of it.
+  // On paper, the box the aspect grid covers at its lowest place.
   std::optional<Box> gridBox_;
-  bool clearOfGrid_ = false;
   // How many times a leader line's crossed labels stand in further.
   int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further
