@@ -197,6 +197,14 @@ struct RingLending {
   bool operator==(const RingLending&) const = default;
 };
 
+// How a house's rows are fitted: with `quickFail` its labels count only
+// where they fit, and a row that does not gives up sooner; with `legible`
+// they keep to the size at which they read (else, for a house too full
+// for that, to `kSmallestLabel`).
+struct RowFit {
+  bool quickFail = false, legible = true;
+};
+
 // The surface as the fit sees it: the canvas's measures only, and a text
 // state (font and colour) of its own, in which texts are measured and
 // planned. Nothing is drawn on the canvas, nor its state changed.
@@ -290,16 +298,6 @@ class WheelFit {
     double rho = WheelRadius + 5, factor = 1;
   };
 
-  // A fit whose labels count only where they fit: a row that does not
-  // gives up sooner (`quickFail_`).
-  template <class Fit>
-  std::invoke_result_t<const Fit&> FitOnly(const Fit& fit) {
-    quickFail_ = true;
-    const auto result = fit();
-    quickFail_ = false;
-    return result;
-  }
-
   // The wheel's parts, planned (WheelFitPlan.cpp).
   void CuspLabels();
   void PutCuspLabel(const CuspLabel& label);
@@ -329,23 +327,24 @@ class WheelFit {
   // A band's houses, each in one row or two (WheelFitRows.cpp).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                                   bool pairs);
-  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest);
+                                   bool pairs, const RowFit& how = {});
+  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest,
+                   bool quickFail = false);
   bool ReachesFarPastInner(std::span<PlacedLabel* const> row);
   double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                    std::span<const double> staggers, double beat);
+                    std::span<const double> staggers, double beat, const RowFit& how);
   void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle);
   double GlyphAngle(const PlacedLabel& l);
   double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer);
   double RowLimit(const PlacedLabel& l, double outer) const;
   double RowGap(double size) const;
-  double LeastLabelShare() const;
+  double LeastLabelShare(bool legible = true) const;
 
   // A crowded band of the combined arrangement dealt out afresh
   // (WheelFitSpread.cpp).
   double ScreenLaneRoom() const;
   bool Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
-              std::vector<PlacedLabel>& placed, double step, bool lanes);
+              std::vector<PlacedLabel>& placed, double step, bool lanes, bool hostOrder);
 
   // A crowded house's labels lent to its neighbours, with their leader
   // lines (WheelFitLend.cpp).
@@ -353,14 +352,15 @@ class WheelFit {
             std::vector<PlacedLabel>& placed,
             const std::vector<std::pair<std::size_t, std::size_t>>& groups,
             std::array<bool, 13>& twoRowHouse, std::array<bool, 13>& busy, std::size_t from,
-            std::size_t to);
+            std::size_t to, int leaderSteps);
   void Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
                const std::vector<std::pair<std::size_t, std::size_t>>& groups,
-               const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to);
+               const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to,
+               bool legible);
   double RimPlace(const SingleWheelInputs& inputs, int house, double value) const;
-  std::vector<UserPoint> LeaderPath(const PlacedLabel& l, double target);
+  std::vector<UserPoint> LeaderPath(const PlacedLabel& l, double target, bool dealing = false);
   std::vector<int> LeaderCrossings(const PlacedLabel& l, double target,
-                                   const std::vector<PlacedLabel>& around);
+                                   const std::vector<PlacedLabel>& around, bool dealing = false);
 
   // The two-ring wheel's sectors, and their lending along the circle
   // (WheelFitRing.cpp).
@@ -604,18 +604,12 @@ class WheelFit {
   double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.
   std::map<int, double> leaders_;
-  // Those of them dealt out across a band of the combined arrangement, and
-  // whether such a dealing is being checked.
+  // Those of them dealt out across a band of the combined arrangement.
   std::set<int> spread_;
-  bool spreading_ = false;
-  // How their leader lines run (`LeaderPath`), and the room each takes.
+  // How the leader lines of the band's last dealing tried run
+  // (`LeaderPath`), and the room each takes.
   bool spreadLanes_ = false;
   double spreadStep_ = kLeaderRoom;
-  // Whether a row's fit counts only when it fits (else its labels are left
-  // where the passes put them).
-  bool quickFail_ = false;
-  // Whether labels dealt out read as their hosts' own labels do.
-  bool hostOrder_ = false;
   // The fits a band's dealing tried, by host, first label, count, the
   // labels' rooms and their reading order: a dealing with closer leader
   // lines tries some again.
@@ -629,9 +623,6 @@ class WheelFit {
   // house that dealing gave each label (by point).
   int spreadCut_ = 1;
   std::map<int, int> spreadHosts_;
-  // Whether labels keep to the size at which they read (else, for a house
-  // too full for that, to `kSmallestLabel`).
-  bool legible_ = true;
   // The least share of their sizes the two-ring wheel's labels are drawn
   // at while it is fitted and drawn (0: as small as their sector needs).
   double ringLeast_ = 0;
@@ -649,8 +640,6 @@ class WheelFit {
   std::array<std::array<int, 2>, 13> ringHostOf_{};
   // On paper, the box the aspect grid covers at its lowest place.
   std::optional<Box> gridBox_;
-  // How many times a leader line's crossed labels stand in further.
-  int leaderSteps_ = kLeaderSteps;
   // The points being fitted into a neighbour's house, and how much further
   // from the rim each stands.
   std::map<int, double> lentOut_;
