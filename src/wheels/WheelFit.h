@@ -591,6 +591,8 @@ class WheelFit {
     // A band of the combined arrangement, whose rehoused labels keep their
     // leader lines clear.
     bool combined = false;
+    // Its glyphs' colour where not option 92's (the second chart's).
+    std::optional<Rgb> glyphColor;
   };
 
   FitSurface surface_;
@@ -599,7 +601,6 @@ class WheelFit {
   SurfaceOptions o_;
   int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
   UserPoint at_;
-  std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
   double sizeFactor_ = 1;
   double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.

@@ -73,7 +73,7 @@ void WheelFit::Label(const PlacedLabel& l) {
   const double a = l.angle;
   const double rad = a * std::numbers::pi / 180;
   surface_.SetFontSize(Size(o_.glyphSize));
-  surface_.SetForeColor(glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+  surface_.SetForeColor(band_.glyphColor.value_or(Color(o_.glyphColor)));
   at_ = {r * std::cos(rad), r * std::sin(rad)};
   Put(PointCode(l.point), at_);
   const std::string zero = "0";

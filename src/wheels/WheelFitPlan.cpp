@@ -241,18 +241,16 @@ void WheelFit::CombinedPoints() {
     inputs[pass] = CombinedPassInputs(in_, outerRing);
     const WheelList list =
         BuildWheelList(inputs[pass].values, inputs[pass].housePositions, inputs[pass].lastPoint);
-    if (outerRing) glyphColor_ = QBColor(kLabelRed);
     placed[pass] = PlaceSingleWheel(inputs[pass], list);
     // Each band fitted as the single wheel's labels are.
-    band_ = outerRing
-                ? LabelBand{kBandsRadius, HouseNumbersReach(), OuterRingLineEndCorrection, true}
-                : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true};
+    band_ = outerRing ? LabelBand{kBandsRadius, HouseNumbersReach(), OuterRingLineEndCorrection,
+                                  true, QBColor(kLabelRed)}
+                      : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true, {}};
     FitMeasured(inputs[pass], placed[pass]);
     for (const PlacedLabel& l : placed[pass]) {
       Leader(l);
       Label(l);
     }
-    glyphColor_.reset();
   }
   band_ = {};
   if (!in_.orbs || Opt(O::TransitsVsNatalAspectLines) == 0) return;
@@ -335,7 +333,7 @@ void WheelFit::Leader(const PlacedLabel& l) {
   if (it == leaders_.end()) return;
   const std::vector<UserPoint> path = LeaderPath(l, it->second);
   for (std::size_t k = 1; k < path.size(); ++k)
-    PutLine(path[k - 1], path[k], glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+    PutLine(path[k - 1], path[k], band_.glyphColor.value_or(Color(o_.glyphColor)));
 }
 
 }  // namespace orv::wheelfit
