@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <span>
+#include <string>
+#include <utility>
 
 #include "base/Format.h"
 #include "core/Angles.h"
@@ -443,14 +446,92 @@ void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
   }
 }
 
+namespace {
+
+// Everything a fit reads, by value: the inputs, and the measures and text
+// state of the surface.
+struct FitKey {
+  WheelRequest request;
+  OptionValues options;
+  std::array<std::int16_t, 361> radiusTable;
+  std::array<std::int16_t, 121> hcDataTable;
+  int typeChart;
+  std::optional<OrbTable> orbs;
+  AspectLineTests lineTests;
+  bool blackWhite, printing;
+  std::optional<std::array<UserPoint, 2>> gridBox;
+  double deviceWidth, deviceHeight, dotsPerInch, left, top, width, height, fontScale;
+  CanvasFont font;
+  Rgb color;
+  // A glyph's and a digit's width and height in the glyph font: a surface
+  // that measures texts otherwise (another font) fits afresh.
+  std::array<double, 4> textMeasures;
+  bool operator==(const FitKey&) const = default;
+};
+
+FitKey KeyOf(const Canvas& surface, const WheelPaintInputs& in, bool printing,
+             const std::optional<std::array<UserPoint, 2>>& gridBox) {
+  CanvasFont glyphFont;
+  glyphFont.family = GlyphFontFace;
+  glyphFont.points = 12;
+  const std::string glyph = GlyphText(GlyphCode::Earth), digit = "0";
+  return {*in.request,
+          *in.options,
+          *in.radiusTable,
+          *in.hcDataTable,
+          in.typeChart,
+          in.orbs ? std::optional<OrbTable>(*in.orbs) : std::nullopt,
+          in.lineTests,
+          in.blackWhite,
+          printing,
+          gridBox,
+          surface.DeviceWidth(),
+          surface.DeviceHeight(),
+          surface.DotsPerInch(),
+          surface.ScaleLeft(),
+          surface.ScaleTop(),
+          surface.ScaleWidth(),
+          surface.ScaleHeight(),
+          surface.FontScale(),
+          surface.Font(),
+          surface.ForeColor(),
+          {surface.TextWidth(glyph, glyphFont), surface.TextHeight(glyph, glyphFont),
+           surface.TextWidth(digit, glyphFont), surface.TextHeight(digit, glyphFont)}};
+}
+
+}  // namespace
+
+struct WheelPaint::Kept {
+  FitKey key;
+  WheelPlan plan;
+};
+
+WheelPaint::WheelPaint() = default;
+WheelPaint::~WheelPaint() = default;
+
+const WheelPlan& WheelPaint::Plan(const Canvas& surface, const WheelPaintInputs& in, bool printing,
+                                  const std::optional<std::array<UserPoint, 2>>& gridBox) {
+  FitKey key = KeyOf(surface, in, printing, gridBox);
+  if (!kept_ || !(kept_->key == key))
+    kept_ = std::make_unique<Kept>(
+        Kept{std::move(key), FitWheel(surface, in, SurfaceOf(printing), gridBox)});
+  return kept_->plan;
+}
+
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
+  WheelPaint paint;
+  PaintWheelWindow(canvas, in, startScale, paint);
+}
+
+void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale,
+                      WheelPaint& paint) {
   const WheelRequest& r = *in.request;
   canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[O::WheelBackColor]));
   canvas.Clear();
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetFontScale(WindowFontScale(canvas.DeviceUnitsPerUserX(), canvas.DotsPerInch()));
   canvas.SetForeColor(QBColor(0));
-  const WheelPlan plan = FitWheel(canvas, in, kWindow);
+  const WheelPlan& plan = paint.Plan(canvas, in, false, std::nullopt);
   Painter p(canvas, in, kWindow);
   if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, false, plan);
@@ -470,6 +551,14 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
 void PaintWheelPrinter(
     Canvas& canvas, const WheelPaintInputs& in,
     const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+  WheelPaint paint;
+  PaintWheelPrinter(canvas, in, personalHeader, paint);
+}
+
+void PaintWheelPrinter(
+    Canvas& canvas, const WheelPaintInputs& in,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader,
+    WheelPaint& paint) {
   const WheelRequest& r = *in.request;
   SetEdges(canvas, PrinterScaleEdges(PrinterStartScale(in.typeChart, r.WheelKind)));
   canvas.SetFontScale(1);  // the page is always the same size
@@ -479,7 +568,7 @@ void PaintWheelPrinter(
   std::optional<std::array<UserPoint, 2>> gridBox;
   if (r.WheelKind == 2 && (*in.options)[O::AspectGridOnPrint] != 0 && r.DualWheelShown == 1)
     gridBox = AspectGridLowestBox(canvas, WheelGridInputs(in));
-  const WheelPlan plan = FitWheel(canvas, in, kPrinter, gridBox);
+  const WheelPlan& plan = paint.Plan(canvas, in, true, gridBox);
   Painter p(canvas, in, kPrinter);
   // Below the wheel, clear of its circles and spokes and of every label.
   const auto grid = [&] {
