@@ -200,9 +200,11 @@ struct RingLending {
 // How a house's rows are fitted: with `quickFail` its labels count only
 // where they fit, and a row that does not gives up sooner; with `legible`
 // they keep to the size at which they read (else, for a house too full
-// for that, to `kSmallestLabel`).
+// for that, to `kSmallestLabel`); `lentOut`, the points being fitted into
+// a neighbour's house, and how much further from the rim each stands.
 struct RowFit {
   bool quickFail = false, legible = true;
+  const std::map<int, double>* lentOut = nullptr;
 };
 
 // The surface as the fit sees it: the canvas's measures only, and a text
@@ -329,14 +331,15 @@ class WheelFit {
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs, const RowFit& how = {});
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest,
-                   bool quickFail = false);
+                   const RowFit& how = {});
   bool ReachesFarPastInner(std::span<PlacedLabel* const> row);
   double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
                     std::span<const double> staggers, double beat, const RowFit& how);
   void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle);
   double GlyphAngle(const PlacedLabel& l);
-  double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer);
-  double RowLimit(const PlacedLabel& l, double outer) const;
+  double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
+                  const RowFit& how);
+  double RowLimit(const PlacedLabel& l, double outer, const RowFit& how) const;
   double RowGap(double size) const;
   double LeastLabelShare(bool legible = true) const;
 
@@ -641,9 +644,6 @@ class WheelFit {
   std::array<std::array<int, 2>, 13> ringHostOf_{};
   // On paper, the box the aspect grid covers at its lowest place.
   std::optional<Box> gridBox_;
-  // The points being fitted into a neighbour's house, and how much further
-  // from the rim each stands.
-  std::map<int, double> lentOut_;
   bool measuring_ = false;
   std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
   // What the fit has planned so far.

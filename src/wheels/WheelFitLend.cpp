@@ -64,20 +64,20 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
         h.together.assign(original.begin() + long(f), original.begin() + long(t));
       }
     h.ownCount = h.together.size();
+    std::map<int, double> lentOut;
     for (std::size_t k = lentFrom; k < lentTo; ++k) {
       PlacedLabel l = original[k];
       const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
-      lentOut_[l.point] = kLeaderRoom * double(further) + room[l.point];
+      lentOut[l.point] = kLeaderRoom * double(further) + room[l.point];
       l.radius = band_.rim;  // drawn in only as far as it must
       l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
                                   : sector.start + sector.width + 0.01 * double(k - lentFrom + 1));
       h.together.push_back(l);
     }
     for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-    const bool fits = FitOneRow(sector, h.together, LeastLabelShare(), true) > 0;
-    lentOut_.clear();
-    if (!fits) return std::nullopt;
-    return h;
+    const RowFit how{.quickFail = true, .lentOut = &lentOut};
+    if (FitOneRow(sector, h.together, LeastLabelShare(), how) > 0) return h;
+    return std::nullopt;
   };
   // A host's fit depends only on how many it takes on its side: each is
   // fitted once, and a split whose hosts cannot take their share is
@@ -101,9 +101,7 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
       const auto keep = [&] {
         kept.assign(original.begin() + long(keptFrom), original.begin() + long(keptTo));
         for (PlacedLabel& l : kept) l.sizeFactor = 1;
-        lentOut_ = room;
-        fit = FitHouse(own, kept, false, {.quickFail = true});
-        lentOut_.clear();
+        fit = FitHouse(own, kept, false, {.quickFail = true, .lentOut = &room});
       };
       // The labels the leader lines cross (with the kept ones or without);
       // a host's own, which stay where they are, as 0.
@@ -219,6 +217,7 @@ void WheelFit::Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>
           h.together.assign(placed.begin() + long(f), placed.begin() + long(t));
         }
       h.ownCount = h.together.size();
+      std::map<int, double> lentOut;
       for (std::size_t k = from; k < to; ++k) {
         PlacedLabel l = placed[k];
         // Just outside the host on the side toward its own house, each
@@ -226,14 +225,14 @@ void WheelFit::Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>
         l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(to - k)
                                     : sector.start + sector.width + 0.01 * double(k - from + 1));
         if (band_.combined) {
-          lentOut_[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
+          lentOut[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
           l.radius = band_.rim;
         }
         h.together.push_back(l);
       }
       for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-      h.size = FitOneRow(sector, h.together, LeastLabelShare(legible), true);
-      lentOut_.clear();
+      h.size = FitOneRow(sector, h.together, LeastLabelShare(legible),
+                         {.quickFail = true, .lentOut = &lentOut});
       // Their leader lines cross no label.
       for (std::size_t k = from; k < to && h.size > 0 && band_.combined; ++k)
         if (!LeaderCrossings(h.together[h.ownCount + (k - from)],

@@ -123,7 +123,7 @@ std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
                                            const RowFit& how) {
   if (shapes_.Size() > kKeptShapes) ForgetShapes();
   std::vector<PlacedLabel> twoRows = house;
-  const double oneRowSize = FitOneRow(sector, house, LeastLabelShare(how.legible), how.quickFail);
+  const double oneRowSize = FitOneRow(sector, house, LeastLabelShare(how.legible), how);
   double twoRowSize = 0;
   // Too full to stagger them widely: less widely, else every other
   // label further in as it comes.
@@ -141,18 +141,18 @@ std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
 // they do not fit even then (they are left spread evenly; with
 // `quickFail` maybe sooner, where the passes put them).
 double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                           double smallest, bool quickFail) {
+                           double smallest, const RowFit& how) {
   std::vector<PlacedLabel*> row;
   for (PlacedLabel& l : house) row.push_back(&l);
   const double outer = band_.rim - kRimClearance;
   // Where only whether they fit counts, a row that needs far more room
   // than its house has even at `smallest` does not: known at once,
   // without the passes that would shrink it there.
-  if (quickFail) {
+  if (how.quickFail) {
     std::vector<PlacedLabel> least = house;
     std::vector<PlacedLabel*> leastRow;
     for (PlacedLabel& l : least) l.sizeFactor = smallest, leastRow.push_back(&l);
-    if (PlaceRow(sector, leastRow, outer) < kHopelessSqueeze || ReachesFarPastInner(leastRow))
+    if (PlaceRow(sector, leastRow, outer, how) < kHopelessSqueeze || ReachesFarPastInner(leastRow))
       return 0;
   }
   std::vector<PlacedLabel> before;
@@ -167,12 +167,12 @@ double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& 
       leastFrom = pass;
     // Where only whether they fit counts, a row that does not within a
     // few passes at the least size, moved along its house, does not.
-    if (quickFail && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
-    const double squeeze = PlaceRow(sector, row, outer);
+    if (how.quickFail && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
+    const double squeeze = PlaceRow(sector, row, outer, how);
     bool fits = squeeze >= 1;
     for (PlacedLabel* l : row) {
       const bool clear = InnerReach(*l) >= band_.inner + kRimClearance;
-      fits = fits && clear && Reach(*l) <= RowLimit(*l, outer) + kReachSlack;
+      fits = fits && clear && Reach(*l) <= RowLimit(*l, outer, how) + kReachSlack;
       // Shrunk a little beyond the squeeze, which the measured boxes only
       // approach; too long for the band between the circles: a little
       // smaller.
@@ -214,10 +214,10 @@ double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>&
   const std::vector<PlacedLabel> start = house;
   double outer = 1, inner = 1;
   const auto placeRows = [&](double size) {
-    outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
+    outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance, how);
     double boundary = band_.rim;
     for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
-    inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
+    inner = PlaceRow(sector, rows[1], boundary - RowGap(size), how);
   };
   const auto fits = [&](double stagger) {
     bool clear = outer >= 1 && inner >= 1;
@@ -305,11 +305,12 @@ double WheelFit::GlyphAngle(const PlacedLabel& l) {
 
 // One row's labels drawn in until each clears `outer`, then moved apart
 // inside the sector. Returns the squeeze the row needs (1: it fits).
-double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer) {
+double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
+                          const RowFit& how) {
   std::vector<double> angles;
   std::vector<LabelSpan> spans;
   for (PlacedLabel* l : row) {
-    const double limit = RowLimit(*l, outer);
+    const double limit = RowLimit(*l, outer, how);
     for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
          over = Reach(*l) - limit)
       l->radius -= std::max(1.0, over - 1);
@@ -368,9 +369,10 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
 
 // How far out a label of a row whose edge is `outer` may reach: a lent
 // label further in by its room for the leader lines beside it.
-double WheelFit::RowLimit(const PlacedLabel& l, double outer) const {
-  const auto lent = lentOut_.find(l.point);
-  return outer - (lent == lentOut_.end() ? 0 : lent->second);
+double WheelFit::RowLimit(const PlacedLabel& l, double outer, const RowFit& how) const {
+  if (!how.lentOut) return outer;
+  const auto lent = how.lentOut->find(l.point);
+  return outer - (lent == how.lentOut->end() ? 0 : lent->second);
 }
 
 // The room between a house's two rows of labels at `size`: as between

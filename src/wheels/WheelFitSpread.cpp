@@ -107,10 +107,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         }
         const HouseSector sector = sectorOf(house);
         std::vector<PlacedLabel>& block = it->second.labels;
+        std::map<int, double> lentOut;
         for (std::size_t k = b; k < e; ++k) {
           PlacedLabel l = original[seq[k]];
           l.sizeFactor = 1;
-          if (rooms[k - b] > 0) lentOut_[l.point] = rooms[k - b];
+          if (rooms[k - b] > 0) lentOut[l.point] = rooms[k - b];
           if (own(k) != h) {
             l.radius = band_.rim;
             l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
@@ -129,9 +130,9 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           }
           block.push_back(l);
         }
-        it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare(), true)
-                               : FitHouse(sector, block, false, {.quickFail = true}).first;
-        lentOut_.clear();
+        const RowFit how{.quickFail = true, .lentOut = &lentOut};
+        it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare(), how)
+                               : FitHouse(sector, block, false, how).first;
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
