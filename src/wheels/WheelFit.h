@@ -250,7 +250,13 @@ class WheelFit {
  public:
   WheelFit(const Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o,
            const std::optional<std::array<UserPoint, 2>>& gridBox)
-      : surface_(canvas), in_(in), req_(*in.request), o_(o), gridBox_(gridBox) {
+      : surface_(canvas),
+        in_(in),
+        req_(*in.request),
+        o_(o),
+        ringLeast_(
+            req_.WheelKind == 2 && req_.DualWheelShown == 1 && !o.printing ? LeastLabelShare() : 0),
+        gridBox_(gridBox) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
     squash_ = std::fabs(canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX());
   }
@@ -628,8 +634,10 @@ class WheelFit {
   int spreadCut_ = 1;
   std::map<int, int> spreadHosts_;
   // The least share of their sizes the two-ring wheel's labels are drawn
-  // at while it is fitted and drawn (0: as small as their sector needs).
-  double ringLeast_ = 0;
+  // at in a window: as large as a single wheel's labels read, whatever the
+  // window's size (0, on paper and on the one-chart ring: as small as their
+  // sector needs).
+  const double ringLeast_;
   // The two-ring labels lent to another sector, by index: the true angle
   // of their points' own places and their leader lines.
   struct RingLeader {

@@ -208,7 +208,6 @@ void WheelFit::DualPoints() {
   DualPlacement placed = PlaceDualWheel(inputs);
   // On a screen as large as a single wheel's labels read, whatever the
   // window's size; the printed page keeps its sizes.
-  ringLeast_ = o_.printing ? 0 : LeastLabelShare();
   const std::vector<RingSpot> spots =
       FitRing(placed, o_.printing ? kSmallestLabel : ringLeast_, !o_.printing);
   for (std::size_t k = 0; k < placed.labels.size(); ++k) {
@@ -222,7 +221,6 @@ void WheelFit::DualPoints() {
     }
     DualLabelAt(l, spots[k]);
   }
-  ringLeast_ = 0;
   // A lent label's lines end where its leader does, at its own place.
   for (const auto& [k, leader] : ringLeaders_) placed.labels[k].angle = UserAngle(leader.target);
   plan_.ring = std::move(placed);
