@@ -268,11 +268,13 @@ class WheelFit {
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
-  void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
+  void Put(int code, UserPoint at, std::vector<std::array<UserPoint, 2>>* measured) {
+    PutText(GlyphText(code), at, measured);
+  }
 
-  void PutBold(int code, UserPoint at) {
+  void PutBold(int code, UserPoint at, std::vector<std::array<UserPoint, 2>>* measured) {
     surface_.SetFontBold(true);
-    Put(code, at);
+    Put(code, at, measured);
     surface_.SetFontBold(false);
   }
 
@@ -308,7 +310,7 @@ class WheelFit {
 
   // The wheel's parts, planned (WheelFitPlan.cpp).
   void CuspLabels();
-  void PutCuspLabel(const CuspLabel& label);
+  void PutCuspLabel(const CuspLabel& label, std::vector<std::array<UserPoint, 2>>* measured);
   const std::vector<std::array<UserPoint, 2>>& CuspLabelBoxes(const CuspLabel& label);
   static bool Touches(const std::vector<std::array<UserPoint, 2>>& boxes,
                       const std::vector<std::array<UserPoint, 2>>& others);
@@ -323,14 +325,16 @@ class WheelFit {
   void Leader(const PlacedLabel& l);
   void PutLine(UserPoint a, UserPoint b, Rgb color);
 
-  // A label's texts, planned or, while measuring, only their boxes noted
+  // A label's texts, planned or, `measured`, only their boxes noted there
   // (WheelFitMeasure.cpp).
-  void PutText(const std::string& text, UserPoint at);
+  void PutText(const std::string& text, UserPoint at,
+               std::vector<std::array<UserPoint, 2>>* measured);
   void MeasureCells();
-  void Label(const PlacedLabel& l);
+  void Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>* measured);
   void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
-                 double rho = WheelRadius + 5, double factor = 1);
-  void DualLabelAt(const DualLabel& l, const RingSpot& spot);
+                 double rho, double factor, std::vector<std::array<UserPoint, 2>>* measured);
+  void DualLabelAt(const DualLabel& l, const RingSpot& spot,
+                   std::vector<std::array<UserPoint, 2>>* measured);
 
   // A band's houses, each in one row or two (WheelFitRows.cpp).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
@@ -429,13 +433,12 @@ class WheelFit {
     return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
   }
 
-  // The boxes the characters `draw` puts cover, measured without drawing.
+  // The boxes the characters `draw` puts cover, noted where it is told
+  // rather than planned.
   template <class Draw>
   const std::vector<std::array<UserPoint, 2>>& Measured(const Draw& draw) {
-    measuring_ = true;
     boxes_.clear();
-    draw();
-    measuring_ = false;
+    draw(&boxes_);
     return boxes_;
   }
   // A label's boxes depend only on these, and the fit asks for the same
@@ -560,10 +563,8 @@ class WheelFit {
     return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
   }
   const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
-    measuring_ = true;
     boxes_.clear();
-    DualLabelAt(l, spot);
-    measuring_ = false;
+    DualLabelAt(l, spot, &boxes_);
     return boxes_;
   }
   LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
@@ -652,8 +653,8 @@ class WheelFit {
   std::array<std::array<int, 2>, 13> ringHostOf_{};
   // On paper, the box the aspect grid covers at its lowest place.
   std::optional<Box> gridBox_;
-  bool measuring_ = false;
-  std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
+  // The boxes measured last: top-left and bottom-right.
+  std::vector<std::array<UserPoint, 2>> boxes_;
   // What the fit has planned so far.
   WheelPlan plan_;
   // The boxes of each label measured, by its shape; forgotten when the

@@ -40,13 +40,14 @@ constexpr std::array<Band, 4> kTextX{
 }  // namespace
 
 // Planned (on paper its box kept, for the aspect grid to keep clear of),
-// or while measuring only its box noted.
-void WheelFit::PutText(const std::string& text, UserPoint at) {
-  if (measuring_ || o_.printing) {
+// or, `measured`, only its box noted there.
+void WheelFit::PutText(const std::string& text, UserPoint at,
+                       std::vector<std::array<UserPoint, 2>>* measured) {
+  if (measured || o_.printing) {
     const double width = surface_.TextWidth(text), height = surface_.TextHeight(text);
     const std::array<UserPoint, 2> box{at, {at.x + width, at.y - height}};
-    if (measuring_) {
-      boxes_.push_back(box);
+    if (measured) {
+      measured->push_back(box);
       if (strokes_) strokes_->push_back({LabelStroke::Put, width, height});
       return;
     }
@@ -66,7 +67,7 @@ void WheelFit::MeasureCells() {
   glyphStepY_ = ToInteger(surface_.TextHeight(reference) + Opt(o_.glyphHeightOffset));
 }
 
-void WheelFit::Label(const PlacedLabel& l) {
+void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>* measured) {
   sizeFactor_ = l.sizeFactor;
   const LongitudeParts parts = SplitLongitudeDM(Mod360(l.value));
   const double r = o_.printing ? l.radius * 0.9875 : l.radius;
@@ -75,7 +76,7 @@ void WheelFit::Label(const PlacedLabel& l) {
   surface_.SetFontSize(Size(o_.glyphSize));
   surface_.SetForeColor(band_.glyphColor.value_or(Color(o_.glyphColor)));
   at_ = {r * std::cos(rad), r * std::sin(rad)};
-  Put(PointCode(l.point), at_);
+  Put(PointCode(l.point), at_, measured);
   const std::string zero = "0";
   const int sign = GlyphCode::SignBase + parts.sign;
   // The retrograde mark stands next to its own glyph, inside the column:
@@ -96,21 +97,21 @@ void WheelFit::Label(const PlacedLabel& l) {
     surface_.SetFontSize(Size(o_.degreeSize));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     surface_.SetForeColor(Color(o_.degreeColor));
-    PutBold('0' + parts.degrees / 10, at_);
+    PutBold('0' + parts.degrees / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    PutBold('0' + parts.degrees % 10, at_);
+    PutBold('0' + parts.degrees % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
     surface_.SetFontSize(Size(o_.signSize));
     surface_.SetForeColor(Color(o_.signColor));
-    Put(sign, at_);
+    Put(sign, at_, measured);
     MeasureDigit(GlyphText(sign), o_.glyphWidthOffset, o_.glyphHeightOffset);
     Step(a, digitStepX_, digitStepY_);
     surface_.SetFontSize(Size(o_.minuteSize));
     surface_.SetForeColor(Color(o_.minuteColor));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
-    Put('0' + parts.minutes / 10, at_);
+    Put('0' + parts.minutes / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    Put('0' + parts.minutes % 10, at_);
+    Put('0' + parts.minutes % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
   } else {
     surface_.SetForeColor(Color(o_.minuteColor));
@@ -121,22 +122,22 @@ void WheelFit::Label(const PlacedLabel& l) {
     surface_.SetFontSize(Size(o_.minuteSize));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Shrink(a);
-    Put('0' + parts.minutes % 10, at_);
+    Put('0' + parts.minutes % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    Put('0' + parts.minutes / 10, at_);
+    Put('0' + parts.minutes / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Step(a, digitStepX_, digitStepY_);
     surface_.SetFontSize(Size(o_.signSize));
     surface_.SetForeColor(Color(o_.signColor));
-    Put(sign, at_);
+    Put(sign, at_, measured);
     surface_.SetFontSize(Size(o_.degreeSize));
     surface_.SetForeColor(Color(o_.degreeColor));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Step(a, digitStepX_, digitStepY_);
-    PutBold('0' + parts.degrees % 10, at_);
+    PutBold('0' + parts.degrees % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    PutBold('0' + parts.degrees / 10, at_);
+    PutBold('0' + parts.degrees / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
   }
   if (markAt) {
@@ -144,7 +145,7 @@ void WheelFit::Label(const PlacedLabel& l) {
     const Rgb kept = surface_.ForeColor();
     surface_.SetForeColor(Color(o_.retroColor));
     if (strokes_) strokes_->push_back({LabelStroke::AtMark});
-    Put(GlyphCode::RetrogradeMark, *markAt);
+    Put(GlyphCode::RetrogradeMark, *markAt, measured);
     surface_.SetForeColor(kept);
   }
 }
@@ -154,7 +155,8 @@ void WheelFit::Label(const PlacedLabel& l) {
 // cell further out, both in chart 1's light blue or chart 2's light red;
 // on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
 void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, double a,
-                         int houseCount, double rho, double factor) {
+                         int houseCount, double rho, double factor,
+                         std::vector<std::array<UserPoint, 2>>* measured) {
   const double rad = a * std::numbers::pi / 180;
   const double c = std::cos(rad), s = std::sin(rad);
   const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
@@ -165,9 +167,9 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
   const double fy = BandFactor(a, kGlyphY), fx = BandFactor(a, kGlyphX);
   const UserPoint glyph{rho * c + fx * stepX, rho * s + fy * stepY};
   if (bold)
-    PutBold(code, glyph);
+    PutBold(code, glyph, measured);
   else
-    Put(code, glyph);
+    Put(code, glyph, measured);
   surface_.SetFontBold(bold);
   const double glyphWidth = surface_.TextWidth(GlyphText(code));
   const double glyphHeight = surface_.TextHeight(GlyphText(code));
@@ -200,15 +202,16 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
   const double onLine = inks >= 0 ? 1 : boxes <= 0 ? 0 : boxes / (boxes - inks);
   const double under = at.x + surface_.TextWidth(text) - glyph.x - kGlyphInkInset * glyphWidth;
   if (at.x < glyph.x && under > 0) at.x -= onLine * under;
-  PutText(text, at);
+  PutText(text, at, measured);
   surface_.SetFontBold(false);
   surface_.SetForeColor(Color(o_.degreeColor));
 }
 
-void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot) {
+void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot,
+                           std::vector<std::array<UserPoint, 2>>* measured) {
   RingLabel(PointCode(l.point()), l.secondChart(),
             DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle, l.houseCount, spot.rho,
-            spot.factor);
+            spot.factor, measured);
 }
 
 // A label's boxes: measured the first time its key comes, else its
@@ -220,7 +223,8 @@ std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l)
   if (known == strokesOf_.end()) {
     LabelStrokes noted;
     strokes_ = &noted.strokes;
-    std::vector<std::array<UserPoint, 2>> boxes = Measured([&] { Label(l); });
+    std::vector<std::array<UserPoint, 2>> boxes =
+        Measured([&](auto* measured) { Label(l, measured); });
     strokes_ = nullptr;
     noted.digitStepX = digitStepX_;
     noted.digitStepY = digitStepY_;

@@ -75,7 +75,7 @@ void WheelFit::CuspLabels() {
     }
     CuspLabel label = TableCuspLabel(i, cusp, *in_.hcDataTable, o_.printing);
     KeepOnSurface(label);
-    PutCuspLabel(label);
+    PutCuspLabel(label, nullptr);
     const auto& boxes = CuspLabelBoxes(label);
     taken.insert(taken.end(), boxes.begin(), boxes.end());
   }
@@ -98,27 +98,28 @@ void WheelFit::CuspLabels() {
       KeepOnSurface(label);
       if (!Touches(CuspLabelBoxes(label), taken)) break;
     }
-    PutCuspLabel(label);
+    PutCuspLabel(label, nullptr);
     const auto& boxes = CuspLabelBoxes(label);
     taken.insert(taken.end(), boxes.begin(), boxes.end());
   }
 }
 
-void WheelFit::PutCuspLabel(const CuspLabel& label) {
+void WheelFit::PutCuspLabel(const CuspLabel& label,
+                            std::vector<std::array<UserPoint, 2>>* measured) {
   surface_.SetFontSize(Opt(o_.cuspDegreeSize));
   surface_.SetForeColor(Color(o_.cuspDegreeColor));
-  PutBold(label[0].code, label[0].at);
-  PutBold(label[1].code, label[1].at);
+  PutBold(label[0].code, label[0].at, measured);
+  PutBold(label[1].code, label[1].at, measured);
   surface_.SetFontSize(Opt(o_.cuspSignSize));
   surface_.SetForeColor(Color(o_.cuspSignColor));
-  Put(label[2].code, label[2].at);
+  Put(label[2].code, label[2].at, measured);
   surface_.SetFontSize(Opt(o_.cuspMinuteSize));
   surface_.SetForeColor(Color(o_.cuspMinuteColor));
-  Put(label[3].code, label[3].at);
-  Put(label[4].code, label[4].at);
+  Put(label[3].code, label[3].at, measured);
+  Put(label[4].code, label[4].at, measured);
 }
 const std::vector<std::array<UserPoint, 2>>& WheelFit::CuspLabelBoxes(const CuspLabel& label) {
-  return Measured([&] { PutCuspLabel(label); });
+  return Measured([&](auto* measured) { PutCuspLabel(label, measured); });
 }
 // Whether any of `boxes` comes within a unit of any of `others`.
 bool WheelFit::Touches(const std::vector<std::array<UserPoint, 2>>& boxes,
@@ -185,7 +186,7 @@ void WheelFit::Interceptions() {
         }
       }
       if (!inside && perLine > 1) continue;
-      for (const auto& [code, at] : row) Put(code, at);
+      for (const auto& [code, at] : row) Put(code, at, nullptr);
       break;
     }
   }
@@ -197,7 +198,8 @@ void WheelFit::DualSignGlyphs() {
   surface_.SetForeColor(QBColor(0));
   if (req_.DeclinationDualWheel != 0) return;
   const auto at = RingSignPositions();
-  for (int h = 1; h <= 12; ++h) Put(GlyphCode::SignBase + h, at[static_cast<std::size_t>(h)]);
+  for (int h = 1; h <= 12; ++h)
+    Put(GlyphCode::SignBase + h, at[static_cast<std::size_t>(h)], nullptr);
 }
 
 // Both charts of the two-ring wheel around its circle, and where the
@@ -219,7 +221,7 @@ void WheelFit::DualPoints() {
       for (std::size_t p = 0; p + 1 < path.size(); ++p)
         PutLine(path[p], path[p + 1], QBColor(l.secondChart() ? kLabelRed : kLabelBlue));
     }
-    DualLabelAt(l, spots[k]);
+    DualLabelAt(l, spots[k], nullptr);
   }
   // A lent label's lines end where its leader does, at its own place.
   for (const auto& [k, leader] : ringLeaders_) placed.labels[k].angle = UserAngle(leader.target);
@@ -247,7 +249,7 @@ void WheelFit::CombinedPoints() {
     FitMeasured(inputs[pass], placed[pass]);
     for (const PlacedLabel& l : placed[pass]) {
       Leader(l);
-      Label(l);
+      Label(l, nullptr);
     }
   }
   band_ = {};
@@ -293,7 +295,7 @@ void WheelFit::Points() {
   FitMeasured(inputs, placed);
   for (const PlacedLabel& l : placed) {
     Leader(l);
-    Label(l);
+    Label(l, nullptr);
   }
 }
 
@@ -321,7 +323,7 @@ void WheelFit::RingPoints(std::vector<PlacedLabel>& placed, const WheelList& lis
   }
   const std::vector<RingSpot> spots = FitRing(ring);
   for (std::size_t k = 0; k < placed.size(); ++k) {
-    DualLabelAt(ring.labels[k], spots[k]);
+    DualLabelAt(ring.labels[k], spots[k], nullptr);
     placed[k].angle = placed[k].lineEndAngle = ring.labels[k].angle;
   }
 }

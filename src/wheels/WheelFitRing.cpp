@@ -369,11 +369,9 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
 
 // The box of the sign glyph of `house` in its sector of the ring.
 std::array<UserPoint, 2> WheelFit::RingSignBox(int house, const std::array<UserPoint, 13>& signs) {
-  measuring_ = true;
   boxes_.clear();
   surface_.SetFontSize(Opt(o_.cuspSignSize));
-  Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)]);
-  measuring_ = false;
+  Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)], &boxes_);
   return boxes_.front();
 }
 
