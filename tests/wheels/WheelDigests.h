@@ -10,6 +10,7 @@
 // two-ring; half as many single wheels in both styles; a fifth as many
 // declination and helio-latitude rings. With a shard only every n-th wheel
 // from the i-th is painted, so that n processes share the work.
+// scripts/wheel-digests runs both measure sets so, in shards.
 
 #include <cinttypes>
 #include <cstdint>
