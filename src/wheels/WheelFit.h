@@ -395,7 +395,7 @@ class WheelFit {
                                         double radius);
   std::vector<UserPoint> ArcPoints(double radius, double from, double turn, double pieceDeg) const;
 
- protected:
+ private:
   double Size(int option) const { return Opt(option) * sizeFactor_; }
 
   // How much taller a user unit is than wide on this surface (the printed
