@@ -102,20 +102,26 @@ Canvas::TextSizes& Canvas::MeasuredTexts::In(const CanvasFont& font, double scal
   return *last_;
 }
 
-Canvas::TextSize Canvas::Measured(std::string_view text) const {
-  TextSizes& sizes = measured_.In(font_, fontScale_);
+Canvas::TextSize Canvas::Measured(std::string_view text, const CanvasFont& font) const {
+  TextSizes& sizes = measured_.In(font, fontScale_);
   if (const auto known = sizes.find(text); known != sizes.end()) return known->second;
-  const TextSize size = MeasureText(text, ScaledFont());
+  CanvasFont scaled = font;
+  scaled.points *= fontScale_;
+  const TextSize size = MeasureText(text, scaled);
   sizes.emplace(text, size);
   return size;
 }
 
-double Canvas::TextWidth(std::string_view text) const {
-  return Measured(text).width / DeviceUnitsPerUserX();
+double Canvas::TextWidth(std::string_view text) const { return TextWidth(text, font_); }
+
+double Canvas::TextHeight(std::string_view text) const { return TextHeight(text, font_); }
+
+double Canvas::TextWidth(std::string_view text, const CanvasFont& font) const {
+  return Measured(text, font).width / DeviceUnitsPerUserX();
 }
 
-double Canvas::TextHeight(std::string_view text) const {
-  return Measured(text).height / DeviceUnitsPerUserY();
+double Canvas::TextHeight(std::string_view text, const CanvasFont& font) const {
+  return Measured(text, font).height / DeviceUnitsPerUserY();
 }
 
 }  // namespace orv

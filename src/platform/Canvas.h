@@ -115,6 +115,10 @@ class Canvas {
   // always positive (the height is one line of the font).
   double TextWidth(std::string_view text) const;
   double TextHeight(std::string_view text) const;
+  // The same in `font` (its size before the font scale), whatever the
+  // current font: what a text would take, measured without setting it.
+  double TextWidth(std::string_view text, const CanvasFont& font) const;
+  double TextHeight(std::string_view text, const CanvasFont& font) const;
 
   // User to device coordinates and back (device y grows downward).
   UserPoint ToDevice(UserPoint p) const;
@@ -148,7 +152,7 @@ class Canvas {
   // A text's size in the current font, measured once: a wheel's fit
   // measures the same few texts at a few sizes many thousand times over,
   // and a device's text shaping is slow.
-  TextSize Measured(std::string_view text) const;
+  TextSize Measured(std::string_view text, const CanvasFont& font) const;
 
   struct FontHash {
     std::size_t operator()(const CanvasFont& f) const {

@@ -36,6 +36,7 @@ struct AspectLineTests {
   // `DualAspectFilter`: 0 all, 1 the quincunx only, 2 sextile and trine,
   // 3 square and opposition. The declination rule is not filtered.
   int filter = 0;
+  bool operator==(const AspectLineTests&) const = default;
 };
 
 // The aspect code of two display positions `separationDeg` apart (folded or

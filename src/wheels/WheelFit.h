@@ -16,9 +16,10 @@
 // inch (what a few pixels take, and how far the window has grown); the
 // surface's edges, inside which a two-ring sector's second row must stay;
 // and its squash, how much taller a user unit is than wide, by which it
-// measures where things really stand. A label's texts are put by the same
-// code whether measured or drawn (WheelFitMeasure.cpp), so what is fitted
-// is what the paint (WheelPaint.cpp) then draws.
+// measures where things really stand (`FitSurface`). A label's texts are
+// put by the same code whether measured or planned (WheelFitMeasure.cpp),
+// so what is fitted is what the plan holds (`FitWheel`, WheelFitPlan.cpp)
+// and the paint (WheelPaint.cpp) then draws.
 
 #include <array>
 #include <bit>
@@ -45,6 +46,7 @@
 #include "wheels/WheelLayout.h"
 #include "wheels/WheelPaint.h"
 #include "wheels/WheelPlacement.h"
+#include "wheels/WheelPlan.h"
 
 namespace orv::wheelfit {
 
@@ -59,7 +61,7 @@ struct SurfaceOptions {
   int glyphWidthOffset, digitWidthOffset, glyphHeightOffset, digitHeightOffset;
   int shrinkThreshold, shrinkAmount;
   // The vertical factor of spoke and line ends: the surface's own, which
-  // the painter sets from its shape (`SurfaceVerticalFactor`).
+  // the fit and the paint set from its shape (`SurfaceVerticalFactor`).
   double verticalFactor = 1;
 };
 
@@ -182,26 +184,98 @@ inline std::uint64_t MixedIn(std::uint64_t h, double d) {
   return (h ^ bits) * 0x9e3779b97f4a7c15ULL + (h >> 7);
 }
 
-// The state of one paint's fit, and the measures it takes. The paint
-// (WheelPaint.cpp) derives from it, and draws with the same label code.
+// How a crowded two-ring sector lends its labels: to sectors up to
+// `reach` away; with `split`, those lent on one side may be split
+// between the two sectors there; `lastTry`, the last tries where labels
+// still stay small: a sector that holds labels lent from one side takes
+// others at its other end, and a sector lends one label more to a side
+// than it otherwise may; on paper with `clearOfGrid`, every sector's rows
+// fitted clear of the aspect grid's box.
+struct RingLending {
+  int reach = kRingLendReach;
+  bool split = false, lastTry = false, clearOfGrid = false;
+  bool operator==(const RingLending&) const = default;
+};
+
+// How a house's rows are fitted: with `quickFail` its labels count only
+// where they fit, and a row that does not gives up sooner; with `legible`
+// they keep to the size at which they read (else, for a house too full
+// for that, to `kSmallestLabel`); `lentOut`, the points being fitted into
+// a neighbour's house, and how much further from the rim each stands.
+struct RowFit {
+  bool quickFail = false, legible = true;
+  const std::map<int, double>* lentOut = nullptr;
+};
+
+// The surface as the fit sees it: the canvas's measures only, and a text
+// state (font and colour) of its own, in which texts are measured and
+// planned. Nothing is drawn on the canvas, nor its state changed.
+class FitSurface {
+ public:
+  explicit FitSurface(const Canvas& canvas)
+      : canvas_(canvas), font_(canvas.Font()), fore_(canvas.ForeColor()) {}
+
+  void SetFontName(std::string_view family) { font_.family = family; }
+  void SetFontSize(double points) { font_.points = points; }
+  void SetFontBold(bool bold) { font_.bold = bold; }
+  const CanvasFont& Font() const { return font_; }
+  void SetForeColor(Rgb c) { fore_ = c; }
+  Rgb ForeColor() const { return fore_; }
+  double TextWidth(std::string_view text) const { return canvas_.TextWidth(text, font_); }
+  double TextHeight(std::string_view text) const { return canvas_.TextHeight(text, font_); }
+  double DeviceUnitsPerUserX() const { return canvas_.DeviceUnitsPerUserX(); }
+  double DeviceUnitsPerUserY() const { return canvas_.DeviceUnitsPerUserY(); }
+  double DotsPerInch() const { return canvas_.DotsPerInch(); }
+  double ScaleLeft() const { return canvas_.ScaleLeft(); }
+  double ScaleTop() const { return canvas_.ScaleTop(); }
+  double ScaleWidth() const { return canvas_.ScaleWidth(); }
+  double ScaleHeight() const { return canvas_.ScaleHeight(); }
+
+ private:
+  const Canvas& canvas_;
+  CanvasFont font_;
+  Rgb fore_;
+};
+
+// The fit of the request's wheel on `surface`, whose scale and font scale
+// are set, read with the option twins `o`: its plan. On paper the two-ring
+// wheel's crowded sectors keep their labels out of `gridBox`, the box the
+// aspect grid covers at its lowest place.
+WheelPlan FitWheel(const Canvas& surface, const WheelPaintInputs& in, const SurfaceOptions& o,
+                   const std::optional<std::array<UserPoint, 2>>& gridBox = std::nullopt);
+
+// The state of one fit, and the measures it takes; it lives for one fit
+// (`FitWheel`), which returns what it planned.
 class WheelFit {
  public:
-  // On a surface whose scale is set.
-  WheelFit(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
-      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
+  WheelFit(const Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o,
+           const std::optional<std::array<UserPoint, 2>>& gridBox)
+      : surface_(canvas),
+        in_(in),
+        req_(*in.request),
+        o_(o),
+        ringLeast_(
+            req_.WheelKind == 2 && req_.DualWheelShown == 1 && !o.printing ? LeastLabelShare() : 0),
+        gridBox_(gridBox) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
-    squash_ = std::fabs(canvas_.DeviceUnitsPerUserY() / canvas_.DeviceUnitsPerUserX());
+    squash_ = std::fabs(canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX());
   }
+
+  // The whole wheel's texts and lines, in the order they are drawn
+  // (WheelFitPlan.cpp).
+  WheelPlan Plan();
 
   double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
   Rgb Color(int option) const { return QBColor(Opt(option)); }
 
-  void Put(int code, UserPoint at) { PutText(GlyphText(code), at); }
+  void Put(int code, UserPoint at, std::vector<std::array<UserPoint, 2>>* measured) {
+    PutText(GlyphText(code), at, measured);
+  }
 
-  void PutBold(int code, UserPoint at) {
-    canvas_.SetFontBold(true);
-    Put(code, at);
-    canvas_.SetFontBold(false);
+  void PutBold(int code, UserPoint at, std::vector<std::array<UserPoint, 2>>* measured) {
+    surface_.SetFontBold(true);
+    Put(code, at, measured);
+    surface_.SetFontBold(false);
   }
 
   int PointCode(int p) const {
@@ -210,8 +284,8 @@ class WheelFit {
   }
 
   void MeasureDigit(const std::string& text, int widthOffset, int heightOffset) {
-    digitStepX_ = ToInteger(canvas_.TextWidth(text) + Opt(widthOffset));
-    digitStepY_ = ToInteger(canvas_.TextHeight(text) + Opt(heightOffset));
+    digitStepX_ = ToInteger(surface_.TextWidth(text) + Opt(widthOffset));
+    digitStepY_ = ToInteger(surface_.TextHeight(text) + Opt(heightOffset));
   }
   void Step(double angle, double sx, double sy) {
     at_ = StepTowardCentre(at_, angle, sx, sy, o_.printing);
@@ -234,45 +308,56 @@ class WheelFit {
     double rho = WheelRadius + 5, factor = 1;
   };
 
-  // A fit whose labels count only where they fit: a row that does not
-  // gives up sooner (`quickFail_`).
-  template <class Fit>
-  std::invoke_result_t<const Fit&> FitOnly(const Fit& fit) {
-    quickFail_ = true;
-    const auto result = fit();
-    quickFail_ = false;
-    return result;
-  }
+  // The wheel's parts, planned (WheelFitPlan.cpp).
+  void CuspLabels();
+  void PutCuspLabel(const CuspLabel& label, std::vector<std::array<UserPoint, 2>>* measured);
+  const std::vector<std::array<UserPoint, 2>>& CuspLabelBoxes(const CuspLabel& label);
+  static bool Touches(const std::vector<std::array<UserPoint, 2>>& boxes,
+                      const std::vector<std::array<UserPoint, 2>>& others);
+  void KeepOnSurface(CuspLabel& label);
+  void Interceptions();
+  void DualSignGlyphs();
+  void DualPoints();
+  void CombinedPoints();
+  double HouseNumbersReach();
+  void Points();
+  void RingPoints(std::vector<PlacedLabel>& placed, const WheelList& list);
+  void Leader(const PlacedLabel& l);
+  void PutLine(UserPoint a, UserPoint b, Rgb color);
 
-  // A label's texts, drawn or, while measuring, only their boxes noted
+  // A label's texts, planned or, `measured`, only their boxes noted there
   // (WheelFitMeasure.cpp).
-  void PutText(const std::string& text, UserPoint at);
+  void PutText(const std::string& text, UserPoint at,
+               std::vector<std::array<UserPoint, 2>>* measured);
   void MeasureCells();
-  void Label(const PlacedLabel& l);
+  void Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>* measured);
   void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
-                 double rho = WheelRadius + 5, double factor = 1);
-  void DualLabelAt(const DualLabel& l, const RingSpot& spot);
+                 double rho, double factor, std::vector<std::array<UserPoint, 2>>* measured);
+  void DualLabelAt(const DualLabel& l, const RingSpot& spot,
+                   std::vector<std::array<UserPoint, 2>>* measured);
 
   // A band's houses, each in one row or two (WheelFitRows.cpp).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                                   bool pairs);
-  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest);
+                                   bool pairs, const RowFit& how = {});
+  double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest,
+                   const RowFit& how = {});
   bool ReachesFarPastInner(std::span<PlacedLabel* const> row);
   double FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                    std::span<const double> staggers, double beat);
+                    std::span<const double> staggers, double beat, const RowFit& how);
   void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle);
   double GlyphAngle(const PlacedLabel& l);
-  double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer);
-  double RowLimit(const PlacedLabel& l, double outer) const;
+  double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
+                  const RowFit& how);
+  double RowLimit(const PlacedLabel& l, double outer, const RowFit& how) const;
   double RowGap(double size) const;
-  double LeastLabelShare() const;
+  double LeastLabelShare(bool legible = true) const;
 
   // A crowded band of the combined arrangement dealt out afresh
   // (WheelFitSpread.cpp).
   double ScreenLaneRoom() const;
   bool Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
-              std::vector<PlacedLabel>& placed, double step, bool lanes);
+              std::vector<PlacedLabel>& placed, double step, bool lanes, bool hostOrder);
 
   // A crowded house's labels lent to its neighbours, with their leader
   // lines (WheelFitLend.cpp).
@@ -280,14 +365,15 @@ class WheelFit {
             std::vector<PlacedLabel>& placed,
             const std::vector<std::pair<std::size_t, std::size_t>>& groups,
             std::array<bool, 13>& twoRowHouse, std::array<bool, 13>& busy, std::size_t from,
-            std::size_t to);
+            std::size_t to, int leaderSteps);
   void Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
                const std::vector<std::pair<std::size_t, std::size_t>>& groups,
-               const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to);
+               const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to,
+               bool legible);
   double RimPlace(const SingleWheelInputs& inputs, int house, double value) const;
-  std::vector<UserPoint> LeaderPath(const PlacedLabel& l, double target);
+  std::vector<UserPoint> LeaderPath(const PlacedLabel& l, double target, bool dealing = false);
   std::vector<int> LeaderCrossings(const PlacedLabel& l, double target,
-                                   const std::vector<PlacedLabel>& around);
+                                   const std::vector<PlacedLabel>& around, bool dealing = false);
 
   // The two-ring wheel's sectors, and their lending along the circle
   // (WheelFitRing.cpp).
@@ -299,16 +385,17 @@ class WheelFit {
   HouseSector RingSector(int house) const;
   bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,
                  std::vector<RingSpot>& spots, double least,
-                 const std::vector<std::size_t>& firstRow = {});
+                 const std::vector<std::size_t>& firstRow = {}, bool clearOfGrid = false);
   std::array<UserPoint, 2> RingSignBox(int house, const std::array<UserPoint, 13>& signs);
   bool LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
-                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome);
+                std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome,
+                const RingLending& lending = {});
   std::vector<UserPoint> RingLeaderPath(const DualLabel& l, const RingSpot& spot, double target,
                                         double radius);
   std::vector<UserPoint> ArcPoints(double radius, double from, double turn, double pieceDeg) const;
 
- protected:
+ private:
   double Size(int option) const { return Opt(option) * sizeFactor_; }
 
   // How much taller a user unit is than wide on this surface (the printed
@@ -346,13 +433,12 @@ class WheelFit {
     return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
   }
 
-  // The boxes the characters `draw` puts cover, measured without drawing.
+  // The boxes the characters `draw` puts cover, noted where it is told
+  // rather than planned.
   template <class Draw>
   const std::vector<std::array<UserPoint, 2>>& Measured(const Draw& draw) {
-    measuring_ = true;
     boxes_.clear();
-    draw();
-    measuring_ = false;
+    draw(&boxes_);
     return boxes_;
   }
   // A label's boxes depend only on these, and the fit asks for the same
@@ -477,10 +563,8 @@ class WheelFit {
     return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
   }
   const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
-    measuring_ = true;
     boxes_.clear();
-    DualLabelAt(l, spot);
-    measuring_ = false;
+    DualLabelAt(l, spot, &boxes_);
     return boxes_;
   }
   LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
@@ -517,31 +601,26 @@ class WheelFit {
     // A band of the combined arrangement, whose rehoused labels keep their
     // leader lines clear.
     bool combined = false;
+    // Its glyphs' colour where not option 92's (the second chart's).
+    std::optional<Rgb> glyphColor;
   };
 
-  Canvas& canvas_;
+  FitSurface surface_;
   const WheelPaintInputs& in_;
   const WheelRequest& req_;
   SurfaceOptions o_;
   int glyphStepX_ = 0, glyphStepY_ = 0, digitStepX_ = 0, digitStepY_ = 0;
   UserPoint at_;
-  std::optional<Rgb> glyphColor_;  // replaces option 92's (the second chart's)
   double sizeFactor_ = 1;
   double squash_ = 1;  // the surface's, whose scale stays as it was set
   // The true angles on the rim of the rehoused labels' points, by point.
   std::map<int, double> leaders_;
-  // Those of them dealt out across a band of the combined arrangement, and
-  // whether such a dealing is being checked.
+  // Those of them dealt out across a band of the combined arrangement.
   std::set<int> spread_;
-  bool spreading_ = false;
-  // How their leader lines run (`LeaderPath`), and the room each takes.
+  // How the leader lines of the band's last dealing tried run
+  // (`LeaderPath`), and the room each takes.
   bool spreadLanes_ = false;
   double spreadStep_ = kLeaderRoom;
-  // Whether a row's fit counts only when it fits (else its labels are left
-  // where the passes put them).
-  bool quickFail_ = false;
-  // Whether labels dealt out read as their hosts' own labels do.
-  bool hostOrder_ = false;
   // The fits a band's dealing tried, by host, first label, count, the
   // labels' rooms and their reading order: a dealing with closer leader
   // lines tries some again.
@@ -555,21 +634,11 @@ class WheelFit {
   // house that dealing gave each label (by point).
   int spreadCut_ = 1;
   std::map<int, int> spreadHosts_;
-  // Whether labels keep to the size at which they read (else, for a house
-  // too full for that, to `kSmallestLabel`).
-  bool legible_ = true;
   // The least share of their sizes the two-ring wheel's labels are drawn
-  // at while it is fitted and drawn (0: as small as their sector needs).
-  double ringLeast_ = 0;
-  // How many sectors away the two-ring wheel's labels are lent at most.
-  int ringReach_ = kRingLendReach;
-  // Whether a sector's labels lent on one side may be split between the
-  // two sectors there.
-  bool ringSplit_ = false;
-  // The last tries where labels still stay small: a sector that holds
-  // labels lent from one side takes others at its other end, and a sector
-  // lends one label more to a side than it otherwise may.
-  bool ringLastTry_ = false;
+  // at in a window: as large as a single wheel's labels read, whatever the
+  // window's size (0, on paper and on the one-chart ring: as small as their
+  // sector needs).
+  const double ringLeast_;
   // The two-ring labels lent to another sector, by index: the true angle
   // of their points' own places and their leader lines.
   struct RingLeader {
@@ -582,18 +651,12 @@ class WheelFit {
   // order; and the sector each sector lent to on either side (0: none).
   std::array<std::array<std::vector<std::size_t>, 2>, 13> ringGuests_;
   std::array<std::array<int, 2>, 13> ringHostOf_{};
-  // On paper, the box the aspect grid covers at its lowest place, and
-  // whether a sector's rows are fitted clear of it.
+  // On paper, the box the aspect grid covers at its lowest place.
   std::optional<Box> gridBox_;
-  bool clearOfGrid_ = false;
-  // How many times a leader line's crossed labels stand in further.
-  int leaderSteps_ = kLeaderSteps;
-  // The points being fitted into a neighbour's house, and how much further
-  // from the rim each stands.
-  std::map<int, double> lentOut_;
-  bool measuring_ = false;
-  std::vector<std::array<UserPoint, 2>> boxes_;  // top-left and bottom-right
-  std::vector<std::array<UserPoint, 2>> printed_;
+  // The boxes measured last: top-left and bottom-right.
+  std::vector<std::array<UserPoint, 2>> boxes_;
+  // What the fit has planned so far.
+  WheelPlan plan_;
   // The boxes of each label measured, by its shape; forgotten when the
   // cells change, and where too many are kept, between houses' fits.
   StableHashMap<LabelShape, LabelMeasures, LabelShapeHash> shapes_;

@@ -31,7 +31,7 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
                     std::vector<PlacedLabel>& placed,
                     const std::vector<std::pair<std::size_t, std::size_t>>& groups,
                     std::array<bool, 13>& twoRowHouse, std::array<bool, 13>& busy, std::size_t from,
-                    std::size_t to) {
+                    std::size_t to, int leaderSteps) {
   const int house = placed[from].house;
   const auto sectorOf = [&](int h) {
     return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
@@ -64,20 +64,20 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
         h.together.assign(original.begin() + long(f), original.begin() + long(t));
       }
     h.ownCount = h.together.size();
+    std::map<int, double> lentOut;
     for (std::size_t k = lentFrom; k < lentTo; ++k) {
       PlacedLabel l = original[k];
       const std::size_t further = dir > 0 ? lentTo - 1 - k : k - lentFrom;
-      lentOut_[l.point] = kLeaderRoom * double(further) + room[l.point];
+      lentOut[l.point] = kLeaderRoom * double(further) + room[l.point];
       l.radius = band_.rim;  // drawn in only as far as it must
       l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(lentTo - k)
                                   : sector.start + sector.width + 0.01 * double(k - lentFrom + 1));
       h.together.push_back(l);
     }
     for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-    const bool fits = FitOnly([&] { return FitOneRow(sector, h.together, LeastLabelShare()); }) > 0;
-    lentOut_.clear();
-    if (!fits) return std::nullopt;
-    return h;
+    const RowFit how{.quickFail = true, .lentOut = &lentOut};
+    if (FitOneRow(sector, h.together, LeastLabelShare(), how) > 0) return h;
+    return std::nullopt;
   };
   // A host's fit depends only on how many it takes on its side: each is
   // fitted once, and a split whose hosts cannot take their share is
@@ -101,9 +101,7 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
       const auto keep = [&] {
         kept.assign(original.begin() + long(keptFrom), original.begin() + long(keptTo));
         for (PlacedLabel& l : kept) l.sizeFactor = 1;
-        lentOut_ = room;
-        fit = FitOnly([&] { return FitHouse(own, kept, false); });
-        lentOut_.clear();
+        fit = FitHouse(own, kept, false, {.quickFail = true, .lentOut = &room});
       };
       // The labels the leader lines cross (with the kept ones or without);
       // a host's own, which stay where they are, as 0.
@@ -138,10 +136,10 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
       // labels kept or lent that it would cross stand in from the rim, a
       // step further each time, until it passes outside them.
       bool clear = false;
-      for (int step = 0; step <= leaderSteps_; ++step) {
+      for (int step = 0; step <= leaderSteps; ++step) {
         const std::vector<int> points = crossed(true);
         clear = points.empty();
-        if (clear || step == leaderSteps_ || crossesAHost(points)) break;
+        if (clear || step == leaderSteps || crossesAHost(points)) break;
         for (const int p : points) room[p] += kLeaderRoom;
         // A fit depends on the room of its own labels alone: one whose
         // labels stand where they did comes out as it did.
@@ -195,7 +193,8 @@ bool WheelFit::Lend(const SingleWheelInputs& inputs, const std::vector<PlacedLab
 // from its glyph to its true place on the rim.
 void WheelFit::Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
                        const std::vector<std::pair<std::size_t, std::size_t>>& groups,
-                       const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to) {
+                       const std::array<bool, 13>& twoRowHouse, std::size_t from, std::size_t to,
+                       bool legible) {
   const int house = placed[from].house;
   // The host that lets them (and its own) keep the largest size, the
   // nearer of two about as good.
@@ -218,6 +217,7 @@ void WheelFit::Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>
           h.together.assign(placed.begin() + long(f), placed.begin() + long(t));
         }
       h.ownCount = h.together.size();
+      std::map<int, double> lentOut;
       for (std::size_t k = from; k < to; ++k) {
         PlacedLabel l = placed[k];
         // Just outside the host on the side toward its own house, each
@@ -225,14 +225,14 @@ void WheelFit::Rehouse(const SingleWheelInputs& inputs, std::vector<PlacedLabel>
         l.angle = UserAngle(dir > 0 ? sector.start - 0.01 * double(to - k)
                                     : sector.start + sector.width + 0.01 * double(k - from + 1));
         if (band_.combined) {
-          lentOut_[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
+          lentOut[l.point] = kLeaderRoom * double(dir > 0 ? to - 1 - k : k - from);
           l.radius = band_.rim;
         }
         h.together.push_back(l);
       }
       for (PlacedLabel& l : h.together) l.sizeFactor = 1;
-      h.size = FitOnly([&] { return FitOneRow(sector, h.together, LeastLabelShare()); });
-      lentOut_.clear();
+      h.size = FitOneRow(sector, h.together, LeastLabelShare(legible),
+                         {.quickFail = true, .lentOut = &lentOut});
       // Their leader lines cross no label.
       for (std::size_t k = from; k < to && h.size > 0 && band_.combined; ++k)
         if (!LeaderCrossings(h.together[h.ownCount + (k - from)],
@@ -278,13 +278,14 @@ double WheelFit::RimPlace(const SingleWheelInputs& inputs, int house, double val
 // A leader line to the surface angle `target`, from its rim end to the
 // label's glyph, as pieces end to end: straight to the glyph's nearest
 // point, or for a label dealt out in a band of the combined arrangement
-// (`Spread`) to the nearer of its glyph's two outer corners, so that the
+// (`Spread`; `dealing`: any of the band's, while a dealing is checked) to
+// the nearer of its glyph's two outer corners, so that the
 // line, which may pass several labels, runs outside those standing in for
 // it. Where such straight lines, long ones cutting deep into the band,
 // cross labels, the band's lines run in lanes instead: out from the glyph
 // just past it, round to the point's place and out to the rim there.
 // Each label a line passes stands in a step further, so the lanes nest.
-std::vector<UserPoint> WheelFit::LeaderPath(const PlacedLabel& l, double target) {
+std::vector<UserPoint> WheelFit::LeaderPath(const PlacedLabel& l, double target, bool dealing) {
   const auto glyph = Boxes(l).front();
   const auto at = [&](double radius, double degrees) {
     const double rad = degrees * std::numbers::pi / 180;
@@ -296,7 +297,7 @@ std::vector<UserPoint> WheelFit::LeaderPath(const PlacedLabel& l, double target)
   };
   const double r = band_.rim - kRimClearance;
   const UserPoint rim = at(r, target);
-  if (!band_.combined || (!spreading_ && spread_.count(l.point) == 0)) return {rim, onGlyph(rim)};
+  if (!band_.combined || (!dealing && spread_.count(l.point) == 0)) return {rim, onGlyph(rim)};
   std::array<UserPoint, 4> corners = Corners(glyph);
   const auto radius = [&](const UserPoint& c) { return std::hypot(c.x, Squash() * c.y); };
   std::sort(corners.begin(), corners.end(),
@@ -323,8 +324,8 @@ std::vector<UserPoint> WheelFit::LeaderPath(const PlacedLabel& l, double target)
 // The points of the labels of `around` (but `l`'s own) that the leader
 // line of `l` to `target` would cross.
 std::vector<int> WheelFit::LeaderCrossings(const PlacedLabel& l, double target,
-                                           const std::vector<PlacedLabel>& around) {
-  const std::vector<UserPoint> path = LeaderPath(l, target);
+                                           const std::vector<PlacedLabel>& around, bool dealing) {
+  const std::vector<UserPoint> path = LeaderPath(l, target, dealing);
   std::vector<int> points;
   for (const PlacedLabel& other : around)
     if (other.point != l.point) {

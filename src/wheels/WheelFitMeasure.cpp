@@ -39,43 +39,44 @@ constexpr std::array<Band, 4> kTextX{
 
 }  // namespace
 
-// Drawn (on paper its box kept, for the aspect grid to keep clear of),
-// or while measuring only its box noted.
-void WheelFit::PutText(const std::string& text, UserPoint at) {
-  if (measuring_ || o_.printing) {
-    const double width = canvas_.TextWidth(text), height = canvas_.TextHeight(text);
+// Planned (on paper its box kept, for the aspect grid to keep clear of),
+// or, `measured`, only its box noted there.
+void WheelFit::PutText(const std::string& text, UserPoint at,
+                       std::vector<std::array<UserPoint, 2>>* measured) {
+  if (measured || o_.printing) {
+    const double width = surface_.TextWidth(text), height = surface_.TextHeight(text);
     const std::array<UserPoint, 2> box{at, {at.x + width, at.y - height}};
-    if (measuring_) {
-      boxes_.push_back(box);
+    if (measured) {
+      measured->push_back(box);
       if (strokes_) strokes_->push_back({LabelStroke::Put, width, height});
       return;
     }
-    printed_.push_back(box);
+    plan_.printed.push_back(box);
   }
-  canvas_.SetCurrent(at);
-  canvas_.Print(text);
+  plan_.marks.push_back(
+      {PlanMark::Kind::Text, at, {}, text, surface_.Font(), surface_.ForeColor()});
 }
 
 // The glyph and digit cells in the planet glyph size.
 void WheelFit::MeasureCells() {
   ForgetShapes();
   strokesOf_.clear();
-  canvas_.SetFontSize(Opt(o_.glyphSize));
+  surface_.SetFontSize(Opt(o_.glyphSize));
   const std::string reference = GlyphText(GlyphCode::Earth);
-  glyphStepX_ = ToInteger(canvas_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
-  glyphStepY_ = ToInteger(canvas_.TextHeight(reference) + Opt(o_.glyphHeightOffset));
+  glyphStepX_ = ToInteger(surface_.TextWidth(reference) + Opt(o_.glyphWidthOffset));
+  glyphStepY_ = ToInteger(surface_.TextHeight(reference) + Opt(o_.glyphHeightOffset));
 }
 
-void WheelFit::Label(const PlacedLabel& l) {
+void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>* measured) {
   sizeFactor_ = l.sizeFactor;
   const LongitudeParts parts = SplitLongitudeDM(Mod360(l.value));
   const double r = o_.printing ? l.radius * 0.9875 : l.radius;
   const double a = l.angle;
   const double rad = a * std::numbers::pi / 180;
-  canvas_.SetFontSize(Size(o_.glyphSize));
-  canvas_.SetForeColor(glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
+  surface_.SetFontSize(Size(o_.glyphSize));
+  surface_.SetForeColor(band_.glyphColor.value_or(Color(o_.glyphColor)));
   at_ = {r * std::cos(rad), r * std::sin(rad)};
-  Put(PointCode(l.point), at_);
+  Put(PointCode(l.point), at_, measured);
   const std::string zero = "0";
   const int sign = GlyphCode::SignBase + parts.sign;
   // The retrograde mark stands next to its own glyph, inside the column:
@@ -86,66 +87,66 @@ void WheelFit::Label(const PlacedLabel& l) {
     if (!l.retrograde) return;
     markAt = at_;
     if (strokes_) strokes_->push_back({LabelStroke::Mark});
-    canvas_.SetFontSize(Size(o_.retroSize));
+    surface_.SetFontSize(Size(o_.retroSize));
     MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
     Step(a, digitStepX_, digitStepY_);
   };
   if (l.leftSideOrder) {
     Step(a, glyphStepX_ * sizeFactor_, glyphStepY_ * sizeFactor_);
     keepRoomForMark();
-    canvas_.SetFontSize(Size(o_.degreeSize));
+    surface_.SetFontSize(Size(o_.degreeSize));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
-    canvas_.SetForeColor(Color(o_.degreeColor));
-    PutBold('0' + parts.degrees / 10, at_);
+    surface_.SetForeColor(Color(o_.degreeColor));
+    PutBold('0' + parts.degrees / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    PutBold('0' + parts.degrees % 10, at_);
+    PutBold('0' + parts.degrees % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    canvas_.SetFontSize(Size(o_.signSize));
-    canvas_.SetForeColor(Color(o_.signColor));
-    Put(sign, at_);
+    surface_.SetFontSize(Size(o_.signSize));
+    surface_.SetForeColor(Color(o_.signColor));
+    Put(sign, at_, measured);
     MeasureDigit(GlyphText(sign), o_.glyphWidthOffset, o_.glyphHeightOffset);
     Step(a, digitStepX_, digitStepY_);
-    canvas_.SetFontSize(Size(o_.minuteSize));
-    canvas_.SetForeColor(Color(o_.minuteColor));
+    surface_.SetFontSize(Size(o_.minuteSize));
+    surface_.SetForeColor(Color(o_.minuteColor));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
-    Put('0' + parts.minutes / 10, at_);
+    Put('0' + parts.minutes / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    Put('0' + parts.minutes % 10, at_);
+    Put('0' + parts.minutes % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
   } else {
-    canvas_.SetForeColor(Color(o_.minuteColor));
+    surface_.SetForeColor(Color(o_.minuteColor));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Shrink(a);
     Step(a, digitStepX_, digitStepY_);
     keepRoomForMark();
-    canvas_.SetFontSize(Size(o_.minuteSize));
+    surface_.SetFontSize(Size(o_.minuteSize));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Shrink(a);
-    Put('0' + parts.minutes % 10, at_);
+    Put('0' + parts.minutes % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    Put('0' + parts.minutes / 10, at_);
+    Put('0' + parts.minutes / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Step(a, digitStepX_, digitStepY_);
-    canvas_.SetFontSize(Size(o_.signSize));
-    canvas_.SetForeColor(Color(o_.signColor));
-    Put(sign, at_);
-    canvas_.SetFontSize(Size(o_.degreeSize));
-    canvas_.SetForeColor(Color(o_.degreeColor));
+    surface_.SetFontSize(Size(o_.signSize));
+    surface_.SetForeColor(Color(o_.signColor));
+    Put(sign, at_, measured);
+    surface_.SetFontSize(Size(o_.degreeSize));
+    surface_.SetForeColor(Color(o_.degreeColor));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Step(a, digitStepX_, digitStepY_);
-    PutBold('0' + parts.degrees % 10, at_);
+    PutBold('0' + parts.degrees % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
-    PutBold('0' + parts.degrees / 10, at_);
+    PutBold('0' + parts.degrees / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
   }
   if (markAt) {
-    canvas_.SetFontSize(Size(o_.retroSize));
-    const Rgb kept = canvas_.ForeColor();
-    canvas_.SetForeColor(Color(o_.retroColor));
+    surface_.SetFontSize(Size(o_.retroSize));
+    const Rgb kept = surface_.ForeColor();
+    surface_.SetForeColor(Color(o_.retroColor));
     if (strokes_) strokes_->push_back({LabelStroke::AtMark});
-    Put(GlyphCode::RetrogradeMark, *markAt);
-    canvas_.SetForeColor(kept);
+    Put(GlyphCode::RetrogradeMark, *markAt, measured);
+    surface_.SetForeColor(kept);
   }
 }
 
@@ -154,24 +155,25 @@ void WheelFit::Label(const PlacedLabel& l) {
 // cell further out, both in chart 1's light blue or chart 2's light red;
 // on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
 void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, double a,
-                         int houseCount, double rho, double factor) {
+                         int houseCount, double rho, double factor,
+                         std::vector<std::array<UserPoint, 2>>* measured) {
   const double rad = a * std::numbers::pi / 180;
   const double c = std::cos(rad), s = std::sin(rad);
   const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
   const bool bold = o_.printing && !secondChart;
   const double stepX = glyphStepX_ * factor, stepY = glyphStepY_ * factor;
-  canvas_.SetFontSize(Opt(o_.glyphSize) * factor);
-  canvas_.SetForeColor(ink);
+  surface_.SetFontSize(Opt(o_.glyphSize) * factor);
+  surface_.SetForeColor(ink);
   const double fy = BandFactor(a, kGlyphY), fx = BandFactor(a, kGlyphX);
   const UserPoint glyph{rho * c + fx * stepX, rho * s + fy * stepY};
   if (bold)
-    PutBold(code, glyph);
+    PutBold(code, glyph, measured);
   else
-    Put(code, glyph);
-  canvas_.SetFontBold(bold);
-  const double glyphWidth = canvas_.TextWidth(GlyphText(code));
-  const double glyphHeight = canvas_.TextHeight(GlyphText(code));
-  canvas_.SetFontBold(false);
+    Put(code, glyph, measured);
+  surface_.SetFontBold(bold);
+  const double glyphWidth = surface_.TextWidth(GlyphText(code));
+  const double glyphHeight = surface_.TextHeight(GlyphText(code));
+  surface_.SetFontBold(false);
   const double gy = BandFactor(a, kTextY), gx = BandFactor(a, kTextX);
   UserPoint at{rho * c + gx * stepX + stepX * c, rho * s + gy * stepY + stepY * s};
   double size = Opt(o_.degreeSize);
@@ -186,29 +188,30 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
     if (ringLeast_ > 0 && factor >= ringLeast_ - 1e-9)
       size = std::max(size, Opt(o_.degreeSize) * ringLeast_ / factor);
   }
-  canvas_.SetFontSize(size * factor);
-  canvas_.SetFontBold(bold);
+  surface_.SetFontSize(size * factor);
+  surface_.SetFontBold(bold);
   // The bands place a text by where it starts: one that stands before its
   // glyph, on the glyph's line, ends where the glyph's ink begins, however
   // long it is (a retrograde mark's "R"). Drawn a little above or below
   // the glyph's line, it moves as much less as its ink is further from the
   // glyph's, so that a label moved along the ring changes shape smoothly.
-  const double height = canvas_.TextHeight(text);
+  const double height = surface_.TextHeight(text);
   const double boxes = std::min(at.y, glyph.y) - std::max(at.y - height, glyph.y - glyphHeight);
   const double inks = std::min(at.y - kInkFrom * height, glyph.y - kInkFrom * glyphHeight) -
                       std::max(at.y - kInkTo * height, glyph.y - kInkTo * glyphHeight);
   const double onLine = inks >= 0 ? 1 : boxes <= 0 ? 0 : boxes / (boxes - inks);
-  const double under = at.x + canvas_.TextWidth(text) - glyph.x - kGlyphInkInset * glyphWidth;
+  const double under = at.x + surface_.TextWidth(text) - glyph.x - kGlyphInkInset * glyphWidth;
   if (at.x < glyph.x && under > 0) at.x -= onLine * under;
-  PutText(text, at);
-  canvas_.SetFontBold(false);
-  canvas_.SetForeColor(Color(o_.degreeColor));
+  PutText(text, at, measured);
+  surface_.SetFontBold(false);
+  surface_.SetForeColor(Color(o_.degreeColor));
 }
 
-void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot) {
+void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot,
+                           std::vector<std::array<UserPoint, 2>>* measured) {
   RingLabel(PointCode(l.point()), l.secondChart(),
             DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle, l.houseCount, spot.rho,
-            spot.factor);
+            spot.factor, measured);
 }
 
 // A label's boxes: measured the first time its key comes, else its
@@ -220,7 +223,8 @@ std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l)
   if (known == strokesOf_.end()) {
     LabelStrokes noted;
     strokes_ = &noted.strokes;
-    std::vector<std::array<UserPoint, 2>> boxes = Measured([&] { Label(l); });
+    std::vector<std::array<UserPoint, 2>> boxes =
+        Measured([&](auto* measured) { Label(l, measured); });
     strokes_ = nullptr;
     noted.digitStepX = digitStepX_;
     noted.digitStepY = digitStepY_;

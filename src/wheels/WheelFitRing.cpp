@@ -58,7 +58,7 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
   // after the others, and the order that keeps fewer so is drawn.
   const std::vector<DualLabel> fitted = labels;
   const std::vector<RingSpot> fittedSpots = spots;
-  const auto lendInOrder = [&](const std::vector<int>& order) {
+  const auto lendInOrder = [&](const std::vector<int>& order, const RingLending& lending) {
     labels = fitted;
     spots = fittedSpots;
     ringLeaders_.clear();
@@ -67,7 +67,7 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
     std::array<bool, 13> busy = homeless, keptHome{};
     std::size_t small = 0;
     for (const int house : order)
-      if (!LendRing(house, members, labels, spots, least, busy, keptHome)) {
+      if (!LendRing(house, members, labels, spots, least, busy, keptHome, lending)) {
         // Kept at home, as small as they must be: a label in a wrong
         // sector with no line back would be a wrong result.
         FitSector(house, members[std::size_t(house)], labels, spots, kSmallestLabel);
@@ -80,9 +80,9 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
   for (int house = 1; house <= 12; ++house)
     if (homeless[std::size_t(house)]) order.push_back(house);
   // The order that keeps fewer labels small drawn, and how many it keeps.
-  const auto lendBest = [&] {
+  const auto lendBest = [&](const RingLending& lending) {
     // Plain names, not a structured binding: the lambda below captures them.
-    const auto inZodiacOrder = lendInOrder(order);
+    const auto inZodiacOrder = lendInOrder(order, lending);
     const std::size_t small = inZodiacOrder.first;
     const std::array<bool, 13> keptHome = inZodiacOrder.second;
     if (small == 0) return small;
@@ -90,40 +90,27 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double 
     std::stable_partition(later.begin(), later.end(),
                           [&](int house) { return !keptHome[std::size_t(house)]; });
     if (later != order) {
-      const std::size_t laterSmall = lendInOrder(later).first;
+      const std::size_t laterSmall = lendInOrder(later, lending).first;
       if (laterSmall < small) return laterSmall;
     }
-    lendInOrder(order);
+    lendInOrder(order, lending);
     return small;
   };
   // Where that keeps some small, lending split between two sectors, then
-  // one sector further, and last `ringLastTry_`; the one that keeps fewest
+  // one sector further, and last the last tries; the one that keeps fewest
   // small drawn.
-  struct Reach {
-    int sectors;
-    bool split, lastTry;
-    bool operator==(const Reach&) const = default;
-  };
-  std::size_t small = lendBest();
-  Reach best{kRingLendReach, false, false}, last = best;
-  for (const Reach r : {Reach{kRingLendReach, true, false}, Reach{kRingFarthestReach, true, false},
-                        Reach{kRingLendReach, false, true}, Reach{kRingLendReach, true, true},
-                        Reach{kRingFarthestReach, true, true}}) {
+  std::size_t small = lendBest({});
+  RingLending best, last = best;
+  for (const RingLending r :
+       {RingLending{kRingLendReach, true, false}, RingLending{kRingFarthestReach, true, false},
+        RingLending{kRingLendReach, false, true}, RingLending{kRingLendReach, true, true},
+        RingLending{kRingFarthestReach, true, true}}) {
     if (small == 0) break;
     last = r;
-    ringReach_ = r.sectors;
-    ringSplit_ = r.split;
-    ringLastTry_ = r.lastTry;
-    const std::size_t kept = lendBest();
+    const std::size_t kept = lendBest(r);
     if (kept < small) small = kept, best = r;
   }
-  ringReach_ = best.sectors;
-  ringSplit_ = best.split;
-  ringLastTry_ = best.lastTry;
-  if (best != last) lendBest();
-  ringReach_ = kRingLendReach;
-  ringSplit_ = false;
-  ringLastTry_ = false;
+  if (best != last) lendBest(best);
   return spots;
 }
 
@@ -156,10 +143,9 @@ void WheelFit::ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& membe
     // At full size first: a sector that takes lent labels keeps its own
     // as large as they were.
     for (const double least : {1.0, size[std::size_t(house)]}) {
-      clearOfGrid_ = true;
-      clear = FitSector(house, own, labels, spots, least - 1e-9) ||
-              LendRing(house, members, labels, spots, least - 1e-9, busy, keptHome);
-      clearOfGrid_ = false;
+      clear = FitSector(house, own, labels, spots, least - 1e-9, {}, true) ||
+              LendRing(house, members, labels, spots, least - 1e-9, busy, keptHome,
+                       {.clearOfGrid = true});
       for (std::size_t k = 0; k < spots.size() && clear; ++k)
         clear = std::find(own.begin(), own.end(), k) != own.end() ||
                 spots[k].factor >= keptSpots[k].factor - 1e-9;
@@ -192,7 +178,7 @@ HouseSector WheelFit::RingSector(int house) const {
 // when they overlap even at `least`.
 bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
                          std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
-                         const std::vector<std::size_t>& firstRow) {
+                         const std::vector<std::size_t>& firstRow, bool clearOfGrid) {
   if (members.empty()) return true;
   const auto signs = RingSignPositions();
   // Plain names, not a structured binding: the lambdas below capture them.
@@ -335,17 +321,17 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
       secondRow();
       // A few pixels clear of the window's edges (the page's printable
       // area has its margins).
-      const double margin = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserX();
-      const double marginY = o_.printing ? 0 : kEdgeMarginPx / canvas_.DeviceUnitsPerUserY();
+      const double margin = o_.printing ? 0 : kEdgeMarginPx / surface_.DeviceUnitsPerUserX();
+      const double marginY = o_.printing ? 0 : kEdgeMarginPx / surface_.DeviceUnitsPerUserY();
       bool inside = true;
       for (const std::size_t j : secondRowOf)
         for (const Box& box : RingBoxes(labels[at(j)], spots[at(j)]))
-          inside = inside && box[0].x >= canvas_.ScaleLeft() + margin &&
-                   box[1].x <= canvas_.ScaleLeft() + canvas_.ScaleWidth() - margin &&
-                   box[0].y <= canvas_.ScaleTop() - marginY &&
-                   box[1].y >= canvas_.ScaleTop() + canvas_.ScaleHeight() + marginY;
+          inside = inside && box[0].x >= surface_.ScaleLeft() + margin &&
+                   box[1].x <= surface_.ScaleLeft() + surface_.ScaleWidth() - margin &&
+                   box[0].y <= surface_.ScaleTop() - marginY &&
+                   box[1].y >= surface_.ScaleTop() + surface_.ScaleHeight() + marginY;
       for (const std::size_t j : secondRowOf)
-        inside = inside && !(clearOfGrid_ && MeetsGrid(RingBoxes(labels[at(j)], spots[at(j)])));
+        inside = inside && !(clearOfGrid && MeetsGrid(RingBoxes(labels[at(j)], spots[at(j)])));
       if (inside) {
         rows = 2;
         continue;
@@ -383,17 +369,15 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
 
 // The box of the sign glyph of `house` in its sector of the ring.
 std::array<UserPoint, 2> WheelFit::RingSignBox(int house, const std::array<UserPoint, 13>& signs) {
-  measuring_ = true;
   boxes_.clear();
-  canvas_.SetFontSize(Opt(o_.cuspSignSize));
-  Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)]);
-  measuring_ = false;
+  surface_.SetFontSize(Opt(o_.cuspSignSize));
+  Put(GlyphCode::SignBase + house, signs[static_cast<std::size_t>(house)], &boxes_);
   return boxes_.front();
 }
 
 // The labels of a sector too narrow to hold them at `least` of their
 // sizes: as many as it holds stay, and its first and last go into the
-// nearest sectors either side (up to `ringReach_` away) with room
+// nearest sectors either side (up to `lending.reach` away) with room
 // for them beside their own labels, each with a leader line from its
 // glyph along the circle, between it and the labels, to its point's own
 // place, crossing no label. Fewest lent first, the more even splits
@@ -403,7 +387,8 @@ std::array<UserPoint, 2> WheelFit::RingSignBox(int house, const std::array<UserP
 // split fits.
 bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
                         std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
-                        std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome) {
+                        std::array<bool, 13>& busy, const std::array<bool, 13>& keptHome,
+                        const RingLending& lending) {
   const std::vector<std::size_t>& own = members[std::size_t(house)];
   const std::size_t n = own.size();
   const auto away = [&](int dir, int steps) { return (house - 1 + dir * steps + 24) % 12 + 1; };
@@ -462,7 +447,8 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
     together.insert(together.end(), rest.begin(), rest.end());
     std::vector<std::size_t> firstRow = part;
     for (const auto& guests : held) firstRow.insert(firstRow.end(), guests.begin(), guests.end());
-    if (!FitSector(h, together, trial, trialSpots, least, firstRow)) return std::nullopt;
+    if (!FitSector(h, together, trial, trialSpots, least, firstRow, lending.clearOfGrid))
+      return std::nullopt;
     return together;
   };
   // `part` (`dir` as below) split where the nearest sector takes `near`
@@ -497,12 +483,12 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
   const auto host = [&](int dir, std::size_t count) -> std::optional<Host> {
     Host out;
     if (count == 0) return out;
-    if (count > kRingLentPerSide + (ringLastTry_ ? 1 : 0)) return std::nullopt;
+    if (count > kRingLentPerSide + (lending.lastTry ? 1 : 0)) return std::nullopt;
     const std::vector<std::size_t> lent = lentOn(dir, count);
     const std::size_t way = dir < 0 ? 0 : 1;
     int passing = 0;
     std::vector<std::size_t> passedGuests;
-    for (int steps = 1; steps <= ringReach_; ++steps) {
+    for (int steps = 1; steps <= lending.reach; ++steps) {
       const int h = away(dir, steps);
       if (keptHome[std::size_t(h)]) continue;
       out.guests = passedGuests;
@@ -511,7 +497,7 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
       // A sector that only holds labels lent from the other side takes
       // ours at its other end: its guests stay where they are.
       const std::size_t other = 1 - way;
-      const bool shared = ringLastTry_ && busy[std::size_t(h)] && !out.under &&
+      const bool shared = lending.lastTry && busy[std::size_t(h)] && !out.under &&
                           ringGuests_[std::size_t(h)][way].empty() &&
                           !ringGuests_[std::size_t(h)][other].empty() &&
                           ringHostOf_[std::size_t(h)] == std::array<int, 2>{} && !crossed(h);
@@ -519,7 +505,7 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
         // Past a sector that lends this way into the sector beyond it,
         // into that sector too: our labels stand nearer the spoke than
         // its, and our lines run above theirs.
-        if (steps < ringReach_ && passing == 0 && !out.under &&
+        if (steps < lending.reach && passing == 0 && !out.under &&
             ringHostOf_[std::size_t(h)][way] == away(dir, steps + 1)) {
           passing = h;
           continue;
@@ -552,11 +538,11 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
       out.steps = steps;
       return holding(std::move(out), std::move(*together), trial, trialSpots);
     }
-    // Where no sector takes them all, with `ringSplit_` the nearer of
+    // Where no sector takes them all, with `lending.split` the nearer of
     // them go to the nearest sector and the rest to the one beyond it,
     // their lines under those of the nearer.
     const int nearest = away(dir, 1), beyond = away(dir, 2);
-    if (!ringSplit_ || busy[std::size_t(nearest)] || busy[std::size_t(beyond)] ||
+    if (!lending.split || busy[std::size_t(nearest)] || busy[std::size_t(beyond)] ||
         keptHome[std::size_t(nearest)] || keptHome[std::size_t(beyond)])
       return std::nullopt;
     for (std::size_t near = count - 1; near >= 1; --near) {
@@ -598,7 +584,7 @@ bool WheelFit::LendRing(int house, const std::array<std::vector<std::size_t>, 13
         }
       const std::vector<std::size_t> kept(own.begin() + long(first),
                                           own.end() - long(lent - first));
-      if (!FitSector(house, kept, trial, trialSpots, least)) continue;
+      if (!FitSector(house, kept, trial, trialSpots, least, {}, lending.clearOfGrid)) continue;
       // The sectors the lines pass, whose labels and sign glyphs they
       // must clear.
       std::vector<int> passed{house};

@@ -60,14 +60,13 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
   for (const auto& [from, to] : homeless) lender[std::size_t(placed[from].house)] = true;
   bool spreadTried = false;  // it deals out the whole band, once
   for (const auto& [from, to] : homeless) {
-    if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to)) continue;
+    if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to, kLeaderSteps))
+      continue;
     // Their leader lines may clear the labels they cross once those stand
     // in further: tried only here, so that a house that lends as it is
     // keeps its split.
-    leaderSteps_ = kMoreLeaderSteps;
-    const bool lent = Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to);
-    leaderSteps_ = kLeaderSteps;
-    if (lent) continue;
+    if (Lend(inputs, original, placed, groups, twoRowHouse, lender, from, to, kMoreLeaderSteps))
+      continue;
     // A band of the combined arrangement is too narrow for a crowded
     // house to keep its labels at home at a size that reads: the band's
     // labels dealt out afresh to houses further away.
@@ -82,13 +81,10 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
       if (const double step = ScreenLaneRoom(); step < kCloserLeaderRoom) laneSteps.push_back(step);
       bool spread = false;
       for (const double step : {kLeaderRoom, kCloserLeaderRoom})
-        spread = spread || Spread(inputs, original, placed, step, false);
-      for (const bool hostOrder : {false, true}) {
-        hostOrder_ = hostOrder;
+        spread = spread || Spread(inputs, original, placed, step, false, false);
+      for (const bool hostOrder : {false, true})
         for (const double step : laneSteps)
-          spread = spread || Spread(inputs, original, placed, step, true);
-      }
-      hostOrder_ = false;
+          spread = spread || Spread(inputs, original, placed, step, true, hostOrder);
       if (spread) break;
     }
     // Else side by side in pairs, when that is how they fit at home; a
@@ -97,15 +93,13 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
     const int house = placed[from].house;
     bool atHome = false;
     for (const bool legible : {true, false}) {
-      legible_ = legible;
       std::vector<PlacedLabel> pairs(original.begin() + long(from), original.begin() + long(to));
-      if (!atHome && FitHouse(sectorOf(house), pairs, true).first > 0) {
+      if (!atHome && FitHouse(sectorOf(house), pairs, true, {.legible = legible}).first > 0) {
         std::copy(pairs.begin(), pairs.end(), placed.begin() + long(from));
         twoRowHouse[std::size_t(house)] = atHome = true;
       }
     }
-    if (!atHome) Rehouse(inputs, placed, groups, twoRowHouse, from, to);
-    legible_ = true;
+    if (!atHome) Rehouse(inputs, placed, groups, twoRowHouse, from, to, false);
   }
   // Where that leaves labels of a band too small to read, its leader lines
   // run in lanes closer still, which leaves them the room.
@@ -114,11 +108,8 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
       })) {
     const double step =
         std::min(kClosestLeaderRoom, ScreenLaneRoom() * kClosestLeaderRoom / kCloserLeaderRoom);
-    for (const bool hostOrder : {false, true}) {
-      hostOrder_ = hostOrder;
-      if (Spread(inputs, original, placed, step, true)) break;
-    }
-    hostOrder_ = false;
+    for (const bool hostOrder : {false, true})
+      if (Spread(inputs, original, placed, step, true, hostOrder)) break;
   }
   sizeFactor_ = 1;
 }
@@ -128,16 +119,18 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
 // Returns their size, 0 when none fits at a legible size, and whether
 // they took two rows.
 std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
-                                           std::vector<PlacedLabel>& house, bool pairs) {
+                                           std::vector<PlacedLabel>& house, bool pairs,
+                                           const RowFit& how) {
   if (shapes_.Size() > kKeptShapes) ForgetShapes();
   std::vector<PlacedLabel> twoRows = house;
-  const double oneRowSize = FitOneRow(sector, house, LeastLabelShare());
+  const double oneRowSize = FitOneRow(sector, house, LeastLabelShare(how.legible), how);
   double twoRowSize = 0;
   // Too full to stagger them widely: less widely, else every other
   // label further in as it comes.
   constexpr double kStaggers[] = {kStaggerDeg, kLeastStaggerDeg, 0.0};
   if (oneRowSize < kSecondRowBelow)
-    twoRowSize = FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2), oneRowSize);
+    twoRowSize =
+        FitTwoRows(sector, twoRows, std::span(kStaggers).first(pairs ? 3 : 2), oneRowSize, how);
   if (twoRowSize <= oneRowSize) return {oneRowSize, false};
   house = std::move(twoRows);
   return {twoRowSize, true};
@@ -145,20 +138,21 @@ std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
 
 // The labels of `house` in one row just inside the rim, shrunk as far as
 // their house needs, to `smallest` at most. Returns their size, 0 when
-// they do not fit even then (they are left spread evenly).
+// they do not fit even then (they are left spread evenly; with
+// `quickFail` maybe sooner, where the passes put them).
 double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                           double smallest) {
+                           double smallest, const RowFit& how) {
   std::vector<PlacedLabel*> row;
   for (PlacedLabel& l : house) row.push_back(&l);
   const double outer = band_.rim - kRimClearance;
   // Where only whether they fit counts, a row that needs far more room
   // than its house has even at `smallest` does not: known at once,
   // without the passes that would shrink it there.
-  if (quickFail_) {
+  if (how.quickFail) {
     std::vector<PlacedLabel> least = house;
     std::vector<PlacedLabel*> leastRow;
     for (PlacedLabel& l : least) l.sizeFactor = smallest, leastRow.push_back(&l);
-    if (PlaceRow(sector, leastRow, outer) < kHopelessSqueeze || ReachesFarPastInner(leastRow))
+    if (PlaceRow(sector, leastRow, outer, how) < kHopelessSqueeze || ReachesFarPastInner(leastRow))
       return 0;
   }
   std::vector<PlacedLabel> before;
@@ -173,12 +167,12 @@ double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& 
       leastFrom = pass;
     // Where only whether they fit counts, a row that does not within a
     // few passes at the least size, moved along its house, does not.
-    if (quickFail_ && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
-    const double squeeze = PlaceRow(sector, row, outer);
+    if (how.quickFail && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
+    const double squeeze = PlaceRow(sector, row, outer, how);
     bool fits = squeeze >= 1;
     for (PlacedLabel* l : row) {
       const bool clear = InnerReach(*l) >= band_.inner + kRimClearance;
-      fits = fits && clear && Reach(*l) <= RowLimit(*l, outer) + kReachSlack;
+      fits = fits && clear && Reach(*l) <= RowLimit(*l, outer, how) + kReachSlack;
       // Shrunk a little beyond the squeeze, which the measured boxes only
       // approach; too long for the band between the circles: a little
       // smaller.
@@ -207,7 +201,7 @@ bool WheelFit::ReachesFarPastInner(std::span<PlacedLabel* const> row) {
 // last pass staggers them. A size no larger than `beat` is not sought
 // (0 then), unless a later stagger has fitted at a larger one.
 double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>& house,
-                            std::span<const double> staggers, double beat) {
+                            std::span<const double> staggers, double beat, const RowFit& how) {
   std::vector<PlacedLabel*> byAngle;
   for (PlacedLabel& l : house) byAngle.push_back(&l);
   const auto offset = [&](const PlacedLabel* l) {
@@ -220,10 +214,10 @@ double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>&
   const std::vector<PlacedLabel> start = house;
   double outer = 1, inner = 1;
   const auto placeRows = [&](double size) {
-    outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance);
+    outer = PlaceRow(sector, rows[0], band_.rim - kRimClearance, how);
     double boundary = band_.rim;
     for (const PlacedLabel* l : rows[0]) boundary = std::min(boundary, InnerReach(*l));
-    inner = PlaceRow(sector, rows[1], boundary - RowGap(size));
+    inner = PlaceRow(sector, rows[1], boundary - RowGap(size), how);
   };
   const auto fits = [&](double stagger) {
     bool clear = outer >= 1 && inner >= 1;
@@ -238,9 +232,10 @@ double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>&
   };
   // Where only whether they fit counts, rows whose labels reach far past
   // the band's inner edge even at the least size, placed once, do not.
-  if (quickFail_) {
-    for (std::size_t k = 0; k < house.size(); ++k) house[k].sizeFactor = LeastLabelShare();
-    placeRows(LeastLabelShare());
+  const double least = LeastLabelShare(how.legible);
+  if (how.quickFail) {
+    for (std::size_t k = 0; k < house.size(); ++k) house[k].sizeFactor = least;
+    placeRows(least);
     const bool hopeless = ReachesFarPastInner(band_.combined ? byAngle : rows[1]);
     std::copy(start.begin(), start.end(), house.begin());
     if (hopeless) return 0;
@@ -248,7 +243,7 @@ double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>&
   // By stagger: the largest size that fits, and the house set at it.
   std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
   std::vector<PlacedLabel> beforeLastPass;
-  for (double size = 1; size >= LeastLabelShare() - 1e-9 && !found.front(); size -= 0.05) {
+  for (double size = 1; size >= least - 1e-9 && !found.front(); size -= 0.05) {
     // What fits from here on is no larger than one row's size, and the
     // house takes one row then.
     if (size <= beat && std::none_of(found.begin(), found.end(), [](auto& f) { return f; })) break;
@@ -310,11 +305,12 @@ double WheelFit::GlyphAngle(const PlacedLabel& l) {
 
 // One row's labels drawn in until each clears `outer`, then moved apart
 // inside the sector. Returns the squeeze the row needs (1: it fits).
-double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer) {
+double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
+                          const RowFit& how) {
   std::vector<double> angles;
   std::vector<LabelSpan> spans;
   for (PlacedLabel* l : row) {
-    const double limit = RowLimit(*l, outer);
+    const double limit = RowLimit(*l, outer, how);
     for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
          over = Reach(*l) - limit)
       l->radius -= std::max(1.0, over - 1);
@@ -373,9 +369,10 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
 
 // How far out a label of a row whose edge is `outer` may reach: a lent
 // label further in by its room for the leader lines beside it.
-double WheelFit::RowLimit(const PlacedLabel& l, double outer) const {
-  const auto lent = lentOut_.find(l.point);
-  return outer - (lent == lentOut_.end() ? 0 : lent->second);
+double WheelFit::RowLimit(const PlacedLabel& l, double outer, const RowFit& how) const {
+  if (!how.lentOut) return outer;
+  const auto lent = how.lentOut->find(l.point);
+  return outer - (lent == how.lentOut->end() ? 0 : lent->second);
 }
 
 // The room between a house's two rows of labels at `size`: as between
@@ -388,10 +385,11 @@ double WheelFit::RowGap(double size) const {
 // on this surface: on a screen, that at which their glyphs still read in
 // the window as it opens (whose font scale is 1 at any dpi). The share
 // holds at every size, so a crowded house's labels grow with a larger
-// window as their neighbours do and shrink with a smaller one.
-double WheelFit::LeastLabelShare() const {
+// window as their neighbours do and shrink with a smaller one. Not
+// `legible`: `kSmallestLabel`, for a house too full for that.
+double WheelFit::LeastLabelShare(bool legible) const {
   const double glyphPoints = Opt(o_.glyphSize);
-  if (o_.printing || !legible_ || !(glyphPoints > 0)) return kSmallestLabel;
+  if (o_.printing || !legible || !(glyphPoints > 0)) return kSmallestLabel;
   return std::clamp(kLeastReadableGlyphPoints / glyphPoints, kSmallestLabel, 1.0);
 }
 

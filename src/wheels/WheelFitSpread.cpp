@@ -15,7 +15,8 @@ namespace orv::wheelfit {
 // on paper, that room itself.
 double WheelFit::ScreenLaneRoom() const {
   if (o_.printing) return kCloserLeaderRoom;
-  return kCloserLeaderRoom / WindowFontScale(canvas_.DeviceUnitsPerUserX(), canvas_.DotsPerInch());
+  return kCloserLeaderRoom /
+         WindowFontScale(surface_.DeviceUnitsPerUserX(), surface_.DotsPerInch());
 }
 
 // The labels of a band, in zodiac order, dealt out to houses up to
@@ -26,10 +27,11 @@ double WheelFit::ScreenLaneRoom() const {
 // stands in from the rim a step (`step` units) further for it. With
 // `lanes` (`LeaderPath`), lines run round just outside the labels they
 // pass, so the lent label nearest its own house, whose line passes none
-// of its host's, stands at the rim. False when no dealing fits, or when
+// of its host's, stands at the rim. With `hostOrder`, labels dealt out
+// read as their hosts' own labels do. False when no dealing fits, or when
 // some leader line would still cross a label.
 bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
-                      std::vector<PlacedLabel>& placed, double step, bool lanes) {
+                      std::vector<PlacedLabel>& placed, double step, bool lanes, bool hostOrder) {
   const std::size_t n = original.size();
   const auto sectorOf = [&](int h) {
     return SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
@@ -97,7 +99,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
           lent = lent || own(k) != h;
         }
-        auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder_});
+        auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder});
         roundFit = &it->second;
         if (!fresh) {
           if (it->second.size == 0 && e - b >= 3) failed[index] = true;
@@ -105,10 +107,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         }
         const HouseSector sector = sectorOf(house);
         std::vector<PlacedLabel>& block = it->second.labels;
+        std::map<int, double> lentOut;
         for (std::size_t k = b; k < e; ++k) {
           PlacedLabel l = original[seq[k]];
           l.sizeFactor = 1;
-          if (rooms[k - b] > 0) lentOut_[l.point] = rooms[k - b];
+          if (rooms[k - b] > 0) lentOut[l.point] = rooms[k - b];
           if (own(k) != h) {
             l.radius = band_.rim;
             l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
@@ -120,18 +123,16 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
             // way its degrees would read backwards. Elsewhere either order
             // reads, and it keeps its own unless it takes its host's.
             const double rad = l.angle * std::numbers::pi / 180;
-            if (hostOrder_)
+            if (hostOrder)
               l.leftSideOrder = LeftSideOrder(inputs, house, l.angle);
             else if (std::abs(std::cos(rad)) > std::abs(std::sin(rad)))
               l.leftSideOrder = std::cos(rad) < 0;
           }
           block.push_back(l);
         }
-        it->second.size = FitOnly([&] {
-          return lent ? FitOneRow(sector, block, LeastLabelShare())
-                      : FitHouse(sector, block, false).first;
-        });
-        lentOut_.clear();
+        const RowFit how{.quickFail = true, .lentOut = &lentOut};
+        it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare(), how)
+                               : FitHouse(sector, block, false, how).first;
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
@@ -249,16 +250,14 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         targets[l.point] = RimPlace(inputs, l.house, l.value);
       }
     bool clear = true;
-    spreading_ = true;
     spreadStep_ = step;
     spreadLanes_ = lanes;
     for (const PlacedLabel& l : dealt)
       if (const auto t = targets.find(l.point); t != targets.end())
-        for (const int p : LeaderCrossings(l, t->second, dealt)) {
+        for (const int p : LeaderCrossings(l, t->second, dealt, true)) {
           extra[p] += step;
           clear = false;
         }
-    spreading_ = false;
     if (!clear) continue;
     placed = dealt;
     leaders_.clear();

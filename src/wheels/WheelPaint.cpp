@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <span>
+#include <string>
+#include <utility>
 
 #include "base/Format.h"
 #include "core/Angles.h"
@@ -23,7 +26,7 @@ namespace orv {
 
 namespace {
 
-// The fit's option twins, constants and state, which the paint draws by.
+// The fit's option twins and constants, which the paint draws by.
 using namespace wheelfit;
 
 namespace O = OptionNumber;
@@ -94,17 +97,17 @@ CircleStyle Ring(Rgb color) {
   return style;
 }
 
-class Painter : public WheelFit {
+// Draws a wheel's frame and what its fit planned, and the aspect lines
+// between the places the plan gives.
+class Painter {
  public:
-  using WheelFit::WheelFit;
+  Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
+      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
+    o_.verticalFactor = SurfaceVerticalFactor(canvas);
+  }
 
-  // The boxes of the texts drawn on paper so far.
-  const std::vector<std::array<UserPoint, 2>>& Printed() const { return printed_; }
-  // On paper, the box the aspect grid covers at its lowest place, which
-  // the two-ring wheel's crowded sectors keep their labels out of.
-  void KeepRingOutOf(const std::array<UserPoint, 2>& box) { gridBox_ = box; }
-  // The boxes of the two-ring wheel's labels as drawn.
-  const std::vector<std::array<UserPoint, 2>>& RingLabels() const { return ringLabels_; }
+  double Opt(int n) const { return (*in_.options)[static_cast<std::size_t>(n)]; }
+  Rgb Color(int option) const { return QBColor(Opt(option)); }
 
   Rgb SpokeColor() const { return in_.blackWhite ? QBColor(0) : Color(o_.spokeColor); }
 
@@ -127,173 +130,30 @@ class Painter : public WheelFit {
     canvas_.Circle({0, 0}, WheelRadius, Ring(Color(o_.ringColor)));
   }
 
-  // The twelve cusp labels. A European wheel's labels at their cusps' true
-  // angles, where very unequal houses bring cusps a degree or two apart,
-  // move along the rim, each as little as keeps it clear of those placed
-  // before it.
-  void CuspLabels() {
-    std::vector<std::array<UserPoint, 2>> taken;
-    std::vector<int> polar;
-    for (int i = 1; i <= 12; ++i) {
-      const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
-      if (!CuspLabelFromTable(i, in_.typeChart, req_.WheelKind)) {
-        polar.push_back(i);
+  // The plan's texts and lines in order; the texts after them go on in
+  // the font and colour the plan's leave.
+  void Draw(const WheelPlan& plan) {
+    for (const PlanMark& m : plan.marks) {
+      if (m.kind == PlanMark::Kind::Line) {
+        canvas_.Line(m.a, m.b, m.color);
         continue;
       }
-      CuspLabel label = TableCuspLabel(i, cusp, *in_.hcDataTable, o_.printing);
-      KeepOnSurface(label);
-      DrawCuspLabel(label);
-      const auto& boxes = CuspLabelBoxes(label);
-      taken.insert(taken.end(), boxes.begin(), boxes.end());
+      canvas_.SetFontName(m.font.family);
+      canvas_.SetFontSize(m.font.points);
+      canvas_.SetFontBold(m.font.bold);
+      canvas_.SetForeColor(m.color);
+      canvas_.SetCurrent(m.a);
+      canvas_.Print(m.text);
     }
-    // Nearest the Ascendant's and Descendant's labels first, each moved away
-    // from them toward the free middle of its half, so a row of labels keeps
-    // its order.
-    const auto angle = [&](int i) { return Norm360(req_.Cusps[std::size_t(i)] - req_.Cusps[10]); };
-    const auto fromFixed = [&](int i) {
-      const double a = std::fmod(angle(i), 180);
-      return std::min(a, 180 - a);
-    };
-    std::stable_sort(polar.begin(), polar.end(),
-                     [&](int x, int y) { return fromFixed(x) < fromFixed(y); });
-    for (int i : polar) {
-      const double cusp = req_.Cusps[static_cast<std::size_t>(i)];
-      const double away = std::fmod(angle(i), 180) < 90 ? 0.5 : -0.5;
-      CuspLabel label;
-      for (int step = 0; step <= 60; ++step) {
-        label = PolarCuspLabel(cusp, req_.Cusps[10] - step * away, o_.printing);
-        KeepOnSurface(label);
-        if (!Touches(CuspLabelBoxes(label), taken)) break;
-      }
-      DrawCuspLabel(label);
-      const auto& boxes = CuspLabelBoxes(label);
-      taken.insert(taken.end(), boxes.begin(), boxes.end());
-    }
+    canvas_.SetFontName(plan.font.family);
+    canvas_.SetFontSize(plan.font.points);
+    canvas_.SetFontBold(plan.font.bold);
+    canvas_.SetForeColor(plan.color);
   }
 
-  void DrawCuspLabel(const CuspLabel& label) {
-    canvas_.SetFontSize(Opt(o_.cuspDegreeSize));
-    canvas_.SetForeColor(Color(o_.cuspDegreeColor));
-    PutBold(label[0].code, label[0].at);
-    PutBold(label[1].code, label[1].at);
-    canvas_.SetFontSize(Opt(o_.cuspSignSize));
-    canvas_.SetForeColor(Color(o_.cuspSignColor));
-    Put(label[2].code, label[2].at);
-    canvas_.SetFontSize(Opt(o_.cuspMinuteSize));
-    canvas_.SetForeColor(Color(o_.cuspMinuteColor));
-    Put(label[3].code, label[3].at);
-    Put(label[4].code, label[4].at);
-  }
-  const std::vector<std::array<UserPoint, 2>>& CuspLabelBoxes(const CuspLabel& label) {
-    return Measured([&] { DrawCuspLabel(label); });
-  }
-  // Whether any of `boxes` comes within a unit of any of `others`.
-  static bool Touches(const std::vector<std::array<UserPoint, 2>>& boxes,
-                      const std::vector<std::array<UserPoint, 2>>& others) {
-    constexpr double kGap = 1;
-    for (const auto& b : boxes)
-      for (const auto& o : others)
-        if (b[0].x < o[1].x + kGap && o[0].x < b[1].x + kGap && b[1].y < o[0].y + kGap &&
-            o[1].y < b[0].y + kGap)
-          return true;
-    return false;
-  }
-
-  // A cusp label beside the wheel moved in, whole, as far as its minutes
-  // would run off the surface's edge (the page's, in the printer's wider
-  // type).
-  void KeepOnSurface(CuspLabel& label) {
-    canvas_.SetFontSize(Opt(o_.cuspMinuteSize));
-    const double right = label[4].at.x + canvas_.TextWidth(GlyphText(label[4].code));
-    const double over = std::max(0.0, right - (canvas_.ScaleLeft() + canvas_.ScaleWidth())) -
-                        std::max(0.0, canvas_.ScaleLeft() - label[0].at.x);
-    for (PlacedCharacter& c : label) c.at.x -= over;
-  }
-
-  void Interceptions() {
-    canvas_.SetFontSize(Opt(o_.cuspSignSize));
-    canvas_.SetForeColor(Color(o_.cuspSignColor));
-    const double left = canvas_.ScaleLeft(), right = left + canvas_.ScaleWidth();
-    const auto width = [&](int sign) {
-      return canvas_.TextWidth(GlyphText(GlyphCode::SignBase + sign));
-    };
-    for (int h = 1; h <= 12; ++h) {
-      const std::vector<int> signs = InterceptedSigns(req_.Cusps, h);
-      if (signs.empty()) continue;
-      const double a = InterceptionAngle(req_.Cusps, h, in_.typeChart, req_.WheelKind);
-      const double lineStep = canvas_.TextHeight(GlyphText(GlyphCode::SignBase + signs.front()));
-      // Side by side in zodiac order, left to right, the row growing away
-      // from the wheel and standing clear of the rim; a row that would leave
-      // the surface (the page is narrow beside the wheel) breaks into lines
-      // read top to bottom, the block growing away from the wheel.
-      for (std::size_t perLine = signs.size(); perLine >= 1; --perLine) {
-        // The lines from the one nearest the wheel outward: below the
-        // middle the first line, above it the last.
-        std::vector<std::size_t> starts;
-        for (std::size_t from = 0; from < signs.size(); from += perLine) starts.push_back(from);
-        if (a < 180) std::reverse(starts.begin(), starts.end());
-        std::vector<std::pair<int, UserPoint>> row;
-        std::optional<double> lastY;
-        bool inside = true;
-        for (const std::size_t from : starts) {
-          const std::size_t to = std::min(signs.size(), from + perLine);
-          UserPoint at = InterceptionPosition(a);
-          if (lastY) at.y = *lastY + (a < 180 ? lineStep : -lineStep);
-          double length = 0;
-          for (std::size_t k = from; k < to; ++k) length += width(signs[k]);
-          if (a > 90 && a < 270) at.x -= length - width(signs[from]);
-          const auto clear = derived::ClearOfRim(at.x, at.y, a, length);
-          at = {clear[0], clear[1]};
-          lastY = at.y;
-          inside = inside && at.x >= left && at.x + length <= right;
-          for (std::size_t k = from; k < to; ++k) {
-            row.emplace_back(GlyphCode::SignBase + signs[k], at);
-            at.x += width(signs[k]);
-          }
-        }
-        if (!inside && perLine > 1) continue;
-        for (const auto& [code, at] : row) Put(code, at);
-        break;
-      }
-    }
-  }
-  // The sign glyphs in the sectors of the dual ring, Aries from 9 o'clock
-  // counter-clockwise; none on a wheel of declinations or latitudes.
-  void DualSignGlyphs() {
-    canvas_.SetFontSize(Opt(o_.cuspSignSize));
-    canvas_.SetForeColor(QBColor(0));
-    if (req_.DeclinationDualWheel != 0) return;
-    const auto at = RingSignPositions();
-    for (int h = 1; h <= 12; ++h) Put(GlyphCode::SignBase + h, at[static_cast<std::size_t>(h)]);
-  }
-
-  // Both charts of the two-ring wheel around its circle, and the aspect
-  // lines between them, which end on the circle.
-  void DualPoints() {
-    MeasureCells();
-    const DualWheelInputs inputs = TwoRingInputs(req_);
-    DualPlacement placed = PlaceDualWheel(inputs);
-    // On a screen as large as a single wheel's labels read, whatever the
-    // window's size; the printed page keeps its sizes.
-    ringLeast_ = o_.printing ? 0 : LeastLabelShare();
-    const std::vector<RingSpot> spots =
-        FitRing(placed, o_.printing ? kSmallestLabel : ringLeast_, !o_.printing);
-    ringLabels_.clear();
-    for (std::size_t k = 0; k < placed.labels.size(); ++k) {
-      const DualLabel& l = placed.labels[k];
-      const std::vector<Box>& boxes = RingBoxes(l, spots[k]);
-      ringLabels_.insert(ringLabels_.end(), boxes.begin(), boxes.end());
-      if (const auto leader = ringLeaders_.find(k); leader != ringLeaders_.end()) {
-        const std::vector<UserPoint>& path = leader->second.path;
-        for (std::size_t p = 0; p + 1 < path.size(); ++p)
-          canvas_.Line(path[p], path[p + 1], QBColor(l.secondChart() ? kLabelRed : kLabelBlue));
-      }
-      DualLabelAt(l, spots[k]);
-    }
-    ringLeast_ = 0;
+  // The two-ring wheel's aspect lines, which end on the circle.
+  void RingAspectLines(const WheelPlan& plan) {
     if (!in_.orbs) return;
-    // A lent label's lines end where its leader does, at its own place.
-    for (const auto& [k, leader] : ringLeaders_) placed.labels[k].angle = UserAngle(leader.target);
     AspectLineTests tests = in_.lineTests;
     tests.declination = req_.DeclinationDualWheel == 1;
     tests.filter = req_.DualAspectFilter;
@@ -301,70 +161,30 @@ class Painter : public WheelFit {
     // Along the circle on paper too: the labels stand just outside it, and
     // an arc through them would strike their degrees out.
     style.conjunctionArc = WheelRadius + 1;
-    DrawAspectLines(
-        canvas_,
-        TwoRingAspectLines(inputs, placed, *in_.orbs, tests, Opt(O::DualAspectsAllPoints) != 0),
-        style);
+    DrawAspectLines(canvas_,
+                    TwoRingAspectLines(TwoRingInputs(req_), plan.ring, *in_.orbs, tests,
+                                       Opt(O::DualAspectsAllPoints) != 0),
+                    style);
   }
 
-  // The combined arrangement: the first pass in the outer band, the second
-  // chart's pass in the inner band, its glyphs in light red; with option
-  // 230 the lines between them (conjunctions draw nothing here).
-  void CombinedPoints() {
-    MeasureCells();
-    std::array<SingleWheelInputs, 2> inputs;
-    std::array<std::vector<PlacedLabel>, 2> placed;
-    for (const bool outerRing : {false, true}) {
-      const std::size_t pass = outerRing ? 1 : 0;
-      inputs[pass] = CombinedPassInputs(in_, outerRing);
-      const WheelList list =
-          BuildWheelList(inputs[pass].values, inputs[pass].housePositions, inputs[pass].lastPoint);
-      if (outerRing) glyphColor_ = QBColor(kLabelRed);
-      placed[pass] = PlaceSingleWheel(inputs[pass], list);
-      // Each band fitted as the single wheel's labels are.
-      band_ = outerRing
-                  ? LabelBand{kBandsRadius, HouseNumbersReach(), OuterRingLineEndCorrection, true}
-                  : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true};
-      FitMeasured(inputs[pass], placed[pass]);
-      for (const PlacedLabel& l : placed[pass]) {
-        Leader(l);
-        Label(l);
-      }
-      glyphColor_.reset();
-    }
-    band_ = {};
+  // The combined arrangement's lines between its two bands, with option
+  // 230 (conjunctions draw nothing here).
+  void BandAspectLines(const WheelPlan& plan) {
     if (!in_.orbs || Opt(O::TransitsVsNatalAspectLines) == 0) return;
     // As on the single wheel, the lines end on the circle inside the labels,
     // that of the house numbers' ring, and cross no label. Lines to the rim
     // (option 231) cross both bands: they pass behind every label, never
     // between its characters, and their glyphs stand clear of the labels.
     AspectLineStyle style = LineStyle();
-    for (const auto& pass : placed)
-      for (const PlacedLabel& l : pass) {
-        const std::vector<Box> strokes = Strokes(Boxes(l));
-        style.keepClear.insert(style.keepClear.end(), strokes.begin(), strokes.end());
-      }
-    DrawAspectLines(canvas_,
-                    CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs,
-                                        in_.lineTests,
-                                        Opt(O::AspectLineRadiusSwitch) != 0 ? kRimRadius
-                                                                              : kHouseNumbersRadius,
-                                        kHouseNumbersRadius),
-                    style);
-  }
-
-  // How far the house numbers reach from the centre: on a page whose units
-  // are taller than wide their characters stand out past their circle, and
-  // the inner band's labels keep clear of them.
-  double HouseNumbersReach() {
-    canvas_.SetFontSize(Opt(o_.cuspDegreeSize));
-    double reach = kHouseNumbersRadius;
-    for (const PlacedCharacter& c : HouseNumberCharacters()) {
-      const std::string text = GlyphText(c.code);
-      const LabelBox box{c.at, {c.at.x + canvas_.TextWidth(text), c.at.y - canvas_.TextHeight(text)}};
-      reach = std::max(reach, FarthestCorner(std::span(&box, 1), Squash()));
-    }
-    return reach;
+    style.keepClear = plan.keepClear;
+    const auto& inputs = plan.passInputs;
+    const auto& placed = plan.placed;
+    DrawAspectLines(
+        canvas_,
+        CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
+                            Opt(O::AspectLineRadiusSwitch) != 0 ? kRimRadius : kHouseNumbersRadius,
+                            kHouseNumbersRadius),
+        style);
   }
 
   AspectLineStyle LineStyle() const {
@@ -373,62 +193,6 @@ class Painter : public WheelFit {
     style.blackWhite = in_.blackWhite;
     style.options = in_.options;
     return style;
-  }
-
-  std::vector<PlacedLabel> Points() {
-    MeasureCells();
-    SingleWheelInputs inputs = SingleWheelInputsOf(in_);
-    inputs.cellWidth = glyphStepX_;
-    inputs.cellHeight = glyphStepY_;
-    const WheelList list = BuildWheelList(inputs.values, inputs.housePositions, inputs.lastPoint);
-    std::vector<PlacedLabel> placed = PlaceSingleWheel(inputs, list);
-    if (req_.DeclinationSingleWheel == 1) {
-      RingPoints(placed, list);
-      return placed;
-    }
-    FitMeasured(inputs, placed);
-    for (const PlacedLabel& l : placed) {
-      Leader(l);
-      Label(l);
-    }
-    return placed;
-  }
-
-  // A wheel of declinations or latitudes: its labels around the ring as the
-  // two-ring wheel sets its first chart's, each house a sector of the ring;
-  // the aspect lines end beside them.
-  void RingPoints(std::vector<PlacedLabel>& placed, const WheelList& list) {
-    // A house's crowding sizes its texts; the Moon to the MC, which a
-    // heliocentric wheel never draws, crowd nothing.
-    std::array<int, 13> counts = list.houseCounts;
-    if (req_.HelioWheel == 1)
-      for (std::size_t i = 1; i <= NumPoints; ++i)
-        if (list.points[i] >= ChartPoint::Moon && list.points[i] <= ChartPoint::MC &&
-            list.houses[i] > 0)
-          --counts[static_cast<std::size_t>(list.houses[i])];
-    DualPlacement ring;
-    for (const PlacedLabel& l : placed) {
-      DualLabel d;
-      d.entry = l.point;
-      d.value = l.value;
-      d.house = l.house;
-      d.houseCount = counts[static_cast<std::size_t>(l.house)];
-      d.angle = l.angle;
-      ring.labels.push_back(d);
-    }
-    const std::vector<RingSpot> spots = FitRing(ring);
-    for (std::size_t k = 0; k < placed.size(); ++k) {
-      DualLabelAt(ring.labels[k], spots[k]);
-      placed[k].angle = placed[k].lineEndAngle = ring.labels[k].angle;
-    }
-  }
-  // A rehoused label's leader line: from its glyph to its place on the rim.
-  void Leader(const PlacedLabel& l) {
-    const auto it = leaders_.find(l.point);
-    if (it == leaders_.end()) return;
-    const std::vector<UserPoint> path = LeaderPath(l, it->second);
-    for (std::size_t k = 1; k < path.size(); ++k)
-      canvas_.Line(path[k - 1], path[k], glyphColor_ ? *glyphColor_ : Color(o_.glyphColor));
   }
 
   // The single wheel's aspect lines, between the placed glyphs.
@@ -456,7 +220,10 @@ class Painter : public WheelFit {
     canvas_.Circle({0, 0}, 120, Ring(ring));
   }
 
-  std::vector<std::array<UserPoint, 2>> ringLabels_;
+  Canvas& canvas_;
+  const WheelPaintInputs& in_;
+  const WheelRequest& req_;
+  SurfaceOptions o_;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's
@@ -541,8 +308,10 @@ void DrawHouseNumbers(Canvas& canvas) {
   }
 }
 
-// The frame, sign or cusp labels and points of a two-chart wheel.
-void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool printing) {
+// The frame, sign or cusp labels and points of a two-chart wheel, as
+// `plan` has them, and its aspect lines.
+void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool printing,
+                   const WheelPlan& plan) {
   const OptionValues& opt = *in.options;
   const bool twoRing = in.request->DualWheelShown == 1;
   if (twoRing)
@@ -554,14 +323,13 @@ void TwoChartWheel(Painter& p, Canvas& canvas, const WheelPaintInputs& in, bool 
   canvas.SetFontBold(false);
   canvas.SetForeColor(QBColor(0));
   if (twoRing) {
-    p.DualSignGlyphs();
-    p.DualPoints();
+    p.Draw(plan);
+    p.RingAspectLines(plan);
     return;
   }
   DrawHouseNumbers(canvas);
-  p.CuspLabels();
-  p.Interceptions();
-  p.CombinedPoints();
+  p.Draw(plan);
+  p.BandAspectLines(plan);
 }
 
 }  // namespace
@@ -678,17 +446,96 @@ void DrawTitleBlock(Canvas& canvas, const WheelPaintInputs& in, bool printing,
   }
 }
 
+namespace {
+
+// Everything a fit reads, by value: the inputs, and the measures and text
+// state of the surface.
+struct FitKey {
+  WheelRequest request;
+  OptionValues options;
+  std::array<std::int16_t, 361> radiusTable;
+  std::array<std::int16_t, 121> hcDataTable;
+  int typeChart;
+  std::optional<OrbTable> orbs;
+  AspectLineTests lineTests;
+  bool blackWhite, printing;
+  std::optional<std::array<UserPoint, 2>> gridBox;
+  double deviceWidth, deviceHeight, dotsPerInch, left, top, width, height, fontScale;
+  CanvasFont font;
+  Rgb color;
+  // A glyph's and a digit's width and height in the glyph font: a surface
+  // that measures texts otherwise (another font) fits afresh.
+  std::array<double, 4> textMeasures;
+  bool operator==(const FitKey&) const = default;
+};
+
+FitKey KeyOf(const Canvas& surface, const WheelPaintInputs& in, bool printing,
+             const std::optional<std::array<UserPoint, 2>>& gridBox) {
+  CanvasFont glyphFont;
+  glyphFont.family = GlyphFontFace;
+  glyphFont.points = 12;
+  const std::string glyph = GlyphText(GlyphCode::Earth), digit = "0";
+  return {*in.request,
+          *in.options,
+          *in.radiusTable,
+          *in.hcDataTable,
+          in.typeChart,
+          in.orbs ? std::optional<OrbTable>(*in.orbs) : std::nullopt,
+          in.lineTests,
+          in.blackWhite,
+          printing,
+          gridBox,
+          surface.DeviceWidth(),
+          surface.DeviceHeight(),
+          surface.DotsPerInch(),
+          surface.ScaleLeft(),
+          surface.ScaleTop(),
+          surface.ScaleWidth(),
+          surface.ScaleHeight(),
+          surface.FontScale(),
+          surface.Font(),
+          surface.ForeColor(),
+          {surface.TextWidth(glyph, glyphFont), surface.TextHeight(glyph, glyphFont),
+           surface.TextWidth(digit, glyphFont), surface.TextHeight(digit, glyphFont)}};
+}
+
+}  // namespace
+
+struct WheelPaint::Kept {
+  FitKey key;
+  WheelPlan plan;
+};
+
+WheelPaint::WheelPaint() = default;
+WheelPaint::~WheelPaint() = default;
+
+const WheelPlan& WheelPaint::Plan(const Canvas& surface, const WheelPaintInputs& in, bool printing,
+                                  const std::optional<std::array<UserPoint, 2>>& gridBox) {
+  FitKey key = KeyOf(surface, in, printing, gridBox);
+  if (!kept_ || !(kept_->key == key))
+    kept_ = std::make_unique<Kept>(
+        Kept{std::move(key), FitWheel(surface, in, SurfaceOf(printing), gridBox)});
+  return kept_->plan;
+}
+
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
+  WheelPaint paint;
+  PaintWheelWindow(canvas, in, startScale, paint);
+}
+
+void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale,
+                      WheelPaint& paint) {
   const WheelRequest& r = *in.request;
   canvas.SetBackColor(in.blackWhite ? QBColor(15) : QBColor((*in.options)[O::WheelBackColor]));
   canvas.Clear();
   SetEdges(canvas, WindowScaleEdges(startScale, canvas.DeviceHeight() / canvas.DeviceWidth()));
   canvas.SetFontScale(WindowFontScale(canvas.DeviceUnitsPerUserX(), canvas.DotsPerInch()));
   canvas.SetForeColor(QBColor(0));
+  const WheelPlan& plan = paint.Plan(canvas, in, false, std::nullopt);
   Painter p(canvas, in, kWindow);
   if (r.WheelKind == 2) {
-    TwoChartWheel(p, canvas, in, false);
-    DrawTitleBlock(canvas, in, false, {}, p.RingLabels());
+    TwoChartWheel(p, canvas, in, false, plan);
+    DrawTitleBlock(canvas, in, false, {}, plan.ringLabels);
     return;
   }
   if (r.DeclinationSingleWheel != 0)
@@ -696,36 +543,45 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
   else
     p.SingleFrame();
   canvas.SetFontName(GlyphFontFace);
-  if (r.DeclinationSingleWheel == 0) {
-    p.CuspLabels();
-    p.Interceptions();
-  }
-  p.AspectLines(p.Points());
+  p.Draw(plan);
+  p.AspectLines(plan.placed[0]);
   DrawTitleBlock(canvas, in, false, {});
 }
 
 void PaintWheelPrinter(
     Canvas& canvas, const WheelPaintInputs& in,
     const std::function<std::optional<std::vector<std::string>>()>& personalHeader) {
+  WheelPaint paint;
+  PaintWheelPrinter(canvas, in, personalHeader, paint);
+}
+
+void PaintWheelPrinter(
+    Canvas& canvas, const WheelPaintInputs& in,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader,
+    WheelPaint& paint) {
   const WheelRequest& r = *in.request;
   SetEdges(canvas, PrinterScaleEdges(PrinterStartScale(in.typeChart, r.WheelKind)));
   canvas.SetFontScale(1);  // the page is always the same size
   canvas.SetForeColor(QBColor(0));
+  // On paper, the box the aspect grid covers at its lowest place, which
+  // the two-ring wheel's crowded sectors keep their labels out of.
+  std::optional<std::array<UserPoint, 2>> gridBox;
+  if (r.WheelKind == 2 && (*in.options)[O::AspectGridOnPrint] != 0 && r.DualWheelShown == 1)
+    gridBox = AspectGridLowestBox(canvas, WheelGridInputs(in));
+  const WheelPlan& plan = paint.Plan(canvas, in, true, gridBox);
   Painter p(canvas, in, kPrinter);
   // Below the wheel, clear of its circles and spokes and of every label.
   const auto grid = [&] {
     if ((*in.options)[O::AspectGridOnPrint] == 0) return;
     AspectGridInputs g = WheelGridInputs(in);
-    g.keepClear = p.Printed();
+    g.keepClear = plan.printed;
     const bool ring = r.WheelKind == 2 ? r.DualWheelShown == 1 : r.DeclinationSingleWheel != 0;
     g.wheelReach = ring ? kRingSpokeEnd : kRimRadius;
     PrintAspectGrid(canvas, g);
   };
   if (r.WheelKind == 2) {
-    if ((*in.options)[O::AspectGridOnPrint] != 0 && r.DualWheelShown == 1)
-      p.KeepRingOutOf(AspectGridLowestBox(canvas, WheelGridInputs(in)));
-    TwoChartWheel(p, canvas, in, true);
-    DrawTitleBlock(canvas, in, true, personalHeader, p.RingLabels());
+    TwoChartWheel(p, canvas, in, true, plan);
+    DrawTitleBlock(canvas, in, true, personalHeader, plan.ringLabels);
     grid();
     return;
   }
@@ -737,11 +593,8 @@ void PaintWheelPrinter(
     p.SingleFrame();
   canvas.SetFontName(GlyphFontFace);
   canvas.SetFontBold(false);
-  if (r.DeclinationSingleWheel == 0) {
-    p.CuspLabels();
-    p.Interceptions();
-  }
-  p.AspectLines(p.Points());
+  p.Draw(plan);
+  p.AspectLines(plan.placed[0]);
   DrawTitleBlock(canvas, in, true, personalHeader);
   grid();
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,6 +21,8 @@
 #include "wheels/WheelRequest.h"
 
 namespace orv {
+
+struct WheelPlan;
 
 struct WheelPaintInputs {
   const WheelRequest* request = nullptr;
@@ -41,21 +44,53 @@ struct WheelPaintInputs {
 // The placement inputs of the request's (single) wheel.
 SingleWheelInputs SingleWheelInputsOf(const WheelPaintInputs& in);
 
+// What the paints of a wheel keep between them: the plan of the last fit,
+// with the values of the inputs and the measures of the surface it was
+// fitted for. A paint of the same on a surface that measures the same
+// draws the kept plan rather than fitting again; any change fits afresh.
+// Whoever paints a wheel again and again (the wheel window) keeps one for
+// each kind of surface.
+class WheelPaint {
+ public:
+  WheelPaint();
+  ~WheelPaint();
+  WheelPaint(const WheelPaint&) = delete;
+  WheelPaint& operator=(const WheelPaint&) = delete;
+
+  // The plan of `in` on `surface`, whose scale and font scale are set:
+  // the kept one, or a fresh fit, then kept. On paper (`printing`) the
+  // two-ring wheel's labels keep out of `gridBox`.
+  const WheelPlan& Plan(const Canvas& surface, const WheelPaintInputs& in, bool printing,
+                        const std::optional<std::array<UserPoint, 2>>& gridBox);
+
+ private:
+  struct Kept;
+  std::unique_ptr<Kept> kept_;
+};
+
 // The window paint at `startScale`: clears to option 100's colour (white in
 // black and white) and draws the whole wheel, with the aspect lines when
 // option 47 is exactly 1; its texts at the surface's `WindowFontScale`,
-// which the canvas keeps.
+// which the canvas keeps. With `paint`, from its kept plan where that was
+// fitted for the same.
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale);
+void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale,
+                      WheelPaint& paint);
 
 // The printed page's paint, on a page already begun: its own scale (265, or
 // 272 for a European single wheel) and the printer's options, the aspect
 // lines as on the window. With option
 // 174 not 0 it calls `personalHeader` for PERSONAL.NAM's lines (nothing when
 // the file cannot be read) and prints them right-aligned at the top right.
-// With option 178 not 0 the aspect grid comes last.
+// With option 178 not 0 the aspect grid comes last. With `paint`, as the
+// window paint.
 void PaintWheelPrinter(
     Canvas& canvas, const WheelPaintInputs& in,
     const std::function<std::optional<std::vector<std::string>>()>& personalHeader);
+void PaintWheelPrinter(
+    Canvas& canvas, const WheelPaintInputs& in,
+    const std::function<std::optional<std::vector<std::string>>()>& personalHeader,
+    WheelPaint& paint);
 
 // The header block: the seven inner lines from the top-left corner and the
 // seven outer lines eight (on paper: option 191) line heights above the

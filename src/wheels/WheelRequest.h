@@ -70,6 +70,7 @@ struct WheelRequest {
   // the same of the outer chart of a two-chart wheel.
   bool HasChiron = true;
   bool OuterHasChiron = true;
+  bool operator==(const WheelRequest&) const = default;
 };
 
 // What the main window keeps for the two-chart wheels until the program

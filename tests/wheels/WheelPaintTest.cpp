@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "RecordingCanvas.h"
 #include "RecordingHost.h"
+#include "WheelDump.h"
 #include "WheelTestCharts.h"
 #include "commands/WheelCommands.h"
+#include "core/OptionNumbers.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelPaint.h"
@@ -114,7 +117,8 @@ TEST(WheelPaint, LongHeaderLinesWrapAndOnlyALongWordIsCut) {
   EXPECT_DOUBLE_EQ(rest.a.y, head.a.y - canvas.TextHeight(""));
   EXPECT_EQ(texts[texts.size() - 13].text, p.wb.Wheel->InnerWheelHeader[2]);
 
-  p.wb.Wheel->InnerWheelHeader[1] = "Renée-Maximiliane-Theresia-von-Habsburg-Lothringen-und-Toskana";
+  p.wb.Wheel->InnerWheelHeader[1] =
+      "Renée-Maximiliane-Theresia-von-Habsburg-Lothringen-und-Toskana";
   RecordingCanvas again(800, 600, 96);
   PaintWheelWindow(again, p.in, 320);
   texts = again.Texts();
@@ -144,6 +148,47 @@ TEST(WheelPaint, PrintedPageAndItsPersonalHeader) {
     const CanvasRecord last = page.Texts().back();
     EXPECT_EQ(last.text, "12 Main St");
     EXPECT_NEAR(last.a.x + page.TextWidth(last.text), 255.0625 - p.wb.Options[177], 1e-6);
+  }
+}
+
+// A paint that keeps its plan draws from it only what a fresh paint draws:
+// the same wheel on the same surface as the first time, any change (the
+// chart's values in place, an option, the style, the window's size) fitted
+// afresh; on paper as in the window.
+TEST(WheelPaint, AKeptPlanIsDrawnOnlyForTheSameWheelOnTheSameSurface) {
+  const struct {
+    const char* what;
+    std::function<void(Painted&)> change;
+    double width;
+    bool printing, same;
+  } cases[] = {
+      {"nothing", [](Painted&) {}, 800, false, true},
+      {"nothing on paper", [](Painted&) {}, 768, true, true},
+      {"the Sun's longitude", [](Painted& p) { p.wb.Wheel->Longitudes[1] += 3; }, 800, false,
+       false},
+      {"the Sun's longitude on paper", [](Painted& p) { p.wb.Wheel->Longitudes[1] += 3; }, 768,
+       true, false},
+      {"the glyphs' size", [](Painted& p) { p.wb.Options[OptionNumber::WheelPlanetFontSize] += 4; },
+       800, false, false},
+      {"the style", [](Painted& p) { p.in.typeChart = 1; }, 800, false, false},
+      {"the window's width", [](Painted&) {}, 1000, false, false},
+  };
+  for (const auto& c : cases) {
+    Painted p;
+    WheelPaint kept;
+    const auto dump = [&](double width, WheelPaint* with) {
+      RecordingCanvas canvas(width, c.printing ? 1008 : 600, 96);
+      if (c.printing && with) PaintWheelPrinter(canvas, p.in, {}, *with);
+      if (c.printing && !with) PaintWheelPrinter(canvas, p.in, {});
+      if (!c.printing && with) PaintWheelWindow(canvas, p.in, 300, *with);
+      if (!c.printing && !with) PaintWheelWindow(canvas, p.in, 300);
+      return test::DrawCallDump(canvas);
+    };
+    const std::string first = dump(c.printing ? 768 : 800, &kept);
+    c.change(p);
+    const std::string again = dump(c.width, &kept);
+    EXPECT_EQ(again, dump(c.width, nullptr)) << c.what;
+    EXPECT_EQ(again == first, c.same) << c.what;
   }
 }
 

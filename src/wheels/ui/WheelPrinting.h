@@ -23,9 +23,11 @@ inline constexpr std::string_view kWheelPdfName = "REPORTS\\WHEEL.PDF";
 enum class WheelPrintKind { FullPage, HalfPage };
 
 // Prints the wheel of `in` on one sheet of `printer`, which is not begun
-// yet. `personalHeader` gives PERSONAL.NAM's lines for the full page. False
+// yet. `personalHeader` gives PERSONAL.NAM's lines for the full page. With
+// `paint`, from its kept plan where that was fitted for the same. False
 // when the printer cannot be started.
 bool PrintWheelPage(QPrinter& printer, const WheelPaintInputs& in, WheelPrintKind kind,
-                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader);
+                    const std::function<std::optional<std::vector<std::string>>()>& personalHeader,
+                    WheelPaint* paint = nullptr);
 
 }  // namespace orv

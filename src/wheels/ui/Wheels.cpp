@@ -227,7 +227,7 @@ void Wheels::PaintWheel(QPainter& painter, const QRect& area) {
   }
   QtCanvas canvas(painter, QRectF(area));
   std::optional<OrbTable> orbs;
-  PaintWheelWindow(canvas, PaintInputs(orbs), workbench_.Settings.StartScale);
+  PaintWheelWindow(canvas, PaintInputs(orbs), workbench_.Settings.StartScale, paint_);
 }
 
 void Wheels::ViewResized(const QSize& size) {
@@ -316,7 +316,7 @@ void Wheels::mnuPrintChartwheel_Click() {
   };
   if (!PrintWheelPage(printer, in,
                       answer == Answer::Yes ? WheelPrintKind::FullPage : WheelPrintKind::HalfPage,
-                      personalHeader))
+                      personalHeader, &printPaint_))
     ReportPrinterNotStarted(host_);
   // The wheel printed and shown keeps its order; the next combined wheel
   // (Switch, a step of the moment) starts from the unswitched one.

@@ -109,6 +109,9 @@ class Wheels : public QWidget {
   QPointer<CWAspect> aspectList_;
   // The check mark of "&Display sextiles", which the aspect lines obey.
   bool displaySextiles_ = true;
+  // What the paints in the window and on paper keep between them: a repaint
+  // of the same wheel at the same size draws the plan it fitted.
+  WheelPaint paint_, printPaint_;
 };
 
 }  // namespace orv
