@@ -505,6 +505,18 @@ TEST_F(WheelLegibilityOnFont, RandomPairCounts) {
                               });
 }
 
+// The one-chart rings of random charts on the same surfaces.
+TEST_F(WheelLegibilityOnFont, RandomOneChartRingCounts) {
+  const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
+  const int charts = env ? std::atoi(env) : 0;
+  if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
+  test::PrintRandomOneChartRingCounts(charts,
+                                      [](const WheelPaintInputs& in, const test::PairSurface& s) {
+                                        FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+                                        return test::CountIllegibleTwoChart(in, canvas, s.printing);
+                                      });
+}
+
 // The rings on the glyph font's own measures: the two-ring wheel of two
 // charts and the one-chart rings of declinations and helio latitudes, in
 // the default window's wheel at 96 and 120 dpi (a few pixels clear of its

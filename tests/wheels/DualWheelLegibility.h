@@ -435,7 +435,8 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
     // other label; a two-ring label to its own
     // sector by a line, or lines end to end, from its glyph to just
     // outside the circle and along it there, below the labels (which begin
-    // 3.5 units out), clear of the spokes' ends on the circle.
+    // 3.5 units out), clear of the spokes' ends on the circle; a one-chart
+    // ring's to its house's sector alike.
     bool led = false;
     const double rim = twoRing ? WheelRadius + 3.5 : l.chart == 1 ? 217 : 138;
     const double rimLow = twoRing ? WheelRadius + 0.5 : rim - 3;
@@ -444,7 +445,7 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
       return reach >= rimLow && reach <= rim;
     };
     std::vector<std::array<UserPoint, 2>> pieces;
-    for (const CanvasRecord& line : oneChartRing ? std::vector<CanvasRecord>{} : canvas.Lines())
+    for (const CanvasRecord& line : canvas.Lines())
       pieces.push_back(
           {UserPoint{line.a.x, line.a.y * squash}, UserPoint{line.b.x, line.b.y * squash}});
     for (std::size_t i = 0; i < pieces.size() && !led; ++i)
@@ -694,6 +695,47 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
                     transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
                     s.dpi, clean, pairs, DualCountsText(sum).c_str());
       }
+}
+
+// Prints the sums of the counts over `charts` random one-chart rings,
+// declinations (within 27 degrees) and helio latitudes (within 8), in the
+// window and on paper. A ring is clean with none of its labels unreadable
+// either.
+inline void PrintRandomOneChartRingCounts(int charts, const CountPairOn& count) {
+  const DeviceSize least = LegibleWheelArea(96);
+  const PairSurface surfaces[] = {{800, 600, 96, false},
+                                  {800, 600, 120, false},
+                                  {double(least.width), double(least.height), 96, false},
+                                  {1600, 1000, 96, false},
+                                  {816, 1056, 96, true},
+                                  {794, 1123, 96, true}};
+  for (const auto& [kindName, kind] :
+       {std::pair{"declinations", SingleWheelKind::Declinations},
+        std::pair{"helio latitudes", SingleWheelKind::HelioLatitudes}})
+    for (const PairSurface& s : surfaces) {
+      std::mt19937 random(1990);
+      std::uniform_real_distribution<double> declination(-27, 27), latitude(-8, 8);
+      DualLegibilityCounts sum;
+      int clean = 0;
+      for (int k = 0; k < charts; ++k) {
+        Workbench wb;
+        ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
+        for (int p = 1; p <= NumPoints; ++p) {
+          wb.Charts.Natal.Declinations[std::size_t(p)] = declination(random);
+          wb.Charts.Natal.HelioLatitudes[std::size_t(p)] = latitude(random);
+        }
+        RecordingHost host;
+        PrepareSingleWheel(wb, kind, {}, host);
+        const DualLegibilityCounts c = count(PaintInputsOf(wb), s);
+        sum += c;
+        clean += c.Total() + c.counts.unreadable == 0;
+        if (c.Total() + c.counts.unreadable > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE"))
+          std::printf("ring %d\n", k);
+      }
+      std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
+                  s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, charts,
+                  DualCountsText(sum).c_str());
+    }
 }
 
 // Natal charts whose houses crowd with a second person's points (born 3

@@ -303,38 +303,10 @@ TEST(DualWheelLegibility, RandomOneChartRingCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
-  const DeviceSize least = LegibleWheelArea(96);
-  const struct {
-    double width, height, dpi;
-    bool printing;
-  } surfaces[] = {{800, 600, 96, false},   {800, 600, 120, false},
-                  {double(least.width), double(least.height), 96, false},
-                  {1600, 1000, 96, false}, {816, 1056, 96, true},
-                  {794, 1123, 96, true}};
-  for (const auto& [kindName, kind] : kRingKinds)
-    for (const auto& s : surfaces) {
-      std::mt19937 random(1990);
-      std::uniform_real_distribution<double> declination(-27, 27), latitude(-8, 8);
-      test::DualLegibilityCounts sum;
-      int clean = 0;
-      for (int k = 0; k < charts; ++k) {
-        Workbench wb;
-        test::ComputeWheelChart(wb, k % 2 ? WheelChart::Unequal : WheelChart::Ordinary);
-        for (int p = 1; p <= NumPoints; ++p) {
-          wb.Charts.Natal.Declinations[std::size_t(p)] = declination(random);
-          wb.Charts.Natal.HelioLatitudes[std::size_t(p)] = latitude(random);
-        }
-        test::RecordingHost host;
-        PrepareSingleWheel(wb, kind, {}, host);
-        const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
-                                                    s.dpi, s.printing);
-        sum += c;
-        clean += c.Total() == 0;
-      }
-      std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
-                  s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, charts,
-                  Counts(sum).c_str());
-    }
+  test::PrintRandomOneChartRingCounts(
+      charts, [](const WheelPaintInputs& in, const test::PairSurface& s) {
+        return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
+      });
 }
 
 // The ring of one chart pinned where its labels crowd: nine declinations
