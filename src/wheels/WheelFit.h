@@ -254,8 +254,10 @@ class WheelFit {
         in_(in),
         req_(*in.request),
         o_(o),
-        ringLeast_(
-            req_.WheelKind == 2 && req_.DualWheelShown == 1 && !o.printing ? LeastLabelShare() : 0),
+        ringLeast_(!o.printing && (req_.WheelKind == 2 ? req_.DualWheelShown == 1
+                                                       : req_.DeclinationSingleWheel == 1)
+                       ? LeastLabelShare()
+                       : 0),
         gridBox_(gridBox) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
     squash_ = std::fabs(canvas.DeviceUnitsPerUserY() / canvas.DeviceUnitsPerUserX());
@@ -634,10 +636,10 @@ class WheelFit {
   // house that dealing gave each label (by point).
   int spreadCut_ = 1;
   std::map<int, int> spreadHosts_;
-  // The least share of their sizes the two-ring wheel's labels are drawn
-  // at in a window: as large as a single wheel's labels read, whatever the
-  // window's size (0, on paper and on the one-chart ring: as small as their
-  // sector needs).
+  // The least share of their sizes the labels of the two-ring wheel and of
+  // the one-chart ring are drawn at in a window: as large as a single
+  // wheel's labels read, whatever the window's size (0, on paper: as small
+  // as their sector needs).
   const double ringLeast_;
   // The two-ring labels lent to another sector, by index: the true angle
   // of their points' own places and their leader lines.

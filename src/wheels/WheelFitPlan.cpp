@@ -321,10 +321,21 @@ void WheelFit::RingPoints(std::vector<PlacedLabel>& placed, const WheelList& lis
     d.angle = l.angle;
     ring.labels.push_back(d);
   }
-  const std::vector<RingSpot> spots = FitRing(ring);
+  // On a screen as large as the single wheel's labels read, a sector that
+  // cannot hold its labels so lending them with a leader line back, as on
+  // the two-ring wheel; the printed page keeps its sizes.
+  const std::vector<RingSpot> spots =
+      FitRing(ring, o_.printing ? kSmallestLabel : ringLeast_, !o_.printing);
   for (std::size_t k = 0; k < placed.size(); ++k) {
+    double lineEnd = ring.labels[k].angle;
+    if (const auto leader = ringLeaders_.find(k); leader != ringLeaders_.end()) {
+      const std::vector<UserPoint>& path = leader->second.path;
+      for (std::size_t p = 0; p + 1 < path.size(); ++p)
+        PutLine(path[p], path[p + 1], QBColor(kLabelBlue));
+      lineEnd = UserAngle(leader->second.target);
+    }
     DualLabelAt(ring.labels[k], spots[k], nullptr);
-    placed[k].angle = placed[k].lineEndAngle = ring.labels[k].angle;
+    placed[k].angle = placed[k].lineEndAngle = lineEnd;
   }
 }
 // A rehoused label's leader line: from its glyph to its place on the rim.
