@@ -169,6 +169,15 @@ constexpr double kEdgeMarginPx = 4;
 // descent; and how far in from its sides a symbol's ink stands at least, as
 // a share of its width.
 constexpr double kInkFrom = 0.1, kInkTo = 0.72, kGlyphInkInset = 0.05;
+// How far in from their left and right sides the chart points' glyphs have
+// their ink (Sun .. Chiron, the Earth the Part of Fortune's), as shares of
+// their width, as the glyph font draws them.
+// clang-format off
+constexpr std::array<std::pair<double, double>, NumPoints> kPointInkInsets{
+    {{.097, .1},   {.292, .287}, {.235, .238}, {.097, .1},   {.162, .165}, {.251, .254},
+     {.178, .173}, {.065, .068}, {.284, .287}, {.17, .173},  {.049, .052}, {.049, .052},
+     {.097, .1},   {.097, .1},   {.049, .052}, {.316, .311}}};
+// clang-format on
 
 // The ways `lent` labels go to the two sides, by how many go to the one
 // before: the more even first.
@@ -337,6 +346,8 @@ class WheelFit {
                  double rho, double factor, std::vector<std::array<UserPoint, 2>>* measured);
   void DualLabelAt(const DualLabel& l, const RingSpot& spot,
                    std::vector<std::array<UserPoint, 2>>* measured);
+  UserPoint ClearOfGlyph(UserPoint at, double angle, int code,
+                         const std::array<UserPoint, 2>& glyph, double width, double height) const;
 
   // A band's houses, each in one row or two (WheelFitRows.cpp).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
@@ -490,7 +501,7 @@ class WheelFit {
   // goes, in order. Its texts and the steps between them depend only on the
   // key's fields; the fit asks for the same label at many places.
   struct LabelStroke {
-    enum Kind : char { Put, Step, Mark, AtMark } kind;
+    enum Kind : char { Put, Step, Mark, AtMark, Clear } kind;
     double x = 0, y = 0;  // a text's width and height, or a step's sides
   };
   struct LabelStrokesKey {

@@ -37,6 +37,14 @@ constexpr std::array<Band, 4> kTextY{
 constexpr std::array<Band, 4> kTextX{
     {{0, 0, 0, 0}, {90, 0, -1.65, 90}, {180, -1.65, -.25, 180}, {270, -.25, 0, 270}}};
 
+// The ink insets of the glyph `code`: a chart point's as the font draws it,
+// any other's the least.
+std::pair<double, double> GlyphInkInsets(int code) {
+  if (code > GlyphCode::PointBase && code <= GlyphCode::PointBase + NumPoints)
+    return kPointInkInsets[std::size_t(code - GlyphCode::PointBase - 1)];
+  return {kGlyphInkInset, kGlyphInkInset};
+}
+
 }  // namespace
 
 // Planned (on paper its box kept, for the aspect grid to keep clear of),
@@ -77,6 +85,20 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
   surface_.SetForeColor(band_.glyphColor.value_or(Color(o_.glyphColor)));
   at_ = {r * std::cos(rad), r * std::sin(rad)};
   Put(PointCode(l.point), at_, measured);
+  // In a combined band on a screen the character next to the glyph keeps
+  // a clear pixel from its ink.
+  const bool clear = band_.combined && !o_.printing;
+  Box glyph{};
+  if (clear) {
+    const std::string text = GlyphText(PointCode(l.point));
+    glyph = {at_, {at_.x + surface_.TextWidth(text), at_.y - surface_.TextHeight(text)}};
+  }
+  const auto clearOfGlyph = [&](const std::string& next) {
+    if (!clear) return;
+    const double width = surface_.TextWidth(next), height = surface_.TextHeight(next);
+    at_ = ClearOfGlyph(at_, a, PointCode(l.point), glyph, width, height);
+    if (strokes_) strokes_->push_back({LabelStroke::Clear, width, height});
+  };
   const std::string zero = "0";
   const int sign = GlyphCode::SignBase + parts.sign;
   // The retrograde mark stands next to its own glyph, inside the column:
@@ -85,9 +107,10 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
   std::optional<UserPoint> markAt;
   const auto keepRoomForMark = [&] {
     if (!l.retrograde) return;
+    surface_.SetFontSize(Size(o_.retroSize));
+    clearOfGlyph(mark);
     markAt = at_;
     if (strokes_) strokes_->push_back({LabelStroke::Mark});
-    surface_.SetFontSize(Size(o_.retroSize));
     MeasureDigit(mark, o_.glyphWidthOffset, o_.glyphHeightOffset);
     Step(a, digitStepX_, digitStepY_);
   };
@@ -97,6 +120,11 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
     surface_.SetFontSize(Size(o_.degreeSize));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     surface_.SetForeColor(Color(o_.degreeColor));
+    if (!l.retrograde) {
+      surface_.SetFontBold(true);
+      clearOfGlyph(std::string(1, char('0' + parts.degrees / 10)));
+      surface_.SetFontBold(false);
+    }
     PutBold('0' + parts.degrees / 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
     PutBold('0' + parts.degrees % 10, at_, measured);
@@ -122,6 +150,7 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
     surface_.SetFontSize(Size(o_.minuteSize));
     MeasureDigit(zero, o_.digitWidthOffset, o_.digitHeightOffset);
     Shrink(a);
+    if (!l.retrograde) clearOfGlyph(std::string(1, char('0' + parts.minutes % 10)));
     Put('0' + parts.minutes % 10, at_, measured);
     Step(a, digitStepX_, digitStepY_);
     Put('0' + parts.minutes / 10, at_, measured);
@@ -195,16 +224,51 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
   // long it is (a retrograde mark's "R"). Drawn a little above or below
   // the glyph's line, it moves as much less as its ink is further from the
   // glyph's, so that a label moved along the ring changes shape smoothly.
+  // On a screen the texts keep a clear pixel from the glyph's own ink,
+  // either side of it, as if it were a pixel larger all round.
+  const auto [inLeft, inRight] = GlyphInkInsets(code);
+  const double pxX = o_.printing ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserX());
+  const double pxY = o_.printing ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserY());
   const double height = surface_.TextHeight(text);
   const double boxes = std::min(at.y, glyph.y) - std::max(at.y - height, glyph.y - glyphHeight);
-  const double inks = std::min(at.y - kInkFrom * height, glyph.y - kInkFrom * glyphHeight) -
-                      std::max(at.y - kInkTo * height, glyph.y - kInkTo * glyphHeight);
+  const double inks = std::min(at.y - kInkFrom * height, glyph.y - kInkFrom * glyphHeight + pxY) -
+                      std::max(at.y - kInkTo * height, glyph.y - kInkTo * glyphHeight - pxY);
   const double onLine = inks >= 0 ? 1 : boxes <= 0 ? 0 : boxes / (boxes - inks);
-  const double under = at.x + surface_.TextWidth(text) - glyph.x - kGlyphInkInset * glyphWidth;
+  const double end = at.x + surface_.TextWidth(text) - glyph.x;
+  const double under = std::max(end - kGlyphInkInset * glyphWidth,
+                                o_.printing ? 0 : end - inLeft * glyphWidth + pxX);
+  const double past = glyph.x + (1 - inRight) * glyphWidth + pxX - at.x;
   if (at.x < glyph.x && under > 0) at.x -= onLine * under;
+  if (!o_.printing && at.x >= glyph.x && past > 0) at.x += onLine * past;
   PutText(text, at, measured);
   surface_.SetFontBold(false);
   surface_.SetForeColor(Color(o_.degreeColor));
+}
+
+// The place `at` of a `width` by `height` text moved on toward the centre
+// along the ray at `angle` as far as its ink must go to leave a pixel clear
+// of the ink of the glyph `code` whose box is `glyph`, along a row or a
+// column.
+UserPoint WheelFit::ClearOfGlyph(UserPoint at, double angle, int code, const Box& glyph,
+                                 double width, double height) const {
+  const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
+  const double pxY = 1 / std::fabs(surface_.DeviceUnitsPerUserY());
+  const double gw = glyph[1].x - glyph[0].x, gh = glyph[0].y - glyph[1].y;
+  const auto [inLeft, inRight] = GlyphInkInsets(code);
+  const double ux = -std::cos(angle * std::numbers::pi / 180);
+  const double uy = -std::sin(angle * std::numbers::pi / 180);
+  constexpr double kNone = 1e300;
+  double alongX = kNone, alongY = kNone;
+  if (ux > 1e-9)
+    alongX = (glyph[0].x + (1 - inRight) * gw + pxX - at.x) / ux;
+  else if (ux < -1e-9)
+    alongX = (at.x + width - glyph[0].x - inLeft * gw + pxX) / -ux;
+  if (uy > 1e-9)
+    alongY = (glyph[0].y - kInkFrom * gh + pxY - at.y + kInkTo * height) / uy;
+  else if (uy < -1e-9)
+    alongY = (at.y - kInkFrom * height - glyph[0].y + kInkTo * gh + pxY) / -uy;
+  const double t = std::max(0.0, std::min(alongX, alongY));
+  return {at.x + t * ux, at.y + t * uy};
 }
 
 void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot,
@@ -256,6 +320,9 @@ std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l)
         break;
       case LabelStroke::AtMark:
         atMark = true;
+        break;
+      case LabelStroke::Clear:
+        at = ClearOfGlyph(at, a, PointCode(l.point), boxes.front(), s.x, s.y);
         break;
     }
   at_ = at;
