@@ -219,6 +219,8 @@ TEST_F(WheelLegibilityOnFont, PairLabelsKeepClearOfTheTextsAroundThem) {
 TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
   const int crowded[] = {10, 13, 14, 19, 20, 21, 26, 27, 31, 181, 351, 431, 748, 899, 919};
   const std::array crowdedByTransits{87, 624, 660};
+  // Pair 367 after Switch, whose "AS" ran into its own label's "8".
+  const std::array switchedTransits{367};
   const auto check = [](const char* what, int k, const WheelPaintInputs& in) {
     for (const DeviceSize s : {WheelOpeningArea(96), DeviceSize{1600, 1000}}) {
       FontMeasuredCanvas canvas(s.width, s.height, 96);
@@ -231,6 +233,9 @@ TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
                  [&](int k, const WheelPaintInputs& in) { check("pair", k, in); });
   test::ForRandomTransitPairs(DualWheelKind::TransitsVsNatal, crowdedByTransits,
                               [&](int k, const WheelPaintInputs& in) { check("transits", k, in); });
+  test::ForRandomTransitPairs(
+      DualWheelKind::TransitsVsNatal, switchedTransits,
+      [&](int k, const WheelPaintInputs& in) { check("switched transits", k, in); }, true);
 }
 
 // A label dealt round to the wheel's other side, where it lies more across

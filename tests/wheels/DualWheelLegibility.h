@@ -10,8 +10,8 @@
 // labels drawn smaller than reads. Where aspect lines are drawn: a line
 // on a label's characters or between two successive ones, or an aspect mark
 // on any of them; and, in the combined arrangement, two labels whose characters
-// interleave, so that one label's digits read as another's. And, on the
-// ring, a glyph on its own label's characters.
+// interleave, so that one label's digits read as another's. And a glyph
+// on its own label's characters, or in the window touching one.
 
 #include <cctype>
 #include <span>
@@ -165,6 +165,53 @@ inline bool GlyphOnCharacter(const TextBox& g, const TextBox& c) {
          std::min(gHigh, cHigh) - std::max(gLow, cLow) > 0.05 * (c.top - c.bottom);
 }
 
+// How far in from its left and right sides a character's ink stands, as
+// shares of its advance, measured from the glyph font's outlines (rounded
+// down): the chart points' glyphs (Sun to Chiron), the signs', the
+// retrograde mark's, the digits', the point's and the "R"'s; other
+// characters a little in at least.
+inline std::pair<double, double> InkInsets(std::string_view text) {
+  // clang-format off
+  static constexpr std::array<std::pair<double, double>, NumPoints> points{
+      {{.097, .1},   {.292, .287}, {.235, .238}, {.097, .1},   {.162, .165}, {.251, .254},
+       {.178, .173}, {.065, .068}, {.284, .287}, {.17, .173},  {.049, .052}, {.049, .052},
+       {.097, .1},   {.097, .1},   {.049, .052}, {.316, .311}}};
+  static constexpr std::array<std::pair<double, double>, 12> signs{
+      {{.08, .07}, {.12, .11}, {.11, .1}, {.04, .05}, {.18, .18}, {.17, .17},
+       {.04, .05}, {.13, .13}, {.09, .1}, {.08, .08}, {.04, .05}, {.17, .18}}};
+  static constexpr std::array<std::pair<double, double>, 10> digits{
+      {{.09, .1}, {.16, .13}, {.1, .14}, {.11, .12}, {.07, .07},
+       {.11, .13}, {.1, .09}, {.11, .12}, {.1, .1}, {.09, .1}}};
+  // clang-format on
+  for (int p = 1; p <= NumPoints; ++p)
+    if (text == GlyphText(GlyphCode::PointBase + p)) return points[std::size_t(p - 1)];
+  for (int sign = 1; sign <= 12; ++sign)
+    if (text == GlyphText(GlyphCode::SignBase + sign)) return signs[std::size_t(sign - 1)];
+  if (text == GlyphText(GlyphCode::RetrogradeMark)) return {.12, .12};
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
+    return digits[std::size_t(text[0] - '0')];
+  if (text == ".") return {.33, .33};
+  if (text == "R") return {.14, .03};
+  return {.03, .03};
+}
+
+// Whether the inks of a glyph's box `g` and a character's box `c` of its
+// own label, texts `gText` and `cText`, leave no clear pixel between them
+// (`pxX` and `pxY` a pixel's width and height): apart along neither the row
+// nor the column by a pixel.
+inline bool GlyphTouchesCharacter(const TextBox& g, std::string_view gText, const TextBox& c,
+                                  std::string_view cText, double pxX, double pxY) {
+  const auto ink = [](const TextBox& b, std::string_view text) {
+    const double h = b.top - b.bottom, w = b.right - b.left;
+    const auto [left, right] = InkInsets(text);
+    return TextBox{b.left + left * w, b.top - 0.1 * h, b.right - right * w, b.top - 0.72 * h};
+  };
+  const TextBox a = ink(g, gText), b = ink(c, cText);
+  const double gapX = std::max(a.left - b.right, b.left - a.right);
+  const double gapY = std::max(a.bottom - b.top, b.bottom - a.top);
+  return gapX < pxX - 1e-9 && gapY < pxY - 1e-9;
+}
+
 inline bool Shown(const std::string& enabled, int p) {
   return std::size_t(p - 1) >= enabled.size() || enabled[std::size_t(p - 1)] != '0';
 }
@@ -295,17 +342,38 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
                         mark.left, mark.top, mark.right, mark.bottom);
         }
   }
-  // A ring label's glyph on its own text's characters.
-  for (std::size_t a = fixed; a < pointsEnd && twoRing; ++a) {
+  // A label's glyph on its own characters (a ring label's text's, a
+  // combined band's column's) or, in the window, touching one.
+  const double pxX = 1 / std::fabs(canvas.DeviceUnitsPerUserX());
+  const double pxY = 1 / std::fabs(canvas.DeviceUnitsPerUserY());
+  for (std::size_t a = fixed; a < pointsEnd; ++a) {
     const Label& l = labels[a];
     if (l.texts.size() < 2) continue;
-    for (const TextBox& c : CharacterBoxes(canvas, texts[l.texts[1]], l.boxes[1]))
-      if (GlyphOnCharacter(l.boxes.front(), c)) {
+    // Each character with its text.
+    std::vector<std::pair<TextBox, std::string>> own;
+    if (twoRing) {
+      const std::string& text = texts[l.texts[1]].text;
+      std::size_t from = 0;
+      for (const TextBox& c : CharacterBoxes(canvas, texts[l.texts[1]], l.boxes[1])) {
+        std::size_t to = from + 1;
+        while (to < text.size() && (static_cast<unsigned char>(text[to]) & 0xC0) == 0x80) ++to;
+        own.emplace_back(c, text.substr(from, to - from));
+        from = to;
+      }
+    } else {
+      for (std::size_t c = 1; c < l.texts.size(); ++c)
+        own.emplace_back(l.boxes[c], texts[l.texts[c]].text);
+    }
+    const std::string& glyph = texts[l.texts[0]].text;
+    for (const auto& [c, text] : own)
+      if (GlyphOnCharacter(l.boxes.front(), c) ||
+          (!printing && GlyphTouchesCharacter(l.boxes.front(), glyph, c, text, pxX, pxY))) {
         ++out.glyphOnOwnLabel;
         if (verbose)
-          std::printf("glyph on its own label %d.%d (%.1f %.1f %.1f %.1f) (%.1f %.1f %.1f %.1f)\n",
-                      l.chart, l.point, l.boxes[0].left, l.boxes[0].top, l.boxes[0].right,
-                      l.boxes[0].bottom, c.left, c.top, c.right, c.bottom);
+          std::printf(
+              "glyph on its own label %d.%d (%.1f %.1f %.1f %.1f) %s (%.1f %.1f %.1f %.1f)\n",
+              l.chart, l.point, l.boxes[0].left, l.boxes[0].top, l.boxes[0].right,
+              l.boxes[0].bottom, text.c_str(), c.left, c.top, c.right, c.bottom);
         break;
       }
   }
@@ -603,9 +671,10 @@ inline WheelPaintInputs RandomWheelPair(Workbench& wb, std::mt19937& random, int
 // transits of a random moment at the birthplace, both computed as the
 // program computes them (so their retrograde marks and crowded signs are
 // real): born from 1900 to 2020, transits from 1950 to 2060, within 60
-// degrees of the equator; every point toggle checked.
+// degrees of the equator; every point toggle checked; with `switched`, its
+// charts exchanged by Switch.
 inline WheelPaintInputs RandomTransitPair(Workbench& wb, std::mt19937& random, DualWheelKind kind,
-                                          std::optional<OrbTable>& orbs) {
+                                          std::optional<OrbTable>& orbs, bool switched = false) {
   std::uniform_int_distribution<int> natalYear(1900, 2020), transitYear(1950, 2060), month(1, 12),
       day(1, 28), hour(1, 12), minute(0, 59), pm(0, 1), lonDeg(-179, 179), latDeg(-59, 59);
   ComputeWheelChart(wb, WheelChart::Ordinary);
@@ -637,6 +706,7 @@ inline WheelPaintInputs RandomTransitPair(Workbench& wb, std::mt19937& random, D
     r.diurnal.LongMin = r.natal.LongMin, r.diurnal.LatMin = r.natal.LatMin;
   } while (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0);
   PrepareDualWheelCommand(wb, kind, {false, "2nd Person"});
+  if (switched) SwitchDualWheel(wb, {false, "2nd Person"});
   WheelPaintInputs in = PaintInputsOf(wb);
   orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
   in.orbs = orbs ? &*orbs : nullptr;
@@ -645,14 +715,16 @@ inline WheelPaintInputs RandomTransitPair(Workbench& wb, std::mt19937& random, D
 
 // The wheels of `kind` of the random natal charts against transits of the
 // pair counts whose numbers are in `only` (in rising order), each given to
-// `check` with its number: the pairs draw from one stream in turn.
+// `check` with its number: the pairs draw from one stream in turn. With
+// `switched`, after Switch.
 inline void ForRandomTransitPairs(DualWheelKind kind, std::span<const int> only,
-                                  const std::function<void(int, const WheelPaintInputs&)>& check) {
+                                  const std::function<void(int, const WheelPaintInputs&)>& check,
+                                  bool switched = false) {
   std::mt19937 random(2026);
   for (int k = 0; k <= only.back(); ++k) {
     Workbench wb;
     std::optional<OrbTable> orbs;
-    const WheelPaintInputs in = RandomTransitPair(wb, random, kind, orbs);
+    const WheelPaintInputs in = RandomTransitPair(wb, random, kind, orbs, switched);
     if (std::find(only.begin(), only.end(), k) != only.end()) check(k, in);
   }
 }
@@ -668,13 +740,18 @@ inline std::vector<PairSurface> PairSurfaces() {
 }
 
 // Prints the sums of the counts over `pairs` random pairs on each of
-// `surfaces`, in both arrangements; then over as many random natal charts
-// against transits.
+// `surfaces`, combined and two-ring; then over as many random natal charts
+// against transits, combined, after Switch and two-ring.
 inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& surfaces,
                                   const CountPairOn& count) {
   for (const bool transits : {false, true})
     for (const PairSurface& s : surfaces)
-      for (const DualWheelKind kind : {DualWheelKind::TransitsVsNatal, DualWheelKind::Display}) {
+      for (const auto& [kind, switched] : {std::pair{DualWheelKind::TransitsVsNatal, false},
+                                           std::pair{DualWheelKind::TransitsVsNatal, true},
+                                           std::pair{DualWheelKind::Display, false}}) {
+        // The random pairs' second charts have no houses of their own to
+        // switch to.
+        if (switched && !transits) continue;
         std::mt19937 random(transits ? 2026 : 1976);
         DualLegibilityCounts sum;
         int clean = 0;
@@ -682,7 +759,7 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
           Workbench wb;
           std::optional<OrbTable> orbs;
           const DualLegibilityCounts c =
-              count(transits ? RandomTransitPair(wb, random, kind, orbs)
+              count(transits ? RandomTransitPair(wb, random, kind, orbs, switched)
                              : RandomWheelPair(wb, random, k, kind, orbs),
                     s);
           sum += c;
@@ -691,7 +768,9 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
             std::printf("%s %d\n", transits ? "transits" : "pair", k);
         }
         std::printf("%s%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
-                    kind == DualWheelKind::TransitsVsNatal ? "combined" : "two-ring",
+                    kind == DualWheelKind::Display ? "two-ring"
+                    : switched                     ? "switched"
+                                                   : "combined",
                     transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
                     s.dpi, clean, pairs, DualCountsText(sum).c_str());
       }
