@@ -186,8 +186,8 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
   std::error_code ec;
   if (text != fs::path(*chosen) && fs::exists(fs::symlink_status(text, ec)) &&
       host.ShowMessage(text.filename().string() + " already exists.\nDo you want to replace it?",
-                       choice.title, MessageIcon::Exclamation,
-                       MessageButtons::YesNo) != Answer::Yes)
+                       choice.title, MessageIcon::Exclamation, MessageButtons::YesNo,
+                       Answer::No) != Answer::Yes)
     return std::nullopt;
   report.ReportFileName = text.string();
   return WriteReport(report, options, host);

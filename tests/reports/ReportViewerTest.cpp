@@ -243,6 +243,7 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
       EXPECT_EQ(host.messages[0].text, ask);
       EXPECT_EQ(host.messages[0].title, "Save As");
       EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
+      EXPECT_EQ(host.messages[0].defaultAnswer, Answer::No);
     }
     EXPECT_EQ(saved.has_value(), replaced) << c.chosen;
     EXPECT_EQ(report.ReportFileName.empty(), !replaced) << c.chosen;
