@@ -27,8 +27,8 @@ class AnsweringHost : public Host {
  public:
   bool answerNo = false;
   int messages = 0;
-  Answer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                     MessageButtons buttons) override {
+  Answer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons buttons,
+                     std::optional<Answer>) override {
     ++messages;
     if (buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel) return Answer::Ok;
     return answerNo ? Answer::No : Answer::Yes;

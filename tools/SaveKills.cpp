@@ -35,8 +35,8 @@ namespace {
 class FileHost : public MutedHost {
  public:
   explicit FileHost(fs::path file) : file_(std::move(file)) {}
-  Answer ShowMessage(std::string_view text, std::string_view, MessageIcon,
-                     MessageButtons buttons) override {
+  Answer ShowMessage(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons,
+                     std::optional<Answer>) override {
     std::cerr << text << "\n";
     return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? Answer::Ok
                                                                                 : Answer::Yes;

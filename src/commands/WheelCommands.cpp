@@ -23,8 +23,8 @@ class ReplayHost final : public Host {
   ReplayHost(Host& host, std::optional<std::string> answer)
       : host_(host), answer_(std::move(answer)) {}
   Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                     MessageButtons buttons) override {
-    return host_.ShowMessage(text, title, icon, buttons);
+                     MessageButtons buttons, std::optional<Answer> defaultAnswer) override {
+    return host_.ShowMessage(text, title, icon, buttons, defaultAnswer);
   }
   std::string PromptText(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override {

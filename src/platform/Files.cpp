@@ -660,11 +660,26 @@ FileLock::~FileLock() {
   ::close(fd_);
 }
 
+namespace {
+
+void SayNotSaved(Host& host, const fs::path& target, const std::string& why) {
+  host.ShowMessage("Cannot save the file called " + target.string() + ": " + why + ".",
+                   kTitleWarning, MessageIcon::Critical);
+}
+
+}  // namespace
+
 bool SaveFileAtomically(Host& host, const fs::path& target, std::string_view bytes) {
   const std::string error = WriteFileAtomically(target, bytes);
   if (error.empty()) return true;
-  host.ShowMessage("Cannot save the file called " + target.string() + ": " + error + ".",
-                   kTitleWarning, MessageIcon::Critical);
+  SayNotSaved(host, target, error);
+  return false;
+}
+
+bool CanSave(Host& host, const fs::path& target) {
+  const std::string refusal = SaveRefusal(target);
+  if (refusal.empty()) return true;
+  SayNotSaved(host, target, refusal);
   return false;
 }
 

@@ -118,4 +118,9 @@ class FileLock {
 // <path>: <reason>.", titled "Warning!"). True when saved.
 bool SaveFileAtomically(Host& host, const std::filesystem::path& target, std::string_view bytes);
 
+// Whether SaveRefusal finds nothing against saving `target`; otherwise
+// the user is told as SaveFileAtomically tells a failure. For a save of
+// several files that writes none unless each can be written.
+bool CanSave(Host& host, const std::filesystem::path& target);
+
 }  // namespace orv

@@ -36,9 +36,12 @@ class Host {
   virtual ~Host() = default;
 
   // Shows `text` under `title` and returns the button pressed (Ok for a
-  // plain message).
+  // plain message). Enter presses `defaultAnswer`'s button; none: the first
+  // one (Cancel of three). A question whose Yes replaces or removes a user's
+  // file gives No.
   virtual Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                             MessageButtons buttons = MessageButtons::Ok) = 0;
+                             MessageButtons buttons = MessageButtons::Ok,
+                             std::optional<Answer> defaultAnswer = std::nullopt) = 0;
 
   // Asks for one line of text. Cancel gives an empty text.
   virtual std::string PromptText(std::string_view prompt, std::string_view title,
@@ -69,7 +72,8 @@ class Host {
 // messages are gathered and reported once (batches) and for benchmarks.
 class MutedHost : public Host {
  public:
-  Answer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
+  Answer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons,
+                     std::optional<Answer>) override {
     return Answer::Ok;
   }
   std::string PromptText(std::string_view, std::string_view, std::string_view) override {

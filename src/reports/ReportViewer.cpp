@@ -43,17 +43,19 @@ std::string LeadingCharactersBeforeBlank(std::string_view name, std::size_t coun
   return out;
 }
 
-std::optional<SavedReportFiles> WriteReport(ReportState& report, const OptionValues& options,
-                                            Host& host) {
-  SavedReportFiles saved{report.ReportFileName, std::nullopt, SavedReportText(report, options)};
+std::optional<SavedReportFiles> WriteReport(const fs::path& text, const ReportState& report,
+                                            const OptionValues& options, Host& host) {
+  SavedReportFiles saved{text, std::nullopt, SavedReportText(report, options)};
   // A transit report has no copy: an .rtf file of its name may be another
   // report's or the user's own, and is left as it is.
-  if (!IsTransitReportText(saved.savedText)) {
-    const fs::path rtf = RtfFileName(saved.text);
+  if (!IsTransitReportText(saved.savedText)) saved.rtf = RtfFileName(text);
+  // Both are checked first: a copy written beside a text then refused
+  // would be half a save.
+  if ((saved.rtf && !CanSave(host, *saved.rtf)) || !CanSave(host, text)) return std::nullopt;
+  if (saved.rtf) {
     const std::string copy =
         RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
-    if (!SaveFileAtomically(host, rtf, copy)) return std::nullopt;
-    saved.rtf = rtf;
+    if (!SaveFileAtomically(host, *saved.rtf, copy)) return std::nullopt;
   }
   if (!SaveFileAtomically(host, saved.text, saved.savedText)) return std::nullopt;
   return saved;
@@ -160,7 +162,7 @@ std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValu
                                            Host& host) {
   if (report.ReportFileName.empty() || report.ReportLineCount() == 0)
     return SaveReportAs(report, options, appPath, persons, host);  // which says an empty one
-  return WriteReport(report, options, host);
+  return WriteReport(report.ReportFileName, report, options, host);
 }
 
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
@@ -186,11 +188,12 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
   std::error_code ec;
   if (text != fs::path(*chosen) && fs::exists(fs::symlink_status(text, ec)) &&
       host.ShowMessage(text.filename().string() + " already exists.\nDo you want to replace it?",
-                       choice.title, MessageIcon::Exclamation,
-                       MessageButtons::YesNo) != Answer::Yes)
+                       choice.title, MessageIcon::Exclamation, MessageButtons::YesNo,
+                       Answer::No) != Answer::Yes)
     return std::nullopt;
-  report.ReportFileName = text.string();
-  return WriteReport(report, options, host);
+  auto saved = WriteReport(text, report, options, host);
+  if (saved) report.ReportFileName = text.string();
+  return saved;
 }
 
 }  // namespace orv

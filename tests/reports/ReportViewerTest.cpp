@@ -212,7 +212,8 @@ TEST(ReportViewer, SaveAsNamesThePairFromTheChosenNamesStem) {
 // The chooser asks about the name it is given; a text file that name leads
 // to under another name (X.txt for "X.rtf") is the user's own until they say
 // Yes to replacing it. No writes nothing and leaves the viewer's file as it
-// was; the copy replaces its namesake, as the chosen name says it will.
+// was; the copy replaces its namesake, as the chosen name says it will. A
+// read-only X.txt stops the save before the copy is written.
 TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
   const std::string ask = "X.txt already exists.\nDo you want to replace it?";
   const struct {
@@ -220,8 +221,10 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
     std::set<std::string> onDisk;  // each holding "mine"
     Answer answer;
     bool asked;
+    bool readOnly = false;  // X.txt
   } cases[] = {
       {"X.rtf", {"X.txt"}, Answer::Yes, true},
+      {"X.rtf", {"X.txt"}, Answer::Yes, true, true},
       {"X.rtf", {"X.txt"}, Answer::No, true},
       {"X.RTF", {"X.txt", "X.rtf"}, Answer::No, true},
       {"X.rtf", {"X.rtf"}, Answer::No, false},
@@ -232,17 +235,25 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
   for (const auto& c : cases) {
     test::TempDir dir;
     for (const auto& name : c.onDisk) ASSERT_EQ(WriteFileAtomically(dir.path() / name, "mine"), "");
+    if (c.readOnly)
+      fs::permissions(dir.path() / "X.txt", fs::perms::owner_write, fs::perm_options::remove);
     test::RecordingHost host;
     host.fileAnswers.push_back((dir.path() / c.chosen).string());
     host.answers.push_back(c.answer);
     ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Sun"});
     const auto saved = SaveReportAs(report, options, dir.path(), {}, host);
-    const bool replaced = !c.asked || c.answer == Answer::Yes;
-    ASSERT_EQ(host.messages.size(), c.asked ? 1u : 0u) << c.chosen;
+    const bool replaced = (!c.asked || c.answer == Answer::Yes) && !c.readOnly;
+    ASSERT_EQ(host.messages.size(), (c.asked ? 1u : 0u) + (c.readOnly ? 1u : 0u)) << c.chosen;
     if (c.asked) {
       EXPECT_EQ(host.messages[0].text, ask);
       EXPECT_EQ(host.messages[0].title, "Save As");
       EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
+      EXPECT_EQ(host.messages[0].defaultAnswer, Answer::No);
+    }
+    if (c.readOnly) {
+      EXPECT_EQ(host.messages[1].text, "Cannot save the file called " +
+                                           (dir.path() / "X.txt").string() +
+                                           ": the file is read-only.");
     }
     EXPECT_EQ(saved.has_value(), replaced) << c.chosen;
     EXPECT_EQ(report.ReportFileName.empty(), !replaced) << c.chosen;

@@ -332,14 +332,14 @@ TEST_F(SaveToDisk, ASaveMadeWhileTheQuestionIsOpenStays) {
   struct Meanwhile : test::RecordingHost {
     fs::path file;
     Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                       MessageButtons buttons) override {
+                       MessageButtons buttons, std::optional<Answer> defaultAnswer) override {
       if (buttons == MessageButtons::YesNo) {
         test::RecordingHost other;
         NatalInputFields kim = JaneDoe();
         kim.Name = "Kim";
         SavePersonToNamesFile(other, kim, kValid, [&] { return file.string(); });
       }
-      return RecordingHost::ShowMessage(text, title, icon, buttons);
+      return RecordingHost::ShowMessage(text, title, icon, buttons, defaultAnswer);
     }
   } asking;
   asking.file = file;

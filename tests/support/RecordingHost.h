@@ -14,6 +14,7 @@ struct RecordedMessage {
   std::string title;
   MessageIcon icon;
   MessageButtons buttons;
+  std::optional<Answer> defaultAnswer;
 };
 
 class RecordingHost : public Host {
@@ -30,8 +31,8 @@ class RecordingHost : public Host {
   int clipboardCount = 0;
 
   Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                     MessageButtons buttons) override {
-    messages.push_back({std::string(text), std::string(title), icon, buttons});
+                     MessageButtons buttons, std::optional<Answer> defaultAnswer) override {
+    messages.push_back({std::string(text), std::string(title), icon, buttons, defaultAnswer});
     if (!answers.empty()) {
       const Answer a = answers.front();
       answers.pop_front();

@@ -194,12 +194,14 @@ TEST_F(Orvanta8Test, BindingRunsTheHandlerAndRefusesTheWindowsOwnCommands) {
 }
 
 // After a calculation the focus is in the data window: a key it does not
-// use runs the main window's command, its own keys keep their meaning.
+// use runs the main window's command, its own keys keep their meaning, even
+// greyed out at either end of the font range.
 TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
   Orvanta8 window(workbench, host);
   std::vector<CommandId> ran;
-  for (CommandId command : {CommandId::DataNatalData, CommandId::DataNatalAspects,
-                            CommandId::DataCosmodynes, CommandId::DataTransitAspectsToTransits})
+  for (CommandId command :
+       {CommandId::DataNatalData, CommandId::DataNatalAspects, CommandId::DataCosmodynes,
+        CommandId::DataTransitAspectsToTransits, CommandId::WheelsTransits})
     window.Bind(command, [&ran, command] { ran.push_back(command); });
   window.ShowChartMenus();
   window.show();
@@ -209,24 +211,29 @@ TEST_F(Orvanta8Test, KeysTheDataWindowDoesNotUseRunTheMainWindowsCommands) {
   OutputD1& dataWindow = data.Window();
   QApplication::setActiveWindow(&dataWindow);
   QWidget* focus = dataWindow.focusWidget() ? dataWindow.focusWidget() : &dataWindow;
-  const double fontSize = data.Settings().FontSize;
+  ASSERT_EQ(data.Settings().FontSize, 8.5);  // a step of 1.5 moves it by 0.75
   constexpr CommandId kAspects = CommandId::DataNatalAspects;
   constexpr CommandId kCosmodynes = CommandId::DataCosmodynes;
+  const std::vector<CommandId> kAll = {kAspects, kCosmodynes, CommandId::DataNatalData};
   const struct {
     QKeyCombination key;
+    int presses;
     std::vector<CommandId> ran;
-    bool fontIncreased;  // F7 is the data window's own: Font > Increase
+    double fontSize;  // F7 and F8 are the data window's own: Font > Increase, Decrease
   } presses[] = {
-      {Qt::Key_F3, {kAspects}, false},
-      {Qt::ControlModifier | Qt::Key_D, {kAspects, kCosmodynes}, false},
-      {Qt::Key_F7, {kAspects, kCosmodynes}, true},
-      {Qt::Key_X, {kAspects, kCosmodynes}, true},
-      {Qt::Key_F2, {kAspects, kCosmodynes, CommandId::DataNatalData}, true},
+      {Qt::Key_F3, 1, {kAspects}, 8.5},
+      {Qt::ControlModifier | Qt::Key_D, 1, {kAspects, kCosmodynes}, 8.5},
+      {Qt::Key_F7, 1, {kAspects, kCosmodynes}, 9.25},
+      {Qt::Key_X, 1, {kAspects, kCosmodynes}, 9.25},
+      {Qt::Key_F2, 1, kAll, 9.25},
+      {Qt::Key_F8, 3, kAll, 7.75},  // the least size 8 is passed once
+      {Qt::Key_F7, 8, kAll, 12.25},
   };
   for (const auto& p : presses) {
-    QTest::keyClick(focus, p.key.key(), p.key.keyboardModifiers());
+    for (int i = 0; i < p.presses; ++i)
+      QTest::keyClick(focus, p.key.key(), p.key.keyboardModifiers());
     EXPECT_EQ(ran, p.ran) << QKeySequence(p.key).toString().toStdString();
-    EXPECT_EQ(data.Settings().FontSize > fontSize, p.fontIncreased);
+    EXPECT_EQ(data.Settings().FontSize, p.fontSize) << QKeySequence(p.key).toString().toStdString();
   }
   // A modal dialog keeps its keys.
   QDialog dialog(&dataWindow);

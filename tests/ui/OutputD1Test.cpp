@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -10,11 +9,11 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 #include <functional>
 #include <memory>
 
+#include "AnswerDialog.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "commands/Workbench.h"
@@ -179,19 +178,6 @@ TEST(OutputD1, SaveWritesTheChosenFileAndLaterSavesGoThere) {
   EXPECT_TRUE(f.host.messages.empty());
 }
 
-// Answers the next modal dialog once it is up: `answer` gets the dialog.
-void AnswerDialog(std::function<void(QDialog&)> answer) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      poll->deleteLater();
-      poll->stop();
-      answer(*dialog);
-    }
-  });
-  poll->start(5);
-}
-
 // Whatever the window manager does as a dialog goes, the keyboard goes back
 // to the window the dialog was opened from: after the data window's Save As,
 // saved or cancelled, F7 is the data window's Font Increase, not the main
@@ -208,6 +194,8 @@ TEST(OutputD1, AfterItsDialogsTheDataWindowHasTheKeyboardAgain) {
   OutputD1& window = slot.Window();
   window.show();
   const fs::path chosen = f.dir.path() / "Jane.DOC";
+  const fs::path link = f.dir.path() / "Gone.DOC";
+  fs::create_symlink(f.dir.path() / "nowhere" / "Gone.DOC", link);
   const struct {
     const char* what;
     DataWindowItem command;
@@ -216,15 +204,22 @@ TEST(OutputD1, AfterItsDialogsTheDataWindowHasTheKeyboardAgain) {
       {"a message: nothing to save", DataWindowItem::FileSave, [](QDialog& box) { box.accept(); }},
       {"Save As cancelled", DataWindowItem::FileSaveAs, [](QDialog& chooser) { chooser.reject(); }},
       {"Save As saved", DataWindowItem::FileSaveAs,
+       [&](QDialog& chooser) { test::ChooseFile(chooser, chosen); }},
+      // The warning opens as the chooser closes, before any window has the
+      // keyboard again.
+      {"Save As to a link to nowhere, then its warning", DataWindowItem::FileSaveAs,
        [&](QDialog& chooser) {
-         dynamic_cast<QFileDialog&>(chooser).selectFile(QString::fromStdString(chosen.string()));
-         chooser.accept();
+         test::AnswerDialog([&](QDialog& box) {
+           EXPECT_EQ(box.parentWidget(), &window);
+           box.accept();
+         });
+         test::ChooseFile(chooser, link);
        }},
   };
   for (const auto& c : cases) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << c.what;
-    AnswerDialog(c.answer);
+    test::AnswerDialog(c.answer);
     window.Action(c.command)->trigger();
     QTest::qWait(20);
     EXPECT_EQ(QApplication::activeWindow(), &window) << c.what;

@@ -8,11 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 
+#include "AnswerDialog.h"
 #include "RecordingHost.h"
 #include "SampleReports.h"
 #include "TempDir.h"
+#include "platform/Files.h"
+#include "platform/qt/QtHost.h"
 #include "reports/ui/RTF_form.h"
 #include "reports/ui/Report.h"
 
@@ -90,6 +94,41 @@ TEST(ReportWindow, PagesPrintsSavesAndShowsTheRtfCopy) {
   EXPECT_FALSE(fs::exists(dir.path() / "Tr.rtf"));
   EXPECT_EQ(window.RtfWindow()->windowTitle(), "Report - Tr.txt");
   EXPECT_FALSE(window.RtfWindow()->OpenButton()->isVisibleTo(window.RtfWindow()));
+}
+
+// Save As "Y.rtf" beside the user's Y.txt: the question opens as the chooser
+// closes, before any window has the keyboard again. It is the viewer's, and
+// Enter or Escape keeps Y.txt and gives the viewer the keyboard back.
+TEST(ReportWindow, TheReplaceQuestionIsTheViewersAndKeepsTheFileOnEnter) {
+  test::TempDir dir;
+  const OptionValues options = test::ReportPageOptions();
+  ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {});
+  QWidget main;  // the program's main window, the dialogs' owner
+  main.setGeometry(0, 0, 300, 40);
+  main.show();
+  QtHost host(&main);
+  ReportWindowLinks links;
+  links.Persons = [] { return ReportPersons{"Mary Ann Jones", ""}; };
+  Report window(report, options, dir.path(), "", host, links);
+  const fs::path text = dir.path() / "Y.txt", rtf = dir.path() / "Y.rtf";
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    ASSERT_EQ(WriteFileAtomically(text, "mine"), "");
+    fs::remove(rtf);  // else the chooser asks first
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    test::AnswerDialog([&](QDialog& chooser) {
+      test::AnswerDialog([&](QDialog& question) {
+        EXPECT_EQ(question.parentWidget(), &window);
+        QTest::keyClick(&question, key);
+      });
+      test::ChooseFile(chooser, rtf);
+    });
+    window.cmdSaveAs_Click();
+    QTest::qWait(20);
+    EXPECT_EQ(ReadFileBytes(text), "mine") << key;
+    EXPECT_FALSE(fs::exists(rtf)) << key;
+    EXPECT_EQ(QApplication::activeWindow(), &window) << key;
+  }
 }
 
 }  // namespace

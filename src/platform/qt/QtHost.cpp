@@ -1,5 +1,6 @@
 #include "platform/qt/QtHost.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -19,15 +20,31 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.s
 // the user was in runs another window's command.
 class DialogOpener {
  public:
-  explicit DialogOpener(QWidget* fallback) : focus_(QApplication::focusWidget()) {
-    QWidget* active = QApplication::activeWindow();
-    if (active && active->isVisible()) window_ = active;
+  // `returning` is the window an earlier dialog of the same command gave the
+  // keyboard back to: just after a dialog closes no window is active until
+  // the window manager catches up, and a dialog opened then is still that
+  // window's.
+  DialogOpener(QWidget* fallback, QPointer<QWidget>& returning, QObject& commandEnds)
+      : focus_(QApplication::focusWidget()), returning_(returning), commandEnds_(commandEnds) {
+    for (QWidget* window : {QApplication::activeWindow(), returning_.data()}) {
+      if (window && window->isVisible()) {
+        window_ = window;
+        break;
+      }
+    }
     owner_ = window_ ? window_.data() : fallback;
   }
   ~DialogOpener() {
     if (!window_ || !window_->isVisible()) return;
     if (focus_ && focus_->window() == window_) focus_->setFocus(Qt::ActiveWindowFocusReason);
     window_->activateWindow();
+    // So is the next dialog of this command, opened before the program
+    // waits for the user again.
+    returning_ = window_;
+    QObject::connect(
+        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+        &commandEnds_, [&returning = returning_] { returning = nullptr; },
+        Qt::SingleShotConnection);
   }
   DialogOpener(const DialogOpener&) = delete;
   DialogOpener& operator=(const DialogOpener&) = delete;
@@ -38,13 +55,15 @@ class DialogOpener {
   QPointer<QWidget> window_;
   QPointer<QWidget> focus_;
   QPointer<QWidget> owner_;
+  QPointer<QWidget>& returning_;
+  QObject& commandEnds_;
 };
 
 }  // namespace
 
 Answer QtHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                           MessageButtons buttons) {
-  const DialogOpener opener(parent_);
+                           MessageButtons buttons, std::optional<Answer> defaultAnswer) {
+  const DialogOpener opener(parent_, returning_, commandEnds_);
   // Made on the heap: an owner closed while the box waits deletes it.
   const QPointer<QMessageBox> shown = new QMessageBox(opener.Owner());
   QMessageBox& box = *shown;
@@ -67,6 +86,14 @@ Answer QtHost::ShowMessage(std::string_view text, std::string_view title, Messag
       box.setDefaultButton(QMessageBox::Cancel);
       break;
   }
+  if (defaultAnswer) {
+    switch (*defaultAnswer) {
+      case Answer::Ok: box.setDefaultButton(QMessageBox::Ok); break;
+      case Answer::Cancel: box.setDefaultButton(QMessageBox::Cancel); break;
+      case Answer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
+      case Answer::No: box.setDefaultButton(QMessageBox::No); break;
+    }
+  }
   // A message must be readable even while a long run has the busy cursor up.
   const bool busy = busyDepth_ > 0;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -83,7 +110,7 @@ Answer QtHost::ShowMessage(std::string_view text, std::string_view title, Messag
 
 std::string QtHost::PromptText(std::string_view prompt, std::string_view title,
                                std::string_view defaultText) {
-  const DialogOpener opener(parent_);
+  const DialogOpener opener(parent_, returning_, commandEnds_);
   bool ok = false;
   const QString text = QInputDialog::getText(opener.Owner(), Q(title), Q(prompt), QLineEdit::Normal,
                                              Q(defaultText), &ok);
@@ -91,7 +118,7 @@ std::string QtHost::PromptText(std::string_view prompt, std::string_view title,
 }
 
 std::optional<std::string> QtHost::ChooseFile(const FileChoice& choice) {
-  const DialogOpener opener(parent_);
+  const DialogOpener opener(parent_, returning_, commandEnds_);
   const QPointer<QFileDialog> shown =
       new QFileDialog(opener.Owner(), Q(choice.title), Q(choice.folder), Q(choice.filter));
   QFileDialog& dialog = *shown;

@@ -11,13 +11,15 @@ namespace orv {
 
 class QtHost final : public Host {
  public:
-  // Each dialog belongs to the window it is opened from (the active one, else
-  // `parent`), is centred on it, and gives it the keyboard back as it closes.
+  // Each dialog belongs to the window whose command opened it (the active
+  // one, or the one an earlier dialog of the command gave the keyboard back
+  // to; else `parent`), is centred on it, and gives it the keyboard back as
+  // it closes.
   explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                     MessageButtons buttons) override;
+                     MessageButtons buttons, std::optional<Answer> defaultAnswer) override;
   std::string PromptText(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
   std::optional<std::string> ChooseFile(const FileChoice& choice) override;
@@ -27,6 +29,8 @@ class QtHost final : public Host {
 
  private:
   QPointer<QWidget> parent_;
+  QPointer<QWidget> returning_;
+  QObject commandEnds_;  // forgets `returning_` as the program next waits for the user
   int busyDepth_ = 0;
 };
 

@@ -21,8 +21,8 @@ class UnusedKeyRouter : public QObject {
  protected:
   // A key press that reached another top-level window unused by every widget
   // on its way (its shortcuts were tried before) runs the enabled main-window
-  // command of that key, if any; modal dialogs, popups and windows already
-  // closed keep every key.
+  // command of that key, if any; modal dialogs, popups, windows already
+  // closed and the keys of a window's greyed-out commands are kept.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
