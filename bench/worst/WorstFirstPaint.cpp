@@ -77,9 +77,14 @@ class OrdinaryWheel {
  public:
   OrdinaryWheel() {
     for (const Size s : kSizes) images_.emplace_back(s.width, s.height, QImage::Format_RGB32);
-    // Warming the caches.
-    for (QImage& image : images_)
+    // Warming the caches, Qt's glyphs at the two-chart wheels' sizes too:
+    // the first wheel a process paints would pay for them.
+    const bench::PreparedWheel combined(bench::CombinedSwitched, 0), twoRing(bench::TwoRing, 0);
+    for (QImage& image : images_) {
       for (int k = 0; k < 5; ++k) MillisecondsOf(image, wheel_.in);
+      MillisecondsOf(image, combined.in);
+      MillisecondsOf(image, twoRing.in);
+    }
   }
   QImage& Image(std::size_t size) { return images_[size]; }
   void Sample() {
