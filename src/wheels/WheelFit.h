@@ -494,6 +494,7 @@ class WheelFit {
   void ForgetShapes() {
     shapes_.Clear();
     lastShape_ = nullptr;
+    ringShapes_.Clear();
   }
 
   // How a label puts its texts, whatever its angle and radius: the size of
@@ -575,10 +576,43 @@ class WheelFit {
   static std::array<UserPoint, 4> Corners(const Box& b) {
     return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
   }
+  // A ring label's boxes depend only on these (and on the cells), and the
+  // ring's fit asks for the same label at one spot several times over.
+  struct RingShape {
+    int entry;
+    double value, angle;
+    bool retrograde;
+    int houseCount;
+    double rho, factor;
+    bool operator==(const RingShape&) const = default;
+  };
+  struct RingShapeHash {
+    std::size_t operator()(const RingShape& s) const {
+      std::uint64_t h =
+          std::uint64_t(s.entry * 2 + s.retrograde) * 64 + std::uint64_t(s.houseCount);
+      for (const double d : {s.value, s.angle, s.rho, s.factor}) h = MixedIn(h, d);
+      return std::size_t(h);
+    }
+  };
+  // Its boxes, and the size its text left the surface's font at.
+  struct RingMeasures {
+    std::vector<Box> boxes;
+    double lastSize = 0;
+  };
   const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
-    boxes_.clear();
-    DualLabelAt(l, spot, &boxes_);
-    return boxes_;
+    const auto [known, fresh] = ringShapes_.TryEmplace(
+        {l.entry, l.value, l.angle, l.retrograde, l.houseCount, spot.rho, spot.factor});
+    RingMeasures& measures = known->second;
+    if (fresh) {
+      DualLabelAt(l, spot, &measures.boxes);
+      measures.lastSize = surface_.Font().points;
+      return measures.boxes;
+    }
+    // The surface left as measuring leaves it.
+    surface_.SetFontSize(measures.lastSize);
+    surface_.SetFontBold(false);
+    surface_.SetForeColor(Color(o_.degreeColor));
+    return measures.boxes;
   }
   LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
     LabelSpan span;
@@ -675,6 +709,9 @@ class WheelFit {
   StableHashMap<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
   LabelBand band_;
   std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
+  // The ring labels' boxes, by their shapes; forgotten with the band
+  // labels', and where too many are kept, between sectors' fits.
+  StableHashMap<RingShape, RingMeasures, RingShapeHash> ringShapes_;
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
   std::vector<LabelStroke>* strokes_ = nullptr;
