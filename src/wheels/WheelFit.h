@@ -738,6 +738,9 @@ class WheelFit {
   // The ring labels' boxes, by their shapes; forgotten with the band
   // labels', and where too many are kept, between sectors' fits.
   StableHashMap<RingShape, RingMeasures, RingShapeHash> ringShapes_;
+  // The angles and spans of the row being placed (`PlaceRow`).
+  std::vector<double> rowAngles_;
+  std::vector<LabelSpan> rowSpans_;
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
   std::vector<LabelStroke>* strokes_ = nullptr;
