@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <map>
 #include <numbers>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "wheels/WheelFit.h"
@@ -90,6 +92,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         const std::size_t first = firstFrom(h);
         const std::ptrdiff_t last = lastTo(h);
         std::vector<double> rooms;
+        rooms.reserve(e - b);
         bool lent = false;
         for (std::size_t k = b; k < e; ++k) {
           const double passing =
@@ -99,7 +102,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
           lent = lent || own(k) != h;
         }
-        auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder});
+        auto [it, fresh] =
+            spreadFits_.try_emplace({house, seq[b], e - b, std::move(rooms), hostOrder});
         roundFit = &it->second;
         if (!fresh) {
           if (it->second.size == 0 && e - b >= 3) failed[index] = true;
@@ -108,10 +112,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         const HouseSector sector = sectorOf(house);
         std::vector<PlacedLabel>& block = it->second.labels;
         std::map<int, double> lentOut;
+        const std::vector<double>& roomOf = std::get<3>(it->first);
         for (std::size_t k = b; k < e; ++k) {
           PlacedLabel l = original[seq[k]];
           l.sizeFactor = 1;
-          if (rooms[k - b] > 0) lentOut[l.point] = rooms[k - b];
+          if (roomOf[k - b] > 0) lentOut[l.point] = roomOf[k - b];
           if (own(k) != h) {
             l.radius = band_.rim;
             l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
