@@ -45,6 +45,14 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
   // never made one fit (a pair may, at its least size).
   std::vector<bool> failed(12 * n * (n + 1), false);
   static const SpreadFit kFailed;
+  // For a cut: the least cost of dealing the first `b` labels to the
+  // first `h` houses, and the block of the last; the least the labels
+  // from `e` on move when dealt to houses from `h` on. Made once for all
+  // the rounds' cuts, each of which sets them afresh.
+  constexpr double kNone = 1e18;
+  std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
+  std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
+  std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
   for (int again = 0; again <= kSpreadSteps; ++again) {
     struct Dealing {
       double cost = 1e18;
@@ -141,14 +149,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
-      // The least cost of dealing the first `b` labels to the first `h`
-      // houses, and the block of the last.
-      constexpr double kNone = 1e18;
-      std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
-      std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
-      // The least the labels from `e` on move when dealt to houses from
-      // `h` on; the larger labels take off less than 0.01 in all.
-      std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
+      for (auto& fromHouse : from) std::fill(fromHouse.begin(), fromHouse.end(), 0);
+      // The larger labels take off less than 0.01 in all.
       for (int h = 0; h <= 12; ++h)
         for (std::size_t e = n; e-- > 0;)
           after[std::size_t(h)][e] = after[std::size_t(h)][e + 1] + std::max(0, h - own(e));
