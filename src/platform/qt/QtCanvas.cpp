@@ -122,7 +122,9 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
 }
 
 Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
-  const QFontMetricsF metrics(QtFont(font), painter_.device());
+  if (!measuring_ || measuring_->first != font)
+    measuring_.emplace(font, QFontMetricsF(QtFont(font), painter_.device()));
+  const QFontMetricsF& metrics = measuring_->second;
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // The full line height, leading included: the glyph font's ascent and
   // descent span exactly one em, so characters stepped by height() touch.
