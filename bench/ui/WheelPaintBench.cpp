@@ -14,89 +14,21 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QFontDatabase>
-#include <QImage>
 #include <QPageSize>
-#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <optional>
 
-#include "../../tests/wheels/WheelTestCharts.h"
-#include "commands/DualWheelCommands.h"
-#include "commands/WheelCommands.h"
-#include "platform/qt/QtCanvas.h"
-#include "shell/OptionFiles.h"
-#include "shell/Startup.h"
-#include "wheels/WheelLayout.h"
+#include "PaintedWheels.h"
 #include "wheels/ui/WheelPrinting.h"
 
 namespace {
 
-using orv::test::WheelChart;
+using namespace orv::bench;
 
-enum Chart {
-  Ordinary,
-  HouseOf9,
-  HouseOf11,
-  NoonStellium,
-  Stellium,
-  Combined,
-  TwoRing,
-  TwoRingStellium,
-  CombinedSwitched
-};
 enum Surface { Small, Default, A4, Large, Wide };
 
-// Natal 10 September 1960, noon, zone 4, 73w59 40n43, with the second person
-// born 3 February 1904 in London.
-const orv::ChartInputFields kNewYork{"9",  "10", "1960", "12", "0",  "4",   "73",
-                                     "59", "40", "43",   "",   true, false, false};
-// Natal 5 February 1962, 3.30 P.M., zone -5.5, 77e13 28n37.
-const orv::ChartInputFields kDelhi{"2",  "5",  "1962", "3", "30", "-5.5", "77",
-                                   "13", "28", "37",   "",  true, true,   false};
-const orv::ChartInputFields kPendleton{"2",  "3",  "1904", "6", "15",  "0",   "0",
-                                       "07", "51", "30",   "",  false, false, false};
-
-struct PreparedWheel {
-  orv::Workbench wb;
-  std::optional<orv::OrbTable> orbs;
-  orv::WheelPaintInputs in;
-
-  PreparedWheel(Chart chart, int style) {
-    orv::test::RecordingHost host;
-    const WheelChart fixed = chart == NoonStellium ? WheelChart::NoonStellium
-                             : chart == Stellium   ? WheelChart::Stellium
-                                                   : WheelChart::Ordinary;
-    orv::test::ComputeWheelChart(wb, fixed);
-    if (chart == HouseOf9) orv::test::PackHouse(wb, 8, 4, 0.5, 1.9);
-    if (chart == HouseOf11) orv::test::PackHouse(wb, 10, 4, 0.5, 1.9);
-    if (chart >= Combined) {
-      orv::ChartDriverHooks hooks;
-      orv::ChartRequest r;
-      r.natal = chart == TwoRingStellium ? kDelhi : kNewYork;
-      r.diurnal = kPendleton;
-      r.secondPerson = true;
-      orv::CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true);
-      const orv::SecondPersonBox box{true, "Arthur Pendleton"};
-      const bool combined = chart == Combined || chart == CombinedSwitched;
-      orv::PrepareDualWheelCommand(
-          wb, combined ? orv::DualWheelKind::TransitsVsNatal : orv::DualWheelKind::Display, box);
-      if (chart == CombinedSwitched) orv::SwitchDualWheel(wb, box);
-    } else {
-      orv::PrepareSingleWheel(wb, orv::SingleWheelKind::Natal, {}, host);
-    }
-    // With the aspect lines, as the window draws them.
-    in = orv::test::PaintInputsOf(wb, style);
-    orbs = orv::LoadOrbTable(nullptr, wb.Wheel->OrbFile);
-    in.orbs = orbs ? &*orbs : nullptr;
-  }
-};
-
 void BM_WheelPaint(benchmark::State& state) {
-  static const int font = QFontDatabase::addApplicationFont(
-      QString::fromStdString(orv::GlyphFontPath(ORVANTA_DATA_DIR).string()));
-  benchmark::DoNotOptimize(font);
+  AddGlyphFont();
   const auto chart = static_cast<Chart>(state.range(0));
   const auto surface = static_cast<Surface>(state.range(1));
   const int style = static_cast<int>(state.range(2));

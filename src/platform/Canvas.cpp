@@ -93,13 +93,17 @@ void Canvas::Print(std::string_view text) {
 }
 
 Canvas::TextSizes& Canvas::MeasuredTexts::In(const CanvasFont& font, double scale) {
-  if (!last_ || lastFont_.points != font.points * scale || lastFont_.bold != font.bold ||
-      lastFont_.family != font.family) {
-    lastFont_ = font;
-    lastFont_.points *= scale;
-    last_ = &byFont_[lastFont_];
-  }
-  return *last_;
+  const double points = font.points * scale;
+  for (const Recent& r : recent_)
+    if (r.sizes && r.font.points == points && r.font.bold == font.bold &&
+        r.font.family == font.family)
+      return *r.sizes;
+  Recent& r = recent_[next_];
+  next_ = (next_ + 1) % recent_.size();
+  r.font = font;
+  r.font.points = points;
+  r.sizes = &byFont_[r.font];
+  return *r.sizes;
 }
 
 Canvas::TextSize Canvas::Measured(std::string_view text, const CanvasFont& font) const {

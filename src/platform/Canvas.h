@@ -6,6 +6,7 @@
 // 16-colour palette. The Qt layer draws on windows, images and printers;
 // the tests' RecordingCanvas records.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -167,8 +168,9 @@ class Canvas {
     }
   };
   using TextSizes = std::unordered_map<std::string, TextSize, TextHash, std::equal_to<>>;
-  // The sizes measured, by font; the last font's found again without a
-  // search, since texts come in runs of one font. A copied canvas measures
+  // The sizes measured, by font; the last few fonts' found again without a
+  // search, since texts come in runs of one font or of a few taking turns
+  // (a ring label's glyph, degrees and sign). A copied canvas measures
   // afresh.
   class MeasuredTexts {
    public:
@@ -176,15 +178,19 @@ class Canvas {
     MeasuredTexts(const MeasuredTexts&) {}
     MeasuredTexts& operator=(const MeasuredTexts&) {
       byFont_.clear();
-      last_ = nullptr;
+      recent_ = {};
       return *this;
     }
     TextSizes& In(const CanvasFont& font, double scale);
 
    private:
     std::unordered_map<CanvasFont, TextSizes, FontHash> byFont_;
-    CanvasFont lastFont_;  // scaled
-    TextSizes* last_ = nullptr;
+    struct Recent {
+      CanvasFont font;  // scaled
+      TextSizes* sizes = nullptr;
+    };
+    std::array<Recent, 4> recent_;
+    std::size_t next_ = 0;  // the one replaced next
   };
 
   std::optional<ScaleEdges> scale_;

@@ -218,6 +218,13 @@ std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
   return shown;
 }
 
+bool SegmentCrossesBox(UserPoint p, UserPoint q, const AspectClearBox& b) {
+  // A stretch hidden from 0 to 0 or from 1 to 1 leaves the whole segment
+  // shown; any other hides some of it.
+  const auto in = Inside(p, q, SpanOf(b, 0));
+  return in && (*in)[1] > 0 && (*in)[0] < 1;
+}
+
 double AspectMarkSpot(UserPoint p, UserPoint q, double width, double height,
                       const std::vector<AspectClearBox>& boxes, double margin, std::size_t firm) {
   // Only the boxes near the line can touch the glyph anywhere along it

@@ -115,6 +115,11 @@ std::vector<std::array<double, 2>> StretchesClearOf(UserPoint p, UserPoint q,
                                                     const std::vector<AspectClearBox>& boxes,
                                                     double margin);
 
+// Whether the segment from `p` to `q` passes through the box `b`: whether
+// `StretchesClearOf(p, q, {b}, 0)` leaves less than all of it. Touching the
+// box at an end only is not passing through it.
+bool SegmentCrossesBox(UserPoint p, UserPoint q, const AspectClearBox& b);
+
 // Where along the segment from `p` to `q` (its parameter) the centre of an
 // aspect glyph `width` by `height` units goes: the place nearest the middle
 // where the glyph stands `margin` units clear of every box of `boxes`,

@@ -469,10 +469,35 @@ class WheelFit {
       return std::size_t(h);
     }
   };
+  // A label's boxes, one a text it puts (seven at most), kept inline: the
+  // fit measures some hundred thousand labels' places a crowded paint.
+  class LabelBoxList {
+   public:
+    void push_back(const LabelBox& b) {
+      if (count_ < few_.size()) {
+        few_[count_++] = b;
+        return;
+      }
+      if (more_.empty()) more_.assign(few_.begin(), few_.end());
+      more_.push_back(b);
+      ++count_;
+    }
+    const LabelBox& front() const { return few_.front(); }
+    std::span<const LabelBox> all() const {
+      return count_ <= few_.size() ? std::span(few_).first(count_) : std::span(more_);
+    }
+
+   private:
+    std::array<LabelBox, 7> few_;  // the first `count_` of them set
+    std::size_t count_ = 0;
+    std::vector<LabelBox> more_;  // all of them, where there are more
+  };
   // A label's boxes, and from them its spans with the gap shares asked for
   // and how near and how far from the centre it reaches, once asked.
   struct LabelMeasures {
-    std::vector<std::array<UserPoint, 2>> boxes;
+    // Its boxes' room left as it is, not cleared: the map makes many.
+    LabelMeasures() {}
+    LabelBoxList boxes;
     // By gap share: the two the fit uses kept inline, any more beside.
     std::array<std::pair<double, LabelSpan>, 2> spans{};
     std::size_t spanCount = 0;
@@ -487,13 +512,14 @@ class WheelFit {
     // The fit asks several things of one place in a row.
     if (lastShape_ && lastShape_->first == shape) return lastShape_->second;
     const auto [known, fresh] = shapes_.TryEmplace(shape);
-    if (fresh) known->second.boxes = LabelBoxes(l);
+    if (fresh) LabelBoxes(l, known->second.boxes);
     lastShape_ = known;
     return known->second;
   }
   void ForgetShapes() {
     shapes_.Clear();
     lastShape_ = nullptr;
+    ringShapes_.Clear();
   }
 
   // How a label puts its texts, whatever its angle and radius: the size of
@@ -522,11 +548,9 @@ class WheelFit {
     std::vector<LabelStroke> strokes;
     int digitStepX = 0, digitStepY = 0;  // as the label leaves them
   };
-  // A label's boxes, by its strokes (WheelFitMeasure.cpp).
-  std::vector<std::array<UserPoint, 2>> LabelBoxes(const PlacedLabel& l);
-  const std::vector<std::array<UserPoint, 2>>& Boxes(const PlacedLabel& l) {
-    return MeasuresOf(l).boxes;
-  }
+  // A label's boxes, by its strokes, into `boxes` (WheelFitMeasure.cpp).
+  void LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes);
+  std::span<const LabelBox> Boxes(const PlacedLabel& l) { return MeasuresOf(l).boxes.all(); }
   // `gapShare`: each box taken that share of its height larger all round,
   // so labels set apart by their spans keep twice that between them.
   LabelSpan SpanOf(const PlacedLabel& l, double gapShare = 0) {
@@ -538,7 +562,7 @@ class WheelFit {
     // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
     const double rad = l.angle * std::numbers::pi / 180;
     const double c = std::cos(rad), s = std::sin(rad);
-    const LabelSpan span = AngularReach(measures.boxes, Squash(), Norm360(TrueAngle(c, s)),
+    const LabelSpan span = AngularReach(measures.boxes.all(), Squash(), Norm360(TrueAngle(c, s)),
                                         {c, Squash() * s}, gapShare);
     if (measures.spanCount < measures.spans.size())
       measures.spans[measures.spanCount++] = {gapShare, span};
@@ -550,35 +574,71 @@ class WheelFit {
   double InnerReach(const PlacedLabel& l) {
     LabelMeasures& measures = MeasuresOf(l);
     if (measures.innerReach) return *measures.innerReach;
-    return *(measures.innerReach = NearestPoint(measures.boxes, Squash()));
+    return *(measures.innerReach = NearestPoint(measures.boxes.all(), Squash()));
   }
   double Reach(const PlacedLabel& l) {
     LabelMeasures& measures = MeasuresOf(l);
     if (measures.reach) return *measures.reach;
-    return *(measures.reach = FarthestCorner(measures.boxes, Squash()));
+    return *(measures.reach = FarthestCorner(measures.boxes.all(), Squash()));
   }
 
   using Box = std::array<UserPoint, 2>;
   // The boxes around each two successive characters of a label (its glyph,
   // degrees, sign and minutes), and its retrograde mark's: a line through
   // them, even between two characters, is read as a stroke of the label.
-  static std::vector<Box> Strokes(const std::vector<Box>& boxes) {
+  // Into `strokes`, a vector or a `LabelBoxList`, no more than there are
+  // boxes.
+  template <class Out>
+  static void Strokes(std::span<const Box> boxes, Out& strokes) {
     constexpr std::size_t kColumn = 6;
-    std::vector<Box> strokes(boxes.begin() + long(std::min(kColumn, boxes.size())), boxes.end());
+    for (std::size_t c = std::min(kColumn, boxes.size()); c < boxes.size(); ++c)
+      strokes.push_back(boxes[c]);
     for (std::size_t c = 0; c + 1 < std::min(kColumn, boxes.size()); ++c) {
       const Box &u = boxes[c], &v = boxes[c + 1];
       strokes.push_back({UserPoint{std::min(u[0].x, v[0].x), std::max(u[0].y, v[0].y)},
                          UserPoint{std::max(u[1].x, v[1].x), std::min(u[1].y, v[1].y)}});
     }
-    return strokes;
   }
   static std::array<UserPoint, 4> Corners(const Box& b) {
     return {{b[0], {b[1].x, b[0].y}, {b[0].x, b[1].y}, b[1]}};
   }
+  // A ring label's boxes depend only on these (and on the cells), and the
+  // ring's fit asks for the same label at one spot several times over.
+  struct RingShape {
+    int entry;
+    double value, angle;
+    bool retrograde;
+    int houseCount;
+    double rho, factor;
+    bool operator==(const RingShape&) const = default;
+  };
+  struct RingShapeHash {
+    std::size_t operator()(const RingShape& s) const {
+      std::uint64_t h =
+          std::uint64_t(s.entry * 2 + s.retrograde) * 64 + std::uint64_t(s.houseCount);
+      for (const double d : {s.value, s.angle, s.rho, s.factor}) h = MixedIn(h, d);
+      return std::size_t(h);
+    }
+  };
+  // Its boxes, and the size its text left the surface's font at.
+  struct RingMeasures {
+    std::vector<Box> boxes;
+    double lastSize = 0;
+  };
   const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
-    boxes_.clear();
-    DualLabelAt(l, spot, &boxes_);
-    return boxes_;
+    const auto [known, fresh] = ringShapes_.TryEmplace(
+        {l.entry, l.value, l.angle, l.retrograde, l.houseCount, spot.rho, spot.factor});
+    RingMeasures& measures = known->second;
+    if (fresh) {
+      DualLabelAt(l, spot, &measures.boxes);
+      measures.lastSize = surface_.Font().points;
+      return measures.boxes;
+    }
+    // The surface left as measuring leaves it.
+    surface_.SetFontSize(measures.lastSize);
+    surface_.SetFontBold(false);
+    surface_.SetForeColor(Color(o_.degreeColor));
+    return measures.boxes;
   }
   LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
     LabelSpan span;
@@ -675,6 +735,12 @@ class WheelFit {
   StableHashMap<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
   LabelBand band_;
   std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
+  // The ring labels' boxes, by their shapes; forgotten with the band
+  // labels', and where too many are kept, between sectors' fits.
+  StableHashMap<RingShape, RingMeasures, RingShapeHash> ringShapes_;
+  // The angles and spans of the row being placed (`PlaceRow`).
+  std::vector<double> rowAngles_;
+  std::vector<LabelSpan> rowSpans_;
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
   std::vector<LabelStroke>* strokes_ = nullptr;

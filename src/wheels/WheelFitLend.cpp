@@ -334,9 +334,7 @@ std::vector<int> WheelFit::LeaderCrossings(const PlacedLabel& l, double target,
         for (std::size_t k = 1; k < path.size() && !crossed; ++k) {
           // Exactly, not by samples along it: a line through a glyph's
           // corner crosses it as plainly as one through its middle.
-          const auto clear =
-              StretchesClearOf(path[k - 1], path[k], std::vector<AspectClearBox>{b}, 0);
-          crossed = clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1;
+          crossed = SegmentCrossesBox(path[k - 1], path[k], b);
         }
       if (crossed) points.push_back(other.point);
     }

@@ -280,20 +280,20 @@ void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot,
 
 // A label's boxes: measured the first time its key comes, else its
 // strokes put again from its own place, by the same sums.
-std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l) {
+void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
   const LabelStrokesKey key{l.point,         l.value,      l.sizeFactor,
                             l.leftSideOrder, l.retrograde, DigitStepKept(l.angle, o_.printing)};
   const auto known = strokesOf_.find(key);
   if (known == strokesOf_.end()) {
     LabelStrokes noted;
     strokes_ = &noted.strokes;
-    std::vector<std::array<UserPoint, 2>> boxes =
-        Measured([&](auto* measured) { Label(l, measured); });
+    for (const LabelBox& b : Measured([&](auto* measured) { Label(l, measured); }))
+      boxes.push_back(b);
     strokes_ = nullptr;
     noted.digitStepX = digitStepX_;
     noted.digitStepY = digitStepY_;
     strokesOf_.emplace(key, std::move(noted));
-    return boxes;
+    return;
   }
   const LabelStrokes& noted = known->second;
   sizeFactor_ = l.sizeFactor;
@@ -303,8 +303,6 @@ std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l)
   UserPoint at{r * std::cos(rad), r * std::sin(rad)}, mark = at;
   const CentreSteps toCentre(a, o_.printing);
   bool atMark = false;
-  std::vector<std::array<UserPoint, 2>> boxes;
-  boxes.reserve(noted.strokes.size());
   for (const LabelStroke& s : noted.strokes) switch (s.kind) {
       case LabelStroke::Put: {
         const UserPoint p = atMark ? mark : at;
@@ -328,7 +326,6 @@ std::vector<std::array<UserPoint, 2>> WheelFit::LabelBoxes(const PlacedLabel& l)
   at_ = at;
   digitStepX_ = noted.digitStepX;
   digitStepY_ = noted.digitStepY;
-  return boxes;
 }
 
 }  // namespace orv::wheelfit

@@ -260,8 +260,7 @@ void WheelFit::CombinedPoints() {
   // between its characters, and their glyphs stand clear of the labels.
   for (const auto& pass : placed)
     for (const PlacedLabel& l : pass) {
-      const std::vector<Box> strokes = Strokes(Boxes(l));
-      plan_.keepClear.insert(plan_.keepClear.end(), strokes.begin(), strokes.end());
+      Strokes(Boxes(l), plan_.keepClear);
     }
 }
 

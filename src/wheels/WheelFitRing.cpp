@@ -180,6 +180,7 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
                          std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
                          const std::vector<std::size_t>& firstRow, bool clearOfGrid) {
   if (members.empty()) return true;
+  if (ringShapes_.Size() > kKeptShapes) ringShapes_.Clear();
   const auto signs = RingSignPositions();
   // Plain names, not a structured binding: the lambdas below capture them.
   const HouseSector sector = RingSector(house);

@@ -307,8 +307,12 @@ double WheelFit::GlyphAngle(const PlacedLabel& l) {
 // inside the sector. Returns the squeeze the row needs (1: it fits).
 double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
                           const RowFit& how) {
-  std::vector<double> angles;
-  std::vector<LabelSpan> spans;
+  // Kept from row to row: a crowded band's dealing places rows some ten
+  // thousand times a paint, and no row is placed while another is.
+  std::vector<double>& angles = rowAngles_;
+  std::vector<LabelSpan>& spans = rowSpans_;
+  angles.clear();
+  spans.clear();
   for (PlacedLabel* l : row) {
     const double limit = RowLimit(*l, outer, how);
     for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
@@ -331,9 +335,10 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
       // By the sums `SpanOf` does, measuring only the corners that decide.
       if (!measures.strokeSpan) {
         const double rad = l.angle * std::numbers::pi / 180;
-        measures.strokeSpan =
-            AngularReach(Strokes(measures.boxes), Squash(), SurfaceAngle(l.angle, 1),
-                         {std::cos(rad), Squash() * std::sin(rad)}, 0);
+        LabelBoxList strokes;
+        Strokes(measures.boxes.all(), strokes);
+        measures.strokeSpan = AngularReach(strokes.all(), Squash(), SurfaceAngle(l.angle, 1),
+                                           {std::cos(rad), Squash() * std::sin(rad)}, 0);
       }
       const LabelSpan hull = *measures.strokeSpan;
       return std::array<double, 2>{std::max(0.0, hull.below - box.below),

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <map>
 #include <numbers>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "wheels/WheelFit.h"
@@ -43,6 +45,14 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
   // never made one fit (a pair may, at its least size).
   std::vector<bool> failed(12 * n * (n + 1), false);
   static const SpreadFit kFailed;
+  // For a cut: the least cost of dealing the first `b` labels to the
+  // first `h` houses, and the block of the last; the least the labels
+  // from `e` on move when dealt to houses from `h` on. Made once for all
+  // the rounds' cuts, each of which sets them afresh.
+  constexpr double kNone = 1e18;
+  std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
+  std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
+  std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
   for (int again = 0; again <= kSpreadSteps; ++again) {
     struct Dealing {
       double cost = 1e18;
@@ -90,6 +100,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         const std::size_t first = firstFrom(h);
         const std::ptrdiff_t last = lastTo(h);
         std::vector<double> rooms;
+        rooms.reserve(e - b);
         bool lent = false;
         for (std::size_t k = b; k < e; ++k) {
           const double passing =
@@ -99,7 +110,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
           lent = lent || own(k) != h;
         }
-        auto [it, fresh] = spreadFits_.try_emplace({house, seq[b], e - b, rooms, hostOrder});
+        auto [it, fresh] =
+            spreadFits_.try_emplace({house, seq[b], e - b, std::move(rooms), hostOrder});
         roundFit = &it->second;
         if (!fresh) {
           if (it->second.size == 0 && e - b >= 3) failed[index] = true;
@@ -108,10 +120,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         const HouseSector sector = sectorOf(house);
         std::vector<PlacedLabel>& block = it->second.labels;
         std::map<int, double> lentOut;
+        const std::vector<double>& roomOf = std::get<3>(it->first);
         for (std::size_t k = b; k < e; ++k) {
           PlacedLabel l = original[seq[k]];
           l.sizeFactor = 1;
-          if (rooms[k - b] > 0) lentOut[l.point] = rooms[k - b];
+          if (roomOf[k - b] > 0) lentOut[l.point] = roomOf[k - b];
           if (own(k) != h) {
             l.radius = band_.rim;
             l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
@@ -136,14 +149,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
-      // The least cost of dealing the first `b` labels to the first `h`
-      // houses, and the block of the last.
-      constexpr double kNone = 1e18;
-      std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
-      std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
-      // The least the labels from `e` on move when dealt to houses from
-      // `h` on; the larger labels take off less than 0.01 in all.
-      std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
+      for (auto& fromHouse : from) std::fill(fromHouse.begin(), fromHouse.end(), 0);
+      // The larger labels take off less than 0.01 in all.
       for (int h = 0; h <= 12; ++h)
         for (std::size_t e = n; e-- > 0;)
           after[std::size_t(h)][e] = after[std::size_t(h)][e + 1] + std::max(0, h - own(e));

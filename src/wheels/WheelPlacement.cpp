@@ -1,8 +1,10 @@
 #include "wheels/WheelPlacement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <string_view>
 
 #include "core/Angles.h"
@@ -133,15 +135,25 @@ double FitSpans(const HouseSector& house, std::vector<double>& angles,
   if (m == 0) return 1;
   const double clear = 0.5 * kClearance / kInnerLabelRadius * 180 / std::numbers::pi;
   // Offsets from the house's start, in order; one just before it counts as
-  // before it, not at its far end.
-  std::vector<std::size_t> order(m);
-  std::vector<double> rel(m);
+  // before it, not at its far end. The fit spreads rows some fifty thousand
+  // times a crowded paint, a few labels each: they are ordered on the
+  // stack, by insertion, which keeps labels at one offset in their order as
+  // a stable sort does.
+  constexpr std::size_t kFew = 24;
+  std::array<std::size_t, kFew> fewOrder;
+  std::array<double, kFew> fewRel;
+  std::vector<std::size_t> manyOrder(m > kFew ? m : 0);
+  std::vector<double> manyRel(m > kFew ? m : 0);
+  const std::span<std::size_t> order =
+      m > kFew ? std::span(manyOrder) : std::span(fewOrder).first(m);
+  const std::span<double> rel = m > kFew ? std::span(manyRel) : std::span(fewRel).first(m);
   for (std::size_t k = 0; k < m; ++k) {
-    order[k] = k;
     rel[k] = Norm360(angles[k] - house.start);
     if (rel[k] > house.width + (360 - house.width) / 2) rel[k] -= 360;
+    std::size_t j = k;
+    for (; j > 0 && rel[k] < rel[order[j - 1]]; --j) order[j] = order[j - 1];
+    order[j] = k;
   }
-  std::stable_sort(order.begin(), order.end(), [&](auto x, auto y) { return rel[x] < rel[y]; });
   double need = clear;
   for (std::size_t k : order) need += spans[k].below + spans[k].above + clear;
   // Too little room: the labels spread evenly, and the caller shrinks them.

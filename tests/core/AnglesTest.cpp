@@ -34,6 +34,11 @@ TEST(Angles, ReduceToACircleAndNeverReturn360) {
   EXPECT_EQ(Mod360(-1e-15), 0);
   EXPECT_EQ(Norm360(-1e-15), 0);
   EXPECT_DOUBLE_EQ(Mod360(-1e-9), 360 - 1e-9);  // representable: kept
+  EXPECT_EQ(Mod360(360), 0);
+  // An angle in the circle comes back to the bit, the last one below 360
+  // and the least above 0 too.
+  for (double x : {0.0, 5e-324, 1e-300, 123.456, std::nextafter(360.0, 0.0)})
+    EXPECT_EQ(Mod360(x), x) << x;
   for (double x : {-1e-300, -5e-324, 720 - 1e-13, -360 - 1e-14, 360 * 1e6 - 1e-7, -999.7, 999.7})
     for (double r : {Mod360(x), Norm360(x)}) {
       EXPECT_GE(r, 0) << x;

@@ -133,6 +133,8 @@ TEST(Canvas, TextsAreMeasuredOncePerFontAndText) {
       {"Glyph", 10, 1, false, "ab"}, {"Glyphs", 10, 1, false, "ab"}, {"Times", 10, 1, false, "abc"},
       {"Times", 10, 1, false, "a"},  {"Times", 10, 1.2, false, "ab"}, {"Times", 10, 1, false, "ab"},
       {"Times", 10, 1, true, "ab"},  {"Times", 12, 1, false, "abc"}, {"Times", 10, 1.2, true, "ab"},
+      {"Glyph", 12, 1, false, "ab"}, {"Times", 12, 1, false, "ab"},   {"Glyph", 10, 1.2, false, "abc"},
+      {"Glyph", 12, 1, true, "ab"},  {"Glyphs", 10, 1, false, "abc"}, {"Glyph", 12, 1, false, "a"},
   };
   CountingCanvas canvas;
   std::set<CountingCanvas::Asked> distinct;

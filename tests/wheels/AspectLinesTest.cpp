@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "RecordingCanvas.h"
 #include "RecordingHost.h"
@@ -259,6 +260,48 @@ TEST(AspectLines, LinesPassBehindCharactersAndTheirGlyphsStandClear) {
     EXPECT_NEAR(shown, 200 - c.hiddenLength, 1e-9) << c.what;
     const double x = -100 + 200 * AspectMarkSpot(p, q, w, h, c.boxes, margin);
     EXPECT_NEAR(x, c.markX, 0.11) << c.what;
+  }
+}
+
+// A leader line passes through a label's box where it loses some of its
+// length to it, touching it at an end only is passing by: as
+// `StretchesClearOf` with no margin says, on grid points that make corners
+// and edges meet exactly.
+TEST(AspectLines, ASegmentCrossesABoxWhereItLosesSomeOfItsLengthToIt) {
+  const AspectClearBox box{{{0, 10}, {10, 0}}};
+  const struct {
+    const char* what;
+    UserPoint p, q;
+    bool crosses;
+  } cases[] = {
+      {"straight through", {-5, 5}, {15, 5}, true},
+      {"from inside", {5, 5}, {20, 20}, true},
+      {"wholly inside", {2, 2}, {8, 8}, true},
+      {"a point inside", {5, 5}, {5, 5}, true},
+      {"along an edge", {-5, 0}, {15, 0}, true},
+      {"through a corner alone", {-5, 5}, {5, 15}, true},
+      {"ending on an edge", {-5, 5}, {0, 5}, false},
+      {"starting at a corner", {10, 10}, {20, 30}, false},
+      {"a point on an edge", {0, 5}, {0, 5}, true},
+      {"beside it", {-5, 11}, {15, 11}, false},
+      {"across a corner", {5, 14}, {14, 5}, true},
+      {"short of a corner", {5, 16}, {16, 5}, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SegmentCrossesBox(c.p, c.q, box), c.crosses) << c.what;
+    const auto clear = StretchesClearOf(c.p, c.q, {box}, 0);
+    EXPECT_EQ(c.crosses, clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1)
+        << c.what;
+  }
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> grid(-4, 14);
+  for (int k = 0; k < 20000; ++k) {
+    const UserPoint p{double(grid(random)), double(grid(random))},
+        q{double(grid(random)), double(grid(random))};
+    const auto clear = StretchesClearOf(p, q, {box}, 0);
+    EXPECT_EQ(SegmentCrossesBox(p, q, box),
+              clear.size() != 1 || clear.front()[0] > 0 || clear.front()[1] < 1)
+        << p.x << " " << p.y << " to " << q.x << " " << q.y;
   }
 }
 

@@ -636,6 +636,15 @@ struct PairSurface {
 using CountPairOn =
     std::function<DualLegibilityCounts(const WheelPaintInputs&, const PairSurface&)>;
 
+// The second chart's box of random pair `k`: every third pair a second
+// person, the others transits.
+inline SecondPersonBox RandomPairPerson(int k) {
+  return k % 3 ? SecondPersonBox{false, "2nd Person"} : SecondPersonBox{true, "John Roe"};
+}
+
+// The second chart's box of the random natal charts against transits.
+inline SecondPersonBox TransitPairPerson() { return {false, "2nd Person"}; }
+
 // The combined (`kind` TransitsVsNatal) or two-ring wheel of random pair
 // `k`: the ordinary or the 66-degree chart (by `k`'s parity) turned by a
 // random angle, both charts' points at random longitudes, a sixth of them
@@ -659,8 +668,7 @@ inline WheelPaintInputs RandomWheelPair(Workbench& wb, std::mt19937& random, int
   n.Longitudes[std::size_t(ChartPoint::Ascendant)] = n.Cusps[4];
   n.Longitudes[std::size_t(ChartPoint::MC)] = n.Cusps[1];
   n.HousePositions = PlacePlanetsInHouses("", n.Longitudes, n.Cusps, HouseLabels);
-  PrepareDualWheelCommand(
-      wb, kind, k % 3 ? SecondPersonBox{false, "2nd Person"} : SecondPersonBox{true, "John Roe"});
+  PrepareDualWheelCommand(wb, kind, RandomPairPerson(k));
   WheelPaintInputs in = PaintInputsOf(wb);
   orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
   in.orbs = orbs ? &*orbs : nullptr;
@@ -705,8 +713,8 @@ inline WheelPaintInputs RandomTransitPair(Workbench& wb, std::mt19937& random, D
     r.diurnal = moment(transitYear(random));
     r.diurnal.LongMin = r.natal.LongMin, r.diurnal.LatMin = r.natal.LatMin;
   } while (CalcCharts(host, wb.Charts, r, wb.Options, wb.Tables, hooks, true) != 0);
-  PrepareDualWheelCommand(wb, kind, {false, "2nd Person"});
-  if (switched) SwitchDualWheel(wb, {false, "2nd Person"});
+  PrepareDualWheelCommand(wb, kind, TransitPairPerson());
+  if (switched) SwitchDualWheel(wb, TransitPairPerson());
   WheelPaintInputs in = PaintInputsOf(wb);
   orbs = LoadOrbTable(nullptr, wb.Wheel->OrbFile);
   in.orbs = orbs ? &*orbs : nullptr;

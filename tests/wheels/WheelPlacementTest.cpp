@@ -41,6 +41,35 @@ std::optional<PlacedLabel> Find(const SingleWheelInputs& in, int point) {
   return std::nullopt;
 }
 
+// A house's labels spread in their order round the house, those at one
+// angle in the order given, however many: they keep clear of each other
+// and of the spokes, squeezed when the house cannot hold them.
+TEST(WheelPlacement, SpansSpreadInOrderAndLabelsAtOneAngleAsGiven) {
+  const HouseSector house{350, 30};  // across 0 degrees
+  const double clear = 0.75 / 150 * 180 / std::numbers::pi;
+  for (const std::size_t count : {3, 7, 24, 25, 40}) {
+    std::vector<double> angles;
+    for (std::size_t k = 0; k < count; ++k) angles.push_back(k % 3 == 1 ? 355.0 : 2.0);
+    const std::vector<LabelSpan> spans(count, {0.2, 0.3});
+    const double squeeze = FitSpans(house, angles, spans);
+    EXPECT_NEAR(squeeze, std::min(1.0, 30 / (clear + double(count) * (0.5 + clear))), 1e-12)
+        << count;
+    // By offset from the house's start: those at 355 first, then those at
+    // 2, each set in the order given.
+    std::vector<std::size_t> order;
+    for (std::size_t k = 1; k < count; k += 3) order.push_back(k);
+    for (std::size_t k = 0; k < count; ++k)
+      if (k % 3 != 1) order.push_back(k);
+    double low = 0;
+    for (const std::size_t k : order) {
+      const double rel = Norm360(angles[k] - house.start);
+      EXPECT_GE(rel + 1e-9, low + (clear + 0.2) * squeeze) << count << " " << k;
+      low = rel + 0.3 * squeeze;
+    }
+    EXPECT_LE(low + clear * squeeze, 30 + 1e-9) << count;
+  }
+}
+
 TEST(WheelPlacement, SlotsAndAnglesAmericanAndEuropean) {
   const std::tuple<const char*, SingleWheelInputs, int, int, double> cases[] = {
       // Sun 10 past the cusp of a 30-degree house: slot Fix(7 x 10 / 30) = 2.

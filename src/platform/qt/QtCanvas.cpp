@@ -6,6 +6,9 @@
 #include <QPen>
 #include <cmath>
 #include <numbers>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace orv {
 
@@ -23,6 +26,22 @@ std::pair<int, int> ArcSixteenths(double startRad, double endRad) {
   return {static_cast<int>(std::lround(startRad * kDeg * 16)),
           static_cast<int>(std::lround(span * 16))};
 }
+
+// Qt's conversion of a text or a font's name into its own string leaves the
+// upper halves of the vector registers in use (with glibc's AVX-512
+// routines, the default where the processor has them); until they are
+// cleared, every SSE instruction after it, all of the wheel fit's
+// arithmetic and libm's among them, waits on those halves. A crowded wheel
+// painted after another one fitted its labels in twice the time.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx"))) void ClearUpperHalvesWithAvx() { _mm256_zeroupper(); }
+void ClearUpperHalves() {
+  static const bool avx = __builtin_cpu_supports("avx");
+  if (avx) ClearUpperHalvesWithAvx();
+}
+#else
+void ClearUpperHalves() {}
+#endif
 
 }  // namespace
 
@@ -99,14 +118,19 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
   // line at a surface's top edge keeps its tallest letters whole.
   painter_.drawText(QPointF(corner.x(), corner.y() + metrics.leading() / 2 + metrics.ascent()),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  ClearUpperHalves();
 }
 
 Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
-  const QFontMetricsF metrics(QtFont(font), painter_.device());
+  if (!measuring_ || measuring_->first != font)
+    measuring_.emplace(font, QFontMetricsF(QtFont(font), painter_.device()));
+  const QFontMetricsF& metrics = measuring_->second;
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // The full line height, leading included: the glyph font's ascent and
   // descent span exactly one em, so characters stepped by height() touch.
-  return {metrics.horizontalAdvance(q), metrics.lineSpacing()};
+  const TextSize size{metrics.horizontalAdvance(q), metrics.lineSpacing()};
+  ClearUpperHalves();
+  return size;
 }
 
 }  // namespace orv

@@ -3,7 +3,10 @@
 // page (a real printer or a PDF file).
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRectF>
+#include <optional>
+#include <utility>
 
 #include "platform/Canvas.h"
 
@@ -40,6 +43,9 @@ class QtCanvas final : public Canvas {
 
   QPainter& painter_;
   QRectF area_;
+  // The metrics of the font measured last: the texts a font measures come
+  // in runs, and making its QFont again costs more than measuring.
+  mutable std::optional<std::pair<CanvasFont, QFontMetricsF>> measuring_;
 };
 
 }  // namespace orv
