@@ -741,6 +741,7 @@ class WheelFit {
   // The angles and spans of the row being placed (`PlaceRow`).
   std::vector<double> rowAngles_;
   std::vector<LabelSpan> rowSpans_;
+  std::vector<double> rowSpread_;  // the angles the row's last spreading started from
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
   std::vector<LabelStroke>* strokes_ = nullptr;

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 #include <span>
@@ -19,6 +21,16 @@ bool SamePlaces(const std::vector<PlacedLabel>& a, const std::vector<PlacedLabel
     return x.angle == y.angle && x.radius == y.radius && x.lineEndAngle == y.lineEndAngle &&
            x.sizeFactor == y.sizeFactor;
   });
+}
+
+// Whether two angles are the same to the bit (a zero's sign too), so that
+// whatever is worked out from them is.
+bool SameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](double x, double y) { return SameBits(x, y); });
 }
 
 }  // namespace
@@ -354,19 +366,37 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
     if (below + above < sector.width / 2)
       inside = {sector.start + below, sector.width - below - above};
   }
+  std::vector<double>& spreadFrom = rowSpread_;
+  spreadFrom = angles;
   double squeeze = FitSpans(inside, angles, spans);
+  // Whether the labels stand at the angles spreading left: they do once it
+  // leaves the angles it started from, with the same spans.
+  bool settled = false;
   // A label's span is measured where it stood: in a band of the combined
   // arrangement, near the centre, it turns enough with its new place to
   // touch a spoke or a neighbour, so the row is spread again from there.
-  for (int again = 0; band_.combined && again < 2; ++again) {
+  // A label that stands where it stood keeps its span; spread again from
+  // where the last spreading started, with the same spans, the row would
+  // end where it did.
+  for (int again = 0; band_.combined && again < 2 && !settled; ++again) {
+    bool moved = false;
     for (std::size_t k = 0; k < row.size(); ++k) {
-      row[k]->angle = UserAngle(angles[k]);
+      const double angle = UserAngle(angles[k]);
+      if (SameBits(angle, row[k]->angle)) continue;
+      row[k]->angle = angle;
       spans[k] = SpanOf(*row[k], row.size() > 1 ? kLabelGapShare / 2 : 0);
+      moved = true;
     }
+    if (!moved && SameBits(angles, spreadFrom)) {
+      settled = true;
+      break;
+    }
+    spreadFrom = angles;
     squeeze = std::min(squeeze, FitSpans(inside, angles, spans));
+    settled = SameBits(angles, spreadFrom);
   }
   for (std::size_t k = 0; k < row.size(); ++k) {
-    row[k]->angle = UserAngle(angles[k]);
+    if (!settled) row[k]->angle = UserAngle(angles[k]);
     row[k]->lineEndAngle = row[k]->angle + band_.lineEndCorrection(row[k]->angle);
   }
   return squeeze;
