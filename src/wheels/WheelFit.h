@@ -25,6 +25,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <optional>
@@ -348,6 +349,19 @@ class WheelFit {
                    std::vector<std::array<UserPoint, 2>>* measured);
   UserPoint ClearOfGlyph(UserPoint at, double angle, int code,
                          const std::array<UserPoint, 2>& glyph, double width, double height) const;
+  // The same, given the cosine and sine of `angle` (as `Turn` gives them).
+  UserPoint ClearOfGlyph(UserPoint at, double cos, double sin, int code,
+                         const std::array<UserPoint, 2>& glyph, double width, double height) const;
+  // The cosine and sine of `angleDeg` degrees: a label's place asks for its
+  // boxes, its spans and its stroke span in a row, each turning by them.
+  std::pair<double, double> Turn(double angleDeg) {
+    if (std::bit_cast<std::uint64_t>(angleDeg) != std::bit_cast<std::uint64_t>(turnOf_)) {
+      const double rad = angleDeg * std::numbers::pi / 180;
+      turn_ = {std::cos(rad), std::sin(rad)};
+      turnOf_ = angleDeg;
+    }
+    return turn_;
+  }
 
   // A band's houses, each in one row or two (WheelFitRows.cpp).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
@@ -560,8 +574,7 @@ class WheelFit {
     for (const auto& [share, span] : measures.moreSpans)
       if (share == gapShare) return span;
     // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
-    const double rad = l.angle * std::numbers::pi / 180;
-    const double c = std::cos(rad), s = std::sin(rad);
+    const auto [c, s] = Turn(l.angle);
     const LabelSpan span = AngularReach(measures.boxes.all(), Squash(), Norm360(TrueAngle(c, s)),
                                         {c, Squash() * s}, gapShare);
     if (measures.spanCount < measures.spans.size())
@@ -741,6 +754,9 @@ class WheelFit {
   // The angles and spans of the row being placed (`PlaceRow`).
   std::vector<double> rowAngles_;
   std::vector<LabelSpan> rowSpans_;
+  // The last angle `Turn` was asked for, and its cosine and sine.
+  double turnOf_ = std::numeric_limits<double>::quiet_NaN();
+  std::pair<double, double> turn_;
   std::vector<double> rowSpread_;  // the angles the row's last spreading started from
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;

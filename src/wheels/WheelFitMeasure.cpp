@@ -251,12 +251,17 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
 // column.
 UserPoint WheelFit::ClearOfGlyph(UserPoint at, double angle, int code, const Box& glyph,
                                  double width, double height) const {
+  return ClearOfGlyph(at, std::cos(angle * std::numbers::pi / 180),
+                      std::sin(angle * std::numbers::pi / 180), code, glyph, width, height);
+}
+
+UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code, const Box& glyph,
+                                 double width, double height) const {
   const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
   const double pxY = 1 / std::fabs(surface_.DeviceUnitsPerUserY());
   const double gw = glyph[1].x - glyph[0].x, gh = glyph[0].y - glyph[1].y;
   const auto [inLeft, inRight] = GlyphInkInsets(code);
-  const double ux = -std::cos(angle * std::numbers::pi / 180);
-  const double uy = -std::sin(angle * std::numbers::pi / 180);
+  const double ux = -cos, uy = -sin;
   constexpr double kNone = 1e300;
   double alongX = kNone, alongY = kNone;
   if (ux > 1e-9)
@@ -299,8 +304,8 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
   sizeFactor_ = l.sizeFactor;
   const double r = o_.printing ? l.radius * 0.9875 : l.radius;
   const double a = l.angle;
-  const double rad = a * std::numbers::pi / 180;
-  UserPoint at{r * std::cos(rad), r * std::sin(rad)}, mark = at;
+  const auto [cos, sin] = Turn(a);
+  UserPoint at{r * cos, r * sin}, mark = at;
   const CentreSteps toCentre(a, o_.printing);
   bool atMark = false;
   for (const LabelStroke& s : noted.strokes) switch (s.kind) {
@@ -320,7 +325,7 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
         atMark = true;
         break;
       case LabelStroke::Clear:
-        at = ClearOfGlyph(at, a, PointCode(l.point), boxes.front(), s.x, s.y);
+        at = ClearOfGlyph(at, cos, sin, PointCode(l.point), boxes.front(), s.x, s.y);
         break;
     }
   at_ = at;

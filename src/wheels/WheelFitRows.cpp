@@ -346,11 +346,11 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
       LabelMeasures& measures = MeasuresOf(l);
       // By the sums `SpanOf` does, measuring only the corners that decide.
       if (!measures.strokeSpan) {
-        const double rad = l.angle * std::numbers::pi / 180;
+        const auto [cos, sin] = Turn(l.angle);
         LabelBoxList strokes;
         Strokes(measures.boxes.all(), strokes);
         measures.strokeSpan = AngularReach(strokes.all(), Squash(), SurfaceAngle(l.angle, 1),
-                                           {std::cos(rad), Squash() * std::sin(rad)}, 0);
+                                           {cos, Squash() * sin}, 0);
       }
       const LabelSpan hull = *measures.strokeSpan;
       return std::array<double, 2>{std::max(0.0, hull.below - box.below),
