@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -122,9 +123,16 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
 }
 
 Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
-  if (!measuring_ || measuring_->first != font)
-    measuring_.emplace(font, QFontMetricsF(QtFont(font), painter_.device()));
-  const QFontMetricsF& metrics = measuring_->second;
+  const auto kept = std::find_if(measuring_.begin(), measuring_.end(), [&](const auto& m) {
+    return m && m->first.points == font.points && m->first.bold == font.bold &&
+           m->first.family == font.family;
+  });
+  auto& measuring = kept != measuring_.end() ? *kept : measuring_[oldestMeasuring_];
+  if (kept == measuring_.end()) {
+    measuring.emplace(font, QFontMetricsF(QtFont(font), painter_.device()));
+    oldestMeasuring_ = (oldestMeasuring_ + 1) % measuring_.size();
+  }
+  const QFontMetricsF& metrics = measuring->second;
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // The full line height, leading included: the glyph font's ascent and
   // descent span exactly one em, so characters stepped by height() touch.

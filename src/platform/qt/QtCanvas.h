@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRectF>
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -43,9 +45,11 @@ class QtCanvas final : public Canvas {
 
   QPainter& painter_;
   QRectF area_;
-  // The metrics of the font measured last: the texts a font measures come
-  // in runs, and making its QFont again costs more than measuring.
-  mutable std::optional<std::pair<CanvasFont, QFontMetricsF>> measuring_;
+  // The metrics of the fonts measured last, the oldest replaced: a label's
+  // texts come in a few fonts in turn, and making a QFont again (and
+  // finding its engine) costs more than measuring.
+  mutable std::array<std::optional<std::pair<CanvasFont, QFontMetricsF>>, 8> measuring_;
+  mutable std::size_t oldestMeasuring_ = 0;
 };
 
 }  // namespace orv
