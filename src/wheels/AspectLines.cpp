@@ -265,57 +265,92 @@ std::array<double, 2> ConjunctionArcAngles(double a, double b) {
   return {b, a};
 }
 
-void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
-                     const AspectLineStyle& style) {
+namespace {
+
+double AspectGlyphSize(const AspectLineStyle& style) {
+  return (*style.options)[style.printing ? OptionNumber::WheelPrinterAspectGlyphFontSize
+                                         : OptionNumber::WheelAspectGlyphFontSize];
+}
+
+}  // namespace
+
+std::vector<LaidAspectLine> LayOutAspectLines(const Canvas& surface,
+                                              const std::vector<AspectLine>& lines,
+                                              const AspectLineStyle& style) {
   const OptionValues& options = *style.options;
-  const double k = SurfaceVerticalFactor(canvas);
-  canvas.SetFontName(GlyphFontFace);
-  canvas.SetFontSize(options[style.printing ? OptionNumber::WheelPrinterAspectGlyphFontSize
-                                            : OptionNumber::WheelAspectGlyphFontSize]);
+  const double k = SurfaceVerticalFactor(surface);
+  CanvasFont font = surface.Font();
+  font.family = GlyphFontFace;
+  font.points = AspectGlyphSize(style);
   constexpr double kRad = std::numbers::pi / 180;
+  std::vector<LaidAspectLine> laid;
   // What each glyph keeps clear of: the characters and the glyphs before it.
   std::vector<AspectClearBox> marks = style.keepClear;
   for (const AspectLine& line : lines) {
     if (line.code == Conjunction) {
       if (!style.conjunctionArc) continue;
       const auto [from, to] = ConjunctionArcAngles(line.angleA, line.angleB);
-      CircleStyle arc;
-      arc.color = QBColor(ConjunctionArcColor);
-      arc.startRad = from * kRad;
-      arc.endRad = to * kRad;
-      canvas.SetDrawWidth(style.printing ? 4 : 2);
-      canvas.Circle({0, 0}, *style.conjunctionArc, arc);
-      canvas.SetDrawWidth(1);
+      LaidAspectLine& arc = laid.emplace_back();
+      arc.arc = true;
+      arc.fromRad = from * kRad;
+      arc.toRad = to * kRad;
       continue;
     }
     const std::optional<Rgb> color =
         AspectLineColor(line.code, options, style.printing, style.blackWhite, line.sameChart);
     if (!color) continue;
-    canvas.SetForeColor(*color);
+    LaidAspectLine& l = laid.emplace_back();
+    l.color = *color;
     const UserPoint p1{line.radiusA * std::cos(line.angleA * kRad),
                        k * line.radiusA * std::sin(line.angleA * kRad)};
     const UserPoint p2{line.radiusB * std::cos(line.angleB * kRad),
                        k * line.radiusB * std::sin(line.angleB * kRad)};
-    const std::string glyph = GlyphText(GlyphCode::AspectBase + line.code);
-    const double w = canvas.TextWidth(glyph), h = canvas.TextHeight(glyph);
+    l.glyph = GlyphText(GlyphCode::AspectBase + line.code);
+    const double w = surface.TextWidth(l.glyph, font), h = surface.TextHeight(l.glyph, font);
     if (style.keepClear.empty()) {
-      canvas.Line(p1, p2);
-      canvas.SetCurrent({(p1.x + p2.x) / 2 - w / 2, (p1.y + p2.y) / 2 + h / 2});
-      canvas.Print(glyph);
+      l.stretches.push_back({p1, p2});
+      l.glyphAt = {(p1.x + p2.x) / 2 - w / 2, (p1.y + p2.y) / 2 + h / 2};
       continue;
     }
     const auto along = [&](double t) {
       return UserPoint{p1.x + t * (p2.x - p1.x), p1.y + t * (p2.y - p1.y)};
     };
     for (const auto& [from, to] : StretchesClearOf(p1, p2, style.keepClear, style.clearance))
-      canvas.Line(along(from), along(to));
+      l.stretches.push_back({along(from), along(to)});
     // The glyph where it covers no character (nor an earlier glyph).
     const UserPoint c =
         along(AspectMarkSpot(p1, p2, w, h, marks, style.clearance, style.keepClear.size()));
     marks.push_back({UserPoint{c.x - w / 2, c.y + h / 2}, UserPoint{c.x + w / 2, c.y - h / 2}});
-    canvas.SetCurrent({c.x - w / 2, c.y + h / 2});
-    canvas.Print(glyph);
+    l.glyphAt = {c.x - w / 2, c.y + h / 2};
   }
+  return laid;
+}
+
+void DrawLaidAspectLines(Canvas& canvas, const std::vector<LaidAspectLine>& laid,
+                         const AspectLineStyle& style) {
+  canvas.SetFontName(GlyphFontFace);
+  canvas.SetFontSize(AspectGlyphSize(style));
+  for (const LaidAspectLine& l : laid) {
+    if (l.arc) {
+      CircleStyle arc;
+      arc.color = QBColor(ConjunctionArcColor);
+      arc.startRad = l.fromRad;
+      arc.endRad = l.toRad;
+      canvas.SetDrawWidth(style.printing ? 4 : 2);
+      canvas.Circle({0, 0}, *style.conjunctionArc, arc);
+      canvas.SetDrawWidth(1);
+      continue;
+    }
+    canvas.SetForeColor(l.color);
+    for (const auto& [from, to] : l.stretches) canvas.Line(from, to);
+    canvas.SetCurrent(l.glyphAt);
+    canvas.Print(l.glyph);
+  }
+}
+
+void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
+                     const AspectLineStyle& style) {
+  DrawLaidAspectLines(canvas, LayOutAspectLines(canvas, lines, style), style);
 }
 
 }  // namespace orv

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -151,5 +152,23 @@ std::array<double, 2> ConjunctionArcAngles(double a, double b);
 // (pen 2, on paper 4). The chord ends take the surface's vertical factor.
 void DrawAspectLines(Canvas& canvas, const std::vector<AspectLine>& lines,
                      const AspectLineStyle& style);
+
+// One aspect line as `DrawAspectLines` draws it, laid out on a surface's
+// measures: a conjunction's arc, or a chord's stretches and its glyph.
+struct LaidAspectLine {
+  bool arc = false;
+  double fromRad = 0, toRad = 0;
+  Rgb color;
+  std::vector<std::array<UserPoint, 2>> stretches;
+  UserPoint glyphAt;  // top-left
+  std::string glyph;
+};
+// The lines laid out on `surface`, then drawn as laid out: a paint that
+// keeps the layout draws it again without working it out anew.
+std::vector<LaidAspectLine> LayOutAspectLines(const Canvas& surface,
+                                              const std::vector<AspectLine>& lines,
+                                              const AspectLineStyle& style);
+void DrawLaidAspectLines(Canvas& canvas, const std::vector<LaidAspectLine>& laid,
+                         const AspectLineStyle& style);
 
 }  // namespace orv

@@ -101,8 +101,11 @@ CircleStyle Ring(Rgb color) {
 // between the places the plan gives.
 class Painter {
  public:
-  Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o)
-      : canvas_(canvas), in_(in), req_(*in.request), o_(o) {
+  // `keptLines`: where the aspect lines' layout is kept for the next paint
+  // of the same plan (laid out and kept there when empty).
+  Painter(Canvas& canvas, const WheelPaintInputs& in, const SurfaceOptions& o,
+          std::optional<std::vector<LaidAspectLine>>& keptLines)
+      : canvas_(canvas), in_(in), req_(*in.request), o_(o), keptLines_(keptLines) {
     o_.verticalFactor = SurfaceVerticalFactor(canvas);
   }
 
@@ -161,10 +164,12 @@ class Painter {
     // Along the circle on paper too: the labels stand just outside it, and
     // an arc through them would strike their degrees out.
     style.conjunctionArc = WheelRadius + 1;
-    DrawAspectLines(canvas_,
-                    TwoRingAspectLines(TwoRingInputs(req_), plan.ring, *in_.orbs, tests,
-                                       Opt(O::DualAspectsAllPoints) != 0),
-                    style);
+    Lines(
+        [&] {
+          return TwoRingAspectLines(TwoRingInputs(req_), plan.ring, *in_.orbs, tests,
+                                    Opt(O::DualAspectsAllPoints) != 0);
+        },
+        style);
   }
 
   // The combined arrangement's lines between its two bands, with option
@@ -179,11 +184,13 @@ class Painter {
     style.keepClear = plan.keepClear;
     const auto& inputs = plan.passInputs;
     const auto& placed = plan.placed;
-    DrawAspectLines(
-        canvas_,
-        CombinedAspectLines(inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
-                            Opt(O::AspectLineRadiusSwitch) != 0 ? kRimRadius : kHouseNumbersRadius,
-                            kHouseNumbersRadius),
+    Lines(
+        [&] {
+          return CombinedAspectLines(
+              inputs[0], placed[0], inputs[1], placed[1], *in_.orbs, in_.lineTests,
+              Opt(O::AspectLineRadiusSwitch) != 0 ? kRimRadius : kHouseNumbersRadius,
+              kHouseNumbersRadius);
+        },
         style);
   }
 
@@ -210,11 +217,18 @@ class Painter {
     AspectLineStyle style = LineStyle();
     // Along the ring's circle on paper too, clear of the labels outside it.
     style.conjunctionArc = declination ? WheelRadius + 1 : o_.printing ? 220 : 218;
-    DrawAspectLines(canvas_, FindAspectLines(chart, chart, AspectPairs::OneChart, *in_.orbs, tests),
-                    style);
+    Lines([&] { return FindAspectLines(chart, chart, AspectPairs::OneChart, *in_.orbs, tests); },
+          style);
   }
 
  private:
+  // The aspect lines `find` gives, laid out once for the kept plan.
+  template <class Find>
+  void Lines(const Find& find, const AspectLineStyle& style) {
+    if (!keptLines_) keptLines_ = LayOutAspectLines(canvas_, find(), style);
+    DrawLaidAspectLines(canvas_, *keptLines_, style);
+  }
+
   void Circles(Rgb ring) {
     canvas_.Circle({0, 0}, 217, Ring(ring));
     canvas_.Circle({0, 0}, 120, Ring(ring));
@@ -224,6 +238,7 @@ class Painter {
   const WheelPaintInputs& in_;
   const WheelRequest& req_;
   SurfaceOptions o_;
+  std::optional<std::vector<LaidAspectLine>>& keptLines_;
 };
 
 // Where a header line whose nearest edge is `near` units from the wheel's
@@ -504,6 +519,7 @@ FitKey KeyOf(const Canvas& surface, const WheelPaintInputs& in, bool printing,
 struct WheelPaint::Kept {
   FitKey key;
   WheelPlan plan;
+  std::optional<std::vector<LaidAspectLine>> lines;
 };
 
 WheelPaint::WheelPaint() = default;
@@ -514,9 +530,11 @@ const WheelPlan& WheelPaint::Plan(const Canvas& surface, const WheelPaintInputs&
   FitKey key = KeyOf(surface, in, printing, gridBox);
   if (!kept_ || !(kept_->key == key))
     kept_ = std::make_unique<Kept>(
-        Kept{std::move(key), FitWheel(surface, in, SurfaceOf(printing), gridBox)});
+        Kept{std::move(key), FitWheel(surface, in, SurfaceOf(printing), gridBox), std::nullopt});
   return kept_->plan;
 }
+
+std::optional<std::vector<LaidAspectLine>>& WheelPaint::Lines() { return kept_->lines; }
 
 void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale) {
   WheelPaint paint;
@@ -532,7 +550,7 @@ void PaintWheelWindow(Canvas& canvas, const WheelPaintInputs& in, int startScale
   canvas.SetFontScale(WindowFontScale(canvas.DeviceUnitsPerUserX(), canvas.DotsPerInch()));
   canvas.SetForeColor(QBColor(0));
   const WheelPlan& plan = paint.Plan(canvas, in, false, std::nullopt);
-  Painter p(canvas, in, kWindow);
+  Painter p(canvas, in, kWindow, paint.Lines());
   if (r.WheelKind == 2) {
     TwoChartWheel(p, canvas, in, false, plan);
     DrawTitleBlock(canvas, in, false, {}, plan.ringLabels);
@@ -569,7 +587,7 @@ void PaintWheelPrinter(
   if (r.WheelKind == 2 && (*in.options)[O::AspectGridOnPrint] != 0 && r.DualWheelShown == 1)
     gridBox = AspectGridLowestBox(canvas, WheelGridInputs(in));
   const WheelPlan& plan = paint.Plan(canvas, in, true, gridBox);
-  Painter p(canvas, in, kPrinter);
+  Painter p(canvas, in, kPrinter, paint.Lines());
   // Below the wheel, clear of its circles and spokes and of every label.
   const auto grid = [&] {
     if ((*in.options)[O::AspectGridOnPrint] == 0) return;

@@ -62,6 +62,8 @@ class WheelPaint {
   // two-ring wheel's labels keep out of `gridBox`.
   const WheelPlan& Plan(const Canvas& surface, const WheelPaintInputs& in, bool printing,
                         const std::optional<std::array<UserPoint, 2>>& gridBox);
+  // The aspect lines' layout kept with the last plan (none until laid out).
+  std::optional<std::vector<LaidAspectLine>>& Lines();
 
  private:
   struct Kept;

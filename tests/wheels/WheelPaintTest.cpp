@@ -12,6 +12,7 @@
 #include "WheelTestCharts.h"
 #include "commands/WheelCommands.h"
 #include "core/OptionNumbers.h"
+#include "shell/OptionFiles.h"
 #include "wheels/GlyphCodes.h"
 #include "wheels/WheelHeader.h"
 #include "wheels/WheelPaint.h"
@@ -172,9 +173,16 @@ TEST(WheelPaint, AKeptPlanIsDrawnOnlyForTheSameWheelOnTheSameSurface) {
        800, false, false},
       {"the style", [](Painted& p) { p.in.typeChart = 1; }, 800, false, false},
       {"the window's width", [](Painted&) {}, 1000, false, false},
+      {"the sextiles hidden", [](Painted& p) { p.in.lineTests.sextiles = false; }, 800, false,
+       false},
   };
   for (const auto& c : cases) {
     Painted p;
+    // With its aspect lines, which a kept plan keeps laid out too.
+    p.wb.Options[OptionNumber::SingleWheelAspectLines] = 1;
+    const std::optional<OrbTable> orbs = LoadOrbTable(nullptr, p.wb.Wheel->OrbFile);
+    ASSERT_TRUE(orbs);
+    p.in.orbs = &*orbs;
     WheelPaint kept;
     const auto dump = [&](double width, WheelPaint* with) {
       RecordingCanvas canvas(width, c.printing ? 1008 : 600, 96);
