@@ -335,7 +335,7 @@ class WheelFit {
   void Points();
   void RingPoints(std::vector<PlacedLabel>& placed, const WheelList& list);
   void Leader(const PlacedLabel& l);
-  void PutLine(UserPoint a, UserPoint b, Rgb color);
+  void PutPath(const std::vector<UserPoint>& path, Rgb color);
 
   // A label's texts, planned or, `measured`, only their boxes noted there
   // (WheelFitMeasure.cpp).
@@ -347,9 +347,6 @@ class WheelFit {
                  double rho, double factor, std::vector<std::array<UserPoint, 2>>* measured);
   void DualLabelAt(const DualLabel& l, const RingSpot& spot,
                    std::vector<std::array<UserPoint, 2>>* measured);
-  UserPoint ClearOfGlyph(UserPoint at, double angle, int code,
-                         const std::array<UserPoint, 2>& glyph, double width, double height) const;
-  // The same, given the cosine and sine of `angle` (as `Turn` gives them).
   UserPoint ClearOfGlyph(UserPoint at, double cos, double sin, int code,
                          const std::array<UserPoint, 2>& glyph, double width, double height) const;
   // The cosine and sine of `angleDeg` degrees: a label's place asks for its

@@ -80,10 +80,11 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
   const LongitudeParts parts = SplitLongitudeDM(Mod360(l.value));
   const double r = o_.printing ? l.radius * 0.9875 : l.radius;
   const double a = l.angle;
-  const double rad = a * std::numbers::pi / 180;
+  const auto turn = Turn(a);
+  const double cos = turn.first, sin = turn.second;
   surface_.SetFontSize(Size(o_.glyphSize));
   surface_.SetForeColor(band_.glyphColor.value_or(Color(o_.glyphColor)));
-  at_ = {r * std::cos(rad), r * std::sin(rad)};
+  at_ = {r * cos, r * sin};
   Put(PointCode(l.point), at_, measured);
   // In a combined band on a screen the character next to the glyph keeps
   // a clear pixel from its ink.
@@ -96,7 +97,7 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
   const auto clearOfGlyph = [&](const std::string& next) {
     if (!clear) return;
     const double width = surface_.TextWidth(next), height = surface_.TextHeight(next);
-    at_ = ClearOfGlyph(at_, a, PointCode(l.point), glyph, width, height);
+    at_ = ClearOfGlyph(at_, cos, sin, PointCode(l.point), glyph, width, height);
     if (strokes_) strokes_->push_back({LabelStroke::Clear, width, height});
   };
   const std::string zero = "0";
@@ -246,15 +247,9 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
 }
 
 // The place `at` of a `width` by `height` text moved on toward the centre
-// along the ray at `angle` as far as its ink must go to leave a pixel clear
-// of the ink of the glyph `code` whose box is `glyph`, along a row or a
-// column.
-UserPoint WheelFit::ClearOfGlyph(UserPoint at, double angle, int code, const Box& glyph,
-                                 double width, double height) const {
-  return ClearOfGlyph(at, std::cos(angle * std::numbers::pi / 180),
-                      std::sin(angle * std::numbers::pi / 180), code, glyph, width, height);
-}
-
+// along the ray whose angle has cosine `cos` and sine `sin` (as `Turn`
+// gives them) as far as its ink must go to leave a pixel clear of the ink
+// of the glyph `code` whose box is `glyph`, along a row or a column.
 UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code, const Box& glyph,
                                  double width, double height) const {
   const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());

@@ -56,8 +56,10 @@ WheelPlan WheelFit::Plan() {
   return std::move(plan_);
 }
 
-void WheelFit::PutLine(UserPoint a, UserPoint b, Rgb color) {
-  plan_.marks.push_back({PlanMark::Kind::Line, a, b, {}, {}, color});
+// A leader line, piece by piece.
+void WheelFit::PutPath(const std::vector<UserPoint>& path, Rgb color) {
+  for (std::size_t k = 1; k < path.size(); ++k)
+    plan_.marks.push_back({PlanMark::Kind::Line, path[k - 1], path[k], {}, {}, color});
 }
 
 // The twelve cusp labels. A European wheel's labels at their cusps' true
@@ -216,11 +218,8 @@ void WheelFit::DualPoints() {
     const DualLabel& l = placed.labels[k];
     const std::vector<Box>& boxes = RingBoxes(l, spots[k]);
     plan_.ringLabels.insert(plan_.ringLabels.end(), boxes.begin(), boxes.end());
-    if (const auto leader = ringLeaders_.find(k); leader != ringLeaders_.end()) {
-      const std::vector<UserPoint>& path = leader->second.path;
-      for (std::size_t p = 0; p + 1 < path.size(); ++p)
-        PutLine(path[p], path[p + 1], QBColor(l.secondChart() ? kLabelRed : kLabelBlue));
-    }
+    if (const auto leader = ringLeaders_.find(k); leader != ringLeaders_.end())
+      PutPath(leader->second.path, QBColor(l.secondChart() ? kLabelRed : kLabelBlue));
     DualLabelAt(l, spots[k], nullptr);
   }
   // A lent label's lines end where its leader does, at its own place.
@@ -328,9 +327,7 @@ void WheelFit::RingPoints(std::vector<PlacedLabel>& placed, const WheelList& lis
   for (std::size_t k = 0; k < placed.size(); ++k) {
     double lineEnd = ring.labels[k].angle;
     if (const auto leader = ringLeaders_.find(k); leader != ringLeaders_.end()) {
-      const std::vector<UserPoint>& path = leader->second.path;
-      for (std::size_t p = 0; p + 1 < path.size(); ++p)
-        PutLine(path[p], path[p + 1], QBColor(kLabelBlue));
+      PutPath(leader->second.path, QBColor(kLabelBlue));
       lineEnd = UserAngle(leader->second.target);
     }
     DualLabelAt(ring.labels[k], spots[k], nullptr);
@@ -341,9 +338,7 @@ void WheelFit::RingPoints(std::vector<PlacedLabel>& placed, const WheelList& lis
 void WheelFit::Leader(const PlacedLabel& l) {
   const auto it = leaders_.find(l.point);
   if (it == leaders_.end()) return;
-  const std::vector<UserPoint> path = LeaderPath(l, it->second);
-  for (std::size_t k = 1; k < path.size(); ++k)
-    PutLine(path[k - 1], path[k], band_.glyphColor.value_or(Color(o_.glyphColor)));
+  PutPath(LeaderPath(l, it->second), band_.glyphColor.value_or(Color(o_.glyphColor)));
 }
 
 }  // namespace orv::wheelfit
