@@ -705,13 +705,13 @@ class WheelFit {
   bool spreadLanes_ = false;
   double spreadStep_ = kLeaderRoom;
   // The fits a band's dealing tried, by host, first label, count, the
-  // labels' rooms and their reading order: a dealing with closer leader
-  // lines tries some again.
+  // labels' rooms and their reading orders (a bit a label): a dealing with
+  // closer leader lines, or that reads as the hosts do, tries some again.
   struct SpreadFit {
     double size = 0;
     std::vector<PlacedLabel> labels;
   };
-  using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, bool>;
+  using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, std::uint64_t>;
   std::map<SpreadKey, SpreadFit> spreadFits_;
   // The cut of the zodiac from which the band was dealt best last, and the
   // house that dealing gave each label (by point).

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <numbers>
 #include <tuple>
@@ -99,33 +100,25 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         if (failed[index]) return *(roundFit = &kFailed);
         const std::size_t first = firstFrom(h);
         const std::ptrdiff_t last = lastTo(h);
+        // The block's labels as its house takes them in, and the rooms of
+        // its lent ones: all its fit depends on.
+        std::vector<PlacedLabel> block;
+        block.reserve(e - b);
         std::vector<double> rooms;
         rooms.reserve(e - b);
+        std::uint64_t orders = 0;
         bool lent = false;
+        const HouseSector sector = sectorOf(house);
         for (std::size_t k = b; k < e; ++k) {
           const double passing =
               double(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(first) - std::ptrdiff_t(k) - 1) +
                      std::max<std::ptrdiff_t>(0, std::ptrdiff_t(k) - last - (lanes ? 1 : 0)));
           const auto more = extra.find(original[seq[k]].point);
           rooms.push_back(step * passing + (more == extra.end() ? 0 : more->second));
-          lent = lent || own(k) != h;
-        }
-        auto [it, fresh] =
-            spreadFits_.try_emplace({house, seq[b], e - b, std::move(rooms), hostOrder});
-        roundFit = &it->second;
-        if (!fresh) {
-          if (it->second.size == 0 && e - b >= 3) failed[index] = true;
-          return it->second;
-        }
-        const HouseSector sector = sectorOf(house);
-        std::vector<PlacedLabel>& block = it->second.labels;
-        std::map<int, double> lentOut;
-        const std::vector<double>& roomOf = std::get<3>(it->first);
-        for (std::size_t k = b; k < e; ++k) {
           PlacedLabel l = original[seq[k]];
           l.sizeFactor = 1;
-          if (roomOf[k - b] > 0) lentOut[l.point] = roomOf[k - b];
           if (own(k) != h) {
+            lent = true;
             l.radius = band_.rim;
             l.angle = UserAngle(own(k) < h ? sector.start - 0.01 * double(first - k)
                                            : sector.start + sector.width +
@@ -141,11 +134,28 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
             else if (std::abs(std::cos(rad)) > std::abs(std::sin(rad)))
               l.leftSideOrder = std::cos(rad) < 0;
           }
+          // Dealt with its host's order or its own, a block whose labels
+          // read alike is the same block.
+          static_assert(NumPoints <= 64, "a bit for each label of a band");
+          orders |= std::uint64_t(l.leftSideOrder) << (k - b);
           block.push_back(l);
         }
+        auto [it, fresh] =
+            spreadFits_.try_emplace({house, seq[b], e - b, std::move(rooms), orders});
+        roundFit = &it->second;
+        if (!fresh) {
+          if (it->second.size == 0 && e - b >= 3) failed[index] = true;
+          return it->second;
+        }
+        it->second.labels = std::move(block);
+        std::map<int, double> lentOut;
+        const std::vector<double>& roomOf = std::get<3>(it->first);
+        for (std::size_t k = b; k < e; ++k)
+          if (roomOf[k - b] > 0) lentOut[original[seq[k]].point] = roomOf[k - b];
         const RowFit how{.quickFail = true, .lentOut = &lentOut};
-        it->second.size = lent ? FitOneRow(sector, block, LeastLabelShare(), how)
-                               : FitHouse(sector, block, false, how).first;
+        std::vector<PlacedLabel>& labels = it->second.labels;
+        it->second.size = lent ? FitOneRow(sector, labels, LeastLabelShare(), how)
+                               : FitHouse(sector, labels, false, how).first;
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
@@ -222,11 +232,28 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
             }
           }
       };
-      deal(std::min(best.cost, known));
-      // It is out of reach where a block's first labels alone do not fit
-      // their host: then, if nothing as cheap was found, the bound may have
-      // hidden the best, and the band is dealt again without it.
-      if (known < best.cost && cost[12][n] > known) deal(best.cost);
+      // A dealing found within a bound is the best of all: none that costs
+      // more is cut short on its way to one that costs less. So where no
+      // bound is known yet the band is dealt within bounds that grow, and
+      // the blocks of dealings dearer than the best are seldom fitted.
+      const auto dealGrowing = [&](double from) {
+        for (double bound = from; bound < best.cost; bound = 2 * bound + 1) {
+          deal(bound);
+          if (cost[12][n] <= bound) return;
+        }
+        deal(best.cost);
+      };
+      if (known < best.cost) {
+        deal(known);
+        // It is out of reach where a block's first labels alone do not
+        // fit their host: then, if nothing as cheap was found, the bound
+        // may have hidden the best, and the band is dealt again without it.
+        if (cost[12][n] > known) dealGrowing(2 * known + 1);
+      } else if (cut == cuts[0]) {
+        dealGrowing(1);
+      } else {
+        deal(best.cost);
+      }
       if (cost[12][n] > best.cost || (cost[12][n] == best.cost && cut > best.cut)) continue;
       if (cost[12][n] >= kNone) continue;
       best.cost = cost[12][n];
