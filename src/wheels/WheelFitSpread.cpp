@@ -236,8 +236,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       // more is cut short on its way to one that costs less. So where no
       // bound is known yet the band is dealt within bounds that grow, and
       // the blocks of dealings dearer than the best are seldom fitted.
+      // No dealing moves its labels further than `kSpreadHouses` houses
+      // each: a bound beyond that bounds nothing.
+      const double dearest = double(kSpreadHouses * n);
       const auto dealGrowing = [&](double from) {
-        for (double bound = from; bound < best.cost; bound = 2 * bound + 1) {
+        for (double bound = from; bound < std::min(best.cost, dearest); bound = 2 * bound + 1) {
           deal(bound);
           if (cost[12][n] <= bound) return;
         }
