@@ -713,10 +713,8 @@ class WheelFit {
   };
   using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, std::uint64_t>;
   std::map<SpreadKey, SpreadFit> spreadFits_;
-  // The cut of the zodiac from which the band was dealt best last, and the
-  // house that dealing gave each label (by point).
+  // The cut of the zodiac from which the band was dealt best last.
   int spreadCut_ = 1;
-  std::map<int, int> spreadHosts_;
   // The least share of their sizes the labels of the two-ring wheel and of
   // the one-chart ring are drawn at in a window: as large as a single
   // wheel's labels read, whatever the window's size (0, on paper: as small

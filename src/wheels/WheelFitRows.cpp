@@ -44,7 +44,6 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
   leaders_.clear();
   spread_.clear();
   spreadFits_.clear();
-  spreadHosts_.clear();
   const std::vector<PlacedLabel> original = placed;
   const auto groups = HouseGroups(placed);
   const auto sectorOf = [&](int house) {

@@ -47,13 +47,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
   std::vector<bool> failed(12 * n * (n + 1), false);
   static const SpreadFit kFailed;
   // For a cut: the least cost of dealing the first `b` labels to the
-  // first `h` houses, and the block of the last; the least the labels
-  // from `e` on move when dealt to houses from `h` on. Made once for all
-  // the rounds' cuts, each of which sets them afresh.
+  // first `h` houses, and the block of the last. Made once for all the
+  // rounds' cuts, each of which sets them afresh.
   constexpr double kNone = 1e18;
   std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
   std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
-  std::vector<std::vector<double>> after(13, std::vector<double>(n + 1, 0));
   for (int again = 0; again <= kSpreadSteps; ++again) {
     struct Dealing {
       double cost = 1e18;
@@ -159,71 +157,37 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
-      for (auto& fromHouse : from) std::fill(fromHouse.begin(), fromHouse.end(), 0);
-      // The larger labels take off less than 0.01 in all.
-      for (int h = 0; h <= 12; ++h)
-        for (std::size_t e = n; e-- > 0;)
-          after[std::size_t(h)][e] = after[std::size_t(h)][e + 1] + std::max(0, h - own(e));
-      // The last dealing found, dealt again with its labels' rooms as they
-      // are now, costs no less than the best (rounded sums aside) unless
-      // this dealing cannot reach it: it bounds which blocks are worth
-      // fitting before this round has found any dealing.
-      double known = kNone;
-      if (cut == spreadCut_ && !spreadHosts_.empty()) {
-        double c = 0;
-        std::size_t b = 0;
-        for (int h = 0; h < 12 && c < kNone; ++h) {
-          std::size_t e = b;
-          double moved = 0;
-          for (; e < n; ++e) {
-            const auto host = spreadHosts_.find(original[seq[e]].point);
-            if (host == spreadHosts_.end() || rel(host->second) < h) c = kNone;
-            if (c >= kNone || rel(host->second) > h) break;
-            if (std::abs(own(e) - h) > kSpreadHouses) c = kNone;
-            moved += std::abs(own(e) - h);
-          }
-          if (e > b && c < kNone) {
-            const SpreadFit& f = fitOf(h, b, e);
-            c = f.size == 0 ? kNone : c + moved - 0.01 * f.size * double(e - b) / double(n);
-          }
-          b = e;
-        }
-        if (b == n && c < kNone) known = c + 1e-9;
-      }
-      const auto deal = [&](double bound) {
+      // The fit of a block already known this round, without fitting it.
+      const auto knownFit = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit* {
+        const int house = (h + cut - 1) % 12 + 1;
+        const std::size_t index = (std::size_t(house - 1) * n + seq[b]) * (n + 1) + (e - b);
+        if (!roundFits[index] && failed[index]) roundFits[index] = &kFailed;
+        return roundFits[index];
+      };
+      // The cheapest dealing, by the least each block not yet fitted could
+      // cost: as if it fitted at full size. A block is dealt only where
+      // those before it from the same label fit, for a house that cannot
+      // hold some labels holds no more.
+      const auto deal = [&] {
         for (auto& fromHouse : cost) std::fill(fromHouse.begin(), fromHouse.end(), kNone);
         cost[0][0] = 0;
-        const auto hopeless = [&](int h, std::size_t e, double c) {
-          return c + after[std::size_t(h) + 1][e] - 0.011 > bound;
-        };
         for (int h = 0; h < 12; ++h)
           for (std::size_t b = 0; b <= n; ++b) {
             if (cost[std::size_t(h)][b] >= kNone) continue;
             if (b < n && own(b) < h - kSpreadHouses) continue;
-            // Past the last block that could still beat the best dealing,
-            // none needs fitting.
-            std::size_t useful = b;
             double moved = 0;
-            for (std::size_t e = b + 1; e <= n; ++e) {
-              if (own(e - 1) > h + kSpreadHouses) break;
-              moved += std::abs(own(e - 1) - h);
-              if ((h < 11 || e == n) && !hopeless(h, e, cost[std::size_t(h)][b] + moved))
-                useful = e;
-            }
-            moved = 0;
             for (std::size_t e = b; e <= n; ++e) {
               if (e > b) {
-                if (e > useful || own(e - 1) > h + kSpreadHouses) break;
+                if (own(e - 1) > h + kSpreadHouses) break;
                 moved += std::abs(own(e - 1) - h);
               }
               if (h == 11 && e < n) continue;
               double c = cost[std::size_t(h)][b] + moved;
               if (e > b) {
-                // A house that cannot hold these holds no more.
-                const SpreadFit& f = fitOf(h, b, e);
-                if (f.size == 0) break;
+                const SpreadFit* f = knownFit(h, b, e);
+                if (f && f->size == 0) break;
                 // Of dealings as good, that with the larger labels.
-                c -= 0.01 * f.size * double(e - b) / double(n);
+                c -= 0.01 * (f ? f->size : 1.0) * double(e - b) / double(n);
               }
               if (c < cost[std::size_t(h) + 1][e]) {
                 cost[std::size_t(h) + 1][e] = c;
@@ -232,30 +196,24 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
             }
           }
       };
-      // A dealing found within a bound is the best of all: none that costs
-      // more is cut short on its way to one that costs less. So where no
-      // bound is known yet the band is dealt within bounds that grow, and
-      // the blocks of dealings dearer than the best are seldom fitted.
-      // No dealing moves its labels further than `kSpreadHouses` houses
-      // each: a bound beyond that bounds nothing.
-      const double dearest = double(kSpreadHouses * n);
-      const auto dealGrowing = [&](double from) {
-        for (double bound = from; bound < std::min(best.cost, dearest); bound = 2 * bound + 1) {
-          deal(bound);
-          if (cost[12][n] <= bound) return;
+      // Dealt again until the cheapest dealing's blocks, and those before
+      // each from its first label, are all fitted: it then costs what it
+      // seemed to, and no other costs less. A dealing that cannot beat the
+      // best of the cuts dealt before is left unfitted.
+      for (bool fitted = false; !fitted;) {
+        deal();
+        if (cost[12][n] >= kNone || cost[12][n] > best.cost ||
+            (cost[12][n] == best.cost && cut > best.cut))
+          break;
+        fitted = true;
+        for (std::size_t h = 12, e = n; h > 0; --h) {
+          const std::size_t b = from[h][e];
+          for (std::size_t k = h == 12 ? e : b + 1; k <= e && k > b; ++k) {
+            fitted = fitted && knownFit(int(h) - 1, b, k);
+            if (fitOf(int(h) - 1, b, k).size == 0) break;
+          }
+          e = b;
         }
-        deal(best.cost);
-      };
-      if (known < best.cost) {
-        deal(known);
-        // It is out of reach where a block's first labels alone do not
-        // fit their host: then, if nothing as cheap was found, the bound
-        // may have hidden the best, and the band is dealt again without it.
-        if (cost[12][n] > known) dealGrowing(2 * known + 1);
-      } else if (cut == cuts[0]) {
-        dealGrowing(1);
-      } else {
-        deal(best.cost);
       }
       if (cost[12][n] > best.cost || (cost[12][n] == best.cost && cut > best.cut)) continue;
       if (cost[12][n] >= kNone) continue;
@@ -273,8 +231,6 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
     }
     if (best.cost >= 1e17) return false;
     spreadCut_ = best.cut;
-    spreadHosts_.clear();
-    for (std::size_t j = 0; j < n; ++j) spreadHosts_[original[best.seq[j]].point] = best.hosts[j];
     std::vector<PlacedLabel> dealt = original;
     std::size_t k = 0;
     for (const SpreadFit* f : best.blocks)
