@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <numbers>
+#include <set>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -52,6 +53,18 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
   constexpr double kNone = 1e18;
   std::vector<std::vector<double>> cost(13, std::vector<double>(n + 1, kNone));
   std::vector<std::vector<std::size_t>> from(13, std::vector<std::size_t>(n + 1, 0));
+  // The fits known by host, first label and count: a block is the same
+  // whichever cut it is dealt from, and from round to round where none of
+  // its labels was given more room.
+  std::vector<const SpreadFit*> roundFits(12 * n * (n + 1), nullptr);
+  // The labels round the zodiac from the first house, and where each
+  // stands among them: a block's are those from its first on.
+  std::vector<std::size_t> ring(n), placeInRing(n);
+  for (std::size_t k = 0; k < n; ++k) ring[k] = k;
+  std::stable_sort(ring.begin(), ring.end(), [&](std::size_t x, std::size_t y) {
+    return original[x].house < original[y].house;
+  });
+  for (std::size_t k = 0; k < n; ++k) placeInRing[ring[k]] = k;
   for (int again = 0; again <= kSpreadSteps; ++again) {
     struct Dealing {
       double cost = 1e18;
@@ -60,9 +73,6 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       std::vector<int> hosts;
       int cut = 13;
     } best;
-    // This round's fits by host, first label and count: a block is the
-    // same whichever cut it is dealt from.
-    std::vector<const SpreadFit*> roundFits(12 * n * (n + 1), nullptr);
     // The cut that dealt best last time first: the dealings of the others
     // that cannot beat it are not fitted.
     std::array<int, 12> cuts{};
@@ -78,7 +88,9 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       std::stable_sort(seq.begin(), seq.end(), [&](std::size_t x, std::size_t y) {
         return rel(original[x].house) < rel(original[y].house);
       });
-      const auto own = [&](std::size_t k) { return rel(original[seq[k]].house); };
+      std::vector<int> owns(n);
+      for (std::size_t k = 0; k < n; ++k) owns[k] = rel(original[seq[k]].house);
+      const auto own = [&](std::size_t k) { return owns[k]; };
       // The first label of a house from `h` on, the last of one up to `h`.
       const auto firstFrom = [&](int h) {
         std::size_t k = 0;
@@ -157,12 +169,10 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         if (it->second.size == 0 && e - b >= 3) failed[index] = true;
         return it->second;
       };
-      // The fit of a block already known this round, without fitting it.
-      const auto knownFit = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit* {
-        const int house = (h + cut - 1) % 12 + 1;
-        const std::size_t index = (std::size_t(house - 1) * n + seq[b]) * (n + 1) + (e - b);
-        if (!roundFits[index] && failed[index]) roundFits[index] = &kFailed;
-        return roundFits[index];
+      // The fits known of the blocks of house `h` from label `b` on, by
+      // how many labels they hold.
+      const auto knownFits = [&](int h, std::size_t b) {
+        return roundFits.data() + (std::size_t((h + cut - 1) % 12) * n + seq[b]) * (n + 1);
       };
       // The cheapest dealing, by the least each block not yet fitted could
       // cost: as if it fitted at full size. A block is dealt only where
@@ -175,6 +185,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           for (std::size_t b = 0; b <= n; ++b) {
             if (cost[std::size_t(h)][b] >= kNone) continue;
             if (b < n && own(b) < h - kSpreadHouses) continue;
+            const SpreadFit* const* known = b < n ? knownFits(h, b) : nullptr;
             double moved = 0;
             for (std::size_t e = b; e <= n; ++e) {
               if (e > b) {
@@ -184,7 +195,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
               if (h == 11 && e < n) continue;
               double c = cost[std::size_t(h)][b] + moved;
               if (e > b) {
-                const SpreadFit* f = knownFit(h, b, e);
+                const SpreadFit* f = known[e - b];
                 if (f && f->size == 0) break;
                 // Of dealings as good, that with the larger labels.
                 c -= 0.01 * (f ? f->size : 1.0) * double(e - b) / double(n);
@@ -209,7 +220,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         for (std::size_t h = 12, e = n; h > 0; --h) {
           const std::size_t b = from[h][e];
           for (std::size_t k = h == 12 ? e : b + 1; k <= e && k > b; ++k) {
-            fitted = fitted && knownFit(int(h) - 1, b, k);
+            fitted = fitted && knownFits(int(h) - 1, b)[k - b];
             if (fitOf(int(h) - 1, b, k).size == 0) break;
           }
           e = b;
@@ -245,13 +256,25 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
     bool clear = true;
     spreadStep_ = step;
     spreadLanes_ = lanes;
+    std::set<int> moreRoom;
     for (const PlacedLabel& l : dealt)
       if (const auto t = targets.find(l.point); t != targets.end())
         for (const int p : LeaderCrossings(l, t->second, dealt, true)) {
           extra[p] += step;
+          moreRoom.insert(p);
           clear = false;
         }
-    if (!clear) continue;
+    if (!clear) {
+      // The blocks that hold a label given more room are fitted afresh,
+      // but for those that did not fit.
+      for (std::size_t index = 0; index < roundFits.size(); ++index) {
+        const std::size_t first = index / (n + 1) % n, count = index % (n + 1);
+        for (std::size_t j = 0; roundFits[index] && j < count; ++j)
+          if (moreRoom.count(original[ring[(placeInRing[first] + j) % n]].point))
+            roundFits[index] = failed[index] ? &kFailed : nullptr;
+      }
+      continue;
+    }
     placed = dealt;
     leaders_.clear();
     for (PlacedLabel& l : placed)
