@@ -4,6 +4,7 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/Angles.h"
@@ -326,9 +327,21 @@ std::vector<UserPoint> WheelFit::LeaderPath(const PlacedLabel& l, double target,
 std::vector<int> WheelFit::LeaderCrossings(const PlacedLabel& l, double target,
                                            const std::vector<PlacedLabel>& around, bool dealing) {
   const std::vector<UserPoint> path = LeaderPath(l, target, dealing);
+  // A label wholly beside the box round the line is not crossed.
+  UserPoint low = path.front(), high = low;
+  for (const UserPoint& p : path) {
+    low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+    high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+  }
+  const auto beside = [&](std::span<const Box> boxes) {
+    return std::all_of(boxes.begin(), boxes.end(), [&](const Box& b) {
+      return std::max(b[0].x, b[1].x) < low.x || std::min(b[0].x, b[1].x) > high.x ||
+             std::max(b[0].y, b[1].y) < low.y || std::min(b[0].y, b[1].y) > high.y;
+    });
+  };
   std::vector<int> points;
   for (const PlacedLabel& other : around)
-    if (other.point != l.point) {
+    if (other.point != l.point && !beside(Boxes(other))) {
       bool crossed = false;
       for (const Box& b : Boxes(other))
         for (std::size_t k = 1; k < path.size() && !crossed; ++k) {

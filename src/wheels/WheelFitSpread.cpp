@@ -264,13 +264,15 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           moreRoom.insert(p);
           clear = false;
         }
+    std::vector<char> roomier(n, 0);
+    for (std::size_t k = 0; k < n; ++k) roomier[k] = moreRoom.count(original[k].point) > 0;
     if (!clear) {
       // The blocks that hold a label given more room are fitted afresh,
       // but for those that did not fit.
       for (std::size_t index = 0; index < roundFits.size(); ++index) {
         const std::size_t first = index / (n + 1) % n, count = index % (n + 1);
         for (std::size_t j = 0; roundFits[index] && j < count; ++j)
-          if (moreRoom.count(original[ring[(placeInRing[first] + j) % n]].point))
+          if (roomier[ring[(placeInRing[first] + j) % n]])
             roundFits[index] = failed[index] ? &kFailed : nullptr;
       }
       continue;
