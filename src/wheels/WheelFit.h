@@ -712,7 +712,15 @@ class WheelFit {
     std::vector<PlacedLabel> labels;
   };
   using SpreadKey = std::tuple<int, std::size_t, std::size_t, std::vector<double>, std::uint64_t>;
-  std::map<SpreadKey, SpreadFit> spreadFits_;
+  struct SpreadKeyHash {
+    std::size_t operator()(const SpreadKey& k) const {
+      std::uint64_t h = (std::uint64_t(std::get<0>(k)) * 64 + std::get<1>(k)) * 64 + std::get<2>(k);
+      h = (h ^ std::get<4>(k)) * 0x9e3779b97f4a7c15ULL;
+      for (const double room : std::get<3>(k)) h = MixedIn(h, room);
+      return std::size_t(h);
+    }
+  };
+  std::unordered_map<SpreadKey, SpreadFit, SpreadKeyHash> spreadFits_;
   // The cut of the zodiac from which the band was dealt best last.
   int spreadCut_ = 1;
   // The least share of their sizes the labels of the two-ring wheel and of

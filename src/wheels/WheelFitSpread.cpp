@@ -269,11 +269,15 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
     if (!clear) {
       // The blocks that hold a label given more room are fitted afresh,
       // but for those that did not fit.
-      for (std::size_t index = 0; index < roundFits.size(); ++index) {
-        const std::size_t first = index / (n + 1) % n, count = index % (n + 1);
-        for (std::size_t j = 0; roundFits[index] && j < count; ++j)
-          if (roomier[ring[(placeInRing[first] + j) % n]])
-            roundFits[index] = failed[index] ? &kFailed : nullptr;
+      for (std::size_t first = 0; first < n; ++first) {
+        // How many labels from this one on keep their rooms.
+        std::size_t kept = 0;
+        while (kept < n && !roomier[ring[(placeInRing[first] + kept) % n]]) ++kept;
+        for (std::size_t house = 0; house < 12; ++house)
+          for (std::size_t index = (house * n + first) * (n + 1), count = kept + 1; count <= n;
+               ++count)
+            if (roundFits[index + count])
+              roundFits[index + count] = failed[index + count] ? &kFailed : nullptr;
       }
       continue;
     }
