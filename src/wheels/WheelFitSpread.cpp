@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <map>
 #include <numbers>
-#include <set>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -220,7 +219,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         for (std::size_t h = 12, e = n; h > 0; --h) {
           const std::size_t b = from[h][e];
           for (std::size_t k = h == 12 ? e : b + 1; k <= e && k > b; ++k) {
-            fitted = fitted && knownFits(int(h) - 1, b)[k - b];
+            fitted = fitted && knownFits(int(h) - 1, b)[k - b] != nullptr;
             if (fitOf(int(h) - 1, b, k).size == 0) break;
           }
           e = b;
@@ -256,19 +255,17 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
     bool clear = true;
     spreadStep_ = step;
     spreadLanes_ = lanes;
-    std::set<int> moreRoom;
+    std::vector<char> roomier(n, 0);  // by label
     for (const PlacedLabel& l : dealt)
       if (const auto t = targets.find(l.point); t != targets.end())
         for (const int p : LeaderCrossings(l, t->second, dealt, true)) {
           extra[p] += step;
-          moreRoom.insert(p);
+          for (std::size_t k = 0; k < n; ++k) roomier[k] = roomier[k] || original[k].point == p;
           clear = false;
         }
-    std::vector<char> roomier(n, 0);
-    for (std::size_t k = 0; k < n; ++k) roomier[k] = moreRoom.count(original[k].point) > 0;
     if (!clear) {
       // The blocks that hold a label given more room are fitted afresh,
-      // but for those that did not fit.
+      // but for those of three labels or more that did not fit.
       for (std::size_t first = 0; first < n; ++first) {
         // How many labels from this one on keep their rooms.
         std::size_t kept = 0;
