@@ -26,9 +26,9 @@ using enum DualWheelKind;
 
 // A second person: the Aquarius stellium of 5 Feb 1962, 15:30 at Delhi.
 const ChartInputFields kStellium{"2",  "5",  "1962", "3", "30", "-5.5", "77",
-                                 "13", "28", "39",   "",  true, true,   false};
+                                 "13", "28", "39",   "",  true, true,  false};
 // And an ordinary one: 14 Jul 1976, 8:30 at Chicago.
-const ChartInputFields kChicago{"7",  "14", "1976", "8", "30",  "5",   "87",
+const ChartInputFields kChicago{"7",  "14", "1976", "8", "30", "5", "87",
                                 "39", "41", "51",   "",  false, false, false};
 
 const SecondPersonBox kTransits{false, "2nd Person"};
@@ -87,18 +87,15 @@ TEST(DualWheelLegibility, ACharacterBetweenTwoOthersIsOnTheirRowColumnOrSlant) {
 }
 
 TEST(DualWheelLegibility, FixedPairsReadCleanlyInBothArrangements) {
-  const std::pair<const char*, WheelChart> charts[] = {{"ordinary", WheelChart::Ordinary},
-                                                       {"crowded", WheelChart::Crowded},
-                                                       {"polar", WheelChart::Polar},
-                                                       {"66 North", WheelChart::Unequal},
-                                                       {"before Chiron", WheelChart::BeforeChiron}};
+  const std::pair<const char*, WheelChart> charts[] = {
+      {"ordinary", WheelChart::Ordinary}, {"crowded", WheelChart::Crowded},
+      {"polar", WheelChart::Polar},       {"66 North", WheelChart::Unequal},
+      {"before Chiron", WheelChart::BeforeChiron}};
   const std::pair<const char*, const ChartInputFields*> seconds[] = {
       {"transits", nullptr}, {"stellium", &kStellium}, {"Chicago", &kChicago}};
   const std::pair<const char*, DualWheelKind> kinds[] = {
-      {"combined", TransitsVsNatal},
-      {"two-ring", Display},
-      {"declinations", DisplayDeclinations},
-      {"helio", DisplayHelio},
+      {"combined", TransitsVsNatal},          {"two-ring", Display},
+      {"declinations", DisplayDeclinations},  {"helio", DisplayHelio},
       {"helio latitudes", DisplayHelioLatitudes}};
   for (const auto& [chartName, chart] : charts)
     for (const auto& [secondName, second] : seconds)
@@ -118,17 +115,17 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyInBothArrangements) {
 TEST(DualWheelLegibility, FixedPairsReadCleanlyOnOtherSurfaces) {
   const struct {
     double width, height, dpi;
-  } surfaces[] = {
-      {1000, 750, 120}, {1000, 725, 120}, {800, 578, 96}, {700, 700, 96}, {1200, 700, 96}};
+  } surfaces[] = {{1000, 750, 120}, {1000, 725, 120}, {800, 578, 96}, {700, 700, 96}, {1200, 700, 96}};
   for (const auto& s : surfaces)
     for (DualWheelKind kind : {TransitsVsNatal, Display})
       for (const ChartInputFields* second : {(const ChartInputFields*)nullptr, &kStellium}) {
         Workbench wb;
         Prepare(wb, WheelChart::Crowded, second, kind);
-        const auto c =
-            test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height, s.dpi);
+        const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
+                                                    s.dpi);
         EXPECT_EQ(c.Total(), 0) << s.width << "x" << s.height << " at " << s.dpi << " dpi, kind "
-                                << int(kind) << (second ? ", stellium" : "") << ": " << Counts(c);
+                                << int(kind) << (second ? ", stellium" : "") << ": "
+                                << Counts(c);
       }
 }
 
@@ -160,7 +157,8 @@ TEST(DualWheelLegibility, ExchangedCombinedWheelsReadCleanly) {
         PrepareDualWheelCommand(wb, TransitsVsNatal, second ? kPerson : kTransits);
         const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb));
         EXPECT_EQ(c.Total(), 0) << "chart " << int(chart) << (second ? ", stellium" : "")
-                                << (switched ? ", switched" : ", option 216") << ": " << Counts(c);
+                                << (switched ? ", switched" : ", option 216") << ": "
+                                << Counts(c);
       }
 }
 
@@ -175,9 +173,9 @@ TEST(DualWheelLegibility, FixedPairsReadCleanlyOnThePrintedPage) {
           Prepare(wb, chart, second, kind);
           const auto c =
               test::CountIllegibleTwoChart(test::PaintInputsOf(wb), width, height, 96, true);
-          EXPECT_EQ(c.Total(), 0) << width << "x" << height << ", kind " << int(kind) << ", chart "
-                                  << int(chart) << (second ? ", stellium" : "") << ": "
-                                  << Counts(c);
+          EXPECT_EQ(c.Total(), 0) << width << "x" << height << ", kind " << int(kind)
+                                  << ", chart " << int(chart) << (second ? ", stellium" : "")
+                                  << ": " << Counts(c);
         }
 }
 
@@ -225,10 +223,10 @@ TEST(DualWheelLegibility, CombinedWheelLinesKeepOffTheLabels) {
 }
 
 TEST(DualWheelLegibility, CrowdedPairsWithASecondPersonReadAtEverySizeAndOnPaper) {
-  for (const std::string& failure :
-       test::IllegibleSecondPersonPairs([](const WheelPaintInputs&in, const test::PairSurface&s) {
-         return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
-       }))
+  for (const std::string& failure : test::IllegibleSecondPersonPairs(
+           [](const WheelPaintInputs& in, const test::PairSurface& s) {
+             return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
+           }))
     ADD_FAILURE() << failure;
 }
 
@@ -239,15 +237,12 @@ TEST(DualWheelLegibility, RandomPairCounts) {
   if (pairs == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
   // The default window's wheel at 96 and at 120 dpi, below its menu bar;
   // Letter and A4 paper.
-  test::PrintRandomPairCounts(pairs,
-                              {{800, 578, 96, false},
-                               {1000, 725, 120, false},
-                               {816, 1056, 96, true},
-                               {794, 1123, 96, true}},
-                              [](const WheelPaintInputs& in, const test::PairSurface& s) {
-                                return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi,
-                                                                    s.printing);
-                              });
+  test::PrintRandomPairCounts(
+      pairs,
+      {{800, 578, 96, false}, {1000, 725, 120, false}, {816, 1056, 96, true}, {794, 1123, 96, true}},
+      [](const WheelPaintInputs& in, const test::PairSurface& s) {
+        return test::CountIllegibleTwoChart(in, s.width, s.height, s.dpi, s.printing);
+      });
 }
 
 // A one-chart wheel drawn as a ring: the natal declinations, or the helio
@@ -297,8 +292,8 @@ TEST(DualWheelLegibility, OneChartRingsReadCleanlyInTheWindowAndOnPaper) {
         for (const auto& s : surfaces) {
           Workbench wb;
           PrepareRing(wb, chart, kind, packed);
-          const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width, s.height,
-                                                      s.dpi, s.printing);
+          const auto c = test::CountIllegibleTwoChart(test::PaintInputsOf(wb), s.width,
+                                                      s.height, s.dpi, s.printing);
           EXPECT_EQ(c.Total() + c.counts.unreadable, 0)
               << chartName << (packed ? " packed" : "") << ", " << kindName
               << (s.printing ? " on the page " : " at ") << s.width << "x" << s.height << ", "
@@ -329,10 +324,10 @@ TEST(DualWheelLegibility, CrowdedOneChartRingsDrawTheirPinnedCalls) {
     WheelChart chart;
     SingleWheelKind kind;
     bool packed;
-  } rings[] = {
-      {"ring_packed_declinations.txt", WheelChart::Ordinary, SingleWheelKind::Declinations, true},
-      {"ring_stellium_helio_latitudes.txt", WheelChart::Stellium, SingleWheelKind::HelioLatitudes,
-       false}};
+  } rings[] = {{"ring_packed_declinations.txt", WheelChart::Ordinary,
+                SingleWheelKind::Declinations, true},
+               {"ring_stellium_helio_latitudes.txt", WheelChart::Stellium,
+                SingleWheelKind::HelioLatitudes, false}};
   for (const auto& ring : rings) {
     Workbench wb;
     PrepareRing(wb, ring.chart, ring.kind, ring.packed);
@@ -354,10 +349,8 @@ TEST(DualWheelLegibility, EveryTwoChartCommandDrawsItsPinnedCalls) {
   } pairs[] = {{"ordinary_transits", WheelChart::Ordinary, nullptr},
                {"crowded_person", WheelChart::Crowded, &kChicago}};
   const std::pair<const char*, DualWheelKind> kinds[] = {
-      {"combined", TransitsVsNatal},
-      {"two_ring", Display},
-      {"declinations", DisplayDeclinations},
-      {"helio", DisplayHelio},
+      {"combined", TransitsVsNatal},          {"two_ring", Display},
+      {"declinations", DisplayDeclinations},  {"helio", DisplayHelio},
       {"helio_latitudes", DisplayHelioLatitudes}};
   for (const auto& pair : pairs)
     for (const auto& [kindName, kind] : kinds) {
