@@ -55,7 +55,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
   // The fits known by host, first label and count: a block is the same
   // whichever cut it is dealt from, and from round to round where none of
   // its labels was given more room.
-  std::vector<const SpreadFit*> roundFits(12 * n * (n + 1), nullptr);
+  std::vector<const SpreadFit*> blockFits(12 * n * (n + 1), nullptr);
   // The labels round the zodiac from the first house, and where each
   // stands among them: a block's are those from its first on.
   std::vector<std::size_t> ring(n), placeInRing(n);
@@ -104,9 +104,9 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       const auto fitOf = [&](int h, std::size_t b, std::size_t e) -> const SpreadFit& {
         const int house = (h + cut - 1) % 12 + 1;
         const std::size_t index = (std::size_t(house - 1) * n + seq[b]) * (n + 1) + (e - b);
-        const SpreadFit*& roundFit = roundFits[index];
-        if (roundFit) return *roundFit;
-        if (failed[index]) return *(roundFit = &kFailed);
+        const SpreadFit*& blockFit = blockFits[index];
+        if (blockFit) return *blockFit;
+        if (failed[index]) return *(blockFit = &kFailed);
         const std::size_t first = firstFrom(h);
         const std::ptrdiff_t last = lastTo(h);
         // The block's labels as its house takes them in, and the rooms of
@@ -151,7 +151,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         }
         auto [it, fresh] =
             spreadFits_.try_emplace({house, seq[b], e - b, std::move(rooms), orders});
-        roundFit = &it->second;
+        blockFit = &it->second;
         if (!fresh) {
           if (it->second.size == 0 && e - b >= 3) failed[index] = true;
           return it->second;
@@ -171,7 +171,7 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       // The fits known of the blocks of house `h` from label `b` on, by
       // how many labels they hold.
       const auto knownFits = [&](int h, std::size_t b) {
-        return roundFits.data() + (std::size_t((h + cut - 1) % 12) * n + seq[b]) * (n + 1);
+        return blockFits.data() + (std::size_t((h + cut - 1) % 12) * n + seq[b]) * (n + 1);
       };
       // The cheapest dealing, by the least each block not yet fitted could
       // cost: as if it fitted at full size. A block is dealt only where
@@ -273,8 +273,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
         for (std::size_t house = 0; house < 12; ++house)
           for (std::size_t index = (house * n + first) * (n + 1), count = kept + 1; count <= n;
                ++count)
-            if (roundFits[index + count])
-              roundFits[index + count] = failed[index + count] ? &kFailed : nullptr;
+            if (blockFits[index + count])
+              blockFits[index + count] = failed[index + count] ? &kFailed : nullptr;
       }
       continue;
     }
