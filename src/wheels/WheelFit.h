@@ -135,8 +135,7 @@ constexpr double kSecondRowBelow = 0.85;
 // The least angle, in degrees, between the glyphs of a two-row house taken
 // in zodiac order: nearer, two of them read as a pair side by side.
 constexpr double kStaggerDeg = 1.5, kLeastStaggerDeg = 1.1;
-// How many labels' measured boxes a paint keeps at most (a crowded house
-// measures a few thousand).
+// How many ring labels' measured boxes a paint keeps at most.
 constexpr std::size_t kKeptShapes = 20000;
 // Where the two-ring wheel's labels begin: clear of the conjunction arcs
 // drawn along its circle.
@@ -494,6 +493,10 @@ class WheelFit {
       ++count_;
     }
     const LabelBox& front() const { return few_.front(); }
+    void Clear() {
+      count_ = 0;
+      more_.clear();
+    }
     std::span<const LabelBox> all() const {
       return count_ <= few_.size() ? std::span(few_).first(count_) : std::span(more_);
     }
@@ -506,8 +509,17 @@ class WheelFit {
   // A label's boxes, and from them its spans with the gap shares asked for
   // and how near and how far from the centre it reaches, once asked.
   struct LabelMeasures {
-    // Its boxes' room left as it is, not cleared: the map makes many.
+    // Its boxes' room left as it is, not cleared: the maps make many.
     LabelMeasures() {}
+    // As if new, for another shape.
+    void Forget() {
+      boxes.Clear();
+      spanCount = 0;
+      moreSpans.clear();
+      innerReach.reset();
+      reach.reset();
+      strokeSpan.reset();
+    }
     LabelBoxList boxes;
     // By gap share: the two the fit uses kept inline, any more beside.
     std::array<std::pair<double, LabelSpan>, 2> spans{};
@@ -521,14 +533,28 @@ class WheelFit {
     const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
                            l.sizeFactor, l.leftSideOrder, l.retrograde};
     // The fit asks several things of one place in a row.
-    if (lastShape_ && lastShape_->first == shape) return lastShape_->second;
-    const auto [known, fresh] = shapes_.TryEmplace(shape);
-    if (fresh) LabelBoxes(l, known->second.boxes);
-    lastShape_ = known;
-    return known->second;
+    if (lastShape_ && lastShape_->key == shape) return lastShape_->measures;
+    if (shapeSlots_.empty()) shapeSlots_.resize(kFirstShapeSlots);
+    ShapeSlot* slot = &shapeSlots_[LabelShapeHash{}(shape) & (shapeSlots_.size() - 1)];
+    if (!(slot->used && slot->key == shape)) {
+      // A crowded band's labels take many thousand places: the slots
+      // grow with them (forgetting what they held), up to a size that
+      // stays in the processor's caches.
+      if (++shapeMisses_ > 2 * shapeSlots_.size() && shapeSlots_.size() < kMostShapeSlots) {
+        shapeSlots_.assign(shapeSlots_.size() * 4, ShapeSlot{});
+        shapeMisses_ = 0;
+        slot = &shapeSlots_[LabelShapeHash{}(shape) & (shapeSlots_.size() - 1)];
+      }
+      slot->used = true;
+      slot->key = shape;
+      slot->measures.Forget();
+      LabelBoxes(l, slot->measures.boxes);
+    }
+    lastShape_ = slot;
+    return slot->measures;
   }
   void ForgetShapes() {
-    shapes_.Clear();
+    for (ShapeSlot& s : shapeSlots_) s.used = false;
     lastShape_ = nullptr;
     ringShapes_.Clear();
   }
@@ -746,11 +772,22 @@ class WheelFit {
   std::vector<std::array<UserPoint, 2>> boxes_;
   // What the fit has planned so far.
   WheelPlan plan_;
-  // The boxes of each label measured, by its shape; forgotten when the
-  // cells change, and where too many are kept, between houses' fits.
-  StableHashMap<LabelShape, LabelMeasures, LabelShapeHash> shapes_;
   LabelBand band_;
-  std::pair<const LabelShape, LabelMeasures>* lastShape_ = nullptr;  // the last asked for
+  // The boxes of the labels measured lately, each in the slot its shape's
+  // hash picks, where it stays until another shape takes the slot:
+  // forgotten when the cells change. A label's measures are worked out
+  // again alike, so a shape forgotten costs only the time. A slot is taken
+  // only by asking for a shape, and no caller keeps a label's measures
+  // while it asks for another's.
+  struct ShapeSlot {
+    bool used = false;
+    LabelShape key{};
+    LabelMeasures measures;
+  };
+  static constexpr std::size_t kFirstShapeSlots = 256, kMostShapeSlots = 4096;
+  std::size_t shapeMisses_ = 0;  // since the slots last grew
+  std::vector<ShapeSlot> shapeSlots_;
+  ShapeSlot* lastShape_ = nullptr;  // the last asked for
   // The ring labels' boxes, by their shapes; forgotten with the band
   // labels', and where too many are kept, between sectors' fits.
   StableHashMap<RingShape, RingMeasures, RingShapeHash> ringShapes_;

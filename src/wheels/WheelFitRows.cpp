@@ -132,7 +132,6 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
 std::pair<double, bool> WheelFit::FitHouse(const HouseSector& sector,
                                            std::vector<PlacedLabel>& house, bool pairs,
                                            const RowFit& how) {
-  if (shapes_.Size() > kKeptShapes) ForgetShapes();
   std::vector<PlacedLabel> twoRows = house;
   const double oneRowSize = FitOneRow(sector, house, LeastLabelShare(how.legible), how);
   double twoRowSize = 0;
