@@ -177,10 +177,16 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       // cost: as if it fitted at full size. A block is dealt only where
       // those before it from the same label fit, for a house that cannot
       // hold some labels holds no more.
-      const auto deal = [&] {
-        for (auto& fromHouse : cost) std::fill(fromHouse.begin(), fromHouse.end(), kNone);
-        cost[0][0] = 0;
-        for (int h = 0; h < 12; ++h)
+      // From house `start` on: the costs up to it stand, for no block of a
+      // house before it has been fitted since they were dealt.
+      const auto deal = [&](int start) {
+        for (std::size_t h = std::size_t(start) + 1; h <= 12; ++h)
+          std::fill(cost[h].begin(), cost[h].end(), kNone);
+        if (start == 0) {
+          std::fill(cost[0].begin(), cost[0].end(), kNone);
+          cost[0][0] = 0;
+        }
+        for (int h = start; h < 12; ++h)
           for (std::size_t b = 0; b <= n; ++b) {
             if (cost[std::size_t(h)][b] >= kNone) continue;
             if (b < n && own(b) < h - kSpreadHouses) continue;
@@ -210,16 +216,16 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       // each from its first label, are all fitted: it then costs what it
       // seemed to, and no other costs less. A dealing that cannot beat the
       // best of the cuts dealt before is left unfitted.
-      for (bool fitted = false; !fitted;) {
-        deal();
+      for (int start = 0; start < 12;) {
+        deal(start);
         if (cost[12][n] >= kNone || cost[12][n] > best.cost ||
             (cost[12][n] == best.cost && cut > best.cut))
           break;
-        fitted = true;
+        start = 12;
         for (std::size_t h = 12, e = n; h > 0; --h) {
           const std::size_t b = from[h][e];
           for (std::size_t k = h == 12 ? e : b + 1; k <= e && k > b; ++k) {
-            fitted = fitted && knownFits(int(h) - 1, b)[k - b] != nullptr;
+            if (!knownFits(int(h) - 1, b)[k - b]) start = int(h) - 1;
             if (fitOf(int(h) - 1, b, k).size == 0) break;
           }
           e = b;
