@@ -371,7 +371,7 @@ class WheelFit {
   void Stagger(const HouseSector& sector, const std::vector<PlacedLabel*>& byAngle);
   double GlyphAngle(const PlacedLabel& l);
   double PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
-                  const RowFit& how);
+                  const RowFit& how, double needed = 0);
   double RowLimit(const PlacedLabel& l, double outer, const RowFit& how) const;
   double RowGap(double size) const;
   double LeastLabelShare(bool legible = true) const;

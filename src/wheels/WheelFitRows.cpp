@@ -162,7 +162,8 @@ double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& 
     std::vector<PlacedLabel> least = house;
     std::vector<PlacedLabel*> leastRow;
     for (PlacedLabel& l : least) l.sizeFactor = smallest, leastRow.push_back(&l);
-    if (PlaceRow(sector, leastRow, outer, how) < kHopelessSqueeze || ReachesFarPastInner(leastRow))
+    if (PlaceRow(sector, leastRow, outer, how, kHopelessSqueeze) < kHopelessSqueeze ||
+        ReachesFarPastInner(leastRow))
       return 0;
   }
   std::vector<PlacedLabel> before;
@@ -178,7 +179,12 @@ double WheelFit::FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& 
     // Where only whether they fit counts, a row that does not within a
     // few passes at the least size, moved along its house, does not.
     if (how.quickFail && leastFrom && pass - *leastFrom >= kPassesAtLeast) return 0;
-    const double squeeze = PlaceRow(sector, row, outer, how);
+    // The last pass before that, or the last of all: a row squeezed there
+    // does not fit, and where its labels would end no longer counts.
+    const bool last =
+        how.quickFail && (pass == 12 || (leastFrom && pass + 1 - *leastFrom >= kPassesAtLeast));
+    const double squeeze = PlaceRow(sector, row, outer, how, last ? 1 : 0);
+    if (last && squeeze < 1) return 0;
     bool fits = squeeze >= 1;
     for (PlacedLabel* l : row) {
       const bool clear = InnerReach(*l) >= band_.inner + kRimClearance;
@@ -314,9 +320,12 @@ double WheelFit::GlyphAngle(const PlacedLabel& l) {
 }
 
 // One row's labels drawn in until each clears `outer`, then moved apart
-// inside the sector. Returns the squeeze the row needs (1: it fits).
+// inside the sector. Returns the squeeze the row needs (1: it fits). A
+// row squeezed below `needed` as first spread is left there, its angles
+// as they were: the squeeze, which spreading again only lessens, is all
+// that counts then.
 double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& row, double outer,
-                          const RowFit& how) {
+                          const RowFit& how, double needed) {
   // Kept from row to row: a crowded band's dealing places rows some ten
   // thousand times a paint, and no row is placed while another is.
   std::vector<double>& angles = rowAngles_;
@@ -367,6 +376,7 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
   std::vector<double>& spreadFrom = rowSpread_;
   spreadFrom = angles;
   double squeeze = FitSpans(inside, angles, spans);
+  if (squeeze < needed) return squeeze;
   // Whether the labels stand at the angles spreading left: they do once it
   // leaves the angles it started from, with the same spans.
   bool settled = false;
