@@ -509,7 +509,7 @@ class WheelFit {
   // A label's boxes, and from them its spans with the gap shares asked for
   // and how near and how far from the centre it reaches, once asked.
   struct LabelMeasures {
-    // Its boxes' room left as it is, not cleared: the maps make many.
+    // Its boxes' room left as it is, not cleared: the slots make many.
     LabelMeasures() {}
     // As if new, for another shape.
     void Forget() {

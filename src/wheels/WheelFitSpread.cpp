@@ -176,9 +176,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       // The cheapest dealing, by the least each block not yet fitted could
       // cost: as if it fitted at full size. A block is dealt only where
       // those before it from the same label fit, for a house that cannot
-      // hold some labels holds no more.
-      // From house `start` on: the costs up to it stand, for no block of a
-      // house before it has been fitted since they were dealt.
+      // hold some labels holds no more. Dealt from house `start` on: the
+      // costs up to it stand, no block before it fitted since.
       const auto deal = [&](int start) {
         for (std::size_t h = std::size_t(start) + 1; h <= 12; ++h)
           std::fill(cost[h].begin(), cost[h].end(), kNone);
