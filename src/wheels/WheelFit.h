@@ -118,12 +118,13 @@ constexpr double kRimRadius = 217, kInnerRadius = 120;
 // between them, the second's inside it, down to the house numbers' ring.
 constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 // How many passes at their least size a row that must fit is moved along
-// its house before it counts as not fitting: more have never made one fit.
-constexpr int kPassesAtLeast = 3;
+// its house before it counts as not fitting: a third has made about one
+// row in three thousand fit, and its band is then dealt another way.
+constexpr int kPassesAtLeast = 2;
 // The squeeze below which a row placed once at its least size counts as
-// not fitting at once: it needs half as much room again as its house has,
-// which moving its labels along has never made up.
-constexpr double kHopelessSqueeze = 0.65;
+// not fitting at once: it needs two fifths more room than its house has,
+// which moving its labels along has made up for a row in ten thousand.
+constexpr double kHopelessSqueeze = 0.72;
 // How far, in units, a label of rows placed once at their least size may
 // reach past the inner edge they must keep clear of before they count as
 // not fitting at once: shrinking draws no label out again, and moving them

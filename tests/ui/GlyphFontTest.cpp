@@ -6,11 +6,15 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QString>
 #include <vector>
 
+#include "platform/qt/QtCanvas.h"
 #include "wheels/GlyphCodes.h"
 
 namespace orv {
@@ -68,6 +72,29 @@ TEST_F(GlyphFont, InstallsAsOrvanta8WithAGlyphForEveryWheelCodeAndPrintableAscii
   }
   // The symbol codes as Latin-1 characters: a name such as "Zoë Müller" must stay letters.
   for (const int code : SymbolCodes()) EXPECT_FALSE(raw.supportsCharacter(QChar(code))) << code;
+}
+
+// A one-character text measures in the window as its shaped string does,
+// bold or not and at any size: the wheels' fit measures single characters
+// some ten thousand times a crowded paint.
+TEST_F(GlyphFont, OneCharacterMeasuresAsItsShapedString) {
+  ASSERT_NE(id_, -1);
+  QImage image(64, 64, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QtCanvas canvas(painter, QRectF(0, 0, 64, 64));
+  std::vector<int> codes = SymbolCodes();
+  for (int code = 32; code <= 126; ++code) codes.push_back(code);
+  for (const bool bold : {false, true})
+    for (double points = 3.1; points < 40; points *= 1.37) {
+      const CanvasFont font{std::string(GlyphFontFace), points, bold};
+      const QFontMetricsF shaped(QtCanvas::QtFont(font), &image);
+      for (const int code : codes) {
+        const std::string text = GlyphText(code);
+        EXPECT_DOUBLE_EQ(canvas.TextWidth(text, font) * canvas.DeviceUnitsPerUserX(),
+                         shaped.horizontalAdvance(QString::fromStdString(text)))
+            << code << " at " << points;
+      }
+    }
 }
 
 TEST_F(GlyphFont, EverySymbolFitsTheCellOfTheReferenceGlyph) {

@@ -136,7 +136,11 @@ Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& 
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // The full line height, leading included: the glyph font's ascent and
   // descent span exactly one em, so characters stepped by height() touch.
-  const TextSize size{metrics.horizontalAdvance(q), metrics.lineSpacing()};
+  // One character's advance needs no shaping, which a crowded wheel's fit
+  // would pay for some ten thousand times.
+  const TextSize size{q.size() == 1 ? metrics.horizontalAdvance(q.front())
+                                    : metrics.horizontalAdvance(q),
+                      metrics.lineSpacing()};
   ClearUpperHalves();
   return size;
 }
