@@ -62,7 +62,8 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
     if (twoRows) twoRowHouse[std::size_t(placed[from].house)] = true;
     if (size == 0) {
       homeless.emplace_back(from, to);
-      if (FitOneRow(sector, least, kNarrowestHouseLabel) > 0)
+      // Only whether they fit counts: else the house keeps its own fit.
+      if (FitOneRow(sector, least, kNarrowestHouseLabel, {.quickFail = true}) > 0)
         fitted = least;  // kept, should no neighbour take them in
     }
     std::copy(fitted.begin(), fitted.end(), first);
@@ -104,8 +105,10 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
     const int house = placed[from].house;
     bool atHome = false;
     for (const bool legible : {true, false}) {
+      // Only whether they fit counts: placed only if they do.
       std::vector<PlacedLabel> pairs(original.begin() + long(from), original.begin() + long(to));
-      if (!atHome && FitHouse(sectorOf(house), pairs, true, {.legible = legible}).first > 0) {
+      const RowFit how{.quickFail = true, .legible = legible};
+      if (!atHome && FitHouse(sectorOf(house), pairs, true, how).first > 0) {
         std::copy(pairs.begin(), pairs.end(), placed.begin() + long(from));
         twoRowHouse[std::size_t(house)] = atHome = true;
       }
@@ -246,16 +249,15 @@ double WheelFit::FitTwoRows(const HouseSector& sector, std::vector<PlacedLabel>&
                                       360.0) >= stagger;
     return clear;
   };
-  // Where only whether they fit counts, rows whose labels reach far past
-  // the band's inner edge even at the least size, placed once, do not.
+  // Rows whose labels reach far past the band's inner edge even at the
+  // least size, placed once, do not fit: known at once. (Where rows that
+  // do not fit would stand never counts: the house keeps its one row.)
   const double least = LeastLabelShare(how.legible);
-  if (how.quickFail) {
-    for (std::size_t k = 0; k < house.size(); ++k) house[k].sizeFactor = least;
-    placeRows(least);
-    const bool hopeless = ReachesFarPastInner(band_.combined ? byAngle : rows[1]);
-    std::copy(start.begin(), start.end(), house.begin());
-    if (hopeless) return 0;
-  }
+  for (std::size_t k = 0; k < house.size(); ++k) house[k].sizeFactor = least;
+  placeRows(least);
+  const bool hopeless = ReachesFarPastInner(band_.combined ? byAngle : rows[1]);
+  std::copy(start.begin(), start.end(), house.begin());
+  if (hopeless) return 0;
   // By stagger: the largest size that fits, and the house set at it.
   std::vector<std::optional<std::pair<double, std::vector<PlacedLabel>>>> found(staggers.size());
   std::vector<PlacedLabel> beforeLastPass;
