@@ -65,8 +65,15 @@ LabelSpan AngularReach(std::span<const LabelBox> boxes, double squash, double an
   };
   LabelSpan span;
   const auto take = [&](double x, double y) {
-    const double d =
-        std::remainder(std::atan2(squash * y, x) * 180 / std::numbers::pi - anchorDeg, 360.0);
+    // remainder(d, 360), by one exact step where |d| < 540 (as it is for
+    // an anchor within the circle): |d| lies within [180, 720] there.
+    double d = std::atan2(squash * y, x) * 180 / std::numbers::pi - anchorDeg;
+    if (d > 180 && d < 540)
+      d -= 360;
+    else if (d < -180 && d > -540)
+      d += 360;
+    else if (!(std::fabs(d) < 540))
+      d = std::remainder(d, 360.0);
     span.below = std::max(span.below, -d);
     span.above = std::max(span.above, d);
   };

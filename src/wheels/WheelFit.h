@@ -456,6 +456,34 @@ class WheelFit {
     const double rad = t * std::numbers::pi / 180;
     return Norm360(std::atan2(std::sin(rad) / Squash(), std::cos(rad)) * 180 / std::numbers::pi);
   }
+  // One function of an angle, kept by the angle's bits in the slot they
+  // pick: a row's labels ask for the same angles' turns pass after pass.
+  class AngleMemo {
+   public:
+    template <class F>
+    double Of(double a, const F& f) {
+      const std::uint64_t bits = std::bit_cast<std::uint64_t>(a);
+      Slot& slot = slots_[(bits * 0x9E3779B97F4A7C15u) >> 58];
+      if (!slot.used || slot.bits != bits) slot = {true, bits, f()};
+      return slot.value;
+    }
+
+   private:
+    struct Slot {
+      bool used = false;
+      std::uint64_t bits = 0;
+      double value = 0;
+    };
+    std::array<Slot, 64> slots_{};
+  };
+  // Where a label at user angle `a` really stands (`SurfaceAngle(a, 1)`),
+  // and the user angle of a row's spread true angle `t` (`UserAngle`).
+  double RayAngle(double a) {
+    return rayAngles_.Of(a, [&] { return SurfaceAngle(a, 1); });
+  }
+  double RowUserAngle(double t) {
+    return userAngles_.Of(t, [&] { return UserAngle(t); });
+  }
 
   // The boxes the characters `draw` puts cover, noted where it is told
   // rather than planned.
@@ -599,8 +627,8 @@ class WheelFit {
       if (share == gapShare) return span;
     // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
     const auto [c, s] = Turn(l.angle);
-    const LabelSpan span = AngularReach(measures.boxes.all(), Squash(), Norm360(TrueAngle(c, s)),
-                                        {c, Squash() * s}, gapShare);
+    const LabelSpan span =
+        AngularReach(measures.boxes.all(), Squash(), RayAngle(l.angle), {c, Squash() * s}, gapShare);
     if (measures.spanCount < measures.spans.size())
       measures.spans[measures.spanCount++] = {gapShare, span};
     else
@@ -798,6 +826,8 @@ class WheelFit {
   // The last angle `Turn` was asked for, and its cosine and sine.
   double turnOf_ = std::numeric_limits<double>::quiet_NaN();
   std::pair<double, double> turn_;
+  // The angles rows' labels were last turned by.
+  AngleMemo rayAngles_, userAngles_;
   std::vector<double> rowSpread_;  // the angles the row's last spreading started from
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;

@@ -339,7 +339,7 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
     for (double over = Reach(*l) - limit; over > 0 && l->radius > band_.inner;
          over = Reach(*l) - limit)
       l->radius -= std::max(1.0, over - 1);
-    angles.push_back(SurfaceAngle(l->angle, 1));
+    angles.push_back(RayAngle(l->angle));
     spans.push_back(SpanOf(*l, row.size() > 1 ? kLabelGapShare / 2 : 0));
   }
   // In a band of the combined arrangement, whose columns slant across its
@@ -358,7 +358,7 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
         const auto [cos, sin] = Turn(l.angle);
         LabelBoxList strokes;
         Strokes(measures.boxes.all(), strokes);
-        measures.strokeSpan = AngularReach(strokes.all(), Squash(), SurfaceAngle(l.angle, 1),
+        measures.strokeSpan = AngularReach(strokes.all(), Squash(), RayAngle(l.angle),
                                            {cos, Squash() * sin}, 0);
       }
       const LabelSpan hull = *measures.strokeSpan;
@@ -391,7 +391,7 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
   for (int again = 0; band_.combined && again < 2 && !settled; ++again) {
     bool moved = false;
     for (std::size_t k = 0; k < row.size(); ++k) {
-      const double angle = UserAngle(angles[k]);
+      const double angle = RowUserAngle(angles[k]);
       if (SameBits(angle, row[k]->angle)) continue;
       row[k]->angle = angle;
       spans[k] = SpanOf(*row[k], row.size() > 1 ? kLabelGapShare / 2 : 0);
@@ -406,7 +406,7 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
     settled = SameBits(angles, spreadFrom);
   }
   for (std::size_t k = 0; k < row.size(); ++k) {
-    if (!settled) row[k]->angle = UserAngle(angles[k]);
+    if (!settled) row[k]->angle = RowUserAngle(angles[k]);
     row[k]->lineEndAngle = row[k]->angle + band_.lineEndCorrection(row[k]->angle);
   }
   return squeeze;

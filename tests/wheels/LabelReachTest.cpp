@@ -89,8 +89,10 @@ TEST(LabelReach, TheSameAsMeasuringEveryCorner) {
                                    std::max(boxes[c][0].y, boxes[c + 1][0].y)},
                          UserPoint{std::max(boxes[c][1].x, boxes[c + 1][1].x),
                                    std::min(boxes[c][1].y, boxes[c + 1][1].y)}});
-    // Anchored on the label's own ray, a little off it, and far round.
-    for (const double anchor : {a, std::fmod(a + off(random) + 360, 360.0), std::fmod(a + 150, 360.0)}) {
+    // Anchored on the label's own ray, a little off it, far round, and
+    // outside the circle.
+    for (const double anchor : {a, std::fmod(a + off(random) + 360, 360.0),
+                                std::fmod(a + 150, 360.0), a + 400, a - 560}) {
       ExpectSameAsEveryCorner(boxes, s, anchor);
       ExpectSameAsEveryCorner(strokes, s, anchor);
     }
