@@ -613,6 +613,11 @@ class WheelFit {
   struct LabelStrokes {
     std::vector<LabelStroke> strokes;
     int digitStepX = 0, digitStepY = 0;  // as the label leaves them
+    // Its steps' lengths along the ray it was last put on, which a label
+    // drawn in toward the centre is put on again at each radius.
+    std::optional<CentreSteps> ray;
+    double rayAngle = 0;
+    std::vector<double> stepLengths;
   };
   // A label's boxes, by its strokes, into `boxes` (WheelFitMeasure.cpp).
   void LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes);
@@ -627,8 +632,8 @@ class WheelFit {
       if (share == gapShare) return span;
     // Seen from the centre along SurfaceAngle(l.angle, 1), by the same sums.
     const auto [c, s] = Turn(l.angle);
-    const LabelSpan span =
-        AngularReach(measures.boxes.all(), Squash(), RayAngle(l.angle), {c, Squash() * s}, gapShare);
+    const LabelSpan span = AngularReach(measures.boxes.all(), Squash(), RayAngle(l.angle),
+                                        {c, Squash() * s}, gapShare);
     if (measures.spanCount < measures.spans.size())
       measures.spans[measures.spanCount++] = {gapShare, span};
     else

@@ -1,5 +1,7 @@
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -295,13 +297,21 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
     strokesOf_.emplace(key, std::move(noted));
     return;
   }
-  const LabelStrokes& noted = known->second;
+  LabelStrokes& noted = known->second;
   sizeFactor_ = l.sizeFactor;
   const double r = o_.printing ? l.radius * 0.9875 : l.radius;
   const double a = l.angle;
   const auto [cos, sin] = Turn(a);
   UserPoint at{r * cos, r * sin}, mark = at;
-  const CentreSteps toCentre(a, o_.printing);
+  if (!noted.ray ||
+      std::bit_cast<std::uint64_t>(noted.rayAngle) != std::bit_cast<std::uint64_t>(a)) {
+    noted.ray.emplace(a, o_.printing);
+    noted.rayAngle = a;
+    noted.stepLengths.clear();
+    for (const LabelStroke& s : noted.strokes)
+      if (s.kind == LabelStroke::Step) noted.stepLengths.push_back(noted.ray->Length(s.x, s.y));
+  }
+  const double* stepLength = noted.stepLengths.data();
   bool atMark = false;
   for (const LabelStroke& s : noted.strokes) switch (s.kind) {
       case LabelStroke::Put: {
@@ -311,7 +321,7 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
         break;
       }
       case LabelStroke::Step:
-        at = toCentre.From(at, s.x, s.y);
+        at = noted.ray->Along(at, *stepLength++);
         break;
       case LabelStroke::Mark:
         mark = at;

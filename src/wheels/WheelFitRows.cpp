@@ -358,8 +358,8 @@ double WheelFit::PlaceRow(const HouseSector& sector, std::vector<PlacedLabel*>& 
         const auto [cos, sin] = Turn(l.angle);
         LabelBoxList strokes;
         Strokes(measures.boxes.all(), strokes);
-        measures.strokeSpan = AngularReach(strokes.all(), Squash(), RayAngle(l.angle),
-                                           {cos, Squash() * sin}, 0);
+        measures.strokeSpan =
+            AngularReach(strokes.all(), Squash(), RayAngle(l.angle), {cos, Squash() * sin}, 0);
       }
       const LabelSpan hull = *measures.strokeSpan;
       return std::array<double, 2>{std::max(0.0, hull.below - box.below),

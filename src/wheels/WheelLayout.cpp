@@ -219,15 +219,14 @@ UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, 
 CentreSteps::CentreSteps(double angleDeg, bool printing)
     : c_(CosD(angleDeg)), s_(SinD(angleDeg)), ratio_(printing ? 600.0 / 480.0 : 640.0 / 480.0) {}
 
-UserPoint CentreSteps::From(UserPoint at, double sx, double sy) const {
+double CentreSteps::Length(double sx, double sy) const {
   // Along the ray itself, by the least distance that moves the cell clear
   // of where it was: stepping x and y by the cell's own sides would drift a
   // diagonal label off its ray into its neighbour's.
   constexpr double kNone = 1e300;
   const double across = std::fabs(c_) > 1e-9 ? sx / std::fabs(c_) : kNone;
   const double up = std::fabs(s_) > 1e-9 ? (sy / ratio_) / std::fabs(s_) : kNone;
-  const double d = std::min(across, up);
-  return {at.x - d * c_, at.y - d * s_};
+  return std::min(across, up);
 }
 
 int ShrunkDigitStep(int stepY, double minuteFontSize, double threshold, double amount,

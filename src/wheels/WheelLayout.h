@@ -145,7 +145,12 @@ UserPoint StepTowardCentre(UserPoint at, double angleDeg, double sx, double sy, 
 class CentreSteps {
  public:
   CentreSteps(double angleDeg, bool printing);
-  UserPoint From(UserPoint at, double sx, double sy) const;
+  UserPoint From(UserPoint at, double sx, double sy) const { return Along(at, Length(sx, sy)); }
+  // How far `From` moves a point, and a point moved that far.
+  double Length(double sx, double sy) const;
+  UserPoint Along(UserPoint at, double length) const {
+    return {at.x - length * c_, at.y - length * s_};
+  }
 
  private:
   double c_, s_, ratio_;

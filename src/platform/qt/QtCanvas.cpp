@@ -138,9 +138,9 @@ Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& 
   // descent span exactly one em, so characters stepped by height() touch.
   // One character's advance needs no shaping, which a crowded wheel's fit
   // would pay for some ten thousand times.
-  const TextSize size{q.size() == 1 ? metrics.horizontalAdvance(q.front())
-                                    : metrics.horizontalAdvance(q),
-                      metrics.lineSpacing()};
+  const TextSize size{
+      q.size() == 1 ? metrics.horizontalAdvance(q.front()) : metrics.horizontalAdvance(q),
+      metrics.lineSpacing()};
   ClearUpperHalves();
   return size;
 }
