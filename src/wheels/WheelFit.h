@@ -710,31 +710,18 @@ class WheelFit {
     surface_.SetForeColor(Color(o_.degreeColor));
     return measures.boxes;
   }
+  // How far round some boxes reach either side of the true direction
+  // `anchor` (0 to 360), by the sums `SpanOf` does.
   LabelSpan SpanOfBoxes(const std::vector<Box>& boxes, double anchor) const {
-    LabelSpan span;
-    for (const Box& box : boxes)
-      for (const UserPoint& c : Corners(box)) {
-        const double d = std::remainder(TrueAngle(c.x, c.y) - anchor, 360.0);
-        span.below = std::max(span.below, -d);
-        span.above = std::max(span.above, d);
-      }
-    return span;
+    const double rad = anchor * std::numbers::pi / 180;
+    return AngularReach(boxes, Squash(), anchor, {std::cos(rad), std::sin(rad)}, 0);
   }
   // The true distances from the centre of the nearest and the farthest
   // point of some boxes.
   double Nearest(const std::vector<Box>& boxes) const {
-    double near = 1e9;
-    for (const Box& b : boxes)
-      near = std::min(near, std::hypot(std::clamp(0.0, b[0].x, b[1].x),
-                                       Squash() * std::clamp(0.0, b[1].y, b[0].y)));
-    return near;
+    return boxes.empty() ? 1e9 : NearestPoint(boxes, Squash());
   }
-  double Farthest(const std::vector<Box>& boxes) const {
-    double far = 0;
-    for (const Box& b : boxes)
-      for (const UserPoint& c : Corners(b)) far = std::max(far, std::hypot(c.x, Squash() * c.y));
-    return far;
-  }
+  double Farthest(const std::vector<Box>& boxes) const { return FarthestCorner(boxes, Squash()); }
 
   // The circles a pass's labels stand between, and where its aspect lines
   // end beside a glyph at an angle.
