@@ -58,11 +58,12 @@ std::string SavedOutputText(ForEachLine forEachLine, float linesPerSavedPage) {
   return text;
 }
 
-bool WriteOutputFile(const OutputState& out, const OptionValues& options, Host& host) {
+bool WriteOutputFile(const OutputState& out, const fs::path& file, const OptionValues& options,
+                     Host& host) {
   const std::string text =
       SavedOutputText([&](const auto& writeLine) { out.ForEachOutputLine(writeLine); },
                       options[OptionNumber::SavedTextPageLines]);
-  return SaveFileAtomically(host, out.OutputFileName, text);
+  return SaveFileAtomically(host, file, text);
 }
 
 }  // namespace
@@ -100,7 +101,7 @@ bool SaveOutput(OutputState& out, const OptionValues& options, const fs::path& a
     return false;
   }
   if (out.OutputFileName.empty()) return SaveOutputAs(out, options, appPath, personName, host);
-  return WriteOutputFile(out, options, host);
+  return WriteOutputFile(out, out.OutputFileName, options, host);
 }
 
 bool SaveOutputAs(OutputState& out, const OptionValues& options, const fs::path& appPath,
@@ -119,8 +120,10 @@ bool SaveOutputAs(OutputState& out, const OptionValues& options, const fs::path&
   choice.confirmOverwrite = true;
   const std::optional<std::string> chosen = host.ChooseFile(choice);
   if (!chosen) return false;
+  // A file that could not be written is not the next Save's target.
+  if (!WriteOutputFile(out, *chosen, options, host)) return false;
   out.OutputFileName = *chosen;
-  return WriteOutputFile(out, options, host);
+  return true;
 }
 
 void ClearAllData(OutputState& out, Host& host) {

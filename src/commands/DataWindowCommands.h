@@ -53,8 +53,8 @@ bool SaveOutput(OutputState& out, const OptionValues& options, const std::filesy
                 std::string_view personName, Host& host);
 
 // File > Save As: asks for a *.DOC file in `appPath` (proposing a name from
-// `personName`), makes it the data window's save target and writes the whole
-// buffer to it. Cancelling writes nothing and says nothing.
+// `personName`) and writes the whole buffer to it; written, it is the data
+// window's save target. Cancelling writes nothing and says nothing.
 bool SaveOutputAs(OutputState& out, const OptionValues& options,
                   const std::filesystem::path& appPath, std::string_view personName, Host& host);
 

@@ -140,6 +140,24 @@ TEST(SaveOutput, SaveAsAlwaysAsksAndCancelKeepsTheTarget) {
   EXPECT_FALSE(fs::exists(dir.path() / "FIRST.DOC"));
 }
 
+// Save As onto a read-only file fails, said once; the next Save asks again
+// rather than failing on that file without a chooser.
+TEST(SaveOutput, AFailedSaveAsDoesNotBecomeTheTarget) {
+  test::TempDir dir;
+  test::RecordingHost host;
+  OutputState out = BufferOf({"x"});
+  const fs::path readOnly = dir.path() / "X.DOC";
+  test::WriteFile(readOnly, "mine");
+  fs::permissions(readOnly, fs::perms::owner_read);
+  host.fileAnswers.push_back(readOnly.string());
+  EXPECT_FALSE(SaveOutputAs(out, OptionValues{}, dir.path(), "", host));
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_FALSE(SaveOutput(out, OptionValues{}, dir.path(), "", host));
+  EXPECT_EQ(host.fileChoices.size(), 2u);
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(ReadBytes(readOnly), "mine");
+}
+
 TEST(SaveOutput, ALongBufferIsSavedWhole) {
   constexpr int kLines = 40000;  // past any 16-bit line counter
   test::TempDir dir;

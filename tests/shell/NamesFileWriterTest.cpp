@@ -121,6 +121,7 @@ TEST_F(SaveToDisk, AsksOncePerNameOnFileWhateverItsCase) {
     EXPECT_EQ(question.title, "JANE DOE already exists");
     EXPECT_EQ(question.icon, MessageIcon::Question);
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.defaultAnswer, Answer::No);
     EXPECT_EQ(question.text,
               "There is already a name on file matching your current name with the following "
               "associated data: \n\nDate =  1 Jan 1970\nTime =  1.00 P\nTime zone =  5\n"

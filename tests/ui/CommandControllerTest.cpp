@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "../wheels/WheelTestCharts.h"
+#include "AnswerDialog.h"
 #include "InputWindowsFixture.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
@@ -63,6 +65,22 @@ struct ControllerFixture : ::testing::Test {
     ReadOptionsFile(host, wb.AppPath, wb.Options);
     hooks.LoadDataTables();
     hooks.ShowChartInputWindows();
+  }
+
+  // Started so, Renee Doe's natal chart computed and drawn as F9 draws it:
+  // the wheel window, or none.
+  Wheels* OpenNatalWheel() {
+    StartOnShippedFiles();
+    InputD& natal = controller.Inputs()->Natal();
+    natal.txtName()->setText("Renee Doe");
+    natal.SetFields({"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false,
+                     false, false});
+    if (controller.Inputs()->Calculate() != 0) return nullptr;
+    window.Action(CommandId::WheelsNatal)->trigger();
+    Wheels* wheel = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
+    return wheel;
   }
 };
 
@@ -167,17 +185,9 @@ TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
 // of the same key (Shift+F1 on the main window shows the Moon on two-chart
 // wheels).
 TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
-  StartOnShippedFiles();
-  InputD& natal = controller.Inputs()->Natal();
-  natal.txtName()->setText("Renee Doe");
-  natal.SetFields({"5", "12", "1959", "10", "43", "6", "75", "23", "39", "45", "", false, false,
-                   false});
-  ASSERT_EQ(controller.Inputs()->Calculate(), 0);
-  window.Action(CommandId::WheelsNatal)->trigger();
-  QPointer<Wheels> wheel;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
+  const QPointer<Wheels> wheel = OpenNatalWheel();
   ASSERT_TRUE(wheel);
+  InputD& natal = controller.Inputs()->Natal();
   // The Update menu's first item adds a natal day.
   QAction* addDay = nullptr;
   if (const QList<QAction*> bar = wheel->MenuBar()->actions(); !bar.isEmpty() && bar[0]->menu())
@@ -191,6 +201,25 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
     EXPECT_TRUE(wheel->isVisible());
     EXPECT_EQ(natal.Fields().Day, day);
   }
+  controller.CloseWindows();
+}
+
+// The print dialog gives the keyboard back to the wheel window it was opened
+// from, cancelled or printed: F7 is then the wheel's American, not the main
+// window's Transit Aspects to Transits.
+TEST_F(ControllerFixture, AfterThePrintDialogTheWheelHasTheKeyboardAgain) {
+  const QPointer<Wheels> wheel = OpenNatalWheel();
+  ASSERT_TRUE(wheel);
+  for (const bool print : {false, true}) {
+    wheel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wheel)) << print;
+    // The host says Yes to a full page; then the print dialog.
+    test::AnswerDialog([print](QDialog& dialog) { print ? dialog.accept() : dialog.reject(); });
+    wheel->Command(WheelsWindowItem::PrintChartwheel)->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), wheel.data()) << print;
+  }
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "REPORTS" / "WHEEL.PDF"));
   controller.CloseWindows();
 }
 

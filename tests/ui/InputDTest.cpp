@@ -5,10 +5,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTest>
 #include <set>
 
+#include "AnswerDialog.h"
 #include "InputWindowsFixture.h"
 #include "platform/Files.h"
+#include "platform/qt/QtHost.h"
 
 namespace orv {
 namespace {
@@ -362,6 +365,36 @@ TEST(InputD, SaveToDiskAddsThePersonAndReadsTheListAgain) {
   ASSERT_NE(f.windows->NamesWindow(), nullptr);
   EXPECT_EQ(f.windows->NamesWindow()->NamesOnFile()->count(), 2);
   EXPECT_TRUE(f.wb.Input.NamesList.KeepNamesListPos);
+  f.windows->HideAll();
+}
+
+// A name already on file: Enter at the question keeps the record on file,
+// e-mail and all, and appends the typed one, as No does. The Natal Input
+// window has the keyboard again, not the names window read anew.
+TEST(InputD, EnterAtTheReplaceQuestionKeepsThePersonOnFile) {
+  QtHost dialogs;
+  InputFixture f({}, &dialogs);
+  const auto names = f.dir.path() / "NAMES.FIL";
+  f.windows->ShowAtStartup();
+  f.TypeKnownBirth();
+  Type(f.natal().txtName(), "Smith");
+  f.natal().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.natal()));
+  test::AnswerDialog([&](QDialog& chooser) {
+    test::AnswerDialog([&](QDialog& question) {
+      EXPECT_EQ(question.windowTitle(), "Smith already exists");
+      QTest::keyClick(&question, Qt::Key_Return);
+    });
+    test::ChooseFile(chooser, names);
+  });
+  f.natal().cmdSave()->click();
+  QTest::qWait(20);
+  EXPECT_EQ(*ReadFileBytes(names),
+            "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n"
+            "Smith,12 May 1959,10.43,A,6,075.23,39.45,\r\n");
+  EXPECT_EQ(QApplication::activeWindow(), &f.natal());
+  const QWidget* focus = QApplication::focusWidget();
+  EXPECT_EQ(focus ? focus->window() : nullptr, &f.natal());
   f.windows->HideAll();
 }
 

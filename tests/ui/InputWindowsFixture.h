@@ -87,14 +87,16 @@ struct InputFixture {
   std::vector<bool> secondPersonTicks;  // each change of the "2nd Person" box
   int listings = 0;
 
-  explicit InputFixture(InputWindowLinks links = {}) {
+  // `dialogs`: the host the windows ask through instead of `host`.
+  explicit InputFixture(InputWindowLinks links = {}, Host* dialogs = nullptr) {
+    Host& asked = dialogs ? *dialogs : host;
     wb.AppPath = dir.path();
     WriteFile(dir.path() / "NAMES.FIL", "Smith,12 May 1959,10.43,A,6,75.23,39.45,x\r\n");
     // The default place: zone 5, 73W59 40N43.
     for (auto [option, value] :
          {std::pair{18, 5}, {19, 73}, {20, 59}, {22, 40}, {23, 43}, {30, 60}})
       wb.Options[option] = float(value);
-    data = std::make_unique<DataWindowSlot>(wb, wb.Options, host, DataWindowSettings{}, 1.5,
+    data = std::make_unique<DataWindowSlot>(wb, wb.Options, asked, DataWindowSettings{}, 1.5,
                                             DataWindowLinks{});
     links.Now = [this] { return now; };
     if (!links.SecondPersonChanged) {
@@ -114,7 +116,7 @@ struct InputFixture {
       wb.Output.OutputLine = "TRANSITS FOR " + wb.Charts.PersonName;
       AppendOutputLine(wb.Output, host);
     };
-    windows = std::make_unique<InputWindows>(wb, host, *data, std::move(links), std::move(run));
+    windows = std::make_unique<InputWindows>(wb, asked, *data, std::move(links), std::move(run));
   }
 
   InputD& natal() { return windows->Natal(); }

@@ -1,6 +1,5 @@
 #include "platform/qt/QtHost.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -8,62 +7,19 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "platform/qt/DialogOpener.h"
+
 namespace orv {
 
 namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// The window a dialog is opened from, which owns it and has the keyboard
-// back when it closes: left to itself, a window manager hands the keyboard
-// to the dialog's owner or to none, and the next key meant for the window
-// the user was in runs another window's command.
-class DialogOpener {
- public:
-  // `returning` is the window an earlier dialog of the same command gave the
-  // keyboard back to: just after a dialog closes no window is active until
-  // the window manager catches up, and a dialog opened then is still that
-  // window's.
-  DialogOpener(QWidget* fallback, QPointer<QWidget>& returning, QObject& commandEnds)
-      : focus_(QApplication::focusWidget()), returning_(returning), commandEnds_(commandEnds) {
-    for (QWidget* window : {QApplication::activeWindow(), returning_.data()}) {
-      if (window && window->isVisible()) {
-        window_ = window;
-        break;
-      }
-    }
-    owner_ = window_ ? window_.data() : fallback;
-  }
-  ~DialogOpener() {
-    if (!window_ || !window_->isVisible()) return;
-    if (focus_ && focus_->window() == window_) focus_->setFocus(Qt::ActiveWindowFocusReason);
-    window_->activateWindow();
-    // So is the next dialog of this command, opened before the program
-    // waits for the user again.
-    returning_ = window_;
-    QObject::connect(
-        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-        &commandEnds_, [&returning = returning_] { returning = nullptr; },
-        Qt::SingleShotConnection);
-  }
-  DialogOpener(const DialogOpener&) = delete;
-  DialogOpener& operator=(const DialogOpener&) = delete;
-
-  QWidget* Owner() const { return owner_; }
-
- private:
-  QPointer<QWidget> window_;
-  QPointer<QWidget> focus_;
-  QPointer<QWidget> owner_;
-  QPointer<QWidget>& returning_;
-  QObject& commandEnds_;
-};
-
 }  // namespace
 
 Answer QtHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                            MessageButtons buttons, std::optional<Answer> defaultAnswer) {
-  const DialogOpener opener(parent_, returning_, commandEnds_);
+  const DialogOpener opener(parent_);
   // Made on the heap: an owner closed while the box waits deletes it.
   const QPointer<QMessageBox> shown = new QMessageBox(opener.Owner());
   QMessageBox& box = *shown;
@@ -110,7 +66,7 @@ Answer QtHost::ShowMessage(std::string_view text, std::string_view title, Messag
 
 std::string QtHost::PromptText(std::string_view prompt, std::string_view title,
                                std::string_view defaultText) {
-  const DialogOpener opener(parent_, returning_, commandEnds_);
+  const DialogOpener opener(parent_);
   bool ok = false;
   const QString text = QInputDialog::getText(opener.Owner(), Q(title), Q(prompt), QLineEdit::Normal,
                                              Q(defaultText), &ok);
@@ -118,7 +74,7 @@ std::string QtHost::PromptText(std::string_view prompt, std::string_view title,
 }
 
 std::optional<std::string> QtHost::ChooseFile(const FileChoice& choice) {
-  const DialogOpener opener(parent_, returning_, commandEnds_);
+  const DialogOpener opener(parent_);
   const QPointer<QFileDialog> shown =
       new QFileDialog(opener.Owner(), Q(choice.title), Q(choice.folder), Q(choice.filter));
   QFileDialog& dialog = *shown;

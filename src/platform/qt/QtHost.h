@@ -29,8 +29,6 @@ class QtHost final : public Host {
 
  private:
   QPointer<QWidget> parent_;
-  QPointer<QWidget> returning_;
-  QObject commandEnds_;  // forgets `returning_` as the program next waits for the user
   int busyDepth_ = 0;
 };
 

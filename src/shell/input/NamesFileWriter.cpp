@@ -65,8 +65,9 @@ Answer AskReplace(Host& host, const std::vector<std::string>& onFile) {
       "Do you want to replace it?\n\n"
       "Answering 'NO' will append the current name and data to file, not replace the existing "
       "entry.";
+  // Yes loses the record on file; No only appends.
   return host.ShowMessage(text, field(0) + " already exists", MessageIcon::Question,
-                          MessageButtons::YesNo);
+                          MessageButtons::YesNo, Answer::No);
 }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }

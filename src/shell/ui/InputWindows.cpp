@@ -173,16 +173,20 @@ void InputWindows::ShowForInput() {
   // Restored and brought forward over a wheel or whatever covers them, the
   // natal window last so it takes the focus.
   ShowAndRaise(*second_);
-  ReloadNames();
-  // A window manager may give the names window, opening at a place of its
-  // own, the focus as it maps it: the natal window takes it after that.
-  if (names_) WaitUntilOnScreen(*names_);
-  ShowAndRaise(*natal_);
+  ReloadNamesBehindNatal();
   if (namedNow) {
     NatalInputFields natal = natal_->NatalFields();
     SetMomentToNow(natal, Now());
     natal_->SetNatalFields(natal);
   }
+}
+
+void InputWindows::ReloadNamesBehindNatal() {
+  ReloadNames();
+  // A window manager may give the names window, opening at a place of its
+  // own, the focus as it maps it: the natal window takes it after that.
+  if (names_) WaitUntilOnScreen(*names_);
+  ShowAndRaise(*natal_);
 }
 
 void InputWindows::HideAll() {
@@ -242,7 +246,7 @@ void InputWindows::cmdSave_Click() {
   // The list is read anew; a locked list selects nothing, so the window
   // keeps what was saved.
   workbench_.Input.NamesList.KeepNamesListPos = true;
-  ReloadNames();
+  ReloadNamesBehindNatal();
 }
 
 void InputWindows::cmdNow_Click() {

@@ -165,6 +165,8 @@ class InputWindows : public QObject {
   std::unique_ptr<InputD1> second_;
   // Shows the names or cities window, just made, at their place.
   void ShowList(QWidget& list);
+  // ReloadNames, the natal window keeping the keyboard.
+  void ReloadNamesBehindNatal();
   // Keeps the place of `list` (the names or cities window, if it was on
   // screen) for the next of them to open at.
   void RememberListPlace(const QWidget* list);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -17,6 +18,7 @@
 #include "core/OptionNumbers.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
+#include "platform/qt/DialogOpener.h"
 #include "shell/OutputBuffer.h"
 #include "shell/TextPrinting.h"
 #include "shell/ui/FixedPitchFont.h"
@@ -34,8 +36,12 @@ constexpr std::string_view kPdfName = "REPORTS\\PRNTFILE.PDF";
 }  // namespace
 
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
-  QPrintDialog dialog(&printer, parent);
-  return dialog.exec() == QDialog::Accepted;
+  const DialogOpener opener(parent);
+  // Made on the heap: an owner closed while the dialog waits deletes it.
+  const QPointer<QPrintDialog> shown = new QPrintDialog(&printer, opener.Owner());
+  const bool accepted = shown->exec() == QDialog::Accepted && shown;
+  delete shown.data();
+  return accepted;
 }
 
 void OfferPdfWhenNoPrinter(QPrinter& printer, const fs::path& appPath, std::string_view pdfName) {

@@ -23,7 +23,9 @@ class Host;
 // the user cancels.
 using PrinterChooser = std::function<bool(QPrinter& printer)>;
 
-// The print dialog: the installed printers and printing to a PDF file.
+// The print dialog: the installed printers and printing to a PDF file. It
+// belongs to the window the user opened it from (else `parent`), which has
+// the keyboard back when it closes, as after the host's dialogs.
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
 
 // When no printer is installed: `printer` writes a PDF file, proposed as
