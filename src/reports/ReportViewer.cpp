@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <system_error>
+#include <vector>
 
 #include "base/Text.h"
 #include "core/OptionNumbers.h"
@@ -43,21 +44,28 @@ std::string LeadingCharactersBeforeBlank(std::string_view name, std::size_t coun
   return out;
 }
 
-std::optional<SavedReportFiles> WriteReport(const fs::path& text, const ReportState& report,
-                                            const OptionValues& options, Host& host) {
+// What a save of `report` to `text` writes.
+SavedReportFiles ReportFiles(const fs::path& text, const ReportState& report,
+                             const OptionValues& options) {
   SavedReportFiles saved{text, std::nullopt, SavedReportText(report, options)};
   // A transit report has no copy: an .rtf file of its name may be another
   // report's or the user's own, and is left as it is.
   if (!IsTransitReportText(saved.savedText)) saved.rtf = RtfFileName(text);
-  // Both are checked first: a copy written beside a text then refused
-  // would be half a save.
-  if ((saved.rtf && !CanSave(host, *saved.rtf)) || !CanSave(host, text)) return std::nullopt;
+  return saved;
+}
+
+std::optional<SavedReportFiles> WriteReport(SavedReportFiles saved, const ReportState& report,
+                                            const OptionValues& options, Host& host) {
+  // Both written whole before either takes its name, the copy first, so
+  // the new text never stands beside an older copy.
+  std::vector<FileToSave> files;
+  std::string copy;
   if (saved.rtf) {
-    const std::string copy =
-        RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
-    if (!SaveFileAtomically(host, *saved.rtf, copy)) return std::nullopt;
+    copy = RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
+    files.push_back({*saved.rtf, copy});
   }
-  if (!SaveFileAtomically(host, saved.text, saved.savedText)) return std::nullopt;
+  files.push_back({saved.text, saved.savedText});
+  if (!SaveFilesAtomically(host, files)) return std::nullopt;
   return saved;
 }
 
@@ -162,7 +170,7 @@ std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValu
                                            Host& host) {
   if (report.ReportFileName.empty() || report.ReportLineCount() == 0)
     return SaveReportAs(report, options, appPath, persons, host);  // which says an empty one
-  return WriteReport(report.ReportFileName, report, options, host);
+  return WriteReport(ReportFiles(report.ReportFileName, report, options), report, options, host);
 }
 
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
@@ -191,7 +199,7 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
                        choice.title, MessageIcon::Exclamation, MessageButtons::YesNo,
                        Answer::No) != Answer::Yes)
     return std::nullopt;
-  auto saved = WriteReport(text, report, options, host);
+  auto saved = WriteReport(ReportFiles(text, report, options), report, options, host);
   if (saved) report.ReportFileName = text.string();
   return saved;
 }

@@ -84,11 +84,11 @@ struct SavedReportFiles {
 
 // Save: writes the saved report and its RTF copy to the viewer's file, or
 // runs Save As when there is none yet. "No data to write to file." for an
-// empty report. The copy is written first (each file atomically), so the
-// new text never stands beside an older copy; a transit report, which has
-// no copy, leaves any .rtf file of its name alone. Neither file is written
-// when SaveRefusal refuses either. A failure is reported and returns
-// nothing.
+// empty report. Both are written whole before either takes its name, the
+// copy first (see WriteFilesAtomically), so a refusal or a full disk changes
+// neither and the new text never stands beside an older copy; a transit
+// report, which has no copy, leaves any .rtf file of its name alone. A
+// failure is reported and returns nothing.
 std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValues& options,
                                            const std::filesystem::path& appPath,
                                            const ReportPersons& persons, Host& host);

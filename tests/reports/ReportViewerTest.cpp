@@ -13,6 +13,7 @@
 #include "reports/RtfReport.h"
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -162,7 +163,8 @@ TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
   natal.ReportFileName = (dir.path() / "Held.txt").string();
   EXPECT_FALSE(SaveReport(natal, options, dir.path(), {}, host));
   EXPECT_FALSE(fs::exists(dir.path() / "Held.txt"));
-  EXPECT_TRUE(host.messages.at(0).text.starts_with("Cannot save the file called"));
+  EXPECT_EQ(host.messages.at(0).text, "Cannot save the file called " +
+                                          (dir.path() / "Held.rtf").string() + ": it is a folder.");
 }
 
 // Whatever name Save As is given, the pair is a text file and its RTF copy
@@ -209,11 +211,35 @@ TEST(ReportViewer, SaveAsNamesThePairFromTheChosenNamesStem) {
   }
 }
 
+// Files larger than `bytes` cannot be written while it lives, as on a disk
+// with only that much room left.
+class RoomOnDisk {
+ public:
+  explicit RoomOnDisk(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    handler_ = ::signal(SIGXFSZ, SIG_IGN);  // a write beyond fails instead
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~RoomOnDisk() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    ::signal(SIGXFSZ, handler_);
+  }
+  RoomOnDisk(const RoomOnDisk&) = delete;
+  RoomOnDisk& operator=(const RoomOnDisk&) = delete;
+
+ private:
+  rlimit old_{};
+  sighandler_t handler_{};
+};
+
 // The chooser asks about the name it is given; a text file that name leads
 // to under another name (X.txt for "X.rtf") is the user's own until they say
 // Yes to replacing it. No writes nothing and leaves the viewer's file as it
 // was; the copy replaces its namesake, as the chosen name says it will. A
-// read-only X.txt stops the save before the copy is written.
+// read-only X.txt stops the save before the copy is written, and a disk with
+// room for the copy but not the text changes neither.
 TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
   const std::string ask = "X.txt already exists.\nDo you want to replace it?";
   const struct {
@@ -222,6 +248,7 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
     Answer answer;
     bool asked;
     bool readOnly = false;  // X.txt
+    bool roomForTheCopyOnly = false;
   } cases[] = {
       {"X.rtf", {"X.txt"}, Answer::Yes, true},
       {"X.rtf", {"X.txt"}, Answer::Yes, true, true},
@@ -230,8 +257,10 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
       {"X.rtf", {"X.rtf"}, Answer::No, false},
       {"X.rtf", {"Y.txt"}, Answer::No, false},
       {"X.txt", {"X.txt", "X.rtf"}, Answer::No, false},
+      {"X.rtf", {"X.txt"}, Answer::Yes, true, false, true},
   };
-  const OptionValues options = test::ReportPageOptions();
+  OptionValues options = test::ReportPageOptions();
+  options[132] = 30;  // empty lines the copy leaves out: the text is the longer file
   for (const auto& c : cases) {
     test::TempDir dir;
     for (const auto& name : c.onDisk) ASSERT_EQ(WriteFileAtomically(dir.path() / name, "mine"), "");
@@ -241,9 +270,21 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
     host.fileAnswers.push_back((dir.path() / c.chosen).string());
     host.answers.push_back(c.answer);
     ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Sun"});
-    const auto saved = SaveReportAs(report, options, dir.path(), {}, host);
-    const bool replaced = (!c.asked || c.answer == Answer::Yes) && !c.readOnly;
-    ASSERT_EQ(host.messages.size(), (c.asked ? 1u : 0u) + (c.readOnly ? 1u : 0u)) << c.chosen;
+    const std::string written = SavedReportText(report, options);
+    const std::string copy = RtfReportText(written, ReportKind::Natal, PageTopLines(options));
+    ASSERT_LT(copy.size(), written.size());
+    std::optional<SavedReportFiles> saved;
+    if (c.roomForTheCopyOnly) {
+      const RoomOnDisk room(copy.size());
+      saved = SaveReportAs(report, options, dir.path(), {}, host);
+    } else {
+      saved = SaveReportAs(report, options, dir.path(), {}, host);
+    }
+    const bool replaced =
+        (!c.asked || c.answer == Answer::Yes) && !c.readOnly && !c.roomForTheCopyOnly;
+    ASSERT_EQ(host.messages.size(),
+              (c.asked ? 1u : 0u) + (c.readOnly || c.roomForTheCopyOnly ? 1u : 0u))
+        << c.chosen;
     if (c.asked) {
       EXPECT_EQ(host.messages[0].text, ask);
       EXPECT_EQ(host.messages[0].title, "Save As");
@@ -255,9 +296,12 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
                                            (dir.path() / "X.txt").string() +
                                            ": the file is read-only.");
     }
+    if (c.roomForTheCopyOnly) {
+      EXPECT_EQ(host.messages[1].text, "Cannot save the file called " +
+                                           (dir.path() / "X.txt").string() + ": File too large.");
+    }
     EXPECT_EQ(saved.has_value(), replaced) << c.chosen;
     EXPECT_EQ(report.ReportFileName.empty(), !replaced) << c.chosen;
-    const std::string written = SavedReportText(report, options);
     EXPECT_EQ(ReadFileBytes(dir.path() / "X.txt"), replaced ? written
                                                    : c.onDisk.count("X.txt")
                                                        ? std::optional<std::string>("mine")
