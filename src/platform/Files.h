@@ -141,8 +141,8 @@ bool SaveFileAtomically(Host& host, const std::filesystem::path& target, std::st
 bool SaveFilesAtomically(Host& host, const std::vector<FileToSave>& files);
 
 // Whether SaveRefusal finds nothing against saving `target`; otherwise
-// the user is told as SaveFileAtomically tells a failure. For a save of
-// several files that writes none unless each can be written.
+// the user is told as SaveFileAtomically tells a failure. For a refusal
+// said before the user is asked anything about the save.
 bool CanSave(Host& host, const std::filesystem::path& target);
 
 }  // namespace orv

@@ -69,6 +69,12 @@ std::optional<SavedReportFiles> WriteReport(SavedReportFiles saved, const Report
   return saved;
 }
 
+// Asks whether the existing `names` (one or two) may be replaced.
+std::string ReplaceQuestion(const std::vector<std::string>& names) {
+  if (names.size() == 1) return names[0] + " already exists.\nDo you want to replace it?";
+  return names[0] + " and " + names[1] + " already exist.\nDo you want to replace them?";
+}
+
 }  // namespace
 
 bool ReportPager::CanMoveOn() const {
@@ -190,17 +196,33 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
   choice.confirmOverwrite = true;
   const std::optional<std::string> chosen = host.ChooseFile(choice);
   if (!chosen) return std::nullopt;
-  // The chooser asked only about the name it was given: a text file the
-  // pair's ".rtf" name leads to is the user's to keep unless they say so.
-  const fs::path text = ReportTextFileName(*chosen);
+  const fs::path chosenPath(*chosen);
+  SavedReportFiles files = ReportFiles(ReportTextFileName(chosenPath), report, options);
+  std::vector<fs::path> pair{files.text};
+  if (files.rtf) pair.push_back(*files.rtf);
   std::error_code ec;
-  if (text != fs::path(*chosen) && fs::exists(fs::symlink_status(text, ec)) &&
-      host.ShowMessage(text.filename().string() + " already exists.\nDo you want to replace it?",
-                       choice.title, MessageIcon::Exclamation, MessageButtons::YesNo,
-                       Answer::No) != Answer::Yes)
+  // A folder is never offered for replacing: it is named before any question.
+  for (const fs::path& file : pair) {
+    if (fs::is_directory(file, ec)) {
+      CanSave(host, file);  // which says it is a folder
+      return std::nullopt;
+    }
+  }
+  // The chooser asked only about the name it was given, and lists only text
+  // files: the text file of a ".rtf" name, or the user's own .rtf file beside
+  // a text file, is the user's to keep unless they say so.
+  std::vector<std::string> unasked;
+  for (const fs::path& file : pair) {
+    if (file != chosenPath && !fs::equivalent(file, chosenPath, ec) &&
+        fs::exists(fs::symlink_status(file, ec)))
+      unasked.push_back(file.filename().string());
+  }
+  if (!unasked.empty() &&
+      host.ShowMessage(ReplaceQuestion(unasked), choice.title, MessageIcon::Exclamation,
+                       MessageButtons::YesNo, Answer::No) != Answer::Yes)
     return std::nullopt;
-  auto saved = WriteReport(ReportFiles(text, report, options), report, options, host);
-  if (saved) report.ReportFileName = text.string();
+  auto saved = WriteReport(std::move(files), report, options, host);
+  if (saved) report.ReportFileName = saved->text.string();
   return saved;
 }
 

@@ -94,10 +94,11 @@ std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValu
                                            const ReportPersons& persons, Host& host);
 
 // Save As: asks for a .txt file (see ReportTextFileName), saves there as
-// Save does and, once saved, makes it the viewer's file. A text file other
-// than the chosen name (X.txt for "X.rtf") that exists is replaced only
-// when the user says Yes. Cancel, No or a failed save writes nothing and
-// keeps the viewer's file.
+// Save does and, once saved, makes it the viewer's file. A file of the pair
+// other than the chosen name that exists (X.txt for "X.rtf", X.rtf for
+// "X.txt") is replaced only when the user says Yes to one question naming
+// each such file; a folder in either place is named and never replaced.
+// Cancel, No or a failed save writes nothing and keeps the viewer's file.
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
                                              const std::filesystem::path& appPath,
                                              const ReportPersons& persons, Host& host);
