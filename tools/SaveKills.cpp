@@ -112,7 +112,9 @@ int Save(const std::string& kind, const fs::path& folder) {
     fs::create_directories(file.parent_path());
     FileHost host(file);
     for (long v = 0;; ++v) {
-      // Save As writes a natal report's RTF copy beside it, the copy first.
+      // Save As writes a natal report's RTF copy beside it, both whole
+      // before the copy and then the text take their names; from the second
+      // save on, replacing the copy is asked and answered Yes.
       ReportState report = Report(transit, v);
       SaveReportAs(report, options, folder, {"Kill", ""}, host);
     }

@@ -172,19 +172,22 @@ struct StagedCopy {
   std::string name;
 };
 
-// Writes `bytes` under a temporary name beside `to`, without waiting for the
-// disk: the copies are synced together before any takes its place.
-std::string StageCopy(const fs::path& to, std::string_view bytes, std::string& temp) {
+// Writes `bytes` to a new temporary file beside `to`, with permissions
+// `mode`, and waits for the disk when `sync` (staged copies are synced
+// together instead). On failure nothing is left behind.
+std::string WriteTemporary(const fs::path& to, std::string_view bytes, mode_t mode, bool sync,
+                           std::string& temp) {
   temp = (to.parent_path() / (std::string(kTempPrefix) + to.filename().string() + ".XXXXXX"))
              .string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return std::strerror(errno);
-  int err = ::fchmod(fd, 0644) == 0 ? 0 : errno;
+  int err = ::fchmod(fd, mode) == 0 ? 0 : errno;
   for (size_t done = 0; err == 0 && done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno != EINTR) err = errno;
     if (n > 0) done += size_t(n);
   }
+  if (err == 0 && sync && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0) return {};
   ::unlink(temp.c_str());
@@ -317,7 +320,7 @@ std::optional<fs::path> ChooseAppPath(const fs::path& programDir, const fs::path
           if (WriteFileAtomically(to, *bytes).empty()) shipped[name] = {tag, {}};
         } else if (copy) {
           std::string temp;
-          failure = StageCopy(to, *bytes, temp);
+          failure = WriteTemporary(to, *bytes, 0644, false, temp);
           if (failure.empty()) {
             staged.push_back({temp, to, name});
             stagedFrom[name] = fromStat;
@@ -558,12 +561,15 @@ std::string SaveRefusal(const fs::path& requested) {
   std::string refusal;
   const fs::path target = SaveTarget(requested, refusal);
   if (!refusal.empty()) return refusal;
+  // A rename onto a folder would fail only once the new file is written,
+  // perhaps after others of the same save took their names.
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) return "it is a folder";
   // A file its owner made read-only is not replaced behind their back (the
   // rename would succeed, as the folder is writable). The owner's write bit
   // decides even for a user whom access() lets write.
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0 &&
-      ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
     return "the file is read-only";
   return {};
 }
@@ -577,42 +583,40 @@ std::string LinkToNothingNotice(const fs::path& link, bool folder) {
 }
 
 std::string WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
-  if (std::string refusal = SaveRefusal(requested); !refusal.empty()) return refusal;
-  std::string unused;
-  const fs::path target = SaveTarget(requested, unused);
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern =
-      (folder / (std::string(kTempPrefix) + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return std::strerror(errno);
-  auto fail = [&](int err) {
-    ::close(fd);
-    ::unlink(pattern.c_str());
-    return std::string(std::strerror(err));
-  };
-  // Keep the old file's permissions; a new file gets the usual ones.
-  const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
-  if (::fchmod(fd, mode) != 0) return fail(errno);
-  for (size_t done = 0; done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(errno);
+  fs::path unused;
+  return WriteFilesAtomically({{requested, bytes}}, unused);
+}
+
+std::string WriteFilesAtomically(const std::vector<FileToSave>& files, fs::path& failed) {
+  for (const FileToSave& file : files) {
+    if (std::string refusal = SaveRefusal(file.target); !refusal.empty()) {
+      failed = file.target;
+      return refusal;
     }
-    done += size_t(n);
   }
-  if (::fsync(fd) != 0) return fail(errno);
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(pattern.c_str());
-    return std::strerror(err);
+  std::vector<std::string> temps;
+  std::vector<fs::path> targets;
+  // The temporary files from the `from`th on go: none has taken its name.
+  auto fail = [&](size_t from, const fs::path& file, std::string error) {
+    for (size_t k = from; k < temps.size(); ++k) ::unlink(temps[k].c_str());
+    failed = file;
+    return error;
+  };
+  for (const FileToSave& file : files) {
+    std::string unused;
+    targets.push_back(SaveTarget(file.target, unused));
+    // Keep the old file's permissions; a new file gets the usual ones.
+    struct stat old {};
+    const mode_t mode = ::stat(targets.back().c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    std::string temp;
+    if (std::string error = WriteTemporary(targets.back(), file.bytes, mode, true, temp);
+        !error.empty())
+      return fail(0, file.target, std::move(error));
+    temps.push_back(std::move(temp));
   }
-  if (::rename(pattern.c_str(), target.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(pattern.c_str());
-    return std::strerror(err);
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (::rename(temps[i].c_str(), targets[i].c_str()) != 0)
+      return fail(i, files[i].target, std::strerror(errno));
   }
   return {};
 }
@@ -670,9 +674,14 @@ void SayNotSaved(Host& host, const fs::path& target, const std::string& why) {
 }  // namespace
 
 bool SaveFileAtomically(Host& host, const fs::path& target, std::string_view bytes) {
-  const std::string error = WriteFileAtomically(target, bytes);
+  return SaveFilesAtomically(host, {{target, bytes}});
+}
+
+bool SaveFilesAtomically(Host& host, const std::vector<FileToSave>& files) {
+  fs::path failed;
+  const std::string error = WriteFilesAtomically(files, failed);
   if (error.empty()) return true;
-  SayNotSaved(host, target, error);
+  SayNotSaved(host, failed, error);
   return false;
 }
 

@@ -81,9 +81,27 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
 // went wrong.
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// A file to save and the bytes it is to hold.
+struct FileToSave {
+  std::filesystem::path target;
+  std::string_view bytes;
+};
+
+// Saves files that belong together as WriteFileAtomically saves one: each
+// is written in full and synced under a temporary name beside it before
+// any takes its name, then they are renamed in the order given. Nothing is
+// written when SaveRefusal refuses any of them, and no file changes when
+// any cannot be written (a full disk): every temporary file goes again.
+// Only a kill or a failed rename between two renames leaves the earlier
+// files new and the later ones old. Returns an empty text on success,
+// otherwise what went wrong, with `failed` set to the file it concerns.
+std::string WriteFilesAtomically(const std::vector<FileToSave>& files,
+                                 std::filesystem::path& failed);
+
 // Why WriteFileAtomically would refuse to replace `target` before writing
-// anything (read-only, a link to nothing), or an empty text: for a save
-// that must write nothing at all, a backup included, when it cannot finish.
+// anything (read-only, a link to nothing, a folder), or an empty text: for
+// a save that must write nothing at all, a backup included, when it cannot
+// finish.
 std::string SaveRefusal(const std::filesystem::path& target);
 
 // What the start says of `link`, a symbolic link in a shipped file's or
@@ -118,9 +136,13 @@ class FileLock {
 // <path>: <reason>.", titled "Warning!"). True when saved.
 bool SaveFileAtomically(Host& host, const std::filesystem::path& target, std::string_view bytes);
 
+// The same for files that belong together (see WriteFilesAtomically), the
+// failure told as SaveFileAtomically tells it, naming the file concerned.
+bool SaveFilesAtomically(Host& host, const std::vector<FileToSave>& files);
+
 // Whether SaveRefusal finds nothing against saving `target`; otherwise
-// the user is told as SaveFileAtomically tells a failure. For a save of
-// several files that writes none unless each can be written.
+// the user is told as SaveFileAtomically tells a failure. For a refusal
+// said before the user is asked anything about the save.
 bool CanSave(Host& host, const std::filesystem::path& target);
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <system_error>
+#include <vector>
 
 #include "base/Text.h"
 #include "core/OptionNumbers.h"
@@ -43,22 +44,35 @@ std::string LeadingCharactersBeforeBlank(std::string_view name, std::size_t coun
   return out;
 }
 
-std::optional<SavedReportFiles> WriteReport(const fs::path& text, const ReportState& report,
-                                            const OptionValues& options, Host& host) {
+// What a save of `report` to `text` writes.
+SavedReportFiles ReportFiles(const fs::path& text, const ReportState& report,
+                             const OptionValues& options) {
   SavedReportFiles saved{text, std::nullopt, SavedReportText(report, options)};
   // A transit report has no copy: an .rtf file of its name may be another
   // report's or the user's own, and is left as it is.
   if (!IsTransitReportText(saved.savedText)) saved.rtf = RtfFileName(text);
-  // Both are checked first: a copy written beside a text then refused
-  // would be half a save.
-  if ((saved.rtf && !CanSave(host, *saved.rtf)) || !CanSave(host, text)) return std::nullopt;
-  if (saved.rtf) {
-    const std::string copy =
-        RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
-    if (!SaveFileAtomically(host, *saved.rtf, copy)) return std::nullopt;
-  }
-  if (!SaveFileAtomically(host, saved.text, saved.savedText)) return std::nullopt;
   return saved;
+}
+
+std::optional<SavedReportFiles> WriteReport(SavedReportFiles saved, const ReportState& report,
+                                            const OptionValues& options, Host& host) {
+  // Both written whole before either takes its name, the copy first, so
+  // the new text never stands beside an older copy.
+  std::vector<FileToSave> files;
+  std::string copy;
+  if (saved.rtf) {
+    copy = RtfReportText(saved.savedText, report.CurrentReportKind, PageTopLines(options));
+    files.push_back({*saved.rtf, copy});
+  }
+  files.push_back({saved.text, saved.savedText});
+  if (!SaveFilesAtomically(host, files)) return std::nullopt;
+  return saved;
+}
+
+// Asks whether the existing `names` (one or two) may be replaced.
+std::string ReplaceQuestion(const std::vector<std::string>& names) {
+  if (names.size() == 1) return names[0] + " already exists.\nDo you want to replace it?";
+  return names[0] + " and " + names[1] + " already exist.\nDo you want to replace them?";
 }
 
 }  // namespace
@@ -162,7 +176,7 @@ std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValu
                                            Host& host) {
   if (report.ReportFileName.empty() || report.ReportLineCount() == 0)
     return SaveReportAs(report, options, appPath, persons, host);  // which says an empty one
-  return WriteReport(report.ReportFileName, report, options, host);
+  return WriteReport(ReportFiles(report.ReportFileName, report, options), report, options, host);
 }
 
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
@@ -182,17 +196,33 @@ std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionVa
   choice.confirmOverwrite = true;
   const std::optional<std::string> chosen = host.ChooseFile(choice);
   if (!chosen) return std::nullopt;
-  // The chooser asked only about the name it was given: a text file the
-  // pair's ".rtf" name leads to is the user's to keep unless they say so.
-  const fs::path text = ReportTextFileName(*chosen);
+  const fs::path chosenPath(*chosen);
+  SavedReportFiles files = ReportFiles(ReportTextFileName(chosenPath), report, options);
+  std::vector<fs::path> pair{files.text};
+  if (files.rtf) pair.push_back(*files.rtf);
   std::error_code ec;
-  if (text != fs::path(*chosen) && fs::exists(fs::symlink_status(text, ec)) &&
-      host.ShowMessage(text.filename().string() + " already exists.\nDo you want to replace it?",
-                       choice.title, MessageIcon::Exclamation, MessageButtons::YesNo,
-                       Answer::No) != Answer::Yes)
+  // A folder is never offered for replacing: it is named before any question.
+  for (const fs::path& file : pair) {
+    if (fs::is_directory(file, ec)) {
+      CanSave(host, file);  // which says it is a folder
+      return std::nullopt;
+    }
+  }
+  // The chooser asked only about the name it was given, and lists only text
+  // files: the text file of a ".rtf" name, or the user's own .rtf file beside
+  // a text file, is the user's to keep unless they say so.
+  std::vector<std::string> unasked;
+  for (const fs::path& file : pair) {
+    if (file != chosenPath && !fs::equivalent(file, chosenPath, ec) &&
+        fs::exists(fs::symlink_status(file, ec)))
+      unasked.push_back(file.filename().string());
+  }
+  if (!unasked.empty() &&
+      host.ShowMessage(ReplaceQuestion(unasked), choice.title, MessageIcon::Exclamation,
+                       MessageButtons::YesNo, Answer::No) != Answer::Yes)
     return std::nullopt;
-  auto saved = WriteReport(text, report, options, host);
-  if (saved) report.ReportFileName = text.string();
+  auto saved = WriteReport(std::move(files), report, options, host);
+  if (saved) report.ReportFileName = saved->text.string();
   return saved;
 }
 

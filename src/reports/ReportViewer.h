@@ -84,20 +84,21 @@ struct SavedReportFiles {
 
 // Save: writes the saved report and its RTF copy to the viewer's file, or
 // runs Save As when there is none yet. "No data to write to file." for an
-// empty report. The copy is written first (each file atomically), so the
-// new text never stands beside an older copy; a transit report, which has
-// no copy, leaves any .rtf file of its name alone. Neither file is written
-// when SaveRefusal refuses either. A failure is reported and returns
-// nothing.
+// empty report. Both are written whole before either takes its name, the
+// copy first (see WriteFilesAtomically), so a refusal or a full disk changes
+// neither and the new text never stands beside an older copy; a transit
+// report, which has no copy, leaves any .rtf file of its name alone. A
+// failure is reported and returns nothing.
 std::optional<SavedReportFiles> SaveReport(ReportState& report, const OptionValues& options,
                                            const std::filesystem::path& appPath,
                                            const ReportPersons& persons, Host& host);
 
 // Save As: asks for a .txt file (see ReportTextFileName), saves there as
-// Save does and, once saved, makes it the viewer's file. A text file other
-// than the chosen name (X.txt for "X.rtf") that exists is replaced only
-// when the user says Yes. Cancel, No or a failed save writes nothing and
-// keeps the viewer's file.
+// Save does and, once saved, makes it the viewer's file. A file of the pair
+// other than the chosen name that exists (X.txt for "X.rtf", X.rtf for
+// "X.txt") is replaced only when the user says Yes to one question naming
+// each such file; a folder in either place is named and never replaced.
+// Cancel, No or a failed save writes nothing and keeps the viewer's file.
 std::optional<SavedReportFiles> SaveReportAs(ReportState& report, const OptionValues& options,
                                              const std::filesystem::path& appPath,
                                              const ReportPersons& persons, Host& host);

@@ -13,6 +13,7 @@
 #include "reports/RtfReport.h"
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -162,7 +163,8 @@ TEST(ReportViewer, SaveWritesTheTextAndItsCopyAsSaveAsDoes) {
   natal.ReportFileName = (dir.path() / "Held.txt").string();
   EXPECT_FALSE(SaveReport(natal, options, dir.path(), {}, host));
   EXPECT_FALSE(fs::exists(dir.path() / "Held.txt"));
-  EXPECT_TRUE(host.messages.at(0).text.starts_with("Cannot save the file called"));
+  EXPECT_EQ(host.messages.at(0).text, "Cannot save the file called " +
+                                          (dir.path() / "Held.rtf").string() + ": it is a folder.");
 }
 
 // Whatever name Save As is given, the pair is a text file and its RTF copy
@@ -209,64 +211,127 @@ TEST(ReportViewer, SaveAsNamesThePairFromTheChosenNamesStem) {
   }
 }
 
-// The chooser asks about the name it is given; a text file that name leads
-// to under another name (X.txt for "X.rtf") is the user's own until they say
-// Yes to replacing it. No writes nothing and leaves the viewer's file as it
-// was; the copy replaces its namesake, as the chosen name says it will. A
-// read-only X.txt stops the save before the copy is written.
-TEST(ReportViewer, SaveAsAsksBeforeReplacingATextFileTheChooserDidNotName) {
-  const std::string ask = "X.txt already exists.\nDo you want to replace it?";
+// Files larger than `bytes` cannot be written while it lives, as on a disk
+// with only that much room left.
+class RoomOnDisk {
+ public:
+  explicit RoomOnDisk(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    handler_ = ::signal(SIGXFSZ, SIG_IGN);  // a write beyond fails instead
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~RoomOnDisk() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    ::signal(SIGXFSZ, handler_);
+  }
+  RoomOnDisk(const RoomOnDisk&) = delete;
+  RoomOnDisk& operator=(const RoomOnDisk&) = delete;
+
+ private:
+  rlimit old_{};
+  sighandler_t handler_{};
+};
+
+// The chooser asks about the name it is given and lists only text files;
+// another file of the pair (X.txt for "X.rtf", X.rtf for "X.txt") is the
+// user's own until they say Yes to replacing it. No writes nothing and
+// leaves the viewer's file as it was; the copy replaces its namesake, as
+// the chosen name says it will. A read-only X.txt stops the save before the
+// copy is written; a folder in either place is named and never offered for
+// replacing; a disk with room for the copy but not the text changes neither.
+TEST(ReportViewer, SaveAsAsksBeforeReplacingAFileTheChooserDidNotName) {
+  const std::string askTxt = "X.txt already exists.\nDo you want to replace it?";
+  const std::string askRtf = "X.rtf already exists.\nDo you want to replace it?";
+  const std::string askBoth = "X.txt and X.rtf already exist.\nDo you want to replace them?";
   const struct {
     const char* chosen;
-    std::set<std::string> onDisk;  // each holding "mine"
+    std::set<std::string> onDisk;  // each holding "mine"; a name ending in "/" a folder
     Answer answer;
-    bool asked;
+    std::string question;   // none when empty
     bool readOnly = false;  // X.txt
+    bool roomForTheCopyOnly = false;
   } cases[] = {
-      {"X.rtf", {"X.txt"}, Answer::Yes, true},
-      {"X.rtf", {"X.txt"}, Answer::Yes, true, true},
-      {"X.rtf", {"X.txt"}, Answer::No, true},
-      {"X.RTF", {"X.txt", "X.rtf"}, Answer::No, true},
-      {"X.rtf", {"X.rtf"}, Answer::No, false},
-      {"X.rtf", {"Y.txt"}, Answer::No, false},
-      {"X.txt", {"X.txt", "X.rtf"}, Answer::No, false},
+      {"X.rtf", {"X.txt"}, Answer::Yes, askTxt},
+      {"X.rtf", {"X.txt"}, Answer::Yes, askTxt, true},
+      {"X.rtf", {"X.txt"}, Answer::No, askTxt},
+      {"X.RTF", {"X.txt", "X.rtf"}, Answer::No, askBoth},
+      {"X.rtf", {"X.rtf"}, Answer::No, ""},
+      {"X.rtf", {"Y.txt"}, Answer::No, ""},
+      {"X.txt", {"X.txt", "X.rtf"}, Answer::No, askRtf},
+      {"X.txt", {"X.rtf"}, Answer::No, askRtf},
+      {"X.txt", {"X.rtf"}, Answer::Yes, askRtf},
+      {"X.txt", {"X.txt"}, Answer::No, ""},
+      {"X.rtf", {"X.txt/", "X.rtf"}, Answer::Yes, ""},
+      {"X.txt", {"X.txt", "X.rtf/"}, Answer::Yes, ""},
+      {"X.txt", {"X.txt", "X.rtf"}, Answer::Yes, askRtf, false, true},
   };
-  const OptionValues options = test::ReportPageOptions();
+  OptionValues options = test::ReportPageOptions();
+  options[132] = 30;  // empty lines the copy leaves out: the text is the longer file
   for (const auto& c : cases) {
     test::TempDir dir;
-    for (const auto& name : c.onDisk) ASSERT_EQ(WriteFileAtomically(dir.path() / name, "mine"), "");
+    std::set<std::string> expected;  // what the folder holds after
+    std::string folder;
+    for (std::string name : c.onDisk) {
+      if (name.ends_with('/')) {
+        name.pop_back();
+        fs::create_directory(dir.path() / name);
+        folder = name;
+      } else {
+        ASSERT_EQ(WriteFileAtomically(dir.path() / name, "mine"), "");
+      }
+      expected.insert(name);
+    }
     if (c.readOnly)
       fs::permissions(dir.path() / "X.txt", fs::perms::owner_write, fs::perm_options::remove);
     test::RecordingHost host;
     host.fileAnswers.push_back((dir.path() / c.chosen).string());
     host.answers.push_back(c.answer);
     ReportState report = test::SampleReport(ReportKind::Natal, test::kNatalFraming, {"Sun"});
-    const auto saved = SaveReportAs(report, options, dir.path(), {}, host);
-    const bool replaced = (!c.asked || c.answer == Answer::Yes) && !c.readOnly;
-    ASSERT_EQ(host.messages.size(), (c.asked ? 1u : 0u) + (c.readOnly ? 1u : 0u)) << c.chosen;
-    if (c.asked) {
-      EXPECT_EQ(host.messages[0].text, ask);
+    const std::string written = SavedReportText(report, options);
+    const std::string copy = RtfReportText(written, ReportKind::Natal, PageTopLines(options));
+    ASSERT_LT(copy.size(), written.size());
+    std::optional<SavedReportFiles> saved;
+    if (c.roomForTheCopyOnly) {
+      const RoomOnDisk room(copy.size());
+      saved = SaveReportAs(report, options, dir.path(), {}, host);
+    } else {
+      saved = SaveReportAs(report, options, dir.path(), {}, host);
+    }
+    const bool asked = !c.question.empty();
+    const bool replaced = (!asked || c.answer == Answer::Yes) && !c.readOnly && folder.empty() &&
+                          !c.roomForTheCopyOnly;
+    std::vector<std::string> messages;
+    for (const auto& m : host.messages) messages.push_back(m.text);
+    std::vector<std::string> said;
+    if (asked) said.push_back(c.question);
+    const std::string cannot = "Cannot save the file called " + dir.path().string() + "/";
+    if (c.readOnly) said.push_back(cannot + "X.txt: the file is read-only.");
+    if (!folder.empty()) said.push_back(cannot + folder + ": it is a folder.");
+    if (c.roomForTheCopyOnly) said.push_back(cannot + "X.txt: File too large.");
+    ASSERT_EQ(messages, said) << c.chosen;
+    if (asked) {
       EXPECT_EQ(host.messages[0].title, "Save As");
       EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
       EXPECT_EQ(host.messages[0].defaultAnswer, Answer::No);
     }
-    if (c.readOnly) {
-      EXPECT_EQ(host.messages[1].text, "Cannot save the file called " +
-                                           (dir.path() / "X.txt").string() +
-                                           ": the file is read-only.");
-    }
     EXPECT_EQ(saved.has_value(), replaced) << c.chosen;
     EXPECT_EQ(report.ReportFileName.empty(), !replaced) << c.chosen;
-    const std::string written = SavedReportText(report, options);
-    EXPECT_EQ(ReadFileBytes(dir.path() / "X.txt"), replaced ? written
-                                                   : c.onDisk.count("X.txt")
-                                                       ? std::optional<std::string>("mine")
-                                                       : std::nullopt)
-        << c.chosen;
-    EXPECT_EQ(ReadFileBytes(dir.path() / "X.rtf").value_or("").starts_with("{\\rtf1"), replaced)
-        << c.chosen;
-    if (c.onDisk.count("Y.txt")) {
-      EXPECT_EQ(ReadFileBytes(dir.path() / "Y.txt"), "mine");
+    if (replaced) expected.insert({"X.txt", "X.rtf"});
+    std::set<std::string> there;  // no temporary file left either
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+      there.insert(entry.path().filename().string());
+    EXPECT_EQ(there, expected) << c.chosen;
+    for (const std::string& name : expected) {
+      const fs::path file = dir.path() / name;
+      if (name == folder) {
+        EXPECT_TRUE(fs::is_empty(file)) << c.chosen;
+      } else {
+        const bool made = replaced && (name == "X.txt" || name == "X.rtf");
+        EXPECT_EQ(ReadFileBytes(file), made ? (name == "X.txt" ? written : copy) : "mine")
+            << c.chosen << " " << name;
+      }
     }
   }
 }

@@ -96,9 +96,10 @@ TEST(ReportWindow, PagesPrintsSavesAndShowsTheRtfCopy) {
   EXPECT_FALSE(window.RtfWindow()->OpenButton()->isVisibleTo(window.RtfWindow()));
 }
 
-// Save As "Y.rtf" beside the user's Y.txt: the question opens as the chooser
-// closes, before any window has the keyboard again. It is the viewer's, and
-// Enter or Escape keeps Y.txt and gives the viewer the keyboard back.
+// Save As "Y.rtf" beside the user's Y.txt, or "Y.txt" beside their Y.rtf:
+// the question opens as the chooser closes, before any window has the
+// keyboard again. It is the viewer's, and Enter or Escape keeps the user's
+// file and gives the viewer the keyboard back.
 TEST(ReportWindow, TheReplaceQuestionIsTheViewersAndKeepsTheFileOnEnter) {
   test::TempDir dir;
   const OptionValues options = test::ReportPageOptions();
@@ -111,23 +112,28 @@ TEST(ReportWindow, TheReplaceQuestionIsTheViewersAndKeepsTheFileOnEnter) {
   links.Persons = [] { return ReportPersons{"Mary Ann Jones", ""}; };
   Report window(report, options, dir.path(), "", host, links);
   const fs::path text = dir.path() / "Y.txt", rtf = dir.path() / "Y.rtf";
-  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-    ASSERT_EQ(WriteFileAtomically(text, "mine"), "");
-    fs::remove(rtf);  // else the chooser asks first
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    test::AnswerDialog([&](QDialog& chooser) {
-      test::AnswerDialog([&](QDialog& question) {
-        EXPECT_EQ(question.parentWidget(), &window);
-        QTest::keyClick(&question, key);
+  const struct {
+    fs::path mine, chosen;
+  } cases[] = {{text, rtf}, {rtf, text}};
+  for (const auto& c : cases) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+      fs::remove(c.chosen);  // else the chooser asks first
+      ASSERT_EQ(WriteFileAtomically(c.mine, "mine"), "");
+      window.activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+      test::AnswerDialog([&](QDialog& chooser) {
+        test::AnswerDialog([&](QDialog& question) {
+          EXPECT_EQ(question.parentWidget(), &window);
+          QTest::keyClick(&question, key);
+        });
+        test::ChooseFile(chooser, c.chosen);
       });
-      test::ChooseFile(chooser, rtf);
-    });
-    window.cmdSaveAs_Click();
-    QTest::qWait(20);
-    EXPECT_EQ(ReadFileBytes(text), "mine") << key;
-    EXPECT_FALSE(fs::exists(rtf)) << key;
-    EXPECT_EQ(QApplication::activeWindow(), &window) << key;
+      window.cmdSaveAs_Click();
+      QTest::qWait(20);
+      EXPECT_EQ(ReadFileBytes(c.mine), "mine") << key;
+      EXPECT_FALSE(fs::exists(c.chosen)) << key;
+      EXPECT_EQ(QApplication::activeWindow(), &window) << key;
+    }
   }
 }
 
