@@ -530,7 +530,14 @@ TEST_F(WheelLegibilityOnFont, RandomPairCounts) {
   test::PrintRandomPairCounts(pairs, test::PairSurfaces(),
                               [](const WheelPaintInputs& in, const test::PairSurface& s) {
                                 FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
-                                return test::CountIllegibleTwoChart(in, canvas, s.printing);
+                                test::DualLegibilityCounts c =
+                                    test::CountIllegibleTwoChart(in, canvas, s.printing);
+                                const test::GlyphInkContact ink =
+                                    test::GlyphInkOnOwnLabels(canvas, in);
+                                c.inkPainted = 1;
+                                c.inkOverlap = ink.overlap;
+                                c.inkTouching = ink.touching;
+                                return c;
                               });
 }
 

@@ -34,11 +34,18 @@ struct DualLegibilityCounts {
   int aspectOnGlyph = 0;
   int glyphOnOwnLabel = 0;
   int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph + glyphOnOwnLabel; }
+  // Apart, where the wheels are painted into pixels (`inkPainted` of
+  // them): those where a glyph's pixel is also one of the character of its
+  // own label beside it, and those with no clear pixel between the two.
+  int inkPainted = 0, inkOverlap = 0, inkTouching = 0;
   DualLegibilityCounts& operator+=(const DualLegibilityCounts& o) {
     counts += o.counts;
     outsideWindow += o.outsideWindow;
     aspectOnGlyph += o.aspectOnGlyph;
     glyphOnOwnLabel += o.glyphOnOwnLabel;
+    inkPainted += o.inkPainted;
+    inkOverlap += o.inkOverlap;
+    inkTouching += o.inkTouching;
     return *this;
   }
 };
@@ -833,6 +840,12 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
                                                    : "combined",
                     transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
                     s.dpi, clean, pairs, DualCountsText(sum).c_str());
+        if (sum.inkPainted > 0) {
+          std::printf("  painted, a glyph's pixel on its label's next character: %d of %d\n",
+                      sum.inkOverlap, sum.inkPainted);
+          std::printf("  painted, no clear pixel between them: %d of %d\n", sum.inkTouching,
+                      sum.inkPainted);
+        }
       }
 }
 
