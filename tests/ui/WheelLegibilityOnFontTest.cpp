@@ -513,6 +513,18 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectG
   });
 }
 
+// The counts of a two-chart or ring wheel on the glyph font, with its glyphs
+// and their labels' next characters painted.
+test::DualLegibilityCounts CountAndPaint(const WheelPaintInputs& in, const test::PairSurface& s) {
+  FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+  test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, s.printing);
+  const test::GlyphInkContact ink = test::GlyphInkOnOwnLabels(canvas, in);
+  c.inkPainted = 1;
+  c.inkOverlap = ink.overlap;
+  c.inkTouching = ink.touching;
+  return c;
+}
+
 // Over random charts, on the window and on paper; run by hand with
 // ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
@@ -530,14 +542,7 @@ TEST_F(WheelLegibilityOnFont, RandomPairCounts) {
   test::PrintRandomPairCounts(pairs, test::PairSurfaces(),
                               [](const WheelPaintInputs& in, const test::PairSurface& s) {
                                 FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
-                                test::DualLegibilityCounts c =
-                                    test::CountIllegibleTwoChart(in, canvas, s.printing);
-                                const test::GlyphInkContact ink =
-                                    test::GlyphInkOnOwnLabels(canvas, in);
-                                c.inkPainted = 1;
-                                c.inkOverlap = ink.overlap;
-                                c.inkTouching = ink.touching;
-                                return c;
+                                return CountAndPaint(in, s);
                               });
 }
 
@@ -546,11 +551,7 @@ TEST_F(WheelLegibilityOnFont, RandomOneChartRingCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
-  test::PrintRandomOneChartRingCounts(charts,
-                                      [](const WheelPaintInputs& in, const test::PairSurface& s) {
-                                        FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
-                                        return test::CountIllegibleTwoChart(in, canvas, s.printing);
-                                      });
+  test::PrintRandomOneChartRingCounts(charts, CountAndPaint);
 }
 
 // The rings on the glyph font's own measures: the two-ring wheel of two

@@ -806,6 +806,15 @@ inline std::vector<PairSurface> PairSurfaces() {
   return all;
 }
 
+// The painted wheels' lines of `sum`, where they were painted.
+inline void PrintPaintedInk(const DualLegibilityCounts& sum) {
+  if (sum.inkPainted == 0) return;
+  std::printf("  painted, a glyph's pixel on its label's next character: %d of %d\n",
+              sum.inkOverlap, sum.inkPainted);
+  std::printf("  painted, no clear pixel between them: %d of %d\n", sum.inkTouching,
+              sum.inkPainted);
+}
+
 // Prints the sums of the counts over `pairs` random pairs on each of
 // `surfaces`, combined and two-ring; then over as many random natal charts
 // against transits, combined, after Switch and two-ring.
@@ -840,12 +849,7 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
                                                    : "combined",
                     transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
                     s.dpi, clean, pairs, DualCountsText(sum).c_str());
-        if (sum.inkPainted > 0) {
-          std::printf("  painted, a glyph's pixel on its label's next character: %d of %d\n",
-                      sum.inkOverlap, sum.inkPainted);
-          std::printf("  painted, no clear pixel between them: %d of %d\n", sum.inkTouching,
-                      sum.inkPainted);
-        }
+        PrintPaintedInk(sum);
       }
 }
 
@@ -887,6 +891,7 @@ inline void PrintRandomOneChartRingCounts(int charts, const CountPairOn& count) 
       std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
                   s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, charts,
                   DualCountsText(sum).c_str());
+      PrintPaintedInk(sum);
     }
 }
 
