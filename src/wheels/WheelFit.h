@@ -168,7 +168,8 @@ constexpr double kEdgeMarginPx = 4;
 // Where the glyph font's symbols and digits have their ink, as shares of
 // their line's height down from its top: below the leading and above the
 // descent; and how far in from its sides a symbol's ink stands at least, as
-// a share of its width.
+// a share of its width. Labels keep clear of glyphs by these, and the
+// insets below, only on a surface that measures no ink of its own.
 constexpr double kInkFrom = 0.1, kInkTo = 0.72, kGlyphInkInset = 0.05;
 // How far in from their left and right sides the chart points' glyphs have
 // their ink (Sun .. Chiron, the Earth the Part of Fortune's), as shares of

@@ -265,8 +265,9 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
 
 // The place `at` of a `width` by `height` text moved on toward the centre
 // along the ray whose angle has cosine `cos` and sine `sin` (as `Turn`
-// gives them) as far as its ink must go to leave a pixel clear of the ink
-// of the glyph `code` whose box is `glyph`, along a row or a column.
+// gives them) as far as its ink must go to leave a pixel (on paper a dot)
+// clear of the ink of the glyph `code` whose box is `glyph`, along a row or
+// a column: the two inks `inks` where the surface measures them.
 UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code, const Box& glyph,
                                  double width, double height, const Inks& inks) const {
   const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
