@@ -20,8 +20,7 @@ struct GlyphInkContact {
 
 // The contacts of the labels of the prepared wheel `in` as painted on
 // `canvas` (its area's top-left corner the device's).
-inline GlyphInkContact GlyphInkOnOwnLabels(FontMeasuredCanvas& canvas,
-                                           const WheelPaintInputs& in) {
+inline GlyphInkContact GlyphInkOnOwnLabels(FontMeasuredCanvas& canvas, const WheelPaintInputs& in) {
   GlyphInkContact out;
   for (const auto& [glyph, beside] : GlyphsBesideTheirLabels(canvas, in)) {
     // Both painted alone into the same patch of the surface, whole pixels

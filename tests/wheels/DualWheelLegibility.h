@@ -669,7 +669,8 @@ inline std::vector<std::pair<CanvasRecord, CanvasRecord>> GlyphsBesideTheirLabel
     double nearest = 1e300;
     for (; k < end; ++k) {
       const TextBox c = BoxOf(canvas, texts[k]);
-      const double d = std::hypot(c.left + c.right - g.left - g.right, c.top + c.bottom - g.top - g.bottom);
+      const double d =
+          std::hypot(c.left + c.right - g.left - g.right, c.top + c.bottom - g.top - g.bottom);
       if (d < nearest) nearest = d, beside = k;
     }
     if (beside < end) out.emplace_back(texts[glyph], texts[beside]);
