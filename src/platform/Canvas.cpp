@@ -128,4 +128,20 @@ double Canvas::TextHeight(std::string_view text, const CanvasFont& font) const {
   return Measured(text, font).height / DeviceUnitsPerUserY();
 }
 
+std::optional<Canvas::Ink> Canvas::TextInk(std::string_view text) const {
+  return TextInk(text, font_);
+}
+
+std::optional<Canvas::Ink> Canvas::TextInk(std::string_view text, const CanvasFont& font) const {
+  CanvasFont scaled = font;
+  scaled.points *= fontScale_;
+  auto& inks = inks_[scaled];
+  auto known = inks.find(text);
+  if (known == inks.end()) known = inks.emplace(text, MeasureInk(text, scaled)).first;
+  if (!known->second) return std::nullopt;
+  const double perX = DeviceUnitsPerUserX(), perY = DeviceUnitsPerUserY();
+  const Ink& ink = *known->second;
+  return Ink{ink.left / perX, ink.top / perY, ink.right / perX, ink.bottom / perY};
+}
+
 }  // namespace orv

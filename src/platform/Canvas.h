@@ -120,6 +120,14 @@ class Canvas {
   // current font: what a text would take, measured without setting it.
   double TextWidth(std::string_view text, const CanvasFont& font) const;
   double TextHeight(std::string_view text, const CanvasFont& font) const;
+  // Where `text`'s ink lies in the current font: the box around it, in user
+  // units right and down the surface from the text's top-left corner.
+  // Nothing where the surface has no outlines to measure, or the text no ink.
+  struct Ink {
+    double left = 0, top = 0, right = 0, bottom = 0;
+  };
+  std::optional<Ink> TextInk(std::string_view text) const;
+  std::optional<Ink> TextInk(std::string_view text, const CanvasFont& font) const;
 
   // User to device coordinates and back (device y grows downward).
   UserPoint ToDevice(UserPoint p) const;
@@ -143,6 +151,13 @@ class Canvas {
   // The same text in the same font measures the same for the canvas's life:
   // the canvas keeps each answer.
   virtual TextSize MeasureText(std::string_view text, const CanvasFont& font) const = 0;
+  // `TextInk` in device units in `font` (its size the one drawn), measured
+  // once for the canvas's life; a surface that only measures advances and
+  // lines has none.
+  virtual std::optional<Ink> MeasureInk(std::string_view /*text*/,
+                                        const CanvasFont& /*font*/) const {
+    return std::nullopt;
+  }
 
  private:
   struct ScaleEdges {
@@ -201,6 +216,10 @@ class Canvas {
   CanvasFont font_;
   double fontScale_ = 1;
   mutable MeasuredTexts measured_;
+  mutable std::unordered_map<
+      CanvasFont, std::unordered_map<std::string, std::optional<Ink>, TextHash, std::equal_to<>>,
+      FontHash>
+      inks_;
 };
 
 }  // namespace orv

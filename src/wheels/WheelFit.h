@@ -168,7 +168,8 @@ constexpr double kEdgeMarginPx = 4;
 // Where the glyph font's symbols and digits have their ink, as shares of
 // their line's height down from its top: below the leading and above the
 // descent; and how far in from its sides a symbol's ink stands at least, as
-// a share of its width.
+// a share of its width. Labels keep clear of glyphs by these, and the
+// insets below, only on a surface that measures no ink of its own.
 constexpr double kInkFrom = 0.1, kInkTo = 0.72, kGlyphInkInset = 0.05;
 // How far in from their left and right sides the chart points' glyphs have
 // their ink (Sun .. Chiron, the Earth the Part of Fortune's), as shares of
@@ -233,6 +234,9 @@ class FitSurface {
   Rgb ForeColor() const { return fore_; }
   double TextWidth(std::string_view text) const { return canvas_.TextWidth(text, font_); }
   double TextHeight(std::string_view text) const { return canvas_.TextHeight(text, font_); }
+  std::optional<Canvas::Ink> TextInk(std::string_view text) const {
+    return canvas_.TextInk(text, font_);
+  }
   double DeviceUnitsPerUserX() const { return canvas_.DeviceUnitsPerUserX(); }
   double DeviceUnitsPerUserY() const { return canvas_.DeviceUnitsPerUserY(); }
   double DotsPerInch() const { return canvas_.DotsPerInch(); }
@@ -347,8 +351,13 @@ class WheelFit {
                  double rho, double factor, std::vector<std::array<UserPoint, 2>>* measured);
   void DualLabelAt(const DualLabel& l, const RingSpot& spot,
                    std::vector<std::array<UserPoint, 2>>* measured);
+  // Ink as the surface measures it, in user units from a text's top-left
+  // corner; or, on a surface with none, as the glyph font draws it.
+  using Ink = Canvas::Ink;
+  using Inks = std::optional<std::array<Ink, 2>>;  // a glyph's and the next text's, measured
   UserPoint ClearOfGlyph(UserPoint at, double cos, double sin, int code,
-                         const std::array<UserPoint, 2>& glyph, double width, double height) const;
+                         const std::array<UserPoint, 2>& glyph, double width, double height,
+                         const Inks& inks) const;
   // The cosine and sine of `angleDeg` degrees: a label's place asks for its
   // boxes, its spans and its stroke span in a row, each turning by them.
   std::pair<double, double> Turn(double angleDeg) {
@@ -613,6 +622,7 @@ class WheelFit {
   struct LabelStrokes {
     std::vector<LabelStroke> strokes;
     int digitStepX = 0, digitStepY = 0;  // as the label leaves them
+    Inks clearInks;                      // of its Clear stroke
     // Its steps' lengths along the ray it was last put on, which a label
     // drawn in toward the centre is put on again at each radius.
     std::optional<CentreSteps> ray;
@@ -824,6 +834,7 @@ class WheelFit {
   // Each label's strokes, by what they depend on, and those being noted.
   std::unordered_map<LabelStrokesKey, LabelStrokes, LabelStrokesHash> strokesOf_;
   std::vector<LabelStroke>* strokes_ = nullptr;
+  Inks* clearInks_ = nullptr;
 };
 
 }  // namespace orv::wheelfit

@@ -47,6 +47,14 @@ std::pair<double, double> GlyphInkInsets(int code) {
   return {kGlyphInkInset, kGlyphInkInset};
 }
 
+// The ink of the glyph `code`, `width` by `height`, on a surface that
+// measures none: its sides by its insets, from kInkFrom to kInkTo of its
+// line's height.
+Canvas::Ink GlyphInkModel(int code, double width, double height) {
+  const auto [inLeft, inRight] = GlyphInkInsets(code);
+  return {inLeft * width, kInkFrom * height, (1 - inRight) * width, kInkTo * height};
+}
+
 }  // namespace
 
 // Planned (on paper its box kept, for the aspect grid to keep clear of),
@@ -88,19 +96,27 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
   surface_.SetForeColor(band_.glyphColor.value_or(Color(o_.glyphColor)));
   at_ = {r * cos, r * sin};
   Put(PointCode(l.point), at_, measured);
-  // In a combined band on a screen the character next to the glyph keeps
-  // a clear pixel from its ink.
-  const bool clear = band_.combined && !o_.printing;
+  // In a combined band the character next to the glyph keeps a clear
+  // pixel (on paper a dot) from its ink.
+  const bool clear = band_.combined;
   Box glyph{};
+  std::optional<Ink> glyphInk;
   if (clear) {
     const std::string text = GlyphText(PointCode(l.point));
     glyph = {at_, {at_.x + surface_.TextWidth(text), at_.y - surface_.TextHeight(text)}};
+    glyphInk = surface_.TextInk(text);
   }
   const auto clearOfGlyph = [&](const std::string& next) {
     if (!clear) return;
     const double width = surface_.TextWidth(next), height = surface_.TextHeight(next);
-    at_ = ClearOfGlyph(at_, cos, sin, PointCode(l.point), glyph, width, height);
-    if (strokes_) strokes_->push_back({LabelStroke::Clear, width, height});
+    Inks inks;
+    if (const std::optional<Ink> nextInk = surface_.TextInk(next); glyphInk && nextInk)
+      inks = std::array{*glyphInk, *nextInk};
+    at_ = ClearOfGlyph(at_, cos, sin, PointCode(l.point), glyph, width, height, inks);
+    if (strokes_) {
+      strokes_->push_back({LabelStroke::Clear, width, height});
+      *clearInks_ = inks;
+    }
   };
   const std::string zero = "0";
   const int sign = GlyphCode::SignBase + parts.sign;
@@ -227,10 +243,10 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
   // long it is (a retrograde mark's "R"). Drawn a little above or below
   // the glyph's line, it moves as much less as its ink is further from the
   // glyph's, so that a label moved along the ring changes shape smoothly.
-  // On a screen the texts keep a clear pixel from the glyph's own ink,
-  // either side of it, as if it were a pixel larger all round.
+  // The texts keep a clear pixel (on paper a dot) from the glyph's own ink,
+  // either side of it; on a screen as if it were a pixel larger all round.
   const auto [inLeft, inRight] = GlyphInkInsets(code);
-  const double pxX = o_.printing ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserX());
+  const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
   const double pxY = o_.printing ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserY());
   const double height = surface_.TextHeight(text);
   const double boxes = std::min(at.y, glyph.y) - std::max(at.y - height, glyph.y - glyphHeight);
@@ -238,11 +254,10 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
                       std::max(at.y - kInkTo * height, glyph.y - kInkTo * glyphHeight - pxY);
   const double onLine = inks >= 0 ? 1 : boxes <= 0 ? 0 : boxes / (boxes - inks);
   const double end = at.x + surface_.TextWidth(text) - glyph.x;
-  const double under = std::max(end - kGlyphInkInset * glyphWidth,
-                                o_.printing ? 0 : end - inLeft * glyphWidth + pxX);
+  const double under = std::max(end - kGlyphInkInset * glyphWidth, end - inLeft * glyphWidth + pxX);
   const double past = glyph.x + (1 - inRight) * glyphWidth + pxX - at.x;
   if (at.x < glyph.x && under > 0) at.x -= onLine * under;
-  if (!o_.printing && at.x >= glyph.x && past > 0) at.x += onLine * past;
+  if (at.x >= glyph.x && past > 0) at.x += onLine * past;
   PutText(text, at, measured);
   surface_.SetFontBold(false);
   surface_.SetForeColor(Color(o_.degreeColor));
@@ -250,25 +265,27 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
 
 // The place `at` of a `width` by `height` text moved on toward the centre
 // along the ray whose angle has cosine `cos` and sine `sin` (as `Turn`
-// gives them) as far as its ink must go to leave a pixel clear of the ink
-// of the glyph `code` whose box is `glyph`, along a row or a column.
+// gives them) as far as its ink must go to leave a pixel (on paper a dot)
+// clear of the ink of the glyph `code` whose box is `glyph`, along a row or
+// a column: the two inks `inks` where the surface measures them.
 UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code, const Box& glyph,
-                                 double width, double height) const {
+                                 double width, double height, const Inks& inks) const {
   const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
   const double pxY = 1 / std::fabs(surface_.DeviceUnitsPerUserY());
-  const double gw = glyph[1].x - glyph[0].x, gh = glyph[0].y - glyph[1].y;
-  const auto [inLeft, inRight] = GlyphInkInsets(code);
+  const Ink g =
+      inks ? (*inks)[0] : GlyphInkModel(code, glyph[1].x - glyph[0].x, glyph[0].y - glyph[1].y);
+  const Ink n = inks ? (*inks)[1] : Ink{0, kInkFrom * height, width, kInkTo * height};
   const double ux = -cos, uy = -sin;
   constexpr double kNone = 1e300;
   double alongX = kNone, alongY = kNone;
   if (ux > 1e-9)
-    alongX = (glyph[0].x + (1 - inRight) * gw + pxX - at.x) / ux;
+    alongX = (glyph[0].x + g.right + pxX - at.x - n.left) / ux;
   else if (ux < -1e-9)
-    alongX = (at.x + width - glyph[0].x - inLeft * gw + pxX) / -ux;
+    alongX = (at.x + n.right - glyph[0].x - g.left + pxX) / -ux;
   if (uy > 1e-9)
-    alongY = (glyph[0].y - kInkFrom * gh + pxY - at.y + kInkTo * height) / uy;
+    alongY = (glyph[0].y - g.top + pxY - at.y + n.bottom) / uy;
   else if (uy < -1e-9)
-    alongY = (at.y - kInkFrom * height - glyph[0].y + kInkTo * gh + pxY) / -uy;
+    alongY = (at.y - n.top - glyph[0].y + g.bottom + pxY) / -uy;
   const double t = std::max(0.0, std::min(alongX, alongY));
   return {at.x + t * ux, at.y + t * uy};
 }
@@ -289,6 +306,7 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
   if (known == strokesOf_.end()) {
     LabelStrokes noted;
     strokes_ = &noted.strokes;
+    clearInks_ = &noted.clearInks;
     for (const LabelBox& b : Measured([&](auto* measured) { Label(l, measured); }))
       boxes.push_back(b);
     strokes_ = nullptr;
@@ -330,7 +348,8 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
         atMark = true;
         break;
       case LabelStroke::Clear:
-        at = ClearOfGlyph(at, cos, sin, PointCode(l.point), boxes.front(), s.x, s.y);
+        at = ClearOfGlyph(at, cos, sin, PointCode(l.point), boxes.front(), s.x, s.y,
+                          noted.clearInks);
         break;
     }
   at_ = at;

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <string_view>
 
 #include "RecordingCanvas.h"
@@ -30,6 +31,10 @@ class FontMeasuredCanvas : public RecordingCanvas {
     const QFontMetricsF metrics(QtCanvas::QtFont(font), &device_);
     const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     return {metrics.horizontalAdvance(q), metrics.lineSpacing()};
+  }
+  std::optional<Ink> MeasureInk(std::string_view text, const CanvasFont& font) const override {
+    const QFontMetricsF metrics(QtCanvas::QtFont(font), &device_);
+    return QtCanvas::InkOf(metrics, QString::fromUtf8(text.data(), qsizetype(text.size())));
   }
 
  private:

@@ -12,6 +12,8 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QString>
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/qt/QtCanvas.h"
@@ -94,6 +96,44 @@ TEST_F(GlyphFont, OneCharacterMeasuresAsItsShapedString) {
                          shaped.horizontalAdvance(QString::fromStdString(text)))
             << code << " at " << points;
       }
+    }
+}
+
+// The ink the canvas measures of a symbol or digit holds what it paints:
+// the pixels it inks a quarter or more lie within the measured box, but
+// for a pixel's rounding.
+TEST_F(GlyphFont, ATextsMeasuredInkIsWhereItIsPainted) {
+  ASSERT_NE(id_, -1);
+  std::vector<int> codes = SymbolCodes();
+  for (int code = '0'; code <= '9'; ++code) codes.push_back(code);
+  for (const double points : {6.9, 9.0, 11.0, 14.0})
+    for (const int code : codes) {
+      QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::transparent);
+      QPainter painter(&image);
+      QtCanvas canvas(painter, QRectF(0, 0, 64, 64));
+      canvas.SetFontName(GlyphFontFace);
+      canvas.SetFontSize(points);
+      canvas.SetCurrent({10.3, 20.6});
+      const std::string text = GlyphText(code);
+      canvas.Print(text);
+      painter.end();
+      const std::optional<Canvas::Ink> ink = canvas.TextInk(text);
+      ASSERT_TRUE(ink) << code;
+      int left = 64, top = 64, right = -1, bottom = -1;
+      for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+          if (qAlpha(image.pixel(x, y)) >= 64)
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x + 1),
+            bottom = std::max(bottom, y + 1);
+      if (right < 0) continue;  // strokes too thin to ink a quarter of a pixel
+      const QRectF painted(left, top, right - left, bottom - top);
+      const QRectF measured(QPointF(10.3 + ink->left, 20.6 + ink->top),
+                            QPointF(10.3 + ink->right, 20.6 + ink->bottom));
+      EXPECT_TRUE(measured
+                      .adjusted(-kPixelRounding, -kPixelRounding, kPixelRounding, kPixelRounding)
+                      .contains(painted))
+          << code << " at " << points;
     }
 }
 

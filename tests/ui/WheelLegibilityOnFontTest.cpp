@@ -19,6 +19,7 @@
 #include "../wheels/DualWheelLegibility.h"
 #include "../wheels/WheelLegibility.h"
 #include "FontMeasuredCanvas.h"
+#include "GlyphInkPixels.h"
 #include "commands/DualWheelCommands.h"
 #include "shell/OptionFiles.h"
 #include "shell/Startup.h"
@@ -236,6 +237,29 @@ TEST_F(WheelLegibilityOnFont, CrowdedCombinedBandsDealTheirLabelsFurtherAway) {
   test::ForRandomTransitPairs(
       DualWheelKind::TransitsVsNatal, switchedTransits,
       [&](int k, const WheelPaintInputs& in) { check("switched transits", k, in); }, true);
+}
+
+// Natal charts against transits whose combined wheels' glyphs, painted,
+// inked a pixel of their own labels' first digits: transit pair 0 at
+// 604x525, its red Sun on its "1"; pair 19 at 800x600, its Sun on its "2"
+// and Chiron on its "1".
+TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
+  const struct {
+    int pair;
+    DeviceSize size;
+  } cases[] = {{0, {604, 525}}, {19, {800, 600}}};
+  const std::array pairs{0, 19};
+  test::ForRandomTransitPairs(
+      DualWheelKind::TransitsVsNatal, pairs, [&](int k, const WheelPaintInputs& in) {
+        for (const auto& c : cases) {
+          if (c.pair != k) continue;
+          FontMeasuredCanvas canvas(c.size.width, c.size.height, 96);
+          PaintWheelWindow(canvas, in, StartScaleFor(c.size.width, c.size.height).value_or(300));
+          canvas.SetFontScale(1);  // the records hold the sizes drawn
+          EXPECT_FALSE(test::GlyphInkOnOwnLabels(canvas, in).overlap)
+              << "transits " << k << " at " << c.size.width << "x" << c.size.height;
+        }
+      });
 }
 
 // A label dealt round to the wheel's other side, where it lies more across
@@ -489,6 +513,18 @@ TEST_F(WheelLegibilityOnFont, TheTwoRingWheelsLabelsKeepClearOfThePrintedAspectG
   });
 }
 
+// The counts of a two-chart or ring wheel on the glyph font, with its glyphs
+// and their labels' next characters painted.
+test::DualLegibilityCounts CountAndPaint(const WheelPaintInputs& in, const test::PairSurface& s) {
+  FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
+  test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, s.printing);
+  const test::GlyphInkContact ink = test::GlyphInkOnOwnLabels(canvas, in);
+  c.inkPainted = 1;
+  c.inkOverlap = ink.overlap;
+  c.inkTouching = ink.touching;
+  return c;
+}
+
 // Over random charts, on the window and on paper; run by hand with
 // ORVANTA_LEGIBILITY_CHARTS=1000.
 TEST_F(WheelLegibilityOnFont, RandomChartCounts) {
@@ -506,7 +542,7 @@ TEST_F(WheelLegibilityOnFont, RandomPairCounts) {
   test::PrintRandomPairCounts(pairs, test::PairSurfaces(),
                               [](const WheelPaintInputs& in, const test::PairSurface& s) {
                                 FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
-                                return test::CountIllegibleTwoChart(in, canvas, s.printing);
+                                return CountAndPaint(in, s);
                               });
 }
 
@@ -515,11 +551,7 @@ TEST_F(WheelLegibilityOnFont, RandomOneChartRingCounts) {
   const char* env = std::getenv("ORVANTA_LEGIBILITY_CHARTS");
   const int charts = env ? std::atoi(env) : 0;
   if (charts == 0) GTEST_SKIP() << "set ORVANTA_LEGIBILITY_CHARTS";
-  test::PrintRandomOneChartRingCounts(charts,
-                                      [](const WheelPaintInputs& in, const test::PairSurface& s) {
-                                        FontMeasuredCanvas canvas(s.width, s.height, s.dpi);
-                                        return test::CountIllegibleTwoChart(in, canvas, s.printing);
-                                      });
+  test::PrintRandomOneChartRingCounts(charts, CountAndPaint);
 }
 
 // The rings on the glyph font's own measures: the two-ring wheel of two

@@ -34,11 +34,18 @@ struct DualLegibilityCounts {
   int aspectOnGlyph = 0;
   int glyphOnOwnLabel = 0;
   int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph + glyphOnOwnLabel; }
+  // Apart, where the wheels are painted into pixels (`inkPainted` of
+  // them): those where a glyph's pixel is also one of the character of its
+  // own label beside it, and those with no clear pixel between the two.
+  int inkPainted = 0, inkOverlap = 0, inkTouching = 0;
   DualLegibilityCounts& operator+=(const DualLegibilityCounts& o) {
     counts += o.counts;
     outsideWindow += o.outsideWindow;
     aspectOnGlyph += o.aspectOnGlyph;
     glyphOnOwnLabel += o.glyphOnOwnLabel;
+    inkPainted += o.inkPainted;
+    inkOverlap += o.inkOverlap;
+    inkTouching += o.inkTouching;
     return *this;
   }
 };
@@ -198,15 +205,22 @@ inline std::pair<double, double> InkInsets(std::string_view text) {
 // Whether the inks of a glyph's box `g` and a character's box `c` of its
 // own label, texts `gText` and `cText`, leave no clear pixel between them
 // (`pxX` and `pxY` a pixel's width and height): apart along neither the row
-// nor the column by a pixel.
+// nor the column by a pixel. The inks are `gInk` and `cInk` where the
+// surface measures them, else as the glyph font's outlines have them.
 inline bool GlyphTouchesCharacter(const TextBox& g, std::string_view gText, const TextBox& c,
-                                  std::string_view cText, double pxX, double pxY) {
-  const auto ink = [](const TextBox& b, std::string_view text) {
+                                  std::string_view cText, double pxX, double pxY,
+                                  const std::optional<Canvas::Ink>& gInk = std::nullopt,
+                                  const std::optional<Canvas::Ink>& cInk = std::nullopt) {
+  const auto ink = [](const TextBox& b, std::string_view text,
+                      const std::optional<Canvas::Ink>& measured) {
+    if (measured)
+      return TextBox{b.left + measured->left, b.top - measured->top, b.left + measured->right,
+                     b.top - measured->bottom};
     const double h = b.top - b.bottom, w = b.right - b.left;
     const auto [left, right] = InkInsets(text);
     return TextBox{b.left + left * w, b.top - 0.1 * h, b.right - right * w, b.top - 0.72 * h};
   };
-  const TextBox a = ink(g, gText), b = ink(c, cText);
+  const TextBox a = ink(g, gText, gInk), b = ink(c, cText, cInk);
   const double gapX = std::max(a.left - b.right, b.left - a.right);
   const double gapY = std::max(a.bottom - b.top, b.bottom - a.top);
   return gapX < pxX - 1e-9 && gapY < pxY - 1e-9;
@@ -365,9 +379,20 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
         own.emplace_back(l.boxes[c], texts[l.texts[c]].text);
     }
     const std::string& glyph = texts[l.texts[0]].text;
-    for (const auto& [c, text] : own)
+    // A band's characters as the surface measures their ink, as the fit
+    // keeps them clear; a ring's as the glyph font's outlines have it.
+    // (`c` the label's c-th text, its glyph the 0th).
+    const auto inkOf = [&](std::size_t c) -> std::optional<Canvas::Ink> {
+      if (twoRing) return std::nullopt;
+      BoxOf(canvas, texts[l.texts[c]]);  // its font
+      return canvas.TextInk(texts[l.texts[c]].text);
+    };
+    const std::optional<Canvas::Ink> glyphInk = inkOf(0);
+    for (std::size_t o = 0; o < own.size(); ++o) {
+      const auto& [c, text] = own[o];
       if (GlyphOnCharacter(l.boxes.front(), c) ||
-          (!printing && GlyphTouchesCharacter(l.boxes.front(), glyph, c, text, pxX, pxY))) {
+          (!printing && GlyphTouchesCharacter(l.boxes.front(), glyph, c, text, pxX, pxY, glyphInk,
+                                              inkOf(o + 1)))) {
         ++out.glyphOnOwnLabel;
         if (verbose)
           std::printf(
@@ -376,6 +401,7 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
               l.boxes[0].bottom, text.c_str(), c.left, c.top, c.right, c.bottom);
         break;
       }
+    }
   }
   // One label's characters among another's: a character of one reaching
   // into the room between two successive characters of the other (its
@@ -618,6 +644,40 @@ inline std::vector<int> BackwardDegrees(RecordingCanvas& canvas) {
   return backward;
 }
 
+// The text records of each point label painted on `canvas`, the prepared
+// wheel `in`'s: its glyph's, and the one of its own characters beside it
+// (the nearest, its degrees' or minutes' first digit or its retrograde
+// mark) or a ring label's whole text.
+inline std::vector<std::pair<CanvasRecord, CanvasRecord>> GlyphsBesideTheirLabels(
+    RecordingCanvas& canvas, const WheelPaintInputs& in) {
+  using namespace dual_detail;
+  const WheelRequest& r = *in.request;
+  const bool twoRing = r.DualWheelShown == 1 || (r.WheelKind == 1 && r.DeclinationSingleWheel != 0);
+  const bool helio = r.HelioWheel == 1;
+  const auto texts = canvas.Texts();
+  // Past the fixed texts before the points, as the counts find them.
+  std::size_t k = twoRing ? 0 : std::min<std::size_t>(75, texts.size());
+  while (k < texts.size() && PointOf(texts[k].text, helio) == 0) ++k;
+  std::vector<std::pair<CanvasRecord, CanvasRecord>> out;
+  while (k < texts.size() && PointOf(texts[k].text, helio) != 0) {
+    const std::size_t glyph = k++;
+    std::size_t end = std::min(texts.size(), k + (twoRing ? 1 : 5));
+    if (!twoRing && end < texts.size() && texts[end].text == GlyphText(GlyphCode::RetrogradeMark))
+      ++end;
+    const TextBox g = BoxOf(canvas, texts[glyph]);
+    std::size_t beside = k;
+    double nearest = 1e300;
+    for (; k < end; ++k) {
+      const TextBox c = BoxOf(canvas, texts[k]);
+      const double d =
+          std::hypot(c.left + c.right - g.left - g.right, c.top + c.bottom - g.top - g.bottom);
+      if (d < nearest) nearest = d, beside = k;
+    }
+    if (beside < end) out.emplace_back(texts[glyph], texts[beside]);
+  }
+  return out;
+}
+
 // The counts as one line.
 inline std::string DualCountsText(const DualLegibilityCounts& d) {
   return d.counts.Text() + ", window " + std::to_string(d.outsideWindow) + ", aspects on labels " +
@@ -747,6 +807,15 @@ inline std::vector<PairSurface> PairSurfaces() {
   return all;
 }
 
+// The painted wheels' lines of `sum`, where they were painted.
+inline void PrintPaintedInk(const DualLegibilityCounts& sum) {
+  if (sum.inkPainted == 0) return;
+  std::printf("  painted, a glyph's pixel on its label's next character: %d of %d\n",
+              sum.inkOverlap, sum.inkPainted);
+  std::printf("  painted, no clear pixel between them: %d of %d\n", sum.inkTouching,
+              sum.inkPainted);
+}
+
 // Prints the sums of the counts over `pairs` random pairs on each of
 // `surfaces`, combined and two-ring; then over as many random natal charts
 // against transits, combined, after Switch and two-ring.
@@ -781,6 +850,7 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
                                                    : "combined",
                     transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
                     s.dpi, clean, pairs, DualCountsText(sum).c_str());
+        PrintPaintedInk(sum);
       }
 }
 
@@ -822,6 +892,7 @@ inline void PrintRandomOneChartRingCounts(int charts, const CountPairOn& count) 
       std::printf("%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n", kindName,
                   s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, charts,
                   DualCountsText(sum).c_str());
+      PrintPaintedInk(sum);
     }
 }
 

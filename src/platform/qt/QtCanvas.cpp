@@ -122,7 +122,7 @@ void QtCanvas::DoText(UserPoint topLeft, std::string_view text, const CanvasFont
   ClearUpperHalves();
 }
 
-Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
+const QFontMetricsF& QtCanvas::Metrics(const CanvasFont& font) const {
   const auto kept = std::find_if(measuring_.begin(), measuring_.end(), [&](const auto& m) {
     return m && m->first.points == font.points && m->first.bold == font.bold &&
            m->first.family == font.family;
@@ -132,7 +132,11 @@ Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& 
     measuring.emplace(font, QFontMetricsF(QtFont(font), painter_.device()));
     oldestMeasuring_ = (oldestMeasuring_ + 1) % measuring_.size();
   }
-  const QFontMetricsF& metrics = measuring->second;
+  return measuring->second;
+}
+
+Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& font) const {
+  const QFontMetricsF& metrics = Metrics(font);
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // The full line height, leading included: the glyph font's ascent and
   // descent span exactly one em, so characters stepped by height() touch.
@@ -143,6 +147,24 @@ Canvas::TextSize QtCanvas::MeasureText(std::string_view text, const CanvasFont& 
       metrics.lineSpacing()};
   ClearUpperHalves();
   return size;
+}
+
+std::optional<Canvas::Ink> QtCanvas::MeasureInk(std::string_view text,
+                                                const CanvasFont& font) const {
+  const std::optional<Ink> ink =
+      InkOf(Metrics(font), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  ClearUpperHalves();
+  return ink;
+}
+
+std::optional<Canvas::Ink> QtCanvas::InkOf(const QFontMetricsF& metrics, const QString& text) {
+  // From the outlines at the size drawn, hinted as drawn; the baseline
+  // stands where DoText puts it.
+  const QRectF ink =
+      text.size() == 1 ? metrics.boundingRect(text.front()) : metrics.tightBoundingRect(text);
+  if (ink.isEmpty()) return std::nullopt;
+  const double baseline = metrics.leading() / 2 + metrics.ascent();
+  return Ink{ink.left(), baseline + ink.top(), ink.right(), baseline + ink.bottom()};
 }
 
 }  // namespace orv

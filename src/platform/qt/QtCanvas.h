@@ -29,6 +29,9 @@ class QtCanvas final : public Canvas {
   // The QFont a canvas font becomes; a family the system lacks gives way to
   // a serif face.
   static QFont QtFont(const CanvasFont& font);
+  // The ink of `text` drawn as this canvas draws it with `metrics`, in
+  // device units from its top-left corner.
+  static std::optional<Ink> InkOf(const QFontMetricsF& metrics, const QString& text);
 
  protected:
   void DoClear(Rgb back) override;
@@ -38,9 +41,11 @@ class QtCanvas final : public Canvas {
                 double widthPx) override;
   void DoText(UserPoint topLeft, std::string_view text, const CanvasFont& font, Rgb color) override;
   TextSize MeasureText(std::string_view text, const CanvasFont& font) const override;
+  std::optional<Ink> MeasureInk(std::string_view text, const CanvasFont& font) const override;
 
  private:
   QPointF Device(UserPoint p) const;
+  const QFontMetricsF& Metrics(const CanvasFont& font) const;
   void SetPen(Rgb color, double widthPx);
 
   QPainter& painter_;
