@@ -35,8 +35,10 @@ struct DualLegibilityCounts {
   int glyphOnOwnLabel = 0;
   // Printed apart, not part of being clean: labels dealt two or more houses
   // (on the two-ring wheel, sectors) from their points' own, and pairs of
-  // leader lines that cross each other.
-  int dealtAway = 0, leadersCrossing = 0;
+  // leader lines that cross each other. And, for the tests that pin how a
+  // crowded wheel deals, the houses of a band (sectors of a ring) whose
+  // labels all stand in others.
+  int dealtAway = 0, leadersCrossing = 0, emptied = 0;
   int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph + glyphOnOwnLabel; }
   DualLegibilityCounts& operator+=(const DualLegibilityCounts& o) {
     counts += o.counts;
@@ -45,6 +47,7 @@ struct DualLegibilityCounts {
     glyphOnOwnLabel += o.glyphOnOwnLabel;
     dealtAway += o.dealtAway;
     leadersCrossing += o.leadersCrossing;
+    emptied += o.emptied;
     return *this;
   }
 };
@@ -575,24 +578,30 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
       }
     }
   }
-  // A label dealt two houses or more from its point's, where a reader no
-  // longer looks for it: its glyph's middle in a sector beyond the next.
+  // A label out of its point's house, its glyph's middle in another
+  // sector; two houses or more from it, where a reader no longer looks.
+  std::array<std::array<int, 13>, 3> own{}, away{};
   for (std::size_t a = fixed; a < pointsEnd; ++a) {
     const Label& l = labels[a];
     const TextBox& g = l.boxes.front();
     const double at = direction((g.left + g.right) / 2, (g.top + g.bottom) / 2);
-    const int own = houseOf(l.chart, l.point);
-    for (int h = 1; h <= 12 && own > 0; ++h) {
+    const int home = houseOf(l.chart, l.point);
+    for (int h = 1; h <= 12 && home > 0; ++h) {
       const double start = spokeDirection(180.0 + 30 * (h - 1));
       if (Norm360(at - start) > Norm360(spokeDirection(180.0 + 30 * h) - start)) continue;
-      const int apart = (h - own + 12) % 12;
+      const int apart = (h - home + 12) % 12;
+      ++own[std::size_t(l.chart)][std::size_t(home)];
+      away[std::size_t(l.chart)][std::size_t(home)] += apart != 0;
       if (std::min(apart, 12 - apart) >= 2) {
         ++out.dealtAway;
-        if (verbose) std::printf("dealt %d.%d from house %d to %d\n", l.chart, l.point, own, h);
+        if (verbose) std::printf("dealt %d.%d from house %d to %d\n", l.chart, l.point, home, h);
       }
       break;
     }
   }
+  for (std::size_t chart = 1; chart <= 2; ++chart)
+    for (std::size_t h = 1; h <= 12; ++h)
+      out.emptied += own[chart][h] > 0 && away[chart][h] == own[chart][h];
   // Leader lines crossing each other: the lines among the labels, after
   // the frame (which ends with the combined wheel's house numbers and with
   // the ring's circle), each leader's pieces drawn end to end.
