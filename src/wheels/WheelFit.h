@@ -118,9 +118,9 @@ constexpr double kRimRadius = 217, kInnerRadius = 120;
 // between them, the second's inside it, down to the house numbers' ring.
 constexpr double kBandsRadius = 138, kHouseNumbersRadius = 62;
 // How many passes at their least size a row that must fit is moved along
-// its house before it counts as not fitting: a third has made about one
-// row in three thousand fit, and its band is then dealt another way.
-constexpr int kPassesAtLeast = 2;
+// its house before it counts as not fitting: with two, a row the third
+// would have fitted sends its labels into other houses, some two away.
+constexpr int kPassesAtLeast = 3;
 // The squeeze below which a row placed once at its least size counts as
 // not fitting at once: it needs two fifths more room than its house has,
 // which moving its labels along has made up for a row in ten thousand.

@@ -175,10 +175,11 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
       };
       // The cheapest dealing, by the least each block not yet fitted could
       // cost: as if it fitted at full size. A block is dealt only where
-      // those before it from the same label fit, and not where its labels
-      // but its first are known not to: a house that cannot hold some
-      // labels holds no more. Dealt from house `start` on: the costs up to
-      // it stand, no block before it fitted since.
+      // those before it from the same label fit, for a house that cannot
+      // hold some labels holds no more. That its labels but its first do
+      // not fit there rules it out no sooner: with the first among them,
+      // they may. Dealt from house `start` on: the costs up to it stand, no
+      // block before it fitted since.
       const auto deal = [&](int start) {
         for (std::size_t h = std::size_t(start) + 1; h <= 12; ++h)
           std::fill(cost[h].begin(), cost[h].end(), kNone);
@@ -202,8 +203,6 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
               if (e > b) {
                 const SpreadFit* f = known[e - b];
                 if (f && f->size == 0) break;
-                if (!f && b + 1 < e)
-                  if (const SpreadFit* g = knownFits(h, b + 1)[e - b - 1]; g && g->size == 0) break;
                 // Of dealings as good, that with the larger labels.
                 c -= 0.01 * (f ? f->size : 1.0) * double(e - b) / double(n);
               }

@@ -262,6 +262,42 @@ TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
       });
 }
 
+// Crowded wheels whose labels were once dealt further than they need be,
+// each at the window size it was seen at: every label within a house (on
+// the two-ring wheel, a sector) of its point's own, and no house left with
+// none of its own labels but where it must be. After Switch, natal chart 349 against transits
+// keeps Saturn, the Earth and Venus in their house below the 21 Sagittarius
+// cusp; random pair 175 keeps Venus in its house rather than leave it
+// empty; random pair 29 keeps its inner band's labels a house from home at
+// most.
+TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust) {
+  const struct {
+    bool transits;
+    int k;
+    DualWheelKind kind;
+    bool switched;
+    DeviceSize size;
+    int emptied;  // houses whose labels all stand in others
+  } wheels[] = {{true, 349, DualWheelKind::TransitsVsNatal, true, {800, 600}, 0},
+                {false, 175, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
+                {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1}};
+  for (const auto& w : wheels) {
+    const auto check = [&](int k, const WheelPaintInputs& in) {
+      FontMeasuredCanvas canvas(w.size.width, w.size.height, 96);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      const std::string what = std::string(w.transits ? "transits " : "pair ") + std::to_string(k) +
+                               (w.switched ? " switched" : "");
+      EXPECT_EQ(c.dealtAway, 0) << what;
+      EXPECT_EQ(c.emptied, w.emptied) << what;
+    };
+    const std::array only{w.k};
+    if (w.transits)
+      test::ForRandomTransitPairs(w.kind, only, check, w.switched);
+    else
+      ForRandomPairs(w.kind, only, check);
+  }
+}
+
 // A label dealt round to the wheel's other side, where it lies more across
 // than up and down, reads its degrees left to right as the labels there do:
 // random pairs 69 and 639, whose crowded 4th houses deal labels round to

@@ -33,6 +33,12 @@ struct DualLegibilityCounts {
   int outsideWindow = 0;
   int aspectOnGlyph = 0;
   int glyphOnOwnLabel = 0;
+  // Printed apart, not part of being clean: labels dealt two or more houses
+  // (on the two-ring wheel, sectors) from their points' own, and pairs of
+  // leader lines that cross each other. And, for the tests that pin how a
+  // crowded wheel deals, the houses of a band (sectors of a ring) whose
+  // labels all stand in others.
+  int dealtAway = 0, leadersCrossing = 0, emptied = 0;
   int Total() const { return counts.Total() + outsideWindow + aspectOnGlyph + glyphOnOwnLabel; }
   // Apart, where the wheels are painted into pixels (`inkPainted` of
   // them): those where a glyph's pixel is also one of the character of its
@@ -46,6 +52,9 @@ struct DualLegibilityCounts {
     inkPainted += o.inkPainted;
     inkOverlap += o.inkOverlap;
     inkTouching += o.inkTouching;
+    dealtAway += o.dealtAway;
+    leadersCrossing += o.leadersCrossing;
+    emptied += o.emptied;
     return *this;
   }
 };
@@ -224,6 +233,16 @@ inline bool GlyphTouchesCharacter(const TextBox& g, std::string_view gText, cons
   const double gapX = std::max(a.left - b.right, b.left - a.right);
   const double gapY = std::max(a.bottom - b.top, b.bottom - a.top);
   return gapX < pxX - 1e-9 && gapY < pxY - 1e-9;
+}
+
+// Whether the segments from `p` to `q` and from `u` to `v` cross, each
+// passing strictly through the other.
+inline bool SegmentsCross(UserPoint p, UserPoint q, UserPoint u, UserPoint v) {
+  const auto side = [](UserPoint a, UserPoint b, UserPoint c) {
+    const double s = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    return s > 1e-9 ? 1 : s < -1e-9 ? -1 : 0;
+  };
+  return side(p, q, u) * side(p, q, v) < 0 && side(u, v, p) * side(u, v, q) < 0;
 }
 
 inline bool Shown(const std::string& enabled, int p) {
@@ -585,6 +604,65 @@ inline DualLegibilityCounts CountIllegibleTwoChart(const WheelPaintInputs& in,
       }
     }
   }
+  // A label out of its point's house, its glyph's middle in another
+  // sector; two houses or more from it, where a reader no longer looks.
+  std::array<std::array<int, 13>, 3> own{}, away{};
+  for (std::size_t a = fixed; a < pointsEnd; ++a) {
+    const Label& l = labels[a];
+    const TextBox& g = l.boxes.front();
+    const double at = direction((g.left + g.right) / 2, (g.top + g.bottom) / 2);
+    const int home = houseOf(l.chart, l.point);
+    for (int h = 1; h <= 12 && home > 0; ++h) {
+      const double start = spokeDirection(180.0 + 30 * (h - 1));
+      if (Norm360(at - start) > Norm360(spokeDirection(180.0 + 30 * h) - start)) continue;
+      const int apart = (h - home + 12) % 12;
+      ++own[std::size_t(l.chart)][std::size_t(home)];
+      away[std::size_t(l.chart)][std::size_t(home)] += apart != 0;
+      if (std::min(apart, 12 - apart) >= 2) {
+        ++out.dealtAway;
+        if (verbose) std::printf("dealt %d.%d from house %d to %d\n", l.chart, l.point, home, h);
+      }
+      break;
+    }
+  }
+  for (std::size_t chart = 1; chart <= 2; ++chart)
+    for (std::size_t h = 1; h <= 12; ++h)
+      out.emptied += own[chart][h] > 0 && away[chart][h] == own[chart][h];
+  // Leader lines crossing each other: the lines among the labels, after
+  // the frame (which ends with the combined wheel's house numbers and with
+  // the ring's circle), each leader's pieces drawn end to end.
+  if (pointsEnd > fixed) {
+    const std::size_t labelTextsEnd = labels[pointsEnd - 1].texts.back() + 1;
+    const auto& records = canvas.Records();
+    const auto frameEnd = twoRing ? CanvasRecord::Kind::Circle : CanvasRecord::Kind::Text;
+    std::vector<std::vector<std::array<UserPoint, 2>>> leaders;
+    std::size_t r = 0, textsSeen = 0;
+    while (r < records.size() && records[r].kind != frameEnd) ++r;
+    for (bool joined = false; r < records.size() && textsSeen < labelTextsEnd; ++r) {
+      const CanvasRecord& rec = records[r];
+      const UserPoint from{rec.a.x, rec.a.y * squash}, to{rec.b.x, rec.b.y * squash};
+      if (rec.kind == CanvasRecord::Kind::Line) {
+        if (!joined || leaders.back().back()[1].x != from.x || leaders.back().back()[1].y != from.y)
+          leaders.emplace_back();
+        leaders.back().push_back({from, to});
+      }
+      joined = rec.kind == CanvasRecord::Kind::Line;
+      textsSeen += rec.kind == CanvasRecord::Kind::Text;
+    }
+    for (std::size_t i = 0; i < leaders.size(); ++i)
+      for (std::size_t j = i + 1; j < leaders.size(); ++j) {
+        bool crossed = false;
+        for (const auto& x : leaders[i])
+          for (const auto& y : leaders[j])
+            crossed = crossed || SegmentsCross(x[0], x[1], y[0], y[1]);
+        if (crossed) {
+          ++out.leadersCrossing;
+          if (verbose)
+            std::printf("leaders cross (%.1f %.1f) (%.1f %.1f)\n", leaders[i][0][0].x,
+                        leaders[i][0][0].y, leaders[j][0][0].x, leaders[j][0][0].y);
+        }
+      }
+  }
   for (int chart = 1; chart <= (oneChartRing ? 1 : 2); ++chart) {
     const bool innerFirst = (chart == 1) != exchanged;
     const bool hasChiron = innerFirst ? r.HasChiron : r.OuterHasChiron;
@@ -683,6 +761,12 @@ inline std::string DualCountsText(const DualLegibilityCounts& d) {
   return d.counts.Text() + ", window " + std::to_string(d.outsideWindow) + ", aspects on labels " +
          std::to_string(d.aspectOnGlyph) + ", glyphs on their labels " +
          std::to_string(d.glyphOnOwnLabel);
+}
+
+// The counts printed apart, as one line.
+inline std::string DealtCountsText(const DualLegibilityCounts& d) {
+  return "labels two houses from their points " + std::to_string(d.dealtAway) +
+         ", leaders crossing " + std::to_string(d.leadersCrossing);
 }
 
 // A surface the two-chart counts are taken on: the window's wheel area or
@@ -844,13 +928,16 @@ inline void PrintRandomPairCounts(int pairs, const std::vector<PairSurface>& sur
           if (c.Total() + c.counts.unreadable > 0 && std::getenv("ORVANTA_LEGIBILITY_VERBOSE"))
             std::printf("%s %d\n", transits ? "transits" : "pair", k);
         }
-        std::printf("%s%s %s %.0fx%.0f %.0f dpi: %d of %d clean; %s\n",
-                    kind == DualWheelKind::Display ? "two-ring"
-                    : switched                     ? "switched"
-                                                   : "combined",
-                    transits ? " transits" : "", s.printing ? "page" : "window", s.width, s.height,
+        const std::string where = std::string(kind == DualWheelKind::Display ? "two-ring"
+                                              : switched                     ? "switched"
+                                                                             : "combined") +
+                                  (transits ? " transits" : "") +
+                                  (s.printing ? " page " : " window ");
+        std::printf("%s%.0fx%.0f %.0f dpi: %d of %d clean; %s\n", where.c_str(), s.width, s.height,
                     s.dpi, clean, pairs, DualCountsText(sum).c_str());
         PrintPaintedInk(sum);
+        std::printf("%s%.0fx%.0f %.0f dpi, dealt: %s\n", where.c_str(), s.width, s.height, s.dpi,
+                    DealtCountsText(sum).c_str());
       }
 }
 
@@ -893,6 +980,8 @@ inline void PrintRandomOneChartRingCounts(int charts, const CountPairOn& count) 
                   s.printing ? "page" : "window", s.width, s.height, s.dpi, clean, charts,
                   DualCountsText(sum).c_str());
       PrintPaintedInk(sum);
+      std::printf("%s %s %.0fx%.0f %.0f dpi, dealt: %s\n", kindName, s.printing ? "page" : "window",
+                  s.width, s.height, s.dpi, DealtCountsText(sum).c_str());
     }
 }
 
