@@ -322,6 +322,9 @@ class WheelFit {
   // and the share of its sizes.
   struct RingSpot {
     double rho = WheelRadius + 5, factor = 1;
+    // The text without the clear pixel (on paper a dot) from its glyph's
+    // ink: the sector holds its labels only so.
+    bool snug = false;
   };
 
   // The wheel's parts, planned (WheelFitPlan.cpp).
@@ -348,7 +351,7 @@ class WheelFit {
   void MeasureCells();
   void Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>* measured);
   void RingLabel(int code, bool secondChart, const std::string& text, double a, int houseCount,
-                 double rho, double factor, std::vector<std::array<UserPoint, 2>>* measured);
+                 const RingSpot& spot, std::vector<std::array<UserPoint, 2>>* measured);
   void DualLabelAt(const DualLabel& l, const RingSpot& spot,
                    std::vector<std::array<UserPoint, 2>>* measured);
   // Ink as the surface measures it, in user units from a text's top-left
@@ -412,6 +415,8 @@ class WheelFit {
   // (WheelFitRing.cpp).
   std::vector<RingSpot> FitRing(DualPlacement& placed, double least = kSmallestLabel,
                                 bool lend = false);
+  std::vector<RingSpot> FitRingOnce(DualPlacement& placed, double least, bool lend);
+  int RingLentFar(const std::vector<DualLabel>& labels) const;
   void ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& members,
                    std::vector<DualLabel>& labels, std::vector<RingSpot>& spots);
   bool MeetsGrid(const std::vector<std::array<UserPoint, 2>>& boxes) const;
@@ -419,6 +424,9 @@ class WheelFit {
   bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,
                  std::vector<RingSpot>& spots, double least,
                  const std::vector<std::size_t>& firstRow = {}, bool clearOfGrid = false);
+  bool FitSectorAs(int house, const std::vector<std::size_t>& members,
+                   std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
+                   const std::vector<std::size_t>& firstRow, bool clearOfGrid, bool snug);
   std::array<UserPoint, 2> RingSignBox(int house, const std::array<UserPoint, 13>& signs);
   bool LendRing(int house, const std::array<std::vector<std::size_t>, 13>& members,
                 std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
@@ -690,12 +698,14 @@ class WheelFit {
     bool retrograde;
     int houseCount;
     double rho, factor;
+    bool snug;
     bool operator==(const RingShape&) const = default;
   };
   struct RingShapeHash {
     std::size_t operator()(const RingShape& s) const {
       std::uint64_t h =
-          std::uint64_t(s.entry * 2 + s.retrograde) * 64 + std::uint64_t(s.houseCount);
+          (std::uint64_t(s.entry * 2 + s.retrograde) * 64 + std::uint64_t(s.houseCount)) * 2 +
+          s.snug;
       for (const double d : {s.value, s.angle, s.rho, s.factor}) h = MixedIn(h, d);
       return std::size_t(h);
     }
@@ -707,7 +717,7 @@ class WheelFit {
   };
   const std::vector<Box>& RingBoxes(const DualLabel& l, const RingSpot& spot) {
     const auto [known, fresh] = ringShapes_.TryEmplace(
-        {l.entry, l.value, l.angle, l.retrograde, l.houseCount, spot.rho, spot.factor});
+        {l.entry, l.value, l.angle, l.retrograde, l.houseCount, spot.rho, spot.factor, spot.snug});
     RingMeasures& measures = known->second;
     if (fresh) {
       DualLabelAt(l, spot, &measures.boxes);
@@ -797,6 +807,20 @@ class WheelFit {
   // order; and the sector each sector lent to on either side (0: none).
   std::array<std::array<std::vector<std::size_t>, 2>, 13> ringGuests_;
   std::array<std::array<int, 2>, 13> ringHostOf_{};
+  // Whether a sector that cannot hold its labels with their texts a pixel
+  // clear of their glyphs tries them touching (`RingSpot::snug`).
+  bool ringSnug_ = false;
+  // The sectors fitted during one `FitRing`, which tries the same sector
+  // with the same labels many times over: by house, labels (with their
+  // angles), `least`, the first row's labels, clear of the grid, snug;
+  // whether they fit, and their angles and spots.
+  using SectorFitKey = std::tuple<int, std::vector<std::size_t>, std::vector<double>, double,
+                                  std::vector<std::size_t>, bool, bool>;
+  struct SectorFit {
+    bool fits;
+    std::vector<std::pair<double, RingSpot>> placed;
+  };
+  std::map<SectorFitKey, SectorFit> sectorFits_;
   // On paper, the box the aspect grid covers at its lowest place.
   std::optional<Box> gridBox_;
   // The boxes measured last: top-left and bottom-right.

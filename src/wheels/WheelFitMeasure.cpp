@@ -203,8 +203,9 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
 // cell further out, both in chart 1's light blue or chart 2's light red;
 // on paper chart 1 in bold. `factor` scales its sizes (a crowded sector).
 void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, double a,
-                         int houseCount, double rho, double factor,
+                         int houseCount, const RingSpot& spot,
                          std::vector<std::array<UserPoint, 2>>* measured) {
+  const double rho = spot.rho, factor = spot.factor;
   const double rad = a * std::numbers::pi / 180;
   const double c = std::cos(rad), s = std::sin(rad);
   const Rgb ink = QBColor(secondChart ? kLabelRed : kLabelBlue);
@@ -244,10 +245,11 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
   // the glyph's line, it moves as much less as its ink is further from the
   // glyph's, so that a label moved along the ring changes shape smoothly.
   // The texts keep a clear pixel (on paper a dot) from the glyph's own ink,
-  // either side of it; on a screen as if it were a pixel larger all round.
+  // either side of it; on a screen as if it were a pixel larger all round;
+  // none where the sector holds its labels only so (`snug`).
   const auto [inLeft, inRight] = GlyphInkInsets(code);
-  const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
-  const double pxY = o_.printing ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserY());
+  const double pxX = spot.snug ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserX());
+  const double pxY = o_.printing || spot.snug ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserY());
   const double height = surface_.TextHeight(text);
   const double boxes = std::min(at.y, glyph.y) - std::max(at.y - height, glyph.y - glyphHeight);
   const double inks = std::min(at.y - kInkFrom * height, glyph.y - kInkFrom * glyphHeight + pxY) -
@@ -293,8 +295,8 @@ UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code,
 void WheelFit::DualLabelAt(const DualLabel& l, const RingSpot& spot,
                            std::vector<std::array<UserPoint, 2>>* measured) {
   RingLabel(PointCode(l.point()), l.secondChart(),
-            DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle, l.houseCount, spot.rho,
-            spot.factor, measured);
+            DualDegreeText(l.value, l.retrograde, MagnitudeRing()), l.angle, l.houseCount, spot,
+            measured);
 }
 
 // A label's boxes: measured the first time its key comes, else its

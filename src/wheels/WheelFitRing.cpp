@@ -24,6 +24,46 @@ namespace orv::wheelfit {
 // last to the sectors either side (`LendRing`). The labels' angles move with
 // them, so that the aspect lines end beside their labels.
 std::vector<WheelFit::RingSpot> WheelFit::FitRing(DualPlacement& placed, double least, bool lend) {
+  ringSnug_ = false;
+  sectorFits_.clear();
+  const std::vector<DualLabel> given = placed.labels;
+  std::vector<RingSpot> spots = FitRingOnce(placed, least, lend);
+  // Where labels go further than the sector beside their own, the
+  // sectors that hold theirs only without the clear pixel (on paper a dot)
+  // between glyph and text give it up, their inks still apart, if fewer
+  // labels then go so far.
+  const int far = RingLentFar(placed.labels);
+  if (far == 0) return spots;
+  const std::vector<DualLabel> clear = placed.labels;
+  const auto leaders = ringLeaders_;
+  const auto guests = ringGuests_;
+  const auto hosts = ringHostOf_;
+  placed.labels = given;
+  ringSnug_ = true;
+  std::vector<RingSpot> snug = FitRingOnce(placed, least, lend);
+  ringSnug_ = false;
+  if (RingLentFar(placed.labels) < far) return snug;
+  placed.labels = clear;
+  ringLeaders_ = leaders;
+  ringGuests_ = guests;
+  ringHostOf_ = hosts;
+  return spots;
+}
+
+// How many labels are lent further than the sector beside their own.
+int WheelFit::RingLentFar(const std::vector<DualLabel>& labels) const {
+  int far = 0;
+  for (int house = 1; house <= 12; ++house)
+    for (const auto& guests : ringGuests_[std::size_t(house)])
+      for (const std::size_t k : guests) {
+        const int apart = (house - labels[k].house + 12) % 12;
+        far += std::min(apart, 12 - apart) >= 2;
+      }
+  return far;
+}
+
+std::vector<WheelFit::RingSpot> WheelFit::FitRingOnce(DualPlacement& placed, double least,
+                                                      bool lend) {
   std::vector<DualLabel>& labels = placed.labels;
   std::vector<RingSpot> spots(labels.size());
   ringLeaders_.clear();
@@ -175,10 +215,39 @@ HouseSector WheelFit::RingSector(int house) const {
 // The labels `members` (in zodiac order) fitted into the sector of
 // `house`, as `FitRing` says; those of `firstRow` (lent ones, whose
 // leader lines run in below the first row) never in the second. False
-// when they overlap even at `least`.
+// when they overlap even at `least`. With `ringSnug_`, one that holds
+// them only with their texts touching their glyphs has them so.
 bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
                          std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least,
                          const std::vector<std::size_t>& firstRow, bool clearOfGrid) {
+  const auto fit = [&](bool snug) {
+    std::vector<double> angles;
+    for (const std::size_t k : members) angles.push_back(labels[k].angle);
+    auto [known, fresh] = sectorFits_.try_emplace(
+        SectorFitKey{house, members, angles, least, firstRow, clearOfGrid, snug});
+    SectorFit& f = known->second;
+    if (fresh) {
+      f.fits = FitSectorAs(house, members, labels, spots, least, firstRow, clearOfGrid, snug);
+      for (const std::size_t k : members) f.placed.emplace_back(labels[k].angle, spots[k]);
+    } else {
+      for (std::size_t j = 0; j < members.size(); ++j)
+        std::tie(labels[members[j]].angle, spots[members[j]]) = f.placed[j];
+    }
+    return f.fits;
+  };
+  if (fit(false)) return true;
+  if (!ringSnug_) return false;
+  std::vector<std::pair<double, RingSpot>> kept;
+  for (const std::size_t k : members) kept.emplace_back(labels[k].angle, spots[k]);
+  if (fit(true)) return true;
+  for (std::size_t j = 0; j < members.size(); ++j)
+    std::tie(labels[members[j]].angle, spots[members[j]]) = kept[j];
+  return false;
+}
+bool WheelFit::FitSectorAs(int house, const std::vector<std::size_t>& members,
+                           std::vector<DualLabel>& labels, std::vector<RingSpot>& spots,
+                           double least, const std::vector<std::size_t>& firstRow,
+                           bool clearOfGrid, bool snug) {
   if (members.empty()) return true;
   if (ringShapes_.Size() > kKeptShapes) ringShapes_.Clear();
   const auto signs = RingSignPositions();
@@ -204,7 +273,7 @@ bool WheelFit::FitSector(int house, const std::vector<std::size_t>& members,
   }
   const std::size_t n = members.size();
   const auto at = [&](std::size_t j) { return members[j]; };
-  for (std::size_t j = 0; j < n; ++j) spots[at(j)] = RingSpot{};
+  for (std::size_t j = 0; j < n; ++j) spots[at(j)] = RingSpot{.snug = snug};
   // In two rows, every other label in the second, in zodiac order.
   std::vector<std::size_t> secondRowOf;
   for (std::size_t j = 0, other = 0; j < n; ++j)

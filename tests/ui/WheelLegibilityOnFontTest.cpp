@@ -269,7 +269,8 @@ TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
 // keeps Saturn, the Earth and Venus in their house below the 21 Sagittarius
 // cusp; random pair 175 keeps Venus in its house rather than leave it
 // empty; random pair 29 keeps its inner band's labels a house from home at
-// most.
+// most. In the two-ring wheel, natal chart 96 against transits keeps AS,
+// Mars and the Sun beside their sector, their texts touching their glyphs.
 TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust) {
   const struct {
     bool transits;
@@ -280,7 +281,8 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
     int emptied;  // houses whose labels all stand in others
   } wheels[] = {{true, 349, DualWheelKind::TransitsVsNatal, true, {800, 600}, 0},
                 {false, 175, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
-                {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1}};
+                {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1},
+                {true, 96, DualWheelKind::Display, false, {1200, 1000}, 0}};
   for (const auto& w : wheels) {
     const auto check = [&](int k, const WheelPaintInputs& in) {
       FontMeasuredCanvas canvas(w.size.width, w.size.height, 96);
