@@ -374,10 +374,6 @@ class WheelFit {
 
   // A band's houses, each in one row or two (WheelFitRows.cpp).
   void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
-  void FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
-  std::pair<int, int> BandAway(const SingleWheelInputs& inputs,
-                               const std::vector<PlacedLabel>& placed) const;
-  int BandLeadersCrossing(const std::vector<PlacedLabel>& placed);
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs, const RowFit& how = {});
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest,
@@ -519,13 +515,12 @@ class WheelFit {
   struct LabelShape {
     int point;
     double value, angle, radius, sizeFactor;
-    bool leftSideOrder, retrograde, snug;
+    bool leftSideOrder, retrograde;
     bool operator==(const LabelShape&) const = default;
   };
   struct LabelShapeHash {
     std::size_t operator()(const LabelShape& s) const {
-      std::uint64_t h =
-          std::uint64_t(s.point * 8 + s.snug * 4 + s.leftSideOrder * 2 + s.retrograde);
+      std::uint64_t h = std::uint64_t(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
       for (const double d : {s.value, s.angle, s.radius, s.sizeFactor}) h = MixedIn(h, d);
       return std::size_t(h);
     }
@@ -581,8 +576,8 @@ class WheelFit {
     std::optional<LabelSpan> strokeSpan;
   };
   LabelMeasures& MeasuresOf(const PlacedLabel& l) {
-    const LabelShape shape{l.point,         l.value,      l.angle,   l.radius, l.sizeFactor,
-                           l.leftSideOrder, l.retrograde, band_.snug};
+    const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
+                           l.sizeFactor, l.leftSideOrder, l.retrograde};
     // The fit asks several things of one place in a row.
     if (lastShape_ && lastShape_->key == shape) return lastShape_->measures;
     if (shapeSlots_.empty()) shapeSlots_.resize(kFirstShapeSlots);
@@ -758,9 +753,6 @@ class WheelFit {
     bool combined = false;
     // Its glyphs' colour where not option 92's (the second chart's).
     std::optional<Rgb> glyphColor;
-    // The texts without the clear pixel (on paper a dot) from their glyphs'
-    // ink: the band keeps its labels nearer home only so.
-    bool snug = false;
   };
 
   FitSurface surface_;

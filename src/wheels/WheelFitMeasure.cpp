@@ -269,12 +269,11 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
 // along the ray whose angle has cosine `cos` and sine `sin` (as `Turn`
 // gives them) as far as its ink must go to leave a pixel (on paper a dot)
 // clear of the ink of the glyph `code` whose box is `glyph`, along a row or
-// a column: the two inks `inks` where the surface measures them. In a
-// `snug` band, only as far as the inks no longer overlap.
+// a column: the two inks `inks` where the surface measures them.
 UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code, const Box& glyph,
                                  double width, double height, const Inks& inks) const {
-  const double pxX = band_.snug ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserX());
-  const double pxY = band_.snug ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserY());
+  const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
+  const double pxY = 1 / std::fabs(surface_.DeviceUnitsPerUserY());
   const Ink g =
       inks ? (*inks)[0] : GlyphInkModel(code, glyph[1].x - glyph[0].x, glyph[0].y - glyph[1].y);
   const Ink n = inks ? (*inks)[1] : Ink{0, kInkFrom * height, width, kInkTo * height};

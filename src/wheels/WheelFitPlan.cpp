@@ -235,7 +235,6 @@ void WheelFit::CombinedPoints() {
   MeasureCells();
   std::array<SingleWheelInputs, 2>& inputs = plan_.passInputs;
   std::array<std::vector<PlacedLabel>, 2>& placed = plan_.placed;
-  std::array<bool, 2> snug{};
   for (const bool outerRing : {false, true}) {
     const std::size_t pass = outerRing ? 1 : 0;
     inputs[pass] = CombinedPassInputs(in_, outerRing);
@@ -244,10 +243,9 @@ void WheelFit::CombinedPoints() {
     placed[pass] = PlaceSingleWheel(inputs[pass], list);
     // Each band fitted as the single wheel's labels are.
     band_ = outerRing ? LabelBand{kBandsRadius, HouseNumbersReach(), OuterRingLineEndCorrection,
-                                  true, QBColor(kLabelRed), false}
-                      : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true, {}, false};
-    FitBand(inputs[pass], placed[pass]);
-    snug[pass] = band_.snug;
+                                  true, QBColor(kLabelRed)}
+                      : LabelBand{kRimRadius, kBandsRadius, LineEndCorrection, true, {}};
+    FitMeasured(inputs[pass], placed[pass]);
     for (const PlacedLabel& l : placed[pass]) {
       Leader(l);
       Label(l, nullptr);
@@ -259,13 +257,10 @@ void WheelFit::CombinedPoints() {
   // that of the house numbers' ring, and cross no label. Lines to the rim
   // (option 231) cross both bands: they pass behind every label, never
   // between its characters, and their glyphs stand clear of the labels.
-  for (std::size_t pass = 0; pass < 2; ++pass) {
-    band_.snug = snug[pass];
-    for (const PlacedLabel& l : placed[pass]) {
+  for (const auto& pass : placed)
+    for (const PlacedLabel& l : pass) {
       Strokes(Boxes(l), plan_.keepClear);
     }
-  }
-  band_ = {};
 }
 
 // How far the house numbers reach from the centre: on a page whose units

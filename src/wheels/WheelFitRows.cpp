@@ -6,7 +6,6 @@
 #include <numbers>
 #include <optional>
 #include <span>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -34,80 +33,7 @@ bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
                     [](double x, double y) { return SameBits(x, y); });
 }
 
-// Whether the segments from `p` to `q` and from `u` to `v` cross, each
-// passing strictly through the other.
-bool SegmentsCross(UserPoint p, UserPoint q, UserPoint u, UserPoint v) {
-  const auto side = [](UserPoint a, UserPoint b, UserPoint c) {
-    const double s = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-    return s > 1e-9 ? 1 : s < -1e-9 ? -1 : 0;
-  };
-  return side(p, q, u) * side(p, q, v) < 0 && side(u, v, p) * side(u, v, q) < 0;
-}
-
 }  // namespace
-
-// A band of the combined arrangement fitted. Where that deals labels two
-// houses or more from their own, the band is fitted again with the texts
-// let touch their glyphs' ink (never share it) rather than keep a pixel (on
-// paper a dot) clear of it: a label at home touching its glyph reads better
-// than one led back from two houses away. The band is drawn so only if
-// fewer labels then stand that far, with no more houses left without their
-// own labels and no more leader lines crossing.
-void WheelFit::FitBand(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
-  band_.snug = false;
-  const std::vector<PlacedLabel> given = placed;
-  FitMeasured(inputs, placed);
-  const auto [far, emptied] = BandAway(inputs, placed);
-  if (far == 0) return;
-  const int crossing = BandLeadersCrossing(placed);
-  auto clear = std::tuple{placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_};
-  placed = given;
-  band_.snug = true;
-  FitMeasured(inputs, placed);
-  const auto [snugFar, snugEmptied] = BandAway(inputs, placed);
-  if (snugFar < far && snugEmptied <= emptied && BandLeadersCrossing(placed) <= crossing) return;
-  std::tie(placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_) = std::move(clear);
-  band_.snug = false;
-}
-
-// How many of a band's labels stand two houses or more from their own, and
-// how many houses have none of their own labels.
-std::pair<int, int> WheelFit::BandAway(const SingleWheelInputs& inputs,
-                                       const std::vector<PlacedLabel>& placed) const {
-  int far = 0;
-  std::array<int, 13> own{}, away{};
-  for (const PlacedLabel& l : placed)
-    for (int h = 1; h <= 12; ++h) {
-      const HouseSector sector = SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
-      if (Norm360(SurfaceAngle(l.angle, 1) - sector.start) >= sector.width) continue;
-      const int apart = (h - l.house + 12) % 12;
-      far += std::min(apart, 12 - apart) >= 2;
-      ++own[std::size_t(l.house)];
-      away[std::size_t(l.house)] += apart != 0;
-      break;
-    }
-  int emptied = 0;
-  for (std::size_t h = 1; h <= 12; ++h) emptied += own[h] > 0 && away[h] == own[h];
-  return {far, emptied};
-}
-
-// How many pairs of a band's leader lines cross.
-int WheelFit::BandLeadersCrossing(const std::vector<PlacedLabel>& placed) {
-  std::vector<std::vector<UserPoint>> paths;
-  for (const PlacedLabel& l : placed)
-    if (const auto it = leaders_.find(l.point); it != leaders_.end())
-      paths.push_back(LeaderPath(l, it->second));
-  int crossing = 0;
-  for (std::size_t i = 0; i < paths.size(); ++i)
-    for (std::size_t j = i + 1; j < paths.size(); ++j) {
-      bool crossed = false;
-      for (std::size_t a = 1; a < paths[i].size() && !crossed; ++a)
-        for (std::size_t b = 1; b < paths[j].size() && !crossed; ++b)
-          crossed = SegmentsCross(paths[i][a - 1], paths[i][a], paths[j][b - 1], paths[j][b]);
-      crossing += crossed;
-    }
-  return crossing;
-}
 
 // Each house's labels refitted by the boxes they really cover on this
 // surface: apart, clear of the house's spokes, the rim and the inner
