@@ -360,7 +360,7 @@ class WheelFit {
   using Inks = std::optional<std::array<Ink, 2>>;  // a glyph's and the next text's, measured
   UserPoint ClearOfGlyph(UserPoint at, double cos, double sin, int code,
                          const std::array<UserPoint, 2>& glyph, double width, double height,
-                         const Inks& inks) const;
+                         const Inks& inks, bool snug) const;
   // The cosine and sine of `angleDeg` degrees: a label's place asks for its
   // boxes, its spans and its stroke span in a row, each turning by them.
   std::pair<double, double> Turn(double angleDeg) {
@@ -373,7 +373,9 @@ class WheelFit {
   }
 
   // A band's houses, each in one row or two (WheelFitRows.cpp).
-  void FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed);
+  // False where `mayDeal` is not set and the band would be dealt out.
+  bool FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
+                   bool mayDeal = true);
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs, const RowFit& how = {});
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest,
@@ -515,12 +517,13 @@ class WheelFit {
   struct LabelShape {
     int point;
     double value, angle, radius, sizeFactor;
-    bool leftSideOrder, retrograde;
+    bool leftSideOrder, retrograde, snug;
     bool operator==(const LabelShape&) const = default;
   };
   struct LabelShapeHash {
     std::size_t operator()(const LabelShape& s) const {
-      std::uint64_t h = std::uint64_t(s.point * 4 + s.leftSideOrder * 2 + s.retrograde);
+      std::uint64_t h =
+          std::uint64_t(s.point * 8 + s.snug * 4 + s.leftSideOrder * 2 + s.retrograde);
       for (const double d : {s.value, s.angle, s.radius, s.sizeFactor}) h = MixedIn(h, d);
       return std::size_t(h);
     }
@@ -576,8 +579,8 @@ class WheelFit {
     std::optional<LabelSpan> strokeSpan;
   };
   LabelMeasures& MeasuresOf(const PlacedLabel& l) {
-    const LabelShape shape{l.point,      l.value,         l.angle,     l.radius,
-                           l.sizeFactor, l.leftSideOrder, l.retrograde};
+    const LabelShape shape{l.point,         l.value,      l.angle,  l.radius, l.sizeFactor,
+                           l.leftSideOrder, l.retrograde, l.snug};
     // The fit asks several things of one place in a row.
     if (lastShape_ && lastShape_->key == shape) return lastShape_->measures;
     if (shapeSlots_.empty()) shapeSlots_.resize(kFirstShapeSlots);

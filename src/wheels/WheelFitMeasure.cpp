@@ -97,7 +97,7 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
   at_ = {r * cos, r * sin};
   Put(PointCode(l.point), at_, measured);
   // In a combined band the character next to the glyph keeps a clear
-  // pixel (on paper a dot) from its ink.
+  // pixel (on paper a dot) from its ink, or, `snug`, only off it.
   const bool clear = band_.combined;
   Box glyph{};
   std::optional<Ink> glyphInk;
@@ -112,7 +112,7 @@ void WheelFit::Label(const PlacedLabel& l, std::vector<std::array<UserPoint, 2>>
     Inks inks;
     if (const std::optional<Ink> nextInk = surface_.TextInk(next); glyphInk && nextInk)
       inks = std::array{*glyphInk, *nextInk};
-    at_ = ClearOfGlyph(at_, cos, sin, PointCode(l.point), glyph, width, height, inks);
+    at_ = ClearOfGlyph(at_, cos, sin, PointCode(l.point), glyph, width, height, inks, l.snug);
     if (strokes_) {
       strokes_->push_back({LabelStroke::Clear, width, height});
       *clearInks_ = inks;
@@ -269,11 +269,12 @@ void WheelFit::RingLabel(int code, bool secondChart, const std::string& text, do
 // along the ray whose angle has cosine `cos` and sine `sin` (as `Turn`
 // gives them) as far as its ink must go to leave a pixel (on paper a dot)
 // clear of the ink of the glyph `code` whose box is `glyph`, along a row or
-// a column: the two inks `inks` where the surface measures them.
+// a column: the two inks `inks` where the surface measures them. A `snug`
+// text goes only as far as the inks no longer overlap.
 UserPoint WheelFit::ClearOfGlyph(UserPoint at, double cos, double sin, int code, const Box& glyph,
-                                 double width, double height, const Inks& inks) const {
-  const double pxX = 1 / std::fabs(surface_.DeviceUnitsPerUserX());
-  const double pxY = 1 / std::fabs(surface_.DeviceUnitsPerUserY());
+                                 double width, double height, const Inks& inks, bool snug) const {
+  const double pxX = snug ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserX());
+  const double pxY = snug ? 0 : 1 / std::fabs(surface_.DeviceUnitsPerUserY());
   const Ink g =
       inks ? (*inks)[0] : GlyphInkModel(code, glyph[1].x - glyph[0].x, glyph[0].y - glyph[1].y);
   const Ink n = inks ? (*inks)[1] : Ink{0, kInkFrom * height, width, kInkTo * height};
@@ -351,7 +352,7 @@ void WheelFit::LabelBoxes(const PlacedLabel& l, LabelBoxList& boxes) {
         break;
       case LabelStroke::Clear:
         at = ClearOfGlyph(at, cos, sin, PointCode(l.point), boxes.front(), s.x, s.y,
-                          noted.clearInks);
+                          noted.clearInks, l.snug);
         break;
     }
   at_ = at;

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <numbers>
 #include <optional>
 #include <span>
@@ -40,7 +41,8 @@ bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
 // circle. Where a house holds more than fit at full size, its labels
 // shrink a little, or every other one moves into a second row further in,
 // whichever keeps them larger (never below a legible minimum).
-void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed) {
+bool WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
+                           bool mayDeal) {
   leaders_.clear();
   spread_.clear();
   spreadFits_.clear();
@@ -83,7 +85,19 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
     // house to keep its labels at home at a size that reads: the band's
     // labels dealt out afresh to houses further away.
     if (band_.combined && !spreadTried) {
+      if (!mayDeal) return false;
       spreadTried = true;
+      // The texts of the houses too full touching their glyphs' ink rather
+      // than a pixel (on paper a dot) clear of it may keep every label at
+      // home or beside it: a clear pixel is not worth labels dealt further.
+      std::vector<PlacedLabel> snug = original;
+      for (PlacedLabel& l : snug) l.snug = lender[std::size_t(l.house)];
+      const std::map<int, double> leaders = leaders_;
+      if (FitMeasured(inputs, snug, false)) {
+        placed = std::move(snug);
+        return true;
+      }
+      leaders_ = leaders;
       // Straight lines first, then lanes; in a window larger than the
       // wheel opens in, lanes as far apart on the screen take fewer
       // units, which leaves the labels more room. Last, labels dealt to
@@ -120,12 +134,14 @@ void WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
   if (band_.combined && std::any_of(placed.begin(), placed.end(), [&](const PlacedLabel& l) {
         return l.sizeFactor < LeastLabelShare() - 1e-9;
       })) {
+    if (!mayDeal) return false;
     const double step =
         std::min(kClosestLeaderRoom, ScreenLaneRoom() * kClosestLeaderRoom / kCloserLeaderRoom);
     for (const bool hostOrder : {false, true})
       if (Spread(inputs, original, placed, step, true, hostOrder)) break;
   }
   sizeFactor_ = 1;
+  return true;
 }
 
 // A house's labels in one row, or in two where that keeps them larger;

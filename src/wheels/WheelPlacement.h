@@ -73,6 +73,9 @@ struct PlacedLabel {
   bool leftSideOrder = false;  // glyph at the rim, then degrees, sign, minutes
   bool retrograde = false;
   double sizeFactor = 1;  // drawn at this share of the option font sizes
+  // In a combined band, its text touches its glyph's ink rather than keep a
+  // pixel clear of it: only so does its house hold it.
+  bool snug = false;
 };
 
 // The capacity and spacing of one house of a declination wheel holding

@@ -271,6 +271,8 @@ TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
 // empty; random pair 29 keeps its inner band's labels a house from home at
 // most. In the two-ring wheel, natal chart 96 against transits keeps AS,
 // Mars and the Sun beside their sector, their texts touching their glyphs.
+// In the smallest window random pair 935 keeps its crowded houses' labels
+// at home or beside it, their texts touching their glyphs.
 TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust) {
   const struct {
     bool transits;
@@ -282,7 +284,8 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
   } wheels[] = {{true, 349, DualWheelKind::TransitsVsNatal, true, {800, 600}, 0},
                 {false, 175, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
                 {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1},
-                {true, 96, DualWheelKind::Display, false, {1200, 1000}, 0}};
+                {true, 96, DualWheelKind::Display, false, {1200, 1000}, 0},
+                {false, 935, DualWheelKind::TransitsVsNatal, false, {604, 525}, 0}};
   for (const auto& w : wheels) {
     const auto check = [&](int k, const WheelPaintInputs& in) {
       FontMeasuredCanvas canvas(w.size.width, w.size.height, 96);
