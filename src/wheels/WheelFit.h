@@ -376,6 +376,17 @@ class WheelFit {
   // False where `mayDeal` is not set and the band would be dealt out.
   bool FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLabel>& placed,
                    bool mayDeal = true);
+  // The band's labels dealt out afresh from `original`; false where no
+  // dealing fits.
+  bool Deal(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+            std::vector<PlacedLabel>& placed);
+  // How far a band's labels stand from their points' houses: how many two
+  // houses or more, how many houses have none of their own, and how many
+  // pairs of leader lines cross.
+  struct BandSpread {
+    int far = 0, emptied = 0, crossing = 0;
+  };
+  BandSpread BandSpreadOf(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& placed);
   std::pair<double, bool> FitHouse(const HouseSector& sector, std::vector<PlacedLabel>& house,
                                    bool pairs, const RowFit& how = {});
   double FitOneRow(const HouseSector& sector, std::vector<PlacedLabel>& house, double smallest,

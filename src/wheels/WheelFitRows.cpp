@@ -7,6 +7,7 @@
 #include <numbers>
 #include <optional>
 #include <span>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -32,6 +33,16 @@ bool SameBits(double a, double b) {
 bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](double x, double y) { return SameBits(x, y); });
+}
+
+// Whether the segments from `p` to `q` and from `u` to `v` cross, each
+// passing strictly through the other.
+bool SegmentsCross(UserPoint p, UserPoint q, UserPoint u, UserPoint v) {
+  const auto side = [](UserPoint a, UserPoint b, UserPoint c) {
+    const double s = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    return s > 1e-9 ? 1 : s < -1e-9 ? -1 : 0;
+  };
+  return side(p, q, u) * side(p, q, v) < 0 && side(u, v, p) * side(u, v, q) < 0;
 }
 
 }  // namespace
@@ -93,25 +104,27 @@ bool WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
       std::vector<PlacedLabel> snug = original;
       for (PlacedLabel& l : snug) l.snug = lender[std::size_t(l.house)];
       const std::map<int, double> leaders = leaders_;
-      if (FitMeasured(inputs, snug, false)) {
-        placed = std::move(snug);
+      if (std::vector<PlacedLabel> home = snug; FitMeasured(inputs, home, false)) {
+        placed = std::move(home);
         return true;
       }
       leaders_ = leaders;
-      // Straight lines first, then lanes; in a window larger than the
-      // wheel opens in, lanes as far apart on the screen take fewer
-      // units, which leaves the labels more room. Last, labels dealt to
-      // where either reading order reads take their hosts' order rather
-      // than keep their own, which changes their shapes.
-      std::vector<double> laneSteps{kLeaderRoom, kCloserLeaderRoom};
-      if (const double step = ScreenLaneRoom(); step < kCloserLeaderRoom) laneSteps.push_back(step);
-      bool spread = false;
-      for (const double step : {kLeaderRoom, kCloserLeaderRoom})
-        spread = spread || Spread(inputs, original, placed, step, false, false);
-      for (const bool hostOrder : {false, true})
-        for (const double step : laneSteps)
-          spread = spread || Spread(inputs, original, placed, step, true, hostOrder);
-      if (spread) break;
+      if (Deal(inputs, original, placed)) {
+        // Where that deals labels two houses or more from their own, the
+        // crowded houses' texts snug may keep them nearer: dealt so again,
+        // and drawn so where fewer stand that far, with no more houses
+        // left without their own labels and no more leader lines crossing.
+        const BandSpread clear = BandSpreadOf(inputs, placed);
+        if (clear.far == 0) break;
+        auto kept = std::tuple{placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_};
+        const BandSpread dealt =
+            Deal(inputs, snug, placed) ? BandSpreadOf(inputs, placed) : BandSpread{clear.far};
+        if (dealt.far < clear.far && dealt.emptied <= clear.emptied &&
+            dealt.crossing <= clear.crossing)
+          break;
+        std::tie(placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_) = std::move(kept);
+        break;
+      }
     }
     // Else side by side in pairs, when that is how they fit at home; a
     // house fuller than that shrinks them further, else a neighbour takes
@@ -142,6 +155,53 @@ bool WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
   }
   sizeFactor_ = 1;
   return true;
+}
+
+// Straight lines first, then lanes; in a window larger than the wheel
+// opens in, lanes as far apart on the screen take fewer units, which leaves
+// the labels more room. Last, labels dealt to where either reading order
+// reads take their hosts' order rather than keep their own, which changes
+// their shapes.
+bool WheelFit::Deal(const SingleWheelInputs& inputs, const std::vector<PlacedLabel>& original,
+                    std::vector<PlacedLabel>& placed) {
+  std::vector<double> laneSteps{kLeaderRoom, kCloserLeaderRoom};
+  if (const double step = ScreenLaneRoom(); step < kCloserLeaderRoom) laneSteps.push_back(step);
+  for (const double step : {kLeaderRoom, kCloserLeaderRoom})
+    if (Spread(inputs, original, placed, step, false, false)) return true;
+  for (const bool hostOrder : {false, true})
+    for (const double step : laneSteps)
+      if (Spread(inputs, original, placed, step, true, hostOrder)) return true;
+  return false;
+}
+
+WheelFit::BandSpread WheelFit::BandSpreadOf(const SingleWheelInputs& inputs,
+                                            const std::vector<PlacedLabel>& placed) {
+  BandSpread out;
+  std::array<int, 13> own{}, away{};
+  for (const PlacedLabel& l : placed)
+    for (int h = 1; h <= 12; ++h) {
+      const HouseSector sector = SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
+      if (Norm360(SurfaceAngle(l.angle, 1) - sector.start) >= sector.width) continue;
+      const int apart = (h - l.house + 12) % 12;
+      out.far += std::min(apart, 12 - apart) >= 2;
+      ++own[std::size_t(l.house)];
+      away[std::size_t(l.house)] += apart != 0;
+      break;
+    }
+  for (std::size_t h = 1; h <= 12; ++h) out.emptied += own[h] > 0 && away[h] == own[h];
+  std::vector<std::vector<UserPoint>> paths;
+  for (const PlacedLabel& l : placed)
+    if (const auto it = leaders_.find(l.point); it != leaders_.end())
+      paths.push_back(LeaderPath(l, it->second));
+  for (std::size_t i = 0; i < paths.size(); ++i)
+    for (std::size_t j = i + 1; j < paths.size(); ++j) {
+      bool crossed = false;
+      for (std::size_t a = 1; a < paths[i].size() && !crossed; ++a)
+        for (std::size_t b = 1; b < paths[j].size() && !crossed; ++b)
+          crossed = SegmentsCross(paths[i][a - 1], paths[i][a], paths[j][b - 1], paths[j][b]);
+      out.crossing += crossed;
+    }
+  return out;
 }
 
 // A house's labels in one row, or in two where that keeps them larger;

@@ -145,8 +145,10 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           }
           // Dealt with its host's order or its own, a block whose labels
           // read alike is the same block.
-          static_assert(NumPoints <= 64, "a bit for each label of a band");
-          orders |= std::uint64_t(l.leftSideOrder) << (k - b);
+          // A band dealt again with some texts snug knows the fits of the
+          // blocks that hold none.
+          static_assert(NumPoints <= 32, "two bits for each label of a band");
+          orders |= std::uint64_t(l.leftSideOrder) << (k - b) | std::uint64_t(l.snug) << (k - b + 32);
           block.push_back(l);
         }
         auto [it, fresh] =

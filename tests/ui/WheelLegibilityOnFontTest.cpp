@@ -272,7 +272,9 @@ TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
 // most. In the two-ring wheel, natal chart 96 against transits keeps AS,
 // Mars and the Sun beside their sector, their texts touching their glyphs.
 // In the smallest window random pair 935 keeps its crowded houses' labels
-// at home or beside it, their texts touching their glyphs.
+// at home or beside it, their texts touching their glyphs; at the opening
+// size random pair 633 deals its inner band with its crowded houses' texts
+// so, rather than lead three labels round it.
 TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust) {
   const struct {
     bool transits;
@@ -285,7 +287,8 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
                 {false, 175, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
                 {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1},
                 {true, 96, DualWheelKind::Display, false, {1200, 1000}, 0},
-                {false, 935, DualWheelKind::TransitsVsNatal, false, {604, 525}, 0}};
+                {false, 935, DualWheelKind::TransitsVsNatal, false, {604, 525}, 0},
+                {false, 633, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0}};
   for (const auto& w : wheels) {
     const auto check = [&](int k, const WheelPaintInputs& in) {
       FontMeasuredCanvas canvas(w.size.width, w.size.height, 96);
