@@ -590,8 +590,8 @@ class WheelFit {
     std::optional<LabelSpan> strokeSpan;
   };
   LabelMeasures& MeasuresOf(const PlacedLabel& l) {
-    const LabelShape shape{l.point,         l.value,      l.angle,  l.radius, l.sizeFactor,
-                           l.leftSideOrder, l.retrograde, l.snug};
+    const LabelShape shape{l.point,      l.value,         l.angle,      l.radius,
+                           l.sizeFactor, l.leftSideOrder, l.retrograde, l.snug};
     // The fit asks several things of one place in a row.
     if (lastShape_ && lastShape_->key == shape) return lastShape_->measures;
     if (shapeSlots_.empty()) shapeSlots_.resize(kFirstShapeSlots);
@@ -786,8 +786,9 @@ class WheelFit {
   bool spreadLanes_ = false;
   double spreadStep_ = kLeaderRoom;
   // The fits a band's dealing tried, by host, first label, count, the
-  // labels' rooms and their reading orders (a bit a label): a dealing with
-  // closer leader lines, or that reads as the hosts do, tries some again.
+  // labels' rooms and their reading orders and snug texts (a bit a label
+  // each): a dealing with closer leader lines, that reads as the hosts do,
+  // or that is dealt again snug, tries some again.
   struct SpreadFit {
     double size = 0;
     std::vector<PlacedLabel> labels;

@@ -122,7 +122,8 @@ bool WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
         if (dealt.far < clear.far && dealt.emptied <= clear.emptied &&
             dealt.crossing <= clear.crossing)
           break;
-        std::tie(placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_) = std::move(kept);
+        std::tie(placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_) =
+            std::move(kept);
         break;
       }
     }

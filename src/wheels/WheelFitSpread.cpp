@@ -148,7 +148,8 @@ bool WheelFit::Spread(const SingleWheelInputs& inputs, const std::vector<PlacedL
           // A band dealt again with some texts snug knows the fits of the
           // blocks that hold none.
           static_assert(NumPoints <= 32, "two bits for each label of a band");
-          orders |= std::uint64_t(l.leftSideOrder) << (k - b) | std::uint64_t(l.snug) << (k - b + 32);
+          orders |= std::uint64_t(l.leftSideOrder) << (k - b);
+          orders |= std::uint64_t(l.snug) << (k - b + 32);
           block.push_back(l);
         }
         auto [it, fresh] =

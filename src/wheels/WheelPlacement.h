@@ -74,7 +74,8 @@ struct PlacedLabel {
   bool retrograde = false;
   double sizeFactor = 1;  // drawn at this share of the option font sizes
   // In a combined band, its text touches its glyph's ink rather than keep a
-  // pixel clear of it: only so does its house hold it.
+  // pixel clear of it: its house is too crowded to hold it or lend it
+  // nearer otherwise.
   bool snug = false;
 };
 
