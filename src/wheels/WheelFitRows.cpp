@@ -110,17 +110,17 @@ bool WheelFit::FitMeasured(const SingleWheelInputs& inputs, std::vector<PlacedLa
       }
       leaders_ = leaders;
       if (Deal(inputs, original, placed)) {
-        // Where that deals labels two houses or more from their own, the
-        // crowded houses' texts snug may keep them nearer: dealt so again,
-        // and drawn so where fewer stand that far, with no more houses
-        // left without their own labels and no more leader lines crossing.
+        // Where that deals labels two houses or more from their own, or
+        // crosses leader lines, the crowded houses' texts snug may keep
+        // them nearer: dealt so again, and drawn so where no more labels
+        // stand that far and no more lines cross, and fewer of those and
+        // of houses left without their own labels remain in all.
         const BandSpread clear = BandSpreadOf(inputs, placed);
-        if (clear.far == 0) break;
+        if (clear.far == 0 && clear.crossing == 0) break;
         auto kept = std::tuple{placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_};
-        const BandSpread dealt =
-            Deal(inputs, snug, placed) ? BandSpreadOf(inputs, placed) : BandSpread{clear.far};
-        if (dealt.far < clear.far && dealt.emptied <= clear.emptied &&
-            dealt.crossing <= clear.crossing)
+        const BandSpread dealt = Deal(inputs, snug, placed) ? BandSpreadOf(inputs, placed) : clear;
+        if (dealt.far <= clear.far && dealt.crossing <= clear.crossing &&
+            dealt.far + dealt.crossing + dealt.emptied < clear.far + clear.crossing + clear.emptied)
           break;
         std::tie(placed, leaders_, spread_, spreadLanes_, spreadStep_, spreadCut_) =
             std::move(kept);

@@ -262,19 +262,22 @@ TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
       });
 }
 
-// Crowded wheels whose labels were once dealt further than they need be,
-// each at the window size it was seen at: every label within a house (on
-// the two-ring wheel, a sector) of its point's own, and no house left with
-// none of its own labels but where it must be. After Switch, natal chart 349 against transits
-// keeps Saturn, the Earth and Venus in their house below the 21 Sagittarius
-// cusp; random pair 175 keeps Venus in its house rather than leave it
-// empty; random pair 29 keeps its inner band's labels a house from home at
-// most. In the two-ring wheel, natal chart 96 against transits keeps AS,
-// Mars and the Sun beside their sector, their texts touching their glyphs.
-// In the smallest window random pair 935 keeps its crowded houses' labels
-// at home or beside it, their texts touching their glyphs; at the opening
-// size random pair 633 deals its inner band with its crowded houses' texts
-// so, rather than lead three labels round it.
+// Crowded wheels whose labels were once dealt further than they need be, each
+// at the window size it was seen at: every label within a house (on the two-
+// ring wheel, a sector) of its point's own, and no house left with none of its
+// own labels nor leader lines crossing but where they must be. After Switch,
+// natal chart 349 against transits keeps Saturn, the Earth and Venus in their
+// house below the 21 Sagittarius cusp; random pair 175 keeps Venus in its house
+// rather than leave it empty; random pair 29 keeps its inner band's labels a
+// house from home at most. In the two-ring wheel, natal chart 96 against
+// transits keeps AS, Mars and the Sun beside their sector, their texts touching
+// their glyphs. In the smallest window random pair 935 keeps its crowded
+// houses' labels at home or beside it, their texts touching their glyphs; at
+// the opening size random pair 633 deals its inner band with its crowded
+// houses' texts so, rather than lead three labels round it. Dealt so, natal
+// chart 57 against transits after Switch keeps MC and Neptune beside their
+// house, and no leader lines cross in chart 390 after Switch or in random pair
+// 969 at 1600x525.
 TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust) {
   const struct {
     bool transits;
@@ -282,13 +285,17 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
     DualWheelKind kind;
     bool switched;
     DeviceSize size;
-    int emptied;  // houses whose labels all stand in others
+    int emptied;       // houses whose labels all stand in others
+    int crossing = 0;  // pairs of leader lines that cross
   } wheels[] = {{true, 349, DualWheelKind::TransitsVsNatal, true, {800, 600}, 0},
                 {false, 175, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
-                {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1},
+                {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1, 1},
                 {true, 96, DualWheelKind::Display, false, {1200, 1000}, 0},
                 {false, 935, DualWheelKind::TransitsVsNatal, false, {604, 525}, 0},
-                {false, 633, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0}};
+                {false, 633, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
+                {true, 57, DualWheelKind::TransitsVsNatal, true, {800, 600}, 1},
+                {true, 390, DualWheelKind::TransitsVsNatal, true, {800, 600}, 1},
+                {false, 969, DualWheelKind::TransitsVsNatal, false, {1600, 525}, 2}};
   for (const auto& w : wheels) {
     const auto check = [&](int k, const WheelPaintInputs& in) {
       FontMeasuredCanvas canvas(w.size.width, w.size.height, 96);
@@ -297,6 +304,7 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
                                (w.switched ? " switched" : "");
       EXPECT_EQ(c.dealtAway, 0) << what;
       EXPECT_EQ(c.emptied, w.emptied) << what;
+      EXPECT_EQ(c.leadersCrossing, w.crossing) << what;
     };
     const std::array only{w.k};
     if (w.transits)
