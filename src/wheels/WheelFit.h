@@ -431,7 +431,7 @@ class WheelFit {
   std::vector<RingSpot> FitRingOnce(DualPlacement& placed, double least, bool lend);
   int RingLentFar(const std::vector<DualLabel>& labels) const;
   void ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& members,
-                   std::vector<DualLabel>& labels, std::vector<RingSpot>& spots);
+                   std::vector<DualLabel>& labels, std::vector<RingSpot>& spots, double least);
   bool MeetsGrid(const std::vector<std::array<UserPoint, 2>>& boxes) const;
   HouseSector RingSector(int house) const;
   bool FitSector(int house, const std::vector<std::size_t>& members, std::vector<DualLabel>& labels,

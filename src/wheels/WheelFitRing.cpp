@@ -89,7 +89,7 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRingOnce(DualPlacement& placed, dou
     homeless[std::size_t(house)] =
         !FitSector(house, members[std::size_t(house)], labels, spots, least);
   if (!lend) {
-    if (gridBox_) ClearOfGrid(members, labels, spots);
+    if (gridBox_) ClearOfGrid(members, labels, spots, least);
     return spots;
   }
   // Each crowded sector lends around those that lent before it: where
@@ -157,9 +157,12 @@ std::vector<WheelFit::RingSpot> WheelFit::FitRingOnce(DualPlacement& placed, dou
 // On paper, a sector whose labels reach into the box the aspect grid
 // covers at its lowest (a second row below the wheel) holds one row there
 // at no smaller a size, lending what it cannot hold to the sectors beside
-// it; where it cannot, it stays as it was.
+// it; where it cannot, it stays as it was. On `FitRing`'s second try, a
+// sector that would lend two sectors or more holds its own at home
+// instead where it can, as small as they must be (`least`).
 void WheelFit::ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& members,
-                           std::vector<DualLabel>& labels, std::vector<RingSpot>& spots) {
+                           std::vector<DualLabel>& labels, std::vector<RingSpot>& spots,
+                           double least) {
   std::array<bool, 13> busy{}, keptHome{};
   std::array<double, 13> size{};
   for (int house = 1; house <= 12; ++house) {
@@ -179,23 +182,39 @@ void WheelFit::ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& membe
     const auto keptGuests = ringGuests_;
     const auto keptHosts = ringHostOf_;
     const std::vector<std::size_t>& own = members[std::size_t(house)];
-    bool clear = false;
-    // At full size first: a sector that takes lent labels keeps its own
-    // as large as they were.
-    for (const double least : {1.0, size[std::size_t(house)]}) {
-      clear = FitSector(house, own, labels, spots, least - 1e-9, {}, true) ||
-              LendRing(house, members, labels, spots, least - 1e-9, busy, keptHome,
-                       {.clearOfGrid = true});
-      for (std::size_t k = 0; k < spots.size() && clear; ++k)
-        clear = std::find(own.begin(), own.end(), k) != own.end() ||
-                spots[k].factor >= keptSpots[k].factor - 1e-9;
-      if (clear) break;
+    const auto restore = [&] {
       labels = keptLabels;
       spots = keptSpots;
       busy = keptBusy;
       ringGuests_ = keptGuests;
       ringHostOf_ = keptHosts;
       for (const std::size_t k : own) ringLeaders_.erase(k);
+    };
+    bool clear = false;
+    // At full size first: a sector that takes lent labels keeps its own
+    // as large as they were.
+    for (const double at : {1.0, size[std::size_t(house)]}) {
+      clear =
+          FitSector(house, own, labels, spots, at - 1e-9, {}, true) ||
+          LendRing(house, members, labels, spots, at - 1e-9, busy, keptHome, {.clearOfGrid = true});
+      for (std::size_t k = 0; k < spots.size() && clear; ++k)
+        clear = std::find(own.begin(), own.end(), k) != own.end() ||
+                spots[k].factor >= keptSpots[k].factor - 1e-9;
+      if (clear) break;
+      restore();
+    }
+    // A label lent two sectors or more reads as another sector's: on the
+    // second try, the sector keeps its own at home instead, smaller.
+    const auto& hosts = ringHostOf_[std::size_t(house)];
+    const bool far = std::any_of(hosts.begin(), hosts.end(), [&](int host) {
+      const int apart = (host - house + 12) % 12;
+      return host != 0 && std::min(apart, 12 - apart) >= 2;
+    });
+    if (clear && far && ringSnug_) {
+      auto lent = std::tuple{labels, spots, busy, ringGuests_, ringHostOf_, ringLeaders_};
+      restore();
+      if (FitSector(house, own, labels, spots, least, {}, true)) continue;
+      std::tie(labels, spots, busy, ringGuests_, ringHostOf_, ringLeaders_) = std::move(lent);
     }
     if (!clear) keptHome[std::size_t(house)] = true;
   }

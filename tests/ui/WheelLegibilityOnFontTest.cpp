@@ -277,7 +277,8 @@ TEST_F(WheelLegibilityOnFont, CombinedGlyphsInkNoPixelOfTheirOwnLabels) {
 // houses' texts so, rather than lead three labels round it. Dealt so, natal
 // chart 57 against transits after Switch keeps MC and Neptune beside their
 // house, and no leader lines cross in chart 390 after Switch or in random pair
-// 969 at 1600x525.
+// 969 at 1600x525. On a Letter page, random pair 597's two-ring wheel keeps
+// its Cancer labels at home, smaller, rather than lend two of them past Leo.
 TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust) {
   const struct {
     bool transits;
@@ -287,6 +288,7 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
     DeviceSize size;
     int emptied;       // houses whose labels all stand in others
     int crossing = 0;  // pairs of leader lines that cross
+    bool printing = false;
   } wheels[] = {{true, 349, DualWheelKind::TransitsVsNatal, true, {800, 600}, 0},
                 {false, 175, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
                 {false, 29, DualWheelKind::TransitsVsNatal, false, {1200, 1000}, 1, 1},
@@ -295,11 +297,12 @@ TEST_F(WheelLegibilityOnFont, CrowdedWheelsDealTheirLabelsNoFurtherThanTheyMust)
                 {false, 633, DualWheelKind::TransitsVsNatal, false, {800, 600}, 0},
                 {true, 57, DualWheelKind::TransitsVsNatal, true, {800, 600}, 1},
                 {true, 390, DualWheelKind::TransitsVsNatal, true, {800, 600}, 1},
-                {false, 969, DualWheelKind::TransitsVsNatal, false, {1600, 525}, 2}};
+                {false, 969, DualWheelKind::TransitsVsNatal, false, {1600, 525}, 2},
+                {false, 597, DualWheelKind::Display, false, test::PrintedPages()[0], 0, 0, true}};
   for (const auto& w : wheels) {
     const auto check = [&](int k, const WheelPaintInputs& in) {
       FontMeasuredCanvas canvas(w.size.width, w.size.height, 96);
-      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, false);
+      const test::DualLegibilityCounts c = test::CountIllegibleTwoChart(in, canvas, w.printing);
       const std::string what = std::string(w.transits ? "transits " : "pair ") + std::to_string(k) +
                                (w.switched ? " switched" : "");
       EXPECT_EQ(c.dealtAway, 0) << what;
