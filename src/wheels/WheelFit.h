@@ -21,6 +21,7 @@
 // so what is fitted is what the plan holds (`FitWheel`, WheelFitPlan.cpp)
 // and the paint (WheelPaint.cpp) then draws.
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -257,6 +258,13 @@ class FitSurface {
 // aspect grid covers at its lowest place.
 WheelPlan FitWheel(const Canvas& surface, const WheelPaintInputs& in, const SurfaceOptions& o,
                    const std::optional<std::array<UserPoint, 2>>& gridBox = std::nullopt);
+
+// Whether houses (or ring sectors) `a` and `b` stand two or more apart
+// round the twelve: a label there reads as another house's.
+constexpr bool FarApart(int a, int b) {
+  const int apart = (a - b + 12) % 12;
+  return std::min(apart, 12 - apart) >= 2;
+}
 
 // The state of one fit, and the measures it takes; it lives for one fit
 // (`FitWheel`), which returns what it planned.

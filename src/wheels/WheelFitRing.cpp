@@ -55,10 +55,7 @@ int WheelFit::RingLentFar(const std::vector<DualLabel>& labels) const {
   int far = 0;
   for (int house = 1; house <= 12; ++house)
     for (const auto& guests : ringGuests_[std::size_t(house)])
-      for (const std::size_t k : guests) {
-        const int apart = (house - labels[k].house + 12) % 12;
-        far += std::min(apart, 12 - apart) >= 2;
-      }
+      for (const std::size_t k : guests) far += FarApart(house, labels[k].house);
   return far;
 }
 
@@ -206,11 +203,9 @@ void WheelFit::ClearOfGrid(const std::array<std::vector<std::size_t>, 13>& membe
     // A label lent two sectors or more reads as another sector's: on the
     // second try, the sector keeps its own at home instead, smaller.
     const auto& hosts = ringHostOf_[std::size_t(house)];
-    const bool far = std::any_of(hosts.begin(), hosts.end(), [&](int host) {
-      const int apart = (host - house + 12) % 12;
-      return host != 0 && std::min(apart, 12 - apart) >= 2;
-    });
-    if (clear && far && ringSnug_) {
+    if (clear && ringSnug_ && std::any_of(hosts.begin(), hosts.end(), [&](int host) {
+          return host != 0 && FarApart(host, house);
+        })) {
       auto lent = std::tuple{labels, spots, busy, ringGuests_, ringHostOf_, ringLeaders_};
       restore();
       if (FitSector(house, own, labels, spots, least, {}, true)) continue;

@@ -183,10 +183,9 @@ WheelFit::BandSpread WheelFit::BandSpreadOf(const SingleWheelInputs& inputs,
     for (int h = 1; h <= 12; ++h) {
       const HouseSector sector = SurfaceSector(HouseSectorOf(inputs, h), o_.verticalFactor);
       if (Norm360(SurfaceAngle(l.angle, 1) - sector.start) >= sector.width) continue;
-      const int apart = (h - l.house + 12) % 12;
-      out.far += std::min(apart, 12 - apart) >= 2;
+      out.far += FarApart(h, l.house);
       ++own[std::size_t(l.house)];
-      away[std::size_t(l.house)] += apart != 0;
+      away[std::size_t(l.house)] += h != l.house;
       break;
     }
   for (std::size_t h = 1; h <= 12; ++h) out.emptied += own[h] > 0 && away[h] == own[h];
