@@ -6,6 +6,7 @@
 #include <set>
 
 #include "RecordingHost.h"
+#include "RoomOnDisk.h"
 #include "SampleReports.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -13,7 +14,6 @@
 #include "reports/RtfReport.h"
 
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -211,29 +211,6 @@ TEST(ReportViewer, SaveAsNamesThePairFromTheChosenNamesStem) {
   }
 }
 
-// Files larger than `bytes` cannot be written while it lives, as on a disk
-// with only that much room left.
-class RoomOnDisk {
- public:
-  explicit RoomOnDisk(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &old_);
-    handler_ = ::signal(SIGXFSZ, SIG_IGN);  // a write beyond fails instead
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~RoomOnDisk() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    ::signal(SIGXFSZ, handler_);
-  }
-  RoomOnDisk(const RoomOnDisk&) = delete;
-  RoomOnDisk& operator=(const RoomOnDisk&) = delete;
-
- private:
-  rlimit old_{};
-  sighandler_t handler_{};
-};
-
 // The chooser asks about the name it is given and lists only text files;
 // another file of the pair (X.txt for "X.rtf", X.rtf for "X.txt") is the
 // user's own until they say Yes to replacing it. No writes nothing and
@@ -294,7 +271,7 @@ TEST(ReportViewer, SaveAsAsksBeforeReplacingAFileTheChooserDidNotName) {
     ASSERT_LT(copy.size(), written.size());
     std::optional<SavedReportFiles> saved;
     if (c.roomForTheCopyOnly) {
-      const RoomOnDisk room(copy.size());
+      const test::RoomOnDisk room(copy.size());
       saved = SaveReportAs(report, options, dir.path(), {}, host);
     } else {
       saved = SaveReportAs(report, options, dir.path(), {}, host);

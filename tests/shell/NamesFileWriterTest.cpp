@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <locale>
 #include <thread>
 
 #include "RecordingHost.h"
+#include "RoomOnDisk.h"
 #include "ShellTestSupport.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -38,9 +41,9 @@ struct SaveToDisk : ::testing::Test {
   const fs::path file = dir.path() / "NAMES.FIL";
   test::RecordingHost host;
   SaveOutcome Save(const NatalInputFields& f = JaneDoe(),
-                   const FileReplacer& replace = WriteFileAtomically) {
+                   const FilesWriter& write = WriteFilesAtomically) {
     return SavePersonToNamesFile(
-        host, f, kValid, [this] { return file.string(); }, replace);
+        host, f, kValid, [this] { return file.string(); }, write);
   }
 };
 
@@ -214,25 +217,42 @@ TEST_F(SaveToDisk, AsksForANameOnFileInCapitalsWithAccents) {
   EXPECT_EQ(host.messages[0].title, "ZOË MÜLLER already exists");
 }
 
-TEST_F(SaveToDisk, AFailedReplaceLeavesTheFileIntact) {
+// A save that cannot be written leaves the names file and the backup of the
+// save before it as they were, and no stray work or lock file: a writer that
+// fails once the work files are written, and a disk with room for the new
+// backup but not the new names file.
+TEST_F(SaveToDisk, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
   const std::string before = "\"Doe, John\",1 Jan 1970,1.00,A,5,074.00,40.43,x\r\n\r\nShort,1";
-  WriteFile(file, before);
-  // The replacement writes its work file, then the rename fails.
-  const FileReplacer failingRename = [&](const fs::path& target, std::string_view bytes) {
-    if (target != file) return WriteFileAtomically(target, bytes);
-    WriteFile(dir.path() / ".work", bytes);
-    fs::remove(dir.path() / ".work");
+  const std::string olderBackup = "an older backup\r\n";
+  const FilesWriter failing = [&](const std::vector<FileToSave>& files, fs::path& failed) {
+    for (const FileToSave& f : files) WriteFile(f.target.string() + ".work", f.bytes);
+    for (const FileToSave& f : files) fs::remove(f.target.string() + ".work");
+    failed = files.back().target;
     return std::string("Operation not permitted");
   };
-  EXPECT_EQ(Save(JaneDoe(), failingRename), SaveOutcome::Failed);
-  EXPECT_EQ(ReadBytes(file), before);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].title, "Warning!");
-  EXPECT_EQ(host.messages[0].text, "Cannot save the names file called " + file.string() +
-                                       ": Operation not permitted. The names file was left as "
-                                       "it was.");
-  // No stray work or lock file: the names file and its backup only.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+  const struct {
+    bool fullDisk;
+    std::string error;
+  } cases[] = {{false, "Operation not permitted"}, {true, std::strerror(EFBIG)}};
+  for (const auto& c : cases) {
+    WriteFile(file, before);
+    WriteFile(dir.path() / "NAMES.OLD", olderBackup);
+    host.messages.clear();
+    if (c.fullDisk) {
+      const test::RoomOnDisk room(before.size());
+      EXPECT_EQ(Save(), SaveOutcome::Failed) << c.error;
+    } else {
+      EXPECT_EQ(Save(JaneDoe(), failing), SaveOutcome::Failed) << c.error;
+    }
+    EXPECT_EQ(ReadBytes(file), before) << c.error;
+    EXPECT_EQ(ReadBytes(dir.path() / "NAMES.OLD"), olderBackup) << c.error;
+    ASSERT_EQ(host.messages.size(), 1u) << c.error;
+    EXPECT_EQ(host.messages[0].title, "Warning!");
+    EXPECT_EQ(host.messages[0].text, "Cannot save the names file called " + file.string() + ": " +
+                                         c.error + ". The names file was left as it was.");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2)
+        << c.error;
+  }
 }
 
 TEST_F(SaveToDisk, InAReadOnlyFolderSaysSoAndChangesNothing) {

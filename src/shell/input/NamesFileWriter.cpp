@@ -114,7 +114,7 @@ fs::path NamesBackupPath(const fs::path& namesFile) {
 
 SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
                                   const InputCheck& inputIsValid, const NamesFileChooser& choose,
-                                  const FileReplacer& replace) {
+                                  const FilesWriter& write) {
   auto refuse = [&](std::string_view text) {
     host.ShowMessage(text, kTitleWarning, MessageIcon::Critical);
     return SaveOutcome::Refused;
@@ -225,19 +225,22 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
                 "the Edit this List button of the Names window, then save again.");
   }
 
-  // A save that cannot finish writes nothing, the backup included.
+  // A save that cannot finish writes nothing, the backup included; a names
+  // file that cannot be replaced is named before its backup.
   if (const std::string refusal = SaveRefusal(target); !refusal.empty())
     return fail("Cannot save the names file called " + target.string() + ": " + refusal + ".");
-  if (exists) {
-    const fs::path backup = NamesBackupPath(target);
-    const std::string error = replace(backup, original);
-    if (!error.empty()) {
+  // The backup and the file are saved as one: a file that cannot be written
+  // (a full disk) leaves the backup of the save before it as it was too.
+  const fs::path backup = NamesBackupPath(target);
+  std::vector<FileToSave> files;
+  if (exists) files.push_back({backup, original});
+  files.push_back({target, out});
+  fs::path failed;
+  if (const std::string error = write(files, failed); !error.empty()) {
+    if (failed == backup) {
       return fail("Cannot keep a backup of the names file called " + target.string() + " as " +
                   backup.string() + ": " + error + ".");
     }
-  }
-  const std::string error = replace(target, out);
-  if (!error.empty()) {
     return fail("Cannot save the names file called " + target.string() + ": " + error + ".");
   }
   return SaveOutcome::Saved;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Files.h"
 #include "shell/input/InputFields.h"
@@ -20,8 +21,11 @@ class Host;
 using InputCheck = std::function<bool()>;
 // Asks for the names file to save into; "" when the user cancels.
 using NamesFileChooser = std::function<std::string()>;
-// Replaces a file's content at once; "" on success, else what went wrong.
-using FileReplacer = std::function<std::string(const std::filesystem::path&, std::string_view)>;
+// Saves files that belong together, each whole or none changed, as
+// WriteFilesAtomically does: "" on success, else what went wrong, with
+// `failed` set to the file it concerns.
+using FilesWriter =
+    std::function<std::string(const std::vector<FileToSave>& files, std::filesystem::path& failed)>;
 
 enum class SaveOutcome {
   Saved,      // the record is in the file; the names list should be read again
@@ -54,16 +58,16 @@ std::filesystem::path NamesBackupPath(const std::filesystem::path& namesFile);
 //  3. asks, for every line of the file whose name equals the new name
 //     whatever its letter case, whether to replace it (Yes drops that line);
 //  4. holding the file's lock (FileLock), reads it again, so that records
-//     another instance saved meanwhile stay; keeps that content as its
-//     backup (NamesBackupPath), then replaces the file, through `replace`,
-//     by its other lines byte for byte with the new record where the list
+//     another instance saved meanwhile stay; then saves, through `write`
+//     and as one save, that content as its backup (NamesBackupPath) and the
+//     file's other lines byte for byte with the new record where the list
 //     ends (before an empty line that ends it). A Windows-1252 file that
 //     cannot hold the new record becomes UTF-8 as a whole. A file in which
 //     the new record would not be listed, or an earlier one would vanish,
-//     is refused with a message. Any step failing leaves the file as it was
-//     and tells the user.
+//     is refused with a message. Any step failing leaves the file and its
+//     backup as they were and tells the user.
 SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
                                   const InputCheck& inputIsValid, const NamesFileChooser& choose,
-                                  const FileReplacer& replace = WriteFileAtomically);
+                                  const FilesWriter& write = WriteFilesAtomically);
 
 }  // namespace orv
