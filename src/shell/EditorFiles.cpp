@@ -37,14 +37,18 @@ EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
                      kTitleWarning, MessageIcon::Critical);
     return {};
   }
+  // A folder put in the file's place is no file to load or save: say so
+  // before asking anything, as every save does.
+  if (!CanSave(host, path)) return {};
   auto now = ReadFileBytes(path);
   if (now != base) {
+    // Yes throws the typed text away; Enter keeps it.
     const Answer answer = host.ShowMessage(
         "The file called " + path.string() +
             " was changed by another window or program after this editor opened it, so your "
             "text was not saved over it.\n\nDo you want to load the file as it is now? Your "
             "changes in this editor would be lost.",
-        kTitleWarning, MessageIcon::Exclamation, MessageButtons::YesNo);
+        kTitleWarning, MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No);
     if (answer != Answer::Yes) return {EditorSave::Kept, {}};
     base = std::move(now);
     return {EditorSave::Reloaded, base ? JoinLinesCrLf(SplitLines(DecodeText(*base))) : ""};

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTimer>
+#include <QtTest/QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +16,7 @@
 #include "TempDir.h"
 #include "commands/Workbench.h"
 #include "platform/Files.h"
+#include "platform/qt/QtHost.h"
 #include "shell/OptionFiles.h"
 #include "core/OptionNumbers.h"
 #include "shell/ui/TextFileEditor.h"
@@ -50,6 +55,7 @@ QPushButton* Button(QWidget& window, const char* name) {
 struct Fixture {
   test::TempDir dir;
   test::RecordingHost host;
+  Host* dialogs = &host;  // what the editors of FiveEditors tell and ask through
   Workbench wb;
   Fixture() {
     wb.AppPath = dir.path();
@@ -73,13 +79,14 @@ struct EditorCase {
 
 std::vector<EditorCase> FiveEditors() {
   return {
-      {"Options", "Options.opt", [](Fixture& f) { return OptionsEditorSetup(f.wb, f.host); }},
-      {"OrbsEdit", "TRANSIT.ORB", [](Fixture& f) { return OrbsEditorSetup(f.wb, f.host); }},
+      {"Options", "Options.opt", [](Fixture& f) { return OptionsEditorSetup(f.wb, *f.dialogs); }},
+      {"OrbsEdit", "TRANSIT.ORB", [](Fixture& f) { return OrbsEditorSetup(f.wb, *f.dialogs); }},
       {"P_Name", "PERSONAL.NAM",
-       [](Fixture& f) { return PersonalHeaderEditorSetup(f.wb, f.host); }},
+       [](Fixture& f) { return PersonalHeaderEditorSetup(f.wb, *f.dialogs); }},
       {"NameEdit", "NAMES.FIL",
-       [](Fixture& f) { return NamesFileEditorSetup(f.wb, f.host, {}, {}); }},
-      {"LongLat", "GA_MA.LL", [](Fixture& f) { return CitiesFileEditorSetup(f.wb, f.host, {}); }},
+       [](Fixture& f) { return NamesFileEditorSetup(f.wb, *f.dialogs, {}, {}); }},
+      {"LongLat", "GA_MA.LL",
+       [](Fixture& f) { return CitiesFileEditorSetup(f.wb, *f.dialogs, {}); }},
   };
 }
 
@@ -181,6 +188,70 @@ TEST(TextFileEditor, OptionFortyTwoSetToZeroTurnsTheTipsOffForTheNextStart) {
   EXPECT_EQ(ReadFileBytes(f.dir.path() / "Options.opt"), ReadFileBytes(kData / "Options.mst"));
   EXPECT_EQ(f.wb.Options[OptionNumber::TipOfTheDayAtStart], 1.0f);
   EXPECT_TRUE(f.host.messages.empty());
+}
+
+// Every editor, through the real dialogs: Enter at the question about a file
+// changed since the editor opened it keeps the typed text, and the file as
+// the other window left it. A folder put in the file's place is named as
+// one, with nothing asked and nothing loaded (the Options editor would show
+// the default values).
+TEST(TextFileEditor, EnterAtTheChangedFileQuestionKeepsTheTypedText) {
+  for (const bool folder : {false, true}) {
+    for (const EditorCase& c : FiveEditors()) {
+      const std::string trace = std::string(c.windowName) + (folder ? ", a folder" : "");
+      Fixture f;
+      QtHost dialogs;
+      f.dialogs = &dialogs;
+      auto setup = c.setup(f);
+      ASSERT_TRUE(setup) << trace;
+      TextFileEditor editor(std::move(*setup));
+      editor.show();
+      editor.activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&editor)) << trace;
+      const fs::path file = f.dir.path() / c.fileName;
+      const std::string elsewhere = *ReadFileBytes(file) + "changed elsewhere\r\n";
+      if (folder) {
+        fs::remove(file);
+        fs::create_directory(file);
+      } else {
+        WriteFile(file, elsewhere);
+      }
+      // Typed at the end of the first line, where an option or orb file
+      // takes words after the number too.
+      editor.txtContent()->moveCursor(QTextCursor::Start);
+      editor.txtContent()->moveCursor(QTextCursor::EndOfLine);
+      QTest::keyClicks(editor.txtContent(), " typed");
+      const std::string typed = editor.Text();
+      const OptionValues options = f.wb.Options;
+      // Every question Save asks is answered with Enter.
+      std::vector<std::string> asked;
+      QTimer answering;
+      QObject::connect(&answering, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          asked.push_back(box->text().toStdString());
+          QTest::keyClick(box, Qt::Key_Return);
+        }
+      });
+      answering.start(5);
+      Button(editor, "btnSave")->click();
+      answering.stop();
+      EXPECT_EQ(asked,
+                std::vector<std::string>{
+                    folder ? "Cannot save the file called " + file.string() + ": it is a folder."
+                           : "The file called " + file.string() +
+                                 " was changed by another window or program after this "
+                                 "editor opened it, so your text was not saved over "
+                                 "it.\n\nDo you want to load the file as it is now? Your "
+                                 "changes in this editor would be lost."})
+          << trace;
+      EXPECT_EQ(editor.Text(), typed) << trace;
+      EXPECT_EQ(f.wb.Options, options) << trace;
+      EXPECT_EQ(fs::is_directory(file), folder) << trace;
+      if (!folder) {
+        EXPECT_EQ(ReadFileBytes(file), elsewhere) << trace;
+      }
+    }
+  }
 }
 
 // Option 27 changed by another instance while the editor was open survives
