@@ -18,9 +18,11 @@
 #include "InputWindowsFixture.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
+#include "commands/CommandTable.h"
 #include "commands/WheelCommands.h"
 #include "commands/Workbench.h"
 #include "commands/ui/CommandController.h"
+#include "core/ChartInput.h"
 #include "listings/ChartHeaders.h"
 #include "relationship/ui/NamesBatchRun.h"
 #include "reports/ui/Browsers.h"
@@ -315,6 +317,74 @@ TEST_F(ControllerFixture, OkWithOption33ListsTheTransitInterpretations) {
   EXPECT_TRUE(page[3].ends_with(" - Renee Doe")) << page[3];
   EXPECT_TRUE(wb.Output.MoreMenuShown);
   EXPECT_TRUE(host.messages.empty()) << host.messages[0].text;
+  controller.CloseWindows();
+}
+
+// A house system the input refuses leaves the system marked before marked,
+// and the charts cast in it, whether it stands above or below the refused
+// one in the menu, chosen from the menu or by its key. At 69°39' N only
+// Meridian and Morinus are cast; Placidus and Koch marked at 40° N, with
+// 69°39' N typed since, stand above the systems refused there.
+TEST_F(ControllerFixture, ARefusedHouseSystemLeavesTheSystemBeforeMarked) {
+  using H = HouseSystemCode;
+  StartOnShippedFiles();
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  InputD& natal = controller.Inputs()->Natal();
+  natal.txtName()->setText("Renee Doe");
+  const auto typeLatitude = [&](const char* degrees, const char* minutes) {
+    natal.SetFields(
+        {"5", "12", "1959", "10", "43", "6", "15", "23", degrees, minutes, "", false, true, false});
+  };
+  const auto entryOf = [](H system) -> const MenuEntry& {
+    for (const MenuEntry& entry : MainMenuEntries())
+      if (entry.house == system) return entry;
+    throw std::logic_error("no Houses item");
+  };
+  struct Row {
+    H marked;
+    H chosen;
+  };
+  std::vector<Row> rows;
+  for (H marked : {H::Meridian, H::Morinus})
+    for (H chosen : {H::Placidus, H::Regiomontanus, H::Koch, H::Campanus, H::Porphyry,
+                     H::EqualAscendant, H::EqualMC})
+      rows.push_back({marked, chosen});
+  rows.push_back({H::Placidus, H::Koch});
+  rows.push_back({H::Placidus, H::EqualMC});
+  rows.push_back({H::Koch, H::EqualAscendant});
+  for (const Row& row : rows) {
+    const MenuEntry& chosen = entryOf(row.chosen);
+    for (const bool byKey : {false, true}) {
+      if (byKey && chosen.shortcut.empty()) continue;
+      const std::string trace = std::string(entryOf(row.marked).caption) + " marked, " +
+                                std::string(chosen.caption) + (byKey ? " by its key" : "");
+      const bool castAtThePole = row.marked == H::Meridian || row.marked == H::Morinus;
+      castAtThePole ? typeLatitude("69", "39") : typeLatitude("40", "43");
+      window.Action(entryOf(row.marked).id)->trigger();
+      ASSERT_EQ(wb.Charts.HouseSystem, row.marked) << trace;
+      typeLatitude("69", "39");
+      host.messages.clear();
+      if (byKey)
+        QTest::keySequence(&window,
+                           QKeySequence(QString::fromUtf8(chosen.shortcut.data(),
+                                                          qsizetype(chosen.shortcut.size()))));
+      else
+        window.Action(chosen.id)->trigger();
+      ASSERT_EQ(host.messages.size(), 1u) << trace;
+      EXPECT_EQ(host.messages[0].text, kLatitudeTooHigh) << trace;
+      std::vector<std::string> marks;
+      for (QAction* item : window.MenuAction(MenuId::Houses)->menu()->actions())
+        if (item->isChecked()) marks.push_back(item->text().toStdString());
+      EXPECT_EQ(marks, std::vector<std::string>{std::string(entryOf(row.marked).caption)}) << trace;
+      EXPECT_EQ(window.CheckedHouseSystem(), row.marked) << trace;
+      EXPECT_EQ(wb.Charts.HouseSystem, row.marked) << trace;
+      // OK computes in the marked system, which the pole's latitude takes
+      // only for Meridian and Morinus.
+      EXPECT_EQ(controller.Inputs()->Calculate() == 0, castAtThePole) << trace;
+    }
+  }
   controller.CloseWindows();
 }
 

@@ -144,23 +144,20 @@ void Orvanta8::SetSecondPerson(bool secondPerson) {
   UpdateEnabled();
 }
 
-HouseSystemCode Orvanta8::CheckedHouseSystem() const {
-  for (const MenuEntry& entry : MainMenuEntries())
-    if (entry.house && Slot(entry.id).action->isChecked()) return *entry.house;
-  return HouseSystemCode::Placidus;
-}
+HouseSystemCode Orvanta8::CheckedHouseSystem() const { return markedHouse_; }
 
 void Orvanta8::CheckHouseSystem(HouseSystemCode system) {
+  markedHouse_ = system;
   for (const MenuEntry& entry : MainMenuEntries())
     if (entry.house) Slot(entry.id).action->setChecked(entry.house == system);
 }
 
 void Orvanta8::mnuHouse_Click(HouseSystemCode system) {
-  // Choosing the marked item unmarks it on the way; it ends marked all the
-  // same, and the charts are computed again either way. The computation
-  // reads the marked item, so it is marked first and unmarked again when
-  // the input is refused.
-  const HouseSystemCode before = CheckedHouseSystem();
+  // By now the menu has flipped the chosen item's mark, so the marks no
+  // longer say which system stood before: the window's own record does.
+  // The computation reads the marked system, so it is marked first and the
+  // one before marked again when the input is refused.
+  const HouseSystemCode before = markedHouse_;
   CheckHouseSystem(system);
   if (houseChanged_ && !houseChanged_()) CheckHouseSystem(before);
 }

@@ -106,6 +106,9 @@ class Orvanta8 : public QMainWindow {
   std::array<CommandSlot, kCommandCount> commands_;
   std::array<QAction*, kMenuCount> menus_{};
   std::function<bool()> houseChanged_;
+  // The system of the marked Houses item, kept apart from the marks: a
+  // chosen item's mark has flipped before its command runs.
+  HouseSystemCode markedHouse_ = HouseSystemCode::Placidus;
   std::function<void()> exit_;
   bool chartsComputed_ = false;
   bool secondPerson_ = false;
