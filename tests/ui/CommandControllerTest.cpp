@@ -2,10 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPointer>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -36,6 +40,7 @@
 #include "shell/ui/InputWindows.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
+#include "shell/ui/PrntFile.h"
 #include "shell/ui/TextFileEditor.h"
 #include "wheels/ChartStepping.h"
 #include "wheels/ui/AstrLine.h"
@@ -185,7 +190,8 @@ TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
 // window: a window closed and made anew hands the focus to another window
 // for a moment, and a stepping key held down then runs that window's command
 // of the same key (Shift+F1 on the main window shows the Moon on two-chart
-// wheels).
+// wheels). The new listing waits behind the wheel: a data window closed
+// before comes back under it.
 TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
   const QPointer<Wheels> wheel = OpenNatalWheel();
   ASSERT_TRUE(wheel);
@@ -196,13 +202,39 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
     for (QAction* a : bar[0]->menu()->actions())
       if (a->text() == "&Add a Natal Day") addDay = a;
   ASSERT_NE(addDay, nullptr);
+  // Each window shown or raised, in order.
+  struct Stacking : QObject {
+    std::vector<std::string> log;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (w && w->isWindow() &&
+          (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange))
+        log.push_back(std::string(event->type() == QEvent::Show ? "show " : "raise ") +
+                      w->metaObject()->className());
+      return false;
+    }
+  } stacking;
+  qApp->installEventFilter(&stacking);
   for (const char* day : {"13", "14"}) {
+    const bool dataClosed = day == std::string("14");
+    if (dataClosed)
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<OutputD1*>(w)) w->close();
+    wheel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wheel));
+    stacking.log.clear();
     addDay->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(wheel) << "the wheel window was closed";
     EXPECT_TRUE(wheel->isVisible());
     EXPECT_EQ(natal.Fields().Day, day);
+    const auto shown = std::find(stacking.log.begin(), stacking.log.end(), "show orv::OutputD1");
+    EXPECT_EQ(shown != stacking.log.end(), dataClosed) << day;
+    if (shown != stacking.log.end()) {
+      EXPECT_EQ(stacking.log.back(), "raise orv::Wheels") << day;
+    }
   }
+  qApp->removeEventFilter(&stacking);
   controller.CloseWindows();
 }
 
@@ -222,6 +254,126 @@ TEST_F(ControllerFixture, AfterThePrintDialogTheWheelHasTheKeyboardAgain) {
     EXPECT_EQ(QApplication::activeWindow(), wheel.data()) << print;
   }
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "REPORTS" / "WHEEL.PDF"));
+  controller.CloseWindows();
+}
+
+// What a window manager may do as a window it gave the keyboard to goes:
+// hand the keyboard to another window of the program, here `other`.
+class KeyboardToAnotherOnHide : public QObject {
+ public:
+  explicit KeyboardToAnotherOnHide(QWidget& other) : other_(other) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide) other_.activateWindow();
+    return false;
+  }
+
+ private:
+  QWidget& other_;
+};
+
+// The data window's prints go through the File To Print window, which
+// closes once it printed: the keyboard goes back to the data window, even
+// where the window manager hands it to the main window as File To Print
+// goes (F5 would run the main window's Transit Data). A print dialog
+// cancelled leaves File To Print open, with the keyboard; its own Cancel
+// then hands it back too.
+TEST_F(ControllerFixture, AfterAPrintTheDataWindowHasTheKeyboardAgain) {
+  ASSERT_TRUE(OpenNatalWheel());
+  window.show();
+  window.Action(CommandId::DataNatalData)->trigger();
+  OutputD1* data = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* found = qobject_cast<OutputD1*>(w); found && found->isVisible()) data = found;
+  ASSERT_NE(data, nullptr);
+  const std::filesystem::path pdf = dir.path() / "REPORTS" / "PRNTFILE.PDF";
+  const struct {
+    DataWindowItem command;
+    bool print;  // else the print dialog is cancelled, then File To Print
+  } cases[] = {{DataWindowItem::PrintPage, true},  // a new PDF file
+               {DataWindowItem::PrintPage, true},  // Yes to overwriting it
+               {DataWindowItem::PrintData, true},
+               {DataWindowItem::PrintData, false},
+               {DataWindowItem::PrintPage, false}};
+  for (const auto& c : cases) {
+    const bool existed = std::filesystem::exists(pdf);
+    const std::string trace =
+        std::string(c.print ? "print" : "cancel") + (existed ? ", over the PDF file" : "");
+    data->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(data)) << trace;
+    data->Action(c.command)->trigger();
+    const QPointer<PrntFile> print = data->PrintWindow();
+    ASSERT_TRUE(print) << trace;
+    KeyboardToAnotherOnHide windowManager(window);
+    print->installEventFilter(&windowManager);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(print)) << trace;
+    bool asked = false;
+    test::AnswerDialog([&](QDialog& dialog) {
+      if (!c.print) return dialog.reject();
+      // Qt's own question about the file already there, answered Yes.
+      auto* question = new QTimer(&dialog);
+      QObject::connect(question, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+            question->stop();
+            asked = true;
+            box->button(QMessageBox::Yes)->click();
+          }
+      });
+      question->start(5);
+      // Its Print button, as a user presses it: the question comes first.
+      dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    print->findChild<QPushButton*>("btnPrint")->click();
+    if (!c.print) {
+      ASSERT_TRUE(print) << trace;
+      EXPECT_TRUE(print->isVisible()) << trace;
+      EXPECT_TRUE(QTest::qWaitForWindowActive(print)) << trace;
+      print->findChild<QPushButton*>("btnCancel")->click();
+    }
+    EXPECT_EQ(asked, c.print && existed) << trace;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(print) << trace;
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), data) << trace;
+  }
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  controller.CloseWindows();
+}
+
+// Esc in the wheel window brings the main window forward, also once one of
+// the wheel's menus was opened, by its key or the mouse, and closed with Esc:
+// Shift+F7 is then the main window's Placidus, not the wheel's natal week.
+TEST_F(ControllerFixture, EscInTheWheelWindowBringsTheMainWindowForwardAfterAMenu) {
+  const QPointer<Wheels> wheel = OpenNatalWheel();
+  ASSERT_TRUE(wheel);
+  window.show();
+  QWindow* const keys = wheel->windowHandle();
+  ASSERT_NE(keys, nullptr);
+  for (const char* way : {"none", "key", "mouse", "key twice"}) {
+    wheel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wheel)) << way;
+    const std::string w = way;
+    for (int open = 0; open < (w == "key twice" ? 2 : w == "none" ? 0 : 1); ++open) {
+      if (w == "mouse") {
+        QMenuBar* bar = wheel->MenuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(bar->actions().at(0)).center());
+      } else {
+        QTest::keyClick(keys, Qt::Key_U, Qt::AltModifier);
+      }
+      QWidget* menu = QApplication::activePopupWidget();
+      ASSERT_NE(menu, nullptr) << way;
+      QTest::keyClick(menu->windowHandle(), Qt::Key_Escape);
+      ASSERT_EQ(QApplication::activePopupWidget(), nullptr) << way;
+      // This platform leaves a menu opened by the mouse the active window
+      // once closed; a window manager gives the wheel its activation back.
+      wheel->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(wheel)) << way;
+    }
+    QTest::keyClick(keys, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << way;
+    EXPECT_EQ(QApplication::activeWindow(), &window) << way;
+  }
   controller.CloseWindows();
 }
 

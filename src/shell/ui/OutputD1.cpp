@@ -1,6 +1,7 @@
 #include "shell/ui/OutputD1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -194,6 +195,10 @@ void OutputD1::ShowPage(SharedPage page, bool moreMenuShown, bool toFront) {
     // A window shown anew takes the focus unless it is to stay behind.
     setAttribute(Qt::WA_ShowWithoutActivating, !toFront);
     show();
+    // A window manager stacks a new window on top even so: the window that
+    // keeps the keyboard goes back over it.
+    if (QWidget* front = QApplication::activeWindow(); !toFront && front && front != this)
+      front->raise();
   }
   if (!toFront) return;
   raise();

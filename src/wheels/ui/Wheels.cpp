@@ -82,6 +82,7 @@ Wheels::Wheels(Workbench& workbench, Host& host, WheelsLinks links, QWidget* par
   setObjectName("Wheels");
   setWindowTitle(QString::fromStdString(workbench_.Shell.CaptionPrefix + "Chartwheels"));
   menuBar_ = new QMenuBar(this);
+  menuBar_->installEventFilter(this);
   view_ = new WheelView([this](QPainter& p, const QRect& area) { PaintWheel(p, area); },
                         [this](const QSize& size) { ViewResized(size); }, this);
   // The labels grow and shrink with the wheel; smaller than this they would
@@ -351,6 +352,20 @@ void Wheels::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+bool Wheels::eventFilter(QObject* watched, QEvent* event) {
+  // A menu closed with Esc leaves its title marked and the keyboard with the
+  // menu bar, which keeps it, with no other widget here to hand it back to,
+  // and takes every later Esc. Esc there lets the menu bar go and brings the
+  // main window forward, as anywhere else in the window.
+  if (watched == menuBar_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    menuBar_->clearFocus();
+    if (links_.bringMainForward) links_.bringMainForward();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Wheels::mouseReleaseEvent(QMouseEvent* event) {
