@@ -365,8 +365,8 @@ TEST_F(ControllerFixture, EscInTheWheelWindowBringsTheMainWindowForwardAfterAMen
       ASSERT_NE(menu, nullptr) << way;
       QTest::keyClick(menu->windowHandle(), Qt::Key_Escape);
       ASSERT_EQ(QApplication::activePopupWidget(), nullptr) << way;
-      // This platform leaves a menu opened by the mouse the active window
-      // once closed; a window manager gives the wheel its activation back.
+      // This platform may leave a closed menu the active window; a window
+      // manager gives the wheel its activation back.
       wheel->activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(wheel)) << way;
     }
@@ -512,8 +512,8 @@ TEST_F(ControllerFixture, ARefusedHouseSystemLeavesTheSystemBeforeMarked) {
       if (byKey && chosen.shortcut.empty()) continue;
       const std::string trace = std::string(entryOf(row.marked).caption) + " marked, " +
                                 std::string(chosen.caption) + (byKey ? " by its key" : "");
-      const bool castAtThePole = row.marked == H::Meridian || row.marked == H::Morinus;
-      castAtThePole ? typeLatitude("69", "39") : typeLatitude("40", "43");
+      const bool castFarNorth = row.marked == H::Meridian || row.marked == H::Morinus;
+      castFarNorth ? typeLatitude("69", "39") : typeLatitude("40", "43");
       window.Action(entryOf(row.marked).id)->trigger();
       ASSERT_EQ(wb.Charts.HouseSystem, row.marked) << trace;
       typeLatitude("69", "39");
@@ -532,9 +532,9 @@ TEST_F(ControllerFixture, ARefusedHouseSystemLeavesTheSystemBeforeMarked) {
       EXPECT_EQ(marks, std::vector<std::string>{std::string(entryOf(row.marked).caption)}) << trace;
       EXPECT_EQ(window.CheckedHouseSystem(), row.marked) << trace;
       EXPECT_EQ(wb.Charts.HouseSystem, row.marked) << trace;
-      // OK computes in the marked system, which the pole's latitude takes
-      // only for Meridian and Morinus.
-      EXPECT_EQ(controller.Inputs()->Calculate() == 0, castAtThePole) << trace;
+      // OK computes in the marked system, which 69°39' N takes only for
+      // Meridian and Morinus.
+      EXPECT_EQ(controller.Inputs()->Calculate() == 0, castFarNorth) << trace;
     }
   }
   controller.CloseWindows();
