@@ -22,6 +22,30 @@ void ReportUnreadableFile(Host& host, const std::filesystem::path& file) {
                    MessageIcon::Information);
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+    text.replace(at, from.size(), to);
+}
+
+// `text` (UTF-8, CR LF line ends) as the bytes of a file that held `base`:
+// in its encoding, byte order mark and line breaks (those of its first
+// line), so an unchanged text saves as the file was. Text that Windows-1252
+// cannot hold makes the whole file UTF-8.
+std::string InFormOf(std::string text, const std::optional<std::string>& base) {
+  if (!base) return text;
+  if (const std::size_t end = base->find_first_of("\r\n"); end != std::string::npos) {
+    if ((*base)[end] == '\n')
+      ReplaceAll(text, "\r\n", "\n");
+    else if (end + 1 == base->size() || (*base)[end + 1] != '\n')
+      ReplaceAll(text, "\r\n", "\r");
+  }
+  if (IsUtf8(*base)) return base->starts_with(kByteOrderMark) ? std::string(kByteOrderMark) + text : text;
+  std::string narrow = EncodeWindows1252(text);
+  return DecodeWindows1252(narrow) == text ? narrow : text;
+}
+
 }  // namespace
 
 std::optional<std::string> EditorBaseOf(const std::filesystem::path& file) {
@@ -53,7 +77,7 @@ EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
     base = std::move(now);
     return {EditorSave::Reloaded, base ? JoinLinesCrLf(SplitLines(DecodeText(*base))) : ""};
   }
-  const std::string bytes = EditorTextToFile(text);
+  const std::string bytes = InFormOf(EditorTextToFile(text), base);
   if (!SaveFileAtomically(host, path, bytes)) return {};
   base = bytes;
   return {EditorSave::Saved, {}};

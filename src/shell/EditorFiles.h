@@ -54,8 +54,9 @@ struct EditorSaveResult {
 // `base`: when another window or instance changed it since the editor opened
 // it, nothing is written and the user is told and asked whether to load the
 // file as it is now (Reloaded, `base` updated) or keep the text (Kept).
-// Otherwise the text is saved by the editor save rule and `base` becomes
-// what was written.
+// Otherwise the text is saved by the editor save rule, in the encoding, byte
+// order mark and line breaks of `base` (UTF-8 where Windows-1252 cannot hold
+// it), and `base` becomes what was written.
 EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
                                 std::string_view text, std::optional<std::string>& base);
 

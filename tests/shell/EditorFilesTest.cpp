@@ -125,6 +125,49 @@ TEST(EditorFiles, AFileChangedSinceTheEditorOpenedItIsNotOverwritten) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// A file goes back as it was read: its encoding, byte order mark and line
+// breaks; only a missing final line break is added. Text Windows-1252
+// cannot hold makes the whole file UTF-8.
+TEST(EditorFiles, ASaveKeepsTheFilesEncodingAndLineBreaks) {
+  struct Case {
+    const char* what;
+    std::string file;
+    std::string added;  // typed at the end of the text; empty: saved unchanged
+    std::string saved;
+  };
+  const std::string zoe = "Zo\xEB,1 Jan 1990,1.00,A,5,074.00,40.43,";
+  const std::string bom = "\xEF\xBB\xBF";
+  const Case cases[] = {
+      {"Windows-1252", zoe + "\r\n", "", zoe + "\r\n"},
+      {"UTF-8 with a byte order mark", bom + "S\xC3\xA3o Paulo,SP,46.38,23.32,3\r\n", "",
+       bom + "S\xC3\xA3o Paulo,SP,46.38,23.32,3\r\n"},
+      {"UTF-8", "Ann\r\nZo\xC3\xAB\r\n", "", "Ann\r\nZo\xC3\xAB\r\n"},
+      {"LF line breaks", "Ann\nBob\n", "", "Ann\nBob\n"},
+      {"lone CR line breaks", "Ann\rBob\r", "", "Ann\rBob\r"},
+      {"no final line break", "Ann\r\nBob", "", "Ann\r\nBob\r\n"},
+      {"Windows-1252, a character it holds typed", zoe + "\n", "Ren\xC3\xA9\n",
+       zoe + "\nRen\xE9\n"},
+      {"Windows-1252, a character it cannot hold typed", zoe + "\r\n", "\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n",
+       "Zo\xC3\xAB,1 Jan 1990,1.00,A,5,074.00,40.43,\r\n\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n"},
+      {"UTF-8 with a byte order mark, text typed", bom + "Ann\r\n", "Bob\r\n",
+       bom + "Ann\r\nBob\r\n"},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    test::RecordingHost host;
+    const fs::path file = dir.path() / "NAMES.FIL";
+    WriteFile(file, c.file);
+    auto base = EditorBaseOf(file);
+    const std::optional<std::string> text = OpenEditorText(host, file);
+    ASSERT_TRUE(text) << c.what;
+    EXPECT_EQ(SaveEditedFile(host, file, *text + c.added, base).outcome, EditorSave::Saved)
+        << c.what;
+    EXPECT_EQ(*ReadFileBytes(file), c.saved) << c.what;
+    EXPECT_EQ(base, c.saved) << c.what;
+    EXPECT_TRUE(host.messages.empty()) << c.what;
+  }
+}
+
 // The Options editor saves through the same checked path as the other
 // editors, and refuses values its options cannot hold.
 TEST(EditorFiles, TheOptionsEditorSavesOnlyWhatItsOptionsHoldAndNothingOverAChange) {
