@@ -72,7 +72,7 @@ TEST(Atlas, ALookupFillsTheWindowThatAsked) {
 
   ChartInputFields f;
   f.East = f.South = true;
-  ASSERT_TRUE(FillPlaceFromAtlas(values, f));
+  ASSERT_TRUE(FillPlaceFromAtlas(host, values, f));
   EXPECT_EQ(test::PlaceText(f), "122W25 37N47 zone 7");
 
   answer.duplicate = true;
@@ -81,11 +81,12 @@ TEST(Atlas, ALookupFillsTheWindowThatAsked) {
   answer.zoneValue = -10 * 900;
   answer.timeKind = 0;
   EXPECT_EQ(AtlasLookup(host, answer, values), "THIS IS A DUPLICATE CITY");
-  ASSERT_TRUE(FillPlaceFromAtlas(values, f));
+  ASSERT_TRUE(FillPlaceFromAtlas(host, values, f));
   EXPECT_EQ(test::PlaceText(f), "151E12 33S52 zone -10");
 }
 
 TEST(Atlas, NothingIsFilledWithoutAUsableAnswer) {
+  test::RecordingHost host;
   ChartInputFields before;
   before.LongDeg = "1", before.LatDeg = "2", before.TimeZone = "3";
   auto unchanged = [](const ChartInputFields& f) { return test::PlaceText(f) == "1W 2N zone 3"; };
@@ -94,7 +95,7 @@ TEST(Atlas, NothingIsFilledWithoutAUsableAnswer) {
   AtlasValues values{"75W10", "39N45", 5, true, kAtlasAnswerYes};
   BeginAtlasLookup(values);
   ChartInputFields f = before;
-  EXPECT_FALSE(FillPlaceFromAtlas(values, f));
+  EXPECT_FALSE(FillPlaceFromAtlas(host, values, f));
   EXPECT_TRUE(unchanged(f));
 
   const AtlasValues bad[] = {
@@ -112,12 +113,13 @@ TEST(Atlas, NothingIsFilledWithoutAUsableAnswer) {
   };
   for (const auto& v : bad) {
     f = before;
-    EXPECT_FALSE(FillPlaceFromAtlas(v, f)) << v.AtlasLongitudeText << " " << v.AtlasLatitudeText;
+    EXPECT_FALSE(FillPlaceFromAtlas(host, v, f)) << v.AtlasLongitudeText << " " << v.AtlasLatitudeText;
     EXPECT_TRUE(unchanged(f)) << v.AtlasLongitudeText;
   }
+  EXPECT_TRUE(host.messages.empty());
   // Leading zeros as an outside atlas writes them read as plain numbers.
   f = before;
-  ASSERT_TRUE(FillPlaceFromAtlas({"075W05", "05S07", -5.5f, true, kAtlasAnswerYes}, f));
+  ASSERT_TRUE(FillPlaceFromAtlas(host, {"075W05", "05S07", -5.5f, true, kAtlasAnswerYes}, f));
   EXPECT_EQ(test::PlaceText(f), "75W5 5S7 zone -5.5");
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingHost.h"
+#include "../shell/ShellTestSupport.h"
 #include "platform/qt/QtZoneRules.h"
 #include "shell/input/Atlas.h"
 
@@ -65,6 +66,64 @@ TEST(AtlasZones, TheZoneAndDaylightTimeInForceAtTheMoment) {
     }
   }
   EXPECT_FALSE(rules.At("Atlantis/Lost", {1990, 1, 1, 0, 0}).knownZone);
+}
+
+// A place whose zone the Time Zone field cannot take (-13 to 12) fills in
+// nothing, and the user is told the zone and the range; local mean time is
+// told first.
+TEST(AtlasZones, AZoneTheTimeZoneFieldCannotTakeFillsNothingAndSaysWhy) {
+  std::shared_ptr<const Gazetteer> loaded;
+  const Gazetteer* atlas = AtlasGazetteer(loaded, ORVANTA_DATA_DIR);
+  ASSERT_NE(atlas, nullptr);
+  const QtZoneRules rules;
+  // tz database facts: Samoa at +14 in its summer of 2014-15, Tonga in
+  // 2016-17; Manila on American dates (LMT about 15:56 West) until the end of
+  // 1844, Juneau on Russian ones (LMT +15:02:19) until 1867.
+  const struct {
+    const char* place;
+    LocalDateTime when;
+    const char* zoneText;  // as told, "" when the place is filled in
+    const char* filled;    // the fields then
+  } cases[] = {
+      {"Apia", {2015, 1, 1, 12, 0}, "-14 (14 hours east of Greenwich)", ""},
+      {"Nuku'alofa", {2017, 1, 1, 12, 0}, "-14 (14 hours east of Greenwich)", ""},
+      {"Manila", {1840, 6, 1, 12, 0}, "15.9", ""},
+      {"Juneau", {1860, 6, 1, 12, 0}, "-15.04 (15.04 hours east of Greenwich)", ""},
+      {"Apia", {2015, 7, 1, 12, 0}, "", "171W46 13S50 zone -13"},
+      {"Auckland", {2015, 1, 1, 12, 0}, "", "174E46 36S51 zone -13"},
+  };
+  for (const auto& c : cases) {
+    const std::string label = std::string(c.place) + " " + LocalDateTimeText(c.when);
+    const auto found = atlas->FindByPrefix(c.place, 1);
+    ASSERT_EQ(found.size(), 1u) << label;
+    const GazetteerPlace& place = atlas->Place(found[0]);
+    const ZoneAtLocalTime zone = rules.At(atlas->ZoneName(place), c.when);
+    ASSERT_TRUE(zone.knownZone && !zone.offsets.empty()) << label;
+    test::RecordingHost host;
+    AtlasValues values;
+    BeginAtlasLookup(values);
+    AtlasLookup(host, AtlasAnswerFor(place, zone.offsets[0], false), values);
+    ChartInputFields fields;
+    fields.LongDeg = "1", fields.LatDeg = "2", fields.TimeZone = "3";
+    const bool lmt = zone.offsets[0].localMeanTime;
+    ASSERT_EQ(host.messages.size(), lmt ? 1u : 0u) << label;
+    EXPECT_EQ(FillPlaceFromAtlas(host, values, fields), *c.zoneText == '\0') << label;
+    if (*c.zoneText == '\0') {
+      EXPECT_EQ(test::PlaceText(fields), c.filled) << label;
+      EXPECT_EQ(host.messages.size(), 0u) << label;
+      continue;
+    }
+    EXPECT_EQ(test::PlaceText(fields), "1W 2N zone 3") << label;
+    ASSERT_EQ(host.messages.size(), lmt ? 2u : 1u) << label;
+    const auto& told = host.messages.back();
+    EXPECT_EQ(told.text, AtlasZoneOutOfRange(values.AtlasTimeZone)) << label;
+    EXPECT_NE(told.text.find("the time zone " + std::string(c.zoneText)), std::string::npos)
+        << told.text;
+    EXPECT_EQ(told.title, "Information");
+  }
+  EXPECT_EQ(AtlasZoneOutOfRange(-14),
+            "The atlas gives this place the time zone -14 (14 hours east of Greenwich). The "
+            "Time Zone field accepts zones from -13 to 12 only, so nothing was filled in.");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "base/Format.h"
 #include "base/Text.h"
 #include "core/ChartTime.h"
 #include "platform/Files.h"
@@ -19,6 +20,11 @@ constexpr long kArcSecondsPerDegree = 3600;
 constexpr long kZoneUnitsPerHour = 900;
 
 constexpr int kSecondsPerZoneUnit = 4;  // 1/900 hour
+
+// The zones the Time Zone field accepts, West positive.
+constexpr float kEastmostZone = -13, kWestmostZone = 12;
+// Beyond this no clock on Earth ever stood: a broken answer, not a zone.
+constexpr float kFarthestZone = 24;
 
 long ArcSeconds(double degrees) { return std::lround(degrees * kArcSecondsPerDegree); }
 
@@ -190,7 +196,15 @@ void BeginAtlasLookup(AtlasValues& values) {
   values.AtlasAnswer = 0;
 }
 
-bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields) {
+std::string AtlasZoneOutOfRange(float zone) {
+  return "The atlas gives this place the time zone " + FormatNumber(zone, "#0.##") + " (" +
+         FormatNumber(std::fabs(zone), "#0.##") + " hours " + (zone < 0 ? "east" : "west") +
+         " of Greenwich). The Time Zone field accepts zones from " +
+         FormatNumber(kEastmostZone, "#0") + " to " + FormatNumber(kWestmostZone, "#0") +
+         " only, so nothing was filled in.";
+}
+
+bool FillPlaceFromAtlas(Host& host, const AtlasValues& values, ChartInputFields& fields) {
   if (!values.AtlasLookupOk || values.AtlasAnswer != kAtlasAnswerYes) return false;
   const auto longitude = SplitAtlasText(values.AtlasLongitudeText, 'W', 'E');
   if (!longitude) return false;
@@ -203,8 +217,15 @@ bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields) {
   const auto onGlobe = [](const AtlasTextParts& p, double limit) {
     return p.degrees >= 0 && p.minutes >= 0 && p.minutes < 60 && p.degrees + p.minutes / 60 <= limit;
   };
-  if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90) ||
-      !std::isfinite(values.AtlasTimeZone) || std::fabs(values.AtlasTimeZone) > 13) {
+  const float zone = values.AtlasTimeZone;
+  if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90) || !std::isfinite(zone) ||
+      std::fabs(zone) > kFarthestZone) {
+    return false;
+  }
+  // Samoa and Tonga in summer, or local mean time far from Greenwich: a
+  // real zone that no chart can be typed with.
+  if (zone < kEastmostZone || zone > kWestmostZone) {
+    host.ShowMessage(AtlasZoneOutOfRange(zone), kTitleInformation, MessageIcon::Exclamation);
     return false;
   }
 

@@ -110,12 +110,18 @@ std::string_view AtlasLookup(Host& host, const AtlasAnswerValues& answer, AtlasV
 // lookup changes no field.
 void BeginAtlasLookup(AtlasValues& values);
 
+// Why a place with the time zone `zone` (hours, West positive) fills in
+// nothing: the zone, and the range the Time Zone field accepts.
+std::string AtlasZoneOutOfRange(float zone);
+
 // Fills the zone and place fields of an input window from the last lookup,
 // when it answered Yes and may be used. Stops, changing nothing, when the
 // longitude text has neither "W" nor "E", reads above 180 degrees, or the
 // latitude text has neither "N" nor "S", and when the place is off the globe
 // (negative or non-finite parts, minutes of 60 or more, beyond 180 or 90
-// degrees) or the zone beyond 13 hours. True when filled.
-bool FillPlaceFromAtlas(const AtlasValues& values, ChartInputFields& fields);
+// degrees) or the zone is no zone (beyond 24 hours); and, telling the user
+// why (AtlasZoneOutOfRange), when the zone lies outside what the Time Zone
+// field accepts, -13 to 12. True when filled.
+bool FillPlaceFromAtlas(Host& host, const AtlasValues& values, ChartInputFields& fields);
 
 }  // namespace orv

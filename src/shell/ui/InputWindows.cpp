@@ -297,7 +297,7 @@ void InputWindows::Atlas_Click(InputTarget target) {
   const auto fill = [this, target] {
     ChartInputForm& form = Form(target);
     ChartInputFields fields = form.Fields();
-    if (FillPlaceFromAtlas(workbench_.Input.Atlas, fields)) form.SetFields(fields);
+    if (FillPlaceFromAtlas(host_, workbench_.Input.Atlas, fields)) form.SetFields(fields);
   };
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.
