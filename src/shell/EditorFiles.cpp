@@ -41,7 +41,8 @@ std::string InFormOf(std::string text, const std::optional<std::string>& base) {
     else if (end + 1 == base->size() || (*base)[end + 1] != '\n')
       ReplaceAll(text, "\r\n", "\r");
   }
-  if (IsUtf8(*base)) return base->starts_with(kByteOrderMark) ? std::string(kByteOrderMark) + text : text;
+  if (IsUtf8(*base))
+    return base->starts_with(kByteOrderMark) ? std::string(kByteOrderMark) + text : text;
   std::string narrow = EncodeWindows1252(text);
   return DecodeWindows1252(narrow) == text ? narrow : text;
 }

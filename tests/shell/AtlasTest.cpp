@@ -113,7 +113,8 @@ TEST(Atlas, NothingIsFilledWithoutAUsableAnswer) {
   };
   for (const auto& v : bad) {
     f = before;
-    EXPECT_FALSE(FillPlaceFromAtlas(host, v, f)) << v.AtlasLongitudeText << " " << v.AtlasLatitudeText;
+    EXPECT_FALSE(FillPlaceFromAtlas(host, v, f))
+        << v.AtlasLongitudeText << " " << v.AtlasLatitudeText;
     EXPECT_TRUE(unchanged(f)) << v.AtlasLongitudeText;
   }
   EXPECT_TRUE(host.messages.empty());
