@@ -3,7 +3,6 @@
 // whole buffer as a *.DOC file, clearing it, spooling a page or the whole
 // buffer for printing, and the font size steps.
 
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +11,7 @@
 
 #include "core/NumberFile.h"
 #include "shell/OutputBuffer.h"
+#include "shell/WindowPlacement.h"
 
 namespace orv {
 
@@ -29,9 +29,8 @@ struct DataWindowSettings {
   double FontSize = 8.5;  // points
   bool FontBold = false;
   bool FontItalic = false;
-  // The left and top of the frame, in pixels, where the program last opened
-  // the window; a remembered place elsewhere is one the user gave it.
-  std::optional<std::array<int, 2>> OpenedAt;
+  // Where the program last opened the window (see IsUserPlace).
+  std::optional<OpenedPlace> OpenedAt;
 };
 
 // The saved *.DOC text: `lines` and the spare empty line, each ended by

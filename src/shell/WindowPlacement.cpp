@@ -12,13 +12,23 @@ long long SharedArea(const WindowPlace& a, const WindowPlace& b) {
   return w > 0 && h > 0 ? w * h : 0;
 }
 
+namespace {
+
+// Twips stored and read back may round a pixel off.
+bool Near(const WindowPlace& at, int left, int top) {
+  return std::abs(at.left - left) <= 1 && std::abs(at.top - top) <= 1;
+}
+
+}  // namespace
+
 bool IsUserPlace(const WindowPlace& stored, const WindowPlace& byDefault,
-                 const std::optional<WindowPlace>& opened) {
-  // Twips stored and read back may round a pixel off.
-  const auto near = [&stored](const WindowPlace& p) {
-    return std::abs(stored.left - p.left) <= 1 && std::abs(stored.top - p.top) <= 1;
-  };
-  return !near(byDefault) && !(opened && near(*opened));
+                 const std::optional<OpenedPlace>& opened) {
+  if (Near(stored, byDefault.left, byDefault.top)) return false;
+  return !opened || opened->usersPlace || !Near(stored, opened->left, opened->top);
+}
+
+bool AtProgramsPlace(const WindowPlace& at, const std::optional<OpenedPlace>& opened) {
+  return opened && !opened->usersPlace && Near(at, opened->left, opened->top);
 }
 
 WindowPlace PlaceOpeningWindow(const WindowPlace& screen, const WindowPlace& asked,

@@ -25,11 +25,25 @@ WindowPlace PlaceOpeningWindow(const WindowPlace& screen, const WindowPlace& ask
                                const std::vector<WindowPlace>& keepClear,
                                bool keepAskedPlace = false);
 
+// Where the program last opened a window: the top-left corner of its frame,
+// in pixels, and whether it opened there because the user had put it there.
+struct OpenedPlace {
+  int left = 0, top = 0;
+  bool usersPlace = false;
+};
+
 // Whether the remembered top-left corner `stored` of a window is a place
-// the user gave it: neither where it opens by default (`byDefault`) nor
-// where the program last opened it (`opened`), a pixel of rounding aside.
+// the user gave it: not where it opens by default (`byDefault`), and, where
+// the program last opened it (`opened`), only when it opened there at the
+// user's place; a pixel of rounding aside.
 bool IsUserPlace(const WindowPlace& stored, const WindowPlace& byDefault,
-                 const std::optional<WindowPlace>& opened);
+                 const std::optional<OpenedPlace>& opened);
+
+// Whether a window whose frame's top-left corner stands at `at` stands
+// where the program put it by its own choice (`opened`, not the user's
+// place), a pixel of rounding aside: such a place is remembered as the
+// default, so a new start does not take it for the user's either.
+bool AtProgramsPlace(const WindowPlace& at, const std::optional<OpenedPlace>& opened);
 
 // The area that `a` and `b` share, in square pixels (0 when apart or empty).
 long long SharedArea(const WindowPlace& a, const WindowPlace& b);

@@ -11,6 +11,7 @@
 #include "core/ChartModel.h"
 #include "core/ChartPoints.h"
 #include "core/HouseSystem.h"
+#include "shell/WindowPlacement.h"
 
 namespace orv {
 
@@ -89,9 +90,8 @@ struct WheelWindowState {
   // `ThreeDegreeWheelOrbs`: 1 makes the aspect lines use fixed 3-degree
   // windows instead of the orb file.
   int ThreeDegreeWheelOrbs = 0;
-  // The left and top of the frame, in pixels, where the program last opened
-  // the window; a remembered place elsewhere is one the user gave it.
-  std::optional<std::array<int, 2>> OpenedAt;
+  // Where the program last opened the window (see IsUserPlace).
+  std::optional<OpenedPlace> OpenedAt;
 };
 
 }  // namespace orv

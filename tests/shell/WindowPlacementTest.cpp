@@ -135,22 +135,33 @@ TEST(WindowPlacement, TheNearestClearPlaceIsTakenAndAUsersPlaceIsKeptWhileOnTheS
   }
 }
 
-TEST(WindowPlacement, AUsersPlaceIsNeitherTheDefaultNorWhereTheProgramOpenedTheWindow) {
+// A place is the user's unless it is the default or where the program put
+// the window by its own choice; a window the program opened at the user's
+// place keeps it (once, that counted as the program's, and the window went
+// back to its default place at the next opening).
+TEST(WindowPlacement, AUsersPlaceIsNeitherTheDefaultNorWhereTheProgramChoseToOpenTheWindow) {
   const WindowPlace byDefault{0, 43, 0, 0};
   const struct {
     WindowPlace stored;
-    std::optional<WindowPlace> opened;
+    std::optional<OpenedPlace> opened;
     bool user;
+    bool programs;  // standing there, it is remembered as the default
   } cases[] = {
-      {{0, 43, 0, 0}, std::nullopt, false},         // the default
-      {{1, 42, 0, 0}, std::nullopt, false},         // the default, read back from twips
-      {{802, 43, 0, 0}, {{802, 43, 0, 0}}, false},  // where the program put it
-      {{802, 43, 0, 0}, std::nullopt, true},        // from an earlier run
-      {{500, 300, 0, 0}, {{802, 43, 0, 0}}, true},  // moved by the user
+      {{0, 43, 0, 0}, std::nullopt, false, false},          // the default
+      {{1, 42, 0, 0}, std::nullopt, false, false},          // the default, read back from twips
+      {{802, 43, 0, 0}, {{802, 43, false}}, false, true},   // where the program put it
+      {{803, 44, 0, 0}, {{802, 43, false}}, false, true},   // the same, read back from twips
+      {{802, 43, 0, 0}, std::nullopt, true, false},         // from an earlier run
+      {{500, 300, 0, 0}, {{802, 43, false}}, true, false},  // moved by the user
+      {{500, 300, 0, 0}, {{500, 300, true}}, true, false},  // opened again at the user's place
+      {{501, 299, 0, 0}, {{500, 300, true}}, true, false},  // the same, read back from twips
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(IsUserPlace(c.stored, byDefault, c.opened), c.user)
         << c.stored.left << "," << c.stored.top;
+    EXPECT_EQ(AtProgramsPlace(c.stored, c.opened), c.programs)
+        << c.stored.left << "," << c.stored.top;
+  }
 }
 
 }  // namespace

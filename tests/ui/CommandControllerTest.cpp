@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +39,7 @@
 #include "shell/ui/InputD.h"
 #include "shell/ui/InputD1.h"
 #include "shell/ui/InputWindows.h"
+#include "shell/ui/OnScreen.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/OutputD1.h"
 #include "shell/ui/PrntFile.h"
@@ -84,10 +86,16 @@ struct ControllerFixture : ::testing::Test {
                      false, false});
     if (controller.Inputs()->Calculate() != 0) return nullptr;
     window.Action(CommandId::WheelsNatal)->trigger();
-    Wheels* wheel = nullptr;
+    return Shown<Wheels>();
+  }
+
+  // The program's window of type W on show, or none.
+  template <class W>
+  static W* Shown() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<Wheels*>(w); found && found->isVisible()) wheel = found;
-    return wheel;
+      if (auto* found = qobject_cast<W*>(w); found && found->isVisible()) return found;
+    return nullptr;
   }
 };
 
@@ -191,7 +199,9 @@ TEST_F(ControllerFixture, EachCommandRunsItsOwnHandler) {
 // for a moment, and a stepping key held down then runs that window's command
 // of the same key (Shift+F1 on the main window shows the Moon on two-chart
 // wheels). The new listing waits behind the wheel: a data window closed
-// before comes back under it.
+// before comes back under it, a minimised one stays minimised (it once came
+// back on top, with the keyboard). The main window's commands still bring
+// it back.
 TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
   const QPointer<Wheels> wheel = OpenNatalWheel();
   ASSERT_TRUE(wheel);
@@ -215,11 +225,18 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
     }
   } stacking;
   qApp->installEventFilter(&stacking);
-  for (const char* day : {"13", "14"}) {
+  for (const char* day : {"13", "14", "15", "16"}) {
     const bool dataClosed = day == std::string("14");
-    if (dataClosed)
+    const bool dataMinimised = day == std::string("15") || day == std::string("16");
+    if (dataClosed) {
       for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<OutputD1*>(w)) w->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    if (dataMinimised) {
+      ASSERT_NE(Shown<OutputD1>(), nullptr) << day;
+      Shown<OutputD1>()->showMinimized();
+    }
     wheel->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(wheel));
     stacking.log.clear();
@@ -233,8 +250,25 @@ TEST_F(ControllerFixture, AStepOfTheMomentRedrawsTheWheelInItsOwnWindow) {
     if (shown != stacking.log.end()) {
       EXPECT_EQ(stacking.log.back(), "raise orv::Wheels") << day;
     }
+    if (dataMinimised) {
+      OutputD1* data = nullptr;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<OutputD1*>(w)) data = found;
+      ASSERT_NE(data, nullptr) << day;
+      EXPECT_TRUE(data->isMinimized()) << day;
+      EXPECT_EQ(std::count(stacking.log.begin(), stacking.log.end(), "raise orv::OutputD1"), 0)
+          << day;
+      QTest::qWait(20);
+      EXPECT_EQ(QApplication::activeWindow(), wheel.data()) << day;
+    }
   }
   qApp->removeEventFilter(&stacking);
+  // Asked for from the main window, the page comes back in front.
+  window.Action(CommandId::DataNatalData)->trigger();
+  OutputD1* data = Shown<OutputD1>();
+  ASSERT_NE(data, nullptr);
+  EXPECT_FALSE(data->isMinimized());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(data));
   controller.CloseWindows();
 }
 
@@ -341,21 +375,23 @@ TEST_F(ControllerFixture, AfterAPrintTheDataWindowHasTheKeyboardAgain) {
 }
 
 // Esc in the wheel window brings the main window forward, also once one of
-// the wheel's menus was opened, by its key or the mouse, and closed with Esc:
-// Shift+F7 is then the main window's Placidus, not the wheel's natal week.
+// the wheel's menus was opened, by its key or the mouse, and closed with Esc,
+// or left by Right for Aspects, a command on the bar: Shift+F7 is then the
+// main window's Placidus, not the wheel's natal week. No title of the bar
+// stays marked.
 TEST_F(ControllerFixture, EscInTheWheelWindowBringsTheMainWindowForwardAfterAMenu) {
   const QPointer<Wheels> wheel = OpenNatalWheel();
   ASSERT_TRUE(wheel);
   window.show();
   QWindow* const keys = wheel->windowHandle();
   ASSERT_NE(keys, nullptr);
-  for (const char* way : {"none", "key", "mouse", "key twice"}) {
+  QMenuBar* bar = wheel->MenuBar();
+  for (const char* way : {"none", "key", "mouse", "key twice", "key, then Right"}) {
     wheel->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(wheel)) << way;
     const std::string w = way;
     for (int open = 0; open < (w == "key twice" ? 2 : w == "none" ? 0 : 1); ++open) {
       if (w == "mouse") {
-        QMenuBar* bar = wheel->MenuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(bar->actions().at(0)).center());
       } else {
@@ -363,6 +399,13 @@ TEST_F(ControllerFixture, EscInTheWheelWindowBringsTheMainWindowForwardAfterAMen
       }
       QWidget* menu = QApplication::activePopupWidget();
       ASSERT_NE(menu, nullptr) << way;
+      if (w == "key, then Right") {
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Right);
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr) << way;
+        ASSERT_NE(bar->activeAction(), nullptr) << way;
+        ASSERT_EQ(bar->activeAction()->text(), "&Aspects") << way;
+        continue;
+      }
       QTest::keyClick(menu->windowHandle(), Qt::Key_Escape);
       ASSERT_EQ(QApplication::activePopupWidget(), nullptr) << way;
       // This platform may leave a closed menu the active window; a window
@@ -373,7 +416,160 @@ TEST_F(ControllerFixture, EscInTheWheelWindowBringsTheMainWindowForwardAfterAMen
     QTest::keyClick(keys, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << way;
     EXPECT_EQ(QApplication::activeWindow(), &window) << way;
+    EXPECT_EQ(bar->activeAction(), nullptr) << way;
   }
+  controller.CloseWindows();
+}
+
+// A place for the frame of `window` (its pos()) on its screen, halfway
+// along the room the screen leaves it: away from where the program puts it
+// by default. (A window as wide or high as the screen keeps its place
+// across it.)
+QPoint RoomyPlace(const QWidget& window) {
+  const QRect outer = window.frameGeometry();
+  const QRect free = window.screen()->availableGeometry();
+  const auto halfway = [](int at, int low, int room) { return room > 0 ? low + room / 2 : at; };
+  return {halfway(outer.left(), free.left(), free.width() - outer.width()),
+          halfway(outer.top(), free.top(), free.height() - outer.height())};
+}
+
+// A place the user gave the wheel window stays its own at every later
+// opening, by F9 or by Switch, at exit and after a new start (the second
+// opening once went back to the default place, and the settings kept that).
+TEST_F(ControllerFixture, TheWheelWindowOpensWhereTheUserPutItEveryTime) {
+  Wheels* wheel = OpenNatalWheel();
+  ASSERT_NE(wheel, nullptr);
+  // Where the screen leaves it room, away from its default place.
+  const QPoint users = RoomyPlace(*wheel);
+  ASSERT_GT((users - wheel->pos()).manhattanLength(), 4);
+  wheel->move(users);
+  const auto openedAt = [&](const std::string& how, const std::function<void()>& open) {
+    open();
+    wheel = Shown<Wheels>();
+    ASSERT_NE(wheel, nullptr) << how;
+    EXPECT_EQ(wheel->pos(), users) << how;
+  };
+  for (int i = 1; i <= 4; ++i)
+    openedAt("F9, " + std::to_string(i), [&] { window.Action(CommandId::WheelsNatal)->trigger(); });
+  openedAt("Transits vs Natal",
+           [&] { window.Action(CommandId::WheelsTransitsVsNatal)->trigger(); });
+  for (int i = 1; i <= 2; ++i)
+    openedAt("Switch, " + std::to_string(i),
+             [&] { wheel->Command(WheelsWindowItem::Switch)->trigger(); });
+  // At exit the settings keep the place; a new start opens the window there.
+  wheel->close();
+  const QPoint stored(TwipsToPixels(wb.Settings.WheelsLeft, wheel->logicalDpiX()),
+                      TwipsToPixels(wb.Settings.WheelsTop, wheel->logicalDpiX()));
+  EXPECT_LE((stored - OuterGeometry(*wheel).topLeft()).manhattanLength(), 2);
+  wb.WheelWindow.OpenedAt.reset();
+  openedAt("F9 after a new start", [&] { window.Action(CommandId::WheelsNatal)->trigger(); });
+  controller.CloseWindows();
+}
+
+// The same for the data window, shown anew after Input, and at exit.
+TEST_F(ControllerFixture, TheDataWindowOpensWhereTheUserPutItEveryTime) {
+  ASSERT_NE(OpenNatalWheel(), nullptr);
+  OutputD1* data = Shown<OutputD1>();
+  ASSERT_NE(data, nullptr);
+  const QPoint users = RoomyPlace(*data);
+  ASSERT_GT((users - data->pos()).manhattanLength(), 4);
+  data->move(users);
+  for (int i = 1; i <= 4; ++i) {
+    window.Action(CommandId::InputData)->trigger();
+    ASSERT_EQ(Shown<OutputD1>(), nullptr) << i;
+    ASSERT_EQ(controller.Inputs()->Calculate(), 0) << i;
+    data = Shown<OutputD1>();
+    ASSERT_NE(data, nullptr) << i;
+    EXPECT_EQ(data->pos(), users) << i;
+  }
+  const QPoint outer = OuterGeometry(*data).topLeft();
+  controller.Startup([] { return true; }, ORVANTA_DATA_DIR).CollectSettings();
+  const QPoint stored(TwipsToPixels(wb.Settings.DataLeft, data->logicalDpiX()),
+                      TwipsToPixels(wb.Settings.DataTop, data->logicalDpiX()));
+  EXPECT_LE((stored - outer).manhattanLength(), 2);
+  controller.CloseWindows();
+}
+
+// Bringing the main window forward brings it back from minimised, with the
+// keyboard: Esc in the data, wheel and enabled-planets windows, or a right
+// click in them (once it stayed minimised, and F5 was the data window's
+// Save As).
+TEST_F(ControllerFixture, EscOrARightClickBringsAMinimisedMainWindowBack) {
+  Wheels* wheel = OpenNatalWheel();
+  ASSERT_NE(wheel, nullptr);
+  window.show();
+  OutputD1* data = Shown<OutputD1>();
+  ASSERT_NE(data, nullptr);
+  window.Action(CommandId::EnabledPlanets)->trigger();
+  auto* planets = Shown<FrmEnabledPlanets>();
+  ASSERT_NE(planets, nullptr);
+  const QPoint onTheWheel = wheel->rect().center();
+  const struct {
+    const char* what;
+    QWidget* from;
+    std::function<void()> act;
+  } cases[] = {
+      {"Esc in the data window", data, [&] { QTest::keyClick(data->RichText1(), Qt::Key_Escape); }},
+      {"a right click in the data window", data,
+       [&] { QTest::mouseClick(data->RichText1()->viewport(), Qt::RightButton); }},
+      {"Esc in the wheel window", wheel,
+       [&] { QTest::keyClick(wheel->windowHandle(), Qt::Key_Escape); }},
+      {"a right click on the wheel", wheel,
+       [&] { QTest::mouseClick(wheel->windowHandle(), Qt::RightButton, {}, onTheWheel); }},
+      {"Esc in Enabled Planets", planets, [&] { QTest::keyClick(planets, Qt::Key_Escape); }},
+      {"a right click in Enabled Planets", planets,
+       [&] { QTest::mouseClick(planets, Qt::RightButton); }},
+  };
+  for (const auto& c : cases) {
+    window.showMinimized();
+    c.from->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c.from)) << c.what;
+    ASSERT_TRUE(window.isMinimized()) << c.what;
+    c.act();
+    EXPECT_FALSE(window.isMinimized()) << c.what;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << c.what;
+  }
+  controller.CloseWindows();
+}
+
+// A click in Enabled Planets draws the wheel anew in a new window, which
+// stays behind it: the next clicks land on its boxes, not on the wheel.
+// A window manager maps the new window after Enabled Planets raised itself
+// again, and gives it the keyboard and the top unless it is to stay behind.
+TEST_F(ControllerFixture, EnabledPlanetsStaysInFrontOfTheWheelItRedraws) {
+  ASSERT_NE(OpenNatalWheel(), nullptr);
+  window.Action(CommandId::EnabledPlanets)->trigger();
+  auto* planets = Shown<FrmEnabledPlanets>();
+  ASSERT_NE(planets, nullptr);
+  struct WindowManager : QObject {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (w && w->isWindow() && event->type() == QEvent::Show &&
+          !w->testAttribute(Qt::WA_ShowWithoutActivating))
+        QTimer::singleShot(0, w, [w] {
+          w->raise();
+          w->activateWindow();
+        });
+      return false;
+    }
+  } windowManager;
+  qApp->installEventFilter(&windowManager);
+  for (const char* box :
+       {"chkEnabledPlanets_10", "chkEnabledPlanets_Transit_3", "chkEnabledPlanets_10"}) {
+    planets->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(planets)) << box;
+    const QPointer<Wheels> before = Shown<Wheels>();
+    auto* check = planets->findChild<QCheckBox*>(box);
+    ASSERT_NE(check, nullptr) << box;
+    check->click();
+    QTest::qWait(20);
+    const QPointer<Wheels> after = Shown<Wheels>();
+    ASSERT_NE(after, nullptr) << box;
+    EXPECT_NE(after, before) << box << ": no new wheel window";
+    EXPECT_EQ(QApplication::activeWindow(), planets) << box;
+  }
+  qApp->removeEventFilter(&windowManager);
+  EXPECT_EQ(wb.Settings.EnabledNatalPlanets, "1111111111111111");
   controller.CloseWindows();
 }
 

@@ -142,18 +142,25 @@ TEST(WindowPlacement, TheWheelWindowKeepsClearOfTheInputWindowsAndKeepsTheUsersP
   const QRect clear = open();
   EXPECT_FALSE(clear.intersects(inputs.natal.frameGeometry()) ||
                clear.intersects(inputs.second.frameGeometry()));
+  // Nor after a new start: its settings keep the default place.
+  wb.WheelWindow.OpenedAt.reset();
   inputs.natal.hide();
   inputs.second.hide();
   const QRect byDefault = open();
   EXPECT_NE(byDefault.topLeft(), clear.topLeft());
-  // Moved over the input windows by the user: it opens there again.
+  // Moved over the input windows by the user: it opens there again, every
+  // time, and after a new start.
   wb.Settings.WheelsLeft = 1500;
   wb.Settings.WheelsTop = 1500;
   inputs.natal.show();
   inputs.second.show();
-  const QRect users = open();
-  EXPECT_EQ(users.topLeft(), QPoint(TwipsToPixels(1500, dpi), TwipsToPixels(1500, dpi)));
-  EXPECT_TRUE(users.intersects(inputs.natal.frameGeometry()));
+  const QPoint users(TwipsToPixels(1500, dpi), TwipsToPixels(1500, dpi));
+  for (const char* opening : {"first", "second", "third", "after a new start"}) {
+    if (opening == std::string("after a new start")) wb.WheelWindow.OpenedAt.reset();
+    const QRect at = open();
+    EXPECT_EQ(at.topLeft(), users) << opening;
+    EXPECT_TRUE(at.intersects(inputs.natal.frameGeometry())) << opening;
+  }
 }
 
 // The program's windows on the one screen this run has, as they open with

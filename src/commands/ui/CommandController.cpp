@@ -325,6 +325,7 @@ StartupHooks CommandController::Startup(std::function<bool()> readyProgramFolder
 }
 
 void CommandController::BringMainForward() {
+  if (main_.isMinimized()) main_.showNormal();
   main_.raise();
   main_.activateWindow();
 }
@@ -470,8 +471,8 @@ void CommandController::ShowReport() {
 // The wheel window, made anew for each wheel, with its Update menu. It
 // reaches the help text, the orb editor, the print dialog, and the two-chart
 // wheels made anew by a left click or Switch.
-void CommandController::ShowWheelsAnew() {
-  ShowAnewInSlot(wheels_, [this] {
+void CommandController::ShowWheelsAnew(Showing showing) {
+  const auto make = [this] {
     WheelsLinks links;
     links.bringMainForward = [this] { BringMainForward(); };
     links.showHelp = [this](std::string_view file) { ShowHelp(file); };
@@ -492,7 +493,8 @@ void CommandController::ShowWheelsAnew() {
     auto* window = new Wheels(workbench_, host_, Checked(std::move(links)));
     AddUpdateMenu(*window, [this](const UpdateStep& step) { StepMoment(step); });
     return window;
-  });
+  };
+  ShowAnewInSlot(wheels_, make, showing);
 }
 
 // Each wheel command prepares its wheel, then the wheel window is closed
@@ -503,9 +505,11 @@ void CommandController::ShowWheel() {
   host_.EndBusy();
 }
 
-// `RedrawCurrentWheel`: nothing while no wheel window is open.
+// `RedrawCurrentWheel`: nothing while no wheel window is open. The window
+// whose click redrew it (Enabled Planets) stays in front.
 void CommandController::RedrawCurrentWheel() {
-  if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_)) ShowWheelsAnew();
+  if (wheels_ && PrepareCurrentWheelAgain(workbench_, SecondPerson(), host_))
+    ShowWheelsAnew(Showing::Behind);
 }
 
 // New charts on an open wheel: it is painted again in its own window. A

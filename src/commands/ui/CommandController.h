@@ -14,6 +14,7 @@
 #include "platform/qt/Process.h"
 #include "shell/Startup.h"
 #include "shell/ui/InputWindows.h"
+#include "shell/ui/WindowSlot.h"
 
 namespace orv {
 
@@ -77,7 +78,7 @@ class CommandController {
   void ShowTip();
   void ShowHelp(std::string_view file);
   void ShowReport();
-  void ShowWheelsAnew();
+  void ShowWheelsAnew(Showing showing = Showing::InFront);
   void ShowWheel();
   void RedrawCurrentWheel();
   void RedrawOpenWheel();

@@ -117,13 +117,19 @@ void PlaceNewWindow(QWidget& window) {
 }
 
 void PlaceAtRememberedPlace(QWidget& window, QPoint stored, QPoint byDefault,
-                            std::optional<std::array<int, 2>>& openedAt) {
-  std::optional<WindowPlace> opened;
-  if (openedAt) opened = WindowPlace{(*openedAt)[0], (*openedAt)[1], 0, 0};
+                            std::optional<OpenedPlace>& openedAt) {
   const bool userPlace =
-      IsUserPlace({stored.x(), stored.y(), 0, 0}, {byDefault.x(), byDefault.y(), 0, 0}, opened);
+      IsUserPlace({stored.x(), stored.y(), 0, 0}, {byDefault.x(), byDefault.y(), 0, 0}, openedAt);
   const QRect placed = PlaceForOpening(window, userPlace ? stored : byDefault, userPlace);
-  openedAt = std::array<int, 2>{placed.left(), placed.top()};
+  // A user's place moved onto a smaller screen stays the user's: the next
+  // opening keeps it where it opened now.
+  openedAt = OpenedPlace{placed.left(), placed.top(), userPlace};
+}
+
+QPoint RememberedPlace(const QWidget& window, QPoint byDefault,
+                       const std::optional<OpenedPlace>& openedAt) {
+  const QPoint at = OuterGeometry(window).topLeft();
+  return AtProgramsPlace({at.x(), at.y(), 0, 0}, openedAt) ? byDefault : at;
 }
 
 }  // namespace orv

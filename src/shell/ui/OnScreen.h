@@ -7,8 +7,9 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
-#include <array>
 #include <optional>
+
+#include "shell/WindowPlacement.h"
 
 class QWidget;
 
@@ -54,6 +55,12 @@ void PlaceNewWindow(QWidget& window);
 // it (IsUserPlace), else at `byDefault`. `openedAt` holds where the program
 // opened it last, and then where it opens now.
 void PlaceAtRememberedPlace(QWidget& window, QPoint stored, QPoint byDefault,
-                            std::optional<std::array<int, 2>>& openedAt);
+                            std::optional<OpenedPlace>& openedAt);
+
+// The top-left corner of `window`'s frame to remember: where it stands, or
+// `byDefault` while it stands where the program put it by its own choice
+// (AtProgramsPlace), which is no place of the user's in a later run either.
+QPoint RememberedPlace(const QWidget& window, QPoint byDefault,
+                       const std::optional<OpenedPlace>& openedAt);
 
 }  // namespace orv

@@ -143,7 +143,10 @@ void OutputD1::StoreGeometry() {
   const double dpi = logicalDpiX();
   auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
   // Moves come before the window manager's frame is known as well.
-  const QPoint at = OuterGeometry(*this).topLeft();
+  const DataWindowSettings byDefault;
+  const QPoint at = RememberedPlace(
+      *this, QPoint(TwipsToPixels(byDefault.DataLeft, dpi), TwipsToPixels(byDefault.DataTop, dpi)),
+      settings_.OpenedAt);
   settings_.DataLeft = twips(at.x());
   settings_.DataTop = twips(at.y());
   settings_.DataWidth = twips(width());
@@ -189,7 +192,9 @@ void OutputD1::ShowPage(SharedPage page, bool moreMenuShown, bool toFront) {
   SetMoreMenuVisible(moreMenuShown);
   setWindowTitle(QString::fromStdString(SetTitleText() + "Data"));
   if (isMinimized()) {
-    showNormal();
+    // A page that stays behind waits in the minimised window: brought back,
+    // it would come up over the window the user works in.
+    if (toFront) showNormal();
   } else if (!isVisible()) {
     PlaceForShowing();
     // A window shown anew takes the focus unless it is to stay behind.

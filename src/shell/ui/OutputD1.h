@@ -57,7 +57,8 @@ class OutputD1 : public QMainWindow, public OutputView {
   ~OutputD1() override;
 
   void ShowPage(SharedPage page, bool moreMenuShown) override;
-  // The same, brought forward (and given the focus) or not.
+  // The same, brought forward (and given the focus) or not; a minimised
+  // window that is not brought forward stays minimised.
   void ShowPage(SharedPage page, bool moreMenuShown, bool toFront);
 
   PageView* RichText1() const { return text_; }

@@ -3,6 +3,7 @@
 // again after it was closed; while it is open, asking for it again brings it
 // forward as it is, so edits not yet saved in it stay.
 
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,17 +11,32 @@
 
 namespace orv {
 
+// How a window of a slot comes up: in front, with the keyboard; or, shown
+// again without the user's asking (a wheel redrawn for a click in another
+// window), behind the window the user works in, which keeps the keyboard
+// and the top.
+enum class Showing { InFront, Behind };
+
 // Shows the window of `slot`, made by `make` (which may return nullptr, for
 // a file that cannot be opened: nothing is shown then) unless one is open;
 // a new one opens on the screen, clear of the input windows where it can.
 // The window deletes itself when closed, which empties the slot.
 template <class Window, class Make>
-void ShowInSlot(QPointer<Window>& slot, Make make) {
+void ShowInSlot(QPointer<Window>& slot, Make make, Showing showing = Showing::InFront) {
   if (!slot) {
     slot = make();
     if (!slot) return;
     slot->setAttribute(Qt::WA_DeleteOnClose);
     PlaceNewWindow(*slot);
+  }
+  if (showing == Showing::Behind) {
+    QWidget* front = QApplication::activeWindow();
+    slot->setAttribute(Qt::WA_ShowWithoutActivating);
+    slot->show();
+    // A window manager stacks a window it maps on top even so: the window
+    // in front goes back over it.
+    if (front && front != slot) front->raise();
+    return;
   }
   if (slot->isMinimized()) slot->showNormal();
   slot->show();
@@ -32,12 +48,12 @@ void ShowInSlot(QPointer<Window>& slot, Make make) {
 // first (and deleted by Qt later), so the new one starts from the state as
 // it is now (a wheel drawn anew, a report read anew).
 template <class Window, class Make>
-void ShowAnewInSlot(QPointer<Window>& slot, Make make) {
+void ShowAnewInSlot(QPointer<Window>& slot, Make make, Showing showing = Showing::InFront) {
   if (Window* open = slot.data()) {
     slot = nullptr;
     open->close();
   }
-  ShowInSlot(slot, make);
+  ShowInSlot(slot, make, showing);
 }
 
 }  // namespace orv

@@ -197,7 +197,11 @@ void Wheels::RecordSettingsGeometry() {
   if (isMinimized()) return;
   SettingsValues& s = workbench_.Settings;
   const double dpi = DotsPerInch();
-  const QPoint at = OuterGeometry(*this).topLeft();
+  const SettingsValues byDefault;
+  const QPoint at = RememberedPlace(
+      *this,
+      QPoint(TwipsToPixels(byDefault.WheelsLeft, dpi), TwipsToPixels(byDefault.WheelsTop, dpi)),
+      workbench_.WheelWindow.OpenedAt);
   s.WheelsLeft = PixelsToTwips(at.x(), dpi);
   s.WheelsTop = PixelsToTwips(at.y(), dpi);
   s.WheelsWidth = PixelsToTwips(width(), dpi);
@@ -347,7 +351,7 @@ void Wheels::mnuHelp_Click() {
 
 void Wheels::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    if (links_.bringMainForward) links_.bringMainForward();
+    EscToMainWindow();
     event->accept();
     return;
   }
@@ -357,15 +361,24 @@ void Wheels::keyPressEvent(QKeyEvent* event) {
 bool Wheels::eventFilter(QObject* watched, QEvent* event) {
   // A menu closed with Esc leaves its title marked and the keyboard with the
   // menu bar, which keeps it, with no other widget here to hand it back to,
-  // and takes every later Esc. Esc there lets the menu bar go and brings the
-  // main window forward, as anywhere else in the window.
+  // and takes every later Esc. Esc there brings the main window forward, as
+  // anywhere else in the window.
   if (watched == menuBar_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    menuBar_->clearFocus();
-    if (links_.bringMainForward) links_.bringMainForward();
+    EscToMainWindow();
     return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void Wheels::EscToMainWindow() {
+  // The menu bar unmarks a title left marked (a menu closed with Esc, or
+  // Right from a menu onto a command of the bar) on an Esc of its own, given
+  // past this window's filter; then it lets the keyboard go.
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  static_cast<QObject*>(menuBar_)->event(&esc);
+  menuBar_->clearFocus();
+  if (links_.bringMainForward) links_.bringMainForward();
 }
 
 void Wheels::mouseReleaseEvent(QMouseEvent* event) {

@@ -95,6 +95,9 @@ class Wheels : public QWidget {
 
  private:
   void BuildMenuBar();
+  // Esc anywhere in the window: the menu bar lets go, the main window comes
+  // forward.
+  void EscToMainWindow();
   void Run(WheelsWindowItem id);
   void PaintWheel(QPainter& painter, const QRect& area);
   void ViewResized(const QSize& size);
