@@ -1,5 +1,6 @@
 // The names, cities, time-zone and atlas windows.
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -525,6 +526,45 @@ TEST(AtlasWindow, ADuplicateCityStaysOpenForAChoice) {
   EXPECT_EQ(f.host.messages.back().text, kAtlasNeedsDateTime);
   atlas->reject();
   EXPECT_EQ(Place(f.natal()), "72 35 W 42 6 N 5");
+}
+
+// A place whose zone the Time Zone field cannot take (Samoa at +14 in its
+// summer of 2014-15, +13 in winter: tz database) fills in nothing and is
+// told, while the atlas is still open: its closing then hands the keyboard
+// back to the input window (told after it, the message went to the main
+// window, and so did the keyboard).
+TEST(AtlasWindow, AZoneTheTimeZoneFieldCannotTakeIsToldAndFillsNothing) {
+  struct Witness : test::RecordingHost {
+    std::vector<bool> atlasOpen;  // at each message
+    Answer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                       MessageButtons buttons, std::optional<Answer> defaultAnswer) override {
+      bool open = false;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        open = open || (qobject_cast<AtlasWindow*>(w) && w->isVisible());
+      atlasOpen.push_back(open);
+      return RecordingHost::ShowMessage(text, title, icon, buttons, defaultAnswer);
+    }
+  } witness;
+  InputFixture f({}, &witness);
+  WriteFile(f.dir.path() / "ATLAS.DAT",
+            "[countries]\nWS\tSamoa\n[zones]\nPacific/Apia\n[places]\n"
+            "Apia\tTuamasaga\tWS\t0\t-13.8333\t-171.7667\n");
+  TypeMoment(f, "1", "1", "2015", "12", "00", true);
+  AtlasWindow* atlas = OpenAtlas(f.natal());
+  ASSERT_NE(atlas, nullptr);
+  atlas->txtPlace()->setText("Apia");
+  atlas->cmdLookup()->click();
+  EXPECT_FALSE(atlas->isVisible());
+  ASSERT_EQ(witness.messages.size(), 1u);
+  EXPECT_EQ(witness.messages[0].text, AtlasZoneOutOfRange(-14));
+  EXPECT_EQ(witness.atlasOpen, std::vector<bool>{true});
+  EXPECT_EQ(Place(f.natal()), "73 59 W 40 43 N 5");
+  TypeMoment(f, "7", "1", "2015", "12", "00", true);
+  atlas = OpenAtlas(f.natal());
+  atlas->txtPlace()->setText("Apia");
+  atlas->cmdLookup()->click();
+  EXPECT_EQ(witness.messages.size(), 1u);
+  EXPECT_EQ(Place(f.natal()), "171 46 W 13 50 S -13");
 }
 
 TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {

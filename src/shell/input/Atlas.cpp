@@ -23,7 +23,6 @@ constexpr int kSecondsPerZoneUnit = 4;  // 1/900 hour
 
 // The zones the Time Zone field accepts, West positive.
 constexpr float kEastmostZone = -13, kWestmostZone = 12;
-// Beyond this no clock on Earth ever stood: a broken answer, not a zone.
 constexpr float kFarthestZone = 24;
 
 long ArcSeconds(double degrees) { return std::lround(degrees * kArcSecondsPerDegree); }
@@ -196,6 +195,13 @@ void BeginAtlasLookup(AtlasValues& values) {
   values.AtlasAnswer = 0;
 }
 
+bool ZoneBeyondTheField(float zone) {
+  // Samoa and Tonga in summer, or local mean time far from Greenwich; no
+  // clock on Earth stood farther than a day away.
+  return std::isfinite(zone) && std::fabs(zone) <= kFarthestZone &&
+         (zone < kEastmostZone || zone > kWestmostZone);
+}
+
 std::string AtlasZoneOutOfRange(float zone) {
   return "The atlas gives this place the time zone " + FormatNumber(zone, "#0.##") + " (" +
          FormatNumber(std::fabs(zone), "#0.##") + " hours " + (zone < 0 ? "east" : "west") +
@@ -218,16 +224,12 @@ bool FillPlaceFromAtlas(Host& host, const AtlasValues& values, ChartInputFields&
     return p.degrees >= 0 && p.minutes >= 0 && p.minutes < 60 && p.degrees + p.minutes / 60 <= limit;
   };
   const float zone = values.AtlasTimeZone;
-  if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90) || !std::isfinite(zone) ||
-      std::fabs(zone) > kFarthestZone) {
-    return false;
-  }
-  // Samoa and Tonga in summer, or local mean time far from Greenwich: a
-  // real zone that no chart can be typed with.
-  if (zone < kEastmostZone || zone > kWestmostZone) {
+  if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90)) return false;
+  if (ZoneBeyondTheField(zone)) {
     host.ShowMessage(AtlasZoneOutOfRange(zone), kTitleInformation, MessageIcon::Exclamation);
     return false;
   }
+  if (!std::isfinite(zone) || zone < kEastmostZone || zone > kWestmostZone) return false;
 
   fields.TimeZone = ShortestNumberText(values.AtlasTimeZone);
   fields.LongDeg = ShortestNumberText(longitude->degrees);

@@ -110,8 +110,12 @@ std::string_view AtlasLookup(Host& host, const AtlasAnswerValues& answer, AtlasV
 // lookup changes no field.
 void BeginAtlasLookup(AtlasValues& values);
 
-// Why a place with the time zone `zone` (hours, West positive) fills in
-// nothing: the zone, and the range the Time Zone field accepts.
+// Whether `zone` (hours, West positive) is a zone some place had, within a
+// day of Greenwich, that the Time Zone field cannot take (-13 to 12).
+bool ZoneBeyondTheField(float zone);
+
+// Why a place with such a zone fills in nothing: the zone, and the range
+// the Time Zone field accepts.
 std::string AtlasZoneOutOfRange(float zone);
 
 // Fills the zone and place fields of an input window from the last lookup,
@@ -119,9 +123,9 @@ std::string AtlasZoneOutOfRange(float zone);
 // longitude text has neither "W" nor "E", reads above 180 degrees, or the
 // latitude text has neither "N" nor "S", and when the place is off the globe
 // (negative or non-finite parts, minutes of 60 or more, beyond 180 or 90
-// degrees) or the zone is no zone (beyond 24 hours); and, telling the user
-// why (AtlasZoneOutOfRange), when the zone lies outside what the Time Zone
-// field accepts, -13 to 12. True when filled.
+// degrees) or the zone is none the Time Zone field accepts, telling the
+// user why (AtlasZoneOutOfRange) where it is a real zone
+// (ZoneBeyondTheField). True when filled.
 bool FillPlaceFromAtlas(Host& host, const AtlasValues& values, ChartInputFields& fields);
 
 }  // namespace orv

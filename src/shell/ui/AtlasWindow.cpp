@@ -97,10 +97,7 @@ void AtlasWindow::cmdLookup_Click() {
                         MessageIcon::Exclamation);
       return;
     }
-    const ZoneOffset offset = offsets_[std::size_t(picked)];
-    setWindowTitle(Q(AtlasLookup(host_, AtlasAnswerFor(places_->Place(zonePlace_), offset, false),
-                                 values_)));
-    accept();
+    TakeAnswer(AtlasAnswerFor(places_->Place(zonePlace_), offsets_[std::size_t(picked)], false));
     return;
   }
   if (picked >= 0 && std::size_t(picked) < rows_.size()) {
@@ -130,6 +127,18 @@ void AtlasWindow::cmdLookup_Click() {
   ShowRows(Listing::Duplicates, std::move(found));
 }
 
+void AtlasWindow::TakeAnswer(const AtlasAnswerValues& answer) {
+  setWindowTitle(Q(AtlasLookup(host_, answer, values_)));
+  // Told while the atlas is open, whose closing then hands the keyboard
+  // back to the input window; nothing is left to fill in.
+  if (ZoneBeyondTheField(values_.AtlasTimeZone)) {
+    host_.ShowMessage(AtlasZoneOutOfRange(values_.AtlasTimeZone), kTitleInformation,
+                      MessageIcon::Exclamation);
+    values_.AtlasAnswer = 0;
+  }
+  accept();
+}
+
 void AtlasWindow::Answer(std::size_t place) {
   if (!when_) {
     host_.ShowMessage(std::string(kAtlasNeedsDateTime), kTitleInformation,
@@ -145,9 +154,7 @@ void AtlasWindow::Answer(std::size_t place) {
     return;
   }
   if (zone.fit == LocalTimeFit::Unique) {
-    setWindowTitle(Q(AtlasLookup(host_, AtlasAnswerFor(places_->Place(place), zone.offsets[0], false),
-                                 values_)));
-    accept();
+    TakeAnswer(AtlasAnswerFor(places_->Place(place), zone.offsets[0], false));
     return;
   }
   zonePlace_ = place;

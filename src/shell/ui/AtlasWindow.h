@@ -46,6 +46,8 @@ class AtlasWindow : public QDialog {
   void ShowMatches();
   void ShowRows(Listing listing, std::vector<std::size_t> places);
   void Answer(std::size_t place);
+  // Takes the atlas's answer (AtlasLookup) and closes the window.
+  void TakeAnswer(const AtlasAnswerValues& answer);
 
   Host& host_;
   const Gazetteer* places_;
