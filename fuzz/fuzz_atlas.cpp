@@ -12,8 +12,10 @@ using namespace orv;
 namespace {
 
 void FillAndChart(const AtlasValues& values, HouseSystemCode system) {
+  fuzz::AnsweringHost host;
   ChartInputFields natal = fuzz::BaseFields();
-  if (FillPlaceFromAtlas(values, natal)) fuzz::RunChart(natal, fuzz::BaseFields(), system, 0, false);
+  if (FillPlaceFromAtlas(host, values, natal))
+    fuzz::RunChart(natal, fuzz::BaseFields(), system, 0, false);
 }
 
 void Gazetteers(std::string_view text) {

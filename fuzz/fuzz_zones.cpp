@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     BeginAtlasLookup(values);
     AtlasLookup(host, AtlasAnswerFor(place, offset, index % 2 == 1), values);
     ChartInputFields natal = fuzz::BaseFields();
-    if (FillPlaceFromAtlas(values, natal) && !charted) {
+    if (FillPlaceFromAtlas(host, values, natal) && !charted) {
       charted = true;
       fuzz::RunChart(natal, fuzz::BaseFields(), HouseSystemCode::Regiomontanus, 0, false);
     }
