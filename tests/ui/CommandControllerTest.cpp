@@ -527,6 +527,14 @@ TEST_F(ControllerFixture, EscOrARightClickBringsAMinimisedMainWindowBack) {
     EXPECT_FALSE(window.isMinimized()) << c.what;
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << c.what;
   }
+  // Maximised before, it comes back maximised.
+  window.showMaximized();
+  window.showMinimized();
+  data->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(data));
+  QTest::keyClick(data->RichText1(), Qt::Key_Escape);
+  EXPECT_FALSE(window.isMinimized());
+  EXPECT_TRUE(window.isMaximized());
   controller.CloseWindows();
 }
 

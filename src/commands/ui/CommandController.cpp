@@ -325,7 +325,8 @@ StartupHooks CommandController::Startup(std::function<bool()> readyProgramFolder
 }
 
 void CommandController::BringMainForward() {
-  if (main_.isMinimized()) main_.showNormal();
+  // Back from minimised as it was, maximised or not.
+  if (main_.isMinimized()) main_.setWindowState(main_.windowState() & ~Qt::WindowMinimized);
   main_.raise();
   main_.activateWindow();
 }
