@@ -223,13 +223,13 @@ bool FillPlaceFromAtlas(Host& host, const AtlasValues& values, ChartInputFields&
   const auto onGlobe = [](const AtlasTextParts& p, double limit) {
     return p.degrees >= 0 && p.minutes >= 0 && p.minutes < 60 && p.degrees + p.minutes / 60 <= limit;
   };
-  const float zone = values.AtlasTimeZone;
   if (!onGlobe(*longitude, 180) || !onGlobe(*latitude, 90)) return false;
-  if (ZoneBeyondTheField(zone)) {
-    host.ShowMessage(AtlasZoneOutOfRange(zone), kTitleInformation, MessageIcon::Exclamation);
+  const float zone = values.AtlasTimeZone;
+  if (!std::isfinite(zone) || zone < kEastmostZone || zone > kWestmostZone) {
+    if (ZoneBeyondTheField(zone))
+      host.ShowMessage(AtlasZoneOutOfRange(zone), kTitleInformation, MessageIcon::Exclamation);
     return false;
   }
-  if (!std::isfinite(zone) || zone < kEastmostZone || zone > kWestmostZone) return false;
 
   fields.TimeZone = ShortestNumberText(values.AtlasTimeZone);
   fields.LongDeg = ShortestNumberText(longitude->degrees);

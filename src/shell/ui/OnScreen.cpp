@@ -116,6 +116,15 @@ void PlaceNewWindow(QWidget& window) {
                   window.testAttribute(Qt::WA_Moved) ? std::optional(window.pos()) : std::nullopt);
 }
 
+void ShowBehindTheActiveWindow(QWidget& window) {
+  QWidget* front = QApplication::activeWindow();
+  window.setAttribute(Qt::WA_ShowWithoutActivating);
+  window.show();
+  // A window manager stacks a window it maps on top even so: the window in
+  // front goes back over it.
+  if (front && front != &window) front->raise();
+}
+
 void PlaceAtRememberedPlace(QWidget& window, QPoint stored, QPoint byDefault,
                             std::optional<OpenedPlace>& openedAt) {
   const bool userPlace =

@@ -50,6 +50,10 @@ QRect PlaceForOpening(QWidget& window, std::optional<QPoint> frameTopLeft = std:
 // to, or else centred on the screen.
 void PlaceNewWindow(QWidget& window);
 
+// Shows `window` without taking the keyboard or the top from the active
+// window, the one the user works in.
+void ShowBehindTheActiveWindow(QWidget& window);
+
 // Places `window` as PlaceForOpening does, asked for at `stored` (its
 // frame's top-left corner as remembered) when that is a place the user gave
 // it (IsUserPlace), else at `byDefault`. `openedAt` holds where the program

@@ -1,7 +1,6 @@
 #include "shell/ui/OutputD1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -197,13 +196,12 @@ void OutputD1::ShowPage(SharedPage page, bool moreMenuShown, bool toFront) {
     if (toFront) showNormal();
   } else if (!isVisible()) {
     PlaceForShowing();
-    // A window shown anew takes the focus unless it is to stay behind.
-    setAttribute(Qt::WA_ShowWithoutActivating, !toFront);
-    show();
-    // A window manager stacks a new window on top even so: the window that
-    // keeps the keyboard goes back over it.
-    if (QWidget* front = QApplication::activeWindow(); !toFront && front && front != this)
-      front->raise();
+    if (toFront) {
+      setAttribute(Qt::WA_ShowWithoutActivating, false);
+      show();
+    } else {
+      ShowBehindTheActiveWindow(*this);
+    }
   }
   if (!toFront) return;
   raise();

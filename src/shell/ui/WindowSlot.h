@@ -3,7 +3,6 @@
 // again after it was closed; while it is open, asking for it again brings it
 // forward as it is, so edits not yet saved in it stay.
 
-#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -29,15 +28,7 @@ void ShowInSlot(QPointer<Window>& slot, Make make, Showing showing = Showing::In
     slot->setAttribute(Qt::WA_DeleteOnClose);
     PlaceNewWindow(*slot);
   }
-  if (showing == Showing::Behind) {
-    QWidget* front = QApplication::activeWindow();
-    slot->setAttribute(Qt::WA_ShowWithoutActivating);
-    slot->show();
-    // A window manager stacks a window it maps on top even so: the window
-    // in front goes back over it.
-    if (front && front != slot) front->raise();
-    return;
-  }
+  if (showing == Showing::Behind) return ShowBehindTheActiveWindow(*slot);
   if (slot->isMinimized()) slot->showNormal();
   slot->show();
   slot->raise();
