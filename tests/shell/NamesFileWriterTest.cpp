@@ -306,6 +306,24 @@ TEST_F(SaveToDisk, TheNewPersonIsListedWhereTheListEnds) {
   }
 }
 
+// A record one field short takes the next line's name as its e-mail, and
+// every record after it is read from the wrong fields: the new one would
+// be counted but listed under another field's text. Refused, and nothing
+// is written.
+TEST_F(SaveToDisk, AFileOutOfStepWithItsFieldsIsLeftAlone) {
+  const std::string before = "Ann,1 Jan 1990,1.00,A,5,074.00,40.43\r\n" + kBob;
+  WriteFile(file, before);
+  EXPECT_EQ(Save(), SaveOutcome::Failed);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "The names file called " + file.string() +
+                " has a broken record near line 2, so the new person could not be added "
+                "safely. Please correct the file with the Edit this List button of the Names "
+                "window, then save again. The names file was left as it was.");
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_FALSE(fs::exists(dir.path() / "NAMES.OLD"));
+}
+
 // A pasted line break never splits the record, and a Windows-1252 file
 // that cannot hold the name becomes UTF-8 with every earlier name intact.
 TEST_F(SaveToDisk, TheRecordStaysOneLineAndKeepsEveryCharacter) {

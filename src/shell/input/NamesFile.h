@@ -23,6 +23,7 @@ class Host;
 
 struct NameRecord {
   std::string Name, Date, Time, AmPm, TimeZone, Longitude, Latitude, Email;
+  bool operator==(const NameRecord&) const = default;
 };
 
 inline constexpr std::string_view kDefaultNamesFile = "NAMES.FIL";

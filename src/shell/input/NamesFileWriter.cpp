@@ -213,9 +213,13 @@ SaveOutcome SavePersonToNamesFile(Host& host, const NatalInputFields& fields,
     outText.push_back(keptText[i]);
   }
   // Whatever the file looked like, nobody listed before may vanish and the
-  // new person must be listed; a file where that cannot be is left alone.
+  // new person must be listed, read as written: after an earlier record
+  // out of step with its fields, the count can hold while the new record is
+  // read from the wrong fields. A file where that cannot be is left alone.
   const NamesFileContent after = ParseNamesFile(outText);
-  bool intact = after.Records.size() == listed.Records.size() + 1;
+  const NamesFileContent alone = ParseNamesFile({*record});
+  bool intact = after.Records.size() == listed.Records.size() + 1 && !alone.Records.empty() &&
+                after.Records.back() == alone.Records.front();
   for (size_t i = 0; intact && i < listed.Records.size(); ++i)
     intact = after.Records[i].Name == listed.Records[i].Name;
   if (!intact) {
