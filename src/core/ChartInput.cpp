@@ -69,6 +69,16 @@ bool AllNumbers(const ChartInputFields& f) {
   return true;
 }
 
+// A western place keeps a zone west of Greenwich, positive, so a zone
+// below -2 with West set is a sign typed wrong; except across the date line,
+// where a western place keeps the next day's time: its zone a day later
+// then lies near the longitude's own time, 15 degrees an hour.
+bool KeepsTheTimeAcrossTheDateLine(const ChartInputFields& f) {
+  constexpr double kNearHours = 1.5;
+  const double longitudeHours = (Num(f.LongDeg) + Num(f.LongMin) / 60) / 15;
+  return !f.East && std::fabs(Num(f.TimeZone) + 24 - longitudeHours) <= kNearHours;
+}
+
 void PresenceTests(SectionReport& report, const ChartInputFields& f) {
   report.Test(!AllNumbers(f));
   report.Test(Num(f.Month) == 0 || Num(f.Day) == 0 || Num(f.Year) == 0);
@@ -76,7 +86,7 @@ void PresenceTests(SectionReport& report, const ChartInputFields& f) {
   report.Test(f.Hour.empty() || f.Minute.empty() || f.TimeZone.empty());
   report.Test(f.LongDeg.empty() || f.LongMin.empty());
   report.Test(f.LatDeg.empty() || f.LatMin.empty());
-  report.Test(Num(f.TimeZone) < -2 && !f.East);
+  report.Test(Num(f.TimeZone) < -2 && !f.East && !KeepsTheTimeAcrossTheDateLine(f));
 }
 
 void RangeTests(SectionReport& report, const ChartInputFields& f) {

@@ -168,6 +168,68 @@ TEST(ChartDriver, AKnownMomentMatchesAnIndependentEphemeris) {
   EXPECT_NEAR(Norm360(c.Cusps[4] - asc + 180) - 180, 0, 0.02);
 }
 
+// Apia, 1 July 2015, 3:00 P.M. at zone -13, 171W46 13S50: west of
+// Greenwich, across the date line, on the next day's time. The moment is
+// 2:00 UT the same day, and the chart is the one of that moment.
+TEST(ChartDriver, APlaceAcrossTheDateLineIsChartedAtItsOwnMoment) {
+  Fixture apia;
+  ChartRequest r = Request();
+  r.natal = {"7", "1", "2015", "3", "0", "-13", "171", "46", "13", "50", "", true, false, true};
+  r.diurnal = r.natal;
+  ASSERT_EQ(apia.Run(r), 0);
+  EXPECT_NEAR(apia.model.NatalJulianDay, 2457204.5 + 2 / 24.0, 1e-6);
+  EXPECT_NEAR(apia.model.DiurnalJulianDay, 2457204.5 + 2 / 24.0, 1e-6);
+  // Apparent geocentric longitudes from the Swiss Ephemeris 2.10.03
+  // (swe_calc_ut, JD 2457204.583333 UT), and its Placidus Ascendant and MC
+  // (swe_houses). The ephemeris keeps within 3.3' of it over the centuries;
+  // the angles differ by the mean against the true obliquity.
+  constexpr double kPlanetToleranceDeg = 0.06, kAngleToleranceDeg = 0.02;
+  const struct {
+    int point;
+    double lonDeg, toleranceDeg;
+  } expected[] = {
+      {ChartPoint::Sun, 98.955422, kPlanetToleranceDeg},
+      {ChartPoint::Moon, 265.891279, kPlanetToleranceDeg},
+      {ChartPoint::Mercury, 77.905000, kPlanetToleranceDeg},
+      {ChartPoint::Venus, 141.460760, kPlanetToleranceDeg},
+      {ChartPoint::Mars, 94.382734, kPlanetToleranceDeg},
+      {ChartPoint::Jupiter, 141.579696, kPlanetToleranceDeg},
+      {ChartPoint::Saturn, 239.084808, kPlanetToleranceDeg},
+      {ChartPoint::Uranus, 20.242751, kPlanetToleranceDeg},
+      {ChartPoint::Neptune, 339.724336, kPlanetToleranceDeg},
+      {ChartPoint::Pluto, 284.400873, kPlanetToleranceDeg},
+      {ChartPoint::Ascendant, 234.232282, kAngleToleranceDeg},
+      {ChartPoint::MC, 134.583439, kAngleToleranceDeg},
+  };
+  for (const auto& e : expected) {
+    EXPECT_NEAR(Norm360(apia.model.Natal.Longitudes[e.point] - e.lonDeg + 180) - 180, 0,
+                e.toleranceDeg)
+        << e.point;
+  }
+  // The same moment and place as kept before the date line moved (zone 11,
+  // the afternoon before) is the same chart.
+  Fixture before;
+  r.natal.Day = r.diurnal.Day = "30";
+  r.natal.Month = r.diurnal.Month = "6";
+  r.natal.TimeZone = r.diurnal.TimeZone = "11";
+  ASSERT_EQ(before.Run(r), 0);
+  // Within rounding, the day and the hours adding up in another order; and
+  // Pluto's equinox turns with the day typed, here a day earlier: 0.00004
+  // degrees.
+  EXPECT_NEAR(before.model.NatalJulianDay, apia.model.NatalJulianDay, 1e-9);
+  for (int p = 1; p <= NumPoints; ++p) {
+    const double toleranceDeg = p == ChartPoint::Pluto ? 1e-4 : 1e-6;
+    EXPECT_NEAR(before.model.Natal.Longitudes[p], apia.model.Natal.Longitudes[p], toleranceDeg)
+        << p;
+    EXPECT_NEAR(before.model.Diurnal.Longitudes[p], apia.model.Diurnal.Longitudes[p],
+                toleranceDeg)
+        << p;
+  }
+  for (int c = 1; c <= 12; ++c)
+    EXPECT_NEAR(before.model.Natal.Cusps[c], apia.model.Natal.Cusps[c], 1e-6) << c;
+  EXPECT_EQ(before.model.Natal.HousePositions, apia.model.Natal.HousePositions);
+}
+
 TEST(ChartDriver, DailyMotionAndThePartOfFortune) {
   EXPECT_DOUBLE_EQ(DailyMotionOf(359.5, 0.5), 1);  // across Aries
   EXPECT_DOUBLE_EQ(DailyMotionOf(0.5, 359.5), -1);

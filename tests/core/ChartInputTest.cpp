@@ -117,15 +117,40 @@ TEST(ChartInputChecks, LatitudeLimitDependsOnTheHouseSystem) {
 }
 
 TEST(ChartInputChecks, TimeZonesYearsAndDaysBeyondTheMonth) {
+  // A zone east of Greenwich with West set is a wrong sign, but across the
+  // date line, where the zone a day later is within an hour and a half of
+  // the longitude's own time (longitude / 15 hours).
   const struct {
     const char* zone;
     bool east;
+    const char *longDeg, *longMin;
     int error;
-  } zones[] = {{"-3", false, 1},   {"-2", false, 0}, {"-3", true, 0},   {"12", false, 0},
-               {"12.5", false, 1}, {"-13", true, 0}, {"-13.5", true, 1}};
+  } zones[] = {{"-3", false, "75", "23", 1},   {"-2", false, "75", "23", 0},
+               {"-3", true, "75", "23", 0},    {"12", false, "75", "23", 0},
+               {"12.5", false, "75", "23", 1}, {"-13", true, "75", "23", 0},
+               {"-13.5", true, "75", "23", 1},
+               {"-13", false, "171", "46", 0},    // Apia since 2011
+               {"-13", false, "175", "12", 0},    // Nuku'alofa
+               {"-12", false, "180", "0", 0},     // on the date line itself
+               {"-13", false, "142", "30", 0},    // 11 h against 9.5 h: at the limit
+               {"-13", false, "142", "29", 1},    // just beyond it
+               {"-11", false, "170", "42", 1},    // Pago Pago's zone 11 typed as -11
+               {"-3", false, "180", "0", 1},      // no place keeps that time
+               {"-13.5", false, "171", "46", 1}};  // the field's range still holds
   for (const auto& z : zones)
-    EXPECT_EQ(NatalError([&](auto& f) { f.TimeZone = z.zone, f.East = z.east; }), z.error)
-        << z.zone;
+    EXPECT_EQ(NatalError([&](auto& f) {
+                f.TimeZone = z.zone, f.East = z.east, f.LongDeg = z.longDeg, f.LongMin = z.longMin;
+              }),
+              z.error)
+        << z.zone << (z.east ? " E " : " W ") << z.longDeg << " " << z.longMin;
+  // The second chart takes the same rule.
+  ChartInputFields apia = Valid();
+  apia.TimeZone = "-13", apia.LongDeg = "171", apia.LongMin = "46";
+  test::RecordingHost across;
+  EXPECT_EQ(CheckChartInput(across, Valid(), apia, HouseSystemCode::Placidus), 0);
+  apia.LongDeg = "75";
+  EXPECT_EQ(CheckChartInput(across, Valid(), apia, HouseSystemCode::Placidus), 1);
+  EXPECT_EQ(Texts(across), std::vector<std::string>{kDiurnalError});
 
   const struct {
     const char *month, *day, *year;
