@@ -29,18 +29,27 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     text.replace(at, from.size(), to);
 }
 
-// `text` (UTF-8, CR LF line ends) as the bytes of a file that held `base`:
-// in its encoding, byte order mark and line breaks (those of its first
-// line), so an unchanged text saves as the file was. Text that Windows-1252
-// cannot hold makes the whole file UTF-8.
+// The line break that ends `bytes`' first line; CR LF when it has none.
+std::string_view FirstLineBreak(std::string_view bytes) {
+  const std::size_t end = bytes.find_first_of("\r\n");
+  if (end == std::string_view::npos) return "\r\n";
+  if (bytes[end] == '\n') return "\n";
+  return bytes.substr(end + 1, 1) == "\n" ? "\r\n" : "\r";
+}
+
+// `text` (UTF-8, CR LF line ends) as the bytes of a file that held `base`.
+// An unchanged text gives the file as it was, byte for byte, but for a final
+// line break it lacked, as every save ends with one. A changed text takes
+// the file's encoding, byte order mark and line breaks (those of its first
+// line); text that Windows-1252 cannot hold makes the whole file UTF-8.
 std::string InFormOf(std::string text, const std::optional<std::string>& base) {
   if (!base) return text;
-  if (const std::size_t end = base->find_first_of("\r\n"); end != std::string::npos) {
-    if ((*base)[end] == '\n')
-      ReplaceAll(text, "\r\n", "\n");
-    else if (end + 1 == base->size() || (*base)[end + 1] != '\n')
-      ReplaceAll(text, "\r\n", "\r");
+  const std::string_view lineBreak = FirstLineBreak(*base);
+  if (text == EditorTextToFile(DecodeText(*base))) {
+    const bool ended = base->empty() || base->back() == '\n' || base->back() == '\r';
+    return ended ? *base : *base + std::string(lineBreak);
   }
+  if (lineBreak != "\r\n") ReplaceAll(text, "\r\n", lineBreak);
   if (IsUtf8(*base))
     return base->starts_with(kByteOrderMark) ? std::string(kByteOrderMark) + text : text;
   std::string narrow = EncodeWindows1252(text);

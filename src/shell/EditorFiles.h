@@ -56,7 +56,9 @@ struct EditorSaveResult {
 // file as it is now (Reloaded, `base` updated) or keep the text (Kept).
 // Otherwise the text is saved by the editor save rule, in the encoding, byte
 // order mark and line breaks of `base` (UTF-8 where Windows-1252 cannot hold
-// it), and `base` becomes what was written.
+// it), and `base` becomes what was written. A text unchanged since `base`
+// saves it as it was, mixed line breaks and all, but for a final line break
+// it lacked.
 EditorSaveResult SaveEditedFile(Host& host, const std::filesystem::path& file,
                                 std::string_view text, std::optional<std::string>& base);
 

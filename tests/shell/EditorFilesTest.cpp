@@ -126,8 +126,9 @@ TEST(EditorFiles, AFileChangedSinceTheEditorOpenedItIsNotOverwritten) {
 }
 
 // A file goes back as it was read: its encoding, byte order mark and line
-// breaks; only a missing final line break is added. Text Windows-1252
-// cannot hold makes the whole file UTF-8.
+// breaks; only a missing final line break is added. Unchanged, it keeps
+// even mixed line breaks; changed, it takes those of its first line. Text
+// Windows-1252 cannot hold makes the whole file UTF-8.
 TEST(EditorFiles, ASaveKeepsTheFilesEncodingAndLineBreaks) {
   struct Case {
     const char* what;
@@ -146,6 +147,9 @@ TEST(EditorFiles, ASaveKeepsTheFilesEncodingAndLineBreaks) {
       {"LF line breaks", "Ann\nBob\n", "", "Ann\nBob\n"},
       {"lone CR line breaks", "Ann\rBob\r", "", "Ann\rBob\r"},
       {"no final line break", "Ann\r\nBob", "", "Ann\r\nBob\r\n"},
+      {"no final line break after LF", "Ann\nBob", "", "Ann\nBob\n"},
+      {"mixed line breaks", "Ann\r\nBob\nCy\rDee\r\n", "", "Ann\r\nBob\nCy\rDee\r\n"},
+      {"mixed line breaks, text typed", "Ann\r\nBob\n", "Cy\r\n", "Ann\r\nBob\r\nCy\r\n"},
       {"Windows-1252, a character it holds typed", zoe + "\n", "Ren\xC3\xA9\n",
        zoe + "\nRen\xE9\n"},
       {"Windows-1252, a character it cannot hold typed", zoe + "\r\n", lodz + "\r\n",

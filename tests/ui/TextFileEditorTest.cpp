@@ -62,7 +62,8 @@ struct Fixture {
     for (const char* name : {"Options.opt", "Options.mst", "NATAL.ORB", "TRANSIT.ORB"})
       fs::copy_file(kData / name, dir.path() / name);
     WriteFile(dir.path() / "NAMES.FIL",
-              "Example,12 May 1959,10.43,A,6,75.23,39.45,someone@example.org\r\n");
+              "Example,12 May 1959,10.43,A,6,75.23,39.45,someone@example.org\r\n"
+              "Other,1 Jan 1990,1.00,A,5,74.00,40.43,\r\n");
     WriteFile(dir.path() / "GA_MA.LL", "Atlanta,GA,084W23,33N45,5\r\nBoston,MA,71W04,42N22,5\r\n");
     WriteFile(dir.path() / "PERSONAL.NAM", "Ann Example\r\nConsulting astrologer\r\n");
     wb.Settings = DefaultSettings(dir.path());
@@ -138,6 +139,48 @@ TEST(TextFileEditor, SavingUnchangedIsByteIdenticalAndAChangeIsSavedAtomically) 
     EXPECT_NE(Inode(file), before);
     EXPECT_EQ(FolderEntries(f.dir.path()), entries);
     EXPECT_TRUE(f.host.messages.empty());
+  }
+}
+
+// The text widget's plain text turns a no-break space into a space, and a
+// line separator into a line break; the editors keep both. An untouched
+// text saves byte for byte, its mixed line breaks too; a typed one keeps
+// the no-break space and takes the first line's line break.
+TEST(TextFileEditor, AnUnchangedSaveKeepsNoBreakSpacesAndMixedLineBreaks) {
+  const struct {
+    const char* what;
+    std::string endOfFirstLine;
+    bool typing;  // whether to type too: a line separator would make a line no option holds
+  } forms[] = {
+      {"Windows-1252", "\xA0" "x", true},
+      {"UTF-8, a line separator", "\xC2\xA0" "x\xE2\x80\xA8" "y", false},
+  };
+  for (const auto& form : forms) {
+    for (const EditorCase& c : FiveEditors()) {
+      SCOPED_TRACE(std::string(form.what) + ", " + c.windowName);
+      Fixture f;
+      const fs::path file = f.dir.path() / c.fileName;
+      // The first line ends in the form's characters, the second in LF alone.
+      std::string typed = *ReadFileBytes(file);
+      const size_t firstEnd = typed.find("\r\n");
+      ASSERT_NE(typed.find("\r\n", firstEnd + 2), std::string::npos);
+      typed.insert(firstEnd, form.endOfFirstLine);
+      std::string mixed = typed;
+      mixed.erase(mixed.find("\r\n", firstEnd + form.endOfFirstLine.size() + 2), 1);
+      WriteFile(file, mixed);
+      auto setup = c.setup(f);
+      ASSERT_TRUE(setup);
+      TextFileEditor editor(std::move(*setup));
+      Button(editor, "btnSave")->click();
+      EXPECT_EQ(ReadFileBytes(file), mixed);
+      if (form.typing) {
+        editor.txtContent()->moveCursor(QTextCursor::End);
+        editor.txtContent()->insertPlainText("0       added by the test\n");
+        Button(editor, "btnSave")->click();
+        EXPECT_EQ(ReadFileBytes(file), typed + "0       added by the test\r\n");
+      }
+      EXPECT_TRUE(f.host.messages.empty());
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -75,11 +76,24 @@ TextFileEditor::TextFileEditor(EditorSetup setup, QWidget* parent)
 }
 
 void TextFileEditor::SetText(const std::string& text) {
-  text_->setPlainText(Q(JoinLinesCrLf(SplitLines(text))).replace("\r\n", "\n"));
+  shown_ = JoinLinesCrLf(SplitLines(text));
+  text_->setPlainText(Q(shown_).replace("\r\n", "\n"));
+  shownRaw_ = text_->document()->toRawText();
 }
 
 std::string TextFileEditor::Text() const {
-  return text_->toPlainText().replace('\n', "\r\n").toStdString();
+  // The widget's raw text: its plain-text export turns no-break spaces into
+  // spaces. Untouched, it is exactly the text shown, even where the widget
+  // took a character of it for a break of its own; typed, those breaks
+  // (paragraph and line separators, frame marks) are line breaks.
+  QString raw = text_->document()->toRawText();
+  if (raw == shownRaw_) return shown_;
+  for (QChar& c : raw) {
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\xFDD0' ||
+        c == u'\xFDD1')
+      c = u'\n';
+  }
+  return raw.replace(u'\n', QStringLiteral("\r\n")).toStdString();
 }
 
 void TextFileEditor::btnSave_Click() {

@@ -60,6 +60,8 @@ class TextFileEditor : public QWidget {
 
   EditorSetup setup_;
   QPlainTextEdit* text_ = nullptr;
+  std::string shown_;  // the text last shown, lines ending in CR LF
+  QString shownRaw_;   // the widget's raw text for it
 };
 
 // The setups of the five editors. Each reads its file now and gives nothing
