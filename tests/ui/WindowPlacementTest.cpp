@@ -17,6 +17,7 @@
 #include "shell/ui/FrmEnabledPlanets.h"
 #include "shell/ui/FrmTip.h"
 #include "shell/ui/OnScreen.h"
+#include "shell/ui/OutputD1.h"
 #include "shell/ui/Orvanta8.h"
 #include "shell/ui/TextFileEditor.h"
 #include "shell/ui/WindowSlot.h"
@@ -161,6 +162,47 @@ TEST(WindowPlacement, TheWheelWindowKeepsClearOfTheInputWindowsAndKeepsTheUsersP
     EXPECT_EQ(at.topLeft(), users) << opening;
     EXPECT_TRUE(at.intersects(inputs.natal.frameGeometry())) << opening;
   }
+}
+
+// The data window, too: a place the program moved it to, clear of the
+// input windows, is kept in its settings as its default place, so a new
+// start opens it there and not at the clear place.
+TEST(WindowPlacement, TheDataWindowKeepsClearOfTheInputWindowsAndKeepsItsDefaultPlace) {
+  SmallInputWindows inputs;
+  test::TempDir dir;
+  test::RecordingHost host;
+  Workbench wb;
+  wb.AppPath = dir.path();
+  const OptionValues options{};
+  DataWindowSettings settings;
+  settings.DataWidth = 6000;  // small enough to fit beside them
+  settings.DataHeight = 4500;
+  const auto open = [&] {
+    DataWindowSlot slot(wb, options, host, settings, 1.5, {});
+    wb.Output.OutputLine = "a page";
+    AppendOutputLine(wb.Output, host);
+    EXPECT_TRUE(ShowOutputPage(wb.Output, wb.AppPath, host, slot));
+    const QRect at = slot.Window().frameGeometry();
+    EXPECT_TRUE(Free(slot.Window()).contains(at));
+    settings = slot.Settings();  // as the settings file keeps them at exit
+    slot.Close();
+    return at;
+  };
+  const QRect clear = open();
+  EXPECT_FALSE(clear.intersects(inputs.natal.frameGeometry()) ||
+               clear.intersects(inputs.second.frameGeometry()));
+  EXPECT_EQ(settings.DataLeft, DataWindowSettings().DataLeft);
+  EXPECT_EQ(settings.DataTop, DataWindowSettings().DataTop);
+  // After a new start, with the input windows hidden, it opens where a
+  // window never placed opens.
+  settings.OpenedAt.reset();
+  inputs.natal.hide();
+  inputs.second.hide();
+  const QRect afterANewStart = open();
+  settings = DataWindowSettings{};
+  settings.DataWidth = 6000;
+  settings.DataHeight = 4500;
+  EXPECT_EQ(afterANewStart.topLeft(), open().topLeft());
 }
 
 // The program's windows on the one screen this run has, as they open with
