@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTest>
 
 #include "InputWindowsFixture.h"
 #include "PosixLauncher.h"
@@ -565,6 +566,61 @@ TEST(AtlasWindow, AZoneTheTimeZoneFieldCannotTakeIsToldAndFillsNothing) {
   atlas->cmdLookup()->click();
   EXPECT_EQ(witness.messages.size(), 1u);
   EXPECT_EQ(Place(f.natal()), "171 46 W 13 50 S -13");
+}
+
+// Once the atlas closes, whatever it told, the window it was opened from
+// has the keyboard, whichever window the window manager hands it to as the
+// atlas goes: after a message over the atlas, its focus order can put the
+// names window first. The stand-in window manager here always does.
+TEST(AtlasWindow, ItsClosingGivesTheKeyboardBackToTheWindowItWasOpenedFrom) {
+  InputFixture f;
+  WriteFile(f.dir.path() / "ATLAS.DAT",
+            "[countries]\nWS\tSamoa\n[zones]\nPacific/Apia\n[places]\n"
+            "Apia\tTuamasaga\tWS\t0\t-13.8333\t-171.7667\n");
+  f.windows->ShowAtStartup();
+  struct WindowManager : QObject {
+    QWidget* next = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Hide && qobject_cast<AtlasWindow*>(watched))
+        next->activateWindow();
+      return false;
+    }
+  } windowManager;
+  windowManager.next = f.windows->NamesWindow();
+  ASSERT_NE(windowManager.next, nullptr);
+  qApp->installEventFilter(&windowManager);
+  const struct {
+    const char* what;
+    ChartInputForm* form;
+    const char* month;  // Samoa at -14 in January 2015, told; at -13 in July, filled in
+    std::size_t messages;
+  } cases[] = {
+      {"natal window, the zone told", &f.natal(), "1", 1},
+      {"natal window, filled in", &f.natal(), "7", 0},
+      {"second-chart window, the zone told", &f.second(), "1", 1},
+      {"second-chart window, filled in", &f.second(), "7", 0},
+  };
+  for (const auto& c : cases) {
+    Type(c.form->Field(InputField::Month), c.month);
+    Type(c.form->Field(InputField::Day), "15");
+    Type(c.form->Field(InputField::Year), "2015");
+    c.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c.form)) << c.what;
+    f.host.messages.clear();
+    AtlasWindow* atlas = OpenAtlas(*c.form);
+    ASSERT_NE(atlas, nullptr) << c.what;
+    atlas->txtPlace()->setText("Apia");
+    atlas->cmdLookup()->click();
+    EXPECT_FALSE(atlas->isVisible()) << c.what;
+    EXPECT_EQ(f.host.messages.size(), c.messages) << c.what;
+    QTest::qWait(20);  // the activations asked for are made
+    EXPECT_TRUE(QApplication::activeWindow() == c.form)
+        << c.what << ": the keyboard went to "
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle()
+                                         : QString("no window"))
+               .toStdString();
+  }
+  qApp->removeEventFilter(&windowManager);
 }
 
 TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
