@@ -69,14 +69,14 @@ bool AllNumbers(const ChartInputFields& f) {
   return true;
 }
 
-// A western place keeps a zone west of Greenwich, positive, so a zone
-// below -2 with West set is a sign typed wrong; except across the date line,
-// where a western place keeps the next day's time: its zone a day later
-// then lies near the longitude's own time, 15 degrees an hour.
+// West of Greenwich, a zone more than two hours east of it (below -2) is a
+// sign typed wrong; except across the date line, where a western place
+// keeps the next day's time: its zone a day later (zone + 24) lies near the
+// longitude's own time, 15 degrees an hour.
 bool KeepsTheTimeAcrossTheDateLine(const ChartInputFields& f) {
   constexpr double kNearHours = 1.5;
   const double longitudeHours = (Num(f.LongDeg) + Num(f.LongMin) / 60) / 15;
-  return !f.East && std::fabs(Num(f.TimeZone) + 24 - longitudeHours) <= kNearHours;
+  return std::fabs(Num(f.TimeZone) + 24 - longitudeHours) <= kNearHours;
 }
 
 void PresenceTests(SectionReport& report, const ChartInputFields& f) {
