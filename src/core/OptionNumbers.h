@@ -34,8 +34,9 @@ inline constexpr int CosmicStateMoonOriental = 11;
 // summary list. Harmony points, positive.
 inline constexpr int BatchSummaryThreshold = 16;
 // 18: Time zone of the default place, hours, West of Greenwich positive, East negative,
-// fractions allowed; must pass -13..12 and not be below -2 with West. Written into both input
-// windows as text.
+// fractions allowed; must pass -13..12 and not be below -2 with West, but across the date line
+// (zone + 24 within 1.5 hours of longitude / 15, as Apia's -13). Written into both input windows
+// as text.
 inline constexpr int DefaultTimeZone = 18;
 // 19: Longitude degrees of the default place, 0-180, no sign.
 inline constexpr int DefaultLongitudeDegrees = 19;
