@@ -301,7 +301,7 @@ void InputWindows::Atlas_Click(InputTarget target) {
     // The keyboard goes back to the window the lookup was made from, not
     // to the one a window manager picks when the atlas goes: after a
     // message over the atlas, that can be the names window.
-    form.activateWindow();
+    if (form.isVisible()) form.activateWindow();
   };
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.
