@@ -103,6 +103,13 @@ struct ControllerFixture : ::testing::Test {
     return Shown<Wheels>();
   }
 
+  // Enabled Planets, left open, would reach into this test's workbench from
+  // the next test run in the same process.
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<FrmEnabledPlanets*>(w)) delete w;
+  }
+
   // The program's window of type W on show, or none.
   template <class W>
   static W* Shown() {
