@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDialog>
 
 namespace orv {
 
@@ -36,6 +37,13 @@ DialogOpener::~DialogOpener() {
       QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
       QAbstractEventDispatcher::instance(), [] { Returning() = nullptr; },
       Qt::SingleShotConnection);
+}
+
+void ReturnKeyboardWhenFinished(QDialog& dialog) {
+  QObject::connect(&dialog, &QDialog::finished, &dialog, [&dialog] {
+    QWidget* from = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (from && from->isVisible()) from->activateWindow();
+  });
 }
 
 }  // namespace orv

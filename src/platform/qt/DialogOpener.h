@@ -8,7 +8,17 @@
 #include <QPointer>
 #include <QWidget>
 
+class QDialog;
+
 namespace orv {
+
+// Once `dialog` is finished, the window it was opened from (its parent's
+// window) takes the keyboard back, if still on show. Left to itself, a
+// window manager may hand it to any window of the program (after a message
+// over the dialog, it often did), and the next key meant for that window
+// would run another's command. The request goes after the dialog is
+// hidden, so it comes last.
+void ReturnKeyboardWhenFinished(QDialog& dialog);
 
 class DialogOpener {
  public:

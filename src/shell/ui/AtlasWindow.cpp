@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/Host.h"
+#include "platform/qt/DialogOpener.h"
 
 namespace orv {
 
@@ -35,6 +36,9 @@ AtlasWindow::AtlasWindow(Host& host, const Gazetteer* places, const ZoneRules& z
   setObjectName("AtlasWindow");
   setWindowTitle(Q(kAtlasCaption));
   setModal(true);
+  // Whatever it told, once it closes the next key is meant for the input
+  // window it was opened from.
+  ReturnKeyboardWhenFinished(*this);
 
   auto* placeLabel = new QLabel("&Place", this);
   place_ = new QLineEdit(this);

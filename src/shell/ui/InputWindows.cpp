@@ -298,10 +298,6 @@ void InputWindows::Atlas_Click(InputTarget target) {
     ChartInputForm& form = Form(target);
     ChartInputFields fields = form.Fields();
     if (FillPlaceFromAtlas(host_, workbench_.Input.Atlas, fields)) form.SetFields(fields);
-    // The keyboard goes back to the window the lookup was made from, not
-    // to the one a window manager picks when the atlas goes: after a
-    // message over the atlas, that can be the names window.
-    if (form.isVisible()) form.activateWindow();
   };
   if (AtlasPresent(workbench_.AppPath)) {
     // Modal, below the natal window; the place is filled in once it closes.

@@ -133,14 +133,9 @@ PrntFile::PrntFile(fs::path appPath, const OptionValues& options, Host& host,
 
   connect(print_, &QPushButton::clicked, this, [this] { btnPrint_Click(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  // Printed or cancelled, the window is gone: left to itself, the window
-  // manager hands the keyboard to any window of the program, and the next
-  // key meant for the window the print was asked from runs another's
-  // command. The request goes after the window is hidden, so it comes last.
-  connect(this, &QDialog::finished, this, [this] {
-    QWidget* from = parentWidget() ? parentWidget()->window() : nullptr;
-    if (from && from->isVisible()) from->activateWindow();
-  });
+  // Printed or cancelled, the window is gone: the next key is meant for
+  // the window the print was asked from.
+  ReturnKeyboardWhenFinished(*this);
 }
 
 bool PrntFile::Load() {
