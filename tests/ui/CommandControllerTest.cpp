@@ -21,6 +21,7 @@
 #include "../wheels/WheelTestCharts.h"
 #include "AnswerDialog.h"
 #include "InputWindowsFixture.h"
+#include "KeyboardToAnotherOnHide.h"
 #include "RecordingHost.h"
 #include "TempDir.h"
 #include "commands/CommandTable.h"
@@ -310,20 +311,6 @@ TEST_F(ControllerFixture, AfterThePrintDialogTheWheelHasTheKeyboardAgain) {
   controller.CloseWindows();
 }
 
-// What a window manager may do as a window it gave the keyboard to goes:
-// hand the keyboard to another window of the program, here `other`.
-class KeyboardToAnotherOnHide : public QObject {
- public:
-  explicit KeyboardToAnotherOnHide(QWidget& other) : other_(other) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Hide) other_.activateWindow();
-    return false;
-  }
-
- private:
-  QWidget& other_;
-};
-
 // The data window's prints go through the File To Print window, which
 // closes once it printed: the keyboard goes back to the data window, even
 // where the window manager hands it to the main window as File To Print
@@ -356,7 +343,7 @@ TEST_F(ControllerFixture, AfterAPrintTheDataWindowHasTheKeyboardAgain) {
     data->Action(c.command)->trigger();
     const QPointer<PrntFile> print = data->PrintWindow();
     ASSERT_TRUE(print) << trace;
-    KeyboardToAnotherOnHide windowManager(window);
+    test::KeyboardToAnotherOnHide windowManager(window);
     print->installEventFilter(&windowManager);
     ASSERT_TRUE(QTest::qWaitForWindowActive(print)) << trace;
     bool asked = false;

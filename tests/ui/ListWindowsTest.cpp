@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "InputWindowsFixture.h"
+#include "KeyboardToAnotherOnHide.h"
 #include "PosixLauncher.h"
 #include "platform/Files.h"
 #include "shell/ui/AtlasWindow.h"
@@ -578,17 +579,8 @@ TEST(AtlasWindow, ItsClosingGivesTheKeyboardBackToTheWindowItWasOpenedFrom) {
             "[countries]\nWS\tSamoa\n[zones]\nPacific/Apia\n[places]\n"
             "Apia\tTuamasaga\tWS\t0\t-13.8333\t-171.7667\n");
   f.windows->ShowAtStartup();
-  struct WindowManager : QObject {
-    QWidget* next = nullptr;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      if (event->type() == QEvent::Hide && qobject_cast<AtlasWindow*>(watched))
-        next->activateWindow();
-      return false;
-    }
-  } windowManager;
-  windowManager.next = f.windows->NamesWindow();
-  ASSERT_NE(windowManager.next, nullptr);
-  qApp->installEventFilter(&windowManager);
+  ASSERT_NE(f.windows->NamesWindow(), nullptr);
+  test::KeyboardToAnotherOnHide windowManager(*f.windows->NamesWindow());
   const struct {
     const char* what;
     ChartInputForm* form;
@@ -609,6 +601,7 @@ TEST(AtlasWindow, ItsClosingGivesTheKeyboardBackToTheWindowItWasOpenedFrom) {
     f.host.messages.clear();
     AtlasWindow* atlas = OpenAtlas(*c.form);
     ASSERT_NE(atlas, nullptr) << c.what;
+    atlas->installEventFilter(&windowManager);
     atlas->txtPlace()->setText("Apia");
     atlas->cmdLookup()->click();
     EXPECT_FALSE(atlas->isVisible()) << c.what;
@@ -620,7 +613,6 @@ TEST(AtlasWindow, ItsClosingGivesTheKeyboardBackToTheWindowItWasOpenedFrom) {
                                          : QString("no window"))
                .toStdString();
   }
-  qApp->removeEventFilter(&windowManager);
 }
 
 TEST(AtlasWindow, WithoutAtlasDataTheOutsideProgramAnswers) {
